@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+// The system's own failure texts, in UTF-8.
+
+namespace kaz {
+
+// Causes of a file failure, in the order of the file-error texts.
+enum class FileError {
+    None,
+    Generic,
+    FileNotFound,
+    BadPath,
+    TooManyOpenFiles,
+    AccessDenied,
+    InvalidFile,
+    RemoveCurrentDir,
+    DirectoryFull,
+    BadSeek,
+    HardIO,
+    SharingViolation,
+    LockViolation,
+    DiskFull,
+    EndOfFile,
+};
+
+extern const char kInvalidFormatMessage[];  // "予期しないﾌｧｲﾙ形式です。"
+extern const char kOpenFailedMessage[];     // any other failure while reading
+extern const char kSaveFailedMessage[];     // any other failure while writing
+
+// The file-error text for `cause`, with %1 replaced by `path` (UTF-8).
+std::string FileErrorMessage(FileError cause, const std::string& path);
+
+// The cause that an errno value stands for.
+FileError FileErrorFromErrno(int error);
+
+}  // namespace kaz

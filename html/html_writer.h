@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kaz {
+
+class Bracket;
+
+// Width of every bracket-line column of the page, in pixels.
+constexpr int kHtmlColumnWidth = 85;
+
+// The HTML 4.01 page (CP932 bytes, CR LF line ends) whose table borders draw the bracket:
+// a name column, one column per round and a champion column, 2P rows. Every text taken from
+// the bracket (names, scores, champion, colour strings) is escaped.
+std::string WriteHtml(const Bracket& bracket);
+
+// Width and height of the page's table: name width + 85 per round, and 12 per member.
+int HtmlTableWidth(const Bracket& bracket);
+int HtmlTableHeight(const Bracket& bracket);
+
+// Appends `text` with &, <, > and " written as entities, so that it cannot act as markup.
+void AppendHtmlEscaped(std::string& out, std::string_view text);
+
+}  // namespace kaz
