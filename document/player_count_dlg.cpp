@@ -1,0 +1,53 @@
+#include "document/player_count_dlg.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "editor/gui_fonts.h"
+
+namespace {
+QRect TemplateRect(int x, int y, int w, int h) {
+    return QRect(DialogUnits(x), DialogUnits(y), DialogUnits(w), DialogUnits(h));
+}
+}  // namespace
+
+CPlayerCountDlg::CPlayerCountDlg(QWidget* parent)
+    : QDialog(parent), m_strCount(QStringLiteral("4人用")) {
+    setWindowTitle(QStringLiteral("新規トーナメント表　人数設定"));
+    setFont(JapaneseUiFont());
+    setFixedSize(DialogUnits(162), DialogUnits(57));
+
+    // Controls in template order, which is also the tab order.
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setGeometry(TemplateRect(105, 13, 50, 14));
+    m_ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel->setGeometry(TemplateRect(105, 30, 50, 14));
+    m_combo = new QComboBox(this);
+    m_combo->setEditable(true);
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->setGeometry(TemplateRect(22, 29, 73, 14));
+    m_combo->addItems({QStringLiteral("4人用"), QStringLiteral("8人用"), QStringLiteral("16人用"),
+                       QStringLiteral("32人用")});
+    auto* label = new QLabel(QStringLiteral("トーナメント人数選択"), this);
+    label->setGeometry(TemplateRect(27, 14, 62, 8));
+
+    // Opening selects the first item that begins with the current text.
+    const int match = m_combo->findText(m_strCount, Qt::MatchStartsWith);
+    if (match >= 0) {
+        m_combo->setCurrentIndex(match);
+    } else {
+        m_combo->setEditText(m_strCount);
+    }
+
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_ok->setFocus();
+}
+
+void CPlayerCountDlg::accept() {
+    m_strCount = m_combo->currentText();
+    QDialog::accept();
+}
