@@ -1,0 +1,71 @@
+#include "tests/gui/scripted_desktop.h"
+
+#include <QTest>
+
+ScriptedDesktop::ScriptedDesktop() {
+    DesktopServices::Install(this);
+}
+
+ScriptedDesktop::~ScriptedDesktop() {
+    DesktopServices::Install(nullptr);
+    // An answer nobody asked for means the dialog the test expected never came.
+    const qsizetype left =
+        openAnswers.size() + saveAnswers.size() + saveQuestionAnswers.size() + colorAnswers.size();
+    if (left > 0) {
+        const QByteArray message =
+            "ScriptedDesktop: " + QByteArray::number(left) + " queued answer(s) never used";
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+    }
+}
+
+QString ScriptedDesktop::ChooseOpenFile(QWidget*, const QString& title,
+                                        const QStringList& filters) {
+    openRequests.append({title, filters, QString(), QString()});
+    if (openAnswers.isEmpty()) {
+        Unexpected(QStringLiteral("open file \"%1\"").arg(title));
+        return QString();
+    }
+    return openAnswers.dequeue();
+}
+
+QString ScriptedDesktop::ChooseSaveFile(QWidget*, const QString& title, const QString& proposed,
+                                        const QStringList& filters, const QString& defaultSuffix) {
+    saveRequests.append({title, filters, proposed, defaultSuffix});
+    if (saveAnswers.isEmpty()) {
+        Unexpected(QStringLiteral("save file \"%1\"").arg(title));
+        return QString();
+    }
+    return saveAnswers.dequeue();
+}
+
+DesktopServices::SaveAnswer ScriptedDesktop::AskSave(QWidget*, const QString& text) {
+    questions.append(text);
+    if (saveQuestionAnswers.isEmpty()) {
+        Unexpected(QStringLiteral("save question \"%1\"").arg(text));
+        return SaveAnswer::Cancel;
+    }
+    return saveQuestionAnswers.dequeue();
+}
+
+void ScriptedDesktop::ShowError(QWidget*, const QString& text) {
+    errors.append(text);
+}
+
+std::optional<QColor> ScriptedDesktop::ChooseColor(QWidget*, const QColor& initial) {
+    colorRequests.append(initial);
+    if (colorAnswers.isEmpty()) {
+        Unexpected(QStringLiteral("colour chooser on %1").arg(initial.name()));
+        return std::nullopt;
+    }
+    return colorAnswers.dequeue();
+}
+
+void ScriptedDesktop::OpenWithDesktop(const QString& path) {
+    openedPaths.append(path);
+}
+
+void ScriptedDesktop::Unexpected(const QString& what) {
+    unexpected.append(what);
+    const QByteArray message = "ScriptedDesktop: no answer queued for " + what.toUtf8();
+    QTest::qFail(message.constData(), __FILE__, __LINE__);
+}
