@@ -1,10 +1,7 @@
-#include <QApplication>
-
-#include "app/main_frame.h"
+#include "app/kaz_editapp.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    CMainFrame frame;
-    frame.show();
+    CKaz_editApp app(argc, argv);
+    if (!app.InitInstance()) return 1;
     return app.exec();
 }

@@ -1,36 +1,59 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
-#include <vector>
 
+class QLabel;
 class QMdiArea;
+class QMenu;
+class QToolBar;
 class CChildFrame;
+class CDocManager;
 class CKaz_editDoc;
 
-// The main window: every open bracket is shown in child windows inside its MDI area.
+// The main window: menus, toolbar, status bar and the MDI area holding a child window per
+// view of a bracket. With no bracket window it shows the short menu; while one is active, the
+// full one with the bracket's commands.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
 
+    CDocManager* DocManager() const { return m_pDocManager; }
     QMdiArea* MdiArea() const { return m_mdiArea; }
-    // The bracket of the active child window, or nullptr.
+    QToolBar* ToolBar() const { return m_toolBar; }
+    // The action of a command id (also for commands that are never enabled).
+    QAction* Action(int id) const { return m_actions.value(id); }
+    // The status pane texts, message pane first.
+    QList<QLabel*> IndicatorPanes() const { return m_indicators; }
     CKaz_editDoc* ActiveDocument() const;
-    CChildFrame* ActiveFrame() const;
-    // Every child window showing `doc`, in the order they were opened.
-    std::vector<CChildFrame*> FramesOf(const CKaz_editDoc* doc) const;
 
-    // New: asks for the member count and opens the bracket in a child window.
-    void OnFileNew();
-    // Opens another child window on the active bracket.
-    void OnWindowNew();
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    CChildFrame* CreateFrame(CKaz_editDoc* doc);
-    void RenumberFrames(const CKaz_editDoc* doc);
-    void OnFrameDestroyed(CKaz_editDoc* doc);
+    QAction* AddCommand(int id, const QString& text, const QString& keys = QString());
+    void CreateActions();
     void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void FillFileMenu(QMenu* menu, bool withDocument);
+    void FillWindowList();
+    // Swaps menu and enablement as a bracket window becomes active or the last one closes.
+    void OnActiveWindowChanged();
+    void ArrangeIcons();
+    void ShowHelp();
+    void ShowAbout();
 
     QMdiArea* m_mdiArea;
-    int m_nUntitledCount = 0;
+    CDocManager* m_pDocManager;
+    QToolBar* m_toolBar = nullptr;
+    QHash<int, QAction*> m_actions;
+    QList<QMenu*> m_menusWithoutDocument;  // menu 128
+    QList<QMenu*> m_menusWithDocument;     // menu 129
+    QMenu* m_fileMenuShort = nullptr;
+    QMenu* m_fileMenuFull = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QList<QLabel*> m_indicators;
+    bool m_bShowingDocumentMenu = false;
 };

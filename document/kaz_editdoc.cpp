@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "document/kaz_file.h"
 #include "document/player_count.h"
 #include "document/player_count_dlg.h"
 #include "editor/cp932_text.h"
@@ -58,6 +59,14 @@ void CKaz_editDoc::SetHtmlSettings(const kaz::ColorSet& colors, bool boldScore, 
     m_bracket.GetColors() = colors;
     m_bracket.SetBoldFlags(boldScore, boldMember);
     emit settingsChanged();
+}
+
+QString CKaz_editDoc::OnSaveDocument(const QString& path) {
+    const QString error = SaveBracketFile(path, m_bracket);
+    if (!error.isEmpty()) return error;
+    m_bracket.MarkSaved();
+    SetPathName(path);
+    return QString();
 }
 
 void CKaz_editDoc::SetTitle(const QString& title) {

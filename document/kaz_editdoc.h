@@ -47,8 +47,15 @@ public:
     // The change check: does the bracket differ from what was last loaded or stored?
     bool IsModified() const { return m_bracket.IsChanged(); }
 
-    // The file this bracket was loaded from or stored to (empty for a new one).
+    // Stores the bracket at `path`. Only once the file was really written does the bracket
+    // count as unchanged and take `path` as its file. Returns the failure message, or an empty
+    // string on success.
+    QString OnSaveDocument(const QString& path);
+
+    // The file this bracket was loaded from or stored to (empty for a new one); setting it
+    // also titles the bracket by the file's name.
     const QString& GetPathName() const { return m_strPathName; }
+    void SetPathName(const QString& path);
     // "新しいトーナメント表N" for a new bracket, the file name for a loaded or stored one.
     const QString& GetTitle() const { return m_strTitle; }
     void SetTitle(const QString& title);
@@ -59,10 +66,6 @@ signals:
     void championChanged();
     void settingsChanged();
     void titleChanged();
-
-protected:
-    kaz::Bracket& MutableBracket() { return m_bracket; }
-    void SetPathName(const QString& path);
 
 private:
     // Tells the views about `line` and the two lines the rule may have changed with it.

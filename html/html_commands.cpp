@@ -1,0 +1,31 @@
+#include "html/html_commands.h"
+
+#include "app/desktop_services.h"
+#include "document/kaz_editdoc.h"
+#include "document/kaz_file.h"
+#include "html/html_settings_dlg.h"
+#include "html/html_writer.h"
+
+void OnHtmlExport(CKaz_editDoc* doc, QWidget* parent) {
+    const QStringList filters = {QStringLiteral("HTMLファイル(*.html)"),
+                                 QStringLiteral("HTMファイル(*.htm)"), QStringLiteral("全て(*.*)")};
+    DesktopServices& desktop = DesktopServices::Instance();
+    const QString path = desktop.ChooseSaveFile(parent, QStringLiteral("名前を付けて保存"),
+                                                QString(), filters, QStringLiteral("html"));
+    if (path.isEmpty()) return;
+    // The names are in the document already: every edit of a name box goes there at once.
+    const QString error = SaveBytesToFile(path, kaz::WriteHtml(doc->GetBracket()));
+    if (!error.isEmpty()) {
+        desktop.ShowError(parent, error);
+        return;
+    }
+    desktop.OpenWithDesktop(path);
+}
+
+void OnHtmlSettings(CKaz_editDoc* doc, QWidget* parent) {
+    CHtmlSettingsDlg dialog(parent);
+    dialog.SetColorSet(doc->GetColors());
+    dialog.SetBoldFlags(doc->GetBracket().IsBoldScore(), doc->GetBracket().IsBoldMember());
+    if (dialog.exec() != QDialog::Accepted) return;
+    doc->SetHtmlSettings(dialog.GetColorSet(), dialog.m_bBoldScore, dialog.m_bBoldMember);
+}
