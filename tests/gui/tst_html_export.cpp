@@ -1,0 +1,217 @@
+// "HTML化" and "HTML設定" through the real main window.
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/child_frame.h"
+#include "app/commands.h"
+#include "app/main_frame.h"
+#include "document/kaz_editdoc.h"
+#include "document/player_count_dlg.h"
+#include "editor/kaz_editview.h"
+#include "editor/kaz_line.h"
+#include "editor/member_edit.h"
+#include "editor/text_input_dlg.h"
+#include "html/html_settings_dlg.h"
+#include "scripted_desktop.h"
+#include "type_text.h"
+
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+CKaz_editView* NewFourMemberBracket(CMainFrame& frame) {
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CPlayerCountDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->accept();
+    });
+    frame.Action(ID_FILE_NEW)->trigger();
+    auto* child = qobject_cast<CChildFrame*>(frame.MdiArea()->activeSubWindow());
+    return child ? child->GetView() : nullptr;
+}
+
+void TypeScore(CKaz_line* line, const QString& score) {
+    QTimer::singleShot(0, [score] {
+        auto* dialog = qobject_cast<TextInputDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        TypeText(dialog->Edit(), score);
+        QTest::keyClick(dialog->Edit(), Qt::Key_Return);
+    });
+    QTest::mouseClick(line, Qt::RightButton);
+}
+
+// Runs the settings dialog from its command and lets `edit` work on it before OK or Cancel.
+void RunSettings(CMainFrame& frame, std::function<void(CHtmlSettingsDlg*)> edit, bool ok) {
+    QTimer::singleShot(0, [edit, ok] {
+        auto* dialog = qobject_cast<CHtmlSettingsDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        edit(dialog);
+        if (ok) {
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    frame.Action(ID_HTML_SETTINGS)->trigger();
+}
+
+}  // namespace
+
+class TestHtmlExport : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExampleThroughTheEditor();
+    void cancelWritesNothing();
+    void unwritableTargetIsReportedAndKept_data();
+    void unwritableTargetIsReportedAndKept();
+    void settingsReachDocumentScreenAndPage();
+    void settingsCancelKeepsEverything();
+};
+
+void TestHtmlExport::workedExampleThroughTheEditor() {
+    QTemporaryDir dir;
+    CMainFrame frame;
+    frame.show();
+    CKaz_editView* view = NewFourMemberBracket(frame);
+    QVERIFY(view);
+    for (int i = 0; i < 4; ++i) {
+        TypeText(view->NameEdits()[i], QStringLiteral("選手%1").arg(i + 1));
+    }
+    QTest::mouseClick(view->Lines()[0], Qt::LeftButton);
+    // Clicking line 0 took line 4 to "advanced"; the worked page has it open, so a double
+    // click takes it back (and the final line with it).
+    QTest::mouseClick(view->Lines()[4], Qt::LeftButton);
+    QTest::mouseDClick(view->Lines()[4], Qt::LeftButton);
+    QCOMPARE(view->GetDocument()->GetState(4), 0);
+    QCOMPARE(view->GetDocument()->GetState(6), 0);
+    TypeScore(view->Lines()[0], QStringLiteral("2"));
+    TypeScore(view->Lines()[1], QStringLiteral("1"));
+
+    ScriptedDesktop desktop;
+    const QString path = dir.filePath(QStringLiteral("page.html"));
+    desktop.saveAnswers.enqueue(path);
+    QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(desktop.saveRequests.value(0).filters,
+             QStringList({"HTMLファイル(*.html)", "HTMファイル(*.htm)", "全て(*.*)"}));
+    QCOMPARE(desktop.saveRequests.value(0).defaultSuffix, QStringLiteral("html"));
+    const QByteArray page = ReadFile(path);
+    QCOMPARE(page.size(), 2768);
+    QCOMPARE(page, ReadFile(QStringLiteral(KAZ_TEST_DATA "/four_members_example.html")));
+    QCOMPARE(desktop.openedPaths, QStringList({path}));
+    // The names typed but never saved are in the page, and exporting changes nothing.
+    QCOMPARE(view->GetDocument()->GetPathName(), QString());
+    QVERIFY(view->GetDocument()->IsModified());  // still unsaved: exporting is no save
+    desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
+    frame.MdiArea()->closeAllSubWindows();
+    QCOMPARE(desktop.questions.size(), 1);
+}
+
+void TestHtmlExport::cancelWritesNothing() {
+    QTemporaryDir dir;
+    CMainFrame frame;
+    frame.show();
+    NewFourMemberBracket(frame);
+    ScriptedDesktop desktop;
+    desktop.saveAnswers.enqueue(QString());
+    frame.Action(ID_HTML_EXPORT)->trigger();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    QCOMPARE(desktop.openedPaths, QStringList());
+    QCOMPARE(desktop.errors, QStringList());
+    frame.MdiArea()->closeAllSubWindows();
+}
+
+void TestHtmlExport::unwritableTargetIsReportedAndKept_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing folder") << "none/page.html" << " には無効なﾊﾟｽが含まれています。";
+    QTest::newRow("a folder") << "folder.html" << " へのｱｸｾｽは拒否されました。";
+}
+
+void TestHtmlExport::unwritableTargetIsReportedAndKept() {
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.html")));
+    const QString path = dir.filePath(target);
+    CMainFrame frame;
+    frame.show();
+    NewFourMemberBracket(frame);
+    ScriptedDesktop desktop;
+    desktop.saveAnswers.enqueue(path);
+    frame.Action(ID_HTML_EXPORT)->trigger();
+    QCOMPARE(desktop.errors.size(), 1);
+    QVERIFY2(desktop.errors[0].endsWith(message), qPrintable(desktop.errors[0]));
+    QCOMPARE(desktop.openedPaths, QStringList());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList({"folder.html"}));
+    frame.MdiArea()->closeAllSubWindows();
+}
+
+void TestHtmlExport::settingsReachDocumentScreenAndPage() {
+    QTemporaryDir dir;
+    CMainFrame frame;
+    frame.show();
+    CKaz_editView* view = NewFourMemberBracket(frame);
+    CKaz_editDoc* doc = view->GetDocument();
+    QTest::mouseClick(view->Lines()[0], Qt::LeftButton);
+    RunSettings(
+        frame,
+        [](CHtmlSettingsDlg* dialog) {
+            const auto edits = dialog->findChildren<QLineEdit*>();
+            // The rows' edits hold the five colours; find them by their text.
+            for (QLineEdit* edit : edits) {
+                if (edit->text() == "#FFFFFF") edit->setText("#102030");
+                if (edit->text() == "#DC143C") edit->setText("#00ff00");
+            }
+            for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) box->setChecked(true);
+        },
+        true);
+    QCOMPARE(doc->GetColors().m_strBackColor, std::string("#102030"));
+    QCOMPARE(doc->GetColors().m_strWinLineColor, std::string("#00ff00"));
+    QVERIFY(doc->GetBracket().IsBoldMember());
+    QVERIFY(doc->GetBracket().IsBoldScore());
+    QTRY_COMPARE(view->Lines()[0]->grab().toImage().pixelColor(30, 17), QColor(0, 255, 0));
+    QCOMPARE(view->Lines()[0]->grab().toImage().pixelColor(30, 5), QColor(0x10, 0x20, 0x30));
+    QCOMPARE(view->Canvas()->grab().toImage().pixelColor(5, 5), QColor(0x10, 0x20, 0x30));
+
+    ScriptedDesktop desktop;
+    const QString path = dir.filePath(QStringLiteral("bold.html"));
+    desktop.saveAnswers.enqueue(path);
+    frame.Action(ID_HTML_EXPORT)->trigger();
+    const QByteArray page = ReadFile(path);
+    QVERIFY(page.contains("color :#000000\"><B></B></TD >"));
+    QVERIFY(page.contains("background-color:#102030 \" >"));
+    // The colours count as a change when the bracket is closed.
+    desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
+    frame.MdiArea()->activeSubWindow()->close();
+    QCOMPARE(desktop.questions.size(), 1);
+}
+
+void TestHtmlExport::settingsCancelKeepsEverything() {
+    CMainFrame frame;
+    frame.show();
+    CKaz_editView* view = NewFourMemberBracket(frame);
+    RunSettings(
+        frame,
+        [](CHtmlSettingsDlg* dialog) {
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) edit->setText("#123456");
+            for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) box->setChecked(true);
+        },
+        false);
+    QVERIFY(view->GetDocument()->GetColors() == kaz::ColorSet());
+    QVERIFY(!view->GetDocument()->GetBracket().IsBoldMember());
+    QVERIFY(!view->GetDocument()->IsModified());
+    frame.MdiArea()->closeAllSubWindows();
+}
+
+QTEST_MAIN(TestHtmlExport)
+#include "tst_html_export.moc"
