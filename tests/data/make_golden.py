@@ -56,6 +56,13 @@ data += i32(3) + b"".join(kaz_string(c) for c in
 assert len(data) == 114
 write("four_members_example.kaz", data)
 
+# A new 4-member bracket saved at once: no names, every line open, no score, no champion.
+data = i32(4) + b"\x00" * 4 + i32(7) + (i32(0) + b"\x00") * 7 + i32(3)
+data += b"".join(kaz_string(c) for c in
+                 [b"#DC143C", b"#808080", b"#FFFFFF", b"#000000", b"#FF9000"]) + b"\x00"
+assert len(data) == 92
+write("four_members_empty.kaz", data)
+
 # A full 32-member bracket with long names, every kind of result and a champion: the seed of
 # the fuzzer and the input of the benchmark.
 names = [("選手" + "あいうえおかきくけこ"[i % 10] + "－～" + str(i)).encode("cp932")
