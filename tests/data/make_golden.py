@@ -1,0 +1,172 @@
+#!/usr/bin/env python3
+"""Writes the golden files of tests/data by hand, independently of the code under test.
+
+Run from anywhere: python3 tests/data/make_golden.py
+"""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def write(name, data):
+    with open(os.path.join(HERE, name), "wb") as f:
+        f.write(data)
+    print(f"{name}: {len(data)} bytes")
+
+
+def i32(v):
+    return struct.pack("<i", v)
+
+
+def kaz_string(b):
+    n = len(b)
+    if n < 0xFF:
+        return bytes([n]) + b
+    if n < 0xFFFE:
+        return b"\xff" + struct.pack("<H", n) + b
+    return b"\xff\xff\xff" + struct.pack("<I", n) + b
+
+
+# The 4-member bracket 選手A..選手D with the score 3 on line 0, byte by byte.
+four_members = bytes.fromhex(
+    "04000000"
+    "0591498ee841" "0591498ee842" "0591498ee843" "0591498ee844"
+    "07000000"
+    "00000000" "0133"
+    + "0000000000" * 6 +
+    "03000000"
+    "0723444331343343"
+    "0723383038303830"
+    "0723464646464646"
+    "0723303030303030"
+    "0723464639303030"
+    "00"
+)
+assert len(four_members) == 113
+write("four_members.kaz", four_members)
+
+# The bracket of the example page below: 選手1..選手4, line 0 won with the score 2, line 1 open
+# with the score 1.
+data = i32(4) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "1234") + i32(7)
+data += i32(1) + kaz_string(b"2") + i32(0) + kaz_string(b"1")
+data += b"".join(i32(0) + b"\x00" for _ in range(5))
+data += i32(3) + b"".join(kaz_string(c) for c in
+                          [b"#DC143C", b"#808080", b"#FFFFFF", b"#000000", b"#FF9000"]) + b"\x00"
+assert len(data) == 114
+write("four_members_example.kaz", data)
+
+# A new 4-member bracket saved at once: no names, every line open, no score, no champion.
+data = i32(4) + b"\x00" * 4 + i32(7) + (i32(0) + b"\x00") * 7 + i32(3)
+data += b"".join(kaz_string(c) for c in
+                 [b"#DC143C", b"#808080", b"#FFFFFF", b"#000000", b"#FF9000"]) + b"\x00"
+assert len(data) == 92
+write("four_members_empty.kaz", data)
+
+# A full 32-member bracket with long names, every kind of result and a champion: the seed of
+# the fuzzer and the input of the benchmark.
+names = [("選手" + "あいうえおかきくけこ"[i % 10] + "－～" + str(i)).encode("cp932")
+         for i in range(32)]
+names[5] = b"A" * 255          # 3-byte prefix
+names[6] = b""                 # empty
+names[7] = "ﾊﾝｶｸ&<>\"".encode("cp932")
+lines = []
+for j in range(63):
+    state = [1, 0, 2, 3, 4][j % 5]
+    score = ("%d-%d" % (j % 7, j % 3)).encode("cp932") if j % 4 else b""
+    lines.append((state, score))
+colors = [b"#DC143C", b"#808080", b"#FFFFFF", b"#000000", b"#FF9000"]
+data = i32(32) + b"".join(kaz_string(n) for n in names) + i32(63)
+data += b"".join(i32(s) + kaz_string(t) for s, t in lines)
+data += i32(6) + b"".join(kaz_string(c) for c in colors) + kaz_string("優勝者".encode("cp932"))
+write("thirty_two_members.kaz", data)
+
+# The 8-member bracket whose names are stored in the UTF-16 form (FF FE FF, then the length
+# in UTF-16 code units, then UTF-16LE), one of them with a character CP932 cannot hold.
+def utf16_string(text):
+    units = text.encode("utf-16-le")
+    return b"\xff\xfe\xff" + bytes([len(units) // 2]) + units
+
+u16_names = ["山田", "鈴木～", "😀x", "", "A", "B", "C", "D"]
+data = i32(8) + b"".join(utf16_string(n) for n in u16_names) + i32(15)
+data += b"".join(i32(0) + b"\x00" for _ in range(15))
+data += i32(4) + b"".join(kaz_string(c) for c in colors) + b"\x00"
+write("eight_members_utf16.kaz", data)
+
+# The page of the 4-member example (選手1..選手4, line 0 won with score 2, line 1 score 1),
+# line by line, joined with CR LF and without a line end after the last line.
+example = [
+    '<!DOCTYPE html PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">',
+    '<HTML lang="ja">',
+    '<HEAD>',
+    '<meta http-equiv="content-language" content="ja">',
+    '<meta http-equiv="content-type" content="text/html; charset=shift_jis">',
+    '<meta http-equiv="content-style-type" content="text/css">',
+    '',
+    '<TITLE>トーナメント表</TITLE>',
+    '</HEAD>',
+    '<BODY STYLE = "background-color:#FFFFFF">',
+    '',
+    '',
+    '<!-- ●●●ここからソースをコピーしてお使い下さい●●● -->',
+    '<TABLE SUMMARY="トーナメント表" BORDER="0" CELLSPACING="0" CELLPADDING="1" STYLE = "width:375 ;height:48 ;background-color:#FFFFFF " >',
+    '<TR valign = "middle">',
+    '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">選手1</TD >',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid #DC143C">　</TD>',
+    '<TD rowspan = "2" STYLE = "width:85 ;border-bottom:2px solid #808080">　</TD>',
+    '<TD rowspan = "4" STYLE = "width:85 ;border-bottom:2px solid #808080">　</TD>',
+    '<TD rowspan = "8" STYLE = "width:120 ;color:#FF9000 ;font-size:small;font-weight:bold">　</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #DC143C;border-top:2px solid #DC143C;font-size:x-small;color:#FF9000">2</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">選手2</TD >',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-bottom:2px solid #808080;font-size:x-small;color:#FF9000">1</TD>',
+    '<TD rowspan = "2" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-top:2px solid #808080;">　</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid #808080">　</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">選手3</TD >',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid #808080">　</TD>',
+    '<TD rowspan = "2" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-bottom:2px solid #808080;">　</TD>',
+    '<TD rowspan = "4" STYLE = "width:85;border-top:2px solid #808080">　</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-top:2px solid #808080;">　</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">選手4</TD >',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-bottom:2px solid #808080;">　</TD>',
+    '<TD rowspan = "2" STYLE = "width:85;border-top:2px solid #808080">　</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid #808080">　</TD>',
+    '</TR>',
+    '</TABLE>',
+    '',
+    '<!-- ●●●ここまで●●● -->',
+    '',
+    '</BODY>',
+    '</HTML>',
+]
+assert len(example) == 55
+page = "\r\n".join(example).encode("cp932")
+assert len(page) == 2768, len(page)
+write("four_members_example.html", page)
+
+# The same page for a new, untouched 4-member bracket: no names, every line open in the lose
+# colour, no score in any join cell.
+empty = []
+for text in example:
+    for n in "1234":
+        text = text.replace("選手" + n + "</TD >", "</TD >")
+    text = text.replace("#DC143C", "#808080")
+    text = text.replace('font-size:x-small;color:#FF9000">2<', '">　<')
+    text = text.replace('font-size:x-small;color:#FF9000">1<', '">　<')
+    empty.append(text)
+page = "\r\n".join(empty).encode("cp932")
+assert len(page) == 2688, len(page)
+write("four_members_empty.html", page)
