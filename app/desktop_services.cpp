@@ -35,10 +35,7 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setNameFilters(filters);
-        // The chooser wants the suffix without its dot; callers may give either form.
-        QString suffix = defaultSuffix;
-        if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
-        dialog.setDefaultSuffix(suffix);
+        dialog.setDefaultSuffix(defaultSuffix);  // a leading dot is dropped by Qt
         if (!proposed.isEmpty()) dialog.selectFile(proposed);
         if (dialog.exec() != QDialog::Accepted) return QString();
         return dialog.selectedFiles().value(0);

@@ -1,0 +1,44 @@
+#include "app/about_dlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/app_icons.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("カズボのバージョン情報"));
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    font.setPointSize(9);
+    setFont(font);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("iconLabel"));
+    icon->setPixmap(AppIcon().pixmap(32, 32));
+    // Plain text: no "&" is taken for a mnemonic and no markup is interpreted.
+    auto* name = new QLabel(QStringLiteral("カズボー ver1.22"), this);
+    name->setTextFormat(Qt::PlainText);
+    name->setObjectName(QStringLiteral("versionLabel"));
+    auto* line = new QLabel(QStringLiteral("Qt 6 版  HTML トーナメント表エディタ"), this);
+    line->setTextFormat(Qt::PlainText);
+    line->setObjectName(QStringLiteral("descriptionLabel"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(name);
+    texts->addWidget(line);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->setSpacing(16);
+    layout->addWidget(icon, 0, Qt::AlignVCenter);
+    layout->addLayout(texts, 1);
+    layout->addWidget(ok, 0, Qt::AlignVCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ok->setFocus();
+}

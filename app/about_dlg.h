@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDialog>
+
+// "カズボのバージョン情報": the program's name and version beside its icon, and an OK button.
+// Closes with OK, Enter or Escape; the caller does not look at the result.
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};

@@ -1,0 +1,120 @@
+#include "app/app_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "app/resources/toolbar/tb_about.xpm"
+#include "app/resources/toolbar/tb_copy.xpm"
+#include "app/resources/toolbar/tb_cut.xpm"
+#include "app/resources/toolbar/tb_html_export.xpm"
+#include "app/resources/toolbar/tb_html_settings.xpm"
+#include "app/resources/toolbar/tb_new.xpm"
+#include "app/resources/toolbar/tb_open.xpm"
+#include "app/resources/toolbar/tb_paste.xpm"
+#include "app/resources/toolbar/tb_save.xpm"
+
+namespace {
+
+// The sizes every icon is drawn at; multiples of 16 keep the bracket lines on whole pixels.
+const int kIconSizes[] = {16, 32, 48, 64, 128};
+
+const QColor kWinColor(0xDC, 0x14, 0x3C);  // the default win-line colour
+const QColor kGoldColor(0xFF, 0x90, 0x00);
+
+// A small four-member bracket with the top member's way to the final marked, on a grid of
+// `unit`-pixel cells whose origin is `origin`. The lines are filled rectangles so that they
+// stay sharp at every size.
+void DrawBracket(QPainter& painter, QPoint origin, int unit, const QColor& line) {
+    auto hLine = [&](int x0, int x1, int y, const QColor& color) {
+        painter.fillRect(origin.x() + x0 * unit, origin.y() + y * unit, (x1 - x0 + 1) * unit, unit,
+                         color);
+    };
+    auto vLine = [&](int x, int y0, int y1, const QColor& color) {
+        painter.fillRect(origin.x() + x * unit, origin.y() + y0 * unit, unit, (y1 - y0 + 1) * unit,
+                         color);
+    };
+    // Members at rows 0, 4, 7 and 11; semi-final lines at 2 and 9; the final at 5.
+    hLine(0, 3, 4, line);
+    hLine(0, 3, 7, line);
+    hLine(0, 3, 11, line);
+    vLine(3, 2, 4, line);
+    vLine(3, 7, 11, line);
+    hLine(3, 7, 9, line);
+    vLine(7, 5, 9, line);
+    // The winner's way, drawn last so that it lies on top where lines meet.
+    hLine(0, 3, 0, kWinColor);
+    vLine(3, 0, 2, kWinColor);
+    hLine(3, 7, 2, kWinColor);
+    vLine(7, 2, 5, kWinColor);
+    hLine(7, 10, 5, kWinColor);
+}
+
+QImage DrawDocumentIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const qreal u = size / 16.0;
+    auto polygon = [u](std::initializer_list<QPointF> points) {
+        QPolygonF shape;
+        for (const QPointF& p : points) shape << p * u;
+        return shape;
+    };
+    // A page with its top right corner folded over: a grey outline, the white sheet, and the
+    // fold as a light triangle.
+    painter.setBrush(QColor(0x50, 0x50, 0x50));
+    painter.drawPolygon(polygon({{1, 0}, {11, 0}, {15, 4}, {15, 16}, {1, 16}}));
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(polygon({{2, 1}, {10, 1}, {10, 5}, {14, 5}, {14, 15}, {2, 15}}));
+    painter.setBrush(QColor(0xD0, 0xD0, 0xD0));
+    painter.drawPolygon(polygon({{11, 1.4}, {11, 4}, {13.6, 4}}));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    DrawBracket(painter, QPoint(int(3 * u), int(3 * u)), std::max(1, size / 16),
+                QColor(0x80, 0x80, 0x80));
+    return image;
+}
+
+QIcon MakeIcon(QImage (*draw)(int)) {
+    QIcon icon;
+    for (const int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(draw(size)));
+    return icon;
+}
+
+}  // namespace
+
+QImage AppIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal u = size / 16.0;
+    // A dark blue tile with rounded corners.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x1F, 0x3A, 0x6E));
+    painter.drawRoundedRect(QRectF(0, 0, size, size), 3 * u, 3 * u);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    DrawBracket(painter, QPoint(int(2 * u), int(2 * u)), std::max(1, size / 16), Qt::white);
+    // The champion's place at the end of the final line.
+    painter.fillRect(QRectF(12 * u, 6 * u, 2 * u, 2 * u), kGoldColor);
+    return image;
+}
+
+QIcon AppIcon() {
+    static const QIcon icon = MakeIcon(AppIconImage);
+    return icon;
+}
+
+QIcon DocumentIcon() {
+    static const QIcon icon = MakeIcon(DrawDocumentIcon);
+    return icon;
+}
+
+QPixmap ToolbarImage(int index) {
+    static const char* const* const images[kToolbarImageCount] = {
+        tb_new_xpm,   tb_open_xpm,        tb_save_xpm,          tb_cut_xpm,   tb_copy_xpm,
+        tb_paste_xpm, tb_html_export_xpm, tb_html_settings_xpm, tb_about_xpm,
+    };
+    if (index < 0 || index >= kToolbarImageCount) return QPixmap();
+    return QPixmap(images[index]);
+}

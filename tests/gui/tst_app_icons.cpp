@@ -1,0 +1,58 @@
+#include <QSet>
+#include <QTest>
+
+#include "app/app_icons.h"
+
+class TestAppIcons : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toolbarImages() {
+        QSet<QByteArray> seen;
+        for (int i = 0; i < kToolbarImageCount; ++i) {
+            const QImage image = ToolbarImage(i).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(image.size(), QSize(16, 15));
+            // A picture of its own for every button, with something drawn on it.
+            const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
+                                   image.sizeInBytes());
+            QVERIFY2(!seen.contains(bytes), qPrintable(QStringLiteral("image %1").arg(i)));
+            seen.insert(bytes);
+            int opaque = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) opaque += qAlpha(image.pixel(x, y)) == 255;
+            }
+            QVERIFY(opaque > 30);
+        }
+        QVERIFY(ToolbarImage(-1).isNull());
+        QVERIFY(ToolbarImage(kToolbarImageCount).isNull());
+    }
+
+    void iconSizes() {
+        for (const QIcon& icon : {AppIcon(), DocumentIcon()}) {
+            const QList<QSize> sizes = icon.availableSizes();
+            for (const int side : {16, 32, 48}) QVERIFY(sizes.contains(QSize(side, side)));
+        }
+    }
+
+    // The lines of the small bracket stay whole pixels at every size: no blurred edges.
+    void appIconLinesAreSharp_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("16") << 16;
+        QTest::newRow("32") << 32;
+        QTest::newRow("128") << 128;
+    }
+    void appIconLinesAreSharp() {
+        QFETCH(int, size);
+        const QImage image = AppIconImage(size);
+        QCOMPARE(image.size(), QSize(size, size));
+        QVERIFY(image.pixelColor(0, 0).alpha() < 64);  // rounded corner
+        const int u = size / 16;
+        // The top member's line (crimson) and the tile's blue just below it.
+        QCOMPARE(image.pixelColor(2 * u, 2 * u), QColor(0xDC, 0x14, 0x3C));
+        QCOMPARE(image.pixelColor(3 * u - 1, 3 * u - 1), QColor(0xDC, 0x14, 0x3C));
+        QCOMPARE(image.pixelColor(2 * u, 3 * u), QColor(0x1F, 0x3A, 0x6E));
+    }
+};
+
+QTEST_MAIN(TestAppIcons)
+#include "tst_app_icons.moc"

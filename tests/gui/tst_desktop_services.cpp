@@ -1,0 +1,300 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/desktop_services.h"
+#include "tests/gui/scripted_desktop.h"
+
+namespace {
+
+// Owns the watches of WhenShown, so that a watch whose dialog never came is gone when its test
+// ends instead of answering a dialog of the next test.
+QObject* g_watches = nullptr;
+
+// Runs `action` on the next modal dialog of type T once it is on screen. The action ends the
+// dialog; when a check in it failed first, the dialog is ended here so that the test goes on.
+template <typename T>
+void WhenShown(std::function<void(T*)> action) {
+    auto* timer = new QTimer(g_watches);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        action(dialog);
+        if (QTest::currentTestFailed() && dialog->isVisible()) {
+            QMetaObject::invokeMethod(dialog, "reject");
+        }
+    });
+    timer->start();
+}
+
+QAbstractButton* ButtonWithText(QMessageBox* box, const QString& text) {
+    for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == text) return button;
+    }
+    return nullptr;
+}
+
+// Types a name into the file chooser's name field, as the user would.
+void TypeFileName(QFileDialog* dialog, const QString& folder, const QString& name) {
+    dialog->setDirectory(folder);
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setText(name);
+}
+
+DesktopServices& Real() {
+    DesktopServices::Install(nullptr);
+    return DesktopServices::Instance();
+}
+
+}  // namespace
+
+class TestDesktopServices : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // Qt keeps colour-dialog custom colours in the user's QtProject settings; seed one
+        // there (in the test location) to show that the program starts white regardless.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings qtProject(QSettings::UserScope, QStringLiteral("QtProject"));
+        qtProject.clear();
+        qtProject.setValue(QStringLiteral("Qt/customColors/3"), QColor(Qt::red).rgb());
+        qtProject.sync();
+    }
+
+    void init() { g_watches = new QObject; }
+    void cleanup() {
+        delete g_watches;
+        g_watches = nullptr;
+    }
+
+    void openChooser() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("選手.kaz"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QStringList filters = {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)"),
+                                     QStringLiteral("すべてのﾌｧｲﾙ (*.*)")};
+        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("開く"));
+            QCOMPARE(dialog->nameFilters(), filters);
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+            QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+            QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(Real().ChooseOpenFile(nullptr, QStringLiteral("開く"), filters), path);
+
+        WhenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+        QCOMPARE(Real().ChooseOpenFile(nullptr, QStringLiteral("開く"), filters), QString());
+    }
+
+    void saveChooser_data() {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("suffix added") << ".kaz"
+                                      << "大会"
+                                      << "大会.kaz";
+        QTest::newRow("suffix given without dot") << "html"
+                                                  << "page"
+                                                  << "page.html";
+        QTest::newRow("own suffix kept") << "html"
+                                         << "page.htm"
+                                         << "page.htm";
+    }
+    void saveChooser() {
+        QFETCH(QString, suffix);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        const QString proposed = dir.filePath(QStringLiteral("新しいトーナメント表1.kaz"));
+        const QStringList filters = {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)"),
+                                     QStringLiteral("すべてのﾌｧｲﾙ (*.*)")};
+        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("名前を付けて保存"));
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(dialog->nameFilters(), filters);
+            QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+            QCOMPARE(dialog->selectedFiles().value(0), proposed);
+            TypeFileName(dialog, dir.path(), typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        const QString result = Real().ChooseSaveFile(nullptr, QStringLiteral("名前を付けて保存"),
+                                                     proposed, filters, suffix);
+        QCOMPARE(result, dir.filePath(chosen));
+    }
+
+    // Replacing a file is confirmed inside the chooser, also when the name only matches once
+    // the default suffix is added.
+    void saveChooserConfirmsReplacing() {
+        QTemporaryDir dir;
+        QFile existing(dir.filePath(QStringLiteral("old.kaz")));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        bool asked = false;
+        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+            WhenShown<QMessageBox>([&](QMessageBox* box) {
+                asked = true;
+                box->button(QMessageBox::No) ? box->button(QMessageBox::No)->click()
+                                             : box->reject();
+            });
+            TypeFileName(dialog, dir.path(), QStringLiteral("old"));
+            QMetaObject::invokeMethod(dialog, "accept");
+            // Refusing to replace leaves the chooser open.
+            QVERIFY(dialog->isVisible());
+            dialog->reject();
+        });
+        const QString result =
+            Real().ChooseSaveFile(nullptr, QStringLiteral("名前を付けて保存"), QString(),
+                                  {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)")}, QStringLiteral("kaz"));
+        QVERIFY(asked);
+        QCOMPARE(result, QString());
+    }
+
+    void saveQuestion_data() {
+        QTest::addColumn<QString>("press");  // a button's text, or "Esc"
+        QTest::addColumn<int>("answer");
+        QTest::newRow("はい") << "はい(&Y)" << int(DesktopServices::SaveAnswer::Yes);
+        QTest::newRow("いいえ") << "いいえ(&N)" << int(DesktopServices::SaveAnswer::No);
+        QTest::newRow("ｷｬﾝｾﾙ") << "ｷｬﾝｾﾙ" << int(DesktopServices::SaveAnswer::Cancel);
+        QTest::newRow("Escape") << "Esc" << int(DesktopServices::SaveAnswer::Cancel);
+    }
+    void saveQuestion() {
+        QFETCH(QString, press);
+        QFETCH(int, answer);
+        const QString question = QStringLiteral("新しいトーナメント表1 への変更を保存しますか?");
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            QCOMPARE(box->windowTitle(), QStringLiteral("カズボ"));
+            QCOMPARE(box->text(), question);
+            QCOMPARE(box->icon(), QMessageBox::Question);
+            QStringList texts;
+            for (QAbstractButton* button : box->buttons()) texts << button->text();
+            texts.sort();
+            QStringList expected = {QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)"),
+                                    QStringLiteral("ｷｬﾝｾﾙ")};
+            expected.sort();
+            QCOMPARE(texts, expected);
+            if (press == QLatin1String("Esc")) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else {
+                QAbstractButton* button = ButtonWithText(box, press);
+                QVERIFY(button);
+                button->click();
+            }
+        });
+        QCOMPARE(int(Real().AskSave(nullptr, question)), answer);
+    }
+
+    void errorMessage() {
+        const QString text = QStringLiteral("/tmp/x.kaz が見つかりませんでした。");
+        bool shown = false;
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            shown = true;
+            QCOMPARE(box->windowTitle(), QStringLiteral("カズボ"));
+            QCOMPARE(box->text(), text);
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            QCOMPARE(box->buttons().size(), 1);
+            QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        Real().ShowError(nullptr, text);
+        QVERIFY(shown);
+    }
+
+    // The custom colours start white at the first browse, whatever Qt loaded, and what the
+    // user puts there stays for the next browse.
+    void colorChooser() {
+        QCOMPARE(QColorDialog::customColor(3), QColor(Qt::red));  // what Qt itself would offer
+
+        WhenShown<QColorDialog>([](QColorDialog* dialog) {
+            QCOMPARE(dialog->currentColor(), QColor(0xDC, 0x14, 0x3C));
+            for (int i = 0; i < QColorDialog::customCount(); ++i) {
+                QCOMPARE(QColorDialog::customColor(i), QColor(Qt::white));
+            }
+            QColorDialog::setCustomColor(0, QColor(1, 2, 3));
+            dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        std::optional<QColor> chosen = Real().ChooseColor(nullptr, QColor(0xDC, 0x14, 0x3C));
+        QCOMPARE(chosen, std::optional<QColor>(QColor(0x12, 0x34, 0x56)));
+
+        WhenShown<QColorDialog>([](QColorDialog* dialog) {
+            QCOMPARE(dialog->currentColor(), QColor(Qt::black));
+            QCOMPARE(QColorDialog::customColor(0), QColor(1, 2, 3));
+            dialog->reject();
+        });
+        chosen = Real().ChooseColor(nullptr, QColor(Qt::black));
+        QVERIFY(!chosen.has_value());
+    }
+
+    void installing() {
+        DesktopServices& real = Real();
+        {
+            ScriptedDesktop scripted;
+            QCOMPARE(&DesktopServices::Instance(), static_cast<DesktopServices*>(&scripted));
+        }
+        QCOMPARE(&DesktopServices::Instance(), &real);
+    }
+
+    void scriptedAnswersInOrderAndRecords() {
+        ScriptedDesktop desktop;
+        desktop.openAnswers << QStringLiteral("/a.kaz") << QString();
+        desktop.saveAnswers << QStringLiteral("/b.html");
+        desktop.saveQuestionAnswers << DesktopServices::SaveAnswer::No;
+        desktop.colorAnswers << std::optional<QColor>(QColor(Qt::green)) << std::nullopt;
+        DesktopServices& d = DesktopServices::Instance();
+        QCOMPARE(d.ChooseOpenFile(nullptr, QStringLiteral("開く"), {QStringLiteral("f")}),
+                 QStringLiteral("/a.kaz"));
+        QCOMPARE(d.ChooseOpenFile(nullptr, QStringLiteral("開く"), {}), QString());
+        QCOMPARE(
+            d.ChooseSaveFile(nullptr, QStringLiteral("t"), QStringLiteral("p"),
+                             {QStringLiteral("f1"), QStringLiteral("f2")}, QStringLiteral("html")),
+            QStringLiteral("/b.html"));
+        QCOMPARE(d.AskSave(nullptr, QStringLiteral("q")), DesktopServices::SaveAnswer::No);
+        QCOMPARE(d.ChooseColor(nullptr, QColor(Qt::red)), std::optional<QColor>(Qt::green));
+        QCOMPARE(d.ChooseColor(nullptr, QColor(Qt::blue)), std::optional<QColor>());
+        d.ShowError(nullptr, QStringLiteral("e"));
+        d.OpenWithDesktop(QStringLiteral("/b.html"));
+
+        QCOMPARE(desktop.openRequests.size(), 2);
+        QCOMPARE(desktop.openRequests[0].filters, QStringList{QStringLiteral("f")});
+        QCOMPARE(desktop.saveRequests.size(), 1);
+        QCOMPARE(desktop.saveRequests[0].proposed, QStringLiteral("p"));
+        QCOMPARE(desktop.saveRequests[0].defaultSuffix, QStringLiteral("html"));
+        QCOMPARE(desktop.questions, QStringList{QStringLiteral("q")});
+        QCOMPARE(desktop.colorRequests, (QList<QColor>{Qt::red, Qt::blue}));
+        QCOMPARE(desktop.errors, QStringList{QStringLiteral("e")});
+        QCOMPARE(desktop.openedPaths, QStringList{QStringLiteral("/b.html")});
+        QVERIFY(desktop.unexpected.isEmpty());
+    }
+
+    // A question the test did not expect fails it, and is answered with a cancel.
+    void scriptedFailsOnUnexpectedQuestion() {
+        ScriptedDesktop desktop;
+        QEXPECT_FAIL("", "no answer queued: the scripted desktop fails the test", Continue);
+        const auto answer = DesktopServices::Instance().AskSave(nullptr, QStringLiteral("q"));
+        QCOMPARE(answer, DesktopServices::SaveAnswer::Cancel);
+        QCOMPARE(desktop.unexpected.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestDesktopServices)
+#include "tst_desktop_services.moc"
