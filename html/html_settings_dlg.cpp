@@ -10,6 +10,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
+#include <iterator>
 
 #include "app/desktop_services.h"
 #include "document/cp932.h"
