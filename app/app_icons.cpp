@@ -1,7 +1,7 @@
 #include "app/app_icons.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <algorithm>
 
 #include "app/resources/toolbar/tb_about.xpm"
 #include "app/resources/toolbar/tb_copy.xpm"

@@ -1,11 +1,14 @@
 #include "app/desktop_services.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QUrl>
+#include <array>
 
 namespace {
 
@@ -74,17 +77,30 @@ public:
     }
 
 private:
-    // Qt starts its custom colours from the QtProject settings that any Qt program may have
-    // left behind; ours start white at every run and then live as long as the process.
+    // Qt starts its custom colours from the QtProject settings shared by all Qt programs, and
+    // writes them back there whenever a colour dialog goes away. Ours start white at every run
+    // and live as long as the process; at exit the loaded ones are written back, so that other
+    // programs find theirs as they left them.
     static void ResetCustomColorsOnce() {
         static bool done = false;
         if (done) return;
         done = true;
         for (int i = 0; i < QColorDialog::customCount(); ++i) {
-            if (QColorDialog::customColor(i) != QColor(Qt::white)) {
-                QColorDialog::setCustomColor(i, QColor(Qt::white));
-            }
+            LoadedCustomColors()[size_t(i)] = QColorDialog::customColor(i).rgba();
+            QColorDialog::setCustomColor(i, QColor(Qt::white));
         }
+        qAddPostRoutine(RestoreLoadedCustomColors);
+    }
+    static void RestoreLoadedCustomColors() {
+        QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
+        for (int i = 0; i < QColorDialog::customCount(); ++i) {
+            settings.setValue(QStringLiteral("Qt/customColors/%1").arg(i),
+                              LoadedCustomColors()[size_t(i)]);
+        }
+    }
+    static std::array<QRgb, 16>& LoadedCustomColors() {
+        static std::array<QRgb, 16> colors{};
+        return colors;
     }
 };
 

@@ -10,6 +10,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
+#include <iterator>
 
 #include "app/desktop_services.h"
 #include "document/cp932.h"
@@ -44,28 +46,27 @@ public:
 };
 
 // CP932 bytes of an edit's text. Characters CP932 cannot hold (only stand-ins for damaged
-// bytes get this far) become "?", as they would in CP932 itself.
+// bytes get this far) become "?".
 std::string ToCp932(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     if (auto bytes = kaz::Utf8ToCp932(std::string_view(utf8.constData(), size_t(utf8.size())))) {
         return *bytes;
     }
-    std::string out;
-    for (const char32_t code : text.toUcs4()) {
-        const QByteArray one = QString::fromUcs4(&code, 1).toUtf8();
-        out +=
-            kaz::Utf8ToCp932(std::string_view(one.constData(), size_t(one.size()))).value_or("?");
+    std::string utf16le;
+    for (const QChar unit : text) {
+        utf16le += char(unit.unicode() & 0xFF);
+        utf16le += char(unit.unicode() >> 8);
     }
-    return out;
+    return kaz::Utf16LeToCp932Lossy(utf16le);
 }
 
 QColor ToQColor(kaz::ColorValue value) {
     return QColor(kaz::RedOf(value), kaz::GreenOf(value), kaz::BlueOf(value));
 }
 
-// Converts dialog units of the dialog's font to pixels, the way the template's sizes are
-// meant: a horizontal unit is a quarter of the average letter width, a vertical one an eighth
-// of the font height.
+// Converts dialog units, in which the dialog's sizes are thought out, to pixels of its font:
+// a horizontal unit is a quarter of the average letter width, a vertical one an eighth of the
+// font height.
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font) {
@@ -109,7 +110,7 @@ CHtmlSettingsDlg::CHtmlSettingsDlg(QWidget* parent) : QDialog(parent) {
         r.swatch->setObjectName(QStringLiteral("swatch%1").arg(row));
         r.edit = new QLineEdit(group);
         r.edit->setValidator(validator);
-        // Room for a colour string at least, and the template's 40 units where that is more.
+        // Room for a colour string at least, and 40 dialog units where that is more.
         const int textWidth = r.edit->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD"));
         r.edit->setMinimumWidth(std::max(dlu.X(40), textWidth + 12));
         r.edit->setObjectName(QStringLiteral("colorEdit%1").arg(row));

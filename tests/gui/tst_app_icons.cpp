@@ -33,25 +33,6 @@ private slots:
             for (const int side : {16, 32, 48}) QVERIFY(sizes.contains(QSize(side, side)));
         }
     }
-
-    // The lines of the small bracket stay whole pixels at every size: no blurred edges.
-    void appIconLinesAreSharp_data() {
-        QTest::addColumn<int>("size");
-        QTest::newRow("16") << 16;
-        QTest::newRow("32") << 32;
-        QTest::newRow("128") << 128;
-    }
-    void appIconLinesAreSharp() {
-        QFETCH(int, size);
-        const QImage image = AppIconImage(size);
-        QCOMPARE(image.size(), QSize(size, size));
-        QVERIFY(image.pixelColor(0, 0).alpha() < 64);  // rounded corner
-        const int u = size / 16;
-        // The top member's line (crimson) and the tile's blue just below it.
-        QCOMPARE(image.pixelColor(2 * u, 2 * u), QColor(0xDC, 0x14, 0x3C));
-        QCOMPARE(image.pixelColor(3 * u - 1, 3 * u - 1), QColor(0xDC, 0x14, 0x3C));
-        QCOMPARE(image.pixelColor(2 * u, 3 * u), QColor(0x1F, 0x3A, 0x6E));
-    }
 };
 
 QTEST_MAIN(TestAppIcons)

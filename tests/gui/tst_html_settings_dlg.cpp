@@ -103,27 +103,31 @@ private slots:
     void typedTextIsStored_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<std::string>("stored");
         QTest::addColumn<QColor>("swatch");
         QTest::newRow("lower case kept as typed")
-            << 2 << "#ff0000" << std::string("#ff0000") << QColor(255, 0, 0);
+            << 2 << "#ff0000"
+            << "#ff0000" << std::string("#ff0000") << QColor(255, 0, 0);
         QTest::newRow("7 bytes, not a colour")
-            << 3 << "#GHIJKL" << std::string("#GHIJKL") << QColor(0, 0, 0);
-        QTest::newRow("6 characters") << 1 << "#12345" << std::string("#000000") << QColor(0, 0, 0);
-        QTest::newRow("8 characters")
-            << 4 << "#1234567" << std::string("#000000") << QColor(0, 0, 0);
-        QTest::newRow("empty") << 0 << "" << std::string("#000000") << QColor(0, 0, 0);
+            << 3 << "#GHIJKL"
+            << "#GHIJKL" << std::string("#GHIJKL") << QColor(0, 0, 0);
         // Lengths are CP932 bytes: four characters, seven bytes.
         QTest::newRow("full-width letters, 7 bytes")
-            << 0 << "#ＡＢＣ" << Sjis("#ＡＢＣ") << QColor(0, 0, 0);
+            << 0 << "#ＡＢＣ"
+            << "#ＡＢＣ" << Sjis("#ＡＢＣ") << QColor(0, 0, 0);
         QTest::newRow("seven full-width, 14 bytes")
-            << 0 << "＃ＡＢＣＤＥＦ" << std::string("#000000") << QColor(0, 0, 0);
-        QTest::newRow("half-width kana, 7 bytes")
-            << 1 << "ｱｲｳｴｵｶｷ" << Sjis("ｱｲｳｴｵｶｷ") << QColor(0, 0, 0);
+            << 0 << "＃ＡＢＣＤＥＦ"
+            << "＃ＡＢＣＤＥＦ" << std::string("#000000") << QColor(0, 0, 0);
+        // Characters CP932 cannot hold are refused as they are typed; the rest stays.
+        QTest::newRow("outside CP932 refused")
+            << 1 << "#한①ab😀cd"
+            << "#①abcd" << Sjis("#①abcd") << QColor(0, 0xAB, 0xCD);
     }
     void typedTextIsStored() {
         QFETCH(int, row);
         QFETCH(QString, typed);
+        QFETCH(QString, shown);
         QFETCH(std::string, stored);
         QFETCH(QColor, swatch);
         CHtmlSettingsDlg dlg;
@@ -131,7 +135,7 @@ private slots:
         Open(dlg);
         TypeInto(Edit(dlg, row), typed);
 
-        QCOMPARE(Edit(dlg, row)->text(), typed);
+        QCOMPARE(Edit(dlg, row)->text(), shown);
         QCOMPARE(SwatchColor(dlg, row), swatch);
         QTest::mouseClick(Button(dlg, "okButton"), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
@@ -159,48 +163,30 @@ private slots:
         QCOMPARE(dlg.GetColorSet().m_strWinLineColor, std::string("#DC143d"));
     }
 
-    // A colour string has to fit the document's CP932 text: other characters are refused as
-    // they are typed, the rest of the text stays.
-    void charactersOutsideCp932AreRefused() {
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(kaz::ColorSet());
-        Open(dlg);
-        TypeInto(Edit(dlg, 2), QStringLiteral("#한①ab😀cd"));
-        QCOMPARE(Edit(dlg, 2)->text(), QStringLiteral("#①abcd"));
-        QCOMPARE(dlg.GetColorSet().m_strBackColor, Sjis("#①abcd"));
-    }
-
     void loadedStringsGoThroughTheCheck_data() {
         QTest::addColumn<std::string>("loaded");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<std::string>("stored");
-        QTest::addColumn<QColor>("swatch");
-        QTest::newRow("empty") << std::string() << "" << std::string("#000000") << QColor(0, 0, 0);
-        QTest::newRow("short") << std::string("#FFF") << "#FFF" << std::string("#000000")
-                               << QColor(0, 0, 0);
-        QTest::newRow("long") << std::string("#12345678") << "#12345678" << std::string("#000000")
-                              << QColor(0, 0, 0);
-        QTest::newRow("two-byte character")
-            << Sjis("赤") << "赤" << std::string("#000000") << QColor(0, 0, 0);
-        QTest::newRow("lower case") << std::string("#00ff7f") << "#00ff7f" << std::string("#00ff7f")
-                                    << QColor(0, 255, 0x7F);
+        QTest::newRow("empty") << std::string() << "" << std::string("#000000");
+        QTest::newRow("short") << std::string("#FFF") << "#FFF" << std::string("#000000");
+        QTest::newRow("long") << std::string("#12345678") << "#12345678" << std::string("#000000");
+        QTest::newRow("two-byte character") << Sjis("赤") << "赤" << std::string("#000000");
         // Bytes that are not CP932 are shown as stand-ins but kept as they were.
         QTest::newRow("damaged bytes kept")
             << std::string("#\x80\x80\x80\x80\x80\x80") << "#\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"
-            << std::string("#\x80\x80\x80\x80\x80\x80") << QColor(0, 0, 0);
+            << std::string("#\x80\x80\x80\x80\x80\x80");
     }
     void loadedStringsGoThroughTheCheck() {
         QFETCH(std::string, loaded);
         QFETCH(QString, shown);
         QFETCH(std::string, stored);
-        QFETCH(QColor, swatch);
         kaz::ColorSet colors;
         colors.m_strScoreColor = loaded;
         CHtmlSettingsDlg dlg;
         dlg.SetColorSet(colors);
         Open(dlg);
         QCOMPARE(Edit(dlg, 4)->text(), shown);
-        QCOMPARE(SwatchColor(dlg, 4), swatch);
+        QCOMPARE(SwatchColor(dlg, 4), QColor(0, 0, 0));
         QTest::keyClick(&dlg, Qt::Key_Return);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(dlg.GetColorSet().m_strScoreColor, stored);
@@ -234,20 +220,11 @@ private slots:
         QTest::newRow("pick, upper case")
             << 4 << "" << QColor(255, 0x90, 0) << std::optional<QColor>(QColor(0xAB, 0xCD, 0xEF))
             << "#ABCDEF" << std::string("#ABCDEF") << QColor(0xAB, 0xCD, 0xEF);
-        QTest::newRow("pick the same colour")
-            << 4 << "" << QColor(255, 0x90, 0) << std::optional<QColor>(QColor(255, 0x90, 0))
-            << "#FF9000" << std::string("#FF9000") << QColor(255, 0x90, 0);
         QTest::newRow("starts on typed lower case")
             << 1 << "#0a0b0c" << QColor(10, 11, 12) << std::optional<QColor>(QColor(1, 2, 3))
             << "#010203" << std::string("#010203") << QColor(1, 2, 3);
-        QTest::newRow("starts black on a short text")
-            << 2 << "#abc" << QColor(0, 0, 0) << std::optional<QColor>(QColor(Qt::white))
-            << "#FFFFFF" << std::string("#FFFFFF") << QColor(Qt::white);
         QTest::newRow("cancel") << 0 << "" << QColor(0xDC, 0x14, 0x3C) << std::optional<QColor>()
                                 << "#DC143C" << std::string("#DC143C") << QColor(0xDC, 0x14, 0x3C);
-        QTest::newRow("cancel keeps a typed text")
-            << 3 << "#12" << QColor(0, 0, 0) << std::optional<QColor>() << "#12"
-            << std::string("#000000") << QColor(0, 0, 0);
     }
     void browse() {
         QFETCH(int, row);
@@ -284,8 +261,6 @@ private slots:
         QTest::newRow("check member") << false << false << true << false;
         QTest::newRow("check score") << false << false << false << true;
         QTest::newRow("score given, untouched") << true << false << false << false;
-        QTest::newRow("member given, untouched") << false << true << false << false;
-        QTest::newRow("both given, both cleared") << true << true << true << true;
     }
     void boldFlags() {
         QFETCH(bool, score);
@@ -339,22 +314,6 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         QCOMPARE(dlg.m_bBoldMember, true);
         QCOMPARE(dlg.m_bBoldScore, false);
-    }
-
-    // Each run starts from the values handed over, not from what the last run left.
-    void reopeningStartsAfresh() {
-        CHtmlSettingsDlg dlg;
-        kaz::ColorSet colors;
-        colors.m_strBackColor = "#FFF";
-        dlg.SetColorSet(colors);
-        Open(dlg);
-        TypeInto(Edit(dlg, 2), QStringLiteral("#ABCDEF"));
-        dlg.reject();
-        dlg.SetColorSet(colors);
-        Open(dlg);
-        QCOMPARE(Edit(dlg, 2)->text(), QStringLiteral("#FFF"));
-        QCOMPARE(dlg.GetColorSet().m_strBackColor, std::string("#000000"));
-        QCOMPARE(QApplication::focusWidget(), Button(dlg, "okButton"));
     }
 
     void tabOrder() {
