@@ -119,7 +119,7 @@ void CDocManager::CloseAllDocuments() {
 }
 
 CKaz_editDoc* CDocManager::ActiveDocument() const {
-    auto* frame = qobject_cast<CChildFrame*>(m_mdiArea->activeSubWindow());
+    auto* frame = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow());
     return frame ? frame->GetDocument() : nullptr;
 }
 
@@ -144,25 +144,33 @@ std::vector<CChildFrame*> CDocManager::FramesOf(const CKaz_editDoc* doc) const {
 CChildFrame* CDocManager::CreateFrame(CKaz_editDoc* doc) {
     auto* frame = new CChildFrame(doc);
     m_frames.emplace_back(frame, doc);
+    ++m_windowCount[doc];
     m_mdiArea->addSubWindow(frame);
-    connect(frame, &CChildFrame::closeRequested, this,
-            [this](CChildFrame* closing, bool* allow) { *allow = CanCloseFrame(closing); });
-    connect(frame, &QObject::destroyed, this, [this, frame, doc] { OnFrameDestroyed(frame, doc); });
+    connect(frame, &CChildFrame::closeRequested, this, [this](CChildFrame* closing, bool* allow) {
+        *allow = CanCloseFrame(closing);
+        if (*allow) OnFrameClosed(closing);
+    });
+    connect(frame, &QObject::destroyed, this, [this, doc] { OnFrameDestroyed(doc); });
     connect(doc, &CKaz_editDoc::titleChanged, frame, [this, doc] { RenumberFrames(doc); });
     RenumberFrames(doc);
     frame->show();
+    m_mdiArea->setActiveSubWindow(frame);
     return frame;
 }
 
-void CDocManager::OnFrameDestroyed(CChildFrame* frame, CKaz_editDoc* doc) {
+void CDocManager::OnFrameClosed(CChildFrame* frame) {
+    // From here on the window no longer counts, although Qt deletes it a moment later.
+    CKaz_editDoc* doc = frame->GetDocument();
     m_frames.erase(std::remove(m_frames.begin(), m_frames.end(), std::make_pair(frame, doc)),
                    m_frames.end());
-    // A bracket lives until its last window closes.
-    if (FramesOf(doc).empty()) {
-        delete doc;
-    } else {
-        RenumberFrames(doc);
-    }
+    RenumberFrames(doc);
+}
+
+void CDocManager::OnFrameDestroyed(CKaz_editDoc* doc) {
+    // A bracket lives until its last window is gone, closing or not.
+    if (--m_windowCount[doc] > 0) return;
+    m_windowCount.erase(doc);
+    delete doc;
 }
 
 void CDocManager::RenumberFrames(const CKaz_editDoc* doc) {

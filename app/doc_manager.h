@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <map>
 #include <vector>
 
 #include "app/recent_file_list.h"
@@ -47,7 +48,8 @@ signals:
 
 private:
     CChildFrame* CreateFrame(CKaz_editDoc* doc);
-    void OnFrameDestroyed(CChildFrame* frame, CKaz_editDoc* doc);
+    void OnFrameClosed(CChildFrame* frame);
+    void OnFrameDestroyed(CKaz_editDoc* doc);
     void RenumberFrames(const CKaz_editDoc* doc);
     // The close box of one window: asks only when it is the bracket's last window.
     bool CanCloseFrame(CChildFrame* frame);
@@ -59,7 +61,8 @@ private:
     QMdiArea* m_mdiArea;
     QWidget* m_pWindow;
     RecentFileList m_recentFiles;
-    std::vector<std::pair<CChildFrame*, CKaz_editDoc*>> m_frames;  // in opening order
+    std::vector<std::pair<CChildFrame*, CKaz_editDoc*>> m_frames;  // open, in opening order
+    std::map<CKaz_editDoc*, int> m_windowCount;  // windows not yet deleted, closing ones too
     int m_nUntitledCount = 0;
     bool m_bClosingWithoutAsking = false;
 };

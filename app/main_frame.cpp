@@ -37,6 +37,13 @@ CMainFrame::CMainFrame(QWidget* parent)
     resize(800, 600);
 }
 
+CMainFrame::~CMainFrame() {
+    // The MDI area still reports activations while the window is taken apart; and its child
+    // windows go first, while the documents they show are still there.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+    delete m_mdiArea;
+}
+
 CKaz_editDoc* CMainFrame::ActiveDocument() const { return m_pDocManager->ActiveDocument(); }
 
 QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& keys) {
@@ -192,7 +199,7 @@ void CMainFrame::FillWindowList() {
         QAction* entry =
             m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
         entry->setCheckable(true);
-        entry->setChecked(window == m_mdiArea->activeSubWindow());
+        entry->setChecked(window == m_mdiArea->currentSubWindow());
         connect(entry, &QAction::triggered, m_mdiArea,
                 [this, window] { m_mdiArea->setActiveSubWindow(window); });
     }
@@ -255,7 +262,7 @@ void CMainFrame::OnActiveWindowChanged() {
                    ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE}) {
         m_actions[id]->setEnabled(withDocument);
     }
-    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    QMdiSubWindow* active = m_mdiArea->currentSubWindow();
     setWindowTitle(active ? QStringLiteral("カズボー - ") + active->windowTitle()
                           : QStringLiteral("カズボー"));
     if (active) {

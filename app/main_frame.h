@@ -18,6 +18,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     CDocManager* DocManager() const { return m_pDocManager; }
     QMdiArea* MdiArea() const { return m_mdiArea; }

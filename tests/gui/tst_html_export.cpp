@@ -23,6 +23,13 @@
 
 namespace {
 
+// Shows the main window as the active one, so that its shortcut keys apply.
+void ShowActive(QWidget& frame) {
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+}
+
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -35,7 +42,7 @@ CKaz_editView* NewFourMemberBracket(CMainFrame& frame) {
         dialog->accept();
     });
     frame.Action(ID_FILE_NEW)->trigger();
-    auto* child = qobject_cast<CChildFrame*>(frame.MdiArea()->activeSubWindow());
+    auto* child = qobject_cast<CChildFrame*>(frame.MdiArea()->currentSubWindow());
     return child ? child->GetView() : nullptr;
 }
 
@@ -80,7 +87,7 @@ private slots:
 void TestHtmlExport::workedExampleThroughTheEditor() {
     QTemporaryDir dir;
     CMainFrame frame;
-    frame.show();
+    ShowActive(frame);
     CKaz_editView* view = NewFourMemberBracket(frame);
     QVERIFY(view);
     for (int i = 0; i < 4; ++i) {
@@ -99,6 +106,7 @@ void TestHtmlExport::workedExampleThroughTheEditor() {
     ScriptedDesktop desktop;
     const QString path = dir.filePath(QStringLiteral("page.html"));
     desktop.saveAnswers.enqueue(path);
+    QApplication::setActiveWindow(&frame);  // offscreen leaves none active after a dialog
     QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(desktop.saveRequests.value(0).filters,
              QStringList({"HTMLファイル(*.html)", "HTMファイル(*.htm)", "全て(*.*)"}));
@@ -118,7 +126,7 @@ void TestHtmlExport::workedExampleThroughTheEditor() {
 void TestHtmlExport::cancelWritesNothing() {
     QTemporaryDir dir;
     CMainFrame frame;
-    frame.show();
+    ShowActive(frame);
     NewFourMemberBracket(frame);
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(QString());
@@ -143,7 +151,7 @@ void TestHtmlExport::unwritableTargetIsReportedAndKept() {
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.html")));
     const QString path = dir.filePath(target);
     CMainFrame frame;
-    frame.show();
+    ShowActive(frame);
     NewFourMemberBracket(frame);
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(path);
@@ -159,7 +167,7 @@ void TestHtmlExport::unwritableTargetIsReportedAndKept() {
 void TestHtmlExport::settingsReachDocumentScreenAndPage() {
     QTemporaryDir dir;
     CMainFrame frame;
-    frame.show();
+    ShowActive(frame);
     CKaz_editView* view = NewFourMemberBracket(frame);
     CKaz_editDoc* doc = view->GetDocument();
     QTest::mouseClick(view->Lines()[0], Qt::LeftButton);
@@ -192,13 +200,13 @@ void TestHtmlExport::settingsReachDocumentScreenAndPage() {
     QVERIFY(page.contains("background-color:#102030 \" >"));
     // The colours count as a change when the bracket is closed.
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
-    frame.MdiArea()->activeSubWindow()->close();
+    frame.MdiArea()->currentSubWindow()->close();
     QCOMPARE(desktop.questions.size(), 1);
 }
 
 void TestHtmlExport::settingsCancelKeepsEverything() {
     CMainFrame frame;
-    frame.show();
+    ShowActive(frame);
     CKaz_editView* view = NewFourMemberBracket(frame);
     RunSettings(
         frame,
