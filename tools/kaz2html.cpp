@@ -92,7 +92,9 @@ int main(int argc, char** argv) {
     const std::string page = kaz::WriteHtml(*bracket);
 
     if (args.files.size() < 2 || args.files[1] == "-") {
-        if (!WriteToStdout(page)) return Fail(kaz::FileErrorMessage(kaz::FileErrorFromErrno(errno), "-"));
+        if (!WriteToStdout(page)) {
+            return Fail(kaz::FileErrorMessage(kaz::FileErrorFromErrno(errno), "-"));
+        }
         return 0;
     }
     const std::string& output = args.files[1];
