@@ -6,14 +6,11 @@
 #include <QVBoxLayout>
 
 #include "app/app_icons.h"
+#include "editor/gui_fonts.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("カズボのバージョン情報"));
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPointSize(9);
-    setFont(font);
+    setFont(JapaneseUiFont());
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("iconLabel"));

@@ -7,32 +7,27 @@
 
 #include "editor/gui_fonts.h"
 
-namespace {
-QRect TemplateRect(int x, int y, int w, int h) {
-    return QRect(DialogUnits(x), DialogUnits(y), DialogUnits(w), DialogUnits(h));
-}
-}  // namespace
-
 CPlayerCountDlg::CPlayerCountDlg(QWidget* parent)
     : QDialog(parent), m_strCount(QStringLiteral("4人用")) {
     setWindowTitle(QStringLiteral("新規トーナメント表　人数設定"));
     setFont(JapaneseUiFont());
-    setFixedSize(DialogUnits(162), DialogUnits(57));
+    const DialogUnits dlu(font());
+    setFixedSize(dlu.Size(162, 57));
 
     // Controls in template order, which is also the tab order.
     m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setGeometry(TemplateRect(105, 13, 50, 14));
+    m_ok->setGeometry(dlu.Rect(105, 13, 50, 14));
     m_ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel->setGeometry(TemplateRect(105, 30, 50, 14));
+    cancel->setGeometry(dlu.Rect(105, 30, 50, 14));
     m_combo = new QComboBox(this);
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
-    m_combo->setGeometry(TemplateRect(22, 29, 73, 14));
+    m_combo->setGeometry(dlu.Rect(22, 29, 73, 14));
     m_combo->addItems({QStringLiteral("4人用"), QStringLiteral("8人用"), QStringLiteral("16人用"),
                        QStringLiteral("32人用")});
     auto* label = new QLabel(QStringLiteral("トーナメント人数選択"), this);
-    label->setGeometry(TemplateRect(27, 14, 62, 8));
+    label->setGeometry(dlu.Rect(27, 14, 62, 8));
 
     // Opening selects the first item that begins with the current text.
     const int match = m_combo->findText(m_strCount, Qt::MatchStartsWith);

@@ -1,5 +1,6 @@
 #include "editor/gui_fonts.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 QFont JapaneseUiFont() { return JapaneseFontPoints(9); }
@@ -21,4 +22,9 @@ QFont JapaneseFontPixels(int pixels, int weight) {
     return font;
 }
 
-int DialogUnits(int units) { return units * 3 / 2; }
+DialogUnits::DialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    m_baseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+    m_baseY = metrics.height();
+}

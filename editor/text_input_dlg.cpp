@@ -11,10 +11,10 @@ TextInputDlg::TextInputDlg(const QString& caption, QSize templateSize, QSize edi
     : QDialog(parent) {
     setWindowTitle(caption);
     setFont(JapaneseUiFont());
-    resize(DialogUnits(templateSize.width()), DialogUnits(templateSize.height()));
+    const DialogUnits dlu(font());
+    resize(dlu.Size(templateSize.width(), templateSize.height()));
     m_edit = new QLineEdit(this);
-    m_edit->setGeometry(DialogUnits(7), DialogUnits(7), DialogUnits(editSize.width()),
-                        DialogUnits(editSize.height()));
+    m_edit->setGeometry(dlu.Rect(7, 7, editSize.width(), editSize.height()));
     m_edit->setValidator(new Cp932Validator(maxBytes, m_edit));
     m_edit->setFocus();
     connect(m_edit, &QLineEdit::returnPressed, this, &QDialog::accept);

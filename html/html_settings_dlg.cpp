@@ -1,7 +1,6 @@
 #include "html/html_settings_dlg.h"
 
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -9,12 +8,14 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <QValidator>
 #include <algorithm>
 #include <iterator>
 
 #include "app/desktop_services.h"
 #include "document/cp932.h"
+#include "editor/cp932_text.h"
+#include "editor/gui_colors.h"
+#include "editor/gui_fonts.h"
 #include "html/color_swatch.h"
 #include "html/colors.h"
 
@@ -28,79 +29,18 @@ const char* const kRowLabels[kaz::ColorSet::kCount] = {
 constexpr size_t kColorStringBytes = 7;
 const char kBlack[] = "#000000";
 
-// Refuses, as they are typed or pasted, characters that the document's CP932 text cannot
-// hold. U+FFFD passes: it only appears as the stand-in for damaged bytes of a loaded file,
-// which the user must still be able to edit around.
-class Cp932Validator : public QValidator {
-public:
-    using QValidator::QValidator;
-
-    State validate(QString& input, int&) const override {
-        QString holdable = input;
-        holdable.remove(QChar(QChar::ReplacementCharacter));
-        const QByteArray utf8 = holdable.toUtf8();
-        return kaz::CanEncodeCp932(std::string_view(utf8.constData(), size_t(utf8.size())))
-                   ? Acceptable
-                   : Invalid;
-    }
-};
-
-// CP932 bytes of an edit's text. Characters CP932 cannot hold (only stand-ins for damaged
-// bytes get this far) become "?".
-std::string ToCp932(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    if (auto bytes = kaz::Utf8ToCp932(std::string_view(utf8.constData(), size_t(utf8.size())))) {
-        return *bytes;
-    }
-    std::string utf16le;
-    for (const QChar unit : text) {
-        utf16le += char(unit.unicode() & 0xFF);
-        utf16le += char(unit.unicode() >> 8);
-    }
-    return kaz::Utf16LeToCp932Lossy(utf16le);
-}
-
-QColor ToQColor(kaz::ColorValue value) {
-    return QColor(kaz::RedOf(value), kaz::GreenOf(value), kaz::BlueOf(value));
-}
-
-// Converts dialog units, in which the dialog's sizes are thought out, to pixels of its font:
-// a horizontal unit is a quarter of the average letter width, a vertical one an eighth of the
-// font height.
-class DialogUnits {
-public:
-    explicit DialogUnits(const QFont& font) {
-        const QFontMetrics metrics(font);
-        const QString letters =
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-        m_baseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
-        m_baseY = metrics.height();
-    }
-    int X(int units) const { return units * m_baseX / 4; }
-    int Y(int units) const { return units * m_baseY / 8; }
-    QSize Size(int x, int y) const { return QSize(X(x), Y(y)); }
-
-private:
-    int m_baseX = 6;
-    int m_baseY = 12;
-};
-
 }  // namespace
 
 CHtmlSettingsDlg::CHtmlSettingsDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("HTML設定"));
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    font.setPointSize(9);
-    setFont(font);
-    const DialogUnits dlu(font);
+    setFont(JapaneseUiFont());
+    const DialogUnits dlu(font());
 
     // Nothing is shown until the caller hands over the bracket's colours.
     for (int row = 0; row < kaz::ColorSet::kCount; ++row) m_colors.At(row).clear();
 
     auto* layout = new QVBoxLayout(this);
-    auto* validator = new Cp932Validator(this);
+    auto* validator = new Cp932Validator(-1, this);
     for (int row = 0; row < kaz::ColorSet::kCount; ++row) {
         auto* group = new QGroupBox(QString::fromUtf8(kRowLabels[row]), this);
         auto* rowLayout = new QHBoxLayout(group);
@@ -207,7 +147,7 @@ void CHtmlSettingsDlg::InitDialog() {
 void CHtmlSettingsDlg::OnUpdateColor(int row) {
     Row& r = m_rows[size_t(row)];
     const QString text = r.edit->text();
-    m_colors.At(row) = text == r.shownText ? r.shownBytes : ToCp932(text);
+    m_colors.At(row) = text == r.shownText ? r.shownBytes : ToCp932Lenient(text);
     CheckColor(row);
     r.swatch->SetColor(kaz::ColorFromString(m_colors.At(row)));
 }
