@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 
+#include "app/app_icons.h"
 #include "document/kaz_editdoc.h"
 #include "editor/kaz_editview.h"
 
 CChildFrame::CChildFrame(CKaz_editDoc* doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDoc(doc), m_pView(new CKaz_editView(doc, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(DocumentIcon());
     setWidget(m_pView);
     UpdateCaption(0);
 }
