@@ -18,6 +18,9 @@ constexpr bool IsValidPlayerCount(int players) {
 // Number of rounds (columns of lines) for `players` members: 4 -> 3 … 32 -> 6.
 int RoundsForPlayers(int players);
 
+// Member count of a bracket with `rounds` rounds (3 -> 4 … 6 -> 32).
+constexpr int PlayersForRounds(int rounds) { return 1 << (rounds - 1); }
+
 // Number of lines: 2P - 1.
 constexpr int LineCountForPlayers(int players) { return 2 * players - 1; }
 

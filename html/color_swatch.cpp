@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "editor/gui_colors.h"
+
 CColorSwatch::CColorSwatch(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     // The paint covers every pixel, so nothing underneath needs drawing first.
@@ -16,6 +18,5 @@ void CColorSwatch::SetColor(kaz::ColorValue color) {
 void CColorSwatch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    const QColor fill(kaz::RedOf(m_color), kaz::GreenOf(m_color), kaz::BlueOf(m_color));
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), fill);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), ToQColor(m_color));
 }

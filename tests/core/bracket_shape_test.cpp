@@ -37,6 +37,7 @@ void BracketShapeTest::roundsAndLines() {
 
     QVERIFY(IsValidPlayerCount(players));
     QCOMPARE(RoundsForPlayers(players), rounds);
+    QCOMPARE(PlayersForRounds(rounds), players);
     QCOMPARE(LineCountForPlayers(players), lines);
     for (int round = 0; round < rounds; ++round) {
         QCOMPARE(FirstLineOfRound(players, round), firstLines[round]);

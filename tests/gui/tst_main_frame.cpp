@@ -515,6 +515,14 @@ void TestMainFrame::secondWindowOnOneBracket() {
     QCOMPARE(windows.size(), 2);
     QCOMPARE(windows[0]->windowTitle(), QStringLiteral("新しいトーナメント表1:1"));
     QCOMPARE(windows[1]->windowTitle(), QStringLiteral("新しいトーナメント表1:2"));
+    // The Window menu lists both, the active one checked.
+    QMenu* windowMenu = MenuNamed(frame, "ｳｨﾝﾄﾞｳ(&W)");
+    emit windowMenu->aboutToShow();
+    const QStringList listed = MenuItems(windowMenu).mid(4);
+    QCOMPARE(listed, QStringList({"-", "0 &1 新しいトーナメント表1:1", "0 &2 新しいトーナメント表1:2"}));
+    QVERIFY(windowMenu->actions().last()->isChecked());
+    windowMenu->actions()[5]->trigger();
+    QCOMPARE(frame.MdiArea()->currentSubWindow(), windows[0]);
     auto* second = qobject_cast<CChildFrame*>(windows[1]);
     QTest::mouseClick(second->GetView()->Lines()[0], Qt::LeftButton);
 
