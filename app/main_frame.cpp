@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -13,6 +14,7 @@
 #include "app/commands.h"
 #include "app/doc_manager.h"
 #include "app/help_dlg.h"
+#include "app/key_locks.h"
 #include "document/kaz_editdoc.h"
 #include "html/html_commands.h"
 
@@ -232,7 +234,7 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
-    // Key-state panes; Qt cannot ask the platform for the lock states, so they stay blank.
+    // Key-state panes, showing their text while that lock is on.
     for (const char* name : {"ｶﾅ", "CAP", "NUM", "SCRL"}) {
         auto* pane = new QLabel(this);
         pane->setObjectName(QString::fromUtf8(name));
@@ -246,6 +248,25 @@ void CMainFrame::CreateStatusBar() {
         if (message.isEmpty()) bar->showMessage(IdleStatusText());
     });
     bar->showMessage(IdleStatusText());
+    // The locks change only with a key, so the panes are refreshed after each one.
+    qApp->installEventFilter(this);
+    UpdateIndicators();
+}
+
+void CMainFrame::UpdateIndicators() {
+    const std::optional<KeyLocks> locks = QueryKeyLocks();
+    const bool on[] = {locks && locks->kana, locks && locks->caps, locks && locks->num,
+                       locks && locks->scroll};
+    for (int i = 0; i < m_indicators.size(); ++i) {
+        m_indicators[i]->setText(on[i] ? m_indicators[i]->objectName() : QString());
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate) {
+        UpdateIndicators();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::OnActiveWindowChanged() {

@@ -31,6 +31,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* AddCommand(int id, const QString& text, const QString& keys = QString());
@@ -38,6 +39,7 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void UpdateIndicators();
     void FillFileMenu(QMenu* menu, bool withDocument);
     void FillWindowList();
     // Swaps menu and enablement as a bracket window becomes active or the last one closes.

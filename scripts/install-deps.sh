@@ -3,7 +3,8 @@
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic clang)
+packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-ipafont-gothic
+          clang)
 
 missing=()
 for p in "${packages[@]}"; do
