@@ -162,8 +162,7 @@ void CHtmlSettingsDlg::OnBrowseColor(int row) {
     const std::optional<QColor> chosen =
         DesktopServices::Instance().ChooseColor(this, ToQColor(initial));
     if (!chosen) return;
-    const kaz::ColorValue value =
-        kaz::MakeColorValue(chosen->red(), chosen->green(), chosen->blue());
+    const kaz::ColorValue value = FromQColor(*chosen);
     Row& r = m_rows[size_t(row)];
     r.swatch->SetColor(value);
     m_colors.At(row) = kaz::ColorToString(value);
