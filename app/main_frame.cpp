@@ -191,7 +191,7 @@ void CMainFrame::FillWindowList() {
     const QList<QAction*> actions = m_windowMenu->actions();
     for (int i = 4; i < actions.size(); ++i) {
         m_windowMenu->removeAction(actions[i]);
-        if (!m_actions.values().contains(actions[i])) actions[i]->deleteLater();
+        actions[i]->deleteLater();  // the list's own entries and separator
     }
     const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     if (windows.isEmpty()) return;

@@ -5,7 +5,8 @@
 
 #include "document/messages.h"
 
-// Whole-file reading and crash-safe writing for the converter (the editor uses Qt's files).
+// Whole-file reading (for the editor and the converter) and crash-safe writing (for the
+// converter; the editor writes through QSaveFile).
 
 namespace kaz {
 

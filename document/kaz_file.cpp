@@ -11,9 +11,6 @@
 
 namespace {
 
-// Larger than any bracket the editor writes: its text fields hold at most 32767 characters.
-constexpr size_t kMaxBracketFileBytes = 64u << 20;
-
 QString FileErrorText(kaz::FileError cause, const QString& path) {
     const QString native = QDir::toNativeSeparators(path);
     return QString::fromStdString(kaz::FileErrorMessage(cause, native.toStdString()));
@@ -39,7 +36,7 @@ QString SaveFailureText(const QString& path, const QSaveFile& file) {
 LoadedBracket LoadBracketFile(const QString& path) {
     std::string bytes;
     const kaz::FileError error =
-        kaz::ReadWholeFile(QFile::encodeName(path).toStdString(), bytes, kMaxBracketFileBytes);
+        kaz::ReadWholeFile(QFile::encodeName(path).toStdString(), bytes, kaz::kMaxKazFileBytes);
     if (error != kaz::FileError::None) return {std::nullopt, FileErrorText(error, path)};
     std::optional<kaz::Bracket> bracket = kaz::ReadKaz(bytes);
     if (!bracket) return {std::nullopt, QString::fromUtf8(kaz::kInvalidFormatMessage)};

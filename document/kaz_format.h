@@ -12,6 +12,10 @@
 
 namespace kaz {
 
+// How much of a file is read as a bracket: far more than the editor ever writes (its text
+// fields hold at most 32767 characters), so that no file can make reading allocate without bound.
+constexpr size_t kMaxKazFileBytes = 64u << 20;
+
 // The bytes of a stored bracket.
 std::string WriteKaz(const Bracket& bracket);
 

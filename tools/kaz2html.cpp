@@ -13,10 +13,6 @@
 
 namespace {
 
-// Larger than any bracket the editor can write (its text fields hold at most 32767
-// characters); a longer file is read only this far.
-constexpr size_t kMaxInputBytes = 64u << 20;
-
 const char kUsage[] = "usage: kaz2html [--bold-member] [--bold-score] INPUT.kaz [OUTPUT.html]\n";
 
 const char kHelp[] =
@@ -83,7 +79,7 @@ int main(int argc, char** argv) {
 
     const std::string& input = args.files[0];
     std::string bytes;
-    const kaz::FileError readError = kaz::ReadWholeFile(input, bytes, kMaxInputBytes);
+    const kaz::FileError readError = kaz::ReadWholeFile(input, bytes, kaz::kMaxKazFileBytes);
     if (readError != kaz::FileError::None) return Fail(kaz::FileErrorMessage(readError, input));
 
     std::optional<kaz::Bracket> bracket = kaz::ReadKaz(bytes);
