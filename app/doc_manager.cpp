@@ -1,13 +1,15 @@
 #include "app/doc_manager.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <QMdiArea>
+#include <algorithm>
+#include <new>
 
 #include "app/child_frame.h"
 #include "app/desktop_services.h"
 #include "document/kaz_editdoc.h"
 #include "document/kaz_file.h"
+#include "document/messages.h"
 
 namespace {
 
@@ -46,7 +48,12 @@ bool CDocManager::OpenDocumentFile(const QString& path) {
             return true;
         }
     }
-    LoadedBracket loaded = LoadBracketFile(absolute);
+    LoadedBracket loaded;
+    try {
+        loaded = LoadBracketFile(absolute);
+    } catch (const std::bad_alloc&) {
+        loaded.error = QString::fromUtf8(kaz::kOpenFailedMessage);
+    }
     if (!loaded.bracket) {
         if (!QFileInfo::exists(absolute) && m_recentFiles.Entries().contains(absolute)) {
             m_recentFiles.Remove(absolute);
@@ -84,7 +91,12 @@ bool CDocManager::OnFileSaveAs(CKaz_editDoc* doc) {
 }
 
 bool CDocManager::SaveTo(CKaz_editDoc* doc, const QString& path) {
-    const QString error = doc->OnSaveDocument(path);
+    QString error;
+    try {
+        error = doc->OnSaveDocument(path);
+    } catch (const std::bad_alloc&) {
+        error = QString::fromUtf8(kaz::kSaveFailedMessage);
+    }
     if (!error.isEmpty()) {
         DesktopServices::Instance().ShowError(m_pWindow, error);
         return false;

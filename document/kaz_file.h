@@ -13,13 +13,13 @@ struct LoadedBracket {
     QString error;  // set when bracket is empty
 };
 
-// Reads the bracket at `path`; a file that cannot be read or is not a bracket gives the
-// message for the cause ("… が見つかりませんでした。", "予期しないﾌｧｲﾙ形式です。", …).
+// Reads the bracket at `path`, a regular file only (a FIFO is refused without waiting for a
+// writer); a file that cannot be read or is not a bracket gives the message for the cause
+// ("… が見つかりませんでした。", "予期しないﾌｧｲﾙ形式です。", …).
 LoadedBracket LoadBracketFile(const QString& path);
 
-// Stores `bracket` at `path` through a temporary file that replaces the target only when all
-// was written, so a failure leaves an existing file as it was. Returns the message, or an
-// empty string on success.
+// Stores `bracket` at `path` through the crash-safe write path, so a failure leaves an
+// existing file as it was. Returns the message for the cause, or an empty string on success.
 QString SaveBracketFile(const QString& path, const kaz::Bracket& bracket);
 
 // Writes `bytes` to `path` the same safe way; used for bracket files and HTML pages.

@@ -140,7 +140,9 @@ std::optional<Bracket> ReadKaz(std::string_view bytes) {
 
     ColorSet colors;
     for (int row = 0; row < ColorSet::kCount; ++row) {
-        if (!in.ReadString(colors.At(row))) return std::nullopt;
+        if (!in.ReadString(colors.At(row)) || colors.At(row).size() > kMaxColorStringBytes) {
+            return std::nullopt;
+        }
     }
     std::string champion;
     if (!in.ReadString(champion)) return std::nullopt;

@@ -23,8 +23,15 @@ void BracketCanvas::paintEvent(QPaintEvent* event) {
     if (champion.isEmpty()) return;
     painter.setFont(JapaneseFontPixels(14, 600));
     painter.setPen(QColorFromString(colors.m_strScoreColor));
+    // The name has the space right of the final line, up to the bracket's extent; a longer
+    // one is cut there. Only its start is laid out: no more can show, and a name of millions
+    // of characters would overflow the text engine's coordinates.
     const QPoint at = m_pView->ChampionPosition();
-    painter.drawText(at.x(), at.y() + painter.fontMetrics().ascent(), champion);
+    const QSize extent = m_pView->BracketExtent();
+    painter.setClipRect(QRect(at.x(), 0, extent.width() - at.x(), extent.height()));
+    constexpr int kMostCharactersShown = 256;
+    painter.drawText(at.x(), at.y() + painter.fontMetrics().ascent(),
+                     champion.left(kMostCharactersShown));
 }
 
 bool BracketCanvas::focusNextPrevChild(bool next) {

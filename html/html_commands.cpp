@@ -1,8 +1,11 @@
 #include "html/html_commands.h"
 
+#include <new>
+
 #include "app/desktop_services.h"
 #include "document/kaz_editdoc.h"
 #include "document/kaz_file.h"
+#include "document/messages.h"
 #include "html/html_settings_dlg.h"
 #include "html/html_writer.h"
 
@@ -14,7 +17,12 @@ void OnHtmlExport(CKaz_editDoc* doc, QWidget* parent) {
                                                 QString(), filters, QStringLiteral("html"));
     if (path.isEmpty()) return;
     // The names are in the document already: every edit of a name box goes there at once.
-    const QString error = SaveBytesToFile(path, kaz::WriteHtml(doc->GetBracket()));
+    QString error;
+    try {
+        error = SaveBytesToFile(path, kaz::WriteHtml(doc->GetBracket()));
+    } catch (const std::bad_alloc&) {
+        error = QString::fromUtf8(kaz::kSaveFailedMessage);
+    }
     if (!error.isEmpty()) {
         desktop.ShowError(parent, error);
         return;

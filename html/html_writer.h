@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,12 @@ constexpr int kHtmlColumnWidth = 85;
 // a name column, one column per round and a champion column, 2P rows. Every text taken from
 // the bracket (names, scores, champion, colour strings) is escaped.
 std::string WriteHtml(const Bracket& bracket);
+
+// The largest page of a bracket read from a file of `fileBytes` bytes. The page holds each
+// name, score and the champion at most once, each byte escaped to at most six ("&quot;"), and
+// the colour strings (7 bytes at most, which the reader enforces) in a fixed number of cells
+// beside the fixed markup, which for 32 members takes less than 40 KiB.
+constexpr size_t HtmlPageSizeBound(size_t fileBytes) { return 6 * fileBytes + (64u << 10); }
 
 // Width and height of the page's table: name width + 85 per round, and 12 per member.
 int HtmlTableWidth(const Bracket& bracket);

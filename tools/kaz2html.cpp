@@ -1,13 +1,17 @@
 // kaz2html: turns a .kaz bracket into the HTML page that the editor's "HTML化" writes.
 
+#include <unistd.h>
+
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "document/bracket_file.h"
 #include "document/file_io.h"
-#include "document/kaz_format.h"
 #include "document/messages.h"
 #include "html/html_writer.h"
 
@@ -49,6 +53,39 @@ bool WriteToStdout(const std::string& page) {
            std::fflush(stdout) == 0;
 }
 
+// "-" and the names of standard output itself go straight to the descriptor the program was
+// given, which every user may write, whoever made the pipe behind it.
+bool IsStandardOutput(const std::string& name) {
+    return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
+}
+
+// Interrupted while writing: no half-written temporary file may stay behind.
+extern "C" void OnTerminate(int signal) {
+    kaz::RemovePendingTemporaryFile();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+// Reads, converts and writes; returns the exit status.
+int Convert(const Arguments& args) {
+    const std::string& input = args.files[0];
+    kaz::LoadedBracket loaded = kaz::LoadBracketFile(input, kaz::ReadableFiles::AnyReadable);
+    if (!loaded.bracket) return Fail(loaded.error);
+    loaded.bracket->SetBoldFlags(args.boldScore, args.boldMember);
+    const std::string page = kaz::WriteHtml(*loaded.bracket);
+
+    if (args.files.size() < 2 || IsStandardOutput(args.files[1])) {
+        if (!WriteToStdout(page)) {
+            return Fail(kaz::FileErrorMessage(kaz::FileErrorFromErrno(errno), "-"));
+        }
+        return 0;
+    }
+    const std::string& output = args.files[1];
+    const kaz::FileError writeError = kaz::WriteFileSafely(output, page);
+    if (writeError != kaz::FileError::None) return Fail(kaz::FileErrorMessage(writeError, output));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,24 +114,11 @@ int main(int argc, char** argv) {
     if (args.files.empty()) return UsageError("no input file");
     if (args.files.size() > 2) return UsageError("too many arguments");
 
-    const std::string& input = args.files[0];
-    std::string bytes;
-    const kaz::FileError readError = kaz::ReadWholeFile(input, bytes, kaz::kMaxKazFileBytes);
-    if (readError != kaz::FileError::None) return Fail(kaz::FileErrorMessage(readError, input));
-
-    std::optional<kaz::Bracket> bracket = kaz::ReadKaz(bytes);
-    if (!bracket) return Fail(kaz::kInvalidFormatMessage);
-    bracket->SetBoldFlags(args.boldScore, args.boldMember);
-    const std::string page = kaz::WriteHtml(*bracket);
-
-    if (args.files.size() < 2 || args.files[1] == "-") {
-        if (!WriteToStdout(page)) {
-            return Fail(kaz::FileErrorMessage(kaz::FileErrorFromErrno(errno), "-"));
-        }
-        return 0;
+    std::signal(SIGINT, OnTerminate);
+    std::signal(SIGTERM, OnTerminate);
+    try {
+        return Convert(args);
+    } catch (const std::bad_alloc&) {
+        return Fail(kaz::kSaveFailedMessage);
     }
-    const std::string& output = args.files[1];
-    const kaz::FileError writeError = kaz::WriteFileAtomically(output, page);
-    if (writeError != kaz::FileError::None) return Fail(kaz::FileErrorMessage(writeError, output));
-    return 0;
 }

@@ -1,9 +1,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
+
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -28,8 +32,22 @@ struct Result {
     QByteArray err;
 };
 
-Result RunKaz2Html(const QStringList& args, const QString& stdoutFile = QString()) {
+// Settings of the fault-injection library for one run (empty: none).
+using Faults = QList<QPair<QString, QString>>;
+
+QProcessEnvironment WithFaults(const Faults& faults) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (faults.isEmpty()) return env;
+    env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KAZ_FAULT_LIBRARY));
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+    for (const auto& [name, value] : faults) env.insert(name, value);
+    return env;
+}
+
+Result RunKaz2Html(const QStringList& args, const QString& stdoutFile = QString(),
+                   const Faults& faults = {}) {
     QProcess process;
+    process.setProcessEnvironment(WithFaults(faults));
     if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
     process.start(QStringLiteral(KAZ2HTML_PATH), args);
     Result result;
@@ -71,6 +89,14 @@ QStringList Entries(const QString& dir) {
                                QDir::Name);
 }
 
+// A four-member bracket whose win-line colour string is `color`.
+QByteArray WithColor(const std::string& color) {
+    kaz::Bracket bracket(4);
+    bracket.GetColors().At(0) = color;
+    const std::string bytes = kaz::WriteKaz(bracket);
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
 bool IsUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder(bytes);
@@ -97,6 +123,12 @@ private slots:
     void outputCannotBeWritten();
     void readOnlyFolder();
     void stdoutWriteFails();
+    void writeFailures_data();
+    void writeFailures();
+    void interruptedWrite_data();
+    void interruptedWrite();
+    void outputsThatAreNotRegularFiles();
+    void outOfMemory();
 };
 
 void Kaz2HtmlTest::pageToStdout_data() {
@@ -248,6 +280,12 @@ void Kaz2HtmlTest::unreadableInput_data() {
         {"bad length", QStringLiteral("bad.kaz"), notAString, true, kInvalidFormat},
         {"a page", QStringLiteral("page.kaz"), ReadFile(Data("four_members_example.html")), true,
          kInvalidFormat},
+        {"colour of 8 bytes", QStringLiteral("c8.kaz"), WithColor(std::string(8, 'F')), true,
+         kInvalidFormat},
+        {"colour of 1 MiB", QStringLiteral("c1m.kaz"), WithColor(std::string(1 << 20, 'F')), true,
+         kInvalidFormat},
+        {"4 MiB + 1", QStringLiteral("big.kaz"), golden.leftJustified((4 << 20) + 1, '\0'), true,
+         kInvalidFormat},
     };
     for (const Input& input : inputs) {
         for (const char* output : {"none", "existing", "stdout"}) {
@@ -293,7 +331,7 @@ void Kaz2HtmlTest::outputCannotBeWritten_data() {
     QTest::addColumn<bool>("directory");  // the output path is an existing folder
     QTest::addColumn<QString>("message");
     QTest::newRow("folder missing") << QStringLiteral("missing/out.html") << false
-                                    << QStringLiteral("が見つかりませんでした。");
+                                    << QStringLiteral("には無効なﾊﾟｽが含まれています。");
     QTest::newRow("path is a folder") << QStringLiteral("folder.html") << true << QString();
     QTest::newRow("below a file") << QStringLiteral("file.txt/out.html") << false << QString();
 }
@@ -351,6 +389,155 @@ void Kaz2HtmlTest::stdoutWriteFails() {
     const Result r = RunKaz2Html({Data("thirty_two_members.kaz")}, QStringLiteral("/dev/full"));
     QCOMPARE(r.exitCode, 1);
     QVERIFY(!r.err.isEmpty());
+}
+
+void Kaz2HtmlTest::writeFailures_data() {
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("after");  // bytes written before the failure
+    QTest::addColumn<QString>("message");
+    const QString full = QStringLiteral("へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
+    const QString io = QStringLiteral("へのｱｸｾｽ中にﾊｰﾄﾞｳｪｱ I/O ｴﾗｰが報告されました。");
+    for (const char* temp : {"unnamed", "named"}) {
+        QTest::addRow("%s: disk full at once", temp) << "write" << ENOSPC << 0 << full;
+        QTest::addRow("%s: disk full later", temp) << "write" << ENOSPC << 1000 << full;
+        QTest::addRow("%s: EIO at fsync", temp) << "fsync" << EIO << 0 << io;
+        QTest::addRow("%s: EIO at close", temp) << "close" << EIO << 0 << io;
+        QTest::addRow("%s: rename refused", temp)
+            << "rename" << EACCES << 0 << QStringLiteral("へのｱｸｾｽは拒否されました。");
+    }
+}
+
+// Every failing step leaves the old page byte for byte and no temporary file.
+void Kaz2HtmlTest::writeFailures() {
+    QFETCH(QString, call);
+    QFETCH(int, error);
+    QFETCH(int, after);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("page.html"));
+    QVERIFY(WriteFile(output, "old page"));
+    Faults faults = {{"KAZ_FAULT_DIR", dir.path()},
+                     {"KAZ_FAULT_CALL", call},
+                     {"KAZ_FAULT_ERRNO", QString::number(error)},
+                     {"KAZ_FAULT_AFTER", QString::number(after)}};
+    if (QString::fromUtf8(QTest::currentDataTag()).startsWith(QStringLiteral("named"))) {
+        faults << qMakePair(QStringLiteral("KAZ_FAULT_NO_TMPFILE"), QStringLiteral("1"));
+    }
+
+    const Result r = RunKaz2Html({Data("thirty_two_members.kaz"), output}, QString(), faults);
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(QString::fromUtf8(r.err).contains(output + QLatin1Char(' ') + message),
+             r.err.constData());
+    QCOMPARE(ReadFile(output), QByteArray("old page"));
+    QCOMPARE(Entries(dir.path()), QStringList{QStringLiteral("page.html")});
+}
+
+void Kaz2HtmlTest::interruptedWrite_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("named");  // the file system offers no unnamed temporary files
+    QTest::newRow("SIGKILL, unnamed") << int(SIGKILL) << false;
+    QTest::newRow("SIGTERM, named") << int(SIGTERM) << true;
+    QTest::newRow("SIGINT, named") << int(SIGINT) << true;
+}
+
+// A converter stopped in the middle of a slowed write leaves the old page and nothing else.
+void Kaz2HtmlTest::interruptedWrite() {
+    QFETCH(int, signal);
+    QFETCH(bool, named);
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("page.html"));
+    QVERIFY(WriteFile(output, "old page"));
+    Faults faults = {{"KAZ_FAULT_DIR", dir.path()}, {"KAZ_FAULT_SLOW_MS", "5"}};
+    if (named) faults << qMakePair(QStringLiteral("KAZ_FAULT_NO_TMPFILE"), QStringLiteral("1"));
+
+    QProcess process;
+    process.setProcessEnvironment(WithFaults(faults));
+    process.start(QStringLiteral(KAZ2HTML_PATH), {Data("four_members_example.kaz"), output});
+    QVERIFY(process.waitForStarted());
+    // Wait until the temporary file is open: in the folder, or unnamed among the descriptors.
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+    auto writing = [&] {
+        if (Entries(dir.path()).size() > 1) return true;
+        for (const QString& fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+            char target[4096];
+            const QByteArray link = QFile::encodeName(fds + QLatin1Char('/') + fd);
+            const ssize_t n = ::readlink(link.constData(), target, sizeof target);
+            if (n > 0 && QFile::decodeName(QByteArray(target, n)).startsWith(dir.path())) {
+                return true;
+            }
+        }
+        return false;
+    };
+    QDeadlineTimer deadline(10000);
+    while (!writing() && !deadline.hasExpired()) QTest::qSleep(1);
+    QVERIFY(process.state() == QProcess::Running);
+    ::kill(pid_t(process.processId()), signal);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(ReadFile(output), QByteArray("old page"));
+    QCOMPARE(Entries(dir.path()), QStringList{QStringLiteral("page.html")});
+}
+
+// A device keeps being a device, a symlink keeps being a link, /dev/stdout is standard output.
+void Kaz2HtmlTest::outputsThatAreNotRegularFiles() {
+    const QByteArray golden = ReadFile(Data("four_members_example.html"));
+    const QString input = Data("four_members_example.kaz");
+    QTemporaryDir dir;
+
+    Result r = RunKaz2Html({input, QStringLiteral("/dev/null")});
+    QCOMPARE(r.exitCode, 0);
+    struct stat st {};
+    QVERIFY(::stat("/dev/null", &st) == 0 && S_ISCHR(st.st_mode));
+
+    r = RunKaz2Html({input, QStringLiteral("/dev/full")});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(QString::fromUtf8(r.err).contains(QStringLiteral("ﾃﾞｨｽｸがいっぱい")), r.err.constData());
+
+    r = RunKaz2Html({input, QStringLiteral("/dev/stdout")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out == golden);
+
+    const QString target = dir.filePath(QStringLiteral("target.html"));
+    const QString link = dir.filePath(QStringLiteral("link.html"));
+    QVERIFY(WriteFile(target, "old"));
+    QVERIFY(QFile::link(QStringLiteral("target.html"), link));
+    r = RunKaz2Html({input, link});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+    QVERIFY(ReadFile(target) == golden);
+
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QProcess reader;
+    reader.start(QStringLiteral("cat"), {fifo});
+    QVERIFY(reader.waitForStarted());
+    // Without a reader yet the write is refused rather than left waiting; try until cat is in.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        r = RunKaz2Html({input, fifo});
+        if (r.exitCode == 0) break;
+        QTest::qWait(50);
+    }
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(reader.waitForFinished());
+    QVERIFY(reader.readAllStandardOutput() == golden);
+    QVERIFY(QFileInfo(fifo).isFile() == false);
+}
+
+// Running out of memory is a message and exit status 1, not an abort.
+void Kaz2HtmlTest::outOfMemory() {
+    if (KAZ_SANITIZED) QSKIP("the sanitizers bring their own allocator");
+    QTemporaryDir dir;
+    kaz::Bracket bracket(4);
+    bracket.SetChampion(std::string(3 << 20, 'x'));
+    const std::string bytes = kaz::WriteKaz(bracket);
+    const QString input = dir.filePath(QStringLiteral("big.kaz"));
+    QVERIFY(WriteFile(input, QByteArray(bytes.data(), qsizetype(bytes.size()))));
+
+    const Result r = RunKaz2Html({input}, QString(), {{"KAZ_FAULT_MALLOC_MIN", "1048576"}});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(QString::fromUtf8(r.err).contains(QStringLiteral("ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。")),
+             r.err.constData());
 }
 
 QTEST_GUILESS_MAIN(Kaz2HtmlTest)

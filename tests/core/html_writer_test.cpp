@@ -82,6 +82,8 @@ private slots:
     void escapesBracketText_data();
     void escapesBracketText();
     void leavesCp932TextAlone();
+    void pageStaysWithinItsBound_data();
+    void pageStaysWithinItsBound();
 };
 
 void HtmlWriterTest::workedExample() {
@@ -331,6 +333,35 @@ void HtmlWriterTest::leavesCp932TextAlone() {
     const QByteArray page = Page(bracket);
     QVERIFY(page.contains(">" + ToBytes(name) + "</TD >"));
     QVERIFY(page.contains("color:#FF9000\">\x82\x52\x81\x7C\x82\x50</TD>"));
+}
+
+void HtmlWriterTest::pageStaysWithinItsBound_data() {
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("textBytes");  // of every name, score and the champion
+    for (int players : {4, 32}) {
+        for (int bytes : {0, 1, 300}) QTest::addRow("%d members, %d bytes", players, bytes)
+                                           << players << bytes;
+    }
+}
+
+// The worst case for the page's size: every text and colour made of quotes, each of which
+// the page writes as six bytes, and bold on.
+void HtmlWriterTest::pageStaysWithinItsBound() {
+    QFETCH(int, players);
+    QFETCH(int, textBytes);
+    const std::string text(size_t(textBytes), '"');
+    Bracket bracket(players);
+    for (int i = 0; i < players; ++i) bracket.SetMemberName(i, text);
+    for (int line = 0; line < bracket.GetLineCount(); ++line) {
+        bracket.SetScore(line, text);
+        bracket.SetState(line, line % 5);
+    }
+    bracket.SetChampion(text);
+    for (int row = 0; row < ColorSet::kCount; ++row) bracket.GetColors().At(row) = "\"\"\"\"\"\"\"";
+    bracket.SetBoldFlags(true, true);
+    const size_t fileBytes = WriteKaz(bracket).size();
+    QVERIFY2(WriteHtml(bracket).size() <= HtmlPageSizeBound(fileBytes),
+             qPrintable(QString::number(WriteHtml(bracket).size())));
 }
 
 QTEST_GUILESS_MAIN(HtmlWriterTest)

@@ -377,7 +377,7 @@ void KazFormatTest::roundTrip() {
     for (int row = 0; row < ColorSet::kCount; ++row) {
         bracket.GetColors().At(row) = "#" + std::to_string(100000 + row);
     }
-    bracket.GetColors().At(4) = "odd text";
+    bracket.GetColors().At(4) = "odd txt";  // seven bytes, not a colour
     bracket.SetBoldFlags(true, true);
 
     const std::string file = WriteKaz(bracket);

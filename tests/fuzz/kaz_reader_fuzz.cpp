@@ -69,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(Count(page, "<TD") == size_t(5 * players - 1), "cell count");
         Check(Count(page, "<TR") == size_t(2 * players), "row count");
         Check(page.size() >= 7 && page.compare(page.size() - 7, 7, "</HTML>") == 0, "page end");
+        Check(page.size() <= kaz::HtmlPageSizeBound(size), "a small file makes a small page");
     }
 
     for (int row = 0; row < kaz::ColorSet::kCount; ++row) {

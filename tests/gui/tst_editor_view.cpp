@@ -57,6 +57,8 @@ private slots:
     void scoreIsDrawnRightAlignedInScoreColour();
     void joinStaysContinuousThroughScore();
     void backgroundColourReachesEveryPart();
+    void longChampionStaysRightOfTheFinal_data();
+    void longChampionStaysRightOfTheFinal();
     void tabCyclesThroughNameBoxesOnly();
     void typingMarksNameEditedButLoadingDoesNot();
     void typingRefusesCharactersOutsideCp932();
@@ -321,6 +323,33 @@ void TestEditorView::backgroundColourReachesEveryPart() {
         }
     }
     QVERIFY(backInBand > 0);
+}
+
+void TestEditorView::longChampionStaysRightOfTheFinal_data() {
+    QTest::addColumn<int>("length");
+    QTest::newRow("a hundred") << 100;
+    QTest::newRow("four million") << (4 << 20);  // as long as a file can bring
+}
+
+// A name longer than its space is cut at the bracket's extent, never drawn over the members.
+void TestEditorView::longChampionStaysRightOfTheFinal() {
+    QFETCH(int, length);
+    CKaz_editDoc doc{kaz::Bracket(4)};
+    doc.SetChampion(std::string(size_t(length), 'W'));
+    CKaz_editView view(&doc);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QImage image = view.Canvas()->grab().toImage();
+    const QColor score(0xFF, 0x90, 0x00);
+    int inScoreColour = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixelColor(x, y) != score) continue;
+            QVERIFY2(x >= view.ChampionPosition().x(), qPrintable(QString::number(x)));
+            ++inScoreColour;
+        }
+    }
+    QVERIFY(inScoreColour > 0);
 }
 
 void TestEditorView::tabCyclesThroughNameBoxesOnly() {

@@ -1,6 +1,8 @@
 // The application shell through the real main window; the scripted desktop answers every
 // file chooser and question.
 
+#include <sys/stat.h>
+
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -476,7 +478,7 @@ void TestMainFrame::failedSaveKeepsFileAndQuestion() {
 }
 
 void TestMainFrame::openFailures_data() {
-    QTest::addColumn<QByteArray>("content");  // "missing" for no file at all
+    QTest::addColumn<QByteArray>("content");  // "missing": no file at all; "fifo": a FIFO
     QTest::addColumn<QString>("message");
     QTest::newRow("missing") << QByteArray("missing") << " が見つかりませんでした。";
     QTest::newRow("empty") << QByteArray() << "予期しないﾌｧｲﾙ形式です。";
@@ -485,6 +487,13 @@ void TestMainFrame::openFailures_data() {
     kaz::Bracket bracket(4);
     const QByteArray whole = QByteArray::fromStdString(kaz::WriteKaz(bracket));
     QTest::newRow("truncated") << whole.left(whole.size() - 3) << "予期しないﾌｧｲﾙ形式です。";
+    QTest::newRow("4 MiB + 1") << whole.leftJustified((4 << 20) + 1, '\0')
+                               << "予期しないﾌｧｲﾙ形式です。";
+    bracket.GetColors().At(2) = "#FFFFFF0";
+    QTest::newRow("colour of 8 bytes")
+        << QByteArray::fromStdString(kaz::WriteKaz(bracket)) << "予期しないﾌｧｲﾙ形式です。";
+    // No writer will ever come: opening must not wait for one.
+    QTest::newRow("FIFO") << QByteArray("fifo") << "予期しないﾌｧｲﾙ形式です。";
 }
 
 void TestMainFrame::openFailures() {
@@ -492,7 +501,9 @@ void TestMainFrame::openFailures() {
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("b.kaz"));
-    if (content != "missing") {
+    if (content == "fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (content != "missing") {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
