@@ -1,17 +1,17 @@
-#include "app/app_icons.h"
+#include "app_icons.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "app/resources/toolbar/tb_about.xpm"
-#include "app/resources/toolbar/tb_copy.xpm"
-#include "app/resources/toolbar/tb_cut.xpm"
-#include "app/resources/toolbar/tb_html_export.xpm"
-#include "app/resources/toolbar/tb_html_settings.xpm"
-#include "app/resources/toolbar/tb_new.xpm"
-#include "app/resources/toolbar/tb_open.xpm"
-#include "app/resources/toolbar/tb_paste.xpm"
-#include "app/resources/toolbar/tb_save.xpm"
+#include "resources/toolbar/tb_about.xpm"
+#include "resources/toolbar/tb_copy.xpm"
+#include "resources/toolbar/tb_cut.xpm"
+#include "resources/toolbar/tb_html_export.xpm"
+#include "resources/toolbar/tb_html_settings.xpm"
+#include "resources/toolbar/tb_new.xpm"
+#include "resources/toolbar/tb_open.xpm"
+#include "resources/toolbar/tb_paste.xpm"
+#include "resources/toolbar/tb_save.xpm"
 
 namespace {
 

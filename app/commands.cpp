@@ -1,4 +1,4 @@
-#include "app/commands.h"
+#include "commands.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/key_locks.h"
+#include "key_locks.h"
 
 #include <QGuiApplication>
 

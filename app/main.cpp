@@ -1,4 +1,4 @@
-#include "app/kaz_editapp.h"
+#include "editor_application.h"
 
 int main(int argc, char* argv[]) {
     CKaz_editApp app(argc, argv);

@@ -1,4 +1,4 @@
-#include "app/recent_file_list.h"
+#include "recent_file_list.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "document/kaz_format.h"
-#include "html/html_writer.h"
+#include "io/kaz_format.h"
+#include "html/html_page.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "document/bracket.h"
-#include "document/cp932.h"
-#include "document/kaz_format.h"
-#include "editor/line_rules.h"
-#include "html/colors.h"
-#include "html/html_writer.h"
+#include "bracket/bracket.h"
+#include "text/cp932.h"
+#include "io/kaz_format.h"
+#include "bracket/line_rules.h"
+#include "color/color_value.h"
+#include "html/html_page.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/gui/scripted_desktop.h"
+#include "scripted_desktop.h"
 
 #include <QTest>
 

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "app/desktop_services.h"
+#include "desktop/desktop_services.h"
 
 // Desktop services for GUI tests: every question is answered from a queue filled in advance,
 // and every call is recorded. A question with no queued answer fails the running test (and is

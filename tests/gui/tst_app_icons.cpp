@@ -1,7 +1,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "app/app_icons.h"
+#include "app_icons.h"
 
 class TestAppIcons : public QObject {
     Q_OBJECT

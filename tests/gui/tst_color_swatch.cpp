@@ -2,8 +2,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "html/color_swatch.h"
-#include "html/colors.h"
+#include "dialogs/color_swatch.h"
+#include "color/color_value.h"
 
 // Every pixel of `image`: black on the outermost ring, `inside` everywhere else.
 static bool HasFrameAndFill(const QImage& image, QRgb inside, QString* where) {

@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/desktop_services.h"
-#include "tests/gui/scripted_desktop.h"
+#include "desktop/desktop_services.h"
+#include "scripted_desktop.h"
 
 namespace {
 

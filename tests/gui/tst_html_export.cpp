@@ -8,16 +8,16 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/child_frame.h"
-#include "app/commands.h"
-#include "app/main_frame.h"
-#include "document/kaz_editdoc.h"
-#include "document/player_count_dlg.h"
-#include "editor/kaz_editview.h"
-#include "editor/kaz_line.h"
-#include "editor/member_edit.h"
-#include "editor/text_input_dlg.h"
-#include "html/html_settings_dlg.h"
+#include "bracket_window.h"
+#include "commands.h"
+#include "main_window.h"
+#include "document/bracket_document.h"
+#include "dialogs/member_count_dialog.h"
+#include "view/bracket_view.h"
+#include "view/line_widget.h"
+#include "view/member_name_edit.h"
+#include "dialogs/text_input_dialog.h"
+#include "dialogs/html_settings_dialog.h"
 #include "scripted_desktop.h"
 #include "type_text.h"
 

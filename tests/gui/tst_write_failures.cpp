@@ -8,14 +8,14 @@
 #include <QtTest>
 #include <cerrno>
 
-#include "app/child_frame.h"
-#include "app/commands.h"
-#include "app/doc_manager.h"
-#include "app/main_frame.h"
-#include "document/bracket.h"
-#include "document/kaz_editdoc.h"
-#include "document/kaz_format.h"
-#include "editor/kaz_editview.h"
+#include "bracket_window.h"
+#include "commands.h"
+#include "document_manager.h"
+#include "main_window.h"
+#include "bracket/bracket.h"
+#include "document/bracket_document.h"
+#include "io/kaz_format.h"
+#include "view/bracket_view.h"
 #include "scripted_desktop.h"
 
 namespace {

@@ -1,0 +1,28 @@
+#include "editor_application.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "main_window.h"
+
+CKaz_editApp::CKaz_editApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("カズボ"));
+    setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    setApplicationVersion(QStringLiteral("1.22"));
+}
+
+CKaz_editApp::~CKaz_editApp() = default;
+
+bool CKaz_editApp::InitInstance() {
+    // Qt's own dialogs (file chooser, colour chooser, message boxes) speak Japanese.
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(translator);
+    }
+    // The command line is parsed by Qt and otherwise ignored: the program starts empty.
+    m_mainFrame = std::make_unique<CMainFrame>();
+    m_mainFrame->show();
+    return true;
+}

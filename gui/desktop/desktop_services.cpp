@@ -1,0 +1,118 @@
+#include "desktop/desktop_services.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QUrl>
+#include <array>
+
+namespace {
+
+// The application title, caption of every message box.
+const char kAppTitle[] = "カズボ";
+
+// Qt's own widget dialogs throughout: their texts follow the loaded Qt translation, and the
+// colour dialog's custom colours are Qt's process-wide ones, which a native chooser would not use.
+class QtDesktopServices : public DesktopServices {
+public:
+    QString ChooseOpenFile(QWidget* parent, const QString& title,
+                           const QStringList& filters) override {
+        QFileDialog dialog(parent, title);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters(filters);
+        if (dialog.exec() != QDialog::Accepted) return QString();
+        return dialog.selectedFiles().value(0);
+    }
+
+    QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
+                           const QStringList& filters, const QString& defaultSuffix) override {
+        QFileDialog dialog(parent, title);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilters(filters);
+        dialog.setDefaultSuffix(defaultSuffix);  // a leading dot is dropped by Qt
+        if (!proposed.isEmpty()) dialog.selectFile(proposed);
+        if (dialog.exec() != QDialog::Accepted) return QString();
+        return dialog.selectedFiles().value(0);
+    }
+
+    SaveAnswer AskSave(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
+                        QMessageBox::NoButton, parent);
+        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == yes) return SaveAnswer::Yes;
+        if (box.clickedButton() == no) return SaveAnswer::No;
+        return SaveAnswer::Cancel;
+    }
+
+    void ShowError(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
+                        parent);
+        box.exec();
+    }
+
+    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override {
+        ResetCustomColorsOnce();
+        const QColor chosen =
+            QColorDialog::getColor(initial, parent, QString(), QColorDialog::DontUseNativeDialog);
+        if (!chosen.isValid()) return std::nullopt;
+        return chosen;
+    }
+
+    void OpenWithDesktop(const QString& path) override {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+
+private:
+    // Qt starts its custom colours from the QtProject settings shared by all Qt programs, and
+    // writes them back there whenever a colour dialog goes away. Ours start white at every run
+    // and live as long as the process; at exit the loaded ones are written back, so that other
+    // programs find theirs as they left them.
+    static void ResetCustomColorsOnce() {
+        static bool done = false;
+        if (done) return;
+        done = true;
+        for (int i = 0; i < QColorDialog::customCount(); ++i) {
+            LoadedCustomColors()[size_t(i)] = QColorDialog::customColor(i).rgba();
+            QColorDialog::setCustomColor(i, QColor(Qt::white));
+        }
+        qAddPostRoutine(RestoreLoadedCustomColors);
+    }
+    static void RestoreLoadedCustomColors() {
+        QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
+        for (int i = 0; i < QColorDialog::customCount(); ++i) {
+            settings.setValue(QStringLiteral("Qt/customColors/%1").arg(i),
+                              LoadedCustomColors()[size_t(i)]);
+        }
+    }
+    static std::array<QRgb, 16>& LoadedCustomColors() {
+        static std::array<QRgb, 16> colors{};
+        return colors;
+    }
+};
+
+DesktopServices* g_installed = nullptr;
+
+}  // namespace
+
+DesktopServices& DesktopServices::Instance() {
+    static QtDesktopServices real;
+    return g_installed ? *g_installed : real;
+}
+
+void DesktopServices::Install(DesktopServices* services) {
+    g_installed = services;
+}

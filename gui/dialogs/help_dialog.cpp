@@ -1,0 +1,37 @@
+#include "dialogs/help_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "common/ui_fonts.h"
+
+namespace {
+
+const char kHelpText[] = R"(<h3>カズボーの使い方</h3>
+<p><b>新しいトーナメント表</b>：「ﾌｧｲﾙ」→「新規作成」(Ctrl+N) で人数 (4・8・16・32人用) を選びます。</p>
+<p><b>メンバー名</b>：左の欄に名前を入力します。Tab で次の欄へ、Shift+Tab で前の欄へ移ります。</p>
+<p><b>勝ち上がり</b>：線を左クリックすると、その線のメンバーの勝ちになり、次の回戦へ進みます。
+もう一度クリックすると勝ちが外れ、さらにクリックすると元に戻ります。
+ダブルクリックすると、その線と次の回戦の線が元に戻ります。</p>
+<p><b>点数・優勝者名</b>：線を右クリックすると点数を入力できます (半角9文字まで)。
+決勝の線を右クリックすると優勝者名を入力できます。Enter で決定、Esc で取り消します。</p>
+<p><b>保存</b>：「上書き保存」(Ctrl+S) または「名前を付けて保存」で .kaz ファイルに保存します。
+変更したまま閉じようとすると、保存するかどうかを確認します。</p>
+<p><b>HTML化</b>：「ツール」→「HTML化」(Ctrl+T) で、表の罫線で描いたトーナメント表の HTML ファイルを書き出し、
+ブラウザで開きます。「HTML設定」(Ctrl+H) で線や文字の色、太字を設定できます。</p>)";
+
+}  // namespace
+
+CHelpDlg::CHelpDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("カズボー ﾍﾙﾌﾟ"));
+    setFont(JapaneseUiFont());
+    auto* text = new QTextBrowser(this);
+    text->setHtml(QString::fromUtf8(kHelpText));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    resize(460, 380);
+}

@@ -1,0 +1,144 @@
+#include <QTest>
+#include <set>
+
+#include "bracket/bracket_shape.h"
+
+using namespace kaz;
+
+class BracketShapeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundsAndLines_data();
+    void roundsAndLines();
+    void placeOfLine_data();
+    void placeOfLine();
+    void everyLineFitsTheShape_data();
+    void everyLineFitsTheShape();
+};
+
+void BracketShapeTest::roundsAndLines_data() {
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("rounds");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QList<int>>("firstLines");
+
+    QTest::newRow("4") << 4 << 3 << 7 << QList<int>{0, 4, 6};
+    QTest::newRow("8") << 8 << 4 << 15 << QList<int>{0, 8, 12, 14};
+    QTest::newRow("16") << 16 << 5 << 31 << QList<int>{0, 16, 24, 28, 30};
+    QTest::newRow("32") << 32 << 6 << 63 << QList<int>{0, 32, 48, 56, 60, 62};
+}
+
+void BracketShapeTest::roundsAndLines() {
+    QFETCH(int, players);
+    QFETCH(int, rounds);
+    QFETCH(int, lines);
+    QFETCH(QList<int>, firstLines);
+
+    QVERIFY(IsValidPlayerCount(players));
+    QCOMPARE(RoundsForPlayers(players), rounds);
+    QCOMPARE(PlayersForRounds(rounds), players);
+    QCOMPARE(LineCountForPlayers(players), lines);
+    for (int round = 0; round < rounds; ++round) {
+        QCOMPARE(FirstLineOfRound(players, round), firstLines[round]);
+    }
+    // The final line is the last index.
+    QCOMPARE(KindOfLine(players, lines - 1), int(KIND_FINAL));
+}
+
+void BracketShapeTest::placeOfLine_data() {
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("round");  // 0-based
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("next");
+    QTest::addColumn<int>("opponent");
+
+    // The whole 8-member bracket.
+    struct Row {
+        int line, round, position, kind, next, opponent;
+    };
+    const Row eight[] = {
+        {0, 0, 0, 0, 8, 1},    {1, 0, 1, 1, 8, 0},    {2, 0, 2, 0, 9, 3},
+        {3, 0, 3, 1, 9, 2},    {4, 0, 4, 0, 10, 5},   {5, 0, 5, 1, 10, 4},
+        {6, 0, 6, 0, 11, 7},   {7, 0, 7, 1, 11, 6},   {8, 1, 0, 0, 12, 9},
+        {9, 1, 1, 1, 12, 8},   {10, 1, 2, 0, 13, 11}, {11, 1, 3, 1, 13, 10},
+        {12, 2, 0, 0, 14, 13}, {13, 2, 1, 1, 14, 12}, {14, 3, 0, 2, -1, -1},
+    };
+    for (const Row& r : eight) {
+        QTest::addRow("8 line %d", r.line)
+            << 8 << r.line << r.round << r.position << r.kind << r.next << r.opponent;
+    }
+
+    QTest::newRow("4 line 0") << 4 << 0 << 0 << 0 << 0 << 4 << 1;
+    QTest::newRow("4 line 3") << 4 << 3 << 0 << 3 << 1 << 5 << 2;
+    QTest::newRow("4 line 4") << 4 << 4 << 1 << 0 << 0 << 6 << 5;
+    QTest::newRow("4 line 5") << 4 << 5 << 1 << 1 << 1 << 6 << 4;
+    QTest::newRow("4 final") << 4 << 6 << 2 << 0 << 2 << -1 << -1;
+
+    QTest::newRow("32 line 0") << 32 << 0 << 0 << 0 << 0 << 32 << 1;
+    QTest::newRow("32 line 31") << 32 << 31 << 0 << 31 << 1 << 47 << 30;
+    QTest::newRow("32 line 32") << 32 << 32 << 1 << 0 << 0 << 48 << 33;
+    QTest::newRow("32 line 47") << 32 << 47 << 1 << 15 << 1 << 55 << 46;
+    QTest::newRow("32 line 59") << 32 << 59 << 3 << 3 << 1 << 61 << 58;
+    QTest::newRow("32 line 60") << 32 << 60 << 4 << 0 << 0 << 62 << 61;
+    QTest::newRow("32 line 61") << 32 << 61 << 4 << 1 << 1 << 62 << 60;
+    QTest::newRow("32 final") << 32 << 62 << 5 << 0 << 2 << -1 << -1;
+}
+
+void BracketShapeTest::placeOfLine() {
+    QFETCH(int, players);
+    QFETCH(int, line);
+    QFETCH(int, round);
+    QFETCH(int, position);
+    QFETCH(int, kind);
+    QFETCH(int, next);
+    QFETCH(int, opponent);
+
+    const LinePlace place = PlaceOfLine(players, line);
+    QCOMPARE(place.round, round);
+    QCOMPARE(place.position, position);
+    QCOMPARE(place.size, players >> round);
+    QCOMPARE(KindOfLine(players, line), kind);
+    QCOMPARE(NextRoundLine(players, line), next);
+    QCOMPARE(OpponentLine(players, line), opponent);
+}
+
+void BracketShapeTest::everyLineFitsTheShape_data() {
+    QTest::addColumn<int>("players");
+    for (int players : {4, 8, 16, 32}) QTest::addRow("%d", players) << players;
+}
+
+// Whatever the size: each line sits in exactly one round at the right offset, pairs are
+// opponents of each other, and each next-round line is fed by exactly one pair.
+void BracketShapeTest::everyLineFitsTheShape() {
+    QFETCH(int, players);
+    const int lines = LineCountForPlayers(players);
+    std::multiset<int> fed;
+    for (int line = 0; line < lines; ++line) {
+        const LinePlace place = PlaceOfLine(players, line);
+        QCOMPARE(FirstLineOfRound(players, place.round) + place.position, line);
+        QVERIFY(place.position < place.size);
+        if (line == lines - 1) {
+            QCOMPARE(place.size, 1);
+            continue;
+        }
+        QCOMPARE(KindOfLine(players, line), place.position % 2);
+        const int opponent = OpponentLine(players, line);
+        QCOMPARE(OpponentLine(players, opponent), line);
+        QCOMPARE(PlaceOfLine(players, opponent).round, place.round);
+        const int next = NextRoundLine(players, line);
+        QCOMPARE(NextRoundLine(players, opponent), next);
+        const LinePlace nextPlace = PlaceOfLine(players, next);
+        QCOMPARE(nextPlace.round, place.round + 1);
+        QCOMPARE(nextPlace.position, place.position / 2);
+        fed.insert(next);
+    }
+    // Every line but those of round 1 is fed by its two lines.
+    for (int line = players; line < lines; ++line) QCOMPARE(int(fed.count(line)), 2);
+    QCOMPARE(int(fed.size()), lines - 1);
+}
+
+QTEST_GUILESS_MAIN(BracketShapeTest)
+#include "tst_bracket_shape.moc"

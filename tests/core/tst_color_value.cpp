@@ -1,0 +1,142 @@
+#include <QTest>
+#include <cctype>
+#include <cstdio>
+#include <random>
+
+#include "color/color_value.h"
+#include "core_test_support.h"
+
+using namespace kaz;
+
+namespace {
+
+// The C library's own reading of a slice, the behaviour a colour string is defined by.
+int ScanfHex(const std::string& slice) {
+    unsigned value = 0;
+    return std::sscanf(slice.c_str(), "%x", &value) == 1 ? static_cast<int>(value & 0xFF) : 0;
+}
+
+}  // namespace
+
+class ColorsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fromString_data();
+    void fromString();
+    void everySliceReadsLikeScanf();
+    void toString_data();
+    void toString();
+    void roundTrips();
+};
+
+void ColorsTest::fromString_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+
+    QTest::newRow("#DC143C") << QByteArray("#DC143C") << 0xDC << 0x14 << 0x3C;
+    QTest::newRow("lower case") << QByteArray("#ffffff") << 0xFF << 0xFF << 0xFF;
+    QTest::newRow("mixed case") << QByteArray("#aB0c9F") << 0xAB << 0x0C << 0x9F;
+    QTest::newRow("empty") << QByteArray() << 0 << 0 << 0;
+    QTest::newRow("# alone") << QByteArray("#") << 0 << 0 << 0;
+    QTest::newRow("#FFF") << QByteArray("#FFF") << 0xFF << 0x0F << 0;
+    QTest::newRow("#F") << QByteArray("#F") << 0x0F << 0 << 0;
+    QTest::newRow("#GG8000") << QByteArray("#GG8000") << 0 << 0x80 << 0;
+    QTest::newRow("#1G0000") << QByteArray("#1G0000") << 1 << 0 << 0;
+    QTest::newRow("without #") << QByteArray("FF0000") << 0xF0 << 0 << 0;
+    QTest::newRow("#12345678") << QByteArray("#12345678") << 0x12 << 0x34 << 0x56;
+    QTest::newRow("first byte ignored") << QByteArray("X102030") << 0x10 << 0x20 << 0x30;
+    QTest::newRow("blank, minus, plus") << QByteArray("# 1-1+F") << 1 << 0xFF << 0x0F;
+    QTest::newRow("#-10000") << QByteArray("#-10000") << 0xFF << 0 << 0;
+    QTest::newRow("sign alone") << QByteArray("#- + 00") << 0 << 0 << 0;
+    QTest::newRow("blanks") << QByteArray("#  \t1\n2") << 0 << 1 << 2;
+    QTest::newRow("-F") << QByteArray("#-F-0-A") << 0xF1 << 0 << 0xF6;
+    QTest::newRow("0x") << QByteArray("#0x0XFF") << 0 << 0 << 0xFF;
+    QTest::newRow("NUL inside") << QByteArray("#1\0\0" "234", 7) << 1 << 0 << 0x34;
+    QTest::newRow("CP932 bytes") << QByteArray("#\x82\x60\x81\x40" "AB") << 0 << 0 << 0xAB;
+}
+
+void ColorsTest::fromString() {
+    QFETCH(QByteArray, text);
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    const std::string s = kaztest::ToStd(text);
+    const ColorValue value = ColorFromString(s);
+    QCOMPARE(RedOf(value), red);
+    QCOMPARE(GreenOf(value), green);
+    QCOMPARE(BlueOf(value), blue);
+    QCOMPARE(value >> 24, 0u);
+
+    // The expectations above agree with the C library on each slice.
+    for (int k = 0; k < 3; ++k) {
+        const size_t start = size_t(1 + 2 * k);
+        const std::string slice = start < s.size() ? s.substr(start, 2) : std::string();
+        QCOMPARE(ScanfHex(slice), (k == 0 ? red : k == 1 ? green : blue));
+    }
+}
+
+// All 65,536 two-byte slices, every single byte and the empty slice, in each position.
+void ColorsTest::everySliceReadsLikeScanf() {
+    std::vector<std::string> slices{std::string()};
+    for (int a = 0; a < 256; ++a) {
+        slices.push_back(std::string(1, char(a)));
+        for (int b = 0; b < 256; ++b) slices.push_back(std::string{char(a), char(b)});
+    }
+    int mismatches = 0;
+    for (const std::string& slice : slices) {
+        const int expected = ScanfHex(slice);
+        const ColorValue red = ColorFromString("#" + slice);
+        const ColorValue green = ColorFromString("#00" + slice);
+        const ColorValue blue = ColorFromString("#0000" + slice);
+        // A full slice is read alone, whatever follows it.
+        const ColorValue followed = ColorFromString("#" + slice + "7777");
+        const bool full = slice.size() == 2;
+        if (RedOf(red) != expected || GreenOf(green) != expected || BlueOf(blue) != expected ||
+            (full && (RedOf(followed) != expected || GreenOf(followed) != 0x77))) {
+            if (++mismatches <= 5) {
+                qWarning("slice %s: scanf %d, read %d %d %d", kaztest::Hex(slice).constData(),
+                         expected, RedOf(red), GreenOf(green), BlueOf(blue));
+            }
+        }
+    }
+    QCOMPARE(mismatches, 0);
+}
+
+void ColorsTest::toString_data() {
+    QTest::addColumn<uint>("value");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("black") << 0u << QByteArray("#000000");
+    QTest::newRow("white") << 0xFFFFFFu << QByteArray("#FFFFFF");
+    QTest::newRow("crimson") << 0x3C14DCu << QByteArray("#DC143C");
+    QTest::newRow("red is the low byte") << 0x0000ABu << QByteArray("#AB0000");
+    QTest::newRow("blue is the third byte") << 0x0A0000u << QByteArray("#00000A");
+    QTest::newRow("top byte ignored") << 0xFF0C0B0Au << QByteArray("#0A0B0C");
+}
+
+void ColorsTest::toString() {
+    QFETCH(uint, value);
+    QFETCH(QByteArray, text);
+    QCOMPARE(kaztest::ToBytes(ColorToString(value)), text);
+}
+
+void ColorsTest::roundTrips() {
+    std::mt19937 random(12345);
+    for (int i = 0; i < 200000; ++i) {
+        const ColorValue value = random() & 0xFFFFFF;
+        QCOMPARE(ColorFromString(ColorToString(value)), value);
+    }
+    const char digits[] = "0123456789abcdefABCDEF";
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = "#";
+        for (int d = 0; d < 6; ++d) text += digits[random() % 22];
+        std::string upper = text;
+        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        QCOMPARE(ColorToString(ColorFromString(text)), upper);
+    }
+}
+
+QTEST_GUILESS_MAIN(ColorsTest)
+#include "tst_color_value.moc"

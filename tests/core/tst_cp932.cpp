@@ -1,0 +1,210 @@
+#include <QTest>
+#include <map>
+
+#include "text/cp932.h"
+#include "core_test_support.h"
+
+using namespace kaz;
+using kaztest::ToBytes;
+using kaztest::ToStd;
+
+class Cp932Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data();
+    void roundTrip();
+    void oneWayToCp932_data();
+    void oneWayToCp932();
+    void refused_data();
+    void refused();
+    void byteLength_data();
+    void byteLength();
+    void invalidBytesShowAsReplacement_data();
+    void invalidBytesShowAsReplacement();
+    void everyDoubleByteCharacterRoundTrips();
+    void utf16Lossy_data();
+    void utf16Lossy();
+};
+
+// Text (UTF-8) and its CP932 bytes, Microsoft's mapping.
+void Cp932Test::roundTrip_data() {
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<QByteArray>("cp932");
+
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("ASCII") << QByteArray("Score 3-1 #FF9000") << QByteArray("Score 3-1 #FF9000");
+    QTest::newRow("backslash") << QByteArray("a\\b") << QByteArray("a\\b");
+    QTest::newRow("tilde") << QByteArray("~") << QByteArray("~");
+    QTest::newRow("選手A") << QByteArray("選手A") << QByteArray("\x91\x49\x8E\xE8" "A");
+    QTest::newRow("トーナメント表")
+        << QByteArray("トーナメント表")
+        << QByteArray("\x83\x67\x81\x5B\x83\x69\x83\x81\x83\x93\x83\x67\x95\x5C");
+    QTest::newRow("ideographic space") << QByteArray("　") << QByteArray("\x81\x40");
+    QTest::newRow("full-width tilde U+FF5E") << QByteArray("\xEF\xBD\x9E") << QByteArray("\x81\x60");
+    QTest::newRow("full-width minus U+FF0D") << QByteArray("\xEF\xBC\x8D") << QByteArray("\x81\x7C");
+    QTest::newRow("parallel U+2225") << QByteArray("\xE2\x88\xA5") << QByteArray("\x81\x61");
+    QTest::newRow("not sign U+FFE2") << QByteArray("\xEF\xBF\xA2") << QByteArray("\x81\xCA");
+    QTest::newRow("full-width backslash") << QByteArray("＼") << QByteArray("\x81\x5F");
+    QTest::newRow("half-width kana") << QByteArray("ﾊﾝｶｸｶﾅ") << QByteArray("\xCA\xDD\xB6\xB8\xB6\xC5");
+    QTest::newRow("half-width voiced") << QByteArray("ｶﾞ") << QByteArray("\xB6\xDE");
+    QTest::newRow("NEC circled 1") << QByteArray("①") << QByteArray("\x87\x40");
+    QTest::newRow("NEC ㈱") << QByteArray("㈱") << QByteArray("\x87\x8A");
+    QTest::newRow("IBM 髙") << QByteArray("髙") << QByteArray("\xFB\xFC");
+    QTest::newRow("trail byte 5C") << QByteArray("ソ表能") << QByteArray("\x83\x5C\x95\x5C\x94\x5C");
+    QTest::newRow("mixed")
+        << QByteArray("優勝: ﾁｰﾑA（東京）")
+        << QByteArray("\x97\x44\x8F\x9F: \xC1\xB0\xD1" "A\x81\x69\x93\x8C\x8B\x9E\x81\x6A");
+}
+
+void Cp932Test::roundTrip() {
+    QFETCH(QByteArray, utf8);
+    QFETCH(QByteArray, cp932);
+    const std::optional<std::string> encoded = Utf8ToCp932(ToStd(utf8));
+    QVERIFY(encoded);
+    QCOMPARE(ToBytes(*encoded), cp932);
+    QCOMPARE(ToBytes(Cp932ToUtf8(ToStd(cp932))), utf8);
+    QVERIFY(CanEncodeCp932(ToStd(utf8)));
+    QCOMPARE(Cp932ByteLength(ToStd(utf8)), size_t(cp932.size()));
+}
+
+// The wave dash that many input methods type is held as the full-width tilde, which is
+// what it reads back as.
+void Cp932Test::oneWayToCp932_data() {
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<QByteArray>("cp932");
+    QTest::addColumn<QByteArray>("readBack");
+    QTest::newRow("wave dash U+301C") << QByteArray("\xE3\x80\x9C") << QByteArray("\x81\x60")
+                                      << QByteArray("\xEF\xBD\x9E");
+}
+
+void Cp932Test::oneWayToCp932() {
+    QFETCH(QByteArray, utf8);
+    QFETCH(QByteArray, cp932);
+    QFETCH(QByteArray, readBack);
+    QCOMPARE(ToBytes(Utf8ToCp932(ToStd(utf8)).value_or("(refused)")), cp932);
+    QCOMPARE(ToBytes(Cp932ToUtf8(ToStd(cp932))), readBack);
+}
+
+void Cp932Test::refused_data() {
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<int>("lengthWithStandIns");  // each refused character counts as "?"
+    QTest::newRow("emoji") << QByteArray("\xF0\x9F\x98\x80") << 1;
+    QTest::newRow("𠮷 (outside the BMP)") << QByteArray("\xF0\xA0\xAE\xB7") << 1;
+    QTest::newRow("emoji inside a name") << QByteArray("選手\xF0\x9F\x98\x80" "A") << 6;
+    QTest::newRow("Hangul") << QByteArray("한국") << 2;
+    QTest::newRow("é") << QByteArray("caf\xC3\xA9") << 4;
+    QTest::newRow("euro sign") << QByteArray("\xE2\x82\xAC") << 1;
+    QTest::newRow("bad UTF-8") << QByteArray("a\xFF" "b") << 3;
+    QTest::newRow("cut UTF-8") << QByteArray("a\xE3\x80") << 2;
+}
+
+void Cp932Test::refused() {
+    QFETCH(QByteArray, utf8);
+    QFETCH(int, lengthWithStandIns);
+    QVERIFY(!Utf8ToCp932(ToStd(utf8)));
+    QVERIFY(!CanEncodeCp932(ToStd(utf8)));
+    QCOMPARE(Cp932ByteLength(ToStd(utf8)), size_t(lengthWithStandIns));
+}
+
+void Cp932Test::byteLength_data() {
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("ASCII") << QByteArray("abc") << 3;
+    QTest::newRow("kanji") << QByteArray("選手権") << 6;
+    QTest::newRow("half-width kana") << QByteArray("ｶﾀｶﾅ") << 4;
+    QTest::newRow("score limit") << QByteArray("３－１ab") << 6 + 2;
+    QTest::newRow("NUL inside") << QByteArray("a\0b", 3) << 3;
+}
+
+void Cp932Test::byteLength() {
+    QFETCH(QByteArray, utf8);
+    QFETCH(int, bytes);
+    QCOMPARE(Cp932ByteLength(ToStd(utf8)), size_t(bytes));
+}
+
+void Cp932Test::invalidBytesShowAsReplacement_data() {
+    QTest::addColumn<QByteArray>("cp932");
+    QTest::addColumn<QByteArray>("utf8");
+    const QByteArray fffd("\xEF\xBF\xBD");
+    QTest::newRow("lone lead byte at the end") << QByteArray("A\x81") << "A" + fffd;
+    QTest::newRow("lead byte before a blank") << QByteArray("\x81 B") << fffd + " B";
+    QTest::newRow("FF") << QByteArray("\xFF" "B") << fffd + "B";
+    QTest::newRow("80") << QByteArray("\x80") << fffd;
+    QTest::newRow("A0") << QByteArray("\xA0") << fffd;
+    QTest::newRow("unassigned row 85") << QByteArray("\x85\x40\x91\x49")
+                                       << fffd + "@\xE9\x81\xB8";
+    QTest::newRow("several") << QByteArray("\xFD\xFE\xFF") << fffd + fffd + fffd;
+}
+
+// A damaged name can still be shown; the rest of it comes through.
+void Cp932Test::invalidBytesShowAsReplacement() {
+    QFETCH(QByteArray, cp932);
+    QFETCH(QByteArray, utf8);
+    QCOMPARE(ToBytes(Cp932ToUtf8(ToStd(cp932))), utf8);
+}
+
+// Every valid two-byte code survives a trip through UTF-8. Codes that CP932 holds twice come
+// back as the one Windows writes (the IBM or JIS code); all others come back unchanged.
+void Cp932Test::everyDoubleByteCharacterRoundTrips() {
+    const std::map<std::string, std::string> twins = {
+        {"\xED\x40", "\xFA\x5C"}, {"\xEE\xEF", "\xFA\x40"}, {"\xEE\xF9", "\x81\xCA"},
+        {"\x87\x90", "\x81\xE0"}, {"\xFA\x4A", "\x87\x54"}, {"\xFA\x54", "\x81\xCA"},
+        {"\xFA\x58", "\x87\x8A"}, {"\xFA\x5B", "\x81\xE6"},
+    };
+    int valid = 0;
+    int changed = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead >= 0xA0 && lead <= 0xDF) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string utf8 = Cp932ToUtf8(bytes);
+            if (utf8.find("\xEF\xBF\xBD") != std::string::npos) continue;  // unassigned
+            ++valid;
+            const std::optional<std::string> back = Utf8ToCp932(utf8);
+            QVERIFY2(back, qPrintable(kaztest::Hex(bytes)));
+            QCOMPARE(back->size(), size_t{2});
+            QCOMPARE(Cp932ToUtf8(*back), utf8);
+            if (*back != bytes) ++changed;
+            const auto twin = twins.find(bytes);
+            if (twin != twins.end()) QCOMPARE(kaztest::Hex(*back), kaztest::Hex(twin->second));
+            // Outside the NEC-selected rows ED and EE and the duplicated symbols, nothing moves.
+            if (lead != 0xED && lead != 0xEE && lead != 0x87 && lead != 0xFA) {
+                QCOMPARE(kaztest::Hex(*back), kaztest::Hex(bytes));
+            }
+        }
+    }
+    // JIS X 0208, the NEC and IBM extensions and the 1,880 user-defined codes.
+    QCOMPARE(valid, 9604);
+    QCOMPARE(changed, 398);
+}
+
+void Cp932Test::utf16Lossy_data() {
+    QTest::addColumn<QByteArray>("utf16le");
+    QTest::addColumn<QByteArray>("cp932");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("ASCII") << QByteArray("A\0b\0", 4) << QByteArray("Ab");
+    QTest::newRow("山田") << QByteArray("\x71\x5C\x30\x75", 4) << QByteArray("\x8E\x52\x93\x63");
+    QTest::newRow("U+FF5E") << QByteArray("\x5E\xFF", 2) << QByteArray("\x81\x60");
+    QTest::newRow("backslash") << QByteArray("\x5C\x00", 2) << QByteArray("\x5C");
+    QTest::newRow("half-width kana") << QByteArray("\x8A\xFF", 2) << QByteArray("\xCA");
+    QTest::newRow("Hangul") << QByteArray("\x5C\xD5" "A\0", 4) << QByteArray("?A");
+    QTest::newRow("emoji pair is one ?") << QByteArray("\x3D\xD8\x00\xDE" "x\0", 6)
+                                         << QByteArray("?x");
+    QTest::newRow("lone high surrogate") << QByteArray("\x3D\xD8" "A\0", 4) << QByteArray("?A");
+    QTest::newRow("lone low surrogate") << QByteArray("B\0\x00\xDE", 4) << QByteArray("B?");
+    QTest::newRow("high surrogate at the end") << QByteArray("\x3D\xD8", 2) << QByteArray("?");
+    QTest::newRow("two high surrogates") << QByteArray("\x3D\xD8\x3D\xD8\x00\xDE", 6)
+                                         << QByteArray("??");
+}
+
+void Cp932Test::utf16Lossy() {
+    QFETCH(QByteArray, utf16le);
+    QFETCH(QByteArray, cp932);
+    QCOMPARE(kaztest::Hex(Utf16LeToCp932Lossy(ToStd(utf16le))), kaztest::Hex(ToStd(cp932)));
+}
+
+QTEST_GUILESS_MAIN(Cp932Test)
+#include "tst_cp932.moc"

@@ -1,0 +1,319 @@
+#include <QTest>
+#include <vector>
+
+#include "bracket/bracket.h"
+#include "bracket/line_rules.h"
+
+using namespace kaz;
+
+namespace {
+
+std::vector<int> States(const Bracket& bracket) {
+    std::vector<int> states;
+    for (int line = 0; line < bracket.GetLineCount(); ++line) {
+        states.push_back(bracket.GetState(line));
+    }
+    return states;
+}
+
+// A double click arrives as a press followed by the double-click message.
+void UserDoubleClick(Bracket& bracket, int line) {
+    LeftClickLine(bracket, line);
+    DoubleClickLine(bracket, line);
+}
+
+enum Action { Click, DoubleClick };
+
+struct Step {
+    Action action;
+    int line;
+    std::vector<int> after;  // the 15 states after the action
+};
+
+// A user's session on a new 8-member bracket, with every line's state after each action.
+const std::vector<Step>& EightMemberSession() {
+    static const std::vector<Step> steps = {
+        {Click, 0, {1, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0}},
+        {Click, 2, {1, 0, 1, 0, 0, 0, 0, 0, 3, 3, 0, 0, 0, 0, 0}},
+        {Click, 8, {1, 0, 1, 0, 0, 0, 0, 0, 1, 3, 0, 0, 3, 0, 0}},
+        {Click, 1, {0, 1, 1, 0, 0, 0, 0, 0, 1, 3, 0, 0, 3, 0, 0}},
+        {Click, 9, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 3, 0, 0}},
+        {Click, 12, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 1, 0, 2}},
+        {Click, 14, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 1, 0, 0}},
+        {Click, 14, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 1, 0, 1}},
+        {DoubleClick, 12, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 0, 0, 0}},
+        {DoubleClick, 1, {0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0}},
+    };
+    return steps;
+}
+
+}  // namespace
+
+class LineRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eightMemberSession_data();
+    void eightMemberSession();
+    void roundOneClickCycle();
+    void finalLineCycle();
+    void doubleClickOnOpenLineWhoseOpponentWon();
+    void setState_data();
+    void setState();
+    void clickLeavesUnknownState_data();
+    void clickLeavesUnknownState();
+    void ruleCases_data();
+    void ruleCases();
+    void ruleTouchesOnlyNextAndOpponent_data();
+    void ruleTouchesOnlyNextAndOpponent();
+    void resetDoesNotCascade();
+};
+
+void LineRulesTest::eightMemberSession_data() {
+    QTest::addColumn<int>("step");
+    const auto& steps = EightMemberSession();
+    for (int i = 0; i < int(steps.size()); ++i) {
+        QTest::addRow("%d: %s %d", i + 1,
+                      steps[i].action == Click ? "click" : "double click", steps[i].line)
+            << i;
+    }
+}
+
+// Replays the session from a new bracket up to the row's action and checks all 15 lines.
+void LineRulesTest::eightMemberSession() {
+    QFETCH(int, step);
+    Bracket bracket(8);
+    const auto& steps = EightMemberSession();
+    for (int i = 0; i <= step; ++i) {
+        if (steps[i].action == Click) {
+            LeftClickLine(bracket, steps[i].line);
+        } else {
+            UserDoubleClick(bracket, steps[i].line);
+        }
+    }
+    QCOMPARE(States(bracket), steps[step].after);
+}
+
+// 0 -> 1 -> 2 -> 0 on a round-1 line, and only the step from 0 carries a win on.
+void LineRulesTest::roundOneClickCycle() {
+    Bracket bracket(8);
+    LeftClickLine(bracket, 2);
+    QCOMPARE(bracket.GetState(2), 1);
+    QCOMPARE(bracket.GetState(9), 3);
+
+    bracket.SetState(9, LINE_OPEN);  // so that any further notification would show
+    LeftClickLine(bracket, 2);
+    QCOMPARE(bracket.GetState(2), 2);
+    LeftClickLine(bracket, 2);
+    QCOMPARE(bracket.GetState(2), 0);
+    QCOMPARE(bracket.GetState(9), 0);
+
+    LeftClickLine(bracket, 2);
+    QCOMPARE(bracket.GetState(2), 1);
+    QCOMPARE(bracket.GetState(9), 3);
+}
+
+void LineRulesTest::finalLineCycle() {
+    for (int players : {4, 8, 16, 32}) {
+        Bracket bracket(players);
+        const int final = bracket.GetLineCount() - 1;
+        for (int line = 0; line < final; ++line) bracket.SetState(line, LINE_WON);
+        const std::vector<int> others = States(bracket);
+
+        LeftClickLine(bracket, final);
+        QCOMPARE(bracket.GetState(final), 1);
+        LeftClickLine(bracket, final);
+        QCOMPARE(bracket.GetState(final), 0);
+        LeftClickLine(bracket, final);
+        QCOMPARE(bracket.GetState(final), 1);
+        UserDoubleClick(bracket, final);  // no reset goes out from the final line
+        QCOMPARE(bracket.GetState(final), 0);
+        QCOMPARE(States(bracket), others);
+
+        // A win in the round before the final leaves it at 2; a click takes it to 0.
+        Bracket fresh(players);
+        LeftClickLine(fresh, final - 2);
+        QCOMPARE(fresh.GetState(final), 2);
+        LeftClickLine(fresh, final);
+        QCOMPARE(fresh.GetState(final), 0);
+    }
+}
+
+// The press marks the line the winner (its opponent falls back to 0), then the double click
+// resets it and the next-round line: all three end open.
+void LineRulesTest::doubleClickOnOpenLineWhoseOpponentWon() {
+    Bracket bracket(8);
+    LeftClickLine(bracket, 5);
+    QCOMPARE(bracket.GetState(5), 1);
+    QCOMPARE(bracket.GetState(10), 3);
+
+    UserDoubleClick(bracket, 4);
+    QCOMPARE(States(bracket), std::vector<int>(15, 0));
+}
+
+void LineRulesTest::setState_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("accepted");
+    for (int from = 0; from <= 4; ++from) {
+        for (int to = 0; to <= 4; ++to) {
+            const bool refused = from == LINE_WON && to == LINE_ADVANCED;
+            QTest::addRow("%d to %d", from, to) << from << to << !refused;
+        }
+    }
+    QTest::newRow("1 to 7") << 1 << 7 << true;
+    QTest::newRow("7 to 3") << 7 << 3 << true;
+}
+
+void LineRulesTest::setState() {
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(bool, accepted);
+    Bracket bracket(4);
+    QVERIFY(bracket.SetState(2, from));
+    QCOMPARE(bracket.SetState(2, to), accepted);
+    QCOMPARE(bracket.GetState(2), accepted ? to : from);
+}
+
+void LineRulesTest::clickLeavesUnknownState_data() {
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("state");
+    QTest::newRow("round 1, 7") << 0 << 7;
+    QTest::newRow("round 1, -1") << 3 << -1;
+    QTest::newRow("round 2, 5") << 9 << 5;
+    QTest::newRow("final, 7") << 14 << 7;
+    QTest::newRow("final, min") << 14 << int(INT32_MIN);
+}
+
+// A state outside 0 … 4 (only a file can bring one) stays as it is, and nothing else moves.
+void LineRulesTest::clickLeavesUnknownState() {
+    QFETCH(int, line);
+    QFETCH(int, state);
+    Bracket bracket(8);
+    for (int i = 0; i < bracket.GetLineCount(); ++i) bracket.SetState(i, LINE_WON);
+    bracket.SetState(line, state);
+    const std::vector<int> before = States(bracket);
+    LeftClickLine(bracket, line);
+    QCOMPARE(States(bracket), before);
+}
+
+void LineRulesTest::ruleCases_data() {
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<int>("nextBefore");
+    QTest::addColumn<int>("opponentBefore");
+    QTest::addColumn<int>("nextAfter");
+    QTest::addColumn<int>("opponentAfter");
+
+    // The next-round line: 3 after a win (a won line keeps its 1), 2 on the final line after
+    // a win whatever it was, 0 after a reset whatever it was.
+    for (int next = 0; next <= 4; ++next) {
+        QTest::addRow("8: win of 0, next %d", next)
+            << 8 << 0 << int(RESULT_WIN) << next << 0 << (next == 1 ? 1 : 3) << 0;
+        QTest::addRow("8: win of 13, final %d", next)
+            << 8 << 13 << int(RESULT_WIN) << next << 0 << 2 << 0;
+        QTest::addRow("8: reset of 10, next %d", next)
+            << 8 << 10 << int(RESULT_RESET) << next << 0 << 0 << 0;
+    }
+    // The opponent: a won opponent goes to 0 in round 1 and 4 later, on a win or a reset;
+    // 2, 3 and 4 are never touched.
+    for (int opp = 0; opp <= 4; ++opp) {
+        const int round1 = opp == 1 ? 0 : opp;
+        const int later = opp == 1 ? 4 : opp;
+        QTest::addRow("8: win of 3, opponent %d", opp)
+            << 8 << 3 << int(RESULT_WIN) << 0 << opp << 3 << round1;
+        QTest::addRow("8: reset of 3, opponent %d", opp)
+            << 8 << 3 << int(RESULT_RESET) << 0 << opp << 0 << round1;
+        QTest::addRow("8: win of 11, opponent %d", opp)
+            << 8 << 11 << int(RESULT_WIN) << 0 << opp << 3 << later;
+        QTest::addRow("8: reset of 12, opponent %d", opp)
+            << 8 << 12 << int(RESULT_RESET) << 0 << opp << 0 << later;
+    }
+    QTest::newRow("4: win of 0") << 4 << 0 << int(RESULT_WIN) << 0 << 1 << 3 << 0;
+    QTest::newRow("4: win of 4") << 4 << 4 << int(RESULT_WIN) << 0 << 1 << 2 << 4;
+    QTest::newRow("4: win of 5") << 4 << 5 << int(RESULT_WIN) << 1 << 1 << 2 << 4;
+    QTest::newRow("16: win of 27") << 16 << 27 << int(RESULT_WIN) << 0 << 1 << 3 << 4;
+    QTest::newRow("32: win of 31") << 32 << 31 << int(RESULT_WIN) << 0 << 1 << 3 << 0;
+    QTest::newRow("32: win of 60") << 32 << 60 << int(RESULT_WIN) << 1 << 1 << 2 << 4;
+    QTest::newRow("32: reset of 47") << 32 << 47 << int(RESULT_RESET) << 1 << 1 << 0 << 4;
+}
+
+void LineRulesTest::ruleCases() {
+    QFETCH(int, players);
+    QFETCH(int, line);
+    QFETCH(int, flag);
+    QFETCH(int, nextBefore);
+    QFETCH(int, opponentBefore);
+    QFETCH(int, nextAfter);
+    QFETCH(int, opponentAfter);
+
+    Bracket bracket(players);
+    const int next = NextRoundLine(players, line);
+    const int opponent = OpponentLine(players, line);
+    bracket.SetState(line, LINE_ADVANCED);
+    bracket.SetState(next, nextBefore);
+    bracket.SetState(opponent, opponentBefore);
+
+    OnLineResult(bracket, line, flag);
+    QCOMPARE(bracket.GetState(next), nextAfter);
+    QCOMPARE(bracket.GetState(opponent), opponentAfter);
+    QCOMPARE(bracket.GetState(line), int(LINE_ADVANCED));  // the rule never sets the line itself
+}
+
+void LineRulesTest::ruleTouchesOnlyNextAndOpponent_data() {
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("fill");
+    for (int players : {4, 8, 16, 32}) {
+        for (int fill = 0; fill <= 4; ++fill) {
+            QTest::addRow("%d members, all %d", players, fill) << players << fill;
+        }
+    }
+}
+
+// Every line, win and reset, from a bracket with all lines in one state: only the next-round
+// line and the opponent may change, and the final line changes nothing.
+void LineRulesTest::ruleTouchesOnlyNextAndOpponent() {
+    QFETCH(int, players);
+    QFETCH(int, fill);
+    Bracket start(players);
+    for (int line = 0; line < start.GetLineCount(); ++line) start.SetState(line, fill);
+
+    for (int line = 0; line < start.GetLineCount(); ++line) {
+        for (int flag : {int(RESULT_WIN), int(RESULT_RESET)}) {
+            Bracket bracket = start;
+            OnLineResult(bracket, line, flag);
+            const int next = NextRoundLine(players, line);
+            const int opponent = OpponentLine(players, line);
+            for (int other = 0; other < bracket.GetLineCount(); ++other) {
+                if (other == next || other == opponent) continue;
+                if (bracket.GetState(other) != fill) {
+                    QFAIL(qPrintable(QStringLiteral("line %1 flag %2 changed line %3")
+                                         .arg(line)
+                                         .arg(flag)
+                                         .arg(other)));
+                }
+            }
+        }
+    }
+}
+
+// A reset takes back the next-round line only; the rounds beyond keep their results.
+void LineRulesTest::resetDoesNotCascade() {
+    Bracket bracket(16);
+    LeftClickLine(bracket, 0);   // 16 -> 3
+    LeftClickLine(bracket, 16);  // 24 -> 3
+    LeftClickLine(bracket, 24);  // 28 -> 3
+    LeftClickLine(bracket, 28);  // final 30 -> 2
+    QCOMPARE(bracket.GetState(30), 2);
+
+    UserDoubleClick(bracket, 0);
+    QCOMPARE(bracket.GetState(0), 0);
+    QCOMPARE(bracket.GetState(16), 0);
+    QCOMPARE(bracket.GetState(24), 1);
+    QCOMPARE(bracket.GetState(28), 1);
+    QCOMPARE(bracket.GetState(30), 2);
+}
+
+QTEST_GUILESS_MAIN(LineRulesTest)
+#include "tst_line_rules.moc"

@@ -1,0 +1,338 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "color/color_set.h"
+#include "text/cp932.h"
+#include "dialogs/color_swatch.h"
+#include "dialogs/html_settings_dialog.h"
+#include "scripted_desktop.h"
+
+Q_DECLARE_METATYPE(std::string)
+
+namespace {
+
+QLineEdit* Edit(CHtmlSettingsDlg& dlg, int row) {
+    return dlg.findChild<QLineEdit*>(QStringLiteral("colorEdit%1").arg(row));
+}
+QPushButton* Browse(CHtmlSettingsDlg& dlg, int row) {
+    return dlg.findChild<QPushButton*>(QStringLiteral("browseButton%1").arg(row));
+}
+QPushButton* Button(CHtmlSettingsDlg& dlg, const char* name) {
+    return dlg.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+QCheckBox* Check(CHtmlSettingsDlg& dlg, const char* name) {
+    return dlg.findChild<QCheckBox*>(QString::fromLatin1(name));
+}
+
+// The colour in the middle of a row's swatch, as painted.
+QColor SwatchColor(CHtmlSettingsDlg& dlg, int row) {
+    auto* swatch = dlg.findChild<CColorSwatch*>(QStringLiteral("swatch%1").arg(row));
+    if (!swatch) return QColor();
+    const QImage image = swatch->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+// UTF-8 to the CP932 bytes the document holds.
+std::string Sjis(const char* utf8) {
+    return kaz::Utf8ToCp932(utf8).value();
+}
+
+void Open(CHtmlSettingsDlg& dlg) {
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+}
+
+// Replaces the whole text of a row's edit by typing it, one character (not one UTF-16 unit)
+// per key; QTest::keyClicks only takes Latin-1.
+void TypeInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (const char32_t code : text.toUcs4()) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&code, 1),
+                            Qt::NoModifier);
+    }
+}
+
+}  // namespace
+
+class TestHtmlSettingsDlg : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newBracketShowsDefaults() {
+        CHtmlSettingsDlg dlg;
+        dlg.SetColorSet(kaz::ColorSet());
+        dlg.SetBoldFlags(false, false);
+        Open(dlg);
+
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("HTML設定"));
+        const char* const labels[] = {"勝利線色", "敗北線色", "背景色", "メンバー名表示色",
+                                      "点数表示色"};
+        const char* const texts[] = {"#DC143C", "#808080", "#FFFFFF", "#000000", "#FF9000"};
+        for (int row = 0; row < 5; ++row) {
+            QLineEdit* edit = Edit(dlg, row);
+            QVERIFY(edit);
+            // Each edit, swatch and browse button sits in the group of its own colour.
+            auto* group = qobject_cast<QGroupBox*>(edit->parentWidget());
+            QVERIFY(group);
+            QCOMPARE(group->title(), QString::fromUtf8(labels[row]));
+            QCOMPARE(Browse(dlg, row)->parentWidget(), group);
+            QCOMPARE(Browse(dlg, row)->text(), QStringLiteral("参照"));
+            QCOMPARE(edit->text(), QString::fromLatin1(texts[row]));
+            QCOMPARE(SwatchColor(dlg, row), QColor(QString::fromLatin1(texts[row])));
+        }
+        QCOMPARE(Check(dlg, "boldMemberCheck")->text(), QStringLiteral("ﾒﾝﾊﾞｰ名太字"));
+        QCOMPARE(Check(dlg, "boldScoreCheck")->text(), QStringLiteral("点数太字"));
+        QVERIFY(!Check(dlg, "boldMemberCheck")->isChecked());
+        QVERIFY(!Check(dlg, "boldScoreCheck")->isChecked());
+        QCOMPARE(Button(dlg, "okButton")->text(), QStringLiteral("OK"));
+        QVERIFY(Button(dlg, "okButton")->isDefault());
+        QCOMPARE(Button(dlg, "cancelButton")->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+        QCOMPARE(QApplication::focusWidget(), Button(dlg, "okButton"));
+
+        QTest::mouseClick(Button(dlg, "okButton"), Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QVERIFY(dlg.GetColorSet() == kaz::ColorSet());
+    }
+
+    void typedTextIsStored_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<std::string>("stored");
+        QTest::addColumn<QColor>("swatch");
+        QTest::newRow("lower case kept as typed")
+            << 2 << "#ff0000"
+            << "#ff0000" << std::string("#ff0000") << QColor(255, 0, 0);
+        QTest::newRow("7 bytes, not a colour")
+            << 3 << "#GHIJKL"
+            << "#GHIJKL" << std::string("#GHIJKL") << QColor(0, 0, 0);
+        // Lengths are CP932 bytes: four characters, seven bytes.
+        QTest::newRow("full-width letters, 7 bytes")
+            << 0 << "#ＡＢＣ"
+            << "#ＡＢＣ" << Sjis("#ＡＢＣ") << QColor(0, 0, 0);
+        QTest::newRow("seven full-width, 14 bytes")
+            << 0 << "＃ＡＢＣＤＥＦ"
+            << "＃ＡＢＣＤＥＦ" << std::string("#000000") << QColor(0, 0, 0);
+        // Characters CP932 cannot hold are refused as they are typed; the rest stays.
+        QTest::newRow("outside CP932 refused")
+            << 1 << "#한①ab😀cd"
+            << "#①abcd" << Sjis("#①abcd") << QColor(0, 0xAB, 0xCD);
+    }
+    void typedTextIsStored() {
+        QFETCH(int, row);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(std::string, stored);
+        QFETCH(QColor, swatch);
+        CHtmlSettingsDlg dlg;
+        dlg.SetColorSet(kaz::ColorSet());
+        Open(dlg);
+        TypeInto(Edit(dlg, row), typed);
+
+        QCOMPARE(Edit(dlg, row)->text(), shown);
+        QCOMPARE(SwatchColor(dlg, row), swatch);
+        QTest::mouseClick(Button(dlg, "okButton"), Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        kaz::ColorSet expected;
+        expected.At(row) = stored;
+        QCOMPARE(dlg.GetColorSet().At(row), stored);
+        QVERIFY(dlg.GetColorSet() == expected);
+    }
+
+    // Every change counts, not only the final text: a colour becomes black the moment one
+    // character goes, and comes back when the field holds 7 bytes again.
+    void swatchFollowsEachKeystroke() {
+        CHtmlSettingsDlg dlg;
+        dlg.SetColorSet(kaz::ColorSet());
+        Open(dlg);
+        QLineEdit* edit = Edit(dlg, 0);
+        edit->setFocus();
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QStringLiteral("#DC143"));
+        QCOMPARE(SwatchColor(dlg, 0), QColor(0, 0, 0));
+        QCOMPARE(dlg.GetColorSet().m_strWinLineColor, std::string("#000000"));
+        QTest::keyClick(edit, Qt::Key_D);
+        QCOMPARE(SwatchColor(dlg, 0), QColor(0xDC, 0x14, 0x3D));
+        QCOMPARE(dlg.GetColorSet().m_strWinLineColor, std::string("#DC143d"));
+    }
+
+    void loadedStringsGoThroughTheCheck_data() {
+        QTest::addColumn<std::string>("loaded");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<std::string>("stored");
+        QTest::newRow("empty") << std::string() << "" << std::string("#000000");
+        QTest::newRow("short") << std::string("#FFF") << "#FFF" << std::string("#000000");
+        QTest::newRow("long") << std::string("#12345678") << "#12345678" << std::string("#000000");
+        QTest::newRow("two-byte character") << Sjis("赤") << "赤" << std::string("#000000");
+        // Bytes that are not CP932 are shown as stand-ins but kept as they were.
+        QTest::newRow("damaged bytes kept")
+            << std::string("#\x80\x80\x80\x80\x80\x80") << "#\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"
+            << std::string("#\x80\x80\x80\x80\x80\x80");
+    }
+    void loadedStringsGoThroughTheCheck() {
+        QFETCH(std::string, loaded);
+        QFETCH(QString, shown);
+        QFETCH(std::string, stored);
+        kaz::ColorSet colors;
+        colors.m_strScoreColor = loaded;
+        CHtmlSettingsDlg dlg;
+        dlg.SetColorSet(colors);
+        Open(dlg);
+        QCOMPARE(Edit(dlg, 4)->text(), shown);
+        QCOMPARE(SwatchColor(dlg, 4), QColor(0, 0, 0));
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.GetColorSet().m_strScoreColor, stored);
+        QCOMPARE(dlg.GetColorSet().m_strWinLineColor, std::string("#DC143C"));
+    }
+
+    // Editing damaged text: the stand-ins can be typed around, and count as one byte each.
+    void editingAroundDamagedBytes() {
+        kaz::ColorSet colors;
+        colors.m_strMemberColor = "#\x80\x80\x80\x80\x80";
+        CHtmlSettingsDlg dlg;
+        dlg.SetColorSet(colors);
+        Open(dlg);
+        QCOMPARE(dlg.GetColorSet().m_strMemberColor, std::string("#000000"));
+        QLineEdit* edit = Edit(dlg, 3);
+        edit->setFocus();
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_1);
+        QCOMPARE(edit->text().size(), 7);
+        QCOMPARE(dlg.GetColorSet().m_strMemberColor, std::string("#?????1"));
+    }
+
+    void browse_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("typedFirst");  // empty: leave the row as opened
+        QTest::addColumn<QColor>("initial");
+        QTest::addColumn<std::optional<QColor>>("answer");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<std::string>("stored");
+        QTest::addColumn<QColor>("swatch");
+        QTest::newRow("pick, upper case")
+            << 4 << "" << QColor(255, 0x90, 0) << std::optional<QColor>(QColor(0xAB, 0xCD, 0xEF))
+            << "#ABCDEF" << std::string("#ABCDEF") << QColor(0xAB, 0xCD, 0xEF);
+        QTest::newRow("starts on typed lower case")
+            << 1 << "#0a0b0c" << QColor(10, 11, 12) << std::optional<QColor>(QColor(1, 2, 3))
+            << "#010203" << std::string("#010203") << QColor(1, 2, 3);
+        QTest::newRow("cancel") << 0 << "" << QColor(0xDC, 0x14, 0x3C) << std::optional<QColor>()
+                                << "#DC143C" << std::string("#DC143C") << QColor(0xDC, 0x14, 0x3C);
+    }
+    void browse() {
+        QFETCH(int, row);
+        QFETCH(QString, typedFirst);
+        QFETCH(QColor, initial);
+        QFETCH(std::optional<QColor>, answer);
+        QFETCH(QString, shown);
+        QFETCH(std::string, stored);
+        QFETCH(QColor, swatch);
+        ScriptedDesktop desktop;
+        desktop.colorAnswers.enqueue(answer);
+        CHtmlSettingsDlg dlg;
+        dlg.SetColorSet(kaz::ColorSet());
+        Open(dlg);
+        if (!typedFirst.isEmpty()) TypeInto(Edit(dlg, row), typedFirst);
+        const kaz::ColorSet before = dlg.GetColorSet();
+
+        QTest::mouseClick(Browse(dlg, row), Qt::LeftButton);
+        QCOMPARE(desktop.colorRequests, QList<QColor>{initial});
+        QCOMPARE(Edit(dlg, row)->text(), shown);
+        QCOMPARE(SwatchColor(dlg, row), swatch);
+        kaz::ColorSet expected = before;
+        expected.At(row) = stored;
+        QVERIFY(dlg.GetColorSet() == expected);
+        QVERIFY(dlg.isVisible());
+    }
+
+    // The flags change only through OK, and SetBoldFlags takes the score flag first.
+    void boldFlags_data() {
+        QTest::addColumn<bool>("score");
+        QTest::addColumn<bool>("member");
+        QTest::addColumn<bool>("clickMember");
+        QTest::addColumn<bool>("clickScore");
+        QTest::newRow("check member") << false << false << true << false;
+        QTest::newRow("check score") << false << false << false << true;
+        QTest::newRow("score given, untouched") << true << false << false << false;
+    }
+    void boldFlags() {
+        QFETCH(bool, score);
+        QFETCH(bool, member);
+        QFETCH(bool, clickMember);
+        QFETCH(bool, clickScore);
+        CHtmlSettingsDlg dlg;
+        dlg.SetColorSet(kaz::ColorSet());
+        dlg.SetBoldFlags(score, member);
+        Open(dlg);
+        QCOMPARE(Check(dlg, "boldScoreCheck")->isChecked(), score);
+        QCOMPARE(Check(dlg, "boldMemberCheck")->isChecked(), member);
+        if (clickMember) QTest::mouseClick(Check(dlg, "boldMemberCheck"), Qt::LeftButton);
+        if (clickScore) QTest::mouseClick(Check(dlg, "boldScoreCheck"), Qt::LeftButton);
+        // Nothing is read back before OK.
+        QCOMPARE(dlg.m_bBoldMember, member);
+        QCOMPARE(dlg.m_bBoldScore, score);
+        QTest::mouseClick(Button(dlg, "okButton"), Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.m_bBoldMember, member != clickMember);
+        QCOMPARE(dlg.m_bBoldScore, score != clickScore);
+    }
+
+    void cancelChangesNothing_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("ｷｬﾝｾﾙ button") << 0;
+        QTest::newRow("Escape") << 1;
+        QTest::newRow("close box") << 2;
+    }
+    void cancelChangesNothing() {
+        QFETCH(int, how);
+        CHtmlSettingsDlg dlg;
+        dlg.SetColorSet(kaz::ColorSet());
+        dlg.SetBoldFlags(false, true);
+        Open(dlg);
+        TypeInto(Edit(dlg, 0), QStringLiteral("#123456"));
+        QTest::mouseClick(Check(dlg, "boldMemberCheck"), Qt::LeftButton);
+        QTest::mouseClick(Check(dlg, "boldScoreCheck"), Qt::LeftButton);
+        switch (how) {
+            case 0:
+                QTest::mouseClick(Button(dlg, "cancelButton"), Qt::LeftButton);
+                break;
+            case 1:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                break;
+            default:
+                dlg.close();
+                break;
+        }
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QCOMPARE(dlg.m_bBoldMember, true);
+        QCOMPARE(dlg.m_bBoldScore, false);
+    }
+
+    void tabOrder() {
+        CHtmlSettingsDlg dlg;
+        dlg.SetColorSet(kaz::ColorSet());
+        Open(dlg);
+        const QStringList expected = {
+            "cancelButton",   "colorEdit0",    "browseButton0", "colorEdit1",    "colorEdit2",
+            "colorEdit3",     "browseButton1", "browseButton2", "browseButton3", "boldMemberCheck",
+            "boldScoreCheck", "colorEdit4",    "browseButton4", "okButton",
+        };
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+};
+
+QTEST_MAIN(TestHtmlSettingsDlg)
+#include "tst_html_settings_dialog.moc"
