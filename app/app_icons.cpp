@@ -24,7 +24,7 @@ const QColor kGoldColor(0xFF, 0x90, 0x00);
 // A small four-member bracket with the top member's way to the final marked, on a grid of
 // `unit`-pixel cells whose origin is `origin`. The lines are filled rectangles so that they
 // stay sharp at every size.
-void DrawBracket(QPainter& painter, QPoint origin, int unit, const QColor& line) {
+void drawBracket(QPainter& painter, QPoint origin, int unit, const QColor& line) {
     auto hLine = [&](int x0, int x1, int y, const QColor& color) {
         painter.fillRect(origin.x() + x0 * unit, origin.y() + y * unit, (x1 - x0 + 1) * unit, unit,
                          color);
@@ -49,7 +49,7 @@ void DrawBracket(QPainter& painter, QPoint origin, int unit, const QColor& line)
     hLine(7, 10, 5, kWinColor);
 }
 
-QImage DrawDocumentIcon(int size) {
+QImage drawDocumentIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -70,12 +70,12 @@ QImage DrawDocumentIcon(int size) {
     painter.setBrush(QColor(0xD0, 0xD0, 0xD0));
     painter.drawPolygon(polygon({{11, 1.4}, {11, 4}, {13.6, 4}}));
     painter.setRenderHint(QPainter::Antialiasing, false);
-    DrawBracket(painter, QPoint(int(3 * u), int(3 * u)), std::max(1, size / 16),
+    drawBracket(painter, QPoint(int(3 * u), int(3 * u)), std::max(1, size / 16),
                 QColor(0x80, 0x80, 0x80));
     return image;
 }
 
-QIcon MakeIcon(QImage (*draw)(int)) {
+QIcon makeIcon(QImage (*draw)(int)) {
     QIcon icon;
     for (const int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(draw(size)));
     return icon;
@@ -83,7 +83,7 @@ QIcon MakeIcon(QImage (*draw)(int)) {
 
 }  // namespace
 
-QImage AppIconImage(int size) {
+QImage appIconImage(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -94,23 +94,23 @@ QImage AppIconImage(int size) {
     painter.setBrush(QColor(0x1F, 0x3A, 0x6E));
     painter.drawRoundedRect(QRectF(0, 0, size, size), 3 * u, 3 * u);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    DrawBracket(painter, QPoint(int(2 * u), int(2 * u)), std::max(1, size / 16), Qt::white);
+    drawBracket(painter, QPoint(int(2 * u), int(2 * u)), std::max(1, size / 16), Qt::white);
     // The champion's place at the end of the final line.
     painter.fillRect(QRectF(12 * u, 6 * u, 2 * u, 2 * u), kGoldColor);
     return image;
 }
 
-QIcon AppIcon() {
-    static const QIcon icon = MakeIcon(AppIconImage);
+QIcon appIcon() {
+    static const QIcon icon = makeIcon(appIconImage);
     return icon;
 }
 
-QIcon DocumentIcon() {
-    static const QIcon icon = MakeIcon(DrawDocumentIcon);
+QIcon documentIcon() {
+    static const QIcon icon = makeIcon(drawDocumentIcon);
     return icon;
 }
 
-QPixmap ToolbarImage(int index) {
+QPixmap toolbarImage(int index) {
     static const char* const* const images[kToolbarImageCount] = {
         tb_new_xpm,   tb_open_xpm,        tb_save_xpm,          tb_cut_xpm,   tb_copy_xpm,
         tb_paste_xpm, tb_html_export_xpm, tb_html_settings_xpm, tb_about_xpm,

@@ -6,21 +6,21 @@
 #include "document/bracket_document.h"
 #include "view/bracket_view.h"
 
-CChildFrame::CChildFrame(CKaz_editDoc* doc, QWidget* parent)
-    : QMdiSubWindow(parent), m_pDoc(doc), m_pView(new CKaz_editView(doc, this)) {
+BracketWindow::BracketWindow(BracketDocument* doc, QWidget* parent)
+    : QMdiSubWindow(parent), m_document(doc), m_view(new BracketView(doc, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(DocumentIcon());
-    setWidget(m_pView);
-    UpdateCaption(0);
+    setWindowIcon(documentIcon());
+    setWidget(m_view);
+    updateCaption(0);
 }
 
-void CChildFrame::UpdateCaption(int number) {
-    QString caption = m_pDoc->GetTitle();
+void BracketWindow::updateCaption(int number) {
+    QString caption = m_document->title();
     if (number > 0) caption += QStringLiteral(":%1").arg(number);
     setWindowTitle(caption);
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event) {
+void BracketWindow::closeEvent(QCloseEvent* event) {
     bool allow = true;
     emit closeRequested(this, &allow);
     if (!allow) {

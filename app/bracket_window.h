@@ -2,31 +2,31 @@
 
 #include <QMdiSubWindow>
 
-class CKaz_editDoc;
-class CKaz_editView;
+class BracketDocument;
+class BracketView;
 
 // The child window that frames one view of a bracket. Its caption is the document's title,
 // with ":1", ":2" … when the bracket is shown in more than one window.
-class CChildFrame : public QMdiSubWindow {
+class BracketWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    CChildFrame(CKaz_editDoc* doc, QWidget* parent = nullptr);
+    BracketWindow(BracketDocument* doc, QWidget* parent = nullptr);
 
-    CKaz_editDoc* GetDocument() const { return m_pDoc; }
-    CKaz_editView* GetView() const { return m_pView; }
+    BracketDocument* document() const { return m_document; }
+    BracketView* view() const { return m_view; }
 
     // Sets the caption from the document's title and this window's number among its windows
     // (0 when it is the only one).
-    void UpdateCaption(int number);
+    void updateCaption(int number);
 
 signals:
     // Asked before the window closes; a handler sets `allow` to false to keep it open.
-    void closeRequested(CChildFrame* frame, bool* allow);
+    void closeRequested(BracketWindow* frame, bool* allow);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    CKaz_editDoc* m_pDoc;
-    CKaz_editView* m_pView;
+    BracketDocument* m_document;
+    BracketView* m_view;
 };

@@ -5,139 +5,140 @@
 #include <algorithm>
 #include <new>
 
+#include "bracket/member_count.h"
 #include "bracket_window.h"
+#include "common/cp932_text.h"
 #include "desktop/desktop_services.h"
+#include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
 #include "text/messages.h"
 
 namespace {
 
-QStringList BracketFilters() {
+QStringList bracketFilters() {
     return {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)"), QStringLiteral("すべてのﾌｧｲﾙ (*.*)")};
 }
 
 }  // namespace
 
-CDocManager::CDocManager(QMdiArea* area, QWidget* window)
-    : QObject(window), m_mdiArea(area), m_pWindow(window) {}
+DocumentManager::DocumentManager(QMdiArea* area, QWidget* window)
+    : QObject(window), m_mdiArea(area), m_window(window) {}
 
-void CDocManager::OnFileNew() {
-    auto* doc = new CKaz_editDoc(this);
-    if (!doc->OnNewDocument(m_pWindow)) {
-        delete doc;
-        return;
-    }
+void DocumentManager::onFileNew() {
+    // Cancel, or a text that is none of the four items, ends New without a bracket or message.
+    MemberCountDialog dialog(m_window);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::optional<std::string> text = toCp932(dialog.countText());
+    const int members = text ? kaz::memberCountFromText(*text) : 0;
+    if (members == 0) return;
+    auto* doc = new BracketDocument(kaz::Bracket(members), this);
     // The running number is taken only by a bracket that came into being.
-    doc->SetTitle(QStringLiteral("新しいトーナメント表%1").arg(++m_nUntitledCount));
-    CreateFrame(doc);
+    doc->setTitle(QStringLiteral("新しいトーナメント表%1").arg(++m_untitledCount));
+    createWindow(doc);
 }
 
-void CDocManager::OnFileOpen() {
+void DocumentManager::onFileOpen() {
     const QString path =
-        DesktopServices::Instance().ChooseOpenFile(m_pWindow, QStringLiteral("開く"), BracketFilters());
-    if (!path.isEmpty()) OpenDocumentFile(path);
+        DesktopServices::instance().chooseOpenFile(m_window, QStringLiteral("開く"), bracketFilters());
+    if (!path.isEmpty()) openDocumentFile(path);
 }
 
-bool CDocManager::OpenDocumentFile(const QString& path) {
+bool DocumentManager::openDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    for (CKaz_editDoc* doc : Documents()) {
-        if (!doc->GetPathName().isEmpty() &&
-            QFileInfo(doc->GetPathName()).absoluteFilePath() == absolute) {
-            m_mdiArea->setActiveSubWindow(FramesOf(doc).front());
+    for (BracketDocument* doc : documents()) {
+        if (!doc->filePath().isEmpty() &&
+            QFileInfo(doc->filePath()).absoluteFilePath() == absolute) {
+            m_mdiArea->setActiveSubWindow(windowsOf(doc).front());
             return true;
         }
     }
-    LoadedBracket loaded;
-    try {
-        loaded = LoadBracketFile(absolute);
-    } catch (const std::bad_alloc&) {
-        loaded.error = QString::fromUtf8(kaz::kOpenFailedMessage);
-    }
+    // Running out of memory while reading is one of the failures the load path reports.
+    kaz::LoadedBracket loaded = loadBracket(absolute);
     if (!loaded.bracket) {
-        if (!QFileInfo::exists(absolute) && m_recentFiles.Entries().contains(absolute)) {
-            m_recentFiles.Remove(absolute);
-            m_recentFiles.Save();
+        if (!QFileInfo::exists(absolute) && m_recentFiles.entries().contains(absolute)) {
+            m_recentFiles.remove(absolute);
+            m_recentFiles.save();
             emit recentFilesChanged();
         }
-        DesktopServices::Instance().ShowError(m_pWindow, loaded.error);
+        DesktopServices::instance().showError(m_window, QString::fromStdString(loaded.error));
         return false;
     }
-    auto* doc = new CKaz_editDoc(std::move(*loaded.bracket), this);
-    doc->SetPathName(absolute);
-    RememberFile(absolute);
-    CreateFrame(doc);
+    auto* doc = new BracketDocument(std::move(*loaded.bracket), this);
+    doc->setFilePath(absolute);
+    rememberFile(absolute);
+    createWindow(doc);
     return true;
 }
 
-bool CDocManager::OnFileSave(CKaz_editDoc* doc) {
-    const QFileInfo file(doc->GetPathName());
-    // A bracket without a file, or whose file is gone or read-only, goes to Save As.
-    if (doc->GetPathName().isEmpty() || !file.exists() || !file.isWritable()) {
-        return OnFileSaveAs(doc);
+bool DocumentManager::onFileSave(BracketDocument* doc) {
+    const QFileInfo file(doc->filePath());
+    // A bracket without a file, or whose file is gone or read-only, goes to save As.
+    if (doc->filePath().isEmpty() || !file.exists() || !file.isWritable()) {
+        return onFileSaveAs(doc);
     }
-    return SaveTo(doc, doc->GetPathName());
+    return saveTo(doc, doc->filePath());
 }
 
-bool CDocManager::OnFileSaveAs(CKaz_editDoc* doc) {
-    const QString proposed = doc->GetPathName().isEmpty()
-                                 ? doc->GetTitle() + QStringLiteral(".kaz")
-                                 : doc->GetPathName();
-    const QString path = DesktopServices::Instance().ChooseSaveFile(
-        m_pWindow, QStringLiteral("名前を付けて保存"), proposed, BracketFilters(),
+bool DocumentManager::onFileSaveAs(BracketDocument* doc) {
+    const QString proposed = doc->filePath().isEmpty()
+                                 ? doc->title() + QStringLiteral(".kaz")
+                                 : doc->filePath();
+    const QString path = DesktopServices::instance().chooseSaveFile(
+        m_window, QStringLiteral("名前を付けて保存"), proposed, bracketFilters(),
         QStringLiteral("kaz"));
     if (path.isEmpty()) return false;
-    return SaveTo(doc, path);
+    return saveTo(doc, path);
 }
 
-bool CDocManager::SaveTo(CKaz_editDoc* doc, const QString& path) {
+bool DocumentManager::saveTo(BracketDocument* doc, const QString& path) {
     QString error;
     try {
-        error = doc->OnSaveDocument(path);
+        error = doc->save(path);
     } catch (const std::bad_alloc&) {
         error = QString::fromUtf8(kaz::kSaveFailedMessage);
     }
     if (!error.isEmpty()) {
-        DesktopServices::Instance().ShowError(m_pWindow, error);
+        DesktopServices::instance().showError(m_window, error);
         return false;
     }
-    RememberFile(path);
+    rememberFile(path);
     return true;
 }
 
-void CDocManager::OnFileClose(CKaz_editDoc* doc) {
-    if (!doc || !SaveModified(doc)) return;
-    m_bClosingWithoutAsking = true;
-    for (CChildFrame* frame : FramesOf(doc)) frame->close();
-    m_bClosingWithoutAsking = false;
+void DocumentManager::onFileClose(BracketDocument* doc) {
+    if (!doc || !saveModified(doc)) return;
+    m_closingWithoutAsking = true;
+    for (BracketWindow* frame : windowsOf(doc)) frame->close();
+    m_closingWithoutAsking = false;
 }
 
-void CDocManager::OnWindowNew(CKaz_editDoc* doc) {
-    if (doc) CreateFrame(doc);
+void DocumentManager::onWindowNew(BracketDocument* doc) {
+    if (doc) createWindow(doc);
 }
 
-bool CDocManager::SaveAllModified() {
-    for (CKaz_editDoc* doc : Documents()) {
-        if (!SaveModified(doc)) return false;
+bool DocumentManager::saveAllModified() {
+    for (BracketDocument* doc : documents()) {
+        if (!saveModified(doc)) return false;
     }
     return true;
 }
 
-void CDocManager::CloseAllDocuments() {
-    m_bClosingWithoutAsking = true;
-    const auto frames = m_frames;
+void DocumentManager::closeAllDocuments() {
+    m_closingWithoutAsking = true;
+    const auto frames = m_windows;
     for (const auto& entry : frames) entry.first->close();
-    m_bClosingWithoutAsking = false;
+    m_closingWithoutAsking = false;
 }
 
-CKaz_editDoc* CDocManager::ActiveDocument() const {
-    auto* frame = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow());
-    return frame ? frame->GetDocument() : nullptr;
+BracketDocument* DocumentManager::activeDocument() const {
+    auto* frame = qobject_cast<BracketWindow*>(m_mdiArea->currentSubWindow());
+    return frame ? frame->document() : nullptr;
 }
 
-std::vector<CKaz_editDoc*> CDocManager::Documents() const {
-    std::vector<CKaz_editDoc*> docs;
-    for (const auto& entry : m_frames) {
+std::vector<BracketDocument*> DocumentManager::documents() const {
+    std::vector<BracketDocument*> docs;
+    for (const auto& entry : m_windows) {
         if (std::find(docs.begin(), docs.end(), entry.second) == docs.end()) {
             docs.push_back(entry.second);
         }
@@ -145,74 +146,74 @@ std::vector<CKaz_editDoc*> CDocManager::Documents() const {
     return docs;
 }
 
-std::vector<CChildFrame*> CDocManager::FramesOf(const CKaz_editDoc* doc) const {
-    std::vector<CChildFrame*> frames;
-    for (const auto& entry : m_frames) {
+std::vector<BracketWindow*> DocumentManager::windowsOf(const BracketDocument* doc) const {
+    std::vector<BracketWindow*> frames;
+    for (const auto& entry : m_windows) {
         if (entry.second == doc) frames.push_back(entry.first);
     }
     return frames;
 }
 
-CChildFrame* CDocManager::CreateFrame(CKaz_editDoc* doc) {
-    auto* frame = new CChildFrame(doc);
-    m_frames.emplace_back(frame, doc);
+BracketWindow* DocumentManager::createWindow(BracketDocument* doc) {
+    auto* frame = new BracketWindow(doc);
+    m_windows.emplace_back(frame, doc);
     ++m_windowCount[doc];
     m_mdiArea->addSubWindow(frame);
-    connect(frame, &CChildFrame::closeRequested, this, [this](CChildFrame* closing, bool* allow) {
-        *allow = CanCloseFrame(closing);
-        if (*allow) OnFrameClosed(closing);
+    connect(frame, &BracketWindow::closeRequested, this, [this](BracketWindow* closing, bool* allow) {
+        *allow = canCloseWindow(closing);
+        if (*allow) onWindowClosed(closing);
     });
-    connect(frame, &QObject::destroyed, this, [this, doc] { OnFrameDestroyed(doc); });
-    connect(doc, &CKaz_editDoc::titleChanged, frame, [this, doc] { RenumberFrames(doc); });
-    RenumberFrames(doc);
+    connect(frame, &QObject::destroyed, this, [this, doc] { onWindowDestroyed(doc); });
+    connect(doc, &BracketDocument::titleChanged, frame, [this, doc] { renumberWindows(doc); });
+    renumberWindows(doc);
     frame->show();
     m_mdiArea->setActiveSubWindow(frame);
     return frame;
 }
 
-void CDocManager::OnFrameClosed(CChildFrame* frame) {
+void DocumentManager::onWindowClosed(BracketWindow* frame) {
     // From here on the window no longer counts, although Qt deletes it a moment later.
-    CKaz_editDoc* doc = frame->GetDocument();
-    m_frames.erase(std::remove(m_frames.begin(), m_frames.end(), std::make_pair(frame, doc)),
-                   m_frames.end());
-    RenumberFrames(doc);
+    BracketDocument* doc = frame->document();
+    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), std::make_pair(frame, doc)),
+                   m_windows.end());
+    renumberWindows(doc);
 }
 
-void CDocManager::OnFrameDestroyed(CKaz_editDoc* doc) {
+void DocumentManager::onWindowDestroyed(BracketDocument* doc) {
     // A bracket lives until its last window is gone, closing or not.
     if (--m_windowCount[doc] > 0) return;
     m_windowCount.erase(doc);
     delete doc;
 }
 
-void CDocManager::RenumberFrames(const CKaz_editDoc* doc) {
-    const std::vector<CChildFrame*> frames = FramesOf(doc);
+void DocumentManager::renumberWindows(const BracketDocument* doc) {
+    const std::vector<BracketWindow*> frames = windowsOf(doc);
     const bool several = frames.size() > 1;
     for (size_t i = 0; i < frames.size(); ++i) {
-        frames[i]->UpdateCaption(several ? static_cast<int>(i) + 1 : 0);
+        frames[i]->updateCaption(several ? static_cast<int>(i) + 1 : 0);
     }
 }
 
-bool CDocManager::CanCloseFrame(CChildFrame* frame) {
-    if (m_bClosingWithoutAsking) return true;
-    CKaz_editDoc* doc = frame->GetDocument();
-    if (FramesOf(doc).size() > 1) return true;
-    return SaveModified(doc);
+bool DocumentManager::canCloseWindow(BracketWindow* frame) {
+    if (m_closingWithoutAsking) return true;
+    BracketDocument* doc = frame->document();
+    if (windowsOf(doc).size() > 1) return true;
+    return saveModified(doc);
 }
 
-bool CDocManager::SaveModified(CKaz_editDoc* doc) {
-    if (!doc->IsModified()) return true;
-    const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(doc->GetTitle());
-    switch (DesktopServices::Instance().AskSave(m_pWindow, question)) {
-        case DesktopServices::SaveAnswer::Yes: return OnFileSave(doc);
+bool DocumentManager::saveModified(BracketDocument* doc) {
+    if (!doc->isModified()) return true;
+    const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(doc->title());
+    switch (DesktopServices::instance().askSave(m_window, question)) {
+        case DesktopServices::SaveAnswer::Yes: return onFileSave(doc);
         case DesktopServices::SaveAnswer::No: return true;
         case DesktopServices::SaveAnswer::Cancel: return false;
     }
     return false;
 }
 
-void CDocManager::RememberFile(const QString& path) {
-    m_recentFiles.Add(path);
-    m_recentFiles.Save();
+void DocumentManager::rememberFile(const QString& path) {
+    m_recentFiles.add(path);
+    m_recentFiles.save();
     emit recentFilesChanged();
 }

@@ -9,60 +9,60 @@
 
 class QMdiArea;
 class QWidget;
-class CChildFrame;
-class CKaz_editDoc;
+class BracketWindow;
+class BracketDocument;
 
-// Opens, stores and closes brackets: New, Open, Save, Save As, Close, Exit, the recent-file
+// Opens, stores and closes brackets: New, openDialog, save, save As, Close, Exit, the recent-file
 // list, another window on a bracket, and the save question on every way a bracket can close.
-class CDocManager : public QObject {
+class DocumentManager : public QObject {
     Q_OBJECT
 public:
     // Child windows go into `area`; dialogs and messages are owned by `window`.
-    CDocManager(QMdiArea* area, QWidget* window);
+    DocumentManager(QMdiArea* area, QWidget* window);
 
-    void OnFileNew();
-    void OnFileOpen();
+    void onFileNew();
+    void onFileOpen();
     // Opens the bracket at `path` (or shows the window it is open in already). A failure is
     // shown to the user; a recent-file entry that is not found leaves the list.
-    bool OpenDocumentFile(const QString& path);
-    bool OnFileSave(CKaz_editDoc* doc);
-    bool OnFileSaveAs(CKaz_editDoc* doc);
+    bool openDocumentFile(const QString& path);
+    bool onFileSave(BracketDocument* doc);
+    bool onFileSaveAs(BracketDocument* doc);
     // Closes every window of `doc`, asking first whether to save it.
-    void OnFileClose(CKaz_editDoc* doc);
-    void OnWindowNew(CKaz_editDoc* doc);
+    void onFileClose(BracketDocument* doc);
+    void onWindowNew(BracketDocument* doc);
 
-    // Asks about every changed bracket in turn; false as soon as one answer is Cancel (or its
+    // Asks about every changed bracket in turn; false as soon as one answer is cancel (or its
     // save fails), and then nothing has been closed.
-    bool SaveAllModified();
+    bool saveAllModified();
     // Closes every window without asking again.
-    void CloseAllDocuments();
+    void closeAllDocuments();
 
-    CKaz_editDoc* ActiveDocument() const;
-    std::vector<CKaz_editDoc*> Documents() const;
-    std::vector<CChildFrame*> FramesOf(const CKaz_editDoc* doc) const;
+    BracketDocument* activeDocument() const;
+    std::vector<BracketDocument*> documents() const;
+    std::vector<BracketWindow*> windowsOf(const BracketDocument* doc) const;
 
-    RecentFileList& RecentFiles() { return m_recentFiles; }
+    RecentFileList& recentFiles() { return m_recentFiles; }
 
 signals:
     void recentFilesChanged();
 
 private:
-    CChildFrame* CreateFrame(CKaz_editDoc* doc);
-    void OnFrameClosed(CChildFrame* frame);
-    void OnFrameDestroyed(CKaz_editDoc* doc);
-    void RenumberFrames(const CKaz_editDoc* doc);
+    BracketWindow* createWindow(BracketDocument* doc);
+    void onWindowClosed(BracketWindow* frame);
+    void onWindowDestroyed(BracketDocument* doc);
+    void renumberWindows(const BracketDocument* doc);
     // The close box of one window: asks only when it is the bracket's last window.
-    bool CanCloseFrame(CChildFrame* frame);
+    bool canCloseWindow(BracketWindow* frame);
     // "%1 への変更を保存しますか?" for a changed bracket; true when it may close.
-    bool SaveModified(CKaz_editDoc* doc);
-    bool SaveTo(CKaz_editDoc* doc, const QString& path);
-    void RememberFile(const QString& path);
+    bool saveModified(BracketDocument* doc);
+    bool saveTo(BracketDocument* doc, const QString& path);
+    void rememberFile(const QString& path);
 
     QMdiArea* m_mdiArea;
-    QWidget* m_pWindow;
+    QWidget* m_window;
     RecentFileList m_recentFiles;
-    std::vector<std::pair<CChildFrame*, CKaz_editDoc*>> m_frames;  // open, in opening order
-    std::map<CKaz_editDoc*, int> m_windowCount;  // windows not yet deleted, closing ones too
-    int m_nUntitledCount = 0;
-    bool m_bClosingWithoutAsking = false;
+    std::vector<std::pair<BracketWindow*, BracketDocument*>> m_windows;  // open, in opening order
+    std::map<BracketDocument*, int> m_windowCount;  // windows not yet deleted, closing ones too
+    int m_untitledCount = 0;
+    bool m_closingWithoutAsking = false;
 };

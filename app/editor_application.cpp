@@ -6,15 +6,15 @@
 
 #include "main_window.h"
 
-CKaz_editApp::CKaz_editApp(int& argc, char** argv) : QApplication(argc, argv) {
+EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("カズボ"));
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     setApplicationVersion(QStringLiteral("1.22"));
 }
 
-CKaz_editApp::~CKaz_editApp() = default;
+EditorApplication::~EditorApplication() = default;
 
-bool CKaz_editApp::InitInstance() {
+bool EditorApplication::initInstance() {
     // Qt's own dialogs (file chooser, colour chooser, message boxes) speak Japanese.
     auto* translator = new QTranslator(this);
     if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -22,7 +22,7 @@ bool CKaz_editApp::InitInstance() {
         installTranslator(translator);
     }
     // The command line is parsed by Qt and otherwise ignored: the program starts empty.
-    m_mainFrame = std::make_unique<CMainFrame>();
-    m_mainFrame->show();
+    m_mainWindow = std::make_unique<MainWindow>();
+    m_mainWindow->show();
     return true;
 }

@@ -3,20 +3,20 @@
 #include <QApplication>
 #include <memory>
 
-class CMainFrame;
+class MainWindow;
 
 // The application: loads Qt's Japanese texts and opens the empty main window. A file named
 // on the command line is not opened.
-class CKaz_editApp : public QApplication {
+class EditorApplication : public QApplication {
     Q_OBJECT
 public:
-    CKaz_editApp(int& argc, char** argv);
-    ~CKaz_editApp() override;
+    EditorApplication(int& argc, char** argv);
+    ~EditorApplication() override;
 
     // Start-up; false when the program is not to run.
-    bool InitInstance();
-    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    bool initInstance();
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
 
 private:
-    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<MainWindow> m_mainWindow;
 };

@@ -9,31 +9,31 @@
 #include "dialogs/html_settings_dialog.h"
 #include "html/html_page.h"
 
-void OnHtmlExport(CKaz_editDoc* doc, QWidget* parent) {
+void exportHtmlPage(BracketDocument* doc, QWidget* parent) {
     const QStringList filters = {QStringLiteral("HTMLファイル(*.html)"),
                                  QStringLiteral("HTMファイル(*.htm)"), QStringLiteral("全て(*.*)")};
-    DesktopServices& desktop = DesktopServices::Instance();
-    const QString path = desktop.ChooseSaveFile(parent, QStringLiteral("名前を付けて保存"),
+    DesktopServices& desktop = DesktopServices::instance();
+    const QString path = desktop.chooseSaveFile(parent, QStringLiteral("名前を付けて保存"),
                                                 QString(), filters, QStringLiteral("html"));
     if (path.isEmpty()) return;
     // The names are in the document already: every edit of a name box goes there at once.
     QString error;
     try {
-        error = SaveBytesToFile(path, kaz::WriteHtml(doc->GetBracket()));
+        error = saveFile(path, kaz::writeHtmlPage(doc->bracket()));
     } catch (const std::bad_alloc&) {
         error = QString::fromUtf8(kaz::kSaveFailedMessage);
     }
     if (!error.isEmpty()) {
-        desktop.ShowError(parent, error);
+        desktop.showError(parent, error);
         return;
     }
-    desktop.OpenWithDesktop(path);
+    desktop.openWithDesktop(path);
 }
 
-void OnHtmlSettings(CKaz_editDoc* doc, QWidget* parent) {
-    CHtmlSettingsDlg dialog(parent);
-    dialog.SetColorSet(doc->GetColors());
-    dialog.SetBoldFlags(doc->GetBracket().IsBoldScore(), doc->GetBracket().IsBoldMember());
+void editHtmlSettings(BracketDocument* doc, QWidget* parent) {
+    HtmlSettingsDialog dialog(parent);
+    dialog.setColorSet(doc->colors());
+    dialog.setBoldFlags(doc->bracket().boldScores(), doc->bracket().boldMemberNames());
     if (dialog.exec() != QDialog::Accepted) return;
-    doc->SetHtmlSettings(dialog.GetColorSet(), dialog.m_bBoldScore, dialog.m_bBoldMember);
+    doc->setHtmlSettings(dialog.colorSet(), dialog.boldScores(), dialog.boldMemberNames());
 }

@@ -10,7 +10,7 @@
 namespace {
 
 #if defined(KAZ_HAVE_X11)
-bool IndicatorOn(Display* display, const char* name) {
+bool indicatorOn(Display* display, const char* name) {
     const Atom atom = XInternAtom(display, name, True);
     Bool on = False;
     if (atom == None) return false;
@@ -21,7 +21,7 @@ bool IndicatorOn(Display* display, const char* name) {
 
 }  // namespace
 
-std::optional<KeyLocks> QueryKeyLocks() {
+std::optional<KeyLocks> queryKeyLocks() {
 #if defined(KAZ_HAVE_X11)
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->display()) return std::nullopt;
@@ -31,10 +31,10 @@ std::optional<KeyLocks> QueryKeyLocks() {
     // Caps and Num Lock are locked modifiers; Scroll Lock and Kana exist only as indicators.
     const unsigned numMask = XkbKeysymToModifiers(display, XK_Num_Lock);
     KeyLocks locks;
-    locks.kana = IndicatorOn(display, "Kana");
+    locks.kana = indicatorOn(display, "Kana");
     locks.caps = (state.locked_mods & LockMask) != 0;
     locks.num = numMask != 0 && (state.locked_mods & numMask) != 0;
-    locks.scroll = IndicatorOn(display, "Scroll Lock");
+    locks.scroll = indicatorOn(display, "Scroll Lock");
     return locks;
 #else
     return std::nullopt;

@@ -12,4 +12,4 @@ struct KeyLocks {
 
 // The lock states as the platform tells them, or nothing where it cannot (Qt has no call for
 // this; on X11 the keyboard's indicators are asked).
-std::optional<KeyLocks> QueryKeyLocks();
+std::optional<KeyLocks> queryKeyLocks();

@@ -5,42 +5,42 @@
 
 namespace {
 
-QSettings ProfileSettings() {
+QSettings profileSettings() {
     return QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
                      QStringLiteral("カズボ"));
 }
 
-QString EntryKey(int i) { return QStringLiteral("Recent File List/File%1").arg(i + 1); }
+QString entryKey(int i) { return QStringLiteral("Recent File List/File%1").arg(i + 1); }
 
 }  // namespace
 
-void RecentFileList::Load() {
-    const QSettings settings = ProfileSettings();
+void RecentFileList::load() {
+    const QSettings settings = profileSettings();
     m_entries.clear();
     for (int i = 0; i < kSize; ++i) {
-        const QString path = settings.value(EntryKey(i)).toString();
+        const QString path = settings.value(entryKey(i)).toString();
         if (!path.isEmpty() && !m_entries.contains(path)) m_entries << path;
     }
 }
 
-void RecentFileList::Save() const {
-    QSettings settings = ProfileSettings();
+void RecentFileList::save() const {
+    QSettings settings = profileSettings();
     for (int i = 0; i < kSize; ++i) {
         if (i < m_entries.size()) {
-            settings.setValue(EntryKey(i), m_entries[i]);
+            settings.setValue(entryKey(i), m_entries[i]);
         } else {
-            settings.remove(EntryKey(i));
+            settings.remove(entryKey(i));
         }
     }
 }
 
-void RecentFileList::Add(const QString& path) {
+void RecentFileList::add(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     m_entries.removeAll(absolute);
     m_entries.prepend(absolute);
     while (m_entries.size() > kSize) m_entries.removeLast();
 }
 
-void RecentFileList::Remove(const QString& path) {
+void RecentFileList::remove(const QString& path) {
     m_entries.removeAll(QFileInfo(path).absoluteFilePath());
 }

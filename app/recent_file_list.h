@@ -9,13 +9,13 @@ class RecentFileList {
 public:
     static constexpr int kSize = 4;
 
-    void Load();
-    void Save() const;
+    void load();
+    void save() const;
 
     // Puts `path` first (moving it up if it is listed already).
-    void Add(const QString& path);
-    void Remove(const QString& path);
-    const QStringList& Entries() const { return m_entries; }
+    void add(const QString& path);
+    void remove(const QString& path);
+    const QStringList& entries() const { return m_entries; }
 
 private:
     QStringList m_entries;

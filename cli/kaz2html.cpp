@@ -38,51 +38,51 @@ struct Arguments {
     std::vector<std::string> files;
 };
 
-int Fail(const std::string& message) {
+int fail(const std::string& message) {
     std::fprintf(stderr, "kaz2html: %s\n", message.c_str());
     return 1;
 }
 
-int UsageError(const char* what) {
+int usageError(const char* what) {
     std::fprintf(stderr, "kaz2html: %s\n%s", what, kUsage);
     return 2;
 }
 
-bool WriteToStdout(const std::string& page) {
+bool writeToStdout(const std::string& page) {
     return std::fwrite(page.data(), 1, page.size(), stdout) == page.size() &&
            std::fflush(stdout) == 0;
 }
 
 // "-" and the names of standard output itself go straight to the descriptor the program was
 // given, which every user may write, whoever made the pipe behind it.
-bool IsStandardOutput(const std::string& name) {
+bool isStandardOutput(const std::string& name) {
     return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
 }
 
 // Interrupted while writing: no half-written temporary file may stay behind.
-extern "C" void OnTerminate(int signal) {
-    kaz::RemovePendingTemporaryFile();
+extern "C" void onTerminate(int signal) {
+    kaz::removePendingTemporaryFile();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
 
 // Reads, converts and writes; returns the exit status.
-int Convert(const Arguments& args) {
+int convert(const Arguments& args) {
     const std::string& input = args.files[0];
-    kaz::LoadedBracket loaded = kaz::LoadBracketFile(input, kaz::ReadableFiles::AnyReadable);
-    if (!loaded.bracket) return Fail(loaded.error);
-    loaded.bracket->SetBoldFlags(args.boldScore, args.boldMember);
-    const std::string page = kaz::WriteHtml(*loaded.bracket);
+    kaz::LoadedBracket loaded = kaz::loadBracketFile(input, kaz::ReadableFiles::AnyReadable);
+    if (!loaded.bracket) return fail(loaded.error);
+    loaded.bracket->setBoldFlags(args.boldScore, args.boldMember);
+    const std::string page = kaz::writeHtmlPage(*loaded.bracket);
 
-    if (args.files.size() < 2 || IsStandardOutput(args.files[1])) {
-        if (!WriteToStdout(page)) {
-            return Fail(kaz::FileErrorMessage(kaz::FileErrorFromErrno(errno), "-"));
+    if (args.files.size() < 2 || isStandardOutput(args.files[1])) {
+        if (!writeToStdout(page)) {
+            return fail(kaz::fileErrorMessage(kaz::fileErrorFromErrno(errno), "-"));
         }
         return 0;
     }
     const std::string& output = args.files[1];
-    const kaz::FileError writeError = kaz::WriteFileSafely(output, page);
-    if (writeError != kaz::FileError::None) return Fail(kaz::FileErrorMessage(writeError, output));
+    const kaz::FileError writeError = kaz::writeFileSafely(output, page);
+    if (writeError != kaz::FileError::None) return fail(kaz::fileErrorMessage(writeError, output));
     return 0;
 }
 
@@ -106,19 +106,19 @@ int main(int argc, char** argv) {
         } else if (!optionsEnded && arg == "--bold-score") {
             args.boldScore = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return UsageError(("unknown option " + arg).c_str());
+            return usageError(("unknown option " + arg).c_str());
         } else {
             args.files.push_back(arg);
         }
     }
-    if (args.files.empty()) return UsageError("no input file");
-    if (args.files.size() > 2) return UsageError("too many arguments");
+    if (args.files.empty()) return usageError("no input file");
+    if (args.files.size() > 2) return usageError("too many arguments");
 
-    std::signal(SIGINT, OnTerminate);
-    std::signal(SIGTERM, OnTerminate);
+    std::signal(SIGINT, onTerminate);
+    std::signal(SIGTERM, onTerminate);
     try {
-        return Convert(args);
+        return convert(args);
     } catch (const std::bad_alloc&) {
-        return Fail(kaz::kSaveFailedMessage);
+        return fail(kaz::kSaveFailedMessage);
     }
 }

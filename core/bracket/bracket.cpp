@@ -4,59 +4,59 @@
 
 namespace kaz {
 
-Bracket::Bracket(int players)
-    : m_nPlayers(players),
-      m_nRounds(RoundsForPlayers(players)),
-      m_vecLine(static_cast<size_t>(LineCountForPlayers(players))),
-      m_vecSaved(m_vecLine) {}
+Bracket::Bracket(int members)
+    : m_memberCount(members),
+      m_roundCount(roundsForMembers(members)),
+      m_lines(static_cast<size_t>(lineCountForMembers(members))),
+      m_savedLines(m_lines) {}
 
-Bracket Bracket::Loaded(int players, const std::vector<std::string>& names,
-                        std::vector<LineResult> lines, ColorSet colors, std::string champion) {
+Bracket Bracket::fromStored(int members, const std::vector<std::string>& names,
+                            std::vector<LineResult> lines, ColorSet colors,
+                            std::string champion) {
     Bracket b;
-    b.m_nPlayers = players;
-    b.m_nRounds = RoundsForPlayers(players);
-    for (size_t i = 0; i < names.size() && i < b.m_strMember.size(); ++i) {
-        b.m_strMember[i] = names[i];
+    b.m_memberCount = members;
+    b.m_roundCount = roundsForMembers(members);
+    for (size_t i = 0; i < names.size() && i < b.m_memberNames.size(); ++i) {
+        b.m_memberNames[i] = names[i];
     }
-    b.m_vecSaved = lines;
-    b.m_vecLine = std::move(lines);
+    b.m_savedLines = lines;
+    b.m_lines = std::move(lines);
     b.m_colors = colors;
     b.m_savedColors = std::move(colors);
-    b.m_strSavedChampion = champion;
-    b.m_strChampion = std::move(champion);
-    b.m_bLoaded = true;
+    b.m_savedChampion = champion;
+    b.m_champion = std::move(champion);
     return b;
 }
 
-void Bracket::SetMemberName(int i, std::string name) {
-    m_strMember[i] = std::move(name);
-    m_bMemberEdited[i] = true;
+void Bracket::setMemberName(int i, std::string name) {
+    m_memberNames[i] = std::move(name);
+    m_memberEdited[i] = true;
 }
 
-bool Bracket::SetState(int line, int32_t state) {
-    if (state == LINE_ADVANCED && m_vecLine[line].state == LINE_WON) return false;
-    m_vecLine[line].state = state;
+bool Bracket::setLineState(int line, LineState state) {
+    if (state == LineState::Advanced && m_lines[line].state == LineState::Won) return false;
+    m_lines[line].state = state;
     return true;
 }
 
-void Bracket::SetBoldFlags(bool boldScore, bool boldMember) {
-    m_bBoldScore = boldScore;
-    m_bBoldMember = boldMember;
+void Bracket::setBoldFlags(bool boldScores, bool boldMemberNames) {
+    m_boldScores = boldScores;
+    m_boldMemberNames = boldMemberNames;
 }
 
-bool Bracket::IsChanged() const {
-    for (int i = 0; i < m_nPlayers; ++i) {
-        if (m_bMemberEdited[i]) return true;
+bool Bracket::isChanged() const {
+    for (int i = 0; i < m_memberCount; ++i) {
+        if (m_memberEdited[i]) return true;
     }
-    return m_vecLine != m_vecSaved || m_strChampion != m_strSavedChampion ||
+    return m_lines != m_savedLines || m_champion != m_savedChampion ||
            m_colors != m_savedColors;
 }
 
-void Bracket::MarkSaved() {
-    m_vecSaved = m_vecLine;
-    m_strSavedChampion = m_strChampion;
+void Bracket::markSaved() {
+    m_savedLines = m_lines;
+    m_savedChampion = m_champion;
     m_savedColors = m_colors;
-    m_bMemberEdited.fill(false);
+    m_memberEdited.fill(false);
 }
 
 }  // namespace kaz

@@ -10,17 +10,18 @@
 
 namespace kaz {
 
-enum LineState : int32_t {
-    LINE_OPEN = 0,      // no result on this line
-    LINE_WON = 1,       // this line's member won the match of this round
-    LINE_REACHED = 2,   // a member stands here, no win marked
-    LINE_ADVANCED = 3,  // a member has just advanced onto this line
-    LINE_BEATEN = 4,    // had won, but the opponent has since been marked the winner
+// A line's result. A file may hold any 32-bit value; the editor makes only these five.
+enum class LineState : int32_t {
+    Open = 0,      // no result on this line
+    Won = 1,       // this line's member won the match of this round
+    Reached = 2,   // a member stands here, no win marked
+    Advanced = 3,  // a member has just advanced onto this line
+    Beaten = 4,    // had won, but the opponent has since been marked the winner
 };
 
 // One bracket line's result: its state and the score text shown beside it.
 struct LineResult {
-    int32_t state = LINE_OPEN;
+    LineState state = LineState::Open;
     std::string score;  // CP932 bytes
 
     bool operator==(const LineResult& o) const { return state == o.state && score == o.score; }
@@ -35,70 +36,65 @@ public:
     static constexpr int kNameWidth = 120;  // member-name column of the HTML page, pixels
     static constexpr int kLineWidth = 4;    // line thickness of the HTML page, pixels
 
-    // A new bracket of `players` members (4, 8, 16 or 32): empty names, every line open with
+    // A new bracket of `members` members (4, 8, 16 or 32): empty names, every line open with
     // an empty score, default colours; the snapshot equals this state.
-    explicit Bracket(int players);
+    explicit Bracket(int members);
 
     // A bracket as read from a file: the lines and the snapshot both take `lines`
     // (exactly 2P - 1 entries); nothing counts as edited.
-    static Bracket Loaded(int players, const std::vector<std::string>& names,
-                          std::vector<LineResult> lines, ColorSet colors, std::string champion);
+    static Bracket fromStored(int members, const std::vector<std::string>& names,
+                              std::vector<LineResult> lines, ColorSet colors,
+                              std::string champion);
 
-    int GetPlayers() const { return m_nPlayers; }
-    int GetRounds() const { return m_nRounds; }
-    int GetLineCount() const { return static_cast<int>(m_vecLine.size()); }
-    int GetKind(int line) const { return KindOfLine(m_nPlayers, line); }
-    bool IsLoaded() const { return m_bLoaded; }
+    int memberCount() const { return m_memberCount; }
+    int roundCount() const { return m_roundCount; }
+    int lineCount() const { return static_cast<int>(m_lines.size()); }
+    LineKind lineKind(int line) const { return kindOfLine(m_memberCount, line); }
 
-    const std::string& GetMemberName(int i) const { return m_strMember[i]; }
+    const std::string& memberName(int i) const { return m_memberNames[i]; }
     // A user's edit of member name i: stored and marked as edited (even if it restores the
     // old text, as an edit box's modification flag would).
-    void SetMemberName(int i, std::string name);
-    bool IsMemberEdited(int i) const { return m_bMemberEdited[i]; }
+    void setMemberName(int i, std::string name);
 
-    const std::string& GetChampion() const { return m_strChampion; }
-    void SetChampion(std::string name) { m_strChampion = std::move(name); }
+    const std::string& champion() const { return m_champion; }
+    void setChampion(std::string name) { m_champion = std::move(name); }
 
-    int32_t GetState(int line) const { return m_vecLine[line].state; }
-    // Sets a line's state; refused (returns false) only when asked for LINE_ADVANCED while
-    // the line is LINE_WON, so that a won line is never demoted.
-    bool SetState(int line, int32_t state);
-    const std::string& GetScore(int line) const { return m_vecLine[line].score; }
-    void SetScore(int line, std::string score) { m_vecLine[line].score = std::move(score); }
+    LineState lineState(int line) const { return m_lines[line].state; }
+    // Sets a line's state; refused (returns false) only when asked for Advanced while the
+    // line is Won, so that a won line is never demoted.
+    bool setLineState(int line, LineState state);
+    const std::string& lineScore(int line) const { return m_lines[line].score; }
+    void setLineScore(int line, std::string score) { m_lines[line].score = std::move(score); }
 
-    int32_t GetSavedState(int line) const { return m_vecSaved[line].state; }
-    const std::string& GetSavedScore(int line) const { return m_vecSaved[line].score; }
-
-    ColorSet& GetColors() { return m_colors; }
-    const ColorSet& GetColors() const { return m_colors; }
-    bool IsBoldMember() const { return m_bBoldMember; }
-    bool IsBoldScore() const { return m_bBoldScore; }
-    void SetBoldFlags(bool boldScore, bool boldMember);
+    ColorSet& colors() { return m_colors; }
+    const ColorSet& colors() const { return m_colors; }
+    bool boldMemberNames() const { return m_boldMemberNames; }
+    bool boldScores() const { return m_boldScores; }
+    void setBoldFlags(bool boldScores, bool boldMemberNames);
 
     // The change check: true when an edited name, a line state or score, the champion name
     // or a colour differs from what was last loaded or stored. Bold flags are not stored and
     // do not count.
-    bool IsChanged() const;
+    bool isChanged() const;
     // Takes a new snapshot of lines, champion and colours and clears the edited flags; to be
     // called only once the bracket has really been stored.
-    void MarkSaved();
+    void markSaved();
 
 private:
     Bracket() = default;
 
-    int m_nPlayers = 0;
-    int m_nRounds = 0;
-    std::array<std::string, kMaxPlayers> m_strMember;
-    std::array<bool, kMaxPlayers> m_bMemberEdited{};
-    std::string m_strChampion;
-    std::vector<LineResult> m_vecLine;   // live state and score, by line index
-    std::vector<LineResult> m_vecSaved;  // snapshot, one entry per line
-    std::string m_strSavedChampion;
+    int m_memberCount = 0;
+    int m_roundCount = 0;
+    std::array<std::string, kMaxMembers> m_memberNames;
+    std::array<bool, kMaxMembers> m_memberEdited{};
+    std::string m_champion;
+    std::vector<LineResult> m_lines;       // live state and score, by line index
+    std::vector<LineResult> m_savedLines;  // snapshot, one entry per line
+    std::string m_savedChampion;
     ColorSet m_savedColors;
     ColorSet m_colors;
-    bool m_bBoldMember = false;
-    bool m_bBoldScore = false;
-    bool m_bLoaded = false;
+    bool m_boldMemberNames = false;
+    bool m_boldScores = false;
 };
 
 }  // namespace kaz

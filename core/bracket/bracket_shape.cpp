@@ -2,15 +2,15 @@
 
 namespace kaz {
 
-int RoundsForPlayers(int players) {
+int roundsForMembers(int members) {
     int rounds = 0;
-    for (int b = 1; b <= players; b *= 2) ++rounds;
+    for (int b = 1; b <= members; b *= 2) ++rounds;
     return rounds;
 }
 
-int FirstLineOfRound(int players, int round) {
+int firstLineOfRound(int members, int round) {
     int first = 0;
-    int size = players;
+    int size = members;
     for (int k = 0; k < round; ++k) {
         first += size;
         size /= 2;
@@ -18,9 +18,9 @@ int FirstLineOfRound(int players, int round) {
     return first;
 }
 
-LinePlace PlaceOfLine(int players, int line) {
-    LinePlace place{0, line, players};
-    const int rounds = RoundsForPlayers(players);
+LinePlace placeOfLine(int members, int line) {
+    LinePlace place{0, line, members};
+    const int rounds = roundsForMembers(members);
     while (place.round < rounds && place.position - place.size >= 0) {
         place.position -= place.size;
         place.size /= 2;
@@ -29,19 +29,20 @@ LinePlace PlaceOfLine(int players, int line) {
     return place;
 }
 
-int KindOfLine(int players, int line) {
-    const LinePlace place = PlaceOfLine(players, line);
-    return place.size == 1 ? KIND_FINAL : place.position % 2;
+LineKind kindOfLine(int members, int line) {
+    const LinePlace place = placeOfLine(members, line);
+    if (place.size == 1) return LineKind::Final;
+    return place.position % 2 == 0 ? LineKind::Upper : LineKind::Lower;
 }
 
-int NextRoundLine(int players, int line) {
-    const LinePlace place = PlaceOfLine(players, line);
+int nextRoundLine(int members, int line) {
+    const LinePlace place = placeOfLine(members, line);
     if (place.size <= 1) return -1;
     return line + place.size - (place.position + 1) / 2;
 }
 
-int OpponentLine(int players, int line) {
-    const LinePlace place = PlaceOfLine(players, line);
+int opponentLine(int members, int line) {
+    const LinePlace place = placeOfLine(members, line);
     if (place.size <= 1) return -1;
     return place.position % 2 == 0 ? line + 1 : line - 1;
 }

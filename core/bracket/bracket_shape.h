@@ -6,26 +6,24 @@
 
 namespace kaz {
 
-enum LineKind { KIND_UPPER = 0, KIND_LOWER = 1, KIND_FINAL = 2 };
+// Where a line sits in its match: the upper or lower line of a pair, or the final line.
+enum class LineKind { Upper, Lower, Final };
 
-constexpr int kMaxPlayers = 32;
+constexpr int kMaxMembers = 32;
 
 // True for the four member counts a bracket can have.
-constexpr bool IsValidPlayerCount(int players) {
-    return players == 4 || players == 8 || players == 16 || players == 32;
+constexpr bool isValidMemberCount(int members) {
+    return members == 4 || members == 8 || members == 16 || members == 32;
 }
 
-// Number of rounds (columns of lines) for `players` members: 4 -> 3 … 32 -> 6.
-int RoundsForPlayers(int players);
-
-// Member count of a bracket with `rounds` rounds (3 -> 4 … 6 -> 32).
-constexpr int PlayersForRounds(int rounds) { return 1 << (rounds - 1); }
+// Number of rounds (columns of lines) for `members` members: 4 -> 3 … 32 -> 6.
+int roundsForMembers(int members);
 
 // Number of lines: 2P - 1.
-constexpr int LineCountForPlayers(int players) { return 2 * players - 1; }
+constexpr int lineCountForMembers(int members) { return 2 * members - 1; }
 
 // Index of the first line of round `round` (0-based).
-int FirstLineOfRound(int players, int round);
+int firstLineOfRound(int members, int round);
 
 // Where a line stands: its 0-based round, its 0-based position in that round, and how
 // many lines the round holds.
@@ -34,15 +32,15 @@ struct LinePlace {
     int position = 0;
     int size = 0;
 };
-LinePlace PlaceOfLine(int players, int line);
+LinePlace placeOfLine(int members, int line);
 
-// KIND_FINAL for the last line, otherwise the parity of the line's position.
-int KindOfLine(int players, int line);
+// Final for the last line, otherwise Upper for an even position in the round, Lower for odd.
+LineKind kindOfLine(int members, int line);
 
 // The line in the next round that `line` feeds, or -1 for the final line.
-int NextRoundLine(int players, int line);
+int nextRoundLine(int members, int line);
 
 // The other line of the same match, or -1 for the final line.
-int OpponentLine(int players, int line);
+int opponentLine(int members, int line);
 
 }  // namespace kaz

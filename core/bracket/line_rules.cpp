@@ -1,52 +1,79 @@
 #include "bracket/line_rules.h"
 
+#include <array>
+
 #include "bracket/bracket.h"
 
 namespace kaz {
+namespace {
 
-void OnLineResult(Bracket& bracket, int line, int flag) {
-    const int players = bracket.GetPlayers();
-    const LinePlace place = PlaceOfLine(players, line);
+// Runs `operation` on the bracket and tells which of the clicked line, its next-round line
+// and its opponent (the only lines a click can reach) changed state.
+template <typename Operation>
+ChangedLines changedBy(Bracket& bracket, int line, Operation operation) {
+    const int members = bracket.memberCount();
+    const std::array<int, 3> reach = {line, nextRoundLine(members, line),
+                                      opponentLine(members, line)};
+    std::array<LineState, 3> before{};
+    for (size_t i = 0; i < reach.size(); ++i) {
+        if (reach[i] >= 0) before[i] = bracket.lineState(reach[i]);
+    }
+    operation();
+    ChangedLines changed;
+    for (size_t i = 0; i < reach.size(); ++i) {
+        if (reach[i] >= 0 && bracket.lineState(reach[i]) != before[i]) changed.push_back(reach[i]);
+    }
+    return changed;
+}
+
+}  // namespace
+
+void carryResult(Bracket& bracket, int line, LineOutcome outcome) {
+    const int members = bracket.memberCount();
+    const LinePlace place = placeOfLine(members, line);
     if (place.size <= 1) return;  // the final line feeds nothing
 
-    const int next = NextRoundLine(players, line);
-    if (flag == RESULT_RESET) {
-        bracket.SetState(next, LINE_OPEN);
+    const int next = nextRoundLine(members, line);
+    if (outcome == LineOutcome::Reset) {
+        bracket.setLineState(next, LineState::Open);
     } else if (place.size == 2) {
-        bracket.SetState(next, LINE_REACHED);
+        bracket.setLineState(next, LineState::Reached);
     } else {
-        bracket.SetState(next, LINE_ADVANCED);
+        bracket.setLineState(next, LineState::Advanced);
     }
 
-    const int opponent = OpponentLine(players, line);
-    if (bracket.GetState(opponent) == LINE_WON) {
-        bracket.SetState(opponent, place.round == 0 ? LINE_OPEN : LINE_BEATEN);
-    }
-}
-
-void LeftClickLine(Bracket& bracket, int line) {
-    const bool isFinal = bracket.GetKind(line) == KIND_FINAL;
-    switch (bracket.GetState(line)) {
-        case LINE_OPEN:
-        case LINE_ADVANCED:
-        case LINE_BEATEN:
-            OnLineResult(bracket, line, RESULT_WIN);
-            bracket.SetState(line, LINE_WON);
-            break;
-        case LINE_WON:
-            bracket.SetState(line, isFinal ? LINE_OPEN : LINE_REACHED);
-            break;
-        case LINE_REACHED:
-            bracket.SetState(line, LINE_OPEN);
-            break;
-        default:
-            break;  // a state outside 0 … 4 (from a file) is left as it is
+    const int opponent = opponentLine(members, line);
+    if (bracket.lineState(opponent) == LineState::Won) {
+        bracket.setLineState(opponent, place.round == 0 ? LineState::Open : LineState::Beaten);
     }
 }
 
-void DoubleClickLine(Bracket& bracket, int line) {
-    bracket.SetState(line, LINE_OPEN);
-    if (bracket.GetKind(line) != KIND_FINAL) OnLineResult(bracket, line, RESULT_RESET);
+ChangedLines leftClickLine(Bracket& bracket, int line) {
+    return changedBy(bracket, line, [&bracket, line] {
+        const bool isFinal = bracket.lineKind(line) == LineKind::Final;
+        switch (bracket.lineState(line)) {
+            case LineState::Open:
+            case LineState::Advanced:
+            case LineState::Beaten:
+                carryResult(bracket, line, LineOutcome::Win);
+                bracket.setLineState(line, LineState::Won);
+                break;
+            case LineState::Won:
+                bracket.setLineState(line, isFinal ? LineState::Open : LineState::Reached);
+                break;
+            case LineState::Reached: bracket.setLineState(line, LineState::Open); break;
+            default: break;  // a state outside 0 … 4 (from a file) is left as it is
+        }
+    });
+}
+
+ChangedLines doubleClickLine(Bracket& bracket, int line) {
+    return changedBy(bracket, line, [&bracket, line] {
+        bracket.setLineState(line, LineState::Open);
+        if (bracket.lineKind(line) != LineKind::Final) {
+            carryResult(bracket, line, LineOutcome::Reset);
+        }
+    });
 }
 
 }  // namespace kaz

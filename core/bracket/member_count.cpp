@@ -2,11 +2,11 @@
 
 namespace kaz {
 
-int PlayersFromCountText(std::string_view cp932) {
+int memberCountFromText(std::string_view cp932) {
     // "人用" is 90 6C 97 70 in CP932.
     struct Choice {
         std::string_view text;
-        int players;
+        int members;
     };
     static constexpr Choice kChoices[] = {
         {"4\x90\x6C\x97\x70", 4},
@@ -15,7 +15,7 @@ int PlayersFromCountText(std::string_view cp932) {
         {"32\x90\x6C\x97\x70", 32},
     };
     for (const Choice& choice : kChoices) {
-        if (cp932 == choice.text) return choice.players;
+        if (cp932 == choice.text) return choice.members;
     }
     return 0;
 }

@@ -2,21 +2,21 @@
 
 namespace kaz {
 
-std::string& ColorSet::At(int row) {
+std::string& ColorSet::at(int row) {
     switch (row) {
-        case 0: return m_strWinLineColor;
-        case 1: return m_strLoseLineColor;
-        case 2: return m_strBackColor;
-        case 3: return m_strMemberColor;
-        default: return m_strScoreColor;
+        case 0: return winLineColor;
+        case 1: return loseLineColor;
+        case 2: return backgroundColor;
+        case 3: return memberColor;
+        default: return scoreColor;
     }
 }
 
-const std::string& ColorSet::At(int row) const { return const_cast<ColorSet*>(this)->At(row); }
+const std::string& ColorSet::at(int row) const { return const_cast<ColorSet*>(this)->at(row); }
 
 bool ColorSet::operator==(const ColorSet& other) const {
     for (int row = 0; row < kCount; ++row) {
-        if (At(row) != other.At(row)) return false;
+        if (at(row) != other.at(row)) return false;
     }
     return true;
 }

@@ -9,15 +9,15 @@ namespace kaz {
 struct ColorSet {
     static constexpr int kCount = 5;
 
-    std::string m_strWinLineColor = "#DC143C";
-    std::string m_strLoseLineColor = "#808080";
-    std::string m_strBackColor = "#FFFFFF";
-    std::string m_strMemberColor = "#000000";
-    std::string m_strScoreColor = "#FF9000";
+    std::string winLineColor = "#DC143C";
+    std::string loseLineColor = "#808080";
+    std::string backgroundColor = "#FFFFFF";
+    std::string memberColor = "#000000";
+    std::string scoreColor = "#FF9000";
 
     // Colour string number `row` (0 win line … 4 score).
-    std::string& At(int row);
-    const std::string& At(int row) const;
+    std::string& at(int row);
+    const std::string& at(int row) const;
 
     bool operator==(const ColorSet& other) const;
     bool operator!=(const ColorSet& other) const { return !(*this == other); }

@@ -5,11 +5,11 @@
 namespace kaz {
 namespace {
 
-bool IsScanfSpace(char c) {
+bool isScanfSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-int HexDigit(char c) {
+int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -18,9 +18,9 @@ int HexDigit(char c) {
 
 // sscanf("%x") on a slice of at most two bytes: leading blanks, an optional sign, an
 // optional "0x" prefix, then hex digits. Returns 0 when no digit can be read.
-int ScanHex(const std::string& slice) {
+int scanHex(const std::string& slice) {
     size_t i = 0;
-    while (i < slice.size() && IsScanfSpace(slice[i])) ++i;
+    while (i < slice.size() && isScanfSpace(slice[i])) ++i;
     bool negative = false;
     if (i < slice.size() && (slice[i] == '+' || slice[i] == '-')) {
         negative = slice[i] == '-';
@@ -31,7 +31,7 @@ int ScanHex(const std::string& slice) {
     int value = 0;
     bool any = false;
     for (; i < slice.size(); ++i) {
-        const int digit = HexDigit(slice[i]);
+        const int digit = hexDigit(slice[i]);
         if (digit < 0) break;
         value = value * 16 + digit;
         any = true;
@@ -42,20 +42,20 @@ int ScanHex(const std::string& slice) {
 
 }  // namespace
 
-ColorValue ColorFromString(const std::string& text) {
+ColorValue colorFromString(const std::string& text) {
     int component[3] = {0, 0, 0};
     for (int k = 0; k < 3; ++k) {
         const size_t start = static_cast<size_t>(1 + 2 * k);
         if (start >= text.size()) break;
-        component[k] = ScanHex(text.substr(start, 2));
+        component[k] = scanHex(text.substr(start, 2));
     }
-    return MakeColorValue(component[0], component[1], component[2]);
+    return makeColorValue(component[0], component[1], component[2]);
 }
 
-std::string ColorToString(ColorValue value) {
+std::string colorToString(ColorValue value) {
     char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", RedOf(value), GreenOf(value),
-                  BlueOf(value));
+    std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", redOf(value), greenOf(value),
+                  blueOf(value));
     return buffer;
 }
 

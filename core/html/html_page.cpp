@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "bracket/bracket.h"
+#include "bracket/line_style.h"
 #include "text/cp932.h"
 
 namespace kaz {
@@ -34,7 +35,7 @@ public:
         append(&c, 1);
         return *this;
     }
-    std::string Take() {
+    std::string take() {
         m_text.resize(m_used);
         return std::move(m_text);
     }
@@ -45,7 +46,7 @@ private:
 };
 
 template <typename Out>
-void EscapeInto(Out& out, std::string_view text) {
+void escapeInto(Out& out, std::string_view text) {
     // CP932 trail bytes are 0x40 and above, so none of these ASCII bytes can be half of a
     // double-byte character.
     size_t plain = 0;  // start of the run of bytes that need no entity
@@ -74,29 +75,29 @@ struct JapaneseFragments {
     std::string blank;  // the ideographic space shown in empty cells
 };
 
-std::string ToCp932(const char* utf8) { return Utf8ToCp932(utf8).value_or(std::string()); }
+std::string toCp932(const char* utf8) { return utf8ToCp932(utf8).value_or(std::string()); }
 
-const JapaneseFragments& Fragments() {
+const JapaneseFragments& fragments() {
     static const JapaneseFragments fragments{
-        ToCp932("\r\n<TITLE>トーナメント表</TITLE>\r\n"),
-        ToCp932("\r\n<!-- ●●●ここからソースをコピーしてお使い下さい●●● -->\r\n"),
-        ToCp932("<TABLE SUMMARY=\"トーナメント表\" BORDER=\"0\" CELLSPACING=\"0\" "
+        toCp932("\r\n<TITLE>トーナメント表</TITLE>\r\n"),
+        toCp932("\r\n<!-- ●●●ここからソースをコピーしてお使い下さい●●● -->\r\n"),
+        toCp932("<TABLE SUMMARY=\"トーナメント表\" BORDER=\"0\" CELLSPACING=\"0\" "
                 "CELLPADDING=\"1\" STYLE = \"width:"),
-        ToCp932("\r\n<!-- ●●●ここまで●●● -->\r\n\r\n"),
-        ToCp932("　"),
+        toCp932("\r\n<!-- ●●●ここまで●●● -->\r\n\r\n"),
+        toCp932("　"),
     };
     return fragments;
 }
 
-void AppendInt(PageBuffer& out, int value) {
+void appendInt(PageBuffer& out, int value) {
     char digits[12];
     const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
     out.append(digits, static_cast<size_t>(end.ptr - digits));
 }
 
-std::string Escaped(std::string_view text) {
+std::string escaped(std::string_view text) {
     std::string out;
-    EscapeInto(out, text);
+    escapeInto(out, text);
     return out;
 }
 
@@ -104,11 +105,11 @@ std::string Escaped(std::string_view text) {
 struct Page {
     explicit Page(const Bracket& b)
         : bracket(b),
-          win(Escaped(b.GetColors().m_strWinLineColor)),
-          lose(Escaped(b.GetColors().m_strLoseLineColor)),
-          back(Escaped(b.GetColors().m_strBackColor)),
-          member(Escaped(b.GetColors().m_strMemberColor)),
-          score(Escaped(b.GetColors().m_strScoreColor)) {}
+          win(escaped(b.colors().winLineColor)),
+          lose(escaped(b.colors().loseLineColor)),
+          back(escaped(b.colors().backgroundColor)),
+          member(escaped(b.colors().memberColor)),
+          score(escaped(b.colors().scoreColor)) {}
 
     const Bracket& bracket;
     std::string win;
@@ -123,162 +124,162 @@ struct LineStyle {
     std::string_view join;
 };
 
-// Stroke and join colours of a line by its state: a reached line is drawn in the win colour,
-// and only a won line carries the win colour on into its share of the join.
-LineStyle GetLineStyle(const Page& page, int line) {
-    switch (page.bracket.GetState(line)) {
-        case LINE_OPEN: return {page.lose, page.lose};
-        case LINE_WON: return {page.win, page.win};
-        case LINE_REACHED:
-        case LINE_ADVANCED:
-        case LINE_BEATEN: return {page.win, page.lose};
-        default: return {};
+std::string_view pageColor(const Page& page, LineColor color) {
+    switch (color) {
+        case LineColor::Win: return page.win;
+        case LineColor::Lose: return page.lose;
+        case LineColor::None: break;
     }
+    return {};  // a state the editor never makes: no colour in the page
+}
+
+LineStyle lineStyle(const Page& page, int line) {
+    const LineColors colors = lineColors(page.bracket.lineState(line));
+    return {pageColor(page, colors.stroke), pageColor(page, colors.join)};
 }
 
 // The end of a join cell's STYLE attribute, its content and nothing more.
-void AppendScorePart(PageBuffer& out, const Page& page, int line) {
-    const std::string& score = page.bracket.GetScore(line);
+void appendScorePart(PageBuffer& out, const Page& page, int line) {
+    const std::string& score = page.bracket.lineScore(line);
     if (score.empty()) {
         out += "\">";
-        out += Fragments().blank;
+        out += fragments().blank;
         return;
     }
-    out += page.bracket.IsBoldScore() ? "font-size:x-small;font-weight:bold;color:"
+    out += page.bracket.boldScores() ? "font-size:x-small;font-weight:bold;color:"
                                       : "font-size:x-small;color:";
     out += page.score;
     out += "\">";
-    EscapeInto(out, score);
+    escapeInto(out, score);
 }
 
-void AppendBorder(PageBuffer& out, const char* side, int width, std::string_view color) {
+void appendBorder(PageBuffer& out, const char* side, int width, std::string_view color) {
     out += side;
-    AppendInt(out, width);
+    appendInt(out, width);
     out += "px solid ";
     out += color;
 }
 
 // The rest of one bracket-line cell's start tag, its content and "</TD>". Cell n of a round's
 // column belongs to line first + n/2; n mod 4 says which quarter of the pair it is.
-void MakeLineCell(PageBuffer& out, const Page& page, int row, int span, int first) {
+void makeLineCell(PageBuffer& out, const Page& page, int row, int span, int first) {
     const int n = row / span;
     const int line = first + n / 2;
     const int quarter = n % 4;
     const int half = Bracket::kLineWidth / 2;
-    const LineStyle style = GetLineStyle(page, line);
-    const bool finalRound = span == page.bracket.GetPlayers();
+    const LineStyle style = lineStyle(page, line);
+    const bool finalRound = span == page.bracket.memberCount();
 
     if (quarter == 0) {
         out += "STYLE = \"width:";
-        AppendInt(out, kHtmlColumnWidth);
-        AppendBorder(out, " ;border-bottom:", half, style.stroke);
+        appendInt(out, kHtmlColumnWidth);
+        appendBorder(out, " ;border-bottom:", half, style.stroke);
     } else if (quarter == 3 || finalRound) {
         out += "STYLE = \"width:";
-        AppendInt(out, kHtmlColumnWidth);
-        AppendBorder(out, ";border-top:", half, style.stroke);
+        appendInt(out, kHtmlColumnWidth);
+        appendBorder(out, ";border-top:", half, style.stroke);
     } else {
         out += "align = \"right\" STYLE = \"width:";
-        AppendInt(out, kHtmlColumnWidth);
-        AppendBorder(out, ";border-right:", Bracket::kLineWidth, style.join);
-        AppendBorder(out, quarter == 1 ? ";border-top:" : ";border-bottom:", half, style.stroke);
+        appendInt(out, kHtmlColumnWidth);
+        appendBorder(out, ";border-right:", Bracket::kLineWidth, style.join);
+        appendBorder(out, quarter == 1 ? ";border-top:" : ";border-bottom:", half, style.stroke);
         out += ';';
-        AppendScorePart(out, page, line);
+        appendScorePart(out, page, line);
         out += "</TD>";
         return;
     }
     out += "\">";
-    out += Fragments().blank;
+    out += fragments().blank;
     out += "</TD>";
 }
 
-void WriteHtmlHead(PageBuffer& out, const Page& page) {
+void writeHtmlHead(PageBuffer& out, const Page& page) {
     out +=
         "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
         "<HTML lang=\"ja\">\r\n<HEAD>\r\n"
         "<meta http-equiv=\"content-language\" content=\"ja\">\r\n"
         "<meta http-equiv=\"content-type\" content=\"text/html; charset=shift_jis\">\r\n"
         "<meta http-equiv=\"content-style-type\" content=\"text/css\">\r\n";
-    out += Fragments().title;
+    out += fragments().title;
     out += "</HEAD>\r\n<BODY STYLE = \"background-color:#FFFFFF\">\r\n\r\n";
-    out += Fragments().copyFrom;
-    out += Fragments().tableStart;
-    AppendInt(out, HtmlTableWidth(page.bracket));
+    out += fragments().copyFrom;
+    out += fragments().tableStart;
+    appendInt(out, htmlTableWidth(page.bracket));
     out += " ;height:";
-    AppendInt(out, HtmlTableHeight(page.bracket));
+    appendInt(out, htmlTableHeight(page.bracket));
     out += " ;background-color:";
     out += page.back;
     out += " \" >\r\n";
 }
 
-void WriteNameCell(PageBuffer& out, const Page& page, int member) {
+void writeNameCell(PageBuffer& out, const Page& page, int member) {
     const Bracket& bracket = page.bracket;
     out += "<TD rowspan = \"2\" STYLE = \"width:";
-    AppendInt(out, Bracket::kNameWidth);
+    appendInt(out, Bracket::kNameWidth);
     out += "; height:12 ;font-size:small ;color :";
     out += page.member;
     out += "\">";
-    if (bracket.IsBoldMember()) out += "<B>";
-    EscapeInto(out, bracket.GetMemberName(member));
-    if (bracket.IsBoldMember()) out += "</B>";
+    if (bracket.boldMemberNames()) out += "<B>";
+    escapeInto(out, bracket.memberName(member));
+    if (bracket.boldMemberNames()) out += "</B>";
     out += "</TD >\r\n";
 }
 
-void WriteChampionCell(PageBuffer& out, const Page& page) {
+void writeChampionCell(PageBuffer& out, const Page& page) {
     const Bracket& bracket = page.bracket;
     out += "<TD rowspan = \"";
-    AppendInt(out, 2 * bracket.GetPlayers());
+    appendInt(out, 2 * bracket.memberCount());
     out += "\" STYLE = \"width:";
-    AppendInt(out, Bracket::kNameWidth);
+    appendInt(out, Bracket::kNameWidth);
     out += " ;color:";
     out += page.score;
     out += " ;font-size:small;font-weight:bold\">";
-    out += Fragments().blank;
-    EscapeInto(out, bracket.GetChampion());
+    out += fragments().blank;
+    escapeInto(out, bracket.champion());
     out += "</TD>\r\n";
 }
 
-void WriteRow(PageBuffer& out, const Page& page, int row) {
-    const int players = page.bracket.GetPlayers();
+void writeRow(PageBuffer& out, const Page& page, int row) {
+    const int members = page.bracket.memberCount();
     out += "<TR valign = \"middle\">\r\n";
-    if (row % 2 == 0) WriteNameCell(out, page, row / 2);
+    if (row % 2 == 0) writeNameCell(out, page, row / 2);
     int first = 0;
-    for (int span = 1; span <= players; span *= 2) {
+    for (int span = 1; span <= members; span *= 2) {
         if (row % span == 0) {
             out += "<TD rowspan = \"";
-            AppendInt(out, span);
+            appendInt(out, span);
             out += "\" ";
-            MakeLineCell(out, page, row, span, first);
+            makeLineCell(out, page, row, span, first);
             out += "\r\n";
         }
-        if (span == players && row == 0) WriteChampionCell(out, page);
-        first += players / span;
+        if (span == members && row == 0) writeChampionCell(out, page);
+        first += members / span;
     }
     out += "</TR>\r\n";
 }
 
-void WriteHtmlFoot(PageBuffer& out) {
+void writeHtmlFoot(PageBuffer& out) {
     out += "</TABLE>\r\n";
-    out += Fragments().copyTo;
+    out += fragments().copyTo;
     out += "</BODY>\r\n</HTML>";
 }
 
 }  // namespace
 
-int HtmlTableWidth(const Bracket& bracket) {
-    return Bracket::kNameWidth + kHtmlColumnWidth * bracket.GetRounds();
+int htmlTableWidth(const Bracket& bracket) {
+    return Bracket::kNameWidth + kHtmlColumnWidth * bracket.roundCount();
 }
 
-int HtmlTableHeight(const Bracket& bracket) { return 12 * bracket.GetPlayers(); }
+int htmlTableHeight(const Bracket& bracket) { return 12 * bracket.memberCount(); }
 
-void AppendHtmlEscaped(std::string& out, std::string_view text) { EscapeInto(out, text); }
 
-std::string WriteHtml(const Bracket& bracket) {
+std::string writeHtmlPage(const Bracket& bracket) {
     const Page page(bracket);
-    PageBuffer out(static_cast<size_t>(1200 + 160 * 5 * bracket.GetPlayers()));
-    WriteHtmlHead(out, page);
-    for (int row = 0; row < 2 * bracket.GetPlayers(); ++row) WriteRow(out, page, row);
-    WriteHtmlFoot(out);
-    return out.Take();
+    PageBuffer out(static_cast<size_t>(1200 + 160 * 5 * bracket.memberCount()));
+    writeHtmlHead(out, page);
+    for (int row = 0; row < 2 * bracket.memberCount(); ++row) writeRow(out, page, row);
+    writeHtmlFoot(out);
+    return out.take();
 }
 
 }  // namespace kaz

@@ -14,19 +14,16 @@ constexpr int kHtmlColumnWidth = 85;
 // The HTML 4.01 page (CP932 bytes, CR LF line ends) whose table borders draw the bracket:
 // a name column, one column per round and a champion column, 2P rows. Every text taken from
 // the bracket (names, scores, champion, colour strings) is escaped.
-std::string WriteHtml(const Bracket& bracket);
+std::string writeHtmlPage(const Bracket& bracket);
 
 // The largest page of a bracket read from a file of `fileBytes` bytes. The page holds each
 // name, score and the champion at most once, each byte escaped to at most six ("&quot;"), and
 // the colour strings (7 bytes at most, which the reader enforces) in a fixed number of cells
 // beside the fixed markup, which for 32 members takes less than 40 KiB.
-constexpr size_t HtmlPageSizeBound(size_t fileBytes) { return 6 * fileBytes + (64u << 10); }
+constexpr size_t htmlPageSizeBound(size_t fileBytes) { return 6 * fileBytes + (64u << 10); }
 
 // Width and height of the page's table: name width + 85 per round, and 12 per member.
-int HtmlTableWidth(const Bracket& bracket);
-int HtmlTableHeight(const Bracket& bracket);
-
-// Appends `text` with &, <, > and " written as entities, so that it cannot act as markup.
-void AppendHtmlEscaped(std::string& out, std::string_view text);
+int htmlTableWidth(const Bracket& bracket);
+int htmlTableHeight(const Bracket& bracket);
 
 }  // namespace kaz

@@ -6,17 +6,17 @@
 
 namespace kaz {
 
-LoadedBracket LoadBracketFile(const std::string& path, ReadableFiles accepted) {
+LoadedBracket loadBracketFile(const std::string& path, ReadableFiles accepted) {
     try {
         std::string bytes;
         FileError cause = FileError::None;
-        switch (ReadWholeFile(path, kMaxKazFileBytes, accepted, bytes, cause)) {
+        switch (readWholeFile(path, kMaxKazFileBytes, accepted, bytes, cause)) {
             case ReadStatus::Read: break;
-            case ReadStatus::SystemError: return {std::nullopt, FileErrorMessage(cause, path)};
+            case ReadStatus::SystemError: return {std::nullopt, fileErrorMessage(cause, path)};
             case ReadStatus::TooLarge:
             case ReadStatus::NotRegularFile: return {std::nullopt, kInvalidFormatMessage};
         }
-        std::optional<Bracket> bracket = ReadKaz(bytes);
+        std::optional<Bracket> bracket = readKaz(bytes);
         if (!bracket) return {std::nullopt, kInvalidFormatMessage};
         return {std::move(bracket), std::string()};
     } catch (const std::bad_alloc&) {
@@ -24,8 +24,8 @@ LoadedBracket LoadBracketFile(const std::string& path, ReadableFiles accepted) {
     }
 }
 
-FileError SaveBracketFile(const std::string& path, const Bracket& bracket) {
-    return WriteFileSafely(path, WriteKaz(bracket));
+FileError saveBracketFile(const std::string& path, const Bracket& bracket) {
+    return writeFileSafely(path, writeKaz(bracket));
 }
 
 }  // namespace kaz

@@ -20,9 +20,9 @@ struct LoadedBracket {
 // file that cannot be read gets the file-error text for its cause; a file that is not a
 // bracket, is larger than kMaxKazFileBytes or is no regular file (where only those are
 // accepted) gets "予期しないﾌｧｲﾙ形式です。"; running out of memory gets the open-failure text.
-LoadedBracket LoadBracketFile(const std::string& path, ReadableFiles accepted);
+LoadedBracket loadBracketFile(const std::string& path, ReadableFiles accepted);
 
 // Stores `bracket` at `path` through the crash-safe write path; FileError::None on success.
-FileError SaveBracketFile(const std::string& path, const Bracket& bracket);
+FileError saveBracketFile(const std::string& path, const Bracket& bracket);
 
 }  // namespace kaz

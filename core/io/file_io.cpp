@@ -38,36 +38,36 @@ private:
     int m_fd;
 };
 
-// The name of a named temporary file while it exists, for RemovePendingTemporaryFile.
+// The name of a named temporary file while it exists, for removePendingTemporaryFile.
 char g_pendingTemp[4096];
 volatile std::sig_atomic_t g_hasPendingTemp = 0;
 
-void SetPendingTemp(const std::string& name) {
+void setPendingTemp(const std::string& name) {
     g_hasPendingTemp = 0;
     if (name.size() >= sizeof g_pendingTemp) return;
     std::memcpy(g_pendingTemp, name.c_str(), name.size() + 1);
     g_hasPendingTemp = 1;
 }
 
-void RemoveTemp(const std::string& name) {
+void removeTemp(const std::string& name) {
     g_hasPendingTemp = 0;
     ::unlink(name.c_str());
 }
 
-std::string FolderOf(const std::string& path) {
+std::string folderOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string NameOf(const std::string& path) {
+std::string nameOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The file a chain of symlinks ends at (the path itself when it is no link). A dangling link
 // gives the name it points to, so that the file is created there and the link kept.
-std::string FollowLinks(std::string path) {
+std::string followLinks(std::string path) {
     for (int hops = 0; hops < 40; ++hops) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
@@ -75,28 +75,28 @@ std::string FollowLinks(std::string path) {
         const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
         if (n <= 0) return path;
         const std::string link(target, static_cast<size_t>(n));
-        path = link[0] == '/' ? link : FolderOf(path) + "/" + link;
+        path = link[0] == '/' ? link : folderOf(path) + "/" + link;
     }
     return path;  // a loop: the system will refuse the path with ELOOP
 }
 
-mode_t NewFileMode() {
+mode_t newFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
 // A name that cannot be created because a folder on its way is missing is a bad path.
-FileError CreateError(int error) {
-    return error == ENOENT ? FileError::BadPath : FileErrorFromErrno(error);
+FileError createError(int error) {
+    return error == ENOENT ? FileError::BadPath : fileErrorFromErrno(error);
 }
 
-FileError WriteAll(int fd, std::string_view bytes) {
+FileError writeAll(int fd, std::string_view bytes) {
     size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return FileErrorFromErrno(errno);
+        if (n < 0) return fileErrorFromErrno(errno);
         if (n == 0) return FileError::HardIO;
         written += static_cast<size_t>(n);
     }
@@ -105,20 +105,20 @@ FileError WriteAll(int fd, std::string_view bytes) {
 
 // A device, FIFO or socket takes the bytes as they are; there is nothing to replace. The open
 // does not wait for a FIFO's reader, so that no write can hang on one.
-FileError WriteStraight(const std::string& path, std::string_view bytes) {
+FileError writeStraight(const std::string& path, std::string_view bytes) {
     FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) return FileErrorFromErrno(errno);
+    if (fd.get() < 0) return fileErrorFromErrno(errno);
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        return FileErrorFromErrno(errno);
+        return fileErrorFromErrno(errno);
     }
-    const FileError error = WriteAll(fd.get(), bytes);
+    const FileError error = writeAll(fd.get(), bytes);
     if (error != FileError::None) return error;
-    return fd.close() ? FileError::None : FileErrorFromErrno(errno);
+    return fd.close() ? FileError::None : fileErrorFromErrno(errno);
 }
 
 // A name in `folder` that does not exist yet, hidden and recognisable as ours.
-std::string TemporaryName(const std::string& folder, const std::string& name) {
+std::string temporaryName(const std::string& folder, const std::string& name) {
     static std::mt19937 random{std::random_device{}()};
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::string suffix(6, 'x');
@@ -127,7 +127,7 @@ std::string TemporaryName(const std::string& folder, const std::string& name) {
 }
 
 // Gives the unnamed file behind `fd` the name `temp`.
-bool LinkUnnamed(int fd, const std::string& temp) {
+bool linkUnnamed(int fd, const std::string& temp) {
     if (::linkat(fd, "", AT_FDCWD, temp.c_str(), AT_EMPTY_PATH) == 0) return true;
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0;
@@ -137,35 +137,35 @@ class ReplaceWriter {
 public:
     ReplaceWriter(std::string target, mode_t mode, const struct stat* old)
         : m_target(std::move(target)),
-          m_folder(FolderOf(m_target)),
-          m_name(NameOf(m_target)),
+          m_folder(folderOf(m_target)),
+          m_name(nameOf(m_target)),
           m_mode(mode),
           m_old(old) {}
 
-    FileError Write(std::string_view bytes) {
+    FileError write(std::string_view bytes) {
         // An unnamed file leaves nothing behind if the process dies before the rename.
         m_file.reset(::open(m_folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
         if (m_file.get() >= 0) {
-            const FileError error = WriteThrough(bytes, true);
+            const FileError error = writeThrough(bytes, true);
             // Without /proc an unnamed file cannot be given a name: write a named one instead.
             if (!m_cannotLink) return error;
         }
-        if (!CreateNamed()) return CreateError(errno);
-        return WriteThrough(bytes, false);
+        if (!createNamed()) return createError(errno);
+        return writeThrough(bytes, false);
     }
 
 private:
-    FileError WriteThrough(std::string_view bytes, bool unnamed) {
-        FileError error = WriteAll(m_file.get(), bytes);
-        if (error == FileError::None) error = Finish(unnamed);
-        if (error != FileError::None && !m_temp.empty()) RemoveTemp(m_temp);
+    FileError writeThrough(std::string_view bytes, bool unnamed) {
+        FileError error = writeAll(m_file.get(), bytes);
+        if (error == FileError::None) error = finish(unnamed);
+        if (error != FileError::None && !m_temp.empty()) removeTemp(m_temp);
         return error;
     }
 
-    bool CreateNamed() {
+    bool createNamed() {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const std::string temp = TemporaryName(m_folder, m_name);
-            SetPendingTemp(temp);
+            const std::string temp = temporaryName(m_folder, m_name);
+            setPendingTemp(temp);
             m_file.reset(::open(temp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600));
             if (m_file.get() >= 0) {
                 m_temp = temp;
@@ -177,38 +177,38 @@ private:
         return false;
     }
 
-    FileError Finish(bool unnamed) {
+    FileError finish(bool unnamed) {
         const int fd = m_file.get();
-        if (::fchmod(fd, m_mode) != 0) return FileErrorFromErrno(errno);
+        if (::fchmod(fd, m_mode) != 0) return fileErrorFromErrno(errno);
         if (m_old != nullptr && (m_old->st_uid != ::geteuid() || m_old->st_gid != ::getegid())) {
             // Only root can keep another user's ownership; the content matters more.
             [[maybe_unused]] const int kept = ::fchown(fd, m_old->st_uid, m_old->st_gid);
         }
-        if (::fsync(fd) != 0) return FileErrorFromErrno(errno);
+        if (::fsync(fd) != 0) return fileErrorFromErrno(errno);
         if (unnamed) {
             for (int attempt = 0; attempt < 100 && m_temp.empty(); ++attempt) {
-                const std::string temp = TemporaryName(m_folder, m_name);
-                SetPendingTemp(temp);
-                if (LinkUnnamed(fd, temp)) {
+                const std::string temp = temporaryName(m_folder, m_name);
+                setPendingTemp(temp);
+                if (linkUnnamed(fd, temp)) {
                     m_temp = temp;
                 } else if (errno != EEXIST) {
                     g_hasPendingTemp = 0;
                     m_cannotLink = errno == ENOENT;
-                    return FileErrorFromErrno(errno);
+                    return fileErrorFromErrno(errno);
                 }
             }
             if (m_temp.empty()) return FileError::Generic;
         }
-        if (!m_file.close()) return FileErrorFromErrno(errno);
-        if (::rename(m_temp.c_str(), m_target.c_str()) != 0) return FileErrorFromErrno(errno);
+        if (!m_file.close()) return fileErrorFromErrno(errno);
+        if (::rename(m_temp.c_str(), m_target.c_str()) != 0) return fileErrorFromErrno(errno);
         g_hasPendingTemp = 0;
         m_temp.clear();
-        SyncFolder();
+        syncFolder();
         return FileError::None;
     }
 
     // Makes the rename itself durable; a failure here cannot undo it, so it is not reported.
-    void SyncFolder() const {
+    void syncFolder() const {
         FileDescriptor folder(::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (folder.get() >= 0) ::fsync(folder.get());
     }
@@ -225,7 +225,7 @@ private:
 
 }  // namespace
 
-ReadStatus ReadWholeFile(const std::string& path, size_t limit, ReadableFiles accepted,
+ReadStatus readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted,
                          std::string& bytes, FileError& cause) {
     bytes.clear();
     cause = FileError::None;
@@ -233,7 +233,7 @@ ReadStatus ReadWholeFile(const std::string& path, size_t limit, ReadableFiles ac
     const int flags = accepted == ReadableFiles::RegularOnly ? O_NONBLOCK : 0;
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | flags));
     auto systemError = [&cause](int error) {
-        cause = FileErrorFromErrno(error);
+        cause = fileErrorFromErrno(error);
         return ReadStatus::SystemError;
     };
     if (fd.get() < 0) return systemError(errno);
@@ -263,21 +263,21 @@ ReadStatus ReadWholeFile(const std::string& path, size_t limit, ReadableFiles ac
     }
 }
 
-FileError WriteFileSafely(const std::string& path, std::string_view bytes) {
+FileError writeFileSafely(const std::string& path, std::string_view bytes) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) return FileError::AccessDenied;
-        if (!S_ISREG(st.st_mode)) return WriteStraight(path, bytes);
-        const std::string target = FollowLinks(path);
+        if (!S_ISREG(st.st_mode)) return writeStraight(path, bytes);
+        const std::string target = followLinks(path);
         // Renaming over a read-only file would succeed; the file's own protection decides.
-        if (::access(target.c_str(), W_OK) != 0) return FileErrorFromErrno(errno);
-        return ReplaceWriter(target, st.st_mode & 07777, &st).Write(bytes);
+        if (::access(target.c_str(), W_OK) != 0) return fileErrorFromErrno(errno);
+        return ReplaceWriter(target, st.st_mode & 07777, &st).write(bytes);
     }
-    if (errno != ENOENT) return FileErrorFromErrno(errno);
-    return ReplaceWriter(FollowLinks(path), NewFileMode(), nullptr).Write(bytes);
+    if (errno != ENOENT) return fileErrorFromErrno(errno);
+    return ReplaceWriter(followLinks(path), newFileMode(), nullptr).write(bytes);
 }
 
-void RemovePendingTemporaryFile() {
+void removePendingTemporaryFile() {
     if (g_hasPendingTemp) ::unlink(g_pendingTemp);
 }
 

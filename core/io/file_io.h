@@ -24,7 +24,7 @@ enum class ReadStatus {
 };
 
 // Reads the whole file at `path` into `bytes`, refusing a file longer than `limit` bytes.
-ReadStatus ReadWholeFile(const std::string& path, size_t limit, ReadableFiles accepted,
+ReadStatus readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted,
                          std::string& bytes, FileError& cause);
 
 // Writes `bytes` as the new content of `path`, so that no failure and no crash can leave a
@@ -37,10 +37,10 @@ ReadStatus ReadWholeFile(const std::string& path, size_t limit, ReadableFiles ac
 // - an existing FIFO, device or socket is written straight into (no temporary, no rename);
 // - a directory or a read-only file is refused as access denied.
 // Returns the cause of the step that failed, or FileError::None.
-FileError WriteFileSafely(const std::string& path, std::string_view bytes);
+FileError writeFileSafely(const std::string& path, std::string_view bytes);
 
 // Removes the named temporary file of a write in progress, if there is one. Safe to call from
 // a signal handler (SIGINT, SIGTERM): it only calls unlink.
-void RemovePendingTemporaryFile();
+void removePendingTemporaryFile();
 
 }  // namespace kaz

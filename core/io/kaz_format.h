@@ -17,19 +17,16 @@ namespace kaz {
 // so that no file can make reading cost more than a few megabytes.
 constexpr size_t kMaxKazFileBytes = 4u << 20;
 
-// The longest colour string a bracket holds: "#RRGGBB". The settings dialog never makes a
-// longer one, and the page repeats each in about 190 cells, so a longer one is refused.
-constexpr size_t kMaxColorStringBytes = 7;
-
 // The bytes of a stored bracket.
-std::string WriteKaz(const Bracket& bracket);
+std::string writeKaz(const Bracket& bracket);
 
 // A bracket read from file bytes, or nothing when the bytes are not a bracket this editor can
-// hold (empty, cut short, a count or length that does not fit, a colour string too long). Never throws; every length
-// is checked against the bytes left before anything is allocated.
-std::optional<Bracket> ReadKaz(std::string_view bytes);
+// hold: empty, cut short, a count or length that does not fit, a colour string longer than
+// kColorStringBytes. Never throws; every length is checked against the bytes left before
+// anything is allocated.
+std::optional<Bracket> readKaz(std::string_view bytes);
 
 // Appends a string with its length prefix (1, 3 or 7 bytes) to `out`.
-void AppendKazString(std::string& out, std::string_view text);
+void appendKazString(std::string& out, std::string_view text);
 
 }  // namespace kaz

@@ -7,16 +7,8 @@
 namespace kaz {
 namespace {
 
-// Bytes of one UTF-8 sequence starting with `lead` (1 for a stray byte).
-size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead < 0xF8) return 4;
-    if (lead >= 0xE0) return lead < 0xF0 ? 3 : 1;
-    if (lead >= 0xC0) return 2;
-    return 1;
-}
-
 // Bytes of one UTF-16LE character starting at `p` (2, or 4 for a surrogate pair).
-size_t Utf16SequenceLength(const char* p, size_t left) {
+size_t utf16SequenceLength(const char* p, size_t left) {
     if (left < 4) return left < 2 ? left : 2;
     const unsigned hi = static_cast<unsigned char>(p[1]);
     const unsigned hi2 = static_cast<unsigned char>(p[3]);
@@ -34,13 +26,13 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
 
     // Converts `in`; at each input the target cannot take, `onBad(pos)` gives the number of
     // input bytes to skip and appends its stand-in to `out`, or returns 0 to give up.
     template <typename OnBad>
-    bool Run(std::string_view in, std::string& out, OnBad onBad) {
-        if (!Valid()) return false;
+    bool run(std::string_view in, std::string& out, OnBad onBad) {
+        if (!valid()) return false;
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         char buffer[1024];
         size_t pos = 0;
@@ -69,46 +61,33 @@ private:
 
 }  // namespace
 
-std::string Cp932ToUtf8(std::string_view cp932) {
+std::string cp932ToUtf8(std::string_view cp932) {
     std::string out;
     Converter conv("UTF-8", "CP932");
-    conv.Run(cp932, out, [](size_t, std::string& o) {
+    conv.run(cp932, out, [](size_t, std::string& o) {
         o += "\xEF\xBF\xBD";
         return size_t{1};
     });
     return out;
 }
 
-std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
+std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     std::string out;
     Converter conv("CP932", "UTF-8");
-    if (!conv.Run(utf8, out, [](size_t, std::string&) { return size_t{0}; })) {
+    if (!conv.run(utf8, out, [](size_t, std::string&) { return size_t{0}; })) {
         return std::nullopt;
     }
     return out;
 }
 
-std::string Utf16LeToCp932Lossy(std::string_view utf16le) {
+std::string utf16LeToCp932Lossy(std::string_view utf16le) {
     std::string out;
     Converter conv("CP932", "UTF-16LE");
-    conv.Run(utf16le, out, [utf16le](size_t pos, std::string& o) {
+    conv.run(utf16le, out, [utf16le](size_t pos, std::string& o) {
         o += '?';
-        return Utf16SequenceLength(utf16le.data() + pos, utf16le.size() - pos);
+        return utf16SequenceLength(utf16le.data() + pos, utf16le.size() - pos);
     });
     return out;
-}
-
-bool CanEncodeCp932(std::string_view utf8) { return Utf8ToCp932(utf8).has_value(); }
-
-size_t Cp932ByteLength(std::string_view utf8) {
-    std::string out;
-    Converter conv("CP932", "UTF-8");
-    conv.Run(utf8, out, [utf8](size_t pos, std::string& o) {
-        o += '?';
-        const size_t n = Utf8SequenceLength(static_cast<unsigned char>(utf8[pos]));
-        return n <= utf8.size() - pos ? n : utf8.size() - pos;
-    });
-    return out.size();
 }
 
 }  // namespace kaz

@@ -11,19 +11,12 @@ namespace kaz {
 
 // CP932 bytes to UTF-8. A byte sequence that is not valid CP932 becomes U+FFFD, so that a
 // damaged name can still be shown; the document keeps its own bytes until they are edited.
-std::string Cp932ToUtf8(std::string_view cp932);
+std::string cp932ToUtf8(std::string_view cp932);
 
 // UTF-8 to CP932, or nothing when a character cannot be held in CP932 (or the UTF-8 is bad).
-std::optional<std::string> Utf8ToCp932(std::string_view utf8);
+std::optional<std::string> utf8ToCp932(std::string_view utf8);
 
 // UTF-16LE code units to CP932; every character CP932 cannot hold becomes "?".
-std::string Utf16LeToCp932Lossy(std::string_view utf16le);
-
-// True when every character of the UTF-8 text can be held in CP932.
-bool CanEncodeCp932(std::string_view utf8);
-
-// Length in CP932 bytes of a UTF-8 text that CP932 can hold; characters it cannot hold
-// count as the "?" that would stand for them.
-size_t Cp932ByteLength(std::string_view utf8);
+std::string utf16LeToCp932Lossy(std::string_view utf16le);
 
 }  // namespace kaz

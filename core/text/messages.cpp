@@ -30,14 +30,14 @@ const char* const kFileErrorTexts[] = {
 
 }  // namespace
 
-std::string FileErrorMessage(FileError cause, const std::string& path) {
+std::string fileErrorMessage(FileError cause, const std::string& path) {
     std::string text = kFileErrorTexts[static_cast<int>(cause)];
     const size_t at = text.find("%1");
     if (at != std::string::npos) text.replace(at, 2, path);
     return text;
 }
 
-FileError FileErrorFromErrno(int error) {
+FileError fileErrorFromErrno(int error) {
     switch (error) {
         case 0: return FileError::None;
         case ENOENT: return FileError::FileNotFound;

@@ -30,9 +30,9 @@ extern const char kOpenFailedMessage[];     // any other failure while reading
 extern const char kSaveFailedMessage[];     // any other failure while writing
 
 // The file-error text for `cause`, with %1 replaced by `path` (UTF-8).
-std::string FileErrorMessage(FileError cause, const std::string& path);
+std::string fileErrorMessage(FileError cause, const std::string& path);
 
 // The cause that an errno value stands for.
-FileError FileErrorFromErrno(int error);
+FileError fileErrorFromErrno(int error);
 
 }  // namespace kaz

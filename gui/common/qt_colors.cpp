@@ -1,11 +1,11 @@
 #include "common/qt_colors.h"
 
-QColor QColorFromString(const std::string& text) { return ToQColor(kaz::ColorFromString(text)); }
+QColor qColorFromString(const std::string& text) { return toQColor(kaz::colorFromString(text)); }
 
-QColor ToQColor(kaz::ColorValue value) {
-    return QColor(kaz::RedOf(value), kaz::GreenOf(value), kaz::BlueOf(value));
+QColor toQColor(kaz::ColorValue value) {
+    return QColor(kaz::redOf(value), kaz::greenOf(value), kaz::blueOf(value));
 }
 
-kaz::ColorValue FromQColor(const QColor& color) {
-    return kaz::MakeColorValue(color.red(), color.green(), color.blue());
+kaz::ColorValue fromQColor(const QColor& color) {
+    return kaz::makeColorValue(color.red(), color.green(), color.blue());
 }

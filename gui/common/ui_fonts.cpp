@@ -3,9 +3,9 @@
 #include <QFontMetrics>
 #include <QStringList>
 
-QFont JapaneseUiFont() { return JapaneseFontPoints(9); }
+QFont japaneseUiFont() { return japaneseFontPoints(9); }
 
-QFont JapaneseFontPoints(qreal points) {
+QFont japaneseFontPoints(qreal points) {
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                       QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
@@ -13,8 +13,8 @@ QFont JapaneseFontPoints(qreal points) {
     return font;
 }
 
-QFont JapaneseFontPixels(int pixels, int weight) {
-    QFont font = JapaneseFontPoints(9);
+QFont japaneseFontPixels(int pixels, int weight) {
+    QFont font = japaneseFontPoints(9);
     font.setPixelSize(pixels);
     font.setWeight(static_cast<QFont::Weight>(weight));
     // Drawn in draft quality: plain pixels in exactly the chosen colour.

@@ -6,13 +6,13 @@
 
 // The editor's one face, "ＭＳ Ｐゴシック", with the Japanese faces that stand in for it where it
 // is not installed.
-QFont JapaneseUiFont();
+QFont japaneseUiFont();
 
 // The same face at `points` points.
-QFont JapaneseFontPoints(qreal points);
+QFont japaneseFontPoints(qreal points);
 
 // The same face at `pixels` pixels, at the given weight.
-QFont JapaneseFontPixels(int pixels, int weight = QFont::Normal);
+QFont japaneseFontPixels(int pixels, int weight = QFont::Normal);
 
 // Converts dialog units, in which the dialogs' sizes are thought out, to pixels of a font:
 // a horizontal unit is a quarter of the average letter width, a vertical one an eighth of the
@@ -20,10 +20,12 @@ QFont JapaneseFontPixels(int pixels, int weight = QFont::Normal);
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
-    int X(int units) const { return units * m_baseX / 4; }
-    int Y(int units) const { return units * m_baseY / 8; }
-    QSize Size(int x, int y) const { return QSize(X(x), Y(y)); }
-    QRect Rect(int x, int y, int w, int h) const { return QRect(X(x), Y(y), X(w), Y(h)); }
+    int x(int units) const { return units * m_baseX / 4; }
+    int y(int units) const { return units * m_baseY / 8; }
+    QSize size(int width, int height) const { return QSize(x(width), y(height)); }
+    QRect rect(int left, int top, int width, int height) const {
+        return QRect(x(left), y(top), x(width), y(height));
+    }
 
 private:
     int m_baseX;

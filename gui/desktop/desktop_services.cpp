@@ -19,7 +19,7 @@ const char kAppTitle[] = "カズボ";
 // colour dialog's custom colours are Qt's process-wide ones, which a native chooser would not use.
 class QtDesktopServices : public DesktopServices {
 public:
-    QString ChooseOpenFile(QWidget* parent, const QString& title,
+    QString chooseOpenFile(QWidget* parent, const QString& title,
                            const QStringList& filters) override {
         QFileDialog dialog(parent, title);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -30,7 +30,7 @@ public:
         return dialog.selectedFiles().value(0);
     }
 
-    QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
+    QString chooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
                            const QStringList& filters, const QString& defaultSuffix) override {
         QFileDialog dialog(parent, title);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -44,7 +44,7 @@ public:
         return dialog.selectedFiles().value(0);
     }
 
-    SaveAnswer AskSave(QWidget* parent, const QString& text) override {
+    SaveAnswer askSave(QWidget* parent, const QString& text) override {
         QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
                         QMessageBox::NoButton, parent);
         QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
@@ -58,21 +58,21 @@ public:
         return SaveAnswer::Cancel;
     }
 
-    void ShowError(QWidget* parent, const QString& text) override {
+    void showError(QWidget* parent, const QString& text) override {
         QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
                         parent);
         box.exec();
     }
 
-    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override {
-        ResetCustomColorsOnce();
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override {
+        resetCustomColorsOnce();
         const QColor chosen =
             QColorDialog::getColor(initial, parent, QString(), QColorDialog::DontUseNativeDialog);
         if (!chosen.isValid()) return std::nullopt;
         return chosen;
     }
 
-    void OpenWithDesktop(const QString& path) override {
+    void openWithDesktop(const QString& path) override {
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     }
 
@@ -81,24 +81,24 @@ private:
     // writes them back there whenever a colour dialog goes away. Ours start white at every run
     // and live as long as the process; at exit the loaded ones are written back, so that other
     // programs find theirs as they left them.
-    static void ResetCustomColorsOnce() {
+    static void resetCustomColorsOnce() {
         static bool done = false;
         if (done) return;
         done = true;
         for (int i = 0; i < QColorDialog::customCount(); ++i) {
-            LoadedCustomColors()[size_t(i)] = QColorDialog::customColor(i).rgba();
+            loadedCustomColors()[size_t(i)] = QColorDialog::customColor(i).rgba();
             QColorDialog::setCustomColor(i, QColor(Qt::white));
         }
-        qAddPostRoutine(RestoreLoadedCustomColors);
+        qAddPostRoutine(restoreLoadedCustomColors);
     }
-    static void RestoreLoadedCustomColors() {
+    static void restoreLoadedCustomColors() {
         QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
         for (int i = 0; i < QColorDialog::customCount(); ++i) {
             settings.setValue(QStringLiteral("Qt/customColors/%1").arg(i),
-                              LoadedCustomColors()[size_t(i)]);
+                              loadedCustomColors()[size_t(i)]);
         }
     }
-    static std::array<QRgb, 16>& LoadedCustomColors() {
+    static std::array<QRgb, 16>& loadedCustomColors() {
         static std::array<QRgb, 16> colors{};
         return colors;
     }
@@ -108,11 +108,11 @@ DesktopServices* g_installed = nullptr;
 
 }  // namespace
 
-DesktopServices& DesktopServices::Instance() {
+DesktopServices& DesktopServices::instance() {
     static QtDesktopServices real;
     return g_installed ? *g_installed : real;
 }
 
-void DesktopServices::Install(DesktopServices* services) {
+void DesktopServices::install(DesktopServices* services) {
     g_installed = services;
 }

@@ -17,25 +17,25 @@ public:
     virtual ~DesktopServices() = default;
 
     // A file to open ("開く"), or an empty string when cancelled.
-    virtual QString ChooseOpenFile(QWidget* parent, const QString& title,
+    virtual QString chooseOpenFile(QWidget* parent, const QString& title,
                                    const QStringList& filters) = 0;
     // A file to save to, or an empty string when cancelled. `proposed` is the name offered,
     // `defaultSuffix` is added to a name typed without one; replacing an existing file is
     // confirmed by the chooser itself.
-    virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
+    virtual QString chooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
                                    const QStringList& filters, const QString& defaultSuffix) = 0;
     // "%1 への変更を保存しますか?" with はい / いいえ / ｷｬﾝｾﾙ.
-    virtual SaveAnswer AskSave(QWidget* parent, const QString& text) = 0;
+    virtual SaveAnswer askSave(QWidget* parent, const QString& text) = 0;
     // A failure, shown with the exclamation icon and the application title as caption.
-    virtual void ShowError(QWidget* parent, const QString& text) = 0;
+    virtual void showError(QWidget* parent, const QString& text) = 0;
     // The colour chooser, starting on `initial`; nothing when cancelled. Its sixteen custom
     // colours live as long as the process.
-    virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // Opens a written file with the desktop's application for it.
-    virtual void OpenWithDesktop(const QString& path) = 0;
+    virtual void openWithDesktop(const QString& path) = 0;
 
     // The installed services (the real ones unless a test installed others).
-    static DesktopServices& Instance();
+    static DesktopServices& instance();
     // Installs `services` (not owned; nullptr restores the real ones).
-    static void Install(DesktopServices* services);
+    static void install(DesktopServices* services);
 };

@@ -7,9 +7,9 @@
 
 #include "common/ui_fonts.h"
 
-CAboutDlg::CAboutDlg(const QIcon& icon, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("カズボのバージョン情報"));
-    setFont(JapaneseUiFont());
+    setFont(japaneseUiFont());
 
     auto* iconLabel = new QLabel(this);
     iconLabel->setObjectName(QStringLiteral("iconLabel"));

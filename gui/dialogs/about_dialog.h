@@ -5,10 +5,10 @@
 
 // "カズボのバージョン情報": the program's name and version beside its icon, and an OK button.
 // Closes with OK, Enter or Escape; the caller does not look at the result.
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `icon`: the application icon, shown at 32 pixels.
-    explicit CAboutDlg(const QIcon& icon, QWidget* parent = nullptr);
+    explicit AboutDialog(const QIcon& icon, QWidget* parent = nullptr);
 };

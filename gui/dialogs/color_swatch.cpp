@@ -4,19 +4,19 @@
 
 #include "common/qt_colors.h"
 
-CColorSwatch::CColorSwatch(QWidget* parent) : QWidget(parent) {
+ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     // The paint covers every pixel, so nothing underneath needs drawing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CColorSwatch::SetColor(kaz::ColorValue color) {
+void ColorSwatch::setColor(kaz::ColorValue color) {
     m_color = color;
     update();
 }
 
-void CColorSwatch::paintEvent(QPaintEvent*) {
+void ColorSwatch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), ToQColor(m_color));
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), toQColor(m_color));
 }

@@ -6,14 +6,14 @@
 
 // A small box showing one colour value: a one-pixel black frame on its outermost ring,
 // filled inside with the colour.
-class CColorSwatch : public QWidget {
+class ColorSwatch : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CColorSwatch(QWidget* parent = nullptr);
+    explicit ColorSwatch(QWidget* parent = nullptr);
 
     // Shows `color` from the next paint on.
-    void SetColor(kaz::ColorValue color);
+    void setColor(kaz::ColorValue color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

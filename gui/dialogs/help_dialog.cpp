@@ -23,9 +23,9 @@ const char kHelpText[] = R"(<h3>カズボーの使い方</h3>
 
 }  // namespace
 
-CHelpDlg::CHelpDlg(QWidget* parent) : QDialog(parent) {
+HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("カズボー ﾍﾙﾌﾟ"));
-    setFont(JapaneseUiFont());
+    setFont(japaneseUiFont());
     auto* text = new QTextBrowser(this);
     text->setHtml(QString::fromUtf8(kHelpText));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -3,8 +3,8 @@
 #include <QDialog>
 
 // A short guide to using the editor, in Japanese, shown with F1.
-class CHelpDlg : public QDialog {
+class HelpDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CHelpDlg(QWidget* parent = nullptr);
+    explicit HelpDialog(QWidget* parent = nullptr);
 };

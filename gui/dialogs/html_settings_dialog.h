@@ -7,7 +7,7 @@
 
 #include "color/color_set.h"
 
-class CColorSwatch;
+class ColorSwatch;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -16,19 +16,18 @@ class QPushButton;
 // ColorSet order) has a swatch, an edit holding the colour string and a "参照" button that
 // opens the colour chooser. Whatever is typed is kept as typed, except that a text that is not
 // exactly 7 bytes stores "#000000".
-class CHtmlSettingsDlg : public QDialog {
+class HtmlSettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CHtmlSettingsDlg(QWidget* parent = nullptr);
+    explicit HtmlSettingsDialog(QWidget* parent = nullptr);
 
-    void SetColorSet(kaz::ColorSet colors);
-    void SetBoldFlags(bool score, bool member);
-    kaz::ColorSet GetColorSet() const { return m_colors; }
-
-    // Read by the caller after the dialog ended with Accepted.
-    bool m_bBoldMember = false;
-    bool m_bBoldScore = false;
+    void setColorSet(kaz::ColorSet colors);
+    void setBoldFlags(bool boldScores, bool boldMemberNames);
+    // The values to take after the dialog ended with Accepted.
+    kaz::ColorSet colorSet() const { return m_colors; }
+    bool boldScores() const { return m_boldScores; }
+    bool boldMemberNames() const { return m_boldMemberNames; }
 
 public slots:
     void accept() override;
@@ -38,7 +37,7 @@ protected:
 
 private:
     struct Row {
-        CColorSwatch* swatch = nullptr;
+        ColorSwatch* swatch = nullptr;
         QLineEdit* edit = nullptr;
         QPushButton* browse = nullptr;
         // The text the edit was given on opening and the bytes it came from, so that a
@@ -47,12 +46,14 @@ private:
         std::string shownBytes;
     };
 
-    void InitDialog();
-    void OnUpdateColor(int row);
-    void OnBrowseColor(int row);
-    void CheckColor(int row);
+    void initDialog();
+    void onUpdateColor(int row);
+    void onBrowseColor(int row);
+    void checkColor(int row);
 
     kaz::ColorSet m_colors;
+    bool m_boldMemberNames = false;
+    bool m_boldScores = false;
     std::array<Row, kaz::ColorSet::kCount> m_rows;
     QCheckBox* m_checkBoldMember = nullptr;
     QCheckBox* m_checkBoldScore = nullptr;

@@ -7,34 +7,34 @@
 
 #include "common/ui_fonts.h"
 
-CPlayerCountDlg::CPlayerCountDlg(QWidget* parent)
-    : QDialog(parent), m_strCount(QStringLiteral("4人用")) {
+MemberCountDialog::MemberCountDialog(QWidget* parent)
+    : QDialog(parent), m_countText(QStringLiteral("4人用")) {
     setWindowTitle(QStringLiteral("新規トーナメント表　人数設定"));
-    setFont(JapaneseUiFont());
+    setFont(japaneseUiFont());
     const DialogUnits dlu(font());
-    setFixedSize(dlu.Size(162, 57));
+    setFixedSize(dlu.size(162, 57));
 
     // Controls in template order, which is also the tab order.
     m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setGeometry(dlu.Rect(105, 13, 50, 14));
+    m_ok->setGeometry(dlu.rect(105, 13, 50, 14));
     m_ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancel->setGeometry(dlu.Rect(105, 30, 50, 14));
+    cancel->setGeometry(dlu.rect(105, 30, 50, 14));
     m_combo = new QComboBox(this);
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
-    m_combo->setGeometry(dlu.Rect(22, 29, 73, 14));
+    m_combo->setGeometry(dlu.rect(22, 29, 73, 14));
     m_combo->addItems({QStringLiteral("4人用"), QStringLiteral("8人用"), QStringLiteral("16人用"),
                        QStringLiteral("32人用")});
     auto* label = new QLabel(QStringLiteral("トーナメント人数選択"), this);
-    label->setGeometry(dlu.Rect(27, 14, 62, 8));
+    label->setGeometry(dlu.rect(27, 14, 62, 8));
 
     // Opening selects the first item that begins with the current text.
-    const int match = m_combo->findText(m_strCount, Qt::MatchStartsWith);
+    const int match = m_combo->findText(m_countText, Qt::MatchStartsWith);
     if (match >= 0) {
         m_combo->setCurrentIndex(match);
     } else {
-        m_combo->setEditText(m_strCount);
+        m_combo->setEditText(m_countText);
     }
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -42,7 +42,7 @@ CPlayerCountDlg::CPlayerCountDlg(QWidget* parent)
     m_ok->setFocus();
 }
 
-void CPlayerCountDlg::accept() {
-    m_strCount = m_combo->currentText();
+void MemberCountDialog::accept() {
+    m_countText = m_combo->currentText();
     QDialog::accept();
 }

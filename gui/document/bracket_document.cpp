@@ -2,88 +2,64 @@
 
 #include <QFileInfo>
 
-#include "document/file_access.h"
-#include "bracket/member_count.h"
-#include "dialogs/member_count_dialog.h"
-#include "common/cp932_text.h"
 #include "bracket/line_rules.h"
+#include "common/cp932_text.h"
+#include "document/file_access.h"
+#include "io/kaz_format.h"
 
-CKaz_editDoc::CKaz_editDoc(QObject* parent) : CKaz_editDoc(kaz::Bracket(4), parent) {}
-
-CKaz_editDoc::CKaz_editDoc(kaz::Bracket bracket, QObject* parent)
+BracketDocument::BracketDocument(kaz::Bracket bracket, QObject* parent)
     : QObject(parent), m_bracket(std::move(bracket)) {}
 
-bool CKaz_editDoc::OnNewDocument(QWidget* dialogParent) {
-    CPlayerCountDlg dialog(dialogParent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    const std::optional<std::string> text = ToCp932(dialog.m_strCount);
-    const int players = text ? kaz::PlayersFromCountText(*text) : 0;
-    if (players == 0) return false;
-    m_bracket = kaz::Bracket(players);
-    m_strPathName.clear();
-    return true;
+QString BracketDocument::memberNameText(int i) const {
+    return fromCp932(m_bracket.memberName(i));
 }
 
-QString CKaz_editDoc::GetMemberNameText(int i) const {
-    return FromCp932(m_bracket.GetMemberName(i));
-}
-
-void CKaz_editDoc::SetMemberName(int i, std::string name) {
-    m_bracket.SetMemberName(i, std::move(name));
+void BracketDocument::setMemberName(int i, std::string name) {
+    m_bracket.setMemberName(i, std::move(name));
     emit memberNameChanged(i);
 }
 
-QString CKaz_editDoc::GetChampionText() const { return FromCp932(m_bracket.GetChampion()); }
+QString BracketDocument::championText() const { return fromCp932(m_bracket.champion()); }
 
-void CKaz_editDoc::SetChampion(std::string name) {
-    m_bracket.SetChampion(std::move(name));
+void BracketDocument::setChampion(std::string name) {
+    m_bracket.setChampion(std::move(name));
     emit championChanged();
 }
 
-void CKaz_editDoc::SetScore(int line, std::string score) {
-    m_bracket.SetScore(line, std::move(score));
+void BracketDocument::setLineScore(int line, std::string score) {
+    m_bracket.setLineScore(line, std::move(score));
     emit lineChanged(line);
 }
 
-void CKaz_editDoc::LeftClickLine(int line) {
-    kaz::LeftClickLine(m_bracket, line);
-    EmitLineAndNeighbours(line);
+void BracketDocument::leftClickLine(int line) {
+    for (int changed : kaz::leftClickLine(m_bracket, line)) emit lineChanged(changed);
 }
 
-void CKaz_editDoc::DoubleClickLine(int line) {
-    kaz::DoubleClickLine(m_bracket, line);
-    EmitLineAndNeighbours(line);
+void BracketDocument::doubleClickLine(int line) {
+    for (int changed : kaz::doubleClickLine(m_bracket, line)) emit lineChanged(changed);
 }
 
-void CKaz_editDoc::SetHtmlSettings(const kaz::ColorSet& colors, bool boldScore, bool boldMember) {
-    m_bracket.GetColors() = colors;
-    m_bracket.SetBoldFlags(boldScore, boldMember);
+void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScores,
+                                      bool boldMemberNames) {
+    m_bracket.colors() = colors;
+    m_bracket.setBoldFlags(boldScores, boldMemberNames);
     emit settingsChanged();
 }
 
-QString CKaz_editDoc::OnSaveDocument(const QString& path) {
-    const QString error = SaveBracketFile(path, m_bracket);
+QString BracketDocument::save(const QString& path) {
+    const QString error = saveFile(path, kaz::writeKaz(m_bracket));
     if (!error.isEmpty()) return error;
-    m_bracket.MarkSaved();
-    SetPathName(path);
+    m_bracket.markSaved();
+    setFilePath(path);
     return QString();
 }
 
-void CKaz_editDoc::SetTitle(const QString& title) {
-    m_strTitle = title;
+void BracketDocument::setTitle(const QString& title) {
+    m_title = title;
     emit titleChanged();
 }
 
-void CKaz_editDoc::SetPathName(const QString& path) {
-    m_strPathName = path;
-    SetTitle(QFileInfo(path).fileName());
-}
-
-void CKaz_editDoc::EmitLineAndNeighbours(int line) {
-    emit lineChanged(line);
-    const int players = m_bracket.GetPlayers();
-    const int next = kaz::NextRoundLine(players, line);
-    if (next >= 0) emit lineChanged(next);
-    const int opponent = kaz::OpponentLine(players, line);
-    if (opponent >= 0) emit lineChanged(opponent);
+void BracketDocument::setFilePath(const QString& path) {
+    m_filePath = path;
+    setTitle(QFileInfo(path).fileName());
 }

@@ -6,59 +6,53 @@
 
 #include "bracket/bracket.h"
 
-class QWidget;
-
 // One open bracket: owns the live bracket and tells every view of it what changed. Views and
 // widgets keep no bracket state of their own; they call the operations here.
-class CKaz_editDoc : public QObject {
+class BracketDocument : public QObject {
     Q_OBJECT
 public:
-    explicit CKaz_editDoc(QObject* parent = nullptr);
-    // A document on an existing bracket (as read from a file, or made by a test).
-    explicit CKaz_editDoc(kaz::Bracket bracket, QObject* parent = nullptr);
+    // A document on a bracket: a new one of a chosen size, or one read from a file.
+    explicit BracketDocument(kaz::Bracket bracket, QObject* parent = nullptr);
 
-    // New: asks for the member count and makes an empty bracket of that size. False, with
-    // nothing shown, when the dialog is cancelled or its text is none of the four choices.
-    bool OnNewDocument(QWidget* dialogParent);
+    const kaz::Bracket& bracket() const { return m_bracket; }
+    int memberCount() const { return m_bracket.memberCount(); }
+    int roundCount() const { return m_bracket.roundCount(); }
+    const kaz::ColorSet& colors() const { return m_bracket.colors(); }
 
-    const kaz::Bracket& GetBracket() const { return m_bracket; }
-    int GetPlayers() const { return m_bracket.GetPlayers(); }
-    int GetRounds() const { return m_bracket.GetRounds(); }
-    const kaz::ColorSet& GetColors() const { return m_bracket.GetColors(); }
-
-    QString GetMemberNameText(int i) const;
+    QString memberNameText(int i) const;
     // A user's edit of member name i, as CP932 bytes.
-    void SetMemberName(int i, std::string name);
+    void setMemberName(int i, std::string name);
 
-    QString GetChampionText() const;
-    void SetChampion(std::string name);
+    QString championText() const;
+    void setChampion(std::string name);
 
-    int GetState(int line) const { return m_bracket.GetState(line); }
-    const std::string& GetScore(int line) const { return m_bracket.GetScore(line); }
-    void SetScore(int line, std::string score);
+    kaz::LineState lineState(int line) const { return m_bracket.lineState(line); }
+    const std::string& lineScore(int line) const { return m_bracket.lineScore(line); }
+    void setLineScore(int line, std::string score);
 
-    // A left press and the double-click message on a line, with the advancement rule.
-    void LeftClickLine(int line);
-    void DoubleClickLine(int line);
+    // A left press and the double-click message on a line, with the advancement rule; the
+    // views hear of exactly the lines that changed.
+    void leftClickLine(int line);
+    void doubleClickLine(int line);
 
     // The HTML settings: colours and bold flags.
-    void SetHtmlSettings(const kaz::ColorSet& colors, bool boldScore, bool boldMember);
+    void setHtmlSettings(const kaz::ColorSet& colors, bool boldScores, bool boldMemberNames);
 
     // The change check: does the bracket differ from what was last loaded or stored?
-    bool IsModified() const { return m_bracket.IsChanged(); }
+    bool isModified() const { return m_bracket.isChanged(); }
 
     // Stores the bracket at `path`. Only once the file was really written does the bracket
     // count as unchanged and take `path` as its file. Returns the failure message, or an empty
     // string on success.
-    QString OnSaveDocument(const QString& path);
+    QString save(const QString& path);
 
     // The file this bracket was loaded from or stored to (empty for a new one); setting it
     // also titles the bracket by the file's name.
-    const QString& GetPathName() const { return m_strPathName; }
-    void SetPathName(const QString& path);
+    const QString& filePath() const { return m_filePath; }
+    void setFilePath(const QString& path);
     // "新しいトーナメント表N" for a new bracket, the file name for a loaded or stored one.
-    const QString& GetTitle() const { return m_strTitle; }
-    void SetTitle(const QString& title);
+    const QString& title() const { return m_title; }
+    void setTitle(const QString& title);
 
 signals:
     void lineChanged(int line);
@@ -68,10 +62,7 @@ signals:
     void titleChanged();
 
 private:
-    // Tells the views about `line` and the two lines the rule may have changed with it.
-    void EmitLineAndNeighbours(int line);
-
     kaz::Bracket m_bracket;
-    QString m_strPathName;
-    QString m_strTitle;
+    QString m_filePath;
+    QString m_title;
 };

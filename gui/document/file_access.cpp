@@ -2,24 +2,17 @@
 
 #include <QFile>
 
-#include "io/bracket_file.h"
 #include "io/file_io.h"
-#include "io/kaz_format.h"
 #include "text/messages.h"
 
-LoadedBracket LoadBracketFile(const QString& path) {
-    kaz::LoadedBracket loaded =
-        kaz::LoadBracketFile(QFile::encodeName(path).toStdString(), kaz::ReadableFiles::RegularOnly);
-    return {std::move(loaded.bracket), QString::fromStdString(loaded.error)};
+kaz::LoadedBracket loadBracket(const QString& path) {
+    return kaz::loadBracketFile(QFile::encodeName(path).toStdString(),
+                                kaz::ReadableFiles::RegularOnly);
 }
 
-QString SaveBracketFile(const QString& path, const kaz::Bracket& bracket) {
-    return SaveBytesToFile(path, kaz::WriteKaz(bracket));
-}
-
-QString SaveBytesToFile(const QString& path, const std::string& bytes) {
+QString saveFile(const QString& path, std::string_view bytes) {
     const std::string name = QFile::encodeName(path).toStdString();
-    const kaz::FileError error = kaz::WriteFileSafely(name, bytes);
+    const kaz::FileError error = kaz::writeFileSafely(name, bytes);
     if (error == kaz::FileError::None) return QString();
-    return QString::fromStdString(kaz::FileErrorMessage(error, name));
+    return QString::fromStdString(kaz::fileErrorMessage(error, name));
 }

@@ -3,104 +3,79 @@
 #include <QEvent>
 #include <QScrollBar>
 
+#include "common/qt_geometry.h"
 #include "document/bracket_document.h"
 #include "view/bracket_canvas.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 
-namespace {
-constexpr int kRoundWidth = 70;
-constexpr int kMemberPitch = 34;
-}  // namespace
-
-CKaz_editView::CKaz_editView(CKaz_editDoc* doc, QWidget* parent)
-    : QScrollArea(parent), m_pDoc(doc), m_canvas(new BracketCanvas(this)) {
+BracketView::BracketView(BracketDocument* document, QWidget* parent)
+    : QScrollArea(parent), m_document(document), m_canvas(new BracketCanvas(this)) {
     setWidgetResizable(false);
     setFrameShape(QFrame::NoFrame);
     setBackgroundRole(QPalette::Base);
     setFocusPolicy(Qt::NoFocus);  // a click on a line leaves the focus in its name box
-    LayoutBracket();
+    layoutBracket();
     setWidget(m_canvas);
 
-    connect(doc, &CKaz_editDoc::lineChanged, this, [this](int line) {
-        m_vecLine[static_cast<size_t>(line)]->update();
+    connect(document, &BracketDocument::lineChanged, this, [this](int line) {
+        m_lineWidgets[static_cast<size_t>(line)]->update();
     });
-    connect(doc, &CKaz_editDoc::memberNameChanged, this, [this](int member) {
-        m_vecNameEdit[static_cast<size_t>(member)]->RefreshText();
+    connect(document, &BracketDocument::memberNameChanged, this, [this](int member) {
+        m_nameEdits[static_cast<size_t>(member)]->refreshText();
     });
-    connect(doc, &CKaz_editDoc::championChanged, m_canvas, qOverload<>(&QWidget::update));
-    connect(doc, &CKaz_editDoc::settingsChanged, this, &CKaz_editView::OnSettingsChanged);
+    connect(document, &BracketDocument::championChanged, m_canvas, qOverload<>(&QWidget::update));
+    connect(document, &BracketDocument::settingsChanged, this, &BracketView::onSettingsChanged);
 }
 
-QWidget* CKaz_editView::Canvas() const { return m_canvas; }
+QWidget* BracketView::canvas() const { return m_canvas; }
 
-QPoint CKaz_editView::ChampionPosition() const {
-    return QPoint(kRoundWidth * m_pDoc->GetRounds() + 165,
-                  kMemberPitch / 2 * m_pDoc->GetPlayers() + 19);
+QPoint BracketView::championPosition() const {
+    return toQPoint(kaz::championPosition(m_document->memberCount()));
 }
 
-QSize CKaz_editView::BracketExtent() const {
-    return QSize(kRoundWidth * m_pDoc->GetRounds() + 260,
-                 kMemberPitch * m_pDoc->GetPlayers() + 50);
+QSize BracketView::bracketExtent() const {
+    return toQSize(kaz::bracketExtent(m_document->memberCount()));
 }
 
-void CKaz_editView::LayoutBracket() {
-    const int players = m_pDoc->GetPlayers();
-    CreateNameEdits(players);
-    CreateLines(players);
-    m_canvas->setFixedSize(BracketExtent());
-}
-
-void CKaz_editView::CreateNameEdits(int count) {
-    for (int i = 1; i <= count; ++i) {
-        auto* box = new CMemberEdit(m_pDoc, i - 1, m_canvas);
-        box->setGeometry(50, kMemberPitch * i, 110, 20);
-        m_vecNameEdit.push_back(box);
+// The boxes and lines are made once, in the order Tab and the line indices follow.
+void BracketView::layoutBracket() {
+    const int members = m_document->memberCount();
+    for (int member = 0; member < members; ++member) {
+        auto* box = new MemberNameEdit(m_document, member, m_canvas);
+        box->setGeometry(toQRect(kaz::memberNameRect(member)));
+        m_nameEdits.push_back(box);
     }
-}
-
-void CKaz_editView::CreateLines(int count) {
-    int index = 0;
-    int h = kMemberPitch;
-    int right = 160 + kRoundWidth;
-    for (int round = 1; round <= m_pDoc->GetRounds(); ++round) {
-        int top = 25;
-        for (int p = 0; p < count; ++p) {
-            const int kind = count == 1 ? 2 : p % 2;
-            auto* line = new CKaz_line(m_pDoc, index, kind, m_canvas);
-            line->setGeometry(right - kRoundWidth, top, kRoundWidth, h);
-            m_vecLine.push_back(line);
-            ++index;
-            top += h;
-        }
-        count /= 2;
-        h *= 2;
-        right += kRoundWidth;
+    for (int line = 0; line < m_document->bracket().lineCount(); ++line) {
+        auto* widget = new LineWidget(m_document, line, m_canvas);
+        widget->setGeometry(toQRect(kaz::lineRect(members, line)));
+        m_lineWidgets.push_back(widget);
     }
+    m_canvas->setFixedSize(bracketExtent());
 }
 
-bool CKaz_editView::event(QEvent* event) {
+bool BracketView::event(QEvent* event) {
     const bool handled = QScrollArea::event(event);
     // The scroll area sets its own steps whenever it lays its bars out again.
     switch (event->type()) {
         case QEvent::LayoutRequest:
         case QEvent::Resize:
-        case QEvent::Show: ApplyScrollSteps(); break;
+        case QEvent::Show: applyScrollSteps(); break;
         default: break;
     }
     return handled;
 }
 
-void CKaz_editView::ApplyScrollSteps() {
-    const QSize extent = BracketExtent();
+void BracketView::applyScrollSteps() {
+    const QSize extent = bracketExtent();
     horizontalScrollBar()->setPageStep(extent.width() / 10);
     horizontalScrollBar()->setSingleStep(extent.width() / 10 / 10);
     verticalScrollBar()->setPageStep(extent.height() / 10);
     verticalScrollBar()->setSingleStep(extent.height() / 10 / 10);
 }
 
-void CKaz_editView::OnSettingsChanged() {
-    for (CMemberEdit* box : m_vecNameEdit) box->RefreshColors();
+void BracketView::onSettingsChanged() {
+    for (MemberNameEdit* box : m_nameEdits) box->refreshColors();
     m_canvas->update();
-    for (CKaz_line* line : m_vecLine) line->update();
+    for (LineWidget* line : m_lineWidgets) line->update();
 }

@@ -2,20 +2,22 @@
 
 #include <QWidget>
 
-class CKaz_editDoc;
+#include "bracket/bracket_shape.h"
+
+class BracketDocument;
 class QPainter;
 
 // One bracket line: draws its horizontal stroke, its half of the pair's vertical join and
 // its score from the document, and turns mouse input into document operations. A left press
 // marks or unmarks a win, a double click resets, a right press asks for the score (or, on the
 // final line, the champion's name).
-class CKaz_line : public QWidget {
+class LineWidget : public QWidget {
     Q_OBJECT
 public:
-    CKaz_line(CKaz_editDoc* doc, int index, int kind, QWidget* parent);
+    LineWidget(BracketDocument* document, int index, QWidget* parent);
 
-    int GetIndex() const { return m_nIndex; }
-    int GetKind() const { return m_nKind; }
+    int index() const { return m_index; }
+    kaz::LineKind kind() const { return m_kind; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,10 +25,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void AskText();
-    void PaintScore(QPainter& painter, const QColor& back);
+    void askText();
+    void paintScore(QPainter& painter, const QColor& back);
 
-    CKaz_editDoc* m_pDoc;
-    int m_nIndex;
-    int m_nKind;
+    BracketDocument* m_document;
+    int m_index;
+    kaz::LineKind m_kind;
 };

@@ -5,28 +5,28 @@
 #include "common/qt_colors.h"
 #include "common/ui_fonts.h"
 
-CMemberEdit::CMemberEdit(CKaz_editDoc* doc, int member, QWidget* parent)
-    : QLineEdit(parent), m_pDoc(doc), m_nMember(member) {
-    setFont(JapaneseFontPoints(11));
-    setValidator(new Cp932Validator(-1, this));
+MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)
+    : QLineEdit(parent), m_document(doc), m_member(member) {
+    setFont(japaneseFontPoints(11));
+    setValidator(new Cp932Validator(SIZE_MAX, this));
     setFocusPolicy(Qt::StrongFocus);
-    RefreshText();
-    RefreshColors();
+    refreshText();
+    refreshColors();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_pDoc->SetMemberName(m_nMember, ToCp932Lenient(text));
+        m_document->setMemberName(m_member, toCp932Lenient(text));
     });
 }
 
-void CMemberEdit::RefreshText() {
-    const QString text = m_pDoc->GetMemberNameText(m_nMember);
+void MemberNameEdit::refreshText() {
+    const QString text = m_document->memberNameText(m_member);
     if (text != this->text()) setText(text);
 }
 
-void CMemberEdit::RefreshColors() {
+void MemberNameEdit::refreshColors() {
     QPalette pal = palette();
-    const QColor back = QColorFromString(m_pDoc->GetColors().m_strBackColor);
+    const QColor back = qColorFromString(m_document->colors().backgroundColor);
     pal.setColor(QPalette::Base, back);
     pal.setColor(QPalette::Window, back);
-    pal.setColor(QPalette::Text, QColorFromString(m_pDoc->GetColors().m_strMemberColor));
+    pal.setColor(QPalette::Text, qColorFromString(m_document->colors().memberColor));
     setPalette(pal);
 }

@@ -23,7 +23,7 @@ size_t g_sink = 0;  // keeps the work from being optimised away
 
 // Median over kBatches batches of the mean time of one call in a batch, in microseconds.
 template <typename Work>
-double MedianMicroseconds(Work work) {
+double medianMicroseconds(Work work) {
     using Clock = std::chrono::steady_clock;
     for (int i = 0; i < kPerBatch; ++i) g_sink += work();  // warm-up
     std::vector<double> perCall;
@@ -44,24 +44,24 @@ int main(int argc, char** argv) {
     const std::string path = argc > 1 ? argv[1] : KAZ_TEST_DATA "/thirty_two_members.kaz";
     std::ifstream file(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    const std::optional<kaz::Bracket> bracket = kaz::ReadKaz(bytes);
+    const std::optional<kaz::Bracket> bracket = kaz::readKaz(bytes);
     if (!bracket) {
         std::fprintf(stderr, "kaz_bench: cannot read %s\n", path.c_str());
         return 1;
     }
 
-    const double readAndPage = MedianMicroseconds([&] {
-        const std::optional<kaz::Bracket> b = kaz::ReadKaz(bytes);
-        return kaz::WriteHtml(*b).size();
+    const double readAndPage = medianMicroseconds([&] {
+        const std::optional<kaz::Bracket> b = kaz::readKaz(bytes);
+        return kaz::writeHtmlPage(*b).size();
     });
-    const double read = MedianMicroseconds([&] {
-        return size_t(kaz::ReadKaz(bytes)->GetPlayers());
+    const double read = medianMicroseconds([&] {
+        return size_t(kaz::readKaz(bytes)->memberCount());
     });
-    const double page = MedianMicroseconds([&] { return kaz::WriteHtml(*bracket).size(); });
-    const double write = MedianMicroseconds([&] { return kaz::WriteKaz(*bracket).size(); });
+    const double page = medianMicroseconds([&] { return kaz::writeHtmlPage(*bracket).size(); });
+    const double write = medianMicroseconds([&] { return kaz::writeKaz(*bracket).size(); });
 
     std::printf("bracket: %s (%d members, %zu bytes, page %zu bytes)\n", path.c_str(),
-                bracket->GetPlayers(), bytes.size(), kaz::WriteHtml(*bracket).size());
+                bracket->memberCount(), bytes.size(), kaz::writeHtmlPage(*bracket).size());
     std::printf("median per bracket over %d batches of %d:\n", kBatches, kPerBatch);
     std::printf("  read .kaz + write page  %8.2f us\n", readAndPage);
     std::printf("  read .kaz               %8.2f us\n", read);

@@ -12,7 +12,7 @@
 namespace kaztest {
 
 // The bytes of a file under tests/data; fails the calling test when the file is missing.
-inline QByteArray ReadTestData(const QString& name) {
+inline QByteArray readTestData(const QString& name) {
     QFile file(QStringLiteral(KAZ_TEST_DATA "/") + name);
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning("cannot open %s", qPrintable(file.fileName()));
@@ -21,15 +21,23 @@ inline QByteArray ReadTestData(const QString& name) {
     return file.readAll();
 }
 
-inline std::string ToStd(const QByteArray& bytes) {
+inline std::string toStd(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-inline QByteArray ToBytes(std::string_view text) {
+inline QByteArray toBytes(std::string_view text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Shows bytes as hex when a comparison fails.
-inline QByteArray Hex(std::string_view bytes) { return ToBytes(bytes).toHex(' '); }
+inline QByteArray hex(std::string_view bytes) { return toBytes(bytes).toHex(' '); }
 
 }  // namespace kaztest
+
+// Failing comparisons of the core's enums show their numbers.
+#include "bracket/bracket.h"
+
+namespace kaz {
+inline char* toString(LineState state) { return QTest::toString(static_cast<int>(state)); }
+inline char* toString(LineKind kind) { return QTest::toString(static_cast<int>(kind)); }
+}  // namespace kaz

@@ -13,7 +13,7 @@ using namespace kaz;
 using Edit = std::function<void(Bracket&)>;
 Q_DECLARE_METATYPE(Edit)
 
-class BracketTest : public QObject {
+class TestBracket : public QObject {
     Q_OBJECT
 
 private slots:
@@ -27,7 +27,7 @@ private slots:
     void loadedBracketIsUnchanged();
 };
 
-void BracketTest::newBracket_data() {
+void TestBracket::newBracket_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("rounds");
     QTest::newRow("4") << 4 << 3;
@@ -36,39 +36,33 @@ void BracketTest::newBracket_data() {
     QTest::newRow("32") << 32 << 6;
 }
 
-void BracketTest::newBracket() {
+void TestBracket::newBracket() {
     QFETCH(int, players);
     QFETCH(int, rounds);
     const Bracket bracket(players);
-    QCOMPARE(bracket.GetPlayers(), players);
-    QCOMPARE(bracket.GetRounds(), rounds);
-    QCOMPARE(bracket.GetLineCount(), 2 * players - 1);
-    QVERIFY(!bracket.IsLoaded());
-    QVERIFY(!bracket.IsChanged());
-    QVERIFY(!bracket.IsBoldMember());
-    QVERIFY(!bracket.IsBoldScore());
-    QVERIFY(bracket.GetChampion().empty());
-    for (int i = 0; i < players; ++i) {
-        QVERIFY(bracket.GetMemberName(i).empty());
-        QVERIFY(!bracket.IsMemberEdited(i));
+    QCOMPARE(bracket.memberCount(), players);
+    QCOMPARE(bracket.roundCount(), rounds);
+    QCOMPARE(bracket.lineCount(), 2 * players - 1);
+    QVERIFY(!bracket.isChanged());
+    QVERIFY(!bracket.boldMemberNames());
+    QVERIFY(!bracket.boldScores());
+    QVERIFY(bracket.champion().empty());
+    for (int i = 0; i < players; ++i) QVERIFY(bracket.memberName(i).empty());
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        QCOMPARE(bracket.lineState(line), LineState::Open);
+        QVERIFY(bracket.lineScore(line).empty());
     }
-    for (int line = 0; line < bracket.GetLineCount(); ++line) {
-        QCOMPARE(bracket.GetState(line), int(LINE_OPEN));
-        QVERIFY(bracket.GetScore(line).empty());
-        QCOMPARE(bracket.GetSavedState(line), int(LINE_OPEN));
-        QVERIFY(bracket.GetSavedScore(line).empty());
-    }
-    const ColorSet& colors = bracket.GetColors();
-    QCOMPARE(colors.m_strWinLineColor, std::string("#DC143C"));
-    QCOMPARE(colors.m_strLoseLineColor, std::string("#808080"));
-    QCOMPARE(colors.m_strBackColor, std::string("#FFFFFF"));
-    QCOMPARE(colors.m_strMemberColor, std::string("#000000"));
-    QCOMPARE(colors.m_strScoreColor, std::string("#FF9000"));
+    const ColorSet& colors = bracket.colors();
+    QCOMPARE(colors.winLineColor, std::string("#DC143C"));
+    QCOMPARE(colors.loseLineColor, std::string("#808080"));
+    QCOMPARE(colors.backgroundColor, std::string("#FFFFFF"));
+    QCOMPARE(colors.memberColor, std::string("#000000"));
+    QCOMPARE(colors.scoreColor, std::string("#FF9000"));
     QCOMPARE(Bracket::kNameWidth, 120);
     QCOMPARE(Bracket::kLineWidth, 4);
 }
 
-void BracketTest::playersFromCountText_data() {
+void TestBracket::playersFromCountText_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("players");
     // "人用" is 90 6C 97 70 in CP932.
@@ -93,124 +87,116 @@ void BracketTest::playersFromCountText_data() {
     QTest::newRow("leading zero") << "08" + ninYou << 0;
 }
 
-void BracketTest::playersFromCountText() {
+void TestBracket::playersFromCountText() {
     QFETCH(QByteArray, text);
     QFETCH(int, players);
-    QCOMPARE(PlayersFromCountText(kaztest::ToStd(text)), players);
+    QCOMPARE(memberCountFromText(kaztest::toStd(text)), players);
 }
 
-void BracketTest::changeCheck_data() {
+void TestBracket::changeCheck_data() {
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<bool>("changed");
 
     QTest::newRow("nothing") << Edit([](Bracket&) {}) << false;
-    QTest::newRow("name typed") << Edit([](Bracket& b) { b.SetMemberName(3, "A"); }) << true;
+    QTest::newRow("name typed") << Edit([](Bracket& b) { b.setMemberName(3, "A"); }) << true;
     QTest::newRow("name typed back to the old text")
-        << Edit([](Bracket& b) { b.SetMemberName(0, b.GetMemberName(0)); }) << true;
+        << Edit([](Bracket& b) { b.setMemberName(0, b.memberName(0)); }) << true;
     QTest::newRow("name of the last member")
-        << Edit([](Bracket& b) { b.SetMemberName(7, "\x91\x49\x8E\xE8"); }) << true;
-    QTest::newRow("line clicked") << Edit([](Bracket& b) { LeftClickLine(b, 0); }) << true;
+        << Edit([](Bracket& b) { b.setMemberName(7, "\x91\x49\x8E\xE8"); }) << true;
+    QTest::newRow("line clicked") << Edit([](Bracket& b) { leftClickLine(b, 0); }) << true;
     QTest::newRow("line clicked and taken back")
         << Edit([](Bracket& b) {
-               LeftClickLine(b, 2);
-               LeftClickLine(b, 2);
-               DoubleClickLine(b, 2);
+               leftClickLine(b, 2);
+               leftClickLine(b, 2);
+               doubleClickLine(b, 2);
            })
         << false;
     QTest::newRow("final clicked twice") << Edit([](Bracket& b) {
-        LeftClickLine(b, 14);
-        LeftClickLine(b, 14);
+        leftClickLine(b, 14);
+        leftClickLine(b, 14);
     }) << false;
-    QTest::newRow("score") << Edit([](Bracket& b) { b.SetScore(5, "3-1"); }) << true;
+    QTest::newRow("score") << Edit([](Bracket& b) { b.setLineScore(5, "3-1"); }) << true;
     QTest::newRow("score of the final line")
-        << Edit([](Bracket& b) { b.SetScore(14, "1"); }) << true;
+        << Edit([](Bracket& b) { b.setLineScore(14, "1"); }) << true;
     QTest::newRow("score set and put back") << Edit([](Bracket& b) {
-        const std::string old = b.GetScore(5);
-        b.SetScore(5, "3-1");
-        b.SetScore(5, old);
+        const std::string old = b.lineScore(5);
+        b.setLineScore(5, "3-1");
+        b.setLineScore(5, old);
     }) << false;
-    QTest::newRow("champion") << Edit([](Bracket& b) { b.SetChampion("X"); }) << true;
+    QTest::newRow("champion") << Edit([](Bracket& b) { b.setChampion("X"); }) << true;
     QTest::newRow("champion set and put back") << Edit([](Bracket& b) {
-        const std::string old = b.GetChampion();
-        b.SetChampion("X");
-        b.SetChampion(old);
+        const std::string old = b.champion();
+        b.setChampion("X");
+        b.setChampion(old);
     }) << false;
     for (int row = 0; row < ColorSet::kCount; ++row) {
         QTest::addRow("colour %d", row)
-            << Edit([row](Bracket& b) { b.GetColors().At(row) = "#010203"; }) << true;
+            << Edit([row](Bracket& b) { b.colors().at(row) = "#010203"; }) << true;
         QTest::addRow("colour %d in lower case", row) << Edit([row](Bracket& b) {
-            std::string& c = b.GetColors().At(row);
+            std::string& c = b.colors().at(row);
             for (char& ch : c) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         }) << (row != 1 && row != 3);  // "#808080" and "#000000" have no letter
     }
-    QTest::newRow("bold member") << Edit([](Bracket& b) { b.SetBoldFlags(false, true); }) << false;
-    QTest::newRow("bold score") << Edit([](Bracket& b) { b.SetBoldFlags(true, false); }) << false;
+    QTest::newRow("bold member") << Edit([](Bracket& b) { b.setBoldFlags(false, true); }) << false;
+    QTest::newRow("bold score") << Edit([](Bracket& b) { b.setBoldFlags(true, false); }) << false;
 }
 
 // The same edits on a new bracket and on a loaded one.
-void BracketTest::changeCheck() {
+void TestBracket::changeCheck() {
     QFETCH(Edit, edit);
     QFETCH(bool, changed);
 
     Bracket fresh(8);
     edit(fresh);
-    QCOMPARE(fresh.IsChanged(), changed);
+    QCOMPARE(fresh.isChanged(), changed);
 
-    Bracket loaded = *ReadKaz(WriteKaz([] {
+    Bracket loaded = *readKaz(writeKaz([] {
         Bracket b(8);
-        b.SetMemberName(0, "Old");
-        b.SetState(0, LINE_WON);
-        b.SetState(8, LINE_ADVANCED);
-        b.SetScore(0, "2");
-        b.SetChampion("C");
+        b.setMemberName(0, "Old");
+        b.setLineState(0, LineState::Won);
+        b.setLineState(8, LineState::Advanced);
+        b.setLineScore(0, "2");
+        b.setChampion("C");
         return b;
     }()));
-    QVERIFY(!loaded.IsChanged());
+    QVERIFY(!loaded.isChanged());
     edit(loaded);
-    QCOMPARE(loaded.IsChanged(), changed);
+    QCOMPARE(loaded.isChanged(), changed);
 }
 
-void BracketTest::markSavedClearsEverything() {
+void TestBracket::markSavedClearsEverything() {
     Bracket bracket(4);
-    bracket.SetMemberName(1, "B");
-    LeftClickLine(bracket, 2);
-    bracket.SetScore(2, "5");
-    bracket.SetChampion("B");
-    bracket.GetColors().m_strBackColor = "#000080";
-    QVERIFY(bracket.IsChanged());
+    bracket.setMemberName(1, "B");
+    leftClickLine(bracket, 2);
+    bracket.setLineScore(2, "5");
+    bracket.setChampion("B");
+    bracket.colors().backgroundColor = "#000080";
+    QVERIFY(bracket.isChanged());
 
-    bracket.MarkSaved();
-    QVERIFY(!bracket.IsChanged());
-    QVERIFY(!bracket.IsMemberEdited(1));
-    QCOMPARE(bracket.GetMemberName(1), std::string("B"));
-    QCOMPARE(bracket.GetSavedState(2), int(LINE_WON));
-    QCOMPARE(bracket.GetSavedState(5), int(LINE_ADVANCED));
-    QCOMPARE(bracket.GetSavedScore(2), std::string("5"));
+    bracket.markSaved();
+    QVERIFY(!bracket.isChanged());
+    QCOMPARE(bracket.memberName(1), std::string("B"));
+    QCOMPARE(bracket.lineState(2), LineState::Won);
+    QCOMPARE(bracket.lineState(5), LineState::Advanced);
 
     // The snapshot is now the reference: going back to the old values is a change.
-    bracket.SetScore(2, "");
-    QVERIFY(bracket.IsChanged());
-    bracket.SetScore(2, "5");
-    QVERIFY(!bracket.IsChanged());
-    bracket.GetColors().m_strBackColor = "#FFFFFF";
-    QVERIFY(bracket.IsChanged());
-    bracket.MarkSaved();
-    bracket.SetChampion("");
-    QVERIFY(bracket.IsChanged());
+    bracket.setLineScore(2, "");
+    QVERIFY(bracket.isChanged());
+    bracket.setLineScore(2, "5");
+    QVERIFY(!bracket.isChanged());
+    bracket.colors().backgroundColor = "#FFFFFF";
+    QVERIFY(bracket.isChanged());
+    bracket.markSaved();
+    bracket.setChampion("");
+    QVERIFY(bracket.isChanged());
 }
 
-void BracketTest::loadedBracketIsUnchanged() {
+void TestBracket::loadedBracketIsUnchanged() {
     const std::optional<Bracket> bracket =
-        ReadKaz(kaztest::ToStd(kaztest::ReadTestData("thirty_two_members.kaz")));
+        readKaz(kaztest::toStd(kaztest::readTestData("thirty_two_members.kaz")));
     QVERIFY(bracket);
-    QVERIFY(bracket->IsLoaded());
-    QVERIFY(!bracket->IsChanged());
-    for (int i = 0; i < 32; ++i) QVERIFY(!bracket->IsMemberEdited(i));
-    for (int line = 0; line < bracket->GetLineCount(); ++line) {
-        QCOMPARE(bracket->GetSavedState(line), bracket->GetState(line));
-        QCOMPARE(bracket->GetSavedScore(line), bracket->GetScore(line));
-    }
+    QVERIFY(!bracket->isChanged());
 }
 
-QTEST_GUILESS_MAIN(BracketTest)
+QTEST_GUILESS_MAIN(TestBracket)
 #include "tst_bracket.moc"

@@ -16,9 +16,9 @@ using namespace kaz;
 
 namespace {
 
-std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-bool WriteFile(const QString& path, const std::string& bytes) {
+bool writeFile(const QString& path, const std::string& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) &&
            file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
@@ -26,7 +26,7 @@ bool WriteFile(const QString& path, const std::string& bytes) {
 
 }  // namespace
 
-class BracketFileTest : public QObject {
+class TestBracketFile : public QObject {
     Q_OBJECT
 private slots:
     void sizeLimit_data();
@@ -37,7 +37,7 @@ private slots:
     void readOnlyFileRefused();
 };
 
-void BracketFileTest::sizeLimit_data() {
+void TestBracketFile::sizeLimit_data() {
     QTest::addColumn<size_t>("size");
     QTest::addColumn<bool>("read");
     QTest::newRow("at the limit") << kMaxKazFileBytes << true;
@@ -45,67 +45,67 @@ void BracketFileTest::sizeLimit_data() {
 }
 
 // Bytes after the champion are ignored, so a bracket padded to the limit is still one.
-void BracketFileTest::sizeLimit() {
+void TestBracketFile::sizeLimit() {
     QFETCH(size_t, size);
     QFETCH(bool, read);
     QTemporaryDir dir;
-    std::string bytes = WriteKaz(Bracket(32));
+    std::string bytes = writeKaz(Bracket(32));
     bytes.resize(size, 'x');
     const QString path = dir.filePath(QStringLiteral("big.kaz"));
-    QVERIFY(WriteFile(path, bytes));
+    QVERIFY(writeFile(path, bytes));
     for (ReadableFiles accepted : {ReadableFiles::RegularOnly, ReadableFiles::AnyReadable}) {
-        const LoadedBracket loaded = LoadBracketFile(Native(path), accepted);
+        const LoadedBracket loaded = loadBracketFile(native(path), accepted);
         QCOMPARE(loaded.bracket.has_value(), read);
         QCOMPARE(loaded.error, std::string(read ? "" : kInvalidFormatMessage));
     }
 }
 
-void BracketFileTest::fifoRefusedWithoutWaiting() {
+void TestBracketFile::fifoRefusedWithoutWaiting() {
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("fifo.kaz"));
-    QVERIFY(::mkfifo(Native(fifo).c_str(), 0600) == 0);
-    const LoadedBracket loaded = LoadBracketFile(Native(fifo), ReadableFiles::RegularOnly);
+    QVERIFY(::mkfifo(native(fifo).c_str(), 0600) == 0);
+    const LoadedBracket loaded = loadBracketFile(native(fifo), ReadableFiles::RegularOnly);
     QVERIFY(!loaded.bracket);
     QCOMPARE(loaded.error, std::string(kInvalidFormatMessage));
 }
 
-void BracketFileTest::pipeReadWhereAccepted() {
+void TestBracketFile::pipeReadWhereAccepted() {
     int ends[2];
     QVERIFY(::pipe(ends) == 0);
-    const std::string bytes = WriteKaz(Bracket(8));
+    const std::string bytes = writeKaz(Bracket(8));
     QCOMPARE(::write(ends[1], bytes.data(), bytes.size()), ssize_t(bytes.size()));
     ::close(ends[1]);
     const std::string path = "/proc/self/fd/" + std::to_string(ends[0]);
-    const LoadedBracket loaded = LoadBracketFile(path, ReadableFiles::AnyReadable);
+    const LoadedBracket loaded = loadBracketFile(path, ReadableFiles::AnyReadable);
     ::close(ends[0]);
     QVERIFY(loaded.bracket);
-    QCOMPARE(loaded.bracket->GetPlayers(), 8);
+    QCOMPARE(loaded.bracket->memberCount(), 8);
 }
 
-void BracketFileTest::replacedFileKeepsItsPermissions() {
+void TestBracketFile::replacedFileKeepsItsPermissions() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("b.kaz"));
-    QVERIFY(WriteFile(path, "old"));
-    QVERIFY(::chmod(Native(path).c_str(), 0640) == 0);
-    QCOMPARE(SaveBracketFile(Native(path), Bracket(4)), FileError::None);
+    QVERIFY(writeFile(path, "old"));
+    QVERIFY(::chmod(native(path).c_str(), 0640) == 0);
+    QCOMPARE(saveBracketFile(native(path), Bracket(4)), FileError::None);
     struct stat st {};
-    QVERIFY(::stat(Native(path).c_str(), &st) == 0);
+    QVERIFY(::stat(native(path).c_str(), &st) == 0);
     QCOMPARE(st.st_mode & 07777, mode_t(0640));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"b.kaz"});
 }
 
 // Renaming over a read-only file would succeed; the file's protection is kept instead.
-void BracketFileTest::readOnlyFileRefused() {
+void TestBracketFile::readOnlyFileRefused() {
     if (::geteuid() == 0) QSKIP("running as root: file permissions are not enforced");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("b.kaz"));
-    QVERIFY(WriteFile(path, "old"));
-    QVERIFY(::chmod(Native(path).c_str(), 0444) == 0);
-    QCOMPARE(WriteFileSafely(Native(path), "new"), FileError::AccessDenied);
+    QVERIFY(writeFile(path, "old"));
+    QVERIFY(::chmod(native(path).c_str(), 0444) == 0);
+    QCOMPARE(writeFileSafely(native(path), "new"), FileError::AccessDenied);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("old"));
 }
 
-QTEST_GUILESS_MAIN(BracketFileTest)
+QTEST_GUILESS_MAIN(TestBracketFile)
 #include "tst_bracket_file.moc"

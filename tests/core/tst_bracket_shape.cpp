@@ -5,7 +5,7 @@
 
 using namespace kaz;
 
-class BracketShapeTest : public QObject {
+class TestBracketShape : public QObject {
     Q_OBJECT
 
 private slots:
@@ -17,7 +17,7 @@ private slots:
     void everyLineFitsTheShape();
 };
 
-void BracketShapeTest::roundsAndLines_data() {
+void TestBracketShape::roundsAndLines_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("rounds");
     QTest::addColumn<int>("lines");
@@ -29,24 +29,23 @@ void BracketShapeTest::roundsAndLines_data() {
     QTest::newRow("32") << 32 << 6 << 63 << QList<int>{0, 32, 48, 56, 60, 62};
 }
 
-void BracketShapeTest::roundsAndLines() {
+void TestBracketShape::roundsAndLines() {
     QFETCH(int, players);
     QFETCH(int, rounds);
     QFETCH(int, lines);
     QFETCH(QList<int>, firstLines);
 
-    QVERIFY(IsValidPlayerCount(players));
-    QCOMPARE(RoundsForPlayers(players), rounds);
-    QCOMPARE(PlayersForRounds(rounds), players);
-    QCOMPARE(LineCountForPlayers(players), lines);
+    QVERIFY(isValidMemberCount(players));
+    QCOMPARE(roundsForMembers(players), rounds);
+    QCOMPARE(lineCountForMembers(players), lines);
     for (int round = 0; round < rounds; ++round) {
-        QCOMPARE(FirstLineOfRound(players, round), firstLines[round]);
+        QCOMPARE(firstLineOfRound(players, round), firstLines[round]);
     }
     // The final line is the last index.
-    QCOMPARE(KindOfLine(players, lines - 1), int(KIND_FINAL));
+    QCOMPARE(kindOfLine(players, lines - 1), LineKind::Final);
 }
 
-void BracketShapeTest::placeOfLine_data() {
+void TestBracketShape::placeOfLine_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("round");  // 0-based
@@ -87,7 +86,7 @@ void BracketShapeTest::placeOfLine_data() {
     QTest::newRow("32 final") << 32 << 62 << 5 << 0 << 2 << -1 << -1;
 }
 
-void BracketShapeTest::placeOfLine() {
+void TestBracketShape::placeOfLine() {
     QFETCH(int, players);
     QFETCH(int, line);
     QFETCH(int, round);
@@ -96,41 +95,41 @@ void BracketShapeTest::placeOfLine() {
     QFETCH(int, next);
     QFETCH(int, opponent);
 
-    const LinePlace place = PlaceOfLine(players, line);
+    const LinePlace place = kaz::placeOfLine(players, line);
     QCOMPARE(place.round, round);
     QCOMPARE(place.position, position);
     QCOMPARE(place.size, players >> round);
-    QCOMPARE(KindOfLine(players, line), kind);
-    QCOMPARE(NextRoundLine(players, line), next);
-    QCOMPARE(OpponentLine(players, line), opponent);
+    QCOMPARE(int(kindOfLine(players, line)), kind);
+    QCOMPARE(nextRoundLine(players, line), next);
+    QCOMPARE(opponentLine(players, line), opponent);
 }
 
-void BracketShapeTest::everyLineFitsTheShape_data() {
+void TestBracketShape::everyLineFitsTheShape_data() {
     QTest::addColumn<int>("players");
     for (int players : {4, 8, 16, 32}) QTest::addRow("%d", players) << players;
 }
 
 // Whatever the size: each line sits in exactly one round at the right offset, pairs are
 // opponents of each other, and each next-round line is fed by exactly one pair.
-void BracketShapeTest::everyLineFitsTheShape() {
+void TestBracketShape::everyLineFitsTheShape() {
     QFETCH(int, players);
-    const int lines = LineCountForPlayers(players);
+    const int lines = lineCountForMembers(players);
     std::multiset<int> fed;
     for (int line = 0; line < lines; ++line) {
-        const LinePlace place = PlaceOfLine(players, line);
-        QCOMPARE(FirstLineOfRound(players, place.round) + place.position, line);
+        const LinePlace place = kaz::placeOfLine(players, line);
+        QCOMPARE(firstLineOfRound(players, place.round) + place.position, line);
         QVERIFY(place.position < place.size);
         if (line == lines - 1) {
             QCOMPARE(place.size, 1);
             continue;
         }
-        QCOMPARE(KindOfLine(players, line), place.position % 2);
-        const int opponent = OpponentLine(players, line);
-        QCOMPARE(OpponentLine(players, opponent), line);
-        QCOMPARE(PlaceOfLine(players, opponent).round, place.round);
-        const int next = NextRoundLine(players, line);
-        QCOMPARE(NextRoundLine(players, opponent), next);
-        const LinePlace nextPlace = PlaceOfLine(players, next);
+        QCOMPARE(int(kindOfLine(players, line)), place.position % 2);
+        const int opponent = opponentLine(players, line);
+        QCOMPARE(opponentLine(players, opponent), line);
+        QCOMPARE(kaz::placeOfLine(players, opponent).round, place.round);
+        const int next = nextRoundLine(players, line);
+        QCOMPARE(nextRoundLine(players, opponent), next);
+        const LinePlace nextPlace = kaz::placeOfLine(players, next);
         QCOMPARE(nextPlace.round, place.round + 1);
         QCOMPARE(nextPlace.position, place.position / 2);
         fed.insert(next);
@@ -140,5 +139,5 @@ void BracketShapeTest::everyLineFitsTheShape() {
     QCOMPARE(int(fed.size()), lines - 1);
 }
 
-QTEST_GUILESS_MAIN(BracketShapeTest)
+QTEST_GUILESS_MAIN(TestBracketShape)
 #include "tst_bracket_shape.moc"

@@ -11,14 +11,14 @@ using namespace kaz;
 namespace {
 
 // The C library's own reading of a slice, the behaviour a colour string is defined by.
-int ScanfHex(const std::string& slice) {
+int scanfHex(const std::string& slice) {
     unsigned value = 0;
     return std::sscanf(slice.c_str(), "%x", &value) == 1 ? static_cast<int>(value & 0xFF) : 0;
 }
 
 }  // namespace
 
-class ColorsTest : public QObject {
+class TestColorValue : public QObject {
     Q_OBJECT
 
 private slots:
@@ -30,7 +30,7 @@ private slots:
     void roundTrips();
 };
 
-void ColorsTest::fromString_data() {
+void TestColorValue::fromString_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("red");
     QTest::addColumn<int>("green");
@@ -58,28 +58,28 @@ void ColorsTest::fromString_data() {
     QTest::newRow("CP932 bytes") << QByteArray("#\x82\x60\x81\x40" "AB") << 0 << 0 << 0xAB;
 }
 
-void ColorsTest::fromString() {
+void TestColorValue::fromString() {
     QFETCH(QByteArray, text);
     QFETCH(int, red);
     QFETCH(int, green);
     QFETCH(int, blue);
-    const std::string s = kaztest::ToStd(text);
-    const ColorValue value = ColorFromString(s);
-    QCOMPARE(RedOf(value), red);
-    QCOMPARE(GreenOf(value), green);
-    QCOMPARE(BlueOf(value), blue);
+    const std::string s = kaztest::toStd(text);
+    const ColorValue value = colorFromString(s);
+    QCOMPARE(redOf(value), red);
+    QCOMPARE(greenOf(value), green);
+    QCOMPARE(blueOf(value), blue);
     QCOMPARE(value >> 24, 0u);
 
     // The expectations above agree with the C library on each slice.
     for (int k = 0; k < 3; ++k) {
         const size_t start = size_t(1 + 2 * k);
         const std::string slice = start < s.size() ? s.substr(start, 2) : std::string();
-        QCOMPARE(ScanfHex(slice), (k == 0 ? red : k == 1 ? green : blue));
+        QCOMPARE(scanfHex(slice), (k == 0 ? red : k == 1 ? green : blue));
     }
 }
 
 // All 65,536 two-byte slices, every single byte and the empty slice, in each position.
-void ColorsTest::everySliceReadsLikeScanf() {
+void TestColorValue::everySliceReadsLikeScanf() {
     std::vector<std::string> slices{std::string()};
     for (int a = 0; a < 256; ++a) {
         slices.push_back(std::string(1, char(a)));
@@ -87,25 +87,25 @@ void ColorsTest::everySliceReadsLikeScanf() {
     }
     int mismatches = 0;
     for (const std::string& slice : slices) {
-        const int expected = ScanfHex(slice);
-        const ColorValue red = ColorFromString("#" + slice);
-        const ColorValue green = ColorFromString("#00" + slice);
-        const ColorValue blue = ColorFromString("#0000" + slice);
+        const int expected = scanfHex(slice);
+        const ColorValue red = colorFromString("#" + slice);
+        const ColorValue green = colorFromString("#00" + slice);
+        const ColorValue blue = colorFromString("#0000" + slice);
         // A full slice is read alone, whatever follows it.
-        const ColorValue followed = ColorFromString("#" + slice + "7777");
+        const ColorValue followed = colorFromString("#" + slice + "7777");
         const bool full = slice.size() == 2;
-        if (RedOf(red) != expected || GreenOf(green) != expected || BlueOf(blue) != expected ||
-            (full && (RedOf(followed) != expected || GreenOf(followed) != 0x77))) {
+        if (redOf(red) != expected || greenOf(green) != expected || blueOf(blue) != expected ||
+            (full && (redOf(followed) != expected || greenOf(followed) != 0x77))) {
             if (++mismatches <= 5) {
-                qWarning("slice %s: scanf %d, read %d %d %d", kaztest::Hex(slice).constData(),
-                         expected, RedOf(red), GreenOf(green), BlueOf(blue));
+                qWarning("slice %s: scanf %d, read %d %d %d", kaztest::hex(slice).constData(),
+                         expected, redOf(red), greenOf(green), blueOf(blue));
             }
         }
     }
     QCOMPARE(mismatches, 0);
 }
 
-void ColorsTest::toString_data() {
+void TestColorValue::toString_data() {
     QTest::addColumn<uint>("value");
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("black") << 0u << QByteArray("#000000");
@@ -116,17 +116,17 @@ void ColorsTest::toString_data() {
     QTest::newRow("top byte ignored") << 0xFF0C0B0Au << QByteArray("#0A0B0C");
 }
 
-void ColorsTest::toString() {
+void TestColorValue::toString() {
     QFETCH(uint, value);
     QFETCH(QByteArray, text);
-    QCOMPARE(kaztest::ToBytes(ColorToString(value)), text);
+    QCOMPARE(kaztest::toBytes(colorToString(value)), text);
 }
 
-void ColorsTest::roundTrips() {
+void TestColorValue::roundTrips() {
     std::mt19937 random(12345);
     for (int i = 0; i < 200000; ++i) {
         const ColorValue value = random() & 0xFFFFFF;
-        QCOMPARE(ColorFromString(ColorToString(value)), value);
+        QCOMPARE(colorFromString(colorToString(value)), value);
     }
     const char digits[] = "0123456789abcdefABCDEF";
     for (int i = 0; i < 20000; ++i) {
@@ -134,9 +134,9 @@ void ColorsTest::roundTrips() {
         for (int d = 0; d < 6; ++d) text += digits[random() % 22];
         std::string upper = text;
         for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        QCOMPARE(ColorToString(ColorFromString(text)), upper);
+        QCOMPARE(colorToString(colorFromString(text)), upper);
     }
 }
 
-QTEST_GUILESS_MAIN(ColorsTest)
+QTEST_GUILESS_MAIN(TestColorValue)
 #include "tst_color_value.moc"

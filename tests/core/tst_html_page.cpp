@@ -11,8 +11,8 @@
 #include "core_test_support.h"
 
 using namespace kaz;
-using kaztest::ReadTestData;
-using kaztest::ToBytes;
+using kaztest::readTestData;
+using kaztest::toBytes;
 
 using Replacements = QList<QPair<QByteArray, QByteArray>>;
 using Edit = std::function<void(Bracket&)>;
@@ -25,20 +25,20 @@ namespace {
 const QByteArray kSenshu("\x91\x49\x8E\xE8");  // 選手 in CP932
 
 // The 4-member example: 選手1 … 選手4, line 0 won with the score 2, line 1 with the score 1.
-Bracket ExampleBracket() {
+Bracket exampleBracket() {
     Bracket bracket(4);
-    for (int i = 0; i < 4; ++i) bracket.SetMemberName(i, kaztest::ToStd(kSenshu + char('1' + i)));
-    bracket.SetState(0, LINE_WON);
-    bracket.SetScore(0, "2");
-    bracket.SetScore(1, "1");
+    for (int i = 0; i < 4; ++i) bracket.setMemberName(i, kaztest::toStd(kSenshu + char('1' + i)));
+    bracket.setLineState(0, LineState::Won);
+    bracket.setLineScore(0, "2");
+    bracket.setLineScore(1, "1");
     return bracket;
 }
 
-QByteArray Page(const Bracket& bracket) { return ToBytes(WriteHtml(bracket)); }
+QByteArray pageOf(const Bracket& bracket) { return toBytes(writeHtmlPage(bracket)); }
 
 // Applies each replacement to `page`; every text to be replaced must occur exactly `count`
 // times, so that an expectation cannot quietly miss.
-bool Apply(QByteArray& page, const Replacements& replacements) {
+bool applyReplacements(QByteArray& page, const Replacements& replacements) {
     for (const auto& [from, to] : replacements) {
         if (page.count(from) == 0) {
             qWarning("not in the page: %s", from.constData());
@@ -50,15 +50,15 @@ bool Apply(QByteArray& page, const Replacements& replacements) {
 }
 
 // Compares two pages line by line, so that a failure names the first line that differs.
-void ComparePages(const QByteArray& actual, const QByteArray& expected) {
+void comparePages(const QByteArray& actual, const QByteArray& expected) {
     const QList<QByteArray> a = actual.split('\n');
     const QList<QByteArray> e = expected.split('\n');
     for (qsizetype i = 0; i < std::min(a.size(), e.size()); ++i) {
         if (a[i] != e[i]) {
             QFAIL(qPrintable(QStringLiteral("line %1 differs:\n actual:   %2\n expected: %3")
                                  .arg(i + 1)
-                                 .arg(QString::fromStdString(Cp932ToUtf8(kaztest::ToStd(a[i]))))
-                                 .arg(QString::fromStdString(Cp932ToUtf8(kaztest::ToStd(e[i]))))));
+                                 .arg(QString::fromStdString(cp932ToUtf8(kaztest::toStd(a[i]))))
+                                 .arg(QString::fromStdString(cp932ToUtf8(kaztest::toStd(e[i]))))));
         }
     }
     QCOMPARE(a.size(), e.size());
@@ -68,7 +68,7 @@ void ComparePages(const QByteArray& actual, const QByteArray& expected) {
 
 }  // namespace
 
-class HtmlWriterTest : public QObject {
+class TestHtmlPage : public QObject {
     Q_OBJECT
 
 private slots:
@@ -86,20 +86,20 @@ private slots:
     void pageStaysWithinItsBound();
 };
 
-void HtmlWriterTest::workedExample() {
-    const QByteArray golden = ReadTestData("four_members_example.html");
+void TestHtmlPage::workedExample() {
+    const QByteArray golden = readTestData("four_members_example.html");
     QCOMPARE(golden.size(), 2768);
-    ComparePages(Page(ExampleBracket()), golden);
+    comparePages(pageOf(exampleBracket()), golden);
 }
 
-void HtmlWriterTest::emptyPage() {
-    const QByteArray golden = ReadTestData("four_members_empty.html");
+void TestHtmlPage::emptyPage() {
+    const QByteArray golden = readTestData("four_members_empty.html");
     QCOMPARE(golden.size(), 2688);
-    ComparePages(Page(Bracket(4)), golden);
+    comparePages(pageOf(Bracket(4)), golden);
 }
 
 // Changes to the example bracket and what each does to the example page.
-void HtmlWriterTest::variants_data() {
+void TestHtmlPage::variants_data() {
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<Replacements>("replacements");
 
@@ -109,7 +109,7 @@ void HtmlWriterTest::variants_data() {
     const QByteArray final19 = "<TD rowspan = \"4\" STYLE = \"width:85 ;border-bottom:2px solid ";
     const QByteArray final37 = "<TD rowspan = \"4\" STYLE = \"width:85;border-top:2px solid ";
 
-    QTest::newRow("bold member") << Edit([](Bracket& b) { b.SetBoldFlags(false, true); })
+    QTest::newRow("bold member") << Edit([](Bracket& b) { b.setBoldFlags(false, true); })
                                  << Replacements{
                                         {name1, "><B>" + kSenshu + "1</B></TD >"},
                                         {">" + kSenshu + "2<", "><B>" + kSenshu + "2</B><"},
@@ -117,85 +117,85 @@ void HtmlWriterTest::variants_data() {
                                         {">" + kSenshu + "4<", "><B>" + kSenshu + "4</B><"},
                                     };
     QTest::newRow("empty name, bold") << Edit([](Bracket& b) {
-        b.SetMemberName(1, "");
-        b.SetBoldFlags(false, true);
+        b.setMemberName(1, "");
+        b.setBoldFlags(false, true);
     }) << Replacements{{">" + kSenshu + "1<", "><B>" + kSenshu + "1</B><"},
                        {">" + kSenshu + "2<", "><B></B><"},
                        {">" + kSenshu + "3<", "><B>" + kSenshu + "3</B><"},
                        {">" + kSenshu + "4<", "><B>" + kSenshu + "4</B><"}};
     QTest::newRow("bold score")
-        << Edit([](Bracket& b) { b.SetBoldFlags(true, false); })
+        << Edit([](Bracket& b) { b.setBoldFlags(true, false); })
         << Replacements{{"font-size:x-small;color:#FF9000\">",
                          "font-size:x-small;font-weight:bold;color:#FF9000\">"}};
     QTest::newRow("champion") << Edit([](Bracket& b) {
-        b.SetChampion("\x89\xA4\x8E\xD2");  // 王者
+        b.setChampion("\x89\xA4\x8E\xD2");  // 王者
     }) << Replacements{{"font-weight:bold\">\x81\x40</TD>",
                         "font-weight:bold\">\x81\x40\x89\xA4\x8E\xD2</TD>"}};
     QTest::newRow("champion with leading blanks, bold flags on") << Edit([](Bracket& b) {
-        b.SetChampion("  X");
-        b.SetBoldFlags(true, true);
+        b.setChampion("  X");
+        b.setBoldFlags(true, true);
     }) << Replacements{{"font-weight:bold\">\x81\x40</TD>", "font-weight:bold\">\x81\x40  X</TD>"},
                        {"font-size:x-small;color", "font-size:x-small;font-weight:bold;color"},
                        {">" + kSenshu + "1<", "><B>" + kSenshu + "1</B><"},
                        {">" + kSenshu + "2<", "><B>" + kSenshu + "2</B><"},
                        {">" + kSenshu + "3<", "><B>" + kSenshu + "3</B><"},
                        {">" + kSenshu + "4<", "><B>" + kSenshu + "4</B><"}};
-    QTest::newRow("score on the final line") << Edit([](Bracket& b) { b.SetScore(6, "99"); })
+    QTest::newRow("score on the final line") << Edit([](Bracket& b) { b.setLineScore(6, "99"); })
                                              << Replacements{};
     QTest::newRow("score with blanks kept")
-        << Edit([](Bracket& b) { b.SetScore(5, " 3 "); })
+        << Edit([](Bracket& b) { b.setLineScore(5, " 3 "); })
         << Replacements{{"<TD rowspan = \"2\" align = \"right\" STYLE = \"width:85;border-right:4px "
                          "solid #808080;border-bottom:2px solid #808080;\">\x81\x40</TD>",
                          "<TD rowspan = \"2\" align = \"right\" STYLE = \"width:85;border-right:4px "
                          "solid #808080;border-bottom:2px solid #808080;font-size:x-small;color:"
                          "#FF9000\"> 3 </TD>"}};
     QTest::newRow("background only on the table")
-        << Edit([](Bracket& b) { b.GetColors().m_strBackColor = "#000080"; })
+        << Edit([](Bracket& b) { b.colors().backgroundColor = "#000080"; })
         << Replacements{{"background-color:#FFFFFF \" >", "background-color:#000080 \" >"}};
-    QTest::newRow("lose colour") << Edit([](Bracket& b) { b.GetColors().m_strLoseLineColor = "#111111"; })
+    QTest::newRow("lose colour") << Edit([](Bracket& b) { b.colors().loseLineColor = "#111111"; })
                                  << Replacements{{"#808080", "#111111"}};
     QTest::newRow("member colour")
-        << Edit([](Bracket& b) { b.GetColors().m_strMemberColor = "#222222"; })
+        << Edit([](Bracket& b) { b.colors().memberColor = "#222222"; })
         << Replacements{{"color :#000000", "color :#222222"}};
-    QTest::newRow("score colour") << Edit([](Bracket& b) { b.GetColors().m_strScoreColor = "red"; })
+    QTest::newRow("score colour") << Edit([](Bracket& b) { b.colors().scoreColor = "red"; })
                                   << Replacements{{"#FF9000", "red"}};
     QTest::newRow("colour text copied as it is")
-        << Edit([](Bracket& b) { b.GetColors().m_strWinLineColor = "#dc143c  "; })
+        << Edit([](Bracket& b) { b.colors().winLineColor = "#dc143c  "; })
         << Replacements{{"#DC143C", "#dc143c  "}};
 
     // A line a member reached is drawn in the win colour, its join in the lose colour.
     for (int state : {2, 3, 4}) {
         QTest::addRow("line 0 in state %d", state)
             << Edit([state](Bracket& b) {
-                   b.SetState(0, LINE_OPEN);  // a won line refuses 3
-                   b.SetState(0, state);
+                   b.setLineState(0, LineState::Open);  // a won line refuses 3
+                   b.setLineState(0, LineState(state));
                })
             << Replacements{{line23 + "#DC143C", line23 + "#808080"}};
     }
     for (int state : {1, 2, 3, 4}) {
         QTest::addRow("final line in state %d", state)
-            << Edit([state](Bracket& b) { b.SetState(6, state); })
+            << Edit([state](Bracket& b) { b.setLineState(6, LineState(state)); })
             << Replacements{{final19 + "#808080", final19 + "#DC143C"},
                             {final37 + "#808080", final37 + "#DC143C"}};
     }
     for (int state : {5, 7, -1, int(INT32_MIN)}) {
         QTest::addRow("line 0 in state %d", state)
-            << Edit([state](Bracket& b) { b.SetState(0, state); })
+            << Edit([state](Bracket& b) { b.setLineState(0, LineState(state)); })
             << Replacements{{line17 + "#DC143C", line17}, {"#DC143C", ""}};
     }
 }
 
-void HtmlWriterTest::variants() {
+void TestHtmlPage::variants() {
     QFETCH(Edit, edit);
     QFETCH(Replacements, replacements);
-    Bracket bracket = ExampleBracket();
+    Bracket bracket = exampleBracket();
     edit(bracket);
-    QByteArray expected = ReadTestData("four_members_example.html");
-    QVERIFY(Apply(expected, replacements));
-    ComparePages(Page(bracket), expected);
+    QByteArray expected = readTestData("four_members_example.html");
+    QVERIFY(applyReplacements(expected, replacements));
+    comparePages(pageOf(bracket), expected);
 }
 
-void HtmlWriterTest::tableOfEverySize_data() {
+void TestHtmlPage::tableOfEverySize_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
@@ -209,17 +209,17 @@ void HtmlWriterTest::tableOfEverySize_data() {
 // The rows and spans fill the table exactly: laying out each row's cells in the first free
 // columns, as a browser does, every row is full and every span ends at the bottom. Name
 // cells land in the first column, the champion cell in the last.
-void HtmlWriterTest::tableOfEverySize() {
+void TestHtmlPage::tableOfEverySize() {
     QFETCH(int, players);
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(int, cells);
 
     Bracket bracket(players);
-    for (int line = 0; line < bracket.GetLineCount(); ++line) bracket.SetState(line, line % 5);
-    const QString page = QString::fromLatin1(Page(bracket));
-    QCOMPARE(HtmlTableWidth(bracket), width);
-    QCOMPARE(HtmlTableHeight(bracket), height);
+    for (int line = 0; line < bracket.lineCount(); ++line) bracket.setLineState(line, LineState(line % 5));
+    const QString page = QString::fromLatin1(pageOf(bracket));
+    QCOMPARE(htmlTableWidth(bracket), width);
+    QCOMPARE(htmlTableHeight(bracket), height);
     QVERIFY(page.contains(QStringLiteral("STYLE = \"width:%1 ;height:%2 ;background-color:#FFFFFF \" >")
                               .arg(width)
                               .arg(height)));
@@ -228,7 +228,7 @@ void HtmlWriterTest::tableOfEverySize() {
     QCOMPARE(page.count(QStringLiteral("<TR valign")), 2 * players);
     QCOMPARE(page.count(QStringLiteral("</TR>")), 2 * players);
 
-    const int columns = bracket.GetRounds() + 2;
+    const int columns = bracket.roundCount() + 2;
     std::vector<int> busy(size_t(columns), 0);
     const QRegularExpression rowPattern(QStringLiteral("<TR valign = \"middle\">\r\n(.*?)</TR>"),
                                         QRegularExpression::DotMatchesEverythingOption);
@@ -274,68 +274,68 @@ void HtmlWriterTest::tableOfEverySize() {
     QCOMPARE(finals, 2);
 }
 
-void HtmlWriterTest::boldMemberKeepsTheModelPlain() {
-    Bracket bracket = ExampleBracket();
-    const std::string stored = WriteKaz(bracket);
-    bracket.SetBoldFlags(true, true);
-    const QByteArray first = Page(bracket);
-    const QByteArray second = Page(bracket);
+void TestHtmlPage::boldMemberKeepsTheModelPlain() {
+    Bracket bracket = exampleBracket();
+    const std::string stored = writeKaz(bracket);
+    bracket.setBoldFlags(true, true);
+    const QByteArray first = pageOf(bracket);
+    const QByteArray second = pageOf(bracket);
     QVERIFY(first == second);
     QCOMPARE(first.count("<B>"), 4);
-    QCOMPARE(bracket.GetMemberName(0), kaztest::ToStd(kSenshu + "1"));
-    QCOMPARE(WriteKaz(bracket), stored);
+    QCOMPARE(bracket.memberName(0), kaztest::toStd(kSenshu + "1"));
+    QCOMPARE(writeKaz(bracket), stored);
 }
 
-void HtmlWriterTest::escapesBracketText_data() {
+void TestHtmlPage::escapesBracketText_data() {
     QTest::addColumn<Setter>("set");
     QTest::newRow("member name") << Setter([](Bracket& b, const std::string& t) {
-        b.SetMemberName(2, t);
+        b.setMemberName(2, t);
     });
-    QTest::newRow("score") << Setter([](Bracket& b, const std::string& t) { b.SetScore(3, t); });
+    QTest::newRow("score") << Setter([](Bracket& b, const std::string& t) { b.setLineScore(3, t); });
     QTest::newRow("champion") << Setter([](Bracket& b, const std::string& t) {
-        b.SetChampion(t);
+        b.setChampion(t);
     });
     for (int row = 0; row < ColorSet::kCount; ++row) {
         QTest::addRow("colour %d", row) << Setter([row](Bracket& b, const std::string& t) {
-            b.GetColors().At(row) = t;
+            b.colors().at(row) = t;
         });
     }
 }
 
 // Markup put into any field reaches the page as entities only: the page equals the one with
 // a plain marker in that field, the marker replaced by the escaped text.
-void HtmlWriterTest::escapesBracketText() {
+void TestHtmlPage::escapesBracketText() {
     QFETCH(Setter, set);
     const std::string text = "<b>&amp;\"x\"</b>'";
     const QByteArray escaped = "&lt;b&gt;&amp;amp;&quot;x&quot;&lt;/b&gt;'";
     for (bool bold : {false, true}) {
         auto build = [&](const std::string& value) {
-            Bracket b = ExampleBracket();
-            b.SetBoldFlags(bold, bold);
+            Bracket b = exampleBracket();
+            b.setBoldFlags(bold, bold);
             set(b, value);
-            return Page(b);
+            return pageOf(b);
         };
         QByteArray expected = build("MARKER");
         QVERIFY(expected.contains("MARKER"));
         expected.replace("MARKER", escaped);
         const QByteArray actual = build(text);
-        ComparePages(actual, expected);
+        comparePages(actual, expected);
         QVERIFY(!actual.contains("<b>"));
     }
 }
 
 // CP932 text passes byte for byte: no trail byte can be taken for one of & < > ".
-void HtmlWriterTest::leavesCp932TextAlone() {
+void TestHtmlPage::leavesCp932TextAlone() {
     Bracket bracket(4);
     const std::string name = "\x83\x5C\x95\x5C\x81\x83\x81\x84\x81\x95\x81\x68";  // ソ表＜＞＆”
-    bracket.SetMemberName(0, name);
-    bracket.SetScore(1, "\x82\x52\x81\x7C\x82\x50");  // ３－１
-    const QByteArray page = Page(bracket);
-    QVERIFY(page.contains(">" + ToBytes(name) + "</TD >"));
+    bracket.setMemberName(0, name);
+    bracket.setLineScore(1, "\x82\x52\x81\x7C\x82\x50");  // ３－１
+    const QByteArray page = pageOf(bracket);
+    QVERIFY(page.contains(">" + toBytes(name) + "</TD >"));
     QVERIFY(page.contains("color:#FF9000\">\x82\x52\x81\x7C\x82\x50</TD>"));
 }
 
-void HtmlWriterTest::pageStaysWithinItsBound_data() {
+void TestHtmlPage::pageStaysWithinItsBound_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("textBytes");  // of every name, score and the champion
     for (int players : {4, 32}) {
@@ -346,23 +346,23 @@ void HtmlWriterTest::pageStaysWithinItsBound_data() {
 
 // The worst case for the page's size: every text and colour made of quotes, each of which
 // the page writes as six bytes, and bold on.
-void HtmlWriterTest::pageStaysWithinItsBound() {
+void TestHtmlPage::pageStaysWithinItsBound() {
     QFETCH(int, players);
     QFETCH(int, textBytes);
     const std::string text(size_t(textBytes), '"');
     Bracket bracket(players);
-    for (int i = 0; i < players; ++i) bracket.SetMemberName(i, text);
-    for (int line = 0; line < bracket.GetLineCount(); ++line) {
-        bracket.SetScore(line, text);
-        bracket.SetState(line, line % 5);
+    for (int i = 0; i < players; ++i) bracket.setMemberName(i, text);
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        bracket.setLineScore(line, text);
+        bracket.setLineState(line, LineState(line % 5));
     }
-    bracket.SetChampion(text);
-    for (int row = 0; row < ColorSet::kCount; ++row) bracket.GetColors().At(row) = "\"\"\"\"\"\"\"";
-    bracket.SetBoldFlags(true, true);
-    const size_t fileBytes = WriteKaz(bracket).size();
-    QVERIFY2(WriteHtml(bracket).size() <= HtmlPageSizeBound(fileBytes),
-             qPrintable(QString::number(WriteHtml(bracket).size())));
+    bracket.setChampion(text);
+    for (int row = 0; row < ColorSet::kCount; ++row) bracket.colors().at(row) = "\"\"\"\"\"\"\"";
+    bracket.setBoldFlags(true, true);
+    const size_t fileBytes = writeKaz(bracket).size();
+    QVERIFY2(writeHtmlPage(bracket).size() <= htmlPageSizeBound(fileBytes),
+             qPrintable(QString::number(writeHtmlPage(bracket).size())));
 }
 
-QTEST_GUILESS_MAIN(HtmlWriterTest)
+QTEST_GUILESS_MAIN(TestHtmlPage)
 #include "tst_html_page.moc"

@@ -9,16 +9,16 @@
 
 using namespace kaz;
 using namespace std::literals;
-using kaztest::Hex;
-using kaztest::ReadTestData;
-using kaztest::ToBytes;
-using kaztest::ToStd;
+using kaztest::hex;
+using kaztest::readTestData;
+using kaztest::toBytes;
+using kaztest::toStd;
 
 // The reader must check every count and length against the bytes left before it allocates:
 // in this test program any single allocation above 64 MiB fails the test run at once.
 namespace {
 constexpr size_t kAllocationLimit = size_t{64} << 20;
-void* Allocate(size_t size) {
+void* allocate(size_t size) {
     if (size > kAllocationLimit) {
         std::fprintf(stderr, "FAIL: allocation of %zu bytes\n", size);
         std::abort();
@@ -27,8 +27,8 @@ void* Allocate(size_t size) {
     throw std::bad_alloc();
 }
 }  // namespace
-void* operator new(size_t size) { return Allocate(size); }
-void* operator new[](size_t size) { return Allocate(size); }
+void* operator new(size_t size) { return allocate(size); }
+void* operator new[](size_t size) { return allocate(size); }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
@@ -39,40 +39,40 @@ namespace {
 // Builds file bytes by hand, independently of the writer under test.
 class Bytes {
 public:
-    Bytes& Int(int64_t v) {
+    Bytes& i32(int64_t v) {
         for (int i = 0; i < 4; ++i) m_data += static_cast<char>((v >> (8 * i)) & 0xFF);
         return *this;
     }
-    Bytes& Raw(std::string_view raw) {
+    Bytes& raw(std::string_view raw) {
         m_data.append(raw.data(), raw.size());
         return *this;
     }
-    Bytes& Str(std::string_view text) {  // one-byte prefix
+    Bytes& str(std::string_view text) {  // one-byte prefix
         m_data += static_cast<char>(text.size());
-        return Raw(text);
+        return raw(text);
     }
-    Bytes& Lines(int count, int state = 0) {
-        for (int i = 0; i < count; ++i) Int(state).Str("");
+    Bytes& lineWidgets(int count, int state = 0) {
+        for (int i = 0; i < count; ++i) i32(state).str("");
         return *this;
     }
-    Bytes& Colors() {
-        for (const char* c : {"#DC143C", "#808080", "#FFFFFF", "#000000", "#FF9000"}) Str(c);
+    Bytes& colors() {
+        for (const char* c : {"#DC143C", "#808080", "#FFFFFF", "#000000", "#FF9000"}) str(c);
         return *this;
     }
     // A whole 4-member file in which `name0` stands for the first name's bytes.
-    static std::string FourMembers(std::string_view name0) {
-        return Bytes().Int(4).Raw(name0).Str("b").Str("c").Str("d").Int(7).Lines(7).Int(3)
-            .Colors().Str("")
+    static std::string fourMembers(std::string_view name0) {
+        return Bytes().i32(4).raw(name0).str("b").str("c").str("d").i32(7).lineWidgets(7).i32(3)
+            .colors().str("")
             .m_data;
     }
     std::string m_data;
 };
 
-std::string Repeat(char c, size_t n) { return std::string(n, c); }
+std::string repeat(char c, size_t n) { return std::string(n, c); }
 
 }  // namespace
 
-class KazFormatTest : public QObject {
+class TestKazFormat : public QObject {
     Q_OBJECT
 
 private slots:
@@ -93,19 +93,19 @@ private slots:
     void roundTrip();
 };
 
-void KazFormatTest::writesTheExampleByteForByte() {
+void TestKazFormat::writesTheExampleByteForByte() {
     Bracket bracket(4);
-    bracket.SetMemberName(0, "\x91\x49\x8E\xE8" "A");  // 選手A
-    bracket.SetMemberName(1, "\x91\x49\x8E\xE8" "B");
-    bracket.SetMemberName(2, "\x91\x49\x8E\xE8" "C");
-    bracket.SetMemberName(3, "\x91\x49\x8E\xE8" "D");
-    bracket.SetScore(0, "3");
-    const QByteArray golden = ReadTestData("four_members.kaz");
+    bracket.setMemberName(0, "\x91\x49\x8E\xE8" "A");  // 選手A
+    bracket.setMemberName(1, "\x91\x49\x8E\xE8" "B");
+    bracket.setMemberName(2, "\x91\x49\x8E\xE8" "C");
+    bracket.setMemberName(3, "\x91\x49\x8E\xE8" "D");
+    bracket.setLineScore(0, "3");
+    const QByteArray golden = readTestData("four_members.kaz");
     QCOMPARE(golden.size(), 113);
-    QCOMPARE(ToBytes(WriteKaz(bracket)).toHex(' '), golden.toHex(' '));
+    QCOMPARE(toBytes(writeKaz(bracket)).toHex(' '), golden.toHex(' '));
 }
 
-void KazFormatTest::stringPrefixes_data() {
+void TestKazFormat::stringPrefixes_data() {
     QTest::addColumn<int>("length");
     QTest::addColumn<QByteArray>("prefix");
     QTest::newRow("0") << 0 << QByteArray::fromHex("00");
@@ -121,49 +121,48 @@ void KazFormatTest::stringPrefixes_data() {
 }
 
 // The prefix is followed by exactly the text, and a file with such a name reads back.
-void KazFormatTest::stringPrefixes() {
+void TestKazFormat::stringPrefixes() {
     QFETCH(int, length);
     QFETCH(QByteArray, prefix);
-    const std::string text = Repeat('x', size_t(length));
+    const std::string text = repeat('x', size_t(length));
     std::string out = "~";
-    AppendKazString(out, text);
-    QCOMPARE(ToBytes(out.substr(1, size_t(prefix.size()))).toHex(), prefix.toHex());
+    appendKazString(out, text);
+    QCOMPARE(toBytes(out.substr(1, size_t(prefix.size()))).toHex(), prefix.toHex());
     QCOMPARE(out.size(), 1 + size_t(prefix.size()) + size_t(length));
     QCOMPARE(out.substr(1 + size_t(prefix.size())), text);
 
     Bracket bracket(4);
-    bracket.SetMemberName(2, text);
-    bracket.SetScore(6, text);
-    bracket.SetChampion(text);
-    const std::optional<Bracket> read = ReadKaz(WriteKaz(bracket));
+    bracket.setMemberName(2, text);
+    bracket.setLineScore(6, text);
+    bracket.setChampion(text);
+    const std::optional<Bracket> read = readKaz(writeKaz(bracket));
     QVERIFY(read);
-    QCOMPARE(read->GetMemberName(2), text);
-    QCOMPARE(read->GetScore(6), text);
-    QCOMPARE(read->GetChampion(), text);
+    QCOMPARE(read->memberName(2), text);
+    QCOMPARE(read->lineScore(6), text);
+    QCOMPARE(read->champion(), text);
 }
 
-void KazFormatTest::readsTheExample() {
-    const std::optional<Bracket> bracket = ReadKaz(ToStd(ReadTestData("four_members.kaz")));
+void TestKazFormat::readsTheExample() {
+    const std::optional<Bracket> bracket = readKaz(toStd(readTestData("four_members.kaz")));
     QVERIFY(bracket);
-    QCOMPARE(bracket->GetPlayers(), 4);
-    QCOMPARE(bracket->GetRounds(), 3);
-    QCOMPARE(bracket->GetLineCount(), 7);
+    QCOMPARE(bracket->memberCount(), 4);
+    QCOMPARE(bracket->roundCount(), 3);
+    QCOMPARE(bracket->lineCount(), 7);
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(bracket->GetMemberName(i), std::string("\x91\x49\x8E\xE8") + char('A' + i));
+        QCOMPARE(bracket->memberName(i), std::string("\x91\x49\x8E\xE8") + char('A' + i));
     }
-    QCOMPARE(bracket->GetScore(0), std::string("3"));
+    QCOMPARE(bracket->lineScore(0), std::string("3"));
     for (int line = 0; line < 7; ++line) {
-        QCOMPARE(bracket->GetState(line), 0);
-        if (line > 0) QVERIFY(bracket->GetScore(line).empty());
+        QCOMPARE(int(bracket->lineState(line)), 0);
+        if (line > 0) QVERIFY(bracket->lineScore(line).empty());
     }
-    QVERIFY(bracket->GetColors() == ColorSet());
-    QVERIFY(bracket->GetChampion().empty());
-    QVERIFY(bracket->IsLoaded());
-    QVERIFY(!bracket->IsBoldMember());
-    QVERIFY(!bracket->IsBoldScore());
+    QVERIFY(bracket->colors() == ColorSet());
+    QVERIFY(bracket->champion().empty());
+    QVERIFY(!bracket->boldMemberNames());
+    QVERIFY(!bracket->boldScores());
 }
 
-void KazFormatTest::readsEveryPrefixForm_data() {
+void TestKazFormat::readsEveryPrefixForm_data() {
     QTest::addColumn<QByteArray>("stored");  // the first name as stored
     QTest::addColumn<QByteArray>("name");
     QTest::newRow("1 byte") << QByteArray::fromHex("03616263") << QByteArray("abc");
@@ -191,59 +190,59 @@ void KazFormatTest::readsEveryPrefixForm_data() {
         << QByteArray(300, 'a');
 }
 
-void KazFormatTest::readsEveryPrefixForm() {
+void TestKazFormat::readsEveryPrefixForm() {
     QFETCH(QByteArray, stored);
     QFETCH(QByteArray, name);
-    const std::string file = Bytes::FourMembers(ToStd(stored));
-    const std::optional<Bracket> bracket = ReadKaz(file);
+    const std::string file = Bytes::fourMembers(toStd(stored));
+    const std::optional<Bracket> bracket = readKaz(file);
     QVERIFY(bracket);
-    QCOMPARE(Hex(bracket->GetMemberName(0)), name.toHex(' '));
-    QCOMPARE(bracket->GetMemberName(1), std::string("b"));
-    QVERIFY(!bracket->IsChanged());
+    QCOMPARE(hex(bracket->memberName(0)), name.toHex(' '));
+    QCOMPARE(bracket->memberName(1), std::string("b"));
+    QVERIFY(!bracket->isChanged());
 
     // Written back in the single-byte form with the shortest prefix.
     std::string expected;
-    AppendKazString(expected, ToStd(name));
-    QCOMPARE(Hex(WriteKaz(*bracket)), Hex(Bytes::FourMembers(expected)));
+    appendKazString(expected, toStd(name));
+    QCOMPARE(hex(writeKaz(*bracket)), hex(Bytes::fourMembers(expected)));
 }
 
-void KazFormatTest::readsUtf16Names() {
+void TestKazFormat::readsUtf16Names() {
     const std::optional<Bracket> bracket =
-        ReadKaz(ToStd(ReadTestData("eight_members_utf16.kaz")));
+        readKaz(toStd(readTestData("eight_members_utf16.kaz")));
     QVERIFY(bracket);
-    QCOMPARE(bracket->GetPlayers(), 8);
-    QCOMPARE(Hex(bracket->GetMemberName(0)), Hex("\x8E\x52\x93\x63"));      // 山田
-    QCOMPARE(Hex(bracket->GetMemberName(1)), Hex("\x97\xE9\x96\xD8\x81\x60"));  // 鈴木～
-    QCOMPARE(bracket->GetMemberName(2), std::string("?x"));  // an emoji CP932 cannot hold
-    QCOMPARE(bracket->GetMemberName(3), std::string());
-    QCOMPARE(bracket->GetMemberName(7), std::string("D"));
+    QCOMPARE(bracket->memberCount(), 8);
+    QCOMPARE(hex(bracket->memberName(0)), hex("\x8E\x52\x93\x63"));      // 山田
+    QCOMPARE(hex(bracket->memberName(1)), hex("\x97\xE9\x96\xD8\x81\x60"));  // 鈴木～
+    QCOMPARE(bracket->memberName(2), std::string("?x"));  // an emoji CP932 cannot hold
+    QCOMPARE(bracket->memberName(3), std::string());
+    QCOMPARE(bracket->memberName(7), std::string("D"));
 
-    const std::string written = WriteKaz(*bracket);
+    const std::string written = writeKaz(*bracket);
     QVERIFY(written.find("\xFF\xFE\xFF") == std::string::npos);
-    QCOMPARE(Hex(written.substr(4, 5)), Hex("\x04\x8E\x52\x93\x63"));
-    const std::optional<Bracket> again = ReadKaz(written);
+    QCOMPARE(hex(written.substr(4, 5)), hex("\x04\x8E\x52\x93\x63"));
+    const std::optional<Bracket> again = readKaz(written);
     QVERIFY(again);
-    QCOMPARE(WriteKaz(*again), written);
+    QCOMPARE(writeKaz(*again), written);
 }
 
-void KazFormatTest::ignoresTrailingBytes() {
-    const std::string golden = ToStd(ReadTestData("four_members.kaz"));
+void TestKazFormat::ignoresTrailingBytes() {
+    const std::string golden = toStd(readTestData("four_members.kaz"));
     for (const std::string& tail : {std::string(1, '\0'), std::string("\xFF\xFF\xFF\xFF"),
-                                    golden, Repeat('\x07', 5000)}) {
-        const std::optional<Bracket> bracket = ReadKaz(golden + tail);
+                                    golden, repeat('\x07', 5000)}) {
+        const std::optional<Bracket> bracket = readKaz(golden + tail);
         QVERIFY(bracket);
-        QCOMPARE(Hex(WriteKaz(*bracket)), Hex(golden));
+        QCOMPARE(hex(writeKaz(*bracket)), hex(golden));
     }
 }
 
-void KazFormatTest::refuses_data() {
+void TestKazFormat::refuses_data() {
     QTest::addColumn<QByteArray>("file");
     auto row = [](const char* name, const std::string& bytes) {
-        QTest::newRow(name) << ToBytes(bytes);
+        QTest::newRow(name) << toBytes(bytes);
     };
     auto withCount = [](int64_t players) {
-        return Bytes().Int(players).Str("a").Str("b").Str("c").Str("d").Int(7).Lines(7).Int(3)
-            .Colors().Str("").m_data;
+        return Bytes().i32(players).str("a").str("b").str("c").str("d").i32(7).lineWidgets(7).i32(3)
+            .colors().str("").m_data;
     };
     row("empty file", "");
     row("member count 0", withCount(0));
@@ -255,8 +254,8 @@ void KazFormatTest::refuses_data() {
     row("member count 0x80000000", withCount(0x80000000));
 
     auto withShape = [](int64_t lines, int64_t rounds) {
-        return Bytes().Int(4).Str("a").Str("b").Str("c").Str("d").Int(lines).Lines(7).Int(rounds)
-            .Colors().Str("").m_data;
+        return Bytes().i32(4).str("a").str("b").str("c").str("d").i32(lines).lineWidgets(7).i32(rounds)
+            .colors().str("").m_data;
     };
     row("rounds 2", withShape(7, 2));
     row("rounds 4", withShape(7, 4));
@@ -269,68 +268,68 @@ void KazFormatTest::refuses_data() {
     row("line count 0xFFFFFFFF", withShape(0xFFFFFFFF, 3));
     row("line count 0x80000007", withShape(0x80000007, 3));
     row("line count 0xFFFFFFFF, nothing after",
-        Bytes().Int(4).Str("a").Str("b").Str("c").Str("d").Int(0xFFFFFFFF).m_data);
+        Bytes().i32(4).str("a").str("b").str("c").str("d").i32(0xFFFFFFFF).m_data);
     row("8 members with 4-member rounds",
-        Bytes().Int(8).Str("").Str("").Str("").Str("").Str("").Str("").Str("").Str("")
-            .Int(15).Lines(15).Int(3).Colors().Str("").m_data);
+        Bytes().i32(8).str("").str("").str("").str("").str("").str("").str("").str("")
+            .i32(15).lineWidgets(15).i32(3).colors().str("").m_data);
 
     // A length prefix larger than the bytes left, in every form.
-    row("1-byte length too long", Bytes::FourMembers("\xFE" "abc"sv));
-    row("16-bit length too long", Bytes::FourMembers("\xFF\x00\x10" "abc"sv));
-    row("16-bit length FFFD", Bytes::FourMembers("\xFF\xFD\xFF"sv));
-    row("32-bit length FFFFFFF0", Bytes::FourMembers("\xFF\xFF\xFF\xF0\xFF\xFF\xFF"sv));
-    row("32-bit length FFFFFFFF", Bytes::FourMembers("\xFF\xFF\xFF\xFF\xFF\xFF\xFF"sv));
-    row("32-bit length 80000000", Bytes::FourMembers("\xFF\xFF\xFF\x00\x00\x00\x80"sv));
-    row("UTF-16 1-byte length too long", Bytes::FourMembers("\xFF\xFE\xFF\xF0" "a"sv));
-    row("UTF-16 text one byte short", Bytes().Int(4).Raw("\xFF\xFE\xFF\x02" "a\0b"sv).m_data);
-    row("UTF-16 16-bit length too long", Bytes::FourMembers("\xFF\xFE\xFF\xFF\x00\x80"sv));
+    row("1-byte length too long", Bytes::fourMembers("\xFE" "abc"sv));
+    row("16-bit length too long", Bytes::fourMembers("\xFF\x00\x10" "abc"sv));
+    row("16-bit length FFFD", Bytes::fourMembers("\xFF\xFD\xFF"sv));
+    row("32-bit length FFFFFFF0", Bytes::fourMembers("\xFF\xFF\xFF\xF0\xFF\xFF\xFF"sv));
+    row("32-bit length FFFFFFFF", Bytes::fourMembers("\xFF\xFF\xFF\xFF\xFF\xFF\xFF"sv));
+    row("32-bit length 80000000", Bytes::fourMembers("\xFF\xFF\xFF\x00\x00\x00\x80"sv));
+    row("UTF-16 1-byte length too long", Bytes::fourMembers("\xFF\xFE\xFF\xF0" "a"sv));
+    row("UTF-16 text one byte short", Bytes().i32(4).raw("\xFF\xFE\xFF\x02" "a\0b"sv).m_data);
+    row("UTF-16 16-bit length too long", Bytes::fourMembers("\xFF\xFE\xFF\xFF\x00\x80"sv));
     row("UTF-16 32-bit length 7FFFFFFF",
-        Bytes::FourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F"sv));
+        Bytes::fourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F"sv));
     row("UTF-16 32-bit length FFFFFFFF",
-        Bytes::FourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"sv));
+        Bytes::fourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"sv));
     row("UTF-16 32-bit length 80000000 (doubles to 2^32)",
-        Bytes::FourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\x00\x00\x00\x80"sv));
+        Bytes::fourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\x00\x00\x00\x80"sv));
     row("score length too long",
-        Bytes().Int(4).Str("a").Str("b").Str("c").Str("d").Int(7).Int(0).Raw("\xFF\xFF\xFF\xF0\xFF\xFF\xFF"sv)
+        Bytes().i32(4).str("a").str("b").str("c").str("d").i32(7).i32(0).raw("\xFF\xFF\xFF\xF0\xFF\xFF\xFF"sv)
             .m_data);
     row("champion length too long",
-        Bytes().Int(4).Str("a").Str("b").Str("c").Str("d").Int(7).Lines(7).Int(3).Colors()
-            .Raw("\x05" "abcd"sv).m_data);
+        Bytes().i32(4).str("a").str("b").str("c").str("d").i32(7).lineWidgets(7).i32(3).colors()
+            .raw("\x05" "abcd"sv).m_data);
 }
 
 // Every refusal gives nothing back (and allocates nothing big on the way).
-void KazFormatTest::refuses() {
+void TestKazFormat::refuses() {
     QFETCH(QByteArray, file);
-    QVERIFY(!ReadKaz(ToStd(file)));
+    QVERIFY(!readKaz(toStd(file)));
 }
 
-void KazFormatTest::refusesEveryCutFile_data() {
+void TestKazFormat::refusesEveryCutFile_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("4 members") << ReadTestData("four_members.kaz");
-    QTest::newRow("32 members") << ReadTestData("thirty_two_members.kaz");
-    QTest::newRow("UTF-16 names") << ReadTestData("eight_members_utf16.kaz");
+    QTest::newRow("4 members") << readTestData("four_members.kaz");
+    QTest::newRow("32 members") << readTestData("thirty_two_members.kaz");
+    QTest::newRow("UTF-16 names") << readTestData("eight_members_utf16.kaz");
 
     Bracket big(32);
-    for (int i = 0; i < 32; ++i) big.SetMemberName(i, Repeat(char('A' + i % 26), 250 + 4 * size_t(i)));
-    for (int line = 0; line < big.GetLineCount(); ++line) {
-        big.SetState(line, line % 5);
-        big.SetScore(line, Repeat('9', size_t(line % 10)));
+    for (int i = 0; i < 32; ++i) big.setMemberName(i, repeat(char('A' + i % 26), 250 + 4 * size_t(i)));
+    for (int line = 0; line < big.lineCount(); ++line) {
+        big.setLineState(line, LineState(line % 5));
+        big.setLineScore(line, repeat('9', size_t(line % 10)));
     }
-    big.SetChampion(Repeat('C', 1000));
-    QTest::newRow("32 members, long names") << ToBytes(WriteKaz(big));
+    big.setChampion(repeat('C', 1000));
+    QTest::newRow("32 members, long names") << toBytes(writeKaz(big));
 
     Bracket longChampion(4);
-    longChampion.SetChampion(Repeat('C', 65534));  // the 7-byte prefix
-    QTest::newRow("4 members, 65534-byte champion") << ToBytes(WriteKaz(longChampion));
+    longChampion.setChampion(repeat('C', 65534));  // the 7-byte prefix
+    QTest::newRow("4 members, 65534-byte champion") << toBytes(writeKaz(longChampion));
 }
 
 // A file that ends anywhere before the last byte of the champion name is refused.
-void KazFormatTest::refusesEveryCutFile() {
+void TestKazFormat::refusesEveryCutFile() {
     QFETCH(QByteArray, file);
-    const std::string bytes = ToStd(file);
-    QVERIFY(ReadKaz(bytes));
+    const std::string bytes = toStd(file);
+    QVERIFY(readKaz(bytes));
     for (size_t size = 0; size < bytes.size(); ++size) {
-        if (ReadKaz(std::string_view(bytes).substr(0, size))) {
+        if (readKaz(std::string_view(bytes).substr(0, size))) {
             QFAIL(qPrintable(QStringLiteral("a file cut to %1 of %2 bytes was read")
                                  .arg(size)
                                  .arg(bytes.size())));
@@ -338,67 +337,65 @@ void KazFormatTest::refusesEveryCutFile() {
     }
 }
 
-void KazFormatTest::keepsStatesOutsideTheRange() {
-    const std::string file = Bytes().Int(4).Str("a").Str("b").Str("c").Str("d").Int(7)
-                                 .Int(7).Str("").Int(-1).Str("x").Int(INT32_MIN).Str("")
-                                 .Int(INT32_MAX).Str("").Int(5).Str("").Lines(2).Int(3)
-                                 .Colors().Str("").m_data;
-    const std::optional<Bracket> bracket = ReadKaz(file);
+void TestKazFormat::keepsStatesOutsideTheRange() {
+    const std::string file = Bytes().i32(4).str("a").str("b").str("c").str("d").i32(7)
+                                 .i32(7).str("").i32(-1).str("x").i32(INT32_MIN).str("")
+                                 .i32(INT32_MAX).str("").i32(5).str("").lineWidgets(2).i32(3)
+                                 .colors().str("").m_data;
+    const std::optional<Bracket> bracket = readKaz(file);
     QVERIFY(bracket);
-    QCOMPARE(bracket->GetState(0), 7);
-    QCOMPARE(bracket->GetState(1), -1);
-    QCOMPARE(bracket->GetState(2), int(INT32_MIN));
-    QCOMPARE(bracket->GetState(3), int(INT32_MAX));
-    QCOMPARE(bracket->GetState(4), 5);
-    QCOMPARE(bracket->GetSavedState(1), -1);
-    QVERIFY(!bracket->IsChanged());
-    QCOMPARE(Hex(WriteKaz(*bracket)), Hex(file));
+    QCOMPARE(int(bracket->lineState(0)), 7);
+    QCOMPARE(int(bracket->lineState(1)), -1);
+    QCOMPARE(int(bracket->lineState(2)), int(INT32_MIN));
+    QCOMPARE(int(bracket->lineState(3)), int(INT32_MAX));
+    QCOMPARE(int(bracket->lineState(4)), 5);
+    QVERIFY(!bracket->isChanged());
+    QCOMPARE(hex(writeKaz(*bracket)), hex(file));
 }
 
-void KazFormatTest::roundTrip_data() {
+void TestKazFormat::roundTrip_data() {
     QTest::addColumn<int>("players");
     for (int players : {4, 8, 16, 32}) QTest::addRow("%d", players) << players;
 }
 
-void KazFormatTest::roundTrip() {
+void TestKazFormat::roundTrip() {
     QFETCH(int, players);
     Bracket bracket(players);
     for (int i = 0; i < players; ++i) {
         // 選手 and a half-width kana digit sequence, plus one empty and one awkward name.
-        bracket.SetMemberName(i, "\x91\x49\x8E\xE8\xB1" + std::to_string(i));
+        bracket.setMemberName(i, "\x91\x49\x8E\xE8\xB1" + std::to_string(i));
     }
-    bracket.SetMemberName(1, "");
-    bracket.SetMemberName(2, "\x83\x5C\x95\x5C<&>\"");
-    for (int line = 0; line < bracket.GetLineCount(); ++line) {
-        bracket.SetState(line, (line * 7) % 5);
-        bracket.SetScore(line, line % 3 ? std::to_string(line) + "-" + std::to_string(line % 4) : "");
+    bracket.setMemberName(1, "");
+    bracket.setMemberName(2, "\x83\x5C\x95\x5C<&>\"");
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        bracket.setLineState(line, LineState((line * 7) % 5));
+        bracket.setLineScore(line, line % 3 ? std::to_string(line) + "-" + std::to_string(line % 4) : "");
     }
-    bracket.SetChampion("\x97\x44\x8F\x9F\x81\x40X");
+    bracket.setChampion("\x97\x44\x8F\x9F\x81\x40X");
     for (int row = 0; row < ColorSet::kCount; ++row) {
-        bracket.GetColors().At(row) = "#" + std::to_string(100000 + row);
+        bracket.colors().at(row) = "#" + std::to_string(100000 + row);
     }
-    bracket.GetColors().At(4) = "odd txt";  // seven bytes, not a colour
-    bracket.SetBoldFlags(true, true);
+    bracket.colors().at(4) = "odd txt";  // seven bytes, not a colour
+    bracket.setBoldFlags(true, true);
 
-    const std::string file = WriteKaz(bracket);
-    const std::optional<Bracket> read = ReadKaz(file);
+    const std::string file = writeKaz(bracket);
+    const std::optional<Bracket> read = readKaz(file);
     QVERIFY(read);
-    QCOMPARE(read->GetPlayers(), players);
-    QCOMPARE(read->GetRounds(), bracket.GetRounds());
-    QCOMPARE(read->GetLineCount(), bracket.GetLineCount());
-    for (int i = 0; i < players; ++i) QCOMPARE(read->GetMemberName(i), bracket.GetMemberName(i));
-    for (int line = 0; line < bracket.GetLineCount(); ++line) {
-        QCOMPARE(read->GetState(line), bracket.GetState(line));
-        QCOMPARE(read->GetScore(line), bracket.GetScore(line));
+    QCOMPARE(read->memberCount(), players);
+    QCOMPARE(read->roundCount(), bracket.roundCount());
+    QCOMPARE(read->lineCount(), bracket.lineCount());
+    for (int i = 0; i < players; ++i) QCOMPARE(read->memberName(i), bracket.memberName(i));
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        QCOMPARE(read->lineState(line), bracket.lineState(line));
+        QCOMPARE(read->lineScore(line), bracket.lineScore(line));
     }
-    QCOMPARE(read->GetChampion(), bracket.GetChampion());
-    QVERIFY(read->GetColors() == bracket.GetColors());
-    QVERIFY(!read->IsBoldMember());
-    QVERIFY(!read->IsBoldScore());
-    QVERIFY(read->IsLoaded());
-    QVERIFY(!read->IsChanged());
-    QCOMPARE(Hex(WriteKaz(*read)), Hex(file));
+    QCOMPARE(read->champion(), bracket.champion());
+    QVERIFY(read->colors() == bracket.colors());
+    QVERIFY(!read->boldMemberNames());
+    QVERIFY(!read->boldScores());
+    QVERIFY(!read->isChanged());
+    QCOMPARE(hex(writeKaz(*read)), hex(file));
 }
 
-QTEST_GUILESS_MAIN(KazFormatTest)
+QTEST_GUILESS_MAIN(TestKazFormat)
 #include "tst_kaz_format.moc"

@@ -8,18 +8,18 @@ using namespace kaz;
 
 namespace {
 
-std::vector<int> States(const Bracket& bracket) {
+std::vector<int> states(const Bracket& bracket) {
     std::vector<int> states;
-    for (int line = 0; line < bracket.GetLineCount(); ++line) {
-        states.push_back(bracket.GetState(line));
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        states.push_back(int(bracket.lineState(line)));
     }
     return states;
 }
 
 // A double click arrives as a press followed by the double-click message.
-void UserDoubleClick(Bracket& bracket, int line) {
-    LeftClickLine(bracket, line);
-    DoubleClickLine(bracket, line);
+void userDoubleClick(Bracket& bracket, int line) {
+    leftClickLine(bracket, line);
+    doubleClickLine(bracket, line);
 }
 
 enum Action { Click, DoubleClick };
@@ -31,7 +31,7 @@ struct Step {
 };
 
 // A user's session on a new 8-member bracket, with every line's state after each action.
-const std::vector<Step>& EightMemberSession() {
+const std::vector<Step>& sessionSteps() {
     static const std::vector<Step> steps = {
         {Click, 0, {1, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0}},
         {Click, 2, {1, 0, 1, 0, 0, 0, 0, 0, 3, 3, 0, 0, 0, 0, 0}},
@@ -49,7 +49,7 @@ const std::vector<Step>& EightMemberSession() {
 
 }  // namespace
 
-class LineRulesTest : public QObject {
+class TestLineRules : public QObject {
     Q_OBJECT
 
 private slots:
@@ -69,9 +69,9 @@ private slots:
     void resetDoesNotCascade();
 };
 
-void LineRulesTest::eightMemberSession_data() {
+void TestLineRules::eightMemberSession_data() {
     QTest::addColumn<int>("step");
-    const auto& steps = EightMemberSession();
+    const auto& steps = sessionSteps();
     for (int i = 0; i < int(steps.size()); ++i) {
         QTest::addRow("%d: %s %d", i + 1,
                       steps[i].action == Click ? "click" : "double click", steps[i].line)
@@ -80,84 +80,84 @@ void LineRulesTest::eightMemberSession_data() {
 }
 
 // Replays the session from a new bracket up to the row's action and checks all 15 lines.
-void LineRulesTest::eightMemberSession() {
+void TestLineRules::eightMemberSession() {
     QFETCH(int, step);
     Bracket bracket(8);
-    const auto& steps = EightMemberSession();
+    const auto& steps = sessionSteps();
     for (int i = 0; i <= step; ++i) {
         if (steps[i].action == Click) {
-            LeftClickLine(bracket, steps[i].line);
+            leftClickLine(bracket, steps[i].line);
         } else {
-            UserDoubleClick(bracket, steps[i].line);
+            userDoubleClick(bracket, steps[i].line);
         }
     }
-    QCOMPARE(States(bracket), steps[step].after);
+    QCOMPARE(states(bracket), steps[step].after);
 }
 
 // 0 -> 1 -> 2 -> 0 on a round-1 line, and only the step from 0 carries a win on.
-void LineRulesTest::roundOneClickCycle() {
+void TestLineRules::roundOneClickCycle() {
     Bracket bracket(8);
-    LeftClickLine(bracket, 2);
-    QCOMPARE(bracket.GetState(2), 1);
-    QCOMPARE(bracket.GetState(9), 3);
+    leftClickLine(bracket, 2);
+    QCOMPARE(int(bracket.lineState(2)), 1);
+    QCOMPARE(int(bracket.lineState(9)), 3);
 
-    bracket.SetState(9, LINE_OPEN);  // so that any further notification would show
-    LeftClickLine(bracket, 2);
-    QCOMPARE(bracket.GetState(2), 2);
-    LeftClickLine(bracket, 2);
-    QCOMPARE(bracket.GetState(2), 0);
-    QCOMPARE(bracket.GetState(9), 0);
+    bracket.setLineState(9, LineState::Open);  // so that any further notification would show
+    leftClickLine(bracket, 2);
+    QCOMPARE(int(bracket.lineState(2)), 2);
+    leftClickLine(bracket, 2);
+    QCOMPARE(int(bracket.lineState(2)), 0);
+    QCOMPARE(int(bracket.lineState(9)), 0);
 
-    LeftClickLine(bracket, 2);
-    QCOMPARE(bracket.GetState(2), 1);
-    QCOMPARE(bracket.GetState(9), 3);
+    leftClickLine(bracket, 2);
+    QCOMPARE(int(bracket.lineState(2)), 1);
+    QCOMPARE(int(bracket.lineState(9)), 3);
 }
 
-void LineRulesTest::finalLineCycle() {
+void TestLineRules::finalLineCycle() {
     for (int players : {4, 8, 16, 32}) {
         Bracket bracket(players);
-        const int final = bracket.GetLineCount() - 1;
-        for (int line = 0; line < final; ++line) bracket.SetState(line, LINE_WON);
-        const std::vector<int> others = States(bracket);
+        const int final = bracket.lineCount() - 1;
+        for (int line = 0; line < final; ++line) bracket.setLineState(line, LineState::Won);
+        const std::vector<int> others = states(bracket);
 
-        LeftClickLine(bracket, final);
-        QCOMPARE(bracket.GetState(final), 1);
-        LeftClickLine(bracket, final);
-        QCOMPARE(bracket.GetState(final), 0);
-        LeftClickLine(bracket, final);
-        QCOMPARE(bracket.GetState(final), 1);
-        UserDoubleClick(bracket, final);  // no reset goes out from the final line
-        QCOMPARE(bracket.GetState(final), 0);
-        QCOMPARE(States(bracket), others);
+        leftClickLine(bracket, final);
+        QCOMPARE(int(bracket.lineState(final)), 1);
+        leftClickLine(bracket, final);
+        QCOMPARE(int(bracket.lineState(final)), 0);
+        leftClickLine(bracket, final);
+        QCOMPARE(int(bracket.lineState(final)), 1);
+        userDoubleClick(bracket, final);  // no reset goes out from the final line
+        QCOMPARE(int(bracket.lineState(final)), 0);
+        QCOMPARE(states(bracket), others);
 
         // A win in the round before the final leaves it at 2; a click takes it to 0.
         Bracket fresh(players);
-        LeftClickLine(fresh, final - 2);
-        QCOMPARE(fresh.GetState(final), 2);
-        LeftClickLine(fresh, final);
-        QCOMPARE(fresh.GetState(final), 0);
+        leftClickLine(fresh, final - 2);
+        QCOMPARE(int(fresh.lineState(final)), 2);
+        leftClickLine(fresh, final);
+        QCOMPARE(int(fresh.lineState(final)), 0);
     }
 }
 
 // The press marks the line the winner (its opponent falls back to 0), then the double click
 // resets it and the next-round line: all three end open.
-void LineRulesTest::doubleClickOnOpenLineWhoseOpponentWon() {
+void TestLineRules::doubleClickOnOpenLineWhoseOpponentWon() {
     Bracket bracket(8);
-    LeftClickLine(bracket, 5);
-    QCOMPARE(bracket.GetState(5), 1);
-    QCOMPARE(bracket.GetState(10), 3);
+    leftClickLine(bracket, 5);
+    QCOMPARE(int(bracket.lineState(5)), 1);
+    QCOMPARE(int(bracket.lineState(10)), 3);
 
-    UserDoubleClick(bracket, 4);
-    QCOMPARE(States(bracket), std::vector<int>(15, 0));
+    userDoubleClick(bracket, 4);
+    QCOMPARE(states(bracket), std::vector<int>(15, 0));
 }
 
-void LineRulesTest::setState_data() {
+void TestLineRules::setState_data() {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
     QTest::addColumn<bool>("accepted");
     for (int from = 0; from <= 4; ++from) {
         for (int to = 0; to <= 4; ++to) {
-            const bool refused = from == LINE_WON && to == LINE_ADVANCED;
+            const bool refused = from == int(LineState::Won) && to == int(LineState::Advanced);
             QTest::addRow("%d to %d", from, to) << from << to << !refused;
         }
     }
@@ -165,17 +165,17 @@ void LineRulesTest::setState_data() {
     QTest::newRow("7 to 3") << 7 << 3 << true;
 }
 
-void LineRulesTest::setState() {
+void TestLineRules::setState() {
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(bool, accepted);
     Bracket bracket(4);
-    QVERIFY(bracket.SetState(2, from));
-    QCOMPARE(bracket.SetState(2, to), accepted);
-    QCOMPARE(bracket.GetState(2), accepted ? to : from);
+    QVERIFY(bracket.setLineState(2, LineState(from)));
+    QCOMPARE(bracket.setLineState(2, LineState(to)), accepted);
+    QCOMPARE(int(bracket.lineState(2)), accepted ? to : from);
 }
 
-void LineRulesTest::clickLeavesUnknownState_data() {
+void TestLineRules::clickLeavesUnknownState_data() {
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("state");
     QTest::newRow("round 1, 7") << 0 << 7;
@@ -186,18 +186,18 @@ void LineRulesTest::clickLeavesUnknownState_data() {
 }
 
 // A state outside 0 … 4 (only a file can bring one) stays as it is, and nothing else moves.
-void LineRulesTest::clickLeavesUnknownState() {
+void TestLineRules::clickLeavesUnknownState() {
     QFETCH(int, line);
     QFETCH(int, state);
     Bracket bracket(8);
-    for (int i = 0; i < bracket.GetLineCount(); ++i) bracket.SetState(i, LINE_WON);
-    bracket.SetState(line, state);
-    const std::vector<int> before = States(bracket);
-    LeftClickLine(bracket, line);
-    QCOMPARE(States(bracket), before);
+    for (int i = 0; i < bracket.lineCount(); ++i) bracket.setLineState(i, LineState::Won);
+    bracket.setLineState(line, LineState(state));
+    const std::vector<int> before = states(bracket);
+    leftClickLine(bracket, line);
+    QCOMPARE(states(bracket), before);
 }
 
-void LineRulesTest::ruleCases_data() {
+void TestLineRules::ruleCases_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("flag");
@@ -210,11 +210,11 @@ void LineRulesTest::ruleCases_data() {
     // a win whatever it was, 0 after a reset whatever it was.
     for (int next = 0; next <= 4; ++next) {
         QTest::addRow("8: win of 0, next %d", next)
-            << 8 << 0 << int(RESULT_WIN) << next << 0 << (next == 1 ? 1 : 3) << 0;
+            << 8 << 0 << int(LineOutcome::Win) << next << 0 << (next == 1 ? 1 : 3) << 0;
         QTest::addRow("8: win of 13, final %d", next)
-            << 8 << 13 << int(RESULT_WIN) << next << 0 << 2 << 0;
+            << 8 << 13 << int(LineOutcome::Win) << next << 0 << 2 << 0;
         QTest::addRow("8: reset of 10, next %d", next)
-            << 8 << 10 << int(RESULT_RESET) << next << 0 << 0 << 0;
+            << 8 << 10 << int(LineOutcome::Reset) << next << 0 << 0 << 0;
     }
     // The opponent: a won opponent goes to 0 in round 1 and 4 later, on a win or a reset;
     // 2, 3 and 4 are never touched.
@@ -222,24 +222,24 @@ void LineRulesTest::ruleCases_data() {
         const int round1 = opp == 1 ? 0 : opp;
         const int later = opp == 1 ? 4 : opp;
         QTest::addRow("8: win of 3, opponent %d", opp)
-            << 8 << 3 << int(RESULT_WIN) << 0 << opp << 3 << round1;
+            << 8 << 3 << int(LineOutcome::Win) << 0 << opp << 3 << round1;
         QTest::addRow("8: reset of 3, opponent %d", opp)
-            << 8 << 3 << int(RESULT_RESET) << 0 << opp << 0 << round1;
+            << 8 << 3 << int(LineOutcome::Reset) << 0 << opp << 0 << round1;
         QTest::addRow("8: win of 11, opponent %d", opp)
-            << 8 << 11 << int(RESULT_WIN) << 0 << opp << 3 << later;
+            << 8 << 11 << int(LineOutcome::Win) << 0 << opp << 3 << later;
         QTest::addRow("8: reset of 12, opponent %d", opp)
-            << 8 << 12 << int(RESULT_RESET) << 0 << opp << 0 << later;
+            << 8 << 12 << int(LineOutcome::Reset) << 0 << opp << 0 << later;
     }
-    QTest::newRow("4: win of 0") << 4 << 0 << int(RESULT_WIN) << 0 << 1 << 3 << 0;
-    QTest::newRow("4: win of 4") << 4 << 4 << int(RESULT_WIN) << 0 << 1 << 2 << 4;
-    QTest::newRow("4: win of 5") << 4 << 5 << int(RESULT_WIN) << 1 << 1 << 2 << 4;
-    QTest::newRow("16: win of 27") << 16 << 27 << int(RESULT_WIN) << 0 << 1 << 3 << 4;
-    QTest::newRow("32: win of 31") << 32 << 31 << int(RESULT_WIN) << 0 << 1 << 3 << 0;
-    QTest::newRow("32: win of 60") << 32 << 60 << int(RESULT_WIN) << 1 << 1 << 2 << 4;
-    QTest::newRow("32: reset of 47") << 32 << 47 << int(RESULT_RESET) << 1 << 1 << 0 << 4;
+    QTest::newRow("4: win of 0") << 4 << 0 << int(LineOutcome::Win) << 0 << 1 << 3 << 0;
+    QTest::newRow("4: win of 4") << 4 << 4 << int(LineOutcome::Win) << 0 << 1 << 2 << 4;
+    QTest::newRow("4: win of 5") << 4 << 5 << int(LineOutcome::Win) << 1 << 1 << 2 << 4;
+    QTest::newRow("16: win of 27") << 16 << 27 << int(LineOutcome::Win) << 0 << 1 << 3 << 4;
+    QTest::newRow("32: win of 31") << 32 << 31 << int(LineOutcome::Win) << 0 << 1 << 3 << 0;
+    QTest::newRow("32: win of 60") << 32 << 60 << int(LineOutcome::Win) << 1 << 1 << 2 << 4;
+    QTest::newRow("32: reset of 47") << 32 << 47 << int(LineOutcome::Reset) << 1 << 1 << 0 << 4;
 }
 
-void LineRulesTest::ruleCases() {
+void TestLineRules::ruleCases() {
     QFETCH(int, players);
     QFETCH(int, line);
     QFETCH(int, flag);
@@ -249,19 +249,19 @@ void LineRulesTest::ruleCases() {
     QFETCH(int, opponentAfter);
 
     Bracket bracket(players);
-    const int next = NextRoundLine(players, line);
-    const int opponent = OpponentLine(players, line);
-    bracket.SetState(line, LINE_ADVANCED);
-    bracket.SetState(next, nextBefore);
-    bracket.SetState(opponent, opponentBefore);
+    const int next = nextRoundLine(players, line);
+    const int opponent = opponentLine(players, line);
+    bracket.setLineState(line, LineState::Advanced);
+    bracket.setLineState(next, LineState(nextBefore));
+    bracket.setLineState(opponent, LineState(opponentBefore));
 
-    OnLineResult(bracket, line, flag);
-    QCOMPARE(bracket.GetState(next), nextAfter);
-    QCOMPARE(bracket.GetState(opponent), opponentAfter);
-    QCOMPARE(bracket.GetState(line), int(LINE_ADVANCED));  // the rule never sets the line itself
+    carryResult(bracket, line, LineOutcome(flag));
+    QCOMPARE(int(bracket.lineState(next)), nextAfter);
+    QCOMPARE(int(bracket.lineState(opponent)), opponentAfter);
+    QCOMPARE(int(bracket.lineState(line)), int(LineState::Advanced));  // the rule never sets the line itself
 }
 
-void LineRulesTest::ruleTouchesOnlyNextAndOpponent_data() {
+void TestLineRules::ruleTouchesOnlyNextAndOpponent_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("fill");
     for (int players : {4, 8, 16, 32}) {
@@ -273,21 +273,21 @@ void LineRulesTest::ruleTouchesOnlyNextAndOpponent_data() {
 
 // Every line, win and reset, from a bracket with all lines in one state: only the next-round
 // line and the opponent may change, and the final line changes nothing.
-void LineRulesTest::ruleTouchesOnlyNextAndOpponent() {
+void TestLineRules::ruleTouchesOnlyNextAndOpponent() {
     QFETCH(int, players);
     QFETCH(int, fill);
     Bracket start(players);
-    for (int line = 0; line < start.GetLineCount(); ++line) start.SetState(line, fill);
+    for (int line = 0; line < start.lineCount(); ++line) start.setLineState(line, LineState(fill));
 
-    for (int line = 0; line < start.GetLineCount(); ++line) {
-        for (int flag : {int(RESULT_WIN), int(RESULT_RESET)}) {
+    for (int line = 0; line < start.lineCount(); ++line) {
+        for (int flag : {int(LineOutcome::Win), int(LineOutcome::Reset)}) {
             Bracket bracket = start;
-            OnLineResult(bracket, line, flag);
-            const int next = NextRoundLine(players, line);
-            const int opponent = OpponentLine(players, line);
-            for (int other = 0; other < bracket.GetLineCount(); ++other) {
+            carryResult(bracket, line, LineOutcome(flag));
+            const int next = nextRoundLine(players, line);
+            const int opponent = opponentLine(players, line);
+            for (int other = 0; other < bracket.lineCount(); ++other) {
                 if (other == next || other == opponent) continue;
-                if (bracket.GetState(other) != fill) {
+                if (int(bracket.lineState(other)) != fill) {
                     QFAIL(qPrintable(QStringLiteral("line %1 flag %2 changed line %3")
                                          .arg(line)
                                          .arg(flag)
@@ -299,21 +299,21 @@ void LineRulesTest::ruleTouchesOnlyNextAndOpponent() {
 }
 
 // A reset takes back the next-round line only; the rounds beyond keep their results.
-void LineRulesTest::resetDoesNotCascade() {
+void TestLineRules::resetDoesNotCascade() {
     Bracket bracket(16);
-    LeftClickLine(bracket, 0);   // 16 -> 3
-    LeftClickLine(bracket, 16);  // 24 -> 3
-    LeftClickLine(bracket, 24);  // 28 -> 3
-    LeftClickLine(bracket, 28);  // final 30 -> 2
-    QCOMPARE(bracket.GetState(30), 2);
+    leftClickLine(bracket, 0);   // 16 -> 3
+    leftClickLine(bracket, 16);  // 24 -> 3
+    leftClickLine(bracket, 24);  // 28 -> 3
+    leftClickLine(bracket, 28);  // final 30 -> 2
+    QCOMPARE(int(bracket.lineState(30)), 2);
 
-    UserDoubleClick(bracket, 0);
-    QCOMPARE(bracket.GetState(0), 0);
-    QCOMPARE(bracket.GetState(16), 0);
-    QCOMPARE(bracket.GetState(24), 1);
-    QCOMPARE(bracket.GetState(28), 1);
-    QCOMPARE(bracket.GetState(30), 2);
+    userDoubleClick(bracket, 0);
+    QCOMPARE(int(bracket.lineState(0)), 0);
+    QCOMPARE(int(bracket.lineState(16)), 0);
+    QCOMPARE(int(bracket.lineState(24)), 1);
+    QCOMPARE(int(bracket.lineState(28)), 1);
+    QCOMPARE(int(bracket.lineState(30)), 2);
 }
 
-QTEST_GUILESS_MAIN(LineRulesTest)
+QTEST_GUILESS_MAIN(TestLineRules)
 #include "tst_line_rules.moc"

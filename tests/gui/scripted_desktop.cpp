@@ -3,11 +3,11 @@
 #include <QTest>
 
 ScriptedDesktop::ScriptedDesktop() {
-    DesktopServices::Install(this);
+    DesktopServices::install(this);
 }
 
 ScriptedDesktop::~ScriptedDesktop() {
-    DesktopServices::Install(nullptr);
+    DesktopServices::install(nullptr);
     // An answer nobody asked for means the dialog the test expected never came.
     const qsizetype left =
         openAnswers.size() + saveAnswers.size() + saveQuestionAnswers.size() + colorAnswers.size();
@@ -18,53 +18,53 @@ ScriptedDesktop::~ScriptedDesktop() {
     }
 }
 
-QString ScriptedDesktop::ChooseOpenFile(QWidget*, const QString& title,
+QString ScriptedDesktop::chooseOpenFile(QWidget*, const QString& title,
                                         const QStringList& filters) {
     openRequests.append({title, filters, QString(), QString()});
     if (openAnswers.isEmpty()) {
-        Unexpected(QStringLiteral("open file \"%1\"").arg(title));
+        recordUnexpected(QStringLiteral("open file \"%1\"").arg(title));
         return QString();
     }
     return openAnswers.dequeue();
 }
 
-QString ScriptedDesktop::ChooseSaveFile(QWidget*, const QString& title, const QString& proposed,
+QString ScriptedDesktop::chooseSaveFile(QWidget*, const QString& title, const QString& proposed,
                                         const QStringList& filters, const QString& defaultSuffix) {
     saveRequests.append({title, filters, proposed, defaultSuffix});
     if (saveAnswers.isEmpty()) {
-        Unexpected(QStringLiteral("save file \"%1\"").arg(title));
+        recordUnexpected(QStringLiteral("save file \"%1\"").arg(title));
         return QString();
     }
     return saveAnswers.dequeue();
 }
 
-DesktopServices::SaveAnswer ScriptedDesktop::AskSave(QWidget*, const QString& text) {
+DesktopServices::SaveAnswer ScriptedDesktop::askSave(QWidget*, const QString& text) {
     questions.append(text);
     if (saveQuestionAnswers.isEmpty()) {
-        Unexpected(QStringLiteral("save question \"%1\"").arg(text));
+        recordUnexpected(QStringLiteral("save question \"%1\"").arg(text));
         return SaveAnswer::Cancel;
     }
     return saveQuestionAnswers.dequeue();
 }
 
-void ScriptedDesktop::ShowError(QWidget*, const QString& text) {
+void ScriptedDesktop::showError(QWidget*, const QString& text) {
     errors.append(text);
 }
 
-std::optional<QColor> ScriptedDesktop::ChooseColor(QWidget*, const QColor& initial) {
+std::optional<QColor> ScriptedDesktop::chooseColor(QWidget*, const QColor& initial) {
     colorRequests.append(initial);
     if (colorAnswers.isEmpty()) {
-        Unexpected(QStringLiteral("colour chooser on %1").arg(initial.name()));
+        recordUnexpected(QStringLiteral("colour chooser on %1").arg(initial.name()));
         return std::nullopt;
     }
     return colorAnswers.dequeue();
 }
 
-void ScriptedDesktop::OpenWithDesktop(const QString& path) {
+void ScriptedDesktop::openWithDesktop(const QString& path) {
     openedPaths.append(path);
 }
 
-void ScriptedDesktop::Unexpected(const QString& what) {
+void ScriptedDesktop::recordUnexpected(const QString& what) {
     unexpected.append(what);
     const QByteArray message = "ScriptedDesktop: no answer queued for " + what.toUtf8();
     QTest::qFail(message.constData(), __FILE__, __LINE__);

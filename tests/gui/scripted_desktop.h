@@ -36,21 +36,21 @@ public:
     // What was asked, in order.
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
-    QStringList questions;        // texts of AskSave
-    QStringList errors;           // texts of ShowError
-    QList<QColor> colorRequests;  // initial colours of ChooseColor
-    QStringList openedPaths;      // OpenWithDesktop
+    QStringList questions;        // texts of askSave
+    QStringList errors;           // texts of showError
+    QList<QColor> colorRequests;  // initial colours of chooseColor
+    QStringList openedPaths;      // openWithDesktop
     QStringList unexpected;       // questions that had no answer queued
 
-    QString ChooseOpenFile(QWidget* parent, const QString& title,
+    QString chooseOpenFile(QWidget* parent, const QString& title,
                            const QStringList& filters) override;
-    QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
+    QString chooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
                            const QStringList& filters, const QString& defaultSuffix) override;
-    SaveAnswer AskSave(QWidget* parent, const QString& text) override;
-    void ShowError(QWidget* parent, const QString& text) override;
-    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
-    void OpenWithDesktop(const QString& path) override;
+    SaveAnswer askSave(QWidget* parent, const QString& text) override;
+    void showError(QWidget* parent, const QString& text) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    void openWithDesktop(const QString& path) override;
 
 private:
-    void Unexpected(const QString& what);
+    void recordUnexpected(const QString& what);
 };

@@ -6,12 +6,12 @@
 #include "app_icons.h"
 #include "dialogs/about_dialog.h"
 
-class TestAboutDlg : public QObject {
+class TestAboutDialog : public QObject {
     Q_OBJECT
 
 private slots:
     void content() {
-        CAboutDlg dlg(AppIcon());
+        AboutDialog dlg(appIcon());
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("カズボのバージョン情報"));
@@ -40,7 +40,7 @@ private slots:
     void closes() {
         QFETCH(int, key);
         QFETCH(int, result);
-        CAboutDlg dlg(AppIcon());
+        AboutDialog dlg(appIcon());
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         if (key == 0) {
@@ -54,5 +54,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAboutDlg)
+QTEST_MAIN(TestAboutDialog)
 #include "tst_about_dialog.moc"

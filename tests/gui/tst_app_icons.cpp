@@ -10,7 +10,7 @@ private slots:
     void toolbarImages() {
         QSet<QByteArray> seen;
         for (int i = 0; i < kToolbarImageCount; ++i) {
-            const QImage image = ToolbarImage(i).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage image = toolbarImage(i).toImage().convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(image.size(), QSize(16, 15));
             // A picture of its own for every button, with something drawn on it.
             const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
@@ -23,12 +23,12 @@ private slots:
             }
             QVERIFY(opaque > 30);
         }
-        QVERIFY(ToolbarImage(-1).isNull());
-        QVERIFY(ToolbarImage(kToolbarImageCount).isNull());
+        QVERIFY(toolbarImage(-1).isNull());
+        QVERIFY(toolbarImage(kToolbarImageCount).isNull());
     }
 
     void iconSizes() {
-        for (const QIcon& icon : {AppIcon(), DocumentIcon()}) {
+        for (const QIcon& icon : {appIcon(), documentIcon()}) {
             const QList<QSize> sizes = icon.availableSizes();
             for (const int side : {16, 32, 48}) QVERIFY(sizes.contains(QSize(side, side)));
         }

@@ -6,7 +6,7 @@
 #include "color/color_value.h"
 
 // Every pixel of `image`: black on the outermost ring, `inside` everywhere else.
-static bool HasFrameAndFill(const QImage& image, QRgb inside, QString* where) {
+static bool hasFrameAndFill(const QImage& image, QRgb inside, QString* where) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const bool ring = x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
@@ -43,21 +43,21 @@ private slots:
         QFETCH(QString, color);
         QFETCH(QSize, size);
         QFETCH(QRgb, inside);
-        CColorSwatch swatch;
+        ColorSwatch swatch;
         swatch.resize(size);
-        swatch.SetColor(kaz::ColorFromString(color.toStdString()));
+        swatch.setColor(kaz::colorFromString(color.toStdString()));
         const QImage image = swatch.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(image.size(), size);
         QString where;
-        QVERIFY2(HasFrameAndFill(image, inside, &where), qPrintable(where));
+        QVERIFY2(hasFrameAndFill(image, inside, &where), qPrintable(where));
     }
 
-    // SetColor must bring a repaint of what is on screen, not just change what the next
+    // setColor must bring a repaint of what is on screen, not just change what the next
     // paint would draw.
     void setColorRepaints() {
-        CColorSwatch swatch;
+        ColorSwatch swatch;
         swatch.resize(20, 20);
-        swatch.SetColor(kaz::MakeColorValue(255, 255, 255));
+        swatch.setColor(kaz::makeColorValue(255, 255, 255));
         swatch.show();
         QVERIFY(QTest::qWaitForWindowExposed(&swatch));
         auto centre = [&swatch] {
@@ -66,7 +66,7 @@ private slots:
         };
         QTRY_COMPARE(centre(), QColor(255, 255, 255));
 
-        swatch.SetColor(kaz::MakeColorValue(0x12, 0x34, 0x56));
+        swatch.setColor(kaz::makeColorValue(0x12, 0x34, 0x56));
         QTRY_COMPARE(centre(), QColor(0x12, 0x34, 0x56));
     }
 };

@@ -18,14 +18,14 @@
 
 namespace {
 
-// Owns the watches of WhenShown, so that a watch whose dialog never came is gone when its test
+// Owns the watches of whenShown, so that a watch whose dialog never came is gone when its test
 // ends instead of answering a dialog of the next test.
 QObject* g_watches = nullptr;
 
 // Runs `action` on the next modal dialog of type T once it is on screen. The action ends the
 // dialog; when a check in it failed first, the dialog is ended here so that the test goes on.
 template <typename T>
-void WhenShown(std::function<void(T*)> action) {
+void whenShown(std::function<void(T*)> action) {
     auto* timer = new QTimer(g_watches);
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, action] {
@@ -41,7 +41,7 @@ void WhenShown(std::function<void(T*)> action) {
     timer->start();
 }
 
-QAbstractButton* ButtonWithText(QMessageBox* box, const QString& text) {
+QAbstractButton* buttonWithText(QMessageBox* box, const QString& text) {
     for (QAbstractButton* button : box->buttons()) {
         if (button->text() == text) return button;
     }
@@ -49,16 +49,16 @@ QAbstractButton* ButtonWithText(QMessageBox* box, const QString& text) {
 }
 
 // Types a name into the file chooser's name field, as the user would.
-void TypeFileName(QFileDialog* dialog, const QString& folder, const QString& name) {
+void typeFileName(QFileDialog* dialog, const QString& folder, const QString& name) {
     dialog->setDirectory(folder);
     auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(edit);
     edit->setText(name);
 }
 
-DesktopServices& Real() {
-    DesktopServices::Install(nullptr);
-    return DesktopServices::Instance();
+DesktopServices& realServices() {
+    DesktopServices::install(nullptr);
+    return DesktopServices::instance();
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ private slots:
         file.close();
         const QStringList filters = {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)"),
                                      QStringLiteral("すべてのﾌｧｲﾙ (*.*)")};
-        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        whenShown<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("開く"));
             QCOMPARE(dialog->nameFilters(), filters);
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
@@ -100,7 +100,7 @@ private slots:
             dialog->selectFile(path);
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        QCOMPARE(Real().ChooseOpenFile(nullptr, QStringLiteral("開く"), filters), path);
+        QCOMPARE(realServices().chooseOpenFile(nullptr, QStringLiteral("開く"), filters), path);
     }
 
     void saveChooser_data() {
@@ -122,16 +122,16 @@ private slots:
         const QString proposed = dir.filePath(QStringLiteral("新しいトーナメント表1.kaz"));
         const QStringList filters = {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)"),
                                      QStringLiteral("すべてのﾌｧｲﾙ (*.*)")};
-        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        whenShown<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("名前を付けて保存"));
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
             QCOMPARE(dialog->nameFilters(), filters);
             QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
             QCOMPARE(dialog->selectedFiles().value(0), proposed);
-            TypeFileName(dialog, dir.path(), typed);
+            typeFileName(dialog, dir.path(), typed);
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        const QString result = Real().ChooseSaveFile(nullptr, QStringLiteral("名前を付けて保存"),
+        const QString result = realServices().chooseSaveFile(nullptr, QStringLiteral("名前を付けて保存"),
                                                      proposed, filters, suffix);
         QCOMPARE(result, dir.filePath(chosen));
     }
@@ -144,20 +144,20 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.close();
         bool asked = false;
-        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
-            WhenShown<QMessageBox>([&](QMessageBox* box) {
+        whenShown<QFileDialog>([&](QFileDialog* dialog) {
+            whenShown<QMessageBox>([&](QMessageBox* box) {
                 asked = true;
                 box->button(QMessageBox::No) ? box->button(QMessageBox::No)->click()
                                              : box->reject();
             });
-            TypeFileName(dialog, dir.path(), QStringLiteral("old"));
+            typeFileName(dialog, dir.path(), QStringLiteral("old"));
             QMetaObject::invokeMethod(dialog, "accept");
             // Refusing to replace leaves the chooser open.
             QVERIFY(dialog->isVisible());
             dialog->reject();
         });
         const QString result =
-            Real().ChooseSaveFile(nullptr, QStringLiteral("名前を付けて保存"), QString(),
+            realServices().chooseSaveFile(nullptr, QStringLiteral("名前を付けて保存"), QString(),
                                   {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)")}, QStringLiteral("kaz"));
         QVERIFY(asked);
         QCOMPARE(result, QString());
@@ -175,7 +175,7 @@ private slots:
         QFETCH(QString, press);
         QFETCH(int, answer);
         const QString question = QStringLiteral("新しいトーナメント表1 への変更を保存しますか?");
-        WhenShown<QMessageBox>([&](QMessageBox* box) {
+        whenShown<QMessageBox>([&](QMessageBox* box) {
             QCOMPARE(box->windowTitle(), QStringLiteral("カズボ"));
             QCOMPARE(box->text(), question);
             QCOMPARE(box->icon(), QMessageBox::Question);
@@ -189,18 +189,18 @@ private slots:
             if (press == QLatin1String("Esc")) {
                 QTest::keyClick(box, Qt::Key_Escape);
             } else {
-                QAbstractButton* button = ButtonWithText(box, press);
+                QAbstractButton* button = buttonWithText(box, press);
                 QVERIFY(button);
                 button->click();
             }
         });
-        QCOMPARE(int(Real().AskSave(nullptr, question)), answer);
+        QCOMPARE(int(realServices().askSave(nullptr, question)), answer);
     }
 
     void errorMessage() {
         const QString text = QStringLiteral("/tmp/x.kaz が見つかりませんでした。");
         bool shown = false;
-        WhenShown<QMessageBox>([&](QMessageBox* box) {
+        whenShown<QMessageBox>([&](QMessageBox* box) {
             shown = true;
             QCOMPARE(box->windowTitle(), QStringLiteral("カズボ"));
             QCOMPARE(box->text(), text);
@@ -209,7 +209,7 @@ private slots:
             QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        Real().ShowError(nullptr, text);
+        realServices().showError(nullptr, text);
         QVERIFY(shown);
     }
 
@@ -218,7 +218,7 @@ private slots:
     void colorChooser() {
         QCOMPARE(QColorDialog::customColor(3), QColor(Qt::red));  // what Qt itself would offer
 
-        WhenShown<QColorDialog>([](QColorDialog* dialog) {
+        whenShown<QColorDialog>([](QColorDialog* dialog) {
             QCOMPARE(dialog->currentColor(), QColor(0xDC, 0x14, 0x3C));
             for (int i = 0; i < QColorDialog::customCount(); ++i) {
                 QCOMPARE(QColorDialog::customColor(i), QColor(Qt::white));
@@ -227,32 +227,32 @@ private slots:
             dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        std::optional<QColor> chosen = Real().ChooseColor(nullptr, QColor(0xDC, 0x14, 0x3C));
+        std::optional<QColor> chosen = realServices().chooseColor(nullptr, QColor(0xDC, 0x14, 0x3C));
         QCOMPARE(chosen, std::optional<QColor>(QColor(0x12, 0x34, 0x56)));
 
-        WhenShown<QColorDialog>([](QColorDialog* dialog) {
+        whenShown<QColorDialog>([](QColorDialog* dialog) {
             QCOMPARE(dialog->currentColor(), QColor(Qt::black));
             QCOMPARE(QColorDialog::customColor(0), QColor(1, 2, 3));
             dialog->reject();
         });
-        chosen = Real().ChooseColor(nullptr, QColor(Qt::black));
+        chosen = realServices().chooseColor(nullptr, QColor(Qt::black));
         QVERIFY(!chosen.has_value());
     }
 
     void installing() {
-        DesktopServices& real = Real();
+        DesktopServices& real = realServices();
         {
             ScriptedDesktop scripted;
-            QCOMPARE(&DesktopServices::Instance(), static_cast<DesktopServices*>(&scripted));
+            QCOMPARE(&DesktopServices::instance(), static_cast<DesktopServices*>(&scripted));
         }
-        QCOMPARE(&DesktopServices::Instance(), &real);
+        QCOMPARE(&DesktopServices::instance(), &real);
     }
 
     // A question the test did not expect fails it, and is answered with a cancel.
     void scriptedFailsOnUnexpectedQuestion() {
         ScriptedDesktop desktop;
         QEXPECT_FAIL("", "no answer queued: the scripted desktop fails the test", Continue);
-        const auto answer = DesktopServices::Instance().AskSave(nullptr, QStringLiteral("q"));
+        const auto answer = DesktopServices::instance().askSave(nullptr, QStringLiteral("q"));
         QCOMPARE(answer, DesktopServices::SaveAnswer::Cancel);
         QCOMPARE(desktop.unexpected.size(), 1);
     }

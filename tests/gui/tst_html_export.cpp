@@ -24,42 +24,42 @@
 namespace {
 
 // Shows the main window as the active one, so that its shortcut keys apply.
-void ShowActive(QWidget& frame) {
+void showActive(QWidget& frame) {
     frame.show();
     QApplication::setActiveWindow(&frame);
     QVERIFY(QTest::qWaitForWindowActive(&frame));
 }
 
-QByteArray ReadFile(const QString& path) {
+QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-CKaz_editView* NewFourMemberBracket(CMainFrame& frame) {
+BracketView* newFourMemberBracket(MainWindow& frame) {
     QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<CPlayerCountDlg*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<MemberCountDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         dialog->accept();
     });
-    frame.Action(ID_FILE_NEW)->trigger();
-    auto* child = qobject_cast<CChildFrame*>(frame.MdiArea()->currentSubWindow());
-    return child ? child->GetView() : nullptr;
+    frame.action(Command::FileNew)->trigger();
+    auto* child = qobject_cast<BracketWindow*>(frame.mdiArea()->currentSubWindow());
+    return child ? child->view() : nullptr;
 }
 
-void TypeScore(CKaz_line* line, const QString& score) {
+void typeScore(LineWidget* line, const QString& score) {
     QTimer::singleShot(0, [score] {
-        auto* dialog = qobject_cast<TextInputDlg*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<TextInputDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        TypeText(dialog->Edit(), score);
-        QTest::keyClick(dialog->Edit(), Qt::Key_Return);
+        typeText(dialog->edit(), score);
+        QTest::keyClick(dialog->edit(), Qt::Key_Return);
     });
     QTest::mouseClick(line, Qt::RightButton);
 }
 
-// Runs the settings dialog from its command and lets `edit` work on it before OK or Cancel.
-void RunSettings(CMainFrame& frame, std::function<void(CHtmlSettingsDlg*)> edit, bool ok) {
+// Runs the settings dialog from its command and lets `edit` work on it before OK or cancel.
+void runSettings(MainWindow& frame, std::function<void(HtmlSettingsDialog*)> edit, bool ok) {
     QTimer::singleShot(0, [edit, ok] {
-        auto* dialog = qobject_cast<CHtmlSettingsDlg*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<HtmlSettingsDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         edit(dialog);
         if (ok) {
@@ -68,7 +68,7 @@ void RunSettings(CMainFrame& frame, std::function<void(CHtmlSettingsDlg*)> edit,
             dialog->reject();
         }
     });
-    frame.Action(ID_HTML_SETTINGS)->trigger();
+    frame.action(Command::HtmlSettings)->trigger();
 }
 
 }  // namespace
@@ -86,22 +86,22 @@ private slots:
 
 void TestHtmlExport::workedExampleThroughTheEditor() {
     QTemporaryDir dir;
-    CMainFrame frame;
-    ShowActive(frame);
-    CKaz_editView* view = NewFourMemberBracket(frame);
+    MainWindow frame;
+    showActive(frame);
+    BracketView* view = newFourMemberBracket(frame);
     QVERIFY(view);
     for (int i = 0; i < 4; ++i) {
-        TypeText(view->NameEdits()[i], QStringLiteral("選手%1").arg(i + 1));
+        typeText(view->nameEdits()[i], QStringLiteral("選手%1").arg(i + 1));
     }
-    QTest::mouseClick(view->Lines()[0], Qt::LeftButton);
+    QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
     // Clicking line 0 took line 4 to "advanced"; the worked page has it open, so a double
     // click takes it back (and the final line with it).
-    QTest::mouseClick(view->Lines()[4], Qt::LeftButton);
-    QTest::mouseDClick(view->Lines()[4], Qt::LeftButton);
-    QCOMPARE(view->GetDocument()->GetState(4), 0);
-    QCOMPARE(view->GetDocument()->GetState(6), 0);
-    TypeScore(view->Lines()[0], QStringLiteral("2"));
-    TypeScore(view->Lines()[1], QStringLiteral("1"));
+    QTest::mouseClick(view->lineWidgets()[4], Qt::LeftButton);
+    QTest::mouseDClick(view->lineWidgets()[4], Qt::LeftButton);
+    QCOMPARE(view->document()->lineState(4), kaz::LineState::Open);
+    QCOMPARE(view->document()->lineState(6), kaz::LineState::Open);
+    typeScore(view->lineWidgets()[0], QStringLiteral("2"));
+    typeScore(view->lineWidgets()[1], QStringLiteral("1"));
 
     ScriptedDesktop desktop;
     const QString path = dir.filePath(QStringLiteral("page.html"));
@@ -111,30 +111,30 @@ void TestHtmlExport::workedExampleThroughTheEditor() {
     QCOMPARE(desktop.saveRequests.value(0).filters,
              QStringList({"HTMLファイル(*.html)", "HTMファイル(*.htm)", "全て(*.*)"}));
     QCOMPARE(desktop.saveRequests.value(0).defaultSuffix, QStringLiteral("html"));
-    const QByteArray page = ReadFile(path);
+    const QByteArray page = readFile(path);
     QCOMPARE(page.size(), 2768);
-    QCOMPARE(page, ReadFile(QStringLiteral(KAZ_TEST_DATA "/four_members_example.html")));
+    QCOMPARE(page, readFile(QStringLiteral(KAZ_TEST_DATA "/four_members_example.html")));
     QCOMPARE(desktop.openedPaths, QStringList({path}));
     // The names typed but never saved are in the page, and exporting changes nothing.
-    QCOMPARE(view->GetDocument()->GetPathName(), QString());
-    QVERIFY(view->GetDocument()->IsModified());  // still unsaved: exporting is no save
+    QCOMPARE(view->document()->filePath(), QString());
+    QVERIFY(view->document()->isModified());  // still unsaved: exporting is no save
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
-    frame.MdiArea()->closeAllSubWindows();
+    frame.mdiArea()->closeAllSubWindows();
     QCOMPARE(desktop.questions.size(), 1);
 }
 
 void TestHtmlExport::cancelWritesNothing() {
     QTemporaryDir dir;
-    CMainFrame frame;
-    ShowActive(frame);
-    NewFourMemberBracket(frame);
+    MainWindow frame;
+    showActive(frame);
+    newFourMemberBracket(frame);
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(QString());
-    frame.Action(ID_HTML_EXPORT)->trigger();
+    frame.action(Command::HtmlExport)->trigger();
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     QCOMPARE(desktop.openedPaths, QStringList());
     QCOMPARE(desktop.errors, QStringList());
-    frame.MdiArea()->closeAllSubWindows();
+    frame.mdiArea()->closeAllSubWindows();
 }
 
 void TestHtmlExport::unwritableTargetIsReportedAndKept_data() {
@@ -150,30 +150,30 @@ void TestHtmlExport::unwritableTargetIsReportedAndKept() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.html")));
     const QString path = dir.filePath(target);
-    CMainFrame frame;
-    ShowActive(frame);
-    NewFourMemberBracket(frame);
+    MainWindow frame;
+    showActive(frame);
+    newFourMemberBracket(frame);
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(path);
-    frame.Action(ID_HTML_EXPORT)->trigger();
+    frame.action(Command::HtmlExport)->trigger();
     QCOMPARE(desktop.errors.size(), 1);
     QVERIFY2(desktop.errors[0].endsWith(message), qPrintable(desktop.errors[0]));
     QCOMPARE(desktop.openedPaths, QStringList());
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList({"folder.html"}));
-    frame.MdiArea()->closeAllSubWindows();
+    frame.mdiArea()->closeAllSubWindows();
 }
 
 void TestHtmlExport::settingsReachDocumentScreenAndPage() {
     QTemporaryDir dir;
-    CMainFrame frame;
-    ShowActive(frame);
-    CKaz_editView* view = NewFourMemberBracket(frame);
-    CKaz_editDoc* doc = view->GetDocument();
-    QTest::mouseClick(view->Lines()[0], Qt::LeftButton);
-    RunSettings(
+    MainWindow frame;
+    showActive(frame);
+    BracketView* view = newFourMemberBracket(frame);
+    BracketDocument* doc = view->document();
+    QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
+    runSettings(
         frame,
-        [](CHtmlSettingsDlg* dialog) {
+        [](HtmlSettingsDialog* dialog) {
             const auto edits = dialog->findChildren<QLineEdit*>();
             // The rows' edits hold the five colours; find them by their text.
             for (QLineEdit* edit : edits) {
@@ -183,42 +183,42 @@ void TestHtmlExport::settingsReachDocumentScreenAndPage() {
             for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) box->setChecked(true);
         },
         true);
-    QCOMPARE(doc->GetColors().m_strBackColor, std::string("#102030"));
-    QCOMPARE(doc->GetColors().m_strWinLineColor, std::string("#00ff00"));
-    QVERIFY(doc->GetBracket().IsBoldMember());
-    QVERIFY(doc->GetBracket().IsBoldScore());
-    QTRY_COMPARE(view->Lines()[0]->grab().toImage().pixelColor(30, 17), QColor(0, 255, 0));
-    QCOMPARE(view->Lines()[0]->grab().toImage().pixelColor(30, 5), QColor(0x10, 0x20, 0x30));
-    QCOMPARE(view->Canvas()->grab().toImage().pixelColor(5, 5), QColor(0x10, 0x20, 0x30));
+    QCOMPARE(doc->colors().backgroundColor, std::string("#102030"));
+    QCOMPARE(doc->colors().winLineColor, std::string("#00ff00"));
+    QVERIFY(doc->bracket().boldMemberNames());
+    QVERIFY(doc->bracket().boldScores());
+    QTRY_COMPARE(view->lineWidgets()[0]->grab().toImage().pixelColor(30, 17), QColor(0, 255, 0));
+    QCOMPARE(view->lineWidgets()[0]->grab().toImage().pixelColor(30, 5), QColor(0x10, 0x20, 0x30));
+    QCOMPARE(view->canvas()->grab().toImage().pixelColor(5, 5), QColor(0x10, 0x20, 0x30));
 
     ScriptedDesktop desktop;
     const QString path = dir.filePath(QStringLiteral("bold.html"));
     desktop.saveAnswers.enqueue(path);
-    frame.Action(ID_HTML_EXPORT)->trigger();
-    const QByteArray page = ReadFile(path);
+    frame.action(Command::HtmlExport)->trigger();
+    const QByteArray page = readFile(path);
     QVERIFY(page.contains("color :#000000\"><B></B></TD >"));
     QVERIFY(page.contains("background-color:#102030 \" >"));
     // The colours count as a change when the bracket is closed.
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
-    frame.MdiArea()->currentSubWindow()->close();
+    frame.mdiArea()->currentSubWindow()->close();
     QCOMPARE(desktop.questions.size(), 1);
 }
 
 void TestHtmlExport::settingsCancelKeepsEverything() {
-    CMainFrame frame;
-    ShowActive(frame);
-    CKaz_editView* view = NewFourMemberBracket(frame);
-    RunSettings(
+    MainWindow frame;
+    showActive(frame);
+    BracketView* view = newFourMemberBracket(frame);
+    runSettings(
         frame,
-        [](CHtmlSettingsDlg* dialog) {
+        [](HtmlSettingsDialog* dialog) {
             for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) edit->setText("#123456");
             for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) box->setChecked(true);
         },
         false);
-    QVERIFY(view->GetDocument()->GetColors() == kaz::ColorSet());
-    QVERIFY(!view->GetDocument()->GetBracket().IsBoldMember());
-    QVERIFY(!view->GetDocument()->IsModified());
-    frame.MdiArea()->closeAllSubWindows();
+    QVERIFY(view->document()->colors() == kaz::ColorSet());
+    QVERIFY(!view->document()->bracket().boldMemberNames());
+    QVERIFY(!view->document()->isModified());
+    frame.mdiArea()->closeAllSubWindows();
 }
 
 QTEST_MAIN(TestHtmlExport)

@@ -15,40 +15,40 @@ Q_DECLARE_METATYPE(std::string)
 
 namespace {
 
-QLineEdit* Edit(CHtmlSettingsDlg& dlg, int row) {
+QLineEdit* colorEdit(HtmlSettingsDialog& dlg, int row) {
     return dlg.findChild<QLineEdit*>(QStringLiteral("colorEdit%1").arg(row));
 }
-QPushButton* Browse(CHtmlSettingsDlg& dlg, int row) {
+QPushButton* browseButton(HtmlSettingsDialog& dlg, int row) {
     return dlg.findChild<QPushButton*>(QStringLiteral("browseButton%1").arg(row));
 }
-QPushButton* Button(CHtmlSettingsDlg& dlg, const char* name) {
+QPushButton* button(HtmlSettingsDialog& dlg, const char* name) {
     return dlg.findChild<QPushButton*>(QString::fromLatin1(name));
 }
-QCheckBox* Check(CHtmlSettingsDlg& dlg, const char* name) {
+QCheckBox* check(HtmlSettingsDialog& dlg, const char* name) {
     return dlg.findChild<QCheckBox*>(QString::fromLatin1(name));
 }
 
 // The colour in the middle of a row's swatch, as painted.
-QColor SwatchColor(CHtmlSettingsDlg& dlg, int row) {
-    auto* swatch = dlg.findChild<CColorSwatch*>(QStringLiteral("swatch%1").arg(row));
+QColor swatchColor(HtmlSettingsDialog& dlg, int row) {
+    auto* swatch = dlg.findChild<ColorSwatch*>(QStringLiteral("swatch%1").arg(row));
     if (!swatch) return QColor();
     const QImage image = swatch->grab().toImage();
     return image.pixelColor(image.width() / 2, image.height() / 2);
 }
 
 // UTF-8 to the CP932 bytes the document holds.
-std::string Sjis(const char* utf8) {
-    return kaz::Utf8ToCp932(utf8).value();
+std::string sjis(const char* utf8) {
+    return kaz::utf8ToCp932(utf8).value();
 }
 
-void Open(CHtmlSettingsDlg& dlg) {
+void openDialog(HtmlSettingsDialog& dlg) {
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
 }
 
 // Replaces the whole text of a row's edit by typing it, one character (not one UTF-16 unit)
 // per key; QTest::keyClicks only takes Latin-1.
-void TypeInto(QLineEdit* edit, const QString& text) {
+void typeInto(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
@@ -60,44 +60,44 @@ void TypeInto(QLineEdit* edit, const QString& text) {
 
 }  // namespace
 
-class TestHtmlSettingsDlg : public QObject {
+class TestHtmlSettingsDialog : public QObject {
     Q_OBJECT
 
 private slots:
     void newBracketShowsDefaults() {
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(kaz::ColorSet());
-        dlg.SetBoldFlags(false, false);
-        Open(dlg);
+        HtmlSettingsDialog dlg;
+        dlg.setColorSet(kaz::ColorSet());
+        dlg.setBoldFlags(false, false);
+        openDialog(dlg);
 
         QCOMPARE(dlg.windowTitle(), QStringLiteral("HTML設定"));
         const char* const labels[] = {"勝利線色", "敗北線色", "背景色", "メンバー名表示色",
                                       "点数表示色"};
         const char* const texts[] = {"#DC143C", "#808080", "#FFFFFF", "#000000", "#FF9000"};
         for (int row = 0; row < 5; ++row) {
-            QLineEdit* edit = Edit(dlg, row);
+            QLineEdit* edit = colorEdit(dlg, row);
             QVERIFY(edit);
             // Each edit, swatch and browse button sits in the group of its own colour.
             auto* group = qobject_cast<QGroupBox*>(edit->parentWidget());
             QVERIFY(group);
             QCOMPARE(group->title(), QString::fromUtf8(labels[row]));
-            QCOMPARE(Browse(dlg, row)->parentWidget(), group);
-            QCOMPARE(Browse(dlg, row)->text(), QStringLiteral("参照"));
+            QCOMPARE(browseButton(dlg, row)->parentWidget(), group);
+            QCOMPARE(browseButton(dlg, row)->text(), QStringLiteral("参照"));
             QCOMPARE(edit->text(), QString::fromLatin1(texts[row]));
-            QCOMPARE(SwatchColor(dlg, row), QColor(QString::fromLatin1(texts[row])));
+            QCOMPARE(swatchColor(dlg, row), QColor(QString::fromLatin1(texts[row])));
         }
-        QCOMPARE(Check(dlg, "boldMemberCheck")->text(), QStringLiteral("ﾒﾝﾊﾞｰ名太字"));
-        QCOMPARE(Check(dlg, "boldScoreCheck")->text(), QStringLiteral("点数太字"));
-        QVERIFY(!Check(dlg, "boldMemberCheck")->isChecked());
-        QVERIFY(!Check(dlg, "boldScoreCheck")->isChecked());
-        QCOMPARE(Button(dlg, "okButton")->text(), QStringLiteral("OK"));
-        QVERIFY(Button(dlg, "okButton")->isDefault());
-        QCOMPARE(Button(dlg, "cancelButton")->text(), QStringLiteral("ｷｬﾝｾﾙ"));
-        QCOMPARE(QApplication::focusWidget(), Button(dlg, "okButton"));
+        QCOMPARE(check(dlg, "boldMemberCheck")->text(), QStringLiteral("ﾒﾝﾊﾞｰ名太字"));
+        QCOMPARE(check(dlg, "boldScoreCheck")->text(), QStringLiteral("点数太字"));
+        QVERIFY(!check(dlg, "boldMemberCheck")->isChecked());
+        QVERIFY(!check(dlg, "boldScoreCheck")->isChecked());
+        QCOMPARE(button(dlg, "okButton")->text(), QStringLiteral("OK"));
+        QVERIFY(button(dlg, "okButton")->isDefault());
+        QCOMPARE(button(dlg, "cancelButton")->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+        QCOMPARE(QApplication::focusWidget(), button(dlg, "okButton"));
 
-        QTest::mouseClick(Button(dlg, "okButton"), Qt::LeftButton);
+        QTest::mouseClick(button(dlg, "okButton"), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QVERIFY(dlg.GetColorSet() == kaz::ColorSet());
+        QVERIFY(dlg.colorSet() == kaz::ColorSet());
     }
 
     void typedTextIsStored_data() {
@@ -115,14 +115,14 @@ private slots:
         // Lengths are CP932 bytes: four characters, seven bytes.
         QTest::newRow("full-width letters, 7 bytes")
             << 0 << "#ＡＢＣ"
-            << "#ＡＢＣ" << Sjis("#ＡＢＣ") << QColor(0, 0, 0);
+            << "#ＡＢＣ" << sjis("#ＡＢＣ") << QColor(0, 0, 0);
         QTest::newRow("seven full-width, 14 bytes")
             << 0 << "＃ＡＢＣＤＥＦ"
             << "＃ＡＢＣＤＥＦ" << std::string("#000000") << QColor(0, 0, 0);
         // Characters CP932 cannot hold are refused as they are typed; the rest stays.
         QTest::newRow("outside CP932 refused")
             << 1 << "#한①ab😀cd"
-            << "#①abcd" << Sjis("#①abcd") << QColor(0, 0xAB, 0xCD);
+            << "#①abcd" << sjis("#①abcd") << QColor(0, 0xAB, 0xCD);
     }
     void typedTextIsStored() {
         QFETCH(int, row);
@@ -130,37 +130,37 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(std::string, stored);
         QFETCH(QColor, swatch);
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(kaz::ColorSet());
-        Open(dlg);
-        TypeInto(Edit(dlg, row), typed);
+        HtmlSettingsDialog dlg;
+        dlg.setColorSet(kaz::ColorSet());
+        openDialog(dlg);
+        typeInto(colorEdit(dlg, row), typed);
 
-        QCOMPARE(Edit(dlg, row)->text(), shown);
-        QCOMPARE(SwatchColor(dlg, row), swatch);
-        QTest::mouseClick(Button(dlg, "okButton"), Qt::LeftButton);
+        QCOMPARE(colorEdit(dlg, row)->text(), shown);
+        QCOMPARE(swatchColor(dlg, row), swatch);
+        QTest::mouseClick(button(dlg, "okButton"), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         kaz::ColorSet expected;
-        expected.At(row) = stored;
-        QCOMPARE(dlg.GetColorSet().At(row), stored);
-        QVERIFY(dlg.GetColorSet() == expected);
+        expected.at(row) = stored;
+        QCOMPARE(dlg.colorSet().at(row), stored);
+        QVERIFY(dlg.colorSet() == expected);
     }
 
     // Every change counts, not only the final text: a colour becomes black the moment one
     // character goes, and comes back when the field holds 7 bytes again.
     void swatchFollowsEachKeystroke() {
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(kaz::ColorSet());
-        Open(dlg);
-        QLineEdit* edit = Edit(dlg, 0);
+        HtmlSettingsDialog dlg;
+        dlg.setColorSet(kaz::ColorSet());
+        openDialog(dlg);
+        QLineEdit* edit = colorEdit(dlg, 0);
         edit->setFocus();
         edit->end(false);
         QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(edit->text(), QStringLiteral("#DC143"));
-        QCOMPARE(SwatchColor(dlg, 0), QColor(0, 0, 0));
-        QCOMPARE(dlg.GetColorSet().m_strWinLineColor, std::string("#000000"));
+        QCOMPARE(swatchColor(dlg, 0), QColor(0, 0, 0));
+        QCOMPARE(dlg.colorSet().winLineColor, std::string("#000000"));
         QTest::keyClick(edit, Qt::Key_D);
-        QCOMPARE(SwatchColor(dlg, 0), QColor(0xDC, 0x14, 0x3D));
-        QCOMPARE(dlg.GetColorSet().m_strWinLineColor, std::string("#DC143d"));
+        QCOMPARE(swatchColor(dlg, 0), QColor(0xDC, 0x14, 0x3D));
+        QCOMPARE(dlg.colorSet().winLineColor, std::string("#DC143d"));
     }
 
     void loadedStringsGoThroughTheCheck_data() {
@@ -170,7 +170,7 @@ private slots:
         QTest::newRow("empty") << std::string() << "" << std::string("#000000");
         QTest::newRow("short") << std::string("#FFF") << "#FFF" << std::string("#000000");
         QTest::newRow("long") << std::string("#12345678") << "#12345678" << std::string("#000000");
-        QTest::newRow("two-byte character") << Sjis("赤") << "赤" << std::string("#000000");
+        QTest::newRow("two-byte character") << sjis("赤") << "赤" << std::string("#000000");
         // Bytes that are not CP932 are shown as stand-ins but kept as they were.
         QTest::newRow("damaged bytes kept")
             << std::string("#\x80\x80\x80\x80\x80\x80") << "#\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"
@@ -181,32 +181,32 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(std::string, stored);
         kaz::ColorSet colors;
-        colors.m_strScoreColor = loaded;
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(colors);
-        Open(dlg);
-        QCOMPARE(Edit(dlg, 4)->text(), shown);
-        QCOMPARE(SwatchColor(dlg, 4), QColor(0, 0, 0));
+        colors.scoreColor = loaded;
+        HtmlSettingsDialog dlg;
+        dlg.setColorSet(colors);
+        openDialog(dlg);
+        QCOMPARE(colorEdit(dlg, 4)->text(), shown);
+        QCOMPARE(swatchColor(dlg, 4), QColor(0, 0, 0));
         QTest::keyClick(&dlg, Qt::Key_Return);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(dlg.GetColorSet().m_strScoreColor, stored);
-        QCOMPARE(dlg.GetColorSet().m_strWinLineColor, std::string("#DC143C"));
+        QCOMPARE(dlg.colorSet().scoreColor, stored);
+        QCOMPARE(dlg.colorSet().winLineColor, std::string("#DC143C"));
     }
 
     // Editing damaged text: the stand-ins can be typed around, and count as one byte each.
     void editingAroundDamagedBytes() {
         kaz::ColorSet colors;
-        colors.m_strMemberColor = "#\x80\x80\x80\x80\x80";
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(colors);
-        Open(dlg);
-        QCOMPARE(dlg.GetColorSet().m_strMemberColor, std::string("#000000"));
-        QLineEdit* edit = Edit(dlg, 3);
+        colors.memberColor = "#\x80\x80\x80\x80\x80";
+        HtmlSettingsDialog dlg;
+        dlg.setColorSet(colors);
+        openDialog(dlg);
+        QCOMPARE(dlg.colorSet().memberColor, std::string("#000000"));
+        QLineEdit* edit = colorEdit(dlg, 3);
         edit->setFocus();
         edit->end(false);
         QTest::keyClick(edit, Qt::Key_1);
         QCOMPARE(edit->text().size(), 7);
-        QCOMPARE(dlg.GetColorSet().m_strMemberColor, std::string("#?????1"));
+        QCOMPARE(dlg.colorSet().memberColor, std::string("#?????1"));
     }
 
     void browse_data() {
@@ -236,23 +236,23 @@ private slots:
         QFETCH(QColor, swatch);
         ScriptedDesktop desktop;
         desktop.colorAnswers.enqueue(answer);
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(kaz::ColorSet());
-        Open(dlg);
-        if (!typedFirst.isEmpty()) TypeInto(Edit(dlg, row), typedFirst);
-        const kaz::ColorSet before = dlg.GetColorSet();
+        HtmlSettingsDialog dlg;
+        dlg.setColorSet(kaz::ColorSet());
+        openDialog(dlg);
+        if (!typedFirst.isEmpty()) typeInto(colorEdit(dlg, row), typedFirst);
+        const kaz::ColorSet before = dlg.colorSet();
 
-        QTest::mouseClick(Browse(dlg, row), Qt::LeftButton);
+        QTest::mouseClick(browseButton(dlg, row), Qt::LeftButton);
         QCOMPARE(desktop.colorRequests, QList<QColor>{initial});
-        QCOMPARE(Edit(dlg, row)->text(), shown);
-        QCOMPARE(SwatchColor(dlg, row), swatch);
+        QCOMPARE(colorEdit(dlg, row)->text(), shown);
+        QCOMPARE(swatchColor(dlg, row), swatch);
         kaz::ColorSet expected = before;
-        expected.At(row) = stored;
-        QVERIFY(dlg.GetColorSet() == expected);
+        expected.at(row) = stored;
+        QVERIFY(dlg.colorSet() == expected);
         QVERIFY(dlg.isVisible());
     }
 
-    // The flags change only through OK, and SetBoldFlags takes the score flag first.
+    // The flags change only through OK, and setBoldFlags takes the score flag first.
     void boldFlags_data() {
         QTest::addColumn<bool>("score");
         QTest::addColumn<bool>("member");
@@ -267,21 +267,21 @@ private slots:
         QFETCH(bool, member);
         QFETCH(bool, clickMember);
         QFETCH(bool, clickScore);
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(kaz::ColorSet());
-        dlg.SetBoldFlags(score, member);
-        Open(dlg);
-        QCOMPARE(Check(dlg, "boldScoreCheck")->isChecked(), score);
-        QCOMPARE(Check(dlg, "boldMemberCheck")->isChecked(), member);
-        if (clickMember) QTest::mouseClick(Check(dlg, "boldMemberCheck"), Qt::LeftButton);
-        if (clickScore) QTest::mouseClick(Check(dlg, "boldScoreCheck"), Qt::LeftButton);
+        HtmlSettingsDialog dlg;
+        dlg.setColorSet(kaz::ColorSet());
+        dlg.setBoldFlags(score, member);
+        openDialog(dlg);
+        QCOMPARE(check(dlg, "boldScoreCheck")->isChecked(), score);
+        QCOMPARE(check(dlg, "boldMemberCheck")->isChecked(), member);
+        if (clickMember) QTest::mouseClick(check(dlg, "boldMemberCheck"), Qt::LeftButton);
+        if (clickScore) QTest::mouseClick(check(dlg, "boldScoreCheck"), Qt::LeftButton);
         // Nothing is read back before OK.
-        QCOMPARE(dlg.m_bBoldMember, member);
-        QCOMPARE(dlg.m_bBoldScore, score);
-        QTest::mouseClick(Button(dlg, "okButton"), Qt::LeftButton);
+        QCOMPARE(dlg.boldMemberNames(), member);
+        QCOMPARE(dlg.boldScores(), score);
+        QTest::mouseClick(button(dlg, "okButton"), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(dlg.m_bBoldMember, member != clickMember);
-        QCOMPARE(dlg.m_bBoldScore, score != clickScore);
+        QCOMPARE(dlg.boldMemberNames(), member != clickMember);
+        QCOMPARE(dlg.boldScores(), score != clickScore);
     }
 
     void cancelChangesNothing_data() {
@@ -292,16 +292,16 @@ private slots:
     }
     void cancelChangesNothing() {
         QFETCH(int, how);
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(kaz::ColorSet());
-        dlg.SetBoldFlags(false, true);
-        Open(dlg);
-        TypeInto(Edit(dlg, 0), QStringLiteral("#123456"));
-        QTest::mouseClick(Check(dlg, "boldMemberCheck"), Qt::LeftButton);
-        QTest::mouseClick(Check(dlg, "boldScoreCheck"), Qt::LeftButton);
+        HtmlSettingsDialog dlg;
+        dlg.setColorSet(kaz::ColorSet());
+        dlg.setBoldFlags(false, true);
+        openDialog(dlg);
+        typeInto(colorEdit(dlg, 0), QStringLiteral("#123456"));
+        QTest::mouseClick(check(dlg, "boldMemberCheck"), Qt::LeftButton);
+        QTest::mouseClick(check(dlg, "boldScoreCheck"), Qt::LeftButton);
         switch (how) {
             case 0:
-                QTest::mouseClick(Button(dlg, "cancelButton"), Qt::LeftButton);
+                QTest::mouseClick(button(dlg, "cancelButton"), Qt::LeftButton);
                 break;
             case 1:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -312,14 +312,14 @@ private slots:
         }
         QVERIFY(!dlg.isVisible());
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
-        QCOMPARE(dlg.m_bBoldMember, true);
-        QCOMPARE(dlg.m_bBoldScore, false);
+        QCOMPARE(dlg.boldMemberNames(), true);
+        QCOMPARE(dlg.boldScores(), false);
     }
 
     void tabOrder() {
-        CHtmlSettingsDlg dlg;
-        dlg.SetColorSet(kaz::ColorSet());
-        Open(dlg);
+        HtmlSettingsDialog dlg;
+        dlg.setColorSet(kaz::ColorSet());
+        openDialog(dlg);
         const QStringList expected = {
             "cancelButton",   "colorEdit0",    "browseButton0", "colorEdit1",    "colorEdit2",
             "colorEdit3",     "browseButton1", "browseButton2", "browseButton3", "boldMemberCheck",
@@ -334,5 +334,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHtmlSettingsDlg)
+QTEST_MAIN(TestHtmlSettingsDialog)
 #include "tst_html_settings_dialog.moc"

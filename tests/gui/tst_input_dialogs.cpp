@@ -7,28 +7,33 @@
 #include <QtTest>
 #include <functional>
 
-#include "document/bracket_document.h"
-#include "type_text.h"
+#include "bracket/member_count.h"
+#include "common/cp932_text.h"
 #include "dialogs/member_count_dialog.h"
 #include "dialogs/text_input_dialog.h"
+#include "type_text.h"
 
 namespace {
 
-// Runs `answer` on the member-count dialog once it is shown, then New on a fresh document.
-int PlayersAfterNew(std::function<void(CPlayerCountDlg*)> answer, bool* created) {
+// Runs `answer` on the member-count dialog once it is shown; the member count its text gives,
+// or 0 (no bracket) when it was cancelled or its text is none of the four items.
+int membersAfterNew(std::function<void(MemberCountDialog*)> answer, bool* created) {
     QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<CPlayerCountDlg*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<MemberCountDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         answer(dialog);
     });
-    CKaz_editDoc doc;
-    *created = doc.OnNewDocument(nullptr);
-    return doc.GetPlayers();
+    MemberCountDialog dialog;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const std::optional<std::string> text = toCp932(dialog.countText());
+    const int members = accepted && text ? kaz::memberCountFromText(*text) : 0;
+    *created = members != 0;
+    return members;
 }
 
 }  // namespace
 
-class TestEditorDialogs : public QObject {
+class TestInputDialogs : public QObject {
     Q_OBJECT
 private slots:
     void playerCountDialogTexts();
@@ -37,26 +42,25 @@ private slots:
     void textDialogOpensEmptyAtPointer_data();
     void textDialogOpensEmptyAtPointer();
     void championFieldTakesFifteenBytes();
-    void trimRemovesSingleByteBlanksOnly();
 };
 
-void TestEditorDialogs::playerCountDialogTexts() {
-    CPlayerCountDlg dialog;
+void TestInputDialogs::playerCountDialogTexts() {
+    MemberCountDialog dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("新規トーナメント表　人数設定"));
-    QComboBox* combo = dialog.ComboBox();
+    QComboBox* combo = dialog.comboBox();
     QVERIFY(combo->isEditable());
     QCOMPARE(combo->count(), 4);
     const QStringList items = {"4人用", "8人用", "16人用", "32人用"};
     for (int i = 0; i < 4; ++i) QCOMPARE(combo->itemText(i), items[i]);
     QCOMPARE(combo->currentText(), QStringLiteral("4人用"));
-    QCOMPARE(dialog.m_strCount, QStringLiteral("4人用"));
-    QVERIFY(dialog.OkButton()->isDefault());
+    QCOMPARE(dialog.countText(), QStringLiteral("4人用"));
+    QVERIFY(dialog.okButton()->isDefault());
     QStringList buttons;
     for (auto* button : dialog.findChildren<QPushButton*>()) buttons << button->text();
     QVERIFY(buttons.contains(QStringLiteral("ｷｬﾝｾﾙ")));
 }
 
-void TestEditorDialogs::newBracketFromDialog_data() {
+void TestInputDialogs::newBracketFromDialog_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("created");
     QTest::addColumn<int>("players");
@@ -72,23 +76,23 @@ void TestEditorDialogs::newBracketFromDialog_data() {
     QTest::newRow("close box") << "close" << false << 0;
 }
 
-void TestEditorDialogs::newBracketFromDialog() {
+void TestInputDialogs::newBracketFromDialog() {
     QFETCH(QString, action);
     QFETCH(bool, created);
     QFETCH(int, players);
     bool wasCreated = false;
-    const int result = PlayersAfterNew(
-        [action](CPlayerCountDlg* dialog) {
+    const int result = membersAfterNew(
+        [action](MemberCountDialog* dialog) {
             if (action == "enter") {
-                QTest::keyClick(dialog->OkButton(), Qt::Key_Return);
+                QTest::keyClick(dialog->okButton(), Qt::Key_Return);
             } else if (action.startsWith("list:")) {
-                dialog->ComboBox()->setCurrentIndex(action.mid(5).toInt());
-                QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+                dialog->comboBox()->setCurrentIndex(action.mid(5).toInt());
+                QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
             } else if (action.startsWith("type:")) {
-                QLineEdit* edit = dialog->ComboBox()->lineEdit();
+                QLineEdit* edit = dialog->comboBox()->lineEdit();
                 edit->clear();
-                TypeText(edit, action.mid(5));
-                QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+                typeText(edit, action.mid(5));
+                QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
             } else if (action == "escape") {
                 QTest::keyClick(dialog, Qt::Key_Escape);
             } else if (action == "cancel") {
@@ -104,48 +108,41 @@ void TestEditorDialogs::newBracketFromDialog() {
     if (created) QCOMPARE(result, players);
 }
 
-void TestEditorDialogs::textDialogOpensEmptyAtPointer_data() {
+void TestInputDialogs::textDialogOpensEmptyAtPointer_data() {
     QTest::addColumn<bool>("champion");
     QTest::newRow("score") << false;
     QTest::newRow("champion") << true;
 }
 
-void TestEditorDialogs::textDialogOpensEmptyAtPointer() {
+void TestInputDialogs::textDialogOpensEmptyAtPointer() {
     QFETCH(bool, champion);
     QCursor::setPos(QPoint(1000, 700));
-    std::unique_ptr<TextInputDlg> dialog;
+    std::unique_ptr<TextInputDialog> dialog;
     if (champion) {
-        dialog = std::make_unique<CChampionNameDlg>();
+        dialog = std::make_unique<ChampionDialog>();
     } else {
-        dialog = std::make_unique<CScoreInputDlg>();
+        dialog = std::make_unique<ScoreDialog>();
     }
     QCOMPARE(dialog->windowTitle(),
              champion ? QStringLiteral("優勝者名入力") : QStringLiteral("点数入力"));
-    QCOMPARE(dialog->Edit()->text(), QString());
+    QCOMPARE(dialog->edit()->text(), QString());
     QVERIFY(dialog->findChildren<QPushButton*>().isEmpty());
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     QCOMPARE(dialog->pos(), QCursor::pos());  // not pulled back onto the screen
-    QVERIFY(dialog->Edit()->hasFocus());
+    QVERIFY(dialog->edit()->hasFocus());
 }
 
-void TestEditorDialogs::championFieldTakesFifteenBytes() {
-    CChampionNameDlg dialog;
-    TypeText(dialog.Edit(), QStringLiteral("1234567890ABCDEFG"));
-    QCOMPARE(dialog.Edit()->text(), QStringLiteral("1234567890ABCDE"));
-    dialog.Edit()->clear();
-    TypeText(dialog.Edit(), QStringLiteral("優勝者優勝者優勝者"));
-    QCOMPARE(dialog.Edit()->text(), QStringLiteral("優勝者優勝者優"));
-    TypeText(dialog.Edit(), QStringLiteral("A"));
-    QCOMPARE(dialog.GetText().size(), size_t(15));
+void TestInputDialogs::championFieldTakesFifteenBytes() {
+    ChampionDialog dialog;
+    typeText(dialog.edit(), QStringLiteral("1234567890ABCDEFG"));
+    QCOMPARE(dialog.edit()->text(), QStringLiteral("1234567890ABCDE"));
+    dialog.edit()->clear();
+    typeText(dialog.edit(), QStringLiteral("優勝者優勝者優勝者"));
+    QCOMPARE(dialog.edit()->text(), QStringLiteral("優勝者優勝者優"));
+    typeText(dialog.edit(), QStringLiteral("A"));
+    QCOMPARE(dialog.enteredText().size(), size_t(15));
 }
 
-void TestEditorDialogs::trimRemovesSingleByteBlanksOnly() {
-    QCOMPARE(TrimScore(" \t3 - 1\r\n"), std::string("3 - 1"));
-    QCOMPARE(TrimScore("   "), std::string());
-    // An ideographic space is text, not a single-byte blank.
-    QCOMPARE(TrimScore("\x81\x40" "1 "), std::string("\x81\x40" "1"));
-}
-
-QTEST_MAIN(TestEditorDialogs)
+QTEST_MAIN(TestInputDialogs)
 #include "tst_input_dialogs.moc"

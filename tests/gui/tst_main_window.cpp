@@ -32,7 +32,7 @@
 namespace {
 
 // Shows the main window as the active one, so that its shortcut keys apply.
-void ShowActive(QWidget& frame) {
+void showActive(QWidget& frame) {
     frame.show();
     QApplication::setActiveWindow(&frame);
     QVERIFY(QTest::qWaitForWindowActive(&frame));
@@ -40,7 +40,7 @@ void ShowActive(QWidget& frame) {
 
 // Runs `answer` on the next modal dialog of type T.
 template <typename T>
-void OnNextDialog(std::function<void(T*)> answer) {
+void onNextDialog(std::function<void(T*)> answer) {
     QTimer::singleShot(0, [answer] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         QVERIFY2(dialog, "the expected dialog did not open");
@@ -48,28 +48,28 @@ void OnNextDialog(std::function<void(T*)> answer) {
     });
 }
 
-void CloseNextDialog() {
-    OnNextDialog<QDialog>([](QDialog* dialog) { dialog->reject(); });
+void closeNextDialog() {
+    onNextDialog<QDialog>([](QDialog* dialog) { dialog->reject(); });
 }
 
 // New through Ctrl+N, choosing list item `item` (0: 4 members … 3: 32 members).
-void NewBracket(CMainFrame& frame, int item = 0) {
-    OnNextDialog<CPlayerCountDlg>([item](CPlayerCountDlg* dialog) {
-        dialog->ComboBox()->setCurrentIndex(item);
+void newBracket(MainWindow& frame, int item = 0) {
+    onNextDialog<MemberCountDialog>([item](MemberCountDialog* dialog) {
+        dialog->comboBox()->setCurrentIndex(item);
         dialog->accept();
     });
-    frame.Action(ID_FILE_NEW)->trigger();
+    frame.action(Command::FileNew)->trigger();
     // The offscreen platform leaves no window active once a dialog has closed.
-    ShowActive(frame);
+    showActive(frame);
 }
 
-CKaz_editView* ActiveView(CMainFrame& frame) {
-    auto* child = qobject_cast<CChildFrame*>(frame.MdiArea()->currentSubWindow());
-    return child ? child->GetView() : nullptr;
+BracketView* activeView(MainWindow& frame) {
+    auto* child = qobject_cast<BracketWindow*>(frame.mdiArea()->currentSubWindow());
+    return child ? child->view() : nullptr;
 }
 
 // Menu titles, and for each menu its items as "id text" with "-" for a separator.
-QStringList MenuItems(QMenu* menu) {
+QStringList menuItems(QMenu* menu) {
     QStringList items;
     for (QAction* action : menu->actions()) {
         items << (action->isSeparator()
@@ -79,27 +79,27 @@ QStringList MenuItems(QMenu* menu) {
     return items;
 }
 
-QStringList MenuTitles(CMainFrame& frame) {
+QStringList menuTitles(MainWindow& frame) {
     QStringList titles;
     for (QAction* action : frame.menuBar()->actions()) titles << action->text();
     return titles;
 }
 
-QMenu* MenuNamed(CMainFrame& frame, const QString& title) {
+QMenu* menuNamed(MainWindow& frame, const QString& title) {
     for (QAction* action : frame.menuBar()->actions()) {
         if (action->text() == title) return action->menu();
     }
     return nullptr;
 }
 
-QByteArray ReadFile(const QString& path) {
+QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
 
-class TestMainFrame : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -125,26 +125,26 @@ private:
     QTemporaryDir m_config;
 };
 
-void TestMainFrame::initTestCase() {
+void TestMainWindow::initTestCase() {
     // Settings of this run stay apart from the user's own.
     qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
 }
 
-void TestMainFrame::menusWithoutBracket() {
-    CMainFrame frame;
+void TestMainWindow::menusWithoutBracket() {
+    MainWindow frame;
     QCOMPARE(frame.windowTitle(), QStringLiteral("カズボー"));
-    QCOMPARE(MenuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
-    QCOMPARE(MenuItems(MenuNamed(frame, "ﾌｧｲﾙ(&F)")),
+    QCOMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+    QCOMPARE(menuItems(menuNamed(frame, "ﾌｧｲﾙ(&F)")),
              QStringList({"57600 新規作成(&N)\tCtrl+N", "57601 開く(&O)...\tCtrl+O", "-",
                           "57616 最近使ったﾌｧｲﾙ", "-", "57665 ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
-    QVERIFY(!frame.Action(ID_FILE_MRU_FILE1)->isEnabled());
-    QCOMPARE(MenuItems(MenuNamed(frame, "表示(&V)")),
+    QVERIFY(!frame.action(Command::RecentFile1)->isEnabled());
+    QCOMPARE(menuItems(menuNamed(frame, "表示(&V)")),
              QStringList({"59392 ﾂｰﾙ ﾊﾞｰ(&T)", "59393 ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
-    QCOMPARE(MenuItems(MenuNamed(frame, "ﾍﾙﾌﾟ(&H)")),
+    QCOMPARE(menuItems(menuNamed(frame, "ﾍﾙﾌﾟ(&H)")),
              QStringList({"57664 Kaz_edit のﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
     // Without a bracket window the bracket's commands do nothing.
     ScriptedDesktop desktop;
-    ShowActive(frame);
+    showActive(frame);
     QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
@@ -152,61 +152,61 @@ void TestMainFrame::menusWithoutBracket() {
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-void TestMainFrame::menusWithBracket() {
-    CMainFrame frame;
-    ShowActive(frame);
-    NewBracket(frame);
-    QCOMPARE(frame.MdiArea()->subWindowList().size(), 1);
+void TestMainWindow::menusWithBracket() {
+    MainWindow frame;
+    showActive(frame);
+    newBracket(frame);
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
     QCOMPARE(frame.windowTitle(), QStringLiteral("カズボー - 新しいトーナメント表1"));
-    QCOMPARE(MenuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "ツール(&T)", "表示(&V)",
+    QCOMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "ツール(&T)", "表示(&V)",
                                              "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"}));
-    QCOMPARE(MenuItems(MenuNamed(frame, "ﾌｧｲﾙ(&F)")),
+    QCOMPARE(menuItems(menuNamed(frame, "ﾌｧｲﾙ(&F)")),
              QStringList({"57600 新規作成(&N)\tCtrl+N", "57601 開く(&O)...\tCtrl+O",
                           "57602 閉じる(&C)", "57603 上書き保存(&S)\tCtrl+S",
                           "57604 名前を付けて保存(&A)...", "-", "57616 最近使ったﾌｧｲﾙ", "-",
                           "57665 ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
-    QCOMPARE(MenuItems(MenuNamed(frame, "編集(&E)")),
+    QCOMPARE(menuItems(menuNamed(frame, "編集(&E)")),
              QStringList({"57643 元に戻す(&U)\tCtrl+Z", "-", "57635 切り取り(&T)\tCtrl+X",
                           "57634 ｺﾋﾟｰ(&C)\tCtrl+C", "57637 貼り付け(&P)\tCtrl+V"}));
-    for (QAction* action : MenuNamed(frame, "編集(&E)")->actions()) {
+    for (QAction* action : menuNamed(frame, "編集(&E)")->actions()) {
         QVERIFY(action->isSeparator() || !action->isEnabled());
     }
-    QCOMPARE(MenuItems(MenuNamed(frame, "ツール(&T)")),
+    QCOMPARE(menuItems(menuNamed(frame, "ツール(&T)")),
              QStringList({"32774 HTML化(&H)\tCtrl+T", "32776 HTML設定(&S)\tCtrl+H"}));
-    QVERIFY(frame.Action(ID_HTML_EXPORT)->isEnabled());
-    QCOMPARE(MenuItems(MenuNamed(frame, "ｳｨﾝﾄﾞｳ(&W)")).mid(0, 4),
+    QVERIFY(frame.action(Command::HtmlExport)->isEnabled());
+    QCOMPARE(menuItems(menuNamed(frame, "ｳｨﾝﾄﾞｳ(&W)")).mid(0, 4),
              QStringList({"57648 新しいｳｨﾝﾄﾞｳを開く(&N)", "57650 重ねて表示(&C)",
                           "57651 並べて表示(&T)", "57649 ｱｲｺﾝの整列(&A)"}));
     // The last bracket window closing brings the short menu back.
-    frame.MdiArea()->closeAllSubWindows();
-    QTRY_COMPARE(MenuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+    frame.mdiArea()->closeAllSubWindows();
+    QTRY_COMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
     QCOMPARE(frame.windowTitle(), QStringLiteral("カズボー"));
-    QVERIFY(!frame.Action(ID_HTML_EXPORT)->isEnabled());
+    QVERIFY(!frame.action(Command::HtmlExport)->isEnabled());
 }
 
-void TestMainFrame::newCancelledKeepsTitleNumber() {
-    CMainFrame frame;
-    ShowActive(frame);
-    CloseNextDialog();
-    frame.Action(ID_FILE_NEW)->trigger();
-    QCOMPARE(frame.MdiArea()->subWindowList().size(), 0);
-    OnNextDialog<CPlayerCountDlg>([](CPlayerCountDlg* dialog) {
-        dialog->ComboBox()->setEditText(QStringLiteral("5人用"));
+void TestMainWindow::newCancelledKeepsTitleNumber() {
+    MainWindow frame;
+    showActive(frame);
+    closeNextDialog();
+    frame.action(Command::FileNew)->trigger();
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 0);
+    onNextDialog<MemberCountDialog>([](MemberCountDialog* dialog) {
+        dialog->comboBox()->setEditText(QStringLiteral("5人用"));
         dialog->accept();
     });
-    frame.Action(ID_FILE_NEW)->trigger();
-    QCOMPARE(frame.MdiArea()->subWindowList().size(), 0);
-    NewBracket(frame, 3);
-    QCOMPARE(frame.MdiArea()->currentSubWindow()->windowTitle(),
+    frame.action(Command::FileNew)->trigger();
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 0);
+    newBracket(frame, 3);
+    QCOMPARE(frame.mdiArea()->currentSubWindow()->windowTitle(),
              QStringLiteral("新しいトーナメント表1"));
-    QCOMPARE(ActiveView(frame)->GetDocument()->GetPlayers(), 32);
-    NewBracket(frame, 1);
-    QCOMPARE(frame.MdiArea()->currentSubWindow()->windowTitle(),
+    QCOMPARE(activeView(frame)->document()->memberCount(), 32);
+    newBracket(frame, 1);
+    QCOMPARE(frame.mdiArea()->currentSubWindow()->windowTitle(),
              QStringLiteral("新しいトーナメント表2"));
-    frame.DocManager()->CloseAllDocuments();
+    frame.documentManager()->closeAllDocuments();
 }
 
-void TestMainFrame::shortcutsReachTheirCommands_data() {
+void TestMainWindow::shortcutsReachTheirCommands_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("expected");
@@ -219,14 +219,14 @@ void TestMainFrame::shortcutsReachTheirCommands_data() {
     QTest::newRow("Shift+F1") << int(Qt::Key_F1) << int(Qt::ShiftModifier) << "dialog";
 }
 
-void TestMainFrame::shortcutsReachTheirCommands() {
+void TestMainWindow::shortcutsReachTheirCommands() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, expected);
-    CMainFrame frame;
-    ShowActive(frame);
-    NewBracket(frame);
-    CMemberEdit* box = ActiveView(frame)->NameEdits()[0];
+    MainWindow frame;
+    showActive(frame);
+    newBracket(frame);
+    MemberNameEdit* box = activeView(frame)->nameEdits()[0];
     box->setFocus();
     QTRY_VERIFY(box->hasFocus());
 
@@ -235,7 +235,7 @@ void TestMainFrame::shortcutsReachTheirCommands() {
     if (expected == "open") desktop.openAnswers.enqueue(QString());
     if (expected == "save" || expected == "export") desktop.saveAnswers.enqueue(QString());
     if (expected == "dialog") {
-        OnNextDialog<QDialog>([&dialogSeen](QDialog* dialog) {
+        onNextDialog<QDialog>([&dialogSeen](QDialog* dialog) {
             dialogSeen = true;
             dialog->reject();
         });
@@ -246,17 +246,17 @@ void TestMainFrame::shortcutsReachTheirCommands() {
     if (expected == "export") QCOMPARE(desktop.saveRequests.value(0).defaultSuffix, "html");
     if (expected == "dialog") QVERIFY(dialogSeen);
     QCOMPARE(box->text(), QString());  // the key went to its command, not into the box
-    frame.DocManager()->CloseAllDocuments();
+    frame.documentManager()->closeAllDocuments();
 }
 
-void TestMainFrame::editKeysStayWithNameBox() {
-    CMainFrame frame;
-    ShowActive(frame);
-    NewBracket(frame);
-    const auto& boxes = ActiveView(frame)->NameEdits();
+void TestMainWindow::editKeysStayWithNameBox() {
+    MainWindow frame;
+    showActive(frame);
+    newBracket(frame);
+    const auto& boxes = activeView(frame)->nameEdits();
     boxes[0]->setFocus();
     QTRY_VERIFY(boxes[0]->hasFocus());
-    TypeText(boxes[0], QStringLiteral("田中"));
+    typeText(boxes[0], QStringLiteral("田中"));
     QTest::keyClick(boxes[0], Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(boxes[0], Qt::Key_C, Qt::ControlModifier);
     boxes[1]->setFocus();
@@ -265,25 +265,25 @@ void TestMainFrame::editKeysStayWithNameBox() {
     QCOMPARE(boxes[1]->text(), QStringLiteral("田中"));
     QTest::keyClick(boxes[1], Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(boxes[1]->text(), QString());
-    frame.DocManager()->CloseAllDocuments();
+    frame.documentManager()->closeAllDocuments();
 }
 
-void TestMainFrame::toolbarAndStatusBar() {
-    CMainFrame frame;
+void TestMainWindow::toolbarAndStatusBar() {
+    MainWindow frame;
     QList<int> ids;
-    for (QAction* action : frame.ToolBar()->actions()) {
+    for (QAction* action : frame.toolBar()->actions()) {
         ids << (action->isSeparator() ? 0 : action->data().toInt());
     }
     QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 32774, 32776, 0,
                               57664}));
-    QCOMPARE(frame.ToolBar()->iconSize(), QSize(16, 15));
-    QCOMPARE(frame.ToolBar()->allowedAreas(), Qt::AllToolBarAreas);
-    QVERIFY(frame.ToolBar()->isMovable());
-    QCOMPARE(frame.Action(ID_FILE_NEW)->toolTip(), QStringLiteral("新規ﾌｧｲﾙ"));
-    QCOMPARE(frame.Action(ID_FILE_NEW)->statusTip(), QStringLiteral("新規にﾌｧｲﾙを作成"));
-    QCOMPARE(frame.Action(ID_HTML_SETTINGS)->toolTip(), QStringLiteral("HTML設定"));
-    QCOMPARE(frame.Action(ID_HTML_SETTINGS)->statusTip(), QStringLiteral("背景色、線の色など設定"));
-    QCOMPARE(frame.Action(ID_APP_ABOUT)->toolTip(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    QCOMPARE(frame.toolBar()->iconSize(), QSize(16, 15));
+    QCOMPARE(frame.toolBar()->allowedAreas(), Qt::AllToolBarAreas);
+    QVERIFY(frame.toolBar()->isMovable());
+    QCOMPARE(frame.action(Command::FileNew)->toolTip(), QStringLiteral("新規ﾌｧｲﾙ"));
+    QCOMPARE(frame.action(Command::FileNew)->statusTip(), QStringLiteral("新規にﾌｧｲﾙを作成"));
+    QCOMPARE(frame.action(Command::HtmlSettings)->toolTip(), QStringLiteral("HTML設定"));
+    QCOMPARE(frame.action(Command::HtmlSettings)->statusTip(), QStringLiteral("背景色、線の色など設定"));
+    QCOMPARE(frame.action(Command::AppAbout)->toolTip(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
 
     QCOMPARE(frame.statusBar()->currentMessage(),
              QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。"));
@@ -295,37 +295,37 @@ void TestMainFrame::toolbarAndStatusBar() {
     QCOMPARE(frame.statusBar()->currentMessage(),
              QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。"));
     QStringList panes;
-    for (QLabel* pane : frame.IndicatorPanes()) panes << pane->objectName();
+    for (QLabel* pane : frame.indicatorPanes()) panes << pane->objectName();
     QCOMPARE(panes, QStringList({"ｶﾅ", "CAP", "NUM", "SCRL"}));
 
-    ShowActive(frame);
-    QVERIFY(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
-    frame.Action(ID_VIEW_TOOLBAR)->trigger();
-    QVERIFY(!frame.ToolBar()->isVisible());
-    QVERIFY(!frame.Action(ID_VIEW_TOOLBAR)->isChecked());
-    frame.Action(ID_VIEW_STATUS_BAR)->trigger();
+    showActive(frame);
+    QVERIFY(frame.action(Command::ViewToolBar)->isChecked());
+    frame.action(Command::ViewToolBar)->trigger();
+    QVERIFY(!frame.toolBar()->isVisible());
+    QVERIFY(!frame.action(Command::ViewToolBar)->isChecked());
+    frame.action(Command::ViewStatusBar)->trigger();
     QVERIFY(!frame.statusBar()->isVisible());
-    QVERIFY(!frame.Action(ID_VIEW_STATUS_BAR)->isChecked());
+    QVERIFY(!frame.action(Command::ViewStatusBar)->isChecked());
 }
 
-void TestMainFrame::saveThenOpenGivesBackTheBracket() {
+void TestMainWindow::saveThenOpenGivesBackTheBracket() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("大会.kaz"));
-    CMainFrame frame;
-    ShowActive(frame);
-    NewBracket(frame, 1);
-    CKaz_editView* view = ActiveView(frame);
-    CKaz_editDoc* doc = view->GetDocument();
-    TypeText(view->NameEdits()[0], QStringLiteral("選手A"));
-    TypeText(view->NameEdits()[7], QStringLiteral("ﾊﾝｶｸ"));
-    QTest::mouseClick(view->Lines()[0], Qt::LeftButton);
-    QTest::mouseClick(view->Lines()[8], Qt::LeftButton);
-    doc->SetScore(0, "3");
-    doc->SetChampion("\x97\x44\x8F\x9F");  // 優勝
+    MainWindow frame;
+    showActive(frame);
+    newBracket(frame, 1);
+    BracketView* view = activeView(frame);
+    BracketDocument* doc = view->document();
+    typeText(view->nameEdits()[0], QStringLiteral("選手A"));
+    typeText(view->nameEdits()[7], QStringLiteral("ﾊﾝｶｸ"));
+    QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
+    QTest::mouseClick(view->lineWidgets()[8], Qt::LeftButton);
+    doc->setLineScore(0, "3");
+    doc->setChampion("\x97\x44\x8F\x9F");  // 優勝
     kaz::ColorSet colors;
-    colors.m_strBackColor = "#EEEEEE";
-    doc->SetHtmlSettings(colors, true, true);
-    const kaz::Bracket before = doc->GetBracket();
+    colors.backgroundColor = "#EEEEEE";
+    doc->setHtmlSettings(colors, true, true);
+    const kaz::Bracket before = doc->bracket();
 
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(path);
@@ -333,34 +333,34 @@ void TestMainFrame::saveThenOpenGivesBackTheBracket() {
     QCOMPARE(desktop.saveRequests.value(0).proposed, QStringLiteral("新しいトーナメント表1.kaz"));
     QCOMPARE(desktop.saveRequests.value(0).filters,
              QStringList({"kaz ﾌｧｲﾙ (*.kaz)", "すべてのﾌｧｲﾙ (*.*)"}));
-    QCOMPARE(ReadFile(path), QByteArray::fromStdString(kaz::WriteKaz(before)));
-    QCOMPARE(frame.MdiArea()->currentSubWindow()->windowTitle(), QStringLiteral("大会.kaz"));
-    QVERIFY(!doc->IsModified());
-    frame.MdiArea()->currentSubWindow()->close();  // saved: nothing to ask
-    QTRY_COMPARE(frame.MdiArea()->subWindowList().size(), 0);
+    QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writeKaz(before)));
+    QCOMPARE(frame.mdiArea()->currentSubWindow()->windowTitle(), QStringLiteral("大会.kaz"));
+    QVERIFY(!doc->isModified());
+    frame.mdiArea()->currentSubWindow()->close();  // saved: nothing to ask
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 0);
 
     desktop.openAnswers.enqueue(path);
-    frame.Action(ID_FILE_OPEN)->trigger();
+    frame.action(Command::FileOpen)->trigger();
     QCOMPARE(desktop.openRequests.value(0).title, QStringLiteral("開く"));
-    CKaz_editView* reopened = ActiveView(frame);
+    BracketView* reopened = activeView(frame);
     QVERIFY(reopened);
-    const kaz::Bracket& after = reopened->GetDocument()->GetBracket();
-    QCOMPARE(reopened->NameEdits()[0]->text(), QStringLiteral("選手A"));
-    QCOMPARE(reopened->NameEdits()[7]->text(), QStringLiteral("ﾊﾝｶｸ"));
-    for (int i = 0; i < before.GetLineCount(); ++i) {
-        QCOMPARE(after.GetState(i), before.GetState(i));
-        QCOMPARE(after.GetScore(i), before.GetScore(i));
+    const kaz::Bracket& after = reopened->document()->bracket();
+    QCOMPARE(reopened->nameEdits()[0]->text(), QStringLiteral("選手A"));
+    QCOMPARE(reopened->nameEdits()[7]->text(), QStringLiteral("ﾊﾝｶｸ"));
+    for (int i = 0; i < before.lineCount(); ++i) {
+        QCOMPARE(after.lineState(i), before.lineState(i));
+        QCOMPARE(after.lineScore(i), before.lineScore(i));
     }
-    QCOMPARE(after.GetChampion(), before.GetChampion());
-    QVERIFY(after.GetColors() == before.GetColors());
-    QVERIFY(!after.IsBoldMember());
-    QVERIFY(!after.IsBoldScore());
-    QVERIFY(!reopened->GetDocument()->IsModified());
+    QCOMPARE(after.champion(), before.champion());
+    QVERIFY(after.colors() == before.colors());
+    QVERIFY(!after.boldMemberNames());
+    QVERIFY(!after.boldScores());
+    QVERIFY(!reopened->document()->isModified());
     QCOMPARE(desktop.errors, QStringList());
-    frame.DocManager()->CloseAllDocuments();
+    frame.documentManager()->closeAllDocuments();
 }
 
-void TestMainFrame::saveQuestion_data() {
+void TestMainWindow::saveQuestion_data() {
     QTest::addColumn<QString>("change");
     QTest::addColumn<bool>("asked");
     QTest::newRow("untouched") << "" << false;
@@ -374,37 +374,37 @@ void TestMainFrame::saveQuestion_data() {
     QTest::newRow("bold only") << "bold" << false;
 }
 
-void TestMainFrame::saveQuestion() {
+void TestMainWindow::saveQuestion() {
     QFETCH(QString, change);
     QFETCH(bool, asked);
-    CMainFrame frame;
-    ShowActive(frame);
-    NewBracket(frame);
-    CKaz_editView* view = ActiveView(frame);
-    CKaz_editDoc* doc = view->GetDocument();
-    if (change.startsWith("name")) TypeText(view->NameEdits()[2], QStringLiteral("x"));
-    if (change == "name back") QTest::keyClick(view->NameEdits()[2], Qt::Key_Backspace);
-    if (change.startsWith("line")) QTest::mouseClick(view->Lines()[6], Qt::LeftButton);
-    if (change == "line back") QTest::mouseClick(view->Lines()[6], Qt::LeftButton);
-    if (change == "score") doc->SetScore(1, "1");
-    if (change == "champion") doc->SetChampion("A");
+    MainWindow frame;
+    showActive(frame);
+    newBracket(frame);
+    BracketView* view = activeView(frame);
+    BracketDocument* doc = view->document();
+    if (change.startsWith("name")) typeText(view->nameEdits()[2], QStringLiteral("x"));
+    if (change == "name back") QTest::keyClick(view->nameEdits()[2], Qt::Key_Backspace);
+    if (change.startsWith("line")) QTest::mouseClick(view->lineWidgets()[6], Qt::LeftButton);
+    if (change == "line back") QTest::mouseClick(view->lineWidgets()[6], Qt::LeftButton);
+    if (change == "score") doc->setLineScore(1, "1");
+    if (change == "champion") doc->setChampion("A");
     kaz::ColorSet colors;
-    colors.m_strWinLineColor = "#0000FF";
-    if (change == "colour") doc->SetHtmlSettings(colors, false, false);
-    if (change == "bold") doc->SetHtmlSettings(kaz::ColorSet(), true, true);
+    colors.winLineColor = "#0000FF";
+    if (change == "colour") doc->setHtmlSettings(colors, false, false);
+    if (change == "bold") doc->setHtmlSettings(kaz::ColorSet(), true, true);
 
     ScriptedDesktop desktop;
     if (asked) desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
-    frame.MdiArea()->currentSubWindow()->close();
+    frame.mdiArea()->currentSubWindow()->close();
     QCOMPARE(desktop.questions.size(), asked ? 1 : 0);
     if (asked) {
         QCOMPARE(desktop.questions[0],
                  QStringLiteral("新しいトーナメント表1 への変更を保存しますか?"));
     }
-    QTRY_COMPARE(frame.MdiArea()->subWindowList().size(), 0);
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 0);
 }
 
-void TestMainFrame::saveQuestionOnEveryClosePath_data() {
+void TestMainWindow::saveQuestionOnEveryClosePath_data() {
     QTest::addColumn<QString>("path");
     QTest::newRow("close box") << "box";
     QTest::newRow("閉じる") << "close";
@@ -412,28 +412,28 @@ void TestMainFrame::saveQuestionOnEveryClosePath_data() {
     QTest::newRow("main window closed") << "main";
 }
 
-void TestMainFrame::saveQuestionOnEveryClosePath() {
+void TestMainWindow::saveQuestionOnEveryClosePath() {
     QFETCH(QString, path);
     QTemporaryDir dir;
-    CMainFrame frame;
-    ShowActive(frame);
-    NewBracket(frame);
-    ActiveView(frame)->GetDocument()->SetChampion("A");
+    MainWindow frame;
+    showActive(frame);
+    newBracket(frame);
+    activeView(frame)->document()->setChampion("A");
     auto close = [&] {
-        if (path == "box") frame.MdiArea()->currentSubWindow()->close();
-        if (path == "close") frame.Action(ID_FILE_CLOSE)->trigger();
-        if (path == "exit") frame.Action(ID_APP_EXIT)->trigger();
+        if (path == "box") frame.mdiArea()->currentSubWindow()->close();
+        if (path == "close") frame.action(Command::FileClose)->trigger();
+        if (path == "exit") frame.action(Command::AppExit)->trigger();
         if (path == "main") frame.close();
     };
     ScriptedDesktop desktop;
-    // Cancel keeps everything open.
+    // cancel keeps everything open.
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::Cancel);
     close();
     QCOMPARE(desktop.questions.size(), 1);
     QTest::qWait(0);
-    QCOMPARE(frame.MdiArea()->subWindowList().size(), 1);
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
     QVERIFY(frame.isVisible());
-    QVERIFY(ActiveView(frame)->GetDocument()->IsModified());
+    QVERIFY(activeView(frame)->document()->isModified());
 
     // Yes saves, then closes.
     const QString file = dir.filePath(QStringLiteral("a.kaz"));
@@ -442,42 +442,42 @@ void TestMainFrame::saveQuestionOnEveryClosePath() {
     close();
     QCOMPARE(desktop.questions.size(), 2);
     QVERIFY(QFile::exists(file));
-    QTRY_COMPARE(frame.MdiArea()->subWindowList().size(), 0);
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 0);
 }
 
-void TestMainFrame::failedSaveKeepsFileAndQuestion() {
+void TestMainWindow::failedSaveKeepsFileAndQuestion() {
     QTemporaryDir dir;
-    CMainFrame frame;
-    ShowActive(frame);
-    NewBracket(frame);
-    CKaz_editDoc* doc = ActiveView(frame)->GetDocument();
-    doc->SetScore(0, "1");
+    MainWindow frame;
+    showActive(frame);
+    newBracket(frame);
+    BracketDocument* doc = activeView(frame)->document();
+    doc->setLineScore(0, "1");
     ScriptedDesktop desktop;
     const QString bad = dir.filePath(QStringLiteral("missing/folder/a.kaz"));
     desktop.saveAnswers.enqueue(bad);
-    frame.Action(ID_FILE_SAVE)->trigger();
+    frame.action(Command::FileSave)->trigger();
     QCOMPARE(desktop.errors.size(), 1);
     QVERIFY2(desktop.errors[0].endsWith(QStringLiteral(" には無効なﾊﾟｽが含まれています。")),
              qPrintable(desktop.errors[0]));
-    QVERIFY(doc->IsModified());
-    QVERIFY(doc->GetPathName().isEmpty());
+    QVERIFY(doc->isModified());
+    QVERIFY(doc->filePath().isEmpty());
 
     // A target that cannot be replaced stays as it was, and the question comes again.
     const QString folder = dir.filePath(QStringLiteral("taken.kaz"));
     QVERIFY(QDir().mkdir(folder));
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::Yes);
     desktop.saveAnswers.enqueue(folder);
-    frame.MdiArea()->currentSubWindow()->close();
+    frame.mdiArea()->currentSubWindow()->close();
     QCOMPARE(desktop.errors.size(), 2);
     QVERIFY(QFileInfo(folder).isDir());
-    QCOMPARE(frame.MdiArea()->subWindowList().size(), 1);
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
-    frame.MdiArea()->currentSubWindow()->close();
+    frame.mdiArea()->currentSubWindow()->close();
     QCOMPARE(desktop.questions.size(), 2);
-    QTRY_COMPARE(frame.MdiArea()->subWindowList().size(), 0);
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 0);
 }
 
-void TestMainFrame::openFailures_data() {
+void TestMainWindow::openFailures_data() {
     QTest::addColumn<QByteArray>("content");  // "missing": no file at all; "fifo": a FIFO
     QTest::addColumn<QString>("message");
     QTest::newRow("missing") << QByteArray("missing") << " が見つかりませんでした。";
@@ -485,18 +485,18 @@ void TestMainFrame::openFailures_data() {
     QTest::newRow("foreign") << QByteArray("<html>not a bracket</html>")
                              << "予期しないﾌｧｲﾙ形式です。";
     kaz::Bracket bracket(4);
-    const QByteArray whole = QByteArray::fromStdString(kaz::WriteKaz(bracket));
+    const QByteArray whole = QByteArray::fromStdString(kaz::writeKaz(bracket));
     QTest::newRow("truncated") << whole.left(whole.size() - 3) << "予期しないﾌｧｲﾙ形式です。";
     QTest::newRow("4 MiB + 1") << whole.leftJustified((4 << 20) + 1, '\0')
                                << "予期しないﾌｧｲﾙ形式です。";
-    bracket.GetColors().At(2) = "#FFFFFF0";
+    bracket.colors().at(2) = "#FFFFFF0";
     QTest::newRow("colour of 8 bytes")
-        << QByteArray::fromStdString(kaz::WriteKaz(bracket)) << "予期しないﾌｧｲﾙ形式です。";
+        << QByteArray::fromStdString(kaz::writeKaz(bracket)) << "予期しないﾌｧｲﾙ形式です。";
     // No writer will ever come: opening must not wait for one.
     QTest::newRow("FIFO") << QByteArray("fifo") << "予期しないﾌｧｲﾙ形式です。";
 }
 
-void TestMainFrame::openFailures() {
+void TestMainWindow::openFailures() {
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
     QTemporaryDir dir;
@@ -508,38 +508,38 @@ void TestMainFrame::openFailures() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    CMainFrame frame;
+    MainWindow frame;
     ScriptedDesktop desktop;
     desktop.openAnswers.enqueue(path);
-    frame.Action(ID_FILE_OPEN)->trigger();
+    frame.action(Command::FileOpen)->trigger();
     QCOMPARE(desktop.errors.size(), 1);
     QVERIFY2(desktop.errors[0].endsWith(message), qPrintable(desktop.errors[0]));
-    QCOMPARE(frame.MdiArea()->subWindowList().size(), 0);
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 0);
 }
 
-void TestMainFrame::secondWindowOnOneBracket() {
-    CMainFrame frame;
-    ShowActive(frame);
-    NewBracket(frame);
-    frame.Action(ID_WINDOW_NEW)->trigger();
-    const auto windows = frame.MdiArea()->subWindowList(QMdiArea::CreationOrder);
+void TestMainWindow::secondWindowOnOneBracket() {
+    MainWindow frame;
+    showActive(frame);
+    newBracket(frame);
+    frame.action(Command::WindowNew)->trigger();
+    const auto windows = frame.mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QCOMPARE(windows.size(), 2);
     QCOMPARE(windows[0]->windowTitle(), QStringLiteral("新しいトーナメント表1:1"));
     QCOMPARE(windows[1]->windowTitle(), QStringLiteral("新しいトーナメント表1:2"));
     // The Window menu lists both, the active one checked.
-    QMenu* windowMenu = MenuNamed(frame, "ｳｨﾝﾄﾞｳ(&W)");
+    QMenu* windowMenu = menuNamed(frame, "ｳｨﾝﾄﾞｳ(&W)");
     emit windowMenu->aboutToShow();
-    const QStringList listed = MenuItems(windowMenu).mid(4);
+    const QStringList listed = menuItems(windowMenu).mid(4);
     QCOMPARE(listed, QStringList({"-", "0 &1 新しいトーナメント表1:1", "0 &2 新しいトーナメント表1:2"}));
     QVERIFY(windowMenu->actions().last()->isChecked());
     windowMenu->actions()[5]->trigger();
-    QCOMPARE(frame.MdiArea()->currentSubWindow(), windows[0]);
-    auto* second = qobject_cast<CChildFrame*>(windows[1]);
-    QTest::mouseClick(second->GetView()->Lines()[0], Qt::LeftButton);
+    QCOMPARE(frame.mdiArea()->currentSubWindow(), windows[0]);
+    auto* second = qobject_cast<BracketWindow*>(windows[1]);
+    QTest::mouseClick(second->view()->lineWidgets()[0], Qt::LeftButton);
 
     ScriptedDesktop desktop;
     windows[1]->close();  // not the last window: nothing asked
-    QTRY_COMPARE(frame.MdiArea()->subWindowList().size(), 1);
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 1);
     QTRY_COMPARE(windows[0]->windowTitle(), QStringLiteral("新しいトーナメント表1"));
     QCOMPARE(desktop.questions.size(), 0);
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
@@ -547,28 +547,28 @@ void TestMainFrame::secondWindowOnOneBracket() {
     QCOMPARE(desktop.questions.size(), 1);
 }
 
-void TestMainFrame::recentFilesAcrossRestart() {
+void TestMainWindow::recentFilesAcrossRestart() {
     QTemporaryDir dir;
     QStringList paths;
     for (int i = 0; i < 5; ++i) {
         paths << dir.filePath(QStringLiteral("r%1.kaz").arg(i));
         QFile file(paths.last());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(kaz::WriteKaz(kaz::Bracket(4))));
+        file.write(QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4))));
     }
     {
-        CMainFrame frame;
+        MainWindow frame;
         ScriptedDesktop desktop;
         for (const QString& path : paths) {
             desktop.openAnswers.enqueue(path);
-            frame.Action(ID_FILE_OPEN)->trigger();
+            frame.action(Command::FileOpen)->trigger();
         }
-        QCOMPARE(frame.MdiArea()->subWindowList().size(), 5);
+        QCOMPARE(frame.mdiArea()->subWindowList().size(), 5);
         frame.close();
     }
-    CMainFrame frame;
-    QMenu* file = MenuNamed(frame, "ﾌｧｲﾙ(&F)");
-    QStringList entries = MenuItems(file).mid(3, 4);
+    MainWindow frame;
+    QMenu* file = menuNamed(frame, "ﾌｧｲﾙ(&F)");
+    QStringList entries = menuItems(file).mid(3, 4);
     QCOMPARE(entries, QStringList({"57616 &1 " + paths[4], "57617 &2 " + paths[3],
                                    "57618 &3 " + paths[2], "57619 &4 " + paths[1]}));
 
@@ -578,14 +578,14 @@ void TestMainFrame::recentFilesAcrossRestart() {
     file->actions()[4]->trigger();
     QCOMPARE(desktop.errors.size(), 1);
     QVERIFY(desktop.errors[0].endsWith(QStringLiteral(" が見つかりませんでした。")));
-    QCOMPARE(frame.MdiArea()->subWindowList().size(), 0);
-    file = MenuNamed(frame, "ﾌｧｲﾙ(&F)");
-    QCOMPARE(MenuItems(file).mid(3, 3),
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 0);
+    file = menuNamed(frame, "ﾌｧｲﾙ(&F)");
+    QCOMPARE(menuItems(file).mid(3, 3),
              QStringList({"57616 &1 " + paths[4], "57617 &2 " + paths[2], "57618 &3 " + paths[1]}));
     file->actions()[3]->trigger();
-    QCOMPARE(frame.MdiArea()->subWindowList().size(), 1);
-    QCOMPARE(frame.MdiArea()->currentSubWindow()->windowTitle(), QStringLiteral("r4.kaz"));
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(frame.mdiArea()->currentSubWindow()->windowTitle(), QStringLiteral("r4.kaz"));
 }
 
-QTEST_MAIN(TestMainFrame)
+QTEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"

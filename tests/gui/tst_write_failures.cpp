@@ -20,17 +20,17 @@
 
 namespace {
 
-QByteArray ReadFile(const QString& path) {
+QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QStringList Entries(const QString& dir) {
+QStringList entries(const QString& dir) {
     return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
@@ -52,12 +52,12 @@ public:
     }
 };
 
-CKaz_editDoc* ActiveDocument(CMainFrame& frame) {
-    auto* child = qobject_cast<CChildFrame*>(frame.MdiArea()->currentSubWindow());
-    return child ? child->GetDocument() : nullptr;
+BracketDocument* activeDocument(MainWindow& frame) {
+    auto* child = qobject_cast<BracketWindow*>(frame.mdiArea()->currentSubWindow());
+    return child ? child->document() : nullptr;
 }
 
-void AddFailureRows() {
+void addFailureRows() {
     QTest::addColumn<QString>("call");
     QTest::addColumn<int>("error");
     QTest::addColumn<int>("after");
@@ -81,9 +81,9 @@ class TestWriteFailures : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void saveKeepsOldFileAndQuestion_data() { AddFailureRows(); }
+    void saveKeepsOldFileAndQuestion_data() { addFailureRows(); }
     void saveKeepsOldFileAndQuestion();
-    void exportKeepsOldPageAndOpensNothing_data() { AddFailureRows(); }
+    void exportKeepsOldPageAndOpensNothing_data() { addFailureRows(); }
     void exportKeepsOldPageAndOpensNothing();
     void outOfMemoryKeepsEveryWindow();
 
@@ -104,25 +104,25 @@ void TestWriteFailures::saveKeepsOldFileAndQuestion() {
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("b.kaz"));
-    const QByteArray old = QByteArray::fromStdString(kaz::WriteKaz(kaz::Bracket(8)));
-    QVERIFY(WriteFile(path, old));
-    CMainFrame frame;
-    QVERIFY(frame.DocManager()->OpenDocumentFile(path));
-    CKaz_editDoc* doc = ActiveDocument(frame);
-    doc->SetScore(0, "3");
+    const QByteArray old = QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(8)));
+    QVERIFY(writeFile(path, old));
+    MainWindow frame;
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    BracketDocument* doc = activeDocument(frame);
+    doc->setLineScore(0, "3");
 
     ScriptedDesktop desktop;
     {
         const Fault fault(dir.path(), call, error, after, named);
-        frame.Action(ID_FILE_SAVE)->trigger();
+        frame.action(Command::FileSave)->trigger();
     }
     QCOMPARE(desktop.errors, QStringList{path + message});
-    QVERIFY(ReadFile(path) == old);
-    QCOMPARE(Entries(dir.path()), QStringList{QStringLiteral("b.kaz")});
-    QVERIFY(doc->IsModified());
+    QVERIFY(readFile(path) == old);
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("b.kaz")});
+    QVERIFY(doc->isModified());
     // Closing still asks.
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
-    frame.MdiArea()->closeAllSubWindows();
+    frame.mdiArea()->closeAllSubWindows();
     QCOMPARE(desktop.questions.size(), 1);
 }
 
@@ -134,23 +134,23 @@ void TestWriteFailures::exportKeepsOldPageAndOpensNothing() {
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("page.html"));
-    QVERIFY(WriteFile(page, "old page"));
-    CMainFrame frame;
+    QVERIFY(writeFile(page, "old page"));
+    MainWindow frame;
     ScriptedDesktop desktop;
     const QString bracket = dir.filePath(QStringLiteral("b.kaz"));
-    QVERIFY(WriteFile(bracket, QByteArray::fromStdString(kaz::WriteKaz(kaz::Bracket(4)))));
-    QVERIFY(frame.DocManager()->OpenDocumentFile(bracket));
+    QVERIFY(writeFile(bracket, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
+    QVERIFY(frame.documentManager()->openDocumentFile(bracket));
 
     desktop.saveAnswers.enqueue(page);
     {
         const Fault fault(dir.path(), call, error, after, named);
-        frame.Action(ID_HTML_EXPORT)->trigger();
+        frame.action(Command::HtmlExport)->trigger();
     }
     QCOMPARE(desktop.errors, QStringList{page + message});
     QCOMPARE(desktop.openedPaths, QStringList());
-    QCOMPARE(ReadFile(page), QByteArray("old page"));
-    QCOMPARE(Entries(dir.path()), QStringList({"b.kaz", "page.html"}));
-    frame.MdiArea()->closeAllSubWindows();
+    QCOMPARE(readFile(page), QByteArray("old page"));
+    QCOMPARE(entries(dir.path()), QStringList({"b.kaz", "page.html"}));
+    frame.mdiArea()->closeAllSubWindows();
 }
 
 // Running out of memory while opening is a message; the brackets already open stay.
@@ -158,22 +158,22 @@ void TestWriteFailures::outOfMemoryKeepsEveryWindow() {
     if (KAZ_SANITIZED) QSKIP("the sanitizers bring their own allocator");
     QTemporaryDir dir;
     kaz::Bracket big(4);
-    big.SetChampion(std::string(3 << 20, 'x'));
+    big.setChampion(std::string(3 << 20, 'x'));
     const QString path = dir.filePath(QStringLiteral("big.kaz"));
-    QVERIFY(WriteFile(path, QByteArray::fromStdString(kaz::WriteKaz(big))));
+    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(big))));
     const QString small = dir.filePath(QStringLiteral("small.kaz"));
-    QVERIFY(WriteFile(small, QByteArray::fromStdString(kaz::WriteKaz(kaz::Bracket(4)))));
-    CMainFrame frame;
-    QVERIFY(frame.DocManager()->OpenDocumentFile(small));
+    QVERIFY(writeFile(small, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
+    MainWindow frame;
+    QVERIFY(frame.documentManager()->openDocumentFile(small));
     ScriptedDesktop desktop;
 
     qputenv("KAZ_FAULT_MALLOC_MIN", "1048576");
-    const bool opened = frame.DocManager()->OpenDocumentFile(path);
+    const bool opened = frame.documentManager()->openDocumentFile(path);
     qunsetenv("KAZ_FAULT_MALLOC_MIN");
     QVERIFY(!opened);
     QCOMPARE(desktop.errors, QStringList{QStringLiteral("ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。")});
-    QCOMPARE(frame.MdiArea()->subWindowList().size(), 1);
-    frame.MdiArea()->closeAllSubWindows();
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    frame.mdiArea()->closeAllSubWindows();
 }
 
 QTEST_MAIN(TestWriteFailures)

@@ -25,45 +25,45 @@
 
 namespace {
 
-const char* Setting(const char* name) {
+const char* setting(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
-long Number(const char* name, long fallback) {
-    const char* value = Setting(name);
+long number(const char* name, long fallback) {
+    const char* value = setting(name);
     return value != nullptr ? std::strtol(value, nullptr, 10) : fallback;
 }
 
-bool IsCall(const char* call) {
-    const char* value = Setting("KAZ_FAULT_CALL");
+bool isCall(const char* call) {
+    const char* value = setting("KAZ_FAULT_CALL");
     return value != nullptr && std::strcmp(value, call) == 0;
 }
 
-bool InFaultDir(const char* path) {
-    const char* dir = Setting("KAZ_FAULT_DIR");
+bool inFaultDir(const char* path) {
+    const char* dir = setting("KAZ_FAULT_DIR");
     return dir != nullptr && path != nullptr && std::strncmp(path, dir, std::strlen(dir)) == 0;
 }
 
 // Whether the file behind `fd` lies in the folder (an unnamed file shows as "dir/#123 (deleted)").
-bool FdInFaultDir(int fd) {
-    if (Setting("KAZ_FAULT_DIR") == nullptr || fd < 0) return false;
+bool fdInFaultDir(int fd) {
+    if (setting("KAZ_FAULT_DIR") == nullptr || fd < 0) return false;
     char link[64];
     char path[4096];
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
     const ssize_t n = ::readlink(link, path, sizeof path - 1);
     if (n <= 0) return false;
     path[n] = '\0';
-    return InFaultDir(path);
+    return inFaultDir(path);
 }
 
 template <typename F>
-F Real(const char* name) {
+F libcFunction(const char* name) {
     return reinterpret_cast<F>(::dlsym(RTLD_NEXT, name));
 }
 
-int Fail() {
-    errno = static_cast<int>(Number("KAZ_FAULT_ERRNO", EIO));
+int fail() {
+    errno = static_cast<int>(number("KAZ_FAULT_ERRNO", EIO));
     return -1;
 }
 
@@ -76,7 +76,7 @@ struct Written {
 };
 Written g_written[kMaxFd];
 
-long& WrittenTo(int fd) {
+long& writtenTo(int fd) {
     static long spare;
     struct stat st;
     if (fd >= kMaxFd || ::fstat(fd, &st) != 0) return spare = 0;
@@ -85,16 +85,16 @@ long& WrittenTo(int fd) {
     return w.bytes;
 }
 
-int OpenWith(const char* name, const char* path, int flags, va_list args) {
+int openWith(const char* name, const char* path, int flags, va_list args) {
     mode_t mode = 0;
     if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
         mode = static_cast<mode_t>(va_arg(args, int));
     }
-    if ((flags & O_TMPFILE) == O_TMPFILE && Setting("KAZ_FAULT_NO_TMPFILE") && InFaultDir(path)) {
+    if ((flags & O_TMPFILE) == O_TMPFILE && setting("KAZ_FAULT_NO_TMPFILE") && inFaultDir(path)) {
         errno = EOPNOTSUPP;
         return -1;
     }
-    return Real<int (*)(const char*, int, ...)>(name)(path, flags, mode);
+    return libcFunction<int (*)(const char*, int, ...)>(name)(path, flags, mode);
 }
 
 }  // namespace
@@ -102,17 +102,17 @@ int OpenWith(const char* name, const char* path, int flags, va_list args) {
 extern "C" {
 
 ssize_t write(int fd, const void* data, size_t size) {
-    static auto real = Real<ssize_t (*)(int, const void*, size_t)>("write");
-    if (!FdInFaultDir(fd)) return real(fd, data, size);
-    if (const long ms = Number("KAZ_FAULT_SLOW_MS", 0); ms > 0) {
+    static auto real = libcFunction<ssize_t (*)(int, const void*, size_t)>("write");
+    if (!fdInFaultDir(fd)) return real(fd, data, size);
+    if (const long ms = number("KAZ_FAULT_SLOW_MS", 0); ms > 0) {
         const timespec pause{ms / 1000, (ms % 1000) * 1000000};
         ::nanosleep(&pause, nullptr);
         if (size > 16) size = 16;
     }
-    if (IsCall("write")) {
-        long& written = WrittenTo(fd);
-        const long left = Number("KAZ_FAULT_AFTER", 0) - written;
-        if (left <= 0) return Fail();
+    if (isCall("write")) {
+        long& written = writtenTo(fd);
+        const long left = number("KAZ_FAULT_AFTER", 0) - written;
+        if (left <= 0) return fail();
         if (static_cast<long>(size) > left) size = static_cast<size_t>(left);
         const ssize_t n = real(fd, data, size);
         if (n > 0) written += n;
@@ -122,30 +122,30 @@ ssize_t write(int fd, const void* data, size_t size) {
 }
 
 int fsync(int fd) {
-    static auto real = Real<int (*)(int)>("fsync");
-    if (IsCall("fsync") && FdInFaultDir(fd)) return Fail();
+    static auto real = libcFunction<int (*)(int)>("fsync");
+    if (isCall("fsync") && fdInFaultDir(fd)) return fail();
     return real(fd);
 }
 
 int close(int fd) {
-    static auto real = Real<int (*)(int)>("close");
-    if (IsCall("close") && FdInFaultDir(fd)) {
+    static auto real = libcFunction<int (*)(int)>("close");
+    if (isCall("close") && fdInFaultDir(fd)) {
         real(fd);  // the descriptor is gone either way, as with a real failing close
-        return Fail();
+        return fail();
     }
     return real(fd);
 }
 
 int rename(const char* from, const char* to) {
-    static auto real = Real<int (*)(const char*, const char*)>("rename");
-    if (IsCall("rename") && InFaultDir(to)) return Fail();
+    static auto real = libcFunction<int (*)(const char*, const char*)>("rename");
+    if (isCall("rename") && inFaultDir(to)) return fail();
     return real(from, to);
 }
 
 int open(const char* path, int flags, ...) {
     va_list args;
     va_start(args, flags);
-    const int fd = OpenWith("open", path, flags, args);
+    const int fd = openWith("open", path, flags, args);
     va_end(args);
     return fd;
 }
@@ -153,7 +153,7 @@ int open(const char* path, int flags, ...) {
 int open64(const char* path, int flags, ...) {
     va_list args;
     va_start(args, flags);
-    const int fd = OpenWith("open64", path, flags, args);
+    const int fd = openWith("open64", path, flags, args);
     va_end(args);
     return fd;
 }
@@ -163,7 +163,7 @@ int open64(const char* path, int flags, ...) {
 void* __libc_malloc(size_t size);
 
 void* malloc(size_t size) {
-    const long least = Number("KAZ_FAULT_MALLOC_MIN", 0);
+    const long least = number("KAZ_FAULT_MALLOC_MIN", 0);
     if (least > 0 && size >= static_cast<size_t>(least)) {
         errno = ENOMEM;
         return nullptr;

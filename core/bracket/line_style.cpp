@@ -1,0 +1,25 @@
+#include "bracket/line_style.h"
+
+namespace kaz {
+
+LineColors lineColors(LineState state) {
+    switch (state) {
+        case LineState::Open: return {LineColor::Lose, LineColor::Lose};
+        case LineState::Won: return {LineColor::Win, LineColor::Win};
+        case LineState::Reached:
+        case LineState::Advanced:
+        case LineState::Beaten: return {LineColor::Win, LineColor::Lose};
+    }
+    return {LineColor::None, LineColor::None};
+}
+
+const std::string& colorString(const ColorSet& colors, LineColor color, const std::string& none) {
+    switch (color) {
+        case LineColor::Win: return colors.winLineColor;
+        case LineColor::Lose: return colors.loseLineColor;
+        case LineColor::None: break;
+    }
+    return none;
+}
+
+}  // namespace kaz

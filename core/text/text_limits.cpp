@@ -1,0 +1,17 @@
+#include "text/text_limits.h"
+
+namespace kaz {
+
+std::string trimScore(std::string_view text) {
+    static constexpr std::string_view kBlanks = " \t\r\n\v\f";
+    const size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return std::string();
+    const size_t last = text.find_last_not_of(kBlanks);
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string colorStringOrBlack(std::string text) {
+    return text.size() == kColorStringBytes ? text : std::string("#000000");
+}
+
+}  // namespace kaz

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The byte limits of the texts a user types, and what a typed score becomes. Lengths are
+// CP932 bytes: a double-byte character counts 2.
+
+namespace kaz {
+
+// A score: 9 single-byte characters, or 4 double-byte ones and one single-byte.
+constexpr size_t kMaxScoreBytes = 9;
+
+// The champion's name: 15 single-byte characters, or 7 double-byte ones and one single-byte.
+constexpr size_t kMaxChampionBytes = 15;
+
+// A colour string, "#RRGGBB". The settings dialog stores any other length as black, and the
+// reader refuses a file with a longer one: the page repeats each in about 190 cells.
+constexpr size_t kColorStringBytes = 7;
+
+// A typed score as stored: without leading and trailing single-byte white space.
+std::string trimScore(std::string_view text);
+
+// A colour string as the settings dialog stores it: `text` when it is exactly 7 bytes long
+// (only the length is checked), "#000000" otherwise.
+std::string colorStringOrBlack(std::string text);
+
+}  // namespace kaz
