@@ -15,7 +15,6 @@ public:
 
     // Start-up; false when the program is not to run.
     bool initInstance();
-    MainWindow* mainWindow() const { return m_mainWindow.get(); }
 
 private:
     std::unique_ptr<MainWindow> m_mainWindow;

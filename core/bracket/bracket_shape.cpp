@@ -8,16 +8,6 @@ int roundsForMembers(int members) {
     return rounds;
 }
 
-int firstLineOfRound(int members, int round) {
-    int first = 0;
-    int size = members;
-    for (int k = 0; k < round; ++k) {
-        first += size;
-        size /= 2;
-    }
-    return first;
-}
-
 LinePlace placeOfLine(int members, int line) {
     LinePlace place{0, line, members};
     const int rounds = roundsForMembers(members);

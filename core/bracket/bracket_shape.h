@@ -22,9 +22,6 @@ int roundsForMembers(int members);
 // Number of lines: 2P - 1.
 constexpr int lineCountForMembers(int members) { return 2 * members - 1; }
 
-// Index of the first line of round `round` (0-based).
-int firstLineOfRound(int members, int round);
-
 // Where a line stands: its 0-based round, its 0-based position in that round, and how
 // many lines the round holds.
 struct LinePlace {

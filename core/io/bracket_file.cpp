@@ -24,8 +24,4 @@ LoadedBracket loadBracketFile(const std::string& path, ReadableFiles accepted) {
     }
 }
 
-FileError saveBracketFile(const std::string& path, const Bracket& bracket) {
-    return writeFileSafely(path, writeKaz(bracket));
-}
-
 }  // namespace kaz

@@ -7,7 +7,7 @@
 #include "io/file_io.h"
 
 // The one load path of every program: from a file's path to a bracket or the message that
-// tells the user why there is none.
+// tells the user why there is none. (Brackets are stored with writeKaz and writeFileSafely.)
 
 namespace kaz {
 
@@ -21,8 +21,5 @@ struct LoadedBracket {
 // bracket, is larger than kMaxKazFileBytes or is no regular file (where only those are
 // accepted) gets "予期しないﾌｧｲﾙ形式です。"; running out of memory gets the open-failure text.
 LoadedBracket loadBracketFile(const std::string& path, ReadableFiles accepted);
-
-// Stores `bracket` at `path` through the crash-safe write path; FileError::None on success.
-FileError saveBracketFile(const std::string& path, const Bracket& bracket);
 
 }  // namespace kaz

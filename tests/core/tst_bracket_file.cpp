@@ -87,7 +87,7 @@ void TestBracketFile::replacedFileKeepsItsPermissions() {
     const QString path = dir.filePath(QStringLiteral("b.kaz"));
     QVERIFY(writeFile(path, "old"));
     QVERIFY(::chmod(native(path).c_str(), 0640) == 0);
-    QCOMPARE(saveBracketFile(native(path), Bracket(4)), FileError::None);
+    QCOMPARE(writeFileSafely(native(path), writeKaz(Bracket(4))), FileError::None);
     struct stat st {};
     QVERIFY(::stat(native(path).c_str(), &st) == 0);
     QCOMPARE(st.st_mode & 07777, mode_t(0640));

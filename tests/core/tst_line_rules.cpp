@@ -67,6 +67,8 @@ private slots:
     void ruleTouchesOnlyNextAndOpponent_data();
     void ruleTouchesOnlyNextAndOpponent();
     void resetDoesNotCascade();
+    void clicksTellWhichLinesChanged_data();
+    void clicksTellWhichLinesChanged();
 };
 
 void TestLineRules::eightMemberSession_data() {
@@ -313,6 +315,35 @@ void TestLineRules::resetDoesNotCascade() {
     QCOMPARE(int(bracket.lineState(24)), 1);
     QCOMPARE(int(bracket.lineState(28)), 1);
     QCOMPARE(int(bracket.lineState(30)), 2);
+}
+
+void TestLineRules::clicksTellWhichLinesChanged_data() {
+    QTest::addColumn<QList<int>>("clicksBefore");  // left clicks on a new 8-member bracket
+    QTest::addColumn<bool>("doubleClick");         // the action: a double click, else a click
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QList<int>>("changed");
+    QTest::newRow("win carried on") << QList<int>{} << false << 0 << QList<int>{0, 8};
+    // Line 8 is asked for 3 again and stays 3: it is not reported.
+    QTest::newRow("opponent's win taken back") << QList<int>{1} << false << 0 << QList<int>{0, 1};
+    QTest::newRow("won to reached") << QList<int>{0} << false << 0 << QList<int>{0};
+    QTest::newRow("final line") << QList<int>{} << false << 14 << QList<int>{14};
+    QTest::newRow("into the final") << QList<int>{} << false << 12 << QList<int>{12, 14};
+    QTest::newRow("double click after its press") << QList<int>{0} << true << 0
+                                                  << QList<int>{0, 8};
+    QTest::newRow("double click, nothing to undo") << QList<int>{} << true << 3 << QList<int>{};
+}
+
+// The document repaints exactly the lines a click reports, so none may be missing or extra.
+void TestLineRules::clicksTellWhichLinesChanged() {
+    QFETCH(QList<int>, clicksBefore);
+    QFETCH(bool, doubleClick);
+    QFETCH(int, line);
+    QFETCH(QList<int>, changed);
+    Bracket bracket(8);
+    for (int before : clicksBefore) leftClickLine(bracket, before);
+    const ChangedLines reported =
+        doubleClick ? doubleClickLine(bracket, line) : leftClickLine(bracket, line);
+    QCOMPARE(QList<int>(reported.begin(), reported.end()), changed);
 }
 
 QTEST_GUILESS_MAIN(TestLineRules)

@@ -5,12 +5,14 @@
 #include <QtTest>
 
 #include "document/bracket_document.h"
-#include "type_text.h"
+#include "gui_test_support.h"
 #include "common/qt_colors.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 #include "dialogs/text_input_dialog.h"
+
+using namespace guitest;
 
 namespace {
 

@@ -19,32 +19,11 @@
 #include "dialogs/text_input_dialog.h"
 #include "dialogs/html_settings_dialog.h"
 #include "scripted_desktop.h"
-#include "type_text.h"
+#include "gui_test_support.h"
+
+using namespace guitest;
 
 namespace {
-
-// Shows the main window as the active one, so that its shortcut keys apply.
-void showActive(QWidget& frame) {
-    frame.show();
-    QApplication::setActiveWindow(&frame);
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-BracketView* newFourMemberBracket(MainWindow& frame) {
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<MemberCountDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->accept();
-    });
-    frame.action(Command::FileNew)->trigger();
-    auto* child = qobject_cast<BracketWindow*>(frame.mdiArea()->currentSubWindow());
-    return child ? child->view() : nullptr;
-}
 
 void typeScore(LineWidget* line, const QString& score) {
     QTimer::singleShot(0, [score] {
@@ -88,7 +67,7 @@ void TestHtmlExport::workedExampleThroughTheEditor() {
     QTemporaryDir dir;
     MainWindow frame;
     showActive(frame);
-    BracketView* view = newFourMemberBracket(frame);
+    BracketView* view = newBracket(frame);
     QVERIFY(view);
     for (int i = 0; i < 4; ++i) {
         typeText(view->nameEdits()[i], QStringLiteral("選手%1").arg(i + 1));
@@ -127,7 +106,7 @@ void TestHtmlExport::cancelWritesNothing() {
     QTemporaryDir dir;
     MainWindow frame;
     showActive(frame);
-    newFourMemberBracket(frame);
+    newBracket(frame);
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(QString());
     frame.action(Command::HtmlExport)->trigger();
@@ -152,7 +131,7 @@ void TestHtmlExport::unwritableTargetIsReportedAndKept() {
     const QString path = dir.filePath(target);
     MainWindow frame;
     showActive(frame);
-    newFourMemberBracket(frame);
+    newBracket(frame);
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(path);
     frame.action(Command::HtmlExport)->trigger();
@@ -168,7 +147,7 @@ void TestHtmlExport::settingsReachDocumentScreenAndPage() {
     QTemporaryDir dir;
     MainWindow frame;
     showActive(frame);
-    BracketView* view = newFourMemberBracket(frame);
+    BracketView* view = newBracket(frame);
     BracketDocument* doc = view->document();
     QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
     runSettings(
@@ -207,7 +186,7 @@ void TestHtmlExport::settingsReachDocumentScreenAndPage() {
 void TestHtmlExport::settingsCancelKeepsEverything() {
     MainWindow frame;
     showActive(frame);
-    BracketView* view = newFourMemberBracket(frame);
+    BracketView* view = newBracket(frame);
     runSettings(
         frame,
         [](HtmlSettingsDialog* dialog) {

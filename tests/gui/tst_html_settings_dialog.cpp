@@ -9,9 +9,12 @@
 #include "text/cp932.h"
 #include "dialogs/color_swatch.h"
 #include "dialogs/html_settings_dialog.h"
+#include "gui_test_support.h"
 #include "scripted_desktop.h"
 
 Q_DECLARE_METATYPE(std::string)
+
+using namespace guitest;
 
 namespace {
 
@@ -46,16 +49,12 @@ void openDialog(HtmlSettingsDialog& dlg) {
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
 }
 
-// Replaces the whole text of a row's edit by typing it, one character (not one UTF-16 unit)
-// per key; QTest::keyClicks only takes Latin-1.
+// Replaces the whole text of a row's edit by typing it.
 void typeInto(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    for (const char32_t code : text.toUcs4()) {
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&code, 1),
-                            Qt::NoModifier);
-    }
+    typeText(edit, text);
 }
 
 }  // namespace

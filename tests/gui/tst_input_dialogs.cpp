@@ -11,7 +11,9 @@
 #include "common/cp932_text.h"
 #include "dialogs/member_count_dialog.h"
 #include "dialogs/text_input_dialog.h"
-#include "type_text.h"
+#include "gui_test_support.h"
+
+using namespace guitest;
 
 namespace {
 

@@ -27,45 +27,14 @@
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 #include "scripted_desktop.h"
-#include "type_text.h"
+#include "gui_test_support.h"
+
+using namespace guitest;
 
 namespace {
 
-// Shows the main window as the active one, so that its shortcut keys apply.
-void showActive(QWidget& frame) {
-    frame.show();
-    QApplication::setActiveWindow(&frame);
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-}
-
-// Runs `answer` on the next modal dialog of type T.
-template <typename T>
-void onNextDialog(std::function<void(T*)> answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the expected dialog did not open");
-        answer(dialog);
-    });
-}
-
 void closeNextDialog() {
     onNextDialog<QDialog>([](QDialog* dialog) { dialog->reject(); });
-}
-
-// New through Ctrl+N, choosing list item `item` (0: 4 members … 3: 32 members).
-void newBracket(MainWindow& frame, int item = 0) {
-    onNextDialog<MemberCountDialog>([item](MemberCountDialog* dialog) {
-        dialog->comboBox()->setCurrentIndex(item);
-        dialog->accept();
-    });
-    frame.action(Command::FileNew)->trigger();
-    // The offscreen platform leaves no window active once a dialog has closed.
-    showActive(frame);
-}
-
-BracketView* activeView(MainWindow& frame) {
-    auto* child = qobject_cast<BracketWindow*>(frame.mdiArea()->currentSubWindow());
-    return child ? child->view() : nullptr;
 }
 
 // Menu titles, and for each menu its items as "id text" with "-" for a separator.
@@ -90,11 +59,6 @@ QMenu* menuNamed(MainWindow& frame, const QString& title) {
         if (action->text() == title) return action->menu();
     }
     return nullptr;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace

@@ -16,23 +16,12 @@
 #include "document/bracket_document.h"
 #include "io/kaz_format.h"
 #include "view/bracket_view.h"
+#include "gui_test_support.h"
 #include "scripted_desktop.h"
 
+using namespace guitest;
+
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QStringList entries(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 // Makes `call` fail with `error` for files in `dir` until the object goes.
 class Fault {
@@ -51,11 +40,6 @@ public:
         }
     }
 };
-
-BracketDocument* activeDocument(MainWindow& frame) {
-    auto* child = qobject_cast<BracketWindow*>(frame.mdiArea()->currentSubWindow());
-    return child ? child->document() : nullptr;
-}
 
 void addFailureRows() {
     QTest::addColumn<QString>("call");
@@ -108,7 +92,7 @@ void TestWriteFailures::saveKeepsOldFileAndQuestion() {
     QVERIFY(writeFile(path, old));
     MainWindow frame;
     QVERIFY(frame.documentManager()->openDocumentFile(path));
-    BracketDocument* doc = activeDocument(frame);
+    BracketDocument* doc = activeBracketWindow(frame)->document();
     doc->setLineScore(0, "3");
 
     ScriptedDesktop desktop;

@@ -1,0 +1,87 @@
+#pragma once
+
+// What the GUI tests share: showing a window, answering a dialog, typing text (characters
+// outside the basic plane included), reading and writing files, and New through the shell.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "bracket_window.h"
+#include "commands.h"
+#include "dialogs/member_count_dialog.h"
+#include "main_window.h"
+#include "view/bracket_view.h"
+
+namespace guitest {
+
+// Shows `window` as the active one, so that its shortcut keys apply.
+inline void showActive(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Runs `answer` on the next modal dialog of type T, once it is shown.
+template <typename T>
+void onNextDialog(std::function<void(T*)> answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY2(dialog, "the expected dialog did not open");
+        answer(dialog);
+    });
+}
+
+// Types `text` into `widget` a character at a time, as a keyboard or an input method
+// delivers it: a character outside the basic plane is one key, not two UTF-16 units
+// (QTest::keyClicks can only type Latin-1).
+inline void typeText(QWidget* widget, const QString& text) {
+    for (const char32_t code : text.toUcs4()) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&code, 1),
+                            Qt::NoModifier);
+    }
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every entry of a folder, hidden ones too: a left-over temporary file shows here.
+inline QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                  QDir::Name);
+}
+
+inline BracketWindow* activeBracketWindow(MainWindow& window) {
+    return qobject_cast<BracketWindow*>(window.mdiArea()->currentSubWindow());
+}
+
+inline BracketView* activeView(MainWindow& window) {
+    BracketWindow* child = activeBracketWindow(window);
+    return child ? child->view() : nullptr;
+}
+
+// New through its command, choosing list item `item` (0: 4 members … 3: 32 members).
+inline BracketView* newBracket(MainWindow& window, int item = 0) {
+    onNextDialog<MemberCountDialog>([item](MemberCountDialog* dialog) {
+        dialog->comboBox()->setCurrentIndex(item);
+        dialog->accept();
+    });
+    window.action(Command::FileNew)->trigger();
+    // The offscreen platform leaves no window active once a dialog has closed.
+    showActive(window);
+    return activeView(window);
+}
+
+}  // namespace guitest
