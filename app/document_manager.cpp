@@ -39,8 +39,8 @@ void DocumentManager::onFileNew() {
 }
 
 void DocumentManager::onFileOpen() {
-    const QString path =
-        DesktopServices::instance().chooseOpenFile(m_window, QStringLiteral("開く"), bracketFilters());
+    const QString path = DesktopServices::instance().chooseOpenFile(
+        m_window, QStringLiteral("開く"), bracketFilters());
     if (!path.isEmpty()) openDocumentFile(path);
 }
 
@@ -81,9 +81,8 @@ bool DocumentManager::onFileSave(BracketDocument* doc) {
 }
 
 bool DocumentManager::onFileSaveAs(BracketDocument* doc) {
-    const QString proposed = doc->filePath().isEmpty()
-                                 ? doc->title() + QStringLiteral(".kaz")
-                                 : doc->filePath();
+    const QString proposed =
+        doc->filePath().isEmpty() ? doc->title() + QStringLiteral(".kaz") : doc->filePath();
     const QString path = DesktopServices::instance().chooseSaveFile(
         m_window, QStringLiteral("名前を付けて保存"), proposed, bracketFilters(),
         QStringLiteral("kaz"));
@@ -159,10 +158,11 @@ BracketWindow* DocumentManager::createWindow(BracketDocument* doc) {
     m_windows.emplace_back(frame, doc);
     ++m_windowCount[doc];
     m_mdiArea->addSubWindow(frame);
-    connect(frame, &BracketWindow::closeRequested, this, [this](BracketWindow* closing, bool* allow) {
-        *allow = canCloseWindow(closing);
-        if (*allow) onWindowClosed(closing);
-    });
+    connect(frame, &BracketWindow::closeRequested, this,
+            [this](BracketWindow* closing, bool* allow) {
+                *allow = canCloseWindow(closing);
+                if (*allow) onWindowClosed(closing);
+            });
     connect(frame, &QObject::destroyed, this, [this, doc] { onWindowDestroyed(doc); });
     connect(doc, &BracketDocument::titleChanged, frame, [this, doc] { renumberWindows(doc); });
     renumberWindows(doc);
@@ -175,7 +175,7 @@ void DocumentManager::onWindowClosed(BracketWindow* frame) {
     // From here on the window no longer counts, although Qt deletes it a moment later.
     BracketDocument* doc = frame->document();
     m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), std::make_pair(frame, doc)),
-                   m_windows.end());
+                    m_windows.end());
     renumberWindows(doc);
 }
 

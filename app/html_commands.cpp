@@ -3,11 +3,11 @@
 #include <new>
 
 #include "desktop/desktop_services.h"
+#include "dialogs/html_settings_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
-#include "text/messages.h"
-#include "dialogs/html_settings_dialog.h"
 #include "html/html_page.h"
+#include "text/messages.h"
 
 void exportHtmlPage(BracketDocument* doc, QWidget* parent) {
     const QStringList filters = {QStringLiteral("HTMLファイル(*.html)"),

@@ -8,15 +8,15 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "dialogs/about_dialog.h"
 #include "app_icons.h"
 #include "bracket_window.h"
 #include "commands.h"
-#include "document_manager.h"
+#include "dialogs/about_dialog.h"
 #include "dialogs/help_dialog.h"
-#include "key_locks.h"
 #include "document/bracket_document.h"
+#include "document_manager.h"
 #include "html_commands.h"
+#include "key_locks.h"
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
@@ -73,10 +73,10 @@ void MainWindow::createActions() {
             if (BracketDocument* doc = activeDocument()) command(doc, this);
         };
     };
-    connect(addCommand(Command::FileNew, "新規作成(&N)\tCtrl+N", "Ctrl+N"), &QAction::triggered, docs,
-            &DocumentManager::onFileNew);
-    connect(addCommand(Command::FileOpen, "開く(&O)...\tCtrl+O", "Ctrl+O"), &QAction::triggered, docs,
-            &DocumentManager::onFileOpen);
+    connect(addCommand(Command::FileNew, "新規作成(&N)\tCtrl+N", "Ctrl+N"), &QAction::triggered,
+            docs, &DocumentManager::onFileNew);
+    connect(addCommand(Command::FileOpen, "開く(&O)...\tCtrl+O", "Ctrl+O"), &QAction::triggered,
+            docs, &DocumentManager::onFileOpen);
     connect(addCommand(Command::FileClose, "閉じる(&C)"), &QAction::triggered, this,
             [this] { m_documentManager->onFileClose(activeDocument()); });
     connect(addCommand(Command::FileSave, "上書き保存(&S)\tCtrl+S", "Ctrl+S"), &QAction::triggered,
@@ -99,8 +99,8 @@ void MainWindow::createActions() {
 
     connect(addCommand(Command::HtmlExport, "HTML化(&H)\tCtrl+T", "Ctrl+T"), &QAction::triggered,
             this, onDoc(&exportHtmlPage));
-    connect(addCommand(Command::HtmlSettings, "HTML設定(&S)\tCtrl+H", "Ctrl+H"), &QAction::triggered,
-            this, onDoc(&editHtmlSettings));
+    connect(addCommand(Command::HtmlSettings, "HTML設定(&S)\tCtrl+H", "Ctrl+H"),
+            &QAction::triggered, this, onDoc(&editHtmlSettings));
 
     QAction* toolBar = addCommand(Command::ViewToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)");
     toolBar->setCheckable(true);
@@ -121,7 +121,8 @@ void MainWindow::createActions() {
             &MainWindow::arrangeIcons);
     connect(addCommand(Command::AppAbout, "Kaz_edit のﾊﾞｰｼﾞｮﾝ情報(&A)..."), &QAction::triggered,
             this, &MainWindow::showAbout);
-    connect(addCommand(Command::Help, "ﾍﾙﾌﾟ", "F1"), &QAction::triggered, this, &MainWindow::showHelp);
+    connect(addCommand(Command::Help, "ﾍﾙﾌﾟ", "F1"), &QAction::triggered, this,
+            &MainWindow::showHelp);
     connect(addCommand(Command::ContextHelp, "ﾍﾙﾌﾟ", "Shift+F1"), &QAction::triggered, this,
             &MainWindow::showHelp);
     // No window of this program is split into panes, so F6 and Shift+F6 have nothing to do.
@@ -152,11 +153,12 @@ void MainWindow::createMenus() {
     QMenu* helpShort = menu("ﾍﾙﾌﾟ(&H)", {Command::AppAbout});
     m_menusWithoutDocument = {m_fileMenuShort, viewShort, helpShort};
 
-    QMenu* edit = menu("編集(&E)", {Command::EditUndo, 0, Command::EditCut, Command::EditCopy, Command::EditPaste});
+    QMenu* edit = menu("編集(&E)", {Command::EditUndo, 0, Command::EditCut, Command::EditCopy,
+                                    Command::EditPaste});
     QMenu* tools = menu("ツール(&T)", {Command::HtmlExport, Command::HtmlSettings});
     QMenu* viewFull = menu("表示(&V)", {Command::ViewToolBar, Command::ViewStatusBar});
-    m_windowMenu = menu("ｳｨﾝﾄﾞｳ(&W)",
-                        {Command::WindowNew, Command::WindowCascade, Command::WindowTile, Command::WindowArrange});
+    m_windowMenu = menu("ｳｨﾝﾄﾞｳ(&W)", {Command::WindowNew, Command::WindowCascade,
+                                       Command::WindowTile, Command::WindowArrange});
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
     QMenu* helpFull = menu("ﾍﾙﾌﾟ(&H)", {Command::AppAbout});
     m_menusWithDocument = {m_fileMenuFull, edit, tools, viewFull, m_windowMenu, helpFull};
@@ -214,9 +216,18 @@ void MainWindow::createToolBar() {
     m_toolBar->setMovable(true);
     m_toolBar->setFloatable(true);
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    const int buttons[] = {Command::FileNew, Command::FileOpen, Command::FileSave, 0, Command::EditCut,
-                           Command::EditCopy, Command::EditPaste, 0, Command::HtmlExport, Command::HtmlSettings,
-                           0, Command::AppAbout};
+    const int buttons[] = {Command::FileNew,
+                           Command::FileOpen,
+                           Command::FileSave,
+                           0,
+                           Command::EditCut,
+                           Command::EditCopy,
+                           Command::EditPaste,
+                           0,
+                           Command::HtmlExport,
+                           Command::HtmlSettings,
+                           0,
+                           Command::AppAbout};
     int image = 0;
     for (int id : buttons) {
         if (id == 0) {
@@ -279,8 +290,9 @@ void MainWindow::onActiveWindowChanged() {
         }
         m_showingDocumentMenu = withDocument;
     }
-    for (int id : {Command::FileClose, Command::FileSave, Command::FileSaveAs, Command::HtmlExport, Command::HtmlSettings,
-                   Command::WindowNew, Command::WindowCascade, Command::WindowTile, Command::WindowArrange}) {
+    for (int id : {Command::FileClose, Command::FileSave, Command::FileSaveAs, Command::HtmlExport,
+                   Command::HtmlSettings, Command::WindowNew, Command::WindowCascade,
+                   Command::WindowTile, Command::WindowArrange}) {
         m_actions[id]->setEnabled(withDocument);
     }
     QMdiSubWindow* active = m_mdiArea->currentSubWindow();

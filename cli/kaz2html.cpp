@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "html/html_page.h"
 #include "io/bracket_file.h"
 #include "io/file_io.h"
 #include "text/messages.h"
-#include "html/html_page.h"
 
 namespace {
 

@@ -11,8 +11,7 @@ Bracket::Bracket(int members)
       m_savedLines(m_lines) {}
 
 Bracket Bracket::fromStored(int members, const std::vector<std::string>& names,
-                            std::vector<LineResult> lines, ColorSet colors,
-                            std::string champion) {
+                            std::vector<LineResult> lines, ColorSet colors, std::string champion) {
     Bracket b;
     b.m_memberCount = members;
     b.m_roundCount = roundsForMembers(members);
@@ -48,8 +47,7 @@ bool Bracket::isChanged() const {
     for (int i = 0; i < m_memberCount; ++i) {
         if (m_memberEdited[i]) return true;
     }
-    return m_lines != m_savedLines || m_champion != m_savedChampion ||
-           m_colors != m_savedColors;
+    return m_lines != m_savedLines || m_champion != m_savedChampion || m_colors != m_savedColors;
 }
 
 void Bracket::markSaved() {

@@ -43,8 +43,7 @@ public:
     // A bracket as read from a file: the lines and the snapshot both take `lines`
     // (exactly 2P - 1 entries); nothing counts as edited.
     static Bracket fromStored(int members, const std::vector<std::string>& names,
-                              std::vector<LineResult> lines, ColorSet colors,
-                              std::string champion);
+                              std::vector<LineResult> lines, ColorSet colors, std::string champion);
 
     int memberCount() const { return m_memberCount; }
     int roundCount() const { return m_roundCount; }

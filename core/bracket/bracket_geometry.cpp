@@ -3,16 +3,14 @@
 namespace kaz {
 namespace {
 
-constexpr int kMemberPitch = 34;    // between name boxes, and the height of a round-1 line
-constexpr int kRoundWidth = 70;     // of every line
-constexpr int kFirstLineLeft = 160; // right edge of the name boxes
+constexpr int kMemberPitch = 34;     // between name boxes, and the height of a round-1 line
+constexpr int kRoundWidth = 70;      // of every line
+constexpr int kFirstLineLeft = 160;  // right edge of the name boxes
 constexpr int kLinesTop = 25;
 
 }  // namespace
 
-Rect memberNameRect(int member) {
-    return {50, kMemberPitch * (member + 1), 110, 20};
-}
+Rect memberNameRect(int member) { return {50, kMemberPitch * (member + 1), 110, 20}; }
 
 Rect lineRect(int members, int line) {
     const LinePlace place = placeOfLine(members, line);

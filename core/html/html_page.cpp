@@ -147,7 +147,7 @@ void appendScorePart(PageBuffer& out, const Page& page, int line) {
         return;
     }
     out += page.bracket.boldScores() ? "font-size:x-small;font-weight:bold;color:"
-                                      : "font-size:x-small;color:";
+                                     : "font-size:x-small;color:";
     out += page.score;
     out += "\">";
     escapeInto(out, score);
@@ -271,7 +271,6 @@ int htmlTableWidth(const Bracket& bracket) {
 }
 
 int htmlTableHeight(const Bracket& bracket) { return 12 * bracket.memberCount(); }
-
 
 std::string writeHtmlPage(const Bracket& bracket) {
     const Page page(bracket);

@@ -151,7 +151,7 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
     if (!in.readString(champion)) return std::nullopt;
 
     return Bracket::fromStored(members, names, std::move(lines), std::move(colors),
-                           std::move(champion));
+                               std::move(champion));
 }
 
 }  // namespace kaz

@@ -113,6 +113,4 @@ DesktopServices& DesktopServices::instance() {
     return g_installed ? *g_installed : real;
 }
 
-void DesktopServices::install(DesktopServices* services) {
-    g_installed = services;
-}
+void DesktopServices::install(DesktopServices* services) { g_installed = services; }

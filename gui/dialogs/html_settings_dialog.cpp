@@ -11,13 +11,13 @@
 #include <algorithm>
 #include <iterator>
 
-#include "desktop/desktop_services.h"
-#include "text/cp932.h"
+#include "color/color_value.h"
 #include "common/cp932_text.h"
 #include "common/qt_colors.h"
 #include "common/ui_fonts.h"
+#include "desktop/desktop_services.h"
 #include "dialogs/color_swatch.h"
-#include "color/color_value.h"
+#include "text/cp932.h"
 #include "text/text_limits.h"
 
 namespace {
@@ -108,9 +108,7 @@ HtmlSettingsDialog::HtmlSettingsDialog(QWidget* parent) : QDialog(parent) {
     resize(sizeHint().expandedTo(dlu.size(175, 259)));
 }
 
-void HtmlSettingsDialog::setColorSet(kaz::ColorSet colors) {
-    m_colors = std::move(colors);
-}
+void HtmlSettingsDialog::setColorSet(kaz::ColorSet colors) { m_colors = std::move(colors); }
 
 void HtmlSettingsDialog::setBoldFlags(bool boldScores, bool boldMemberNames) {
     m_boldScores = boldScores;

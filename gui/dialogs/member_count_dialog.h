@@ -6,8 +6,8 @@
 class QComboBox;
 class QPushButton;
 
-// "新規トーナメント表　人数設定": the member count of a new bracket, chosen from four items or typed.
-// It only returns the text; kaz::memberCountFromText decides what the text means.
+// "新規トーナメント表　人数設定": the member count of a new bracket, chosen from four items or
+// typed. It only returns the text; kaz::memberCountFromText decides what the text means.
 class MemberCountDialog : public QDialog {
     Q_OBJECT
 public:

@@ -27,8 +27,8 @@ TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSi
 std::string TextInputDialog::enteredText() const { return toCp932Lenient(m_edit->text()); }
 
 ScoreDialog::ScoreDialog(QWidget* parent)
-    : TextInputDialog(QStringLiteral("点数入力"), QSize(51, 27), QSize(37, 13),
-                      kaz::kMaxScoreBytes, parent) {}
+    : TextInputDialog(QStringLiteral("点数入力"), QSize(51, 27), QSize(37, 13), kaz::kMaxScoreBytes,
+                      parent) {}
 
 ChampionDialog::ChampionDialog(QWidget* parent)
     : TextInputDialog(QStringLiteral("優勝者名入力"), QSize(77, 29), QSize(63, 14),

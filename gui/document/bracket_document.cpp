@@ -10,9 +10,7 @@
 BracketDocument::BracketDocument(kaz::Bracket bracket, QObject* parent)
     : QObject(parent), m_bracket(std::move(bracket)) {}
 
-QString BracketDocument::memberNameText(int i) const {
-    return fromCp932(m_bracket.memberName(i));
-}
+QString BracketDocument::memberNameText(int i) const { return fromCp932(m_bracket.memberName(i)); }
 
 void BracketDocument::setMemberName(int i, std::string name) {
     m_bracket.setMemberName(i, std::move(name));

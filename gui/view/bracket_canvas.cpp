@@ -3,9 +3,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "document/bracket_document.h"
 #include "common/qt_colors.h"
 #include "common/ui_fonts.h"
+#include "document/bracket_document.h"
 #include "view/bracket_view.h"
 #include "view/member_name_edit.h"
 

@@ -18,12 +18,10 @@ BracketView::BracketView(BracketDocument* document, QWidget* parent)
     layoutBracket();
     setWidget(m_canvas);
 
-    connect(document, &BracketDocument::lineChanged, this, [this](int line) {
-        m_lineWidgets[static_cast<size_t>(line)]->update();
-    });
-    connect(document, &BracketDocument::memberNameChanged, this, [this](int member) {
-        m_nameEdits[static_cast<size_t>(member)]->refreshText();
-    });
+    connect(document, &BracketDocument::lineChanged, this,
+            [this](int line) { m_lineWidgets[static_cast<size_t>(line)]->update(); });
+    connect(document, &BracketDocument::memberNameChanged, this,
+            [this](int member) { m_nameEdits[static_cast<size_t>(member)]->refreshText(); });
     connect(document, &BracketDocument::championChanged, m_canvas, qOverload<>(&QWidget::update));
     connect(document, &BracketDocument::settingsChanged, this, &BracketView::onSettingsChanged);
 }

@@ -1,9 +1,9 @@
 #include "view/member_name_edit.h"
 
-#include "document/bracket_document.h"
 #include "common/cp932_text.h"
 #include "common/qt_colors.h"
 #include "common/ui_fonts.h"
+#include "document/bracket_document.h"
 
 MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)
     : QLineEdit(parent), m_document(doc), m_member(member) {

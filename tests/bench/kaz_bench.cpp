@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "io/kaz_format.h"
 #include "html/html_page.h"
+#include "io/kaz_format.h"
 
 namespace {
 
@@ -54,9 +54,8 @@ int main(int argc, char** argv) {
         const std::optional<kaz::Bracket> b = kaz::readKaz(bytes);
         return kaz::writeHtmlPage(*b).size();
     });
-    const double read = medianMicroseconds([&] {
-        return size_t(kaz::readKaz(bytes)->memberCount());
-    });
+    const double read =
+        medianMicroseconds([&] { return size_t(kaz::readKaz(bytes)->memberCount()); });
     const double page = medianMicroseconds([&] { return kaz::writeHtmlPage(*bracket).size(); });
     const double write = medianMicroseconds([&] { return kaz::writeKaz(*bracket).size(); });
 

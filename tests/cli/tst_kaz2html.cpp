@@ -1,8 +1,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
-
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -12,10 +10,11 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 #include "bracket/bracket.h"
-#include "io/kaz_format.h"
 #include "html/html_page.h"
+#include "io/kaz_format.h"
 
 // Runs the real converter and checks its pages, exit codes, messages, and that a failure
 // never leaves a new or damaged output file behind.
@@ -61,7 +60,9 @@ Result runKaz2Html(const QStringList& args, const QString& stdoutFile = QString(
     return result;
 }
 
-QString dataFile(const char* name) { return QStringLiteral(KAZ_TEST_DATA "/") + QLatin1String(name); }
+QString dataFile(const char* name) {
+    return QStringLiteral(KAZ_TEST_DATA "/") + QLatin1String(name);
+}
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -85,8 +86,7 @@ QByteArray corePage(const QString& kazPath, bool boldMember, bool boldScore) {
 }
 
 QStringList entries(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                               QDir::Name);
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 // A four-member bracket whose win-line colour string is `color`.
@@ -183,13 +183,16 @@ void TestKaz2Html::boldFlags_data() {
     const QString four = dataFile("four_members_example.kaz");
     const QString big = dataFile("thirty_two_members.kaz");
     QTest::newRow("none") << big << QStringList() << false << false;
-    QTest::newRow("member") << four << QStringList{QStringLiteral("--bold-member")} << true << false;
+    QTest::newRow("member") << four << QStringList{QStringLiteral("--bold-member")} << true
+                            << false;
     QTest::newRow("score") << four << QStringList{QStringLiteral("--bold-score")} << false << true;
     QTest::newRow("both") << big
-                          << QStringList{QStringLiteral("--bold-score"), QStringLiteral("--bold-member")}
+                          << QStringList{QStringLiteral("--bold-score"),
+                                         QStringLiteral("--bold-member")}
                           << true << true;
     QTest::newRow("twice") << four
-                           << QStringList{QStringLiteral("--bold-member"), QStringLiteral("--bold-member")}
+                           << QStringList{QStringLiteral("--bold-member"),
+                                          QStringLiteral("--bold-member")}
                            << true << false;
 }
 
@@ -236,7 +239,8 @@ void TestKaz2Html::wrongArguments_data() {
     QTest::newRow("options only") << QStringList{QStringLiteral("--bold-member")};
     QTest::newRow("unknown long option") << QStringList{QStringLiteral("--bold"), in};
     QTest::newRow("unknown short option") << QStringList{QStringLiteral("-b"), in};
-    QTest::newRow("three files") << QStringList{in, QStringLiteral("OUT.html"), QStringLiteral("x")};
+    QTest::newRow("three files") << QStringList{in, QStringLiteral("OUT.html"),
+                                                QStringLiteral("x")};
 }
 
 void TestKaz2Html::wrongArguments() {
@@ -257,8 +261,8 @@ void TestKaz2Html::unreadableInput_data() {
     QTest::addColumn<QString>("inputName");  // inside the test folder
     QTest::addColumn<bool>("create");
     QTest::addColumn<QByteArray>("inputBytes");
-    QTest::addColumn<QString>("output");     // "none", "existing" or "stdout"
-    QTest::addColumn<QString>("message");    // %1: the input path
+    QTest::addColumn<QString>("output");   // "none", "existing" or "stdout"
+    QTest::addColumn<QString>("message");  // %1: the input path
 
     const QByteArray golden = readFile(dataFile("four_members.kaz"));
     QByteArray notAString = golden;
@@ -271,15 +275,21 @@ void TestKaz2Html::unreadableInput_data() {
         QString message;
     };
     const QList<Input> inputs = {
-        {"missing", QStringLiteral("nothere.kaz"), {}, false,
+        {"missing",
+         QStringLiteral("nothere.kaz"),
+         {},
+         false,
          QStringLiteral("%1 が見つかりませんでした。")},
-        {"missing, Japanese name", QStringLiteral("存在しない.kaz"), {}, false,
+        {"missing, Japanese name",
+         QStringLiteral("存在しない.kaz"),
+         {},
+         false,
          QStringLiteral("%1 が見つかりませんでした。")},
         {"empty file", QStringLiteral("empty.kaz"), QByteArray(), true, kInvalidFormat},
         {"cut short", QStringLiteral("cut.kaz"), golden.left(112), true, kInvalidFormat},
         {"bad length", QStringLiteral("bad.kaz"), notAString, true, kInvalidFormat},
-        {"a page", QStringLiteral("page.kaz"), readFile(dataFile("four_members_example.html")), true,
-         kInvalidFormat},
+        {"a page", QStringLiteral("page.kaz"), readFile(dataFile("four_members_example.html")),
+         true, kInvalidFormat},
         {"colour of 8 bytes", QStringLiteral("c8.kaz"), withColor(std::string(8, 'F')), true,
          kInvalidFormat},
         {"colour of 1 MiB", QStringLiteral("c1m.kaz"), withColor(std::string(1 << 20, 'F')), true,
@@ -290,8 +300,8 @@ void TestKaz2Html::unreadableInput_data() {
     for (const Input& input : inputs) {
         for (const char* output : {"none", "existing", "stdout"}) {
             QTest::addRow("%s, output %s", input.what, output)
-                << input.name << input.create << input.bytes
-                << QString::fromLatin1(output) << input.message;
+                << input.name << input.create << input.bytes << QString::fromLatin1(output)
+                << input.message;
         }
     }
 }
@@ -459,7 +469,8 @@ void TestKaz2Html::interruptedWrite() {
     const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
     auto writing = [&] {
         if (entries(dir.path()).size() > 1) return true;
-        for (const QString& fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        for (const QString& fd :
+             QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
             char target[4096];
             const QByteArray link = QFile::encodeName(fds + QLatin1Char('/') + fd);
             const ssize_t n = ::readlink(link.constData(), target, sizeof target);
@@ -492,7 +503,8 @@ void TestKaz2Html::outputsThatAreNotRegularFiles() {
 
     r = runKaz2Html({input, QStringLiteral("/dev/full")});
     QCOMPARE(r.exitCode, 1);
-    QVERIFY2(QString::fromUtf8(r.err).contains(QStringLiteral("ﾃﾞｨｽｸがいっぱい")), r.err.constData());
+    QVERIFY2(QString::fromUtf8(r.err).contains(QStringLiteral("ﾃﾞｨｽｸがいっぱい")),
+             r.err.constData());
 
     r = runKaz2Html({input, QStringLiteral("/dev/stdout")});
     QCOMPARE(r.exitCode, 0);

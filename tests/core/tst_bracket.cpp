@@ -3,10 +3,10 @@
 #include <functional>
 
 #include "bracket/bracket.h"
-#include "io/kaz_format.h"
-#include "bracket/member_count.h"
 #include "bracket/line_rules.h"
+#include "bracket/member_count.h"
 #include "core_test_support.h"
+#include "io/kaz_format.h"
 
 using namespace kaz;
 
@@ -104,13 +104,11 @@ void TestBracket::changeCheck_data() {
     QTest::newRow("name of the last member")
         << Edit([](Bracket& b) { b.setMemberName(7, "\x91\x49\x8E\xE8"); }) << true;
     QTest::newRow("line clicked") << Edit([](Bracket& b) { leftClickLine(b, 0); }) << true;
-    QTest::newRow("line clicked and taken back")
-        << Edit([](Bracket& b) {
-               leftClickLine(b, 2);
-               leftClickLine(b, 2);
-               doubleClickLine(b, 2);
-           })
-        << false;
+    QTest::newRow("line clicked and taken back") << Edit([](Bracket& b) {
+        leftClickLine(b, 2);
+        leftClickLine(b, 2);
+        doubleClickLine(b, 2);
+    }) << false;
     QTest::newRow("final clicked twice") << Edit([](Bracket& b) {
         leftClickLine(b, 14);
         leftClickLine(b, 14);

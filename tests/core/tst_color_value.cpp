@@ -54,8 +54,15 @@ void TestColorValue::fromString_data() {
     QTest::newRow("blanks") << QByteArray("#  \t1\n2") << 0 << 1 << 2;
     QTest::newRow("-F") << QByteArray("#-F-0-A") << 0xF1 << 0 << 0xF6;
     QTest::newRow("0x") << QByteArray("#0x0XFF") << 0 << 0 << 0xFF;
-    QTest::newRow("NUL inside") << QByteArray("#1\0\0" "234", 7) << 1 << 0 << 0x34;
-    QTest::newRow("CP932 bytes") << QByteArray("#\x82\x60\x81\x40" "AB") << 0 << 0 << 0xAB;
+    QTest::newRow("NUL inside") << QByteArray(
+                                       "#1\0\0"
+                                       "234",
+                                       7)
+                                << 1 << 0 << 0x34;
+    QTest::newRow("CP932 bytes") << QByteArray(
+                                        "#\x82\x60\x81\x40"
+                                        "AB")
+                                 << 0 << 0 << 0xAB;
 }
 
 void TestColorValue::fromString() {

@@ -1,8 +1,8 @@
 #include <QTest>
 #include <map>
 
-#include "text/cp932.h"
 #include "core_test_support.h"
+#include "text/cp932.h"
 
 using namespace kaz;
 using kaztest::toBytes;
@@ -36,25 +36,33 @@ void TestCp932::roundTrip_data() {
     QTest::newRow("ASCII") << QByteArray("Score 3-1 #FF9000") << QByteArray("Score 3-1 #FF9000");
     QTest::newRow("backslash") << QByteArray("a\\b") << QByteArray("a\\b");
     QTest::newRow("tilde") << QByteArray("~") << QByteArray("~");
-    QTest::newRow("選手A") << QByteArray("選手A") << QByteArray("\x91\x49\x8E\xE8" "A");
+    QTest::newRow("選手A") << QByteArray("選手A")
+                           << QByteArray(
+                                  "\x91\x49\x8E\xE8"
+                                  "A");
     QTest::newRow("トーナメント表")
         << QByteArray("トーナメント表")
         << QByteArray("\x83\x67\x81\x5B\x83\x69\x83\x81\x83\x93\x83\x67\x95\x5C");
     QTest::newRow("ideographic space") << QByteArray("　") << QByteArray("\x81\x40");
-    QTest::newRow("full-width tilde U+FF5E") << QByteArray("\xEF\xBD\x9E") << QByteArray("\x81\x60");
-    QTest::newRow("full-width minus U+FF0D") << QByteArray("\xEF\xBC\x8D") << QByteArray("\x81\x7C");
+    QTest::newRow("full-width tilde U+FF5E")
+        << QByteArray("\xEF\xBD\x9E") << QByteArray("\x81\x60");
+    QTest::newRow("full-width minus U+FF0D")
+        << QByteArray("\xEF\xBC\x8D") << QByteArray("\x81\x7C");
     QTest::newRow("parallel U+2225") << QByteArray("\xE2\x88\xA5") << QByteArray("\x81\x61");
     QTest::newRow("not sign U+FFE2") << QByteArray("\xEF\xBF\xA2") << QByteArray("\x81\xCA");
     QTest::newRow("full-width backslash") << QByteArray("＼") << QByteArray("\x81\x5F");
-    QTest::newRow("half-width kana") << QByteArray("ﾊﾝｶｸｶﾅ") << QByteArray("\xCA\xDD\xB6\xB8\xB6\xC5");
+    QTest::newRow("half-width kana")
+        << QByteArray("ﾊﾝｶｸｶﾅ") << QByteArray("\xCA\xDD\xB6\xB8\xB6\xC5");
     QTest::newRow("half-width voiced") << QByteArray("ｶﾞ") << QByteArray("\xB6\xDE");
     QTest::newRow("NEC circled 1") << QByteArray("①") << QByteArray("\x87\x40");
     QTest::newRow("NEC ㈱") << QByteArray("㈱") << QByteArray("\x87\x8A");
     QTest::newRow("IBM 髙") << QByteArray("髙") << QByteArray("\xFB\xFC");
-    QTest::newRow("trail byte 5C") << QByteArray("ソ表能") << QByteArray("\x83\x5C\x95\x5C\x94\x5C");
-    QTest::newRow("mixed")
-        << QByteArray("優勝: ﾁｰﾑA（東京）")
-        << QByteArray("\x97\x44\x8F\x9F: \xC1\xB0\xD1" "A\x81\x69\x93\x8C\x8B\x9E\x81\x6A");
+    QTest::newRow("trail byte 5C")
+        << QByteArray("ソ表能") << QByteArray("\x83\x5C\x95\x5C\x94\x5C");
+    QTest::newRow("mixed") << QByteArray("優勝: ﾁｰﾑA（東京）")
+                           << QByteArray(
+                                  "\x97\x44\x8F\x9F: \xC1\xB0\xD1"
+                                  "A\x81\x69\x93\x8C\x8B\x9E\x81\x6A");
 }
 
 void TestCp932::roundTrip() {
@@ -72,8 +80,8 @@ void TestCp932::oneWayToCp932_data() {
     QTest::addColumn<QByteArray>("utf8");
     QTest::addColumn<QByteArray>("cp932");
     QTest::addColumn<QByteArray>("readBack");
-    QTest::newRow("wave dash U+301C") << QByteArray("\xE3\x80\x9C") << QByteArray("\x81\x60")
-                                      << QByteArray("\xEF\xBD\x9E");
+    QTest::newRow("wave dash U+301C")
+        << QByteArray("\xE3\x80\x9C") << QByteArray("\x81\x60") << QByteArray("\xEF\xBD\x9E");
 }
 
 void TestCp932::oneWayToCp932() {
@@ -88,11 +96,15 @@ void TestCp932::refused_data() {
     QTest::addColumn<QByteArray>("utf8");
     QTest::newRow("emoji") << QByteArray("\xF0\x9F\x98\x80");
     QTest::newRow("𠮷 (outside the BMP)") << QByteArray("\xF0\xA0\xAE\xB7");
-    QTest::newRow("emoji inside a name") << QByteArray("選手\xF0\x9F\x98\x80" "A");
+    QTest::newRow("emoji inside a name") << QByteArray(
+        "選手\xF0\x9F\x98\x80"
+        "A");
     QTest::newRow("Hangul") << QByteArray("한국");
     QTest::newRow("é") << QByteArray("caf\xC3\xA9");
     QTest::newRow("euro sign") << QByteArray("\xE2\x82\xAC");
-    QTest::newRow("bad UTF-8") << QByteArray("a\xFF" "b");
+    QTest::newRow("bad UTF-8") << QByteArray(
+        "a\xFF"
+        "b");
     QTest::newRow("cut UTF-8") << QByteArray("a\xE3\x80");
 }
 
@@ -126,11 +138,13 @@ void TestCp932::invalidBytesShowAsReplacement_data() {
     const QByteArray fffd("\xEF\xBF\xBD");
     QTest::newRow("lone lead byte at the end") << QByteArray("A\x81") << "A" + fffd;
     QTest::newRow("lead byte before a blank") << QByteArray("\x81 B") << fffd + " B";
-    QTest::newRow("FF") << QByteArray("\xFF" "B") << fffd + "B";
+    QTest::newRow("FF") << QByteArray(
+                               "\xFF"
+                               "B")
+                        << fffd + "B";
     QTest::newRow("80") << QByteArray("\x80") << fffd;
     QTest::newRow("A0") << QByteArray("\xA0") << fffd;
-    QTest::newRow("unassigned row 85") << QByteArray("\x85\x40\x91\x49")
-                                       << fffd + "@\xE9\x81\xB8";
+    QTest::newRow("unassigned row 85") << QByteArray("\x85\x40\x91\x49") << fffd + "@\xE9\x81\xB8";
     QTest::newRow("several") << QByteArray("\xFD\xFE\xFF") << fffd + fffd + fffd;
 }
 
@@ -186,14 +200,25 @@ void TestCp932::utf16Lossy_data() {
     QTest::newRow("U+FF5E") << QByteArray("\x5E\xFF", 2) << QByteArray("\x81\x60");
     QTest::newRow("backslash") << QByteArray("\x5C\x00", 2) << QByteArray("\x5C");
     QTest::newRow("half-width kana") << QByteArray("\x8A\xFF", 2) << QByteArray("\xCA");
-    QTest::newRow("Hangul") << QByteArray("\x5C\xD5" "A\0", 4) << QByteArray("?A");
-    QTest::newRow("emoji pair is one ?") << QByteArray("\x3D\xD8\x00\xDE" "x\0", 6)
+    QTest::newRow("Hangul") << QByteArray(
+                                   "\x5C\xD5"
+                                   "A\0",
+                                   4)
+                            << QByteArray("?A");
+    QTest::newRow("emoji pair is one ?") << QByteArray(
+                                                "\x3D\xD8\x00\xDE"
+                                                "x\0",
+                                                6)
                                          << QByteArray("?x");
-    QTest::newRow("lone high surrogate") << QByteArray("\x3D\xD8" "A\0", 4) << QByteArray("?A");
+    QTest::newRow("lone high surrogate") << QByteArray(
+                                                "\x3D\xD8"
+                                                "A\0",
+                                                4)
+                                         << QByteArray("?A");
     QTest::newRow("lone low surrogate") << QByteArray("B\0\x00\xDE", 4) << QByteArray("B?");
     QTest::newRow("high surrogate at the end") << QByteArray("\x3D\xD8", 2) << QByteArray("?");
-    QTest::newRow("two high surrogates") << QByteArray("\x3D\xD8\x3D\xD8\x00\xDE", 6)
-                                         << QByteArray("??");
+    QTest::newRow("two high surrogates")
+        << QByteArray("\x3D\xD8\x3D\xD8\x00\xDE", 6) << QByteArray("??");
 }
 
 void TestCp932::utf16Lossy() {

@@ -5,10 +5,10 @@
 #include <functional>
 
 #include "bracket/bracket.h"
-#include "text/cp932.h"
-#include "io/kaz_format.h"
-#include "html/html_page.h"
 #include "core_test_support.h"
+#include "html/html_page.h"
+#include "io/kaz_format.h"
+#include "text/cp932.h"
 
 using namespace kaz;
 using kaztest::readTestData;
@@ -116,47 +116,52 @@ void TestHtmlPage::variants_data() {
                                         {">" + kSenshu + "3<", "><B>" + kSenshu + "3</B><"},
                                         {">" + kSenshu + "4<", "><B>" + kSenshu + "4</B><"},
                                     };
-    QTest::newRow("empty name, bold") << Edit([](Bracket& b) {
-        b.setMemberName(1, "");
-        b.setBoldFlags(false, true);
-    }) << Replacements{{">" + kSenshu + "1<", "><B>" + kSenshu + "1</B><"},
-                       {">" + kSenshu + "2<", "><B></B><"},
-                       {">" + kSenshu + "3<", "><B>" + kSenshu + "3</B><"},
-                       {">" + kSenshu + "4<", "><B>" + kSenshu + "4</B><"}};
-    QTest::newRow("bold score")
-        << Edit([](Bracket& b) { b.setBoldFlags(true, false); })
-        << Replacements{{"font-size:x-small;color:#FF9000\">",
-                         "font-size:x-small;font-weight:bold;color:#FF9000\">"}};
+    QTest::newRow("empty name, bold")
+        << Edit([](Bracket& b) {
+               b.setMemberName(1, "");
+               b.setBoldFlags(false, true);
+           })
+        << Replacements{{">" + kSenshu + "1<", "><B>" + kSenshu + "1</B><"},
+                        {">" + kSenshu + "2<", "><B></B><"},
+                        {">" + kSenshu + "3<", "><B>" + kSenshu + "3</B><"},
+                        {">" + kSenshu + "4<", "><B>" + kSenshu + "4</B><"}};
+    QTest::newRow("bold score") << Edit([](Bracket& b) { b.setBoldFlags(true, false); })
+                                << Replacements{
+                                       {"font-size:x-small;color:#FF9000\">",
+                                        "font-size:x-small;font-weight:bold;color:#FF9000\">"}};
     QTest::newRow("champion") << Edit([](Bracket& b) {
         b.setChampion("\x89\xA4\x8E\xD2");  // 王者
-    }) << Replacements{{"font-weight:bold\">\x81\x40</TD>",
-                        "font-weight:bold\">\x81\x40\x89\xA4\x8E\xD2</TD>"}};
-    QTest::newRow("champion with leading blanks, bold flags on") << Edit([](Bracket& b) {
-        b.setChampion("  X");
-        b.setBoldFlags(true, true);
-    }) << Replacements{{"font-weight:bold\">\x81\x40</TD>", "font-weight:bold\">\x81\x40  X</TD>"},
-                       {"font-size:x-small;color", "font-size:x-small;font-weight:bold;color"},
-                       {">" + kSenshu + "1<", "><B>" + kSenshu + "1</B><"},
-                       {">" + kSenshu + "2<", "><B>" + kSenshu + "2</B><"},
-                       {">" + kSenshu + "3<", "><B>" + kSenshu + "3</B><"},
-                       {">" + kSenshu + "4<", "><B>" + kSenshu + "4</B><"}};
-    QTest::newRow("score on the final line") << Edit([](Bracket& b) { b.setLineScore(6, "99"); })
-                                             << Replacements{};
+    })
+                              << Replacements{{"font-weight:bold\">\x81\x40</TD>",
+                                               "font-weight:bold\">\x81\x40\x89\xA4\x8E\xD2</TD>"}};
+    QTest::newRow("champion with leading blanks, bold flags on")
+        << Edit([](Bracket& b) {
+               b.setChampion("  X");
+               b.setBoldFlags(true, true);
+           })
+        << Replacements{{"font-weight:bold\">\x81\x40</TD>", "font-weight:bold\">\x81\x40  X</TD>"},
+                        {"font-size:x-small;color", "font-size:x-small;font-weight:bold;color"},
+                        {">" + kSenshu + "1<", "><B>" + kSenshu + "1</B><"},
+                        {">" + kSenshu + "2<", "><B>" + kSenshu + "2</B><"},
+                        {">" + kSenshu + "3<", "><B>" + kSenshu + "3</B><"},
+                        {">" + kSenshu + "4<", "><B>" + kSenshu + "4</B><"}};
+    QTest::newRow("score on the final line")
+        << Edit([](Bracket& b) { b.setLineScore(6, "99"); }) << Replacements{};
     QTest::newRow("score with blanks kept")
         << Edit([](Bracket& b) { b.setLineScore(5, " 3 "); })
-        << Replacements{{"<TD rowspan = \"2\" align = \"right\" STYLE = \"width:85;border-right:4px "
-                         "solid #808080;border-bottom:2px solid #808080;\">\x81\x40</TD>",
-                         "<TD rowspan = \"2\" align = \"right\" STYLE = \"width:85;border-right:4px "
-                         "solid #808080;border-bottom:2px solid #808080;font-size:x-small;color:"
-                         "#FF9000\"> 3 </TD>"}};
+        << Replacements{
+               {"<TD rowspan = \"2\" align = \"right\" STYLE = \"width:85;border-right:4px "
+                "solid #808080;border-bottom:2px solid #808080;\">\x81\x40</TD>",
+                "<TD rowspan = \"2\" align = \"right\" STYLE = \"width:85;border-right:4px "
+                "solid #808080;border-bottom:2px solid #808080;font-size:x-small;color:"
+                "#FF9000\"> 3 </TD>"}};
     QTest::newRow("background only on the table")
         << Edit([](Bracket& b) { b.colors().backgroundColor = "#000080"; })
         << Replacements{{"background-color:#FFFFFF \" >", "background-color:#000080 \" >"}};
     QTest::newRow("lose colour") << Edit([](Bracket& b) { b.colors().loseLineColor = "#111111"; })
                                  << Replacements{{"#808080", "#111111"}};
-    QTest::newRow("member colour")
-        << Edit([](Bracket& b) { b.colors().memberColor = "#222222"; })
-        << Replacements{{"color :#000000", "color :#222222"}};
+    QTest::newRow("member colour") << Edit([](Bracket& b) { b.colors().memberColor = "#222222"; })
+                                   << Replacements{{"color :#000000", "color :#222222"}};
     QTest::newRow("score colour") << Edit([](Bracket& b) { b.colors().scoreColor = "red"; })
                                   << Replacements{{"#FF9000", "red"}};
     QTest::newRow("colour text copied as it is")
@@ -165,12 +170,10 @@ void TestHtmlPage::variants_data() {
 
     // A line a member reached is drawn in the win colour, its join in the lose colour.
     for (int state : {2, 3, 4}) {
-        QTest::addRow("line 0 in state %d", state)
-            << Edit([state](Bracket& b) {
-                   b.setLineState(0, LineState::Open);  // a won line refuses 3
-                   b.setLineState(0, LineState(state));
-               })
-            << Replacements{{line23 + "#DC143C", line23 + "#808080"}};
+        QTest::addRow("line 0 in state %d", state) << Edit([state](Bracket& b) {
+            b.setLineState(0, LineState::Open);  // a won line refuses 3
+            b.setLineState(0, LineState(state));
+        }) << Replacements{{line23 + "#DC143C", line23 + "#808080"}};
     }
     for (int state : {1, 2, 3, 4}) {
         QTest::addRow("final line in state %d", state)
@@ -216,13 +219,15 @@ void TestHtmlPage::tableOfEverySize() {
     QFETCH(int, cells);
 
     Bracket bracket(players);
-    for (int line = 0; line < bracket.lineCount(); ++line) bracket.setLineState(line, LineState(line % 5));
+    for (int line = 0; line < bracket.lineCount(); ++line)
+        bracket.setLineState(line, LineState(line % 5));
     const QString page = QString::fromLatin1(pageOf(bracket));
     QCOMPARE(htmlTableWidth(bracket), width);
     QCOMPARE(htmlTableHeight(bracket), height);
-    QVERIFY(page.contains(QStringLiteral("STYLE = \"width:%1 ;height:%2 ;background-color:#FFFFFF \" >")
-                              .arg(width)
-                              .arg(height)));
+    QVERIFY(
+        page.contains(QStringLiteral("STYLE = \"width:%1 ;height:%2 ;background-color:#FFFFFF \" >")
+                          .arg(width)
+                          .arg(height)));
     QCOMPARE(page.count(QStringLiteral("<TD")), cells);
     QCOMPARE(page.count(QStringLiteral("</TD")), cells);
     QCOMPARE(page.count(QStringLiteral("<TR valign")), 2 * players);
@@ -288,17 +293,14 @@ void TestHtmlPage::boldMemberKeepsTheModelPlain() {
 
 void TestHtmlPage::escapesBracketText_data() {
     QTest::addColumn<Setter>("set");
-    QTest::newRow("member name") << Setter([](Bracket& b, const std::string& t) {
-        b.setMemberName(2, t);
-    });
-    QTest::newRow("score") << Setter([](Bracket& b, const std::string& t) { b.setLineScore(3, t); });
-    QTest::newRow("champion") << Setter([](Bracket& b, const std::string& t) {
-        b.setChampion(t);
-    });
+    QTest::newRow("member name") << Setter(
+        [](Bracket& b, const std::string& t) { b.setMemberName(2, t); });
+    QTest::newRow("score") << Setter(
+        [](Bracket& b, const std::string& t) { b.setLineScore(3, t); });
+    QTest::newRow("champion") << Setter([](Bracket& b, const std::string& t) { b.setChampion(t); });
     for (int row = 0; row < ColorSet::kCount; ++row) {
-        QTest::addRow("colour %d", row) << Setter([row](Bracket& b, const std::string& t) {
-            b.colors().at(row) = t;
-        });
+        QTest::addRow("colour %d", row)
+            << Setter([row](Bracket& b, const std::string& t) { b.colors().at(row) = t; });
     }
 }
 
@@ -339,8 +341,8 @@ void TestHtmlPage::pageStaysWithinItsBound_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("textBytes");  // of every name, score and the champion
     for (int players : {4, 32}) {
-        for (int bytes : {0, 1, 300}) QTest::addRow("%d members, %d bytes", players, bytes)
-                                           << players << bytes;
+        for (int bytes : {0, 1, 300})
+            QTest::addRow("%d members, %d bytes", players, bytes) << players << bytes;
     }
 }
 

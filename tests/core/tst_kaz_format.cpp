@@ -4,8 +4,8 @@
 #include <new>
 
 #include "bracket/bracket.h"
-#include "io/kaz_format.h"
 #include "core_test_support.h"
+#include "io/kaz_format.h"
 
 using namespace kaz;
 using namespace std::literals;
@@ -51,7 +51,7 @@ public:
         m_data += static_cast<char>(text.size());
         return raw(text);
     }
-    Bytes& lineWidgets(int count, int state = 0) {
+    Bytes& lines(int count, int state = 0) {
         for (int i = 0; i < count; ++i) i32(state).str("");
         return *this;
     }
@@ -61,8 +61,17 @@ public:
     }
     // A whole 4-member file in which `name0` stands for the first name's bytes.
     static std::string fourMembers(std::string_view name0) {
-        return Bytes().i32(4).raw(name0).str("b").str("c").str("d").i32(7).lineWidgets(7).i32(3)
-            .colors().str("")
+        return Bytes()
+            .i32(4)
+            .raw(name0)
+            .str("b")
+            .str("c")
+            .str("d")
+            .i32(7)
+            .lines(7)
+            .i32(3)
+            .colors()
+            .str("")
             .m_data;
     }
     std::string m_data;
@@ -95,10 +104,8 @@ private slots:
 
 void TestKazFormat::writesTheExampleByteForByte() {
     Bracket bracket(4);
-    bracket.setMemberName(0, "\x91\x49\x8E\xE8" "A");  // 選手A
-    bracket.setMemberName(1, "\x91\x49\x8E\xE8" "B");
-    bracket.setMemberName(2, "\x91\x49\x8E\xE8" "C");
-    bracket.setMemberName(3, "\x91\x49\x8E\xE8" "D");
+    const std::string senshu = "\x91\x49\x8E\xE8";                                 // 選手
+    for (int i = 0; i < 4; ++i) bracket.setMemberName(i, senshu + char('A' + i));  // 選手A …
     bracket.setLineScore(0, "3");
     const QByteArray golden = readTestData("four_members.kaz");
     QCOMPARE(golden.size(), 113);
@@ -171,20 +178,19 @@ void TestKazFormat::readsEveryPrefixForm_data() {
     QTest::newRow("3 bytes, empty") << QByteArray::fromHex("FF0000") << QByteArray();
     QTest::newRow("3 bytes, 300") << QByteArray::fromHex("FF2C01") + QByteArray(300, 'y')
                                   << QByteArray(300, 'y');
-    QTest::newRow("7 bytes, short") << QByteArray::fromHex("FFFFFF020000006869")
-                                    << QByteArray("hi");
-    QTest::newRow("7 bytes, 65536") << QByteArray::fromHex("FFFFFF00000100")
-                                           + QByteArray(65536, 'z')
-                                    << QByteArray(65536, 'z');
-    QTest::newRow("UTF-16, 1 byte") << QByteArray::fromHex("FFFEFF02715C3075")
-                                    << QByteArray("\x8E\x52\x93\x63");  // 山田
+    QTest::newRow("7 bytes, short")
+        << QByteArray::fromHex("FFFFFF020000006869") << QByteArray("hi");
+    QTest::newRow("7 bytes, 65536")
+        << QByteArray::fromHex("FFFFFF00000100") + QByteArray(65536, 'z') << QByteArray(65536, 'z');
+    QTest::newRow("UTF-16, 1 byte")
+        << QByteArray::fromHex("FFFEFF02715C3075") << QByteArray("\x8E\x52\x93\x63");  // 山田
     QTest::newRow("UTF-16, empty") << QByteArray::fromHex("FFFEFF00") << QByteArray();
-    QTest::newRow("UTF-16, 3 bytes") << QByteArray::fromHex("FFFEFFFF020041004200")
-                                     << QByteArray("AB");
-    QTest::newRow("UTF-16, 7 bytes") << QByteArray::fromHex("FFFEFFFFFFFF010000005EFF")
-                                     << QByteArray("\x81\x60");  // U+FF5E
-    QTest::newRow("UTF-16, unencodable") << QByteArray::fromHex("FFFEFF033DD800DE4100")
-                                         << QByteArray("?A");
+    QTest::newRow("UTF-16, 3 bytes")
+        << QByteArray::fromHex("FFFEFFFF020041004200") << QByteArray("AB");
+    QTest::newRow("UTF-16, 7 bytes")
+        << QByteArray::fromHex("FFFEFFFFFFFF010000005EFF") << QByteArray("\x81\x60");  // U+FF5E
+    QTest::newRow("UTF-16, unencodable")
+        << QByteArray::fromHex("FFFEFF033DD800DE4100") << QByteArray("?A");
     QTest::newRow("UTF-16 of 300 units")
         << QByteArray::fromHex("FFFEFFFF2C01") + QByteArray("a\0", 2).repeated(300)
         << QByteArray(300, 'a');
@@ -207,11 +213,10 @@ void TestKazFormat::readsEveryPrefixForm() {
 }
 
 void TestKazFormat::readsUtf16Names() {
-    const std::optional<Bracket> bracket =
-        readKaz(toStd(readTestData("eight_members_utf16.kaz")));
+    const std::optional<Bracket> bracket = readKaz(toStd(readTestData("eight_members_utf16.kaz")));
     QVERIFY(bracket);
     QCOMPARE(bracket->memberCount(), 8);
-    QCOMPARE(hex(bracket->memberName(0)), hex("\x8E\x52\x93\x63"));      // 山田
+    QCOMPARE(hex(bracket->memberName(0)), hex("\x8E\x52\x93\x63"));          // 山田
     QCOMPARE(hex(bracket->memberName(1)), hex("\x97\xE9\x96\xD8\x81\x60"));  // 鈴木～
     QCOMPARE(bracket->memberName(2), std::string("?x"));  // an emoji CP932 cannot hold
     QCOMPARE(bracket->memberName(3), std::string());
@@ -227,8 +232,8 @@ void TestKazFormat::readsUtf16Names() {
 
 void TestKazFormat::ignoresTrailingBytes() {
     const std::string golden = toStd(readTestData("four_members.kaz"));
-    for (const std::string& tail : {std::string(1, '\0'), std::string("\xFF\xFF\xFF\xFF"),
-                                    golden, repeat('\x07', 5000)}) {
+    for (const std::string& tail :
+         {std::string(1, '\0'), std::string("\xFF\xFF\xFF\xFF"), golden, repeat('\x07', 5000)}) {
         const std::optional<Bracket> bracket = readKaz(golden + tail);
         QVERIFY(bracket);
         QCOMPARE(hex(writeKaz(*bracket)), hex(golden));
@@ -241,8 +246,18 @@ void TestKazFormat::refuses_data() {
         QTest::newRow(name) << toBytes(bytes);
     };
     auto withCount = [](int64_t players) {
-        return Bytes().i32(players).str("a").str("b").str("c").str("d").i32(7).lineWidgets(7).i32(3)
-            .colors().str("").m_data;
+        return Bytes()
+            .i32(players)
+            .str("a")
+            .str("b")
+            .str("c")
+            .str("d")
+            .i32(7)
+            .lines(7)
+            .i32(3)
+            .colors()
+            .str("")
+            .m_data;
     };
     row("empty file", "");
     row("member count 0", withCount(0));
@@ -254,8 +269,18 @@ void TestKazFormat::refuses_data() {
     row("member count 0x80000000", withCount(0x80000000));
 
     auto withShape = [](int64_t lines, int64_t rounds) {
-        return Bytes().i32(4).str("a").str("b").str("c").str("d").i32(lines).lineWidgets(7).i32(rounds)
-            .colors().str("").m_data;
+        return Bytes()
+            .i32(4)
+            .str("a")
+            .str("b")
+            .str("c")
+            .str("d")
+            .i32(lines)
+            .lines(7)
+            .i32(rounds)
+            .colors()
+            .str("")
+            .m_data;
     };
     row("rounds 2", withShape(7, 2));
     row("rounds 4", withShape(7, 4));
@@ -269,19 +294,39 @@ void TestKazFormat::refuses_data() {
     row("line count 0x80000007", withShape(0x80000007, 3));
     row("line count 0xFFFFFFFF, nothing after",
         Bytes().i32(4).str("a").str("b").str("c").str("d").i32(0xFFFFFFFF).m_data);
-    row("8 members with 4-member rounds",
-        Bytes().i32(8).str("").str("").str("").str("").str("").str("").str("").str("")
-            .i32(15).lineWidgets(15).i32(3).colors().str("").m_data);
+    row("8 members with 4-member rounds", Bytes()
+                                              .i32(8)
+                                              .str("")
+                                              .str("")
+                                              .str("")
+                                              .str("")
+                                              .str("")
+                                              .str("")
+                                              .str("")
+                                              .str("")
+                                              .i32(15)
+                                              .lines(15)
+                                              .i32(3)
+                                              .colors()
+                                              .str("")
+                                              .m_data);
 
     // A length prefix larger than the bytes left, in every form.
-    row("1-byte length too long", Bytes::fourMembers("\xFE" "abc"sv));
-    row("16-bit length too long", Bytes::fourMembers("\xFF\x00\x10" "abc"sv));
+    row("1-byte length too long", Bytes::fourMembers("\xFE"
+                                                     "abc"sv));
+    row("16-bit length too long", Bytes::fourMembers("\xFF\x00\x10"
+                                                     "abc"sv));
     row("16-bit length FFFD", Bytes::fourMembers("\xFF\xFD\xFF"sv));
     row("32-bit length FFFFFFF0", Bytes::fourMembers("\xFF\xFF\xFF\xF0\xFF\xFF\xFF"sv));
     row("32-bit length FFFFFFFF", Bytes::fourMembers("\xFF\xFF\xFF\xFF\xFF\xFF\xFF"sv));
     row("32-bit length 80000000", Bytes::fourMembers("\xFF\xFF\xFF\x00\x00\x00\x80"sv));
-    row("UTF-16 1-byte length too long", Bytes::fourMembers("\xFF\xFE\xFF\xF0" "a"sv));
-    row("UTF-16 text one byte short", Bytes().i32(4).raw("\xFF\xFE\xFF\x02" "a\0b"sv).m_data);
+    row("UTF-16 1-byte length too long", Bytes::fourMembers("\xFF\xFE\xFF\xF0"
+                                                            "a"sv));
+    row("UTF-16 text one byte short", Bytes()
+                                          .i32(4)
+                                          .raw("\xFF\xFE\xFF\x02"
+                                               "a\0b"sv)
+                                          .m_data);
     row("UTF-16 16-bit length too long", Bytes::fourMembers("\xFF\xFE\xFF\xFF\x00\x80"sv));
     row("UTF-16 32-bit length 7FFFFFFF",
         Bytes::fourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F"sv));
@@ -289,12 +334,29 @@ void TestKazFormat::refuses_data() {
         Bytes::fourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"sv));
     row("UTF-16 32-bit length 80000000 (doubles to 2^32)",
         Bytes::fourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\x00\x00\x00\x80"sv));
-    row("score length too long",
-        Bytes().i32(4).str("a").str("b").str("c").str("d").i32(7).i32(0).raw("\xFF\xFF\xFF\xF0\xFF\xFF\xFF"sv)
-            .m_data);
-    row("champion length too long",
-        Bytes().i32(4).str("a").str("b").str("c").str("d").i32(7).lineWidgets(7).i32(3).colors()
-            .raw("\x05" "abcd"sv).m_data);
+    row("score length too long", Bytes()
+                                     .i32(4)
+                                     .str("a")
+                                     .str("b")
+                                     .str("c")
+                                     .str("d")
+                                     .i32(7)
+                                     .i32(0)
+                                     .raw("\xFF\xFF\xFF\xF0\xFF\xFF\xFF"sv)
+                                     .m_data);
+    row("champion length too long", Bytes()
+                                        .i32(4)
+                                        .str("a")
+                                        .str("b")
+                                        .str("c")
+                                        .str("d")
+                                        .i32(7)
+                                        .lines(7)
+                                        .i32(3)
+                                        .colors()
+                                        .raw("\x05"
+                                             "abcd"sv)
+                                        .m_data);
 }
 
 // Every refusal gives nothing back (and allocates nothing big on the way).
@@ -310,7 +372,8 @@ void TestKazFormat::refusesEveryCutFile_data() {
     QTest::newRow("UTF-16 names") << readTestData("eight_members_utf16.kaz");
 
     Bracket big(32);
-    for (int i = 0; i < 32; ++i) big.setMemberName(i, repeat(char('A' + i % 26), 250 + 4 * size_t(i)));
+    for (int i = 0; i < 32; ++i)
+        big.setMemberName(i, repeat(char('A' + i % 26), 250 + 4 * size_t(i)));
     for (int line = 0; line < big.lineCount(); ++line) {
         big.setLineState(line, LineState(line % 5));
         big.setLineScore(line, repeat('9', size_t(line % 10)));
@@ -338,10 +401,28 @@ void TestKazFormat::refusesEveryCutFile() {
 }
 
 void TestKazFormat::keepsStatesOutsideTheRange() {
-    const std::string file = Bytes().i32(4).str("a").str("b").str("c").str("d").i32(7)
-                                 .i32(7).str("").i32(-1).str("x").i32(INT32_MIN).str("")
-                                 .i32(INT32_MAX).str("").i32(5).str("").lineWidgets(2).i32(3)
-                                 .colors().str("").m_data;
+    const std::string file = Bytes()
+                                 .i32(4)
+                                 .str("a")
+                                 .str("b")
+                                 .str("c")
+                                 .str("d")
+                                 .i32(7)
+                                 .i32(7)
+                                 .str("")
+                                 .i32(-1)
+                                 .str("x")
+                                 .i32(INT32_MIN)
+                                 .str("")
+                                 .i32(INT32_MAX)
+                                 .str("")
+                                 .i32(5)
+                                 .str("")
+                                 .lines(2)
+                                 .i32(3)
+                                 .colors()
+                                 .str("")
+                                 .m_data;
     const std::optional<Bracket> bracket = readKaz(file);
     QVERIFY(bracket);
     QCOMPARE(int(bracket->lineState(0)), 7);
@@ -369,7 +450,8 @@ void TestKazFormat::roundTrip() {
     bracket.setMemberName(2, "\x83\x5C\x95\x5C<&>\"");
     for (int line = 0; line < bracket.lineCount(); ++line) {
         bracket.setLineState(line, LineState((line * 7) % 5));
-        bracket.setLineScore(line, line % 3 ? std::to_string(line) + "-" + std::to_string(line % 4) : "");
+        bracket.setLineScore(line,
+                             line % 3 ? std::to_string(line) + "-" + std::to_string(line % 4) : "");
     }
     bracket.setChampion("\x97\x44\x8F\x9F\x81\x40X");
     for (int row = 0; row < ColorSet::kCount; ++row) {

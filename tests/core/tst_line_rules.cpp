@@ -75,8 +75,8 @@ void TestLineRules::eightMemberSession_data() {
     QTest::addColumn<int>("step");
     const auto& steps = sessionSteps();
     for (int i = 0; i < int(steps.size()); ++i) {
-        QTest::addRow("%d: %s %d", i + 1,
-                      steps[i].action == Click ? "click" : "double click", steps[i].line)
+        QTest::addRow("%d: %s %d", i + 1, steps[i].action == Click ? "click" : "double click",
+                      steps[i].line)
             << i;
     }
 }
@@ -260,7 +260,8 @@ void TestLineRules::ruleCases() {
     carryResult(bracket, line, LineOutcome(flag));
     QCOMPARE(int(bracket.lineState(next)), nextAfter);
     QCOMPARE(int(bracket.lineState(opponent)), opponentAfter);
-    QCOMPARE(int(bracket.lineState(line)), int(LineState::Advanced));  // the rule never sets the line itself
+    QCOMPARE(int(bracket.lineState(line)),
+             int(LineState::Advanced));  // the rule never sets the line itself
 }
 
 void TestLineRules::ruleTouchesOnlyNextAndOpponent_data() {
@@ -328,8 +329,7 @@ void TestLineRules::clicksTellWhichLinesChanged_data() {
     QTest::newRow("won to reached") << QList<int>{0} << false << 0 << QList<int>{0};
     QTest::newRow("final line") << QList<int>{} << false << 14 << QList<int>{14};
     QTest::newRow("into the final") << QList<int>{} << false << 12 << QList<int>{12, 14};
-    QTest::newRow("double click after its press") << QList<int>{0} << true << 0
-                                                  << QList<int>{0, 8};
+    QTest::newRow("double click after its press") << QList<int>{0} << true << 0 << QList<int>{0, 8};
     QTest::newRow("double click, nothing to undo") << QList<int>{} << true << 3 << QList<int>{};
 }
 

@@ -21,7 +21,12 @@ void TestTextLimits::trimScore_data() {
     QTest::newRow("blanks around") << QByteArray(" \t3 - 1\r\n") << QByteArray("3 - 1");
     QTest::newRow("blanks only") << QByteArray("   ") << QByteArray();
     // An ideographic space is text, not a single-byte blank.
-    QTest::newRow("ideographic space") << QByteArray("\x81\x40" "1 ") << QByteArray("\x81\x40" "1");
+    QTest::newRow("ideographic space") << QByteArray(
+                                              "\x81\x40"
+                                              "1 ")
+                                       << QByteArray(
+                                              "\x81\x40"
+                                              "1");
 }
 
 void TestTextLimits::trimScore() {

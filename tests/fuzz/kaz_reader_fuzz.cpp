@@ -9,11 +9,11 @@
 #include <string_view>
 
 #include "bracket/bracket.h"
-#include "text/cp932.h"
-#include "io/kaz_format.h"
 #include "bracket/line_rules.h"
 #include "color/color_value.h"
 #include "html/html_page.h"
+#include "io/kaz_format.h"
+#include "text/cp932.h"
 
 namespace {
 

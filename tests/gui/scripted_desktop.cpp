@@ -2,9 +2,7 @@
 
 #include <QTest>
 
-ScriptedDesktop::ScriptedDesktop() {
-    DesktopServices::install(this);
-}
+ScriptedDesktop::ScriptedDesktop() { DesktopServices::install(this); }
 
 ScriptedDesktop::~ScriptedDesktop() {
     DesktopServices::install(nullptr);
@@ -47,9 +45,7 @@ DesktopServices::SaveAnswer ScriptedDesktop::askSave(QWidget*, const QString& te
     return saveQuestionAnswers.dequeue();
 }
 
-void ScriptedDesktop::showError(QWidget*, const QString& text) {
-    errors.append(text);
-}
+void ScriptedDesktop::showError(QWidget*, const QString& text) { errors.append(text); }
 
 std::optional<QColor> ScriptedDesktop::chooseColor(QWidget*, const QColor& initial) {
     colorRequests.append(initial);
@@ -60,9 +56,7 @@ std::optional<QColor> ScriptedDesktop::chooseColor(QWidget*, const QColor& initi
     return colorAnswers.dequeue();
 }
 
-void ScriptedDesktop::openWithDesktop(const QString& path) {
-    openedPaths.append(path);
-}
+void ScriptedDesktop::openWithDesktop(const QString& path) { openedPaths.append(path); }
 
 void ScriptedDesktop::recordUnexpected(const QString& what) {
     unexpected.append(what);

@@ -4,13 +4,13 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "common/qt_colors.h"
+#include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "gui_test_support.h"
-#include "common/qt_colors.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
-#include "dialogs/text_input_dialog.h"
 
 using namespace guitest;
 
@@ -106,11 +106,12 @@ void TestBracketView::layoutOfEverySize() {
 void TestBracketView::lineGeometryOfFourMembers() {
     BracketDocument doc{kaz::Bracket(4)};
     BracketView view(&doc);
-    const QList<QRect> expected = {QRect(160, 25, 70, 34),  QRect(160, 59, 70, 34),
-                                   QRect(160, 93, 70, 34),  QRect(160, 127, 70, 34),
-                                   QRect(230, 25, 70, 68),  QRect(230, 93, 70, 68),
+    const QList<QRect> expected = {QRect(160, 25, 70, 34), QRect(160, 59, 70, 34),
+                                   QRect(160, 93, 70, 34), QRect(160, 127, 70, 34),
+                                   QRect(230, 25, 70, 68), QRect(230, 93, 70, 68),
                                    QRect(300, 25, 70, 136)};
-    for (int i = 0; i < expected.size(); ++i) QCOMPARE(view.lineWidgets()[i]->geometry(), expected[i]);
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(view.lineWidgets()[i]->geometry(), expected[i]);
 }
 
 void TestBracketView::scrollStepsOfThirtyTwoMembers() {
@@ -197,8 +198,8 @@ void TestBracketView::scoreDialogStoresTrimmedTextOnEnterOnly_data() {
     QTest::newRow("empty clears") << "" << int(Qt::Key_Enter) << QByteArray("");
     QTest::newRow("escape keeps") << "9" << int(Qt::Key_Escape) << QByteArray("old");
     QTest::newRow("close box keeps") << "9" << int(Qt::Key_unknown) << QByteArray("old");
-    QTest::newRow("tenth byte refused") << "1234567890" << int(Qt::Key_Return)
-                                        << QByteArray("123456789");
+    QTest::newRow("tenth byte refused")
+        << "1234567890" << int(Qt::Key_Return) << QByteArray("123456789");
     QTest::newRow("double-byte counts two")
         << "勝ち勝ち勝" << int(Qt::Key_Return) << QByteArray("\x8F\x9F\x82\xBF\x8F\x9F\x82\xBF");
 }
@@ -234,7 +235,8 @@ void TestBracketView::strokeColoursFollowState() {
     BracketView view(&doc);
     const QColor win(0xDC, 0x14, 0x3C);
     const QColor lose(0x80, 0x80, 0x80);
-    LineWidget* upper = view.lineWidgets()[0];  // 70 × 34: stroke at y 17, join at x 67 … 69 below it
+    LineWidget* upper =
+        view.lineWidgets()[0];  // 70 × 34: stroke at y 17, join at x 67 … 69 below it
     QCOMPARE(pixelAt(upper, 30, 17), lose);
     QCOMPARE(pixelAt(upper, 68, 28), lose);
     QCOMPARE(pixelAt(upper, 30, 8), Qt::white);
@@ -242,7 +244,7 @@ void TestBracketView::strokeColoursFollowState() {
     QTest::mouseClick(upper, Qt::LeftButton);  // won: both strokes in the win colour
     QCOMPARE(pixelAt(upper, 30, 17), win);
     QCOMPARE(pixelAt(upper, 68, 28), win);
-    QCOMPARE(pixelAt(view.lineWidgets()[4], 30, 34), win);  // the next line was reached …
+    QCOMPARE(pixelAt(view.lineWidgets()[4], 30, 34), win);   // the next line was reached …
     QCOMPARE(pixelAt(view.lineWidgets()[4], 68, 50), lose);  // … but has not won
 
     QTest::mouseClick(upper, Qt::LeftButton);  // reached: horizontal only
@@ -374,7 +376,8 @@ void TestBracketView::tabCyclesThroughNameBoxesOnly() {
 
 void TestBracketView::typingMarksNameEditedButLoadingDoesNot() {
     std::vector<kaz::LineResult> lines(7);
-    BracketDocument doc{kaz::Bracket::fromStored(4, {"A", "B", "C", "D"}, lines, kaz::ColorSet(), "")};
+    BracketDocument doc{
+        kaz::Bracket::fromStored(4, {"A", "B", "C", "D"}, lines, kaz::ColorSet(), "")};
     BracketView view(&doc);
     QCOMPARE(view.nameEdits()[1]->text(), QStringLiteral("B"));
     QVERIFY(!doc.isModified());

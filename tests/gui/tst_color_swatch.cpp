@@ -2,8 +2,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "dialogs/color_swatch.h"
 #include "color/color_value.h"
+#include "dialogs/color_swatch.h"
 
 // Every pixel of `image`: black on the outermost ring, `inside` everywhere else.
 static bool hasFrameAndFill(const QImage& image, QRgb inside, QString* where) {

@@ -131,8 +131,8 @@ private slots:
             typeFileName(dialog, dir.path(), typed);
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        const QString result = realServices().chooseSaveFile(nullptr, QStringLiteral("名前を付けて保存"),
-                                                     proposed, filters, suffix);
+        const QString result = realServices().chooseSaveFile(
+            nullptr, QStringLiteral("名前を付けて保存"), proposed, filters, suffix);
         QCOMPARE(result, dir.filePath(chosen));
     }
 
@@ -156,9 +156,9 @@ private slots:
             QVERIFY(dialog->isVisible());
             dialog->reject();
         });
-        const QString result =
-            realServices().chooseSaveFile(nullptr, QStringLiteral("名前を付けて保存"), QString(),
-                                  {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)")}, QStringLiteral("kaz"));
+        const QString result = realServices().chooseSaveFile(
+            nullptr, QStringLiteral("名前を付けて保存"), QString(),
+            {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)")}, QStringLiteral("kaz"));
         QVERIFY(asked);
         QCOMPARE(result, QString());
     }
@@ -227,7 +227,8 @@ private slots:
             dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        std::optional<QColor> chosen = realServices().chooseColor(nullptr, QColor(0xDC, 0x14, 0x3C));
+        std::optional<QColor> chosen =
+            realServices().chooseColor(nullptr, QColor(0xDC, 0x14, 0x3C));
         QCOMPARE(chosen, std::optional<QColor>(QColor(0x12, 0x34, 0x56)));
 
         whenShown<QColorDialog>([](QColorDialog* dialog) {

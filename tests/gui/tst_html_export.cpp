@@ -10,16 +10,16 @@
 
 #include "bracket_window.h"
 #include "commands.h"
-#include "main_window.h"
-#include "document/bracket_document.h"
+#include "dialogs/html_settings_dialog.h"
 #include "dialogs/member_count_dialog.h"
+#include "dialogs/text_input_dialog.h"
+#include "document/bracket_document.h"
+#include "gui_test_support.h"
+#include "main_window.h"
+#include "scripted_desktop.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
-#include "dialogs/text_input_dialog.h"
-#include "dialogs/html_settings_dialog.h"
-#include "scripted_desktop.h"
-#include "gui_test_support.h"
 
 using namespace guitest;
 
@@ -119,8 +119,10 @@ void TestHtmlExport::cancelWritesNothing() {
 void TestHtmlExport::unwritableTargetIsReportedAndKept_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing folder") << "none/page.html" << " には無効なﾊﾟｽが含まれています。";
-    QTest::newRow("a folder") << "folder.html" << " へのｱｸｾｽは拒否されました。";
+    QTest::newRow("missing folder") << "none/page.html"
+                                    << " には無効なﾊﾟｽが含まれています。";
+    QTest::newRow("a folder") << "folder.html"
+                              << " へのｱｸｾｽは拒否されました。";
 }
 
 void TestHtmlExport::unwritableTargetIsReportedAndKept() {

@@ -6,11 +6,11 @@
 #include <QTest>
 
 #include "color/color_set.h"
-#include "text/cp932.h"
 #include "dialogs/color_swatch.h"
 #include "dialogs/html_settings_dialog.h"
 #include "gui_test_support.h"
 #include "scripted_desktop.h"
+#include "text/cp932.h"
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -40,9 +40,7 @@ QColor swatchColor(HtmlSettingsDialog& dlg, int row) {
 }
 
 // UTF-8 to the CP932 bytes the document holds.
-std::string sjis(const char* utf8) {
-    return kaz::utf8ToCp932(utf8).value();
-}
+std::string sjis(const char* utf8) { return kaz::utf8ToCp932(utf8).value(); }
 
 void openDialog(HtmlSettingsDialog& dlg) {
     dlg.show();
@@ -299,15 +297,9 @@ private slots:
         QTest::mouseClick(check(dlg, "boldMemberCheck"), Qt::LeftButton);
         QTest::mouseClick(check(dlg, "boldScoreCheck"), Qt::LeftButton);
         switch (how) {
-            case 0:
-                QTest::mouseClick(button(dlg, "cancelButton"), Qt::LeftButton);
-                break;
-            case 1:
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-                break;
-            default:
-                dlg.close();
-                break;
+            case 0: QTest::mouseClick(button(dlg, "cancelButton"), Qt::LeftButton); break;
+            case 1: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); break;
+            default: dlg.close(); break;
         }
         QVERIFY(!dlg.isVisible());
         QCOMPARE(dlg.result(), int(QDialog::Rejected));

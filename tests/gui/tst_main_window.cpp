@@ -18,16 +18,16 @@
 
 #include "bracket_window.h"
 #include "commands.h"
-#include "document_manager.h"
-#include "main_window.h"
-#include "document/bracket_document.h"
-#include "io/kaz_format.h"
 #include "dialogs/member_count_dialog.h"
+#include "document/bracket_document.h"
+#include "document_manager.h"
+#include "gui_test_support.h"
+#include "io/kaz_format.h"
+#include "main_window.h"
+#include "scripted_desktop.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
-#include "scripted_desktop.h"
-#include "gui_test_support.h"
 
 using namespace guitest;
 
@@ -124,11 +124,11 @@ void TestMainWindow::menusWithBracket() {
     QCOMPARE(frame.windowTitle(), QStringLiteral("カズボー - 新しいトーナメント表1"));
     QCOMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "ツール(&T)", "表示(&V)",
                                              "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"}));
-    QCOMPARE(menuItems(menuNamed(frame, "ﾌｧｲﾙ(&F)")),
-             QStringList({"57600 新規作成(&N)\tCtrl+N", "57601 開く(&O)...\tCtrl+O",
-                          "57602 閉じる(&C)", "57603 上書き保存(&S)\tCtrl+S",
-                          "57604 名前を付けて保存(&A)...", "-", "57616 最近使ったﾌｧｲﾙ", "-",
-                          "57665 ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
+    QCOMPARE(
+        menuItems(menuNamed(frame, "ﾌｧｲﾙ(&F)")),
+        QStringList({"57600 新規作成(&N)\tCtrl+N", "57601 開く(&O)...\tCtrl+O", "57602 閉じる(&C)",
+                     "57603 上書き保存(&S)\tCtrl+S", "57604 名前を付けて保存(&A)...", "-",
+                     "57616 最近使ったﾌｧｲﾙ", "-", "57665 ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
     QCOMPARE(menuItems(menuNamed(frame, "編集(&E)")),
              QStringList({"57643 元に戻す(&U)\tCtrl+Z", "-", "57635 切り取り(&T)\tCtrl+X",
                           "57634 ｺﾋﾟｰ(&C)\tCtrl+C", "57637 貼り付け(&P)\tCtrl+V"}));
@@ -238,15 +238,16 @@ void TestMainWindow::toolbarAndStatusBar() {
     for (QAction* action : frame.toolBar()->actions()) {
         ids << (action->isSeparator() ? 0 : action->data().toInt());
     }
-    QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 32774, 32776, 0,
-                              57664}));
+    QCOMPARE(ids,
+             QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 32774, 32776, 0, 57664}));
     QCOMPARE(frame.toolBar()->iconSize(), QSize(16, 15));
     QCOMPARE(frame.toolBar()->allowedAreas(), Qt::AllToolBarAreas);
     QVERIFY(frame.toolBar()->isMovable());
     QCOMPARE(frame.action(Command::FileNew)->toolTip(), QStringLiteral("新規ﾌｧｲﾙ"));
     QCOMPARE(frame.action(Command::FileNew)->statusTip(), QStringLiteral("新規にﾌｧｲﾙを作成"));
     QCOMPARE(frame.action(Command::HtmlSettings)->toolTip(), QStringLiteral("HTML設定"));
-    QCOMPARE(frame.action(Command::HtmlSettings)->statusTip(), QStringLiteral("背景色、線の色など設定"));
+    QCOMPARE(frame.action(Command::HtmlSettings)->statusTip(),
+             QStringLiteral("背景色、線の色など設定"));
     QCOMPARE(frame.action(Command::AppAbout)->toolTip(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
 
     QCOMPARE(frame.statusBar()->currentMessage(),
@@ -494,7 +495,8 @@ void TestMainWindow::secondWindowOnOneBracket() {
     QMenu* windowMenu = menuNamed(frame, "ｳｨﾝﾄﾞｳ(&W)");
     emit windowMenu->aboutToShow();
     const QStringList listed = menuItems(windowMenu).mid(4);
-    QCOMPARE(listed, QStringList({"-", "0 &1 新しいトーナメント表1:1", "0 &2 新しいトーナメント表1:2"}));
+    QCOMPARE(listed,
+             QStringList({"-", "0 &1 新しいトーナメント表1:1", "0 &2 新しいトーナメント表1:2"}));
     QVERIFY(windowMenu->actions().last()->isChecked());
     windowMenu->actions()[5]->trigger();
     QCOMPARE(frame.mdiArea()->currentSubWindow(), windows[0]);

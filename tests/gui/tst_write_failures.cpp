@@ -8,16 +8,16 @@
 #include <QtTest>
 #include <cerrno>
 
+#include "bracket/bracket.h"
 #include "bracket_window.h"
 #include "commands.h"
-#include "document_manager.h"
-#include "main_window.h"
-#include "bracket/bracket.h"
 #include "document/bracket_document.h"
-#include "io/kaz_format.h"
-#include "view/bracket_view.h"
+#include "document_manager.h"
 #include "gui_test_support.h"
+#include "io/kaz_format.h"
+#include "main_window.h"
 #include "scripted_desktop.h"
+#include "view/bracket_view.h"
 
 using namespace guitest;
 
