@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-ipafont-gothic
-          clang)
+          clang clang-format)
 
 missing=()
 for p in "${packages[@]}"; do
