@@ -1,7 +1,10 @@
 #include "common/ui_fonts.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QStringList>
+#include <algorithm>
 
 QFont japaneseUiFont() { return japaneseFontPoints(9); }
 
@@ -19,6 +22,16 @@ QFont japaneseFontPixels(int pixels, int weight) {
     font.setWeight(static_cast<QFont::Weight>(weight));
     // Drawn in draft quality: plain pixels in exactly the chosen colour.
     font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QFont emboldened(QFont font) {
+    const QString family = QFontInfo(font).family();
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::weight(family, style) >= font.weight()) return font;
+    }
+    // Qt emboldens a face synthetically only when asked for bold.
+    font.setWeight(std::max(font.weight(), QFont::Bold));
     return font;
 }
 

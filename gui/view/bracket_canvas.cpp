@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include "common/qt_colors.h"
-#include "common/ui_fonts.h"
 #include "document/bracket_document.h"
+#include "render/bracket_painter.h"
 #include "view/bracket_view.h"
 #include "view/member_name_edit.h"
 
@@ -14,24 +14,10 @@ BracketCanvas::BracketCanvas(BracketView* view) : QWidget(view), m_view(view) {
 }
 
 void BracketCanvas::paintEvent(QPaintEvent* event) {
-    const BracketDocument* doc = m_view->document();
-    const kaz::ColorSet& colors = doc->colors();
     QPainter painter(this);
-    painter.fillRect(event->rect(), qColorFromString(colors.backgroundColor));
-
-    const QString champion = doc->championText();
-    if (champion.isEmpty()) return;
-    painter.setFont(japaneseFontPixels(14, 600));
-    painter.setPen(qColorFromString(colors.scoreColor));
-    // The name has the space right of the final line, up to the bracket's extent; a longer
-    // one is cut there. Only its start is laid out: no more can show, and a name of millions
-    // of characters would overflow the text engine's coordinates.
-    const QPoint at = m_view->championPosition();
-    const QSize extent = m_view->bracketExtent();
-    painter.setClipRect(QRect(at.x(), 0, extent.width() - at.x(), extent.height()));
-    constexpr int kMostCharactersShown = 256;
-    painter.drawText(at.x(), at.y() + painter.fontMetrics().ascent(),
-                     champion.left(kMostCharactersShown));
+    const kaz::Bracket& bracket = m_view->document()->bracket();
+    painter.fillRect(event->rect(), qColorFromString(bracket.colors().backgroundColor));
+    paintChampion(painter, bracket);
 }
 
 bool BracketCanvas::focusNextPrevChild(bool next) {

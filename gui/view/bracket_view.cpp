@@ -11,7 +11,9 @@
 
 BracketView::BracketView(BracketDocument* document, QWidget* parent)
     : QScrollArea(parent), m_document(document), m_canvas(new BracketCanvas(this)) {
-    setWidgetResizable(false);
+    // The canvas fills the whole view, so that all of it shows the background colour; below
+    // the bracket's extent the view scrolls.
+    setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setBackgroundRole(QPalette::Base);
     setFocusPolicy(Qt::NoFocus);  // a click on a line leaves the focus in its name box
@@ -49,7 +51,7 @@ void BracketView::layoutBracket() {
         widget->setGeometry(toQRect(kaz::lineRect(members, line)));
         m_lineWidgets.push_back(widget);
     }
-    m_canvas->setFixedSize(bracketExtent());
+    m_canvas->setMinimumSize(bracketExtent());
 }
 
 bool BracketView::event(QEvent* event) {

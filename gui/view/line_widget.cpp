@@ -5,13 +5,10 @@
 #include <QPointer>
 #include <memory>
 
-#include "bracket/bracket_geometry.h"
-#include "bracket/line_style.h"
-#include "common/cp932_text.h"
 #include "common/qt_colors.h"
-#include "common/ui_fonts.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
+#include "render/bracket_painter.h"
 #include "text/text_limits.h"
 
 LineWidget::LineWidget(BracketDocument* document, int index, QWidget* parent)
@@ -24,43 +21,9 @@ LineWidget::LineWidget(BracketDocument* document, int index, QWidget* parent)
 }
 
 void LineWidget::paintEvent(QPaintEvent*) {
-    const kaz::ColorSet& colors = m_document->colors();
-    // A state that has no colour (only a file can bring one) is drawn as an open line.
-    auto color = [&colors](kaz::LineColor which) {
-        return qColorFromString(kaz::colorString(colors, which, colors.loseLineColor));
-    };
-    const kaz::LineColors lineColors = kaz::lineColors(m_document->lineState(m_index));
-    const QColor back = qColorFromString(colors.backgroundColor);
-    const int w = width();
-    const int h = height();
-    const int m = h / 2;
-
     QPainter painter(this);
-    painter.fillRect(rect(), back);
-
-    painter.setPen(QPen(color(lineColors.stroke), 4, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(0, m, w, m);
-    if (m_kind != kaz::LineKind::Final) paintScore(painter, back);
-    // The join goes last, so that no score can break it.
-    painter.setPen(QPen(color(lineColors.join), 7, Qt::SolidLine, Qt::FlatCap));
-    if (m_kind == kaz::LineKind::Upper) painter.drawLine(w, m + 1, w, h);
-    if (m_kind == kaz::LineKind::Lower) painter.drawLine(w, m - 2, w, 0);
-}
-
-void LineWidget::paintScore(QPainter& painter, const QColor& back) {
-    const std::string& score = m_document->lineScore(m_index);
-    if (score.empty()) return;
-    const int w = width();
-    const int h = height();
-    const int y = kaz::scoreTop(m_kind, h);
-    const int x = kaz::scoreLeft(w, static_cast<int>(score.size()));
-    const QString text = fromCp932(score);
-    painter.setFont(japaneseFontPixels(12));
-    const QRect textRect = painter.fontMetrics().boundingRect(QRect(x, y, w, h), 0, text);
-    // An opaque background behind the text only.
-    painter.fillRect(textRect, back);
-    painter.setPen(qColorFromString(m_document->colors().scoreColor));
-    painter.drawText(textRect, 0, text);
+    painter.fillRect(rect(), qColorFromString(m_document->colors().backgroundColor));
+    paintLine(painter, m_document->bracket(), m_index, rect());
 }
 
 void LineWidget::mousePressEvent(QMouseEvent* event) {

@@ -5,7 +5,6 @@
 #include "bracket/bracket_shape.h"
 
 class BracketDocument;
-class QPainter;
 
 // One bracket line: draws its horizontal stroke, its half of the pair's vertical join and
 // its score from the document, and turns mouse input into document operations. A left press
@@ -26,7 +25,6 @@ protected:
 
 private:
     void askText();
-    void paintScore(QPainter& painter, const QColor& back);
 
     BracketDocument* m_document;
     int m_index;

@@ -1,0 +1,91 @@
+#include "render/bracket_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "bracket/bracket_geometry.h"
+#include "bracket/line_style.h"
+#include "common/cp932_text.h"
+#include "common/qt_colors.h"
+#include "common/qt_geometry.h"
+#include "common/ui_fonts.h"
+
+namespace {
+
+constexpr int kStrokeWidth = 4;
+constexpr int kJoinWidth = 7;
+constexpr int kScoreFontPixels = 12;
+constexpr int kChampionFontPixels = 14;
+constexpr int kChampionWeight = 600;
+
+// A state that has no colour (only a file can bring one) is drawn as an open line.
+QColor lineColor(const kaz::ColorSet& colors, kaz::LineColor which) {
+    return qColorFromString(kaz::colorString(colors, which, colors.loseLineColor));
+}
+
+void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area) {
+    const std::string& score = bracket.lineScore(line);
+    if (score.empty()) return;
+    const QString text = fromCp932(score);
+    painter.setFont(japaneseFontPixels(kScoreFontPixels));
+    const QRect textRect = scoreTextRect(painter.fontMetrics(), text, bracket.lineKind(line), area);
+    // An opaque background behind the text only (its ink may stand out of its advance).
+    const QRect ink = painter.fontMetrics().boundingRect(text).translated(
+        textRect.left(), textRect.top() + painter.fontMetrics().ascent());
+    painter.fillRect(textRect.united(ink), qColorFromString(bracket.colors().backgroundColor));
+    painter.setPen(qColorFromString(bracket.colors().scoreColor));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+}  // namespace
+
+QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, kaz::LineKind kind,
+                    const QRect& area) {
+    const int bytes = static_cast<int>(toCp932Lenient(text).size());
+    const int end = kaz::scoreLeft(area.width(), bytes) + 6 * bytes;  // six pixels a byte
+    const int advance = metrics.horizontalAdvance(text);
+    const int inkLeft = metrics.boundingRect(text).left();
+    const int pen = std::max(end - advance, -inkLeft);
+    return QRect(area.left() + pen, area.top() + kaz::scoreTop(kind, area.height()), advance,
+                 metrics.height());
+}
+
+void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area) {
+    const kaz::ColorSet& colors = bracket.colors();
+    const kaz::LineColors lineColors = kaz::lineColors(bracket.lineState(line));
+    const kaz::LineKind kind = bracket.lineKind(line);
+    const int left = area.left();
+    const int right = area.left() + area.width();
+    const int middle = area.top() + area.height() / 2;
+
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    painter.setPen(
+        QPen(lineColor(colors, lineColors.stroke), kStrokeWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(left, middle, right, middle);
+    if (kind != kaz::LineKind::Final) paintScore(painter, bracket, line, area);
+    // The join goes last, so that no score can break it. It is centred on the line's right
+    // edge, so only its left part lies in this line; the pair's lines meet at its middle.
+    painter.setPen(
+        QPen(lineColor(colors, lineColors.join), kJoinWidth, Qt::SolidLine, Qt::FlatCap));
+    if (kind == kaz::LineKind::Upper) painter.drawLine(right, middle + 1, right, area.bottom() + 1);
+    if (kind == kaz::LineKind::Lower) painter.drawLine(right, middle - 2, right, area.top());
+    painter.restore();
+}
+
+void paintChampion(QPainter& painter, const kaz::Bracket& bracket) {
+    if (bracket.champion().empty()) return;
+    // Only the start of a name is laid out: no more can show, and a name of millions of
+    // characters would overflow the text engine's coordinates.
+    constexpr int kMostCharactersShown = 256;
+    const QString name = fromCp932(bracket.champion()).left(kMostCharactersShown);
+    const QPoint at = toQPoint(kaz::championPosition(bracket.memberCount()));
+    const QSize extent = toQSize(kaz::bracketExtent(bracket.memberCount()));
+    painter.save();
+    painter.setClipRect(QRect(at.x(), 0, extent.width() - at.x(), extent.height()),
+                        Qt::IntersectClip);
+    painter.setFont(emboldened(japaneseFontPixels(kChampionFontPixels, kChampionWeight)));
+    painter.setPen(qColorFromString(bracket.colors().scoreColor));
+    painter.drawText(at.x(), at.y() + painter.fontMetrics().ascent(), name);
+    painter.restore();
+}
