@@ -23,6 +23,8 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
     m_combo = new QComboBox(this);
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
+    // Only what is typed counts: no completion may turn "3" into "32人用".
+    m_combo->setCompleter(nullptr);
     m_combo->setGeometry(dlu.rect(22, 29, 73, 14));
     m_combo->addItems({QStringLiteral("4人用"), QStringLiteral("8人用"), QStringLiteral("16人用"),
                        QStringLiteral("32人用")});

@@ -72,6 +72,8 @@ void TestInputDialogs::newBracketFromDialog_data() {
     QTest::newRow("typed 16人用") << "type:16人用" << true << 16;
     QTest::newRow("trailing blank") << "type:16人用 " << false << 0;
     QTest::newRow("not offered") << "type:64人用" << false << 0;
+    QTest::newRow("start of an item") << "type:3" << false << 0;
+    QTest::newRow("item without its end") << "type:16人" << false << 0;
     QTest::newRow("empty") << "type:" << false << 0;
     QTest::newRow("escape") << "escape" << false << 0;
     QTest::newRow("cancel button") << "cancel" << false << 0;
@@ -92,6 +94,8 @@ void TestInputDialogs::newBracketFromDialog() {
                 QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
             } else if (action.startsWith("type:")) {
                 QLineEdit* edit = dialog->comboBox()->lineEdit();
+                QApplication::setActiveWindow(dialog);
+                edit->setFocus();
                 edit->clear();
                 typeText(edit, action.mid(5));
                 QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
