@@ -1,6 +1,7 @@
 #include "bracket_window.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 
 #include "app_icons.h"
 #include "document/bracket_document.h"
@@ -12,6 +13,10 @@ BracketWindow::BracketWindow(BracketDocument* doc, QWidget* parent)
     setWindowIcon(documentIcon());
     setWidget(m_view);
     updateCaption(0);
+    // The system menu of this kind of editor has no "stay on top"; Qt's is its only checkable item.
+    for (QAction* action : systemMenu()->actions()) {
+        if (action->isCheckable()) systemMenu()->removeAction(action);
+    }
 }
 
 void BracketWindow::updateCaption(int number) {

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QStyle>
 #include <algorithm>
 #include <new>
 
@@ -13,6 +14,7 @@
 #include "document/bracket_document.h"
 #include "document/file_access.h"
 #include "text/messages.h"
+#include "wait_cursor.h"
 
 namespace {
 
@@ -54,7 +56,11 @@ bool DocumentManager::openDocumentFile(const QString& path) {
         }
     }
     // Running out of memory while reading is one of the failures the load path reports.
-    kaz::LoadedBracket loaded = loadBracket(absolute);
+    kaz::LoadedBracket loaded;
+    {
+        const WaitCursor waiting;
+        loaded = loadBracket(absolute);
+    }
     if (!loaded.bracket) {
         if (!QFileInfo::exists(absolute) && m_recentFiles.entries().contains(absolute)) {
             m_recentFiles.remove(absolute);
@@ -93,6 +99,7 @@ bool DocumentManager::onFileSaveAs(BracketDocument* doc) {
 bool DocumentManager::saveTo(BracketDocument* doc, const QString& path) {
     QString error;
     try {
+        const WaitCursor waiting;
         error = doc->save(path);
     } catch (const std::bad_alloc&) {
         error = QString::fromUtf8(kaz::kSaveFailedMessage);
@@ -166,9 +173,24 @@ BracketWindow* DocumentManager::createWindow(BracketDocument* doc) {
     connect(frame, &QObject::destroyed, this, [this, doc] { onWindowDestroyed(doc); });
     connect(doc, &BracketDocument::titleChanged, frame, [this, doc] { renumberWindows(doc); });
     renumberWindows(doc);
+    placeNewWindow(frame);
     frame->show();
     m_mdiArea->setActiveSubWindow(frame);
     return frame;
+}
+
+// A new window shows its whole bracket as far as the area allows, one title bar's height
+// below and right of the previous one, so that no earlier window's left edge is hidden.
+void DocumentManager::placeNewWindow(BracketWindow* window) {
+    const QSize area = m_mdiArea->viewport()->size();
+    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    const int count = static_cast<int>(m_windows.size()) - 1;  // the windows before this one
+    int offset = step * count;
+    if (offset + area.height() / 2 > area.height() || offset + area.width() / 2 > area.width()) {
+        offset = 0;  // back to the top left once the cascade would leave the area
+    }
+    window->move(offset, offset);
+    window->resize(window->sizeHint().boundedTo(area - QSize(offset, offset)));
 }
 
 void DocumentManager::onWindowClosed(BracketWindow* frame) {

@@ -48,6 +48,7 @@ signals:
 
 private:
     BracketWindow* createWindow(BracketDocument* doc);
+    void placeNewWindow(BracketWindow* window);
     void onWindowClosed(BracketWindow* frame);
     void onWindowDestroyed(BracketDocument* doc);
     void renumberWindows(const BracketDocument* doc);

@@ -9,7 +9,7 @@
 EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("カズボ"));
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    setApplicationVersion(QStringLiteral("1.22"));
+    setApplicationVersion(QStringLiteral(KAZ_VERSION));
 }
 
 EditorApplication::~EditorApplication() = default;

@@ -8,6 +8,7 @@
 #include "document/file_access.h"
 #include "html/html_page.h"
 #include "text/messages.h"
+#include "wait_cursor.h"
 
 void exportHtmlPage(BracketDocument* doc, QWidget* parent) {
     const QStringList filters = {QStringLiteral("HTMLファイル(*.html)"),
@@ -19,6 +20,7 @@ void exportHtmlPage(BracketDocument* doc, QWidget* parent) {
     // The names are in the document already: every edit of a name box goes there at once.
     QString error;
     try {
+        const WaitCursor waiting;
         error = saveFile(path, kaz::writeHtmlPage(doc->bracket()));
     } catch (const std::bad_alloc&) {
         error = QString::fromUtf8(kaz::kSaveFailedMessage);

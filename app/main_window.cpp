@@ -17,6 +17,7 @@
 #include "document_manager.h"
 #include "html_commands.h"
 #include "key_locks.h"
+#include "menu_style.h"
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
@@ -125,12 +126,24 @@ void MainWindow::createActions() {
             &MainWindow::showHelp);
     connect(addCommand(Command::ContextHelp, "ﾍﾙﾌﾟ", "Shift+F1"), &QAction::triggered, this,
             &MainWindow::showHelp);
+    // The window keys of this kind of editor, beside Qt's own Ctrl+W and Ctrl+Tab.
+    addWindowKey("Ctrl+F4", [this] { m_mdiArea->closeActiveSubWindow(); });
+    addWindowKey("Ctrl+F6", [this] { m_mdiArea->activateNextSubWindow(); });
+    addWindowKey("Ctrl+Shift+F6", [this] { m_mdiArea->activatePreviousSubWindow(); });
     // No window of this program is split into panes, so F6 and Shift+F6 have nothing to do.
     addCommand(Command::NextPane, "次のﾍﾟｲﾝ", "F6")->setEnabled(false);
     addCommand(Command::PrevPane, "前のﾍﾟｲﾝ", "Shift+F6")->setEnabled(false);
     for (int id : {Command::EditUndo, Command::EditCut, Command::EditCopy, Command::EditPaste}) {
         m_actions[id]->setEnabled(false);
     }
+}
+
+void MainWindow::addWindowKey(const char* key, std::function<void()> handler) {
+    auto* action = new QAction(this);
+    action->setShortcut(QKeySequence(QString::fromLatin1(key)));
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this, std::move(handler));
+    addAction(action);
 }
 
 void MainWindow::createMenus() {
@@ -162,6 +175,10 @@ void MainWindow::createMenus() {
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
     QMenu* helpFull = menu("ﾍﾙﾌﾟ(&H)", {Command::AppAbout});
     m_menusWithDocument = {m_fileMenuFull, edit, tools, viewFull, m_windowMenu, helpFull};
+
+    auto* style = new MenuStyle;
+    style->setParent(this);
+    for (QMenu* m : m_menusWithoutDocument + m_menusWithDocument) m->setStyle(style);
 }
 
 void MainWindow::fillFileMenu(QMenu* menu, bool withDocument) {
@@ -295,13 +312,27 @@ void MainWindow::onActiveWindowChanged() {
                    Command::WindowTile, Command::WindowArrange}) {
         m_actions[id]->setEnabled(withDocument);
     }
-    QMdiSubWindow* active = m_mdiArea->currentSubWindow();
-    setWindowTitle(active ? QStringLiteral("カズボー - ") + active->windowTitle()
-                          : QStringLiteral("カズボー"));
-    if (active) {
-        connect(active, &QWidget::windowTitleChanged, this, &MainWindow::onActiveWindowChanged,
+    if (doc) {
+        connect(doc, &BracketDocument::titleChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);
     }
+    updateTitle();
+}
+
+// "カズボー - " and the active bracket's title, once: not the window's caption (":2"), and not
+// with the caption that Qt appends while a child window is maximised.
+QString MainWindow::wantedTitle() const {
+    const BracketDocument* doc = activeDocument();
+    return doc ? QStringLiteral("カズボー - ") + doc->title() : QStringLiteral("カズボー");
+}
+
+void MainWindow::updateTitle() {
+    if (windowTitle() != wantedTitle()) setWindowTitle(wantedTitle());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange) updateTitle();
 }
 
 void MainWindow::arrangeIcons() {

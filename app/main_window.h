@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 
 class QLabel;
 class QMdiArea;
@@ -30,12 +31,15 @@ public:
     BracketDocument* activeDocument() const;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* addCommand(int id, const QString& text, const QString& keys = QString());
     void createActions();
+    // A key with no menu item, working in every window of the program.
+    void addWindowKey(const char* key, std::function<void()> handler);
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -44,6 +48,8 @@ private:
     void fillWindowList();
     // Swaps menu and enablement as a bracket window becomes active or the last one closes.
     void onActiveWindowChanged();
+    QString wantedTitle() const;
+    void updateTitle();
     void arrangeIcons();
     void showHelp();
     void showAbout();

@@ -1,5 +1,8 @@
 #include "common/cp932_text.h"
 
+#include <QWidget>
+
+#include "common/refusal_notice.h"
 #include "text/cp932.h"
 
 QString fromCp932(const std::string& cp932) {
@@ -23,7 +26,8 @@ QValidator::State Cp932Validator::validate(QString& input, int&) const {
     QString checked = input;
     checked.replace(QChar(0xFFFD), QLatin1Char('?'));
     const std::optional<std::string> bytes = toCp932(checked);
-    if (!bytes) return Invalid;
-    if (bytes->size() > m_maxBytes) return Invalid;
-    return Acceptable;
+    if (bytes && bytes->size() <= m_maxBytes) return Acceptable;
+    announceRefusal(qobject_cast<QWidget*>(parent()),
+                    bytes ? Refusal::TooLong : Refusal::NotInCp932);
+    return Invalid;
 }

@@ -12,6 +12,13 @@
 
 namespace {
 
+// Opens a file chooser wide enough for its name, size, type and date columns to be read.
+void sizeForColumns(QFileDialog& dialog) {
+    const int unit = dialog.fontMetrics().averageCharWidth();
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(100 * unit, 56 * unit)));
+}
+
 // The application title, caption of every message box.
 const char kAppTitle[] = "カズボ";
 
@@ -26,6 +33,7 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setNameFilters(filters);
+        sizeForColumns(dialog);
         if (dialog.exec() != QDialog::Accepted) return QString();
         return dialog.selectedFiles().value(0);
     }
@@ -40,6 +48,7 @@ public:
         dialog.setNameFilters(filters);
         dialog.setDefaultSuffix(defaultSuffix);  // a leading dot is dropped by Qt
         if (!proposed.isEmpty()) dialog.selectFile(proposed);
+        sizeForColumns(dialog);
         if (dialog.exec() != QDialog::Accepted) return QString();
         return dialog.selectedFiles().value(0);
     }

@@ -27,6 +27,9 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("カズボー ﾍﾙﾌﾟ"));
     setFont(japaneseUiFont());
     auto* text = new QTextBrowser(this);
+    text->setObjectName(QStringLiteral("helpText"));
+    // Japanese has no blanks to break at: lines break anywhere, so nothing scrolls sideways.
+    text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text->setHtml(QString::fromUtf8(kHelpText));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

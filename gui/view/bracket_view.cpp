@@ -54,6 +54,11 @@ void BracketView::layoutBracket() {
     m_canvas->setMinimumSize(bracketExtent());
 }
 
+QSize BracketView::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return bracketExtent() + QSize(frame, frame);
+}
+
 bool BracketView::event(QEvent* event) {
     const bool handled = QScrollArea::event(event);
     // The scroll area sets its own steps whenever it lays its bars out again.

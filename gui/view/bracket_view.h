@@ -26,6 +26,9 @@ public:
     // Width and height of the bracket: 70 per round + 260, and 34 per member + 50.
     QSize bracketExtent() const;
 
+    // The whole bracket, so that a window opens large enough to show all of it.
+    QSize sizeHint() const override;
+
 protected:
     bool event(QEvent* event) override;
 
