@@ -13,9 +13,13 @@ BracketWindow::BracketWindow(BracketDocument* doc, QWidget* parent)
     setWindowIcon(documentIcon());
     setWidget(m_view);
     updateCaption(0);
-    // The system menu of this kind of editor has no "stay on top"; Qt's is its only checkable item.
+    // The system menu of this kind of editor has no "stay on top"; Qt's is its only checkable
+    // item. Ctrl+F4 is the main window's, for whichever bracket window is active.
+    const QKeySequence closeKey(Qt::CTRL | Qt::Key_F4);
     for (QAction* action : systemMenu()->actions()) {
         if (action->isCheckable()) systemMenu()->removeAction(action);
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(closeKey) > 0) action->setShortcuts(keys);
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include <QStyleOptionMenuItem>
 
-void MenuStyle::drawControl(ControlElement element, const QStyleOption* option,
-                            QPainter* painter, const QWidget* widget) const {
+void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if (element == CE_MenuItem && item != nullptr &&
         item->checkType != QStyleOptionMenuItem::NotCheckable && !item->checked) {
