@@ -52,6 +52,10 @@ void BracketView::layoutBracket() {
         m_lineWidgets.push_back(widget);
     }
     m_canvas->setMinimumSize(bracketExtent());
+    // A click on a line would give the focus to the child window, which gives it back to the
+    // name box: both repaint for nothing. With a name box as the surface's focus proxy, Qt sees
+    // the focus already inside and leaves it where it is.
+    if (!m_nameEdits.empty()) m_canvas->setFocusProxy(m_nameEdits.front());
 }
 
 QSize BracketView::sizeHint() const {

@@ -27,9 +27,20 @@ void LineWidget::paintEvent(QPaintEvent*) {
 }
 
 void LineWidget::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) m_document->leftClickLine(m_index);
-    if (event->button() == Qt::RightButton) askText();
-    QWidget::mousePressEvent(event);
+    // Taken here: passed on, the press would reach the child window, which repaints for it.
+    if (event->button() == Qt::LeftButton) {
+        m_document->leftClickLine(m_index);
+    } else if (event->button() == Qt::RightButton) {
+        askText();
+    } else {
+        QWidget::mousePressEvent(event);
+    }
+}
+
+void LineWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
+        QWidget::mouseReleaseEvent(event);
+    }
 }
 
 void LineWidget::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -30,3 +30,10 @@ void MemberNameEdit::refreshColors() {
     pal.setColor(QPalette::Text, qColorFromString(m_document->colors().memberColor));
     setPalette(pal);
 }
+
+void MemberNameEdit::focusInEvent(QFocusEvent* event) {
+    // The surface around the boxes hands the focus to the box that had it last, so that a
+    // click on a line leaves the focus here (see BracketView).
+    parentWidget()->setFocusProxy(this);
+    QLineEdit::focusInEvent(event);
+}

@@ -18,6 +18,9 @@ public:
     // Takes the document's member-name and background colours.
     void refreshColors();
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
     BracketDocument* m_document;
     int m_member;

@@ -62,6 +62,7 @@ private slots:
     void windowKeys();
     void windowsOpenAtTheirBracketsSize();
     void refusedCharactersAreExplained();
+    void clickRepaintsOnlyWhatChanged();
 
 private:
     QTemporaryDir m_config;
@@ -253,6 +254,31 @@ void TestEditorInUse::refusedCharactersAreExplained() {
     QApplication::sendEvent(&window, &leave);
     QCOMPARE(window.statusBar()->currentMessage(),
              QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。"));
+}
+
+// A click on a line leaves the focus in its name box and repaints just the lines it changed,
+// not their neighbours.
+void TestEditorInUse::clickRepaintsOnlyWhatChanged() {
+    MainWindow window;
+    showActive(window);
+    BracketView* view = newBracket(window, 1);
+    view->nameEdits()[2]->setFocus();
+    QTRY_VERIFY(view->nameEdits()[2]->hasFocus());
+    QApplication::processEvents();
+
+    struct PaintCounter : QObject {
+        QStringList painted;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint) painted << watched->metaObject()->className();
+            return false;
+        }
+    } counter;
+    qApp->installEventFilter(&counter);
+    QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);  // lines 0 and 8 change
+    QApplication::processEvents();
+    qApp->removeEventFilter(&counter);
+    QVERIFY(view->nameEdits()[2]->hasFocus());
+    QCOMPARE(counter.painted, QStringList({"LineWidget", "LineWidget"}));
 }
 
 QTEST_MAIN(TestEditorInUse)

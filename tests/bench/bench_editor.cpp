@@ -1,0 +1,118 @@
+// Times the editor itself on Qt's offscreen platform: opening a bracket file to its first
+// complete paint, and one click on a first-round line to its repaint, with the number of
+// widgets the click repaints. For a 32-member bracket with results and an empty 4-member one.
+// Prints medians; asserts nothing about time.
+//
+//   bench_editor
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "document/bracket_document.h"
+#include "document_manager.h"
+#include "io/kaz_format.h"
+#include "main_window.h"
+#include "view/bracket_view.h"
+#include "view/line_widget.h"
+
+namespace {
+
+constexpr int kRuns = 41;
+
+// Counts the paint events the application delivers.
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Delivers every pending update, so that whatever is dirty is painted now.
+void paintPending() {
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+}
+
+void measure(const char* what, const QString& path) {
+    MainWindow window;
+    window.resize(1280, 1024);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window)) std::printf("the window was not shown\n");
+    DocumentManager* documents = window.documentManager();
+
+    std::vector<double> openMs;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        documents->openDocumentFile(path);
+        auto* child = window.mdiArea()->currentSubWindow();
+        child->grab();  // the first complete paint of the window and everything in it
+        openMs.push_back(timer.nsecsElapsed() / 1e6);
+        documents->closeAllDocuments();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    documents->openDocumentFile(path);
+    auto* view = qobject_cast<BracketView*>(window.mdiArea()->currentSubWindow()->widget());
+    paintPending();
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    std::vector<double> clickMs;
+    std::vector<int> painted;
+    for (int run = 0; run < kRuns; ++run) {
+        counter.count = 0;
+        QElapsedTimer timer;
+        timer.start();
+        // First-round lines in turn: the same line twice in a row would make a double click.
+        const int members = view->document()->memberCount();
+        QTest::mouseClick(view->lineWidgets()[size_t(run % members)], Qt::LeftButton);
+        paintPending();
+        clickMs.push_back(timer.nsecsElapsed() / 1e6);
+        painted.push_back(counter.count);
+    }
+    qApp->removeEventFilter(&counter);
+    std::sort(painted.begin(), painted.end());
+    std::printf(
+        "%-32s open to first paint %7.2f ms   click to repaint %6.3f ms   "
+        "widgets painted per click %d to %d\n",
+        what, median(openMs), median(clickMs), painted.front(), painted.back());
+    documents->closeAllDocuments();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir settings;  // the recent-file list of these runs stays apart
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    QApplication app(argc, argv);
+
+    QTemporaryDir dir;
+    const QString empty = dir.filePath(QStringLiteral("empty.kaz"));
+    QFile file(empty);
+    const std::string bytes = kaz::writeKaz(kaz::Bracket(4));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) < 0) {
+        return 1;
+    }
+    file.close();
+    measure("32 members (thirty_two_members)",
+            QStringLiteral(KAZ_TEST_DATA "/thirty_two_members.kaz"));
+    measure("4 members, empty", empty);
+    return 0;
+}
