@@ -4,19 +4,28 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTreeView>
 #include <QUrl>
 #include <array>
 
 namespace {
 
-// Opens a file chooser wide enough for its name, size, type and date columns to be read.
+// Opens a file chooser wide enough for its name, size, type and date columns to be read:
+// the dates and sizes take what they need, the names the rest.
 void sizeForColumns(QFileDialog& dialog) {
     const int unit = dialog.fontMetrics().averageCharWidth();
     dialog.setViewMode(QFileDialog::Detail);
-    dialog.resize(dialog.sizeHint().expandedTo(QSize(100 * unit, 56 * unit)));
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(120 * unit, 60 * unit)));
+    if (auto* files = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = files->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
 }
 
 // The application title, caption of every message box.

@@ -30,6 +30,7 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     text->setObjectName(QStringLiteral("helpText"));
     // Japanese has no blanks to break at: lines break anywhere, so nothing scrolls sideways.
     text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHtml(QString::fromUtf8(kHelpText));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
