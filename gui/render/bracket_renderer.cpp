@@ -17,8 +17,9 @@ namespace {
 // in the bracket's pixels whatever the resolution of the device.
 constexpr qreal kNamePoints = 11;
 constexpr qreal kScreenDpi = 96;
-// Where a name box starts its text: its 2-pixel frame and the edit's own 2-pixel margin.
-constexpr int kNameLeftMargin = 4;
+// Where a name box starts its text: past its frame (1 pixel in the editor's style) and the
+// edit's own margin of 2 pixels.
+constexpr int kNameLeftMargin = 3;
 // No more than this can show in a box, and a name of millions of characters must not reach
 // the text engine. The bytes are cut first, so that only a small part is converted.
 constexpr int kMostCharactersShown = 256;

@@ -144,7 +144,7 @@ private slots:
     void strokesJoinsScoresAndBackground();
     void longNameStaysInItsBox();
     void sameAtEveryResolution();
-    void sameLinesAsTheView();
+    void sameAsTheView();
     void savePicture_data();
     void savePicture();
     void savePictureFailures_data();
@@ -237,8 +237,9 @@ void TestBracketPicture::sameAtEveryResolution() {
     QCOMPARE(fine, screen);
 }
 
-// Right of the name boxes, the picture at screen size is the view's picture, pixel for pixel.
-void TestBracketPicture::sameLinesAsTheView() {
+// At screen size the picture is the view's picture, pixel for pixel: right of the name boxes,
+// and inside each box's frame and shadow (but the first box's, which shows the cursor).
+void TestBracketPicture::sameAsTheView() {
     QTemporaryDir dir;
     MainWindow frame;
     QVERIFY(openExample(frame, dir.path(), 8));
@@ -249,6 +250,12 @@ void TestBracketPicture::sameLinesAsTheView() {
     const QRect right(160, 0, extent.width - 160, extent.height);
     QCOMPARE(screen.copy(right).convertToFormat(QImage::Format_RGB32),
              picture.copy(right).convertToFormat(QImage::Format_RGB32));
+    for (int member = 1; member < 8; ++member) {
+        const kaz::Rect box = kaz::memberNameRect(member);
+        const QRect inside = QRect(box.left, box.top, box.width, box.height).adjusted(2, 2, -2, -2);
+        QCOMPARE(screen.copy(inside).convertToFormat(QImage::Format_RGB32),
+                 picture.copy(inside).convertToFormat(QImage::Format_RGB32));
+    }
     frame.mdiArea()->closeAllSubWindows();
 }
 
