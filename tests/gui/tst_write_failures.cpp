@@ -1,5 +1,5 @@
-// The editor's save, HTML化 and 画像として保存 on a failing disk, through the real commands. CTest
-// runs this test with the fault-injection library preloaded; each case sets which call fails.
+// The editor's save and HTML化 on a failing disk, through the real commands. CTest runs this
+// test with the fault-injection library preloaded; each case sets which call fails.
 
 #include <QDir>
 #include <QFile>
@@ -69,8 +69,6 @@ private slots:
     void saveKeepsOldFileAndQuestion();
     void exportKeepsOldPageAndOpensNothing_data() { addFailureRows(); }
     void exportKeepsOldPageAndOpensNothing();
-    void pictureKeepsOldFile_data() { addFailureRows(); }
-    void pictureKeepsOldFile();
     void outOfMemoryKeepsEveryWindow();
 
 private:
@@ -136,32 +134,6 @@ void TestWriteFailures::exportKeepsOldPageAndOpensNothing() {
     QCOMPARE(desktop.openedPaths, QStringList());
     QCOMPARE(readFile(page), QByteArray("old page"));
     QCOMPARE(entries(dir.path()), QStringList({"b.kaz", "page.html"}));
-    frame.mdiArea()->closeAllSubWindows();
-}
-
-void TestWriteFailures::pictureKeepsOldFile() {
-    QFETCH(QString, call);
-    QFETCH(int, error);
-    QFETCH(int, after);
-    QFETCH(bool, named);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    const QString picture = dir.filePath(QStringLiteral("b.png"));
-    QVERIFY(writeFile(picture, "old picture"));
-    MainWindow frame;
-    ScriptedDesktop desktop;
-    const QString bracket = dir.filePath(QStringLiteral("b.kaz"));
-    QVERIFY(writeFile(bracket, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(32)))));
-    QVERIFY(frame.documentManager()->openDocumentFile(bracket));
-
-    desktop.saveAnswers.enqueue(picture);
-    {
-        const Fault fault(dir.path(), call, error, after, named);
-        frame.action(Command::SavePicture)->trigger();
-    }
-    QCOMPARE(desktop.errors, QStringList{picture + message});
-    QCOMPARE(readFile(picture), QByteArray("old picture"));
-    QCOMPARE(entries(dir.path()), QStringList({"b.kaz", "b.png"}));
     frame.mdiArea()->closeAllSubWindows();
 }
 
