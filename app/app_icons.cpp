@@ -11,6 +11,7 @@
 #include "resources/toolbar/tb_new.xpm"
 #include "resources/toolbar/tb_open.xpm"
 #include "resources/toolbar/tb_paste.xpm"
+#include "resources/toolbar/tb_print.xpm"
 #include "resources/toolbar/tb_save.xpm"
 
 namespace {
@@ -112,8 +113,8 @@ QIcon documentIcon() {
 
 QPixmap toolbarImage(int index) {
     static const char* const* const images[kToolbarImageCount] = {
-        tb_new_xpm,   tb_open_xpm,        tb_save_xpm,          tb_cut_xpm,   tb_copy_xpm,
-        tb_paste_xpm, tb_html_export_xpm, tb_html_settings_xpm, tb_about_xpm,
+        tb_new_xpm,   tb_open_xpm,  tb_save_xpm,        tb_cut_xpm,           tb_copy_xpm,
+        tb_paste_xpm, tb_print_xpm, tb_html_export_xpm, tb_html_settings_xpm, tb_about_xpm,
     };
     if (index < 0 || index >= kToolbarImageCount) return QPixmap();
     return QPixmap(images[index]);

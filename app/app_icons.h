@@ -15,6 +15,6 @@ QIcon documentIcon();
 QImage appIconImage(int size);
 
 // The toolbar images in button order: 0 new, 1 open, 2 save, 3 cut, 4 copy, 5 paste,
-// 6 HTML化, 7 HTML設定, 8 About. Each is 16 × 15 pixels; a null pixmap outside 0 … 8.
-constexpr int kToolbarImageCount = 9;
+// 6 print, 7 HTML化, 8 HTML設定, 9 About. Each is 16 × 15 pixels; a null pixmap outside 0 … 9.
+constexpr int kToolbarImageCount = 10;
 QPixmap toolbarImage(int index);

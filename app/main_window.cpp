@@ -18,6 +18,7 @@
 #include "html_commands.h"
 #include "key_locks.h"
 #include "menu_style.h"
+#include "print_commands.h"
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
@@ -88,6 +89,18 @@ void MainWindow::createActions() {
             [this] {
                 if (BracketDocument* doc = activeDocument()) m_documentManager->onFileSaveAs(doc);
             });
+    auto* printing = new PrintCommands(this);
+    auto onPrinting = [this, printing](void (PrintCommands::*command)(BracketDocument*)) {
+        return [this, printing, command] {
+            if (BracketDocument* doc = activeDocument()) (printing->*command)(doc);
+        };
+    };
+    connect(addCommand(Command::FilePrint, "印刷(&P)...\tCtrl+P", "Ctrl+P"), &QAction::triggered,
+            this, onPrinting(&PrintCommands::print));
+    connect(addCommand(Command::FilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"), &QAction::triggered, this,
+            onPrinting(&PrintCommands::preview));
+    connect(addCommand(Command::FilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)..."), &QAction::triggered, this,
+            onPrinting(&PrintCommands::setUpPrinter));
     addCommand(Command::RecentFile1, "最近使ったﾌｧｲﾙ")->setEnabled(false);
     connect(addCommand(Command::AppExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"), &QAction::triggered, this,
             &QWidget::close);
@@ -102,6 +115,8 @@ void MainWindow::createActions() {
             this, onDoc(&exportHtmlPage));
     connect(addCommand(Command::HtmlSettings, "HTML設定(&S)\tCtrl+H", "Ctrl+H"),
             &QAction::triggered, this, onDoc(&editHtmlSettings));
+    connect(addCommand(Command::SavePicture, "画像として保存(&I)..."), &QAction::triggered, this,
+            onDoc(&saveBracketPicture));
 
     QAction* toolBar = addCommand(Command::ViewToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)");
     toolBar->setCheckable(true);
@@ -168,7 +183,8 @@ void MainWindow::createMenus() {
 
     QMenu* edit = menu("編集(&E)", {Command::EditUndo, 0, Command::EditCut, Command::EditCopy,
                                     Command::EditPaste});
-    QMenu* tools = menu("ツール(&T)", {Command::HtmlExport, Command::HtmlSettings});
+    QMenu* tools =
+        menu("ツール(&T)", {Command::HtmlExport, Command::HtmlSettings, 0, Command::SavePicture});
     QMenu* viewFull = menu("表示(&V)", {Command::ViewToolBar, Command::ViewStatusBar});
     m_windowMenu = menu("ｳｨﾝﾄﾞｳ(&W)", {Command::WindowNew, Command::WindowCascade,
                                        Command::WindowTile, Command::WindowArrange});
@@ -187,6 +203,10 @@ void MainWindow::fillFileMenu(QMenu* menu, bool withDocument) {
     menu->addAction(m_actions[Command::FileOpen]);
     if (withDocument) {
         for (int id : {Command::FileClose, Command::FileSave, Command::FileSaveAs}) {
+            menu->addAction(m_actions[id]);
+        }
+        menu->addSeparator();
+        for (int id : {Command::FilePrint, Command::FilePrintPreview, Command::FilePrintSetup}) {
             menu->addAction(m_actions[id]);
         }
     }
@@ -240,6 +260,8 @@ void MainWindow::createToolBar() {
                            Command::EditCut,
                            Command::EditCopy,
                            Command::EditPaste,
+                           0,
+                           Command::FilePrint,
                            0,
                            Command::HtmlExport,
                            Command::HtmlSettings,
@@ -307,9 +329,10 @@ void MainWindow::onActiveWindowChanged() {
         }
         m_showingDocumentMenu = withDocument;
     }
-    for (int id : {Command::FileClose, Command::FileSave, Command::FileSaveAs, Command::HtmlExport,
-                   Command::HtmlSettings, Command::WindowNew, Command::WindowCascade,
-                   Command::WindowTile, Command::WindowArrange}) {
+    for (int id : {Command::FileClose, Command::FileSave, Command::FileSaveAs, Command::FilePrint,
+                   Command::FilePrintPreview, Command::FilePrintSetup, Command::HtmlExport,
+                   Command::HtmlSettings, Command::SavePicture, Command::WindowNew,
+                   Command::WindowCascade, Command::WindowTile, Command::WindowArrange}) {
         m_actions[id]->setEnabled(withDocument);
     }
     if (doc) {

@@ -7,6 +7,7 @@ namespace kaz {
 const char kInvalidFormatMessage[] = "予期しないﾌｧｲﾙ形式です。";
 const char kOpenFailedMessage[] = "ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。";
 const char kSaveFailedMessage[] = "ﾄﾞｷｭﾒﾝﾄの保存に失敗しました。";
+const char kPrintFailedMessage[] = "印刷できませんでした。";
 
 namespace {
 

@@ -28,6 +28,7 @@ enum class FileError {
 extern const char kInvalidFormatMessage[];  // "予期しないﾌｧｲﾙ形式です。"
 extern const char kOpenFailedMessage[];     // any other failure while reading
 extern const char kSaveFailedMessage[];     // any other failure while writing
+extern const char kPrintFailedMessage[];    // the printer refused the page
 
 // The file-error text for `cause`, with %1 replaced by `path` (UTF-8).
 std::string fileErrorMessage(FileError cause, const std::string& path);

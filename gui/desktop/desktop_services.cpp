@@ -6,6 +6,10 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTreeView>
@@ -92,6 +96,27 @@ public:
 
     void openWithDesktop(const QString& path) override {
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+
+    bool askPrint(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        // A bracket is always one page: there is no range or selection to choose.
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool askPageSetup(QWidget* parent, QPrinter& printer) override {
+        QPageSetupDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    void showPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter*)>& paintPages) override {
+        QPrintPreviewDialog dialog(&printer, parent);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paintPages);
+        dialog.exec();
     }
 
 private:

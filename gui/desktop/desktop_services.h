@@ -3,13 +3,16 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // Every modal exchange with the desktop goes through here: file choosers, the save question,
-// error messages, the colour chooser and opening a written file with the desktop's
-// application. The application installs the real one; tests install a scripted one.
+// error messages, the colour chooser, the print, page-setup and print-preview dialogs, and
+// opening a written file with the desktop's application. The application installs the real
+// one; tests install a scripted one.
 class DesktopServices {
 public:
     enum class SaveAnswer { Yes, No, Cancel };
@@ -33,6 +36,15 @@ public:
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // Opens a written file with the desktop's application for it.
     virtual void openWithDesktop(const QString& path) = 0;
+    // The print dialog on `printer`, which it sets up as the user chooses; true when the user
+    // asked to print (of one page).
+    virtual bool askPrint(QWidget* parent, QPrinter& printer) = 0;
+    // The page-setup dialog on `printer` (paper, orientation, margins); true when accepted.
+    virtual bool askPageSetup(QWidget* parent, QPrinter& printer) = 0;
+    // The print preview of the pages that `paintPages` paints on the printer it is given
+    // (again whenever the preview's settings change); the user may print from it.
+    virtual void showPrintPreview(QWidget* parent, QPrinter& printer,
+                                  const std::function<void(QPrinter*)>& paintPages) = 0;
 
     // The installed services (the real ones unless a test installed others).
     static DesktopServices& instance();

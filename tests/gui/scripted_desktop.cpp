@@ -1,5 +1,6 @@
 #include "scripted_desktop.h"
 
+#include <QPrinter>
 #include <QTest>
 
 ScriptedDesktop::ScriptedDesktop() { DesktopServices::install(this); }
@@ -7,8 +8,9 @@ ScriptedDesktop::ScriptedDesktop() { DesktopServices::install(this); }
 ScriptedDesktop::~ScriptedDesktop() {
     DesktopServices::install(nullptr);
     // An answer nobody asked for means the dialog the test expected never came.
-    const qsizetype left =
-        openAnswers.size() + saveAnswers.size() + saveQuestionAnswers.size() + colorAnswers.size();
+    const qsizetype left = openAnswers.size() + saveAnswers.size() + saveQuestionAnswers.size() +
+                           colorAnswers.size() + printAnswers.size() + pageSetupAnswers.size() +
+                           previewAnswers.size();
     if (left > 0) {
         const QByteArray message =
             "ScriptedDesktop: " + QByteArray::number(left) + " queued answer(s) never used";
@@ -57,6 +59,35 @@ std::optional<QColor> ScriptedDesktop::chooseColor(QWidget*, const QColor& initi
 }
 
 void ScriptedDesktop::openWithDesktop(const QString& path) { openedPaths.append(path); }
+
+bool ScriptedDesktop::askPrint(QWidget*, QPrinter& printer) {
+    printRequests.append(printer.pageLayout());
+    if (printAnswers.isEmpty()) {
+        recordUnexpected(QStringLiteral("print dialog"));
+        return false;
+    }
+    return printAnswers.dequeue()(printer);
+}
+
+bool ScriptedDesktop::askPageSetup(QWidget*, QPrinter& printer) {
+    pageSetupRequests.append(printer.pageLayout());
+    if (pageSetupAnswers.isEmpty()) {
+        recordUnexpected(QStringLiteral("page setup"));
+        return false;
+    }
+    return pageSetupAnswers.dequeue()(printer);
+}
+
+void ScriptedDesktop::showPrintPreview(QWidget*, QPrinter& printer,
+                                       const std::function<void(QPrinter*)>& paintPages) {
+    previewRequests.append(printer.pageLayout());
+    if (previewAnswers.isEmpty()) {
+        recordUnexpected(QStringLiteral("print preview"));
+        return;
+    }
+    previewAnswers.dequeue()(printer);
+    paintPages(&printer);
+}
 
 void ScriptedDesktop::recordUnexpected(const QString& what) {
     unexpected.append(what);

@@ -2,9 +2,11 @@
 
 #include <QColor>
 #include <QList>
+#include <QPageLayout>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "desktop/desktop_services.h"
@@ -22,6 +24,10 @@ public:
         QString defaultSuffix;  // save only
     };
 
+    // An answer of the print or page-setup dialog: sets the printer up as the user would
+    // (a test may make it write a PDF file) and says whether the dialog was accepted.
+    using PrinterAnswer = std::function<bool(QPrinter&)>;
+
     ScriptedDesktop();
     ~ScriptedDesktop() override;
     ScriptedDesktop(const ScriptedDesktop&) = delete;
@@ -32,6 +38,11 @@ public:
     QQueue<QString> saveAnswers;
     QQueue<SaveAnswer> saveQuestionAnswers;
     QQueue<std::optional<QColor>> colorAnswers;
+    QQueue<PrinterAnswer> printAnswers;
+    QQueue<PrinterAnswer> pageSetupAnswers;
+    // The preview: the answer sets the printer up, then the pages are painted on it as the
+    // preview would show them.
+    QQueue<std::function<void(QPrinter&)>> previewAnswers;
 
     // What was asked, in order.
     QList<FileRequest> openRequests;
@@ -40,7 +51,11 @@ public:
     QStringList errors;           // texts of showError
     QList<QColor> colorRequests;  // initial colours of chooseColor
     QStringList openedPaths;      // openWithDesktop
-    QStringList unexpected;       // questions that had no answer queued
+    // The printer's page layout as each printing dialog opened.
+    QList<QPageLayout> printRequests;
+    QList<QPageLayout> pageSetupRequests;
+    QList<QPageLayout> previewRequests;
+    QStringList unexpected;  // questions that had no answer queued
 
     QString chooseOpenFile(QWidget* parent, const QString& title,
                            const QStringList& filters) override;
@@ -50,6 +65,10 @@ public:
     void showError(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void openWithDesktop(const QString& path) override;
+    bool askPrint(QWidget* parent, QPrinter& printer) override;
+    bool askPageSetup(QWidget* parent, QPrinter& printer) override;
+    void showPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter*)>& paintPages) override;
 
 private:
     void recordUnexpected(const QString& what);

@@ -5,6 +5,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -238,6 +243,57 @@ private slots:
         });
         chosen = realServices().chooseColor(nullptr, QColor(Qt::black));
         QVERIFY(!chosen.has_value());
+    }
+
+    void printDialogs_data() {
+        QTest::addColumn<bool>("pageSetup");
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("print, accepted") << false << true;
+        QTest::newRow("print, cancelled") << false << false;
+        QTest::newRow("page setup, accepted") << true << true;
+        QTest::newRow("page setup, cancelled") << true << false;
+    }
+    void printDialogs() {
+        QFETCH(bool, pageSetup);
+        QFETCH(bool, accept);
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+        auto answer = [accept](QDialog* dialog) {
+            QMetaObject::invokeMethod(dialog, accept ? "accept" : "reject");
+        };
+        bool result = !accept;
+        if (pageSetup) {
+            whenShown<QPageSetupDialog>(answer);
+            result = realServices().askPageSetup(nullptr, printer);
+        } else {
+            whenShown<QPrintDialog>([&](QPrintDialog* dialog) {
+                // One page only: no range, selection or current page to choose.
+                QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+                QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintSelection));
+                QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintCurrentPage));
+                answer(dialog);
+            });
+            result = realServices().askPrint(nullptr, printer);
+        }
+        QCOMPARE(result, accept);
+    }
+
+    // The preview asks for the pages, and shows the printer's pages.
+    void printPreview() {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        int painted = 0;
+        whenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
+            QTRY_VERIFY(painted > 0);
+            dialog->reject();
+        });
+        realServices().showPrintPreview(nullptr, printer, [&](QPrinter* pages) {
+            ++painted;
+            QPainter painter(pages);
+            painter.drawText(10, 10, QStringLiteral("1"));
+        });
+        QVERIFY(painted > 0);
     }
 
     void installing() {

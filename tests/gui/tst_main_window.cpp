@@ -112,6 +112,7 @@ void TestMainWindow::menusWithoutBracket() {
     QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_P, Qt::ControlModifier);
     QVERIFY(desktop.saveRequests.isEmpty());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
@@ -124,11 +125,12 @@ void TestMainWindow::menusWithBracket() {
     QCOMPARE(frame.windowTitle(), QStringLiteral("カズボー - 新しいトーナメント表1"));
     QCOMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "ツール(&T)", "表示(&V)",
                                              "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"}));
-    QCOMPARE(
-        menuItems(menuNamed(frame, "ﾌｧｲﾙ(&F)")),
-        QStringList({"57600 新規作成(&N)\tCtrl+N", "57601 開く(&O)...\tCtrl+O", "57602 閉じる(&C)",
-                     "57603 上書き保存(&S)\tCtrl+S", "57604 名前を付けて保存(&A)...", "-",
-                     "57616 最近使ったﾌｧｲﾙ", "-", "57665 ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
+    QCOMPARE(menuItems(menuNamed(frame, "ﾌｧｲﾙ(&F)")),
+             QStringList({"57600 新規作成(&N)\tCtrl+N", "57601 開く(&O)...\tCtrl+O",
+                          "57602 閉じる(&C)", "57603 上書き保存(&S)\tCtrl+S",
+                          "57604 名前を付けて保存(&A)...", "-", "57607 印刷(&P)...\tCtrl+P",
+                          "57609 印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "57606 ﾌﾟﾘﾝﾀの設定(&R)...", "-",
+                          "57616 最近使ったﾌｧｲﾙ", "-", "57665 ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
     QCOMPARE(menuItems(menuNamed(frame, "編集(&E)")),
              QStringList({"57643 元に戻す(&U)\tCtrl+Z", "-", "57635 切り取り(&T)\tCtrl+X",
                           "57634 ｺﾋﾟｰ(&C)\tCtrl+C", "57637 貼り付け(&P)\tCtrl+V"}));
@@ -136,7 +138,8 @@ void TestMainWindow::menusWithBracket() {
         QVERIFY(action->isSeparator() || !action->isEnabled());
     }
     QCOMPARE(menuItems(menuNamed(frame, "ツール(&T)")),
-             QStringList({"32774 HTML化(&H)\tCtrl+T", "32776 HTML設定(&S)\tCtrl+H"}));
+             QStringList({"32774 HTML化(&H)\tCtrl+T", "32776 HTML設定(&S)\tCtrl+H", "-",
+                          "32778 画像として保存(&I)..."}));
     QVERIFY(frame.action(Command::HtmlExport)->isEnabled());
     QCOMPARE(menuItems(menuNamed(frame, "ｳｨﾝﾄﾞｳ(&W)")).mid(0, 4),
              QStringList({"57648 新しいｳｨﾝﾄﾞｳを開く(&N)", "57650 重ねて表示(&C)",
@@ -238,8 +241,8 @@ void TestMainWindow::toolbarAndStatusBar() {
     for (QAction* action : frame.toolBar()->actions()) {
         ids << (action->isSeparator() ? 0 : action->data().toInt());
     }
-    QCOMPARE(ids,
-             QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 32774, 32776, 0, 57664}));
+    QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 0, 32774,
+                              32776, 0, 57664}));
     QCOMPARE(frame.toolBar()->iconSize(), QSize(16, 15));
     QCOMPARE(frame.toolBar()->allowedAreas(), Qt::AllToolBarAreas);
     QVERIFY(frame.toolBar()->isMovable());
@@ -249,6 +252,9 @@ void TestMainWindow::toolbarAndStatusBar() {
     QCOMPARE(frame.action(Command::HtmlSettings)->statusTip(),
              QStringLiteral("背景色、線の色など設定"));
     QCOMPARE(frame.action(Command::AppAbout)->toolTip(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    QCOMPARE(frame.action(Command::FilePrint)->toolTip(), QStringLiteral("印刷"));
+    QCOMPARE(frame.action(Command::FilePrint)->statusTip(),
+             QStringLiteral("ｱｸﾃｨﾌﾞ ﾄﾞｷｭﾒﾝﾄを印刷します。"));
 
     QCOMPARE(frame.statusBar()->currentMessage(),
              QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。"));

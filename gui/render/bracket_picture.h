@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include "bracket/bracket.h"
+
+class QPaintDevice;
+
+// The bracket as a file's bytes (PNG or PDF) and as a page of a printer: what the editor's
+// "画像として保存" and "印刷" and kaz2image make. Nothing here writes a file.
+
+// The editor's pictures are twice the screen's size, crisp on screens of high density.
+constexpr qreal kPictureScale = 2;
+
+// The bracket at `scale` times its size, every pixel not drawn on in the background colour.
+// A null image when one that large cannot be made.
+QImage bracketImage(const kaz::Bracket& bracket, qreal scale);
+
+// bracketImage as a PNG file; empty when it cannot be made.
+QByteArray bracketPng(const kaz::Bracket& bracket, qreal scale = kPictureScale);
+
+// One page of `device` (a printer, a PDF writer) with the bracket as large as it fits within
+// the page's margins, centred. False when the device refused to be painted on.
+bool paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket);
+
+// A PDF of one A4 page in the orientation that shows the bracket larger, with margins of
+// 10 mm, drawn as vectors and its text as text in the embedded font, so that names can be
+// searched and copied; `title` is the document's title. Empty when it cannot be made.
+QByteArray bracketPdf(const kaz::Bracket& bracket, const QString& title);

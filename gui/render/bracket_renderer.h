@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QRectF>
+#include <QSize>
+
+#include "bracket/bracket.h"
+
+class QPainter;
+
+// The whole bracket as one picture, on any painter and at any scale: the printer, the print
+// preview, PNG and PDF files and kaz2image all draw it here. QtGui only; the bracket is only
+// read.
+
+// The bracket's size in its own pixels, the size of the view's whole area.
+QSize bracketSize(const kaz::Bracket& bracket);
+
+// Draws the bracket with its top-left corner at the painter's origin, in the bracket's own
+// pixels (the painter's transform gives the scale): the background over the whole extent, the
+// member names where the name boxes stand (text only, cut at the box), every line with its
+// score, and the champion, laid out as on screen.
+void renderBracket(QPainter& painter, const kaz::Bracket& bracket);
+
+// The largest rectangle of `content`'s proportions that fits into `target`, centred in it.
+QRectF fitCentred(const QSizeF& content, const QRectF& target);
+
+// Draws the bracket into `target` (in the painter's coordinates), as large as it fits keeping
+// its proportions, centred.
+void renderBracketFitted(QPainter& painter, const kaz::Bracket& bracket, const QRectF& target);
+
+// The orientation of `layout`'s page under which the bracket can be drawn larger within the
+// page's margins; the layout's own orientation where both give the same size.
+QPageLayout::Orientation bestOrientation(const kaz::Bracket& bracket, const QPageLayout& layout);

@@ -1,0 +1,243 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+
+// Runs the real kaz2image: its pictures, exit codes and messages, and that a failure leaves
+// no new or damaged output file behind.
+
+namespace {
+
+const QString kUsage =
+    QStringLiteral("usage: kaz2image [--scale N] INPUT.kaz OUTPUT.png|OUTPUT.pdf");
+
+struct Result {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// `faults`: settings of the fault-injection library for this run (none when empty).
+Result runKaz2Image(const QStringList& args, const QList<QPair<QString, QString>>& faults = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!faults.isEmpty()) {
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KAZ_FAULT_LIBRARY));
+        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+        for (const auto& [name, value] : faults) env.insert(name, value);
+    }
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(KAZ2IMAGE_PATH), args);
+    Result result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        qWarning("kaz2image did not finish normally");
+        return result;
+    }
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QString dataFile(const char* name) {
+    return QStringLiteral(KAZ_TEST_DATA "/") + QLatin1String(name);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList entries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+}  // namespace
+
+class TestKaz2Image : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pictures_data();
+    void pictures();
+    void pdfPage();
+    void helpAndVersion();
+    void wrongArguments_data();
+    void wrongArguments();
+    void failuresKeepTheOldFile_data();
+    void failuresKeepTheOldFile();
+};
+
+void TestKaz2Image::pictures_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QSize>("size");
+    const QString four = dataFile("four_members_example.kaz");
+    const QString big = dataFile("thirty_two_members.kaz");
+    QTest::newRow("twice by default") << four << QStringList() << "out.png" << QSize(940, 372);
+    QTest::newRow("32 members, half")
+        << big << QStringList{"--scale", "0.5"} << "out.png" << QSize(340, 569);
+    QTest::newRow("options last, upper-case suffix")
+        << four << QStringList{"--scale", "1"} << "大会.PNG" << QSize(470, 186);
+}
+
+void TestKaz2Image::pictures() {
+    QFETCH(QString, input);
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(output);
+    QVERIFY(writeFile(path, "an older file"));
+    const Result r =
+        runKaz2Image(output.endsWith(QStringLiteral(".PNG")) ? QStringList{input, path} + options
+                                                             : options + QStringList{input, path});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(r.out, QByteArray());
+    const QImage image = QImage::fromData(readFile(path), "PNG");
+    QCOMPARE(image.size(), size);
+    // Both files have a white background, and lines in other colours.
+    QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::white));
+    QSet<QRgb> colors;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) colors.insert(image.pixel(x, y));
+    }
+    QVERIFY(colors.contains(QColor(0x80, 0x80, 0x80).rgb()));  // the lose colour
+    QCOMPARE(entries(dir.path()), QStringList{output});
+}
+
+void TestKaz2Image::pdfPage() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("大会.pdf"));
+    const Result r = runKaz2Image({dataFile("four_members_example.kaz"), path});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QByteArray());
+    QVERIFY(readFile(path).startsWith("%PDF-"));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString found = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* name : {"選手1", "選手2", "選手3", "選手4"}) {
+        QVERIFY2(found.contains(QString::fromUtf8(name)), qPrintable(found));
+    }
+}
+
+void TestKaz2Image::helpAndVersion() {
+    Result r = runKaz2Image({QStringLiteral("--help")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(QString::fromUtf8(r.out).startsWith(kUsage));
+    QVERIFY(QString::fromUtf8(r.out).contains(QStringLiteral("--scale")));
+    r = runKaz2Image({QStringLiteral("--version")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(QRegularExpression(QStringLiteral("^kaz2image \\d+\\.\\d+(\\.\\d+)?\\n$"))
+                 .match(QString::fromUtf8(r.out))
+                 .hasMatch(),
+             r.out.constData());
+}
+
+void TestKaz2Image::wrongArguments_data() {
+    QTest::addColumn<QStringList>("args");  // OUT.png and OUT.pdf land in the test folder
+    const QString in = dataFile("four_members.kaz");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("no output") << QStringList{in};
+    QTest::newRow("three files") << QStringList{in, "OUT.png", "OUT.pdf"};
+    QTest::newRow("unknown option") << QStringList{"--dpi", "300", in, "OUT.png"};
+    QTest::newRow("other suffix") << QStringList{in, "OUT.jpg"};
+    for (const char* scale : {"0", "-1", "abc", "2x", "9", ""}) {
+        QTest::addRow("scale \"%s\"", scale) << QStringList{"--scale", scale, in, "OUT.png"};
+    }
+    QTest::newRow("scale without a number") << QStringList{in, "OUT.png", "--scale"};
+    QTest::newRow("scale for a PDF") << QStringList{"--scale", "2", in, "OUT.pdf"};
+}
+
+void TestKaz2Image::wrongArguments() {
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    for (QString& arg : args) {
+        if (arg.startsWith(QStringLiteral("OUT."))) arg = dir.filePath(arg);
+    }
+    const Result r = runKaz2Image(args);
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out, QByteArray());
+    QVERIFY2(QString::fromUtf8(r.err).contains(kUsage), r.err.constData());
+    QCOMPARE(entries(dir.path()), QStringList());
+}
+
+void TestKaz2Image::failuresKeepTheOldFile_data() {
+    QTest::addColumn<QString>("input");   // "missing" and "page" are made in the test folder
+    QTest::addColumn<QString>("output");  // "old.png" exists, "folder.png" is a folder
+    QTest::addColumn<QString>("fault");   // the call the fault library makes fail with ENOSPC
+    QTest::addColumn<QString>("message");
+    const QString four = dataFile("four_members_example.kaz");
+    QTest::newRow("missing input") << "missing"
+                                   << "old.png" << QString() << " が見つかりませんでした。";
+    QTest::newRow("not a bracket") << "page"
+                                   << "old.pdf" << QString() << "予期しないﾌｧｲﾙ形式です。";
+    QTest::newRow("missing folder")
+        << four << "none/out.png" << QString() << " には無効なﾊﾟｽが含まれています。";
+    QTest::newRow("output is a folder")
+        << four << "folder.png" << QString() << " へのｱｸｾｽは拒否されました。";
+    QTest::newRow("disk full, PNG") << four << "old.png"
+                                    << "write"
+                                    << " へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。";
+    QTest::newRow("disk full, PDF") << four << "old.pdf"
+                                    << "write"
+                                    << " へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。";
+}
+
+void TestKaz2Image::failuresKeepTheOldFile() {
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("old.png")), "old picture"));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("old.pdf")), "old page"));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("page")),
+                      readFile(dataFile("four_members_example.html"))));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
+    const QStringList before = entries(dir.path());
+    if (!input.startsWith(QLatin1Char('/'))) input = dir.filePath(input);
+    output = dir.filePath(output);
+
+    QList<QPair<QString, QString>> faults;
+    if (!fault.isEmpty()) {
+        faults = {{"KAZ_FAULT_DIR", dir.path()},
+                  {"KAZ_FAULT_CALL", fault},
+                  {"KAZ_FAULT_ERRNO", QString::number(ENOSPC)},
+                  {"KAZ_FAULT_AFTER", "100"}};
+    }
+    const Result r = runKaz2Image({input, output}, faults);
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out, QByteArray());
+    const QString expected =
+        message.startsWith(QLatin1Char(' '))
+            ? (message.contains(QStringLiteral("見つかり")) ? input : output) + message
+            : message;
+    QCOMPARE(QString::fromUtf8(r.err), QStringLiteral("kaz2image: ") + expected + "\n");
+    QCOMPARE(entries(dir.path()), before);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("old.png"))), QByteArray("old picture"));
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("old.pdf"))), QByteArray("old page"));
+    QCOMPARE(entries(dir.filePath(QStringLiteral("folder.png"))), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestKaz2Image)
+#include "tst_kaz2image.moc"

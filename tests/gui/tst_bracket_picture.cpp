@@ -1,0 +1,445 @@
+// The whole bracket as a picture: the renderer's pixels, "画像として保存" and printing through
+// the real commands, the PDFs read back with poppler's tools.
+
+#include <QImage>
+#include <QMdiArea>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "bracket/bracket.h"
+#include "bracket/bracket_geometry.h"
+#include "bracket/line_rules.h"
+#include "common/cp932_text.h"
+#include "common/qt_geometry.h"
+#include "document/bracket_document.h"
+#include "document_manager.h"
+#include "gui_test_support.h"
+#include "io/kaz_format.h"
+#include "render/bracket_picture.h"
+#include "render/bracket_renderer.h"
+#include "scripted_desktop.h"
+#include "view/member_name_edit.h"
+
+using namespace guitest;
+
+namespace {
+
+// Colours that no two roles share, so that a pixel tells which role drew it.
+const QColor kWin(0xE0, 0x00, 0x00);
+const QColor kLose(0x00, 0x00, 0xE0);
+const QColor kBack(0xF0, 0xF0, 0xC0);
+const QColor kMember(0x00, 0x80, 0x00);
+const QColor kScore(0xA0, 0x00, 0xA0);
+
+QString memberName(int i) { return QStringLiteral("選手%1号").arg(i + 1); }
+const QString kChampion = QStringLiteral("優勝者");
+
+// The worked example on `members` members: named members, line 0 won (its opponent open, the
+// line it feeds advanced), scores on the first pair, a champion.
+kaz::Bracket example(int members) {
+    kaz::Bracket bracket(members);
+    kaz::ColorSet& colors = bracket.colors();
+    colors.winLineColor = "#E00000";
+    colors.loseLineColor = "#0000E0";
+    colors.backgroundColor = "#F0F0C0";
+    colors.memberColor = "#008000";
+    colors.scoreColor = "#A000A0";
+    for (int i = 0; i < members; ++i) bracket.setMemberName(i, toCp932Lenient(memberName(i)));
+    kaz::leftClickLine(bracket, 0);
+    bracket.setLineScore(0, "2");
+    bracket.setLineScore(1, "1");
+    bracket.setChampion(toCp932Lenient(kChampion));
+    return bracket;
+}
+
+// Opens the example as a file in `frame`; the bracket window is active.
+bool openExample(MainWindow& frame, const QString& folder, int members) {
+    const QString path = folder + QStringLiteral("/example.kaz");
+    if (!writeFile(path, QByteArray::fromStdString(kaz::writeKaz(example(members))))) return false;
+    if (!frame.documentManager()->openDocumentFile(path)) return false;
+    showActive(frame);
+    return activeView(frame) != nullptr;
+}
+
+// The colour at bracket point (x, y) of a picture drawn at `scale`.
+QColor at(const QImage& image, qreal scale, int x, int y) {
+    return image.pixelColor(int(x * scale), int(y * scale));
+}
+
+// Whether a pixel of `color` lies in the bracket rectangle `area` of a picture at `scale`.
+bool contains(const QImage& image, qreal scale, const QRect& area, const QColor& color) {
+    for (int y = int(area.top() * scale); y <= int(area.bottom() * scale); ++y) {
+        for (int x = int(area.left() * scale); x <= int(area.right() * scale); ++x) {
+            if (image.pixelColor(x, y) == color) return true;
+        }
+    }
+    return false;
+}
+
+bool havePoppler() {
+    for (const char* tool : {"pdftotext", "pdfinfo", "pdftoppm", "pdffonts"}) {
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) return false;
+    }
+    return true;
+}
+
+QString run(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(30000)) return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Checks a PDF of the example: one page, every font embedded, every name and the champion
+// found as text.
+void checkPdf(const QString& pdf, int members) {
+    QVERIFY2(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")),
+             qPrintable(run("pdfinfo", {pdf})));
+    const QStringList fonts = run("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    for (const QString& font : fonts) {
+        QVERIFY2(font.contains(QRegularExpression("\\s+yes\\s+\\w+\\s+yes\\s+")), qPrintable(font));
+    }
+    const QString text = run("pdftotext", {pdf, "-"});
+    for (int i = 0; i < members; ++i) QVERIFY2(text.contains(memberName(i)), qPrintable(text));
+    QVERIFY2(text.contains(kChampion), qPrintable(text));
+}
+
+}  // namespace
+
+class TestBracketPicture : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void strokesJoinsScoresAndBackground_data();
+    void strokesJoinsScoresAndBackground();
+    void longNameStaysInItsBox();
+    void sameAtEveryResolution();
+    void sameAsTheView();
+    void savePicture_data();
+    void savePicture();
+    void savePictureFailures_data();
+    void savePictureFailures();
+    void printedPageHoldsTheBracket_data();
+    void printedPageHoldsTheBracket();
+    void printerSettingsLastForTheRun();
+    void printFailureIsReported();
+
+private:
+    QTemporaryDir m_config;
+};
+
+void TestBracketPicture::initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
+
+void TestBracketPicture::strokesJoinsScoresAndBackground_data() {
+    QTest::addColumn<int>("members");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("4 members, screen size") << 4 << qreal(1);
+    QTest::newRow("4 members, twice") << 4 << qreal(2);
+    QTest::newRow("32 members, half") << 32 << qreal(0.5);
+}
+
+void TestBracketPicture::strokesJoinsScoresAndBackground() {
+    QFETCH(int, members);
+    QFETCH(qreal, scale);
+    const QImage image = bracketImage(example(members), scale);
+    const kaz::Size extent = kaz::bracketExtent(members);
+    QCOMPARE(image.size(), QSize(qRound(extent.width * scale), qRound(extent.height * scale)));
+
+    // Line 0 won: stroke and join in the win colour. Line 1 open: both in the lose colour.
+    // The line they feed (the first of round 2) advanced: win stroke, lose join.
+    const QRect won = toQRect(kaz::lineRect(members, 0));
+    const QRect open = toQRect(kaz::lineRect(members, 1));
+    const QRect advanced = toQRect(kaz::lineRect(members, members));
+    const int middle = won.height() / 2;
+    QCOMPARE(at(image, scale, won.left() + 20, won.top() + middle), kWin);
+    QCOMPARE(at(image, scale, won.right() - 1, won.top() + won.height() * 3 / 4), kWin);
+    QCOMPARE(at(image, scale, open.left() + 20, open.top() + middle), kLose);
+    QCOMPARE(at(image, scale, open.right() - 1, open.top() + open.height() / 4), kLose);
+    const int advancedMiddle = advanced.top() + advanced.height() / 2;
+    QCOMPARE(at(image, scale, advanced.left() + 20, advancedMiddle), kWin);
+    QCOMPARE(at(image, scale, advanced.right() - 1, advancedMiddle + advanced.height() / 4), kLose);
+    // The scores beside the join: below the stroke on the upper line, above it on the lower.
+    QVERIFY(contains(image, scale, QRect(won.right() - 24, won.top() + middle + 3, 20, middle - 3),
+                     kScore));
+    QVERIFY(contains(image, scale, QRect(open.right() - 24, open.top(), 20, middle - 3), kScore));
+    QVERIFY(!contains(image, scale, QRect(won.left(), won.top(), 40, won.height()), kScore));
+    // The champion right of the final line, in the score colour.
+    const kaz::Point champion = kaz::championPosition(members);
+    QVERIFY(contains(image, scale, QRect(champion.x, champion.y, 60, 16), kScore));
+    // The background everywhere else, up to the last pixel.
+    QCOMPARE(at(image, scale, 5, 5), kBack);
+    QCOMPARE(at(image, scale, won.left() + 20, won.top() + 4), kBack);
+    QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), kBack);
+    // No frame round the names (which sameAsTheView compares with the boxes).
+    const kaz::Rect box = kaz::memberNameRect(members - 1);
+    QCOMPARE(at(image, scale, box.left, box.top), kBack);
+    QCOMPARE(at(image, scale, box.right() - 1, box.bottom() - 1), kBack);
+}
+
+// A name longer than its box (here of three million characters) shows only as far as the box
+// reaches, as on screen.
+void TestBracketPicture::longNameStaysInItsBox() {
+    kaz::Bracket bracket = example(4);
+    bracket.setMemberName(0, std::string(3 << 20, 'W'));
+    const QImage image = bracketImage(bracket, 1);
+    const kaz::Rect box = kaz::memberNameRect(0);
+    QVERIFY(contains(image, 1, toQRect(box), kMember));
+    // Right of the box, above the first line's stroke, there is only background.
+    for (int x = box.right(); x < box.right() + 60; ++x) {
+        for (int y = box.top; y < 39; ++y) QCOMPARE(image.pixelColor(x, y), kBack);
+    }
+}
+
+// A printer or PDF device of high resolution gets the same picture, names included.
+void TestBracketPicture::sameAtEveryResolution() {
+    const kaz::Bracket bracket = example(4);
+    const QImage screen = bracketImage(bracket, 1);
+    QImage fine(screen.size(), QImage::Format_RGB32);
+    fine.setDotsPerMeterX(qRound(600 / 0.0254));
+    fine.setDotsPerMeterY(qRound(600 / 0.0254));
+    QPainter painter(&fine);
+    renderBracket(painter, bracket);
+    painter.end();
+    QCOMPARE(fine, screen);
+}
+
+// At screen size the picture is the view's picture, pixel for pixel: right of the name boxes,
+// and inside each box's frame and shadow (but the first box's, which shows the cursor).
+void TestBracketPicture::sameAsTheView() {
+    QTemporaryDir dir;
+    MainWindow frame;
+    QVERIFY(openExample(frame, dir.path(), 8));
+    const QImage screen = activeView(frame)->canvas()->grab().toImage();
+    const QImage picture = bracketImage(example(8), 1);
+    const kaz::Size extent = kaz::bracketExtent(8);
+    QVERIFY(screen.width() >= extent.width && screen.height() >= extent.height);
+    const QRect right(160, 0, extent.width - 160, extent.height);
+    QCOMPARE(screen.copy(right).convertToFormat(QImage::Format_RGB32),
+             picture.copy(right).convertToFormat(QImage::Format_RGB32));
+    for (int member = 1; member < 8; ++member) {
+        const kaz::Rect box = kaz::memberNameRect(member);
+        const QRect inside = toQRect(box).adjusted(2, 2, -2, -2);
+        QCOMPARE(screen.copy(inside).convertToFormat(QImage::Format_RGB32),
+                 picture.copy(inside).convertToFormat(QImage::Format_RGB32));
+    }
+    frame.mdiArea()->closeAllSubWindows();
+}
+
+void TestBracketPicture::savePicture_data() {
+    QTest::addColumn<int>("members");
+    QTest::addColumn<QString>("answer");  // in the test folder
+    QTest::newRow("PNG, 4 members") << 4 << "example.png";
+    QTest::newRow("PDF, 32 members") << 32 << "大会.PDF";
+}
+
+void TestBracketPicture::savePicture() {
+    QFETCH(int, members);
+    QFETCH(QString, answer);
+    QTemporaryDir dir;
+    MainWindow frame;
+    QVERIFY(openExample(frame, dir.path(), members));
+    const QString path = dir.filePath(answer);
+    QVERIFY(writeFile(path, "an older file, to be replaced"));
+    ScriptedDesktop desktop;
+    desktop.saveAnswers.enqueue(path);
+    frame.action(Command::SavePicture)->trigger();
+    QCOMPARE(desktop.errors, QStringList());
+    QCOMPARE(desktop.saveRequests.size(), 1);
+    QCOMPARE(desktop.saveRequests[0].filters,
+             QStringList({"PNG ﾌｧｲﾙ (*.png)", "PDF ﾌｧｲﾙ (*.pdf)"}));
+    QCOMPARE(desktop.saveRequests[0].proposed, dir.filePath(QStringLiteral("example.png")));
+    QCOMPARE(desktop.saveRequests[0].defaultSuffix, QStringLiteral("png"));
+    QStringList expected{answer, QStringLiteral("example.kaz")};
+    expected.sort();
+    QStringList written = entries(dir.path());
+    written.sort();
+    QCOMPARE(written, expected);
+
+    const QByteArray bytes = readFile(path);
+    if (answer.endsWith(QStringLiteral(".png"))) {
+        const QImage image = QImage::fromData(bytes, "PNG");
+        const kaz::Size extent = kaz::bracketExtent(members);
+        QCOMPARE(image.size(), QSize(2 * extent.width, 2 * extent.height));
+        QCOMPARE(at(image, 2, 180, 42), kWin);
+        QCOMPARE(at(image, 2, 5, 5), kBack);
+    } else {
+        QVERIFY(bytes.startsWith("%PDF-"));
+        if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+        checkPdf(path, members);
+        // Portrait A4 for the tall bracket.
+        QVERIFY(run("pdfinfo", {path}).contains(QStringLiteral("595 x 842 pts (A4)")));
+    }
+    // Pictures are no save: the bracket is as it was loaded.
+    QVERIFY(!activeView(frame)->document()->isModified());
+    frame.mdiArea()->closeAllSubWindows();
+}
+
+void TestBracketPicture::savePictureFailures_data() {
+    QTest::addColumn<QString>("answer");  // in the test folder; empty: cancelled
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cancelled") << QString() << QString();
+    QTest::newRow("missing folder") << "none/b.png"
+                                    << " には無効なﾊﾟｽが含まれています。";
+    QTest::newRow("a folder") << "folder.pdf"
+                              << " へのｱｸｾｽは拒否されました。";
+}
+
+void TestBracketPicture::savePictureFailures() {
+    QFETCH(QString, answer);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.pdf")));
+    MainWindow frame;
+    QVERIFY(openExample(frame, dir.path(), 4));
+    ScriptedDesktop desktop;
+    desktop.saveAnswers.enqueue(answer.isEmpty() ? QString() : dir.filePath(answer));
+    frame.action(Command::SavePicture)->trigger();
+    if (message.isEmpty()) {
+        QCOMPARE(desktop.errors, QStringList());
+    } else {
+        QCOMPARE(desktop.errors, QStringList{dir.filePath(answer) + message});
+    }
+    QCOMPARE(entries(dir.path()), QStringList({"example.kaz", "folder.pdf"}));
+    QCOMPARE(entries(dir.filePath(QStringLiteral("folder.pdf"))), QStringList());
+    frame.mdiArea()->closeAllSubWindows();
+}
+
+void TestBracketPicture::printedPageHoldsTheBracket_data() {
+    QTest::addColumn<int>("members");
+    QTest::addColumn<bool>("preview");
+    QTest::addColumn<QPageLayout::Orientation>("orientation");  // the one proposed
+    QTest::newRow("print, 4 members") << 4 << false << QPageLayout::Landscape;
+    QTest::newRow("print, 32 members") << 32 << false << QPageLayout::Portrait;
+    QTest::newRow("preview, 4 members") << 4 << true << QPageLayout::Landscape;
+    QTest::newRow("preview, 32 members") << 32 << true << QPageLayout::Portrait;
+}
+
+// The printer writes a PDF here, as a print-to-file printer would; the page, read back as an
+// image, holds the bracket (its background colour shows where it lies) as large as the
+// margins let it, centred, in its own proportions.
+void TestBracketPicture::printedPageHoldsTheBracket() {
+    QFETCH(int, members);
+    QFETCH(bool, preview);
+    QFETCH(QPageLayout::Orientation, orientation);
+    if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+    QTemporaryDir dir;
+    MainWindow frame;
+    QVERIFY(openExample(frame, dir.path(), members));
+    const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
+    QRectF paintArea;  // in points
+    auto toPdf = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(20, 15, 10, 25), QPageLayout::Millimeter);
+        paintArea = printer.pageLayout().paintRect(QPageLayout::Point);
+    };
+    ScriptedDesktop desktop;
+    if (preview) {
+        desktop.previewAnswers.enqueue(toPdf);
+        frame.action(Command::FilePrintPreview)->trigger();
+        QCOMPARE(desktop.previewRequests.value(0).orientation(), orientation);
+    } else {
+        desktop.printAnswers.enqueue([&](QPrinter& printer) {
+            toPdf(printer);
+            return true;
+        });
+        MemberNameEdit* box = activeView(frame)->nameEdits()[0];
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(desktop.printRequests.value(0).orientation(), orientation);
+        QCOMPARE(box->text(), memberName(0));
+    }
+    QCOMPARE(desktop.errors, QStringList());
+    checkPdf(pdf, members);
+
+    // At 36 dots per inch a point is half a pixel.
+    run("pdftoppm", {"-r", "36", "-png", "-singlefile", pdf, dir.filePath("page")});
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    QVERIFY(!page.isNull());
+    QCOMPARE(page.width() < page.height(), orientation == QPageLayout::Portrait);
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (page.pixelColor(x, y) != QColor(Qt::white)) ink |= QRect(x, y, 1, 1);
+        }
+    }
+    const QRectF area(paintArea.topLeft() / 2, paintArea.size() / 2);
+    const qreal left = ink.left() - area.left();
+    const qreal right = area.right() - (ink.right() + 1);
+    const qreal top = ink.top() - area.top();
+    const qreal bottom = area.bottom() - (ink.bottom() + 1);
+    QString text;
+    QDebug(&text) << "ink" << ink << "in" << area;
+    const QByteArray where = text.toUtf8();
+    QVERIFY2(left >= -1 && right >= -1 && top >= -1 && bottom >= -1, where.constData());
+    QVERIFY2(qAbs(left - right) <= 2 && qAbs(top - bottom) <= 2, where.constData());
+    QVERIFY2(qMin(left + right, top + bottom) <= 2, where.constData());
+    const kaz::Size extent = kaz::bracketExtent(members);
+    QVERIFY2(qAbs(qreal(ink.width()) / ink.height() - qreal(extent.width) / extent.height) < 0.02,
+             where.constData());
+    frame.mdiArea()->closeAllSubWindows();
+}
+
+// Paper and printer stay for the run; the orientation is proposed for each bracket until the
+// user turns the page in "ﾌﾟﾘﾝﾀの設定", whose choice then holds.
+void TestBracketPicture::printerSettingsLastForTheRun() {
+    QTemporaryDir four;
+    QTemporaryDir big;
+    MainWindow frame;
+    QVERIFY(openExample(frame, four.path(), 4));
+    ScriptedDesktop desktop;
+    desktop.pageSetupAnswers.enqueue([](QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        return true;
+    });
+    frame.action(Command::FilePrintSetup)->trigger();
+    QCOMPARE(desktop.pageSetupRequests.value(0).orientation(), QPageLayout::Landscape);
+
+    QVERIFY(openExample(frame, big.path(), 32));
+    auto cancel = [](QPrinter&) { return false; };
+    desktop.printAnswers.enqueue(cancel);
+    frame.action(Command::FilePrint)->trigger();
+    QCOMPARE(desktop.printRequests.value(0).pageSize().id(), QPageSize::A5);
+    QCOMPARE(desktop.printRequests.value(0).orientation(), QPageLayout::Portrait);
+
+    desktop.pageSetupAnswers.enqueue([](QPrinter& printer) {
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    });
+    frame.action(Command::FilePrintSetup)->trigger();
+    desktop.printAnswers.enqueue(cancel);
+    frame.action(Command::FilePrint)->trigger();
+    QCOMPARE(desktop.printRequests.value(1).pageSize().id(), QPageSize::A5);
+    QCOMPARE(desktop.printRequests.value(1).orientation(), QPageLayout::Landscape);
+    // A cancelled dialog prints nothing and says nothing.
+    QCOMPARE(desktop.errors, QStringList());
+    QCOMPARE(entries(big.path()), QStringList{QStringLiteral("example.kaz")});
+    frame.mdiArea()->closeAllSubWindows();
+}
+
+void TestBracketPicture::printFailureIsReported() {
+    QTemporaryDir dir;
+    MainWindow frame;
+    QVERIFY(openExample(frame, dir.path(), 4));
+    ScriptedDesktop desktop;
+    desktop.printAnswers.enqueue([&dir](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("none/printed.pdf")));
+        return true;
+    });
+    frame.action(Command::FilePrint)->trigger();
+    QCOMPARE(desktop.errors, QStringList{QStringLiteral("印刷できませんでした。")});
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("example.kaz")});
+    frame.mdiArea()->closeAllSubWindows();
+}
+
+QTEST_MAIN(TestBracketPicture)
+#include "tst_bracket_picture.moc"
