@@ -5,12 +5,14 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTreeView>
 #include <QUrl>
@@ -30,6 +32,32 @@ void sizeForColumns(QFileDialog& dialog) {
         header->setSectionResizeMode(QHeaderView::ResizeToContents);
         header->setSectionResizeMode(0, QHeaderView::Stretch);
     }
+}
+
+// The suffix a filter such as "PDF ﾌｧｲﾙ (*.pdf)" stands for; empty for "(*.*)".
+QString suffixOfFilter(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^*)\\s]+)\\)"));
+    return pattern.match(filter).captured(1);
+}
+
+// As the user picks another file type, a name typed without a suffix gets that type's, and a
+// name ending in one of the offered suffixes takes the new one.
+void followChosenType(QFileDialog& dialog, const QStringList& filters) {
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
+            const QString suffix = suffixOfFilter(filter);
+            if (suffix.isEmpty()) return;
+            dialog.setDefaultSuffix(suffix);
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name == nullptr) return;
+            for (const QString& other : filters) {
+                const QString old = QLatin1Char('.') + suffixOfFilter(other);
+                if (old.size() > 1 && name->text().endsWith(old, Qt::CaseInsensitive)) {
+                    name->setText(name->text().chopped(old.size()) + QLatin1Char('.') + suffix);
+                    return;
+                }
+            }
+        });
 }
 
 // The application title, caption of every message box.
@@ -61,6 +89,7 @@ public:
         dialog.setNameFilters(filters);
         dialog.setDefaultSuffix(defaultSuffix);  // a leading dot is dropped by Qt
         if (!proposed.isEmpty()) dialog.selectFile(proposed);
+        followChosenType(dialog, filters);
         sizeForColumns(dialog);
         if (dialog.exec() != QDialog::Accepted) return QString();
         return dialog.selectedFiles().value(0);

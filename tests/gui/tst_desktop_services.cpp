@@ -141,6 +141,25 @@ private slots:
         QCOMPARE(result, dir.filePath(chosen));
     }
 
+    // Picking another file type gives the name that type's suffix, typed or proposed.
+    void saveChooserFollowsTheChosenType() {
+        QTemporaryDir dir;
+        const QStringList filters = {QStringLiteral("PNG ﾌｧｲﾙ (*.png)"),
+                                     QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)")};
+        for (const QString& typed : {QStringLiteral("表.png"), QStringLiteral("表")}) {
+            whenShown<QFileDialog>([&](QFileDialog* dialog) {
+                typeFileName(dialog, dir.path(), typed);
+                dialog->selectNameFilter(filters[1]);
+                emit dialog->filterSelected(filters[1]);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            const QString result = realServices().chooseSaveFile(
+                nullptr, QStringLiteral("画像として保存"), dir.filePath(QStringLiteral("表.png")),
+                filters, QStringLiteral("png"));
+            QCOMPARE(result, dir.filePath(QStringLiteral("表.pdf")));
+        }
+    }
+
     // Replacing a file is confirmed inside the chooser, also when the name only matches once
     // the default suffix is added.
     void saveChooserConfirmsReplacing() {
