@@ -23,25 +23,12 @@ QColor lineColor(const kaz::ColorSet& colors, kaz::LineColor which) {
     return qColorFromString(kaz::colorString(colors, which, colors.loseLineColor));
 }
 
-void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area) {
-    const std::string& score = bracket.lineScore(line);
-    if (score.empty()) return;
-    const QString text = fromCp932(score);
-    painter.setFont(japaneseFontPixels(kScoreFontPixels));
-    const QRect textRect = scoreTextRect(painter.fontMetrics(), text, bracket.lineKind(line), area);
-    // An opaque background behind the text only (its ink may stand out of its advance).
-    const QRect ink = painter.fontMetrics().boundingRect(text).translated(
-        textRect.left(), textRect.top() + painter.fontMetrics().ascent());
-    painter.fillRect(textRect.united(ink), qColorFromString(bracket.colors().backgroundColor));
-    painter.setPen(qColorFromString(bracket.colors().scoreColor));
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-}
-
-}  // namespace
-
-QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, kaz::LineKind kind,
+// Where a score's text is drawn in a line's `area` (the rectangle of its advance, from the pen
+// position): measured with the font really used, it ends where the layout of six pixels a byte
+// ends it, six pixels before the join; where that would cut its first glyph, it moves right
+// just far enough for all its ink to show. Every score the dialog takes fits left of the join.
+QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, int bytes, kaz::LineKind kind,
                     const QRect& area) {
-    const int bytes = static_cast<int>(toCp932Lenient(text).size());
     const int end = kaz::scoreLeft(area.width(), bytes) + 6 * bytes;  // six pixels a byte
     const int advance = metrics.horizontalAdvance(text);
     const int inkLeft = metrics.boundingRect(text).left();
@@ -49,6 +36,24 @@ QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, kaz::LineK
     return QRect(area.left() + pen, area.top() + kaz::scoreTop(kind, area.height()), advance,
                  metrics.height());
 }
+
+void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area) {
+    const std::string& score = bracket.lineScore(line);
+    if (score.empty()) return;
+    const QString text = fromCp932(score);
+    painter.setFont(japaneseFontPixels(kScoreFontPixels));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect textRect =
+        scoreTextRect(metrics, text, static_cast<int>(score.size()), bracket.lineKind(line), area);
+    // An opaque background behind the text only (its ink may stand out of its advance).
+    const QRect ink =
+        metrics.boundingRect(text).translated(textRect.left(), textRect.top() + metrics.ascent());
+    painter.fillRect(textRect.united(ink), qColorFromString(bracket.colors().backgroundColor));
+    painter.setPen(qColorFromString(bracket.colors().scoreColor));
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+}  // namespace
 
 void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area) {
     const kaz::ColorSet& colors = bracket.colors();
