@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -59,13 +58,6 @@ bool isStandardOutput(const std::string& name) {
     return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
 }
 
-// Interrupted while writing: no half-written temporary file may stay behind.
-extern "C" void onTerminate(int signal) {
-    kaz::removePendingTemporaryFile();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
 // Reads, converts and writes; returns the exit status.
 int convert(const Arguments& args) {
     const std::string& input = args.files[0];
@@ -114,8 +106,7 @@ int main(int argc, char** argv) {
     if (args.files.empty()) return usageError("no input file");
     if (args.files.size() > 2) return usageError("too many arguments");
 
-    std::signal(SIGINT, onTerminate);
-    std::signal(SIGTERM, onTerminate);
+    kaz::removeTemporaryFileOnTermination();
     try {
         return convert(args);
     } catch (const std::bad_alloc&) {

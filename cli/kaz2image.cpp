@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QString>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -88,13 +87,6 @@ void reportQtFailures(QtMsgType type, const QMessageLogContext&, const QString& 
     }
 }
 
-// Interrupted while writing: no half-written temporary file may stay behind.
-extern "C" void onTerminate(int signal) {
-    kaz::removePendingTemporaryFile();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
 // Reads, draws and writes; returns the exit status.
 int convert(const Arguments& args, const char* program) {
     const std::string& input = args.files[0];
@@ -159,8 +151,7 @@ int main(int argc, char** argv) {
         return usageError("the output's name must end in .png or .pdf: " + output);
     }
 
-    std::signal(SIGINT, onTerminate);
-    std::signal(SIGTERM, onTerminate);
+    kaz::removeTemporaryFileOnTermination();
     try {
         return convert(args, argv[0]);
     } catch (const std::bad_alloc&) {

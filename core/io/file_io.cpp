@@ -281,4 +281,17 @@ void removePendingTemporaryFile() {
     if (g_hasPendingTemp) ::unlink(g_pendingTemp);
 }
 
+namespace {
+extern "C" void onTermination(int signal) {
+    removePendingTemporaryFile();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+}  // namespace
+
+void removeTemporaryFileOnTermination() {
+    std::signal(SIGINT, onTermination);
+    std::signal(SIGTERM, onTermination);
+}
+
 }  // namespace kaz

@@ -40,7 +40,11 @@ ReadStatus readWholeFile(const std::string& path, size_t limit, ReadableFiles ac
 FileError writeFileSafely(const std::string& path, std::string_view bytes);
 
 // Removes the named temporary file of a write in progress, if there is one. Safe to call from
-// a signal handler (SIGINT, SIGTERM): it only calls unlink.
+// a signal handler: it only calls unlink.
 void removePendingTemporaryFile();
+
+// Has SIGINT and SIGTERM remove that file before the process ends as the signal would end it:
+// for command-line tools, which nothing else stops while they write.
+void removeTemporaryFileOnTermination();
 
 }  // namespace kaz

@@ -13,66 +13,25 @@
 #include <csignal>
 
 #include "bracket/bracket.h"
+#include "cli_test_support.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
 
 // Runs the real converter and checks its pages, exit codes, messages, and that a failure
 // never leaves a new or damaged output file behind.
 
+using namespace clitest;
+
 namespace {
+
+Result runKaz2Html(const QStringList& args, const QString& stdoutFile = QString(),
+                   const Faults& faults = {}) {
+    return runTool(QStringLiteral(KAZ2HTML_PATH), args, stdoutFile, faults);
+}
 
 const QString kUsage =
     QStringLiteral("usage: kaz2html [--bold-member] [--bold-score] INPUT.kaz [OUTPUT.html]");
 const QString kInvalidFormat = QStringLiteral("予期しないﾌｧｲﾙ形式です。");
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Settings of the fault-injection library for one run (empty: none).
-using Faults = QList<QPair<QString, QString>>;
-
-QProcessEnvironment withFaults(const Faults& faults) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (faults.isEmpty()) return env;
-    env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KAZ_FAULT_LIBRARY));
-    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
-    for (const auto& [name, value] : faults) env.insert(name, value);
-    return env;
-}
-
-Result runKaz2Html(const QStringList& args, const QString& stdoutFile = QString(),
-                   const Faults& faults = {}) {
-    QProcess process;
-    process.setProcessEnvironment(withFaults(faults));
-    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
-    process.start(QStringLiteral(KAZ2HTML_PATH), args);
-    Result result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        qWarning("kaz2html did not finish normally");
-        return result;
-    }
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
-
-QString dataFile(const char* name) {
-    return QStringLiteral(KAZ_TEST_DATA "/") + QLatin1String(name);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The page the core writes for a bracket file, with the given bold flags.
 QByteArray corePage(const QString& kazPath, bool boldMember, bool boldScore) {
@@ -83,10 +42,6 @@ QByteArray corePage(const QString& kazPath, bool boldMember, bool boldScore) {
     bracket->setBoldFlags(boldScore, boldMember);
     const std::string page = kaz::writeHtmlPage(*bracket);
     return QByteArray(page.data(), qsizetype(page.size()));
-}
-
-QStringList entries(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 // A four-member bracket whose win-line colour string is `color`.

@@ -10,59 +10,21 @@
 #include <QTest>
 #include <cerrno>
 
+#include "cli_test_support.h"
+
 // Runs the real kaz2image: its pictures, exit codes and messages, and that a failure leaves
 // no new or damaged output file behind.
 
+using namespace clitest;
+
 namespace {
+
+Result runKaz2Image(const QStringList& args, const Faults& faults = {}) {
+    return runTool(QStringLiteral(KAZ2IMAGE_PATH), args, QString(), faults);
+}
 
 const QString kUsage =
     QStringLiteral("usage: kaz2image [--scale N] INPUT.kaz OUTPUT.png|OUTPUT.pdf");
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// `faults`: settings of the fault-injection library for this run (none when empty).
-Result runKaz2Image(const QStringList& args, const QList<QPair<QString, QString>>& faults = {}) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!faults.isEmpty()) {
-        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KAZ_FAULT_LIBRARY));
-        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
-        for (const auto& [name, value] : faults) env.insert(name, value);
-    }
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(KAZ2IMAGE_PATH), args);
-    Result result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        qWarning("kaz2image did not finish normally");
-        return result;
-    }
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
-
-QString dataFile(const char* name) {
-    return QStringLiteral(KAZ_TEST_DATA "/") + QLatin1String(name);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QStringList entries(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
 
 }  // namespace
 

@@ -1,0 +1,72 @@
+#pragma once
+
+// What the command-line tests share: running a tool (with the fault-injection library where a
+// test asks for it) and reading, writing and listing files.
+
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QPair>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+namespace clitest {
+
+struct Result {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Settings of the fault-injection library for one run (empty: none).
+using Faults = QList<QPair<QString, QString>>;
+
+inline QProcessEnvironment withFaults(const Faults& faults) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (faults.isEmpty()) return env;
+    env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KAZ_FAULT_LIBRARY));
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+    for (const auto& [name, value] : faults) env.insert(name, value);
+    return env;
+}
+
+// Runs `program` to its end; standard output goes to `stdoutFile` where one is given.
+inline Result runTool(const QString& program, const QStringList& args,
+                      const QString& stdoutFile = QString(), const Faults& faults = {}) {
+    QProcess process;
+    process.setProcessEnvironment(withFaults(faults));
+    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
+    process.start(program, args);
+    Result result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        qWarning("%s did not finish normally", qPrintable(program));
+        return result;
+    }
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+inline QString dataFile(const char* name) {
+    return QStringLiteral(KAZ_TEST_DATA "/") + QLatin1String(name);
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every entry of a folder, hidden ones too: a left-over temporary file shows here.
+inline QStringList entries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+}  // namespace clitest
