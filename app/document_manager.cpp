@@ -8,7 +8,7 @@
 
 #include "bracket/member_count.h"
 #include "bracket_window.h"
-#include "common/cp932_text.h"
+#include "bridge/qt_text.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"

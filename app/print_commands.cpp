@@ -10,8 +10,8 @@
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
-#include "render/bracket_picture.h"
-#include "render/bracket_renderer.h"
+#include "painting/bracket_picture.h"
+#include "painting/bracket_renderer.h"
 #include "text/messages.h"
 
 namespace {

@@ -15,7 +15,7 @@
 
 #include "io/bracket_file.h"
 #include "io/file_io.h"
-#include "render/bracket_picture.h"
+#include "painting/bracket_picture.h"
 #include "text/messages.h"
 
 namespace {

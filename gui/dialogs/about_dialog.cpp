@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/ui_fonts.h"
+#include "bridge/fonts.h"
 
 AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("カズボのバージョン情報"));

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "common/qt_colors.h"
+#include "bridge/qt_colors.h"
 
 ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);

@@ -4,7 +4,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "common/ui_fonts.h"
+#include "bridge/fonts.h"
 
 namespace {
 

@@ -12,9 +12,11 @@
 #include <iterator>
 
 #include "color/color_value.h"
-#include "common/cp932_text.h"
-#include "common/qt_colors.h"
-#include "common/ui_fonts.h"
+#include "bridge/qt_text.h"
+#include "common/cp932_validator.h"
+#include "bridge/qt_colors.h"
+#include "bridge/fonts.h"
+#include "common/dialog_units.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/color_swatch.h"
 #include "text/cp932.h"

@@ -5,7 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "common/ui_fonts.h"
+#include "bridge/fonts.h"
+#include "common/dialog_units.h"
 
 MemberCountDialog::MemberCountDialog(QWidget* parent)
     : QDialog(parent), m_countText(QStringLiteral("4人用")) {

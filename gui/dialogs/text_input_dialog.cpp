@@ -3,8 +3,10 @@
 #include <QCursor>
 #include <QLineEdit>
 
-#include "common/cp932_text.h"
-#include "common/ui_fonts.h"
+#include "bridge/qt_text.h"
+#include "common/cp932_validator.h"
+#include "bridge/fonts.h"
+#include "common/dialog_units.h"
 #include "text/text_limits.h"
 
 TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSize editSize,

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 #include "bracket/line_rules.h"
-#include "common/cp932_text.h"
+#include "bridge/qt_text.h"
 #include "document/file_access.h"
 #include "io/kaz_format.h"
 

@@ -3,9 +3,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "common/qt_colors.h"
+#include "bridge/qt_colors.h"
 #include "document/bracket_document.h"
-#include "render/bracket_painter.h"
+#include "painting/bracket_painter.h"
 #include "view/bracket_view.h"
 #include "view/member_name_edit.h"
 

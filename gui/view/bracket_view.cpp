@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QScrollBar>
 
-#include "common/qt_geometry.h"
+#include "bridge/qt_geometry.h"
 #include "document/bracket_document.h"
 #include "view/bracket_canvas.h"
 #include "view/line_widget.h"

@@ -5,10 +5,10 @@
 #include <QPointer>
 #include <memory>
 
-#include "common/qt_colors.h"
+#include "bridge/qt_colors.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
-#include "render/bracket_painter.h"
+#include "painting/bracket_painter.h"
 #include "text/text_limits.h"
 
 LineWidget::LineWidget(BracketDocument* document, int index, QWidget* parent)

@@ -1,8 +1,9 @@
 #include "view/member_name_edit.h"
 
-#include "common/cp932_text.h"
-#include "common/qt_colors.h"
-#include "common/ui_fonts.h"
+#include "bridge/qt_text.h"
+#include "common/cp932_validator.h"
+#include "bridge/qt_colors.h"
+#include "bridge/fonts.h"
 #include "document/bracket_document.h"
 
 MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)

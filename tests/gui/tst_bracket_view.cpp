@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "common/qt_colors.h"
+#include "bridge/qt_colors.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "gui_test_support.h"

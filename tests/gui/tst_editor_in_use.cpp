@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "commands.h"
-#include "common/ui_fonts.h"
+#include "bridge/fonts.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "gui_test_support.h"

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "bracket/member_count.h"
-#include "common/cp932_text.h"
+#include "bridge/qt_text.h"
 #include "dialogs/member_count_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "gui_test_support.h"

@@ -1,4 +1,4 @@
-#include "common/qt_colors.h"
+#include "bridge/qt_colors.h"
 
 QColor qColorFromString(const std::string& text) { return toQColor(kaz::colorFromString(text)); }
 

@@ -1,4 +1,4 @@
-#include "render/bracket_picture.h"
+#include "painting/bracket_picture.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/qt_colors.h"
-#include "render/bracket_renderer.h"
+#include "bridge/qt_colors.h"
+#include "painting/bracket_renderer.h"
 
 namespace {
 

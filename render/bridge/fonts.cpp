@@ -1,8 +1,7 @@
-#include "common/ui_fonts.h"
+#include "bridge/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
 
@@ -33,11 +32,4 @@ QFont emboldened(QFont font) {
     // Qt emboldens a face synthetically only when asked for bold.
     font.setWeight(std::max(font.weight(), QFont::Bold));
     return font;
-}
-
-DialogUnits::DialogUnits(const QFont& font) {
-    const QFontMetrics metrics(font);
-    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    m_baseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
-    m_baseY = metrics.height();
 }

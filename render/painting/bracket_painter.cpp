@@ -1,14 +1,14 @@
-#include "render/bracket_painter.h"
+#include "painting/bracket_painter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 #include "bracket/bracket_geometry.h"
 #include "bracket/line_style.h"
-#include "common/cp932_text.h"
-#include "common/qt_colors.h"
-#include "common/qt_geometry.h"
-#include "common/ui_fonts.h"
+#include "bridge/fonts.h"
+#include "bridge/qt_colors.h"
+#include "bridge/qt_geometry.h"
+#include "bridge/qt_text.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "render/bracket_renderer.h"
+#include "painting/bracket_renderer.h"
 
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 
 #include "bracket/bracket_geometry.h"
-#include "common/cp932_text.h"
-#include "common/qt_colors.h"
-#include "common/qt_geometry.h"
-#include "common/ui_fonts.h"
-#include "render/bracket_painter.h"
+#include "bridge/fonts.h"
+#include "bridge/qt_colors.h"
+#include "bridge/qt_geometry.h"
+#include "bridge/qt_text.h"
+#include "painting/bracket_painter.h"
 
 namespace {
 
