@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "bridge/qt_colors.h"
+#include "color/color_set.h"
 #include "resources/toolbar/tb_about.xpm"
 #include "resources/toolbar/tb_copy.xpm"
 #include "resources/toolbar/tb_cut.xpm"
@@ -19,7 +21,8 @@ namespace {
 // The sizes every icon is drawn at; multiples of 16 keep the bracket lines on whole pixels.
 const int kIconSizes[] = {16, 32, 48, 64, 128};
 
-const QColor kWinColor(0xDC, 0x14, 0x3C);  // the default win-line colour
+// A new bracket's win-line colour.
+const QColor kWinColor = qColorFromString(kaz::ColorSet().winLineColor);
 const QColor kGoldColor(0xFF, 0x90, 0x00);
 
 // A small four-member bracket with the top member's way to the final marked, on a grid of
@@ -111,11 +114,18 @@ QIcon documentIcon() {
     return icon;
 }
 
-QPixmap toolbarImage(int index) {
-    static const char* const* const images[kToolbarImageCount] = {
-        tb_new_xpm,   tb_open_xpm,  tb_save_xpm,        tb_cut_xpm,           tb_copy_xpm,
-        tb_paste_xpm, tb_print_xpm, tb_html_export_xpm, tb_html_settings_xpm, tb_about_xpm,
-    };
-    if (index < 0 || index >= kToolbarImageCount) return QPixmap();
-    return QPixmap(images[index]);
+QPixmap toolbarPicture(ToolbarPicture picture) {
+    switch (picture) {
+        case ToolbarPicture::New: return QPixmap(tb_new_xpm);
+        case ToolbarPicture::Open: return QPixmap(tb_open_xpm);
+        case ToolbarPicture::Save: return QPixmap(tb_save_xpm);
+        case ToolbarPicture::Cut: return QPixmap(tb_cut_xpm);
+        case ToolbarPicture::Copy: return QPixmap(tb_copy_xpm);
+        case ToolbarPicture::Paste: return QPixmap(tb_paste_xpm);
+        case ToolbarPicture::Print: return QPixmap(tb_print_xpm);
+        case ToolbarPicture::HtmlExport: return QPixmap(tb_html_export_xpm);
+        case ToolbarPicture::HtmlSettings: return QPixmap(tb_html_settings_xpm);
+        case ToolbarPicture::About: return QPixmap(tb_about_xpm);
+    }
+    return QPixmap();
 }

@@ -14,7 +14,19 @@ QIcon documentIcon();
 // that the build can render the desktop's icon files.
 QImage appIconImage(int size);
 
-// The toolbar images in button order: 0 new, 1 open, 2 save, 3 cut, 4 copy, 5 paste,
-// 6 print, 7 HTML化, 8 HTML設定, 9 About. Each is 16 × 15 pixels; a null pixmap outside 0 … 9.
-constexpr int kToolbarImageCount = 10;
-QPixmap toolbarImage(int index);
+// The pictures of the toolbar's buttons, one a command.
+enum class ToolbarPicture {
+    New,
+    Open,
+    Save,
+    Cut,
+    Copy,
+    Paste,
+    Print,
+    HtmlExport,
+    HtmlSettings,
+    About
+};
+
+// The picture of one button, 16 × 15 pixels.
+QPixmap toolbarPicture(ToolbarPicture picture);

@@ -21,7 +21,7 @@ public:
 
 signals:
     // Asked before the window closes; a handler sets `allow` to false to keep it open.
-    void closeRequested(BracketWindow* frame, bool* allow);
+    void closeRequested(BracketWindow* window, bool* allow);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

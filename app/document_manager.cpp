@@ -4,7 +4,6 @@
 #include <QMdiArea>
 #include <QStyle>
 #include <algorithm>
-#include <new>
 
 #include "bracket/member_count.h"
 #include "bracket_window.h"
@@ -13,7 +12,6 @@
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
-#include "text/messages.h"
 #include "wait_cursor.h"
 
 namespace {
@@ -27,7 +25,7 @@ QStringList bracketFilters() {
 DocumentManager::DocumentManager(QMdiArea* area, QWidget* window)
     : QObject(window), m_mdiArea(area), m_window(window) {}
 
-void DocumentManager::onFileNew() {
+void DocumentManager::newDocument() {
     // Cancel, or a text that is none of the four items, ends New without a bracket or message.
     MemberCountDialog dialog(m_window);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -40,7 +38,7 @@ void DocumentManager::onFileNew() {
     createWindow(doc);
 }
 
-void DocumentManager::onFileOpen() {
+void DocumentManager::chooseAndOpen() {
     const QString path = DesktopServices::instance().chooseOpenFile(
         m_window, QStringLiteral("開く"), bracketFilters());
     if (!path.isEmpty()) openDocumentFile(path);
@@ -55,38 +53,36 @@ bool DocumentManager::openDocumentFile(const QString& path) {
             return true;
         }
     }
-    // Running out of memory while reading is one of the failures the load path reports.
-    kaz::LoadedBracket loaded;
-    {
+    kaz::Result<kaz::Bracket> loaded = [&absolute] {
         const WaitCursor waiting;
-        loaded = loadBracket(absolute);
-    }
-    if (!loaded.bracket) {
+        return loadBracket(absolute);
+    }();
+    if (!loaded) {
         if (!QFileInfo::exists(absolute) && m_recentFiles.entries().contains(absolute)) {
             m_recentFiles.remove(absolute);
             m_recentFiles.save();
             emit recentFilesChanged();
         }
-        DesktopServices::instance().showError(m_window, QString::fromStdString(loaded.error));
+        showFailure(m_window, loaded.failure());
         return false;
     }
-    auto* doc = new BracketDocument(std::move(*loaded.bracket), this);
+    auto* doc = new BracketDocument(std::move(*loaded), this);
     doc->setFilePath(absolute);
     rememberFile(absolute);
     createWindow(doc);
     return true;
 }
 
-bool DocumentManager::onFileSave(BracketDocument* doc) {
+bool DocumentManager::save(BracketDocument* doc) {
     const QFileInfo file(doc->filePath());
     // A bracket without a file, or whose file is gone or read-only, goes to save As.
     if (doc->filePath().isEmpty() || !file.exists() || !file.isWritable()) {
-        return onFileSaveAs(doc);
+        return saveAs(doc);
     }
     return saveTo(doc, doc->filePath());
 }
 
-bool DocumentManager::onFileSaveAs(BracketDocument* doc) {
+bool DocumentManager::saveAs(BracketDocument* doc) {
     const QString proposed =
         doc->filePath().isEmpty() ? doc->title() + QStringLiteral(".kaz") : doc->filePath();
     const QString path = DesktopServices::instance().chooseSaveFile(
@@ -97,29 +93,26 @@ bool DocumentManager::onFileSaveAs(BracketDocument* doc) {
 }
 
 bool DocumentManager::saveTo(BracketDocument* doc, const QString& path) {
-    QString error;
-    try {
+    const kaz::Status saved = [doc, &path] {
         const WaitCursor waiting;
-        error = doc->save(path);
-    } catch (const std::bad_alloc&) {
-        error = QString::fromUtf8(kaz::kSaveFailedMessage);
-    }
-    if (!error.isEmpty()) {
-        DesktopServices::instance().showError(m_window, error);
+        return doc->save(path);
+    }();
+    if (!saved) {
+        showFailure(m_window, saved.failure());
         return false;
     }
     rememberFile(path);
     return true;
 }
 
-void DocumentManager::onFileClose(BracketDocument* doc) {
+void DocumentManager::close(BracketDocument* doc) {
     if (!doc || !saveModified(doc)) return;
     m_closingWithoutAsking = true;
-    for (BracketWindow* frame : windowsOf(doc)) frame->close();
+    for (BracketWindow* window : windowsOf(doc)) window->close();
     m_closingWithoutAsking = false;
 }
 
-void DocumentManager::onWindowNew(BracketDocument* doc) {
+void DocumentManager::openWindow(BracketDocument* doc) {
     if (doc) createWindow(doc);
 }
 
@@ -132,14 +125,14 @@ bool DocumentManager::saveAllModified() {
 
 void DocumentManager::closeAllDocuments() {
     m_closingWithoutAsking = true;
-    const auto frames = m_windows;
-    for (const auto& entry : frames) entry.first->close();
+    const auto windows = m_windows;
+    for (const auto& entry : windows) entry.first->close();
     m_closingWithoutAsking = false;
 }
 
 BracketDocument* DocumentManager::activeDocument() const {
-    auto* frame = qobject_cast<BracketWindow*>(m_mdiArea->currentSubWindow());
-    return frame ? frame->document() : nullptr;
+    auto* window = qobject_cast<BracketWindow*>(m_mdiArea->currentSubWindow());
+    return window ? window->document() : nullptr;
 }
 
 std::vector<BracketDocument*> DocumentManager::documents() const {
@@ -153,30 +146,30 @@ std::vector<BracketDocument*> DocumentManager::documents() const {
 }
 
 std::vector<BracketWindow*> DocumentManager::windowsOf(const BracketDocument* doc) const {
-    std::vector<BracketWindow*> frames;
+    std::vector<BracketWindow*> windows;
     for (const auto& entry : m_windows) {
-        if (entry.second == doc) frames.push_back(entry.first);
+        if (entry.second == doc) windows.push_back(entry.first);
     }
-    return frames;
+    return windows;
 }
 
 BracketWindow* DocumentManager::createWindow(BracketDocument* doc) {
-    auto* frame = new BracketWindow(doc);
-    m_windows.emplace_back(frame, doc);
+    auto* window = new BracketWindow(doc);
+    m_windows.emplace_back(window, doc);
     ++m_windowCount[doc];
-    m_mdiArea->addSubWindow(frame);
-    connect(frame, &BracketWindow::closeRequested, this,
+    m_mdiArea->addSubWindow(window);
+    connect(window, &BracketWindow::closeRequested, this,
             [this](BracketWindow* closing, bool* allow) {
                 *allow = canCloseWindow(closing);
                 if (*allow) onWindowClosed(closing);
             });
-    connect(frame, &QObject::destroyed, this, [this, doc] { onWindowDestroyed(doc); });
-    connect(doc, &BracketDocument::titleChanged, frame, [this, doc] { renumberWindows(doc); });
+    connect(window, &QObject::destroyed, this, [this, doc] { onWindowDestroyed(doc); });
+    connect(doc, &BracketDocument::titleChanged, window, [this, doc] { renumberWindows(doc); });
     renumberWindows(doc);
-    placeNewWindow(frame);
-    frame->show();
-    m_mdiArea->setActiveSubWindow(frame);
-    return frame;
+    placeNewWindow(window);
+    window->show();
+    m_mdiArea->setActiveSubWindow(window);
+    return window;
 }
 
 // A new window shows its whole bracket as far as the area allows, one title bar's height
@@ -193,10 +186,10 @@ void DocumentManager::placeNewWindow(BracketWindow* window) {
     window->resize(window->sizeHint().boundedTo(area - QSize(offset, offset)));
 }
 
-void DocumentManager::onWindowClosed(BracketWindow* frame) {
+void DocumentManager::onWindowClosed(BracketWindow* window) {
     // From here on the window no longer counts, although Qt deletes it a moment later.
-    BracketDocument* doc = frame->document();
-    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), std::make_pair(frame, doc)),
+    BracketDocument* doc = window->document();
+    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), std::make_pair(window, doc)),
                     m_windows.end());
     renumberWindows(doc);
 }
@@ -209,25 +202,25 @@ void DocumentManager::onWindowDestroyed(BracketDocument* doc) {
 }
 
 void DocumentManager::renumberWindows(const BracketDocument* doc) {
-    const std::vector<BracketWindow*> frames = windowsOf(doc);
-    const bool several = frames.size() > 1;
-    for (size_t i = 0; i < frames.size(); ++i) {
-        frames[i]->updateCaption(several ? static_cast<int>(i) + 1 : 0);
+    const std::vector<BracketWindow*> windows = windowsOf(doc);
+    const bool several = windows.size() > 1;
+    for (size_t i = 0; i < windows.size(); ++i) {
+        windows[i]->updateCaption(several ? static_cast<int>(i) + 1 : 0);
     }
 }
 
-bool DocumentManager::canCloseWindow(BracketWindow* frame) {
+bool DocumentManager::canCloseWindow(BracketWindow* window) {
     if (m_closingWithoutAsking) return true;
-    BracketDocument* doc = frame->document();
+    BracketDocument* doc = window->document();
     if (windowsOf(doc).size() > 1) return true;
     return saveModified(doc);
 }
 
 bool DocumentManager::saveModified(BracketDocument* doc) {
-    if (!doc->isModified()) return true;
+    if (!doc->isChanged()) return true;
     const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(doc->title());
     switch (DesktopServices::instance().askSave(m_window, question)) {
-        case DesktopServices::SaveAnswer::Yes: return onFileSave(doc);
+        case DesktopServices::SaveAnswer::Yes: return save(doc);
         case DesktopServices::SaveAnswer::No: return true;
         case DesktopServices::SaveAnswer::Cancel: return false;
     }

@@ -12,7 +12,7 @@ class QWidget;
 class BracketWindow;
 class BracketDocument;
 
-// Opens, stores and closes brackets: New, openDialog, save, save As, Close, Exit, the recent-file
+// Opens, stores and closes brackets: New, Open, Save, Save As, Close, Exit, the recent-file
 // list, another window on a bracket, and the save question on every way a bracket can close.
 class DocumentManager : public QObject {
     Q_OBJECT
@@ -20,16 +20,20 @@ public:
     // Child windows go into `area`; dialogs and messages are owned by `window`.
     DocumentManager(QMdiArea* area, QWidget* window);
 
-    void onFileNew();
-    void onFileOpen();
+    // Asks the member count and opens a new bracket of that size.
+    void newDocument();
+    // Asks for a bracket file and opens it.
+    void chooseAndOpen();
     // Opens the bracket at `path` (or shows the window it is open in already). A failure is
     // shown to the user; a recent-file entry that is not found leaves the list.
     bool openDocumentFile(const QString& path);
-    bool onFileSave(BracketDocument* doc);
-    bool onFileSaveAs(BracketDocument* doc);
+    // Stores `doc` in its file, or asks for one; true once it is stored.
+    bool save(BracketDocument* doc);
+    bool saveAs(BracketDocument* doc);
     // Closes every window of `doc`, asking first whether to save it.
-    void onFileClose(BracketDocument* doc);
-    void onWindowNew(BracketDocument* doc);
+    void close(BracketDocument* doc);
+    // Another window on `doc`.
+    void openWindow(BracketDocument* doc);
 
     // Asks about every changed bracket in turn; false as soon as one answer is cancel (or its
     // save fails), and then nothing has been closed.
@@ -49,11 +53,11 @@ signals:
 private:
     BracketWindow* createWindow(BracketDocument* doc);
     void placeNewWindow(BracketWindow* window);
-    void onWindowClosed(BracketWindow* frame);
+    void onWindowClosed(BracketWindow* window);
     void onWindowDestroyed(BracketDocument* doc);
     void renumberWindows(const BracketDocument* doc);
     // The close box of one window: asks only when it is the bracket's last window.
-    bool canCloseWindow(BracketWindow* frame);
+    bool canCloseWindow(BracketWindow* window);
     // "%1 への変更を保存しますか?" for a changed bracket; true when it may close.
     bool saveModified(BracketDocument* doc);
     bool saveTo(BracketDocument* doc, const QString& path);

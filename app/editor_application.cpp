@@ -5,9 +5,10 @@
 #include <QTranslator>
 
 #include "main_window.h"
+#include "text/app_names.h"
 
 EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(QStringLiteral("カズボ"));
+    setApplicationName(QString::fromUtf8(kaz::kApplicationTitle));
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     setApplicationVersion(QStringLiteral(KAZ_VERSION));
 }

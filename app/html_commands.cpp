@@ -1,13 +1,10 @@
 #include "html_commands.h"
 
-#include <new>
-
 #include "desktop/desktop_services.h"
 #include "dialogs/html_settings_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
 #include "html/html_page.h"
-#include "text/messages.h"
 #include "wait_cursor.h"
 
 void exportHtmlPage(BracketDocument* doc, QWidget* parent) {
@@ -18,15 +15,12 @@ void exportHtmlPage(BracketDocument* doc, QWidget* parent) {
                                                 QString(), filters, QStringLiteral("html"));
     if (path.isEmpty()) return;
     // The names are in the document already: every edit of a name box goes there at once.
-    QString error;
-    try {
+    const kaz::Status written = [doc, &path] {
         const WaitCursor waiting;
-        error = saveFile(path, kaz::writeHtmlPage(doc->bracket()));
-    } catch (const std::bad_alloc&) {
-        error = QString::fromUtf8(kaz::kSaveFailedMessage);
-    }
-    if (!error.isEmpty()) {
-        desktop.showError(parent, error);
+        return saveFile(path, kaz::writeHtmlPage(doc->bracket()));
+    }();
+    if (!written) {
+        showFailure(parent, written.failure());
         return;
     }
     desktop.openWithDesktop(path);

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -10,7 +11,7 @@
 
 #include "app_icons.h"
 #include "bracket_window.h"
-#include "commands.h"
+#include "command_runner.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/help_dialog.h"
 #include "document/bracket_document.h"
@@ -19,16 +20,24 @@
 #include "key_locks.h"
 #include "menu_style.h"
 #include "print_commands.h"
+#include "text/app_names.h"
+
+namespace {
+
+const QString kIdleStatusText = QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。");
+
+}  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       m_mdiArea(new QMdiArea(this)),
-      m_documentManager(new DocumentManager(m_mdiArea, this)) {
-    setWindowTitle(QStringLiteral("カズボー"));
+      m_documentManager(new DocumentManager(m_mdiArea, this)),
+      m_actions(this) {
+    setWindowTitle(QString::fromUtf8(kaz::kProductName));
     setWindowIcon(appIcon());
     setCentralWidget(m_mdiArea);
     m_documentManager->recentFiles().load();
-    createActions();
+    connectActions();
     createMenus();
     createToolBar();
     createStatusBar();
@@ -50,146 +59,79 @@ MainWindow::~MainWindow() {
 
 BracketDocument* MainWindow::activeDocument() const { return m_documentManager->activeDocument(); }
 
-QAction* MainWindow::addCommand(int id, const QString& text, const QString& keys) {
-    auto* action = new QAction(text, this);
-    action->setData(id);
-    const CommandPrompt prompt = promptOf(id);
-    action->setStatusTip(prompt.status);
-    action->setToolTip(prompt.tooltip.isEmpty() ? text : prompt.tooltip);
-    if (!keys.isEmpty()) {
-        QList<QKeySequence> sequences;
-        for (const QString& key : keys.split(QLatin1Char('|'))) sequences << QKeySequence(key);
-        action->setShortcuts(sequences);
-        // The keys apply in every window, also while a name box has the focus.
-        action->setShortcutContext(Qt::ApplicationShortcut);
-    }
-    addAction(action);
-    m_actions.insert(id, action);
-    return action;
+void MainWindow::connectBracketCommand(QAction* action,
+                                       std::function<void(BracketDocument*)> command) {
+    connectCommand(action, this, [this, command = std::move(command)] {
+        if (BracketDocument* doc = activeDocument()) command(doc);
+    });
 }
 
-void MainWindow::createActions() {
+void MainWindow::connectActions() {
+    const EditorActions& a = m_actions;
     DocumentManager* docs = m_documentManager;
-    auto onDoc = [this](void (*command)(BracketDocument*, QWidget*)) {
-        return [this, command] {
-            if (BracketDocument* doc = activeDocument()) command(doc, this);
-        };
-    };
-    connect(addCommand(Command::FileNew, "新規作成(&N)\tCtrl+N", "Ctrl+N"), &QAction::triggered,
-            docs, &DocumentManager::onFileNew);
-    connect(addCommand(Command::FileOpen, "開く(&O)...\tCtrl+O", "Ctrl+O"), &QAction::triggered,
-            docs, &DocumentManager::onFileOpen);
-    connect(addCommand(Command::FileClose, "閉じる(&C)"), &QAction::triggered, this,
-            [this] { m_documentManager->onFileClose(activeDocument()); });
-    connect(addCommand(Command::FileSave, "上書き保存(&S)\tCtrl+S", "Ctrl+S"), &QAction::triggered,
-            this, [this] {
-                if (BracketDocument* doc = activeDocument()) m_documentManager->onFileSave(doc);
-            });
-    connect(addCommand(Command::FileSaveAs, "名前を付けて保存(&A)..."), &QAction::triggered, this,
-            [this] {
-                if (BracketDocument* doc = activeDocument()) m_documentManager->onFileSaveAs(doc);
-            });
+    connectCommand(a.fileNew, this, [docs] { docs->newDocument(); });
+    connectCommand(
+        a.fileOpen, this, [docs] { docs->chooseAndOpen(); }, kaz::FileError::OpenFailed);
+    connectBracketCommand(a.fileClose, [docs](BracketDocument* doc) { docs->close(doc); });
+    connectBracketCommand(a.fileSave, [docs](BracketDocument* doc) { docs->save(doc); });
+    connectBracketCommand(a.fileSaveAs, [docs](BracketDocument* doc) { docs->saveAs(doc); });
     auto* printing = new PrintCommands(this);
-    auto onPrinting = [this, printing](void (PrintCommands::*command)(BracketDocument*)) {
-        return [this, printing, command] {
-            if (BracketDocument* doc = activeDocument()) (printing->*command)(doc);
-        };
-    };
-    connect(addCommand(Command::FilePrint, "印刷(&P)...\tCtrl+P", "Ctrl+P"), &QAction::triggered,
-            this, onPrinting(&PrintCommands::print));
-    connect(addCommand(Command::FilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"), &QAction::triggered, this,
-            onPrinting(&PrintCommands::preview));
-    connect(addCommand(Command::FilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)..."), &QAction::triggered, this,
-            onPrinting(&PrintCommands::setUpPrinter));
-    addCommand(Command::RecentFile1, "最近使ったﾌｧｲﾙ")->setEnabled(false);
-    connect(addCommand(Command::AppExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"), &QAction::triggered, this,
-            &QWidget::close);
+    connectBracketCommand(a.filePrint, [printing](BracketDocument* doc) { printing->print(doc); });
+    connectBracketCommand(a.filePrintPreview,
+                          [printing](BracketDocument* doc) { printing->preview(doc); });
+    connectBracketCommand(a.filePrintSetup,
+                          [printing](BracketDocument* doc) { printing->setUpPrinter(doc); });
+    connectCommand(a.appExit, this, [this] { close(); });
 
-    // The edit commands have no handler: shown disabled, their keys left to the name boxes.
-    addCommand(Command::EditUndo, "元に戻す(&U)\tCtrl+Z");
-    addCommand(Command::EditCut, "切り取り(&T)\tCtrl+X");
-    addCommand(Command::EditCopy, "ｺﾋﾟｰ(&C)\tCtrl+C");
-    addCommand(Command::EditPaste, "貼り付け(&P)\tCtrl+V");
+    connectBracketCommand(a.htmlExport,
+                          [this](BracketDocument* doc) { exportHtmlPage(doc, this); });
+    connectBracketCommand(a.htmlSettings,
+                          [this](BracketDocument* doc) { editHtmlSettings(doc, this); });
+    connectBracketCommand(a.savePicture,
+                          [this](BracketDocument* doc) { saveBracketPicture(doc, this); });
 
-    connect(addCommand(Command::HtmlExport, "HTML化(&H)\tCtrl+T", "Ctrl+T"), &QAction::triggered,
-            this, onDoc(&exportHtmlPage));
-    connect(addCommand(Command::HtmlSettings, "HTML設定(&S)\tCtrl+H", "Ctrl+H"),
-            &QAction::triggered, this, onDoc(&editHtmlSettings));
-    connect(addCommand(Command::SavePicture, "画像として保存(&I)..."), &QAction::triggered, this,
-            onDoc(&saveBracketPicture));
-
-    QAction* toolBar = addCommand(Command::ViewToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)");
-    toolBar->setCheckable(true);
-    toolBar->setChecked(true);
-    QAction* statusBarAction = addCommand(Command::ViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)");
-    statusBarAction->setCheckable(true);
-    statusBarAction->setChecked(true);
-    connect(statusBarAction, &QAction::toggled, this,
+    connect(a.viewStatusBar, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
-
-    connect(addCommand(Command::WindowNew, "新しいｳｨﾝﾄﾞｳを開く(&N)"), &QAction::triggered, this,
-            [this] { m_documentManager->onWindowNew(activeDocument()); });
-    connect(addCommand(Command::WindowCascade, "重ねて表示(&C)"), &QAction::triggered, m_mdiArea,
-            &QMdiArea::cascadeSubWindows);
-    connect(addCommand(Command::WindowTile, "並べて表示(&T)"), &QAction::triggered, m_mdiArea,
-            &QMdiArea::tileSubWindows);
-    connect(addCommand(Command::WindowArrange, "ｱｲｺﾝの整列(&A)"), &QAction::triggered, this,
-            &MainWindow::arrangeIcons);
-    connect(addCommand(Command::AppAbout, "Kaz_edit のﾊﾞｰｼﾞｮﾝ情報(&A)..."), &QAction::triggered,
-            this, &MainWindow::showAbout);
-    connect(addCommand(Command::Help, "ﾍﾙﾌﾟ", "F1"), &QAction::triggered, this,
-            &MainWindow::showHelp);
-    connect(addCommand(Command::ContextHelp, "ﾍﾙﾌﾟ", "Shift+F1"), &QAction::triggered, this,
-            &MainWindow::showHelp);
-    // The window keys of this kind of editor, beside Qt's own Ctrl+W and Ctrl+Tab.
-    addWindowKey("Ctrl+F4", [this] { m_mdiArea->closeActiveSubWindow(); });
-    addWindowKey("Ctrl+F6", [this] { m_mdiArea->activateNextSubWindow(); });
-    addWindowKey("Ctrl+Shift+F6", [this] { m_mdiArea->activatePreviousSubWindow(); });
-    // No window of this program is split into panes, so F6 and Shift+F6 have nothing to do.
-    addCommand(Command::NextPane, "次のﾍﾟｲﾝ", "F6")->setEnabled(false);
-    addCommand(Command::PrevPane, "前のﾍﾟｲﾝ", "Shift+F6")->setEnabled(false);
-    for (int id : {Command::EditUndo, Command::EditCut, Command::EditCopy, Command::EditPaste}) {
-        m_actions[id]->setEnabled(false);
-    }
-}
-
-void MainWindow::addWindowKey(const char* key, std::function<void()> handler) {
-    auto* action = new QAction(this);
-    action->setShortcut(QKeySequence(QString::fromLatin1(key)));
-    action->setShortcutContext(Qt::ApplicationShortcut);
-    connect(action, &QAction::triggered, this, std::move(handler));
-    addAction(action);
+    connectBracketCommand(a.windowNew, [docs](BracketDocument* doc) { docs->openWindow(doc); });
+    connectCommand(a.windowCascade, this, [this] { m_mdiArea->cascadeSubWindows(); });
+    connectCommand(a.windowTile, this, [this] { m_mdiArea->tileSubWindows(); });
+    connectCommand(a.windowArrange, this, [this] { arrangeIcons(); });
+    connectCommand(a.appAbout, this, [this] { showAbout(); });
+    connectCommand(a.help, this, [this] { showHelp(); });
+    connectCommand(a.contextHelp, this, [this] { showHelp(); });
+    connectCommand(a.closeWindow, this, [this] { m_mdiArea->closeActiveSubWindow(); });
+    connectCommand(a.nextWindow, this, [this] { m_mdiArea->activateNextSubWindow(); });
+    connectCommand(a.previousWindow, this, [this] { m_mdiArea->activatePreviousSubWindow(); });
 }
 
 void MainWindow::createMenus() {
-    auto menu = [this](const char* title, std::initializer_list<int> ids) {
+    auto menu = [this](const char* title, std::initializer_list<QAction*> items) {
         auto* m = new QMenu(QString::fromUtf8(title), this);
-        for (int id : ids) {
-            if (id == 0) {
-                m->addSeparator();
+        for (QAction* item : items) {
+            if (item) {
+                m->addAction(item);
             } else {
-                m->addAction(m_actions[id]);
+                m->addSeparator();
             }
         }
         return m;
     };
+    const EditorActions& a = m_actions;
     m_fileMenuShort = new QMenu(QStringLiteral("ﾌｧｲﾙ(&F)"), this);
     m_fileMenuFull = new QMenu(QStringLiteral("ﾌｧｲﾙ(&F)"), this);
     fillFileMenu(m_fileMenuShort, false);
     fillFileMenu(m_fileMenuFull, true);
-    QMenu* viewShort = menu("表示(&V)", {Command::ViewToolBar, Command::ViewStatusBar});
-    QMenu* helpShort = menu("ﾍﾙﾌﾟ(&H)", {Command::AppAbout});
+    QMenu* viewShort = menu("表示(&V)", {a.viewToolBar, a.viewStatusBar});
+    QMenu* helpShort = menu("ﾍﾙﾌﾟ(&H)", {a.appAbout});
     m_menusWithoutDocument = {m_fileMenuShort, viewShort, helpShort};
 
-    QMenu* edit = menu("編集(&E)", {Command::EditUndo, 0, Command::EditCut, Command::EditCopy,
-                                    Command::EditPaste});
-    QMenu* tools =
-        menu("ツール(&T)", {Command::HtmlExport, Command::HtmlSettings, 0, Command::SavePicture});
-    QMenu* viewFull = menu("表示(&V)", {Command::ViewToolBar, Command::ViewStatusBar});
-    m_windowMenu = menu("ｳｨﾝﾄﾞｳ(&W)", {Command::WindowNew, Command::WindowCascade,
-                                       Command::WindowTile, Command::WindowArrange});
+    QMenu* edit = menu("編集(&E)", {a.editUndo, nullptr, a.editCut, a.editCopy, a.editPaste});
+    QMenu* tools = menu("ツール(&T)", {a.htmlExport, a.htmlSettings, nullptr, a.savePicture});
+    QMenu* viewFull = menu("表示(&V)", {a.viewToolBar, a.viewStatusBar});
+    m_windowMenu =
+        menu("ｳｨﾝﾄﾞｳ(&W)", {a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
-    QMenu* helpFull = menu("ﾍﾙﾌﾟ(&H)", {Command::AppAbout});
+    QMenu* helpFull = menu("ﾍﾙﾌﾟ(&H)", {a.appAbout});
     m_menusWithDocument = {m_fileMenuFull, edit, tools, viewFull, m_windowMenu, helpFull};
 
     auto* style = new MenuStyle;
@@ -198,31 +140,27 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::fillFileMenu(QMenu* menu, bool withDocument) {
+    const EditorActions& a = m_actions;
     menu->clear();
-    menu->addAction(m_actions[Command::FileNew]);
-    menu->addAction(m_actions[Command::FileOpen]);
+    menu->addActions({a.fileNew, a.fileOpen});
     if (withDocument) {
-        for (int id : {Command::FileClose, Command::FileSave, Command::FileSaveAs}) {
-            menu->addAction(m_actions[id]);
-        }
+        menu->addActions({a.fileClose, a.fileSave, a.fileSaveAs});
         menu->addSeparator();
-        for (int id : {Command::FilePrint, Command::FilePrintPreview, Command::FilePrintSetup}) {
-            menu->addAction(m_actions[id]);
-        }
+        menu->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
     }
     menu->addSeparator();
     const QStringList& recent = m_documentManager->recentFiles().entries();
-    if (recent.isEmpty()) menu->addAction(m_actions[Command::RecentFile1]);
+    if (recent.isEmpty()) menu->addAction(a.noRecentFiles);
     for (int i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
         QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
-        entry->setData(Command::RecentFile1 + i);
-        entry->setStatusTip(promptOf(Command::RecentFile1).status);
-        connect(entry, &QAction::triggered, m_documentManager,
-                [this, path] { m_documentManager->openDocumentFile(path); });
+        entry->setStatusTip(EditorActions::recentFilePrompt());
+        connectCommand(
+            entry, this, [this, path] { m_documentManager->openDocumentFile(path); },
+            kaz::FileError::OpenFailed);
     }
     menu->addSeparator();
-    menu->addAction(m_actions[Command::AppExit]);
+    menu->addAction(a.appExit);
 }
 
 void MainWindow::fillWindowList() {
@@ -248,36 +186,25 @@ void MainWindow::fillWindowList() {
 
 void MainWindow::createToolBar() {
     m_toolBar = new QToolBar(QStringLiteral("ﾂｰﾙ ﾊﾞｰ"), this);
-    m_toolBar->setObjectName(QStringLiteral("toolBar128"));
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setMovable(true);
     m_toolBar->setFloatable(true);
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    const int buttons[] = {Command::FileNew,
-                           Command::FileOpen,
-                           Command::FileSave,
-                           0,
-                           Command::EditCut,
-                           Command::EditCopy,
-                           Command::EditPaste,
-                           0,
-                           Command::FilePrint,
-                           0,
-                           Command::HtmlExport,
-                           Command::HtmlSettings,
-                           0,
-                           Command::AppAbout};
-    int image = 0;
-    for (int id : buttons) {
-        if (id == 0) {
+    const EditorActions& a = m_actions;
+    // Each button shows its action's picture.
+    const QList<QAction*> buttons = {
+        a.fileNew, a.fileOpen,  a.fileSave, nullptr,      a.editCut,      a.editCopy, a.editPaste,
+        nullptr,   a.filePrint, nullptr,    a.htmlExport, a.htmlSettings, nullptr,    a.appAbout};
+    for (QAction* button : buttons) {
+        if (button) {
+            m_toolBar->addAction(button);
+        } else {
             m_toolBar->addSeparator();
-            continue;
         }
-        m_actions[id]->setIcon(QIcon(toolbarImage(image++)));
-        m_toolBar->addAction(m_actions[id]);
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
-    QAction* toggle = m_actions[Command::ViewToolBar];
+    QAction* toggle = m_actions.viewToolBar;
     connect(toggle, &QAction::toggled, m_toolBar, &QWidget::setVisible);
     connect(m_toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
 }
@@ -295,9 +222,9 @@ void MainWindow::createStatusBar() {
         m_indicators << pane;
     }
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
-        if (message.isEmpty()) bar->showMessage(idleStatusText());
+        if (message.isEmpty()) bar->showMessage(kIdleStatusText);
     });
-    bar->showMessage(idleStatusText());
+    bar->showMessage(kIdleStatusText);
     // The locks change only with a key, so the panes are refreshed after each one.
     qApp->installEventFilter(this);
     updateIndicators();
@@ -329,12 +256,7 @@ void MainWindow::onActiveWindowChanged() {
         }
         m_showingDocumentMenu = withDocument;
     }
-    for (int id : {Command::FileClose, Command::FileSave, Command::FileSaveAs, Command::FilePrint,
-                   Command::FilePrintPreview, Command::FilePrintSetup, Command::HtmlExport,
-                   Command::HtmlSettings, Command::SavePicture, Command::WindowNew,
-                   Command::WindowCascade, Command::WindowTile, Command::WindowArrange}) {
-        m_actions[id]->setEnabled(withDocument);
-    }
+    for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
     if (doc) {
         connect(doc, &BracketDocument::titleChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);
@@ -346,7 +268,8 @@ void MainWindow::onActiveWindowChanged() {
 // with the caption that Qt appends while a child window is maximised.
 QString MainWindow::wantedTitle() const {
     const BracketDocument* doc = activeDocument();
-    return doc ? QStringLiteral("カズボー - ") + doc->title() : QStringLiteral("カズボー");
+    const QString name = QString::fromUtf8(kaz::kProductName);
+    return doc ? name + QStringLiteral(" - ") + doc->title() : name;
 }
 
 void MainWindow::updateTitle() {

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 #include <functional>
+
+#include "editor_actions.h"
 
 class QLabel;
 class QMdiArea;
@@ -24,8 +25,7 @@ public:
     DocumentManager* documentManager() const { return m_documentManager; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
     QToolBar* toolBar() const { return m_toolBar; }
-    // The action of a command id (also for commands that are never enabled).
-    QAction* action(int id) const { return m_actions.value(id); }
+    const EditorActions& actions() const { return m_actions; }
     // The status pane texts, message pane first.
     QList<QLabel*> indicatorPanes() const { return m_indicators; }
     BracketDocument* activeDocument() const;
@@ -36,10 +36,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* addCommand(int id, const QString& text, const QString& keys = QString());
-    void createActions();
-    // A key with no menu item, working in every window of the program.
-    void addWindowKey(const char* key, std::function<void()> handler);
+    void connectActions();
+    // Runs `command` on the active bracket, if there is one.
+    void connectBracketCommand(QAction* action, std::function<void(BracketDocument*)> command);
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -56,10 +55,10 @@ private:
 
     QMdiArea* m_mdiArea;
     DocumentManager* m_documentManager;
+    EditorActions m_actions;
     QToolBar* m_toolBar = nullptr;
-    QHash<int, QAction*> m_actions;
-    QList<QMenu*> m_menusWithoutDocument;  // menu 128
-    QList<QMenu*> m_menusWithDocument;     // menu 129
+    QList<QMenu*> m_menusWithoutDocument;  // while no bracket window is open
+    QList<QMenu*> m_menusWithDocument;     // while one is active
     QMenu* m_fileMenuShort = nullptr;
     QMenu* m_fileMenuFull = nullptr;
     QMenu* m_windowMenu = nullptr;

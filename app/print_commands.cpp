@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QWidget>
-#include <new>
 #include <string_view>
 
 #include "desktop/desktop_services.h"
@@ -12,11 +11,8 @@
 #include "document/file_access.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
-#include "text/messages.h"
 
 namespace {
-
-QString printFailedMessage() { return QString::fromUtf8(kaz::kPrintFailedMessage); }
 
 // The document's title with the picture's suffix; beside the bracket's file once it has one.
 QString proposedPictureName(const BracketDocument& doc) {
@@ -46,10 +42,9 @@ void PrintCommands::print(BracketDocument* doc) {
     QPrinter& target = printer();
     proposeOrientation(doc->bracket());
     target.setDocName(doc->title());
-    DesktopServices& desktop = DesktopServices::instance();
-    if (!desktop.askPrint(m_window, target)) return;
-    if (!paintBracketPage(target, doc->bracket()))
-        desktop.showError(m_window, printFailedMessage());
+    if (!DesktopServices::instance().askPrint(m_window, target)) return;
+    const kaz::Status printed = paintBracketPage(target, doc->bracket());
+    if (!printed) showFailure(m_window, printed.failure());
 }
 
 void PrintCommands::preview(BracketDocument* doc) {
@@ -61,9 +56,8 @@ void PrintCommands::preview(BracketDocument* doc) {
     // The preview paints its own pages here, and the printer's when printed from it.
     DesktopServices::instance().showPrintPreview(
         m_window, target, [&bracket, window](QPrinter* pages) {
-            if (!paintBracketPage(*pages, bracket)) {
-                DesktopServices::instance().showError(window, printFailedMessage());
-            }
+            const kaz::Status painted = paintBracketPage(*pages, bracket);
+            if (!painted) showFailure(window, painted.failure());
         });
 }
 
@@ -85,15 +79,13 @@ void saveBracketPicture(BracketDocument* doc, QWidget* parent) {
     if (path.isEmpty()) return;
     const bool pdf =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
-    QString error;
-    try {
-        const QByteArray bytes =
-            pdf ? bracketPdf(doc->bracket(), doc->title()) : bracketPng(doc->bracket());
-        error = bytes.isEmpty()
-                    ? QString::fromUtf8(kaz::kSaveFailedMessage)
-                    : saveFile(path, std::string_view(bytes.constData(), size_t(bytes.size())));
-    } catch (const std::bad_alloc&) {
-        error = QString::fromUtf8(kaz::kSaveFailedMessage);
+    const kaz::Result<QByteArray> bytes =
+        pdf ? bracketPdf(doc->bracket(), doc->title()) : bracketPng(doc->bracket());
+    if (!bytes) {
+        showFailure(parent, bytes.failure());
+        return;
     }
-    if (!error.isEmpty()) desktop.showError(parent, error);
+    const kaz::Status written =
+        saveFile(path, std::string_view(bytes->constData(), size_t(bytes->size())));
+    if (!written) showFailure(parent, written.failure());
 }

@@ -3,11 +3,13 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "text/app_names.h"
+
 namespace {
 
 QSettings profileSettings() {
     return QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
-                     QStringLiteral("カズボ"));
+                     QString::fromUtf8(kaz::kApplicationTitle));
 }
 
 QString entryKey(int i) { return QStringLiteral("Recent File List/File%1").arg(i + 1); }

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <new>
 #include <string>
-#include <vector>
 
 #include "html/html_page.h"
 #include "io/bracket_file.h"
 #include "io/file_io.h"
 #include "text/messages.h"
+#include "tool/command_line.h"
 
 namespace {
 
@@ -30,12 +30,6 @@ const char kHelp[] =
     "\n"
     "Exit status: 0 written, 1 the file could not be read, converted or written\n"
     "(an existing OUTPUT is then left as it was), 2 wrong arguments.\n";
-
-struct Arguments {
-    bool boldMember = false;
-    bool boldScore = false;
-    std::vector<std::string> files;
-};
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "kaz2html: %s\n", message.c_str());
@@ -58,58 +52,49 @@ bool isStandardOutput(const std::string& name) {
     return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
 }
 
-// Reads, converts and writes; returns the exit status.
-int convert(const Arguments& args) {
-    const std::string& input = args.files[0];
-    kaz::LoadedBracket loaded = kaz::loadBracketFile(input, kaz::ReadableFiles::AnyReadable);
-    if (!loaded.bracket) return fail(loaded.error);
-    loaded.bracket->setBoldFlags(args.boldScore, args.boldMember);
-    const std::string page = kaz::writeHtmlPage(*loaded.bracket);
+// Reads, converts and writes; returns the exit status. `stage` tells how far it came, for the
+// message should memory run out.
+int convert(const kaz::CommandLine& line, kaz::FileError& stage) {
+    const std::string& input = line.operands[0];
+    kaz::Result<kaz::Bracket> loaded = kaz::loadBracketFile(input, kaz::ReadableFiles::AnyReadable);
+    if (!loaded) return fail(loaded.failure().message());
+    stage = kaz::FileError::SaveFailed;
+    loaded->setBoldFlags(line.has("--bold-score"), line.has("--bold-member"));
+    const std::string page = kaz::writeHtmlPage(*loaded);
 
-    if (args.files.size() < 2 || isStandardOutput(args.files[1])) {
+    if (line.operands.size() < 2 || isStandardOutput(line.operands[1])) {
         if (!writeToStdout(page)) {
             return fail(kaz::fileErrorMessage(kaz::fileErrorFromErrno(errno), "-"));
         }
         return 0;
     }
-    const std::string& output = args.files[1];
-    const kaz::FileError writeError = kaz::writeFileSafely(output, page);
-    if (writeError != kaz::FileError::None) return fail(kaz::fileErrorMessage(writeError, output));
+    const kaz::Status written = kaz::writeFileSafely(line.operands[1], page);
+    if (!written) return fail(written.failure().message());
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    Arguments args;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg == "--help") {
-            std::printf("%s%s", kUsage, kHelp);
-            return 0;
-        } else if (!optionsEnded && arg == "--version") {
-            std::printf("kaz2html %s\n", KAZ_VERSION);
-            return 0;
-        } else if (!optionsEnded && arg == "--bold-member") {
-            args.boldMember = true;
-        } else if (!optionsEnded && arg == "--bold-score") {
-            args.boldScore = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return usageError(("unknown option " + arg).c_str());
-        } else {
-            args.files.push_back(arg);
-        }
+    const kaz::CommandLine line = kaz::parseCommandLine(
+        argc, argv, {{"--help"}, {"--version"}, {"--bold-member"}, {"--bold-score"}});
+    if (line.has("--help")) {
+        std::printf("%s%s", kUsage, kHelp);
+        return 0;
     }
-    if (args.files.empty()) return usageError("no input file");
-    if (args.files.size() > 2) return usageError("too many arguments");
+    if (line.has("--version")) {
+        std::printf("kaz2html %s\n", KAZ_VERSION);
+        return 0;
+    }
+    if (line.error) return usageError(line.error->c_str());
+    if (line.operands.empty()) return usageError("no input file");
+    if (line.operands.size() > 2) return usageError("too many arguments");
 
     kaz::removeTemporaryFileOnTermination();
+    kaz::FileError stage = kaz::FileError::OpenFailed;
     try {
-        return convert(args);
+        return convert(line, stage);
     } catch (const std::bad_alloc&) {
-        return fail(kaz::kSaveFailedMessage);
+        return fail(kaz::fileErrorMessage(stage, std::string()));
     }
 }

@@ -9,14 +9,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "io/bracket_file.h"
 #include "io/file_io.h"
 #include "painting/bracket_picture.h"
 #include "text/messages.h"
+#include "tool/command_line.h"
 
 namespace {
 
@@ -44,9 +45,9 @@ enum class Format { Png, Pdf };
 
 struct Arguments {
     double scale = kPictureScale;
-    bool scaleGiven = false;
     Format format = Format::Png;
-    std::vector<std::string> files;
+    std::string input;
+    std::string output;
 };
 
 int fail(const std::string& message) {
@@ -87,12 +88,13 @@ void reportQtFailures(QtMsgType type, const QMessageLogContext&, const QString& 
     }
 }
 
-// Reads, draws and writes; returns the exit status.
-int convert(const Arguments& args, const char* program) {
-    const std::string& input = args.files[0];
-    const std::string& output = args.files[1];
-    const kaz::LoadedBracket loaded = kaz::loadBracketFile(input, kaz::ReadableFiles::AnyReadable);
-    if (!loaded.bracket) return fail(loaded.error);
+// Reads, draws and writes; returns the exit status. `stage` tells how far it came, for the
+// message should memory run out.
+int convert(const Arguments& args, const char* program, kaz::FileError& stage) {
+    const kaz::Result<kaz::Bracket> loaded =
+        kaz::loadBracketFile(args.input, kaz::ReadableFiles::AnyReadable);
+    if (!loaded) return fail(loaded.failure().message());
+    stage = kaz::FileError::SaveFailed;
 
     // Fonts need a GUI application; the offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -101,60 +103,53 @@ int convert(const Arguments& args, const char* program) {
     char* appArgv[] = {const_cast<char*>(program), nullptr};
     QGuiApplication app(appArgc, appArgv);
 
-    const QByteArray bytes =
+    const kaz::Result<QByteArray> bytes =
         args.format == Format::Pdf
-            ? bracketPdf(*loaded.bracket, QFileInfo(QFile::decodeName(input.c_str())).fileName())
-            : bracketPng(*loaded.bracket, args.scale);
-    if (bytes.isEmpty()) return fail(kaz::kSaveFailedMessage);
-    const kaz::FileError error =
-        kaz::writeFileSafely(output, std::string_view(bytes.constData(), size_t(bytes.size())));
-    if (error != kaz::FileError::None) return fail(kaz::fileErrorMessage(error, output));
+            ? bracketPdf(*loaded, QFileInfo(QFile::decodeName(args.input.c_str())).fileName())
+            : bracketPng(*loaded, args.scale);
+    if (!bytes) return fail(bytes.failure().message());
+    const kaz::Status written = kaz::writeFileSafely(
+        args.output, std::string_view(bytes->constData(), size_t(bytes->size())));
+    if (!written) return fail(written.failure().message());
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    Arguments args;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg == "--help") {
-            std::printf("%s%s", kUsage, kHelp);
-            return 0;
-        } else if (!optionsEnded && arg == "--version") {
-            std::printf("kaz2image %s\n", KAZ_VERSION);
-            return 0;
-        } else if (!optionsEnded && arg == "--scale") {
-            if (i + 1 >= argc) return usageError("--scale needs a number");
-            if (!parseScale(argv[++i], args.scale)) {
-                return usageError(std::string("--scale must be a number above 0 and at most 8: ") +
-                                  argv[i]);
-            }
-            args.scaleGiven = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return usageError("unknown option " + arg);
-        } else {
-            args.files.push_back(arg);
-        }
+    const kaz::CommandLine line =
+        kaz::parseCommandLine(argc, argv, {{"--help"}, {"--version"}, {"--scale", true}});
+    if (line.has("--help")) {
+        std::printf("%s%s", kUsage, kHelp);
+        return 0;
     }
-    if (args.files.empty()) return usageError("no input file");
-    if (args.files.size() < 2) return usageError("no output file");
-    if (args.files.size() > 2) return usageError("too many arguments");
-    const std::string& output = args.files[1];
-    if (endsWithNoCase(output, ".pdf")) {
+    if (line.has("--version")) {
+        std::printf("kaz2image %s\n", KAZ_VERSION);
+        return 0;
+    }
+    if (line.error) return usageError(*line.error);
+    const std::optional<std::string> scale = line.value("--scale");
+    Arguments args;
+    if (scale && !parseScale(*scale, args.scale)) {
+        return usageError("--scale must be a number above 0 and at most 8: " + *scale);
+    }
+    if (line.operands.empty()) return usageError("no input file");
+    if (line.operands.size() < 2) return usageError("no output file");
+    if (line.operands.size() > 2) return usageError("too many arguments");
+    args.input = line.operands[0];
+    args.output = line.operands[1];
+    if (endsWithNoCase(args.output, ".pdf")) {
         args.format = Format::Pdf;
-        if (args.scaleGiven) return usageError("--scale applies to PNG pictures only");
-    } else if (!endsWithNoCase(output, ".png")) {
-        return usageError("the output's name must end in .png or .pdf: " + output);
+        if (scale) return usageError("--scale applies to PNG pictures only");
+    } else if (!endsWithNoCase(args.output, ".png")) {
+        return usageError("the output's name must end in .png or .pdf: " + args.output);
     }
 
     kaz::removeTemporaryFileOnTermination();
+    kaz::FileError stage = kaz::FileError::OpenFailed;
     try {
-        return convert(args, argv[0]);
+        return convert(args, argv[0], stage);
     } catch (const std::bad_alloc&) {
-        return fail(kaz::kSaveFailedMessage);
+        return fail(kaz::fileErrorMessage(stage, std::string()));
     }
 }

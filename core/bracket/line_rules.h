@@ -13,17 +13,19 @@ enum class LineOutcome { Win, Reset };
 using ChangedLines = std::vector<int>;
 
 // The advancement rule: carries a win or a reset of `line` one step to the right. It sets
-// the next-round line (0 on a reset, 2 on the final line after a win, otherwise 3, which a
-// won line refuses) and takes back the opponent's win (0 in round 1, 4 later). It never
+// the next-round line (Open on a reset; after a win Reached on the final line, otherwise
+// Advanced, which a Won line refuses) and takes back the opponent's win (Open in round 1,
+// Beaten later). It never
 // touches `line` itself nor anything beyond those two lines; the final line changes nothing.
 void carryResult(Bracket& bracket, int line, LineOutcome outcome);
 
-// A left press on a line: from 0, 3 or 4 the win is carried on first, then the line becomes
-// 1; from 1 it becomes 2 (0 on the final line); from 2 it becomes 0. Other values stay.
+// A left press on a line: from Open, Advanced or Beaten the win is carried on first, then the
+// line becomes Won; from Won it becomes Reached (Open on the final line); from Reached it
+// becomes Open. A state outside the five stays.
 ChangedLines leftClickLine(Bracket& bracket, int line);
 
 // The double-click message, which follows the press that was already a left click: the line
-// becomes 0 and, except on the final line, the reset is carried on.
+// becomes Open and, except on the final line, the reset is carried on.
 ChangedLines doubleClickLine(Bracket& bracket, int line);
 
 }  // namespace kaz

@@ -13,13 +13,4 @@ LineColors lineColors(LineState state) {
     return {LineColor::None, LineColor::None};
 }
 
-const std::string& colorString(const ColorSet& colors, LineColor color, const std::string& none) {
-    switch (color) {
-        case LineColor::Win: return colors.winLineColor;
-        case LineColor::Lose: return colors.loseLineColor;
-        case LineColor::None: break;
-    }
-    return none;
-}
-
 }  // namespace kaz

@@ -21,7 +21,21 @@ struct LineColors {
 // lose colour. A state outside the five, which only a file can bring, has no colour.
 LineColors lineColors(LineState state);
 
+// `win`, `lose` or `none`, as `color` says: for colour strings, escaped ones or colour values.
+template <typename T>
+const T& byLineColor(LineColor color, const T& win, const T& lose, const T& none) {
+    switch (color) {
+        case LineColor::Win: return win;
+        case LineColor::Lose: return lose;
+        case LineColor::None: break;
+    }
+    return none;
+}
+
 // The colour string of `color` in `colors`; `none` for LineColor::None.
-const std::string& colorString(const ColorSet& colors, LineColor color, const std::string& none);
+inline const std::string& colorString(const ColorSet& colors, LineColor color,
+                                      const std::string& none) {
+    return byLineColor(color, colors.winLineColor, colors.loseLineColor, none);
+}
 
 }  // namespace kaz

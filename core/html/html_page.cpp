@@ -124,18 +124,11 @@ struct LineStyle {
     std::string_view join;
 };
 
-std::string_view pageColor(const Page& page, LineColor color) {
-    switch (color) {
-        case LineColor::Win: return page.win;
-        case LineColor::Lose: return page.lose;
-        case LineColor::None: break;
-    }
-    return {};  // a state the editor never makes: no colour in the page
-}
-
 LineStyle lineStyle(const Page& page, int line) {
+    static const std::string none;  // a state the editor never makes: no colour in the page
     const LineColors colors = lineColors(page.bracket.lineState(line));
-    return {pageColor(page, colors.stroke), pageColor(page, colors.join)};
+    return {byLineColor(colors.stroke, page.win, page.lose, none),
+            byLineColor(colors.join, page.win, page.lose, none)};
 }
 
 // The end of a join cell's STYLE attribute, its content and nothing more.

@@ -225,28 +225,24 @@ private:
 
 }  // namespace
 
-ReadStatus readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted,
-                         std::string& bytes, FileError& cause) {
-    bytes.clear();
-    cause = FileError::None;
+Result<std::string> readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted) {
+    auto failure = [&path](FileError cause) { return Failure{cause, path}; };
+    auto systemError = [&failure](int error) { return failure(fileErrorFromErrno(error)); };
     // Non-blocking, so that opening a FIFO that has no writer returns at once.
     const int flags = accepted == ReadableFiles::RegularOnly ? O_NONBLOCK : 0;
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | flags));
-    auto systemError = [&cause](int error) {
-        cause = fileErrorFromErrno(error);
-        return ReadStatus::SystemError;
-    };
     if (fd.get() < 0) return systemError(errno);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) return systemError(errno);
     if (S_ISDIR(st.st_mode)) return systemError(EISDIR);
     if (accepted == ReadableFiles::RegularOnly && !S_ISREG(st.st_mode)) {
-        return ReadStatus::NotRegularFile;
+        return failure(FileError::InvalidFormat);
     }
     if (S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) > limit) {
-        return ReadStatus::TooLarge;
+        return failure(FileError::InvalidFormat);
     }
 
+    std::string bytes;
     char buffer[65536];
     for (;;) {
         // One byte beyond the limit tells a file that is too large.
@@ -254,16 +250,15 @@ ReadStatus readWholeFile(const std::string& path, size_t limit, ReadableFiles ac
         const ssize_t got = ::read(fd.get(), buffer, want);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return systemError(errno);
-        if (got == 0) return ReadStatus::Read;
+        if (got == 0) return bytes;
         bytes.append(buffer, static_cast<size_t>(got));
-        if (bytes.size() > limit) {
-            bytes.clear();
-            return ReadStatus::TooLarge;
-        }
+        if (bytes.size() > limit) return failure(FileError::InvalidFormat);
     }
 }
 
-FileError writeFileSafely(const std::string& path, std::string_view bytes) {
+namespace {
+
+FileError writeFile(const std::string& path, std::string_view bytes) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) return FileError::AccessDenied;
@@ -275,6 +270,14 @@ FileError writeFileSafely(const std::string& path, std::string_view bytes) {
     }
     if (errno != ENOENT) return fileErrorFromErrno(errno);
     return ReplaceWriter(followLinks(path), newFileMode(), nullptr).write(bytes);
+}
+
+}  // namespace
+
+Status writeFileSafely(const std::string& path, std::string_view bytes) {
+    const FileError cause = writeFile(path, bytes);
+    if (cause != FileError::None) return Failure{cause, path};
+    return Done{};
 }
 
 void removePendingTemporaryFile() {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/messages.h"
+#include "io/result.h"
 
 // The project's only ways of reading and writing files: whole-file reading with a size limit,
 // and one crash-safe write path for every file the project writes.
@@ -16,16 +16,10 @@ enum class ReadableFiles {
     AnyReadable,  // the converter: also pipes and process substitution (<(cat x.kaz))
 };
 
-enum class ReadStatus {
-    Read,            // `bytes` holds the whole file
-    SystemError,     // the system refused; `cause` says why
-    TooLarge,        // the file is longer than the limit (nothing beyond limit + 1 was read)
-    NotRegularFile,  // RegularOnly and the path names a FIFO, device or socket
-};
-
-// Reads the whole file at `path` into `bytes`, refusing a file longer than `limit` bytes.
-ReadStatus readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted,
-                         std::string& bytes, FileError& cause);
+// Reads the whole file at `path`. A file longer than `limit` bytes (nothing beyond limit + 1
+// is read) and, where only regular files are accepted, a FIFO, device or socket fail as
+// FileError::InvalidFormat; the system's refusals fail with their cause.
+Result<std::string> readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted);
 
 // Writes `bytes` as the new content of `path`, so that no failure and no crash can leave a
 // damaged or empty file:
@@ -36,8 +30,8 @@ ReadStatus readWholeFile(const std::string& path, size_t limit, ReadableFiles ac
 // - a symlink is followed: the file it points to is replaced, the link stays;
 // - an existing FIFO, device or socket is written straight into (no temporary, no rename);
 // - a directory or a read-only file is refused as access denied.
-// Returns the cause of the step that failed, or FileError::None.
-FileError writeFileSafely(const std::string& path, std::string_view bytes);
+// A failure carries the cause of the step that failed.
+Status writeFileSafely(const std::string& path, std::string_view bytes);
 
 // Removes the named temporary file of a write in progress, if there is one. Safe to call from
 // a signal handler: it only calls unlink.

@@ -1,6 +1,7 @@
 #include "text/messages.h"
 
 #include <cerrno>
+#include <iterator>
 
 namespace kaz {
 
@@ -27,7 +28,14 @@ const char* const kFileErrorTexts[] = {
     "%1 へのｱｸｾｽ中にﾛｯｸ違反が発生しました。",
     "%1 へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。",
     "%1 の末尾以降にｱｸｾｽしようとしました。",
+    kInvalidFormatMessage,
+    kOpenFailedMessage,
+    kSaveFailedMessage,
+    kPrintFailedMessage,
 };
+
+static_assert(std::size(kFileErrorTexts) == static_cast<size_t>(FileError::PrintFailed) + 1,
+              "a text for every cause");
 
 }  // namespace
 

@@ -6,7 +6,8 @@
 
 namespace kaz {
 
-// Causes of a file failure, in the order of the file-error texts.
+// Causes of a file failure: those of the file-error texts, in their order, then the causes
+// that the system tells with a text of their own, which names no path.
 enum class FileError {
     None,
     Generic,
@@ -23,6 +24,10 @@ enum class FileError {
     LockViolation,
     DiskFull,
     EndOfFile,
+    InvalidFormat,  // kInvalidFormatMessage
+    OpenFailed,     // kOpenFailedMessage
+    SaveFailed,     // kSaveFailedMessage
+    PrintFailed,    // kPrintFailedMessage
 };
 
 extern const char kInvalidFormatMessage[];  // "予期しないﾌｧｲﾙ形式です。"
@@ -30,7 +35,7 @@ extern const char kOpenFailedMessage[];     // any other failure while reading
 extern const char kSaveFailedMessage[];     // any other failure while writing
 extern const char kPrintFailedMessage[];    // the printer refused the page
 
-// The file-error text for `cause`, with %1 replaced by `path` (UTF-8).
+// The text for `cause`, with %1 replaced by `path` (UTF-8) where it names one.
 std::string fileErrorMessage(FileError cause, const std::string& path);
 
 // The cause that an errno value stands for.

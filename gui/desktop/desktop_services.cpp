@@ -18,6 +18,8 @@
 #include <QUrl>
 #include <array>
 
+#include "text/app_names.h"
+
 namespace {
 
 // Opens a file chooser wide enough for its name, size, type and date columns to be read:
@@ -60,9 +62,6 @@ void followChosenType(QFileDialog& dialog, const QStringList& filters) {
         });
 }
 
-// The application title, caption of every message box.
-const char kAppTitle[] = "カズボ";
-
 // Qt's own widget dialogs throughout: their texts follow the loaded Qt translation, and the
 // colour dialog's custom colours are Qt's process-wide ones, which a native chooser would not use.
 class QtDesktopServices : public DesktopServices {
@@ -96,7 +95,7 @@ public:
     }
 
     SaveAnswer askSave(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
+        QMessageBox box(QMessageBox::Question, QString::fromUtf8(kaz::kApplicationTitle), text,
                         QMessageBox::NoButton, parent);
         QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
@@ -110,8 +109,8 @@ public:
     }
 
     void showError(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
-                        parent);
+        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kaz::kApplicationTitle), text,
+                        QMessageBox::Ok, parent);
         box.exec();
     }
 

@@ -6,16 +6,18 @@
 #include <QVBoxLayout>
 
 #include "bridge/fonts.h"
+#include "text/app_names.h"
 
 AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("カズボのバージョン情報"));
+    setWindowTitle(QString::fromUtf8(kaz::kApplicationTitle) + QStringLiteral("のバージョン情報"));
     setFont(japaneseUiFont());
 
     auto* iconLabel = new QLabel(this);
     iconLabel->setObjectName(QStringLiteral("iconLabel"));
     iconLabel->setPixmap(icon.pixmap(32, 32));
     // Plain text: no "&" is taken for a mnemonic and no markup is interpreted.
-    auto* name = new QLabel(QStringLiteral("カズボー ver" KAZ_VERSION), this);
+    auto* name =
+        new QLabel(QString::fromUtf8(kaz::kProductName) + QStringLiteral(" ver" KAZ_VERSION), this);
     name->setTextFormat(Qt::PlainText);
     name->setObjectName(QStringLiteral("versionLabel"));
     auto* line = new QLabel(QStringLiteral("Qt 6 版  HTML トーナメント表エディタ"), this);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "bridge/fonts.h"
+#include "text/app_names.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ const char kHelpText[] = R"(<h3>カズボーの使い方</h3>
 }  // namespace
 
 HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("カズボー ﾍﾙﾌﾟ"));
+    setWindowTitle(QString::fromUtf8(kaz::kProductName) + QStringLiteral(" ﾍﾙﾌﾟ"));
     setFont(japaneseUiFont());
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("helpText"));

@@ -44,12 +44,12 @@ void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScor
     emit settingsChanged();
 }
 
-QString BracketDocument::save(const QString& path) {
-    const QString error = saveFile(path, kaz::writeKaz(m_bracket));
-    if (!error.isEmpty()) return error;
+kaz::Status BracketDocument::save(const QString& path) {
+    kaz::Status written = saveFile(path, kaz::writeKaz(m_bracket));
+    if (!written) return written;
     m_bracket.markSaved();
     setFilePath(path);
-    return QString();
+    return written;
 }
 
 void BracketDocument::setTitle(const QString& title) {

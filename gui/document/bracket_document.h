@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bracket/bracket.h"
+#include "io/result.h"
 
 // One open bracket: owns the live bracket and tells every view of it what changed. Views and
 // widgets keep no bracket state of their own; they call the operations here.
@@ -39,12 +40,11 @@ public:
     void setHtmlSettings(const kaz::ColorSet& colors, bool boldScores, bool boldMemberNames);
 
     // The change check: does the bracket differ from what was last loaded or stored?
-    bool isModified() const { return m_bracket.isChanged(); }
+    bool isChanged() const { return m_bracket.isChanged(); }
 
     // Stores the bracket at `path`. Only once the file was really written does the bracket
-    // count as unchanged and take `path` as its file. Returns the failure message, or an empty
-    // string on success.
-    QString save(const QString& path);
+    // count as unchanged and take `path` as its file.
+    kaz::Status save(const QString& path);
 
     // The file this bracket was loaded from or stored to (empty for a new one); setting it
     // also titles the bracket by the file's name.

@@ -2,17 +2,18 @@
 
 #include <QFile>
 
+#include "desktop/desktop_services.h"
 #include "io/file_io.h"
-#include "text/messages.h"
 
-kaz::LoadedBracket loadBracket(const QString& path) {
+kaz::Result<kaz::Bracket> loadBracket(const QString& path) {
     return kaz::loadBracketFile(QFile::encodeName(path).toStdString(),
                                 kaz::ReadableFiles::RegularOnly);
 }
 
-QString saveFile(const QString& path, std::string_view bytes) {
-    const std::string name = QFile::encodeName(path).toStdString();
-    const kaz::FileError error = kaz::writeFileSafely(name, bytes);
-    if (error == kaz::FileError::None) return QString();
-    return QString::fromStdString(kaz::fileErrorMessage(error, name));
+kaz::Status saveFile(const QString& path, std::string_view bytes) {
+    return kaz::writeFileSafely(QFile::encodeName(path).toStdString(), bytes);
+}
+
+void showFailure(QWidget* parent, const kaz::Failure& failure) {
+    DesktopServices::instance().showError(parent, QString::fromStdString(failure.message()));
 }

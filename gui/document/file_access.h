@@ -5,13 +5,18 @@
 
 #include "io/bracket_file.h"
 
+class QWidget;
+
 // The editor's edge of the one load path and the one crash-safe write path: Qt path names in,
-// the user's messages out. Nothing is shown here.
+// the core's results out, and the one way a failure reaches the user.
 
 // Reads the bracket at `path`, a regular file only (a FIFO is refused without waiting for a
-// writer); the message tells why there is none.
-kaz::LoadedBracket loadBracket(const QString& path);
+// writer).
+kaz::Result<kaz::Bracket> loadBracket(const QString& path);
 
 // Writes `bytes` as the new content of `path`, so that a failure leaves an existing file as it
-// was. The message for the cause, or an empty string on success.
-QString saveFile(const QString& path, std::string_view bytes);
+// was.
+kaz::Status saveFile(const QString& path, std::string_view bytes);
+
+// Tells the user of `failure` in a message box in the system's words.
+void showFailure(QWidget* parent, const kaz::Failure& failure);

@@ -80,9 +80,6 @@ void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const Q
 
 void paintChampion(QPainter& painter, const kaz::Bracket& bracket) {
     if (bracket.champion().empty()) return;
-    // Only the start of a name is laid out: no more can show, and a name of millions of
-    // characters would overflow the text engine's coordinates.
-    constexpr int kMostCharactersShown = 256;
     const QString name = fromCp932(bracket.champion()).left(kMostCharactersShown);
     const QPoint at = toQPoint(kaz::championPosition(bracket.memberCount()));
     const QSize extent = toQSize(kaz::bracketExtent(bracket.memberCount()));

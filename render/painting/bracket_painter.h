@@ -9,6 +9,10 @@ class QPainter;
 // The painting that the bracket view and every picture of a bracket share, so that they
 // cannot differ: colours from the core's rule, places from the core's geometry. QtGui only.
 
+// No more of a name than this is laid out: no more can show, and a name of millions of
+// characters would overflow the text engine's coordinates.
+constexpr int kMostCharactersShown = 256;
+
 // One line's horizontal stroke, score and share of the pair's join, within `area`, the line's
 // own rectangle. The background is the caller's.
 void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area);

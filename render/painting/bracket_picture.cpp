@@ -10,6 +10,7 @@
 
 #include "bridge/qt_colors.h"
 #include "painting/bracket_renderer.h"
+#include "text/app_names.h"
 
 namespace {
 
@@ -17,10 +18,12 @@ constexpr qreal kPdfMarginMillimetres = 10;
 // Fine enough that no stroke or glyph of the bracket moves visibly from where it belongs.
 constexpr int kPdfResolution = 1200;
 
+kaz::Failure cannotMake() { return kaz::Failure{kaz::FileError::SaveFailed, std::string()}; }
+
 }  // namespace
 
 QImage bracketImage(const kaz::Bracket& bracket, qreal scale) {
-    const QSize size = bracketSize(bracket);
+    const QSize size = bracketExtent(bracket);
     if (!(scale > 0) || !std::isfinite(scale)) return QImage();
     const QSize scaled(std::max(1, int(std::lround(size.width() * scale))),
                        std::max(1, int(std::lround(size.height() * scale))));
@@ -33,38 +36,39 @@ QImage bracketImage(const kaz::Bracket& bracket, qreal scale) {
     return image;
 }
 
-QByteArray bracketPng(const kaz::Bracket& bracket, qreal scale) {
+kaz::Result<QByteArray> bracketPng(const kaz::Bracket& bracket, qreal scale) {
     const QImage image = bracketImage(bracket, scale);
-    if (image.isNull()) return QByteArray();
+    if (image.isNull()) return cannotMake();
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return QByteArray();
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return cannotMake();
     return bytes;
 }
 
-bool paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket) {
+kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket) {
     QPainter painter;
-    if (!painter.begin(&device)) return false;
+    const kaz::Failure refused{kaz::FileError::PrintFailed, std::string()};
+    if (!painter.begin(&device)) return refused;
     // The painter's origin is the top-left corner of the area within the margins.
     renderBracketFitted(painter, bracket, QRectF(0, 0, device.width(), device.height()));
-    return painter.end();
+    if (!painter.end()) return refused;
+    return kaz::Done{};
 }
 
-QByteArray bracketPdf(const kaz::Bracket& bracket, const QString& title) {
+kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& title) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) return QByteArray();
+    if (!buffer.open(QIODevice::WriteOnly)) return cannotMake();
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
     writer.setTitle(title);
-    writer.setCreator(QStringLiteral("カズボー"));
+    writer.setCreator(QString::fromUtf8(kaz::kProductName));
     QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                        QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
                                  kPdfMarginMillimetres, kPdfMarginMillimetres),
                        QPageLayout::Millimeter);
     layout.setOrientation(bestOrientation(bracket, layout));
-    if (!writer.setPageLayout(layout)) return QByteArray();
-    if (!paintBracketPage(writer, bracket)) return QByteArray();
+    if (!writer.setPageLayout(layout) || !paintBracketPage(writer, bracket)) return cannotMake();
     buffer.close();
     return bytes;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "bracket/bracket.h"
+#include "io/result.h"
 
 class QPaintDevice;
 
@@ -18,14 +19,16 @@ constexpr qreal kPictureScale = 2;
 // A null image when one that large cannot be made.
 QImage bracketImage(const kaz::Bracket& bracket, qreal scale);
 
-// bracketImage as a PNG file; empty when it cannot be made.
-QByteArray bracketPng(const kaz::Bracket& bracket, qreal scale = kPictureScale);
+// bracketImage as a PNG file; it fails as FileError::SaveFailed when it cannot be made.
+kaz::Result<QByteArray> bracketPng(const kaz::Bracket& bracket, qreal scale = kPictureScale);
 
 // One page of `device` (a printer, a PDF writer) with the bracket as large as it fits within
-// the page's margins, centred. False when the device refused to be painted on.
-bool paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket);
+// the page's margins, centred. It fails as FileError::PrintFailed when the device refused to
+// be painted on.
+kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket);
 
 // A PDF of one A4 page in the orientation that shows the bracket larger, with margins of
 // 10 mm, drawn as vectors and its text as text in the embedded font, so that names can be
-// searched and copied; `title` is the document's title. Empty when it cannot be made.
-QByteArray bracketPdf(const kaz::Bracket& bracket, const QString& title);
+// searched and copied; `title` is the document's title. It fails as FileError::SaveFailed
+// when it cannot be made.
+kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& title);

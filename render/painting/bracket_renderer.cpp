@@ -20,9 +20,7 @@ constexpr qreal kScreenDpi = 96;
 // Where a name box starts its text: past its frame (1 pixel in the editor's style) and the
 // edit's own margin of 2 pixels.
 constexpr int kNameLeftMargin = 3;
-// No more than this can show in a box, and a name of millions of characters must not reach
-// the text engine. The bytes are cut first, so that only a small part is converted.
-constexpr int kMostCharactersShown = 256;
+// The bytes are cut first, so that only a small part of a long name is converted.
 constexpr size_t kMostBytesConverted = 4 * kMostCharactersShown;
 
 QString shownName(const std::string& cp932) {
@@ -46,13 +44,13 @@ void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket) {
 
 }  // namespace
 
-QSize bracketSize(const kaz::Bracket& bracket) {
+QSize bracketExtent(const kaz::Bracket& bracket) {
     return toQSize(kaz::bracketExtent(bracket.memberCount()));
 }
 
 void renderBracket(QPainter& painter, const kaz::Bracket& bracket) {
     painter.save();
-    painter.fillRect(QRect(QPoint(0, 0), bracketSize(bracket)),
+    painter.fillRect(QRect(QPoint(0, 0), bracketExtent(bracket)),
                      qColorFromString(bracket.colors().backgroundColor));
     paintMemberNames(painter, bracket);
     for (int line = 0; line < bracket.lineCount(); ++line) {
@@ -71,7 +69,7 @@ QRectF fitCentred(const QSizeF& content, const QRectF& target) {
 }
 
 void renderBracketFitted(QPainter& painter, const kaz::Bracket& bracket, const QRectF& target) {
-    const QSize size = bracketSize(bracket);
+    const QSize size = bracketExtent(bracket);
     const QRectF place = fitCentred(size, target);
     if (place.isEmpty()) return;
     painter.save();
@@ -82,7 +80,7 @@ void renderBracketFitted(QPainter& painter, const kaz::Bracket& bracket, const Q
 }
 
 QPageLayout::Orientation bestOrientation(const kaz::Bracket& bracket, const QPageLayout& layout) {
-    const QSizeF size = bracketSize(bracket);
+    const QSizeF size = bracketExtent(bracket);
     auto scaleUnder = [&](QPageLayout::Orientation orientation) {
         QPageLayout turned = layout;
         turned.setOrientation(orientation);

@@ -13,7 +13,7 @@ class QPainter;
 // read.
 
 // The bracket's size in its own pixels, the size of the view's whole area.
-QSize bracketSize(const kaz::Bracket& bracket);
+QSize bracketExtent(const kaz::Bracket& bracket);
 
 // Draws the bracket with its top-left corner at the painter's origin, in the bracket's own
 // pixels (the painter's transform gives the scale): the background over the whole extent, the

@@ -54,9 +54,9 @@ void TestBracketFile::sizeLimit() {
     const QString path = dir.filePath(QStringLiteral("big.kaz"));
     QVERIFY(writeFile(path, bytes));
     for (ReadableFiles accepted : {ReadableFiles::RegularOnly, ReadableFiles::AnyReadable}) {
-        const LoadedBracket loaded = loadBracketFile(native(path), accepted);
-        QCOMPARE(loaded.bracket.has_value(), read);
-        QCOMPARE(loaded.error, std::string(read ? "" : kInvalidFormatMessage));
+        const Result<Bracket> loaded = loadBracketFile(native(path), accepted);
+        QCOMPARE(loaded.ok(), read);
+        if (!read) QCOMPARE(loaded.failure().message(), std::string(kInvalidFormatMessage));
     }
 }
 
@@ -64,9 +64,9 @@ void TestBracketFile::fifoRefusedWithoutWaiting() {
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("fifo.kaz"));
     QVERIFY(::mkfifo(native(fifo).c_str(), 0600) == 0);
-    const LoadedBracket loaded = loadBracketFile(native(fifo), ReadableFiles::RegularOnly);
-    QVERIFY(!loaded.bracket);
-    QCOMPARE(loaded.error, std::string(kInvalidFormatMessage));
+    const Result<Bracket> loaded = loadBracketFile(native(fifo), ReadableFiles::RegularOnly);
+    QVERIFY(!loaded);
+    QCOMPARE(loaded.failure().message(), std::string(kInvalidFormatMessage));
 }
 
 void TestBracketFile::pipeReadWhereAccepted() {
@@ -76,10 +76,10 @@ void TestBracketFile::pipeReadWhereAccepted() {
     QCOMPARE(::write(ends[1], bytes.data(), bytes.size()), ssize_t(bytes.size()));
     ::close(ends[1]);
     const std::string path = "/proc/self/fd/" + std::to_string(ends[0]);
-    const LoadedBracket loaded = loadBracketFile(path, ReadableFiles::AnyReadable);
+    const Result<Bracket> loaded = loadBracketFile(path, ReadableFiles::AnyReadable);
     ::close(ends[0]);
-    QVERIFY(loaded.bracket);
-    QCOMPARE(loaded.bracket->memberCount(), 8);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->memberCount(), 8);
 }
 
 void TestBracketFile::replacedFileKeepsItsPermissions() {
@@ -87,7 +87,7 @@ void TestBracketFile::replacedFileKeepsItsPermissions() {
     const QString path = dir.filePath(QStringLiteral("b.kaz"));
     QVERIFY(writeFile(path, "old"));
     QVERIFY(::chmod(native(path).c_str(), 0640) == 0);
-    QCOMPARE(writeFileSafely(native(path), writeKaz(Bracket(4))), FileError::None);
+    QVERIFY(writeFileSafely(native(path), writeKaz(Bracket(4))));
     struct stat st {};
     QVERIFY(::stat(native(path).c_str(), &st) == 0);
     QCOMPARE(st.st_mode & 07777, mode_t(0640));
@@ -101,7 +101,9 @@ void TestBracketFile::readOnlyFileRefused() {
     const QString path = dir.filePath(QStringLiteral("b.kaz"));
     QVERIFY(writeFile(path, "old"));
     QVERIFY(::chmod(native(path).c_str(), 0444) == 0);
-    QCOMPARE(writeFileSafely(native(path), "new"), FileError::AccessDenied);
+    const Status written = writeFileSafely(native(path), "new");
+    QVERIFY(!written);
+    QCOMPARE(written.failure().cause, FileError::AccessDenied);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("old"));

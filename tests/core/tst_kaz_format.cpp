@@ -245,9 +245,9 @@ void TestKazFormat::refuses_data() {
     auto row = [](const char* name, const std::string& bytes) {
         QTest::newRow(name) << toBytes(bytes);
     };
-    auto withCount = [](int64_t players) {
+    auto withCount = [](int64_t members) {
         return Bytes()
-            .i32(players)
+            .i32(members)
             .str("a")
             .str("b")
             .str("c")
@@ -435,14 +435,14 @@ void TestKazFormat::keepsStatesOutsideTheRange() {
 }
 
 void TestKazFormat::roundTrip_data() {
-    QTest::addColumn<int>("players");
-    for (int players : {4, 8, 16, 32}) QTest::addRow("%d", players) << players;
+    QTest::addColumn<int>("members");
+    for (int members : {4, 8, 16, 32}) QTest::addRow("%d", members) << members;
 }
 
 void TestKazFormat::roundTrip() {
-    QFETCH(int, players);
-    Bracket bracket(players);
-    for (int i = 0; i < players; ++i) {
+    QFETCH(int, members);
+    Bracket bracket(members);
+    for (int i = 0; i < members; ++i) {
         // 選手 and a half-width kana digit sequence, plus one empty and one awkward name.
         bracket.setMemberName(i, "\x91\x49\x8E\xE8\xB1" + std::to_string(i));
     }
@@ -463,10 +463,10 @@ void TestKazFormat::roundTrip() {
     const std::string file = writeKaz(bracket);
     const std::optional<Bracket> read = readKaz(file);
     QVERIFY(read);
-    QCOMPARE(read->memberCount(), players);
+    QCOMPARE(read->memberCount(), members);
     QCOMPARE(read->roundCount(), bracket.roundCount());
     QCOMPARE(read->lineCount(), bracket.lineCount());
-    for (int i = 0; i < players; ++i) QCOMPARE(read->memberName(i), bracket.memberName(i));
+    for (int i = 0; i < members; ++i) QCOMPARE(read->memberName(i), bracket.memberName(i));
     for (int line = 0; line < bracket.lineCount(); ++line) {
         QCOMPARE(read->lineState(line), bracket.lineState(line));
         QCOMPARE(read->lineScore(line), bracket.lineScore(line));

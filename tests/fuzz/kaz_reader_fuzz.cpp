@@ -62,12 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(kaz::writeKaz(*again) == written, "writing is stable");
 
     // Names and scores cannot add markup: the table keeps its 5P-1 cells in 2P rows.
-    const int players = bracket->memberCount();
+    const int members = bracket->memberCount();
     for (bool bold : {false, true}) {
         bracket->setBoldFlags(bold, bold);
         const std::string page = kaz::writeHtmlPage(*bracket);
-        check(count(page, "<TD") == size_t(5 * players - 1), "cell count");
-        check(count(page, "<TR") == size_t(2 * players), "row count");
+        check(count(page, "<TD") == size_t(5 * members - 1), "cell count");
+        check(count(page, "<TR") == size_t(2 * members), "row count");
         check(page.size() >= 7 && page.compare(page.size() - 7, 7, "</HTML>") == 0, "page end");
         check(page.size() <= kaz::htmlPageSizeBound(size), "a small file makes a small page");
     }
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const kaz::ColorValue value = kaz::colorFromString(bracket->colors().at(row));
         check((value >> 24) == 0, "colour value has no top byte");
     }
-    for (int i = 0; i < players; ++i) (void)kaz::cp932ToUtf8(bracket->memberName(i));
+    for (int i = 0; i < members; ++i) (void)kaz::cp932ToUtf8(bracket->memberName(i));
 
     // Every click on every line, whatever states the file held.
     kaz::Bracket clicked = *bracket;

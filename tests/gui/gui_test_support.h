@@ -13,7 +13,6 @@
 #include <functional>
 
 #include "bracket_window.h"
-#include "commands.h"
 #include "dialogs/member_count_dialog.h"
 #include "main_window.h"
 #include "view/bracket_view.h"
@@ -63,6 +62,13 @@ inline QStringList entries(const QString& folder) {
                                   QDir::Name);
 }
 
+// The main window's command of that object name.
+inline QAction* action(MainWindow& window, const char* name) {
+    auto* found = window.findChild<QAction*>(QString::fromLatin1(name));
+    if (!found) qFatal("no action named %s", name);
+    return found;
+}
+
 inline BracketWindow* activeBracketWindow(MainWindow& window) {
     return qobject_cast<BracketWindow*>(window.mdiArea()->currentSubWindow());
 }
@@ -78,7 +84,7 @@ inline BracketView* newBracket(MainWindow& window, int item = 0) {
         dialog->comboBox()->setCurrentIndex(item);
         dialog->accept();
     });
-    window.action(Command::FileNew)->trigger();
+    action(window, "fileNew")->trigger();
     // The offscreen platform leaves no window active once a dialog has closed.
     showActive(window);
     return activeView(window);

@@ -14,8 +14,8 @@
 #include "bracket/bracket.h"
 #include "bracket/bracket_geometry.h"
 #include "bracket/line_rules.h"
-#include "bridge/qt_text.h"
 #include "bridge/qt_geometry.h"
+#include "bridge/qt_text.h"
 #include "document/bracket_document.h"
 #include "document_manager.h"
 #include "gui_test_support.h"
@@ -248,7 +248,7 @@ void TestBracketPicture::savePicture() {
     QVERIFY(writeFile(path, "an older file, to be replaced"));
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(path);
-    frame.action(Command::SavePicture)->trigger();
+    action(frame, "savePicture")->trigger();
     QCOMPARE(desktop.errors, QStringList());
     QCOMPARE(desktop.saveRequests.size(), 1);
     QCOMPARE(desktop.saveRequests[0].filters,
@@ -276,7 +276,7 @@ void TestBracketPicture::savePicture() {
         QVERIFY(run("pdfinfo", {path}).contains(QStringLiteral("595 x 842 pts (A4)")));
     }
     // Pictures are no save: the bracket is as it was loaded.
-    QVERIFY(!activeView(frame)->document()->isModified());
+    QVERIFY(!activeView(frame)->document()->isChanged());
     frame.mdiArea()->closeAllSubWindows();
 }
 
@@ -299,7 +299,7 @@ void TestBracketPicture::savePictureFailures() {
     QVERIFY(openExample(frame, dir.path(), 4));
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(answer.isEmpty() ? QString() : dir.filePath(answer));
-    frame.action(Command::SavePicture)->trigger();
+    action(frame, "savePicture")->trigger();
     if (message.isEmpty()) {
         QCOMPARE(desktop.errors, QStringList());
     } else {
@@ -343,7 +343,7 @@ void TestBracketPicture::printedPageHoldsTheBracket() {
     ScriptedDesktop desktop;
     if (preview) {
         desktop.previewAnswers.enqueue(toPdf);
-        frame.action(Command::FilePrintPreview)->trigger();
+        action(frame, "filePrintPreview")->trigger();
         QCOMPARE(desktop.previewRequests.value(0).orientation(), orientation);
     } else {
         desktop.printAnswers.enqueue([&](QPrinter& printer) {
@@ -400,13 +400,13 @@ void TestBracketPicture::printerSettingsLastForTheRun() {
         printer.setPageSize(QPageSize(QPageSize::A5));
         return true;
     });
-    frame.action(Command::FilePrintSetup)->trigger();
+    action(frame, "filePrintSetup")->trigger();
     QCOMPARE(desktop.pageSetupRequests.value(0).orientation(), QPageLayout::Landscape);
 
     QVERIFY(openExample(frame, big.path(), 32));
     auto cancel = [](QPrinter&) { return false; };
     desktop.printAnswers.enqueue(cancel);
-    frame.action(Command::FilePrint)->trigger();
+    action(frame, "filePrint")->trigger();
     QCOMPARE(desktop.printRequests.value(0).pageSize().id(), QPageSize::A5);
     QCOMPARE(desktop.printRequests.value(0).orientation(), QPageLayout::Portrait);
 
@@ -414,9 +414,9 @@ void TestBracketPicture::printerSettingsLastForTheRun() {
         printer.setPageOrientation(QPageLayout::Landscape);
         return true;
     });
-    frame.action(Command::FilePrintSetup)->trigger();
+    action(frame, "filePrintSetup")->trigger();
     desktop.printAnswers.enqueue(cancel);
-    frame.action(Command::FilePrint)->trigger();
+    action(frame, "filePrint")->trigger();
     QCOMPARE(desktop.printRequests.value(1).pageSize().id(), QPageSize::A5);
     QCOMPARE(desktop.printRequests.value(1).orientation(), QPageLayout::Landscape);
     // A cancelled dialog prints nothing and says nothing.
@@ -435,7 +435,7 @@ void TestBracketPicture::printFailureIsReported() {
         printer.setOutputFileName(dir.filePath(QStringLiteral("none/printed.pdf")));
         return true;
     });
-    frame.action(Command::FilePrint)->trigger();
+    action(frame, "filePrint")->trigger();
     QCOMPARE(desktop.errors, QStringList{QStringLiteral("印刷できませんでした。")});
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("example.kaz")});
     frame.mdiArea()->closeAllSubWindows();

@@ -68,7 +68,7 @@ private slots:
 };
 
 void TestBracketView::layoutOfEverySize_data() {
-    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("members");
     QTest::addColumn<QSize>("extent");
     QTest::addColumn<QRect>("finalLine");
     QTest::addColumn<QPoint>("champion");
@@ -79,28 +79,28 @@ void TestBracketView::layoutOfEverySize_data() {
 }
 
 void TestBracketView::layoutOfEverySize() {
-    QFETCH(int, players);
+    QFETCH(int, members);
     QFETCH(QSize, extent);
     QFETCH(QRect, finalLine);
     QFETCH(QPoint, champion);
-    BracketDocument doc{kaz::Bracket(players)};
+    BracketDocument doc{kaz::Bracket(members)};
     BracketView view(&doc);
 
     QCOMPARE(view.canvas()->minimumSize(), extent);
     QCOMPARE(view.championPosition(), champion);
-    QCOMPARE(int(view.nameEdits().size()), players);
-    for (int i = 0; i < players; ++i) {
+    QCOMPARE(int(view.nameEdits().size()), members);
+    for (int i = 0; i < members; ++i) {
         QCOMPARE(view.nameEdits()[i]->geometry(), QRect(50, 34 * (i + 1), 110, 20));
     }
-    QCOMPARE(int(view.lineWidgets().size()), 2 * players - 1);
-    for (int i = 0; i < 2 * players - 1; ++i) {
+    QCOMPARE(int(view.lineWidgets().size()), 2 * members - 1);
+    for (int i = 0; i < 2 * members - 1; ++i) {
         QCOMPARE(view.lineWidgets()[i]->index(), i);
         QCOMPARE(view.lineWidgets()[i]->focusPolicy(), Qt::NoFocus);
     }
     QCOMPARE(view.lineWidgets().back()->geometry(), finalLine);
     QCOMPARE(view.lineWidgets().back()->kind(), kaz::LineKind::Final);
-    QCOMPARE(view.lineWidgets()[players - 1]->kind(), kaz::LineKind::Lower);
-    QCOMPARE(view.lineWidgets()[players]->kind(), kaz::LineKind::Upper);
+    QCOMPARE(view.lineWidgets()[members - 1]->kind(), kaz::LineKind::Lower);
+    QCOMPARE(view.lineWidgets()[members]->kind(), kaz::LineKind::Upper);
 }
 
 void TestBracketView::lineGeometryOfFourMembers() {
@@ -381,10 +381,10 @@ void TestBracketView::typingMarksNameEditedButLoadingDoesNot() {
         kaz::Bracket::fromStored(4, {"A", "B", "C", "D"}, lines, kaz::ColorSet(), "")};
     BracketView view(&doc);
     QCOMPARE(view.nameEdits()[1]->text(), QStringLiteral("B"));
-    QVERIFY(!doc.isModified());
+    QVERIFY(!doc.isChanged());
     typeText(view.nameEdits()[1], QStringLiteral("選手"));
     QCOMPARE(doc.memberNameText(1), QStringLiteral("B選手"));
-    QVERIFY(doc.isModified());
+    QVERIFY(doc.isChanged());
 }
 
 void TestBracketView::typingRefusesCharactersOutsideCp932() {
@@ -408,7 +408,7 @@ void TestBracketView::twoViewsStayInStep() {
     QCOMPARE(pixelAt(first.lineWidgets()[0], 30, 17), QColor(0xDC, 0x14, 0x3C));
     QCOMPARE(pixelAt(first.lineWidgets()[4], 30, 34), QColor(0xDC, 0x14, 0x3C));
     QCOMPARE(doc.bracket().lineCount(), 7);
-    QVERIFY(doc.isModified());
+    QVERIFY(doc.isChanged());
 }
 
 QTEST_MAIN(TestBracketView)

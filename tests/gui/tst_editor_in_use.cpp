@@ -11,7 +11,6 @@
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 
-#include "commands.h"
 #include "bridge/fonts.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
@@ -163,7 +162,7 @@ void TestEditorInUse::newTakesOnlyAnExactItem() {
         typeText(edit, typed);
         QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     });
-    window.action(Command::FileNew)->trigger();
+    action(window, "fileNew")->trigger();
     QCOMPARE(window.mdiArea()->subWindowList().size(), windows);
 }
 
@@ -176,7 +175,7 @@ void TestEditorInUse::titleNamesTheDocumentOnce() {
     QCOMPARE(window.windowTitle(), title);
     activeBracketWindow(window)->showMaximized();
     QCOMPARE(window.windowTitle(), title);
-    window.action(Command::WindowNew)->trigger();  // its caption ends in ":2"
+    action(window, "windowNew")->trigger();  // its caption ends in ":2"
     QCOMPARE(activeBracketWindow(window)->windowTitle(), QStringLiteral("新しいトーナメント表2:2"));
     QCOMPARE(window.windowTitle(), title);
     activeBracketWindow(window)->showNormal();

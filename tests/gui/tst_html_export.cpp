@@ -9,7 +9,6 @@
 #include <QtTest>
 
 #include "bracket_window.h"
-#include "commands.h"
 #include "dialogs/html_settings_dialog.h"
 #include "dialogs/member_count_dialog.h"
 #include "dialogs/text_input_dialog.h"
@@ -47,7 +46,7 @@ void runSettings(MainWindow& frame, std::function<void(HtmlSettingsDialog*)> edi
             dialog->reject();
         }
     });
-    frame.action(Command::HtmlSettings)->trigger();
+    action(frame, "htmlSettings")->trigger();
 }
 
 }  // namespace
@@ -96,7 +95,7 @@ void TestHtmlExport::workedExampleThroughTheEditor() {
     QCOMPARE(desktop.openedPaths, QStringList({path}));
     // The names typed but never saved are in the page, and exporting changes nothing.
     QCOMPARE(view->document()->filePath(), QString());
-    QVERIFY(view->document()->isModified());  // still unsaved: exporting is no save
+    QVERIFY(view->document()->isChanged());  // still unsaved: exporting is no save
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
     frame.mdiArea()->closeAllSubWindows();
     QCOMPARE(desktop.questions.size(), 1);
@@ -109,7 +108,7 @@ void TestHtmlExport::cancelWritesNothing() {
     newBracket(frame);
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(QString());
-    frame.action(Command::HtmlExport)->trigger();
+    action(frame, "htmlExport")->trigger();
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     QCOMPARE(desktop.openedPaths, QStringList());
     QCOMPARE(desktop.errors, QStringList());
@@ -136,7 +135,7 @@ void TestHtmlExport::unwritableTargetIsReportedAndKept() {
     newBracket(frame);
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(path);
-    frame.action(Command::HtmlExport)->trigger();
+    action(frame, "htmlExport")->trigger();
     QCOMPARE(desktop.errors.size(), 1);
     QVERIFY2(desktop.errors[0].endsWith(message), qPrintable(desktop.errors[0]));
     QCOMPARE(desktop.openedPaths, QStringList());
@@ -175,7 +174,7 @@ void TestHtmlExport::settingsReachDocumentScreenAndPage() {
     ScriptedDesktop desktop;
     const QString path = dir.filePath(QStringLiteral("bold.html"));
     desktop.saveAnswers.enqueue(path);
-    frame.action(Command::HtmlExport)->trigger();
+    action(frame, "htmlExport")->trigger();
     const QByteArray page = readFile(path);
     QVERIFY(page.contains("color :#000000\"><B></B></TD >"));
     QVERIFY(page.contains("background-color:#102030 \" >"));
@@ -198,7 +197,7 @@ void TestHtmlExport::settingsCancelKeepsEverything() {
         false);
     QVERIFY(view->document()->colors() == kaz::ColorSet());
     QVERIFY(!view->document()->bracket().boldMemberNames());
-    QVERIFY(!view->document()->isModified());
+    QVERIFY(!view->document()->isChanged());
     frame.mdiArea()->closeAllSubWindows();
 }
 

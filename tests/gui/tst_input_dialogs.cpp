@@ -38,7 +38,7 @@ int membersAfterNew(std::function<void(MemberCountDialog*)> answer, bool* create
 class TestInputDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void playerCountDialogTexts();
+    void memberCountDialogTexts();
     void newBracketFromDialog_data();
     void newBracketFromDialog();
     void textDialogOpensEmptyAtPointer_data();
@@ -46,7 +46,7 @@ private slots:
     void championFieldTakesFifteenBytes();
 };
 
-void TestInputDialogs::playerCountDialogTexts() {
+void TestInputDialogs::memberCountDialogTexts() {
     MemberCountDialog dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("新規トーナメント表　人数設定"));
     QComboBox* combo = dialog.comboBox();
@@ -65,7 +65,7 @@ void TestInputDialogs::playerCountDialogTexts() {
 void TestInputDialogs::newBracketFromDialog_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("created");
-    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("members");
     QTest::newRow("enter at once") << "enter" << true << 4;
     QTest::newRow("choose 32 from the list") << "list:3" << true << 32;
     QTest::newRow("choose 8 from the list") << "list:1" << true << 8;
@@ -83,7 +83,7 @@ void TestInputDialogs::newBracketFromDialog_data() {
 void TestInputDialogs::newBracketFromDialog() {
     QFETCH(QString, action);
     QFETCH(bool, created);
-    QFETCH(int, players);
+    QFETCH(int, members);
     bool wasCreated = false;
     const int result = membersAfterNew(
         [action](MemberCountDialog* dialog) {
@@ -111,7 +111,7 @@ void TestInputDialogs::newBracketFromDialog() {
         },
         &wasCreated);
     QCOMPARE(wasCreated, created);
-    if (created) QCOMPARE(result, players);
+    if (created) QCOMPARE(result, members);
 }
 
 void TestInputDialogs::textDialogOpensEmptyAtPointer_data() {

@@ -1,0 +1,19 @@
+#include "command_runner.h"
+
+#include <QAction>
+#include <QWidget>
+#include <new>
+
+#include "document/file_access.h"
+
+void connectCommand(QAction* action, QWidget* window, std::function<void()> command,
+                    kaz::FileError whenOutOfMemory) {
+    QObject::connect(action, &QAction::triggered, window,
+                     [window, command = std::move(command), whenOutOfMemory] {
+                         try {
+                             command();
+                         } catch (const std::bad_alloc&) {
+                             showFailure(window, kaz::Failure{whenOutOfMemory, std::string()});
+                         }
+                     });
+}

@@ -1,0 +1,50 @@
+#include "tool/command_line.h"
+
+#include <algorithm>
+
+namespace kaz {
+
+bool CommandLine::has(std::string_view name) const {
+    return std::any_of(options.begin(), options.end(),
+                       [name](const auto& option) { return option.first == name; });
+}
+
+std::optional<std::string> CommandLine::value(std::string_view name) const {
+    for (auto it = options.rbegin(); it != options.rend(); ++it) {
+        if (it->first == name) return it->second;
+    }
+    return std::nullopt;
+}
+
+CommandLine parseCommandLine(int argc, const char* const* argv,
+                             const std::vector<OptionSpec>& known) {
+    CommandLine line;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            line.operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const auto spec = std::find_if(known.begin(), known.end(),
+                                       [&arg](const OptionSpec& s) { return s.name == arg; });
+        if (spec == known.end()) {
+            if (!line.error) line.error = "unknown option " + arg;
+            continue;
+        }
+        if (!spec->takesValue) {
+            line.options.emplace_back(arg, std::string());
+        } else if (i + 1 < argc) {
+            line.options.emplace_back(arg, argv[++i]);
+        } else if (!line.error) {
+            line.error = arg + " needs a value";
+        }
+    }
+    return line;
+}
+
+}  // namespace kaz
