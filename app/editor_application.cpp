@@ -15,15 +15,13 @@ EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc
 
 EditorApplication::~EditorApplication() = default;
 
-bool EditorApplication::initInstance() {
+void EditorApplication::start() {
     // Qt's own dialogs (file chooser, colour chooser, message boxes) speak Japanese.
     auto* translator = new QTranslator(this);
     if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         installTranslator(translator);
     }
-    // The command line is parsed by Qt and otherwise ignored: the program starts empty.
     m_mainWindow = std::make_unique<MainWindow>();
     m_mainWindow->show();
-    return true;
 }
