@@ -6,14 +6,19 @@
 
 #include "document/file_access.h"
 
+void runCommand(QWidget* window, const std::function<void()>& command,
+                kaz::FileError whenOutOfMemory) {
+    try {
+        command();
+    } catch (const std::bad_alloc&) {
+        showFailure(window, kaz::Failure{whenOutOfMemory, std::string()});
+    }
+}
+
 void connectCommand(QAction* action, QWidget* window, std::function<void()> command,
                     kaz::FileError whenOutOfMemory) {
     QObject::connect(action, &QAction::triggered, window,
                      [window, command = std::move(command), whenOutOfMemory] {
-                         try {
-                             command();
-                         } catch (const std::bad_alloc&) {
-                             showFailure(window, kaz::Failure{whenOutOfMemory, std::string()});
-                         }
+                         runCommand(window, command, whenOutOfMemory);
                      });
 }

@@ -7,9 +7,13 @@
 class QAction;
 class QWidget;
 
-// Connects `action` to `command`. Every command of the shell runs through here, the one place
-// where running out of memory is caught: the work stops, the user is told the text of
-// `whenOutOfMemory` (what was being done: opening or storing a bracket), and the program and
-// every open bracket go on.
+// Runs `command`: every command of the shell runs through here, the one place where running
+// out of memory is caught. The work stops, the user is told the text of `whenOutOfMemory`
+// (what was being done: opening or storing a bracket), and the program and every open bracket
+// go on.
+void runCommand(QWidget* window, const std::function<void()>& command,
+                kaz::FileError whenOutOfMemory = kaz::FileError::SaveFailed);
+
+// Connects `action` to `command`, run as runCommand runs it.
 void connectCommand(QAction* action, QWidget* window, std::function<void()> command,
                     kaz::FileError whenOutOfMemory = kaz::FileError::SaveFailed);

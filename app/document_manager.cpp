@@ -1,5 +1,7 @@
 #include "document_manager.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QStyle>
@@ -12,6 +14,7 @@
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
+#include "outside_changes.h"
 #include "wait_cursor.h"
 
 namespace {
@@ -22,8 +25,15 @@ QStringList bracketFilters() {
 
 }  // namespace
 
-DocumentManager::DocumentManager(QMdiArea* area, QWidget* window)
-    : QObject(window), m_mdiArea(area), m_window(window) {}
+DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManager* recovery)
+    : QObject(window),
+      m_mdiArea(area),
+      m_window(window),
+      m_recovery(recovery),
+      m_outsideChanges(new OutsideChanges(this)) {
+    connect(m_outsideChanges, &OutsideChanges::changedOnDisk, this,
+            &DocumentManager::onChangedOnDisk);
+}
 
 void DocumentManager::newDocument() {
     // Cancel, or a text that is none of the four items, ends New without a bracket or message.
@@ -68,18 +78,69 @@ bool DocumentManager::openDocumentFile(const QString& path) {
     }
     auto* doc = new BracketDocument(std::move(*loaded), this);
     doc->setFilePath(absolute);
+    m_outsideChanges->remember(doc);
     rememberFile(absolute);
     createWindow(doc);
     return true;
 }
 
+void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
+    kaz::Result<kaz::Bracket> loaded = loadBracket(leftover.bracketPath);
+    if (!loaded) {
+        showFailure(m_window, loaded.failure());
+        m_recovery->setAside(leftover);
+        return;
+    }
+    auto* doc = new BracketDocument(std::move(*loaded), this);
+    const QString original =
+        QFile::decodeName(QByteArray::fromStdString(leftover.record.originalPath));
+    if (original.isEmpty()) {
+        doc->setTitle(QString::fromStdString(leftover.record.title));
+    } else {
+        doc->setFilePath(original);
+        m_outsideChanges->remember(doc);
+    }
+    doc->markChangedUntilStored();
+    createWindow(doc);  // kept for recovery again, as this editor's
+    m_recovery->discard(leftover);
+}
+
 bool DocumentManager::save(BracketDocument* doc) {
     const QFileInfo file(doc->filePath());
-    // A bracket without a file, or whose file is gone or read-only, goes to save As.
-    if (doc->filePath().isEmpty() || !file.exists() || !file.isWritable()) {
-        return saveAs(doc);
-    }
+    // A bracket without a file, or whose file is read-only, goes to save As.
+    if (doc->filePath().isEmpty() || (file.exists() && !file.isWritable())) return saveAs(doc);
+    if (!mayOverwrite(doc)) return false;
     return saveTo(doc, doc->filePath());
+}
+
+bool DocumentManager::mayOverwrite(BracketDocument* doc) {
+    if (!m_outsideChanges->changedSince(doc)) return true;
+    return DesktopServices::instance().askYesNo(
+        m_window, QStringLiteral("%1 は他のプログラムによって変更されています。上書きしますか?")
+                      .arg(QDir::toNativeSeparators(doc->filePath())));
+}
+
+void DocumentManager::onChangedOnDisk(BracketDocument* doc) {
+    // A changed bracket is only marked: the question comes when it is stored.
+    if (doc->isChanged()) return;
+    const QString path = doc->filePath();
+    const bool reload = DesktopServices::instance().askYesNo(
+        m_window, QStringLiteral("%1 は他のプログラムによって変更されています。再度読み込みますか?")
+                      .arg(QDir::toNativeSeparators(path)));
+    if (!reload || doc->isChanged()) return;
+    kaz::Result<kaz::Bracket> loaded = loadBracket(path);
+    if (!loaded) {
+        showFailure(m_window, loaded.failure());
+        return;
+    }
+    // The windows are made anew: the bracket read may have another member count.
+    m_closingWithoutAsking = true;
+    for (BracketWindow* window : windowsOf(doc)) window->close();
+    m_closingWithoutAsking = false;
+    auto* reloaded = new BracketDocument(std::move(*loaded), this);
+    reloaded->setFilePath(path);
+    m_outsideChanges->remember(reloaded);
+    createWindow(reloaded);
 }
 
 bool DocumentManager::saveAs(BracketDocument* doc) {
@@ -101,6 +162,8 @@ bool DocumentManager::saveTo(BracketDocument* doc, const QString& path) {
         showFailure(m_window, saved.failure());
         return false;
     }
+    m_outsideChanges->remember(doc);
+    m_recovery->documentStored(doc);
     rememberFile(path);
     return true;
 }
@@ -156,7 +219,7 @@ std::vector<BracketWindow*> DocumentManager::windowsOf(const BracketDocument* do
 BracketWindow* DocumentManager::createWindow(BracketDocument* doc) {
     auto* window = new BracketWindow(doc);
     m_windows.emplace_back(window, doc);
-    ++m_windowCount[doc];
+    if (m_windowCount[doc]++ == 0) m_recovery->follow(doc);
     m_mdiArea->addSubWindow(window);
     connect(window, &BracketWindow::closeRequested, this,
             [this](BracketWindow* closing, bool* allow) {

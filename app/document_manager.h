@@ -6,19 +6,22 @@
 #include <vector>
 
 #include "recent_file_list.h"
+#include "recovery/recovery_manager.h"
 
 class QMdiArea;
 class QWidget;
 class BracketWindow;
 class BracketDocument;
+class OutsideChanges;
 
 // Opens, stores and closes brackets: New, Open, Save, Save As, Close, Exit, the recent-file
 // list, another window on a bracket, and the save question on every way a bracket can close.
 class DocumentManager : public QObject {
     Q_OBJECT
 public:
-    // Child windows go into `area`; dialogs and messages are owned by `window`.
-    DocumentManager(QMdiArea* area, QWidget* window);
+    // Child windows go into `area`; dialogs and messages are owned by `window`. Every bracket
+    // is kept for recovery by `recovery`.
+    DocumentManager(QMdiArea* area, QWidget* window, RecoveryManager* recovery);
 
     // Asks the member count and opens a new bracket of that size.
     void newDocument();
@@ -34,6 +37,9 @@ public:
     void close(BracketDocument* doc);
     // Another window on `doc`.
     void openWindow(BracketDocument* doc);
+    // Opens what a crashed editor left of a bracket as a changed bracket, titled as it was and
+    // with its file (if it had one), which is not written until the user stores it.
+    void restore(const RecoveryManager::Leftover& leftover);
 
     // Asks about every changed bracket in turn; false as soon as one answer is cancel (or its
     // save fails), and then nothing has been closed.
@@ -62,10 +68,17 @@ private:
     bool saveModified(BracketDocument* doc);
     bool saveTo(BracketDocument* doc, const QString& path);
     void rememberFile(const QString& path);
+    // Another program changed the file of `doc`: an unchanged bracket offers to read it again.
+    void onChangedOnDisk(BracketDocument* doc);
+    // "<path> は他のプログラムによって変更されています。…" when it is; true when `doc` may be
+    // stored in its file.
+    bool mayOverwrite(BracketDocument* doc);
 
     QMdiArea* m_mdiArea;
     QWidget* m_window;
     RecentFileList m_recentFiles;
+    RecoveryManager* m_recovery;
+    OutsideChanges* m_outsideChanges;
     std::vector<std::pair<BracketWindow*, BracketDocument*>> m_windows;  // open, in opening order
     std::map<BracketDocument*, int> m_windowCount;  // windows not yet deleted, closing ones too
     int m_untitledCount = 0;

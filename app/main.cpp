@@ -1,10 +1,14 @@
 #include <QTimer>
 
 #include "editor_application.h"
+#include "single_instance.h"
 
 int main(int argc, char* argv[]) {
     EditorApplication app(argc, argv);
-    app.start();
+    const QStringList files = app.filesToOpen();
+    // Files for an editor that runs already go to it.
+    if (!files.isEmpty() && SingleInstance::handOver(files)) return 0;
+    app.start(files);
     // For the start-up benchmark: gone once the main window is shown and the loop ran once.
     if (qEnvironmentVariableIsSet("KAZ_QUIT_AFTER_START")) {
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -3,15 +3,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include "app_icons.h"
 #include "bracket_window.h"
 #include "command_runner.h"
+#include "desktop/desktop_services.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/help_dialog.h"
 #include "document/bracket_document.h"
@@ -20,6 +24,8 @@
 #include "key_locks.h"
 #include "menu_style.h"
 #include "print_commands.h"
+#include "recovery/recovery_dialog.h"
+#include "recovery/recovery_manager.h"
 #include "text/app_names.h"
 
 namespace {
@@ -31,7 +37,8 @@ const QString kIdleStatusText = QStringLiteral("ﾍﾙﾌﾟを表示するに�
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       m_mdiArea(new QMdiArea(this)),
-      m_documentManager(new DocumentManager(m_mdiArea, this)),
+      m_recovery(new RecoveryManager(this, RecoveryManager::defaultFolder())),
+      m_documentManager(new DocumentManager(m_mdiArea, this, m_recovery)),
       m_actions(this) {
     setWindowTitle(QString::fromUtf8(kaz::kProductName));
     setWindowIcon(appIcon());
@@ -47,6 +54,7 @@ MainWindow::MainWindow(QWidget* parent)
         fillFileMenu(m_fileMenuFull, true);
     });
     onActiveWindowChanged();
+    setAcceptDrops(true);
     resize(800, 600);
 }
 
@@ -300,6 +308,59 @@ void MainWindow::showHelp() {
 void MainWindow::showAbout() {
     AboutDialog dialog(appIcon(), this);
     dialog.exec();
+}
+
+void MainWindow::offerRecovery() {
+    const QList<RecoveryManager::Leftover> leftovers = m_recovery->leftovers();
+    if (leftovers.isEmpty()) return;
+    RecoveryDialog dialog(leftovers, this);
+    dialog.exec();
+    const QList<RecoveryManager::Leftover> chosen = dialog.chosen();
+    switch (dialog.choice()) {
+        case RecoveryDialog::Choice::Restore:
+            for (const RecoveryManager::Leftover& leftover : chosen) {
+                runCommand(
+                    this, [this, &leftover] { m_documentManager->restore(leftover); },
+                    kaz::FileError::OpenFailed);
+            }
+            break;
+        case RecoveryDialog::Choice::Later: break;
+        case RecoveryDialog::Choice::Discard:
+            if (!chosen.isEmpty() &&
+                DesktopServices::instance().askYesNo(
+                    this, QStringLiteral("選択したﾄﾞｷｭﾒﾝﾄの変更を破棄しますか?"))) {
+                for (const RecoveryManager::Leftover& leftover : chosen) {
+                    m_recovery->discard(leftover);
+                }
+            }
+            break;
+    }
+}
+
+void MainWindow::openFiles(const QStringList& paths) {
+    for (const QString& path : paths) {
+        runCommand(
+            this, [this, &path] { m_documentManager->openDocumentFile(path); },
+            kaz::FileError::OpenFailed);
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    }
+    event->acceptProposedAction();
+    openFiles(paths);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@ class QMenu;
 class QToolBar;
 class BracketWindow;
 class DocumentManager;
+class RecoveryManager;
 class BracketDocument;
 
 // The main window: menus, toolbar, status bar and the MDI area holding a child window per
@@ -29,10 +30,18 @@ public:
     // The status pane texts, message pane first.
     QList<QLabel*> indicatorPanes() const { return m_indicators; }
     BracketDocument* activeDocument() const;
+    RecoveryManager* recovery() const { return m_recovery; }
+
+    // Offers what a crashed editor left behind ("ﾄﾞｷｭﾒﾝﾄの復元"), if it left anything.
+    void offerRecovery();
+    // Opens each file as 開く would (from the command line, another start or a drop).
+    void openFiles(const QStringList& paths);
 
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -54,6 +63,7 @@ private:
     void showAbout();
 
     QMdiArea* m_mdiArea;
+    RecoveryManager* m_recovery;
     DocumentManager* m_documentManager;
     EditorActions m_actions;
     QToolBar* m_toolBar = nullptr;

@@ -108,6 +108,17 @@ public:
         return SaveAnswer::Cancel;
     }
 
+    bool askYesNo(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, QString::fromUtf8(kaz::kApplicationTitle), text,
+                        QMessageBox::NoButton, parent);
+        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes;
+    }
+
     void showError(QWidget* parent, const QString& text) override {
         QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kaz::kApplicationTitle), text,
                         QMessageBox::Ok, parent);

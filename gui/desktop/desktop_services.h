@@ -29,6 +29,8 @@ public:
                                    const QStringList& filters, const QString& defaultSuffix) = 0;
     // "%1 への変更を保存しますか?" with はい / いいえ / ｷｬﾝｾﾙ.
     virtual SaveAnswer askSave(QWidget* parent, const QString& text) = 0;
+    // A question with はい / いいえ (はい the default); true for はい.
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
     // A failure, shown with the exclamation icon and the application title as caption.
     virtual void showError(QWidget* parent, const QString& text) = 0;
     // The colour chooser, starting on `initial`; nothing when cancelled. Its sixteen custom

@@ -48,6 +48,7 @@ kaz::Status BracketDocument::save(const QString& path) {
     kaz::Status written = saveFile(path, kaz::writeKaz(m_bracket));
     if (!written) return written;
     m_bracket.markSaved();
+    m_changedUntilStored = false;
     setFilePath(path);
     return written;
 }

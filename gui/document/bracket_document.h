@@ -40,7 +40,10 @@ public:
     void setHtmlSettings(const kaz::ColorSet& colors, bool boldScores, bool boldMemberNames);
 
     // The change check: does the bracket differ from what was last loaded or stored?
-    bool isChanged() const { return m_bracket.isChanged(); }
+    bool isChanged() const { return m_changedUntilStored || m_bracket.isChanged(); }
+    // Counts the bracket as changed until it is stored, whatever it holds: for one brought back
+    // after a crash, which its file does not hold yet.
+    void markChangedUntilStored() { m_changedUntilStored = true; }
 
     // Stores the bracket at `path`. Only once the file was really written does the bracket
     // count as unchanged and take `path` as its file.
@@ -65,4 +68,5 @@ private:
     kaz::Bracket m_bracket;
     QString m_filePath;
     QString m_title;
+    bool m_changedUntilStored = false;
 };

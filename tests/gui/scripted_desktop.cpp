@@ -9,8 +9,8 @@ ScriptedDesktop::~ScriptedDesktop() {
     DesktopServices::install(nullptr);
     // An answer nobody asked for means the dialog the test expected never came.
     const qsizetype left = openAnswers.size() + saveAnswers.size() + saveQuestionAnswers.size() +
-                           colorAnswers.size() + printAnswers.size() + pageSetupAnswers.size() +
-                           previewAnswers.size();
+                           yesNoAnswers.size() + colorAnswers.size() + printAnswers.size() +
+                           pageSetupAnswers.size() + previewAnswers.size();
     if (left > 0) {
         const QByteArray message =
             "ScriptedDesktop: " + QByteArray::number(left) + " queued answer(s) never used";
@@ -45,6 +45,15 @@ DesktopServices::SaveAnswer ScriptedDesktop::askSave(QWidget*, const QString& te
         return SaveAnswer::Cancel;
     }
     return saveQuestionAnswers.dequeue();
+}
+
+bool ScriptedDesktop::askYesNo(QWidget*, const QString& text) {
+    yesNoQuestions.append(text);
+    if (yesNoAnswers.isEmpty()) {
+        recordUnexpected(QStringLiteral("yes/no question \"%1\"").arg(text));
+        return false;
+    }
+    return yesNoAnswers.dequeue();
 }
 
 void ScriptedDesktop::showError(QWidget*, const QString& text) { errors.append(text); }

@@ -37,6 +37,7 @@ public:
     QQueue<QString> openAnswers;
     QQueue<QString> saveAnswers;
     QQueue<SaveAnswer> saveQuestionAnswers;
+    QQueue<bool> yesNoAnswers;
     QQueue<std::optional<QColor>> colorAnswers;
     QQueue<PrinterAnswer> printAnswers;
     QQueue<PrinterAnswer> pageSetupAnswers;
@@ -48,6 +49,7 @@ public:
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
     QStringList questions;        // texts of askSave
+    QStringList yesNoQuestions;   // texts of askYesNo
     QStringList errors;           // texts of showError
     QList<QColor> colorRequests;  // initial colours of chooseColor
     QStringList openedPaths;      // openWithDesktop
@@ -62,6 +64,7 @@ public:
     QString chooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
                            const QStringList& filters, const QString& defaultSuffix) override;
     SaveAnswer askSave(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
     void showError(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void openWithDesktop(const QString& path) override;

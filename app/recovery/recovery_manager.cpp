@@ -1,0 +1,189 @@
+#include "recovery/recovery_manager.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+
+#include "desktop/desktop_services.h"
+#include "document/bracket_document.h"
+#include "io/file_io.h"
+#include "io/kaz_format.h"
+#include "recovery/recovery_writer.h"
+
+namespace {
+
+// Written at most this long after a change, however long the user goes on typing.
+constexpr int kWriteDelayMs = 2000;
+// A record is a few lines; anything larger is not one.
+constexpr size_t kMostRecordBytes = 64 * 1024;
+
+const QString kBracketSuffix = QStringLiteral(".kaz");
+const QString kRecordSuffix = QStringLiteral(".record");
+
+// "<session>-<n>.record" → "<session>"
+QString sessionOf(const QString& fileName) { return fileName.section(QLatin1Char('-'), 0, 0); }
+
+std::unique_ptr<QLockFile> sessionLock(const QString& folder, const QString& session) {
+    auto lock =
+        std::make_unique<QLockFile>(folder + QLatin1Char('/') + session + QStringLiteral(".lock"));
+    // Held for the editor's whole run: only a dead process makes it stale, never its age.
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
+}  // namespace
+
+RecoveryManager::RecoveryManager(QWidget* window, const QString& folder)
+    : QObject(window), m_window(window), m_folder(folder), m_writer(new RecoveryWriter) {
+    QDir().mkpath(m_folder);
+    m_session = QStringLiteral("%1_%2")
+                    .arg(QCoreApplication::applicationPid())
+                    .arg(QDateTime::currentMSecsSinceEpoch(), 0, 36);
+    m_lock = sessionLock(m_folder, m_session);
+    m_lock->tryLock(0);
+    m_writer->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
+    connect(m_writer, &RecoveryWriter::failed, this, &RecoveryManager::reportOnce);
+    m_thread.start();
+}
+
+RecoveryManager::~RecoveryManager() {
+    flush();
+    m_thread.quit();
+    m_thread.wait();
+}
+
+QString RecoveryManager::defaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/recovery");
+}
+
+void RecoveryManager::follow(BracketDocument* doc) {
+    Followed& followed = m_followed[doc];
+    const QString base = m_folder + QLatin1Char('/') + m_session + QLatin1Char('-') +
+                         QString::number(m_nextNumber++);
+    followed.bracketPath = base + kBracketSuffix;
+    followed.recordPath = base + kRecordSuffix;
+    followed.timer = new QTimer(this);
+    followed.timer->setSingleShot(true);
+    followed.timer->setInterval(kWriteDelayMs);
+    connect(followed.timer, &QTimer::timeout, this, [this, doc] { writeNow(doc); });
+    auto onChange = [this, doc] { changed(doc); };
+    connect(doc, &BracketDocument::lineChanged, this, onChange);
+    connect(doc, &BracketDocument::memberNameChanged, this, onChange);
+    connect(doc, &BracketDocument::championChanged, this, onChange);
+    connect(doc, &BracketDocument::settingsChanged, this, onChange);
+    connect(doc, &QObject::destroyed, this, &RecoveryManager::forget);
+    if (doc->isChanged()) writeNow(doc);
+}
+
+void RecoveryManager::changed(BracketDocument* doc) {
+    QTimer* timer = m_followed.value(doc).timer;
+    if (timer && !timer->isActive()) timer->start();
+}
+
+void RecoveryManager::writeNow(BracketDocument* doc) {
+    const auto found = m_followed.constFind(doc);
+    if (found == m_followed.constEnd()) return;
+    const Followed& followed = *found;
+    if (!doc->isChanged()) {
+        removeLater({followed.bracketPath, followed.recordPath});
+        return;
+    }
+    kaz::RecoveryRecord record;
+    record.originalPath = QFile::encodeName(doc->filePath()).toStdString();
+    record.title = doc->title().toStdString();
+    record.savedAt = QDateTime::currentSecsSinceEpoch();
+    record.processId = QCoreApplication::applicationPid();
+    QMetaObject::invokeMethod(m_writer,
+                              [writer = m_writer, bracketPath = followed.bracketPath,
+                               bracket = QByteArray::fromStdString(kaz::writeKaz(doc->bracket())),
+                               recordPath = followed.recordPath,
+                               text = QByteArray::fromStdString(kaz::writeRecoveryRecord(record))] {
+                                  writer->write(bracketPath, bracket, recordPath, text);
+                              });
+}
+
+void RecoveryManager::documentStored(BracketDocument* doc) {
+    const auto found = m_followed.constFind(doc);
+    if (found == m_followed.constEnd()) return;
+    found->timer->stop();
+    writeNow(doc);  // unchanged now: removes
+}
+
+void RecoveryManager::forget(QObject* doc) {
+    const auto found = m_followed.constFind(doc);
+    if (found == m_followed.constEnd()) return;
+    removeLater({found->bracketPath, found->recordPath});
+    delete found->timer;
+    m_followed.erase(found);
+}
+
+QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
+    const QDir folder(m_folder);
+    const QStringList records =
+        folder.entryList({QLatin1Char('*') + kRecordSuffix}, QDir::Files, QDir::Name);
+    QHash<QString, bool> running;  // by session
+    QList<Leftover> found;
+    for (const QString& name : records) {
+        const QString session = sessionOf(name);
+        if (session == m_session) continue;
+        if (!running.contains(session)) {
+            std::unique_ptr<QLockFile> lock = sessionLock(m_folder, session);
+            // A lock that can be taken belongs to no running editor; taking it removes it.
+            const bool taken = lock->tryLock(0);
+            running.insert(session, !taken);
+            if (taken) lock->unlock();
+        }
+        if (running.value(session)) continue;
+        Leftover leftover;
+        leftover.recordPath = folder.filePath(name);
+        leftover.bracketPath = leftover.recordPath.chopped(kRecordSuffix.size()) + kBracketSuffix;
+        if (!QFile::exists(leftover.bracketPath)) continue;  // killed between the two writes
+        const kaz::Result<std::string> text =
+            kaz::readWholeFile(QFile::encodeName(leftover.recordPath).toStdString(),
+                               kMostRecordBytes, kaz::ReadableFiles::RegularOnly);
+        std::optional<kaz::RecoveryRecord> record =
+            text ? kaz::readRecoveryRecord(*text) : std::nullopt;
+        if (!record) {
+            reportOnce(QString::fromStdString(
+                kaz::Failure{kaz::FileError::InvalidFormat, std::string()}.message()));
+            setAside(leftover);
+            continue;
+        }
+        leftover.record = std::move(*record);
+        found << leftover;
+    }
+    std::stable_sort(found.begin(), found.end(), [](const Leftover& a, const Leftover& b) {
+        return a.record.savedAt < b.record.savedAt;
+    });
+    return found;
+}
+
+void RecoveryManager::discard(const Leftover& leftover) {
+    removeLater({leftover.bracketPath, leftover.recordPath});
+}
+
+void RecoveryManager::setAside(const Leftover& leftover) {
+    for (const QString& path : {leftover.bracketPath, leftover.recordPath}) {
+        QFile::rename(path, path + QStringLiteral(".bad"));
+    }
+}
+
+void RecoveryManager::flush() {
+    QMetaObject::invokeMethod(m_writer, &RecoveryWriter::flush, Qt::BlockingQueuedConnection);
+}
+
+void RecoveryManager::removeLater(const QStringList& paths) {
+    QMetaObject::invokeMethod(m_writer, [writer = m_writer, paths] { writer->remove(paths); });
+}
+
+void RecoveryManager::reportOnce(const QString& message) {
+    if (m_reported) return;
+    m_reported = true;
+    DesktopServices::instance().showError(m_window, message);
+}

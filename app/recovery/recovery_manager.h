@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <memory>
+
+#include "io/recovery_record.h"
+
+class BracketDocument;
+class QTimer;
+class QWidget;
+class RecoveryWriter;
+
+// Keeps every changed bracket in a recovery file in the user's data folder ("recovery/"), so
+// that a crash, a killed process or a power cut loses at most the last two seconds of work.
+// Each running editor is a session holding a lock file there; the files of a session whose
+// lock is stale (its editor no longer runs) are what a crash left behind.
+class RecoveryManager : public QObject {
+    Q_OBJECT
+public:
+    // What a crashed editor left of one bracket.
+    struct Leftover {
+        QString bracketPath;
+        QString recordPath;
+        kaz::RecoveryRecord record;
+    };
+
+    // Failures are told with `window` as the parent.
+    RecoveryManager(QWidget* window, const QString& folder);
+    // Waits for the files asked for to be written or removed.
+    ~RecoveryManager() override;
+
+    // The user's recovery folder.
+    static QString defaultFolder();
+
+    // Follows `doc`: at most two seconds after a change it is written; once it is unchanged
+    // again (stored, or undone to its stored content) or gone, its files are removed.
+    void follow(BracketDocument* doc);
+    // To be called once `doc` was stored: its files go at once.
+    void documentStored(BracketDocument* doc);
+
+    // The brackets that editors no longer running left behind, oldest first. A record that
+    // cannot be read is told once and moved aside (".bad"), never deleted.
+    QList<Leftover> leftovers();
+    // Removes what a crashed editor left of one bracket, once what was asked before is done.
+    void discard(const Leftover& leftover);
+    // Moves a file the reader refused aside.
+    void setAside(const Leftover& leftover);
+
+    // Waits until every write and removal asked for so far is done.
+    void flush();
+
+private:
+    struct Followed {
+        QString bracketPath;
+        QString recordPath;
+        QTimer* timer = nullptr;
+    };
+
+    void changed(BracketDocument* doc);
+    void writeNow(BracketDocument* doc);
+    void forget(QObject* doc);
+    // Removes `paths` on the writer's thread, after what was asked before.
+    void removeLater(const QStringList& paths);
+    void reportOnce(const QString& message);
+
+    QWidget* m_window;
+    QString m_folder;
+    QString m_session;
+    std::unique_ptr<QLockFile> m_lock;
+    QThread m_thread;
+    RecoveryWriter* m_writer;
+    QHash<QObject*, Followed> m_followed;
+    int m_nextNumber = 1;
+    bool m_reported = false;
+};

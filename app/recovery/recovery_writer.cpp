@@ -1,0 +1,26 @@
+#include "recovery/recovery_writer.h"
+
+#include <QFile>
+#include <string_view>
+
+#include "io/file_io.h"
+
+namespace {
+
+kaz::Status writeBytes(const QString& path, const QByteArray& bytes) {
+    return kaz::writeFileSafely(QFile::encodeName(path).toStdString(),
+                                std::string_view(bytes.constData(), size_t(bytes.size())));
+}
+
+}  // namespace
+
+void RecoveryWriter::write(const QString& bracketPath, const QByteArray& bracket,
+                           const QString& recordPath, const QByteArray& record) {
+    kaz::Status written = writeBytes(bracketPath, bracket);
+    if (written) written = writeBytes(recordPath, record);
+    if (!written) emit failed(QString::fromStdString(written.failure().message()));
+}
+
+void RecoveryWriter::remove(const QStringList& paths) {
+    for (const QString& path : paths) QFile::remove(path);
+}
