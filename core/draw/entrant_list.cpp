@@ -48,7 +48,7 @@ bool isHeading(const std::vector<std::string>& fields) {
 }
 
 // The seed written in a field: 1 … 999 from ASCII or full-width digits; 0 for an empty field;
-// -1 for anything else (and for 1000 and more, which no list can use).
+// -1 for anything else (0 and 1000 and more included, which no list can use).
 int seedFromText(std::string_view text) {
     if (text.empty()) return 0;
     int value = 0;
@@ -67,7 +67,7 @@ int seedFromText(std::string_view text) {
         value = value * 10 + digit;
         if (value >= 1000) return -1;
     }
-    return value;
+    return value == 0 ? -1 : value;
 }
 
 // The field as CP932, or the reason it cannot be.
