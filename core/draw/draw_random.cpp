@@ -1,5 +1,7 @@
 #include "draw/draw_random.h"
 
+#include <chrono>
+#include <exception>
 #include <random>
 
 namespace kaz {
@@ -20,9 +22,16 @@ uint32_t DrawRandom::below(uint32_t n) {
 }
 
 uint32_t pickDrawNumber() {
-    // Only the number comes from here; the lot itself always runs on DrawRandom.
-    std::random_device device;
-    DrawRandom random((uint64_t{device()} << 32) | device());
+    // Only the number comes from here; the lot itself always runs on DrawRandom. Where the
+    // system has no randomness to give, the clock will do for picking a number.
+    uint64_t seed = 0;
+    try {
+        std::random_device device;
+        seed = (uint64_t{device()} << 32) | device();
+    } catch (const std::exception&) {
+        seed = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
+    DrawRandom random(seed);
     return kMinDrawNumber + random.below(kMaxDrawNumber - kMinDrawNumber + 1);
 }
 

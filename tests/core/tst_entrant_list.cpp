@@ -165,11 +165,6 @@ void TestEntrantList::problemsOfSeveralLines() {
 }
 
 void TestEntrantList::clubInName() {
-    const Entrant entrant{cp932("山田").toStdString(), cp932("A高").toStdString(), 0, 1};
-    QCOMPARE(kaztest::toBytes(memberNameOf(entrant, true)), cp932("山田（A高）"));
-    QCOMPARE(kaztest::toBytes(memberNameOf(entrant, false)), cp932("山田"));
-    QCOMPARE(kaztest::toBytes(memberNameOf(Entrant{"b", "", 0, 1}, true)), QByteArray("b"));
-
     // The limit counts the name as the bracket gets it: name, club and the two brackets.
     const QByteArray list = QByteArray(int(kMaxMemberNameBytes) - 5, 'a') + ",AB\nb,C\n";
     QCOMPARE(problems(readEntrantList(toStd(list), false)), QStringList());
