@@ -32,7 +32,8 @@ struct ListProblem {
 };
 
 struct EntrantList {
-    std::vector<Entrant> entrants;
+    std::vector<Entrant> entrants;      // every entrant line read, in order (for counting;
+                                        // drawn only when there are no problems)
     std::vector<ListProblem> problems;  // empty when the list can be drawn
 };
 
