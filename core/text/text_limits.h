@@ -15,6 +15,10 @@ constexpr size_t kMaxScoreBytes = 9;
 // The champion's name: 15 single-byte characters, or 7 double-byte ones and one single-byte.
 constexpr size_t kMaxChampionBytes = 15;
 
+// A member's name. The name box takes up to 32767 characters (a Qt line edit's own limit),
+// so a name of at most this many bytes always fits in it.
+constexpr size_t kMaxMemberNameBytes = 32767;
+
 // A colour string, "#RRGGBB". The settings dialog stores any other length as black, and the
 // reader refuses a file with a longer one: the page repeats each in about 190 cells.
 constexpr size_t kColorStringBytes = 7;

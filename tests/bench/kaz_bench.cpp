@@ -1,5 +1,6 @@
 // Times reading a 32-member bracket with names and results and writing its HTML page and its
-// .kaz file. Prints the median time per bracket; asserts nothing about time.
+// .kaz file, and drawing a bracket for 32 entrants of 8 clubs. Prints the median time per
+// bracket; asserts nothing about time.
 //
 //   kaz_bench [BRACKET.kaz]
 
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "draw/bracket_draw.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
 
@@ -38,6 +40,16 @@ double medianMicroseconds(Work work) {
     return perCall[kBatches / 2];
 }
 
+// 32 entrants, four of each of 8 clubs, in club order (the hardest order for keeping clubs
+// apart by chance), without seeds.
+std::vector<kaz::Entrant> thirtyTwoOfEightClubs() {
+    std::vector<kaz::Entrant> entrants;
+    for (int i = 0; i < 32; ++i) {
+        entrants.push_back({"p" + std::to_string(i), "club" + std::to_string(i / 4), 0, i + 1});
+    }
+    return entrants;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,6 +71,15 @@ int main(int argc, char** argv) {
     const double page = medianMicroseconds([&] { return kaz::writeHtmlPage(*bracket).size(); });
     const double write = medianMicroseconds([&] { return kaz::writeKaz(*bracket).size(); });
 
+    const std::vector<kaz::Entrant> entrants = thirtyTwoOfEightClubs();
+    uint32_t drawNumber = 0;
+    const double draw = medianMicroseconds([&] {
+        kaz::DrawOptions options;
+        options.drawNumber = 1 + drawNumber++ % kaz::kMaxDrawNumber;
+        const std::optional<kaz::Draw> drawn = kaz::drawEntrants(entrants, options);
+        return kaz::makeDrawnBracket(*drawn, entrants, false).memberName(0).size();
+    });
+
     std::printf("bracket: %s (%d members, %zu bytes, page %zu bytes)\n", path.c_str(),
                 bracket->memberCount(), bytes.size(), kaz::writeHtmlPage(*bracket).size());
     std::printf("median per bracket over %d batches of %d:\n", kBatches, kPerBatch);
@@ -66,5 +87,6 @@ int main(int argc, char** argv) {
     std::printf("  read .kaz               %8.2f us\n", read);
     std::printf("  write page              %8.2f us\n", page);
     std::printf("  write .kaz              %8.2f us\n", write);
+    std::printf("  draw 32 of 8 clubs      %8.2f us\n", draw);
     return g_sink == 0 ? 1 : 0;
 }

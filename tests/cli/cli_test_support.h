@@ -32,13 +32,8 @@ inline QProcessEnvironment withFaults(const Faults& faults) {
     return env;
 }
 
-// Runs `program` to its end; standard output goes to `stdoutFile` where one is given.
-inline Result runTool(const QString& program, const QStringList& args,
-                      const QString& stdoutFile = QString(), const Faults& faults = {}) {
-    QProcess process;
-    process.setProcessEnvironment(withFaults(faults));
-    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
-    process.start(program, args);
+// Waits for a started tool to end and collects what it wrote.
+inline Result finish(QProcess& process, const QString& program) {
     Result result;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
         qWarning("%s did not finish normally", qPrintable(program));
@@ -48,6 +43,26 @@ inline Result runTool(const QString& program, const QStringList& args,
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
+}
+
+// Runs `program` to its end; standard output goes to `stdoutFile` where one is given.
+inline Result runTool(const QString& program, const QStringList& args,
+                      const QString& stdoutFile = QString(), const Faults& faults = {}) {
+    QProcess process;
+    process.setProcessEnvironment(withFaults(faults));
+    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
+    process.start(program, args);
+    return finish(process, program);
+}
+
+// Runs `program` to its end with `input` on its standard input, a pipe.
+inline Result runToolWithInput(const QString& program, const QStringList& args,
+                               const QByteArray& input) {
+    QProcess process;
+    process.start(program, args);
+    process.write(input);
+    process.closeWriteChannel();
+    return finish(process, program);
 }
 
 inline QString dataFile(const char* name) {

@@ -1,0 +1,173 @@
+// kazdraw: draws a bracket from a list of entrants and writes it as a .kaz file.
+
+#include <cerrno>
+#include <cstdio>
+#include <new>
+#include <optional>
+#include <string>
+
+#include "draw/bracket_draw.h"
+#include "draw/draw_random.h"
+#include "draw/entrant_list.h"
+#include "io/file_io.h"
+#include "io/kaz_format.h"
+#include "text/messages.h"
+#include "tool/command_line.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: kazdraw [--size 4|8|16|32] [--seed N] [--in-order] [--ignore-clubs] "
+    "[--club-in-name] LIST OUT.kaz\n";
+
+const char kHelp[] =
+    "\n"
+    "Draws a bracket from a list of entrants (one a line: name, club, seed, separated by a\n"
+    "tab or a comma; UTF-8 or Shift_JIS) and writes it as a .kaz file. Seeds take their\n"
+    "standard places, byes go to the top seeds, the others are drawn by lot, members of one\n"
+    "club kept apart. LIST \"-\" reads standard input. Prints the draw number (抽選番号) and\n"
+    "the pairs of one club who can meet before the final.\n"
+    "\n"
+    "  --size N        a bracket of N members (4, 8, 16, 32) instead of the smallest\n"
+    "                  that holds everyone; at most twice the number of entrants\n"
+    "  --seed N        the draw number, 1 to 999999: the same number, list and options\n"
+    "                  give the same bracket (a new number is picked without it)\n"
+    "  --in-order      unseeded entrants in list order instead of by lot\n"
+    "  --ignore-clubs  the lot does not keep clubs apart\n"
+    "  --club-in-name  names as \"名前（所属）\"\n"
+    "  --help          this text\n"
+    "  --version       the version\n"
+    "\n"
+    "Exit status: 0 written, 1 the list could not be read or drawn or OUT could not be\n"
+    "written (an existing OUT is then left as it was), 2 wrong arguments.\n";
+
+struct Arguments {
+    kaz::DrawOptions options;
+    bool seedGiven = false;
+    bool clubInName = false;
+    std::string list;
+    std::string output;
+};
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "kazdraw: %s\n", message.c_str());
+    return 1;
+}
+
+int usageError(const std::string& what) {
+    std::fprintf(stderr, "kazdraw: %s\n%s", what.c_str(), kUsage);
+    return 2;
+}
+
+// A whole number from `min` to `max` written in decimal digits only, or -1.
+long numberIn(const std::string& text, long min, long max) {
+    if (text.empty() || text.size() > 9) return -1;
+    long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value >= min && value <= max ? value : -1;
+}
+
+// Fills `args` from the options and operands; the usage error, or nothing.
+std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments& args) {
+    if (line.error) return line.error;
+    args.options.byLot = !line.has("--in-order");
+    args.options.keepClubsApart = !line.has("--ignore-clubs");
+    args.clubInName = line.has("--club-in-name");
+    if (const std::optional<std::string> size = line.value("--size")) {
+        const long members = numberIn(*size, 4, 32);
+        if (members != 4 && members != 8 && members != 16 && members != 32) {
+            return std::string("--size must be 4, 8, 16 or 32");
+        }
+        args.options.size = int(members);
+    }
+    if (const std::optional<std::string> seed = line.value("--seed")) {
+        const long number = numberIn(*seed, kaz::kMinDrawNumber, kaz::kMaxDrawNumber);
+        if (number < 0) return std::string("--seed must be a whole number from 1 to 999999");
+        args.options.drawNumber = uint32_t(number);
+        args.seedGiven = true;
+    }
+    if (line.operands.size() < 2) {
+        return std::string(line.operands.empty() ? "no list" : "no output file");
+    }
+    if (line.operands.size() > 2) return std::string("too many arguments");
+    args.list = line.operands[0];
+    args.output = line.operands[1];
+    if (args.output == "-") return std::string("the bracket must go to a file");
+    return std::nullopt;
+}
+
+// Reads, draws and writes; returns the exit status.
+int drawAndWrite(Arguments& args) {
+    const std::string& list = args.list;
+    const std::string& output = args.output;
+    const bool fromStdin = list == "-";
+    const kaz::Result<std::string> bytes =
+        kaz::readWholeFile(fromStdin ? "/dev/stdin" : list, kaz::kMaxEntrantListBytes,
+                           kaz::ReadableFiles::AnyReadable);
+    if (!bytes && bytes.failure().cause == kaz::FileError::InvalidFormat) {
+        return fail(list + ": " + kaz::kListTooLargeMessage);  // longer than the limit
+    }
+    if (!bytes) return fail(kaz::Failure{bytes.failure().cause, list}.message());
+
+    const kaz::EntrantList entrants = kaz::readEntrantList(*bytes, args.clubInName);
+    for (const kaz::ListProblem& problem : entrants.problems) {
+        std::fprintf(stderr, "kazdraw: %s: %s\n", list.c_str(),
+                     kaz::listProblemText(problem).c_str());
+    }
+    if (!entrants.problems.empty()) return 1;
+    const int count = static_cast<int>(entrants.entrants.size());
+    const std::string sizeProblem = kaz::drawSizeProblem(count, args.options.size);
+    if (!sizeProblem.empty()) return fail(sizeProblem);
+
+    if (!args.seedGiven) args.options.drawNumber = kaz::pickDrawNumber();
+    const std::optional<kaz::Draw> draw = kaz::drawEntrants(entrants.entrants, args.options);
+    if (!draw) return fail(kaz::kSaveFailedMessage);  // the checks above leave nothing to refuse
+    const kaz::Bracket bracket = kaz::makeDrawnBracket(*draw, entrants.entrants, args.clubInName);
+    const kaz::Status written = kaz::writeFileSafely(output, kaz::writeKaz(bracket));
+    if (!written) return fail(written.failure().message());
+
+    std::printf("抽選番号 %u\n", static_cast<unsigned>(args.options.drawNumber));
+    if (!draw->earlyMeetings.empty()) std::printf("決勝より前に当たる同じ所属の組:\n");
+    const int size = static_cast<int>(draw->entrantAt.size());
+    for (const kaz::ClubMeeting& meeting : draw->earlyMeetings) {
+        std::printf("  %s\n", kaz::clubMeetingText(meeting, entrants.entrants, size).c_str());
+    }
+    if (std::fflush(stdout) != 0)
+        return fail(kaz::fileErrorMessage(kaz::fileErrorFromErrno(errno), "-"));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const kaz::CommandLine line = kaz::parseCommandLine(argc, argv,
+                                                        {{"--help"},
+                                                         {"--version"},
+                                                         {"--size", true},
+                                                         {"--seed", true},
+                                                         {"--in-order"},
+                                                         {"--ignore-clubs"},
+                                                         {"--club-in-name"}});
+    if (line.has("--help")) {
+        std::printf("%s%s", kUsage, kHelp);
+        return 0;
+    }
+    if (line.has("--version")) {
+        std::printf("kazdraw %s\n", KAZ_VERSION);
+        return 0;
+    }
+    Arguments args;
+    if (const std::optional<std::string> wrong = takeArguments(line, args)) {
+        return usageError(*wrong);
+    }
+
+    kaz::removeTemporaryFileOnTermination();
+    try {
+        return drawAndWrite(args);
+    } catch (const std::bad_alloc&) {
+        return fail(kaz::kSaveFailedMessage);
+    }
+}

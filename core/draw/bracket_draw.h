@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bracket/bracket.h"
+#include "draw/draw_random.h"
+#include "draw/entrant_list.h"
+
+// The draw: from a list of entrants to the positions of a bracket, and the bracket made.
+
+namespace kaz {
+
+struct DrawOptions {
+    int size = 0;                // 4, 8, 16 or 32 members; 0 for the smallest that holds all
+    bool byLot = true;           // false: unseeded entrants in list order
+    bool keepClubsApart = true;  // the lot keeps members of one club apart
+    uint32_t drawNumber = kMinDrawNumber;
+};
+
+// Two entrants of one club (indices into the list) who can meet in `round` (from 1).
+struct ClubMeeting {
+    int first = 0;
+    int second = 0;
+    int round = 0;
+};
+
+struct Draw {
+    std::vector<int> entrantAt;  // per first-round position, top to bottom: entrant or -1 (bye)
+    std::vector<ClubMeeting> earlyMeetings;  // same-club pairs who can meet before the final
+};
+
+// Why `size` cannot be drawn for `entrants` (UTF-8), or an empty text when it can; 0 (the
+// smallest size) always can for 2 … 32 entrants.
+std::string drawSizeProblem(int entrants, int size);
+
+// The draw. Seeds take the positions of their seed numbers in the standard order, the byes
+// take seed numbers N+1 … P (so they face seeds 1 … P-N), and the others fill what is left:
+// in list order (the i-th unseeded entrant takes the i-th lowest free seed number) or by lot,
+// drawn with DrawRandom from the draw number, keeping clubs apart when asked (spreadClubs),
+// otherwise shuffled into the free seed numbers in ascending order. Nothing when the
+// entrants or the size cannot be drawn (see readEntrantList and drawSizeProblem).
+std::optional<Draw> drawEntrants(const std::vector<Entrant>& entrants, const DrawOptions& options);
+
+// The bracket of a draw: each entrant's name in its position ("名前（所属）" with
+// `clubInName`), byes with empty names, and each bye's opponent marked the winner of the
+// first round as a left click on its line does. Nothing else is set.
+Bracket makeDrawnBracket(const Draw& draw, const std::vector<Entrant>& entrants, bool clubInName);
+
+// "1回戦", "2回戦", …, "準決勝", "決勝" for round `round` of a bracket of `size` members.
+std::string roundName(int size, int round);
+
+// "2回戦: 山田 と 佐藤 (A高)": one early meeting as the tool and the dialog show it (UTF-8).
+std::string clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& entrants,
+                            int size);
+
+}  // namespace kaz

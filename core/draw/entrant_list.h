@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The list of entrants a draw starts from: one entrant a line, "name", "name<sep>club" or
+// "name<sep>club<sep>seed", where <sep> is a tab or a comma.
+
+namespace kaz {
+
+constexpr int kMinEntrants = 2;
+constexpr int kMaxEntrants = 32;
+
+// A list longer than this is refused before it is read.
+constexpr size_t kMaxEntrantListBytes = size_t{1} << 20;
+
+// One entrant of the list. Text is CP932.
+struct Entrant {
+    std::string name;
+    std::string club;  // empty when none is given
+    int seed = 0;      // 1 … entrant count, 0 for none
+    int line = 0;      // the list's line it came from, from 1
+};
+
+// Why a list cannot be drawn: a line (from 1; 0 for the list as a whole) and the reason in
+// the system's words (UTF-8).
+struct ListProblem {
+    int line = 0;
+    std::string reason;
+};
+
+struct EntrantList {
+    std::vector<Entrant> entrants;      // every entrant line read, in order (for counting;
+                                        // drawn only when there are no problems)
+    std::vector<ListProblem> problems;  // empty when the list can be drawn
+};
+
+// The name a member gets in the bracket: the name, or "名前（所属）" when the club is added.
+std::string memberNameOf(const Entrant& entrant, bool clubInName);
+
+// Reads a list (UTF-8 with or without a BOM when the bytes are valid UTF-8, Shift_JIS
+// otherwise): fields trimmed, CSV quoting, blank lines, "#" lines and a heading line skipped.
+// Every problem found is reported with its line, at most one a line; reading stops at the
+// first entrant beyond kMaxEntrants. `clubInName` makes the name limit count the club too.
+EntrantList readEntrantList(std::string_view bytes, bool clubInName);
+
+// "3行目: 名前がありません。" (the reason alone for the list as a whole).
+std::string listProblemText(const ListProblem& problem);
+
+}  // namespace kaz

@@ -1,0 +1,207 @@
+// Runs the real kazdraw: a drawn bracket that the editor's load path reads, standard input,
+// what it prints, and that refused lists and wrong arguments leave no file behind.
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "cli_test_support.h"
+#include "io/bracket_file.h"
+#include "text/cp932.h"
+
+using namespace clitest;
+
+namespace {
+
+Result runKazDraw(const QStringList& args) { return runTool(QStringLiteral(KAZDRAW_PATH), args); }
+
+const QString kUsage = QStringLiteral(
+    "usage: kazdraw [--size 4|8|16|32] [--seed N] [--in-order] [--ignore-clubs] "
+    "[--club-in-name] LIST OUT.kaz");
+
+// Seven entrants, two of club A高 and one seeded: an 8-member bracket with one bye.
+const QByteArray kList =
+    "名前,所属,シード\n山田,A高,1\n佐藤,A高\n鈴木,B高\n田中\n高橋,B高\n伊藤\n渡辺,C高\n";
+
+QStringList memberNames(const kaz::Bracket& bracket) {
+    QStringList names;
+    for (int i = 0; i < bracket.memberCount(); ++i) {
+        names << QString::fromStdString(kaz::cp932ToUtf8(bracket.memberName(i)));
+    }
+    return names;
+}
+
+}  // namespace
+
+class TestKazDraw : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawsAndWrites();
+    void standardInput();
+    void printsEarlyMeetings();
+    void newNumberWithoutSeed();
+    void help();
+    void wrongArguments_data();
+    void wrongArguments();
+    void refused_data();
+    void refused();
+};
+
+void TestKazDraw::drawsAndWrites() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString list = dir.filePath(QStringLiteral("一覧.csv"));
+    const QString out = dir.filePath(QStringLiteral("組み合わせ.kaz"));
+    QVERIFY(writeFile(list, kList));
+
+    const Result r = runKazDraw({QStringLiteral("--seed"), QStringLiteral("4321"),
+                                 QStringLiteral("--club-in-name"), list, out});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(r.out, QByteArray("抽選番号 4321\n"));
+
+    const kaz::Result<kaz::Bracket> loaded =
+        kaz::loadBracketFile(out.toStdString(), kaz::ReadableFiles::RegularOnly);
+    QVERIFY2(loaded, loaded ? "" : loaded.failure().message().c_str());
+    const kaz::Bracket& bracket = *loaded;
+    QCOMPARE(bracket.memberCount(), 8);
+    QStringList names = memberNames(bracket);
+    QCOMPARE(names.first(), QStringLiteral("山田（A高）"));  // seed 1 at the top
+    QCOMPARE(names.at(1), QString());                        // the bye, seed 8, facing it
+    QCOMPARE(bracket.lineState(0), kaz::LineState::Won);
+    QCOMPARE(bracket.lineState(8), kaz::LineState::Advanced);
+    QStringList everyone{"",     "伊藤",        "佐藤（A高）", "山田（A高）", "渡辺（C高）",
+                         "田中", "高橋（B高）", "鈴木（B高）"};
+    everyone.sort();
+    names.sort();
+    QCOMPARE(names, everyone);
+    // The two of A高 stand in different halves, and so do the two of B高.
+    const QStringList placed = memberNames(bracket);
+    QVERIFY(placed.indexOf(QStringLiteral("佐藤（A高）")) >= 4);
+    QVERIFY((placed.indexOf(QStringLiteral("鈴木（B高）")) < 4) !=
+            (placed.indexOf(QStringLiteral("高橋（B高）")) < 4));
+}
+
+void TestKazDraw::standardInput() {
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("list.txt"));
+    QVERIFY(writeFile(list, kList));
+    const QString fromFile = dir.filePath(QStringLiteral("file.kaz"));
+    const QString fromPipe = dir.filePath(QStringLiteral("pipe.kaz"));
+    QCOMPARE(runKazDraw({QStringLiteral("--seed=9"), list, fromFile}).exitCode, 2);
+    QCOMPARE(runKazDraw({QStringLiteral("--seed"), QStringLiteral("9"), list, fromFile}).exitCode,
+             0);
+    const Result r = runToolWithInput(
+        QStringLiteral(KAZDRAW_PATH),
+        {QStringLiteral("--seed"), QStringLiteral("9"), QStringLiteral("-"), fromPipe}, kList);
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray("抽選番号 9\n"));
+    QVERIFY(!readFile(fromPipe).isEmpty());
+    QCOMPARE(readFile(fromPipe), readFile(fromFile));
+}
+
+void TestKazDraw::printsEarlyMeetings() {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.kaz"));
+    // Four of one club in a 4-member bracket: two pairs meet in the first round (準決勝).
+    const Result r = runToolWithInput(QStringLiteral(KAZDRAW_PATH),
+                                      {QStringLiteral("--seed"), QStringLiteral("1"),
+                                       QStringLiteral("--in-order"), QStringLiteral("-"), out},
+                                      "a,X\nb,X\nc,X\nd,X\n");
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(r.out), QStringLiteral("抽選番号 1\n"
+                                                      "決勝より前に当たる同じ所属の組:\n"
+                                                      "  準決勝: a と d (X)\n"
+                                                      "  準決勝: b と c (X)\n"));
+}
+
+void TestKazDraw::newNumberWithoutSeed() {
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("list.txt"));
+    QVERIFY(writeFile(list, kList));
+    const Result r = runKazDraw({list, dir.filePath(QStringLiteral("out.kaz"))});
+    QCOMPARE(r.exitCode, 0);
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^抽選番号 (\\d+)\\n")).match(QString::fromUtf8(r.out));
+    QVERIFY2(m.hasMatch(), r.out.constData());
+    const int number = m.captured(1).toInt();
+    QVERIFY(number >= 1 && number <= 999999);
+}
+
+void TestKazDraw::help() {
+    const Result r = runKazDraw({QStringLiteral("--help"), QStringLiteral("--no-such")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(QString::fromUtf8(r.out).startsWith(kUsage));
+}
+
+void TestKazDraw::wrongArguments_data() {
+    QTest::addColumn<QStringList>("args");
+    const QString list = QStringLiteral("LIST");
+    const QString out = QStringLiteral("OUT.kaz");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("three files") << QStringList{list, out, QStringLiteral("x")};
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--lot"), list, out};
+    QTest::newRow("size 12") << QStringList{QStringLiteral("--size"), QStringLiteral("12"), list,
+                                            out};
+    QTest::newRow("size without value") << QStringList{list, out, QStringLiteral("--size")};
+    QTest::newRow("seed 0") << QStringList{QStringLiteral("--seed"), QStringLiteral("0"), list,
+                                           out};
+    QTest::newRow("seed 1000000") << QStringList{QStringLiteral("--seed"),
+                                                 QStringLiteral("1000000"), list, out};
+    QTest::newRow("output to standard output") << QStringList{list, QStringLiteral("-")};
+}
+
+void TestKazDraw::wrongArguments() {
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("LIST")), kList));
+    for (QString& arg : args) {
+        if (arg == QStringLiteral("LIST") || arg == QStringLiteral("OUT.kaz")) {
+            arg = dir.filePath(arg);
+        }
+    }
+    const Result r = runKazDraw(args);
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out, QByteArray());
+    QVERIFY2(QString::fromUtf8(r.err).contains(kUsage), r.err.constData());
+    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("LIST")});
+}
+
+void TestKazDraw::refused_data() {
+    QTest::addColumn<QByteArray>("list");  // empty: no list file
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");  // %1: the list's path
+    QTest::newRow("a line refused") << QByteArray("山田\n,A高\n佐藤\n") << QStringList()
+                                    << QStringLiteral("kazdraw: %1: 2行目: 名前がありません。\n");
+    QTest::newRow("size too large")
+        << QByteArray("a\nb\nc\nd\ne\n")
+        << QStringList{QStringLiteral("--size"), QStringLiteral("16")}
+        << QStringLiteral("kazdraw: 5人の組み合わせに 16人用は使えません。\n");
+    QTest::newRow("over 1 MiB") << QByteArray((1 << 20) + 1, '#') << QStringList()
+                                << QStringLiteral(
+                                       "kazdraw: %1: 参加者リストが大きすぎます (1 MiB まで)。\n");
+    QTest::newRow("no list file") << QByteArray() << QStringList()
+                                  << QStringLiteral("kazdraw: %1 が見つかりませんでした。\n");
+}
+
+// A refused list leaves an existing output as it was.
+void TestKazDraw::refused() {
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString listPath = dir.filePath(QStringLiteral("list.txt"));
+    if (!list.isEmpty()) QVERIFY(writeFile(listPath, list));
+    const QString out = dir.filePath(QStringLiteral("out.kaz"));
+    QVERIFY(writeFile(out, "old"));
+    const Result r = runKazDraw(options + QStringList{listPath, out});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out, QByteArray());
+    QCOMPARE(QString::fromUtf8(r.err), message.replace(QStringLiteral("%1"), listPath));
+    QCOMPARE(readFile(out), QByteArray("old"));
+    QCOMPARE(entries(dir.path()).size(), list.isEmpty() ? 1 : 2);
+}
+
+QTEST_GUILESS_MAIN(TestKazDraw)
+#include "tst_kazdraw.moc"

@@ -1,0 +1,176 @@
+// Reading a list of entrants: what is taken from each line, and every refusal with its line.
+
+#include <QTest>
+
+#include "core_test_support.h"
+#include "draw/entrant_list.h"
+#include "text/cp932.h"
+#include "text/text_limits.h"
+
+using namespace kaz;
+using kaztest::toStd;
+
+namespace {
+
+QByteArray cp932(const char* utf8) {
+    const std::optional<std::string> bytes = utf8ToCp932(utf8);
+    return bytes ? kaztest::toBytes(*bytes) : QByteArray("(not CP932)");
+}
+
+// Each entrant as "line:name|club|seed" in UTF-8.
+QStringList described(const EntrantList& list) {
+    QStringList out;
+    for (const Entrant& e : list.entrants) {
+        out << QStringLiteral("%1:%2|%3|%4")
+                   .arg(e.line)
+                   .arg(QString::fromStdString(cp932ToUtf8(e.name)),
+                        QString::fromStdString(cp932ToUtf8(e.club)))
+                   .arg(e.seed);
+    }
+    return out;
+}
+
+QStringList problems(const EntrantList& list) {
+    QStringList out;
+    for (const ListProblem& p : list.problems) {
+        out << QString::fromStdString(listProblemText(p));
+    }
+    return out;
+}
+
+QByteArray names(int count) {
+    QByteArray text;
+    for (int i = 1; i <= count; ++i) text += "選手" + QByteArray::number(i) + "\n";
+    return text;
+}
+
+}  // namespace
+
+class TestEntrantList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void accepted_data();
+    void accepted();
+    void refused_data();
+    void refused();
+    void problemsOfSeveralLines();
+    void clubInName();
+};
+
+void TestEntrantList::accepted_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entrants");
+
+    QTest::newRow("UTF-8, BOM, CR LF, heading")
+        << QByteArray("\xEF\xBB\xBF名前,所属,シード\r\n山田,A高,1\r\n佐藤,B高\r\n")
+        << QStringList{"2:山田|A高|1", "3:佐藤|B高|0"};
+    QTest::newRow("Shift_JIS, tabs")
+        << cp932("山田\tA高\n佐藤\t\t2\n") << QStringList{"1:山田|A高|0", "2:佐藤||2"};
+    QTest::newRow("English heading, comments, blanks, trimming")
+        << QByteArray("Name,CLUB\n# comment\n\n  山田　 ,  A高 \n\t# another\n , ,\n佐藤\t\n")
+        << QStringList{"4:山田|A高|0", "7:佐藤||0"};
+    QTest::newRow("quotes, full-width seed")
+        << QByteArray("\"山田, 太郎\",\"A\"\"高\"\"\",２\n \"佐藤\" ,,1\n")
+        << QStringList{"1:山田, 太郎|A\"高\"|2", "2:佐藤||1"};
+    QTest::newRow("a heading only on the first line")
+        << QByteArray("山田,A\n名前,所属\n") << QStringList{"1:山田|A|0", "2:名前|所属|0"};
+    QTest::newRow("tabs keep commas in names") << QByteArray("山田, 太郎\tA高\n佐藤\tB\n")
+                                               << QStringList{"1:山田, 太郎|A高|0", "2:佐藤|B|0"};
+    QTest::newRow("CR line ends, empty fields at the end")
+        << QByteArray("山田,A高,,,,\r佐藤,,,\r") << QStringList{"1:山田|A高|0", "2:佐藤||0"};
+    QTest::newRow("thirty-two") << names(32) + "# end\n\n"
+                                << [] {
+                                       QStringList all;
+                                       for (int i = 1; i <= 32; ++i)
+                                           all << QStringLiteral("%1:選手%1||0").arg(i);
+                                       return all;
+                                   }();
+    QTest::newRow("a name at the byte limit")
+        << QByteArray(int(kMaxMemberNameBytes), 'a') + "\nb\n"
+        << QStringList{"1:" + QString(int(kMaxMemberNameBytes), 'a') + "||0", "2:b||0"};
+}
+
+void TestEntrantList::accepted() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entrants);
+    const EntrantList list = readEntrantList(toStd(bytes), false);
+    QCOMPARE(problems(list), QStringList());
+    QCOMPARE(described(list), entrants);
+}
+
+void TestEntrantList::refused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("one entrant") << QByteArray("山田\n") << "参加者が1人です。2人以上必要です。";
+    QTest::newRow("none, only a heading and a comment")
+        << QByteArray("名前,所属\n# x\n") << "参加者が0人です。2人以上必要です。";
+    QTest::newRow("thirty-three") << "# list\n" + names(33)
+                                  << "34行目: 参加者が多すぎます。32人までです。";
+    QTest::newRow("empty name") << QByteArray("山田\n,A高\n佐藤\n") << "2行目: 名前がありません。";
+    QTest::newRow("empty quoted name")
+        << QByteArray("山田\n\"\"\t A高\n佐藤\n") << "2行目: 名前がありません。";
+    QTest::newRow("not in Shift_JIS")
+        << QByteArray("山田\n佐藤😀\n")
+        << "2行目: 「😀」は使えない文字です (Shift_JIS にありません)。";
+    QTest::newRow("club not in Shift_JIS")
+        << QByteArray("山田,Ａ高\n佐藤,한\n")
+        << "2行目: 「한」は使えない文字です (Shift_JIS にありません)。";
+    QTest::newRow("control character")
+        << QByteArray("山田\n佐\x01藤\n") << "2行目: 使えない制御文字 (U+0001) があります。";
+    QTest::newRow("bytes that are no Shift_JIS")
+        << cp932("山田\n") + "\xFF\x82\xA0\n"
+        << "2行目: 読めない文字があります (UTF-8 でも Shift_JIS でもありません)。";
+    QTest::newRow("seed not a number")
+        << QByteArray("山田,,1\n佐藤,A高,x\n")
+        << "2行目: シード「x」は 1 から 2 までの整数ではありません。";
+    QTest::newRow("seed zero") << QByteArray("山田,,0\n佐藤\n")
+                               << "1行目: シード「0」は 1 から 2 までの整数ではありません。";
+    QTest::newRow("seed beyond the count")
+        << QByteArray("山田\n佐藤\n鈴木,,4\n")
+        << "3行目: シード「4」は 1 から 3 までの整数ではありません。";
+    QTest::newRow("seed with a fraction")
+        << QByteArray("山田,,1.0\n佐藤\n")
+        << "1行目: シード「1.0」は 1 から 2 までの整数ではありません。";
+    QTest::newRow("same seed twice")
+        << QByteArray("山田,,1\n佐藤,,2\n\n鈴木,,1\n") << "4行目: シード 1 は 1 行目と同じです。";
+    QTest::newRow("name one byte too long")
+        << QByteArray("a\n") + QByteArray(int(kMaxMemberNameBytes) + 1, 'b') + "\n"
+        << "2行目: 名前が長すぎます (32767 バイトまで)。";
+    QTest::newRow("quote not closed")
+        << QByteArray("\"山田,A\n佐藤\n") << "1行目: 引用符 (\") の対応が正しくありません。";
+    QTest::newRow("text after a quote")
+        << QByteArray("山田\n\"佐藤\"x,A\n") << "2行目: 引用符 (\") の対応が正しくありません。";
+    QTest::newRow("four fields") << QByteArray("山田,A,1,x\n佐藤\n")
+                                 << "1行目: 項目が多すぎます。名前、所属、シードの3つまでです。";
+    QTest::newRow("over 1 MiB") << QByteArray(int(kMaxEntrantListBytes) + 1, '\n')
+                                << "参加者リストが大きすぎます (1 MiB まで)。";
+}
+
+void TestEntrantList::refused() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    QCOMPARE(problems(readEntrantList(toStd(bytes), false)), QStringList{problem});
+}
+
+void TestEntrantList::problemsOfSeveralLines() {
+    // Each line's first problem, in line order; a list too short is told first.
+    QCOMPARE(problems(readEntrantList(toStd(QByteArray(",,x\n佐藤,,x,y\nc\n")), false)),
+             (QStringList{"1行目: 名前がありません。",
+                          "2行目: 項目が多すぎます。名前、所属、シードの3つまでです。"}));
+    QCOMPARE(problems(readEntrantList(toStd(QByteArray("a,,x\n")), false)),
+             (QStringList{"参加者が1人です。2人以上必要です。",
+                          "1行目: シード「x」は 1 から 1 までの整数ではありません。"}));
+}
+
+void TestEntrantList::clubInName() {
+    // The limit counts the name as the bracket gets it: name, club and the two brackets.
+    const QByteArray list = QByteArray(int(kMaxMemberNameBytes) - 5, 'a') + ",AB\nb,C\n";
+    QCOMPARE(problems(readEntrantList(toStd(list), false)), QStringList());
+    QCOMPARE(problems(readEntrantList(toStd(list), true)),
+             QStringList{"1行目: 名前と所属が長すぎます (名前（所属）で 32767 バイトまで)。"});
+}
+
+QTEST_GUILESS_MAIN(TestEntrantList)
+#include "tst_entrant_list.moc"
