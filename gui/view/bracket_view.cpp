@@ -44,6 +44,8 @@ void BracketView::layoutBracket() {
     for (int member = 0; member < members; ++member) {
         auto* box = new MemberNameEdit(m_document, member, m_canvas);
         box->setGeometry(toQRect(kaz::memberNameRect(member)));
+        connect(box, &MemberNameEdit::lineTextRequested, this,
+                [this](int line) { m_lineWidgets[static_cast<size_t>(line)]->askTextAtLine(); });
         m_nameEdits.push_back(box);
     }
     for (int line = 0; line < m_document->bracket().lineCount(); ++line) {
