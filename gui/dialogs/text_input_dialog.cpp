@@ -25,7 +25,7 @@ TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSi
 
 void TextInputDialog::setInitialText(const QString& text) {
     m_initialText = text;
-    m_edit->setText(text);
+    m_edit->showText(text);
     m_edit->selectAll();
 }
 

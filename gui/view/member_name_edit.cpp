@@ -44,7 +44,7 @@ MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent
 
 void MemberNameEdit::refreshText() {
     const QString text = m_document->memberNameText(m_member);
-    if (text != this->text()) setText(text);
+    if (text != this->text()) showText(text);
 }
 
 void MemberNameEdit::refreshColors() {
@@ -151,14 +151,11 @@ void MemberNameEdit::focusOutEvent(QFocusEvent* event) {
     TextField::focusOutEvent(event);
 }
 
-void MemberNameEdit::adjustContextMenu(QMenu* menu) {
+// The box's own undo could erase a name behind the history's back: the bracket's is offered.
+void MemberNameEdit::addUndoItems(QMenu* menu) {
     QUndoStack* history = m_document->undoStack();
-    const std::pair<const char*, bool> items[] = {{"edit-undo", true}, {"edit-redo", false}};
-    for (const auto& [name, undo] : items) {
-        QAction* action = menuAction(menu, QString::fromLatin1(name));
-        if (action == nullptr) continue;
-        action->disconnect();
-        action->setEnabled(undo ? history->canUndo() : history->canRedo());
-        connect(action, &QAction::triggered, history, undo ? &QUndoStack::undo : &QUndoStack::redo);
-    }
+    addMenuItem(menu, "edit-undo", QStringLiteral("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
+                [history] { history->undo(); });
+    addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"), history->canRedo(),
+                [history] { history->redo(); });
 }

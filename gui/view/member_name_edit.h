@@ -37,7 +37,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void adjustContextMenu(QMenu* menu) override;
+    void addUndoItems(QMenu* menu) override;
 
 private:
     // The keys the box takes for itself before any window's shortcut: the bracket's undo and

@@ -6,10 +6,22 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <algorithm>
+#include <functional>
 
 #include "common/cp932_text.h"
 #include "common/refusal_notice.h"
 #include "text/pasted_text.h"
+
+namespace {}  // namespace
+
+QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, bool enabled,
+                     std::function<void()> run) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    QObject::connect(action, &QAction::triggered, menu, std::move(run));
+    return action;
+}
 
 namespace {
 
@@ -18,26 +30,39 @@ int controlCount(const QString& text) {
         text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; }));
 }
 
+}  // namespace
+
 // The CP932 validator, which also refuses a control character that an edit would add (one
-// that a loaded name already holds does not stop the box from being edited).
+// that a loaded name already holds does not stop the box from being edited). Text the program
+// shows is not checked.
 class FieldValidator : public Cp932Validator {
 public:
-    FieldValidator(size_t maxBytes, QLineEdit* field) : Cp932Validator(maxBytes, field) {}
+    FieldValidator(size_t maxBytes, TextField* field)
+        : Cp932Validator(maxBytes, field), m_field(field) {}
 
     State validate(QString& input, int& pos) const override {
-        const auto* field = static_cast<const QLineEdit*>(parent());
-        if (controlCount(input) > controlCount(field->text())) {
-            announceRefusal(const_cast<QLineEdit*>(field), Refusal::NotInCp932);
+        if (m_field->m_showingText) return Acceptable;
+        if (controlCount(input) > controlCount(m_field->m_previousText)) {
+            announceRefusal(m_field, Refusal::NotInCp932);
             return Invalid;
         }
         return Cp932Validator::validate(input, pos);
     }
-};
 
-}  // namespace
+private:
+    TextField* m_field;
+};
 
 TextField::TextField(size_t maxBytes, QWidget* parent) : QLineEdit(parent), m_maxBytes(maxBytes) {
     setValidator(new FieldValidator(maxBytes, this));
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& now) { m_previousText = now; });
+}
+
+void TextField::showText(const QString& text) {
+    m_showingText = true;
+    setText(text);
+    m_showingText = false;
 }
 
 int TextField::pasteText(const QString& text) {
@@ -72,24 +97,33 @@ void TextField::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TextField::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
+    auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (QAction* paste = menuAction(menu, QStringLiteral("edit-paste"))) {
-        paste->disconnect();
-        connect(paste, &QAction::triggered, this,
+    addUndoItems(menu);
+    menu->addSeparator();
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText() && echoMode() == QLineEdit::Normal;
+    addMenuItem(menu, "edit-cut", QStringLiteral("切り取り(&T)\tCtrl+X"), editable && selected,
+                [this] { cut(); });
+    addMenuItem(menu, "edit-copy", QStringLiteral("ｺﾋﾟｰ(&C)\tCtrl+C"), selected,
+                [this] { copy(); });
+    addMenuItem(menu, "edit-paste", QStringLiteral("貼り付け(&P)\tCtrl+V"),
+                editable && !QApplication::clipboard()->text().isEmpty(),
                 [this] { pasteText(QApplication::clipboard()->text()); });
-    }
-    adjustContextMenu(menu);
+    addMenuItem(menu, "edit-delete", QStringLiteral("削除(&D)\tDel"), editable && selected,
+                [this] { del(); });
+    menu->addSeparator();
+    addMenuItem(menu, "select-all", QStringLiteral("すべて選択(&A)\tCtrl+A"), !text().isEmpty(),
+                [this] { selectAll(); });
     menu->popup(event->globalPos());
 }
 
-void TextField::adjustContextMenu(QMenu*) {}
-
-QAction* TextField::menuAction(QMenu* menu, const QString& name) {
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == name) return action;
-    }
-    return nullptr;
+void TextField::addUndoItems(QMenu* menu) {
+    const bool editable = !isReadOnly();
+    addMenuItem(menu, "edit-undo", QStringLiteral("元に戻す(&U)\tCtrl+Z"),
+                editable && isUndoAvailable(), [this] { undo(); });
+    addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"),
+                editable && isRedoAvailable(), [this] { redo(); });
 }
 
 size_t TextField::bytesOutsideSelection() const {
