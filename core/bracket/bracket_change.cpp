@@ -51,7 +51,7 @@ void appendParts(std::vector<Part>& parts, const std::vector<Part>& later, Key P
 }
 
 template <typename T>
-void appendChange(std::optional<Change<T>>& change, const std::optional<Change<T>>& later) {
+void appendChange(OptionalPart<Change<T>>& change, const OptionalPart<Change<T>>& later) {
     if (!later) return;
     if (change) {
         change->after = later->after;
@@ -97,8 +97,8 @@ size_t BracketChange::heldBytes() const {
                    names.capacity() * sizeof(NameChange);
     for (const LineChange& change : lines) bytes += heapBytes(change.result);
     for (const NameChange& change : names) bytes += heapBytes(change.name);
-    if (champion) bytes += heapBytes(*champion);
-    if (settings) bytes += heapBytes(*settings);
+    if (champion) bytes += sizeof(*champion) + heapBytes(*champion);
+    if (settings) bytes += sizeof(*settings) + heapBytes(*settings);
     return bytes;
 }
 

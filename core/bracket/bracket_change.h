@@ -1,6 +1,6 @@
 #pragma once
 
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +17,35 @@ template <typename T>
 struct Change {
     T before;
     T after;
+};
+
+// A part of a step that most steps leave alone, held on the heap: a step that does not touch
+// it pays one pointer. Copies are deep.
+template <typename T>
+class OptionalPart {
+public:
+    OptionalPart() = default;
+    OptionalPart(const OptionalPart& o) : m_value(o ? std::make_unique<T>(*o) : nullptr) {}
+    OptionalPart(OptionalPart&&) noexcept = default;
+    OptionalPart& operator=(const OptionalPart& o) {
+        m_value = o ? std::make_unique<T>(*o) : nullptr;
+        return *this;
+    }
+    OptionalPart& operator=(OptionalPart&&) noexcept = default;
+    OptionalPart& operator=(T value) {
+        m_value = std::make_unique<T>(std::move(value));
+        return *this;
+    }
+
+    explicit operator bool() const { return m_value != nullptr; }
+    const T& operator*() const { return *m_value; }
+    T& operator*() { return *m_value; }
+    const T* operator->() const { return m_value.get(); }
+    T* operator->() { return m_value.get(); }
+    void reset() { m_value.reset(); }
+
+private:
+    std::unique_ptr<T> m_value;
 };
 
 struct LineChange {
@@ -48,8 +77,8 @@ OutputSettings outputSettingsOf(const Bracket& bracket);
 struct BracketChange {
     std::vector<LineChange> lines;
     std::vector<NameChange> names;
-    std::optional<Change<std::string>> champion;
-    std::optional<Change<OutputSettings>> settings;
+    OptionalPart<Change<std::string>> champion;
+    OptionalPart<Change<OutputSettings>> settings;
 
     // True when the step changed nothing.
     bool isEmpty() const;
