@@ -77,8 +77,10 @@ void BracketDocument::doubleClickLine(int line) {
     const kaz::LineRecorder recorder(m_bracket);
     kaz::doubleClickLine(m_bracket, line);
     if (afterItsPress) {
+        // Joins the press's step even when the message itself changed nothing (the final line):
+        // the step is then named for the double click.
         pushStep(QStringLiteral("取り消し"), recorder.finish(m_bracket),
-                 BracketStepCommand::LinePress, pressKey);
+                 BracketStepCommand::LinePress, pressKey, true);
     } else {
         pushStep(QStringLiteral("取り消し"), recorder.finish(m_bracket));
     }
@@ -93,8 +95,8 @@ void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScor
 }
 
 void BracketDocument::pushStep(const QString& text, kaz::BracketChange change, int mergeKind,
-                               std::uint64_t mergeKey) {
-    if (change.isEmpty()) return;
+                               std::uint64_t mergeKey, bool evenIfEmpty) {
+    if (change.isEmpty() && !evenIfEmpty) return;
     m_pushing = true;
     m_undoStack->push(new BracketStepCommand(this, text, std::move(change),
                                              BracketStepCommand::MergeKind(mergeKind), mergeKey));

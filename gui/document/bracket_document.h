@@ -88,9 +88,10 @@ private:
     friend class BracketStepCommand;
 
     // Puts a step into the history, which makes it (again: a click's step is recorded after the
-    // rule ran, and making it again changes nothing). An empty step is not kept.
+    // rule ran, and making it again changes nothing). An empty step is not kept, unless it is
+    // to merge with the step before it.
     void pushStep(const QString& text, kaz::BracketChange change, int mergeKind = -1,
-                  std::uint64_t mergeKey = 0);
+                  std::uint64_t mergeKey = 0, bool evenIfEmpty = false);
     // Sets the parts of a step to their values after it (or before it) and signals each.
     void applyStep(const kaz::BracketChange& change, bool forward);
     // Forgets the typing step and the pending press: a later edit starts a step of its own.

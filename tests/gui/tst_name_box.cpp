@@ -190,6 +190,10 @@ void TestNameBox::resultKeys() {
     QVERIFY(doc.bracket().lineResults() == expected.lineResults());
     QCOMPARE(doc.bracket().champion(), expected.champion());
     QCOMPARE(doc.undoStack()->count(), steps + (line >= 0 ? 1 : 0));
+    if (line >= 0) {
+        QCOMPARE(doc.undoStack()->undoText(),
+                 key == Qt::Key_Left ? QStringLiteral("取り消し") : QStringLiteral("勝ち上がり"));
+    }
     QCOMPARE(box->text(), QString());
 }
 
