@@ -18,6 +18,7 @@ Bracket Bracket::fromStored(int members, const std::vector<std::string>& names,
     for (size_t i = 0; i < names.size() && i < b.m_memberNames.size(); ++i) {
         b.m_memberNames[i] = names[i];
     }
+    b.m_savedMemberNames = b.m_memberNames;
     b.m_savedLines = lines;
     b.m_lines = std::move(lines);
     b.m_colors = colors;
@@ -25,11 +26,6 @@ Bracket Bracket::fromStored(int members, const std::vector<std::string>& names,
     b.m_savedChampion = champion;
     b.m_champion = std::move(champion);
     return b;
-}
-
-void Bracket::setMemberName(int i, std::string name) {
-    m_memberNames[i] = std::move(name);
-    m_memberEdited[i] = true;
 }
 
 bool Bracket::setLineState(int line, LineState state) {
@@ -45,7 +41,7 @@ void Bracket::setBoldFlags(bool boldScores, bool boldMemberNames) {
 
 bool Bracket::isChanged() const {
     for (int i = 0; i < m_memberCount; ++i) {
-        if (m_memberEdited[i]) return true;
+        if (m_memberNames[i] != m_savedMemberNames[i]) return true;
     }
     return m_lines != m_savedLines || m_champion != m_savedChampion || m_colors != m_savedColors;
 }
@@ -54,7 +50,7 @@ void Bracket::markSaved() {
     m_savedLines = m_lines;
     m_savedChampion = m_champion;
     m_savedColors = m_colors;
-    m_memberEdited.fill(false);
+    m_savedMemberNames = m_memberNames;
 }
 
 }  // namespace kaz

@@ -41,7 +41,7 @@ public:
     explicit Bracket(int members);
 
     // A bracket as read from a file: the lines and the snapshot both take `lines`
-    // (exactly 2P - 1 entries); nothing counts as edited.
+    // (exactly 2P - 1 entries), and the names are the stored names.
     static Bracket fromStored(int members, const std::vector<std::string>& names,
                               std::vector<LineResult> lines, ColorSet colors, std::string champion);
 
@@ -51,9 +51,7 @@ public:
     LineKind lineKind(int line) const { return kindOfLine(m_memberCount, line); }
 
     const std::string& memberName(int i) const { return m_memberNames[i]; }
-    // A user's edit of member name i: stored and marked as edited (even if it restores the
-    // old text, as an edit box's modification flag would).
-    void setMemberName(int i, std::string name);
+    void setMemberName(int i, std::string name) { m_memberNames[i] = std::move(name); }
 
     const std::string& champion() const { return m_champion; }
     void setChampion(std::string name) { m_champion = std::move(name); }
@@ -64,6 +62,11 @@ public:
     bool setLineState(int line, LineState state);
     const std::string& lineScore(int line) const { return m_lines[line].score; }
     void setLineScore(int line, std::string score) { m_lines[line].score = std::move(score); }
+    // A line's state and score together; setting them is never refused (undo puts back
+    // exactly what was there).
+    const LineResult& lineResult(int line) const { return m_lines[line]; }
+    void setLineResult(int line, LineResult result) { m_lines[line] = std::move(result); }
+    const std::vector<LineResult>& lineResults() const { return m_lines; }
 
     ColorSet& colors() { return m_colors; }
     const ColorSet& colors() const { return m_colors; }
@@ -71,12 +74,12 @@ public:
     bool boldScores() const { return m_boldScores; }
     void setBoldFlags(bool boldScores, bool boldMemberNames);
 
-    // The change check: true when an edited name, a line state or score, the champion name
-    // or a colour differs from what was last loaded or stored. Bold flags are not stored and
-    // do not count.
+    // The change check: true when a member name, a line state or score, the champion name or
+    // a colour differs from what was last loaded or stored, however it got there: a name typed
+    // and put back is unchanged. Bold flags are not stored and do not count.
     bool isChanged() const;
-    // Takes a new snapshot of lines, champion and colours and clears the edited flags; to be
-    // called only once the bracket has really been stored.
+    // Takes a new snapshot of names, lines, champion and colours; to be called only once the
+    // bracket has really been stored.
     void markSaved();
 
 private:
@@ -85,7 +88,7 @@ private:
     int m_memberCount = 0;
     int m_roundCount = 0;
     std::array<std::string, kMaxMembers> m_memberNames;
-    std::array<bool, kMaxMembers> m_memberEdited{};
+    std::array<std::string, kMaxMembers> m_savedMemberNames;
     std::string m_champion;
     std::vector<LineResult> m_lines;       // live state and score, by line index
     std::vector<LineResult> m_savedLines;  // snapshot, one entry per line

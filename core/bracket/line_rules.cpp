@@ -1,29 +1,40 @@
 #include "bracket/line_rules.h"
 
-#include <array>
-
 #include "bracket/bracket.h"
 
 namespace kaz {
 namespace {
 
-// Runs `operation` on the bracket and tells which of the clicked line, its next-round line
-// and its opponent (the only lines a click can reach) changed state.
+// Runs `operation` on the bracket and tells which lines it changed, state or score. A click
+// reaches a handful of lines; comparing them all keeps the answer exact whatever the rule does.
 template <typename Operation>
 ChangedLines changedBy(Bracket& bracket, int line, Operation operation) {
-    const int members = bracket.memberCount();
-    const std::array<int, 3> reach = {line, nextRoundLine(members, line),
-                                      opponentLine(members, line)};
-    std::array<LineState, 3> before{};
-    for (size_t i = 0; i < reach.size(); ++i) {
-        if (reach[i] >= 0) before[i] = bracket.lineState(reach[i]);
-    }
+    const std::vector<LineResult> before = bracket.lineResults();
     operation();
     ChangedLines changed;
-    for (size_t i = 0; i < reach.size(); ++i) {
-        if (reach[i] >= 0 && bracket.lineState(reach[i]) != before[i]) changed.push_back(reach[i]);
+    if (!(bracket.lineResult(line) == before[static_cast<size_t>(line)])) changed.push_back(line);
+    for (int other = 0; other < bracket.lineCount(); ++other) {
+        if (other != line && !(bracket.lineResult(other) == before[static_cast<size_t>(other)])) {
+            changed.push_back(other);
+        }
     }
     return changed;
+}
+
+// Takes the member out of the rounds after `line`: the next-round line is reset, and so is
+// each line after a line that had been won, up to the final line.
+void takeOutOfLaterRounds(Bracket& bracket, int line) {
+    const int members = bracket.memberCount();
+    for (int next = nextRoundLine(members, line); next >= 0;) {
+        const bool hadWon = bracket.lineState(next) == LineState::Won;
+        bracket.setLineResult(next, LineResult{});
+        if (bracket.lineKind(next) == LineKind::Final) {
+            bracket.setChampion(std::string());
+            break;
+        }
+        if (!hadWon) break;
+        next = nextRoundLine(members, next);
+    }
 }
 
 }  // namespace
@@ -70,9 +81,10 @@ ChangedLines leftClickLine(Bracket& bracket, int line) {
 ChangedLines doubleClickLine(Bracket& bracket, int line) {
     return changedBy(bracket, line, [&bracket, line] {
         bracket.setLineState(line, LineState::Open);
-        if (bracket.lineKind(line) != LineKind::Final) {
-            carryResult(bracket, line, LineOutcome::Reset);
-        }
+        if (bracket.lineKind(line) == LineKind::Final) return;
+        // The later lines are judged by their states before anything of this reset happened.
+        takeOutOfLaterRounds(bracket, line);
+        carryResult(bracket, line, LineOutcome::Reset);
     });
 }
 

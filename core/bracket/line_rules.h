@@ -9,7 +9,8 @@ class Bracket;
 // What a line tells the rule: it was marked the winner of its match, or reset.
 enum class LineOutcome { Win, Reset };
 
-// The lines whose state an operation changed, the clicked line first where it changed.
+// The lines whose state or score an operation changed: the clicked line first where it
+// changed, then the others in index order.
 using ChangedLines = std::vector<int>;
 
 // The advancement rule: carries a win or a reset of `line` one step to the right. It sets
@@ -25,7 +26,10 @@ void carryResult(Bracket& bracket, int line, LineOutcome outcome);
 ChangedLines leftClickLine(Bracket& bracket, int line);
 
 // The double-click message, which follows the press that was already a left click: the line
-// becomes Open and, except on the final line, the reset is carried on.
+// becomes Open (keeping its score) and, except on the final line, the reset is carried on and
+// the member is taken out of every later round it had won its way into: the next-round line
+// and, while the line just reset had been won, the line after it, up to the final line, each
+// become Open with an empty score; reaching the final line also clears the champion's name.
 ChangedLines doubleClickLine(Bracket& bracket, int line);
 
 }  // namespace kaz

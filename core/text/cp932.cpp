@@ -17,6 +17,16 @@ size_t utf16SequenceLength(const char* p, size_t left) {
     return leading && trailing ? 4 : 2;
 }
 
+// Bytes of the UTF-8 sequence starting at `p` (1 for a byte that starts none).
+size_t utf8SequenceLength(const char* p, size_t left) {
+    const unsigned lead = static_cast<unsigned char>(*p);
+    const size_t length = lead >= 0xF0 && lead < 0xF8   ? 4
+                          : lead >= 0xE0 && lead < 0xF0 ? 3
+                          : lead >= 0xC0 && lead < 0xE0 ? 2
+                                                        : 1;
+    return length < left ? length : left;
+}
+
 class Converter {
 public:
     Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
@@ -77,6 +87,17 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     if (!conv.run(utf8, out, [](size_t, std::string&) { return size_t{0}; })) {
         return std::nullopt;
     }
+    return out;
+}
+
+std::string utf8ToCp932Dropping(std::string_view utf8, bool& dropped) {
+    std::string out;
+    dropped = false;
+    Converter conv("CP932", "UTF-8");
+    conv.run(utf8, out, [utf8, &dropped](size_t pos, std::string&) {
+        dropped = true;
+        return utf8SequenceLength(utf8.data() + pos, utf8.size() - pos);
+    });
     return out;
 }
 

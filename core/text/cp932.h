@@ -16,6 +16,10 @@ std::string cp932ToUtf8(std::string_view cp932);
 // UTF-8 to CP932, or nothing when a character cannot be held in CP932 (or the UTF-8 is bad).
 std::optional<std::string> utf8ToCp932(std::string_view utf8);
 
+// UTF-8 to CP932, leaving out every character CP932 cannot hold (and bytes that are not
+// UTF-8); `dropped` tells whether anything was left out.
+std::string utf8ToCp932Dropping(std::string_view utf8, bool& dropped);
+
 // UTF-16LE code units to CP932; every character CP932 cannot hold becomes "?".
 std::string utf16LeToCp932Lossy(std::string_view utf16le);
 

@@ -1,13 +1,13 @@
 #include "dialogs/text_input_dialog.h"
 
 #include <QCursor>
-#include <QLineEdit>
 
+#include "bridge/fonts.h"
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
-#include "bridge/fonts.h"
 #include "common/dialog_units.h"
 #include "text/text_limits.h"
+#include "view/text_field.h"
 
 TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSize editSize,
                                  size_t maxBytes, QWidget* parent)
@@ -16,15 +16,24 @@ TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSi
     setFont(japaneseUiFont());
     const DialogUnits dlu(font());
     resize(dlu.size(templateSize.width(), templateSize.height()));
-    m_edit = new QLineEdit(this);
+    m_edit = new TextField(maxBytes, this);
     m_edit->setGeometry(dlu.rect(7, 7, editSize.width(), editSize.height()));
-    m_edit->setValidator(new Cp932Validator(maxBytes, m_edit));
     m_edit->setFocus();
     connect(m_edit, &QLineEdit::returnPressed, this, &QDialog::accept);
     // The frame's corner goes to the pointer, even where that puts part of it off the screen;
     // having been moved, the dialog is not centred on its owner.
     move(QCursor::pos());
 }
+
+void TextInputDialog::setInitialText(const QString& text) {
+    m_initialText = text;
+    m_edit->showText(text);
+    m_edit->selectAll();
+}
+
+bool TextInputDialog::isTextChanged() const { return m_edit->text() != m_initialText; }
+
+QLineEdit* TextInputDialog::edit() const { return m_edit; }
 
 std::string TextInputDialog::enteredText() const { return toCp932Lenient(m_edit->text()); }
 

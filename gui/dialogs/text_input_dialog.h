@@ -5,9 +5,11 @@
 #include <string>
 
 class QLineEdit;
+class TextField;
 
 // A caption and one single-line field, no buttons, opening with its outer top-left corner at
-// the mouse pointer. Enter accepts what is typed; Escape and the close box cancel.
+// the mouse pointer. Enter accepts what is typed; Escape and the close box cancel. A paste
+// takes what fits (see TextField).
 class TextInputDialog : public QDialog {
     Q_OBJECT
 public:
@@ -15,12 +17,19 @@ public:
     TextInputDialog(const QString& caption, QSize templateSize, QSize editSize, size_t maxBytes,
                     QWidget* parent);
 
+    // Fills the field with the text there is now, selected, so that typing replaces it and
+    // Enter keeps it.
+    void setInitialText(const QString& text);
+    // True when the field no longer holds the initial text.
+    bool isTextChanged() const;
+
     // The field's text in CP932.
     std::string enteredText() const;
-    QLineEdit* edit() const { return m_edit; }
+    QLineEdit* edit() const;
 
 private:
-    QLineEdit* m_edit;
+    TextField* m_edit;
+    QString m_initialText;
 };
 
 // "点数入力": the score of a line, at most 9 bytes.

@@ -1,47 +1,123 @@
 #include "document/bracket_document.h"
 
 #include <QFileInfo>
+#include <QUndoStack>
+#include <algorithm>
 
+#include "bracket/bracket_change.h"
 #include "bracket/line_rules.h"
 #include "bridge/qt_text.h"
+#include "document/bracket_step_command.h"
 #include "document/file_access.h"
 #include "io/kaz_format.h"
 
 BracketDocument::BracketDocument(kaz::Bracket bracket, QObject* parent)
-    : QObject(parent), m_bracket(std::move(bracket)) {}
+    : QObject(parent), m_bracket(std::move(bracket)), m_undoStack(new QUndoStack(this)) {
+    // Undo and redo, from any window or action, end the step that typing or a press may still
+    // be growing.
+    connect(m_undoStack, &QUndoStack::indexChanged, this, [this] {
+        if (!m_pushing) endMerging();
+    });
+}
+
+BracketDocument::~BracketDocument() {
+    // The history signals into this document as it clears; it goes while the document is whole.
+    delete m_undoStack;
+}
 
 QString BracketDocument::memberNameText(int i) const { return fromCp932(m_bracket.memberName(i)); }
 
 void BracketDocument::setMemberName(int i, std::string name) {
-    m_bracket.setMemberName(i, std::move(name));
-    emit memberNameChanged(i);
+    m_pressedLine = -1;
+    if (m_typingMember != i) {
+        m_typingMember = i;
+        m_typingKey = ++m_lastMergeKey;
+    }
+    pushStep(QStringLiteral("名前の入力"), kaz::namesChange(m_bracket, i, {std::move(name)}),
+             BracketStepCommand::Typing, m_typingKey);
+}
+
+void BracketDocument::endTyping() { m_typingMember = -1; }
+
+int BracketDocument::pasteMemberNames(int first, const std::vector<std::string>& names) {
+    endMerging();
+    pushStep(QStringLiteral("名前の貼り付け"), kaz::namesChange(m_bracket, first, names));
+    const int room = std::max(0, memberCount() - first);
+    return std::max(0, static_cast<int>(names.size()) - room);
 }
 
 QString BracketDocument::championText() const { return fromCp932(m_bracket.champion()); }
 
 void BracketDocument::setChampion(std::string name) {
-    m_bracket.setChampion(std::move(name));
-    emit championChanged();
+    endMerging();
+    pushStep(QStringLiteral("優勝者名"), kaz::championChange(m_bracket, std::move(name)));
 }
 
 void BracketDocument::setLineScore(int line, std::string score) {
-    m_bracket.setLineScore(line, std::move(score));
-    emit lineChanged(line);
+    endMerging();
+    pushStep(QStringLiteral("点数"), kaz::scoreChange(m_bracket, line, std::move(score)));
 }
 
 void BracketDocument::leftClickLine(int line) {
-    for (int changed : kaz::leftClickLine(m_bracket, line)) emit lineChanged(changed);
+    endMerging();
+    const kaz::LineRecorder recorder(m_bracket);
+    kaz::leftClickLine(m_bracket, line);
+    kaz::BracketChange change = recorder.finish(m_bracket);
+    if (change.isEmpty()) return;
+    m_pressKey = ++m_lastMergeKey;
+    pushStep(QStringLiteral("勝ち上がり"), std::move(change), BracketStepCommand::LinePress,
+             m_pressKey);
+    m_pressedLine = line;
 }
 
 void BracketDocument::doubleClickLine(int line) {
-    for (int changed : kaz::doubleClickLine(m_bracket, line)) emit lineChanged(changed);
+    const bool afterItsPress = m_pressedLine == line;
+    const std::uint64_t pressKey = m_pressKey;
+    endMerging();
+    const kaz::LineRecorder recorder(m_bracket);
+    kaz::doubleClickLine(m_bracket, line);
+    if (afterItsPress) {
+        // Joins the press's step even when the message itself changed nothing (the final line):
+        // the step is then named for the double click.
+        pushStep(QStringLiteral("取り消し"), recorder.finish(m_bracket),
+                 BracketStepCommand::LinePress, pressKey, true);
+    } else {
+        pushStep(QStringLiteral("取り消し"), recorder.finish(m_bracket));
+    }
 }
 
 void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScores,
                                       bool boldMemberNames) {
-    m_bracket.colors() = colors;
-    m_bracket.setBoldFlags(boldScores, boldMemberNames);
-    emit settingsChanged();
+    endMerging();
+    pushStep(
+        QStringLiteral("色の設定"),
+        kaz::settingsChange(m_bracket, kaz::OutputSettings{colors, boldScores, boldMemberNames}));
+}
+
+void BracketDocument::pushStep(const QString& text, kaz::BracketChange change, int mergeKind,
+                               std::uint64_t mergeKey, bool evenIfEmpty) {
+    if (change.isEmpty() && !evenIfEmpty) return;
+    m_pushing = true;
+    m_undoStack->push(new BracketStepCommand(this, text, std::move(change),
+                                             BracketStepCommand::MergeKind(mergeKind), mergeKey));
+    m_pushing = false;
+}
+
+void BracketDocument::applyStep(const kaz::BracketChange& change, bool forward) {
+    if (forward) {
+        change.redo(m_bracket);
+    } else {
+        change.undo(m_bracket);
+    }
+    for (const kaz::LineChange& line : change.lines) emit lineChanged(line.line);
+    for (const kaz::NameChange& name : change.names) emit memberNameChanged(name.member);
+    if (change.champion) emit championChanged();
+    if (change.settings) emit settingsChanged();
+}
+
+void BracketDocument::endMerging() {
+    m_typingMember = -1;
+    m_pressedLine = -1;
 }
 
 kaz::Status BracketDocument::save(const QString& path) {

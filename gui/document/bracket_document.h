@@ -2,27 +2,48 @@
 
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "bracket/bracket.h"
 #include "io/result.h"
 
-// One open bracket: owns the live bracket and tells every view of it what changed. Views and
-// widgets keep no bracket state of their own; they call the operations here.
+class QUndoStack;
+namespace kaz {
+struct BracketChange;
+}
+
+// One open bracket: owns the live bracket and its undo history, and tells every view of it
+// what changed. Views and widgets keep no bracket state of their own; they call the operations
+// here. Every change is one step in the history, which all windows on the bracket share; a step
+// done, undone or redone signals exactly the lines, names, champion or settings it touched.
 class BracketDocument : public QObject {
     Q_OBJECT
 public:
     // A document on a bracket: a new one of a chosen size, or one read from a file.
     explicit BracketDocument(kaz::Bracket bracket, QObject* parent = nullptr);
+    ~BracketDocument() override;
 
     const kaz::Bracket& bracket() const { return m_bracket; }
     int memberCount() const { return m_bracket.memberCount(); }
     int roundCount() const { return m_bracket.roundCount(); }
     const kaz::ColorSet& colors() const { return m_bracket.colors(); }
 
+    // The undo history. Each step's text names it: 名前の入力, 勝ち上がり, 取り消し, 点数,
+    // 優勝者名, 色の設定, 名前の貼り付け. Saving leaves it as it is.
+    QUndoStack* undoStack() const { return m_undoStack; }
+
     QString memberNameText(int i) const;
-    // A user's edit of member name i, as CP932 bytes.
+    // Typing in member i's box, as CP932 bytes: one step (名前の入力) for the whole typing in
+    // one box, until endTyping() or any other step.
     void setMemberName(int i, std::string name);
+    // Ends the typing step: the next edit of a name is a step of its own. A box calls this
+    // when it loses the focus; undo and redo end it too.
+    void endTyping();
+    // Names pasted into the boxes from member `first` down, as one step (名前の貼り付け).
+    // Returns how many names were left out because there is no box for them.
+    int pasteMemberNames(int first, const std::vector<std::string>& names);
 
     QString championText() const;
     void setChampion(std::string name);
@@ -31,15 +52,17 @@ public:
     const std::string& lineScore(int line) const { return m_bracket.lineScore(line); }
     void setLineScore(int line, std::string score);
 
-    // A left press and the double-click message on a line, with the advancement rule; the
-    // views hear of exactly the lines that changed.
+    // A left press (勝ち上がり) and the double-click message (取り消し) on a line, with the
+    // advancement rule. A double click right after the press on the same line, as a mouse
+    // delivers it, joins the press's step.
     void leftClickLine(int line);
     void doubleClickLine(int line);
 
-    // The HTML settings: colours and bold flags.
+    // The HTML settings: colours and bold flags, as one step (色の設定).
     void setHtmlSettings(const kaz::ColorSet& colors, bool boldScores, bool boldMemberNames);
 
-    // The change check: does the bracket differ from what was last loaded or stored?
+    // The change check: does the bracket differ from what was last loaded or stored? It looks
+    // at the content alone, so undoing back to the stored content makes it unchanged.
     bool isChanged() const { return m_changedUntilStored || m_bracket.isChanged(); }
     // Counts the bracket as changed until it is stored, whatever it holds: for one brought back
     // after a crash, which its file does not hold yet.
@@ -65,8 +88,27 @@ signals:
     void titleChanged();
 
 private:
+    friend class BracketStepCommand;
+
+    // Puts a step into the history, which makes it (again: a click's step is recorded after the
+    // rule ran, and making it again changes nothing). An empty step is not kept, unless it is
+    // to merge with the step before it.
+    void pushStep(const QString& text, kaz::BracketChange change, int mergeKind = -1,
+                  std::uint64_t mergeKey = 0, bool evenIfEmpty = false);
+    // Sets the parts of a step to their values after it (or before it) and signals each.
+    void applyStep(const kaz::BracketChange& change, bool forward);
+    // Forgets the typing step and the pending press: a later edit starts a step of its own.
+    void endMerging();
+
     kaz::Bracket m_bracket;
+    QUndoStack* m_undoStack;
     QString m_filePath;
     QString m_title;
     bool m_changedUntilStored = false;
+    bool m_pushing = false;
+    std::uint64_t m_lastMergeKey = 0;
+    int m_typingMember = -1;
+    std::uint64_t m_typingKey = 0;
+    int m_pressedLine = -1;
+    std::uint64_t m_pressKey = 0;
 };

@@ -9,6 +9,15 @@
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 
+namespace {
+
+// The band the champion's name is drawn in: from a little above its top, as high as its
+// 14-pixel bold text with room to spare.
+constexpr int kChampionMargin = 4;
+constexpr int kChampionBand = 28;
+
+}  // namespace
+
 BracketView::BracketView(BracketDocument* document, QWidget* parent)
     : QScrollArea(parent), m_document(document), m_canvas(new BracketCanvas(this)) {
     // The canvas fills the whole view, so that all of it shows the background colour; below
@@ -24,7 +33,12 @@ BracketView::BracketView(BracketDocument* document, QWidget* parent)
             [this](int line) { m_lineWidgets[static_cast<size_t>(line)]->update(); });
     connect(document, &BracketDocument::memberNameChanged, this,
             [this](int member) { m_nameEdits[static_cast<size_t>(member)]->refreshText(); });
-    connect(document, &BracketDocument::championChanged, m_canvas, qOverload<>(&QWidget::update));
+    // Only the champion's band: a whole repaint would paint every line and box again.
+    connect(document, &BracketDocument::championChanged, this, [this] {
+        const QPoint at = championPosition();
+        m_canvas->update(at.x(), at.y() - kChampionMargin, bracketExtent().width() - at.x(),
+                         kChampionBand);
+    });
     connect(document, &BracketDocument::settingsChanged, this, &BracketView::onSettingsChanged);
 }
 
@@ -44,6 +58,8 @@ void BracketView::layoutBracket() {
     for (int member = 0; member < members; ++member) {
         auto* box = new MemberNameEdit(m_document, member, m_canvas);
         box->setGeometry(toQRect(kaz::memberNameRect(member)));
+        connect(box, &MemberNameEdit::lineTextRequested, this,
+                [this](int line) { m_lineWidgets[static_cast<size_t>(line)]->askTextAtLine(); });
         m_nameEdits.push_back(box);
     }
     for (int line = 0; line < m_document->bracket().lineCount(); ++line) {

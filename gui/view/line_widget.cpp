@@ -1,11 +1,13 @@
 #include "view/line_widget.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <memory>
 
 #include "bridge/qt_colors.h"
+#include "bridge/qt_text.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "painting/bracket_painter.h"
@@ -31,7 +33,7 @@ void LineWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         m_document->leftClickLine(m_index);
     } else if (event->button() == Qt::RightButton) {
-        askText();
+        askText(QCursor::pos());
     } else {
         QWidget::mousePressEvent(event);
     }
@@ -48,10 +50,9 @@ void LineWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) m_document->doubleClickLine(m_index);
 }
 
-// Asks for the score, or on the final line for the champion's name. Enter stores what was
-// typed (an empty field clears it); Escape and the close box change nothing, so that a stray
-// right click cannot wipe a score or the champion.
-void LineWidget::askText() {
+// Escape and the close box change nothing, and neither does Enter on the text as it was (a
+// stray right click and Enter cannot wipe a score or the champion).
+void LineWidget::askText(const QPoint& where) {
     const bool isFinal = m_kind == kaz::LineKind::Final;
     std::unique_ptr<TextInputDialog> dialog;
     if (isFinal) {
@@ -59,11 +60,17 @@ void LineWidget::askText() {
     } else {
         dialog = std::make_unique<ScoreDialog>(window());
     }
+    const QString current =
+        isFinal ? m_document->championText() : fromCp932(m_document->lineScore(m_index));
+    dialog->setInitialText(current);
+    dialog->move(where);
     QPointer<LineWidget> self(this);
-    if (dialog->exec() != QDialog::Accepted || !self) return;
+    if (dialog->exec() != QDialog::Accepted || !self || !dialog->isTextChanged()) return;
     if (isFinal) {
         m_document->setChampion(dialog->enteredText());
     } else {
         m_document->setLineScore(m_index, kaz::trimScore(dialog->enteredText()));
     }
 }
+
+void LineWidget::askTextAtLine() { askText(mapToGlobal(QPoint(0, height() / 2))); }

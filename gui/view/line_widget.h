@@ -18,6 +18,13 @@ public:
     int index() const { return m_index; }
     kaz::LineKind kind() const { return m_kind; }
 
+    // Asks for the score, or on the final line for the champion's name, in a dialog that opens
+    // holding the current text, selected, with its corner at `where` (screen coordinates).
+    // Enter stores what the field holds; Escape and the close box change nothing.
+    void askText(const QPoint& where);
+    // The same from the keyboard: the dialog opens at the line's stroke.
+    void askTextAtLine();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -25,8 +32,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void askText();
-
     BracketDocument* m_document;
     int m_index;
     kaz::LineKind m_kind;

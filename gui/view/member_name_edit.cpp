@@ -1,16 +1,41 @@
 #include "view/member_name_edit.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QStatusTipEvent>
+#include <QUndoStack>
+
+#include "bracket/bracket.h"
+#include "bracket/member_progress.h"
+#include "bridge/fonts.h"
+#include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
-#include "bridge/qt_colors.h"
-#include "bridge/fonts.h"
 #include "document/bracket_document.h"
+#include "text/pasted_text.h"
+
+namespace {
+
+bool isUndoKey(const QKeyEvent* event) {
+    return event->matches(QKeySequence::Undo) ||
+           (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::AltModifier);
+}
+
+bool isRedoKey(const QKeyEvent* event) {
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    return event->matches(QKeySequence::Redo) ||
+           (event->key() == Qt::Key_Y && mods == Qt::ControlModifier) ||
+           (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier));
+}
+
+}  // namespace
 
 MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)
-    : QLineEdit(parent), m_document(doc), m_member(member) {
+    : TextField(SIZE_MAX, parent), m_document(doc), m_member(member) {
     setFont(japaneseFontPoints(11));
-    setValidator(new Cp932Validator(SIZE_MAX, this));
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("%1人目").arg(member + 1));
     refreshText();
     refreshColors();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -20,7 +45,7 @@ MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent
 
 void MemberNameEdit::refreshText() {
     const QString text = m_document->memberNameText(m_member);
-    if (text != this->text()) setText(text);
+    if (text != this->text()) showText(text);
 }
 
 void MemberNameEdit::refreshColors() {
@@ -32,9 +57,106 @@ void MemberNameEdit::refreshColors() {
     setPalette(pal);
 }
 
+int MemberNameEdit::pasteText(const QString& text) {
+    std::vector<std::string> entries = kaz::pastedEntries(text.toStdString());
+    if (entries.empty()) return 0;
+    bool dropped = false;
+    std::vector<std::string> names;
+    if (entries.size() == 1) {
+        // One name goes where the cursor is, over the selection.
+        const kaz::FittedText fitted = kaz::fitToField(entries.front(), maxBytes());
+        dropped = fitted.dropped;
+        QString name = this->text();
+        const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+        const QString pasted = fromCp932(fitted.cp932);
+        name.replace(start, hasSelectedText() ? selectedText().size() : 0, pasted);
+        names.push_back(toCp932Lenient(name));
+        m_document->pasteMemberNames(m_member, names);
+        refreshText();
+        setCursorPosition(start + static_cast<int>(pasted.size()));
+        announceLeftOut(dropped, false);
+        return 0;
+    }
+    for (const std::string& entry : entries) {
+        const kaz::FittedText fitted = kaz::fitToField(entry, maxBytes());
+        dropped = dropped || fitted.dropped;
+        names.push_back(fitted.cp932);
+    }
+    const int leftOut = m_document->pasteMemberNames(m_member, names);
+    announceLeftOut(dropped, false);
+    if (leftOut > 0) {
+        // Shown the way a command's prompt is: the main window's status bar takes it.
+        QStatusTipEvent tip(
+            QStringLiteral("名前の欄が足りないため、%1 行を貼り付けませんでした。").arg(leftOut));
+        QCoreApplication::sendEvent(this, &tip);
+    }
+    return leftOut;
+}
+
+bool MemberNameEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        handleBracketKey(static_cast<QKeyEvent*>(event), false)) {
+        event->accept();
+        return true;
+    }
+    return TextField::event(event);
+}
+
+void MemberNameEdit::keyPressEvent(QKeyEvent* event) {
+    if (handleBracketKey(event, true)) {
+        event->accept();
+        return;
+    }
+    TextField::keyPressEvent(event);
+}
+
+bool MemberNameEdit::handleBracketKey(const QKeyEvent* event, bool run) {
+    QUndoStack* history = m_document->undoStack();
+    const kaz::Bracket& bracket = m_document->bracket();
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (isUndoKey(event)) {
+        if (run) history->undo();
+    } else if (isRedoKey(event)) {
+        if (run) history->redo();
+    } else if (event->key() == Qt::Key_Right && mods == Qt::AltModifier) {
+        const int line = kaz::memberStandingLine(bracket, m_member);
+        // On the final line the champion is named with F2, not won with a click.
+        if (run && bracket.lineKind(line) != kaz::LineKind::Final) {
+            m_document->leftClickLine(line);
+        }
+    } else if (event->key() == Qt::Key_Left && mods == Qt::AltModifier) {
+        const int line = kaz::memberLastWonLine(bracket, m_member);
+        if (run && line >= 0) {
+            // What the mouse delivers for a double click: the press, then the message.
+            m_document->leftClickLine(line);
+            m_document->doubleClickLine(line);
+        }
+    } else if (event->key() == Qt::Key_F2 && mods == Qt::NoModifier) {
+        if (run) emit lineTextRequested(kaz::memberStandingLine(bracket, m_member));
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void MemberNameEdit::focusInEvent(QFocusEvent* event) {
     // The surface around the boxes hands the focus to the box that had it last, so that a
     // click on a line leaves the focus here (see BracketView).
     parentWidget()->setFocusProxy(this);
-    QLineEdit::focusInEvent(event);
+    TextField::focusInEvent(event);
+}
+
+void MemberNameEdit::focusOutEvent(QFocusEvent* event) {
+    // A context menu over the box keeps the typing going; anything else ends its step.
+    if (event->reason() != Qt::PopupFocusReason) m_document->endTyping();
+    TextField::focusOutEvent(event);
+}
+
+// The box's own undo could erase a name behind the history's back: the bracket's is offered.
+void MemberNameEdit::addUndoItems(QMenu* menu) {
+    QUndoStack* history = m_document->undoStack();
+    addMenuItem(menu, "edit-undo", QStringLiteral("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
+                [history] { history->undo(); });
+    addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"), history->canRedo(),
+                [history] { history->redo(); });
 }

@@ -1,12 +1,17 @@
 #pragma once
 
-#include <QLineEdit>
+#include "view/text_field.h"
 
 class BracketDocument;
 
-// The name box of one member. Every edit goes into the document at once and marks the name
-// as edited; text set by the program does not. Characters CP932 cannot hold are refused.
-class MemberNameEdit : public QLineEdit {
+// The name box of one member. Every edit goes into the document at once, as a step of the
+// bracket's undo history; text set by the program is none. The box has no undo of its own:
+// its undo and redo keys and menu items act on the bracket's history. From the box the keyboard
+// also enters the member's results:
+// - Alt+Right: a left click on the line where the member stands now (nothing on the final line);
+// - Alt+Left: a double click on the last line it won;
+// - F2: the score of the line where it stands, or on the final line the champion's name.
+class MemberNameEdit : public TextField {
     Q_OBJECT
 public:
     MemberNameEdit(BracketDocument* doc, int member, QWidget* parent);
@@ -18,10 +23,27 @@ public:
     // Takes the document's member-name and background colours.
     void refreshColors();
 
+    // A paste into this box. Text of several lines fills this box and the boxes below it, one
+    // name a line, as one step; lines beyond the last box are left out and the status bar says
+    // how many. A single name replaces the selection. Returns how many names were left out.
+    int pasteText(const QString& text) override;
+
+signals:
+    // F2: the score (or on the final line the champion's name) of `line` is to be asked for.
+    void lineTextRequested(int line);
+
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void addUndoItems(QMenu* menu) override;
 
 private:
+    // The keys the box takes for itself before any window's shortcut: the bracket's undo and
+    // redo, and the result keys.
+    bool handleBracketKey(const QKeyEvent* event, bool run);
+
     BracketDocument* m_document;
     int m_member;
 };

@@ -8,7 +8,7 @@ using namespace kaz;
 
 namespace {
 
-std::vector<int> states(const Bracket& bracket) {
+std::vector<int> statesOf(const Bracket& bracket) {
     std::vector<int> states;
     for (int line = 0; line < bracket.lineCount(); ++line) {
         states.push_back(int(bracket.lineState(line)));
@@ -66,7 +66,8 @@ private slots:
     void ruleCases();
     void ruleTouchesOnlyNextAndOpponent_data();
     void ruleTouchesOnlyNextAndOpponent();
-    void resetDoesNotCascade();
+    void resetTakesMemberOutOfLaterRounds_data();
+    void resetTakesMemberOutOfLaterRounds();
     void clicksTellWhichLinesChanged_data();
     void clicksTellWhichLinesChanged();
 };
@@ -93,7 +94,7 @@ void TestLineRules::eightMemberSession() {
             userDoubleClick(bracket, steps[i].line);
         }
     }
-    QCOMPARE(states(bracket), steps[step].after);
+    QCOMPARE(statesOf(bracket), steps[step].after);
 }
 
 // 0 -> 1 -> 2 -> 0 on a round-1 line, and only the step from 0 carries a win on.
@@ -120,7 +121,7 @@ void TestLineRules::finalLineCycle() {
         Bracket bracket(players);
         const int final = bracket.lineCount() - 1;
         for (int line = 0; line < final; ++line) bracket.setLineState(line, LineState::Won);
-        const std::vector<int> others = states(bracket);
+        const std::vector<int> others = statesOf(bracket);
 
         leftClickLine(bracket, final);
         QCOMPARE(int(bracket.lineState(final)), 1);
@@ -130,7 +131,7 @@ void TestLineRules::finalLineCycle() {
         QCOMPARE(int(bracket.lineState(final)), 1);
         userDoubleClick(bracket, final);  // no reset goes out from the final line
         QCOMPARE(int(bracket.lineState(final)), 0);
-        QCOMPARE(states(bracket), others);
+        QCOMPARE(statesOf(bracket), others);
 
         // A win in the round before the final leaves it at 2; a click takes it to 0.
         Bracket fresh(players);
@@ -150,7 +151,7 @@ void TestLineRules::doubleClickOnOpenLineWhoseOpponentWon() {
     QCOMPARE(int(bracket.lineState(10)), 3);
 
     userDoubleClick(bracket, 4);
-    QCOMPARE(states(bracket), std::vector<int>(15, 0));
+    QCOMPARE(statesOf(bracket), std::vector<int>(15, 0));
 }
 
 void TestLineRules::setState_data() {
@@ -194,9 +195,9 @@ void TestLineRules::clickLeavesUnknownState() {
     Bracket bracket(8);
     for (int i = 0; i < bracket.lineCount(); ++i) bracket.setLineState(i, LineState::Won);
     bracket.setLineState(line, LineState(state));
-    const std::vector<int> before = states(bracket);
+    const std::vector<int> before = statesOf(bracket);
     leftClickLine(bracket, line);
-    QCOMPARE(states(bracket), before);
+    QCOMPARE(statesOf(bracket), before);
 }
 
 void TestLineRules::ruleCases_data() {
@@ -301,21 +302,94 @@ void TestLineRules::ruleTouchesOnlyNextAndOpponent() {
     }
 }
 
-// A reset takes back the next-round line only; the rounds beyond keep their results.
-void TestLineRules::resetDoesNotCascade() {
-    Bracket bracket(16);
-    leftClickLine(bracket, 0);   // 16 -> 3
-    leftClickLine(bracket, 16);  // 24 -> 3
-    leftClickLine(bracket, 24);  // 28 -> 3
-    leftClickLine(bracket, 28);  // final 30 -> 2
-    QCOMPARE(int(bracket.lineState(30)), 2);
+namespace {
 
-    userDoubleClick(bracket, 0);
-    QCOMPARE(int(bracket.lineState(0)), 0);
-    QCOMPARE(int(bracket.lineState(16)), 0);
-    QCOMPARE(int(bracket.lineState(24)), 1);
-    QCOMPARE(int(bracket.lineState(28)), 1);
-    QCOMPARE(int(bracket.lineState(30)), 2);
+// A bracket of 8 played to its end: members 0, 2, 4 and 6 won round 1, 0 and 6 round 2, 0 the
+// final, named champion "A"; lines 0, 8, 9, 12 and the final hold scores.
+Bracket playedEightMembers() {
+    Bracket bracket(8);
+    for (int line : {0, 2, 4, 6, 8, 11, 12, 14, 14}) leftClickLine(bracket, line);
+    const std::pair<int, const char*> scores[] = {
+        {0, "3"}, {8, "2"}, {9, "1"}, {12, "5"}, {14, "x"}};
+    for (const auto& [line, score] : scores) bracket.setLineScore(line, score);
+    bracket.setChampion("A");
+    return bracket;
+}
+
+QString scoresOf(const Bracket& bracket) {
+    QStringList scores;
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        scores << QString::fromStdString(bracket.lineScore(line));
+    }
+    return scores.join(',');
+}
+
+}  // namespace
+
+void TestLineRules::resetTakesMemberOutOfLaterRounds_data() {
+    QTest::addColumn<int>("line");
+    QTest::addColumn<bool>("nextOpenFirst");  // line 8 made open (as a file may hold it) first
+    QTest::addColumn<QString>("states");
+    QTest::addColumn<QString>("scores");
+    QTest::addColumn<QString>("champion");
+    QTest::addColumn<QList<int>>("changed");  // what the double-click message reports
+
+    QTest::newRow("played") << -1 << false << "101010101331131"
+                            << "3,,,,,,,,2,1,,,5,,x"
+                            << "A" << QList<int>{};
+    // Member 0 leaves rounds 2, 3 and the final; the champion goes; the clicked line keeps
+    // its score, every line it is taken out of loses its own.
+    QTest::newRow("round 1 of the champion") << 0 << false << "001010100331030"
+                                             << "3,,,,,,,,,1,,,,,"
+                                             << "" << QList<int>{0, 8, 12, 14};
+    QTest::newRow("round 2 of the champion") << 8 << false << "101010100331030"
+                                             << "3,,,,,,,,2,1,,,,,"
+                                             << "" << QList<int>{8, 12, 14};
+    QTest::newRow("semi-final: the final line is reset") << 12 << false << "101010101331030"
+                                                         << "3,,,,,,,,2,1,,,5,,"
+                                                         << "" << QList<int>{12, 14};
+    // Line 13 was reached, not won: nothing beyond it moves, the champion stays.
+    QTest::newRow("round 2, next line only reached") << 11 << false << "101010101330101"
+                                                     << "3,,,,,,,,2,1,,,5,,x"
+                                                     << "A" << QList<int>{11, 13};
+    QTest::newRow("round 1, next line advanced") << 2 << false << "100010101031131"
+                                                 << "3,,,,,,,,2,,,,5,,x"
+                                                 << "A" << QList<int>{2, 9};
+    // The final line's own cycle is as it was: the press opened it, the message adds nothing.
+    QTest::newRow("final line") << 14 << false << "101010101331130"
+                                << "3,,,,,,,,2,1,,,5,,x"
+                                << "A" << QList<int>{};
+    // The press on line 1 takes its opponent's win back; the message then resets the path the
+    // opponent had won, which line 8 still carried.
+    QTest::newRow("opponent of the champion") << 1 << false << "001010100331030"
+                                              << "3,,,,,,,,,1,,,,,"
+                                              << "" << QList<int>{1, 8, 12, 14};
+    // Only the score of an open next-round line changes: it is reported all the same.
+    QTest::newRow("next line open with a score") << 0 << true << "001010100331131"
+                                                 << "3,,,,,,,,,1,,,5,,x"
+                                                 << "A" << QList<int>{0, 8};
+}
+
+// A double click (the press, then the message) on a bracket played to its end.
+void TestLineRules::resetTakesMemberOutOfLaterRounds() {
+    QFETCH(int, line);
+    QFETCH(bool, nextOpenFirst);
+    QFETCH(QString, states);
+    QFETCH(QString, scores);
+    QFETCH(QString, champion);
+    QFETCH(QList<int>, changed);
+    Bracket bracket = playedEightMembers();
+    if (nextOpenFirst) bracket.setLineState(8, LineState::Open);
+    if (line >= 0) {
+        leftClickLine(bracket, line);
+        const ChangedLines reported = doubleClickLine(bracket, line);
+        QCOMPARE(QList<int>(reported.begin(), reported.end()), changed);
+    }
+    QString actual;
+    for (int state : statesOf(bracket)) actual += QString::number(state);
+    QCOMPARE(actual, states);
+    QCOMPARE(scoresOf(bracket), scores);
+    QCOMPARE(QString::fromStdString(bracket.champion()), champion);
 }
 
 void TestLineRules::clicksTellWhichLinesChanged_data() {

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include "bridge/fonts.h"
 #include "dialogs/text_input_dialog.h"
@@ -275,9 +276,21 @@ void TestEditorInUse::clickRepaintsOnlyWhatChanged() {
     qApp->installEventFilter(&counter);
     QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);  // lines 0 and 8 change
     QApplication::processEvents();
-    qApp->removeEventFilter(&counter);
     QVERIFY(view->nameEdits()[2]->hasFocus());
     QCOMPARE(counter.painted, QStringList({"LineWidget", "LineWidget"}));
+
+    // The champion's name, set or undone, repaints its own band of the surface alone.
+    for (bool undo : {false, true}) {
+        counter.painted.clear();
+        if (undo) {
+            view->document()->undoStack()->undo();
+        } else {
+            view->document()->setChampion("A");
+        }
+        QApplication::processEvents();
+        QCOMPARE(counter.painted, QStringList({"BracketCanvas"}));
+    }
+    qApp->removeEventFilter(&counter);
 }
 
 QTEST_MAIN(TestEditorInUse)

@@ -41,8 +41,8 @@ private slots:
     void memberCountDialogTexts();
     void newBracketFromDialog_data();
     void newBracketFromDialog();
-    void textDialogOpensEmptyAtPointer_data();
-    void textDialogOpensEmptyAtPointer();
+    void textDialogOpensAtPointerHoldingText_data();
+    void textDialogOpensAtPointerHoldingText();
     void championFieldTakesFifteenBytes();
 };
 
@@ -114,13 +114,15 @@ void TestInputDialogs::newBracketFromDialog() {
     if (created) QCOMPARE(result, members);
 }
 
-void TestInputDialogs::textDialogOpensEmptyAtPointer_data() {
+void TestInputDialogs::textDialogOpensAtPointerHoldingText_data() {
     QTest::addColumn<bool>("champion");
     QTest::newRow("score") << false;
     QTest::newRow("champion") << true;
 }
 
-void TestInputDialogs::textDialogOpensEmptyAtPointer() {
+// The dialog opens holding the current text, selected, so that typing replaces it; a text
+// longer than the field takes (from a file) shows whole and is no refusal.
+void TestInputDialogs::textDialogOpensAtPointerHoldingText() {
     QFETCH(bool, champion);
     QCursor::setPos(QPoint(1000, 700));
     std::unique_ptr<TextInputDialog> dialog;
@@ -133,10 +135,17 @@ void TestInputDialogs::textDialogOpensEmptyAtPointer() {
              champion ? QStringLiteral("優勝者名入力") : QStringLiteral("点数入力"));
     QCOMPARE(dialog->edit()->text(), QString());
     QVERIFY(dialog->findChildren<QPushButton*>().isEmpty());
+    const QString held = QStringLiteral("1234567890123456");
+    dialog->setInitialText(held);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     QCOMPARE(dialog->pos(), QCursor::pos());  // not pulled back onto the screen
     QVERIFY(dialog->edit()->hasFocus());
+    QCOMPARE(dialog->edit()->selectedText(), held);
+    QVERIFY(!dialog->isTextChanged());
+    typeText(dialog->edit(), QStringLiteral("7"));
+    QCOMPARE(dialog->edit()->text(), QStringLiteral("7"));
+    QVERIFY(dialog->isTextChanged());
 }
 
 void TestInputDialogs::championFieldTakesFifteenBytes() {

@@ -1,0 +1,162 @@
+#include "bracket/bracket_change.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace kaz {
+namespace {
+
+// Heap bytes of a string beyond its own object (none while it fits the small-string buffer).
+size_t heapBytes(const std::string& text) {
+    return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
+}
+
+size_t heapBytes(const LineResult& result) { return heapBytes(result.score); }
+
+size_t heapBytes(const OutputSettings& settings) {
+    size_t bytes = 0;
+    for (int row = 0; row < ColorSet::kCount; ++row) bytes += heapBytes(settings.colors.at(row));
+    return bytes;
+}
+
+template <typename T>
+size_t heapBytes(const Change<T>& change) {
+    return heapBytes(change.before) + heapBytes(change.after);
+}
+
+void applySettings(Bracket& bracket, const OutputSettings& settings) {
+    bracket.colors() = settings.colors;
+    bracket.setBoldFlags(settings.boldScores, settings.boldMemberNames);
+}
+
+// Folds the parts of a later step into `parts`: a part both touched keeps its first `before`
+// and takes the later `after`; parts that end where they began are dropped.
+template <typename Part, typename Key, typename T>
+void appendParts(std::vector<Part>& parts, const std::vector<Part>& later, Key Part::*key,
+                 Change<T> Part::*change) {
+    for (const Part& next : later) {
+        auto same = std::find_if(parts.begin(), parts.end(),
+                                 [&](const Part& part) { return part.*key == next.*key; });
+        if (same == parts.end()) {
+            parts.push_back(next);
+        } else {
+            ((*same).*change).after = (next.*change).after;
+        }
+    }
+    parts.erase(std::remove_if(parts.begin(), parts.end(),
+                               [&](const Part& part) {
+                                   return (part.*change).before == (part.*change).after;
+                               }),
+                parts.end());
+}
+
+template <typename T>
+void appendChange(OptionalPart<Change<T>>& change, const OptionalPart<Change<T>>& later) {
+    if (!later) return;
+    if (change) {
+        change->after = later->after;
+    } else {
+        change = later;
+    }
+    if (change->before == change->after) change.reset();
+}
+
+}  // namespace
+
+OutputSettings outputSettingsOf(const Bracket& bracket) {
+    return OutputSettings{bracket.colors(), bracket.boldScores(), bracket.boldMemberNames()};
+}
+
+bool BracketChange::isEmpty() const {
+    return lines.empty() && names.empty() && !champion && !settings;
+}
+
+void BracketChange::undo(Bracket& bracket) const {
+    for (const LineChange& change : lines) bracket.setLineResult(change.line, change.result.before);
+    for (const NameChange& change : names) bracket.setMemberName(change.member, change.name.before);
+    if (champion) bracket.setChampion(champion->before);
+    if (settings) applySettings(bracket, settings->before);
+}
+
+void BracketChange::redo(Bracket& bracket) const {
+    for (const LineChange& change : lines) bracket.setLineResult(change.line, change.result.after);
+    for (const NameChange& change : names) bracket.setMemberName(change.member, change.name.after);
+    if (champion) bracket.setChampion(champion->after);
+    if (settings) applySettings(bracket, settings->after);
+}
+
+void BracketChange::append(const BracketChange& later) {
+    appendParts(lines, later.lines, &LineChange::line, &LineChange::result);
+    appendParts(names, later.names, &NameChange::member, &NameChange::name);
+    appendChange(champion, later.champion);
+    appendChange(settings, later.settings);
+}
+
+size_t BracketChange::heldBytes() const {
+    size_t bytes = sizeof(*this) + lines.capacity() * sizeof(LineChange) +
+                   names.capacity() * sizeof(NameChange);
+    for (const LineChange& change : lines) bytes += heapBytes(change.result);
+    for (const NameChange& change : names) bytes += heapBytes(change.name);
+    if (champion) bytes += sizeof(*champion) + heapBytes(*champion);
+    if (settings) bytes += sizeof(*settings) + heapBytes(*settings);
+    return bytes;
+}
+
+LineRecorder::LineRecorder(const Bracket& bracket)
+    : m_lines(bracket.lineResults()), m_champion(bracket.champion()) {}
+
+BracketChange LineRecorder::finish(const Bracket& bracket) const {
+    BracketChange change;
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        const LineResult& before = m_lines[static_cast<size_t>(line)];
+        if (!(bracket.lineResult(line) == before)) {
+            change.lines.push_back(LineChange{line, {before, bracket.lineResult(line)}});
+        }
+    }
+    if (bracket.champion() != m_champion) {
+        change.champion = Change<std::string>{m_champion, bracket.champion()};
+    }
+    return change;
+}
+
+BracketChange namesChange(const Bracket& bracket, int first,
+                          const std::vector<std::string>& names) {
+    BracketChange change;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const int member = first + static_cast<int>(i);
+        if (member < 0 || member >= bracket.memberCount()) break;
+        if (bracket.memberName(member) != names[i]) {
+            change.names.push_back(NameChange{member, {bracket.memberName(member), names[i]}});
+        }
+    }
+    return change;
+}
+
+BracketChange scoreChange(const Bracket& bracket, int line, std::string score) {
+    BracketChange change;
+    if (bracket.lineScore(line) != score) {
+        LineResult after = bracket.lineResult(line);
+        after.score = std::move(score);
+        change.lines.push_back(LineChange{line, {bracket.lineResult(line), std::move(after)}});
+    }
+    return change;
+}
+
+BracketChange championChange(const Bracket& bracket, std::string champion) {
+    BracketChange change;
+    if (bracket.champion() != champion) {
+        change.champion = Change<std::string>{bracket.champion(), std::move(champion)};
+    }
+    return change;
+}
+
+BracketChange settingsChange(const Bracket& bracket, OutputSettings settings) {
+    BracketChange change;
+    OutputSettings before = outputSettingsOf(bracket);
+    if (before != settings) {
+        change.settings = Change<OutputSettings>{std::move(before), std::move(settings)};
+    }
+    return change;
+}
+
+}  // namespace kaz

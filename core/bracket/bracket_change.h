@@ -1,0 +1,116 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bracket/bracket.h"
+
+// One editing step of a bracket as data: what it changed, each part with its value before and
+// after, so that an undo history can take the step back and make it again exactly. A step
+// holds only the parts it touched, which keeps a long history small.
+
+namespace kaz {
+
+// A part of the bracket before and after a step.
+template <typename T>
+struct Change {
+    T before;
+    T after;
+};
+
+// A part of a step that most steps leave alone, held on the heap: a step that does not touch
+// it pays one pointer. Copies are deep.
+template <typename T>
+class OptionalPart {
+public:
+    OptionalPart() = default;
+    OptionalPart(const OptionalPart& o) : m_value(o ? std::make_unique<T>(*o) : nullptr) {}
+    OptionalPart(OptionalPart&&) noexcept = default;
+    OptionalPart& operator=(const OptionalPart& o) {
+        m_value = o ? std::make_unique<T>(*o) : nullptr;
+        return *this;
+    }
+    OptionalPart& operator=(OptionalPart&&) noexcept = default;
+    OptionalPart& operator=(T value) {
+        m_value = std::make_unique<T>(std::move(value));
+        return *this;
+    }
+
+    explicit operator bool() const { return m_value != nullptr; }
+    const T& operator*() const { return *m_value; }
+    T& operator*() { return *m_value; }
+    const T* operator->() const { return m_value.get(); }
+    T* operator->() { return m_value.get(); }
+    void reset() { m_value.reset(); }
+
+private:
+    std::unique_ptr<T> m_value;
+};
+
+struct LineChange {
+    int line = 0;
+    Change<LineResult> result;
+};
+
+struct NameChange {
+    int member = 0;
+    Change<std::string> name;
+};
+
+// What HTML設定 edits as a whole: the colours and the two bold flags.
+struct OutputSettings {
+    ColorSet colors;
+    bool boldScores = false;
+    bool boldMemberNames = false;
+
+    bool operator==(const OutputSettings& o) const {
+        return colors == o.colors && boldScores == o.boldScores &&
+               boldMemberNames == o.boldMemberNames;
+    }
+    bool operator!=(const OutputSettings& o) const { return !(*this == o); }
+};
+
+// The bracket's current output settings.
+OutputSettings outputSettingsOf(const Bracket& bracket);
+
+struct BracketChange {
+    std::vector<LineChange> lines;
+    std::vector<NameChange> names;
+    OptionalPart<Change<std::string>> champion;
+    OptionalPart<Change<OutputSettings>> settings;
+
+    // True when the step changed nothing.
+    bool isEmpty() const;
+    // Puts back every part's value from before the step.
+    void undo(Bracket& bracket) const;
+    // Sets every part to its value after the step.
+    void redo(Bracket& bracket) const;
+    // Folds a step made right after this one into it: each part then goes from its value before
+    // this step to its value after `later`; parts that end where they began are dropped.
+    void append(const BracketChange& later);
+    // The bytes this record holds, its own size and the heap memory of its parts.
+    size_t heldBytes() const;
+};
+
+// Records what an operation on the lines changes, the champion's name included (a reset can
+// clear it): made before the operation, finished after it.
+class LineRecorder {
+public:
+    explicit LineRecorder(const Bracket& bracket);
+    BracketChange finish(const Bracket& bracket) const;
+
+private:
+    std::vector<LineResult> m_lines;
+    std::string m_champion;
+};
+
+// The steps of typing or pasting names from member `first` down, of a score, of the
+// champion's name and of the output settings, made against the bracket as it is. Names beyond
+// the last member are left out; a part that would not change is left out too.
+BracketChange namesChange(const Bracket& bracket, int first, const std::vector<std::string>& names);
+BracketChange scoreChange(const Bracket& bracket, int line, std::string score);
+BracketChange championChange(const Bracket& bracket, std::string champion);
+BracketChange settingsChange(const Bracket& bracket, OutputSettings settings);
+
+}  // namespace kaz

@@ -1,0 +1,142 @@
+#include "view/text_field.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <algorithm>
+#include <functional>
+
+#include "bridge/qt_text.h"
+#include "common/cp932_validator.h"
+#include "common/refusal_notice.h"
+#include "text/pasted_text.h"
+
+namespace {}  // namespace
+
+QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, bool enabled,
+                     std::function<void()> run) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    QObject::connect(action, &QAction::triggered, menu, std::move(run));
+    return action;
+}
+
+namespace {
+
+int controlCount(const QString& text) {
+    return static_cast<int>(std::count_if(
+        text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; }));
+}
+
+}  // namespace
+
+// The CP932 validator, which also refuses a control character that an edit would add (one
+// that a loaded name already holds does not stop the box from being edited). Text the program
+// shows is not checked.
+class FieldValidator : public Cp932Validator {
+public:
+    FieldValidator(size_t maxBytes, TextField* field)
+        : Cp932Validator(maxBytes, field), m_field(field) {}
+
+    State validate(QString& input, int& pos) const override {
+        if (m_field->m_showingText) return Acceptable;
+        if (controlCount(input) > controlCount(m_field->m_previousText)) {
+            announceRefusal(m_field, Refusal::NotInCp932);
+            return Invalid;
+        }
+        return Cp932Validator::validate(input, pos);
+    }
+
+private:
+    TextField* m_field;
+};
+
+TextField::TextField(size_t maxBytes, QWidget* parent) : QLineEdit(parent), m_maxBytes(maxBytes) {
+    setValidator(new FieldValidator(maxBytes, this));
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& now) { m_previousText = now; });
+}
+
+void TextField::showText(const QString& text) {
+    m_showingText = true;
+    setText(text);
+    m_showingText = false;
+}
+
+int TextField::pasteText(const QString& text) {
+    const std::vector<std::string> entries = kaz::pastedEntries(text.toStdString());
+    if (entries.empty()) return 0;
+    const size_t room = m_maxBytes - std::min(m_maxBytes, bytesOutsideSelection());
+    const kaz::FittedText fitted = kaz::fitToField(entries.front(), room);
+    const int leftOut = static_cast<int>(entries.size()) - 1;
+    insert(fromCp932(fitted.cp932));
+    announceLeftOut(fitted.dropped, fitted.cut || leftOut > 0);
+    return leftOut;
+}
+
+void TextField::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        pasteText(QApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextField::mouseReleaseEvent(QMouseEvent* event) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        deselect();
+        pasteText(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextField::contextMenuEvent(QContextMenuEvent* event) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    addUndoItems(menu);
+    menu->addSeparator();
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText() && echoMode() == QLineEdit::Normal;
+    addMenuItem(menu, "edit-cut", QStringLiteral("切り取り(&T)\tCtrl+X"), editable && selected,
+                [this] { cut(); });
+    addMenuItem(menu, "edit-copy", QStringLiteral("ｺﾋﾟｰ(&C)\tCtrl+C"), selected,
+                [this] { copy(); });
+    addMenuItem(menu, "edit-paste", QStringLiteral("貼り付け(&P)\tCtrl+V"),
+                editable && !QApplication::clipboard()->text().isEmpty(),
+                [this] { pasteText(QApplication::clipboard()->text()); });
+    addMenuItem(menu, "edit-delete", QStringLiteral("削除(&D)\tDel"), editable && selected,
+                [this] { del(); });
+    menu->addSeparator();
+    addMenuItem(menu, "select-all", QStringLiteral("すべて選択(&A)\tCtrl+A"), !text().isEmpty(),
+                [this] { selectAll(); });
+    menu->popup(event->globalPos());
+}
+
+void TextField::addUndoItems(QMenu* menu) {
+    const bool editable = !isReadOnly();
+    addMenuItem(menu, "edit-undo", QStringLiteral("元に戻す(&U)\tCtrl+Z"),
+                editable && isUndoAvailable(), [this] { undo(); });
+    addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"),
+                editable && isRedoAvailable(), [this] { redo(); });
+}
+
+size_t TextField::bytesOutsideSelection() const {
+    QString rest = text();
+    if (hasSelectedText()) rest.remove(selectionStart(), selectedText().size());
+    return toCp932Lenient(rest).size();
+}
+
+void TextField::announceLeftOut(bool dropped, bool cut) {
+    if (dropped) {
+        announceRefusal(this, Refusal::NotInCp932);
+    } else if (cut) {
+        announceRefusal(this, Refusal::TooLong);
+    }
+}

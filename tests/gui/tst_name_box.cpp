@@ -1,0 +1,257 @@
+// The name box as a user meets it: lists pasted across the boxes, pastes that take what fits
+// (in the score and champion fields too), and results entered from the keyboard.
+
+#include <QClipboard>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+#include "bracket/line_rules.h"
+#include "dialogs/text_input_dialog.h"
+#include "document/bracket_document.h"
+#include "gui_test_support.h"
+#include "view/line_widget.h"
+#include "view/member_name_edit.h"
+
+using namespace guitest;
+
+namespace {
+
+const QString kIdle = QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。");
+
+QStringList namesIn(const BracketView& view) {
+    QStringList names;
+    for (MemberNameEdit* box : view.nameEdits()) names << box->text();
+    return names;
+}
+
+void clearStatus(MainWindow& frame) {
+    QStatusTipEvent idle{QString()};
+    QApplication::sendEvent(&frame, &idle);
+}
+
+// Pastes `text` with Ctrl+V, as the user would.
+void pasteWithKeys(QWidget* field, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+}  // namespace
+
+class TestNameBox : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void listFillsTheBoxesBelow();
+    void pasteTakesWhatFits_data();
+    void pasteTakesWhatFits();
+    void resultKeys_data();
+    void resultKeys();
+    void f2AsksForTheTextWhereTheMemberStands_data();
+    void f2AsksForTheTextWhereTheMemberStands();
+    void wordKeysAndNames();
+
+private:
+    QTemporaryDir m_config;
+};
+
+void TestNameBox::initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
+
+// CRLF and lone line breaks, blank lines, a tab, an emoji and more lines than boxes: the boxes
+// from the focused one down take a name each, in one step, and the status bar counts the rest.
+void TestNameBox::listFillsTheBoxesBelow() {
+    MainWindow frame;
+    showActive(frame);
+    BracketView* view = newBracket(frame);  // 4 members
+    BracketDocument* doc = view->document();
+    typeText(view->nameEdits()[0], QStringLiteral("先頭"));
+    typeText(view->nameEdits()[1], QStringLiteral("old"));
+    const int steps = doc->undoStack()->count();
+
+    pasteWithKeys(view->nameEdits()[1],
+                  QStringLiteral("  Ann\t1位\r\n\r\nBob😀\r\n \t\nCy\nDan\rEve\r\n"));
+    QCOMPARE(namesIn(*view), QStringList({"先頭", "Ann", "Bob", "Cy"}));
+    QCOMPARE(frame.statusBar()->currentMessage(),
+             QStringLiteral("名前の欄が足りないため、2 行を貼り付けませんでした。"));
+    QCOMPARE(doc->undoStack()->count(), steps + 1);
+    QCOMPARE(doc->undoStack()->undoText(), QStringLiteral("名前の貼り付け"));
+    QCOMPARE(QByteArray::fromStdString(doc->bracket().memberName(2)), QByteArray("Bob"));
+
+    QTest::keyClick(view->nameEdits()[1], Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(namesIn(*view), QStringList({"先頭", "old", "", ""}));
+}
+
+void TestNameBox::pasteTakesWhatFits_data() {
+    QTest::addColumn<QString>("field");  // "name", "score" or "champion"
+    QTest::addColumn<QString>("start");  // the field's text; the cursor stands at its end
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("status");
+    const QString notInCp932 = QStringLiteral("この文字は使えません。");
+    const QString tooLong = QStringLiteral("これ以上入力できません。");
+    QTest::newRow("name: one line, emoji left out, a tab ends it")
+        << "name"
+        << "ab" << QStringLiteral("X😀Y\tZ") << "abXY" << notInCp932;
+    QTest::newRow("name: a control character never gets in")
+        << "name"
+        << "ab" << QStringLiteral("X\u0007Y") << "abXY" << notInCp932;
+    QTest::newRow("score: cut at the limit, never inside a character") << "score"
+                                                                       << "12"
+                                                                       << "勝ち勝ち"
+                                                                       << "12勝ち勝" << tooLong;
+    QTest::newRow("score: the first line of a list") << "score"
+                                                     << ""
+                                                     << "3-1\r\n2-0\r\n"
+                                                     << "3-1" << tooLong;
+    QTest::newRow("champion: blanks kept") << "champion"
+                                           << ""
+                                           << "  優勝A\t9"
+                                           << "  優勝A" << kIdle;
+    QTest::newRow("champion: emoji left out")
+        << "champion"
+        << "" << QStringLiteral("😀優勝") << "優勝" << notInCp932;
+}
+
+void TestNameBox::pasteTakesWhatFits() {
+    QFETCH(QString, field);
+    QFETCH(QString, start);
+    QFETCH(QString, pasted);
+    QFETCH(QString, result);
+    QFETCH(QString, status);
+    MainWindow frame;
+    showActive(frame);
+    BracketView* view = newBracket(frame);
+    std::unique_ptr<TextInputDialog> dialog;
+    if (field == "score") dialog = std::make_unique<ScoreDialog>(&frame);
+    if (field == "champion") dialog = std::make_unique<ChampionDialog>(&frame);
+    QLineEdit* edit = dialog ? dialog->edit() : view->nameEdits()[0];
+    if (dialog) {
+        dialog->setInitialText(start);
+        dialog->show();
+    } else {
+        typeText(edit, start);
+    }
+    edit->end(false);
+    clearStatus(frame);
+    pasteWithKeys(edit, pasted);
+    QCOMPARE(edit->text(), result);
+    QCOMPARE(frame.statusBar()->currentMessage(), status);
+    if (!dialog) QCOMPARE(view->document()->memberNameText(0), result);
+
+    // Nor does one dropped into the field (the same as an insert).
+    edit->insert(QStringLiteral("\n"));
+    QCOMPARE(edit->text(), result);
+}
+
+namespace {
+
+// 8 members: 0, 2, 4 and 6 won round 1, 0 and 6 round 2, 0 the final and is champion "A".
+void playEightMembers(BracketDocument& doc) {
+    for (int line : {0, 2, 4, 6, 8, 11, 12, 14, 14}) doc.leftClickLine(line);
+    doc.setLineScore(9, "2");
+    doc.setChampion("A");
+}
+
+}  // namespace
+
+void TestNameBox::resultKeys_data() {
+    QTest::addColumn<int>("member");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("line");  // the line the key clicks (Right) or double-clicks (Left)
+    QTest::newRow("champion, Alt+Right: nothing on the final line")
+        << 0 << int(Qt::Key_Right) << -1;
+    QTest::newRow("champion, Alt+Left: the won final line") << 0 << int(Qt::Key_Left) << 14;
+    QTest::newRow("member 2 stands on line 9") << 2 << int(Qt::Key_Right) << 9;
+    QTest::newRow("member 2 last won line 2") << 2 << int(Qt::Key_Left) << 2;
+    QTest::newRow("member 1 stands on its own line") << 1 << int(Qt::Key_Right) << 1;
+    QTest::newRow("member 1 has won nothing") << 1 << int(Qt::Key_Left) << -1;
+    QTest::newRow("member 6 stands on line 13") << 6 << int(Qt::Key_Right) << 13;
+    QTest::newRow("member 6 last won line 11") << 6 << int(Qt::Key_Left) << 11;
+}
+
+// Alt+Right is a left click and Alt+Left a double click on the member's line, as one step.
+void TestNameBox::resultKeys() {
+    QFETCH(int, member);
+    QFETCH(int, key);
+    QFETCH(int, line);
+    BracketDocument doc{kaz::Bracket(8)};
+    playEightMembers(doc);
+    BracketView view(&doc);
+    kaz::Bracket expected = doc.bracket();
+    if (line >= 0) {
+        kaz::leftClickLine(expected, line);
+        if (key == Qt::Key_Left) kaz::doubleClickLine(expected, line);
+    }
+    const int steps = doc.undoStack()->count();
+    MemberNameEdit* box = view.nameEdits()[size_t(member)];
+    QTest::keyClick(box, Qt::Key(key), Qt::AltModifier);
+    QVERIFY(doc.bracket().lineResults() == expected.lineResults());
+    QCOMPARE(doc.bracket().champion(), expected.champion());
+    QCOMPARE(doc.undoStack()->count(), steps + (line >= 0 ? 1 : 0));
+    if (line >= 0) {
+        QCOMPARE(doc.undoStack()->undoText(),
+                 key == Qt::Key_Left ? QStringLiteral("取り消し") : QStringLiteral("勝ち上がり"));
+    }
+    QCOMPARE(box->text(), QString());
+}
+
+void TestNameBox::f2AsksForTheTextWhereTheMemberStands_data() {
+    QTest::addColumn<int>("member");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<int>("line");  // whose score changes; -1 the champion
+    QTest::newRow("member 2: the score of line 9") << 2 << "点数入力"
+                                                   << "2" << 9;
+    QTest::newRow("member 0: the champion") << 0 << "優勝者名入力"
+                                            << "A" << -1;
+}
+
+// F2 opens the dialog holding the text, selected: Enter keeps it, typing replaces it.
+void TestNameBox::f2AsksForTheTextWhereTheMemberStands() {
+    QFETCH(int, member);
+    QFETCH(QString, caption);
+    QFETCH(QString, held);
+    QFETCH(int, line);
+    BracketDocument doc{kaz::Bracket(8)};
+    playEightMembers(doc);
+    BracketView view(&doc);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    MemberNameEdit* box = view.nameEdits()[size_t(member)];
+    const int steps = doc.undoStack()->count();
+    for (const QString& typed : {QString(), QStringLiteral("7")}) {
+        onNextDialog<TextInputDialog>([&](TextInputDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), caption);
+            QCOMPARE(dialog->edit()->text(), held);
+            QCOMPARE(dialog->edit()->selectedText(), held);
+            typeText(dialog->edit(), typed);
+            QTest::keyClick(dialog->edit(), Qt::Key_Return);
+        });
+        QTest::keyClick(box, Qt::Key_F2);
+        const QString now =
+            line >= 0 ? QString::fromStdString(doc.lineScore(line)) : doc.championText();
+        QCOMPARE(now, typed.isEmpty() ? held : typed);
+        QCOMPARE(doc.undoStack()->count(), steps + (typed.isEmpty() ? 0 : 1));
+    }
+}
+
+// Ctrl+Left and Ctrl+Right still move by words; each box tells a screen reader its member.
+void TestNameBox::wordKeysAndNames() {
+    BracketDocument doc{kaz::Bracket(4)};
+    BracketView view(&doc);
+    MemberNameEdit* box = view.nameEdits()[0];
+    typeText(box, QStringLiteral("ab cd"));
+    QTest::keyClick(box, Qt::Key_Left, Qt::ControlModifier);
+    QCOMPARE(box->cursorPosition(), 3);
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(box->cursorPosition(), 3);
+    QCOMPARE(doc.lineState(0), kaz::LineState::Open);
+    QCOMPARE(view.nameEdits()[0]->accessibleName(), QStringLiteral("1人目"));
+    QCOMPARE(view.nameEdits()[3]->accessibleName(), QStringLiteral("4人目"));
+}
+
+QTEST_MAIN(TestNameBox)
+#include "tst_name_box.moc"
