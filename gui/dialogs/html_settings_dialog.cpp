@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <iterator>
 
-#include "color/color_value.h"
-#include "bridge/qt_text.h"
-#include "common/cp932_validator.h"
-#include "bridge/qt_colors.h"
 #include "bridge/fonts.h"
+#include "bridge/qt_colors.h"
+#include "bridge/qt_text.h"
+#include "color/color_value.h"
+#include "common/cp932_validator.h"
 #include "common/dialog_units.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/color_swatch.h"
