@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-ipafont-gothic
-          clang clang-format poppler-utils)
+          clang clang-format poppler-utils desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do
