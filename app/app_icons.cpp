@@ -1,6 +1,7 @@
 #include "app_icons.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 
 #include "bridge/qt_colors.h"
@@ -114,6 +115,32 @@ QIcon documentIcon() {
     return icon;
 }
 
+namespace {
+
+// A bent arrow, pointing left for undo and right (mirrored) for redo, in the toolbar's size.
+QPixmap historyArrow(bool redo) {
+    QImage image(16, 15, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (redo) painter.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+    const QColor arrow(0x1F, 0x3A, 0x6E);
+    QPainterPath bend;
+    bend.moveTo(4, 6);
+    bend.lineTo(10, 6);
+    bend.cubicTo(15, 6, 15, 13, 10, 13);
+    bend.lineTo(6, 13);
+    painter.setPen(QPen(arrow, 2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.drawPath(bend);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(arrow);
+    painter.drawPolygon(QPolygonF({QPointF(0.5, 6), QPointF(5.5, 1.5), QPointF(5.5, 10.5)}));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
 QPixmap toolbarPicture(ToolbarPicture picture) {
     switch (picture) {
         case ToolbarPicture::New: return QPixmap(tb_new_xpm);
@@ -122,6 +149,8 @@ QPixmap toolbarPicture(ToolbarPicture picture) {
         case ToolbarPicture::Cut: return QPixmap(tb_cut_xpm);
         case ToolbarPicture::Copy: return QPixmap(tb_copy_xpm);
         case ToolbarPicture::Paste: return QPixmap(tb_paste_xpm);
+        case ToolbarPicture::Undo: return historyArrow(false);
+        case ToolbarPicture::Redo: return historyArrow(true);
         case ToolbarPicture::Print: return QPixmap(tb_print_xpm);
         case ToolbarPicture::HtmlExport: return QPixmap(tb_html_export_xpm);
         case ToolbarPicture::HtmlSettings: return QPixmap(tb_html_settings_xpm);

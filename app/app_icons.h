@@ -22,6 +22,8 @@ enum class ToolbarPicture {
     Cut,
     Copy,
     Paste,
+    Undo,
+    Redo,
     Print,
     HtmlExport,
     HtmlSettings,

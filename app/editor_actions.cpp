@@ -63,18 +63,26 @@ EditorActions::EditorActions(QWidget* w)
           makeDisabled(makeAction(w, "noRecentFiles", "最近使ったﾌｧｲﾙ", "指定のﾌｧｲﾙを開く"))),
       appExit(makeAction(w, "appExit", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)",
                          "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了")),
-      // The edit commands have no work yet: shown disabled, their keys left to the name boxes.
+      // Enabled by the edit commands exactly while they can act. A focused text box takes
+      // these keys itself, so they reach the box (and its bracket's history) first.
       editUndo(makeDisabled(makeAction(w, "editUndo", "元に戻す(&U)\tCtrl+Z",
-                                       "直前に行った動作を元に戻す\n元に戻す"))),
+                                       "直前に行った動作を元に戻す\n元に戻す",
+                                       {"Ctrl+Z", "Alt+Backspace"}, ToolbarPicture::Undo))),
+      editRedo(makeDisabled(makeAction(w, "editRedo", "やり直し(&R)\tCtrl+Y",
+                                       "元に戻した動作をやり直す\nやり直し",
+                                       {"Ctrl+Y", "Ctrl+Shift+Z"}, ToolbarPicture::Redo))),
       editCut(makeDisabled(makeAction(w, "editCut", "切り取り(&T)\tCtrl+X",
-                                      "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\n切り取り", {},
-                                      ToolbarPicture::Cut))),
+                                      "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\n切り取り",
+                                      {"Ctrl+X", "Shift+Delete"}, ToolbarPicture::Cut))),
       editCopy(makeDisabled(makeAction(w, "editCopy", "ｺﾋﾟｰ(&C)\tCtrl+C",
-                                       "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\nｺﾋﾟｰ", {},
-                                       ToolbarPicture::Copy))),
+                                       "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\nｺﾋﾟｰ",
+                                       {"Ctrl+C", "Ctrl+Insert"}, ToolbarPicture::Copy))),
       editPaste(makeDisabled(makeAction(w, "editPaste", "貼り付け(&P)\tCtrl+V",
-                                        "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け\n貼り付け", {},
-                                        ToolbarPicture::Paste))),
+                                        "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け\n貼り付け",
+                                        {"Ctrl+V", "Shift+Insert"}, ToolbarPicture::Paste))),
+      copyBracket(makeAction(w, "copyBracket", "表をｺﾋﾟｰ(&B)\tCtrl+Shift+C",
+                             "ﾄｰﾅﾒﾝﾄ表全体を画像、表、ﾃｷｽﾄとしてｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ\n表をｺﾋﾟｰ",
+                             {"Ctrl+Shift+C"})),
       htmlExport(makeAction(w, "htmlExport", "HTML化(&H)\tCtrl+T",
                             "HTML形式のファイルに変換\nHTML化", {"Ctrl+T"},
                             ToolbarPicture::HtmlExport)),
@@ -110,9 +118,13 @@ EditorActions::EditorActions(QWidget* w)
       previousWindow(makeAction(w, "previousWindow", "", "", {"Ctrl+Shift+F6"})) {}
 
 QList<QAction*> EditorActions::bracketCommands() const {
-    return {fileClose,      fileSave,   fileSaveAs,   filePrint,   filePrintPreview,
-            filePrintSetup, htmlExport, htmlSettings, savePicture, windowNew,
-            windowCascade,  windowTile, windowArrange};
+    return {fileClose,      fileSave,      fileSaveAs, filePrint,    filePrintPreview,
+            filePrintSetup, copyBracket,   htmlExport, htmlSettings, savePicture,
+            windowNew,      windowCascade, windowTile, windowArrange};
 }
+
+QString EditorActions::undoPrompt() { return QStringLiteral("直前に行った動作を元に戻す"); }
+
+QString EditorActions::redoPrompt() { return QStringLiteral("元に戻した動作をやり直す"); }
 
 QString EditorActions::recentFilePrompt() { return QStringLiteral("指定のﾌｧｲﾙを開く"); }

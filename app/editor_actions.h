@@ -26,9 +26,11 @@ public:
     QAction* const appExit;
     // 編集
     QAction* const editUndo;
+    QAction* const editRedo;
     QAction* const editCut;
     QAction* const editCopy;
     QAction* const editPaste;
+    QAction* const copyBracket;
     // ツール
     QAction* const htmlExport;
     QAction* const htmlSettings;
@@ -54,6 +56,9 @@ public:
 
     // The commands that act on the active bracket: enabled only while a bracket window is.
     QList<QAction*> bracketCommands() const;
+    // The prompts of 元に戻す and やり直し while there is no step to name.
+    static QString undoPrompt();
+    static QString redoPrompt();
     // The status-bar prompt of a recent-file entry.
     static QString recentFilePrompt();
 };

@@ -20,6 +20,7 @@
 #include "dialogs/help_dialog.h"
 #include "document/bracket_document.h"
 #include "document_manager.h"
+#include "edit_commands.h"
 #include "html_commands.h"
 #include "key_locks.h"
 #include "menu_style.h"
@@ -98,6 +99,7 @@ void MainWindow::connectActions() {
     connectBracketCommand(a.savePicture,
                           [this](BracketDocument* doc) { saveBracketPicture(doc, this); });
 
+    m_editCommands = new EditCommands(m_actions, this);
     connect(a.viewStatusBar, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
     connectBracketCommand(a.windowNew, [docs](BracketDocument* doc) { docs->openWindow(doc); });
@@ -133,7 +135,8 @@ void MainWindow::createMenus() {
     QMenu* helpShort = menu("ﾍﾙﾌﾟ(&H)", {a.appAbout});
     m_menusWithoutDocument = {m_fileMenuShort, viewShort, helpShort};
 
-    QMenu* edit = menu("編集(&E)", {a.editUndo, nullptr, a.editCut, a.editCopy, a.editPaste});
+    QMenu* edit = menu("編集(&E)", {a.editUndo, a.editRedo, nullptr, a.editCut, a.editCopy,
+                                    a.editPaste, a.copyBracket});
     QMenu* tools = menu("ツール(&T)", {a.htmlExport, a.htmlSettings, nullptr, a.savePicture});
     QMenu* viewFull = menu("表示(&V)", {a.viewToolBar, a.viewStatusBar});
     m_windowMenu =
@@ -201,9 +204,10 @@ void MainWindow::createToolBar() {
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     const EditorActions& a = m_actions;
     // Each button shows its action's picture.
-    const QList<QAction*> buttons = {
-        a.fileNew, a.fileOpen,  a.fileSave, nullptr,      a.editCut,      a.editCopy, a.editPaste,
-        nullptr,   a.filePrint, nullptr,    a.htmlExport, a.htmlSettings, nullptr,    a.appAbout};
+    const QList<QAction*> buttons = {a.fileNew,    a.fileOpen,     a.fileSave,  nullptr,
+                                     a.editCut,    a.editCopy,     a.editPaste, a.editUndo,
+                                     a.editRedo,   nullptr,        a.filePrint, nullptr,
+                                     a.htmlExport, a.htmlSettings, nullptr,     a.appAbout};
     for (QAction* button : buttons) {
         if (button) {
             m_toolBar->addAction(button);
@@ -265,6 +269,7 @@ void MainWindow::onActiveWindowChanged() {
         m_showingDocumentMenu = withDocument;
     }
     for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
+    m_editCommands->setDocument(doc);
     if (doc) {
         connect(doc, &BracketDocument::titleChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);

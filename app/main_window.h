@@ -11,6 +11,7 @@ class QMenu;
 class QToolBar;
 class BracketWindow;
 class DocumentManager;
+class EditCommands;
 class RecoveryManager;
 class BracketDocument;
 
@@ -66,6 +67,7 @@ private:
     RecoveryManager* m_recovery;
     DocumentManager* m_documentManager;
     EditorActions m_actions;
+    EditCommands* m_editCommands = nullptr;
     QToolBar* m_toolBar = nullptr;
     QList<QMenu*> m_menusWithoutDocument;  // while no bracket window is open
     QList<QMenu*> m_menusWithDocument;     // while one is active

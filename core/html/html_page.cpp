@@ -274,4 +274,13 @@ std::string writeHtmlPage(const Bracket& bracket) {
     return out.take();
 }
 
+std::string writeHtmlTable(const Bracket& bracket) {
+    // Every text of the bracket is escaped in the page, so the markup is found unmistaken.
+    const std::string page = writeHtmlPage(bracket);
+    const std::string_view end = "</TABLE>";
+    const size_t first = page.find("<TABLE ");
+    const size_t last = page.rfind(end);
+    return page.substr(first, last + end.size() - first);
+}
+
 }  // namespace kaz

@@ -16,6 +16,9 @@ constexpr int kHtmlColumnWidth = 85;
 // the bracket (names, scores, champion, colour strings) is escaped.
 std::string writeHtmlPage(const Bracket& bracket);
 
+// The page's table alone, from "<TABLE" to "</TABLE>", as it pastes into a word processor.
+std::string writeHtmlTable(const Bracket& bracket);
+
 // The largest page of a bracket read from a file of `fileBytes` bytes. The page holds each
 // name, score and the champion at most once, each byte escaped to at most six ("&quot;"), and
 // the colour strings (7 bytes at most, which the reader enforces) in a fixed number of cells
