@@ -71,14 +71,14 @@ void RecoveryManager::follow(BracketDocument* doc) {
     followed.timer = new QTimer(this);
     followed.timer->setSingleShot(true);
     followed.timer->setInterval(kWriteDelayMs);
-    connect(followed.timer, &QTimer::timeout, this, [this, doc] { writeNow(doc); });
+    connect(followed.timer, &QTimer::timeout, this, [this, doc] { keepNow(doc); });
     auto onChange = [this, doc] { changed(doc); };
     connect(doc, &BracketDocument::lineChanged, this, onChange);
     connect(doc, &BracketDocument::memberNameChanged, this, onChange);
     connect(doc, &BracketDocument::championChanged, this, onChange);
     connect(doc, &BracketDocument::settingsChanged, this, onChange);
     connect(doc, &QObject::destroyed, this, &RecoveryManager::forget);
-    if (doc->isChanged()) writeNow(doc);
+    if (doc->isChanged()) keepNow(doc);
 }
 
 void RecoveryManager::changed(BracketDocument* doc) {
@@ -86,7 +86,7 @@ void RecoveryManager::changed(BracketDocument* doc) {
     if (timer && !timer->isActive()) timer->start();
 }
 
-void RecoveryManager::writeNow(BracketDocument* doc) {
+void RecoveryManager::keepNow(BracketDocument* doc) {
     const auto found = m_followed.constFind(doc);
     if (found == m_followed.constEnd()) return;
     const Followed& followed = *found;
@@ -112,7 +112,7 @@ void RecoveryManager::documentStored(BracketDocument* doc) {
     const auto found = m_followed.constFind(doc);
     if (found == m_followed.constEnd()) return;
     found->timer->stop();
-    writeNow(doc);  // unchanged now: removes
+    keepNow(doc);  // unchanged now: removes
 }
 
 void RecoveryManager::forget(QObject* doc) {

@@ -42,6 +42,9 @@ public:
     void follow(BracketDocument* doc);
     // To be called once `doc` was stored: its files go at once.
     void documentStored(BracketDocument* doc);
+    // Keeps `doc` now, as the delay's end does: this thread only makes the bytes, the writer's
+    // thread writes them. Its files go when `doc` is unchanged.
+    void keepNow(BracketDocument* doc);
 
     // The brackets that editors no longer running left behind, oldest first. A record that
     // cannot be read is told once and moved aside (".bad"), never deleted.
@@ -62,7 +65,6 @@ private:
     };
 
     void changed(BracketDocument* doc);
-    void writeNow(BracketDocument* doc);
     void forget(QObject* doc);
     // Removes `paths` on the writer's thread, after what was asked before.
     void removeLater(const QStringList& paths);

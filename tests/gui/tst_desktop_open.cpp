@@ -1,0 +1,140 @@
+// Brackets that open from the desktop: named on the command line, handed over by a second
+// start to the editor already running, dropped on the main window; each joins the recent files.
+
+#include <QDropEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include "document/bracket_document.h"
+#include "document_manager.h"
+#include "gui_test_support.h"
+#include "io/kaz_format.h"
+#include "scripted_desktop.h"
+#include "single_instance.h"
+
+using namespace guitest;
+
+class TestDesktopOpen : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void openedFromTheCommandLine();
+    void handedOverToTheRunningEditor();
+    void refusedFileToldAsOpenTellsIt();
+    void droppedFilesOpen();
+    void reopenedFileMovesToTheTop();
+
+private:
+    QString bracketFile(const QString& name, int members = 4);
+    QStringList recentFiles() const;
+
+    std::unique_ptr<QTemporaryDir> m_home;
+};
+
+void TestDesktopOpen::init() {
+    // The settings' folder is read once a process: every test's files have names of their own.
+    m_home = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", m_home->filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", m_home->filePath("data").toUtf8());
+    // An editor of its own for each test: the hand-over is per user and display.
+    qputenv("DISPLAY", (":kaztest-" + QFileInfo(m_home->path()).fileName()).toUtf8());
+}
+
+QString TestDesktopOpen::bracketFile(const QString& name, int members) {
+    const QString path = m_home->filePath(name);
+    writeFile(path, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(members))));
+    return path;
+}
+
+QStringList TestDesktopOpen::recentFiles() const {
+    RecentFileList list;
+    list.load();
+    return list.entries();
+}
+
+// The real editor opens a file it is given (and, with nothing more to do here, ends at once).
+void TestDesktopOpen::openedFromTheCommandLine() {
+    const QString path = bracketFile("引数.kaz");
+    QProcess editor;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("KAZ_QUIT_AFTER_START", "1");
+    editor.setProcessEnvironment(environment);
+    editor.setWorkingDirectory(m_home->path());
+    editor.start(KAZ_EDIT_PATH, {"引数.kaz"});  // relative to where it was started
+    QVERIFY(editor.waitForFinished(15000));
+    QCOMPARE(editor.exitCode(), 0);
+    QCOMPARE(recentFiles().value(0), path);
+}
+
+void TestDesktopOpen::handedOverToTheRunningEditor() {
+    MainWindow frame;
+    SingleInstance instance;
+    QVERIFY(instance.listen());
+    connect(&instance, &SingleInstance::filesReceived, &frame, &MainWindow::openFiles);
+    const QString first = bracketFile("one.kaz", 8);
+    const QString second = bracketFile("two.kaz", 16);
+
+    QProcess editor;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    editor.setProcessEnvironment(environment);
+    editor.start(KAZ_EDIT_PATH, {first, second});
+    QTRY_COMPARE_WITH_TIMEOUT(editor.state(), QProcess::NotRunning, 15000);
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(editor.exitCode(), 0);
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 2);
+    QCOMPARE(frame.documentManager()->activeDocument()->memberCount(), 16);
+    QCOMPARE(recentFiles().mid(0, 2), QStringList({second, first}));
+    frame.documentManager()->closeAllDocuments();
+}
+
+void TestDesktopOpen::refusedFileToldAsOpenTellsIt() {
+    const QString path = m_home->filePath("broken.kaz");
+    QVERIFY(writeFile(path, "<html>not a bracket</html>"));
+    MainWindow frame;
+    ScriptedDesktop desktop;
+    frame.openFiles({path, m_home->filePath("missing.kaz")});
+    QCOMPARE(desktop.errors,
+             QStringList({"予期しないﾌｧｲﾙ形式です。",
+                          m_home->filePath("missing.kaz") + " が見つかりませんでした。"}));
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 0);
+}
+
+void TestDesktopOpen::droppedFilesOpen() {
+    MainWindow frame;
+    showActive(frame);
+    const QString path = bracketFile("dropped.kaz", 8);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint centre = frame.rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &drop);
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(frame.documentManager()->activeDocument()->memberCount(), 8);
+    QCOMPARE(recentFiles().value(0), path);
+    frame.documentManager()->closeAllDocuments();
+}
+
+void TestDesktopOpen::reopenedFileMovesToTheTop() {
+    const QString a = bracketFile("a.kaz"), b = bracketFile("b.kaz"), c = bracketFile("c.kaz");
+    MainWindow frame;
+    frame.openFiles({a, b, c});
+    frame.documentManager()->closeAllDocuments();
+    frame.openFiles({a});
+    QCOMPARE(recentFiles().mid(0, 3), QStringList({a, c, b}));
+    QCOMPARE(recentFiles().count(a), 1);
+    frame.documentManager()->closeAllDocuments();
+}
+
+QTEST_MAIN(TestDesktopOpen)
+#include "tst_desktop_open.moc"

@@ -1,0 +1,249 @@
+// Results that survive a crash, and files changed by another program. The editor under test
+// runs in a child process of this program (`--editor FILE MODE`), with a fresh data folder,
+// and is killed or closed; this process then starts as the next editor and restores.
+
+#include <signal.h>
+
+#include <QDir>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "document/bracket_document.h"
+#include "document_manager.h"
+#include "gui_test_support.h"
+#include "io/kaz_format.h"
+#include "io/recovery_record.h"
+#include "recovery/recovery_dialog.h"
+#include "recovery/recovery_manager.h"
+#include "scripted_desktop.h"
+
+using namespace guitest;
+
+namespace {
+
+// The change every editor under test makes to the bracket it opened.
+void makeTheChange(kaz::Bracket& bracket) {
+    bracket.setMemberName(0, "Zoe");
+    bracket.setLineState(0, kaz::LineState::Won);
+    bracket.setLineState(4, kaz::LineState::Advanced);
+}
+
+QStringList recoveryFiles(const QString& folder) {
+    return QDir(folder).entryList({"*.kaz", "*.record", "*.lock"}, QDir::Files, QDir::Name);
+}
+
+// The editor in a child process: opens FILE, makes the change through the document, waits
+// until it is kept for recovery, then waits to be killed ("crash") or closes without saving
+// ("clean").
+int runEditor(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString path = QString::fromLocal8Bit(argv[2]);
+    const bool clean = qstrcmp(argv[3], "clean") == 0;
+    MainWindow window;
+    window.show();
+    if (!window.documentManager()->openDocumentFile(path)) return 3;
+    BracketDocument* doc = window.documentManager()->activeDocument();
+    doc->setMemberName(0, "Zoe");
+    doc->leftClickLine(0);
+    const QString folder = RecoveryManager::defaultFolder();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+        if (QDir(folder).entryList({"*.record"}, QDir::Files).isEmpty()) return;
+        poll.stop();
+        std::printf("kept\n");
+        std::fflush(stdout);
+        if (!clean) return;
+        ScriptedDesktop desktop;
+        desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
+        window.close();
+        app.quit();
+    });
+    poll.start(50);
+    return app.exec();
+}
+
+}  // namespace
+
+class TestRecovery : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void restoredAfterAKill();
+    void nothingLeftAfterACleanExit();
+    void laterKeepsAndDiscardRemoves_data();
+    void laterKeepsAndDiscardRemoves();
+    void unreadableRecordSetAside();
+    void outsideChangeAsksBeforeOverwriting();
+    void unchangedBracketOffersToReload();
+
+private:
+    QString startEditor(const QString& file, const char* mode, QProcess& editor);
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    QString m_folder;
+};
+
+void TestRecovery::init() {
+    m_home = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", m_home->filePath("data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_home->filePath("config").toUtf8());
+    m_folder = RecoveryManager::defaultFolder();
+}
+
+// Starts this program as the editor under test; returns the bracket's path.
+QString TestRecovery::startEditor(const QString& file, const char* mode, QProcess& editor) {
+    const QString path = m_home->filePath(file);
+    writeFile(path, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4))));
+    editor.start(QCoreApplication::applicationFilePath(), {"--editor", path, mode});
+    return path;
+}
+
+void TestRecovery::restoredAfterAKill() {
+    QProcess editor;
+    const QString path = startEditor("大会.kaz", "crash", editor);
+    QVERIFY(editor.waitForReadyRead(15000));
+    QCOMPARE(editor.readAll(), QByteArray("kept\n"));
+    ::kill(pid_t(editor.processId()), SIGKILL);
+    QVERIFY(editor.waitForFinished(5000));
+
+    MainWindow frame;
+    ScriptedDesktop desktop;
+    onNextDialog<RecoveryDialog>([](RecoveryDialog* dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("ﾄﾞｷｭﾒﾝﾄの復元"));
+        QCOMPARE(dialog->list()->count(), 1);
+        QVERIFY(dialog->restoreButton()->isDefault());
+        dialog->restoreButton()->click();
+    });
+    frame.offerRecovery();
+    BracketDocument* doc = frame.documentManager()->activeDocument();
+    QVERIFY(doc);
+    QCOMPARE(doc->filePath(), path);
+    QVERIFY(doc->isChanged());
+    // Nothing is written over the file until the user stores the bracket.
+    QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4))));
+
+    action(frame, "fileSave")->trigger();
+    kaz::Bracket expected(4);
+    makeTheChange(expected);
+    QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writeKaz(expected)));
+    QVERIFY(!doc->isChanged());
+    frame.recovery()->flush();
+    QCOMPARE(recoveryFiles(m_folder), QStringList{QDir(m_folder).entryList({"*.lock"}).value(0)});
+    QCOMPARE(desktop.errors, QStringList());
+}
+
+void TestRecovery::nothingLeftAfterACleanExit() {
+    QProcess editor;
+    startEditor("a.kaz", "clean", editor);
+    QVERIFY(editor.waitForFinished(15000));
+    QCOMPARE(editor.readAll(), QByteArray("kept\n"));
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(editor.exitCode(), 0);
+    QCOMPARE(recoveryFiles(m_folder), QStringList());
+}
+
+void TestRecovery::laterKeepsAndDiscardRemoves_data() {
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<int>("left");
+    QTest::newRow("後で") << "later" << false << 2;
+    QTest::newRow("破棄, confirmed") << "discard" << true << 0;
+    QTest::newRow("破棄, not confirmed") << "discard" << false << 2;
+}
+
+// What a dead editor's session left: its lock is gone, so its files are offered.
+void TestRecovery::laterKeepsAndDiscardRemoves() {
+    QFETCH(QString, choice);
+    QFETCH(bool, confirmed);
+    QFETCH(int, left);
+    QVERIFY(QDir().mkpath(m_folder));
+    kaz::RecoveryRecord record;
+    record.title = "新しいトーナメント表1";
+    record.processId = 1;
+    QVERIFY(writeFile(m_folder + "/1_dead-1.kaz",
+                      QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(8)))));
+    QVERIFY(writeFile(m_folder + "/1_dead-1.record",
+                      QByteArray::fromStdString(kaz::writeRecoveryRecord(record))));
+
+    MainWindow frame;
+    ScriptedDesktop desktop;
+    if (choice == "discard") desktop.yesNoAnswers.enqueue(confirmed);
+    onNextDialog<RecoveryDialog>([choice](RecoveryDialog* dialog) {
+        (choice == "later" ? dialog->laterButton() : dialog->discardButton())->click();
+    });
+    frame.offerRecovery();
+    frame.recovery()->flush();
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 0);
+    QCOMPARE(QDir(m_folder).entryList({"1_dead-*"}, QDir::Files).size(), left);
+}
+
+void TestRecovery::unreadableRecordSetAside() {
+    QVERIFY(QDir().mkpath(m_folder));
+    QVERIFY(writeFile(m_folder + "/2_dead-1.kaz", "not a bracket"));
+    QVERIFY(writeFile(m_folder + "/2_dead-1.record", "not a record"));
+    MainWindow frame;
+    ScriptedDesktop desktop;
+    frame.offerRecovery();  // nothing to offer: no dialog
+    QCOMPARE(desktop.errors, QStringList{"予期しないﾌｧｲﾙ形式です。"});
+    QCOMPARE(QDir(m_folder).entryList({"2_dead-*"}, QDir::Files),
+             QStringList({"2_dead-1.kaz.bad", "2_dead-1.record.bad"}));
+}
+
+// Another program writes the file between opening and 上書き保存: the question comes, and
+// いいえ leaves that program's bytes in place.
+void TestRecovery::outsideChangeAsksBeforeOverwriting() {
+    const QString path = m_home->filePath("b.kaz");
+    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
+    MainWindow frame;
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    BracketDocument* doc = frame.documentManager()->activeDocument();
+    doc->setChampion("A");
+    const QByteArray outside = QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(8)));
+    QVERIFY(writeFile(path, outside));
+
+    ScriptedDesktop desktop;
+    desktop.yesNoAnswers.enqueue(false);
+    action(frame, "fileSave")->trigger();
+    QCOMPARE(desktop.yesNoQuestions,
+             QStringList{path + " は他のプログラムによって変更されています。上書きしますか?"});
+    QCOMPARE(readFile(path), outside);
+    QVERIFY(doc->isChanged());
+
+    desktop.yesNoAnswers.enqueue(true);
+    action(frame, "fileSave")->trigger();
+    QVERIFY(!doc->isChanged());
+    QVERIFY(readFile(path) != outside);
+    frame.documentManager()->closeAllDocuments();
+}
+
+void TestRecovery::unchangedBracketOffersToReload() {
+    const QString path = m_home->filePath("c.kaz");
+    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
+    MainWindow frame;
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    ScriptedDesktop desktop;
+    desktop.yesNoAnswers.enqueue(true);
+    kaz::Bracket changed(8);
+    changed.setMemberName(3, "Dan");
+    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(changed))));
+    QTRY_COMPARE(desktop.yesNoQuestions.size(), 1);
+    QTRY_VERIFY(frame.documentManager()->activeDocument() &&
+                frame.documentManager()->activeDocument()->memberCount() == 8);
+    QCOMPARE(frame.documentManager()->activeDocument()->memberNameText(3), QStringLiteral("Dan"));
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    frame.documentManager()->closeAllDocuments();
+}
+
+int main(int argc, char** argv) {
+    if (argc == 4 && qstrcmp(argv[1], "--editor") == 0) return runEditor(argc, argv);
+    QApplication app(argc, argv);
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recovery.moc"
