@@ -129,6 +129,7 @@ QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
         folder.entryList({QLatin1Char('*') + kRecordSuffix}, QDir::Files, QDir::Name);
     QHash<QString, bool> running;  // by session
     QList<Leftover> found;
+    bool setAsideAny = false;
     for (const QString& name : records) {
         const QString session = sessionOf(name);
         if (session == m_session) continue;
@@ -150,13 +151,17 @@ QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
         std::optional<kaz::RecoveryRecord> record =
             text ? kaz::readRecoveryRecord(*text) : std::nullopt;
         if (!record) {
-            reportOnce(QString::fromStdString(
-                kaz::Failure{kaz::FileError::InvalidFormat, std::string()}.message()));
             setAside(leftover);
+            setAsideAny = true;
             continue;
         }
         leftover.record = std::move(*record);
         found << leftover;
+    }
+    if (setAsideAny) {
+        DesktopServices::instance().showError(
+            m_window, QString::fromStdString(
+                          kaz::Failure{kaz::FileError::InvalidFormat, std::string()}.message()));
     }
     std::stable_sort(found.begin(), found.end(), [](const Leftover& a, const Leftover& b) {
         return a.record.savedAt < b.record.savedAt;
@@ -182,6 +187,7 @@ void RecoveryManager::removeLater(const QStringList& paths) {
     QMetaObject::invokeMethod(m_writer, [writer = m_writer, paths] { writer->remove(paths); });
 }
 
+// A folder that cannot be written says so once a run; editing goes on.
 void RecoveryManager::reportOnce(const QString& message) {
     if (m_reported) return;
     m_reported = true;

@@ -46,8 +46,8 @@ public:
     // thread writes them. Its files go when `doc` is unchanged.
     void keepNow(BracketDocument* doc);
 
-    // The brackets that editors no longer running left behind, oldest first. A record that
-    // cannot be read is told once and moved aside (".bad"), never deleted.
+    // The brackets that editors no longer running left behind, oldest first. Records that
+    // cannot be read are moved aside (".bad"), never deleted, and told in one message.
     QList<Leftover> leftovers();
     // Removes what a crashed editor left of one bracket, once what was asked before is done.
     void discard(const Leftover& leftover);
@@ -78,5 +78,5 @@ private:
     RecoveryWriter* m_writer;
     QHash<QObject*, Followed> m_followed;
     int m_nextNumber = 1;
-    bool m_reported = false;
+    bool m_reported = false;  // a failed write was told
 };
