@@ -42,7 +42,11 @@ void DocumentManager::newDocument() {
     const std::optional<std::string> text = toCp932(dialog.countText());
     const int members = text ? kaz::memberCountFromText(*text) : 0;
     if (members == 0) return;
-    auto* doc = new BracketDocument(kaz::Bracket(members), this);
+    openNewBracket(kaz::Bracket(members));
+}
+
+void DocumentManager::openNewBracket(kaz::Bracket bracket) {
+    auto* doc = new BracketDocument(std::move(bracket), this);
     // The running number is taken only by a bracket that came into being.
     doc->setTitle(QStringLiteral("新しいトーナメント表%1").arg(++m_untitledCount));
     createWindow(doc);

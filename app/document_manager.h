@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "bracket/bracket.h"
 #include "recent_file_list.h"
 #include "recovery/recovery_manager.h"
 
@@ -25,6 +26,9 @@ public:
 
     // Asks the member count and opens a new bracket of that size.
     void newDocument();
+    // Opens `bracket` as a new bracket without a file, titled as New titles it. One that differs
+    // from an empty bracket (a drawn one) counts as changed until it is stored.
+    void openNewBracket(kaz::Bracket bracket);
     // Asks for a bracket file and opens it.
     void chooseAndOpen();
     // Opens the bracket at `path` (or shows the window it is open in already). A failure is

@@ -45,6 +45,9 @@ QAction* makeDisabled(QAction* action) {
 EditorActions::EditorActions(QWidget* w)
     : fileNew(makeAction(w, "fileNew", "新規作成(&N)\tCtrl+N", "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ",
                          {"Ctrl+N"}, ToolbarPicture::New)),
+      fileNewFromList(makeAction(
+          w, "fileNewFromList", "参加者リストから新規作成(&L)...\tCtrl+Shift+N",
+          "参加者のﾘｽﾄから組み合わせを抽選して新規にﾌｧｲﾙを作成\n組み合わせ抽選", {"Ctrl+Shift+N"})),
       fileOpen(makeAction(w, "fileOpen", "開く(&O)...\tCtrl+O", "既存のﾌｧｲﾙを開く\n開く",
                           {"Ctrl+O"}, ToolbarPicture::Open)),
       fileClose(makeAction(w, "fileClose", "閉じる(&C)", "作業中のﾌｧｲﾙを閉じる\n閉じる")),

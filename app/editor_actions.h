@@ -15,6 +15,7 @@ public:
 
     // ﾌｧｲﾙ
     QAction* const fileNew;
+    QAction* const fileNewFromList;
     QAction* const fileOpen;
     QAction* const fileClose;
     QAction* const fileSave;

@@ -20,6 +20,7 @@
 #include "dialogs/help_dialog.h"
 #include "document/bracket_document.h"
 #include "document_manager.h"
+#include "draw_command.h"
 #include "edit_commands.h"
 #include "html_commands.h"
 #include "key_locks.h"
@@ -79,6 +80,9 @@ void MainWindow::connectActions() {
     const EditorActions& a = m_actions;
     DocumentManager* docs = m_documentManager;
     connectCommand(a.fileNew, this, [docs] { docs->newDocument(); });
+    connectCommand(
+        a.fileNewFromList, this, [this, docs] { newBracketFromList(docs, this); },
+        kaz::FileError::OpenFailed);
     connectCommand(
         a.fileOpen, this, [docs] { docs->chooseAndOpen(); }, kaz::FileError::OpenFailed);
     connectBracketCommand(a.fileClose, [docs](BracketDocument* doc) { docs->close(doc); });
@@ -153,7 +157,7 @@ void MainWindow::createMenus() {
 void MainWindow::fillFileMenu(QMenu* menu, bool withDocument) {
     const EditorActions& a = m_actions;
     menu->clear();
-    menu->addActions({a.fileNew, a.fileOpen});
+    menu->addActions({a.fileNew, a.fileNewFromList, a.fileOpen});
     if (withDocument) {
         menu->addActions({a.fileClose, a.fileSave, a.fileSaveAs});
         menu->addSeparator();

@@ -5,12 +5,12 @@
 
 #include "text/app_names.h"
 
-namespace {
-
 QSettings profileSettings() {
     return QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
                      QString::fromUtf8(kaz::kApplicationTitle));
 }
+
+namespace {
 
 QString entryKey(int i) { return QStringLiteral("Recent File List/File%1").arg(i + 1); }
 

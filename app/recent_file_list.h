@@ -2,6 +2,12 @@
 
 #include <QStringList>
 
+class QSettings;
+
+// The editor's settings in the user's profile ("Local AppWizard-Generated Applications/カズボ"):
+// the recent-file list and what the dialogs remember.
+QSettings profileSettings();
+
 // The four most recently opened or stored files, most recent first, kept in the user's
 // settings under "Local AppWizard-Generated Applications/カズボ" as
 // "Recent File List/File1" … "File4".

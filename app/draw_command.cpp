@@ -1,0 +1,19 @@
+#include "draw_command.h"
+
+#include <QSettings>
+
+#include "dialogs/draw_dialog.h"
+#include "document_manager.h"
+#include "recent_file_list.h"
+
+void newBracketFromList(DocumentManager* documents, QWidget* window) {
+    DrawDialog dialog(window);
+    {
+        QSettings settings = profileSettings();
+        dialog.setChoices(loadDrawChoices(settings));
+    }
+    if (dialog.exec() != QDialog::Accepted || !dialog.drawnBracket()) return;
+    QSettings settings = profileSettings();
+    saveDrawChoices(settings, dialog.choices());
+    documents->openNewBracket(*dialog.drawnBracket());
+}

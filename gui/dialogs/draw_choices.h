@@ -1,0 +1,22 @@
+#pragma once
+
+class QSettings;
+
+// What the draw dialog remembers from one draw to the next: its options, never the list or the
+// draw number (each opening draws a fresh lot).
+struct DrawChoices {
+    int size = 0;  // 4, 8, 16 or 32 members; 0 for the smallest that holds everyone
+    bool byLot = true;
+    bool keepClubsApart = true;
+    bool clubInName = false;
+
+    bool operator==(const DrawChoices& o) const {
+        return size == o.size && byLot == o.byLot && keepClubsApart == o.keepClubsApart &&
+               clubInName == o.clubInName;
+    }
+};
+
+// The choices kept in `settings`; the defaults for what is missing, and a size that is not a
+// bracket size (a hand-edited file) as automatic.
+DrawChoices loadDrawChoices(QSettings& settings);
+void saveDrawChoices(QSettings& settings, const DrawChoices& choices);

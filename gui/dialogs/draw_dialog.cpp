@@ -1,0 +1,322 @@
+#include "dialogs/draw_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTextBlock>
+#include <QVBoxLayout>
+#include <string>
+#include <vector>
+
+#include "bridge/fonts.h"
+#include "common/dialog_units.h"
+#include "desktop/desktop_services.h"
+#include "dialogs/draw_preview.h"
+#include "document/file_access.h"
+#include "draw/bracket_draw.h"
+#include "draw/entrant_list.h"
+#include "draw/list_text.h"
+#include "draw/seed_order.h"
+#include "io/file_io.h"
+#include "text/messages.h"
+
+namespace {
+
+constexpr int kSizes[] = {0, 4, 8, 16, 32};  // the size list's items; 0 for 自動
+
+// The core's texts are UTF-8.
+QString fromCoreText(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// "13人 → 16人用 (不戦勝 3)": the bracket size is shown as soon as the count allows one.
+QString summaryText(int entrants, bool tooMany, int chosenSize) {
+    if (tooMany) return QStringLiteral("%1人を超えています").arg(kaz::kMaxEntrants);
+    QString text = QStringLiteral("%1人").arg(entrants);
+    if (entrants < kaz::kMinEntrants) return text;
+    const int size = chosenSize == 0 ? kaz::smallestDrawSize(entrants) : chosenSize;
+    if (!kaz::isDrawSizeAllowed(entrants, size)) return text;
+    text += QStringLiteral(" → %1人用").arg(size);
+    if (size > entrants) text += QStringLiteral(" (不戦勝 %1)").arg(size - entrants);
+    return text;
+}
+
+// Text as a file holds it, with its lines ended as the text area ends them, so that the
+// list's line numbers are the area's.
+QString listTextOf(const std::string& bytes) {
+    QString text = fromCoreText(kaz::listTextAsUtf8(bytes));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+}  // namespace
+
+DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("組み合わせ抽選"));
+    setFont(japaneseUiFont());
+    const DialogUnits dlu(font());
+
+    // The list, its count and its problems on the left.
+    m_listEdit = new QPlainTextEdit(this);
+    m_listEdit->setObjectName(QStringLiteral("listEdit"));
+    m_listEdit->setLineWrapMode(QPlainTextEdit::NoWrap);  // a line of the list is a line here
+    m_listEdit->setPlaceholderText(
+        QStringLiteral("1行に1人: 名前、所属、シード (タブかカンマで区切る)\n例:\n"
+                       "山田 太郎,A高,1\n佐藤 花子,B高\n鈴木 一郎"));
+    m_listEdit->setMinimumSize(dlu.size(150, 120));
+    auto* listLabel = new QLabel(QStringLiteral("参加者リスト(&L):"), this);
+    listLabel->setBuddy(m_listEdit);
+    m_loadButton = new QPushButton(QStringLiteral("読み込み(&O)..."), this);
+    m_loadButton->setObjectName(QStringLiteral("loadButton"));
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("summaryLabel"));
+    m_noticeHeading = new QLabel(this);
+    m_noticeHeading->setObjectName(QStringLiteral("noticeHeading"));
+    m_notices = new QListWidget(this);
+    m_notices->setObjectName(QStringLiteral("noticeList"));
+    m_notices->setFixedHeight(dlu.y(52));
+
+    auto* listHeader = new QHBoxLayout;
+    listHeader->addWidget(listLabel);
+    listHeader->addStretch(1);
+    listHeader->addWidget(m_loadButton);
+    auto* left = new QVBoxLayout;
+    left->addLayout(listHeader);
+    left->addWidget(m_listEdit, 1);
+    left->addWidget(m_summary);
+    left->addWidget(m_noticeHeading);
+    left->addWidget(m_notices);
+
+    // The options and the picture on the right.
+    m_sizeCombo = new QComboBox(this);
+    m_sizeCombo->setObjectName(QStringLiteral("sizeCombo"));
+    for (const int size : kSizes) {
+        m_sizeCombo->addItem(
+            size == 0 ? QStringLiteral("自動") : QStringLiteral("%1人用").arg(size), size);
+    }
+    auto* sizeLabel = new QLabel(QStringLiteral("表の大きさ(&S):"), this);
+    sizeLabel->setBuddy(m_sizeCombo);
+    m_byLot = new QRadioButton(QStringLiteral("抽選する(&R)"), this);
+    m_byLot->setObjectName(QStringLiteral("byLotButton"));
+    m_byLot->setChecked(true);
+    m_inOrder = new QRadioButton(QStringLiteral("リストの順(&I)"), this);
+    m_inOrder->setObjectName(QStringLiteral("inOrderButton"));
+    m_keepClubsApart = new QCheckBox(QStringLiteral("所属を離す(&K)"), this);
+    m_keepClubsApart->setObjectName(QStringLiteral("keepClubsApartCheck"));
+    m_keepClubsApart->setChecked(true);
+    m_clubInName = new QCheckBox(QStringLiteral("名前に所属を付ける(&C)"), this);
+    m_clubInName->setObjectName(QStringLiteral("clubInNameCheck"));
+    m_drawNumber = new QSpinBox(this);
+    m_drawNumber->setObjectName(QStringLiteral("drawNumberBox"));
+    m_drawNumber->setRange(int(kaz::kMinDrawNumber), int(kaz::kMaxDrawNumber));
+    m_drawNumber->setValue(int(kaz::pickDrawNumber()));
+    auto* numberLabel = new QLabel(QStringLiteral("抽選番号(&E):"), this);
+    numberLabel->setBuddy(m_drawNumber);
+    m_newNumber = new QPushButton(QStringLiteral("別の番号(&N)"), this);
+    m_newNumber->setObjectName(QStringLiteral("newNumberButton"));
+
+    auto* options = new QGridLayout;
+    options->addWidget(sizeLabel, 0, 0);
+    options->addWidget(m_sizeCombo, 0, 1, 1, 2);
+    options->addWidget(m_byLot, 1, 0);
+    options->addWidget(m_inOrder, 1, 1, 1, 2);
+    options->addWidget(m_keepClubsApart, 2, 0);
+    options->addWidget(m_clubInName, 2, 1, 1, 2);
+    options->addWidget(numberLabel, 3, 0);
+    options->addWidget(m_drawNumber, 3, 1);
+    options->addWidget(m_newNumber, 3, 2);
+
+    m_preview = new DrawPreview(this);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setMinimumSize(dlu.size(120, 120));
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_ok->setDefault(true);
+    m_ok->setMinimumSize(dlu.size(50, 14));
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setMinimumSize(dlu.size(50, 14));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(options);
+    right->addWidget(m_preview, 1);
+    right->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
+
+    connect(m_listEdit, &QPlainTextEdit::textChanged, this, &DrawDialog::redraw);
+    connect(m_sizeCombo, &QComboBox::currentIndexChanged, this, &DrawDialog::redraw);
+    connect(m_byLot, &QRadioButton::toggled, this, &DrawDialog::redraw);
+    connect(m_keepClubsApart, &QCheckBox::toggled, this, &DrawDialog::redraw);
+    connect(m_clubInName, &QCheckBox::toggled, this, &DrawDialog::redraw);
+    connect(m_drawNumber, &QSpinBox::valueChanged, this, &DrawDialog::redraw);
+    connect(m_loadButton, &QPushButton::clicked, this, &DrawDialog::loadList);
+    connect(m_newNumber, &QPushButton::clicked, this, &DrawDialog::pickNewNumber);
+    connect(m_notices, &QListWidget::itemActivated, this, &DrawDialog::goToLine);
+    connect(m_ok, &QPushButton::clicked, this, &DrawDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &DrawDialog::reject);
+
+    resize(sizeHint().expandedTo(dlu.size(360, 240)));
+    m_listEdit->setFocus();
+    redraw();
+}
+
+void DrawDialog::setChoices(const DrawChoices& choices) {
+    const int item = m_sizeCombo->findData(choices.size);
+    m_sizeCombo->setCurrentIndex(item < 0 ? 0 : item);
+    (choices.byLot ? m_byLot : m_inOrder)->setChecked(true);
+    m_keepClubsApart->setChecked(choices.keepClubsApart);
+    m_clubInName->setChecked(choices.clubInName);
+}
+
+DrawChoices DrawDialog::choices() const {
+    DrawChoices choices;
+    choices.size = m_sizeCombo->currentData().toInt();
+    choices.byLot = m_byLot->isChecked();
+    choices.keepClubsApart = m_keepClubsApart->isChecked();
+    choices.clubInName = m_clubInName->isChecked();
+    return choices;
+}
+
+uint32_t DrawDialog::drawNumber() const { return uint32_t(m_drawNumber->value()); }
+
+void DrawDialog::setDrawNumber(uint32_t number) { m_drawNumber->setValue(int(number)); }
+
+const std::optional<kaz::Bracket>& DrawDialog::drawnBracket() const { return m_preview->bracket(); }
+
+void DrawDialog::accept() {
+    if (!drawnBracket()) return;  // Enter in a field while the list cannot be drawn
+    QDialog::accept();
+}
+
+void DrawDialog::redraw() {
+    const DrawChoices chosen = choices();
+    // The lot's options mean nothing for a list taken in its order.
+    m_keepClubsApart->setEnabled(chosen.byLot);
+    m_drawNumber->setEnabled(chosen.byLot);
+    m_newNumber->setEnabled(chosen.byLot);
+
+    kaz::EntrantList list;
+    // The text is converted only when it can be within the limit: a UTF-16 unit is at least
+    // one UTF-8 byte.
+    if (m_listEdit->document()->characterCount() - 1 > int(kaz::kMaxEntrantListBytes)) {
+        list.problems.push_back({0, kaz::kListTooLargeMessage});
+    } else {
+        const QByteArray utf8 = m_listEdit->toPlainText().toUtf8();
+        list = kaz::readEntrantList(std::string_view(utf8.constData(), size_t(utf8.size())),
+                                    chosen.clubInName);
+    }
+    const int entrants = static_cast<int>(list.entrants.size());
+    const std::string tooMany =
+        kaz::fillIn(kaz::kTooManyEntrantsMessage, {std::to_string(kaz::kMaxEntrants)});
+    bool overLimit = false;
+    for (const kaz::ListProblem& problem : list.problems) overLimit |= problem.reason == tooMany;
+    updateSizes(entrants);
+    if (list.problems.empty()) {
+        const std::string sizeProblem = kaz::drawSizeProblem(entrants, chosen.size);
+        if (!sizeProblem.empty()) list.problems.push_back({0, sizeProblem});
+    }
+
+    std::optional<kaz::Draw> draw;
+    if (list.problems.empty()) {
+        kaz::DrawOptions options;
+        options.size = chosen.size;
+        options.byLot = chosen.byLot;
+        options.keepClubsApart = chosen.keepClubsApart;
+        options.drawNumber = drawNumber();
+        draw = kaz::drawEntrants(list.entrants, options);
+    }
+
+    m_summary->setText(summaryText(entrants, overLimit, chosen.size));
+    m_notices->clear();
+    if (!list.problems.empty()) {
+        m_noticeHeading->setText(QStringLiteral("リストの誤り:"));
+        for (const kaz::ListProblem& problem : list.problems) {
+            auto* item =
+                new QListWidgetItem(fromCoreText(kaz::listProblemText(problem)), m_notices);
+            item->setData(Qt::UserRole, problem.line);
+        }
+    } else if (draw && !draw->earlyMeetings.empty()) {
+        m_noticeHeading->setText(QStringLiteral("決勝より前に当たる同じ所属の組:"));
+        const int size = static_cast<int>(draw->entrantAt.size());
+        for (const kaz::ClubMeeting& meeting : draw->earlyMeetings) {
+            m_notices->addItem(fromCoreText(kaz::clubMeetingText(meeting, list.entrants, size)));
+        }
+    } else {
+        m_noticeHeading->clear();
+    }
+
+    if (draw) {
+        m_preview->setBracket(kaz::makeDrawnBracket(*draw, list.entrants, chosen.clubInName));
+    } else {
+        m_preview->setBracket(std::nullopt);
+    }
+    m_ok->setEnabled(draw.has_value());
+}
+
+void DrawDialog::updateSizes(int entrants) {
+    auto* model = qobject_cast<QStandardItemModel*>(m_sizeCombo->model());
+    if (!model) return;
+    const bool countable = entrants >= kaz::kMinEntrants && entrants <= kaz::kMaxEntrants;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const int size = kSizes[row];
+        const bool suits = size == 0 || !countable || kaz::isDrawSizeAllowed(entrants, size);
+        model->item(row)->setEnabled(suits);
+    }
+}
+
+void DrawDialog::loadList() {
+    const QString path = DesktopServices::instance().chooseOpenFile(
+        this, QStringLiteral("参加者リストを開く"),
+        {QStringLiteral("参加者リスト (*.txt *.csv *.tsv)"), QStringLiteral("すべてのﾌｧｲﾙ (*.*)")});
+    if (path.isEmpty()) return;
+    const kaz::Result<std::string> bytes =
+        kaz::readWholeFile(QFile::encodeName(path).toStdString(), kaz::kMaxEntrantListBytes,
+                           kaz::ReadableFiles::RegularOnly);
+    if (!bytes) {
+        // A regular file refused as of an invalid format is one over the limit.
+        if (bytes.failure().cause == kaz::FileError::InvalidFormat && QFileInfo(path).isFile()) {
+            DesktopServices::instance().showError(
+                this, QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+                          QString::fromUtf8(kaz::kListTooLargeMessage));
+        } else {
+            showFailure(this, bytes.failure());
+        }
+        return;
+    }
+    m_listEdit->setPlainText(listTextOf(*bytes));
+}
+
+void DrawDialog::pickNewNumber() {
+    const uint32_t old = drawNumber();
+    uint32_t number = kaz::pickDrawNumber();
+    while (number == old) number = kaz::pickDrawNumber();
+    setDrawNumber(number);
+}
+
+void DrawDialog::goToLine(QListWidgetItem* item) {
+    const int line = item->data(Qt::UserRole).toInt();
+    if (line <= 0) return;
+    const QTextBlock block = m_listEdit->document()->findBlockByNumber(line - 1);
+    if (!block.isValid()) return;
+    m_listEdit->setTextCursor(QTextCursor(block));
+    m_listEdit->setFocus();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <optional>
+
+#include "bracket/bracket.h"
+#include "dialogs/draw_choices.h"
+
+class DrawPreview;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+// "組み合わせ抽選": a list of entrants typed, pasted or read from a file, drawn into a bracket as
+// it is edited. The dialog shows the entrant count and bracket size, the list's problems by
+// line, the pairs of one club who can meet before the final, and a picture of the bracket;
+// OK is enabled only while the list can be drawn. The core does the reading and the draw.
+class DrawDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit DrawDialog(QWidget* parent = nullptr);
+
+    void setChoices(const DrawChoices& choices);
+    DrawChoices choices() const;
+    uint32_t drawNumber() const;
+    void setDrawNumber(uint32_t number);
+
+    // The bracket drawn from the list as it stands (after OK: the one accepted), or nothing
+    // while the list cannot be drawn.
+    const std::optional<kaz::Bracket>& drawnBracket() const;
+
+    void accept() override;
+
+private:
+    void redraw();
+    void loadList();
+    void pickNewNumber();
+    // Enables the sizes that suit `entrants`; the chosen one stays chosen even when it no
+    // longer suits, so that the list's problems can say why.
+    void updateSizes(int entrants);
+    void goToLine(QListWidgetItem* item);
+
+    QPlainTextEdit* m_listEdit;
+    QPushButton* m_loadButton;
+    QLabel* m_summary;
+    QLabel* m_noticeHeading;
+    QListWidget* m_notices;
+    QComboBox* m_sizeCombo;
+    QRadioButton* m_byLot;
+    QRadioButton* m_inOrder;
+    QCheckBox* m_keepClubsApart;
+    QCheckBox* m_clubInName;
+    QSpinBox* m_drawNumber;
+    QPushButton* m_newNumber;
+    DrawPreview* m_preview;
+    QPushButton* m_ok;
+};

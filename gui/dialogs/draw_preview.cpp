@@ -1,0 +1,25 @@
+#include "dialogs/draw_preview.h"
+
+#include <QPainter>
+
+#include "painting/bracket_renderer.h"
+
+DrawPreview::DrawPreview(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void DrawPreview::setBracket(std::optional<kaz::Bracket> bracket) {
+    m_bracket = std::move(bracket);
+    update();
+}
+
+QSize DrawPreview::sizeHint() const { return QSize(320, 360); }
+
+void DrawPreview::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Mid));
+    if (!m_bracket) return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    renderBracketFitted(painter, *m_bracket, QRectF(rect()).adjusted(4, 4, -4, -4));
+}

@@ -1,0 +1,271 @@
+// The draw dialog on its own, and 参加者リストから新規作成 through the real shell.
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "dialogs/draw_dialog.h"
+#include "dialogs/draw_preview.h"
+#include "document/bracket_document.h"
+#include "document_manager.h"
+#include "draw/bracket_draw.h"
+#include "draw/entrant_list.h"
+#include "gui_test_support.h"
+#include "io/kaz_format.h"
+#include "scripted_desktop.h"
+#include "text/cp932.h"
+#include "view/member_name_edit.h"
+
+using namespace guitest;
+
+namespace {
+
+template <typename T>
+T* part(QWidget* dialog, const char* name) {
+    auto* found = dialog->findChild<T*>(QString::fromLatin1(name));
+    if (!found) qFatal("no part named %s", name);
+    return found;
+}
+
+QPlainTextEdit* listEdit(QWidget* d) { return part<QPlainTextEdit>(d, "listEdit"); }
+QString summary(QWidget* d) { return part<QLabel>(d, "summaryLabel")->text(); }
+bool okEnabled(QWidget* d) { return part<QPushButton>(d, "okButton")->isEnabled(); }
+
+// `count` entrants of four clubs, one a line.
+QString entrantLines(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i) {
+        lines << QStringLiteral("選手%1,%2高").arg(i).arg(QChar(u'A' + i % 4));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// What the core draws from `list` with these choices and number, as the bytes of a .kaz file.
+std::string coreDraw(const QString& list, const DrawChoices& chosen, uint32_t number) {
+    const kaz::EntrantList read = kaz::readEntrantList(list.toStdString(), chosen.clubInName);
+    kaz::DrawOptions options;
+    options.size = chosen.size;
+    options.byLot = chosen.byLot;
+    options.keepClubsApart = chosen.keepClubsApart;
+    options.drawNumber = number;
+    const std::optional<kaz::Draw> draw = kaz::drawEntrants(read.entrants, options);
+    if (!read.problems.empty() || !draw) return "no draw";
+    return kaz::writeKaz(kaz::makeDrawnBracket(*draw, read.entrants, chosen.clubInName));
+}
+
+std::string shown(const DrawDialog& d) {
+    return d.drawnBracket() ? kaz::writeKaz(*d.drawnBracket()) : "no draw";
+}
+
+bool isBlank(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != image.pixel(0, 0)) return false;
+        }
+    }
+    return true;
+}
+
+// A new line typed at the end of the list, key by key.
+void typeLine(QPlainTextEdit* edit, const QString& line) {
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClick(edit, Qt::Key_Return);
+    typeText(edit, line);
+}
+
+// The command stands right after 新規作成 in the ﾌｧｲﾙ menu shown.
+bool followsNew(MainWindow& frame) {
+    const QList<QAction*> items = frame.menuBar()->actions().value(0)->menu()->actions();
+    const qsizetype at = items.indexOf(action(frame, "fileNew"));
+    return at >= 0 && items.value(at + 1) == action(frame, "fileNewFromList");
+}
+
+}  // namespace
+
+class TestDrawDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
+    void previewFollowsTheList();
+    void problemsKeepOkDisabled_data();
+    void problemsKeepOkDisabled();
+    void listReadFromFile();
+    void okOpensTheDrawnBracket();
+    void optionsRememberedListNot();
+
+private:
+    QTemporaryDir m_config;
+};
+
+void TestDrawDialog::previewFollowsTheList() {
+    DrawDialog dlg;
+    dlg.setDrawNumber(4242);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    auto* preview = part<DrawPreview>(&dlg, "preview");
+    QVERIFY(!okEnabled(&dlg));
+    QVERIFY(isBlank(preview->grab().toImage()));
+
+    // The last entrant typed key by key: the dialog follows every keystroke.
+    QPlainTextEdit* edit = listEdit(&dlg);
+    edit->setPlainText(entrantLines(12));
+    typeLine(edit, QStringLiteral("選手13,A高"));
+    QCOMPARE(summary(&dlg), QStringLiteral("13人 → 16人用 (不戦勝 3)"));
+    QVERIFY(okEnabled(&dlg));
+    QCOMPARE(shown(dlg), coreDraw(edit->toPlainText(), DrawChoices(), 4242));
+    const QImage thirteen = preview->grab().toImage();
+    QVERIFY(!isBlank(thirteen));
+
+    typeLine(edit, QStringLiteral("選手14"));
+    QCOMPARE(summary(&dlg), QStringLiteral("14人 → 16人用 (不戦勝 2)"));
+    QVERIFY(preview->grab().toImage() != thirteen);
+
+    // Options and the number redraw too.
+    edit->setPlainText(entrantLines(16));
+    const DrawChoices bigger{32, true, false, true};
+    dlg.setChoices(bigger);
+    QCOMPARE(summary(&dlg), QStringLiteral("16人 → 32人用 (不戦勝 16)"));
+    QCOMPARE(shown(dlg), coreDraw(edit->toPlainText(), bigger, 4242));
+    QTest::mouseClick(part<QPushButton>(&dlg, "newNumberButton"), Qt::LeftButton);
+    QVERIFY(dlg.drawNumber() != 4242);
+    QCOMPARE(shown(dlg), coreDraw(edit->toPlainText(), bigger, dlg.drawNumber()));
+}
+
+void TestDrawDialog::problemsKeepOkDisabled_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("line");  // of the first problem; 0 for the list as a whole
+    QTest::newRow("empty name") << "甲\n乙\n,A高\n丙" << 0 << 3;
+    QTest::newRow("one entrant") << "# 名簿\n甲" << 0 << 0;
+    QTest::newRow("size too large") << "甲\n乙\n丙" << 16 << 0;
+}
+
+void TestDrawDialog::problemsKeepOkDisabled() {
+    QFETCH(QString, list);
+    QFETCH(int, size);
+    QFETCH(int, line);
+    DrawDialog dlg;
+    dlg.setChoices({size, true, true, false});
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    listEdit(&dlg)->setPlainText(list);
+
+    auto* notices = part<QListWidget>(&dlg, "noticeList");
+    QVERIFY(notices->count() > 0);
+    QListWidgetItem* first = notices->item(0);
+    if (line > 0) {
+        QVERIFY2(first->text().startsWith(QStringLiteral("%1行目: ").arg(line)),
+                 qPrintable(first->text()));
+    }
+    QVERIFY(!okEnabled(&dlg));
+    QVERIFY(!dlg.drawnBracket());
+    QVERIFY(isBlank(part<DrawPreview>(&dlg, "preview")->grab().toImage()));
+    // Enter does not get past a list that cannot be drawn.
+    dlg.accept();
+    QVERIFY(dlg.isVisible());
+
+    // A problem leads to its line.
+    emit notices->itemActivated(first);
+    if (line > 0) QCOMPARE(listEdit(&dlg)->textCursor().blockNumber(), line - 1);
+    if (size > 0) {
+        auto* sizes =
+            qobject_cast<QStandardItemModel*>(part<QComboBox>(&dlg, "sizeCombo")->model());
+        QVERIFY(!sizes->item(part<QComboBox>(&dlg, "sizeCombo")->currentIndex())->isEnabled());
+    }
+}
+
+void TestDrawDialog::listReadFromFile() {
+    QTemporaryDir dir;
+    const QString sjis = dir.filePath(QStringLiteral("list.csv"));
+    const std::string bytes =
+        kaz::utf8ToCp932("名前,所属\r\n山田,A高\r\n佐藤,B高\r\n鈴木\r\n").value();
+    QVERIFY(writeFile(sjis, QByteArray::fromStdString(bytes)));
+    const QString large = dir.filePath(QStringLiteral("large.txt"));
+    QVERIFY(writeFile(large, QByteArray(int(kaz::kMaxEntrantListBytes) + 1, 'a')));
+
+    DrawDialog dlg;
+    ScriptedDesktop desktop;
+    desktop.openAnswers << sjis << large;
+    auto* load = part<QPushButton>(&dlg, "loadButton");
+    QTest::mouseClick(load, Qt::LeftButton);
+    QCOMPARE(listEdit(&dlg)->toPlainText(),
+             QStringLiteral("名前,所属\n山田,A高\n佐藤,B高\n鈴木\n"));
+    QCOMPARE(summary(&dlg), QStringLiteral("3人 → 4人用 (不戦勝 1)"));
+    QVERIFY(okEnabled(&dlg));
+
+    // A file over the limit is refused and the list stays.
+    QTest::mouseClick(load, Qt::LeftButton);
+    QCOMPARE(desktop.errors.size(), 1);
+    QVERIFY(desktop.errors[0].endsWith(QString::fromUtf8(kaz::kListTooLargeMessage)));
+    QCOMPARE(summary(&dlg), QStringLiteral("3人 → 4人用 (不戦勝 1)"));
+}
+
+void TestDrawDialog::okOpensTheDrawnBracket() {
+    MainWindow frame;
+    showActive(frame);
+    ScriptedDesktop desktop;
+    QVERIFY(followsNew(frame));
+    newBracket(frame);  // 新しいトーナメント表1
+    QVERIFY(followsNew(frame));
+
+    const QString list = QStringLiteral("名前,所属,シード\n") + entrantLines(10) +
+                         QStringLiteral("\n第一シード,C高,1");
+    const DrawChoices chosen{16, true, true, true};
+    onNextDialog<DrawDialog>([&list, &chosen](DrawDialog* dialog) {
+        dialog->setChoices(chosen);
+        dialog->setDrawNumber(777);
+        listEdit(dialog)->setPlainText(list);
+        QTest::mouseClick(part<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    });
+    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    showActive(frame);
+
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 2);
+    BracketDocument* doc = frame.activeDocument();
+    QCOMPARE(doc->title(), QStringLiteral("新しいトーナメント表2"));
+    QVERIFY(doc->filePath().isEmpty());
+    QVERIFY(doc->isChanged());  // closing it asks to store the draw
+    QCOMPARE(kaz::writeKaz(doc->bracket()), coreDraw(list, chosen, 777));
+    QCOMPARE(activeView(frame)->nameEdits()[0]->text(), QStringLiteral("第一シード（C高）"));
+
+    // A draw cancelled takes no number.
+    onNextDialog<DrawDialog>([](DrawDialog* dialog) { dialog->reject(); });
+    action(frame, "fileNewFromList")->trigger();
+    newBracket(frame);
+    QCOMPARE(frame.activeDocument()->title(), QStringLiteral("新しいトーナメント表3"));
+    frame.documentManager()->closeAllDocuments();
+}
+
+void TestDrawDialog::optionsRememberedListNot() {
+    MainWindow frame;
+    showActive(frame);
+    const DrawChoices chosen{32, false, false, true};
+    onNextDialog<DrawDialog>([&chosen](DrawDialog* dialog) {
+        dialog->setChoices(chosen);
+        listEdit(dialog)->setPlainText(entrantLines(20));
+        dialog->accept();
+    });
+    action(frame, "fileNewFromList")->trigger();
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+
+    // Cancel forgets what was changed; OK alone remembers.
+    for (int opening = 0; opening < 2; ++opening) {
+        onNextDialog<DrawDialog>([&chosen](DrawDialog* dialog) {
+            QVERIFY(dialog->choices() == chosen);
+            QVERIFY(listEdit(dialog)->toPlainText().isEmpty());
+            dialog->setChoices(DrawChoices());
+            dialog->reject();
+        });
+        action(frame, "fileNewFromList")->trigger();
+    }
+    frame.documentManager()->closeAllDocuments();
+}
+
+QTEST_MAIN(TestDrawDialog)
+#include "tst_draw_dialog.moc"
