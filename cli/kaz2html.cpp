@@ -31,15 +31,11 @@ const char kHelp[] =
     "Exit status: 0 written, 1 the file could not be read, converted or written\n"
     "(an existing OUTPUT is then left as it was), 2 wrong arguments.\n";
 
-int fail(const std::string& message) {
-    std::fprintf(stderr, "kaz2html: %s\n", message.c_str());
-    return 1;
-}
+const kaz::ToolText kTool{"kaz2html", kUsage, kHelp};
 
-int usageError(const char* what) {
-    std::fprintf(stderr, "kaz2html: %s\n%s", what, kUsage);
-    return 2;
-}
+int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
+
+int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
 bool writeToStdout(const std::string& page) {
     return std::fwrite(page.data(), 1, page.size(), stdout) == page.size() &&
@@ -78,15 +74,10 @@ int convert(const kaz::CommandLine& line, kaz::FileError& stage) {
 int main(int argc, char** argv) {
     const kaz::CommandLine line = kaz::parseCommandLine(
         argc, argv, {{"--help"}, {"--version"}, {"--bold-member"}, {"--bold-score"}});
-    if (line.has("--help")) {
-        std::printf("%s%s", kUsage, kHelp);
-        return 0;
+    if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
+        return *answered;
     }
-    if (line.has("--version")) {
-        std::printf("kaz2html %s\n", KAZ_VERSION);
-        return 0;
-    }
-    if (line.error) return usageError(line.error->c_str());
+    if (line.error) return usageError(*line.error);
     if (line.operands.empty()) return usageError("no input file");
     if (line.operands.size() > 2) return usageError("too many arguments");
 

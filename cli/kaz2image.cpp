@@ -50,15 +50,11 @@ struct Arguments {
     std::string output;
 };
 
-int fail(const std::string& message) {
-    std::fprintf(stderr, "kaz2image: %s\n", message.c_str());
-    return 1;
-}
+const kaz::ToolText kTool{"kaz2image", kUsage, kHelp};
 
-int usageError(const std::string& what) {
-    std::fprintf(stderr, "kaz2image: %s\n%s", what.c_str(), kUsage);
-    return 2;
-}
+int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
+
+int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
 bool endsWithNoCase(const std::string& text, std::string_view suffix) {
     if (text.size() < suffix.size()) return false;
@@ -119,13 +115,8 @@ int convert(const Arguments& args, const char* program, kaz::FileError& stage) {
 int main(int argc, char** argv) {
     const kaz::CommandLine line =
         kaz::parseCommandLine(argc, argv, {{"--help"}, {"--version"}, {"--scale", true}});
-    if (line.has("--help")) {
-        std::printf("%s%s", kUsage, kHelp);
-        return 0;
-    }
-    if (line.has("--version")) {
-        std::printf("kaz2image %s\n", KAZ_VERSION);
-        return 0;
+    if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
+        return *answered;
     }
     if (line.error) return usageError(*line.error);
     const std::optional<std::string> scale = line.value("--scale");

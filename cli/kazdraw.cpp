@@ -49,15 +49,11 @@ struct Arguments {
     std::string output;
 };
 
-int fail(const std::string& message) {
-    std::fprintf(stderr, "kazdraw: %s\n", message.c_str());
-    return 1;
-}
+const kaz::ToolText kTool{"kazdraw", kUsage, kHelp};
 
-int usageError(const std::string& what) {
-    std::fprintf(stderr, "kazdraw: %s\n%s", what.c_str(), kUsage);
-    return 2;
-}
+int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
+
+int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
 // A whole number from `min` to `max` written in decimal digits only, or -1.
 long numberIn(const std::string& text, long min, long max) {
@@ -151,13 +147,8 @@ int main(int argc, char** argv) {
                                                          {"--in-order"},
                                                          {"--ignore-clubs"},
                                                          {"--club-in-name"}});
-    if (line.has("--help")) {
-        std::printf("%s%s", kUsage, kHelp);
-        return 0;
-    }
-    if (line.has("--version")) {
-        std::printf("kazdraw %s\n", KAZ_VERSION);
-        return 0;
+    if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
+        return *answered;
     }
     Arguments args;
     if (const std::optional<std::string> wrong = takeArguments(line, args)) {

@@ -1,6 +1,7 @@
 #include "tool/command_line.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace kaz {
 
@@ -45,6 +46,27 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
         }
     }
     return line;
+}
+
+std::optional<int> answerHelpOrVersion(const CommandLine& line, const ToolText& tool) {
+    if (line.has("--help")) {
+        std::printf("%s%s", tool.usage, tool.help);
+    } else if (line.has("--version")) {
+        std::printf("%s %s\n", tool.name, KAZ_VERSION);
+    } else {
+        return std::nullopt;
+    }
+    return 0;
+}
+
+int reportFailure(const ToolText& tool, const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", tool.name, message.c_str());
+    return 1;
+}
+
+int reportUsageError(const ToolText& tool, const std::string& what) {
+    std::fprintf(stderr, "%s: %s\n%s", tool.name, what.c_str(), tool.usage);
+    return 2;
 }
 
 }  // namespace kaz

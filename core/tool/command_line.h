@@ -31,4 +31,21 @@ struct CommandLine {
 CommandLine parseCommandLine(int argc, const char* const* argv,
                              const std::vector<OptionSpec>& known);
 
+// What a tool says of itself: its name, its usage line and its help text.
+struct ToolText {
+    const char* name;
+    const char* usage;
+    const char* help;
+};
+
+// Answers --help (usage and help) or --version on standard output, which win over every other
+// argument; the exit status then (0), or nothing when neither was asked for.
+std::optional<int> answerHelpOrVersion(const CommandLine& line, const ToolText& tool);
+
+// "NAME: message" on standard error; the exit status of a failure (1).
+int reportFailure(const ToolText& tool, const std::string& message);
+
+// "NAME: what" and the usage line on standard error; the exit status of wrong arguments (2).
+int reportUsageError(const ToolText& tool, const std::string& what);
+
 }  // namespace kaz
