@@ -31,13 +31,13 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
             optionsEnded = true;
             continue;
         }
-        const auto spec = std::find_if(known.begin(), known.end(),
-                                       [&arg](const OptionSpec& s) { return s.name == arg; });
-        if (spec == known.end()) {
+        const auto option = std::find_if(known.begin(), known.end(),
+                                         [&arg](const OptionSpec& s) { return s.name == arg; });
+        if (option == known.end()) {
             if (!line.error) line.error = "unknown option " + arg;
             continue;
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             line.options.emplace_back(arg, std::string());
         } else if (i + 1 < argc) {
             line.options.emplace_back(arg, argv[++i]);
