@@ -38,7 +38,4 @@ extern const char kPrintFailedMessage[];    // the printer refused the page
 // The text for `cause`, with %1 replaced by `path` (UTF-8) where it names one.
 std::string fileErrorMessage(FileError cause, const std::string& path);
 
-// The cause that an errno value stands for.
-FileError fileErrorFromErrno(int error);
-
 }  // namespace kaz
