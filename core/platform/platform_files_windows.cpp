@@ -211,6 +211,9 @@ private:
         if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
             ::MoveFileExW(backup->c_str(), m_target.c_str(), MOVEFILE_WRITE_THROUGH);
         }
+        // A file system without ReplaceFileW (some network shares) left both files as they
+        // were: the new file is renamed over the target instead.
+        if (error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED) return moveToTarget();
         return causeOf(error);
     }
 
