@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <iterator>
 
 #include "platform/platform_files.h"
 #include "platform/temporary_name.h"
