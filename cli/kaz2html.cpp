@@ -1,8 +1,5 @@
 // kaz2html: turns a .kaz bracket into the HTML page that the editor's "HTML化" writes.
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -37,11 +34,6 @@ int fail(const std::string& message) { return kaz::reportFailure(kTool, message)
 
 int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
-bool writeToStdout(const std::string& page) {
-    return std::fwrite(page.data(), 1, page.size(), stdout) == page.size() &&
-           std::fflush(stdout) == 0;
-}
-
 // "-" and the names of standard output itself go straight to the descriptor the program was
 // given, which every user may write, whoever made the pipe behind it.
 bool isStandardOutput(const std::string& name) {
@@ -59,9 +51,8 @@ int convert(const kaz::CommandLine& line, kaz::FileError& stage) {
     const std::string page = kaz::writeHtmlPage(*loaded);
 
     if (line.operands.size() < 2 || isStandardOutput(line.operands[1])) {
-        if (!writeToStdout(page)) {
-            return fail(kaz::fileErrorMessage(kaz::fileErrorFromErrno(errno), "-"));
-        }
+        const kaz::Status written = kaz::writeStandardOutput(page);
+        if (!written) return fail(written.failure().message());
         return 0;
     }
     const kaz::Status written = kaz::writeFileSafely(line.operands[1], page);

@@ -1,6 +1,5 @@
 // kazdraw: draws a bracket from a list of entrants and writes it as a .kaz file.
 
-#include <cerrno>
 #include <cstdio>
 #include <new>
 #include <optional>
@@ -125,14 +124,15 @@ int drawAndWrite(Arguments& args) {
     const kaz::Status written = kaz::writeFileSafely(output, kaz::writeKaz(bracket));
     if (!written) return fail(written.failure().message());
 
-    std::printf("抽選番号 %u\n", static_cast<unsigned>(args.options.drawNumber));
-    if (!draw->earlyMeetings.empty()) std::printf("決勝より前に当たる同じ所属の組:\n");
+    std::string report = "抽選番号 " + std::to_string(args.options.drawNumber) + "\n";
+    if (!draw->earlyMeetings.empty()) report += "決勝より前に当たる同じ所属の組:\n";
     const int size = static_cast<int>(draw->entrantAt.size());
     for (const kaz::ClubMeeting& meeting : draw->earlyMeetings) {
-        std::printf("  %s\n", kaz::clubMeetingText(meeting, entrants.entrants, size).c_str());
+        report += "  " + kaz::clubMeetingText(meeting, entrants.entrants, size) + "\n";
     }
-    if (std::fflush(stdout) != 0)
-        return fail(kaz::fileErrorMessage(kaz::fileErrorFromErrno(errno), "-"));
+    // Through the core, so that the lines end alike on every system.
+    const kaz::Status printed = kaz::writeStandardOutput(report);
+    if (!printed) return fail(printed.failure().message());
     return 0;
 }
 

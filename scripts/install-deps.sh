@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running the editor need.
 # Safe to run again: it installs only what is missing.
+#
+#   scripts/install-deps.sh           the editor and its tests
+#   scripts/install-deps.sh --cross   also the Windows cross build (MinGW-w64) and Wine, which
+#                                     runs its command-line tools' tests (CI)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-ipafont-gothic
           clang clang-format poppler-utils desktop-file-utils appstream)
+if [ "${1:-}" = "--cross" ]; then
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -23,18 +23,23 @@ Result<std::string> readWholeFile(const std::string& path, size_t limit, Readabl
 
 // Writes `bytes` as the new content of `path`, so that no failure and no crash can leave a
 // damaged or empty file:
-// - a regular target (or a new one) is written to a temporary file in its folder, unnamed
-//   (O_TMPFILE) where the file system offers it, every write checked, flushed to disk, closed
-//   and renamed over the target, whose permissions it takes; on any failure the old file is
-//   untouched and no temporary file remains;
+// - a regular target (or a new one) is written to a temporary file in its folder, every write
+//   checked, flushed to disk and put in the target's place; on any failure the old file is
+//   untouched and no temporary file remains. On Linux the temporary file is unnamed (O_TMPFILE)
+//   where the file system offers it, and is renamed over the target, whose permissions it
+//   takes; on Windows ReplaceFileW puts it in the place of an existing target, keeping that
+//   file's attributes and security;
 // - a symlink is followed: the file it points to is replaced, the link stays;
-// - an existing FIFO, device or socket is written straight into (no temporary, no rename);
+// - an existing FIFO, device or socket (CON, NUL on Windows) is written straight into;
 // - a directory or a read-only file is refused as access denied.
 // A failure carries the cause of the step that failed.
 Status writeFileSafely(const std::string& path, std::string_view bytes);
 
+// Writes `bytes` to standard output, byte for byte; a failure names the path "-".
+Status writeStandardOutput(std::string_view bytes);
+
 // Removes the named temporary file of a write in progress, if there is one. Safe to call from
-// a signal handler: it only calls unlink.
+// a signal handler: it only removes that one file.
 void removePendingTemporaryFile();
 
 // Has SIGINT and SIGTERM remove that file before the process ends as the signal would end it:

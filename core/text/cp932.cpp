@@ -1,113 +1,196 @@
 #include "text/cp932.h"
 
-#include <iconv.h>
+#include <algorithm>
+#include <cstdint>
 
-#include <cerrno>
+#include "text/cp932_table.h"
 
 namespace kaz {
 namespace {
 
-// Bytes of one UTF-16LE character starting at `p` (2, or 4 for a surrogate pair).
-size_t utf16SequenceLength(const char* p, size_t left) {
-    if (left < 4) return left < 2 ? left : 2;
-    const unsigned hi = static_cast<unsigned char>(p[1]);
-    const unsigned hi2 = static_cast<unsigned char>(p[3]);
-    const bool leading = hi >= 0xD8 && hi <= 0xDB;
-    const bool trailing = hi2 >= 0xDC && hi2 <= 0xDF;
-    return leading && trailing ? 4 : 2;
+using cp932::kNoChar;
+
+constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD";
+
+void appendUtf8(std::string& out, unsigned codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | codePoint >> 6);
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | codePoint >> 12);
+        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
 }
 
-// Bytes of the UTF-8 sequence starting at `p` (1 for a byte that starts none).
-size_t utf8SequenceLength(const char* p, size_t left) {
-    const unsigned lead = static_cast<unsigned char>(*p);
+// The CP932 code of a code point, or kNoChar; nothing outside the BMP has one.
+uint16_t codeOf(unsigned codePoint) {
+    if (codePoint > 0xFFFF) return kNoChar;
+    return cp932::kEncodeBlock[cp932::kPageBlock[codePoint >> 8]][codePoint & 0xFF];
+}
+
+void appendCode(std::string& out, uint16_t code) {
+    if (code > 0xFF) out += static_cast<char>(code >> 8);
+    out += static_cast<char>(code & 0xFF);
+}
+
+unsigned byteAt(std::string_view text, size_t at) { return static_cast<unsigned char>(text[at]); }
+
+// The end of the run of bytes from `at` that are ASCII characters, the same byte in CP932.
+size_t asciiRun(std::string_view text, size_t at) {
+    while (at < text.size()) {
+        const unsigned byte = byteAt(text, at);
+        if (byte >= 0x80 || cp932::kSingleByte[byte] != byte) break;
+        ++at;
+    }
+    return at;
+}
+
+// Reads one well-formed UTF-8 character of the BMP at `at` into `codePoint`; gives its length,
+// or 0 for anything else (bad or cut UTF-8, or a character beyond the BMP, which CP932 lacks).
+size_t readUtf8(std::string_view text, size_t at, unsigned& codePoint) {
+    const unsigned lead = byteAt(text, at);
+    const size_t left = text.size() - at;
+    auto continuation = [&](size_t i, unsigned low, unsigned high) {
+        if (i >= left) return false;
+        const unsigned b = byteAt(text, at + i);
+        return b >= low && b <= high;
+    };
+    if (lead < 0x80) {
+        codePoint = lead;
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF && continuation(1, 0x80, 0xBF)) {
+        codePoint = (lead & 0x1F) << 6 | (byteAt(text, at + 1) & 0x3F);
+        return 2;
+    }
+    if (lead < 0xE0 || lead > 0xEF) return 0;
+    // No overlong forms, no surrogates.
+    const unsigned low = lead == 0xE0 ? 0xA0 : 0x80;
+    const unsigned high = lead == 0xED ? 0x9F : 0xBF;
+    if (!continuation(1, low, high) || !continuation(2, 0x80, 0xBF)) return 0;
+    codePoint =
+        (lead & 0x0F) << 12 | (byteAt(text, at + 1) & 0x3F) << 6 | (byteAt(text, at + 2) & 0x3F);
+    return 3;
+}
+
+// Bytes of the UTF-8 sequence starting at `at` as its lead byte announces it (1 for a byte that
+// starts none), at most what is left.
+size_t utf8SequenceLength(std::string_view text, size_t at) {
+    const unsigned lead = byteAt(text, at);
     const size_t length = lead >= 0xF0 && lead < 0xF8   ? 4
                           : lead >= 0xE0 && lead < 0xF0 ? 3
                           : lead >= 0xC0 && lead < 0xE0 ? 2
                                                         : 1;
-    return length < left ? length : left;
+    return std::min(length, text.size() - at);
 }
-
-class Converter {
-public:
-    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
-    ~Converter() {
-        if (m_cd != reinterpret_cast<iconv_t>(-1)) iconv_close(m_cd);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts `in`; at each input the target cannot take, `onBad(pos)` gives the number of
-    // input bytes to skip and appends its stand-in to `out`, or returns 0 to give up.
-    template <typename OnBad>
-    bool run(std::string_view in, std::string& out, OnBad onBad) {
-        if (!valid()) return false;
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        char buffer[1024];
-        size_t pos = 0;
-        while (pos < in.size()) {
-            char* src = const_cast<char*>(in.data() + pos);
-            size_t srcLeft = in.size() - pos;
-            char* dst = buffer;
-            size_t dstLeft = sizeof buffer;
-            const size_t rc = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
-            const int err = errno;
-            out.append(buffer, static_cast<size_t>(dst - buffer));
-            pos = in.size() - srcLeft;
-            if (rc != static_cast<size_t>(-1)) continue;
-            if (err == E2BIG) continue;
-            const size_t skip = onBad(pos, out);
-            if (skip == 0) return false;
-            pos += skip;
-            iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        }
-        return true;
-    }
-
-private:
-    iconv_t m_cd;
-};
 
 }  // namespace
 
 std::string cp932ToUtf8(std::string_view cp932) {
     std::string out;
-    Converter conv("UTF-8", "CP932");
-    conv.run(cp932, out, [](size_t, std::string& o) {
-        o += "\xEF\xBF\xBD";
-        return size_t{1};
-    });
+    out.reserve(cp932.size() + cp932.size() / 2);
+    size_t at = 0;
+    while (at < cp932.size()) {
+        // Pages are mostly ASCII, which both sides spell alike: copied a run at a time.
+        const size_t run = asciiRun(cp932, at);
+        if (run > at) {
+            out.append(cp932, at, run - at);
+            at = run;
+            continue;
+        }
+        const unsigned byte = byteAt(cp932, at);
+        const uint16_t single = cp932::kSingleByte[byte];
+        if (single != kNoChar) {
+            appendUtf8(out, single);
+            ++at;
+            continue;
+        }
+        // A lead byte with its trail byte; anything else is one byte that shows as U+FFFD, and
+        // the byte after it is read afresh.
+        const uint8_t row = cp932::kLeadRow[byte];
+        if (row != 0 && at + 1 < cp932.size()) {
+            const unsigned trail = byteAt(cp932, at + 1);
+            const unsigned index = trail - cp932::kTrailFirst;  // wraps for a trail below 40
+            if (index < cp932::kTrailCount && cp932::kDoubleByte[row][index] != 0) {
+                appendUtf8(out, cp932::kDoubleByte[row][index]);
+                at += 2;
+                continue;
+            }
+        }
+        out += kReplacementUtf8;
+        ++at;
+    }
     return out;
 }
 
 std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     std::string out;
-    Converter conv("CP932", "UTF-8");
-    if (!conv.run(utf8, out, [](size_t, std::string&) { return size_t{0}; })) {
-        return std::nullopt;
+    out.reserve(utf8.size());
+    size_t at = 0;
+    while (at < utf8.size()) {
+        const size_t run = asciiRun(utf8, at);
+        if (run > at) {
+            out.append(utf8, at, run - at);
+            at = run;
+            continue;
+        }
+        unsigned codePoint = 0;
+        const size_t length = readUtf8(utf8, at, codePoint);
+        if (length == 0) return std::nullopt;
+        const uint16_t code = codeOf(codePoint);
+        if (code == kNoChar) return std::nullopt;
+        appendCode(out, code);
+        at += length;
     }
     return out;
 }
 
 std::string utf8ToCp932Dropping(std::string_view utf8, bool& dropped) {
     std::string out;
+    out.reserve(utf8.size());
     dropped = false;
-    Converter conv("CP932", "UTF-8");
-    conv.run(utf8, out, [utf8, &dropped](size_t pos, std::string&) {
-        dropped = true;
-        return utf8SequenceLength(utf8.data() + pos, utf8.size() - pos);
-    });
+    size_t at = 0;
+    while (at < utf8.size()) {
+        unsigned codePoint = 0;
+        const size_t length = readUtf8(utf8, at, codePoint);
+        const uint16_t code = length == 0 ? kNoChar : codeOf(codePoint);
+        if (code == kNoChar) {
+            dropped = true;
+            at += length == 0 ? utf8SequenceLength(utf8, at) : length;
+            continue;
+        }
+        appendCode(out, code);
+        at += length;
+    }
     return out;
 }
 
 std::string utf16LeToCp932Lossy(std::string_view utf16le) {
     std::string out;
-    Converter conv("CP932", "UTF-16LE");
-    conv.run(utf16le, out, [utf16le](size_t pos, std::string& o) {
-        o += '?';
-        return utf16SequenceLength(utf16le.data() + pos, utf16le.size() - pos);
-    });
+    out.reserve(utf16le.size());
+    size_t at = 0;
+    while (at < utf16le.size()) {
+        const size_t left = utf16le.size() - at;
+        if (left < 2) {  // half a code unit
+            out += '?';
+            break;
+        }
+        const unsigned unit = byteAt(utf16le, at) | byteAt(utf16le, at + 1) << 8;
+        // A surrogate pair is one character beyond the BMP: one "?" for both halves.
+        const bool pair = unit >= 0xD800 && unit <= 0xDBFF && left >= 4 &&
+                          byteAt(utf16le, at + 3) >= 0xDC && byteAt(utf16le, at + 3) <= 0xDF;
+        const bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
+        const uint16_t code = surrogate ? kNoChar : codeOf(unit);
+        if (code == kNoChar) {
+            out += '?';
+        } else {
+            appendCode(out, code);
+        }
+        at += pair ? 4 : 2;
+    }
     return out;
 }
 

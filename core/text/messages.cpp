@@ -1,6 +1,5 @@
 #include "text/messages.h"
 
-#include <cerrno>
 #include <iterator>
 
 namespace kaz {
@@ -77,35 +76,6 @@ std::string fileErrorMessage(FileError cause, const std::string& path) {
     const size_t at = text.find("%1");
     if (at != std::string::npos) text.replace(at, 2, path);
     return text;
-}
-
-FileError fileErrorFromErrno(int error) {
-    switch (error) {
-        case 0: return FileError::None;
-        case ENOENT: return FileError::FileNotFound;
-        case ENOTDIR:
-        case ENAMETOOLONG:
-        case ELOOP:
-        case EINVAL: return FileError::BadPath;
-        case EMFILE:
-        case ENFILE: return FileError::TooManyOpenFiles;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR: return FileError::AccessDenied;
-        case EBADF: return FileError::InvalidFile;
-        case EMLINK: return FileError::DirectoryFull;
-        case ESPIPE: return FileError::BadSeek;
-        case EIO: return FileError::HardIO;
-        case EBUSY:
-        case ETXTBSY: return FileError::SharingViolation;
-        case ENOLCK:
-        case EDEADLK: return FileError::LockViolation;
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG: return FileError::DiskFull;
-        default: return FileError::Generic;
-    }
 }
 
 }  // namespace kaz

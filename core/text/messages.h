@@ -60,7 +60,4 @@ std::string fillIn(std::string_view text, std::initializer_list<std::string_view
 // The text for `cause`, with %1 replaced by `path` (UTF-8) where it names one.
 std::string fileErrorMessage(FileError cause, const std::string& path);
 
-// The cause that an errno value stands for.
-FileError fileErrorFromErrno(int error);
-
 }  // namespace kaz

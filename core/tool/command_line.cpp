@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/platform_files.h"
+
 namespace kaz {
 
 bool CommandLine::has(std::string_view name) const {
@@ -19,10 +21,11 @@ std::optional<std::string> CommandLine::value(std::string_view name) const {
 
 CommandLine parseCommandLine(int argc, const char* const* argv,
                              const std::vector<OptionSpec>& known) {
+    const std::vector<std::string> args = platform::processArguments(argc, argv);
     CommandLine line;
     bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
             line.operands.push_back(arg);
             continue;
@@ -39,8 +42,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
         }
         if (!option->takesValue) {
             line.options.emplace_back(arg, std::string());
-        } else if (i + 1 < argc) {
-            line.options.emplace_back(arg, argv[++i]);
+        } else if (i + 1 < args.size()) {
+            line.options.emplace_back(arg, args[++i]);
         } else if (!line.error) {
             line.error = arg + " needs a value";
         }

@@ -27,7 +27,8 @@ struct CommandLine {
     std::optional<std::string> value(std::string_view name) const;
 };
 
-// Parses argv[1 …] against the tool's `known` options.
+// Parses the arguments of main (argv[1 …], on Windows read afresh from the UTF-16 command line
+// so that every file name arrives whole, as UTF-8) against the tool's `known` options.
 CommandLine parseCommandLine(int argc, const char* const* argv,
                              const std::vector<OptionSpec>& known);
 

@@ -1,17 +1,24 @@
 #include "document/file_access.h"
 
-#include <QFile>
+#include <string>
 
 #include "desktop/desktop_services.h"
 #include "io/file_io.h"
 
+namespace {
+
+// The core takes paths as UTF-8, which is also what Qt gives the system on Linux; on Windows
+// the core makes UTF-16 of it, where the ANSI code page could not hold every name.
+std::string corePath(const QString& path) { return path.toUtf8().toStdString(); }
+
+}  // namespace
+
 kaz::Result<kaz::Bracket> loadBracket(const QString& path) {
-    return kaz::loadBracketFile(QFile::encodeName(path).toStdString(),
-                                kaz::ReadableFiles::RegularOnly);
+    return kaz::loadBracketFile(corePath(path), kaz::ReadableFiles::RegularOnly);
 }
 
 kaz::Status saveFile(const QString& path, std::string_view bytes) {
-    return kaz::writeFileSafely(QFile::encodeName(path).toStdString(), bytes);
+    return kaz::writeFileSafely(corePath(path), bytes);
 }
 
 void showFailure(QWidget* parent, const kaz::Failure& failure) {

@@ -1,6 +1,8 @@
 // Times reading a 32-member bracket with names and results and writing its HTML page and its
-// .kaz file, and drawing a bracket for 32 entrants of 8 clubs. Prints the median time per
-// bracket; asserts nothing about time.
+// .kaz file, drawing a bracket for 32 entrants of 8 clubs, and converting its names and page
+// text between CP932 and UTF-8 with the core's table (and, on Linux, with the system's iconv,
+// which the table was made from). Prints the median time per bracket; asserts nothing about
+// time.
 //
 //   kaz_bench [BRACKET.kaz]
 
@@ -15,6 +17,10 @@
 #include "draw/bracket_draw.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
+#include "text/cp932.h"
+#ifdef KAZ_ICONV_REFERENCE
+#include "iconv_cp932.h"
+#endif
 
 namespace {
 
@@ -88,5 +94,39 @@ int main(int argc, char** argv) {
     std::printf("  write page              %8.2f us\n", page);
     std::printf("  write .kaz              %8.2f us\n", write);
     std::printf("  draw 32 of 8 clubs      %8.2f us\n", draw);
+
+    // Every member name and the whole page, as CP932 and as UTF-8.
+    std::vector<std::string> cp932Texts;
+    for (int i = 0; i < bracket->memberCount(); ++i) cp932Texts.push_back(bracket->memberName(i));
+    cp932Texts.push_back(kaz::writeHtmlPage(*bracket));
+    std::vector<std::string> utf8Texts;
+    for (const std::string& text : cp932Texts) utf8Texts.push_back(kaz::cp932ToUtf8(text));
+    const auto sum = [](const std::vector<std::string>& texts, auto convert) {
+        return [&texts, convert] {
+            size_t bytes = 0;
+            for (const std::string& text : texts) bytes += convert(text);
+            return bytes;
+        };
+    };
+    const double decode = medianMicroseconds(
+        sum(cp932Texts, [](const std::string& t) { return kaz::cp932ToUtf8(t).size(); }));
+    const double encode = medianMicroseconds(
+        sum(utf8Texts, [](const std::string& t) { return kaz::utf8ToCp932(t)->size(); }));
+    std::printf("CP932 <-> UTF-8 of %zu names and the page (%zu bytes of CP932):\n",
+                cp932Texts.size() - 1,
+                sum(cp932Texts, [](const std::string& t) { return t.size(); })());
+    std::printf("  table: to UTF-8         %8.2f us\n", decode);
+    std::printf("  table: to CP932         %8.2f us\n", encode);
+#ifdef KAZ_ICONV_REFERENCE
+    kazref::IconvCp932 iconv;
+    const double iconvDecode = medianMicroseconds(
+        sum(cp932Texts, [&iconv](const std::string& t) { return iconv.toUtf8(t).size(); }));
+    const double iconvEncode = medianMicroseconds(
+        sum(utf8Texts, [&iconv](const std::string& t) { return iconv.fromUtf8(t)->size(); }));
+    std::printf("  iconv: to UTF-8         %8.2f us   (table %.1fx as fast)\n", iconvDecode,
+                iconvDecode / decode);
+    std::printf("  iconv: to CP932         %8.2f us   (table %.1fx as fast)\n", iconvEncode,
+                iconvEncode / encode);
+#endif
     return g_sink == 0 ? 1 : 0;
 }

@@ -2,9 +2,15 @@
 
 // What the command-line tests share: running a tool (with the fault-injection library where a
 // test asks for it) and reading, writing and listing files.
+//
+// A tool may run through an emulator, in the manner of CMake's CROSSCOMPILING_EMULATOR:
+//   KAZ_TOOL_EMULATOR  the command that runs it, for instance "wine" (split as a shell would)
+//   KAZ_TOOL_DIR       the folder of the programs to run instead of those built here
+//                      (TOOL.exe, or TOOL)
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QPair>
 #include <QProcess>
@@ -19,6 +25,28 @@ struct Result {
     QByteArray out;
     QByteArray err;
 };
+
+inline QStringList emulator() {
+    return QProcess::splitCommand(qEnvironmentVariable("KAZ_TOOL_EMULATOR"));
+}
+
+// Whether the tools run through an emulator: what only POSIX has is skipped then.
+inline bool emulated() { return !emulator().isEmpty(); }
+
+// The program and arguments that run `program`, a tool built here, with `args`.
+inline QPair<QString, QStringList> toolCommand(const QString& program, const QStringList& args) {
+    QString tool = program;
+    const QString dir = qEnvironmentVariable("KAZ_TOOL_DIR");
+    if (!dir.isEmpty()) {
+        const QString name = QFileInfo(program).fileName();
+        tool = QDir(dir).filePath(name + QStringLiteral(".exe"));
+        if (!QFileInfo::exists(tool)) tool = QDir(dir).filePath(name);
+    }
+    QStringList command = emulator();
+    if (command.isEmpty()) return {tool, args};
+    const QString first = command.takeFirst();
+    return {first, command + QStringList{tool} + args};
+}
 
 // Settings of the fault-injection library for one run (empty: none).
 using Faults = QList<QPair<QString, QString>>;
@@ -51,7 +79,8 @@ inline Result runTool(const QString& program, const QStringList& args,
     QProcess process;
     process.setProcessEnvironment(withFaults(faults));
     if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
-    process.start(program, args);
+    const auto [command, commandArgs] = toolCommand(program, args);
+    process.start(command, commandArgs);
     return finish(process, program);
 }
 
@@ -59,7 +88,8 @@ inline Result runTool(const QString& program, const QStringList& args,
 inline Result runToolWithInput(const QString& program, const QStringList& args,
                                const QByteArray& input) {
     QProcess process;
-    process.start(program, args);
+    const auto [command, commandArgs] = toolCommand(program, args);
+    process.start(command, commandArgs);
     process.write(input);
     process.closeWriteChannel();
     return finish(process, program);

@@ -1,8 +1,12 @@
 #include <QTest>
 #include <map>
+#include <vector>
 
 #include "core_test_support.h"
 #include "text/cp932.h"
+#ifdef KAZ_ICONV_REFERENCE
+#include "iconv_cp932.h"
+#endif
 
 using namespace kaz;
 using kaztest::toBytes;
@@ -25,6 +29,8 @@ private slots:
     void everyDoubleByteCharacterRoundTrips();
     void utf16Lossy_data();
     void utf16Lossy();
+    void sameAsSystemConverter_data();
+    void sameAsSystemConverter();
 };
 
 // text (UTF-8) and its CP932 bytes, Microsoft's mapping.
@@ -225,6 +231,93 @@ void TestCp932::utf16Lossy() {
     QFETCH(QByteArray, utf16le);
     QFETCH(QByteArray, cp932);
     QCOMPARE(kaztest::hex(utf16LeToCp932Lossy(toStd(utf16le))), kaztest::hex(toStd(cp932)));
+}
+
+namespace {
+
+enum class Direction { FromCp932, FromUtf8, FromUtf16 };
+
+std::string utf8Of(unsigned codePoint) {  // surrogates too, as a decoder must refuse them
+    if (codePoint < 0x80) return std::string(1, char(codePoint));
+    if (codePoint < 0x800) return {char(0xC0 | codePoint >> 6), char(0x80 | (codePoint & 0x3F))};
+    return {char(0xE0 | codePoint >> 12), char(0x80 | (codePoint >> 6 & 0x3F)),
+            char(0x80 | (codePoint & 0x3F))};
+}
+
+// The texts each direction is compared on: every one- and two-byte text, every BMP character,
+// and the edges of UTF-8 and UTF-16 that a decoder must refuse.
+std::vector<std::string> inputsFor(Direction direction) {
+    std::vector<std::string> inputs;
+    for (unsigned b = 0; b < 0x100; ++b) inputs.push_back(std::string(1, char(b)));
+    for (unsigned v = 0; v < 0x10000; ++v) inputs.push_back({char(v >> 8), char(v & 0xFF)});
+    if (direction == Direction::FromUtf8) {
+        for (unsigned cp = 0x80; cp < 0x10000; ++cp) inputs.push_back(utf8Of(cp) + "A");
+        for (const char lead : {'\xE0', '\xED', '\xEF', '\xF0', '\xF4'}) {
+            for (unsigned v = 0; v < 0x10000; ++v) {
+                inputs.push_back({lead, char(v >> 8), char(v & 0xFF), '\x80'});
+            }
+        }
+    }
+    if (direction == Direction::FromUtf16) {
+        for (const unsigned first : {0xD800u, 0xDBFFu, 0xDC00u, 0x0041u}) {
+            for (const unsigned second : {0xDC00u, 0xDFFFu, 0xD800u, 0x3042u}) {
+                const std::string units{char(first & 0xFF), char(first >> 8), char(second & 0xFF),
+                                        char(second >> 8)};
+                inputs.push_back(units);
+                inputs.push_back(units + "A");
+                inputs.push_back(units.substr(0, 3));
+            }
+        }
+    }
+    return inputs;
+}
+
+}  // namespace
+
+void TestCp932::sameAsSystemConverter_data() {
+    QTest::addColumn<int>("direction");
+    QTest::newRow("CP932 to UTF-8") << int(Direction::FromCp932);
+    QTest::newRow("UTF-8 to CP932") << int(Direction::FromUtf8);
+    QTest::newRow("UTF-16LE to CP932") << int(Direction::FromUtf16);
+}
+
+// The table gives exactly the bytes the system's converter gives, one-way mappings, refusals
+// and stand-ins for bad input included.
+void TestCp932::sameAsSystemConverter() {
+#ifndef KAZ_ICONV_REFERENCE
+    QSKIP("the system's CP932 converter (the GNU C library's iconv) is not here");
+#else
+    QFETCH(int, direction);
+    kazref::IconvCp932 reference;
+    QVERIFY(reference.valid());
+    int differences = 0;
+    QByteArray first;
+    for (const std::string& input : inputsFor(Direction(direction))) {
+        std::optional<std::string> ours;
+        std::optional<std::string> theirs;
+        switch (Direction(direction)) {
+            case Direction::FromCp932:
+                ours = cp932ToUtf8(input);
+                theirs = reference.toUtf8(input);
+                break;
+            case Direction::FromUtf8:
+                ours = utf8ToCp932(input);
+                theirs = reference.fromUtf8(input);
+                break;
+            case Direction::FromUtf16:
+                ours = utf16LeToCp932Lossy(input);
+                theirs = reference.fromUtf16LeLossy(input);
+                break;
+        }
+        if (ours == theirs) continue;
+        if (differences++ == 0) {
+            first = kaztest::hex(input) + " -> " + kaztest::hex(ours.value_or("(refused)")) +
+                    ", system: " + kaztest::hex(theirs.value_or("(refused)"));
+        }
+    }
+    QVERIFY2(differences == 0,
+             qPrintable(QString::number(differences) + " differ, first " + first));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestCp932)
