@@ -98,10 +98,10 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
 int drawAndWrite(Arguments& args) {
     const std::string& list = args.list;
     const std::string& output = args.output;
-    const bool fromStdin = list == "-";
     const kaz::Result<std::string> bytes =
-        kaz::readWholeFile(fromStdin ? "/dev/stdin" : list, kaz::kMaxEntrantListBytes,
-                           kaz::ReadableFiles::AnyReadable);
+        list == "-"
+            ? kaz::readStandardInput(kaz::kMaxEntrantListBytes)
+            : kaz::readWholeFile(list, kaz::kMaxEntrantListBytes, kaz::ReadableFiles::AnyReadable);
     if (!bytes && bytes.failure().cause == kaz::FileError::InvalidFormat) {
         return fail(list + ": " + kaz::kListTooLargeMessage);  // longer than the limit
     }

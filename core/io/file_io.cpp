@@ -7,11 +7,11 @@
 
 namespace kaz {
 
-Result<std::string> readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted) {
+namespace {
+
+// The rest of `file`, refused as FileError::InvalidFormat beyond `limit` bytes.
+Result<std::string> readToEnd(platform::InputFile& file, const std::string& path, size_t limit) {
     auto failure = [&path](FileError cause) { return Failure{cause, path}; };
-    platform::InputFile file;
-    const FileError opened = file.open(path, accepted == ReadableFiles::RegularOnly);
-    if (opened != FileError::None) return failure(opened);
     if (file.size() && *file.size() > limit) return failure(FileError::InvalidFormat);
 
     std::string bytes;
@@ -26,6 +26,22 @@ Result<std::string> readWholeFile(const std::string& path, size_t limit, Readabl
         bytes.append(buffer, got);
         if (bytes.size() > limit) return failure(FileError::InvalidFormat);
     }
+}
+
+}  // namespace
+
+Result<std::string> readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted) {
+    platform::InputFile file;
+    const FileError opened = file.open(path, accepted == ReadableFiles::RegularOnly);
+    if (opened != FileError::None) return Failure{opened, path};
+    return readToEnd(file, path, limit);
+}
+
+Result<std::string> readStandardInput(size_t limit) {
+    platform::InputFile file;
+    const FileError opened = file.openStandardInput();
+    if (opened != FileError::None) return Failure{opened, "-"};
+    return readToEnd(file, "-", limit);
 }
 
 Status writeFileSafely(const std::string& path, std::string_view bytes) {

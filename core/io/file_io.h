@@ -21,6 +21,9 @@ enum class ReadableFiles {
 // FileError::InvalidFormat; the system's refusals fail with their cause.
 Result<std::string> readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted);
 
+// Reads standard input to its end, refused as readWholeFile refuses a file beyond `limit`.
+Result<std::string> readStandardInput(size_t limit);
+
 // Writes `bytes` as the new content of `path`, so that no failure and no crash can leave a
 // damaged or empty file:
 // - a regular target (or a new one) is written to a temporary file in its folder, every write

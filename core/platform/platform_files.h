@@ -28,6 +28,8 @@ public:
     // anything but a regular file (a FIFO, device or socket; CON or NUL on Windows) fails as
     // FileError::InvalidFormat.
     FileError open(const std::string& path, bool regularOnly);
+    // Opens the process's standard input (a copy of it, so that it stays open after).
+    FileError openStandardInput();
     // The size of a regular file; nothing for a pipe or device, whose end shows only in reading.
     std::optional<uint64_t> size() const { return m_size; }
     // Reads at most `capacity` bytes into `buffer`; `got` is 0 at the end.

@@ -264,6 +264,15 @@ FileError InputFile::open(const std::string& path, bool regularOnly) {
     return FileError::None;
 }
 
+FileError InputFile::openStandardInput() {
+    const int fd = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (fd < 0) return causeOf(errno);
+    m_handle = fd;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) m_size = static_cast<uint64_t>(st.st_size);
+    return FileError::None;
+}
+
 FileError InputFile::read(char* buffer, size_t capacity, size_t& got) {
     for (;;) {
         const ssize_t n = ::read(static_cast<int>(m_handle), buffer, capacity);

@@ -271,6 +271,22 @@ FileError InputFile::open(const std::string& path, bool regularOnly) {
     return FileError::None;
 }
 
+FileError InputFile::openStandardInput() {
+    const HANDLE in = ::GetStdHandle(STD_INPUT_HANDLE);
+    if (in == nullptr || in == INVALID_HANDLE_VALUE) return FileError::InvalidFile;
+    HANDLE own = nullptr;
+    if (!::DuplicateHandle(::GetCurrentProcess(), in, ::GetCurrentProcess(), &own, 0, FALSE,
+                           DUPLICATE_SAME_ACCESS)) {
+        return lastError();
+    }
+    m_handle = reinterpret_cast<intptr_t>(own);
+    LARGE_INTEGER size{};
+    if (::GetFileType(own) == FILE_TYPE_DISK && ::GetFileSizeEx(own, &size)) {
+        m_size = static_cast<uint64_t>(size.QuadPart);
+    }
+    return FileError::None;
+}
+
 FileError InputFile::read(char* buffer, size_t capacity, size_t& got) {
     const DWORD want = static_cast<DWORD>(std::min<size_t>(capacity, 1 << 30));
     DWORD n = 0;

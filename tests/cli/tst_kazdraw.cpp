@@ -198,7 +198,9 @@ void TestKazDraw::refused() {
     const Result r = runKazDraw(options + QStringList{listPath, out});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.out, QByteArray());
-    QCOMPARE(QString::fromUtf8(r.err), message.replace(QStringLiteral("%1"), listPath));
+    // Standard error is text: on Windows its lines end in CR LF.
+    QCOMPARE(QString::fromUtf8(r.err).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+             message.replace(QStringLiteral("%1"), listPath));
     QCOMPARE(readFile(out), QByteArray("old"));
     QCOMPARE(entries(dir.path()).size(), list.isEmpty() ? 1 : 2);
 }
