@@ -164,7 +164,7 @@ void TestHtmlExport::settingsReachDocumentScreenAndPage() {
         },
         true);
     QCOMPARE(doc->colors().backgroundColor, std::string("#102030"));
-    QCOMPARE(doc->colors().winLineColor, std::string("#00ff00"));
+    QCOMPARE(doc->colors().winLineColor, std::string("#00FF00"));
     QVERIFY(doc->bracket().boldMemberNames());
     QVERIFY(doc->bracket().boldScores());
     QTRY_COMPARE(view->lineWidgets()[0]->grab().toImage().pixelColor(30, 17), QColor(0, 255, 0));
