@@ -20,6 +20,7 @@
 #include "dialogs/help_dialog.h"
 #include "document/bracket_document.h"
 #include "document_manager.h"
+#include "export_places.h"
 #include "html_commands.h"
 #include "key_locks.h"
 #include "menu_style.h"
@@ -83,7 +84,8 @@ void MainWindow::connectActions() {
     connectBracketCommand(a.fileClose, [docs](BracketDocument* doc) { docs->close(doc); });
     connectBracketCommand(a.fileSave, [docs](BracketDocument* doc) { docs->save(doc); });
     connectBracketCommand(a.fileSaveAs, [docs](BracketDocument* doc) { docs->saveAs(doc); });
-    auto* printing = new PrintCommands(this);
+    auto* places = new ExportPlaces(this);
+    auto* printing = new PrintCommands(this, places);
     connectBracketCommand(a.filePrint, [printing](BracketDocument* doc) { printing->print(doc); });
     connectBracketCommand(a.filePrintPreview,
                           [printing](BracketDocument* doc) { printing->preview(doc); });
@@ -91,12 +93,13 @@ void MainWindow::connectActions() {
                           [printing](BracketDocument* doc) { printing->setUpPrinter(doc); });
     connectCommand(a.appExit, this, [this] { close(); });
 
-    connectBracketCommand(a.htmlExport,
-                          [this](BracketDocument* doc) { exportHtmlPage(doc, this); });
+    connectBracketCommand(
+        a.htmlExport, [this, places](BracketDocument* doc) { exportHtmlPage(doc, this, *places); });
     connectBracketCommand(a.htmlSettings,
                           [this](BracketDocument* doc) { editHtmlSettings(doc, this); });
-    connectBracketCommand(a.savePicture,
-                          [this](BracketDocument* doc) { saveBracketPicture(doc, this); });
+    connectBracketCommand(a.savePicture, [this, places](BracketDocument* doc) {
+        saveBracketPicture(doc, this, *places);
+    });
 
     connect(a.viewStatusBar, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
