@@ -28,6 +28,7 @@
 #include "recovery/recovery_dialog.h"
 #include "recovery/recovery_manager.h"
 #include "text/app_names.h"
+#include "window_cascade.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ void MainWindow::connectActions() {
     connect(a.viewStatusBar, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
     connectBracketCommand(a.windowNew, [docs](BracketDocument* doc) { docs->openWindow(doc); });
-    connectCommand(a.windowCascade, this, [this] { m_mdiArea->cascadeSubWindows(); });
+    connectCommand(a.windowCascade, this, [this] { cascadeWindows(m_mdiArea); });
     connectCommand(a.windowTile, this, [this] { m_mdiArea->tileSubWindows(); });
     connectCommand(a.windowArrange, this, [this] { arrangeIcons(); });
     connectCommand(a.appAbout, this, [this] { showAbout(); });
@@ -186,8 +187,11 @@ void MainWindow::fillWindowList() {
     m_windowMenu->addSeparator();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
-        QAction* entry =
-            m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        // Access keys &1 … &9 for the first nine; a title's own "&" is shown, not a key.
+        QString title = window->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        QAction* entry = m_windowMenu->addAction(number + QLatin1Char(' ') + title);
         entry->setCheckable(true);
         entry->setChecked(window == m_mdiArea->currentSubWindow());
         connect(entry, &QAction::triggered, m_mdiArea,
