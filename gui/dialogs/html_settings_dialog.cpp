@@ -13,7 +13,6 @@
 
 #include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
-#include "bridge/qt_text.h"
 #include "color/color_value.h"
 #include "common/cp932_validator.h"
 #include "common/dialog_units.h"

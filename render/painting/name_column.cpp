@@ -47,9 +47,17 @@ private:
 
 // The name as laid out: at most kMostCharactersShown characters; `cut` when there were more.
 QString laidOutName(const std::string& cp932, bool* cut) {
-    const QString converted = fromCp932(cp932.substr(0, kMostBytesConverted));
+    QString converted = fromCp932(cp932.substr(0, kMostBytesConverted));
     *cut = cp932.size() > kMostBytesConverted || converted.size() > kMostCharactersShown;
-    return converted.left(kMostCharactersShown);
+    converted.truncate(kMostCharactersShown);
+    // One line, as drawn: breaks and tabs are measured as the spaces they are drawn as.
+    for (QChar& c : converted) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') ||
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return converted;
 }
 
 // The name condensed as little as makes it fit `room`; cut with "…" at the least stretch
