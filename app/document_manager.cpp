@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QStyle>
 #include <algorithm>
 
 #include "bracket/member_count.h"
@@ -16,6 +15,7 @@
 #include "document/file_access.h"
 #include "outside_changes.h"
 #include "wait_cursor.h"
+#include "window_cascade.h"
 
 namespace {
 
@@ -239,18 +239,10 @@ BracketWindow* DocumentManager::createWindow(BracketDocument* doc) {
     return window;
 }
 
-// A new window shows its whole bracket as far as the area allows, one title bar's height
-// below and right of the previous one, so that no earlier window's left edge is hidden.
+// A new window shows its whole bracket as far as the area allows, next in the cascade, so that
+// no earlier window's left edge is hidden.
 void DocumentManager::placeNewWindow(BracketWindow* window) {
-    const QSize area = m_mdiArea->viewport()->size();
-    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-    const int count = static_cast<int>(m_windows.size()) - 1;  // the windows before this one
-    int offset = step * count;
-    if (offset + area.height() / 2 > area.height() || offset + area.width() / 2 > area.width()) {
-        offset = 0;  // back to the top left once the cascade would leave the area
-    }
-    window->move(offset, offset);
-    window->resize(window->sizeHint().boundedTo(area - QSize(offset, offset)));
+    placeInCascade(window, static_cast<int>(m_windows.size()) - 1, m_mdiArea);
 }
 
 void DocumentManager::onWindowClosed(BracketWindow* window) {

@@ -4,15 +4,17 @@
 #include "dialogs/html_settings_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
+#include "export_places.h"
 #include "html/html_page.h"
 #include "wait_cursor.h"
 
-void exportHtmlPage(BracketDocument* doc, QWidget* parent) {
+void exportHtmlPage(BracketDocument* doc, QWidget* parent, ExportPlaces& places) {
     const QStringList filters = {QStringLiteral("HTMLファイル(*.html)"),
                                  QStringLiteral("HTMファイル(*.htm)"), QStringLiteral("全て(*.*)")};
     DesktopServices& desktop = DesktopServices::instance();
     const QString path = desktop.chooseSaveFile(parent, QStringLiteral("名前を付けて保存"),
-                                                QString(), filters, QStringLiteral("html"));
+                                                places.proposedPath(*doc, QStringLiteral("html")),
+                                                filters, QStringLiteral("html"));
     if (path.isEmpty()) return;
     // The names are in the document already: every edit of a name box goes there at once.
     const kaz::Status written = [doc, &path] {
@@ -23,7 +25,8 @@ void exportHtmlPage(BracketDocument* doc, QWidget* parent) {
         showFailure(parent, written.failure());
         return;
     }
-    desktop.openWithDesktop(path);
+    places.exported(parent, path);
+    if (!desktop.openWithDesktop(path)) places.noViewer(parent, path);
 }
 
 void editHtmlSettings(BracketDocument* doc, QWidget* parent) {

@@ -22,6 +22,7 @@
 #include "document_manager.h"
 #include "draw_command.h"
 #include "edit_commands.h"
+#include "export_places.h"
 #include "html_commands.h"
 #include "key_locks.h"
 #include "menu_style.h"
@@ -29,6 +30,7 @@
 #include "recovery/recovery_dialog.h"
 #include "recovery/recovery_manager.h"
 #include "text/app_names.h"
+#include "window_cascade.h"
 
 namespace {
 
@@ -88,7 +90,8 @@ void MainWindow::connectActions() {
     connectBracketCommand(a.fileClose, [docs](BracketDocument* doc) { docs->close(doc); });
     connectBracketCommand(a.fileSave, [docs](BracketDocument* doc) { docs->save(doc); });
     connectBracketCommand(a.fileSaveAs, [docs](BracketDocument* doc) { docs->saveAs(doc); });
-    auto* printing = new PrintCommands(this);
+    auto* places = new ExportPlaces(this);
+    auto* printing = new PrintCommands(this, places);
     connectBracketCommand(a.filePrint, [printing](BracketDocument* doc) { printing->print(doc); });
     connectBracketCommand(a.filePrintPreview,
                           [printing](BracketDocument* doc) { printing->preview(doc); });
@@ -96,18 +99,19 @@ void MainWindow::connectActions() {
                           [printing](BracketDocument* doc) { printing->setUpPrinter(doc); });
     connectCommand(a.appExit, this, [this] { close(); });
 
-    connectBracketCommand(a.htmlExport,
-                          [this](BracketDocument* doc) { exportHtmlPage(doc, this); });
+    connectBracketCommand(
+        a.htmlExport, [this, places](BracketDocument* doc) { exportHtmlPage(doc, this, *places); });
     connectBracketCommand(a.htmlSettings,
                           [this](BracketDocument* doc) { editHtmlSettings(doc, this); });
-    connectBracketCommand(a.savePicture,
-                          [this](BracketDocument* doc) { saveBracketPicture(doc, this); });
+    connectBracketCommand(a.savePicture, [this, places](BracketDocument* doc) {
+        saveBracketPicture(doc, this, *places);
+    });
 
     m_editCommands = new EditCommands(m_actions, this);
     connect(a.viewStatusBar, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
     connectBracketCommand(a.windowNew, [docs](BracketDocument* doc) { docs->openWindow(doc); });
-    connectCommand(a.windowCascade, this, [this] { m_mdiArea->cascadeSubWindows(); });
+    connectCommand(a.windowCascade, this, [this] { cascadeWindows(m_mdiArea); });
     connectCommand(a.windowTile, this, [this] { m_mdiArea->tileSubWindows(); });
     connectCommand(a.windowArrange, this, [this] { arrangeIcons(); });
     connectCommand(a.appAbout, this, [this] { showAbout(); });
@@ -168,7 +172,8 @@ void MainWindow::fillFileMenu(QMenu* menu, bool withDocument) {
     if (recent.isEmpty()) menu->addAction(a.noRecentFiles);
     for (int i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
-        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         entry->setStatusTip(EditorActions::recentFilePrompt());
         connectCommand(
             entry, this, [this, path] { m_documentManager->openDocumentFile(path); },
@@ -190,8 +195,11 @@ void MainWindow::fillWindowList() {
     m_windowMenu->addSeparator();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
-        QAction* entry =
-            m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        // Access keys &1 … &9 for the first nine; a title's own "&" is shown, not a key.
+        QString title = window->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        QAction* entry = m_windowMenu->addAction(number + QLatin1Char(' ') + title);
         entry->setCheckable(true);
         entry->setChecked(window == m_mdiArea->currentSubWindow());
         connect(entry, &QAction::triggered, m_mdiArea,

@@ -1,6 +1,5 @@
 #include "print_commands.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QWidget>
@@ -9,21 +8,12 @@
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
+#include "export_places.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
 
-namespace {
-
-// The document's title with the picture's suffix; beside the bracket's file once it has one.
-QString proposedPictureName(const BracketDocument& doc) {
-    if (doc.filePath().isEmpty()) return doc.title() + QStringLiteral(".png");
-    const QFileInfo file(doc.filePath());
-    return file.dir().filePath(file.completeBaseName() + QStringLiteral(".png"));
-}
-
-}  // namespace
-
-PrintCommands::PrintCommands(QWidget* window) : QObject(window), m_window(window) {}
+PrintCommands::PrintCommands(QWidget* window, ExportPlaces* places)
+    : QObject(window), m_window(window), m_places(places) {}
 
 PrintCommands::~PrintCommands() = default;
 
@@ -42,9 +32,18 @@ void PrintCommands::print(BracketDocument* doc) {
     QPrinter& target = printer();
     proposeOrientation(doc->bracket());
     target.setDocName(doc->title());
-    if (!DesktopServices::instance().askPrint(m_window, target)) return;
+    // Qt's dialog would offer the file printed to last, of whichever bracket that was.
+    const QString pdf = m_places->proposedPath(*doc, QStringLiteral("pdf"));
+    if (!DesktopServices::instance().askPrint(m_window, target,
+                                              QFileInfo(pdf).isAbsolute() ? pdf : QString())) {
+        return;
+    }
     const kaz::Status printed = paintBracketPage(target, doc->bracket());
-    if (!printed) showFailure(m_window, printed.failure());
+    if (!printed) {
+        showFailure(m_window, printed.failure());
+    } else if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty()) {
+        m_places->exported(m_window, target.outputFileName());
+    }
 }
 
 void PrintCommands::preview(BracketDocument* doc) {
@@ -69,13 +68,13 @@ void PrintCommands::setUpPrinter(BracketDocument* doc) {
     if (target.pageLayout().orientation() != proposed) m_orientationChosen = true;
 }
 
-void saveBracketPicture(BracketDocument* doc, QWidget* parent) {
+void saveBracketPicture(BracketDocument* doc, QWidget* parent, ExportPlaces& places) {
     const QStringList filters = {QStringLiteral("PNG ﾌｧｲﾙ (*.png)"),
                                  QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)")};
     DesktopServices& desktop = DesktopServices::instance();
-    const QString path =
-        desktop.chooseSaveFile(parent, QStringLiteral("画像として保存"), proposedPictureName(*doc),
-                               filters, QStringLiteral("png"));
+    const QString path = desktop.chooseSaveFile(parent, QStringLiteral("画像として保存"),
+                                                places.proposedPath(*doc, QStringLiteral("png")),
+                                                filters, QStringLiteral("png"));
     if (path.isEmpty()) return;
     const bool pdf =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
@@ -87,5 +86,9 @@ void saveBracketPicture(BracketDocument* doc, QWidget* parent) {
     }
     const kaz::Status written =
         saveFile(path, std::string_view(bytes->constData(), size_t(bytes->size())));
-    if (!written) showFailure(parent, written.failure());
+    if (!written) {
+        showFailure(parent, written.failure());
+        return;
+    }
+    places.exported(parent, path);
 }

@@ -8,7 +8,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-ipafont-gothic
-          clang clang-format poppler-utils desktop-file-utils appstream)
+          clang clang-format poppler-utils desktop-file-utils appstream
+          dpkg-dev file groff-base)  # the Debian package: dpkg-shlibdeps, ELF detection, man pages
 if [ "${1:-}" = "--cross" ]; then
     packages+=(g++-mingw-w64-x86-64-posix wine wine64)
 fi

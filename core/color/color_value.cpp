@@ -59,4 +59,21 @@ std::string colorToString(ColorValue value) {
     return buffer;
 }
 
+std::optional<std::string> normalColorString(std::string_view text) {
+    if (text.empty() || text.front() != '#') return std::nullopt;
+    const std::string_view digits = text.substr(1);
+    if (digits.size() != 3 && digits.size() != 6) return std::nullopt;
+    int values[6] = {};
+    for (size_t i = 0; i < digits.size(); ++i) {
+        values[i] = hexDigit(digits[i]);
+        if (values[i] < 0) return std::nullopt;
+    }
+    // "#RGB" stands for "#RRGGBB".
+    const bool shortForm = digits.size() == 3;
+    auto component = [&](int k) {
+        return shortForm ? values[k] * 17 : values[2 * k] * 16 + values[2 * k + 1];
+    };
+    return colorToString(makeColorValue(component(0), component(1), component(2)));
+}
+
 }  // namespace kaz

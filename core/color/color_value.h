@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace kaz {
 
@@ -22,5 +24,9 @@ ColorValue colorFromString(const std::string& text);
 
 // "#RRGGBB" in upper case; bits 24-31 are ignored.
 std::string colorToString(ColorValue value);
+
+// A typed colour of the form "#RRGGBB" or "#RGB" (digits of either case) as the system writes
+// colours, "#RRGGBB" in upper case; nothing for any other text.
+std::optional<std::string> normalColorString(std::string_view text);
 
 }  // namespace kaz

@@ -10,8 +10,4 @@ std::string trimScore(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string colorStringOrBlack(std::string text) {
-    return text.size() == kColorStringBytes ? text : std::string("#000000");
-}
-
 }  // namespace kaz

@@ -19,15 +19,11 @@ constexpr size_t kMaxChampionBytes = 15;
 // so a name of at most this many bytes always fits in it.
 constexpr size_t kMaxMemberNameBytes = 32767;
 
-// A colour string, "#RRGGBB". The settings dialog stores any other length as black, and the
-// reader refuses a file with a longer one: the page repeats each in about 190 cells.
+// A colour string, "#RRGGBB", the form the settings dialog stores. The reader refuses a file
+// with a longer one: the page repeats each in about 190 cells.
 constexpr size_t kColorStringBytes = 7;
 
 // A typed score as stored: without leading and trailing single-byte white space.
 std::string trimScore(std::string_view text);
-
-// A colour string as the settings dialog stores it: `text` when it is exactly 7 bytes long
-// (only the length is checked), "#000000" otherwise.
-std::string colorStringOrBlack(std::string text);
 
 }  // namespace kaz

@@ -133,12 +133,15 @@ public:
         return chosen;
     }
 
-    void openWithDesktop(const QString& path) override {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    bool openWithDesktop(const QString& path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     }
 
-    bool askPrint(QWidget* parent, QPrinter& printer) override {
+    bool askPrint(QWidget* parent, QPrinter& printer, const QString& pdfPath) override {
         QPrintDialog dialog(&printer, parent);
+        // The field of the file a PDF is printed to (Qt's own dialog names it "filename").
+        auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (file && !pdfPath.isEmpty()) file->setText(pdfPath);
         // A bracket is always one page: there is no range or selection to choose.
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

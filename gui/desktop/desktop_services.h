@@ -36,11 +36,13 @@ public:
     // The colour chooser, starting on `initial`; nothing when cancelled. Its sixteen custom
     // colours live as long as the process.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
-    // Opens a written file with the desktop's application for it.
-    virtual void openWithDesktop(const QString& path) = 0;
+    // Opens a written file with the desktop's application for it; false when none could be
+    // started.
+    virtual bool openWithDesktop(const QString& path) = 0;
     // The print dialog on `printer`, which it sets up as the user chooses; true when the user
-    // asked to print (of one page).
-    virtual bool askPrint(QWidget* parent, QPrinter& printer) = 0;
+    // asked to print (of one page). `pdfPath`, unless empty, is the file proposed for printing
+    // to a PDF file.
+    virtual bool askPrint(QWidget* parent, QPrinter& printer, const QString& pdfPath) = 0;
     // The page-setup dialog on `printer` (paper, orientation, margins); true when accepted.
     virtual bool askPageSetup(QWidget* parent, QPrinter& printer) = 0;
     // The print preview of the pages that `paintPages` paints on the printer it is given

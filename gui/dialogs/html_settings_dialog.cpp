@@ -13,14 +13,13 @@
 
 #include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
-#include "bridge/qt_text.h"
 #include "color/color_value.h"
 #include "common/cp932_validator.h"
 #include "common/dialog_units.h"
+#include "common/refusal_notice.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/color_swatch.h"
 #include "text/cp932.h"
-#include "text/text_limits.h"
 
 namespace {
 
@@ -141,33 +140,46 @@ void HtmlSettingsDialog::initDialog() {
     m_buttonOk->setFocus(Qt::OtherFocusReason);
 }
 
+// The swatch shows what the row's text stands for: a colour read from the bracket as the screen
+// paints it, a typed one as it would be stored, black for text that is no colour.
 void HtmlSettingsDialog::onUpdateColor(int row) {
     Row& r = m_rows[size_t(row)];
-    const QString text = r.edit->text();
-    m_colors.at(row) = text == r.shownText ? r.shownBytes : toCp932Lenient(text);
-    checkColor(row);
-    r.swatch->setColor(kaz::colorFromString(m_colors.at(row)));
-}
-
-void HtmlSettingsDialog::checkColor(int row) {
-    // The edit keeps showing what was typed.
-    m_colors.at(row) = kaz::colorStringOrBlack(std::move(m_colors.at(row)));
+    if (r.edit->text() == r.shownText) {
+        r.value = kaz::colorFromString(r.shownBytes);
+    } else {
+        const std::optional<std::string> typed = colorStringFromTyped(r.edit->text());
+        r.value = typed ? kaz::colorFromString(*typed) : kaz::ColorValue(0);
+    }
+    r.swatch->setColor(r.value);
 }
 
 void HtmlSettingsDialog::onBrowseColor(int row) {
-    const kaz::ColorValue initial = kaz::colorFromString(m_colors.at(row));
-    const std::optional<QColor> chosen =
-        DesktopServices::instance().chooseColor(this, toQColor(initial));
-    if (!chosen) return;
-    const kaz::ColorValue value = fromQColor(*chosen);
     Row& r = m_rows[size_t(row)];
-    r.swatch->setColor(value);
-    m_colors.at(row) = kaz::colorToString(value);
-    r.edit->setText(QString::fromStdString(m_colors.at(row)));
+    const std::optional<QColor> chosen =
+        DesktopServices::instance().chooseColor(this, toQColor(r.value));
+    if (!chosen) return;
+    r.edit->setText(QString::fromStdString(kaz::colorToString(fromQColor(*chosen))));
 }
 
 void HtmlSettingsDialog::accept() {
-    // Only the check boxes are read back; the colour strings are already up to date.
+    // A row whose text is as it was opened keeps its bytes exactly, whatever they are; a
+    // changed one must be a colour, and is stored in the one form.
+    kaz::ColorSet colors = m_colors;
+    for (int row = 0; row < kaz::ColorSet::kCount; ++row) {
+        const Row& r = m_rows[size_t(row)];
+        if (r.edit->text() == r.shownText) {
+            colors.at(row) = r.shownBytes;
+            continue;
+        }
+        const std::optional<std::string> typed = colorStringFromTyped(r.edit->text());
+        if (!typed) {
+            r.edit->setFocus(Qt::OtherFocusReason);
+            announceRefusal(r.edit, Refusal::NotInCp932);
+            return;
+        }
+        colors.at(row) = *typed;
+    }
+    m_colors = std::move(colors);
     m_boldMemberNames = m_checkBoldMember->isChecked();
     m_boldScores = m_checkBoldScore->isChecked();
     QDialog::accept();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "color/color_set.h"
+#include "color/color_value.h"
 
 class ColorSwatch;
 class QCheckBox;
@@ -14,8 +15,10 @@ class QPushButton;
 
 // "HTML設定": the five colour strings and the two bold flags of a bracket. Each row (in
 // ColorSet order) has a swatch, an edit holding the colour string and a "参照" button that
-// opens the colour chooser. Whatever is typed is kept as typed, except that a text that is not
-// exactly 7 bytes stores "#000000".
+// opens the colour chooser. A colour is typed as "#RRGGBB", "#RGB" or a colour name and
+// stored as "#RRGGBB" in upper case; OK refuses any other text (the box takes the focus, with
+// a beep and the refusal in the status bar) and stores nothing. A colour string from the
+// bracket that is left as it is stays exactly as it was, whatever it holds.
 class HtmlSettingsDialog : public QDialog {
     Q_OBJECT
 
@@ -44,12 +47,12 @@ private:
         // colour string CP932 cannot show faithfully is kept byte for byte until edited.
         QString shownText;
         std::string shownBytes;
+        kaz::ColorValue value = 0;  // what the swatch shows
     };
 
     void initDialog();
     void onUpdateColor(int row);
     void onBrowseColor(int row);
-    void checkColor(int row);
 
     kaz::ColorSet m_colors;
     bool m_boldMemberNames = false;

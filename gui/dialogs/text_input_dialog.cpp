@@ -1,6 +1,10 @@
 #include "dialogs/text_input_dialog.h"
 
+#include <QApplication>
 #include <QCursor>
+#include <QFontMetrics>
+#include <QStyle>
+#include <algorithm>
 
 #include "bridge/fonts.h"
 #include "bridge/qt_text.h"
@@ -9,13 +13,28 @@
 #include "text/text_limits.h"
 #include "view/text_field.h"
 
+namespace {
+
+// How wide a window manager's title bar needs to be for `caption` whole: the text in a bold
+// face at least as large as the application's, beside the window's icon and its buttons.
+int captionBarWidth(const QWidget& window, const QString& caption) {
+    QFont font = QApplication::font();
+    if (font.pointSizeF() < window.font().pointSizeF()) font = window.font();
+    font.setBold(true);
+    const int bar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return QFontMetrics(font).horizontalAdvance(caption) + 4 * bar;
+}
+
+}  // namespace
+
 TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSize editSize,
                                  size_t maxBytes, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(caption);
     setFont(japaneseUiFont());
     const DialogUnits dlu(font());
-    resize(dlu.size(templateSize.width(), templateSize.height()));
+    const QSize size = dlu.size(templateSize.width(), templateSize.height());
+    resize(std::max(size.width(), captionBarWidth(*this, caption)), size.height());
     m_edit = new TextField(maxBytes, this);
     m_edit->setGeometry(dlu.rect(7, 7, editSize.width(), editSize.height()));
     m_edit->setFocus();

@@ -8,8 +8,8 @@ class QLineEdit;
 class TextField;
 
 // A caption and one single-line field, no buttons, opening with its outer top-left corner at
-// the mouse pointer. Enter accepts what is typed; Escape and the close box cancel. A paste
-// takes what fits (see TextField).
+// the mouse pointer, wide enough for its whole caption in a title bar. Enter accepts what is typed;
+// Escape and the close box cancel. A paste takes what fits (see TextField).
 class TextInputDialog : public QDialog {
     Q_OBJECT
 public:

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QUndoStack>
 
 #include "bracket/bracket.h"
@@ -16,6 +18,10 @@
 #include "text/pasted_text.h"
 
 namespace {
+
+// A line edit's own margin either side of its text.
+constexpr int kEditTextMargin = 2;
+constexpr int kMostTooltipCharacters = 256;
 
 bool isUndoKey(const QKeyEvent* event) {
     return event->matches(QKeySequence::Undo) ||
@@ -38,6 +44,8 @@ MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent
     setAccessibleName(QStringLiteral("%1人目").arg(member + 1));
     refreshText();
     refreshColors();
+    connect(this, &QLineEdit::textChanged, this, &MemberNameEdit::updateToolTip);
+    updateToolTip();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_document->setMemberName(m_member, toCp932Lenient(text));
     });
@@ -55,6 +63,26 @@ void MemberNameEdit::refreshColors() {
     pal.setColor(QPalette::Window, back);
     pal.setColor(QPalette::Text, qColorFromString(m_document->colors().memberColor));
     setPalette(pal);
+}
+
+// The box keeps its size; a name it cannot show whole is shown whole in its tooltip, as plain
+// text on one line (a name may look like markup).
+void MemberNameEdit::updateToolTip() {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    const int room = contents.width() - margins.left() - margins.right() - 2 * kEditTextMargin;
+    const QString name = text();
+    if (fontMetrics().horizontalAdvance(name) <= room) {
+        setToolTip(QString());
+        return;
+    }
+    // Beyond what a screen can show, the tooltip ends with "…".
+    const QString shown = name.size() > kMostTooltipCharacters
+                              ? name.left(kMostTooltipCharacters) + QChar(0x2026)
+                              : name;
+    setToolTip(QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(shown.toHtmlEscaped()));
 }
 
 int MemberNameEdit::pasteText(const QString& text) {

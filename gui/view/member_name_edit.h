@@ -11,6 +11,7 @@ class BracketDocument;
 // - Alt+Right: a left click on the line where the member stands now (nothing on the final line);
 // - Alt+Left: a double click on the last line it won;
 // - F2: the score of the line where it stands, or on the final line the champion's name.
+// A name longer than the box shows whole in the box's tooltip.
 class MemberNameEdit : public TextField {
     Q_OBJECT
 public:
@@ -40,6 +41,7 @@ protected:
     void addUndoItems(QMenu* menu) override;
 
 private:
+    void updateToolTip();
     // The keys the box takes for itself before any window's shortcut: the bracket's undo and
     // redo, and the result keys.
     bool handleBracketKey(const QKeyEvent* event, bool run);

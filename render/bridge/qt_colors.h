@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
+#include <optional>
 #include <string>
 
 #include "color/color_value.h"
@@ -10,3 +12,8 @@ QColor qColorFromString(const std::string& text);
 
 QColor toQColor(kaz::ColorValue value);
 kaz::ColorValue fromQColor(const QColor& color);
+
+// A colour typed in the settings dialog as the colour string to store, "#RRGGBB" in upper
+// case: "#RRGGBB", "#RGB" or a colour name Qt knows ("red", "DarkSlateBlue"), blanks around
+// allowed; nothing for any other text.
+std::optional<std::string> colorStringFromTyped(const QString& text);

@@ -1,58 +1,47 @@
 #include "painting/bracket_renderer.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 
 #include "bracket/bracket_geometry.h"
-#include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
-#include "bridge/qt_text.h"
 #include "painting/bracket_painter.h"
+#include "painting/name_column.h"
 
 namespace {
 
-// The name boxes' font is 11 points on a screen of 96 dots per inch; pictures keep that size
-// in the bracket's pixels whatever the resolution of the device.
-constexpr qreal kNamePoints = 11;
-constexpr qreal kScreenDpi = 96;
-// Where a name box starts its text: past its frame (1 pixel in the editor's style) and the
-// edit's own margin of 2 pixels.
-constexpr int kNameLeftMargin = 3;
-// The bytes are cut first, so that only a small part of a long name is converted.
-constexpr size_t kMostBytesConverted = 4 * kMostCharactersShown;
-
-QString shownName(const std::string& cp932) {
-    return fromCp932(cp932.substr(0, kMostBytesConverted)).left(kMostCharactersShown);
-}
-
-void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket) {
-    const QPaintDevice* device = painter.device();
-    const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : int(kScreenDpi);
+void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket, const NameColumn& column) {
     painter.save();
-    painter.setFont(japaneseFontPoints(kNamePoints * kScreenDpi / dpi));
     painter.setPen(qColorFromString(bracket.colors().memberColor));
     for (int member = 0; member < bracket.memberCount(); ++member) {
+        const DrawnName& name = column.names[size_t(member)];
+        painter.setFont(memberNameFont(painter.device(), name.stretch));
         // Text drawn into a rectangle is cut at its edges.
-        const QRect text = toQRect(kaz::memberNameRect(member)).adjusted(kNameLeftMargin, 0, 0, 0);
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         shownName(bracket.memberName(member)));
+        painter.drawText(nameTextRect(member, column),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name.text);
     }
     painter.restore();
+}
+
+QSize extentWith(const kaz::Bracket& bracket, const NameColumn& column) {
+    return toQSize(kaz::bracketExtent(bracket.memberCount())) + QSize(column.extraWidth, 0);
 }
 
 }  // namespace
 
 QSize bracketExtent(const kaz::Bracket& bracket) {
-    return toQSize(kaz::bracketExtent(bracket.memberCount()));
+    return extentWith(bracket, layoutNameColumn(bracket));
 }
 
 void renderBracket(QPainter& painter, const kaz::Bracket& bracket) {
+    const NameColumn column = layoutNameColumn(bracket);
     painter.save();
-    painter.fillRect(QRect(QPoint(0, 0), bracketExtent(bracket)),
+    painter.fillRect(QRect(QPoint(0, 0), extentWith(bracket, column)),
                      qColorFromString(bracket.colors().backgroundColor));
-    paintMemberNames(painter, bracket);
+    paintMemberNames(painter, bracket, column);
+    // Everything right of the names moves with the column's end.
+    painter.translate(column.extraWidth, 0);
     for (int line = 0; line < bracket.lineCount(); ++line) {
         paintLine(painter, bracket, line, toQRect(kaz::lineRect(bracket.memberCount(), line)));
     }

@@ -12,13 +12,15 @@ class QPainter;
 // preview, PNG and PDF files and kaz2image all draw it here. QtGui only; the bracket is only
 // read.
 
-// The bracket's size in its own pixels, the size of the view's whole area.
+// The bracket's size in its own pixels: the size of the view's whole area, wider by as much as
+// the name column widens to show every name whole (see name_column.h).
 QSize bracketExtent(const kaz::Bracket& bracket);
 
 // Draws the bracket with its top-left corner at the painter's origin, in the bracket's own
 // pixels (the painter's transform gives the scale): the background over the whole extent, the
-// member names where the name boxes stand (text only, cut at the box), every line with its
-// score, and the champion, laid out as on screen.
+// member names where the name boxes stand (text only, each whole, the column widened as far
+// as they need), every line with its score, and the champion, laid out as on screen right of
+// the names.
 void renderBracket(QPainter& painter, const kaz::Bracket& bracket);
 
 // The largest rectangle of `content`'s proportions that fits into `target`, centred in it.

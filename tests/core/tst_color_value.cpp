@@ -28,6 +28,8 @@ private slots:
     void toString_data();
     void toString();
     void roundTrips();
+    void normalColorString_data();
+    void normalColorString();
 };
 
 void TestColorValue::fromString_data() {
@@ -143,6 +145,33 @@ void TestColorValue::roundTrips() {
         for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         QCOMPARE(colorToString(colorFromString(text)), upper);
     }
+}
+
+// What the settings dialog stores of a typed colour: the two forms, in upper case; nothing
+// of any other text.
+void TestColorValue::normalColorString_data() {
+    QTest::addColumn<QByteArray>("typed");
+    QTest::addColumn<QByteArray>("stored");  // empty: refused
+    QTest::newRow("lower case") << QByteArray("#ff0000") << QByteArray("#FF0000");
+    QTest::newRow("upper case") << QByteArray("#DC143C") << QByteArray("#DC143C");
+    QTest::newRow("three digits") << QByteArray("#f0A") << QByteArray("#FF00AA");
+    QTest::newRow("seven bytes, no colour") << QByteArray("#GHIJKL") << QByteArray();
+    QTest::newRow("five digits") << QByteArray("#DC143") << QByteArray();
+    QTest::newRow("four digits") << QByteArray("#FFFF") << QByteArray();
+    QTest::newRow("eight digits") << QByteArray("#DC143C00") << QByteArray();
+    QTest::newRow("no #") << QByteArray("DC143C") << QByteArray();
+    QTest::newRow("a sign") << QByteArray("#+1+2+3") << QByteArray();
+    QTest::newRow("blank inside") << QByteArray("# 12345") << QByteArray();
+    QTest::newRow("# alone") << QByteArray("#") << QByteArray();
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+}
+
+void TestColorValue::normalColorString() {
+    QFETCH(QByteArray, typed);
+    QFETCH(QByteArray, stored);
+    const std::optional<std::string> normal = kaz::normalColorString(typed.toStdString());
+    QCOMPARE(normal.has_value(), !stored.isEmpty());
+    if (normal) QCOMPARE(QByteArray::fromStdString(*normal), stored);
 }
 
 QTEST_GUILESS_MAIN(TestColorValue)

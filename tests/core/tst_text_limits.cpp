@@ -1,4 +1,4 @@
-// What a typed score and a typed colour string become.
+// What a typed score becomes.
 
 #include <QTest>
 
@@ -11,8 +11,6 @@ class TestTextLimits : public QObject {
 private slots:
     void trimScore_data();
     void trimScore();
-    void colorStringOrBlack_data();
-    void colorStringOrBlack();
 };
 
 void TestTextLimits::trimScore_data() {
@@ -33,22 +31,6 @@ void TestTextLimits::trimScore() {
     QFETCH(QByteArray, typed);
     QFETCH(QByteArray, stored);
     QCOMPARE(QByteArray::fromStdString(kaz::trimScore(typed.toStdString())), stored);
-}
-
-void TestTextLimits::colorStringOrBlack_data() {
-    QTest::addColumn<QByteArray>("typed");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::newRow("a colour") << QByteArray("#ff0000") << QByteArray("#ff0000");
-    QTest::newRow("seven bytes, no colour") << QByteArray("#GHIJKL") << QByteArray("#GHIJKL");
-    QTest::newRow("six bytes") << QByteArray("#DC143") << QByteArray("#000000");
-    QTest::newRow("eight bytes") << QByteArray("#DC143C0") << QByteArray("#000000");
-    QTest::newRow("empty") << QByteArray() << QByteArray("#000000");
-}
-
-void TestTextLimits::colorStringOrBlack() {
-    QFETCH(QByteArray, typed);
-    QFETCH(QByteArray, stored);
-    QCOMPARE(QByteArray::fromStdString(kaz::colorStringOrBlack(typed.toStdString())), stored);
 }
 
 QTEST_GUILESS_MAIN(TestTextLimits)

@@ -67,10 +67,14 @@ std::optional<QColor> ScriptedDesktop::chooseColor(QWidget*, const QColor& initi
     return colorAnswers.dequeue();
 }
 
-void ScriptedDesktop::openWithDesktop(const QString& path) { openedPaths.append(path); }
+bool ScriptedDesktop::openWithDesktop(const QString& path) {
+    openedPaths.append(path);
+    return viewerStarts;
+}
 
-bool ScriptedDesktop::askPrint(QWidget*, QPrinter& printer) {
+bool ScriptedDesktop::askPrint(QWidget*, QPrinter& printer, const QString& pdfPath) {
     printRequests.append(printer.pageLayout());
+    printPdfPaths.append(pdfPath);
     if (printAnswers.isEmpty()) {
         recordUnexpected(QStringLiteral("print dialog"));
         return false;

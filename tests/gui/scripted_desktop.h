@@ -44,6 +44,8 @@ public:
     // The preview: the answer sets the printer up, then the pages are painted on it as the
     // preview would show them.
     QQueue<std::function<void(QPrinter&)>> previewAnswers;
+    // Whether openWithDesktop finds an application.
+    bool viewerStarts = true;
 
     // What was asked, in order.
     QList<FileRequest> openRequests;
@@ -55,6 +57,7 @@ public:
     QStringList openedPaths;      // openWithDesktop
     // The printer's page layout as each printing dialog opened.
     QList<QPageLayout> printRequests;
+    QStringList printPdfPaths;  // the PDF file each print dialog proposed
     QList<QPageLayout> pageSetupRequests;
     QList<QPageLayout> previewRequests;
     QStringList unexpected;  // questions that had no answer queued
@@ -67,8 +70,8 @@ public:
     bool askYesNo(QWidget* parent, const QString& text) override;
     void showError(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
-    void openWithDesktop(const QString& path) override;
-    bool askPrint(QWidget* parent, QPrinter& printer) override;
+    bool openWithDesktop(const QString& path) override;
+    bool askPrint(QWidget* parent, QPrinter& printer, const QString& pdfPath) override;
     bool askPageSetup(QWidget* parent, QPrinter& printer) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,
                           const std::function<void(QPrinter*)>& paintPages) override;

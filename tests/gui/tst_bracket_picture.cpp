@@ -14,6 +14,7 @@
 #include "bracket/bracket.h"
 #include "bracket/bracket_geometry.h"
 #include "bracket/line_rules.h"
+#include "bridge/fonts.h"
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "document/bracket_document.h"
@@ -39,9 +40,16 @@ const QColor kScore(0xA0, 0x00, 0xA0);
 QString memberName(int i) { return QStringLiteral("選手%1号").arg(i + 1); }
 const QString kChampion = QStringLiteral("優勝者");
 
+const QString kLongLatin =
+    QStringLiteral("Alexandra Konstantinopoulou-Wetherington of the Harbour");  // 56
+const QString kLongJapanese = QStringLiteral("長谷川慎之介左衛門太郎丸");       // 12
+// Longer than four boxes at the font's full width.
+const QString kLongerThanTheCap = kLongLatin + QStringLiteral(" Rowing and Canoe Club, Ltd.");
+
 // The worked example on `members` members: named members, line 0 won (its opponent open, the
-// line it feeds advanced), scores on the first pair, a champion.
-kaz::Bracket example(int members) {
+// line it feeds advanced), scores on the first pair, a champion; with `longNames` the first two
+// names are longer than their boxes.
+kaz::Bracket example(int members, bool longNames = false) {
     kaz::Bracket bracket(members);
     kaz::ColorSet& colors = bracket.colors();
     colors.winLineColor = "#E00000";
@@ -50,6 +58,10 @@ kaz::Bracket example(int members) {
     colors.memberColor = "#008000";
     colors.scoreColor = "#A000A0";
     for (int i = 0; i < members; ++i) bracket.setMemberName(i, toCp932Lenient(memberName(i)));
+    if (longNames) {
+        bracket.setMemberName(0, toCp932Lenient(kLongLatin));
+        bracket.setMemberName(1, toCp932Lenient(kLongJapanese));
+    }
     kaz::leftClickLine(bracket, 0);
     bracket.setLineScore(0, "2");
     bracket.setLineScore(1, "1");
@@ -58,9 +70,10 @@ kaz::Bracket example(int members) {
 }
 
 // Opens the example as a file in `frame`; the bracket window is active.
-bool openExample(MainWindow& frame, const QString& folder, int members) {
+bool openExample(MainWindow& frame, const QString& folder, int members, bool longNames = false) {
     const QString path = folder + QStringLiteral("/example.kaz");
-    if (!writeFile(path, QByteArray::fromStdString(kaz::writeKaz(example(members))))) return false;
+    const kaz::Bracket bracket = example(members, longNames);
+    if (!writeFile(path, QByteArray::fromStdString(kaz::writeKaz(bracket)))) return false;
     if (!frame.documentManager()->openDocumentFile(path)) return false;
     showActive(frame);
     return activeView(frame) != nullptr;
@@ -81,6 +94,22 @@ bool contains(const QImage& image, qreal scale, const QRect& area, const QColor&
     return false;
 }
 
+// The right end of the names' ink (any pixel of neither the background nor a line, the text
+// being smoothed) in the rows of bracket rectangle `area`, in bracket pixels of a picture at
+// `scale`; -1 when there is none.
+qreal nameInkRight(const QImage& image, qreal scale, const QRect& area) {
+    int right = -1;
+    for (int y = int(area.top() * scale); y <= int(area.bottom() * scale); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel != kBack && pixel != kWin && pixel != kLose && pixel != kScore) {
+                right = std::max(right, x);
+            }
+        }
+    }
+    return right < 0 ? -1 : (right + 1) / scale;
+}
+
 bool havePoppler() {
     for (const char* tool : {"pdftotext", "pdfinfo", "pdftoppm", "pdffonts"}) {
         if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) return false;
@@ -97,7 +126,7 @@ QString run(const QString& program, const QStringList& args) {
 
 // Checks a PDF of the example: one page, every font embedded, every name and the champion
 // found as text.
-void checkPdf(const QString& pdf, int members) {
+void checkPdf(const QString& pdf, int members, bool longNames = false) {
     QVERIFY2(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")),
              qPrintable(run("pdfinfo", {pdf})));
     const QStringList fonts = run("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
@@ -106,7 +135,11 @@ void checkPdf(const QString& pdf, int members) {
         QVERIFY2(font.contains(QRegularExpression("\\s+yes\\s+\\w+\\s+yes\\s+")), qPrintable(font));
     }
     const QString text = run("pdftotext", {pdf, "-"});
-    for (int i = 0; i < members; ++i) QVERIFY2(text.contains(memberName(i)), qPrintable(text));
+    for (int i = longNames ? 2 : 0; i < members; ++i) {
+        QVERIFY2(text.contains(memberName(i)), qPrintable(text));
+    }
+    if (longNames)
+        QVERIFY2(text.contains(kLongLatin) && text.contains(kLongJapanese), qPrintable(text));
     QVERIFY2(text.contains(kChampion), qPrintable(text));
 }
 
@@ -118,7 +151,9 @@ private slots:
     void initTestCase();
     void strokesJoinsScoresAndBackground_data();
     void strokesJoinsScoresAndBackground();
-    void longNameStaysInItsBox();
+    void longNamesAreDrawnWhole_data();
+    void longNamesAreDrawnWhole();
+    void nameLongerThanAnyColumnIsCut();
     void sameAtEveryResolution();
     void sameAsTheView();
     void savePicture_data();
@@ -182,18 +217,88 @@ void TestBracketPicture::strokesJoinsScoresAndBackground() {
     QCOMPARE(at(image, scale, box.right() - 1, box.bottom() - 1), kBack);
 }
 
-// A name longer than its box (here of three million characters) shows only as far as the box
-// reaches, as on screen.
-void TestBracketPicture::longNameStaysInItsBox() {
+// Names longer than their boxes are drawn whole: the column widens, the lines move right by
+// as much, and each name's ink ends before the first line starts. At full width the name is
+// exactly as wide as when drawn alone; beyond four boxes it is condensed, and its text in a
+// PDF is still whole.
+void TestBracketPicture::longNamesAreDrawnWhole_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<bool>("condensed");
+    QTest::newRow("Latin and Japanese") << kLongLatin << kLongJapanese << qreal(1) << false;
+    QTest::newRow("twice the size") << kLongJapanese << kLongLatin << qreal(2) << false;
+    QTest::newRow("beyond the cap") << kLongerThanTheCap << kLongJapanese << qreal(1) << true;
+}
+
+void TestBracketPicture::longNamesAreDrawnWhole() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(qreal, scale);
+    QFETCH(bool, condensed);
+    kaz::Bracket bracket = example(4);
+    bracket.setMemberName(0, toCp932Lenient(first));
+    bracket.setMemberName(1, toCp932Lenient(second));
+    const QImage image = bracketImage(bracket, scale);
+    const kaz::Size normal = kaz::bracketExtent(4);
+    const int extra = qRound(image.width() / scale) - normal.width;
+    QVERIFY(extra > 0 && extra <= 3 * kaz::memberNameRect(0).width);
+    QCOMPARE(bracketExtent(bracket), QSize(normal.width + extra, normal.height));
+
+    const QRect line = toQRect(kaz::lineRect(4, 0)).translated(extra, 0);
+    QCOMPARE(at(image, scale, line.left() + 20, line.top() + line.height() / 2), kWin);
+    QCOMPARE(at(image, scale, line.left() - 1, line.top() + line.height() / 2), kBack);
+    for (int member = 0; member < 2; ++member) {
+        const QRect box = toQRect(kaz::memberNameRect(member));
+        const qreal right = nameInkRight(image, scale, box);
+        QVERIFY2(right > box.right() + 1 && right < line.left(),
+                 qPrintable(QString::number(right)));
+    }
+    // The other names stay as they were, in their boxes.
+    QVERIFY(nameInkRight(image, scale, toQRect(kaz::memberNameRect(2))) <
+            kaz::memberNameRect(2).right());
+
+    if (!condensed) {
+        // Each name as wide as drawn alone, with nothing to stop it.
+        for (int member = 0; member < 2; ++member) {
+            QImage alone(image.width() * 2, image.height(), QImage::Format_RGB32);
+            alone.fill(kBack);
+            QPainter painter(&alone);
+            painter.scale(scale, scale);
+            painter.setFont(japaneseFontPoints(11));
+            painter.setPen(kMember);
+            const QRect box = toQRect(kaz::memberNameRect(member));
+            painter.drawText(box.left() + 3, box.top() + 15, member == 0 ? first : second);
+            painter.end();
+            QCOMPARE(nameInkRight(image, scale, box), nameInkRight(alone, scale, box));
+        }
+    }
+    if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
+    const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("long"));
+    QVERIFY(bytes && writeFile(pdf, *bytes));
+    const QString text = run("pdftotext", {pdf, "-"});
+    QVERIFY2(text.contains(first) && text.contains(second), qPrintable(text));
+}
+
+// A name longer than can be laid out (three million characters) is cut with "…" where the
+// widest column ends, condensed; nothing of it reaches the lines.
+void TestBracketPicture::nameLongerThanAnyColumnIsCut() {
     kaz::Bracket bracket = example(4);
     bracket.setMemberName(0, std::string(3 << 20, 'W'));
     const QImage image = bracketImage(bracket, 1);
-    const kaz::Rect box = kaz::memberNameRect(0);
-    QVERIFY(contains(image, 1, toQRect(box), kMember));
-    // Right of the box, above the first line's stroke, there is only background.
-    for (int x = box.right(); x < box.right() + 60; ++x) {
-        for (int y = box.top; y < 39; ++y) QCOMPARE(image.pixelColor(x, y), kBack);
-    }
+    const int box = kaz::memberNameRect(0).width;
+    QCOMPARE(image.width(), kaz::bracketExtent(4).width + 3 * box);
+    const QRect line = toQRect(kaz::lineRect(4, 0)).translated(3 * box, 0);
+    const qreal right = nameInkRight(image, 1, toQRect(kaz::memberNameRect(0)));
+    QVERIFY2(right > line.left() - 20 && right < line.left(), qPrintable(QString::number(right)));
+    if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("cut.pdf"));
+    const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("cut"));
+    QVERIFY(bytes && writeFile(pdf, *bytes));
+    QVERIFY(run("pdftotext", {pdf, "-"}).contains(QStringLiteral("WWWW\u2026")));
 }
 
 // A printer or PDF device of high resolution gets the same picture, names included.
@@ -314,10 +419,12 @@ void TestBracketPicture::printedPageHoldsTheBracket_data() {
     QTest::addColumn<int>("members");
     QTest::addColumn<bool>("preview");
     QTest::addColumn<QPageLayout::Orientation>("orientation");  // the one proposed
-    QTest::newRow("print, 4 members") << 4 << false << QPageLayout::Landscape;
-    QTest::newRow("print, 32 members") << 32 << false << QPageLayout::Portrait;
-    QTest::newRow("preview, 4 members") << 4 << true << QPageLayout::Landscape;
-    QTest::newRow("preview, 32 members") << 32 << true << QPageLayout::Portrait;
+    QTest::addColumn<bool>("longNames");
+    QTest::newRow("print, 4 members") << 4 << false << QPageLayout::Landscape << false;
+    QTest::newRow("print, 32 members") << 32 << false << QPageLayout::Portrait << false;
+    QTest::newRow("preview, 4 members") << 4 << true << QPageLayout::Landscape << false;
+    QTest::newRow("preview, 32 members") << 32 << true << QPageLayout::Portrait << false;
+    QTest::newRow("print, 4 long names") << 4 << false << QPageLayout::Landscape << true;
 }
 
 // The printer writes a PDF here, as a print-to-file printer would; the page, read back as an
@@ -327,10 +434,11 @@ void TestBracketPicture::printedPageHoldsTheBracket() {
     QFETCH(int, members);
     QFETCH(bool, preview);
     QFETCH(QPageLayout::Orientation, orientation);
+    QFETCH(bool, longNames);
     if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
     QTemporaryDir dir;
     MainWindow frame;
-    QVERIFY(openExample(frame, dir.path(), members));
+    QVERIFY(openExample(frame, dir.path(), members, longNames));
     const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
     QRectF paintArea;  // in points
     auto toPdf = [&](QPrinter& printer) {
@@ -355,10 +463,10 @@ void TestBracketPicture::printedPageHoldsTheBracket() {
         QTRY_VERIFY(box->hasFocus());
         QTest::keyClick(box, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(desktop.printRequests.value(0).orientation(), orientation);
-        QCOMPARE(box->text(), memberName(0));
+        QCOMPARE(box->text(), longNames ? kLongLatin : memberName(0));
     }
     QCOMPARE(desktop.errors, QStringList());
-    checkPdf(pdf, members);
+    checkPdf(pdf, members, longNames);
 
     // At 36 dots per inch a point is half a pixel.
     run("pdftoppm", {"-r", "36", "-png", "-singlefile", pdf, dir.filePath("page")});
@@ -382,8 +490,9 @@ void TestBracketPicture::printedPageHoldsTheBracket() {
     QVERIFY2(left >= -1 && right >= -1 && top >= -1 && bottom >= -1, where.constData());
     QVERIFY2(qAbs(left - right) <= 2 && qAbs(top - bottom) <= 2, where.constData());
     QVERIFY2(qMin(left + right, top + bottom) <= 2, where.constData());
-    const kaz::Size extent = kaz::bracketExtent(members);
-    QVERIFY2(qAbs(qreal(ink.width()) / ink.height() - qreal(extent.width) / extent.height) < 0.02,
+    // The whole picture, the wider name column included.
+    const QSizeF extent = bracketExtent(example(members, longNames));
+    QVERIFY2(qAbs(qreal(ink.width()) / ink.height() - extent.width() / extent.height()) < 0.02,
              where.constData());
     frame.mdiArea()->closeAllSubWindows();
 }

@@ -293,7 +293,9 @@ private slots:
                 QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintCurrentPage));
                 answer(dialog);
             });
-            result = realServices().askPrint(nullptr, printer);
+            // The file proposed, not the one printed to last.
+            result = realServices().askPrint(nullptr, printer, dir.filePath("bracket.pdf"));
+            if (accept) QCOMPARE(printer.outputFileName(), dir.filePath("bracket.pdf"));
         }
         QCOMPARE(result, accept);
     }

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPrinter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -13,6 +15,7 @@
 #include "dialogs/member_count_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
+#include "document_manager.h"
 #include "gui_test_support.h"
 #include "main_window.h"
 #include "scripted_desktop.h"
@@ -60,6 +63,7 @@ private slots:
     void unwritableTargetIsReportedAndKept();
     void settingsReachDocumentScreenAndPage();
     void settingsCancelKeepsEverything();
+    void exportsSayWhereTheyWent();
 };
 
 void TestHtmlExport::workedExampleThroughTheEditor() {
@@ -89,6 +93,8 @@ void TestHtmlExport::workedExampleThroughTheEditor() {
     QCOMPARE(desktop.saveRequests.value(0).filters,
              QStringList({"HTMLファイル(*.html)", "HTMファイル(*.htm)", "全て(*.*)"}));
     QCOMPARE(desktop.saveRequests.value(0).defaultSuffix, QStringLiteral("html"));
+    // A new bracket, and nothing exported yet: its title, in the chooser's own folder.
+    QCOMPARE(desktop.saveRequests.value(0).proposed, QStringLiteral("新しいトーナメント表1.html"));
     const QByteArray page = readFile(path);
     QCOMPARE(page.size(), 2768);
     QCOMPARE(page, readFile(QStringLiteral(KAZ_TEST_DATA "/four_members_example.html")));
@@ -164,7 +170,7 @@ void TestHtmlExport::settingsReachDocumentScreenAndPage() {
         },
         true);
     QCOMPARE(doc->colors().backgroundColor, std::string("#102030"));
-    QCOMPARE(doc->colors().winLineColor, std::string("#00ff00"));
+    QCOMPARE(doc->colors().winLineColor, std::string("#00FF00"));
     QVERIFY(doc->bracket().boldMemberNames());
     QVERIFY(doc->bracket().boldScores());
     QTRY_COMPARE(view->lineWidgets()[0]->grab().toImage().pixelColor(30, 17), QColor(0, 255, 0));
@@ -199,6 +205,50 @@ void TestHtmlExport::settingsCancelKeepsEverything() {
     QVERIFY(!view->document()->bracket().boldMemberNames());
     QVERIFY(!view->document()->isChanged());
     frame.mdiArea()->closeAllSubWindows();
+}
+
+// Every export says in the status bar where it went; a bracket without a file starts from the
+// folder of the last export, one with a file from its own folder, whatever was exported last.
+void TestHtmlExport::exportsSayWhereTheyWent() {
+    QTemporaryDir dir;
+    QTemporaryDir other;
+    MainWindow frame;
+    showActive(frame);
+    newBracket(frame);
+    ScriptedDesktop desktop;
+    const QString page = dir.filePath(QStringLiteral("page.html"));
+    desktop.saveAnswers.enqueue(page);
+    desktop.viewerStarts = false;
+    action(frame, "htmlExport")->trigger();
+    QVERIFY(QFile::exists(page));
+    QCOMPARE(desktop.errors, QStringList());
+    QCOMPARE(frame.statusBar()->currentMessage(),
+             page + QStringLiteral(" に書き出しました。表示するｱﾌﾟﾘｹｰｼｮﾝを起動できませんでした。"));
+
+    newBracket(frame);
+    const QString picture = dir.filePath(QStringLiteral("picture.png"));
+    desktop.saveAnswers.enqueue(picture);
+    action(frame, "savePicture")->trigger();
+    QCOMPARE(desktop.saveRequests.value(1).proposed, dir.filePath("新しいトーナメント表2.png"));
+    QCOMPARE(frame.statusBar()->currentMessage(), picture + QStringLiteral(" に書き出しました。"));
+
+    const QString bracket = other.filePath(QStringLiteral("大会.kaz"));
+    QVERIFY(writeFile(bracket, readFile(QStringLiteral(KAZ_TEST_DATA "/four_members.kaz"))));
+    QVERIFY(frame.documentManager()->openDocumentFile(bracket));
+    desktop.saveAnswers.enqueue(QString());
+    action(frame, "htmlExport")->trigger();
+    QCOMPARE(desktop.saveRequests.value(2).proposed, other.filePath("大会.html"));
+    // Printed to a PDF file: Qt's dialog proposes the bracket's name, and it counts as an export.
+    const QString pdf = other.filePath(QStringLiteral("printed.pdf"));
+    desktop.printAnswers.enqueue([&pdf](QPrinter& printer) {
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    action(frame, "filePrint")->trigger();
+    QCOMPARE(desktop.printPdfPaths, QStringList{other.filePath("大会.pdf")});
+    QVERIFY(QFile::exists(pdf));
+    QCOMPARE(frame.statusBar()->currentMessage(), pdf + QStringLiteral(" に書き出しました。"));
+    frame.documentManager()->closeAllDocuments();
 }
 
 QTEST_MAIN(TestHtmlExport)

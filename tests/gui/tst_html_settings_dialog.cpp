@@ -2,7 +2,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "color/color_set.h"
@@ -97,43 +99,27 @@ private slots:
         QVERIFY(dlg.colorSet() == kaz::ColorSet());
     }
 
-    void typedTextIsStored_data() {
+    // A typed colour is stored in the one form, "#RRGGBB" in upper case.
+    void typedColorIsStored_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
         QTest::addColumn<std::string>("stored");
-        QTest::addColumn<QColor>("swatch");
-        QTest::newRow("lower case kept as typed")
-            << 2 << "#ff0000"
-            << "#ff0000" << std::string("#ff0000") << QColor(255, 0, 0);
-        QTest::newRow("7 bytes, not a colour")
-            << 3 << "#GHIJKL"
-            << "#GHIJKL" << std::string("#GHIJKL") << QColor(0, 0, 0);
-        // Lengths are CP932 bytes: four characters, seven bytes.
-        QTest::newRow("full-width letters, 7 bytes")
-            << 0 << "#ＡＢＣ"
-            << "#ＡＢＣ" << sjis("#ＡＢＣ") << QColor(0, 0, 0);
-        QTest::newRow("seven full-width, 14 bytes")
-            << 0 << "＃ＡＢＣＤＥＦ"
-            << "＃ＡＢＣＤＥＦ" << std::string("#000000") << QColor(0, 0, 0);
-        // Characters CP932 cannot hold are refused as they are typed; the rest stays.
-        QTest::newRow("outside CP932 refused")
-            << 1 << "#한①ab😀cd"
-            << "#①abcd" << sjis("#①abcd") << QColor(0, 0xAB, 0xCD);
+        QTest::newRow("lower case") << 2 << "#ff0000" << std::string("#FF0000");
+        QTest::newRow("three digits") << 0 << "#f0a" << std::string("#FF00AA");
+        QTest::newRow("a name") << 3 << "red" << std::string("#FF0000");
+        QTest::newRow("a name, any case, blanks around")
+            << 4 << " darkSlateBlue " << std::string("#483D8B");
     }
-    void typedTextIsStored() {
+    void typedColorIsStored() {
         QFETCH(int, row);
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         QFETCH(std::string, stored);
-        QFETCH(QColor, swatch);
         HtmlSettingsDialog dlg;
         dlg.setColorSet(kaz::ColorSet());
         openDialog(dlg);
         typeInto(colorEdit(dlg, row), typed);
-
-        QCOMPARE(colorEdit(dlg, row)->text(), shown);
-        QCOMPARE(swatchColor(dlg, row), swatch);
+        QCOMPARE(colorEdit(dlg, row)->text(), typed);
+        QCOMPARE(swatchColor(dlg, row), QColor(QString::fromStdString(stored)));
         QTest::mouseClick(button(dlg, "okButton"), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         kaz::ColorSet expected;
@@ -142,8 +128,60 @@ private slots:
         QVERIFY(dlg.colorSet() == expected);
     }
 
-    // Every change counts, not only the final text: a colour becomes black the moment one
-    // character goes, and comes back when the field holds 7 bytes again.
+    // Any other text is refused at OK: the dialog stays, its box takes the focus, the status
+    // bar says why, and nothing is stored; once the text is a colour, OK goes through.
+    void otherTextIsRefusedAtOk_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("7 bytes, not a colour") << 3 << "#GHIJKL"
+                                               << "#GHIJKL";
+        QTest::newRow("five digits") << 0 << "#DC143"
+                                     << "#DC143";
+        QTest::newRow("eight digits") << 1 << "#DC143C00"
+                                      << "#DC143C00";
+        QTest::newRow("emptied") << 2 << ""
+                                 << "";
+        QTest::newRow("no such name") << 4 << "reddish"
+                                      << "reddish";
+        QTest::newRow("transparent") << 4 << "transparent"
+                                     << "transparent";
+        QTest::newRow("full-width") << 0 << "＃ＡＢＣ"
+                                    << "＃ＡＢＣ";
+        // Characters CP932 cannot hold are refused as they are typed; the rest is no colour.
+        QTest::newRow("outside CP932") << 1 << "#한①ab😀cd"
+                                       << "#①abcd";
+    }
+    void otherTextIsRefusedAtOk() {
+        QFETCH(int, row);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QMainWindow frame;  // whose status bar tells why
+        HtmlSettingsDialog dlg(&frame);
+        dlg.setColorSet(kaz::ColorSet());
+        openDialog(dlg);
+        typeInto(colorEdit(dlg, row), typed);
+        QCOMPARE(colorEdit(dlg, row)->text(), shown);
+        QCOMPARE(swatchColor(dlg, row), QColor(0, 0, 0));
+        // An earlier row that is a colour does not get through alone.
+        typeInto(colorEdit(dlg, row == 0 ? 4 : 0), QStringLiteral("#123"));
+        frame.statusBar()->clearMessage();
+        QTest::mouseClick(button(dlg, "okButton"), Qt::LeftButton);
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QCOMPARE(QApplication::focusWidget(), colorEdit(dlg, row));
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("この文字は使えません。"));
+        QVERIFY(dlg.colorSet() == kaz::ColorSet());
+
+        typeInto(colorEdit(dlg, row), QStringLiteral("#abcdef"));
+        QTest::keyClick(colorEdit(dlg, row), Qt::Key_Return);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.colorSet().at(row), std::string("#ABCDEF"));
+        QCOMPARE(dlg.colorSet().at(row == 0 ? 4 : 0), std::string("#112233"));
+    }
+
+    // Every change counts, not only the final text: the swatch turns black the moment the text
+    // is no colour, and shows the colour again when it is one.
     void swatchFollowsEachKeystroke() {
         HtmlSettingsDialog dlg;
         dlg.setColorSet(kaz::ColorSet());
@@ -154,56 +192,67 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(edit->text(), QStringLiteral("#DC143"));
         QCOMPARE(swatchColor(dlg, 0), QColor(0, 0, 0));
-        QCOMPARE(dlg.colorSet().winLineColor, std::string("#000000"));
         QTest::keyClick(edit, Qt::Key_D);
         QCOMPARE(swatchColor(dlg, 0), QColor(0xDC, 0x14, 0x3D));
-        QCOMPARE(dlg.colorSet().winLineColor, std::string("#DC143d"));
+        // Nothing is stored before OK.
+        QCOMPARE(dlg.colorSet().winLineColor, std::string("#DC143C"));
     }
 
-    void loadedStringsGoThroughTheCheck_data() {
+    // Colour strings from a file are kept exactly, whatever they hold, while their boxes are
+    // left as they were opened; the swatch shows them as the screen paints them.
+    void loadedStringsAreKept_data() {
         QTest::addColumn<std::string>("loaded");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<std::string>("stored");
-        QTest::newRow("empty") << std::string() << "" << std::string("#000000");
-        QTest::newRow("short") << std::string("#FFF") << "#FFF" << std::string("#000000");
-        QTest::newRow("long") << std::string("#12345678") << "#12345678" << std::string("#000000");
-        QTest::newRow("two-byte character") << sjis("赤") << "赤" << std::string("#000000");
+        QTest::addColumn<QColor>("swatch");
+        QTest::newRow("empty") << std::string() << "" << QColor(0, 0, 0);
+        QTest::newRow("short") << std::string("#FFF") << "#FFF" << QColor(0xFF, 0x0F, 0);
+        QTest::newRow("lower case") << std::string("#ff9000") << "#ff9000" << QColor(0xFF, 0x90, 0);
+        QTest::newRow("long") << std::string("#12345678") << "#12345678"
+                              << QColor(0x12, 0x34, 0x56);
+        // Read from the second byte on as the screen reads it: "ed" is a hexadecimal number.
+        QTest::newRow("a name") << std::string("red") << "red" << QColor(0xED, 0, 0);
+        QTest::newRow("two-byte character") << sjis("赤") << "赤" << QColor(0, 0, 0);
         // Bytes that are not CP932 are shown as stand-ins but kept as they were.
-        QTest::newRow("damaged bytes kept")
+        QTest::newRow("damaged bytes")
             << std::string("#\x80\x80\x80\x80\x80\x80") << "#\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"
-            << std::string("#\x80\x80\x80\x80\x80\x80");
+            << QColor(0, 0, 0);
     }
-    void loadedStringsGoThroughTheCheck() {
+    void loadedStringsAreKept() {
         QFETCH(std::string, loaded);
         QFETCH(QString, shown);
-        QFETCH(std::string, stored);
+        QFETCH(QColor, swatch);
         kaz::ColorSet colors;
         colors.scoreColor = loaded;
         HtmlSettingsDialog dlg;
         dlg.setColorSet(colors);
         openDialog(dlg);
         QCOMPARE(colorEdit(dlg, 4)->text(), shown);
-        QCOMPARE(swatchColor(dlg, 4), QColor(0, 0, 0));
+        QCOMPARE(swatchColor(dlg, 4), swatch);
         QTest::keyClick(&dlg, Qt::Key_Return);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(dlg.colorSet().scoreColor, stored);
+        QCOMPARE(dlg.colorSet().scoreColor, loaded);
         QCOMPARE(dlg.colorSet().winLineColor, std::string("#DC143C"));
     }
 
-    // Editing damaged text: the stand-ins can be typed around, and count as one byte each.
+    // Damaged text edited is typed text, and no colour; typed back as it was, it is the file's
+    // again, byte for byte.
     void editingAroundDamagedBytes() {
         kaz::ColorSet colors;
         colors.memberColor = "#\x80\x80\x80\x80\x80";
         HtmlSettingsDialog dlg;
         dlg.setColorSet(colors);
         openDialog(dlg);
-        QCOMPARE(dlg.colorSet().memberColor, std::string("#000000"));
         QLineEdit* edit = colorEdit(dlg, 3);
         edit->setFocus();
         edit->end(false);
         QTest::keyClick(edit, Qt::Key_1);
         QCOMPARE(edit->text().size(), 7);
-        QCOMPARE(dlg.colorSet().memberColor, std::string("#?????1"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(dlg.isVisible());
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.colorSet().memberColor, colors.memberColor);
     }
 
     void browse_data() {
@@ -237,16 +286,16 @@ private slots:
         dlg.setColorSet(kaz::ColorSet());
         openDialog(dlg);
         if (!typedFirst.isEmpty()) typeInto(colorEdit(dlg, row), typedFirst);
-        const kaz::ColorSet before = dlg.colorSet();
 
         QTest::mouseClick(browseButton(dlg, row), Qt::LeftButton);
         QCOMPARE(desktop.colorRequests, QList<QColor>{initial});
         QCOMPARE(colorEdit(dlg, row)->text(), shown);
         QCOMPARE(swatchColor(dlg, row), swatch);
-        kaz::ColorSet expected = before;
+        QVERIFY(dlg.isVisible());
+        QTest::mouseClick(button(dlg, "okButton"), Qt::LeftButton);
+        kaz::ColorSet expected;
         expected.at(row) = stored;
         QVERIFY(dlg.colorSet() == expected);
-        QVERIFY(dlg.isVisible());
     }
 
     // The flags change only through OK, and setBoldFlags takes the score flag first.

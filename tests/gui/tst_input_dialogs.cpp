@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -135,6 +136,10 @@ void TestInputDialogs::textDialogOpensAtPointerHoldingText() {
              champion ? QStringLiteral("優勝者名入力") : QStringLiteral("点数入力"));
     QCOMPARE(dialog->edit()->text(), QString());
     QVERIFY(dialog->findChildren<QPushButton*>().isEmpty());
+    // Wide enough for the caption and a close button in a title bar.
+    const int bar = dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QVERIFY(dialog->width() >=
+            dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + 2 * bar);
     const QString held = QStringLiteral("1234567890123456");
     dialog->setInitialText(held);
     dialog->show();

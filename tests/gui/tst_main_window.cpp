@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -95,6 +96,7 @@ private slots:
     void openFailures_data();
     void openFailures();
     void secondWindowOnOneBracket();
+    void manyWindows();
     void recentFilesAcrossRestart();
 
 private:
@@ -513,6 +515,56 @@ void TestMainWindow::secondWindowOnOneBracket() {
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
     windows[0]->close();
     QCOMPARE(desktop.questions.size(), 1);
+}
+
+namespace {
+
+// Windows laid out in a cascade (new ones, and again by 重ねて表示) go one step down and right
+// of the one before, and start again at the top left before a title bar would leave the area.
+void checkCascade(const QList<QMdiSubWindow*>& windows, const QMdiArea* area) {
+    const int step = windows[0]->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    int restarts = 0;
+    for (int i = 0; i < windows.size(); ++i) {
+        const QPoint at = windows[i]->pos();
+        QVERIFY2(at.x() == at.y() && at.y() + step <= area->viewport()->height(),
+                 qPrintable(QStringLiteral("window %1 at %2, %3").arg(i).arg(at.x()).arg(at.y())));
+        if (i == 0) {
+            QCOMPARE(at, QPoint(0, 0));
+        } else if (at == QPoint(0, 0)) {
+            ++restarts;
+            QVERIFY(windows[i - 1]->y() > 0);
+        } else {
+            QCOMPARE(at.y(), windows[i - 1]->y() + step);
+        }
+    }
+    QVERIFY(restarts > 0);
+}
+
+}  // namespace
+
+// Twelve windows: the Window menu gives the first nine the access keys &1 … &9 and the rest
+// none; new windows and 重ねて表示 keep every title bar inside the area.
+void TestMainWindow::manyWindows() {
+    MainWindow frame;
+    frame.resize(500, 400);
+    showActive(frame);
+    newBracket(frame);
+    for (int i = 1; i < 12; ++i) action(frame, "windowNew")->trigger();
+    QList<QMdiSubWindow*> windows = frame.mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    QCOMPARE(windows.size(), 12);
+    QMenu* windowMenu = menuNamed(frame, "ｳｨﾝﾄﾞｳ(&W)");
+    emit windowMenu->aboutToShow();
+    const QStringList listed = menuItems(windowMenu).mid(5);
+    QCOMPARE(listed.value(8), QStringLiteral("&9 新しいトーナメント表1:9"));
+    QCOMPARE(listed.value(9), QStringLiteral("10 新しいトーナメント表1:10"));
+    QCOMPARE(listed.value(11), QStringLiteral("12 新しいトーナメント表1:12"));
+    checkCascade(windows, frame.mdiArea());
+
+    for (QMdiSubWindow* window : windows) window->move(200, 150);
+    windows[3]->showMaximized();
+    action(frame, "windowCascade")->trigger();
+    checkCascade(frame.mdiArea()->subWindowList(QMdiArea::StackingOrder), frame.mdiArea());
+    frame.documentManager()->closeAllDocuments();
 }
 
 void TestMainWindow::recentFilesAcrossRestart() {

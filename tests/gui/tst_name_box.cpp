@@ -5,10 +5,12 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QUndoStack>
 #include <QtTest>
 
 #include "bracket/line_rules.h"
+#include "bridge/qt_text.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "gui_test_support.h"
@@ -52,6 +54,7 @@ private slots:
     void f2AsksForTheTextWhereTheMemberStands_data();
     void f2AsksForTheTextWhereTheMemberStands();
     void wordKeysAndNames();
+    void nameTooLongForTheBoxIsItsTooltip();
 
 private:
     QTemporaryDir m_config;
@@ -251,6 +254,25 @@ void TestNameBox::wordKeysAndNames() {
     QCOMPARE(doc.lineState(0), kaz::LineState::Open);
     QCOMPARE(view.nameEdits()[0]->accessibleName(), QStringLiteral("1人目"));
     QCOMPARE(view.nameEdits()[3]->accessibleName(), QStringLiteral("4人目"));
+}
+
+// The box keeps its size; a name it cannot show is its tooltip, shown as typed, never as markup.
+void TestNameBox::nameTooLongForTheBoxIsItsTooltip() {
+    BracketDocument doc{kaz::Bracket(4)};
+    BracketView view(&doc);
+    MemberNameEdit* box = view.nameEdits()[0];
+    const QSize size = box->size();
+    typeText(box, QStringLiteral("短い名前"));
+    QCOMPARE(box->toolTip(), QString());
+    const QString name = QStringLiteral("<b>長谷川慎之介左衛門太郎丸</b> & Harbour Rowing Club");
+    doc.setMemberName(0, toCp932Lenient(name));  // as another window on the bracket would
+    QCOMPARE(box->text(), name);
+    QTextDocument tip;
+    tip.setHtml(box->toolTip());
+    QCOMPARE(tip.toPlainText(), name);
+    QCOMPARE(box->size(), size);
+    doc.undoStack()->undo();
+    QCOMPARE(box->toolTip(), QString());
 }
 
 QTEST_MAIN(TestNameBox)

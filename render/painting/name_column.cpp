@@ -1,0 +1,131 @@
+#include "painting/name_column.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPaintDevice>
+#include <algorithm>
+#include <cmath>
+
+#include "bracket/bracket_geometry.h"
+#include "bridge/fonts.h"
+#include "bridge/qt_geometry.h"
+#include "bridge/qt_text.h"
+#include "painting/bracket_painter.h"
+
+namespace {
+
+constexpr qreal kNamePoints = 11;
+constexpr qreal kScreenDpi = 96;
+// Where a name box starts its text: past its frame (1 pixel in the editor's style) and the
+// edit's own margin of 2 pixels.
+constexpr int kNameLeftMargin = 3;
+// Between a widened column's longest name and the first line, so that glyphs rendered a
+// little wider at another scale still end before the line.
+constexpr int kInkGap = 2;
+// The bytes are cut first, so that only a small part of a long name is converted.
+constexpr size_t kMostBytesConverted = 4 * kMostCharactersShown;
+const QChar kEllipsis(0x2026);
+
+// The room a name box gives its text.
+int boxTextWidth() { return toQRect(kaz::memberNameRect(0)).width() - kNameLeftMargin; }
+
+// Measures on an image of the screen's resolution, which is what the bracket's pixels are.
+class NameMeasure {
+public:
+    NameMeasure() : m_reference(1, 1, QImage::Format_RGB32) {}
+
+    // How far right of the pen the name's ink and advance reach, in whole pixels.
+    int width(const QString& text, int stretch) const {
+        const QFontMetricsF metrics(memberNameFont(&m_reference, stretch), &m_reference);
+        const qreal ink = text.isEmpty() ? 0 : metrics.tightBoundingRect(text).right();
+        return int(std::ceil(std::max(metrics.horizontalAdvance(text), ink)));
+    }
+
+private:
+    QImage m_reference;
+};
+
+// The name as laid out: at most kMostCharactersShown characters; `cut` when there were more.
+QString laidOutName(const std::string& cp932, bool* cut) {
+    QString converted = fromCp932(cp932.substr(0, kMostBytesConverted));
+    *cut = cp932.size() > kMostBytesConverted || converted.size() > kMostCharactersShown;
+    converted.truncate(kMostCharactersShown);
+    // One line, as drawn: breaks and tabs are measured as the spaces they are drawn as.
+    for (QChar& c : converted) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') ||
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return converted;
+}
+
+// The name condensed as little as makes it fit `room`; cut with "…" at the least stretch
+// when even that is too wide, or when the name was longer than can be laid out.
+DrawnName fitName(const NameMeasure& measure, const QString& name, int needed, bool cut, int room) {
+    if (!cut && needed <= room) return {name, 100};
+    if (!cut) {
+        for (int stretch = std::max(kLeastNameStretch, 100 * room / std::max(needed, 1));
+             stretch >= kLeastNameStretch; --stretch) {
+            if (measure.width(name, stretch) <= room) return {name, stretch};
+        }
+    }
+    // The longest beginning that fits with the ellipsis.
+    int fits = 0;
+    int tooLong = int(name.size()) + 1;
+    while (tooLong - fits > 1) {
+        const int middle = (fits + tooLong) / 2;
+        if (measure.width(name.left(middle) + kEllipsis, kLeastNameStretch) <= room) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    return {name.left(fits) + kEllipsis, kLeastNameStretch};
+}
+
+}  // namespace
+
+NameColumn layoutNameColumn(const kaz::Bracket& bracket) {
+    const NameMeasure measure;
+    const int members = bracket.memberCount();
+    std::vector<QString> names(size_t(std::max(members, 0)));
+    std::vector<int> needed(names.size());
+    std::vector<char> cut(names.size());
+    int widest = 0;
+    bool anyCut = false;
+    for (size_t i = 0; i < names.size(); ++i) {
+        bool wasCut = false;
+        names[i] = laidOutName(bracket.memberName(int(i)), &wasCut);
+        cut[i] = wasCut;
+        anyCut = anyCut || wasCut;
+        needed[i] = measure.width(names[i], 100);
+        widest = std::max(widest, needed[i]);
+    }
+
+    NameColumn column;
+    const int box = toQRect(kaz::memberNameRect(0)).width();
+    if (anyCut || widest > boxTextWidth()) {
+        const int most = box * (kNameColumnMostBoxes - 1);
+        column.extraWidth = anyCut ? most : std::min(most, widest + kInkGap - boxTextWidth());
+    }
+    // Names that fit their boxes are drawn as on screen, however wide the column.
+    const int room =
+        column.extraWidth == 0 ? boxTextWidth() : boxTextWidth() + column.extraWidth - kInkGap;
+    column.names.reserve(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        column.names.push_back(fitName(measure, names[i], needed[i], cut[i] != 0, room));
+    }
+    return column;
+}
+
+QFont memberNameFont(const QPaintDevice* device, int stretch) {
+    const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : int(kScreenDpi);
+    QFont font = japaneseFontPoints(kNamePoints * kScreenDpi / dpi);
+    if (stretch != 100) font.setStretch(stretch);
+    return font;
+}
+
+QRect nameTextRect(int member, const NameColumn& column) {
+    return toQRect(kaz::memberNameRect(member)).adjusted(kNameLeftMargin, 0, column.extraWidth, 0);
+}

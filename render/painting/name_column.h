@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+#include "bracket/bracket.h"
+
+class QPaintDevice;
+
+// The column of member names in a picture of the bracket. On screen a name box cuts a long
+// name; on paper nothing can be scrolled, so every name is drawn whole: the column widens to
+// the longest name (the lines and the champion move right with it), up to four times the
+// box's width; a name longer than that is condensed, down to half its width, and only beyond
+// that cut with "…". A bracket whose names all fit their boxes is drawn as the screen shows it.
+
+// How one name is drawn.
+struct DrawnName {
+    QString text;       // the whole name, or its beginning and "…"
+    int stretch = 100;  // of the font, in percent; 100 leaves the font as it is
+};
+
+struct NameColumn {
+    int extraWidth = 0;            // added to the column's normal width, in the bracket's pixels
+    std::vector<DrawnName> names;  // one per member, top to bottom
+};
+
+// The least a font is condensed to.
+constexpr int kLeastNameStretch = 50;
+// The widest the column grows, in name boxes.
+constexpr int kNameColumnMostBoxes = 4;
+
+// The column for `bracket`, measured with the font the names are drawn in. The measure does
+// not depend on the device: the names' font has one size in the bracket's pixels everywhere.
+NameColumn layoutNameColumn(const kaz::Bracket& bracket);
+
+// The names' font (11 points on a screen of 96 dots per inch) for painting on `device` in the
+// bracket's pixels, at `stretch` percent.
+QFont memberNameFont(const QPaintDevice* device, int stretch = 100);
+
+// Where member `member`'s text is drawn: from the box's text margin to the column's end.
+QRect nameTextRect(int member, const NameColumn& column);
