@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
     }
     window.resize(800, 600);
     window.show();
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    QTimer::singleShot(0, &app, [&app] {
+        std::puts("shown");
+        std::fflush(stdout);
+        app.quit();
+    });
     return app.exec();
 }
