@@ -15,25 +15,14 @@
 
 #include "dialogs/draw_dialog.h"
 #include "dialogs/draw_preview.h"
+#include "gui_bench_support.h"
+
+using guibench::PaintCounter;
+using guibench::paintPending;
 
 namespace {
 
 constexpr int kKeystrokes = 201;
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++count;
-        return false;
-    }
-};
-
-void paintPending() {
-    QApplication::sendPostedEvents();
-    QApplication::processEvents();
-}
 
 void report(const char* what, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());

@@ -18,25 +18,19 @@
 
 #include "document/bracket_document.h"
 #include "document_manager.h"
+#include "gui_bench_support.h"
 #include "io/kaz_format.h"
 #include "main_window.h"
 #include "recovery/recovery_manager.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 
+using guibench::PaintCounter;
+using guibench::paintPending;
+
 namespace {
 
 constexpr int kRuns = 41;
-
-// Counts the paint events the application delivers.
-class PaintCounter : public QObject {
-public:
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++count;
-        return false;
-    }
-};
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -44,11 +38,6 @@ double median(std::vector<double> values) {
 }
 
 // Delivers every pending update, so that whatever is dirty is painted now.
-void paintPending() {
-    QApplication::sendPostedEvents();
-    QApplication::processEvents();
-}
-
 void measure(const char* what, const QString& path) {
     MainWindow window;
     window.resize(1280, 1024);

@@ -20,17 +20,14 @@
 
 #include "document/bracket_document.h"
 #include "document/bracket_step_command.h"
+#include "gui_bench_support.h"
 #include "view/bracket_view.h"
+
+using guibench::paintPending;
 
 namespace {
 
 constexpr int kSteps = 1000;
-
-// Delivers every pending update, so that whatever is dirty is painted now.
-void paintPending() {
-    QApplication::sendPostedEvents();
-    QApplication::processEvents();
-}
 
 size_t heapInUse() { return mallinfo2().uordblks; }
 
