@@ -1,8 +1,12 @@
 #pragma once
 
-#include <QLocalServer>
+#include <QByteArray>
 #include <QObject>
 #include <QStringList>
+
+#include "local_socket.h"
+
+class QSocketNotifier;
 
 // One editor per user and display: a second start hands the files it was given to the
 // editor already running, which opens them, and ends.
@@ -10,6 +14,8 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     explicit SingleInstance(QObject* parent = nullptr);
+    // Stops taking files and removes the socket.
+    ~SingleInstance() override;
 
     // Hands `files` to a running editor; true once it said it took them. False when no editor
     // runs, or none answered within `timeoutMs`.
@@ -18,12 +24,18 @@ public:
     // Takes the files of later starts from now on; false when another editor already does.
     bool listen();
 
+    // Where the running editor listens.
+    static QByteArray socketPath();
+
 signals:
     void filesReceived(const QStringList& files);
 
 private:
-    static QString serverName();
-    void onConnection();
+    void acceptConnections();
+    // Reads one later start's list of files.
+    void take(local_socket::Descriptor connection);
 
-    QLocalServer m_server;
+    local_socket::Descriptor m_listener;
+    QSocketNotifier* m_listening = nullptr;
+    int m_connections = 0;
 };

@@ -39,16 +39,20 @@ std::unique_ptr<QLockFile> sessionLock(const QString& folder, const QString& ses
 
 RecoveryManager::RecoveryManager(QWidget* window, const QString& folder)
     : QObject(window), m_window(window), m_folder(folder), m_writer(new RecoveryWriter) {
-    QDir().mkpath(m_folder);
     m_session = QStringLiteral("%1_%2")
                     .arg(QCoreApplication::applicationPid())
                     .arg(QDateTime::currentMSecsSinceEpoch(), 0, 36);
     m_lock = sessionLock(m_folder, m_session);
-    m_lock->tryLock(0);
     m_writer->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
     connect(m_writer, &RecoveryWriter::failed, this, &RecoveryManager::reportOnce);
     m_thread.start();
+    // The folder and the session's lock are the writer's first work, before any file of the
+    // session; the lock is written through to the disk, which the window need not wait for.
+    QMetaObject::invokeMethod(m_writer, [folder = m_folder, lock = m_lock.get()] {
+        QDir().mkpath(folder);
+        lock->tryLock(0);
+    });
 }
 
 RecoveryManager::~RecoveryManager() {

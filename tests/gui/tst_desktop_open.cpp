@@ -1,6 +1,8 @@
 // Brackets that open from the desktop: named on the command line, handed over by a second
 // start to the editor already running, dropped on the main window; each joins the recent files.
 
+#include <sys/socket.h>
+
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -10,11 +12,13 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
+#include <future>
 
 #include "document/bracket_document.h"
 #include "document_manager.h"
 #include "gui_test_support.h"
 #include "io/kaz_format.h"
+#include "local_socket.h"
 #include "scripted_desktop.h"
 #include "single_instance.h"
 
@@ -26,6 +30,8 @@ private slots:
     void init();
     void openedFromTheCommandLine();
     void handedOverToTheRunningEditor();
+    void leftSocketIsTakenOverBusyOneIsNot();
+    void unfinishedAndOversizedListsAreDropped();
     void refusedFileToldAsOpenTellsIt();
     void droppedFilesOpen();
     void reopenedFileMovesToTheTop();
@@ -93,6 +99,52 @@ void TestDesktopOpen::handedOverToTheRunningEditor() {
     QCOMPARE(frame.documentManager()->activeDocument()->memberCount(), 16);
     QCOMPARE(recentFiles().mid(0, 2), QStringList({second, first}));
     frame.documentManager()->closeAllDocuments();
+}
+
+// An editor that crashed leaves its socket file; the next one listens there all the same,
+// unless an editor answers there.
+void TestDesktopOpen::leftSocketIsTakenOverBusyOneIsNot() {
+    const QByteArray path = QFile::encodeName(m_home->filePath("socket"));
+    {
+        local_socket::Descriptor crashed = local_socket::listenAt(path);
+        QVERIFY(crashed.isValid());
+    }  // closed, its file left behind
+    QVERIFY(QFileInfo::exists(QFile::decodeName(path)));
+    const local_socket::Descriptor listening = local_socket::listenAt(path);
+    QVERIFY(listening.isValid());
+    QVERIFY(!local_socket::listenAt(path).isValid());
+    QVERIFY(local_socket::connectTo(path, 1000).isValid());
+    QVERIFY(!local_socket::connectTo(path + "-none", 1000).isValid());
+}
+
+// A start that never finishes its list, or sends far more than a list of files, is dropped
+// without a file opened; the editor goes on taking lists.
+void TestDesktopOpen::unfinishedAndOversizedListsAreDropped() {
+    SingleInstance instance;
+    QVERIFY(instance.listen());
+    QSignalSpy received(&instance, &SingleInstance::filesReceived);
+    auto answerTo = [](const QByteArray& message) {
+        return std::async(std::launch::async, [message] {
+            const local_socket::Descriptor socket =
+                local_socket::connectTo(SingleInstance::socketPath(), 1000);
+            local_socket::sendAll(socket.get(), message, 5000);
+            ::shutdown(socket.get(), SHUT_WR);
+            return local_socket::receiveByte(socket.get(), 5000);
+        });
+    };
+    auto unfinished = answerTo(QByteArray("/tmp/a.kaz\0/tmp/b", 17));
+    auto oversized = answerTo(QByteArray(3 << 20, 'x') + QByteArray(2, '\0'));
+    for (auto* answer : {&unfinished, &oversized}) {
+        QTRY_VERIFY(answer->wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QCOMPARE(answer->get(), -1);
+    }
+    QCOMPARE(received.size(), 0);
+    auto list = std::async(std::launch::async, [] {
+        return SingleInstance::handOver({"/tmp/一.kaz", "/tmp/二.kaz"});
+    });
+    QTRY_COMPARE(received.size(), 1);
+    QVERIFY(list.get());
+    QCOMPARE(received[0][0].toStringList(), QStringList({"/tmp/一.kaz", "/tmp/二.kaz"}));
 }
 
 void TestDesktopOpen::refusedFileToldAsOpenTellsIt() {

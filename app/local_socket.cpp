@@ -1,0 +1,184 @@
+#include "local_socket.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <optional>
+#include <thread>
+
+namespace local_socket {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kBacklog = 8;
+// How long listening waits for an answer at a socket file before taking it as left over.
+constexpr int kProbeMs = 200;
+
+std::optional<sockaddr_un> addressOf(const QByteArray& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || path.size() >= qsizetype(sizeof address.sun_path)) return std::nullopt;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return address;
+}
+
+Descriptor newSocket() {
+    return Descriptor(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+}
+
+bool peerIsSameUser(int fd) {
+#if defined(SO_PEERCRED)
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+           credentials.uid == ::geteuid();
+#else
+    uid_t user = 0;
+    gid_t group = 0;
+    return ::getpeereid(fd, &user, &group) == 0 && user == ::geteuid();
+#endif
+}
+
+int millisecondsLeft(Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? int(left) : 0;
+}
+
+// Waits until `fd` is ready for `events` or the deadline has passed.
+bool waitFor(int fd, short events, Clock::time_point deadline) {
+    for (;;) {
+        pollfd entry{fd, events, 0};
+        const int ready = ::poll(&entry, 1, millisecondsLeft(deadline));
+        if (ready > 0) return true;
+        if (ready == 0 || errno != EINTR) return false;
+    }
+}
+
+bool bindAndListen(int fd, const sockaddr_un& address) {
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) return false;
+    // Nobody else may even try: the peer's user is checked as well.
+    ::chmod(address.sun_path, S_IRUSR | S_IWUSR);
+    return ::listen(fd, kBacklog) == 0;
+}
+
+}  // namespace
+
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = other.release();
+    }
+    return *this;
+}
+
+Descriptor::~Descriptor() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+int Descriptor::release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
+Descriptor listenAt(const QByteArray& path) {
+    const std::optional<sockaddr_un> address = addressOf(path);
+    if (!address) return {};
+    Descriptor listener = newSocket();
+    if (!listener.isValid()) return {};
+    if (bindAndListen(listener.get(), *address)) return listener;
+    if (errno != EADDRINUSE || connectTo(path, kProbeMs).isValid()) return {};
+    // Nobody answers there: a socket of this user that an editor left behind is replaced.
+    struct stat status {};
+    if (::lstat(path.constData(), &status) != 0 || !S_ISSOCK(status.st_mode) ||
+        status.st_uid != ::geteuid() || ::unlink(path.constData()) != 0) {
+        return {};
+    }
+    return bindAndListen(listener.get(), *address) ? std::move(listener) : Descriptor();
+}
+
+Descriptor acceptFromSameUser(int listener) {
+    for (;;) {
+        Descriptor connection(::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
+        if (!connection.isValid()) {
+            if (errno == EINTR || errno == ECONNABORTED) continue;
+            return {};
+        }
+        if (peerIsSameUser(connection.get())) return connection;
+    }
+}
+
+Descriptor connectTo(const QByteArray& path, int timeoutMs) {
+    const std::optional<sockaddr_un> address = addressOf(path);
+    if (!address) return {};
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    Descriptor socket = newSocket();
+    if (!socket.isValid()) return {};
+    const auto* raw = reinterpret_cast<const sockaddr*>(&*address);
+    // A local connection is made at once or refused; a full queue of waiting connections
+    // says "again later".
+    while (::connect(socket.get(), raw, sizeof *address) != 0) {
+        if (errno != EAGAIN && errno != EINTR) return {};
+        if (Clock::now() >= deadline) return {};
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return peerIsSameUser(socket.get()) ? std::move(socket) : Descriptor();
+}
+
+bool sendAll(int fd, const QByteArray& bytes, int timeoutMs) {
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    qsizetype sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t now =
+            ::send(fd, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        if (now > 0) {
+            sent += now;
+        } else if (now < 0 && errno == EINTR) {
+            continue;
+        } else if (now < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!waitFor(fd, POLLOUT, deadline)) return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+int receiveByte(int fd, int timeoutMs) {
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        unsigned char byte = 0;
+        const ssize_t got = ::recv(fd, &byte, 1, 0);
+        if (got == 1) return byte;
+        if (got == 0) return -1;
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) return -1;
+        if (!waitFor(fd, POLLIN, deadline)) return -1;
+    }
+}
+
+bool receiveAvailable(int fd, QByteArray& bytes, qsizetype limit) {
+    char buffer[16384];
+    while (bytes.size() <= limit) {
+        const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
+        if (got > 0) {
+            bytes.append(buffer, got);
+        } else if (got == 0) {
+            return false;
+        } else if (errno != EINTR) {
+            return errno == EAGAIN || errno == EWOULDBLOCK;
+        }
+    }
+    return true;
+}
+
+}  // namespace local_socket
