@@ -103,7 +103,9 @@ void EditCommands::updateTextCommands() {
     QLineEdit* edit = m_focusedEdit;
     const bool selected = edit && edit->hasSelectedText();
     const bool writable = edit && !edit->isReadOnly();
-    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+    // On X11 the clipboard is asked of the program that holds it, a round trip each time: only
+    // where a paste could go (never at start-up, with no box to paste into).
+    const QMimeData* clipboard = writable ? QGuiApplication::clipboard()->mimeData() : nullptr;
     m_actions.editCut->setEnabled(selected && writable && edit->echoMode() == QLineEdit::Normal);
     m_actions.editCopy->setEnabled(selected && edit->echoMode() == QLineEdit::Normal);
     m_actions.editPaste->setEnabled(writable && clipboard && clipboard->hasText());

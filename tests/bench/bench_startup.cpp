@@ -64,7 +64,8 @@ T median(std::vector<T> values) {
 
 }  // namespace
 
-// bench_startup [PAIRS [EDITOR [YARDSTICK]]]: another build of either program may be named.
+// bench_startup [PAIRS [EDITOR [YARDSTICK]]]: another build of kaz_edit, or of the empty window
+// (which is also started with --japanese-menu), may be named.
 int main(int argc, char** argv) {
     const int pairs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const char* const editorProgram = argc > 2 ? argv[2] : KAZ_EDIT_PATH;
