@@ -21,7 +21,11 @@ QAction* makeAction(QWidget* window, const char* name, const char* text, const c
     const QString tooltip = halves.section(QLatin1Char('\n'), 1, 1);
     if (!tooltip.isEmpty()) action->setToolTip(tooltip);
     QList<QKeySequence> sequences;
-    for (const char* key : keys) sequences << QKeySequence(QString::fromLatin1(key));
+    // The keys are written in Qt's portable (English) form: read as such, they need no lookup
+    // of the translated key names.
+    for (const char* key : keys) {
+        sequences << QKeySequence::fromString(QString::fromLatin1(key), QKeySequence::PortableText);
+    }
     action->setShortcuts(sequences);
     action->setShortcutContext(Qt::ApplicationShortcut);
     if (picture) action->setIcon(QIcon(toolbarPicture(*picture)));
