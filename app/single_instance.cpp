@@ -38,7 +38,7 @@ SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
 SingleInstance::~SingleInstance() {
     if (!m_listener.isValid()) return;
     delete m_listening;  // before its socket closes
-    QFile::remove(QFile::decodeName(socketPath()));
+    QFile::remove(QFile::decodeName(m_path));
 }
 
 // Per user and display, so that editors of other users or on other screens stay apart; in the
@@ -66,7 +66,8 @@ bool SingleInstance::handOver(const QStringList& files, int timeoutMs) {
 
 bool SingleInstance::listen() {
     if (m_listener.isValid()) return true;
-    m_listener = local_socket::listenAt(socketPath());
+    m_path = socketPath();
+    m_listener = local_socket::listenAt(m_path);
     if (!m_listener.isValid()) return false;
     m_listening = new QSocketNotifier(m_listener.get(), QSocketNotifier::Read, this);
     connect(m_listening, &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);

@@ -35,6 +35,7 @@ private:
     // Reads one later start's list of files.
     void take(local_socket::Descriptor connection);
 
+    QByteArray m_path;  // where this editor listens
     local_socket::Descriptor m_listener;
     QSocketNotifier* m_listening = nullptr;
     int m_connections = 0;
