@@ -30,8 +30,8 @@ std::optional<sockaddr_un> addressOf(const QByteArray& path) {
     return address;
 }
 
-Descriptor newSocket() {
-    return Descriptor(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+FileDescriptor newSocket() {
+    return FileDescriptor(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
 }
 
 bool peerIsSameUser(int fd) {
@@ -72,28 +72,10 @@ bool bindAndListen(int fd, const sockaddr_un& address) {
 
 }  // namespace
 
-Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
-    if (this != &other) {
-        if (m_fd >= 0) ::close(m_fd);
-        m_fd = other.release();
-    }
-    return *this;
-}
-
-Descriptor::~Descriptor() {
-    if (m_fd >= 0) ::close(m_fd);
-}
-
-int Descriptor::release() {
-    const int fd = m_fd;
-    m_fd = -1;
-    return fd;
-}
-
-Descriptor listenAt(const QByteArray& path) {
+FileDescriptor listenAt(const QByteArray& path) {
     const std::optional<sockaddr_un> address = addressOf(path);
     if (!address) return {};
-    Descriptor listener = newSocket();
+    FileDescriptor listener = newSocket();
     if (!listener.isValid()) return {};
     if (bindAndListen(listener.get(), *address)) return listener;
     if (errno != EADDRINUSE || connectTo(path, kProbeMs).isValid()) return {};
@@ -103,12 +85,13 @@ Descriptor listenAt(const QByteArray& path) {
         status.st_uid != ::geteuid() || ::unlink(path.constData()) != 0) {
         return {};
     }
-    return bindAndListen(listener.get(), *address) ? std::move(listener) : Descriptor();
+    return bindAndListen(listener.get(), *address) ? std::move(listener) : FileDescriptor();
 }
 
-Descriptor acceptFromSameUser(int listener) {
+FileDescriptor acceptFromSameUser(int listener) {
     for (;;) {
-        Descriptor connection(::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
+        FileDescriptor connection(
+            ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
         if (!connection.isValid()) {
             if (errno == EINTR || errno == ECONNABORTED) continue;
             return {};
@@ -117,11 +100,11 @@ Descriptor acceptFromSameUser(int listener) {
     }
 }
 
-Descriptor connectTo(const QByteArray& path, int timeoutMs) {
+FileDescriptor connectTo(const QByteArray& path, int timeoutMs) {
     const std::optional<sockaddr_un> address = addressOf(path);
     if (!address) return {};
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    Descriptor socket = newSocket();
+    FileDescriptor socket = newSocket();
     if (!socket.isValid()) return {};
     const auto* raw = reinterpret_cast<const sockaddr*>(&*address);
     // A local connection is made at once or refused; a full queue of waiting connections
@@ -131,7 +114,7 @@ Descriptor connectTo(const QByteArray& path, int timeoutMs) {
         if (Clock::now() >= deadline) return {};
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return peerIsSameUser(socket.get()) ? std::move(socket) : Descriptor();
+    return peerIsSameUser(socket.get()) ? std::move(socket) : FileDescriptor();
 }
 
 bool sendAll(int fd, const QByteArray& bytes, int timeoutMs) {

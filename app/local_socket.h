@@ -2,37 +2,22 @@
 
 #include <QByteArray>
 
+#include "platform/file_descriptor.h"
+
 // Unix-domain stream sockets through which the editors of one user speak to each other, in
 // plain POSIX calls: the editor needs no network library for them. Every socket here is
 // non-blocking; a socket of another user is never spoken to.
 namespace local_socket {
 
-// A file descriptor, closed when it goes.
-class Descriptor {
-public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    Descriptor(Descriptor&& other) noexcept : m_fd(other.release()) {}
-    Descriptor& operator=(Descriptor&& other) noexcept;
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor();
-
-    int get() const { return m_fd; }
-    bool isValid() const { return m_fd >= 0; }
-    int release();
-
-private:
-    int m_fd = -1;
-};
+using kaz::platform::FileDescriptor;
 
 // Listens at `path`. A socket file there that nobody answers (left by an editor that ended
 // without removing it) is replaced; one that answers is in use, and nothing is returned.
-Descriptor listenAt(const QByteArray& path);
+FileDescriptor listenAt(const QByteArray& path);
 // Takes the next waiting connection of `listener`, if it comes from this user.
-Descriptor acceptFromSameUser(int listener);
+FileDescriptor acceptFromSameUser(int listener);
 // Connects to `path` when an editor of this user listens there, within `timeoutMs`.
-Descriptor connectTo(const QByteArray& path, int timeoutMs);
+FileDescriptor connectTo(const QByteArray& path, int timeoutMs);
 
 // Sends all of `bytes` within `timeoutMs`.
 bool sendAll(int fd, const QByteArray& bytes, int timeoutMs);

@@ -55,7 +55,7 @@ QByteArray SingleInstance::socketPath() {
 }
 
 bool SingleInstance::handOver(const QStringList& files, int timeoutMs) {
-    const local_socket::Descriptor socket = local_socket::connectTo(socketPath(), timeoutMs);
+    const local_socket::FileDescriptor socket = local_socket::connectTo(socketPath(), timeoutMs);
     if (!socket.isValid()) return false;
     QByteArray message;
     for (const QString& file : files) message += file.toUtf8() + '\0';
@@ -76,19 +76,20 @@ bool SingleInstance::listen() {
 
 void SingleInstance::acceptConnections() {
     for (;;) {
-        local_socket::Descriptor connection = local_socket::acceptFromSameUser(m_listener.get());
+        local_socket::FileDescriptor connection =
+            local_socket::acceptFromSameUser(m_listener.get());
         if (!connection.isValid()) return;
         // Beyond the most, a start's connection is closed and it runs on its own.
         if (m_connections < kMostConnections) take(std::move(connection));
     }
 }
 
-void SingleInstance::take(local_socket::Descriptor connection) {
+void SingleInstance::take(local_socket::FileDescriptor connection) {
     ++m_connections;
     const int fd = connection.get();
     auto* reading = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     // The socket closes with the notifier, when its connection below goes.
-    auto socket = std::make_shared<local_socket::Descriptor>(std::move(connection));
+    auto socket = std::make_shared<local_socket::FileDescriptor>(std::move(connection));
     auto message = std::make_shared<QByteArray>();
     auto finish = [this, reading] {
         if (!reading->isEnabled()) return;

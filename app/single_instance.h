@@ -33,10 +33,10 @@ signals:
 private:
     void acceptConnections();
     // Reads one later start's list of files.
-    void take(local_socket::Descriptor connection);
+    void take(local_socket::FileDescriptor connection);
 
     QByteArray m_path;  // where this editor listens
-    local_socket::Descriptor m_listener;
+    local_socket::FileDescriptor m_listener;
     QSocketNotifier* m_listening = nullptr;
     int m_connections = 0;
 };

@@ -106,11 +106,11 @@ void TestDesktopOpen::handedOverToTheRunningEditor() {
 void TestDesktopOpen::leftSocketIsTakenOverBusyOneIsNot() {
     const QByteArray path = QFile::encodeName(m_home->filePath("socket"));
     {
-        local_socket::Descriptor crashed = local_socket::listenAt(path);
+        local_socket::FileDescriptor crashed = local_socket::listenAt(path);
         QVERIFY(crashed.isValid());
     }  // closed, its file left behind
     QVERIFY(QFileInfo::exists(QFile::decodeName(path)));
-    const local_socket::Descriptor listening = local_socket::listenAt(path);
+    const local_socket::FileDescriptor listening = local_socket::listenAt(path);
     QVERIFY(listening.isValid());
     QVERIFY(!local_socket::listenAt(path).isValid());
     QVERIFY(local_socket::connectTo(path, 1000).isValid());
@@ -125,7 +125,7 @@ void TestDesktopOpen::unfinishedAndOversizedListsAreDropped() {
     QSignalSpy received(&instance, &SingleInstance::filesReceived);
     auto answerTo = [](const QByteArray& message) {
         return std::async(std::launch::async, [message] {
-            const local_socket::Descriptor socket =
+            const local_socket::FileDescriptor socket =
                 local_socket::connectTo(SingleInstance::socketPath(), 1000);
             local_socket::sendAll(socket.get(), message, 5000);
             ::shutdown(socket.get(), SHUT_WR);
