@@ -4,6 +4,7 @@
 #include <map>
 
 #include "bracket/line_rules.h"
+#include "bracket/round_names.h"
 #include "draw/club_spread.h"
 #include "draw/seed_order.h"
 #include "text/cp932.h"
@@ -139,18 +140,11 @@ Bracket makeDrawnBracket(const Draw& draw, const std::vector<Entrant>& entrants,
     return bracket;
 }
 
-std::string roundName(int size, int round) {
-    const int rounds = roundsOf(size);
-    if (round == rounds) return "決勝";
-    if (round == rounds - 1) return "準決勝";
-    return std::to_string(round) + "回戦";
-}
-
 std::string clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& entrants,
                             int size) {
     const Entrant& first = entrants[size_t(meeting.first)];
     const Entrant& second = entrants[size_t(meeting.second)];
-    return roundName(size, meeting.round) + ": " + cp932ToUtf8(first.name) + " と " +
+    return matchRoundName(size, meeting.round) + ": " + cp932ToUtf8(first.name) + " と " +
            cp932ToUtf8(second.name) + " (" + cp932ToUtf8(first.club) + ")";
 }
 

@@ -49,9 +49,6 @@ std::optional<Draw> drawEntrants(const std::vector<Entrant>& entrants, const Dra
 // first round as a left click on its line does. Nothing else is set.
 Bracket makeDrawnBracket(const Draw& draw, const std::vector<Entrant>& entrants, bool clubInName);
 
-// "1回戦", "2回戦", …, "準決勝", "決勝" for round `round` of a bracket of `size` members.
-std::string roundName(int size, int round);
-
 // "2回戦: 山田 と 佐藤 (A高)": one early meeting as the tool and the dialog show it (UTF-8).
 std::string clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& entrants,
                             int size);

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 
 namespace {
+
+constexpr int kDoneMessageMs = 5000;
 
 // The main window `widget` shows in, or the top window it is in when it belongs to none.
 QWidget* statusBarWindow(QWidget* widget) {
@@ -30,4 +33,11 @@ void announceRefusal(QWidget* where, Refusal why) {
     // A main window shows status tips in its status bar, as it shows a command's prompt.
     QStatusTipEvent tip(refusalText(why));
     QApplication::sendEvent(statusBarWindow(where), &tip);
+}
+
+void announceDone(QWidget* where, const QString& text) {
+    if (where == nullptr) return;
+    if (auto* main = qobject_cast<QMainWindow*>(statusBarWindow(where))) {
+        main->statusBar()->showMessage(text, kDoneMessageMs);
+    }
 }

@@ -16,3 +16,7 @@ QString refusalText(Refusal why);
 // bar of the main window `where` belongs to (through its dialog's owner, if need be), where it
 // stays until the next prompt.
 void announceRefusal(QWidget* where, Refusal why);
+
+// Tells the user what a command did: `text` in the status bar of the main window `where`
+// belongs to, until the bar returns to its idle text a few seconds later.
+void announceDone(QWidget* where, const QString& text);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "bracket/bracket.h"
+#include "bracket/round_names.h"
 #include "core_test_support.h"
 #include "draw/bracket_draw.h"
 #include "draw/draw_random.h"
@@ -249,7 +250,7 @@ void TestBracketDraw::generator() {
 
 void TestBracketDraw::roundNames() {
     QStringList rounds;
-    for (int r = 1; r <= 5; ++r) rounds << QString::fromStdString(roundName(32, r));
+    for (int r = 1; r <= 5; ++r) rounds << QString::fromStdString(matchRoundName(32, r));
     QCOMPARE(rounds, (QStringList{"1回戦", "2回戦", "3回戦", "準決勝", "決勝"}));
 }
 
