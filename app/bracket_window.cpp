@@ -13,6 +13,8 @@ BracketWindow::BracketWindow(BracketDocument* doc, QWidget* parent)
     setWindowIcon(documentIcon());
     setWidget(m_view);
     updateCaption(0);
+    setWindowModified(doc->isChanged());
+    connect(doc, &BracketDocument::changedStateChanged, this, &QWidget::setWindowModified);
     // The system menu of this kind of editor has no "stay on top"; Qt's is its only checkable
     // item. Ctrl+F4 is the main window's, for whichever bracket window is active.
     const QKeySequence closeKey(Qt::CTRL | Qt::Key_F4);
@@ -24,9 +26,16 @@ BracketWindow::BracketWindow(BracketDocument* doc, QWidget* parent)
 }
 
 void BracketWindow::updateCaption(int number) {
-    QString caption = m_document->title();
-    if (number > 0) caption += QStringLiteral(":%1").arg(number);
-    setWindowTitle(caption);
+    m_caption = m_document->title();
+    if (number > 0) m_caption += QStringLiteral(":%1").arg(number);
+    setWindowTitle(titleWithChangeMark(m_caption));
+}
+
+QString titleWithChangeMark(const QString& title) {
+    // Qt shows "[*][*]" as "[*]" and puts the mark in place of the last single "[*]".
+    QString escaped = title;
+    escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return escaped + QStringLiteral("[*]");
 }
 
 void BracketWindow::closeEvent(QCloseEvent* event) {

@@ -6,7 +6,8 @@ class BracketDocument;
 class BracketView;
 
 // The child window that frames one view of a bracket. Its caption is the document's title,
-// with ":1", ":2" … when the bracket is shown in more than one window.
+// with ":1", ":2" … when the bracket is shown in more than one window, and a mark while the
+// bracket has changes not stored (Qt's "[*]").
 class BracketWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
@@ -18,6 +19,8 @@ public:
     // Sets the caption from the document's title and this window's number among its windows
     // (0 when it is the only one).
     void updateCaption(int number);
+    // The caption without the mark of changes.
+    const QString& caption() const { return m_caption; }
 
 signals:
     // Asked before the window closes; a handler sets `allow` to false to keep it open.
@@ -29,4 +32,9 @@ protected:
 private:
     BracketDocument* m_document;
     BracketView* m_view;
+    QString m_caption;
 };
+
+// `title` followed by Qt's mark of unsaved changes, "[*]"; a "[*]" of the title's own stays
+// as it is shown.
+QString titleWithChangeMark(const QString& title);

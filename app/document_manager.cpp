@@ -6,9 +6,9 @@
 #include <QMdiArea>
 #include <algorithm>
 
-#include "bracket/member_count.h"
 #include "bracket_window.h"
 #include "bridge/qt_text.h"
+#include "common/refusal_notice.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
@@ -36,13 +36,10 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
 }
 
 void DocumentManager::newDocument() {
-    // Cancel, or a text that is none of the four items, ends New without a bracket or message.
+    // Cancel ends New without a bracket; the dialog accepts only a text that gives a size.
     MemberCountDialog dialog(m_window);
     if (dialog.exec() != QDialog::Accepted) return;
-    const std::optional<std::string> text = toCp932(dialog.countText());
-    const int members = text ? kaz::memberCountFromText(*text) : 0;
-    if (members == 0) return;
-    openNewBracket(kaz::Bracket(members));
+    openNewBracket(kaz::Bracket(dialog.memberCount()));
 }
 
 void DocumentManager::openNewBracket(kaz::Bracket bracket) {
@@ -169,6 +166,7 @@ bool DocumentManager::saveTo(BracketDocument* doc, const QString& path) {
     m_outsideChanges->remember(doc);
     m_recovery->documentStored(doc);
     rememberFile(path);
+    announceDone(m_window, QStringLiteral("保存しました"));
     return true;
 }
 

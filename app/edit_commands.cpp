@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QUndoStack>
 
 #include "bracket/bracket_text.h"
 #include "bridge/qt_text.h"
 #include "command_runner.h"
+#include "common/refusal_notice.h"
 #include "document/bracket_document.h"
 #include "html/html_page.h"
 #include "painting/bracket_picture.h"
@@ -30,12 +30,8 @@ void nameStep(QAction* action, const QString& verb, const QString& step, const Q
 
 EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window)
     : QObject(window), m_actions(actions), m_window(window) {
-    connectCommand(actions.editUndo, window, [this] {
-        if (m_document) m_document->undoStack()->undo();
-    });
-    connectCommand(actions.editRedo, window, [this] {
-        if (m_document) m_document->undoStack()->redo();
-    });
+    connectCommand(actions.editUndo, window, [this] { takeStep(false); });
+    connectCommand(actions.editRedo, window, [this] { takeStep(true); });
     connectCommand(actions.editCut, window, [this] {
         if (m_focusedEdit) m_focusedEdit->cut();
     });
@@ -79,6 +75,22 @@ void EditCommands::updateHistory() {
     nameStep(m_actions.editRedo, QStringLiteral("やり直し"),
              history && history->canRedo() ? history->redoText() : QString(),
              EditorActions::redoPrompt());
+}
+
+void EditCommands::takeStep(bool redo) {
+    if (!m_document) return;
+    QUndoStack* history = m_document->undoStack();
+    if (!(redo ? history->canRedo() : history->canUndo())) return;
+    // The step's name is read before it moves to the other side of the history.
+    const QString step = redo ? history->redoText() : history->undoText();
+    if (redo) {
+        history->redo();
+    } else {
+        history->undo();
+    }
+    announceDone(
+        m_window,
+        (redo ? QStringLiteral("やり直しました: ") : QStringLiteral("元に戻しました: ")) + step);
 }
 
 void EditCommands::onFocusChanged(QWidget* now) {
@@ -133,5 +145,5 @@ void EditCommands::copyBracket() {
     data->setHtml(fromCp932(kaz::writeHtmlTable(bracket)));
     data->setText(fromCp932(kaz::bracketAsText(bracket)));
     QGuiApplication::clipboard()->setMimeData(data);
-    m_window->statusBar()->showMessage(QStringLiteral("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
+    announceDone(m_window, QStringLiteral("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
 }

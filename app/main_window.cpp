@@ -196,7 +196,8 @@ void MainWindow::fillWindowList() {
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
         // Access keys &1 … &9 for the first nine; a title's own "&" is shown, not a key.
-        QString title = window->windowTitle();
+        auto* bracketWindow = qobject_cast<BracketWindow*>(window);
+        QString title = bracketWindow ? bracketWindow->caption() : window->windowTitle();
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
         QAction* entry = m_windowMenu->addAction(number + QLatin1Char(' ') + title);
@@ -285,19 +286,25 @@ void MainWindow::onActiveWindowChanged() {
     if (doc) {
         connect(doc, &BracketDocument::titleChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);
+        connect(doc, &BracketDocument::changedStateChanged, this, &MainWindow::updateTitle,
+                Qt::UniqueConnection);
     }
     updateTitle();
 }
 
-// "カズボー - " and the active bracket's title, once: not the window's caption (":2"), and not
-// with the caption that Qt appends while a child window is maximised.
+// "カズボー - " and the active bracket's title, once, marked while it has changes not stored:
+// not the window's caption (":2"), and not with the caption that Qt appends while a child
+// window is maximised.
 QString MainWindow::wantedTitle() const {
     const BracketDocument* doc = activeDocument();
     const QString name = QString::fromUtf8(kaz::kProductName);
-    return doc ? name + QStringLiteral(" - ") + doc->title() : name;
+    return doc ? titleWithChangeMark(name + QStringLiteral(" - ") + doc->title()) : name;
 }
 
 void MainWindow::updateTitle() {
+    // Whichever bracket signalled, the mark follows the active one.
+    const BracketDocument* doc = activeDocument();
+    setWindowModified(doc && doc->isChanged());
     if (windowTitle() != wantedTitle()) setWindowTitle(wantedTitle());
 }
 
@@ -330,27 +337,32 @@ void MainWindow::showAbout() {
 void MainWindow::offerRecovery() {
     const QList<RecoveryManager::Leftover> leftovers = m_recovery->leftovers();
     if (leftovers.isEmpty()) return;
+    // いいえ to the question after 破棄 brings the choice back, as it was left.
     RecoveryDialog dialog(leftovers, this);
-    dialog.exec();
-    const QList<RecoveryManager::Leftover> chosen = dialog.chosen();
-    switch (dialog.choice()) {
-        case RecoveryDialog::Choice::Restore:
-            for (const RecoveryManager::Leftover& leftover : chosen) {
-                runCommand(
-                    this, [this, &leftover] { m_documentManager->restore(leftover); },
-                    kaz::FileError::OpenFailed);
-            }
-            break;
-        case RecoveryDialog::Choice::Later: break;
-        case RecoveryDialog::Choice::Discard:
-            if (!chosen.isEmpty() &&
-                DesktopServices::instance().askYesNo(
-                    this, QStringLiteral("選択したﾄﾞｷｭﾒﾝﾄの変更を破棄しますか?"))) {
+    for (;;) {
+        // Esc and the close box are 後で, whatever an earlier round chose.
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        const QList<RecoveryManager::Leftover> chosen = dialog.chosen();
+        switch (accepted ? dialog.choice() : RecoveryDialog::Choice::Later) {
+            case RecoveryDialog::Choice::Restore:
+                for (const RecoveryManager::Leftover& leftover : chosen) {
+                    runCommand(
+                        this, [this, &leftover] { m_documentManager->restore(leftover); },
+                        kaz::FileError::OpenFailed);
+                }
+                return;
+            case RecoveryDialog::Choice::Later: return;
+            case RecoveryDialog::Choice::Discard:
+                if (chosen.isEmpty()) return;
+                if (!DesktopServices::instance().askYesNo(
+                        this, QStringLiteral("選択したﾄﾞｷｭﾒﾝﾄの変更を破棄しますか?"))) {
+                    continue;
+                }
                 for (const RecoveryManager::Leftover& leftover : chosen) {
                     m_recovery->discard(leftover);
                 }
-            }
-            break;
+                return;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "bracket/round_names.h"
 #include "text/cp932.h"
 
 namespace kaz {
@@ -38,15 +39,21 @@ std::string bracketAsText(const Bracket& bracket) {
         if (place.round != round) {
             round = place.round;
             if (line > 0) text += '\n';
-            text += place.size == 1 ? cp932("優勝") : std::to_string(round + 1) + cp932("回戦");
+            // A round's lines hold who plays its matches; the final line holds the champion.
+            text += cp932(place.size == 1 ? std::string("優勝")
+                                          : matchRoundName(bracket.memberCount(), round + 1));
             text += '\n';
         }
         const int member = standing[static_cast<size_t>(line)];
-        if (member >= 0) text += bracket.memberName(member);
+        // The champion's name, where one is written, names who stands on the final line.
+        if (place.size == 1 && !bracket.champion().empty()) {
+            text += bracket.champion();
+        } else if (member >= 0) {
+            text += bracket.memberName(member);
+        }
         if (!bracket.lineScore(line).empty()) text += '\t' + bracket.lineScore(line);
         text += '\n';
     }
-    if (!bracket.champion().empty()) text += bracket.champion() + '\n';
     return text;
 }
 

@@ -1,21 +1,19 @@
 #include "bracket/member_count.h"
 
+#include <string>
+
 namespace kaz {
 
 int memberCountFromText(std::string_view cp932) {
     // "人用" is 90 6C 97 70 in CP932.
-    struct Choice {
-        std::string_view text;
-        int members;
-    };
-    static constexpr Choice kChoices[] = {
-        {"4\x90\x6C\x97\x70", 4},
-        {"8\x90\x6C\x97\x70", 8},
-        {"16\x90\x6C\x97\x70", 16},
-        {"32\x90\x6C\x97\x70", 32},
-    };
-    for (const Choice& choice : kChoices) {
-        if (cp932 == choice.text) return choice.members;
+    constexpr std::string_view kNinYou = "\x90\x6C\x97\x70";
+    // The number typed alone means the item it begins.
+    const std::string_view number =
+        cp932.size() > kNinYou.size() && cp932.substr(cp932.size() - kNinYou.size()) == kNinYou
+            ? cp932.substr(0, cp932.size() - kNinYou.size())
+            : cp932;
+    for (const int members : {4, 8, 16, 32}) {
+        if (number == std::to_string(members)) return members;
     }
     return 0;
 }

@@ -148,4 +148,35 @@ std::string clubMeetingText(const ClubMeeting& meeting, const std::vector<Entran
            cp932ToUtf8(second.name) + " (" + cp932ToUtf8(first.club) + ")";
 }
 
+std::vector<std::string> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size) {
+    const std::vector<int> clubs = clubNumbers(entrants);
+    std::vector<int> members;
+    std::vector<const std::string*> names;
+    for (size_t e = 0; e < entrants.size(); ++e) {
+        const int club = clubs[e];
+        if (club == kNoClub) continue;
+        if (size_t(club) >= members.size()) {
+            members.resize(size_t(club) + 1);
+            names.push_back(&entrants[e].club);
+        }
+        ++members[size_t(club)];
+    }
+    const int finalRound = roundsOf(size);
+    std::vector<std::string> texts;
+    for (size_t club = 0; club < members.size(); ++club) {
+        const MeetingCounts forced = unavoidableMeetings(members[club], size);
+        std::string rounds;
+        for (int round = 1; round < finalRound; ++round) {
+            if (forced[size_t(round)] == 0) continue;
+            if (!rounds.empty()) rounds += "、";
+            rounds +=
+                matchRoundName(size, round) + " " + std::to_string(forced[size_t(round)]) + "組";
+        }
+        if (rounds.empty()) continue;
+        texts.push_back(cp932ToUtf8(*names[club]) + " " + std::to_string(members[club]) +
+                        "人: " + rounds);
+    }
+    return texts;
+}
+
 }  // namespace kaz

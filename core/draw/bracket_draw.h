@@ -53,4 +53,9 @@ Bracket makeDrawnBracket(const Draw& draw, const std::vector<Entrant>& entrants,
 std::string clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& entrants,
                             int size);
 
+// "A高 5人: 1回戦 1組、2回戦 2組": for each club whose size alone makes some of its members meet
+// before the final in a bracket of `size` (unavoidableMeetings), how many pairs in which
+// round; clubs in the order they first appear in the list (UTF-8).
+std::vector<std::string> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size);
+
 }  // namespace kaz

@@ -209,6 +209,22 @@ MeetingCounts clubMeetings(const std::vector<int>& clubAt) {
     return meetings;
 }
 
+MeetingCounts unavoidableMeetings(int members, int positions) {
+    // Pairs within blocks of 2^r positions when the members are spread as evenly as can be.
+    const auto pairsWithin = [members, positions](int r) {
+        const int blocks = positions >> r;
+        const int fuller = members % blocks;  // blocks holding one member more
+        const int each = members / blocks;
+        return fuller * (each + 1) * each / 2 + (blocks - fuller) * each * (each - 1) / 2;
+    };
+    MeetingCounts meetings{};
+    if (members < 2 || members > positions) return meetings;
+    for (size_t r = 1; r < meetings.size() && (1 << r) <= positions; ++r) {
+        meetings[r] = pairsWithin(int(r)) - pairsWithin(int(r) - 1);
+    }
+    return meetings;
+}
+
 bool fewerEarlyMeetings(const MeetingCounts& a, const MeetingCounts& b) {
     return std::lexicographical_compare(a.begin() + 1, a.end(), b.begin() + 1, b.end());
 }

@@ -23,6 +23,13 @@ int meetingRound(int a, int b);
 // The same-club pairs of a bracket whose position p holds an entrant of club clubAt[p].
 MeetingCounts clubMeetings(const std::vector<int>& clubAt);
 
+// The fewest pairs that a club of `members` members must bring together in each round of a
+// bracket of `positions` first-round positions, however they are placed: once a club has more
+// members than a round has blocks (matches' sections of 2, 4, … positions), some of them share
+// a block, and the fewest pairs come from spreading them as evenly as the blocks allow, which
+// one placement does for every round at once. Counted as clubMeetings counts them.
+MeetingCounts unavoidableMeetings(int members, int positions);
+
 // True when `a` has fewer pairs meeting in round 1 than `b`, or as many and fewer in round
 // 2, and so on: the order in which the lot compares placements.
 bool fewerEarlyMeetings(const MeetingCounts& a, const MeetingCounts& b);

@@ -12,11 +12,27 @@ ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {
 
 void ColorSwatch::setColor(kaz::ColorValue color) {
     m_color = color;
+    m_hasColor = true;
+    update();
+}
+
+void ColorSwatch::setNoColor() {
+    m_hasColor = false;
     update();
 }
 
 void ColorSwatch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), toQColor(m_color));
+    const QRect inside = rect().adjusted(1, 1, -1, -1);
+    if (m_hasColor) {
+        painter.fillRect(inside, toQColor(m_color));
+        return;
+    }
+    // Unlike any colour's fill, and no black to be taken for black.
+    painter.fillRect(inside, Qt::white);
+    painter.setPen(QPen(Qt::red, 2));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawLine(inside.topLeft(), inside.bottomRight());
+    painter.drawLine(inside.topRight(), inside.bottomLeft());
 }

@@ -5,7 +5,7 @@
 #include "color/color_value.h"
 
 // A small box showing one colour value: a one-pixel black frame on its outermost ring,
-// filled inside with the colour.
+// filled inside with the colour; or, for text that is no colour, crossed out on white.
 class ColorSwatch : public QWidget {
     Q_OBJECT
 
@@ -14,10 +14,14 @@ public:
 
     // Shows `color` from the next paint on.
     void setColor(kaz::ColorValue color);
+    // Shows that there is no colour to show, from the next paint on.
+    void setNoColor();
+    bool showsColor() const { return m_hasColor; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     kaz::ColorValue m_color = 0;
+    bool m_hasColor = true;
 };

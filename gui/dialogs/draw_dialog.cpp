@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTextBlock>
@@ -86,7 +87,10 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     m_noticeHeading->setObjectName(QStringLiteral("noticeHeading"));
     m_notices = new QListWidget(this);
     m_notices->setObjectName(QStringLiteral("noticeList"));
-    m_notices->setFixedHeight(dlu.y(52));
+    m_notices->setMinimumHeight(dlu.y(52));
+    m_unavoidable = new QLabel(this);
+    m_unavoidable->setObjectName(QStringLiteral("unavoidableNote"));
+    m_unavoidable->setWordWrap(true);
 
     auto* listHeader = new QHBoxLayout;
     listHeader->addWidget(listLabel);
@@ -97,7 +101,8 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     left->addWidget(m_listEdit, 1);
     left->addWidget(m_summary);
     left->addWidget(m_noticeHeading);
-    left->addWidget(m_notices);
+    left->addWidget(m_notices, 1);
+    left->addWidget(m_unavoidable);
 
     // The options and the picture on the right.
     m_sizeCombo = new QComboBox(this);
@@ -174,7 +179,9 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     connect(m_ok, &QPushButton::clicked, this, &DrawDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &DrawDialog::reject);
 
-    resize(sizeHint().expandedTo(dlu.size(360, 240)));
+    // Large enough for the picture's names to be read, as far as the screen allows.
+    const QSize screenRoom = screen()->availableGeometry().size() * 9 / 10;
+    resize(sizeHint().expandedTo(dlu.size(360, 240)).boundedTo(screenRoom));
     m_listEdit->setFocus();
     redraw();
 }
@@ -263,6 +270,8 @@ void DrawDialog::redraw() {
     } else {
         m_noticeHeading->clear();
     }
+    showUnavoidable(draw ? kaz::unavoidableMeetingTexts(list.entrants, int(draw->entrantAt.size()))
+                         : std::vector<std::string>());
 
     if (draw) {
         m_preview->setBracket(kaz::makeDrawnBracket(*draw, list.entrants, chosen.clubInName));
@@ -270,6 +279,18 @@ void DrawDialog::redraw() {
         m_preview->setBracket(std::nullopt);
     }
     m_ok->setEnabled(draw.has_value());
+}
+
+void DrawDialog::showUnavoidable(const std::vector<std::string>& texts) {
+    if (texts.empty()) {
+        m_unavoidable->clear();
+        m_unavoidable->hide();
+        return;
+    }
+    QString text = QStringLiteral("この所属の人数では、次の組は避けられません:");
+    for (const std::string& line : texts) text += QLatin1Char('\n') + fromCoreText(line);
+    m_unavoidable->setText(text);
+    m_unavoidable->show();
 }
 
 void DrawDialog::updateSizes(int entrants) {

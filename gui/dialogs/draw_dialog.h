@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "bracket/bracket.h"
 #include "dialogs/draw_choices.h"
@@ -20,7 +22,8 @@ class QSpinBox;
 
 // "組み合わせ抽選": a list of entrants typed, pasted or read from a file, drawn into a bracket as
 // it is edited. The dialog shows the entrant count and bracket size, the list's problems by
-// line, the pairs of one club who can meet before the final, and a picture of the bracket;
+// line, the pairs of one club who can meet before the final (and those the clubs' sizes make
+// unavoidable), and a picture of the bracket;
 // OK is enabled only while the list can be drawn. The core does the reading and the draw.
 class DrawDialog : public QDialog {
     Q_OBJECT
@@ -46,12 +49,15 @@ private:
     // longer suits, so that the list's problems can say why.
     void updateSizes(int entrants);
     void goToLine(QListWidgetItem* item);
+    // Under the list of early meetings: those the clubs' sizes make unavoidable, by club.
+    void showUnavoidable(const std::vector<std::string>& texts);
 
     QPlainTextEdit* m_listEdit;
     QPushButton* m_loadButton;
     QLabel* m_summary;
     QLabel* m_noticeHeading;
     QListWidget* m_notices;
+    QLabel* m_unavoidable;
     QComboBox* m_sizeCombo;
     QRadioButton* m_byLot;
     QRadioButton* m_inOrder;

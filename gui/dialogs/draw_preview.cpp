@@ -13,7 +13,8 @@ void DrawPreview::setBracket(std::optional<kaz::Bracket> bracket) {
     update();
 }
 
-QSize DrawPreview::sizeHint() const { return QSize(320, 360); }
+// A 16-member bracket at four fifths of its size, where its names can still be read.
+QSize DrawPreview::sizeHint() const { return bracketExtent(kaz::Bracket(16)) * 4 / 5; }
 
 void DrawPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -1,8 +1,10 @@
 #include "dialogs/html_settings_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -16,7 +18,6 @@
 #include "color/color_value.h"
 #include "common/cp932_validator.h"
 #include "common/dialog_units.h"
-#include "common/refusal_notice.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/color_swatch.h"
 #include "text/cp932.h"
@@ -76,6 +77,10 @@ HtmlSettingsDialog::HtmlSettingsDialog(QWidget* parent) : QDialog(parent) {
     checks->addStretch(1);
     checks->addWidget(m_checkBoldScore);
     checks->addStretch(1);
+    m_unreadableNote = new QLabel(this);
+    m_unreadableNote->setObjectName(QStringLiteral("unreadableNote"));
+    m_unreadableNote->setWordWrap(true);
+    layout->addWidget(m_unreadableNote);
     layout->addStretch(1);
     layout->addLayout(checks);
 
@@ -141,16 +146,33 @@ void HtmlSettingsDialog::initDialog() {
 }
 
 // The swatch shows what the row's text stands for: a colour read from the bracket as the screen
-// paints it, a typed one as it would be stored, black for text that is no colour.
+// paints it, a typed one as it would be stored; text that is no colour crosses it out.
 void HtmlSettingsDialog::onUpdateColor(int row) {
     Row& r = m_rows[size_t(row)];
     if (r.edit->text() == r.shownText) {
         r.value = kaz::colorFromString(r.shownBytes);
+        r.readable = true;
     } else {
         const std::optional<std::string> typed = colorStringFromTyped(r.edit->text());
         r.value = typed ? kaz::colorFromString(*typed) : kaz::ColorValue(0);
+        r.readable = typed.has_value();
     }
-    r.swatch->setColor(r.value);
+    if (r.readable) {
+        r.swatch->setColor(r.value);
+    } else {
+        r.swatch->setNoColor();
+    }
+    updateUnreadableNote();
+}
+
+void HtmlSettingsDialog::updateUnreadableNote() {
+    for (const Row& r : m_rows) {
+        if (r.edit != nullptr && !r.readable) {
+            m_unreadableNote->setText(QStringLiteral("色として読めません: ") + r.edit->text());
+            return;
+        }
+    }
+    m_unreadableNote->clear();
 }
 
 void HtmlSettingsDialog::onBrowseColor(int row) {
@@ -173,8 +195,9 @@ void HtmlSettingsDialog::accept() {
         }
         const std::optional<std::string> typed = colorStringFromTyped(r.edit->text());
         if (!typed) {
+            // The line in the dialog already says why.
             r.edit->setFocus(Qt::OtherFocusReason);
-            announceRefusal(r.edit, Refusal::NotInCp932);
+            QApplication::beep();
             return;
         }
         colors.at(row) = *typed;

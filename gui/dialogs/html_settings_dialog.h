@@ -10,15 +10,17 @@
 
 class ColorSwatch;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 // "HTML設定": the five colour strings and the two bold flags of a bracket. Each row (in
 // ColorSet order) has a swatch, an edit holding the colour string and a "参照" button that
 // opens the colour chooser. A colour is typed as "#RRGGBB", "#RGB" or a colour name and
-// stored as "#RRGGBB" in upper case; OK refuses any other text (the box takes the focus, with
-// a beep and the refusal in the status bar) and stores nothing. A colour string from the
-// bracket that is left as it is stays exactly as it was, whatever it holds.
+// stored as "#RRGGBB" in upper case. Any other text crosses out its swatch and is named in a
+// line of the dialog ("色として読めません: whitish"); OK then gives the box the focus with a
+// beep and stores nothing. A colour string from the bracket that is left as it is stays
+// exactly as it was, whatever it holds.
 class HtmlSettingsDialog : public QDialog {
     Q_OBJECT
 
@@ -48,16 +50,20 @@ private:
         QString shownText;
         std::string shownBytes;
         kaz::ColorValue value = 0;  // what the swatch shows
+        bool readable = true;       // whether the text stands for a colour
     };
 
     void initDialog();
     void onUpdateColor(int row);
     void onBrowseColor(int row);
+    // Names the first row whose text is no colour, or clears the line when there is none.
+    void updateUnreadableNote();
 
     kaz::ColorSet m_colors;
     bool m_boldMemberNames = false;
     bool m_boldScores = false;
     std::array<Row, kaz::ColorSet::kCount> m_rows;
+    QLabel* m_unreadableNote = nullptr;
     QCheckBox* m_checkBoldMember = nullptr;
     QCheckBox* m_checkBoldScore = nullptr;
     QPushButton* m_buttonOk = nullptr;

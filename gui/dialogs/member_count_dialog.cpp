@@ -1,11 +1,14 @@
 #include "dialogs/member_count_dialog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "bracket/member_count.h"
 #include "bridge/fonts.h"
+#include "bridge/qt_text.h"
 #include "common/dialog_units.h"
 
 MemberCountDialog::MemberCountDialog(QWidget* parent)
@@ -31,6 +34,12 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
                        QStringLiteral("32人用")});
     auto* label = new QLabel(QStringLiteral("トーナメント人数選択"), this);
     label->setGeometry(dlu.rect(27, 14, 62, 8));
+    // Below the controls, shown with a taller dialog once a text was refused.
+    m_refusal = new QLabel(this);
+    m_refusal->setObjectName(QStringLiteral("refusalLabel"));
+    m_refusal->setWordWrap(true);
+    m_refusal->setGeometry(dlu.rect(7, 50, 148, 20));
+    m_refusal->hide();
 
     // Opening selects the first item that begins with the current text.
     const int match = m_combo->findText(m_countText, Qt::MatchStartsWith);
@@ -46,6 +55,20 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
 }
 
 void MemberCountDialog::accept() {
+    const std::optional<std::string> text = toCp932(m_combo->currentText());
+    const int members = text ? kaz::memberCountFromText(*text) : 0;
+    if (members == 0) {
+        QApplication::beep();
+        const DialogUnits dlu(font());
+        setFixedSize(dlu.size(162, 75));
+        m_refusal->setText(
+            QStringLiteral("4人用、8人用、16人用、32人用のどれかを選んでください。"));
+        m_refusal->show();
+        m_combo->setFocus();
+        m_combo->lineEdit()->selectAll();
+        return;
+    }
     m_countText = m_combo->currentText();
+    m_memberCount = members;
     QDialog::accept();
 }

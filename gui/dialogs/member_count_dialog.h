@@ -4,10 +4,12 @@
 #include <QString>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 // "新規トーナメント表　人数設定": the member count of a new bracket, chosen from four items or
-// typed. It only returns the text; kaz::memberCountFromText decides what the text means.
+// typed (kaz::memberCountFromText decides what a text means). OK on a text that gives no
+// member count keeps the dialog open, with a beep and the sizes listed in it.
 class MemberCountDialog : public QDialog {
     Q_OBJECT
 public:
@@ -15,6 +17,8 @@ public:
 
     // The combo box's text as it stood when OK was pressed ("4人用" until then).
     const QString& countText() const { return m_countText; }
+    // The member count chosen: 4, 8, 16 or 32 once accepted.
+    int memberCount() const { return m_memberCount; }
 
     QComboBox* comboBox() const { return m_combo; }
     QPushButton* okButton() const { return m_ok; }
@@ -23,6 +27,8 @@ public:
 
 private:
     QString m_countText;
+    int m_memberCount = 0;
     QComboBox* m_combo;
     QPushButton* m_ok;
+    QLabel* m_refusal;
 };

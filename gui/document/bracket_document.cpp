@@ -12,7 +12,10 @@
 #include "io/kaz_format.h"
 
 BracketDocument::BracketDocument(kaz::Bracket bracket, QObject* parent)
-    : QObject(parent), m_bracket(std::move(bracket)), m_undoStack(new QUndoStack(this)) {
+    : QObject(parent),
+      m_bracket(std::move(bracket)),
+      m_undoStack(new QUndoStack(this)),
+      m_lastChangedState(isChanged()) {
     // Undo and redo, from any window or action, end the step that typing or a press may still
     // be growing.
     connect(m_undoStack, &QUndoStack::indexChanged, this, [this] {
@@ -113,6 +116,7 @@ void BracketDocument::applyStep(const kaz::BracketChange& change, bool forward) 
     for (const kaz::NameChange& name : change.names) emit memberNameChanged(name.member);
     if (change.champion) emit championChanged();
     if (change.settings) emit settingsChanged();
+    noteChangedState();
 }
 
 void BracketDocument::endMerging() {
@@ -126,7 +130,19 @@ kaz::Status BracketDocument::save(const QString& path) {
     m_bracket.markSaved();
     m_changedUntilStored = false;
     setFilePath(path);
+    noteChangedState();
     return written;
+}
+
+void BracketDocument::markChangedUntilStored() {
+    m_changedUntilStored = true;
+    noteChangedState();
+}
+
+void BracketDocument::noteChangedState() {
+    if (isChanged() == m_lastChangedState) return;
+    m_lastChangedState = isChanged();
+    emit changedStateChanged(m_lastChangedState);
 }
 
 void BracketDocument::setTitle(const QString& title) {

@@ -66,7 +66,7 @@ public:
     bool isChanged() const { return m_changedUntilStored || m_bracket.isChanged(); }
     // Counts the bracket as changed until it is stored, whatever it holds: for one brought back
     // after a crash, which its file does not hold yet.
-    void markChangedUntilStored() { m_changedUntilStored = true; }
+    void markChangedUntilStored();
 
     // Stores the bracket at `path`. Only once the file was really written does the bracket
     // count as unchanged and take `path` as its file.
@@ -86,6 +86,8 @@ signals:
     void championChanged();
     void settingsChanged();
     void titleChanged();
+    // The change check's answer turned: an edit, a save, or undo back to the stored content.
+    void changedStateChanged(bool changed);
 
 private:
     friend class BracketStepCommand;
@@ -99,12 +101,15 @@ private:
     void applyStep(const kaz::BracketChange& change, bool forward);
     // Forgets the typing step and the pending press: a later edit starts a step of its own.
     void endMerging();
+    // Signals changedStateChanged when isChanged() no longer gives what it last gave.
+    void noteChangedState();
 
     kaz::Bracket m_bracket;
     QUndoStack* m_undoStack;
     QString m_filePath;
     QString m_title;
     bool m_changedUntilStored = false;
+    bool m_lastChangedState = false;
     bool m_pushing = false;
     std::uint64_t m_lastMergeKey = 0;
     int m_typingMember = -1;

@@ -78,7 +78,9 @@ void TestBracket::playersFromCountText_data() {
     QTest::newRow("empty") << QByteArray() << 0;
     QTest::newRow("64") << "64" + ninYou << 0;
     QTest::newRow("2") << "2" + ninYou << 0;
-    QTest::newRow("digits only") << QByteArray("4") << 0;
+    QTest::newRow("the number alone") << QByteArray("16") << 16;
+    QTest::newRow("a number offered by none") << QByteArray("5") << 0;
+    QTest::newRow("the unit alone") << ninYou << 0;
     QTest::newRow("full-width 4") << "\x82\x53" + ninYou << 0;
     QTest::newRow("full-width 32") << "\x82\x52\x82\x51" + ninYou << 0;
     QTest::newRow("UTF-8") << QByteArray("4\xE4\xBA\xBA\xE7\x94\xA8") << 0;

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "draw/bracket_draw.h"
+#include "draw/club_spread.h"
 #include "draw/seed_order.h"
 
 using namespace kaz;
@@ -82,6 +83,24 @@ Meetings bestByBruteForce(const Draw& draw, const RandomList& list) {
     return best;
 }
 
+// The meetings the clubs' sizes force, summed over the clubs of `list`.
+Meetings unavoidableOf(const RandomList& list, int size) {
+    Meetings forced(6, 0);
+    for (int club = 0; club < 10; ++club) {
+        const int n = int(std::count(list.clubs.begin(), list.clubs.end(), club));
+        const MeetingCounts counts = unavoidableMeetings(n, size);
+        for (int round = 1; round <= 5; ++round) forced[round - 1] += counts[size_t(round)];
+    }
+    return forced;
+}
+
+// Pairs that can meet in round `round` or earlier.
+int upTo(const Meetings& meetings, int round) {
+    int pairs = 0;
+    for (int r = 0; r < round; ++r) pairs += meetings[r];
+    return pairs;
+}
+
 }  // namespace
 
 class TestClubSpread : public QObject {
@@ -91,6 +110,7 @@ private slots:
     void optimalForFourAndEight();
     void evenHalvesAndQuarters_data();
     void evenHalvesAndQuarters();
+    void unavoidableMeetingsNamed();
 };
 
 void TestClubSpread::optimalForFourAndEight() {
@@ -104,7 +124,11 @@ void TestClubSpread::optimalForFourAndEight() {
         options.drawNumber = 1 + rng.bounded(999999u);
         const std::optional<Draw> draw = drawEntrants(list.entrants, options);
         if (!draw) continue;  // two entrants drew the same seed
-        QCOMPARE(meetingsOf(clubAtPositions(*draw, list)), bestByBruteForce(*draw, list));
+        const Meetings best = bestByBruteForce(*draw, list);
+        QCOMPARE(meetingsOf(clubAtPositions(*draw, list)), best);
+        // Without seeds nothing but the clubs' sizes stands in the way: the best placement
+        // has exactly the meetings they force.
+        if (trial % 2 == 1) QCOMPARE(unavoidableOf(list, size), best);
     }
 }
 
@@ -132,6 +156,11 @@ void TestClubSpread::evenHalvesAndQuarters() {
         const std::optional<Draw> draw = drawEntrants(list.entrants, options);
         QVERIFY(draw);
         const std::vector<int> clubAt = clubAtPositions(*draw, list);
+        // No placement has fewer meetings up to any round than the clubs' sizes force.
+        const Meetings drawn = meetingsOf(clubAt);
+        const Meetings forced = unavoidableOf(list, size);
+        for (int round = 1; round <= 5; ++round) QVERIFY(upTo(drawn, round) >= upTo(forced, round));
+        QCOMPARE(upTo(drawn, 5), upTo(forced, 5));  // every pair meets by the final
         for (int club = 0; club < 10; ++club) {
             const int n = int(std::count(list.clubs.begin(), list.clubs.end(), club));
             for (int blocks = 2; blocks < size; blocks *= 2) {
@@ -151,6 +180,21 @@ void TestClubSpread::evenHalvesAndQuarters() {
             }
         }
     }
+}
+
+// Only clubs whose size forces a meeting before the final are named, with the rounds' names.
+void TestClubSpread::unavoidableMeetingsNamed() {
+    std::vector<Entrant> entrants;
+    for (int i = 0; i < 5; ++i) entrants.push_back({"a" + std::to_string(i), "A", 0, i + 1});
+    entrants.push_back({"b0", "B", 0, 6});
+    entrants.push_back({"b1", "B", 0, 7});
+    entrants.push_back({"c", "", 0, 8});
+    // Five of eight: four matches hold them as 2+1+1+1 (one pair), the halves as 3+2 (four).
+    QCOMPARE(unavoidableMeetingTexts(entrants, 8),
+             std::vector<std::string>{"A 5人: 1回戦 1組、準決勝 3組"});
+    // In 16 the five fit into eight matches; the quarters take 2+1+1+1.
+    QCOMPARE(unavoidableMeetingTexts(entrants, 16),
+             std::vector<std::string>{"A 5人: 2回戦 1組、準決勝 3組"});
 }
 
 QTEST_GUILESS_MAIN(TestClubSpread)

@@ -78,6 +78,17 @@ inline BracketView* activeView(MainWindow& window) {
     return child ? child->view() : nullptr;
 }
 
+// A window's title as it is shown: Qt's "[*]" turned into the mark of unsaved changes ("*")
+// while the window is marked modified, into nothing otherwise.
+inline QString shownTitle(const QWidget* window) {
+    QString title = window->windowTitle();
+    if (title.endsWith(QStringLiteral("[*]"))) {
+        title.chop(3);
+        if (window->isWindowModified()) title += QLatin1Char('*');
+    }
+    return title.replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"));
+}
+
 // New through its command, choosing list item `item` (0: 4 members … 3: 32 members).
 inline BracketView* newBracket(MainWindow& window, int item = 0) {
     onNextDialog<MemberCountDialog>([item](MemberCountDialog* dialog) {

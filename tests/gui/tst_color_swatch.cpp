@@ -52,6 +52,27 @@ private slots:
         QVERIFY2(hasFrameAndFill(image, inside, &where), qPrintable(where));
     }
 
+    // No colour: the black frame, white inside, crossed corner to corner; a colour set
+    // afterwards fills it again.
+    void noColorIsCrossedOut() {
+        ColorSwatch swatch;
+        swatch.resize(26, 27);
+        swatch.setNoColor();
+        const QImage image = swatch.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(QColor(image.pixel(0, 13)), QColor(Qt::black));
+        QCOMPARE(QColor(image.pixel(13, 2)), QColor(Qt::white));  // between the arms
+        QCOMPARE(QColor(image.pixel(2, 13)), QColor(Qt::white));
+        for (const QPoint on : {QPoint(4, 4), QPoint(21, 4), QPoint(13, 13)}) {
+            const QColor cross(image.pixel(on));
+            QVERIFY2(cross.red() > 200 && cross.green() < 100, qPrintable(cross.name()));
+        }
+        swatch.setColor(kaz::makeColorValue(0, 0, 255));
+        QString where;
+        QVERIFY2(hasFrameAndFill(swatch.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                                 qRgb(0, 0, 255), &where),
+                 qPrintable(where));
+    }
+
     // setColor must bring a repaint of what is on screen, not just change what the next
     // paint would draw.
     void setColorRepaints() {

@@ -111,6 +111,7 @@ void TestDrawDialog::previewFollowsTheList() {
     auto* preview = part<DrawPreview>(&dlg, "preview");
     QVERIFY(!okEnabled(&dlg));
     QVERIFY(isBlank(preview->grab().toImage()));
+    QVERIFY(!part<QLabel>(&dlg, "unavoidableNote")->isVisible());
 
     // The last entrant typed key by key: the dialog follows every keystroke.
     QPlainTextEdit* edit = listEdit(&dlg);
@@ -135,6 +136,14 @@ void TestDrawDialog::previewFollowsTheList() {
     QTest::mouseClick(part<QPushButton>(&dlg, "newNumberButton"), Qt::LeftButton);
     QVERIFY(dlg.drawNumber() != 4242);
     QCOMPARE(shown(dlg), coreDraw(edit->toPlainText(), bigger, dlg.drawNumber()));
+
+    // Under the early meetings: those the clubs' sizes force.
+    auto* unavoidable = part<QLabel>(&dlg, "unavoidableNote");
+    dlg.setChoices(DrawChoices());
+    edit->setPlainText(QStringLiteral("a1,A\na2,A\na3,A\na4,A\na5,A\nb\nc\n"));
+    QVERIFY(unavoidable->isVisible());
+    QVERIFY2(unavoidable->text().endsWith(QStringLiteral("\nA 5人: 1回戦 1組、準決勝 3組")),
+             qPrintable(unavoidable->text()));
 }
 
 void TestDrawDialog::problemsKeepOkDisabled_data() {

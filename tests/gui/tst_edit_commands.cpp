@@ -108,6 +108,7 @@ void TestEditCommands::bracketCopiedInThreeForms() {
     doc->setMemberName(1, "Bob");
     doc->leftClickLine(0);
     doc->setLineScore(0, "3");
+    doc->setChampion("Ann");
     action(frame, "copyBracket")->trigger();
 
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
@@ -118,8 +119,11 @@ void TestEditCommands::bracketCopiedInThreeForms() {
     QVERIFY(copied->html().startsWith(QStringLiteral("<TABLE ")));
     QVERIFY(copied->html().endsWith(QStringLiteral("</TABLE>")));
     QVERIFY(copied->html().contains(QStringLiteral("Ann")));
-    QVERIFY(copied->text().startsWith(QStringLiteral("1回戦\nAnn\t3\nBob\n")));
-    QVERIFY(copied->text().contains(QStringLiteral("2回戦\nAnn\n")));
+    QVERIFY(copied->text().startsWith(QStringLiteral("準決勝\nAnn\t3\nBob\n")));
+    // The rounds are named as the draw names them; the champion is listed once, at the end.
+    QVERIFY(copied->text().contains(QStringLiteral("\n\n決勝\nAnn\n")));
+    QVERIFY(copied->text().endsWith(QStringLiteral("\n\n優勝\nAnn\n")));
+    QCOMPARE(copied->text().count(QStringLiteral("優勝")), 1);
     QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
     frame.documentManager()->closeAllDocuments();
 }

@@ -1,6 +1,7 @@
 // The member-count dialog and the two text dialogs, driven through their widgets.
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -8,8 +9,6 @@
 #include <QtTest>
 #include <functional>
 
-#include "bracket/member_count.h"
-#include "bridge/qt_text.h"
 #include "dialogs/member_count_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "gui_test_support.h"
@@ -18,8 +17,8 @@ using namespace guitest;
 
 namespace {
 
-// Runs `answer` on the member-count dialog once it is shown; the member count its text gives,
-// or 0 (no bracket) when it was cancelled or its text is none of the four items.
+// Runs `answer` on the member-count dialog once it is shown; the member count it was accepted
+// with, or 0 (no bracket) when it was cancelled.
 int membersAfterNew(std::function<void(MemberCountDialog*)> answer, bool* created) {
     QTimer::singleShot(0, [answer] {
         auto* dialog = qobject_cast<MemberCountDialog*>(QApplication::activeModalWidget());
@@ -28,10 +27,8 @@ int membersAfterNew(std::function<void(MemberCountDialog*)> answer, bool* create
     });
     MemberCountDialog dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    const std::optional<std::string> text = toCp932(dialog.countText());
-    const int members = accepted && text ? kaz::memberCountFromText(*text) : 0;
-    *created = members != 0;
-    return members;
+    *created = accepted;
+    return accepted ? dialog.memberCount() : 0;
 }
 
 }  // namespace
@@ -71,6 +68,9 @@ void TestInputDialogs::newBracketFromDialog_data() {
     QTest::newRow("choose 32 from the list") << "list:3" << true << 32;
     QTest::newRow("choose 8 from the list") << "list:1" << true << 8;
     QTest::newRow("typed 16人用") << "type:16人用" << true << 16;
+    QTest::newRow("typed 16") << "type:16" << true << 16;
+    QTest::newRow("typed 4") << "type:4" << true << 4;
+    // Any other text keeps the dialog open, listing the sizes; it is then cancelled here.
     QTest::newRow("trailing blank") << "type:16人用 " << false << 0;
     QTest::newRow("not offered") << "type:64人用" << false << 0;
     QTest::newRow("start of an item") << "type:3" << false << 0;
@@ -100,6 +100,12 @@ void TestInputDialogs::newBracketFromDialog() {
                 edit->clear();
                 typeText(edit, action.mid(5));
                 QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+                if (!dialog->isVisible()) return;
+                auto* refusal = dialog->findChild<QLabel*>(QStringLiteral("refusalLabel"));
+                QVERIFY(refusal && refusal->isVisible());
+                QVERIFY(refusal->text().contains(QStringLiteral("16人用")));
+                QVERIFY(refusal->geometry().bottom() < dialog->height());
+                dialog->reject();
             } else if (action == "escape") {
                 QTest::keyClick(dialog, Qt::Key_Escape);
             } else if (action == "cancel") {

@@ -173,10 +173,19 @@ void TestRecovery::laterKeepsAndDiscardRemoves() {
     MainWindow frame;
     ScriptedDesktop desktop;
     if (choice == "discard") desktop.yesNoAnswers.enqueue(confirmed);
-    onNextDialog<RecoveryDialog>([choice](RecoveryDialog* dialog) {
+    bool offeredAgain = false;
+    onNextDialog<RecoveryDialog>([choice, confirmed, &offeredAgain](RecoveryDialog* dialog) {
+        if (choice == "discard" && !confirmed) {
+            // いいえ brings the dialog back, the brackets still offered; 後で then.
+            onNextDialog<RecoveryDialog>([&offeredAgain](RecoveryDialog* again) {
+                offeredAgain = again->list()->count() == 1;
+                again->laterButton()->click();
+            });
+        }
         (choice == "later" ? dialog->laterButton() : dialog->discardButton())->click();
     });
     frame.offerRecovery();
+    QCOMPARE(offeredAgain, choice == "discard" && !confirmed);
     frame.recovery()->flush();
     QCOMPARE(frame.mdiArea()->subWindowList().size(), 0);
     QCOMPARE(QDir(m_folder).entryList({"1_dead-*"}, QDir::Files).size(), left);
