@@ -13,6 +13,7 @@
 #include "command_runner.h"
 #include "common/refusal_notice.h"
 #include "document/bracket_document.h"
+#include "document/history_step.h"
 #include "html/html_page.h"
 #include "painting/bracket_picture.h"
 #include "view/text_field.h"
@@ -30,8 +31,12 @@ void nameStep(QAction* action, const QString& verb, const QString& step, const Q
 
 EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window)
     : QObject(window), m_actions(actions), m_window(window) {
-    connectCommand(actions.editUndo, window, [this] { takeStep(false); });
-    connectCommand(actions.editRedo, window, [this] { takeStep(true); });
+    connectCommand(actions.editUndo, window, [this] {
+        if (m_document) takeHistoryStep(m_document->undoStack(), HistoryStep::Undo, m_window);
+    });
+    connectCommand(actions.editRedo, window, [this] {
+        if (m_document) takeHistoryStep(m_document->undoStack(), HistoryStep::Redo, m_window);
+    });
     connectCommand(actions.editCut, window, [this] {
         if (m_focusedEdit) m_focusedEdit->cut();
     });
@@ -75,22 +80,6 @@ void EditCommands::updateHistory() {
     nameStep(m_actions.editRedo, QStringLiteral("やり直し"),
              history && history->canRedo() ? history->redoText() : QString(),
              EditorActions::redoPrompt());
-}
-
-void EditCommands::takeStep(bool redo) {
-    if (!m_document) return;
-    QUndoStack* history = m_document->undoStack();
-    if (!(redo ? history->canRedo() : history->canUndo())) return;
-    // The step's name is read before it moves to the other side of the history.
-    const QString step = redo ? history->redoText() : history->undoText();
-    if (redo) {
-        history->redo();
-    } else {
-        history->undo();
-    }
-    announceDone(
-        m_window,
-        (redo ? QStringLiteral("やり直しました: ") : QStringLiteral("元に戻しました: ")) + step);
 }
 
 void EditCommands::onFocusChanged(QWidget* now) {

@@ -25,8 +25,6 @@ public:
 
 private:
     void updateHistory();
-    // 元に戻す (or やり直し with `redo`) on the active bracket, and the status bar says which step.
-    void takeStep(bool redo);
     void updateTextCommands();
     void onFocusChanged(QWidget* now);
     void paste();

@@ -15,6 +15,7 @@
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
 #include "document/bracket_document.h"
+#include "document/history_step.h"
 #include "text/pasted_text.h"
 
 namespace {
@@ -143,9 +144,9 @@ bool MemberNameEdit::handleBracketKey(const QKeyEvent* event, bool run) {
     const kaz::Bracket& bracket = m_document->bracket();
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     if (isUndoKey(event)) {
-        if (run) history->undo();
+        if (run) takeHistoryStep(history, HistoryStep::Undo, this);
     } else if (isRedoKey(event)) {
-        if (run) history->redo();
+        if (run) takeHistoryStep(history, HistoryStep::Redo, this);
     } else if (event->key() == Qt::Key_Right && mods == Qt::AltModifier) {
         const int line = kaz::memberStandingLine(bracket, m_member);
         // On the final line the champion is named with F2, not won with a click.
@@ -184,7 +185,7 @@ void MemberNameEdit::focusOutEvent(QFocusEvent* event) {
 void MemberNameEdit::addUndoItems(QMenu* menu) {
     QUndoStack* history = m_document->undoStack();
     addMenuItem(menu, "edit-undo", QStringLiteral("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
-                [history] { history->undo(); });
+                [this, history] { takeHistoryStep(history, HistoryStep::Undo, this); });
     addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"), history->canRedo(),
-                [history] { history->redo(); });
+                [this, history] { takeHistoryStep(history, HistoryStep::Redo, this); });
 }

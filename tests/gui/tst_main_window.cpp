@@ -343,6 +343,9 @@ void TestMainWindow::commandsTellWhatTheyDid_data() {
     QTest::newRow("undo back to the stored content") << "editUndo"
                                                      << "新しいトーナメント表1"
                                                      << "元に戻しました: 勝ち上がり";
+    QTest::newRow("Ctrl+Z in a name box") << "nameBoxUndo"
+                                          << "新しいトーナメント表1"
+                                          << "元に戻しました: 勝ち上がり";
     QTest::newRow("redo") << "editRedo"
                           << "新しいトーナメント表1*"
                           << "やり直しました: 勝ち上がり";
@@ -367,7 +370,11 @@ void TestMainWindow::commandsTellWhatTheyDid() {
 
     ScriptedDesktop desktop;
     if (command == "fileSave") desktop.saveAnswers.enqueue(dir.filePath(QStringLiteral("a.kaz")));
-    action(frame, command.toLatin1().constData())->trigger();
+    if (command == "nameBoxUndo") {
+        QTest::keyClick(view->nameEdits()[0], Qt::Key_Z, Qt::ControlModifier);
+    } else {
+        action(frame, command.toLatin1().constData())->trigger();
+    }
     QCOMPARE(shownTitle(child), title);
     QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー - ") + title);
     QCOMPARE(frame.statusBar()->currentMessage(), message);
