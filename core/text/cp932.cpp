@@ -148,22 +148,25 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     return out;
 }
 
-std::string utf8ToCp932Dropping(std::string_view utf8, bool& dropped) {
+std::string utf8ToCp932WithGeta(std::string_view utf8, std::vector<std::string>& replaced) {
     std::string out;
     out.reserve(utf8.size());
-    dropped = false;
     size_t at = 0;
     while (at < utf8.size()) {
         unsigned codePoint = 0;
         const size_t length = readUtf8(utf8, at, codePoint);
         const uint16_t code = length == 0 ? kNoChar : codeOf(codePoint);
-        if (code == kNoChar) {
-            dropped = true;
-            at += length == 0 ? utf8SequenceLength(utf8, at) : length;
+        if (code != kNoChar) {
+            appendCode(out, code);
+            at += length;
             continue;
         }
-        appendCode(out, code);
-        at += length;
+        out += kGetaMark;
+        const std::string shown(length == 0 ? kReplacementUtf8 : utf8.substr(at, length));
+        if (std::find(replaced.begin(), replaced.end(), shown) == replaced.end()) {
+            replaced.push_back(shown);
+        }
+        at += length == 0 ? utf8SequenceLength(utf8, at) : length;
     }
     return out;
 }
