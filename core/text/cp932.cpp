@@ -87,6 +87,20 @@ size_t utf8SequenceLength(std::string_view text, size_t at) {
     return std::min(length, text.size() - at);
 }
 
+// 4 for a well-formed UTF-8 character beyond the BMP at `at`, 0 for anything else.
+size_t astralLength(std::string_view text, size_t at) {
+    if (text.size() - at < 4) return 0;
+    const unsigned lead = byteAt(text, at);
+    const unsigned second = byteAt(text, at + 1);
+    const unsigned low = lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xF4 ? 0x8F : 0xBF;
+    if (lead < 0xF0 || lead > 0xF4 || second < low || second > high) return 0;
+    for (size_t i = 2; i < 4; ++i) {
+        if ((byteAt(text, at + i) & 0xC0) != 0x80) return 0;
+    }
+    return 4;
+}
+
 }  // namespace
 
 std::string cp932ToUtf8(std::string_view cp932) {
@@ -161,12 +175,14 @@ std::string utf8ToCp932WithGeta(std::string_view utf8, std::vector<std::string>&
             at += length;
             continue;
         }
-        out += kGetaMark;
-        const std::string shown(length == 0 ? kReplacementUtf8 : utf8.substr(at, length));
+        // A character beyond the BMP is named as it is; bytes that are not UTF-8 as U+FFFD.
+        const size_t whole = length != 0 ? length : astralLength(utf8, at);
+        const std::string shown(whole != 0 ? utf8.substr(at, whole) : kReplacementUtf8);
         if (std::find(replaced.begin(), replaced.end(), shown) == replaced.end()) {
             replaced.push_back(shown);
         }
-        at += length == 0 ? utf8SequenceLength(utf8, at) : length;
+        out += kGetaMark;
+        at += whole != 0 ? whole : utf8SequenceLength(utf8, at);
     }
     return out;
 }
