@@ -40,6 +40,7 @@ private slots:
     void drawsAndWrites();
     void standardInput();
     void printsEarlyMeetings();
+    void notesOnStandardError();
     void newNumberWithoutSeed();
     void help();
     void wrongArguments_data();
@@ -114,6 +115,23 @@ void TestKazDraw::printsEarlyMeetings() {
                                                       "決勝より前に当たる同じ所属の組:\n"
                                                       "  準決勝: a と d (X)\n"
                                                       "  準決勝: b と c (X)\n"));
+}
+
+// A character Shift_JIS cannot hold is drawn as 〓 and told, without failing.
+void TestKazDraw::notesOnStandardError() {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.kaz"));
+    const Result r = runToolWithInput(QStringLiteral(KAZDRAW_PATH),
+                                      {QStringLiteral("--seed"), QStringLiteral("1"),
+                                       QStringLiteral("--in-order"), QStringLiteral("-"), out},
+                                      "甲\n𠮷田\n");
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(QString::fromUtf8(r.err).contains(QStringLiteral("2行目: 「𠮷」を〓にしました。")),
+             r.err.constData());
+    const kaz::Result<kaz::Bracket> loaded =
+        kaz::loadBracketFile(out.toStdString(), kaz::ReadableFiles::RegularOnly);
+    QVERIFY(loaded);
+    QVERIFY(memberNames(*loaded).contains(QStringLiteral("〓田")));
 }
 
 void TestKazDraw::newNumberWithoutSeed() {
