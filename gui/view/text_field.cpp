@@ -153,8 +153,9 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
     const kaz::FittedText fitted = kaz::fitToField(entry.text, room);
     if (fitted.tooLong) {
         QString refusal = refusalText(Refusal::TooLong, fieldName(), m_maxBytes);
-        if (numbered)
+        if (numbered) {
             refusal = QString::fromUtf8(kaz::kListLineMessage).arg(entry.line).arg(refusal);
+        }
         announceRefusal(this, refusal);
         return std::nullopt;
     }
