@@ -108,9 +108,11 @@ int drawAndWrite(Arguments& args) {
     if (!bytes) return fail(kaz::Failure{bytes.failure().cause, list}.message());
 
     const kaz::EntrantList entrants = kaz::readEntrantList(*bytes, args.clubInName);
-    for (const kaz::ListProblem& problem : entrants.problems) {
-        std::fprintf(stderr, "kazdraw: %s: %s\n", list.c_str(),
-                     kaz::listProblemText(problem).c_str());
+    for (const auto* lines : {&entrants.problems, &entrants.notes}) {
+        for (const kaz::ListProblem& problem : *lines) {
+            std::fprintf(stderr, "kazdraw: %s: %s\n", list.c_str(),
+                         kaz::listProblemText(problem).c_str());
+        }
     }
     if (!entrants.problems.empty()) return 1;
     const int count = static_cast<int>(entrants.entrants.size());

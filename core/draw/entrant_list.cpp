@@ -8,6 +8,7 @@
 #include "draw/list_text.h"
 #include "text/cp932.h"
 #include "text/messages.h"
+#include "text/pasted_text.h"
 #include "text/text_limits.h"
 
 namespace kaz {
@@ -23,6 +24,10 @@ constexpr size_t kFieldCount = 3;
 // A seed as written is shown at most this long in a message.
 constexpr size_t kShownSeedBytes = 24;
 
+// Which column of a line holds the name, the club and the seed.
+using Columns = std::array<size_t, kFieldCount>;
+constexpr Columns kListOrder = {0, 1, 2};
+
 // One line of the list that holds an entrant, its fields as UTF-8.
 struct Row {
     int line = 0;
@@ -30,21 +35,87 @@ struct Row {
     bool badQuotes = false;
 };
 
-bool isHeading(const std::vector<std::string>& fields) {
-    static constexpr std::array<std::array<std::string_view, 2>, 3> kHeadings = {{
-        {"名前", "name"},
-        {"所属", "club"},
-        {"シード", "seed"},
-    }};
-    if (fields.empty() || fields.size() > kHeadings.size()) return false;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        std::string lower = fields[i];
-        std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        });
-        if (lower != kHeadings[i][0] && lower != kHeadings[i][1]) return false;
+// The lines that hold entrants, and the columns a heading line named.
+struct Rows {
+    std::vector<Row> rows;
+    Columns columns = kListOrder;
+    bool headed = false;  // the first line was a heading
+};
+
+// The words a heading may use for the name, the club and the seed, the Latin ones in lower
+// case; half-width katakana too, as this editor's own texts use them.
+const std::array<std::vector<std::string_view>, kFieldCount> kHeadingWords = {{
+    {"名前", "氏名", "選手名", "name"},
+    {"所属", "学校", "チーム", "ﾁｰﾑ", "団体", "クラブ", "ｸﾗﾌﾞ", "club", "team"},
+    {"シード", "ｼｰﾄﾞ", "seed"},
+}};
+
+// `text` with full-width ASCII (U+FF01 … U+FF5E) as ASCII and ASCII letters in lower case,
+// so that "ＮＡＭＥ", "Name" and "name" compare equal.
+std::string folded(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t at = 0; at < text.size(); ++at) {
+        char c = text[at];
+        if (text.compare(at, 2, "\xEF\xBC") == 0 || text.compare(at, 2, "\xEF\xBD") == 0) {
+            const unsigned last =
+                at + 2 < text.size() ? static_cast<unsigned char>(text[at + 2]) : 0;
+            const unsigned codePoint = (text[at + 1] == '\xBC' ? 0xFF00 : 0xFF40) + (last - 0x80);
+            if (last >= 0x80 && last <= 0xBF && codePoint >= 0xFF01 && codePoint <= 0xFF5E) {
+                c = static_cast<char>(codePoint - 0xFF01 + 0x21);
+                at += 2;
+            }
+        }
+        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
-    return true;
+    return out;
+}
+
+// The field (0 name, 1 club, 2 seed) a heading cell names, or kFieldCount.
+size_t headingField(const std::string& cell) {
+    const std::string word = folded(cell);
+    for (size_t field = 0; field < kFieldCount; ++field) {
+        const auto& words = kHeadingWords[field];
+        if (std::find(words.begin(), words.end(), word) != words.end()) return field;
+    }
+    return kFieldCount;
+}
+
+// The columns a heading line names, in any order, each field at most once and the name
+// among them; the columns it leaves out follow in list order. Nothing for any other line.
+std::optional<Columns> headingColumns(const std::vector<std::string>& cells) {
+    if (cells.empty() || cells.size() > kFieldCount) return std::nullopt;
+    std::array<bool, kFieldCount> named{};
+    std::array<size_t, kFieldCount> fieldOf{};  // of each column
+    for (size_t column = 0; column < cells.size(); ++column) {
+        const size_t field = headingField(cells[column]);
+        if (field == kFieldCount || named[field]) return std::nullopt;
+        named[field] = true;
+        fieldOf[column] = field;
+    }
+    if (!named[0]) return std::nullopt;
+    size_t field = 0;
+    for (size_t column = cells.size(); column < kFieldCount; ++column) {
+        while (named[field]) ++field;
+        named[field] = true;
+        fieldOf[column] = field;
+    }
+    Columns columns{};
+    for (size_t column = 0; column < kFieldCount; ++column) columns[fieldOf[column]] = column;
+    return columns;
+}
+
+// True when a cell holds one of the heading words.
+bool looksLikeHeading(const std::vector<std::string>& cells) {
+    for (const std::string& cell : cells) {
+        const std::string text = folded(cell);
+        for (const auto& words : kHeadingWords) {
+            for (const std::string_view word : words) {
+                if (text.find(word) != std::string::npos) return true;
+            }
+        }
+    }
+    return false;
 }
 
 // The seed written in a field: 1 … 999 from ASCII or full-width digits; 0 for an empty field;
@@ -70,13 +141,15 @@ int seedFromText(std::string_view text) {
     return value == 0 ? -1 : value;
 }
 
-// The field as CP932, or the reason it cannot be.
-std::optional<std::string> toCp932Field(const std::string& utf8, std::string& reason) {
+// The field as CP932, characters Shift_JIS cannot hold as 〓 (added to `replaced`), or the
+// reason it cannot be.
+std::optional<std::string> toCp932Field(const std::string& utf8, std::string& reason,
+                                        std::vector<std::string>& replaced) {
     if (const std::optional<std::string> problem = unusableCharacterIn(utf8)) {
         reason = *problem;
         return std::nullopt;
     }
-    return utf8ToCp932(utf8);  // unusableCharacterIn has found every character it refuses
+    return utf8ToCp932WithGeta(utf8, replaced);
 }
 
 std::string shownSeed(const std::string& text) {
@@ -84,19 +157,25 @@ std::string shownSeed(const std::string& text) {
     return utf8Prefix(text, kShownSeedBytes) + "…";
 }
 
-// Fills `entrant` from `row`; the first problem of the row, or an empty text.
-std::string checkRow(const Row& row, int entrantCount, bool clubInName, Entrant& entrant) {
+// Fills `entrant` from `row`, its fields in `columns`, and `replaced` with the characters
+// that became 〓; the first problem of the row, or an empty text.
+std::string checkRow(const Row& row, const Columns& columns, int entrantCount, bool clubInName,
+                     Entrant& entrant, std::vector<std::string>& replaced) {
     if (row.badQuotes) return kBadQuotesMessage;
     if (row.fields.size() > kFieldCount) return kTooManyFieldsMessage;
-    const std::string& name = row.fields[0];
-    const std::string club = row.fields.size() > 1 ? row.fields[1] : std::string();
-    const std::string seed = row.fields.size() > 2 ? row.fields[2] : std::string();
+    const auto field = [&](size_t which) {
+        const size_t column = columns[which];
+        return column < row.fields.size() ? row.fields[column] : std::string();
+    };
+    const std::string name = field(0);
+    const std::string club = field(1);
+    const std::string seed = field(2);
     if (name.empty()) return kEmptyNameMessage;
 
     std::string reason;
-    const std::optional<std::string> cpName = toCp932Field(name, reason);
+    const std::optional<std::string> cpName = toCp932Field(name, reason, replaced);
     if (!cpName) return reason;
-    const std::optional<std::string> cpClub = toCp932Field(club, reason);
+    const std::optional<std::string> cpClub = toCp932Field(club, reason, replaced);
     if (!cpClub) return reason;
     entrant.name = *cpName;
     entrant.club = *cpClub;
@@ -113,9 +192,10 @@ std::string checkRow(const Row& row, int entrantCount, bool clubInName, Entrant&
     return std::string();
 }
 
-// The lines of the list that hold entrants, up to the first one beyond kMaxEntrants.
-std::vector<Row> entrantRows(std::string_view text) {
-    std::vector<Row> rows;
+// The lines of the list that hold entrants, up to the first one beyond kMaxEntrants; a
+// heading on the first line is left out and tells the order of the columns.
+Rows entrantRows(std::string_view text) {
+    Rows found;
     bool first = true;
     forEachLine(text, [&](int line, std::string_view content) {
         if (isCommentLine(content)) return true;
@@ -123,16 +203,20 @@ std::vector<Row> entrantRows(std::string_view text) {
         row.badQuotes = !splitFields(content, kFieldCount, row.fields);
         if (!row.badQuotes) {
             if (row.fields.empty()) return true;  // blank, or only separators
-            if (first && isHeading(row.fields)) {
-                first = false;
+            const std::optional<Columns> heading =
+                first ? headingColumns(row.fields) : std::nullopt;
+            first = false;
+            if (heading) {
+                found.columns = *heading;
+                found.headed = true;
                 return true;
             }
         }
         first = false;
-        rows.push_back(std::move(row));
-        return rows.size() <= size_t(kMaxEntrants);
+        found.rows.push_back(std::move(row));
+        return found.rows.size() <= size_t(kMaxEntrants);
     });
-    return rows;
+    return found;
 }
 
 }  // namespace
@@ -151,7 +235,8 @@ EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
         list.problems.push_back({0, kListTooLargeMessage});
         return list;
     }
-    const std::vector<Row> rows = entrantRows(listTextAsUtf8(bytes));
+    const Rows found = entrantRows(listTextAsUtf8(bytes));
+    const std::vector<Row>& rows = found.rows;
     const int count = static_cast<int>(rows.size());
     if (count < kMinEntrants) {
         list.problems.push_back({0, fillIn(kTooFewEntrantsMessage, {std::to_string(count)})});
@@ -166,7 +251,14 @@ EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
         }
         Entrant entrant;
         entrant.line = row.line;
-        std::string reason = checkRow(row, std::min(count, kMaxEntrants), clubInName, entrant);
+        std::vector<std::string> replaced;
+        std::string reason = checkRow(row, found.columns, std::min(count, kMaxEntrants), clubInName,
+                                      entrant, replaced);
+        // A heading the list does not know would otherwise be refused as an entrant.
+        if (!reason.empty() && !found.headed && &row == &rows.front() &&
+            looksLikeHeading(row.fields)) {
+            reason = kHeadingLikeMessage;
+        }
         if (reason.empty() && entrant.seed > 0) {
             int& taken = seedLine[size_t(entrant.seed)];
             if (taken != 0) {
@@ -177,6 +269,7 @@ EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
             }
         }
         if (!reason.empty()) list.problems.push_back({row.line, std::move(reason)});
+        if (!replaced.empty()) list.notes.push_back({row.line, gotGetaText(replaced)});
         list.entrants.push_back(std::move(entrant));
     }
     return list;

@@ -35,18 +35,23 @@ struct EntrantList {
     std::vector<Entrant> entrants;      // every entrant line read, in order (for counting;
                                         // drawn only when there are no problems)
     std::vector<ListProblem> problems;  // empty when the list can be drawn
+    std::vector<ListProblem> notes;     // what was changed to be drawn: characters Shift_JIS
+                                     // cannot hold became 〓 ("「𠮷」を〓にしました。")
 };
 
 // The name a member gets in the bracket: the name, or "名前（所属）" when the club is added.
 std::string memberNameOf(const Entrant& entrant, bool clubInName);
 
 // Reads a list (UTF-8 with or without a BOM when the bytes are valid UTF-8, Shift_JIS
-// otherwise): fields trimmed, CSV quoting, blank lines, "#" lines and a heading line skipped.
+// otherwise): fields trimmed, CSV quoting, blank lines and "#" lines skipped. A heading on the
+// first line (名前, 氏名, 選手名, name; 所属, 学校, チーム, 団体, クラブ, club, team; シード,
+// seed; in any order, the Latin words in either case and width) is skipped and tells the order
+// of the columns. A character Shift_JIS cannot hold becomes 〓, with a note for its line.
 // Every problem found is reported with its line, at most one a line; reading stops at the
 // first entrant beyond kMaxEntrants. `clubInName` makes the name limit count the club too.
 EntrantList readEntrantList(std::string_view bytes, bool clubInName);
 
-// "3行目: 名前がありません。" (the reason alone for the list as a whole).
+// "3行目: 名前がありません。" (the reason alone for the list as a whole); a note the same way.
 std::string listProblemText(const ListProblem& problem);
 
 }  // namespace kaz

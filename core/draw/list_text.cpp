@@ -180,16 +180,7 @@ std::optional<std::string> unusableCharacterIn(std::string_view utf8) {
         if (c == kReplacement) return std::string(kUnreadableTextMessage);
         at += length;
     }
-    if (utf8ToCp932(utf8)) return std::nullopt;
-    // Only now, one character at a time, to name the one that does not fit.
-    for (size_t at = 0; at < utf8.size();) {
-        size_t length = 0;
-        codePointAt(utf8, at, length);
-        const std::string_view one = utf8.substr(at, length);
-        if (!utf8ToCp932(one)) return fillIn(kNotInCp932Message, {one});
-        at += length;
-    }
-    return std::string(kUnreadableTextMessage);  // a whole that fails where no part does
+    return std::nullopt;
 }
 
 std::string utf8Prefix(std::string_view utf8, size_t bytes) {

@@ -43,8 +43,9 @@ bool isCommentLine(std::string_view line);
 // follows a closing quote.
 bool splitFields(std::string_view line, size_t maxFields, std::vector<std::string>& fields);
 
-// The reason a UTF-8 field cannot be a name or club in a bracket (a control character, a
-// character Shift_JIS cannot hold, or text that was not readable), or nothing.
+// The reason a UTF-8 field cannot be a name or club in a bracket (a control character, or
+// text that was not readable), or nothing. A character Shift_JIS cannot hold is no reason:
+// it becomes 〓.
 std::optional<std::string> unusableCharacterIn(std::string_view utf8);
 
 // The longest start of `utf8` of at most `bytes` bytes that ends between characters.

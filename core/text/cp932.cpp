@@ -87,6 +87,20 @@ size_t utf8SequenceLength(std::string_view text, size_t at) {
     return std::min(length, text.size() - at);
 }
 
+// 4 for a well-formed UTF-8 character beyond the BMP at `at`, 0 for anything else.
+size_t astralLength(std::string_view text, size_t at) {
+    if (text.size() - at < 4) return 0;
+    const unsigned lead = byteAt(text, at);
+    const unsigned second = byteAt(text, at + 1);
+    const unsigned low = lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned high = lead == 0xF4 ? 0x8F : 0xBF;
+    if (lead < 0xF0 || lead > 0xF4 || second < low || second > high) return 0;
+    for (size_t i = 2; i < 4; ++i) {
+        if ((byteAt(text, at + i) & 0xC0) != 0x80) return 0;
+    }
+    return 4;
+}
+
 }  // namespace
 
 std::string cp932ToUtf8(std::string_view cp932) {
@@ -148,22 +162,27 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     return out;
 }
 
-std::string utf8ToCp932Dropping(std::string_view utf8, bool& dropped) {
+std::string utf8ToCp932WithGeta(std::string_view utf8, std::vector<std::string>& replaced) {
     std::string out;
     out.reserve(utf8.size());
-    dropped = false;
     size_t at = 0;
     while (at < utf8.size()) {
         unsigned codePoint = 0;
         const size_t length = readUtf8(utf8, at, codePoint);
         const uint16_t code = length == 0 ? kNoChar : codeOf(codePoint);
-        if (code == kNoChar) {
-            dropped = true;
-            at += length == 0 ? utf8SequenceLength(utf8, at) : length;
+        if (code != kNoChar) {
+            appendCode(out, code);
+            at += length;
             continue;
         }
-        appendCode(out, code);
-        at += length;
+        // A character beyond the BMP is named as it is; bytes that are not UTF-8 as U+FFFD.
+        const size_t whole = length != 0 ? length : astralLength(utf8, at);
+        const std::string shown(whole != 0 ? utf8.substr(at, whole) : kReplacementUtf8);
+        if (std::find(replaced.begin(), replaced.end(), shown) == replaced.end()) {
+            replaced.push_back(shown);
+        }
+        out += kGetaMark;
+        at += whole != 0 ? whole : utf8SequenceLength(utf8, at);
     }
     return out;
 }

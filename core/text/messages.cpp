@@ -14,7 +14,7 @@ const char kListTooLargeMessage[] = "参加者リストが大きすぎます (1 
 const char kTooFewEntrantsMessage[] = "参加者が%1人です。2人以上必要です。";
 const char kTooManyEntrantsMessage[] = "参加者が多すぎます。%1人までです。";
 const char kEmptyNameMessage[] = "名前がありません。";
-const char kNotInCp932Message[] = "「%1」は使えない文字です (Shift_JIS にありません)。";
+const char kGetaMessage[] = "%1を〓にしました。";
 const char kControlCharacterMessage[] = "使えない制御文字 (%1) があります。";
 const char kUnreadableTextMessage[] =
     "読めない文字があります (UTF-8 でも Shift_JIS でもありません)。";
@@ -24,6 +24,9 @@ const char kNameWithClubTooLongMessage[] =
 const char kBadSeedMessage[] = "シード「%1」は 1 から %2 までの整数ではありません。";
 const char kSameSeedMessage[] = "シード %1 は %2 行目と同じです。";
 const char kBadQuotesMessage[] = "引用符 (\") の対応が正しくありません。";
+const char kHeadingLikeMessage[] =
+    "見出しの行のようです。見出しの項目は「名前」「所属」「シード」のどれかにするか、"
+    "行の先頭に「#」を付けてください。";
 const char kTooManyFieldsMessage[] = "項目が多すぎます。名前、所属、シードの3つまでです。";
 const char kDrawSizeMessage[] = "%1人の組み合わせに %2人用は使えません。";
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-// The system's own failure texts, in UTF-8.
+// The system's own failure and notice texts, in UTF-8.
 
 namespace kaz {
 
@@ -37,13 +37,13 @@ extern const char kOpenFailedMessage[];     // any other failure while reading
 extern const char kSaveFailedMessage[];     // any other failure while writing
 extern const char kPrintFailedMessage[];    // the printer refused the page
 
-// The entrant list and the draw; %1 and %2 are filled in with fillIn.
+// The entrant list, pasted text and the draw; %1 and %2 are filled in with fillIn.
 extern const char kListLineMessage[];             // "%1行目: %2": line number, reason
 extern const char kListTooLargeMessage[];         // a list of more than 1 MiB
 extern const char kTooFewEntrantsMessage[];       // %1: how many there are
 extern const char kTooManyEntrantsMessage[];      // at the first entrant too many; %1: the most
 extern const char kEmptyNameMessage[];            // an entrant without a name
-extern const char kNotInCp932Message[];           // %1: the character Shift_JIS cannot hold
+extern const char kGetaMessage[];                 // %1: 「𠮷」, the characters that became 〓
 extern const char kControlCharacterMessage[];     // %1: the character as U+XXXX
 extern const char kUnreadableTextMessage[];       // bytes that are neither UTF-8 nor Shift_JIS
 extern const char kNameTooLongMessage[];          // %1: the byte limit
@@ -51,6 +51,7 @@ extern const char kNameWithClubTooLongMessage[];  // %1: the byte limit
 extern const char kBadSeedMessage[];              // %1: the seed as written, %2: the most
 extern const char kSameSeedMessage[];             // %1: the seed, %2: the line that has it
 extern const char kBadQuotesMessage[];            // a quote not closed, or text after one
+extern const char kHeadingLikeMessage[];          // a first line that fails, with heading words
 extern const char kTooManyFieldsMessage[];        // more than name, club and seed
 extern const char kDrawSizeMessage[];             // %1: entrants, %2: the bracket size asked for
 

@@ -1,6 +1,7 @@
 #include "text/pasted_text.h"
 
 #include "text/cp932.h"
+#include "text/messages.h"
 
 namespace kaz {
 namespace {
@@ -54,44 +55,48 @@ std::string withoutControls(std::string_view utf8, bool& dropped) {
     return out;
 }
 
-bool isLeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 }  // namespace
 
-std::vector<std::string> pastedEntries(std::string_view utf8) {
-    std::vector<std::string> entries;
+std::vector<PastedEntry> pastedEntries(std::string_view utf8) {
+    std::vector<PastedEntry> entries;
     if (utf8.find_first_of(kLineBreaks) == std::string_view::npos) {
         const std::string_view entry = beforeTab(utf8);
-        if (!entry.empty()) entries.emplace_back(entry);
+        if (!entry.empty()) entries.push_back({1, std::string(entry)});
         return entries;
     }
+    int line = 0;
     while (!utf8.empty()) {
+        ++line;
         const size_t end = utf8.find_first_of(kLineBreaks);
-        const std::string_view line = utf8.substr(0, end);
-        if (!trimmed(line).empty()) entries.emplace_back(trimmed(beforeTab(line)));
+        const std::string_view text = utf8.substr(0, end);
+        if (!trimmed(text).empty()) {
+            entries.push_back({line, std::string(trimmed(beforeTab(text)))});
+        }
         if (end == std::string_view::npos) break;
-        utf8.remove_prefix(end + 1);  // a CR then an LF is an empty line between them
+        const bool crlf = utf8.compare(end, 2, "\r\n") == 0;
+        utf8.remove_prefix(end + (crlf ? 2 : 1));
     }
     return entries;
 }
 
+std::string gotGetaText(const std::vector<std::string>& replaced) {
+    std::string characters;
+    for (const std::string& one : replaced) characters.append("「").append(one).append("」");
+    return fillIn(kGetaMessage, {characters});
+}
+
+std::string gotGetaNote(int line, const std::vector<std::string>& replaced) {
+    return fillIn(kListLineMessage, {std::to_string(line), gotGetaText(replaced)});
+}
+
 FittedText fitToField(std::string_view utf8, size_t maxBytes) {
     FittedText fitted;
-    const std::string usable = withoutControls(utf8, fitted.dropped);
-    bool unencodable = false;
-    std::string cp932 = utf8ToCp932Dropping(usable, unencodable);
-    fitted.dropped = fitted.dropped || unencodable;
-    size_t end = 0;
-    while (end < cp932.size()) {
-        const size_t length = isLeadByte(static_cast<unsigned char>(cp932[end])) ? 2 : 1;
-        if (length > maxBytes - end || length > cp932.size() - end) break;
-        end += length;
+    const std::string usable = withoutControls(utf8, fitted.controlsLeftOut);
+    fitted.cp932 = utf8ToCp932WithGeta(usable, fitted.replaced);
+    if (fitted.cp932.size() > maxBytes) {
+        fitted.tooLong = true;
+        fitted.cp932.clear();
     }
-    fitted.cut = end < cp932.size();
-    cp932.resize(end);
-    fitted.cp932 = std::move(cp932);
     return fitted;
 }
 

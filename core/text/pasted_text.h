@@ -10,22 +10,35 @@
 
 namespace kaz {
 
+// One entry of a paste: its text (UTF-8) and the line of the paste it came from, from 1.
+struct PastedEntry {
+    int line = 0;
+    std::string text;
+};
+
 // The entries a paste holds. Text with a line break is a list: CR, LF and CRLF end a line,
 // blank lines are skipped, a tab ends the entry (a spreadsheet row keeps its first cell) and
 // white space around it is trimmed (U+3000 and U+00A0 too). Text without a line break is one
-// entry: everything before its first tab, untouched. UTF-8 out.
-std::vector<std::string> pastedEntries(std::string_view utf8);
+// entry: everything before its first tab, untouched.
+std::vector<PastedEntry> pastedEntries(std::string_view utf8);
 
-// Text made to fit a field, in CP932.
+// "「𠮷」を〓にしました。" for the characters of one line that became 〓.
+std::string gotGetaText(const std::vector<std::string>& replaced);
+
+// "3行目: 「𠮷」を〓にしました。" for line 3 of a paste.
+std::string gotGetaNote(int line, const std::vector<std::string>& replaced);
+
+// A pasted entry made to fit a field, in CP932.
 struct FittedText {
-    std::string cp932;
-    bool dropped = false;  // characters CP932 cannot hold, or control characters, left out
-    bool cut = false;      // text beyond the byte limit left out
+    std::string cp932;                  // empty when the text was refused
+    std::vector<std::string> replaced;  // the characters that became 〓 (UTF-8)
+    bool controlsLeftOut = false;       // control characters were left out
+    bool tooLong = false;               // refused whole: it would pass the field's limit
 };
 
 // Makes `utf8` fit a field of at most `maxBytes` CP932 bytes: control characters (C0, DEL,
-// C1) and characters CP932 cannot hold are left out, and the rest is cut at the limit, never
-// inside a double-byte character.
+// C1) are left out and characters CP932 cannot hold become 〓. Text that would still pass
+// the limit is refused whole, never cut.
 FittedText fitToField(std::string_view utf8, size_t maxBytes);
 
 }  // namespace kaz

@@ -13,7 +13,8 @@ QValidator::State Cp932Validator::validate(QString& input, int&) const {
     checked.replace(QChar(0xFFFD), QLatin1Char('?'));
     const std::optional<std::string> bytes = toCp932(checked);
     if (bytes && bytes->size() <= m_maxBytes) return Acceptable;
-    announceRefusal(qobject_cast<QWidget*>(parent()),
-                    bytes ? Refusal::TooLong : Refusal::NotInCp932);
+    announceRefusal(
+        qobject_cast<QWidget*>(parent()),
+        refusalText(bytes ? Refusal::TooLong : Refusal::NotInCp932, m_fieldName, m_maxBytes));
     return Invalid;
 }

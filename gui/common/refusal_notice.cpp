@@ -22,17 +22,22 @@ QWidget* statusBarWindow(QWidget* widget) {
 
 }  // namespace
 
-QString refusalText(Refusal why) {
-    return why == Refusal::NotInCp932 ? QStringLiteral("この文字は使えません。")
-                                      : QStringLiteral("これ以上入力できません。");
+QString refusalText(Refusal why, const QString& field, size_t maxBytes) {
+    if (why == Refusal::NotInCp932) return QStringLiteral("この文字は使えません。");
+    if (field.isEmpty()) return QStringLiteral("これ以上入力できません。");
+    return QStringLiteral("%1は %2 ﾊﾞｲﾄまでです。").arg(field).arg(maxBytes);
 }
 
-void announceRefusal(QWidget* where, Refusal why) {
+void announceRefusal(QWidget* where, const QString& text) {
     QApplication::beep();
     if (where == nullptr) return;
     // A main window shows status tips in its status bar, as it shows a command's prompt.
-    QStatusTipEvent tip(refusalText(why));
+    QStatusTipEvent tip(text);
     QApplication::sendEvent(statusBarWindow(where), &tip);
+}
+
+void announceRefusal(QWidget* where, Refusal why) {
+    announceRefusal(where, refusalText(why, QString(), 0));
 }
 
 void announceDone(QWidget* where, const QString& text) {

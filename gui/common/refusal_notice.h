@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 class QString;
 class QWidget;
 
@@ -9,12 +11,15 @@ enum class Refusal {
     TooLong,     // the field's byte limit is reached
 };
 
-// "この文字は使えません。" or "これ以上入力できません。".
-QString refusalText(Refusal why);
+// "この文字は使えません。"; for a text too long "点数は 9 ﾊﾞｲﾄまでです。", naming the field
+// and its limit ("これ以上入力できません。" for a field without a name).
+QString refusalText(Refusal why, const QString& field, size_t maxBytes);
 
-// Tells the user that a keystroke in `where` was refused: a beep, and the reason in the status
-// bar of the main window `where` belongs to (through its dialog's owner, if need be), where it
-// stays until the next prompt.
+// Tells the user that a keystroke or paste in `where` was refused, or changed: a beep, and
+// `text` in the status bar of the main window `where` belongs to (through its dialog's owner,
+// if need be), where it stays until the next prompt.
+void announceRefusal(QWidget* where, const QString& text);
+// The same with the refusal's text for a field without a name.
 void announceRefusal(QWidget* where, Refusal why);
 
 // Tells the user what a command did: `text` in the status bar of the main window `where`

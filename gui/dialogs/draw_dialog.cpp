@@ -254,19 +254,29 @@ void DrawDialog::redraw() {
 
     m_summary->setText(summaryText(entrants, overLimit, chosen.size));
     m_notices->clear();
-    if (!list.problems.empty()) {
-        m_noticeHeading->setText(QStringLiteral("リストの誤り:"));
-        for (const kaz::ListProblem& problem : list.problems) {
+    // The problems, then what was changed to draw the list (〓), each going to its line.
+    for (const auto* lines : {&list.problems, &list.notes}) {
+        for (const kaz::ListProblem& problem : *lines) {
             auto* item =
                 new QListWidgetItem(fromCoreText(kaz::listProblemText(problem)), m_notices);
             item->setData(Qt::UserRole, problem.line);
         }
-    } else if (draw && !draw->earlyMeetings.empty()) {
-        m_noticeHeading->setText(QStringLiteral("決勝より前に当たる同じ所属の組:"));
+    }
+    const bool meetings = list.problems.empty() && draw && !draw->earlyMeetings.empty();
+    if (meetings) {
         const int size = static_cast<int>(draw->entrantAt.size());
         for (const kaz::ClubMeeting& meeting : draw->earlyMeetings) {
             m_notices->addItem(fromCoreText(kaz::clubMeetingText(meeting, list.entrants, size)));
         }
+    }
+    if (!list.problems.empty()) {
+        m_noticeHeading->setText(QStringLiteral("リストの誤り:"));
+    } else if (!list.notes.empty()) {
+        m_noticeHeading->setText(
+            meetings ? QStringLiteral("リストの注意と、決勝より前に当たる同じ所属の組:")
+                     : QStringLiteral("リストの注意:"));
+    } else if (meetings) {
+        m_noticeHeading->setText(QStringLiteral("決勝より前に当たる同じ所属の組:"));
     } else {
         m_noticeHeading->clear();
     }

@@ -40,6 +40,7 @@ HtmlSettingsDialog::HtmlSettingsDialog(QWidget* parent) : QDialog(parent) {
 
     auto* layout = new QVBoxLayout(this);
     auto* validator = new Cp932Validator(SIZE_MAX, this);
+    validator->setFieldName(QStringLiteral("色"));
     for (int row = 0; row < kaz::ColorSet::kCount; ++row) {
         auto* group = new QGroupBox(QString::fromUtf8(kRowLabels[row]), this);
         auto* rowLayout = new QHBoxLayout(group);

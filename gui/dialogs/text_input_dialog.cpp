@@ -58,8 +58,12 @@ std::string TextInputDialog::enteredText() const { return toCp932Lenient(m_edit-
 
 ScoreDialog::ScoreDialog(QWidget* parent)
     : TextInputDialog(QStringLiteral("点数入力"), QSize(51, 27), QSize(37, 13), kaz::kMaxScoreBytes,
-                      parent) {}
+                      parent) {
+    static_cast<TextField*>(edit())->setFieldName(QStringLiteral("点数"));
+}
 
 ChampionDialog::ChampionDialog(QWidget* parent)
     : TextInputDialog(QStringLiteral("優勝者名入力"), QSize(77, 29), QSize(63, 14),
-                      kaz::kMaxChampionBytes, parent) {}
+                      kaz::kMaxChampionBytes, parent) {
+    static_cast<TextField*>(edit())->setFieldName(QStringLiteral("優勝者名"));
+}

@@ -1,12 +1,11 @@
 #include "view/member_name_edit.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QStatusTipEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QUndoStack>
+#include <algorithm>
 
 #include "bracket/bracket.h"
 #include "bracket/member_progress.h"
@@ -17,6 +16,7 @@
 #include "document/bracket_document.h"
 #include "document/history_step.h"
 #include "text/pasted_text.h"
+#include "text/text_limits.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ bool isRedoKey(const QKeyEvent* event) {
 }  // namespace
 
 MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)
-    : TextField(SIZE_MAX, parent), m_document(doc), m_member(member) {
+    : TextField(kaz::kMaxMemberNameBytes, parent), m_document(doc), m_member(member) {
+    setFieldName(QStringLiteral("名前"));
     setFont(japaneseFontPoints(11));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("%1人目").arg(member + 1));
@@ -87,38 +88,40 @@ void MemberNameEdit::updateToolTip() {
 }
 
 int MemberNameEdit::pasteText(const QString& text) {
-    std::vector<std::string> entries = kaz::pastedEntries(text.toStdString());
+    const std::vector<kaz::PastedEntry> entries = kaz::pastedEntries(text.toStdString());
     if (entries.empty()) return 0;
-    bool dropped = false;
+    QStringList notes;
     std::vector<std::string> names;
     if (entries.size() == 1) {
         // One name goes where the cursor is, over the selection.
-        const kaz::FittedText fitted = kaz::fitToField(entries.front(), maxBytes());
-        dropped = fitted.dropped;
+        const size_t room = maxBytes() - std::min(maxBytes(), bytesOutsideSelection());
+        const std::optional<std::string> fitted = fitEntry(entries.front(), room, notes);
+        if (!fitted) return 1;
         QString name = this->text();
         const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-        const QString pasted = fromCp932(fitted.cp932);
+        const QString pasted = fromCp932(*fitted);
         name.replace(start, hasSelectedText() ? selectedText().size() : 0, pasted);
         names.push_back(toCp932Lenient(name));
         m_document->pasteMemberNames(m_member, names);
         refreshText();
         setCursorPosition(start + static_cast<int>(pasted.size()));
-        announceLeftOut(dropped, false);
+        announceNotes(notes);
         return 0;
     }
-    for (const std::string& entry : entries) {
-        const kaz::FittedText fitted = kaz::fitToField(entry, maxBytes());
-        dropped = dropped || fitted.dropped;
-        names.push_back(fitted.cp932);
+    // The lines the boxes from here down take are pasted whole or not at all.
+    const size_t room = size_t(std::max(0, m_document->memberCount() - m_member));
+    const int leftOut = static_cast<int>(entries.size() - std::min(entries.size(), room));
+    for (size_t i = 0; i < entries.size() - size_t(leftOut); ++i) {
+        const std::optional<std::string> fitted = fitEntry(entries[i], maxBytes(), notes, true);
+        if (!fitted) return static_cast<int>(entries.size());
+        names.push_back(*fitted);
     }
-    const int leftOut = m_document->pasteMemberNames(m_member, names);
-    announceLeftOut(dropped, false);
+    m_document->pasteMemberNames(m_member, names);
     if (leftOut > 0) {
-        // Shown the way a command's prompt is: the main window's status bar takes it.
-        QStatusTipEvent tip(
-            QStringLiteral("名前の欄が足りないため、%1 行を貼り付けませんでした。").arg(leftOut));
-        QCoreApplication::sendEvent(this, &tip);
+        notes
+            << QStringLiteral("名前の欄が足りないため、%1 行を貼り付けませんでした。").arg(leftOut);
     }
+    announceNotes(notes);
     return leftOut;
 }
 

@@ -26,7 +26,9 @@ public:
 
     // A paste into this box. Text of several lines fills this box and the boxes below it, one
     // name a line, as one step; lines beyond the last box are left out and the status bar says
-    // how many. A single name replaces the selection. Returns how many names were left out.
+    // how many, and which characters became 〓 on which line. A line beyond the name's limit
+    // refuses the whole paste. A single name replaces the selection. Returns how many names
+    // were left out.
     int pasteText(const QString& text) override;
 
 signals:

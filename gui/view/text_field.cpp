@@ -11,6 +11,7 @@
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
 #include "common/refusal_notice.h"
+#include "text/messages.h"
 #include "text/pasted_text.h"
 
 namespace {}  // namespace
@@ -47,6 +48,12 @@ public:
             announceRefusal(m_field, Refusal::NotInCp932);
             return Invalid;
         }
+        // A text shown longer than the limit (from a file) may still be shortened.
+        const std::optional<std::string> bytes = toCp932(input);
+        if (bytes && bytes->size() > m_field->m_maxBytes &&
+            bytes->size() < toCp932Lenient(m_field->m_previousText).size()) {
+            return Acceptable;
+        }
         return Cp932Validator::validate(input, pos);
     }
 
@@ -54,8 +61,9 @@ private:
     TextField* m_field;
 };
 
-TextField::TextField(size_t maxBytes, QWidget* parent) : QLineEdit(parent), m_maxBytes(maxBytes) {
-    setValidator(new FieldValidator(maxBytes, this));
+TextField::TextField(size_t maxBytes, QWidget* parent)
+    : QLineEdit(parent), m_maxBytes(maxBytes), m_validator(new FieldValidator(maxBytes, this)) {
+    setValidator(m_validator);
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& now) { m_previousText = now; });
 }
@@ -66,14 +74,21 @@ void TextField::showText(const QString& text) {
     m_showingText = false;
 }
 
+void TextField::setFieldName(const QString& name) { m_validator->setFieldName(name); }
+
+const QString& TextField::fieldName() const { return m_validator->fieldName(); }
+
 int TextField::pasteText(const QString& text) {
-    const std::vector<std::string> entries = kaz::pastedEntries(text.toStdString());
+    const std::vector<kaz::PastedEntry> entries = kaz::pastedEntries(text.toStdString());
     if (entries.empty()) return 0;
+    QStringList notes;
     const size_t room = m_maxBytes - std::min(m_maxBytes, bytesOutsideSelection());
-    const kaz::FittedText fitted = kaz::fitToField(entries.front(), room);
+    const std::optional<std::string> fitted = fitEntry(entries.front(), room, notes);
+    if (!fitted) return static_cast<int>(entries.size());
     const int leftOut = static_cast<int>(entries.size()) - 1;
-    insert(fromCp932(fitted.cp932));
-    announceLeftOut(fitted.dropped, fitted.cut || leftOut > 0);
+    insert(fromCp932(*fitted));
+    if (leftOut > 0) notes << QStringLiteral("最初の行だけを貼り付けました。");
+    announceNotes(notes);
     return leftOut;
 }
 
@@ -133,10 +148,25 @@ size_t TextField::bytesOutsideSelection() const {
     return toCp932Lenient(rest).size();
 }
 
-void TextField::announceLeftOut(bool dropped, bool cut) {
-    if (dropped) {
-        announceRefusal(this, Refusal::NotInCp932);
-    } else if (cut) {
-        announceRefusal(this, Refusal::TooLong);
+std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, size_t room,
+                                               QStringList& notes, bool numbered) {
+    const kaz::FittedText fitted = kaz::fitToField(entry.text, room);
+    if (fitted.tooLong) {
+        QString refusal = refusalText(Refusal::TooLong, fieldName(), m_maxBytes);
+        if (numbered) {
+            refusal = QString::fromUtf8(kaz::kListLineMessage).arg(entry.line).arg(refusal);
+        }
+        announceRefusal(this, refusal);
+        return std::nullopt;
     }
+    if (!fitted.replaced.empty()) {
+        notes << QString::fromStdString(kaz::gotGetaNote(entry.line, fitted.replaced));
+    }
+    if (fitted.controlsLeftOut) notes << refusalText(Refusal::NotInCp932, QString(), 0);
+    return fitted.cp932;
+}
+
+void TextField::announceNotes(QStringList notes) {
+    notes.removeDuplicates();
+    if (!notes.isEmpty()) announceRefusal(this, notes.join(QLatin1Char(' ')));
 }

@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QStringList>
 #include <cstddef>
 #include <functional>
+#include <optional>
+#include <string>
+
+#include "text/pasted_text.h"
 
 class QMenu;
+class FieldValidator;
 
 // Adds an item named `name` (an object name, for tests and tools) to a context menu; `run`
 // runs when it is chosen.
@@ -13,10 +19,10 @@ QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, bool en
 
 // A single-line field of the editor (a name box, the score and champion fields), with a context
 // menu in the editor's words. Every paste, from the keys, the menu or the middle button, goes
-// through pasteText(), which takes
-// what it can: characters Shift_JIS cannot hold and control characters are left out, text
-// beyond the byte limit is cut, and either beeps with the usual refusal in the status bar.
-// No control character ever gets in, typed, pasted or dropped.
+// through pasteText(): a character Shift_JIS cannot hold becomes 〓 and control characters are
+// left out, each told in the status bar with a beep; a paste that would pass the byte limit is
+// refused whole ("点数は 9 ﾊﾞｲﾄまでです。"), never cut, as a keystroke is. No control
+// character ever gets in, typed, pasted or dropped.
 class TextField : public QLineEdit {
     Q_OBJECT
 public:
@@ -25,13 +31,17 @@ public:
 
     size_t maxBytes() const { return m_maxBytes; }
 
+    // The field's name in the user's words ("点数"), which a refusal of a text too long names.
+    void setFieldName(const QString& name);
+    const QString& fieldName() const;
+
     // Shows `text` set by the program: it is not checked, so a text from a file that is too
     // long or holds a control character shows as it is (and an edit takes the character out).
     void showText(const QString& text);
 
     // Pastes `text` at the cursor, over the selection: its first entry (the first line of a
-    // list, up to a tab; see kaz::pastedEntries), made to fit. Returns how many entries were
-    // left out.
+    // list, up to a tab; see kaz::pastedEntries), or nothing when it would pass the limit.
+    // Returns how many entries were left out.
     virtual int pasteText(const QString& text);
 
 protected:
@@ -43,13 +53,19 @@ protected:
     virtual void addUndoItems(QMenu* menu);
     // The text without its selection, in CP932 bytes, as the byte limit counts it.
     size_t bytesOutsideSelection() const;
-    // Tells the user what a paste left out: a beep and the refusal in the status bar.
-    void announceLeftOut(bool dropped, bool cut);
+    // A pasted entry in CP932 for `room` bytes, or nothing when it would pass them: that
+    // refusal is announced (with the entry's line when `numbered`). What was changed on the
+    // way (〓, control characters left out) is added to `notes`.
+    std::optional<std::string> fitEntry(const kaz::PastedEntry& entry, size_t room,
+                                        QStringList& notes, bool numbered = false);
+    // Tells the user what a paste changed: a beep and the notes in the status bar.
+    void announceNotes(QStringList notes);
 
 private:
     friend class FieldValidator;
 
     size_t m_maxBytes;
+    FieldValidator* m_validator;
     QString m_previousText;  // the text before the edit being checked
     bool m_showingText = false;
 };

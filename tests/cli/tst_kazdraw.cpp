@@ -23,6 +23,14 @@ const QString kUsage = QStringLiteral(
 const QByteArray kList =
     "名前,所属,シード\n山田,A高,1\n佐藤,A高\n鈴木,B高\n田中\n高橋,B高\n伊藤\n渡辺,C高\n";
 
+// `list` from standard input, drawn in list order with draw number 1, written to `out`.
+Result drawInOrder(const QByteArray& list, const QString& out) {
+    return runToolWithInput(QStringLiteral(KAZDRAW_PATH),
+                            {QStringLiteral("--seed"), QStringLiteral("1"),
+                             QStringLiteral("--in-order"), QStringLiteral("-"), out},
+                            list);
+}
+
 QStringList memberNames(const kaz::Bracket& bracket) {
     QStringList names;
     for (int i = 0; i < bracket.memberCount(); ++i) {
@@ -40,6 +48,7 @@ private slots:
     void drawsAndWrites();
     void standardInput();
     void printsEarlyMeetings();
+    void notesOnStandardError();
     void newNumberWithoutSeed();
     void help();
     void wrongArguments_data();
@@ -105,15 +114,26 @@ void TestKazDraw::printsEarlyMeetings() {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("out.kaz"));
     // Four of one club in a 4-member bracket: two pairs meet in the first round (準決勝).
-    const Result r = runToolWithInput(QStringLiteral(KAZDRAW_PATH),
-                                      {QStringLiteral("--seed"), QStringLiteral("1"),
-                                       QStringLiteral("--in-order"), QStringLiteral("-"), out},
-                                      "a,X\nb,X\nc,X\nd,X\n");
+    const Result r = drawInOrder("a,X\nb,X\nc,X\nd,X\n", out);
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(QString::fromUtf8(r.out), QStringLiteral("抽選番号 1\n"
                                                       "決勝より前に当たる同じ所属の組:\n"
                                                       "  準決勝: a と d (X)\n"
                                                       "  準決勝: b と c (X)\n"));
+}
+
+// A character Shift_JIS cannot hold is drawn as 〓 and told, without failing.
+void TestKazDraw::notesOnStandardError() {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.kaz"));
+    const Result r = drawInOrder("甲\n𠮷田\n", out);
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(QString::fromUtf8(r.err).contains(QStringLiteral("2行目: 「𠮷」を〓にしました。")),
+             r.err.constData());
+    const kaz::Result<kaz::Bracket> loaded =
+        kaz::loadBracketFile(out.toStdString(), kaz::ReadableFiles::RegularOnly);
+    QVERIFY(loaded);
+    QVERIFY(memberNames(*loaded).contains(QStringLiteral("〓田")));
 }
 
 void TestKazDraw::newNumberWithoutSeed() {

@@ -18,20 +18,20 @@ private slots:
 
 void TestPastedText::entries_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("entries");
-    QTest::newRow("one name") << "Zoe" << QStringList{"Zoe"};
-    QTest::newRow("one line is left as it is") << "  Zoe " << QStringList{"  Zoe "};
-    QTest::newRow("a tab ends it") << "Zoe\t12\t3" << QStringList{"Zoe"};
+    QTest::addColumn<QStringList>("entries");  // "line:text"
+    QTest::newRow("one name") << "Zoe" << QStringList{"1:Zoe"};
+    QTest::newRow("one line is left as it is") << "  Zoe " << QStringList{"1:  Zoe "};
+    QTest::newRow("a tab ends it") << "Zoe\t12\t3" << QStringList{"1:Zoe"};
     QTest::newRow("tab first, one line") << "\tZoe" << QStringList{};
     QTest::newRow("empty") << "" << QStringList{};
-    QTest::newRow("CRLF") << "A\r\nB\r\nC" << QStringList{"A", "B", "C"};
-    QTest::newRow("CR") << "A\rB\r" << QStringList{"A", "B"};
-    QTest::newRow("LF, trailing break") << "A\n" << QStringList{"A"};
+    QTest::newRow("CRLF") << "A\r\nB\r\nC" << QStringList{"1:A", "2:B", "3:C"};
+    QTest::newRow("CR") << "A\rB\r" << QStringList{"1:A", "2:B"};
+    QTest::newRow("LF, trailing break") << "A\n" << QStringList{"1:A"};
     QTest::newRow("blank lines skipped, names trimmed, an empty first cell")
-        << "\n  A  \n\n \t \r\n\tB\nC\t9\n"
-        << QStringList{"A", "", "C"};
+        << "\n  A  \r\n\r\n \t \r\n\tB\nC\t9\n"
+        << QStringList{"2:A", "5:", "6:C"};
     QTest::newRow("ideographic and no-break spaces trimmed")
-        << QStringLiteral("\u3000山田\u3000\u00A0\n\u00A0鈴木") << QStringList{"山田", "鈴木"};
+        << QStringLiteral("\u3000山田\u3000\u00A0\n\u00A0鈴木") << QStringList{"1:山田", "2:鈴木"};
     QTest::newRow("only line breaks") << "\r\n\r\n\n" << QStringList{};
 }
 
@@ -39,8 +39,8 @@ void TestPastedText::entries() {
     QFETCH(QString, text);
     QFETCH(QStringList, entries);
     QStringList actual;
-    for (const std::string& entry : pastedEntries(text.toStdString())) {
-        actual << QString::fromStdString(entry);
+    for (const PastedEntry& entry : pastedEntries(text.toStdString())) {
+        actual << QStringLiteral("%1:%2").arg(entry.line).arg(QString::fromStdString(entry.text));
     }
     QCOMPARE(actual, entries);
 }
@@ -48,39 +48,55 @@ void TestPastedText::entries() {
 void TestPastedText::fitting_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("maxBytes");
-    QTest::addColumn<QString>("fitted");
-    QTest::addColumn<bool>("dropped");
-    QTest::addColumn<bool>("cut");
-    QTest::newRow("fits") << "3-1" << 9 << "3-1" << false << false;
-    QTest::newRow("exactly the limit") << "123456789" << 9 << "123456789" << false << false;
-    QTest::newRow("one byte over") << "1234567890" << 9 << "123456789" << false << true;
-    // 勝ち勝ち勝 is 10 bytes: the fifth character would straddle the limit.
-    QTest::newRow("never half a character") << "勝ち勝ち勝" << 9 << "勝ち勝ち" << false << true;
-    QTest::newRow("single-byte after double-byte")
-        << "勝ち勝ち1勝" << 9 << "勝ち勝ち1" << false << true;
-    QTest::newRow("half-width kana are one byte") << "ﾊﾝｶｸﾒｲ" << 5 << "ﾊﾝｶｸﾒ" << false << true;
-    QTest::newRow("emoji left out") << QStringLiteral("A😀B") << 9 << "AB" << true << false;
-    QTest::newRow("é left out") << "é1" << 9 << "1" << true << false;
+    QTest::addColumn<QString>("fitted");  // "(refused)" when it would pass the limit
+    QTest::addColumn<QString>("note");    // about the characters that became 〓
+    QTest::addColumn<bool>("controls");
+    const QString refused = QStringLiteral("(refused)");
+    QTest::newRow("fits") << "3-1" << 9 << "3-1"
+                          << "" << false;
+    QTest::newRow("exactly the limit") << "123456789" << 9 << "123456789"
+                                       << "" << false;
+    QTest::newRow("one byte over, refused whole") << "1234567890" << 9 << refused << "" << false;
+    // 勝ち勝ち勝 is 10 bytes.
+    QTest::newRow("double-byte over") << "勝ち勝ち勝" << 9 << refused << "" << false;
+    QTest::newRow("half-width kana are one byte") << "ﾊﾝｶｸﾒｲ" << 6 << "ﾊﾝｶｸﾒｲ"
+                                                  << "" << false;
+    QTest::newRow("a name that Shift_JIS cannot hold whole")
+        << QStringLiteral("𠮷田\u3000太郎") << 99 << QStringLiteral("〓田\u3000太郎")
+        << QStringLiteral("「𠮷」を〓にしました。") << false;
+    QTest::newRow("each character once, in order")
+        << QStringLiteral("é😀é1") << 9 << QStringLiteral("〓〓〓1")
+        << QStringLiteral("「é」「😀」を〓にしました。") << false;
+    QTest::newRow("〓 counts two bytes") << QStringLiteral("1234567😀") << 8 << refused
+                                         << QStringLiteral("「😀」を〓にしました。") << false;
     QTest::newRow("control characters left out")
-        << QStringLiteral("A\u0001B\u007FC\u0085D\tE\nF") << 99 << "ABCDEF" << true << false;
-    QTest::newRow("left out and cut")
-        << QStringLiteral("😀1234567890") << 9 << "123456789" << true << true;
-    QTest::newRow("nothing usable") << QStringLiteral("😀😀") << 9 << "" << true << false;
-    QTest::newRow("empty") << "" << 9 << "" << false << false;
-    QTest::newRow("no room") << "A" << 0 << "" << false << true;
+        << QStringLiteral("A\u0001B\u007FC\u0085D\tE\nF") << 99 << "ABCDEF"
+        << "" << true;
+    QTest::newRow("empty") << "" << 9 << ""
+                           << "" << false;
+    QTest::newRow("no room") << "A" << 0 << refused << "" << false;
 }
 
 void TestPastedText::fitting() {
     QFETCH(QString, text);
     QFETCH(int, maxBytes);
     QFETCH(QString, fitted);
-    QFETCH(bool, dropped);
-    QFETCH(bool, cut);
+    QFETCH(QString, note);
+    QFETCH(bool, controls);
     const FittedText result = fitToField(text.toStdString(), size_t(maxBytes));
-    QCOMPARE(kaztest::hex(result.cp932), kaztest::hex(*utf8ToCp932(fitted.toStdString())));
+    QCOMPARE(result.tooLong, fitted == "(refused)");
+    if (!result.tooLong) {
+        QCOMPARE(kaztest::hex(result.cp932), kaztest::hex(*utf8ToCp932(fitted.toStdString())));
+    }
     QVERIFY(result.cp932.size() <= size_t(maxBytes));
-    QCOMPARE(result.dropped, dropped);
-    QCOMPARE(result.cut, cut);
+    QCOMPARE(QString::fromStdString(result.replaced.empty() ? std::string()
+                                                            : gotGetaText(result.replaced)),
+             note);
+    QCOMPARE(result.controlsLeftOut, controls);
+    // A list's line names its line.
+    if (!result.replaced.empty()) {
+        QCOMPARE(QString::fromStdString(gotGetaNote(3, result.replaced)), "3行目: " + note);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPastedText)

@@ -79,6 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string_view list(reinterpret_cast<const char*>(data + 4), size - 4);
     const kaz::EntrantList read = kaz::readEntrantList(list, clubInName);
+    for (const kaz::ListProblem& note : read.notes) {
+        check(note.line > 0 && note.reason.find("〓") != std::string::npos, "a note names 〓");
+    }
     if (!read.problems.empty()) {
         for (const kaz::ListProblem& problem : read.problems) {
             check(problem.line >= 0 && !problem.reason.empty(), "a problem says why");

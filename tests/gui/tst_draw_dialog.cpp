@@ -95,6 +95,7 @@ private slots:
     void previewFollowsTheList();
     void problemsKeepOkDisabled_data();
     void problemsKeepOkDisabled();
+    void getaNotedNotRefused();
     void listReadFromFile();
     void okOpensTheDrawnBracket();
     void optionsRememberedListNot();
@@ -187,6 +188,26 @@ void TestDrawDialog::problemsKeepOkDisabled() {
             qobject_cast<QStandardItemModel*>(part<QComboBox>(&dlg, "sizeCombo")->model());
         QVERIFY(!sizes->item(part<QComboBox>(&dlg, "sizeCombo")->currentIndex())->isEnabled());
     }
+}
+
+// A character Shift_JIS cannot hold becomes 〓 in the bracket; the notice tells which and
+// where, and the list can still be drawn.
+void TestDrawDialog::getaNotedNotRefused() {
+    DrawDialog dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    listEdit(&dlg)->setPlainText(QStringLiteral("甲\n乙\n𠮷田　太郎\n"));
+    QVERIFY(okEnabled(&dlg));
+    auto* notices = part<QListWidget>(&dlg, "noticeList");
+    QCOMPARE(notices->count(), 1);
+    QCOMPARE(notices->item(0)->text(), QStringLiteral("3行目: 「𠮷」を〓にしました。"));
+    emit notices->itemActivated(notices->item(0));
+    QCOMPARE(listEdit(&dlg)->textCursor().blockNumber(), 2);
+    QStringList names;
+    for (int i = 0; i < dlg.drawnBracket()->memberCount(); ++i) {
+        names << QString::fromStdString(kaz::cp932ToUtf8(dlg.drawnBracket()->memberName(i)));
+    }
+    QVERIFY(names.contains(QStringLiteral("〓田　太郎")));
 }
 
 void TestDrawDialog::listReadFromFile() {

@@ -250,7 +250,7 @@ void TestEditorInUse::refusedCharactersAreExplained() {
         dialog->reject();
     });
     QTest::mouseClick(view->lineWidgets()[0], Qt::RightButton);
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("これ以上入力できません。"));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("点数は 9 ﾊﾞｲﾄまでです。"));
 
     // The next prompt replaces it, and the idle text comes back after it.
     QStatusTipEvent leave{QString()};

@@ -1,5 +1,5 @@
-// The name box as a user meets it: lists pasted across the boxes, pastes that take what fits
-// (in the score and champion fields too), and results entered from the keyboard.
+// The name box as a user meets it: lists pasted across the boxes, text taken or refused whole
+// at the limit (in the score and champion fields too), and results entered from the keyboard.
 
 #include <QClipboard>
 #include <QStatusBar>
@@ -14,6 +14,7 @@
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "gui_test_support.h"
+#include "text/text_limits.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 
@@ -47,8 +48,9 @@ class TestNameBox : public QObject {
 private slots:
     void initTestCase();
     void listFillsTheBoxesBelow();
-    void pasteTakesWhatFits_data();
-    void pasteTakesWhatFits();
+    void textIsTakenOrRefused_data();
+    void textIsTakenOrRefused();
+    void textShownTooLongCanBeShortened();
     void resultKeys_data();
     void resultKeys();
     void f2AsksForTheTextWhereTheMemberStands_data();
@@ -63,7 +65,8 @@ private:
 void TestNameBox::initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
 
 // CRLF and lone line breaks, blank lines, a tab, an emoji and more lines than boxes: the boxes
-// from the focused one down take a name each, in one step, and the status bar counts the rest.
+// from the focused one down take a name each, in one step, and the status bar tells the 〓 and
+// counts the rest.
 void TestNameBox::listFillsTheBoxesBelow() {
     MainWindow frame;
     showActive(frame);
@@ -74,53 +77,79 @@ void TestNameBox::listFillsTheBoxesBelow() {
     const int steps = doc->undoStack()->count();
 
     pasteWithKeys(view->nameEdits()[1],
-                  QStringLiteral("  Ann\t1位\r\n\r\nBob😀\r\n \t\nCy\nDan\rEve\r\n"));
-    QCOMPARE(namesIn(*view), QStringList({"先頭", "Ann", "Bob", "Cy"}));
+                  QStringLiteral("  Ann\t1位\r\n\r\nBob😀\r\n \t\nCy\nDan\rEve😀\r\n"));
+    QCOMPARE(namesIn(*view), QStringList({"先頭", "Ann", "Bob〓", "Cy"}));
+    // Lines as the paste counts them; the lines left out are not told about.
     QCOMPARE(frame.statusBar()->currentMessage(),
-             QStringLiteral("名前の欄が足りないため、2 行を貼り付けませんでした。"));
+             QStringLiteral("3行目: 「😀」を〓にしました。 "
+                            "名前の欄が足りないため、2 行を貼り付けませんでした。"));
     QCOMPARE(doc->undoStack()->count(), steps + 1);
     QCOMPARE(doc->undoStack()->undoText(), QStringLiteral("名前の貼り付け"));
-    QCOMPARE(QByteArray::fromStdString(doc->bracket().memberName(2)), QByteArray("Bob"));
+    QCOMPARE(QByteArray::fromStdString(doc->bracket().memberName(2)), QByteArray("Bob\x81\xAC"));
 
     QTest::keyClick(view->nameEdits()[1], Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(namesIn(*view), QStringList({"先頭", "old", "", ""}));
 }
 
-void TestNameBox::pasteTakesWhatFits_data() {
-    QTest::addColumn<QString>("field");  // "name", "score" or "champion"
-    QTest::addColumn<QString>("start");  // the field's text; the cursor stands at its end
-    QTest::addColumn<QString>("pasted");
+void TestNameBox::textIsTakenOrRefused_data() {
+    QTest::addColumn<QString>("field");    // "name", "score" or "champion"
+    QTest::addColumn<QString>("start");    // the field's text; the cursor stands at its end
+    QTest::addColumn<bool>("pastedText");  // pasted with Ctrl+V, or else typed
+    QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("status");
     const QString notInCp932 = QStringLiteral("この文字は使えません。");
-    const QString tooLong = QStringLiteral("これ以上入力できません。");
-    QTest::newRow("name: one line, emoji left out, a tab ends it")
+    const QString scoreLimit = QStringLiteral("点数は 9 ﾊﾞｲﾄまでです。");
+    QTest::newRow("name: pasted, emoji becomes 〓, a tab ends it")
         << "name"
-        << "ab" << QStringLiteral("X😀Y\tZ") << "abXY" << notInCp932;
+        << "ab" << true << QStringLiteral("X😀Y\tZ") << QStringLiteral("abX〓Y")
+        << QStringLiteral("1行目: 「😀」を〓にしました。");
+    QTest::newRow("name: typed, emoji refused")
+        << "name"
+        << "ab" << false << QStringLiteral("😀") << "ab" << notInCp932;
     QTest::newRow("name: a control character never gets in")
         << "name"
-        << "ab" << QStringLiteral("X\u0007Y") << "abXY" << notInCp932;
-    QTest::newRow("score: cut at the limit, never inside a character") << "score"
-                                                                       << "12"
-                                                                       << "勝ち勝ち"
-                                                                       << "12勝ち勝" << tooLong;
-    QTest::newRow("score: the first line of a list") << "score"
-                                                     << ""
-                                                     << "3-1\r\n2-0\r\n"
-                                                     << "3-1" << tooLong;
+        << "ab" << true << QStringLiteral("X\u0007Y") << "abXY" << notInCp932;
+    QTest::newRow("name: pasted beyond its limit, refused whole")
+        << "name"
+        << "ab" << true << QString(int(kaz::kMaxMemberNameBytes) - 1, 'x') << "ab"
+        << QStringLiteral("名前は %1 ﾊﾞｲﾄまでです。").arg(kaz::kMaxMemberNameBytes);
+    QTest::newRow("name: a list with a line beyond the limit, refused whole")
+        << "name"
+        << "ab" << true << "A\nB\n" + QString(int(kaz::kMaxMemberNameBytes) + 1, 'x') << "ab"
+        << QStringLiteral("3行目: 名前は %1 ﾊﾞｲﾄまでです。").arg(kaz::kMaxMemberNameBytes);
+    QTest::newRow("score: pasted beyond the limit, refused whole, never cut")
+        << "score"
+        << "12" << true << "勝ち勝ち"
+        << "12" << scoreLimit;
+    QTest::newRow("score: pasted to the limit exactly") << "score"
+                                                        << "1234567" << true << "勝"
+                                                        << "1234567勝" << kIdle;
+    QTest::newRow("score: typed beyond the limit") << "score"
+                                                   << "123456789" << false << "0"
+                                                   << "123456789" << scoreLimit;
+    QTest::newRow("score: a double-byte character where one byte is left")
+        << "score"
+        << "12345678" << false << "勝"
+        << "12345678" << scoreLimit;
+    QTest::newRow("score: the first line of a list")
+        << "score"
+        << "" << true << "3-1\r\n2-0\r\n"
+        << "3-1" << QStringLiteral("最初の行だけを貼り付けました。");
     QTest::newRow("champion: blanks kept") << "champion"
-                                           << ""
-                                           << "  優勝A\t9"
+                                           << "" << true << "  優勝A\t9"
                                            << "  優勝A" << kIdle;
-    QTest::newRow("champion: emoji left out")
+    QTest::newRow("champion: pasted beyond the limit")
         << "champion"
-        << "" << QStringLiteral("😀優勝") << "優勝" << notInCp932;
+        << "" << true << "(one byte over)"
+        << "" << QStringLiteral("優勝者名は %1 ﾊﾞｲﾄまでです。");
 }
 
-void TestNameBox::pasteTakesWhatFits() {
+void TestNameBox::textIsTakenOrRefused() {
     QFETCH(QString, field);
     QFETCH(QString, start);
-    QFETCH(QString, pasted);
+    QFETCH(bool, pastedText);
+    QFETCH(QString, input);
     QFETCH(QString, result);
     QFETCH(QString, status);
     MainWindow frame;
@@ -130,6 +159,10 @@ void TestNameBox::pasteTakesWhatFits() {
     if (field == "score") dialog = std::make_unique<ScoreDialog>(&frame);
     if (field == "champion") dialog = std::make_unique<ChampionDialog>(&frame);
     QLineEdit* edit = dialog ? dialog->edit() : view->nameEdits()[0];
+    // The champion's limit as the field has it.
+    const size_t limit = static_cast<TextField*>(edit)->maxBytes();
+    if (input == "(one byte over)") input = QString(int(limit) + 1, 'a');
+    if (status.contains("%1")) status = status.arg(limit);
     if (dialog) {
         dialog->setInitialText(start);
         dialog->show();
@@ -138,14 +171,30 @@ void TestNameBox::pasteTakesWhatFits() {
     }
     edit->end(false);
     clearStatus(frame);
-    pasteWithKeys(edit, pasted);
+    if (pastedText) {
+        pasteWithKeys(edit, input);
+    } else {
+        typeText(edit, input);
+    }
     QCOMPARE(edit->text(), result);
     QCOMPARE(frame.statusBar()->currentMessage(), status);
     if (!dialog) QCOMPARE(view->document()->memberNameText(0), result);
 
-    // Nor does one dropped into the field (the same as an insert).
+    // Nor does a control character dropped into the field (the same as an insert).
     edit->insert(QStringLiteral("\n"));
     QCOMPARE(edit->text(), result);
+}
+
+// A score from a file may be longer than the field takes: it can still be shortened, not
+// lengthened.
+void TestNameBox::textShownTooLongCanBeShortened() {
+    ScoreDialog dialog;
+    dialog.setInitialText(QStringLiteral("1234567890A"));
+    dialog.edit()->end(false);
+    QTest::keyClick(dialog.edit(), Qt::Key_Backspace);
+    QCOMPARE(dialog.edit()->text(), QStringLiteral("1234567890"));
+    typeText(dialog.edit(), QStringLiteral("B"));
+    QCOMPARE(dialog.edit()->text(), QStringLiteral("1234567890"));
 }
 
 namespace {
