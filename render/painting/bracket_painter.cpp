@@ -45,11 +45,10 @@ void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const 
     const std::string& score = bracket.lineScore(line);
     if (score.empty()) return;
     const QString text = fromCp932(score).left(kMostCharactersShown);
-    // A score wider than the room left of its end is condensed, as names are, so that it
-    // never runs under the join (a pixel of room is kept for a first glyph's ink left of its
-    // pen).
+    // A score wider than the line left of its join is condensed, as names are, so that it
+    // never runs under the join (a pixel is kept clear before it).
     QFont font = japaneseFontPixels(kScoreFontPixels);
-    const int room = scoreEnd(area.width(), static_cast<int>(score.size())) - 1;
+    const int room = area.width() - kJoinWidth / 2 - 1;
     const int stretch = fittingStretch(font, text, room);
     if (stretch != 100) font.setStretch(stretch);
     painter.setFont(font);

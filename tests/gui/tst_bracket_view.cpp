@@ -1,5 +1,6 @@
 // The bracket view through its real widgets: layout, clicks, painting, two views on one bracket.
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -204,6 +205,7 @@ void TestBracketView::unreachedLineRefusesClicks() {
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("1人目: 決勝へ"));
     const int steps = doc.undoStack()->count();
     bool dialogOpened = false;
     QTimer::singleShot(0, [&dialogOpened] {
@@ -264,10 +266,23 @@ void TestBracketView::scoreDialogStoresTrimmedTextOnEnterOnly() {
     QCOMPARE(doc.bracket().champion(), std::string());
 }
 
+// The dialog offers the final's winner's name while no champion is named: Enter takes it.
+// A name typed with blanks around it keeps them.
 void TestBracketView::championDialogKeepsBlanks() {
     BracketDocument doc{kaz::Bracket(4)};
+    doc.setMemberName(0, "Taro");
     winUpToTheFinal(doc);
     BracketView view(&doc);
+    QString subject;
+    onNextDialog<ChampionDialog>([&subject](ChampionDialog* dialog) {
+        if (auto* label = dialog->findChild<QLabel*>()) subject = label->text();
+        QCOMPARE(dialog->edit()->text(), QStringLiteral("Taro"));
+        QTest::keyClick(dialog->edit(), Qt::Key_Return);
+    });
+    QTest::mouseClick(view.lineWidgets()[6], Qt::RightButton);
+    QCOMPARE(subject, QStringLiteral("決勝の勝者: Taro"));
+    QCOMPARE(doc.championText(), QStringLiteral("Taro"));
+
     answerTextDialog(QStringLiteral("  優勝A "), Qt::Key_Return);
     QTest::mouseClick(view.lineWidgets()[6], Qt::RightButton);
     QCOMPARE(doc.championText(), QStringLiteral("  優勝A "));
