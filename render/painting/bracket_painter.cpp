@@ -24,16 +24,13 @@ QColor lineColor(const kaz::ColorSet& colors, kaz::LineColor which) {
     return qColorFromString(kaz::colorString(colors, which, colors.loseLineColor));
 }
 
-// Where a score's text ends in a line `width` wide: where the layout of six pixels a byte ends
-// it, six pixels before the join.
-int scoreEnd(int width, int bytes) { return kaz::scoreLeft(width, bytes) + 6 * bytes; }
-
 // Where a score's text is drawn in a line's `area` (the rectangle of its advance, from the pen
-// position): measured with the font really used, it ends at scoreEnd(); where that would cut
-// its first glyph, it moves right just far enough for all its ink to show.
+// position): measured with the font really used, it ends where the layout of six pixels a byte
+// ends it, six pixels before the join; where that would cut its first glyph, it moves right
+// just far enough for all its ink to show. A score too wide for that is condensed first.
 QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, int bytes, kaz::LineKind kind,
                     const QRect& area) {
-    const int end = scoreEnd(area.width(), bytes);
+    const int end = kaz::scoreLeft(area.width(), bytes) + 6 * bytes;  // six pixels a byte
     const int advance = metrics.horizontalAdvance(text);
     const int inkLeft = metrics.boundingRect(text).left();
     const int pen = std::max(end - advance, -inkLeft);
