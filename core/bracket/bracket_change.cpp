@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "bracket/member_progress.h"
+
 namespace kaz {
 namespace {
 
@@ -134,6 +136,7 @@ BracketChange namesChange(const Bracket& bracket, int first,
 
 BracketChange scoreChange(const Bracket& bracket, int line, std::string score) {
     BracketChange change;
+    if (!score.empty() && !memberStandsOn(bracket, line)) return change;
     if (bracket.lineScore(line) != score) {
         LineResult after = bracket.lineResult(line);
         after.score = std::move(score);
@@ -144,6 +147,7 @@ BracketChange scoreChange(const Bracket& bracket, int line, std::string score) {
 
 BracketChange championChange(const Bracket& bracket, std::string champion) {
     BracketChange change;
+    if (!champion.empty() && !memberStandsOn(bracket, bracket.lineCount() - 1)) return change;
     if (bracket.champion() != champion) {
         change.champion = Change<std::string>{bracket.champion(), std::move(champion)};
     }

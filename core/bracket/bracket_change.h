@@ -107,7 +107,9 @@ private:
 
 // The steps of typing or pasting names from member `first` down, of a score, of the
 // champion's name and of the output settings, made against the bracket as it is. Names beyond
-// the last member are left out; a part that would not change is left out too.
+// the last member are left out; a part that would not change is left out too. A score for a
+// line nobody stands on, and a champion's name while nobody stands on the final line, are
+// refused (an empty step); clearing one is not.
 BracketChange namesChange(const Bracket& bracket, int first, const std::vector<std::string>& names);
 BracketChange scoreChange(const Bracket& bracket, int line, std::string score);
 BracketChange championChange(const Bracket& bracket, std::string champion);

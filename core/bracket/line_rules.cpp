@@ -1,6 +1,7 @@
 #include "bracket/line_rules.h"
 
 #include "bracket/bracket.h"
+#include "bracket/member_progress.h"
 
 namespace kaz {
 namespace {
@@ -60,27 +61,30 @@ void carryResult(Bracket& bracket, int line, LineOutcome outcome) {
 }
 
 ChangedLines leftClickLine(Bracket& bracket, int line) {
+    if (!memberStandsOn(bracket, line)) return {};
     return changedBy(bracket, line, [&bracket, line] {
-        const bool isFinal = bracket.lineKind(line) == LineKind::Final;
         switch (bracket.lineState(line)) {
             case LineState::Open:
+            case LineState::Reached:
             case LineState::Advanced:
             case LineState::Beaten:
                 carryResult(bracket, line, LineOutcome::Win);
                 bracket.setLineState(line, LineState::Won);
                 break;
             case LineState::Won:
-                bracket.setLineState(line, isFinal ? LineState::Open : LineState::Reached);
+                takeOutOfLaterRounds(bracket, line);
+                bracket.setLineState(line, LineState::Reached);
                 break;
-            case LineState::Reached: bracket.setLineState(line, LineState::Open); break;
             default: break;  // a state outside 0 … 4 (from a file) is left as it is
         }
     });
 }
 
 ChangedLines doubleClickLine(Bracket& bracket, int line) {
+    if (!memberStandsOn(bracket, line)) return {};
     return changedBy(bracket, line, [&bracket, line] {
-        bracket.setLineState(line, LineState::Open);
+        const bool roundOne = placeOfLine(bracket.memberCount(), line).round == 0;
+        bracket.setLineState(line, roundOne ? LineState::Open : LineState::Reached);
         if (bracket.lineKind(line) == LineKind::Final) return;
         // The later lines are judged by their states before anything of this reset happened.
         takeOutOfLaterRounds(bracket, line);

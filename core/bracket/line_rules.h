@@ -20,16 +20,25 @@ using ChangedLines = std::vector<int>;
 // touches `line` itself nor anything beyond those two lines; the final line changes nothing.
 void carryResult(Bracket& bracket, int line, LineOutcome outcome);
 
-// A left press on a line: from Open, Advanced or Beaten the win is carried on first, then the
-// line becomes Won; from Won it becomes Reached (Open on the final line); from Reached it
-// becomes Open. A state outside the five stays.
+// Every operation below keeps a bracket consistent, as the editor makes it: each line of
+// round 2 or later that a member stands on (see memberStandsOn) has exactly one won line
+// feeding it, no match has two won lines, and the final line shows a member only once the
+// final was won. A bracket from a file keeps its states as stored, consistent or not.
+
+// A left press on a line. A line of round 2 or later that no member stands on refuses it
+// (nothing changes). From Open (round 1), Reached, Advanced or Beaten the win is carried on
+// first, then the line becomes Won; from Won the win is taken back: the member is taken out
+// of the later rounds it had won its way into and stays on the line, Reached. A state
+// outside the five stays.
 ChangedLines leftClickLine(Bracket& bracket, int line);
 
 // The double-click message, which follows the press that was already a left click: the line
-// becomes Open (keeping its score) and, except on the final line, the reset is carried on and
-// the member is taken out of every later round it had won its way into: the next-round line
-// and, while the line just reset had been won, the line after it, up to the final line, each
-// become Open with an empty score; reaching the final line also clears the champion's name.
+// keeps its score and loses its result, Open on a round-1 line and Reached later (its member
+// still stands there), and the member is taken out of every later round it had won its way
+// into: the next-round line and, while the line just reset had been won, the line after it,
+// up to the final line, each become Open with an empty score; reaching the final line also
+// clears the champion's name. The opponent's win into the line so cleared is taken back. A
+// line nobody stands on refuses it.
 ChangedLines doubleClickLine(Bracket& bracket, int line);
 
 }  // namespace kaz

@@ -23,12 +23,40 @@ Progress progressOf(const Bracket& bracket, int member) {
 
 }  // namespace
 
+bool memberStandsOn(const Bracket& bracket, int line) {
+    return placeOfLine(bracket.memberCount(), line).round == 0 ||
+           bracket.lineState(line) != LineState::Open;
+}
+
+int memberOnLine(const Bracket& bracket, int line) {
+    const int members = bracket.memberCount();
+    if (!memberStandsOn(bracket, line)) return -1;
+    const LinePlace place = placeOfLine(members, line);
+    if (place.round == 0) return line;
+    // The two lines feeding this one: the previous round, twice this round's size, ends where
+    // this round begins.
+    const int upperFeeder = line - place.position - 2 * place.size + 2 * place.position;
+    for (int feeder : {upperFeeder, upperFeeder + 1}) {
+        if (bracket.lineState(feeder) == LineState::Won) return memberOnLine(bracket, feeder);
+    }
+    return -1;
+}
+
 int memberStandingLine(const Bracket& bracket, int member) {
     return progressOf(bracket, member).standing;
 }
 
 int memberLastWonLine(const Bracket& bracket, int member) {
     return progressOf(bracket, member).lastWon;
+}
+
+int memberLastDecidedLine(const Bracket& bracket, int member) {
+    const Progress progress = progressOf(bracket, member);
+    const int opponent = opponentLine(bracket.memberCount(), progress.standing);
+    const bool lost = opponent >= 0 && bracket.lineState(progress.standing) != LineState::Won &&
+                      bracket.lineState(opponent) == LineState::Won;
+    if (lost) return progress.standing;
+    return progress.lastWon >= 0 ? progress.lastWon : progress.standing;
 }
 
 }  // namespace kaz

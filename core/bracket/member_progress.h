@@ -7,6 +7,15 @@ class Bracket;
 // How far a member has come: its round-1 line is the line with its own index, and each line
 // it won carries it on to the next round's line.
 
+// Whether a member stands on `line`: always on a round-1 line (whether or not a name is
+// typed); on a later line once a win has carried a member there, that is while the line is
+// not Open. A line nobody stands on takes no result and no score.
+bool memberStandsOn(const Bracket& bracket, int line);
+
+// The member standing on `line`, followed back through the won lines that carried it there,
+// or -1 when nobody stands there (or, in a bracket from a file, no won line leads there).
+int memberOnLine(const Bracket& bracket, int line);
+
 // The line member `member` stands on now: the first line of its path that it has not won,
 // or the final line.
 int memberStandingLine(const Bracket& bracket, int member);
@@ -14,5 +23,10 @@ int memberStandingLine(const Bracket& bracket, int member);
 // The last line of the member's path that it has won (the final line included), or -1 when
 // it has won nothing.
 int memberLastWonLine(const Bracket& bracket, int member);
+
+// The line of the member's most recently decided match: the line it lost on (its opponent
+// won there), else the last line it won; a member with no decided match gets the line it
+// stands on.
+int memberLastDecidedLine(const Bracket& bracket, int member);
 
 }  // namespace kaz

@@ -12,12 +12,13 @@ namespace kaz {
 // A score: 9 single-byte characters, or 4 double-byte ones and one single-byte.
 constexpr size_t kMaxScoreBytes = 9;
 
-// The champion's name: 15 single-byte characters, or 7 double-byte ones and one single-byte.
-constexpr size_t kMaxChampionBytes = 15;
-
 // A member's name. The name box takes up to 32767 characters (a Qt line edit's own limit),
 // so a name of at most this many bytes always fits in it.
 constexpr size_t kMaxMemberNameBytes = 32767;
+
+// The champion's name: as long as a member's, so that the final's winner's name fits whole
+// (the file writes a name of 255 bytes or more with its longer length prefix).
+constexpr size_t kMaxChampionBytes = kMaxMemberNameBytes;
 
 // A colour string, "#RRGGBB", the form the settings dialog stores. The reader refuses a file
 // with a longer one: the page repeats each in about 190 cells.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QStyle>
 #include <algorithm>
 
@@ -14,6 +15,9 @@
 #include "view/text_field.h"
 
 namespace {
+
+// The widest a subject label grows, in pixels; a longer one is cut with "…".
+constexpr int kMostSubjectWidth = 480;
 
 // How wide a window manager's title bar needs to be for `caption` whole: the text in a bold
 // face at least as large as the application's, beside the window's icon and its buttons.
@@ -48,6 +52,25 @@ void TextInputDialog::setInitialText(const QString& text) {
     m_initialText = text;
     m_edit->showText(text);
     m_edit->selectAll();
+}
+
+void TextInputDialog::setSubject(const QString& text) {
+    const DialogUnits dlu(font());
+    const int margin = dlu.x(7);
+    const QFontMetrics metrics(font());
+    if (m_subject == nullptr) {
+        m_subject = new QLabel(this);
+        m_subject->setTextFormat(Qt::PlainText);
+        // The label goes above the field, which moves down by its height.
+        const int shift = metrics.height() + dlu.y(3);
+        m_edit->move(m_edit->x(), m_edit->y() + shift);
+        resize(width(), height() + shift);
+    }
+    const QString shown = metrics.elidedText(text, Qt::ElideRight, kMostSubjectWidth);
+    m_subject->setText(shown);
+    m_subject->setGeometry(margin, dlu.y(5), metrics.horizontalAdvance(shown) + 2,
+                           metrics.height());
+    resize(std::max(width(), m_subject->width() + 2 * margin), height());
 }
 
 bool TextInputDialog::isTextChanged() const { return m_edit->text() != m_initialText; }

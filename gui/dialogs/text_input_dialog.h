@@ -4,6 +4,7 @@
 #include <QString>
 #include <string>
 
+class QLabel;
 class QLineEdit;
 class TextField;
 
@@ -20,6 +21,8 @@ public:
     // Fills the field with the text there is now, selected, so that typing replaces it and
     // Enter keeps it.
     void setInitialText(const QString& text);
+    // Shows `text` (what the text belongs to) above the field, widening the dialog for it.
+    void setSubject(const QString& text);
     // True when the field no longer holds the initial text.
     bool isTextChanged() const;
 
@@ -29,6 +32,7 @@ public:
 
 private:
     TextField* m_edit;
+    QLabel* m_subject = nullptr;
     QString m_initialText;
 };
 
@@ -39,7 +43,7 @@ public:
     explicit ScoreDialog(QWidget* parent = nullptr);
 };
 
-// "優勝者名入力": the champion's name, at most 15 bytes.
+// "優勝者名入力": the champion's name, as long as a member's name.
 class ChampionDialog : public TextInputDialog {
     Q_OBJECT
 public:

@@ -6,12 +6,14 @@
 #include <QPointer>
 #include <memory>
 
+#include "bracket/member_progress.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "painting/bracket_painter.h"
 #include "text/text_limits.h"
+#include "view/line_results.h"
 
 LineWidget::LineWidget(BracketDocument* document, int index, QWidget* parent)
     : QWidget(parent),
@@ -31,7 +33,7 @@ void LineWidget::paintEvent(QPaintEvent*) {
 void LineWidget::mousePressEvent(QMouseEvent* event) {
     // Taken here: passed on, the press would reach the child window, which repaints for it.
     if (event->button() == Qt::LeftButton) {
-        m_document->leftClickLine(m_index);
+        clickLine(this, m_document, m_index);
     } else if (event->button() == Qt::RightButton) {
         askText(QCursor::pos());
     } else {
@@ -46,13 +48,17 @@ void LineWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LineWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The press before this message was already handled as a left click.
+    // The press before this message was already handled as a left click (or refused: the
+    // document refuses the message too).
     if (event->button() == Qt::LeftButton) m_document->doubleClickLine(m_index);
 }
 
 // Escape and the close box change nothing, and neither does Enter on the text as it was (a
-// stray right click and Enter cannot wipe a score or the champion).
+// stray right click and Enter cannot wipe a score or the champion). The champion's dialog
+// offers the final's winner's name while no champion is named: Enter takes it.
 void LineWidget::askText(const QPoint& where) {
+    const kaz::Bracket& bracket = m_document->bracket();
+    if (refuseUnreachedLine(this, bracket, m_index)) return;
     const bool isFinal = m_kind == kaz::LineKind::Final;
     std::unique_ptr<TextInputDialog> dialog;
     if (isFinal) {
@@ -60,12 +66,19 @@ void LineWidget::askText(const QPoint& where) {
     } else {
         dialog = std::make_unique<ScoreDialog>(window());
     }
-    const QString current =
-        isFinal ? m_document->championText() : fromCp932(m_document->lineScore(m_index));
-    dialog->setInitialText(current);
+    const bool offersWinner = isFinal && bracket.champion().empty();
+    if (offersWinner) {
+        const int winner = kaz::memberOnLine(bracket, m_index);
+        if (winner >= 0) dialog->setInitialText(fromCp932(bracket.memberName(winner)));
+    } else {
+        dialog->setInitialText(isFinal ? m_document->championText()
+                                       : fromCp932(m_document->lineScore(m_index)));
+    }
+    dialog->setSubject(matchLabel(bracket, m_index));
     dialog->move(where);
     QPointer<LineWidget> self(this);
-    if (dialog->exec() != QDialog::Accepted || !self || !dialog->isTextChanged()) return;
+    if (dialog->exec() != QDialog::Accepted || !self) return;
+    if (!dialog->isTextChanged() && !offersWinner) return;
     if (isFinal) {
         m_document->setChampion(dialog->enteredText());
     } else {

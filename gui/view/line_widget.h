@@ -8,8 +8,9 @@ class BracketDocument;
 
 // One bracket line: draws its horizontal stroke, its half of the pair's vertical join and
 // its score from the document, and turns mouse input into document operations. A left press
-// marks or unmarks a win, a double click resets, a right press asks for the score (or, on the
-// final line, the champion's name).
+// marks or takes back a win, a double click resets, a right press asks for the score (or, on
+// the final line, the champion's name); a line of round 2 or later that nobody stands on
+// refuses them all.
 class LineWidget : public QWidget {
     Q_OBJECT
 public:
@@ -19,8 +20,9 @@ public:
     kaz::LineKind kind() const { return m_kind; }
 
     // Asks for the score, or on the final line for the champion's name, in a dialog that opens
-    // holding the current text, selected, with its corner at `where` (screen coordinates).
-    // Enter stores what the field holds; Escape and the close box change nothing.
+    // holding the current text (the final's winner's name while no champion is named),
+    // selected, under a label naming the match, with its corner at `where` (screen
+    // coordinates). Enter stores what the field holds; Escape and the close box change nothing.
     void askText(const QPoint& where);
     // The same from the keyboard: the dialog opens at the line's stroke.
     void askTextAtLine();

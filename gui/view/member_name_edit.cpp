@@ -17,6 +17,7 @@
 #include "document/history_step.h"
 #include "text/pasted_text.h"
 #include "text/text_limits.h"
+#include "view/line_results.h"
 
 namespace {
 
@@ -154,7 +155,7 @@ bool MemberNameEdit::handleBracketKey(const QKeyEvent* event, bool run) {
         const int line = kaz::memberStandingLine(bracket, m_member);
         // On the final line the champion is named with F2, not won with a click.
         if (run && bracket.lineKind(line) != kaz::LineKind::Final) {
-            m_document->leftClickLine(line);
+            clickLine(this, m_document, line);
         }
     } else if (event->key() == Qt::Key_Left && mods == Qt::AltModifier) {
         const int line = kaz::memberLastWonLine(bracket, m_member);
@@ -164,7 +165,8 @@ bool MemberNameEdit::handleBracketKey(const QKeyEvent* event, bool run) {
             m_document->doubleClickLine(line);
         }
     } else if (event->key() == Qt::Key_F2 && mods == Qt::NoModifier) {
-        if (run) emit lineTextRequested(kaz::memberStandingLine(bracket, m_member));
+        // The score of the match just played: the one the member last won or lost.
+        if (run) emit lineTextRequested(kaz::memberLastDecidedLine(bracket, m_member));
     } else {
         return false;
     }

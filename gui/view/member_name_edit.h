@@ -10,7 +10,8 @@ class BracketDocument;
 // also enters the member's results:
 // - Alt+Right: a left click on the line where the member stands now (nothing on the final line);
 // - Alt+Left: a double click on the last line it won;
-// - F2: the score of the line where it stands, or on the final line the champion's name.
+// - F2: the score of its most recently decided match (the line it last won or lost on), or of
+//   the line where it stands when it has played none; on the final line the champion's name.
 // A name longer than the box shows whole in the box's tooltip.
 class MemberNameEdit : public TextField {
     Q_OBJECT

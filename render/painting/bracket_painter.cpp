@@ -9,6 +9,7 @@
 #include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
+#include "painting/name_column.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ QColor lineColor(const kaz::ColorSet& colors, kaz::LineColor which) {
 // Where a score's text is drawn in a line's `area` (the rectangle of its advance, from the pen
 // position): measured with the font really used, it ends where the layout of six pixels a byte
 // ends it, six pixels before the join; where that would cut its first glyph, it moves right
-// just far enough for all its ink to show. Every score the dialog takes fits left of the join.
+// just far enough for all its ink to show. A score too wide for that is condensed first.
 QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, int bytes, kaz::LineKind kind,
                     const QRect& area) {
     const int end = kaz::scoreLeft(area.width(), bytes) + 6 * bytes;  // six pixels a byte
@@ -40,8 +41,14 @@ QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, int bytes,
 void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area) {
     const std::string& score = bracket.lineScore(line);
     if (score.empty()) return;
-    const QString text = fromCp932(score);
-    painter.setFont(japaneseFontPixels(kScoreFontPixels));
+    const QString text = fromCp932(score).left(kMostCharactersShown);
+    // A score wider than the line left of its join is condensed, as names are, so that it
+    // never runs under the join (a pixel is kept clear before it).
+    QFont font = japaneseFontPixels(kScoreFontPixels);
+    const int room = area.width() - kJoinWidth / 2 - 1;
+    const int stretch = fittingStretch(font, text, room);
+    if (stretch != 100) font.setStretch(stretch);
+    painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
     const QRect textRect =
         scoreTextRect(metrics, text, static_cast<int>(score.size()), bracket.lineKind(line), area);

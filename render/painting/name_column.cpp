@@ -29,20 +29,42 @@ const QChar kEllipsis(0x2026);
 // The room a name box gives its text.
 int boxTextWidth() { return toQRect(kaz::memberNameRect(0)).width() - kNameLeftMargin; }
 
-// Measures on an image of the screen's resolution, which is what the bracket's pixels are.
+// How far right of the pen `text`'s ink and advance reach in `font` at `stretch` percent, in
+// whole pixels, measured on `reference`, an image of the screen's resolution, which is what
+// the bracket's pixels are.
+int textWidth(const QImage& reference, QFont font, const QString& text, int stretch) {
+    if (stretch != 100) font.setStretch(stretch);
+    const QFontMetricsF metrics(font, &reference);
+    const qreal ink = text.isEmpty() ? 0 : metrics.tightBoundingRect(text).right();
+    return int(std::ceil(std::max(metrics.horizontalAdvance(text), ink)));
+}
+
+// The largest stretch down to the least at which `text` fits `room`, looked for from the
+// stretch that its width at full stretch suggests.
+int stretchFor(const QImage& reference, const QFont& font, const QString& text, int needed,
+               int room) {
+    if (needed <= room) return 100;
+    for (int stretch = std::max(kLeastNameStretch, 100 * room / std::max(needed, 1));
+         stretch > kLeastNameStretch; --stretch) {
+        if (textWidth(reference, font, text, stretch) <= room) return stretch;
+    }
+    return kLeastNameStretch;
+}
+
 class NameMeasure {
 public:
-    NameMeasure() : m_reference(1, 1, QImage::Format_RGB32) {}
+    NameMeasure() : m_reference(1, 1, QImage::Format_RGB32), m_font(memberNameFont(&m_reference)) {}
 
-    // How far right of the pen the name's ink and advance reach, in whole pixels.
     int width(const QString& text, int stretch) const {
-        const QFontMetricsF metrics(memberNameFont(&m_reference, stretch), &m_reference);
-        const qreal ink = text.isEmpty() ? 0 : metrics.tightBoundingRect(text).right();
-        return int(std::ceil(std::max(metrics.horizontalAdvance(text), ink)));
+        return textWidth(m_reference, m_font, text, stretch);
+    }
+    int stretch(const QString& text, int needed, int room) const {
+        return stretchFor(m_reference, m_font, text, needed, room);
     }
 
 private:
     QImage m_reference;
+    QFont m_font;
 };
 
 // The name as laid out: at most kMostCharactersShown characters; `cut` when there were more.
@@ -63,11 +85,10 @@ QString laidOutName(const std::string& cp932, bool* cut) {
 // The name condensed as little as makes it fit `room`; cut with "…" at the least stretch
 // when even that is too wide, or when the name was longer than can be laid out.
 DrawnName fitName(const NameMeasure& measure, const QString& name, int needed, bool cut, int room) {
-    if (!cut && needed <= room) return {name, 100};
     if (!cut) {
-        for (int stretch = std::max(kLeastNameStretch, 100 * room / std::max(needed, 1));
-             stretch >= kLeastNameStretch; --stretch) {
-            if (measure.width(name, stretch) <= room) return {name, stretch};
+        const int stretch = measure.stretch(name, needed, room);
+        if (stretch > kLeastNameStretch || measure.width(name, stretch) <= room) {
+            return {name, stretch};
         }
     }
     // The longest beginning that fits with the ellipsis.
@@ -117,6 +138,11 @@ NameColumn layoutNameColumn(const kaz::Bracket& bracket) {
         column.names.push_back(fitName(measure, names[i], needed[i], cut[i] != 0, room));
     }
     return column;
+}
+
+int fittingStretch(const QFont& font, const QString& text, int room) {
+    const QImage reference(1, 1, QImage::Format_RGB32);
+    return stretchFor(reference, font, text, textWidth(reference, font, text, 100), room);
 }
 
 QFont memberNameFont(const QPaintDevice* device, int stretch) {

@@ -31,6 +31,11 @@ constexpr int kLeastNameStretch = 50;
 // The widest the column grows, in name boxes.
 constexpr int kNameColumnMostBoxes = 4;
 
+// The largest stretch of `font` (sized in the bracket's pixels), from 100 percent down to
+// kLeastNameStretch, at which `text` is at most `room` pixels wide, its ink included; the least
+// stretch where none is. Names and scores are condensed alike.
+int fittingStretch(const QFont& font, const QString& text, int room);
+
 // The column for `bracket`, measured with the font the names are drawn in. The measure does
 // not depend on the device: the names' font has one size in the bracket's pixels everywhere.
 NameColumn layoutNameColumn(const kaz::Bracket& bracket);

@@ -6,6 +6,7 @@
 #include "bracket/bracket.h"
 #include "core_test_support.h"
 #include "io/kaz_format.h"
+#include "text/text_limits.h"
 
 using namespace kaz;
 using namespace std::literals;
@@ -121,6 +122,8 @@ void TestKazFormat::stringPrefixes_data() {
     QTest::newRow("255") << 255 << QByteArray::fromHex("FFFF00");
     QTest::newRow("256") << 256 << QByteArray::fromHex("FF0001");
     QTest::newRow("300") << 300 << QByteArray::fromHex("FF2C01");
+    // The longest champion's name the editor takes, as long as a member's.
+    QTest::newRow("champion limit") << int(kMaxChampionBytes) << QByteArray::fromHex("FFFF7F");
     QTest::newRow("65533") << 65533 << QByteArray::fromHex("FFFDFF");
     QTest::newRow("65534") << 65534 << QByteArray::fromHex("FFFFFFFEFF0000");
     QTest::newRow("65535") << 65535 << QByteArray::fromHex("FFFFFFFFFF0000");

@@ -1,8 +1,11 @@
+#include <QRandomGenerator>
 #include <QTest>
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "bracket/bracket_change.h"
 #include "bracket/line_rules.h"
+#include "bracket/member_progress.h"
 
 using namespace kaz;
 
@@ -39,10 +42,10 @@ const std::vector<Step>& sessionSteps() {
         {Click, 1, {0, 1, 1, 0, 0, 0, 0, 0, 1, 3, 0, 0, 3, 0, 0}},
         {Click, 9, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 3, 0, 0}},
         {Click, 12, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 1, 0, 2}},
-        {Click, 14, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 1, 0, 0}},
         {Click, 14, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 1, 0, 1}},
-        {DoubleClick, 12, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 0, 0, 0}},
-        {DoubleClick, 1, {0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0}},
+        {Click, 14, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 1, 0, 2}},
+        {DoubleClick, 12, {0, 1, 1, 0, 0, 0, 0, 0, 4, 1, 0, 0, 2, 0, 0}},
+        {DoubleClick, 1, {0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 2, 0, 0}},
     };
     return steps;
 }
@@ -70,6 +73,8 @@ private slots:
     void resetTakesMemberOutOfLaterRounds();
     void clicksTellWhichLinesChanged_data();
     void clicksTellWhichLinesChanged();
+    void randomSessionsKeepTheBracketConsistent_data();
+    void randomSessionsKeepTheBracketConsistent();
 };
 
 void TestLineRules::eightMemberSession_data() {
@@ -97,48 +102,44 @@ void TestLineRules::eightMemberSession() {
     QCOMPARE(statesOf(bracket), steps[step].after);
 }
 
-// 0 -> 1 -> 2 -> 0 on a round-1 line, and only the step from 0 carries a win on.
+// 0 -> 1 -> 2 -> 1 on a round-1 line: taking the win back keeps the member on its line and
+// takes it out of the next round.
 void TestLineRules::roundOneClickCycle() {
     Bracket bracket(8);
     leftClickLine(bracket, 2);
     QCOMPARE(int(bracket.lineState(2)), 1);
     QCOMPARE(int(bracket.lineState(9)), 3);
-
-    bracket.setLineState(9, LineState::Open);  // so that any further notification would show
     leftClickLine(bracket, 2);
     QCOMPARE(int(bracket.lineState(2)), 2);
-    leftClickLine(bracket, 2);
-    QCOMPARE(int(bracket.lineState(2)), 0);
     QCOMPARE(int(bracket.lineState(9)), 0);
-
     leftClickLine(bracket, 2);
     QCOMPARE(int(bracket.lineState(2)), 1);
     QCOMPARE(int(bracket.lineState(9)), 3);
 }
 
+// Nobody stands on the final line of a new bracket: a click or a double click there changes
+// nothing. Once the final is won, clicks go 2 -> 1 -> 2 and a double click leaves 2.
 void TestLineRules::finalLineCycle() {
     for (int players : {4, 8, 16, 32}) {
         Bracket bracket(players);
         const int final = bracket.lineCount() - 1;
-        for (int line = 0; line < final; ++line) bracket.setLineState(line, LineState::Won);
+        QVERIFY(leftClickLine(bracket, final).empty());
+        QVERIFY(doubleClickLine(bracket, final).empty());
+        QCOMPARE(statesOf(bracket), statesOf(Bracket(players)));
+
+        // Member 0 wins every match up to the final line.
+        for (int line = 0; line != final; line = nextRoundLine(players, line)) {
+            leftClickLine(bracket, line);
+        }
+        QCOMPARE(int(bracket.lineState(final)), 2);
         const std::vector<int> others = statesOf(bracket);
-
         leftClickLine(bracket, final);
         QCOMPARE(int(bracket.lineState(final)), 1);
         leftClickLine(bracket, final);
-        QCOMPARE(int(bracket.lineState(final)), 0);
+        QCOMPARE(int(bracket.lineState(final)), 2);
         leftClickLine(bracket, final);
-        QCOMPARE(int(bracket.lineState(final)), 1);
         userDoubleClick(bracket, final);  // no reset goes out from the final line
-        QCOMPARE(int(bracket.lineState(final)), 0);
         QCOMPARE(statesOf(bracket), others);
-
-        // A win in the round before the final leaves it at 2; a click takes it to 0.
-        Bracket fresh(players);
-        leftClickLine(fresh, final - 2);
-        QCOMPARE(int(fresh.lineState(final)), 2);
-        leftClickLine(fresh, final);
-        QCOMPARE(int(fresh.lineState(final)), 0);
     }
 }
 
@@ -308,7 +309,7 @@ namespace {
 // final, named champion "A"; lines 0, 8, 9, 12 and the final hold scores.
 Bracket playedEightMembers() {
     Bracket bracket(8);
-    for (int line : {0, 2, 4, 6, 8, 11, 12, 14, 14}) leftClickLine(bracket, line);
+    for (int line : {0, 2, 4, 6, 8, 11, 12, 14}) leftClickLine(bracket, line);
     const std::pair<int, const char*> scores[] = {
         {0, "3"}, {8, "2"}, {9, "1"}, {12, "5"}, {14, "x"}};
     for (const auto& [line, score] : scores) bracket.setLineScore(line, score);
@@ -328,58 +329,53 @@ QString scoresOf(const Bracket& bracket) {
 
 void TestLineRules::resetTakesMemberOutOfLaterRounds_data() {
     QTest::addColumn<int>("line");
-    QTest::addColumn<bool>("nextOpenFirst");  // line 8 made open (as a file may hold it) first
     QTest::addColumn<QString>("states");
     QTest::addColumn<QString>("scores");
     QTest::addColumn<QString>("champion");
     QTest::addColumn<QList<int>>("changed");  // what the double-click message reports
 
-    QTest::newRow("played") << -1 << false << "101010101331131"
+    QTest::newRow("played") << -1 << "101010101331131"
                             << "3,,,,,,,,2,1,,,5,,x"
                             << "A" << QList<int>{};
-    // Member 0 leaves rounds 2, 3 and the final; the champion goes; the clicked line keeps
-    // its score, every line it is taken out of loses its own.
-    QTest::newRow("round 1 of the champion") << 0 << false << "001010100331030"
+    // The press takes the win back: member 0 leaves rounds 2, 3 and the final, the champion
+    // goes; the clicked line keeps its score, every line it is taken out of loses its own.
+    // The message then opens the round-1 line.
+    QTest::newRow("round 1 of the champion") << 0 << "001010100331030"
                                              << "3,,,,,,,,,1,,,,,"
-                                             << "" << QList<int>{0, 8, 12, 14};
-    QTest::newRow("round 2 of the champion") << 8 << false << "101010100331030"
+                                             << "" << QList<int>{0};
+    // A later line keeps its member, reached: the message has nothing left to do.
+    QTest::newRow("round 2 of the champion") << 8 << "101010102331030"
                                              << "3,,,,,,,,2,1,,,,,"
-                                             << "" << QList<int>{8, 12, 14};
-    QTest::newRow("semi-final: the final line is reset") << 12 << false << "101010101331030"
+                                             << "" << QList<int>{};
+    QTest::newRow("semi-final: the final line is reset") << 12 << "101010101331230"
                                                          << "3,,,,,,,,2,1,,,5,,"
-                                                         << "" << QList<int>{12, 14};
+                                                         << "" << QList<int>{};
     // Line 13 was reached, not won: nothing beyond it moves, the champion stays.
-    QTest::newRow("round 2, next line only reached") << 11 << false << "101010101330101"
+    QTest::newRow("round 2, next line only reached") << 11 << "101010101332101"
                                                      << "3,,,,,,,,2,1,,,5,,x"
-                                                     << "A" << QList<int>{11, 13};
-    QTest::newRow("round 1, next line advanced") << 2 << false << "100010101031131"
+                                                     << "A" << QList<int>{};
+    QTest::newRow("round 1, next line advanced") << 2 << "100010101031131"
                                                  << "3,,,,,,,,2,,,,5,,x"
-                                                 << "A" << QList<int>{2, 9};
-    // The final line's own cycle is as it was: the press opened it, the message adds nothing.
-    QTest::newRow("final line") << 14 << false << "101010101331130"
+                                                 << "A" << QList<int>{2};
+    // The final line keeps its member, reached.
+    QTest::newRow("final line") << 14 << "101010101331132"
                                 << "3,,,,,,,,2,1,,,5,,x"
                                 << "A" << QList<int>{};
     // The press on line 1 takes its opponent's win back; the message then resets the path the
     // opponent had won, which line 8 still carried.
-    QTest::newRow("opponent of the champion") << 1 << false << "001010100331030"
+    QTest::newRow("opponent of the champion") << 1 << "001010100331030"
                                               << "3,,,,,,,,,1,,,,,"
                                               << "" << QList<int>{1, 8, 12, 14};
-    // Only the score of an open next-round line changes: it is reported all the same.
-    QTest::newRow("next line open with a score") << 0 << true << "001010100331131"
-                                                 << "3,,,,,,,,,1,,,5,,x"
-                                                 << "A" << QList<int>{0, 8};
 }
 
 // A double click (the press, then the message) on a bracket played to its end.
 void TestLineRules::resetTakesMemberOutOfLaterRounds() {
     QFETCH(int, line);
-    QFETCH(bool, nextOpenFirst);
     QFETCH(QString, states);
     QFETCH(QString, scores);
     QFETCH(QString, champion);
     QFETCH(QList<int>, changed);
     Bracket bracket = playedEightMembers();
-    if (nextOpenFirst) bracket.setLineState(8, LineState::Open);
     if (line >= 0) {
         leftClickLine(bracket, line);
         const ChangedLines reported = doubleClickLine(bracket, line);
@@ -400,9 +396,12 @@ void TestLineRules::clicksTellWhichLinesChanged_data() {
     QTest::newRow("win carried on") << QList<int>{} << false << 0 << QList<int>{0, 8};
     // Line 8 is asked for 3 again and stays 3: it is not reported.
     QTest::newRow("opponent's win taken back") << QList<int>{1} << false << 0 << QList<int>{0, 1};
-    QTest::newRow("won to reached") << QList<int>{0} << false << 0 << QList<int>{0};
-    QTest::newRow("final line") << QList<int>{} << false << 14 << QList<int>{14};
-    QTest::newRow("into the final") << QList<int>{} << false << 12 << QList<int>{12, 14};
+    QTest::newRow("won to reached") << QList<int>{0} << false << 0 << QList<int>{0, 8};
+    QTest::newRow("final line, won") << QList<int>{0, 8, 12} << false << 14 << QList<int>{14};
+    QTest::newRow("final line, nobody there") << QList<int>{} << false << 14 << QList<int>{};
+    QTest::newRow("round 2, nobody there") << QList<int>{0} << false << 9 << QList<int>{};
+    QTest::newRow("double click, nobody there") << QList<int>{0} << true << 9 << QList<int>{};
+    QTest::newRow("into the final") << QList<int>{0, 8} << false << 12 << QList<int>{12, 14};
     QTest::newRow("double click after its press") << QList<int>{0} << true << 0 << QList<int>{0, 8};
     QTest::newRow("double click, nothing to undo") << QList<int>{} << true << 3 << QList<int>{};
 }
@@ -418,6 +417,141 @@ void TestLineRules::clicksTellWhichLinesChanged() {
     const ChangedLines reported =
         doubleClick ? doubleClickLine(bracket, line) : leftClickLine(bracket, line);
     QCOMPARE(QList<int>(reported.begin(), reported.end()), changed);
+}
+
+namespace {
+
+// What is wrong with the bracket, or an empty text: a line of round 2 or later that shows a
+// member must have exactly one won line feeding it (the final line included: it shows a member
+// only once the final was won), no match may have two winners, a line nobody stands on holds
+// no score, and a champion is named only while a member stands on the final line.
+QString inconsistency(const Bracket& bracket) {
+    const int members = bracket.memberCount();
+    std::vector<int> wonFeeders(size_t(bracket.lineCount()), 0);
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        const int next = nextRoundLine(members, line);
+        if (next >= 0 && bracket.lineState(line) == LineState::Won) ++wonFeeders[size_t(next)];
+        const int opponent = opponentLine(members, line);
+        if (opponent > line && bracket.lineState(line) == LineState::Won &&
+            bracket.lineState(opponent) == LineState::Won) {
+            return QStringLiteral("lines %1 and %2 both won").arg(line).arg(opponent);
+        }
+    }
+    for (int line = members; line < bracket.lineCount(); ++line) {
+        const bool shown = bracket.lineState(line) != LineState::Open;
+        if (shown && wonFeeders[size_t(line)] != 1) {
+            return QStringLiteral("line %1 is fed by %2 won lines")
+                .arg(line)
+                .arg(wonFeeders[size_t(line)]);
+        }
+        if (!shown && !bracket.lineScore(line).empty()) {
+            return QStringLiteral("line %1 holds a score with nobody on it").arg(line);
+        }
+    }
+    if (!bracket.champion().empty() &&
+        bracket.lineState(bracket.lineCount() - 1) == LineState::Open) {
+        return QStringLiteral("a champion with nobody on the final line");
+    }
+    return QString();
+}
+
+// The undo history as the document keeps it: the steps done, and those undone to redo.
+struct History {
+    std::vector<BracketChange> steps;
+    size_t done = 0;
+
+    void add(BracketChange step) {
+        if (step.isEmpty()) return;
+        steps.resize(done);
+        steps.push_back(std::move(step));
+        ++done;
+    }
+};
+
+}  // namespace
+
+void TestLineRules::randomSessionsKeepTheBracketConsistent_data() {
+    QTest::addColumn<int>("players");
+    for (int players : {4, 8, 16, 32}) QTest::addRow("%d members", players) << players;
+}
+
+// Every operation a user can make, at random, from a new bracket: clicks, double clicks (the
+// press, then the message, or the message alone), scores, the champion's name, the keyboard's
+// results and undo and redo of the recorded steps. The bracket stays consistent, a line
+// nobody stands on takes nothing, and a line with a member keeps one after a click.
+void TestLineRules::randomSessionsKeepTheBracketConsistent() {
+    QFETCH(int, players);
+    QRandomGenerator random(quint32(players) * 7919u);
+    for (int session = 0; session < 20; ++session) {
+        Bracket bracket(players);
+        History history;
+        for (int step = 0; step < 200; ++step) {
+            const int line = random.bounded(bracket.lineCount());
+            const int member = random.bounded(players);
+            const bool stood = memberStandsOn(bracket, line);
+            const Bracket before = bracket;
+            const LineRecorder recorder(bracket);
+            const int operation = random.bounded(9);
+            QString what;
+            switch (operation) {
+                case 0:
+                    what = QStringLiteral("click %1").arg(line);
+                    leftClickLine(bracket, line);
+                    break;
+                case 1:
+                    what = QStringLiteral("double click %1").arg(line);
+                    userDoubleClick(bracket, line);
+                    break;
+                case 2:
+                    what = QStringLiteral("double-click message %1").arg(line);
+                    doubleClickLine(bracket, line);
+                    break;
+                case 3:
+                    what = QStringLiteral("score on %1").arg(line);
+                    scoreChange(bracket, line, "7").redo(bracket);
+                    break;
+                case 4: {
+                    what = QStringLiteral("champion");
+                    const std::string name = random.bounded(2) == 0 ? "C" : "";
+                    championChange(bracket, name).redo(bracket);
+                    break;
+                }
+                case 5: {
+                    what = QStringLiteral("Alt+Right of member %1").arg(member);
+                    const int standing = memberStandingLine(bracket, member);
+                    if (bracket.lineKind(standing) != LineKind::Final) {
+                        leftClickLine(bracket, standing);
+                    }
+                    break;
+                }
+                case 6: {
+                    what = QStringLiteral("Alt+Left of member %1").arg(member);
+                    const int won = memberLastWonLine(bracket, member);
+                    if (won >= 0) userDoubleClick(bracket, won);
+                    break;
+                }
+                case 7:
+                    what = QStringLiteral("undo");
+                    if (history.done > 0) history.steps[--history.done].undo(bracket);
+                    break;
+                default:
+                    what = QStringLiteral("redo");
+                    if (history.done < history.steps.size()) {
+                        history.steps[history.done++].redo(bracket);
+                    }
+                    break;
+            }
+            if (operation < 7) history.add(recorder.finish(bracket));
+            const QString wrong = inconsistency(bracket);
+            if (!wrong.isEmpty()) QFAIL(qPrintable(what + QStringLiteral(": ") + wrong));
+            if (operation <= 3 && !stood && !(bracket.lineResults() == before.lineResults())) {
+                QFAIL(qPrintable(what + QStringLiteral(": nobody stood there")));
+            }
+            if (operation <= 1 && stood && !memberStandsOn(bracket, line)) {
+                QFAIL(qPrintable(what + QStringLiteral(": the member was removed")));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLineRules)

@@ -12,8 +12,10 @@
 #include <QtTest>
 #include <functional>
 
+#include "bracket/bracket_shape.h"
 #include "bracket_window.h"
 #include "dialogs/member_count_dialog.h"
+#include "document/bracket_document.h"
 #include "main_window.h"
 #include "view/bracket_view.h"
 
@@ -24,6 +26,15 @@ inline void showActive(QWidget& window) {
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Member 0 wins every match before the final line it has not won yet (one step a round), so
+// that a member stands on the final line and a champion can be named.
+inline void winUpToTheFinal(BracketDocument& doc) {
+    const int final = doc.bracket().lineCount() - 1;
+    for (int line = 0; line != final; line = kaz::nextRoundLine(doc.memberCount(), line)) {
+        if (doc.lineState(line) != kaz::LineState::Won) doc.leftClickLine(line);
+    }
 }
 
 // Runs `answer` on the next modal dialog of type T, once it is shown.

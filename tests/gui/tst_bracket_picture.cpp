@@ -154,6 +154,8 @@ private slots:
     void longNamesAreDrawnWhole_data();
     void longNamesAreDrawnWhole();
     void nameLongerThanAnyColumnIsCut();
+    void longestScoreStaysClearOfItsLine_data();
+    void longestScoreStaysClearOfItsLine();
     void sameAtEveryResolution();
     void sameAsTheView();
     void savePicture_data();
@@ -299,6 +301,61 @@ void TestBracketPicture::nameLongerThanAnyColumnIsCut() {
     const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("cut"));
     QVERIFY(bytes && writeFile(pdf, *bytes));
     QVERIFY(run("pdftotext", {pdf, "-"}).contains(QStringLiteral("WWWW\u2026")));
+}
+
+void TestBracketPicture::longestScoreStaysClearOfItsLine_data() {
+    QTest::addColumn<QString>("score");
+    QTest::newRow("wide letters") << QStringLiteral("WWWWWWWWW");
+    QTest::newRow("double-byte") << QStringLiteral("優勝優勝W");
+    QTest::newRow("digits") << QStringLiteral("123456789");
+}
+
+// The longest score the dialog takes, beside an upper and a lower line, at screen size: its ink
+// lies within the line's area, clear of the stroke and of the join, and every pixel of both
+// strokes shows.
+void TestBracketPicture::longestScoreStaysClearOfItsLine() {
+    QFETCH(QString, score);
+    const qreal scale = 1;
+    kaz::Bracket bracket = example(4);
+    bracket.setLineScore(0, toCp932Lenient(score));
+    bracket.setLineScore(1, toCp932Lenient(score));
+    QCOMPARE(bracket.lineScore(0).size(), size_t(9));
+    const QImage image = bracketImage(bracket, scale);
+    for (int line : {0, 1}) {
+        const QRect area = toQRect(kaz::lineRect(4, line));
+        const QColor stroke = line == 0 ? kWin : kLose;
+        const int middle = area.top() + area.height() / 2;
+        const int joinLeft = area.left() + area.width() - 3;  // the join's half inside the line
+        int ink = 0;
+        int inkRight = -1;
+        for (int y = int(area.top() * scale); y < int((area.bottom() + 1) * scale); ++y) {
+            for (int x = int(area.left() * scale); x < int(joinLeft * scale); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                const bool inStroke =
+                    y >= int((middle - 2) * scale) && y < int((middle + 2) * scale);
+                if (inStroke) {
+                    QVERIFY2(
+                        pixel == stroke,
+                        qPrintable(
+                            QStringLiteral("line %1: %2, %3 covered").arg(line).arg(x).arg(y)));
+                } else if (pixel != kBack) {
+                    ++ink;
+                    inkRight = std::max(inkRight, x);
+                }
+            }
+        }
+        QVERIFY2(ink > 20, qPrintable(QString::number(ink)));
+        // It ends a pixel before the join, which would hide whatever ran under it.
+        QVERIFY2(inkRight < int((joinLeft - 1) * scale),
+                 qPrintable(QStringLiteral("line %1: ink up to %2").arg(line).arg(inkRight)));
+        // Nothing of the score left of the line's area, nor in the join.
+        for (int y = int(area.top() * scale); y < int((area.bottom() + 1) * scale); ++y) {
+            const QColor left = image.pixelColor(int(area.left() * scale) - 1, y);
+            QVERIFY2(
+                left == kBack || left == kLose || left == kWin || left == kMember,
+                qPrintable(QStringLiteral("line %1 row %2 left of the line").arg(line).arg(y)));
+        }
+    }
 }
 
 // A printer or PDF device of high resolution gets the same picture, names included.

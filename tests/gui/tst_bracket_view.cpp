@@ -1,7 +1,11 @@
 // The bracket view through its real widgets: layout, clicks, painting, two views on one bracket.
 
+#include <QLabel>
+#include <QMainWindow>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 #include "bridge/qt_colors.h"
@@ -53,6 +57,8 @@ private slots:
     void scrollStepsOfThirtyTwoMembers();
     void mouseSequenceOfEightMembers();
     void finalLineCycles();
+    void unreachedLineRefusesClicks_data();
+    void unreachedLineRefusesClicks();
     void doubleClickOnLineWhoseOpponentHadWon();
     void scoreDialogStoresTrimmedTextOnEnterOnly_data();
     void scoreDialogStoresTrimmedTextOnEnterOnly();
@@ -158,26 +164,63 @@ void TestBracketView::mouseSequenceOfEightMembers() {
     click(12);
     QCOMPARE(states(doc), QString("011000004100102"));
     click(14);
-    QCOMPARE(states(doc), QString("011000004100100"));
-    click(14);
     QCOMPARE(states(doc), QString("011000004100101"));
+    click(14);
+    QCOMPARE(states(doc), QString("011000004100102"));
     doubleClick(12);
-    QCOMPARE(states(doc), QString("011000004100000"));
+    QCOMPARE(states(doc), QString("011000004100200"));
     doubleClick(1);
-    QCOMPARE(states(doc), QString("001000000100000"));
+    QCOMPARE(states(doc), QString("001000000100200"));
 }
 
 void TestBracketView::finalLineCycles() {
     BracketDocument doc{kaz::Bracket(4)};
     BracketView view(&doc);
-    QTest::mouseClick(view.lineWidgets()[6], Qt::LeftButton);
-    QCOMPARE(states(doc), QString("0000001"));
-    QTest::mouseClick(view.lineWidgets()[6], Qt::LeftButton);
-    QCOMPARE(states(doc), QString("0000000"));
+    QTest::mouseClick(view.lineWidgets()[0], Qt::LeftButton);
     QTest::mouseClick(view.lineWidgets()[4], Qt::LeftButton);
-    QCOMPARE(states(doc), QString("0000102"));
+    QCOMPARE(states(doc), QString("1000102"));
     QTest::mouseClick(view.lineWidgets()[6], Qt::LeftButton);
-    QCOMPARE(states(doc), QString("0000100"));
+    QCOMPARE(states(doc), QString("1000101"));
+    QTest::mouseClick(view.lineWidgets()[6], Qt::LeftButton);
+    QCOMPARE(states(doc), QString("1000102"));
+}
+
+void TestBracketView::unreachedLineRefusesClicks_data() {
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("button");
+    QTest::newRow("click on the final line") << 6 << int(Qt::LeftButton);
+    QTest::newRow("right click on the final line") << 6 << int(Qt::RightButton);
+    QTest::newRow("right click in round 2") << 5 << int(Qt::RightButton);
+}
+
+// A line of round 2 or later that nobody stands on takes no result and opens no dialog: it
+// beeps and says why in the status bar.
+void TestBracketView::unreachedLineRefusesClicks() {
+    QFETCH(int, line);
+    QFETCH(int, button);
+    QMainWindow frame;
+    BracketDocument doc{kaz::Bracket(4)};
+    auto* view = new BracketView(&doc);
+    frame.setCentralWidget(view);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("1人目: 決勝へ"));
+    const int steps = doc.undoStack()->count();
+    bool dialogOpened = false;
+    QTimer::singleShot(0, [&dialogOpened] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialogOpened = true;
+            dialog->close();
+        }
+    });
+    QTest::mouseClick(view->lineWidgets()[size_t(line)], Qt::MouseButton(button));
+    QTest::qWait(0);
+    QVERIFY(!dialogOpened);
+    QCOMPARE(states(doc), QString("1000300"));
+    QCOMPARE(doc.undoStack()->count(), steps);
+    QCOMPARE(frame.statusBar()->currentMessage(),
+             QStringLiteral("この線にはまだﾒﾝﾊﾞｰがいません。"));
 }
 
 void TestBracketView::doubleClickOnLineWhoseOpponentHadWon() {
@@ -223,9 +266,23 @@ void TestBracketView::scoreDialogStoresTrimmedTextOnEnterOnly() {
     QCOMPARE(doc.bracket().champion(), std::string());
 }
 
+// The dialog offers the final's winner's name while no champion is named: Enter takes it.
+// A name typed with blanks around it keeps them.
 void TestBracketView::championDialogKeepsBlanks() {
     BracketDocument doc{kaz::Bracket(4)};
+    doc.setMemberName(0, "Taro");
+    winUpToTheFinal(doc);
     BracketView view(&doc);
+    QString subject;
+    onNextDialog<ChampionDialog>([&subject](ChampionDialog* dialog) {
+        if (auto* label = dialog->findChild<QLabel*>()) subject = label->text();
+        QCOMPARE(dialog->edit()->text(), QStringLiteral("Taro"));
+        QTest::keyClick(dialog->edit(), Qt::Key_Return);
+    });
+    QTest::mouseClick(view.lineWidgets()[6], Qt::RightButton);
+    QCOMPARE(subject, QStringLiteral("決勝の勝者: Taro"));
+    QCOMPARE(doc.championText(), QStringLiteral("Taro"));
+
     answerTextDialog(QStringLiteral("  優勝A "), Qt::Key_Return);
     QTest::mouseClick(view.lineWidgets()[6], Qt::RightButton);
     QCOMPARE(doc.championText(), QStringLiteral("  優勝A "));
@@ -345,8 +402,9 @@ void TestBracketView::longChampionStaysRightOfTheFinal_data() {
 // A name longer than its space is cut at the bracket's extent, never drawn over the members.
 void TestBracketView::longChampionStaysRightOfTheFinal() {
     QFETCH(int, length);
-    BracketDocument doc{kaz::Bracket(4)};
-    doc.setChampion(std::string(size_t(length), 'W'));
+    kaz::Bracket bracket(4);
+    bracket.setChampion(std::string(size_t(length), 'W'));  // as a file may hold it
+    BracketDocument doc{bracket};
     BracketView view(&doc);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));

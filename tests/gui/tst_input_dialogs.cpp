@@ -41,7 +41,7 @@ private slots:
     void newBracketFromDialog();
     void textDialogOpensAtPointerHoldingText_data();
     void textDialogOpensAtPointerHoldingText();
-    void championFieldTakesFifteenBytes();
+    void championFieldTakesAWholeName();
 };
 
 void TestInputDialogs::memberCountDialogTexts() {
@@ -159,15 +159,13 @@ void TestInputDialogs::textDialogOpensAtPointerHoldingText() {
     QVERIFY(dialog->isTextChanged());
 }
 
-void TestInputDialogs::championFieldTakesFifteenBytes() {
+// A member's whole name, club and all, fits the champion's field.
+void TestInputDialogs::championFieldTakesAWholeName() {
     ChampionDialog dialog;
-    typeText(dialog.edit(), QStringLiteral("1234567890ABCDEFG"));
-    QCOMPARE(dialog.edit()->text(), QStringLiteral("1234567890ABCDE"));
-    dialog.edit()->clear();
-    typeText(dialog.edit(), QStringLiteral("優勝者優勝者優勝者"));
-    QCOMPARE(dialog.edit()->text(), QStringLiteral("優勝者優勝者優"));
-    typeText(dialog.edit(), QStringLiteral("A"));
-    QCOMPARE(dialog.enteredText().size(), size_t(15));
+    const QString name = QStringLiteral("山田　太郎（北辰剣友会）");
+    typeText(dialog.edit(), name);
+    QCOMPARE(dialog.edit()->text(), name);
+    QCOMPARE(dialog.enteredText().size(), size_t(24));
 }
 
 QTEST_MAIN(TestInputDialogs)

@@ -294,6 +294,7 @@ void TestMainWindow::saveThenOpenGivesBackTheBracket() {
     QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
     QTest::mouseClick(view->lineWidgets()[8], Qt::LeftButton);
     doc->setLineScore(0, "3");
+    winUpToTheFinal(*doc);
     doc->setChampion("\x97\x44\x8F\x9F");  // 優勝
     kaz::ColorSet colors;
     colors.backgroundColor = "#EEEEEE";
@@ -411,10 +412,16 @@ void TestMainWindow::saveQuestion() {
     BracketDocument* doc = view->document();
     if (change.startsWith("name")) typeText(view->nameEdits()[2], QStringLiteral("x"));
     if (change == "name back") QTest::keyClick(view->nameEdits()[2], Qt::Key_Backspace);
-    if (change.startsWith("line")) QTest::mouseClick(view->lineWidgets()[6], Qt::LeftButton);
-    if (change == "line back") QTest::mouseClick(view->lineWidgets()[6], Qt::LeftButton);
+    if (change.startsWith("line")) QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
+    if (change == "line back") {
+        QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
+        QTest::mouseDClick(view->lineWidgets()[0], Qt::LeftButton);
+    }
     if (change == "score") doc->setLineScore(1, "1");
-    if (change == "champion") doc->setChampion("A");
+    if (change == "champion") {
+        winUpToTheFinal(*doc);
+        doc->setChampion("A");
+    }
     kaz::ColorSet colors;
     colors.winLineColor = "#0000FF";
     if (change == "colour") doc->setHtmlSettings(colors, false, false);
@@ -445,6 +452,7 @@ void TestMainWindow::saveQuestionOnEveryClosePath() {
     MainWindow frame;
     showActive(frame);
     newBracket(frame);
+    winUpToTheFinal(*activeView(frame)->document());
     activeView(frame)->document()->setChampion("A");
     auto close = [&] {
         if (path == "box") frame.mdiArea()->currentSubWindow()->close();

@@ -2,6 +2,7 @@
 // at the limit (in the score and champion fields too), and results entered from the keyboard.
 
 #include <QClipboard>
+#include <QLabel>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -55,6 +56,7 @@ private slots:
     void resultKeys();
     void f2AsksForTheTextWhereTheMemberStands_data();
     void f2AsksForTheTextWhereTheMemberStands();
+    void f2AfterAltRightScoresTheMatchJustPlayed();
     void wordKeysAndNames();
     void nameTooLongForTheBoxIsItsTooltip();
 
@@ -201,7 +203,7 @@ namespace {
 
 // 8 members: 0, 2, 4 and 6 won round 1, 0 and 6 round 2, 0 the final and is champion "A".
 void playEightMembers(BracketDocument& doc) {
-    for (int line : {0, 2, 4, 6, 8, 11, 12, 14, 14}) doc.leftClickLine(line);
+    for (int line : {0, 2, 4, 6, 8, 11, 12, 14}) doc.leftClickLine(line);
     doc.setLineScore(9, "2");
     doc.setChampion("A");
 }
@@ -287,6 +289,29 @@ void TestNameBox::f2AsksForTheTextWhereTheMemberStands() {
         QCOMPARE(now, typed.isEmpty() ? held : typed);
         QCOMPARE(doc.undoStack()->count(), steps + (typed.isEmpty() ? 0 : 1));
     }
+}
+
+// Alt+Right carried member 0 into round 2; F2 then asks for the score of the match it just
+// won, named over the field, not of the one it has yet to play.
+void TestNameBox::f2AfterAltRightScoresTheMatchJustPlayed() {
+    BracketDocument doc{kaz::Bracket(8)};
+    BracketView view(&doc);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    MemberNameEdit* box = view.nameEdits()[0];
+    typeText(box, QStringLiteral("山田 太郎"));
+    QTest::keyClick(box, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(doc.lineState(0), kaz::LineState::Won);
+    QString subject;
+    onNextDialog<ScoreDialog>([&subject](ScoreDialog* dialog) {
+        if (auto* label = dialog->findChild<QLabel*>()) subject = label->text();
+        typeText(dialog->edit(), QStringLiteral("3"));
+        QTest::keyClick(dialog->edit(), Qt::Key_Return);
+    });
+    QTest::keyClick(box, Qt::Key_F2);
+    QCOMPARE(subject, QStringLiteral("1回戦: 山田 太郎 − 2人目"));
+    QCOMPARE(doc.lineScore(0), std::string("3"));
+    QCOMPARE(doc.lineScore(8), std::string());
 }
 
 // Ctrl+Left and Ctrl+Right still move by words; each box tells a screen reader its member.

@@ -211,7 +211,7 @@ void TestRecovery::outsideChangeAsksBeforeOverwriting() {
     MainWindow frame;
     QVERIFY(frame.documentManager()->openDocumentFile(path));
     BracketDocument* doc = frame.documentManager()->activeDocument();
-    doc->setChampion("A");
+    doc->setLineScore(0, "A");
     const QByteArray outside = QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(8)));
     QVERIFY(writeFile(path, outside));
 
