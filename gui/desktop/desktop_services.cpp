@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -27,14 +28,19 @@ namespace {
 
 // Runs `opener` on `path` and calls `failed` should it not start or end with a failure. The
 // opener may wait for the application it started; it is left running when the editor ends
-// (its process object is not the application's child, which would end it).
+// (its process object is not the application's child, which would end it), and what it says
+// once the application has run for a while is that application's own end, no failure to start.
 void watchOpener(const QString& opener, const QString& path, const std::function<void()>& failed) {
+    constexpr qint64 kStartingMs = 10000;
     auto* process = new QProcess;
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer running;
+    running.start();
     QObject::connect(process, &QProcess::finished, process,
-                     [process, failed](int code, QProcess::ExitStatus status) {
-                         if (status != QProcess::NormalExit || code != 0) failed();
+                     [process, failed, running](int code, QProcess::ExitStatus status) {
+                         const bool starting = running.elapsed() < kStartingMs;
+                         if (starting && (status != QProcess::NormalExit || code != 0)) failed();
                          process->deleteLater();
                      });
     QObject::connect(process, &QProcess::errorOccurred, process,
