@@ -74,15 +74,12 @@ QStringList TestDesktopOpen::recentFiles() const {
 // The real editor opens a file it is given (and, with nothing more to do here, ends at once).
 void TestDesktopOpen::openedFromTheCommandLine() {
     const QString path = bracketFile("引数.kaz");
-    QProcess editor;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("KAZ_QUIT_AFTER_START", "1");
-    editor.setProcessEnvironment(environment);
-    editor.setWorkingDirectory(m_home->path());
-    editor.start(KAZ_EDIT_PATH, {"引数.kaz"});  // relative to where it was started
-    QVERIFY(editor.waitForFinished(15000));
-    QCOMPARE(editor.exitCode(), 0);
+    // Named relative to where it was started.
+    const QProcess* editor =
+        runEditor({"引数.kaz"}, m_home->path(),
+                  {{"QT_QPA_PLATFORM", "offscreen"}, {"KAZ_QUIT_AFTER_START", "1"}});
+    QCOMPARE(editor->state(), QProcess::NotRunning);
+    QCOMPARE(editor->exitCode(), 0);
     QCOMPARE(recentFiles().value(0), path);
 }
 
