@@ -1,6 +1,5 @@
 #include "editor_application.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -38,15 +37,6 @@ EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc
 }
 
 EditorApplication::~EditorApplication() = default;
-
-QStringList EditorApplication::filesToOpen() const {
-    QStringList files;
-    // Qt has taken its own options (-platform and the like) out of the arguments.
-    for (const QString& argument : arguments().mid(1)) {
-        files << QFileInfo(argument).absoluteFilePath();
-    }
-    return files;
-}
 
 void EditorApplication::start(const QStringList& files) {
     const FontDatabaseFiller fonts;

@@ -14,8 +14,6 @@ public:
     EditorApplication(int& argc, char** argv);
     ~EditorApplication() override;
 
-    // The files named on the command line, as absolute paths.
-    QStringList filesToOpen() const;
     // Shows the main window, offers what a crash left behind, opens `files`, and from then on
     // takes the files of later starts.
     void start(const QStringList& files);

@@ -3,11 +3,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QSettings>
 #include <QStatusBar>
 
 #include "document/bracket_document.h"
+#include "recent_file_list.h"
 
 namespace {
+
+const QString kLastFolderKey = QStringLiteral("Settings/LastExportFolder");
 
 void showStatus(QWidget* window, const QString& text) {
     if (auto* main = qobject_cast<QMainWindow*>(window)) main->statusBar()->showMessage(text);
@@ -26,11 +30,13 @@ QString ExportPlaces::proposedPath(const BracketDocument& doc, const QString& su
         return file.dir().filePath(file.completeBaseName() + dotSuffix);
     }
     const QString name = doc.title() + dotSuffix;
-    return m_lastFolder.isEmpty() ? name : QDir(m_lastFolder).filePath(name);
+    const QString folder = profileSettings().value(kLastFolderKey).toString();
+    // A folder removed since is no place to start from.
+    return folder.isEmpty() || !QFileInfo(folder).isDir() ? name : QDir(folder).filePath(name);
 }
 
 void ExportPlaces::exported(QWidget* window, const QString& path) {
-    m_lastFolder = QFileInfo(path).absolutePath();
+    profileSettings().setValue(kLastFolderKey, QFileInfo(path).absolutePath());
     showStatus(window, written(path));
 }
 

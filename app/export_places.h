@@ -9,7 +9,7 @@ class QWidget;
 // Where the exports of brackets (the HTML page, pictures, a PDF printed to a file) go, and what
 // the user is told after one. The file chooser opens beside the bracket's file proposing its
 // name with the export's suffix; a bracket that has no file yet starts from the folder of the
-// last export of this run.
+// last export, which the user's settings keep from one run to the next.
 class ExportPlaces : public QObject {
 public:
     explicit ExportPlaces(QObject* parent) : QObject(parent) {}
@@ -18,13 +18,10 @@ public:
     // or only a name where no folder is known yet (the chooser then starts where it likes).
     QString proposedPath(const BracketDocument& doc, const QString& suffix) const;
 
-    // `path` was written: its folder is remembered, and the status bar of `window` (the main
-    // window) says "<path> に書き出しました。".
+    // `path` was written: its folder is remembered in the settings, and the status bar of `window`
+    // (the main window) says "<path> に書き出しました。".
     void exported(QWidget* window, const QString& path);
 
     // The page at `path` was written but no application could be started to show it.
     void noViewer(QWidget* window, const QString& path);
-
-private:
-    QString m_lastFolder;
 };

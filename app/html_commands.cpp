@@ -1,5 +1,7 @@
 #include "html_commands.h"
 
+#include <QPointer>
+
 #include "desktop/desktop_services.h"
 #include "dialogs/html_settings_dialog.h"
 #include "document/bracket_document.h"
@@ -26,7 +28,11 @@ void exportHtmlPage(BracketDocument* doc, QWidget* parent, ExportPlaces& places)
         return;
     }
     places.exported(parent, path);
-    if (!desktop.openWithDesktop(path)) places.noViewer(parent, path);
+    // The answer may come late, when the window or the places are gone.
+    desktop.openWithDesktop(
+        path, [window = QPointer<QWidget>(parent), where = QPointer<ExportPlaces>(&places), path] {
+            if (window && where) where->noViewer(window, path);
+        });
 }
 
 void editHtmlSettings(BracketDocument* doc, QWidget* parent) {

@@ -2,11 +2,18 @@
 #include <cstdio>
 
 #include "editor_application.h"
+#include "editor_command_line.h"
 #include "single_instance.h"
 
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so that no display is needed for them.
+    if (const std::optional<int> answered = answerEditorHelpOrVersion(argc, argv)) {
+        return *answered;
+    }
     EditorApplication app(argc, argv);
-    const QStringList files = app.filesToOpen();
+    QString unknown;
+    const QStringList files = namedFiles(app.arguments(), &unknown);
+    if (!unknown.isEmpty()) return refuseOption(unknown);
     // Files for an editor that runs already go to it.
     if (!files.isEmpty() && SingleInstance::handOver(files)) return 0;
     app.start(files);

@@ -69,8 +69,8 @@ int main(int argc, char** argv) {
         return *answered;
     }
     if (line.error) return usageError(*line.error);
-    if (line.operands.empty()) return usageError("no input file");
-    if (line.operands.size() > 2) return usageError("too many arguments");
+    if (line.operands.empty()) return usageError(kaz::kNoInputFileMessage);
+    if (line.operands.size() > 2) return usageError(kaz::kTooManyArgumentsMessage);
 
     kaz::removeTemporaryFileOnTermination();
     kaz::FileError stage = kaz::FileError::OpenFailed;

@@ -122,18 +122,18 @@ int main(int argc, char** argv) {
     const std::optional<std::string> scale = line.value("--scale");
     Arguments args;
     if (scale && !parseScale(*scale, args.scale)) {
-        return usageError("--scale must be a number above 0 and at most 8: " + *scale);
+        return usageError("--scale は 0 より大きく 8 以下の数です: " + *scale);
     }
-    if (line.operands.empty()) return usageError("no input file");
-    if (line.operands.size() < 2) return usageError("no output file");
-    if (line.operands.size() > 2) return usageError("too many arguments");
+    if (line.operands.empty()) return usageError(kaz::kNoInputFileMessage);
+    if (line.operands.size() < 2) return usageError(kaz::kNoOutputFileMessage);
+    if (line.operands.size() > 2) return usageError(kaz::kTooManyArgumentsMessage);
     args.input = line.operands[0];
     args.output = line.operands[1];
     if (endsWithNoCase(args.output, ".pdf")) {
         args.format = Format::Pdf;
-        if (scale) return usageError("--scale applies to PNG pictures only");
+        if (scale) return usageError("--scale は PNG 画像にだけ指定できます。");
     } else if (!endsWithNoCase(args.output, ".png")) {
-        return usageError("the output's name must end in .png or .pdf: " + args.output);
+        return usageError("出力ファイルの名前は .png か .pdf で終わります: " + args.output);
     }
 
     kaz::removeTemporaryFileOnTermination();

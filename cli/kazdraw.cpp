@@ -74,23 +74,24 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
     if (const std::optional<std::string> size = line.value("--size")) {
         const long members = numberIn(*size, 4, 32);
         if (members != 4 && members != 8 && members != 16 && members != 32) {
-            return std::string("--size must be 4, 8, 16 or 32");
+            return std::string("--size は 4、8、16、32 のどれかです。");
         }
         args.options.size = int(members);
     }
     if (const std::optional<std::string> seed = line.value("--seed")) {
         const long number = numberIn(*seed, kaz::kMinDrawNumber, kaz::kMaxDrawNumber);
-        if (number < 0) return std::string("--seed must be a whole number from 1 to 999999");
+        if (number < 0) return std::string("--seed は 1 から 999999 までの整数です。");
         args.options.drawNumber = uint32_t(number);
         args.seedGiven = true;
     }
     if (line.operands.size() < 2) {
-        return std::string(line.operands.empty() ? "no list" : "no output file");
+        return std::string(line.operands.empty() ? "参加者リストが指定されていません。"
+                                                 : kaz::kNoOutputFileMessage);
     }
-    if (line.operands.size() > 2) return std::string("too many arguments");
+    if (line.operands.size() > 2) return std::string(kaz::kTooManyArgumentsMessage);
     args.list = line.operands[0];
     args.output = line.operands[1];
-    if (args.output == "-") return std::string("the bracket must go to a file");
+    if (args.output == "-") return std::string("トーナメント表は標準出力には書けません。");
     return std::nullopt;
 }
 

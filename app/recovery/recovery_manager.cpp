@@ -23,13 +23,13 @@ constexpr size_t kMostRecordBytes = 64 * 1024;
 
 const QString kBracketSuffix = QStringLiteral(".kaz");
 const QString kRecordSuffix = QStringLiteral(".record");
+const QString kLockSuffix = QStringLiteral(".lock");
 
 // "<session>-<n>.record" → "<session>"
 QString sessionOf(const QString& fileName) { return fileName.section(QLatin1Char('-'), 0, 0); }
 
 std::unique_ptr<QLockFile> sessionLock(const QString& folder, const QString& session) {
-    auto lock =
-        std::make_unique<QLockFile>(folder + QLatin1Char('/') + session + QStringLiteral(".lock"));
+    auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + session + kLockSuffix);
     // Held for the editor's whole run: only a dead process makes it stale, never its age.
     lock->setStaleLockTime(0);
     return lock;
@@ -129,22 +129,15 @@ void RecoveryManager::forget(QObject* doc) {
 
 QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
     const QDir folder(m_folder);
+    removeStaleLocks();
     const QStringList records =
         folder.entryList({QLatin1Char('*') + kRecordSuffix}, QDir::Files, QDir::Name);
-    QHash<QString, bool> running;  // by session
     QList<Leftover> found;
     bool setAsideAny = false;
     for (const QString& name : records) {
         const QString session = sessionOf(name);
-        if (session == m_session) continue;
-        if (!running.contains(session)) {
-            std::unique_ptr<QLockFile> lock = sessionLock(m_folder, session);
-            // A lock that can be taken belongs to no running editor; taking it removes it.
-            const bool taken = lock->tryLock(0);
-            running.insert(session, !taken);
-            if (taken) lock->unlock();
-        }
-        if (running.value(session)) continue;
+        // Only running editors have a lock left.
+        if (session == m_session || folder.exists(session + kLockSuffix)) continue;
         Leftover leftover;
         leftover.recordPath = folder.filePath(name);
         leftover.bracketPath = leftover.recordPath.chopped(kRecordSuffix.size()) + kBracketSuffix;
@@ -171,6 +164,19 @@ QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
         return a.record.savedAt < b.record.savedAt;
     });
     return found;
+}
+
+void RecoveryManager::removeStaleLocks() {
+    const QStringList locks =
+        QDir(m_folder).entryList({QLatin1Char('*') + kLockSuffix}, QDir::Files);
+    for (const QString& name : locks) {
+        const QString session = name.chopped(kLockSuffix.size());
+        if (session == m_session) continue;
+        std::unique_ptr<QLockFile> lock = sessionLock(m_folder, session);
+        // A lock that can be taken belongs to no running editor; taking it and letting it go
+        // removes it, whether or not its editor left files: those are offered all the same.
+        if (lock->tryLock(0)) lock->unlock();
+    }
 }
 
 void RecoveryManager::discard(const Leftover& leftover) {

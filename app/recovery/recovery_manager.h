@@ -47,7 +47,8 @@ public:
     void keepNow(BracketDocument* doc);
 
     // The brackets that editors no longer running left behind, oldest first. Records that
-    // cannot be read are moved aside (".bad"), never deleted, and told in one message.
+    // cannot be read are moved aside (".bad"), never deleted, and told in one message. The
+    // locks of those editors are removed first, whether they left anything or not.
     QList<Leftover> leftovers();
     // Removes what a crashed editor left of one bracket, once what was asked before is done.
     void discard(const Leftover& leftover);
@@ -64,6 +65,8 @@ private:
         QTimer* timer = nullptr;
     };
 
+    // Removes the lock of every session whose editor no longer runs.
+    void removeStaleLocks();
     void changed(BracketDocument* doc);
     void forget(QObject* doc);
     // Removes `paths` on the writer's thread, after what was asked before.

@@ -19,6 +19,14 @@ std::optional<std::string> CommandLine::value(std::string_view name) const {
     return std::nullopt;
 }
 
+const char kNoInputFileMessage[] = "入力ファイルが指定されていません。";
+const char kNoOutputFileMessage[] = "出力ファイルが指定されていません。";
+const char kTooManyArgumentsMessage[] = "引数が多すぎます。";
+
+std::string unknownOptionMessage(const std::string& option) {
+    return option + " というオプションはありません。";
+}
+
 CommandLine parseCommandLine(int argc, const char* const* argv,
                              const std::vector<OptionSpec>& known) {
     const std::vector<std::string> args = platform::processArguments(argc, argv);
@@ -37,7 +45,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
         const auto option = std::find_if(known.begin(), known.end(),
                                          [&arg](const OptionSpec& s) { return s.name == arg; });
         if (option == known.end()) {
-            if (!line.error) line.error = "unknown option " + arg;
+            if (!line.error) line.error = unknownOptionMessage(arg);
             continue;
         }
         if (!option->takesValue) {
@@ -45,7 +53,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
         } else if (i + 1 < args.size()) {
             line.options.emplace_back(arg, args[++i]);
         } else if (!line.error) {
-            line.error = arg + " needs a value";
+            line.error = arg + " には値が必要です。";
         }
     }
     return line;

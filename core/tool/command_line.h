@@ -27,6 +27,14 @@ struct CommandLine {
     std::optional<std::string> value(std::string_view name) const;
 };
 
+// "<option> というオプションはありません。": what a tool says of an option it does not know.
+std::string unknownOptionMessage(const std::string& option);
+
+// What the tools say of missing and surplus operands.
+extern const char kNoInputFileMessage[];   // "入力ファイルが指定されていません。"
+extern const char kNoOutputFileMessage[];  // "出力ファイルが指定されていません。"
+extern const char kTooManyArgumentsMessage[];  // "引数が多すぎます。"
+
 // Parses the arguments of main (argv[1 …], on Windows read afresh from the UTF-16 command line
 // so that every file name arrives whole, as UTF-8) against the tool's `known` options.
 CommandLine parseCommandLine(int argc, const char* const* argv,

@@ -3,6 +3,8 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -11,9 +13,11 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTreeView>
 #include <QUrl>
 #include <array>
@@ -21,6 +25,32 @@
 #include "text/app_names.h"
 
 namespace {
+
+// Runs `opener` on `path` and calls `failed` should it not start or end with a failure. The
+// opener may wait for the application it started; it is left running when the editor ends
+// (its process object is not the application's child, which would end it), and what it says
+// once the application has run for a while is that application's own end, no failure to start.
+void watchOpener(const QString& opener, const QString& path, const std::function<void()>& failed) {
+    constexpr qint64 kStartingMs = 10000;
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer running;
+    running.start();
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed, running](int code, QProcess::ExitStatus status) {
+                         const bool starting = running.elapsed() < kStartingMs;
+                         if (starting && (status != QProcess::NormalExit || code != 0)) failed();
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, failed](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart) return;
+                         failed();
+                         process->deleteLater();
+                     });
+    process->start(opener, {path});
+}
 
 // Opens a file chooser wide enough for its name, size, type and date columns to be read:
 // the dates and sizes take what they need, the names the rest.
@@ -133,8 +163,19 @@ public:
         return chosen;
     }
 
-    bool openWithDesktop(const QString& path) override {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    void openWithDesktop(const QString& path, const std::function<void()>& failed) override {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        // Qt counts xdg-open started as the file opened, though xdg-open may then find no
+        // application; run here, its answer is heard. (In a Flatpak or Snap sandbox Qt asks the
+        // desktop portal instead.)
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (!opener.isEmpty() && !QFile::exists(QStringLiteral("/.flatpak-info")) &&
+            !qEnvironmentVariableIsSet("SNAP")) {
+            watchOpener(opener, path, failed);
+            return;
+        }
+#endif
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) failed();
     }
 
     bool askPrint(QWidget* parent, QPrinter& printer, const QString& pdfPath) override {

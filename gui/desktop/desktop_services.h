@@ -36,9 +36,9 @@ public:
     // The colour chooser, starting on `initial`; nothing when cancelled. Its sixteen custom
     // colours live as long as the process.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
-    // Opens a written file with the desktop's application for it; false when none could be
-    // started.
-    virtual bool openWithDesktop(const QString& path) = 0;
+    // Opens a written file with the desktop's application for it; `failed` is called, at once
+    // or once the desktop's opener gave up, when no application could be started.
+    virtual void openWithDesktop(const QString& path, const std::function<void()>& failed) = 0;
     // The print dialog on `printer`, which it sets up as the user chooses; true when the user
     // asked to print (of one page). `pdfPath`, unless empty, is the file proposed for printing
     // to a PDF file.

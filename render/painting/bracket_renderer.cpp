@@ -19,7 +19,7 @@ void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket, const Name
         painter.setFont(memberNameFont(painter.device(), name.stretch));
         // Text drawn into a rectangle is cut at its edges.
         painter.drawText(nameTextRect(member, column),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name.text);
+                         column.alignment() | Qt::AlignVCenter | Qt::TextSingleLine, name.text);
     }
     painter.restore();
 }

@@ -131,8 +131,7 @@ NameColumn layoutNameColumn(const kaz::Bracket& bracket) {
         column.extraWidth = anyCut ? most : std::min(most, widest + kInkGap - boxTextWidth());
     }
     // Names that fit their boxes are drawn as on screen, however wide the column.
-    const int room =
-        column.extraWidth == 0 ? boxTextWidth() : boxTextWidth() + column.extraWidth - kInkGap;
+    const int room = nameTextRect(0, column).width();
     column.names.reserve(names.size());
     for (size_t i = 0; i < names.size(); ++i) {
         column.names.push_back(fitName(measure, names[i], needed[i], cut[i] != 0, room));
@@ -153,5 +152,6 @@ QFont memberNameFont(const QPaintDevice* device, int stretch) {
 }
 
 QRect nameTextRect(int member, const NameColumn& column) {
-    return toQRect(kaz::memberNameRect(member)).adjusted(kNameLeftMargin, 0, column.extraWidth, 0);
+    const int end = column.widened() ? column.extraWidth - kInkGap : 0;
+    return toQRect(kaz::memberNameRect(member)).adjusted(kNameLeftMargin, 0, end, 0);
 }

@@ -13,7 +13,9 @@ class QPaintDevice;
 // name; on paper nothing can be scrolled, so every name is drawn whole: the column widens to
 // the longest name (the lines and the champion move right with it), up to four times the
 // box's width; a name longer than that is condensed, down to half its width, and only beyond
-// that cut with "…". A bracket whose names all fit their boxes is drawn as the screen shows it.
+// that cut with "…". In a widened column every name ends near its line, as on a printed
+// bracket, so that a short name is not left far from the line it stands for. A bracket whose
+// names all fit their boxes is drawn as the screen shows it.
 
 // How one name is drawn.
 struct DrawnName {
@@ -24,6 +26,10 @@ struct DrawnName {
 struct NameColumn {
     int extraWidth = 0;            // added to the column's normal width, in the bracket's pixels
     std::vector<DrawnName> names;  // one per member, top to bottom
+
+    bool widened() const { return extraWidth > 0; }
+    // How a name is placed in its text rectangle (nameTextRect).
+    Qt::Alignment alignment() const { return widened() ? Qt::AlignRight : Qt::AlignLeft; }
 };
 
 // The least a font is condensed to.
@@ -44,5 +50,6 @@ NameColumn layoutNameColumn(const kaz::Bracket& bracket);
 // bracket's pixels, at `stretch` percent.
 QFont memberNameFont(const QPaintDevice* device, int stretch = 100);
 
-// Where member `member`'s text is drawn: from the box's text margin to the column's end.
+// Where member `member`'s text is drawn: from the box's text margin to the column's end (in a
+// widened column, to a little before it, so that no glyph touches the line).
 QRect nameTextRect(int member, const NameColumn& column);

@@ -67,9 +67,9 @@ std::optional<QColor> ScriptedDesktop::chooseColor(QWidget*, const QColor& initi
     return colorAnswers.dequeue();
 }
 
-bool ScriptedDesktop::openWithDesktop(const QString& path) {
+void ScriptedDesktop::openWithDesktop(const QString& path, const std::function<void()>& failed) {
     openedPaths.append(path);
-    return viewerStarts;
+    if (!viewerStarts) failed();
 }
 
 bool ScriptedDesktop::askPrint(QWidget*, QPrinter& printer, const QString& pdfPath) {

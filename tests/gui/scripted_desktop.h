@@ -70,7 +70,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& text) override;
     void showError(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
-    bool openWithDesktop(const QString& path) override;
+    void openWithDesktop(const QString& path, const std::function<void()>& failed) override;
     bool askPrint(QWidget* parent, QPrinter& printer, const QString& pdfPath) override;
     bool askPageSetup(QWidget* parent, QPrinter& printer) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,

@@ -29,6 +29,10 @@ class TestDesktopOpen : public QObject {
 private slots:
     void init();
     void openedFromTheCommandLine();
+    void helpVersionAndWrongOptions_data();
+    void helpVersionAndWrongOptions();
+    void earlierSettingsMovedOnce();
+    void settingsKeptWhereTheyCannotMove();
     void handedOverToTheRunningEditor();
     void leftSocketIsTakenOverBusyOneIsNot();
     void unfinishedAndOversizedListsAreDropped();
@@ -39,6 +43,9 @@ private slots:
 private:
     QString bracketFile(const QString& name, int members = 4);
     QStringList recentFiles() const;
+    // Runs the real editor in `folder` with `environment` added, until it ends by itself.
+    QProcess* runEditor(const QStringList& args, const QString& folder,
+                        const QMap<QString, QString>& environment);
 
     std::unique_ptr<QTemporaryDir> m_home;
 };
@@ -67,16 +74,124 @@ QStringList TestDesktopOpen::recentFiles() const {
 // The real editor opens a file it is given (and, with nothing more to do here, ends at once).
 void TestDesktopOpen::openedFromTheCommandLine() {
     const QString path = bracketFile("引数.kaz");
-    QProcess editor;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("KAZ_QUIT_AFTER_START", "1");
-    editor.setProcessEnvironment(environment);
-    editor.setWorkingDirectory(m_home->path());
-    editor.start(KAZ_EDIT_PATH, {"引数.kaz"});  // relative to where it was started
-    QVERIFY(editor.waitForFinished(15000));
-    QCOMPARE(editor.exitCode(), 0);
+    // Named relative to where it was started.
+    const QProcess* editor =
+        runEditor({"引数.kaz"}, m_home->path(),
+                  {{"QT_QPA_PLATFORM", "offscreen"}, {"KAZ_QUIT_AFTER_START", "1"}});
+    QCOMPARE(editor->state(), QProcess::NotRunning);
+    QCOMPARE(editor->exitCode(), 0);
     QCOMPARE(recentFiles().value(0), path);
+}
+
+QProcess* TestDesktopOpen::runEditor(const QStringList& args, const QString& folder,
+                                     const QMap<QString, QString>& environment) {
+    auto* editor = new QProcess(this);
+    QProcessEnvironment all = QProcessEnvironment::systemEnvironment();
+    for (auto it = environment.begin(); it != environment.end(); ++it) {
+        if (it.value().isNull()) {
+            all.remove(it.key());
+        } else {
+            all.insert(it.key(), it.value());
+        }
+    }
+    editor->setProcessEnvironment(all);
+    editor->setWorkingDirectory(folder);
+    editor->start(KAZ_EDIT_PATH, args);
+    editor->waitForFinished(15000);
+    return editor;
+}
+
+// --help and --version answer as the tools do, without a display; an unknown option is
+// refused with the usage; after "--" a name that looks like an option is a file.
+void TestDesktopOpen::helpVersionAndWrongOptions_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");  // how standard output starts
+    QTest::addColumn<QString>("err");  // what standard error holds (after Qt's own notes)
+    const QString usage = QStringLiteral("usage: kaz_edit [FILE.kaz]...\n");
+    QTest::newRow("--help") << QStringList{"a.kaz", "--help", "--nonsense"} << false << 0
+                            << usage + "\nOpens the tournament brackets named" << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << false << 0
+                               << QStringLiteral("kaz_edit " KAZ_VERSION "\n") << QString();
+    QTest::newRow("unknown option")
+        << QStringList{"--nonsense", "a.kaz"} << true << 2 << QString()
+        << "kaz_edit: --nonsense というオプションはありません。\n" + usage;
+    QTest::newRow("a file after --")
+        << QStringList{"--", "-x.kaz"} << true << 0 << QString() << QString();
+}
+
+void TestDesktopOpen::helpVersionAndWrongOptions() {
+    QFETCH(QStringList, args);
+    QFETCH(bool, display);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const QString file = bracketFile("-x.kaz");
+    // Without a display Qt could not start at all.
+    QProcess* editor =
+        runEditor(args, m_home->path(),
+                  {{"QT_QPA_PLATFORM", display ? QString("offscreen") : QString()},
+                   {"DISPLAY", display ? qEnvironmentVariable("DISPLAY") : QString()},
+                   {"WAYLAND_DISPLAY", QString()},
+                   {"KAZ_QUIT_AFTER_START", "1"}});
+    QCOMPARE(editor->state(), QProcess::NotRunning);
+    QCOMPARE(editor->exitCode(), exitCode);
+    const QString printed = QString::fromUtf8(editor->readAllStandardOutput());
+    const QString told = QString::fromUtf8(editor->readAllStandardError());
+    if (!out.isEmpty()) QVERIFY2(printed.startsWith(out), qPrintable(printed));
+    if (!err.isEmpty()) QVERIFY2(told.endsWith(err), qPrintable(told));
+    const QSettings settings(m_home->filePath("config/kazbo/kazbo.conf"), QSettings::IniFormat);
+    const QString opened = settings.value("Recent File List/File1").toString();
+    QCOMPARE(opened, exitCode == 0 && display ? file : QString());
+}
+
+// The settings of earlier versions move to the program's own place at the first start, once:
+// what is there later is not overwritten, and the earlier file is gone.
+void TestDesktopOpen::earlierSettingsMovedOnce() {
+    const QString config = m_home->filePath("moved");
+    const QString earlier =
+        config + QStringLiteral("/Local AppWizard-Generated Applications/カズボ.conf");
+    const QString now = config + QStringLiteral("/kazbo/kazbo.conf");
+    const QString old = bracketFile("old.kaz");
+    const QString older = bracketFile("older.kaz");
+    auto writeEarlier = [&earlier](const QString& first) {
+        QSettings settings(earlier, QSettings::IniFormat);
+        settings.setValue("Recent File List/File1", first);
+        settings.setValue("Settings/PreviewPages", 1);
+    };
+    writeEarlier(old);
+    for (const bool first : {true, false}) {
+        QProcess* editor = runEditor({}, m_home->path(),
+                                     {{"QT_QPA_PLATFORM", "offscreen"},
+                                      {"XDG_CONFIG_HOME", config},
+                                      {"KAZ_QUIT_AFTER_START", "1"}});
+        QCOMPARE(editor->exitCode(), 0);
+        // Moved at the first start; at the second, left to the earlier version still in use.
+        QCOMPARE(QFile::exists(earlier), !first);
+        const QSettings moved(now, QSettings::IniFormat);
+        QCOMPARE(moved.value("Recent File List/File1").toString(), old);
+        QCOMPARE(moved.value("Settings/PreviewPages").toInt(), 1);
+        writeEarlier(older);
+    }
+}
+
+// Settings that cannot be written where they belong now stay where they were.
+void TestDesktopOpen::settingsKeptWhereTheyCannotMove() {
+    QSettings earlier(m_home->filePath("earlier.conf"), QSettings::IniFormat);
+    earlier.setValue("Recent File List/File1", "/a.kaz");
+    earlier.sync();
+    QVERIFY(writeFile(m_home->filePath("file"), "not a folder"));
+    QSettings unwritable(m_home->filePath("file/kazbo.conf"), QSettings::IniFormat);
+    QVERIFY(!moveSettings(earlier, unwritable));
+    QCOMPARE(QSettings(m_home->filePath("earlier.conf"), QSettings::IniFormat)
+                 .value("Recent File List/File1")
+                 .toString(),
+             QStringLiteral("/a.kaz"));
+    QSettings writable(m_home->filePath("now.conf"), QSettings::IniFormat);
+    QVERIFY(moveSettings(earlier, writable));
+    QVERIFY(!QFile::exists(m_home->filePath("earlier.conf")));
+    QCOMPARE(writable.value("Recent File List/File1").toString(), QStringLiteral("/a.kaz"));
 }
 
 void TestDesktopOpen::handedOverToTheRunningEditor() {

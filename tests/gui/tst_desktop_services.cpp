@@ -326,6 +326,41 @@ private slots:
         QCOMPARE(&DesktopServices::instance(), &real);
     }
 
+    // The desktop's opener that finds no application (xdg-open ends with 3) or does not start
+    // is told, after it ended; one that opened the file is not.
+    void openerFailureIsTold_data() {
+        QTest::addColumn<QString>("script");  // empty: not executable
+        QTest::addColumn<bool>("told");
+        QTest::newRow("no application") << "#!/bin/sh\nexit 3\n" << true;
+        QTest::newRow("opened") << "#!/bin/sh\n: > \"$0.ran\"\nexit 0\n" << false;
+        QTest::newRow("cannot start") << QString() << true;
+    }
+
+    void openerFailureIsTold() {
+        QFETCH(QString, script);
+        QFETCH(bool, told);
+        QTemporaryDir bin;
+        QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write(script.isEmpty() ? QByteArray("not a program") : script.toUtf8());
+        opener.close();
+        // Only this opener is found, not the system's.
+        QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8());
+        int failures = 0;
+        realServices().openWithDesktop(bin.filePath(QStringLiteral("page.html")),
+                                       [&failures] { ++failures; });
+        qputenv("PATH", path);
+        if (told) {
+            QTRY_COMPARE(failures, 1);
+        } else {
+            QTRY_VERIFY(QFile::exists(opener.fileName() + QStringLiteral(".ran")));
+            QTest::qWait(200);  // for its end to be heard
+            QCOMPARE(failures, 0);
+        }
+    }
+
     // A question the test did not expect fails it, and is answered with a cancel.
     void scriptedFailsOnUnexpectedQuestion() {
         ScriptedDesktop desktop;

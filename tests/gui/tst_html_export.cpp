@@ -59,6 +59,7 @@ void runSettings(MainWindow& frame, std::function<void(HtmlSettingsDialog*)> edi
 class TestHtmlExport : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void workedExampleThroughTheEditor();
     void cancelWritesNothing();
     void unwritableTargetIsReportedAndKept_data();
@@ -66,7 +67,14 @@ private slots:
     void settingsReachDocumentScreenAndPage();
     void settingsCancelKeepsEverything();
     void exportsSayWhereTheyWent();
+    void exportFolderLastsFromRunToRun();
+
+private:
+    // The user's settings, the last export's folder among them, are this test's own.
+    QTemporaryDir m_config;
 };
+
+void TestHtmlExport::initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
 
 void TestHtmlExport::workedExampleThroughTheEditor() {
     QTemporaryDir dir;
@@ -252,6 +260,33 @@ void TestHtmlExport::exportsSayWhereTheyWent() {
     QVERIFY(QFile::exists(pdf));
     QCOMPARE(frame.statusBar()->currentMessage(), pdf + QStringLiteral(" に書き出しました。"));
     frame.documentManager()->closeAllDocuments();
+}
+
+// An unsaved bracket of the next run starts where the last export went, unless that folder
+// is gone.
+void TestHtmlExport::exportFolderLastsFromRunToRun() {
+    auto dir = std::make_unique<QTemporaryDir>();
+    const QString page = dir->filePath(QStringLiteral("page.html"));
+    ScriptedDesktop desktop;
+    {
+        MainWindow frame;
+        newBracket(frame);
+        desktop.saveAnswers.enqueue(page);
+        action(frame, "htmlExport")->trigger();
+        QVERIFY(QFile::exists(page));
+        frame.documentManager()->closeAllDocuments();
+    }
+    const auto proposedInANewRun = [&desktop] {
+        MainWindow frame;
+        newBracket(frame);
+        desktop.saveAnswers.enqueue(QString());
+        action(frame, "htmlExport")->trigger();
+        frame.documentManager()->closeAllDocuments();
+        return desktop.saveRequests.last().proposed;
+    };
+    QCOMPARE(proposedInANewRun(), dir->filePath("新しいトーナメント表1.html"));
+    dir.reset();
+    QCOMPARE(proposedInANewRun(), QStringLiteral("新しいトーナメント表1.html"));
 }
 
 QTEST_MAIN(TestHtmlExport)

@@ -6,12 +6,14 @@
 
 #include <QDir>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMdiArea>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <cstdlib>
 
 #include "document/bracket_document.h"
 #include "document_manager.h"
@@ -67,6 +69,13 @@ int runEditor(int argc, char** argv) {
     return app.exec();
 }
 
+// An editor that ends without letting its lock go, as a killed one does.
+int holdLockAndDie(const char* path) {
+    QLockFile lock(QString::fromLocal8Bit(path));
+    if (!lock.tryLock(0)) return 3;
+    std::_Exit(0);
+}
+
 }  // namespace
 
 class TestRecovery : public QObject {
@@ -78,6 +87,7 @@ private slots:
     void laterKeepsAndDiscardRemoves_data();
     void laterKeepsAndDiscardRemoves();
     void unreadableRecordSetAside();
+    void locksOfGoneEditorsRemoved();
     void outsideChangeAsksBeforeOverwriting();
     void unchangedBracketOffersToReload();
 
@@ -203,6 +213,44 @@ void TestRecovery::unreadableRecordSetAside() {
              QStringList({"2_dead-1.kaz.bad", "2_dead-1.record.bad"}));
 }
 
+// Editors that are gone, with or without files left, leave no lock once the next one started;
+// a running editor's lock stays.
+void TestRecovery::locksOfGoneEditorsRemoved() {
+    QVERIFY(QDir().mkpath(m_folder));
+    for (const QString session : {"5_gone", "6_gone"}) {
+        QProcess gone;
+        gone.start(QCoreApplication::applicationFilePath(),
+                   {"--lock", m_folder + "/" + session + ".lock"});
+        QVERIFY(gone.waitForFinished(15000));
+        QCOMPARE(gone.exitCode(), 0);
+    }
+    kaz::RecoveryRecord record;
+    record.title = "新しいトーナメント表1";
+    QVERIFY(writeFile(m_folder + "/6_gone-1.kaz",
+                      QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
+    QVERIFY(writeFile(m_folder + "/6_gone-1.record",
+                      QByteArray::fromStdString(kaz::writeRecoveryRecord(record))));
+    QLockFile running(m_folder + "/7_running.lock");
+    QVERIFY(running.tryLock(0));
+    const QStringList before = QDir(m_folder).entryList({"*.lock"}, QDir::Files, QDir::Name);
+    QCOMPARE(before, QStringList({"5_gone.lock", "6_gone.lock", "7_running.lock"}));
+
+    MainWindow frame;
+    ScriptedDesktop desktop;
+    int offered = 0;
+    onNextDialog<RecoveryDialog>([&offered](RecoveryDialog* dialog) {
+        offered = dialog->list()->count();
+        dialog->laterButton()->click();
+    });
+    frame.offerRecovery();
+    frame.recovery()->flush();
+    QCOMPARE(offered, 1);
+    QStringList locks = QDir(m_folder).entryList({"*.lock"}, QDir::Files, QDir::Name);
+    QCOMPARE(locks.size(), 2);  // this editor's own, and the running one's
+    QVERIFY(locks.contains("7_running.lock"));
+    QVERIFY(!locks.contains("5_gone.lock") && !locks.contains("6_gone.lock"));
+}
+
 // Another program writes the file between opening and 上書き保存: the question comes, and
 // いいえ leaves that program's bytes in place.
 void TestRecovery::outsideChangeAsksBeforeOverwriting() {
@@ -250,6 +298,7 @@ void TestRecovery::unchangedBracketOffersToReload() {
 
 int main(int argc, char** argv) {
     if (argc == 4 && qstrcmp(argv[1], "--editor") == 0) return runEditor(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--lock") == 0) return holdLockAndDie(argv[2]);
     QApplication app(argc, argv);
     TestRecovery test;
     return QTest::qExec(&test, argc, argv);
