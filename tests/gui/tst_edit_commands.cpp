@@ -108,6 +108,7 @@ void TestEditCommands::bracketCopiedInThreeForms() {
     doc->setMemberName(1, "Bob");
     doc->leftClickLine(0);
     doc->setLineScore(0, "3");
+    winUpToTheFinal(*doc);
     doc->setChampion("Ann");
     action(frame, "copyBracket")->trigger();
 
