@@ -1,3 +1,5 @@
+// The channels between editors on POSIX systems: Unix-domain stream sockets.
+
 #include "local_socket.h"
 
 #include <poll.h>
@@ -12,7 +14,23 @@
 #include <optional>
 #include <thread>
 
+#include "platform/file_descriptor.h"
+
 namespace local_socket {
+
+using kaz::platform::FileDescriptor;
+
+struct Channel::State {
+    FileDescriptor socket;
+};
+
+Channel::Channel() = default;
+Channel::Channel(std::unique_ptr<State> state) : m_state(std::move(state)) {}
+Channel::Channel(Channel&& other) noexcept = default;
+Channel& Channel::operator=(Channel&& other) noexcept = default;
+Channel::~Channel() = default;
+
+std::intptr_t Channel::readyHandle() const { return m_state->socket.get(); }
 
 namespace {
 
@@ -22,11 +40,18 @@ constexpr int kBacklog = 8;
 // How long listening waits for an answer at a socket file before taking it as left over.
 constexpr int kProbeMs = 200;
 
-std::optional<sockaddr_un> addressOf(const QByteArray& path) {
+Channel channelOf(FileDescriptor socket) {
+    if (!socket.isValid()) return {};
+    return Channel(std::make_unique<Channel::State>(Channel::State{std::move(socket)}));
+}
+
+int descriptorOf(const Channel& channel) { return channel.state().socket.get(); }
+
+std::optional<sockaddr_un> addressOf(const std::string& path) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (path.isEmpty() || path.size() >= qsizetype(sizeof address.sun_path)) return std::nullopt;
-    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    if (path.empty() || path.size() >= sizeof address.sun_path) return std::nullopt;
+    std::memcpy(address.sun_path, path.data(), path.size());
     return address;
 }
 
@@ -72,35 +97,39 @@ bool bindAndListen(int fd, const sockaddr_un& address) {
 
 }  // namespace
 
-FileDescriptor listenAt(const QByteArray& path) {
+std::string addressFor(const std::string& folder, const std::string& name) {
+    return folder + '/' + name;
+}
+
+Channel listenAt(const std::string& path) {
     const std::optional<sockaddr_un> address = addressOf(path);
     if (!address) return {};
     FileDescriptor listener = newSocket();
     if (!listener.isValid()) return {};
-    if (bindAndListen(listener.get(), *address)) return listener;
+    if (bindAndListen(listener.get(), *address)) return channelOf(std::move(listener));
     if (errno != EADDRINUSE || connectTo(path, kProbeMs).isValid()) return {};
     // Nobody answers there: a socket of this user that an editor left behind is replaced.
     struct stat status {};
-    if (::lstat(path.constData(), &status) != 0 || !S_ISSOCK(status.st_mode) ||
-        status.st_uid != ::geteuid() || ::unlink(path.constData()) != 0) {
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISSOCK(status.st_mode) ||
+        status.st_uid != ::geteuid() || ::unlink(path.c_str()) != 0) {
         return {};
     }
-    return bindAndListen(listener.get(), *address) ? std::move(listener) : FileDescriptor();
+    return bindAndListen(listener.get(), *address) ? channelOf(std::move(listener)) : Channel();
 }
 
-FileDescriptor acceptFromSameUser(int listener) {
+Channel acceptFromSameUser(Channel& listener) {
     for (;;) {
         FileDescriptor connection(
-            ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
+            ::accept4(descriptorOf(listener), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
         if (!connection.isValid()) {
             if (errno == EINTR || errno == ECONNABORTED) continue;
             return {};
         }
-        if (peerIsSameUser(connection.get())) return connection;
+        if (peerIsSameUser(connection.get())) return channelOf(std::move(connection));
     }
 }
 
-FileDescriptor connectTo(const QByteArray& path, int timeoutMs) {
+Channel connectTo(const std::string& path, int timeoutMs) {
     const std::optional<sockaddr_un> address = addressOf(path);
     if (!address) return {};
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -114,17 +143,17 @@ FileDescriptor connectTo(const QByteArray& path, int timeoutMs) {
         if (Clock::now() >= deadline) return {};
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return peerIsSameUser(socket.get()) ? std::move(socket) : FileDescriptor();
+    return peerIsSameUser(socket.get()) ? channelOf(std::move(socket)) : Channel();
 }
 
-bool sendAll(int fd, const QByteArray& bytes, int timeoutMs) {
+bool sendAll(Channel& channel, const std::string& bytes, int timeoutMs) {
+    const int fd = descriptorOf(channel);
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    qsizetype sent = 0;
+    std::size_t sent = 0;
     while (sent < bytes.size()) {
-        const ssize_t now =
-            ::send(fd, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        const ssize_t now = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
         if (now > 0) {
-            sent += now;
+            sent += std::size_t(now);
         } else if (now < 0 && errno == EINTR) {
             continue;
         } else if (now < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
@@ -136,7 +165,8 @@ bool sendAll(int fd, const QByteArray& bytes, int timeoutMs) {
     return true;
 }
 
-int receiveByte(int fd, int timeoutMs) {
+int receiveByte(Channel& channel, int timeoutMs) {
+    const int fd = descriptorOf(channel);
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         unsigned char byte = 0;
@@ -149,12 +179,13 @@ int receiveByte(int fd, int timeoutMs) {
     }
 }
 
-bool receiveAvailable(int fd, QByteArray& bytes, qsizetype limit) {
+bool receiveAvailable(Channel& channel, std::string& bytes, std::size_t limit) {
+    const int fd = descriptorOf(channel);
     char buffer[16384];
     while (bytes.size() <= limit) {
         const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
         if (got > 0) {
-            bytes.append(buffer, got);
+            bytes.append(buffer, std::size_t(got));
         } else if (got == 0) {
             return false;
         } else if (errno != EINTR) {

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
 #include <QStringList>
+#include <string>
 
 #include "local_socket.h"
 
-class QSocketNotifier;
-
-// One editor per user and display: a second start hands the files it was given to the
-// editor already running, which opens them, and ends.
+// One editor per user and display (per user and session on Windows): a second start hands the
+// files it was given to the editor already running, which opens them, and ends.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +23,7 @@ public:
     bool listen();
 
     // Where the running editor listens.
-    static QByteArray socketPath();
+    static std::string socketPath();
 
 signals:
     void filesReceived(const QStringList& files);
@@ -33,10 +31,10 @@ signals:
 private:
     void acceptConnections();
     // Reads one later start's list of files.
-    void take(local_socket::FileDescriptor connection);
+    void take(local_socket::Channel connection);
 
-    QByteArray m_path;  // where this editor listens
-    local_socket::FileDescriptor m_listener;
-    QSocketNotifier* m_listening = nullptr;
+    std::string m_path;  // where this editor listens
+    local_socket::Channel m_listener;
+    QObject* m_listening = nullptr;
     int m_connections = 0;
 };

@@ -219,13 +219,13 @@ void TestDesktopOpen::handedOverToTheRunningEditor() {
 // An editor that crashed leaves its socket file; the next one listens there all the same,
 // unless an editor answers there.
 void TestDesktopOpen::leftSocketIsTakenOverBusyOneIsNot() {
-    const QByteArray path = QFile::encodeName(m_home->filePath("socket"));
+    const std::string path = QFile::encodeName(m_home->filePath("socket")).toStdString();
     {
-        local_socket::FileDescriptor crashed = local_socket::listenAt(path);
+        local_socket::Channel crashed = local_socket::listenAt(path);
         QVERIFY(crashed.isValid());
     }  // closed, its file left behind
-    QVERIFY(QFileInfo::exists(QFile::decodeName(path)));
-    const local_socket::FileDescriptor listening = local_socket::listenAt(path);
+    QVERIFY(QFileInfo::exists(QFile::decodeName(QByteArray::fromStdString(path))));
+    const local_socket::Channel listening = local_socket::listenAt(path);
     QVERIFY(listening.isValid());
     QVERIFY(!local_socket::listenAt(path).isValid());
     QVERIFY(local_socket::connectTo(path, 1000).isValid());
@@ -238,17 +238,17 @@ void TestDesktopOpen::unfinishedAndOversizedListsAreDropped() {
     SingleInstance instance;
     QVERIFY(instance.listen());
     QSignalSpy received(&instance, &SingleInstance::filesReceived);
-    auto answerTo = [](const QByteArray& message) {
+    auto answerTo = [](const std::string& message) {
         return std::async(std::launch::async, [message] {
-            const local_socket::FileDescriptor socket =
+            local_socket::Channel socket =
                 local_socket::connectTo(SingleInstance::socketPath(), 1000);
-            local_socket::sendAll(socket.get(), message, 5000);
-            ::shutdown(socket.get(), SHUT_WR);
-            return local_socket::receiveByte(socket.get(), 5000);
+            local_socket::sendAll(socket, message, 5000);
+            ::shutdown(int(socket.readyHandle()), SHUT_WR);
+            return local_socket::receiveByte(socket, 5000);
         });
     };
-    auto unfinished = answerTo(QByteArray("/tmp/a.kaz\0/tmp/b", 17));
-    auto oversized = answerTo(QByteArray(3 << 20, 'x') + QByteArray(2, '\0'));
+    auto unfinished = answerTo(std::string("/tmp/a.kaz\0/tmp/b", 17));
+    auto oversized = answerTo(std::string(3 << 20, 'x') + std::string(2, '\0'));
     for (auto* answer : {&unfinished, &oversized}) {
         QTRY_VERIFY(answer->wait_for(std::chrono::seconds(0)) == std::future_status::ready);
         QCOMPARE(answer->get(), -1);
