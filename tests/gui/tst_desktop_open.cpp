@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QtTest>
 #include <future>
+#include <vector>
 
 #include "document/bracket_document.h"
 #include "document_manager.h"
@@ -36,6 +37,7 @@ private slots:
     void handedOverToTheRunningEditor();
     void leftSocketIsTakenOverBusyOneIsNot();
     void unfinishedAndOversizedListsAreDropped();
+    void atMostEightStartsAreReadAtOnce();
     void refusedFileToldAsOpenTellsIt();
     void droppedFilesOpen();
     void reopenedFileMovesToTheTop();
@@ -260,6 +262,32 @@ void TestDesktopOpen::unfinishedAndOversizedListsAreDropped() {
     QTRY_COMPARE(received.size(), 1);
     QVERIFY(list.get());
     QCOMPARE(received[0][0].toStringList(), QStringList({"/tmp/一.kaz", "/tmp/二.kaz"}));
+}
+
+// Eight starts that say nothing hold the editor's reading; a ninth is closed at once, its files
+// unopened, and runs on its own. Once they have gone, lists are taken again.
+void TestDesktopOpen::atMostEightStartsAreReadAtOnce() {
+    SingleInstance instance;
+    QVERIFY(instance.listen());
+    QSignalSpy received(&instance, &SingleInstance::filesReceived);
+    std::vector<local_socket::Channel> silent;
+    for (int i = 0; i < 8; ++i) {
+        silent.push_back(local_socket::connectTo(SingleInstance::socketPath(), 1000));
+        QVERIFY(silent.back().isValid());
+    }
+    auto handOver = [] {
+        return std::async(std::launch::async,
+                          [] { return SingleInstance::handOver({"/tmp/九.kaz"}, 3000); });
+    };
+    auto ninth = handOver();
+    QTRY_VERIFY(ninth.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+    QVERIFY(!ninth.get());
+    QCOMPARE(received.size(), 0);
+    silent.clear();
+    QTest::qWait(100);  // the editor sees them go
+    auto later = handOver();
+    QTRY_COMPARE(received.size(), 1);
+    QVERIFY(later.get());
 }
 
 void TestDesktopOpen::refusedFileToldAsOpenTellsIt() {
