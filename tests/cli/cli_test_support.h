@@ -9,7 +9,6 @@
 //                      (TOOL.exe, or TOOL)
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <QPair>
@@ -17,6 +16,8 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+
+#include "test_files.h"
 
 namespace clitest {
 
@@ -99,19 +100,8 @@ inline QString dataFile(const char* name) {
     return QStringLiteral(KAZ_TEST_DATA "/") + QLatin1String(name);
 }
 
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Every entry of a folder, hidden ones too: a left-over temporary file shows here.
-inline QStringList entries(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
+using testfiles::entries;
+using testfiles::readFile;
+using testfiles::writeFile;
 
 }  // namespace clitest

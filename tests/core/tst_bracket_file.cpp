@@ -11,18 +11,14 @@
 #include "io/bracket_file.h"
 #include "io/file_io.h"
 #include "io/kaz_format.h"
+#include "test_files.h"
 
 using namespace kaz;
+using namespace testfiles;
 
 namespace {
 
 std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-bool writeFile(const QString& path, const std::string& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-}
 
 }  // namespace
 
@@ -52,7 +48,7 @@ void TestBracketFile::sizeLimit() {
     std::string bytes = writeKaz(Bracket(32));
     bytes.resize(size, 'x');
     const QString path = dir.filePath(QStringLiteral("big.kaz"));
-    QVERIFY(writeFile(path, bytes));
+    QVERIFY(writeFile(path, QByteArray::fromStdString(bytes)));
     for (ReadableFiles accepted : {ReadableFiles::RegularOnly, ReadableFiles::AnyReadable}) {
         const Result<Bracket> loaded = loadBracketFile(native(path), accepted);
         QCOMPARE(loaded.ok(), read);
@@ -104,9 +100,7 @@ void TestBracketFile::readOnlyFileRefused() {
     const Status written = writeFileSafely(native(path), "new");
     QVERIFY(!written);
     QCOMPARE(written.failure().cause, FileError::AccessDenied);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("old"));
+    QCOMPARE(readFile(path), QByteArray("old"));
 }
 
 QTEST_GUILESS_MAIN(TestBracketFile)

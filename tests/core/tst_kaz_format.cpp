@@ -60,20 +60,15 @@ public:
         for (const char* c : {"#DC143C", "#808080", "#FFFFFF", "#000000", "#FF9000"}) str(c);
         return *this;
     }
+    // The head of a 4-member file: the member count, then the names a … d.
+    Bytes& fourNames(int64_t members = 4) {
+        return i32(members).str("a").str("b").str("c").str("d");
+    }
+    // What follows the lines: the round count, the colours and no champion.
+    Bytes& end(int64_t rounds = 3) { return i32(rounds).colors().str(""); }
     // A whole 4-member file in which `name0` stands for the first name's bytes.
     static std::string fourMembers(std::string_view name0) {
-        return Bytes()
-            .i32(4)
-            .raw(name0)
-            .str("b")
-            .str("c")
-            .str("d")
-            .i32(7)
-            .lines(7)
-            .i32(3)
-            .colors()
-            .str("")
-            .m_data;
+        return Bytes().i32(4).raw(name0).str("b").str("c").str("d").i32(7).lines(7).end().m_data;
     }
     std::string m_data;
 };
@@ -249,18 +244,7 @@ void TestKazFormat::refuses_data() {
         QTest::newRow(name) << toBytes(bytes);
     };
     auto withCount = [](int64_t members) {
-        return Bytes()
-            .i32(members)
-            .str("a")
-            .str("b")
-            .str("c")
-            .str("d")
-            .i32(7)
-            .lines(7)
-            .i32(3)
-            .colors()
-            .str("")
-            .m_data;
+        return Bytes().fourNames(members).i32(7).lines(7).end().m_data;
     };
     row("empty file", "");
     row("member count 0", withCount(0));
@@ -272,18 +256,7 @@ void TestKazFormat::refuses_data() {
     row("member count 0x80000000", withCount(0x80000000));
 
     auto withShape = [](int64_t lines, int64_t rounds) {
-        return Bytes()
-            .i32(4)
-            .str("a")
-            .str("b")
-            .str("c")
-            .str("d")
-            .i32(lines)
-            .lines(7)
-            .i32(rounds)
-            .colors()
-            .str("")
-            .m_data;
+        return Bytes().fourNames().i32(lines).lines(7).end(rounds).m_data;
     };
     row("rounds 2", withShape(7, 2));
     row("rounds 4", withShape(7, 4));
@@ -295,8 +268,7 @@ void TestKazFormat::refuses_data() {
     row("line count 15", withShape(15, 3));
     row("line count 0xFFFFFFFF", withShape(0xFFFFFFFF, 3));
     row("line count 0x80000007", withShape(0x80000007, 3));
-    row("line count 0xFFFFFFFF, nothing after",
-        Bytes().i32(4).str("a").str("b").str("c").str("d").i32(0xFFFFFFFF).m_data);
+    row("line count 0xFFFFFFFF, nothing after", Bytes().fourNames().i32(0xFFFFFFFF).m_data);
     row("8 members with 4-member rounds", Bytes()
                                               .i32(8)
                                               .str("")
@@ -337,22 +309,10 @@ void TestKazFormat::refuses_data() {
         Bytes::fourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"sv));
     row("UTF-16 32-bit length 80000000 (doubles to 2^32)",
         Bytes::fourMembers("\xFF\xFE\xFF\xFF\xFF\xFF\x00\x00\x00\x80"sv));
-    row("score length too long", Bytes()
-                                     .i32(4)
-                                     .str("a")
-                                     .str("b")
-                                     .str("c")
-                                     .str("d")
-                                     .i32(7)
-                                     .i32(0)
-                                     .raw("\xFF\xFF\xFF\xF0\xFF\xFF\xFF"sv)
-                                     .m_data);
+    row("score length too long",
+        Bytes().fourNames().i32(7).i32(0).raw("\xFF\xFF\xFF\xF0\xFF\xFF\xFF"sv).m_data);
     row("champion length too long", Bytes()
-                                        .i32(4)
-                                        .str("a")
-                                        .str("b")
-                                        .str("c")
-                                        .str("d")
+                                        .fourNames()
                                         .i32(7)
                                         .lines(7)
                                         .i32(3)
@@ -405,11 +365,7 @@ void TestKazFormat::refusesEveryCutFile() {
 
 void TestKazFormat::keepsStatesOutsideTheRange() {
     const std::string file = Bytes()
-                                 .i32(4)
-                                 .str("a")
-                                 .str("b")
-                                 .str("c")
-                                 .str("d")
+                                 .fourNames()
                                  .i32(7)
                                  .i32(7)
                                  .str("")
@@ -422,9 +378,7 @@ void TestKazFormat::keepsStatesOutsideTheRange() {
                                  .i32(5)
                                  .str("")
                                  .lines(2)
-                                 .i32(3)
-                                 .colors()
-                                 .str("")
+                                 .end()
                                  .m_data;
     const std::optional<Bracket> bracket = readKaz(file);
     QVERIFY(bracket);

@@ -5,9 +5,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QMdiArea>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
 #include "main_window.h"
+#include "test_files.h"
 #include "view/bracket_view.h"
 
 namespace guitest {
@@ -28,6 +30,18 @@ inline void showActive(QWidget& window) {
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+// Shows `widget` and waits until it is on screen.
+inline void showExposed(QWidget& widget) {
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+}
+
+// Gives `widget` the keyboard focus and waits until it has it.
+inline void focus(QWidget* widget) {
+    widget->setFocus();
+    QTRY_VERIFY(widget->hasFocus());
+}
+
 // Member 0 wins every match before the final line it has not won yet (one step a round), so
 // that a member stands on the final line and a champion can be named.
 inline void winUpToTheFinal(BracketDocument& doc) {
@@ -37,13 +51,24 @@ inline void winUpToTheFinal(BracketDocument& doc) {
     }
 }
 
-// Runs `answer` on the next modal dialog of type T, once it is shown.
+// Runs `answer` on the next modal dialog of type T, once it is shown. A dialog still open
+// afterwards is closed: a failed check returns from the answer before its last step, and the
+// test then fails instead of waiting for ever. So is a modal window of another type.
 template <typename T>
 void onNextDialog(std::function<void(T*)> answer) {
     QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<T*>(modal.data());
+        if (dialog) answer(dialog);
+        if (modal && modal->isVisible()) {
+            // A message box without an escape button ignores close(); reject() ends any dialog.
+            if (auto* left = qobject_cast<QDialog*>(modal.data())) {
+                left->reject();
+            } else {
+                modal->close();
+            }
+        }
         QVERIFY2(dialog, "the expected dialog did not open");
-        answer(dialog);
     });
 }
 
@@ -57,21 +82,9 @@ inline void typeText(QWidget* widget, const QString& text) {
     }
 }
 
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Every entry of a folder, hidden ones too: a left-over temporary file shows here.
-inline QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                  QDir::Name);
-}
+using testfiles::entries;
+using testfiles::readFile;
+using testfiles::writeFile;
 
 // The main window's command of that object name.
 inline QAction* action(MainWindow& window, const char* name) {

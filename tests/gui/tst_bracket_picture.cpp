@@ -526,8 +526,7 @@ void TestBracketPicture::printedPageHoldsTheBracket() {
             return true;
         });
         MemberNameEdit* box = activeView(frame)->nameEdits()[0];
-        box->setFocus();
-        QTRY_VERIFY(box->hasFocus());
+        focus(box);
         QTest::keyClick(box, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(desktop.printRequests.value(0).orientation(), orientation);
         QCOMPARE(box->text(), longNames ? kLongLatin : memberName(0));

@@ -31,9 +31,7 @@ QString states(const BracketDocument& doc) {
 // Answers the next modal text dialog by typing `text` (a backspace first when `erase`) and
 // pressing `key`.
 void answerTextDialog(const QString& text, Qt::Key key, bool erase = false) {
-    QTimer::singleShot(0, [text, key, erase] {
-        auto* dialog = qobject_cast<TextInputDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
+    onNextDialog<TextInputDialog>([text, key, erase](TextInputDialog* dialog) {
         if (erase) QTest::keyClick(dialog->edit(), Qt::Key_Backspace);
         typeText(dialog->edit(), text);
         if (key == Qt::Key_unknown) {
@@ -60,6 +58,7 @@ private slots:
     void unreachedLineRefusesClicks_data();
     void unreachedLineRefusesClicks();
     void doubleClickOnLineWhoseOpponentHadWon();
+    void middleButtonLeavesAWonLine();
     void scoreDialogStoresTrimmedTextOnEnterOnly_data();
     void scoreDialogStoresTrimmedTextOnEnterOnly();
     void championDialogKeepsBlanks();
@@ -126,8 +125,7 @@ void TestBracketView::scrollStepsOfThirtyTwoMembers() {
     BracketDocument doc{kaz::Bracket(32)};
     BracketView view(&doc);
     view.resize(300, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     QCOMPARE(view.horizontalScrollBar()->pageStep(), 68);
     QCOMPARE(view.verticalScrollBar()->pageStep(), 113);
     QCOMPARE(view.horizontalScrollBar()->singleStep(), 6);
@@ -202,8 +200,7 @@ void TestBracketView::unreachedLineRefusesClicks() {
     BracketDocument doc{kaz::Bracket(4)};
     auto* view = new BracketView(&doc);
     frame.setCentralWidget(view);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    showExposed(frame);
     QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
     QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("1人目: 決勝へ"));
     const int steps = doc.undoStack()->count();
@@ -231,6 +228,16 @@ void TestBracketView::doubleClickOnLineWhoseOpponentHadWon() {
     QTest::mouseClick(view.lineWidgets()[1], Qt::LeftButton);
     QTest::mouseDClick(view.lineWidgets()[1], Qt::LeftButton);
     QCOMPARE(states(doc), QString("0000000"));
+}
+
+// Only the left button decides a match: a middle click or double click changes nothing.
+void TestBracketView::middleButtonLeavesAWonLine() {
+    BracketDocument doc{kaz::Bracket(4)};
+    BracketView view(&doc);
+    QTest::mouseClick(view.lineWidgets()[0], Qt::LeftButton);
+    QTest::mouseClick(view.lineWidgets()[0], Qt::MiddleButton);
+    QTest::mouseDClick(view.lineWidgets()[0], Qt::MiddleButton);
+    QCOMPARE(states(doc), QString("1000300"));
 }
 
 void TestBracketView::scoreDialogStoresTrimmedTextOnEnterOnly_data() {
@@ -342,13 +349,25 @@ void TestBracketView::scoreIsDrawnRightAlignedInScoreColour() {
     QVERIFY(right - left > 10);
     for (int x = 0; x < 66; ++x) QVERIFY(image.pixelColor(x, 12) != score);  // not above it
 
-    doc.setLineScore(1, "7");  // a lower line's score stands above its stroke
+    // A lower line's score stands above its stroke, its text 18 pixels higher (from y 2): the
+    // same ink rows, moved up.
+    doc.setLineScore(1, "888");
     const QImage lower = view.lineWidgets()[1]->grab().toImage();
-    bool above = false;
-    for (int y = 0; y < 15; ++y) {
-        for (int x = 50; x < 66; ++x) above = above || lower.pixelColor(x, y) == score;
-    }
-    QVERIFY(above);
+    auto inkRows = [&score](const QImage& line) {
+        QList<int> rows;
+        for (int y = 0; y < line.height(); ++y) {
+            for (int x = 0; x < 66; ++x) {
+                if (line.pixelColor(x, y) != score) continue;
+                rows << y;
+                break;
+            }
+        }
+        return rows;
+    };
+    QList<int> expected = inkRows(image);
+    QVERIFY(expected.size() > 5);
+    for (int& row : expected) row -= 18;
+    QCOMPARE(inkRows(lower), expected);
 }
 
 void TestBracketView::joinStaysContinuousThroughScore() {
@@ -370,8 +389,7 @@ void TestBracketView::backgroundColourReachesEveryPart() {
     doc.setLineScore(0, "1");
     BracketView view(&doc);
     view.resize(500, 200);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     kaz::ColorSet colors = doc.colors();
     colors.backgroundColor = "#102030";
     doc.setHtmlSettings(colors, false, false);
@@ -406,8 +424,7 @@ void TestBracketView::longChampionStaysRightOfTheFinal() {
     bracket.setChampion(std::string(size_t(length), 'W'));  // as a file may hold it
     BracketDocument doc{bracket};
     BracketView view(&doc);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     const QImage image = view.canvas()->grab().toImage();
     const QColor score(0xFF, 0x90, 0x00);
     int inScoreColour = 0;
@@ -424,11 +441,9 @@ void TestBracketView::longChampionStaysRightOfTheFinal() {
 void TestBracketView::tabCyclesThroughNameBoxesOnly() {
     BracketDocument doc{kaz::Bracket(4)};
     BracketView view(&doc);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     const auto& boxes = view.nameEdits();
-    boxes[2]->setFocus();
-    QTRY_VERIFY(boxes[2]->hasFocus());
+    focus(boxes[2]);
     QTest::keyClick(boxes[2], Qt::Key_Tab);
     QVERIFY(boxes[3]->hasFocus());
     QTest::keyClick(boxes[3], Qt::Key_Tab);

@@ -71,8 +71,7 @@ void TestEditCommands::textCommandsActOnTheFocusedBox() {
     QAction* copy = action(frame, "editCopy");
     QAction* paste = action(frame, "editPaste");
     MemberNameEdit* box = view->nameEdits()[0];
-    box->setFocus();
-    QTRY_VERIFY(box->hasFocus());
+    focus(box);
     typeText(box, QStringLiteral("田中"));
     QVERIFY(!copy->isEnabled());
     box->selectAll();
@@ -83,15 +82,13 @@ void TestEditCommands::textCommandsActOnTheFocusedBox() {
     // 貼り付け from the menu fills the boxes below with a list, as the keys do.
     QGuiApplication::clipboard()->setText(QStringLiteral("佐藤\r\n鈴木\r\n"));
     MemberNameEdit* second = view->nameEdits()[1];
-    second->setFocus();
-    QTRY_VERIFY(second->hasFocus());
+    focus(second);
     QVERIFY(paste->isEnabled());
     paste->trigger();
     QCOMPARE(second->text(), QStringLiteral("佐藤"));
     QCOMPARE(view->nameEdits()[2]->text(), QStringLiteral("鈴木"));
 
-    box->setFocus();
-    QTRY_VERIFY(box->hasFocus());
+    focus(box);
     box->selectAll();
     cut->trigger();
     QCOMPARE(box->text(), QString());

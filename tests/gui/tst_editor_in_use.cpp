@@ -109,8 +109,7 @@ void TestEditorInUse::longestScoresShowWhole() {
     BracketDocument doc{kaz::Bracket(4)};
     doc.setLineScore(line, kaz::utf8ToCp932(score.toStdString()).value());
     BracketView view(&doc);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     LineWidget* widget = view.lineWidgets()[size_t(line)];
     const QImage image = widget->grab().toImage();
 
@@ -133,8 +132,7 @@ void TestEditorInUse::championLooksBold() {
     bracket.setChampion("\x97\x44\x8F\x9F");  // 優勝, as a file may hold it
     BracketDocument doc{bracket};
     BracketView view(&doc);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     const QImage image = view.canvas()->grab().toImage();
     const int drawn = pixelsOf(image, kScoreColor, image.rect());
     const int regular = pixelsOf(unclipped(japaneseFontPixels(14), QStringLiteral("優勝")),
@@ -266,8 +264,7 @@ void TestEditorInUse::clickRepaintsOnlyWhatChanged() {
     MainWindow window;
     showActive(window);
     BracketView* view = newBracket(window, 1);
-    view->nameEdits()[2]->setFocus();
-    QTRY_VERIFY(view->nameEdits()[2]->hasFocus());
+    focus(view->nameEdits()[2]);
     QApplication::processEvents();
 
     // Only the bracket's own widgets count: the toolbar's undo button repaints as it wakes.

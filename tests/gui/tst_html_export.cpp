@@ -30,9 +30,7 @@ using namespace guitest;
 namespace {
 
 void typeScore(LineWidget* line, const QString& score) {
-    QTimer::singleShot(0, [score] {
-        auto* dialog = qobject_cast<TextInputDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
+    onNextDialog<TextInputDialog>([score](TextInputDialog* dialog) {
         typeText(dialog->edit(), score);
         QTest::keyClick(dialog->edit(), Qt::Key_Return);
     });
@@ -41,9 +39,7 @@ void typeScore(LineWidget* line, const QString& score) {
 
 // Runs the settings dialog from its command and lets `edit` work on it before OK or cancel.
 void runSettings(MainWindow& frame, std::function<void(HtmlSettingsDialog*)> edit, bool ok) {
-    QTimer::singleShot(0, [edit, ok] {
-        auto* dialog = qobject_cast<HtmlSettingsDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
+    onNextDialog<HtmlSettingsDialog>([edit, ok](HtmlSettingsDialog* dialog) {
         edit(dialog);
         if (ok) {
             dialog->accept();

@@ -20,11 +20,7 @@ namespace {
 // Runs `answer` on the member-count dialog once it is shown; the member count it was accepted
 // with, or 0 (no bracket) when it was cancelled.
 int membersAfterNew(std::function<void(MemberCountDialog*)> answer, bool* created) {
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<MemberCountDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        answer(dialog);
-    });
+    onNextDialog(answer);
     MemberCountDialog dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
     *created = accepted;

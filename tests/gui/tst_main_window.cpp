@@ -200,8 +200,7 @@ void TestMainWindow::shortcutsReachTheirCommands() {
     showActive(frame);
     newBracket(frame);
     MemberNameEdit* box = activeView(frame)->nameEdits()[0];
-    box->setFocus();
-    QTRY_VERIFY(box->hasFocus());
+    focus(box);
 
     ScriptedDesktop desktop;
     bool dialogSeen = false;
@@ -227,13 +226,11 @@ void TestMainWindow::editKeysStayWithNameBox() {
     showActive(frame);
     newBracket(frame);
     const auto& boxes = activeView(frame)->nameEdits();
-    boxes[0]->setFocus();
-    QTRY_VERIFY(boxes[0]->hasFocus());
+    focus(boxes[0]);
     typeText(boxes[0], QStringLiteral("田中"));
     QTest::keyClick(boxes[0], Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(boxes[0], Qt::Key_C, Qt::ControlModifier);
-    boxes[1]->setFocus();
-    QTRY_VERIFY(boxes[1]->hasFocus());
+    focus(boxes[1]);
     QTest::keyClick(boxes[1], Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(boxes[1]->text(), QStringLiteral("田中"));
     QTest::keyClick(boxes[1], Qt::Key_Z, Qt::ControlModifier);

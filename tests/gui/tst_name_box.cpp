@@ -112,6 +112,9 @@ void TestNameBox::textIsTakenOrRefused_data() {
     QTest::newRow("name: a control character never gets in")
         << "name"
         << "ab" << true << QStringLiteral("X\u0007Y") << "abXY" << notInCp932;
+    QTest::newRow("name: nor does DEL")
+        << "name"
+        << "ab" << true << QStringLiteral("X\u007FY") << "abXY" << notInCp932;
     QTest::newRow("name: pasted beyond its limit, refused whole")
         << "name"
         << "ab" << true << QString(int(kaz::kMaxMemberNameBytes) - 1, 'x') << "ab"
@@ -271,8 +274,7 @@ void TestNameBox::f2AsksForTheTextWhereTheMemberStands() {
     BracketDocument doc{kaz::Bracket(8)};
     playEightMembers(doc);
     BracketView view(&doc);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     MemberNameEdit* box = view.nameEdits()[size_t(member)];
     const int steps = doc.undoStack()->count();
     for (const QString& typed : {QString(), QStringLiteral("7")}) {
@@ -296,8 +298,7 @@ void TestNameBox::f2AsksForTheTextWhereTheMemberStands() {
 void TestNameBox::f2AfterAltRightScoresTheMatchJustPlayed() {
     BracketDocument doc{kaz::Bracket(8)};
     BracketView view(&doc);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     MemberNameEdit* box = view.nameEdits()[0];
     typeText(box, QStringLiteral("山田 太郎"));
     QTest::keyClick(box, Qt::Key_Right, Qt::AltModifier);

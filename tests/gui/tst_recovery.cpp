@@ -5,6 +5,8 @@
 #include <signal.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QLockFile>
 #include <QMdiArea>
@@ -84,10 +86,12 @@ private slots:
     void init();
     void restoredAfterAKill();
     void nothingLeftAfterACleanExit();
+    void steadyChangesDoNotPutTheRecordOff();
     void laterKeepsAndDiscardRemoves_data();
     void laterKeepsAndDiscardRemoves();
     void unreadableRecordSetAside();
     void locksOfGoneEditorsRemoved();
+    void outsideChangeAsksBeforeOverwriting_data();
     void outsideChangeAsksBeforeOverwriting();
     void unchangedBracketOffersToReload();
 
@@ -155,6 +159,30 @@ void TestRecovery::nothingLeftAfterACleanExit() {
     QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
     QCOMPARE(editor.exitCode(), 0);
     QCOMPARE(recoveryFiles(m_folder), QStringList());
+}
+
+// A change every half second: the record is still written within two seconds or so of the
+// first one, not only once the changes stop.
+void TestRecovery::steadyChangesDoNotPutTheRecordOff() {
+    const QString path = m_home->filePath("d.kaz");
+    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
+    MainWindow frame;
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    BracketDocument* doc = frame.documentManager()->activeDocument();
+    QElapsedTimer clock;
+    clock.start();
+    int changes = 0;
+    while (QDir(m_folder).entryList({"*.record"}, QDir::Files).isEmpty() &&
+           clock.elapsed() < 2500) {
+        if (clock.elapsed() >= 500 * changes) {
+            doc->setMemberName(0, "A" + std::to_string(changes++));
+        }
+        QTest::qWait(20);
+    }
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QStringLiteral("%1 changes").arg(changes)));
+    ScriptedDesktop desktop;
+    desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
+    frame.mdiArea()->closeAllSubWindows();
 }
 
 void TestRecovery::laterKeepsAndDiscardRemoves_data() {
@@ -252,16 +280,35 @@ void TestRecovery::locksOfGoneEditorsRemoved() {
 }
 
 // Another program writes the file between opening and 上書き保存: the question comes, and
-// いいえ leaves that program's bytes in place.
+// いいえ leaves that program's bytes in place. Only the bytes tell a change of the same size
+// whose time was set back.
+void TestRecovery::outsideChangeAsksBeforeOverwriting_data() {
+    QTest::addColumn<bool>("sameSizeAndTime");
+    QTest::newRow("another bracket") << false;
+    QTest::newRow("a result, the time set back") << true;
+}
+
 void TestRecovery::outsideChangeAsksBeforeOverwriting() {
+    QFETCH(bool, sameSizeAndTime);
     const QString path = m_home->filePath("b.kaz");
     QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
     MainWindow frame;
     QVERIFY(frame.documentManager()->openDocumentFile(path));
     BracketDocument* doc = frame.documentManager()->activeDocument();
     doc->setLineScore(0, "A");
-    const QByteArray outside = QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(8)));
+    kaz::Bracket other(sameSizeAndTime ? 4 : 8);
+    other.setLineState(0, kaz::LineState::Won);
+    const QByteArray outside = QByteArray::fromStdString(kaz::writeKaz(other));
+    const QDateTime opened = QFileInfo(path).lastModified();
     QVERIFY(writeFile(path, outside));
+    if (sameSizeAndTime) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(opened, QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(QFileInfo(path).size(), qint64(kaz::writeKaz(kaz::Bracket(4)).size()));
+        QCOMPARE(QFileInfo(path).lastModified(), opened);
+    }
 
     ScriptedDesktop desktop;
     desktop.yesNoAnswers.enqueue(false);

@@ -260,8 +260,7 @@ void TestUndoHistory::everyKindOfStep() {
     BracketDocument doc{kaz::Bracket(4)};
     BracketView first(&doc);
     BracketView second(&doc);
-    second.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&second));
+    showExposed(second);
     if (kind == "double click") QTest::mouseClick(first.lineWidgets()[0], Qt::LeftButton);
     if (kind == "champion") winUpToTheFinal(doc);  // so that a member stands on the final line
     const int steps = doc.undoStack()->count();
@@ -318,11 +317,9 @@ void TestUndoHistory::everyKindOfStep() {
 void TestUndoHistory::typeClickUndoInTheBox() {
     BracketDocument doc{kaz::Bracket(8)};
     BracketView view(&doc);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     MemberNameEdit* box = view.nameEdits()[0];
-    box->setFocus();
-    QTRY_VERIFY(box->hasFocus());
+    focus(box);
     typeText(box, QStringLiteral("Zoe"));
     QTest::mouseClick(view.lineWidgets()[0], Qt::LeftButton);
     QCOMPARE(doc.lineState(0), kaz::LineState::Won);
@@ -354,11 +351,9 @@ void TestUndoHistory::typeClickUndoInTheBox() {
 void TestUndoHistory::typingIsOneStepUntilTheFocusLeaves() {
     BracketDocument doc{kaz::Bracket(4)};
     BracketView view(&doc);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     const auto& boxes = view.nameEdits();
-    boxes[0]->setFocus();
-    QTRY_VERIFY(boxes[0]->hasFocus());
+    focus(boxes[0]);
     typeText(boxes[0], QStringLiteral("Ann"));
     QTest::keyClick(boxes[0], Qt::Key_Backspace);
     QCOMPARE(doc.undoStack()->count(), 1);
@@ -385,11 +380,9 @@ void TestUndoHistory::typingIsOneStepUntilTheFocusLeaves() {
 void TestUndoHistory::boxMenuUndoesTheBracket() {
     BracketDocument doc{kaz::Bracket(4)};
     BracketView view(&doc);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    showExposed(view);
     MemberNameEdit* box = view.nameEdits()[1];
-    box->setFocus();
-    QTRY_VERIFY(box->hasFocus());
+    focus(box);
     typeText(box, QStringLiteral("Zoe"));
     QTest::mouseClick(view.lineWidgets()[3], Qt::LeftButton);
 

@@ -40,34 +40,14 @@ public:
     }
 };
 
-void addFailureRows() {
-    QTest::addColumn<QString>("call");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<int>("after");
-    QTest::addColumn<bool>("named");
-    QTest::addColumn<QString>("message");
-    const QString full = QStringLiteral(" へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
-    const QString io = QStringLiteral(" へのｱｸｾｽ中にﾊｰﾄﾞｳｪｱ I/O ｴﾗｰが報告されました。");
-    for (bool named : {false, true}) {
-        const char* temp = named ? "named" : "unnamed";
-        QTest::addRow("%s: disk full at once", temp) << "write" << ENOSPC << 0 << named << full;
-        QTest::addRow("%s: disk full later", temp) << "write" << ENOSPC << 40 << named << full;
-        QTest::addRow("%s: EIO at fsync", temp) << "fsync" << EIO << 0 << named << io;
-        QTest::addRow("%s: rename refused", temp)
-            << "rename" << EACCES << 0 << named << QStringLiteral(" へのｱｸｾｽは拒否されました。");
-    }
-}
-
 }  // namespace
 
 class TestWriteFailures : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void saveKeepsOldFileAndQuestion_data() { addFailureRows(); }
-    void saveKeepsOldFileAndQuestion();
-    void exportKeepsOldPageAndOpensNothing_data() { addFailureRows(); }
-    void exportKeepsOldPageAndOpensNothing();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
     void outOfMemoryKeepsEveryWindow();
 
 private:
@@ -79,61 +59,70 @@ void TestWriteFailures::initTestCase() {
     QVERIFY2(qgetenv("LD_PRELOAD").contains("kaz_fault"), "run through CTest");
 }
 
-void TestWriteFailures::saveKeepsOldFileAndQuestion() {
+void TestWriteFailures::failedWriteKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("command");  // 上書き保存 or HTML化
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<bool>("named");
+    QTest::addColumn<QString>("message");
+    const QString full = QStringLiteral(" へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
+    const QString io = QStringLiteral(" へのｱｸｾｽ中にﾊｰﾄﾞｳｪｱ I/O ｴﾗｰが報告されました。");
+    const QString denied = QStringLiteral(" へのｱｸｾｽは拒否されました。");
+    for (const char* command : {"fileSave", "htmlExport"}) {
+        for (bool named : {false, true}) {
+            const char* temp = named ? "named" : "unnamed";
+            auto row = [&](const char* what, const char* call, int error, int after,
+                           const QString& message) {
+                QTest::addRow("%s, %s: %s", command, temp, what)
+                    << command << call << error << after << named << message;
+            };
+            row("disk full at once", "write", ENOSPC, 0, full);
+            row("disk full later", "write", ENOSPC, 40, full);
+            row("EIO at fsync", "fsync", EIO, 0, io);
+            row("rename refused", "rename", EACCES, 0, denied);
+            row("rename on a read-only disk", "rename", EROFS, 0, denied);
+        }
+    }
+}
+
+// The failure is told, the old file stays whole with no temporary file beside it, no page is
+// opened, and the bracket is still unsaved: closing asks.
+void TestWriteFailures::failedWriteKeepsTheOldFile() {
+    QFETCH(QString, command);
     QFETCH(QString, call);
     QFETCH(int, error);
     QFETCH(int, after);
     QFETCH(bool, named);
     QFETCH(QString, message);
+    const bool save = command == "fileSave";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("b.kaz"));
     const QByteArray old = QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(8)));
     QVERIFY(writeFile(path, old));
+    const QString page = dir.filePath(QStringLiteral("page.html"));
+    if (!save) QVERIFY(writeFile(page, "old page"));
     MainWindow frame;
     QVERIFY(frame.documentManager()->openDocumentFile(path));
     BracketDocument* doc = activeBracketWindow(frame)->document();
     doc->setLineScore(0, "3");
 
     ScriptedDesktop desktop;
+    if (!save) desktop.saveAnswers.enqueue(page);
     {
         const Fault fault(dir.path(), call, error, after, named);
-        action(frame, "fileSave")->trigger();
+        action(frame, command.toLatin1().constData())->trigger();
     }
-    QCOMPARE(desktop.errors, QStringList{path + message});
+    QCOMPARE(desktop.errors, QStringList{(save ? path : page) + message});
+    QCOMPARE(desktop.openedPaths, QStringList());
     QVERIFY(readFile(path) == old);
-    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("b.kaz")});
+    if (!save) QCOMPARE(readFile(page), QByteArray("old page"));
+    const QStringList left = save ? QStringList{"b.kaz"} : QStringList{"b.kaz", "page.html"};
+    QCOMPARE(entries(dir.path()), left);
     QVERIFY(doc->isChanged());
-    // Closing still asks.
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
     frame.mdiArea()->closeAllSubWindows();
     QCOMPARE(desktop.questions.size(), 1);
-}
-
-void TestWriteFailures::exportKeepsOldPageAndOpensNothing() {
-    QFETCH(QString, call);
-    QFETCH(int, error);
-    QFETCH(int, after);
-    QFETCH(bool, named);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    const QString page = dir.filePath(QStringLiteral("page.html"));
-    QVERIFY(writeFile(page, "old page"));
-    MainWindow frame;
-    ScriptedDesktop desktop;
-    const QString bracket = dir.filePath(QStringLiteral("b.kaz"));
-    QVERIFY(writeFile(bracket, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
-    QVERIFY(frame.documentManager()->openDocumentFile(bracket));
-
-    desktop.saveAnswers.enqueue(page);
-    {
-        const Fault fault(dir.path(), call, error, after, named);
-        action(frame, "htmlExport")->trigger();
-    }
-    QCOMPARE(desktop.errors, QStringList{page + message});
-    QCOMPARE(desktop.openedPaths, QStringList());
-    QCOMPARE(readFile(page), QByteArray("old page"));
-    QCOMPARE(entries(dir.path()), QStringList({"b.kaz", "page.html"}));
-    frame.mdiArea()->closeAllSubWindows();
 }
 
 // Running out of memory while opening is a message; the brackets already open stay.
