@@ -1,4 +1,4 @@
-#include "outside_changes.h"
+#include "documents/outside_changes.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "local_socket.h"
+#include "instance/local_socket.h"
 
 #include <poll.h>
 #include <sys/socket.h>

@@ -1,4 +1,4 @@
-#include "single_instance.h"
+#include "instance/single_instance.h"
 
 #include <QCryptographicHash>
 #include <QDir>

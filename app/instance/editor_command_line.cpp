@@ -1,4 +1,4 @@
-#include "editor_command_line.h"
+#include "instance/editor_command_line.h"
 
 #include <QFileInfo>
 

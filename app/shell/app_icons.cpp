@@ -1,4 +1,4 @@
-#include "app_icons.h"
+#include "shell/app_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "application_style.h"
+#include "shell/application_style.h"
 
 QIcon ApplicationStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                      const QWidget* widget) const {

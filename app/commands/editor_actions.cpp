@@ -1,10 +1,10 @@
-#include "editor_actions.h"
+#include "commands/editor_actions.h"
 
 #include <QAction>
 #include <QWidget>
 #include <optional>
 
-#include "app_icons.h"
+#include "shell/app_icons.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "command_runner.h"
+#include "commands/command_runner.h"
 
 #include <QAction>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "edit_commands.h"
+#include "commands/edit_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,7 +10,7 @@
 
 #include "bracket/bracket_text.h"
 #include "bridge/qt_text.h"
-#include "command_runner.h"
+#include "commands/command_runner.h"
 #include "common/refusal_notice.h"
 #include "document/bracket_document.h"
 #include "document/history_step.h"

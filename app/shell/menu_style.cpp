@@ -1,4 +1,4 @@
-#include "menu_style.h"
+#include "shell/menu_style.h"
 
 #include <QStyleOptionMenuItem>
 

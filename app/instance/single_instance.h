@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QStringList>
 
-#include "local_socket.h"
+#include "instance/local_socket.h"
 
 class QSocketNotifier;
 

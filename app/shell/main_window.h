@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "editor_actions.h"
+#include "commands/editor_actions.h"
 
 class QLabel;
 class QMdiArea;

@@ -1,4 +1,4 @@
-#include "key_locks.h"
+#include "shell/key_locks.h"
 
 #include <QGuiApplication>
 

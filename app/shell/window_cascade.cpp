@@ -1,4 +1,4 @@
-#include "window_cascade.h"
+#include "shell/window_cascade.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,4 +1,4 @@
-#include "print_commands.h"
+#include "commands/print_commands.h"
 
 #include <QFileInfo>
 #include <QPrinter>
@@ -8,7 +8,7 @@
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
-#include "export_places.h"
+#include "documents/export_places.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "bracket/bracket.h"
-#include "recent_file_list.h"
+#include "documents/recent_file_list.h"
 #include "recovery/recovery_manager.h"
 
 class QMdiArea;

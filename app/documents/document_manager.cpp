@@ -1,4 +1,4 @@
-#include "document_manager.h"
+#include "documents/document_manager.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,16 +6,16 @@
 #include <QMdiArea>
 #include <algorithm>
 
-#include "bracket_window.h"
 #include "bridge/qt_text.h"
 #include "common/refusal_notice.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
-#include "outside_changes.h"
-#include "wait_cursor.h"
-#include "window_cascade.h"
+#include "documents/outside_changes.h"
+#include "shell/bracket_window.h"
+#include "shell/wait_cursor.h"
+#include "shell/window_cascade.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "editor_actions.h"
+#include "commands/editor_actions.h"
 
 class BracketDocument;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "recent_file_list.h"
+#include "documents/recent_file_list.h"
 
 #include <QDir>
 #include <QFile>

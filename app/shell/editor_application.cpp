@@ -1,4 +1,4 @@
-#include "editor_application.h"
+#include "shell/editor_application.h"
 
 #include <QFontDatabase>
 #include <QLibraryInfo>
@@ -6,9 +6,9 @@
 #include <QTranslator>
 #include <thread>
 
-#include "application_style.h"
-#include "main_window.h"
-#include "single_instance.h"
+#include "instance/single_instance.h"
+#include "shell/application_style.h"
+#include "shell/main_window.h"
 #include "text/app_names.h"
 
 namespace {

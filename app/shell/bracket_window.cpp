@@ -1,10 +1,10 @@
-#include "bracket_window.h"
+#include "shell/bracket_window.h"
 
 #include <QCloseEvent>
 #include <QMenu>
 
-#include "app_icons.h"
 #include "document/bracket_document.h"
+#include "shell/app_icons.h"
 #include "view/bracket_view.h"
 
 BracketWindow::BracketWindow(BracketDocument* doc, QWidget* parent)

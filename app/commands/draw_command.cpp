@@ -1,10 +1,10 @@
-#include "draw_command.h"
+#include "commands/draw_command.h"
 
 #include <QSettings>
 
 #include "dialogs/draw_dialog.h"
-#include "document_manager.h"
-#include "recent_file_list.h"
+#include "documents/document_manager.h"
+#include "documents/recent_file_list.h"
 
 void newBracketFromList(DocumentManager* documents, QWidget* window) {
     DrawDialog dialog(window);

@@ -1,4 +1,4 @@
-#include "export_places.h"
+#include "documents/export_places.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -7,7 +7,7 @@
 #include <QStatusBar>
 
 #include "document/bracket_document.h"
-#include "recent_file_list.h"
+#include "documents/recent_file_list.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "html_commands.h"
+#include "commands/html_commands.h"
 
 #include <QPointer>
 
@@ -6,9 +6,9 @@
 #include "dialogs/html_settings_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
-#include "export_places.h"
+#include "documents/export_places.h"
 #include "html/html_page.h"
-#include "wait_cursor.h"
+#include "shell/wait_cursor.h"
 
 void exportHtmlPage(BracketDocument* doc, QWidget* parent, ExportPlaces& places) {
     const QStringList filters = {QStringLiteral("HTMLファイル(*.html)"),

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "shell/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,25 +12,25 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app_icons.h"
-#include "bracket_window.h"
-#include "command_runner.h"
+#include "commands/command_runner.h"
+#include "commands/draw_command.h"
+#include "commands/edit_commands.h"
+#include "commands/html_commands.h"
+#include "commands/print_commands.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/help_dialog.h"
 #include "document/bracket_document.h"
-#include "document_manager.h"
-#include "draw_command.h"
-#include "edit_commands.h"
-#include "export_places.h"
-#include "html_commands.h"
-#include "key_locks.h"
-#include "menu_style.h"
-#include "print_commands.h"
+#include "documents/document_manager.h"
+#include "documents/export_places.h"
 #include "recovery/recovery_dialog.h"
 #include "recovery/recovery_manager.h"
+#include "shell/app_icons.h"
+#include "shell/bracket_window.h"
+#include "shell/key_locks.h"
+#include "shell/menu_style.h"
+#include "shell/window_cascade.h"
 #include "text/app_names.h"
-#include "window_cascade.h"
 
 namespace {
 
