@@ -5,6 +5,7 @@
 #include <new>
 
 #include "document/file_access.h"
+#include "documents/document_manager.h"
 
 void runCommand(QWidget* window, const std::function<void()>& command,
                 kaz::FileError whenOutOfMemory) {
@@ -21,4 +22,11 @@ void connectCommand(QAction* action, QWidget* window, std::function<void()> comm
                      [window, command = std::move(command), whenOutOfMemory] {
                          runCommand(window, command, whenOutOfMemory);
                      });
+}
+
+void connectDocumentCommand(QAction* action, QWidget* window, const DocumentManager* documents,
+                            std::function<void(BracketDocument*)> command) {
+    connectCommand(action, window, [documents, command = std::move(command)] {
+        if (BracketDocument* doc = documents->activeDocument()) command(doc);
+    });
 }

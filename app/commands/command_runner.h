@@ -4,6 +4,8 @@
 
 #include "text/messages.h"
 
+class BracketDocument;
+class DocumentManager;
 class QAction;
 class QWidget;
 
@@ -17,3 +19,8 @@ void runCommand(QWidget* window, const std::function<void()>& command,
 // Connects `action` to `command`, run as runCommand runs it.
 void connectCommand(QAction* action, QWidget* window, std::function<void()> command,
                     kaz::FileError whenOutOfMemory = kaz::FileError::SaveFailed);
+
+// Connects `action` to `command` on the active bracket of `documents`, if there is one, run as
+// runCommand runs it.
+void connectDocumentCommand(QAction* action, QWidget* window, const DocumentManager* documents,
+                            std::function<void(BracketDocument*)> command);

@@ -5,55 +5,56 @@
 class QAction;
 class QWidget;
 
-// Every command of the editor as a named action, made here once with its text, shortcut keys,
-// status-bar prompt, tooltip and toolbar picture. The actions belong to the main window, so
-// that their keys work in every window of the program; the main window connects them to their
-// work and places them in the menus and the toolbar. Each action's object name is its member's.
+// Every command of the editor as a named action, made once from one table of records (object
+// name, menu text, status-bar prompt, tooltip, keys, toolbar picture). The actions belong to the
+// main window, so that their keys work in every window of the program; the command groups
+// connect them to their work, the main window places them in the menus and the toolbar. Each
+// action's object name is its member's.
 class EditorActions {
 public:
     explicit EditorActions(QWidget* window);
 
     // ﾌｧｲﾙ
-    QAction* const fileNew;
-    QAction* const fileNewFromList;
-    QAction* const fileOpen;
-    QAction* const fileClose;
-    QAction* const fileSave;
-    QAction* const fileSaveAs;
-    QAction* const filePrint;
-    QAction* const filePrintPreview;
-    QAction* const filePrintSetup;
-    QAction* const noRecentFiles;  // the disabled stand-in while the recent-file list is empty
-    QAction* const appExit;
+    QAction* fileNew = nullptr;
+    QAction* fileNewFromList = nullptr;
+    QAction* fileOpen = nullptr;
+    QAction* fileClose = nullptr;
+    QAction* fileSave = nullptr;
+    QAction* fileSaveAs = nullptr;
+    QAction* filePrint = nullptr;
+    QAction* filePrintPreview = nullptr;
+    QAction* filePrintSetup = nullptr;
+    QAction* noRecentFiles = nullptr;  // the disabled stand-in while the recent-file list is empty
+    QAction* appExit = nullptr;
     // 編集
-    QAction* const editUndo;
-    QAction* const editRedo;
-    QAction* const editCut;
-    QAction* const editCopy;
-    QAction* const editPaste;
-    QAction* const copyBracket;
+    QAction* editUndo = nullptr;
+    QAction* editRedo = nullptr;
+    QAction* editCut = nullptr;
+    QAction* editCopy = nullptr;
+    QAction* editPaste = nullptr;
+    QAction* copyBracket = nullptr;
     // ツール
-    QAction* const htmlExport;
-    QAction* const htmlSettings;
-    QAction* const savePicture;
+    QAction* htmlExport = nullptr;
+    QAction* htmlSettings = nullptr;
+    QAction* savePicture = nullptr;
     // 表示
-    QAction* const viewToolBar;
-    QAction* const viewStatusBar;
+    QAction* viewToolBar = nullptr;
+    QAction* viewStatusBar = nullptr;
     // ｳｨﾝﾄﾞｳ
-    QAction* const windowNew;
-    QAction* const windowCascade;
-    QAction* const windowTile;
-    QAction* const windowArrange;
+    QAction* windowNew = nullptr;
+    QAction* windowCascade = nullptr;
+    QAction* windowTile = nullptr;
+    QAction* windowArrange = nullptr;
     // ﾍﾙﾌﾟ
-    QAction* const appAbout;
-    QAction* const help;
-    QAction* const contextHelp;
+    QAction* appAbout = nullptr;
+    QAction* help = nullptr;
+    QAction* contextHelp = nullptr;
     // Keys without a menu item.
-    QAction* const nextPane;
-    QAction* const previousPane;
-    QAction* const closeWindow;
-    QAction* const nextWindow;
-    QAction* const previousWindow;
+    QAction* nextPane = nullptr;
+    QAction* previousPane = nullptr;
+    QAction* closeWindow = nullptr;
+    QAction* nextWindow = nullptr;
+    QAction* previousWindow = nullptr;
 
     // The commands that act on the active bracket: enabled only while a bracket window is.
     QList<QAction*> bracketCommands() const;

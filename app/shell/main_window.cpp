@@ -13,23 +13,20 @@
 #include <QToolBar>
 
 #include "commands/command_runner.h"
-#include "commands/draw_command.h"
 #include "commands/edit_commands.h"
-#include "commands/html_commands.h"
-#include "commands/print_commands.h"
+#include "commands/export_commands.h"
+#include "commands/file_commands.h"
+#include "commands/help_commands.h"
+#include "commands/window_commands.h"
 #include "desktop/desktop_services.h"
-#include "dialogs/about_dialog.h"
-#include "dialogs/help_dialog.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "documents/export_places.h"
 #include "recovery/recovery_dialog.h"
 #include "recovery/recovery_manager.h"
 #include "shell/app_icons.h"
 #include "shell/bracket_window.h"
 #include "shell/key_locks.h"
 #include "shell/menu_style.h"
-#include "shell/window_cascade.h"
 #include "text/app_names.h"
 
 namespace {
@@ -48,7 +45,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(appIcon());
     setCentralWidget(m_mdiArea);
     m_documentManager->recentFiles().load();
-    connectActions();
+    createCommandGroups();
     createMenus();
     createToolBar();
     createStatusBar();
@@ -71,55 +68,13 @@ MainWindow::~MainWindow() {
 
 BracketDocument* MainWindow::activeDocument() const { return m_documentManager->activeDocument(); }
 
-void MainWindow::connectBracketCommand(QAction* action,
-                                       std::function<void(BracketDocument*)> command) {
-    connectCommand(action, this, [this, command = std::move(command)] {
-        if (BracketDocument* doc = activeDocument()) command(doc);
-    });
-}
-
-void MainWindow::connectActions() {
-    const EditorActions& a = m_actions;
-    DocumentManager* docs = m_documentManager;
-    connectCommand(a.fileNew, this, [docs] { docs->newDocument(); });
-    connectCommand(
-        a.fileNewFromList, this, [this, docs] { newBracketFromList(docs, this); },
-        kaz::FileError::OpenFailed);
-    connectCommand(
-        a.fileOpen, this, [docs] { docs->chooseAndOpen(); }, kaz::FileError::OpenFailed);
-    connectBracketCommand(a.fileClose, [docs](BracketDocument* doc) { docs->close(doc); });
-    connectBracketCommand(a.fileSave, [docs](BracketDocument* doc) { docs->save(doc); });
-    connectBracketCommand(a.fileSaveAs, [docs](BracketDocument* doc) { docs->saveAs(doc); });
-    auto* places = new ExportPlaces(this);
-    auto* printing = new PrintCommands(this, places);
-    connectBracketCommand(a.filePrint, [printing](BracketDocument* doc) { printing->print(doc); });
-    connectBracketCommand(a.filePrintPreview,
-                          [printing](BracketDocument* doc) { printing->preview(doc); });
-    connectBracketCommand(a.filePrintSetup,
-                          [printing](BracketDocument* doc) { printing->setUpPrinter(doc); });
-    connectCommand(a.appExit, this, [this] { close(); });
-
-    connectBracketCommand(
-        a.htmlExport, [this, places](BracketDocument* doc) { exportHtmlPage(doc, this, *places); });
-    connectBracketCommand(a.htmlSettings,
-                          [this](BracketDocument* doc) { editHtmlSettings(doc, this); });
-    connectBracketCommand(a.savePicture, [this, places](BracketDocument* doc) {
-        saveBracketPicture(doc, this, *places);
-    });
-
+// Each command group connects the actions it serves.
+void MainWindow::createCommandGroups() {
+    new FileCommands(m_actions, this, m_documentManager);
     m_editCommands = new EditCommands(m_actions, this);
-    connect(a.viewStatusBar, &QAction::toggled, this,
-            [this](bool on) { statusBar()->setVisible(on); });
-    connectBracketCommand(a.windowNew, [docs](BracketDocument* doc) { docs->openWindow(doc); });
-    connectCommand(a.windowCascade, this, [this] { cascadeWindows(m_mdiArea); });
-    connectCommand(a.windowTile, this, [this] { m_mdiArea->tileSubWindows(); });
-    connectCommand(a.windowArrange, this, [this] { arrangeIcons(); });
-    connectCommand(a.appAbout, this, [this] { showAbout(); });
-    connectCommand(a.help, this, [this] { showHelp(); });
-    connectCommand(a.contextHelp, this, [this] { showHelp(); });
-    connectCommand(a.closeWindow, this, [this] { m_mdiArea->closeActiveSubWindow(); });
-    connectCommand(a.nextWindow, this, [this] { m_mdiArea->activateNextSubWindow(); });
-    connectCommand(a.previousWindow, this, [this] { m_mdiArea->activatePreviousSubWindow(); });
+    new ExportCommands(m_actions, this, m_documentManager);
+    new WindowCommands(m_actions, this, m_mdiArea, m_documentManager);
+    new HelpCommands(m_actions, this);
 }
 
 void MainWindow::createMenus() {
@@ -250,6 +205,7 @@ void MainWindow::createStatusBar() {
         if (message.isEmpty()) bar->showMessage(kIdleStatusText);
     });
     bar->showMessage(kIdleStatusText);
+    connect(m_actions.viewStatusBar, &QAction::toggled, bar, &QWidget::setVisible);
     // The locks change only with a key, so the panes are refreshed after each one.
     qApp->installEventFilter(this);
     updateIndicators();
@@ -311,27 +267,6 @@ void MainWindow::updateTitle() {
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowTitleChange) updateTitle();
-}
-
-void MainWindow::arrangeIcons() {
-    // Minimised windows in a row along the bottom of the area.
-    int x = 0;
-    for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
-        if (!window->isMinimized()) continue;
-        const QSize size = window->size();
-        window->move(x, m_mdiArea->viewport()->height() - size.height());
-        x += size.width();
-    }
-}
-
-void MainWindow::showHelp() {
-    HelpDialog dialog(this);
-    dialog.exec();
-}
-
-void MainWindow::showAbout() {
-    AboutDialog dialog(appIcon(), this);
-    dialog.exec();
 }
 
 void MainWindow::offerRecovery() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 
 #include "commands/editor_actions.h"
 
@@ -46,9 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void connectActions();
-    // Runs `command` on the active bracket, if there is one.
-    void connectBracketCommand(QAction* action, std::function<void(BracketDocument*)> command);
+    void createCommandGroups();
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -59,9 +56,6 @@ private:
     void onActiveWindowChanged();
     QString wantedTitle() const;
     void updateTitle();
-    void arrangeIcons();
-    void showHelp();
-    void showAbout();
 
     QMdiArea* m_mdiArea;
     RecoveryManager* m_recovery;
