@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMdiArea>
-#include <algorithm>
 
 #include "bridge/qt_text.h"
 #include "common/refusal_notice.h"
@@ -13,9 +11,8 @@
 #include "document/bracket_document.h"
 #include "document/file_access.h"
 #include "documents/outside_changes.h"
-#include "shell/bracket_window.h"
+#include "shell/bracket_windows.h"
 #include "shell/wait_cursor.h"
-#include "shell/window_cascade.h"
 
 namespace {
 
@@ -27,12 +24,18 @@ QStringList bracketFilters() {
 
 DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManager* recovery)
     : QObject(window),
-      m_mdiArea(area),
       m_window(window),
+      m_windows(new BracketWindows(area, this)),
       m_recovery(recovery),
       m_outsideChanges(new OutsideChanges(this)) {
     connect(m_outsideChanges, &OutsideChanges::changedOnDisk, this,
             &DocumentManager::onChangedOnDisk);
+    // A bracket is kept for recovery while it is shown, and lives until its last window is
+    // gone; closing its last window by its close box asks first.
+    connect(m_windows, &BracketWindows::firstWindowOpened, m_recovery, &RecoveryManager::follow);
+    connect(m_windows, &BracketWindows::lastWindowGone, this,
+            [](BracketDocument* doc) { delete doc; });
+    m_windows->setCloseCheck([this](BracketDocument* doc) { return saveModified(doc); });
 }
 
 void DocumentManager::newDocument() {
@@ -46,7 +49,7 @@ void DocumentManager::openNewBracket(kaz::Bracket bracket) {
     auto* doc = new BracketDocument(std::move(bracket), this);
     // The running number is taken only by a bracket that came into being.
     doc->setTitle(QStringLiteral("新しいトーナメント表%1").arg(++m_untitledCount));
-    createWindow(doc);
+    adopt(doc);
 }
 
 void DocumentManager::chooseAndOpen() {
@@ -57,10 +60,10 @@ void DocumentManager::chooseAndOpen() {
 
 bool DocumentManager::openDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    for (BracketDocument* doc : documents()) {
+    for (BracketDocument* doc : m_windows->documents()) {
         if (!doc->filePath().isEmpty() &&
             QFileInfo(doc->filePath()).absoluteFilePath() == absolute) {
-            m_mdiArea->setActiveSubWindow(windowsOf(doc).front());
+            m_windows->activate(doc);
             return true;
         }
     }
@@ -81,7 +84,7 @@ bool DocumentManager::openDocumentFile(const QString& path) {
     doc->setFilePath(absolute);
     m_outsideChanges->remember(doc);
     rememberFile(absolute);
-    createWindow(doc);
+    adopt(doc);
     return true;
 }
 
@@ -102,7 +105,7 @@ void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
         m_outsideChanges->remember(doc);
     }
     doc->markChangedUntilStored();
-    createWindow(doc);  // kept for recovery again, as this editor's
+    adopt(doc);  // kept for recovery again, as this editor's
     m_recovery->discard(leftover);
 }
 
@@ -135,13 +138,11 @@ void DocumentManager::onChangedOnDisk(BracketDocument* doc) {
         return;
     }
     // The windows are made anew: the bracket read may have another member count.
-    m_closingWithoutAsking = true;
-    for (BracketWindow* window : windowsOf(doc)) window->close();
-    m_closingWithoutAsking = false;
+    m_windows->closeWindowsOf(doc);
     auto* reloaded = new BracketDocument(std::move(*loaded), this);
     reloaded->setFilePath(path);
     m_outsideChanges->remember(reloaded);
-    createWindow(reloaded);
+    adopt(reloaded);
 }
 
 bool DocumentManager::saveAs(BracketDocument* doc) {
@@ -172,106 +173,25 @@ bool DocumentManager::saveTo(BracketDocument* doc, const QString& path) {
 
 void DocumentManager::close(BracketDocument* doc) {
     if (!doc || !saveModified(doc)) return;
-    m_closingWithoutAsking = true;
-    for (BracketWindow* window : windowsOf(doc)) window->close();
-    m_closingWithoutAsking = false;
+    m_windows->closeWindowsOf(doc);
 }
 
 void DocumentManager::openWindow(BracketDocument* doc) {
-    if (doc) createWindow(doc);
+    if (doc) m_windows->open(doc);
 }
 
 bool DocumentManager::saveAllModified() {
-    for (BracketDocument* doc : documents()) {
+    for (BracketDocument* doc : m_windows->documents()) {
         if (!saveModified(doc)) return false;
     }
     return true;
 }
 
-void DocumentManager::closeAllDocuments() {
-    m_closingWithoutAsking = true;
-    const auto windows = m_windows;
-    for (const auto& entry : windows) entry.first->close();
-    m_closingWithoutAsking = false;
-}
+void DocumentManager::closeAllDocuments() { m_windows->closeWindowsOf(nullptr); }
 
-BracketDocument* DocumentManager::activeDocument() const {
-    auto* window = qobject_cast<BracketWindow*>(m_mdiArea->currentSubWindow());
-    return window ? window->document() : nullptr;
-}
+BracketDocument* DocumentManager::activeDocument() const { return m_windows->activeDocument(); }
 
-std::vector<BracketDocument*> DocumentManager::documents() const {
-    std::vector<BracketDocument*> docs;
-    for (const auto& entry : m_windows) {
-        if (std::find(docs.begin(), docs.end(), entry.second) == docs.end()) {
-            docs.push_back(entry.second);
-        }
-    }
-    return docs;
-}
-
-std::vector<BracketWindow*> DocumentManager::windowsOf(const BracketDocument* doc) const {
-    std::vector<BracketWindow*> windows;
-    for (const auto& entry : m_windows) {
-        if (entry.second == doc) windows.push_back(entry.first);
-    }
-    return windows;
-}
-
-BracketWindow* DocumentManager::createWindow(BracketDocument* doc) {
-    auto* window = new BracketWindow(doc);
-    m_windows.emplace_back(window, doc);
-    if (m_windowCount[doc]++ == 0) m_recovery->follow(doc);
-    m_mdiArea->addSubWindow(window);
-    connect(window, &BracketWindow::closeRequested, this,
-            [this](BracketWindow* closing, bool* allow) {
-                *allow = canCloseWindow(closing);
-                if (*allow) onWindowClosed(closing);
-            });
-    connect(window, &QObject::destroyed, this, [this, doc] { onWindowDestroyed(doc); });
-    connect(doc, &BracketDocument::titleChanged, window, [this, doc] { renumberWindows(doc); });
-    renumberWindows(doc);
-    placeNewWindow(window);
-    window->show();
-    m_mdiArea->setActiveSubWindow(window);
-    return window;
-}
-
-// A new window shows its whole bracket as far as the area allows, next in the cascade, so that
-// no earlier window's left edge is hidden.
-void DocumentManager::placeNewWindow(BracketWindow* window) {
-    placeInCascade(window, static_cast<int>(m_windows.size()) - 1, m_mdiArea);
-}
-
-void DocumentManager::onWindowClosed(BracketWindow* window) {
-    // From here on the window no longer counts, although Qt deletes it a moment later.
-    BracketDocument* doc = window->document();
-    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), std::make_pair(window, doc)),
-                    m_windows.end());
-    renumberWindows(doc);
-}
-
-void DocumentManager::onWindowDestroyed(BracketDocument* doc) {
-    // A bracket lives until its last window is gone, closing or not.
-    if (--m_windowCount[doc] > 0) return;
-    m_windowCount.erase(doc);
-    delete doc;
-}
-
-void DocumentManager::renumberWindows(const BracketDocument* doc) {
-    const std::vector<BracketWindow*> windows = windowsOf(doc);
-    const bool several = windows.size() > 1;
-    for (size_t i = 0; i < windows.size(); ++i) {
-        windows[i]->updateCaption(several ? static_cast<int>(i) + 1 : 0);
-    }
-}
-
-bool DocumentManager::canCloseWindow(BracketWindow* window) {
-    if (m_closingWithoutAsking) return true;
-    BracketDocument* doc = window->document();
-    if (windowsOf(doc).size() > 1) return true;
-    return saveModified(doc);
-}
+void DocumentManager::adopt(BracketDocument* doc) { m_windows->open(doc); }
 
 bool DocumentManager::saveModified(BracketDocument* doc) {
     if (!doc->isChanged()) return true;

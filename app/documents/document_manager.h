@@ -2,8 +2,6 @@
 
 #include <QObject>
 #include <QStringList>
-#include <map>
-#include <vector>
 
 #include "bracket/bracket.h"
 #include "documents/recent_file_list.h"
@@ -11,12 +9,13 @@
 
 class QMdiArea;
 class QWidget;
-class BracketWindow;
 class BracketDocument;
+class BracketWindows;
 class OutsideChanges;
 
-// Opens, stores and closes brackets: New, Open, Save, Save As, Close, Exit, the recent-file
-// list, another window on a bracket, and the save question on every way a bracket can close.
+// Owns the open brackets: opens, stores and closes them (New, Open, Save, Save As, Close, Exit),
+// keeps the recent-file list, and is the one path by which a bracket closes, asking first
+// whether to save it where it must. `BracketWindows` shows them.
 class DocumentManager : public QObject {
     Q_OBJECT
 public:
@@ -52,8 +51,6 @@ public:
     void closeAllDocuments();
 
     BracketDocument* activeDocument() const;
-    std::vector<BracketDocument*> documents() const;
-    std::vector<BracketWindow*> windowsOf(const BracketDocument* doc) const;
 
     RecentFileList& recentFiles() { return m_recentFiles; }
 
@@ -61,13 +58,8 @@ signals:
     void recentFilesChanged();
 
 private:
-    BracketWindow* createWindow(BracketDocument* doc);
-    void placeNewWindow(BracketWindow* window);
-    void onWindowClosed(BracketWindow* window);
-    void onWindowDestroyed(BracketDocument* doc);
-    void renumberWindows(const BracketDocument* doc);
-    // The close box of one window: asks only when it is the bracket's last window.
-    bool canCloseWindow(BracketWindow* window);
+    // Takes `doc` among the open brackets and shows it in a window.
+    void adopt(BracketDocument* doc);
     // "%1 への変更を保存しますか?" for a changed bracket; true when it may close.
     bool saveModified(BracketDocument* doc);
     bool saveTo(BracketDocument* doc, const QString& path);
@@ -78,13 +70,10 @@ private:
     // stored in its file.
     bool mayOverwrite(BracketDocument* doc);
 
-    QMdiArea* m_mdiArea;
     QWidget* m_window;
+    BracketWindows* m_windows;
     RecentFileList m_recentFiles;
     RecoveryManager* m_recovery;
     OutsideChanges* m_outsideChanges;
-    std::vector<std::pair<BracketWindow*, BracketDocument*>> m_windows;  // open, in opening order
-    std::map<BracketDocument*, int> m_windowCount;  // windows not yet deleted, closing ones too
     int m_untitledCount = 0;
-    bool m_closingWithoutAsking = false;
 };
