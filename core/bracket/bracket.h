@@ -95,9 +95,6 @@ public:
     // Takes the content as the new snapshot; to be called only once the bracket has really
     // been stored.
     void markSaved();
-    // The content the change check compares, live and as last loaded or stored.
-    const BracketContent& content() const { return m_content; }
-    const BracketContent& savedContent() const { return m_saved; }
 
 private:
     Bracket() = default;
