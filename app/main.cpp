@@ -1,9 +1,9 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "editor_application.h"
-#include "editor_command_line.h"
-#include "single_instance.h"
+#include "instance/editor_command_line.h"
+#include "instance/single_instance.h"
+#include "shell/editor_application.h"
 
 int main(int argc, char* argv[]) {
     // Answered before Qt starts, so that no display is needed for them.

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "app_icons.h"
+#include "shell/app_icons.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {

@@ -4,33 +4,30 @@
 
 namespace kaz {
 
-Bracket::Bracket(int members)
-    : m_memberCount(members),
-      m_roundCount(roundsForMembers(members)),
-      m_lines(static_cast<size_t>(lineCountForMembers(members))),
-      m_savedLines(m_lines) {}
+Bracket::Bracket(int members) : m_memberCount(members), m_roundCount(roundsForMembers(members)) {
+    m_content.lines.resize(static_cast<size_t>(lineCountForMembers(members)));
+    m_saved = m_content;
+}
 
 Bracket Bracket::fromStored(int members, const std::vector<std::string>& names,
                             std::vector<LineResult> lines, ColorSet colors, std::string champion) {
     Bracket b;
     b.m_memberCount = members;
     b.m_roundCount = roundsForMembers(members);
-    for (size_t i = 0; i < names.size() && i < b.m_memberNames.size(); ++i) {
-        b.m_memberNames[i] = names[i];
+    for (size_t i = 0; i < names.size() && i < b.m_content.memberNames.size(); ++i) {
+        b.m_content.memberNames[i] = names[i];
     }
-    b.m_savedMemberNames = b.m_memberNames;
-    b.m_savedLines = lines;
-    b.m_lines = std::move(lines);
-    b.m_colors = colors;
-    b.m_savedColors = std::move(colors);
-    b.m_savedChampion = champion;
-    b.m_champion = std::move(champion);
+    b.m_content.lines = std::move(lines);
+    b.m_content.colors = std::move(colors);
+    b.m_content.champion = std::move(champion);
+    b.m_saved = b.m_content;
     return b;
 }
 
 bool Bracket::setLineState(int line, LineState state) {
-    if (state == LineState::Advanced && m_lines[line].state == LineState::Won) return false;
-    m_lines[line].state = state;
+    LineResult& result = m_content.lines[line];
+    if (state == LineState::Advanced && result.state == LineState::Won) return false;
+    result.state = state;
     return true;
 }
 
@@ -39,18 +36,8 @@ void Bracket::setBoldFlags(bool boldScores, bool boldMemberNames) {
     m_boldMemberNames = boldMemberNames;
 }
 
-bool Bracket::isChanged() const {
-    for (int i = 0; i < m_memberCount; ++i) {
-        if (m_memberNames[i] != m_savedMemberNames[i]) return true;
-    }
-    return m_lines != m_savedLines || m_champion != m_savedChampion || m_colors != m_savedColors;
-}
+bool Bracket::isChanged() const { return m_content != m_saved; }
 
-void Bracket::markSaved() {
-    m_savedLines = m_lines;
-    m_savedChampion = m_champion;
-    m_savedColors = m_colors;
-    m_savedMemberNames = m_memberNames;
-}
+void Bracket::markSaved() { m_saved = m_content; }
 
 }  // namespace kaz

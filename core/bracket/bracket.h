@@ -27,15 +27,27 @@ struct LineResult {
     bool operator==(const LineResult& o) const { return state == o.state && score == o.score; }
 };
 
+// What the change check compares: the member names, every line's state and score, the
+// champion name and the colours. Bold flags are not stored and are not part of it.
+struct BracketContent {
+    std::array<std::string, kMaxMembers> memberNames;
+    std::vector<LineResult> lines;  // by line index
+    std::string champion;
+    ColorSet colors;
+
+    bool operator==(const BracketContent& o) const {
+        return memberNames == o.memberNames && lines == o.lines && champion == o.champion &&
+               colors == o.colors;
+    }
+    bool operator!=(const BracketContent& o) const { return !(*this == o); }
+};
+
 // Everything one open bracket holds: its shape, the member and champion names, every line's
 // live state and score, the output settings, and the snapshot of what was last loaded or
 // stored, against which the change check decides whether closing must ask to save.
 // All text is CP932 bytes; lengths are byte counts. Indices are the caller's to keep in range.
 class Bracket {
 public:
-    static constexpr int kNameWidth = 120;  // member-name column of the HTML page, pixels
-    static constexpr int kLineWidth = 4;    // line thickness of the HTML page, pixels
-
     // A new bracket of `members` members (4, 8, 16 or 32): empty names, every line open with
     // an empty score, default colours; the snapshot equals this state.
     explicit Bracket(int members);
@@ -47,29 +59,31 @@ public:
 
     int memberCount() const { return m_memberCount; }
     int roundCount() const { return m_roundCount; }
-    int lineCount() const { return static_cast<int>(m_lines.size()); }
+    int lineCount() const { return static_cast<int>(m_content.lines.size()); }
     LineKind lineKind(int line) const { return kindOfLine(m_memberCount, line); }
 
-    const std::string& memberName(int i) const { return m_memberNames[i]; }
-    void setMemberName(int i, std::string name) { m_memberNames[i] = std::move(name); }
+    const std::string& memberName(int i) const { return m_content.memberNames[i]; }
+    void setMemberName(int i, std::string name) { m_content.memberNames[i] = std::move(name); }
 
-    const std::string& champion() const { return m_champion; }
-    void setChampion(std::string name) { m_champion = std::move(name); }
+    const std::string& champion() const { return m_content.champion; }
+    void setChampion(std::string name) { m_content.champion = std::move(name); }
 
-    LineState lineState(int line) const { return m_lines[line].state; }
+    LineState lineState(int line) const { return m_content.lines[line].state; }
     // Sets a line's state; refused (returns false) only when asked for Advanced while the
     // line is Won, so that a won line is never demoted.
     bool setLineState(int line, LineState state);
-    const std::string& lineScore(int line) const { return m_lines[line].score; }
-    void setLineScore(int line, std::string score) { m_lines[line].score = std::move(score); }
+    const std::string& lineScore(int line) const { return m_content.lines[line].score; }
+    void setLineScore(int line, std::string score) {
+        m_content.lines[line].score = std::move(score);
+    }
     // A line's state and score together; setting them is never refused (undo puts back
     // exactly what was there).
-    const LineResult& lineResult(int line) const { return m_lines[line]; }
-    void setLineResult(int line, LineResult result) { m_lines[line] = std::move(result); }
-    const std::vector<LineResult>& lineResults() const { return m_lines; }
+    const LineResult& lineResult(int line) const { return m_content.lines[line]; }
+    void setLineResult(int line, LineResult result) { m_content.lines[line] = std::move(result); }
+    const std::vector<LineResult>& lineResults() const { return m_content.lines; }
 
-    ColorSet& colors() { return m_colors; }
-    const ColorSet& colors() const { return m_colors; }
+    ColorSet& colors() { return m_content.colors; }
+    const ColorSet& colors() const { return m_content.colors; }
     bool boldMemberNames() const { return m_boldMemberNames; }
     bool boldScores() const { return m_boldScores; }
     void setBoldFlags(bool boldScores, bool boldMemberNames);
@@ -78,8 +92,8 @@ public:
     // a colour differs from what was last loaded or stored, however it got there: a name typed
     // and put back is unchanged. Bold flags are not stored and do not count.
     bool isChanged() const;
-    // Takes a new snapshot of names, lines, champion and colours; to be called only once the
-    // bracket has really been stored.
+    // Takes the content as the new snapshot; to be called only once the bracket has really
+    // been stored.
     void markSaved();
 
 private:
@@ -87,14 +101,8 @@ private:
 
     int m_memberCount = 0;
     int m_roundCount = 0;
-    std::array<std::string, kMaxMembers> m_memberNames;
-    std::array<std::string, kMaxMembers> m_savedMemberNames;
-    std::string m_champion;
-    std::vector<LineResult> m_lines;       // live state and score, by line index
-    std::vector<LineResult> m_savedLines;  // snapshot, one entry per line
-    std::string m_savedChampion;
-    ColorSet m_savedColors;
-    ColorSet m_colors;
+    BracketContent m_content;  // live
+    BracketContent m_saved;    // as last loaded or stored
     bool m_boldMemberNames = false;
     bool m_boldScores = false;
 };

@@ -159,7 +159,7 @@ void makeLineCell(PageBuffer& out, const Page& page, int row, int span, int firs
     const int n = row / span;
     const int line = first + n / 2;
     const int quarter = n % 4;
-    const int half = Bracket::kLineWidth / 2;
+    const int half = kHtmlLineWidth / 2;
     const LineStyle style = lineStyle(page, line);
     const bool finalRound = span == page.bracket.memberCount();
 
@@ -174,7 +174,7 @@ void makeLineCell(PageBuffer& out, const Page& page, int row, int span, int firs
     } else {
         out += "align = \"right\" STYLE = \"width:";
         appendInt(out, kHtmlColumnWidth);
-        appendBorder(out, ";border-right:", Bracket::kLineWidth, style.join);
+        appendBorder(out, ";border-right:", kHtmlLineWidth, style.join);
         appendBorder(out, quarter == 1 ? ";border-top:" : ";border-bottom:", half, style.stroke);
         out += ';';
         appendScorePart(out, page, line);
@@ -208,7 +208,7 @@ void writeHtmlHead(PageBuffer& out, const Page& page) {
 void writeNameCell(PageBuffer& out, const Page& page, int member) {
     const Bracket& bracket = page.bracket;
     out += "<TD rowspan = \"2\" STYLE = \"width:";
-    appendInt(out, Bracket::kNameWidth);
+    appendInt(out, kHtmlNameWidth);
     out += "; height:12 ;font-size:small ;color :";
     out += page.member;
     out += "\">";
@@ -223,7 +223,7 @@ void writeChampionCell(PageBuffer& out, const Page& page) {
     out += "<TD rowspan = \"";
     appendInt(out, 2 * bracket.memberCount());
     out += "\" STYLE = \"width:";
-    appendInt(out, Bracket::kNameWidth);
+    appendInt(out, kHtmlNameWidth);
     out += " ;color:";
     out += page.score;
     out += " ;font-size:small;font-weight:bold\">";
@@ -260,7 +260,7 @@ void writeHtmlFoot(PageBuffer& out) {
 }  // namespace
 
 int htmlTableWidth(const Bracket& bracket) {
-    return Bracket::kNameWidth + kHtmlColumnWidth * bracket.roundCount();
+    return kHtmlNameWidth + kHtmlColumnWidth * bracket.roundCount();
 }
 
 int htmlTableHeight(const Bracket& bracket) { return 12 * bracket.memberCount(); }

@@ -8,8 +8,12 @@ namespace kaz {
 
 class Bracket;
 
+// Width of the page's member-name column, in pixels.
+constexpr int kHtmlNameWidth = 120;
 // Width of every bracket-line column of the page, in pixels.
 constexpr int kHtmlColumnWidth = 85;
+// Thickness of the page's lines, in pixels.
+constexpr int kHtmlLineWidth = 4;
 
 // The HTML 4.01 page (CP932 bytes, CR LF line ends) whose table borders draw the bracket:
 // a name column, one column per round and a champion column, 2P rows. Every text taken from

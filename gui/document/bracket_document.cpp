@@ -37,7 +37,7 @@ void BracketDocument::setMemberName(int i, std::string name) {
         m_typingKey = ++m_lastMergeKey;
     }
     pushStep(QStringLiteral("名前の入力"), kaz::namesChange(m_bracket, i, {std::move(name)}),
-             BracketStepCommand::Typing, m_typingKey);
+             BracketStepCommand::MergeKind::Typing, m_typingKey);
 }
 
 void BracketDocument::endTyping() { m_typingMember = -1; }
@@ -68,8 +68,8 @@ void BracketDocument::leftClickLine(int line) {
     kaz::BracketChange change = recorder.finish(m_bracket);
     if (change.isEmpty()) return;
     m_pressKey = ++m_lastMergeKey;
-    pushStep(QStringLiteral("勝ち上がり"), std::move(change), BracketStepCommand::LinePress,
-             m_pressKey);
+    pushStep(QStringLiteral("勝ち上がり"), std::move(change),
+             BracketStepCommand::MergeKind::LinePress, m_pressKey);
     m_pressedLine = line;
 }
 
@@ -83,7 +83,7 @@ void BracketDocument::doubleClickLine(int line) {
         // Joins the press's step even when the message itself changed nothing (the final line):
         // the step is then named for the double click.
         pushStep(QStringLiteral("取り消し"), recorder.finish(m_bracket),
-                 BracketStepCommand::LinePress, pressKey, true);
+                 BracketStepCommand::MergeKind::LinePress, pressKey, true);
     } else {
         pushStep(QStringLiteral("取り消し"), recorder.finish(m_bracket));
     }
@@ -97,12 +97,12 @@ void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScor
         kaz::settingsChange(m_bracket, kaz::OutputSettings{colors, boldScores, boldMemberNames}));
 }
 
-void BracketDocument::pushStep(const QString& text, kaz::BracketChange change, int mergeKind,
-                               std::uint64_t mergeKey, bool evenIfEmpty) {
+void BracketDocument::pushStep(const QString& text, kaz::BracketChange change,
+                               BracketStepCommand::MergeKind mergeKind, std::uint64_t mergeKey,
+                               bool evenIfEmpty) {
     if (change.isEmpty() && !evenIfEmpty) return;
     m_pushing = true;
-    m_undoStack->push(new BracketStepCommand(this, text, std::move(change),
-                                             BracketStepCommand::MergeKind(mergeKind), mergeKey));
+    m_undoStack->push(new BracketStepCommand(this, text, std::move(change), mergeKind, mergeKey));
     m_pushing = false;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "document/bracket_step_command.h"
 #include "io/result.h"
 
 class QUndoStack;
@@ -95,7 +96,8 @@ private:
     // Puts a step into the history, which makes it (again: a click's step is recorded after the
     // rule ran, and making it again changes nothing). An empty step is not kept, unless it is
     // to merge with the step before it.
-    void pushStep(const QString& text, kaz::BracketChange change, int mergeKind = -1,
+    void pushStep(const QString& text, kaz::BracketChange change,
+                  BracketStepCommand::MergeKind mergeKind = BracketStepCommand::MergeKind::None,
                   std::uint64_t mergeKey = 0, bool evenIfEmpty = false);
     // Sets the parts of a step to their values after it (or before it) and signals each.
     void applyStep(const kaz::BracketChange& change, bool forward);

@@ -14,14 +14,14 @@ class BracketStepCommand : public QUndoCommand {
 public:
     // Steps that may grow by merging: typing in one name box, and a press on a line followed by
     // its double click. Two steps merge when they share kind and key.
-    enum MergeKind : int { NoMerge = -1, Typing = 1, LinePress = 2 };
+    enum class MergeKind : int { None = -1, Typing = 1, LinePress = 2 };
 
     BracketStepCommand(BracketDocument* document, const QString& text, kaz::BracketChange change,
-                       MergeKind kind = NoMerge, std::uint64_t mergeKey = 0);
+                       MergeKind kind = MergeKind::None, std::uint64_t mergeKey = 0);
 
     void undo() override;
     void redo() override;
-    int id() const override { return m_kind; }
+    int id() const override { return static_cast<int>(m_kind); }
     bool mergeWith(const QUndoCommand* other) override;
 
     const kaz::BracketChange& change() const { return m_change; }

@@ -17,11 +17,11 @@
 #include <vector>
 
 #include "document/bracket_document.h"
-#include "document_manager.h"
+#include "documents/document_manager.h"
 #include "gui_bench_support.h"
 #include "io/kaz_format.h"
-#include "main_window.h"
 #include "recovery/recovery_manager.h"
+#include "shell/main_window.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 

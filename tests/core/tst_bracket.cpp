@@ -6,6 +6,7 @@
 #include "bracket/line_rules.h"
 #include "bracket/member_count.h"
 #include "core_test_support.h"
+#include "html/html_page.h"
 #include "io/kaz_format.h"
 
 using namespace kaz;
@@ -58,8 +59,8 @@ void TestBracket::newBracket() {
     QCOMPARE(colors.backgroundColor, std::string("#FFFFFF"));
     QCOMPARE(colors.memberColor, std::string("#000000"));
     QCOMPARE(colors.scoreColor, std::string("#FF9000"));
-    QCOMPARE(Bracket::kNameWidth, 120);
-    QCOMPARE(Bracket::kLineWidth, 4);
+    QCOMPARE(kHtmlNameWidth, 120);
+    QCOMPARE(kHtmlLineWidth, 4);
 }
 
 void TestBracket::playersFromCountText_data() {

@@ -14,10 +14,10 @@
 #include <functional>
 
 #include "bracket/bracket_shape.h"
-#include "bracket_window.h"
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
-#include "main_window.h"
+#include "shell/bracket_window.h"
+#include "shell/main_window.h"
 #include "test_files.h"
 #include "view/bracket_view.h"
 

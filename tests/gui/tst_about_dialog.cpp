@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app_icons.h"
 #include "dialogs/about_dialog.h"
+#include "shell/app_icons.h"
 
 class TestAboutDialog : public QObject {
     Q_OBJECT

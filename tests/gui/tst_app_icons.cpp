@@ -1,7 +1,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "app_icons.h"
+#include "shell/app_icons.h"
 
 class TestAppIcons : public QObject {
     Q_OBJECT

@@ -18,7 +18,7 @@
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "document/bracket_document.h"
-#include "document_manager.h"
+#include "documents/document_manager.h"
 #include "gui_test_support.h"
 #include "io/kaz_format.h"
 #include "painting/bracket_picture.h"

@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "document/bracket_document.h"
-#include "document_manager.h"
+#include "documents/document_manager.h"
 #include "gui_test_support.h"
+#include "instance/local_socket.h"
+#include "instance/single_instance.h"
 #include "io/kaz_format.h"
-#include "local_socket.h"
 #include "scripted_desktop.h"
-#include "single_instance.h"
 
 using namespace guitest;
 

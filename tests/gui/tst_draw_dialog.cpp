@@ -13,7 +13,7 @@
 #include "dialogs/draw_dialog.h"
 #include "dialogs/draw_preview.h"
 #include "document/bracket_document.h"
-#include "document_manager.h"
+#include "documents/document_manager.h"
 #include "draw/bracket_draw.h"
 #include "draw/entrant_list.h"
 #include "gui_test_support.h"

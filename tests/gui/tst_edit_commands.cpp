@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "document/bracket_document.h"
-#include "document_manager.h"
+#include "documents/document_manager.h"
 #include "gui_test_support.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"

@@ -17,14 +17,14 @@
 #include <functional>
 #include <memory>
 
-#include "bracket_window.h"
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
-#include "document_manager.h"
+#include "documents/document_manager.h"
 #include "gui_test_support.h"
 #include "io/kaz_format.h"
-#include "main_window.h"
 #include "scripted_desktop.h"
+#include "shell/bracket_window.h"
+#include "shell/main_window.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"

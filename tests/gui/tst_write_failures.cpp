@@ -9,13 +9,13 @@
 #include <cerrno>
 
 #include "bracket/bracket.h"
-#include "bracket_window.h"
 #include "document/bracket_document.h"
-#include "document_manager.h"
+#include "documents/document_manager.h"
 #include "gui_test_support.h"
 #include "io/kaz_format.h"
-#include "main_window.h"
 #include "scripted_desktop.h"
+#include "shell/bracket_window.h"
+#include "shell/main_window.h"
 #include "view/bracket_view.h"
 
 using namespace guitest;

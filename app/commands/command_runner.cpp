@@ -1,0 +1,32 @@
+#include "commands/command_runner.h"
+
+#include <QAction>
+#include <QWidget>
+#include <new>
+
+#include "document/file_access.h"
+#include "documents/document_manager.h"
+
+void runCommand(QWidget* window, const std::function<void()>& command,
+                kaz::FileError whenOutOfMemory) {
+    try {
+        command();
+    } catch (const std::bad_alloc&) {
+        showFailure(window, kaz::Failure{whenOutOfMemory, std::string()});
+    }
+}
+
+void connectCommand(QAction* action, QWidget* window, std::function<void()> command,
+                    kaz::FileError whenOutOfMemory) {
+    QObject::connect(action, &QAction::triggered, window,
+                     [window, command = std::move(command), whenOutOfMemory] {
+                         runCommand(window, command, whenOutOfMemory);
+                     });
+}
+
+void connectDocumentCommand(QAction* action, QWidget* window, const DocumentManager* documents,
+                            std::function<void(BracketDocument*)> command) {
+    connectCommand(action, window, [documents, command = std::move(command)] {
+        if (BracketDocument* doc = documents->activeDocument()) command(doc);
+    });
+}

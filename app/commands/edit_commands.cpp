@@ -1,0 +1,138 @@
+#include "commands/edit_commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMimeData>
+#include <QUndoStack>
+
+#include "bracket/bracket_text.h"
+#include "bridge/qt_text.h"
+#include "commands/command_runner.h"
+#include "common/refusal_notice.h"
+#include "document/bracket_document.h"
+#include "document/history_step.h"
+#include "html/html_page.h"
+#include "painting/bracket_picture.h"
+#include "view/text_field.h"
+
+namespace {
+
+// "元に戻す: 勝ち上がり" while there is a step, the plain prompt otherwise.
+void nameStep(QAction* action, const QString& verb, const QString& step, const QString& plain) {
+    const QString named = step.isEmpty() ? plain : verb + QStringLiteral(": ") + step;
+    action->setStatusTip(named);
+    action->setToolTip(step.isEmpty() ? verb : named);
+}
+
+}  // namespace
+
+EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window)
+    : QObject(window), m_actions(actions), m_window(window) {
+    connectCommand(actions.editUndo, window, [this] {
+        if (m_document) takeHistoryStep(m_document->undoStack(), HistoryStep::Undo, m_window);
+    });
+    connectCommand(actions.editRedo, window, [this] {
+        if (m_document) takeHistoryStep(m_document->undoStack(), HistoryStep::Redo, m_window);
+    });
+    connectCommand(actions.editCut, window, [this] {
+        if (m_focusedEdit) m_focusedEdit->cut();
+    });
+    connectCommand(actions.editCopy, window, [this] {
+        if (m_focusedEdit) m_focusedEdit->copy();
+    });
+    connectCommand(actions.editPaste, window, [this] { paste(); });
+    connectCommand(actions.copyBracket, window, [this] { copyBracket(); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &EditCommands::updateTextCommands);
+    updateHistory();
+    updateTextCommands();
+}
+
+void EditCommands::setDocument(BracketDocument* doc) {
+    if (doc == m_document) return;
+    for (const QMetaObject::Connection& connection : m_documentConnections) disconnect(connection);
+    m_documentConnections.clear();
+    m_document = doc;
+    if (doc) {
+        QUndoStack* history = doc->undoStack();
+        for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged}) {
+            m_documentConnections << connect(history, signal, this, &EditCommands::updateHistory);
+        }
+        for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged}) {
+            m_documentConnections << connect(history, signal, this, &EditCommands::updateHistory);
+        }
+    }
+    updateHistory();
+}
+
+void EditCommands::updateHistory() {
+    const QUndoStack* history = m_document ? m_document->undoStack() : nullptr;
+    m_actions.editUndo->setEnabled(history && history->canUndo());
+    m_actions.editRedo->setEnabled(history && history->canRedo());
+    nameStep(m_actions.editUndo, QStringLiteral("元に戻す"),
+             history && history->canUndo() ? history->undoText() : QString(),
+             EditorActions::undoPrompt());
+    nameStep(m_actions.editRedo, QStringLiteral("やり直し"),
+             history && history->canRedo() ? history->redoText() : QString(),
+             EditorActions::redoPrompt());
+}
+
+void EditCommands::onFocusChanged(QWidget* now) {
+    // Focus on a menu or a button keeps the box it came from, as the menu acts on that box.
+    auto* edit = qobject_cast<QLineEdit*>(now);
+    if (!edit && now) return;
+    if (edit != m_focusedEdit) {
+        for (const QMetaObject::Connection& connection : m_editConnections) disconnect(connection);
+        m_editConnections.clear();
+        m_focusedEdit = edit;
+        if (edit) {
+            m_editConnections << connect(edit, &QLineEdit::selectionChanged, this,
+                                         &EditCommands::updateTextCommands);
+            m_editConnections << connect(edit, &QLineEdit::textChanged, this,
+                                         &EditCommands::updateTextCommands);
+        }
+    }
+    updateTextCommands();
+}
+
+void EditCommands::updateTextCommands() {
+    QLineEdit* edit = m_focusedEdit;
+    const bool selected = edit && edit->hasSelectedText();
+    const bool writable = edit && !edit->isReadOnly();
+    // On X11 the clipboard is asked of the program that holds it, a round trip each time: only
+    // where a paste could go (never at start-up, with no box to paste into).
+    const QMimeData* clipboard = writable ? QGuiApplication::clipboard()->mimeData() : nullptr;
+    m_actions.editCut->setEnabled(selected && writable && edit->echoMode() == QLineEdit::Normal);
+    m_actions.editCopy->setEnabled(selected && edit->echoMode() == QLineEdit::Normal);
+    m_actions.editPaste->setEnabled(writable && clipboard && clipboard->hasText());
+}
+
+void EditCommands::paste() {
+    if (!m_focusedEdit) return;
+    const QString text = QGuiApplication::clipboard()->text();
+    // A text field takes what it can and a name box fills the boxes below with a list.
+    if (auto* field = qobject_cast<TextField*>(m_focusedEdit.data())) {
+        field->pasteText(text);
+    } else {
+        m_focusedEdit->paste();
+    }
+}
+
+void EditCommands::copyBracket() {
+    if (!m_document) return;
+    const kaz::Bracket& bracket = m_document->bracket();
+    auto* data = new QMimeData;
+    if (const kaz::Result<QByteArray> png = bracketPng(bracket)) {
+        data->setData(QStringLiteral("image/png"), *png);
+        data->setImageData(bracketImage(bracket, kPictureScale));
+    }
+    data->setHtml(fromCp932(kaz::writeHtmlTable(bracket)));
+    data->setText(fromCp932(kaz::bracketAsText(bracket)));
+    QGuiApplication::clipboard()->setMimeData(data);
+    announceDone(m_window, QStringLiteral("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
+}

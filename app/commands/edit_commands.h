@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QMetaObject>
+#include <QObject>
+#include <QPointer>
+
+#include "commands/editor_actions.h"
+
+class BracketDocument;
+class QLineEdit;
+class QMainWindow;
+
+// The 編集 menu's work: 元に戻す and やり直し on the active bracket's history, 切り取り, ｺﾋﾟｰ
+// and 貼り付け in the focused text box, and 表をｺﾋﾟｰ, the whole bracket on the clipboard as a
+// picture, a table and text. Each is enabled exactly while it can act, and the undo and redo
+// prompts name the step they would take back or make again.
+class EditCommands : public QObject {
+    Q_OBJECT
+public:
+    EditCommands(const EditorActions& actions, QMainWindow* window);
+
+    // The bracket of the active window, or nullptr.
+    void setDocument(BracketDocument* doc);
+
+private:
+    void updateHistory();
+    void updateTextCommands();
+    void onFocusChanged(QWidget* now);
+    void paste();
+    void copyBracket();
+
+    const EditorActions& m_actions;
+    QMainWindow* m_window;
+    QPointer<BracketDocument> m_document;
+    QList<QMetaObject::Connection> m_documentConnections;
+    QPointer<QLineEdit> m_focusedEdit;
+    QList<QMetaObject::Connection> m_editConnections;
+};

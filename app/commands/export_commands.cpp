@@ -1,0 +1,147 @@
+#include "commands/export_commands.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPointer>
+#include <QPrinter>
+#include <QWidget>
+#include <string_view>
+
+#include "commands/command_runner.h"
+#include "desktop/desktop_services.h"
+#include "dialogs/html_settings_dialog.h"
+#include "document/bracket_document.h"
+#include "document/file_access.h"
+#include "documents/export_places.h"
+#include "html/html_page.h"
+#include "painting/bracket_picture.h"
+#include "painting/bracket_renderer.h"
+#include "shell/wait_cursor.h"
+
+ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const DocumentManager* docs)
+    : QObject(window), m_window(window), m_places(new ExportPlaces(this)) {
+    const std::pair<QAction*, void (ExportCommands::*)(BracketDocument*)> commands[] = {
+        {a.filePrint, &ExportCommands::print},
+        {a.filePrintPreview, &ExportCommands::preview},
+        {a.filePrintSetup, &ExportCommands::setUpPrinter},
+        {a.htmlExport, &ExportCommands::exportHtmlPage},
+        {a.htmlSettings, &ExportCommands::editHtmlSettings},
+        {a.savePicture, &ExportCommands::savePicture},
+    };
+    for (const auto& [action, command] : commands) {
+        connectDocumentCommand(
+            action, window, docs,
+            [this, command = command](BracketDocument* doc) { (this->*command)(doc); });
+    }
+}
+
+ExportCommands::~ExportCommands() = default;
+
+QPrinter& ExportCommands::printer() {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void ExportCommands::proposeOrientation(const kaz::Bracket& bracket) {
+    if (m_orientationChosen) return;
+    QPrinter& target = printer();
+    target.setPageOrientation(bestOrientation(bracket, target.pageLayout()));
+}
+
+void ExportCommands::print(BracketDocument* doc) {
+    QPrinter& target = printer();
+    proposeOrientation(doc->bracket());
+    target.setDocName(doc->title());
+    // Qt's dialog would offer the file printed to last, of whichever bracket that was.
+    const QString pdf = m_places->proposedPath(*doc, QStringLiteral("pdf"));
+    if (!DesktopServices::instance().askPrint(m_window, target,
+                                              QFileInfo(pdf).isAbsolute() ? pdf : QString())) {
+        return;
+    }
+    const kaz::Status printed = paintBracketPage(target, doc->bracket());
+    if (!printed) {
+        showFailure(m_window, printed.failure());
+    } else if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty()) {
+        m_places->exported(m_window, target.outputFileName());
+    }
+}
+
+void ExportCommands::preview(BracketDocument* doc) {
+    QPrinter& target = printer();
+    proposeOrientation(doc->bracket());
+    target.setDocName(doc->title());
+    const kaz::Bracket& bracket = doc->bracket();  // unchanged while the preview is open
+    QWidget* window = m_window;
+    // The preview paints its own pages here, and the printer's when printed from it.
+    DesktopServices::instance().showPrintPreview(
+        m_window, target, [&bracket, window](QPrinter* pages) {
+            const kaz::Status painted = paintBracketPage(*pages, bracket);
+            if (!painted) showFailure(window, painted.failure());
+        });
+}
+
+void ExportCommands::setUpPrinter(BracketDocument* doc) {
+    QPrinter& target = printer();
+    proposeOrientation(doc->bracket());
+    const QPageLayout::Orientation proposed = target.pageLayout().orientation();
+    if (!DesktopServices::instance().askPageSetup(m_window, target)) return;
+    if (target.pageLayout().orientation() != proposed) m_orientationChosen = true;
+}
+
+void ExportCommands::savePicture(BracketDocument* doc) {
+    const QStringList filters = {QStringLiteral("PNG ﾌｧｲﾙ (*.png)"),
+                                 QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)")};
+    DesktopServices& desktop = DesktopServices::instance();
+    const QString path = desktop.chooseSaveFile(m_window, QStringLiteral("画像として保存"),
+                                                m_places->proposedPath(*doc, QStringLiteral("png")),
+                                                filters, QStringLiteral("png"));
+    if (path.isEmpty()) return;
+    const bool pdf =
+        QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+    const kaz::Result<QByteArray> bytes =
+        pdf ? bracketPdf(doc->bracket(), doc->title()) : bracketPng(doc->bracket());
+    if (!bytes) {
+        showFailure(m_window, bytes.failure());
+        return;
+    }
+    const kaz::Status written =
+        saveFile(path, std::string_view(bytes->constData(), size_t(bytes->size())));
+    if (!written) {
+        showFailure(m_window, written.failure());
+        return;
+    }
+    m_places->exported(m_window, path);
+}
+
+void ExportCommands::exportHtmlPage(BracketDocument* doc) {
+    const QStringList filters = {QStringLiteral("HTMLファイル(*.html)"),
+                                 QStringLiteral("HTMファイル(*.htm)"), QStringLiteral("全て(*.*)")};
+    DesktopServices& desktop = DesktopServices::instance();
+    const QString path = desktop.chooseSaveFile(
+        m_window, QStringLiteral("名前を付けて保存"),
+        m_places->proposedPath(*doc, QStringLiteral("html")), filters, QStringLiteral("html"));
+    if (path.isEmpty()) return;
+    // The names are in the document already: every edit of a name box goes there at once.
+    const kaz::Status written = [doc, &path] {
+        const WaitCursor waiting;
+        return saveFile(path, kaz::writeHtmlPage(doc->bracket()));
+    }();
+    if (!written) {
+        showFailure(m_window, written.failure());
+        return;
+    }
+    m_places->exported(m_window, path);
+    // The answer may come late, when the window or the places are gone.
+    desktop.openWithDesktop(path, [window = QPointer<QWidget>(m_window),
+                                   where = QPointer<ExportPlaces>(m_places), path] {
+        if (window && where) where->noViewer(window, path);
+    });
+}
+
+void ExportCommands::editHtmlSettings(BracketDocument* doc) {
+    HtmlSettingsDialog dialog(m_window);
+    dialog.setColorSet(doc->colors());
+    dialog.setBoldFlags(doc->bracket().boldScores(), doc->bracket().boldMemberNames());
+    if (dialog.exec() != QDialog::Accepted) return;
+    doc->setHtmlSettings(dialog.colorSet(), dialog.boldScores(), dialog.boldMemberNames());
+}

@@ -1,0 +1,38 @@
+#include "commands/file_commands.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QSettings>
+
+#include "commands/command_runner.h"
+#include "dialogs/draw_dialog.h"
+#include "documents/document_manager.h"
+#include "documents/recent_file_list.h"
+
+FileCommands::FileCommands(const EditorActions& a, QMainWindow* window, DocumentManager* docs)
+    : QObject(window), m_window(window), m_documents(docs) {
+    connectCommand(a.fileNew, window, [docs] { docs->newDocument(); });
+    connectCommand(
+        a.fileNewFromList, window, [this] { newBracketFromList(); }, kaz::FileError::OpenFailed);
+    connectCommand(
+        a.fileOpen, window, [docs] { docs->chooseAndOpen(); }, kaz::FileError::OpenFailed);
+    connectDocumentCommand(a.fileClose, window, docs,
+                           [docs](BracketDocument* doc) { docs->close(doc); });
+    connectDocumentCommand(a.fileSave, window, docs,
+                           [docs](BracketDocument* doc) { docs->save(doc); });
+    connectDocumentCommand(a.fileSaveAs, window, docs,
+                           [docs](BracketDocument* doc) { docs->saveAs(doc); });
+    connectCommand(a.appExit, window, [window] { window->close(); });
+}
+
+void FileCommands::newBracketFromList() {
+    DrawDialog dialog(m_window);
+    {
+        QSettings settings = profileSettings();
+        dialog.setChoices(loadDrawChoices(settings));
+    }
+    if (dialog.exec() != QDialog::Accepted || !dialog.drawnBracket()) return;
+    QSettings settings = profileSettings();
+    saveDrawChoices(settings, dialog.choices());
+    m_documents->openNewBracket(*dialog.drawnBracket());
+}

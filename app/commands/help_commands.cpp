@@ -1,0 +1,21 @@
+#include "commands/help_commands.h"
+
+#include <QAction>
+
+#include "commands/command_runner.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/help_dialog.h"
+#include "shell/app_icons.h"
+
+HelpCommands::HelpCommands(const EditorActions& a, QWidget* window) : QObject(window) {
+    const auto showHelp = [window] {
+        HelpDialog dialog(window);
+        dialog.exec();
+    };
+    connectCommand(a.appAbout, window, [window] {
+        AboutDialog dialog(appIcon(), window);
+        dialog.exec();
+    });
+    connectCommand(a.help, window, showHelp);
+    connectCommand(a.contextHelp, window, showHelp);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+#include "commands/editor_actions.h"
+
+class QWidget;
+
+// The ﾍﾙﾌﾟ commands: the version information, and the help on F1 and Shift+F1.
+class HelpCommands : public QObject {
+public:
+    // `window` is the dialogs' parent and owns this object.
+    HelpCommands(const EditorActions& actions, QWidget* window);
+};

@@ -1,0 +1,211 @@
+#include "documents/document_manager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "bridge/qt_text.h"
+#include "common/refusal_notice.h"
+#include "desktop/desktop_services.h"
+#include "dialogs/member_count_dialog.h"
+#include "document/bracket_document.h"
+#include "document/file_access.h"
+#include "documents/outside_changes.h"
+#include "shell/bracket_windows.h"
+#include "shell/wait_cursor.h"
+
+namespace {
+
+QStringList bracketFilters() {
+    return {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)"), QStringLiteral("すべてのﾌｧｲﾙ (*.*)")};
+}
+
+}  // namespace
+
+DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManager* recovery)
+    : QObject(window),
+      m_window(window),
+      m_windows(new BracketWindows(area, this)),
+      m_recovery(recovery),
+      m_outsideChanges(new OutsideChanges(this)) {
+    connect(m_outsideChanges, &OutsideChanges::changedOnDisk, this,
+            &DocumentManager::onChangedOnDisk);
+    // A bracket is kept for recovery while it is shown, and lives until its last window is
+    // gone; closing its last window by its close box asks first.
+    connect(m_windows, &BracketWindows::firstWindowOpened, m_recovery, &RecoveryManager::follow);
+    connect(m_windows, &BracketWindows::lastWindowGone, this,
+            [](BracketDocument* doc) { delete doc; });
+    m_windows->setCloseCheck([this](BracketDocument* doc) { return saveModified(doc); });
+}
+
+void DocumentManager::newDocument() {
+    // Cancel ends New without a bracket; the dialog accepts only a text that gives a size.
+    MemberCountDialog dialog(m_window);
+    if (dialog.exec() != QDialog::Accepted) return;
+    openNewBracket(kaz::Bracket(dialog.memberCount()));
+}
+
+void DocumentManager::openNewBracket(kaz::Bracket bracket) {
+    auto* doc = new BracketDocument(std::move(bracket), this);
+    // The running number is taken only by a bracket that came into being.
+    doc->setTitle(QStringLiteral("新しいトーナメント表%1").arg(++m_untitledCount));
+    adopt(doc);
+}
+
+void DocumentManager::chooseAndOpen() {
+    const QString path = DesktopServices::instance().chooseOpenFile(
+        m_window, QStringLiteral("開く"), bracketFilters());
+    if (!path.isEmpty()) openDocumentFile(path);
+}
+
+bool DocumentManager::openDocumentFile(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (BracketDocument* doc : m_windows->documents()) {
+        if (!doc->filePath().isEmpty() &&
+            QFileInfo(doc->filePath()).absoluteFilePath() == absolute) {
+            m_windows->activate(doc);
+            return true;
+        }
+    }
+    kaz::Result<kaz::Bracket> loaded = [&absolute] {
+        const WaitCursor waiting;
+        return loadBracket(absolute);
+    }();
+    if (!loaded) {
+        if (!QFileInfo::exists(absolute) && m_recentFiles.entries().contains(absolute)) {
+            m_recentFiles.remove(absolute);
+            m_recentFiles.save();
+            emit recentFilesChanged();
+        }
+        showFailure(m_window, loaded.failure());
+        return false;
+    }
+    auto* doc = new BracketDocument(std::move(*loaded), this);
+    doc->setFilePath(absolute);
+    m_outsideChanges->remember(doc);
+    rememberFile(absolute);
+    adopt(doc);
+    return true;
+}
+
+void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
+    kaz::Result<kaz::Bracket> loaded = loadBracket(leftover.bracketPath);
+    if (!loaded) {
+        showFailure(m_window, loaded.failure());
+        m_recovery->setAside(leftover);
+        return;
+    }
+    auto* doc = new BracketDocument(std::move(*loaded), this);
+    const QString original =
+        QFile::decodeName(QByteArray::fromStdString(leftover.record.originalPath));
+    if (original.isEmpty()) {
+        doc->setTitle(QString::fromStdString(leftover.record.title));
+    } else {
+        doc->setFilePath(original);
+        m_outsideChanges->remember(doc);
+    }
+    doc->markChangedUntilStored();
+    adopt(doc);  // kept for recovery again, as this editor's
+    m_recovery->discard(leftover);
+}
+
+bool DocumentManager::save(BracketDocument* doc) {
+    const QFileInfo file(doc->filePath());
+    // A bracket without a file, or whose file is read-only, goes to save As.
+    if (doc->filePath().isEmpty() || (file.exists() && !file.isWritable())) return saveAs(doc);
+    if (!mayOverwrite(doc)) return false;
+    return saveTo(doc, doc->filePath());
+}
+
+bool DocumentManager::mayOverwrite(BracketDocument* doc) {
+    if (!m_outsideChanges->changedSince(doc)) return true;
+    return DesktopServices::instance().askYesNo(
+        m_window, QStringLiteral("%1 は他のプログラムによって変更されています。上書きしますか?")
+                      .arg(QDir::toNativeSeparators(doc->filePath())));
+}
+
+void DocumentManager::onChangedOnDisk(BracketDocument* doc) {
+    // A changed bracket is only marked: the question comes when it is stored.
+    if (doc->isChanged()) return;
+    const QString path = doc->filePath();
+    const bool reload = DesktopServices::instance().askYesNo(
+        m_window, QStringLiteral("%1 は他のプログラムによって変更されています。再度読み込みますか?")
+                      .arg(QDir::toNativeSeparators(path)));
+    if (!reload || doc->isChanged()) return;
+    kaz::Result<kaz::Bracket> loaded = loadBracket(path);
+    if (!loaded) {
+        showFailure(m_window, loaded.failure());
+        return;
+    }
+    // The windows are made anew: the bracket read may have another member count.
+    m_windows->closeWindowsOf(doc);
+    auto* reloaded = new BracketDocument(std::move(*loaded), this);
+    reloaded->setFilePath(path);
+    m_outsideChanges->remember(reloaded);
+    adopt(reloaded);
+}
+
+bool DocumentManager::saveAs(BracketDocument* doc) {
+    const QString proposed =
+        doc->filePath().isEmpty() ? doc->title() + QStringLiteral(".kaz") : doc->filePath();
+    const QString path = DesktopServices::instance().chooseSaveFile(
+        m_window, QStringLiteral("名前を付けて保存"), proposed, bracketFilters(),
+        QStringLiteral("kaz"));
+    if (path.isEmpty()) return false;
+    return saveTo(doc, path);
+}
+
+bool DocumentManager::saveTo(BracketDocument* doc, const QString& path) {
+    const kaz::Status saved = [doc, &path] {
+        const WaitCursor waiting;
+        return doc->save(path);
+    }();
+    if (!saved) {
+        showFailure(m_window, saved.failure());
+        return false;
+    }
+    m_outsideChanges->remember(doc);
+    m_recovery->documentStored(doc);
+    rememberFile(path);
+    announceDone(m_window, QStringLiteral("保存しました"));
+    return true;
+}
+
+void DocumentManager::close(BracketDocument* doc) {
+    if (!doc || !saveModified(doc)) return;
+    m_windows->closeWindowsOf(doc);
+}
+
+void DocumentManager::openWindow(BracketDocument* doc) {
+    if (doc) m_windows->open(doc);
+}
+
+bool DocumentManager::saveAllModified() {
+    for (BracketDocument* doc : m_windows->documents()) {
+        if (!saveModified(doc)) return false;
+    }
+    return true;
+}
+
+void DocumentManager::closeAllDocuments() { m_windows->closeWindowsOf(nullptr); }
+
+BracketDocument* DocumentManager::activeDocument() const { return m_windows->activeDocument(); }
+
+void DocumentManager::adopt(BracketDocument* doc) { m_windows->open(doc); }
+
+bool DocumentManager::saveModified(BracketDocument* doc) {
+    if (!doc->isChanged()) return true;
+    const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(doc->title());
+    switch (DesktopServices::instance().askSave(m_window, question)) {
+        case DesktopServices::SaveAnswer::Yes: return save(doc);
+        case DesktopServices::SaveAnswer::No: return true;
+        case DesktopServices::SaveAnswer::Cancel: return false;
+    }
+    return false;
+}
+
+void DocumentManager::rememberFile(const QString& path) {
+    m_recentFiles.add(path);
+    m_recentFiles.save();
+    emit recentFilesChanged();
+}

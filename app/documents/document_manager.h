@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include "bracket/bracket.h"
+#include "documents/recent_file_list.h"
+#include "recovery/recovery_manager.h"
+
+class QMdiArea;
+class QWidget;
+class BracketDocument;
+class BracketWindows;
+class OutsideChanges;
+
+// Owns the open brackets: opens, stores and closes them (New, Open, Save, Save As, Close, Exit),
+// keeps the recent-file list, and is the one path by which a bracket closes, asking first
+// whether to save it where it must. `BracketWindows` shows them.
+class DocumentManager : public QObject {
+    Q_OBJECT
+public:
+    // Child windows go into `area`; dialogs and messages are owned by `window`. Every bracket
+    // is kept for recovery by `recovery`.
+    DocumentManager(QMdiArea* area, QWidget* window, RecoveryManager* recovery);
+
+    // Asks the member count and opens a new bracket of that size.
+    void newDocument();
+    // Opens `bracket` as a new bracket without a file, titled as New titles it. One that differs
+    // from an empty bracket (a drawn one) counts as changed until it is stored.
+    void openNewBracket(kaz::Bracket bracket);
+    // Asks for a bracket file and opens it.
+    void chooseAndOpen();
+    // Opens the bracket at `path` (or shows the window it is open in already). A failure is
+    // shown to the user; a recent-file entry that is not found leaves the list.
+    bool openDocumentFile(const QString& path);
+    // Stores `doc` in its file, or asks for one; true once it is stored.
+    bool save(BracketDocument* doc);
+    bool saveAs(BracketDocument* doc);
+    // Closes every window of `doc`, asking first whether to save it.
+    void close(BracketDocument* doc);
+    // Another window on `doc`.
+    void openWindow(BracketDocument* doc);
+    // Opens what a crashed editor left of a bracket as a changed bracket, titled as it was and
+    // with its file (if it had one), which is not written until the user stores it.
+    void restore(const RecoveryManager::Leftover& leftover);
+
+    // Asks about every changed bracket in turn; false as soon as one answer is cancel (or its
+    // save fails), and then nothing has been closed.
+    bool saveAllModified();
+    // Closes every window without asking again.
+    void closeAllDocuments();
+
+    BracketDocument* activeDocument() const;
+
+    RecentFileList& recentFiles() { return m_recentFiles; }
+
+signals:
+    void recentFilesChanged();
+
+private:
+    // Takes `doc` among the open brackets and shows it in a window.
+    void adopt(BracketDocument* doc);
+    // "%1 への変更を保存しますか?" for a changed bracket; true when it may close.
+    bool saveModified(BracketDocument* doc);
+    bool saveTo(BracketDocument* doc, const QString& path);
+    void rememberFile(const QString& path);
+    // Another program changed the file of `doc`: an unchanged bracket offers to read it again.
+    void onChangedOnDisk(BracketDocument* doc);
+    // "<path> は他のプログラムによって変更されています。…" when it is; true when `doc` may be
+    // stored in its file.
+    bool mayOverwrite(BracketDocument* doc);
+
+    QWidget* m_window;
+    BracketWindows* m_windows;
+    RecentFileList m_recentFiles;
+    RecoveryManager* m_recovery;
+    OutsideChanges* m_outsideChanges;
+    int m_untitledCount = 0;
+};

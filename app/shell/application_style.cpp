@@ -1,0 +1,10 @@
+#include "shell/application_style.h"
+
+QIcon ApplicationStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                                     const QWidget* widget) const {
+    if (standardIcon == SP_ToolBarHorizontalExtensionButton ||
+        standardIcon == SP_ToolBarVerticalExtensionButton) {
+        return QIcon(baseStyle()->standardPixmap(standardIcon, option, widget));
+    }
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
+}

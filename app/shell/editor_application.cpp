@@ -1,0 +1,63 @@
+#include "shell/editor_application.h"
+
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <thread>
+
+#include "instance/single_instance.h"
+#include "shell/application_style.h"
+#include "shell/main_window.h"
+#include "text/app_names.h"
+
+namespace {
+
+// Qt fills its font database the first time text is laid out: fontconfig reads its settings and
+// the description of every font, a few milliseconds in which the window waits. Filled on a
+// thread of its own while the window is built, it is ready sooner. (Qt's font database may be
+// used from any thread.)
+class FontDatabaseFiller {
+public:
+    FontDatabaseFiller() : m_thread([] { QFontDatabase::families(); }) {}
+    ~FontDatabaseFiller() { m_thread.join(); }
+    FontDatabaseFiller(const FontDatabaseFiller&) = delete;
+    FontDatabaseFiller& operator=(const FontDatabaseFiller&) = delete;
+
+private:
+    std::thread m_thread;
+};
+
+}  // namespace
+
+EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QString::fromUtf8(kaz::kApplicationTitle));
+    setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    setApplicationVersion(QStringLiteral(KAZ_VERSION));
+}
+
+EditorApplication::~EditorApplication() = default;
+
+void EditorApplication::start(const QStringList& files) {
+    const FontDatabaseFiller fonts;
+    // Qt's own dialogs (file chooser, colour chooser, message boxes) speak Japanese.
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(translator);
+    }
+    setDesktopFileName(QStringLiteral("jp.kazbo.Editor"));
+    setStyle(new ApplicationStyle);
+    m_mainWindow = std::make_unique<MainWindow>();
+    m_mainWindow->show();
+    m_mainWindow->offerRecovery();
+    m_mainWindow->openFiles(files);
+    m_instance = new SingleInstance(this);
+    connect(m_instance, &SingleInstance::filesReceived, this, [this](const QStringList& handed) {
+        m_mainWindow->setWindowState(m_mainWindow->windowState() & ~Qt::WindowMinimized);
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
+        m_mainWindow->openFiles(handed);
+    });
+    m_instance->listen();
+}

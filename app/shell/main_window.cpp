@@ -1,0 +1,338 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "commands/command_runner.h"
+#include "commands/edit_commands.h"
+#include "commands/export_commands.h"
+#include "commands/file_commands.h"
+#include "commands/help_commands.h"
+#include "commands/window_commands.h"
+#include "desktop/desktop_services.h"
+#include "document/bracket_document.h"
+#include "documents/document_manager.h"
+#include "recovery/recovery_dialog.h"
+#include "recovery/recovery_manager.h"
+#include "shell/app_icons.h"
+#include "shell/bracket_window.h"
+#include "shell/key_locks.h"
+#include "shell/menu_style.h"
+#include "text/app_names.h"
+
+namespace {
+
+const QString kIdleStatusText = QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。");
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent),
+      m_mdiArea(new QMdiArea(this)),
+      m_recovery(new RecoveryManager(this, RecoveryManager::defaultFolder())),
+      m_documentManager(new DocumentManager(m_mdiArea, this, m_recovery)),
+      m_actions(this) {
+    setWindowTitle(QString::fromUtf8(kaz::kProductName));
+    setWindowIcon(appIcon());
+    setCentralWidget(m_mdiArea);
+    m_documentManager->recentFiles().load();
+    createCommandGroups();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::onActiveWindowChanged);
+    connect(m_documentManager, &DocumentManager::recentFilesChanged, this, [this] {
+        fillFileMenu(m_fileMenuShort, false);
+        fillFileMenu(m_fileMenuFull, true);
+    });
+    onActiveWindowChanged();
+    setAcceptDrops(true);
+    resize(800, 600);
+}
+
+MainWindow::~MainWindow() {
+    // The MDI area still reports activations while the window is taken apart; and its child
+    // windows go first, while the documents they show are still there.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+    delete m_mdiArea;
+}
+
+BracketDocument* MainWindow::activeDocument() const { return m_documentManager->activeDocument(); }
+
+// Each command group connects the actions it serves.
+void MainWindow::createCommandGroups() {
+    new FileCommands(m_actions, this, m_documentManager);
+    m_editCommands = new EditCommands(m_actions, this);
+    new ExportCommands(m_actions, this, m_documentManager);
+    new WindowCommands(m_actions, this, m_mdiArea, m_documentManager);
+    new HelpCommands(m_actions, this);
+}
+
+void MainWindow::createMenus() {
+    auto menu = [this](const char* title, std::initializer_list<QAction*> items) {
+        auto* m = new QMenu(QString::fromUtf8(title), this);
+        for (QAction* item : items) {
+            if (item) {
+                m->addAction(item);
+            } else {
+                m->addSeparator();
+            }
+        }
+        return m;
+    };
+    const EditorActions& a = m_actions;
+    m_fileMenuShort = new QMenu(QStringLiteral("ﾌｧｲﾙ(&F)"), this);
+    m_fileMenuFull = new QMenu(QStringLiteral("ﾌｧｲﾙ(&F)"), this);
+    fillFileMenu(m_fileMenuShort, false);
+    fillFileMenu(m_fileMenuFull, true);
+    QMenu* viewShort = menu("表示(&V)", {a.viewToolBar, a.viewStatusBar});
+    QMenu* helpShort = menu("ﾍﾙﾌﾟ(&H)", {a.appAbout});
+    m_menusWithoutDocument = {m_fileMenuShort, viewShort, helpShort};
+
+    QMenu* edit = menu("編集(&E)", {a.editUndo, a.editRedo, nullptr, a.editCut, a.editCopy,
+                                    a.editPaste, a.copyBracket});
+    QMenu* tools = menu("ツール(&T)", {a.htmlExport, a.htmlSettings, nullptr, a.savePicture});
+    QMenu* viewFull = menu("表示(&V)", {a.viewToolBar, a.viewStatusBar});
+    m_windowMenu =
+        menu("ｳｨﾝﾄﾞｳ(&W)", {a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
+    QMenu* helpFull = menu("ﾍﾙﾌﾟ(&H)", {a.appAbout});
+    m_menusWithDocument = {m_fileMenuFull, edit, tools, viewFull, m_windowMenu, helpFull};
+
+    auto* style = new MenuStyle;
+    style->setParent(this);
+    for (QMenu* m : m_menusWithoutDocument + m_menusWithDocument) m->setStyle(style);
+}
+
+void MainWindow::fillFileMenu(QMenu* menu, bool withDocument) {
+    const EditorActions& a = m_actions;
+    menu->clear();
+    menu->addActions({a.fileNew, a.fileNewFromList, a.fileOpen});
+    if (withDocument) {
+        menu->addActions({a.fileClose, a.fileSave, a.fileSaveAs});
+        menu->addSeparator();
+        menu->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
+    }
+    menu->addSeparator();
+    const QStringList& recent = m_documentManager->recentFiles().entries();
+    if (recent.isEmpty()) menu->addAction(a.noRecentFiles);
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        entry->setStatusTip(EditorActions::recentFilePrompt());
+        connectCommand(
+            entry, this, [this, path] { m_documentManager->openDocumentFile(path); },
+            kaz::FileError::OpenFailed);
+    }
+    menu->addSeparator();
+    menu->addAction(a.appExit);
+}
+
+void MainWindow::fillWindowList() {
+    // remove the list of the previous showing: everything after the four commands.
+    const QList<QAction*> actions = m_windowMenu->actions();
+    for (int i = 4; i < actions.size(); ++i) {
+        m_windowMenu->removeAction(actions[i]);
+        actions[i]->deleteLater();  // the list's own entries and separator
+    }
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) return;
+    m_windowMenu->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        // Access keys &1 … &9 for the first nine; a title's own "&" is shown, not a key.
+        auto* bracketWindow = qobject_cast<BracketWindow*>(window);
+        QString title = bracketWindow ? bracketWindow->caption() : window->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        QAction* entry = m_windowMenu->addAction(number + QLatin1Char(' ') + title);
+        entry->setCheckable(true);
+        entry->setChecked(window == m_mdiArea->currentSubWindow());
+        connect(entry, &QAction::triggered, m_mdiArea,
+                [this, window] { m_mdiArea->setActiveSubWindow(window); });
+    }
+}
+
+void MainWindow::createToolBar() {
+    m_toolBar = new QToolBar(QStringLiteral("ﾂｰﾙ ﾊﾞｰ"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    const EditorActions& a = m_actions;
+    // Each button shows its action's picture.
+    const QList<QAction*> buttons = {a.fileNew,    a.fileOpen,     a.fileSave,  nullptr,
+                                     a.editCut,    a.editCopy,     a.editPaste, a.editUndo,
+                                     a.editRedo,   nullptr,        a.filePrint, nullptr,
+                                     a.htmlExport, a.htmlSettings, nullptr,     a.appAbout};
+    for (QAction* button : buttons) {
+        if (button) {
+            m_toolBar->addAction(button);
+        } else {
+            m_toolBar->addSeparator();
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    QAction* toggle = m_actions.viewToolBar;
+    connect(toggle, &QAction::toggled, m_toolBar, &QWidget::setVisible);
+    connect(m_toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void MainWindow::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    // Key-state panes, showing their text while that lock is on.
+    for (const char* name : {"ｶﾅ", "CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(this);
+        pane->setObjectName(QString::fromUtf8(name));
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromUtf8(name)) + 8);
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        bar->addPermanentWidget(pane);
+        m_indicators << pane;
+    }
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(kIdleStatusText);
+    });
+    bar->showMessage(kIdleStatusText);
+    connect(m_actions.viewStatusBar, &QAction::toggled, bar, &QWidget::setVisible);
+    // The locks change only with a key, so the panes are refreshed after each one.
+    qApp->installEventFilter(this);
+    updateIndicators();
+}
+
+void MainWindow::updateIndicators() {
+    const std::optional<KeyLocks> locks = queryKeyLocks();
+    const bool on[] = {locks && locks->kana, locks && locks->caps, locks && locks->num,
+                       locks && locks->scroll};
+    for (int i = 0; i < m_indicators.size(); ++i) {
+        m_indicators[i]->setText(on[i] ? m_indicators[i]->objectName() : QString());
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate) {
+        updateIndicators();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::onActiveWindowChanged() {
+    BracketDocument* doc = activeDocument();
+    const bool withDocument = doc != nullptr;
+    if (withDocument != m_showingDocumentMenu || menuBar()->actions().isEmpty()) {
+        menuBar()->clear();
+        for (QMenu* m : withDocument ? m_menusWithDocument : m_menusWithoutDocument) {
+            menuBar()->addMenu(m);
+        }
+        m_showingDocumentMenu = withDocument;
+    }
+    for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
+    m_editCommands->setDocument(doc);
+    if (doc) {
+        connect(doc, &BracketDocument::titleChanged, this, &MainWindow::updateTitle,
+                Qt::UniqueConnection);
+        connect(doc, &BracketDocument::changedStateChanged, this, &MainWindow::updateTitle,
+                Qt::UniqueConnection);
+    }
+    updateTitle();
+}
+
+// "カズボー - " and the active bracket's title, once, marked while it has changes not stored:
+// not the window's caption (":2"), and not with the caption that Qt appends while a child
+// window is maximised.
+QString MainWindow::wantedTitle() const {
+    const BracketDocument* doc = activeDocument();
+    const QString name = QString::fromUtf8(kaz::kProductName);
+    return doc ? titleWithChangeMark(name + QStringLiteral(" - ") + doc->title()) : name;
+}
+
+void MainWindow::updateTitle() {
+    // Whichever bracket signalled, the mark follows the active one.
+    const BracketDocument* doc = activeDocument();
+    setWindowModified(doc && doc->isChanged());
+    if (windowTitle() != wantedTitle()) setWindowTitle(wantedTitle());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange) updateTitle();
+}
+
+void MainWindow::offerRecovery() {
+    const QList<RecoveryManager::Leftover> leftovers = m_recovery->leftovers();
+    if (leftovers.isEmpty()) return;
+    // いいえ to the question after 破棄 brings the choice back, as it was left.
+    RecoveryDialog dialog(leftovers, this);
+    for (;;) {
+        // Esc and the close box are 後で, whatever an earlier round chose.
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        const QList<RecoveryManager::Leftover> chosen = dialog.chosen();
+        switch (accepted ? dialog.choice() : RecoveryDialog::Choice::Later) {
+            case RecoveryDialog::Choice::Restore:
+                for (const RecoveryManager::Leftover& leftover : chosen) {
+                    runCommand(
+                        this, [this, &leftover] { m_documentManager->restore(leftover); },
+                        kaz::FileError::OpenFailed);
+                }
+                return;
+            case RecoveryDialog::Choice::Later: return;
+            case RecoveryDialog::Choice::Discard:
+                if (chosen.isEmpty()) return;
+                if (!DesktopServices::instance().askYesNo(
+                        this, QStringLiteral("選択したﾄﾞｷｭﾒﾝﾄの変更を破棄しますか?"))) {
+                    continue;
+                }
+                for (const RecoveryManager::Leftover& leftover : chosen) {
+                    m_recovery->discard(leftover);
+                }
+                return;
+        }
+    }
+}
+
+void MainWindow::openFiles(const QStringList& paths) {
+    for (const QString& path : paths) {
+        runCommand(
+            this, [this, &path] { m_documentManager->openDocumentFile(path); },
+            kaz::FileError::OpenFailed);
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    }
+    event->acceptProposedAction();
+    openFiles(paths);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_documentManager->saveAllModified()) {
+        event->ignore();
+        return;
+    }
+    m_documentManager->closeAllDocuments();
+    m_documentManager->recentFiles().save();
+    event->accept();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "commands/editor_actions.h"
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class BracketWindow;
+class DocumentManager;
+class EditCommands;
+class RecoveryManager;
+class BracketDocument;
+
+// The main window: menus, toolbar, status bar and the MDI area holding a child window per
+// view of a bracket. With no bracket window it shows the short menu; while one is active, the
+// full one with the bracket's commands.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    DocumentManager* documentManager() const { return m_documentManager; }
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    QToolBar* toolBar() const { return m_toolBar; }
+    const EditorActions& actions() const { return m_actions; }
+    // The status pane texts, message pane first.
+    QList<QLabel*> indicatorPanes() const { return m_indicators; }
+    BracketDocument* activeDocument() const;
+    RecoveryManager* recovery() const { return m_recovery; }
+
+    // Offers what a crashed editor left behind ("ﾄﾞｷｭﾒﾝﾄの復元"), if it left anything.
+    void offerRecovery();
+    // Opens each file as 開く would (from the command line, another start or a drop).
+    void openFiles(const QStringList& paths);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createCommandGroups();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void updateIndicators();
+    void fillFileMenu(QMenu* menu, bool withDocument);
+    void fillWindowList();
+    // Swaps menu and enablement as a bracket window becomes active or the last one closes.
+    void onActiveWindowChanged();
+    QString wantedTitle() const;
+    void updateTitle();
+
+    QMdiArea* m_mdiArea;
+    RecoveryManager* m_recovery;
+    DocumentManager* m_documentManager;
+    EditorActions m_actions;
+    EditCommands* m_editCommands = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QList<QMenu*> m_menusWithoutDocument;  // while no bracket window is open
+    QList<QMenu*> m_menusWithDocument;     // while one is active
+    QMenu* m_fileMenuShort = nullptr;
+    QMenu* m_fileMenuFull = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QList<QLabel*> m_indicators;
+    bool m_showingDocumentMenu = false;
+};

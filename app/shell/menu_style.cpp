@@ -1,0 +1,16 @@
+#include "shell/menu_style.h"
+
+#include <QStyleOptionMenuItem>
+
+void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuItem && item != nullptr &&
+        item->checkType != QStyleOptionMenuItem::NotCheckable && !item->checked) {
+        QStyleOptionMenuItem plain(*item);
+        plain.checkType = QStyleOptionMenuItem::NotCheckable;
+        QProxyStyle::drawControl(element, &plain, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
