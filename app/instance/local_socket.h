@@ -3,8 +3,8 @@
 // The channels through which the editors of one user speak to each other, in the system's own
 // calls, so that the editor needs no network library: Unix-domain stream sockets on POSIX
 // systems (local_socket_posix.cpp), named pipes on Windows (local_socket_windows.cpp). Every
-// channel is non-blocking, and one of another user is never spoken to. No Qt here: the Windows file
-// compiles on its own with a cross compiler.
+// channel is non-blocking, and one of another user is never spoken to. No Qt here: the
+// Windows file compiles on its own with a cross compiler.
 
 #include <cstddef>
 #include <cstdint>

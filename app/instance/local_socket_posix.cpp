@@ -1,6 +1,6 @@
-// The channels between editors on POSIX systems: Unix-domain stream sockets.
-
 #include "instance/local_socket.h"
+
+// The channels between editors on POSIX systems: Unix-domain stream sockets.
 
 #include <poll.h>
 #include <sys/socket.h>
