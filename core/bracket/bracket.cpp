@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "text/text_limits.h"
+
 namespace kaz {
 
 Bracket::Bracket(int members) : m_memberCount(members), m_roundCount(roundsForMembers(members)) {
@@ -10,7 +12,8 @@ Bracket::Bracket(int members) : m_memberCount(members), m_roundCount(roundsForMe
 }
 
 Bracket Bracket::fromStored(int members, const std::vector<std::string>& names,
-                            std::vector<LineResult> lines, ColorSet colors, std::string champion) {
+                            std::vector<LineResult> lines, ColorSet colors, std::string champion,
+                            SheetInfo sheet) {
     Bracket b;
     b.m_memberCount = members;
     b.m_roundCount = roundsForMembers(members);
@@ -20,6 +23,7 @@ Bracket Bracket::fromStored(int members, const std::vector<std::string>& names,
     b.m_content.lines = std::move(lines);
     b.m_content.colors = std::move(colors);
     b.m_content.champion = std::move(champion);
+    b.m_content.sheet = std::move(sheet);
     b.m_saved = b.m_content;
     return b;
 }
@@ -39,5 +43,31 @@ void Bracket::setBoldFlags(bool boldScores, bool boldMemberNames) {
 bool Bracket::isChanged() const { return m_content != m_saved; }
 
 void Bracket::markSaved() { m_saved = m_content; }
+
+bool sheetFits(const Bracket& bracket, const SheetInfo& sheet) {
+    const auto fits = [](const std::string& text, size_t limit) {
+        return text.size() <= limit && !hasControlCharacter(text);
+    };
+    if (!fits(sheet.title, kMaxSheetTitleBytes) || !fits(sheet.subtitle, kMaxSheetSubtitleBytes)) {
+        return false;
+    }
+    for (int round = 0; round < kMaxRounds; ++round) {
+        const std::string& name = sheet.roundNames[size_t(round)];
+        if (!fits(name, kMaxRoundNameBytes) || (round >= bracket.roundCount() && !name.empty())) {
+            return false;
+        }
+    }
+    const int members = bracket.memberCount();
+    for (int member = 0; member < kMaxMembers; ++member) {
+        const size_t m = size_t(member);
+        const std::string& club = sheet.clubs[m];
+        const int seed = sheet.seeds[m];
+        if (!fits(club, kMaxClubBytes) || seed < 0 || seed > members) return false;
+        const bool set = !club.empty() || seed != 0 || sheet.byes[m];
+        if (member >= members && set) return false;
+        if (sheet.byes[m] && !bracket.memberName(member).empty()) return false;
+    }
+    return true;
+}
 
 }  // namespace kaz

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bracket/bracket_shape.h"
+#include "bracket/sheet_info.h"
 #include "color/color_set.h"
 
 namespace kaz {
@@ -28,16 +29,17 @@ struct LineResult {
 };
 
 // What the change check compares: the member names, every line's state and score, the
-// champion name and the colours. Bold flags are not stored and are not part of it.
+// champion name, the colours and the sheet. Bold flags are not stored and are not part of it.
 struct BracketContent {
     std::array<std::string, kMaxMembers> memberNames;
     std::vector<LineResult> lines;  // by line index
     std::string champion;
     ColorSet colors;
+    SheetInfo sheet;
 
     bool operator==(const BracketContent& o) const {
         return memberNames == o.memberNames && lines == o.lines && champion == o.champion &&
-               colors == o.colors;
+               colors == o.colors && sheet == o.sheet;
     }
     bool operator!=(const BracketContent& o) const { return !(*this == o); }
 };
@@ -49,13 +51,14 @@ struct BracketContent {
 class Bracket {
 public:
     // A new bracket of `members` members (4, 8, 16 or 32): empty names, every line open with
-    // an empty score, default colours; the snapshot equals this state.
+    // an empty score, default colours, an empty sheet; the snapshot equals this state.
     explicit Bracket(int members);
 
     // A bracket as read from a file: the lines and the snapshot both take `lines`
     // (exactly 2P - 1 entries), and the names are the stored names.
     static Bracket fromStored(int members, const std::vector<std::string>& names,
-                              std::vector<LineResult> lines, ColorSet colors, std::string champion);
+                              std::vector<LineResult> lines, ColorSet colors, std::string champion,
+                              SheetInfo sheet = SheetInfo());
 
     int memberCount() const { return m_memberCount; }
     int roundCount() const { return m_roundCount; }
@@ -82,15 +85,20 @@ public:
     void setLineResult(int line, LineResult result) { m_content.lines[line] = std::move(result); }
     const std::vector<LineResult>& lineResults() const { return m_content.lines; }
 
+    // The sheet around the bracket (title, round names, clubs, seeds, byes, …). Setting it is
+    // never refused; sheetChange in bracket_change.h is the checked way.
+    const SheetInfo& sheet() const { return m_content.sheet; }
+    void setSheet(SheetInfo sheet) { m_content.sheet = std::move(sheet); }
+
     ColorSet& colors() { return m_content.colors; }
     const ColorSet& colors() const { return m_content.colors; }
     bool boldMemberNames() const { return m_boldMemberNames; }
     bool boldScores() const { return m_boldScores; }
     void setBoldFlags(bool boldScores, bool boldMemberNames);
 
-    // The change check: true when a member name, a line state or score, the champion name or
-    // a colour differs from what was last loaded or stored, however it got there: a name typed
-    // and put back is unchanged. Bold flags are not stored and do not count.
+    // The change check: true when a member name, a line state or score, the champion name, a
+    // colour or anything of the sheet differs from what was last loaded or stored, however it got
+    // there: a name typed and put back is unchanged. Bold flags are not stored and do not count.
     bool isChanged() const;
     // Takes the content as the new snapshot; to be called only once the bracket has really
     // been stored.
@@ -106,5 +114,10 @@ private:
     bool m_boldMemberNames = false;
     bool m_boldScores = false;
 };
+
+// True when `sheet` fits `bracket`: nothing set beyond its members or rounds, no bye on a slot
+// with a name, seeds from 1 to the member count, every text within its limit
+// (text/text_limits.h) and without a control character.
+bool sheetFits(const Bracket& bracket, const SheetInfo& sheet);
 
 }  // namespace kaz

@@ -21,6 +21,15 @@ size_t heapBytes(const OutputSettings& settings) {
     return bytes;
 }
 
+size_t heapBytes(const SheetInfo& sheet) {
+    size_t bytes = heapBytes(sheet.title) + heapBytes(sheet.subtitle) +
+                   sheet.unknownRecords.capacity() * sizeof(UnknownSheetRecord);
+    for (const std::string& name : sheet.roundNames) bytes += heapBytes(name);
+    for (const std::string& club : sheet.clubs) bytes += heapBytes(club);
+    for (const UnknownSheetRecord& record : sheet.unknownRecords) bytes += heapBytes(record.bytes);
+    return bytes;
+}
+
 template <typename T>
 size_t heapBytes(const Change<T>& change) {
     return heapBytes(change.before) + heapBytes(change.after);
@@ -70,7 +79,7 @@ OutputSettings outputSettingsOf(const Bracket& bracket) {
 }
 
 bool BracketChange::isEmpty() const {
-    return lines.empty() && names.empty() && !champion && !settings;
+    return lines.empty() && names.empty() && !champion && !settings && !sheet;
 }
 
 void BracketChange::undo(Bracket& bracket) const {
@@ -78,6 +87,7 @@ void BracketChange::undo(Bracket& bracket) const {
     for (const NameChange& change : names) bracket.setMemberName(change.member, change.name.before);
     if (champion) bracket.setChampion(champion->before);
     if (settings) applySettings(bracket, settings->before);
+    if (sheet) bracket.setSheet(sheet->before);
 }
 
 void BracketChange::redo(Bracket& bracket) const {
@@ -85,6 +95,7 @@ void BracketChange::redo(Bracket& bracket) const {
     for (const NameChange& change : names) bracket.setMemberName(change.member, change.name.after);
     if (champion) bracket.setChampion(champion->after);
     if (settings) applySettings(bracket, settings->after);
+    if (sheet) bracket.setSheet(sheet->after);
 }
 
 void BracketChange::append(const BracketChange& later) {
@@ -92,6 +103,7 @@ void BracketChange::append(const BracketChange& later) {
     appendParts(names, later.names, &NameChange::member, &NameChange::name);
     appendChange(champion, later.champion);
     appendChange(settings, later.settings);
+    appendChange(sheet, later.sheet);
 }
 
 size_t BracketChange::heldBytes() const {
@@ -101,6 +113,7 @@ size_t BracketChange::heldBytes() const {
     for (const NameChange& change : names) bytes += heapBytes(change.name);
     if (champion) bytes += sizeof(*champion) + heapBytes(*champion);
     if (settings) bytes += sizeof(*settings) + heapBytes(*settings);
+    if (sheet) bytes += sizeof(*sheet) + heapBytes(*sheet);
     return bytes;
 }
 
@@ -124,13 +137,16 @@ BracketChange LineRecorder::finish(const Bracket& bracket) const {
 BracketChange namesChange(const Bracket& bracket, int first,
                           const std::vector<std::string>& names) {
     BracketChange change;
+    SheetInfo sheet = bracket.sheet();
     for (size_t i = 0; i < names.size(); ++i) {
         const int member = first + static_cast<int>(i);
         if (member < 0 || member >= bracket.memberCount()) break;
         if (bracket.memberName(member) != names[i]) {
             change.names.push_back(NameChange{member, {bracket.memberName(member), names[i]}});
         }
+        if (!names[i].empty()) sheet.byes[size_t(member)] = false;
     }
+    if (sheet != bracket.sheet()) change.sheet = Change<SheetInfo>{bracket.sheet(), sheet};
     return change;
 }
 
@@ -159,6 +175,14 @@ BracketChange settingsChange(const Bracket& bracket, OutputSettings settings) {
     OutputSettings before = outputSettingsOf(bracket);
     if (before != settings) {
         change.settings = Change<OutputSettings>{std::move(before), std::move(settings)};
+    }
+    return change;
+}
+
+BracketChange sheetChange(const Bracket& bracket, SheetInfo sheet) {
+    BracketChange change;
+    if (sheet != bracket.sheet() && sheetFits(bracket, sheet)) {
+        change.sheet = Change<SheetInfo>{bracket.sheet(), std::move(sheet)};
     }
     return change;
 }

@@ -79,6 +79,7 @@ struct BracketChange {
     std::vector<NameChange> names;
     OptionalPart<Change<std::string>> champion;
     OptionalPart<Change<OutputSettings>> settings;
+    OptionalPart<Change<SheetInfo>> sheet;
 
     // True when the step changed nothing.
     bool isEmpty() const;
@@ -106,13 +107,16 @@ private:
 };
 
 // The steps of typing or pasting names from member `first` down, of a score, of the
-// champion's name and of the output settings, made against the bracket as it is. Names beyond
-// the last member are left out; a part that would not change is left out too. A score for a
-// line nobody stands on, and a champion's name while nobody stands on the final line, are
-// refused (an empty step); clearing one is not.
+// champion's name, of the output settings and of the sheet, made against the bracket as it is.
+// Names beyond the last member are left out; a part that would not change is left out too. A
+// score for a line nobody stands on, and a champion's name while nobody stands on the final
+// line, are refused (an empty step); clearing one is not. A name given to a bye's slot takes
+// the bye away in the same step. A sheet that marks a slot with a name as a bye, or sets
+// anything beyond the bracket's members or rounds, is refused (an empty step).
 BracketChange namesChange(const Bracket& bracket, int first, const std::vector<std::string>& names);
 BracketChange scoreChange(const Bracket& bracket, int line, std::string score);
 BracketChange championChange(const Bracket& bracket, std::string champion);
 BracketChange settingsChange(const Bracket& bracket, OutputSettings settings);
+BracketChange sheetChange(const Bracket& bracket, SheetInfo sheet);
 
 }  // namespace kaz

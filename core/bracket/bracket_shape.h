@@ -10,6 +10,8 @@ namespace kaz {
 enum class LineKind { Upper, Lower, Final };
 
 constexpr int kMaxMembers = 32;
+// The rounds (columns of lines) of the largest bracket.
+constexpr int kMaxRounds = 6;
 
 // True for the four member counts a bracket can have.
 constexpr bool isValidMemberCount(int members) {

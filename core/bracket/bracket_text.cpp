@@ -40,7 +40,7 @@ std::string bracketAsText(const Bracket& bracket) {
             round = place.round;
             if (line > 0) text += '\n';
             // A round's lines hold who plays its matches; the final line holds the champion.
-            text += cp932(place.size == 1 ? std::string("優勝")
+            text += cp932(place.size == 1 ? std::string(kChampionColumnName)
                                           : matchRoundName(bracket.memberCount(), round + 1));
             text += '\n';
         }

@@ -1,8 +1,12 @@
 #include "bracket/round_names.h"
 
+#include "bracket/bracket.h"
 #include "bracket/bracket_shape.h"
+#include "text/cp932.h"
 
 namespace kaz {
+
+const char kChampionColumnName[] = "優勝";
 
 std::string matchRoundName(int members, int round) {
     // The last round holds the champion's line alone; the final is the round before it.
@@ -10,6 +14,20 @@ std::string matchRoundName(int members, int round) {
     if (round == finalRound) return "決勝";
     if (round == finalRound - 1) return "準決勝";
     return std::to_string(round) + "回戦";
+}
+
+std::string defaultRoundName(int members, int round) {
+    const int championRound = roundsForMembers(members) - 1;
+    if (round == championRound) return kChampionColumnName;
+    // Round k's lines play the matches of match round k + 1; the final is championRound.
+    if (round + 1 == championRound - 2) return "準々決勝";
+    return matchRoundName(members, round + 1);
+}
+
+std::string sheetRoundName(const Bracket& bracket, int round) {
+    const std::string& stored = bracket.sheet().roundNames[size_t(round)];
+    if (!stored.empty()) return stored;
+    return utf8ToCp932(defaultRoundName(bracket.memberCount(), round)).value_or(std::string());
 }
 
 }  // namespace kaz

@@ -5,10 +5,13 @@
 #include <string_view>
 
 #include "bracket/bracket.h"
+#include "io/kaz_codec.h"
 
 // The .kaz bracket file: no header; little-endian 32-bit integers and length-prefixed CP932
 // strings, in this order: member count P, P names, line count 2P-1, each line's state and
-// score, rounds, the five colour strings, the champion name.
+// score, rounds, the five colour strings, the champion name; then, only for a bracket whose
+// sheet holds something, the sheet block (io/sheet_block.h). docs/kaz-file-format.md
+// describes it byte by byte.
 
 namespace kaz {
 
@@ -22,11 +25,10 @@ std::string writeKaz(const Bracket& bracket);
 
 // A bracket read from file bytes, or nothing when the bytes are not a bracket this editor can
 // hold: empty, cut short, a count or length that does not fit, a colour string longer than
-// kColorStringBytes. Never throws; every length is checked against the bytes left before
-// anything is allocated.
+// kColorStringBytes, a sheet block cut short or with a known record that does not parse or
+// does not fit the bracket (sheetFits). Bytes after the champion's name that do not begin a
+// sheet block are ignored. Never throws; every length is checked against the bytes left
+// before anything is allocated.
 std::optional<Bracket> readKaz(std::string_view bytes);
-
-// Appends a string with its length prefix (1, 3 or 7 bytes) to `out`.
-void appendKazString(std::string& out, std::string_view text);
 
 }  // namespace kaz

@@ -10,4 +10,12 @@ std::string trimScore(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+bool hasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) return true;
+    }
+    return false;
+}
+
 }  // namespace kaz

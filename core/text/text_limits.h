@@ -24,6 +24,18 @@ constexpr size_t kMaxChampionBytes = kMaxMemberNameBytes;
 // with a longer one: the page repeats each in about 190 cells.
 constexpr size_t kColorStringBytes = 7;
 
+// The texts of the sheet around the bracket. Modest limits: a title or second line of 64
+// double-byte characters already fills the width of a printed sheet, a round's name of 16 sits
+// over one column, and a club of 32 names any school or team in full.
+constexpr size_t kMaxSheetTitleBytes = 128;
+constexpr size_t kMaxSheetSubtitleBytes = 128;
+constexpr size_t kMaxRoundNameBytes = 32;
+constexpr size_t kMaxClubBytes = 64;
+
+// True when `text` (CP932) holds a control character (C0 or DEL), which no field stores. The
+// second byte of a double-byte character is never one of these.
+bool hasControlCharacter(std::string_view text);
+
 // A typed score as stored: without leading and trailing single-byte white space.
 std::string trimScore(std::string_view text);
 

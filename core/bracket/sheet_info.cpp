@@ -1,0 +1,14 @@
+#include "bracket/sheet_info.h"
+
+namespace kaz {
+
+bool SheetInfo::isEmpty() const { return *this == SheetInfo(); }
+
+bool SheetInfo::operator==(const SheetInfo& o) const {
+    return title == o.title && subtitle == o.subtitle && roundNames == o.roundNames &&
+           clubs == o.clubs && seeds == o.seeds && byes == o.byes &&
+           matchNumbers == o.matchNumbers && clubColumn == o.clubColumn &&
+           drawNumber == o.drawNumber && unknownRecords == o.unknownRecords;
+}
+
+}  // namespace kaz

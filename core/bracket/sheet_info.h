@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bracket/bracket_shape.h"
+
+// What an organiser's sheet shows around the bare bracket: a title and a second line, the
+// rounds' names, each member's club and seed, match numbers, the byes and the draw that made
+// it. A bracket that uses none of it stores nothing of it.
+
+namespace kaz {
+
+// A record of the file's sheet block that this version does not know: kept as read and
+// written back in its place, otherwise ignored.
+struct UnknownSheetRecord {
+    int32_t tag = 0;
+    std::string bytes;
+    int32_t after = 0;  // the tag of the known record it followed in the file; 0 for none
+
+    bool operator==(const UnknownSheetRecord& o) const {
+        return tag == o.tag && bytes == o.bytes && after == o.after;
+    }
+};
+
+// Text is CP932 bytes without control characters, within the limits of text/text_limits.h.
+// Entries beyond the bracket's member count or rounds stay empty.
+struct SheetInfo {
+    std::string title;
+    std::string subtitle;  // the second line: the date and the venue, say
+    // By round (column): 0 for the first round's lines, the last for the champion's column.
+    // Empty for the default name (defaultRoundName), which is never stored.
+    std::array<std::string, kMaxRounds> roundNames;
+    std::array<std::string, kMaxMembers> clubs;  // by member; empty for none
+    std::array<int, kMaxMembers> seeds{};        // by member: the seed number, 0 for none
+    std::array<bool, kMaxMembers> byes{};        // by first-round slot; a bye's name is empty
+    bool matchNumbers = false;                   // the matches numbered 1, 2, 3, …
+    bool clubColumn = false;                     // the club column shown even while no club is set
+    std::optional<uint32_t> drawNumber;          // the number of the draw that made the bracket
+    std::vector<UnknownSheetRecord> unknownRecords;  // in file order
+
+    // True when nothing is set: such a bracket's file has no sheet block.
+    bool isEmpty() const;
+
+    bool operator==(const SheetInfo& o) const;
+    bool operator!=(const SheetInfo& o) const { return !(*this == o); }
+};
+
+}  // namespace kaz

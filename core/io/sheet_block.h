@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "bracket/sheet_info.h"
+#include "io/kaz_codec.h"
+
+// The optional block after the champion's name that holds the sheet: "KAZX", the version 1,
+// the record count, then each record as its tag (an integer) and its bytes (a string). A
+// program that reads only the classic file stops at the champion's name and never sees it.
+//
+// The records this version knows, each at most once, none of them empty:
+//   1 title         the title's bytes
+//   2 second line   the second line's bytes
+//   3 round names   count, then per name: round (0 for the first round's lines), string
+//   4 clubs         count, then per club: member, string
+//   5 seeds         count, then per seed: member, seed number (1 … member count)
+//   6 match numbers the integer 1
+//   7 byes          count, then per bye: first-round slot (its name is empty)
+//   8 draw number   the integer (1 or more)
+//   9 club column   the integer 1: the column shown while no club is set
+// Counts and indices are integers; entries run in ascending index; a count is at least 1.
+// Records of other tags are kept as they are and written back after the known record they
+// followed.
+
+namespace kaz {
+
+enum class SheetTag : int32_t {
+    Title = 1,
+    Subtitle = 2,
+    RoundNames = 3,
+    Clubs = 4,
+    Seeds = 5,
+    MatchNumbers = 6,
+    Byes = 7,
+    DrawNumber = 8,
+    ClubColumn = 9,
+};
+constexpr int32_t kLastSheetTag = 9;
+constexpr int32_t kSheetBlockVersion = 1;
+constexpr char kSheetBlockMark[] = "KAZX";
+
+// Appends the block of `sheet` for a bracket of `members` members and `rounds` rounds to
+// `out`; nothing for an empty sheet, so that such a file stays in the classic form.
+void appendSheetBlock(std::string& out, const SheetInfo& sheet, int members, int rounds);
+
+// Reads the block where `in` stands, when the bytes there begin with "KAZX"; other bytes are
+// left alone (a file may end with anything). False when a block begins but is cut short or a
+// known record does not parse; `sheet` is then of no use. Limits, and the rule that a bye's
+// slot has no name, are the caller's to check (sheetFits).
+bool readSheetBlock(KazReader& in, int members, int rounds, SheetInfo& sheet);
+
+}  // namespace kaz
