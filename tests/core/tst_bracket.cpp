@@ -3,11 +3,13 @@
 #include <functional>
 
 #include "bracket/bracket.h"
+#include "bracket/bracket_change.h"
 #include "bracket/line_rules.h"
 #include "bracket/member_count.h"
 #include "core_test_support.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
+#include "text/text_limits.h"
 
 using namespace kaz;
 
@@ -26,6 +28,9 @@ private slots:
     void changeCheck();
     void markSavedClearsEverything();
     void loadedBracketIsUnchanged();
+    void sheetSteps();
+    void sheetFitsBracket_data();
+    void sheetFitsBracket();
 };
 
 void TestBracket::newBracket_data() {
@@ -142,6 +147,18 @@ void TestBracket::changeCheck_data() {
             for (char& ch : c) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         }) << (row != 1 && row != 3);  // "#808080" and "#000000" have no letter
     }
+    QTest::newRow("sheet title") << Edit([](Bracket& b) {
+        SheetInfo sheet = b.sheet();
+        sheet.title = "T";
+        b.setSheet(sheet);
+    }) << true;
+    QTest::newRow("club set and put back") << Edit([](Bracket& b) {
+        const SheetInfo old = b.sheet();
+        SheetInfo sheet = old;
+        sheet.clubs[2] = "C";
+        b.setSheet(sheet);
+        b.setSheet(old);
+    }) << false;
     QTest::newRow("bold member") << Edit([](Bracket& b) { b.setBoldFlags(false, true); }) << false;
     QTest::newRow("bold score") << Edit([](Bracket& b) { b.setBoldFlags(true, false); }) << false;
 }
@@ -201,6 +218,93 @@ void TestBracket::loadedBracketIsUnchanged() {
         readKaz(kaztest::toStd(kaztest::readTestData("thirty_two_members.kaz")));
     QVERIFY(bracket);
     QVERIFY(!bracket->isChanged());
+}
+
+// A sheet edit is one step, undone to the stored content; a name typed into a bye's slot takes
+// the bye away in its own step.
+void TestBracket::sheetSteps() {
+    Bracket bracket(4);
+    bracket.setMemberName(0, "A");
+    bracket.markSaved();
+    SheetInfo sheet;
+    sheet.title = "T";
+    sheet.clubs[0] = "C";
+    sheet.byes[1] = true;
+    const BracketChange step = sheetChange(bracket, sheet);
+    QVERIFY(!step.isEmpty());
+    QVERIFY(sheetChange(bracket, bracket.sheet()).isEmpty());
+    step.redo(bracket);
+    QVERIFY(bracket.sheet() == sheet);
+    QVERIFY(bracket.isChanged());
+    step.undo(bracket);
+    QVERIFY(!bracket.isChanged());
+    step.redo(bracket);
+
+    const BracketChange named = namesChange(bracket, 0, {"A", "B"});
+    named.redo(bracket);
+    QVERIFY(!bracket.sheet().byes[1]);
+    QCOMPARE(bracket.sheet().clubs[0], std::string("C"));
+    named.undo(bracket);
+    QVERIFY(bracket.sheet() == sheet);
+    QCOMPARE(bracket.memberName(1), std::string());
+    QVERIFY(namesChange(bracket, 1, {""}).isEmpty());
+}
+
+using SheetEdit = std::function<void(SheetInfo&)>;
+Q_DECLARE_METATYPE(SheetEdit)
+
+void TestBracket::sheetFitsBracket_data() {
+    QTest::addColumn<SheetEdit>("edit");
+    QTest::addColumn<bool>("fits");
+    const auto longText = [](size_t bytes) { return std::string(bytes, 'x'); };
+    QTest::newRow("every text at its limit") << SheetEdit([&](SheetInfo& s) {
+        s.title = longText(kMaxSheetTitleBytes);
+        s.subtitle = longText(kMaxSheetSubtitleBytes);
+        s.roundNames[2] = longText(kMaxRoundNameBytes);
+        s.clubs[3] = longText(kMaxClubBytes);
+        s.seeds[3] = 4;
+        s.byes[2] = true;
+    }) << true;
+    QTest::newRow("title too long")
+        << SheetEdit([&](SheetInfo& s) { s.title = longText(kMaxSheetTitleBytes + 1); }) << false;
+    QTest::newRow("second line too long")
+        << SheetEdit([&](SheetInfo& s) { s.subtitle = longText(kMaxSheetSubtitleBytes + 1); })
+        << false;
+    QTest::newRow("round name too long")
+        << SheetEdit([&](SheetInfo& s) { s.roundNames[0] = longText(kMaxRoundNameBytes + 1); })
+        << false;
+    QTest::newRow("club too long")
+        << SheetEdit([&](SheetInfo& s) { s.clubs[0] = longText(kMaxClubBytes + 1); }) << false;
+    QTest::newRow("tab in the title") << SheetEdit([](SheetInfo& s) { s.title = "a\tb"; }) << false;
+    QTest::newRow("DEL in a club") << SheetEdit([](SheetInfo& s) { s.clubs[1] = "\x7F"; }) << false;
+    QTest::newRow("bye on a named slot")
+        << SheetEdit([](SheetInfo& s) { s.byes[0] = true; }) << false;
+    QTest::newRow("seed above the count")
+        << SheetEdit([](SheetInfo& s) { s.seeds[1] = 5; }) << false;
+    QTest::newRow("negative seed") << SheetEdit([](SheetInfo& s) { s.seeds[1] = -1; }) << false;
+    QTest::newRow("club beyond the members")
+        << SheetEdit([](SheetInfo& s) { s.clubs[4] = "C"; }) << false;
+    QTest::newRow("round name beyond the rounds")
+        << SheetEdit([](SheetInfo& s) { s.roundNames[3] = "R"; }) << false;
+}
+
+// What does not fit is refused as a step and never comes back from a file.
+void TestBracket::sheetFitsBracket() {
+    QFETCH(SheetEdit, edit);
+    QFETCH(bool, fits);
+    Bracket bracket(4);
+    bracket.setMemberName(0, "A");
+    SheetInfo sheet;
+    edit(sheet);
+    QCOMPARE(sheetFits(bracket, sheet), fits);
+    QCOMPARE(sheetChange(bracket, sheet).isEmpty(), !fits);
+    bracket.setSheet(sheet);
+    const std::optional<Bracket> read = readKaz(writeKaz(bracket));
+    if (fits) {
+        QVERIFY(read && read->sheet() == sheet);
+    } else {
+        QVERIFY(!read || read->sheet() != sheet);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBracket)

@@ -252,6 +252,18 @@ void TestBracketDraw::roundNames() {
     QStringList rounds;
     for (int r = 1; r <= 5; ++r) rounds << QString::fromStdString(matchRoundName(32, r));
     QCOMPARE(rounds, (QStringList{"1回戦", "2回戦", "3回戦", "準決勝", "決勝"}));
+
+    // A sheet's columns: the round of the last eight has its own name, the last the champion.
+    const auto sheetNames = [](int members) {
+        QStringList names;
+        for (int r = 0; r < roundsForMembers(members); ++r) {
+            names << QString::fromStdString(defaultRoundName(members, r));
+        }
+        return names.join(' ');
+    };
+    QCOMPARE(sheetNames(4), QStringLiteral("準決勝 決勝 優勝"));
+    QCOMPARE(sheetNames(8), QStringLiteral("準々決勝 準決勝 決勝 優勝"));
+    QCOMPARE(sheetNames(32), QStringLiteral("1回戦 2回戦 準々決勝 準決勝 決勝 優勝"));
 }
 
 QTEST_GUILESS_MAIN(TestBracketDraw)

@@ -1,3 +1,4 @@
+#include <QRandomGenerator>
 #include <QTest>
 #include <cstdint>
 #include <cstdlib>
@@ -75,6 +76,155 @@ public:
 
 std::string repeat(char c, size_t n) { return std::string(n, c); }
 
+// A record of a sheet block: its tag, then its bytes as a string.
+std::string record(int32_t tag, std::string_view bytes) {
+    Bytes out;
+    out.i32(tag);
+    appendKazString(out.m_data, bytes);
+    return out.m_data;
+}
+
+// The file of a new 4-member bracket (first name "a") followed by `tail`.
+std::string fourMembersThen(std::string_view tail) {
+    return Bytes::fourMembers(
+               "\x01"
+               "a"sv) +
+           std::string(tail);
+}
+
+// A sheet block of `records` (each made by record()), with the count they make.
+std::string block(std::initializer_list<std::string> records, int64_t version = 1) {
+    Bytes out;
+    out.raw("KAZX").i32(version).i32(int64_t(records.size()));
+    for (const std::string& r : records) out.raw(r);
+    return out.m_data;
+}
+
+// What a program that knows only the classic layout reads: it stops after the champion's name.
+struct ClassicFile {
+    std::vector<std::string> names;
+    std::vector<std::pair<int32_t, std::string>> lines;
+    std::vector<std::string> colors;
+    std::string champion;
+};
+
+std::optional<ClassicFile> readClassic(std::string_view bytes) {
+    size_t at = 0;
+    const auto take = [&](size_t n, uint64_t& value) {
+        if (bytes.size() - at < n) return false;
+        value = 0;
+        for (size_t i = 0; i < n; ++i) value |= uint64_t(uint8_t(bytes[at++])) << (8 * i);
+        return true;
+    };
+    const auto text = [&](std::string& out) {
+        uint64_t n = 0;
+        if (!take(1, n)) return false;
+        if (n == 0xFF && (!take(2, n) || (n == 0xFFFF && !take(4, n)))) return false;
+        if (bytes.size() - at < n) return false;
+        out = std::string(bytes.substr(at, size_t(n)));
+        at += size_t(n);
+        return true;
+    };
+    ClassicFile file;
+    uint64_t members = 0;
+    uint64_t lines = 0;
+    uint64_t rounds = 0;
+    if (!take(4, members) || members > 32) return std::nullopt;
+    file.names.resize(size_t(members));
+    for (std::string& name : file.names) {
+        if (!text(name)) return std::nullopt;
+    }
+    if (!take(4, lines) || lines > 63) return std::nullopt;
+    file.lines.resize(size_t(lines));
+    for (auto& [state, score] : file.lines) {
+        uint64_t raw = 0;
+        if (!take(4, raw) || !text(score)) return std::nullopt;
+        state = int32_t(uint32_t(raw));
+    }
+    file.colors.resize(5);
+    if (!take(4, rounds)) return std::nullopt;
+    for (std::string& color : file.colors) {
+        if (!text(color)) return std::nullopt;
+    }
+    if (!text(file.champion)) return std::nullopt;
+    return file;
+}
+
+// Random CP932 text of up to `limit` bytes: printable ASCII and あ, never a control character.
+std::string randomText(QRandomGenerator& rng, size_t limit, size_t least = 0) {
+    std::string text;
+    const size_t length = least + rng.bounded(quint32(limit - least + 1));
+    while (text.size() < length) {
+        if (text.size() + 2 <= length && rng.bounded(3) == 0) {
+            text += "\x82\xA0";
+        } else {
+            text += char(0x20 + rng.bounded(0x5F));
+        }
+    }
+    return text;
+}
+
+// A random bracket with a random sheet that fits it, unknown records included.
+Bracket randomBracketWithSheet(QRandomGenerator& rng) {
+    const int members = 4 << rng.bounded(4);
+    Bracket bracket(members);
+    SheetInfo sheet;
+    for (int m = 0; m < members; ++m) {
+        if (rng.bounded(3) == 0) {
+            sheet.byes[size_t(m)] = rng.bounded(2) == 0;
+        } else {
+            bracket.setMemberName(m, randomText(rng, 40, 1));
+        }
+        if (rng.bounded(2) == 0) sheet.clubs[size_t(m)] = randomText(rng, kMaxClubBytes);
+        if (rng.bounded(4) == 0) sheet.seeds[size_t(m)] = 1 + int(rng.bounded(members));
+    }
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        bracket.setLineResult(line, {LineState(rng.bounded(5)), randomText(rng, 9)});
+    }
+    bracket.setChampion(randomText(rng, 20));
+    if (rng.bounded(2) == 0) sheet.title = randomText(rng, kMaxSheetTitleBytes);
+    if (rng.bounded(2) == 0) sheet.subtitle = randomText(rng, kMaxSheetSubtitleBytes);
+    for (int round = 0; round < bracket.roundCount(); ++round) {
+        if (rng.bounded(3) == 0) sheet.roundNames[size_t(round)] = randomText(rng, 32);
+    }
+    sheet.matchNumbers = rng.bounded(2) == 0;
+    sheet.clubColumn = rng.bounded(2) == 0;
+    if (rng.bounded(2) == 0) sheet.drawNumber = 1 + rng.bounded(0x7FFFFFFF);
+    // Unknown records follow a known record that is written (or stand first).
+    const auto any = [](const auto& values) {
+        return std::any_of(values.begin(), values.end(),
+                           [](const auto& v) { return v != std::decay_t<decltype(v)>{}; });
+    };
+    const bool present[] = {true,
+                            !sheet.title.empty(),
+                            !sheet.subtitle.empty(),
+                            any(sheet.roundNames),
+                            any(sheet.clubs),
+                            any(sheet.seeds),
+                            sheet.matchNumbers,
+                            any(sheet.byes),
+                            sheet.drawNumber.has_value(),
+                            sheet.clubColumn};
+    std::vector<int32_t> anchors;
+    for (int32_t tag = 0; tag <= 9; ++tag) {
+        if (present[tag]) anchors.push_back(tag);
+    }
+    const int unknown = int(rng.bounded(4));
+    for (int i = 0; i < unknown; ++i) {
+        const int32_t tags[] = {0, -7, 10, 100, INT32_MAX, INT32_MIN};
+        std::string bytes;
+        const size_t length = rng.bounded(3) == 0 ? 300 : rng.bounded(20);
+        for (size_t b = 0; b < length; ++b) bytes += char(rng.bounded(256));
+        sheet.unknownRecords.push_back(
+            {tags[rng.bounded(6)], bytes, anchors[rng.bounded(quint32(anchors.size()))]});
+    }
+    // Held in file order, which follows the known records.
+    std::stable_sort(sheet.unknownRecords.begin(), sheet.unknownRecords.end(),
+                     [](const auto& a, const auto& b) { return a.after < b.after; });
+    bracket.setSheet(sheet);
+    return bracket;
+}
+
 }  // namespace
 
 class TestKazFormat : public QObject {
@@ -96,6 +246,11 @@ private slots:
     void keepsStatesOutsideTheRange();
     void roundTrip_data();
     void roundTrip();
+    void writesTheSheetBlockByteForByte();
+    void sheetBlockRoundTrip();
+    void refusesSheetBlock_data();
+    void refusesSheetBlock();
+    void refusesEveryCutSheetBlock();
 };
 
 void TestKazFormat::writesTheExampleByteForByte() {
@@ -434,6 +589,139 @@ void TestKazFormat::roundTrip() {
     QVERIFY(!read->boldScores());
     QVERIFY(!read->isChanged());
     QCOMPARE(hex(writeKaz(*read)), hex(file));
+}
+
+// The golden file of a bracket with a sheet: written byte for byte, read back to the same
+// sheet, its unknown record kept in its place.
+void TestKazFormat::writesTheSheetBlockByteForByte() {
+    Bracket bracket(4);
+    const std::string senshu = "\x91\x49\x8E\xE8";                                 // 選手
+    for (int i = 0; i < 3; ++i) bracket.setMemberName(i, senshu + char('A' + i));  // 選手A …
+    SheetInfo sheet;
+    sheet.title = "\x8F\x74\x8B\x47\x91\xE5\x89\xEF";  // 春季大会
+    sheet.roundNames[0] = "\x97\x5C\x91\x49";          // 予選
+    sheet.clubs[0] = "A\x8D\x82";                      // A高
+    sheet.clubs[1] = "B\x8D\x82";
+    sheet.seeds[0] = 1;
+    sheet.matchNumbers = true;
+    sheet.byes[3] = true;
+    sheet.drawNumber = 4242;
+    sheet.unknownRecords.push_back({100, "\x01\x02", 1});
+    bracket.setSheet(sheet);
+    const QByteArray golden = readTestData("four_members_sheet.kaz");
+    QCOMPARE(golden.size(), 230);
+    QCOMPARE(toBytes(writeKaz(bracket)).toHex(' '), golden.toHex(' '));
+
+    const std::optional<Bracket> read = readKaz(toStd(golden));
+    QVERIFY(read);
+    QVERIFY(read->sheet() == sheet);
+    QVERIFY(!read->isChanged());
+    // Without the sheet the same bracket is the classic file, which the block only follows.
+    bracket.setSheet(SheetInfo());
+    QCOMPARE(hex(writeKaz(bracket)), hex(toStd(golden.left(107))));
+}
+
+// Random brackets with random sheets: read back equal and written again byte for byte, and a
+// reader of the classic layout reads the names, results, colours and champion unchanged.
+void TestKazFormat::sheetBlockRoundTrip() {
+    QRandomGenerator rng(25);
+    for (int trial = 0; trial < 300; ++trial) {
+        const Bracket bracket = randomBracketWithSheet(rng);
+        QVERIFY(sheetFits(bracket, bracket.sheet()));
+        const std::string file = writeKaz(bracket);
+        const std::optional<Bracket> read = readKaz(file);
+        QVERIFY(read);
+        QVERIFY(read->sheet() == bracket.sheet());
+        QVERIFY(!read->isChanged());
+        QCOMPARE(hex(writeKaz(*read)), hex(file));
+
+        const std::optional<ClassicFile> classic = readClassic(file);
+        QVERIFY(classic);
+        QCOMPARE(int(classic->names.size()), bracket.memberCount());
+        for (int m = 0; m < bracket.memberCount(); ++m) {
+            QCOMPARE(classic->names[size_t(m)], bracket.memberName(m));
+        }
+        QCOMPARE(int(classic->lines.size()), bracket.lineCount());
+        for (int line = 0; line < bracket.lineCount(); ++line) {
+            QCOMPARE(classic->lines[size_t(line)].first, int32_t(bracket.lineState(line)));
+            QCOMPARE(classic->lines[size_t(line)].second, bracket.lineScore(line));
+        }
+        for (int row = 0; row < ColorSet::kCount; ++row) {
+            QCOMPARE(classic->colors[size_t(row)], bracket.colors().at(row));
+        }
+        QCOMPARE(classic->champion, bracket.champion());
+    }
+}
+
+void TestKazFormat::refusesSheetBlock_data() {
+    QTest::addColumn<QByteArray>("file");
+    auto row = [](const char* name, const std::string& tail) {
+        QTest::newRow(name) << toBytes(fourMembersThen(tail));
+    };
+    const auto ints = [](std::initializer_list<int64_t> values) {
+        Bytes out;
+        for (const int64_t v : values) out.i32(v);
+        return out.m_data;
+    };
+    const std::string title = record(1, "T");
+    row("version 0", block({title}, 0));
+    row("version 2", block({title}, 2));
+    row("no count", "KAZX" + ints({1}));
+    row("negative count", "KAZX" + ints({1, -1}) + title);
+    row("count beyond the file", "KAZX" + ints({1, 2}) + title);
+    row("count 0x7FFFFFFF", "KAZX" + ints({1, 0x7FFFFFFF}) + title);
+    row("record length beyond the file", "KAZX" + ints({1, 1, 1}) + "\x05T");
+    row("record in the UTF-16 form", "KAZX" + ints({1, 1, 1}) + "\xFF\xFE\xFF\x01T\x00");
+    row("a known record twice", block({title, record(1, "U")}));
+    row("empty title", block({record(1, "")}));
+    row("title too long", block({record(1, repeat('x', kMaxSheetTitleBytes + 1))}));
+    row("control character in the second line", block({record(2, "a\nb")}));
+    row("round names: none", block({record(3, ints({0}))}));
+    row("round beyond the rounds", block({record(3, ints({1, 3}) + "\x01R")}));
+    row("round names out of order",
+        block({record(3, ints({2, 1}) + "\x01R" + ints({0}) + "\x01S")}));
+    row("round name empty", block({record(3, ints({1, 0}) + "\x00")}));
+    row("round name cut", block({record(3, ints({1, 0}) + "\x05R")}));
+    row("club of member 4 of 4", block({record(4, ints({1, 4}) + "\x01"
+                                                                 "C")}));
+    row("club of member -1", block({record(4, ints({1, -1}) + "\x01"
+                                                              "C")}));
+    row("clubs: more than the members", block({record(4, ints({5}))}));
+    row("club too long", block({record(4, ints({1, 0}) + "\x41" + repeat('c', 65))}));
+    row("seed 0", block({record(5, ints({1, 0, 0}))}));
+    row("seed 5 of 4", block({record(5, ints({1, 0, 5}))}));
+    row("seeds with a byte over", block({record(5, ints({1, 0, 1}) + "!")}));
+    row("match numbers 2", block({record(6, ints({2}))}));
+    row("match numbers cut", block({record(6, "\x01")}));
+    row("bye on a named slot", block({record(7, ints({1, 0}))}));
+    row("bye beyond the slots", block({record(7, ints({1, 4}))}));
+    row("draw number 0", block({record(8, ints({0}))}));
+    row("draw number negative", block({record(8, ints({-4242}))}));
+    row("club column 0", block({record(9, ints({0}))}));
+    row("bad record after an unknown one", block({record(77, "x"), record(6, "")}));
+}
+
+// A block that is cut short or holds a known record that does not parse refuses the file.
+void TestKazFormat::refusesSheetBlock() {
+    QFETCH(QByteArray, file);
+    QVERIFY(!readKaz(toStd(file)));
+}
+
+// A file cut anywhere inside its block is refused; cut before "KAZX" is whole, it is the
+// classic file with some bytes after the champion's name.
+void TestKazFormat::refusesEveryCutSheetBlock() {
+    const std::string golden = toStd(readTestData("four_members_sheet.kaz"));
+    const size_t classicEnd = 107;
+    for (size_t size = classicEnd; size < golden.size(); ++size) {
+        const std::optional<Bracket> read = readKaz(std::string_view(golden).substr(0, size));
+        if (size < classicEnd + 4) {
+            QVERIFY(read && read->sheet().isEmpty());
+        } else if (read) {
+            QFAIL(qPrintable(QStringLiteral("a file cut to %1 of %2 bytes was read")
+                                 .arg(size)
+                                 .arg(golden.size())));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestKazFormat)

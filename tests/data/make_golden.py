@@ -46,6 +46,31 @@ four_members = bytes.fromhex(
 assert len(four_members) == 113
 write("four_members.kaz", four_members)
 
+# A 4-member bracket with a sheet block: 選手A, 選手B, 選手C and a bye in slot 3, every line
+# open; then "KAZX", version 1, 8 records: title 春季大会, a record of tag 100 this version does
+# not know (bytes 01 02), the first round named 予選, clubs A高 and B高 for members 0 and 1,
+# seed 1 for member 0, match numbers on, slot 3 a bye, draw number 4242.
+def record(tag, body):
+    return i32(tag) + kaz_string(body)
+
+data = i32(4) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "ABC") + b"\x00"
+data += i32(7) + (i32(0) + b"\x00") * 7 + i32(3)
+data += b"".join(kaz_string(c) for c in
+                 [b"#DC143C", b"#808080", b"#FFFFFF", b"#000000", b"#FF9000"]) + b"\x00"
+classic_size = len(data)
+data += b"KAZX" + i32(1) + i32(8)
+data += record(1, "春季大会".encode("cp932"))
+data += record(100, b"\x01\x02")
+data += record(3, i32(1) + i32(0) + kaz_string("予選".encode("cp932")))
+data += record(4, i32(2) + i32(0) + kaz_string("A高".encode("cp932"))
+               + i32(1) + kaz_string("B高".encode("cp932")))
+data += record(5, i32(1) + i32(0) + i32(1))
+data += record(6, i32(1))
+data += record(7, i32(1) + i32(3))
+data += record(8, i32(4242))
+assert classic_size == 107 and len(data) == 230, (classic_size, len(data))
+write("four_members_sheet.kaz", data)
+
 # The bracket of the example page below: 選手1..選手4, line 0 won with the score 2, line 1 open
 # with the score 1.
 data = i32(4) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "1234") + i32(7)

@@ -27,7 +27,7 @@ void check(bool condition, const char* what) {
 bool sameBracket(const kaz::Bracket& a, const kaz::Bracket& b) {
     if (a.memberCount() != b.memberCount() || a.roundCount() != b.roundCount() ||
         a.lineCount() != b.lineCount() || a.champion() != b.champion() ||
-        a.colors() != b.colors()) {
+        a.colors() != b.colors() || a.sheet() != b.sheet()) {
         return false;
     }
     for (int i = 0; i < a.memberCount(); ++i) {
@@ -55,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!bracket) return 0;
 
     check(!bracket->isChanged(), "a loaded bracket is unchanged");
+    check(kaz::sheetFits(*bracket, bracket->sheet()), "a loaded sheet fits its bracket");
     const std::string written = kaz::writeKaz(*bracket);
     const std::optional<kaz::Bracket> again = kaz::readKaz(written);
     check(again.has_value(), "a written bracket reads back");
