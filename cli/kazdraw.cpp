@@ -4,28 +4,34 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "draw/bracket_draw.h"
 #include "draw/draw_random.h"
 #include "draw/entrant_list.h"
 #include "io/file_io.h"
 #include "io/kaz_format.h"
+#include "text/cp932.h"
 #include "text/messages.h"
+#include "text/pasted_text.h"
+#include "text/text_limits.h"
 #include "tool/command_line.h"
 
 namespace {
 
 const char kUsage[] =
     "usage: kazdraw [--size 4|8|16|32] [--seed N] [--in-order] [--ignore-clubs] "
-    "[--club-in-name] LIST OUT.kaz\n";
+    "[--club-in-name] [--title TEXT] LIST OUT.kaz\n";
 
 const char kHelp[] =
     "\n"
     "Draws a bracket from a list of entrants (one a line: name, club, seed, separated by a\n"
     "tab or a comma; UTF-8 or Shift_JIS) and writes it as a .kaz file. Seeds take their\n"
-    "standard places, byes go to the top seeds, the others are drawn by lot, members of one\n"
-    "club kept apart. LIST \"-\" reads standard input. Prints the draw number (抽選番号) and\n"
-    "the pairs of one club who can meet before the final.\n"
+    "places as on draw sheets (seed 1 on the top line, seed 2 on the bottom one, 3 and 4, then\n"
+    "5 to 8, by lot at the quarters' ends), byes go beside the top seeds, the others are drawn\n"
+    "by lot, members of one club kept apart. Clubs, seeds, byes and the draw number are kept\n"
+    "in the file for the sheet. LIST \"-\" reads standard input. Prints the draw number\n"
+    "(抽選番号) and the pairs of one club who can meet before the final.\n"
     "\n"
     "  --size N        a bracket of N members (4, 8, 16, 32) instead of the smallest\n"
     "                  that holds everyone; at most twice the number of entrants\n"
@@ -33,7 +39,8 @@ const char kHelp[] =
     "                  give the same bracket (a new number is picked without it)\n"
     "  --in-order      unseeded entrants in list order instead of by lot\n"
     "  --ignore-clubs  the lot does not keep clubs apart\n"
-    "  --club-in-name  names as \"名前（所属）\"\n"
+    "  --club-in-name  names as \"名前（所属）\" instead of clubs in their own column\n"
+    "  --title TEXT    the sheet's title (at most 128 bytes in Shift_JIS)\n"
     "  --help          this text\n"
     "  --version       the version\n"
     "\n"
@@ -44,6 +51,8 @@ struct Arguments {
     kaz::DrawOptions options;
     bool seedGiven = false;
     bool clubInName = false;
+    std::string title;                       // CP932
+    std::vector<std::string> titleReplaced;  // characters of the title that became 〓
     std::string list;
     std::string output;
 };
@@ -84,6 +93,15 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         args.options.drawNumber = uint32_t(number);
         args.seedGiven = true;
     }
+    if (const std::optional<std::string> title = line.value("--title")) {
+        args.title = kaz::utf8ToCp932WithGeta(*title, args.titleReplaced);
+        if (kaz::hasControlCharacter(args.title)) {
+            return std::string("--title に制御文字は使えません。");
+        }
+        if (args.title.size() > kaz::kMaxSheetTitleBytes) {
+            return "--title は " + std::to_string(kaz::kMaxSheetTitleBytes) + " バイトまでです。";
+        }
+    }
     if (line.operands.size() < 2) {
         return std::string(line.operands.empty() ? "参加者リストが指定されていません。"
                                                  : kaz::kNoOutputFileMessage);
@@ -115,6 +133,10 @@ int drawAndWrite(Arguments& args) {
                          kaz::listProblemText(problem).c_str());
         }
     }
+    if (!args.titleReplaced.empty()) {
+        std::fprintf(stderr, "kazdraw: --title: %s\n",
+                     kaz::gotGetaText(args.titleReplaced).c_str());
+    }
     if (!entrants.problems.empty()) return 1;
     const int count = static_cast<int>(entrants.entrants.size());
     const std::string sizeProblem = kaz::drawSizeProblem(count, args.options.size);
@@ -123,7 +145,12 @@ int drawAndWrite(Arguments& args) {
     if (!args.seedGiven) args.options.drawNumber = kaz::pickDrawNumber();
     const std::optional<kaz::Draw> draw = kaz::drawEntrants(entrants.entrants, args.options);
     if (!draw) return fail(kaz::kSaveFailedMessage);  // the checks above leave nothing to refuse
-    const kaz::Bracket bracket = kaz::makeDrawnBracket(*draw, entrants.entrants, args.clubInName);
+    kaz::Bracket bracket = kaz::makeDrawnBracket(*draw, entrants.entrants, args.clubInName);
+    if (!args.title.empty()) {
+        kaz::SheetInfo sheet = bracket.sheet();
+        sheet.title = args.title;
+        bracket.setSheet(std::move(sheet));
+    }
     const kaz::Status written = kaz::writeFileSafely(output, kaz::writeKaz(bracket));
     if (!written) return fail(written.failure().message());
 
@@ -149,7 +176,8 @@ int main(int argc, char** argv) {
                                                          {"--seed", true},
                                                          {"--in-order"},
                                                          {"--ignore-clubs"},
-                                                         {"--club-in-name"}});
+                                                         {"--club-in-name"},
+                                                         {"--title", true}});
     if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
         return *answered;
     }

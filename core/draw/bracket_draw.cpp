@@ -77,12 +77,15 @@ std::optional<Draw> drawEntrants(const std::vector<Entrant>& entrants, const Dra
     const int count = static_cast<int>(entrants.size());
     if (!drawSizeProblem(count, options.size).empty()) return std::nullopt;
     const int size = options.size == 0 ? smallestDrawSize(count) : options.size;
-    const std::vector<int> order = standardSeedOrder(size);
+    DrawRandom random(options.drawNumber);
+    const std::vector<int> order = sheetSeedOrder(size, count, options.byLot ? &random : nullptr);
     std::vector<int> positionOfSeed(size_t(size) + 1);
     for (int p = 0; p < size; ++p) positionOfSeed[size_t(order[size_t(p)])] = p;
 
     Draw draw;
     draw.entrantAt.assign(size_t(size), -1);
+    draw.seedNumberAt = order;
+    if (options.byLot) draw.drawNumber = options.drawNumber;
     std::vector<bool> seedTaken(size_t(count) + 1, false);
     std::vector<int> unseeded;
     for (int e = 0; e < count; ++e) {
@@ -101,7 +104,6 @@ std::optional<Draw> drawEntrants(const std::vector<Entrant>& entrants, const Dra
     }
 
     const std::vector<int> clubs = clubNumbers(entrants);
-    DrawRandom random(options.drawNumber);
     if (options.byLot && options.keepClubsApart && anyClubShared(clubs)) {
         std::vector<int> clubAt(size_t(size), kNoClub);
         for (int p = 0; p < size; ++p) {
@@ -129,10 +131,20 @@ std::optional<Draw> drawEntrants(const std::vector<Entrant>& entrants, const Dra
 Bracket makeDrawnBracket(const Draw& draw, const std::vector<Entrant>& entrants, bool clubInName) {
     const int size = static_cast<int>(draw.entrantAt.size());
     Bracket bracket(size);
+    SheetInfo sheet;
     for (int p = 0; p < size; ++p) {
         const int e = draw.entrantAt[size_t(p)];
-        if (e >= 0) bracket.setMemberName(p, memberNameOf(entrants[size_t(e)], clubInName));
+        if (e < 0) {
+            sheet.byes[size_t(p)] = true;
+            continue;
+        }
+        const Entrant& entrant = entrants[size_t(e)];
+        bracket.setMemberName(p, memberNameOf(entrant, clubInName));
+        if (!clubInName) sheet.clubs[size_t(p)] = entrant.club;
+        sheet.seeds[size_t(p)] = entrant.seed;
     }
+    sheet.drawNumber = draw.drawNumber;
+    bracket.setSheet(std::move(sheet));
     // A first-round line's index is its position; a bye's opponent wins by a left click.
     for (int p = 0; p < size; ++p) {
         if (draw.entrantAt[size_t(p)] < 0) leftClickLine(bracket, p ^ 1);

@@ -28,16 +28,19 @@ struct ClubMeeting {
 };
 
 struct Draw {
-    std::vector<int> entrantAt;  // per first-round position, top to bottom: entrant or -1 (bye)
+    std::vector<int> entrantAt;     // per first-round position, top to bottom: entrant or -1 (bye)
+    std::vector<int> seedNumberAt;  // per position: the seed number of its place (sheetSeedOrder)
     std::vector<ClubMeeting> earlyMeetings;  // same-club pairs who can meet before the final
+    std::optional<uint32_t> drawNumber;      // the lot's number; none for a draw in list order
 };
 
 // Why `size` cannot be drawn for `entrants` (UTF-8), or an empty text when it can; 0 (the
 // smallest size) always can for 2 … 32 entrants.
 std::string drawSizeProblem(int entrants, int size);
 
-// The draw. Seeds take the positions of their seed numbers in the standard order, the byes
-// take seed numbers N+1 … P (so they face seeds 1 … P-N), and the others fill what is left:
+// The draw. Seeds take the places of their seed numbers as draw sheets place them
+// (sheetSeedOrder, the places of seeds 3 and on by lot when drawing by lot), the byes take seed
+// numbers N+1 … P (so they stand beside seeds 1 … P-N), and the others fill what is left:
 // in list order (the i-th unseeded entrant takes the i-th lowest free seed number) or by lot,
 // drawn with DrawRandom from the draw number, keeping clubs apart when asked (spreadClubs),
 // otherwise shuffled into the free seed numbers in ascending order. Nothing when the
@@ -46,7 +49,9 @@ std::optional<Draw> drawEntrants(const std::vector<Entrant>& entrants, const Dra
 
 // The bracket of a draw: each entrant's name in its position ("名前（所属）" with
 // `clubInName`), byes with empty names, and each bye's opponent marked the winner of the
-// first round as a left click on its line does. Nothing else is set.
+// first round as a left click on its line does. Its sheet holds the clubs (unless they went
+// into the names), the seeds, the byes and the draw number of a draw by lot; a draw in list
+// order of a full list without clubs or seeds leaves the sheet empty.
 Bracket makeDrawnBracket(const Draw& draw, const std::vector<Entrant>& entrants, bool clubInName);
 
 // "2回戦: 山田 と 佐藤 (A高)": one early meeting as the tool and the dialog show it (UTF-8).

@@ -184,6 +184,9 @@ std::string checkRow(const Row& row, const Columns& columns, int entrantCount, b
         return fillIn(withClub ? kNameWithClubTooLongMessage : kNameTooLongMessage,
                       {std::to_string(kMaxMemberNameBytes)});
     }
+    if (!clubInName && entrant.club.size() > kMaxClubBytes) {
+        return fillIn(kClubTooLongMessage, {std::to_string(kMaxClubBytes)});
+    }
     entrant.seed = seedFromText(seed);
     if (entrant.seed < 0 || entrant.seed > entrantCount) {
         entrant.seed = 0;

@@ -48,7 +48,8 @@ std::string memberNameOf(const Entrant& entrant, bool clubInName);
 // seed; in any order, the Latin words in either case and width) is skipped and tells the order
 // of the columns. A character Shift_JIS cannot hold becomes 〓, with a note for its line.
 // Every problem found is reported with its line, at most one a line; reading stops at the
-// first entrant beyond kMaxEntrants. `clubInName` makes the name limit count the club too.
+// first entrant beyond kMaxEntrants. `clubInName` makes the name limit count the club too;
+// without it the club, bound for the sheet's club column, has a limit of its own.
 EntrantList readEntrantList(std::string_view bytes, bool clubInName);
 
 // "3行目: 名前がありません。" (the reason alone for the list as a whole); a note the same way.

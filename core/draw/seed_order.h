@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "draw/draw_random.h"
+
 // Where the seeds stand in a bracket, and which bracket sizes a number of entrants may use.
 
 namespace kaz {
@@ -11,6 +13,18 @@ namespace kaz {
 // each x of order(n). Seeds 1 and 2 stand at the ends; seeds 1 … 2^k lie in different blocks
 // of positions / 2^k.
 std::vector<int> standardSeedOrder(int positions);
+
+// The seed number of each first-round position, top to bottom, as Japanese draw sheets place
+// the seeds in `positions` positions (4 … 32) for `entrants` entrants: seed 1 on the top line,
+// seed 2 on the bottom one; 3 and 4 at the top of the second quarter and the bottom of the
+// third; 5 to 8 at the other ends of the quarters; then each later group at the free ends of
+// the blocks that hold one earlier seed each. So seeds 1 … 2^k still lie in different blocks
+// of positions / 2^k, as in the standard order, and meet as late. The numbers above
+// `entrants` (the byes) stand beside seeds 1, 2, …. With `lot`, each group from 3 and 4 on
+// takes its places by lot, its first seeds still spread over the halves, quarters, … as evenly
+// as the standard order spreads them (so are the byes beside them); without it, a seed stands
+// in the block of the earlier seed it would meet in the standard order.
+std::vector<int> sheetSeedOrder(int positions, int entrants, DrawRandom* lot);
 
 // The smallest bracket (4, 8, 16 or 32 members) that holds `entrants`, 0 when none does.
 int smallestDrawSize(int entrants);

@@ -19,6 +19,7 @@ const char kControlCharacterMessage[] = "使えない制御文字 (%1) があり
 const char kUnreadableTextMessage[] =
     "読めない文字があります (UTF-8 でも Shift_JIS でもありません)。";
 const char kNameTooLongMessage[] = "名前が長すぎます (%1 バイトまで)。";
+const char kClubTooLongMessage[] = "所属が長すぎます (%1 バイトまで)。";
 const char kNameWithClubTooLongMessage[] =
     "名前と所属が長すぎます (名前（所属）で %1 バイトまで)。";
 const char kBadSeedMessage[] = "シード「%1」は 1 から %2 までの整数ではありません。";

@@ -48,6 +48,7 @@ extern const char kControlCharacterMessage[];     // %1: the character as U+XXXX
 extern const char kUnreadableTextMessage[];       // bytes that are neither UTF-8 nor Shift_JIS
 extern const char kNameTooLongMessage[];          // %1: the byte limit
 extern const char kNameWithClubTooLongMessage[];  // %1: the byte limit
+extern const char kClubTooLongMessage[];          // a club for the club column; %1: the limit
 extern const char kBadSeedMessage[];              // %1: the seed as written, %2: the most
 extern const char kSameSeedMessage[];             // %1: the seed, %2: the line that has it
 extern const char kBadQuotesMessage[];            // a quote not closed, or text after one

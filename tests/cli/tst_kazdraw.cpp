@@ -17,7 +17,7 @@ Result runKazDraw(const QStringList& args) { return runTool(QStringLiteral(KAZDR
 
 const QString kUsage = QStringLiteral(
     "usage: kazdraw [--size 4|8|16|32] [--seed N] [--in-order] [--ignore-clubs] "
-    "[--club-in-name] LIST OUT.kaz");
+    "[--club-in-name] [--title TEXT] LIST OUT.kaz");
 
 // Seven entrants, two of club A高 and one seeded: an 8-member bracket with one bye.
 const QByteArray kList =
@@ -48,6 +48,8 @@ private slots:
     void drawsAndWrites();
     void standardInput();
     void printsEarlyMeetings();
+    void blockOnlyWithSomethingToKeep_data();
+    void blockOnlyWithSomethingToKeep();
     void notesOnStandardError();
     void newNumberWithoutSeed();
     void help();
@@ -65,7 +67,8 @@ void TestKazDraw::drawsAndWrites() {
     QVERIFY(writeFile(list, kList));
 
     const Result r = runKazDraw({QStringLiteral("--seed"), QStringLiteral("4321"),
-                                 QStringLiteral("--club-in-name"), list, out});
+                                 QStringLiteral("--club-in-name"), QStringLiteral("--title"),
+                                 QStringLiteral("春季大会"), list, out});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.out, QByteArray("抽選番号 4321\n"));
@@ -80,6 +83,13 @@ void TestKazDraw::drawsAndWrites() {
     QCOMPARE(names.at(1), QString());                        // the bye, seed 8, facing it
     QCOMPARE(bracket.lineState(0), kaz::LineState::Won);
     QCOMPARE(bracket.lineState(8), kaz::LineState::Advanced);
+    // The sheet: the title, the seed and the bye, the draw number; the clubs went into the names.
+    const kaz::SheetInfo& sheet = bracket.sheet();
+    QCOMPARE(QString::fromStdString(kaz::cp932ToUtf8(sheet.title)), QStringLiteral("春季大会"));
+    QCOMPARE(sheet.seeds[0], 1);
+    QVERIFY(sheet.byes[1]);
+    QCOMPARE(sheet.drawNumber, std::optional<uint32_t>(4321));
+    QVERIFY(sheet.clubs == kaz::SheetInfo().clubs);
     QStringList everyone{"",     "伊藤",        "佐藤（A高）", "山田（A高）", "渡辺（C高）",
                          "田中", "高橋（B高）", "鈴木（B高）"};
     everyone.sort();
@@ -119,7 +129,43 @@ void TestKazDraw::printsEarlyMeetings() {
     QCOMPARE(QString::fromUtf8(r.out), QStringLiteral("抽選番号 1\n"
                                                       "決勝より前に当たる同じ所属の組:\n"
                                                       "  準決勝: a と d (X)\n"
-                                                      "  準決勝: b と c (X)\n"));
+                                                      "  準決勝: c と b (X)\n"));
+}
+
+void TestKazDraw::blockOnlyWithSomethingToKeep_data() {
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("block");
+    const QStringList inOrder{QStringLiteral("--in-order")};
+    QTest::newRow("in order, full, nothing to keep")
+        << QByteArray("a\nb\nc\nd\n") << inOrder << false;
+    QTest::newRow("in order, a bye") << QByteArray("a\nb\nc\n") << inOrder << true;
+    QTest::newRow("in order, a club") << QByteArray("a\nb,X\nc\nd\n") << inOrder << true;
+    QTest::newRow("in order, a club in the name")
+        << QByteArray("a\nb,X\nc\nd\n") << inOrder + QStringList{QStringLiteral("--club-in-name")}
+        << false;
+    QTest::newRow("in order, a seed") << QByteArray("a\nb,,1\nc\nd\n") << inOrder << true;
+    QTest::newRow("in order, a title")
+        << QByteArray("a\nb\nc\nd\n") << inOrder + QStringList{QStringLiteral("--title"), "T"}
+        << true;
+    QTest::newRow("by lot: the draw number") << QByteArray("a\nb\nc\nd\n") << QStringList() << true;
+}
+
+// A file gets the sheet block only when the draw has something for it.
+void TestKazDraw::blockOnlyWithSomethingToKeep() {
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, options);
+    QFETCH(bool, block);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.kaz"));
+    const Result r = runToolWithInput(QStringLiteral(KAZDRAW_PATH),
+                                      options + QStringList{QStringLiteral("-"), out}, list);
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(readFile(out).contains("KAZX"), block);
+    const kaz::Result<kaz::Bracket> loaded =
+        kaz::loadBracketFile(out.toStdString(), kaz::ReadableFiles::RegularOnly);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->sheet().isEmpty(), !block);
 }
 
 // A character Shift_JIS cannot hold is drawn as 〓 and told, without failing.
@@ -178,6 +224,12 @@ void TestKazDraw::wrongArguments_data() {
     QTest::newRow("seed 1000000") << QStringList{QStringLiteral("--seed"),
                                                  QStringLiteral("1000000"), list, out}
                                   << QStringLiteral("--seed は 1 から 999999 までの整数です。");
+    QTest::newRow("title too long")
+        << QStringList{QStringLiteral("--title"), QString(65, QChar(0x3042)), list, out}
+        << QStringLiteral("--title は 128 バイトまでです。");
+    QTest::newRow("title with a tab")
+        << QStringList{QStringLiteral("--title"), QStringLiteral("a\tb"), list, out}
+        << QStringLiteral("--title に制御文字は使えません。");
     QTest::newRow("output to standard output")
         << QStringList{list, QStringLiteral("-")}
         << QStringLiteral("トーナメント表は標準出力には書けません。");
@@ -213,6 +265,9 @@ void TestKazDraw::refused_data() {
         << QByteArray("a\nb\nc\nd\ne\n")
         << QStringList{QStringLiteral("--size"), QStringLiteral("16")}
         << QStringLiteral("kazdraw: 5人の組み合わせに 16人用は使えません。\n");
+    QTest::newRow("club too long for its column")
+        << QByteArray("a," + QByteArray(65, 'c') + "\nb\n") << QStringList()
+        << QStringLiteral("kazdraw: %1: 1行目: 所属が長すぎます (64 バイトまで)。\n");
     QTest::newRow("over 1 MiB") << QByteArray((1 << 20) + 1, '#') << QStringList()
                                 << QStringLiteral(
                                        "kazdraw: %1: 参加者リストが大きすぎます (1 MiB まで)。\n");

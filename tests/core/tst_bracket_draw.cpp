@@ -46,6 +46,7 @@ private slots:
     void sizes_data();
     void sizes();
     void seedsByesAndBracket();
+    void sheetSeedPlaces();
     void sameNumberSameDraw();
     void pinnedDraws_data();
     void pinnedDraws();
@@ -121,7 +122,9 @@ void TestBracketDraw::seedsByesAndBracket() {
 
         const int positions = options.size ? options.size : smallestDrawSize(count);
         QCOMPARE(int(draw->entrantAt.size()), positions);
-        const std::vector<int> order = standardSeedOrder(positions);
+        const std::vector<int>& order = draw->seedNumberAt;
+        if (!options.byLot)
+            QCOMPARE(toList(order), toList(sheetSeedOrder(positions, count, nullptr)));
         std::vector<int> seen(size_t(count), 0);
         std::vector<int> unseededSeedNumbers;  // of the unseeded, in list order
         std::map<int, int> seedNumberOf;
@@ -147,6 +150,18 @@ void TestBracketDraw::seedsByesAndBracket() {
 
         const Bracket bracket = makeDrawnBracket(*draw, entrants, false);
         QCOMPARE(bracket.memberCount(), positions);
+        // The sheet: clubs in their column, seeds, byes, and the number of a draw by lot.
+        const SheetInfo& sheet = bracket.sheet();
+        QVERIFY(sheetFits(bracket, sheet));
+        for (int p = 0; p < positions; ++p) {
+            const int e = draw->entrantAt[size_t(p)];
+            QCOMPARE(sheet.byes[size_t(p)], e < 0);
+            QCOMPARE(sheet.clubs[size_t(p)], e < 0 ? std::string() : entrants[size_t(e)].club);
+            QCOMPARE(sheet.seeds[size_t(p)], e < 0 ? 0 : entrants[size_t(e)].seed);
+        }
+        QCOMPARE(sheet.drawNumber,
+                 options.byLot ? std::optional<uint32_t>(options.drawNumber) : std::nullopt);
+        QCOMPARE(makeDrawnBracket(*draw, entrants, true).sheet().clubs, SheetInfo().clubs);
         std::vector<LineState> expected(size_t(bracket.lineCount()), LineState::Open);
         for (int p = 0; p < positions; ++p) {
             const int e = draw->entrantAt[size_t(p)];
@@ -181,6 +196,53 @@ void TestBracketDraw::seedsByesAndBracket() {
     }
 }
 
+// Seeds placed as on draw sheets, over every size and many lots: 1 and 2 at the ends, 3 and 4
+// at the top of the second quarter and the bottom of the third, 5 to 8 at the other quarter
+// ends; seeds 1 … 2^k in different blocks of P/2^k, so that they meet as late as in the
+// standard order; byes beside the top seeds, spread over the halves, quarters, … evenly.
+void TestBracketDraw::sheetSeedPlaces() {
+    QRandomGenerator rng(4242);
+    for (int trial = 0; trial < 400; ++trial) {
+        const int positions = 4 << rng.bounded(4);
+        const int entrants = positions / 2 + int(rng.bounded(positions / 2 + 1));
+        DrawRandom lot(1 + rng.bounded(999999u));
+        const bool byLot = trial % 4 != 0;
+        const std::vector<int> order = sheetSeedOrder(positions, entrants, byLot ? &lot : nullptr);
+        QCOMPARE(int(order.size()), positions);
+        std::vector<int> at(size_t(positions) + 1, -1);  // by seed number
+        for (int p = 0; p < positions; ++p) {
+            const int seed = order[size_t(p)];
+            QVERIFY(seed >= 1 && seed <= positions && at[size_t(seed)] < 0);
+            at[size_t(seed)] = p;
+        }
+        const int q = positions / 4;
+        QCOMPARE(at[1], 0);
+        QCOMPARE(at[2], positions - 1);
+        QCOMPARE((std::set<int>{at[3], at[4]}), (std::set<int>{q, 3 * q - 1}));
+        if (positions >= 8) {
+            QCOMPARE((std::set<int>{at[5], at[6], at[7], at[8]}),
+                     (std::set<int>{q - 1, 2 * q - 1, 2 * q, 3 * q}));
+        }
+        for (int seeds = 2; seeds <= positions; seeds *= 2) {
+            std::set<int> blocks;
+            for (int seed = 1; seed <= seeds; ++seed)
+                blocks.insert(at[size_t(seed)] / (positions / seeds));
+            QCOMPARE(int(blocks.size()), seeds);
+        }
+        const int byes = positions - entrants;
+        for (int blockSize = positions / 2; blockSize >= 2; blockSize /= 2) {
+            std::vector<int> inBlock(size_t(positions / blockSize), 0);
+            for (int p = 0; p < positions; ++p) {
+                if (order[size_t(p)] <= entrants) continue;
+                QVERIFY(order[size_t(p ^ 1)] <= byes);  // beside one of the top seeds
+                ++inBlock[size_t(p / blockSize)];
+            }
+            const auto [fewest, most] = std::minmax_element(inBlock.begin(), inBlock.end());
+            QVERIFY(*most - *fewest <= 1);
+        }
+    }
+}
+
 void TestBracketDraw::sameNumberSameDraw() {
     QRandomGenerator rng(5);
     for (int trial = 0; trial < 50; ++trial) {
@@ -209,10 +271,10 @@ void TestBracketDraw::pinnedDraws_data() {
     QTest::addColumn<uint>("number");
     QTest::addColumn<QList<int>>("entrantAt");
     QTest::newRow("6, clubs apart, every placement tried")
-        << 6 << true << 2024u << QList<int>{0, -1, 5, 4, 1, -1, 3, 2};
-    QTest::newRow("6, shuffled") << 6 << false << 2024u << QList<int>{0, -1, 5, 4, 1, -1, 2, 3};
+        << 6 << true << 2024u << QList<int>{0, -1, 2, 4, 3, 5, -1, 1};
+    QTest::newRow("6, shuffled") << 6 << false << 2024u << QList<int>{0, -1, 2, 5, 3, 4, -1, 1};
     QTest::newRow("14, clubs apart, halves filled evenly")
-        << 14 << true << 777u << QList<int>{0, -1, 11, 10, 13, 5, 4, 7, 1, -1, 6, 2, 3, 12, 9, 8};
+        << 14 << true << 777u << QList<int>{0, -1, 8, 12, 4, 2, 6, 3, 5, 11, 13, 7, 10, 9, -1, 1};
 }
 
 void TestBracketDraw::pinnedDraws() {

@@ -34,13 +34,16 @@ void checkDraw(const std::vector<kaz::Entrant>& entrants, const kaz::DrawOptions
     check(draw.has_value(), "a list without problems is drawn");
     const int size = static_cast<int>(draw->entrantAt.size());
     check(size == (options.size ? options.size : kaz::smallestDrawSize(count)), "size");
-    const std::vector<int> order = kaz::standardSeedOrder(size);
+    const std::vector<int>& order = draw->seedNumberAt;
+    check(order.size() == size_t(size) && order[0] == 1 && order[size_t(size) - 1] == 2,
+          "seeds 1 and 2 at the ends");
     std::vector<int> seen(entrants.size(), 0);
     for (int p = 0; p < size; ++p) {
         const int e = draw->entrantAt[size_t(p)];
         check((e < 0) == (order[size_t(p)] > count), "byes take the seed numbers past N");
         if (e < 0) {
             check(draw->entrantAt[size_t(p ^ 1)] >= 0, "no bye against a bye");
+            check(order[size_t(p ^ 1)] <= size - count, "a bye beside a top seed");
             continue;
         }
         check(e < count && ++seen[size_t(e)] == 1, "each entrant once");
@@ -57,6 +60,7 @@ void checkDraw(const std::vector<kaz::Entrant>& entrants, const kaz::DrawOptions
     const std::string bytes = kaz::writeKaz(bracket);
     const std::optional<kaz::Bracket> read = kaz::readKaz(bytes);
     check(read.has_value() && read->memberCount() == size, "the bracket reads back");
+    check(read->sheet() == bracket.sheet(), "the sheet reads back");
     for (int p = 0; p < size; ++p) {
         check(read->memberName(p) == bracket.memberName(p), "names read back");
         check(bracket.memberName(p).size() <= kaz::kMaxMemberNameBytes, "names fit the box");
