@@ -40,7 +40,8 @@ struct SheetInfo {
     bool matchNumbers = false;                   // the matches numbered 1, 2, 3, …
     bool clubColumn = false;                     // the club column shown even while no club is set
     std::optional<uint32_t> drawNumber;          // the number of the draw that made the bracket
-    std::vector<UnknownSheetRecord> unknownRecords;  // in file order
+    // In the order they are written: by the known record they follow, then as they came.
+    std::vector<UnknownSheetRecord> unknownRecords;
 
     // True when nothing is set: such a bracket's file has no sheet block.
     bool isEmpty() const;

@@ -1,5 +1,6 @@
 #include "io/sheet_block.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -177,6 +178,11 @@ bool readSheetBlock(KazReader& in, int members, int rounds, SheetInfo& sheet) {
         seen[size_t(tag)] = true;
         lastKnown = tag;
     }
+    // Held in the order they are written, which puts the known records in the order of their
+    // tags; a file that had them otherwise then reads back equal once it is written.
+    std::stable_sort(
+        sheet.unknownRecords.begin(), sheet.unknownRecords.end(),
+        [](const UnknownSheetRecord& a, const UnknownSheetRecord& b) { return a.after < b.after; });
     return true;
 }
 

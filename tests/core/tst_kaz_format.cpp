@@ -251,6 +251,7 @@ private slots:
     void refusesSheetBlock_data();
     void refusesSheetBlock();
     void refusesEveryCutSheetBlock();
+    void unknownRecordFollowsItsKnownRecord();
 };
 
 void TestKazFormat::writesTheExampleByteForByte() {
@@ -722,6 +723,24 @@ void TestKazFormat::refusesEveryCutSheetBlock() {
                                  .arg(golden.size())));
         }
     }
+}
+
+// Known records are written in the order of their tags; an unknown record stays right after
+// the known record it followed, and the file written reads back equal.
+void TestKazFormat::unknownRecordFollowsItsKnownRecord() {
+    Bytes number;
+    number.i32(77);
+    const std::string drawNumber = record(8, number.m_data);
+    const std::string file =
+        fourMembersThen(block({record(50, "u"), drawNumber, record(-1, "v"), record(1, "T")}));
+    const std::optional<Bracket> read = readKaz(file);
+    QVERIFY(read);
+    QCOMPARE(read->sheet().drawNumber, std::optional<uint32_t>(77));
+    const std::string written = writeKaz(*read);
+    QCOMPARE(hex(written), hex(fourMembersThen(block(
+                               {record(50, "u"), record(1, "T"), drawNumber, record(-1, "v")}))));
+    const std::optional<Bracket> again = readKaz(written);
+    QVERIFY(again && again->sheet() == read->sheet());
 }
 
 QTEST_GUILESS_MAIN(TestKazFormat)
