@@ -51,6 +51,10 @@ bool sheetFits(const Bracket& bracket, const SheetInfo& sheet) {
     if (!fits(sheet.title, kMaxSheetTitleBytes) || !fits(sheet.subtitle, kMaxSheetSubtitleBytes)) {
         return false;
     }
+    // The file holds the number as a positive 32-bit integer.
+    if (sheet.drawNumber && (*sheet.drawNumber == 0 || *sheet.drawNumber > uint32_t(INT32_MAX))) {
+        return false;
+    }
     for (int round = 0; round < kMaxRounds; ++round) {
         const std::string& name = sheet.roundNames[size_t(round)];
         if (!fits(name, kMaxRoundNameBytes) || (round >= bracket.roundCount() && !name.empty())) {

@@ -116,8 +116,8 @@ private:
 };
 
 // True when `sheet` fits `bracket`: nothing set beyond its members or rounds, no bye on a slot
-// with a name, seeds from 1 to the member count, every text within its limit
-// (text/text_limits.h) and without a control character.
+// with a name, seeds from 1 to the member count, a draw number from 1 to 2^31 - 1, every text
+// within its limit (text/text_limits.h) and without a control character.
 bool sheetFits(const Bracket& bracket, const SheetInfo& sheet);
 
 }  // namespace kaz

@@ -282,6 +282,9 @@ void TestBracket::sheetFitsBracket_data() {
     QTest::newRow("seed above the count")
         << SheetEdit([](SheetInfo& s) { s.seeds[1] = 5; }) << false;
     QTest::newRow("negative seed") << SheetEdit([](SheetInfo& s) { s.seeds[1] = -1; }) << false;
+    QTest::newRow("draw number 0") << SheetEdit([](SheetInfo& s) { s.drawNumber = 0; }) << false;
+    QTest::newRow("draw number 2^31")
+        << SheetEdit([](SheetInfo& s) { s.drawNumber = 0x80000000u; }) << false;
     QTest::newRow("club beyond the members")
         << SheetEdit([](SheetInfo& s) { s.clubs[4] = "C"; }) << false;
     QTest::newRow("round name beyond the rounds")
