@@ -7,6 +7,8 @@
 
 #include "shell/app_icons.h"
 
+namespace kaz::app {
+
 namespace {
 
 enum class Kind { Plain, Checkable, Disabled };
@@ -339,3 +341,5 @@ QString EditorActions::undoPrompt() { return QStringLiteral("直前に行った�
 QString EditorActions::redoPrompt() { return QStringLiteral("元に戻した動作をやり直す"); }
 
 QString EditorActions::recentFilePrompt() { return QStringLiteral("指定のﾌｧｲﾙを開く"); }
+
+}  // namespace kaz::app

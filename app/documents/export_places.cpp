@@ -9,6 +9,8 @@
 #include "document/bracket_document.h"
 #include "documents/recent_file_list.h"
 
+namespace kaz::app {
+
 namespace {
 
 const QString kLastFolderKey = QStringLiteral("Settings/LastExportFolder");
@@ -23,7 +25,7 @@ QString written(const QString& path) {
 
 }  // namespace
 
-QString ExportPlaces::proposedPath(const BracketDocument& doc, const QString& suffix) const {
+QString ExportPlaces::proposedPath(const gui::BracketDocument& doc, const QString& suffix) const {
     const QString dotSuffix = QLatin1Char('.') + suffix;
     if (!doc.filePath().isEmpty()) {
         const QFileInfo file(doc.filePath());
@@ -43,3 +45,5 @@ void ExportPlaces::exported(QWidget* window, const QString& path) {
 void ExportPlaces::noViewer(QWidget* window, const QString& path) {
     showStatus(window, written(path) + QStringLiteral("表示するｱﾌﾟﾘｹｰｼｮﾝを起動できませんでした。"));
 }
+
+}  // namespace kaz::app

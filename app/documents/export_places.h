@@ -3,8 +3,12 @@
 #include <QObject>
 #include <QString>
 
+namespace kaz::gui {
 class BracketDocument;
+}
 class QWidget;
+
+namespace kaz::app {
 
 // Where the exports of brackets (the HTML page, pictures, a PDF printed to a file) go, and what
 // the user is told after one. The file chooser opens beside the bracket's file proposing its
@@ -16,7 +20,7 @@ public:
 
     // The file proposed for exporting `doc` as `suffix` ("html", "png", "pdf"): a full path,
     // or only a name where no folder is known yet (the chooser then starts where it likes).
-    QString proposedPath(const BracketDocument& doc, const QString& suffix) const;
+    QString proposedPath(const gui::BracketDocument& doc, const QString& suffix) const;
 
     // `path` was written: its folder is remembered in the settings, and the status bar of `window`
     // (the main window) says "<path> に書き出しました。".
@@ -25,3 +29,5 @@ public:
     // The page at `path` was written but no application could be started to show it.
     void noViewer(QWidget* window, const QString& path);
 };
+
+}  // namespace kaz::app

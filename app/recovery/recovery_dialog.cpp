@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace kaz::app {
+
 namespace {
 
 QString describe(const kaz::RecoveryRecord& record) {
@@ -66,3 +68,5 @@ QList<RecoveryManager::Leftover> RecoveryDialog::chosen() const {
     }
     return ticked;
 }
+
+}  // namespace kaz::app

@@ -14,6 +14,8 @@
 #include "io/kaz_format.h"
 #include "recovery/recovery_writer.h"
 
+namespace kaz::app {
+
 namespace {
 
 // Written at most this long after a change, however long the user goes on typing.
@@ -66,7 +68,7 @@ QString RecoveryManager::defaultFolder() {
            QStringLiteral("/recovery");
 }
 
-void RecoveryManager::follow(BracketDocument* doc) {
+void RecoveryManager::follow(gui::BracketDocument* doc) {
     Followed& followed = m_followed[doc];
     const QString base = m_folder + QLatin1Char('/') + m_session + QLatin1Char('-') +
                          QString::number(m_nextNumber++);
@@ -77,20 +79,20 @@ void RecoveryManager::follow(BracketDocument* doc) {
     followed.timer->setInterval(kWriteDelayMs);
     connect(followed.timer, &QTimer::timeout, this, [this, doc] { keepNow(doc); });
     auto onChange = [this, doc] { changed(doc); };
-    connect(doc, &BracketDocument::lineChanged, this, onChange);
-    connect(doc, &BracketDocument::memberNameChanged, this, onChange);
-    connect(doc, &BracketDocument::championChanged, this, onChange);
-    connect(doc, &BracketDocument::settingsChanged, this, onChange);
+    connect(doc, &gui::BracketDocument::lineChanged, this, onChange);
+    connect(doc, &gui::BracketDocument::memberNameChanged, this, onChange);
+    connect(doc, &gui::BracketDocument::championChanged, this, onChange);
+    connect(doc, &gui::BracketDocument::settingsChanged, this, onChange);
     connect(doc, &QObject::destroyed, this, &RecoveryManager::forget);
     if (doc->isChanged()) keepNow(doc);
 }
 
-void RecoveryManager::changed(BracketDocument* doc) {
+void RecoveryManager::changed(gui::BracketDocument* doc) {
     QTimer* timer = m_followed.value(doc).timer;
     if (timer && !timer->isActive()) timer->start();
 }
 
-void RecoveryManager::keepNow(BracketDocument* doc) {
+void RecoveryManager::keepNow(gui::BracketDocument* doc) {
     const auto found = m_followed.constFind(doc);
     if (found == m_followed.constEnd()) return;
     const Followed& followed = *found;
@@ -112,7 +114,7 @@ void RecoveryManager::keepNow(BracketDocument* doc) {
                               });
 }
 
-void RecoveryManager::documentStored(BracketDocument* doc) {
+void RecoveryManager::documentStored(gui::BracketDocument* doc) {
     const auto found = m_followed.constFind(doc);
     if (found == m_followed.constEnd()) return;
     found->timer->stop();
@@ -156,7 +158,7 @@ QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
         found << leftover;
     }
     if (setAsideAny) {
-        DesktopServices::instance().showError(
+        gui::DesktopServices::instance().showError(
             m_window, QString::fromStdString(
                           kaz::Failure{kaz::FileError::InvalidFormat, std::string()}.message()));
     }
@@ -201,5 +203,7 @@ void RecoveryManager::removeLater(const QStringList& paths) {
 void RecoveryManager::reportOnce(const QString& message) {
     if (m_reported) return;
     m_reported = true;
-    DesktopServices::instance().showError(m_window, message);
+    gui::DesktopServices::instance().showError(m_window, message);
 }
+
+}  // namespace kaz::app

@@ -5,6 +5,8 @@
 
 #include "io/file_io.h"
 
+namespace kaz::app {
+
 namespace {
 
 kaz::Status writeBytes(const QString& path, const QByteArray& bytes) {
@@ -24,3 +26,5 @@ void RecoveryWriter::write(const QString& bracketPath, const QByteArray& bracket
 void RecoveryWriter::remove(const QStringList& paths) {
     for (const QString& path : paths) QFile::remove(path);
 }
+
+}  // namespace kaz::app

@@ -11,6 +11,8 @@
 #include "shell/main_window.h"
 #include "text/app_names.h"
 
+namespace kaz::app {
+
 namespace {
 
 // Qt fills its font database the first time text is laid out: fontconfig reads its settings and
@@ -61,3 +63,5 @@ void EditorApplication::start(const QStringList& files) {
     });
     m_instance->listen();
 }
+
+}  // namespace kaz::app

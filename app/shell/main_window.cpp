@@ -29,6 +29,8 @@
 #include "shell/menu_style.h"
 #include "text/app_names.h"
 
+namespace kaz::app {
+
 namespace {
 
 const QString kIdleStatusText = QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。");
@@ -66,7 +68,9 @@ MainWindow::~MainWindow() {
     delete m_mdiArea;
 }
 
-BracketDocument* MainWindow::activeDocument() const { return m_documentManager->activeDocument(); }
+gui::BracketDocument* MainWindow::activeDocument() const {
+    return m_documentManager->activeDocument();
+}
 
 // Each command group connects the actions it serves.
 void MainWindow::createCommandGroups() {
@@ -228,7 +232,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::onActiveWindowChanged() {
-    BracketDocument* doc = activeDocument();
+    gui::BracketDocument* doc = activeDocument();
     const bool withDocument = doc != nullptr;
     if (withDocument != m_showingDocumentMenu || menuBar()->actions().isEmpty()) {
         menuBar()->clear();
@@ -240,9 +244,9 @@ void MainWindow::onActiveWindowChanged() {
     for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
     m_editCommands->setDocument(doc);
     if (doc) {
-        connect(doc, &BracketDocument::titleChanged, this, &MainWindow::updateTitle,
+        connect(doc, &gui::BracketDocument::titleChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);
-        connect(doc, &BracketDocument::changedStateChanged, this, &MainWindow::updateTitle,
+        connect(doc, &gui::BracketDocument::changedStateChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);
     }
     updateTitle();
@@ -252,14 +256,14 @@ void MainWindow::onActiveWindowChanged() {
 // not the window's caption (":2"), and not with the caption that Qt appends while a child
 // window is maximised.
 QString MainWindow::wantedTitle() const {
-    const BracketDocument* doc = activeDocument();
+    const gui::BracketDocument* doc = activeDocument();
     const QString name = QString::fromUtf8(kaz::kProductName);
     return doc ? titleWithChangeMark(name + QStringLiteral(" - ") + doc->title()) : name;
 }
 
 void MainWindow::updateTitle() {
     // Whichever bracket signalled, the mark follows the active one.
-    const BracketDocument* doc = activeDocument();
+    const gui::BracketDocument* doc = activeDocument();
     setWindowModified(doc && doc->isChanged());
     if (windowTitle() != wantedTitle()) setWindowTitle(wantedTitle());
 }
@@ -289,7 +293,7 @@ void MainWindow::offerRecovery() {
             case RecoveryDialog::Choice::Later: return;
             case RecoveryDialog::Choice::Discard:
                 if (chosen.isEmpty()) return;
-                if (!DesktopServices::instance().askYesNo(
+                if (!gui::DesktopServices::instance().askYesNo(
                         this, QStringLiteral("選択したﾄﾞｷｭﾒﾝﾄの変更を破棄しますか?"))) {
                     continue;
                 }
@@ -336,3 +340,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     m_documentManager->recentFiles().save();
     event->accept();
 }
+
+}  // namespace kaz::app

@@ -5,6 +5,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
+namespace kaz::gui {
+
 namespace {
 
 constexpr int kDoneMessageMs = 5000;
@@ -46,3 +48,5 @@ void announceDone(QWidget* where, const QString& text) {
         main->statusBar()->showMessage(text, kDoneMessageMs);
     }
 }
+
+}  // namespace kaz::gui

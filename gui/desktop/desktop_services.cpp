@@ -24,6 +24,8 @@
 
 #include "text/app_names.h"
 
+namespace kaz::gui {
+
 namespace {
 
 // Runs `opener` on `path` and calls `failed` should it not start or end with a failure. The
@@ -240,3 +242,5 @@ DesktopServices& DesktopServices::instance() {
 }
 
 void DesktopServices::install(DesktopServices* services) { g_installed = services; }
+
+}  // namespace kaz::gui

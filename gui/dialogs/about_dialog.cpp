@@ -8,9 +8,11 @@
 #include "bridge/fonts.h"
 #include "text/app_names.h"
 
+namespace kaz::gui {
+
 AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(kaz::kApplicationTitle) + QStringLiteral("のバージョン情報"));
-    setFont(japaneseUiFont());
+    setFont(render::japaneseUiFont());
 
     auto* iconLabel = new QLabel(this);
     iconLabel->setObjectName(QStringLiteral("iconLabel"));
@@ -40,3 +42,5 @@ AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ok->setFocus();
 }
+
+}  // namespace kaz::gui

@@ -32,6 +32,8 @@
 #include "io/file_io.h"
 #include "text/messages.h"
 
+namespace kaz::gui {
+
 namespace {
 
 constexpr int kSizes[] = {0, 4, 8, 16, 32};  // the size list's items; 0 for 自動
@@ -66,7 +68,7 @@ QString listTextOf(const std::string& bytes) {
 
 DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("組み合わせ抽選"));
-    setFont(japaneseUiFont());
+    setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
 
     // The list, its count and its problems on the left.
@@ -351,3 +353,5 @@ void DrawDialog::goToLine(QListWidgetItem* item) {
     m_listEdit->setTextCursor(QTextCursor(block));
     m_listEdit->setFocus();
 }
+
+}  // namespace kaz::gui

@@ -7,6 +7,8 @@
 #include "bridge/fonts.h"
 #include "text/app_names.h"
 
+namespace kaz::gui {
+
 namespace {
 
 const char kHelpText[] = R"(<h3>カズボーの使い方</h3>
@@ -37,7 +39,7 @@ Ctrl+Y (または Ctrl+Shift+Z) でやり直します。</p>
 
 HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(kaz::kProductName) + QStringLiteral(" ﾍﾙﾌﾟ"));
-    setFont(japaneseUiFont());
+    setFont(render::japaneseUiFont());
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("helpText"));
     // Japanese has no blanks to break at: lines break anywhere, so nothing scrolls sideways.
@@ -51,3 +53,5 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
     resize(460, 380);
 }
+
+}  // namespace kaz::gui

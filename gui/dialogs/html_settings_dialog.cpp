@@ -19,8 +19,10 @@
 #include "common/cp932_validator.h"
 #include "common/dialog_units.h"
 #include "desktop/desktop_services.h"
-#include "dialogs/color_swatch.h"
 #include "text/cp932.h"
+#include "widgets/color_swatch.h"
+
+namespace kaz::gui {
 
 namespace {
 
@@ -32,7 +34,7 @@ const char* const kRowLabels[kaz::ColorSet::kCount] = {
 
 HtmlSettingsDialog::HtmlSettingsDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("HTML設定"));
-    setFont(japaneseUiFont());
+    setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
 
     // Nothing is shown until the caller hands over the bracket's colours.
@@ -154,7 +156,7 @@ void HtmlSettingsDialog::onUpdateColor(int row) {
         r.value = kaz::colorFromString(r.shownBytes);
         r.readable = true;
     } else {
-        const std::optional<std::string> typed = colorStringFromTyped(r.edit->text());
+        const std::optional<std::string> typed = render::colorStringFromTyped(r.edit->text());
         r.value = typed ? kaz::colorFromString(*typed) : kaz::ColorValue(0);
         r.readable = typed.has_value();
     }
@@ -179,9 +181,9 @@ void HtmlSettingsDialog::updateUnreadableNote() {
 void HtmlSettingsDialog::onBrowseColor(int row) {
     Row& r = m_rows[size_t(row)];
     const std::optional<QColor> chosen =
-        DesktopServices::instance().chooseColor(this, toQColor(r.value));
+        DesktopServices::instance().chooseColor(this, render::toQColor(r.value));
     if (!chosen) return;
-    r.edit->setText(QString::fromStdString(kaz::colorToString(fromQColor(*chosen))));
+    r.edit->setText(QString::fromStdString(kaz::colorToString(render::fromQColor(*chosen))));
 }
 
 void HtmlSettingsDialog::accept() {
@@ -194,7 +196,7 @@ void HtmlSettingsDialog::accept() {
             colors.at(row) = r.shownBytes;
             continue;
         }
-        const std::optional<std::string> typed = colorStringFromTyped(r.edit->text());
+        const std::optional<std::string> typed = render::colorStringFromTyped(r.edit->text());
         if (!typed) {
             // The line in the dialog already says why.
             r.edit->setFocus(Qt::OtherFocusReason);
@@ -208,3 +210,5 @@ void HtmlSettingsDialog::accept() {
     m_boldScores = m_checkBoldScore->isChecked();
     QDialog::accept();
 }
+
+}  // namespace kaz::gui

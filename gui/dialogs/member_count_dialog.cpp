@@ -11,10 +11,12 @@
 #include "bridge/qt_text.h"
 #include "common/dialog_units.h"
 
+namespace kaz::gui {
+
 MemberCountDialog::MemberCountDialog(QWidget* parent)
     : QDialog(parent), m_countText(QStringLiteral("4人用")) {
     setWindowTitle(QStringLiteral("新規トーナメント表　人数設定"));
-    setFont(japaneseUiFont());
+    setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
     setFixedSize(dlu.size(162, 57));
 
@@ -55,7 +57,7 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
 }
 
 void MemberCountDialog::accept() {
-    const std::optional<std::string> text = toCp932(m_combo->currentText());
+    const std::optional<std::string> text = render::toCp932(m_combo->currentText());
     const int members = text ? kaz::memberCountFromText(*text) : 0;
     if (members == 0) {
         QApplication::beep();
@@ -72,3 +74,5 @@ void MemberCountDialog::accept() {
     m_memberCount = members;
     QDialog::accept();
 }
+
+}  // namespace kaz::gui

@@ -11,6 +11,8 @@
 #include "document/file_access.h"
 #include "io/kaz_format.h"
 
+namespace kaz::gui {
+
 BracketDocument::BracketDocument(kaz::Bracket bracket, QObject* parent)
     : QObject(parent),
       m_bracket(std::move(bracket)),
@@ -28,7 +30,9 @@ BracketDocument::~BracketDocument() {
     delete m_undoStack;
 }
 
-QString BracketDocument::memberNameText(int i) const { return fromCp932(m_bracket.memberName(i)); }
+QString BracketDocument::memberNameText(int i) const {
+    return render::fromCp932(m_bracket.memberName(i));
+}
 
 void BracketDocument::setMemberName(int i, std::string name) {
     m_pressedLine = -1;
@@ -49,7 +53,7 @@ int BracketDocument::pasteMemberNames(int first, const std::vector<std::string>&
     return std::max(0, static_cast<int>(names.size()) - room);
 }
 
-QString BracketDocument::championText() const { return fromCp932(m_bracket.champion()); }
+QString BracketDocument::championText() const { return render::fromCp932(m_bracket.champion()); }
 
 void BracketDocument::setChampion(std::string name) {
     endMerging();
@@ -154,3 +158,5 @@ void BracketDocument::setFilePath(const QString& path) {
     m_filePath = path;
     setTitle(QFileInfo(path).fileName());
 }
+
+}  // namespace kaz::gui

@@ -5,6 +5,8 @@
 #include "desktop/desktop_services.h"
 #include "io/file_io.h"
 
+namespace kaz::gui {
+
 namespace {
 
 // The core takes paths as UTF-8, which is also what Qt gives the system on Linux; on Windows
@@ -24,3 +26,5 @@ kaz::Status saveFile(const QString& path, std::string_view bytes) {
 void showFailure(QWidget* parent, const kaz::Failure& failure) {
     DesktopServices::instance().showError(parent, QString::fromStdString(failure.message()));
 }
+
+}  // namespace kaz::gui

@@ -5,6 +5,8 @@
 
 #include "common/refusal_notice.h"
 
+namespace kaz::gui {
+
 void takeHistoryStep(QUndoStack* history, HistoryStep step, QWidget* where) {
     const bool redo = step == HistoryStep::Redo;
     if (!(redo ? history->canRedo() : history->canUndo())) return;
@@ -19,3 +21,5 @@ void takeHistoryStep(QUndoStack* history, HistoryStep step, QWidget* where) {
         where,
         (redo ? QStringLiteral("やり直しました: ") : QStringLiteral("元に戻しました: ")) + name);
 }
+
+}  // namespace kaz::gui

@@ -9,6 +9,8 @@
 #include "common/refusal_notice.h"
 #include "document/bracket_document.h"
 
+namespace kaz::gui {
+
 namespace {
 
 // Beyond this many characters a name is cut with "…": a label or a status bar shows no more.
@@ -25,7 +27,7 @@ QString memberOnLineText(const kaz::Bracket& bracket, int line) {
     if (member < 0) return QString();
     // Only the beginning of a long name is converted.
     const std::string& name = bracket.memberName(member);
-    QString text = fromCp932(name.substr(0, 4 * kMostNameCharacters)).simplified();
+    QString text = render::fromCp932(name.substr(0, 4 * kMostNameCharacters)).simplified();
     if (text.isEmpty()) return QStringLiteral("%1人目").arg(member + 1);
     if (text.size() > kMostNameCharacters) text = text.left(kMostNameCharacters) + QChar(0x2026);
     return text;
@@ -67,3 +69,5 @@ void clickLine(QWidget* where, BracketDocument* document, int line) {
                                          QStringLiteral("へ");
     announceDone(where, memberOnLineText(bracket, line) + QStringLiteral(": ") + moved);
 }
+
+}  // namespace kaz::gui

@@ -19,6 +19,8 @@
 #include "text/text_limits.h"
 #include "view/line_results.h"
 
+namespace kaz::gui {
+
 namespace {
 
 // A line edit's own margin either side of its text.
@@ -42,7 +44,7 @@ bool isRedoKey(const QKeyEvent* event) {
 MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)
     : TextField(kaz::kMaxMemberNameBytes, parent), m_document(doc), m_member(member) {
     setFieldName(QStringLiteral("名前"));
-    setFont(japaneseFontPoints(11));
+    setFont(render::japaneseFontPoints(11));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("%1人目").arg(member + 1));
     refreshText();
@@ -50,7 +52,7 @@ MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent
     connect(this, &QLineEdit::textChanged, this, &MemberNameEdit::updateToolTip);
     updateToolTip();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_document->setMemberName(m_member, toCp932Lenient(text));
+        m_document->setMemberName(m_member, render::toCp932Lenient(text));
     });
 }
 
@@ -61,10 +63,10 @@ void MemberNameEdit::refreshText() {
 
 void MemberNameEdit::refreshColors() {
     QPalette pal = palette();
-    const QColor back = qColorFromString(m_document->colors().backgroundColor);
+    const QColor back = render::qColorFromString(m_document->colors().backgroundColor);
     pal.setColor(QPalette::Base, back);
     pal.setColor(QPalette::Window, back);
-    pal.setColor(QPalette::Text, qColorFromString(m_document->colors().memberColor));
+    pal.setColor(QPalette::Text, render::qColorFromString(m_document->colors().memberColor));
     setPalette(pal);
 }
 
@@ -100,9 +102,9 @@ int MemberNameEdit::pasteText(const QString& text) {
         if (!fitted) return 1;
         QString name = this->text();
         const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-        const QString pasted = fromCp932(*fitted);
+        const QString pasted = render::fromCp932(*fitted);
         name.replace(start, hasSelectedText() ? selectedText().size() : 0, pasted);
-        names.push_back(toCp932Lenient(name));
+        names.push_back(render::toCp932Lenient(name));
         m_document->pasteMemberNames(m_member, names);
         refreshText();
         setCursorPosition(start + static_cast<int>(pasted.size()));
@@ -194,3 +196,5 @@ void MemberNameEdit::addUndoItems(QMenu* menu) {
     addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"), history->canRedo(),
                 [this, history] { takeHistoryStep(history, HistoryStep::Redo, this); });
 }
+
+}  // namespace kaz::gui

@@ -1,4 +1,4 @@
-#include "view/text_field.h"
+#include "widgets/text_field.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +13,8 @@
 #include "common/refusal_notice.h"
 #include "text/messages.h"
 #include "text/pasted_text.h"
+
+namespace kaz::gui {
 
 namespace {}  // namespace
 
@@ -49,9 +51,9 @@ public:
             return Invalid;
         }
         // A text shown longer than the limit (from a file) may still be shortened.
-        const std::optional<std::string> bytes = toCp932(input);
+        const std::optional<std::string> bytes = render::toCp932(input);
         if (bytes && bytes->size() > m_field->m_maxBytes &&
-            bytes->size() < toCp932Lenient(m_field->m_previousText).size()) {
+            bytes->size() < render::toCp932Lenient(m_field->m_previousText).size()) {
             return Acceptable;
         }
         return Cp932Validator::validate(input, pos);
@@ -86,7 +88,7 @@ int TextField::pasteText(const QString& text) {
     const std::optional<std::string> fitted = fitEntry(entries.front(), room, notes);
     if (!fitted) return static_cast<int>(entries.size());
     const int leftOut = static_cast<int>(entries.size()) - 1;
-    insert(fromCp932(*fitted));
+    insert(render::fromCp932(*fitted));
     if (leftOut > 0) notes << QStringLiteral("最初の行だけを貼り付けました。");
     announceNotes(notes);
     return leftOut;
@@ -145,7 +147,7 @@ void TextField::addUndoItems(QMenu* menu) {
 size_t TextField::bytesOutsideSelection() const {
     QString rest = text();
     if (hasSelectedText()) rest.remove(selectionStart(), selectedText().size());
-    return toCp932Lenient(rest).size();
+    return render::toCp932Lenient(rest).size();
 }
 
 std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, size_t room,
@@ -170,3 +172,5 @@ void TextField::announceNotes(QStringList notes) {
     notes.removeDuplicates();
     if (!notes.isEmpty()) announceRefusal(this, notes.join(QLatin1Char(' ')));
 }
+
+}  // namespace kaz::gui
