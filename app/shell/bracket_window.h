@@ -5,7 +5,7 @@
 namespace kaz::gui {
 class BracketDocument;
 class BracketView;
-}
+}  // namespace kaz::gui
 
 namespace kaz::app {
 
