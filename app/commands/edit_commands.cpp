@@ -24,7 +24,7 @@ namespace {
 
 // "元に戻す: 勝ち上がり" while there is a step, the plain prompt otherwise.
 void nameStep(QAction* action, const QString& verb, const QString& step, const QString& plain) {
-    const QString named = step.isEmpty() ? plain : verb + QStringLiteral(": ") + step;
+    const QString named = step.isEmpty() ? plain : EditCommands::tr("%1: %2").arg(verb, step);
     action->setStatusTip(named);
     action->setToolTip(step.isEmpty() ? verb : named);
 }
@@ -78,10 +78,10 @@ void EditCommands::updateHistory() {
     const QUndoStack* history = m_document ? m_document->undoStack() : nullptr;
     m_actions.editUndo->setEnabled(history && history->canUndo());
     m_actions.editRedo->setEnabled(history && history->canRedo());
-    nameStep(m_actions.editUndo, QStringLiteral("元に戻す"),
+    nameStep(m_actions.editUndo, tr("元に戻す"),
              history && history->canUndo() ? history->undoText() : QString(),
              EditorActions::undoPrompt());
-    nameStep(m_actions.editRedo, QStringLiteral("やり直し"),
+    nameStep(m_actions.editRedo, tr("やり直し"),
              history && history->canRedo() ? history->redoText() : QString(),
              EditorActions::redoPrompt());
 }
@@ -138,7 +138,7 @@ void EditCommands::copyBracket() {
     data->setHtml(render::fromCp932(kaz::writeHtmlTable(bracket)));
     data->setText(render::fromCp932(kaz::bracketAsText(bracket)));
     QGuiApplication::clipboard()->setMimeData(data);
-    gui::announceDone(m_window, QStringLiteral("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
+    gui::announceDone(m_window, tr("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
 }
 
 }  // namespace kaz::app

@@ -91,10 +91,9 @@ void ExportCommands::setUpPrinter(gui::BracketDocument* doc) {
 }
 
 void ExportCommands::savePicture(gui::BracketDocument* doc) {
-    const QStringList filters = {QStringLiteral("PNG ﾌｧｲﾙ (*.png)"),
-                                 QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)")};
+    const QStringList filters = {tr("PNG ﾌｧｲﾙ (*.png)"), tr("PDF ﾌｧｲﾙ (*.pdf)")};
     gui::DesktopServices& desktop = gui::DesktopServices::instance();
-    const QString path = desktop.chooseSaveFile(m_window, QStringLiteral("画像として保存"),
+    const QString path = desktop.chooseSaveFile(m_window, tr("画像として保存"),
                                                 m_places->proposedPath(*doc, QStringLiteral("png")),
                                                 filters, QStringLiteral("png"));
     if (path.isEmpty()) return;
@@ -116,12 +115,12 @@ void ExportCommands::savePicture(gui::BracketDocument* doc) {
 }
 
 void ExportCommands::exportHtmlPage(gui::BracketDocument* doc) {
-    const QStringList filters = {QStringLiteral("HTMLファイル(*.html)"),
-                                 QStringLiteral("HTMファイル(*.htm)"), QStringLiteral("全て(*.*)")};
+    const QStringList filters = {tr("HTMLファイル(*.html)"), tr("HTMファイル(*.htm)"),
+                                 tr("全て(*.*)")};
     gui::DesktopServices& desktop = gui::DesktopServices::instance();
     const QString path = desktop.chooseSaveFile(
-        m_window, QStringLiteral("名前を付けて保存"),
-        m_places->proposedPath(*doc, QStringLiteral("html")), filters, QStringLiteral("html"));
+        m_window, tr("名前を付けて保存"), m_places->proposedPath(*doc, QStringLiteral("html")),
+        filters, QStringLiteral("html"));
     if (path.isEmpty()) return;
     // The names are in the document already: every edit of a name box goes there at once.
     const kaz::Status written = [doc, &path] {

@@ -29,6 +29,8 @@ class ExportPlaces;
 // otherwise in "ﾌﾟﾘﾝﾀの設定": from then on the user's orientation holds. Printing to a PDF file
 // proposes the bracket's name in the place the export places propose, and counts as an export.
 class ExportCommands : public QObject {
+    Q_OBJECT
+
 public:
     // `window` is the dialogs' parent and owns this object.
     ExportCommands(const EditorActions& actions, QWidget* window, const DocumentManager* documents);

@@ -19,7 +19,7 @@ namespace kaz::app {
 namespace {
 
 QStringList bracketFilters() {
-    return {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)"), QStringLiteral("すべてのﾌｧｲﾙ (*.*)")};
+    return {DocumentManager::tr("kaz ﾌｧｲﾙ (*.kaz)"), DocumentManager::tr("すべてのﾌｧｲﾙ (*.*)")};
 }
 
 }  // namespace
@@ -50,13 +50,13 @@ void DocumentManager::newDocument() {
 void DocumentManager::openNewBracket(kaz::Bracket bracket) {
     auto* doc = new gui::BracketDocument(std::move(bracket), this);
     // The running number is taken only by a bracket that came into being.
-    doc->setTitle(QStringLiteral("新しいトーナメント表%1").arg(++m_untitledCount));
+    doc->setTitle(tr("新しいトーナメント表%1").arg(++m_untitledCount));
     adopt(doc);
 }
 
 void DocumentManager::chooseAndOpen() {
-    const QString path = gui::DesktopServices::instance().chooseOpenFile(
-        m_window, QStringLiteral("開く"), bracketFilters());
+    const QString path =
+        gui::DesktopServices::instance().chooseOpenFile(m_window, tr("開く"), bracketFilters());
     if (!path.isEmpty()) openDocumentFile(path);
 }
 
@@ -122,7 +122,7 @@ bool DocumentManager::save(gui::BracketDocument* doc) {
 bool DocumentManager::mayOverwrite(gui::BracketDocument* doc) {
     if (!m_outsideChanges->changedSince(doc)) return true;
     return gui::DesktopServices::instance().askYesNo(
-        m_window, QStringLiteral("%1 は他のプログラムによって変更されています。上書きしますか?")
+        m_window, tr("%1 は他のプログラムによって変更されています。上書きしますか?")
                       .arg(QDir::toNativeSeparators(doc->filePath())));
 }
 
@@ -131,7 +131,7 @@ void DocumentManager::onChangedOnDisk(gui::BracketDocument* doc) {
     if (doc->isChanged()) return;
     const QString path = doc->filePath();
     const bool reload = gui::DesktopServices::instance().askYesNo(
-        m_window, QStringLiteral("%1 は他のプログラムによって変更されています。再度読み込みますか?")
+        m_window, tr("%1 は他のプログラムによって変更されています。再度読み込みますか?")
                       .arg(QDir::toNativeSeparators(path)));
     if (!reload || doc->isChanged()) return;
     kaz::Result<kaz::Bracket> loaded = gui::loadBracket(path);
@@ -151,8 +151,7 @@ bool DocumentManager::saveAs(gui::BracketDocument* doc) {
     const QString proposed =
         doc->filePath().isEmpty() ? doc->title() + QStringLiteral(".kaz") : doc->filePath();
     const QString path = gui::DesktopServices::instance().chooseSaveFile(
-        m_window, QStringLiteral("名前を付けて保存"), proposed, bracketFilters(),
-        QStringLiteral("kaz"));
+        m_window, tr("名前を付けて保存"), proposed, bracketFilters(), QStringLiteral("kaz"));
     if (path.isEmpty()) return false;
     return saveTo(doc, path);
 }
@@ -169,7 +168,7 @@ bool DocumentManager::saveTo(gui::BracketDocument* doc, const QString& path) {
     m_outsideChanges->remember(doc);
     m_recovery->documentStored(doc);
     rememberFile(path);
-    gui::announceDone(m_window, QStringLiteral("保存しました"));
+    gui::announceDone(m_window, tr("保存しました"));
     return true;
 }
 
@@ -199,7 +198,7 @@ void DocumentManager::adopt(gui::BracketDocument* doc) { m_windows->open(doc); }
 
 bool DocumentManager::saveModified(gui::BracketDocument* doc) {
     if (!doc->isChanged()) return true;
-    const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(doc->title());
+    const QString question = tr("%1 への変更を保存しますか?").arg(doc->title());
     switch (gui::DesktopServices::instance().askSave(m_window, question)) {
         case gui::DesktopServices::SaveAnswer::Yes: return save(doc);
         case gui::DesktopServices::SaveAnswer::No: return true;

@@ -15,6 +15,8 @@ namespace kaz::app {
 // name with the export's suffix; a bracket that has no file yet starts from the folder of the
 // last export, which the user's settings keep from one run to the next.
 class ExportPlaces : public QObject {
+    Q_OBJECT
+
 public:
     explicit ExportPlaces(QObject* parent) : QObject(parent) {}
 

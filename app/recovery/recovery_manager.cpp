@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "common/ui_text.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "io/file_io.h"
@@ -159,8 +160,8 @@ QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
     }
     if (setAsideAny) {
         gui::DesktopServices::instance().showError(
-            m_window, QString::fromStdString(
-                          kaz::Failure{kaz::FileError::InvalidFormat, std::string()}.message()));
+            m_window,
+            gui::uiText(kaz::Failure{kaz::FileError::InvalidFormat, std::string()}.message()));
     }
     std::stable_sort(found.begin(), found.end(), [](const Leftover& a, const Leftover& b) {
         return a.record.savedAt < b.record.savedAt;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <string_view>
 
+#include "common/ui_text.h"
 #include "io/file_io.h"
 
 namespace kaz::app {
@@ -20,7 +21,7 @@ void RecoveryWriter::write(const QString& bracketPath, const QByteArray& bracket
                            const QString& recordPath, const QByteArray& record) {
     kaz::Status written = writeBytes(bracketPath, bracket);
     if (written) written = writeBytes(recordPath, record);
-    if (!written) emit failed(QString::fromStdString(written.failure().message()));
+    if (!written) emit failed(gui::uiText(written.failure().message()));
 }
 
 void RecoveryWriter::remove(const QStringList& paths) {
