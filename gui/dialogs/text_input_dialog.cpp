@@ -82,15 +82,14 @@ QLineEdit* TextInputDialog::edit() const { return m_edit; }
 std::string TextInputDialog::enteredText() const { return render::toCp932Lenient(m_edit->text()); }
 
 ScoreDialog::ScoreDialog(QWidget* parent)
-    : TextInputDialog(QStringLiteral("点数入力"), QSize(51, 27), QSize(37, 13), kaz::kMaxScoreBytes,
-                      parent) {
-    static_cast<TextField*>(edit())->setFieldName(QStringLiteral("点数"));
+    : TextInputDialog(tr("点数入力"), QSize(51, 27), QSize(37, 13), kaz::kMaxScoreBytes, parent) {
+    static_cast<TextField*>(edit())->setFieldName(tr("点数"));
 }
 
 ChampionDialog::ChampionDialog(QWidget* parent)
-    : TextInputDialog(QStringLiteral("優勝者名入力"), QSize(77, 29), QSize(63, 14),
-                      kaz::kMaxChampionBytes, parent) {
-    static_cast<TextField*>(edit())->setFieldName(QStringLiteral("優勝者名"));
+    : TextInputDialog(tr("優勝者名入力"), QSize(77, 29), QSize(63, 14), kaz::kMaxChampionBytes,
+                      parent) {
+    static_cast<TextField*>(edit())->setFieldName(tr("優勝者名"));
 }
 
 }  // namespace kaz::gui

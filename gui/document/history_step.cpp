@@ -1,5 +1,6 @@
 #include "document/history_step.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUndoStack>
 
@@ -17,9 +18,10 @@ void takeHistoryStep(QUndoStack* history, HistoryStep step, QWidget* where) {
     } else {
         history->undo();
     }
-    announceDone(
-        where,
-        (redo ? QStringLiteral("やり直しました: ") : QStringLiteral("元に戻しました: ")) + name);
+    const QString done =
+        redo ? QCoreApplication::translate("kaz::gui::HistoryStep", "やり直しました: %1")
+             : QCoreApplication::translate("kaz::gui::HistoryStep", "元に戻しました: %1");
+    announceDone(where, done.arg(name));
 }
 
 }  // namespace kaz::gui

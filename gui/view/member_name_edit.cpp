@@ -43,10 +43,10 @@ bool isRedoKey(const QKeyEvent* event) {
 
 MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)
     : TextField(kaz::kMaxMemberNameBytes, parent), m_document(doc), m_member(member) {
-    setFieldName(QStringLiteral("名前"));
+    setFieldName(tr("名前"));
     setFont(render::japaneseFontPoints(11));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("%1人目").arg(member + 1));
+    setAccessibleName(tr("%1人目").arg(member + 1));
     refreshText();
     refreshColors();
     connect(this, &QLineEdit::textChanged, this, &MemberNameEdit::updateToolTip);
@@ -121,8 +121,7 @@ int MemberNameEdit::pasteText(const QString& text) {
     }
     m_document->pasteMemberNames(m_member, names);
     if (leftOut > 0) {
-        notes
-            << QStringLiteral("名前の欄が足りないため、%1 行を貼り付けませんでした。").arg(leftOut);
+        notes << tr("名前の欄が足りないため、%1 行を貼り付けませんでした。").arg(leftOut);
     }
     announceNotes(notes);
     return leftOut;
@@ -191,9 +190,9 @@ void MemberNameEdit::focusOutEvent(QFocusEvent* event) {
 // The box's own undo could erase a name behind the history's back: the bracket's is offered.
 void MemberNameEdit::addUndoItems(QMenu* menu) {
     QUndoStack* history = m_document->undoStack();
-    addMenuItem(menu, "edit-undo", QStringLiteral("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
+    addMenuItem(menu, "edit-undo", TextField::tr("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
                 [this, history] { takeHistoryStep(history, HistoryStep::Undo, this); });
-    addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"), history->canRedo(),
+    addMenuItem(menu, "edit-redo", TextField::tr("やり直し(&R)\tCtrl+Y"), history->canRedo(),
                 [this, history] { takeHistoryStep(history, HistoryStep::Redo, this); });
 }
 

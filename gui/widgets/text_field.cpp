@@ -11,6 +11,7 @@
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
 #include "common/refusal_notice.h"
+#include "common/ui_text.h"
 #include "text/messages.h"
 #include "text/pasted_text.h"
 
@@ -89,7 +90,7 @@ int TextField::pasteText(const QString& text) {
     if (!fitted) return static_cast<int>(entries.size());
     const int leftOut = static_cast<int>(entries.size()) - 1;
     insert(render::fromCp932(*fitted));
-    if (leftOut > 0) notes << QStringLiteral("最初の行だけを貼り付けました。");
+    if (leftOut > 0) notes << tr("最初の行だけを貼り付けました。");
     announceNotes(notes);
     return leftOut;
 }
@@ -121,27 +122,25 @@ void TextField::contextMenuEvent(QContextMenuEvent* event) {
     menu->addSeparator();
     const bool editable = !isReadOnly();
     const bool selected = hasSelectedText() && echoMode() == QLineEdit::Normal;
-    addMenuItem(menu, "edit-cut", QStringLiteral("切り取り(&T)\tCtrl+X"), editable && selected,
+    addMenuItem(menu, "edit-cut", tr("切り取り(&T)\tCtrl+X"), editable && selected,
                 [this] { cut(); });
-    addMenuItem(menu, "edit-copy", QStringLiteral("ｺﾋﾟｰ(&C)\tCtrl+C"), selected,
-                [this] { copy(); });
-    addMenuItem(menu, "edit-paste", QStringLiteral("貼り付け(&P)\tCtrl+V"),
+    addMenuItem(menu, "edit-copy", tr("ｺﾋﾟｰ(&C)\tCtrl+C"), selected, [this] { copy(); });
+    addMenuItem(menu, "edit-paste", tr("貼り付け(&P)\tCtrl+V"),
                 editable && !QApplication::clipboard()->text().isEmpty(),
                 [this] { pasteText(QApplication::clipboard()->text()); });
-    addMenuItem(menu, "edit-delete", QStringLiteral("削除(&D)\tDel"), editable && selected,
-                [this] { del(); });
+    addMenuItem(menu, "edit-delete", tr("削除(&D)\tDel"), editable && selected, [this] { del(); });
     menu->addSeparator();
-    addMenuItem(menu, "select-all", QStringLiteral("すべて選択(&A)\tCtrl+A"), !text().isEmpty(),
+    addMenuItem(menu, "select-all", tr("すべて選択(&A)\tCtrl+A"), !text().isEmpty(),
                 [this] { selectAll(); });
     menu->popup(event->globalPos());
 }
 
 void TextField::addUndoItems(QMenu* menu) {
     const bool editable = !isReadOnly();
-    addMenuItem(menu, "edit-undo", QStringLiteral("元に戻す(&U)\tCtrl+Z"),
-                editable && isUndoAvailable(), [this] { undo(); });
-    addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"),
-                editable && isRedoAvailable(), [this] { redo(); });
+    addMenuItem(menu, "edit-undo", tr("元に戻す(&U)\tCtrl+Z"), editable && isUndoAvailable(),
+                [this] { undo(); });
+    addMenuItem(menu, "edit-redo", tr("やり直し(&R)\tCtrl+Y"), editable && isRedoAvailable(),
+                [this] { redo(); });
 }
 
 size_t TextField::bytesOutsideSelection() const {
@@ -156,13 +155,13 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
     if (fitted.tooLong) {
         QString refusal = refusalText(Refusal::TooLong, fieldName(), m_maxBytes);
         if (numbered) {
-            refusal = QString::fromUtf8(kaz::kListLineMessage).arg(entry.line).arg(refusal);
+            refusal = uiText(kaz::kListLineMessage).arg(QString::number(entry.line), refusal);
         }
         announceRefusal(this, refusal);
         return std::nullopt;
     }
     if (!fitted.replaced.empty()) {
-        notes << QString::fromStdString(kaz::gotGetaNote(entry.line, fitted.replaced));
+        notes << uiText(kaz::gotGetaNote(entry.line, fitted.replaced));
     }
     if (fitted.controlsLeftOut) notes << refusalText(Refusal::NotInCp932, QString(), 0);
     return fitted.cp932;
