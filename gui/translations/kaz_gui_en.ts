@@ -265,7 +265,7 @@ Closing a bracket with unsaved changes asks whether to save them.&lt;/p&gt;</tra
     <message>
         <source>&lt;p&gt;&lt;b&gt;HTML化&lt;/b&gt;：「ツール」→「HTML化」(Ctrl+T) で、表の罫線で描いたトーナメント表の HTML ファイルを書き出し、
 ブラウザで開きます。「HTML設定」(Ctrl+H) で線や文字の色、太字を設定できます。&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;HTML&lt;/b&gt;: Tools → Make HTML (Ctrl+T) writes the bracket as an HTML file drawn with table borders
+        <translation>&lt;p&gt;&lt;b&gt;HTML&lt;/b&gt;: Tools → Export as HTML (Ctrl+T) writes the bracket as an HTML file drawn with table borders
 and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines and the text, and which are bold.&lt;/p&gt;</translation>
     </message>
     <message>
