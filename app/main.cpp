@@ -7,15 +7,15 @@
 
 int main(int argc, char* argv[]) {
     // Answered before Qt starts, so that no display is needed for them.
-    if (const std::optional<int> answered = answerEditorHelpOrVersion(argc, argv)) {
+    if (const std::optional<int> answered = kaz::app::answerEditorHelpOrVersion(argc, argv)) {
         return *answered;
     }
-    EditorApplication app(argc, argv);
+    kaz::app::EditorApplication app(argc, argv);
     QString unknown;
-    const QStringList files = namedFiles(app.arguments(), &unknown);
-    if (!unknown.isEmpty()) return refuseOption(unknown);
+    const QStringList files = kaz::app::namedFiles(app.arguments(), &unknown);
+    if (!unknown.isEmpty()) return kaz::app::refuseOption(unknown);
     // Files for an editor that runs already go to it.
-    if (!files.isEmpty() && SingleInstance::handOver(files)) return 0;
+    if (!files.isEmpty() && kaz::app::SingleInstance::handOver(files)) return 0;
     app.start(files);
     // For the start-up benchmark: says "shown" once the main window is shown and the loop ran
     // once, and ends.

@@ -19,6 +19,8 @@
 #include "text/messages.h"
 #include "tool/command_line.h"
 
+using namespace kaz::render;
+
 namespace {
 
 const char kUsage[] = "usage: kaz2image [--scale N] INPUT.kaz OUTPUT.png|OUTPUT.pdf\n";

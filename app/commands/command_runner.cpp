@@ -7,12 +7,14 @@
 #include "document/file_access.h"
 #include "documents/document_manager.h"
 
+namespace kaz::app {
+
 void runCommand(QWidget* window, const std::function<void()>& command,
                 kaz::FileError whenOutOfMemory) {
     try {
         command();
     } catch (const std::bad_alloc&) {
-        showFailure(window, kaz::Failure{whenOutOfMemory, std::string()});
+        gui::showFailure(window, kaz::Failure{whenOutOfMemory, std::string()});
     }
 }
 
@@ -25,8 +27,10 @@ void connectCommand(QAction* action, QWidget* window, std::function<void()> comm
 }
 
 void connectDocumentCommand(QAction* action, QWidget* window, const DocumentManager* documents,
-                            std::function<void(BracketDocument*)> command) {
+                            std::function<void(gui::BracketDocument*)> command) {
     connectCommand(action, window, [documents, command = std::move(command)] {
-        if (BracketDocument* doc = documents->activeDocument()) command(doc);
+        if (gui::BracketDocument* doc = documents->activeDocument()) command(doc);
     });
 }
+
+}  // namespace kaz::app

@@ -4,10 +4,16 @@
 
 #include "text/messages.h"
 
+namespace kaz::gui {
 class BracketDocument;
-class DocumentManager;
+}
+
 class QAction;
 class QWidget;
+
+namespace kaz::app {
+
+class DocumentManager;
 
 // Runs `command`: every command of the shell runs through here, the one place where running
 // out of memory is caught. The work stops, the user is told the text of `whenOutOfMemory`
@@ -23,4 +29,6 @@ void connectCommand(QAction* action, QWidget* window, std::function<void()> comm
 // Connects `action` to `command` on the active bracket of `documents`, if there is one, run as
 // runCommand runs it.
 void connectDocumentCommand(QAction* action, QWidget* window, const DocumentManager* documents,
-                            std::function<void(BracketDocument*)> command);
+                            std::function<void(gui::BracketDocument*)> command);
+
+}  // namespace kaz::app

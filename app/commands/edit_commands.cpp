@@ -16,13 +16,15 @@
 #include "document/history_step.h"
 #include "html/html_page.h"
 #include "painting/bracket_picture.h"
-#include "view/text_field.h"
+#include "widgets/text_field.h"
+
+namespace kaz::app {
 
 namespace {
 
 // "元に戻す: 勝ち上がり" while there is a step, the plain prompt otherwise.
 void nameStep(QAction* action, const QString& verb, const QString& step, const QString& plain) {
-    const QString named = step.isEmpty() ? plain : verb + QStringLiteral(": ") + step;
+    const QString named = step.isEmpty() ? plain : EditCommands::tr("%1: %2").arg(verb, step);
     action->setStatusTip(named);
     action->setToolTip(step.isEmpty() ? verb : named);
 }
@@ -32,10 +34,12 @@ void nameStep(QAction* action, const QString& verb, const QString& step, const Q
 EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window)
     : QObject(window), m_actions(actions), m_window(window) {
     connectCommand(actions.editUndo, window, [this] {
-        if (m_document) takeHistoryStep(m_document->undoStack(), HistoryStep::Undo, m_window);
+        if (m_document)
+            gui::takeHistoryStep(m_document->undoStack(), gui::HistoryStep::Undo, m_window);
     });
     connectCommand(actions.editRedo, window, [this] {
-        if (m_document) takeHistoryStep(m_document->undoStack(), HistoryStep::Redo, m_window);
+        if (m_document)
+            gui::takeHistoryStep(m_document->undoStack(), gui::HistoryStep::Redo, m_window);
     });
     connectCommand(actions.editCut, window, [this] {
         if (m_focusedEdit) m_focusedEdit->cut();
@@ -53,7 +57,7 @@ EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window)
     updateTextCommands();
 }
 
-void EditCommands::setDocument(BracketDocument* doc) {
+void EditCommands::setDocument(gui::BracketDocument* doc) {
     if (doc == m_document) return;
     for (const QMetaObject::Connection& connection : m_documentConnections) disconnect(connection);
     m_documentConnections.clear();
@@ -74,10 +78,10 @@ void EditCommands::updateHistory() {
     const QUndoStack* history = m_document ? m_document->undoStack() : nullptr;
     m_actions.editUndo->setEnabled(history && history->canUndo());
     m_actions.editRedo->setEnabled(history && history->canRedo());
-    nameStep(m_actions.editUndo, QStringLiteral("元に戻す"),
+    nameStep(m_actions.editUndo, tr("元に戻す"),
              history && history->canUndo() ? history->undoText() : QString(),
              EditorActions::undoPrompt());
-    nameStep(m_actions.editRedo, QStringLiteral("やり直し"),
+    nameStep(m_actions.editRedo, tr("やり直し"),
              history && history->canRedo() ? history->redoText() : QString(),
              EditorActions::redoPrompt());
 }
@@ -116,7 +120,7 @@ void EditCommands::paste() {
     if (!m_focusedEdit) return;
     const QString text = QGuiApplication::clipboard()->text();
     // A text field takes what it can and a name box fills the boxes below with a list.
-    if (auto* field = qobject_cast<TextField*>(m_focusedEdit.data())) {
+    if (auto* field = qobject_cast<gui::TextField*>(m_focusedEdit.data())) {
         field->pasteText(text);
     } else {
         m_focusedEdit->paste();
@@ -127,12 +131,14 @@ void EditCommands::copyBracket() {
     if (!m_document) return;
     const kaz::Bracket& bracket = m_document->bracket();
     auto* data = new QMimeData;
-    if (const kaz::Result<QByteArray> png = bracketPng(bracket)) {
+    if (const kaz::Result<QByteArray> png = render::bracketPng(bracket)) {
         data->setData(QStringLiteral("image/png"), *png);
-        data->setImageData(bracketImage(bracket, kPictureScale));
+        data->setImageData(render::bracketImage(bracket, render::kPictureScale));
     }
-    data->setHtml(fromCp932(kaz::writeHtmlTable(bracket)));
-    data->setText(fromCp932(kaz::bracketAsText(bracket)));
+    data->setHtml(render::fromCp932(kaz::writeHtmlTable(bracket)));
+    data->setText(render::fromCp932(kaz::bracketAsText(bracket)));
     QGuiApplication::clipboard()->setMimeData(data);
-    announceDone(m_window, QStringLiteral("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
+    gui::announceDone(m_window, tr("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
 }
+
+}  // namespace kaz::app

@@ -7,9 +7,13 @@
 
 #include "commands/editor_actions.h"
 
+namespace kaz::gui {
 class BracketDocument;
+}
 class QLineEdit;
 class QMainWindow;
+
+namespace kaz::app {
 
 // The 編集 menu's work: 元に戻す and やり直し on the active bracket's history, 切り取り, ｺﾋﾟｰ
 // and 貼り付け in the focused text box, and 表をｺﾋﾟｰ, the whole bracket on the clipboard as a
@@ -21,7 +25,7 @@ public:
     EditCommands(const EditorActions& actions, QMainWindow* window);
 
     // The bracket of the active window, or nullptr.
-    void setDocument(BracketDocument* doc);
+    void setDocument(gui::BracketDocument* doc);
 
 private:
     void updateHistory();
@@ -32,8 +36,10 @@ private:
 
     const EditorActions& m_actions;
     QMainWindow* m_window;
-    QPointer<BracketDocument> m_document;
+    QPointer<gui::BracketDocument> m_document;
     QList<QMetaObject::Connection> m_documentConnections;
     QPointer<QLineEdit> m_focusedEdit;
     QList<QMetaObject::Connection> m_editConnections;
 };
+
+}  // namespace kaz::app

@@ -5,6 +5,8 @@
 class QAction;
 class QWidget;
 
+namespace kaz::app {
+
 // Every command of the editor as a named action, made once from one table of records (object
 // name, menu text, status-bar prompt, tooltip, keys, toolbar picture). The actions belong to the
 // main window, so that their keys work in every window of the program; the command groups
@@ -64,3 +66,5 @@ public:
     // The status-bar prompt of a recent-file entry.
     static QString recentFilePrompt();
 };
+
+}  // namespace kaz::app

@@ -18,9 +18,11 @@
 #include "painting/bracket_renderer.h"
 #include "shell/wait_cursor.h"
 
+namespace kaz::app {
+
 ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const DocumentManager* docs)
     : QObject(window), m_window(window), m_places(new ExportPlaces(this)) {
-    const std::pair<QAction*, void (ExportCommands::*)(BracketDocument*)> commands[] = {
+    const std::pair<QAction*, void (ExportCommands::*)(gui::BracketDocument*)> commands[] = {
         {a.filePrint, &ExportCommands::print},
         {a.filePrintPreview, &ExportCommands::preview},
         {a.filePrintSetup, &ExportCommands::setUpPrinter},
@@ -31,7 +33,7 @@ ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const Do
     for (const auto& [action, command] : commands) {
         connectDocumentCommand(
             action, window, docs,
-            [this, command = command](BracketDocument* doc) { (this->*command)(doc); });
+            [this, command = command](gui::BracketDocument* doc) { (this->*command)(doc); });
     }
 }
 
@@ -45,89 +47,88 @@ QPrinter& ExportCommands::printer() {
 void ExportCommands::proposeOrientation(const kaz::Bracket& bracket) {
     if (m_orientationChosen) return;
     QPrinter& target = printer();
-    target.setPageOrientation(bestOrientation(bracket, target.pageLayout()));
+    target.setPageOrientation(render::bestOrientation(bracket, target.pageLayout()));
 }
 
-void ExportCommands::print(BracketDocument* doc) {
+void ExportCommands::print(gui::BracketDocument* doc) {
     QPrinter& target = printer();
     proposeOrientation(doc->bracket());
     target.setDocName(doc->title());
     // Qt's dialog would offer the file printed to last, of whichever bracket that was.
     const QString pdf = m_places->proposedPath(*doc, QStringLiteral("pdf"));
-    if (!DesktopServices::instance().askPrint(m_window, target,
-                                              QFileInfo(pdf).isAbsolute() ? pdf : QString())) {
+    if (!gui::DesktopServices::instance().askPrint(m_window, target,
+                                                   QFileInfo(pdf).isAbsolute() ? pdf : QString())) {
         return;
     }
-    const kaz::Status printed = paintBracketPage(target, doc->bracket());
+    const kaz::Status printed = render::paintBracketPage(target, doc->bracket());
     if (!printed) {
-        showFailure(m_window, printed.failure());
+        gui::showFailure(m_window, printed.failure());
     } else if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty()) {
         m_places->exported(m_window, target.outputFileName());
     }
 }
 
-void ExportCommands::preview(BracketDocument* doc) {
+void ExportCommands::preview(gui::BracketDocument* doc) {
     QPrinter& target = printer();
     proposeOrientation(doc->bracket());
     target.setDocName(doc->title());
     const kaz::Bracket& bracket = doc->bracket();  // unchanged while the preview is open
     QWidget* window = m_window;
     // The preview paints its own pages here, and the printer's when printed from it.
-    DesktopServices::instance().showPrintPreview(
+    gui::DesktopServices::instance().showPrintPreview(
         m_window, target, [&bracket, window](QPrinter* pages) {
-            const kaz::Status painted = paintBracketPage(*pages, bracket);
-            if (!painted) showFailure(window, painted.failure());
+            const kaz::Status painted = render::paintBracketPage(*pages, bracket);
+            if (!painted) gui::showFailure(window, painted.failure());
         });
 }
 
-void ExportCommands::setUpPrinter(BracketDocument* doc) {
+void ExportCommands::setUpPrinter(gui::BracketDocument* doc) {
     QPrinter& target = printer();
     proposeOrientation(doc->bracket());
     const QPageLayout::Orientation proposed = target.pageLayout().orientation();
-    if (!DesktopServices::instance().askPageSetup(m_window, target)) return;
+    if (!gui::DesktopServices::instance().askPageSetup(m_window, target)) return;
     if (target.pageLayout().orientation() != proposed) m_orientationChosen = true;
 }
 
-void ExportCommands::savePicture(BracketDocument* doc) {
-    const QStringList filters = {QStringLiteral("PNG ﾌｧｲﾙ (*.png)"),
-                                 QStringLiteral("PDF ﾌｧｲﾙ (*.pdf)")};
-    DesktopServices& desktop = DesktopServices::instance();
-    const QString path = desktop.chooseSaveFile(m_window, QStringLiteral("画像として保存"),
+void ExportCommands::savePicture(gui::BracketDocument* doc) {
+    const QStringList filters = {tr("PNG ﾌｧｲﾙ (*.png)"), tr("PDF ﾌｧｲﾙ (*.pdf)")};
+    gui::DesktopServices& desktop = gui::DesktopServices::instance();
+    const QString path = desktop.chooseSaveFile(m_window, tr("画像として保存"),
                                                 m_places->proposedPath(*doc, QStringLiteral("png")),
                                                 filters, QStringLiteral("png"));
     if (path.isEmpty()) return;
     const bool pdf =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
     const kaz::Result<QByteArray> bytes =
-        pdf ? bracketPdf(doc->bracket(), doc->title()) : bracketPng(doc->bracket());
+        pdf ? render::bracketPdf(doc->bracket(), doc->title()) : render::bracketPng(doc->bracket());
     if (!bytes) {
-        showFailure(m_window, bytes.failure());
+        gui::showFailure(m_window, bytes.failure());
         return;
     }
     const kaz::Status written =
-        saveFile(path, std::string_view(bytes->constData(), size_t(bytes->size())));
+        gui::saveFile(path, std::string_view(bytes->constData(), size_t(bytes->size())));
     if (!written) {
-        showFailure(m_window, written.failure());
+        gui::showFailure(m_window, written.failure());
         return;
     }
     m_places->exported(m_window, path);
 }
 
-void ExportCommands::exportHtmlPage(BracketDocument* doc) {
-    const QStringList filters = {QStringLiteral("HTMLファイル(*.html)"),
-                                 QStringLiteral("HTMファイル(*.htm)"), QStringLiteral("全て(*.*)")};
-    DesktopServices& desktop = DesktopServices::instance();
+void ExportCommands::exportHtmlPage(gui::BracketDocument* doc) {
+    const QStringList filters = {tr("HTMLファイル(*.html)"), tr("HTMファイル(*.htm)"),
+                                 tr("全て(*.*)")};
+    gui::DesktopServices& desktop = gui::DesktopServices::instance();
     const QString path = desktop.chooseSaveFile(
-        m_window, QStringLiteral("名前を付けて保存"),
-        m_places->proposedPath(*doc, QStringLiteral("html")), filters, QStringLiteral("html"));
+        m_window, tr("名前を付けて保存"), m_places->proposedPath(*doc, QStringLiteral("html")),
+        filters, QStringLiteral("html"));
     if (path.isEmpty()) return;
     // The names are in the document already: every edit of a name box goes there at once.
     const kaz::Status written = [doc, &path] {
         const WaitCursor waiting;
-        return saveFile(path, kaz::writeHtmlPage(doc->bracket()));
+        return gui::saveFile(path, kaz::writeHtmlPage(doc->bracket()));
     }();
     if (!written) {
-        showFailure(m_window, written.failure());
+        gui::showFailure(m_window, written.failure());
         return;
     }
     m_places->exported(m_window, path);
@@ -138,10 +139,12 @@ void ExportCommands::exportHtmlPage(BracketDocument* doc) {
     });
 }
 
-void ExportCommands::editHtmlSettings(BracketDocument* doc) {
-    HtmlSettingsDialog dialog(m_window);
+void ExportCommands::editHtmlSettings(gui::BracketDocument* doc) {
+    gui::HtmlSettingsDialog dialog(m_window);
     dialog.setColorSet(doc->colors());
     dialog.setBoldFlags(doc->bracket().boldScores(), doc->bracket().boldMemberNames());
     if (dialog.exec() != QDialog::Accepted) return;
     doc->setHtmlSettings(dialog.colorSet(), dialog.boldScores(), dialog.boldMemberNames());
 }
+
+}  // namespace kaz::app

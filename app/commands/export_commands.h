@@ -6,11 +6,17 @@
 #include "bracket/bracket.h"
 #include "commands/editor_actions.h"
 
+namespace kaz::gui {
 class BracketDocument;
-class DocumentManager;
-class ExportPlaces;
+}
+
 class QPrinter;
 class QWidget;
+
+namespace kaz::app {
+
+class DocumentManager;
+class ExportPlaces;
 
 // The bracket's exports: "印刷", "印刷ﾌﾟﾚﾋﾞｭｰ", "ﾌﾟﾘﾝﾀの設定", "HTML化", "HTML設定" and
 // "画像として保存", each on the active bracket. Every export proposes a place from the one
@@ -23,30 +29,32 @@ class QWidget;
 // otherwise in "ﾌﾟﾘﾝﾀの設定": from then on the user's orientation holds. Printing to a PDF file
 // proposes the bracket's name in the place the export places propose, and counts as an export.
 class ExportCommands : public QObject {
+    Q_OBJECT
+
 public:
     // `window` is the dialogs' parent and owns this object.
     ExportCommands(const EditorActions& actions, QWidget* window, const DocumentManager* documents);
     ~ExportCommands() override;
 
 private:
-    void print(BracketDocument* doc);
-    void preview(BracketDocument* doc);
-    void setUpPrinter(BracketDocument* doc);
+    void print(gui::BracketDocument* doc);
+    void preview(gui::BracketDocument* doc);
+    void setUpPrinter(gui::BracketDocument* doc);
 
     // "HTML化": asks where to write the page of `doc`, writes it (an existing file is replaced
     // only once the whole page was written), says where it went in the status bar and opens it
     // with the desktop's application; where none can be started (at once, or when the
     // desktop's opener gives up later), the status bar says so with the page's path. A failure
     // is shown with the message for its cause, and then no viewer starts.
-    void exportHtmlPage(BracketDocument* doc);
+    void exportHtmlPage(gui::BracketDocument* doc);
     // "HTML設定": edits the colours and bold flags of `doc`; OK hands them to the document,
     // whose views then repaint, cancel changes nothing.
-    void editHtmlSettings(BracketDocument* doc);
+    void editHtmlSettings(gui::BracketDocument* doc);
     // "画像として保存": asks for a file, offering PNG and PDF, and writes the bracket there as
     // a PNG picture at twice the screen's size or, for a name ending in ".pdf", as a one-page
     // A4 PDF, then says where it went in the status bar. An existing file is replaced only once
     // the whole picture was written; a failure is shown with the message for its cause.
-    void savePicture(BracketDocument* doc);
+    void savePicture(gui::BracketDocument* doc);
 
     QPrinter& printer();
     void proposeOrientation(const kaz::Bracket& bracket);
@@ -56,3 +64,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;  // made at first use: finding printers takes time
     bool m_orientationChosen = false;
 };
+
+}  // namespace kaz::app

@@ -9,6 +9,8 @@
 #include "documents/document_manager.h"
 #include "documents/recent_file_list.h"
 
+namespace kaz::app {
+
 FileCommands::FileCommands(const EditorActions& a, QMainWindow* window, DocumentManager* docs)
     : QObject(window), m_window(window), m_documents(docs) {
     connectCommand(a.fileNew, window, [docs] { docs->newDocument(); });
@@ -17,22 +19,24 @@ FileCommands::FileCommands(const EditorActions& a, QMainWindow* window, Document
     connectCommand(
         a.fileOpen, window, [docs] { docs->chooseAndOpen(); }, kaz::FileError::OpenFailed);
     connectDocumentCommand(a.fileClose, window, docs,
-                           [docs](BracketDocument* doc) { docs->close(doc); });
+                           [docs](gui::BracketDocument* doc) { docs->close(doc); });
     connectDocumentCommand(a.fileSave, window, docs,
-                           [docs](BracketDocument* doc) { docs->save(doc); });
+                           [docs](gui::BracketDocument* doc) { docs->save(doc); });
     connectDocumentCommand(a.fileSaveAs, window, docs,
-                           [docs](BracketDocument* doc) { docs->saveAs(doc); });
+                           [docs](gui::BracketDocument* doc) { docs->saveAs(doc); });
     connectCommand(a.appExit, window, [window] { window->close(); });
 }
 
 void FileCommands::newBracketFromList() {
-    DrawDialog dialog(m_window);
+    gui::DrawDialog dialog(m_window);
     {
         QSettings settings = profileSettings();
-        dialog.setChoices(loadDrawChoices(settings));
+        dialog.setChoices(gui::loadDrawChoices(settings));
     }
     if (dialog.exec() != QDialog::Accepted || !dialog.drawnBracket()) return;
     QSettings settings = profileSettings();
-    saveDrawChoices(settings, dialog.choices());
+    gui::saveDrawChoices(settings, dialog.choices());
     m_documents->openNewBracket(*dialog.drawnBracket());
 }
+
+}  // namespace kaz::app

@@ -4,8 +4,11 @@
 
 #include "commands/editor_actions.h"
 
-class DocumentManager;
 class QMainWindow;
+
+namespace kaz::app {
+
+class DocumentManager;
 
 // The ﾌｧｲﾙ menu's commands: 新規作成, 参加者リストから新規作成, 開く, 閉じる, 上書き保存,
 // 名前を付けて保存 and ｱﾌﾟﾘｹｰｼｮﾝの終了.
@@ -23,3 +26,5 @@ private:
     QMainWindow* m_window;
     DocumentManager* m_documents;
 };
+
+}  // namespace kaz::app

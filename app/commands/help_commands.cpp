@@ -7,15 +7,19 @@
 #include "dialogs/help_dialog.h"
 #include "shell/app_icons.h"
 
+namespace kaz::app {
+
 HelpCommands::HelpCommands(const EditorActions& a, QWidget* window) : QObject(window) {
     const auto showHelp = [window] {
-        HelpDialog dialog(window);
+        gui::HelpDialog dialog(window);
         dialog.exec();
     };
     connectCommand(a.appAbout, window, [window] {
-        AboutDialog dialog(appIcon(), window);
+        gui::AboutDialog dialog(appIcon(), window);
         dialog.exec();
     });
     connectCommand(a.help, window, showHelp);
     connectCommand(a.contextHelp, window, showHelp);
 }
+
+}  // namespace kaz::app

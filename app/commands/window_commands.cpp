@@ -8,11 +8,13 @@
 #include "documents/document_manager.h"
 #include "shell/window_cascade.h"
 
+namespace kaz::app {
+
 WindowCommands::WindowCommands(const EditorActions& a, QWidget* window, QMdiArea* area,
                                DocumentManager* docs)
     : QObject(window), m_area(area) {
     connectDocumentCommand(a.windowNew, window, docs,
-                           [docs](BracketDocument* doc) { docs->openWindow(doc); });
+                           [docs](gui::BracketDocument* doc) { docs->openWindow(doc); });
     connectCommand(a.windowCascade, window, [area] { cascadeWindows(area); });
     connectCommand(a.windowTile, window, [area] { area->tileSubWindows(); });
     connectCommand(a.windowArrange, window, [this] { arrangeIcons(); });
@@ -30,3 +32,5 @@ void WindowCommands::arrangeIcons() {
         x += size.width();
     }
 }
+
+}  // namespace kaz::app

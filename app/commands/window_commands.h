@@ -4,9 +4,12 @@
 
 #include "commands/editor_actions.h"
 
-class DocumentManager;
 class QMdiArea;
 class QWidget;
+
+namespace kaz::app {
+
+class DocumentManager;
 
 // The ｳｨﾝﾄﾞｳ menu's commands (新しいｳｨﾝﾄﾞｳを開く, 重ねて表示, 並べて表示, ｱｲｺﾝの整列) and the keys
 // that close the active window and step through the windows.
@@ -22,3 +25,5 @@ private:
 
     QMdiArea* m_area;
 };
+
+}  // namespace kaz::app

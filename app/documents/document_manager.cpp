@@ -14,10 +14,12 @@
 #include "shell/bracket_windows.h"
 #include "shell/wait_cursor.h"
 
+namespace kaz::app {
+
 namespace {
 
 QStringList bracketFilters() {
-    return {QStringLiteral("kaz ﾌｧｲﾙ (*.kaz)"), QStringLiteral("すべてのﾌｧｲﾙ (*.*)")};
+    return {DocumentManager::tr("kaz ﾌｧｲﾙ (*.kaz)"), DocumentManager::tr("すべてのﾌｧｲﾙ (*.*)")};
 }
 
 }  // namespace
@@ -34,33 +36,33 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
     // gone; closing its last window by its close box asks first.
     connect(m_windows, &BracketWindows::firstWindowOpened, m_recovery, &RecoveryManager::follow);
     connect(m_windows, &BracketWindows::lastWindowGone, this,
-            [](BracketDocument* doc) { delete doc; });
-    m_windows->setCloseCheck([this](BracketDocument* doc) { return saveModified(doc); });
+            [](gui::BracketDocument* doc) { delete doc; });
+    m_windows->setCloseCheck([this](gui::BracketDocument* doc) { return saveModified(doc); });
 }
 
 void DocumentManager::newDocument() {
     // Cancel ends New without a bracket; the dialog accepts only a text that gives a size.
-    MemberCountDialog dialog(m_window);
+    gui::MemberCountDialog dialog(m_window);
     if (dialog.exec() != QDialog::Accepted) return;
     openNewBracket(kaz::Bracket(dialog.memberCount()));
 }
 
 void DocumentManager::openNewBracket(kaz::Bracket bracket) {
-    auto* doc = new BracketDocument(std::move(bracket), this);
+    auto* doc = new gui::BracketDocument(std::move(bracket), this);
     // The running number is taken only by a bracket that came into being.
-    doc->setTitle(QStringLiteral("新しいトーナメント表%1").arg(++m_untitledCount));
+    doc->setTitle(tr("新しいトーナメント表%1").arg(++m_untitledCount));
     adopt(doc);
 }
 
 void DocumentManager::chooseAndOpen() {
-    const QString path = DesktopServices::instance().chooseOpenFile(
-        m_window, QStringLiteral("開く"), bracketFilters());
+    const QString path =
+        gui::DesktopServices::instance().chooseOpenFile(m_window, tr("開く"), bracketFilters());
     if (!path.isEmpty()) openDocumentFile(path);
 }
 
 bool DocumentManager::openDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    for (BracketDocument* doc : m_windows->documents()) {
+    for (gui::BracketDocument* doc : m_windows->documents()) {
         if (!doc->filePath().isEmpty() &&
             QFileInfo(doc->filePath()).absoluteFilePath() == absolute) {
             m_windows->activate(doc);
@@ -69,7 +71,7 @@ bool DocumentManager::openDocumentFile(const QString& path) {
     }
     kaz::Result<kaz::Bracket> loaded = [&absolute] {
         const WaitCursor waiting;
-        return loadBracket(absolute);
+        return gui::loadBracket(absolute);
     }();
     if (!loaded) {
         if (!QFileInfo::exists(absolute) && m_recentFiles.entries().contains(absolute)) {
@@ -77,10 +79,10 @@ bool DocumentManager::openDocumentFile(const QString& path) {
             m_recentFiles.save();
             emit recentFilesChanged();
         }
-        showFailure(m_window, loaded.failure());
+        gui::showFailure(m_window, loaded.failure());
         return false;
     }
-    auto* doc = new BracketDocument(std::move(*loaded), this);
+    auto* doc = new gui::BracketDocument(std::move(*loaded), this);
     doc->setFilePath(absolute);
     m_outsideChanges->remember(doc);
     rememberFile(absolute);
@@ -89,13 +91,13 @@ bool DocumentManager::openDocumentFile(const QString& path) {
 }
 
 void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
-    kaz::Result<kaz::Bracket> loaded = loadBracket(leftover.bracketPath);
+    kaz::Result<kaz::Bracket> loaded = gui::loadBracket(leftover.bracketPath);
     if (!loaded) {
-        showFailure(m_window, loaded.failure());
+        gui::showFailure(m_window, loaded.failure());
         m_recovery->setAside(leftover);
         return;
     }
-    auto* doc = new BracketDocument(std::move(*loaded), this);
+    auto* doc = new gui::BracketDocument(std::move(*loaded), this);
     const QString original =
         QFile::decodeName(QByteArray::fromStdString(leftover.record.originalPath));
     if (original.isEmpty()) {
@@ -109,7 +111,7 @@ void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
     m_recovery->discard(leftover);
 }
 
-bool DocumentManager::save(BracketDocument* doc) {
+bool DocumentManager::save(gui::BracketDocument* doc) {
     const QFileInfo file(doc->filePath());
     // A bracket without a file, or whose file is read-only, goes to save As.
     if (doc->filePath().isEmpty() || (file.exists() && !file.isWritable())) return saveAs(doc);
@@ -117,71 +119,70 @@ bool DocumentManager::save(BracketDocument* doc) {
     return saveTo(doc, doc->filePath());
 }
 
-bool DocumentManager::mayOverwrite(BracketDocument* doc) {
+bool DocumentManager::mayOverwrite(gui::BracketDocument* doc) {
     if (!m_outsideChanges->changedSince(doc)) return true;
-    return DesktopServices::instance().askYesNo(
-        m_window, QStringLiteral("%1 は他のプログラムによって変更されています。上書きしますか?")
+    return gui::DesktopServices::instance().askYesNo(
+        m_window, tr("%1 は他のプログラムによって変更されています。上書きしますか?")
                       .arg(QDir::toNativeSeparators(doc->filePath())));
 }
 
-void DocumentManager::onChangedOnDisk(BracketDocument* doc) {
+void DocumentManager::onChangedOnDisk(gui::BracketDocument* doc) {
     // A changed bracket is only marked: the question comes when it is stored.
     if (doc->isChanged()) return;
     const QString path = doc->filePath();
-    const bool reload = DesktopServices::instance().askYesNo(
-        m_window, QStringLiteral("%1 は他のプログラムによって変更されています。再度読み込みますか?")
+    const bool reload = gui::DesktopServices::instance().askYesNo(
+        m_window, tr("%1 は他のプログラムによって変更されています。再度読み込みますか?")
                       .arg(QDir::toNativeSeparators(path)));
     if (!reload || doc->isChanged()) return;
-    kaz::Result<kaz::Bracket> loaded = loadBracket(path);
+    kaz::Result<kaz::Bracket> loaded = gui::loadBracket(path);
     if (!loaded) {
-        showFailure(m_window, loaded.failure());
+        gui::showFailure(m_window, loaded.failure());
         return;
     }
     // The windows are made anew: the bracket read may have another member count.
     m_windows->closeWindowsOf(doc);
-    auto* reloaded = new BracketDocument(std::move(*loaded), this);
+    auto* reloaded = new gui::BracketDocument(std::move(*loaded), this);
     reloaded->setFilePath(path);
     m_outsideChanges->remember(reloaded);
     adopt(reloaded);
 }
 
-bool DocumentManager::saveAs(BracketDocument* doc) {
+bool DocumentManager::saveAs(gui::BracketDocument* doc) {
     const QString proposed =
         doc->filePath().isEmpty() ? doc->title() + QStringLiteral(".kaz") : doc->filePath();
-    const QString path = DesktopServices::instance().chooseSaveFile(
-        m_window, QStringLiteral("名前を付けて保存"), proposed, bracketFilters(),
-        QStringLiteral("kaz"));
+    const QString path = gui::DesktopServices::instance().chooseSaveFile(
+        m_window, tr("名前を付けて保存"), proposed, bracketFilters(), QStringLiteral("kaz"));
     if (path.isEmpty()) return false;
     return saveTo(doc, path);
 }
 
-bool DocumentManager::saveTo(BracketDocument* doc, const QString& path) {
+bool DocumentManager::saveTo(gui::BracketDocument* doc, const QString& path) {
     const kaz::Status saved = [doc, &path] {
         const WaitCursor waiting;
         return doc->save(path);
     }();
     if (!saved) {
-        showFailure(m_window, saved.failure());
+        gui::showFailure(m_window, saved.failure());
         return false;
     }
     m_outsideChanges->remember(doc);
     m_recovery->documentStored(doc);
     rememberFile(path);
-    announceDone(m_window, QStringLiteral("保存しました"));
+    gui::announceDone(m_window, tr("保存しました"));
     return true;
 }
 
-void DocumentManager::close(BracketDocument* doc) {
+void DocumentManager::close(gui::BracketDocument* doc) {
     if (!doc || !saveModified(doc)) return;
     m_windows->closeWindowsOf(doc);
 }
 
-void DocumentManager::openWindow(BracketDocument* doc) {
+void DocumentManager::openWindow(gui::BracketDocument* doc) {
     if (doc) m_windows->open(doc);
 }
 
 bool DocumentManager::saveAllModified() {
-    for (BracketDocument* doc : m_windows->documents()) {
+    for (gui::BracketDocument* doc : m_windows->documents()) {
         if (!saveModified(doc)) return false;
     }
     return true;
@@ -189,17 +190,19 @@ bool DocumentManager::saveAllModified() {
 
 void DocumentManager::closeAllDocuments() { m_windows->closeWindowsOf(nullptr); }
 
-BracketDocument* DocumentManager::activeDocument() const { return m_windows->activeDocument(); }
+gui::BracketDocument* DocumentManager::activeDocument() const {
+    return m_windows->activeDocument();
+}
 
-void DocumentManager::adopt(BracketDocument* doc) { m_windows->open(doc); }
+void DocumentManager::adopt(gui::BracketDocument* doc) { m_windows->open(doc); }
 
-bool DocumentManager::saveModified(BracketDocument* doc) {
+bool DocumentManager::saveModified(gui::BracketDocument* doc) {
     if (!doc->isChanged()) return true;
-    const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(doc->title());
-    switch (DesktopServices::instance().askSave(m_window, question)) {
-        case DesktopServices::SaveAnswer::Yes: return save(doc);
-        case DesktopServices::SaveAnswer::No: return true;
-        case DesktopServices::SaveAnswer::Cancel: return false;
+    const QString question = tr("%1 への変更を保存しますか?").arg(doc->title());
+    switch (gui::DesktopServices::instance().askSave(m_window, question)) {
+        case gui::DesktopServices::SaveAnswer::Yes: return save(doc);
+        case gui::DesktopServices::SaveAnswer::No: return true;
+        case gui::DesktopServices::SaveAnswer::Cancel: return false;
     }
     return false;
 }
@@ -209,3 +212,5 @@ void DocumentManager::rememberFile(const QString& path) {
     m_recentFiles.save();
     emit recentFilesChanged();
 }
+
+}  // namespace kaz::app

@@ -9,7 +9,12 @@
 
 class QMdiArea;
 class QWidget;
+namespace kaz::gui {
 class BracketDocument;
+}
+
+namespace kaz::app {
+
 class BracketWindows;
 class OutsideChanges;
 
@@ -34,12 +39,12 @@ public:
     // shown to the user; a recent-file entry that is not found leaves the list.
     bool openDocumentFile(const QString& path);
     // Stores `doc` in its file, or asks for one; true once it is stored.
-    bool save(BracketDocument* doc);
-    bool saveAs(BracketDocument* doc);
+    bool save(gui::BracketDocument* doc);
+    bool saveAs(gui::BracketDocument* doc);
     // Closes every window of `doc`, asking first whether to save it.
-    void close(BracketDocument* doc);
+    void close(gui::BracketDocument* doc);
     // Another window on `doc`.
-    void openWindow(BracketDocument* doc);
+    void openWindow(gui::BracketDocument* doc);
     // Opens what a crashed editor left of a bracket as a changed bracket, titled as it was and
     // with its file (if it had one), which is not written until the user stores it.
     void restore(const RecoveryManager::Leftover& leftover);
@@ -50,7 +55,7 @@ public:
     // Closes every window without asking again.
     void closeAllDocuments();
 
-    BracketDocument* activeDocument() const;
+    gui::BracketDocument* activeDocument() const;
 
     RecentFileList& recentFiles() { return m_recentFiles; }
 
@@ -59,16 +64,16 @@ signals:
 
 private:
     // Takes `doc` among the open brackets and shows it in a window.
-    void adopt(BracketDocument* doc);
+    void adopt(gui::BracketDocument* doc);
     // "%1 への変更を保存しますか?" for a changed bracket; true when it may close.
-    bool saveModified(BracketDocument* doc);
-    bool saveTo(BracketDocument* doc, const QString& path);
+    bool saveModified(gui::BracketDocument* doc);
+    bool saveTo(gui::BracketDocument* doc, const QString& path);
     void rememberFile(const QString& path);
     // Another program changed the file of `doc`: an unchanged bracket offers to read it again.
-    void onChangedOnDisk(BracketDocument* doc);
+    void onChangedOnDisk(gui::BracketDocument* doc);
     // "<path> は他のプログラムによって変更されています。…" when it is; true when `doc` may be
     // stored in its file.
-    bool mayOverwrite(BracketDocument* doc);
+    bool mayOverwrite(gui::BracketDocument* doc);
 
     QWidget* m_window;
     BracketWindows* m_windows;
@@ -77,3 +82,5 @@ private:
     OutsideChanges* m_outsideChanges;
     int m_untitledCount = 0;
 };
+
+}  // namespace kaz::app

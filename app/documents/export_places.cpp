@@ -9,6 +9,8 @@
 #include "document/bracket_document.h"
 #include "documents/recent_file_list.h"
 
+namespace kaz::app {
+
 namespace {
 
 const QString kLastFolderKey = QStringLiteral("Settings/LastExportFolder");
@@ -17,13 +19,9 @@ void showStatus(QWidget* window, const QString& text) {
     if (auto* main = qobject_cast<QMainWindow*>(window)) main->statusBar()->showMessage(text);
 }
 
-QString written(const QString& path) {
-    return QStringLiteral("%1 に書き出しました。").arg(QDir::toNativeSeparators(path));
-}
-
 }  // namespace
 
-QString ExportPlaces::proposedPath(const BracketDocument& doc, const QString& suffix) const {
+QString ExportPlaces::proposedPath(const gui::BracketDocument& doc, const QString& suffix) const {
     const QString dotSuffix = QLatin1Char('.') + suffix;
     if (!doc.filePath().isEmpty()) {
         const QFileInfo file(doc.filePath());
@@ -37,9 +35,12 @@ QString ExportPlaces::proposedPath(const BracketDocument& doc, const QString& su
 
 void ExportPlaces::exported(QWidget* window, const QString& path) {
     profileSettings().setValue(kLastFolderKey, QFileInfo(path).absolutePath());
-    showStatus(window, written(path));
+    showStatus(window, tr("%1 に書き出しました。").arg(QDir::toNativeSeparators(path)));
 }
 
 void ExportPlaces::noViewer(QWidget* window, const QString& path) {
-    showStatus(window, written(path) + QStringLiteral("表示するｱﾌﾟﾘｹｰｼｮﾝを起動できませんでした。"));
+    const QString text = tr("%1 に書き出しました。表示するｱﾌﾟﾘｹｰｼｮﾝを起動できませんでした。");
+    showStatus(window, text.arg(QDir::toNativeSeparators(path)));
 }
+
+}  // namespace kaz::app

@@ -6,6 +6,8 @@
 
 #include "document/bracket_document.h"
 
+namespace kaz::app {
+
 OutsideChanges::OutsideChanges(QObject* parent) : QObject(parent) {
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &OutsideChanges::onFileChanged);
 }
@@ -19,7 +21,7 @@ std::optional<OutsideChanges::Stamp> OutsideChanges::stampOf(const QString& path
     return Stamp{info.size(), info.lastModified(), hash.result()};
 }
 
-void OutsideChanges::remember(BracketDocument* doc) {
+void OutsideChanges::remember(gui::BracketDocument* doc) {
     const QString path = doc->filePath();
     if (!m_files.contains(doc)) {
         connect(doc, &QObject::destroyed, this, &OutsideChanges::forget);
@@ -32,7 +34,7 @@ void OutsideChanges::remember(BracketDocument* doc) {
     m_watcher.addPath(path);
 }
 
-bool OutsideChanges::changedSince(const BracketDocument* doc) const {
+bool OutsideChanges::changedSince(const gui::BracketDocument* doc) const {
     const auto found = m_files.constFind(doc);
     if (found == m_files.constEnd()) return false;
     const std::optional<Stamp> now = stampOf(found->path);
@@ -41,15 +43,15 @@ bool OutsideChanges::changedSince(const BracketDocument* doc) const {
 
 void OutsideChanges::onFileChanged(const QString& path) {
     if (QFileInfo::exists(path) && !m_watcher.files().contains(path)) m_watcher.addPath(path);
-    QList<BracketDocument*> changed;
+    QList<gui::BracketDocument*> changed;
     for (auto it = m_files.begin(); it != m_files.end(); ++it) {
-        auto* doc = static_cast<BracketDocument*>(const_cast<QObject*>(it.key()));
+        auto* doc = static_cast<gui::BracketDocument*>(const_cast<QObject*>(it.key()));
         // Our own stores land here too, and then the file is as remembered.
         if (it->path != path || it->told || !changedSince(doc)) continue;
         it->told = true;
         changed << doc;
     }
-    for (BracketDocument* doc : changed) emit changedOnDisk(doc);
+    for (gui::BracketDocument* doc : changed) emit changedOnDisk(doc);
 }
 
 void OutsideChanges::forget(QObject* doc) {
@@ -62,3 +64,5 @@ void OutsideChanges::forget(QObject* doc) {
     }
     m_watcher.removePath(path);
 }
+
+}  // namespace kaz::app

@@ -8,7 +8,11 @@
 #include <QString>
 #include <optional>
 
+namespace kaz::gui {
 class BracketDocument;
+}
+
+namespace kaz::app {
 
 // The files of the open brackets as they were when last read or stored, so that a file
 // another program changed or removed meanwhile is never written over unseen.
@@ -18,13 +22,13 @@ public:
     explicit OutsideChanges(QObject* parent = nullptr);
 
     // Remembers `doc`'s file as it is now (right after reading or storing it) and watches it.
-    void remember(BracketDocument* doc);
+    void remember(gui::BracketDocument* doc);
     // True when `doc`'s file differs from what was remembered (size, time or bytes), or is gone.
-    bool changedSince(const BracketDocument* doc) const;
+    bool changedSince(const gui::BracketDocument* doc) const;
 
 signals:
     // Another program changed or removed `doc`'s file.
-    void changedOnDisk(BracketDocument* doc);
+    void changedOnDisk(gui::BracketDocument* doc);
 
 private:
     // What tells one state of a file from another.
@@ -49,3 +53,5 @@ private:
     QFileSystemWatcher m_watcher;
     QHash<const QObject*, Watched> m_files;
 };
+
+}  // namespace kaz::app

@@ -7,6 +7,8 @@
 
 #include "text/app_names.h"
 
+namespace kaz::app {
+
 QSettings earlierProfileSettings() {
     return QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
                      QString::fromUtf8(kaz::kApplicationTitle));
@@ -83,3 +85,5 @@ void RecentFileList::add(const QString& path) {
 void RecentFileList::remove(const QString& path) {
     m_entries.removeAll(QFileInfo(path).absoluteFilePath());
 }
+
+}  // namespace kaz::app

@@ -4,6 +4,8 @@
 
 class QSettings;
 
+namespace kaz::app {
+
 // The editor's settings in the user's profile, under the program's name ("kazbo/kazbo", on
 // Linux ~/.config/kazbo/kazbo.conf): the recent-file list and what the dialogs remember.
 // The first call of a run moves the settings of earlier versions across (moveSettings).
@@ -34,3 +36,5 @@ public:
 private:
     QStringList m_entries;
 };
+
+}  // namespace kaz::app

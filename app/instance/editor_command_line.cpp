@@ -10,6 +10,8 @@
 #include <cstdio>
 #endif
 
+namespace kaz::app {
+
 namespace {
 
 const char kUsage[] = "usage: kaz_edit [FILE.kaz]...\n";
@@ -70,3 +72,5 @@ int refuseOption(const QString& option) {
     useParentConsole();
     return kaz::reportUsageError(kTool, kaz::unknownOptionMessage(option.toStdString()));
 }
+
+}  // namespace kaz::app

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+namespace kaz::app {
+
 // What kaz_edit takes on its command line: the brackets to open, and --help and --version,
 // answered as the command-line tools answer them.
 
@@ -19,3 +21,5 @@ QStringList namedFiles(const QStringList& arguments, QString* unknown);
 // "kaz_edit: <option> というオプションはありません。" and the usage line on standard error;
 // the exit status of wrong arguments (2).
 int refuseOption(const QString& option);
+
+}  // namespace kaz::app

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-namespace local_socket {
+namespace kaz::app::local_socket {
 
 // One end of a connection, or a place where connections are taken; closed when it goes.
 class Channel {
@@ -57,4 +57,4 @@ int receiveByte(Channel& channel, int timeoutMs);
 // has closed or the channel failed.
 bool receiveAvailable(Channel& channel, std::string& bytes, std::size_t limit);
 
-}  // namespace local_socket
+}  // namespace kaz::app::local_socket

@@ -16,7 +16,7 @@
 
 #include "platform/file_descriptor.h"
 
-namespace local_socket {
+namespace kaz::app::local_socket {
 
 using kaz::platform::FileDescriptor;
 
@@ -195,4 +195,4 @@ bool receiveAvailable(Channel& channel, std::string& bytes, std::size_t limit) {
     return true;
 }
 
-}  // namespace local_socket
+}  // namespace kaz::app::local_socket

@@ -1,3 +1,4 @@
+
 // The channels between editors on Windows: named pipes in overlapped mode. Only the user who
 // created a pipe may open it, and each end checks that the process at the other end runs as
 // this user.
@@ -14,7 +15,7 @@
 
 #include "instance/local_socket.h"
 
-namespace local_socket {
+namespace kaz::app::local_socket {
 
 namespace {
 
@@ -357,4 +358,4 @@ bool receiveAvailable(Channel& channel, std::string& bytes, std::size_t limit) {
     return true;
 }
 
-}  // namespace local_socket
+}  // namespace kaz::app::local_socket

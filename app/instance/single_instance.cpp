@@ -12,6 +12,8 @@
 #include <QSocketNotifier>
 #endif
 
+namespace kaz::app {
+
 namespace {
 
 // Written back once the files are taken.
@@ -139,3 +141,5 @@ void SingleInstance::take(local_socket::Channel connection) {
         emit filesReceived(filesIn(*message));
     });
 }
+
+}  // namespace kaz::app

@@ -6,6 +6,8 @@
 
 #include "instance/local_socket.h"
 
+namespace kaz::app {
+
 // One editor per user and display (per user and session on Windows): a second start hands the
 // files it was given to the editor already running, which opens them, and ends.
 class SingleInstance : public QObject {
@@ -38,3 +40,5 @@ private:
     QObject* m_listening = nullptr;
     int m_connections = 0;
 };
+
+}  // namespace kaz::app

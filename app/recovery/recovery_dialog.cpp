@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace kaz::app {
+
 namespace {
 
 QString describe(const kaz::RecoveryRecord& record) {
@@ -26,14 +28,13 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveryManager::Leftover>& leftovers
     : QDialog(parent),
       m_leftovers(leftovers),
       m_list(new QListWidget(this)),
-      m_restore(new QPushButton(QStringLiteral("復元(&R)"), this)),
-      m_later(new QPushButton(QStringLiteral("後で(&L)"), this)),
-      m_discard(new QPushButton(QStringLiteral("破棄(&D)"), this)) {
-    setWindowTitle(QStringLiteral("ﾄﾞｷｭﾒﾝﾄの復元"));
-    auto* text = new QLabel(
-        QStringLiteral(
-            "前回終了しなかったときの変更が残っています。復元するﾄﾞｷｭﾒﾝﾄを選んでください。"),
-        this);
+      m_restore(new QPushButton(tr("復元(&R)"), this)),
+      m_later(new QPushButton(tr("後で(&L)"), this)),
+      m_discard(new QPushButton(tr("破棄(&D)"), this)) {
+    setWindowTitle(tr("ﾄﾞｷｭﾒﾝﾄの復元"));
+    const QString explanation =
+        tr("前回終了しなかったときの変更が残っています。復元するﾄﾞｷｭﾒﾝﾄを選んでください。");
+    auto* text = new QLabel(explanation, this);
     text->setWordWrap(true);
     for (const RecoveryManager::Leftover& leftover : m_leftovers) {
         auto* item = new QListWidgetItem(describe(leftover.record), m_list);
@@ -66,3 +67,5 @@ QList<RecoveryManager::Leftover> RecoveryDialog::chosen() const {
     }
     return ticked;
 }
+
+}  // namespace kaz::app

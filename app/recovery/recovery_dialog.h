@@ -8,6 +8,8 @@
 class QListWidget;
 class QPushButton;
 
+namespace kaz::app {
+
 // "ﾄﾞｷｭﾒﾝﾄの復元": the brackets a crashed editor left behind, each with its title, its file
 // and when it was kept, all ticked, and what to do with the ticked ones.
 class RecoveryDialog : public QDialog {
@@ -34,3 +36,5 @@ private:
     QPushButton* m_discard;
     Choice m_choice = Choice::Later;
 };
+
+}  // namespace kaz::app

@@ -8,11 +8,14 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "common/ui_text.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "io/file_io.h"
 #include "io/kaz_format.h"
 #include "recovery/recovery_writer.h"
+
+namespace kaz::app {
 
 namespace {
 
@@ -66,7 +69,7 @@ QString RecoveryManager::defaultFolder() {
            QStringLiteral("/recovery");
 }
 
-void RecoveryManager::follow(BracketDocument* doc) {
+void RecoveryManager::follow(gui::BracketDocument* doc) {
     Followed& followed = m_followed[doc];
     const QString base = m_folder + QLatin1Char('/') + m_session + QLatin1Char('-') +
                          QString::number(m_nextNumber++);
@@ -77,20 +80,20 @@ void RecoveryManager::follow(BracketDocument* doc) {
     followed.timer->setInterval(kWriteDelayMs);
     connect(followed.timer, &QTimer::timeout, this, [this, doc] { keepNow(doc); });
     auto onChange = [this, doc] { changed(doc); };
-    connect(doc, &BracketDocument::lineChanged, this, onChange);
-    connect(doc, &BracketDocument::memberNameChanged, this, onChange);
-    connect(doc, &BracketDocument::championChanged, this, onChange);
-    connect(doc, &BracketDocument::settingsChanged, this, onChange);
+    connect(doc, &gui::BracketDocument::lineChanged, this, onChange);
+    connect(doc, &gui::BracketDocument::memberNameChanged, this, onChange);
+    connect(doc, &gui::BracketDocument::championChanged, this, onChange);
+    connect(doc, &gui::BracketDocument::settingsChanged, this, onChange);
     connect(doc, &QObject::destroyed, this, &RecoveryManager::forget);
     if (doc->isChanged()) keepNow(doc);
 }
 
-void RecoveryManager::changed(BracketDocument* doc) {
+void RecoveryManager::changed(gui::BracketDocument* doc) {
     QTimer* timer = m_followed.value(doc).timer;
     if (timer && !timer->isActive()) timer->start();
 }
 
-void RecoveryManager::keepNow(BracketDocument* doc) {
+void RecoveryManager::keepNow(gui::BracketDocument* doc) {
     const auto found = m_followed.constFind(doc);
     if (found == m_followed.constEnd()) return;
     const Followed& followed = *found;
@@ -112,7 +115,7 @@ void RecoveryManager::keepNow(BracketDocument* doc) {
                               });
 }
 
-void RecoveryManager::documentStored(BracketDocument* doc) {
+void RecoveryManager::documentStored(gui::BracketDocument* doc) {
     const auto found = m_followed.constFind(doc);
     if (found == m_followed.constEnd()) return;
     found->timer->stop();
@@ -156,9 +159,9 @@ QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
         found << leftover;
     }
     if (setAsideAny) {
-        DesktopServices::instance().showError(
-            m_window, QString::fromStdString(
-                          kaz::Failure{kaz::FileError::InvalidFormat, std::string()}.message()));
+        gui::DesktopServices::instance().showError(
+            m_window,
+            gui::uiText(kaz::Failure{kaz::FileError::InvalidFormat, std::string()}.message()));
     }
     std::stable_sort(found.begin(), found.end(), [](const Leftover& a, const Leftover& b) {
         return a.record.savedAt < b.record.savedAt;
@@ -201,5 +204,7 @@ void RecoveryManager::removeLater(const QStringList& paths) {
 void RecoveryManager::reportOnce(const QString& message) {
     if (m_reported) return;
     m_reported = true;
-    DesktopServices::instance().showError(m_window, message);
+    gui::DesktopServices::instance().showError(m_window, message);
 }
+
+}  // namespace kaz::app

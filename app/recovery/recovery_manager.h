@@ -10,9 +10,14 @@
 
 #include "io/recovery_record.h"
 
+namespace kaz::gui {
 class BracketDocument;
+}
 class QTimer;
 class QWidget;
+
+namespace kaz::app {
+
 class RecoveryWriter;
 
 // Keeps every changed bracket in a recovery file in the user's data folder ("recovery/"), so
@@ -39,12 +44,12 @@ public:
 
     // Follows `doc`: at most two seconds after a change it is written; once it is unchanged
     // again (stored, or undone to its stored content) or gone, its files are removed.
-    void follow(BracketDocument* doc);
+    void follow(gui::BracketDocument* doc);
     // To be called once `doc` was stored: its files go at once.
-    void documentStored(BracketDocument* doc);
+    void documentStored(gui::BracketDocument* doc);
     // Keeps `doc` now, as the delay's end does: this thread only makes the bytes, the writer's
     // thread writes them. Its files go when `doc` is unchanged.
-    void keepNow(BracketDocument* doc);
+    void keepNow(gui::BracketDocument* doc);
 
     // The brackets that editors no longer running left behind, oldest first. Records that
     // cannot be read are moved aside (".bad"), never deleted, and told in one message. The
@@ -67,7 +72,7 @@ private:
 
     // Removes the lock of every session whose editor no longer runs.
     void removeStaleLocks();
-    void changed(BracketDocument* doc);
+    void changed(gui::BracketDocument* doc);
     void forget(QObject* doc);
     // Removes `paths` on the writer's thread, after what was asked before.
     void removeLater(const QStringList& paths);
@@ -83,3 +88,5 @@ private:
     int m_nextNumber = 1;
     bool m_reported = false;  // a failed write was told
 };
+
+}  // namespace kaz::app

@@ -3,7 +3,10 @@
 #include <QFile>
 #include <string_view>
 
+#include "common/ui_text.h"
 #include "io/file_io.h"
+
+namespace kaz::app {
 
 namespace {
 
@@ -18,9 +21,11 @@ void RecoveryWriter::write(const QString& bracketPath, const QByteArray& bracket
                            const QString& recordPath, const QByteArray& record) {
     kaz::Status written = writeBytes(bracketPath, bracket);
     if (written) written = writeBytes(recordPath, record);
-    if (!written) emit failed(QString::fromStdString(written.failure().message()));
+    if (!written) emit failed(gui::uiText(written.failure().message()));
 }
 
 void RecoveryWriter::remove(const QStringList& paths) {
     for (const QString& path : paths) QFile::remove(path);
 }
+
+}  // namespace kaz::app

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace kaz::app {
+
 // Writes and removes recovery files on a thread of its own, so that a slow disk never holds up
 // the window. Work is done in the order it was asked for.
 class RecoveryWriter : public QObject {
@@ -24,3 +26,5 @@ signals:
     // The message for a write that failed.
     void failed(const QString& message);
 };
+
+}  // namespace kaz::app

@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
         const int size = QString::fromLatin1(argv[i]).toInt();
         const QString sub = QStringLiteral("%1x%1").arg(size);
         if (size <= 0 || !QDir(dir).mkpath(sub) ||
-            !appIconImage(size).save(dir + QLatin1Char('/') + sub + QStringLiteral("/kazbo.png"))) {
+            !kaz::app::appIconImage(size).save(dir + QLatin1Char('/') + sub +
+                                               QStringLiteral("/kazbo.png"))) {
             std::fprintf(stderr, "%s: cannot write the %s icon\n", argv[0], argv[i]);
             return 1;
         }

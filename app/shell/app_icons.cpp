@@ -17,13 +17,15 @@
 #include "resources/toolbar/tb_print.xpm"
 #include "resources/toolbar/tb_save.xpm"
 
+namespace kaz::app {
+
 namespace {
 
 // The sizes every icon is drawn at; multiples of 16 keep the bracket lines on whole pixels.
 const int kIconSizes[] = {16, 32, 48, 64, 128};
 
 // A new bracket's win-line colour.
-const QColor kWinColor = qColorFromString(kaz::ColorSet().winLineColor);
+const QColor kWinColor = render::qColorFromString(kaz::ColorSet().winLineColor);
 const QColor kGoldColor(0xFF, 0x90, 0x00);
 
 // A small four-member bracket with the top member's way to the final marked, on a grid of
@@ -158,3 +160,5 @@ QPixmap toolbarPicture(ToolbarPicture picture) {
     }
     return QPixmap();
 }
+
+}  // namespace kaz::app

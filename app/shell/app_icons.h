@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPixmap>
 
+namespace kaz::app {
+
 // The program's pictures, all drawn here or kept as XPM text under app/resources.
 
 // The application icon (window icons, the About box, the desktop), at 16 to 128 pixels.
@@ -32,3 +34,5 @@ enum class ToolbarPicture {
 
 // The picture of one button, 16 × 15 pixels.
 QPixmap toolbarPicture(ToolbarPicture picture);
+
+}  // namespace kaz::app

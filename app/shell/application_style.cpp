@@ -1,5 +1,7 @@
 #include "shell/application_style.h"
 
+namespace kaz::app {
+
 QIcon ApplicationStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                      const QWidget* widget) const {
     if (standardIcon == SP_ToolBarHorizontalExtensionButton ||
@@ -8,3 +10,5 @@ QIcon ApplicationStyle::standardIcon(StandardPixmap standardIcon, const QStyleOp
     }
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
+
+}  // namespace kaz::app

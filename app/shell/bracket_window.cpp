@@ -7,14 +7,16 @@
 #include "shell/app_icons.h"
 #include "view/bracket_view.h"
 
-BracketWindow::BracketWindow(BracketDocument* doc, QWidget* parent)
-    : QMdiSubWindow(parent), m_document(doc), m_view(new BracketView(doc, this)) {
+namespace kaz::app {
+
+BracketWindow::BracketWindow(gui::BracketDocument* doc, QWidget* parent)
+    : QMdiSubWindow(parent), m_document(doc), m_view(new gui::BracketView(doc, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(documentIcon());
     setWidget(m_view);
     updateCaption(0);
     setWindowModified(doc->isChanged());
-    connect(doc, &BracketDocument::changedStateChanged, this, &QWidget::setWindowModified);
+    connect(doc, &gui::BracketDocument::changedStateChanged, this, &QWidget::setWindowModified);
     // The system menu of this kind of editor has no "stay on top"; Qt's is its only checkable
     // item. Ctrl+F4 is the main window's, for whichever bracket window is active.
     const QKeySequence closeKey(Qt::CTRL | Qt::Key_F4);
@@ -47,3 +49,5 @@ void BracketWindow::closeEvent(QCloseEvent* event) {
     }
     QMdiSubWindow::closeEvent(event);
 }
+
+}  // namespace kaz::app

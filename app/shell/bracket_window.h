@@ -2,8 +2,12 @@
 
 #include <QMdiSubWindow>
 
+namespace kaz::gui {
 class BracketDocument;
 class BracketView;
+}  // namespace kaz::gui
+
+namespace kaz::app {
 
 // The child window that frames one view of a bracket. Its caption is the document's title,
 // with ":1", ":2" … when the bracket is shown in more than one window, and a mark while the
@@ -11,10 +15,10 @@ class BracketView;
 class BracketWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    BracketWindow(BracketDocument* doc, QWidget* parent = nullptr);
+    BracketWindow(gui::BracketDocument* doc, QWidget* parent = nullptr);
 
-    BracketDocument* document() const { return m_document; }
-    BracketView* view() const { return m_view; }
+    gui::BracketDocument* document() const { return m_document; }
+    gui::BracketView* view() const { return m_view; }
 
     // Sets the caption from the document's title and this window's number among its windows
     // (0 when it is the only one).
@@ -30,11 +34,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    BracketDocument* m_document;
-    BracketView* m_view;
+    gui::BracketDocument* m_document;
+    gui::BracketView* m_view;
     QString m_caption;
 };
 
 // `title` followed by Qt's mark of unsaved changes, "[*]"; a "[*]" of the title's own stays
 // as it is shown.
 QString titleWithChangeMark(const QString& title);
+
+}  // namespace kaz::app

@@ -7,13 +7,15 @@
 #include "shell/bracket_window.h"
 #include "shell/window_cascade.h"
 
+namespace kaz::app {
+
 BracketWindows::BracketWindows(QMdiArea* area, QObject* parent) : QObject(parent), m_area(area) {}
 
-void BracketWindows::setCloseCheck(std::function<bool(BracketDocument*)> mayClose) {
+void BracketWindows::setCloseCheck(std::function<bool(gui::BracketDocument*)> mayClose) {
     m_mayClose = std::move(mayClose);
 }
 
-BracketWindow* BracketWindows::open(BracketDocument* doc) {
+BracketWindow* BracketWindows::open(gui::BracketDocument* doc) {
     auto* window = new BracketWindow(doc);
     m_windows.emplace_back(window, doc);
     if (m_windowCount[doc]++ == 0) emit firstWindowOpened(doc);
@@ -23,7 +25,7 @@ BracketWindow* BracketWindows::open(BracketDocument* doc) {
                 const auto entry = std::make_pair(closing, closing->document());
                 // A window released already closes without a question.
                 if (std::find(m_windows.begin(), m_windows.end(), entry) == m_windows.end()) return;
-                BracketDocument* shown = closing->document();
+                gui::BracketDocument* shown = closing->document();
                 *allow = windowsOf(shown).size() > 1 || !m_mayClose || m_mayClose(shown);
                 if (*allow) release(closing);
             });
@@ -33,7 +35,7 @@ BracketWindow* BracketWindows::open(BracketDocument* doc) {
         m_windowCount.erase(doc);
         emit lastWindowGone(doc);
     });
-    connect(doc, &BracketDocument::titleChanged, window, [this, doc] { renumber(doc); });
+    connect(doc, &gui::BracketDocument::titleChanged, window, [this, doc] { renumber(doc); });
     renumber(doc);
     // A new window shows its whole bracket as far as the area allows, next in the cascade, so
     // that no earlier window's left edge is hidden.
@@ -43,12 +45,12 @@ BracketWindow* BracketWindows::open(BracketDocument* doc) {
     return window;
 }
 
-void BracketWindows::activate(const BracketDocument* doc) {
+void BracketWindows::activate(const gui::BracketDocument* doc) {
     const std::vector<BracketWindow*> windows = windowsOf(doc);
     if (!windows.empty()) m_area->setActiveSubWindow(windows.front());
 }
 
-void BracketWindows::closeWindowsOf(const BracketDocument* doc) {
+void BracketWindows::closeWindowsOf(const gui::BracketDocument* doc) {
     const auto windows = m_windows;
     for (const auto& [window, shown] : windows) {
         if (doc && shown != doc) continue;
@@ -57,13 +59,13 @@ void BracketWindows::closeWindowsOf(const BracketDocument* doc) {
     }
 }
 
-BracketDocument* BracketWindows::activeDocument() const {
+gui::BracketDocument* BracketWindows::activeDocument() const {
     auto* window = qobject_cast<BracketWindow*>(m_area->currentSubWindow());
     return window ? window->document() : nullptr;
 }
 
-std::vector<BracketDocument*> BracketWindows::documents() const {
-    std::vector<BracketDocument*> docs;
+std::vector<gui::BracketDocument*> BracketWindows::documents() const {
+    std::vector<gui::BracketDocument*> docs;
     for (const auto& entry : m_windows) {
         if (std::find(docs.begin(), docs.end(), entry.second) == docs.end()) {
             docs.push_back(entry.second);
@@ -72,7 +74,7 @@ std::vector<BracketDocument*> BracketWindows::documents() const {
     return docs;
 }
 
-std::vector<BracketWindow*> BracketWindows::windowsOf(const BracketDocument* doc) const {
+std::vector<BracketWindow*> BracketWindows::windowsOf(const gui::BracketDocument* doc) const {
     std::vector<BracketWindow*> windows;
     for (const auto& entry : m_windows) {
         if (entry.second == doc) windows.push_back(entry.first);
@@ -81,16 +83,18 @@ std::vector<BracketWindow*> BracketWindows::windowsOf(const BracketDocument* doc
 }
 
 void BracketWindows::release(BracketWindow* window) {
-    BracketDocument* doc = window->document();
+    gui::BracketDocument* doc = window->document();
     m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), std::make_pair(window, doc)),
                     m_windows.end());
     renumber(doc);
 }
 
-void BracketWindows::renumber(const BracketDocument* doc) {
+void BracketWindows::renumber(const gui::BracketDocument* doc) {
     const std::vector<BracketWindow*> windows = windowsOf(doc);
     const bool several = windows.size() > 1;
     for (size_t i = 0; i < windows.size(); ++i) {
         windows[i]->updateCaption(several ? static_cast<int>(i) + 1 : 0);
     }
 }
+
+}  // namespace kaz::app

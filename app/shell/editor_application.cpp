@@ -1,15 +1,15 @@
 #include "shell/editor_application.h"
 
 #include <QFontDatabase>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <thread>
 
 #include "instance/single_instance.h"
 #include "shell/application_style.h"
 #include "shell/main_window.h"
+#include "shell/ui_language.h"
 #include "text/app_names.h"
+
+namespace kaz::app {
 
 namespace {
 
@@ -40,12 +40,7 @@ EditorApplication::~EditorApplication() = default;
 
 void EditorApplication::start(const QStringList& files) {
     const FontDatabaseFiller fonts;
-    // Qt's own dialogs (file chooser, colour chooser, message boxes) speak Japanese.
-    auto* translator = new QTranslator(this);
-    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        installTranslator(translator);
-    }
+    installUiLanguage(*this);
     setDesktopFileName(QStringLiteral("jp.kazbo.Editor"));
     setStyle(new ApplicationStyle);
     m_mainWindow = std::make_unique<MainWindow>();
@@ -61,3 +56,5 @@ void EditorApplication::start(const QStringList& files) {
     });
     m_instance->listen();
 }
+
+}  // namespace kaz::app

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <memory>
 
+namespace kaz::app {
+
 class MainWindow;
 class SingleInstance;
 
@@ -22,3 +24,5 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     SingleInstance* m_instance = nullptr;
 };
+
+}  // namespace kaz::app

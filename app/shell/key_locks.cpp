@@ -7,6 +7,8 @@
 #include <X11/keysym.h>
 #endif
 
+namespace kaz::app {
+
 namespace {
 
 #if defined(KAZ_HAVE_X11)
@@ -40,3 +42,5 @@ std::optional<KeyLocks> queryKeyLocks() {
     return std::nullopt;
 #endif
 }
+
+}  // namespace kaz::app

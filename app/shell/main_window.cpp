@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <string_view>
 
 #include "commands/command_runner.h"
 #include "commands/edit_commands.h"
@@ -29,9 +30,15 @@
 #include "shell/menu_style.h"
 #include "text/app_names.h"
 
+namespace kaz::app {
+
 namespace {
 
-const QString kIdleStatusText = QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。");
+// The program's name, shown in its title, in the editor's language.
+static_assert(std::string_view(kaz::kProductName) == "カズボー");
+
+// The text a key-state pane shows while its lock is on.
+const char kLockTextProperty[] = "lockText";
 
 }  // namespace
 
@@ -41,7 +48,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_recovery(new RecoveryManager(this, RecoveryManager::defaultFolder())),
       m_documentManager(new DocumentManager(m_mdiArea, this, m_recovery)),
       m_actions(this) {
-    setWindowTitle(QString::fromUtf8(kaz::kProductName));
+    setWindowTitle(tr("カズボー"));
     setWindowIcon(appIcon());
     setCentralWidget(m_mdiArea);
     m_documentManager->recentFiles().load();
@@ -66,7 +73,9 @@ MainWindow::~MainWindow() {
     delete m_mdiArea;
 }
 
-BracketDocument* MainWindow::activeDocument() const { return m_documentManager->activeDocument(); }
+gui::BracketDocument* MainWindow::activeDocument() const {
+    return m_documentManager->activeDocument();
+}
 
 // Each command group connects the actions it serves.
 void MainWindow::createCommandGroups() {
@@ -78,8 +87,8 @@ void MainWindow::createCommandGroups() {
 }
 
 void MainWindow::createMenus() {
-    auto menu = [this](const char* title, std::initializer_list<QAction*> items) {
-        auto* m = new QMenu(QString::fromUtf8(title), this);
+    auto menu = [this](const QString& title, std::initializer_list<QAction*> items) {
+        auto* m = new QMenu(title, this);
         for (QAction* item : items) {
             if (item) {
                 m->addAction(item);
@@ -90,22 +99,22 @@ void MainWindow::createMenus() {
         return m;
     };
     const EditorActions& a = m_actions;
-    m_fileMenuShort = new QMenu(QStringLiteral("ﾌｧｲﾙ(&F)"), this);
-    m_fileMenuFull = new QMenu(QStringLiteral("ﾌｧｲﾙ(&F)"), this);
+    m_fileMenuShort = new QMenu(tr("ﾌｧｲﾙ(&F)"), this);
+    m_fileMenuFull = new QMenu(tr("ﾌｧｲﾙ(&F)"), this);
     fillFileMenu(m_fileMenuShort, false);
     fillFileMenu(m_fileMenuFull, true);
-    QMenu* viewShort = menu("表示(&V)", {a.viewToolBar, a.viewStatusBar});
-    QMenu* helpShort = menu("ﾍﾙﾌﾟ(&H)", {a.appAbout});
+    QMenu* viewShort = menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar});
+    QMenu* helpShort = menu(tr("ﾍﾙﾌﾟ(&H)"), {a.appAbout});
     m_menusWithoutDocument = {m_fileMenuShort, viewShort, helpShort};
 
-    QMenu* edit = menu("編集(&E)", {a.editUndo, a.editRedo, nullptr, a.editCut, a.editCopy,
-                                    a.editPaste, a.copyBracket});
-    QMenu* tools = menu("ツール(&T)", {a.htmlExport, a.htmlSettings, nullptr, a.savePicture});
-    QMenu* viewFull = menu("表示(&V)", {a.viewToolBar, a.viewStatusBar});
+    QMenu* edit = menu(tr("編集(&E)"), {a.editUndo, a.editRedo, nullptr, a.editCut, a.editCopy,
+                                        a.editPaste, a.copyBracket});
+    QMenu* tools = menu(tr("ツール(&T)"), {a.htmlExport, a.htmlSettings, nullptr, a.savePicture});
+    QMenu* viewFull = menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar});
     m_windowMenu =
-        menu("ｳｨﾝﾄﾞｳ(&W)", {a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
+        menu(tr("ｳｨﾝﾄﾞｳ(&W)"), {a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
-    QMenu* helpFull = menu("ﾍﾙﾌﾟ(&H)", {a.appAbout});
+    QMenu* helpFull = menu(tr("ﾍﾙﾌﾟ(&H)"), {a.appAbout});
     m_menusWithDocument = {m_fileMenuFull, edit, tools, viewFull, m_windowMenu, helpFull};
 
     auto* style = new MenuStyle;
@@ -164,7 +173,7 @@ void MainWindow::fillWindowList() {
 }
 
 void MainWindow::createToolBar() {
-    m_toolBar = new QToolBar(QStringLiteral("ﾂｰﾙ ﾊﾞｰ"), this);
+    m_toolBar = new QToolBar(tr("ﾂｰﾙ ﾊﾞｰ"), this);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setMovable(true);
@@ -191,20 +200,23 @@ void MainWindow::createToolBar() {
 
 void MainWindow::createStatusBar() {
     QStatusBar* bar = statusBar();
-    // Key-state panes, showing their text while that lock is on.
-    for (const char* name : {"ｶﾅ", "CAP", "NUM", "SCRL"}) {
+    // Key-state panes, named by their Japanese text, showing their text while that lock is on.
+    for (const char* name : {QT_TR_NOOP("ｶﾅ"), "CAP", "NUM", "SCRL"}) {
         auto* pane = new QLabel(this);
         pane->setObjectName(QString::fromUtf8(name));
-        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromUtf8(name)) + 8);
+        const QString text = tr(name);
+        pane->setProperty(kLockTextProperty, text);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(text) + 8);
         pane->setFrameShape(QFrame::Panel);
         pane->setFrameShadow(QFrame::Sunken);
         bar->addPermanentWidget(pane);
         m_indicators << pane;
     }
-    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
-        if (message.isEmpty()) bar->showMessage(kIdleStatusText);
+    const QString idle = tr("ﾍﾙﾌﾟを表示するには [F1] を押してください。");
+    connect(bar, &QStatusBar::messageChanged, this, [bar, idle](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(idle);
     });
-    bar->showMessage(kIdleStatusText);
+    bar->showMessage(idle);
     connect(m_actions.viewStatusBar, &QAction::toggled, bar, &QWidget::setVisible);
     // The locks change only with a key, so the panes are refreshed after each one.
     qApp->installEventFilter(this);
@@ -216,7 +228,8 @@ void MainWindow::updateIndicators() {
     const bool on[] = {locks && locks->kana, locks && locks->caps, locks && locks->num,
                        locks && locks->scroll};
     for (int i = 0; i < m_indicators.size(); ++i) {
-        m_indicators[i]->setText(on[i] ? m_indicators[i]->objectName() : QString());
+        m_indicators[i]->setText(on[i] ? m_indicators[i]->property(kLockTextProperty).toString()
+                                       : QString());
     }
 }
 
@@ -228,7 +241,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::onActiveWindowChanged() {
-    BracketDocument* doc = activeDocument();
+    gui::BracketDocument* doc = activeDocument();
     const bool withDocument = doc != nullptr;
     if (withDocument != m_showingDocumentMenu || menuBar()->actions().isEmpty()) {
         menuBar()->clear();
@@ -240,9 +253,9 @@ void MainWindow::onActiveWindowChanged() {
     for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
     m_editCommands->setDocument(doc);
     if (doc) {
-        connect(doc, &BracketDocument::titleChanged, this, &MainWindow::updateTitle,
+        connect(doc, &gui::BracketDocument::titleChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);
-        connect(doc, &BracketDocument::changedStateChanged, this, &MainWindow::updateTitle,
+        connect(doc, &gui::BracketDocument::changedStateChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);
     }
     updateTitle();
@@ -252,14 +265,14 @@ void MainWindow::onActiveWindowChanged() {
 // not the window's caption (":2"), and not with the caption that Qt appends while a child
 // window is maximised.
 QString MainWindow::wantedTitle() const {
-    const BracketDocument* doc = activeDocument();
-    const QString name = QString::fromUtf8(kaz::kProductName);
+    const gui::BracketDocument* doc = activeDocument();
+    const QString name = tr("カズボー");
     return doc ? titleWithChangeMark(name + QStringLiteral(" - ") + doc->title()) : name;
 }
 
 void MainWindow::updateTitle() {
     // Whichever bracket signalled, the mark follows the active one.
-    const BracketDocument* doc = activeDocument();
+    const gui::BracketDocument* doc = activeDocument();
     setWindowModified(doc && doc->isChanged());
     if (windowTitle() != wantedTitle()) setWindowTitle(wantedTitle());
 }
@@ -289,8 +302,8 @@ void MainWindow::offerRecovery() {
             case RecoveryDialog::Choice::Later: return;
             case RecoveryDialog::Choice::Discard:
                 if (chosen.isEmpty()) return;
-                if (!DesktopServices::instance().askYesNo(
-                        this, QStringLiteral("選択したﾄﾞｷｭﾒﾝﾄの変更を破棄しますか?"))) {
+                if (!gui::DesktopServices::instance().askYesNo(
+                        this, tr("選択したﾄﾞｷｭﾒﾝﾄの変更を破棄しますか?"))) {
                     continue;
                 }
                 for (const RecoveryManager::Leftover& leftover : chosen) {
@@ -336,3 +349,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     m_documentManager->recentFiles().save();
     event->accept();
 }
+
+}  // namespace kaz::app

@@ -8,11 +8,17 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+
+namespace kaz::gui {
+class BracketDocument;
+}
+
+namespace kaz::app {
+
 class BracketWindow;
 class DocumentManager;
 class EditCommands;
 class RecoveryManager;
-class BracketDocument;
 
 // The main window: menus, toolbar, status bar and the MDI area holding a child window per
 // view of a bracket. With no bracket window it shows the short menu; while one is active, the
@@ -29,7 +35,7 @@ public:
     const EditorActions& actions() const { return m_actions; }
     // The status pane texts, message pane first.
     QList<QLabel*> indicatorPanes() const { return m_indicators; }
-    BracketDocument* activeDocument() const;
+    gui::BracketDocument* activeDocument() const;
     RecoveryManager* recovery() const { return m_recovery; }
 
     // Offers what a crashed editor left behind ("ﾄﾞｷｭﾒﾝﾄの復元"), if it left anything.
@@ -71,3 +77,5 @@ private:
     QList<QLabel*> m_indicators;
     bool m_showingDocumentMenu = false;
 };
+
+}  // namespace kaz::app

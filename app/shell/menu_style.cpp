@@ -2,6 +2,8 @@
 
 #include <QStyleOptionMenuItem>
 
+namespace kaz::app {
+
 void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                             const QWidget* widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
@@ -14,3 +16,5 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, 
     }
     QProxyStyle::drawControl(element, option, painter, widget);
 }
+
+}  // namespace kaz::app

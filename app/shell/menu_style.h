@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+namespace kaz::app {
+
 // The menus' look on the desktop this editor comes from: a checkable item shows its tick
 // while checked and nothing at all while unchecked (no empty box).
 class MenuStyle : public QProxyStyle {
@@ -10,3 +12,5 @@ public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
 };
+
+}  // namespace kaz::app

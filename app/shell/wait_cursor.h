@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+namespace kaz::app {
+
 // Shows the wait cursor while a file is read or written, for as long as the object lives.
 class WaitCursor {
 public:
@@ -10,3 +12,5 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+}  // namespace kaz::app

@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <algorithm>
 
+namespace kaz::app {
+
 int cascadeOffset(int index, QSize area, int step) {
     step = std::max(step, 1);
     // The last offset whose window still reaches the middle of the area.
@@ -31,3 +33,5 @@ void cascadeWindows(QMdiArea* area) {
         placeInCascade(window, index++, area);
     }
 }
+
+}  // namespace kaz::app

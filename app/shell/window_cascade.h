@@ -5,6 +5,8 @@
 class QMdiArea;
 class QMdiSubWindow;
 
+namespace kaz::app {
+
 // Bracket windows lie in a cascade: each one title bar's height below and right of the one
 // before, so that every earlier window's title bar and left edge stay in sight. Once the next
 // window's corner would pass the middle of the area, the cascade starts again at the top
@@ -20,3 +22,5 @@ void placeInCascade(QMdiSubWindow* window, int index, QMdiArea* area);
 
 // "重ねて表示": every window that is not minimised, bottom to top, laid out in the cascade.
 void cascadeWindows(QMdiArea* area);
+
+}  // namespace kaz::app

@@ -6,8 +6,10 @@ namespace kaz {
 
 class Bracket;
 
-// The name of the champion's column ("優勝"). UTF-8.
+// The sheet's names of the champion's column ("優勝") and of the round of the last eight
+// ("準々決勝"): document text, Japanese whatever the editor's language. UTF-8.
 extern const char kChampionColumnName[];
+extern const char kQuarterFinalRoundName[];
 
 // The name of match round `round` (1 for the first round's matches, log2 of the member count
 // for the final) of a bracket of `members` members, as a Japanese draw sheet writes it:

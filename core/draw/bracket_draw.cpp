@@ -156,8 +156,9 @@ std::string clubMeetingText(const ClubMeeting& meeting, const std::vector<Entran
                             int size) {
     const Entrant& first = entrants[size_t(meeting.first)];
     const Entrant& second = entrants[size_t(meeting.second)];
-    return matchRoundName(size, meeting.round) + ": " + cp932ToUtf8(first.name) + " と " +
-           cp932ToUtf8(second.name) + " (" + cp932ToUtf8(first.club) + ")";
+    return fillIn(kClubMeetingMessage,
+                  {matchRoundName(size, meeting.round), cp932ToUtf8(first.name),
+                   cp932ToUtf8(second.name), cp932ToUtf8(first.club)});
 }
 
 std::vector<std::string> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size) {
@@ -180,13 +181,13 @@ std::vector<std::string> unavoidableMeetingTexts(const std::vector<Entrant>& ent
         std::string rounds;
         for (int round = 1; round < finalRound; ++round) {
             if (forced[size_t(round)] == 0) continue;
-            if (!rounds.empty()) rounds += "、";
-            rounds +=
-                matchRoundName(size, round) + " " + std::to_string(forced[size_t(round)]) + "組";
+            if (!rounds.empty()) rounds += kListSeparator;
+            rounds += fillIn(kRoundMeetingsMessage,
+                             {matchRoundName(size, round), std::to_string(forced[size_t(round)])});
         }
         if (rounds.empty()) continue;
-        texts.push_back(cp932ToUtf8(*names[club]) + " " + std::to_string(members[club]) +
-                        "人: " + rounds);
+        texts.push_back(fillIn(kUnavoidableMeetingsMessage,
+                               {cp932ToUtf8(*names[club]), std::to_string(members[club]), rounds}));
     }
     return texts;
 }

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The system's own failure and notice texts, in UTF-8.
 
@@ -55,6 +56,25 @@ extern const char kBadQuotesMessage[];            // a quote not closed, or text
 extern const char kHeadingLikeMessage[];          // a first line that fails, with heading words
 extern const char kTooManyFieldsMessage[];        // more than name, club and seed
 extern const char kDrawSizeMessage[];             // %1: entrants, %2: the bracket size asked for
+
+// The match rounds' names and the draw's club meetings.
+extern const char kFinalRoundName[];              // "決勝"
+extern const char kSemiFinalRoundName[];          // "準決勝"
+extern const char kRoundNumberName[];             // "%1回戦"
+extern const char kClubMeetingMessage[];          // %1: round, %2 and %3: names, %4: club
+extern const char kUnavoidableMeetingsMessage[];  // %1: club, %2: members, %3: round meetings
+extern const char kRoundMeetingsMessage[];        // %1: round, %2: how many meetings
+extern const char kListSeparator[];               // between the items of a list in a text
+
+// A text above as a pattern for the editor, which shows each in the user's language: bit i of
+// `nestedValues` is set where value i+1 is itself one of these texts, or a list of them joined
+// by kListSeparator; the other values (names, numbers, paths) are shown as they are.
+struct UiTextPattern {
+    const char* text;
+    unsigned nestedValues;
+};
+// Every text of the core that the editor shows, the file-error texts included.
+const std::vector<UiTextPattern>& uiTextPatterns();
 
 // `text` with %1, %2, … replaced by the values in order.
 std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values);

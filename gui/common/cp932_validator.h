@@ -4,6 +4,8 @@
 #include <QValidator>
 #include <cstdint>
 
+namespace kaz::gui {
+
 // Refuses, as it is typed, any character that CP932 cannot hold and any text longer than
 // `maxBytes` CP932 bytes (a double-byte character counts 2). U+FFFD, which stands for damaged
 // bytes of a loaded text, is let through so that such a text can still be edited. A refusal is
@@ -22,3 +24,5 @@ private:
     size_t m_maxBytes;
     QString m_fieldName;
 };
+
+}  // namespace kaz::gui

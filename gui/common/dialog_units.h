@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace kaz::gui {
+
 // Converts dialog units, in which the dialogs' sizes are thought out, to pixels of a font:
 // a horizontal unit is a quarter of the average letter width, a vertical one an eighth of the
 // font height.
@@ -21,3 +23,5 @@ private:
     int m_baseX;
     int m_baseY;
 };
+
+}  // namespace kaz::gui

@@ -1,9 +1,12 @@
 #include "common/refusal_notice.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+
+namespace kaz::gui {
 
 namespace {
 
@@ -23,9 +26,14 @@ QWidget* statusBarWindow(QWidget* widget) {
 }  // namespace
 
 QString refusalText(Refusal why, const QString& field, size_t maxBytes) {
-    if (why == Refusal::NotInCp932) return QStringLiteral("この文字は使えません。");
-    if (field.isEmpty()) return QStringLiteral("これ以上入力できません。");
-    return QStringLiteral("%1は %2 ﾊﾞｲﾄまでです。").arg(field).arg(maxBytes);
+    if (why == Refusal::NotInCp932) {
+        return QCoreApplication::translate("kaz::gui::RefusalNotice", "この文字は使えません。");
+    }
+    if (field.isEmpty())
+        return QCoreApplication::translate("kaz::gui::RefusalNotice", "これ以上入力できません。");
+    return QCoreApplication::translate("kaz::gui::RefusalNotice", "%1は %2 ﾊﾞｲﾄまでです。")
+        .arg(field)
+        .arg(maxBytes);
 }
 
 void announceRefusal(QWidget* where, const QString& text) {
@@ -46,3 +54,5 @@ void announceDone(QWidget* where, const QString& text) {
         main->statusBar()->showMessage(text, kDoneMessageMs);
     }
 }
+
+}  // namespace kaz::gui

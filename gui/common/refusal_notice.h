@@ -5,6 +5,8 @@
 class QString;
 class QWidget;
 
+namespace kaz::gui {
+
 // Why typed text was refused.
 enum class Refusal {
     NotInCp932,  // Shift_JIS cannot hold the character
@@ -25,3 +27,5 @@ void announceRefusal(QWidget* where, Refusal why);
 // Tells the user what a command did: `text` in the status bar of the main window `where`
 // belongs to, until the bar returns to its idle text a few seconds later.
 void announceDone(QWidget* where, const QString& text);
+
+}  // namespace kaz::gui

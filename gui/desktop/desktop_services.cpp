@@ -21,8 +21,11 @@
 #include <QTreeView>
 #include <QUrl>
 #include <array>
+#include <string_view>
 
 #include "text/app_names.h"
+
+namespace kaz::gui {
 
 namespace {
 
@@ -92,6 +95,17 @@ void followChosenType(QFileDialog& dialog, const QStringList& filters) {
         });
 }
 
+// The caption of every message box: the application title.
+QString messageBoxTitle() {
+    static_assert(std::string_view(kaz::kApplicationTitle) == "カズボ");
+    return QCoreApplication::translate("kaz::gui::DesktopServices", "カズボ");
+}
+
+// The message boxes' buttons.
+QString yesText() { return QCoreApplication::translate("kaz::gui::DesktopServices", "はい(&Y)"); }
+QString noText() { return QCoreApplication::translate("kaz::gui::DesktopServices", "いいえ(&N)"); }
+QString cancelText() { return QCoreApplication::translate("kaz::gui::DesktopServices", "ｷｬﾝｾﾙ"); }
+
 // Qt's own widget dialogs throughout: their texts follow the loaded Qt translation, and the
 // colour dialog's custom colours are Qt's process-wide ones, which a native chooser would not use.
 class QtDesktopServices : public DesktopServices {
@@ -125,11 +139,11 @@ public:
     }
 
     SaveAnswer askSave(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, QString::fromUtf8(kaz::kApplicationTitle), text,
-                        QMessageBox::NoButton, parent);
-        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-        QPushButton* cancel = box.addButton(QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
+        QMessageBox box(QMessageBox::Question, messageBoxTitle(), text, QMessageBox::NoButton,
+                        parent);
+        QPushButton* yes = box.addButton(yesText(), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(noText(), QMessageBox::NoRole);
+        QPushButton* cancel = box.addButton(cancelText(), QMessageBox::RejectRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(cancel);
         box.exec();
@@ -139,10 +153,10 @@ public:
     }
 
     bool askYesNo(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, QString::fromUtf8(kaz::kApplicationTitle), text,
-                        QMessageBox::NoButton, parent);
-        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        QMessageBox box(QMessageBox::Question, messageBoxTitle(), text, QMessageBox::NoButton,
+                        parent);
+        QPushButton* yes = box.addButton(yesText(), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(noText(), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
@@ -150,8 +164,7 @@ public:
     }
 
     void showError(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kaz::kApplicationTitle), text,
-                        QMessageBox::Ok, parent);
+        QMessageBox box(QMessageBox::Warning, messageBoxTitle(), text, QMessageBox::Ok, parent);
         box.exec();
     }
 
@@ -240,3 +253,5 @@ DesktopServices& DesktopServices::instance() {
 }
 
 void DesktopServices::install(DesktopServices* services) { g_installed = services; }
+
+}  // namespace kaz::gui

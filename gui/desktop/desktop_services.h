@@ -9,6 +9,8 @@
 class QPrinter;
 class QWidget;
 
+namespace kaz::gui {
+
 // Every modal exchange with the desktop goes through here: file choosers, the save question,
 // error messages, the colour chooser, the print, page-setup and print-preview dialogs, and
 // opening a written file with the desktop's application. The application installs the real
@@ -55,3 +57,5 @@ public:
     // Installs `services` (not owned; nullptr restores the real ones).
     static void install(DesktopServices* services);
 };
+
+}  // namespace kaz::gui

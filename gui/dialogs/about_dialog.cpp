@@ -4,23 +4,27 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "bridge/fonts.h"
 #include "text/app_names.h"
 
+namespace kaz::gui {
+
 AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(kaz::kApplicationTitle) + QStringLiteral("のバージョン情報"));
-    setFont(japaneseUiFont());
+    static_assert(std::string_view(kaz::kApplicationTitle) == "カズボ");
+    static_assert(std::string_view(kaz::kProductName) == "カズボー");
+    setWindowTitle(tr("カズボのバージョン情報"));
+    setFont(render::japaneseUiFont());
 
     auto* iconLabel = new QLabel(this);
     iconLabel->setObjectName(QStringLiteral("iconLabel"));
     iconLabel->setPixmap(icon.pixmap(32, 32));
     // Plain text: no "&" is taken for a mnemonic and no markup is interpreted.
-    auto* name =
-        new QLabel(QString::fromUtf8(kaz::kProductName) + QStringLiteral(" ver" KAZ_VERSION), this);
+    auto* name = new QLabel(tr("カズボー ver%1").arg(QStringLiteral(KAZ_VERSION)), this);
     name->setTextFormat(Qt::PlainText);
     name->setObjectName(QStringLiteral("versionLabel"));
-    auto* line = new QLabel(QStringLiteral("Qt 6 版  HTML トーナメント表エディタ"), this);
+    auto* line = new QLabel(tr("Qt 6 版  HTML トーナメント表エディタ"), this);
     line->setTextFormat(Qt::PlainText);
     line->setObjectName(QStringLiteral("descriptionLabel"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -40,3 +44,5 @@ AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ok->setFocus();
 }
+
+}  // namespace kaz::gui

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+namespace kaz::gui {
+
 namespace {
 
 const QString kGroup = QStringLiteral("Draw");
@@ -29,3 +31,5 @@ void saveDrawChoices(QSettings& settings, const DrawChoices& choices) {
     settings.setValue(QStringLiteral("ClubInName"), choices.clubInName);
     settings.endGroup();
 }
+
+}  // namespace kaz::gui

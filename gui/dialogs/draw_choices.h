@@ -2,6 +2,8 @@
 
 class QSettings;
 
+namespace kaz::gui {
+
 // What the draw dialog remembers from one draw to the next: its options, never the list or the
 // draw number (each opening draws a fresh lot).
 struct DrawChoices {
@@ -20,3 +22,5 @@ struct DrawChoices {
 // bracket size (a hand-edited file) as automatic.
 DrawChoices loadDrawChoices(QSettings& settings);
 void saveDrawChoices(QSettings& settings, const DrawChoices& choices);
+
+}  // namespace kaz::gui

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,7 @@
 
 #include "bridge/fonts.h"
 #include "common/dialog_units.h"
+#include "common/ui_text.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/draw_preview.h"
 #include "document/file_access.h"
@@ -32,31 +34,37 @@
 #include "io/file_io.h"
 #include "text/messages.h"
 
+namespace kaz::gui {
+
 namespace {
 
 constexpr int kSizes[] = {0, 4, 8, 16, 32};  // the size list's items; 0 for 自動
 
-// The core's texts are UTF-8.
-QString fromCoreText(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // "13人 → 16人用 (不戦勝 3)": the bracket size is shown as soon as the count allows one.
 QString summaryText(int entrants, bool tooMany, int chosenSize) {
-    if (tooMany) return QStringLiteral("%1人を超えています").arg(kaz::kMaxEntrants);
-    QString text = QStringLiteral("%1人").arg(entrants);
-    if (entrants < kaz::kMinEntrants) return text;
+    if (tooMany) {
+        return QCoreApplication::translate("kaz::gui::DrawDialog", "%1人を超えています")
+            .arg(kaz::kMaxEntrants);
+    }
+    const QString count = QCoreApplication::translate("kaz::gui::DrawDialog", "%1人").arg(entrants);
+    if (entrants < kaz::kMinEntrants) return count;
     const int size = chosenSize == 0 ? kaz::smallestDrawSize(entrants) : chosenSize;
-    if (!kaz::isDrawSizeAllowed(entrants, size)) return text;
-    text += QStringLiteral(" → %1人用").arg(size);
-    if (size > entrants) text += QStringLiteral(" (不戦勝 %1)").arg(size - entrants);
-    return text;
+    if (!kaz::isDrawSizeAllowed(entrants, size)) return count;
+    if (size == entrants) {
+        return QCoreApplication::translate("kaz::gui::DrawDialog", "%1人 → %2人用")
+            .arg(entrants)
+            .arg(size);
+    }
+    return QCoreApplication::translate("kaz::gui::DrawDialog", "%1人 → %2人用 (不戦勝 %3)")
+        .arg(entrants)
+        .arg(size)
+        .arg(size - entrants);
 }
 
 // Text as a file holds it, with its lines ended as the text area ends them, so that the
 // list's line numbers are the area's.
 QString listTextOf(const std::string& bytes) {
-    QString text = fromCoreText(kaz::listTextAsUtf8(bytes));
+    QString text = QString::fromStdString(kaz::listTextAsUtf8(bytes));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
@@ -65,21 +73,22 @@ QString listTextOf(const std::string& bytes) {
 }  // namespace
 
 DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("組み合わせ抽選"));
-    setFont(japaneseUiFont());
+    setWindowTitle(tr("組み合わせ抽選"));
+    setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
 
     // The list, its count and its problems on the left.
     m_listEdit = new QPlainTextEdit(this);
     m_listEdit->setObjectName(QStringLiteral("listEdit"));
     m_listEdit->setLineWrapMode(QPlainTextEdit::NoWrap);  // a line of the list is a line here
+    // The example's names are the reader's own: they are translated apart.
+    const QString example = tr("山田 太郎,A高,1\n佐藤 花子,B高\n鈴木 一郎");
     m_listEdit->setPlaceholderText(
-        QStringLiteral("1行に1人: 名前、所属、シード (タブかカンマで区切る)\n例:\n"
-                       "山田 太郎,A高,1\n佐藤 花子,B高\n鈴木 一郎"));
+        tr("1行に1人: 名前、所属、シード (タブかカンマで区切る)\n例:\n%1").arg(example));
     m_listEdit->setMinimumSize(dlu.size(150, 120));
-    auto* listLabel = new QLabel(QStringLiteral("参加者リスト(&L):"), this);
+    auto* listLabel = new QLabel(tr("参加者リスト(&L):"), this);
     listLabel->setBuddy(m_listEdit);
-    m_loadButton = new QPushButton(QStringLiteral("読み込み(&O)..."), this);
+    m_loadButton = new QPushButton(tr("読み込み(&O)..."), this);
     m_loadButton->setObjectName(QStringLiteral("loadButton"));
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("summaryLabel"));
@@ -108,28 +117,27 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     m_sizeCombo = new QComboBox(this);
     m_sizeCombo->setObjectName(QStringLiteral("sizeCombo"));
     for (const int size : kSizes) {
-        m_sizeCombo->addItem(
-            size == 0 ? QStringLiteral("自動") : QStringLiteral("%1人用").arg(size), size);
+        m_sizeCombo->addItem(size == 0 ? tr("自動") : tr("%1人用").arg(size), size);
     }
-    auto* sizeLabel = new QLabel(QStringLiteral("表の大きさ(&S):"), this);
+    auto* sizeLabel = new QLabel(tr("表の大きさ(&S):"), this);
     sizeLabel->setBuddy(m_sizeCombo);
-    m_byLot = new QRadioButton(QStringLiteral("抽選する(&R)"), this);
+    m_byLot = new QRadioButton(tr("抽選する(&R)"), this);
     m_byLot->setObjectName(QStringLiteral("byLotButton"));
     m_byLot->setChecked(true);
-    m_inOrder = new QRadioButton(QStringLiteral("リストの順(&I)"), this);
+    m_inOrder = new QRadioButton(tr("リストの順(&I)"), this);
     m_inOrder->setObjectName(QStringLiteral("inOrderButton"));
-    m_keepClubsApart = new QCheckBox(QStringLiteral("所属を離す(&K)"), this);
+    m_keepClubsApart = new QCheckBox(tr("所属を離す(&K)"), this);
     m_keepClubsApart->setObjectName(QStringLiteral("keepClubsApartCheck"));
     m_keepClubsApart->setChecked(true);
-    m_clubInName = new QCheckBox(QStringLiteral("名前に所属を付ける(&C)"), this);
+    m_clubInName = new QCheckBox(tr("名前に所属を付ける(&C)"), this);
     m_clubInName->setObjectName(QStringLiteral("clubInNameCheck"));
     m_drawNumber = new QSpinBox(this);
     m_drawNumber->setObjectName(QStringLiteral("drawNumberBox"));
     m_drawNumber->setRange(int(kaz::kMinDrawNumber), int(kaz::kMaxDrawNumber));
     m_drawNumber->setValue(int(kaz::pickDrawNumber()));
-    auto* numberLabel = new QLabel(QStringLiteral("抽選番号(&E):"), this);
+    auto* numberLabel = new QLabel(tr("抽選番号(&E):"), this);
     numberLabel->setBuddy(m_drawNumber);
-    m_newNumber = new QPushButton(QStringLiteral("別の番号(&N)"), this);
+    m_newNumber = new QPushButton(tr("別の番号(&N)"), this);
     m_newNumber->setObjectName(QStringLiteral("newNumberButton"));
 
     auto* options = new QGridLayout;
@@ -151,7 +159,7 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
     m_ok->setMinimumSize(dlu.size(50, 14));
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setMinimumSize(dlu.size(50, 14));
     auto* buttons = new QHBoxLayout;
@@ -257,8 +265,7 @@ void DrawDialog::redraw() {
     // The problems, then what was changed to draw the list (〓), each going to its line.
     for (const auto* lines : {&list.problems, &list.notes}) {
         for (const kaz::ListProblem& problem : *lines) {
-            auto* item =
-                new QListWidgetItem(fromCoreText(kaz::listProblemText(problem)), m_notices);
+            auto* item = new QListWidgetItem(uiText(kaz::listProblemText(problem)), m_notices);
             item->setData(Qt::UserRole, problem.line);
         }
     }
@@ -266,17 +273,16 @@ void DrawDialog::redraw() {
     if (meetings) {
         const int size = static_cast<int>(draw->entrantAt.size());
         for (const kaz::ClubMeeting& meeting : draw->earlyMeetings) {
-            m_notices->addItem(fromCoreText(kaz::clubMeetingText(meeting, list.entrants, size)));
+            m_notices->addItem(uiText(kaz::clubMeetingText(meeting, list.entrants, size)));
         }
     }
     if (!list.problems.empty()) {
-        m_noticeHeading->setText(QStringLiteral("リストの誤り:"));
+        m_noticeHeading->setText(tr("リストの誤り:"));
     } else if (!list.notes.empty()) {
-        m_noticeHeading->setText(
-            meetings ? QStringLiteral("リストの注意と、決勝より前に当たる同じ所属の組:")
-                     : QStringLiteral("リストの注意:"));
+        m_noticeHeading->setText(meetings ? tr("リストの注意と、決勝より前に当たる同じ所属の組:")
+                                          : tr("リストの注意:"));
     } else if (meetings) {
-        m_noticeHeading->setText(QStringLiteral("決勝より前に当たる同じ所属の組:"));
+        m_noticeHeading->setText(tr("決勝より前に当たる同じ所属の組:"));
     } else {
         m_noticeHeading->clear();
     }
@@ -297,8 +303,8 @@ void DrawDialog::showUnavoidable(const std::vector<std::string>& texts) {
         m_unavoidable->hide();
         return;
     }
-    QString text = QStringLiteral("この所属の人数では、次の組は避けられません:");
-    for (const std::string& line : texts) text += QLatin1Char('\n') + fromCoreText(line);
+    QString text = tr("この所属の人数では、次の組は避けられません:");
+    for (const std::string& line : texts) text += QLatin1Char('\n') + uiText(line);
     m_unavoidable->setText(text);
     m_unavoidable->show();
 }
@@ -316,8 +322,8 @@ void DrawDialog::updateSizes(int entrants) {
 
 void DrawDialog::loadList() {
     const QString path = DesktopServices::instance().chooseOpenFile(
-        this, QStringLiteral("参加者リストを開く"),
-        {QStringLiteral("参加者リスト (*.txt *.csv *.tsv)"), QStringLiteral("すべてのﾌｧｲﾙ (*.*)")});
+        this, tr("参加者リストを開く"),
+        {tr("参加者リスト (*.txt *.csv *.tsv)"), tr("すべてのﾌｧｲﾙ (*.*)")});
     if (path.isEmpty()) return;
     const kaz::Result<std::string> bytes =
         kaz::readWholeFile(QFile::encodeName(path).toStdString(), kaz::kMaxEntrantListBytes,
@@ -326,8 +332,8 @@ void DrawDialog::loadList() {
         // A regular file refused as of an invalid format is one over the limit.
         if (bytes.failure().cause == kaz::FileError::InvalidFormat && QFileInfo(path).isFile()) {
             DesktopServices::instance().showError(
-                this, QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-                          QString::fromUtf8(kaz::kListTooLargeMessage));
+                this, tr("%1: %2").arg(QDir::toNativeSeparators(path),
+                                       uiText(kaz::kListTooLargeMessage)));
         } else {
             showFailure(this, bytes.failure());
         }
@@ -351,3 +357,5 @@ void DrawDialog::goToLine(QListWidgetItem* item) {
     m_listEdit->setTextCursor(QTextCursor(block));
     m_listEdit->setFocus();
 }
+
+}  // namespace kaz::gui

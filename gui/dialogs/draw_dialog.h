@@ -9,7 +9,6 @@
 #include "bracket/bracket.h"
 #include "dialogs/draw_choices.h"
 
-class DrawPreview;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -19,6 +18,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+
+namespace kaz::gui {
+
+class DrawPreview;
 
 // "組み合わせ抽選": a list of entrants typed, pasted or read from a file, drawn into a bracket as
 // it is edited. The dialog shows the entrant count and bracket size, the list's problems by
@@ -68,3 +71,5 @@ private:
     DrawPreview* m_preview;
     QPushButton* m_ok;
 };
+
+}  // namespace kaz::gui

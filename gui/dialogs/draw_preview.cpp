@@ -4,6 +4,8 @@
 
 #include "painting/bracket_renderer.h"
 
+namespace kaz::gui {
+
 DrawPreview::DrawPreview(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -14,7 +16,7 @@ void DrawPreview::setBracket(std::optional<kaz::Bracket> bracket) {
 }
 
 // A 16-member bracket at four fifths of its size, where its names can still be read.
-QSize DrawPreview::sizeHint() const { return bracketExtent(kaz::Bracket(16)) * 4 / 5; }
+QSize DrawPreview::sizeHint() const { return render::bracketExtent(kaz::Bracket(16)) * 4 / 5; }
 
 void DrawPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -22,5 +24,7 @@ void DrawPreview::paintEvent(QPaintEvent*) {
     if (!m_bracket) return;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    renderBracketFitted(painter, *m_bracket, QRectF(rect()).adjusted(4, 4, -4, -4));
+    render::renderBracketFitted(painter, *m_bracket, QRectF(rect()).adjusted(4, 4, -4, -4));
 }
+
+}  // namespace kaz::gui

@@ -5,6 +5,8 @@
 
 #include "bracket/bracket.h"
 
+namespace kaz::gui {
+
 // The draw dialog's picture of the bracket a draw makes, drawn by the renderer that prints and
 // exports brackets, scaled to fit the widget. Empty while there is no bracket to show.
 class DrawPreview : public QWidget {
@@ -23,3 +25,5 @@ protected:
 private:
     std::optional<kaz::Bracket> m_bracket;
 };
+
+}  // namespace kaz::gui

@@ -19,20 +19,26 @@
 #include "common/cp932_validator.h"
 #include "common/dialog_units.h"
 #include "desktop/desktop_services.h"
-#include "dialogs/color_swatch.h"
 #include "text/cp932.h"
+#include "widgets/color_swatch.h"
+
+namespace kaz::gui {
 
 namespace {
 
 const char* const kRowLabels[kaz::ColorSet::kCount] = {
-    "勝利線色", "敗北線色", "背景色", "メンバー名表示色", "点数表示色",
+    QT_TRANSLATE_NOOP("kaz::gui::HtmlSettingsDialog", "勝利線色"),
+    QT_TRANSLATE_NOOP("kaz::gui::HtmlSettingsDialog", "敗北線色"),
+    QT_TRANSLATE_NOOP("kaz::gui::HtmlSettingsDialog", "背景色"),
+    QT_TRANSLATE_NOOP("kaz::gui::HtmlSettingsDialog", "メンバー名表示色"),
+    QT_TRANSLATE_NOOP("kaz::gui::HtmlSettingsDialog", "点数表示色"),
 };
 
 }  // namespace
 
 HtmlSettingsDialog::HtmlSettingsDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("HTML設定"));
-    setFont(japaneseUiFont());
+    setWindowTitle(tr("HTML設定"));
+    setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
 
     // Nothing is shown until the caller hands over the bracket's colours.
@@ -40,9 +46,9 @@ HtmlSettingsDialog::HtmlSettingsDialog(QWidget* parent) : QDialog(parent) {
 
     auto* layout = new QVBoxLayout(this);
     auto* validator = new Cp932Validator(SIZE_MAX, this);
-    validator->setFieldName(QStringLiteral("色"));
+    validator->setFieldName(tr("色"));
     for (int row = 0; row < kaz::ColorSet::kCount; ++row) {
-        auto* group = new QGroupBox(QString::fromUtf8(kRowLabels[row]), this);
+        auto* group = new QGroupBox(tr(kRowLabels[row]), this);
         auto* rowLayout = new QHBoxLayout(group);
         Row& r = m_rows[size_t(row)];
         r.swatch = new ColorSwatch(group);
@@ -54,7 +60,7 @@ HtmlSettingsDialog::HtmlSettingsDialog(QWidget* parent) : QDialog(parent) {
         const int textWidth = r.edit->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD"));
         r.edit->setMinimumWidth(std::max(dlu.x(40), textWidth + 12));
         r.edit->setObjectName(QStringLiteral("colorEdit%1").arg(row));
-        r.browse = new QPushButton(QStringLiteral("参照"), group);
+        r.browse = new QPushButton(tr("参照"), group);
         r.browse->setMinimumSize(dlu.size(40, 14));
         r.browse->setObjectName(QStringLiteral("browseButton%1").arg(row));
         rowLayout->addWidget(r.swatch);
@@ -68,9 +74,9 @@ HtmlSettingsDialog::HtmlSettingsDialog(QWidget* parent) : QDialog(parent) {
         connect(r.browse, &QPushButton::clicked, this, [this, row] { onBrowseColor(row); });
     }
 
-    m_checkBoldMember = new QCheckBox(QStringLiteral("ﾒﾝﾊﾞｰ名太字"), this);
+    m_checkBoldMember = new QCheckBox(tr("ﾒﾝﾊﾞｰ名太字"), this);
     m_checkBoldMember->setObjectName(QStringLiteral("boldMemberCheck"));
-    m_checkBoldScore = new QCheckBox(QStringLiteral("点数太字"), this);
+    m_checkBoldScore = new QCheckBox(tr("点数太字"), this);
     m_checkBoldScore->setObjectName(QStringLiteral("boldScoreCheck"));
     auto* checks = new QHBoxLayout;
     checks->addStretch(1);
@@ -89,7 +95,7 @@ HtmlSettingsDialog::HtmlSettingsDialog(QWidget* parent) : QDialog(parent) {
     m_buttonOk->setObjectName(QStringLiteral("okButton"));
     m_buttonOk->setDefault(true);
     m_buttonOk->setMinimumSize(dlu.size(49, 14));
-    m_buttonCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    m_buttonCancel = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
     m_buttonCancel->setObjectName(QStringLiteral("cancelButton"));
     m_buttonCancel->setMinimumSize(dlu.size(49, 14));
     auto* buttons = new QHBoxLayout;
@@ -154,7 +160,7 @@ void HtmlSettingsDialog::onUpdateColor(int row) {
         r.value = kaz::colorFromString(r.shownBytes);
         r.readable = true;
     } else {
-        const std::optional<std::string> typed = colorStringFromTyped(r.edit->text());
+        const std::optional<std::string> typed = render::colorStringFromTyped(r.edit->text());
         r.value = typed ? kaz::colorFromString(*typed) : kaz::ColorValue(0);
         r.readable = typed.has_value();
     }
@@ -169,7 +175,7 @@ void HtmlSettingsDialog::onUpdateColor(int row) {
 void HtmlSettingsDialog::updateUnreadableNote() {
     for (const Row& r : m_rows) {
         if (r.edit != nullptr && !r.readable) {
-            m_unreadableNote->setText(QStringLiteral("色として読めません: ") + r.edit->text());
+            m_unreadableNote->setText(tr("色として読めません: %1").arg(r.edit->text()));
             return;
         }
     }
@@ -179,9 +185,9 @@ void HtmlSettingsDialog::updateUnreadableNote() {
 void HtmlSettingsDialog::onBrowseColor(int row) {
     Row& r = m_rows[size_t(row)];
     const std::optional<QColor> chosen =
-        DesktopServices::instance().chooseColor(this, toQColor(r.value));
+        DesktopServices::instance().chooseColor(this, render::toQColor(r.value));
     if (!chosen) return;
-    r.edit->setText(QString::fromStdString(kaz::colorToString(fromQColor(*chosen))));
+    r.edit->setText(QString::fromStdString(kaz::colorToString(render::fromQColor(*chosen))));
 }
 
 void HtmlSettingsDialog::accept() {
@@ -194,7 +200,7 @@ void HtmlSettingsDialog::accept() {
             colors.at(row) = r.shownBytes;
             continue;
         }
-        const std::optional<std::string> typed = colorStringFromTyped(r.edit->text());
+        const std::optional<std::string> typed = render::colorStringFromTyped(r.edit->text());
         if (!typed) {
             // The line in the dialog already says why.
             r.edit->setFocus(Qt::OtherFocusReason);
@@ -208,3 +214,5 @@ void HtmlSettingsDialog::accept() {
     m_boldScores = m_checkBoldScore->isChecked();
     QDialog::accept();
 }
+
+}  // namespace kaz::gui

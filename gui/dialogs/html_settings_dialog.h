@@ -8,11 +8,14 @@
 #include "color/color_set.h"
 #include "color/color_value.h"
 
-class ColorSwatch;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace kaz::gui {
+
+class ColorSwatch;
 
 // "HTML設定": the five colour strings and the two bold flags of a bracket. Each row (in
 // ColorSet order) has a swatch, an edit holding the colour string and a "参照" button that
@@ -69,3 +72,5 @@ private:
     QPushButton* m_buttonOk = nullptr;
     QPushButton* m_buttonCancel = nullptr;
 };
+
+}  // namespace kaz::gui

@@ -11,10 +11,12 @@
 #include "bridge/qt_text.h"
 #include "common/dialog_units.h"
 
+namespace kaz::gui {
+
 MemberCountDialog::MemberCountDialog(QWidget* parent)
-    : QDialog(parent), m_countText(QStringLiteral("4人用")) {
-    setWindowTitle(QStringLiteral("新規トーナメント表　人数設定"));
-    setFont(japaneseUiFont());
+    : QDialog(parent), m_countText(tr("%1人用").arg(4)) {
+    setWindowTitle(tr("新規トーナメント表　人数設定"));
+    setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
     setFixedSize(dlu.size(162, 57));
 
@@ -22,7 +24,7 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setGeometry(dlu.rect(105, 13, 50, 14));
     m_ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
     cancel->setGeometry(dlu.rect(105, 30, 50, 14));
     m_combo = new QComboBox(this);
     m_combo->setEditable(true);
@@ -30,9 +32,9 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
     // Only what is typed counts: no completion may turn "3" into "32人用".
     m_combo->setCompleter(nullptr);
     m_combo->setGeometry(dlu.rect(22, 29, 73, 14));
-    m_combo->addItems({QStringLiteral("4人用"), QStringLiteral("8人用"), QStringLiteral("16人用"),
-                       QStringLiteral("32人用")});
-    auto* label = new QLabel(QStringLiteral("トーナメント人数選択"), this);
+    // Each item holds its count: a translated item's text need not be one the core reads.
+    for (const int members : {4, 8, 16, 32}) m_combo->addItem(tr("%1人用").arg(members), members);
+    auto* label = new QLabel(tr("トーナメント人数選択"), this);
     label->setGeometry(dlu.rect(27, 14, 62, 8));
     // Below the controls, shown with a taller dialog once a text was refused.
     m_refusal = new QLabel(this);
@@ -55,14 +57,16 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
 }
 
 void MemberCountDialog::accept() {
-    const std::optional<std::string> text = toCp932(m_combo->currentText());
-    const int members = text ? kaz::memberCountFromText(*text) : 0;
+    const int item = m_combo->findText(m_combo->currentText());
+    const std::optional<std::string> text = render::toCp932(m_combo->currentText());
+    const int members = item >= 0 ? m_combo->itemData(item).toInt()
+                        : text    ? kaz::memberCountFromText(*text)
+                                  : 0;
     if (members == 0) {
         QApplication::beep();
         const DialogUnits dlu(font());
         setFixedSize(dlu.size(162, 75));
-        m_refusal->setText(
-            QStringLiteral("4人用、8人用、16人用、32人用のどれかを選んでください。"));
+        m_refusal->setText(tr("4人用、8人用、16人用、32人用のどれかを選んでください。"));
         m_refusal->show();
         m_combo->setFocus();
         m_combo->lineEdit()->selectAll();
@@ -72,3 +76,5 @@ void MemberCountDialog::accept() {
     m_memberCount = members;
     QDialog::accept();
 }
+
+}  // namespace kaz::gui

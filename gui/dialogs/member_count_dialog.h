@@ -7,6 +7,8 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
+namespace kaz::gui {
+
 // "新規トーナメント表　人数設定": the member count of a new bracket, chosen from four items or
 // typed (kaz::memberCountFromText decides what a text means). OK on a text that gives no
 // member count keeps the dialog open, with a beep and the sizes listed in it.
@@ -32,3 +34,5 @@ private:
     QPushButton* m_ok;
     QLabel* m_refusal;
 };
+
+}  // namespace kaz::gui

@@ -12,7 +12,9 @@
 #include "common/cp932_validator.h"
 #include "common/dialog_units.h"
 #include "text/text_limits.h"
-#include "view/text_field.h"
+#include "widgets/text_field.h"
+
+namespace kaz::gui {
 
 namespace {
 
@@ -35,7 +37,7 @@ TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSi
                                  size_t maxBytes, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(caption);
-    setFont(japaneseUiFont());
+    setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
     const QSize size = dlu.size(templateSize.width(), templateSize.height());
     resize(std::max(size.width(), captionBarWidth(*this, caption)), size.height());
@@ -77,16 +79,17 @@ bool TextInputDialog::isTextChanged() const { return m_edit->text() != m_initial
 
 QLineEdit* TextInputDialog::edit() const { return m_edit; }
 
-std::string TextInputDialog::enteredText() const { return toCp932Lenient(m_edit->text()); }
+std::string TextInputDialog::enteredText() const { return render::toCp932Lenient(m_edit->text()); }
 
 ScoreDialog::ScoreDialog(QWidget* parent)
-    : TextInputDialog(QStringLiteral("点数入力"), QSize(51, 27), QSize(37, 13), kaz::kMaxScoreBytes,
-                      parent) {
-    static_cast<TextField*>(edit())->setFieldName(QStringLiteral("点数"));
+    : TextInputDialog(tr("点数入力"), QSize(51, 27), QSize(37, 13), kaz::kMaxScoreBytes, parent) {
+    static_cast<TextField*>(edit())->setFieldName(tr("点数"));
 }
 
 ChampionDialog::ChampionDialog(QWidget* parent)
-    : TextInputDialog(QStringLiteral("優勝者名入力"), QSize(77, 29), QSize(63, 14),
-                      kaz::kMaxChampionBytes, parent) {
-    static_cast<TextField*>(edit())->setFieldName(QStringLiteral("優勝者名"));
+    : TextInputDialog(tr("優勝者名入力"), QSize(77, 29), QSize(63, 14), kaz::kMaxChampionBytes,
+                      parent) {
+    static_cast<TextField*>(edit())->setFieldName(tr("優勝者名"));
 }
+
+}  // namespace kaz::gui

@@ -6,6 +6,9 @@
 
 class QLabel;
 class QLineEdit;
+
+namespace kaz::gui {
+
 class TextField;
 
 // A caption and one single-line field, no buttons, opening with its outer top-left corner at
@@ -49,3 +52,5 @@ class ChampionDialog : public TextInputDialog {
 public:
     explicit ChampionDialog(QWidget* parent = nullptr);
 };
+
+}  // namespace kaz::gui

@@ -11,6 +11,8 @@
 #include "document/file_access.h"
 #include "io/kaz_format.h"
 
+namespace kaz::gui {
+
 BracketDocument::BracketDocument(kaz::Bracket bracket, QObject* parent)
     : QObject(parent),
       m_bracket(std::move(bracket)),
@@ -28,7 +30,9 @@ BracketDocument::~BracketDocument() {
     delete m_undoStack;
 }
 
-QString BracketDocument::memberNameText(int i) const { return fromCp932(m_bracket.memberName(i)); }
+QString BracketDocument::memberNameText(int i) const {
+    return render::fromCp932(m_bracket.memberName(i));
+}
 
 void BracketDocument::setMemberName(int i, std::string name) {
     m_pressedLine = -1;
@@ -36,7 +40,7 @@ void BracketDocument::setMemberName(int i, std::string name) {
         m_typingMember = i;
         m_typingKey = ++m_lastMergeKey;
     }
-    pushStep(QStringLiteral("名前の入力"), kaz::namesChange(m_bracket, i, {std::move(name)}),
+    pushStep(tr("名前の入力"), kaz::namesChange(m_bracket, i, {std::move(name)}),
              BracketStepCommand::MergeKind::Typing, m_typingKey);
 }
 
@@ -44,21 +48,21 @@ void BracketDocument::endTyping() { m_typingMember = -1; }
 
 int BracketDocument::pasteMemberNames(int first, const std::vector<std::string>& names) {
     endMerging();
-    pushStep(QStringLiteral("名前の貼り付け"), kaz::namesChange(m_bracket, first, names));
+    pushStep(tr("名前の貼り付け"), kaz::namesChange(m_bracket, first, names));
     const int room = std::max(0, memberCount() - first);
     return std::max(0, static_cast<int>(names.size()) - room);
 }
 
-QString BracketDocument::championText() const { return fromCp932(m_bracket.champion()); }
+QString BracketDocument::championText() const { return render::fromCp932(m_bracket.champion()); }
 
 void BracketDocument::setChampion(std::string name) {
     endMerging();
-    pushStep(QStringLiteral("優勝者名"), kaz::championChange(m_bracket, std::move(name)));
+    pushStep(tr("優勝者名"), kaz::championChange(m_bracket, std::move(name)));
 }
 
 void BracketDocument::setLineScore(int line, std::string score) {
     endMerging();
-    pushStep(QStringLiteral("点数"), kaz::scoreChange(m_bracket, line, std::move(score)));
+    pushStep(tr("点数"), kaz::scoreChange(m_bracket, line, std::move(score)));
 }
 
 void BracketDocument::leftClickLine(int line) {
@@ -68,8 +72,8 @@ void BracketDocument::leftClickLine(int line) {
     kaz::BracketChange change = recorder.finish(m_bracket);
     if (change.isEmpty()) return;
     m_pressKey = ++m_lastMergeKey;
-    pushStep(QStringLiteral("勝ち上がり"), std::move(change),
-             BracketStepCommand::MergeKind::LinePress, m_pressKey);
+    pushStep(tr("勝ち上がり"), std::move(change), BracketStepCommand::MergeKind::LinePress,
+             m_pressKey);
     m_pressedLine = line;
 }
 
@@ -82,19 +86,18 @@ void BracketDocument::doubleClickLine(int line) {
     if (afterItsPress) {
         // Joins the press's step even when the message itself changed nothing (the final line):
         // the step is then named for the double click.
-        pushStep(QStringLiteral("取り消し"), recorder.finish(m_bracket),
+        pushStep(tr("取り消し"), recorder.finish(m_bracket),
                  BracketStepCommand::MergeKind::LinePress, pressKey, true);
     } else {
-        pushStep(QStringLiteral("取り消し"), recorder.finish(m_bracket));
+        pushStep(tr("取り消し"), recorder.finish(m_bracket));
     }
 }
 
 void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScores,
                                       bool boldMemberNames) {
     endMerging();
-    pushStep(
-        QStringLiteral("色の設定"),
-        kaz::settingsChange(m_bracket, kaz::OutputSettings{colors, boldScores, boldMemberNames}));
+    pushStep(tr("色の設定"), kaz::settingsChange(m_bracket, kaz::OutputSettings{colors, boldScores,
+                                                                                boldMemberNames}));
 }
 
 void BracketDocument::pushStep(const QString& text, kaz::BracketChange change,
@@ -154,3 +157,5 @@ void BracketDocument::setFilePath(const QString& path) {
     m_filePath = path;
     setTitle(QFileInfo(path).fileName());
 }
+
+}  // namespace kaz::gui

@@ -15,6 +15,8 @@ namespace kaz {
 struct BracketChange;
 }
 
+namespace kaz::gui {
+
 // One open bracket: owns the live bracket and its undo history, and tells every view of it
 // what changed. Views and widgets keep no bracket state of their own; they call the operations
 // here. Every change is one step in the history, which all windows on the bracket share; a step
@@ -119,3 +121,5 @@ private:
     int m_pressedLine = -1;
     std::uint64_t m_pressKey = 0;
 };
+
+}  // namespace kaz::gui

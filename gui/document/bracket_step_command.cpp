@@ -2,6 +2,8 @@
 
 #include "document/bracket_document.h"
 
+namespace kaz::gui {
+
 BracketStepCommand::BracketStepCommand(BracketDocument* document, const QString& text,
                                        kaz::BracketChange change, MergeKind kind,
                                        std::uint64_t mergeKey)
@@ -31,3 +33,5 @@ size_t BracketStepCommand::heldBytes() const {
     constexpr size_t kPrivatePart = 64;
     return sizeof(*this) + kPrivatePart + m_change.heldBytes() - sizeof(m_change);
 }
+
+}  // namespace kaz::gui

@@ -5,6 +5,8 @@
 
 #include "bracket/bracket_change.h"
 
+namespace kaz::gui {
+
 class BracketDocument;
 
 // One step in a bracket's undo history. It keeps what the step changed (the core's record of
@@ -34,3 +36,5 @@ private:
     MergeKind m_kind;
     std::uint64_t m_mergeKey;
 };
+
+}  // namespace kaz::gui

@@ -2,8 +2,11 @@
 
 #include <string>
 
+#include "common/ui_text.h"
 #include "desktop/desktop_services.h"
 #include "io/file_io.h"
+
+namespace kaz::gui {
 
 namespace {
 
@@ -22,5 +25,7 @@ kaz::Status saveFile(const QString& path, std::string_view bytes) {
 }
 
 void showFailure(QWidget* parent, const kaz::Failure& failure) {
-    DesktopServices::instance().showError(parent, QString::fromStdString(failure.message()));
+    DesktopServices::instance().showError(parent, uiText(failure.message()));
 }
+
+}  // namespace kaz::gui

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace kaz::gui {
+
 // The editor's edge of the one load path and the one crash-safe write path: Qt path names in,
 // the core's results out, and the one way a failure reaches the user.
 
@@ -20,3 +22,5 @@ kaz::Status saveFile(const QString& path, std::string_view bytes);
 
 // Tells the user of `failure` in a message box in the system's words.
 void showFailure(QWidget* parent, const kaz::Failure& failure);
+
+}  // namespace kaz::gui

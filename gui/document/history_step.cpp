@@ -1,9 +1,12 @@
 #include "document/history_step.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUndoStack>
 
 #include "common/refusal_notice.h"
+
+namespace kaz::gui {
 
 void takeHistoryStep(QUndoStack* history, HistoryStep step, QWidget* where) {
     const bool redo = step == HistoryStep::Redo;
@@ -15,7 +18,10 @@ void takeHistoryStep(QUndoStack* history, HistoryStep step, QWidget* where) {
     } else {
         history->undo();
     }
-    announceDone(
-        where,
-        (redo ? QStringLiteral("やり直しました: ") : QStringLiteral("元に戻しました: ")) + name);
+    const QString done =
+        redo ? QCoreApplication::translate("kaz::gui::HistoryStep", "やり直しました: %1")
+             : QCoreApplication::translate("kaz::gui::HistoryStep", "元に戻しました: %1");
+    announceDone(where, done.arg(name));
 }
+
+}  // namespace kaz::gui

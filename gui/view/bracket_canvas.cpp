@@ -9,6 +9,8 @@
 #include "view/bracket_view.h"
 #include "view/member_name_edit.h"
 
+namespace kaz::gui {
+
 BracketCanvas::BracketCanvas(BracketView* view) : QWidget(view), m_view(view) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -16,8 +18,8 @@ BracketCanvas::BracketCanvas(BracketView* view) : QWidget(view), m_view(view) {
 void BracketCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const kaz::Bracket& bracket = m_view->document()->bracket();
-    painter.fillRect(event->rect(), qColorFromString(bracket.colors().backgroundColor));
-    paintChampion(painter, bracket);
+    painter.fillRect(event->rect(), render::qColorFromString(bracket.colors().backgroundColor));
+    render::paintChampion(painter, bracket);
 }
 
 bool BracketCanvas::focusNextPrevChild(bool next) {
@@ -34,3 +36,5 @@ bool BracketCanvas::focusNextPrevChild(bool next) {
     m_view->ensureWidgetVisible(box);
     return true;
 }
+
+}  // namespace kaz::gui

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace kaz::gui {
+
 class BracketView;
 
 // The scrolled surface of a bracket view: paints the background and the champion's name, and
@@ -18,3 +20,5 @@ protected:
 private:
     BracketView* m_view;
 };
+
+}  // namespace kaz::gui

@@ -9,6 +9,8 @@
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 
+namespace kaz::gui {
+
 namespace {
 
 // The band the champion's name is drawn in: from a little above its top, as high as its
@@ -45,11 +47,11 @@ BracketView::BracketView(BracketDocument* document, QWidget* parent)
 QWidget* BracketView::canvas() const { return m_canvas; }
 
 QPoint BracketView::championPosition() const {
-    return toQPoint(kaz::championPosition(m_document->memberCount()));
+    return render::toQPoint(kaz::championPosition(m_document->memberCount()));
 }
 
 QSize BracketView::bracketExtent() const {
-    return toQSize(kaz::bracketExtent(m_document->memberCount()));
+    return render::toQSize(kaz::bracketExtent(m_document->memberCount()));
 }
 
 // The boxes and lines are made once, in the order Tab and the line indices follow.
@@ -57,14 +59,14 @@ void BracketView::layoutBracket() {
     const int members = m_document->memberCount();
     for (int member = 0; member < members; ++member) {
         auto* box = new MemberNameEdit(m_document, member, m_canvas);
-        box->setGeometry(toQRect(kaz::memberNameRect(member)));
+        box->setGeometry(render::toQRect(kaz::memberNameRect(member)));
         connect(box, &MemberNameEdit::lineTextRequested, this,
                 [this](int line) { m_lineWidgets[static_cast<size_t>(line)]->askTextAtLine(); });
         m_nameEdits.push_back(box);
     }
     for (int line = 0; line < m_document->bracket().lineCount(); ++line) {
         auto* widget = new LineWidget(m_document, line, m_canvas);
-        widget->setGeometry(toQRect(kaz::lineRect(members, line)));
+        widget->setGeometry(render::toQRect(kaz::lineRect(members, line)));
         m_lineWidgets.push_back(widget);
     }
     m_canvas->setMinimumSize(bracketExtent());
@@ -104,3 +106,5 @@ void BracketView::onSettingsChanged() {
     m_canvas->update();
     for (LineWidget* line : m_lineWidgets) line->update();
 }
+
+}  // namespace kaz::gui

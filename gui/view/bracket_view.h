@@ -3,6 +3,8 @@
 #include <QScrollArea>
 #include <vector>
 
+namespace kaz::gui {
+
 class BracketDocument;
 class LineWidget;
 class MemberNameEdit;
@@ -43,3 +45,5 @@ private:
     std::vector<MemberNameEdit*> m_nameEdits;
     std::vector<LineWidget*> m_lineWidgets;
 };
+
+}  // namespace kaz::gui

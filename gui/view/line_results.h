@@ -2,11 +2,14 @@
 
 #include <QString>
 
-class BracketDocument;
 class QWidget;
 namespace kaz {
 class Bracket;
 }
+
+namespace kaz::gui {
+
+class BracketDocument;
 
 // The results on the lines in words: who plays a match, what a click did, why it did nothing.
 // The rules themselves are the core's.
@@ -27,3 +30,5 @@ bool refuseUnreachedLine(QWidget* where, const kaz::Bracket& bracket, int line);
 // is told in the status bar for a few seconds, "山田 太郎: 2回戦へ" (the round the member has
 // moved into) or "山田 太郎: 優勝" once the final is won.
 void clickLine(QWidget* where, BracketDocument* document, int line);
+
+}  // namespace kaz::gui

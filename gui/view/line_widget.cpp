@@ -15,6 +15,8 @@
 #include "text/text_limits.h"
 #include "view/line_results.h"
 
+namespace kaz::gui {
+
 LineWidget::LineWidget(BracketDocument* document, int index, QWidget* parent)
     : QWidget(parent),
       m_document(document),
@@ -26,8 +28,8 @@ LineWidget::LineWidget(BracketDocument* document, int index, QWidget* parent)
 
 void LineWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), qColorFromString(m_document->colors().backgroundColor));
-    paintLine(painter, m_document->bracket(), m_index, rect());
+    painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
+    render::paintLine(painter, m_document->bracket(), m_index, rect());
 }
 
 void LineWidget::mousePressEvent(QMouseEvent* event) {
@@ -69,10 +71,10 @@ void LineWidget::askText(const QPoint& where) {
     const bool offersWinner = isFinal && bracket.champion().empty();
     if (offersWinner) {
         const int winner = kaz::memberOnLine(bracket, m_index);
-        if (winner >= 0) dialog->setInitialText(fromCp932(bracket.memberName(winner)));
+        if (winner >= 0) dialog->setInitialText(render::fromCp932(bracket.memberName(winner)));
     } else {
         dialog->setInitialText(isFinal ? m_document->championText()
-                                       : fromCp932(m_document->lineScore(m_index)));
+                                       : render::fromCp932(m_document->lineScore(m_index)));
     }
     dialog->setSubject(matchLabel(bracket, m_index));
     dialog->move(where);
@@ -87,3 +89,5 @@ void LineWidget::askText(const QPoint& where) {
 }
 
 void LineWidget::askTextAtLine() { askText(mapToGlobal(QPoint(0, height() / 2))); }
+
+}  // namespace kaz::gui

@@ -4,6 +4,8 @@
 
 #include "bracket/bracket_shape.h"
 
+namespace kaz::gui {
+
 class BracketDocument;
 
 // One bracket line: draws its horizontal stroke, its half of the pair's vertical join and
@@ -38,3 +40,5 @@ private:
     int m_index;
     kaz::LineKind m_kind;
 };
+
+}  // namespace kaz::gui

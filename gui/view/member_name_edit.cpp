@@ -19,6 +19,8 @@
 #include "text/text_limits.h"
 #include "view/line_results.h"
 
+namespace kaz::gui {
+
 namespace {
 
 // A line edit's own margin either side of its text.
@@ -41,16 +43,16 @@ bool isRedoKey(const QKeyEvent* event) {
 
 MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)
     : TextField(kaz::kMaxMemberNameBytes, parent), m_document(doc), m_member(member) {
-    setFieldName(QStringLiteral("名前"));
-    setFont(japaneseFontPoints(11));
+    setFieldName(tr("名前"));
+    setFont(render::japaneseFontPoints(11));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("%1人目").arg(member + 1));
+    setAccessibleName(tr("%1人目").arg(member + 1));
     refreshText();
     refreshColors();
     connect(this, &QLineEdit::textChanged, this, &MemberNameEdit::updateToolTip);
     updateToolTip();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_document->setMemberName(m_member, toCp932Lenient(text));
+        m_document->setMemberName(m_member, render::toCp932Lenient(text));
     });
 }
 
@@ -61,10 +63,10 @@ void MemberNameEdit::refreshText() {
 
 void MemberNameEdit::refreshColors() {
     QPalette pal = palette();
-    const QColor back = qColorFromString(m_document->colors().backgroundColor);
+    const QColor back = render::qColorFromString(m_document->colors().backgroundColor);
     pal.setColor(QPalette::Base, back);
     pal.setColor(QPalette::Window, back);
-    pal.setColor(QPalette::Text, qColorFromString(m_document->colors().memberColor));
+    pal.setColor(QPalette::Text, render::qColorFromString(m_document->colors().memberColor));
     setPalette(pal);
 }
 
@@ -100,9 +102,9 @@ int MemberNameEdit::pasteText(const QString& text) {
         if (!fitted) return 1;
         QString name = this->text();
         const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-        const QString pasted = fromCp932(*fitted);
+        const QString pasted = render::fromCp932(*fitted);
         name.replace(start, hasSelectedText() ? selectedText().size() : 0, pasted);
-        names.push_back(toCp932Lenient(name));
+        names.push_back(render::toCp932Lenient(name));
         m_document->pasteMemberNames(m_member, names);
         refreshText();
         setCursorPosition(start + static_cast<int>(pasted.size()));
@@ -119,8 +121,7 @@ int MemberNameEdit::pasteText(const QString& text) {
     }
     m_document->pasteMemberNames(m_member, names);
     if (leftOut > 0) {
-        notes
-            << QStringLiteral("名前の欄が足りないため、%1 行を貼り付けませんでした。").arg(leftOut);
+        notes << tr("名前の欄が足りないため、%1 行を貼り付けませんでした。").arg(leftOut);
     }
     announceNotes(notes);
     return leftOut;
@@ -189,8 +190,10 @@ void MemberNameEdit::focusOutEvent(QFocusEvent* event) {
 // The box's own undo could erase a name behind the history's back: the bracket's is offered.
 void MemberNameEdit::addUndoItems(QMenu* menu) {
     QUndoStack* history = m_document->undoStack();
-    addMenuItem(menu, "edit-undo", QStringLiteral("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
+    addMenuItem(menu, "edit-undo", TextField::tr("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
                 [this, history] { takeHistoryStep(history, HistoryStep::Undo, this); });
-    addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"), history->canRedo(),
+    addMenuItem(menu, "edit-redo", TextField::tr("やり直し(&R)\tCtrl+Y"), history->canRedo(),
                 [this, history] { takeHistoryStep(history, HistoryStep::Redo, this); });
 }
+
+}  // namespace kaz::gui

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "view/text_field.h"
+#include "widgets/text_field.h"
+
+namespace kaz::gui {
 
 class BracketDocument;
 
@@ -52,3 +54,5 @@ private:
     BracketDocument* m_document;
     int m_member;
 };
+
+}  // namespace kaz::gui

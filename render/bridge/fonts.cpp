@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <algorithm>
 
+namespace kaz::render {
+
 QFont japaneseUiFont() { return japaneseFontPoints(9); }
 
 QFont japaneseFontPoints(qreal points) {
@@ -33,3 +35,5 @@ QFont emboldened(QFont font) {
     font.setWeight(std::max(font.weight(), QFont::Bold));
     return font;
 }
+
+}  // namespace kaz::render

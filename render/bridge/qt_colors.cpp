@@ -1,5 +1,7 @@
 #include "bridge/qt_colors.h"
 
+namespace kaz::render {
+
 QColor qColorFromString(const std::string& text) { return toQColor(kaz::colorFromString(text)); }
 
 QColor toQColor(kaz::ColorValue value) {
@@ -20,3 +22,5 @@ std::optional<std::string> colorStringFromTyped(const QString& text) {
     if (color.alpha() != 255) return std::nullopt;
     return kaz::colorToString(fromQColor(color));
 }
+
+}  // namespace kaz::render

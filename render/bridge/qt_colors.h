@@ -7,6 +7,8 @@
 
 #include "color/color_value.h"
 
+namespace kaz::render {
+
 // A colour string as the screen shows it (read as the page's colour reader reads it).
 QColor qColorFromString(const std::string& text);
 
@@ -17,3 +19,5 @@ kaz::ColorValue fromQColor(const QColor& color);
 // case: "#RRGGBB", "#RGB" or a colour name Qt knows ("red", "DarkSlateBlue"), blanks around
 // allowed; nothing for any other text.
 std::optional<std::string> colorStringFromTyped(const QString& text);
+
+}  // namespace kaz::render

@@ -2,6 +2,8 @@
 
 #include "text/cp932.h"
 
+namespace kaz::render {
+
 QString fromCp932(const std::string& cp932) {
     return QString::fromStdString(kaz::cp932ToUtf8(cp932));
 }
@@ -15,3 +17,5 @@ std::string toCp932Lenient(const QString& text) {
     copy.replace(QChar(0xFFFD), QLatin1Char('?'));
     return toCp932(copy).value_or(std::string());
 }
+
+}  // namespace kaz::render

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+namespace kaz::render {
+
 // The Qt edge of the document's text: QString on screen and in pictures, CP932 bytes in the
 // bracket.
 
@@ -15,3 +17,5 @@ std::optional<std::string> toCp932(const QString& text);
 
 // Like toCp932, but U+FFFD (shown for damaged bytes of a loaded name) becomes "?".
 std::string toCp932Lenient(const QString& text);
+
+}  // namespace kaz::render

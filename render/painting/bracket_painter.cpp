@@ -11,6 +11,8 @@
 #include "bridge/qt_text.h"
 #include "painting/name_column.h"
 
+namespace kaz::render {
+
 namespace {
 
 constexpr int kStrokeWidth = 4;
@@ -98,3 +100,5 @@ void paintChampion(QPainter& painter, const kaz::Bracket& bracket) {
     painter.drawText(at.x(), at.y() + painter.fontMetrics().ascent(), name);
     painter.restore();
 }
+
+}  // namespace kaz::render

@@ -6,6 +6,8 @@
 
 class QPainter;
 
+namespace kaz::render {
+
 // The painting that the bracket view and every picture of a bracket share, so that they
 // cannot differ: colours from the core's rule, places from the core's geometry. QtGui only.
 
@@ -20,3 +22,5 @@ void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const Q
 // The champion's name right of the final line in the score colour, made bold, cut at the
 // bracket's extent (which starts at the painter's origin).
 void paintChampion(QPainter& painter, const kaz::Bracket& bracket);
+
+}  // namespace kaz::render

@@ -12,6 +12,8 @@
 #include "painting/bracket_renderer.h"
 #include "text/app_names.h"
 
+namespace kaz::render {
+
 namespace {
 
 constexpr qreal kPdfMarginMillimetres = 10;
@@ -72,3 +74,5 @@ kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& t
     buffer.close();
     return bytes;
 }
+
+}  // namespace kaz::render

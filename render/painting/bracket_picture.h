@@ -9,6 +9,8 @@
 
 class QPaintDevice;
 
+namespace kaz::render {
+
 // The bracket as a file's bytes (PNG or PDF) and as a page of a printer: what the editor's
 // "画像として保存" and "印刷" and kaz2image make. Nothing here writes a file.
 
@@ -32,3 +34,5 @@ kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket);
 // searched and copied; `title` is the document's title. It fails as FileError::SaveFailed
 // when it cannot be made.
 kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& title);
+
+}  // namespace kaz::render

@@ -9,6 +9,8 @@
 #include "painting/bracket_painter.h"
 #include "painting/name_column.h"
 
+namespace kaz::render {
+
 namespace {
 
 void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket, const NameColumn& column) {
@@ -81,3 +83,5 @@ QPageLayout::Orientation bestOrientation(const kaz::Bracket& bracket, const QPag
     if (portrait == landscape) return layout.orientation();
     return portrait > landscape ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
+
+}  // namespace kaz::render

@@ -8,6 +8,8 @@
 
 class QPainter;
 
+namespace kaz::render {
+
 // The whole bracket as one picture, on any painter and at any scale: the printer, the print
 // preview, PNG and PDF files and kaz2image all draw it here. QtGui only; the bracket is only
 // read.
@@ -33,3 +35,5 @@ void renderBracketFitted(QPainter& painter, const kaz::Bracket& bracket, const Q
 // The orientation of `layout`'s page under which the bracket can be drawn larger within the
 // page's margins; the layout's own orientation where both give the same size.
 QPageLayout::Orientation bestOrientation(const kaz::Bracket& bracket, const QPageLayout& layout);
+
+}  // namespace kaz::render

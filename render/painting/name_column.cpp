@@ -12,6 +12,8 @@
 #include "bridge/qt_text.h"
 #include "painting/bracket_painter.h"
 
+namespace kaz::render {
+
 namespace {
 
 constexpr qreal kNamePoints = 11;
@@ -155,3 +157,5 @@ QRect nameTextRect(int member, const NameColumn& column) {
     const int end = column.widened() ? column.extraWidth - kInkGap : 0;
     return toQRect(kaz::memberNameRect(member)).adjusted(kNameLeftMargin, 0, end, 0);
 }
+
+}  // namespace kaz::render

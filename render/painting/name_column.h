@@ -9,6 +9,8 @@
 
 class QPaintDevice;
 
+namespace kaz::render {
+
 // The column of member names in a picture of the bracket. On screen a name box cuts a long
 // name; on paper nothing can be scrolled, so every name is drawn whole: the column widens to
 // the longest name (the lines and the champion move right with it), up to four times the
@@ -53,3 +55,5 @@ QFont memberNameFont(const QPaintDevice* device, int stretch = 100);
 // Where member `member`'s text is drawn: from the box's text margin to the column's end (in a
 // widened column, to a little before it, so that no glyph touches the line).
 QRect nameTextRect(int member, const NameColumn& column);
+
+}  // namespace kaz::render

@@ -17,6 +17,8 @@
 #include "dialogs/draw_preview.h"
 #include "gui_bench_support.h"
 
+using namespace kaz::gui;
+
 using guibench::PaintCounter;
 using guibench::paintPending;
 

@@ -25,6 +25,9 @@
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using guibench::PaintCounter;
 using guibench::paintPending;
 

@@ -3,7 +3,8 @@
 // server, Xvfb for one). Each says "shown" once its main window is shown and the event loop has
 // run once, then ends. Reports the medians of the time to "shown", of the whole run (the end
 // included) and of the peak memory, and their ratios; a third program, the empty window with
-// one Japanese menu title, shows what any Japanese text costs.
+// one Japanese menu title, shows what any Japanese text costs. A second build of kaz_edit may
+// be started in the same rounds (an earlier version, say), and is compared with the first.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -64,20 +65,23 @@ T median(std::vector<T> values) {
 
 }  // namespace
 
-// bench_startup [PAIRS [EDITOR [YARDSTICK]]]: another build of kaz_edit, or of the empty window
-// (which is also started with --japanese-menu), may be named.
+// bench_startup [PAIRS [EDITOR [YARDSTICK [OTHER_EDITOR]]]]: another build of kaz_edit, or of
+// the empty window (which is also started with --japanese-menu), may be named, and a second
+// kaz_edit to compare the first with.
 int main(int argc, char** argv) {
     const int pairs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const char* const editorProgram = argc > 2 ? argv[2] : KAZ_EDIT_PATH;
     const char* const emptyProgram = argc > 3 ? argv[3] : EMPTY_WINDOW_PATH;
+    const char* const otherEditor = argc > 4 ? argv[4] : nullptr;
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::setenv("KAZ_QUIT_AFTER_START", "1", 1);
     // Both once before measuring, so that neither pays for a cold disk cache.
     start(editorProgram);
     start(emptyProgram);
-    std::vector<Run> editor, empty, menu;
+    std::vector<Run> editor, empty, menu, other;
     for (int i = 0; i < pairs; ++i) {
         editor.push_back(start(editorProgram));
+        if (otherEditor) other.push_back(start(otherEditor));
         empty.push_back(start(emptyProgram));
         menu.push_back(start(emptyProgram, "--japanese-menu"));
     }
@@ -107,5 +111,12 @@ int main(int argc, char** argv) {
                 e.wholeMs / m.wholeMs, e.rssKiB - m.rssKiB);
     std::printf("kaz_edit / Japanese menu  %8.3f     %8.3f     %+7ld KiB\n", e.shownMs / j.shownMs,
                 e.wholeMs / j.wholeMs, e.rssKiB - j.rssKiB);
+    if (otherEditor) {
+        const Medians o = medians(other);
+        std::printf("other kaz_edit            %8.1f ms  %8.1f ms  %7ld KiB\n", o.shownMs,
+                    o.wholeMs, o.rssKiB);
+        std::printf("kaz_edit / other          %8.3f     %8.3f     %+7ld KiB\n",
+                    e.shownMs / o.shownMs, e.wholeMs / o.wholeMs, e.rssKiB - o.rssKiB);
+    }
     return 0;
 }

@@ -23,6 +23,8 @@
 #include "gui_bench_support.h"
 #include "view/bracket_view.h"
 
+using namespace kaz::gui;
+
 using guibench::paintPending;
 
 namespace {

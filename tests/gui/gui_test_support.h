@@ -44,7 +44,7 @@ inline void focus(QWidget* widget) {
 
 // Member 0 wins every match before the final line it has not won yet (one step a round), so
 // that a member stands on the final line and a champion can be named.
-inline void winUpToTheFinal(BracketDocument& doc) {
+inline void winUpToTheFinal(kaz::gui::BracketDocument& doc) {
     const int final = doc.bracket().lineCount() - 1;
     for (int line = 0; line != final; line = kaz::nextRoundLine(doc.memberCount(), line)) {
         if (doc.lineState(line) != kaz::LineState::Won) doc.leftClickLine(line);
@@ -87,18 +87,18 @@ using testfiles::readFile;
 using testfiles::writeFile;
 
 // The main window's command of that object name.
-inline QAction* action(MainWindow& window, const char* name) {
+inline QAction* action(kaz::app::MainWindow& window, const char* name) {
     auto* found = window.findChild<QAction*>(QString::fromLatin1(name));
     if (!found) qFatal("no action named %s", name);
     return found;
 }
 
-inline BracketWindow* activeBracketWindow(MainWindow& window) {
-    return qobject_cast<BracketWindow*>(window.mdiArea()->currentSubWindow());
+inline kaz::app::BracketWindow* activeBracketWindow(kaz::app::MainWindow& window) {
+    return qobject_cast<kaz::app::BracketWindow*>(window.mdiArea()->currentSubWindow());
 }
 
-inline BracketView* activeView(MainWindow& window) {
-    BracketWindow* child = activeBracketWindow(window);
+inline kaz::gui::BracketView* activeView(kaz::app::MainWindow& window) {
+    kaz::app::BracketWindow* child = activeBracketWindow(window);
     return child ? child->view() : nullptr;
 }
 
@@ -114,8 +114,8 @@ inline QString shownTitle(const QWidget* window) {
 }
 
 // New through its command, choosing list item `item` (0: 4 members … 3: 32 members).
-inline BracketView* newBracket(MainWindow& window, int item = 0) {
-    onNextDialog<MemberCountDialog>([item](MemberCountDialog* dialog) {
+inline kaz::gui::BracketView* newBracket(kaz::app::MainWindow& window, int item = 0) {
+    onNextDialog<kaz::gui::MemberCountDialog>([item](kaz::gui::MemberCountDialog* dialog) {
         dialog->comboBox()->setCurrentIndex(item);
         dialog->accept();
     });

@@ -3,6 +3,8 @@
 #include <QPrinter>
 #include <QTest>
 
+using namespace kaz::gui;
+
 ScriptedDesktop::ScriptedDesktop() { DesktopServices::install(this); }
 
 ScriptedDesktop::~ScriptedDesktop() {

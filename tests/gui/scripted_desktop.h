@@ -15,7 +15,7 @@
 // and every call is recorded. A question with no queued answer fails the running test (and is
 // answered with a cancel); so does an answer left unused when the object is destroyed.
 // Installs itself while it lives; create one on the stack of each test function.
-class ScriptedDesktop : public DesktopServices {
+class ScriptedDesktop : public kaz::gui::DesktopServices {
 public:
     struct FileRequest {
         QString title;

@@ -6,6 +6,9 @@
 #include "dialogs/about_dialog.h"
 #include "shell/app_icons.h"
 
+using namespace kaz::gui;
+using namespace kaz::app;
+
 class TestAboutDialog : public QObject {
     Q_OBJECT
 

@@ -3,6 +3,8 @@
 
 #include "shell/app_icons.h"
 
+using namespace kaz::app;
+
 class TestAppIcons : public QObject {
     Q_OBJECT
 

@@ -26,6 +26,10 @@
 #include "scripted_desktop.h"
 #include "view/member_name_edit.h"
 
+using namespace kaz::render;
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 namespace {

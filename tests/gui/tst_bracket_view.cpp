@@ -16,6 +16,10 @@
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 
+using namespace kaz::render;
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 namespace {
@@ -62,6 +66,7 @@ private slots:
     void scoreDialogStoresTrimmedTextOnEnterOnly_data();
     void scoreDialogStoresTrimmedTextOnEnterOnly();
     void championDialogKeepsBlanks();
+    void namesWithPercentSignsStayInResults();
     void strokeColoursFollowState();
     void scoreIsDrawnRightAlignedInScoreColour();
     void joinStaysContinuousThroughScore();
@@ -299,6 +304,26 @@ void TestBracketView::championDialogKeepsBlanks() {
     answerTextDialog(QStringLiteral("x"), Qt::Key_Escape);
     QTest::mouseClick(view.lineWidgets()[6], Qt::RightButton);
     QCOMPARE(doc.championText(), QStringLiteral("  優勝A "));
+}
+
+// A name is put into the texts that tell of a match as it stands, whatever signs it holds.
+void TestBracketView::namesWithPercentSignsStayInResults() {
+    BracketDocument doc{kaz::Bracket(4)};
+    doc.setMemberName(0, "%2 Taro");
+    QMainWindow frame;
+    auto* view = new BracketView(&doc);
+    frame.setCentralWidget(view);
+    showExposed(frame);
+    QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
+    QString subject;
+    onNextDialog<ScoreDialog>([&subject](ScoreDialog* dialog) {
+        if (auto* label = dialog->findChild<QLabel*>()) subject = label->text();
+        dialog->reject();
+    });
+    QTest::mouseClick(view->lineWidgets()[4], Qt::RightButton);
+    QCOMPARE(subject, QStringLiteral("決勝: %2 Taro − （未定）"));
+    QTest::mouseClick(view->lineWidgets()[4], Qt::LeftButton);
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("%2 Taro: 優勝"));
 }
 
 void TestBracketView::strokeColoursFollowState() {

@@ -3,7 +3,9 @@
 #include <QTest>
 
 #include "color/color_value.h"
-#include "dialogs/color_swatch.h"
+#include "widgets/color_swatch.h"
+
+using namespace kaz::gui;
 
 // Every pixel of `image`: black on the outermost ring, `inside` everywhere else.
 static bool hasFrameAndFill(const QImage& image, QRgb inside, QString* where) {

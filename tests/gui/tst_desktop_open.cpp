@@ -23,6 +23,9 @@
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
 
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 class TestDesktopOpen : public QObject {

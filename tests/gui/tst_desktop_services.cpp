@@ -21,6 +21,8 @@
 #include "desktop/desktop_services.h"
 #include "scripted_desktop.h"
 
+using namespace kaz::gui;
+
 namespace {
 
 // Owns the watches of whenShown, so that a watch whose dialog never came is gone when its test

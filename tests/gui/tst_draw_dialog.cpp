@@ -22,6 +22,9 @@
 #include "text/cp932.h"
 #include "view/member_name_edit.h"
 
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 namespace {

@@ -21,6 +21,10 @@
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 
+using namespace kaz::render;
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 namespace {
@@ -274,7 +278,7 @@ void TestEditorInUse::clickRepaintsOnlyWhatChanged() {
         bool eventFilter(QObject* watched, QEvent* event) override {
             auto* widget = qobject_cast<QWidget*>(watched);
             if (event->type() == QEvent::Paint && widget && view->isAncestorOf(widget)) {
-                painted << watched->metaObject()->className();
+                painted << QString(watched->metaObject()->className()).section("::", -1);
             }
             return false;
         }

@@ -7,11 +7,14 @@
 #include <QTest>
 
 #include "color/color_set.h"
-#include "dialogs/color_swatch.h"
 #include "dialogs/html_settings_dialog.h"
 #include "gui_test_support.h"
 #include "scripted_desktop.h"
 #include "text/cp932.h"
+#include "widgets/color_swatch.h"
+
+using namespace kaz::gui;
+using namespace kaz::app;
 
 Q_DECLARE_METATYPE(std::string)
 

@@ -13,6 +13,9 @@
 #include "dialogs/text_input_dialog.h"
 #include "gui_test_support.h"
 
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 namespace {

@@ -19,6 +19,10 @@
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 
+using namespace kaz::render;
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 namespace {

@@ -26,6 +26,9 @@
 #include "recovery/recovery_manager.h"
 #include "scripted_desktop.h"
 
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 namespace {

@@ -15,6 +15,9 @@
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 namespace {

@@ -18,6 +18,9 @@
 #include "shell/main_window.h"
 #include "view/bracket_view.h"
 
+using namespace kaz::gui;
+using namespace kaz::app;
+
 using namespace guitest;
 
 namespace {

@@ -1,8 +1,10 @@
-#include "dialogs/color_swatch.h"
+#include "widgets/color_swatch.h"
 
 #include <QPainter>
 
 #include "bridge/qt_colors.h"
+
+namespace kaz::gui {
 
 ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
@@ -26,7 +28,7 @@ void ColorSwatch::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::black);
     const QRect inside = rect().adjusted(1, 1, -1, -1);
     if (m_hasColor) {
-        painter.fillRect(inside, toQColor(m_color));
+        painter.fillRect(inside, render::toQColor(m_color));
         return;
     }
     // Unlike any colour's fill, and no black to be taken for black.
@@ -36,3 +38,5 @@ void ColorSwatch::paintEvent(QPaintEvent*) {
     painter.drawLine(inside.topLeft(), inside.bottomRight());
     painter.drawLine(inside.topRight(), inside.bottomLeft());
 }
+
+}  // namespace kaz::gui

@@ -4,6 +4,8 @@
 
 #include "color/color_value.h"
 
+namespace kaz::gui {
+
 // A small box showing one colour value: a one-pixel black frame on its outermost ring,
 // filled inside with the colour; or, for text that is no colour, crossed out on white.
 class ColorSwatch : public QWidget {
@@ -25,3 +27,5 @@ private:
     kaz::ColorValue m_color = 0;
     bool m_hasColor = true;
 };
+
+}  // namespace kaz::gui

@@ -10,6 +10,9 @@
 #include "text/pasted_text.h"
 
 class QMenu;
+
+namespace kaz::gui {
+
 class FieldValidator;
 
 // Adds an item named `name` (an object name, for tests and tools) to a context menu; `run`
@@ -69,3 +72,5 @@ private:
     QString m_previousText;  // the text before the edit being checked
     bool m_showingText = false;
 };
+
+}  // namespace kaz::gui

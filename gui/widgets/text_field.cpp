@@ -1,4 +1,4 @@
-#include "view/text_field.h"
+#include "widgets/text_field.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,8 +11,11 @@
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
 #include "common/refusal_notice.h"
+#include "common/ui_text.h"
 #include "text/messages.h"
 #include "text/pasted_text.h"
+
+namespace kaz::gui {
 
 namespace {}  // namespace
 
@@ -49,9 +52,9 @@ public:
             return Invalid;
         }
         // A text shown longer than the limit (from a file) may still be shortened.
-        const std::optional<std::string> bytes = toCp932(input);
+        const std::optional<std::string> bytes = render::toCp932(input);
         if (bytes && bytes->size() > m_field->m_maxBytes &&
-            bytes->size() < toCp932Lenient(m_field->m_previousText).size()) {
+            bytes->size() < render::toCp932Lenient(m_field->m_previousText).size()) {
             return Acceptable;
         }
         return Cp932Validator::validate(input, pos);
@@ -86,8 +89,8 @@ int TextField::pasteText(const QString& text) {
     const std::optional<std::string> fitted = fitEntry(entries.front(), room, notes);
     if (!fitted) return static_cast<int>(entries.size());
     const int leftOut = static_cast<int>(entries.size()) - 1;
-    insert(fromCp932(*fitted));
-    if (leftOut > 0) notes << QStringLiteral("最初の行だけを貼り付けました。");
+    insert(render::fromCp932(*fitted));
+    if (leftOut > 0) notes << tr("最初の行だけを貼り付けました。");
     announceNotes(notes);
     return leftOut;
 }
@@ -119,33 +122,31 @@ void TextField::contextMenuEvent(QContextMenuEvent* event) {
     menu->addSeparator();
     const bool editable = !isReadOnly();
     const bool selected = hasSelectedText() && echoMode() == QLineEdit::Normal;
-    addMenuItem(menu, "edit-cut", QStringLiteral("切り取り(&T)\tCtrl+X"), editable && selected,
+    addMenuItem(menu, "edit-cut", tr("切り取り(&T)\tCtrl+X"), editable && selected,
                 [this] { cut(); });
-    addMenuItem(menu, "edit-copy", QStringLiteral("ｺﾋﾟｰ(&C)\tCtrl+C"), selected,
-                [this] { copy(); });
-    addMenuItem(menu, "edit-paste", QStringLiteral("貼り付け(&P)\tCtrl+V"),
+    addMenuItem(menu, "edit-copy", tr("ｺﾋﾟｰ(&C)\tCtrl+C"), selected, [this] { copy(); });
+    addMenuItem(menu, "edit-paste", tr("貼り付け(&P)\tCtrl+V"),
                 editable && !QApplication::clipboard()->text().isEmpty(),
                 [this] { pasteText(QApplication::clipboard()->text()); });
-    addMenuItem(menu, "edit-delete", QStringLiteral("削除(&D)\tDel"), editable && selected,
-                [this] { del(); });
+    addMenuItem(menu, "edit-delete", tr("削除(&D)\tDel"), editable && selected, [this] { del(); });
     menu->addSeparator();
-    addMenuItem(menu, "select-all", QStringLiteral("すべて選択(&A)\tCtrl+A"), !text().isEmpty(),
+    addMenuItem(menu, "select-all", tr("すべて選択(&A)\tCtrl+A"), !text().isEmpty(),
                 [this] { selectAll(); });
     menu->popup(event->globalPos());
 }
 
 void TextField::addUndoItems(QMenu* menu) {
     const bool editable = !isReadOnly();
-    addMenuItem(menu, "edit-undo", QStringLiteral("元に戻す(&U)\tCtrl+Z"),
-                editable && isUndoAvailable(), [this] { undo(); });
-    addMenuItem(menu, "edit-redo", QStringLiteral("やり直し(&R)\tCtrl+Y"),
-                editable && isRedoAvailable(), [this] { redo(); });
+    addMenuItem(menu, "edit-undo", tr("元に戻す(&U)\tCtrl+Z"), editable && isUndoAvailable(),
+                [this] { undo(); });
+    addMenuItem(menu, "edit-redo", tr("やり直し(&R)\tCtrl+Y"), editable && isRedoAvailable(),
+                [this] { redo(); });
 }
 
 size_t TextField::bytesOutsideSelection() const {
     QString rest = text();
     if (hasSelectedText()) rest.remove(selectionStart(), selectedText().size());
-    return toCp932Lenient(rest).size();
+    return render::toCp932Lenient(rest).size();
 }
 
 std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, size_t room,
@@ -154,13 +155,13 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
     if (fitted.tooLong) {
         QString refusal = refusalText(Refusal::TooLong, fieldName(), m_maxBytes);
         if (numbered) {
-            refusal = QString::fromUtf8(kaz::kListLineMessage).arg(entry.line).arg(refusal);
+            refusal = uiText(kaz::kListLineMessage).arg(QString::number(entry.line), refusal);
         }
         announceRefusal(this, refusal);
         return std::nullopt;
     }
     if (!fitted.replaced.empty()) {
-        notes << QString::fromStdString(kaz::gotGetaNote(entry.line, fitted.replaced));
+        notes << uiText(kaz::gotGetaNote(entry.line, fitted.replaced));
     }
     if (fitted.controlsLeftOut) notes << refusalText(Refusal::NotInCp932, QString(), 0);
     return fitted.cp932;
@@ -170,3 +171,5 @@ void TextField::announceNotes(QStringList notes) {
     notes.removeDuplicates();
     if (!notes.isEmpty()) announceRefusal(this, notes.join(QLatin1Char(' ')));
 }
+
+}  // namespace kaz::gui

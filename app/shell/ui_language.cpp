@@ -1,0 +1,42 @@
+#include "shell/ui_language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace kaz::app {
+
+namespace {
+
+// The editor's English texts, one file per library (the core's texts are shown by the widgets).
+constexpr const char* kEnglishFiles[] = {"kaz_core_en", "kaz_gui_en", "kaz_app_en"};
+
+void install(QCoreApplication& app, const QString& name, const QString& folder) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(name, folder)) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+}  // namespace
+
+bool speaksJapanese(const QLocale& locale) {
+    return locale.language() == QLocale::Japanese || locale.language() == QLocale::C;
+}
+
+void installUiLanguage(QCoreApplication& app, const QLocale& locale) {
+    if (speaksJapanese(locale)) {
+        // Qt's own dialogs (file chooser, colour chooser, message boxes) speak Japanese too.
+        install(app, QStringLiteral("qtbase_ja"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        return;
+    }
+    for (const char* file : kEnglishFiles) {
+        install(app, QString::fromLatin1(file), QStringLiteral(":/translations"));
+    }
+}
+
+}  // namespace kaz::app

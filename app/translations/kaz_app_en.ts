@@ -1,0 +1,521 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>kaz::app::DocumentManager</name>
+    <message>
+        <source>kaz ﾌｧｲﾙ (*.kaz)</source>
+        <translation>Bracket files (*.kaz)</translation>
+    </message>
+    <message>
+        <source>すべてのﾌｧｲﾙ (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>新しいトーナメント表%1</source>
+        <translation>New bracket %1</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>%1 は他のプログラムによって変更されています。上書きしますか?</source>
+        <translation>%1 has been changed by another program. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>%1 は他のプログラムによって変更されています。再度読み込みますか?</source>
+        <translation>%1 has been changed by another program. Reload it?</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>保存しました</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::EditCommands</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。</source>
+        <translation>Bracket copied to the clipboard.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::EditorActions</name>
+    <message>
+        <source>新規作成(&amp;N)	Ctrl+N</source>
+        <translation>&amp;New	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>新規にﾌｧｲﾙを作成</source>
+        <translation>Create a new file</translation>
+    </message>
+    <message>
+        <source>新規ﾌｧｲﾙ</source>
+        <translation>New File</translation>
+    </message>
+    <message>
+        <source>参加者リストから新規作成(&amp;L)...	Ctrl+Shift+N</source>
+        <translation>New from Entrant &amp;List...	Ctrl+Shift+N</translation>
+    </message>
+    <message>
+        <source>参加者のﾘｽﾄから組み合わせを抽選して新規にﾌｧｲﾙを作成</source>
+        <translation>Draw the pairings from a list of entrants and create a new file</translation>
+    </message>
+    <message>
+        <source>組み合わせ抽選</source>
+        <translation>Draw Pairings</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...	Ctrl+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>既存のﾌｧｲﾙを開く</source>
+        <translation>Open an existing file</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙを閉じる</source>
+        <translation>Close the active file</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)	Ctrl+S</source>
+        <translation>&amp;Save	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙを上書きして保存</source>
+        <translation>Save the active file</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙを新しい名前で保存</source>
+        <translation>Save the active file under a new name</translation>
+    </message>
+    <message>
+        <source>名前をつけて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...	Ctrl+P</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>ｱｸﾃｨﾌﾞ ﾄﾞｷｭﾒﾝﾄを印刷します。</source>
+        <translation>Print the active document.</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>印刷ﾌﾟﾚﾋﾞｭｰ(&amp;V)</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>印刷されるｲﾒｰｼﾞを表示します。</source>
+        <translation>Show how the page will be printed.</translation>
+    </message>
+    <message>
+        <source>印刷ﾌﾟﾚﾋﾞｭｰ</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀの設定(&amp;R)...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>用紙の大きさや向きなど、ﾌﾟﾘﾝﾀの設定を変更します。</source>
+        <translation>Change the printer settings, such as paper size and orientation.</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀの設定</source>
+        <translation>Print Setup</translation>
+    </message>
+    <message>
+        <source>最近使ったﾌｧｲﾙ</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>指定のﾌｧｲﾙを開く</source>
+        <translation>Open this file</translation>
+    </message>
+    <message>
+        <source>ｱﾌﾟﾘｹｰｼｮﾝの終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示</source>
+        <translation>Quit the application, prompting to save files</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>直前に行った動作を元に戻す</source>
+        <translation>Undo the last action</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>元に戻した動作をやり直す</source>
+        <translation>Redo the action undone</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)	Ctrl+X</source>
+        <translation>Cu&amp;t	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存</source>
+        <translation>Cut the selection and put it on the clipboard</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>ｺﾋﾟｰ(&amp;C)	Ctrl+C</source>
+        <translation>&amp;Copy	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存</source>
+        <translation>Copy the selection to the clipboard</translation>
+    </message>
+    <message>
+        <source>ｺﾋﾟｰ</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)	Ctrl+V</source>
+        <translation>&amp;Paste	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け</source>
+        <translation>Insert the contents of the clipboard</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>表をｺﾋﾟｰ(&amp;B)	Ctrl+Shift+C</source>
+        <translation>Copy &amp;Bracket	Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>ﾄｰﾅﾒﾝﾄ表全体を画像、表、ﾃｷｽﾄとしてｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ</source>
+        <translation>Copy the whole bracket to the clipboard as a picture, a table and text</translation>
+    </message>
+    <message>
+        <source>表をｺﾋﾟｰ</source>
+        <translation>Copy Bracket</translation>
+    </message>
+    <message>
+        <source>HTML化(&amp;H)	Ctrl+T</source>
+        <translation>Export as &amp;HTML	Ctrl+T</translation>
+    </message>
+    <message>
+        <source>HTML形式のファイルに変換</source>
+        <translation>Convert to an HTML file</translation>
+    </message>
+    <message>
+        <source>HTML化</source>
+        <translation>Export as HTML</translation>
+    </message>
+    <message>
+        <source>HTML設定(&amp;S)	Ctrl+H</source>
+        <translation>HTML &amp;Settings	Ctrl+H</translation>
+    </message>
+    <message>
+        <source>背景色、線の色など設定</source>
+        <translation>Set the background colour, line colour and more</translation>
+    </message>
+    <message>
+        <source>HTML設定</source>
+        <translation>HTML Settings</translation>
+    </message>
+    <message>
+        <source>画像として保存(&amp;I)...</source>
+        <translation>Save as &amp;Image...</translation>
+    </message>
+    <message>
+        <source>ﾄｰﾅﾒﾝﾄ表を画像 (PNG) または PDF のﾌｧｲﾙに保存</source>
+        <translation>Save the bracket as a picture (PNG) or a PDF file</translation>
+    </message>
+    <message>
+        <source>画像として保存</source>
+        <translation>Save as Image</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰ(&amp;T)</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰの 表示/非表示</source>
+        <translation>Show or hide the toolbar</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰの表示切り替え</source>
+        <translation>Toggle Toolbar</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ ﾊﾞｰ(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示</source>
+        <translation>Show or hide the status bar</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ ﾊﾞｰの表示切り替え</source>
+        <translation>Toggle Status Bar</translation>
+    </message>
+    <message>
+        <source>新しいｳｨﾝﾄﾞｳを開く(&amp;N)</source>
+        <translation>&amp;New Window</translation>
+    </message>
+    <message>
+        <source>作業中のｳｨﾝﾄﾞｳを複写して表示</source>
+        <translation>Open another window for the active document</translation>
+    </message>
+    <message>
+        <source>新規ｳｨﾝﾄﾞｳ</source>
+        <translation>New Window</translation>
+    </message>
+    <message>
+        <source>重ねて表示(&amp;C)</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>ｳｨﾝﾄﾞｳを重ねて表示</source>
+        <translation>Arrange the windows so they overlap</translation>
+    </message>
+    <message>
+        <source>重ねて表示</source>
+        <translation>Cascade</translation>
+    </message>
+    <message>
+        <source>並べて表示(&amp;T)</source>
+        <translation>&amp;Tile</translation>
+    </message>
+    <message>
+        <source>ｳｨﾝﾄﾞｳを並べて表示</source>
+        <translation>Arrange the windows side by side</translation>
+    </message>
+    <message>
+        <source>並べて表示</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>ｱｲｺﾝの整列(&amp;A)</source>
+        <translation>&amp;Arrange Icons</translation>
+    </message>
+    <message>
+        <source>ｳｨﾝﾄﾞｳの下部にｱｲｺﾝを整列</source>
+        <translation>Arrange the icons at the bottom of the window</translation>
+    </message>
+    <message>
+        <source>ｱｲｺﾝの整列</source>
+        <translation>Arrange Icons</translation>
+    </message>
+    <message>
+        <source>Kaz_edit のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
+        <translation>&amp;About Kazbo...</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示</source>
+        <translation>Show the program information, version and copyright</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>現在のﾀｽｸまたはｺﾏﾝﾄﾞのﾍﾙﾌﾟを表示</source>
+        <translation>Show help for the current task or command</translation>
+    </message>
+    <message>
+        <source>次のﾍﾟｲﾝ</source>
+        <translation>Next Pane</translation>
+    </message>
+    <message>
+        <source>次のｳｨﾝﾄﾞｳに切り替える</source>
+        <translation>Switch to the next window pane</translation>
+    </message>
+    <message>
+        <source>前のﾍﾟｲﾝ</source>
+        <translation>Previous Pane</translation>
+    </message>
+    <message>
+        <source>前のｳｨﾝﾄﾞｳに切り替える</source>
+        <translation>Switch to the previous window pane</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::ExportCommands</name>
+    <message>
+        <source>PNG ﾌｧｲﾙ (*.png)</source>
+        <translation>PNG files (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF ﾌｧｲﾙ (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>画像として保存</source>
+        <translation>Save as Image</translation>
+    </message>
+    <message>
+        <source>HTMLファイル(*.html)</source>
+        <translation>HTML files (*.html)</translation>
+    </message>
+    <message>
+        <source>HTMファイル(*.htm)</source>
+        <translation>HTM files (*.htm)</translation>
+    </message>
+    <message>
+        <source>全て(*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::ExportPlaces</name>
+    <message>
+        <source>%1 に書き出しました。</source>
+        <translation>Exported to %1.</translation>
+    </message>
+    <message>
+        <source>%1 に書き出しました。表示するｱﾌﾟﾘｹｰｼｮﾝを起動できませんでした。</source>
+        <translation>Exported to %1. No application could be started to show it.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::MainWindow</name>
+    <message>
+        <source>カズボー</source>
+        <translation>Kazbo</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>ツール(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>ｳｨﾝﾄﾞｳ(&amp;W)</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰ</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>ｶﾅ</source>
+        <translation>KANA</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟを表示するには [F1] を押してください。</source>
+        <translation>For help, press [F1].</translation>
+    </message>
+    <message>
+        <source>選択したﾄﾞｷｭﾒﾝﾄの変更を破棄しますか?</source>
+        <translation>Discard the changes of the selected documents?</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::RecoveryDialog</name>
+    <message>
+        <source>復元(&amp;R)</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>後で(&amp;L)</source>
+        <translation>&amp;Later</translation>
+    </message>
+    <message>
+        <source>破棄(&amp;D)</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>ﾄﾞｷｭﾒﾝﾄの復元</source>
+        <translation>Document Recovery</translation>
+    </message>
+    <message>
+        <source>前回終了しなかったときの変更が残っています。復元するﾄﾞｷｭﾒﾝﾄを選んでください。</source>
+        <translation>Changes from a session that did not end properly are left. Choose the documents to restore.</translation>
+    </message>
+</context>
+</TS>

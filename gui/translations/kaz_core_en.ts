@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>kaz</name>
+    <message>
+        <source>予期しないﾌｧｲﾙ形式です。</source>
+        <translation>Unexpected file format.</translation>
+    </message>
+    <message>
+        <source>ﾄﾞｷｭﾒﾝﾄを開くことに失敗しました。</source>
+        <translation>Failed to open the document.</translation>
+    </message>
+    <message>
+        <source>ﾄﾞｷｭﾒﾝﾄの保存に失敗しました。</source>
+        <translation>Failed to save the document.</translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。</source>
+        <translation>Could not print.</translation>
+    </message>
+    <message>
+        <source>%1行目: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>参加者リストが大きすぎます (1 MiB まで)。</source>
+        <translation>The entrant list is too large (1 MiB at most).</translation>
+    </message>
+    <message>
+        <source>参加者が%1人です。2人以上必要です。</source>
+        <translation>There are %1 entrants. At least 2 are needed.</translation>
+    </message>
+    <message>
+        <source>参加者が多すぎます。%1人までです。</source>
+        <translation>Too many entrants. %1 at most.</translation>
+    </message>
+    <message>
+        <source>名前がありません。</source>
+        <translation>No name.</translation>
+    </message>
+    <message>
+        <source>%1を〓にしました。</source>
+        <translation>Replaced %1 with 〓.</translation>
+    </message>
+    <message>
+        <source>使えない制御文字 (%1) があります。</source>
+        <translation>Contains a control character that cannot be used (%1).</translation>
+    </message>
+    <message>
+        <source>読めない文字があります (UTF-8 でも Shift_JIS でもありません)。</source>
+        <translation>Contains unreadable characters (neither UTF-8 nor Shift_JIS).</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます (%1 バイトまで)。</source>
+        <translation>The name is too long (%1 bytes at most).</translation>
+    </message>
+    <message>
+        <source>名前と所属が長すぎます (名前（所属）で %1 バイトまで)。</source>
+        <translation>The name and club are too long (%1 bytes at most as name（club）).</translation>
+    </message>
+    <message>
+        <source>シード「%1」は 1 から %2 までの整数ではありません。</source>
+        <translation>Seed "%1" is not a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>シード %1 は %2 行目と同じです。</source>
+        <translation>Seed %1 is the same as on line %2.</translation>
+    </message>
+    <message>
+        <source>引用符 (&quot;) の対応が正しくありません。</source>
+        <translation>Unmatched quotation mark (").</translation>
+    </message>
+    <message>
+        <source>見出しの行のようです。見出しの項目は「名前」「所属」「シード」のどれかにするか、行の先頭に「#」を付けてください。</source>
+        <translation>This looks like a heading line. Use only "name", "club" or "seed" as headings, or start the line with "#".</translation>
+    </message>
+    <message>
+        <source>項目が多すぎます。名前、所属、シードの3つまでです。</source>
+        <translation>Too many fields. At most three: name, club and seed.</translation>
+    </message>
+    <message>
+        <source>%1人の組み合わせに %2人用は使えません。</source>
+        <translation>A bracket of %2 members cannot hold %1 entrants.</translation>
+    </message>
+    <message>
+        <source>決勝</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>準決勝</source>
+        <translation>Semi-final</translation>
+    </message>
+    <message>
+        <source>%1回戦</source>
+        <translation>Round %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 と %3 (%4)</source>
+        <translation>%1: %2 and %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1 %2人: %3</source>
+        <translation>%1, %2 members: %3</translation>
+    </message>
+    <message>
+        <source>%1 %2組</source>
+        <translation>%1 ×%2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>ｴﾗｰはありませんでした。</source>
+        <translation>No error occurred.</translation>
+    </message>
+    <message>
+        <source>%1 へのｱｸｾｽ中に不明なｴﾗｰが発生しました。</source>
+        <translation>An unknown error occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 が見つかりませんでした。</source>
+        <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>%1 には無効なﾊﾟｽが含まれています。</source>
+        <translation>%1 contains an invalid path.</translation>
+    </message>
+    <message>
+        <source>開いているﾌｧｲﾙが多すぎるため、%1 を開けませんでした。</source>
+        <translation>%1 could not be opened because too many files are open.</translation>
+    </message>
+    <message>
+        <source>%1 へのｱｸｾｽは拒否されました。</source>
+        <translation>Access to %1 was denied.</translation>
+    </message>
+    <message>
+        <source>%1 へ無効なﾌｧｲﾙ ﾊﾝﾄﾞﾙが関連付けられていました。</source>
+        <translation>An invalid file handle was associated with %1.</translation>
+    </message>
+    <message>
+        <source>現在のﾃﾞｨﾚｸﾄﾘ %1 は削除できませんでした。</source>
+        <translation>The current directory %1 could not be removed.</translation>
+    </message>
+    <message>
+        <source>%1 を作成できませんでした。そのﾃﾞｨﾚｸﾄﾘはいっぱいです。</source>
+        <translation>%1 could not be created. The directory is full.</translation>
+    </message>
+    <message>
+        <source>%1 のｼｰｸに失敗しました。</source>
+        <translation>Seeking in %1 failed.</translation>
+    </message>
+    <message>
+        <source>%1 へのｱｸｾｽ中にﾊｰﾄﾞｳｪｱ I/O ｴﾗｰが報告されました。</source>
+        <translation>A hardware I/O error was reported while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 へのｱｸｾｽ中に共有違反が発生しました。</source>
+        <translation>A sharing violation occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 へのｱｸｾｽ中にﾛｯｸ違反が発生しました。</source>
+        <translation>A lock violation occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。</source>
+        <translation>The disk became full while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 の末尾以降にｱｸｾｽしようとしました。</source>
+        <translation>An attempt was made to access %1 past its end.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>kaz::gui::AboutDialog</name>
+    <message>
+        <source>カズボのバージョン情報</source>
+        <translation>About Kazbo</translation>
+    </message>
+    <message>
+        <source>カズボー ver%1</source>
+        <translation>Kazbo ver%1</translation>
+    </message>
+    <message>
+        <source>Qt 6 版  HTML トーナメント表エディタ</source>
+        <translation>Qt 6 edition  HTML bracket editor</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::BracketDocument</name>
+    <message>
+        <source>名前の入力</source>
+        <translation>Name Entry</translation>
+    </message>
+    <message>
+        <source>名前の貼り付け</source>
+        <translation>Paste Names</translation>
+    </message>
+    <message>
+        <source>優勝者名</source>
+        <translation>Champion&apos;s Name</translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>勝ち上がり</source>
+        <translation>Advance</translation>
+    </message>
+    <message>
+        <source>取り消し</source>
+        <translation>Cancel Win</translation>
+    </message>
+    <message>
+        <source>色の設定</source>
+        <translation>Color Settings</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::ChampionDialog</name>
+    <message>
+        <source>優勝者名入力</source>
+        <translation>Enter Champion&apos;s Name</translation>
+    </message>
+    <message>
+        <source>優勝者名</source>
+        <translation>Champion&apos;s name</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::DesktopServices</name>
+    <message>
+        <source>カズボ</source>
+        <translation>Kazbo</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::DrawDialog</name>
+    <message>
+        <source>%1人を超えています</source>
+        <translation>More than %1 entrants</translation>
+    </message>
+    <message>
+        <source>%1人</source>
+        <translation>Entrants: %1</translation>
+    </message>
+    <message>
+        <source>%1人 → %2人用</source>
+        <translation>Entrants: %1 → bracket of %2</translation>
+    </message>
+    <message>
+        <source>%1人 → %2人用 (不戦勝 %3)</source>
+        <translation>Entrants: %1 → bracket of %2 (byes: %3)</translation>
+    </message>
+    <message>
+        <source>組み合わせ抽選</source>
+        <translation>Draw Pairings</translation>
+    </message>
+    <message>
+        <source>山田 太郎,A高,1
+佐藤 花子,B高
+鈴木 一郎</source>
+        <translation>John Smith,A High,1
+Mary Jones,B High
+Tom Brown</translation>
+    </message>
+    <message>
+        <source>1行に1人: 名前、所属、シード (タブかカンマで区切る)
+例:
+%1</source>
+        <translation>One entrant per line: name, club, seed (separated by a tab or a comma)
+Example:
+%1</translation>
+    </message>
+    <message>
+        <source>参加者リスト(&amp;L):</source>
+        <translation>Entrant &amp;list:</translation>
+    </message>
+    <message>
+        <source>読み込み(&amp;O)...</source>
+        <translation>L&amp;oad...</translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>%1人用</source>
+        <translation>Bracket of %1</translation>
+    </message>
+    <message>
+        <source>表の大きさ(&amp;S):</source>
+        <translation>Bracket &amp;size:</translation>
+    </message>
+    <message>
+        <source>抽選する(&amp;R)</source>
+        <translation>&amp;Random draw</translation>
+    </message>
+    <message>
+        <source>リストの順(&amp;I)</source>
+        <translation>&amp;In list order</translation>
+    </message>
+    <message>
+        <source>所属を離す(&amp;K)</source>
+        <translation>&amp;Keep clubs apart</translation>
+    </message>
+    <message>
+        <source>名前に所属を付ける(&amp;C)</source>
+        <translation>Add the &amp;club to names</translation>
+    </message>
+    <message>
+        <source>抽選番号(&amp;E):</source>
+        <translation>Draw numb&amp;er:</translation>
+    </message>
+    <message>
+        <source>別の番号(&amp;N)</source>
+        <translation>&amp;New number</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>リストの誤り:</source>
+        <translation>Errors in the list:</translation>
+    </message>
+    <message>
+        <source>リストの注意と、決勝より前に当たる同じ所属の組:</source>
+        <translation>Notes on the list, and players of the same club meeting before the final:</translation>
+    </message>
+    <message>
+        <source>リストの注意:</source>
+        <translation>Notes on the list:</translation>
+    </message>
+    <message>
+        <source>決勝より前に当たる同じ所属の組:</source>
+        <translation>Players of the same club meeting before the final:</translation>
+    </message>
+    <message>
+        <source>この所属の人数では、次の組は避けられません:</source>
+        <translation>With clubs this size, these meetings cannot be avoided:</translation>
+    </message>
+    <message>
+        <source>参加者リストを開く</source>
+        <translation>Open Entrant List</translation>
+    </message>
+    <message>
+        <source>参加者リスト (*.txt *.csv *.tsv)</source>
+        <translation>Entrant lists (*.txt *.csv *.tsv)</translation>
+    </message>
+    <message>
+        <source>すべてのﾌｧｲﾙ (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::HelpDialog</name>
+    <message>
+        <source>&lt;h3&gt;カズボーの使い方&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;How to use Kazbo&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;新しいトーナメント表&lt;/b&gt;：「ﾌｧｲﾙ」→「新規作成」(Ctrl+N) で人数 (4・8・16・32人用) を選びます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;A new bracket&lt;/b&gt;: File → New (Ctrl+N), then choose the member count (4, 8, 16 or 32).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;組み合わせ抽選&lt;/b&gt;：「ﾌｧｲﾙ」→「参加者リストから新規作成」(Ctrl+Shift+N) で、参加者の一覧
+(1 行に 1 人: 名前、所属、シードをタブかカンマで区切る) を入力・貼り付け・読み込みすると、
+シード・不戦勝・所属を考えて組み合わせを抽選し、その場で表を表示します。リストの誤りは行番号つきで表示されます。
+同じ抽選番号なら同じ組み合わせになります。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Drawing pairings&lt;/b&gt;: with File → New from Entrant List (Ctrl+Shift+N), type, paste or load a list of entrants
+(one per line: name, club and seed, separated by a tab or a comma); the pairings are drawn
+with seeds, byes and clubs in mind, and the bracket is shown at once. Errors in the list are shown with their line numbers.
+The same draw number always gives the same pairings.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;メンバー名&lt;/b&gt;：左の欄に名前を入力します。Tab で次の欄へ、Shift+Tab で前の欄へ移ります。
+複数行の名前の一覧を貼り付けると (Ctrl+V)、その欄から下の欄へ 1 行に 1 人ずつ入ります。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Member names&lt;/b&gt;: type the names in the boxes on the left. Tab moves to the next box, Shift+Tab to the previous one.
+Pasting a list of names on several lines (Ctrl+V) fills that box and the ones below it, one name per line.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;勝ち上がり&lt;/b&gt;：線を左クリックすると、その線のメンバーの勝ちになり、次の回戦へ進みます。
+もう一度クリックすると勝ちが外れ、メンバーはその線に残ります。
+ダブルクリックすると、その線の勝ちを取り消し、そのメンバーが勝ち進んでいた先の線もすべて元に戻ります。
+まだメンバーが来ていない2回戦以降の線は、クリックしても点数を付けようとしても何も変わりません。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Advancing&lt;/b&gt;: left-click a line to give the win to the member on it, who moves on to the next round.
+Click it again to take the win back; the member stays on that line.
+Double-click a line to cancel its win: every line that member had reached beyond it is cleared as well.
+A line from the second round on that no member has reached yet does not change when clicked or given a score.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;点数・優勝者名&lt;/b&gt;：線を右クリックすると点数を入力できます (半角9文字まで)。
+決勝の線を右クリックすると優勝者名を入力できます (決勝の勝者の名前が入った状態で開きます)。今の内容が選択された状態で開くので、
+入力すると置き換わります。Enter で決定、Esc で何も変えずに閉じます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Scores and the champion&apos;s name&lt;/b&gt;: right-click a line to enter its score (up to 9 single-byte characters).
+Right-click the final line to enter the champion&apos;s name (it opens holding the name of the final&apos;s winner). The current text opens selected,
+so typing replaces it. Enter confirms; Esc closes without changing anything.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;キーボードで結果を入力&lt;/b&gt;：メンバー名の欄で Alt+→ を押すと、そのメンバーが今いる線を勝ちにします。
+Alt+← で最後の勝ちを取り消し、F2 で最後に勝ったか負けた試合の点数 (優勝が決まっていれば優勝者名) を入力します。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Entering results from the keyboard&lt;/b&gt;: in a member name box, Alt+→ gives the win on the line that member is on now.
+Alt+← takes back the last win, and F2 enters the score of the last match won or lost (or the champion&apos;s name once the champion is decided).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;元に戻す・やり直し&lt;/b&gt;：メンバー名の欄で Ctrl+Z を押すと、トーナメント表の直前の操作を元に戻します。
+Ctrl+Y (または Ctrl+Shift+Z) でやり直します。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Undo and redo&lt;/b&gt;: Ctrl+Z in a member name box undoes the last change to the bracket.
+Ctrl+Y (or Ctrl+Shift+Z) redoes it.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;保存&lt;/b&gt;：「上書き保存」(Ctrl+S) または「名前を付けて保存」で .kaz ファイルに保存します。
+変更したまま閉じようとすると、保存するかどうかを確認します。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Saving&lt;/b&gt;: Save (Ctrl+S) or Save As saves the bracket to a .kaz file.
+Closing a bracket with unsaved changes asks whether to save them.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;HTML化&lt;/b&gt;：「ツール」→「HTML化」(Ctrl+T) で、表の罫線で描いたトーナメント表の HTML ファイルを書き出し、
+ブラウザで開きます。「HTML設定」(Ctrl+H) で線や文字の色、太字を設定できます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;HTML&lt;/b&gt;: Tools → Export as HTML (Ctrl+T) writes the bracket as an HTML file drawn with table borders
+and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines and the text, and which are bold.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>カズボー ﾍﾙﾌﾟ</source>
+        <translation>Kazbo Help</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::HistoryStep</name>
+    <message>
+        <source>やり直しました: %1</source>
+        <translation>Redone: %1</translation>
+    </message>
+    <message>
+        <source>元に戻しました: %1</source>
+        <translation>Undone: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::HtmlSettingsDialog</name>
+    <message>
+        <source>勝利線色</source>
+        <translation>Winning line color</translation>
+    </message>
+    <message>
+        <source>敗北線色</source>
+        <translation>Losing line color</translation>
+    </message>
+    <message>
+        <source>背景色</source>
+        <translation>Background color</translation>
+    </message>
+    <message>
+        <source>メンバー名表示色</source>
+        <translation>Member name color</translation>
+    </message>
+    <message>
+        <source>点数表示色</source>
+        <translation>Score color</translation>
+    </message>
+    <message>
+        <source>HTML設定</source>
+        <translation>HTML Settings</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>参照</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>ﾒﾝﾊﾞｰ名太字</source>
+        <translation>Bold member names</translation>
+    </message>
+    <message>
+        <source>点数太字</source>
+        <translation>Bold scores</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>色として読めません: %1</source>
+        <translation>Not a color: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::LineResults</name>
+    <message>
+        <source>%1人目</source>
+        <translation>Member %1</translation>
+    </message>
+    <message>
+        <source>決勝の勝者: %1</source>
+        <translation>Winner of the final: %1</translation>
+    </message>
+    <message>
+        <source>（未定）</source>
+        <translation>(undecided)</translation>
+    </message>
+    <message>
+        <source>%1: %2 − %3</source>
+        <translation>%1: %2 − %3</translation>
+    </message>
+    <message>
+        <source>この線にはまだﾒﾝﾊﾞｰがいません。</source>
+        <translation>No member has reached this line yet.</translation>
+    </message>
+    <message>
+        <source>%1: 優勝</source>
+        <translation>%1: champion</translation>
+    </message>
+    <message>
+        <source>%1: %2へ</source>
+        <translation>%1: on to %2</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::MemberCountDialog</name>
+    <message>
+        <source>%1人用</source>
+        <translation>%1 members</translation>
+    </message>
+    <message>
+        <source>新規トーナメント表&#x3000;人数設定</source>
+        <translation>New Bracket: Member Count</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>トーナメント人数選択</source>
+        <translation>Bracket size</translation>
+    </message>
+    <message>
+        <source>4人用、8人用、16人用、32人用のどれかを選んでください。</source>
+        <translation>Choose 4, 8, 16 or 32 members.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::MemberNameEdit</name>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>%1人目</source>
+        <translation>Member %1</translation>
+    </message>
+    <message>
+        <source>名前の欄が足りないため、%1 行を貼り付けませんでした。</source>
+        <translation>Lines not pasted for want of name boxes: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::RefusalNotice</name>
+    <message>
+        <source>この文字は使えません。</source>
+        <translation>This character cannot be used.</translation>
+    </message>
+    <message>
+        <source>これ以上入力できません。</source>
+        <translation>No more text can be entered.</translation>
+    </message>
+    <message>
+        <source>%1は %2 ﾊﾞｲﾄまでです。</source>
+        <translation>%1 is limited to %2 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::ScoreDialog</name>
+    <message>
+        <source>点数入力</source>
+        <translation>Enter Score</translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::TextField</name>
+    <message>
+        <source>元に戻す(&amp;U)	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>最初の行だけを貼り付けました。</source>
+        <translation>Only the first line was pasted.</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)	Ctrl+X</source>
+        <translation>Cu&amp;t	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>ｺﾋﾟｰ(&amp;C)	Ctrl+C</source>
+        <translation>&amp;Copy	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)	Ctrl+V</source>
+        <translation>&amp;Paste	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)	Del</source>
+        <translation>&amp;Delete	Del</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)	Ctrl+A</source>
+        <translation>Select &amp;All	Ctrl+A</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,106 @@
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "bracket/round_names.h"
+#include "common/ui_text.h"
+#include "shell/main_window.h"
+#include "shell/ui_language.h"
+#include "text/messages.h"
+#include "text/pasted_text.h"
+
+using namespace kaz::gui;
+using namespace kaz::app;
+
+// The editor's language: Japanese by default and wherever the locale says nothing, English
+// for any other language, the core's texts included. The Japanese checks come first: once the
+// English translation is installed, this program speaks English.
+class TestUiLanguage : public QObject {
+    Q_OBJECT
+private slots:
+    void languageOfLocale_data();
+    void languageOfLocale();
+    void coreTextsUnchangedInJapanese();
+    void englishWindowHasNoJapanese();
+    void coreTextsInEnglish_data();
+    void coreTextsInEnglish();
+};
+
+void TestUiLanguage::languageOfLocale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("japanese");
+    QTest::newRow("Japanese") << "ja_JP" << true;
+    QTest::newRow("no language") << "C" << true;
+    QTest::newRow("English") << "en_US" << false;
+    QTest::newRow("German") << "de_DE" << false;
+    QTest::newRow("Chinese") << "zh_CN" << false;
+}
+
+void TestUiLanguage::languageOfLocale() {
+    QFETCH(QString, locale);
+    QFETCH(bool, japanese);
+    QCOMPARE(speaksJapanese(QLocale(locale)), japanese);
+}
+
+// With no translation, a core text reaches the user exactly as the core wrote it, whatever
+// its values hold (a value that looks like a core text or holds "%2" included).
+void TestUiLanguage::coreTextsUnchangedInJapanese() {
+    const std::string values[] = {"山田 太郎", "決勝", "%2", "3行目: x、y", "12"};
+    for (const kaz::UiTextPattern& pattern : kaz::uiTextPatterns()) {
+        for (const std::string& value : values) {
+            const std::string text =
+                kaz::fillIn(pattern.text, {value, "2回戦", "/tmp/a b.kaz", "所属"});
+            QCOMPARE(uiText(text), QString::fromStdString(text));
+        }
+    }
+}
+
+void TestUiLanguage::englishWindowHasNoJapanese() {
+    installUiLanguage(*qApp, QLocale(QStringLiteral("en_US")));
+    MainWindow frame;
+    QCOMPARE(frame.windowTitle(), QStringLiteral("Kazbo"));
+    QCOMPARE(frame.menuBar()->actions().first()->text(), QStringLiteral("&File"));
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF61}-\\x{FF9F}]"));
+    for (QAction* action : frame.findChildren<QAction*>()) {
+        for (const QString& text : {action->text(), action->statusTip(), action->toolTip()}) {
+            QVERIFY2(!text.contains(japanese), qPrintable(action->objectName() + ": " + text));
+        }
+    }
+}
+
+void TestUiLanguage::coreTextsInEnglish_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("file error") << uiText(kaz::fileErrorMessage(kaz::FileError::FileNotFound,
+                                                                "/tmp/決勝.kaz"))
+                                << "/tmp/決勝.kaz was not found.";
+    QTest::newRow("note by line") << uiText(kaz::gotGetaNote(3, {"𠮷"}))
+                                  << "Line 3: Replaced 「𠮷」 with 〓.";
+    QTest::newRow("round name") << uiText(kaz::matchRoundName(32, 2)) << "Round 2";
+    QTest::newRow("meeting, round inside")
+        << uiText(kaz::fillIn(kaz::kClubMeetingMessage,
+                              {kaz::matchRoundName(8, 2), "山田 太郎", "2回戦", "西"}))
+        << "Semi-final: 山田 太郎 and 2回戦 (西)";
+    const std::string meetings = kaz::fillIn(kaz::kRoundMeetingsMessage, {"1回戦", "2"}) +
+                                 kaz::kListSeparator +
+                                 kaz::fillIn(kaz::kRoundMeetingsMessage, {"決勝", "1"});
+    QTest::newRow("unavoidable, a list inside")
+        << uiText(kaz::fillIn(kaz::kUnavoidableMeetingsMessage, {"西", "9", meetings}))
+        << "西, 9 members: Round 1 ×2, Final ×1";
+    QTest::newRow("a reason holding the separator")
+        << uiText(kaz::fillIn(kaz::kListLineMessage, {"1", kaz::kTooManyFieldsMessage}))
+        << "Line 1: Too many fields. At most three: name, club and seed.";
+    QTest::newRow("not a core text") << uiText("山田 太郎") << "山田 太郎";
+}
+
+void TestUiLanguage::coreTextsInEnglish() {
+    QFETCH(QString, shown);
+    QFETCH(QString, english);
+    QCOMPARE(shown, english);
+}
+
+QTEST_MAIN(TestUiLanguage)
+#include "tst_ui_language.moc"
