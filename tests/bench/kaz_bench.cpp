@@ -1,8 +1,8 @@
 // Times reading a 32-member bracket with names and results and writing its HTML page and its
-// .kaz file, drawing a bracket for 32 entrants of 8 clubs, and converting its names and page
-// text between CP932 and UTF-8 with the core's table (and, on Linux, with the system's iconv,
-// which the table was made from). Prints the median time per bracket; asserts nothing about
-// time.
+// .kaz file (reading and the page also with every part of the sheet set), drawing a bracket for 32
+// entrants of 8 clubs, and converting its names and page text between CP932 and UTF-8 with the
+// core's table (and, on Linux, with the system's iconv, which the table was made from). Prints the
+// median time per bracket; asserts nothing about time.
 //
 //   kaz_bench [BRACKET.kaz]
 
@@ -18,6 +18,7 @@
 #include "html/html_page.h"
 #include "io/kaz_format.h"
 #include "text/cp932.h"
+#include "text/text_limits.h"
 #ifdef KAZ_ICONV_REFERENCE
 #include "iconv_cp932.h"
 #endif
@@ -72,6 +73,26 @@ int main(int argc, char** argv) {
         const std::optional<kaz::Bracket> b = kaz::readKaz(bytes);
         return kaz::writeHtmlPage(*b).size();
     });
+    // The same bracket with every part of the sheet set.
+    kaz::Bracket sheeted = *bracket;
+    kaz::SheetInfo sheet;
+    sheet.title = std::string(kaz::kMaxSheetTitleBytes, 'T');
+    sheet.subtitle = std::string(kaz::kMaxSheetSubtitleBytes, 'S');
+    for (int r = 0; r < sheeted.roundCount(); ++r)
+        sheet.roundNames[size_t(r)] = "R" + std::to_string(r);
+    for (int m = 0; m < sheeted.memberCount(); ++m) {
+        sheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, char('a' + m % 26));
+        sheet.seeds[size_t(m)] = m < 8 ? m + 1 : 0;
+        sheet.byes[size_t(m)] = sheeted.memberName(m).empty();
+    }
+    sheet.matchNumbers = true;
+    sheet.drawNumber = 4242;
+    sheeted.setSheet(sheet);
+    const std::string sheetedBytes = kaz::writeKaz(sheeted);
+    const double readAndPageSheeted = medianMicroseconds([&] {
+        const std::optional<kaz::Bracket> b = kaz::readKaz(sheetedBytes);
+        return kaz::writeHtmlPage(*b).size();
+    });
     const double read =
         medianMicroseconds([&] { return size_t(kaz::readKaz(bytes)->memberCount()); });
     const double page = medianMicroseconds([&] { return kaz::writeHtmlPage(*bracket).size(); });
@@ -90,6 +111,8 @@ int main(int argc, char** argv) {
                 bracket->memberCount(), bytes.size(), kaz::writeHtmlPage(*bracket).size());
     std::printf("median per bracket over %d batches of %d:\n", kBatches, kPerBatch);
     std::printf("  read .kaz + write page  %8.2f us\n", readAndPage);
+    std::printf("  the same, full sheet    %8.2f us   (%.2fx, %zu bytes)\n", readAndPageSheeted,
+                readAndPageSheeted / readAndPage, sheetedBytes.size());
     std::printf("  read .kaz               %8.2f us\n", read);
     std::printf("  write page              %8.2f us\n", page);
     std::printf("  write .kaz              %8.2f us\n", write);
