@@ -24,8 +24,7 @@ const char kControlCharacterMessage[] = KAZ_UI_TEXT("使えない制御文字 (%
 const char kUnreadableTextMessage[] =
     KAZ_UI_TEXT("読めない文字があります (UTF-8 でも Shift_JIS でもありません)。");
 const char kNameTooLongMessage[] = KAZ_UI_TEXT("名前が長すぎます (%1 バイトまで)。");
-// Shown in Japanese in every language until the core's translation file lists it.
-const char kClubTooLongMessage[] = "所属が長すぎます (%1 バイトまで)。";
+const char kClubTooLongMessage[] = KAZ_UI_TEXT("所属が長すぎます (%1 バイトまで)。");
 const char kNameWithClubTooLongMessage[] =
     KAZ_UI_TEXT("名前と所属が長すぎます (名前（所属）で %1 バイトまで)。");
 const char kBadSeedMessage[] = KAZ_UI_TEXT("シード「%1」は 1 から %2 までの整数ではありません。");
@@ -78,27 +77,17 @@ static_assert(std::size(kFileErrorTexts) == static_cast<size_t>(FileError::Print
 const std::vector<UiTextPattern>& uiTextPatterns() {
     static const std::vector<UiTextPattern> patterns = [] {
         std::vector<UiTextPattern> all = {
-            {kListLineMessage, 0b10},
-            {kListTooLargeMessage, 0},
-            {kTooFewEntrantsMessage, 0},
-            {kTooManyEntrantsMessage, 0},
-            {kEmptyNameMessage, 0},
-            {kGetaMessage, 0},
-            {kControlCharacterMessage, 0},
-            {kUnreadableTextMessage, 0},
-            {kNameTooLongMessage, 0},
-            {kNameWithClubTooLongMessage, 0},
-            {kBadSeedMessage, 0},
-            {kSameSeedMessage, 0},
-            {kBadQuotesMessage, 0},
-            {kHeadingLikeMessage, 0},
-            {kTooManyFieldsMessage, 0},
-            {kDrawSizeMessage, 0},
-            {kFinalRoundName, 0},
-            {kSemiFinalRoundName, 0},
-            {kRoundNumberName, 0},
-            {kClubMeetingMessage, 0b1},
-            {kUnavoidableMeetingsMessage, 0b100},
+            {kListLineMessage, 0b10},      {kListTooLargeMessage, 0},
+            {kTooFewEntrantsMessage, 0},   {kTooManyEntrantsMessage, 0},
+            {kEmptyNameMessage, 0},        {kGetaMessage, 0},
+            {kControlCharacterMessage, 0}, {kUnreadableTextMessage, 0},
+            {kNameTooLongMessage, 0},      {kNameWithClubTooLongMessage, 0},
+            {kClubTooLongMessage, 0},      {kBadSeedMessage, 0},
+            {kSameSeedMessage, 0},         {kBadQuotesMessage, 0},
+            {kHeadingLikeMessage, 0},      {kTooManyFieldsMessage, 0},
+            {kDrawSizeMessage, 0},         {kFinalRoundName, 0},
+            {kSemiFinalRoundName, 0},      {kRoundNumberName, 0},
+            {kClubMeetingMessage, 0b1},    {kUnavoidableMeetingsMessage, 0b100},
             {kRoundMeetingsMessage, 0b1},
         };
         for (const char* text : kFileErrorTexts) {

@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>シード「%1」は 1 から %2 までの整数ではありません。</source>
-        <translation>Seed "%1" is not a whole number from 1 to %2.</translation>
+        <translation>Seed &quot;%1&quot; is not a whole number from 1 to %2.</translation>
     </message>
     <message>
         <source>シード %1 は %2 行目と同じです。</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>引用符 (&quot;) の対応が正しくありません。</source>
-        <translation>Unmatched quotation mark (").</translation>
+        <translation>Unmatched quotation mark (&quot;).</translation>
     </message>
     <message>
         <source>見出しの行のようです。見出しの項目は「名前」「所属」「シード」のどれかにするか、行の先頭に「#」を付けてください。</source>
-        <translation>This looks like a heading line. Use only "name", "club" or "seed" as headings, or start the line with "#".</translation>
+        <translation>This looks like a heading line. Use only &quot;name&quot;, &quot;club&quot; or &quot;seed&quot; as headings, or start the line with &quot;#&quot;.</translation>
     </message>
     <message>
         <source>項目が多すぎます。名前、所属、シードの3つまでです。</source>
@@ -170,6 +170,10 @@
     <message>
         <source>%1 の末尾以降にｱｸｾｽしようとしました。</source>
         <translation>An attempt was made to access %1 past its end.</translation>
+    </message>
+    <message>
+        <source>所属が長すぎます (%1 バイトまで)。</source>
+        <translation>The club is too long (%1 bytes at most).</translation>
     </message>
 </context>
 </TS>
