@@ -34,8 +34,9 @@ std::string writeHtmlTable(const Bracket& bracket);
 // The largest page of a bracket read from a file of `fileBytes` bytes. The page holds each
 // name, score, the champion and each text of the sheet at most once, each byte escaped to at
 // most six ("&quot;"), and the colour strings (7 bytes at most, which the reader enforces) in
-// a fixed number of cells beside the fixed markup: with a full sheet (clubs, seeds, match
-// numbers, the default round names, the draw number) less than 48 KiB for 32 members.
+// a fixed number of cells beside the fixed markup, which for 32 members takes less than 40 KiB,
+// a full sheet included (its round names, marks, match numbers and the draw number are short
+// and fixed in number).
 constexpr size_t htmlPageSizeBound(size_t fileBytes) { return 6 * fileBytes + (64u << 10); }
 
 // Width and height of the page's table: name width (+ the club column's when it shows) + 85
