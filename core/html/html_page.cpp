@@ -379,6 +379,19 @@ void writeHtmlFoot(PageBuffer& out, const Page& page) {
     out += "</BODY>\r\n</HTML>";
 }
 
+// Enough room for most pages at once: about 160 bytes a cell, and with a sheet its texts, a
+// club cell a member and its rows of names and of the foot.
+size_t expectedPageSize(const Page& page) {
+    const size_t members = size_t(page.bracket.memberCount());
+    size_t size = 1200 + 160 * 5 * members;
+    if (page.withSheet) {
+        const SheetInfo& sheet = page.bracket.sheet();
+        size += 1200 + 160 * members + sheet.title.size() + sheet.subtitle.size();
+        for (const std::string& club : sheet.clubs) size += club.size();
+    }
+    return size;
+}
+
 }  // namespace
 
 int htmlTableWidth(const Bracket& bracket) {
@@ -390,7 +403,7 @@ int htmlTableHeight(const Bracket& bracket) { return 12 * bracket.memberCount();
 
 std::string writeHtmlPage(const Bracket& bracket) {
     const Page page(bracket);
-    PageBuffer out(static_cast<size_t>(1200 + 160 * 5 * bracket.memberCount()));
+    PageBuffer out(expectedPageSize(page));
     writeHtmlHead(out, page);
     for (int row = 0; row < 2 * bracket.memberCount(); ++row) writeRow(out, page, row);
     writeHtmlFoot(out, page);
