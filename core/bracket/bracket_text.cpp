@@ -4,6 +4,8 @@
 
 #include "bracket/bracket.h"
 #include "bracket/round_names.h"
+#include "bracket/sheet_marks.h"
+#include "draw/entrant_list.h"
 #include "text/cp932.h"
 
 namespace kaz {
@@ -28,32 +30,66 @@ std::vector<int> standingMembers(const Bracket& bracket) {
     return standing;
 }
 
+// A first-round line as the sheet shows it: the seed mark, the name and the club in the
+// "名前（所属）" form; a bye as a dash, so that the lines still come in pairs.
+std::string firstRoundEntry(const Bracket& bracket, int member) {
+    const SheetInfo& sheet = bracket.sheet();
+    if (sheet.byes[size_t(member)]) return cp932("―");
+    const int seed = sheet.seeds[size_t(member)];
+    const std::string mark = seed > 0 ? seedMark(seed) + ' ' : std::string();
+    return mark + memberNameOf({bracket.memberName(member), sheet.clubs[size_t(member)]}, true);
+}
+
+std::string sheetHeading(const SheetInfo& sheet) {
+    std::string heading;
+    if (!sheet.title.empty()) heading += sheet.title + '\n';
+    if (!sheet.subtitle.empty()) heading += sheet.subtitle + '\n';
+    if (!heading.empty()) heading += '\n';
+    return heading;
+}
+
 }  // namespace
 
 std::string bracketAsText(const Bracket& bracket) {
     const std::vector<int> standing = standingMembers(bracket);
-    std::string text;
+    const SheetInfo& sheet = bracket.sheet();
+    const bool withSheet = !sheet.isEmpty();
+    const std::vector<int> numbers =
+        sheet.matchNumbers ? matchNumbersByLine(bracket) : std::vector<int>();
+    std::string text = withSheet ? sheetHeading(sheet) : std::string();
     int round = -1;
     for (int line = 0; line < bracket.lineCount(); ++line) {
         const LinePlace place = placeOfLine(bracket.memberCount(), line);
         if (place.round != round) {
             round = place.round;
             if (line > 0) text += '\n';
-            // A round's lines hold who plays its matches; the final line holds the champion.
-            text += cp932(place.size == 1 ? std::string(kChampionColumnName)
-                                          : matchRoundName(bracket.memberCount(), round + 1));
+            if (withSheet) {
+                text += sheetRoundName(bracket, round);
+            } else {
+                // A round's lines hold who plays its matches; the final line holds the champion.
+                text += cp932(place.size == 1 ? std::string(kChampionColumnName)
+                                              : matchRoundName(bracket.memberCount(), round + 1));
+            }
             text += '\n';
         }
         const int member = standing[static_cast<size_t>(line)];
+        std::string entry;
         // The champion's name, where one is written, names who stands on the final line.
         if (place.size == 1 && !bracket.champion().empty()) {
-            text += bracket.champion();
+            entry = bracket.champion();
+        } else if (withSheet && round == 0) {
+            entry = firstRoundEntry(bracket, line);
         } else if (member >= 0) {
-            text += bracket.memberName(member);
+            entry = bracket.memberName(member);
         }
+        // The number of the match that feeds the line, as "(3)": its winner stands here.
+        const int number = numbers.empty() ? 0 : numbers[size_t(line)];
+        if (number > 0) text += '(' + std::to_string(number) + (entry.empty() ? ")" : ") ");
+        text += entry;
         if (!bracket.lineScore(line).empty()) text += '\t' + bracket.lineScore(line);
         text += '\n';
     }
+    if (withSheet && sheet.drawNumber) text += '\n' + drawNumberText(*sheet.drawNumber) + '\n';
     return text;
 }
 

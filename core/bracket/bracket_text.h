@@ -11,6 +11,10 @@ class Bracket;
 // line of the round as the name of the member who stands there and, after a tab, its score;
 // last the block "優勝" with the final line: the champion's name where one is written, else
 // the member standing there. Blocks are parted by an empty line.
+// A bracket with a sheet shows it as the page does: the title and the second line first, then
+// an empty line; the blocks named with the sheet's round names; in the first round the seed
+// mark, the name and the club as "[1] 名前（所属）", a bye as "―"; a line fed by a numbered match
+// begins with its number, "(3) "; last, after an empty line, "抽選番号 4242".
 std::string bracketAsText(const Bracket& bracket);
 
 }  // namespace kaz

@@ -2,9 +2,13 @@
 
 #include <charconv>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 #include "bracket/bracket.h"
 #include "bracket/line_style.h"
+#include "bracket/round_names.h"
+#include "bracket/sheet_marks.h"
 #include "text/cp932.h"
 
 namespace kaz {
@@ -101,7 +105,8 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
-// One page's bracket with its colour strings escaped once, since every cell repeats them.
+// One page's bracket with its colour strings escaped once, since every cell repeats them, and
+// what its sheet adds.
 struct Page {
     explicit Page(const Bracket& b)
         : bracket(b),
@@ -109,7 +114,11 @@ struct Page {
           lose(escaped(b.colors().loseLineColor)),
           back(escaped(b.colors().backgroundColor)),
           member(escaped(b.colors().memberColor)),
-          score(escaped(b.colors().scoreColor)) {}
+          score(escaped(b.colors().scoreColor)),
+          withSheet(!b.sheet().isEmpty()),
+          clubs(showsClubColumn(b.sheet())) {
+        if (b.sheet().matchNumbers) matchNumbers = matchNumbersByLine(b);
+    }
 
     const Bracket& bracket;
     std::string win;
@@ -117,6 +126,14 @@ struct Page {
     std::string back;
     std::string member;
     std::string score;
+    bool withSheet;  // without a sheet the page is the bare bracket's, byte for byte
+    bool clubs;
+    std::vector<int> matchNumbers;  // by line; empty while the sheet shows none
+
+    int matchNumber(int line) const {
+        return matchNumbers.empty() ? 0 : matchNumbers[size_t(line)];
+    }
+    int columnCount() const { return bracket.roundCount() + (clubs ? 3 : 2); }
 };
 
 struct LineStyle {
@@ -153,6 +170,15 @@ void appendBorder(PageBuffer& out, const char* side, int width, std::string_view
     out += color;
 }
 
+// The small number of the match that feeds a line, in the line's cell that holds no score.
+void appendMatchNumber(PageBuffer& out, const Page& page, int number) {
+    out += "<SPAN STYLE = \"font-size:x-small;color:";
+    out += page.member;
+    out += "\">";
+    appendInt(out, number);
+    out += "</SPAN>";
+}
+
 // The rest of one bracket-line cell's start tag, its content and "</TD>". Cell n of a round's
 // column belongs to line first + n/2; n mod 4 says which quarter of the pair it is.
 void makeLineCell(PageBuffer& out, const Page& page, int row, int span, int first) {
@@ -163,27 +189,104 @@ void makeLineCell(PageBuffer& out, const Page& page, int row, int span, int firs
     const LineStyle style = lineStyle(page, line);
     const bool finalRound = span == page.bracket.memberCount();
 
-    if (quarter == 0) {
+    if (isByeLine(page.bracket, line)) {
+        // Neither stroke nor join: the opponent's line alone leads on.
         out += "STYLE = \"width:";
         appendInt(out, kHtmlColumnWidth);
-        appendBorder(out, " ;border-bottom:", half, style.stroke);
-    } else if (quarter == 3 || finalRound) {
-        out += "STYLE = \"width:";
-        appendInt(out, kHtmlColumnWidth);
-        appendBorder(out, ";border-top:", half, style.stroke);
-    } else {
-        out += "align = \"right\" STYLE = \"width:";
-        appendInt(out, kHtmlColumnWidth);
-        appendBorder(out, ";border-right:", kHtmlLineWidth, style.join);
-        appendBorder(out, quarter == 1 ? ";border-top:" : ";border-bottom:", half, style.stroke);
-        out += ';';
-        appendScorePart(out, page, line);
+        out += "\">";
+        out += fragments().blank;
         out += "</TD>";
         return;
     }
+    if (quarter == 1 || quarter == 2) {
+        if (!finalRound) {
+            out += "align = \"right\" STYLE = \"width:";
+            appendInt(out, kHtmlColumnWidth);
+            appendBorder(out, ";border-right:", kHtmlLineWidth, style.join);
+            appendBorder(out, quarter == 1 ? ";border-top:" : ";border-bottom:", half,
+                         style.stroke);
+            out += ';';
+            appendScorePart(out, page, line);
+            out += "</TD>";
+            return;
+        }
+    }
+    // A stroke alone. The cell on the side of the stroke that holds no score shows the number
+    // of the match that feeds the line, close to the stroke.
+    const int number = quarter == 1 ? 0 : page.matchNumber(line);
+    if (number > 0) out += quarter == 0 ? "valign = \"bottom\" " : "valign = \"top\" ";
+    out += "STYLE = \"width:";
+    appendInt(out, kHtmlColumnWidth);
+    if (quarter == 0) {
+        appendBorder(out, " ;border-bottom:", half, style.stroke);
+    } else {
+        appendBorder(out, ";border-top:", half, style.stroke);
+    }
     out += "\">";
-    out += fragments().blank;
+    if (number > 0) {
+        appendMatchNumber(out, page, number);
+    } else {
+        out += fragments().blank;
+    }
     out += "</TD>";
+}
+
+// The title and the second line above the table, as its caption: so the table, copied alone,
+// keeps them. In the default colour: a caption stands outside the table's background, on the
+// page's white.
+void writeCaption(PageBuffer& out, const SheetInfo& sheet) {
+    if (sheet.title.empty() && sheet.subtitle.empty()) return;
+    out += "<CAPTION>";
+    if (!sheet.title.empty()) {
+        out += "<SPAN STYLE = \"font-size:large;font-weight:bold\">";
+        escapeInto(out, sheet.title);
+        out += "</SPAN>";
+        if (!sheet.subtitle.empty()) out += "<BR>\r\n";
+    }
+    if (!sheet.subtitle.empty()) {
+        out += "<SPAN STYLE = \"font-size:small\">";
+        escapeInto(out, sheet.subtitle);
+        out += "</SPAN>";
+    }
+    out += "</CAPTION>\r\n";
+}
+
+// The start of a cell of the sheet's small text: "<TD" and its attributes up to the content.
+void appendSheetTextCell(PageBuffer& out, const Page& page, int colspan, const char* align) {
+    out += "<TD colspan = \"";
+    appendInt(out, colspan);
+    out += "\" align = \"";
+    out += align;
+    out += "\" STYLE = \"font-size:x-small ;color :";
+    out += page.member;
+    out += "\">";
+}
+
+// The caption, then a row of the rounds' names over their columns; the last round's name
+// stands over the champion's line and the champion's name together.
+void writeSheetHead(PageBuffer& out, const Page& page) {
+    writeCaption(out, page.bracket.sheet());
+    out += "<TR valign = \"bottom\">\r\n";
+    appendSheetTextCell(out, page, page.clubs ? 2 : 1, "left");
+    out += fragments().blank;
+    out += "</TD>\r\n";
+    const int rounds = page.bracket.roundCount();
+    for (int round = 0; round < rounds; ++round) {
+        appendSheetTextCell(out, page, round + 1 == rounds ? 2 : 1, "center");
+        escapeInto(out, sheetRoundName(page.bracket, round));
+        out += "</TD>\r\n";
+    }
+    out += "</TR>\r\n";
+}
+
+// The draw that made the bracket, small at the foot of the table.
+void writeSheetFoot(PageBuffer& out, const Page& page) {
+    const std::optional<uint32_t>& drawNumber = page.bracket.sheet().drawNumber;
+    if (!drawNumber) return;
+    out += "<TR>\r\n";
+    appendSheetTextCell(out, page, page.columnCount(), "right");
+    out += drawNumberText(*drawNumber);
+    out += "</TD>\r\n</TR>\r\n";
 }
 
 void writeHtmlHead(PageBuffer& out, const Page& page) {
@@ -203,6 +306,7 @@ void writeHtmlHead(PageBuffer& out, const Page& page) {
     out += " ;background-color:";
     out += page.back;
     out += " \" >\r\n";
+    if (page.withSheet) writeSheetHead(out, page);
 }
 
 void writeNameCell(PageBuffer& out, const Page& page, int member) {
@@ -212,9 +316,25 @@ void writeNameCell(PageBuffer& out, const Page& page, int member) {
     out += "; height:12 ;font-size:small ;color :";
     out += page.member;
     out += "\">";
+    const int seed = bracket.sheet().seeds[size_t(member)];
+    if (seed > 0) {
+        out += "<SPAN STYLE = \"font-size:x-small\">";
+        out += seedMark(seed);
+        out += "</SPAN> ";
+    }
     if (bracket.boldMemberNames()) out += "<B>";
     escapeInto(out, bracket.memberName(member));
     if (bracket.boldMemberNames()) out += "</B>";
+    out += "</TD >\r\n";
+}
+
+void writeClubCell(PageBuffer& out, const Page& page, int member) {
+    out += "<TD rowspan = \"2\" STYLE = \"width:";
+    appendInt(out, kHtmlClubWidth);
+    out += " ;font-size:x-small ;color :";
+    out += page.member;
+    out += "\">";
+    escapeInto(out, page.bracket.sheet().clubs[size_t(member)]);
     out += "</TD >\r\n";
 }
 
@@ -236,6 +356,7 @@ void writeRow(PageBuffer& out, const Page& page, int row) {
     const int members = page.bracket.memberCount();
     out += "<TR valign = \"middle\">\r\n";
     if (row % 2 == 0) writeNameCell(out, page, row / 2);
+    if (row % 2 == 0 && page.clubs) writeClubCell(out, page, row / 2);
     int first = 0;
     for (int span = 1; span <= members; span *= 2) {
         if (row % span == 0) {
@@ -251,26 +372,41 @@ void writeRow(PageBuffer& out, const Page& page, int row) {
     out += "</TR>\r\n";
 }
 
-void writeHtmlFoot(PageBuffer& out) {
+void writeHtmlFoot(PageBuffer& out, const Page& page) {
+    if (page.withSheet) writeSheetFoot(out, page);
     out += "</TABLE>\r\n";
     out += fragments().copyTo;
     out += "</BODY>\r\n</HTML>";
 }
 
+// Enough room for most pages at once: about 160 bytes a cell, and with a sheet its texts, a
+// club cell a member and its rows of names and of the foot.
+size_t expectedPageSize(const Page& page) {
+    const size_t members = size_t(page.bracket.memberCount());
+    size_t size = 1200 + 160 * 5 * members;
+    if (page.withSheet) {
+        const SheetInfo& sheet = page.bracket.sheet();
+        size += 1200 + 160 * members + sheet.title.size() + sheet.subtitle.size();
+        for (const std::string& club : sheet.clubs) size += club.size();
+    }
+    return size;
+}
+
 }  // namespace
 
 int htmlTableWidth(const Bracket& bracket) {
-    return kHtmlNameWidth + kHtmlColumnWidth * bracket.roundCount();
+    const int clubs = showsClubColumn(bracket.sheet()) ? kHtmlClubWidth : 0;
+    return kHtmlNameWidth + clubs + kHtmlColumnWidth * bracket.roundCount();
 }
 
 int htmlTableHeight(const Bracket& bracket) { return 12 * bracket.memberCount(); }
 
 std::string writeHtmlPage(const Bracket& bracket) {
     const Page page(bracket);
-    PageBuffer out(static_cast<size_t>(1200 + 160 * 5 * bracket.memberCount()));
+    PageBuffer out(expectedPageSize(page));
     writeHtmlHead(out, page);
     for (int row = 0; row < 2 * bracket.memberCount(); ++row) writeRow(out, page, row);
-    writeHtmlFoot(out);
+    writeHtmlFoot(out, page);
     return out.take();
 }
 

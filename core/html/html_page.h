@@ -10,6 +10,8 @@ class Bracket;
 
 // Width of the page's member-name column, in pixels.
 constexpr int kHtmlNameWidth = 120;
+// Width of the sheet's club column, in pixels.
+constexpr int kHtmlClubWidth = 100;
 // Width of every bracket-line column of the page, in pixels.
 constexpr int kHtmlColumnWidth = 85;
 // Thickness of the page's lines, in pixels.
@@ -17,19 +19,28 @@ constexpr int kHtmlLineWidth = 4;
 
 // The HTML 4.01 page (CP932 bytes, CR LF line ends) whose table borders draw the bracket:
 // a name column, one column per round and a champion column, 2P rows. Every text taken from
-// the bracket (names, scores, champion, colour strings) is escaped.
+// the bracket (names, scores, champion, colour strings, the sheet's texts) is escaped.
+// A bracket with a sheet adds, inside the table: the title and the second line as its caption;
+// a row of the rounds' names over the columns; a club column after the names (when
+// showsClubColumn); the seed mark before a seeded name; the number of each match, small,
+// beside the stroke of the line it feeds; no stroke and no join for a bye's line; and the draw
+// number in a last row. Without a sheet the page is the bare bracket's.
 std::string writeHtmlPage(const Bracket& bracket);
 
-// The page's table alone, from "<TABLE" to "</TABLE>", as it pastes into a word processor.
+// The page's table alone, from "<TABLE" to "</TABLE>", as it pastes into a word processor;
+// the sheet's texts are inside it.
 std::string writeHtmlTable(const Bracket& bracket);
 
 // The largest page of a bracket read from a file of `fileBytes` bytes. The page holds each
-// name, score and the champion at most once, each byte escaped to at most six ("&quot;"), and
-// the colour strings (7 bytes at most, which the reader enforces) in a fixed number of cells
-// beside the fixed markup, which for 32 members takes less than 40 KiB.
+// name, score, the champion and each text of the sheet at most once, each byte escaped to at
+// most six ("&quot;"), and the colour strings (7 bytes at most, which the reader enforces) in
+// a fixed number of cells beside the fixed markup, which for 32 members takes less than 40 KiB,
+// a full sheet included (its round names, marks, match numbers and the draw number are short
+// and fixed in number).
 constexpr size_t htmlPageSizeBound(size_t fileBytes) { return 6 * fileBytes + (64u << 10); }
 
-// Width and height of the page's table: name width + 85 per round, and 12 per member.
+// Width and height of the page's table: name width (+ the club column's when it shows) + 85
+// per round, and 12 per member (the sheet's rows of names and of the foot come on top).
 int htmlTableWidth(const Bracket& bracket);
 int htmlTableHeight(const Bracket& bracket);
 

@@ -66,6 +66,7 @@ class TestKaz2Html : public QObject {
 private slots:
     void pageToStdout_data();
     void pageToStdout();
+    void sheetPage();
     void pageToFile();
     void pagePermissions();
     void boldFlags_data();
@@ -102,6 +103,14 @@ void TestKaz2Html::pageToStdout() {
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.out.size(), 2768);
     QVERIFY(r.out == readFile(dataFile("four_members_example.html")));
+}
+
+// A file with a sheet block gives the page with the sheet.
+void TestKaz2Html::sheetPage() {
+    const Result r = runKaz2Html({dataFile("four_members_sheet_page.kaz")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QByteArray());
+    QVERIFY(r.out == readFile(dataFile("four_members_sheet_page.html")));
 }
 
 void TestKaz2Html::pageToFile() {

@@ -36,6 +36,39 @@ inline QByteArray hex(std::string_view bytes) { return toBytes(bytes).toHex(' ')
 
 // Failing comparisons of the core's enums show their numbers.
 #include "bracket/bracket.h"
+#include "text/cp932.h"
+
+namespace kaztest {
+
+inline std::string cp932(const char* utf8) { return kaz::utf8ToCp932(utf8).value_or(""); }
+
+// The bracket of the golden page with a sheet (tests/data/four_members_sheet_page.*):
+// 選手A, 選手B, 選手C and a bye in slot 3; line 0 won with the score 2, line 1 with the score 1,
+// line 4 reached; a title and a second line, the first round named 予選, clubs for members 0
+// and 2, seed 1 for member 2, match numbers, the draw number 4242.
+inline kaz::Bracket sheetExampleBracket() {
+    using namespace kaz;
+    Bracket bracket(4);
+    for (int i = 0; i < 3; ++i) bracket.setMemberName(i, cp932("選手") + char('A' + i));
+    bracket.setLineState(0, LineState::Won);
+    bracket.setLineScore(0, "2");
+    bracket.setLineScore(1, "1");
+    bracket.setLineState(4, LineState::Reached);
+    SheetInfo sheet;
+    sheet.title = cp932("春季大会");
+    sheet.subtitle = cp932("4月5日 市民体育館");
+    sheet.roundNames[0] = cp932("予選");
+    sheet.clubs[0] = cp932("A高");
+    sheet.clubs[2] = cp932("C高");
+    sheet.seeds[2] = 1;
+    sheet.byes[3] = true;
+    sheet.matchNumbers = true;
+    sheet.drawNumber = 4242;
+    bracket.setSheet(sheet);
+    return bracket;
+}
+
+}  // namespace kaztest
 
 namespace kaz {
 inline char* toString(LineState state) { return QTest::toString(static_cast<int>(state)); }

@@ -9,6 +9,7 @@
 #include "html/html_page.h"
 #include "io/kaz_format.h"
 #include "text/cp932.h"
+#include "text/text_limits.h"
 
 using namespace kaz;
 using kaztest::readTestData;
@@ -74,6 +75,7 @@ class TestHtmlPage : public QObject {
 private slots:
     void workedExample();
     void emptyPage();
+    void sheetPage();
     void variants_data();
     void variants();
     void tableOfEverySize_data();
@@ -96,6 +98,18 @@ void TestHtmlPage::emptyPage() {
     const QByteArray golden = readTestData("four_members_empty.html");
     QCOMPARE(golden.size(), 2688);
     comparePages(pageOf(Bracket(4)), golden);
+}
+
+// The sheet's texts stand inside the table, so the table copy keeps them too.
+void TestHtmlPage::sheetPage() {
+    const QByteArray golden = readTestData("four_members_sheet_page.html");
+    QCOMPARE(golden.size(), 3818);
+    const Bracket bracket = kaztest::sheetExampleBracket();
+    comparePages(pageOf(bracket), golden);
+    const QByteArray table = toBytes(writeHtmlTable(bracket));
+    QVERIFY(table.startsWith("<TABLE ") && table.endsWith("</TABLE>"));
+    for (const char* text : {"春季大会", "4月5日", "予選", "A高", "[1]", "抽選番号 4242"})
+        QVERIFY2(table.contains(toBytes(kaztest::cp932(text))), text);
 }
 
 // Changes to the example bracket and what each does to the example page.
@@ -200,20 +214,58 @@ void TestHtmlPage::variants() {
 
 void TestHtmlPage::tableOfEverySize_data() {
     QTest::addColumn<int>("players");
+    QTest::addColumn<bool>("sheet");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("cells");
-    QTest::newRow("4") << 4 << 375 << 48 << 19;
-    QTest::newRow("8") << 8 << 460 << 96 << 39;
-    QTest::newRow("16") << 16 << 545 << 192 << 79;
-    QTest::newRow("32") << 32 << 630 << 384 << 159;
+    QTest::newRow("4") << 4 << false << 375 << 48 << 19;
+    QTest::newRow("8") << 8 << false << 460 << 96 << 39;
+    QTest::newRow("16") << 16 << false << 545 << 192 << 79;
+    QTest::newRow("32") << 32 << false << 630 << 384 << 159;
+    // A sheet adds the club column (P cells, 100 wide), the row of round names (R + 1 cells,
+    // the last over two columns) and the draw number's row (one cell over all).
+    QTest::newRow("4 with a sheet") << 4 << true << 475 << 48 << 19 + 4 + 4 + 1;
+    QTest::newRow("8 with a sheet") << 8 << true << 560 << 96 << 39 + 8 + 5 + 1;
+    QTest::newRow("16 with a sheet") << 16 << true << 645 << 192 << 79 + 16 + 6 + 1;
+    QTest::newRow("32 with a sheet") << 32 << true << 730 << 384 << 159 + 32 + 7 + 1;
 }
+
+namespace {
+
+// A sheet with everything on: a club for every other member, a bye in every fourth slot,
+// seeds, match numbers, a title and the draw number.
+void addFullSheet(Bracket& bracket) {
+    SheetInfo sheet;
+    sheet.title = "T";
+    for (int i = 0; i < bracket.memberCount(); ++i) {
+        if (i % 2 == 0) sheet.clubs[size_t(i)] = "C" + std::to_string(i);
+        sheet.byes[size_t(i)] = i % 4 == 3;
+        if (i % 4 == 0) sheet.seeds[size_t(i)] = i / 4 + 1;
+    }
+    sheet.matchNumbers = true;
+    sheet.drawNumber = 7;
+    bracket.setSheet(sheet);
+}
+
+// The sum of the colspans of the cells in the first match of `rowPattern`.
+int columnsSpanned(const QString& page, const QString& rowPattern) {
+    const QRegularExpression row(rowPattern, QRegularExpression::DotMatchesEverythingOption);
+    const QString cells = row.match(page).captured(1);
+    int columns = 0;
+    for (const auto& cell :
+         QRegularExpression(QStringLiteral("colspan = \"(\\d+)\"")).globalMatch(cells))
+        columns += cell.captured(1).toInt();
+    return columns;
+}
+
+}  // namespace
 
 // The rows and spans fill the table exactly: laying out each row's cells in the first free
 // columns, as a browser does, every row is full and every span ends at the bottom. Name
 // cells land in the first column, the champion cell in the last.
 void TestHtmlPage::tableOfEverySize() {
     QFETCH(int, players);
+    QFETCH(bool, sheet);
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(int, cells);
@@ -221,6 +273,7 @@ void TestHtmlPage::tableOfEverySize() {
     Bracket bracket(players);
     for (int line = 0; line < bracket.lineCount(); ++line)
         bracket.setLineState(line, LineState(line % 5));
+    if (sheet) addFullSheet(bracket);
     const QString page = QString::fromLatin1(pageOf(bracket));
     QCOMPARE(htmlTableWidth(bracket), width);
     QCOMPARE(htmlTableHeight(bracket), height);
@@ -230,10 +283,16 @@ void TestHtmlPage::tableOfEverySize() {
                           .arg(height)));
     QCOMPARE(page.count(QStringLiteral("<TD")), cells);
     QCOMPARE(page.count(QStringLiteral("</TD")), cells);
-    QCOMPARE(page.count(QStringLiteral("<TR valign")), 2 * players);
-    QCOMPARE(page.count(QStringLiteral("</TR>")), 2 * players);
+    QCOMPARE(page.count(QStringLiteral("<TR valign = \"middle\">")), 2 * players);
+    QCOMPARE(page.count(QStringLiteral("</TR>")), 2 * players + (sheet ? 2 : 0));
 
-    const int columns = bracket.roundCount() + 2;
+    const int firstRound = sheet ? 2 : 1;  // the club column stands between names and rounds
+    const int columns = bracket.roundCount() + firstRound + 1;
+    if (sheet) {
+        QCOMPARE(columnsSpanned(page, QStringLiteral("<TR valign = \"bottom\">(.*?)</TR>")),
+                 columns);
+        QCOMPARE(columnsSpanned(page, QStringLiteral("<TR>(.*?)</TR>")), columns);
+    }
     std::vector<int> busy(size_t(columns), 0);
     const QRegularExpression rowPattern(QStringLiteral("<TR valign = \"middle\">\r\n(.*?)</TR>"),
                                         QRegularExpression::DotMatchesEverythingOption);
@@ -250,9 +309,11 @@ void TestHtmlPage::tableOfEverySize() {
             busy[size_t(column)] = span;
             const bool nameCell = cell.captured(2).contains(QStringLiteral("height:12"));
             QCOMPARE(nameCell, column == 0);
+            const bool clubCell = cell.captured(2).contains(QStringLiteral("width:100 "));
+            QCOMPARE(clubCell, sheet && column == 1);
             if (column == columns - 1) QCOMPARE(span, 2 * players);
-            if (column > 0 && column < columns - 1) {
-                QCOMPARE(span, 1 << (column - 1));  // round k spans 2^k rows
+            if (column >= firstRound && column < columns - 1) {
+                QCOMPARE(span, 1 << (column - firstRound));  // round k spans 2^k rows
                 QCOMPARE(row % span, 0);
             }
             ++placed;
@@ -270,7 +331,7 @@ void TestHtmlPage::tableOfEverySize() {
 
     // Only the final line has cells of P rows, and it shows no score and no join.
     const QRegularExpression finalCell(
-        QStringLiteral("<TD rowspan = \"%1\" (STYLE[^\r]*)\r\n").arg(players));
+        QStringLiteral("<TD rowspan = \"%1\" ([^\r]*)\r\n").arg(players));
     int finals = 0;
     for (const auto& m : finalCell.globalMatch(page)) {
         QVERIFY(!m.captured(1).contains(QStringLiteral("border-right")));
@@ -302,6 +363,22 @@ void TestHtmlPage::escapesBracketText_data() {
         QTest::addRow("colour %d", row)
             << Setter([row](Bracket& b, const std::string& t) { b.colors().at(row) = t; });
     }
+    // The sheet's texts, each beside a sheet that shows everything else.
+    auto sheetSetter = [](std::function<void(SheetInfo&, const std::string&)> setField) {
+        return Setter([setField](Bracket& b, const std::string& t) {
+            SheetInfo sheet = kaztest::sheetExampleBracket().sheet();
+            setField(sheet, t);
+            b.setMemberName(3, "");
+            b.setSheet(sheet);
+        });
+    };
+    QTest::newRow("title") << sheetSetter([](SheetInfo& s, const std::string& t) { s.title = t; });
+    QTest::newRow("second line") << sheetSetter(
+        [](SheetInfo& s, const std::string& t) { s.subtitle = t; });
+    QTest::newRow("round name") << sheetSetter(
+        [](SheetInfo& s, const std::string& t) { s.roundNames[1] = t; });
+    QTest::newRow("club") << sheetSetter(
+        [](SheetInfo& s, const std::string& t) { s.clubs[1] = t; });
 }
 
 // Markup put into any field reaches the page as entities only: the page equals the one with
@@ -340,9 +417,14 @@ void TestHtmlPage::leavesCp932TextAlone() {
 void TestHtmlPage::pageStaysWithinItsBound_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("textBytes");  // of every name, score and the champion
+    QTest::addColumn<bool>("sheet");     // every text of the sheet at its limit, all marks on
     for (int players : {4, 32}) {
-        for (int bytes : {0, 1, 300})
-            QTest::addRow("%d members, %d bytes", players, bytes) << players << bytes;
+        for (int bytes : {0, 1, 300}) {
+            for (bool sheet : {false, true}) {
+                QTest::addRow("%d members, %d bytes%s", players, bytes, sheet ? ", sheet" : "")
+                    << players << bytes << sheet;
+            }
+        }
     }
 }
 
@@ -351,6 +433,7 @@ void TestHtmlPage::pageStaysWithinItsBound_data() {
 void TestHtmlPage::pageStaysWithinItsBound() {
     QFETCH(int, players);
     QFETCH(int, textBytes);
+    QFETCH(bool, sheet);
     const std::string text(size_t(textBytes), '"');
     Bracket bracket(players);
     for (int i = 0; i < players; ++i) bracket.setMemberName(i, text);
@@ -361,6 +444,21 @@ void TestHtmlPage::pageStaysWithinItsBound() {
     bracket.setChampion(text);
     for (int row = 0; row < ColorSet::kCount; ++row) bracket.colors().at(row) = "\"\"\"\"\"\"\"";
     bracket.setBoldFlags(true, true);
+    if (sheet) {
+        SheetInfo info;
+        info.title = std::string(kMaxSheetTitleBytes, '"');
+        info.subtitle = std::string(kMaxSheetSubtitleBytes, '"');
+        for (int round = 0; round < bracket.roundCount(); ++round)
+            info.roundNames[size_t(round)] = std::string(kMaxRoundNameBytes, '"');
+        for (int i = 0; i < players; ++i) {
+            info.clubs[size_t(i)] = std::string(kMaxClubBytes, '"');
+            info.seeds[size_t(i)] = i + 1;
+        }
+        info.matchNumbers = true;
+        info.drawNumber = INT32_MAX;
+        bracket.setSheet(info);
+        QVERIFY(sheetFits(bracket, info));
+    }
     const size_t fileBytes = writeKaz(bracket).size();
     QVERIFY2(writeHtmlPage(bracket).size() <= htmlPageSizeBound(fileBytes),
              qPrintable(QString::number(writeHtmlPage(bracket).size())));

@@ -195,3 +195,87 @@ for text in example:
 page = "\r\n".join(empty).encode("cp932")
 assert len(page) == 2688, len(page)
 write("four_members_empty.html", page)
+
+# A 4-member bracket with a sheet: 選手A, 選手B, 選手C and a bye in slot 3; line 0 won with the
+# score 2, line 1 with the score 1, line 4 reached; the title 春季大会 and the second line
+# "4月5日 市民体育館", the first round named 予選, clubs A高 and C高 for members 0 and 2, seed 1
+# for member 2, match numbers on, draw number 4242.
+data = i32(4) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "ABC") + b"\x00"
+data += i32(7) + i32(1) + kaz_string(b"2") + i32(0) + kaz_string(b"1")
+data += (i32(0) + b"\x00") * 2 + i32(2) + b"\x00" + (i32(0) + b"\x00") * 2 + i32(3)
+data += b"".join(kaz_string(c) for c in colors) + b"\x00"
+data += b"KAZX" + i32(1) + i32(8)
+data += record(1, "春季大会".encode("cp932"))
+data += record(2, "4月5日 市民体育館".encode("cp932"))
+data += record(3, i32(1) + i32(0) + kaz_string("予選".encode("cp932")))
+data += record(4, i32(2) + i32(0) + kaz_string("A高".encode("cp932"))
+               + i32(2) + kaz_string("C高".encode("cp932")))
+data += record(5, i32(1) + i32(2) + i32(1))
+data += record(6, i32(1))
+data += record(7, i32(1) + i32(3))
+data += record(8, i32(4242))
+write("four_members_sheet_page.kaz", data)
+
+# Its page: the example's head and foot around a table 100 wider for the club column, with the
+# title and second line as its caption, a row of round names (予選, the default 決勝, and 優勝
+# over the final line and the champion), the clubs in their column, the seed mark [1] before
+# 選手C, the match numbers beside the lines they feed (1 above line 4, 2 above the final line;
+# the pair with the bye is no match), no stroke or join for the bye's line 3, and the draw
+# number in the last row.
+sheet_page = example[:13] + [
+    '<TABLE SUMMARY="トーナメント表" BORDER="0" CELLSPACING="0" CELLPADDING="1" STYLE = "width:475 ;height:48 ;background-color:#FFFFFF " >',
+    '<CAPTION><SPAN STYLE = "font-size:large;font-weight:bold">春季大会</SPAN><BR>',
+    '<SPAN STYLE = "font-size:small">4月5日 市民体育館</SPAN></CAPTION>',
+    '<TR valign = "bottom">',
+    '<TD colspan = "2" align = "left" STYLE = "font-size:x-small ;color :#000000">\u3000</TD>',
+    '<TD colspan = "1" align = "center" STYLE = "font-size:x-small ;color :#000000">予選</TD>',
+    '<TD colspan = "1" align = "center" STYLE = "font-size:x-small ;color :#000000">決勝</TD>',
+    '<TD colspan = "2" align = "center" STYLE = "font-size:x-small ;color :#000000">優勝</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">選手A</TD >',
+    '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000">A高</TD >',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid #DC143C">\u3000</TD>',
+    '<TD rowspan = "2" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid #DC143C"><SPAN STYLE = "font-size:x-small;color:#000000">1</SPAN></TD>',
+    '<TD rowspan = "4" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid #808080"><SPAN STYLE = "font-size:x-small;color:#000000">2</SPAN></TD>',
+    '<TD rowspan = "8" STYLE = "width:120 ;color:#FF9000 ;font-size:small;font-weight:bold">\u3000</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #DC143C;border-top:2px solid #DC143C;font-size:x-small;color:#FF9000">2</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">選手B</TD >',
+    '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000"></TD >',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-bottom:2px solid #808080;font-size:x-small;color:#FF9000">1</TD>',
+    '<TD rowspan = "2" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-top:2px solid #DC143C;">\u3000</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000"><SPAN STYLE = "font-size:x-small">[1]</SPAN> 選手C</TD >',
+    '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000">C高</TD >',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid #808080">\u3000</TD>',
+    '<TD rowspan = "2" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-bottom:2px solid #808080;">\u3000</TD>',
+    '<TD rowspan = "4" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-top:2px solid #808080;">\u3000</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000"></TD >',
+    '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000"></TD >',
+    '<TD rowspan = "1" STYLE = "width:85">\u3000</TD>',
+    '<TD rowspan = "2" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" STYLE = "width:85">\u3000</TD>',
+    '</TR>',
+    '<TR>',
+    '<TD colspan = "6" align = "right" STYLE = "font-size:x-small ;color :#000000">抽選番号 4242</TD>',
+    '</TR>',
+] + example[49:]
+assert len(sheet_page) == 70, len(sheet_page)
+page = "\r\n".join(sheet_page).encode("cp932")
+assert len(page) == 3818, len(page)
+write("four_members_sheet_page.html", page)

@@ -1,0 +1,41 @@
+#include "bracket/sheet_marks.h"
+
+#include "bracket/bracket.h"
+#include "text/cp932.h"
+
+namespace kaz {
+
+bool showsClubColumn(const SheetInfo& sheet) {
+    if (sheet.clubColumn) return true;
+    for (const std::string& club : sheet.clubs) {
+        if (!club.empty()) return true;
+    }
+    return false;
+}
+
+std::string seedMark(int seed) { return seed > 0 ? "[" + std::to_string(seed) + "]" : ""; }
+
+std::string drawNumberText(uint32_t drawNumber) {
+    static const std::string words = utf8ToCp932("抽選番号 ").value_or(std::string());
+    return words + std::to_string(drawNumber);
+}
+
+std::vector<int> matchNumbersByLine(const Bracket& bracket) {
+    const int members = bracket.memberCount();
+    std::vector<int> numbers(size_t(bracket.lineCount()), 0);
+    int next = 1;
+    // Lines run round by round, top to bottom, so the upper lines of the pairs come in the
+    // order the matches are numbered.
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        if (kindOfLine(members, line) != LineKind::Upper) continue;
+        if (isByeLine(bracket, line) || isByeLine(bracket, line + 1)) continue;
+        numbers[size_t(nextRoundLine(members, line))] = next++;
+    }
+    return numbers;
+}
+
+bool isByeLine(const Bracket& bracket, int line) {
+    return line >= 0 && line < bracket.memberCount() && bracket.sheet().byes[size_t(line)];
+}
+
+}  // namespace kaz

@@ -1,0 +1,70 @@
+#include <QTest>
+#include <functional>
+
+#include "bracket/bracket.h"
+#include "bracket/bracket_text.h"
+#include "core_test_support.h"
+#include "text/cp932.h"
+
+using namespace kaz;
+using kaztest::cp932;
+
+using MakeBracket = std::function<Bracket()>;
+Q_DECLARE_METATYPE(MakeBracket)
+
+class TestBracketText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void text_data();
+    void text();
+};
+
+void TestBracketText::text_data() {
+    QTest::addColumn<MakeBracket>("make");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("no sheet") << MakeBracket([] {
+        Bracket b(4);
+        for (int i = 0; i < 4; ++i) b.setMemberName(i, cp932("選手") + char('1' + i));
+        b.setLineState(0, LineState::Won);
+        b.setLineScore(0, "2");
+        b.setLineScore(1, "1");
+        return b;
+    }) << QStringLiteral("準決勝\n選手1\t2\n選手2\t1\n選手3\n選手4\n\n決勝\n選手1\n\n\n優勝\n\n");
+
+    // The heading, the sheet's round names, seed mark and club, the bye as a dash, the match
+    // numbers before the lines they feed, the draw number last.
+    QTest::newRow("sheet") << MakeBracket(kaztest::sheetExampleBracket)
+                           << QStringLiteral(
+                                  "春季大会\n4月5日 市民体育館\n\n"
+                                  "予選\n選手A（A高）\t2\n選手B\t1\n[1] 選手C（C高）\n―\n\n"
+                                  "決勝\n(1) 選手A\n\n\n"
+                                  "優勝\n(2)\n\n"
+                                  "抽選番号 4242\n");
+
+    // A pair with a bye plays no match: the numbers go on without it, round by round.
+    QTest::newRow("byes skipped by the numbers") << MakeBracket([] {
+        Bracket b(8);
+        SheetInfo sheet;
+        sheet.byes[1] = true;
+        sheet.byes[6] = true;
+        sheet.matchNumbers = true;
+        b.setSheet(sheet);
+        return b;
+    })
+                                                 << QStringLiteral(
+                                                        "準々決勝\n\n―\n\n\n\n\n―\n\n\n"
+                                                        "準決勝\n\n(1)\n(2)\n\n\n"
+                                                        "決勝\n(3)\n(4)\n\n"
+                                                        "優勝\n(5)\n");
+}
+
+void TestBracketText::text() {
+    QFETCH(MakeBracket, make);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(cp932ToUtf8(bracketAsText(make()))), expected);
+}
+
+QTEST_GUILESS_MAIN(TestBracketText)
+#include "tst_bracket_text.moc"
