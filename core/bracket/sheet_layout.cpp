@@ -38,6 +38,12 @@ int middle(const Rect& rect) { return rect.top + rect.height / 2; }
 
 }  // namespace
 
+bool isSheetShown(const SheetInfo& sheet) {
+    SheetInfo known = sheet;
+    known.unknownRecords.clear();
+    return !known.isEmpty();
+}
+
 SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     const SheetInfo& sheet = bracket.sheet();
     const int members = bracket.memberCount();
@@ -46,7 +52,7 @@ SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     layout.clubLeft = kNameBoxesRight + widening.nameColumn;
     layout.bracketOrigin = {widening.nameColumn, 0};
     layout.extent = {bare.width + widening.nameColumn, bare.height};
-    if (sheet.isEmpty()) return layout;
+    if (!isSheetShown(sheet)) return layout;
 
     int top = kTopMargin;
     if (!sheet.title.empty()) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "bracket/bracket_geometry.h"
+#include "bracket/sheet_info.h"
 
 // Where the parts of an organiser's sheet lie around the bracket, in the sheet's own pixels
 // (the bracket's pixels, moved): the title and second line above it, the rounds' names in a
@@ -40,6 +41,10 @@ struct SheetLayout {
 
     bool hasClubColumn() const { return clubWidth > 0; }
 };
+
+// True when the sheet shows anything: false for an empty sheet, and for one holding only
+// records this version does not know, which show nothing.
+bool isSheetShown(const SheetInfo& sheet);
 
 // The club column's width on screen: one box.
 constexpr int kClubBoxWidth = 80;

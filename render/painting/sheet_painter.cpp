@@ -104,7 +104,7 @@ SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
     kaz::SheetWidening widening;
     widening.nameColumn = sheet.names.extraWidth;
     const kaz::SheetInfo& info = bracket.sheet();
-    if (!info.isEmpty()) {
+    if (kaz::isSheetShown(info)) {
         sheet.clubs = layoutClubColumn(bracket);
         widening.clubColumn = sheet.clubs.extraWidth;
         const int width = kaz::layoutSheet(bracket, widening).extent.width;
@@ -123,7 +123,7 @@ SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
 
 void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
     const kaz::SheetInfo& info = bracket.sheet();
-    if (info.isEmpty()) return;
+    if (!kaz::isSheetShown(info)) return;
     painter.save();
     painter.setPen(qColorFromString(bracket.colors().memberColor));
     const kaz::SheetLayout& layout = sheet.layout;

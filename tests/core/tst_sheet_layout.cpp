@@ -9,13 +9,14 @@ using namespace kaz;
 
 namespace {
 
-enum class Part { None, Title, TitleAndSubtitle, Club, ClubColumn, DrawNumber, Seed };
+enum class Part { None, Unknown, Title, TitleAndSubtitle, Club, ClubColumn, DrawNumber, Seed };
 
 Bracket bracketWith(int members, Part part) {
     Bracket bracket(members);
     SheetInfo sheet;
     switch (part) {
         case Part::None: break;
+        case Part::Unknown: sheet.unknownRecords.push_back({99, "future", 0}); break;
         case Part::Title: sheet.title = "Open"; break;
         case Part::TitleAndSubtitle:
             sheet.title = "Open";
@@ -61,6 +62,7 @@ void TestSheetLayout::partsMoveTheBracket_data() {
     for (int members : {4, 32}) {
         const QByteArray n = QByteArray::number(members);
         QTest::newRow(n + " empty") << members << Part::None << false << 0 << false;
+        QTest::newRow(n + " unknown only") << members << Part::Unknown << false << 0 << false;
         QTest::newRow(n + " title") << members << Part::Title << true << 0 << false;
         QTest::newRow(n + " two lines") << members << Part::TitleAndSubtitle << true << 0 << false;
         QTest::newRow(n + " club") << members << Part::Club << false << kClubBoxWidth << false;
@@ -81,7 +83,7 @@ void TestSheetLayout::partsMoveTheBracket() {
     const Bracket bracket = bracketWith(members, part);
     const SheetLayout layout = layoutSheet(bracket);
     const Size bare = bracketExtent(members);
-    const bool empty = part == Part::None;
+    const bool empty = part == Part::None || part == Part::Unknown;
 
     // An empty sheet changes nothing; any sheet adds the round names' row, and a title more.
     QCOMPARE(layout.headerHeight == 0, empty);
