@@ -12,7 +12,8 @@
 
 namespace {
 
-void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
+void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket,
+                      const kaz::render::SheetPicture& sheet) {
     const NameColumn& column = sheet.names;
     painter.save();
     painter.setPen(qColorFromString(bracket.colors().memberColor));
@@ -29,15 +30,15 @@ void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket, const Shee
 }  // namespace
 
 QSize bracketExtent(const kaz::Bracket& bracket) {
-    return toQSize(layoutSheetPicture(bracket).layout.extent);
+    return toQSize(kaz::render::layoutSheetPicture(bracket).layout.extent);
 }
 
 void renderBracket(QPainter& painter, const kaz::Bracket& bracket) {
-    const SheetPicture sheet = layoutSheetPicture(bracket);
+    const kaz::render::SheetPicture sheet = kaz::render::layoutSheetPicture(bracket);
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), toQSize(sheet.layout.extent)),
                      qColorFromString(bracket.colors().backgroundColor));
-    paintSheetTexts(painter, bracket, sheet);
+    kaz::render::paintSheetTexts(painter, bracket, sheet);
     paintMemberNames(painter, bracket, sheet);
     // Everything right of the names moves with the columns' end, and down with the header.
     painter.translate(toQPoint(sheet.layout.bracketOrigin));

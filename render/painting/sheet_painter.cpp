@@ -11,6 +11,7 @@
 #include "bridge/qt_text.h"
 #include "painting/bracket_painter.h"
 
+namespace kaz::render {
 namespace {
 
 constexpr int kTitlePixels = 18;
@@ -145,3 +146,5 @@ void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const Sheet
     }
     painter.restore();
 }
+
+}  // namespace kaz::render

@@ -8,6 +8,8 @@
 
 class QPainter;
 
+namespace kaz::render {
+
 // The sheet around the bracket in a picture: the title and second line, the rounds' names,
 // the clubs, the seed marks, the match numbers and the draw number, placed by the core's sheet
 // layout. On paper nothing may be cut: the name and club columns widen as far as their texts
@@ -34,3 +36,5 @@ SheetPicture layoutSheetPicture(const kaz::Bracket& bracket);
 // Draws the sheet's texts around the bracket (not its names, lines or champion), with the
 // sheet's top-left corner at the painter's origin. Nothing for an empty sheet.
 void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet);
+
+}  // namespace kaz::render

@@ -647,7 +647,7 @@ void TestBracketPicture::sheetIsDrawn() {
 
     const qreal scale = 1;
     const QImage image = bracketImage(bracket, scale);
-    const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
+    const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
     QCOMPARE(image.size(), toQSize(layout.extent));
     QVERIFY(image.width() > kaz::bracketExtent(8).width);
     QVERIFY(image.height() > kaz::bracketExtent(8).height);
@@ -695,7 +695,7 @@ void TestBracketPicture::byeHasNoStub() {
     QVERIFY(kaz::sheetFits(bracket, sheet));
 
     const QImage image = bracketImage(bracket, 1);
-    const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
+    const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
     const QRect opponent = toQRect(kaz::sheetLineRect(layout, 8, 0));
     const QRect bye = toQRect(kaz::sheetLineRect(layout, 8, 1));
     const QRect next = toQRect(kaz::sheetLineRect(layout, 8, 8));
