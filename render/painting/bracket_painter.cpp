@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "bracket/bracket_geometry.h"
 #include "bracket/line_style.h"
@@ -40,7 +41,10 @@ QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, int bytes,
                  metrics.height());
 }
 
-void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area) {
+// A score whose line's stroke is shifted (a line run straight from a bye's opponent) moves
+// with the stroke, kept within the line's area.
+void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area,
+                int shift) {
     const std::string& score = bracket.lineScore(line);
     if (score.empty()) return;
     const QString text = fromCp932(score).left(kMostCharactersShown);
@@ -52,8 +56,12 @@ void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const 
     if (stretch != 100) font.setStretch(stretch);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
-    const QRect textRect =
+    QRect textRect =
         scoreTextRect(metrics, text, static_cast<int>(score.size()), bracket.lineKind(line), area);
+    if (shift != 0) {
+        textRect.moveTop(std::clamp(textRect.top() + shift, area.top(),
+                                    std::max(area.top(), area.bottom() + 1 - textRect.height())));
+    }
     // An opaque background behind the text only (its ink may stand out of its advance).
     const QRect ink =
         metrics.boundingRect(text).translated(textRect.left(), textRect.top() + metrics.ascent());
@@ -64,22 +72,28 @@ void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const 
 
 }  // namespace
 
-void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area) {
+void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area,
+               const kaz::LineShape& shape) {
+    if (!shape.drawn) return;
     const kaz::ColorSet& colors = bracket.colors();
     const kaz::LineColors lineColors = kaz::lineColors(bracket.lineState(line));
     const kaz::LineKind kind = bracket.lineKind(line);
     const int left = area.left();
     const int right = area.left() + area.width();
-    const int middle = area.top() + area.height() / 2;
+    const int middle = area.top() + area.height() / 2 + shape.strokeShift;
 
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     painter.setPen(
         QPen(lineColor(colors, lineColors.stroke), kStrokeWidth, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(left, middle, right, middle);
-    if (kind != kaz::LineKind::Final) paintScore(painter, bracket, line, area);
+    if (kind != kaz::LineKind::Final) paintScore(painter, bracket, line, area, shape.strokeShift);
     // The join goes last, so that no score can break it. It is centred on the line's right
     // edge, so only its left part lies in this line; the pair's lines meet at its middle.
+    if (!shape.joined) {
+        painter.restore();
+        return;
+    }
     painter.setPen(
         QPen(lineColor(colors, lineColors.join), kJoinWidth, Qt::SolidLine, Qt::FlatCap));
     if (kind == kaz::LineKind::Upper) painter.drawLine(right, middle + 1, right, area.bottom() + 1);

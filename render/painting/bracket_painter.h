@@ -3,6 +3,7 @@
 #include <QRect>
 
 #include "bracket/bracket.h"
+#include "bracket/sheet_layout.h"
 
 class QPainter;
 
@@ -16,8 +17,10 @@ namespace kaz::render {
 constexpr int kMostCharactersShown = 256;
 
 // One line's horizontal stroke, score and share of the pair's join, within `area`, the line's
-// own rectangle. The background is the caller's.
-void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area);
+// own rectangle, drawn as `shape` says (a bye's stub not at all). The background is the
+// caller's.
+void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area,
+               const kaz::LineShape& shape = kaz::LineShape());
 
 // The champion's name right of the final line in the score colour, made bold, cut at the
 // bracket's extent (which starts at the painter's origin).

@@ -8,44 +8,45 @@
 #include "bridge/qt_geometry.h"
 #include "painting/bracket_painter.h"
 #include "painting/name_column.h"
+#include "painting/sheet_painter.h"
 
 namespace kaz::render {
 
 namespace {
 
-void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket, const NameColumn& column) {
+void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket,
+                      const kaz::render::SheetPicture& sheet) {
+    const NameColumn& column = sheet.names;
     painter.save();
     painter.setPen(qColorFromString(bracket.colors().memberColor));
     for (int member = 0; member < bracket.memberCount(); ++member) {
         const DrawnName& name = column.names[size_t(member)];
         painter.setFont(memberNameFont(painter.device(), name.stretch));
         // Text drawn into a rectangle is cut at its edges.
-        painter.drawText(nameTextRect(member, column),
+        painter.drawText(nameTextRect(member, column).translated(0, sheet.layout.headerHeight),
                          column.alignment() | Qt::AlignVCenter | Qt::TextSingleLine, name.text);
     }
     painter.restore();
 }
 
-QSize extentWith(const kaz::Bracket& bracket, const NameColumn& column) {
-    return toQSize(kaz::bracketExtent(bracket.memberCount())) + QSize(column.extraWidth, 0);
-}
-
 }  // namespace
 
 QSize bracketExtent(const kaz::Bracket& bracket) {
-    return extentWith(bracket, layoutNameColumn(bracket));
+    return toQSize(kaz::render::layoutSheetPicture(bracket).layout.extent);
 }
 
 void renderBracket(QPainter& painter, const kaz::Bracket& bracket) {
-    const NameColumn column = layoutNameColumn(bracket);
+    const kaz::render::SheetPicture sheet = kaz::render::layoutSheetPicture(bracket);
     painter.save();
-    painter.fillRect(QRect(QPoint(0, 0), extentWith(bracket, column)),
+    painter.fillRect(QRect(QPoint(0, 0), toQSize(sheet.layout.extent)),
                      qColorFromString(bracket.colors().backgroundColor));
-    paintMemberNames(painter, bracket, column);
-    // Everything right of the names moves with the column's end.
-    painter.translate(column.extraWidth, 0);
+    kaz::render::paintSheetTexts(painter, bracket, sheet);
+    paintMemberNames(painter, bracket, sheet);
+    // Everything right of the names moves with the columns' end, and down with the header.
+    painter.translate(toQPoint(sheet.layout.bracketOrigin));
     for (int line = 0; line < bracket.lineCount(); ++line) {
-        paintLine(painter, bracket, line, toQRect(kaz::lineRect(bracket.memberCount(), line)));
+        paintLine(painter, bracket, line, toQRect(kaz::lineRect(bracket.memberCount(), line)),
+                  kaz::sheetLineShape(bracket, line));
     }
     paintChampion(painter, bracket);
     painter.restore();

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "bracket/bracket_geometry.h"
+#include "bracket/sheet_layout.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
@@ -27,9 +28,6 @@ constexpr int kInkGap = 2;
 // The bytes are cut first, so that only a small part of a long name is converted.
 constexpr size_t kMostBytesConverted = 4 * kMostCharactersShown;
 const QChar kEllipsis(0x2026);
-
-// The room a name box gives its text.
-int boxTextWidth() { return toQRect(kaz::memberNameRect(0)).width() - kNameLeftMargin; }
 
 // How far right of the pen `text`'s ink and advance reach in `font` at `stretch` percent, in
 // whole pixels, measured on `reference`, an image of the screen's resolution, which is what
@@ -109,17 +107,16 @@ DrawnName fitName(const NameMeasure& measure, const QString& name, int needed, b
 
 }  // namespace
 
-NameColumn layoutNameColumn(const kaz::Bracket& bracket) {
+NameColumn layoutTextColumn(const std::vector<std::string>& texts, int box) {
     const NameMeasure measure;
-    const int members = bracket.memberCount();
-    std::vector<QString> names(size_t(std::max(members, 0)));
+    std::vector<QString> names(texts.size());
     std::vector<int> needed(names.size());
     std::vector<char> cut(names.size());
     int widest = 0;
     bool anyCut = false;
     for (size_t i = 0; i < names.size(); ++i) {
         bool wasCut = false;
-        names[i] = laidOutName(bracket.memberName(int(i)), &wasCut);
+        names[i] = laidOutName(texts[i], &wasCut);
         cut[i] = wasCut;
         anyCut = anyCut || wasCut;
         needed[i] = measure.width(names[i], 100);
@@ -127,13 +124,13 @@ NameColumn layoutNameColumn(const kaz::Bracket& bracket) {
     }
 
     NameColumn column;
-    const int box = toQRect(kaz::memberNameRect(0)).width();
-    if (anyCut || widest > boxTextWidth()) {
+    const int boxText = box - kNameLeftMargin;
+    if (anyCut || widest > boxText) {
         const int most = box * (kNameColumnMostBoxes - 1);
-        column.extraWidth = anyCut ? most : std::min(most, widest + kInkGap - boxTextWidth());
+        column.extraWidth = anyCut ? most : std::min(most, widest + kInkGap - boxText);
     }
-    // Names that fit their boxes are drawn as on screen, however wide the column.
-    const int room = nameTextRect(0, column).width();
+    // Texts that fit their boxes are drawn as on screen, however wide the column.
+    const int room = textRectIn(QRect(0, 0, box + column.extraWidth, 1), column).width();
     column.names.reserve(names.size());
     for (size_t i = 0; i < names.size(); ++i) {
         column.names.push_back(fitName(measure, names[i], needed[i], cut[i] != 0, room));
@@ -141,9 +138,29 @@ NameColumn layoutNameColumn(const kaz::Bracket& bracket) {
     return column;
 }
 
+NameColumn layoutNameColumn(const kaz::Bracket& bracket) {
+    std::vector<std::string> names;
+    for (int member = 0; member < bracket.memberCount(); ++member) {
+        names.push_back(bracket.memberName(member));
+    }
+    return layoutTextColumn(names, toQRect(kaz::memberNameRect(0)).width());
+}
+
+NameColumn layoutClubColumn(const kaz::Bracket& bracket) {
+    const auto& clubs = bracket.sheet().clubs;
+    return layoutTextColumn(
+        std::vector<std::string>(clubs.begin(), clubs.begin() + std::max(bracket.memberCount(), 0)),
+        kaz::kClubBoxWidth);
+}
+
 int fittingStretch(const QFont& font, const QString& text, int room) {
     const QImage reference(1, 1, QImage::Format_RGB32);
     return stretchFor(reference, font, text, textWidth(reference, font, text, 100), room);
+}
+
+int textWidthAt(const QFont& font, const QString& text, int stretch) {
+    const QImage reference(1, 1, QImage::Format_RGB32);
+    return textWidth(reference, font, text, stretch);
 }
 
 QFont memberNameFont(const QPaintDevice* device, int stretch) {
@@ -153,9 +170,13 @@ QFont memberNameFont(const QPaintDevice* device, int stretch) {
     return font;
 }
 
+QRect textRectIn(const QRect& box, const NameColumn& column) {
+    return box.adjusted(kNameLeftMargin, 0, column.widened() ? -kInkGap : 0, 0);
+}
+
 QRect nameTextRect(int member, const NameColumn& column) {
-    const int end = column.widened() ? column.extraWidth - kInkGap : 0;
-    return toQRect(kaz::memberNameRect(member)).adjusted(kNameLeftMargin, 0, end, 0);
+    return textRectIn(toQRect(kaz::memberNameRect(member)).adjusted(0, 0, column.extraWidth, 0),
+                      column);
 }
 
 }  // namespace kaz::render

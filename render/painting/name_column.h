@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "bracket/bracket.h"
@@ -44,13 +45,29 @@ constexpr int kNameColumnMostBoxes = 4;
 // stretch where none is. Names and scores are condensed alike.
 int fittingStretch(const QFont& font, const QString& text, int room);
 
-// The column for `bracket`, measured with the font the names are drawn in. The measure does
-// not depend on the device: the names' font has one size in the bracket's pixels everywhere.
+// How far right of the pen `text`'s ink and advance reach in `font` at `stretch` percent, in
+// the bracket's pixels.
+int textWidthAt(const QFont& font, const QString& text, int stretch);
+
+// A column of `texts` (CP932, one per member) in boxes `box` pixels wide, laid out as the
+// names are, measured with the names' font. The measure does not depend on the device: the
+// names' font has one size in the bracket's pixels everywhere.
+NameColumn layoutTextColumn(const std::vector<std::string>& texts, int box);
+
+// The column of the members' names.
 NameColumn layoutNameColumn(const kaz::Bracket& bracket);
+
+// The club column of a sheet: every club whole, as names are, in boxes of the club column's
+// width; a club is aligned left in its box however wide the column.
+NameColumn layoutClubColumn(const kaz::Bracket& bracket);
 
 // The names' font (11 points on a screen of 96 dots per inch) for painting on `device` in the
 // bracket's pixels, at `stretch` percent.
 QFont memberNameFont(const QPaintDevice* device, int stretch = 100);
+
+// Where the text of a box `box` of `column` is drawn (`box` as wide as the column): from the
+// box's text margin to the column's end, or a little before it in a widened column.
+QRect textRectIn(const QRect& box, const NameColumn& column);
 
 // Where member `member`'s text is drawn: from the box's text margin to the column's end (in a
 // widened column, to a little before it, so that no glyph touches the line).

@@ -23,6 +23,7 @@
 #include "io/kaz_format.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
+#include "painting/sheet_painter.h"
 #include "scripted_desktop.h"
 #include "view/member_name_edit.h"
 
@@ -181,6 +182,9 @@ private slots:
     void printedPageHoldsTheBracket();
     void printerSettingsLastForTheRun();
     void printFailureIsReported();
+    void sheetIsDrawn_data();
+    void sheetIsDrawn();
+    void byeHasNoStub();
 
 private:
     QTemporaryDir m_config;
@@ -618,6 +622,100 @@ void TestBracketPicture::printFailureIsReported() {
     QCOMPARE(desktop.errors, QStringList{QStringLiteral("印刷できませんでした。")});
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("example.kaz")});
     frame.mdiArea()->closeAllSubWindows();
+}
+
+// The sheet around the bracket: the title, the rounds' names and a club drawn in the member
+// colour where the layout puts them, the bracket moved below and right of them, a long title
+// and club whole (the picture widened, then condensed), all of it text in a PDF.
+void TestBracketPicture::sheetIsDrawn_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("club");
+    QTest::newRow("short") << QStringLiteral("市民大会") << QStringLiteral("東高");
+    QTest::newRow("long") << QString(64, QChar(0x5927))  // 大 × 64: the longest title
+                          << QStringLiteral("北海道立札幌東高等学校硬式テニス部第二チーム");
+}
+
+void TestBracketPicture::sheetIsDrawn() {
+    QFETCH(QString, title);
+    QFETCH(QString, club);
+    kaz::Bracket bracket = example(8);
+    kaz::SheetInfo sheet;
+    sheet.title = toCp932Lenient(title);
+    sheet.subtitle = toCp932Lenient(QStringLiteral("12月8日 市民体育館"));
+    sheet.clubs[0] = toCp932Lenient(club);
+    sheet.seeds[0] = 1;
+    sheet.matchNumbers = true;
+    sheet.drawNumber = 4242;
+    bracket.setSheet(sheet);
+    QVERIFY(kaz::sheetFits(bracket, sheet));
+
+    const qreal scale = 1;
+    const QImage image = bracketImage(bracket, scale);
+    const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
+    QCOMPARE(image.size(), toQSize(layout.extent));
+    QVERIFY(image.width() > kaz::bracketExtent(8).width);
+    QVERIFY(image.height() > kaz::bracketExtent(8).height);
+    QVERIFY(contains(image, scale, toQRect(layout.title), kMember));
+    QVERIFY(contains(image, scale, toQRect(layout.subtitle), kMember));
+    QVERIFY(contains(image, scale, toQRect(layout.roundNames.front()), kMember));
+    QVERIFY(contains(image, scale, toQRect(layout.roundNames.back()), kMember));
+    QVERIFY(contains(image, scale, toQRect(kaz::sheetClubRect(layout, 0)), kMember));
+    QVERIFY(!contains(image, scale, toQRect(kaz::sheetClubRect(layout, 1)), kMember));
+    QVERIFY(contains(image, scale, toQRect(kaz::seedMarkRect(layout, 0)), kMember));
+    QVERIFY(contains(image, scale, toQRect(layout.drawNumber), kMember));
+    // Nothing of the title reaches the picture's edges.
+    const QRect titleRow = toQRect(layout.title);
+    QVERIFY(!contains(image, scale, QRect(0, titleRow.top(), 2, titleRow.height()), kMember));
+    QVERIFY(!contains(image, scale, QRect(image.width() - 2, titleRow.top(), 2, titleRow.height()),
+                      kMember));
+    // The lines below the header and right of the club column.
+    const QRect won = toQRect(kaz::sheetLineRect(layout, 8, 0));
+    QCOMPARE(won.left(), toQRect(kaz::sheetClubRect(layout, 0)).right() + 1);
+    QCOMPARE(at(image, scale, won.left() + 20, won.top() + won.height() / 2), kWin);
+    QCOMPARE(at(image, scale, won.left() - 1, won.top() + won.height() / 2), kBack);
+
+    if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("sheet"));
+    QVERIFY(bytes && writeFile(pdf, *bytes));
+    const QString text = run("pdftotext", {pdf, "-"}).remove(QLatin1Char('\n'));
+    for (const QString& shown : {title, club, QStringLiteral("準々決勝"), QStringLiteral("準決勝"),
+                                 QStringLiteral("優勝"), QStringLiteral("抽選番号 4242")}) {
+        QVERIFY2(text.contains(shown), qPrintable(shown + QLatin1Char('\n') + text));
+    }
+}
+
+// A bye's slot is drawn without its stub, and its opponent's line runs straight on into the
+// second round at its own height, with no join between them.
+void TestBracketPicture::byeHasNoStub() {
+    kaz::Bracket bracket = example(8);
+    bracket.setMemberName(1, std::string());
+    bracket.setLineScore(0, std::string());
+    bracket.setLineScore(1, std::string());
+    kaz::SheetInfo sheet;
+    sheet.byes[1] = true;
+    bracket.setSheet(sheet);
+    QVERIFY(kaz::sheetFits(bracket, sheet));
+
+    const QImage image = bracketImage(bracket, 1);
+    const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
+    const QRect opponent = toQRect(kaz::sheetLineRect(layout, 8, 0));
+    const QRect bye = toQRect(kaz::sheetLineRect(layout, 8, 1));
+    const QRect next = toQRect(kaz::sheetLineRect(layout, 8, 8));
+    // No stub, and no join below the opponent's stroke.
+    const int stroke = opponent.top() + opponent.height() / 2;
+    const QRect belowStroke(opponent.right() - 3, stroke + 3, 3, bye.bottom() - stroke - 3);
+    for (const QColor& line : {kWin, kLose}) {
+        QVERIFY(!contains(image, 1, bye.adjusted(0, 0, -4, 0), line));
+        QVERIFY(!contains(image, 1, belowStroke, line));
+    }
+    for (int x = opponent.left(); x < next.right() - 4; x += 5) {
+        QVERIFY2(at(image, 1, x, stroke) == kWin, qPrintable(QString::number(x)));
+    }
+    QCOMPARE(at(image, 1, next.left() + 20, next.top() + next.height() / 2), kBack);
+    // The second-round line's join still meets its pair's.
+    QCOMPARE(at(image, 1, next.right() - 1, next.bottom() - 2), kLose);
 }
 
 QTEST_MAIN(TestBracketPicture)

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bracket/bracket_geometry.h"
+#include "bracket/sheet_info.h"
+
+// Where the parts of an organiser's sheet lie around the bracket, in the sheet's own pixels
+// (the bracket's pixels, moved): the title and second line above it, the rounds' names in a
+// row over the columns, the club column right of the names, a seed's mark before its name, the
+// match numbers at the joins and the draw number at the foot. The screen and every picture lay
+// the sheet out here. A bracket with an empty sheet lies exactly as bracket_geometry.h places
+// it: nothing is added and nothing moves.
+
+namespace kaz {
+
+class Bracket;
+
+// How much wider than the screen's boxes a picture draws the columns (to show every name and
+// club whole), and how wide its longest header text needs the sheet. All zero on screen.
+struct SheetWidening {
+    int nameColumn = 0;  // added to the name column's width
+    int clubColumn = 0;  // added to the club column's width
+    int leastWidth = 0;  // the sheet is at least this wide
+};
+
+struct SheetLayout {
+    int headerHeight = 0;  // the bracket's names and lines move down by this
+    int clubWidth = 0;     // 0 without a club column
+    int clubLeft = 0;      // the club column's left edge, where the name column ends
+    // Where the bracket's own origin lies for its lines and champion: right of the names and
+    // clubs, below the header.
+    Point bracketOrigin;
+    Rect title;                    // zero-sized when there is none; as wide as the sheet
+    Rect subtitle;                 // the second line, likewise
+    std::vector<Rect> roundNames;  // by round (column), over its lines; none for an empty sheet
+    Rect drawNumber;               // at the foot; zero-sized when there is none
+    Size extent;                   // the whole sheet
+
+    bool hasClubColumn() const { return clubWidth > 0; }
+};
+
+// True when the sheet shows anything: false for an empty sheet, and for one holding only
+// records this version does not know, which show nothing.
+bool isSheetShown(const SheetInfo& sheet);
+
+// The club column's width on screen: one box.
+constexpr int kClubBoxWidth = 80;
+
+// The sheet of `bracket`, its columns widened by `widening`.
+SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening = SheetWidening());
+
+// Member `member`'s name box on the sheet (memberNameRect moved down by the header).
+Rect sheetNameRect(const SheetLayout& layout, int member);
+
+// Member `member`'s club, right of its name box, as high; zero-sized without a club column.
+Rect sheetClubRect(const SheetLayout& layout, int member);
+
+// Member `member`'s seed mark, in the margin left of its name box.
+Rect seedMarkRect(const SheetLayout& layout, int member);
+
+// Line `line`'s area on the sheet (lineRect moved to the bracket's origin).
+Rect sheetLineRect(const SheetLayout& layout, int members, int line);
+
+// The number of the match that line `line` plays in: right of the pair's join, above the
+// stroke of the line the pair feeds. Zero-sized for the final line.
+Rect matchNumberRect(const SheetLayout& layout, int members, int line);
+
+// How a line is drawn on the sheet. A bye's slot has no stub, and its opponent's line, with no
+// pair to join, runs straight on into the second round: the second-round line's stroke runs at
+// the opponent's height instead of its own middle.
+struct LineShape {
+    bool drawn = true;    // false for a bye's own line
+    bool joined = true;   // false for a bye's opponent: it draws no share of a join
+    int strokeShift = 0;  // the stroke's offset down from the middle of the line's area
+};
+LineShape sheetLineShape(const Bracket& bracket, int line);
+
+}  // namespace kaz

@@ -1,0 +1,151 @@
+#include "painting/sheet_painter.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "bracket/round_names.h"
+#include "bracket/sheet_marks.h"
+#include "bridge/fonts.h"
+#include "bridge/qt_colors.h"
+#include "bridge/qt_geometry.h"
+#include "bridge/qt_text.h"
+#include "painting/bracket_painter.h"
+
+namespace kaz::render {
+namespace {
+
+constexpr int kTitlePixels = 18;
+constexpr int kSubtitlePixels = 13;
+constexpr int kRoundNamePixels = 12;
+constexpr int kSmallPixels = 10;  // seed marks, match numbers, the draw number
+constexpr int kTitleWeight = 600;
+constexpr int kTitleSideMargin = 16;
+// A long title widens the picture up to this many times the width the bracket needs.
+constexpr int kTitleMostWidening = 2;
+// Round names keep a little room from their neighbours.
+constexpr int kRoundNameGap = 4;
+
+QFont titleFont() { return emboldened(japaneseFontPixels(kTitlePixels, kTitleWeight)); }
+QFont subtitleFont() { return japaneseFontPixels(kSubtitlePixels); }
+
+QFont stretched(QFont font, int stretch) {
+    if (stretch != 100) font.setStretch(stretch);
+    return font;
+}
+
+// How `text` is drawn in `font` with `room` pixels, and how wide the sheet then is at least:
+// whole at full width where it fits, or widening the sheet up to `mostRoom`, then condensed;
+// where even the least stretch is too wide for `mostRoom`, as wide as that needs.
+SheetText fitHeader(const QFont& font, const QString& text, int room, int mostRoom, int* width) {
+    const int full = textWidthAt(font, text, 100);
+    room = std::max(room, std::min(full, mostRoom));
+    const int stretch = fittingStretch(font, text, room);
+    room = std::max(room, textWidthAt(font, text, stretch));
+    *width = room + 2 * kTitleSideMargin;
+    return {text, stretch};
+}
+
+void drawText(QPainter& painter, const QFont& font, int stretch, const QRect& rect,
+              Qt::Alignment alignment, const QString& text) {
+    painter.setFont(stretched(font, stretch));
+    painter.drawText(rect, alignment | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                     text);
+}
+
+void paintClubs(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
+    if (!sheet.layout.hasClubColumn()) return;
+    for (int member = 0; member < bracket.memberCount(); ++member) {
+        const DrawnName& club = sheet.clubs.names[size_t(member)];
+        if (club.text.isEmpty()) continue;
+        painter.setFont(memberNameFont(painter.device(), club.stretch));
+        painter.drawText(textRectIn(toQRect(kaz::sheetClubRect(sheet.layout, member)), sheet.clubs),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, club.text);
+    }
+}
+
+void paintSeedMarks(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
+    const QFont font = japaneseFontPixels(kSmallPixels);
+    for (int member = 0; member < bracket.memberCount(); ++member) {
+        const int seed = bracket.sheet().seeds[size_t(member)];
+        if (seed == 0) continue;
+        drawText(painter, font, 100, toQRect(kaz::seedMarkRect(sheet.layout, member)),
+                 Qt::AlignRight, QString::fromStdString(kaz::seedMark(seed)));
+    }
+}
+
+void paintMatchNumbers(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
+    if (!bracket.sheet().matchNumbers) return;
+    const QFont font = japaneseFontPixels(kSmallPixels);
+    const int members = bracket.memberCount();
+    const std::vector<int> numbers = kaz::matchNumbersByLine(bracket);
+    // One number a pair, at its upper line; a pair with a bye plays no match and has none.
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        if (bracket.lineKind(line) != kaz::LineKind::Upper) continue;
+        const int number = numbers[size_t(kaz::nextRoundLine(members, line))];
+        if (number == 0) continue;
+        drawText(painter, font, 100, toQRect(kaz::matchNumberRect(sheet.layout, members, line)),
+                 Qt::AlignLeft, QString::number(number));
+    }
+}
+
+void paintRoundNames(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
+    const QFont font = japaneseFontPixels(kRoundNamePixels);
+    for (size_t round = 0; round < sheet.layout.roundNames.size(); ++round) {
+        const QString name = fromCp932(kaz::sheetRoundName(bracket, int(round)));
+        const QRect rect = toQRect(sheet.layout.roundNames[round]);
+        drawText(painter, font, fittingStretch(font, name, rect.width() - kRoundNameGap), rect,
+                 Qt::AlignHCenter, name);
+    }
+}
+
+}  // namespace
+
+SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
+    SheetPicture sheet;
+    sheet.names = layoutNameColumn(bracket);
+    kaz::SheetWidening widening;
+    widening.nameColumn = sheet.names.extraWidth;
+    const kaz::SheetInfo& info = bracket.sheet();
+    if (kaz::isSheetShown(info)) {
+        sheet.clubs = layoutClubColumn(bracket);
+        widening.clubColumn = sheet.clubs.extraWidth;
+        const int width = kaz::layoutSheet(bracket, widening).extent.width;
+        const int room = width - 2 * kTitleSideMargin;
+        const int mostRoom = kTitleMostWidening * width - 2 * kTitleSideMargin;
+        int titleWidth = 0;
+        int subtitleWidth = 0;
+        sheet.title = fitHeader(titleFont(), fromCp932(info.title), room, mostRoom, &titleWidth);
+        sheet.subtitle =
+            fitHeader(subtitleFont(), fromCp932(info.subtitle), room, mostRoom, &subtitleWidth);
+        widening.leastWidth = std::max(titleWidth, subtitleWidth);
+    }
+    sheet.layout = kaz::layoutSheet(bracket, widening);
+    return sheet;
+}
+
+void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
+    const kaz::SheetInfo& info = bracket.sheet();
+    if (!kaz::isSheetShown(info)) return;
+    painter.save();
+    painter.setPen(qColorFromString(bracket.colors().memberColor));
+    const kaz::SheetLayout& layout = sheet.layout;
+    if (!sheet.title.text.isEmpty()) {
+        drawText(painter, titleFont(), sheet.title.stretch, toQRect(layout.title), Qt::AlignHCenter,
+                 sheet.title.text);
+    }
+    if (!sheet.subtitle.text.isEmpty()) {
+        drawText(painter, subtitleFont(), sheet.subtitle.stretch, toQRect(layout.subtitle),
+                 Qt::AlignHCenter, sheet.subtitle.text);
+    }
+    paintRoundNames(painter, bracket, sheet);
+    paintClubs(painter, bracket, sheet);
+    paintSeedMarks(painter, bracket, sheet);
+    paintMatchNumbers(painter, bracket, sheet);
+    if (info.drawNumber) {
+        drawText(painter, japaneseFontPixels(kSmallPixels), 100, toQRect(layout.drawNumber),
+                 Qt::AlignLeft, fromCp932(kaz::drawNumberText(*info.drawNumber)));
+    }
+    painter.restore();
+}
+
+}  // namespace kaz::render

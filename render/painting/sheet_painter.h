@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include "bracket/bracket.h"
+#include "bracket/sheet_layout.h"
+#include "painting/name_column.h"
+
+class QPainter;
+
+namespace kaz::render {
+
+// The sheet around the bracket in a picture: the title and second line, the rounds' names,
+// the clubs, the seed marks, the match numbers and the draw number, placed by the core's sheet
+// layout. On paper nothing may be cut: the name and club columns widen as far as their texts
+// need (name_column.h), and a long title widens the picture up to twice its width, then is
+// condensed, and only where even that is too narrow widens it further. QtGui only.
+
+// A text of the sheet as drawn: condensed to `stretch` percent.
+struct SheetText {
+    QString text;
+    int stretch = 100;
+};
+
+struct SheetPicture {
+    NameColumn names;
+    NameColumn clubs;  // one per member; empty without a club column
+    SheetText title;
+    SheetText subtitle;
+    kaz::SheetLayout layout;
+};
+
+// The picture's sheet of `bracket`, measured with the fonts it is drawn in.
+SheetPicture layoutSheetPicture(const kaz::Bracket& bracket);
+
+// Draws the sheet's texts around the bracket (not its names, lines or champion), with the
+// sheet's top-left corner at the painter's origin. Nothing for an empty sheet.
+void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet);
+
+}  // namespace kaz::render

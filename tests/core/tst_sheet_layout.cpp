@@ -1,0 +1,218 @@
+#include <QTest>
+#include <set>
+
+#include "bracket/bracket.h"
+#include "bracket/sheet_layout.h"
+#include "bracket/sheet_marks.h"
+
+using namespace kaz;
+
+namespace {
+
+enum class Part { None, Unknown, Title, TitleAndSubtitle, Club, ClubColumn, DrawNumber, Seed };
+
+Bracket bracketWith(int members, Part part) {
+    Bracket bracket(members);
+    SheetInfo sheet;
+    switch (part) {
+        case Part::None: break;
+        case Part::Unknown: sheet.unknownRecords.push_back({99, "future", 0}); break;
+        case Part::Title: sheet.title = "Open"; break;
+        case Part::TitleAndSubtitle:
+            sheet.title = "Open";
+            sheet.subtitle = "2026";
+            break;
+        case Part::Club: sheet.clubs[size_t(members - 1)] = "Club"; break;
+        case Part::ClubColumn: sheet.clubColumn = true; break;
+        case Part::DrawNumber: sheet.drawNumber = 4242; break;
+        case Part::Seed: sheet.seeds[0] = 1; break;
+    }
+    bracket.setSheet(sheet);
+    return bracket;
+}
+
+int strokeY(const Rect& area, const LineShape& shape) {
+    return area.top + area.height / 2 + shape.strokeShift;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Part)
+
+class TestSheetLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void partsMoveTheBracket_data();
+    void partsMoveTheBracket();
+    void wideningWidens();
+    void matchNumbersRunByRound_data();
+    void matchNumbersRunByRound();
+    void byeRunsStraight_data();
+    void byeRunsStraight();
+};
+
+void TestSheetLayout::partsMoveTheBracket_data() {
+    QTest::addColumn<int>("members");
+    QTest::addColumn<Part>("part");
+    QTest::addColumn<bool>("header");    // more than the round names' row above the bracket
+    QTest::addColumn<int>("clubWidth");  // the lines move right by this
+    QTest::addColumn<bool>("foot");
+
+    for (int members : {4, 32}) {
+        const QByteArray n = QByteArray::number(members);
+        QTest::newRow(n + " empty") << members << Part::None << false << 0 << false;
+        QTest::newRow(n + " unknown only") << members << Part::Unknown << false << 0 << false;
+        QTest::newRow(n + " title") << members << Part::Title << true << 0 << false;
+        QTest::newRow(n + " two lines") << members << Part::TitleAndSubtitle << true << 0 << false;
+        QTest::newRow(n + " club") << members << Part::Club << false << kClubBoxWidth << false;
+        QTest::newRow(n + " column")
+            << members << Part::ClubColumn << false << kClubBoxWidth << false;
+        QTest::newRow(n + " draw") << members << Part::DrawNumber << false << 0 << true;
+        QTest::newRow(n + " seed") << members << Part::Seed << false << 0 << false;
+    }
+}
+
+void TestSheetLayout::partsMoveTheBracket() {
+    QFETCH(int, members);
+    QFETCH(Part, part);
+    QFETCH(bool, header);
+    QFETCH(int, clubWidth);
+    QFETCH(bool, foot);
+
+    const Bracket bracket = bracketWith(members, part);
+    const SheetLayout layout = layoutSheet(bracket);
+    const Size bare = bracketExtent(members);
+    const bool empty = part == Part::None || part == Part::Unknown;
+
+    // An empty sheet changes nothing; any sheet adds the round names' row, and a title more.
+    QCOMPARE(layout.headerHeight == 0, empty);
+    QCOMPARE(layout.roundNames.size(), empty ? size_t(0) : size_t(roundsForMembers(members)));
+    QCOMPARE(layout.title.height > 0, header);
+    QCOMPARE(layout.clubWidth, clubWidth);
+    QCOMPARE(layout.bracketOrigin.x, clubWidth);
+    QCOMPARE(layout.bracketOrigin.y, layout.headerHeight);
+    QCOMPARE(layout.extent.width, bare.width + clubWidth);
+    QCOMPARE(layout.extent.height - layout.headerHeight - bare.height > 0, foot);
+
+    for (int member = 0; member < members; ++member) {
+        const Rect name = sheetNameRect(layout, member);
+        QCOMPARE(name.top, memberNameRect(member).top + layout.headerHeight);
+        QCOMPARE(name.left, memberNameRect(member).left);
+        QVERIFY(seedMarkRect(layout, member).right() <= name.left);
+        QVERIFY(seedMarkRect(layout, member).left >= 0);
+        if (clubWidth > 0) QCOMPARE(sheetClubRect(layout, member).left, name.right());
+    }
+    for (int line = 0; line < lineCountForMembers(members); ++line) {
+        const Rect moved = sheetLineRect(layout, members, line);
+        QCOMPARE(moved.left, lineRect(members, line).left + clubWidth);
+        QCOMPARE(moved.top, lineRect(members, line).top + layout.headerHeight);
+        QVERIFY(moved.bottom() <= layout.extent.height);
+    }
+    // Header lines stack above the round names, which stay above the first name and line.
+    int above = 0;
+    for (const Rect& text : {layout.title, layout.subtitle}) {
+        if (text.height == 0) continue;
+        QVERIFY(text.top >= above);
+        QCOMPARE(text.width, layout.extent.width);
+        above = text.bottom();
+    }
+    for (int round = 0; round < int(layout.roundNames.size()); ++round) {
+        const Rect& name = layout.roundNames[size_t(round)];
+        QVERIFY(name.top >= above);
+        QVERIFY(name.bottom() <= sheetNameRect(layout, 0).top);
+        QVERIFY(name.bottom() <= sheetLineRect(layout, members, 0).top + 17);
+    }
+    if (foot) {
+        QVERIFY(layout.drawNumber.top >= sheetNameRect(layout, members - 1).bottom());
+        QVERIFY(layout.drawNumber.bottom() <= layout.extent.height);
+    }
+}
+
+void TestSheetLayout::wideningWidens() {
+    Bracket bracket = bracketWith(8, Part::Club);
+    const SheetLayout plain = layoutSheet(bracket);
+    SheetWidening widening;
+    widening.nameColumn = 30;
+    widening.clubColumn = 50;
+    const SheetLayout wide = layoutSheet(bracket, widening);
+    QCOMPARE(wide.clubLeft, plain.clubLeft + 30);
+    QCOMPARE(wide.clubWidth, plain.clubWidth + 50);
+    QCOMPARE(wide.bracketOrigin.x, plain.bracketOrigin.x + 80);
+    QCOMPARE(wide.extent.width, plain.extent.width + 80);
+
+    // A title wider than the bracket widens the sheet, its lines staying where they are.
+    bracket = bracketWith(8, Part::Title);
+    widening = SheetWidening();
+    widening.leastWidth = 2000;
+    const SheetLayout titled = layoutSheet(bracket, widening);
+    QCOMPARE(titled.extent.width, 2000);
+    QCOMPARE(titled.title.width, 2000);
+    QCOMPARE(titled.bracketOrigin.x, 0);
+}
+
+void TestSheetLayout::matchNumbersRunByRound_data() {
+    QTest::addColumn<int>("members");
+    for (int members : {4, 8, 16, 32}) QTest::newRow(QByteArray::number(members)) << members;
+}
+
+void TestSheetLayout::matchNumbersRunByRound() {
+    QFETCH(int, members);
+    // Lines run round by round, top to bottom: the matches they are fed by follow them 1, 2,
+    // …, N - 1; a first-round line is fed by none.
+    const std::vector<int> numbers = matchNumbersByLine(Bracket(members));
+    int expected = 0;
+    for (int line = 0; line < lineCountForMembers(members); ++line) {
+        QCOMPARE(numbers[size_t(line)], line < members ? 0 : ++expected);
+    }
+    QCOMPARE(expected, members - 1);
+}
+
+void TestSheetLayout::byeRunsStraight_data() {
+    QTest::addColumn<QList<int>>("byes");
+
+    QTest::newRow("lower slot") << QList<int>{1};
+    QTest::newRow("upper slot") << QList<int>{2};
+    QTest::newRow("last slot") << QList<int>{7};
+    QTest::newRow("two pairs") << QList<int>{1, 6};
+    QTest::newRow("a whole pair") << QList<int>{4, 5};
+}
+
+void TestSheetLayout::byeRunsStraight() {
+    QFETCH(QList<int>, byes);
+    constexpr int members = 8;
+    Bracket bracket(members);
+    SheetInfo sheet;
+    for (int bye : byes) sheet.byes[size_t(bye)] = true;
+    bracket.setSheet(sheet);
+
+    const std::vector<int> numbers = matchNumbersByLine(bracket);
+    const std::set<int> byeSet(byes.begin(), byes.end());
+    std::set<int> straight;  // second-round lines fed by a bye's opponent
+    for (int l = 0; l < members; ++l) {
+        const LineShape shape = sheetLineShape(bracket, l);
+        const bool bye = byeSet.count(l) > 0;
+        const bool besideBye = byeSet.count(opponentLine(members, l)) > 0;
+        QCOMPARE(shape.drawn, !bye);
+        QCOMPARE(shape.joined, !besideBye);
+        // A pair with a bye plays no match: it takes no number.
+        QCOMPARE(numbers[size_t(nextRoundLine(members, l))] == 0, bye || besideBye);
+        QCOMPARE(shape.strokeShift, 0);
+        if (besideBye && !bye) {
+            // The second-round line runs on at the height of the bye's opponent.
+            const int next = nextRoundLine(members, l);
+            straight.insert(next);
+            QCOMPARE(strokeY(lineRect(members, next), sheetLineShape(bracket, next)),
+                     strokeY(lineRect(members, l), shape));
+        }
+    }
+    // Every later line not fed by a bye's opponent is drawn as ever.
+    for (int l = members; l < lineCountForMembers(members); ++l) {
+        const LineShape shape = sheetLineShape(bracket, l);
+        QVERIFY(shape.drawn && shape.joined);
+        if (!straight.count(l)) QCOMPARE(shape.strokeShift, 0);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestSheetLayout)
+#include "tst_sheet_layout.moc"
