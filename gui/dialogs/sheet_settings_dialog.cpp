@@ -99,8 +99,11 @@ kaz::SheetInfo SheetSettingsDialog::sheet() const {
     kaz::SheetInfo sheet = m_sheet;
     sheet.title = m_title.value();
     sheet.subtitle = m_subtitle.value();
+    // A name typed as its default is the default, which is not stored.
     for (size_t round = 0; round < m_rounds.size(); ++round) {
-        sheet.roundNames[round] = m_rounds[round].value();
+        const Text& text = m_rounds[round];
+        const bool isDefault = text.field->text() == text.field->placeholderText();
+        sheet.roundNames[round] = isDefault ? std::string() : text.value();
     }
     sheet.matchNumbers = m_matchNumbers->isChecked();
     sheet.clubColumn = m_clubColumn->isChecked();

@@ -18,8 +18,9 @@ namespace kaz::gui {
 class TextField;
 
 // "表の設定": the sheet's title, its second line, the name over each round (each box showing
-// its default until typed over; an empty box keeps the default) and whether match numbers and
-// the club column show. A text left as it was keeps its bytes exactly, whatever they hold.
+// its default until typed over; an empty box, or one holding the default, keeps the default)
+// and whether match numbers and the club column show. A text left as it was keeps its bytes
+// exactly, whatever they hold.
 class SheetSettingsDialog : public QDialog {
     Q_OBJECT
 public:
