@@ -198,10 +198,6 @@ void MemberNameEdit::addUndoItems(QMenu* menu) {
                 [this, history] { takeHistoryStep(history, HistoryStep::Redo, this); });
 }
 
-}  // namespace kaz::gui
-
-namespace kaz::gui {
-
 void MemberNameEdit::addOwnItems(QMenu* menu) {
     const kaz::Bracket& bracket = m_document->bracket();
     const bool inBracket = m_member < bracket.memberCount();
