@@ -405,6 +405,30 @@
         <source>前のｳｨﾝﾄﾞｳに切り替える</source>
         <translation>Switch to the previous window pane</translation>
     </message>
+    <message>
+        <source>表の設定(&amp;B)...</source>
+        <translation>&amp;Bracket Sheet Settings...</translation>
+    </message>
+    <message>
+        <source>大会名、2行目、回戦名、試合番号、所属の列を設定</source>
+        <translation>Set the title, second line, round names, match numbers and club column</translation>
+    </message>
+    <message>
+        <source>表の設定</source>
+        <translation>Sheet Settings</translation>
+    </message>
+    <message>
+        <source>所属(&amp;C)</source>
+        <translation>&amp;Clubs</translation>
+    </message>
+    <message>
+        <source>所属の列の 表示/非表示</source>
+        <translation>Show or hide the club column</translation>
+    </message>
+    <message>
+        <source>所属の列の表示切り替え</source>
+        <translation>Toggle Club Column</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::ExportCommands</name>

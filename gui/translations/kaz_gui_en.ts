@@ -46,6 +46,42 @@
         <source>色の設定</source>
         <translation>Color Settings</translation>
     </message>
+    <message>
+        <source>この設定は表に合いません。</source>
+        <translation>These settings do not fit the bracket.</translation>
+    </message>
+    <message>
+        <source>表の設定</source>
+        <translation>Sheet Settings</translation>
+    </message>
+    <message>
+        <source>シードは 1 から %1 までの番号です。</source>
+        <translation>A seed is a number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>シード %1 はすでに %2人目にあります。</source>
+        <translation>Seed %1 is already held by member %2.</translation>
+    </message>
+    <message>
+        <source>シード</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>名前のある枠は不戦勝にできません。</source>
+        <translation>A slot with a name cannot be a bye.</translation>
+    </message>
+    <message>
+        <source>不戦勝</source>
+        <translation>Bye</translation>
+    </message>
+    <message>
+        <source>所属のあるﾒﾝﾊﾞｰがいるため、所属の列は隠せません。</source>
+        <translation>The club column cannot be hidden while a member has a club.</translation>
+    </message>
+    <message>
+        <source>所属の列</source>
+        <translation>Club column</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::ChampionDialog</name>
@@ -403,6 +439,14 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <source>名前の欄が足りないため、%1 行を貼り付けませんでした。</source>
         <translation>Lines not pasted for want of name boxes: %1.</translation>
     </message>
+    <message>
+        <source>シード...</source>
+        <translation>Seed...</translation>
+    </message>
+    <message>
+        <source>不戦勝</source>
+        <translation>Bye</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::RefusalNotice</name>
@@ -428,6 +472,64 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     <message>
         <source>点数</source>
         <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::SeedDialog</name>
+    <message>
+        <source>シード入力</source>
+        <translation>Enter Seed</translation>
+    </message>
+    <message>
+        <source>シード</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>1 から %1 までの番号 (空欄でシードなし)</source>
+        <translation>A number from 1 to %1 (empty for no seed)</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::SheetSettingsDialog</name>
+    <message>
+        <source>表の設定</source>
+        <translation>Sheet Settings</translation>
+    </message>
+    <message>
+        <source>大会名</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>2行目</source>
+        <translation>Second line</translation>
+    </message>
+    <message>
+        <source>2行目 (日付、会場など)</source>
+        <translation>Second line (date, venue, …)</translation>
+    </message>
+    <message>
+        <source>回戦名 (空欄は既定の名前)</source>
+        <translation>Round names (empty for the default)</translation>
+    </message>
+    <message>
+        <source>回戦名</source>
+        <translation>Round name</translation>
+    </message>
+    <message>
+        <source>%1列目</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>試合番号</source>
+        <translation>Match numbers</translation>
+    </message>
+    <message>
+        <source>所属の列</source>
+        <translation>Club column</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
