@@ -1,11 +1,8 @@
 #include "view/member_club_edit.h"
 
 #include <QKeyEvent>
-#include <QMenu>
 #include <QUndoStack>
 
-#include "bridge/fonts.h"
-#include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
 #include "document/bracket_document.h"
 #include "document/history_step.h"
@@ -25,13 +22,11 @@ std::optional<HistoryStep> historyKey(const QKeyEvent* event) {
 }  // namespace
 
 MemberClubEdit::MemberClubEdit(BracketDocument* doc, int member, QWidget* parent)
-    : TextField(kaz::kMaxClubBytes, parent), m_document(doc), m_member(member) {
+    : MemberBox(kaz::kMaxClubBytes, doc, member, parent) {
     setFieldName(tr("所属"));
-    setFont(render::japaneseFontPoints(11));
     setFocusPolicy(Qt::ClickFocus);
     setAccessibleName(tr("%1人目の所属").arg(member + 1));
     refreshText();
-    refreshColors();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_document->setMemberClub(m_member, render::toCp932Lenient(text));
     });
@@ -40,15 +35,6 @@ MemberClubEdit::MemberClubEdit(BracketDocument* doc, int member, QWidget* parent
 void MemberClubEdit::refreshText() {
     const QString text = m_document->memberClubText(m_member);
     if (text != this->text()) showText(text);
-}
-
-void MemberClubEdit::refreshColors() {
-    QPalette pal = palette();
-    const QColor back = render::qColorFromString(m_document->colors().backgroundColor);
-    pal.setColor(QPalette::Base, back);
-    pal.setColor(QPalette::Window, back);
-    pal.setColor(QPalette::Text, render::qColorFromString(m_document->colors().memberColor));
-    setPalette(pal);
 }
 
 bool MemberClubEdit::event(QEvent* event) {
@@ -66,25 +52,6 @@ void MemberClubEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     TextField::keyPressEvent(event);
-}
-
-void MemberClubEdit::focusInEvent(QFocusEvent* event) {
-    // A click on a line leaves the focus here, as in a name box.
-    parentWidget()->setFocusProxy(this);
-    TextField::focusInEvent(event);
-}
-
-void MemberClubEdit::focusOutEvent(QFocusEvent* event) {
-    if (event->reason() != Qt::PopupFocusReason) m_document->endTyping();
-    TextField::focusOutEvent(event);
-}
-
-void MemberClubEdit::addUndoItems(QMenu* menu) {
-    QUndoStack* history = m_document->undoStack();
-    addMenuItem(menu, "edit-undo", TextField::tr("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
-                [this, history] { takeHistoryStep(history, HistoryStep::Undo, this); });
-    addMenuItem(menu, "edit-redo", TextField::tr("やり直し(&R)\tCtrl+Y"), history->canRedo(),
-                [this, history] { takeHistoryStep(history, HistoryStep::Redo, this); });
 }
 
 }  // namespace kaz::gui
