@@ -201,6 +201,16 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain},
+    {&EditorActions::sheetSettings,
+     "sheetSettings",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "表の設定(&B)..."),
+     // clang-format off
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "大会名、2行目、回戦名、試合番号、所属の列を設定"),
+     // clang-format on
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "表の設定"),
+     {},
+     std::nullopt,
+     Kind::Plain},
     {&EditorActions::viewToolBar,
      "viewToolBar",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾂｰﾙ ﾊﾞｰ(&T)"),
@@ -214,6 +224,14 @@ const ActionRecord kActionRecords[] = {
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"),
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示"),
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ｽﾃｰﾀｽ ﾊﾞｰの表示切り替え"),
+     {},
+     std::nullopt,
+     Kind::Checkable},
+    {&EditorActions::viewClubs,
+     "viewClubs",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "所属(&C)"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "所属の列の 表示/非表示"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "所属の列の表示切り替え"),
      {},
      std::nullopt,
      Kind::Checkable},
@@ -347,9 +365,10 @@ EditorActions::EditorActions(QWidget* window) {
 }
 
 QList<QAction*> EditorActions::bracketCommands() const {
-    return {fileClose,      fileSave,      fileSaveAs, filePrint,    filePrintPreview,
-            filePrintSetup, copyBracket,   htmlExport, htmlSettings, savePicture,
-            windowNew,      windowCascade, windowTile, windowArrange};
+    return {fileClose,        fileSave,       fileSaveAs,    filePrint,
+            filePrintPreview, filePrintSetup, copyBracket,   htmlExport,
+            htmlSettings,     savePicture,    sheetSettings, viewClubs,
+            windowNew,        windowCascade,  windowTile,    windowArrange};
 }
 
 QString EditorActions::undoPrompt() {

@@ -39,9 +39,11 @@ public:
     QAction* htmlExport = nullptr;
     QAction* htmlSettings = nullptr;
     QAction* savePicture = nullptr;
+    QAction* sheetSettings = nullptr;
     // 表示
     QAction* viewToolBar = nullptr;
     QAction* viewStatusBar = nullptr;
+    QAction* viewClubs = nullptr;  // checked while the active bracket's club column shows
     // ｳｨﾝﾄﾞｳ
     QAction* windowNew = nullptr;
     QAction* windowCascade = nullptr;

@@ -18,6 +18,7 @@
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
 #include "commands/help_commands.h"
+#include "commands/sheet_commands.h"
 #include "commands/window_commands.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
@@ -82,6 +83,7 @@ void MainWindow::createCommandGroups() {
     new FileCommands(m_actions, this, m_documentManager);
     m_editCommands = new EditCommands(m_actions, this);
     new ExportCommands(m_actions, this, m_documentManager);
+    m_sheetCommands = new SheetCommands(m_actions, this);
     new WindowCommands(m_actions, this, m_mdiArea, m_documentManager);
     new HelpCommands(m_actions, this);
 }
@@ -109,8 +111,9 @@ void MainWindow::createMenus() {
 
     QMenu* edit = menu(tr("編集(&E)"), {a.editUndo, a.editRedo, nullptr, a.editCut, a.editCopy,
                                         a.editPaste, a.copyBracket});
-    QMenu* tools = menu(tr("ツール(&T)"), {a.htmlExport, a.htmlSettings, nullptr, a.savePicture});
-    QMenu* viewFull = menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar});
+    QMenu* tools = menu(tr("ツール(&T)"), {a.htmlExport, a.htmlSettings, nullptr, a.savePicture,
+                                           nullptr, a.sheetSettings});
+    QMenu* viewFull = menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar, nullptr, a.viewClubs});
     m_windowMenu =
         menu(tr("ｳｨﾝﾄﾞｳ(&W)"), {a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
@@ -252,6 +255,7 @@ void MainWindow::onActiveWindowChanged() {
     }
     for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
     m_editCommands->setDocument(doc);
+    m_sheetCommands->setDocument(doc);
     if (doc) {
         connect(doc, &gui::BracketDocument::titleChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);

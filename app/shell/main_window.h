@@ -19,6 +19,7 @@ class BracketWindow;
 class DocumentManager;
 class EditCommands;
 class RecoveryManager;
+class SheetCommands;
 
 // The main window: menus, toolbar, status bar and the MDI area holding a child window per
 // view of a bracket. With no bracket window it shows the short menu; while one is active, the
@@ -68,6 +69,7 @@ private:
     DocumentManager* m_documentManager;
     EditorActions m_actions;
     EditCommands* m_editCommands = nullptr;
+    SheetCommands* m_sheetCommands = nullptr;
     QToolBar* m_toolBar = nullptr;
     QList<QMenu*> m_menusWithoutDocument;  // while no bracket window is open
     QList<QMenu*> m_menusWithDocument;     // while one is active

@@ -48,6 +48,10 @@ void announceRefusal(QWidget* where, Refusal why) {
     announceRefusal(where, refusalText(why, QString(), 0));
 }
 
+void announceIfRefused(QWidget* where, const QString& refusal) {
+    if (!refusal.isEmpty()) announceRefusal(where, refusal);
+}
+
 void announceDone(QWidget* where, const QString& text) {
     if (where == nullptr) return;
     if (auto* main = qobject_cast<QMainWindow*>(statusBarWindow(where))) {

@@ -24,6 +24,9 @@ void announceRefusal(QWidget* where, const QString& text);
 // The same with the refusal's text for a field without a name.
 void announceRefusal(QWidget* where, Refusal why);
 
+// Announces `refusal` as announceRefusal does, unless it is empty (nothing was refused).
+void announceIfRefused(QWidget* where, const QString& refusal);
+
 // Tells the user what a command did: `text` in the status bar of the main window `where`
 // belongs to, until the bar returns to its idle text a few seconds later.
 void announceDone(QWidget* where, const QString& text);

@@ -92,4 +92,18 @@ ChampionDialog::ChampionDialog(QWidget* parent)
     static_cast<TextField*>(edit())->setFieldName(tr("優勝者名"));
 }
 
+SeedDialog::SeedDialog(int members, QWidget* parent)
+    : TextInputDialog(tr("シード入力"), QSize(77, 29), QSize(37, 13), 4, parent) {
+    static_cast<TextField*>(edit())->setFieldName(tr("シード"));
+    setSubject(tr("1 から %1 までの番号 (空欄でシードなし)").arg(members));
+}
+
+int SeedDialog::seed() const {
+    const QString typed = edit()->text().normalized(QString::NormalizationForm_KC).trimmed();
+    if (typed.isEmpty()) return 0;
+    bool number = false;
+    const int seed = typed.toInt(&number);
+    return number ? seed : -1;
+}
+
 }  // namespace kaz::gui

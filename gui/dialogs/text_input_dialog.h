@@ -53,4 +53,14 @@ public:
     explicit ChampionDialog(QWidget* parent = nullptr);
 };
 
+// "シード入力": a member's seed number, 1 to `members`, or an empty field for none.
+class SeedDialog : public TextInputDialog {
+    Q_OBJECT
+public:
+    SeedDialog(int members, QWidget* parent = nullptr);
+
+    // The number typed (full-width digits too), 0 for an empty field, -1 for anything else.
+    int seed() const;
+};
+
 }  // namespace kaz::gui

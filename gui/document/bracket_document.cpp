@@ -6,6 +6,7 @@
 
 #include "bracket/bracket_change.h"
 #include "bracket/line_rules.h"
+#include "bracket/sheet_marks.h"
 #include "bridge/qt_text.h"
 #include "document/bracket_step_command.h"
 #include "document/file_access.h"
@@ -120,6 +121,60 @@ void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScor
     endMerging();
     pushStep(tr("色の設定"), kaz::settingsChange(m_bracket, kaz::OutputSettings{colors, boldScores,
                                                                                 boldMemberNames}));
+}
+
+QString BracketDocument::setSheet(kaz::SheetInfo sheet) {
+    endMerging();
+    if (sheet == m_bracket.sheet()) return QString();
+    if (!kaz::sheetFits(m_bracket, sheet)) return tr("この設定は表に合いません。");
+    pushStep(tr("表の設定"), kaz::sheetChange(m_bracket, std::move(sheet)));
+    return QString();
+}
+
+QString BracketDocument::seedRefusal(int member, int seed) const {
+    if (seed < 0 || seed > memberCount()) {
+        return tr("シードは 1 から %1 までの番号です。").arg(memberCount());
+    }
+    const auto& seeds = m_bracket.sheet().seeds;
+    for (int other = 0; seed > 0 && other < memberCount(); ++other) {
+        if (other != member && seeds[size_t(other)] == seed) {
+            return tr("シード %1 はすでに %2人目にあります。").arg(seed).arg(other + 1);
+        }
+    }
+    return QString();
+}
+
+QString BracketDocument::setSeed(int member, int seed) {
+    endMerging();
+    const QString refusal = seedRefusal(member, seed);
+    if (!refusal.isEmpty()) return refusal;
+    kaz::SheetInfo sheet = m_bracket.sheet();
+    sheet.seeds.at(size_t(member)) = seed;
+    pushStep(tr("シード"), kaz::sheetChange(m_bracket, std::move(sheet)));
+    return QString();
+}
+
+QString BracketDocument::setBye(int slot, bool bye) {
+    endMerging();
+    if (bye && !m_bracket.memberName(slot).empty()) {
+        return tr("名前のある枠は不戦勝にできません。");
+    }
+    kaz::SheetInfo sheet = m_bracket.sheet();
+    sheet.byes.at(size_t(slot)) = bye;
+    pushStep(tr("不戦勝"), kaz::sheetChange(m_bracket, std::move(sheet)));
+    return QString();
+}
+
+QString BracketDocument::setClubColumn(bool shown) {
+    endMerging();
+    kaz::SheetInfo sheet = m_bracket.sheet();
+    sheet.clubColumn = shown;
+    // A club set shows the column whatever the flag says.
+    if (!shown && kaz::showsClubColumn(sheet))
+        return tr("所属のあるﾒﾝﾊﾞｰがいるため、所属の列は隠せません。");
+    if (shown && kaz::showsClubColumn(m_bracket.sheet())) return QString();
+    pushStep(tr("所属の列"), kaz::sheetChange(m_bracket, std::move(sheet)));
+    return QString();
 }
 
 void BracketDocument::pushStep(const QString& text, kaz::BracketChange change,

@@ -20,7 +20,8 @@ namespace kaz::gui {
 // One open bracket: owns the live bracket and its undo history, and tells every view of it
 // what changed. Views and widgets keep no bracket state of their own; they call the operations
 // here. Every change is one step in the history, which all windows on the bracket share; a step
-// done, undone or redone signals exactly the lines, names, champion or settings it touched.
+// done, undone or redone signals exactly the lines, names, champion, settings or sheet it
+// touched.
 class BracketDocument : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +35,8 @@ public:
     const kaz::ColorSet& colors() const { return m_bracket.colors(); }
 
     // The undo history. Each step's text names it: 名前の入力, 勝ち上がり, 取り消し, 点数,
-    // 優勝者名, 色の設定, 名前の貼り付け, 所属の入力. Saving leaves it as it is.
+    // 優勝者名, 色の設定, 名前の貼り付け, 表の設定, シード, 不戦勝, 所属の列, 所属の入力. Saving
+    // leaves it as it is.
     QUndoStack* undoStack() const { return m_undoStack; }
 
     QString memberNameText(int i) const;
@@ -68,6 +70,18 @@ public:
     // The HTML settings: colours and bold flags, as one step (色の設定).
     void setHtmlSettings(const kaz::ColorSet& colors, bool boldScores, bool boldMemberNames);
 
+    // The sheet around the bracket, each change one step. Each returns why it refused the change
+    // (nothing then changed), for the caller to announce, or an empty text.
+    // The whole sheet, as 表の設定 edits it (表の設定).
+    QString setSheet(kaz::SheetInfo sheet);
+    // Member `member`'s seed number, 1 to the member count, or 0 for none (シード). A number
+    // another member holds is refused.
+    QString setSeed(int member, int seed);
+    // Marks or unmarks first-round slot `slot` as a bye (不戦勝); a slot with a name is refused.
+    QString setBye(int slot, bool bye);
+    // Shows or hides the club column (所属の列); it cannot hide while a member has a club.
+    QString setClubColumn(bool shown);
+
     // The change check: does the bracket differ from what was last loaded or stored? It looks
     // at the content alone, so undoing back to the stored content makes it unchanged.
     bool isChanged() const { return m_changedUntilStored || m_bracket.isChanged(); }
@@ -92,8 +106,7 @@ signals:
     void memberNameChanged(int member);
     void championChanged();
     void settingsChanged();
-    // The sheet around the bracket changed: its title, round names, clubs, seeds, byes, match
-    // numbers or club column.
+    // Anything of the sheet (title, round names, clubs, seeds, byes, …) changed.
     void sheetChanged();
     void titleChanged();
     // The change check's answer turned: an edit, a save, or undo back to the stored content.
@@ -110,6 +123,8 @@ private:
                   std::uint64_t mergeKey = 0, bool evenIfEmpty = false);
     // Sets the parts of a step to their values after it (or before it) and signals each.
     void applyStep(const kaz::BracketChange& change, bool forward);
+    // Why `seed` cannot be member `member`'s seed, or an empty text when it can.
+    QString seedRefusal(int member, int seed) const;
     // Forgets the typing step and the pending press: a later edit starts a step of its own.
     void endMerging();
     // Signals changedStateChanged when isChanged() no longer gives what it last gave.

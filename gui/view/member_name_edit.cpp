@@ -13,6 +13,8 @@
 #include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
+#include "common/refusal_notice.h"
+#include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "document/history_step.h"
 #include "text/pasted_text.h"
@@ -161,6 +163,27 @@ bool MemberNameEdit::handleBracketKey(const QKeyEvent* event, bool run) {
         return false;
     }
     return true;
+}
+
+void MemberNameEdit::addOwnItems(QMenu* menu) {
+    const kaz::Bracket& bracket = m_document->bracket();
+    const bool inBracket = m_member < bracket.memberCount();
+    menu->addSeparator();
+    addMenuItem(menu, "seed", tr("シード..."), inBracket, [this] { askSeed(); });
+    const bool bye = inBracket && bracket.sheet().byes[size_t(m_member)];
+    QAction* byeItem =
+        addMenuItem(menu, "bye", tr("不戦勝"), inBracket && bracket.memberName(m_member).empty(),
+                    [this, bye] { announceIfRefused(this, m_document->setBye(m_member, !bye)); });
+    byeItem->setCheckable(true);
+    byeItem->setChecked(bye);
+}
+
+void MemberNameEdit::askSeed() {
+    SeedDialog dialog(m_document->memberCount(), this);
+    const int seed = m_document->bracket().sheet().seeds[size_t(m_member)];
+    dialog.setInitialText(seed > 0 ? QString::number(seed) : QString());
+    if (dialog.exec() != QDialog::Accepted) return;
+    announceIfRefused(this, m_document->setSeed(m_member, dialog.seed()));
 }
 
 }  // namespace kaz::gui

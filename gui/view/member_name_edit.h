@@ -37,9 +37,14 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // シード... ("seed") and 不戦勝 ("bye", checked while the slot is a bye; only for an empty
+    // slot).
+    void addOwnItems(QMenu* menu) override;
 
 private:
     void updateToolTip();
+    // Asks for the member's seed and sets it; a refusal is announced.
+    void askSeed();
     // The keys the box takes for itself before any window's shortcut: the bracket's undo and
     // redo, and the result keys.
     bool handleBracketKey(const QKeyEvent* event, bool run);

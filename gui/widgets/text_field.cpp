@@ -132,6 +132,7 @@ void TextField::contextMenuEvent(QContextMenuEvent* event) {
     menu->addSeparator();
     addMenuItem(menu, "select-all", tr("すべて選択(&A)\tCtrl+A"), !text().isEmpty(),
                 [this] { selectAll(); });
+    addOwnItems(menu);
     menu->popup(event->globalPos());
 }
 
@@ -142,6 +143,8 @@ void TextField::addUndoItems(QMenu* menu) {
     addMenuItem(menu, "edit-redo", tr("やり直し(&R)\tCtrl+Y"), editable && isRedoAvailable(),
                 [this] { redo(); });
 }
+
+void TextField::addOwnItems(QMenu*) {}
 
 size_t TextField::bytesOutsideSelection() const {
     QString rest = text();

@@ -54,6 +54,8 @@ protected:
     // The context menu's first items, 元に戻す and やり直し (named "edit-undo", "edit-redo"):
     // here the field's own undo.
     virtual void addUndoItems(QMenu* menu);
+    // The context menu's last items, after すべて選択: none here.
+    virtual void addOwnItems(QMenu* menu);
     // The text without its selection, in CP932 bytes, as the byte limit counts it.
     size_t bytesOutsideSelection() const;
     // A pasted entry in CP932 for `room` bytes, or nothing when it would pass them: that

@@ -1,0 +1,52 @@
+#include "commands/sheet_commands.h"
+
+#include <QAction>
+#include <QWidget>
+
+#include "bracket/sheet_marks.h"
+#include "commands/command_runner.h"
+#include "common/refusal_notice.h"
+#include "dialogs/sheet_settings_dialog.h"
+#include "document/bracket_document.h"
+
+namespace kaz::app {
+
+SheetCommands::SheetCommands(const EditorActions& actions, QWidget* window)
+    : QObject(window), m_actions(actions), m_window(window) {
+    connectCommand(actions.sheetSettings, window, [this] { editSheet(); });
+    // A click turns the check; what the bracket then shows decides it.
+    connect(actions.viewClubs, &QAction::triggered, this, [this](bool checked) {
+        runCommand(m_window, [this, checked] { showClubs(checked); });
+    });
+    updateClubCheck();
+}
+
+void SheetCommands::setDocument(gui::BracketDocument* doc) {
+    if (doc == m_document) return;
+    disconnect(m_sheetConnection);
+    m_document = doc;
+    if (doc) {
+        m_sheetConnection = connect(doc, &gui::BracketDocument::sheetChanged, this,
+                                    &SheetCommands::updateClubCheck);
+    }
+    updateClubCheck();
+}
+
+void SheetCommands::editSheet() {
+    if (!m_document) return;
+    gui::SheetSettingsDialog dialog(m_document->bracket(), m_window);
+    if (dialog.exec() != QDialog::Accepted || !m_document) return;
+    gui::announceIfRefused(m_window, m_document->setSheet(dialog.sheet()));
+}
+
+void SheetCommands::showClubs(bool shown) {
+    if (m_document) gui::announceIfRefused(m_window, m_document->setClubColumn(shown));
+    updateClubCheck();
+}
+
+void SheetCommands::updateClubCheck() {
+    m_actions.viewClubs->setChecked(m_document &&
+                                    kaz::showsClubColumn(m_document->bracket().sheet()));
+}
+
+}  // namespace kaz::app

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "bracket/sheet_info.h"
+
+class QCheckBox;
+
+namespace kaz {
+class Bracket;
+}
+
+namespace kaz::gui {
+
+class TextField;
+
+// "表の設定": the sheet's title, its second line, the name over each round (each box showing
+// its default until typed over; an empty box, or one holding the default, keeps the default)
+// and whether match numbers and the club column show. A text left as it was keeps its bytes
+// exactly, whatever they hold.
+class SheetSettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* parent = nullptr);
+
+    // The bracket's sheet with what the dialog edits taken from its boxes.
+    kaz::SheetInfo sheet() const;
+
+    TextField* titleField() const { return m_title.field; }
+    TextField* subtitleField() const { return m_subtitle.field; }
+    TextField* roundField(int round) const { return m_rounds.at(size_t(round)).field; }
+    QCheckBox* matchNumbersBox() const { return m_matchNumbers; }
+    QCheckBox* clubColumnBox() const { return m_clubColumn; }
+
+private:
+    // A box and the bytes it was given, kept while its text is left as it was shown.
+    struct Text {
+        TextField* field = nullptr;
+        QString shown;
+        std::string bytes;
+
+        void show(const std::string& text);
+        std::string value() const;
+    };
+
+    kaz::SheetInfo m_sheet;
+    Text m_title;
+    Text m_subtitle;
+    std::vector<Text> m_rounds;
+    QCheckBox* m_matchNumbers = nullptr;
+    QCheckBox* m_clubColumn = nullptr;
+};
+
+}  // namespace kaz::gui
