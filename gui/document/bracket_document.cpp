@@ -37,6 +37,7 @@ QString BracketDocument::memberNameText(int i) const {
 
 void BracketDocument::setMemberName(int i, std::string name) {
     m_pressedLine = -1;
+    m_typingClub = -1;
     if (m_typingMember != i) {
         m_typingMember = i;
         m_typingKey = ++m_lastMergeKey;
@@ -45,7 +46,28 @@ void BracketDocument::setMemberName(int i, std::string name) {
              BracketStepCommand::MergeKind::Typing, m_typingKey);
 }
 
-void BracketDocument::endTyping() { m_typingMember = -1; }
+QString BracketDocument::memberClubText(int i) const {
+    return render::fromCp932(m_bracket.sheet().clubs[static_cast<size_t>(i)]);
+}
+
+void BracketDocument::setMemberClub(int i, std::string club) {
+    if (i < 0 || i >= memberCount()) return;
+    m_pressedLine = -1;
+    m_typingMember = -1;
+    if (m_typingClub != i) {
+        m_typingClub = i;
+        m_typingKey = ++m_lastMergeKey;
+    }
+    kaz::SheetInfo sheet = m_bracket.sheet();
+    sheet.clubs[static_cast<size_t>(i)] = std::move(club);
+    pushStep(tr("所属の入力"), kaz::sheetChange(m_bracket, std::move(sheet)),
+             BracketStepCommand::MergeKind::Typing, m_typingKey);
+}
+
+void BracketDocument::endTyping() {
+    m_typingMember = -1;
+    m_typingClub = -1;
+}
 
 int BracketDocument::pasteMemberNames(int first, const std::vector<std::string>& names) {
     endMerging();
@@ -179,7 +201,7 @@ void BracketDocument::applyStep(const kaz::BracketChange& change, bool forward) 
 }
 
 void BracketDocument::endMerging() {
-    m_typingMember = -1;
+    endTyping();
     m_pressedLine = -1;
 }
 

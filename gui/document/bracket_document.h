@@ -35,15 +35,19 @@ public:
     const kaz::ColorSet& colors() const { return m_bracket.colors(); }
 
     // The undo history. Each step's text names it: 名前の入力, 勝ち上がり, 取り消し, 点数,
-    // 優勝者名, 色の設定, 名前の貼り付け, 表の設定, シード, 不戦勝, 所属の列. Saving leaves it as
-    // it is.
+    // 優勝者名, 色の設定, 名前の貼り付け, 表の設定, シード, 不戦勝, 所属の列, 所属の入力. Saving
+    // leaves it as it is.
     QUndoStack* undoStack() const { return m_undoStack; }
 
     QString memberNameText(int i) const;
     // Typing in member i's box, as CP932 bytes: one step (名前の入力) for the whole typing in
     // one box, until endTyping() or any other step.
     void setMemberName(int i, std::string name);
-    // Ends the typing step: the next edit of a name is a step of its own. A box calls this
+    // Member i's club, and typing in its club box, as CP932 bytes: one step (所属の入力) for the
+    // whole typing in one box, as a name's. A club beyond the members is refused.
+    QString memberClubText(int i) const;
+    void setMemberClub(int i, std::string club);
+    // Ends the typing step: the next edit of a name or club is a step of its own. A box calls this
     // when it loses the focus; undo and redo end it too.
     void endTyping();
     // Names pasted into the boxes from member `first` down, as one step (名前の貼り付け).
@@ -135,6 +139,7 @@ private:
     bool m_pushing = false;
     std::uint64_t m_lastMergeKey = 0;
     int m_typingMember = -1;
+    int m_typingClub = -1;
     std::uint64_t m_typingKey = 0;
     int m_pressedLine = -1;
     std::uint64_t m_pressKey = 0;

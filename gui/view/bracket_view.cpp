@@ -7,6 +7,7 @@
 #include "document/bracket_document.h"
 #include "view/bracket_canvas.h"
 #include "view/line_widget.h"
+#include "view/member_club_edit.h"
 #include "view/member_name_edit.h"
 
 namespace kaz::gui {
@@ -42,38 +43,69 @@ BracketView::BracketView(BracketDocument* document, QWidget* parent)
                          kChampionBand);
     });
     connect(document, &BracketDocument::settingsChanged, this, &BracketView::onSettingsChanged);
+    connect(document, &BracketDocument::sheetChanged, this, &BracketView::onSheetChanged);
 }
 
 QWidget* BracketView::canvas() const { return m_canvas; }
 
 QPoint BracketView::championPosition() const {
-    return render::toQPoint(kaz::championPosition(m_document->memberCount()));
+    return render::toQPoint(kaz::championPosition(m_document->memberCount())) +
+           render::toQPoint(m_layout.bracketOrigin);
 }
 
-QSize BracketView::bracketExtent() const {
-    return render::toQSize(kaz::bracketExtent(m_document->memberCount()));
-}
+QSize BracketView::bracketExtent() const { return render::toQSize(m_layout.extent); }
 
 // The boxes and lines are made once, in the order Tab and the line indices follow.
 void BracketView::layoutBracket() {
     const int members = m_document->memberCount();
     for (int member = 0; member < members; ++member) {
         auto* box = new MemberNameEdit(m_document, member, m_canvas);
-        box->setGeometry(render::toQRect(kaz::memberNameRect(member)));
         connect(box, &MemberNameEdit::lineTextRequested, this,
                 [this](int line) { m_lineWidgets[static_cast<size_t>(line)]->askTextAtLine(); });
         m_nameEdits.push_back(box);
     }
     for (int line = 0; line < m_document->bracket().lineCount(); ++line) {
-        auto* widget = new LineWidget(m_document, line, m_canvas);
-        widget->setGeometry(render::toQRect(kaz::lineRect(members, line)));
-        m_lineWidgets.push_back(widget);
+        m_lineWidgets.push_back(new LineWidget(m_document, line, m_canvas));
     }
-    m_canvas->setMinimumSize(bracketExtent());
+    placeWidgets();
     // A click on a line would give the focus to the child window, which gives it back to the
     // name box: both repaint for nothing. With a name box as the surface's focus proxy, Qt sees
     // the focus already inside and leaves it where it is.
     if (!m_nameEdits.empty()) m_canvas->setFocusProxy(m_nameEdits.front());
+}
+
+void BracketView::placeWidgets() {
+    m_layout = kaz::layoutSheet(m_document->bracket());
+    const int members = m_document->memberCount();
+    for (int member = 0; member < members; ++member) {
+        m_nameEdits[static_cast<size_t>(member)]->setGeometry(
+            render::toQRect(kaz::sheetNameRect(m_layout, member)));
+    }
+    for (int line = 0; line < static_cast<int>(m_lineWidgets.size()); ++line) {
+        m_lineWidgets[static_cast<size_t>(line)]->setGeometry(
+            render::toQRect(kaz::sheetLineRect(m_layout, members, line)));
+    }
+    showClubBoxes(m_layout.hasClubColumn());
+    m_canvas->setMinimumSize(bracketExtent());
+}
+
+void BracketView::showClubBoxes(bool shown) {
+    if (shown && m_clubEdits.empty()) {
+        for (int member = 0; member < m_document->memberCount(); ++member) {
+            m_clubEdits.push_back(new MemberClubEdit(m_document, member, m_canvas));
+        }
+    }
+    for (MemberClubEdit* box : m_clubEdits) {
+        if (shown) {
+            box->setGeometry(render::toQRect(kaz::sheetClubRect(m_layout, box->member())));
+        } else if (box->hasFocus() || m_canvas->focusProxy() == box) {
+            // The focus stays on the member's row, in its name box.
+            MemberNameEdit* name = m_nameEdits[static_cast<size_t>(box->member())];
+            if (box->hasFocus()) name->setFocus(Qt::OtherFocusReason);
+            m_canvas->setFocusProxy(name);
+        }
+        box->setVisible(shown);
+    }
 }
 
 QSize BracketView::sizeHint() const {
@@ -103,6 +135,16 @@ void BracketView::applyScrollSteps() {
 
 void BracketView::onSettingsChanged() {
     for (MemberNameEdit* box : m_nameEdits) box->refreshColors();
+    for (MemberClubEdit* box : m_clubEdits) box->refreshColors();
+    m_canvas->update();
+    for (LineWidget* line : m_lineWidgets) line->update();
+}
+
+// The sheet's shape may have changed (the club column, a title): the boxes and lines move, and
+// keep the focus and the scrolled place; the sheet's texts, byes and numbers repaint.
+void BracketView::onSheetChanged() {
+    placeWidgets();
+    for (MemberClubEdit* box : m_clubEdits) box->refreshText();
     m_canvas->update();
     for (LineWidget* line : m_lineWidgets) line->update();
 }

@@ -3,16 +3,22 @@
 #include <QScrollArea>
 #include <vector>
 
+#include "bracket/sheet_layout.h"
+
 namespace kaz::gui {
 
 class BracketDocument;
 class LineWidget;
+class MemberClubEdit;
 class MemberNameEdit;
 class BracketCanvas;
 
 // The scrolling view of one bracket: name boxes down the left, one line widget per bracket
-// line round by round to the right, the champion's name right of the final line. It lays the
-// bracket out once; afterwards every change comes from the document and repaints in place.
+// line round by round to the right, the champion's name right of the final line, and around
+// them the sheet (title, round names, a club box after each name box while the club column
+// shows, seed marks, match numbers, draw number) where the core's sheet layout puts it. The
+// boxes and lines are made once; a change of the sheet's shape moves them, and every other
+// change comes from the document and repaints in place.
 class BracketView : public QScrollArea {
     Q_OBJECT
 public:
@@ -20,12 +26,18 @@ public:
 
     BracketDocument* document() const { return m_document; }
     const std::vector<MemberNameEdit*>& nameEdits() const { return m_nameEdits; }
+    // The club boxes, one per member once the club column has shown (hidden while it does not);
+    // none before.
+    const std::vector<MemberClubEdit*>& clubEdits() const { return m_clubEdits; }
     const std::vector<LineWidget*>& lineWidgets() const { return m_lineWidgets; }
     QWidget* canvas() const;
+    // Where the sheet lies now, at the screen's base size.
+    const kaz::SheetLayout& sheetLayout() const { return m_layout; }
 
-    // Top-left corner of the champion's name in the bracket's own coordinates.
+    // Top-left corner of the champion's name on the canvas.
     QPoint championPosition() const;
-    // Width and height of the bracket: 70 per round + 260, and 34 per member + 50.
+    // Width and height of the sheet; without one, of the bracket: 70 per round + 260, and 34
+    // per member + 50.
     QSize bracketExtent() const;
 
     // The whole bracket, so that a window opens large enough to show all of it.
@@ -36,13 +48,20 @@ protected:
 
 private:
     void layoutBracket();
+    // Puts every box and line where the sheet's layout says, and shows the club boxes while the
+    // club column does.
+    void placeWidgets();
+    void showClubBoxes(bool shown);
     // A page is a tenth of the extent and a line a tenth of a page, on either axis.
     void applyScrollSteps();
     void onSettingsChanged();
+    void onSheetChanged();
 
     BracketDocument* m_document;
     BracketCanvas* m_canvas;
+    kaz::SheetLayout m_layout;
     std::vector<MemberNameEdit*> m_nameEdits;
+    std::vector<MemberClubEdit*> m_clubEdits;
     std::vector<LineWidget*> m_lineWidgets;
 };
 

@@ -7,11 +7,13 @@
 #include <memory>
 
 #include "bracket/member_progress.h"
+#include "bracket/sheet_layout.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "painting/bracket_painter.h"
+#include "painting/sheet_painter.h"
 #include "text/text_limits.h"
 #include "view/line_results.h"
 
@@ -24,12 +26,26 @@ LineWidget::LineWidget(BracketDocument* document, int index, QWidget* parent)
       m_kind(document->bracket().lineKind(index)) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The number of the match that feeds this line lies over its stroke, in its area.
+    const kaz::Bracket& bracket = document->bracket();
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        if (bracket.lineKind(line) == kaz::LineKind::Upper &&
+            kaz::nextRoundLine(bracket.memberCount(), line) == index) {
+            m_fedBy = line;
+        }
+    }
 }
 
 void LineWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
-    render::paintLine(painter, m_document->bracket(), m_index, rect());
+    const kaz::Bracket& bracket = m_document->bracket();
+    render::paintLine(painter, bracket, m_index, rect(), kaz::sheetLineShape(bracket, m_index));
+    if (m_fedBy >= 0 && bracket.sheet().matchNumbers) {
+        // The sheet's places are the canvas's.
+        painter.translate(-pos());
+        render::paintMatchNumber(painter, bracket, kaz::layoutSheet(bracket), m_fedBy);
+    }
 }
 
 void LineWidget::mousePressEvent(QMouseEvent* event) {

@@ -8,11 +8,11 @@ namespace kaz::gui {
 
 class BracketDocument;
 
-// One bracket line: draws its horizontal stroke, its half of the pair's vertical join and
-// its score from the document, and turns mouse input into document operations. A left press
-// marks or takes back a win, a double click resets, a right press asks for the score (or, on
-// the final line, the champion's name); a line of round 2 or later that nobody stands on
-// refuses them all.
+// One bracket line: draws its horizontal stroke, its half of the pair's vertical join, its
+// score and the number of the match that feeds it from the document (a bye's line not at all), and
+// turns mouse input into document operations. A left press marks or takes back a win, a double
+// click resets, a right press asks for the score (or, on the final line, the champion's name); a
+// line of round 2 or later that nobody stands on refuses them all.
 class LineWidget : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +39,7 @@ private:
     BracketDocument* m_document;
     int m_index;
     kaz::LineKind m_kind;
+    int m_fedBy = -1;  // the upper line of the pair that feeds this one; -1 in the first round
 };
 
 }  // namespace kaz::gui

@@ -44,13 +44,11 @@ bool isRedoKey(const QKeyEvent* event) {
 }  // namespace
 
 MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)
-    : TextField(kaz::kMaxMemberNameBytes, parent), m_document(doc), m_member(member) {
+    : MemberBox(kaz::kMaxMemberNameBytes, doc, member, parent) {
     setFieldName(tr("名前"));
-    setFont(render::japaneseFontPoints(11));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("%1人目").arg(member + 1));
     refreshText();
-    refreshColors();
     connect(this, &QLineEdit::textChanged, this, &MemberNameEdit::updateToolTip);
     updateToolTip();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -61,15 +59,6 @@ MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent
 void MemberNameEdit::refreshText() {
     const QString text = m_document->memberNameText(m_member);
     if (text != this->text()) showText(text);
-}
-
-void MemberNameEdit::refreshColors() {
-    QPalette pal = palette();
-    const QColor back = render::qColorFromString(m_document->colors().backgroundColor);
-    pal.setColor(QPalette::Base, back);
-    pal.setColor(QPalette::Window, back);
-    pal.setColor(QPalette::Text, render::qColorFromString(m_document->colors().memberColor));
-    setPalette(pal);
 }
 
 // The box keeps its size; a name it cannot show whole is shown whole in its tooltip, as plain
@@ -174,28 +163,6 @@ bool MemberNameEdit::handleBracketKey(const QKeyEvent* event, bool run) {
         return false;
     }
     return true;
-}
-
-void MemberNameEdit::focusInEvent(QFocusEvent* event) {
-    // The surface around the boxes hands the focus to the box that had it last, so that a
-    // click on a line leaves the focus here (see BracketView).
-    parentWidget()->setFocusProxy(this);
-    TextField::focusInEvent(event);
-}
-
-void MemberNameEdit::focusOutEvent(QFocusEvent* event) {
-    // A context menu over the box keeps the typing going; anything else ends its step.
-    if (event->reason() != Qt::PopupFocusReason) m_document->endTyping();
-    TextField::focusOutEvent(event);
-}
-
-// The box's own undo could erase a name behind the history's back: the bracket's is offered.
-void MemberNameEdit::addUndoItems(QMenu* menu) {
-    QUndoStack* history = m_document->undoStack();
-    addMenuItem(menu, "edit-undo", TextField::tr("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
-                [this, history] { takeHistoryStep(history, HistoryStep::Undo, this); });
-    addMenuItem(menu, "edit-redo", TextField::tr("やり直し(&R)\tCtrl+Y"), history->canRedo(),
-                [this, history] { takeHistoryStep(history, HistoryStep::Redo, this); });
 }
 
 void MemberNameEdit::addOwnItems(QMenu* menu) {

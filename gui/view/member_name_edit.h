@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/text_field.h"
+#include "view/member_box.h"
 
 namespace kaz::gui {
 
@@ -15,17 +15,13 @@ class BracketDocument;
 // - F2: the score of its most recently decided match (the line it last won or lost on), or of
 //   the line where it stands when it has played none; on the final line the champion's name.
 // A name longer than the box shows whole in the box's tooltip.
-class MemberNameEdit : public TextField {
+class MemberNameEdit : public MemberBox {
     Q_OBJECT
 public:
     MemberNameEdit(BracketDocument* doc, int member, QWidget* parent);
 
-    int member() const { return m_member; }
-
     // Shows the document's name (after an edit in another window on the same bracket).
     void refreshText();
-    // Takes the document's member-name and background colours.
-    void refreshColors();
 
     // A paste into this box. Text of several lines fills this box and the boxes below it, one
     // name a line, as one step; lines beyond the last box are left out and the status bar says
@@ -41,9 +37,6 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void addUndoItems(QMenu* menu) override;
     // シード... ("seed") and 不戦勝 ("bye", checked while the slot is a bye; only for an empty
     // slot).
     void addOwnItems(QMenu* menu) override;
@@ -55,9 +48,6 @@ private:
     // The keys the box takes for itself before any window's shortcut: the bracket's undo and
     // redo, and the result keys.
     bool handleBracketKey(const QKeyEvent* event, bool run);
-
-    BracketDocument* m_document;
-    int m_member;
 };
 
 }  // namespace kaz::gui

@@ -53,7 +53,7 @@ void drawText(QPainter& painter, const QFont& font, int stretch, const QRect& re
 }
 
 void paintClubs(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
-    if (!sheet.layout.hasClubColumn()) return;
+    if (!sheet.layout.hasClubColumn() || sheet.clubs.names.empty()) return;
     for (int member = 0; member < bracket.memberCount(); ++member) {
         const DrawnName& club = sheet.clubs.names[size_t(member)];
         if (club.text.isEmpty()) continue;
@@ -74,17 +74,10 @@ void paintSeedMarks(QPainter& painter, const kaz::Bracket& bracket, const SheetP
 }
 
 void paintMatchNumbers(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
-    if (!bracket.sheet().matchNumbers) return;
-    const QFont font = japaneseFontPixels(kSmallPixels);
-    const int members = bracket.memberCount();
-    const std::vector<int> numbers = kaz::matchNumbersByLine(bracket);
-    // One number a pair, at its upper line; a pair with a bye plays no match and has none.
     for (int line = 0; line < bracket.lineCount(); ++line) {
-        if (bracket.lineKind(line) != kaz::LineKind::Upper) continue;
-        const int number = numbers[size_t(kaz::nextRoundLine(members, line))];
-        if (number == 0) continue;
-        drawText(painter, font, 100, toQRect(kaz::matchNumberRect(sheet.layout, members, line)),
-                 Qt::AlignLeft, QString::number(number));
+        if (bracket.lineKind(line) == kaz::LineKind::Upper) {
+            paintMatchNumber(painter, bracket, sheet.layout, line);
+        }
     }
 }
 
@@ -121,6 +114,30 @@ SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
     }
     sheet.layout = kaz::layoutSheet(bracket, widening);
     return sheet;
+}
+
+SheetPicture layoutScreenSheet(const kaz::Bracket& bracket) {
+    SheetPicture sheet;
+    sheet.title.text = fromCp932(bracket.sheet().title);
+    sheet.subtitle.text = fromCp932(bracket.sheet().subtitle);
+    sheet.layout = kaz::layoutSheet(bracket);
+    return sheet;
+}
+
+void paintMatchNumber(QPainter& painter, const kaz::Bracket& bracket,
+                      const kaz::SheetLayout& layout, int upperLine) {
+    if (!bracket.sheet().matchNumbers) return;
+    const int members = bracket.memberCount();
+    // One number a pair, at its upper line; a pair with a bye plays no match and has none.
+    const int number =
+        kaz::matchNumbersByLine(bracket)[size_t(kaz::nextRoundLine(members, upperLine))];
+    if (number == 0) return;
+    painter.save();
+    painter.setPen(qColorFromString(bracket.colors().memberColor));
+    drawText(painter, japaneseFontPixels(kSmallPixels), 100,
+             toQRect(kaz::matchNumberRect(layout, members, upperLine)), Qt::AlignLeft,
+             QString::number(number));
+    painter.restore();
 }
 
 void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {

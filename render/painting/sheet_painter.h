@@ -24,7 +24,7 @@ struct SheetText {
 
 struct SheetPicture {
     NameColumn names;
-    NameColumn clubs;  // one per member; empty without a club column
+    NameColumn clubs;  // one per member; empty without a club column, or where boxes show them
     SheetText title;
     SheetText subtitle;
     kaz::SheetLayout layout;
@@ -32,6 +32,15 @@ struct SheetPicture {
 
 // The picture's sheet of `bracket`, measured with the fonts it is drawn in.
 SheetPicture layoutSheetPicture(const kaz::Bracket& bracket);
+
+// The screen's sheet of `bracket`: laid out at the base size, nothing widened or condensed,
+// and no clubs drawn (the view's club boxes show them).
+SheetPicture layoutScreenSheet(const kaz::Bracket& bracket);
+
+// The number of the match the pair of `upperLine` (its upper line) plays, where `layout` puts
+// it: nothing while the sheet shows no numbers, nor for a pair with a bye, which plays none.
+void paintMatchNumber(QPainter& painter, const kaz::Bracket& bracket,
+                      const kaz::SheetLayout& layout, int upperLine);
 
 // Draws the sheet's texts around the bracket (not its names, lines or champion), with the
 // sheet's top-left corner at the painter's origin. Nothing for an empty sheet.

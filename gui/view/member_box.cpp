@@ -1,0 +1,50 @@
+#include "view/member_box.h"
+
+#include <QFocusEvent>
+#include <QMenu>
+#include <QUndoStack>
+
+#include "bridge/fonts.h"
+#include "bridge/qt_colors.h"
+#include "document/bracket_document.h"
+#include "document/history_step.h"
+
+namespace kaz::gui {
+
+MemberBox::MemberBox(size_t maxBytes, BracketDocument* doc, int member, QWidget* parent)
+    : TextField(maxBytes, parent), m_document(doc), m_member(member) {
+    setFont(render::japaneseFontPoints(11));
+    refreshColors();
+}
+
+void MemberBox::refreshColors() {
+    QPalette pal = palette();
+    const QColor back = render::qColorFromString(m_document->colors().backgroundColor);
+    pal.setColor(QPalette::Base, back);
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::Text, render::qColorFromString(m_document->colors().memberColor));
+    setPalette(pal);
+}
+
+void MemberBox::focusInEvent(QFocusEvent* event) {
+    // The surface around the boxes hands the focus to the box that had it last, so that a
+    // click on a line leaves the focus here (see BracketView).
+    parentWidget()->setFocusProxy(this);
+    TextField::focusInEvent(event);
+}
+
+void MemberBox::focusOutEvent(QFocusEvent* event) {
+    // A context menu over the box keeps the typing going; anything else ends its step.
+    if (event->reason() != Qt::PopupFocusReason) m_document->endTyping();
+    TextField::focusOutEvent(event);
+}
+
+void MemberBox::addUndoItems(QMenu* menu) {
+    QUndoStack* history = m_document->undoStack();
+    addMenuItem(menu, "edit-undo", TextField::tr("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
+                [this, history] { takeHistoryStep(history, HistoryStep::Undo, this); });
+    addMenuItem(menu, "edit-redo", TextField::tr("やり直し(&R)\tCtrl+Y"), history->canRedo(),
+                [this, history] { takeHistoryStep(history, HistoryStep::Redo, this); });
+}
+
+}  // namespace kaz::gui
