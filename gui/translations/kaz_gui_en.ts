@@ -82,6 +82,10 @@
         <source>所属の列</source>
         <translation>Club column</translation>
     </message>
+    <message>
+        <source>所属の入力</source>
+        <translation>Club entry</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::ChampionDialog</name>
@@ -400,6 +404,17 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     <message>
         <source>%1: %2へ</source>
         <translation>%1: on to %2</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::MemberClubEdit</name>
+    <message>
+        <source>所属</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>%1人目の所属</source>
+        <translation>Club of member %1</translation>
     </message>
 </context>
 <context>
