@@ -18,6 +18,7 @@
 
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
+#include "full_sheet.h"
 #include "gui_bench_support.h"
 #include "io/kaz_format.h"
 #include "recovery/recovery_manager.h"
@@ -123,15 +124,23 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
 
     QTemporaryDir dir;
-    const QString empty = dir.filePath(QStringLiteral("empty.kaz"));
-    QFile file(empty);
-    const std::string bytes = kaz::writeKaz(kaz::Bracket(4));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) < 0) {
-        return 1;
-    }
-    file.close();
-    measure("32 members (thirty_two_members)",
-            QStringLiteral(KAZ_TEST_DATA "/thirty_two_members.kaz"));
+    const auto written = [&dir](const char* name, const std::string& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        const bool ok = file.open(QIODevice::WriteOnly) &&
+                        file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+        return ok ? path : QString();
+    };
+    const QString empty = written("empty.kaz", kaz::writeKaz(kaz::Bracket(4)));
+    const QString thirtyTwo = QStringLiteral(KAZ_TEST_DATA "/thirty_two_members.kaz");
+    QFile plainFile(thirtyTwo);
+    if (!plainFile.open(QIODevice::ReadOnly)) return 1;
+    const std::optional<kaz::Bracket> plain = kaz::readKaz(plainFile.readAll().toStdString());
+    if (empty.isEmpty() || !plain) return 1;
+    const QString sheeted = written("sheeted.kaz", kaz::writeKaz(bench::withFullSheet(*plain)));
+    if (sheeted.isEmpty()) return 1;
+    measure("32 members (thirty_two_members)", thirtyTwo);
+    measure("32 members, every part of the sheet set", sheeted);
     measure("4 members, empty", empty);
     measureRecovery(QStringLiteral(KAZ_TEST_DATA "/thirty_two_members.kaz"));
     return 0;

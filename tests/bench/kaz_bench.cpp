@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "draw/bracket_draw.h"
+#include "full_sheet.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
 #include "text/cp932.h"
@@ -74,20 +75,7 @@ int main(int argc, char** argv) {
         return kaz::writeHtmlPage(*b).size();
     });
     // The same bracket with every part of the sheet set.
-    kaz::Bracket sheeted = *bracket;
-    kaz::SheetInfo sheet;
-    sheet.title = std::string(kaz::kMaxSheetTitleBytes, 'T');
-    sheet.subtitle = std::string(kaz::kMaxSheetSubtitleBytes, 'S');
-    for (int r = 0; r < sheeted.roundCount(); ++r)
-        sheet.roundNames[size_t(r)] = "R" + std::to_string(r);
-    for (int m = 0; m < sheeted.memberCount(); ++m) {
-        sheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, char('a' + m % 26));
-        sheet.seeds[size_t(m)] = m < 8 ? m + 1 : 0;
-        sheet.byes[size_t(m)] = sheeted.memberName(m).empty();
-    }
-    sheet.matchNumbers = true;
-    sheet.drawNumber = 4242;
-    sheeted.setSheet(sheet);
+    const kaz::Bracket sheeted = bench::withFullSheet(*bracket);
     const std::string sheetedBytes = kaz::writeKaz(sheeted);
     const double readAndPageSheeted = medianMicroseconds([&] {
         const std::optional<kaz::Bracket> b = kaz::readKaz(sheetedBytes);

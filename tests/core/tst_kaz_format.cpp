@@ -35,6 +35,17 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
 void operator delete[](void* p, size_t) noexcept { std::free(p); }
+// The library's temporary buffers (std::stable_sort) ask for memory without exceptions: they
+// must come from the same place, or their sized delete frees what another heap gave.
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    if (size > kAllocationLimit) return nullptr;
+    return std::malloc(size ? size : 1);
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 
