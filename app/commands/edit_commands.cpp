@@ -42,10 +42,10 @@ EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window)
             gui::takeHistoryStep(m_document->undoStack(), gui::HistoryStep::Redo, m_window);
     });
     connectCommand(actions.editCut, window, [this] {
-        if (m_focusedEdit) m_focusedEdit->cut();
+        if (QLineEdit* edit = focusedEdit()) edit->cut();
     });
     connectCommand(actions.editCopy, window, [this] {
-        if (m_focusedEdit) m_focusedEdit->copy();
+        if (QLineEdit* edit = focusedEdit()) edit->copy();
     });
     connectCommand(actions.editPaste, window, [this] { paste(); });
     connectCommand(actions.copyBracket, window, [this] { copyBracket(); });
@@ -90,10 +90,10 @@ void EditCommands::onFocusChanged(QWidget* now) {
     // Focus on a menu or a button keeps the box it came from, as the menu acts on that box.
     auto* edit = qobject_cast<QLineEdit*>(now);
     if (!edit && now) return;
-    if (edit != m_focusedEdit) {
+    if (edit != focusedEdit()) {
         for (const QMetaObject::Connection& connection : m_editConnections) disconnect(connection);
         m_editConnections.clear();
-        m_focusedEdit = edit;
+        m_focusedBox = edit;
         if (edit) {
             m_editConnections << connect(edit, &QLineEdit::selectionChanged, this,
                                          &EditCommands::updateTextCommands);
@@ -105,7 +105,7 @@ void EditCommands::onFocusChanged(QWidget* now) {
 }
 
 void EditCommands::updateTextCommands() {
-    QLineEdit* edit = m_focusedEdit;
+    QLineEdit* edit = focusedEdit();
     const bool selected = edit && edit->hasSelectedText();
     const bool writable = edit && !edit->isReadOnly();
     // On X11 the clipboard is asked of the program that holds it, a round trip each time: only
@@ -116,14 +116,19 @@ void EditCommands::updateTextCommands() {
     m_actions.editPaste->setEnabled(writable && clipboard && clipboard->hasText());
 }
 
+QLineEdit* EditCommands::focusedEdit() const {
+    return qobject_cast<QLineEdit*>(m_focusedBox.data());
+}
+
 void EditCommands::paste() {
-    if (!m_focusedEdit) return;
+    QLineEdit* edit = focusedEdit();
+    if (!edit) return;
     const QString text = QGuiApplication::clipboard()->text();
     // A text field takes what it can and a name box fills the boxes below with a list.
-    if (auto* field = qobject_cast<gui::TextField*>(m_focusedEdit.data())) {
+    if (auto* field = qobject_cast<gui::TextField*>(edit)) {
         field->pasteText(text);
     } else {
-        m_focusedEdit->paste();
+        edit->paste();
     }
 }
 

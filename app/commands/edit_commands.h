@@ -33,12 +33,15 @@ private:
     void onFocusChanged(QWidget* now);
     void paste();
     void copyBracket();
+    // The box that has (or last had) the focus, while it is still a line edit: a box being
+    // destroyed hands its focus on from QWidget's destructor, when it is no longer one.
+    QLineEdit* focusedEdit() const;
 
     const EditorActions& m_actions;
     QMainWindow* m_window;
     QPointer<gui::BracketDocument> m_document;
     QList<QMetaObject::Connection> m_documentConnections;
-    QPointer<QLineEdit> m_focusedEdit;
+    QPointer<QWidget> m_focusedBox;
     QList<QMetaObject::Connection> m_editConnections;
 };
 
