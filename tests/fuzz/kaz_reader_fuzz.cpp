@@ -62,13 +62,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(sameBracket(*bracket, *again), "a written bracket reads back equal");
     check(kaz::writeKaz(*again) == written, "writing is stable");
 
-    // Names and scores cannot add markup: the table keeps its 5P-1 cells in 2P rows.
+    // Names and scores cannot add markup: the table of a bracket without a sheet keeps its
+    // 5P-1 cells in 2P rows. (A sheet adds rows and a column of its own; its texts' escaping
+    // is tested by the page's tests.)
     const int members = bracket->memberCount();
+    const bool bare = bracket->sheet().isEmpty();
     for (bool bold : {false, true}) {
         bracket->setBoldFlags(bold, bold);
         const std::string page = kaz::writeHtmlPage(*bracket);
-        check(count(page, "<TD") == size_t(5 * members - 1), "cell count");
-        check(count(page, "<TR") == size_t(2 * members), "row count");
+        check(!bare || count(page, "<TD") == size_t(5 * members - 1), "cell count");
+        check(!bare || count(page, "<TR") == size_t(2 * members), "row count");
         check(page.size() >= 7 && page.compare(page.size() - 7, 7, "</HTML>") == 0, "page end");
         check(page.size() <= kaz::htmlPageSizeBound(size), "a small file makes a small page");
     }
