@@ -11,21 +11,37 @@ Bracket::Bracket(int members) : m_memberCount(members), m_roundCount(roundsForMe
     m_saved = m_content;
 }
 
-Bracket Bracket::fromStored(int members, const std::vector<std::string>& names,
+Bracket Bracket::fromStored(int members, std::vector<std::string> names,
                             std::vector<LineResult> lines, ColorSet colors, std::string champion,
                             SheetInfo sheet) {
     Bracket b;
     b.m_memberCount = members;
     b.m_roundCount = roundsForMembers(members);
     for (size_t i = 0; i < names.size() && i < b.m_content.memberNames.size(); ++i) {
-        b.m_content.memberNames[i] = names[i];
+        b.m_content.memberNames[i] = std::move(names[i]);
     }
     b.m_content.lines = std::move(lines);
     b.m_content.colors = std::move(colors);
     b.m_content.champion = std::move(champion);
-    b.m_content.sheet = std::move(sheet);
+    b.setSheet(std::move(sheet));
     b.m_saved = b.m_content;
     return b;
+}
+
+bool sameSheet(const std::shared_ptr<const SheetInfo>& a,
+               const std::shared_ptr<const SheetInfo>& b) {
+    if (a == b) return true;
+    if (!a || !b) return false;  // one empty, the other not: only a set sheet is held
+    return *a == *b;
+}
+
+const SheetInfo& Bracket::sheet() const {
+    return m_content.sheet ? *m_content.sheet : emptySheet();
+}
+
+void Bracket::setSheet(SheetInfo sheet) {
+    m_content.sheet =
+        sheet.isEmpty() ? nullptr : std::make_shared<const SheetInfo>(std::move(sheet));
 }
 
 bool Bracket::setLineState(int line, LineState state) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ struct LineResult {
     bool operator==(const LineResult& o) const { return state == o.state && score == o.score; }
 };
 
+// True when the two hold equal sheets, null standing for the empty one.
+bool sameSheet(const std::shared_ptr<const SheetInfo>& a,
+               const std::shared_ptr<const SheetInfo>& b);
+
 // What the change check compares: the member names, every line's state and score, the
 // champion name, the colours and the sheet. Bold flags are not stored and are not part of it.
 struct BracketContent {
@@ -35,11 +40,13 @@ struct BracketContent {
     std::vector<LineResult> lines;  // by line index
     std::string champion;
     ColorSet colors;
-    SheetInfo sheet;
+    // Shared between copies, since the snapshot and every copy of a bracket hold the same sheet
+    // until it is set anew; null while nothing of the sheet is set.
+    std::shared_ptr<const SheetInfo> sheet;
 
     bool operator==(const BracketContent& o) const {
         return memberNames == o.memberNames && lines == o.lines && champion == o.champion &&
-               colors == o.colors && sheet == o.sheet;
+               colors == o.colors && sameSheet(sheet, o.sheet);
     }
     bool operator!=(const BracketContent& o) const { return !(*this == o); }
 };
@@ -56,7 +63,7 @@ public:
 
     // A bracket as read from a file: the lines and the snapshot both take `lines`
     // (exactly 2P - 1 entries), and the names are the stored names.
-    static Bracket fromStored(int members, const std::vector<std::string>& names,
+    static Bracket fromStored(int members, std::vector<std::string> names,
                               std::vector<LineResult> lines, ColorSet colors, std::string champion,
                               SheetInfo sheet = SheetInfo());
 
@@ -87,8 +94,8 @@ public:
 
     // The sheet around the bracket (title, round names, clubs, seeds, byes, …). Setting it is
     // never refused; sheetChange in bracket_change.h is the checked way.
-    const SheetInfo& sheet() const { return m_content.sheet; }
-    void setSheet(SheetInfo sheet) { m_content.sheet = std::move(sheet); }
+    const SheetInfo& sheet() const;
+    void setSheet(SheetInfo sheet);
 
     ColorSet& colors() { return m_content.colors; }
     const ColorSet& colors() const { return m_content.colors; }

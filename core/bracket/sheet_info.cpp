@@ -2,7 +2,12 @@
 
 namespace kaz {
 
-bool SheetInfo::isEmpty() const { return *this == SheetInfo(); }
+const SheetInfo& emptySheet() {
+    static const SheetInfo empty;
+    return empty;
+}
+
+bool SheetInfo::isEmpty() const { return *this == emptySheet(); }
 
 bool SheetInfo::operator==(const SheetInfo& o) const {
     return title == o.title && subtitle == o.subtitle && roundNames == o.roundNames &&

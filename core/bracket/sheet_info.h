@@ -50,4 +50,7 @@ struct SheetInfo {
     bool operator!=(const SheetInfo& o) const { return !(*this == o); }
 };
 
+// The sheet with nothing set, made once.
+const SheetInfo& emptySheet();
+
 }  // namespace kaz

@@ -64,8 +64,8 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
     SheetInfo sheet;
     if (!readSheetBlock(in, members, rounds, sheet)) return std::nullopt;
 
-    Bracket bracket = Bracket::fromStored(members, names, std::move(lines), std::move(colors),
-                                          std::move(champion), std::move(sheet));
+    Bracket bracket = Bracket::fromStored(members, std::move(names), std::move(lines),
+                                          std::move(colors), std::move(champion), std::move(sheet));
     if (!sheetFits(bracket, bracket.sheet())) return std::nullopt;
     return bracket;
 }

@@ -1,6 +1,7 @@
 #include "io/sheet_block.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -161,7 +162,7 @@ bool readSheetBlock(KazReader& in, int members, int rounds, SheetInfo& sheet) {
         count < 0 || size_t(count) > in.left() / kMinRecordBytes) {
         return false;
     }
-    std::vector<bool> seen(size_t(kLastSheetTag) + 1, false);
+    std::array<bool, size_t(kLastSheetTag) + 1> seen{};
     int32_t lastKnown = 0;
     for (int32_t i = 0; i < count; ++i) {
         int32_t tag = 0;
