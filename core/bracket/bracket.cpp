@@ -77,6 +77,14 @@ bool sheetFits(const Bracket& bracket, const SheetInfo& sheet) {
             return false;
         }
     }
+    int wonSides = 0;
+    for (const LineResult& side : sheet.thirdPlaceSides) {
+        if (sheet.thirdPlace != ThirdPlace::Match && side != LineResult()) return false;
+        if (side.state != LineState::Open && side.state != LineState::Won) return false;
+        if (!fits(side.score, kMaxScoreBytes)) return false;
+        wonSides += side.state == LineState::Won;
+    }
+    if (wonSides > 1) return false;
     const int members = bracket.memberCount();
     for (int member = 0; member < kMaxMembers; ++member) {
         const size_t m = size_t(member);

@@ -7,27 +7,11 @@
 #include <vector>
 
 #include "bracket/bracket_shape.h"
+#include "bracket/line_result.h"
 #include "bracket/sheet_info.h"
 #include "color/color_set.h"
 
 namespace kaz {
-
-// A line's result. A file may hold any 32-bit value; the editor makes only these five.
-enum class LineState : int32_t {
-    Open = 0,      // no result on this line
-    Won = 1,       // this line's member won the match of this round
-    Reached = 2,   // a member stands here, no win marked
-    Advanced = 3,  // a member has just advanced onto this line
-    Beaten = 4,    // had won, but the opponent has since been marked the winner
-};
-
-// One bracket line's result: its state and the score text shown beside it.
-struct LineResult {
-    LineState state = LineState::Open;
-    std::string score;  // CP932 bytes
-
-    bool operator==(const LineResult& o) const { return state == o.state && score == o.score; }
-};
 
 // True when the two hold equal sheets, null standing for the empty one.
 bool sameSheet(const std::shared_ptr<const SheetInfo>& a,
@@ -124,7 +108,8 @@ private:
 
 // True when `sheet` fits `bracket`: nothing set beyond its members or rounds, no bye on a slot
 // with a name, seeds from 1 to the member count, a draw number from 1 to 2^31 - 1, every text
-// within its limit (text/text_limits.h) and without a control character.
+// within its limit (text/text_limits.h) and without a control character, and third-place
+// results only with a third-place match: at most one side won, each score a score's length.
 bool sheetFits(const Bracket& bracket, const SheetInfo& sheet);
 
 }  // namespace kaz

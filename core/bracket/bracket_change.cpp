@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "bracket/member_progress.h"
+#include "bracket/third_place.h"
 
 namespace kaz {
 namespace {
@@ -118,7 +119,7 @@ size_t BracketChange::heldBytes() const {
 }
 
 LineRecorder::LineRecorder(const Bracket& bracket)
-    : m_lines(bracket.lineResults()), m_champion(bracket.champion()) {}
+    : m_lines(bracket.lineResults()), m_champion(bracket.champion()), m_sheet(bracket.sheet()) {}
 
 BracketChange LineRecorder::finish(const Bracket& bracket) const {
     BracketChange change;
@@ -131,6 +132,7 @@ BracketChange LineRecorder::finish(const Bracket& bracket) const {
     if (bracket.champion() != m_champion) {
         change.champion = Change<std::string>{m_champion, bracket.champion()};
     }
+    if (bracket.sheet() != m_sheet) change.sheet = Change<SheetInfo>{m_sheet, bracket.sheet()};
     return change;
 }
 
@@ -159,6 +161,15 @@ BracketChange scoreChange(const Bracket& bracket, int line, std::string score) {
         change.lines.push_back(LineChange{line, {bracket.lineResult(line), std::move(after)}});
     }
     return change;
+}
+
+BracketChange thirdPlaceScoreChange(const Bracket& bracket, int side, std::string score) {
+    if (side < 0 || side >= kThirdPlaceSides) return BracketChange();
+    if (!score.empty() && thirdPlaceMember(bracket, side) < 0) return BracketChange();
+    if (bracket.sheet().thirdPlace != ThirdPlace::Match) return BracketChange();
+    SheetInfo sheet = bracket.sheet();
+    sheet.thirdPlaceSides[size_t(side)].score = std::move(score);
+    return sheetChange(bracket, std::move(sheet));
 }
 
 BracketChange championChange(const Bracket& bracket, std::string champion) {

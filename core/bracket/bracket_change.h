@@ -94,8 +94,9 @@ struct BracketChange {
     size_t heldBytes() const;
 };
 
-// Records what an operation on the lines changes, the champion's name included (a reset can
-// clear it): made before the operation, finished after it.
+// Records what an operation on the lines changes, the champion's name and the sheet included (a
+// reset can clear the champion and a third-place result): made before the operation, finished
+// after it.
 class LineRecorder {
 public:
     explicit LineRecorder(const Bracket& bracket);
@@ -104,6 +105,7 @@ public:
 private:
     std::vector<LineResult> m_lines;
     std::string m_champion;
+    SheetInfo m_sheet;
 };
 
 // The steps of typing or pasting names from member `first` down, of a score, of the
@@ -116,6 +118,9 @@ private:
 BracketChange namesChange(const Bracket& bracket, int first, const std::vector<std::string>& names);
 BracketChange scoreChange(const Bracket& bracket, int line, std::string score);
 BracketChange championChange(const Bracket& bracket, std::string champion);
+// A side's score in the third-place match: refused while the side is unknown (clearing it is
+// not), and without a third-place match.
+BracketChange thirdPlaceScoreChange(const Bracket& bracket, int side, std::string score);
 BracketChange settingsChange(const Bracket& bracket, OutputSettings settings);
 BracketChange sheetChange(const Bracket& bracket, SheetInfo sheet);
 

@@ -2,16 +2,20 @@
 
 #include "bracket/bracket.h"
 #include "bracket/member_progress.h"
+#include "bracket/third_place.h"
 
 namespace kaz {
 namespace {
 
-// Runs `operation` on the bracket and tells which lines it changed, state or score. A click
-// reaches a handful of lines; comparing them all keeps the answer exact whatever the rule does.
+// Runs `operation` on the bracket, clears a third-place result it left without its sides, and
+// tells which lines it changed, state or score. A click reaches a handful of lines; comparing
+// them all keeps the answer exact whatever the rule does.
 template <typename Operation>
 ChangedLines changedBy(Bracket& bracket, int line, Operation operation) {
     const std::vector<LineResult> before = bracket.lineResults();
+    const std::array<int, kThirdPlaceSides> sidesBefore = thirdPlaceMembers(bracket);
     operation();
+    settleThirdPlace(bracket, sidesBefore);
     ChangedLines changed;
     if (!(bracket.lineResult(line) == before[static_cast<size_t>(line)])) changed.push_back(line);
     for (int other = 0; other < bracket.lineCount(); ++other) {

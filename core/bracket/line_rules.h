@@ -22,8 +22,10 @@ void carryResult(Bracket& bracket, int line, LineOutcome outcome);
 
 // Every operation below keeps a bracket consistent, as the editor makes it: each line of
 // round 2 or later that a member stands on (see memberStandsOn) has exactly one won line
-// feeding it, no match has two won lines, and the final line shows a member only once the
-// final was won. A bracket from a file keeps its states as stored, consistent or not.
+// feeding it, no match has two won lines, the final line shows a member only once the
+// final was won, and a third-place result stands only while its sides are the semi-finals'
+// losers it was entered for (third_place.h). A bracket from a file keeps its states as stored,
+// consistent or not.
 
 // A left press on a line. A line of round 2 or later that no member stands on refuses it
 // (nothing changes). From Open (round 1), Reached, Advanced or Beaten the win is carried on

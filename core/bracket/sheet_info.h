@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bracket/bracket_shape.h"
+#include "bracket/line_result.h"
 
 // What an organiser's sheet shows around the bare bracket: a title and a second line, the
 // rounds' names, each member's club and seed, match numbers, the byes and the draw that made
@@ -26,6 +27,17 @@ struct UnknownSheetRecord {
     }
 };
 
+// How a sheet shows third place: not at all, both semi-finals' losers as third (as kendo and
+// judo events rank them), or a match between them.
+enum class ThirdPlace : int32_t {
+    None = 0,
+    Shared = 1,
+    Match = 2,
+};
+
+// The sides of the third-place match: the loser of the upper semi-final, and of the lower.
+constexpr int kThirdPlaceSides = 2;
+
 // Text is CP932 bytes without control characters, within the limits of text/text_limits.h.
 // Entries beyond the bracket's member count or rounds stay empty.
 struct SheetInfo {
@@ -40,6 +52,13 @@ struct SheetInfo {
     bool matchNumbers = false;                   // the matches numbered 1, 2, 3, …
     bool clubColumn = false;                     // the club column shown even while no club is set
     std::optional<uint32_t> drawNumber;          // the number of the draw that made the bracket
+    ThirdPlace thirdPlace = ThirdPlace::None;
+    // The third-place match's results by side, held only while thirdPlace is Match: Won on the
+    // winner's side, Open otherwise, and each side's score.
+    std::array<LineResult, kThirdPlaceSides> thirdPlaceSides;
+    // The first half of the members down the left edge, the second half down the right, the
+    // final in the middle.
+    bool twoSided = false;
     // In the order they are written: by the known record they follow, then as they came.
     std::vector<UnknownSheetRecord> unknownRecords;
 

@@ -53,6 +53,16 @@ std::vector<std::string> knownRecords(const SheetInfo& sheet, int members, int r
         sheet.byes, members, [](bool bye) { return bye; }, [](std::string&, bool) {});
     if (sheet.drawNumber) appendKazInt(at(SheetTag::DrawNumber), *sheet.drawNumber);
     at(SheetTag::ClubColumn) = flagRecord(sheet.clubColumn);
+    if (sheet.thirdPlace != ThirdPlace::None) {
+        appendInt(at(SheetTag::ThirdPlace), static_cast<int>(sheet.thirdPlace));
+    }
+    if (sheet.thirdPlaceSides != emptySheet().thirdPlaceSides) {
+        for (const LineResult& side : sheet.thirdPlaceSides) {
+            appendInt(at(SheetTag::ThirdPlaceResults), static_cast<int>(side.state));
+            appendKazString(at(SheetTag::ThirdPlaceResults), side.score);
+        }
+    }
+    at(SheetTag::TwoSided) = flagRecord(sheet.twoSided);
     return records;
 }
 
@@ -118,6 +128,22 @@ bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int roun
             break;
         }
         case SheetTag::ClubColumn: read = readFlag(in, sheet.clubColumn); break;
+        case SheetTag::ThirdPlace: {
+            int32_t mode = 0;
+            read = in.readInt32(mode) && (mode == 1 || mode == 2);
+            sheet.thirdPlace = read ? static_cast<ThirdPlace>(mode) : ThirdPlace::None;
+            break;
+        }
+        case SheetTag::ThirdPlaceResults:
+            read = true;
+            for (LineResult& side : sheet.thirdPlaceSides) {
+                int32_t state = 0;
+                read = read && in.readInt32(state) && (state == 0 || state == 1) &&
+                       in.readString(side.score);
+                side.state = static_cast<LineState>(state);
+            }
+            break;
+        case SheetTag::TwoSided: read = readFlag(in, sheet.twoSided); break;
     }
     return read && in.atEnd();
 }

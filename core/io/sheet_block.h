@@ -20,6 +20,10 @@
 //   7 byes          count, then per bye: first-round slot (its name is empty)
 //   8 draw number   the integer (1 or more)
 //   9 club column   the integer 1: the column shown while no club is set
+//  10 third place   the integer 1: both semi-finals' losers third; 2: a third-place match
+//  11 third-place results  per side, upper then lower: state (0 open, 1 won), score string;
+//                   only with a third-place match
+//  12 two-sided     the integer 1: half the members down each edge, the final in the middle
 // Counts and indices are integers; entries run in ascending index; a count is at least 1.
 // Records of other tags are kept as they are and written back after the known record they
 // followed.
@@ -36,8 +40,11 @@ enum class SheetTag : int32_t {
     Byes = 7,
     DrawNumber = 8,
     ClubColumn = 9,
+    ThirdPlace = 10,
+    ThirdPlaceResults = 11,
+    TwoSided = 12,
 };
-constexpr int32_t kLastSheetTag = 9;
+constexpr int32_t kLastSheetTag = 12;
 constexpr int32_t kSheetBlockVersion = 1;
 constexpr char kSheetBlockMark[] = "KAZX";
 

@@ -201,6 +201,15 @@ Bracket randomBracketWithSheet(QRandomGenerator& rng) {
     sheet.matchNumbers = rng.bounded(2) == 0;
     sheet.clubColumn = rng.bounded(2) == 0;
     if (rng.bounded(2) == 0) sheet.drawNumber = 1 + rng.bounded(0x7FFFFFFF);
+    sheet.thirdPlace = ThirdPlace(rng.bounded(3));
+    if (sheet.thirdPlace == ThirdPlace::Match && rng.bounded(2) == 0) {
+        const int won = int(rng.bounded(3)) - 1;  // -1 for neither side
+        for (int side = 0; side < kThirdPlaceSides; ++side) {
+            sheet.thirdPlaceSides[size_t(side)] = {side == won ? LineState::Won : LineState::Open,
+                                                   randomText(rng, kMaxScoreBytes)};
+        }
+    }
+    sheet.twoSided = rng.bounded(2) == 0;
     // Unknown records follow a known record that is written (or stand first).
     const auto any = [](const auto& values) {
         return std::any_of(values.begin(), values.end(),
@@ -215,14 +224,17 @@ Bracket randomBracketWithSheet(QRandomGenerator& rng) {
                             sheet.matchNumbers,
                             any(sheet.byes),
                             sheet.drawNumber.has_value(),
-                            sheet.clubColumn};
+                            sheet.clubColumn,
+                            sheet.thirdPlace != ThirdPlace::None,
+                            sheet.thirdPlaceSides != SheetInfo().thirdPlaceSides,
+                            sheet.twoSided};
     std::vector<int32_t> anchors;
-    for (int32_t tag = 0; tag <= 9; ++tag) {
+    for (int32_t tag = 0; tag <= 12; ++tag) {
         if (present[tag]) anchors.push_back(tag);
     }
     const int unknown = int(rng.bounded(4));
     for (int i = 0; i < unknown; ++i) {
-        const int32_t tags[] = {0, -7, 10, 100, INT32_MAX, INT32_MIN};
+        const int32_t tags[] = {0, -7, 13, 100, INT32_MAX, INT32_MIN};
         std::string bytes;
         const size_t length = rng.bounded(3) == 0 ? 300 : rng.bounded(20);
         for (size_t b = 0; b < length; ++b) bytes += char(rng.bounded(256));
@@ -710,6 +722,17 @@ void TestKazFormat::refusesSheetBlock_data() {
     row("draw number 0", block({record(8, ints({0}))}));
     row("draw number negative", block({record(8, ints({-4242}))}));
     row("club column 0", block({record(9, ints({0}))}));
+    row("third place 3", block({record(10, ints({3}))}));
+    const std::string match = record(10, ints({2}));
+    const std::string open = ints({0}) + "\x00";
+    row("third-place results without the match", block({record(11, open + open)}));
+    row("third-place results: one side", block({match, record(11, open)}));
+    row("third-place results: both sides won",
+        block({match, record(11, ints({1}) + "\x00" + ints({1}) + "\x00")}));
+    row("third-place result 4", block({match, record(11, ints({4}) + "\x00" + open)}));
+    row("third-place score too long",
+        block({match, record(11, open + ints({0}) + "\x0A" + repeat('9', 10))}));
+    row("two-sided 2", block({record(12, ints({2}))}));
     row("bad record after an unknown one", block({record(77, "x"), record(6, "")}));
 }
 

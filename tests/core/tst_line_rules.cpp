@@ -6,6 +6,7 @@
 #include "bracket/bracket_change.h"
 #include "bracket/line_rules.h"
 #include "bracket/member_progress.h"
+#include "bracket/third_place.h"
 
 using namespace kaz;
 
@@ -452,6 +453,34 @@ QString inconsistency(const Bracket& bracket) {
         bracket.lineState(bracket.lineCount() - 1) == LineState::Open) {
         return QStringLiteral("a champion with nobody on the final line");
     }
+    // Each side of the third place is the member who lost its semi-final: the one whose path
+    // ends on the semi-final line its opponent won, while the winner stands in the final.
+    for (int side = 0; side < kThirdPlaceSides; ++side) {
+        const std::array<int, 2> pair = semiFinalLines(members, side);
+        int loser = -1;
+        for (int m = 0; m < members && bracket.sheet().thirdPlace != ThirdPlace::None; ++m) {
+            const int standing = memberStandingLine(bracket, m);
+            const int opponent = opponentLine(members, standing);
+            if ((standing == pair[0] || standing == pair[1]) &&
+                bracket.lineState(opponent) == LineState::Won) {
+                loser = m;
+            }
+        }
+        if (thirdPlaceMember(bracket, side) != loser) {
+            return QStringLiteral("third-place side %1 shows %2, not %3")
+                .arg(side)
+                .arg(thirdPlaceMember(bracket, side))
+                .arg(loser);
+        }
+        const LineResult& result = bracket.sheet().thirdPlaceSides[size_t(side)];
+        if (result.state == LineState::Won &&
+            (thirdPlaceMember(bracket, 0) < 0 || thirdPlaceMember(bracket, 1) < 0)) {
+            return QStringLiteral("third place won with a side unknown");
+        }
+        if (!result.score.empty() && loser < 0) {
+            return QStringLiteral("a third-place score with nobody on side %1").arg(side);
+        }
+    }
     return QString();
 }
 
@@ -477,13 +506,19 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent_data() {
 
 // Every operation a user can make, at random, from a new bracket: clicks, double clicks (the
 // press, then the message, or the message alone), scores, the champion's name, the keyboard's
-// results and undo and redo of the recorded steps. The bracket stays consistent, a line
-// nobody stands on takes nothing, and a line with a member keeps one after a click.
+// results, the third-place match's clicks and scores, and undo and redo of the recorded steps.
+// The bracket stays consistent, a line nobody stands on takes nothing, a line with a member keeps
+// one after a click, and an operation that changes a third-place side clears its result.
 void TestLineRules::randomSessionsKeepTheBracketConsistent() {
     QFETCH(int, players);
     QRandomGenerator random(quint32(players) * 7919u);
     for (int session = 0; session < 20; ++session) {
         Bracket bracket(players);
+        if (session % 2 == 0) {
+            SheetInfo sheet;
+            sheet.thirdPlace = ThirdPlace::Match;
+            bracket.setSheet(sheet);
+        }
         History history;
         for (int step = 0; step < 200; ++step) {
             const int line = random.bounded(bracket.lineCount());
@@ -491,7 +526,8 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
             const bool stood = memberStandsOn(bracket, line);
             const Bracket before = bracket;
             const LineRecorder recorder(bracket);
-            const int operation = random.bounded(9);
+            const int operation = random.bounded(12);
+            const int side = random.bounded(kThirdPlaceSides);
             QString what;
             switch (operation) {
                 case 0:
@@ -531,6 +567,19 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
                     break;
                 }
                 case 7:
+                    what = QStringLiteral("third-place click on side %1").arg(side);
+                    leftClickThirdPlace(bracket, side);
+                    break;
+                case 8:
+                    what = QStringLiteral("third-place double click on side %1").arg(side);
+                    leftClickThirdPlace(bracket, side);
+                    doubleClickThirdPlace(bracket, side);
+                    break;
+                case 9:
+                    what = QStringLiteral("third-place score on side %1").arg(side);
+                    thirdPlaceScoreChange(bracket, side, "3").redo(bracket);
+                    break;
+                case 10:
                     what = QStringLiteral("undo");
                     if (history.done > 0) history.steps[--history.done].undo(bracket);
                     break;
@@ -541,7 +590,7 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
                     }
                     break;
             }
-            if (operation < 7) history.add(recorder.finish(bracket));
+            if (operation < 10) history.add(recorder.finish(bracket));
             const QString wrong = inconsistency(bracket);
             if (!wrong.isEmpty()) QFAIL(qPrintable(what + QStringLiteral(": ") + wrong));
             if (operation <= 3 && !stood && !(bracket.lineResults() == before.lineResults())) {
@@ -549,6 +598,11 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
             }
             if (operation <= 1 && stood && !memberStandsOn(bracket, line)) {
                 QFAIL(qPrintable(what + QStringLiteral(": the member was removed")));
+            }
+            if (operation < 7 && thirdPlaceMembers(before) != thirdPlaceMembers(bracket) &&
+                bracket.sheet().thirdPlaceSides != SheetInfo().thirdPlaceSides) {
+                QFAIL(
+                    qPrintable(what + QStringLiteral(": a third-place result outlived its side")));
             }
         }
     }

@@ -1,0 +1,83 @@
+#include "bracket/third_place.h"
+
+#include "bracket/bracket.h"
+#include "bracket/member_progress.h"
+
+namespace kaz {
+namespace {
+
+// The final's two lines are the last but one and the one before; the semi-finals' four
+// lines come just before them.
+int finalistLine(int members, int side) { return lineCountForMembers(members) - 3 + side; }
+
+bool isMatchOn(const Bracket& bracket) { return bracket.sheet().thirdPlace == ThirdPlace::Match; }
+
+}  // namespace
+
+std::array<int, 2> semiFinalLines(int members, int side) {
+    const int upper = lineCountForMembers(members) - 7 + 2 * side;
+    return {upper, upper + 1};
+}
+
+int thirdPlaceMember(const Bracket& bracket, int side) {
+    if (bracket.sheet().thirdPlace == ThirdPlace::None) return -1;
+    const int members = bracket.memberCount();
+    if (!memberStandsOn(bracket, finalistLine(members, side))) return -1;
+    const std::array<int, 2> pair = semiFinalLines(members, side);
+    const bool upperWon = bracket.lineState(pair[0]) == LineState::Won;
+    const bool lowerWon = bracket.lineState(pair[1]) == LineState::Won;
+    if (upperWon == lowerWon) return -1;  // only a file brings a final with no winner before it
+    return memberOnLine(bracket, upperWon ? pair[1] : pair[0]);
+}
+
+std::array<int, kThirdPlaceSides> thirdPlaceMembers(const Bracket& bracket) {
+    return {thirdPlaceMember(bracket, 0), thirdPlaceMember(bracket, 1)};
+}
+
+int thirdPlaceWinner(const Bracket& bracket) {
+    if (!isMatchOn(bracket)) return -1;
+    for (int side = 0; side < kThirdPlaceSides; ++side) {
+        if (bracket.sheet().thirdPlaceSides[size_t(side)].state == LineState::Won) {
+            return thirdPlaceMember(bracket, side);
+        }
+    }
+    return -1;
+}
+
+bool leftClickThirdPlace(Bracket& bracket, int side) {
+    if (!isMatchOn(bracket) || side < 0 || side >= kThirdPlaceSides) return false;
+    const std::array<int, kThirdPlaceSides> members = thirdPlaceMembers(bracket);
+    if (members[0] < 0 || members[1] < 0) return false;
+    SheetInfo sheet = bracket.sheet();
+    LineResult& clicked = sheet.thirdPlaceSides[size_t(side)];
+    LineResult& other = sheet.thirdPlaceSides[size_t(1 - side)];
+    if (clicked.state == LineState::Won) {
+        clicked.state = LineState::Open;
+    } else {
+        clicked.state = LineState::Won;
+        other.state = LineState::Open;
+    }
+    bracket.setSheet(std::move(sheet));
+    return true;
+}
+
+bool doubleClickThirdPlace(Bracket& bracket, int side) {
+    if (!isMatchOn(bracket) || side < 0 || side >= kThirdPlaceSides) return false;
+    if (thirdPlaceMember(bracket, side) < 0) return false;
+    if (bracket.sheet().thirdPlaceSides[size_t(side)].state == LineState::Open) return false;
+    SheetInfo sheet = bracket.sheet();
+    sheet.thirdPlaceSides[size_t(side)].state = LineState::Open;
+    bracket.setSheet(std::move(sheet));
+    return true;
+}
+
+bool settleThirdPlace(Bracket& bracket, const std::array<int, kThirdPlaceSides>& before) {
+    if (thirdPlaceMembers(bracket) == before) return false;
+    if (bracket.sheet().thirdPlaceSides == emptySheet().thirdPlaceSides) return false;
+    SheetInfo sheet = bracket.sheet();
+    sheet.thirdPlaceSides = emptySheet().thirdPlaceSides;
+    bracket.setSheet(std::move(sheet));
+    return true;
+}
+
+}  // namespace kaz
