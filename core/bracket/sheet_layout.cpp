@@ -25,8 +25,44 @@ constexpr int kMatchNumberWidth = 26;
 constexpr int kMatchNumberHeight = 13;
 constexpr int kMatchNumberGap = 4;  // from the join, and above the stroke's middle
 constexpr int kNameBoxesRight = 160;
+// The third place, below the bracket: its heading, then a pair of lines as high as a first
+// round's, its names in the two columns before them.
+constexpr int kThirdPlaceGap = 10;
+constexpr int kThirdPlaceHeadingHeight = 18;
+constexpr int kThirdPlaceLineHeight = 34;
+constexpr int kThirdPlaceNameWidth = 140;
+constexpr int kThirdPlaceNameHeight = 20;
+constexpr int kThirdPlaceResultWidth = 200;
+constexpr int kThirdPlaceResultHeight = 20;
 
 int middle(const Rect& rect) { return rect.top + rect.height / 2; }
+
+// The third place below the final, its lines in the final's column and its names in the two
+// columns before; the sheet grows down by it.
+ThirdPlaceLayout layoutThirdPlace(const SheetLayout& layout, int members, ThirdPlace thirdPlace) {
+    ThirdPlaceLayout place;
+    if (thirdPlace == ThirdPlace::None) return place;
+    // The final's pair is the last but one and the one before; the champion's line is the last.
+    const Rect finalLine = sheetLineRect(layout, members, lineCountForMembers(members) - 3);
+    const int top = layout.extent.height + kThirdPlaceGap;
+    const int namesLeft = finalLine.left - kThirdPlaceNameWidth;
+    place.heading = {namesLeft, top, kThirdPlaceNameWidth + finalLine.width,
+                     kThirdPlaceHeadingHeight};
+    const int linesTop = top + kThirdPlaceHeadingHeight;
+    for (int side = 0; side < 2; ++side) {
+        const Rect line{finalLine.left, linesTop + side * kThirdPlaceLineHeight, finalLine.width,
+                        kThirdPlaceLineHeight};
+        place.names[size_t(side)] = {namesLeft, middle(line) - kThirdPlaceNameHeight / 2,
+                                     kThirdPlaceNameWidth, kThirdPlaceNameHeight};
+        if (thirdPlace == ThirdPlace::Match) place.lines[size_t(side)] = line;
+    }
+    if (thirdPlace == ThirdPlace::Match) {
+        const int join = linesTop + kThirdPlaceLineHeight;
+        place.result = {finalLine.right() + 5, join - kThirdPlaceResultHeight / 2,
+                        kThirdPlaceResultWidth, kThirdPlaceResultHeight};
+    }
+    return place;
+}
 
 }  // namespace
 
@@ -73,6 +109,12 @@ SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     }
 
     layout.extent = {bare.width + layout.bracketOrigin.x, bare.height + layout.headerHeight};
+    layout.thirdPlace = layoutThirdPlace(layout, members, sheet.thirdPlace);
+    if (layout.thirdPlace.shown()) {
+        const Rect& last = layout.thirdPlace.names[1];
+        layout.extent.height =
+            std::max(last.bottom(), layout.thirdPlace.lines[1].bottom()) + kThirdPlaceGap;
+    }
     if (sheet.drawNumber) {
         layout.drawNumber = {memberNameRect(0).left, layout.extent.height - kFootTextHeight / 2, 0,
                              kFootTextHeight};

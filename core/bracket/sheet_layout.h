@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,6 +27,19 @@ struct SheetWidening {
     int leastWidth = 0;  // the sheet is at least this wide
 };
 
+// Where the third place lies, below the final: its heading (「3位決定戦」, or 「3位」 for two
+// third places), each side's member name, and with a match the two sides' lines, joined as a
+// pair, and the winner ("3位" and the name) right of their join. All zero-sized where the sheet
+// shows no third place; the lines also for two third places, which play no match.
+struct ThirdPlaceLayout {
+    Rect heading;
+    std::array<Rect, 2> names;  // by side: the upper semi-final's loser first
+    std::array<Rect, 2> lines;  // by side: an upper and a lower line, their join at the right
+    Rect result;
+
+    bool shown() const { return heading.height > 0; }
+};
+
 struct SheetLayout {
     int headerHeight = 0;  // the bracket's names and lines move down by this
     int clubWidth = 0;     // 0 without a club column
@@ -37,7 +51,8 @@ struct SheetLayout {
     Rect subtitle;                 // the second line, likewise
     std::vector<Rect> roundNames;  // by round (column), over its lines; none for an empty sheet
     Rect drawNumber;               // at the foot; zero-sized when there is none
-    Size extent;                   // the whole sheet
+    ThirdPlaceLayout thirdPlace;
+    Size extent;  // the whole sheet
 
     bool hasClubColumn() const { return clubWidth > 0; }
 };
