@@ -43,9 +43,9 @@ QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, int bytes,
 
 // A score whose line's stroke is shifted (a line run straight from a bye's opponent) moves
 // with the stroke, kept within the line's area.
-void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area,
-                int shift) {
-    const std::string& score = bracket.lineScore(line);
+void paintScore(QPainter& painter, const kaz::ColorSet& colors, const LineLook& look,
+                const QRect& area, int shift) {
+    const std::string& score = look.score;
     if (score.empty()) return;
     const QString text = fromCp932(score).left(kMostCharactersShown);
     // A score wider than the line left of its join is condensed, as names are, so that it
@@ -56,8 +56,7 @@ void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const 
     if (stretch != 100) font.setStretch(stretch);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
-    QRect textRect =
-        scoreTextRect(metrics, text, static_cast<int>(score.size()), bracket.lineKind(line), area);
+    QRect textRect = scoreTextRect(metrics, text, static_cast<int>(score.size()), look.kind, area);
     if (shift != 0) {
         textRect.moveTop(std::clamp(textRect.top() + shift, area.top(),
                                     std::max(area.top(), area.bottom() + 1 - textRect.height())));
@@ -65,19 +64,18 @@ void paintScore(QPainter& painter, const kaz::Bracket& bracket, int line, const 
     // An opaque background behind the text only (its ink may stand out of its advance).
     const QRect ink =
         metrics.boundingRect(text).translated(textRect.left(), textRect.top() + metrics.ascent());
-    painter.fillRect(textRect.united(ink), qColorFromString(bracket.colors().backgroundColor));
-    painter.setPen(qColorFromString(bracket.colors().scoreColor));
+    painter.fillRect(textRect.united(ink), qColorFromString(colors.backgroundColor));
+    painter.setPen(qColorFromString(colors.scoreColor));
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
 }
 
 }  // namespace
 
-void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area,
-               const kaz::LineShape& shape) {
+void paintLineLook(QPainter& painter, const kaz::ColorSet& colors, const LineLook& look,
+                   const QRect& area, const kaz::LineShape& shape) {
     if (!shape.drawn) return;
-    const kaz::ColorSet& colors = bracket.colors();
-    const kaz::LineColors lineColors = kaz::lineColors(bracket.lineState(line));
-    const kaz::LineKind kind = bracket.lineKind(line);
+    const kaz::LineColors lineColors = kaz::lineColors(look.state);
+    const kaz::LineKind kind = look.kind;
     const int left = area.left();
     const int right = area.left() + area.width();
     const int middle = area.top() + area.height() / 2 + shape.strokeShift;
@@ -87,7 +85,7 @@ void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const Q
     painter.setPen(
         QPen(lineColor(colors, lineColors.stroke), kStrokeWidth, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(left, middle, right, middle);
-    if (kind != kaz::LineKind::Final) paintScore(painter, bracket, line, area, shape.strokeShift);
+    if (kind != kaz::LineKind::Final) paintScore(painter, colors, look, area, shape.strokeShift);
     // The join goes last, so that no score can break it. It is centred on the line's right
     // edge, so only its left part lies in this line; the pair's lines meet at its middle.
     if (!shape.joined) {
@@ -99,6 +97,14 @@ void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const Q
     if (kind == kaz::LineKind::Upper) painter.drawLine(right, middle + 1, right, area.bottom() + 1);
     if (kind == kaz::LineKind::Lower) painter.drawLine(right, middle - 2, right, area.top());
     painter.restore();
+}
+
+void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area,
+               const kaz::LineShape& shape) {
+    paintLineLook(
+        painter, bracket.colors(),
+        LineLook{bracket.lineState(line), bracket.lineScore(line), bracket.lineKind(line)}, area,
+        shape);
 }
 
 void paintChampion(QPainter& painter, const kaz::Bracket& bracket) {

@@ -16,9 +16,20 @@ namespace kaz::render {
 // characters would overflow the text engine's coordinates.
 constexpr int kMostCharactersShown = 256;
 
+// What a line shows, wherever it stands: a bracket line, or a side of the third-place match.
+struct LineLook {
+    kaz::LineState state = kaz::LineState::Open;
+    const std::string& score;
+    kaz::LineKind kind = kaz::LineKind::Upper;
+};
+
 // One line's horizontal stroke, score and share of the pair's join, within `area`, the line's
-// own rectangle, drawn as `shape` says (a bye's stub not at all). The background is the
-// caller's.
+// own rectangle, drawn as `shape` says (a bye's stub not at all) in the colours of `colors`.
+// The background is the caller's.
+void paintLineLook(QPainter& painter, const kaz::ColorSet& colors, const LineLook& look,
+                   const QRect& area, const kaz::LineShape& shape = kaz::LineShape());
+
+// Bracket line `line`, as paintLineLook draws it.
 void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area,
                const kaz::LineShape& shape = kaz::LineShape());
 
