@@ -24,7 +24,11 @@ constexpr int kHtmlLineWidth = 4;
 // a row of the rounds' names over the columns; a club column after the names (when
 // showsClubColumn); the seed mark before a seeded name; the number of each match, small,
 // beside the stroke of the line it feeds; no stroke and no join for a bye's line; and the draw
-// number in a last row. Without a sheet the page is the bare bracket's.
+// number in a last row. A third place stands in rows below the bracket: its heading, its two
+// sides' names and, for a match, their pair of lines and the winner as "3位" and the name. A
+// two-sided sheet draws the first half of the members down the left edge and the second half,
+// mirrored, down the right, the final in the middle with the champion above it. Without a
+// sheet the page is the bare bracket's.
 std::string writeHtmlPage(const Bracket& bracket);
 
 // The page's table alone, from "<TABLE" to "</TABLE>", as it pastes into a word processor;
@@ -32,15 +36,19 @@ std::string writeHtmlPage(const Bracket& bracket);
 std::string writeHtmlTable(const Bracket& bracket);
 
 // The largest page of a bracket read from a file of `fileBytes` bytes. The page holds each
-// name, score, the champion and each text of the sheet at most once, each byte escaped to at
-// most six ("&quot;"), and the colour strings (7 bytes at most, which the reader enforces) in
-// a fixed number of cells beside the fixed markup, which for 32 members takes less than 40 KiB,
-// a full sheet included (its round names, marks, match numbers and the draw number are short
-// and fixed in number).
-constexpr size_t htmlPageSizeBound(size_t fileBytes) { return 6 * fileBytes + (64u << 10); }
+// score, the champion and each text of the sheet at most once and each name at most three
+// times (a third-place side's name stands again below the bracket, the match's winner's once
+// more), each byte escaped to at most six ("&quot;"), and the colour strings (7 bytes at most,
+// which the reader enforces) in a fixed number of cells beside the fixed markup, which for 32
+// members takes less than 40 KiB, a full sheet included (its round names, marks, match numbers
+// and the draw number are short and fixed in number).
+constexpr size_t htmlPageSizeBound(size_t fileBytes) { return 18 * fileBytes + (64u << 10); }
 
 // Width and height of the page's table: name width (+ the club column's when it shows) + 85
-// per round, and 12 per member (the sheet's rows of names and of the foot come on top).
+// per round, and 12 per member (the sheet's rows of names and of the foot come on top). A
+// two-sided table has the names, clubs and rounds up to the finalists' on both sides and the
+// champion's width in the middle, and 12 per member down one side. A third place adds 12 for
+// each of its two names.
 int htmlTableWidth(const Bracket& bracket);
 int htmlTableHeight(const Bracket& bracket);
 

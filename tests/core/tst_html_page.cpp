@@ -1,12 +1,17 @@
 #include <QList>
 #include <QPair>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 #include <functional>
 
 #include "bracket/bracket.h"
+#include "bracket/line_rules.h"
+#include "bracket/sheet_marks.h"
+#include "bracket/third_place.h"
 #include "core_test_support.h"
 #include "html/html_page.h"
+#include "html_grid.h"
 #include "io/kaz_format.h"
 #include "text/cp932.h"
 #include "text/text_limits.h"
@@ -20,6 +25,7 @@ using Edit = std::function<void(Bracket&)>;
 using Setter = std::function<void(Bracket&, const std::string&)>;
 Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(Setter)
+Q_DECLARE_METATYPE(kaz::ThirdPlace)
 
 namespace {
 
@@ -76,10 +82,14 @@ private slots:
     void workedExample();
     void emptyPage();
     void sheetPage();
+    void goldenPages_data();
+    void goldenPages();
     void variants_data();
     void variants();
     void tableOfEverySize_data();
     void tableOfEverySize();
+    void gridOfEveryOption_data();
+    void gridOfEveryOption();
     void boldMemberKeepsTheModelPlain();
     void escapesBracketText_data();
     void escapesBracketText();
@@ -110,6 +120,22 @@ void TestHtmlPage::sheetPage() {
     QVERIFY(table.startsWith("<TABLE ") && table.endsWith("</TABLE>"));
     for (const char* text : {"春季大会", "4月5日", "予選", "A高", "[1]", "抽選番号 4242"})
         QVERIFY2(table.contains(toBytes(kaztest::cp932(text))), text);
+}
+
+// A page of each layout option, read from its file: a third-place match below the bracket,
+// and a two-sided bracket.
+void TestHtmlPage::goldenPages_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("third-place match") << QStringLiteral("four_members_third_place");
+    QTest::newRow("two-sided") << QStringLiteral("eight_members_two_sided");
+}
+
+void TestHtmlPage::goldenPages() {
+    QFETCH(QString, name);
+    const std::optional<Bracket> bracket =
+        readKaz(kaztest::toStd(readTestData(qPrintable(name + QStringLiteral(".kaz")))));
+    QVERIFY(bracket);
+    comparePages(pageOf(*bracket), readTestData(qPrintable(name + QStringLiteral(".html"))));
 }
 
 // Changes to the example bracket and what each does to the example page.
@@ -340,6 +366,92 @@ void TestHtmlPage::tableOfEverySize() {
     QCOMPARE(finals, 2);
 }
 
+void TestHtmlPage::gridOfEveryOption_data() {
+    QTest::addColumn<int>("players");
+    QTest::addColumn<ThirdPlace>("thirdPlace");
+    QTest::addColumn<bool>("twoSided");
+    for (int players : {4, 8, 16, 32}) {
+        for (ThirdPlace third : {ThirdPlace::None, ThirdPlace::Shared, ThirdPlace::Match}) {
+            for (bool twoSided : {false, true}) {
+                QTest::addRow("%d, third place %d%s", players, int(third),
+                              twoSided ? ", two-sided" : "")
+                    << players << third << twoSided;
+            }
+        }
+    }
+}
+
+// Brackets filled by random clicks, with random clubs, seeds and match numbers: laid out as a
+// browser does, every row of the table is full; every line but the final (and, two-sided, the
+// finalists, who meet in the middle) draws its share of a join; the names stand in order
+// down the edges; the table's height counts the names in its first column.
+void TestHtmlPage::gridOfEveryOption() {
+    QFETCH(int, players);
+    QFETCH(ThirdPlace, thirdPlace);
+    QFETCH(bool, twoSided);
+    QRandomGenerator random(uint32_t(players * 7 + int(thirdPlace) * 2 + int(twoSided)));
+    for (int round = 0; round < 20; ++round) {
+        Bracket bracket(players);
+        SheetInfo sheet;
+        for (int i = 0; i < players; ++i) {
+            bracket.setMemberName(i, "N" + std::to_string(i) + ";");
+            if (random.bounded(3) == 0) sheet.clubs[size_t(i)] = "C";
+            if (random.bounded(4) == 0) sheet.seeds[size_t(i)] = 1 + random.bounded(players);
+        }
+        sheet.matchNumbers = random.bounded(2) == 1;
+        if (random.bounded(2) == 1) sheet.drawNumber = 5;
+        sheet.thirdPlace = thirdPlace;
+        sheet.twoSided = twoSided;
+        bracket.setSheet(sheet);
+        for (int click = random.bounded(4 * players); click > 0; --click)
+            leftClickLine(bracket, random.bounded(bracket.lineCount()));
+        leftClickThirdPlace(bracket, random.bounded(2));
+
+        const std::string table = writeHtmlTable(bracket);
+        const kaztest::TableGrid grid = kaztest::layOutTable(table);
+        QVERIFY2(grid.problem.empty(), grid.problem.c_str());
+        const int nameColumns = showsClubColumn(bracket.sheet()) ? 2 : 1;
+        const int rounds = bracket.roundCount();
+        QCOMPARE(grid.columns, twoSided ? 2 * (nameColumns + rounds) : nameColumns + rounds + 1);
+        const int thirdRows = thirdPlace == ThirdPlace::Match    ? 5
+                              : thirdPlace == ThirdPlace::Shared ? 3
+                                                                 : 0;
+        const int bracketRows = twoSided ? players : 2 * players;
+        QCOMPARE(grid.rows, 1 + bracketRows + thirdRows + (sheet.drawNumber ? 1 : 0));
+
+        const auto count = [&table](const char* text) {
+            return QByteArray::fromStdString(table).count(text);
+        };
+        const int joins = twoSided ? 2 * players - 3 : 2 * players - 2;  // one cell a line
+        QCOMPARE(count("border-right:4px") + count("border-left:4px"),
+                 joins + (thirdPlace == ThirdPlace::Match ? 2 : 0));
+
+        std::vector<std::string> edges[2];  // the names down the left edge, and the right
+        for (const kaztest::GridCell& cell : grid.cells) {
+            if (cell.start.find("height:12") == std::string_view::npos) continue;
+            QVERIFY(cell.column == 0 || cell.column == grid.columns - 1);
+            const size_t end = cell.content.find(';');
+            const size_t begin = cell.content.rfind('N', end);
+            edges[cell.column == 0 ? 0 : 1].push_back(
+                end == std::string_view::npos
+                    ? std::string()
+                    : std::string(cell.content.substr(begin, end + 1 - begin)));
+        }
+        std::vector<std::string> expected[2];
+        for (int i = 0; i < players; ++i)
+            expected[twoSided && i >= players / 2 ? 1 : 0].push_back(bracket.memberName(i));
+        if (thirdPlace != ThirdPlace::None) {
+            for (int side = 0; side < kThirdPlaceSides; ++side) {
+                const int member = thirdPlaceMember(bracket, side);
+                expected[0].push_back(member < 0 ? std::string() : bracket.memberName(member));
+            }
+        }
+        QCOMPARE(edges[0], expected[0]);
+        QCOMPARE(edges[1], expected[1]);
+        QCOMPARE(htmlTableHeight(bracket), 12 * int(expected[0].size()));
+    }
+}
+
 void TestHtmlPage::boldMemberKeepsTheModelPlain() {
     Bracket bracket = exampleBracket();
     const std::string stored = writeKaz(bracket);
@@ -418,11 +530,15 @@ void TestHtmlPage::pageStaysWithinItsBound_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("textBytes");  // of every name, score and the champion
     QTest::addColumn<bool>("sheet");     // every text of the sheet at its limit, all marks on
+    QTest::addColumn<bool>("twoSided");
     for (int players : {4, 32}) {
         for (int bytes : {0, 1, 300}) {
-            for (bool sheet : {false, true}) {
-                QTest::addRow("%d members, %d bytes%s", players, bytes, sheet ? ", sheet" : "")
-                    << players << bytes << sheet;
+            QTest::addRow("%d members, %d bytes", players, bytes)
+                << players << bytes << false << false;
+            for (bool twoSided : {false, true}) {
+                QTest::addRow("%d members, %d bytes, sheet%s", players, bytes,
+                              twoSided ? ", two-sided" : "")
+                    << players << bytes << true << twoSided;
             }
         }
     }
@@ -434,6 +550,7 @@ void TestHtmlPage::pageStaysWithinItsBound() {
     QFETCH(int, players);
     QFETCH(int, textBytes);
     QFETCH(bool, sheet);
+    QFETCH(bool, twoSided);
     const std::string text(size_t(textBytes), '"');
     Bracket bracket(players);
     for (int i = 0; i < players; ++i) bracket.setMemberName(i, text);
@@ -456,7 +573,18 @@ void TestHtmlPage::pageStaysWithinItsBound() {
         }
         info.matchNumbers = true;
         info.drawNumber = INT32_MAX;
+        // A third-place match whose winner's name stands below the bracket twice more, after
+        // every match is played, the upper line winning, so that both its sides are known.
+        info.thirdPlace = ThirdPlace::Match;
+        info.twoSided = twoSided;
         bracket.setSheet(info);
+        for (int line = 0; line < bracket.lineCount(); ++line)
+            bracket.setLineState(line, LineState::Open);
+        for (int line = 0; line + 1 < bracket.lineCount(); line += 2) leftClickLine(bracket, line);
+        info.thirdPlaceSides[0] = {LineState::Won, std::string(kMaxScoreBytes, '"')};
+        info.thirdPlaceSides[1].score = std::string(kMaxScoreBytes, '"');
+        bracket.setSheet(info);
+        QVERIFY(thirdPlaceWinner(bracket) >= 0);
         QVERIFY(sheetFits(bracket, info));
     }
     const size_t fileBytes = writeKaz(bracket).size();

@@ -279,3 +279,32 @@ assert len(sheet_page) == 70, len(sheet_page)
 page = "\r\n".join(sheet_page).encode("cp932")
 assert len(page) == 3818, len(page)
 write("four_members_sheet_page.html", page)
+
+# A 4-member bracket with a third-place match: 選手1..選手4; line 0 won, line 3 won, so that
+# 選手1 and 選手4 stand in the final (lines 4 and 5 advanced) and 選手2 and 選手3 play for third
+# place; 選手3 won it 2 to 1. The sheet: the third-place match (record 10, mode 2) and its
+# results by side (record 11: side 0 open with the score 1, side 1 won with the score 2).
+data = i32(4) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "1234") + i32(7)
+data += i32(1) + b"\x00" + i32(0) + b"\x00" + i32(0) + b"\x00" + i32(1) + b"\x00"
+data += i32(3) + b"\x00" + i32(3) + b"\x00" + i32(0) + b"\x00" + i32(3)
+data += b"".join(kaz_string(c) for c in colors) + b"\x00"
+data += b"KAZX" + i32(1) + i32(2)
+data += record(10, i32(2))
+data += record(11, i32(0) + kaz_string(b"1") + i32(1) + kaz_string(b"2"))
+assert len(data) == 150, len(data)
+write("four_members_third_place.kaz", data)
+
+# An 8-member two-sided bracket (record 12): 選手1..選手8, clubs A高 for 選手2 (left half) and
+# B高 for 選手7 (right half), seed 1 for 選手1 and 2 for 選手8, match numbers on; line 0 won
+# with the score 3, line 7 won (選手8), line 8 advanced, line 11 advanced.
+data = i32(8) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "12345678")
+data += i32(15) + i32(1) + kaz_string(b"3") + (i32(0) + b"\x00") * 6 + i32(1) + b"\x00"
+data += i32(3) + b"\x00" + (i32(0) + b"\x00") * 2 + i32(3) + b"\x00" + (i32(0) + b"\x00") * 3
+data += i32(4) + b"".join(kaz_string(c) for c in colors) + b"\x00"
+data += b"KAZX" + i32(1) + i32(4)
+data += record(4, i32(2) + i32(1) + kaz_string("A高".encode("cp932"))
+               + i32(6) + kaz_string("B高".encode("cp932")))
+data += record(5, i32(2) + i32(0) + i32(1) + i32(7) + i32(2))
+data += record(6, i32(1))
+data += record(12, i32(1))
+write("eight_members_two_sided.kaz", data)
