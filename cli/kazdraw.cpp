@@ -21,7 +21,7 @@ namespace {
 
 const char kUsage[] =
     "usage: kazdraw [--size 4|8|16|32] [--seed N] [--in-order] [--ignore-clubs] "
-    "[--club-in-name] [--title TEXT] LIST OUT.kaz\n";
+    "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] LIST OUT.kaz\n";
 
 const char kHelp[] =
     "\n"
@@ -41,6 +41,11 @@ const char kHelp[] =
     "  --ignore-clubs  the lot does not keep clubs apart\n"
     "  --club-in-name  names as \"名前（所属）\" instead of clubs in their own column\n"
     "  --title TEXT    the sheet's title (at most 128 bytes in Shift_JIS)\n"
+    "  --third-place   a third-place match between the semi-finals' losers\n"
+    "                  (3位決定戦を行う)\n"
+    "  --two-sided     the sheet in two sides, the first half of the members down the left\n"
+    "                  edge and the second half down the right, the final in the middle\n"
+    "                  (左右に分ける)\n"
     "  --help          this text\n"
     "  --version       the version\n"
     "\n"
@@ -51,6 +56,8 @@ struct Arguments {
     kaz::DrawOptions options;
     bool seedGiven = false;
     bool clubInName = false;
+    bool thirdPlace = false;
+    bool twoSided = false;
     std::string title;                       // CP932
     std::vector<std::string> titleReplaced;  // characters of the title that became 〓
     std::string list;
@@ -80,6 +87,8 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
     args.options.byLot = !line.has("--in-order");
     args.options.keepClubsApart = !line.has("--ignore-clubs");
     args.clubInName = line.has("--club-in-name");
+    args.thirdPlace = line.has("--third-place");
+    args.twoSided = line.has("--two-sided");
     if (const std::optional<std::string> size = line.value("--size")) {
         const long members = numberIn(*size, 4, 32);
         if (members != 4 && members != 8 && members != 16 && members != 32) {
@@ -146,9 +155,11 @@ int drawAndWrite(Arguments& args) {
     const std::optional<kaz::Draw> draw = kaz::drawEntrants(entrants.entrants, args.options);
     if (!draw) return fail(kaz::kSaveFailedMessage);  // the checks above leave nothing to refuse
     kaz::Bracket bracket = kaz::makeDrawnBracket(*draw, entrants.entrants, args.clubInName);
-    if (!args.title.empty()) {
+    if (!args.title.empty() || args.thirdPlace || args.twoSided) {
         kaz::SheetInfo sheet = bracket.sheet();
         sheet.title = args.title;
+        if (args.thirdPlace) sheet.thirdPlace = kaz::ThirdPlace::Match;
+        sheet.twoSided = args.twoSided;
         bracket.setSheet(std::move(sheet));
     }
     const kaz::Status written = kaz::writeFileSafely(output, kaz::writeKaz(bracket));
@@ -177,7 +188,9 @@ int main(int argc, char** argv) {
                                                          {"--in-order"},
                                                          {"--ignore-clubs"},
                                                          {"--club-in-name"},
-                                                         {"--title", true}});
+                                                         {"--title", true},
+                                                         {"--third-place"},
+                                                         {"--two-sided"}});
     if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
         return *answered;
     }

@@ -17,7 +17,7 @@ Result runKazDraw(const QStringList& args) { return runTool(QStringLiteral(KAZDR
 
 const QString kUsage = QStringLiteral(
     "usage: kazdraw [--size 4|8|16|32] [--seed N] [--in-order] [--ignore-clubs] "
-    "[--club-in-name] [--title TEXT] LIST OUT.kaz");
+    "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] LIST OUT.kaz");
 
 // Seven entrants, two of club A高 and one seeded: an 8-member bracket with one bye.
 const QByteArray kList =
@@ -149,9 +149,16 @@ void TestKazDraw::blockOnlyWithSomethingToKeep_data() {
         << QByteArray("a\nb\nc\nd\n") << inOrder + QStringList{QStringLiteral("--title"), "T"}
         << true;
     QTest::newRow("by lot: the draw number") << QByteArray("a\nb\nc\nd\n") << QStringList() << true;
+    QTest::newRow("in order, a third-place match")
+        << QByteArray("a\nb\nc\nd\n") << inOrder + QStringList{QStringLiteral("--third-place")}
+        << true;
+    QTest::newRow("in order, two-sided")
+        << QByteArray("a\nb\nc\nd\n") << inOrder + QStringList{QStringLiteral("--two-sided")}
+        << true;
 }
 
-// A file gets the sheet block only when the draw has something for it.
+// A file gets the sheet block only when the draw has something for it; the layout options
+// reach the sheet.
 void TestKazDraw::blockOnlyWithSomethingToKeep() {
     QFETCH(QByteArray, list);
     QFETCH(QStringList, options);
@@ -166,6 +173,10 @@ void TestKazDraw::blockOnlyWithSomethingToKeep() {
         kaz::loadBracketFile(out.toStdString(), kaz::ReadableFiles::RegularOnly);
     QVERIFY(loaded);
     QCOMPARE(loaded->sheet().isEmpty(), !block);
+    QCOMPARE(loaded->sheet().thirdPlace, options.contains(QStringLiteral("--third-place"))
+                                             ? kaz::ThirdPlace::Match
+                                             : kaz::ThirdPlace::None);
+    QCOMPARE(loaded->sheet().twoSided, options.contains(QStringLiteral("--two-sided")));
 }
 
 // A character Shift_JIS cannot hold is drawn as 〓 and told, without failing.
