@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "../support/html_grid.h"
 #include "bracket/bracket.h"
 #include "bracket/line_rules.h"
 #include "color/color_value.h"
@@ -64,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Names and scores cannot add markup: the table of a bracket without a sheet keeps its
     // 5P-1 cells in 2P rows. (A sheet adds rows and a column of its own; its texts' escaping
-    // is tested by the page's tests.)
+    // is tested by the page's tests.) With a sheet or without, one-sided or two, every row of
+    // the table comes out full, as a browser lays it out.
     const int members = bracket->memberCount();
     const bool bare = bracket->sheet().isEmpty();
     for (bool bold : {false, true}) {
@@ -72,6 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string page = kaz::writeHtmlPage(*bracket);
         check(!bare || count(page, "<TD") == size_t(5 * members - 1), "cell count");
         check(!bare || count(page, "<TR") == size_t(2 * members), "row count");
+        check(kaztest::layOutTable(page).problem.empty(), "every row of the table is full");
         check(page.size() >= 7 && page.compare(page.size() - 7, 7, "</HTML>") == 0, "page end");
         check(page.size() <= kaz::htmlPageSizeBound(size), "a small file makes a small page");
     }
