@@ -231,13 +231,18 @@ void makeLineCell(PageBuffer& out, const Page& page, const LineView& view, int q
         out += "</TD>";
         return;
     }
-    if ((quarter == 1 || quarter == 2) && side.joined) {
+    const bool joinCell = (quarter == 1 || quarter == 2) && side.joined;
+    const bool above = side.joined ? quarter == 0 : quarter % 2 == 0;
+    if (joinCell || (!above && side.scoreBelow)) {
+        // The score, beside the join (or, with none, the middle) and against the stroke.
         out += side.mirrored ? "align = \"left\" STYLE = \"width:"
                              : "align = \"right\" STYLE = \"width:";
         appendInt(out, kHtmlColumnWidth);
-        appendBorder(out, side.mirrored ? ";border-left:" : ";border-right:", kHtmlLineWidth,
-                     style.join);
-        appendBorder(out, quarter == 1 ? ";border-top:" : ";border-bottom:", half, style.stroke);
+        if (joinCell) {
+            appendBorder(out, side.mirrored ? ";border-left:" : ";border-right:", kHtmlLineWidth,
+                         style.join);
+        }
+        appendBorder(out, quarter == 2 ? ";border-bottom:" : ";border-top:", half, style.stroke);
         out += ';';
         appendScorePart(out, page, view.score);
         out += "</TD>";
@@ -245,17 +250,6 @@ void makeLineCell(PageBuffer& out, const Page& page, const LineView& view, int q
     }
     // A stroke alone. The cell on the side of the stroke that holds no score shows the number
     // of the match that feeds the line, close to the stroke.
-    const bool above = side.joined ? quarter == 0 : quarter % 2 == 0;
-    if (!above && side.scoreBelow) {
-        out += side.mirrored ? "align = \"left\" STYLE = \"width:"
-                             : "align = \"right\" STYLE = \"width:";
-        appendInt(out, kHtmlColumnWidth);
-        appendBorder(out, ";border-top:", half, style.stroke);
-        out += ';';
-        appendScorePart(out, page, view.score);
-        out += "</TD>";
-        return;
-    }
     const int number = side.joined || above ? view.number : 0;
     if (number > 0 && side.mirrored) out += "align = \"right\" ";
     if (number > 0) out += above ? "valign = \"bottom\" " : "valign = \"top\" ";
@@ -412,11 +406,14 @@ void writeMemberCells(PageBuffer& out, const Page& page, int member, bool mirror
     if (!mirrored && page.clubs) writeClubCell(out, page, member, mirrored, rowspan);
 }
 
-void writeChampionCell(PageBuffer& out, const Page& page) {
+// The champion's name over `rowspan` rows; `placement` adds attributes before the style.
+void writeChampionCell(PageBuffer& out, const Page& page, int rowspan, const char* placement) {
     const Bracket& bracket = page.bracket;
     out += "<TD rowspan = \"";
-    appendInt(out, 2 * bracket.memberCount());
-    out += "\" STYLE = \"width:";
+    appendInt(out, rowspan);
+    out += "\" ";
+    out += std::string_view(placement);
+    out += "STYLE = \"width:";
     appendInt(out, kHtmlNameWidth);
     out += " ;color:";
     out += page.score;
@@ -450,7 +447,7 @@ void writeLineCells(PageBuffer& out, const Page& page, int row, int offset, int 
         out += "\" ";
         makeLineCell(out, page, LineView::ofLine(page, line), n % 4, side);
         out += "\r\n";
-        if (span == members && row == 0) writeChampionCell(out, page);
+        if (span == members && row == 0) writeChampionCell(out, page, 2 * members, "");
     }
 }
 
@@ -461,25 +458,17 @@ void writeRow(PageBuffer& out, const Page& page, int row) {
     out += "</TR>\r\n";
 }
 
-// One of a two-sided page's two middle columns, left of its centre (`left`) or right, in
-// `row`: the champion over both above the final's line, which runs up the centre from where
-// the finalists' strokes meet, each in its join's colour; the final's match number beside it.
+// The cells of a two-sided page's two middle columns in `row`: the champion over both, above
+// the final's line, which runs up the centre from where the finalists' strokes meet, each in
+// its join's colour; the final's match number beside it.
 void writeMiddleCells(PageBuffer& out, const Page& page, int row) {
     const Bracket& bracket = page.bracket;
     const int half = bracket.memberCount() / 2;  // rows above the strokes
     const int finalLine = bracket.lineCount() - 1;
     const int middleWidth = kHtmlNameWidth / 2;
     if (row == 0) {
-        out += "<TD rowspan = \"";
-        appendInt(out, half - 1);
-        out += "\" colspan = \"2\" align = \"center\" valign = \"bottom\" STYLE = \"width:";
-        appendInt(out, kHtmlNameWidth);
-        out += " ;color:";
-        out += page.score;
-        out += " ;font-size:small;font-weight:bold\">";
-        out += fragments().blank;
-        escapeInto(out, bracket.champion());
-        out += "</TD>\r\n";
+        writeChampionCell(out, page, half - 1,
+                          "colspan = \"2\" align = \"center\" valign = \"bottom\" ");
     }
     if (row != half - 1 && row != half) return;
     const bool above = row == half - 1;
