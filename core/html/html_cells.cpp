@@ -1,0 +1,229 @@
+#include "html/html_cells.h"
+
+#include <charconv>
+
+#include "bracket/line_style.h"
+#include "text/cp932.h"
+
+namespace kaz::html {
+namespace {
+
+std::string toCp932(const char* utf8) { return utf8ToCp932(utf8).value_or(std::string()); }
+
+// The end of a join cell's STYLE attribute, its content and nothing more.
+void appendScorePart(PageBuffer& out, const Page& page, const std::string& score) {
+    if (score.empty()) {
+        out += "\">";
+        out += fragments().blank;
+        return;
+    }
+    out += page.bracket.boldScores() ? "font-size:x-small;font-weight:bold;color:"
+                                     : "font-size:x-small;color:";
+    out += page.score;
+    out += "\">";
+    escapeInto(out, score);
+}
+
+// A member's name (none for -1, a side of the third place not yet known), its seed mark on the
+// outer side: before the name, or after it on the right half of a two-sided page.
+void writeNameCell(PageBuffer& out, const Page& page, int member, bool mirrored, int rowspan) {
+    const Bracket& bracket = page.bracket;
+    out += "<TD rowspan = \"";
+    appendInt(out, rowspan);
+    out += mirrored ? "\" align = \"right\" STYLE = \"width:" : "\" STYLE = \"width:";
+    appendInt(out, kHtmlNameWidth);
+    out += "; height:12 ;font-size:small ;color :";
+    out += page.member;
+    out += "\">";
+    const int seed = member >= 0 ? bracket.sheet().seeds[size_t(member)] : 0;
+    if (seed > 0 && !mirrored) {
+        out += "<SPAN STYLE = \"font-size:x-small\">";
+        out += seedMark(seed);
+        out += "</SPAN> ";
+    }
+    if (bracket.boldMemberNames()) out += "<B>";
+    if (member >= 0) escapeInto(out, bracket.memberName(member));
+    if (bracket.boldMemberNames()) out += "</B>";
+    if (seed > 0 && mirrored) {
+        out += " <SPAN STYLE = \"font-size:x-small\">";
+        out += seedMark(seed);
+        out += "</SPAN>";
+    }
+    out += "</TD >\r\n";
+}
+
+void writeClubCell(PageBuffer& out, const Page& page, int member, bool mirrored, int rowspan) {
+    out += "<TD rowspan = \"";
+    appendInt(out, rowspan);
+    out += mirrored ? "\" align = \"right\" STYLE = \"width:" : "\" STYLE = \"width:";
+    appendInt(out, kHtmlClubWidth);
+    out += " ;font-size:x-small ;color :";
+    out += page.member;
+    out += "\">";
+    if (member >= 0) escapeInto(out, page.bracket.sheet().clubs[size_t(member)]);
+    out += "</TD >\r\n";
+}
+
+}  // namespace
+
+const JapaneseFragments& fragments() {
+    static const JapaneseFragments fragments{
+        toCp932("\r\n<TITLE>トーナメント表</TITLE>\r\n"),
+        toCp932("\r\n<!-- ●●●ここからソースをコピーしてお使い下さい●●● -->\r\n"),
+        toCp932("<TABLE SUMMARY=\"トーナメント表\" BORDER=\"0\" CELLSPACING=\"0\" "
+                "CELLPADDING=\"1\" STYLE = \"width:"),
+        toCp932("\r\n<!-- ●●●ここまで●●● -->\r\n\r\n"),
+        toCp932("　"),
+        toCp932("3位決定戦"),
+        toCp932("3位"),
+    };
+    return fragments;
+}
+
+void appendInt(PageBuffer& out, int value) {
+    char digits[12];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, static_cast<size_t>(end.ptr - digits));
+}
+
+LineStyle lineStyle(const Page& page, LineState state) {
+    static const std::string none;  // a state the editor never makes: no colour in the page
+    const LineColors colors = lineColors(state);
+    return {byLineColor(colors.stroke, page.win, page.lose, none),
+            byLineColor(colors.join, page.win, page.lose, none)};
+}
+
+void appendBorder(PageBuffer& out, const char* side, int width, std::string_view color) {
+    out += side;
+    appendInt(out, width);
+    out += "px solid ";
+    out += color;
+}
+
+// The small number of the match that feeds a line, in the line's cell that holds no score.
+void appendMatchNumber(PageBuffer& out, const Page& page, int number) {
+    out += "<SPAN STYLE = \"font-size:x-small;color:";
+    out += page.member;
+    out += "\">";
+    appendInt(out, number);
+    out += "</SPAN>";
+}
+
+// The rest of one line cell's start tag, its content and "</TD>". A line has four cells in its
+// column, two for each member's row pair below it: `quarter` says which one this is.
+void makeLineCell(PageBuffer& out, const Page& page, const LineView& view, int quarter,
+                  CellSide side) {
+    const int half = kHtmlLineWidth / 2;
+    const LineStyle style = lineStyle(page, view.state);
+
+    if (view.bye) {
+        // Neither stroke nor join: the opponent's line alone leads on.
+        out += "STYLE = \"width:";
+        appendInt(out, kHtmlColumnWidth);
+        out += "\">";
+        out += fragments().blank;
+        out += "</TD>";
+        return;
+    }
+    const bool joinCell = (quarter == 1 || quarter == 2) && side.joined;
+    const bool above = side.joined ? quarter == 0 : quarter % 2 == 0;
+    if (joinCell || (!above && side.scoreBelow)) {
+        // The score, beside the join (or, with none, the middle) and against the stroke.
+        out += side.mirrored ? "align = \"left\" STYLE = \"width:"
+                             : "align = \"right\" STYLE = \"width:";
+        appendInt(out, kHtmlColumnWidth);
+        if (joinCell) {
+            appendBorder(out, side.mirrored ? ";border-left:" : ";border-right:", kHtmlLineWidth,
+                         style.join);
+        }
+        appendBorder(out, quarter == 2 ? ";border-bottom:" : ";border-top:", half, style.stroke);
+        out += ';';
+        appendScorePart(out, page, view.score);
+        out += "</TD>";
+        return;
+    }
+    // A stroke alone. The cell on the side of the stroke that holds no score shows the number
+    // of the match that feeds the line, close to the stroke.
+    const int number = side.joined || above ? view.number : 0;
+    if (number > 0 && side.mirrored) out += "align = \"right\" ";
+    if (number > 0) out += above ? "valign = \"bottom\" " : "valign = \"top\" ";
+    out += "STYLE = \"width:";
+    appendInt(out, kHtmlColumnWidth);
+    if (above) {
+        appendBorder(out, " ;border-bottom:", half, style.stroke);
+    } else {
+        appendBorder(out, ";border-top:", half, style.stroke);
+    }
+    out += "\">";
+    if (number > 0) {
+        appendMatchNumber(out, page, number);
+    } else {
+        out += fragments().blank;
+    }
+    out += "</TD>";
+}
+
+// The start of a cell of the sheet's small text: "<TD" and its attributes up to the content.
+void appendSheetTextCell(PageBuffer& out, const Page& page, int colspan, const char* align) {
+    out += "<TD colspan = \"";
+    appendInt(out, colspan);
+    out += "\" align = \"";
+    out += align;
+    out += "\" STYLE = \"font-size:x-small ;color :";
+    out += page.member;
+    out += "\">";
+}
+
+// A member's name cell and club cell, in the order they stand from the edge inwards.
+void writeMemberCells(PageBuffer& out, const Page& page, int member, bool mirrored, int rowspan) {
+    if (mirrored && page.clubs) writeClubCell(out, page, member, mirrored, rowspan);
+    writeNameCell(out, page, member, mirrored, rowspan);
+    if (!mirrored && page.clubs) writeClubCell(out, page, member, mirrored, rowspan);
+}
+
+// The champion's name over `rowspan` rows; `placement` adds attributes before the style.
+void writeChampionCell(PageBuffer& out, const Page& page, int rowspan, const char* placement) {
+    const Bracket& bracket = page.bracket;
+    out += "<TD rowspan = \"";
+    appendInt(out, rowspan);
+    out += "\" ";
+    out += std::string_view(placement);
+    out += "STYLE = \"width:";
+    appendInt(out, kHtmlNameWidth);
+    out += " ;color:";
+    out += page.score;
+    out += " ;font-size:small;font-weight:bold\">";
+    out += fragments().blank;
+    escapeInto(out, bracket.champion());
+    out += "</TD>\r\n";
+}
+
+// The line cells of `row` in the columns of spans 1, 2, … `lastSpan`, outwards in: as the
+// one-sided table's row `row + offset`, whose lines they are. The line of span `lastSpan` draws
+// no join.
+void writeLineCells(PageBuffer& out, const Page& page, int row, int offset, int lastSpan,
+                    bool mirrored) {
+    const int members = page.bracket.memberCount();
+    int columns = 0;
+    while ((1 << columns) <= lastSpan) ++columns;
+    for (int i = 0; i < columns; ++i) {
+        const int column = mirrored ? columns - 1 - i : i;
+        const int span = 1 << column;
+        if (row % span != 0) continue;
+        const int n = (row + offset) / span;
+        // Column c starts after the 2P - 2P / 2^c lines of the columns before it.
+        const int line = 2 * members - 2 * members / span + n / 2;
+        CellSide side;
+        side.mirrored = mirrored;
+        side.joined = span != lastSpan;
+        side.scoreBelow = !side.joined && page.twoSided;
+        out += "<TD rowspan = \"";
+        appendInt(out, span);
+        out += "\" ";
+        makeLineCell(out, page, LineView::ofLine(page, line), n % 4, side);
+        out += "\r\n";
+        if (span == members && row == 0) writeChampionCell(out, page, 2 * members, "");
+    }
+}
+
+}  // namespace kaz::html
