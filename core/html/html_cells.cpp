@@ -24,17 +24,24 @@ void appendScorePart(PageBuffer& out, const Page& page, const std::string& score
     escapeInto(out, score);
 }
 
+// The start tag of a member's name or club cell, `style` between its width and the colour.
+void appendMemberCellStart(PageBuffer& out, const Page& page, int rowspan, bool mirrored, int width,
+                           std::string_view style) {
+    out += "<TD rowspan = \"";
+    appendInt(out, rowspan);
+    out += mirrored ? "\" align = \"right\" STYLE = \"width:" : "\" STYLE = \"width:";
+    appendInt(out, width);
+    out += style;
+    out += page.member;
+    out += "\">";
+}
+
 // A member's name (none for -1, a side of the third place not yet known), its seed mark on the
 // outer side: before the name, or after it on the right half of a two-sided page.
 void writeNameCell(PageBuffer& out, const Page& page, int member, bool mirrored, int rowspan) {
     const Bracket& bracket = page.bracket;
-    out += "<TD rowspan = \"";
-    appendInt(out, rowspan);
-    out += mirrored ? "\" align = \"right\" STYLE = \"width:" : "\" STYLE = \"width:";
-    appendInt(out, kHtmlNameWidth);
-    out += "; height:12 ;font-size:small ;color :";
-    out += page.member;
-    out += "\">";
+    appendMemberCellStart(out, page, rowspan, mirrored, kHtmlNameWidth,
+                          "; height:12 ;font-size:small ;color :");
     const int seed = member >= 0 ? bracket.sheet().seeds[size_t(member)] : 0;
     if (seed > 0 && !mirrored) {
         out += "<SPAN STYLE = \"font-size:x-small\">";
@@ -53,13 +60,8 @@ void writeNameCell(PageBuffer& out, const Page& page, int member, bool mirrored,
 }
 
 void writeClubCell(PageBuffer& out, const Page& page, int member, bool mirrored, int rowspan) {
-    out += "<TD rowspan = \"";
-    appendInt(out, rowspan);
-    out += mirrored ? "\" align = \"right\" STYLE = \"width:" : "\" STYLE = \"width:";
-    appendInt(out, kHtmlClubWidth);
-    out += " ;font-size:x-small ;color :";
-    out += page.member;
-    out += "\">";
+    appendMemberCellStart(out, page, rowspan, mirrored, kHtmlClubWidth,
+                          " ;font-size:x-small ;color :");
     if (member >= 0) escapeInto(out, page.bracket.sheet().clubs[size_t(member)]);
     out += "</TD >\r\n";
 }
