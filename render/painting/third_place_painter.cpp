@@ -72,8 +72,10 @@ void paintThirdPlace(QPainter& painter, const kaz::Bracket& bracket, const kaz::
     const int winner = kaz::thirdPlaceWinner(bracket);
     if (winner >= 0) {
         painter.setPen(qColorFromString(bracket.colors().scoreColor));
+        // Condensed to end within the sheet, which a long name would otherwise run past.
+        const QRect sheet(QPoint(0, 0), toQSize(layout.extent));
         drawFitted(painter, emboldened(japaneseFontPixels(kResultPixels, kResultWeight)),
-                   toQRect(place.result), Qt::AlignLeft,
+                   toQRect(place.result).intersected(sheet), Qt::AlignLeft,
                    QString::fromUtf8(kWinnerMark) + nameOf(bracket, winner));
     }
     painter.restore();
