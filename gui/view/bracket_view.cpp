@@ -64,7 +64,7 @@ void BracketView::layoutBracket() {
         connect(box, &MemberNameEdit::lineTextRequested, this,
                 [this](int line) { m_lineWidgets[static_cast<size_t>(line)]->askTextAtLine(); });
         connect(box, &MemberNameEdit::thirdPlaceScoreRequested, this,
-                [this](int side) { m_thirdPlaceLines[size_t(side)]->askScoreAtLine(); });
+                [this](int side) { m_thirdPlaceLines[size_t(side)]->askTextAtLine(); });
         m_nameEdits.push_back(box);
     }
     for (int line = 0; line < m_document->bracket().lineCount(); ++line) {

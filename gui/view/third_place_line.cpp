@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QCursor>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -38,9 +36,7 @@ QRect unitedArea(const kaz::ThirdPlaceLayout& layout) {
 }  // namespace
 
 ThirdPlaceLine::ThirdPlaceLine(BracketDocument* document, int side, QWidget* canvas)
-    : QWidget(canvas), m_document(document), m_side(side) {
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    : ClickableLine(canvas), m_document(document), m_side(side) {
     connect(document, &BracketDocument::lineChanged, this, [this](int line) {
         if (line >= m_document->bracket().lineCount() - kLinesDecidingThirdPlace) {
             repaintThirdPlace();
@@ -69,28 +65,12 @@ void ThirdPlaceLine::paintEvent(QPaintEvent*) {
     render::paintThirdPlaceLine(painter, m_document->bracket(), m_side, rect());
 }
 
-void ThirdPlaceLine::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        clickThirdPlace(this, m_document, m_side);
-    } else if (event->button() == Qt::RightButton) {
-        askScore(QCursor::pos());
-    } else {
-        QWidget::mousePressEvent(event);
-    }
-}
+void ThirdPlaceLine::click() { clickThirdPlace(this, m_document, m_side); }
 
-void ThirdPlaceLine::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
-        QWidget::mouseReleaseEvent(event);
-    }
-}
-
-void ThirdPlaceLine::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) m_document->doubleClickThirdPlace(m_side);
-}
+void ThirdPlaceLine::doubleClick() { m_document->doubleClickThirdPlace(m_side); }
 
 // As a line's score: Escape, the close box and Enter on the text as it was change nothing.
-void ThirdPlaceLine::askScore(const QPoint& where) {
+void ThirdPlaceLine::askText(const QPoint& where) {
     const kaz::Bracket& bracket = m_document->bracket();
     if (kaz::thirdPlaceMember(bracket, m_side) < 0) {
         refuseNobodyThere(this);
@@ -111,8 +91,6 @@ void ThirdPlaceLine::askScore(const QPoint& where) {
     if (dialog.exec() != QDialog::Accepted || !self || !dialog.isTextChanged()) return;
     m_document->setThirdPlaceScore(m_side, kaz::trimScore(dialog.enteredText()));
 }
-
-void ThirdPlaceLine::askScoreAtLine() { askScore(mapToGlobal(QPoint(0, height() / 2))); }
 
 void clickThirdPlace(QWidget* where, BracketDocument* document, int side) {
     const kaz::Bracket& bracket = document->bracket();

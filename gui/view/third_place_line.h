@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QRect>
-#include <QWidget>
 
 #include "bracket/sheet_layout.h"
+#include "view/clickable_line.h"
 
 namespace kaz::gui {
 
@@ -15,7 +15,7 @@ class BracketDocument;
 // a side whose semi-final is undecided refuses them all, and a win waits for both sides. The
 // heading and the names are the canvas's; this side repaints them when a semi-final, the final
 // or a name changes.
-class ThirdPlaceLine : public QWidget {
+class ThirdPlaceLine : public ClickableLine {
     Q_OBJECT
 public:
     ThirdPlaceLine(BracketDocument* document, int side, QWidget* canvas);
@@ -25,15 +25,13 @@ public:
     void place(const kaz::ThirdPlaceLayout& layout);
 
     // Asks for the side's score in the dialog lines use, its corner at `where` (screen
-    // coordinates); from the keyboard, at the line's stroke.
-    void askScore(const QPoint& where);
-    void askScoreAtLine();
+    // coordinates).
+    void askText(const QPoint& where) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void click() override;
+    void doubleClick() override;
 
 private:
     // The third place's heading, names and result changed with line `line`, or with a name.
