@@ -3,10 +3,12 @@
 // its result with it, and a sheet without the match drops it.
 
 #include <QLabel>
+#include <QPaintEvent>
 #include <QUndoStack>
 #include <QtTest>
 
 #include "bracket/third_place.h"
+#include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
@@ -29,6 +31,19 @@ kaz::Bracket bracketWithMatch() {
     bracket.setSheet(sheet);
     return bracket;
 }
+
+// Collects the areas a widget is asked to paint.
+class PaintedAreas : public QObject {
+public:
+    explicit PaintedAreas(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -55,8 +70,12 @@ void TestThirdPlace::enteredAsLinesAre() {
     // One side known, the other not: the match waits.
     QTest::mouseClick(sides[0], Qt::LeftButton);
     QCOMPARE(history->count(), 1);
+    // The semi-final's click repaints the name of the side it decided, which the canvas draws.
+    PaintedAreas canvas(view.canvas());
     QTest::mouseClick(view.lineWidgets()[3], Qt::LeftButton);
     QCOMPARE(kaz::thirdPlaceMembers(doc.bracket()), (std::array<int, 2>{1, 2}));
+    const QRect name = kaz::render::toQRect(view.sheetLayout().thirdPlace.names[1]);
+    QTRY_VERIFY(canvas.painted.contains(name));
 
     QTest::mouseClick(sides[1], Qt::LeftButton);
     QCOMPARE(winner(), 2);
