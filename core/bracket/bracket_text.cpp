@@ -5,6 +5,7 @@
 #include "bracket/bracket.h"
 #include "bracket/round_names.h"
 #include "bracket/sheet_marks.h"
+#include "bracket/third_place.h"
 #include "draw/entrant_list.h"
 #include "text/cp932.h"
 
@@ -48,6 +49,34 @@ std::string sheetHeading(const SheetInfo& sheet) {
     return heading;
 }
 
+// The third place after the final, as the rounds are written: for a match the block
+// "3位決定戦" with its two sides and their scores, then the block "3位" with its winner; for two
+// third places the block "3位" with both. A side not yet known is an empty line.
+std::string thirdPlaceText(const Bracket& bracket) {
+    const SheetInfo& sheet = bracket.sheet();
+    if (sheet.thirdPlace == ThirdPlace::None) return std::string();
+    const auto nameOf = [&bracket](int member) {
+        return member < 0 ? std::string() : bracket.memberName(member);
+    };
+    std::string text;
+    std::string thirds;
+    if (sheet.thirdPlace == ThirdPlace::Match) {
+        text += '\n' + cp932("3位決定戦") + '\n';
+        for (int side = 0; side < kThirdPlaceSides; ++side) {
+            text += nameOf(thirdPlaceMember(bracket, side));
+            const std::string& score = sheet.thirdPlaceSides[size_t(side)].score;
+            if (!score.empty()) text += '\t' + score;
+            text += '\n';
+        }
+        thirds = nameOf(thirdPlaceWinner(bracket)) + '\n';
+    } else {
+        for (int side = 0; side < kThirdPlaceSides; ++side) {
+            thirds += nameOf(thirdPlaceMember(bracket, side)) + '\n';
+        }
+    }
+    return text + '\n' + cp932("3位") + '\n' + thirds;
+}
+
 }  // namespace
 
 std::string bracketAsText(const Bracket& bracket) {
@@ -89,6 +118,7 @@ std::string bracketAsText(const Bracket& bracket) {
         if (!bracket.lineScore(line).empty()) text += '\t' + bracket.lineScore(line);
         text += '\n';
     }
+    text += thirdPlaceText(bracket);
     if (withSheet && sheet.drawNumber) text += '\n' + drawNumberText(*sheet.drawNumber) + '\n';
     return text;
 }

@@ -44,6 +44,14 @@ int thirdPlaceWinner(const Bracket& bracket) {
     return -1;
 }
 
+LineState thirdPlaceLineState(const Bracket& bracket, int side) {
+    if (!isMatchOn(bracket) || side < 0 || side >= kThirdPlaceSides) return LineState::Open;
+    if (thirdPlaceMember(bracket, side) < 0) return LineState::Open;
+    return bracket.sheet().thirdPlaceSides[size_t(side)].state == LineState::Won
+               ? LineState::Won
+               : LineState::Reached;
+}
+
 bool leftClickThirdPlace(Bracket& bracket, int side) {
     if (!isMatchOn(bracket) || side < 0 || side >= kThirdPlaceSides) return false;
     const std::array<int, kThirdPlaceSides> members = thirdPlaceMembers(bracket);

@@ -25,6 +25,10 @@ std::array<int, kThirdPlaceSides> thirdPlaceMembers(const Bracket& bracket);
 // The winner of the third-place match (a member), or -1 while it is undecided.
 int thirdPlaceWinner(const Bracket& bracket);
 
+// How side `side` of the match shows, as a line would: Won for the winner, Reached while its
+// member is known (a member stands there), Open before.
+LineState thirdPlaceLineState(const Bracket& bracket, int side);
+
 // A left press on a side of the third-place match: refused (false, nothing changed) unless the
 // sheet has the match and both sides are known. A side not won becomes the winner and the other
 // side loses its win; a won side's win is taken back.

@@ -1,6 +1,7 @@
 #include "dialogs/sheet_settings_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -78,6 +79,18 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     checks->addStretch(1);
     layout->addLayout(checks);
 
+    m_thirdPlace = new QComboBox(this);
+    m_thirdPlace->setObjectName(QStringLiteral("thirdPlaceBox"));
+    m_thirdPlace->addItems({tr("なし"), tr("2名"), tr("3位決定戦を行う")});
+    m_thirdPlace->setCurrentIndex(static_cast<int>(m_sheet.thirdPlace));
+    m_twoSided = new QCheckBox(tr("左右に分ける"), this);
+    m_twoSided->setObjectName(QStringLiteral("twoSidedBox"));
+    m_twoSided->setChecked(m_sheet.twoSided);
+    auto* shape = new QFormLayout;
+    shape->addRow(tr("3位"), m_thirdPlace);
+    shape->addRow(m_twoSided);
+    layout->addLayout(shape);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
@@ -107,6 +120,8 @@ kaz::SheetInfo SheetSettingsDialog::sheet() const {
     }
     sheet.matchNumbers = m_matchNumbers->isChecked();
     sheet.clubColumn = m_clubColumn->isChecked();
+    sheet.thirdPlace = static_cast<kaz::ThirdPlace>(m_thirdPlace->currentIndex());
+    sheet.twoSided = m_twoSided->isChecked();
     return sheet;
 }
 

@@ -8,6 +8,7 @@
 #include "bracket/sheet_info.h"
 
 class QCheckBox;
+class QComboBox;
 
 namespace kaz {
 class Bracket;
@@ -19,8 +20,9 @@ class TextField;
 
 // "表の設定": the sheet's title, its second line, the name over each round (each box showing
 // its default until typed over; an empty box, or one holding the default, keeps the default)
-// and whether match numbers and the club column show. A text left as it was keeps its bytes
-// exactly, whatever they hold.
+// whether match numbers and the club column show, how the sheet shows third place ("なし",
+// "2名", "3位決定戦を行う") and whether it lays the members out on both sides. A text left as it
+// was keeps its bytes exactly, whatever they hold.
 class SheetSettingsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +36,8 @@ public:
     TextField* roundField(int round) const { return m_rounds.at(size_t(round)).field; }
     QCheckBox* matchNumbersBox() const { return m_matchNumbers; }
     QCheckBox* clubColumnBox() const { return m_clubColumn; }
+    QComboBox* thirdPlaceBox() const { return m_thirdPlace; }
+    QCheckBox* twoSidedBox() const { return m_twoSided; }
 
 private:
     // A box and the bytes it was given, kept while its text is left as it was shown.
@@ -52,6 +56,8 @@ private:
     std::vector<Text> m_rounds;
     QCheckBox* m_matchNumbers = nullptr;
     QCheckBox* m_clubColumn = nullptr;
+    QComboBox* m_thirdPlace = nullptr;  // its items in the order of kaz::ThirdPlace
+    QCheckBox* m_twoSided = nullptr;
 };
 
 }  // namespace kaz::gui

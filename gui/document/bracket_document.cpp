@@ -7,6 +7,7 @@
 #include "bracket/bracket_change.h"
 #include "bracket/line_rules.h"
 #include "bracket/sheet_marks.h"
+#include "bracket/third_place.h"
 #include "bridge/qt_text.h"
 #include "document/bracket_step_command.h"
 #include "document/file_access.h"
@@ -37,6 +38,7 @@ QString BracketDocument::memberNameText(int i) const {
 
 void BracketDocument::setMemberName(int i, std::string name) {
     m_pressedLine = -1;
+    m_pressedThirdPlace = -1;
     m_typingClub = -1;
     if (m_typingMember != i) {
         m_typingMember = i;
@@ -53,6 +55,7 @@ QString BracketDocument::memberClubText(int i) const {
 void BracketDocument::setMemberClub(int i, std::string club) {
     if (i < 0 || i >= memberCount()) return;
     m_pressedLine = -1;
+    m_pressedThirdPlace = -1;
     m_typingMember = -1;
     if (m_typingClub != i) {
         m_typingClub = i;
@@ -88,24 +91,23 @@ void BracketDocument::setLineScore(int line, std::string score) {
     pushStep(tr("点数"), kaz::scoreChange(m_bracket, line, std::move(score)));
 }
 
-void BracketDocument::leftClickLine(int line) {
-    endMerging();
+template <typename Operation>
+bool BracketDocument::pushPress(Operation operation) {
     const kaz::LineRecorder recorder(m_bracket);
-    kaz::leftClickLine(m_bracket, line);
+    operation();
     kaz::BracketChange change = recorder.finish(m_bracket);
-    if (change.isEmpty()) return;
+    if (change.isEmpty()) return false;
     m_pressKey = ++m_lastMergeKey;
     pushStep(tr("勝ち上がり"), std::move(change), BracketStepCommand::MergeKind::LinePress,
              m_pressKey);
-    m_pressedLine = line;
+    return true;
 }
 
-void BracketDocument::doubleClickLine(int line) {
-    const bool afterItsPress = m_pressedLine == line;
-    const std::uint64_t pressKey = m_pressKey;
-    endMerging();
+template <typename Operation>
+void BracketDocument::pushDoubleClick(bool afterItsPress, std::uint64_t pressKey,
+                                      Operation operation) {
     const kaz::LineRecorder recorder(m_bracket);
-    kaz::doubleClickLine(m_bracket, line);
+    operation();
     if (afterItsPress) {
         // Joins the press's step even when the message itself changed nothing (the final line):
         // the step is then named for the double click.
@@ -114,6 +116,37 @@ void BracketDocument::doubleClickLine(int line) {
     } else {
         pushStep(tr("取り消し"), recorder.finish(m_bracket));
     }
+}
+
+void BracketDocument::leftClickLine(int line) {
+    endMerging();
+    if (pushPress([&] { kaz::leftClickLine(m_bracket, line); })) m_pressedLine = line;
+}
+
+void BracketDocument::doubleClickLine(int line) {
+    const bool afterItsPress = m_pressedLine == line;
+    const std::uint64_t pressKey = m_pressKey;
+    endMerging();
+    pushDoubleClick(afterItsPress, pressKey, [&] { kaz::doubleClickLine(m_bracket, line); });
+}
+
+void BracketDocument::leftClickThirdPlace(int side) {
+    endMerging();
+    if (pushPress([&] { kaz::leftClickThirdPlace(m_bracket, side); })) {
+        m_pressedThirdPlace = side;
+    }
+}
+
+void BracketDocument::doubleClickThirdPlace(int side) {
+    const bool afterItsPress = m_pressedThirdPlace == side;
+    const std::uint64_t pressKey = m_pressKey;
+    endMerging();
+    pushDoubleClick(afterItsPress, pressKey, [&] { kaz::doubleClickThirdPlace(m_bracket, side); });
+}
+
+void BracketDocument::setThirdPlaceScore(int side, std::string score) {
+    endMerging();
+    pushStep(tr("点数"), kaz::thirdPlaceScoreChange(m_bracket, side, std::move(score)));
 }
 
 void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScores,
@@ -125,6 +158,10 @@ void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScor
 
 QString BracketDocument::setSheet(kaz::SheetInfo sheet) {
     endMerging();
+    // Without the match its results have nothing to stand for.
+    if (sheet.thirdPlace != kaz::ThirdPlace::Match) {
+        sheet.thirdPlaceSides = kaz::emptySheet().thirdPlaceSides;
+    }
     if (sheet == m_bracket.sheet()) return QString();
     if (!kaz::sheetFits(m_bracket, sheet)) return tr("この設定は表に合いません。");
     pushStep(tr("表の設定"), kaz::sheetChange(m_bracket, std::move(sheet)));
@@ -203,6 +240,7 @@ void BracketDocument::applyStep(const kaz::BracketChange& change, bool forward) 
 void BracketDocument::endMerging() {
     endTyping();
     m_pressedLine = -1;
+    m_pressedThirdPlace = -1;
 }
 
 kaz::Status BracketDocument::save(const QString& path) {

@@ -67,12 +67,19 @@ public:
     void leftClickLine(int line);
     void doubleClickLine(int line);
 
+    // The same on side `side` of the third-place match (its results are the sheet's, so these
+    // signal sheetChanged), and its score; each step named as a line's.
+    void leftClickThirdPlace(int side);
+    void doubleClickThirdPlace(int side);
+    void setThirdPlaceScore(int side, std::string score);
+
     // The HTML settings: colours and bold flags, as one step (色の設定).
     void setHtmlSettings(const kaz::ColorSet& colors, bool boldScores, bool boldMemberNames);
 
     // The sheet around the bracket, each change one step. Each returns why it refused the change
     // (nothing then changed), for the caller to announce, or an empty text.
-    // The whole sheet, as 表の設定 edits it (表の設定).
+    // The whole sheet, as 表の設定 edits it (表の設定). A sheet that no longer plays the
+    // third-place match drops its results in the same step.
     QString setSheet(kaz::SheetInfo sheet);
     // Member `member`'s seed number, 1 to the member count, or 0 for none (シード). A number
     // another member holds is refused.
@@ -127,6 +134,12 @@ private:
     QString seedRefusal(int member, int seed) const;
     // Forgets the typing step and the pending press: a later edit starts a step of its own.
     void endMerging();
+    // A press's step, or a double click's (joining its press's when `afterItsPress`), recorded
+    // around `operation` on the bracket. pushPress tells whether the press changed anything.
+    template <typename Operation>
+    bool pushPress(Operation operation);
+    template <typename Operation>
+    void pushDoubleClick(bool afterItsPress, std::uint64_t pressKey, Operation operation);
     // Signals changedStateChanged when isChanged() no longer gives what it last gave.
     void noteChangedState();
 
@@ -142,6 +155,7 @@ private:
     int m_typingClub = -1;
     std::uint64_t m_typingKey = 0;
     int m_pressedLine = -1;
+    int m_pressedThirdPlace = -1;  // the side of the third-place match just pressed
     std::uint64_t m_pressKey = 0;
 };
 

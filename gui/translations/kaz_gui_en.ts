@@ -546,6 +546,26 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>2名</source>
+        <translation>Two (both semi-final losers)</translation>
+    </message>
+    <message>
+        <source>3位決定戦を行う</source>
+        <translation>Play a third-place match</translation>
+    </message>
+    <message>
+        <source>左右に分ける</source>
+        <translation>Split into left and right halves</translation>
+    </message>
+    <message>
+        <source>3位</source>
+        <translation>Third place</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::TextField</name>
@@ -580,6 +600,21 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     <message>
         <source>すべて選択(&amp;A)	Ctrl+A</source>
         <translation>Select &amp;All	Ctrl+A</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::ThirdPlaceLine</name>
+    <message>
+        <source>3位決定戦: %1 − %2</source>
+        <translation>Third-place match: %1 − %2</translation>
+    </message>
+    <message>
+        <source>3位決定戦の相手がまだ決まっていません。</source>
+        <translation>The opponent in the third-place match is not decided yet.</translation>
+    </message>
+    <message>
+        <source>%1: 3位</source>
+        <translation>%1: third place</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "document/bracket_document.h"
 #include "painting/bracket_painter.h"
 #include "painting/sheet_painter.h"
+#include "painting/third_place_painter.h"
 #include "view/bracket_view.h"
 #include "view/member_club_edit.h"
 #include "view/member_name_edit.h"
@@ -25,6 +26,7 @@ void BracketCanvas::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), render::qColorFromString(bracket.colors().backgroundColor));
     const render::SheetPicture sheet = render::layoutScreenSheet(bracket);
     render::paintSheetTexts(painter, bracket, sheet);
+    render::paintThirdPlace(painter, bracket, sheet.layout, render::ThirdPlaceLines::LeftOut);
     painter.translate(render::toQPoint(sheet.layout.bracketOrigin));
     render::paintChampion(painter, bracket);
 }

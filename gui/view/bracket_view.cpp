@@ -9,6 +9,7 @@
 #include "view/line_widget.h"
 #include "view/member_club_edit.h"
 #include "view/member_name_edit.h"
+#include "view/third_place_line.h"
 
 namespace kaz::gui {
 
@@ -62,10 +63,15 @@ void BracketView::layoutBracket() {
         auto* box = new MemberNameEdit(m_document, member, m_canvas);
         connect(box, &MemberNameEdit::lineTextRequested, this,
                 [this](int line) { m_lineWidgets[static_cast<size_t>(line)]->askTextAtLine(); });
+        connect(box, &MemberNameEdit::thirdPlaceScoreRequested, this,
+                [this](int side) { m_thirdPlaceLines[size_t(side)]->askTextAtLine(); });
         m_nameEdits.push_back(box);
     }
     for (int line = 0; line < m_document->bracket().lineCount(); ++line) {
         m_lineWidgets.push_back(new LineWidget(m_document, line, m_canvas));
+    }
+    for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
+        m_thirdPlaceLines.push_back(new ThirdPlaceLine(m_document, side, m_canvas));
     }
     placeWidgets();
     // A click on a line would give the focus to the child window, which gives it back to the
@@ -85,6 +91,7 @@ void BracketView::placeWidgets() {
         m_lineWidgets[static_cast<size_t>(line)]->setGeometry(
             render::toQRect(kaz::sheetLineRect(m_layout, members, line)));
     }
+    for (ThirdPlaceLine* side : m_thirdPlaceLines) side->place(m_layout.thirdPlace);
     showClubBoxes(m_layout.hasClubColumn());
     m_canvas->setMinimumSize(bracketExtent());
 }
@@ -138,6 +145,7 @@ void BracketView::onSettingsChanged() {
     for (MemberClubEdit* box : m_clubEdits) box->refreshColors();
     m_canvas->update();
     for (LineWidget* line : m_lineWidgets) line->update();
+    for (ThirdPlaceLine* side : m_thirdPlaceLines) side->update();
 }
 
 // The sheet's shape may have changed (the club column, a title): the boxes and lines move, and
@@ -147,6 +155,7 @@ void BracketView::onSheetChanged() {
     for (MemberClubEdit* box : m_clubEdits) box->refreshText();
     m_canvas->update();
     for (LineWidget* line : m_lineWidgets) line->update();
+    for (ThirdPlaceLine* side : m_thirdPlaceLines) side->update();
 }
 
 }  // namespace kaz::gui

@@ -12,6 +12,7 @@ class LineWidget;
 class MemberClubEdit;
 class MemberNameEdit;
 class BracketCanvas;
+class ThirdPlaceLine;
 
 // The scrolling view of one bracket: name boxes down the left, one line widget per bracket
 // line round by round to the right, the champion's name right of the final line, and around
@@ -30,6 +31,8 @@ public:
     // none before.
     const std::vector<MemberClubEdit*>& clubEdits() const { return m_clubEdits; }
     const std::vector<LineWidget*>& lineWidgets() const { return m_lineWidgets; }
+    // The two sides of the third-place match, shown while the sheet plays it.
+    const std::vector<ThirdPlaceLine*>& thirdPlaceLines() const { return m_thirdPlaceLines; }
     QWidget* canvas() const;
     // Where the sheet lies now, at the screen's base size.
     const kaz::SheetLayout& sheetLayout() const { return m_layout; }
@@ -63,6 +66,7 @@ private:
     std::vector<MemberNameEdit*> m_nameEdits;
     std::vector<MemberClubEdit*> m_clubEdits;
     std::vector<LineWidget*> m_lineWidgets;
+    std::vector<ThirdPlaceLine*> m_thirdPlaceLines;
 };
 
 }  // namespace kaz::gui

@@ -25,7 +25,10 @@ QString roundName(const kaz::Bracket& bracket, int matchRound) {
 }  // namespace
 
 QString memberOnLineText(const kaz::Bracket& bracket, int line) {
-    const int member = kaz::memberOnLine(bracket, line);
+    return memberText(bracket, kaz::memberOnLine(bracket, line));
+}
+
+QString memberText(const kaz::Bracket& bracket, int member) {
     if (member < 0) return QString();
     // Only the beginning of a long name is converted.
     const std::string& name = bracket.memberName(member);
@@ -56,11 +59,15 @@ QString matchLabel(const kaz::Bracket& bracket, int line) {
 
 bool refuseUnreachedLine(QWidget* where, const kaz::Bracket& bracket, int line) {
     if (kaz::memberStandsOn(bracket, line)) return false;
+    refuseNobodyThere(where);
+    return true;
+}
+
+void refuseNobodyThere(QWidget* where) {
     QApplication::beep();
     const QString unreached =
         QCoreApplication::translate("kaz::gui::LineResults", "この線にはまだﾒﾝﾊﾞｰがいません。");
     announceDone(where, unreached);
-    return true;
 }
 
 void clickLine(QWidget* where, BracketDocument* document, int line) {

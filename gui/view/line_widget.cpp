@@ -1,7 +1,5 @@
 #include "view/line_widget.h"
 
-#include <QCursor>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <memory>
@@ -20,12 +18,10 @@
 namespace kaz::gui {
 
 LineWidget::LineWidget(BracketDocument* document, int index, QWidget* parent)
-    : QWidget(parent),
+    : ClickableLine(parent),
       m_document(document),
       m_index(index),
       m_kind(document->bracket().lineKind(index)) {
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     // The number of the match that feeds this line lies over its stroke, in its area.
     const kaz::Bracket& bracket = document->bracket();
     for (int line = 0; line < bracket.lineCount(); ++line) {
@@ -48,28 +44,9 @@ void LineWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-void LineWidget::mousePressEvent(QMouseEvent* event) {
-    // Taken here: passed on, the press would reach the child window, which repaints for it.
-    if (event->button() == Qt::LeftButton) {
-        clickLine(this, m_document, m_index);
-    } else if (event->button() == Qt::RightButton) {
-        askText(QCursor::pos());
-    } else {
-        QWidget::mousePressEvent(event);
-    }
-}
+void LineWidget::click() { clickLine(this, m_document, m_index); }
 
-void LineWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
-        QWidget::mouseReleaseEvent(event);
-    }
-}
-
-void LineWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The press before this message was already handled as a left click (or refused: the
-    // document refuses the message too).
-    if (event->button() == Qt::LeftButton) m_document->doubleClickLine(m_index);
-}
+void LineWidget::doubleClick() { m_document->doubleClickLine(m_index); }
 
 // Escape and the close box change nothing, and neither does Enter on the text as it was (a
 // stray right click and Enter cannot wipe a score or the champion). The champion's dialog
@@ -103,7 +80,5 @@ void LineWidget::askText(const QPoint& where) {
         m_document->setLineScore(m_index, kaz::trimScore(dialog->enteredText()));
     }
 }
-
-void LineWidget::askTextAtLine() { askText(mapToGlobal(QPoint(0, height() / 2))); }
 
 }  // namespace kaz::gui

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
 #include "bracket/bracket_shape.h"
+#include "view/clickable_line.h"
 
 namespace kaz::gui {
 
@@ -13,7 +12,7 @@ class BracketDocument;
 // turns mouse input into document operations. A left press marks or takes back a win, a double
 // click resets, a right press asks for the score (or, on the final line, the champion's name); a
 // line of round 2 or later that nobody stands on refuses them all.
-class LineWidget : public QWidget {
+class LineWidget : public ClickableLine {
     Q_OBJECT
 public:
     LineWidget(BracketDocument* document, int index, QWidget* parent);
@@ -25,15 +24,12 @@ public:
     // holding the current text (the final's winner's name while no champion is named),
     // selected, under a label naming the match, with its corner at `where` (screen
     // coordinates). Enter stores what the field holds; Escape and the close box change nothing.
-    void askText(const QPoint& where);
-    // The same from the keyboard: the dialog opens at the line's stroke.
-    void askTextAtLine();
+    void askText(const QPoint& where) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void click() override;
+    void doubleClick() override;
 
 private:
     BracketDocument* m_document;

@@ -9,6 +9,7 @@
 
 #include "bracket/bracket.h"
 #include "bracket/member_progress.h"
+#include "bracket/third_place.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
@@ -20,6 +21,7 @@
 #include "text/pasted_text.h"
 #include "text/text_limits.h"
 #include "view/line_results.h"
+#include "view/third_place_line.h"
 
 namespace kaz::gui {
 
@@ -137,32 +139,67 @@ void MemberNameEdit::keyPressEvent(QKeyEvent* event) {
 
 bool MemberNameEdit::handleBracketKey(const QKeyEvent* event, bool run) {
     QUndoStack* history = m_document->undoStack();
-    const kaz::Bracket& bracket = m_document->bracket();
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     if (isUndoKey(event)) {
         if (run) takeHistoryStep(history, HistoryStep::Undo, this);
     } else if (isRedoKey(event)) {
         if (run) takeHistoryStep(history, HistoryStep::Redo, this);
     } else if (event->key() == Qt::Key_Right && mods == Qt::AltModifier) {
-        const int line = kaz::memberStandingLine(bracket, m_member);
-        // On the final line the champion is named with F2, not won with a click.
-        if (run && bracket.lineKind(line) != kaz::LineKind::Final) {
-            clickLine(this, m_document, line);
-        }
+        if (run) winNextMatch();
     } else if (event->key() == Qt::Key_Left && mods == Qt::AltModifier) {
-        const int line = kaz::memberLastWonLine(bracket, m_member);
-        if (run && line >= 0) {
-            // What the mouse delivers for a double click: the press, then the message.
-            m_document->leftClickLine(line);
-            m_document->doubleClickLine(line);
-        }
+        if (run) takeBackLastWin();
     } else if (event->key() == Qt::Key_F2 && mods == Qt::NoModifier) {
-        // The score of the match just played: the one the member last won or lost.
-        if (run) emit lineTextRequested(kaz::memberLastDecidedLine(bracket, m_member));
+        if (run) askLastScore();
     } else {
         return false;
     }
     return true;
+}
+
+void MemberNameEdit::winNextMatch() {
+    const kaz::Bracket& bracket = m_document->bracket();
+    const int side = thirdPlaceSide();
+    if (side >= 0) {
+        // A win there is its last: pressed again, the key leaves it.
+        if (kaz::thirdPlaceWinner(bracket) != m_member) clickThirdPlace(this, m_document, side);
+        return;
+    }
+    const int line = kaz::memberStandingLine(bracket, m_member);
+    // On the final line the champion is named with F2, not won with a click.
+    if (bracket.lineKind(line) != kaz::LineKind::Final) clickLine(this, m_document, line);
+}
+
+void MemberNameEdit::takeBackLastWin() {
+    const kaz::Bracket& bracket = m_document->bracket();
+    const int side = thirdPlaceSide();
+    if (side >= 0 && kaz::thirdPlaceWinner(bracket) == m_member) {
+        m_document->doubleClickThirdPlace(side);
+        return;
+    }
+    const int line = kaz::memberLastWonLine(bracket, m_member);
+    if (line < 0) return;
+    // What the mouse delivers for a double click: the press, then the message.
+    m_document->leftClickLine(line);
+    m_document->doubleClickLine(line);
+}
+
+// The score of the match just played: the one the member last won or lost.
+void MemberNameEdit::askLastScore() {
+    const int side = thirdPlaceSide();
+    if (side >= 0) {
+        emit thirdPlaceScoreRequested(side);
+    } else {
+        emit lineTextRequested(kaz::memberLastDecidedLine(m_document->bracket(), m_member));
+    }
+}
+
+int MemberNameEdit::thirdPlaceSide() const {
+    const kaz::Bracket& bracket = m_document->bracket();
+    if (bracket.sheet().thirdPlace != kaz::ThirdPlace::Match) return -1;
+    for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
+        if (kaz::thirdPlaceMember(bracket, side) == m_member) return side;
+    }
+    return -1;
 }
 
 void MemberNameEdit::addOwnItems(QMenu* menu) {

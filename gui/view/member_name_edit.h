@@ -14,6 +14,9 @@ class BracketDocument;
 // - Alt+Left: a double click on the last line it won;
 // - F2: the score of its most recently decided match (the line it last won or lost on), or of
 //   the line where it stands when it has played none; on the final line the champion's name.
+// For a side of the third-place match (a semi-final's loser, while the sheet plays the match)
+// the keys act on that match, its most recent: Alt+Right wins it, Alt+Left takes back its win
+// there (or, without one, as above), F2 asks for its score there.
 // A name longer than the box shows whole in the box's tooltip.
 class MemberNameEdit : public MemberBox {
     Q_OBJECT
@@ -33,6 +36,8 @@ public:
 signals:
     // F2: the score (or on the final line the champion's name) of `line` is to be asked for.
     void lineTextRequested(int line);
+    // F2 from a side of the third-place match: that side's score is to be asked for.
+    void thirdPlaceScoreRequested(int side);
 
 protected:
     bool event(QEvent* event) override;
@@ -48,6 +53,12 @@ private:
     // The keys the box takes for itself before any window's shortcut: the bracket's undo and
     // redo, and the result keys.
     bool handleBracketKey(const QKeyEvent* event, bool run);
+    // Alt+Right, Alt+Left and F2.
+    void winNextMatch();
+    void takeBackLastWin();
+    void askLastScore();
+    // The side of the third-place match this member plays on, or -1.
+    int thirdPlaceSide() const;
 };
 
 }  // namespace kaz::gui

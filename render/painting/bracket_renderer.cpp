@@ -9,6 +9,7 @@
 #include "painting/bracket_painter.h"
 #include "painting/name_column.h"
 #include "painting/sheet_painter.h"
+#include "painting/third_place_painter.h"
 
 namespace kaz::render {
 
@@ -42,6 +43,7 @@ void renderBracket(QPainter& painter, const kaz::Bracket& bracket) {
                      qColorFromString(bracket.colors().backgroundColor));
     kaz::render::paintSheetTexts(painter, bracket, sheet);
     paintMemberNames(painter, bracket, sheet);
+    paintThirdPlace(painter, bracket, sheet.layout);
     // Everything right of the names moves with the columns' end, and down with the header.
     painter.translate(toQPoint(sheet.layout.bracketOrigin));
     for (int line = 0; line < bracket.lineCount(); ++line) {

@@ -3,6 +3,8 @@
 
 #include "bracket/bracket.h"
 #include "bracket/bracket_text.h"
+#include "bracket/line_rules.h"
+#include "bracket/third_place.h"
 #include "core_test_support.h"
 #include "text/cp932.h"
 
@@ -58,6 +60,37 @@ void TestBracketText::text_data() {
                                                         "準決勝\n\n(1)\n(2)\n\n\n"
                                                         "決勝\n(3)\n(4)\n\n"
                                                         "優勝\n(5)\n");
+
+    // The third place after the final: the match's sides (the semi-finals' losers) and scores,
+    // then its winner; two third places as one block, an undecided side as an empty line.
+    const auto withThirdPlace = [](ThirdPlace mode, bool bothSemiFinals) {
+        Bracket b(4);
+        for (int i = 0; i < 4; ++i) b.setMemberName(i, cp932("選手") + char('1' + i));
+        SheetInfo sheet;
+        sheet.thirdPlace = mode;
+        b.setSheet(sheet);
+        leftClickLine(b, 0);
+        if (bothSemiFinals) leftClickLine(b, 3);
+        return b;
+    };
+    QTest::newRow("third-place match")
+        << MakeBracket([withThirdPlace] {
+               Bracket b = withThirdPlace(ThirdPlace::Match, true);
+               leftClickThirdPlace(b, 1);
+               SheetInfo sheet = b.sheet();
+               sheet.thirdPlaceSides[0].score = "1";
+               sheet.thirdPlaceSides[1].score = "3";
+               b.setSheet(sheet);
+               return b;
+           })
+        << QStringLiteral(
+               "準決勝\n選手1\n選手2\n選手3\n選手4\n\n決勝\n選手1\n選手4\n\n優勝\n\n"
+               "\n3位決定戦\n選手2\t1\n選手3\t3\n\n3位\n選手3\n");
+    QTest::newRow("two third places, one known")
+        << MakeBracket([withThirdPlace] { return withThirdPlace(ThirdPlace::Shared, false); })
+        << QStringLiteral(
+               "準決勝\n選手1\n選手2\n選手3\n選手4\n\n決勝\n選手1\n\n\n優勝\n\n"
+               "\n3位\n選手2\n\n");
 }
 
 void TestBracketText::text() {

@@ -14,6 +14,7 @@
 #include "bracket/bracket.h"
 #include "bracket/bracket_geometry.h"
 #include "bracket/line_rules.h"
+#include "bracket/third_place.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
@@ -185,6 +186,7 @@ private slots:
     void sheetIsDrawn_data();
     void sheetIsDrawn();
     void byeHasNoStub();
+    void thirdPlaceIsDrawn();
 
 private:
     QTemporaryDir m_config;
@@ -716,6 +718,43 @@ void TestBracketPicture::byeHasNoStub() {
     QCOMPARE(at(image, 1, next.left() + 20, next.top() + next.height() / 2), kBack);
     // The second-round line's join still meets its pair's.
     QCOMPARE(at(image, 1, next.right() - 1, next.bottom() - 2), kLose);
+}
+
+// The third-place match below the final: its heading and the sides' names in the member
+// colour, the winner's line in the win colour, "3位" and the winner's name in the score colour,
+// as text in a PDF.
+void TestBracketPicture::thirdPlaceIsDrawn() {
+    kaz::Bracket bracket = example(4);
+    kaz::SheetInfo sheet;
+    sheet.thirdPlace = kaz::ThirdPlace::Match;
+    bracket.setSheet(sheet);
+    kaz::leftClickLine(bracket, 3);
+    QVERIFY(kaz::leftClickThirdPlace(bracket, 1));
+
+    const QImage image = bracketImage(bracket, 1);
+    const kaz::ThirdPlaceLayout place = kaz::render::layoutSheetPicture(bracket).layout.thirdPlace;
+    QVERIFY(place.shown());
+    QVERIFY(contains(image, 1, toQRect(place.heading), kMember));
+    QVERIFY(contains(image, 1, toQRect(place.names[0]), kMember));
+    QVERIFY(contains(image, 1, toQRect(place.names[1]), kMember));
+    const QRect lost = toQRect(place.lines[0]);
+    const QRect won = toQRect(place.lines[1]);
+    QCOMPARE(at(image, 1, won.left() + 20, won.top() + won.height() / 2), kWin);
+    // The loser's join is in the lose colour, the winner's carries the win colour.
+    QCOMPARE(at(image, 1, lost.right() - 1, lost.bottom() - 2), kLose);
+    QCOMPARE(at(image, 1, won.right() - 1, won.top() + 2), kWin);
+    QVERIFY(contains(image, 1, toQRect(place.result).intersected(image.rect()), kScore));
+
+    if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("third.pdf"));
+    const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("third"));
+    QVERIFY(bytes && writeFile(pdf, *bytes));
+    const QString text = run("pdftotext", {pdf, "-"});
+    for (const QString& shown :
+         {QStringLiteral("3位決定戦"), QStringLiteral("3位 ") + memberName(2)}) {
+        QVERIFY2(text.contains(shown), qPrintable(shown + QLatin1Char('\n') + text));
+    }
 }
 
 QTEST_MAIN(TestBracketPicture)

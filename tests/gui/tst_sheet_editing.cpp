@@ -2,6 +2,7 @@
 // takes back, the name box's シード and 不戦勝, and 表示 → 所属.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -64,8 +65,8 @@ private:
 };
 
 void TestSheetEditing::settingsAreOneStep_data() {
-    QTest::addColumn<QString>("box");  // the object name of the box or check typed into
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("box");    // the object name of the box or check typed into
+    QTest::addColumn<QString>("typed");  // typed into a field, or the item chosen in a list
     QTest::addColumn<int>("steps");
 
     QTest::newRow("title") << "titleField"
@@ -78,6 +79,9 @@ void TestSheetEditing::settingsAreOneStep_data() {
                                                << "決勝" << 0;
     QTest::newRow("match numbers") << "matchNumbersBox" << QString() << 1;
     QTest::newRow("club column") << "clubColumnBox" << QString() << 1;
+    QTest::newRow("two-sided") << "twoSidedBox" << QString() << 1;
+    QTest::newRow("third-place match") << "thirdPlaceBox"
+                                       << "3位決定戦を行う" << 1;
     QTest::newRow("nothing changed") << QString() << QString() << 0;
 }
 
@@ -108,6 +112,10 @@ void TestSheetEditing::settingsAreOneStep() {
         if (auto* check = box.isEmpty() ? nullptr : dialog->findChild<QCheckBox*>(box)) {
             check->click();
         }
+        if (auto* list = box.isEmpty() ? nullptr : dialog->findChild<QComboBox*>(box)) {
+            QCOMPARE(list->currentText(), QStringLiteral("なし"));
+            list->setCurrentText(typed);
+        }
         dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
     action(frame, "sheetSettings")->trigger();
@@ -115,7 +123,11 @@ void TestSheetEditing::settingsAreOneStep() {
     QCOMPARE(heard.count(), steps);
     const kaz::SheetInfo after = doc->bracket().sheet();
     QCOMPARE(after != before, steps == 1);
-    if (steps == 1 && !typed.isEmpty()) {
+    if (box == QStringLiteral("thirdPlaceBox")) {
+        QCOMPARE(after.thirdPlace, kaz::ThirdPlace::Match);
+    } else if (box == QStringLiteral("twoSidedBox")) {
+        QVERIFY(after.twoSided);
+    } else if (steps == 1 && !typed.isEmpty()) {
         const std::string bytes = kaz::render::toCp932Lenient(typed);
         QVERIFY(after.title == bytes || after.subtitle == bytes || after.roundNames[1] == bytes);
     }

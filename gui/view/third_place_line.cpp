@@ -1,0 +1,113 @@
+#include "view/third_place_line.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPointer>
+
+#include "bracket/third_place.h"
+#include "bridge/qt_colors.h"
+#include "bridge/qt_geometry.h"
+#include "bridge/qt_text.h"
+#include "common/refusal_notice.h"
+#include "dialogs/text_input_dialog.h"
+#include "document/bracket_document.h"
+#include "painting/third_place_painter.h"
+#include "text/text_limits.h"
+#include "view/line_results.h"
+
+namespace kaz::gui {
+
+namespace {
+
+// The last lines of a bracket: the semi-finals' four, the final's two and the final line,
+// which decide who plays for third place.
+constexpr int kLinesDecidingThirdPlace = 7;
+
+QRect unitedArea(const kaz::ThirdPlaceLayout& layout) {
+    QRect area = render::toQRect(layout.heading);
+    for (const kaz::Rect& rect :
+         {layout.names[0], layout.names[1], layout.lines[0], layout.lines[1], layout.result}) {
+        area |= render::toQRect(rect);
+    }
+    return area;
+}
+
+}  // namespace
+
+ThirdPlaceLine::ThirdPlaceLine(BracketDocument* document, int side, QWidget* canvas)
+    : ClickableLine(canvas), m_document(document), m_side(side) {
+    connect(document, &BracketDocument::lineChanged, this, [this](int line) {
+        if (line >= m_document->bracket().lineCount() - kLinesDecidingThirdPlace) {
+            repaintThirdPlace();
+        }
+    });
+    connect(document, &BracketDocument::memberNameChanged, this,
+            &ThirdPlaceLine::repaintThirdPlace);
+}
+
+void ThirdPlaceLine::place(const kaz::ThirdPlaceLayout& layout) {
+    const QRect line = render::toQRect(layout.lines[size_t(m_side)]);
+    m_area = unitedArea(layout);
+    setGeometry(line);
+    setVisible(!line.isEmpty());
+}
+
+void ThirdPlaceLine::repaintThirdPlace() {
+    if (m_area.isEmpty()) return;
+    update();
+    parentWidget()->update(m_area);
+}
+
+void ThirdPlaceLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
+    render::paintThirdPlaceLine(painter, m_document->bracket(), m_side, rect());
+}
+
+void ThirdPlaceLine::click() { clickThirdPlace(this, m_document, m_side); }
+
+void ThirdPlaceLine::doubleClick() { m_document->doubleClickThirdPlace(m_side); }
+
+// As a line's score: Escape, the close box and Enter on the text as it was change nothing.
+void ThirdPlaceLine::askText(const QPoint& where) {
+    const kaz::Bracket& bracket = m_document->bracket();
+    if (kaz::thirdPlaceMember(bracket, m_side) < 0) {
+        refuseNobodyThere(this);
+        return;
+    }
+    ScoreDialog dialog(window());
+    dialog.setInitialText(render::fromCp932(bracket.sheet().thirdPlaceSides[size_t(m_side)].score));
+    QString sides[kaz::kThirdPlaceSides];
+    for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
+        sides[side] = memberText(bracket, kaz::thirdPlaceMember(bracket, side));
+        if (sides[side].isEmpty()) {
+            sides[side] = QCoreApplication::translate("kaz::gui::LineResults", "（未定）");
+        }
+    }
+    dialog.setSubject(tr("3位決定戦: %1 − %2").arg(sides[0], sides[1]));
+    dialog.move(where);
+    QPointer<ThirdPlaceLine> self(this);
+    if (dialog.exec() != QDialog::Accepted || !self || !dialog.isTextChanged()) return;
+    m_document->setThirdPlaceScore(m_side, kaz::trimScore(dialog.enteredText()));
+}
+
+void clickThirdPlace(QWidget* where, BracketDocument* document, int side) {
+    const kaz::Bracket& bracket = document->bracket();
+    const int member = kaz::thirdPlaceMember(bracket, side);
+    if (member < 0) {
+        refuseNobodyThere(where);
+        return;
+    }
+    if (kaz::thirdPlaceMember(bracket, 1 - side) < 0) {
+        QApplication::beep();
+        announceDone(where, ThirdPlaceLine::tr("3位決定戦の相手がまだ決まっていません。"));
+        return;
+    }
+    document->leftClickThirdPlace(side);
+    if (kaz::thirdPlaceWinner(bracket) == member) {
+        announceDone(where, ThirdPlaceLine::tr("%1: 3位").arg(memberText(bracket, member)));
+    }
+}
+
+}  // namespace kaz::gui
