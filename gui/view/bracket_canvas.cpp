@@ -26,7 +26,7 @@ void BracketCanvas::paintEvent(QPaintEvent* event) {
     const render::SheetPicture sheet = render::layoutScreenSheet(bracket);
     render::paintSheetTexts(painter, bracket, sheet);
     painter.translate(render::toQPoint(sheet.layout.bracketOrigin));
-    render::paintChampion(painter, bracket);
+    render::paintChampion(painter, bracket, sheet.layout);
 }
 
 namespace {

@@ -34,8 +34,10 @@ public:
     // Where the sheet lies now, at the screen's base size.
     const kaz::SheetLayout& sheetLayout() const { return m_layout; }
 
-    // Top-left corner of the champion's name on the canvas.
+    // Top-left corner of the champion's name on the canvas (one-sided).
     QPoint championPosition() const;
+    // The band of the canvas that the champion's name is drawn in.
+    QRect championBand() const;
     // Width and height of the sheet; without one, of the bracket: 70 per round + 260, and 34
     // per member + 50.
     QSize bracketExtent() const;
