@@ -37,11 +37,11 @@ constexpr int kThirdPlaceResultHeight = 20;
 
 // The two-sided middle: the final's lines reach from just above their strokes to below their
 // scores; the champion's line stands above them, up to the champion's name.
-constexpr int kFinalAboveStroke = 3;
+constexpr int kFinalAboveStroke = 2;  // the top of the stroke's four pixels
 constexpr int kFinalBelowStroke = 35;
 constexpr int kChampionStem = 14;
 constexpr int kChampionNameHeight = 20;
-constexpr int kChampionNameGap = 1;
+constexpr int kChampionNameGap = 3;
 
 int middle(const Rect& rect) { return rect.top + rect.height / 2; }
 

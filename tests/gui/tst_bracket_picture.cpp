@@ -185,6 +185,8 @@ private slots:
     void sheetIsDrawn_data();
     void sheetIsDrawn();
     void byeHasNoStub();
+    void twoSidedNamesStandAtBothEdges_data();
+    void twoSidedNamesStandAtBothEdges();
 
 private:
     QTemporaryDir m_config;
@@ -720,3 +722,45 @@ void TestBracketPicture::byeHasNoStub() {
 
 QTEST_MAIN(TestBracketPicture)
 #include "tst_bracket_picture.moc"
+
+void TestBracketPicture::twoSidedNamesStandAtBothEdges_data() {
+    QTest::addColumn<int>("members");
+    QTest::addColumn<bool>("longNames");
+    QTest::newRow("4") << 4 << false;
+    QTest::newRow("32 long names") << 32 << true;
+}
+
+// The first half's names down the left edge, the second half's down the right, read towards
+// the middle where the champion's name stands; such a sheet is printed across the page.
+void TestBracketPicture::twoSidedNamesStandAtBothEdges() {
+    QFETCH(int, members);
+    QFETCH(bool, longNames);
+    kaz::Bracket bracket = example(members, longNames);
+    if (longNames) bracket.setMemberName(members / 2, toCp932Lenient(kLongLatin));
+    kaz::SheetInfo sheet;
+    sheet.twoSided = true;
+    bracket.setSheet(sheet);
+    const QImage image = bracketImage(bracket, 1);
+    const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
+    QCOMPARE(image.size(), toQSize(layout.extent));
+    // Each row's two names: the left one left of its line, the right one right of its own.
+    for (int member = 0; member < members / 2; ++member) {
+        const QRect row = toQRect(kaz::sheetNameRect(layout, member));
+        const QRect left = toQRect(kaz::sheetLineRect(layout, members, member));
+        const QRect right = toQRect(kaz::sheetLineRect(layout, members, member + members / 2));
+        QVERIFY(contains(image, 1, QRect(0, row.top(), left.left(), row.height()), kMember));
+        QVERIFY(contains(
+            image, 1,
+            QRect(right.right() + 1, row.top(), image.width() - right.right() - 1, row.height()),
+            kMember));
+    }
+    // A long name on the right begins next to its line and runs outwards, within the picture.
+    const QRect right = toQRect(kaz::sheetNameRect(layout, members / 2));
+    const QRect line = toQRect(kaz::sheetLineRect(layout, members, members / 2));
+    QVERIFY(contains(image, 1, QRect(line.right() + 1, right.top(), right.width(), right.height()),
+                     kMember));
+    QVERIFY(!contains(image, 1, QRect(image.width() - 2, right.top(), 2, right.height()), kMember));
+    QVERIFY(contains(image, 1, toQRect(layout.champion), kScore));
+    QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
+    QCOMPARE(bestOrientation(bracket, a4), QPageLayout::Landscape);
+}
