@@ -73,8 +73,8 @@ QRect textRectIn(const QRect& box, const NameColumn& column);
 
 // Where member `member`'s text is drawn on `layout`'s sheet: from the box's text margin to the
 // column's end (in a widened column, to a little before it, so that no glyph touches the
-// line). On the right edge of a two-sided sheet the column widens outwards, and its texts
-// begin at the box's text margin, next to their lines.
+// line). On the right edge of a two-sided sheet the column, widened towards its lines as on
+// the left, holds its texts from the box's text margin next to their lines.
 QRect sheetNameTextRect(const kaz::SheetLayout& layout, int member, const NameColumn& column);
 
 }  // namespace kaz::render
