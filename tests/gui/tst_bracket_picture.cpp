@@ -173,6 +173,7 @@ private slots:
     void longestScoreStaysClearOfItsLine_data();
     void longestScoreStaysClearOfItsLine();
     void sameAtEveryResolution();
+    void sameAsTheView_data();
     void sameAsTheView();
     void savePicture_data();
     void savePicture();
@@ -393,20 +394,42 @@ void TestBracketPicture::sameAtEveryResolution() {
 
 // At screen size the picture is the view's picture, pixel for pixel: right of the name boxes,
 // and inside each box's frame and shadow (but the first box's, which shows the cursor).
+void TestBracketPicture::sameAsTheView_data() {
+    QTest::addColumn<bool>("twoSided");
+    QTest::newRow("one-sided") << false;
+    QTest::newRow("two-sided") << true;
+}
+
 void TestBracketPicture::sameAsTheView() {
+    QFETCH(bool, twoSided);
+    kaz::Bracket bracket = example(8);
+    if (twoSided) {
+        kaz::SheetInfo sheet;
+        sheet.twoSided = true;
+        sheet.matchNumbers = true;
+        bracket.setSheet(sheet);
+    }
     QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("example.kaz"));
+    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(bracket))));
     MainWindow frame;
-    QVERIFY(openExample(frame, dir.path(), 8));
-    const QImage screen = activeView(frame)->canvas()->grab().toImage();
-    const QImage picture = bracketImage(example(8), 1);
-    const kaz::Size extent = kaz::bracketExtent(8);
-    QVERIFY(screen.width() >= extent.width && screen.height() >= extent.height);
-    const QRect right(160, 0, extent.width - 160, extent.height);
-    QCOMPARE(screen.copy(right).convertToFormat(QImage::Format_RGB32),
-             picture.copy(right).convertToFormat(QImage::Format_RGB32));
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    showActive(frame);
+    BracketView* view = activeView(frame);
+    QVERIFY(view);
+    const QImage screen = view->canvas()->grab().toImage();
+    const QImage picture = bracketImage(bracket, 1);
+    const kaz::SheetLayout layout = view->sheetLayout();
+    QCOMPARE(picture.size(), toQSize(layout.extent));
+    QVERIFY(screen.width() >= layout.extent.width && screen.height() >= layout.extent.height);
+    // Between the name boxes of the two edges (or right of the one edge's).
+    const int boxesEnd = kaz::sheetNameRect(layout, 0).right();
+    const int rightBoxes = twoSided ? kaz::sheetNameRect(layout, 4).left : layout.extent.width;
+    const QRect lines(boxesEnd, 0, rightBoxes - boxesEnd, layout.extent.height);
+    QCOMPARE(screen.copy(lines).convertToFormat(QImage::Format_RGB32),
+             picture.copy(lines).convertToFormat(QImage::Format_RGB32));
     for (int member = 1; member < 8; ++member) {
-        const kaz::Rect box = kaz::memberNameRect(member);
-        const QRect inside = toQRect(box).adjusted(2, 2, -2, -2);
+        const QRect inside = toQRect(kaz::sheetNameRect(layout, member)).adjusted(2, 2, -2, -2);
         QCOMPARE(screen.copy(inside).convertToFormat(QImage::Format_RGB32),
                  picture.copy(inside).convertToFormat(QImage::Format_RGB32));
     }
