@@ -4,7 +4,6 @@ namespace kaz {
 namespace {
 
 constexpr int kMemberPitch = 34;     // between name boxes, and the height of a round-1 line
-constexpr int kRoundWidth = 70;      // of every line
 constexpr int kFirstLineLeft = 160;  // right edge of the name boxes
 constexpr int kLinesTop = 25;
 

@@ -28,6 +28,9 @@ struct Rect {
     int bottom() const { return top + height; }
 };
 
+// The width of every line, and so of every round's column.
+constexpr int kRoundWidth = 70;
+
 // The name box of member `member` (0-based), down the left edge: 110 × 20 every 34 pixels.
 Rect memberNameRect(int member);
 

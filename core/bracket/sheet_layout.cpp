@@ -35,7 +35,61 @@ constexpr int kThirdPlaceNameHeight = 20;
 constexpr int kThirdPlaceResultWidth = 200;
 constexpr int kThirdPlaceResultHeight = 20;
 
+// The two-sided middle: the final's lines reach from just above their strokes to below their
+// scores; the champion's line stands above them, up to the champion's name.
+constexpr int kFinalAboveStroke = 2;  // the top of the stroke's four pixels
+constexpr int kFinalBelowStroke = 35;
+constexpr int kChampionStem = 14;
+constexpr int kChampionNameHeight = 20;
+constexpr int kChampionNameGap = 3;
+
 int middle(const Rect& rect) { return rect.top + rect.height / 2; }
+
+Rect mirrored(const Rect& rect, int centre) {
+    return {2 * centre - rect.right(), rect.top, rect.width, rect.height};
+}
+
+// The first line of round `round` of a bracket of `members` members.
+int firstLineOfRound(int members, int round) { return 2 * members - ((2 * members) >> round); }
+
+// Where a two-sided bracket's middle lies in the bracket's own pixels: the left half is laid out
+// as a one-sided bracket of half the members, whose final line is the left finalist's.
+struct TwoSidedMiddle {
+    Rect halfFinal;  // the left half's own final line, as a one-sided half lays it out
+    int centre = 0;  // the right edge of that line
+    int stroke = 0;  // the y of the final's strokes
+};
+
+TwoSidedMiddle twoSidedMiddle(int members) {
+    TwoSidedMiddle m;
+    const int half = members / 2;
+    m.halfFinal = lineRect(half, lineCountForMembers(half) - 1);
+    m.centre = m.halfFinal.right();
+    m.stroke = middle(m.halfFinal);
+    return m;
+}
+
+// Line `line`'s area of a two-sided bracket in the bracket's own pixels (before the sheet
+// moves it).
+Rect twoSidedLineRect(int members, int line) {
+    const LinePlace place = placeOfLine(members, line);
+    const TwoSidedMiddle m = twoSidedMiddle(members);
+    const int rounds = roundsForMembers(members);
+    if (place.round == rounds - 1) {
+        return {m.centre - m.halfFinal.width / 2, m.stroke - kFinalAboveStroke - kChampionStem,
+                m.halfFinal.width, kChampionStem};
+    }
+    const bool right = place.position >= place.size / 2;
+    Rect rect;
+    if (place.round == rounds - 2) {
+        rect = {m.halfFinal.left, m.stroke - kFinalAboveStroke, m.halfFinal.width,
+                kFinalAboveStroke + kFinalBelowStroke};
+    } else {
+        const int position = right ? place.position - place.size / 2 : place.position;
+        rect = lineRect(members / 2, firstLineOfRound(members / 2, place.round) + position);
+    }
+    return right ? mirrored(rect, m.centre) : rect;
+}
 
 // The third place below the final, its lines in the final's column and its names in the two
 // columns before; the sheet grows down by it.
@@ -43,7 +97,9 @@ ThirdPlaceLayout layoutThirdPlace(const SheetLayout& layout, int members, ThirdP
     ThirdPlaceLayout place;
     if (thirdPlace == ThirdPlace::None) return place;
     // The final's pair is the last but one and the one before; the champion's line is the last.
-    const Rect finalLine = sheetLineRect(layout, members, lineCountForMembers(members) - 3);
+    Rect finalLine = sheetLineRect(layout, members, lineCountForMembers(members) - 3);
+    // Two-sided, the third place stands in the middle, centred under the final.
+    if (layout.twoSided) finalLine.left = layout.centre - finalLine.width / 2;
     const int top = layout.extent.height + kThirdPlaceGap;
     const int namesLeft = finalLine.left - kThirdPlaceNameWidth;
     place.heading = {namesLeft, top, kThirdPlaceNameWidth + finalLine.width,
@@ -75,8 +131,14 @@ bool isSheetShown(const SheetInfo& sheet) {
 SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     const SheetInfo& sheet = bracket.sheet();
     const int members = bracket.memberCount();
-    const Size bare = bracketExtent(members);
+    Size bare = bracketExtent(members);
     SheetLayout layout;
+    layout.members = members;
+    layout.twoSided = sheet.twoSided && members >= 4;
+    if (layout.twoSided) {
+        // As high as a bracket of half the members; as wide as the mirror of its left half.
+        bare = {2 * twoSidedMiddle(members).centre, bracketExtent(members / 2).height};
+    }
     layout.clubLeft = kNameBoxesRight + widening.nameColumn;
     layout.bracketOrigin = {widening.nameColumn, 0};
     layout.extent = {bare.width + widening.nameColumn, bare.height};
@@ -98,17 +160,34 @@ SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
         layout.clubWidth = kClubBoxWidth + widening.clubColumn;
     }
     layout.bracketOrigin = {widening.nameColumn + layout.clubWidth, layout.headerHeight};
-
-    const int rounds = roundsForMembers(members);
-    int firstLine = 0;
-    for (int round = 0, size = members; round < rounds; ++round, size /= 2) {
-        const Rect line = sheetLineRect(layout, members, firstLine);
-        layout.roundNames.push_back(
-            {line.left, titleBlock + kRoundRowTop, line.width, kRoundRowHeight});
-        firstLine += size;
+    if (layout.twoSided) {
+        layout.centre = twoSidedMiddle(members).centre + layout.bracketOrigin.x;
+        const int band = 2 * kRoundWidth;  // the final's two columns
+        const Rect stem = sheetLineRect(layout, members, lineCountForMembers(members) - 1);
+        layout.champion = {layout.centre - band / 2,
+                           stem.top - kChampionNameGap - kChampionNameHeight, band,
+                           kChampionNameHeight};
     }
 
-    layout.extent = {bare.width + layout.bracketOrigin.x, bare.height + layout.headerHeight};
+    const int rounds = roundsForMembers(members);
+    for (int round = 0; round < rounds; ++round) {
+        const Rect line = sheetLineRect(layout, members, firstLineOfRound(members, round));
+        Rect name{line.left, titleBlock + kRoundRowTop, line.width, kRoundRowHeight};
+        Rect copy;
+        if (layout.twoSided && round >= rounds - 2) {
+            // The final's name over the middle; the champion's column has none.
+            name = round == rounds - 2 ? Rect{layout.centre - kRoundWidth, name.top,
+                                              2 * kRoundWidth, kRoundRowHeight}
+                                       : Rect();
+        } else if (layout.twoSided) {
+            copy = mirrored(name, layout.centre);
+        }
+        layout.roundNames.push_back(name);
+        layout.mirroredRoundNames.push_back(copy);
+    }
+
+    layout.extent = {bare.width + (layout.twoSided ? 2 : 1) * layout.bracketOrigin.x,
+                     bare.height + layout.headerHeight};
     layout.thirdPlace = layoutThirdPlace(layout, members, sheet.thirdPlace);
     if (layout.thirdPlace.shown()) {
         const Rect& last = layout.thirdPlace.names[1];
@@ -128,25 +207,40 @@ SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     return layout;
 }
 
+bool isOnRightSide(const SheetLayout& layout, int member) {
+    return layout.twoSided && member >= layout.members / 2;
+}
+
+bool isLineOnRightSide(const SheetLayout& layout, int line) {
+    if (!layout.twoSided) return false;
+    const LinePlace place = placeOfLine(layout.members, line);
+    return place.size > 1 && place.position >= place.size / 2;
+}
+
 Rect sheetNameRect(const SheetLayout& layout, int member) {
-    Rect rect = memberNameRect(member);
+    const bool right = isOnRightSide(layout, member);
+    Rect rect = memberNameRect(right ? member - layout.members / 2 : member);
     rect.top += layout.headerHeight;
-    return rect;
+    return right ? mirrored(rect, layout.centre) : rect;
 }
 
 Rect sheetClubRect(const SheetLayout& layout, int member) {
     if (!layout.hasClubColumn()) return Rect();
     const Rect name = sheetNameRect(layout, member);
-    return {layout.clubLeft, name.top, layout.clubWidth, name.height};
+    const Rect left{layout.clubLeft, name.top, layout.clubWidth, name.height};
+    return isOnRightSide(layout, member) ? mirrored(left, layout.centre) : left;
 }
 
 Rect seedMarkRect(const SheetLayout& layout, int member) {
     const Rect name = sheetNameRect(layout, member);
+    if (isOnRightSide(layout, member)) {
+        return {name.right() + kSeedMarkGap, name.top, kSeedMarkWidth, name.height};
+    }
     return {name.left - kSeedMarkGap - kSeedMarkWidth, name.top, kSeedMarkWidth, name.height};
 }
 
 Rect sheetLineRect(const SheetLayout& layout, int members, int line) {
-    Rect rect = lineRect(members, line);
+    Rect rect = layout.twoSided ? twoSidedLineRect(members, line) : lineRect(members, line);
     rect.left += layout.bracketOrigin.x;
     rect.top += layout.bracketOrigin.y;
     return rect;
@@ -156,27 +250,69 @@ Rect matchNumberRect(const SheetLayout& layout, int members, int line) {
     if (kindOfLine(members, line) == LineKind::Final) return Rect();
     const int upper = kindOfLine(members, line) == LineKind::Upper ? line : line - 1;
     const Rect area = sheetLineRect(layout, members, upper);
+    if (layout.twoSided) {
+        const int rounds = roundsForMembers(members);
+        const int round = placeOfLine(members, upper).round;
+        if (round == rounds - 2) {
+            // The final's: right of the champion's line, within it.
+            const Rect stem = sheetLineRect(layout, members, lineCountForMembers(members) - 1);
+            return {layout.centre + kMatchNumberGap, stem.bottom() - kMatchNumberHeight,
+                    kMatchNumberWidth, kMatchNumberHeight};
+        }
+        if (round == rounds - 3) {
+            // A final's line reaches only just above its stroke: the number goes below it.
+            const Rect fed = sheetLineRect(layout, members, nextRoundLine(members, upper));
+            const int left = isLineOnRightSide(layout, upper)
+                                 ? area.left - kMatchNumberGap - kMatchNumberWidth
+                                 : area.right() + kMatchNumberGap;
+            return {left, fed.top + kFinalAboveStroke + kMatchNumberGap, kMatchNumberWidth,
+                    kMatchNumberHeight};
+        }
+    }
     // The pair meets at the bottom of its upper line, where the fed line's stroke runs.
-    return {area.right() + kMatchNumberGap,
-            area.bottom() - kMatchNumberGap / 2 - kMatchNumberHeight, kMatchNumberWidth,
-            kMatchNumberHeight};
+    const Rect number{area.right() + kMatchNumberGap,
+                      area.bottom() - kMatchNumberGap / 2 - kMatchNumberHeight, kMatchNumberWidth,
+                      kMatchNumberHeight};
+    if (!isLineOnRightSide(layout, upper)) return number;
+    return {area.left - kMatchNumberGap - kMatchNumberWidth, number.top, number.width,
+            number.height};
 }
 
 LineShape sheetLineShape(const Bracket& bracket, int line) {
     LineShape shape;
     const int members = bracket.memberCount();
     const LinePlace place = placeOfLine(members, line);
+    const bool twoSided = bracket.sheet().twoSided && members >= 4;
+    const int rounds = roundsForMembers(members);
+    auto area = [&](int of) {
+        return twoSided ? twoSidedLineRect(members, of) : lineRect(members, of);
+    };
+    if (twoSided) {
+        shape.mirrored = place.size > 1 && place.position >= place.size / 2;
+        if (place.round == rounds - 1) {
+            shape.upright = true;
+            return shape;
+        }
+        if (place.round == rounds - 2) {
+            // The finalists' strokes meet at the centre line, at the final's own height: a bye
+            // before them does not move them, its opponent's line joins as any other.
+            shape.joined = false;
+            shape.scoreBelow = true;
+            shape.strokeShift = twoSidedMiddle(members).stroke - middle(area(line));
+            return shape;
+        }
+    }
+    const bool straightRuns = !twoSided || rounds - 2 > 1;
     if (place.round == 0) {
         shape.drawn = !isByeLine(bracket, line);
-        shape.joined = !isByeLine(bracket, opponentLine(members, line));
+        shape.joined = !straightRuns || !isByeLine(bracket, opponentLine(members, line));
     } else if (place.round == 1 && place.size > 1) {
         // Its feeders are the first-round lines 2p and 2p + 1.
         const int upper = 2 * place.position;
         const int lower = upper + 1;
         if (isByeLine(bracket, upper) != isByeLine(bracket, lower)) {
             const int straight = isByeLine(bracket, upper) ? lower : upper;
-            shape.strokeShift =
-                middle(lineRect(members, straight)) - middle(lineRect(members, line));
+            shape.strokeShift = middle(area(straight)) - middle(area(line));
         }
     }
     return shape;

@@ -40,7 +40,15 @@ struct ThirdPlaceLayout {
     bool shown() const { return heading.height > 0; }
 };
 
+// A two-sided sheet: the first half of the members down the left edge, reading rightwards as a
+// one-sided sheet of half as many; the second half down the right edge, its names, clubs, seed
+// marks, lines and match numbers the mirror images of the left half's about the sheet's
+// vertical centre line. The final's two lines meet at that centre line below the champion's
+// line, which stands up from their meeting to the champion's name.
 struct SheetLayout {
+    int members = 0;
+    bool twoSided = false;
+    int centre = 0;        // two-sided: the x of the vertical centre line; 0 otherwise
     int headerHeight = 0;  // the bracket's names and lines move down by this
     int clubWidth = 0;     // 0 without a club column
     int clubLeft = 0;      // the club column's left edge, where the name column ends
@@ -50,7 +58,12 @@ struct SheetLayout {
     Rect title;                    // zero-sized when there is none; as wide as the sheet
     Rect subtitle;                 // the second line, likewise
     std::vector<Rect> roundNames;  // by round (column), over its lines; none for an empty sheet
-    Rect drawNumber;               // at the foot; zero-sized when there is none
+    // Two-sided: by round, the name's copy over the right half's column; zero-sized for the
+    // final's name (over the middle) and the champion's column (not shown: the champion's name
+    // stands above the final).
+    std::vector<Rect> mirroredRoundNames;
+    Rect champion;    // two-sided: the band of the champion's name, centred above the final
+    Rect drawNumber;  // at the foot; zero-sized when there is none
     ThirdPlaceLayout thirdPlace;
     Size extent;  // the whole sheet
 
@@ -67,29 +80,44 @@ constexpr int kClubBoxWidth = 80;
 // The sheet of `bracket`, its columns widened by `widening`.
 SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening = SheetWidening());
 
-// Member `member`'s name box on the sheet (memberNameRect moved down by the header).
+// True when member `member` stands on the right edge of a two-sided sheet.
+bool isOnRightSide(const SheetLayout& layout, int member);
+
+// True when line `line` belongs to the right half of a two-sided sheet: it reads leftwards.
+bool isLineOnRightSide(const SheetLayout& layout, int line);
+
+// Member `member`'s name box on the sheet (memberNameRect moved down by the header; on the
+// right edge, the mirror image of its left counterpart's box).
 Rect sheetNameRect(const SheetLayout& layout, int member);
 
-// Member `member`'s club, right of its name box, as high; zero-sized without a club column.
+// Member `member`'s club, between its name box and its line, as high; zero-sized without a
+// club column.
 Rect sheetClubRect(const SheetLayout& layout, int member);
 
-// Member `member`'s seed mark, in the margin left of its name box.
+// Member `member`'s seed mark, in the margin on the outer side of its name box.
 Rect seedMarkRect(const SheetLayout& layout, int member);
 
-// Line `line`'s area on the sheet (lineRect moved to the bracket's origin).
+// Line `line`'s area on the sheet (lineRect moved to the bracket's origin; laid out two-sided
+// where the sheet is).
 Rect sheetLineRect(const SheetLayout& layout, int members, int line);
 
-// The number of the match that line `line` plays in: right of the pair's join, above the
-// stroke of the line the pair feeds. Zero-sized for the final line.
+// The number of the match that line `line` plays in: past the pair's join, above the stroke of
+// the line the pair feeds, within that line's area. Zero-sized for the final line.
 Rect matchNumberRect(const SheetLayout& layout, int members, int line);
 
 // How a line is drawn on the sheet. A bye's slot has no stub, and its opponent's line, with no
 // pair to join, runs straight on into the second round: the second-round line's stroke runs at
 // the opponent's height instead of its own middle.
+// On a two-sided sheet the right half's lines are mirrored (they read leftwards: the join at the
+// left edge, the score after it); the final's two lines draw no join, their strokes meet at the
+// centre line under the champion's line, which is one upright stroke up its area's middle.
 struct LineShape {
-    bool drawn = true;    // false for a bye's own line
-    bool joined = true;   // false for a bye's opponent: it draws no share of a join
-    int strokeShift = 0;  // the stroke's offset down from the middle of the line's area
+    bool drawn = true;        // false for a bye's own line
+    bool joined = true;       // false for a bye's opponent: it draws no share of a join
+    int strokeShift = 0;      // the stroke's offset down from the middle of the line's area
+    bool mirrored = false;    // joined at its left edge, its score placed from the left
+    bool upright = false;     // the stroke runs from the area's bottom to its top, centred
+    bool scoreBelow = false;  // the score below the stroke whatever the line's kind
 };
 LineShape sheetLineShape(const Bracket& bracket, int line);
 

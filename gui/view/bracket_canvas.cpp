@@ -28,7 +28,7 @@ void BracketCanvas::paintEvent(QPaintEvent* event) {
     render::paintSheetTexts(painter, bracket, sheet);
     render::paintThirdPlace(painter, bracket, sheet.layout, render::ThirdPlaceLines::LeftOut);
     painter.translate(render::toQPoint(sheet.layout.bracketOrigin));
-    render::paintChampion(painter, bracket);
+    render::paintChampion(painter, bracket, sheet.layout);
 }
 
 namespace {

@@ -38,11 +38,8 @@ BracketView::BracketView(BracketDocument* document, QWidget* parent)
     connect(document, &BracketDocument::memberNameChanged, this,
             [this](int member) { m_nameEdits[static_cast<size_t>(member)]->refreshText(); });
     // Only the champion's band: a whole repaint would paint every line and box again.
-    connect(document, &BracketDocument::championChanged, this, [this] {
-        const QPoint at = championPosition();
-        m_canvas->update(at.x(), at.y() - kChampionMargin, bracketExtent().width() - at.x(),
-                         kChampionBand);
-    });
+    connect(document, &BracketDocument::championChanged, this,
+            [this] { m_canvas->update(championBand()); });
     connect(document, &BracketDocument::settingsChanged, this, &BracketView::onSettingsChanged);
     connect(document, &BracketDocument::sheetChanged, this, &BracketView::onSheetChanged);
 }
@@ -52,6 +49,14 @@ QWidget* BracketView::canvas() const { return m_canvas; }
 QPoint BracketView::championPosition() const {
     return render::toQPoint(kaz::championPosition(m_document->memberCount())) +
            render::toQPoint(m_layout.bracketOrigin);
+}
+
+QRect BracketView::championBand() const {
+    if (m_layout.twoSided) {
+        return render::toQRect(m_layout.champion).adjusted(0, -kChampionMargin, 0, kChampionMargin);
+    }
+    const QPoint at = championPosition();
+    return QRect(at.x(), at.y() - kChampionMargin, bracketExtent().width() - at.x(), kChampionBand);
 }
 
 QSize BracketView::bracketExtent() const { return render::toQSize(m_layout.extent); }

@@ -17,9 +17,11 @@ class ThirdPlaceLine;
 // The scrolling view of one bracket: name boxes down the left, one line widget per bracket
 // line round by round to the right, the champion's name right of the final line, and around
 // them the sheet (title, round names, a club box after each name box while the club column
-// shows, seed marks, match numbers, draw number) where the core's sheet layout puts it. The
-// boxes and lines are made once; a change of the sheet's shape moves them, and every other
-// change comes from the document and repaints in place.
+// shows, seed marks, match numbers, draw number) where the core's sheet layout puts it. A
+// two-sided sheet puts the second half's boxes down the right edge, their lines mirrored, and
+// the champion's name above the final in the middle; Tab still runs by member, so through the
+// left side top to bottom, then the right. The boxes and lines are made once; a change of the
+// sheet's shape moves them, and every other change comes from the document and repaints in place.
 class BracketView : public QScrollArea {
     Q_OBJECT
 public:
@@ -37,8 +39,10 @@ public:
     // Where the sheet lies now, at the screen's base size.
     const kaz::SheetLayout& sheetLayout() const { return m_layout; }
 
-    // Top-left corner of the champion's name on the canvas.
+    // Top-left corner of the champion's name on the canvas (one-sided).
     QPoint championPosition() const;
+    // The band of the canvas that the champion's name is drawn in.
+    QRect championBand() const;
     // Width and height of the sheet; without one, of the bracket: 70 per round + 260, and 34
     // per member + 50.
     QSize bracketExtent() const;

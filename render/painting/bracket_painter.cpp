@@ -32,11 +32,14 @@ QColor lineColor(const kaz::ColorSet& colors, kaz::LineColor which) {
 // ends it, six pixels before the join; where that would cut its first glyph, it moves right
 // just far enough for all its ink to show. A score too wide for that is condensed first.
 QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, int bytes, kaz::LineKind kind,
-                    const QRect& area) {
+                    const QRect& area, bool mirrored) {
     const int end = kaz::scoreLeft(area.width(), bytes) + 6 * bytes;  // six pixels a byte
     const int advance = metrics.horizontalAdvance(text);
     const int inkLeft = metrics.boundingRect(text).left();
-    const int pen = std::max(end - advance, -inkLeft);
+    // A mirrored line's score begins as far after its join (at its left edge) as the other
+    // ends before it.
+    const int pen =
+        mirrored ? std::max(area.width() - end - inkLeft, 0) : std::max(end - advance, -inkLeft);
     return QRect(area.left() + pen, area.top() + kaz::scoreTop(kind, area.height()), advance,
                  metrics.height());
 }
@@ -44,7 +47,8 @@ QRect scoreTextRect(const QFontMetrics& metrics, const QString& text, int bytes,
 // A score whose line's stroke is shifted (a line run straight from a bye's opponent) moves
 // with the stroke, kept within the line's area.
 void paintScore(QPainter& painter, const kaz::ColorSet& colors, const LineLook& look,
-                const QRect& area, int shift) {
+                const QRect& area, const kaz::LineShape& shape) {
+    const int shift = shape.strokeShift;
     const std::string& score = look.score;
     if (score.empty()) return;
     const QString text = fromCp932(score).left(kMostCharactersShown);
@@ -56,7 +60,9 @@ void paintScore(QPainter& painter, const kaz::ColorSet& colors, const LineLook& 
     if (stretch != 100) font.setStretch(stretch);
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
-    QRect textRect = scoreTextRect(metrics, text, static_cast<int>(score.size()), look.kind, area);
+    const kaz::LineKind kind = shape.scoreBelow ? kaz::LineKind::Upper : look.kind;
+    QRect textRect =
+        scoreTextRect(metrics, text, static_cast<int>(score.size()), kind, area, shape.mirrored);
     if (shift != 0) {
         textRect.moveTop(std::clamp(textRect.top() + shift, area.top(),
                                     std::max(area.top(), area.bottom() + 1 - textRect.height())));
@@ -84,18 +90,26 @@ void paintLineLook(QPainter& painter, const kaz::ColorSet& colors, const LineLoo
     painter.setClipRect(area, Qt::IntersectClip);
     painter.setPen(
         QPen(lineColor(colors, lineColors.stroke), kStrokeWidth, Qt::SolidLine, Qt::FlatCap));
+    if (shape.upright) {
+        const int centre = area.left() + area.width() / 2;
+        painter.drawLine(centre, area.top(), centre, area.bottom() + 1);
+        painter.restore();
+        return;
+    }
     painter.drawLine(left, middle, right, middle);
-    if (kind != kaz::LineKind::Final) paintScore(painter, colors, look, area, shape.strokeShift);
+    if (kind != kaz::LineKind::Final) paintScore(painter, colors, look, area, shape);
     // The join goes last, so that no score can break it. It is centred on the line's right
-    // edge, so only its left part lies in this line; the pair's lines meet at its middle.
+    // edge (a mirrored line's left edge), so only half of it lies in this line; the pair's
+    // lines meet at its middle.
     if (!shape.joined) {
         painter.restore();
         return;
     }
     painter.setPen(
         QPen(lineColor(colors, lineColors.join), kJoinWidth, Qt::SolidLine, Qt::FlatCap));
-    if (kind == kaz::LineKind::Upper) painter.drawLine(right, middle + 1, right, area.bottom() + 1);
-    if (kind == kaz::LineKind::Lower) painter.drawLine(right, middle - 2, right, area.top());
+    const int edge = shape.mirrored ? left : right;
+    if (kind == kaz::LineKind::Upper) painter.drawLine(edge, middle + 1, edge, area.bottom() + 1);
+    if (kind == kaz::LineKind::Lower) painter.drawLine(edge, middle - 2, edge, area.top());
     painter.restore();
 }
 
@@ -107,16 +121,30 @@ void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const Q
         shape);
 }
 
-void paintChampion(QPainter& painter, const kaz::Bracket& bracket) {
+void paintChampion(QPainter& painter, const kaz::Bracket& bracket, const kaz::SheetLayout& layout) {
     if (bracket.champion().empty()) return;
     const QString name = fromCp932(bracket.champion()).left(kMostCharactersShown);
-    const QPoint at = toQPoint(kaz::championPosition(bracket.memberCount()));
-    const QSize extent = toQSize(kaz::bracketExtent(bracket.memberCount()));
     painter.save();
-    painter.setClipRect(QRect(at.x(), 0, extent.width() - at.x(), extent.height()),
-                        Qt::IntersectClip);
     painter.setFont(emboldened(japaneseFontPixels(kChampionFontPixels, kChampionWeight)));
     painter.setPen(qColorFromString(bracket.colors().scoreColor));
+    if (layout.twoSided) {
+        // Centred above the final, cut at its band; a name wider than the band is condensed.
+        const QRect band = toQRect(layout.champion).translated(-toQPoint(layout.bracketOrigin));
+        painter.setClipRect(band, Qt::IntersectClip);
+        const int stretch = fittingStretch(painter.font(), name, band.width());
+        if (stretch != 100) {
+            QFont font = painter.font();
+            font.setStretch(stretch);
+            painter.setFont(font);
+        }
+        painter.drawText(band, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine, name);
+        painter.restore();
+        return;
+    }
+    const QPoint at = toQPoint(kaz::championPosition(bracket.memberCount()));
+    const QSize extent = toQSize(kaz::bracketExtent(bracket.memberCount()));
+    painter.setClipRect(QRect(at.x(), 0, extent.width() - at.x(), extent.height()),
+                        Qt::IntersectClip);
     painter.drawText(at.x(), at.y() + painter.fontMetrics().ascent(), name);
     painter.restore();
 }

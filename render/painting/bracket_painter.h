@@ -33,8 +33,9 @@ void paintLineLook(QPainter& painter, const kaz::ColorSet& colors, const LineLoo
 void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area,
                const kaz::LineShape& shape = kaz::LineShape());
 
-// The champion's name right of the final line in the score colour, made bold, cut at the
-// bracket's extent (which starts at the painter's origin).
-void paintChampion(QPainter& painter, const kaz::Bracket& bracket);
+// The champion's name in the score colour, made bold, with the painter at the bracket's origin
+// (`layout`'s bracketOrigin): right of the final line, cut at the bare bracket's extent; on a
+// two-sided sheet centred in the layout's champion band above the final, cut at it.
+void paintChampion(QPainter& painter, const kaz::Bracket& bracket, const kaz::SheetLayout& layout);
 
 }  // namespace kaz::render

@@ -24,8 +24,11 @@ void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket,
         const DrawnName& name = column.names[size_t(member)];
         painter.setFont(memberNameFont(painter.device(), name.stretch));
         // Text drawn into a rectangle is cut at its edges.
-        painter.drawText(nameTextRect(member, column).translated(0, sheet.layout.headerHeight),
-                         column.alignment() | Qt::AlignVCenter | Qt::TextSingleLine, name.text);
+        const bool right = kaz::isOnRightSide(sheet.layout, member);
+        painter.drawText(
+            sheetNameTextRect(sheet.layout, member, column),
+            (right ? Qt::AlignLeft : column.alignment()) | Qt::AlignVCenter | Qt::TextSingleLine,
+            name.text);
     }
     painter.restore();
 }
@@ -46,11 +49,13 @@ void renderBracket(QPainter& painter, const kaz::Bracket& bracket) {
     paintThirdPlace(painter, bracket, sheet.layout);
     // Everything right of the names moves with the columns' end, and down with the header.
     painter.translate(toQPoint(sheet.layout.bracketOrigin));
+    const QPoint origin = toQPoint(sheet.layout.bracketOrigin);
     for (int line = 0; line < bracket.lineCount(); ++line) {
-        paintLine(painter, bracket, line, toQRect(kaz::lineRect(bracket.memberCount(), line)),
-                  kaz::sheetLineShape(bracket, line));
+        const QRect area = toQRect(kaz::sheetLineRect(sheet.layout, bracket.memberCount(), line))
+                               .translated(-origin);
+        paintLine(painter, bracket, line, area, kaz::sheetLineShape(bracket, line));
     }
-    paintChampion(painter, bracket);
+    paintChampion(painter, bracket, sheet.layout);
     painter.restore();
 }
 

@@ -22,7 +22,8 @@ QSize bracketExtent(const kaz::Bracket& bracket);
 // pixels (the painter's transform gives the scale): the background over the whole extent, the
 // member names where the name boxes stand (text only, each whole, the column widened as far
 // as they need), every line with its score, and the champion, laid out as on screen right of
-// the names.
+// the names (on a two-sided sheet, the second half's names on the right edge, left-aligned
+// next to their mirrored lines).
 void renderBracket(QPainter& painter, const kaz::Bracket& bracket);
 
 // The largest rectangle of `content`'s proportions that fits into `target`, centred in it.

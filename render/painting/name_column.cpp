@@ -174,9 +174,12 @@ QRect textRectIn(const QRect& box, const NameColumn& column) {
     return box.adjusted(kNameLeftMargin, 0, column.widened() ? -kInkGap : 0, 0);
 }
 
-QRect nameTextRect(int member, const NameColumn& column) {
-    return textRectIn(toQRect(kaz::memberNameRect(member)).adjusted(0, 0, column.extraWidth, 0),
-                      column);
+QRect sheetNameTextRect(const kaz::SheetLayout& layout, int member, const NameColumn& column) {
+    const QRect box = toQRect(kaz::sheetNameRect(layout, member));
+    if (kaz::isOnRightSide(layout, member)) {
+        return box.adjusted(-column.extraWidth + kNameLeftMargin, 0, 0, 0);
+    }
+    return textRectIn(box.adjusted(0, 0, column.extraWidth, 0), column);
 }
 
 }  // namespace kaz::render

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "bracket/sheet_layout.h"
 
 class QPaintDevice;
 
@@ -31,7 +32,8 @@ struct NameColumn {
     std::vector<DrawnName> names;  // one per member, top to bottom
 
     bool widened() const { return extraWidth > 0; }
-    // How a name is placed in its text rectangle (nameTextRect).
+    // How a name is placed in its text rectangle (sheetNameTextRect; left-aligned on a two-sided
+    // sheet's right edge).
     Qt::Alignment alignment() const { return widened() ? Qt::AlignRight : Qt::AlignLeft; }
 };
 
@@ -69,8 +71,10 @@ QFont memberNameFont(const QPaintDevice* device, int stretch = 100);
 // box's text margin to the column's end, or a little before it in a widened column.
 QRect textRectIn(const QRect& box, const NameColumn& column);
 
-// Where member `member`'s text is drawn: from the box's text margin to the column's end (in a
-// widened column, to a little before it, so that no glyph touches the line).
-QRect nameTextRect(int member, const NameColumn& column);
+// Where member `member`'s text is drawn on `layout`'s sheet: from the box's text margin to the
+// column's end (in a widened column, to a little before it, so that no glyph touches the
+// line). On the right edge of a two-sided sheet the column, widened towards its lines as on
+// the left, holds its texts from the box's text margin next to their lines.
+QRect sheetNameTextRect(const kaz::SheetLayout& layout, int member, const NameColumn& column);
 
 }  // namespace kaz::render

@@ -68,8 +68,10 @@ void paintSeedMarks(QPainter& painter, const kaz::Bracket& bracket, const SheetP
     for (int member = 0; member < bracket.memberCount(); ++member) {
         const int seed = bracket.sheet().seeds[size_t(member)];
         if (seed == 0) continue;
+        // Next to its name, on the outer side.
         drawText(painter, font, 100, toQRect(kaz::seedMarkRect(sheet.layout, member)),
-                 Qt::AlignRight, QString::fromStdString(kaz::seedMark(seed)));
+                 kaz::isOnRightSide(sheet.layout, member) ? Qt::AlignLeft : Qt::AlignRight,
+                 QString::fromStdString(kaz::seedMark(seed)));
     }
 }
 
@@ -81,13 +83,21 @@ void paintMatchNumbers(QPainter& painter, const kaz::Bracket& bracket, const She
     }
 }
 
+void paintRoundName(QPainter& painter, const QFont& font, const QString& name, const QRect& rect) {
+    if (rect.isEmpty()) return;
+    drawText(painter, font, fittingStretch(font, name, rect.width() - kRoundNameGap), rect,
+             Qt::AlignHCenter, name);
+}
+
 void paintRoundNames(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
     const QFont font = japaneseFontPixels(kRoundNamePixels);
-    for (size_t round = 0; round < sheet.layout.roundNames.size(); ++round) {
+    const kaz::SheetLayout& layout = sheet.layout;
+    for (size_t round = 0; round < layout.roundNames.size(); ++round) {
         const QString name = fromCp932(kaz::sheetRoundName(bracket, int(round)));
-        const QRect rect = toQRect(sheet.layout.roundNames[round]);
-        drawText(painter, font, fittingStretch(font, name, rect.width() - kRoundNameGap), rect,
-                 Qt::AlignHCenter, name);
+        paintRoundName(painter, font, name, toQRect(layout.roundNames[round]));
+        if (round < layout.mirroredRoundNames.size()) {
+            paintRoundName(painter, font, name, toQRect(layout.mirroredRoundNames[round]));
+        }
     }
 }
 
@@ -135,7 +145,8 @@ void paintMatchNumber(QPainter& painter, const kaz::Bracket& bracket,
     painter.save();
     painter.setPen(qColorFromString(bracket.colors().memberColor));
     drawText(painter, japaneseFontPixels(kSmallPixels), 100,
-             toQRect(kaz::matchNumberRect(layout, members, upperLine)), Qt::AlignLeft,
+             toQRect(kaz::matchNumberRect(layout, members, upperLine)),
+             kaz::isLineOnRightSide(layout, upperLine) ? Qt::AlignRight : Qt::AlignLeft,
              QString::number(number));
     painter.restore();
 }

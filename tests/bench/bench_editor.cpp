@@ -1,6 +1,7 @@
 // Times the editor itself on Qt's offscreen platform: opening a bracket file to its first
 // complete paint, and one click on a first-round line to its repaint, with the number of
-// widgets the click repaints. For a 32-member bracket with results and an empty 4-member one.
+// widgets the click repaints. For a 32-member bracket with results (plain, with every part of
+// its sheet set, and two-sided with a third-place match) and an empty 4-member one.
 // Prints medians; asserts nothing about time.
 //
 //   bench_editor
@@ -138,9 +139,16 @@ int main(int argc, char** argv) {
     const std::optional<kaz::Bracket> plain = kaz::readKaz(plainFile.readAll().toStdString());
     if (empty.isEmpty() || !plain) return 1;
     const QString sheeted = written("sheeted.kaz", kaz::writeKaz(bench::withFullSheet(*plain)));
-    if (sheeted.isEmpty()) return 1;
+    kaz::Bracket twoSidedBracket = *plain;
+    kaz::SheetInfo twoSidedSheet = twoSidedBracket.sheet();
+    twoSidedSheet.twoSided = true;
+    twoSidedSheet.thirdPlace = kaz::ThirdPlace::Match;
+    twoSidedBracket.setSheet(twoSidedSheet);
+    const QString twoSided = written("two_sided.kaz", kaz::writeKaz(twoSidedBracket));
+    if (sheeted.isEmpty() || twoSided.isEmpty()) return 1;
     measure("32 members (thirty_two_members)", thirtyTwo);
     measure("32 members, every part of the sheet set", sheeted);
+    measure("32 members, two-sided, third place", twoSided);
     measure("4 members, empty", empty);
     measureRecovery(QStringLiteral(KAZ_TEST_DATA "/thirty_two_members.kaz"));
     return 0;

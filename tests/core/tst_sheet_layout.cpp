@@ -1,3 +1,4 @@
+#include <QRandomGenerator>
 #include <QTest>
 #include <set>
 
@@ -50,6 +51,8 @@ private slots:
     void matchNumbersRunByRound();
     void byeRunsStraight_data();
     void byeRunsStraight();
+    void twoSidedMirrorsOneSided_data();
+    void twoSidedMirrorsOneSided();
 };
 
 void TestSheetLayout::partsMoveTheBracket_data() {
@@ -216,3 +219,143 @@ void TestSheetLayout::byeRunsStraight() {
 
 QTEST_APPLESS_MAIN(TestSheetLayout)
 #include "tst_sheet_layout.moc"
+
+void TestSheetLayout::twoSidedMirrorsOneSided_data() {
+    QTest::addColumn<int>("members");
+    QTest::addColumn<bool>("sheetParts");  // clubs, seeds, match numbers, a third place
+    QTest::addColumn<int>("widening");     // of the name and club columns
+    for (int members : {4, 8, 16, 32}) {
+        const QByteArray n = QByteArray::number(members);
+        QTest::newRow(n + " bare") << members << false << 0;
+        QTest::newRow(n + " full") << members << true << 0;
+        QTest::newRow(n + " widened") << members << true << 90;
+    }
+}
+
+// A two-sided sheet is the one-sided sheet of half the members on the left, and its mirror image
+// on the right: every line, name, club, seed mark and match number of the right half mirrors its
+// left counterpart about the centre line, and no two of them overlap.
+void TestSheetLayout::twoSidedMirrorsOneSided() {
+    QFETCH(int, members);
+    QFETCH(bool, sheetParts);
+    QFETCH(int, widening);
+    const int half = members / 2;
+    Bracket bracket(members);
+    SheetInfo sheet;
+    sheet.twoSided = true;
+    QRandomGenerator random(quint32(members * 7 + widening));
+    if (sheetParts) {
+        sheet.clubColumn = true;
+        sheet.matchNumbers = true;
+        sheet.thirdPlace = ThirdPlace::Match;
+        sheet.seeds[0] = 1;
+        sheet.seeds[size_t(half)] = 2;
+        // Byes in the left half's pairs, mirrored on the right.
+        for (int pair = 0; pair < half / 2; ++pair) {
+            const int slot = 2 * pair + int(random.bounded(3)) - 1;  // none for -1
+            if (slot < 2 * pair) continue;
+            sheet.byes[size_t(slot)] = sheet.byes[size_t(slot + half)] = true;
+        }
+    }
+    bracket.setSheet(sheet);
+    SheetWidening wide;
+    wide.nameColumn = widening;
+    wide.clubColumn = widening / 2;
+    const SheetLayout layout = layoutSheet(bracket, wide);
+    QVERIFY(layout.twoSided);
+    const int c = layout.centre;
+    auto mirror = [c](const Rect& r) { return Rect{2 * c - r.right(), r.top, r.width, r.height}; };
+    auto same = [](const Rect& a, const Rect& b) {
+        return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+    };
+    auto within = [&layout](const Rect& r) {
+        return r.left >= 0 && r.top >= 0 && r.right() <= layout.extent.width &&
+               r.bottom() <= layout.extent.height;
+    };
+
+    // The sheet's parts, each with its area; none may overlap another.
+    std::vector<Rect> parts;
+    for (int member = 0; member < members; ++member) {
+        parts.push_back(sheetNameRect(layout, member));
+        if (sheetParts) parts.push_back(sheetClubRect(layout, member));
+        if (sheetParts) parts.push_back(seedMarkRect(layout, member));
+    }
+    const int lines = lineCountForMembers(members);
+    for (int line = 0; line < lines; ++line) parts.push_back(sheetLineRect(layout, members, line));
+    for (size_t i = 0; i < parts.size(); ++i) {
+        QVERIFY2(parts[i].width > 0 && within(parts[i]), qPrintable(QString::number(i)));
+        for (size_t j = i + 1; j < parts.size(); ++j) {
+            const Rect& a = parts[i];
+            const Rect& b = parts[j];
+            const bool overlap = a.left < b.right() && b.left < a.right() && a.top < b.bottom() &&
+                                 b.top < a.bottom();
+            QVERIFY2(!overlap, qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+        }
+    }
+
+    // The left half's lines, but the final's, lie as the one-sided sheet of half the members.
+    Bracket halfBracket(half);
+    SheetInfo halfSheet = sheet;
+    halfSheet.twoSided = false;
+    halfSheet.thirdPlace = ThirdPlace::None;
+    halfBracket.setSheet(halfSheet);
+    const SheetLayout halfLayout = layoutSheet(halfBracket, wide);
+    const int rounds = roundsForMembers(members);
+    for (int line = 0; line < lines; ++line) {
+        const LinePlace place = placeOfLine(members, line);
+        const Rect area = sheetLineRect(layout, members, line);
+        const LineShape shape = sheetLineShape(bracket, line);
+        if (place.round == rounds - 1) {  // the champion's, upright on the centre line
+            QVERIFY(same(area, mirror(area)) && shape.upright);
+            continue;
+        }
+        const bool right = place.position >= place.size / 2;
+        QCOMPARE(isLineOnRightSide(layout, line), right);
+        QCOMPARE(shape.mirrored, right);
+        if (right) {
+            const int left = line - place.size / 2;
+            QVERIFY(same(area, mirror(sheetLineRect(layout, members, left))));
+            const LineShape leftShape = sheetLineShape(bracket, left);
+            QCOMPARE(shape.drawn, leftShape.drawn);
+            QCOMPARE(shape.joined, leftShape.joined);
+            QCOMPARE(shape.strokeShift, leftShape.strokeShift);
+            if (place.size > 2 && kindOfLine(members, line) == LineKind::Upper) {
+                QVERIFY(same(matchNumberRect(layout, members, line),
+                             mirror(matchNumberRect(layout, members, left))));
+            }
+        } else if (place.round < rounds - 2) {
+            const int first = 2 * half - ((2 * half) >> place.round);
+            Rect one = sheetLineRect(halfLayout, half, first + place.position);
+            one.top += layout.headerHeight - halfLayout.headerHeight;  // the round names' row
+            QVERIFY(same(area, one));
+        } else {  // the left finalist's, its stroke at the centre of the half, up to the centre
+            QCOMPARE(area.right(), c);
+            const Rect halfFinal = sheetLineRect(halfLayout, half, lineCountForMembers(half) - 1);
+            QCOMPARE(area.top + area.height / 2 + shape.strokeShift,
+                     halfFinal.top + halfFinal.height / 2 + layout.headerHeight -
+                         halfLayout.headerHeight);
+        }
+        // A pair's number lies within the line it feeds, which draws it.
+        if (kindOfLine(members, line) == LineKind::Upper) {
+            const Rect number = matchNumberRect(layout, members, line);
+            const Rect fed = sheetLineRect(layout, members, nextRoundLine(members, line));
+            QVERIFY(number.left >= fed.left && number.right() <= fed.right() &&
+                    number.top >= fed.top && number.bottom() <= fed.bottom());
+        }
+    }
+    for (int member = half; member < members; ++member) {
+        QVERIFY(isOnRightSide(layout, member) && !isOnRightSide(layout, member - half));
+        QVERIFY(same(sheetNameRect(layout, member), mirror(sheetNameRect(layout, member - half))));
+        QVERIFY(!sheetParts ||
+                same(sheetClubRect(layout, member), mirror(sheetClubRect(layout, member - half))));
+        QVERIFY(same(seedMarkRect(layout, member), mirror(seedMarkRect(layout, member - half))));
+    }
+    // The champion's name and the third place in the middle, within the sheet.
+    QVERIFY(within(layout.champion) && same(layout.champion, mirror(layout.champion)));
+    if (sheetParts) {
+        QVERIFY(layout.thirdPlace.shown());
+        const Rect& third = layout.thirdPlace.lines[0];
+        QVERIFY(same(third, mirror(third)) && within(layout.thirdPlace.result));
+        QVERIFY(third.top >= sheetLineRect(layout, members, 0).top);
+    }
+}

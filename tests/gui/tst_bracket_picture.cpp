@@ -174,6 +174,7 @@ private slots:
     void longestScoreStaysClearOfItsLine_data();
     void longestScoreStaysClearOfItsLine();
     void sameAtEveryResolution();
+    void sameAsTheView_data();
     void sameAsTheView();
     void savePicture_data();
     void savePicture();
@@ -187,6 +188,8 @@ private slots:
     void sheetIsDrawn();
     void byeHasNoStub();
     void thirdPlaceIsDrawn();
+    void twoSidedNamesStandAtBothEdges_data();
+    void twoSidedNamesStandAtBothEdges();
 
 private:
     QTemporaryDir m_config;
@@ -393,20 +396,42 @@ void TestBracketPicture::sameAtEveryResolution() {
 
 // At screen size the picture is the view's picture, pixel for pixel: right of the name boxes,
 // and inside each box's frame and shadow (but the first box's, which shows the cursor).
+void TestBracketPicture::sameAsTheView_data() {
+    QTest::addColumn<bool>("twoSided");
+    QTest::newRow("one-sided") << false;
+    QTest::newRow("two-sided") << true;
+}
+
 void TestBracketPicture::sameAsTheView() {
+    QFETCH(bool, twoSided);
+    kaz::Bracket bracket = example(8);
+    if (twoSided) {
+        kaz::SheetInfo sheet;
+        sheet.twoSided = true;
+        sheet.matchNumbers = true;
+        bracket.setSheet(sheet);
+    }
     QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("example.kaz"));
+    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(bracket))));
     MainWindow frame;
-    QVERIFY(openExample(frame, dir.path(), 8));
-    const QImage screen = activeView(frame)->canvas()->grab().toImage();
-    const QImage picture = bracketImage(example(8), 1);
-    const kaz::Size extent = kaz::bracketExtent(8);
-    QVERIFY(screen.width() >= extent.width && screen.height() >= extent.height);
-    const QRect right(160, 0, extent.width - 160, extent.height);
-    QCOMPARE(screen.copy(right).convertToFormat(QImage::Format_RGB32),
-             picture.copy(right).convertToFormat(QImage::Format_RGB32));
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    showActive(frame);
+    BracketView* view = activeView(frame);
+    QVERIFY(view);
+    const QImage screen = view->canvas()->grab().toImage();
+    const QImage picture = bracketImage(bracket, 1);
+    const kaz::SheetLayout layout = view->sheetLayout();
+    QCOMPARE(picture.size(), toQSize(layout.extent));
+    QVERIFY(screen.width() >= layout.extent.width && screen.height() >= layout.extent.height);
+    // Between the name boxes of the two edges (or right of the one edge's).
+    const int boxesEnd = kaz::sheetNameRect(layout, 0).right();
+    const int rightBoxes = twoSided ? kaz::sheetNameRect(layout, 4).left : layout.extent.width;
+    const QRect lines(boxesEnd, 0, rightBoxes - boxesEnd, layout.extent.height);
+    QCOMPARE(screen.copy(lines).convertToFormat(QImage::Format_RGB32),
+             picture.copy(lines).convertToFormat(QImage::Format_RGB32));
     for (int member = 1; member < 8; ++member) {
-        const kaz::Rect box = kaz::memberNameRect(member);
-        const QRect inside = toQRect(box).adjusted(2, 2, -2, -2);
+        const QRect inside = toQRect(kaz::sheetNameRect(layout, member)).adjusted(2, 2, -2, -2);
         QCOMPARE(screen.copy(inside).convertToFormat(QImage::Format_RGB32),
                  picture.copy(inside).convertToFormat(QImage::Format_RGB32));
     }
@@ -759,3 +784,45 @@ void TestBracketPicture::thirdPlaceIsDrawn() {
 
 QTEST_MAIN(TestBracketPicture)
 #include "tst_bracket_picture.moc"
+
+void TestBracketPicture::twoSidedNamesStandAtBothEdges_data() {
+    QTest::addColumn<int>("members");
+    QTest::addColumn<bool>("longNames");
+    QTest::newRow("4") << 4 << false;
+    QTest::newRow("32 long names") << 32 << true;
+}
+
+// The first half's names down the left edge, the second half's down the right, read towards
+// the middle where the champion's name stands; such a sheet is printed across the page.
+void TestBracketPicture::twoSidedNamesStandAtBothEdges() {
+    QFETCH(int, members);
+    QFETCH(bool, longNames);
+    kaz::Bracket bracket = example(members, longNames);
+    if (longNames) bracket.setMemberName(members / 2, toCp932Lenient(kLongLatin));
+    kaz::SheetInfo sheet;
+    sheet.twoSided = true;
+    bracket.setSheet(sheet);
+    const QImage image = bracketImage(bracket, 1);
+    const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
+    QCOMPARE(image.size(), toQSize(layout.extent));
+    // Each row's two names: the left one left of its line, the right one right of its own.
+    for (int member = 0; member < members / 2; ++member) {
+        const QRect row = toQRect(kaz::sheetNameRect(layout, member));
+        const QRect left = toQRect(kaz::sheetLineRect(layout, members, member));
+        const QRect right = toQRect(kaz::sheetLineRect(layout, members, member + members / 2));
+        QVERIFY(contains(image, 1, QRect(0, row.top(), left.left(), row.height()), kMember));
+        QVERIFY(contains(
+            image, 1,
+            QRect(right.right() + 1, row.top(), image.width() - right.right() - 1, row.height()),
+            kMember));
+    }
+    // A long name on the right begins next to its line and runs outwards, within the picture.
+    const QRect right = toQRect(kaz::sheetNameRect(layout, members / 2));
+    const QRect line = toQRect(kaz::sheetLineRect(layout, members, members / 2));
+    QVERIFY(contains(image, 1, QRect(line.right() + 1, right.top(), right.width(), right.height()),
+                     kMember));
+    QVERIFY(!contains(image, 1, QRect(image.width() - 2, right.top(), 2, right.height()), kMember));
+    QVERIFY(contains(image, 1, toQRect(layout.champion), kScore));
+    QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
+    QCOMPARE(bestOrientation(bracket, a4), QPageLayout::Landscape);
+}
