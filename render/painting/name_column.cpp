@@ -170,8 +170,10 @@ QFont memberNameFont(const QPaintDevice* device, int stretch) {
     return font;
 }
 
-QRect textRectIn(const QRect& box, const NameColumn& column) {
-    return box.adjusted(kNameLeftMargin, 0, column.widened() ? -kInkGap : 0, 0);
+QRect textRectIn(const QRect& box, const NameColumn& column, bool mirrored) {
+    const int inkGap = column.widened() ? kInkGap : 0;
+    if (mirrored) return box.adjusted(inkGap, 0, -kNameLeftMargin, 0);
+    return box.adjusted(kNameLeftMargin, 0, -inkGap, 0);
 }
 
 QRect sheetNameTextRect(const kaz::SheetLayout& layout, int member, const NameColumn& column) {

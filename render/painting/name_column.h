@@ -68,8 +68,9 @@ NameColumn layoutClubColumn(const kaz::Bracket& bracket);
 QFont memberNameFont(const QPaintDevice* device, int stretch = 100);
 
 // Where the text of a box `box` of `column` is drawn (`box` as wide as the column): from the
-// box's text margin to the column's end, or a little before it in a widened column.
-QRect textRectIn(const QRect& box, const NameColumn& column);
+// box's text margin to the column's end, or a little before it in a widened column; `mirrored`
+// (a box on the right side of a two-sided sheet) keeps the margin at the right instead.
+QRect textRectIn(const QRect& box, const NameColumn& column, bool mirrored = false);
 
 // Where member `member`'s text is drawn on `layout`'s sheet: from the box's text margin to the
 // column's end (in a widened column, to a little before it, so that no glyph touches the

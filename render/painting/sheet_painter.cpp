@@ -58,8 +58,13 @@ void paintClubs(QPainter& painter, const kaz::Bracket& bracket, const SheetPictu
         const DrawnName& club = sheet.clubs.names[size_t(member)];
         if (club.text.isEmpty()) continue;
         painter.setFont(memberNameFont(painter.device(), club.stretch));
-        painter.drawText(textRectIn(toQRect(kaz::sheetClubRect(sheet.layout, member)), sheet.clubs),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, club.text);
+        // A club stands next to its name, on the right side as on the left: away from the line.
+        const bool right = kaz::isOnRightSide(sheet.layout, member);
+        const QRect box = toQRect(kaz::sheetClubRect(sheet.layout, member));
+        painter.drawText(
+            textRectIn(box, sheet.clubs, right),
+            (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
+            club.text);
     }
 }
 
