@@ -63,6 +63,10 @@ void BracketDocument::setMemberClub(int i, std::string club) {
     }
     kaz::SheetInfo sheet = m_bracket.sheet();
     sheet.clubs[static_cast<size_t>(i)] = std::move(club);
+    // Erasing the last club keeps the column the user is typing in: it hides only by 所属.
+    if (kaz::showsClubColumn(m_bracket.sheet()) && !kaz::showsClubColumn(sheet)) {
+        sheet.clubColumn = true;
+    }
     pushStep(tr("所属の入力"), kaz::sheetChange(m_bracket, std::move(sheet)),
              BracketStepCommand::MergeKind::Typing, m_typingKey);
 }

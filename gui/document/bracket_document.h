@@ -44,7 +44,8 @@ public:
     // one box, until endTyping() or any other step.
     void setMemberName(int i, std::string name);
     // Member i's club, and typing in its club box, as CP932 bytes: one step (所属の入力) for the
-    // whole typing in one box, as a name's. A club beyond the members is refused.
+    // whole typing in one box, as a name's. A club beyond the members is refused. Erasing the
+    // last club keeps the column shown (the 所属 choice hides it).
     QString memberClubText(int i) const;
     void setMemberClub(int i, std::string club);
     // Ends the typing step: the next edit of a name or club is a step of its own. A box calls this

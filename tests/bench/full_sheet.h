@@ -8,6 +8,19 @@
 
 namespace bench {
 
+// Sets what every full sheet holds besides its texts: 8 seeds, a bye in each empty slot, match
+// numbers and a draw number; then gives the sheet to `bracket`.
+inline kaz::Bracket withSheet(kaz::Bracket bracket, kaz::SheetInfo sheet) {
+    for (int m = 0; m < bracket.memberCount(); ++m) {
+        sheet.seeds[size_t(m)] = m < 8 ? m + 1 : 0;
+        sheet.byes[size_t(m)] = bracket.memberName(m).empty();
+    }
+    sheet.matchNumbers = true;
+    sheet.drawNumber = 4242;
+    bracket.setSheet(sheet);
+    return bracket;
+}
+
 // `bracket` with every part of the sheet set, every text at its limit: the heaviest sheet a
 // file can hold. An empty slot becomes a bye.
 inline kaz::Bracket withFullSheet(kaz::Bracket bracket) {
@@ -19,13 +32,8 @@ inline kaz::Bracket withFullSheet(kaz::Bracket bracket) {
     }
     for (int m = 0; m < bracket.memberCount(); ++m) {
         sheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, char('a' + m % 26));
-        sheet.seeds[size_t(m)] = m < 8 ? m + 1 : 0;
-        sheet.byes[size_t(m)] = bracket.memberName(m).empty();
     }
-    sheet.matchNumbers = true;
-    sheet.drawNumber = 4242;
-    bracket.setSheet(sheet);
-    return bracket;
+    return withSheet(std::move(bracket), std::move(sheet));
 }
 
 // `bracket` with every part of the sheet set as an organiser sets it: a title and a second line
@@ -42,15 +50,8 @@ inline kaz::Bracket withTypicalSheet(kaz::Bracket bracket) {
     for (int r = 0; r < bracket.roundCount(); ++r) {
         sheet.roundNames[size_t(r)] = cp932("第") + std::to_string(r + 1) + cp932("試合");
     }
-    for (int m = 0; m < bracket.memberCount(); ++m) {
-        sheet.clubs[size_t(m)] = cp932(clubs[m % 8]);
-        sheet.seeds[size_t(m)] = m < 8 ? m + 1 : 0;
-        sheet.byes[size_t(m)] = bracket.memberName(m).empty();
-    }
-    sheet.matchNumbers = true;
-    sheet.drawNumber = 4242;
-    bracket.setSheet(sheet);
-    return bracket;
+    for (int m = 0; m < bracket.memberCount(); ++m) sheet.clubs[size_t(m)] = cp932(clubs[m % 8]);
+    return withSheet(std::move(bracket), std::move(sheet));
 }
 
 }  // namespace bench

@@ -115,6 +115,10 @@ void TestSheetView::clubIsOneStepAndShowsInEveryWindow() {
     QCOMPARE(view.lineWidgets()[0]->geometry(),
              before.translated(80, view.sheetLayout().headerHeight));
     QVERIFY(view.nameEdits()[2]->hasFocus());
+    // Erasing it again leaves the column where the typing goes on.
+    bare.setMemberClub(0, "");
+    QVERIFY(view.clubEdits()[0]->isVisible());
+    QCOMPARE(bare.undoStack()->count(), 1);
     bare.undoStack()->undo();
     QVERIFY(!view.clubEdits()[0]->isVisible());
     QCOMPARE(view.lineWidgets()[0]->geometry(), before);
