@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bracket/bracket_shape.h"
 #include "draw/bracket_draw.h"
 #include "draw/draw_random.h"
 #include "draw/entrant_list.h"
@@ -20,7 +21,7 @@
 namespace {
 
 const char kUsage[] =
-    "usage: kazdraw [--size 4|8|16|32] [--seed N] [--in-order] [--ignore-clubs] "
+    "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
     "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] LIST OUT.kaz\n";
 
 const char kHelp[] =
@@ -33,8 +34,8 @@ const char kHelp[] =
     "in the file for the sheet. LIST \"-\" reads standard input. Prints the draw number\n"
     "(抽選番号) and the pairs of one club who can meet before the final.\n"
     "\n"
-    "  --size N        a bracket of N members (4, 8, 16, 32) instead of the smallest\n"
-    "                  that holds everyone; at most twice the number of entrants\n"
+    "  --size N        a bracket of N members (4, 8, 16, 32, 64, 128) instead of the\n"
+    "                  smallest that holds everyone; at most twice the number of entrants\n"
     "  --seed N        the draw number, 1 to 999999: the same number, list and options\n"
     "                  give the same bracket (a new number is picked without it)\n"
     "  --in-order      unseeded entrants in list order instead of by lot\n"
@@ -90,9 +91,9 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
     args.thirdPlace = line.has("--third-place");
     args.twoSided = line.has("--two-sided");
     if (const std::optional<std::string> size = line.value("--size")) {
-        const long members = numberIn(*size, 4, 32);
-        if (members != 4 && members != 8 && members != 16 && members != 32) {
-            return std::string("--size は 4、8、16、32 のどれかです。");
+        const long members = numberIn(*size, 4, kaz::kMaxMembers);
+        if (!kaz::isValidMemberCount(int(members))) {
+            return std::string("--size は 4、8、16、32、64、128 のどれかです。");
         }
         args.options.size = int(members);
     }

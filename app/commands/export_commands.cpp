@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QWidget>
 #include <string_view>
 
@@ -44,22 +45,32 @@ QPrinter& ExportCommands::printer() {
     return *m_printer;
 }
 
-void ExportCommands::proposeOrientation(const kaz::Bracket& bracket) {
-    if (m_orientationChosen) return;
+void ExportCommands::proposePage(const kaz::Bracket& bracket) {
     QPrinter& target = printer();
+    const QPageSize::PageSizeId paper = target.pageLayout().pageSize().id();
+    // Only a paper this editor proposed is changed, never one the printer or the user chose.
+    if (!m_paperChosen && (paper == QPageSize::A4 || paper == QPageSize::A3)) {
+        const bool a3Offered = target.outputFormat() == QPrinter::PdfFormat ||
+                               QPrinterInfo(target).supportedPageSizes().contains(
+                                   QPageSize(QPageSize::A3));
+        target.setPageSize(QPageSize(render::proposedPaper(bracket, a3Offered)));
+    }
+    if (m_orientationChosen) return;
     target.setPageOrientation(render::bestOrientation(bracket, target.pageLayout()));
 }
 
 void ExportCommands::print(gui::BracketDocument* doc) {
     QPrinter& target = printer();
-    proposeOrientation(doc->bracket());
+    proposePage(doc->bracket());
     target.setDocName(doc->title());
     // Qt's dialog would offer the file printed to last, of whichever bracket that was.
     const QString pdf = m_places->proposedPath(*doc, QStringLiteral("pdf"));
+    const QPageSize proposed = target.pageLayout().pageSize();
     if (!gui::DesktopServices::instance().askPrint(m_window, target,
                                                    QFileInfo(pdf).isAbsolute() ? pdf : QString())) {
         return;
     }
+    if (!target.pageLayout().pageSize().isEquivalentTo(proposed)) m_paperChosen = true;
     const kaz::Status printed = render::paintBracketPage(target, doc->bracket());
     if (!printed) {
         gui::showFailure(m_window, printed.failure());
@@ -70,7 +81,7 @@ void ExportCommands::print(gui::BracketDocument* doc) {
 
 void ExportCommands::preview(gui::BracketDocument* doc) {
     QPrinter& target = printer();
-    proposeOrientation(doc->bracket());
+    proposePage(doc->bracket());
     target.setDocName(doc->title());
     const kaz::Bracket& bracket = doc->bracket();  // unchanged while the preview is open
     QWidget* window = m_window;
@@ -84,10 +95,11 @@ void ExportCommands::preview(gui::BracketDocument* doc) {
 
 void ExportCommands::setUpPrinter(gui::BracketDocument* doc) {
     QPrinter& target = printer();
-    proposeOrientation(doc->bracket());
-    const QPageLayout::Orientation proposed = target.pageLayout().orientation();
+    proposePage(doc->bracket());
+    const QPageLayout proposed = target.pageLayout();
     if (!gui::DesktopServices::instance().askPageSetup(m_window, target)) return;
-    if (target.pageLayout().orientation() != proposed) m_orientationChosen = true;
+    if (target.pageLayout().orientation() != proposed.orientation()) m_orientationChosen = true;
+    if (!target.pageLayout().pageSize().isEquivalentTo(proposed.pageSize())) m_paperChosen = true;
 }
 
 void ExportCommands::savePicture(gui::BracketDocument* doc) {

@@ -57,12 +57,15 @@ private:
     void savePicture(gui::BracketDocument* doc);
 
     QPrinter& printer();
-    void proposeOrientation(const kaz::Bracket& bracket);
+    // Proposes the paper (unless chosen in the page setup) and the orientation (unless chosen
+    // there) that show `bracket` best.
+    void proposePage(const kaz::Bracket& bracket);
 
     QWidget* m_window;
     ExportPlaces* m_places;
     std::unique_ptr<QPrinter> m_printer;  // made at first use: finding printers takes time
     bool m_orientationChosen = false;
+    bool m_paperChosen = false;
 };
 
 }  // namespace kaz::app

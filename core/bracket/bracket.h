@@ -41,7 +41,7 @@ struct BracketContent {
 // All text is CP932 bytes; lengths are byte counts. Indices are the caller's to keep in range.
 class Bracket {
 public:
-    // A new bracket of `members` members (4, 8, 16 or 32): empty names, every line open with
+    // A new bracket of `members` members (4 … 128): empty names, every line open with
     // an empty score, default colours, an empty sheet; the snapshot equals this state.
     explicit Bracket(int members);
 

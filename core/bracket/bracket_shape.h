@@ -1,6 +1,6 @@
 #pragma once
 
-// Pure arithmetic on the shape of a bracket. A bracket of P members (4, 8, 16 or 32) has
+// Pure arithmetic on the shape of a bracket. A bracket of P members (4, 8, 16, 32, 64 or 128) has
 // R = log2(P) + 1 rounds and 2P - 1 lines; round k (0-based) holds P / 2^k lines and the
 // last round holds the single final line. Line indices run round by round, top to bottom.
 
@@ -9,16 +9,17 @@ namespace kaz {
 // Where a line sits in its match: the upper or lower line of a pair, or the final line.
 enum class LineKind { Upper, Lower, Final };
 
-constexpr int kMaxMembers = 32;
+constexpr int kMaxMembers = 128;
 // The rounds (columns of lines) of the largest bracket.
-constexpr int kMaxRounds = 6;
+constexpr int kMaxRounds = 8;
 
-// True for the four member counts a bracket can have.
+// True for the six member counts a bracket can have.
 constexpr bool isValidMemberCount(int members) {
-    return members == 4 || members == 8 || members == 16 || members == 32;
+    return members == 4 || members == 8 || members == 16 || members == 32 || members == 64 ||
+           members == 128;
 }
 
-// Number of rounds (columns of lines) for `members` members: 4 -> 3 … 32 -> 6.
+// Number of rounds (columns of lines) for `members` members: 4 -> 3 … 128 -> 8.
 int roundsForMembers(int members);
 
 // Number of lines: 2P - 1.

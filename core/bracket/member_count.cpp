@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "bracket/bracket_shape.h"
+
 namespace kaz {
 
 int memberCountFromText(std::string_view cp932) {
@@ -12,7 +14,7 @@ int memberCountFromText(std::string_view cp932) {
         cp932.size() > kNinYou.size() && cp932.substr(cp932.size() - kNinYou.size()) == kNinYou
             ? cp932.substr(0, cp932.size() - kNinYou.size())
             : cp932;
-    for (const int members : {4, 8, 16, 32}) {
+    for (int members = 4; members <= kMaxMembers; members *= 2) {
         if (number == std::to_string(members)) return members;
     }
     return 0;

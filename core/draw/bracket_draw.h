@@ -14,7 +14,7 @@
 namespace kaz {
 
 struct DrawOptions {
-    int size = 0;                // 4, 8, 16 or 32 members; 0 for the smallest that holds all
+    int size = 0;                // 4 … 128 members; 0 for the smallest that holds all
     bool byLot = true;           // false: unseeded entrants in list order
     bool keepClubsApart = true;  // the lot keeps members of one club apart
     uint32_t drawNumber = kMinDrawNumber;
@@ -35,7 +35,7 @@ struct Draw {
 };
 
 // Why `size` cannot be drawn for `entrants` (UTF-8), or an empty text when it can; 0 (the
-// smallest size) always can for 2 … 32 entrants.
+// smallest size) always can for 2 … 128 entrants.
 std::string drawSizeProblem(int entrants, int size);
 
 // The draw. Seeds take the places of their seed numbers as draw sheets place them

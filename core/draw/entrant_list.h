@@ -11,7 +11,7 @@
 namespace kaz {
 
 constexpr int kMinEntrants = 2;
-constexpr int kMaxEntrants = 32;
+constexpr int kMaxEntrants = 128;
 
 // A list longer than this is refused before it is read.
 constexpr size_t kMaxEntrantListBytes = size_t{1} << 20;

@@ -15,7 +15,7 @@ namespace kaz {
 std::vector<int> standardSeedOrder(int positions);
 
 // The seed number of each first-round position, top to bottom, as Japanese draw sheets place
-// the seeds in `positions` positions (4 … 32) for `entrants` entrants: seed 1 on the top line,
+// the seeds in `positions` positions (4 … 128) for `entrants` entrants: seed 1 on the top line,
 // seed 2 on the bottom one; 3 and 4 at the top of the second quarter and the bottom of the
 // third; 5 to 8 at the other ends of the quarters; then each later group at the free ends of
 // the blocks that hold one earlier seed each. So seeds 1 … 2^k still lie in different blocks
@@ -26,7 +26,7 @@ std::vector<int> standardSeedOrder(int positions);
 // in the block of the earlier seed it would meet in the standard order.
 std::vector<int> sheetSeedOrder(int positions, int entrants, DrawRandom* lot);
 
-// The smallest bracket (4, 8, 16 or 32 members) that holds `entrants`, 0 when none does.
+// The smallest bracket (4 … 128 members) that holds `entrants`, 0 when none does.
 int smallestDrawSize(int entrants);
 
 // True when a bracket of `size` members suits `entrants`: it holds them all and has at most

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "bracket/bracket_shape.h"
+
 namespace kaz::gui {
 
 namespace {
@@ -14,7 +16,7 @@ DrawChoices loadDrawChoices(QSettings& settings) {
     DrawChoices choices;
     settings.beginGroup(kGroup);
     const int size = settings.value(QStringLiteral("Size"), 0).toInt();
-    if (size == 4 || size == 8 || size == 16 || size == 32) choices.size = size;
+    if (kaz::isValidMemberCount(size)) choices.size = size;
     choices.byLot = settings.value(QStringLiteral("ByLot"), choices.byLot).toBool();
     choices.keepClubsApart =
         settings.value(QStringLiteral("KeepClubsApart"), choices.keepClubsApart).toBool();

@@ -7,7 +7,7 @@ namespace kaz::gui {
 // What the draw dialog remembers from one draw to the next: its options, never the list or the
 // draw number (each opening draws a fresh lot).
 struct DrawChoices {
-    int size = 0;  // 4, 8, 16 or 32 members; 0 for the smallest that holds everyone
+    int size = 0;  // 4 … 128 members; 0 for the smallest that holds everyone
     bool byLot = true;
     bool keepClubsApart = true;
     bool clubInName = false;

@@ -38,7 +38,7 @@ namespace kaz::gui {
 
 namespace {
 
-constexpr int kSizes[] = {0, 4, 8, 16, 32};  // the size list's items; 0 for 自動
+constexpr int kSizes[] = {0, 4, 8, 16, 32, 64, 128};  // the size list's items; 0 for 自動
 
 // "13人 → 16人用 (不戦勝 3)": the bracket size is shown as soon as the count allows one.
 QString summaryText(int entrants, bool tooMany, int chosenSize) {

@@ -18,7 +18,7 @@ namespace {
 // would move a paragraph away from its marker.)
 const char* const kHelpParagraphs[] = {
     QT_TRANSLATE_NOOP("kaz::gui::HelpDialog", R"(<h3>カズボーの使い方</h3>)"),
-    QT_TRANSLATE_NOOP("kaz::gui::HelpDialog", R"(<p><b>新しいトーナメント表</b>：「ﾌｧｲﾙ」→「新規作成」(Ctrl+N) で人数 (4・8・16・32人用) を選びます。</p>)"),
+    QT_TRANSLATE_NOOP("kaz::gui::HelpDialog", R"(<p><b>新しいトーナメント表</b>：「ﾌｧｲﾙ」→「新規作成」(Ctrl+N) で人数 (4・8・16・32・64・128人用) を選びます。</p>)"),
     QT_TRANSLATE_NOOP("kaz::gui::HelpDialog", R"(<p><b>組み合わせ抽選</b>：「ﾌｧｲﾙ」→「参加者リストから新規作成」(Ctrl+Shift+N) で、参加者の一覧
 (1 行に 1 人: 名前、所属、シードをタブかカンマで区切る) を入力・貼り付け・読み込みすると、
 シード・不戦勝・所属を考えて組み合わせを抽選し、その場で表を表示します。リストの誤りは行番号つきで表示されます。

@@ -19,7 +19,7 @@ public:
 
     // The combo box's text as it stood when OK was pressed ("4人用" until then).
     const QString& countText() const { return m_countText; }
-    // The member count chosen: 4, 8, 16 or 32 once accepted.
+    // The member count chosen: 4 … 128 once accepted.
     int memberCount() const { return m_memberCount; }
 
     QComboBox* comboBox() const { return m_combo; }

@@ -247,8 +247,8 @@ Example:
         <translation>&lt;h3&gt;How to use Kazbo&lt;/h3&gt;</translation>
     </message>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;新しいトーナメント表&lt;/b&gt;：「ﾌｧｲﾙ」→「新規作成」(Ctrl+N) で人数 (4・8・16・32人用) を選びます。&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;A new bracket&lt;/b&gt;: File → New (Ctrl+N), then choose the member count (4, 8, 16 or 32).&lt;/p&gt;</translation>
+        <source>&lt;p&gt;&lt;b&gt;新しいトーナメント表&lt;/b&gt;：「ﾌｧｲﾙ」→「新規作成」(Ctrl+N) で人数 (4・8・16・32・64・128人用) を選びます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;A new bracket&lt;/b&gt;: File → New (Ctrl+N), then choose the member count (4, 8, 16, 32, 64 or 128).&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;組み合わせ抽選&lt;/b&gt;：「ﾌｧｲﾙ」→「参加者リストから新規作成」(Ctrl+Shift+N) で、参加者の一覧
@@ -436,8 +436,8 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <translation>Bracket size</translation>
     </message>
     <message>
-        <source>4人用、8人用、16人用、32人用のどれかを選んでください。</source>
-        <translation>Choose 4, 8, 16 or 32 members.</translation>
+        <source>4人用、8人用、16人用、32人用、64人用、128人用のどれかを選んでください。</source>
+        <translation>Choose 4, 8, 16, 32, 64 or 128 members.</translation>
     </message>
 </context>
 <context>

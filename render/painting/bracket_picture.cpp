@@ -57,6 +57,10 @@ kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket) 
     return kaz::Done{};
 }
 
+QPageSize::PageSizeId proposedPaper(const kaz::Bracket& bracket, bool a3Offered) {
+    return bracket.memberCount() >= 128 && a3Offered ? QPageSize::A3 : QPageSize::A4;
+}
+
 kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& title) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPageSize>
 #include <QString>
 
 #include "bracket/bracket.h"
@@ -28,6 +29,10 @@ kaz::Result<QByteArray> bracketPng(const kaz::Bracket& bracket, qreal scale = kP
 // the page's margins, centred. It fails as FileError::PrintFailed when the device refused to
 // be painted on.
 kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket);
+
+// The paper proposed for printing `bracket`: A3 for a bracket of 128 members, whose text
+// would be too small on A4, where `a3Offered`; A4 otherwise.
+QPageSize::PageSizeId proposedPaper(const kaz::Bracket& bracket, bool a3Offered);
 
 // A PDF of one A4 page in the orientation that shows the bracket larger, with margins of
 // 10 mm, drawn as vectors and its text as text in the embedded font, so that names can be

@@ -16,7 +16,7 @@ namespace {
 Result runKazDraw(const QStringList& args) { return runTool(QStringLiteral(KAZDRAW_PATH), args); }
 
 const QString kUsage = QStringLiteral(
-    "usage: kazdraw [--size 4|8|16|32] [--seed N] [--in-order] [--ignore-clubs] "
+    "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
     "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] LIST OUT.kaz");
 
 // Seven entrants, two of club A高 and one seeded: an 8-member bracket with one bye.
@@ -227,7 +227,10 @@ void TestKazDraw::wrongArguments_data() {
                                     << QStringLiteral("--lot というオプションはありません。");
     QTest::newRow("size 12") << QStringList{QStringLiteral("--size"), QStringLiteral("12"), list,
                                             out}
-                             << QStringLiteral("--size は 4、8、16、32 のどれかです。");
+                             << QStringLiteral("--size は 4、8、16、32、64、128 のどれかです。");
+    QTest::newRow("size 256") << QStringList{QStringLiteral("--size"), QStringLiteral("256"), list,
+                                             out}
+                              << QStringLiteral("--size は 4、8、16、32、64、128 のどれかです。");
     QTest::newRow("size without value") << QStringList{list, out, QStringLiteral("--size")}
                                         << QStringLiteral("--size には値が必要です。");
     QTest::newRow("seed 0") << QStringList{QStringLiteral("--seed"), QStringLiteral("0"), list, out}

@@ -40,6 +40,7 @@ void TestBracket::newBracket_data() {
     QTest::newRow("8") << 8 << 4;
     QTest::newRow("16") << 16 << 5;
     QTest::newRow("32") << 32 << 6;
+    QTest::newRow("128") << 128 << 8;
 }
 
 void TestBracket::newBracket() {
@@ -77,12 +78,13 @@ void TestBracket::playersFromCountText_data() {
     QTest::newRow("8") << "8" + ninYou << 8;
     QTest::newRow("16") << "16" + ninYou << 16;
     QTest::newRow("32") << "32" + ninYou << 32;
+    QTest::newRow("128") << "128" + ninYou << 128;
 
     QTest::newRow("trailing blank") << "4" + ninYou + " " << 0;
     QTest::newRow("leading blank") << " 8" + ninYou << 0;
     QTest::newRow("trailing ideographic space") << "16" + ninYou + "\x81\x40" << 0;
     QTest::newRow("empty") << QByteArray() << 0;
-    QTest::newRow("64") << "64" + ninYou << 0;
+    QTest::newRow("256") << "256" + ninYou << 0;
     QTest::newRow("2") << "2" + ninYou << 0;
     QTest::newRow("the number alone") << QByteArray("16") << 16;
     QTest::newRow("a number offered by none") << QByteArray("5") << 0;

@@ -82,7 +82,11 @@ void TestBracketDraw::sizes_data() {
     QTest::newRow("9") << 9 << 16 << QList<int>{16};
     QTest::newRow("16") << 16 << 16 << QList<int>{16, 32};
     QTest::newRow("17") << 17 << 32 << QList<int>{32};
-    QTest::newRow("33") << 33 << 0 << QList<int>{};
+    QTest::newRow("33") << 33 << 64 << QList<int>{64};
+    QTest::newRow("64") << 64 << 64 << QList<int>{64, 128};
+    QTest::newRow("65") << 65 << 128 << QList<int>{128};
+    QTest::newRow("128") << 128 << 128 << QList<int>{128};
+    QTest::newRow("129") << 129 << 0 << QList<int>{};
 }
 
 void TestBracketDraw::sizes() {
@@ -91,11 +95,11 @@ void TestBracketDraw::sizes() {
     QFETCH(QList<int>, allowed);
     QCOMPARE(smallestDrawSize(entrants), smallest);
     QList<int> found;
-    for (int size : {2, 4, 6, 8, 16, 32, 64}) {
+    for (int size : {2, 4, 6, 8, 16, 32, 64, 128, 256}) {
         if (isDrawSizeAllowed(entrants, size)) found << size;
     }
     QCOMPARE(found, allowed);
-    for (int size : {4, 8, 16, 32}) {
+    for (int size : {4, 8, 16, 32, 64, 128}) {
         QCOMPARE(drawSizeProblem(entrants, size).empty(), allowed.contains(size));
     }
 }
@@ -106,10 +110,10 @@ void TestBracketDraw::sizes() {
 void TestBracketDraw::seedsByesAndBracket() {
     QRandomGenerator rng(17);
     for (int trial = 0; trial < 600; ++trial) {
-        const int count = 2 + int(rng.bounded(31));
+        const int count = 2 + int(rng.bounded(127));
         std::vector<Entrant> entrants = randomEntrants(rng, count);
         QList<int> sizes{0};
-        for (int size : {4, 8, 16, 32}) {
+        for (int size : {4, 8, 16, 32, 64, 128}) {
             if (isDrawSizeAllowed(count, size)) sizes << size;
         }
         DrawOptions options;
@@ -203,7 +207,7 @@ void TestBracketDraw::seedsByesAndBracket() {
 void TestBracketDraw::sheetSeedPlaces() {
     QRandomGenerator rng(4242);
     for (int trial = 0; trial < 400; ++trial) {
-        const int positions = 4 << rng.bounded(4);
+        const int positions = 4 << rng.bounded(6);
         const int entrants = positions / 2 + int(rng.bounded(positions / 2 + 1));
         DrawRandom lot(1 + rng.bounded(999999u));
         const bool byLot = trial % 4 != 0;

@@ -370,7 +370,7 @@ void TestHtmlPage::gridOfEveryOption_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<ThirdPlace>("thirdPlace");
     QTest::addColumn<bool>("twoSided");
-    for (int players : {4, 8, 16, 32}) {
+    for (int players : {4, 8, 16, 32, 64, 128}) {
         for (ThirdPlace third : {ThirdPlace::None, ThirdPlace::Shared, ThirdPlace::Match}) {
             for (bool twoSided : {false, true}) {
                 QTest::addRow("%d, third place %d%s", players, int(third),
@@ -531,7 +531,7 @@ void TestHtmlPage::pageStaysWithinItsBound_data() {
     QTest::addColumn<int>("textBytes");  // of every name, score and the champion
     QTest::addColumn<bool>("sheet");     // every text of the sheet at its limit, all marks on
     QTest::addColumn<bool>("twoSided");
-    for (int players : {4, 32}) {
+    for (int players : {4, 32, 128}) {
         for (int bytes : {0, 1, 300}) {
             QTest::addRow("%d members, %d bytes", players, bytes)
                 << players << bytes << false << false;

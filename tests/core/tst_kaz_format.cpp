@@ -177,7 +177,7 @@ std::string randomText(QRandomGenerator& rng, size_t limit, size_t least = 0) {
 
 // A random bracket with a random sheet that fits it, unknown records included.
 Bracket randomBracketWithSheet(QRandomGenerator& rng) {
-    const int members = 4 << rng.bounded(4);
+    const int members = 4 << rng.bounded(6);
     Bracket bracket(members);
     SheetInfo sheet;
     for (int m = 0; m < members; ++m) {
@@ -429,7 +429,8 @@ void TestKazFormat::refuses_data() {
     row("member count 0", withCount(0));
     row("member count 5", withCount(5));
     row("member count 2", withCount(2));
-    row("member count 64", withCount(64));
+    row("member count 256", withCount(256));
+    row("member count 96", withCount(96));
     row("member count -1", withCount(-1));
     row("member count -4", withCount(-4));
     row("member count 0x80000000", withCount(0x80000000));
@@ -572,7 +573,7 @@ void TestKazFormat::keepsStatesOutsideTheRange() {
 
 void TestKazFormat::roundTrip_data() {
     QTest::addColumn<int>("members");
-    for (int members : {4, 8, 16, 32}) QTest::addRow("%d", members) << members;
+    for (int members : {4, 8, 16, 32, 64, 128}) QTest::addRow("%d", members) << members;
 }
 
 void TestKazFormat::roundTrip() {

@@ -121,7 +121,7 @@ void TestLineRules::roundOneClickCycle() {
 // Nobody stands on the final line of a new bracket: a click or a double click there changes
 // nothing. Once the final is won, clicks go 2 -> 1 -> 2 and a double click leaves 2.
 void TestLineRules::finalLineCycle() {
-    for (int players : {4, 8, 16, 32}) {
+    for (int players : {4, 8, 16, 32, 64, 128}) {
         Bracket bracket(players);
         const int final = bracket.lineCount() - 1;
         QVERIFY(leftClickLine(bracket, final).empty());
@@ -270,7 +270,7 @@ void TestLineRules::ruleCases() {
 void TestLineRules::ruleTouchesOnlyNextAndOpponent_data() {
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("fill");
-    for (int players : {4, 8, 16, 32}) {
+    for (int players : {4, 8, 16, 32, 64, 128}) {
         for (int fill = 0; fill <= 4; ++fill) {
             QTest::addRow("%d members, all %d", players, fill) << players << fill;
         }
@@ -501,7 +501,7 @@ struct History {
 
 void TestLineRules::randomSessionsKeepTheBracketConsistent_data() {
     QTest::addColumn<int>("players");
-    for (int players : {4, 8, 16, 32}) QTest::addRow("%d members", players) << players;
+    for (int players : {4, 8, 16, 32, 64, 128}) QTest::addRow("%d members", players) << players;
 }
 
 // Every operation a user can make, at random, from a new bracket: clicks, double clicks (the

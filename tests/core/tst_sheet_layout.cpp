@@ -156,7 +156,7 @@ void TestSheetLayout::wideningWidens() {
 
 void TestSheetLayout::matchNumbersRunByRound_data() {
     QTest::addColumn<int>("members");
-    for (int members : {4, 8, 16, 32}) QTest::newRow(QByteArray::number(members)) << members;
+    for (int members : {4, 8, 16, 32, 64, 128}) QTest::newRow(QByteArray::number(members)) << members;
 }
 
 void TestSheetLayout::matchNumbersRunByRound() {
@@ -224,7 +224,7 @@ void TestSheetLayout::twoSidedMirrorsOneSided_data() {
     QTest::addColumn<int>("members");
     QTest::addColumn<bool>("sheetParts");  // clubs, seeds, match numbers, a third place
     QTest::addColumn<int>("widening");     // of the name and club columns
-    for (int members : {4, 8, 16, 32}) {
+    for (int members : {4, 8, 16, 32, 64, 128}) {
         const QByteArray n = QByteArray::number(members);
         QTest::newRow(n + " bare") << members << false << 0;
         QTest::newRow(n + " full") << members << true << 0;

@@ -171,7 +171,7 @@ private slots:
 void TestUndoHistory::randomStepsUndoneAndRedone_data() {
     QTest::addColumn<int>("members");
     QTest::addColumn<unsigned>("seed");
-    for (int members : {4, 8, 16, 32}) {
+    for (int members : {4, 8, 16, 32, 64, 128}) {
         for (unsigned seed : {1u, 2u, 3u}) {
             QTest::addRow("%d members, seed %u", members, seed) << members << seed;
         }
