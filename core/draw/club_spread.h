@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "bracket/bracket_shape.h"
 #include "draw/draw_random.h"
 
 // Keeping the members of one club apart in the lot.
@@ -13,8 +14,8 @@ namespace kaz {
 constexpr int kNoClub = -1;
 
 // Pairs of one club counted by the round in which they can first meet: element r for round
-// r (1 … 5); element 0 is unused.
-using MeetingCounts = std::array<int, 6>;
+// r (1 … the rounds of matches of the largest bracket); element 0 is unused.
+using MeetingCounts = std::array<int, kMaxRounds>;
 
 // The round in which the members at first-round positions a and b (0-based, top to bottom,
 // a != b) can meet: 1 when they share a first-round match, 2 when they share a block of 4.

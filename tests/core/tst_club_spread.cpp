@@ -1,5 +1,5 @@
 // Keeping clubs apart: the fewest early same-club meetings, checked against every placement
-// for 4 and 8 positions, and the half, quarter, … bounds for 16 and 32.
+// for 4 and 8 positions, and the half, quarter, … bounds for 16, 32 and 128.
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -19,7 +19,7 @@ using Meetings = QList<int>;  // same-club pairs by the round they can meet in, 
 // Worked out here without the core: two positions meet in the first round r where they fall
 // into the same block of 2^r positions.
 Meetings meetingsOf(const std::vector<int>& clubAt) {
-    Meetings meetings(6, 0);
+    Meetings meetings(kMaxRounds - 1, 0);
     for (size_t a = 0; a < clubAt.size(); ++a) {
         for (size_t b = a + 1; b < clubAt.size(); ++b) {
             if (clubAt[a] < 0 || clubAt[a] != clubAt[b]) continue;
@@ -85,11 +85,11 @@ Meetings bestByBruteForce(const Draw& draw, const RandomList& list) {
 
 // The meetings the clubs' sizes force, summed over the clubs of `list`.
 Meetings unavoidableOf(const RandomList& list, int size) {
-    Meetings forced(6, 0);
+    Meetings forced(kMaxRounds - 1, 0);
     for (int club = 0; club < 10; ++club) {
         const int n = int(std::count(list.clubs.begin(), list.clubs.end(), club));
         const MeetingCounts counts = unavoidableMeetings(n, size);
-        for (int round = 1; round <= 5; ++round) forced[round - 1] += counts[size_t(round)];
+        for (int round = 1; round < kMaxRounds; ++round) forced[round - 1] += counts[size_t(round)];
     }
     return forced;
 }
@@ -135,6 +135,8 @@ void TestClubSpread::optimalForFourAndEight() {
 void TestClubSpread::evenHalvesAndQuarters_data() {
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("fewest");  // entrants, the most being `size`
+    QTest::newRow("128, full") << 128 << 128;
+    QTest::newRow("128, with byes") << 128 << 65;
     QTest::newRow("32, full") << 32 << 32;
     QTest::newRow("32, with byes") << 32 << 17;
     QTest::newRow("16, full") << 16 << 16;
@@ -159,8 +161,10 @@ void TestClubSpread::evenHalvesAndQuarters() {
         // No placement has fewer meetings up to any round than the clubs' sizes force.
         const Meetings drawn = meetingsOf(clubAt);
         const Meetings forced = unavoidableOf(list, size);
-        for (int round = 1; round <= 5; ++round) QVERIFY(upTo(drawn, round) >= upTo(forced, round));
-        QCOMPARE(upTo(drawn, 5), upTo(forced, 5));  // every pair meets by the final
+        const int rounds = roundsForMembers(size) - 1;  // of matches
+        for (int round = 1; round <= rounds; ++round)
+            QVERIFY(upTo(drawn, round) >= upTo(forced, round));
+        QCOMPARE(upTo(drawn, rounds), upTo(forced, rounds));  // every pair meets by the final
         for (int club = 0; club < 10; ++club) {
             const int n = int(std::count(list.clubs.begin(), list.clubs.end(), club));
             for (int blocks = 2; blocks < size; blocks *= 2) {

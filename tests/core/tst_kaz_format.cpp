@@ -140,12 +140,12 @@ std::optional<ClassicFile> readClassic(std::string_view bytes) {
     uint64_t members = 0;
     uint64_t lines = 0;
     uint64_t rounds = 0;
-    if (!take(4, members) || members > 32) return std::nullopt;
+    if (!take(4, members) || members > 128) return std::nullopt;
     file.names.resize(size_t(members));
     for (std::string& name : file.names) {
         if (!text(name)) return std::nullopt;
     }
-    if (!take(4, lines) || lines > 63) return std::nullopt;
+    if (!take(4, lines) || lines > 255) return std::nullopt;
     file.lines.resize(size_t(lines));
     for (auto& [state, score] : file.lines) {
         uint64_t raw = 0;

@@ -88,6 +88,8 @@ void TestBracketView::layoutOfEverySize_data() {
     QTest::newRow("8") << 8 << QSize(540, 322) << QRect(370, 25, 70, 272) << QPoint(445, 155);
     QTest::newRow("16") << 16 << QSize(610, 594) << QRect(440, 25, 70, 544) << QPoint(515, 291);
     QTest::newRow("32") << 32 << QSize(680, 1138) << QRect(510, 25, 70, 1088) << QPoint(585, 563);
+    QTest::newRow("128") << 128 << QSize(820, 4402) << QRect(650, 25, 70, 4352)
+                         << QPoint(725, 2195);
 }
 
 void TestBracketView::layoutOfEverySize() {

@@ -48,9 +48,9 @@ void TestInputDialogs::memberCountDialogTexts() {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("新規トーナメント表　人数設定"));
     QComboBox* combo = dialog.comboBox();
     QVERIFY(combo->isEditable());
-    QCOMPARE(combo->count(), 4);
-    const QStringList items = {"4人用", "8人用", "16人用", "32人用"};
-    for (int i = 0; i < 4; ++i) QCOMPARE(combo->itemText(i), items[i]);
+    const QStringList items = {"4人用", "8人用", "16人用", "32人用", "64人用", "128人用"};
+    QCOMPARE(combo->count(), items.size());
+    for (int i = 0; i < items.size(); ++i) QCOMPARE(combo->itemText(i), items[i]);
     QCOMPARE(combo->currentText(), QStringLiteral("4人用"));
     QCOMPARE(dialog.countText(), QStringLiteral("4人用"));
     QVERIFY(dialog.okButton()->isDefault());
@@ -66,12 +66,13 @@ void TestInputDialogs::newBracketFromDialog_data() {
     QTest::newRow("enter at once") << "enter" << true << 4;
     QTest::newRow("choose 32 from the list") << "list:3" << true << 32;
     QTest::newRow("choose 8 from the list") << "list:1" << true << 8;
+    QTest::newRow("choose 128 from the list") << "list:5" << true << 128;
     QTest::newRow("typed 16人用") << "type:16人用" << true << 16;
     QTest::newRow("typed 16") << "type:16" << true << 16;
     QTest::newRow("typed 4") << "type:4" << true << 4;
     // Any other text keeps the dialog open, listing the sizes; it is then cancelled here.
     QTest::newRow("trailing blank") << "type:16人用 " << false << 0;
-    QTest::newRow("not offered") << "type:64人用" << false << 0;
+    QTest::newRow("not offered") << "type:256人用" << false << 0;
     QTest::newRow("start of an item") << "type:3" << false << 0;
     QTest::newRow("item without its end") << "type:16人" << false << 0;
     QTest::newRow("empty") << "type:" << false << 0;
