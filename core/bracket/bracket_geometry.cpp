@@ -3,27 +3,32 @@
 namespace kaz {
 namespace {
 
-constexpr int kMemberPitch = 34;     // between name boxes, and the height of a round-1 line
 constexpr int kFirstLineLeft = 160;  // right edge of the name boxes
 constexpr int kLinesTop = 25;
 
 }  // namespace
 
-Rect memberNameRect(int member) { return {50, kMemberPitch * (member + 1), 110, 20}; }
+int memberPitch(int members) { return members >= 64 ? kLargeMemberPitch : kMemberPitch; }
 
-Rect lineRect(int members, int line) {
+Rect memberNameRect(int member, int pitch) { return {50, pitch * (member + 1), 110, 20}; }
+
+Rect lineRect(int members, int line) { return lineRect(members, line, memberPitch(members)); }
+
+Rect lineRect(int members, int line, int pitch) {
     const LinePlace place = placeOfLine(members, line);
-    const int height = kMemberPitch << place.round;
+    const int height = pitch << place.round;
     return {kFirstLineLeft + kRoundWidth * place.round, kLinesTop + place.position * height,
             kRoundWidth, height};
 }
 
 Point championPosition(int members) {
-    return {kRoundWidth * roundsForMembers(members) + 165, kMemberPitch / 2 * members + 19};
+    return {kRoundWidth * roundsForMembers(members) + 165, memberPitch(members) / 2 * members + 19};
 }
 
-Size bracketExtent(int members) {
-    return {kRoundWidth * roundsForMembers(members) + 260, kMemberPitch * members + 50};
+Size bracketExtent(int members) { return bracketExtent(members, memberPitch(members)); }
+
+Size bracketExtent(int members, int pitch) {
+    return {kRoundWidth * roundsForMembers(members) + 260, pitch * members + 50};
 }
 
 int scoreTop(LineKind kind, int height) {

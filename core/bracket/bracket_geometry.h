@@ -31,19 +31,29 @@ struct Rect {
 // The width of every line, and so of every round's column.
 constexpr int kRoundWidth = 70;
 
-// The name box of member `member` (0-based), down the left edge: 110 × 20 every 34 pixels.
-Rect memberNameRect(int member);
+// The distance between name boxes, and the height of a round-1 line: 34 pixels, and 28 from
+// 64 members on, so that a two-sided sheet of 64 still prints legibly on one A4 page.
+constexpr int kMemberPitch = 34;
+constexpr int kLargeMemberPitch = 28;
+int memberPitch(int members);
 
-// The area of one line: 70 pixels wide per round; a round-1 line is 34 high and each later
-// round doubles it, so that a pair's two lines meet at the stroke of the line they feed.
+// The name box of member `member` (0-based), down the left edge: 110 × 20 every `pitch` pixels.
+Rect memberNameRect(int member, int pitch = kMemberPitch);
+
+// The area of one line: 70 pixels wide per round; a round-1 line is as high as the pitch of a
+// bracket of `members` (or `pitch`) and each later round doubles it, so that a pair's two lines
+// meet at the stroke of the line they feed. (A two-sided sheet lays out each half with the
+// whole bracket's pitch.)
 Rect lineRect(int members, int line);
+Rect lineRect(int members, int line, int pitch);
 
 // Top-left corner of the champion's name: 5 pixels right of the final line, its top 6 pixels
 // above the final line's stroke.
 Point championPosition(int members);
 
-// The whole bracket: 70 per round + 260 wide, 34 per member + 50 high.
+// The whole bracket: 70 per round + 260 wide, the pitch per member + 50 high.
 Size bracketExtent(int members);
+Size bracketExtent(int members, int pitch);
 
 // Top of a line's score within its area of height `height`: below the stroke on an upper
 // line, above it on a lower one. The final line shows no score.

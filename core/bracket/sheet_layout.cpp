@@ -63,7 +63,7 @@ struct TwoSidedMiddle {
 TwoSidedMiddle twoSidedMiddle(int members) {
     TwoSidedMiddle m;
     const int half = members / 2;
-    m.halfFinal = lineRect(half, lineCountForMembers(half) - 1);
+    m.halfFinal = lineRect(half, lineCountForMembers(half) - 1, memberPitch(members));
     m.centre = m.halfFinal.right();
     m.stroke = middle(m.halfFinal);
     return m;
@@ -86,7 +86,8 @@ Rect twoSidedLineRect(int members, int line) {
                 kFinalAboveStroke + kFinalBelowStroke};
     } else {
         const int position = right ? place.position - place.size / 2 : place.position;
-        rect = lineRect(members / 2, firstLineOfRound(members / 2, place.round) + position);
+        rect = lineRect(members / 2, firstLineOfRound(members / 2, place.round) + position,
+                        memberPitch(members));
     }
     return right ? mirrored(rect, m.centre) : rect;
 }
@@ -137,7 +138,8 @@ SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     layout.twoSided = sheet.twoSided && members >= 4;
     if (layout.twoSided) {
         // As high as a bracket of half the members; as wide as the mirror of its left half.
-        bare = {2 * twoSidedMiddle(members).centre, bracketExtent(members / 2).height};
+        bare = {2 * twoSidedMiddle(members).centre,
+                bracketExtent(members / 2, memberPitch(members)).height};
     }
     layout.clubLeft = kNameBoxesRight + widening.nameColumn;
     layout.bracketOrigin = {widening.nameColumn, 0};
@@ -219,7 +221,8 @@ bool isLineOnRightSide(const SheetLayout& layout, int line) {
 
 Rect sheetNameRect(const SheetLayout& layout, int member) {
     const bool right = isOnRightSide(layout, member);
-    Rect rect = memberNameRect(right ? member - layout.members / 2 : member);
+    Rect rect =
+        memberNameRect(right ? member - layout.members / 2 : member, memberPitch(layout.members));
     rect.top += layout.headerHeight;
     return right ? mirrored(rect, layout.centre) : rect;
 }

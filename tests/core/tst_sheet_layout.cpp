@@ -156,7 +156,8 @@ void TestSheetLayout::wideningWidens() {
 
 void TestSheetLayout::matchNumbersRunByRound_data() {
     QTest::addColumn<int>("members");
-    for (int members : {4, 8, 16, 32, 64, 128}) QTest::newRow(QByteArray::number(members)) << members;
+    for (int members : {4, 8, 16, 32, 64, 128})
+        QTest::newRow(QByteArray::number(members)) << members;
 }
 
 void TestSheetLayout::matchNumbersRunByRound() {
@@ -224,7 +225,8 @@ void TestSheetLayout::twoSidedMirrorsOneSided_data() {
     QTest::addColumn<int>("members");
     QTest::addColumn<bool>("sheetParts");  // clubs, seeds, match numbers, a third place
     QTest::addColumn<int>("widening");     // of the name and club columns
-    for (int members : {4, 8, 16, 32, 64, 128}) {
+    // Not 64: its half, 32 members laid out alone, is spaced wider than the halves of 64.
+    for (int members : {4, 8, 16, 32, 128}) {
         const QByteArray n = QByteArray::number(members);
         QTest::newRow(n + " bare") << members << false << 0;
         QTest::newRow(n + " full") << members << true << 0;

@@ -184,6 +184,8 @@ private slots:
     void printedPageHoldsTheBracket();
     void printerSettingsLastForTheRun();
     void printFailureIsReported();
+    void paperProposedBySize();
+    void sixtyFourTwoSidedStaysLegibleOnA4();
     void sheetIsDrawn_data();
     void sheetIsDrawn();
     void byeHasNoStub();
@@ -633,6 +635,63 @@ void TestBracketPicture::printerSettingsLastForTheRun() {
     QCOMPARE(desktop.errors, QStringList());
     QCOMPARE(entries(big.path()), QStringList{QStringLiteral("example.kaz")});
     frame.mdiArea()->closeAllSubWindows();
+}
+
+// 印刷 proposes A3 for 128 members (a printer to PDF offers every paper) and A4 again for a
+// smaller bracket; a paper chosen in ﾌﾟﾘﾝﾀの設定 holds.
+void TestBracketPicture::paperProposedBySize() {
+    QTemporaryDir large;
+    QTemporaryDir small;
+    MainWindow frame;
+    ScriptedDesktop desktop;
+    const auto toPdf = [](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        return false;
+    };
+    QVERIFY(openExample(frame, large.path(), 128));
+    for (int i = 0; i < 2; ++i) desktop.printAnswers.enqueue(toPdf);
+    action(frame, "filePrint")->trigger();
+    action(frame, "filePrint")->trigger();
+    QCOMPARE(desktop.printRequests.value(1).pageSize().id(), QPageSize::A3);
+    QVERIFY(openExample(frame, small.path(), 32));
+    desktop.printAnswers.enqueue(toPdf);
+    action(frame, "filePrint")->trigger();
+    QCOMPARE(desktop.printRequests.value(2).pageSize().id(), QPageSize::A4);
+    desktop.pageSetupAnswers.enqueue([](QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::B4));
+        return true;
+    });
+    action(frame, "filePrintSetup")->trigger();
+    frame.mdiArea()->setActiveSubWindow(frame.mdiArea()->subWindowList().first());
+    desktop.printAnswers.enqueue(toPdf);
+    action(frame, "filePrint")->trigger();
+    QCOMPARE(activeView(frame)->document()->memberCount(), 128);
+    QCOMPARE(desktop.printRequests.value(3).pageSize().id(), QPageSize::B4);
+    frame.mdiArea()->closeAllSubWindows();
+}
+
+// A two-sided sheet of 64 members with clubs, seeds and match numbers fits one A4 page so
+// that its smallest text, 10 pixels, prints at 5 points or more.
+void TestBracketPicture::sixtyFourTwoSidedStaysLegibleOnA4() {
+    kaz::Bracket bracket = example(64, false);
+    kaz::SheetInfo sheet;
+    sheet.title = toCp932Lenient(QStringLiteral("第12回 市民剣道大会 個人戦"));
+    for (int m = 0; m < 64; ++m) {
+        bracket.setMemberName(m, toCp932Lenient(QStringLiteral("山田 太郎")));
+        sheet.clubs[size_t(m)] = toCp932Lenient(QStringLiteral("県立第一高校"));
+        sheet.seeds[size_t(m)] = m < 8 ? m + 1 : 0;
+    }
+    sheet.matchNumbers = true;
+    sheet.twoSided = true;
+    bracket.setSheet(sheet);
+    QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                   QPageLayout::Millimeter);
+    a4.setOrientation(bestOrientation(bracket, a4));
+    const QRectF page = a4.paintRect(QPageLayout::Point);
+    const QSize extent = bracketExtent(bracket);
+    const qreal pointsPerPixel =
+        std::min(page.width() / extent.width(), page.height() / extent.height());
+    QVERIFY2(10 * pointsPerPixel >= 5, qPrintable(QString::number(10 * pointsPerPixel)));
 }
 
 void TestBracketPicture::printFailureIsReported() {
