@@ -44,7 +44,7 @@ public:
     // The band of the canvas that the champion's name is drawn in.
     QRect championBand() const;
     // Width and height of the sheet; without one, of the bracket: 70 per round + 260, and 34
-    // per member + 50.
+    // (28 from 64 members on) per member + 50.
     QSize bracketExtent() const;
 
     // The whole bracket, so that a window opens large enough to show all of it.

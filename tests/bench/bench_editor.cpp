@@ -1,22 +1,26 @@
 // Times the editor itself on Qt's offscreen platform: opening a bracket file to its first
 // complete paint, and one click on a first-round line to its repaint, with the number of
 // widgets the click repaints. For a 32-member bracket with results (plain, with every part of
-// its sheet set, and two-sided with a third-place match) and an empty 4-member one.
-// Prints medians; asserts nothing about time.
+// its sheet set, and two-sided with a third-place match), a 128-member one with results and an
+// empty 4-member one. Then the editor's memory (resident set, each in a process of its own)
+// with one bracket of 32 and of 128 members open. Prints medians; asserts nothing about time.
 //
 //   bench_editor
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "bracket/line_rules.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
 #include "full_sheet.h"
@@ -116,6 +120,68 @@ void measureRecovery(const QString& path) {
     window.documentManager()->closeAllDocuments();
 }
 
+// The resident set of this process in KiB (Linux), 0 where it cannot be read.
+long residentKib() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+// In a process of its own: the editor's window with `path` open and painted; prints the
+// resident set before and after opening.
+int reportMemory(const QString& path) {
+    MainWindow window;
+    window.resize(1280, 1024);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window)) return 1;
+    paintPending();
+    const long before = residentKib();
+    window.documentManager()->openDocumentFile(path);
+    window.mdiArea()->currentSubWindow()->grab();
+    paintPending();
+    std::printf("%ld %ld\n", before, residentKib());
+    return 0;
+}
+
+// Runs this program once for each file and prints the editor's memory with it open.
+void measureMemory(const QString& program, const QString& smaller, const QString& larger) {
+    long open[2] = {0, 0};
+    long empty[2] = {0, 0};
+    const QString paths[2] = {smaller, larger};
+    for (int i = 0; i < 2; ++i) {
+        QProcess child;
+        child.start(program, {QStringLiteral("--memory"), paths[i]});
+        child.waitForFinished(60000);
+        const QList<QByteArray> kib = child.readAllStandardOutput().trimmed().split(' ');
+        empty[i] = kib.value(0).toLong();
+        open[i] = kib.value(1).toLong();
+    }
+    std::printf(
+        "memory: empty window %ld KiB; with 32 members %ld KiB, with 128 members %ld KiB "
+        "(%.3fx; the bracket alone %ld vs %ld KiB)\n",
+        empty[0], open[0], open[1], open[0] ? double(open[1]) / double(open[0]) : 0.0,
+        open[1] - empty[1], open[0] - empty[0]);
+}
+
+// A 128-member bracket with names and results: every first-round match won, and the upper
+// line of every later match until the quarter-finals.
+kaz::Bracket largeBracket() {
+    kaz::Bracket bracket(128);
+    for (int m = 0; m < 128; ++m) {
+        bracket.setMemberName(m, "\x91\x49\x8e\xe8" + std::to_string(m + 1));  // 選手N
+    }
+    for (int line = 0; line < 128; line += 2) {
+        kaz::leftClickLine(bracket, line + (line / 2) % 2);
+        bracket.setLineScore(line, std::to_string(line % 5));
+    }
+    for (int line = 128; line < 240; line += 2) kaz::leftClickLine(bracket, line);
+    return bracket;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,6 +189,8 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;  // the recent-file list of these runs stays apart
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--memory")
+        return reportMemory(QString::fromLocal8Bit(argv[2]));
 
     QTemporaryDir dir;
     const auto written = [&dir](const char* name, const std::string& bytes) {
@@ -145,11 +213,14 @@ int main(int argc, char** argv) {
     twoSidedSheet.thirdPlace = kaz::ThirdPlace::Match;
     twoSidedBracket.setSheet(twoSidedSheet);
     const QString twoSided = written("two_sided.kaz", kaz::writeKaz(twoSidedBracket));
-    if (sheeted.isEmpty() || twoSided.isEmpty()) return 1;
+    const QString large = written("large.kaz", kaz::writeKaz(largeBracket()));
+    if (sheeted.isEmpty() || twoSided.isEmpty() || large.isEmpty()) return 1;
     measure("32 members (thirty_two_members)", thirtyTwo);
     measure("32 members, every part of the sheet set", sheeted);
     measure("32 members, two-sided, third place", twoSided);
+    measure("128 members with results", large);
     measure("4 members, empty", empty);
     measureRecovery(QStringLiteral(KAZ_TEST_DATA "/thirty_two_members.kaz"));
+    measureMemory(QCoreApplication::applicationFilePath(), thirtyTwo, large);
     return 0;
 }

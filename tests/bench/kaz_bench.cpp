@@ -1,8 +1,8 @@
 // Times reading a 32-member bracket with names and results and writing its HTML page and its
-// .kaz file (reading and the page also with every part of the sheet set), drawing a bracket for 32
-// entrants of 8 clubs, and converting its names and page text between CP932 and UTF-8 with the
-// core's table (and, on Linux, with the system's iconv, which the table was made from). Prints the
-// median time per bracket; asserts nothing about time.
+// .kaz file (reading and the page also with every part of the sheet set), drawing a bracket for
+// 32 entrants of 8 clubs and for 128 of 16, and converting its names and page text between CP932
+// and UTF-8 with the core's table (and, on Linux, with the system's iconv, which the table was
+// made from). Prints the median time per bracket; asserts nothing about time.
 //
 //   kaz_bench [BRACKET.kaz]
 
@@ -48,14 +48,26 @@ double medianMicroseconds(Work work) {
     return perCall[kBatches / 2];
 }
 
-// 32 entrants, four of each of 8 clubs, in club order (the hardest order for keeping clubs
-// apart by chance), without seeds.
-std::vector<kaz::Entrant> thirtyTwoOfEightClubs() {
+// `count` entrants, as many of each of `clubs` clubs, in club order (the hardest order for
+// keeping clubs apart by chance), without seeds.
+std::vector<kaz::Entrant> entrantsOfClubs(int count, int clubs) {
     std::vector<kaz::Entrant> entrants;
-    for (int i = 0; i < 32; ++i) {
-        entrants.push_back({"p" + std::to_string(i), "club" + std::to_string(i / 4), 0, i + 1});
+    for (int i = 0; i < count; ++i) {
+        entrants.push_back(
+            {"p" + std::to_string(i), "club" + std::to_string(i / (count / clubs)), 0, i + 1});
     }
     return entrants;
+}
+
+// The median time of a draw by lot of `entrants` with the clubs kept apart, and its bracket.
+double drawMicroseconds(const std::vector<kaz::Entrant>& entrants) {
+    uint32_t drawNumber = 0;
+    return medianMicroseconds([&] {
+        kaz::DrawOptions options;
+        options.drawNumber = 1 + drawNumber++ % kaz::kMaxDrawNumber;
+        const std::optional<kaz::Draw> drawn = kaz::drawEntrants(entrants, options);
+        return kaz::makeDrawnBracket(*drawn, entrants, false).memberName(0).size();
+    });
 }
 
 }  // namespace
@@ -93,14 +105,9 @@ int main(int argc, char** argv) {
         medianMicroseconds([&] { return kaz::writeHtmlPage(sheeted).size(); });
     const double write = medianMicroseconds([&] { return kaz::writeKaz(*bracket).size(); });
 
-    const std::vector<kaz::Entrant> entrants = thirtyTwoOfEightClubs();
-    uint32_t drawNumber = 0;
-    const double draw = medianMicroseconds([&] {
-        kaz::DrawOptions options;
-        options.drawNumber = 1 + drawNumber++ % kaz::kMaxDrawNumber;
-        const std::optional<kaz::Draw> drawn = kaz::drawEntrants(entrants, options);
-        return kaz::makeDrawnBracket(*drawn, entrants, false).memberName(0).size();
-    });
+    const std::vector<kaz::Entrant> entrants = entrantsOfClubs(32, 8);
+    const double draw = drawMicroseconds(entrants);
+    const double draw128 = drawMicroseconds(entrantsOfClubs(128, 16));
 
     std::printf("bracket: %s (%d members, %zu bytes, page %zu bytes)\n", path.c_str(),
                 bracket->memberCount(), bytes.size(), kaz::writeHtmlPage(*bracket).size());
@@ -117,6 +124,7 @@ int main(int argc, char** argv) {
                 kaz::writeHtmlPage(sheeted).size());
     std::printf("  write .kaz              %8.2f us\n", write);
     std::printf("  draw 32 of 8 clubs      %8.2f us\n", draw);
+    std::printf("  draw 128 of 16 clubs    %8.2f us\n", draw128);
 
     // Every member name and the whole page, as CP932 and as UTF-8.
     std::vector<std::string> cp932Texts;

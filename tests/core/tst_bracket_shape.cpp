@@ -28,8 +28,7 @@ void TestBracketShape::roundsAndLines_data() {
     QTest::newRow("16") << 16 << 5 << 31 << QList<int>{0, 16, 24, 28, 30};
     QTest::newRow("32") << 32 << 6 << 63 << QList<int>{0, 32, 48, 56, 60, 62};
     QTest::newRow("64") << 64 << 7 << 127 << QList<int>{0, 64, 96, 112, 120, 124, 126};
-    QTest::newRow("128") << 128 << 8 << 255
-                          << QList<int>{0, 128, 192, 224, 240, 248, 252, 254};
+    QTest::newRow("128") << 128 << 8 << 255 << QList<int>{0, 128, 192, 224, 240, 248, 252, 254};
 }
 
 void TestBracketShape::roundsAndLines() {

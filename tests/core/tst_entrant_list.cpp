@@ -147,7 +147,8 @@ void TestEntrantList::refused_data() {
     QTest::newRow("one entrant") << QByteArray("山田\n") << "参加者が1人です。2人以上必要です。";
     QTest::newRow("none, only a heading and a comment")
         << QByteArray("名前,所属\n# x\n") << "参加者が0人です。2人以上必要です。";
-    QTest::newRow("129") << "# list\n" + names(129) << "130行目: 参加者が多すぎます。128人までです。";
+    QTest::newRow("129") << "# list\n" + names(129)
+                         << "130行目: 参加者が多すぎます。128人までです。";
     QTest::newRow("empty name") << QByteArray("山田\n,A高\n佐藤\n") << "2行目: 名前がありません。";
     QTest::newRow("empty quoted name")
         << QByteArray("山田\n\"\"\t A高\n佐藤\n") << "2行目: 名前がありません。";

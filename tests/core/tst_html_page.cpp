@@ -123,11 +123,12 @@ void TestHtmlPage::sheetPage() {
 }
 
 // A page of each layout option, read from its file: a third-place match below the bracket,
-// and a two-sided bracket.
+// a two-sided bracket, and a bracket of 64 members.
 void TestHtmlPage::goldenPages_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("third-place match") << QStringLiteral("four_members_third_place");
     QTest::newRow("two-sided") << QStringLiteral("eight_members_two_sided");
+    QTest::newRow("64 members") << QStringLiteral("sixty_four_members");
 }
 
 void TestHtmlPage::goldenPages() {
