@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """Writes the golden files of tests/data by hand, independently of the code under test.
 
 Run from anywhere: python3 tests/data/make_golden.py
@@ -27,7 +27,8 @@ def kaz_string(b):
         return b"\xff" + struct.pack("<H", n) + b
     return b"\xff\xff\xff" + struct.pack("<I", n) + b
 
-#The 4 - member bracket 選手A..選手D with the score 3 on line 0, byte by byte.
+
+# The 4-member bracket 選手A..選手D with the score 3 on line 0, byte by byte.
 four_members = bytes.fromhex(
     "04000000"
     "0591498ee841" "0591498ee842" "0591498ee843" "0591498ee844"
@@ -45,10 +46,10 @@ four_members = bytes.fromhex(
 assert len(four_members) == 113
 write("four_members.kaz", four_members)
 
-#A 4 - member bracket with a sheet block : 選手A, 選手B, 選手C and a bye in slot 3, every line
-#open; then "KAZX", version 1, 8 records : title 春季大会, a record of tag 100 this version does
-#not know(bytes 01 02), the first round named 予選, clubs A高 and B高 for members 0 and 1,
-#seed 1 for member 0, match numbers on, slot 3 a bye, draw number 4242.
+# A 4-member bracket with a sheet block: 選手A, 選手B, 選手C and a bye in slot 3, every line
+# open; then "KAZX", version 1, 8 records: title 春季大会, a record of tag 100 this version does
+# not know (bytes 01 02), the first round named 予選, clubs A高 and B高 for members 0 and 1,
+# seed 1 for member 0, match numbers on, slot 3 a bye, draw number 4242.
 def record(tag, body):
     return i32(tag) + kaz_string(body)
 
@@ -70,8 +71,8 @@ data += record(8, i32(4242))
 assert classic_size == 107 and len(data) == 230, (classic_size, len(data))
 write("four_members_sheet.kaz", data)
 
-#The bracket of the example page below : 選手1..選手4, line 0 won with the score 2, line 1 open
-#with the score 1.
+# The bracket of the example page below: 選手1..選手4, line 0 won with the score 2, line 1 open
+# with the score 1.
 data = i32(4) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "1234") + i32(7)
 data += i32(1) + kaz_string(b"2") + i32(0) + kaz_string(b"1")
 data += b"".join(i32(0) + b"\x00" for _ in range(5))
@@ -80,15 +81,15 @@ data += i32(3) + b"".join(kaz_string(c) for c in
 assert len(data) == 114
 write("four_members_example.kaz", data)
 
-#A new 4 - member bracket saved at once : no names, every line open, no score, no champion.
+# A new 4-member bracket saved at once: no names, every line open, no score, no champion.
 data = i32(4) + b"\x00" * 4 + i32(7) + (i32(0) + b"\x00") * 7 + i32(3)
 data += b"".join(kaz_string(c) for c in
                  [b"#DC143C", b"#808080", b"#FFFFFF", b"#000000", b"#FF9000"]) + b"\x00"
 assert len(data) == 92
 write("four_members_empty.kaz", data)
 
-#A full 32 - member bracket with long names, every kind of result and a champion : the seed of
-#the fuzzer and the input of the benchmark.
+# A full 32-member bracket with long names, every kind of result and a champion: the seed of
+# the fuzzer and the input of the benchmark.
 names = [("選手" + "あいうえおかきくけこ"[i % 10] + "－～" + str(i)).encode("cp932")
          for i in range(32)]
 names[5] = b"A" * 255          # 3-byte prefix
@@ -105,8 +106,8 @@ data += b"".join(i32(s) + kaz_string(t) for s, t in lines)
 data += i32(6) + b"".join(kaz_string(c) for c in colors) + kaz_string("優勝者".encode("cp932"))
 write("thirty_two_members.kaz", data)
 
-#The 8 - member bracket whose names are stored in the UTF - 16 form(FF FE FF, then the length
-#in UTF - 16 code units, then UTF - 16LE), one of them with a character CP932 cannot hold.
+# The 8-member bracket whose names are stored in the UTF-16 form (FF FE FF, then the length
+# in UTF-16 code units, then UTF-16LE), one of them with a character CP932 cannot hold.
 def utf16_string(text):
     units = text.encode("utf-16-le")
     return b"\xff\xfe\xff" + bytes([len(units) // 2]) + units
@@ -117,8 +118,8 @@ data += b"".join(i32(0) + b"\x00" for _ in range(15))
 data += i32(4) + b"".join(kaz_string(c) for c in colors) + b"\x00"
 write("eight_members_utf16.kaz", data)
 
-#The page of the 4 - member example(選手1..選手4, line 0 won with score 2, line 1 score 1),
-#line by line, joined with CR LF and without a line end after the last line.
+# The page of the 4-member example (選手1..選手4, line 0 won with score 2, line 1 score 1),
+# line by line, joined with CR LF and without a line end after the last line.
 example = [
     '<!DOCTYPE html PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">',
     '<HTML lang="ja">',
@@ -181,8 +182,8 @@ page = "\r\n".join(example).encode("cp932")
 assert len(page) == 2768, len(page)
 write("four_members_example.html", page)
 
-#The same page for a new, untouched 4 - member bracket : no names, every line open in the lose
-#colour, no score in any join cell.
+# The same page for a new, untouched 4-member bracket: no names, every line open in the lose
+# colour, no score in any join cell.
 empty = []
 for text in example:
     for n in "1234":
@@ -195,10 +196,10 @@ page = "\r\n".join(empty).encode("cp932")
 assert len(page) == 2688, len(page)
 write("four_members_empty.html", page)
 
-#A 4 - member bracket with a sheet : 選手A, 選手B, 選手C and a bye in slot 3; line 0 won with the
-#score 2, line 1 with the score 1, line 4 reached; the title 春季大会 and the second line
-#"4月5日 市民体育館", the first round named 予選, clubs A高 and C高 for members 0 and 2, seed 1
-#for member 2, match numbers on, draw number 4242.
+# A 4-member bracket with a sheet: 選手A, 選手B, 選手C and a bye in slot 3; line 0 won with the
+# score 2, line 1 with the score 1, line 4 reached; the title 春季大会 and the second line
+# "4月5日 市民体育館", the first round named 予選, clubs A高 and C高 for members 0 and 2, seed 1
+# for member 2, match numbers on, draw number 4242.
 data = i32(4) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "ABC") + b"\x00"
 data += i32(7) + i32(1) + kaz_string(b"2") + i32(0) + kaz_string(b"1")
 data += (i32(0) + b"\x00") * 2 + i32(2) + b"\x00" + (i32(0) + b"\x00") * 2 + i32(3)
@@ -215,12 +216,12 @@ data += record(7, i32(1) + i32(3))
 data += record(8, i32(4242))
 write("four_members_sheet_page.kaz", data)
 
-#Its page : the example's head and foot around a table 100 wider for the club column, with the
-#title and second line as its caption, a row of round names(予選, the default 決勝, and 優勝
-#over the final line and the champion), the clubs in their column, the seed mark[1] before
-#選手C, the match numbers beside the lines they feed(1 above line 4, 2 above the final line;
-#the pair with the bye is no match), no stroke or join for the bye's line 3, and the draw
-#number in the last row.
+# Its page: the example's head and foot around a table 100 wider for the club column, with the
+# title and second line as its caption, a row of round names (予選, the default 決勝, and 優勝
+# over the final line and the champion), the clubs in their column, the seed mark [1] before
+# 選手C, the match numbers beside the lines they feed (1 above line 4, 2 above the final line;
+# the pair with the bye is no match), no stroke or join for the bye's line 3, and the draw
+# number in the last row.
 sheet_page = example[:13] + [
     '<TABLE SUMMARY="トーナメント表" BORDER="0" CELLSPACING="0" CELLPADDING="1" STYLE = "width:475 ;height:48 ;background-color:#FFFFFF " >',
     '<CAPTION><SPAN STYLE = "font-size:large;font-weight:bold">春季大会</SPAN><BR>',
@@ -279,10 +280,10 @@ page = "\r\n".join(sheet_page).encode("cp932")
 assert len(page) == 3818, len(page)
 write("four_members_sheet_page.html", page)
 
-#A 4 - member bracket with a third - place match : 選手1..選手4; line 0 won, line 3 won, so that
-#選手1 and 選手4 stand in the final(lines 4 and 5 advanced) and 選手2 and 選手3 play for third
-#place; 選手3 won it 2 to 1. The sheet : the third - place match(record 10, mode 2) and its
-#results by side(record 11 : side 0 open with the score 1, side 1 won with the score 2).
+# A 4-member bracket with a third-place match: 選手1..選手4; line 0 won, line 3 won, so that
+# 選手1 and 選手4 stand in the final (lines 4 and 5 advanced) and 選手2 and 選手3 play for third
+# place; 選手3 won it 2 to 1. The sheet: the third-place match (record 10, mode 2) and its
+# results by side (record 11: side 0 open with the score 1, side 1 won with the score 2).
 data = i32(4) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "1234") + i32(7)
 data += i32(1) + b"\x00" + i32(0) + b"\x00" + i32(0) + b"\x00" + i32(1) + b"\x00"
 data += i32(3) + b"\x00" + i32(3) + b"\x00" + i32(0) + b"\x00" + i32(3)
@@ -293,9 +294,9 @@ data += record(11, i32(0) + kaz_string(b"1") + i32(1) + kaz_string(b"2"))
 assert len(data) == 150, len(data)
 write("four_members_third_place.kaz", data)
 
-#An 8 - member two - sided bracket(record 12) : 選手1..選手8, clubs A高 for 選手2(left half)and
-#B高 for 選手7(right half), seed 1 for 選手1 and 2 for 選手8, match numbers on; line 0 won
-#with the score 3, line 7 won(選手8), line 8 advanced, line 11 advanced.
+# An 8-member two-sided bracket (record 12): 選手1..選手8, clubs A高 for 選手2 (left half) and
+# B高 for 選手7 (right half), seed 1 for 選手1 and 2 for 選手8, match numbers on; line 0 won
+# with the score 3, line 7 won (選手8), line 8 advanced, line 11 advanced.
 data = i32(8) + b"".join(kaz_string(("選手" + n).encode("cp932")) for n in "12345678")
 data += i32(15) + i32(1) + kaz_string(b"3") + (i32(0) + b"\x00") * 6 + i32(1) + b"\x00"
 data += i32(3) + b"\x00" + (i32(0) + b"\x00") * 2 + i32(3) + b"\x00" + (i32(0) + b"\x00") * 3
@@ -308,8 +309,8 @@ data += record(6, i32(1))
 data += record(12, i32(1))
 write("eight_members_two_sided.kaz", data)
 
-#A 64 - member bracket : 選手1..選手64, line 0 won with the score 3(so 選手1 advanced to line 64),
-#line 63 won(選手64 advanced to line 95); the sheet : the title 大会 and seed 1 for 選手1.
+# A 64-member bracket: 選手1..選手64, line 0 won with the score 3 (so 選手1 advanced to line 64),
+# line 63 won (選手64 advanced to line 95); the sheet: the title 大会 and seed 1 for 選手1.
 data = i32(64) + b"".join(kaz_string(("選手" + str(n)).encode("cp932")) for n in range(1, 65))
 data += i32(127) + i32(1) + kaz_string(b"3") + (i32(0) + b"\x00") * 62 + i32(1) + b"\x00"
 data += i32(3) + b"\x00" + (i32(0) + b"\x00") * 30 + i32(3) + b"\x00" + (i32(0) + b"\x00") * 31
