@@ -50,9 +50,9 @@ void ExportCommands::proposePage(const kaz::Bracket& bracket) {
     const QPageSize::PageSizeId paper = target.pageLayout().pageSize().id();
     // Only a paper this editor proposed is changed, never one the printer or the user chose.
     if (!m_paperChosen && (paper == QPageSize::A4 || paper == QPageSize::A3)) {
-        const bool a3Offered = target.outputFormat() == QPrinter::PdfFormat ||
-                               QPrinterInfo(target).supportedPageSizes().contains(
-                                   QPageSize(QPageSize::A3));
+        const bool a3Offered =
+            target.outputFormat() == QPrinter::PdfFormat ||
+            QPrinterInfo(target).supportedPageSizes().contains(QPageSize(QPageSize::A3));
         target.setPageSize(QPageSize(render::proposedPaper(bracket, a3Offered)));
     }
     if (m_orientationChosen) return;

@@ -34,7 +34,8 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
     m_combo->setCompleter(nullptr);
     m_combo->setGeometry(dlu.rect(22, 29, 73, 14));
     // Each item holds its count: a translated item's text need not be one the core reads.
-    for (int members = 4; members <= kaz::kMaxMembers; members *= 2) m_combo->addItem(tr("%1人用").arg(members), members);
+    for (int members = 4; members <= kaz::kMaxMembers; members *= 2)
+        m_combo->addItem(tr("%1人用").arg(members), members);
     auto* label = new QLabel(tr("トーナメント人数選択"), this);
     label->setGeometry(dlu.rect(27, 14, 62, 8));
     // Below the controls, shown with a taller dialog once a text was refused.
@@ -67,7 +68,8 @@ void MemberCountDialog::accept() {
         QApplication::beep();
         const DialogUnits dlu(font());
         setFixedSize(dlu.size(162, 75));
-        m_refusal->setText(tr("4人用、8人用、16人用、32人用、64人用、128人用のどれかを選んでください。"));
+        m_refusal->setText(
+            tr("4人用、8人用、16人用、32人用、64人用、128人用のどれかを選んでください。"));
         m_refusal->show();
         m_combo->setFocus();
         m_combo->lineEdit()->selectAll();
