@@ -17,6 +17,9 @@ namespace kaz::render {
 namespace {
 
 constexpr qreal kPdfMarginMillimetres = 10;
+// The largest picture made, 512 MiB at four bytes a pixel: any bracket of up to 32 members at
+// eight times its size, but not one of 128 that large.
+constexpr qint64 kMaxPicturePixels = qint64(128) << 20;
 // Fine enough that no stroke or glyph of the bracket moves visibly from where it belongs.
 constexpr int kPdfResolution = 1200;
 
@@ -29,6 +32,7 @@ QImage bracketImage(const kaz::Bracket& bracket, qreal scale) {
     if (!(scale > 0) || !std::isfinite(scale)) return QImage();
     const QSize scaled(std::max(1, int(std::lround(size.width() * scale))),
                        std::max(1, int(std::lround(size.height() * scale))));
+    if (qint64(scaled.width()) * scaled.height() > kMaxPicturePixels) return QImage();
     QImage image(scaled, QImage::Format_RGB32);
     if (image.isNull()) return image;
     image.fill(qColorFromString(bracket.colors().backgroundColor));

@@ -19,7 +19,8 @@ namespace kaz::render {
 constexpr qreal kPictureScale = 2;
 
 // The bracket at `scale` times its size, every pixel not drawn on in the background colour.
-// A null image when one that large cannot be made.
+// A null image when one that large cannot be made or passes 128 Mi pixels (a bracket of 128
+// members at eight times).
 QImage bracketImage(const kaz::Bracket& bracket, qreal scale);
 
 // bracketImage as a PNG file; it fails as FileError::SaveFailed when it cannot be made.

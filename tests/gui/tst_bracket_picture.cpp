@@ -26,6 +26,7 @@
 #include "painting/bracket_renderer.h"
 #include "painting/sheet_painter.h"
 #include "scripted_desktop.h"
+#include "text/text_limits.h"
 #include "view/member_name_edit.h"
 
 using namespace kaz::render;
@@ -186,6 +187,8 @@ private slots:
     void printFailureIsReported();
     void paperProposedBySize();
     void sixtyFourTwoSidedStaysLegibleOnA4();
+    void pictureSizeIsBounded_data();
+    void pictureSizeIsBounded();
     void sheetIsDrawn_data();
     void sheetIsDrawn();
     void byeHasNoStub();
@@ -692,6 +695,33 @@ void TestBracketPicture::sixtyFourTwoSidedStaysLegibleOnA4() {
     const qreal pointsPerPixel =
         std::min(page.width() / extent.width(), page.height() / extent.height());
     QVERIFY2(10 * pointsPerPixel >= 5, qPrintable(QString::number(10 * pointsPerPixel)));
+}
+
+void TestBracketPicture::pictureSizeIsBounded_data() {
+    QTest::addColumn<int>("members");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<bool>("made");
+    QTest::newRow("32 at 8, a full sheet") << 32 << qreal(8) << true;
+    QTest::newRow("128 at 2") << 128 << qreal(2) << true;
+    QTest::newRow("128 at 8") << 128 << qreal(8) << false;
+}
+
+// No picture grows beyond its bound, however large the bracket and the scale.
+void TestBracketPicture::pictureSizeIsBounded() {
+    QFETCH(int, members);
+    QFETCH(qreal, scale);
+    QFETCH(bool, made);
+    kaz::Bracket bracket(members);
+    kaz::SheetInfo sheet;
+    sheet.title = "T";
+    for (int m = 0; m < members; ++m) {
+        bracket.setMemberName(m, std::string(40, 'W'));
+        sheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, 'W');
+        sheet.seeds[size_t(m)] = m + 1;
+    }
+    sheet.matchNumbers = true;
+    bracket.setSheet(sheet);
+    QCOMPARE(!bracketImage(bracket, scale).isNull(), made);
 }
 
 void TestBracketPicture::printFailureIsReported() {
