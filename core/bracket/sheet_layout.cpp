@@ -124,6 +124,8 @@ ThirdPlaceLayout layoutThirdPlace(const SheetLayout& layout, int members, ThirdP
 }  // namespace
 
 bool isSheetShown(const SheetInfo& sheet) {
+    // Every paint lays the sheet out: a copy only where records of a later version stand.
+    if (sheet.unknownRecords.empty()) return !sheet.isEmpty();
     SheetInfo known = sheet;
     known.unknownRecords.clear();
     return !known.isEmpty();
