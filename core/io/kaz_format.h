@@ -16,10 +16,10 @@
 namespace kaz {
 
 // The largest bracket file read, the sheet block included. The largest the editor can write
-// (32 names of 32767 characters, scores and champion at their limits, a sheet of a few
-// kilobytes) is about 2 MiB; a larger file is refused, so that no file can make reading cost
+// (128 names of 32767 bytes, scores and champion at their limits, a sheet of some ten
+// kilobytes) is about 4.2 MiB; a larger file is refused, so that no file can make reading cost
 // more than a few megabytes.
-constexpr size_t kMaxKazFileBytes = 4u << 20;
+constexpr size_t kMaxKazFileBytes = 8u << 20;
 
 // The bytes of a stored bracket.
 std::string writeKaz(const Bracket& bracket);

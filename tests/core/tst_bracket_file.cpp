@@ -12,6 +12,7 @@
 #include "io/file_io.h"
 #include "io/kaz_format.h"
 #include "test_files.h"
+#include "text/text_limits.h"
 
 using namespace kaz;
 using namespace testfiles;
@@ -27,6 +28,7 @@ class TestBracketFile : public QObject {
 private slots:
     void sizeLimit_data();
     void sizeLimit();
+    void largestBracketReadsBack();
     void fifoRefusedWithoutWaiting();
     void pipeReadWhereAccepted();
     void replacedFileKeepsItsPermissions();
@@ -54,6 +56,34 @@ void TestBracketFile::sizeLimit() {
         QCOMPARE(loaded.ok(), read);
         if (!read) QCOMPARE(loaded.failure().message(), std::string(kInvalidFormatMessage));
     }
+}
+
+// The largest bracket the editor can make, every text at its limit, stays within the limit.
+void TestBracketFile::largestBracketReadsBack() {
+    Bracket bracket(kMaxMembers);
+    for (int m = 0; m < kMaxMembers; ++m) {
+        bracket.setMemberName(m, std::string(kMaxMemberNameBytes, char('a' + m % 26)));
+    }
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        bracket.setLineScore(line, std::string(kMaxScoreBytes, '9'));
+    }
+    bracket.setChampion(std::string(kMaxChampionBytes, 'c'));
+    SheetInfo sheet;
+    sheet.title = std::string(kMaxSheetTitleBytes, 'T');
+    sheet.subtitle = std::string(kMaxSheetSubtitleBytes, 'S');
+    for (std::string& name : sheet.roundNames) name = std::string(kMaxRoundNameBytes, 'R');
+    for (std::string& club : sheet.clubs) club = std::string(kMaxClubBytes, 'C');
+    sheet.matchNumbers = true;
+    bracket.setSheet(sheet);
+    const std::string bytes = writeKaz(bracket);
+    QVERIFY(bytes.size() <= kMaxKazFileBytes);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("largest.kaz"));
+    QVERIFY(writeFile(path, QByteArray::fromStdString(bytes)));
+    const Result<Bracket> loaded = loadBracketFile(native(path), ReadableFiles::RegularOnly);
+    QVERIFY(loaded);
+    QVERIFY(writeKaz(*loaded) == bytes);
 }
 
 void TestBracketFile::fifoRefusedWithoutWaiting() {
