@@ -18,7 +18,7 @@ const char kContext[] = "kaz::app::EditorActions";
 enum class Kind { Plain, Checkable, Disabled };
 
 // One command: the member that holds it, its object name, the menu text, the status-bar
-// prompt, the tooltip (none: Qt's, the menu text without its access key), up to two keys in
+// prompt, the tooltip (none: Qt's, the menu text without its access key), up to four keys in
 // Qt's portable (English) form, the toolbar picture, and how it starts.
 struct ActionRecord {
     QAction* EditorActions::*member;
@@ -26,7 +26,7 @@ struct ActionRecord {
     const char* text;
     const char* prompt;
     const char* tooltip;
-    std::array<const char*, 2> keys;
+    std::array<const char*, 4> keys;
     std::optional<ToolbarPicture> picture;
     Kind kind;
 };
@@ -235,6 +235,32 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Checkable},
+    // Ctrl++ is also Ctrl+= (the key of "+" on a US keyboard) and Ctrl+Shift+; (on a Japanese
+    // one), each with or without Shift as the keyboard reports it.
+    {&EditorActions::viewZoomIn,
+     "viewZoomIn",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "拡大(&I)\tCtrl++"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾄｰﾅﾒﾝﾄ表を拡大して表示"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "拡大"),
+     {"Ctrl++", "Ctrl+=", "Ctrl+Shift++", "Ctrl+Shift+;"},
+     std::nullopt,
+     Kind::Plain},
+    {&EditorActions::viewZoomOut,
+     "viewZoomOut",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "縮小(&O)\tCtrl+-"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾄｰﾅﾒﾝﾄ表を縮小して表示"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "縮小"),
+     {"Ctrl+-"},
+     std::nullopt,
+     Kind::Plain},
+    {&EditorActions::viewActualSize,
+     "viewActualSize",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "実寸(&A)\tCtrl+0"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾄｰﾅﾒﾝﾄ表を実際の大きさで表示"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "実寸"),
+     {"Ctrl+0"},
+     std::nullopt,
+     Kind::Plain},
     {&EditorActions::windowNew,
      "windowNew",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "新しいｳｨﾝﾄﾞｳを開く(&N)"),
@@ -365,10 +391,10 @@ EditorActions::EditorActions(QWidget* window) {
 }
 
 QList<QAction*> EditorActions::bracketCommands() const {
-    return {fileClose,        fileSave,       fileSaveAs,    filePrint,
-            filePrintPreview, filePrintSetup, copyBracket,   htmlExport,
-            htmlSettings,     savePicture,    sheetSettings, viewClubs,
-            windowNew,        windowCascade,  windowTile,    windowArrange};
+    return {fileClose,      fileSave,      fileSaveAs, filePrint,    filePrintPreview,
+            filePrintSetup, copyBracket,   htmlExport, htmlSettings, savePicture,
+            sheetSettings,  viewClubs,     viewZoomIn, viewZoomOut,  viewActualSize,
+            windowNew,      windowCascade, windowTile, windowArrange};
 }
 
 QString EditorActions::undoPrompt() {

@@ -43,7 +43,10 @@ public:
     // 表示
     QAction* viewToolBar = nullptr;
     QAction* viewStatusBar = nullptr;
-    QAction* viewClubs = nullptr;  // checked while the active bracket's club column shows
+    QAction* viewClubs = nullptr;   // checked while the active bracket's club column shows
+    QAction* viewZoomIn = nullptr;  // the active bracket window's zoom
+    QAction* viewZoomOut = nullptr;
+    QAction* viewActualSize = nullptr;
     // ｳｨﾝﾄﾞｳ
     QAction* windowNew = nullptr;
     QAction* windowCascade = nullptr;

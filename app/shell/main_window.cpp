@@ -20,6 +20,7 @@
 #include "commands/help_commands.h"
 #include "commands/sheet_commands.h"
 #include "commands/window_commands.h"
+#include "commands/zoom_commands.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
@@ -85,6 +86,7 @@ void MainWindow::createCommandGroups() {
     new ExportCommands(m_actions, this, m_documentManager);
     m_sheetCommands = new SheetCommands(m_actions, this);
     new WindowCommands(m_actions, this, m_mdiArea, m_documentManager);
+    m_zoomCommands = new ZoomCommands(m_actions, this);
     new HelpCommands(m_actions, this);
 }
 
@@ -113,7 +115,9 @@ void MainWindow::createMenus() {
                                         a.editPaste, a.copyBracket});
     QMenu* tools = menu(tr("ツール(&T)"), {a.htmlExport, a.htmlSettings, nullptr, a.savePicture,
                                            nullptr, a.sheetSettings});
-    QMenu* viewFull = menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar, nullptr, a.viewClubs});
+    QMenu* viewFull =
+        menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar, nullptr, a.viewClubs, nullptr,
+                              a.viewZoomIn, a.viewZoomOut, a.viewActualSize});
     m_windowMenu =
         menu(tr("ｳｨﾝﾄﾞｳ(&W)"), {a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
@@ -256,6 +260,8 @@ void MainWindow::onActiveWindowChanged() {
     for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
     m_editCommands->setDocument(doc);
     m_sheetCommands->setDocument(doc);
+    auto* window = qobject_cast<BracketWindow*>(m_mdiArea->currentSubWindow());
+    m_zoomCommands->setView(window ? window->view() : nullptr);
     if (doc) {
         connect(doc, &gui::BracketDocument::titleChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);

@@ -20,6 +20,7 @@ class DocumentManager;
 class EditCommands;
 class RecoveryManager;
 class SheetCommands;
+class ZoomCommands;
 
 // The main window: menus, toolbar, status bar and the MDI area holding a child window per
 // view of a bracket. With no bracket window it shows the short menu; while one is active, the
@@ -70,6 +71,7 @@ private:
     EditorActions m_actions;
     EditCommands* m_editCommands = nullptr;
     SheetCommands* m_sheetCommands = nullptr;
+    ZoomCommands* m_zoomCommands = nullptr;
     QToolBar* m_toolBar = nullptr;
     QList<QMenu*> m_menusWithoutDocument;  // while no bracket window is open
     QList<QMenu*> m_menusWithDocument;     // while one is active

@@ -429,6 +429,42 @@
         <source>所属の列の表示切り替え</source>
         <translation>Toggle Club Column</translation>
     </message>
+    <message>
+        <source>拡大(&amp;I)	Ctrl++</source>
+        <translation>Zoom &amp;In	Ctrl++</translation>
+    </message>
+    <message>
+        <source>ﾄｰﾅﾒﾝﾄ表を拡大して表示</source>
+        <translation>Show the bracket larger</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)	Ctrl+-</source>
+        <translation>Zoom &amp;Out	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>ﾄｰﾅﾒﾝﾄ表を縮小して表示</source>
+        <translation>Show the bracket smaller</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>実寸(&amp;A)	Ctrl+0</source>
+        <translation>&amp;Actual Size	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>ﾄｰﾅﾒﾝﾄ表を実際の大きさで表示</source>
+        <translation>Show the bracket at its actual size</translation>
+    </message>
+    <message>
+        <source>実寸</source>
+        <translation>Actual Size</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::ExportCommands</name>
@@ -540,6 +576,13 @@
     <message>
         <source>前回終了しなかったときの変更が残っています。復元するﾄﾞｷｭﾒﾝﾄを選んでください。</source>
         <translation>Changes from a session that did not end properly are left. Choose the documents to restore.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::ZoomCommands</name>
+    <message>
+        <source>拡大率 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 </TS>

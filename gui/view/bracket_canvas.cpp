@@ -24,6 +24,10 @@ void BracketCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const kaz::Bracket& bracket = m_view->document()->bracket();
     painter.fillRect(event->rect(), render::qColorFromString(bracket.colors().backgroundColor));
+    if (m_view->zoom() != kaz::kActualSize) {
+        const qreal scale = qreal(m_view->zoom()) / kaz::kActualSize;
+        painter.scale(scale, scale);
+    }
     const render::SheetPicture sheet = render::layoutScreenSheet(bracket);
     render::paintSheetTexts(painter, bracket, sheet);
     render::paintThirdPlace(painter, bracket, sheet.layout, render::ThirdPlaceLines::LeftOut);

@@ -1,7 +1,9 @@
 #include "view/bracket_view.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "bridge/qt_geometry.h"
 #include "document/bracket_document.h"
@@ -19,6 +21,9 @@ namespace {
 // 14-pixel bold text with room to spare.
 constexpr int kChampionMargin = 4;
 constexpr int kChampionBand = 28;
+
+// One notch of a mouse wheel, in eighths of a degree: a step of the zoom.
+constexpr int kWheelNotch = 120;
 
 }  // namespace
 
@@ -39,7 +44,7 @@ BracketView::BracketView(BracketDocument* document, QWidget* parent)
             [this](int member) { m_nameEdits[static_cast<size_t>(member)]->refreshText(); });
     // Only the champion's band: a whole repaint would paint every line and box again.
     connect(document, &BracketDocument::championChanged, this,
-            [this] { m_canvas->update(championBand()); });
+            [this] { m_canvas->update(onCanvas(championBand())); });
     connect(document, &BracketDocument::settingsChanged, this, &BracketView::onSettingsChanged);
     connect(document, &BracketDocument::sheetChanged, this, &BracketView::onSheetChanged);
 }
@@ -90,26 +95,28 @@ void BracketView::placeWidgets() {
     const int members = m_document->memberCount();
     for (int member = 0; member < members; ++member) {
         m_nameEdits[static_cast<size_t>(member)]->setGeometry(
-            render::toQRect(kaz::sheetNameRect(m_layout, member)));
+            render::toQRect(kaz::zoomed(kaz::sheetNameRect(m_layout, member), m_zoom)));
     }
     for (int line = 0; line < static_cast<int>(m_lineWidgets.size()); ++line) {
-        m_lineWidgets[static_cast<size_t>(line)]->setGeometry(
-            render::toQRect(kaz::sheetLineRect(m_layout, members, line)));
+        m_lineWidgets[static_cast<size_t>(line)]->placeOnSheet(
+            kaz::sheetLineRect(m_layout, members, line), m_zoom);
     }
-    for (ThirdPlaceLine* side : m_thirdPlaceLines) side->place(m_layout.thirdPlace);
+    for (ThirdPlaceLine* side : m_thirdPlaceLines) side->place(m_layout.thirdPlace, m_zoom);
     showClubBoxes(m_layout.hasClubColumn());
-    m_canvas->setMinimumSize(bracketExtent());
+    m_canvas->setMinimumSize(render::toQSize(kaz::zoomed(m_layout.extent, m_zoom)));
 }
 
 void BracketView::showClubBoxes(bool shown) {
     if (shown && m_clubEdits.empty()) {
         for (int member = 0; member < m_document->memberCount(); ++member) {
             m_clubEdits.push_back(new MemberClubEdit(m_document, member, m_canvas));
+            if (m_zoom != kaz::kActualSize) m_clubEdits.back()->setZoom(m_zoom);
         }
     }
     for (MemberClubEdit* box : m_clubEdits) {
         if (shown) {
-            box->setGeometry(render::toQRect(kaz::sheetClubRect(m_layout, box->member())));
+            box->setGeometry(
+                render::toQRect(kaz::zoomed(kaz::sheetClubRect(m_layout, box->member()), m_zoom)));
         } else if (box->hasFocus() || m_canvas->focusProxy() == box) {
             // The focus stays on the member's row, in its name box.
             MemberNameEdit* name = m_nameEdits[static_cast<size_t>(box->member())];
@@ -120,9 +127,53 @@ void BracketView::showClubBoxes(bool shown) {
     }
 }
 
+QRect BracketView::onCanvas(const QRect& rect) const { return render::zoomedCover(rect, m_zoom); }
+
 QSize BracketView::sizeHint() const {
     const int frame = 2 * frameWidth();
-    return bracketExtent() + QSize(frame, frame);
+    return m_canvas->minimumSize() + QSize(frame, frame);
+}
+
+void BracketView::setZoom(int percent) { setZoom(percent, viewport()->rect().center()); }
+
+void BracketView::setZoom(int percent, const QPoint& anchor) {
+    percent = kaz::boundedZoom(percent);
+    if (percent == m_zoom) return;
+    QScrollBar* across = horizontalScrollBar();
+    QScrollBar* down = verticalScrollBar();
+    // The anchor's place on the sheet, in the sheet's own pixels.
+    const QPointF place =
+        (QPointF(across->value(), down->value()) + anchor) * kaz::kActualSize / m_zoom;
+    m_zoom = percent;
+    for (MemberNameEdit* box : m_nameEdits) box->setZoom(percent);
+    for (MemberClubEdit* box : m_clubEdits) box->setZoom(percent);
+    placeWidgets();
+    // The bars take the canvas's new size now, so that the anchor can be scrolled back to.
+    QEvent request(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(this, &request);
+    const QPointF scrolled = place * percent / kaz::kActualSize - anchor;
+    across->setValue(qRound(scrolled.x()));
+    down->setValue(qRound(scrolled.y()));
+    m_canvas->update();
+    emit zoomChanged(percent);
+}
+
+// Ctrl with the wheel zooms, a step a notch, about the pointer; the wheel alone scrolls.
+void BracketView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        m_wheelTurn = 0;
+        QScrollArea::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    const QPoint anchor = viewport()->mapFromGlobal(event->globalPosition().toPoint());
+    m_wheelTurn += event->angleDelta().y();
+    for (; m_wheelTurn >= kWheelNotch; m_wheelTurn -= kWheelNotch) {
+        setZoom(kaz::zoomedIn(m_zoom), anchor);
+    }
+    for (; m_wheelTurn <= -kWheelNotch; m_wheelTurn += kWheelNotch) {
+        setZoom(kaz::zoomedOut(m_zoom), anchor);
+    }
 }
 
 bool BracketView::event(QEvent* event) {
@@ -138,7 +189,7 @@ bool BracketView::event(QEvent* event) {
 }
 
 void BracketView::applyScrollSteps() {
-    const QSize extent = bracketExtent();
+    const QSize extent = m_canvas->minimumSize();
     horizontalScrollBar()->setPageStep(extent.width() / 10);
     horizontalScrollBar()->setSingleStep(extent.width() / 10 / 10);
     verticalScrollBar()->setPageStep(extent.height() / 10);

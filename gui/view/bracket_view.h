@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "bracket/sheet_layout.h"
+#include "bracket/sheet_zoom.h"
 
 namespace kaz::gui {
 
@@ -22,6 +23,8 @@ class ThirdPlaceLine;
 // the champion's name above the final in the middle; Tab still runs by member, so through the
 // left side top to bottom, then the right. The boxes and lines are made once; a change of the
 // sheet's shape moves them, and every other change comes from the document and repaints in place.
+// The view zooms (25 % to 400 %, its own, never stored): boxes, lines and texts scale together,
+// and Ctrl with the wheel zooms about the pointer.
 class BracketView : public QScrollArea {
     Q_OBJECT
 public:
@@ -50,8 +53,20 @@ public:
     // The whole bracket, so that a window opens large enough to show all of it.
     QSize sizeHint() const override;
 
+    // The zoom in percent: 100 shows the sheet in its own pixels.
+    int zoom() const { return m_zoom; }
+    // Zooms to `percent` (kept within 25 … 400 %) so that the place of the sheet at `anchor`, a
+    // point of the viewport, stays there.
+    void setZoom(int percent, const QPoint& anchor);
+    // The same about the middle of the viewport.
+    void setZoom(int percent);
+
+signals:
+    void zoomChanged(int percent);
+
 protected:
     bool event(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void layoutBracket();
@@ -59,6 +74,8 @@ private:
     // club column does.
     void placeWidgets();
     void showClubBoxes(bool shown);
+    // `rect` of the sheet's own pixels as the canvas shows it now.
+    QRect onCanvas(const QRect& rect) const;
     // A page is a tenth of the extent and a line a tenth of a page, on either axis.
     void applyScrollSteps();
     void onSettingsChanged();
@@ -71,6 +88,8 @@ private:
     std::vector<MemberClubEdit*> m_clubEdits;
     std::vector<LineWidget*> m_lineWidgets;
     std::vector<ThirdPlaceLine*> m_thirdPlaceLines;
+    int m_zoom = kaz::kActualSize;
+    int m_wheelTurn = 0;  // Ctrl+wheel turned towards the next step, in eighths of a degree
 };
 
 }  // namespace kaz::gui

@@ -2,12 +2,29 @@
 
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include "bridge/qt_geometry.h"
 
 namespace kaz::gui {
 
 ClickableLine::ClickableLine(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ClickableLine::placeOnSheet(const kaz::Rect& area, int percent) {
+    m_sheetArea = render::toQRect(area);
+    m_zoom = percent;
+    setGeometry(render::toQRect(kaz::zoomed(area, percent)));
+}
+
+void ClickableLine::paintOnSheet(QPainter& painter) const {
+    painter.translate(-pos());
+    if (m_zoom != kaz::kActualSize) {
+        const qreal scale = qreal(m_zoom) / kaz::kActualSize;
+        painter.scale(scale, scale);
+    }
 }
 
 void ClickableLine::askTextAtLine() { askText(mapToGlobal(QPoint(0, height() / 2))); }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
+
+#include "bracket/sheet_zoom.h"
+
+class QPainter;
 
 namespace kaz::gui {
 
@@ -12,6 +17,11 @@ class ClickableLine : public QWidget {
 public:
     explicit ClickableLine(QWidget* parent);
 
+    // Puts the line over `area` of the sheet (the sheet's own pixels) zoomed to `percent`: the
+    // line takes every pixel whose point of the sheet lies in `area`, so a click hits the line
+    // under the pointer at every zoom.
+    void placeOnSheet(const kaz::Rect& area, int percent);
+
     // Asks for the line's text in a dialog with its corner at `where` (screen coordinates).
     virtual void askText(const QPoint& where) = 0;
     // The same from the keyboard: the dialog opens at the line's stroke.
@@ -21,9 +31,19 @@ protected:
     virtual void click() = 0;
     virtual void doubleClick() = 0;
 
+    // The line's area on the sheet, in the sheet's own pixels.
+    const QRect& sheetArea() const { return m_sheetArea; }
+    // Makes `painter` paint in the sheet's own pixels, as the canvas does: the line shows its
+    // part of the picture the sheet makes at this zoom.
+    void paintOnSheet(QPainter& painter) const;
+
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QRect m_sheetArea;
+    int m_zoom = kaz::kActualSize;
 };
 
 }  // namespace kaz::gui

@@ -36,10 +36,10 @@ void LineWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
     const kaz::Bracket& bracket = m_document->bracket();
-    render::paintLine(painter, bracket, m_index, rect(), kaz::sheetLineShape(bracket, m_index));
+    paintOnSheet(painter);
+    render::paintLine(painter, bracket, m_index, sheetArea(),
+                      kaz::sheetLineShape(bracket, m_index));
     if (m_fedBy >= 0 && bracket.sheet().matchNumbers) {
-        // The sheet's places are the canvas's.
-        painter.translate(-pos());
         render::paintMatchNumber(painter, bracket, kaz::layoutSheet(bracket), m_fedBy);
     }
 }

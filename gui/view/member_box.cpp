@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QUndoStack>
 
+#include "bracket/sheet_zoom.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
 #include "document/bracket_document.h"
@@ -11,9 +12,15 @@
 
 namespace kaz::gui {
 
+namespace {
+
+constexpr int kTextPoints = 11;
+
+}  // namespace
+
 MemberBox::MemberBox(size_t maxBytes, BracketDocument* doc, int member, QWidget* parent)
     : TextField(maxBytes, parent), m_document(doc), m_member(member) {
-    setFont(render::japaneseFontPoints(11));
+    setFont(render::japaneseFontPoints(kTextPoints));
     refreshColors();
 }
 
@@ -24,6 +31,12 @@ void MemberBox::refreshColors() {
     pal.setColor(QPalette::Window, back);
     pal.setColor(QPalette::Text, render::qColorFromString(m_document->colors().memberColor));
     setPalette(pal);
+}
+
+// Below the actual size the box has no frame, which would leave its text no room.
+void MemberBox::setZoom(int percent) {
+    setFont(render::japaneseFontPoints(qreal(kTextPoints) * percent / kaz::kActualSize));
+    setFrame(percent >= kaz::kActualSize);
 }
 
 void MemberBox::focusInEvent(QFocusEvent* event) {

@@ -19,6 +19,8 @@ public:
 
     // Takes the document's member-name and background colours.
     void refreshColors();
+    // Sizes the text for the view's zoom, `percent`.
+    void setZoom(int percent);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -46,11 +46,11 @@ ThirdPlaceLine::ThirdPlaceLine(BracketDocument* document, int side, QWidget* can
             &ThirdPlaceLine::repaintThirdPlace);
 }
 
-void ThirdPlaceLine::place(const kaz::ThirdPlaceLayout& layout) {
-    const QRect line = render::toQRect(layout.lines[size_t(m_side)]);
-    m_area = unitedArea(layout);
-    setGeometry(line);
-    setVisible(!line.isEmpty());
+void ThirdPlaceLine::place(const kaz::ThirdPlaceLayout& layout, int percent) {
+    const kaz::Rect& line = layout.lines[size_t(m_side)];
+    m_area = render::zoomedCover(unitedArea(layout), percent);
+    placeOnSheet(line, percent);
+    setVisible(line.width > 0 && line.height > 0);
 }
 
 void ThirdPlaceLine::repaintThirdPlace() {
@@ -62,7 +62,8 @@ void ThirdPlaceLine::repaintThirdPlace() {
 void ThirdPlaceLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
-    render::paintThirdPlaceLine(painter, m_document->bracket(), m_side, rect());
+    paintOnSheet(painter);
+    render::paintThirdPlaceLine(painter, m_document->bracket(), m_side, sheetArea());
 }
 
 void ThirdPlaceLine::click() { clickThirdPlace(this, m_document, m_side); }

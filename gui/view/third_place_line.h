@@ -21,8 +21,9 @@ public:
     ThirdPlaceLine(BracketDocument* document, int side, QWidget* canvas);
 
     int side() const { return m_side; }
-    // Puts the side where `layout` says; hidden where the sheet plays no match.
-    void place(const kaz::ThirdPlaceLayout& layout);
+    // Puts the side where `layout` says, zoomed to `percent`; hidden where the sheet plays no
+    // match.
+    void place(const kaz::ThirdPlaceLayout& layout, int percent);
 
     // Asks for the side's score in the dialog lines use, its corner at `where` (screen
     // coordinates).
@@ -39,7 +40,7 @@ private:
 
     BracketDocument* m_document;
     int m_side;
-    QRect m_area;  // the whole third place on the canvas
+    QRect m_area;  // the whole third place on the canvas, as zoomed
 };
 
 // A left click on side `side`, from the mouse or the keyboard: refused while a side is unknown;

@@ -1,0 +1,51 @@
+#include "commands/zoom_commands.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include "bracket/sheet_zoom.h"
+#include "commands/command_runner.h"
+#include "view/bracket_view.h"
+
+namespace kaz::app {
+
+namespace {
+
+int actualSize(int) { return kaz::kActualSize; }
+
+}  // namespace
+
+ZoomCommands::ZoomCommands(const EditorActions& actions, QMainWindow* window)
+    : QObject(window), m_pane(new QLabel(window)) {
+    m_pane->setObjectName(QStringLiteral("zoomPane"));
+    window->statusBar()->insertPermanentWidget(0, m_pane);
+    connectCommand(actions.viewZoomIn, window, [this] { zoomTo(kaz::zoomedIn); });
+    connectCommand(actions.viewZoomOut, window, [this] { zoomTo(kaz::zoomedOut); });
+    connectCommand(actions.viewActualSize, window, [this] { zoomTo(actualSize); });
+    showZoom();
+}
+
+void ZoomCommands::setView(gui::BracketView* view) {
+    if (view == m_view) return;
+    disconnect(m_zoomConnection);
+    m_view = view;
+    if (view) {
+        m_zoomConnection =
+            connect(view, &gui::BracketView::zoomChanged, this, &ZoomCommands::showZoom);
+    }
+    showZoom();
+}
+
+void ZoomCommands::zoomTo(int (*next)(int)) {
+    if (m_view) m_view->setZoom(next(m_view->zoom()));
+}
+
+void ZoomCommands::showZoom() {
+    const bool zoomed = m_view && m_view->zoom() != kaz::kActualSize;
+    if (zoomed) m_pane->setText(tr("拡大率 %1%").arg(m_view->zoom()));
+    m_pane->setVisible(zoomed);
+}
+
+}  // namespace kaz::app
