@@ -2,8 +2,9 @@
 // complete paint, and one click on a first-round line to its repaint, with the number of
 // widgets the click repaints. For a 32-member bracket with results (plain, with every part of
 // its sheet set, and two-sided with a third-place match), a 128-member one with results and an
-// empty 4-member one. Then the editor's memory (resident set, each in a process of its own)
-// with one bracket of 32 and of 128 members open. Prints medians; asserts nothing about time.
+// empty 4-member one. A step of the zoom to its repaint, with 32 and 128 members. Then the
+// editor's memory (resident set, each in a process of its own) with one bracket of 32 and of
+// 128 members open. Prints medians; asserts nothing about time.
 //
 //   bench_editor
 
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "bracket/line_rules.h"
+#include "bracket/sheet_zoom.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
 #include "full_sheet.h"
@@ -46,13 +48,18 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// Delivers every pending update, so that whatever is dirty is painted now.
-void measure(const char* what, const QString& path) {
-    MainWindow window;
+// Shows the editor's window, 1280 × 1024, as the active one; false when it did not show.
+bool showEditor(MainWindow& window) {
     window.resize(1280, 1024);
     window.show();
     QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowActive(&window)) std::printf("the window was not shown\n");
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// Delivers every pending update, so that whatever is dirty is painted now.
+void measure(const char* what, const QString& path) {
+    MainWindow window;
+    if (!showEditor(window)) std::printf("the window was not shown\n");
     DocumentManager* documents = window.documentManager();
 
     std::vector<double> openMs;
@@ -92,6 +99,33 @@ void measure(const char* what, const QString& path) {
         "widgets painted per click %d to %d\n",
         what, median(openMs), median(clickMs), painted.front(), painted.back());
     documents->closeAllDocuments();
+}
+
+// A step of the zoom, 拡大 or 縮小, to its repaint: up from 100 % to 400 %, down to 25 % and
+// up to 100 % again, three times over.
+void measureZoom(const char* what, const QString& path) {
+    MainWindow window;
+    if (!showEditor(window)) std::printf("the window was not shown\n");
+    window.documentManager()->openDocumentFile(path);
+    auto* view = qobject_cast<BracketView*>(window.mdiArea()->currentSubWindow()->widget());
+    paintPending();
+    std::vector<double> stepMs;
+    for (int turn = 0; turn < 3; ++turn) {
+        for (const int target : {kaz::kMostZoom, kaz::kLeastZoom, kaz::kActualSize}) {
+            while (view->zoom() != target) {
+                const int next = target > view->zoom() ? kaz::zoomedIn(view->zoom())
+                                                       : kaz::zoomedOut(view->zoom());
+                QElapsedTimer timer;
+                timer.start();
+                view->setZoom(next);
+                paintPending();
+                stepMs.push_back(timer.nsecsElapsed() / 1e6);
+            }
+        }
+    }
+    std::printf("%-32s zoom step to repaint %6.2f ms median, %6.2f ms at most (%zu steps)\n", what,
+                median(stepMs), *std::max_element(stepMs.begin(), stepMs.end()), stepMs.size());
+    window.documentManager()->closeAllDocuments();
 }
 
 // What keeping a changed bracket for recovery costs the window's thread (making the bytes and
@@ -134,10 +168,7 @@ long residentKib() {
 // resident set before and after opening.
 int reportMemory(const QString& path) {
     MainWindow window;
-    window.resize(1280, 1024);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowActive(&window)) return 1;
+    if (!showEditor(window)) return 1;
     paintPending();
     const long before = residentKib();
     window.documentManager()->openDocumentFile(path);
@@ -220,6 +251,8 @@ int main(int argc, char** argv) {
     measure("32 members, two-sided, third place", twoSided);
     measure("128 members with results", large);
     measure("4 members, empty", empty);
+    measureZoom("32 members (thirty_two_members)", thirtyTwo);
+    measureZoom("128 members with results", large);
     measureRecovery(QStringLiteral(KAZ_TEST_DATA "/thirty_two_members.kaz"));
     measureMemory(QCoreApplication::applicationFilePath(), thirtyTwo, large);
     return 0;

@@ -273,8 +273,8 @@ void TestKaz2Html::unreadableInput_data() {
          kInvalidFormat},
         {"colour of 1 MiB", QStringLiteral("c1m.kaz"), withColor(std::string(1 << 20, 'F')), true,
          kInvalidFormat},
-        {"4 MiB + 1", QStringLiteral("big.kaz"), golden.leftJustified((4 << 20) + 1, '\0'), true,
-         kInvalidFormat},
+        {"8 MiB + 1", QStringLiteral("big.kaz"),
+         golden.leftJustified(int(kaz::kMaxKazFileBytes) + 1, '\0'), true, kInvalidFormat},
     };
     for (const Input& input : inputs) {
         for (const char* output : {"none", "existing", "stdout"}) {
