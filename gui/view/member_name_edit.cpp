@@ -120,6 +120,11 @@ int MemberNameEdit::pasteText(const QString& text) {
     return leftOut;
 }
 
+void MemberNameEdit::resizeEvent(QResizeEvent* event) {
+    MemberBox::resizeEvent(event);
+    updateToolTip();
+}
+
 bool MemberNameEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride &&
         handleBracketKey(static_cast<QKeyEvent*>(event), false)) {

@@ -42,6 +42,8 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The zoom changes the box's size and text: whether the name fits is asked again.
+    void resizeEvent(QResizeEvent* event) override;
     // シード... ("seed") and 不戦勝 ("bye", checked while the slot is a bye; only for an empty
     // slot).
     void addOwnItems(QMenu* menu) override;
