@@ -42,15 +42,15 @@ public:
     // Where the sheet lies now, at the screen's base size.
     const kaz::SheetLayout& sheetLayout() const { return m_layout; }
 
-    // Top-left corner of the champion's name on the canvas (one-sided).
+    // Top-left corner of the champion's name on the sheet (one-sided), in the sheet's own pixels.
     QPoint championPosition() const;
-    // The band of the canvas that the champion's name is drawn in.
+    // The band of the sheet that the champion's name is drawn in, in the sheet's own pixels.
     QRect championBand() const;
-    // Width and height of the sheet; without one, of the bracket: 70 per round + 260, and 34
-    // (28 from 64 members on) per member + 50.
+    // Width and height of the sheet in its own pixels; without one, of the bracket: 70 per round
+    // + 260, and 34 (28 from 64 members on) per member + 50.
     QSize bracketExtent() const;
 
-    // The whole bracket, so that a window opens large enough to show all of it.
+    // The whole bracket as zoomed, so that a window opens large enough to show all of it.
     QSize sizeHint() const override;
 
     // The zoom in percent: 100 shows the sheet in its own pixels.
@@ -76,7 +76,7 @@ private:
     void showClubBoxes(bool shown);
     // `rect` of the sheet's own pixels as the canvas shows it now.
     QRect onCanvas(const QRect& rect) const;
-    // A page is a tenth of the extent and a line a tenth of a page, on either axis.
+    // A page is a tenth of the extent as shown and a line a tenth of a page, on either axis.
     void applyScrollSteps();
     void onSettingsChanged();
     void onSheetChanged();
