@@ -1,6 +1,6 @@
 // The zoom of a bracket window: a click hits the line under the pointer at every zoom, the boxes
-// stay editable, the picture scales as the page's does, the steps stop at 25 % and 400 %, Ctrl
-// with the wheel zooms about the pointer, and each window keeps its own zoom.
+// stay editable, the lines show the page's picture at that scale, the steps stop at 25 % and
+// 400 %, Ctrl with the wheel zooms about the pointer, and each window keeps its own zoom.
 
 #include <QLabel>
 #include <QPainter>
@@ -16,67 +16,62 @@
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "dialogs/text_input_dialog.h"
-#include "documents/document_manager.h"
 #include "gui_test_support.h"
-#include "io/kaz_format.h"
 #include "painting/bracket_renderer.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 #include "view/third_place_line.h"
 
 using namespace kaz::gui;
-using namespace kaz::app;
 using namespace kaz::render;
 using namespace guitest;
 
 namespace {
 
-// What a point of the canvas shows: a bracket line, a side of the third-place match, or neither.
-struct LineAt {
-    int line = -1;
-    int thirdPlaceSide = -1;
-    bool operator==(const LineAt& o) const {
-        return line == o.line && thirdPlaceSide == o.thirdPlaceSide;
-    }
-};
+// What takes a click: a bracket line's index, lineCount() + side for a side of the third-place
+// match, -1 for neither.
+int lineCount(const BracketView& view) { return view.document()->bracket().lineCount(); }
 
-// True when pixel `p` of the canvas at `percent` shows a point of `rect` on the sheet.
+// True when pixel `p` of the canvas at `percent` shows a point of `rect` of the sheet.
 bool shows(const kaz::Rect& rect, const QPoint& p, int percent) {
     return rect.left * percent <= p.x() * 100 && p.x() * 100 < rect.right() * percent &&
            rect.top * percent <= p.y() * 100 && p.y() * 100 < rect.bottom() * percent;
 }
 
 // Where the core's geometry puts pixel `p` of the canvas at `percent`.
-LineAt expectedAt(const BracketView& view, const QPoint& p, int percent) {
+int expectedAt(const BracketView& view, const QPoint& p, int percent) {
     const kaz::SheetLayout& layout = view.sheetLayout();
-    const int members = view.document()->memberCount();
-    for (int line = 0; line < view.document()->bracket().lineCount(); ++line) {
-        if (shows(kaz::sheetLineRect(layout, members, line), p, percent)) return {line, -1};
+    for (int line = 0; line < lineCount(view); ++line) {
+        if (shows(kaz::sheetLineRect(layout, layout.members, line), p, percent)) return line;
     }
     for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
-        if (shows(layout.thirdPlace.lines[size_t(side)], p, percent)) return {-1, side};
+        if (shows(layout.thirdPlace.lines[size_t(side)], p, percent)) return lineCount(view) + side;
     }
-    return {};
+    return -1;
 }
 
-// The line a click at pixel `p` of the canvas reaches, found as the window finds it.
-LineAt widgetAt(BracketView& view, const QPoint& p) {
-    const QPoint inWindow = view.canvas()->mapTo(view.window(), p);
-    for (QWidget* w = view.window()->childAt(inWindow); w; w = w->parentWidget()) {
-        if (auto* line = qobject_cast<LineWidget*>(w)) return {line->index(), -1};
-        if (auto* side = qobject_cast<ThirdPlaceLine*>(w)) return {-1, side->side()};
+// What a click at pixel `p` of the canvas reaches, found as the window finds it.
+int widgetAt(BracketView& view, const QPoint& p) {
+    for (QWidget* w = view.childAt(view.canvas()->mapTo(&view, p)); w; w = w->parentWidget()) {
+        if (auto* line = qobject_cast<LineWidget*>(w)) return line->index();
+        if (auto* side = qobject_cast<ThirdPlaceLine*>(w)) return lineCount(view) + side->side();
     }
-    return {};
+    return -1;
 }
 
-// A pixel at most one from a corner of a random line at `percent`, where rounding would err.
+kaz::LineState stateOf(const BracketView& view, int at) {
+    const kaz::Bracket& bracket = view.document()->bracket();
+    return at < lineCount(view) ? bracket.lineState(at)
+                                : kaz::thirdPlaceLineState(bracket, at - lineCount(view));
+}
+
+// A pixel at most one from a corner of a random line, where rounding would err.
 QPoint nearCorner(const BracketView& view, QRandomGenerator& random, int percent) {
-    const int line = int(random.bounded(view.document()->bracket().lineCount()));
-    const kaz::Rect r =
-        kaz::sheetLineRect(view.sheetLayout(), view.document()->memberCount(), line);
-    const int x = (random.bounded(2) ? r.left : r.right()) * percent / 100;
-    const int y = (random.bounded(2) ? r.top : r.bottom()) * percent / 100;
-    return QPoint(x + int(random.bounded(-1, 2)), y + int(random.bounded(-1, 2)));
+    const kaz::Rect r = kaz::sheetLineRect(view.sheetLayout(), view.sheetLayout().members,
+                                           int(random.bounded(lineCount(view))));
+    return QPoint((random.bounded(2) ? r.left : r.right()) * percent / 100,
+                  (random.bounded(2) ? r.top : r.bottom()) * percent / 100) +
+           QPoint(int(random.bounded(-1, 2)), int(random.bounded(-1, 2)));
 }
 
 // The upper line of every pair wins, round by round: every line has a member on it, so that a
@@ -93,12 +88,6 @@ kaz::Bracket decidedBracket(int members, const kaz::SheetInfo& sheet) {
     return bracket;
 }
 
-// The state a click on `at` changes.
-kaz::LineState stateAt(const kaz::Bracket& bracket, const LineAt& at) {
-    return at.line >= 0 ? bracket.lineState(at.line)
-                        : kaz::thirdPlaceLineState(bracket, at.thirdPlaceSide);
-}
-
 void sendWheel(QWidget* over, const QPoint& at, int turn, Qt::KeyboardModifiers modifiers) {
     QWheelEvent wheel(at, over->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton, modifiers,
                       Qt::NoScrollPhase, false);
@@ -107,7 +96,7 @@ void sendWheel(QWidget* over, const QPoint& at, int turn, Qt::KeyboardModifiers 
     qApp->notify(over, &wheel);
 }
 
-// The view's place on the sheet under viewport point `at`, in the sheet's own pixels.
+// The place of the sheet under viewport point `at`, in the sheet's own pixels.
 QPointF sheetPlace(BracketView& view, const QPoint& at) {
     const QPoint scrolled(view.horizontalScrollBar()->value(), view.verticalScrollBar()->value());
     return QPointF(scrolled + at) * 100.0 / view.zoom();
@@ -123,17 +112,15 @@ private slots:
     void clicksHitTheLineUnderThePointer();
     void nameBoxStaysEditable_data();
     void nameBoxStaysEditable();
-    void zoomedPictureIsThePagesPicture();
-    void stepsStopAtTheEnds();
+    void zoomedLinesAreThePicturesLines();
     void keysZoomFromANameBox_data();
     void keysZoomFromANameBox();
     void ctrlWheelZoomsAboutThePointer();
     void eachWindowHasItsOwnZoom();
-    void largeBracketOpensWithinTheArea();
 };
 
-// Random zooms and random points of the canvas: the widget the window finds under a point is
-// the line the core puts there at that zoom, or none, and a click there changes that line.
+// Random zooms and points of the canvas (half of them by a line's corner): the widget the window
+// finds under a point is what the core puts there, and a click there changes that line.
 void TestZoom::clicksHitTheLineUnderThePointer_data() {
     QTest::addColumn<int>("members");
     QTest::addColumn<bool>("fullSheet");  // two-sided, third-place match, clubs, numbers, title
@@ -146,19 +133,15 @@ void TestZoom::clicksHitTheLineUnderThePointer() {
     QFETCH(int, members);
     QFETCH(bool, fullSheet);
     kaz::SheetInfo sheet;
-    if (fullSheet) {
-        sheet.title = "大会";
-        sheet.twoSided = true;
-        sheet.thirdPlace = kaz::ThirdPlace::Match;
-        sheet.matchNumbers = true;
-        sheet.clubColumn = true;
-    }
+    sheet.title = fullSheet ? "Open" : "";
+    sheet.twoSided = sheet.matchNumbers = sheet.clubColumn = fullSheet;
+    sheet.thirdPlace = fullSheet ? kaz::ThirdPlace::Match : kaz::ThirdPlace::None;
     BracketDocument doc{decidedBracket(members, sheet)};
     BracketView view(&doc);
     view.resize(640, 480);
     showExposed(view);
     QRandomGenerator random(members);
-    int linesHit = 0;
+    int clicked = 0;
     for (int round = 0; round < 12; ++round) {
         view.setZoom(int(random.bounded(kaz::kLeastZoom, kaz::kMostZoom + 1)));
         const int percent = view.zoom();
@@ -171,27 +154,24 @@ void TestZoom::clicksHitTheLineUnderThePointer() {
                            std::clamp(near.y(), 0, canvas.height() - 1));
             }
             view.ensureVisible(p.x(), p.y());
-            const LineAt expected = expectedAt(view, p, percent);
+            const int expected = expectedAt(view, p, percent);
             QVERIFY2(
                 widgetAt(view, p) == expected,
-                qPrintable(
-                    QStringLiteral("at %1 %, point (%2, %3)").arg(percent).arg(p.x()).arg(p.y())));
-            if (expected == LineAt()) continue;
-            ++linesHit;
-            const kaz::LineState before = stateAt(doc.bracket(), expected);
-            const int steps = doc.undoStack()->index();
+                qPrintable(QStringLiteral("%1 %: (%2, %3)").arg(percent).arg(p.x()).arg(p.y())));
+            if (expected < 0) continue;
+            const kaz::LineState before = stateOf(view, expected);
             QTest::mouseClick(view.windowHandle(), Qt::LeftButton, Qt::NoModifier,
                               view.canvas()->mapTo(&view, p));
-            QVERIFY(stateAt(doc.bracket(), expected) != before);
-            QCOMPARE(doc.undoStack()->index(), steps + 1);
+            QVERIFY(stateOf(view, expected) != before);
             doc.undoStack()->undo();
+            ++clicked;
         }
     }
-    QVERIFY(linesHit > 0);
+    QVERIFY(clicked > 0);
 }
 
-// Typing into a box at the smallest and the largest zoom sets the member's name; the box lies
-// against its line at every zoom.
+// At the smallest and largest zooms: the box meets its line, typing sets the name, Tab scrolls
+// the next box into sight, and F2 opens the score dialog at the member's line.
 void TestZoom::nameBoxStaysEditable_data() {
     QTest::addColumn<int>("percent");
     QTest::newRow("25 %") << 25;
@@ -206,7 +186,6 @@ void TestZoom::nameBoxStaysEditable() {
     view.resize(500, 400);
     showActive(view);
     view.setZoom(percent);
-    QCOMPARE(view.zoom(), percent);
     const int member = 21;
     MemberNameEdit* box = view.nameEdits()[size_t(member)];
     QCOMPARE(box->geometry().right() + 1, view.lineWidgets()[size_t(member)]->x());
@@ -214,13 +193,11 @@ void TestZoom::nameBoxStaysEditable() {
     QTRY_VERIFY(box->hasFocus());
     typeText(box, QStringLiteral("山田 太郎"));
     QCOMPARE(doc.bracket().memberName(member), toCp932Lenient(QStringLiteral("山田 太郎")));
-    // Tab goes on to the next box and scrolls it into sight.
     QTest::keyClick(box, Qt::Key_Tab);
     MemberNameEdit* next = view.nameEdits()[size_t(member + 1)];
     QVERIFY(next->hasFocus());
-    QVERIFY(view.viewport()->rect().contains(
-        QRect(next->mapTo(view.viewport(), QPoint()), QSize(next->width() / 2, next->height()))));
-    // F2 opens the score dialog at the member's line, wherever the zoom puts it.
+    const QRect shown(next->mapTo(view.viewport(), QPoint()), next->size() / 2);
+    QVERIFY(view.viewport()->rect().contains(shown));
     QTest::keyClick(next, Qt::Key_Right, Qt::AltModifier);
     QPoint opened;
     onNextDialog<ScoreDialog>([&opened](ScoreDialog* dialog) { opened = dialog->pos(); });
@@ -229,9 +206,9 @@ void TestZoom::nameBoxStaysEditable() {
     QCOMPARE(opened, line->mapToGlobal(QPoint(0, line->height() / 2)));
 }
 
-// At twice the size the lines show what a picture at twice the size shows, pixel for pixel, and
-// back at the actual size the window is as it was.
-void TestZoom::zoomedPictureIsThePagesPicture() {
+// At 200 % the lines show what a picture at twice the size shows, pixel for pixel; back at
+// 100 % the window is as it was.
+void TestZoom::zoomedLinesAreThePicturesLines() {
     kaz::SheetInfo sheet;
     sheet.matchNumbers = true;
     BracketDocument doc{decidedBracket(8, sheet)};
@@ -241,13 +218,11 @@ void TestZoom::zoomedPictureIsThePagesPicture() {
     showExposed(view);
     const QImage actual = view.canvas()->grab().toImage();
     view.setZoom(200);
-    const QSize extent = toQSize(view.sheetLayout().extent);
-    QImage picture(extent * 2, QImage::Format_RGB32);
-    {
-        QPainter painter(&picture);
-        painter.scale(2, 2);
-        renderBracket(painter, doc.bracket());
-    }
+    QImage picture(toQSize(view.sheetLayout().extent) * 2, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.scale(2, 2);
+    renderBracket(painter, doc.bracket());
+    painter.end();
     const int boxesEnd = kaz::sheetNameRect(view.sheetLayout(), 0).right() * 2;
     const QRect lines(boxesEnd, 0, picture.width() - boxesEnd, picture.height());
     QCOMPARE(view.canvas()->grab().toImage().copy(lines).convertToFormat(QImage::Format_RGB32),
@@ -257,48 +232,17 @@ void TestZoom::zoomedPictureIsThePagesPicture() {
     QCOMPARE(view.canvas()->grab().toImage(), actual);
 }
 
-// 縮小 and 拡大 go a step at a time and stop at 25 % and 400 %; 実寸 is 100 % again. A zoom is
-// no change of the bracket.
-void TestZoom::stepsStopAtTheEnds() {
-    MainWindow window;
-    QVERIFY(!action(window, "viewZoomIn")->isEnabled());
-    BracketView* view = newBracket(window);
-    QVERIFY(view);
-    QVERIFY(action(window, "viewZoomIn")->isEnabled());
-    auto* pane = window.findChild<QLabel*>(QStringLiteral("zoomPane"));
-    QVERIFY(pane && !pane->isVisible());
-    for (const char* command : {"viewZoomOut", "viewZoomIn"}) {
-        const bool in = command == std::string("viewZoomIn");
-        for (int step = 0; step < 20; ++step) {
-            const int before = view->zoom();
-            action(window, command)->trigger();
-            const int end = in ? kaz::kMostZoom : kaz::kLeastZoom;
-            QVERIFY(before == end ? view->zoom() == end
-                                  : (in ? view->zoom() > before : view->zoom() < before));
-        }
-        QCOMPARE(view->zoom(), in ? 400 : 25);
-    }
-    QVERIFY(pane->isVisible());
-    QCOMPARE(pane->text(), QStringLiteral("拡大率 400%"));
-    action(window, "viewActualSize")->trigger();
-    QCOMPARE(view->zoom(), 100);
-    QVERIFY(!pane->isVisible());
-    QVERIFY(!view->document()->isChanged());
-    QCOMPARE(view->document()->undoStack()->count(), 0);
-}
-
-// The keys zoom the active bracket while a name box has the focus, however the keyboard
-// reports Ctrl++ (a Japanese keyboard's "+" is Shift and ";").
+// The keys zoom the active bracket from a name box, however the keyboard reports Ctrl++ (a
+// Japanese keyboard's "+" is Shift and ";").
 void TestZoom::keysZoomFromANameBox_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<int>("expected");  // from 150 %
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     QTest::newRow("Ctrl++") << int(Qt::Key_Plus) << ctrl << 175;
-    QTest::newRow("Ctrl+Shift++") << int(Qt::Key_Plus) << ctrlShift << 175;
+    QTest::newRow("Ctrl+Shift++") << int(Qt::Key_Plus) << (ctrl | Qt::ShiftModifier) << 175;
     QTest::newRow("Ctrl+=") << int(Qt::Key_Equal) << ctrl << 175;
-    QTest::newRow("Ctrl+Shift+;") << int(Qt::Key_Semicolon) << ctrlShift << 175;
+    QTest::newRow("Ctrl+Shift+;") << int(Qt::Key_Semicolon) << (ctrl | Qt::ShiftModifier) << 175;
     QTest::newRow("Ctrl+-") << int(Qt::Key_Minus) << ctrl << 125;
     QTest::newRow("Ctrl+0") << int(Qt::Key_0) << ctrl << 100;
 }
@@ -307,7 +251,7 @@ void TestZoom::keysZoomFromANameBox() {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(int, expected);
-    MainWindow window;
+    kaz::app::MainWindow window;
     BracketView* view = newBracket(window);
     QVERIFY(view);
     view->setZoom(150);
@@ -318,14 +262,13 @@ void TestZoom::keysZoomFromANameBox() {
     QCOMPARE(box->text(), QString());
 }
 
-// Ctrl with the wheel zooms a step a notch and keeps the place under the pointer where it was,
-// so the same line stays under it; the wheel alone scrolls.
+// Ctrl with the wheel zooms a step a notch (half notches add up) and keeps the line under the
+// pointer there; the wheel alone scrolls.
 void TestZoom::ctrlWheelZoomsAboutThePointer() {
     BracketDocument doc{kaz::Bracket(128)};
     BracketView view(&doc);
     view.resize(600, 500);
     showExposed(view);
-    view.verticalScrollBar()->setValue(1000);
     LineWidget* line = view.lineWidgets()[130];
     view.ensureWidgetVisible(line);
     const QPoint at = line->mapTo(view.viewport(), QPoint(20, line->height() / 2));
@@ -334,7 +277,6 @@ void TestZoom::ctrlWheelZoomsAboutThePointer() {
     QCOMPARE(view.zoom(), 110);
     QVERIFY((sheetPlace(view, at) - place).manhattanLength() < 1);
     QCOMPARE(view.viewport()->childAt(at), line);
-    // Half notches add up to a step.
     for (int half = 0; half < 3; ++half) sendWheel(line, QPoint(5, 5), -60, Qt::ControlModifier);
     QCOMPARE(view.zoom(), 100);
     const int scrolled = view.verticalScrollBar()->value();
@@ -343,43 +285,43 @@ void TestZoom::ctrlWheelZoomsAboutThePointer() {
     QVERIFY(view.verticalScrollBar()->value() > scrolled);
 }
 
-// Two windows on one bracket: the zoom is the active window's, and the status bar tells it.
+// A bracket of 128 members opens within the main window's area, scrolling. The commands act on
+// the active window alone, stop at 25 % and 400 %, and change nothing of the bracket; the status
+// bar tells a zoom other than 100 %.
 void TestZoom::eachWindowHasItsOwnZoom() {
-    MainWindow window;
-    BracketView* first = newBracket(window, 2);
-    QVERIFY(first);
+    kaz::app::MainWindow window;
+    window.resize(900, 700);
+    QVERIFY(!action(window, "viewZoomIn")->isEnabled());
+    BracketView* first = newBracket(window, 5);
+    QVERIFY(first && first->document()->memberCount() == 128);
+    QVERIFY(window.mdiArea()->viewport()->rect().contains(activeBracketWindow(window)->geometry()));
+    QTRY_VERIFY(first->verticalScrollBar()->isVisible());
+    auto* pane = window.findChild<QLabel*>(QStringLiteral("zoomPane"));
+    QVERIFY(pane && !pane->isVisible());
+    for (const char* command : {"viewZoomOut", "viewZoomIn"}) {
+        for (int step = 0; step < 20; ++step) {
+            const int before = first->zoom();
+            action(window, command)->trigger();
+            QVERIFY(QByteArray(command).endsWith("In") ? first->zoom() > before || before == 400
+                                                       : first->zoom() < before || before == 25);
+        }
+    }
+    QCOMPARE(first->zoom(), 400);
+    QCOMPARE(pane->text(), QStringLiteral("拡大率 400%"));
+    QVERIFY(pane->isVisible());
     action(window, "windowNew")->trigger();
     BracketView* second = activeView(window);
     QVERIFY(second && second != first);
-    action(window, "viewZoomIn")->trigger();
-    QCOMPARE(second->zoom(), 110);
-    QCOMPARE(first->zoom(), 100);
-    auto* pane = window.findChild<QLabel*>(QStringLiteral("zoomPane"));
-    QCOMPARE(pane->text(), QStringLiteral("拡大率 110%"));
-    QVERIFY(pane->isVisible());
-    window.mdiArea()->setActiveSubWindow(window.mdiArea()->subWindowList().front());
-    QCOMPARE(activeView(window), first);
     QVERIFY(!pane->isVisible());
     action(window, "viewZoomOut")->trigger();
-    QCOMPARE(first->zoom(), 90);
-    QCOMPARE(second->zoom(), 110);
-}
-
-// A bracket of 128 members opens in a window within the main window's area, which scrolls.
-void TestZoom::largeBracketOpensWithinTheArea() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("large.kaz"));
-    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(128)))));
-    MainWindow window;
-    window.resize(900, 700);
-    showActive(window);
-    QVERIFY(window.documentManager()->openDocumentFile(path));
-    BracketWindow* child = activeBracketWindow(window);
-    QVERIFY(child);
-    const QRect area = window.mdiArea()->viewport()->rect();
-    QVERIFY(area.contains(child->geometry()));
-    QTRY_VERIFY(child->view()->verticalScrollBar()->isVisible());
-    QVERIFY(child->view()->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(second->zoom(), 90);
+    QCOMPARE(first->zoom(), 400);
+    window.mdiArea()->setActiveSubWindow(window.mdiArea()->subWindowList().front());
+    action(window, "viewActualSize")->trigger();
+    QCOMPARE(first->zoom(), 100);
+    QCOMPARE(second->zoom(), 90);
+    QVERIFY(!first->document()->isChanged());
+    QCOMPARE(first->document()->undoStack()->count(), 0);
 }
 
 QTEST_MAIN(TestZoom)
