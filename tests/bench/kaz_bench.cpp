@@ -1,8 +1,9 @@
 // Times reading a 32-member bracket with names and results and writing its HTML page and its
-// .kaz file (reading and the page also with every part of the sheet set), drawing a bracket for
-// 32 entrants of 8 clubs and for 128 of 16, and converting its names and page text between CP932
-// and UTF-8 with the core's table (and, on Linux, with the system's iconv, which the table was
-// made from). Prints the median time per bracket; asserts nothing about time.
+// .kaz file (reading and the page also with every part of the sheet set), writing the live
+// results page of 128 members played to the end (one-sided, and two-sided with a third place),
+// drawing a bracket for 32 entrants of 8 clubs and for 128 of 16, and converting its names and page
+// text between CP932 and UTF-8 with the core's table (and, on Linux, with the system's iconv, which
+// the table was made from). Prints the median time per bracket; asserts nothing about time.
 //
 //   kaz_bench [BRACKET.kaz]
 
@@ -17,7 +18,9 @@
 #include "draw/bracket_draw.h"
 #include "full_sheet.h"
 #include "html/html_page.h"
+#include "html/live_page.h"
 #include "io/kaz_format.h"
+#include "played_bracket.h"
 #include "text/cp932.h"
 #include "text/text_limits.h"
 #ifdef KAZ_ICONV_REFERENCE
@@ -125,6 +128,20 @@ int main(int argc, char** argv) {
     std::printf("  write .kaz              %8.2f us\n", write);
     std::printf("  draw 32 of 8 clubs      %8.2f us\n", draw);
     std::printf("  draw 128 of 16 clubs    %8.2f us\n", draw128);
+
+    // The live page of the largest bracket, every match played, a sheet with clubs and long
+    // names: its time and its size.
+    kaz::LivePageOptions live;
+    live.updatedAt = "2026-12-08 12:34:56";
+    live.refreshSeconds = 30;
+    for (const bool twoSided : {false, true}) {
+        const kaz::Bracket played = testbrackets::playedBracket(128, twoSided, twoSided);
+        const double livePage =
+            medianMicroseconds([&] { return kaz::writeLivePage(played, live).size(); });
+        std::printf("  live page, 128 %s %8.2f us   (%zu bytes)\n",
+                    twoSided ? "2-sided" : "1-sided", livePage,
+                    kaz::writeLivePage(played, live).size());
+    }
 
     // Every member name and the whole page, as CP932 and as UTF-8.
     std::vector<std::string> cp932Texts;
