@@ -75,20 +75,14 @@ std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options
         html::appendInt(out, options.refreshSeconds);
         out += "\">\n";
     }
+    // The sheet's title names the page, and the window or tab it is shown in.
+    const std::string heading = title.empty() ? std::string("トーナメント表") : title;
     out += "<title>";
-    if (title.empty()) {
-        out += "トーナメント表";
-    } else {
-        live::appendText(out, title);
-    }
+    live::appendText(out, heading);
     out += "</title>\n";
     appendStyle(out, live::liveColors(bracket.colors()));
     out += "</head>\n<body>\n<header>\n<h1>";
-    if (title.empty()) {
-        out += "トーナメント表";
-    } else {
-        live::appendText(out, title);
-    }
+    live::appendText(out, heading);
     out += "</h1>\n";
     if (!bracket.sheet().subtitle.empty()) {
         out += "<p class=\"sub\">";
