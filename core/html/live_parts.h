@@ -25,6 +25,10 @@ void appendCp932(PageBuffer& out, std::string_view cp932);
 // a half-width one a little over half. An estimate: the page cannot measure its fonts.
 int estimatedWidth(std::string_view utf8);
 
+// `utf8` cut after `most` characters, with "…" where it was longer: the chart draws no more of
+// a name, as the pictures do not; the list below it holds every name whole.
+std::string shortened(const std::string& utf8, size_t most);
+
 // The chart's colour classes: the bracket's five colours as the screen reads them.
 struct LiveColors {
     std::string win;

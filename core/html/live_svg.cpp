@@ -31,6 +31,8 @@ constexpr int kTitleMostWidening = 2;
 constexpr int kStroke = 4;
 constexpr int kJoin = 4;  // the half of the pictures' seven-pixel join that lies in a line
 constexpr int kScoreGap = 6;
+// The most characters of a name the chart draws.
+constexpr size_t kMostCharacters = 64;
 
 enum class Anchor { Start, Middle, End };
 
@@ -209,7 +211,7 @@ void appendMatchNumbers(Chart& chart) {
 void appendChampion(Chart& chart) {
     const Bracket& bracket = chart.bracket;
     if (bracket.champion().empty()) return;
-    const std::string name = cp932ToUtf8(bracket.champion());
+    const std::string name = shortened(cp932ToUtf8(bracket.champion()), kMostCharacters);
     const SheetLayout& layout = chart.layout;
     if (layout.twoSided) {
         const Rect& band = layout.champion;
@@ -263,7 +265,7 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     std::vector<std::string> names(static_cast<size_t>(members));
     std::vector<std::string> clubs(static_cast<size_t>(members));
     for (int member = 0; member < members; ++member) {
-        names[size_t(member)] = cp932ToUtf8(bracket.memberName(member));
+        names[size_t(member)] = shortened(cp932ToUtf8(bracket.memberName(member)), kMostCharacters);
         clubs[size_t(member)] = cp932ToUtf8(sheet.clubs[size_t(member)]);
     }
     SheetWidening widening;

@@ -118,6 +118,16 @@ int estimatedWidth(std::string_view utf8) {
     return width;
 }
 
+std::string shortened(const std::string& utf8, size_t most) {
+    size_t i = 0;
+    for (size_t count = 0; i < utf8.size(); ++count) {
+        if (count == most) return utf8.substr(0, i) + "…";
+        const size_t length = decode(utf8, i).length;
+        i += length == 0 ? 1 : length;
+    }
+    return utf8;
+}
+
 LiveColors liveColors(const ColorSet& colors) {
     // As every picture reads a colour string: whatever the file holds becomes #RRGGBB.
     const auto read = [](const std::string& text) { return colorFromString(text); };

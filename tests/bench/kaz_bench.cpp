@@ -143,6 +143,21 @@ int main(int argc, char** argv) {
                     kaz::writeLivePage(played, live).size());
     }
 
+    // Long names: twenty full-width characters each, clubs at their limit.
+    kaz::Bracket longNames = testbrackets::playedBracket(128, true, true);
+    kaz::SheetInfo longSheet = longNames.sheet();
+    for (int m = 0; m < 128; ++m) {
+        std::string name = testbrackets::cp932("選手の名前がとても長い場合の例です");
+        name += testbrackets::cp932(std::to_string(100 + m));
+        longNames.setMemberName(m, name);
+        longSheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, char('a' + m % 26));
+    }
+    longNames.setSheet(longSheet);
+    const double liveLong =
+        medianMicroseconds([&] { return kaz::writeLivePage(longNames, live).size(); });
+    std::printf("  the same, long names    %8.2f us   (%zu bytes)\n", liveLong,
+                kaz::writeLivePage(longNames, live).size());
+
     // Every member name and the whole page, as CP932 and as UTF-8.
     std::vector<std::string> cp932Texts;
     for (int i = 0; i < bracket->memberCount(); ++i) cp932Texts.push_back(bracket->memberName(i));

@@ -106,6 +106,12 @@ void TestLivePage::page_data() {
         b.setChampion("\xA0\xFD");
         return b;
     }) << 0 << 3 << QStringList{"\uFFFD"} << QStringList{"\x01"};
+    QTest::newRow("a name longer than the chart draws") << MakeBracket([] {
+        Bracket b = playedBracket(4, false, false);
+        b.setMemberName(1, cp932(std::string(200 * 3, 'x').replace(0, 3, "長")));
+        return b;
+    }) << 0 << 3 << QStringList{"長" + QString(63, QLatin1Char('x')) + "…</text>"}
+                                                        << QStringList{};
     QTest::newRow("black lines keep the chart light in the dark") << MakeBracket([] {
         Bracket b = playedBracket(4, false, false);
         b.colors().winLineColor = "#000000";
