@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
     longNames.setSheet(longSheet);
     const double liveLong =
         medianMicroseconds([&] { return kaz::writeLivePage(longNames, live).size(); });
-    std::printf("  the same, long names    %8.2f us   (%zu bytes)\n", liveLong,
+    std::printf("  the same, long names   %8.2f us   (%zu bytes)\n", liveLong,
                 kaz::writeLivePage(longNames, live).size());
 
     // Every member name and the whole page, as CP932 and as UTF-8.
