@@ -94,10 +94,19 @@ int writeLive(const kaz::CommandLine& line, const std::optional<kaz::platform::F
 }
 
 // Set by SIGINT and SIGTERM while watching: the loop ends after the write in progress, which
-// puts its file in place whole or not at all.
+// puts its file in place whole or not at all. A second signal (a write that hangs) ends the
+// process as the first would end the plain converter: its temporary file removed.
 volatile std::sig_atomic_t g_stopWatching = 0;
 
-extern "C" void stopWatching(int) { g_stopWatching = 1; }
+extern "C" void stopWatching(int signal) {
+    if (g_stopWatching != 0) {
+        kaz::removePendingTemporaryFile();
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
+    g_stopWatching = 1;
+}
 
 constexpr int kPollMilliseconds = 500;
 constexpr int kWaitSlice = 100;  // so that a stop is seen soon where a signal ends no wait
