@@ -120,6 +120,14 @@ void TestLivePage::page_data() {
     QTest::newRow("two sides and third place, 128")
         << MakeBracket([] { return playedBracket(128, true, true); }) << 5 << 128
         << QStringList{"<h3>3位決定戦</h3>", "<h3>優勝</h3>", "--chart:#1e1f22"} << QStringList{};
+    QTest::newRow("two third places") << MakeBracket([] {
+        Bracket b = playedBracket(8, false, false);
+        SheetInfo sheet = b.sheet();
+        sheet.thirdPlace = ThirdPlace::Shared;
+        b.setSheet(sheet);
+        return b;
+    }) << 0 << 9 << QStringList{"<h3>3位</h3>\n<ul>"}
+                                      << QStringList{"3位決定戦"};
     QTest::newRow("128 on one side")
         << MakeBracket([] { return playedBracket(128, false, false); }) << 0 << 127
         << QStringList{"<h3>決勝</h3>"} << QStringList{"3位"};
