@@ -1,19 +1,27 @@
-// kaz2html: turns a .kaz bracket into the HTML page that the editor's "HTML化" writes.
+// kaz2html: turns a .kaz bracket into the HTML page that the editor's "HTML化" writes, or into
+// the live results page, written again whenever the bracket changes.
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "html/html_page.h"
+#include "html/live_page.h"
 #include "io/bracket_file.h"
 #include "io/file_io.h"
+#include "platform/platform_files.h"
 #include "text/messages.h"
 #include "tool/command_line.h"
 
 namespace {
 
-const char kUsage[] = "usage: kaz2html [--bold-member] [--bold-score] INPUT.kaz [OUTPUT.html]\n";
+const char kUsage[] =
+    "usage: kaz2html [--bold-member] [--bold-score] INPUT.kaz [OUTPUT.html]\n"
+    "       kaz2html --live [--watch] INPUT.kaz [OUTPUT.html]\n";
 
 const char kHelp[] =
     "\n"
@@ -22,13 +30,20 @@ const char kHelp[] =
     "\n"
     "  --bold-member  member names in bold\n"
     "  --bold-score   scores in bold\n"
+    "  --live         the live results page instead: UTF-8 HTML5, the bracket drawn as SVG,\n"
+    "                 the results by round, \"最終更新\" with INPUT's modification time\n"
+    "  --watch        with --live: write OUTPUT, then again whenever INPUT changes, until\n"
+    "                 SIGINT or SIGTERM (Ctrl+C) ends it with status 0; a change that cannot\n"
+    "                 be read is reported and OUTPUT kept as it was\n"
     "  --help         this text\n"
     "  --version      the version\n"
     "\n"
-    "Exit status: 0 written, 1 the file could not be read, converted or written\n"
-    "(an existing OUTPUT is then left as it was), 2 wrong arguments.\n";
+    "Exit status: 0 written (or watched and stopped), 1 the file could not be read,\n"
+    "converted or written (an existing OUTPUT is then left as it was), 2 wrong arguments.\n";
 
 const kaz::ToolText kTool{"kaz2html", kUsage, kHelp};
+
+const char kWatchWithoutLiveMessage[] = "--watch は --live と一緒に指定してください。";
 
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
 
@@ -40,16 +55,8 @@ bool isStandardOutput(const std::string& name) {
     return name == "-" || name == "/dev/stdout" || name == "/dev/fd/1" || name == "/proc/self/fd/1";
 }
 
-// Reads, converts and writes; returns the exit status. `stage` tells how far it came, for the
-// message should memory run out.
-int convert(const kaz::CommandLine& line, kaz::FileError& stage) {
-    const std::string& input = line.operands[0];
-    kaz::Result<kaz::Bracket> loaded = kaz::loadBracketFile(input, kaz::ReadableFiles::AnyReadable);
-    if (!loaded) return fail(loaded.failure().message());
-    stage = kaz::FileError::SaveFailed;
-    loaded->setBoldFlags(line.has("--bold-score"), line.has("--bold-member"));
-    const std::string page = kaz::writeHtmlPage(*loaded);
-
+// Writes `page` to the output the command line names; the exit status.
+int writePage(const kaz::CommandLine& line, const std::string& page) {
     if (line.operands.size() < 2 || isStandardOutput(line.operands[1])) {
         const kaz::Status written = kaz::writeStandardOutput(page);
         if (!written) return fail(written.failure().message());
@@ -60,17 +67,105 @@ int convert(const kaz::CommandLine& line, kaz::FileError& stage) {
     return 0;
 }
 
+// "2026-12-08 12:34:56": the local time of a file's last change, as the live page shows it.
+std::string localTimeText(int64_t seconds) {
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    const std::tm* local = std::localtime(&time);
+    char text[32] = "";
+    if (local == nullptr || std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", local) == 0) {
+        return std::string();
+    }
+    return text;
+}
+
+// The live page of the bracket in `input`, "最終更新" being `stamp`'s time (the time of the
+// conversion where the input has none, as a pipe).
+int writeLive(const kaz::CommandLine& line, const std::optional<kaz::platform::FileStamp>& stamp,
+              kaz::FileError& stage) {
+    stage = kaz::FileError::OpenFailed;
+    kaz::Result<kaz::Bracket> loaded =
+        kaz::loadBracketFile(line.operands[0], kaz::ReadableFiles::AnyReadable);
+    if (!loaded) return fail(loaded.failure().message());
+    stage = kaz::FileError::SaveFailed;
+    kaz::LivePageOptions options;
+    options.updatedAt =
+        localTimeText(stamp ? stamp->modifiedSeconds : static_cast<int64_t>(std::time(nullptr)));
+    return writePage(line, kaz::writeLivePage(*loaded, options));
+}
+
+// Set by SIGINT and SIGTERM while watching: the loop ends after the write in progress, which
+// puts its file in place whole or not at all. A second signal (a write that hangs) ends the
+// process as the first would end the plain converter: its temporary file removed.
+volatile std::sig_atomic_t g_stopWatching = 0;
+
+extern "C" void stopWatching(int signal) {
+    if (g_stopWatching != 0) {
+        kaz::removePendingTemporaryFile();
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
+    g_stopWatching = 1;
+}
+
+constexpr int kPollMilliseconds = 500;
+constexpr int kWaitSlice = 100;  // so that a stop is seen soon where a signal ends no wait
+
+// Writes the live page, then again whenever INPUT's size, time or file changes (an editor that
+// saves by renaming a new file over it included), until a signal stops it. A change that cannot
+// be read or written is reported once and the page kept; the next change is tried again.
+int watch(const kaz::CommandLine& line, kaz::FileError& stage) {
+    const std::string& input = line.operands[0];
+    std::signal(SIGINT, stopWatching);
+    std::signal(SIGTERM, stopWatching);
+    std::optional<kaz::platform::FileStamp> seen = kaz::platform::fileStamp(input);
+    if (writeLive(line, seen, stage) != 0) return 1;
+    while (g_stopWatching == 0) {
+        for (int waited = 0; waited < kPollMilliseconds && g_stopWatching == 0;
+             waited += kWaitSlice) {
+            kaz::platform::sleepMilliseconds(kWaitSlice);
+        }
+        if (g_stopWatching != 0) break;
+        const std::optional<kaz::platform::FileStamp> now = kaz::platform::fileStamp(input);
+        if (now == seen) continue;
+        seen = now;
+        writeLive(line, now, stage);
+    }
+    return 0;
+}
+
+// Reads, converts and writes; returns the exit status. `stage` tells how far it came, for the
+// message should memory run out.
+int convert(const kaz::CommandLine& line, kaz::FileError& stage) {
+    if (line.has("--watch")) return watch(line, stage);
+    if (line.has("--live"))
+        return writeLive(line, kaz::platform::fileStamp(line.operands[0]), stage);
+    const std::string& input = line.operands[0];
+    kaz::Result<kaz::Bracket> loaded = kaz::loadBracketFile(input, kaz::ReadableFiles::AnyReadable);
+    if (!loaded) return fail(loaded.failure().message());
+    stage = kaz::FileError::SaveFailed;
+    loaded->setBoldFlags(line.has("--bold-score"), line.has("--bold-member"));
+    return writePage(line, kaz::writeHtmlPage(*loaded));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const kaz::CommandLine line = kaz::parseCommandLine(
-        argc, argv, {{"--help"}, {"--version"}, {"--bold-member"}, {"--bold-score"}});
+        argc, argv,
+        {{"--help"}, {"--version"}, {"--bold-member"}, {"--bold-score"}, {"--live"}, {"--watch"}});
     if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
         return *answered;
     }
     if (line.error) return usageError(*line.error);
     if (line.operands.empty()) return usageError(kaz::kNoInputFileMessage);
     if (line.operands.size() > 2) return usageError(kaz::kTooManyArgumentsMessage);
+    if (line.has("--watch")) {
+        if (!line.has("--live")) return usageError(kWatchWithoutLiveMessage);
+        if (line.operands.size() < 2 || isStandardOutput(line.operands[1])) {
+            return usageError(kaz::kNoOutputFileMessage);
+        }
+    }
 
     kaz::removeTemporaryFileOnTermination();
     kaz::FileError stage = kaz::FileError::OpenFailed;

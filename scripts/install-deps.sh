@@ -5,15 +5,22 @@
 #   scripts/install-deps.sh           the editor and its tests
 #   scripts/install-deps.sh --cross   also the Windows cross build (MinGW-w64) and Wine, which
 #                                     runs its command-line tools' tests (CI)
+#   scripts/install-deps.sh --browser also Chromium and HTML Tidy, which render and check the
+#                                     live results page (CI; the tests never need them)
+# The options may be combined.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-ipafont-gothic
           qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease, and their CMake commands
           clang clang-format poppler-utils desktop-file-utils appstream
           dpkg-dev file groff-base)  # the Debian package: dpkg-shlibdeps, ELF detection, man pages
-if [ "${1:-}" = "--cross" ]; then
-    packages+=(g++-mingw-w64-x86-64-posix wine wine64)
-fi
+for option in "$@"; do
+    case "$option" in
+        --cross) packages+=(g++-mingw-w64-x86-64-posix wine wine64) ;;
+        --browser) packages+=(chromium tidy python3) ;;
+        *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

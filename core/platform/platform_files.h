@@ -50,6 +50,27 @@ FileError replaceFile(const std::string& path, std::string_view bytes);
 // Removes the temporary file of a write in progress, if there is one; safe in a signal handler.
 void removePendingTemporaryFile();
 
+// What tells one version of a file from the next without reading it: its size, its last
+// change to the nanosecond (as the file system keeps it) and which file the path names.
+struct FileStamp {
+    uint64_t size = 0;
+    int64_t modifiedSeconds = 0;  // since 1970-01-01 UTC
+    int64_t modifiedNanoseconds = 0;
+    uint64_t identity = 0;  // the inode (0 on Windows, where a rename changes the time)
+
+    bool operator==(const FileStamp& o) const {
+        return size == o.size && modifiedSeconds == o.modifiedSeconds &&
+               modifiedNanoseconds == o.modifiedNanoseconds && identity == o.identity;
+    }
+    bool operator!=(const FileStamp& o) const { return !(*this == o); }
+};
+
+// The stamp of the file at `path` (a symlink followed), or nothing when it cannot be looked at.
+std::optional<FileStamp> fileStamp(const std::string& path);
+
+// Waits `milliseconds`; a signal may end the wait early.
+void sleepMilliseconds(int milliseconds);
+
 // Writes `bytes` to standard output, byte for byte, and flushes it.
 FileError writeStandardOutput(std::string_view bytes);
 

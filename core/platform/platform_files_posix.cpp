@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -288,6 +289,28 @@ FileError writeStandardOutput(std::string_view bytes) {
 
 std::vector<std::string> processArguments(int argc, const char* const* argv) {
     return std::vector<std::string>(argv, argv + argc);
+}
+
+}  // namespace kaz::platform
+
+namespace kaz::platform {
+
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+    FileStamp stamp;
+    stamp.size = uint64_t(status.st_size);
+    stamp.modifiedSeconds = int64_t(status.st_mtim.tv_sec);
+    stamp.modifiedNanoseconds = int64_t(status.st_mtim.tv_nsec);
+    stamp.identity = uint64_t(status.st_ino);
+    return stamp;
+}
+
+void sleepMilliseconds(int milliseconds) {
+    struct timespec wait {};
+    wait.tv_sec = milliseconds / 1000;
+    wait.tv_nsec = long(milliseconds % 1000) * 1000000L;
+    ::nanosleep(&wait, nullptr);
 }
 
 }  // namespace kaz::platform

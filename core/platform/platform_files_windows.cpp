@@ -349,3 +349,25 @@ std::vector<std::string> processArguments(int argc, const char* const* argv) {
 }
 
 }  // namespace kaz::platform
+
+namespace kaz::platform {
+
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    const std::optional<std::wstring> wide = widen(path);
+    if (!wide) return std::nullopt;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(wide->c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    // FILETIME counts 100 ns from 1601-01-01.
+    constexpr int64_t kFrom1601 = 11644473600LL;
+    const int64_t ticks = int64_t((uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                  data.ftLastWriteTime.dwLowDateTime);
+    FileStamp stamp;
+    stamp.size = (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.modifiedSeconds = ticks / 10000000 - kFrom1601;
+    stamp.modifiedNanoseconds = (ticks % 10000000) * 100;
+    return stamp;
+}
+
+void sleepMilliseconds(int milliseconds) { Sleep(DWORD(milliseconds)); }
+
+}  // namespace kaz::platform

@@ -1,8 +1,9 @@
 // Times reading a 32-member bracket with names and results and writing its HTML page and its
-// .kaz file (reading and the page also with every part of the sheet set), drawing a bracket for
-// 32 entrants of 8 clubs and for 128 of 16, and converting its names and page text between CP932
-// and UTF-8 with the core's table (and, on Linux, with the system's iconv, which the table was
-// made from). Prints the median time per bracket; asserts nothing about time.
+// .kaz file (reading and the page also with every part of the sheet set), writing the live
+// results page of 128 members played to the end (one-sided, and two-sided with a third place),
+// drawing a bracket for 32 entrants of 8 clubs and for 128 of 16, and converting its names and page
+// text between CP932 and UTF-8 with the core's table (and, on Linux, with the system's iconv, which
+// the table was made from). Prints the median time per bracket; asserts nothing about time.
 //
 //   kaz_bench [BRACKET.kaz]
 
@@ -17,7 +18,9 @@
 #include "draw/bracket_draw.h"
 #include "full_sheet.h"
 #include "html/html_page.h"
+#include "html/live_page.h"
 #include "io/kaz_format.h"
+#include "played_bracket.h"
 #include "text/cp932.h"
 #include "text/text_limits.h"
 #ifdef KAZ_ICONV_REFERENCE
@@ -125,6 +128,35 @@ int main(int argc, char** argv) {
     std::printf("  write .kaz              %8.2f us\n", write);
     std::printf("  draw 32 of 8 clubs      %8.2f us\n", draw);
     std::printf("  draw 128 of 16 clubs    %8.2f us\n", draw128);
+
+    // The live page of the largest bracket, every match played, a sheet with clubs and long
+    // names: its time and its size.
+    kaz::LivePageOptions live;
+    live.updatedAt = "2026-12-08 12:34:56";
+    live.refreshSeconds = 30;
+    for (const bool twoSided : {false, true}) {
+        const kaz::Bracket played = testbrackets::playedBracket(128, twoSided, twoSided);
+        const double livePage =
+            medianMicroseconds([&] { return kaz::writeLivePage(played, live).size(); });
+        std::printf("  live page, 128 %s %8.2f us   (%zu bytes)\n",
+                    twoSided ? "2-sided" : "1-sided", livePage,
+                    kaz::writeLivePage(played, live).size());
+    }
+
+    // Long names: twenty full-width characters each, clubs at their limit.
+    kaz::Bracket longNames = testbrackets::playedBracket(128, true, true);
+    kaz::SheetInfo longSheet = longNames.sheet();
+    for (int m = 0; m < 128; ++m) {
+        std::string name = testbrackets::cp932("選手の名前がとても長い場合の例です");
+        name += testbrackets::cp932(std::to_string(100 + m));
+        longNames.setMemberName(m, name);
+        longSheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, char('a' + m % 26));
+    }
+    longNames.setSheet(longSheet);
+    const double liveLong =
+        medianMicroseconds([&] { return kaz::writeLivePage(longNames, live).size(); });
+    std::printf("  the same, long names   %8.2f us   (%zu bytes)\n", liveLong,
+                kaz::writeLivePage(longNames, live).size());
 
     // Every member name and the whole page, as CP932 and as UTF-8.
     std::vector<std::string> cp932Texts;

@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -11,11 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <functional>
 
 #include "bracket/bracket.h"
 #include "cli_test_support.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
+#include "text/cp932.h"
 
 // Runs the real converter and checks its pages, exit codes, messages, and that a failure
 // never leaves a new or damaged output file behind.
@@ -71,6 +74,8 @@ private slots:
     void pagePermissions();
     void boldFlags_data();
     void boldFlags();
+    void livePage();
+    void watch();
     void helpAndVersion();
     void wrongArguments_data();
     void wrongArguments();
@@ -191,6 +196,81 @@ void TestKaz2Html::boldFlags() {
     QVERIFY(r.out == expected);
 }
 
+// The live page: UTF-8, every name, the time of the input's last change.
+void TestKaz2Html::livePage() {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("live.html"));
+    const QString input = dataFile("four_members_sheet_page.kaz");
+    const Result r = runKaz2Html({QStringLiteral("--live"), input, output});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QByteArray());
+    const QByteArray page = readFile(output);
+    QVERIFY(isUtf8(page));
+    QVERIFY(page.startsWith("<!DOCTYPE html>"));
+    QVERIFY(page.contains(QFileInfo(input)
+                              .lastModified()
+                              .toString(QStringLiteral("'最終更新 'yyyy-MM-dd HH:mm:ss"))
+                              .toUtf8()));
+    const QByteArray bytes = readFile(input);
+    const std::optional<kaz::Bracket> bracket =
+        kaz::readKaz(std::string_view(bytes.constData(), size_t(bytes.size())));
+    QVERIFY(bracket);
+    for (int m = 0; m < bracket->memberCount(); ++m) {
+        QVERIFY(page.contains(QByteArray::fromStdString(kaz::cp932ToUtf8(bracket->memberName(m)))));
+    }
+    QCOMPARE(runKaz2Html({QStringLiteral("--live"), input}).out, page);
+}
+
+// Watching: the page follows the bracket, replaced by a rename or written in place; a bracket
+// that cannot be read is told once and the page kept; SIGTERM ends it with the page whole.
+void TestKaz2Html::watch() {
+    if (emulated()) QSKIP("POSIX signals");
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("b.kaz"));
+    const QString output = dir.filePath(QStringLiteral("live.html"));
+    const auto bracketNamed = [](const char* name) {
+        kaz::Bracket bracket(4);
+        bracket.setMemberName(0, *kaz::utf8ToCp932(name));
+        const std::string bytes = kaz::writeKaz(bracket);
+        return QByteArray(bytes.data(), qsizetype(bytes.size()));
+    };
+    QVERIFY(writeFile(input, bracketNamed("最初の人")));
+    QProcess process;
+    process.start(QStringLiteral(KAZ2HTML_PATH),
+                  {QStringLiteral("--live"), QStringLiteral("--watch"), input, output});
+    const auto waitFor = [&](const std::function<bool()>& done) {
+        QDeadlineTimer deadline(10000);
+        while (!done() && !deadline.hasExpired()) QTest::qWait(20);
+        return done();
+    };
+    QVERIFY(waitFor([&] { return readFile(output).contains("最初の人"); }));
+
+    // An editor's save: a new file renamed over the old one.
+    const QString saved = dir.filePath(QStringLiteral("b.kaz.new"));
+    QVERIFY(writeFile(saved, bracketNamed("次の人")));
+    QVERIFY(::rename(QFile::encodeName(saved).constData(), QFile::encodeName(input).constData()) ==
+            0);
+    QVERIFY(waitFor([&] { return readFile(output).contains("次の人"); }));
+
+    QVERIFY(writeFile(input, "not a bracket"));
+    QByteArray told;
+    QVERIFY(waitFor([&] {
+        told += process.readAllStandardError();
+        return QString::fromUtf8(told).contains(kInvalidFormat);
+    }));
+    QVERIFY(readFile(output).contains("次の人"));
+    QVERIFY(writeFile(input, bracketNamed("三番目の人")));
+    QVERIFY(waitFor([&] { return readFile(output).contains("三番目の人"); }));
+
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(readFile(output).endsWith("</html>\n"));
+    QCOMPARE(entries(dir.path()),
+             (QStringList{QStringLiteral("b.kaz"), QStringLiteral("live.html")}));
+}
+
 void TestKaz2Html::helpAndVersion() {
     Result r = runKaz2Html({QStringLiteral("--help")});
     QCOMPARE(r.exitCode, 0);
@@ -220,6 +300,10 @@ void TestKaz2Html::wrongArguments_data() {
     QTest::newRow("unknown short option") << QStringList{QStringLiteral("-b"), in};
     QTest::newRow("three files") << QStringList{in, QStringLiteral("OUT.html"),
                                                 QStringLiteral("x")};
+    QTest::newRow("watch without live")
+        << QStringList{QStringLiteral("--watch"), in, QStringLiteral("OUT.html")};
+    QTest::newRow("watch to standard output")
+        << QStringList{QStringLiteral("--live"), QStringLiteral("--watch"), in};
 }
 
 void TestKaz2Html::wrongArguments() {
@@ -273,8 +357,8 @@ void TestKaz2Html::unreadableInput_data() {
          kInvalidFormat},
         {"colour of 1 MiB", QStringLiteral("c1m.kaz"), withColor(std::string(1 << 20, 'F')), true,
          kInvalidFormat},
-        {"8 MiB + 1", QStringLiteral("big.kaz"),
-         golden.leftJustified(int(kaz::kMaxKazFileBytes) + 1, '\0'), true, kInvalidFormat},
+        {"the limit + 1", QStringLiteral("big.kaz"),
+         golden.leftJustified(qsizetype(kaz::kMaxKazFileBytes) + 1, '\0'), true, kInvalidFormat},
     };
     for (const Input& input : inputs) {
         for (const char* output : {"none", "existing", "stdout"}) {

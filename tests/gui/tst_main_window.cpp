@@ -522,8 +522,9 @@ void TestMainWindow::openFailures_data() {
     kaz::Bracket bracket(4);
     const QByteArray whole = QByteArray::fromStdString(kaz::writeKaz(bracket));
     QTest::newRow("truncated") << whole.left(whole.size() - 3) << "予期しないﾌｧｲﾙ形式です。";
-    QTest::newRow("8 MiB + 1") << whole.leftJustified(int(kaz::kMaxKazFileBytes) + 1, '\0')
-                               << "予期しないﾌｧｲﾙ形式です。";
+    QTest::newRow("the limit + 1")
+        << whole.leftJustified(qsizetype(kaz::kMaxKazFileBytes) + 1, '\0')
+        << "予期しないﾌｧｲﾙ形式です。";
     bracket.colors().at(2) = "#FFFFFF0";
     QTest::newRow("colour of 8 bytes")
         << QByteArray::fromStdString(kaz::writeKaz(bracket)) << "予期しないﾌｧｲﾙ形式です。";

@@ -1,0 +1,102 @@
+#include "html/live_page.h"
+
+#include "html/live_parts.h"
+#include "text/cp932.h"
+
+namespace kaz {
+namespace {
+
+// The page's style. The chart keeps its natural size (no text under 12 CSS pixels), scrolling
+// sideways inside its own box on a narrow screen; from a tablet's width on it shrinks, where it
+// must, to the page's width, so that the whole of it shows.
+constexpr char kStyleStart[] =
+    "*{box-sizing:border-box}\n"
+    "body{margin:0;padding:12px;background:var(--bg);color:var(--fg);"
+    "font:16px/1.5 system-ui,\"Noto Sans CJK JP\",\"Hiragino Sans\",\"Yu Gothic\",Meiryo,"
+    "sans-serif;overflow-wrap:anywhere}\n"
+    "h1{font-size:1.4em;margin:0}\n"
+    ".sub{margin:0}\n"
+    ".updated{margin:.2em 0 .8em;color:var(--muted);font-size:14px}\n"
+    ".chart{overflow-x:auto;max-width:100%;margin:0 0 1em}\n"
+    ".c{display:block}\n"
+    ".c text{dominant-baseline:central;fill:var(--member)}\n"
+    ".bg{fill:var(--chart)}\n"
+    ".n{font-size:13px}.k,.x{font-size:12px}.t{font-size:18px;font-weight:bold}"
+    ".st{font-size:14px}.m{text-anchor:middle}.e{text-anchor:end}\n"
+    ".c .s{font-size:12px;fill:var(--score);stroke:var(--chart);stroke-width:3px;"
+    "paint-order:stroke}\n"
+    ".c .ch{font-size:15px;font-weight:bold;fill:var(--score)}\n"
+    ".results h2{font-size:1.2em;margin:0}.results h3{font-size:1em;margin:.8em 0 .2em}\n"
+    ".results ol,.results ul{margin:0;padding-left:2em}.winner{font-size:1.2em;margin:0}\n"
+    "@media (min-width:768px){.c{max-width:100%;height:auto}}\n";
+
+void appendColors(html::PageBuffer& out, const live::LiveColors& colors, bool dark) {
+    out += "--chart:";
+    out += dark ? "#1e1f22" : colors.background;
+    out += ";--member:";
+    out += dark ? "#e8e8e8" : colors.member;
+    out += ";--score:";
+    out += colors.score;
+}
+
+void appendStyle(html::PageBuffer& out, const live::LiveColors& colors) {
+    out += "<style>\n:root{color-scheme:light dark;--bg:#fff;--fg:#1a1a1a;--muted:#555;";
+    appendColors(out, colors, false);
+    out += "}\n.w{fill:";
+    out += colors.win;
+    out += "}.l{fill:";
+    out += colors.lose;
+    out += "}\n";
+    out += kStyleStart;
+    // A dark browser gets a dark page; the chart turns dark too where its lines stand out on
+    // it, and otherwise keeps the bracket's own background, on which they were chosen.
+    out += "@media (prefers-color-scheme:dark){:root{--bg:#1e1f22;--fg:#e8e8e8;--muted:#aaa";
+    if (colors.darkChart) {
+        out += ';';
+        appendColors(out, colors, true);
+    }
+    out += "}}\n@media print{:root{--bg:#fff;--fg:#000;--muted:#333;";
+    appendColors(out, colors, false);
+    out +=
+        "}body{padding:0}.chart{overflow:visible}.c{max-width:100%;height:auto}"
+        "*{-webkit-print-color-adjust:exact;print-color-adjust:exact}}\n</style>\n";
+}
+
+}  // namespace
+
+std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options) {
+    html::PageBuffer out(16384 + 700 * size_t(bracket.memberCount()));
+    const std::string title = cp932ToUtf8(bracket.sheet().title);
+    out +=
+        "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
+    if (options.refreshSeconds > 0) {
+        out += "<meta http-equiv=\"refresh\" content=\"";
+        html::appendInt(out, options.refreshSeconds);
+        out += "\">\n";
+    }
+    // The sheet's title names the page, and the window or tab it is shown in.
+    const std::string heading = title.empty() ? std::string("トーナメント表") : title;
+    out += "<title>";
+    live::appendText(out, heading);
+    out += "</title>\n";
+    appendStyle(out, live::liveColors(bracket.colors()));
+    out += "</head>\n<body>\n<header>\n<h1>";
+    live::appendText(out, heading);
+    out += "</h1>\n";
+    if (!bracket.sheet().subtitle.empty()) {
+        out += "<p class=\"sub\">";
+        live::appendCp932(out, bracket.sheet().subtitle);
+        out += "</p>\n";
+    }
+    out += "<p class=\"updated\">最終更新 ";
+    live::appendText(out, options.updatedAt);
+    out += "</p>\n</header>\n<main>\n<div class=\"chart\">\n";
+    live::writeLiveChart(out, bracket);
+    out += "\n</div>\n";
+    live::writeLiveResults(out, bracket);
+    out += "</main>\n</body>\n</html>\n";
+    return out.take();
+}
+
+}  // namespace kaz

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "bracket/bracket.h"
+
+namespace kaz {
+
+struct LivePageOptions {
+    std::string updatedAt;  // the time of the last change, as shown after "最終更新 " (UTF-8), e.g.
+                            // "2026-12-08 12:34:56"
+    int refreshSeconds = 0;  // > 0: the page reloads itself this often (a meta refresh)
+};
+
+// The live results page of `bracket`: one self-contained UTF-8 HTML5 document.
+std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options);
+
+}  // namespace kaz

@@ -1,0 +1,56 @@
+#pragma once
+
+// The pieces of the live results page: its text (UTF-8, escaped), its chart (an inline SVG
+// drawn from the sheet's layout) and its list of results by round. Internal to core/html.
+
+#include <string>
+#include <string_view>
+
+#include "bracket/bracket.h"
+#include "html/html_cells.h"
+
+namespace kaz::live {
+
+using html::PageBuffer;
+
+// `utf8` as text or attribute value of the page: a sequence that is not UTF-8 becomes U+FFFD,
+// so does a control character (tabs and line breaks become spaces), and & < > " ' become
+// entities. Nothing from the bracket reaches the page any other way.
+void appendText(PageBuffer& out, std::string_view utf8);
+
+// Document text (CP932 bytes; a sequence that is not CP932 becomes U+FFFD) as appendText.
+void appendCp932(PageBuffer& out, std::string_view cp932);
+
+// How wide `utf8` is drawn, in hundredths of the font's size: a full-width character one em,
+// a half-width one a little over half. An estimate: the page cannot measure its fonts.
+int estimatedWidth(std::string_view utf8);
+
+// `utf8` cut after `most` characters, with "…" where it was longer: the chart draws no more of
+// a name, as the pictures do not; the list below it holds every name whole.
+std::string shortened(const std::string& utf8, size_t most);
+
+// The chart's colour classes: the bracket's five colours as the screen reads them.
+struct LiveColors {
+    std::string win;
+    std::string lose;
+    std::string background;
+    std::string member;
+    std::string score;
+    // True when the win, lose and score colours stand out on the dark variant's background,
+    // which the chart then takes in a dark browser; otherwise it keeps its own background.
+    bool darkChart = false;
+};
+LiveColors liveColors(const ColorSet& colors);
+
+// The chart: one <svg> as large as the sheet's layout, in CSS pixels.
+void writeLiveChart(PageBuffer& out, const Bracket& bracket);
+
+// The results, round by round: a heading per round with a decided match, a list item per
+// decided match, the third place and the champion.
+void writeLiveResults(PageBuffer& out, const Bracket& bracket);
+
+// The champion: the name written on the final, else the member standing there; empty while
+// the final is undecided.
+std::string championName(const Bracket& bracket);
+
+}  // namespace kaz::live

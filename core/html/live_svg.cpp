@@ -1,0 +1,315 @@
+#include <algorithm>
+#include <vector>
+
+#include "bracket/bracket_geometry.h"
+#include "bracket/line_style.h"
+#include "bracket/round_names.h"
+#include "bracket/sheet_layout.h"
+#include "bracket/sheet_marks.h"
+#include "bracket/third_place.h"
+#include "html/live_parts.h"
+#include "text/cp932.h"
+
+namespace kaz::live {
+namespace {
+
+// Font sizes in CSS pixels, as the page's style sets them per class (no text under 12, so that
+// the chart reads on a phone at its natural size).
+constexpr int kNamePixels = 13;
+constexpr int kClubPixels = 12;
+constexpr int kTitlePixels = 18;
+constexpr int kSubtitlePixels = 14;
+constexpr int kSmallPixels = 12;  // round names, seed marks, match numbers, scores, the foot
+constexpr int kChampionPixels = 15;
+// Where a name starts in its box, and how far a widened column's names end before the lines.
+constexpr int kNameMargin = 3;
+constexpr int kInkGap = 2;
+// A column widens to its longest text up to this many boxes; a longer text is condensed.
+constexpr int kMostBoxes = 4;
+constexpr int kTitleSideMargin = 16;
+constexpr int kTitleMostWidening = 2;
+constexpr int kStroke = 4;
+constexpr int kJoin = 4;  // the half of the pictures' seven-pixel join that lies in a line
+constexpr int kScoreGap = 6;
+// The most characters of a name the chart draws.
+constexpr size_t kMostCharacters = 64;
+
+enum class Anchor { Start, Middle, End };
+
+struct Chart {
+    PageBuffer& out;
+    const Bracket& bracket;
+    SheetLayout layout;
+    int nameExtra = 0;
+};
+
+int pixelsWide(const std::string& utf8, int pixels) {
+    return (estimatedWidth(utf8) * pixels + 99) / 100;
+}
+
+// How much a column of boxes `box` wide must widen for its widest text, at most kMostBoxes.
+int columnExtra(const std::vector<std::string>& texts, int box, int pixels) {
+    int widest = 0;
+    for (const std::string& text : texts) widest = std::max(widest, pixelsWide(text, pixels));
+    const int room = box - kNameMargin - kInkGap;
+    return std::clamp(widest - room, 0, (kMostBoxes - 1) * box);
+}
+
+void appendRect(PageBuffer& out, const char* cls, int x, int y, int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    out += "<rect class=\"";
+    out += cls;
+    out += "\" x=\"";
+    html::appendInt(out, x);
+    out += "\" y=\"";
+    html::appendInt(out, y);
+    out += "\" width=\"";
+    html::appendInt(out, width);
+    out += "\" height=\"";
+    html::appendInt(out, height);
+    out += "\"/>";
+}
+
+// One text (UTF-8), its middle at `y`, condensed to `room` pixels where it would be wider.
+void appendTextAt(PageBuffer& out, const char* cls, Anchor anchor, int x, int y,
+                  const std::string& utf8, int pixels, int room) {
+    if (utf8.empty()) return;
+    out += "<text class=\"";
+    out += cls;
+    out += anchor == Anchor::End ? " e" : anchor == Anchor::Middle ? " m" : "";
+    out += "\" x=\"";
+    html::appendInt(out, x);
+    out += "\" y=\"";
+    html::appendInt(out, y);
+    if (room > 0 && pixelsWide(utf8, pixels) > room) {
+        out += "\" textLength=\"";
+        html::appendInt(out, room);
+        out += "\" lengthAdjust=\"spacingAndGlyphs";
+    }
+    out += "\">";
+    appendText(out, utf8);
+    out += "</text>";
+}
+
+// A text in `rect`, vertically centred.
+void appendTextIn(PageBuffer& out, const char* cls, Anchor anchor, const Rect& rect,
+                  const std::string& utf8, int pixels) {
+    if (rect.width <= 0) return;
+    const int x = anchor == Anchor::Start    ? rect.left
+                  : anchor == Anchor::Middle ? rect.left + rect.width / 2
+                                             : rect.right();
+    appendTextAt(out, cls, anchor, x, rect.top + rect.height / 2, utf8, pixels, rect.width);
+}
+
+const char* colorClass(LineColor color) { return color == LineColor::Win ? "w" : "l"; }
+
+// A line as the pictures draw it: its stroke across its area, its share of the pair's join at
+// the edge it joins on, and its score beside the stroke.
+void appendLine(PageBuffer& out, const Rect& area, LineState state, const std::string& score,
+                LineKind kind, const LineShape& shape) {
+    if (!shape.drawn) return;
+    const LineColors colors = lineColors(state);
+    const char* stroke = colorClass(colors.stroke);
+    if (shape.upright) {
+        appendRect(out, stroke, area.left + area.width / 2 - kStroke / 2, area.top, kStroke,
+                   area.height);
+        return;
+    }
+    const int middle = area.top + area.height / 2 + shape.strokeShift;
+    appendRect(out, stroke, area.left, middle - kStroke / 2, area.width, kStroke);
+    if (shape.joined && kind != LineKind::Final) {
+        const int x = shape.mirrored ? area.left : area.right() - kJoin;
+        if (kind == LineKind::Upper) {
+            appendRect(out, colorClass(colors.join), x, middle + 1, kJoin,
+                       area.bottom() - middle - 1);
+        } else {
+            appendRect(out, colorClass(colors.join), x, area.top, kJoin, middle - 2 - area.top);
+        }
+    }
+    if (kind == LineKind::Final || score.empty()) return;
+    const LineKind side = shape.scoreBelow ? LineKind::Upper : kind;
+    const int top = std::clamp(area.top + scoreTop(side, area.height) + shape.strokeShift, area.top,
+                               std::max(area.top, area.bottom() - kSmallPixels - 2));
+    const int y = top + kSmallPixels / 2 + 1;
+    const std::string text = cp932ToUtf8(score);
+    const int room = area.width - kScoreGap;
+    if (shape.mirrored) {
+        appendTextAt(out, "s", Anchor::Start, area.left + kScoreGap, y, text, kSmallPixels, room);
+    } else {
+        appendTextAt(out, "s", Anchor::End, area.right() - kScoreGap, y, text, kSmallPixels, room);
+    }
+}
+
+void appendNames(Chart& chart, const std::vector<std::string>& names,
+                 const std::vector<std::string>& clubs) {
+    const SheetLayout& layout = chart.layout;
+    const SheetInfo& sheet = chart.bracket.sheet();
+    const bool widened = chart.nameExtra > 0;
+    for (int member = 0; member < chart.bracket.memberCount(); ++member) {
+        const bool right = isOnRightSide(layout, member);
+        Rect box = sheetNameRect(layout, member);
+        if (right) box.left -= chart.nameExtra;
+        box.width += chart.nameExtra;
+        const int room = box.width - kNameMargin - (widened ? kInkGap : 0);
+        const int y = box.top + box.height / 2;
+        const std::string& name = names[size_t(member)];
+        if (widened && !right) {
+            appendTextAt(chart.out, "n", Anchor::End, box.right() - kInkGap, y, name, kNamePixels,
+                         room);
+        } else {
+            appendTextAt(chart.out, "n", Anchor::Start, box.left + kNameMargin, y, name,
+                         kNamePixels, room);
+        }
+        if (layout.hasClubColumn()) {
+            const Rect club = sheetClubRect(layout, member);
+            const int clubRoom = club.width - 2 * kNameMargin;
+            if (right) {
+                appendTextAt(chart.out, "k", Anchor::End, club.right() - kNameMargin, y,
+                             clubs[size_t(member)], kClubPixels, clubRoom);
+            } else {
+                appendTextAt(chart.out, "k", Anchor::Start, club.left + kNameMargin, y,
+                             clubs[size_t(member)], kClubPixels, clubRoom);
+            }
+        }
+        const int seed = sheet.seeds[size_t(member)];
+        if (seed > 0) {
+            appendTextIn(chart.out, "x", right ? Anchor::Start : Anchor::End,
+                         seedMarkRect(layout, member), seedMark(seed), kSmallPixels);
+        }
+    }
+}
+
+void appendHeader(Chart& chart, const std::string& title, const std::string& subtitle) {
+    const SheetLayout& layout = chart.layout;
+    appendTextIn(chart.out, "t", Anchor::Middle, layout.title, title, kTitlePixels);
+    appendTextIn(chart.out, "st", Anchor::Middle, layout.subtitle, subtitle, kSubtitlePixels);
+    for (size_t round = 0; round < layout.roundNames.size(); ++round) {
+        const std::string name = cp932ToUtf8(sheetRoundName(chart.bracket, int(round)));
+        appendTextIn(chart.out, "x", Anchor::Middle, layout.roundNames[round], name, kSmallPixels);
+        if (round < layout.mirroredRoundNames.size()) {
+            appendTextIn(chart.out, "x", Anchor::Middle, layout.mirroredRoundNames[round], name,
+                         kSmallPixels);
+        }
+    }
+}
+
+void appendMatchNumbers(Chart& chart) {
+    const Bracket& bracket = chart.bracket;
+    if (!bracket.sheet().matchNumbers) return;
+    const int members = bracket.memberCount();
+    const std::vector<int> numbers = matchNumbersByLine(bracket);
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        if (bracket.lineKind(line) != LineKind::Upper) continue;
+        const int number = numbers[size_t(nextRoundLine(members, line))];
+        if (number == 0) continue;
+        appendTextIn(
+            chart.out, "x", isLineOnRightSide(chart.layout, line) ? Anchor::End : Anchor::Start,
+            matchNumberRect(chart.layout, members, line), std::to_string(number), kSmallPixels);
+    }
+}
+
+void appendChampion(Chart& chart) {
+    const Bracket& bracket = chart.bracket;
+    if (bracket.champion().empty()) return;
+    const std::string name = shortened(cp932ToUtf8(bracket.champion()), kMostCharacters);
+    const SheetLayout& layout = chart.layout;
+    if (layout.twoSided) {
+        const Rect& band = layout.champion;
+        appendTextAt(chart.out, "ch", Anchor::Middle, band.left + band.width / 2,
+                     band.bottom() - kChampionPixels / 2 - 1, name, kChampionPixels, band.width);
+        return;
+    }
+    const Point at = championPosition(bracket.memberCount());
+    const int x = at.x + layout.bracketOrigin.x;
+    appendTextAt(chart.out, "ch", Anchor::Start, x,
+                 at.y + layout.bracketOrigin.y + kChampionPixels / 2 + 2, name, kChampionPixels,
+                 layout.extent.width - x - kNameMargin);
+}
+
+void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
+    const Bracket& bracket = chart.bracket;
+    const ThirdPlaceLayout& place = chart.layout.thirdPlace;
+    if (!place.shown()) return;
+    const bool match = bracket.sheet().thirdPlace == ThirdPlace::Match;
+    appendTextIn(chart.out, "x", Anchor::Start, place.heading, match ? "3位決定戦" : "3位",
+                 kSmallPixels);
+    for (int side = 0; side < kThirdPlaceSides; ++side) {
+        const int member = thirdPlaceMember(bracket, side);
+        if (member >= 0) {
+            Rect box = place.names[size_t(side)];
+            box.width -= 4;
+            appendTextIn(chart.out, "n", Anchor::End, box, names[size_t(member)], kNamePixels);
+        }
+        if (match) {
+            appendLine(chart.out, place.lines[size_t(side)], thirdPlaceLineState(bracket, side),
+                       bracket.sheet().thirdPlaceSides[size_t(side)].score,
+                       side == 0 ? LineKind::Upper : LineKind::Lower, LineShape());
+        }
+    }
+    const int winner = thirdPlaceWinner(bracket);
+    if (winner >= 0) {
+        Rect result = place.result;
+        result.width = std::min(result.width, chart.layout.extent.width - result.left);
+        appendTextIn(chart.out, "ch", Anchor::Start, result, "3位 " + names[size_t(winner)],
+                     kChampionPixels);
+    }
+}
+
+std::string titleText(const Bracket& bracket) { return cp932ToUtf8(bracket.sheet().title); }
+
+}  // namespace
+
+void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
+    const int members = bracket.memberCount();
+    const SheetInfo& sheet = bracket.sheet();
+    std::vector<std::string> names(static_cast<size_t>(members));
+    std::vector<std::string> clubs(static_cast<size_t>(members));
+    for (int member = 0; member < members; ++member) {
+        names[size_t(member)] = shortened(cp932ToUtf8(bracket.memberName(member)), kMostCharacters);
+        clubs[size_t(member)] = cp932ToUtf8(sheet.clubs[size_t(member)]);
+    }
+    SheetWidening widening;
+    widening.nameColumn = columnExtra(names, memberNameRect(0).width, kNamePixels);
+    const bool sheetShown = isSheetShown(sheet);
+    const std::string title = sheetShown ? titleText(bracket) : std::string();
+    const std::string subtitle = sheetShown ? cp932ToUtf8(sheet.subtitle) : std::string();
+    if (sheetShown) {
+        widening.clubColumn =
+            showsClubColumn(sheet) ? columnExtra(clubs, kClubBoxWidth, kClubPixels) : 0;
+        const int width = layoutSheet(bracket, widening).extent.width;
+        const int wanted =
+            std::max(pixelsWide(title, kTitlePixels), pixelsWide(subtitle, kSubtitlePixels)) +
+            2 * kTitleSideMargin;
+        widening.leastWidth = std::min(wanted, kTitleMostWidening * width);
+    }
+    Chart chart{out, bracket, layoutSheet(bracket, widening), widening.nameColumn};
+    const SheetLayout& layout = chart.layout;
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"c\" width=\"";
+    html::appendInt(out, layout.extent.width);
+    out += "\" height=\"";
+    html::appendInt(out, layout.extent.height);
+    out += "\" viewBox=\"0 0 ";
+    html::appendInt(out, layout.extent.width);
+    out += ' ';
+    html::appendInt(out, layout.extent.height);
+    out += "\" role=\"img\" aria-label=\"トーナメント表の図（結果は下の一覧にあります）\">\n";
+    appendRect(out, "bg", 0, 0, layout.extent.width, layout.extent.height);
+    appendHeader(chart, title, subtitle);
+    appendNames(chart, names, clubs);
+    out += '\n';
+    for (int line = 0; line < bracket.lineCount(); ++line) {
+        appendLine(out, sheetLineRect(layout, members, line), bracket.lineState(line),
+                   bracket.lineScore(line), bracket.lineKind(line), sheetLineShape(bracket, line));
+    }
+    out += '\n';
+    appendMatchNumbers(chart);
+    appendChampion(chart);
+    appendThirdPlace(chart, names);
+    if (sheetShown && sheet.drawNumber) {
+        appendTextIn(out, "x", Anchor::Start, layout.drawNumber,
+                     cp932ToUtf8(drawNumberText(*sheet.drawNumber)), kSmallPixels);
+    }
+    out += "</svg>";
+}
+
+}  // namespace kaz::live

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Checks the live results page as browsers show it (CI runs it after the tests; it needs
+# Chromium, HTML Tidy and Python 3: scripts/install-deps.sh --browser).
+#
+#   tests/browser/check_live_page.sh [BUILD_DIR]      (build/ by default)
+#
+# Makes two brackets played to their end (8 members with a full sheet and markup characters in
+# the texts; 128 members on two sides with a third-place match), writes their live pages with
+# kaz2html, checks each with tidy (no error, no warning) and its size (at most 200 KB), then
+# renders them in headless Chromium (check_live_page.py).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../../build}" && pwd)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+"$build/tests/browser/make_live_samples" "$work"
+for name in eight large; do
+    "$build/cli/kaz2html" --live "$work/$name.kaz" "$work/$name.html"
+    size=$(stat -c %s "$work/$name.html")
+    echo "$name.html: $size bytes"
+    if [ "$size" -gt 204800 ]; then
+        echo "$name.html is larger than 200 KB" >&2
+        exit 1
+    fi
+    # tidy exits 1 on warnings and 2 on errors: the page must give neither.
+    tidy -e -q "$work/$name.html"
+done
+echo "tidy: no errors, no warnings"
+python3 "$here/check_live_page.py" "$(command -v chromium)" "$work" eight large
+echo "browser check passed"
