@@ -211,6 +211,16 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain},
+    {&EditorActions::livePublish,
+     "livePublish",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ライブ公開(&L)..."),
+     // clang-format off
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "変更のたびにﾄｰﾅﾒﾝﾄ表のHTMLをﾌｫﾙﾀﾞに書き直す、またはやめる"),
+     // clang-format on
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ライブ公開"),
+     {},
+     std::nullopt,
+     Kind::Plain},
     {&EditorActions::viewToolBar,
      "viewToolBar",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾂｰﾙ ﾊﾞｰ(&T)"),
@@ -365,10 +375,9 @@ EditorActions::EditorActions(QWidget* window) {
 }
 
 QList<QAction*> EditorActions::bracketCommands() const {
-    return {fileClose,        fileSave,       fileSaveAs,    filePrint,
-            filePrintPreview, filePrintSetup, copyBracket,   htmlExport,
-            htmlSettings,     savePicture,    sheetSettings, viewClubs,
-            windowNew,        windowCascade,  windowTile,    windowArrange};
+    return {fileClose,   fileSave,   fileSaveAs,    filePrint,   filePrintPreview, filePrintSetup,
+            copyBracket, htmlExport, htmlSettings,  savePicture, sheetSettings,    livePublish,
+            viewClubs,   windowNew,  windowCascade, windowTile,  windowArrange};
 }
 
 QString EditorActions::undoPrompt() {

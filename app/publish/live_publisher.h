@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QThread>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "publish/page_writer.h"
+
+class QTimer;
+namespace kaz::gui {
+class BracketDocument;
+}
+
+namespace kaz::app {
+
+// Keeps the page of one bracket in a folder current: every change of the bracket (a result, a
+// score, a name, the settings, the sheet, an undo or redo) rewrites "<name>.html" there, 400 ms
+// after the last change but at most 1.5 s after the first one not yet written, so that the file
+// is never more than two seconds behind even while the user types on. The window's thread only
+// copies the bracket; a thread of the publisher's own makes the page and writes it through the
+// crash-safe write path, one write after the other, so that the file never goes back in time.
+class LivePublisher : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    // Publishes `doc` into `folder` with `writer` and writes it at once; `clock` tells the
+    // time of each change (the local time).
+    LivePublisher(gui::BracketDocument* doc, const QString& folder, PageWriter writer, Clock clock,
+                  QObject* parent = nullptr);
+    // Writes a change still waiting and waits for every write asked for.
+    ~LivePublisher() override;
+
+    const QString& folder() const { return m_folder; }
+    // "<folder>/<name>.html": the bracket file's name without ".kaz", or for a bracket never
+    // stored its title.
+    QString targetPath() const;
+
+    // Writes the bracket as it is now, without waiting for the delay's end.
+    void publishNow();
+    // Writes a change still waiting, then waits until every write asked for is done: for the
+    // last moment before the bracket goes.
+    void finish();
+
+signals:
+    // The page of the change made at `changedAt` is in `path` (from the window's thread).
+    void published(const QString& path, const QDateTime& changedAt);
+    // A write failed with `message` (the failure's text, in the user's language). Told once:
+    // the failures after it are not, until a write succeeds again. The next change retries.
+    void failed(const QString& path, const QString& message);
+
+private:
+    void changed();
+    // A write's outcome, back on the window's thread: `failure` is empty or the core's text.
+    void written(const QString& path, const QDateTime& changedAt, const std::string& failure);
+
+    QPointer<gui::BracketDocument> m_document;
+    QString m_folder;
+    PageWriter m_writer;
+    Clock m_clock;
+    QTimer* m_quiet;    // restarted by every change
+    QTimer* m_longest;  // started by the first change not yet written
+    QDateTime m_lastChange;
+    bool m_failureTold = false;
+    // The number of the last write asked for: a write that a newer one follows is skipped.
+    std::shared_ptr<std::atomic<quint64>> m_latest;
+    QThread m_thread;
+    QObject* m_worker;
+};
+
+}  // namespace kaz::app
