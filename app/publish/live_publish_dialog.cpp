@@ -27,6 +27,8 @@ LivePublishDialog::LivePublishDialog(const QString& pageName, const QString& fol
         this);
     about->setWordWrap(true);
     auto* browse = new QPushButton(tr("参照(&B)..."), this);
+    browse->setObjectName(QStringLiteral("browse"));
+    m_off->setObjectName(QStringLiteral("off"));
     auto* layout = new QGridLayout(this);
     layout->addWidget(about, 0, 0, 1, 2);
     layout->addWidget(m_off, 1, 0, 1, 2);
