@@ -69,7 +69,7 @@ void LivePublishing::opened(gui::BracketDocument* doc) {
         case PublishChoices::Resume::Silently: break;
         case PublishChoices::Resume::Ask: {
             const QString question =
-                tr("%1 は前回ﾗｲﾌﾞ公開していました (%2)。公開を再開しますか?")
+                tr("%1 は前回ライブ公開していました (%2)。公開を再開しますか?")
                     .arg(doc->title(), QDir::toNativeSeparators(choice->folder));
             if (!gui::DesktopServices::instance().askYesNo(m_window, question)) {
                 setFolder(doc, QString());
@@ -115,7 +115,7 @@ void LivePublishing::showPublished(gui::BracketDocument* doc, const QString& pat
 }
 
 void LivePublishing::showFailure(const QString& message) {
-    const QString text = tr("ﾗｲﾌﾞ公開できませんでした: %1").arg(message);
+    const QString text = tr("ライブ公開できませんでした: %1").arg(message);
     if (auto* main = qobject_cast<QMainWindow*>(m_window)) main->statusBar()->showMessage(text);
     gui::DesktopServices::instance().showNotice(m_window, text);
 }
