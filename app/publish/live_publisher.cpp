@@ -42,7 +42,6 @@ LivePublisher::LivePublisher(gui::BracketDocument* doc, const QString& folder, P
       m_clock(std::move(clock)),
       m_quiet(singleShotTimer(kQuietMs, this)),
       m_longest(singleShotTimer(kLongestMs, this)),
-      m_latest(std::make_shared<std::atomic<quint64>>(0)),
       m_worker(new QObject) {
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
@@ -65,6 +64,10 @@ LivePublisher::~LivePublisher() {
     finish();
     m_thread.quit();
     m_thread.wait();
+    // The lock orders what the thread did before its end (which ThreadSanitizer does not see in
+    // QThread::wait) before the members go.
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_outcomes.clear();
 }
 
 QString LivePublisher::targetPath() const {
@@ -87,29 +90,36 @@ void LivePublisher::publishNow() {
     m_quiet->stop();
     m_longest->stop();
     if (!m_document) return;
-    const quint64 number = ++*m_latest;
-    const QString path = targetPath();
-    const QDateTime changedAt = m_lastChange;
-    LivePageOptions options;
-    options.updatedAt = changedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
-    options.refreshSeconds = kRefreshSeconds;
-    // Everything the write needs is copied here; the thread touches nothing of the window's.
+    Job job{m_document->bracket(), LivePageOptions(), targetPath(), m_lastChange};
+    job.options.updatedAt =
+        m_lastChange.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+    job.options.refreshSeconds = kRefreshSeconds;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_pending = std::move(job);
+    }
+    QMetaObject::invokeMethod(m_worker, [this] { writePending(); });
+}
+
+void LivePublisher::writePending() {
+    std::optional<Job> job;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        job.swap(m_pending);
+    }
+    if (!job) return;  // written by an earlier call, with the newest state
+    const std::string page = m_writer(job->bracket, job->options);
+    const kaz::Status status =
+        kaz::writeFileSafely(QFile::encodeName(job->path).toStdString(), std::string_view(page));
+    Outcome outcome{job->path, job->changedAt, status ? std::string() : status.failure().message()};
+    job.reset();  // before the lock, which orders everything this thread did before the window's
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_outcomes.push_back(std::move(outcome));
+    }
+    // The publisher waits for this thread before it goes, so it is there to receive.
     QMetaObject::invokeMethod(
-        m_worker, [this, number, latest = m_latest, writer = m_writer,
-                   bracket = m_document->bracket(), options, path, changedAt] {
-            if (latest->load() != number) return;  // a newer state is on its way
-            const std::string page = writer(bracket, options);
-            const kaz::Status status =
-                kaz::writeFileSafely(QFile::encodeName(path).toStdString(), std::string_view(page));
-            std::string failure = status ? std::string() : status.failure().message();
-            // The publisher waits for this thread before it goes, so it is there to receive.
-            QMetaObject::invokeMethod(
-                this,
-                [this, path, changedAt, failure = std::move(failure)] {
-                    written(path, changedAt, failure);
-                },
-                Qt::QueuedConnection);
-        });
+        this, [this] { deliverOutcomes(); }, Qt::QueuedConnection);
 }
 
 void LivePublisher::finish() {
@@ -118,14 +128,20 @@ void LivePublisher::finish() {
         m_worker, [] {}, Qt::BlockingQueuedConnection);
 }
 
-void LivePublisher::written(const QString& path, const QDateTime& changedAt,
-                            const std::string& failure) {
-    if (failure.empty()) {
-        m_failureTold = false;
-        emit published(path, changedAt);
-    } else if (!m_failureTold) {
-        m_failureTold = true;
-        emit failed(path, gui::uiText(failure));
+void LivePublisher::deliverOutcomes() {
+    std::deque<Outcome> outcomes;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        outcomes.swap(m_outcomes);
+    }
+    for (const Outcome& outcome : outcomes) {
+        if (outcome.failure.empty()) {
+            m_failureTold = false;
+            emit published(outcome.path, outcome.changedAt);
+        } else if (!m_failureTold) {
+            m_failureTold = true;
+            emit failed(outcome.path, gui::uiText(outcome.failure));
+        }
     }
 }
 

@@ -5,9 +5,10 @@
 #include <QPointer>
 #include <QString>
 #include <QThread>
-#include <atomic>
+#include <deque>
 #include <functional>
-#include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 
 #include "publish/page_writer.h"
@@ -56,9 +57,25 @@ signals:
     void failed(const QString& path, const QString& message);
 
 private:
+    // A state to write, made on the window's thread.
+    struct Job {
+        kaz::Bracket bracket;
+        LivePageOptions options;
+        QString path;
+        QDateTime changedAt;
+    };
+    // A write's outcome: `failure` is empty or the core's text.
+    struct Outcome {
+        QString path;
+        QDateTime changedAt;
+        std::string failure;
+    };
+
     void changed();
-    // A write's outcome, back on the window's thread: `failure` is empty or the core's text.
-    void written(const QString& path, const QDateTime& changedAt, const std::string& failure);
+    // On the publisher's thread: writes the job waiting, if a call before has not taken it.
+    void writePending();
+    // On the window's thread: tells the outcomes that came back.
+    void deliverOutcomes();
 
     QPointer<gui::BracketDocument> m_document;
     QString m_folder;
@@ -68,8 +85,11 @@ private:
     QTimer* m_longest;  // started by the first change not yet written
     QDateTime m_lastChange;
     bool m_failureTold = false;
-    // The number of the last write asked for: a write that a newer one follows is skipped.
-    std::shared_ptr<std::atomic<quint64>> m_latest;
+    // What passes between the threads, under m_mutex: the newest state not yet taken (a newer
+    // one replaces it, so that an older state is never written after it) and the outcomes.
+    std::mutex m_mutex;
+    std::optional<Job> m_pending;
+    std::deque<Outcome> m_outcomes;
     QThread m_thread;
     QObject* m_worker;
 };
