@@ -273,7 +273,7 @@ void TestKaz2Html::unreadableInput_data() {
          kInvalidFormat},
         {"colour of 1 MiB", QStringLiteral("c1m.kaz"), withColor(std::string(1 << 20, 'F')), true,
          kInvalidFormat},
-        {"4 MiB + 1", QStringLiteral("big.kaz"), golden.leftJustified((4 << 20) + 1, '\0'), true,
+        {"8 MiB + 1", QStringLiteral("big.kaz"), golden.leftJustified((8 << 20) + 1, '\0'), true,
          kInvalidFormat},
     };
     for (const Input& input : inputs) {

@@ -522,7 +522,7 @@ void TestMainWindow::openFailures_data() {
     kaz::Bracket bracket(4);
     const QByteArray whole = QByteArray::fromStdString(kaz::writeKaz(bracket));
     QTest::newRow("truncated") << whole.left(whole.size() - 3) << "予期しないﾌｧｲﾙ形式です。";
-    QTest::newRow("4 MiB + 1") << whole.leftJustified((4 << 20) + 1, '\0')
+    QTest::newRow("8 MiB + 1") << whole.leftJustified((8 << 20) + 1, '\0')
                                << "予期しないﾌｧｲﾙ形式です。";
     bracket.colors().at(2) = "#FFFFFF0";
     QTest::newRow("colour of 8 bytes")
