@@ -70,14 +70,14 @@ LivePublisher::~LivePublisher() {
     m_outcomes.clear();
 }
 
+QString LivePublisher::pageName(const gui::BracketDocument& doc) {
+    QString name = doc.filePath().isEmpty() ? doc.title() : QFileInfo(doc.filePath()).fileName();
+    if (name.endsWith(kBracketSuffix, Qt::CaseInsensitive)) name.chop(kBracketSuffix.size());
+    return name + QStringLiteral(".html");
+}
+
 QString LivePublisher::targetPath() const {
-    QString name;
-    if (m_document) {
-        name = m_document->filePath().isEmpty() ? m_document->title()
-                                                : QFileInfo(m_document->filePath()).fileName();
-        if (name.endsWith(kBracketSuffix, Qt::CaseInsensitive)) name.chop(kBracketSuffix.size());
-    }
-    return QDir(m_folder).filePath(name + QStringLiteral(".html"));
+    return m_document ? QDir(m_folder).filePath(pageName(*m_document)) : QString();
 }
 
 void LivePublisher::changed() {

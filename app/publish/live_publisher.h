@@ -39,8 +39,10 @@ public:
     ~LivePublisher() override;
 
     const QString& folder() const { return m_folder; }
-    // "<folder>/<name>.html": the bracket file's name without ".kaz", or for a bracket never
-    // stored its title.
+    // "<name>.html": the bracket file's name without ".kaz", or for a bracket never stored its
+    // title.
+    static QString pageName(const gui::BracketDocument& doc);
+    // The page in the folder.
     QString targetPath() const;
 
     // Writes the bracket as it is now, without waiting for the delay's end.

@@ -1,7 +1,6 @@
 #include "publish/live_publishing.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QMainWindow>
 #include <QSettings>
 #include <QStatusBar>
@@ -38,9 +37,8 @@ LivePublisher* LivePublishing::publisher(gui::BracketDocument* doc) const {
 void LivePublishing::choose(gui::BracketDocument* doc) {
     if (!doc) return;
     const LivePublisher* current = publisher(doc);
-    const QString name = QFileInfo(current ? current->targetPath() : QString()).fileName();
-    LivePublishDialog dialog(name.isEmpty() ? doc->title() : name,
-                             current ? current->folder() : QString(), m_window);
+    LivePublishDialog dialog(LivePublisher::pageName(*doc), current ? current->folder() : QString(),
+                             m_window);
     if (dialog.exec() == QDialog::Accepted) setFolder(doc, dialog.folder());
 }
 
