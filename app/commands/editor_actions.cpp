@@ -211,6 +211,16 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain},
+    {&EditorActions::livePublish,
+     "livePublish",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ライブ公開(&L)..."),
+     // clang-format off
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "変更のたびにﾄｰﾅﾒﾝﾄ表のHTMLをﾌｫﾙﾀﾞに書き直す、またはやめる"),
+     // clang-format on
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ライブ公開"),
+     {},
+     std::nullopt,
+     Kind::Plain},
     {&EditorActions::viewToolBar,
      "viewToolBar",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾂｰﾙ ﾊﾞｰ(&T)"),
@@ -393,8 +403,8 @@ EditorActions::EditorActions(QWidget* window) {
 QList<QAction*> EditorActions::bracketCommands() const {
     return {fileClose,      fileSave,      fileSaveAs, filePrint,    filePrintPreview,
             filePrintSetup, copyBracket,   htmlExport, htmlSettings, savePicture,
-            sheetSettings,  viewClubs,     viewZoomIn, viewZoomOut,  viewActualSize,
-            windowNew,      windowCascade, windowTile, windowArrange};
+            sheetSettings,  livePublish,   viewClubs,  viewZoomIn,   viewZoomOut,
+            viewActualSize, windowNew,     windowCascade, windowTile, windowArrange};
 }
 
 QString EditorActions::undoPrompt() {

@@ -40,6 +40,7 @@ public:
     QAction* htmlSettings = nullptr;
     QAction* savePicture = nullptr;
     QAction* sheetSettings = nullptr;
+    QAction* livePublish = nullptr;
     // 表示
     QAction* viewToolBar = nullptr;
     QAction* viewStatusBar = nullptr;

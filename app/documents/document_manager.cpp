@@ -1,5 +1,6 @@
 #include "documents/document_manager.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include "document/bracket_document.h"
 #include "document/file_access.h"
 #include "documents/outside_changes.h"
+#include "publish/live_publishing.h"
 #include "shell/bracket_windows.h"
 #include "shell/wait_cursor.h"
 
@@ -29,14 +31,18 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
       m_window(window),
       m_windows(new BracketWindows(area, this)),
       m_recovery(recovery),
-      m_outsideChanges(new OutsideChanges(this)) {
+      m_outsideChanges(new OutsideChanges(this)),
+      m_publishing(new LivePublishing(window, livePageWriter(), &QDateTime::currentDateTime)) {
     connect(m_outsideChanges, &OutsideChanges::changedOnDisk, this,
             &DocumentManager::onChangedOnDisk);
     // A bracket is kept for recovery while it is shown, and lives until its last window is
     // gone; closing its last window by its close box asks first.
     connect(m_windows, &BracketWindows::firstWindowOpened, m_recovery, &RecoveryManager::follow);
-    connect(m_windows, &BracketWindows::lastWindowGone, this,
-            [](gui::BracketDocument* doc) { delete doc; });
+    // Its last change is published before it goes.
+    connect(m_windows, &BracketWindows::lastWindowGone, this, [this](gui::BracketDocument* doc) {
+        m_publishing->closing(doc);
+        delete doc;
+    });
     m_windows->setCloseCheck([this](gui::BracketDocument* doc) { return saveModified(doc); });
 }
 
@@ -87,6 +93,7 @@ bool DocumentManager::openDocumentFile(const QString& path) {
     m_outsideChanges->remember(doc);
     rememberFile(absolute);
     adopt(doc);
+    m_publishing->opened(doc);
     return true;
 }
 
@@ -145,6 +152,7 @@ void DocumentManager::onChangedOnDisk(gui::BracketDocument* doc) {
     reloaded->setFilePath(path);
     m_outsideChanges->remember(reloaded);
     adopt(reloaded);
+    m_publishing->opened(reloaded);
 }
 
 bool DocumentManager::saveAs(gui::BracketDocument* doc) {
@@ -157,6 +165,7 @@ bool DocumentManager::saveAs(gui::BracketDocument* doc) {
 }
 
 bool DocumentManager::saveTo(gui::BracketDocument* doc, const QString& path) {
+    const QString previousPath = doc->filePath();
     const kaz::Status saved = [doc, &path] {
         const WaitCursor waiting;
         return doc->save(path);
@@ -167,6 +176,7 @@ bool DocumentManager::saveTo(gui::BracketDocument* doc, const QString& path) {
     }
     m_outsideChanges->remember(doc);
     m_recovery->documentStored(doc);
+    m_publishing->stored(doc, previousPath);
     rememberFile(path);
     gui::announceDone(m_window, tr("保存しました"));
     return true;

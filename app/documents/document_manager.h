@@ -16,6 +16,7 @@ class BracketDocument;
 namespace kaz::app {
 
 class BracketWindows;
+class LivePublishing;
 class OutsideChanges;
 
 // Owns the open brackets: opens, stores and closes them (New, Open, Save, Save As, Close, Exit),
@@ -58,6 +59,8 @@ public:
     gui::BracketDocument* activeDocument() const;
 
     RecentFileList& recentFiles() { return m_recentFiles; }
+    // The open brackets' live publishing.
+    LivePublishing* publishing() const { return m_publishing; }
 
 signals:
     void recentFilesChanged();
@@ -80,6 +83,7 @@ private:
     RecentFileList m_recentFiles;
     RecoveryManager* m_recovery;
     OutsideChanges* m_outsideChanges;
+    LivePublishing* m_publishing;
     int m_untitledCount = 0;
 };
 

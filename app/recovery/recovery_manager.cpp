@@ -84,6 +84,7 @@ void RecoveryManager::follow(gui::BracketDocument* doc) {
     connect(doc, &gui::BracketDocument::memberNameChanged, this, onChange);
     connect(doc, &gui::BracketDocument::championChanged, this, onChange);
     connect(doc, &gui::BracketDocument::settingsChanged, this, onChange);
+    connect(doc, &gui::BracketDocument::sheetChanged, this, onChange);
     connect(doc, &QObject::destroyed, this, &RecoveryManager::forget);
     if (doc->isChanged()) keepNow(doc);
 }

@@ -24,6 +24,7 @@
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
+#include "publish/live_publishing.h"
 #include "recovery/recovery_dialog.h"
 #include "recovery/recovery_manager.h"
 #include "shell/app_icons.h"
@@ -88,6 +89,8 @@ void MainWindow::createCommandGroups() {
     new WindowCommands(m_actions, this, m_mdiArea, m_documentManager);
     m_zoomCommands = new ZoomCommands(m_actions, this);
     new HelpCommands(m_actions, this);
+    connectCommand(m_actions.livePublish, this,
+                   [this] { m_documentManager->publishing()->choose(activeDocument()); });
 }
 
 void MainWindow::createMenus() {
@@ -114,7 +117,7 @@ void MainWindow::createMenus() {
     QMenu* edit = menu(tr("編集(&E)"), {a.editUndo, a.editRedo, nullptr, a.editCut, a.editCopy,
                                         a.editPaste, a.copyBracket});
     QMenu* tools = menu(tr("ツール(&T)"), {a.htmlExport, a.htmlSettings, nullptr, a.savePicture,
-                                           nullptr, a.sheetSettings});
+                                           a.livePublish, nullptr, a.sheetSettings});
     QMenu* viewFull =
         menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar, nullptr, a.viewClubs, nullptr,
                               a.viewZoomIn, a.viewZoomOut, a.viewActualSize});

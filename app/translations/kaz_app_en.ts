@@ -465,6 +465,18 @@
         <source>実寸</source>
         <translation>Actual Size</translation>
     </message>
+    <message>
+        <source>ライブ公開(&amp;L)...</source>
+        <translation>&amp;Live Publishing...</translation>
+    </message>
+    <message>
+        <source>変更のたびにﾄｰﾅﾒﾝﾄ表のHTMLをﾌｫﾙﾀﾞに書き直す、またはやめる</source>
+        <translation>Rewrite the bracket&apos;s HTML page in a folder at every change, or stop doing so</translation>
+    </message>
+    <message>
+        <source>ライブ公開</source>
+        <translation>Live Publishing</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::ExportCommands</name>
@@ -506,6 +518,48 @@
     <message>
         <source>%1 に書き出しました。表示するｱﾌﾟﾘｹｰｼｮﾝを起動できませんでした。</source>
         <translation>Exported to %1. No application could be started to show it.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::LivePublishDialog</name>
+    <message>
+        <source>公開しない(&amp;N)</source>
+        <translation>Do &amp;not publish</translation>
+    </message>
+    <message>
+        <source>次のﾌｫﾙﾀﾞに公開する(&amp;P):</source>
+        <translation>&amp;Publish to this folder:</translation>
+    </message>
+    <message>
+        <source>ライブ公開</source>
+        <translation>Live Publishing</translation>
+    </message>
+    <message>
+        <source>変更のたびに %1 をこのﾌｫﾙﾀﾞに書き直します。ﾌﾞﾗｳｻﾞは 30 秒ごとに読み直します。</source>
+        <translation>%1 is rewritten in this folder at every change. Browsers reload it every 30 seconds.</translation>
+    </message>
+    <message>
+        <source>参照(&amp;B)...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>公開するﾌｫﾙﾀﾞ</source>
+        <translation>Folder to Publish To</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::LivePublishing</name>
+    <message>
+        <source>%1 に公開しました (%2)</source>
+        <translation>Published to %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 は前回ライブ公開していました (%2)。公開を再開しますか?</source>
+        <translation>%1 was published live last time (%2). Resume publishing?</translation>
+    </message>
+    <message>
+        <source>ライブ公開できませんでした: %1</source>
+        <translation>Live publishing failed: %1</translation>
     </message>
 </context>
 <context>

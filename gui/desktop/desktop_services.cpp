@@ -122,6 +122,24 @@ public:
         return dialog.selectedFiles().value(0);
     }
 
+    void showNotice(QWidget* parent, const QString& text) override {
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, messageBoxTitle(), text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+    }
+
+    QString chooseFolder(QWidget* parent, const QString& title, const QString& start) override {
+        QFileDialog dialog(parent, title, start);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        sizeForColumns(dialog);
+        if (dialog.exec() != QDialog::Accepted) return QString();
+        return dialog.selectedFiles().value(0);
+    }
+
     QString chooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
                            const QStringList& filters, const QString& defaultSuffix) override {
         QFileDialog dialog(parent, title);

@@ -29,12 +29,16 @@ public:
     // confirmed by the chooser itself.
     virtual QString chooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
                                    const QStringList& filters, const QString& defaultSuffix) = 0;
+    // A folder, starting in `start`, or an empty string when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& title, const QString& start) = 0;
     // "%1 への変更を保存しますか?" with はい / いいえ / ｷｬﾝｾﾙ.
     virtual SaveAnswer askSave(QWidget* parent, const QString& text) = 0;
     // A question with はい / いいえ (はい the default); true for はい.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
     // A failure, shown with the exclamation icon and the application title as caption.
     virtual void showError(QWidget* parent, const QString& text) = 0;
+    // A failure told without waiting for an answer: the message box leaves the windows usable.
+    virtual void showNotice(QWidget* parent, const QString& text) = 0;
     // The colour chooser, starting on `initial`; nothing when cancelled. Its sixteen custom
     // colours live as long as the process.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;

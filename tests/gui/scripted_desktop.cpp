@@ -10,9 +10,9 @@ ScriptedDesktop::ScriptedDesktop() { DesktopServices::install(this); }
 ScriptedDesktop::~ScriptedDesktop() {
     DesktopServices::install(nullptr);
     // An answer nobody asked for means the dialog the test expected never came.
-    const qsizetype left = openAnswers.size() + saveAnswers.size() + saveQuestionAnswers.size() +
-                           yesNoAnswers.size() + colorAnswers.size() + printAnswers.size() +
-                           pageSetupAnswers.size() + previewAnswers.size();
+    const qsizetype left = openAnswers.size() + saveAnswers.size() + folderAnswers.size() +
+                           saveQuestionAnswers.size() + yesNoAnswers.size() + colorAnswers.size() +
+                           printAnswers.size() + pageSetupAnswers.size() + previewAnswers.size();
     if (left > 0) {
         const QByteArray message =
             "ScriptedDesktop: " + QByteArray::number(left) + " queued answer(s) never used";
@@ -28,6 +28,15 @@ QString ScriptedDesktop::chooseOpenFile(QWidget*, const QString& title,
         return QString();
     }
     return openAnswers.dequeue();
+}
+
+QString ScriptedDesktop::chooseFolder(QWidget*, const QString& title, const QString& start) {
+    folderStarts.append(start);
+    if (folderAnswers.isEmpty()) {
+        recordUnexpected(QStringLiteral("folder \"%1\"").arg(title));
+        return QString();
+    }
+    return folderAnswers.dequeue();
 }
 
 QString ScriptedDesktop::chooseSaveFile(QWidget*, const QString& title, const QString& proposed,
@@ -109,3 +118,5 @@ void ScriptedDesktop::recordUnexpected(const QString& what) {
     const QByteArray message = "ScriptedDesktop: no answer queued for " + what.toUtf8();
     QTest::qFail(message.constData(), __FILE__, __LINE__);
 }
+
+void ScriptedDesktop::showNotice(QWidget*, const QString& text) { notices.append(text); }

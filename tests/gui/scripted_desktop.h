@@ -36,6 +36,7 @@ public:
     // Answers, taken front first. An empty file name or std::nullopt is a cancel.
     QQueue<QString> openAnswers;
     QQueue<QString> saveAnswers;
+    QQueue<QString> folderAnswers;
     QQueue<SaveAnswer> saveQuestionAnswers;
     QQueue<bool> yesNoAnswers;
     QQueue<std::optional<QColor>> colorAnswers;
@@ -50,9 +51,11 @@ public:
     // What was asked, in order.
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
+    QStringList folderStarts;     // where each folder chooser started
     QStringList questions;        // texts of askSave
     QStringList yesNoQuestions;   // texts of askYesNo
     QStringList errors;           // texts of showError
+    QStringList notices;          // texts of showNotice
     QList<QColor> colorRequests;  // initial colours of chooseColor
     QStringList openedPaths;      // openWithDesktop
     // The printer's page layout as each printing dialog opened.
@@ -66,9 +69,11 @@ public:
                            const QStringList& filters) override;
     QString chooseSaveFile(QWidget* parent, const QString& title, const QString& proposed,
                            const QStringList& filters, const QString& defaultSuffix) override;
+    QString chooseFolder(QWidget* parent, const QString& title, const QString& start) override;
     SaveAnswer askSave(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
     void showError(QWidget* parent, const QString& text) override;
+    void showNotice(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void openWithDesktop(const QString& path, const std::function<void()>& failed) override;
     bool askPrint(QWidget* parent, QPrinter& printer, const QString& pdfPath) override;

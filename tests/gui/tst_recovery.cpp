@@ -90,6 +90,7 @@ private slots:
     void restoredAfterAKill();
     void nothingLeftAfterACleanExit();
     void steadyChangesDoNotPutTheRecordOff();
+    void sheetChangeKept();
     void laterKeepsAndDiscardRemoves_data();
     void laterKeepsAndDiscardRemoves();
     void unreadableRecordSetAside();
@@ -183,6 +184,26 @@ void TestRecovery::steadyChangesDoNotPutTheRecordOff() {
         QTest::qWait(20);
     }
     QVERIFY2(clock.elapsed() < 2500, qPrintable(QStringLiteral("%1 changes").arg(changes)));
+    ScriptedDesktop desktop;
+    desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
+    frame.mdiArea()->closeAllSubWindows();
+}
+
+// A change of the sheet alone (a club typed) is kept like any other.
+void TestRecovery::sheetChangeKept() {
+    const QString path = m_home->filePath("e.kaz");
+    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
+    MainWindow frame;
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    frame.documentManager()->activeDocument()->setMemberClub(2, "Club");
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(m_folder).entryList({"*.record"}, QDir::Files).isEmpty(),
+                             5000);
+    const QStringList kept = QDir(m_folder).entryList({"*.kaz"}, QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    const std::optional<kaz::Bracket> bracket =
+        kaz::readKaz(readFile(QDir(m_folder).filePath(kept[0])).toStdString());
+    QVERIFY(bracket);
+    QCOMPARE(bracket->sheet().clubs[2], std::string("Club"));
     ScriptedDesktop desktop;
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
     frame.mdiArea()->closeAllSubWindows();
