@@ -401,10 +401,10 @@ EditorActions::EditorActions(QWidget* window) {
 }
 
 QList<QAction*> EditorActions::bracketCommands() const {
-    return {fileClose,      fileSave,      fileSaveAs, filePrint,    filePrintPreview,
-            filePrintSetup, copyBracket,   htmlExport, htmlSettings, savePicture,
-            sheetSettings,  livePublish,   viewClubs,  viewZoomIn,   viewZoomOut,
-            viewActualSize, windowNew,     windowCascade, windowTile, windowArrange};
+    return {fileClose,      fileSave,    fileSaveAs,    filePrint,    filePrintPreview,
+            filePrintSetup, copyBracket, htmlExport,    htmlSettings, savePicture,
+            sheetSettings,  livePublish, viewClubs,     viewZoomIn,   viewZoomOut,
+            viewActualSize, windowNew,   windowCascade, windowTile,   windowArrange};
 }
 
 QString EditorActions::undoPrompt() {

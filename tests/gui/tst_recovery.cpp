@@ -196,8 +196,7 @@ void TestRecovery::sheetChangeKept() {
     MainWindow frame;
     QVERIFY(frame.documentManager()->openDocumentFile(path));
     frame.documentManager()->activeDocument()->setMemberClub(2, "Club");
-    QTRY_VERIFY_WITH_TIMEOUT(!QDir(m_folder).entryList({"*.record"}, QDir::Files).isEmpty(),
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(m_folder).entryList({"*.record"}, QDir::Files).isEmpty(), 5000);
     const QStringList kept = QDir(m_folder).entryList({"*.kaz"}, QDir::Files);
     QCOMPARE(kept.size(), 1);
     const std::optional<kaz::Bracket> bracket =
