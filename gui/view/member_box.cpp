@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QUndoStack>
 
 #include "bracket/sheet_zoom.h"
@@ -33,10 +34,19 @@ void MemberBox::refreshColors() {
     setPalette(pal);
 }
 
-// Below the actual size the box has no frame, which would leave its text no room.
+// Below the actual size the box has no frame, which would leave its text no room; a hairline
+// outline (paintEvent) still shows where an empty box is.
 void MemberBox::setZoom(int percent) {
     setFont(render::japaneseFontPoints(qreal(kTextPoints) * percent / kaz::kActualSize));
     setFrame(percent >= kaz::kActualSize);
+}
+
+void MemberBox::paintEvent(QPaintEvent* event) {
+    TextField::paintEvent(event);
+    if (hasFrame()) return;
+    QPainter painter(this);
+    painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void MemberBox::focusInEvent(QFocusEvent* event) {

@@ -23,6 +23,7 @@ public:
     void setZoom(int percent);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void addUndoItems(QMenu* menu) override;
