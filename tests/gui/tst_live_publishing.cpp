@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <cerrno>
 
+#include "bridge/qt_text.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
 #include "documents/recent_file_list.h"
@@ -290,6 +291,7 @@ void TestLivePublishing::commandStartsAndStops() {
     showActive(window);
     newBracket(window);
     BracketDocument* doc = window.activeDocument();
+    doc->setMemberName(0, kaz::render::toCp932Lenient(QStringLiteral("山田")));
     QTemporaryDir folder;
     desktop.folderAnswers.enqueue(folder.path());
     onNextDialog<LivePublishDialog>([](LivePublishDialog* dialog) {
@@ -300,6 +302,10 @@ void TestLivePublishing::commandStartsAndStops() {
     QVERIFY(window.documentManager()->publishing()->publisher(doc));
     const QString page = folder.filePath(doc->title() + QStringLiteral(".html"));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(page), int(kPromiseMs));
+    // The editor publishes the live page, which reloads itself.
+    const QString published = QString::fromUtf8(readFile(page));
+    QVERIFY(published.contains(QStringLiteral("<meta http-equiv=\"refresh\" content=\"30\">")));
+    QVERIFY(published.contains(QStringLiteral("山田")));
     onNextDialog<LivePublishDialog>([](LivePublishDialog* dialog) {
         dialog->findChild<QRadioButton*>(QStringLiteral("off"))->click();
         dialog->accept();
