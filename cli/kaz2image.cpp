@@ -100,6 +100,10 @@ int convert(const Arguments& args, const char* program, kaz::FileError& stage) {
     int appArgc = 1;
     char* appArgv[] = {const_cast<char*>(program), nullptr};
     QGuiApplication app(appArgc, appArgv);
+    // The sheet's size depends on its fonts, so this is asked only once they can be measured.
+    if (args.format == Format::Png && !kaz::render::pictureFits(*loaded, args.scale)) {
+        return fail("画像が大きすぎます。--scale をもっと小さくしてください。");
+    }
 
     const kaz::Result<QByteArray> bytes =
         args.format == Format::Pdf

@@ -17,23 +17,30 @@ namespace kaz::render {
 namespace {
 
 constexpr qreal kPdfMarginMillimetres = 10;
-// The largest picture made, 512 MiB at four bytes a pixel: any bracket of up to 32 members at
-// eight times its size, but not one of 128 that large.
-constexpr qint64 kMaxPicturePixels = qint64(128) << 20;
+constexpr qint64 kMaxPicturePixels = qint64(128) << 20;  // 512 MiB at four bytes a pixel
 // Fine enough that no stroke or glyph of the bracket moves visibly from where it belongs.
 constexpr int kPdfResolution = 1200;
 
 kaz::Failure cannotMake() { return kaz::Failure{kaz::FileError::SaveFailed, std::string()}; }
 
+// The picture's size in pixels; an empty size for a scale that is no positive number.
+QSize pictureSize(const kaz::Bracket& bracket, qreal scale) {
+    if (!(scale > 0) || !std::isfinite(scale)) return QSize();
+    const QSize size = bracketExtent(bracket);
+    return QSize(std::max(1, int(std::lround(size.width() * scale))),
+                 std::max(1, int(std::lround(size.height() * scale))));
+}
+
 }  // namespace
 
+bool pictureFits(const kaz::Bracket& bracket, qreal scale) {
+    const QSize scaled = pictureSize(bracket, scale);
+    return !scaled.isEmpty() && qint64(scaled.width()) * scaled.height() <= kMaxPicturePixels;
+}
+
 QImage bracketImage(const kaz::Bracket& bracket, qreal scale) {
-    const QSize size = bracketExtent(bracket);
-    if (!(scale > 0) || !std::isfinite(scale)) return QImage();
-    const QSize scaled(std::max(1, int(std::lround(size.width() * scale))),
-                       std::max(1, int(std::lround(size.height() * scale))));
-    if (qint64(scaled.width()) * scaled.height() > kMaxPicturePixels) return QImage();
-    QImage image(scaled, QImage::Format_RGB32);
+    if (!pictureFits(bracket, scale)) return QImage();
+    QImage image(pictureSize(bracket, scale), QImage::Format_RGB32);
     if (image.isNull()) return image;
     image.fill(qColorFromString(bracket.colors().backgroundColor));
     QPainter painter(&image);

@@ -18,9 +18,13 @@ namespace kaz::render {
 // The editor's pictures are twice the screen's size, crisp on screens of high density.
 constexpr qreal kPictureScale = 2;
 
+// True when the picture of `bracket` at `scale` times its size stays within the largest picture
+// made, 128 Mi pixels (512 MiB): any bracket of up to 32 members at eight times, but not one of
+// 128 members at eight times.
+bool pictureFits(const kaz::Bracket& bracket, qreal scale);
+
 // The bracket at `scale` times its size, every pixel not drawn on in the background colour.
-// A null image when one that large cannot be made or passes 128 Mi pixels (a bracket of 128
-// members at eight times).
+// A null image when one that large cannot be made or does not fit (pictureFits).
 QImage bracketImage(const kaz::Bracket& bracket, qreal scale);
 
 // bracketImage as a PNG file; it fails as FileError::SaveFailed when it cannot be made.

@@ -11,6 +11,7 @@
 #include <cerrno>
 
 #include "cli_test_support.h"
+#include "io/kaz_format.h"
 
 // Runs the real kaz2image: its pictures, exit codes and messages, and that a failure leaves
 // no new or damaged output file behind.
@@ -40,6 +41,7 @@ private slots:
     void wrongArguments();
     void failuresKeepTheOldFile_data();
     void failuresKeepTheOldFile();
+    void tooLargeAPictureRefused();
 };
 
 void TestKaz2Image::pictures_data() {
@@ -200,6 +202,23 @@ void TestKaz2Image::failuresKeepTheOldFile() {
     QCOMPARE(readFile(dir.filePath(QStringLiteral("old.png"))), QByteArray("old picture"));
     QCOMPARE(readFile(dir.filePath(QStringLiteral("old.pdf"))), QByteArray("old page"));
     QCOMPARE(entries(dir.filePath(QStringLiteral("folder.png"))), QStringList());
+}
+
+// A bracket of 128 members at eight times would be a picture of some 800 MiB: it is refused
+// before it is made, and at a smaller scale drawn.
+void TestKaz2Image::tooLargeAPictureRefused() {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("large.kaz"));
+    QVERIFY(writeFile(in, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(128)))));
+    const QString out = dir.filePath(QStringLiteral("large.png"));
+    const Result refused = runKaz2Image({"--scale", "8", in, out});
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(
+        QString::fromUtf8(refused.err),
+        QStringLiteral("kaz2image: 画像が大きすぎます。--scale をもっと小さくしてください。\n"));
+    QVERIFY(!QFile::exists(out));
+    QCOMPARE(runKaz2Image({"--scale", "1", in, out}).exitCode, 0);
+    QVERIFY(!QImage(out).isNull());
 }
 
 QTEST_GUILESS_MAIN(TestKaz2Image)
