@@ -74,26 +74,43 @@ inline Result finish(QProcess& process, const QString& program) {
     return result;
 }
 
+// Wine, under load, now and then fails to start a program at all and exits 127, which no
+// tool does; such a run is tried again, up to three times in all.
+template <typename Run>
+Result runRetryingEmulator(const QString& program, Run run) {
+    Result result = run();
+    for (int attempt = 1; attempt < 3 && emulated() && result.exitCode == 127; ++attempt) {
+        qWarning("%s did not start under the emulator (exit 127); trying again",
+                 qPrintable(program));
+        result = run();
+    }
+    return result;
+}
+
 // Runs `program` to its end; standard output goes to `stdoutFile` where one is given.
 inline Result runTool(const QString& program, const QStringList& args,
                       const QString& stdoutFile = QString(), const Faults& faults = {}) {
-    QProcess process;
-    process.setProcessEnvironment(withFaults(faults));
-    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
-    const auto [command, commandArgs] = toolCommand(program, args);
-    process.start(command, commandArgs);
-    return finish(process, program);
+    return runRetryingEmulator(program, [&] {
+        QProcess process;
+        process.setProcessEnvironment(withFaults(faults));
+        if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
+        const auto [command, commandArgs] = toolCommand(program, args);
+        process.start(command, commandArgs);
+        return finish(process, program);
+    });
 }
 
 // Runs `program` to its end with `input` on its standard input, a pipe.
 inline Result runToolWithInput(const QString& program, const QStringList& args,
                                const QByteArray& input) {
-    QProcess process;
-    const auto [command, commandArgs] = toolCommand(program, args);
-    process.start(command, commandArgs);
-    process.write(input);
-    process.closeWriteChannel();
-    return finish(process, program);
+    return runRetryingEmulator(program, [&] {
+        QProcess process;
+        const auto [command, commandArgs] = toolCommand(program, args);
+        process.start(command, commandArgs);
+        process.write(input);
+        process.closeWriteChannel();
+        return finish(process, program);
+    });
 }
 
 inline QString dataFile(const char* name) {
