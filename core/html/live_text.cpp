@@ -3,6 +3,7 @@
 #include "color/color_value.h"
 #include "html/live_parts.h"
 #include "text/cp932.h"
+#include "text/utf8.h"
 
 namespace kaz::live {
 namespace {
@@ -12,38 +13,6 @@ constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
 constexpr ColorValue kDarkBackground = makeColorValue(0x1E, 0x1F, 0x22);
 // The least contrast of a line or score against that background (WCAG's for graphics).
 constexpr double kLeastContrast = 3.0;
-
-// The code point that starts at `text[i]` and its length; a length of 0 where the bytes are
-// not UTF-8 (overlong forms and surrogates included).
-struct Decoded {
-    char32_t point = 0;
-    size_t length = 0;
-};
-
-Decoded decode(std::string_view text, size_t i) {
-    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) return {lead, 1};
-    size_t length = 0;
-    char32_t point = 0;
-    char32_t least = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, point = lead & 0x1F, least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, point = lead & 0x0F, least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, point = lead & 0x07, least = 0x10000;
-    } else {
-        return {};
-    }
-    if (i + length > text.size()) return {};
-    for (size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return {};
-        point = (point << 6) | (byte(i + k) & 0x3F);
-    }
-    if (point < least || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return {};
-    return {point, length};
-}
 
 // Characters the HTML parser reports as errors in text: controls and noncharacters.
 bool isUnfitForText(char32_t point) {
@@ -73,7 +42,7 @@ void appendText(PageBuffer& out, std::string_view utf8) {
     size_t plain = 0;  // start of the run of bytes copied as they are
     size_t i = 0;
     while (i < utf8.size()) {
-        const Decoded decoded = decode(utf8, i);
+        const Utf8Char decoded = decodeUtf8(utf8, i);
         std::string_view instead;
         switch (decoded.point) {
             case '&': instead = "&amp;"; break;
@@ -105,7 +74,7 @@ int estimatedWidth(std::string_view utf8) {
     int width = 0;
     size_t i = 0;
     while (i < utf8.size()) {
-        const Decoded decoded = decode(utf8, i);
+        const Utf8Char decoded = decodeUtf8(utf8, i);
         const char32_t point = decoded.point;
         if (decoded.length == 0 || point >= 0x1100) {
             // Half-width katakana are as narrow as Latin letters.
@@ -122,7 +91,7 @@ std::string shortened(const std::string& utf8, size_t most) {
     size_t i = 0;
     for (size_t count = 0; i < utf8.size(); ++count) {
         if (count == most) return utf8.substr(0, i) + "…";
-        const size_t length = decode(utf8, i).length;
+        const size_t length = decodeUtf8(utf8, i).length;
         i += length == 0 ? 1 : length;
     }
     return utf8;

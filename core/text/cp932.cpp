@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "text/cp932_table.h"
+#include "text/utf8.h"
 
 namespace kaz {
 namespace {
@@ -26,7 +27,7 @@ void appendUtf8(std::string& out, unsigned codePoint) {
 }
 
 // The CP932 code of a code point, or kNoChar; nothing outside the BMP has one.
-uint16_t codeOf(unsigned codePoint) {
+uint16_t codeOf(char32_t codePoint) {
     if (codePoint > 0xFFFF) return kNoChar;
     return cp932::kEncodeBlock[cp932::kPageBlock[codePoint >> 8]][codePoint & 0xFF];
 }
@@ -48,34 +49,6 @@ size_t asciiRun(std::string_view text, size_t at) {
     return at;
 }
 
-// Reads one well-formed UTF-8 character of the BMP at `at` into `codePoint`; gives its length,
-// or 0 for anything else (bad or cut UTF-8, or a character beyond the BMP, which CP932 lacks).
-size_t readUtf8(std::string_view text, size_t at, unsigned& codePoint) {
-    const unsigned lead = byteAt(text, at);
-    const size_t left = text.size() - at;
-    auto continuation = [&](size_t i, unsigned low, unsigned high) {
-        if (i >= left) return false;
-        const unsigned b = byteAt(text, at + i);
-        return b >= low && b <= high;
-    };
-    if (lead < 0x80) {
-        codePoint = lead;
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF && continuation(1, 0x80, 0xBF)) {
-        codePoint = (lead & 0x1F) << 6 | (byteAt(text, at + 1) & 0x3F);
-        return 2;
-    }
-    if (lead < 0xE0 || lead > 0xEF) return 0;
-    // No overlong forms, no surrogates.
-    const unsigned low = lead == 0xE0 ? 0xA0 : 0x80;
-    const unsigned high = lead == 0xED ? 0x9F : 0xBF;
-    if (!continuation(1, low, high) || !continuation(2, 0x80, 0xBF)) return 0;
-    codePoint =
-        (lead & 0x0F) << 12 | (byteAt(text, at + 1) & 0x3F) << 6 | (byteAt(text, at + 2) & 0x3F);
-    return 3;
-}
-
 // Bytes of the UTF-8 sequence starting at `at` as its lead byte announces it (1 for a byte that
 // starts none), at most what is left.
 size_t utf8SequenceLength(std::string_view text, size_t at) {
@@ -85,20 +58,6 @@ size_t utf8SequenceLength(std::string_view text, size_t at) {
                           : lead >= 0xC0 && lead < 0xE0 ? 2
                                                         : 1;
     return std::min(length, text.size() - at);
-}
-
-// 4 for a well-formed UTF-8 character beyond the BMP at `at`, 0 for anything else.
-size_t astralLength(std::string_view text, size_t at) {
-    if (text.size() - at < 4) return 0;
-    const unsigned lead = byteAt(text, at);
-    const unsigned second = byteAt(text, at + 1);
-    const unsigned low = lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned high = lead == 0xF4 ? 0x8F : 0xBF;
-    if (lead < 0xF0 || lead > 0xF4 || second < low || second > high) return 0;
-    for (size_t i = 2; i < 4; ++i) {
-        if ((byteAt(text, at + i) & 0xC0) != 0x80) return 0;
-    }
-    return 4;
 }
 
 }  // namespace
@@ -151,13 +110,12 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8) {
             at = run;
             continue;
         }
-        unsigned codePoint = 0;
-        const size_t length = readUtf8(utf8, at, codePoint);
-        if (length == 0) return std::nullopt;
-        const uint16_t code = codeOf(codePoint);
+        const Utf8Char read = decodeUtf8(utf8, at);
+        if (read.length == 0) return std::nullopt;
+        const uint16_t code = codeOf(read.point);
         if (code == kNoChar) return std::nullopt;
         appendCode(out, code);
-        at += length;
+        at += read.length;
     }
     return out;
 }
@@ -167,16 +125,15 @@ std::string utf8ToCp932WithGeta(std::string_view utf8, std::vector<std::string>&
     out.reserve(utf8.size());
     size_t at = 0;
     while (at < utf8.size()) {
-        unsigned codePoint = 0;
-        const size_t length = readUtf8(utf8, at, codePoint);
-        const uint16_t code = length == 0 ? kNoChar : codeOf(codePoint);
+        const Utf8Char read = decodeUtf8(utf8, at);
+        const uint16_t code = read.length == 0 ? kNoChar : codeOf(read.point);
         if (code != kNoChar) {
             appendCode(out, code);
-            at += length;
+            at += read.length;
             continue;
         }
-        // A character beyond the BMP is named as it is; bytes that are not UTF-8 as U+FFFD.
-        const size_t whole = length != 0 ? length : astralLength(utf8, at);
+        // A character CP932 lacks is named as it is; bytes that are not UTF-8 as U+FFFD.
+        const size_t whole = read.length;
         const std::string shown(whole != 0 ? utf8.substr(at, whole) : kReplacementUtf8);
         if (std::find(replaced.begin(), replaced.end(), shown) == replaced.end()) {
             replaced.push_back(shown);

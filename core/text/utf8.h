@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace kaz {
+
+// One character read from UTF-8 text: its code point and its length in bytes. The length is 0
+// where the bytes at that place are no well-formed UTF-8 character (a bad or cut sequence, an
+// overlong form, a surrogate or a code point beyond U+10FFFF).
+struct Utf8Char {
+    char32_t point = 0;
+    size_t length = 0;
+};
+
+// The character that starts at `text[at]` (`at` < the text's size).
+Utf8Char decodeUtf8(std::string_view text, size_t at);
+
+}  // namespace kaz
