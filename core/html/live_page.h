@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "bracket/bracket.h"
 
@@ -10,6 +11,10 @@ struct LivePageOptions {
     std::string updatedAt;  // the time of the last change, as shown after "最終更新 " (UTF-8), e.g.
                             // "2026-12-08 12:34:56"
     int refreshSeconds = 0;  // > 0: the page reloads itself this often (a meta refresh)
+    // The matches decided most recently, newest first, each named by the line its winner won
+    // (a third-place result by -1 - side). Empty: the page orders the decided matches itself,
+    // the latest round first.
+    std::vector<int> recentResults;
 };
 
 // The live results page of `bracket`: one self-contained UTF-8 HTML5 document.
