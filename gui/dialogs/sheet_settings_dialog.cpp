@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,6 +15,7 @@
 #include "bridge/fonts.h"
 #include "bridge/qt_text.h"
 #include "common/dialog_units.h"
+#include "common/refusal_notice.h"
 #include "text/text_limits.h"
 #include "widgets/text_field.h"
 
@@ -102,6 +104,7 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     shape->addRow(tr("3位"), m_thirdPlace);
     shape->addRow(m_twoSided);
     layout->addLayout(shape);
+    layout->addWidget(makeRefusalLine(this));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));

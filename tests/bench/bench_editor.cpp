@@ -10,6 +10,7 @@
 //   bench_editor
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMdiArea>

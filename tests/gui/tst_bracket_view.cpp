@@ -168,7 +168,7 @@ void TestBracketView::mouseSequenceOfEightMembers() {
     BracketView view(&doc);
     // Both changes of a decided result (clicks on lines 1) ask first; はい each time.
     ScriptedDesktop desktop;
-    desktop.yesNoAnswers = {true, true};
+    desktop.yesNoAnswers << true << true;
     const auto& lines = view.lineWidgets();
     auto click = [&](int i) { QTest::mouseClick(lines[i], Qt::LeftButton); };
     auto doubleClick = [&](int i) {
@@ -302,16 +302,17 @@ void TestBracketView::scoreDialogStoresTrimmedTextOnEnterOnly() {
     QCOMPARE(doc.bracket().champion(), std::string());
 }
 
-// The dialog offers the final's winner's name while no champion is named: Enter takes it.
-// A name typed with blanks around it keeps them.
+// The final decided, the champion's name is the winner's; the dialog holds it. A name typed with
+// blanks around it keeps them.
 void TestBracketView::championDialogKeepsBlanks() {
     BracketDocument doc{kaz::Bracket(4)};
     doc.setMemberName(0, "Taro");
     winUpToTheFinal(doc);
+    QCOMPARE(doc.championText(), QStringLiteral("Taro"));
     BracketView view(&doc);
     QString subject;
     onNextDialog<ChampionDialog>([&subject](ChampionDialog* dialog) {
-        if (auto* label = dialog->findChild<QLabel*>()) subject = label->text();
+        subject = labelTexts(dialog);
         QCOMPARE(dialog->edit()->text(), QStringLiteral("Taro"));
         QTest::keyClick(dialog->edit(), Qt::Key_Return);
     });
@@ -344,7 +345,7 @@ void TestBracketView::changingADecidedResultAsksFirst() {
     const int steps = doc.undoStack()->count();
     BracketView view(&doc);
     ScriptedDesktop desktop;
-    desktop.yesNoAnswers = {false, true};
+    desktop.yesNoAnswers << false << true;
     QTest::mouseClick(view.lineWidgets()[1], Qt::LeftButton);
     QCOMPARE(desktop.lossQuestions,
              QStringList(QStringLiteral("第1試合の勝者を 林 結翔 に変えると、第5・7試合の結果と"
@@ -378,7 +379,7 @@ void TestBracketView::matchDialogTakesBothScores() {
         QTest::keyClick(dialog->field(1), Qt::Key_Return);
     });
     QTest::mouseClick(view.lineWidgets()[3], Qt::RightButton);
-    QCOMPARE(shown, QStringLiteral("第2試合 1回戦:|岡田 悠人|−|4人目"));
+    QCOMPARE(shown, QStringLiteral("第2試合 準決勝:|岡田 悠人|−|4人目"));
     QCOMPARE(doc.lineScore(2), std::string("2"));
     QCOMPARE(doc.lineScore(3), std::string("3"));
     QCOMPARE(doc.undoStack()->count(), steps + 1);
@@ -566,6 +567,9 @@ void TestBracketView::typingChangesTheNameButLoadingDoesNot() {
     BracketView view(&doc);
     QCOMPARE(view.nameEdits()[1]->text(), QStringLiteral("B"));
     QVERIFY(!doc.isChanged());
+    // A box not being edited shows the start of its name; the user clicks after it to type on.
+    QCOMPARE(view.nameEdits()[1]->cursorPosition(), 0);
+    view.nameEdits()[1]->end(false);
     typeText(view.nameEdits()[1], QStringLiteral("選手"));
     QCOMPARE(doc.memberNameText(1), QStringLiteral("B選手"));
     QVERIFY(doc.isChanged());

@@ -1,6 +1,7 @@
 // The editor as a user meets it: the view's colours, whole scores, a bold champion, the
 // member-count dialog, titles, window keys and sizes, and refused characters explained.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>

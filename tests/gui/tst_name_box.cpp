@@ -276,7 +276,7 @@ void TestNameBox::resultKeys() {
     // Where the key would clear a decided later result it asks first: はい.
     ScriptedDesktop desktop;
     if (line >= 0 && !kaz::clearedResults(doc.bracket(), expected, line).matchNumbers.empty()) {
-        desktop.yesNoAnswers = {true};
+        desktop.yesNoAnswers << true;
     }
     MemberNameEdit* box = view.nameEdits()[size_t(member)];
     QTest::keyClick(box, Qt::Key(key), Qt::AltModifier);
