@@ -90,6 +90,7 @@ private slots:
     void tableOfEverySize();
     void gridOfEveryOption_data();
     void gridOfEveryOption();
+    void gridReadsAttributesAsHtml();
     void boldMemberKeepsTheModelPlain();
     void escapesBracketText_data();
     void escapesBracketText();
@@ -451,6 +452,19 @@ void TestHtmlPage::gridOfEveryOption() {
         QCOMPARE(edges[1], expected[1]);
         QCOMPARE(htmlTableHeight(bracket), 12 * int(expected[0].size()));
     }
+}
+
+// The grid check reads a cell's attributes as a browser does: "rowspan" as a colour inside a
+// STYLE value is no row span. (An input the reader's fuzz target once stopped on.)
+void TestHtmlPage::gridReadsAttributesAsHtml() {
+    const std::optional<Bracket> bracket =
+        readKaz(kaztest::toStd(readTestData("member_colour_rowspan.kaz")));
+    QVERIFY(bracket);
+    QCOMPARE(bracket->colors().memberColor, std::string("rowspan"));
+    const kaztest::TableGrid grid = kaztest::layOutTable(writeHtmlTable(*bracket));
+    QVERIFY2(grid.problem.empty(), grid.problem.c_str());
+    QCOMPARE(grid.rows, 9);
+    QCOMPARE(grid.columns, 5);
 }
 
 void TestHtmlPage::boldMemberKeepsTheModelPlain() {
