@@ -220,9 +220,11 @@ write("four_members_sheet_page.kaz", data)
 # title and second line as its caption, a row of round names (予選, the default 決勝, and 優勝
 # over the final line and the champion), the clubs in their column, the seed mark [1] before
 # 選手C, the match numbers beside the lines they feed (1 above line 4, 2 above the final line;
-# the pair with the bye is no match), no stroke or join for the bye's line 3, and the draw
-# number in the last row.
-sheet_page = example[:13] + [
+# the pair with the bye is no match), no stroke or join for the bye's line 3 and none for its
+# opponent 選手C's line 2, which runs straight on into line 5 (line 5's stroke at 選手C's height:
+# its cells span one row above the stroke and three below), the champion's cell not wrapped,
+# the draw number in the last row, and the title as the page's TITLE.
+sheet_page = example[:7] + ['<TITLE>春季大会</TITLE>'] + example[8:13] + [
     '<TABLE SUMMARY="トーナメント表" BORDER="0" CELLSPACING="0" CELLPADDING="1" STYLE = "width:475 ;height:48 ;background-color:#FFFFFF " >',
     '<CAPTION><SPAN STYLE = "font-size:large;font-weight:bold">春季大会</SPAN><BR>',
     '<SPAN STYLE = "font-size:small">4月5日 市民体育館</SPAN></CAPTION>',
@@ -238,7 +240,7 @@ sheet_page = example[:13] + [
     '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid #DC143C">\u3000</TD>',
     '<TD rowspan = "2" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid #DC143C"><SPAN STYLE = "font-size:x-small;color:#000000">1</SPAN></TD>',
     '<TD rowspan = "4" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid #808080"><SPAN STYLE = "font-size:x-small;color:#000000">2</SPAN></TD>',
-    '<TD rowspan = "8" STYLE = "width:120 ;color:#FF9000 ;font-size:small;font-weight:bold">\u3000</TD>',
+    '<TD rowspan = "8" nowrap STYLE = "width:120 ;color:#FF9000 ;font-size:small;font-weight:bold">\u3000</TD>',
     '</TR>',
     '<TR valign = "middle">',
     '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #DC143C;border-top:2px solid #DC143C;font-size:x-small;color:#FF9000">2</TD>',
@@ -256,17 +258,17 @@ sheet_page = example[:13] + [
     '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000"><SPAN STYLE = "font-size:x-small">[1]</SPAN> 選手C</TD >',
     '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000">C高</TD >',
     '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid #808080">\u3000</TD>',
-    '<TD rowspan = "2" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-bottom:2px solid #808080;">\u3000</TD>',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-bottom:2px solid #808080;">\u3000</TD>',
     '<TD rowspan = "4" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
     '</TR>',
     '<TR valign = "middle">',
-    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-top:2px solid #808080;">\u3000</TD>',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
+    '<TD rowspan = "3" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
     '</TR>',
     '<TR valign = "middle">',
     '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000"></TD >',
     '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000"></TD >',
     '<TD rowspan = "1" STYLE = "width:85">\u3000</TD>',
-    '<TD rowspan = "2" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
     '</TR>',
     '<TR valign = "middle">',
     '<TD rowspan = "1" STYLE = "width:85">\u3000</TD>',
@@ -277,7 +279,7 @@ sheet_page = example[:13] + [
 ] + example[49:]
 assert len(sheet_page) == 70, len(sheet_page)
 page = "\r\n".join(sheet_page).encode("cp932")
-assert len(page) == 3818, len(page)
+assert len(page) == 3771, len(page)
 write("four_members_sheet_page.html", page)
 
 # A 4-member bracket with a third-place match: 選手1..選手4; line 0 won, line 3 won, so that
