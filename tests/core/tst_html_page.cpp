@@ -91,6 +91,8 @@ private slots:
     void gridOfEveryOption_data();
     void gridOfEveryOption();
     void gridReadsAttributesAsHtml();
+    void twoSidedFinalColours_data();
+    void twoSidedFinalColours();
     void boldMemberKeepsTheModelPlain();
     void escapesBracketText_data();
     void escapesBracketText();
@@ -130,6 +132,7 @@ void TestHtmlPage::goldenPages_data() {
     QTest::newRow("third-place match") << QStringLiteral("four_members_third_place");
     QTest::newRow("two-sided") << QStringLiteral("eight_members_two_sided");
     QTest::newRow("64 members") << QStringLiteral("sixty_four_members");
+    QTest::newRow("two-sided, played, a bye") << QStringLiteral("eight_members_two_sided_played");
 }
 
 void TestHtmlPage::goldenPages() {
@@ -399,10 +402,16 @@ void TestHtmlPage::gridOfEveryOption() {
     for (int round = 0; round < 20; ++round) {
         Bracket bracket(players);
         SheetInfo sheet;
+        int byes = 0;
         for (int i = 0; i < players; ++i) {
             bracket.setMemberName(i, "N" + std::to_string(i) + ";");
             if (random.bounded(3) == 0) sheet.clubs[size_t(i)] = "C";
             if (random.bounded(4) == 0) sheet.seeds[size_t(i)] = 1 + random.bounded(players);
+            if (i % 2 == 1 && random.bounded(4) == 0) {
+                sheet.byes[size_t(i)] = true;
+                bracket.setMemberName(i, "");
+                ++byes;
+            }
         }
         sheet.matchNumbers = random.bounded(2) == 1;
         if (random.bounded(2) == 1) sheet.drawNumber = 5;
@@ -428,7 +437,10 @@ void TestHtmlPage::gridOfEveryOption() {
         const auto count = [&table](const char* text) {
             return QByteArray::fromStdString(table).count(text);
         };
-        const int joins = twoSided ? 2 * players - 3 : 2 * players - 2;  // one cell a line
+        // One cell a line; none for a bye's line, nor for its opponent's where that runs
+        // straight on (not where it is a finalist's).
+        const int joins = (twoSided ? 2 * players - 3 : 2 * players - 2) -
+                          byes * (twoSided && players == 4 ? 1 : 2);
         QCOMPARE(count("border-right:4px") + count("border-left:4px"),
                  joins + (thirdPlace == ThirdPlace::Match ? 2 : 0));
 
@@ -469,6 +481,45 @@ void TestHtmlPage::gridReadsAttributesAsHtml() {
     QVERIFY2(grid.problem.empty(), grid.problem.c_str());
     QCOMPARE(grid.rows, 9);
     QCOMPARE(grid.columns, 5);
+}
+
+void TestHtmlPage::twoSidedFinalColours_data() {
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QString>("colours");  // the finalists' halves of the centre, the final's line
+    QTest::newRow("nobody in the final") << QList<int>{} << "LL L";
+    QTest::newRow("one finalist") << QList<int>{0} << "WL L";
+    QTest::newRow("both, undecided") << QList<int>{0, 3} << "WW L";
+    QTest::newRow("the left won") << QList<int>{0, 3, 4} << "WL W";
+    QTest::newRow("the right won") << QList<int>{0, 3, 5} << "LW W";
+}
+
+// Where a two-sided page's finalists meet in the middle, each stroke goes on in its own colour
+// while the final is open; once it is decided, the loser's in the lose colour.
+void TestHtmlPage::twoSidedFinalColours() {
+    QFETCH(QList<int>, clicks);
+    QFETCH(QString, colours);
+    Bracket bracket(4);
+    SheetInfo sheet;
+    sheet.twoSided = true;
+    bracket.setSheet(sheet);
+    for (int line : clicks) QVERIFY(!leftClickLine(bracket, line).empty());
+    const QString page = QString::fromLatin1(pageOf(bracket));
+    const auto letter = [](const QString& colour) {
+        return colour == QStringLiteral("#DC143C") ? QStringLiteral("W") : QStringLiteral("L");
+    };
+    // The two cells above the strokes (the left one also draws the final's line), then the
+    // two below them.
+    const QRegularExpression middle(QStringLiteral(
+        "width:60(;border-right:4px solid (#\\w+))?;border-(?:bottom|top):2px solid (#\\w+)"));
+    QStringList halves;
+    QString finalLine;
+    for (const auto& m : middle.globalMatch(page)) {
+        halves << letter(m.captured(3));
+        if (!m.captured(2).isEmpty()) finalLine += letter(m.captured(2));
+    }
+    QCOMPARE(halves.size(), 4);
+    QCOMPARE(halves.mid(2), halves.mid(0, 2));
+    QCOMPARE(halves[0] + halves[1] + QLatin1Char(' ') + finalLine, colours);
 }
 
 void TestHtmlPage::boldMemberKeepsTheModelPlain() {
