@@ -191,7 +191,8 @@ void writeChampionCell(PageBuffer& out, const Page& page, int rowspan, const cha
 
 // The line cells of `row` in the columns of spans 1, 2, … `lastSpan`, outwards in: as the
 // one-sided table's row `row + offset`, whose lines they are. The line of span `lastSpan` draws
-// no join.
+// no join. A line's two cells meet at its stroke, moved to a bye's opponent's stroke where that
+// runs straight on.
 void writeLineCells(PageBuffer& out, const Page& page, int row, int offset, int lastSpan,
                     bool mirrored);
 

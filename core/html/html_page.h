@@ -23,12 +23,13 @@ constexpr int kHtmlLineWidth = 4;
 // A bracket with a sheet adds, inside the table: the title and the second line as its caption;
 // a row of the rounds' names over the columns; a club column after the names (when
 // showsClubColumn); the seed mark before a seeded name; the number of each match, small,
-// beside the stroke of the line it feeds; no stroke and no join for a bye's line; and the draw
-// number in a last row. A third place stands in rows below the bracket: its heading, its two
-// sides' names and, for a match, their pair of lines and the winner as "3位" and the name. A
-// two-sided sheet draws the first half of the members down the left edge and the second half,
-// mirrored, down the right, the final in the middle with the champion above it. Without a
-// sheet the page is the bare bracket's.
+// beside the stroke of the line it feeds; no stroke and no join for a bye's line, whose
+// opponent runs straight on into the second round; and the draw number in a last row. A third
+// place stands in rows below the bracket: its heading, its two sides' names and, for a match,
+// their pair of lines and the winner as "3位" and the name. A two-sided sheet draws the first
+// half of the members down the left edge and the second half, mirrored, down the right, the
+// final in the middle with the champion above it. The champion's name does not wrap, and a
+// title is the page's TITLE too. Without a sheet the page is the bare bracket's.
 std::string writeHtmlPage(const Bracket& bracket);
 
 // The page's table alone, from "<TABLE" to "</TABLE>", as it pastes into a word processor;
