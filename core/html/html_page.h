@@ -37,12 +37,12 @@ std::string writeHtmlPage(const Bracket& bracket);
 std::string writeHtmlTable(const Bracket& bracket);
 
 // The largest page of a bracket read from a file of `fileBytes` bytes. The page holds each
-// score, the champion and each text of the sheet at most once and each name at most three
-// times (a third-place side's name stands again below the bracket, the match's winner's once
-// more), each byte escaped to at most six ("&quot;"), and the colour strings (7 bytes at most,
-// which the reader enforces) in a fixed number of cells beside the fixed markup, which for 128
-// members takes less than 128 KiB, a full sheet included (its round names, marks, match
-// numbers and the draw number are short and fixed in number).
+// score, the champion and each text of the sheet at most once, the title and each name at
+// most three times (the title is the page's TITLE too; a third-place side's name stands again
+// below the bracket, the match's winner's once more), each byte escaped to at most six ("&quot;"),
+// and the colour strings (7 bytes at most, which the reader enforces) in a fixed number of cells
+// beside the fixed markup, which for 128 members takes less than 128 KiB, a full sheet included
+// (its round names, marks, match numbers and the draw number are short and fixed in number).
 constexpr size_t htmlPageSizeBound(size_t fileBytes) { return 18 * fileBytes + (192u << 10); }
 
 // Width and height of the page's table: name width (+ the club column's when it shows) + 85
