@@ -107,16 +107,13 @@ void measure(const char* what, const QString& path) {
     documents->closeAllDocuments();
 }
 
-// Says はい to every question before a loss: the clicks change results decided long before.
-struct AgreeingDesktop : ScriptedDesktop {
-    bool confirmLoss(QWidget*, const QString&) override { return true; }
-};
-
 // A click that takes a match from the champion's first opponent's side, clearing every later
 // round, to its repaint (undone, untimed, between runs); and the match's score dialog from the
 // right click to its being shown.
 void measureResultChange(const char* what, const QString& path) {
-    AgreeingDesktop desktop;
+    // はい to every question before a loss: the clicks change results decided long before.
+    ScriptedDesktop desktop;
+    desktop.agreeToEveryLoss = true;
     MainWindow window;
     if (!showEditor(window)) std::printf("the window was not shown\n");
     window.documentManager()->openDocumentFile(path);

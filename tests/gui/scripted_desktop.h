@@ -47,6 +47,8 @@ public:
     QQueue<std::function<void(QPrinter&)>> previewAnswers;
     // Whether openWithDesktop finds an application.
     bool viewerStarts = true;
+    // Answers every question before a loss with はい, for tests that click results at random.
+    bool agreeToEveryLoss = false;
 
     // What was asked, in order.
     QList<FileRequest> openRequests;
