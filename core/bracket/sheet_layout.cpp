@@ -31,8 +31,8 @@ constexpr int kNameBoxesRight = 160;
 // round's, its names in the two columns before them.
 constexpr int kThirdPlaceGap = 10;
 constexpr int kThirdPlaceHeadingHeight = 14;
-// Above the upper line's stroke, reaching a little into the gap above the line.
-constexpr int kThirdPlaceHeadingTop = -4;
+// Right above the upper line, outside it: the window's line widget covers the line's area.
+constexpr int kThirdPlaceHeadingTop = -kThirdPlaceHeadingHeight;
 constexpr int kThirdPlaceLineHeight = 34;
 constexpr int kThirdPlaceNameWidth = 140;
 constexpr int kThirdPlaceNameHeight = 20;

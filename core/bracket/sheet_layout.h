@@ -30,8 +30,8 @@ struct SheetWidening {
     bool clubsOnly = false;
 };
 
-// Where the third place lies, below the final: its heading (「3位決定戦」 above the upper line's
-// stroke, or 「3位」 right of the two third places' names), each side's member name, and with a
+// Where the third place lies, below the final: its heading (「3位決定戦」 right above the upper
+// line, or 「3位」 right of the two third places' names), each side's member name, and with a
 // match the two sides' lines, joined as a pair, and the winner ("3位" and the name) right of
 // their join. All zero-sized where the sheet
 // shows no third place; the lines also for two third places, which play no match.

@@ -382,9 +382,10 @@ void TestSheetLayout::twoSidedMirrorsOneSided() {
         const Rect& third = layout.thirdPlace.lines[0];
         QVERIFY(same(third, mirror(third)) && within(layout.thirdPlace.result));
         QVERIFY(third.top >= sheetLineRect(layout, members, 0).top);
-        // Its heading stands beside its lines, above the upper stroke.
+        // Its heading stands beside its lines, right above the upper one, clear of the bracket.
         const Rect& heading = layout.thirdPlace.heading;
         QVERIFY(heading.left >= third.left && heading.right() <= third.right());
-        QVERIFY(heading.bottom() <= third.top + third.height / 2 - 2);
+        QVERIFY(heading.bottom() <= third.top && heading.bottom() + 4 > third.top);
+        for (const Rect& part : parts) QVERIFY(!overlap(heading, part));
     }
 }
