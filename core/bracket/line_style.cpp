@@ -1,5 +1,7 @@
 #include "bracket/line_style.h"
 
+#include "bracket/third_place.h"
+
 namespace kaz {
 
 LineColors lineColors(LineState state) {
@@ -11,6 +13,25 @@ LineColors lineColors(LineState state) {
         case LineState::Beaten: return {LineColor::Win, LineColor::Lose};
     }
     return {LineColor::None, LineColor::None};
+}
+
+LineColors lineColors(const Bracket& bracket, int line) {
+    const LineState state = bracket.lineState(line);
+    const int members = bracket.memberCount();
+    const bool finalist = placeOfLine(members, line).round == roundsForMembers(members) - 2;
+    if (finalist && state != LineState::Won &&
+        bracket.lineState(opponentLine(members, line)) == LineState::Won) {
+        return {LineColor::Lose, LineColor::Lose};
+    }
+    return lineColors(state);
+}
+
+LineColors thirdPlaceLineColors(const Bracket& bracket, int side) {
+    const int winner = thirdPlaceWinner(bracket);
+    if (winner >= 0 && thirdPlaceMember(bracket, side) != winner) {
+        return {LineColor::Lose, LineColor::Lose};
+    }
+    return lineColors(thirdPlaceLineState(bracket, side));
 }
 
 }  // namespace kaz

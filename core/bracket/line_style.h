@@ -21,6 +21,15 @@ struct LineColors {
 // lose colour. A state outside the five, which only a file can bring, has no colour.
 LineColors lineColors(LineState state);
 
+// Line `line`'s colours on the sheet: lineColors of its state, but once the final is decided
+// its loser's line is all in the lose colour, so that the win colour leads to the champion
+// alone (a two-sided sheet's finalists meet without a join that could tell them apart).
+LineColors lineColors(const Bracket& bracket, int line);
+
+// Side `side` of the third-place match, likewise: once it is decided, the winner's side in the
+// win colour and the loser's in the lose colour.
+LineColors thirdPlaceLineColors(const Bracket& bracket, int side);
+
 // `win`, `lose` or `none`, as `color` says: for colour strings, escaped ones or colour values.
 template <typename T>
 const T& byLineColor(LineColor color, const T& win, const T& lose, const T& none) {

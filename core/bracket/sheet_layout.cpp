@@ -17,9 +17,11 @@ constexpr int kTitleGap = 4;  // between the title lines and the round names' ro
 // as much height as it takes.
 constexpr int kRoundRowHeight = 18;
 constexpr int kRoundRowTop = 6;  // within the bracket's moved top margin
+// Each round's name keeps this far from its column's edges, so that neighbours never touch.
+constexpr int kRoundNameInset = 2;
 constexpr int kFootHeight = 12;  // added below the bracket for the draw number
 constexpr int kFootTextHeight = 16;
-constexpr int kSeedMarkWidth = 24;
+constexpr int kSeedMarkWidth = 30;  // "[128]"
 constexpr int kSeedMarkGap = 2;
 constexpr int kMatchNumberWidth = 26;
 constexpr int kMatchNumberHeight = 13;
@@ -28,7 +30,9 @@ constexpr int kNameBoxesRight = 160;
 // The third place, below the bracket: its heading, then a pair of lines as high as a first
 // round's, its names in the two columns before them.
 constexpr int kThirdPlaceGap = 10;
-constexpr int kThirdPlaceHeadingHeight = 18;
+constexpr int kThirdPlaceHeadingHeight = 14;
+// Right above the upper line, outside it: the window's line widget covers the line's area.
+constexpr int kThirdPlaceHeadingTop = -kThirdPlaceHeadingHeight;
 constexpr int kThirdPlaceLineHeight = 34;
 constexpr int kThirdPlaceNameWidth = 140;
 constexpr int kThirdPlaceNameHeight = 20;
@@ -69,6 +73,26 @@ TwoSidedMiddle twoSidedMiddle(int members) {
     return m;
 }
 
+// How high the champion's line of a two-sided bracket rises above the final's strokes. From 8
+// members on the champion's name stands above the semi-finalists' lines and the numbers over
+// them, where the columns of both semi-finals are free, and the line rises to it; with 4 there
+// is no room above the first round, and the name stands between the first round's joins.
+int championStem(int members) {
+    const TwoSidedMiddle m = twoSidedMiddle(members);
+    const int rounds = roundsForMembers(members);
+    if (rounds < 4) return kChampionStem;
+    const int half = members / 2;
+    const Rect semiFinalist =
+        lineRect(half, firstLineOfRound(half, rounds - 3), memberPitch(members));
+    // The line reaches as high as the numbers of the matches that feed the semi-finalists.
+    const int top = middle(semiFinalist) - kMatchNumberGap / 2 - kMatchNumberHeight;
+    return std::max(kChampionStem, m.stroke - kFinalAboveStroke - top);
+}
+
+// The width of the champion's name on a two-sided sheet: the final's two columns, and from 8
+// members on the semi-finalists' two besides.
+int championBandWidth(int members) { return (roundsForMembers(members) < 4 ? 2 : 4) * kRoundWidth; }
+
 // Line `line`'s area of a two-sided bracket in the bracket's own pixels (before the sheet
 // moves it).
 Rect twoSidedLineRect(int members, int line) {
@@ -76,8 +100,9 @@ Rect twoSidedLineRect(int members, int line) {
     const TwoSidedMiddle m = twoSidedMiddle(members);
     const int rounds = roundsForMembers(members);
     if (place.round == rounds - 1) {
-        return {m.centre - m.halfFinal.width / 2, m.stroke - kFinalAboveStroke - kChampionStem,
-                m.halfFinal.width, kChampionStem};
+        const int stem = championStem(members);
+        return {m.centre - m.halfFinal.width / 2, m.stroke - kFinalAboveStroke - stem,
+                m.halfFinal.width, stem};
     }
     const bool right = place.position >= place.size / 2;
     Rect rect;
@@ -93,7 +118,8 @@ Rect twoSidedLineRect(int members, int line) {
 }
 
 // The third place below the final, its lines in the final's column and its names in the two
-// columns before; the sheet grows down by it.
+// columns before; the sheet grows down by it. Its heading stands beside what it names: above
+// the upper line's stroke, or for two third places right of their names.
 ThirdPlaceLayout layoutThirdPlace(const SheetLayout& layout, int members, ThirdPlace thirdPlace) {
     ThirdPlaceLayout place;
     if (thirdPlace == ThirdPlace::None) return place;
@@ -101,11 +127,8 @@ ThirdPlaceLayout layoutThirdPlace(const SheetLayout& layout, int members, ThirdP
     Rect finalLine = sheetLineRect(layout, members, lineCountForMembers(members) - 3);
     // Two-sided, the third place stands in the middle, centred under the final.
     if (layout.twoSided) finalLine.left = layout.centre - finalLine.width / 2;
-    const int top = layout.extent.height + kThirdPlaceGap;
+    const int linesTop = layout.extent.height + kThirdPlaceGap;
     const int namesLeft = finalLine.left - kThirdPlaceNameWidth;
-    place.heading = {namesLeft, top, kThirdPlaceNameWidth + finalLine.width,
-                     kThirdPlaceHeadingHeight};
-    const int linesTop = top + kThirdPlaceHeadingHeight;
     for (int side = 0; side < 2; ++side) {
         const Rect line{finalLine.left, linesTop + side * kThirdPlaceLineHeight, finalLine.width,
                         kThirdPlaceLineHeight};
@@ -113,10 +136,15 @@ ThirdPlaceLayout layoutThirdPlace(const SheetLayout& layout, int members, ThirdP
                                      kThirdPlaceNameWidth, kThirdPlaceNameHeight};
         if (thirdPlace == ThirdPlace::Match) place.lines[size_t(side)] = line;
     }
+    const int join = linesTop + kThirdPlaceLineHeight;
     if (thirdPlace == ThirdPlace::Match) {
-        const int join = linesTop + kThirdPlaceLineHeight;
+        place.heading = {finalLine.left, linesTop + kThirdPlaceHeadingTop, finalLine.width,
+                         kThirdPlaceHeadingHeight};
         place.result = {finalLine.right() + 5, join - kThirdPlaceResultHeight / 2,
                         kThirdPlaceResultWidth, kThirdPlaceResultHeight};
+    } else {
+        place.heading = {finalLine.left, join - kThirdPlaceHeadingHeight / 2, finalLine.width,
+                         kThirdPlaceHeadingHeight};
     }
     return place;
 }
@@ -160,13 +188,13 @@ SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     const int titleBlock = top == kTopMargin ? 0 : top + kTitleGap;
     layout.headerHeight = titleBlock + kRoundRowHeight;
 
-    if (showsClubColumn(sheet)) {
+    if (widening.clubsOnly ? hasClubs(sheet) : showsClubColumn(sheet)) {
         layout.clubWidth = kClubBoxWidth + widening.clubColumn;
     }
     layout.bracketOrigin = {widening.nameColumn + layout.clubWidth, layout.headerHeight};
     if (layout.twoSided) {
         layout.centre = twoSidedMiddle(members).centre + layout.bracketOrigin.x;
-        const int band = 2 * kRoundWidth;  // the final's two columns
+        const int band = championBandWidth(members);
         const Rect stem = sheetLineRect(layout, members, lineCountForMembers(members) - 1);
         layout.champion = {layout.centre - band / 2,
                            stem.top - kChampionNameGap - kChampionNameHeight, band,
@@ -176,13 +204,15 @@ SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     const int rounds = roundsForMembers(members);
     for (int round = 0; round < rounds; ++round) {
         const Rect line = sheetLineRect(layout, members, firstLineOfRound(members, round));
-        Rect name{line.left, titleBlock + kRoundRowTop, line.width, kRoundRowHeight};
+        Rect name{line.left + kRoundNameInset, titleBlock + kRoundRowTop,
+                  line.width - 2 * kRoundNameInset, kRoundRowHeight};
         Rect copy;
         if (layout.twoSided && round >= rounds - 2) {
             // The final's name over the middle; the champion's column has none.
-            name = round == rounds - 2 ? Rect{layout.centre - kRoundWidth, name.top,
-                                              2 * kRoundWidth, kRoundRowHeight}
-                                       : Rect();
+            name = round == rounds - 2
+                       ? Rect{layout.centre - kRoundWidth + kRoundNameInset, name.top,
+                              2 * (kRoundWidth - kRoundNameInset), kRoundRowHeight}
+                       : Rect();
         } else if (layout.twoSided) {
             copy = mirrored(name, layout.centre);
         }

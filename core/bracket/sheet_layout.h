@@ -25,11 +25,15 @@ struct SheetWidening {
     int nameColumn = 0;  // added to the name column's width
     int clubColumn = 0;  // added to the club column's width
     int leastWidth = 0;  // the sheet is at least this wide
+    // A picture has no club column while no club is set: the screen keeps it to type into,
+    // on paper it would only part the names from their lines.
+    bool clubsOnly = false;
 };
 
-// Where the third place lies, below the final: its heading (「3位決定戦」, or 「3位」 for two
-// third places), each side's member name, and with a match the two sides' lines, joined as a
-// pair, and the winner ("3位" and the name) right of their join. All zero-sized where the sheet
+// Where the third place lies, below the final: its heading (「3位決定戦」 right above the upper
+// line, or 「3位」 right of the two third places' names), each side's member name, and with a
+// match the two sides' lines, joined as a pair, and the winner ("3位" and the name) right of
+// their join. All zero-sized where the sheet
 // shows no third place; the lines also for two third places, which play no match.
 struct ThirdPlaceLayout {
     Rect heading;

@@ -5,13 +5,14 @@
 
 namespace kaz {
 
-bool showsClubColumn(const SheetInfo& sheet) {
-    if (sheet.clubColumn) return true;
+bool hasClubs(const SheetInfo& sheet) {
     for (const std::string& club : sheet.clubs) {
         if (!club.empty()) return true;
     }
     return false;
 }
+
+bool showsClubColumn(const SheetInfo& sheet) { return sheet.clubColumn || hasClubs(sheet); }
 
 std::string seedMark(int seed) { return seed > 0 ? "[" + std::to_string(seed) + "]" : ""; }
 

@@ -13,6 +13,9 @@ namespace kaz {
 class Bracket;
 struct SheetInfo;
 
+// True when some member has a club.
+bool hasClubs(const SheetInfo& sheet);
+
 // True when the club column is shown: some member has a club, or the sheet asks for it.
 bool showsClubColumn(const SheetInfo& sheet);
 

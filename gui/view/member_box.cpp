@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QUndoStack>
+#include <algorithm>
 
 #include "bracket/sheet_zoom.h"
 #include "bridge/fonts.h"
@@ -16,12 +17,16 @@ namespace kaz::gui {
 namespace {
 
 constexpr int kTextPoints = 11;
+// Between the text and the box's border, at the actual size, besides the edit's own margin;
+// the pictures leave the same room before a name (name_column.cpp).
+constexpr int kTextMargin = 2;
 
 }  // namespace
 
 MemberBox::MemberBox(size_t maxBytes, BracketDocument* doc, int member, QWidget* parent)
     : TextField(maxBytes, parent), m_document(doc), m_member(member) {
     setFont(render::japaneseFontPoints(kTextPoints));
+    setTextMargins(kTextMargin, 0, kTextMargin, 0);
     refreshColors();
 }
 
@@ -39,6 +44,8 @@ void MemberBox::refreshColors() {
 void MemberBox::setZoom(int percent) {
     setFont(render::japaneseFontPoints(qreal(kTextPoints) * percent / kaz::kActualSize));
     setFrame(percent >= kaz::kActualSize);
+    const int margin = std::max(1, kTextMargin * percent / kaz::kActualSize);
+    setTextMargins(margin, 0, margin, 0);
 }
 
 void MemberBox::paintEvent(QPaintEvent* event) {

@@ -1,6 +1,8 @@
 #include "painting/bracket_painter.h"
 
 #include <QFontMetrics>
+#include <QLineF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 
@@ -11,6 +13,7 @@
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "painting/name_column.h"
+#include "painting/shrunk_text.h"
 
 namespace kaz::render {
 
@@ -21,6 +24,8 @@ constexpr int kJoinWidth = 7;
 constexpr int kScoreFontPixels = 12;
 constexpr int kChampionFontPixels = 14;
 constexpr int kChampionWeight = 600;
+// How far a line's stroke and join reach past its area on a device that smooths edges.
+constexpr qreal kSeamReach = 1;
 
 // A state that has no colour (only a file can bring one) is drawn as an open line.
 QColor lineColor(const kaz::ColorSet& colors, kaz::LineColor which) {
@@ -72,53 +77,109 @@ void paintScore(QPainter& painter, const kaz::ColorSet& colors, const LineLook& 
         metrics.boundingRect(text).translated(textRect.left(), textRect.top() + metrics.ascent());
     painter.fillRect(textRect.united(ink), qColorFromString(colors.backgroundColor));
     painter.setPen(qColorFromString(colors.scoreColor));
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    drawSheetText(painter, textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
 }
 
 }  // namespace
 
 void paintLineLook(QPainter& painter, const kaz::ColorSet& colors, const LineLook& look,
-                   const QRect& area, const kaz::LineShape& shape) {
+                   const QRect& area, const kaz::LineShape& shape, LineParts parts) {
     if (!shape.drawn) return;
-    const kaz::LineColors lineColors = kaz::lineColors(look.state);
+    auto draws = [parts](LineParts part) { return parts == LineParts::All || parts == part; };
+    const kaz::LineColors& lineColors = look.colors;
     const kaz::LineKind kind = look.kind;
     const int left = area.left();
     const int right = area.left() + area.width();
     const int middle = area.top() + area.height() / 2 + shape.strokeShift;
+    const int edge = shape.mirrored ? left : right;
+    // A device that smooths edges (a PDF, a printer) shows a hairline wherever two parts merely
+    // meet: there each part reaches a little under the one drawn after it (see LineParts).
+    const qreal reach =
+        painter.paintEngine() && painter.paintEngine()->type() != QPaintEngine::Raster ? kSeamReach
+                                                                                       : 0;
 
-    painter.save();
-    painter.setClipRect(area, Qt::IntersectClip);
-    painter.setPen(
-        QPen(lineColor(colors, lineColors.stroke), kStrokeWidth, Qt::SolidLine, Qt::FlatCap));
-    if (shape.upright) {
-        const int centre = area.left() + area.width() / 2;
-        painter.drawLine(centre, area.top(), centre, area.bottom() + 1);
+    if (draws(LineParts::Stroke)) {
+        painter.save();
+        painter.setPen(
+            QPen(lineColor(colors, lineColors.stroke), kStrokeWidth, Qt::SolidLine, Qt::FlatCap));
+        if (reach > 0) {
+            painter.setClipRect(QRectF(area).adjusted(-reach, -reach, reach, reach),
+                                Qt::IntersectClip);
+        } else {
+            painter.setClipRect(area, Qt::IntersectClip);
+        }
+        if (shape.upright) {
+            const int centre = area.left() + area.width() / 2;
+            if (reach > 0) {
+                painter.drawLine(QLineF(centre, area.top(), centre, area.bottom() + 1 + reach));
+            } else {
+                painter.drawLine(centre, area.top(), centre, area.bottom() + 1);
+            }
+        } else if (reach > 0) {
+            painter.drawLine(QLineF(left - reach, middle, right + reach, middle));
+        } else {
+            painter.drawLine(left, middle, right, middle);
+        }
         painter.restore();
-        return;
     }
-    painter.drawLine(left, middle, right, middle);
-    if (kind != kaz::LineKind::Final) paintScore(painter, colors, look, area, shape);
+    if (shape.upright) return;
+    if (draws(LineParts::Score) && kind != kaz::LineKind::Final) {
+        painter.save();
+        painter.setClipRect(area, Qt::IntersectClip);
+        paintScore(painter, colors, look, area, shape);
+        painter.restore();
+    }
     // The join goes last, so that no score can break it. It is centred on the line's right
     // edge (a mirrored line's left edge), so only half of it lies in this line; the pair's
     // lines meet at its middle.
-    if (!shape.joined) {
-        painter.restore();
-        return;
-    }
+    if (!draws(LineParts::Join) || !shape.joined) return;
+    painter.save();
     painter.setPen(
         QPen(lineColor(colors, lineColors.join), kJoinWidth, Qt::SolidLine, Qt::FlatCap));
-    const int edge = shape.mirrored ? left : right;
-    if (kind == kaz::LineKind::Upper) painter.drawLine(edge, middle + 1, edge, area.bottom() + 1);
-    if (kind == kaz::LineKind::Lower) painter.drawLine(edge, middle - 2, edge, area.top());
+    if (reach > 0 && kind == kaz::LineKind::Upper) {
+        // Under the lower line's share, which is drawn after it.
+        painter.setClipRect(QRectF(area).adjusted(0, 0, 0, reach), Qt::IntersectClip);
+        painter.drawLine(QLineF(edge, middle + 1, edge, area.bottom() + 1 + reach));
+    } else {
+        painter.setClipRect(area, Qt::IntersectClip);
+        if (kind == kaz::LineKind::Upper) {
+            painter.drawLine(edge, middle + 1, edge, area.bottom() + 1);
+        }
+        if (kind == kaz::LineKind::Lower) painter.drawLine(edge, middle - 2, edge, area.top());
+    }
     painter.restore();
 }
 
 void paintLine(QPainter& painter, const kaz::Bracket& bracket, int line, const QRect& area,
-               const kaz::LineShape& shape) {
-    paintLineLook(
-        painter, bracket.colors(),
-        LineLook{bracket.lineState(line), bracket.lineScore(line), bracket.lineKind(line)}, area,
-        shape);
+               const kaz::LineShape& shape, LineParts parts) {
+    paintLineLook(painter, bracket.colors(), lineLook(bracket, line), area, shape, parts);
+}
+
+LineLook lineLook(const kaz::Bracket& bracket, int line) {
+    return {kaz::lineColors(bracket, line), bracket.lineScore(line), bracket.lineKind(line)};
+}
+
+void paintPairJoin(QPainter& painter, const kaz::ColorSet& colors, const DrawnLine& upper,
+                   const DrawnLine& lower) {
+    const bool smoothed =
+        painter.paintEngine() && painter.paintEngine()->type() != QPaintEngine::Raster;
+    const bool whole = smoothed && upper.shape.drawn && upper.shape.joined && lower.shape.drawn &&
+                       lower.shape.joined && upper.look.colors.join == lower.look.colors.join;
+    if (!whole) {
+        paintLineLook(painter, colors, upper.look, upper.area, upper.shape, LineParts::Join);
+        paintLineLook(painter, colors, lower.look, lower.area, lower.shape, LineParts::Join);
+        return;
+    }
+    // The pen's half inside the lines, from below the upper stroke's middle to above the
+    // lower's, as the two shares draw it.
+    const int top = upper.area.top() + upper.area.height() / 2 + upper.shape.strokeShift + 1;
+    const int bottom = lower.area.top() + lower.area.height() / 2 + lower.shape.strokeShift - 2;
+    const qreal half = kJoinWidth / 2.0;
+    const qreal edge =
+        upper.shape.mirrored ? upper.area.left() : upper.area.left() + upper.area.width();
+    const qreal left = upper.shape.mirrored ? edge : edge - half;
+    painter.fillRect(QRectF(left, top, half, bottom - top),
+                     lineColor(colors, upper.look.colors.join));
 }
 
 void paintChampion(QPainter& painter, const kaz::Bracket& bracket, const kaz::SheetLayout& layout) {
@@ -137,7 +198,7 @@ void paintChampion(QPainter& painter, const kaz::Bracket& bracket, const kaz::Sh
             font.setStretch(stretch);
             painter.setFont(font);
         }
-        painter.drawText(band, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine, name);
+        drawSheetText(painter, band, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine, name);
         painter.restore();
         return;
     }
@@ -145,7 +206,9 @@ void paintChampion(QPainter& painter, const kaz::Bracket& bracket, const kaz::Sh
     const QSize extent = toQSize(kaz::bracketExtent(bracket.memberCount()));
     painter.setClipRect(QRect(at.x(), 0, extent.width() - at.x(), extent.height()),
                         Qt::IntersectClip);
-    painter.drawText(at.x(), at.y() + painter.fontMetrics().ascent(), name);
+    drawSheetText(painter,
+                  QRect(at, QSize(extent.width() - at.x(), painter.fontMetrics().height())),
+                  Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, name);
     painter.restore();
 }
 

@@ -80,7 +80,7 @@ kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& t
     writer.setResolution(kPdfResolution);
     writer.setTitle(title);
     writer.setCreator(QString::fromUtf8(kaz::kProductName));
-    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+    QPageLayout layout(QPageSize(proposedPaper(bracket, true)), QPageLayout::Portrait,
                        QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
                                  kPdfMarginMillimetres, kPdfMarginMillimetres),
                        QPageLayout::Millimeter);

@@ -39,7 +39,8 @@ kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket);
 // would be too small on A4, where `a3Offered`; A4 otherwise.
 QPageSize::PageSizeId proposedPaper(const kaz::Bracket& bracket, bool a3Offered);
 
-// A PDF of one A4 page in the orientation that shows the bracket larger, with margins of
+// A PDF of one page of the proposed paper (A3 for 128 members, A4 otherwise) in the
+// orientation that shows the bracket larger, with margins of
 // 10 mm, drawn as vectors and its text as text in the embedded font, so that names can be
 // searched and copied; `title` is the document's title. It fails as FileError::SaveFailed
 // when it cannot be made.

@@ -9,6 +9,7 @@
 #include "painting/bracket_painter.h"
 #include "painting/name_column.h"
 #include "painting/sheet_painter.h"
+#include "painting/shrunk_text.h"
 #include "painting/third_place_painter.h"
 
 namespace kaz::render {
@@ -25,8 +26,8 @@ void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket,
         painter.setFont(memberNameFont(painter.device(), name.stretch));
         // Text drawn into a rectangle is cut at its edges.
         const bool right = kaz::isOnRightSide(sheet.layout, member);
-        painter.drawText(
-            sheetNameTextRect(sheet.layout, member, column),
+        drawSheetText(
+            painter, sheetNameTextRect(sheet.layout, member, column),
             (right ? Qt::AlignLeft : column.alignment()) | Qt::AlignVCenter | Qt::TextSingleLine,
             name.text);
     }
@@ -50,10 +51,22 @@ void renderBracket(QPainter& painter, const kaz::Bracket& bracket) {
     // Everything right of the names moves with the columns' end, and down with the header.
     painter.translate(toQPoint(sheet.layout.bracketOrigin));
     const QPoint origin = toQPoint(sheet.layout.bracketOrigin);
+    auto drawn = [&](int line) {
+        return DrawnLine{lineLook(bracket, line),
+                         toQRect(kaz::sheetLineRect(sheet.layout, bracket.memberCount(), line))
+                             .translated(-origin),
+                         kaz::sheetLineShape(bracket, line)};
+    };
+    for (LineParts parts : {LineParts::Stroke, LineParts::Score}) {
+        for (int line = 0; line < bracket.lineCount(); ++line) {
+            const DrawnLine at = drawn(line);
+            paintLineLook(painter, bracket.colors(), at.look, at.area, at.shape, parts);
+        }
+    }
     for (int line = 0; line < bracket.lineCount(); ++line) {
-        const QRect area = toQRect(kaz::sheetLineRect(sheet.layout, bracket.memberCount(), line))
-                               .translated(-origin);
-        paintLine(painter, bracket, line, area, kaz::sheetLineShape(bracket, line));
+        if (bracket.lineKind(line) == kaz::LineKind::Upper) {
+            paintPairJoin(painter, bracket.colors(), drawn(line), drawn(line + 1));
+        }
     }
     paintChampion(painter, bracket, sheet.layout);
     painter.restore();

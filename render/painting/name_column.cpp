@@ -19,9 +19,9 @@ namespace {
 
 constexpr qreal kNamePoints = 11;
 constexpr qreal kScreenDpi = 96;
-// Where a name box starts its text: past its frame (1 pixel in the editor's style) and the
-// edit's own margin of 2 pixels.
-constexpr int kNameLeftMargin = 3;
+// Where a name box starts its text: past its frame (1 pixel in the editor's style), the
+// edit's own margin of 2 pixels and the box's text margin of 2 (member_box.cpp).
+constexpr int kNameLeftMargin = 5;
 // Between a widened column's longest name and the first line, so that glyphs rendered a
 // little wider at another scale still end before the line.
 constexpr int kInkGap = 2;
@@ -150,7 +150,13 @@ NameColumn layoutClubColumn(const kaz::Bracket& bracket) {
     const auto& clubs = bracket.sheet().clubs;
     return layoutTextColumn(
         std::vector<std::string>(clubs.begin(), clubs.begin() + std::max(bracket.memberCount(), 0)),
-        kaz::kClubBoxWidth);
+        kaz::kClubBoxWidth - kClubGap);
+}
+
+QRect sheetClubBox(const kaz::SheetLayout& layout, int member) {
+    const QRect box = toQRect(kaz::sheetClubRect(layout, member));
+    return kaz::isOnRightSide(layout, member) ? box.adjusted(0, 0, -kClubGap, 0)
+                                              : box.adjusted(kClubGap, 0, 0, 0);
 }
 
 int fittingStretch(const QFont& font, const QString& text, int room) {

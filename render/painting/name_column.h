@@ -63,6 +63,14 @@ NameColumn layoutNameColumn(const kaz::Bracket& bracket);
 // width; a club is aligned left in its box however wide the column.
 NameColumn layoutClubColumn(const kaz::Bracket& bracket);
 
+// Between a name and its club in a picture, besides the text margin, so that the clubs read as
+// a column of their own rather than as the names' ends.
+constexpr int kClubGap = 9;
+
+// Member `member`'s club box on `layout`'s sheet, less the gap on its name's side: where the
+// club column's texts are laid out.
+QRect sheetClubBox(const kaz::SheetLayout& layout, int member);
+
 // The names' font (11 points on a screen of 96 dots per inch) for painting on `device` in the
 // bracket's pixels, at `stretch` percent.
 QFont memberNameFont(const QPaintDevice* device, int stretch = 100);

@@ -1,7 +1,10 @@
 #include "painting/sheet_painter.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "bracket/round_names.h"
 #include "bracket/sheet_marks.h"
@@ -10,6 +13,7 @@
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "painting/bracket_painter.h"
+#include "painting/shrunk_text.h"
 
 namespace kaz::render {
 namespace {
@@ -17,13 +21,14 @@ namespace {
 constexpr int kTitlePixels = 18;
 constexpr int kSubtitlePixels = 13;
 constexpr int kRoundNamePixels = 12;
-constexpr int kSmallPixels = 10;  // seed marks, match numbers, the draw number
+constexpr int kSmallPixels = 10;  // match numbers, the draw number
+constexpr int kSeedPixels = 12;   // as large as the round names, to be read on screen
 constexpr int kTitleWeight = 600;
 constexpr int kTitleSideMargin = 16;
 // A long title widens the picture up to this many times the width the bracket needs.
 constexpr int kTitleMostWidening = 2;
-// Round names keep a little room from their neighbours.
-constexpr int kRoundNameGap = 4;
+// Between a seed mark and its name.
+constexpr int kSeedMarkGap = 3;
 
 QFont titleFont() { return emboldened(japaneseFontPixels(kTitlePixels, kTitleWeight)); }
 QFont subtitleFont() { return japaneseFontPixels(kSubtitlePixels); }
@@ -48,8 +53,8 @@ SheetText fitHeader(const QFont& font, const QString& text, int room, int mostRo
 void drawText(QPainter& painter, const QFont& font, int stretch, const QRect& rect,
               Qt::Alignment alignment, const QString& text) {
     painter.setFont(stretched(font, stretch));
-    painter.drawText(rect, alignment | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
-                     text);
+    drawSheetText(painter, rect,
+                  alignment | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, text);
 }
 
 void paintClubs(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
@@ -60,21 +65,40 @@ void paintClubs(QPainter& painter, const kaz::Bracket& bracket, const SheetPictu
         painter.setFont(memberNameFont(painter.device(), club.stretch));
         // A club stands next to its name, on the right side as on the left: away from the line.
         const bool right = kaz::isOnRightSide(sheet.layout, member);
-        const QRect box = toQRect(kaz::sheetClubRect(sheet.layout, member));
-        painter.drawText(
-            textRectIn(box, sheet.clubs, right),
+        const QRect box = sheetClubBox(sheet.layout, member);
+        drawSheetText(
+            painter, textRectIn(box, sheet.clubs, right),
             (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
             club.text);
     }
 }
 
+// Where member `member`'s seed mark stands: on the outer side of its name as drawn, which a
+// widened column moves away from the box's edge; on screen, where the boxes show the names, in
+// the margin before the box.
+QRect seedMarkPlace(const SheetPicture& sheet, int member) {
+    const QRect margin = toQRect(kaz::seedMarkRect(sheet.layout, member));
+    if (sheet.names.names.empty()) return margin;
+    const DrawnName& name = sheet.names.names[size_t(member)];
+    const QRect text = sheetNameTextRect(sheet.layout, member, sheet.names);
+    const int width = textWidthAt(memberNameFont(nullptr), name.text, name.stretch);
+    if (kaz::isOnRightSide(sheet.layout, member)) {
+        return QRect(text.left() + width + kSeedMarkGap, margin.top(), margin.width(),
+                     margin.height());
+    }
+    const int start =
+        sheet.names.alignment() == Qt::AlignRight ? text.right() + 1 - width : text.left();
+    return QRect(start - kSeedMarkGap - margin.width(), margin.top(), margin.width(),
+                 margin.height());
+}
+
 void paintSeedMarks(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
-    const QFont font = japaneseFontPixels(kSmallPixels);
+    const QFont font = japaneseFontPixels(kSeedPixels);
     for (int member = 0; member < bracket.memberCount(); ++member) {
         const int seed = bracket.sheet().seeds[size_t(member)];
         if (seed == 0) continue;
         // Next to its name, on the outer side.
-        drawText(painter, font, 100, toQRect(kaz::seedMarkRect(sheet.layout, member)),
+        drawText(painter, font, 100, seedMarkPlace(sheet, member),
                  kaz::isOnRightSide(sheet.layout, member) ? Qt::AlignLeft : Qt::AlignRight,
                  QString::fromStdString(kaz::seedMark(seed)));
     }
@@ -88,21 +112,57 @@ void paintMatchNumbers(QPainter& painter, const kaz::Bracket& bracket, const She
     }
 }
 
-void paintRoundName(QPainter& painter, const QFont& font, const QString& name, const QRect& rect) {
-    if (rect.isEmpty()) return;
-    drawText(painter, font, fittingStretch(font, name, rect.width() - kRoundNameGap), rect,
-             Qt::AlignHCenter, name);
+// One rule for every round's name, typed or default: all are condensed alike, as far as the
+// widest needs to fit its column (down to kLeastRoundStretch); a name still too wide there
+// goes on two lines, broken at its spaces where it has them ("2回戦" over "10:30"), and then
+// every name stands from the row's top, where the row has room below it before the first line.
+constexpr int kLeastRoundStretch = 70;
+
+// `text` broken at its spaces into lines that each fit `room` at `stretch` where they can.
+QString brokenAtSpaces(const QFont& font, const QString& text, int stretch, int room) {
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = lines.isEmpty() ? word : lines.back() + QLatin1Char(' ') + word;
+        if (!lines.isEmpty() && textWidthAt(font, longer, stretch) <= room) {
+            lines.back() = longer;
+        } else {
+            lines.append(word);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 void paintRoundNames(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
     const QFont font = japaneseFontPixels(kRoundNamePixels);
     const kaz::SheetLayout& layout = sheet.layout;
+    std::vector<std::pair<QString, QRect>> names;
     for (size_t round = 0; round < layout.roundNames.size(); ++round) {
         const QString name = fromCp932(kaz::sheetRoundName(bracket, int(round)));
-        paintRoundName(painter, font, name, toQRect(layout.roundNames[round]));
-        if (round < layout.mirroredRoundNames.size()) {
-            paintRoundName(painter, font, name, toQRect(layout.mirroredRoundNames[round]));
+        for (const auto* rects : {&layout.roundNames, &layout.mirroredRoundNames}) {
+            if (round < rects->size() && (*rects)[round].width > 0) {
+                names.emplace_back(name, toQRect((*rects)[round]));
+            }
         }
+    }
+    int stretch = 100;
+    for (const auto& [name, rect] : names) {
+        stretch = std::min(stretch, fittingStretch(font, name, rect.width()));
+    }
+    stretch = std::max(stretch, kLeastRoundStretch);
+    bool wrapped = false;
+    for (const auto& [name, rect] : names) {
+        wrapped = wrapped || textWidthAt(font, name, stretch) > rect.width();
+    }
+    painter.setFont(stretched(font, stretch));
+    for (const auto& [name, rect] : names) {
+        if (!wrapped) {
+            drawSheetText(painter, rect, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+                          name);
+            continue;
+        }
+        drawSheetText(painter, rect,
+                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
+                      brokenAtSpaces(font, name, stretch, rect.width()));
     }
 }
 
@@ -113,6 +173,7 @@ SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
     sheet.names = layoutNameColumn(bracket);
     kaz::SheetWidening widening;
     widening.nameColumn = sheet.names.extraWidth;
+    widening.clubsOnly = true;
     const kaz::SheetInfo& info = bracket.sheet();
     if (kaz::isSheetShown(info)) {
         sheet.clubs = layoutClubColumn(bracket);

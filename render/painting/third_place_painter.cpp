@@ -1,7 +1,9 @@
 #include "painting/third_place_painter.h"
 
 #include <QPainter>
+#include <vector>
 
+#include "bracket/line_style.h"
 #include "bracket/third_place.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
@@ -9,6 +11,7 @@
 #include "bridge/qt_text.h"
 #include "painting/bracket_painter.h"
 #include "painting/name_column.h"
+#include "painting/shrunk_text.h"
 
 namespace kaz::render {
 namespace {
@@ -16,20 +19,23 @@ namespace {
 constexpr int kHeadingPixels = 12;
 constexpr int kResultPixels = 14;
 constexpr int kResultWeight = 600;
-constexpr int kNameGap = 4;  // between a side's name and its line
+constexpr int kNameGap = 4;            // between a side's name and its line
+constexpr int kEmptyPlaceWidth = 110;  // a name box's width
 
 // Document content: the same in every language.
 const char* const kMatchHeading = "3位決定戦";
 const char* const kSharedHeading = "3位";
 const char* const kWinnerMark = "3位 ";
 
-// `text` within `rect`, condensed (down to the names' least stretch) to fit it.
-void drawFitted(QPainter& painter, QFont font, const QRect& rect, Qt::Alignment alignment,
-                const QString& text) {
-    const int stretch = fittingStretch(font, text, rect.width());
+// `text` within `rect`, condensed (down to the names' least stretch) to fit it. `measured` is
+// `font` as sized in the bracket's pixels: a printer's font is sized for its own resolution,
+// and measured as such it would seem to fit where it does not.
+void drawFitted(QPainter& painter, QFont font, const QFont& measured, const QRect& rect,
+                Qt::Alignment alignment, const QString& text) {
+    const int stretch = fittingStretch(measured, text, rect.width());
     if (stretch != 100) font.setStretch(stretch);
     painter.setFont(font);
-    painter.drawText(rect, alignment | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    drawSheetText(painter, rect, alignment | Qt::AlignVCenter | Qt::TextSingleLine, text);
 }
 
 QString nameOf(const kaz::Bracket& bracket, int member) {
@@ -38,13 +44,19 @@ QString nameOf(const kaz::Bracket& bracket, int member) {
 
 }  // namespace
 
+namespace {
+
+LineLook thirdPlaceLook(const kaz::Bracket& bracket, int side) {
+    return {kaz::thirdPlaceLineColors(bracket, side),
+            bracket.sheet().thirdPlaceSides[size_t(side)].score,
+            side == 0 ? kaz::LineKind::Upper : kaz::LineKind::Lower};
+}
+
+}  // namespace
+
 void paintThirdPlaceLine(QPainter& painter, const kaz::Bracket& bracket, int side,
                          const QRect& area) {
-    const kaz::LineResult& result = bracket.sheet().thirdPlaceSides[size_t(side)];
-    paintLineLook(painter, bracket.colors(),
-                  LineLook{kaz::thirdPlaceLineState(bracket, side), result.score,
-                           side == 0 ? kaz::LineKind::Upper : kaz::LineKind::Lower},
-                  area);
+    paintLineLook(painter, bracket.colors(), thirdPlaceLook(bracket, side), area);
 }
 
 void paintThirdPlace(QPainter& painter, const kaz::Bracket& bracket, const kaz::SheetLayout& layout,
@@ -54,28 +66,42 @@ void paintThirdPlace(QPainter& painter, const kaz::Bracket& bracket, const kaz::
     const bool match = bracket.sheet().thirdPlace == kaz::ThirdPlace::Match;
     painter.save();
     painter.setPen(qColorFromString(bracket.colors().memberColor));
-    drawFitted(painter, japaneseFontPixels(kHeadingPixels), toQRect(place.heading), Qt::AlignLeft,
+    const QFont heading = japaneseFontPixels(kHeadingPixels);
+    drawFitted(painter, heading, heading, toQRect(place.heading), Qt::AlignLeft,
                QString::fromUtf8(match ? kMatchHeading : kSharedHeading));
     const QFont nameFont = memberNameFont(painter.device());
+    const QFont measuredName = memberNameFont(nullptr);
     for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
         const int member = kaz::thirdPlaceMember(bracket, side);
-        if (member < 0) continue;
-        drawFitted(painter, nameFont,
-                   toQRect(place.names[size_t(side)]).adjusted(0, 0, -kNameGap, 0), Qt::AlignRight,
-                   nameOf(bracket, member));
+        const QRect name = toQRect(place.names[size_t(side)]).adjusted(0, 0, -kNameGap, 0);
+        if (member >= 0) {
+            drawFitted(painter, nameFont, measuredName, name, Qt::AlignRight,
+                       nameOf(bracket, member));
+        } else {
+            // Before its semi-final the side's place shows empty, as a name box does.
+            painter.drawRect(QRectF(name.adjusted(name.width() - kEmptyPlaceWidth, 0, 0, 0))
+                                 .adjusted(0.5, 0.5, -0.5, -0.5));
+        }
     }
     if (match && lines == ThirdPlaceLines::Drawn) {
+        std::vector<DrawnLine> sides;
         for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
-            paintThirdPlaceLine(painter, bracket, side, toQRect(place.lines[size_t(side)]));
+            sides.push_back({thirdPlaceLook(bracket, side), toQRect(place.lines[size_t(side)]),
+                             kaz::LineShape()});
+            paintLineLook(painter, bracket.colors(), sides.back().look, sides.back().area,
+                          sides.back().shape, LineParts::Stroke);
+            paintLineLook(painter, bracket.colors(), sides.back().look, sides.back().area,
+                          sides.back().shape, LineParts::Score);
         }
+        paintPairJoin(painter, bracket.colors(), sides[0], sides[1]);
     }
     const int winner = kaz::thirdPlaceWinner(bracket);
     if (winner >= 0) {
         painter.setPen(qColorFromString(bracket.colors().scoreColor));
         // Condensed to end within the sheet, which a long name would otherwise run past.
         const QRect sheet(QPoint(0, 0), toQSize(layout.extent));
-        drawFitted(painter, emboldened(japaneseFontPixels(kResultPixels, kResultWeight)),
-                   toQRect(place.result).intersected(sheet), Qt::AlignLeft,
+        const QFont result = emboldened(japaneseFontPixels(kResultPixels, kResultWeight));
+        drawFitted(painter, result, result, toQRect(place.result).intersected(sheet), Qt::AlignLeft,
                    QString::fromUtf8(kWinnerMark) + nameOf(bracket, winner));
     }
     painter.restore();

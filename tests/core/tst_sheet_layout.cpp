@@ -36,6 +36,10 @@ int strokeY(const Rect& area, const LineShape& shape) {
     return area.top + area.height / 2 + shape.strokeShift;
 }
 
+bool overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Part)
@@ -125,6 +129,8 @@ void TestSheetLayout::partsMoveTheBracket() {
         QVERIFY(name.top >= above);
         QVERIFY(name.bottom() <= sheetNameRect(layout, 0).top);
         QVERIFY(name.bottom() <= sheetLineRect(layout, members, 0).top + 17);
+        // Neighbouring columns' names never touch.
+        if (round > 0) QVERIFY(layout.roundNames[size_t(round) - 1].right() < name.left);
     }
     if (foot) {
         QVERIFY(layout.drawNumber.top >= sheetNameRect(layout, members - 1).bottom());
@@ -152,6 +158,12 @@ void TestSheetLayout::wideningWidens() {
     QCOMPARE(titled.extent.width, 2000);
     QCOMPARE(titled.title.width, 2000);
     QCOMPARE(titled.bracketOrigin.x, 0);
+
+    // A picture leaves out a club column that holds no club.
+    SheetWidening picture;
+    picture.clubsOnly = true;
+    QCOMPARE(layoutSheet(bracketWith(8, Part::ClubColumn), picture).clubWidth, 0);
+    QCOMPARE(layoutSheet(bracketWith(8, Part::Club), picture).clubWidth, kClubBoxWidth);
 }
 
 void TestSheetLayout::matchNumbersRunByRound_data() {
@@ -284,15 +296,26 @@ void TestSheetLayout::twoSidedMirrorsOneSided() {
     }
     const int lines = lineCountForMembers(members);
     for (int line = 0; line < lines; ++line) parts.push_back(sheetLineRect(layout, members, line));
+    for (const auto* names : {&layout.roundNames, &layout.mirroredRoundNames}) {
+        for (const Rect& name : *names) {
+            if (name.width > 0) parts.push_back(name);
+        }
+    }
     for (size_t i = 0; i < parts.size(); ++i) {
         QVERIFY2(parts[i].width > 0 && within(parts[i]), qPrintable(QString::number(i)));
         for (size_t j = i + 1; j < parts.size(); ++j) {
-            const Rect& a = parts[i];
-            const Rect& b = parts[j];
-            const bool overlap = a.left < b.right() && b.left < a.right() && a.top < b.bottom() &&
-                                 b.top < a.bottom();
-            QVERIFY2(!overlap, qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+            QVERIFY2(!overlap(parts[i], parts[j]),
+                     qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
         }
+    }
+    // The champion's name stands clear of every stroke and every match number.
+    for (int line = 0; line < lines; ++line) {
+        const Rect area = sheetLineRect(layout, members, line);
+        const LineShape shape = sheetLineShape(bracket, line);
+        if (shape.upright) continue;
+        QVERIFY(
+            !overlap(layout.champion, Rect{area.left, strokeY(area, shape) - 2, area.width, 4}));
+        QVERIFY(!overlap(layout.champion, matchNumberRect(layout, members, line)));
     }
 
     // The left half's lines, but the final's, lie as the one-sided sheet of half the members.
@@ -359,5 +382,10 @@ void TestSheetLayout::twoSidedMirrorsOneSided() {
         const Rect& third = layout.thirdPlace.lines[0];
         QVERIFY(same(third, mirror(third)) && within(layout.thirdPlace.result));
         QVERIFY(third.top >= sheetLineRect(layout, members, 0).top);
+        // Its heading stands beside its lines, right above the upper one, clear of the bracket.
+        const Rect& heading = layout.thirdPlace.heading;
+        QVERIFY(heading.left >= third.left && heading.right() <= third.right());
+        QVERIFY(heading.bottom() <= third.top && heading.bottom() + 4 > third.top);
+        for (const Rect& part : parts) QVERIFY(!overlap(heading, part));
     }
 }

@@ -174,6 +174,7 @@ private slots:
     void nameLongerThanAnyColumnIsCut();
     void longestScoreStaysClearOfItsLine_data();
     void longestScoreStaysClearOfItsLine();
+    void sameAtEveryResolution_data();
     void sameAtEveryResolution();
     void sameAsTheView_data();
     void sameAsTheView();
@@ -195,6 +196,10 @@ private slots:
     void thirdPlaceIsDrawn();
     void twoSidedNamesStandAtBothEdges_data();
     void twoSidedNamesStandAtBothEdges();
+    void seedsAndClubsStandByTheirNames_data();
+    void seedsAndClubsStandByTheirNames();
+    void emptyClubColumnIsLeftOut();
+    void pdfShowsNoSeams();
 
 private:
     QTemporaryDir m_config;
@@ -231,13 +236,23 @@ void TestBracketPicture::strokesJoinsScoresAndBackground() {
     QCOMPARE(at(image, scale, advanced.left() + 20, advancedMiddle), kWin);
     QCOMPARE(at(image, scale, advanced.right() - 1, advancedMiddle + advanced.height() / 4), kLose);
     // The scores beside the join: below the stroke on the upper line, above it on the lower.
-    QVERIFY(contains(image, scale, QRect(won.right() - 24, won.top() + middle + 3, 20, middle - 3),
-                     kScore));
-    QVERIFY(contains(image, scale, QRect(open.right() - 24, open.top(), 20, middle - 3), kScore));
+    // Shrunk, text is drawn smoothed at its own size, so only some of its pixels are the colour.
+    auto scoreIn = [&](const QRect& area) {
+        if (scale >= 1) return contains(image, scale, area, kScore);
+        for (int y = int(area.top() * scale); y <= int(area.bottom() * scale); ++y) {
+            for (int x = int(area.left() * scale); x <= int(area.right() * scale); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel != kBack && pixel != kWin && pixel != kLose) return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(scoreIn(QRect(won.right() - 24, won.top() + middle + 3, 20, middle - 3)));
+    QVERIFY(scoreIn(QRect(open.right() - 24, open.top(), 20, middle - 3)));
     QVERIFY(!contains(image, scale, QRect(won.left(), won.top(), 40, won.height()), kScore));
     // The champion right of the final line, in the score colour.
     const kaz::Point champion = kaz::championPosition(members);
-    QVERIFY(contains(image, scale, QRect(champion.x, champion.y, 60, 16), kScore));
+    QVERIFY(scoreIn(QRect(champion.x, champion.y, 60, 16)));
     // The background everywhere else, up to the last pixel.
     QCOMPARE(at(image, scale, 5, 5), kBack);
     QCOMPARE(at(image, scale, won.left() + 20, won.top() + 4), kBack);
@@ -386,9 +401,26 @@ void TestBracketPicture::longestScoreStaysClearOfItsLine() {
     }
 }
 
-// A printer or PDF device of high resolution gets the same picture, names included.
+// A printer or PDF device of high resolution gets the same picture, names included: the
+// third place's long names too, which a printer's font measured as the screen's would cut.
+void TestBracketPicture::sameAtEveryResolution_data() {
+    QTest::addColumn<bool>("thirdPlace");
+    QTest::newRow("names") << false;
+    QTest::newRow("third place of long names") << true;
+}
+
 void TestBracketPicture::sameAtEveryResolution() {
-    const kaz::Bracket bracket = example(4);
+    QFETCH(bool, thirdPlace);
+    kaz::Bracket bracket = example(4);
+    if (thirdPlace) {
+        kaz::SheetInfo sheet;
+        sheet.thirdPlace = kaz::ThirdPlace::Match;
+        bracket.setSheet(sheet);
+        for (int member = 0; member < 4; ++member) {
+            bracket.setMemberName(member, toCp932Lenient(kLongLatin.left(30)));
+        }
+        kaz::leftClickLine(bracket, 3);
+    }
     const QImage screen = bracketImage(bracket, 1);
     QImage fine(screen.size(), QImage::Format_RGB32);
     fine.setDotsPerMeterX(qRound(600 / 0.0254));
@@ -446,13 +478,19 @@ void TestBracketPicture::sameAsTheView() {
 void TestBracketPicture::savePicture_data() {
     QTest::addColumn<int>("members");
     QTest::addColumn<QString>("answer");  // in the test folder
-    QTest::newRow("PNG, 4 members") << 4 << "example.png";
-    QTest::newRow("PDF, 32 members") << 32 << "大会.PDF";
+    QTest::addColumn<QString>("paper");   // of a PDF, as pdfinfo names it
+    QTest::newRow("PNG, 4 members") << 4 << "example.png" << QString();
+    // Portrait for the tall bracket, on A3 for 128 members, whose text A4 would make too small.
+    QTest::newRow("PDF, 32 members") << 32 << "大会.PDF"
+                                     << "595 x 842 pts (A4)";
+    QTest::newRow("PDF, 128 members") << 128 << "大会.pdf"
+                                      << "842 x 1191 pts (A3)";
 }
 
 void TestBracketPicture::savePicture() {
     QFETCH(int, members);
     QFETCH(QString, answer);
+    QFETCH(QString, paper);
     QTemporaryDir dir;
     MainWindow frame;
     QVERIFY(openExample(frame, dir.path(), members));
@@ -484,8 +522,7 @@ void TestBracketPicture::savePicture() {
         QVERIFY(bytes.startsWith("%PDF-"));
         if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
         checkPdf(path, members);
-        // Portrait A4 for the tall bracket.
-        QVERIFY(run("pdfinfo", {path}).contains(QStringLiteral("595 x 842 pts (A4)")));
+        QVERIFY(run("pdfinfo", {path}).contains(paper));
     }
     // Pictures are no save: the bracket is as it was loaded.
     QVERIFY(!activeView(frame)->document()->isChanged());
@@ -842,12 +879,23 @@ void TestBracketPicture::thirdPlaceIsDrawn() {
     kaz::SheetInfo sheet;
     sheet.thirdPlace = kaz::ThirdPlace::Match;
     bracket.setSheet(sheet);
+    const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
+    const kaz::ThirdPlaceLayout place = layout.thirdPlace;
+    QVERIFY(place.shown());
+    // Before the lower semi-final its side shows an empty place.
+    QVERIFY(contains(bracketImage(bracket, 1), 1, toQRect(place.names[1]), kMember));
     kaz::leftClickLine(bracket, 3);
     QVERIFY(kaz::leftClickThirdPlace(bracket, 1));
+    kaz::leftClickLine(bracket, 4);  // the final
 
     const QImage image = bracketImage(bracket, 1);
-    const kaz::ThirdPlaceLayout place = kaz::render::layoutSheetPicture(bracket).layout.thirdPlace;
-    QVERIFY(place.shown());
+    // The final's and the third place's losers are drawn all in the lose colour.
+    for (const auto& [line, color] : {std::pair{4, kWin}, std::pair{5, kLose}}) {
+        const QRect area = toQRect(kaz::sheetLineRect(layout, 4, line));
+        QCOMPARE(at(image, 1, area.left() + 20, area.top() + area.height() / 2), color);
+    }
+    QCOMPARE(at(image, 1, place.lines[0].left + 20, place.lines[0].top + place.lines[0].height / 2),
+             kLose);
     QVERIFY(contains(image, 1, toQRect(place.heading), kMember));
     QVERIFY(contains(image, 1, toQRect(place.names[0]), kMember));
     QVERIFY(contains(image, 1, toQRect(place.names[1]), kMember));
@@ -914,4 +962,134 @@ void TestBracketPicture::twoSidedNamesStandAtBothEdges() {
     QVERIFY(contains(image, 1, toQRect(layout.champion), kScore));
     QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
     QCOMPARE(bestOrientation(bracket, a4), QPageLayout::Landscape);
+}
+
+void TestBracketPicture::seedsAndClubsStandByTheirNames_data() {
+    QTest::addColumn<bool>("twoSided");
+    QTest::newRow("one-sided") << false;
+    QTest::newRow("two-sided") << true;
+}
+
+// In a column widened for a long name a short seeded name stands by its line, and so does its
+// seed mark, nowhere near the paper's edge; every club stands apart from its name.
+void TestBracketPicture::seedsAndClubsStandByTheirNames() {
+    QFETCH(bool, twoSided);
+    const int members = 8;
+    kaz::Bracket bracket = example(members);
+    kaz::SheetInfo sheet;
+    sheet.twoSided = twoSided;
+    for (int m = 0; m < members; ++m)
+        sheet.clubs[size_t(m)] = toCp932Lenient(QStringLiteral("東高"));
+    const std::vector<int> seeded{2, twoSided ? members / 2 + 2 : 5};
+    for (int m : seeded) sheet.seeds[size_t(m)] = m + 1;
+    bracket.setSheet(sheet);
+    bracket.setMemberName(0, toCp932Lenient(kLongLatin));
+    bracket.setMemberName(members / 2, toCp932Lenient(kLongLatin));
+    const QImage image = bracketImage(bracket, 1);
+    const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
+    // The ink of a row between x `from` and `to` (the names are smoothed): its first and last
+    // column, -1 for none.
+    auto ink = [&image](const QRect& row, int from, int to) {
+        std::pair<int, int> found{-1, -1};
+        for (int y = row.top(); y <= row.bottom(); ++y) {
+            for (int x = std::max(from, 0); x < std::min(to, image.width()); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel == kBack || pixel == kWin || pixel == kLose || pixel == kScore) continue;
+                found.first = found.first < 0 ? x : std::min(found.first, x);
+                found.second = std::max(found.second, x);
+            }
+        }
+        return found;
+    };
+    for (int m : seeded) {
+        const QRect box = toQRect(kaz::sheetNameRect(layout, m));
+        const bool right = kaz::isOnRightSide(layout, m);
+        // Nothing beyond the name box's outer edge, where the mark stood by the paper's edge.
+        const auto outside =
+            right ? ink(box, box.right() + 1, image.width()) : ink(box, 0, box.left());
+        QVERIFY2(outside.first < 0, qPrintable(QString::number(m)));
+    }
+    // The long name ends by its column's end; its club begins well after it.
+    for (int m : {0, members / 2}) {
+        if (m == members / 2 && !twoSided) continue;
+        const QRect club = toQRect(kaz::sheetClubRect(layout, m));
+        const QRect row = toQRect(kaz::sheetNameRect(layout, m));
+        const bool right = kaz::isOnRightSide(layout, m);
+        const auto clubInk = ink(row, club.left(), club.right() + 1);
+        const auto nameInk =
+            right ? ink(row, club.right() + 1, image.width()) : ink(row, 0, club.left());
+        QVERIFY(clubInk.first >= 0 && nameInk.first >= 0);
+        const int gap = right ? nameInk.first - clubInk.second : clubInk.first - nameInk.second;
+        QVERIFY2(gap >= 12, qPrintable(QString::number(gap)));
+    }
+}
+
+// A club column shown for typing while no club is set leaves no gap on paper.
+void TestBracketPicture::emptyClubColumnIsLeftOut() {
+    kaz::Bracket bracket = example(8);
+    kaz::SheetInfo sheet;
+    sheet.matchNumbers = true;
+    bracket.setSheet(sheet);
+    const QSize without = bracketExtent(bracket);
+    sheet.clubColumn = true;
+    bracket.setSheet(sheet);
+    QCOMPARE(bracketExtent(bracket), without);
+    QCOMPARE(layoutSheetPicture(bracket).layout.bracketOrigin.x, 0);
+}
+
+// Where a PDF viewer smooths edges, a bye's straight line and a join of one colour show no
+// seam where their parts meet: every pixel along them is the line's own colour.
+void TestBracketPicture::pdfShowsNoSeams() {
+    if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+    kaz::Bracket bracket = example(8);
+    bracket.setMemberName(1, std::string());
+    bracket.setLineScore(0, std::string());
+    bracket.setLineScore(1, std::string());
+    kaz::SheetInfo sheet;
+    sheet.byes[1] = true;
+    bracket.setSheet(sheet);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("seams.pdf"));
+    const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("seams"));
+    QVERIFY(bytes && writeFile(pdf, *bytes));
+    const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
+    for (int dpi : {71, 77, 101, 133}) {
+        const QString prefix = dir.filePath(QStringLiteral("page%1").arg(dpi));
+        run("pdftoppm", {"-r", QString::number(dpi), "-png", "-singlefile", pdf, prefix});
+        const QImage page(prefix + QStringLiteral(".png"));
+        QVERIFY(!page.isNull());
+        // Where the bracket lies on the page, as the PDF fits it within its margins.
+        QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+        a4.setOrientation(bestOrientation(bracket, a4));
+        const QRectF fitted = fitCentred(bracketExtent(bracket), a4.paintRectPixels(dpi));
+        const qreal scale = fitted.width() / bracketExtent(bracket).width();
+        auto pixel = [&](qreal x, qreal y) {
+            return page.pixelColor(int(fitted.left() + x * scale), int(fitted.top() + y * scale));
+        };
+        // The bye's opponent runs straight into the second round.
+        const QRect opponent = toQRect(kaz::sheetLineRect(layout, 8, 0));
+        const QRect next = toQRect(kaz::sheetLineRect(layout, 8, 8));
+        const qreal stroke = opponent.top() + opponent.height() / 2.0;
+        for (qreal x = opponent.left() + 2; x < next.right() - 6; x += 0.25) {
+            QVERIFY2(pixel(x, stroke) == kWin,
+                     qPrintable(QStringLiteral("%1 dpi, %2").arg(dpi).arg(x)));
+        }
+        // The open pair's join, one colour from the upper stroke down to the lower, and on
+        // into the stroke of the open line it feeds.
+        const QRect upper = toQRect(kaz::sheetLineRect(layout, 8, 2));
+        const QRect lower = toQRect(kaz::sheetLineRect(layout, 8, 3));
+        const QRect fed = toQRect(kaz::sheetLineRect(layout, 8, 9));
+        const qreal join = upper.left() + upper.width() - 1.75;
+        const qreal fedStroke = fed.top() + fed.height() / 2.0;
+        for (qreal y = upper.top() + upper.height() / 2.0 + 3;
+             y < lower.top() + lower.height() / 2.0 - 3; y += 0.25) {
+            QVERIFY2(pixel(join, y) == kLose,
+                     qPrintable(QStringLiteral("%1 dpi, %2").arg(dpi).arg(y)));
+        }
+        for (qreal x = join; x < fed.left() + 20; x += 0.25) {
+            QVERIFY2(pixel(x, fedStroke) == kLose,
+                     qPrintable(QStringLiteral("%1 dpi, %2").arg(dpi).arg(x)));
+        }
+    }
 }

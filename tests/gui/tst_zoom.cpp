@@ -13,6 +13,7 @@
 
 #include "bracket/line_rules.h"
 #include "bracket/third_place.h"
+#include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "dialogs/match_score_dialog.h"
@@ -115,6 +116,7 @@ private slots:
     void nameBoxStaysEditable_data();
     void nameBoxStaysEditable();
     void zoomedLinesAreThePicturesLines();
+    void shrunkTextKeepsItsStrokes();
     void keysZoomFromANameBox_data();
     void keysZoomFromANameBox();
     void ctrlWheelZoomsAboutThePointer();
@@ -235,6 +237,36 @@ void TestZoom::zoomedLinesAreThePicturesLines() {
     view.setZoom(25);
     view.setZoom(100);
     QCOMPARE(view.canvas()->grab().toImage(), actual);
+}
+
+// Below 100 % a score is drawn at its shrunk size rather than shrunk from its full size, which
+// would lose its thin strokes ("11-9" as "· · 9"): at half the size, smoothed, it keeps well
+// over a third of its ink (shrunk from its full size, about a quarter).
+void TestZoom::shrunkTextKeepsItsStrokes() {
+    BracketDocument doc{decidedBracket(8, kaz::SheetInfo())};
+    doc.setLineScore(0, "11-9");
+    const kaz::ColorSet& colors = doc.bracket().colors();
+    const QColor back = qColorFromString(colors.backgroundColor);
+    const QColor win = qColorFromString(colors.winLineColor);
+    const QColor lose = qColorFromString(colors.loseLineColor);
+    BracketView view(&doc);
+    showExposed(view);
+    auto ink = [&] {
+        const QImage line = view.lineWidgets()[0]->grab().toImage();
+        int pixels = 0;
+        for (int y = 0; y < line.height(); ++y) {
+            for (int x = 0; x < line.width(); ++x) {
+                const QColor pixel = line.pixelColor(x, y);
+                pixels += pixel != back && pixel != win && pixel != lose;
+            }
+        }
+        return pixels;
+    };
+    const int full = ink();
+    view.setZoom(50);
+    const int half = ink();
+    QVERIFY2(full > 20 && 5 * half >= 2 * full,
+             qPrintable(QStringLiteral("%1, %2").arg(full).arg(half)));
 }
 
 // The keys zoom the active bracket from a name box, however the keyboard reports Ctrl++ (a
