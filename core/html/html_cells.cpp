@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "bracket/line_style.h"
 #include "text/cp932.h"
 
 namespace kaz::html {
@@ -88,9 +87,8 @@ void appendInt(PageBuffer& out, int value) {
     out.append(digits, static_cast<size_t>(end.ptr - digits));
 }
 
-LineStyle lineStyle(const Page& page, LineState state) {
+LineStyle lineStyle(const Page& page, LineColors colors) {
     static const std::string none;  // a state the editor never makes: no colour in the page
-    const LineColors colors = lineColors(state);
     return {byLineColor(colors.stroke, page.win, page.lose, none),
             byLineColor(colors.join, page.win, page.lose, none)};
 }
@@ -116,7 +114,7 @@ void appendMatchNumber(PageBuffer& out, const Page& page, int number) {
 void makeLineCell(PageBuffer& out, const Page& page, const LineView& view, int quarter,
                   CellSide side) {
     const int half = kHtmlLineWidth / 2;
-    const LineStyle style = lineStyle(page, view.state);
+    const LineStyle style = lineStyle(page, view.colors);
 
     if (view.bye) {
         // Neither stroke nor join: the opponent's line alone leads on.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "bracket/line_style.h"
 #include "bracket/sheet_layout.h"
 #include "bracket/sheet_marks.h"
 #include "html/html_page.h"
@@ -142,13 +143,17 @@ struct Page {
 
 // What one line cell draws: a bracket line's, or a side of the third-place match.
 struct LineView {
-    LineState state;
+    LineColors colors;
     const std::string& score;
     int number;  // the match feeding the line; 0 for none shown
     bool bye;
 
+    // With a sheet, a line takes the sheet's colours (a decided final's loser all in the lose
+    // colour, as in the pictures); the bare bracket's page stays as it always was.
     static LineView ofLine(const Page& page, int line) {
-        return {page.bracket.lineState(line), page.bracket.lineScore(line), page.matchNumber(line),
+        const LineColors colors = page.withSheet ? lineColors(page.bracket, line)
+                                                 : lineColors(page.bracket.lineState(line));
+        return {colors, page.bracket.lineScore(line), page.matchNumber(line),
                 isByeLine(page.bracket, line)};
     }
 };
@@ -168,7 +173,7 @@ struct LineStyle {
     std::string_view join;
 };
 
-LineStyle lineStyle(const Page& page, LineState state);
+LineStyle lineStyle(const Page& page, LineColors colors);
 
 void appendBorder(PageBuffer& out, const char* side, int width, std::string_view color);
 

@@ -11,7 +11,7 @@ namespace {
 // that the winner's way alone leads on to the champion.
 std::string_view finalistColor(const Page& page, int finalist, int opponent) {
     if (page.bracket.lineState(opponent) == LineState::Won) return page.lose;
-    return lineStyle(page, page.bracket.lineState(finalist)).stroke;
+    return lineStyle(page, lineColors(page.bracket.lineState(finalist))).stroke;
 }
 
 // The cells of a two-sided page's two middle columns in `row`: the champion over both, above
@@ -39,7 +39,7 @@ void writeMiddleCells(PageBuffer& out, const Page& page, int row) {
         appendInt(out, middleWidth);
         if (above && side == 0) {
             appendBorder(out, ";border-right:", kHtmlLineWidth,
-                         lineStyle(page, bracket.lineState(finalLine)).stroke);
+                         lineStyle(page, lineColors(bracket.lineState(finalLine))).stroke);
         }
         appendBorder(out, above ? ";border-bottom:" : ";border-top:", kHtmlLineWidth / 2,
                      finalistColor(page, finalist, finalLine - 1 - side));
