@@ -13,4 +13,9 @@ LineColors lineColors(LineState state) {
     return {LineColor::None, LineColor::None};
 }
 
+LineColors lastMatchLineColors(LineState state, bool decided) {
+    if (decided && state != LineState::Won) return {LineColor::Lose, LineColor::Lose};
+    return lineColors(state);
+}
+
 }  // namespace kaz

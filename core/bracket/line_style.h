@@ -21,6 +21,11 @@ struct LineColors {
 // lose colour. A state outside the five, which only a file can bring, has no colour.
 LineColors lineColors(LineState state);
 
+// A line of a match that no round follows (the final, the third-place match): once the match
+// is decided, the loser's stroke too takes the lose colour, so that the result shows at a
+// glance; before, and for the winner, as lineColors.
+LineColors lastMatchLineColors(LineState state, bool decided);
+
 // `win`, `lose` or `none`, as `color` says: for colour strings, escaped ones or colour values.
 template <typename T>
 const T& byLineColor(LineColor color, const T& win, const T& lose, const T& none) {
