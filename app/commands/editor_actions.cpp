@@ -271,6 +271,14 @@ const ActionRecord kActionRecords[] = {
      {"Ctrl+0"},
      std::nullopt,
      Kind::Plain},
+    {&EditorActions::viewFitSheet,
+     "viewFitSheet",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "全体を表示(&W)"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾄｰﾅﾒﾝﾄ表の全体をｳｨﾝﾄﾞｳに収めて表示"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "全体を表示"),
+     {},
+     std::nullopt,
+     Kind::Plain},
     {&EditorActions::windowNew,
      "windowNew",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "新しいｳｨﾝﾄﾞｳを開く(&N)"),
@@ -401,10 +409,11 @@ EditorActions::EditorActions(QWidget* window) {
 }
 
 QList<QAction*> EditorActions::bracketCommands() const {
-    return {fileClose,      fileSave,    fileSaveAs,    filePrint,    filePrintPreview,
-            filePrintSetup, copyBracket, htmlExport,    htmlSettings, savePicture,
-            sheetSettings,  livePublish, viewClubs,     viewZoomIn,   viewZoomOut,
-            viewActualSize, windowNew,   windowCascade, windowTile,   windowArrange};
+    return {fileClose,      fileSave,     fileSaveAs, filePrint,     filePrintPreview,
+            filePrintSetup, copyBracket,  htmlExport, htmlSettings,  savePicture,
+            sheetSettings,  livePublish,  viewClubs,  viewZoomIn,    viewZoomOut,
+            viewActualSize, viewFitSheet, windowNew,  windowCascade, windowTile,
+            windowArrange};
 }
 
 QString EditorActions::undoPrompt() {

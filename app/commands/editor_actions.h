@@ -48,6 +48,7 @@ public:
     QAction* viewZoomIn = nullptr;  // the active bracket window's zoom
     QAction* viewZoomOut = nullptr;
     QAction* viewActualSize = nullptr;
+    QAction* viewFitSheet = nullptr;
     // ｳｨﾝﾄﾞｳ
     QAction* windowNew = nullptr;
     QAction* windowCascade = nullptr;

@@ -24,6 +24,9 @@ ZoomCommands::ZoomCommands(const EditorActions& actions, QMainWindow* window)
     connectCommand(actions.viewZoomIn, window, [this] { zoomTo(kaz::zoomedIn); });
     connectCommand(actions.viewZoomOut, window, [this] { zoomTo(kaz::zoomedOut); });
     connectCommand(actions.viewActualSize, window, [this] { zoomTo(actualSize); });
+    connectCommand(actions.viewFitSheet, window, [this] {
+        if (m_view) m_view->zoomToFit();
+    });
     showZoom();
 }
 

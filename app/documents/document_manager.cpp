@@ -157,7 +157,7 @@ void DocumentManager::onChangedOnDisk(gui::BracketDocument* doc) {
 
 bool DocumentManager::saveAs(gui::BracketDocument* doc) {
     const QString proposed =
-        doc->filePath().isEmpty() ? doc->title() + QStringLiteral(".kaz") : doc->filePath();
+        doc->filePath().isEmpty() ? doc->fileStem() + QStringLiteral(".kaz") : doc->filePath();
     const QString path = gui::DesktopServices::instance().chooseSaveFile(
         m_window, tr("名前を付けて保存"), proposed, bracketFilters(), QStringLiteral("kaz"));
     if (path.isEmpty()) return false;

@@ -27,7 +27,7 @@ QString ExportPlaces::proposedPath(const gui::BracketDocument& doc, const QStrin
         const QFileInfo file(doc.filePath());
         return file.dir().filePath(file.completeBaseName() + dotSuffix);
     }
-    const QString name = doc.title() + dotSuffix;
+    const QString name = doc.fileStem() + dotSuffix;
     const QString folder = profileSettings().value(kLastFolderKey).toString();
     // A folder removed since is no place to start from.
     return folder.isEmpty() || !QFileInfo(folder).isDir() ? name : QDir(folder).filePath(name);

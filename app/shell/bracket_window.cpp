@@ -5,6 +5,7 @@
 
 #include "document/bracket_document.h"
 #include "shell/app_icons.h"
+#include "shell/window_cascade.h"
 #include "view/bracket_view.h"
 
 namespace kaz::app {
@@ -17,6 +18,9 @@ BracketWindow::BracketWindow(gui::BracketDocument* doc, QWidget* parent)
     updateCaption(0);
     setWindowModified(doc->isChanged());
     connect(doc, &gui::BracketDocument::changedStateChanged, this, &QWidget::setWindowModified);
+    // A title, a club column or a third place added makes the sheet larger: the window grows
+    // with it where there is room.
+    connect(doc, &gui::BracketDocument::sheetChanged, this, [this] { growToContent(this); });
     // The system menu of this kind of editor has no "stay on top"; Qt's is its only checkable
     // item. Ctrl+F4 is the main window's, for whichever bracket window is active.
     const QKeySequence closeKey(Qt::CTRL | Qt::Key_F4);

@@ -44,6 +44,7 @@ void EditorApplication::start(const QStringList& files) {
     setDesktopFileName(QStringLiteral("jp.kazbo.Editor"));
     setStyle(new ApplicationStyle);
     m_mainWindow = std::make_unique<MainWindow>();
+    m_mainWindow->restorePlace();
     m_mainWindow->show();
     m_mainWindow->offerRecovery();
     m_mainWindow->openFiles(files);

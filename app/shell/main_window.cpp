@@ -7,8 +7,10 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <string_view>
@@ -24,6 +26,7 @@
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
+#include "documents/recent_file_list.h"
 #include "publish/live_publishing.h"
 #include "recovery/recovery_dialog.h"
 #include "recovery/recovery_manager.h"
@@ -39,6 +42,11 @@ namespace {
 
 // The program's name, shown in its title, in the editor's language.
 static_assert(std::string_view(kaz::kProductName) == "カズボー");
+
+// Where the main window's size and place, and whether its bracket windows were maximised, are
+// kept between runs.
+const char kPlaceKey[] = "MainWindow/geometry";
+const char kMaximizedKey[] = "MainWindow/bracketWindowsMaximized";
 
 // The text a key-state pane shows while its lock is on.
 const char kLockTextProperty[] = "lockText";
@@ -60,6 +68,12 @@ MainWindow::MainWindow(QWidget* parent)
     createToolBar();
     createStatusBar();
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::onActiveWindowChanged);
+    // Once one is maximised, the area maximises each window activated after it.
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (window == nullptr || !m_maximizeFirstBracketWindow) return;
+        m_maximizeFirstBracketWindow = false;
+        window->showMaximized();
+    });
     connect(m_documentManager, &DocumentManager::recentFilesChanged, this, [this] {
         fillFileMenu(m_fileMenuShort, false);
         fillFileMenu(m_fileMenuFull, true);
@@ -120,7 +134,7 @@ void MainWindow::createMenus() {
                                            a.livePublish, nullptr, a.sheetSettings});
     QMenu* viewFull =
         menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar, nullptr, a.viewClubs, nullptr,
-                              a.viewZoomIn, a.viewZoomOut, a.viewActualSize});
+                              a.viewZoomIn, a.viewZoomOut, a.viewActualSize, a.viewFitSheet});
     m_windowMenu =
         menu(tr("ｳｨﾝﾄﾞｳ(&W)"), {a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
@@ -353,10 +367,21 @@ void MainWindow::dropEvent(QDropEvent* event) {
     openFiles(paths);
 }
 
+void MainWindow::restorePlace() {
+    QSettings settings = profileSettings();
+    restoreGeometry(settings.value(kPlaceKey).toByteArray());
+    m_maximizeFirstBracketWindow = settings.value(kMaximizedKey, false).toBool();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_documentManager->saveAllModified()) {
         event->ignore();
         return;
+    }
+    QSettings settings = profileSettings();
+    settings.setValue(kPlaceKey, saveGeometry());
+    if (QMdiSubWindow* active = m_mdiArea->activeSubWindow()) {
+        settings.setValue(kMaximizedKey, active->isMaximized());
     }
     m_documentManager->closeAllDocuments();
     m_documentManager->recentFiles().save();

@@ -40,6 +40,10 @@ public:
     gui::BracketDocument* activeDocument() const;
     RecoveryManager* recovery() const { return m_recovery; }
 
+    // Takes the size and place the main window had when the editor last ended, and whether its
+    // bracket windows were maximised (the first bracket window opened is then maximised too).
+    void restorePlace();
+
     // Offers what a crashed editor left behind ("ﾄﾞｷｭﾒﾝﾄの復元"), if it left anything.
     void offerRecovery();
     // Opens each file as 開く would (from the command line, another start or a drop).
@@ -80,6 +84,7 @@ private:
     QMenu* m_windowMenu = nullptr;
     QList<QLabel*> m_indicators;
     bool m_showingDocumentMenu = false;
+    bool m_maximizeFirstBracketWindow = false;
 };
 
 }  // namespace kaz::app

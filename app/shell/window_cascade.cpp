@@ -24,6 +24,13 @@ void placeInCascade(QMdiSubWindow* window, int index, QMdiArea* area) {
     window->resize(window->sizeHint().boundedTo(size - QSize(offset, offset)));
 }
 
+void growToContent(QMdiSubWindow* window) {
+    QMdiArea* area = window->mdiArea();
+    if (area == nullptr || window->isMaximized() || window->isMinimized()) return;
+    const QSize room = area->viewport()->size() - QSize(window->x(), window->y());
+    window->resize(window->size().expandedTo(window->sizeHint().boundedTo(room)));
+}
+
 void cascadeWindows(QMdiArea* area) {
     int index = 0;
     // In stacking order, so that the window on top stays on top and ends lowest.

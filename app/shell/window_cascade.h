@@ -20,6 +20,10 @@ int cascadeOffset(int index, QSize area, int step);
 // asks within the area.
 void placeInCascade(QMdiSubWindow* window, int index, QMdiArea* area);
 
+// Grows `window`, where it is neither maximised nor minimised, towards the size its bracket now
+// asks, as far as the area allows from where it stands; it never shrinks.
+void growToContent(QMdiSubWindow* window);
+
 // "重ねて表示": every window that is not minimised, bottom to top, laid out in the cascade.
 void cascadeWindows(QMdiArea* area);
 

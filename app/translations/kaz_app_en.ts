@@ -477,6 +477,18 @@
         <source>ライブ公開</source>
         <translation>Live Publishing</translation>
     </message>
+    <message>
+        <source>全体を表示(&amp;W)</source>
+        <translation>&amp;Whole Sheet</translation>
+    </message>
+    <message>
+        <source>ﾄｰﾅﾒﾝﾄ表の全体をｳｨﾝﾄﾞｳに収めて表示</source>
+        <translation>Fit the whole bracket into the window</translation>
+    </message>
+    <message>
+        <source>全体を表示</source>
+        <translation>Whole Sheet</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::ExportCommands</name>

@@ -163,6 +163,26 @@ BracketChange scoreChange(const Bracket& bracket, int line, std::string score) {
     return change;
 }
 
+BracketChange matchScoresChange(const Bracket& bracket, int line, std::string upperScore,
+                                std::string lowerScore) {
+    if (bracket.lineKind(line) == LineKind::Final) return BracketChange();  // plays no match
+    const int upper = line - (bracket.lineKind(line) == LineKind::Lower ? 1 : 0);
+    BracketChange change = scoreChange(bracket, upper, std::move(upperScore));
+    for (LineChange& lower : scoreChange(bracket, upper + 1, std::move(lowerScore)).lines) {
+        change.lines.push_back(std::move(lower));
+    }
+    return change;
+}
+
+BracketChange thirdPlaceScoresChange(const Bracket& bracket, std::string upperScore,
+                                     std::string lowerScore) {
+    BracketChange change = thirdPlaceScoreChange(bracket, 0, std::move(upperScore));
+    Bracket upperSet = bracket;
+    change.redo(upperSet);
+    change.append(thirdPlaceScoreChange(upperSet, 1, std::move(lowerScore)));
+    return change;
+}
+
 BracketChange thirdPlaceScoreChange(const Bracket& bracket, int side, std::string score) {
     if (side < 0 || side >= kThirdPlaceSides) return BracketChange();
     if (!score.empty() && thirdPlaceMember(bracket, side) < 0) return BracketChange();

@@ -118,9 +118,17 @@ private:
 BracketChange namesChange(const Bracket& bracket, int first, const std::vector<std::string>& names);
 BracketChange scoreChange(const Bracket& bracket, int line, std::string score);
 BracketChange championChange(const Bracket& bracket, std::string champion);
+// Both scores of the match `line` plays (its upper line's first), as one step; each side as
+// scoreChange makes it.
+BracketChange matchScoresChange(const Bracket& bracket, int line, std::string upperScore,
+                                std::string lowerScore);
 // A side's score in the third-place match: refused while the side is unknown (clearing it is
 // not), and without a third-place match.
 BracketChange thirdPlaceScoreChange(const Bracket& bracket, int side, std::string score);
+// Both sides' scores of the third-place match, as one step; each as thirdPlaceScoreChange makes
+// it.
+BracketChange thirdPlaceScoresChange(const Bracket& bracket, std::string upperScore,
+                                     std::string lowerScore);
 BracketChange settingsChange(const Bracket& bracket, OutputSettings settings);
 BracketChange sheetChange(const Bracket& bracket, SheetInfo sheet);
 

@@ -8,21 +8,20 @@
 namespace kaz {
 
 const char kChampionColumnName[] = "優勝";
-const char kQuarterFinalRoundName[] = "準々決勝";
 
 std::string matchRoundName(int members, int round) {
     // The last round holds the champion's line alone; the final is the round before it.
     const int finalRound = roundsForMembers(members) - 1;
     if (round == finalRound) return kFinalRoundName;
     if (round == finalRound - 1) return kSemiFinalRoundName;
+    if (round == finalRound - 2) return kQuarterFinalRoundName;
     return fillIn(kRoundNumberName, {std::to_string(round)});
 }
 
 std::string defaultRoundName(int members, int round) {
     const int championRound = roundsForMembers(members) - 1;
     if (round == championRound) return kChampionColumnName;
-    // Round k's lines play the matches of match round k + 1; the final is championRound.
-    if (round + 1 == championRound - 2) return kQuarterFinalRoundName;
+    // Round k's lines play the matches of match round k + 1.
     return matchRoundName(members, round + 1);
 }
 

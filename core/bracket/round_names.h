@@ -6,19 +6,17 @@ namespace kaz {
 
 class Bracket;
 
-// The sheet's names of the champion's column ("優勝") and of the round of the last eight
-// ("準々決勝"): document text, Japanese whatever the editor's language. UTF-8.
+// The sheet's name of the champion's column ("優勝"): document text, Japanese whatever the
+// editor's language. UTF-8.
 extern const char kChampionColumnName[];
-extern const char kQuarterFinalRoundName[];
 
 // The name of match round `round` (1 for the first round's matches, log2 of the member count
 // for the final) of a bracket of `members` members, as a Japanese draw sheet writes it:
-// "1回戦", "2回戦", …, "準決勝", "決勝". UTF-8.
+// "1回戦", "2回戦", …, "準々決勝", "準決勝", "決勝". UTF-8.
 std::string matchRoundName(int members, int round);
 
 // The default name over round (column) `round` of a sheet, 0 for the first round's lines:
-// the match its lines play, with "準々決勝" for the round of the last eight, and "優勝" for
-// the champion's column. UTF-8.
+// the match its lines play, and "優勝" for the champion's column. UTF-8.
 std::string defaultRoundName(int members, int round);
 
 // The name over round `round` of the bracket's sheet: the stored name, or the default.

@@ -1,7 +1,5 @@
 #include "bracket/sheet_marks.h"
 
-#include <algorithm>
-
 #include "bracket/bracket.h"
 #include "text/cp932.h"
 
@@ -34,13 +32,6 @@ std::vector<int> matchNumbersByLine(const Bracket& bracket) {
         numbers[size_t(nextRoundLine(members, line))] = next++;
     }
     return numbers;
-}
-
-int thirdPlaceMatchNumber(const Bracket& bracket) {
-    if (bracket.sheet().thirdPlace != ThirdPlace::Match) return 0;
-    int numbered = 0;
-    for (const int number : matchNumbersByLine(bracket)) numbered = std::max(numbered, number);
-    return numbered + 1;
 }
 
 bool isByeLine(const Bracket& bracket, int line) {

@@ -28,10 +28,6 @@ std::string drawNumberText(uint32_t drawNumber);
 // not depend on whether the sheet shows them.
 std::vector<int> matchNumbersByLine(const Bracket& bracket);
 
-// The number of the third-place match: after every other match, so that adding the match
-// renumbers none of them. 0 where the sheet has no third-place match.
-int thirdPlaceMatchNumber(const Bracket& bracket);
-
 // True when `line` is a first-round line of a slot the sheet marks as a bye: it has no stroke
 // and no share of its pair's join, so that its opponent's line runs on into the second round.
 bool isByeLine(const Bracket& bracket, int line);

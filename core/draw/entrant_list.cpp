@@ -28,6 +28,9 @@ constexpr size_t kShownSeedBytes = 24;
 using Columns = std::array<size_t, kFieldCount>;
 constexpr Columns kListOrder = {0, 1, 2};
 
+// No column: a list without a number column.
+constexpr size_t kNoColumn = SIZE_MAX;
+
 // One line of the list that holds an entrant, its fields as UTF-8.
 struct Row {
     int line = 0;
@@ -35,10 +38,19 @@ struct Row {
     bool badQuotes = false;
 };
 
+// The columns a heading line named: the name, club and seed, and the entrants' numbers,
+// which the list skips (they are neither names, clubs nor seeds).
+struct Heading {
+    Columns columns = kListOrder;
+    size_t numberColumn = kNoColumn;
+
+    size_t columnCount() const { return kFieldCount + (numberColumn == kNoColumn ? 0 : 1); }
+};
+
 // The lines that hold entrants, and the columns a heading line named.
 struct Rows {
     std::vector<Row> rows;
-    Columns columns = kListOrder;
+    Heading heading;
     bool headed = false;  // the first line was a heading
 };
 
@@ -49,6 +61,9 @@ const std::array<std::vector<std::string_view>, kFieldCount> kHeadingWords = {{
     {"所属", "学校", "チーム", "ﾁｰﾑ", "団体", "クラブ", "ｸﾗﾌﾞ", "club", "team"},
     {"シード", "ｼｰﾄﾞ", "seed"},
 }};
+
+// The words of a number column's heading, folded as above ("Ｎｏ．" is "no.").
+const std::array<std::string_view, 5> kNumberWords = {"no", "no.", "#", "番号", "№"};
 
 // `text` with full-width ASCII (U+FF01 … U+FF5E) as ASCII and ASCII letters in lower case,
 // so that "ＮＡＭＥ", "Name" and "name" compare equal.
@@ -82,27 +97,36 @@ size_t headingField(const std::string& cell) {
 }
 
 // The columns a heading line names, in any order, each field at most once and the name
-// among them; the columns it leaves out follow in list order. Nothing for any other line.
-std::optional<Columns> headingColumns(const std::vector<std::string>& cells) {
-    if (cells.empty() || cells.size() > kFieldCount) return std::nullopt;
+// among them, and at most one number column; the columns it leaves out follow in list order.
+// Nothing for any other line.
+std::optional<Heading> headingOf(const std::vector<std::string>& cells) {
+    if (cells.empty() || cells.size() > kFieldCount + 1) return std::nullopt;
+    Heading heading;
     std::array<bool, kFieldCount> named{};
-    std::array<size_t, kFieldCount> fieldOf{};  // of each column
+    std::array<size_t, kFieldCount + 1> fieldOf{};  // of each column but the number column
     for (size_t column = 0; column < cells.size(); ++column) {
         const size_t field = headingField(cells[column]);
+        if (field == kFieldCount && heading.numberColumn == kNoColumn &&
+            std::find(kNumberWords.begin(), kNumberWords.end(), folded(cells[column])) !=
+                kNumberWords.end()) {
+            heading.numberColumn = column;
+            continue;
+        }
         if (field == kFieldCount || named[field]) return std::nullopt;
         named[field] = true;
         fieldOf[column] = field;
     }
     if (!named[0]) return std::nullopt;
     size_t field = 0;
-    for (size_t column = cells.size(); column < kFieldCount; ++column) {
+    for (size_t column = cells.size(); column < heading.columnCount(); ++column) {
         while (named[field]) ++field;
         named[field] = true;
         fieldOf[column] = field;
     }
-    Columns columns{};
-    for (size_t column = 0; column < kFieldCount; ++column) columns[fieldOf[column]] = column;
-    return columns;
+    for (size_t column = 0; column < heading.columnCount(); ++column) {
+        if (column != heading.numberColumn) heading.columns[fieldOf[column]] = column;
+    }
+    return heading;
 }
 
 // True when a cell holds one of the heading words.
@@ -159,12 +183,12 @@ std::string shownSeed(const std::string& text) {
 
 // Fills `entrant` from `row`, its fields in `columns`, and `replaced` with the characters
 // that became 〓; the first problem of the row, or an empty text.
-std::string checkRow(const Row& row, const Columns& columns, int entrantCount, bool clubInName,
+std::string checkRow(const Row& row, const Heading& heading, int entrantCount, bool clubInName,
                      Entrant& entrant, std::vector<std::string>& replaced) {
     if (row.badQuotes) return kBadQuotesMessage;
-    if (row.fields.size() > kFieldCount) return kTooManyFieldsMessage;
+    if (row.fields.size() > heading.columnCount()) return kTooManyFieldsMessage;
     const auto field = [&](size_t which) {
-        const size_t column = columns[which];
+        const size_t column = heading.columns[which];
         return column < row.fields.size() ? row.fields[column] : std::string();
     };
     const std::string name = field(0);
@@ -196,25 +220,27 @@ std::string checkRow(const Row& row, const Columns& columns, int entrantCount, b
 }
 
 // The lines of the list that hold entrants, up to the first one beyond kMaxEntrants; a
-// heading on the first line is left out and tells the order of the columns.
+// heading on the first line is left out and tells the order of the columns. A first line
+// that starts with a number column's "#" is a heading when it reads as one, else a comment.
 Rows entrantRows(std::string_view text) {
     Rows found;
     bool first = true;
     forEachLine(text, [&](int line, std::string_view content) {
-        if (isCommentLine(content)) return true;
+        const bool comment = isCommentLine(content);
+        if (comment && !first) return true;
         Row row{line, {}, false};
-        row.badQuotes = !splitFields(content, kFieldCount, row.fields);
+        row.badQuotes = !splitFields(content, kFieldCount + 1, row.fields);
         if (!row.badQuotes) {
             if (row.fields.empty()) return true;  // blank, or only separators
-            const std::optional<Columns> heading =
-                first ? headingColumns(row.fields) : std::nullopt;
-            first = false;
+            const std::optional<Heading> heading = first ? headingOf(row.fields) : std::nullopt;
             if (heading) {
-                found.columns = *heading;
+                found.heading = *heading;
                 found.headed = true;
+                first = false;
                 return true;
             }
         }
+        if (comment) return true;
         first = false;
         found.rows.push_back(std::move(row));
         return found.rows.size() <= size_t(kMaxEntrants);
@@ -255,7 +281,7 @@ EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
         Entrant entrant;
         entrant.line = row.line;
         std::vector<std::string> replaced;
-        std::string reason = checkRow(row, found.columns, std::min(count, kMaxEntrants), clubInName,
+        std::string reason = checkRow(row, found.heading, std::min(count, kMaxEntrants), clubInName,
                                       entrant, replaced);
         // A heading the list does not know would otherwise be refused as an entrant.
         if (!reason.empty() && !found.headed && &row == &rows.front() &&

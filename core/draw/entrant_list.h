@@ -46,10 +46,11 @@ std::string memberNameOf(const Entrant& entrant, bool clubInName);
 // otherwise): fields trimmed, CSV quoting, blank lines and "#" lines skipped. A heading on the
 // first line (名前, 氏名, 選手名, name; 所属, 学校, チーム, 団体, クラブ, club, team; シード,
 // seed; in any order, the Latin words in either case and width) is skipped and tells the order
-// of the columns. A character Shift_JIS cannot hold becomes 〓, with a note for its line.
-// Every problem found is reported with its line, at most one a line; reading stops at the
-// first entrant beyond kMaxEntrants. `clubInName` makes the name limit count the club too;
-// without it the club, bound for the sheet's club column, has a limit of its own.
+// of the columns; a number column it names (No., 番号, #) is skipped on every line. A character
+// Shift_JIS cannot hold becomes 〓, with a note for its line. Every problem found is reported with
+// its line, at most one a line; reading stops at the first entrant beyond kMaxEntrants.
+// `clubInName` makes the name limit count the club too; without it the club, bound for the sheet's
+// club column, has a limit of its own.
 EntrantList readEntrantList(std::string_view bytes, bool clubInName);
 
 // "3行目: 名前がありません。" (the reason alone for the list as a whole); a note the same way.

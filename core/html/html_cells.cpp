@@ -130,9 +130,11 @@ void makeLineCell(PageBuffer& out, const Page& page, const LineView& view, int q
     const bool joinCell = (quarter == 1 || quarter == 2) && side.joined;
     const bool above = side.joined ? quarter == 0 : quarter % 2 == 0;
     if (joinCell || (!above && side.scoreBelow)) {
-        // The score, beside the join (or, with none, the middle) and against the stroke.
-        out += side.mirrored ? "align = \"left\" STYLE = \"width:"
-                             : "align = \"right\" STYLE = \"width:";
+        // The score, beside the join (or, with none, the middle) and against the stroke: below
+        // a stroke with no join, at the top of its tall cell.
+        out += side.mirrored ? "align = \"left\" " : "align = \"right\" ";
+        if (!joinCell) out += "valign = \"top\" ";
+        out += "STYLE = \"width:";
         appendInt(out, kHtmlColumnWidth);
         if (joinCell) {
             appendBorder(out, side.mirrored ? ";border-left:" : ";border-right:", kHtmlLineWidth,
@@ -190,6 +192,7 @@ void writeChampionCell(PageBuffer& out, const Page& page, int rowspan, const cha
     appendInt(out, rowspan);
     out += "\" ";
     out += std::string_view(placement);
+    if (page.withSheet) out += "nowrap ";  // a long name widens the column rather than wrap
     out += "STYLE = \"width:";
     appendInt(out, kHtmlNameWidth);
     out += " ;color:";
@@ -202,25 +205,31 @@ void writeChampionCell(PageBuffer& out, const Page& page, int rowspan, const cha
 
 // The line cells of `row` in the columns of spans 1, 2, … `lastSpan`, outwards in: as the
 // one-sided table's row `row + offset`, whose lines they are. The line of span `lastSpan` draws
-// no join.
+// no join. A line's two cells meet at its stroke, in the middle of its rows, or for a line a
+// bye's opponent runs straight into, at that opponent's stroke, a row higher or lower.
 void writeLineCells(PageBuffer& out, const Page& page, int row, int offset, int lastSpan,
                     bool mirrored) {
     const int members = page.bracket.memberCount();
+    const int at = row + offset;
     int columns = 0;
     while ((1 << columns) <= lastSpan) ++columns;
     for (int i = 0; i < columns; ++i) {
         const int column = mirrored ? columns - 1 - i : i;
         const int span = 1 << column;
-        if (row % span != 0) continue;
-        const int n = (row + offset) / span;
         // Column c starts after the 2P - 2P / 2^c lines of the columns before it.
-        const int line = 2 * members - 2 * members / span + n / 2;
+        const int line = 2 * members - 2 * members / span + at / (2 * span);
+        const LineShape shape = page.shape(line);
         CellSide side;
         side.mirrored = mirrored;
-        side.joined = span != lastSpan;
-        side.scoreBelow = !side.joined && page.twoSided;
+        side.joined = span != lastSpan && shape.joined;
+        side.scoreBelow = span == lastSpan && page.twoSided;
+        const int shift = side.joined ? (shape.strokeShift > 0) - (shape.strokeShift < 0) : 0;
+        const int first = at - at % (2 * span);
+        const int stroke = first + span + shift;
+        if (at != first && at != stroke) continue;
+        const int n = first / span + (at == first ? 0 : 1);
         out += "<TD rowspan = \"";
-        appendInt(out, span);
+        appendInt(out, at == first ? stroke - first : first + 2 * span - stroke);
         out += "\" ";
         makeLineCell(out, page, LineView::ofLine(page, line), n % 4, side);
         out += "\r\n";

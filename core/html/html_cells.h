@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "bracket/sheet_layout.h"
 #include "bracket/sheet_marks.h"
 #include "html/html_page.h"
 
@@ -106,6 +107,11 @@ struct Page {
           clubs(showsClubColumn(b.sheet())),
           twoSided(b.sheet().twoSided) {
         if (b.sheet().matchNumbers) matchNumbers = matchNumbersByLine(b);
+        if (withSheet) {
+            shapes.reserve(size_t(b.lineCount()));
+            for (int line = 0; line < b.lineCount(); ++line)
+                shapes.push_back(sheetLineShape(b, line));
+        }
     }
 
     const Bracket& bracket;
@@ -118,10 +124,12 @@ struct Page {
     bool clubs;
     bool twoSided;
     std::vector<int> matchNumbers;  // by line; empty while the sheet shows none
+    std::vector<LineShape> shapes;  // by line; empty without a sheet
 
     int matchNumber(int line) const {
         return matchNumbers.empty() ? 0 : matchNumbers[size_t(line)];
     }
+    LineShape shape(int line) const { return shapes.empty() ? LineShape() : shapes[size_t(line)]; }
     // The name column and the club column when it shows.
     int nameColumns() const { return clubs ? 2 : 1; }
     // One-sided: the names, a column per round and the champion's. Two-sided: on each side
@@ -183,7 +191,8 @@ void writeChampionCell(PageBuffer& out, const Page& page, int rowspan, const cha
 
 // The line cells of `row` in the columns of spans 1, 2, … `lastSpan`, outwards in: as the
 // one-sided table's row `row + offset`, whose lines they are. The line of span `lastSpan` draws
-// no join.
+// no join. A line's two cells meet at its stroke, moved to a bye's opponent's stroke where that
+// runs straight on.
 void writeLineCells(PageBuffer& out, const Page& page, int row, int offset, int lastSpan,
                     bool mirrored);
 

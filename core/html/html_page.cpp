@@ -75,7 +75,14 @@ void writeHtmlHead(PageBuffer& out, const Page& page) {
         "<meta http-equiv=\"content-language\" content=\"ja\">\r\n"
         "<meta http-equiv=\"content-type\" content=\"text/html; charset=shift_jis\">\r\n"
         "<meta http-equiv=\"content-style-type\" content=\"text/css\">\r\n";
-    out += fragments().title;
+    const std::string& title = page.bracket.sheet().title;
+    if (title.empty()) {
+        out += fragments().title;
+    } else {
+        out += "\r\n<TITLE>";
+        escapeInto(out, title);
+        out += "</TITLE>\r\n";
+    }
     out += "</HEAD>\r\n<BODY STYLE = \"background-color:#FFFFFF\">\r\n\r\n";
     out += fragments().copyFrom;
     out += fragments().tableStart;

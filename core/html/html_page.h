@@ -23,12 +23,13 @@ constexpr int kHtmlLineWidth = 4;
 // A bracket with a sheet adds, inside the table: the title and the second line as its caption;
 // a row of the rounds' names over the columns; a club column after the names (when
 // showsClubColumn); the seed mark before a seeded name; the number of each match, small,
-// beside the stroke of the line it feeds; no stroke and no join for a bye's line; and the draw
-// number in a last row. A third place stands in rows below the bracket: its heading, its two
-// sides' names and, for a match, their pair of lines and the winner as "3位" and the name. A
-// two-sided sheet draws the first half of the members down the left edge and the second half,
-// mirrored, down the right, the final in the middle with the champion above it. Without a
-// sheet the page is the bare bracket's.
+// beside the stroke of the line it feeds; no stroke and no join for a bye's line, whose
+// opponent runs straight on into the second round; and the draw number in a last row. A third
+// place stands in rows below the bracket: its heading, its two sides' names and, for a match,
+// their pair of lines and the winner as "3位" and the name. A two-sided sheet draws the first
+// half of the members down the left edge and the second half, mirrored, down the right, the
+// final in the middle with the champion above it. The champion's name does not wrap, and a
+// title is the page's TITLE too. Without a sheet the page is the bare bracket's.
 std::string writeHtmlPage(const Bracket& bracket);
 
 // The page's table alone, from "<TABLE" to "</TABLE>", as it pastes into a word processor;
@@ -36,12 +37,12 @@ std::string writeHtmlPage(const Bracket& bracket);
 std::string writeHtmlTable(const Bracket& bracket);
 
 // The largest page of a bracket read from a file of `fileBytes` bytes. The page holds each
-// score, the champion and each text of the sheet at most once and each name at most three
-// times (a third-place side's name stands again below the bracket, the match's winner's once
-// more), each byte escaped to at most six ("&quot;"), and the colour strings (7 bytes at most,
-// which the reader enforces) in a fixed number of cells beside the fixed markup, which for 128
-// members takes less than 128 KiB, a full sheet included (its round names, marks, match
-// numbers and the draw number are short and fixed in number).
+// score, the champion and each text of the sheet at most once, the title and each name at
+// most three times (the title is the page's TITLE too; a third-place side's name stands again
+// below the bracket, the match's winner's once more), each byte escaped to at most six ("&quot;"),
+// and the colour strings (7 bytes at most, which the reader enforces) in a fixed number of cells
+// beside the fixed markup, which for 128 members takes less than 128 KiB, a full sheet included
+// (its round names, marks, match numbers and the draw number are short and fixed in number).
 constexpr size_t htmlPageSizeBound(size_t fileBytes) { return 18 * fileBytes + (192u << 10); }
 
 // Width and height of the page's table: name width (+ the club column's when it shows) + 85

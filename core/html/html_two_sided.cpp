@@ -6,9 +6,17 @@
 namespace kaz::html {
 namespace {
 
+// A finalist's stroke as it runs on to the centre: in its own colour while the final is open,
+// as the pictures draw it; once the final is decided, the loser's part in the lose colour, so
+// that the winner's way alone leads on to the champion.
+std::string_view finalistColor(const Page& page, int finalist, int opponent) {
+    if (page.bracket.lineState(opponent) == LineState::Won) return page.lose;
+    return lineStyle(page, page.bracket.lineState(finalist)).stroke;
+}
+
 // The cells of a two-sided page's two middle columns in `row`: the champion over both, above
-// the final's line, which runs up the centre from where the finalists' strokes meet, each in
-// its join's colour; the final's match number beside it.
+// the final's line, which runs up the centre from where the finalists' strokes meet; the
+// final's match number beside it.
 void writeMiddleCells(PageBuffer& out, const Page& page, int row) {
     const Bracket& bracket = page.bracket;
     const int half = bracket.memberCount() / 2;  // rows above the strokes
@@ -34,7 +42,7 @@ void writeMiddleCells(PageBuffer& out, const Page& page, int row) {
                          lineStyle(page, bracket.lineState(finalLine)).stroke);
         }
         appendBorder(out, above ? ";border-bottom:" : ";border-top:", kHtmlLineWidth / 2,
-                     lineStyle(page, bracket.lineState(finalist)).join);
+                     finalistColor(page, finalist, finalLine - 1 - side));
         out += "\">";
         if (number > 0) {
             appendMatchNumber(out, page, number);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "bracket/cleared_results.h"
 #include "bracket/member_progress.h"
 #include "bracket/round_names.h"
 #include "bracket/sheet_marks.h"

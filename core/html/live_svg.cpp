@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "bracket/bracket_geometry.h"
+#include "bracket/cleared_results.h"
 #include "bracket/line_style.h"
 #include "bracket/round_names.h"
 #include "bracket/sheet_layout.h"

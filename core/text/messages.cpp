@@ -39,6 +39,7 @@ const char kDrawSizeMessage[] = KAZ_UI_TEXT("%1人の組み合わせに %2人用
 
 const char kFinalRoundName[] = KAZ_UI_TEXT("決勝");
 const char kSemiFinalRoundName[] = KAZ_UI_TEXT("準決勝");
+const char kQuarterFinalRoundName[] = KAZ_UI_TEXT("準々決勝");
 const char kRoundNumberName[] = KAZ_UI_TEXT("%1回戦");
 const char kClubMeetingMessage[] = KAZ_UI_TEXT("%1: %2 と %3 (%4)");
 const char kUnavoidableMeetingsMessage[] = KAZ_UI_TEXT("%1 %2人: %3");
@@ -86,7 +87,8 @@ const std::vector<UiTextPattern>& uiTextPatterns() {
             {kSameSeedMessage, 0},         {kBadQuotesMessage, 0},
             {kHeadingLikeMessage, 0},      {kTooManyFieldsMessage, 0},
             {kDrawSizeMessage, 0},         {kFinalRoundName, 0},
-            {kSemiFinalRoundName, 0},      {kRoundNumberName, 0},
+            {kSemiFinalRoundName, 0},      {kQuarterFinalRoundName, 0},
+            {kRoundNumberName, 0},
             {kClubMeetingMessage, 0b1},    {kUnavoidableMeetingsMessage, 0b100},
             {kRoundMeetingsMessage, 0b1},
         };

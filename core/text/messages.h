@@ -60,6 +60,7 @@ extern const char kDrawSizeMessage[];             // %1: entrants, %2: the brack
 // The match rounds' names and the draw's club meetings.
 extern const char kFinalRoundName[];              // "決勝"
 extern const char kSemiFinalRoundName[];          // "準決勝"
+extern const char kQuarterFinalRoundName[];       // "準々決勝", the round of the last eight
 extern const char kRoundNumberName[];             // "%1回戦"
 extern const char kClubMeetingMessage[];          // %1: round, %2 and %3: names, %4: club
 extern const char kUnavoidableMeetingsMessage[];  // %1: club, %2: members, %3: round meetings

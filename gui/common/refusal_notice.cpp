@@ -2,15 +2,38 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <algorithm>
 
 namespace kaz::gui {
 
 namespace {
 
 constexpr int kDoneMessageMs = 5000;
+constexpr char kRefusalLineName[] = "refusalLine";
+
+// Shows `text` in the refusal line of the dialog `where` is in; false where there is none.
+bool showInDialog(QWidget* where, const QString& text) {
+    QWidget* dialog = where->window();
+    if (qobject_cast<QDialog*>(dialog) == nullptr) return false;
+    auto* line = dialog->findChild<QLabel*>(kRefusalLineName, Qt::FindDirectChildrenOnly);
+    if (line == nullptr) return false;
+    line->setText(text);
+    line->show();
+    if (dialog->layout() == nullptr) {
+        const int margin = line->x();
+        line->setFixedWidth(std::max(dialog->width() - 2 * margin, line->sizeHint().width()));
+        line->adjustSize();
+        dialog->resize(std::max(dialog->width(), line->geometry().right() + margin),
+                       std::max(dialog->height(), line->geometry().bottom() + margin));
+    }
+    return true;
+}
 
 // The main window `widget` shows in, or the top window it is in when it belongs to none.
 QWidget* statusBarWindow(QWidget* widget) {
@@ -38,10 +61,19 @@ QString refusalText(Refusal why, const QString& field, size_t maxBytes) {
 
 void announceRefusal(QWidget* where, const QString& text) {
     QApplication::beep();
-    if (where == nullptr) return;
+    if (where == nullptr || showInDialog(where, text)) return;
     // A main window shows status tips in its status bar, as it shows a command's prompt.
     QStatusTipEvent tip(text);
     QApplication::sendEvent(statusBarWindow(where), &tip);
+}
+
+QLabel* makeRefusalLine(QWidget* dialog) {
+    auto* line = new QLabel(dialog);
+    line->setObjectName(kRefusalLineName);
+    line->setTextFormat(Qt::PlainText);
+    line->setWordWrap(true);
+    line->hide();
+    return line;
 }
 
 void announceRefusal(QWidget* where, Refusal why) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+class QLabel;
 class QString;
 class QWidget;
 
@@ -18,9 +19,14 @@ enum class Refusal {
 QString refusalText(Refusal why, const QString& field, size_t maxBytes);
 
 // Tells the user that a keystroke or paste in `where` was refused, or changed: a beep, and
-// `text` in the status bar of the main window `where` belongs to (through its dialog's owner,
+// `text` in the dialog `where` is in, where the dialog has a refusal line (makeRefusalLine),
+// otherwise in the status bar of the main window `where` belongs to (through its dialog's owner,
 // if need be), where it stays until the next prompt.
 void announceRefusal(QWidget* where, const QString& text);
+// A dialog's own line for refusals, hidden until one comes: a refusal shows in the dialog the
+// user is typing in, not behind it. In a dialog laid out by hand it goes where it is placed, and
+// the dialog grows to show it.
+QLabel* makeRefusalLine(QWidget* dialog);
 // The same with the refusal's text for a field without a name.
 void announceRefusal(QWidget* where, Refusal why);
 

@@ -171,11 +171,19 @@ public:
     }
 
     bool askYesNo(QWidget* parent, const QString& text) override {
+        return ask(parent, text, QMessageBox::YesRole);
+    }
+
+    bool confirmLoss(QWidget* parent, const QString& text) override {
+        return ask(parent, text, QMessageBox::NoRole);
+    }
+
+    static bool ask(QWidget* parent, const QString& text, QMessageBox::ButtonRole preferred) {
         QMessageBox box(QMessageBox::Question, messageBoxTitle(), text, QMessageBox::NoButton,
                         parent);
         QPushButton* yes = box.addButton(yesText(), QMessageBox::YesRole);
         QPushButton* no = box.addButton(noText(), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(preferred == QMessageBox::YesRole ? yes : no);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes;

@@ -35,6 +35,9 @@ public:
     virtual SaveAnswer askSave(QWidget* parent, const QString& text) = 0;
     // A question with はい / いいえ (はい the default); true for はい.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // A question before a change that takes something away: はい / いいえ, with いいえ the
+    // default and Esc; true for はい.
+    virtual bool confirmLoss(QWidget* parent, const QString& text) = 0;
     // A failure, shown with the exclamation icon and the application title as caption.
     virtual void showError(QWidget* parent, const QString& text) = 0;
     // A failure told without waiting for an answer: the message box leaves the windows usable.

@@ -5,18 +5,30 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "bracket/bracket.h"
 #include "bracket/round_names.h"
+#include "bracket/sheet_marks.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_text.h"
 #include "common/dialog_units.h"
+#include "common/refusal_notice.h"
 #include "text/text_limits.h"
 #include "widgets/text_field.h"
 
 namespace kaz::gui {
+
+namespace {
+
+kaz::SheetInfo withoutClubColumn(kaz::SheetInfo sheet) {
+    sheet.clubColumn = false;
+    return sheet;
+}
+
+}  // namespace
 
 void SheetSettingsDialog::Text::show(const std::string& text) {
     bytes = text;
@@ -72,7 +84,9 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     m_matchNumbers->setChecked(m_sheet.matchNumbers);
     m_clubColumn = new QCheckBox(tr("所属の列"), this);
     m_clubColumn->setObjectName(QStringLiteral("clubColumnBox"));
-    m_clubColumn->setChecked(m_sheet.clubColumn);
+    // The column shows while a member has a club, whatever the choice: so does the box.
+    m_clubColumn->setChecked(kaz::showsClubColumn(m_sheet));
+    m_clubColumn->setEnabled(!kaz::showsClubColumn(withoutClubColumn(m_sheet)));
     auto* checks = new QHBoxLayout;
     checks->addWidget(m_matchNumbers);
     checks->addWidget(m_clubColumn);
@@ -90,6 +104,7 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     shape->addRow(tr("3位"), m_thirdPlace);
     shape->addRow(m_twoSided);
     layout->addLayout(shape);
+    layout->addWidget(makeRefusalLine(this));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -119,7 +134,10 @@ kaz::SheetInfo SheetSettingsDialog::sheet() const {
         sheet.roundNames[round] = isDefault ? std::string() : text.value();
     }
     sheet.matchNumbers = m_matchNumbers->isChecked();
-    sheet.clubColumn = m_clubColumn->isChecked();
+    // Left as it showed, the choice stays as it was stored.
+    if (m_clubColumn->isChecked() != kaz::showsClubColumn(m_sheet)) {
+        sheet.clubColumn = m_clubColumn->isChecked();
+    }
     sheet.thirdPlace = static_cast<kaz::ThirdPlace>(m_thirdPlace->currentIndex());
     sheet.twoSided = m_twoSided->isChecked();
     return sheet;

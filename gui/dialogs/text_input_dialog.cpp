@@ -11,6 +11,7 @@
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
 #include "common/dialog_units.h"
+#include "common/refusal_notice.h"
 #include "text/text_limits.h"
 #include "widgets/text_field.h"
 
@@ -44,7 +45,16 @@ TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSi
     m_edit = new TextField(maxBytes, this);
     m_edit->setGeometry(dlu.rect(7, 7, editSize.width(), editSize.height()));
     m_edit->setFocus();
-    connect(m_edit, &QLineEdit::returnPressed, this, &QDialog::accept);
+    connect(m_edit, &QLineEdit::returnPressed, this, [this] {
+        const QString refusal = m_acceptCheck ? m_acceptCheck() : QString();
+        if (refusal.isEmpty()) {
+            accept();
+        } else {
+            announceRefusal(m_edit, refusal);
+        }
+    });
+    m_refusalLine = makeRefusalLine(this);
+    placeRefusalLine();
     // The frame's corner goes to the pointer, even where that puts part of it off the screen;
     // having been moved, the dialog is not centred on its owner.
     move(QCursor::pos());
@@ -67,6 +77,7 @@ void TextInputDialog::setSubject(const QString& text) {
         const int shift = metrics.height() + dlu.y(3);
         m_edit->move(m_edit->x(), m_edit->y() + shift);
         resize(width(), height() + shift);
+        placeRefusalLine();
     }
     const QString shown = metrics.elidedText(text, Qt::ElideRight, kMostSubjectWidth);
     m_subject->setText(shown);
@@ -75,16 +86,20 @@ void TextInputDialog::setSubject(const QString& text) {
     resize(std::max(width(), m_subject->width() + 2 * margin), height());
 }
 
+void TextInputDialog::setAcceptCheck(std::function<QString()> check) {
+    m_acceptCheck = std::move(check);
+}
+
+void TextInputDialog::placeRefusalLine() {
+    const DialogUnits dlu(font());
+    m_refusalLine->move(dlu.x(7), m_edit->geometry().bottom() + dlu.y(3));
+}
+
 bool TextInputDialog::isTextChanged() const { return m_edit->text() != m_initialText; }
 
 QLineEdit* TextInputDialog::edit() const { return m_edit; }
 
 std::string TextInputDialog::enteredText() const { return render::toCp932Lenient(m_edit->text()); }
-
-ScoreDialog::ScoreDialog(QWidget* parent)
-    : TextInputDialog(tr("点数入力"), QSize(51, 27), QSize(37, 13), kaz::kMaxScoreBytes, parent) {
-    static_cast<TextField*>(edit())->setFieldName(tr("点数"));
-}
 
 ChampionDialog::ChampionDialog(QWidget* parent)
     : TextInputDialog(tr("優勝者名入力"), QSize(77, 29), QSize(63, 14), kaz::kMaxChampionBytes,

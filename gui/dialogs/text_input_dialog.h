@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <string>
 
 class QLabel;
@@ -26,6 +27,9 @@ public:
     void setInitialText(const QString& text);
     // Shows `text` (what the text belongs to) above the field, widening the dialog for it.
     void setSubject(const QString& text);
+    // Enter accepts only while `check` finds nothing to refuse: its refusal shows in the dialog,
+    // which stays open.
+    void setAcceptCheck(std::function<QString()> check);
     // True when the field no longer holds the initial text.
     bool isTextChanged() const;
 
@@ -34,16 +38,14 @@ public:
     QLineEdit* edit() const;
 
 private:
+    // The line that shows a refused keystroke or paste, below the field.
+    void placeRefusalLine();
+
     TextField* m_edit;
+    QLabel* m_refusalLine = nullptr;
+    std::function<QString()> m_acceptCheck;
     QLabel* m_subject = nullptr;
     QString m_initialText;
-};
-
-// "点数入力": the score of a line, at most 9 bytes.
-class ScoreDialog : public TextInputDialog {
-    Q_OBJECT
-public:
-    explicit ScoreDialog(QWidget* parent = nullptr);
 };
 
 // "優勝者名入力": the champion's name, as long as a member's name.

@@ -95,6 +95,12 @@ void BracketDocument::setLineScore(int line, std::string score) {
     pushStep(tr("点数"), kaz::scoreChange(m_bracket, line, std::move(score)));
 }
 
+void BracketDocument::setMatchScores(int line, std::string upperScore, std::string lowerScore) {
+    endMerging();
+    pushStep(tr("点数"),
+             kaz::matchScoresChange(m_bracket, line, std::move(upperScore), std::move(lowerScore)));
+}
+
 template <typename Operation>
 bool BracketDocument::pushPress(Operation operation) {
     const kaz::LineRecorder recorder(m_bracket);
@@ -153,6 +159,12 @@ void BracketDocument::setThirdPlaceScore(int side, std::string score) {
     pushStep(tr("点数"), kaz::thirdPlaceScoreChange(m_bracket, side, std::move(score)));
 }
 
+void BracketDocument::setThirdPlaceScores(std::string upperScore, std::string lowerScore) {
+    endMerging();
+    pushStep(tr("点数"),
+             kaz::thirdPlaceScoresChange(m_bracket, std::move(upperScore), std::move(lowerScore)));
+}
+
 void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScores,
                                       bool boldMemberNames) {
     endMerging();
@@ -179,7 +191,14 @@ QString BracketDocument::seedRefusal(int member, int seed) const {
     const auto& seeds = m_bracket.sheet().seeds;
     for (int other = 0; seed > 0 && other < memberCount(); ++other) {
         if (other != member && seeds[size_t(other)] == seed) {
-            return tr("シード %1 はすでに %2人目にあります。").arg(seed).arg(other + 1);
+            // Only the beginning of a long name: the refusal is one line.
+            const QString name = memberNameText(other).left(64).simplified();
+            if (name.isEmpty())
+                return tr("シード %1 はすでに %2人目にあります。").arg(seed).arg(other + 1);
+            return tr("シード %1 はすでに %2 (%3人目) にあります。")
+                .arg(seed)
+                .arg(name)
+                .arg(other + 1);
         }
     }
     return QString();
@@ -271,6 +290,18 @@ void BracketDocument::noteChangedState() {
 void BracketDocument::setTitle(const QString& title) {
     m_title = title;
     emit titleChanged();
+}
+
+QString BracketDocument::fileStem() const {
+    if (!m_filePath.isEmpty()) return QFileInfo(m_filePath).completeBaseName();
+    // What Windows refuses in a file name, and control characters, become "_"; a name may not end
+    // in a dot or a space there either.
+    QString stem = render::fromCp932(m_bracket.sheet().title).simplified().left(100);
+    for (QChar& c : stem) {
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char('_');
+    }
+    while (stem.endsWith(QLatin1Char('.')) || stem.endsWith(QLatin1Char(' '))) stem.chop(1);
+    return stem.isEmpty() ? m_title : stem;
 }
 
 void BracketDocument::setFilePath(const QString& path) {

@@ -61,6 +61,8 @@ public:
     kaz::LineState lineState(int line) const { return m_bracket.lineState(line); }
     const std::string& lineScore(int line) const { return m_bracket.lineScore(line); }
     void setLineScore(int line, std::string score);
+    // Both scores of the match `line` plays, upper line's first, as one step (点数).
+    void setMatchScores(int line, std::string upperScore, std::string lowerScore);
 
     // A left press (勝ち上がり) and the double-click message (取り消し) on a line, with the
     // advancement rule. A double click right after the press on the same line, as a mouse
@@ -73,6 +75,7 @@ public:
     void leftClickThirdPlace(int side);
     void doubleClickThirdPlace(int side);
     void setThirdPlaceScore(int side, std::string score);
+    void setThirdPlaceScores(std::string upperScore, std::string lowerScore);
 
     // The HTML settings: colours and bold flags, as one step (色の設定).
     void setHtmlSettings(const kaz::ColorSet& colors, bool boldScores, bool boldMemberNames);
@@ -83,8 +86,10 @@ public:
     // third-place match drops its results in the same step.
     QString setSheet(kaz::SheetInfo sheet);
     // Member `member`'s seed number, 1 to the member count, or 0 for none (シード). A number
-    // another member holds is refused.
+    // another member holds is refused, naming that member.
     QString setSeed(int member, int seed);
+    // Why `seed` cannot be member `member`'s seed, or an empty text when it can.
+    QString seedRefusal(int member, int seed) const;
     // Marks or unmarks first-round slot `slot` as a bye (不戦勝); a slot with a name is refused.
     QString setBye(int slot, bool bye);
     // Shows or hides the club column (所属の列); it cannot hide while a member has a club.
@@ -108,6 +113,10 @@ public:
     // "新しいトーナメント表N" for a new bracket, the file name for a loaded or stored one.
     const QString& title() const { return m_title; }
     void setTitle(const QString& title);
+    // The name its files are proposed under, without a suffix: the bracket file's name; for a
+    // bracket never stored, the sheet's title with what a file name cannot hold replaced, or
+    // while there is none its title.
+    QString fileStem() const;
 
 signals:
     void lineChanged(int line);
@@ -131,8 +140,6 @@ private:
                   std::uint64_t mergeKey = 0, bool evenIfEmpty = false);
     // Sets the parts of a step to their values after it (or before it) and signals each.
     void applyStep(const kaz::BracketChange& change, bool forward);
-    // Why `seed` cannot be member `member`'s seed, or an empty text when it can.
-    QString seedRefusal(int member, int seed) const;
     // Forgets the typing step and the pending press: a later edit starts a step of its own.
     void endMerging();
     // A press's step, or a double click's (joining its press's when `afterItsPress`), recorded

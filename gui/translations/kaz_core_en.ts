@@ -175,5 +175,9 @@
         <source>所属が長すぎます (%1 バイトまで)。</source>
         <translation>The club is too long (%1 bytes at most).</translation>
     </message>
+    <message>
+        <source>準々決勝</source>
+        <translation>Quarter-finals</translation>
+    </message>
 </context>
 </TS>

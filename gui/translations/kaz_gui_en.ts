@@ -86,6 +86,10 @@
         <source>所属の入力</source>
         <translation>Club entry</translation>
     </message>
+    <message>
+        <source>シード %1 はすでに %2 (%3人目) にあります。</source>
+        <translation>Seed %1 is already held by %2 (member %3).</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::ChampionDialog</name>
@@ -268,20 +272,22 @@ Pasting a list of names on several lines (Ctrl+V) fills that box and the ones be
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;勝ち上がり&lt;/b&gt;：線を左クリックすると、その線のメンバーの勝ちになり、次の回戦へ進みます。
-もう一度クリックすると勝ちが外れ、メンバーはその線に残ります。
-ダブルクリックすると、その線の勝ちを取り消し、そのメンバーが勝ち進んでいた先の線もすべて元に戻ります。
+もう一度クリックすると勝ちが外れ、メンバーはその線に残ります。ダブルクリックすると、その試合の結果を取り消します。
+試合の勝者を変えたり取り消したりすると、前の勝者がその後に出た試合の結果と点数 (と優勝者名) も消えます。
+決まっている試合の結果が消えるときは、消える試合を示して確認します。
 まだメンバーが来ていない2回戦以降の線は、クリックしても点数を付けようとしても何も変わりません。&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Advancing&lt;/b&gt;: left-click a line to give the win to the member on it, who moves on to the next round.
-Click it again to take the win back; the member stays on that line.
-Double-click a line to cancel its win: every line that member had reached beyond it is cleared as well.
+Click it again to take the win back; the member stays on that line. Double-click a line to cancel the result of its match.
+When a match gets another winner or loses its result, the results and scores of the later matches the former winner played (and the champion&apos;s name) are cleared too.
+Where decided results would be cleared, the editor names them and asks first.
 A line from the second round on that no member has reached yet does not change when clicked or given a score.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;点数・優勝者名&lt;/b&gt;：線を右クリックすると点数を入力できます (半角9文字まで)。
-決勝の線を右クリックすると優勝者名を入力できます (決勝の勝者の名前が入った状態で開きます)。今の内容が選択された状態で開くので、
+        <source>&lt;p&gt;&lt;b&gt;点数・優勝者名&lt;/b&gt;：線を右クリックすると、その試合の両者の点数を入力できます (それぞれ半角9文字まで)。
+決勝の線を右クリックすると優勝者名を入力できます (決勝が決まると、空の優勝者名には勝者の名前が入ります)。今の内容が選択された状態で開くので、
 入力すると置き換わります。Enter で決定、Esc で何も変えずに閉じます。&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Scores and the champion&apos;s name&lt;/b&gt;: right-click a line to enter its score (up to 9 single-byte characters).
-Right-click the final line to enter the champion&apos;s name (it opens holding the name of the final&apos;s winner). The current text opens selected,
+        <translation>&lt;p&gt;&lt;b&gt;Scores and the champion&apos;s name&lt;/b&gt;: right-click a line to enter both scores of its match (up to 9 single-byte characters each).
+Right-click the final line to enter the champion&apos;s name (once the final is decided, an empty champion&apos;s name takes the winner&apos;s name). The current text opens selected,
 so typing replaces it. Enter confirms; Esc closes without changing anything.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -405,6 +411,64 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <source>%1: %2へ</source>
         <translation>%1: on to %2</translation>
     </message>
+    <message>
+        <source>第%1試合</source>
+        <translation>match %1</translation>
+    </message>
+    <message>
+        <source>第%1試合の結果</source>
+        <comment>one match</comment>
+        <translation>the result of match %1</translation>
+    </message>
+    <message>
+        <source>第%1試合の結果</source>
+        <comment>several matches</comment>
+        <translation>the results of matches %1</translation>
+    </message>
+    <message>
+        <source>・</source>
+        <comment>between match numbers</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1と優勝者名</source>
+        <translation>%1 and the champion&apos;s name</translation>
+    </message>
+    <message>
+        <source>第%1試合 %2</source>
+        <translation>Match %1, %2</translation>
+    </message>
+    <message>
+        <source>第%1試合 3位決定戦</source>
+        <translation>Match %1, third-place match</translation>
+    </message>
+    <message>
+        <source>%1の勝者を %2 に変えると、%3が消えます。変えますか?</source>
+        <translation>Making %2 the winner of %1 clears %3. Change it?</translation>
+    </message>
+    <message>
+        <source>%1の結果を取り消すと、%2が消えます。取り消しますか?</source>
+        <translation>Taking back the result of %1 clears %2. Take it back?</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::MatchScoreDialog</name>
+    <message>
+        <source>点数入力</source>
+        <translation>Enter Score</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>（未定）</source>
+        <translation>(undecided)</translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation>Score</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::MemberClubEdit</name>
@@ -476,17 +540,6 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     <message>
         <source>%1は %2 ﾊﾞｲﾄまでです。</source>
         <translation>%1 is limited to %2 bytes.</translation>
-    </message>
-</context>
-<context>
-    <name>kaz::gui::ScoreDialog</name>
-    <message>
-        <source>点数入力</source>
-        <translation>Enter Score</translation>
-    </message>
-    <message>
-        <source>点数</source>
-        <translation>Score</translation>
     </message>
 </context>
 <context>
@@ -604,10 +657,6 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
 </context>
 <context>
     <name>kaz::gui::ThirdPlaceLine</name>
-    <message>
-        <source>3位決定戦: %1 − %2</source>
-        <translation>Third-place match: %1 − %2</translation>
-    </message>
     <message>
         <source>3位決定戦の相手がまだ決まっていません。</source>
         <translation>The opponent in the third-place match is not decided yet.</translation>

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "bridge/qt_geometry.h"
 #include "document/bracket_document.h"
@@ -135,6 +136,15 @@ QSize BracketView::sizeHint() const {
 }
 
 void BracketView::setZoom(int percent) { setZoom(percent, viewport()->rect().center()); }
+
+void BracketView::zoomToFit() {
+    // Without scroll bars, as the sheet that fits will show. Rounded down, the zoomed sheet's
+    // size, rounded up, still fits.
+    const QSize room = maximumViewportSize();
+    const QSize extent = bracketExtent();
+    setZoom(std::min(room.width() * kaz::kActualSize / extent.width(),
+                     room.height() * kaz::kActualSize / extent.height()));
+}
 
 void BracketView::setZoom(int percent, const QPoint& anchor) {
     percent = kaz::boundedZoom(percent);

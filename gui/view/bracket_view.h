@@ -60,6 +60,8 @@ public:
     void setZoom(int percent, const QPoint& anchor);
     // The same about the middle of the viewport.
     void setZoom(int percent);
+    // Zooms so that the whole sheet fits the window (within 25 … 400 %).
+    void zoomToFit();
 
 signals:
     void zoomChanged(int percent);

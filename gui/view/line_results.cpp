@@ -2,13 +2,18 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QStringList>
+#include <QWidget>
 
 #include "bracket/bracket.h"
+#include "bracket/cleared_results.h"
+#include "bracket/line_rules.h"
 #include "bracket/member_progress.h"
 #include "bracket/round_names.h"
 #include "bridge/qt_text.h"
 #include "common/refusal_notice.h"
 #include "common/ui_text.h"
+#include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 
 namespace kaz::gui {
@@ -20,6 +25,31 @@ constexpr int kMostNameCharacters = 64;
 
 QString roundName(const kaz::Bracket& bracket, int matchRound) {
     return uiText(kaz::matchRoundName(bracket.memberCount(), matchRound));
+}
+
+// "第26試合", or the round's name for a match that has no number.
+QString matchName(const kaz::Bracket& bracket, int line) {
+    const int number = kaz::matchNumberOfLine(bracket, line);
+    if (number > 0)
+        return QCoreApplication::translate("kaz::gui::LineResults", "第%1試合").arg(number);
+    return roundName(bracket, kaz::placeOfLine(bracket.memberCount(), line).round + 1);
+}
+
+// "第42・50試合の結果と優勝者名".
+QString clearedText(const kaz::ClearedResults& cleared) {
+    QStringList numbers;
+    for (int number : cleared.matchNumbers) numbers << QString::number(number);
+    const QString matches =
+        numbers.size() == 1
+            ? QCoreApplication::translate("kaz::gui::LineResults", "第%1試合の結果", "one match")
+                  .arg(numbers.first())
+            : QCoreApplication::translate("kaz::gui::LineResults", "第%1試合の結果",
+                                          "several matches")
+                  .arg(numbers.join(QCoreApplication::translate("kaz::gui::LineResults", "・",
+                                                                "between match numbers")));
+    return cleared.champion
+               ? QCoreApplication::translate("kaz::gui::LineResults", "%1と優勝者名").arg(matches)
+               : matches;
 }
 
 }  // namespace
@@ -57,6 +87,21 @@ QString matchLabel(const kaz::Bracket& bracket, int line) {
         .arg(roundName(bracket, place.round + 1), sides[0], sides[1]);
 }
 
+QString matchTitle(const kaz::Bracket& bracket, int line) {
+    const QString round =
+        roundName(bracket, kaz::placeOfLine(bracket.memberCount(), line).round + 1);
+    const int number = kaz::matchNumberOfLine(bracket, line);
+    return number > 0 ? QCoreApplication::translate("kaz::gui::LineResults", "第%1試合 %2")
+                            .arg(number)
+                            .arg(round)
+                      : round;
+}
+
+QString thirdPlaceMatchTitle(const kaz::Bracket& bracket) {
+    return QCoreApplication::translate("kaz::gui::LineResults", "第%1試合 3位決定戦")
+        .arg(kaz::thirdPlaceMatchNumber(bracket));
+}
+
 bool refuseUnreachedLine(QWidget* where, const kaz::Bracket& bracket, int line) {
     if (kaz::memberStandsOn(bracket, line)) return false;
     refuseNobodyThere(where);
@@ -70,11 +115,36 @@ void refuseNobodyThere(QWidget* where) {
     announceDone(where, unreached);
 }
 
-void clickLine(QWidget* where, BracketDocument* document, int line) {
+bool confirmResultChange(QWidget* where, const kaz::Bracket& bracket, int line,
+                         const std::function<void(kaz::Bracket&)>& operation) {
+    kaz::Bracket trial = bracket;
+    operation(trial);
+    const kaz::ClearedResults cleared = kaz::clearedResults(bracket, trial, line);
+    if (cleared.matchNumbers.empty()) return true;
+    const int upper = line - (bracket.lineKind(line) == kaz::LineKind::Lower ? 1 : 0);
+    int winner = -1;
+    for (int side : {upper, upper + 1}) {
+        if (trial.lineState(side) == kaz::LineState::Won) winner = kaz::memberOnLine(trial, side);
+    }
+    const QString match = matchName(bracket, line);
+    const QString question =
+        winner >= 0
+            ? QCoreApplication::translate("kaz::gui::LineResults",
+                                          "%1の勝者を %2 に変えると、%3が消えます。変えますか?")
+                  .arg(match, memberText(trial, winner), clearedText(cleared))
+            : QCoreApplication::translate("kaz::gui::LineResults",
+                                          "%1の結果を取り消すと、%2が消えます。取り消しますか?")
+                  .arg(match, clearedText(cleared));
+    return DesktopServices::instance().confirmLoss(where ? where->window() : nullptr, question);
+}
+
+bool clickLine(QWidget* where, BracketDocument* document, int line) {
     const kaz::Bracket& bracket = document->bracket();
-    if (refuseUnreachedLine(where, bracket, line)) return;
+    if (refuseUnreachedLine(where, bracket, line)) return false;
+    const auto click = [line](kaz::Bracket& b) { kaz::leftClickLine(b, line); };
+    if (!confirmResultChange(where, bracket, line, click)) return false;
     document->leftClickLine(line);
-    if (bracket.lineState(line) != kaz::LineState::Won) return;
+    if (bracket.lineState(line) != kaz::LineState::Won) return true;
     const int members = bracket.memberCount();
     const int next = kaz::nextRoundLine(members, line);
     const bool champion = next < 0 || bracket.lineKind(next) == kaz::LineKind::Final;
@@ -82,11 +152,22 @@ void clickLine(QWidget* where, BracketDocument* document, int line) {
     if (champion) {
         announceDone(where,
                      QCoreApplication::translate("kaz::gui::LineResults", "%1: 優勝").arg(who));
-        return;
+        return true;
     }
     const QString round = roundName(bracket, kaz::placeOfLine(members, next).round + 1);
     announceDone(where,
                  QCoreApplication::translate("kaz::gui::LineResults", "%1: %2へ").arg(who, round));
+    return true;
+}
+
+void resetLine(QWidget* where, BracketDocument* document, int line, bool withPress) {
+    const auto reset = [line, withPress](kaz::Bracket& b) {
+        if (withPress) kaz::leftClickLine(b, line);
+        kaz::doubleClickLine(b, line);
+    };
+    if (!confirmResultChange(where, document->bracket(), line, reset)) return;
+    if (withPress) document->leftClickLine(line);
+    document->doubleClickLine(line);
 }
 
 }  // namespace kaz::gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 namespace kaz {
@@ -24,15 +25,31 @@ QString memberText(const kaz::Bracket& bracket, int member);
 // "（未定）" for a side nobody has reached. For the final line: "決勝の勝者: 山田 太郎".
 QString matchLabel(const kaz::Bracket& bracket, int line);
 
+// "第3試合 1回戦": the number and round of the match `line` plays (the round alone for a match
+// without a number).
+QString matchTitle(const kaz::Bracket& bracket, int line);
+// "第4試合 3位決定戦".
+QString thirdPlaceMatchTitle(const kaz::Bracket& bracket);
+
 // A line of round 2 or later that nobody stands on takes no result and no score: a beep and
 // "この線にはまだﾒﾝﾊﾞｰがいません。" in the status bar. Returns true when it refused.
 bool refuseUnreachedLine(QWidget* where, const kaz::Bracket& bracket, int line);
 // That refusal, for a place that is not a bracket line.
 void refuseNobodyThere(QWidget* where);
 
-// A left click on `line`, from the mouse or the keyboard: refused where nobody stands; a win
-// is told in the status bar for a few seconds, "山田 太郎: 2回戦へ" (the round the member has
-// moved into) or "山田 太郎: 優勝" once the final is won.
-void clickLine(QWidget* where, BracketDocument* document, int line);
+// Tries `operation` on a copy of the bracket first: where it would clear the results of decided
+// later matches, asks before, naming what would go ("第26試合の勝者を 林 結翔 に変えると、
+// 第42・50試合の結果と優勝者名が消えます。変えますか?", いいえ the default). True to go on.
+bool confirmResultChange(QWidget* where, const kaz::Bracket& bracket, int line,
+                         const std::function<void(kaz::Bracket&)>& operation);
+
+// A left click on `line`, from the mouse or the keyboard: refused where nobody stands; asked
+// first where it would clear later results; a win is told in the status bar for a few seconds,
+// "山田 太郎: 2回戦へ" (the round the member has moved into) or "山田 太郎: 優勝" once the final
+// is won. False when it was refused or the user kept the results.
+bool clickLine(QWidget* where, BracketDocument* document, int line);
+// The double-click message on `line` (after its press), or with `withPress` the press and the
+// message as the keyboard takes a win back; asked first as above.
+void resetLine(QWidget* where, BracketDocument* document, int line, bool withPress);
 
 }  // namespace kaz::gui

@@ -2,12 +2,13 @@
 
 #include <QPainter>
 #include <QPointer>
-#include <memory>
+#include <array>
 
 #include "bracket/member_progress.h"
 #include "bracket/sheet_layout.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
+#include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "painting/bracket_painter.h"
@@ -44,41 +45,56 @@ void LineWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-void LineWidget::click() { clickLine(this, m_document, m_index); }
+void LineWidget::click() { m_pressKept = !clickLine(this, m_document, m_index); }
 
-void LineWidget::doubleClick() { m_document->doubleClickLine(m_index); }
+void LineWidget::doubleClick() {
+    // A press the user chose not to make leaves its double click nothing to take back.
+    if (m_pressKept) return;
+    resetLine(this, m_document, m_index, false);
+}
 
-// Escape and the close box change nothing, and neither does Enter on the text as it was (a
+// Escape and the close box change nothing, and neither does Enter on the texts as they were (a
 // stray right click and Enter cannot wipe a score or the champion). The champion's dialog
 // offers the final's winner's name while no champion is named: Enter takes it.
 void LineWidget::askText(const QPoint& where) {
     const kaz::Bracket& bracket = m_document->bracket();
     if (refuseUnreachedLine(this, bracket, m_index)) return;
-    const bool isFinal = m_kind == kaz::LineKind::Final;
-    std::unique_ptr<TextInputDialog> dialog;
-    if (isFinal) {
-        dialog = std::make_unique<ChampionDialog>(window());
-    } else {
-        dialog = std::make_unique<ScoreDialog>(window());
+    if (m_kind != kaz::LineKind::Final) {
+        askMatchScores(where);
+        return;
     }
-    const bool offersWinner = isFinal && bracket.champion().empty();
+    ChampionDialog dialog(window());
+    const bool offersWinner = bracket.champion().empty();
     if (offersWinner) {
         const int winner = kaz::memberOnLine(bracket, m_index);
-        if (winner >= 0) dialog->setInitialText(render::fromCp932(bracket.memberName(winner)));
+        if (winner >= 0) dialog.setInitialText(render::fromCp932(bracket.memberName(winner)));
     } else {
-        dialog->setInitialText(isFinal ? m_document->championText()
-                                       : render::fromCp932(m_document->lineScore(m_index)));
+        dialog.setInitialText(m_document->championText());
     }
-    dialog->setSubject(matchLabel(bracket, m_index));
-    dialog->move(where);
+    dialog.setSubject(matchLabel(bracket, m_index));
+    dialog.move(where);
     QPointer<LineWidget> self(this);
-    if (dialog->exec() != QDialog::Accepted || !self) return;
-    if (!dialog->isTextChanged() && !offersWinner) return;
-    if (isFinal) {
-        m_document->setChampion(dialog->enteredText());
-    } else {
-        m_document->setLineScore(m_index, kaz::trimScore(dialog->enteredText()));
+    if (dialog.exec() != QDialog::Accepted || !self) return;
+    if (!dialog.isTextChanged() && !offersWinner) return;
+    m_document->setChampion(dialog.enteredText());
+}
+
+void LineWidget::askMatchScores(const QPoint& where) {
+    const kaz::Bracket& bracket = m_document->bracket();
+    const int upper = m_index - (m_kind == kaz::LineKind::Lower ? 1 : 0);
+    std::array<QString, 2> names;
+    std::array<QString, 2> scores;
+    for (int side = 0; side < 2; ++side) {
+        names[size_t(side)] = memberOnLineText(bracket, upper + side);
+        scores[size_t(side)] = render::fromCp932(bracket.lineScore(upper + side));
     }
+    MatchScoreDialog dialog(matchTitle(bracket, m_index), names, scores, window());
+    dialog.focusSide(m_index - upper);
+    dialog.move(where);
+    QPointer<LineWidget> self(this);
+    if (dialog.exec() != QDialog::Accepted || !self || !dialog.isChanged()) return;
+    m_document->setMatchScores(m_index, kaz::trimScore(dialog.score(0)),
+                               kaz::trimScore(dialog.score(1)));
 }
 
 }  // namespace kaz::gui

@@ -20,10 +20,11 @@ public:
     int index() const { return m_index; }
     kaz::LineKind kind() const { return m_kind; }
 
-    // Asks for the score, or on the final line for the champion's name, in a dialog that opens
-    // holding the current text (the final's winner's name while no champion is named),
-    // selected, under a label naming the match, with its corner at `where` (screen
-    // coordinates). Enter stores what the field holds; Escape and the close box change nothing.
+    // Asks for the scores of the match this line plays, both sides at once with this line's
+    // field focused, or on the final line for the champion's name (offering the final's winner's
+    // name while no champion is named), in a dialog whose corner is at `where` (screen
+    // coordinates). Enter stores what the fields hold, as one step; Escape and the close box
+    // change nothing.
     void askText(const QPoint& where) override;
 
 protected:
@@ -32,10 +33,13 @@ protected:
     void doubleClick() override;
 
 private:
+    void askMatchScores(const QPoint& where);
+
     BracketDocument* m_document;
     int m_index;
     kaz::LineKind m_kind;
     int m_fedBy = -1;  // the upper line of the pair that feeds this one; -1 in the first round
+    bool m_pressKept = false;  // the last press changed nothing: refused, or the user said いいえ
 };
 
 }  // namespace kaz::gui

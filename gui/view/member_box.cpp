@@ -60,6 +60,10 @@ void MemberBox::focusOutEvent(QFocusEvent* event) {
     // A context menu over the box keeps the typing going; anything else ends its step.
     if (event->reason() != Qt::PopupFocusReason) m_document->endTyping();
     TextField::focusOutEvent(event);
+    // Left for another box, the box shows the start of its text again, not the end typed last;
+    // a dialog or another window leaves the cursor where it was.
+    const Qt::FocusReason why = event->reason();
+    if (why != Qt::PopupFocusReason && why != Qt::ActiveWindowFocusReason) setCursorPosition(0);
 }
 
 void MemberBox::addUndoItems(QMenu* menu) {

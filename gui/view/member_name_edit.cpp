@@ -184,17 +184,22 @@ void MemberNameEdit::takeBackLastWin() {
     const int line = kaz::memberLastWonLine(bracket, m_member);
     if (line < 0) return;
     // What the mouse delivers for a double click: the press, then the message.
-    m_document->leftClickLine(line);
-    m_document->doubleClickLine(line);
+    resetLine(this, m_document, line, true);
 }
 
-// The score of the match just played: the one the member last won or lost.
+// The score of the match just played: the one the member last won or lost; the champion's name
+// for the member who won the final.
 void MemberNameEdit::askLastScore() {
+    const kaz::Bracket& bracket = m_document->bracket();
     const int side = thirdPlaceSide();
+    const int standing = kaz::memberStandingLine(bracket, m_member);
     if (side >= 0) {
         emit thirdPlaceScoreRequested(side);
+    } else if (bracket.lineKind(standing) == kaz::LineKind::Final &&
+               kaz::memberOnLine(bracket, standing) == m_member) {
+        emit lineTextRequested(standing);
     } else {
-        emit lineTextRequested(kaz::memberLastDecidedLine(m_document->bracket(), m_member));
+        emit lineTextRequested(kaz::memberLastDecidedLine(bracket, m_member));
     }
 }
 
@@ -224,6 +229,9 @@ void MemberNameEdit::askSeed() {
     SeedDialog dialog(m_document->memberCount(), this);
     const int seed = m_document->bracket().sheet().seeds[size_t(m_member)];
     dialog.setInitialText(seed > 0 ? QString::number(seed) : QString());
+    // A number that cannot be taken is refused in the dialog, which stays open for another.
+    dialog.setAcceptCheck(
+        [this, &dialog] { return m_document->seedRefusal(m_member, dialog.seed()); });
     if (dialog.exec() != QDialog::Accepted) return;
     announceIfRefused(this, m_document->setSeed(m_member, dialog.seed()));
 }

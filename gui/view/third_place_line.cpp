@@ -4,13 +4,14 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPointer>
+#include <array>
 
 #include "bracket/third_place.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "common/refusal_notice.h"
-#include "dialogs/text_input_dialog.h"
+#include "dialogs/match_score_dialog.h"
 #include "document/bracket_document.h"
 #include "painting/third_place_painter.h"
 #include "text/text_limits.h"
@@ -70,27 +71,27 @@ void ThirdPlaceLine::click() { clickThirdPlace(this, m_document, m_side); }
 
 void ThirdPlaceLine::doubleClick() { m_document->doubleClickThirdPlace(m_side); }
 
-// As a line's score: Escape, the close box and Enter on the text as it was change nothing.
+// As a match's scores: Escape, the close box and Enter on the texts as they were change nothing.
 void ThirdPlaceLine::askText(const QPoint& where) {
     const kaz::Bracket& bracket = m_document->bracket();
     if (kaz::thirdPlaceMember(bracket, m_side) < 0) {
         refuseNobodyThere(this);
         return;
     }
-    ScoreDialog dialog(window());
-    dialog.setInitialText(render::fromCp932(bracket.sheet().thirdPlaceSides[size_t(m_side)].score));
-    QString sides[kaz::kThirdPlaceSides];
+    std::array<QString, 2> names;
+    std::array<QString, 2> scores;
     for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
-        sides[side] = memberText(bracket, kaz::thirdPlaceMember(bracket, side));
-        if (sides[side].isEmpty()) {
-            sides[side] = QCoreApplication::translate("kaz::gui::LineResults", "（未定）");
-        }
+        names[size_t(side)] = memberText(bracket, kaz::thirdPlaceMember(bracket, side));
+        scores[size_t(side)] =
+            render::fromCp932(bracket.sheet().thirdPlaceSides[size_t(side)].score);
     }
-    dialog.setSubject(tr("3位決定戦: %1 − %2").arg(sides[0], sides[1]));
+    MatchScoreDialog dialog(thirdPlaceMatchTitle(bracket), names, scores, window());
+    dialog.focusSide(m_side);
     dialog.move(where);
     QPointer<ThirdPlaceLine> self(this);
-    if (dialog.exec() != QDialog::Accepted || !self || !dialog.isTextChanged()) return;
-    m_document->setThirdPlaceScore(m_side, kaz::trimScore(dialog.enteredText()));
+    if (dialog.exec() != QDialog::Accepted || !self || !dialog.isChanged()) return;
+    m_document->setThirdPlaceScores(kaz::trimScore(dialog.score(0)),
+                                    kaz::trimScore(dialog.score(1)));
 }
 
 void clickThirdPlace(QWidget* where, BracketDocument* document, int side) {

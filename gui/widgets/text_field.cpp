@@ -75,6 +75,8 @@ void TextField::showText(const QString& text) {
     m_showingText = true;
     setText(text);
     m_showingText = false;
+    // A field not being edited shows the start of a long text, as a name is read.
+    if (!hasFocus()) setCursorPosition(0);
 }
 
 void TextField::setFieldName(const QString& name) { m_validator->setFieldName(name); }

@@ -2,13 +2,15 @@
 // complete paint, and one click on a first-round line to its repaint, with the number of
 // widgets the click repaints. For a 32-member bracket with results (plain, with every part of
 // its sheet set, and two-sided with a third-place match), a 128-member one with results and an
-// empty 4-member one. A step of the zoom to its repaint, with 32 and 128 members. Then the
+// empty 4-member one. A click that clears later rounds to its repaint, and the match's score
+// dialog to its showing. A step of the zoom to its repaint, with 32 and 128 members. Then the
 // editor's memory (resident set, each in a process of its own) with one bracket of 32 and of
 // 128 members open. Prints medians; asserts nothing about time.
 //
 //   bench_editor
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMdiArea>
@@ -17,11 +19,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QUndoStack>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "bracket/line_rules.h"
+#include "bracket/member_progress.h"
 #include "bracket/sheet_zoom.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
@@ -29,6 +34,7 @@
 #include "gui_bench_support.h"
 #include "io/kaz_format.h"
 #include "recovery/recovery_manager.h"
+#include "scripted_desktop.h"
 #include "shell/main_window.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
@@ -99,6 +105,51 @@ void measure(const char* what, const QString& path) {
         "widgets painted per click %d to %d\n",
         what, median(openMs), median(clickMs), painted.front(), painted.back());
     documents->closeAllDocuments();
+}
+
+// Says はい to every question before a loss: the clicks change results decided long before.
+struct AgreeingDesktop : ScriptedDesktop {
+    bool confirmLoss(QWidget*, const QString&) override { return true; }
+};
+
+// A click that takes a match from the champion's first opponent's side, clearing every later
+// round, to its repaint (undone, untimed, between runs); and the match's score dialog from the
+// right click to its being shown.
+void measureResultChange(const char* what, const QString& path) {
+    AgreeingDesktop desktop;
+    MainWindow window;
+    if (!showEditor(window)) std::printf("the window was not shown\n");
+    window.documentManager()->openDocumentFile(path);
+    auto* view = qobject_cast<BracketView*>(window.mdiArea()->currentSubWindow()->widget());
+    BracketDocument* doc = view->document();
+    const int members = doc->memberCount();
+    const int champion = kaz::memberOnLine(doc->bracket(), doc->bracket().lineCount() - 1);
+    const int loser = kaz::opponentLine(members, champion < 0 ? 0 : champion);
+    paintPending();
+    std::vector<double> clearMs;
+    std::vector<double> dialogMs;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(view->lineWidgets()[size_t(loser)], Qt::LeftButton);
+        paintPending();
+        clearMs.push_back(timer.nsecsElapsed() / 1e6);
+        doc->undoStack()->undo();
+        paintPending();
+        // Apart from the press before, so that the right click is no double click.
+        QTest::qWait(1);
+        QTimer::singleShot(0, [&dialogMs, &timer] {
+            dialogMs.push_back(timer.nsecsElapsed() / 1e6);
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialog->reject();
+            }
+        });
+        timer.start();
+        QTest::mouseClick(view->lineWidgets()[size_t(loser)], Qt::RightButton);
+    }
+    std::printf("%-32s later rounds cleared to repaint %6.3f ms   match dialog shown %6.2f ms\n",
+                what, median(clearMs), median(dialogMs));
+    window.documentManager()->closeAllDocuments();
 }
 
 // A step of the zoom, 拡大 or 縮小, to its repaint: up from 100 % to 400 %, down to 25 % and
@@ -251,6 +302,8 @@ int main(int argc, char** argv) {
     measure("32 members, two-sided, third place", twoSided);
     measure("128 members with results", large);
     measure("4 members, empty", empty);
+    measureResultChange("32 members (thirty_two_members)", thirtyTwo);
+    measureResultChange("128 members with results", large);
     measureZoom("32 members (thirty_two_members)", thirtyTwo);
     measureZoom("128 members with results", large);
     measureRecovery(QStringLiteral(KAZ_TEST_DATA "/thirty_two_members.kaz"));

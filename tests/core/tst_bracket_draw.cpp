@@ -317,7 +317,7 @@ void TestBracketDraw::generator() {
 void TestBracketDraw::roundNames() {
     QStringList rounds;
     for (int r = 1; r <= 5; ++r) rounds << QString::fromStdString(matchRoundName(32, r));
-    QCOMPARE(rounds, (QStringList{"1回戦", "2回戦", "3回戦", "準決勝", "決勝"}));
+    QCOMPARE(rounds, (QStringList{"1回戦", "2回戦", "準々決勝", "準決勝", "決勝"}));
 
     // A sheet's columns: the round of the last eight has its own name, the last the champion.
     const auto sheetNames = [](int members) {

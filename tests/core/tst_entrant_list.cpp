@@ -89,6 +89,18 @@ void TestEntrantList::accepted_data() {
     QTest::newRow("half-width kana heading after a comment")
         << QByteArray("# 大会\n学校,選手名,ｼｰﾄﾞ\nA,山田,1\nB,佐藤\n")
         << QStringList{"3:山田|A|1", "4:佐藤|B|0"};
+    // A number column is neither name, club nor seed, wherever it stands.
+    QTest::newRow("number column first")
+        << QByteArray("No.,名前,所属,シード\n1,山田,A高,2\n2,佐藤,B高\n")
+        << QStringList{"2:山田|A高|2", "3:佐藤|B高|0"};
+    QTest::newRow("full-width number column between, a column left out after it")
+        << QByteArray("名前\tＮｏ．\n山田\t1\tA高\t1\n佐藤\t2\n")
+        << QStringList{"2:山田|A高|1", "3:佐藤||0"};
+    QTest::newRow("\"#\" heading is no comment, later \"#\" lines are")
+        << QByteArray("#\t氏名\t学校\n1\t山田\tA\n#2\t佐藤\tB\n3\t鈴木\n")
+        << QStringList{"2:山田|A|0", "4:鈴木||0"};
+    QTest::newRow("番号 last") << QByteArray("名前,所属,番号\n山田,A,1\n佐藤,B,2\n")
+                               << QStringList{"2:山田|A|0", "3:佐藤|B|0"};
     QTest::newRow("a heading only on the first line")
         << QByteArray("山田,A\n名前,所属\n") << QStringList{"1:山田|A|0", "2:名前|所属|0"};
     QTest::newRow("tabs keep commas in names") << QByteArray("山田, 太郎\tA高\n佐藤\tB\n")
@@ -190,6 +202,13 @@ void TestEntrantList::refused_data() {
     QTest::newRow("a later line of heading words is an entrant")
         << QByteArray("山田\n名前,所属,x\n")
         << "2行目: シード「x」は 1 から 2 までの整数ではありません。";
+    QTest::newRow("two number columns are no heading")
+        << QByteArray("No,名前,#\n山田\n佐藤\n")
+        << "1行目: 見出しの行のようです。見出しの項目は「名前」「所属」「シード」のどれかにするか、"
+           "行の先頭に「#」を付けてください。";
+    QTest::newRow("a number column adds one field, not more")
+        << QByteArray("No,名前\n1,山田,A,1,x\n2,佐藤\n")
+        << "2行目: 項目が多すぎます。名前、所属、シードの3つまでです。";
     QTest::newRow("over 1 MiB") << QByteArray(int(kMaxEntrantListBytes) + 1, '\n')
                                 << "参加者リストが大きすぎます (1 MiB まで)。";
 }

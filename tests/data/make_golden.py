@@ -220,9 +220,11 @@ write("four_members_sheet_page.kaz", data)
 # title and second line as its caption, a row of round names (予選, the default 決勝, and 優勝
 # over the final line and the champion), the clubs in their column, the seed mark [1] before
 # 選手C, the match numbers beside the lines they feed (1 above line 4, 2 above the final line;
-# the pair with the bye is no match), no stroke or join for the bye's line 3, and the draw
-# number in the last row.
-sheet_page = example[:13] + [
+# the pair with the bye is no match), no stroke or join for the bye's line 3 and none for its
+# opponent 選手C's line 2, which runs straight on into line 5 (line 5's stroke at 選手C's height:
+# its cells span one row above the stroke and three below), the champion's cell not wrapped,
+# the draw number in the last row, and the title as the page's TITLE.
+sheet_page = example[:7] + ['<TITLE>春季大会</TITLE>'] + example[8:13] + [
     '<TABLE SUMMARY="トーナメント表" BORDER="0" CELLSPACING="0" CELLPADDING="1" STYLE = "width:475 ;height:48 ;background-color:#FFFFFF " >',
     '<CAPTION><SPAN STYLE = "font-size:large;font-weight:bold">春季大会</SPAN><BR>',
     '<SPAN STYLE = "font-size:small">4月5日 市民体育館</SPAN></CAPTION>',
@@ -238,7 +240,7 @@ sheet_page = example[:13] + [
     '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid #DC143C">\u3000</TD>',
     '<TD rowspan = "2" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid #DC143C"><SPAN STYLE = "font-size:x-small;color:#000000">1</SPAN></TD>',
     '<TD rowspan = "4" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid #808080"><SPAN STYLE = "font-size:x-small;color:#000000">2</SPAN></TD>',
-    '<TD rowspan = "8" STYLE = "width:120 ;color:#FF9000 ;font-size:small;font-weight:bold">\u3000</TD>',
+    '<TD rowspan = "8" nowrap STYLE = "width:120 ;color:#FF9000 ;font-size:small;font-weight:bold">\u3000</TD>',
     '</TR>',
     '<TR valign = "middle">',
     '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #DC143C;border-top:2px solid #DC143C;font-size:x-small;color:#FF9000">2</TD>',
@@ -256,17 +258,17 @@ sheet_page = example[:13] + [
     '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000"><SPAN STYLE = "font-size:x-small">[1]</SPAN> 選手C</TD >',
     '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000">C高</TD >',
     '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid #808080">\u3000</TD>',
-    '<TD rowspan = "2" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-bottom:2px solid #808080;">\u3000</TD>',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-bottom:2px solid #808080;">\u3000</TD>',
     '<TD rowspan = "4" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
     '</TR>',
     '<TR valign = "middle">',
-    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid #808080;border-top:2px solid #808080;">\u3000</TD>',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
+    '<TD rowspan = "3" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
     '</TR>',
     '<TR valign = "middle">',
     '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000"></TD >',
     '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000"></TD >',
     '<TD rowspan = "1" STYLE = "width:85">\u3000</TD>',
-    '<TD rowspan = "2" STYLE = "width:85;border-top:2px solid #808080">\u3000</TD>',
     '</TR>',
     '<TR valign = "middle">',
     '<TD rowspan = "1" STYLE = "width:85">\u3000</TD>',
@@ -277,7 +279,7 @@ sheet_page = example[:13] + [
 ] + example[49:]
 assert len(sheet_page) == 70, len(sheet_page)
 page = "\r\n".join(sheet_page).encode("cp932")
-assert len(page) == 3818, len(page)
+assert len(page) == 3771, len(page)
 write("four_members_sheet_page.html", page)
 
 # A 4-member bracket with a third-place match: 選手1..選手4; line 0 won, line 3 won, so that
@@ -319,3 +321,162 @@ data += b"KAZX" + i32(1) + i32(2)
 data += record(1, "大会".encode("cp932"))
 data += record(5, i32(1) + i32(0) + i32(1))
 write("sixty_four_members.kaz", data)
+
+# An 8-member two-sided bracket played to its end, with a bye and a third-place match:
+# 山田 太郎 (seed 1, A高) beside the bye in slot 1, 佐藤 花子 (B高), 鈴木 一郎 (A高) on the left;
+# 高橋 健太郎左衛門 (C高), 田中 美咲 (B高), 伊藤 翔, 渡辺 さくら (seed 2, D高) on the right. 山田
+# goes on without a match (line 0 won); 鈴木 beats 佐藤 3-1, 高橋 田中 2-0, 渡辺 伊藤 3-2; 鈴木
+# beats 山田 2-1 and 高橋 渡辺 3-1 in the semi-finals; 高橋 wins the final 3-2 and is the
+# champion; 渡辺 takes third place from 山田 2-0. The title "春季大会 <一般の部>", the second
+# line, match numbers on.
+def sjis(text):
+    return text.encode("cp932")
+
+played_names = ["山田 太郎", "", "佐藤 花子", "鈴木 一郎", "高橋 健太郎左衛門", "田中 美咲", "伊藤 翔",
+                "渡辺 さくら"]
+played_lines = [(1, ""), (0, ""), (0, "1"), (1, "3"), (1, "2"), (0, "0"), (0, "2"), (1, "3"),
+                (3, "1"), (1, "2"), (1, "3"), (3, "1"), (3, "2"), (1, "3"), (2, "")]
+data = i32(8) + b"".join(kaz_string(sjis(n)) for n in played_names) + i32(15)
+data += b"".join(i32(s) + kaz_string(sjis(t)) for s, t in played_lines) + i32(4)
+data += b"".join(kaz_string(c) for c in colors) + kaz_string(sjis("高橋 健太郎左衛門"))
+data += b"KAZX" + i32(1) + i32(9)
+data += record(1, sjis("春季大会 <一般の部>"))
+data += record(2, sjis("4月5日 市民体育館"))
+data += record(4, i32(6) + b"".join(i32(m) + kaz_string(sjis(c)) for m, c in
+                                    [(0, "A高"), (2, "B高"), (3, "A高"), (4, "C高"), (5, "B高"),
+                                     (7, "D高")]))
+data += record(5, i32(2) + i32(0) + i32(1) + i32(7) + i32(2))
+data += record(6, i32(1))
+data += record(7, i32(1) + i32(1))
+data += record(10, i32(2))
+data += record(11, i32(0) + kaz_string(b"0") + i32(1) + kaz_string(b"2"))
+data += record(12, i32(1))
+write("eight_members_two_sided_played.kaz", data)
+
+# Its page. Down the left: 山田's line runs straight on into the semi-final's line 8 (line 0
+# draws no join, the bye's line 1 nothing, line 8's cells span one row above its stroke and
+# three below); down the right, mirrored, the join at each line's left. The finalists' strokes
+# meet in the middle: the winner 高橋's part in the win colour, the loser 鈴木's in the lose
+# colour, the final's line up the centre in the win colour, its number 6 beside it; each
+# finalist's score just below its stroke, at the centre's side; the champion's name unwrapped.
+# The third-place match below, as a first-round match of its own.
+W, L = "#DC143C", "#808080"
+name_l = '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">'
+club_l = '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000">'
+name_r = '<TD rowspan = "2" align = "right" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">'
+club_r = '<TD rowspan = "2" align = "right" STYLE = "width:100 ;font-size:x-small ;color :#000000">'
+number = '<SPAN STYLE = "font-size:x-small;color:#000000">'
+seed = '<SPAN STYLE = "font-size:x-small">'
+score = 'font-size:x-small;color:#FF9000">'
+head = '<TD colspan = "%d" align = "%s" STYLE = "font-size:x-small ;color :#000000">%s</TD>'
+played_page = example[:7] + ['<TITLE>春季大会 &lt;一般の部&gt;</TITLE>'] + example[8:13] + [
+    '<TABLE SUMMARY="トーナメント表" BORDER="0" CELLSPACING="0" CELLPADDING="1" STYLE = "width:1070 ;height:72 ;background-color:#FFFFFF " >',
+    '<CAPTION><SPAN STYLE = "font-size:large;font-weight:bold">春季大会 &lt;一般の部&gt;</SPAN><BR>',
+    '<SPAN STYLE = "font-size:small">4月5日 市民体育館</SPAN></CAPTION>',
+    '<TR valign = "bottom">',
+    head % (2, "left", "\u3000"),
+    head % (1, "center", "準々決勝"),
+    head % (1, "center", "準決勝"),
+    head % (1, "center", "決勝"),
+    head % (2, "center", "優勝"),
+    head % (1, "center", "決勝"),
+    head % (1, "center", "準決勝"),
+    head % (1, "center", "準々決勝"),
+    head % (2, "left", "\u3000"),
+    '</TR>',
+    # row 0: 山田 and 高橋
+    '<TR valign = "middle">',
+    name_l + seed + '[1]</SPAN> 山田 太郎</TD >',
+    club_l + 'A高</TD >',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">\u3000</TD>',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">\u3000</TD>',
+    '<TD rowspan = "4" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">' + number + '4</SPAN></TD>',
+    '<TD rowspan = "3" colspan = "2" align = "center" valign = "bottom" nowrap STYLE = "width:120 ;color:#FF9000 ;font-size:small;font-weight:bold">\u3000高橋 健太郎左衛門</TD>',
+    '<TD rowspan = "4" align = "right" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">' + number + '5</SPAN></TD>',
+    '<TD rowspan = "2" align = "right" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">' + number + '2</SPAN></TD>',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">\u3000</TD>',
+    club_r + 'C高</TD >',
+    name_r + '高橋 健太郎左衛門</TD >',
+    '</TR>',
+    # row 1: 山田's stroke, with line 8 going on from it; 高橋's win over 田中
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid ' + W + '">\u3000</TD>',
+    '<TD rowspan = "3" align = "right" STYLE = "width:85;border-right:4px solid ' + L + ';border-top:2px solid ' + W + ';' + score + '1</TD>',
+    '<TD rowspan = "1" align = "left" STYLE = "width:85;border-left:4px solid ' + W + ';border-top:2px solid ' + W + ';' + score + '2</TD>',
+    '</TR>',
+    # row 2: the bye and 田中
+    '<TR valign = "middle">',
+    name_l + '</TD >',
+    club_l + '</TD >',
+    '<TD rowspan = "1" STYLE = "width:85">\u3000</TD>',
+    '<TD rowspan = "2" align = "left" STYLE = "width:85;border-left:4px solid ' + W + ';border-top:2px solid ' + W + ';' + score + '3</TD>',
+    '<TD rowspan = "1" align = "left" STYLE = "width:85;border-left:4px solid ' + L + ';border-bottom:2px solid ' + L + ';' + score + '0</TD>',
+    club_r + 'B高</TD >',
+    name_r + '田中 美咲</TD >',
+    '</TR>',
+    # row 3: the final's line rises from where the finalists meet
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" STYLE = "width:85">\u3000</TD>',
+    '<TD rowspan = "1" STYLE = "width:60;border-right:4px solid ' + W + ';border-bottom:2px solid ' + L + '">\u3000</TD>',
+    '<TD rowspan = "1" valign = "bottom" STYLE = "width:60;border-bottom:2px solid ' + W + '">' + number + '6</SPAN></TD>',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid ' + L + '">\u3000</TD>',
+    '</TR>',
+    # row 4: 佐藤 and 伊藤; the final's scores below the finalists' strokes
+    '<TR valign = "middle">',
+    name_l + '佐藤 花子</TD >',
+    club_l + 'B高</TD >',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + L + '">\u3000</TD>',
+    '<TD rowspan = "2" align = "right" STYLE = "width:85;border-right:4px solid ' + W + ';border-bottom:2px solid ' + W + ';' + score + '2</TD>',
+    '<TD rowspan = "4" align = "right" valign = "top" STYLE = "width:85;border-top:2px solid ' + W + ';' + score + '2</TD>',
+    '<TD rowspan = "4" STYLE = "width:60;border-top:2px solid ' + L + '">\u3000</TD>',
+    '<TD rowspan = "4" STYLE = "width:60;border-top:2px solid ' + W + '">\u3000</TD>',
+    '<TD rowspan = "4" align = "left" valign = "top" STYLE = "width:85;border-top:2px solid ' + W + ';' + score + '3</TD>',
+    '<TD rowspan = "2" align = "left" STYLE = "width:85;border-left:4px solid ' + L + ';border-bottom:2px solid ' + W + ';' + score + '1</TD>',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + L + '">\u3000</TD>',
+    club_r + '</TD >',
+    name_r + '伊藤 翔</TD >',
+    '</TR>',
+    # row 5
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid ' + L + ';border-top:2px solid ' + L + ';' + score + '1</TD>',
+    '<TD rowspan = "1" align = "left" STYLE = "width:85;border-left:4px solid ' + L + ';border-top:2px solid ' + L + ';' + score + '2</TD>',
+    '</TR>',
+    # row 6: 鈴木 and 渡辺
+    '<TR valign = "middle">',
+    name_l + '鈴木 一郎</TD >',
+    club_l + 'A高</TD >',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid ' + W + ';border-bottom:2px solid ' + W + ';' + score + '3</TD>',
+    '<TD rowspan = "2" valign = "top" STYLE = "width:85;border-top:2px solid ' + W + '">' + number + '1</SPAN></TD>',
+    '<TD rowspan = "2" align = "right" valign = "top" STYLE = "width:85;border-top:2px solid ' + W + '">' + number + '3</SPAN></TD>',
+    '<TD rowspan = "1" align = "left" STYLE = "width:85;border-left:4px solid ' + W + ';border-bottom:2px solid ' + W + ';' + score + '3</TD>',
+    club_r + 'D高</TD >',
+    name_r + '渡辺 さくら ' + seed + '[2]</SPAN></TD >',
+    '</TR>',
+    # row 7
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid ' + W + '">\u3000</TD>',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid ' + W + '">\u3000</TD>',
+    '</TR>',
+    # the third-place match: 山田 against 渡辺, who wins 2-0
+    '<TR valign = "bottom">',
+    head % (12, "left", "3位決定戦"),
+    '</TR>',
+    '<TR valign = "middle">',
+    name_l + seed + '[1]</SPAN> 山田 太郎</TD >',
+    club_l + 'A高</TD >',
+    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + L + '">\u3000</TD>',
+    '<TD rowspan = "4" colspan = "9" STYLE = "color:#FF9000 ;font-size:small;font-weight:bold">\u30003位 渡辺 さくら</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid ' + L + ';border-top:2px solid ' + L + ';' + score + '0</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    name_l + seed + '[2]</SPAN> 渡辺 さくら</TD >',
+    club_l + 'D高</TD >',
+    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid ' + W + ';border-bottom:2px solid ' + W + ';' + score + '2</TD>',
+    '</TR>',
+    '<TR valign = "middle">',
+    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid ' + W + '">\u3000</TD>',
+    '</TR>',
+] + example[49:]
+write("eight_members_two_sided_played.html", "\r\n".join(played_page).encode("cp932"))

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QPointer>
 #include <QTimer>
@@ -70,6 +71,12 @@ void onNextDialog(std::function<void(T*)> answer) {
         }
         QVERIFY2(dialog, "the expected dialog did not open");
     });
+}
+
+// The field a dialog puts the cursor in as it opens: a text dialog's one field, or the match
+// dialog's field of the side asked for.
+inline QLineEdit* openedField(QWidget* dialog) {
+    return qobject_cast<QLineEdit*>(dialog->focusWidget());
 }
 
 // Types `text` into `widget` a character at a time, as a keyboard or an input method

@@ -67,6 +67,15 @@ bool ScriptedDesktop::askYesNo(QWidget*, const QString& text) {
     return yesNoAnswers.dequeue();
 }
 
+bool ScriptedDesktop::confirmLoss(QWidget*, const QString& text) {
+    lossQuestions.append(text);
+    if (yesNoAnswers.isEmpty()) {
+        recordUnexpected(QStringLiteral("question before a loss \"%1\"").arg(text));
+        return false;
+    }
+    return yesNoAnswers.dequeue();
+}
+
 void ScriptedDesktop::showError(QWidget*, const QString& text) { errors.append(text); }
 
 std::optional<QColor> ScriptedDesktop::chooseColor(QWidget*, const QColor& initial) {

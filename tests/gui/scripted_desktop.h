@@ -54,6 +54,7 @@ public:
     QStringList folderStarts;     // where each folder chooser started
     QStringList questions;        // texts of askSave
     QStringList yesNoQuestions;   // texts of askYesNo
+    QStringList lossQuestions;    // texts of confirmLoss (answered from yesNoAnswers)
     QStringList errors;           // texts of showError
     QStringList notices;          // texts of showNotice
     QList<QColor> colorRequests;  // initial colours of chooseColor
@@ -72,6 +73,7 @@ public:
     QString chooseFolder(QWidget* parent, const QString& title, const QString& start) override;
     SaveAnswer askSave(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+    bool confirmLoss(QWidget* parent, const QString& text) override;
     void showError(QWidget* parent, const QString& text) override;
     void showNotice(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;

@@ -9,9 +9,12 @@
 #include <QtTest>
 
 #include "bridge/qt_colors.h"
+#include "bridge/qt_text.h"
+#include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "gui_test_support.h"
+#include "scripted_desktop.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
@@ -32,18 +35,29 @@ QString states(const BracketDocument& doc) {
     return text;
 }
 
-// Answers the next modal text dialog by typing `text` (a backspace first when `erase`) and
-// pressing `key`.
+// Answers the next modal text or score dialog by typing `text` into the field it opened in (a
+// backspace first when `erase`) and pressing `key`.
 void answerTextDialog(const QString& text, Qt::Key key, bool erase = false) {
-    onNextDialog<TextInputDialog>([text, key, erase](TextInputDialog* dialog) {
-        if (erase) QTest::keyClick(dialog->edit(), Qt::Key_Backspace);
-        typeText(dialog->edit(), text);
+    onNextDialog<QDialog>([text, key, erase](QDialog* dialog) {
+        QLineEdit* field = openedField(dialog);
+        QVERIFY(field);
+        if (erase) QTest::keyClick(field, Qt::Key_Backspace);
+        typeText(field, text);
         if (key == Qt::Key_unknown) {
             dialog->close();
         } else {
-            QTest::keyClick(dialog->edit(), key);
+            QTest::keyClick(field, key);
         }
     });
+}
+
+// The texts of the dialog's labels, in order, joined by "|".
+QString labelTexts(const QWidget* dialog) {
+    QStringList texts;
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) texts << label->text();
+    }
+    return texts.join('|');
 }
 
 QColor pixelAt(QWidget* widget, int x, int y) { return widget->grab().toImage().pixelColor(x, y); }
@@ -66,6 +80,8 @@ private slots:
     void scoreDialogStoresTrimmedTextOnEnterOnly_data();
     void scoreDialogStoresTrimmedTextOnEnterOnly();
     void championDialogKeepsBlanks();
+    void changingADecidedResultAsksFirst();
+    void matchDialogTakesBothScores();
     void namesWithPercentSignsStayInResults();
     void strokeColoursFollowState();
     void scoreIsDrawnRightAlignedInScoreColour();
@@ -150,6 +166,9 @@ void TestBracketView::scrollStepsOfThirtyTwoMembers() {
 void TestBracketView::mouseSequenceOfEightMembers() {
     BracketDocument doc{kaz::Bracket(8)};
     BracketView view(&doc);
+    // Both changes of a decided result (clicks on lines 1) ask first; はい each time.
+    ScriptedDesktop desktop;
+    desktop.yesNoAnswers << true << true;
     const auto& lines = view.lineWidgets();
     auto click = [&](int i) { QTest::mouseClick(lines[i], Qt::LeftButton); };
     auto doubleClick = [&](int i) {
@@ -164,19 +183,20 @@ void TestBracketView::mouseSequenceOfEightMembers() {
     click(8);
     QCOMPARE(states(doc), QString("101000001300300"));
     click(1);
-    QCOMPARE(states(doc), QString("011000001300300"));
+    QCOMPARE(states(doc), QString("011000003300000"));
     click(9);
-    QCOMPARE(states(doc), QString("011000004100300"));
+    QCOMPARE(states(doc), QString("011000003100300"));
     click(12);
-    QCOMPARE(states(doc), QString("011000004100102"));
+    QCOMPARE(states(doc), QString("011000003100102"));
     click(14);
-    QCOMPARE(states(doc), QString("011000004100101"));
+    QCOMPARE(states(doc), QString("011000003100101"));
     click(14);
-    QCOMPARE(states(doc), QString("011000004100102"));
+    QCOMPARE(states(doc), QString("011000003100102"));
     doubleClick(12);
-    QCOMPARE(states(doc), QString("011000004100200"));
+    QCOMPARE(states(doc), QString("011000003100200"));
     doubleClick(1);
-    QCOMPARE(states(doc), QString("001000000100200"));
+    QCOMPARE(states(doc), QString("001000000300000"));
+    QCOMPARE(desktop.lossQuestions.size(), 2);
 }
 
 void TestBracketView::finalLineCycles() {
@@ -282,16 +302,17 @@ void TestBracketView::scoreDialogStoresTrimmedTextOnEnterOnly() {
     QCOMPARE(doc.bracket().champion(), std::string());
 }
 
-// The dialog offers the final's winner's name while no champion is named: Enter takes it.
-// A name typed with blanks around it keeps them.
+// The final decided, the champion's name is the winner's; the dialog holds it. A name typed with
+// blanks around it keeps them.
 void TestBracketView::championDialogKeepsBlanks() {
     BracketDocument doc{kaz::Bracket(4)};
     doc.setMemberName(0, "Taro");
     winUpToTheFinal(doc);
+    QCOMPARE(doc.championText(), QStringLiteral("Taro"));
     BracketView view(&doc);
     QString subject;
     onNextDialog<ChampionDialog>([&subject](ChampionDialog* dialog) {
-        if (auto* label = dialog->findChild<QLabel*>()) subject = label->text();
+        subject = labelTexts(dialog);
         QCOMPARE(dialog->edit()->text(), QStringLiteral("Taro"));
         QTest::keyClick(dialog->edit(), Qt::Key_Return);
     });
@@ -309,6 +330,61 @@ void TestBracketView::championDialogKeepsBlanks() {
     QCOMPARE(doc.championText(), QStringLiteral("  優勝A "));
 }
 
+// A click that would clear decided later results names them and asks, いいえ first: いいえ
+// changes nothing, はい is one step that undo takes back whole.
+void TestBracketView::changingADecidedResultAsksFirst() {
+    BracketDocument doc{kaz::Bracket(8)};
+    doc.setMemberName(0, toCp932Lenient(QStringLiteral("岡田 悠人")));
+    doc.setMemberName(1, toCp932Lenient(QStringLiteral("林 結翔")));
+    // Member 0 wins match 1, the semi-final (5) and the final (7), and is named champion.
+    for (int line : {0, 2, 8, 12}) doc.leftClickLine(line);
+    doc.setMatchScores(8, "3", "1");
+    const std::vector<kaz::LineResult> played = doc.bracket().lineResults();
+    const std::string champion = doc.bracket().champion();
+    QVERIFY(!champion.empty());
+    const int steps = doc.undoStack()->count();
+    BracketView view(&doc);
+    ScriptedDesktop desktop;
+    desktop.yesNoAnswers << false << true;
+    QTest::mouseClick(view.lineWidgets()[1], Qt::LeftButton);
+    QCOMPARE(desktop.lossQuestions,
+             QStringList(QStringLiteral("第1試合の勝者を 林 結翔 に変えると、第5・7試合の結果と"
+                                        "優勝者名が消えます。変えますか?")));
+    QVERIFY(doc.bracket().lineResults() == played);
+    QCOMPARE(doc.undoStack()->count(), steps);
+
+    QTest::mouseClick(view.lineWidgets()[1], Qt::LeftButton);
+    QCOMPARE(states(doc), QString("011000003300000"));
+    QCOMPARE(doc.bracket().champion(), std::string());
+    QCOMPARE(doc.undoStack()->count(), steps + 1);
+    doc.undoStack()->undo();
+    QVERIFY(doc.bracket().lineResults() == played);
+    QCOMPARE(doc.bracket().champion(), champion);
+}
+
+// The score dialog is the match's: both sides, the clicked one's field first; OK stores both
+// as one step.
+void TestBracketView::matchDialogTakesBothScores() {
+    BracketDocument doc{kaz::Bracket(4)};
+    doc.setMemberName(2, toCp932Lenient(QStringLiteral("岡田 悠人")));
+    doc.setLineScore(2, "1");
+    BracketView view(&doc);
+    const int steps = doc.undoStack()->count();
+    QString shown;
+    onNextDialog<MatchScoreDialog>([&shown](MatchScoreDialog* dialog) {
+        shown = labelTexts(dialog);
+        QCOMPARE(openedField(dialog), dialog->field(1));
+        typeText(dialog->field(1), QStringLiteral("3"));
+        dialog->field(0)->setText(QStringLiteral(" 2 "));
+        QTest::keyClick(dialog->field(1), Qt::Key_Return);
+    });
+    QTest::mouseClick(view.lineWidgets()[3], Qt::RightButton);
+    QCOMPARE(shown, QStringLiteral("第2試合 準決勝:|岡田 悠人|−|4人目"));
+    QCOMPARE(doc.lineScore(2), std::string("2"));
+    QCOMPARE(doc.lineScore(3), std::string("3"));
+    QCOMPARE(doc.undoStack()->count(), steps + 1);
+}
+
 // A name is put into the texts that tell of a match as it stands, whatever signs it holds.
 void TestBracketView::namesWithPercentSignsStayInResults() {
     BracketDocument doc{kaz::Bracket(4)};
@@ -319,12 +395,12 @@ void TestBracketView::namesWithPercentSignsStayInResults() {
     showExposed(frame);
     QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
     QString subject;
-    onNextDialog<ScoreDialog>([&subject](ScoreDialog* dialog) {
-        if (auto* label = dialog->findChild<QLabel*>()) subject = label->text();
+    onNextDialog<MatchScoreDialog>([&subject](MatchScoreDialog* dialog) {
+        subject = labelTexts(dialog);
         dialog->reject();
     });
     QTest::mouseClick(view->lineWidgets()[4], Qt::RightButton);
-    QCOMPARE(subject, QStringLiteral("決勝: %2 Taro − （未定）"));
+    QCOMPARE(subject, QStringLiteral("第3試合 決勝:|%2 Taro|−|（未定）"));
     QTest::mouseClick(view->lineWidgets()[4], Qt::LeftButton);
     QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("%2 Taro: 優勝"));
 }
@@ -491,6 +567,9 @@ void TestBracketView::typingChangesTheNameButLoadingDoesNot() {
     BracketView view(&doc);
     QCOMPARE(view.nameEdits()[1]->text(), QStringLiteral("B"));
     QVERIFY(!doc.isChanged());
+    // A box not being edited shows the start of its name; the user clicks after it to type on.
+    QCOMPARE(view.nameEdits()[1]->cursorPosition(), 0);
+    view.nameEdits()[1]->end(false);
     typeText(view.nameEdits()[1], QStringLiteral("選手"));
     QCOMPARE(doc.memberNameText(1), QStringLiteral("B選手"));
     QVERIFY(doc.isChanged());

@@ -1,6 +1,7 @@
 // The editor as a user meets it: the view's colours, whole scores, a bold champion, the
 // member-count dialog, titles, window keys and sizes, and refused characters explained.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QUndoStack>
 
 #include "bridge/fonts.h"
+#include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "gui_test_support.h"
@@ -246,14 +248,19 @@ void TestEditorInUse::refusedCharactersAreExplained() {
     QCOMPARE(view->nameEdits()[0]->text(), QStringLiteral("A"));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("この文字は使えません。"));
 
-    // The score dialog belongs to the main window, whose status bar tells the reason.
-    onNextDialog<ScoreDialog>([](ScoreDialog* dialog) {
-        typeText(dialog->edit(), QStringLiteral("1234567890"));
-        QCOMPARE(dialog->edit()->text(), QStringLiteral("123456789"));
+    // In a dialog the reason shows in the dialog, where the user is typing, not behind it.
+    QString told;
+    onNextDialog<MatchScoreDialog>([&told](MatchScoreDialog* dialog) {
+        typeText(dialog->field(0), QStringLiteral("1234567890"));
+        QCOMPARE(dialog->field(0)->text(), QStringLiteral("123456789"));
+        if (auto* line = dialog->findChild<QLabel*>(QStringLiteral("refusalLine"))) {
+            if (line->isVisible()) told = line->text();
+        }
         dialog->reject();
     });
     QTest::mouseClick(view->lineWidgets()[0], Qt::RightButton);
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("点数は 9 ﾊﾞｲﾄまでです。"));
+    QCOMPARE(told, QStringLiteral("点数は 9 ﾊﾞｲﾄまでです。"));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("この文字は使えません。"));
 
     // The next prompt replaces it, and the idle text comes back after it.
     QStatusTipEvent leave{QString()};

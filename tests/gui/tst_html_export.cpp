@@ -33,9 +33,9 @@ using namespace guitest;
 namespace {
 
 void typeScore(LineWidget* line, const QString& score) {
-    onNextDialog<TextInputDialog>([score](TextInputDialog* dialog) {
-        typeText(dialog->edit(), score);
-        QTest::keyClick(dialog->edit(), Qt::Key_Return);
+    onNextDialog<QDialog>([score](QDialog* dialog) {
+        typeText(openedField(dialog), score);
+        QTest::keyClick(openedField(dialog), Qt::Key_Return);
     });
     QTest::mouseClick(line, Qt::RightButton);
 }

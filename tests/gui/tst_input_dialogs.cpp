@@ -123,7 +123,7 @@ void TestInputDialogs::newBracketFromDialog() {
 
 void TestInputDialogs::textDialogOpensAtPointerHoldingText_data() {
     QTest::addColumn<bool>("champion");
-    QTest::newRow("score") << false;
+    QTest::newRow("seed") << false;
     QTest::newRow("champion") << true;
 }
 
@@ -136,10 +136,10 @@ void TestInputDialogs::textDialogOpensAtPointerHoldingText() {
     if (champion) {
         dialog = std::make_unique<ChampionDialog>();
     } else {
-        dialog = std::make_unique<ScoreDialog>();
+        dialog = std::make_unique<SeedDialog>(8);
     }
     QCOMPARE(dialog->windowTitle(),
-             champion ? QStringLiteral("優勝者名入力") : QStringLiteral("点数入力"));
+             champion ? QStringLiteral("優勝者名入力") : QStringLiteral("シード入力"));
     QCOMPARE(dialog->edit()->text(), QString());
     QVERIFY(dialog->findChildren<QPushButton*>().isEmpty());
     // Wide enough for the caption and a close button in a title bar.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -40,11 +41,15 @@ QAction* menuItem(MemberNameEdit* box, const QString& name) {
 }
 
 // Answers the next シード入力 with `typed`.
-void answerSeed(const QString& typed) {
-    onNextDialog<SeedDialog>([typed](SeedDialog* dialog) {
+// Answers the seed dialog with `typed` and Enter. A number it refuses is told in the dialog,
+// which stays open: `refused` gets that text, and the dialog is closed after.
+void answerSeed(const QString& typed, QString* refused = nullptr) {
+    onNextDialog<SeedDialog>([typed, refused](SeedDialog* dialog) {
         dialog->edit()->clear();
         typeText(dialog->edit(), typed);
-        dialog->accept();
+        QTest::keyClick(dialog->edit(), Qt::Key_Return);
+        const auto* line = dialog->findChild<QLabel*>(QStringLiteral("refusalLine"));
+        if (refused && line && line->isVisible()) *refused = line->text();
     });
 }
 
@@ -164,8 +169,8 @@ void TestSheetEditing::byeOnlyOnAnEmptySlot() {
     QCOMPARE(doc->undoStack()->count(), steps);
 }
 
-// シード... sets a number, refuses one out of range or another member's with the reason in the
-// status bar, and an empty answer clears it.
+// シード... sets a number, refuses one out of range or another member's (named) with the reason
+// in the dialog, and an empty answer clears it.
 void TestSheetEditing::seedSetAndCleared() {
     MainWindow frame;
     showActive(frame);
@@ -178,16 +183,16 @@ void TestSheetEditing::seedSetAndCleared() {
     QCOMPARE(seeds()[2], 3);
     QCOMPARE(doc->undoStack()->undoText(), QStringLiteral("シード"));
 
-    answerSeed(QStringLiteral("3"));
+    typeText(view->nameEdits()[2], QStringLiteral("Zoe"));
+    QString refused;
+    answerSeed(QStringLiteral("3"), &refused);
     menuItem(view->nameEdits()[0], QStringLiteral("seed"))->trigger();
     QCOMPARE(seeds()[0], 0);
-    QCOMPARE(frame.statusBar()->currentMessage(),
-             QStringLiteral("シード 3 はすでに 3人目にあります。"));
-    answerSeed(QStringLiteral("5"));
+    QCOMPARE(refused, QStringLiteral("シード 3 はすでに Zoe (3人目) にあります。"));
+    answerSeed(QStringLiteral("5"), &refused);
     menuItem(view->nameEdits()[0], QStringLiteral("seed"))->trigger();
     QCOMPARE(seeds()[0], 0);
-    QCOMPARE(frame.statusBar()->currentMessage(),
-             QStringLiteral("シードは 1 から 4 までの番号です。"));
+    QCOMPARE(refused, QStringLiteral("シードは 1 から 4 までの番号です。"));
 
     answerSeed(QString());
     menuItem(view->nameEdits()[2], QStringLiteral("seed"))->trigger();

@@ -15,6 +15,7 @@
 #include "bracket/third_place.h"
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
+#include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "gui_test_support.h"
 #include "painting/bracket_renderer.h"
@@ -200,7 +201,7 @@ void TestZoom::nameBoxStaysEditable() {
     QVERIFY(view.viewport()->rect().contains(shown));
     QTest::keyClick(next, Qt::Key_Right, Qt::AltModifier);
     QPoint opened;
-    onNextDialog<ScoreDialog>([&opened](ScoreDialog* dialog) { opened = dialog->pos(); });
+    onNextDialog<MatchScoreDialog>([&opened](MatchScoreDialog* dialog) { opened = dialog->pos(); });
     QTest::keyClick(next, Qt::Key_F2);
     const QWidget* line = view.lineWidgets()[size_t(member + 1)];
     QCOMPARE(opened, line->mapToGlobal(QPoint(0, line->height() / 2)));

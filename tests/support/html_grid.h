@@ -5,7 +5,7 @@
 // table drawn with spans is only right when every row comes out exactly full. Plain C++, for
 // the tests and the fuzz target alike.
 
-#include <cstdlib>
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,11 +28,68 @@ struct TableGrid {
     std::string problem;  // empty when every row is full and no cell overlaps another
 };
 
+inline bool isHtmlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+inline char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+// Reads the start tag at `at` ("<" and its name) as an HTML parser does: attribute names in
+// any case, values in double or single quotes or none, a ">" inside quotes no end. Calls
+// `visit(name, value)` for each attribute and returns where the tag's ">" stands (the text's
+// size when it has none).
+template <typename Visit>
+size_t scanStartTag(std::string_view text, size_t at, Visit visit) {
+    const auto stopsName = [](char c) { return isHtmlSpace(c) || c == '/' || c == '>'; };
+    size_t i = at + 1;
+    while (i < text.size() && !stopsName(text[i])) ++i;
+    for (;;) {
+        while (i < text.size() && (isHtmlSpace(text[i]) || text[i] == '/')) ++i;
+        if (i >= text.size() || text[i] == '>') return i;
+        const size_t nameStart = i++;  // a name may start with "="
+        while (i < text.size() && !stopsName(text[i]) && text[i] != '=') ++i;
+        const std::string_view name = text.substr(nameStart, i - nameStart);
+        size_t after = i;
+        while (after < text.size() && isHtmlSpace(text[after])) ++after;
+        std::string_view value;
+        if (after < text.size() && text[after] == '=') {
+            i = after + 1;
+            while (i < text.size() && isHtmlSpace(text[i])) ++i;
+            if (i < text.size() && (text[i] == '"' || text[i] == '\'')) {
+                const size_t close = text.find(text[i], i + 1);
+                const size_t end = close == std::string_view::npos ? text.size() : close;
+                value = text.substr(i + 1, end - i - 1);
+                i = end == text.size() ? end : end + 1;
+            } else {
+                const size_t valueStart = i;
+                while (i < text.size() && !isHtmlSpace(text[i]) && text[i] != '>') ++i;
+                value = text.substr(valueStart, i - valueStart);
+            }
+        }
+        visit(name, value);
+    }
+}
+
+// A cell's rowspan or colspan as a browser takes it: the first such attribute, its value's
+// leading digits after blanks; 1 where there is none, none are digits, or the span is 0.
 inline int spanAttribute(std::string_view tag, std::string_view name) {
-    const size_t at = tag.find(name);
-    if (at == std::string_view::npos) return 1;
-    const size_t quote = tag.find('"', at);
-    return std::atoi(std::string(tag.substr(quote + 1)).c_str());
+    bool found = false;
+    int span = 1;
+    scanStartTag(tag, 0, [&](std::string_view attribute, std::string_view value) {
+        if (found || attribute.size() != name.size()) return;
+        for (size_t i = 0; i < name.size(); ++i) {
+            if (asciiLower(attribute[i]) != name[i]) return;
+        }
+        found = true;
+        size_t at = 0;
+        while (at < value.size() && isHtmlSpace(value[at])) ++at;
+        if (at < value.size() && value[at] == '+') ++at;
+        long digits = 0;
+        for (; at < value.size() && value[at] >= '0' && value[at] <= '9'; ++at)
+            digits = std::min(digits * 10 + (value[at] - '0'), 65534L);
+        if (digits > 0) span = int(digits);
+    });
+    return span;
 }
 
 inline TableGrid layOutTable(std::string_view table) {
@@ -56,7 +113,7 @@ inline TableGrid layOutTable(std::string_view table) {
         size_t cellAt = at;
         while ((cellAt = table.find("<TD", cellAt)) < rowEnd) {
             GridCell cell;
-            const size_t tagEnd = table.find('>', cellAt);
+            const size_t tagEnd = scanStartTag(table, cellAt, [](auto, auto) {});
             cell.start = table.substr(cellAt, tagEnd + 1 - cellAt);
             const size_t contentEnd = table.find("</TD", tagEnd);
             cell.content = table.substr(tagEnd + 1, contentEnd - tagEnd - 1);
