@@ -216,10 +216,11 @@ void TestLivePage::page_data() {
         << QStringList{"第6試合 準決勝: ", "第7試合 決勝: ", "第1試合 準々決勝: "} << 3
         << QStringList{} << QStringList{"3位"};
     // A bye's advance is no match: neither in the list nor among the latest results, even where
-    // the results entered name it; the third-place match is numbered after the five matches.
+    // the results entered name it; the third-place match is numbered after the five matches, in
+    // the list and in the chart.
     QTest::newRow("byes") << MakeBracket(byeBracket) << 0 << QList<int>{0, 12, -1} << 6
                           << QStringList{"第5試合 決勝: ", "第6試合 3位決定戦: "} << 2
-                          << QStringList{} << QStringList{};
+                          << QStringList{">6</text>"} << QStringList{};
     QTest::newRow("128 on one side") << MakeBracket([] { return playedBracket(128, false, false); })
                                      << 0 << QList<int>() << 127 << QStringList{"第127試合 決勝: "}
                                      << 6 << QStringList{"<h3>決勝</h3>"} << QStringList{"3位"};
