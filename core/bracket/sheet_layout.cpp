@@ -313,6 +313,13 @@ Rect matchNumberRect(const SheetLayout& layout, int members, int line) {
             number.height};
 }
 
+Rect thirdPlaceNumberRect(const SheetLayout& layout) {
+    const ThirdPlaceLayout& place = layout.thirdPlace;
+    if (place.result.height <= 0) return Rect();
+    return {place.lines[0].right() + kMatchNumberGap, place.result.top - kMatchNumberHeight,
+            kMatchNumberWidth, kMatchNumberHeight};
+}
+
 LineShape sheetLineShape(const Bracket& bracket, int line) {
     LineShape shape;
     const int members = bracket.memberCount();

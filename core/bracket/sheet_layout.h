@@ -109,6 +109,10 @@ Rect sheetLineRect(const SheetLayout& layout, int members, int line);
 // the line the pair feeds, within that line's area. Zero-sized for the final line.
 Rect matchNumberRect(const SheetLayout& layout, int members, int line);
 
+// The number of the third-place match: past its pair's join, above the winner's text.
+// Zero-sized where the sheet has no third-place match.
+Rect thirdPlaceNumberRect(const SheetLayout& layout);
+
 // How a line is drawn on the sheet. A bye's slot has no stub, and its opponent's line, with no
 // pair to join, runs straight on into the second round: the second-round line's stroke runs at
 // the opponent's height instead of its own middle.

@@ -26,9 +26,31 @@ constexpr char kStyleStart[] =
     ".c .s{font-size:12px;fill:var(--score);stroke:var(--chart);stroke-width:3px;"
     "paint-order:stroke}\n"
     ".c .ch{font-size:15px;font-weight:bold;fill:var(--score)}\n"
+    ".top{margin:0 0 1em}.top p{margin:0}.champion{font-size:1.3em}"
+    ".top h2{font-size:1.1em;margin:.5em 0 .2em}.recent{margin:0;padding-left:2em}\n"
     ".results h2{font-size:1.2em;margin:0}.results h3{font-size:1em;margin:.8em 0 .2em}\n"
     ".results ol,.results ul{margin:0;padding-left:2em}.winner{font-size:1.2em;margin:0}\n"
     "@media (min-width:768px){.c{max-width:100%;height:auto}}\n";
+
+// Fetches the page's own address every 15 s and, where the body or the style changed, puts in
+// the new ones, keeping the reader's place (the page's scroll and the chart's); where it cannot
+// fetch (an old browser, a file opened from disk), it reloads. No '<' or '>' in it.
+constexpr char kUpdateScript[] =
+    "<script>\n(function(){var d=document,w=window;"
+    "function later(){setTimeout(check,15000)}"
+    "function check(){"
+    "if(!w.fetch||!w.DOMParser||location.protocol==='file:'){location.reload();return}"
+    "fetch(location.href,{cache:'no-store'}).then(function(r){if(!r.ok)throw r.status;"
+    "return r.text()}).then(function(text){"
+    "var n=new DOMParser().parseFromString(text,'text/html'),"
+    "s=d.querySelector('style'),t=n.querySelector('style');"
+    "if(s&&t&&s.textContent!==t.textContent)s.textContent=t.textContent;"
+    "if(n.body&&n.body.innerHTML!==d.body.innerHTML){"
+    "var x=w.scrollX,y=w.scrollY,c=d.querySelector('.chart'),l=c?c.scrollLeft:0;"
+    "d.title=n.title;d.body.innerHTML=n.body.innerHTML;"
+    "c=d.querySelector('.chart');if(c)c.scrollLeft=l;w.scrollTo(x,y)}"
+    "}).catch(function(){}).then(later)}"
+    "later()})();\n</script>\n";
 
 void appendColors(html::PageBuffer& out, const live::LiveColors& colors, bool dark) {
     out += "--chart:";
@@ -70,10 +92,11 @@ std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options
     out +=
         "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
+    // A page that updates itself: by the script without reloading, else by a meta refresh.
     if (options.refreshSeconds > 0) {
-        out += "<meta http-equiv=\"refresh\" content=\"";
+        out += "<noscript><meta http-equiv=\"refresh\" content=\"";
         html::appendInt(out, options.refreshSeconds);
-        out += "\">\n";
+        out += "\"></noscript>\n";
     }
     // The sheet's title names the page, and the window or tab it is shown in.
     const std::string heading = title.empty() ? std::string("トーナメント表") : title;
@@ -81,6 +104,7 @@ std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options
     live::appendText(out, heading);
     out += "</title>\n";
     appendStyle(out, live::liveColors(bracket.colors()));
+    if (options.refreshSeconds > 0) out += kUpdateScript;
     out += "</head>\n<body>\n<header>\n<h1>";
     live::appendText(out, heading);
     out += "</h1>\n";
@@ -91,7 +115,9 @@ std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options
     }
     out += "<p class=\"updated\">最終更新 ";
     live::appendText(out, options.updatedAt);
-    out += "</p>\n</header>\n<main>\n<div class=\"chart\">\n";
+    out += "</p>\n</header>\n<main>\n";
+    live::writeLiveTop(out, bracket, options.recentResults);
+    out += "<div class=\"chart\">\n";
     live::writeLiveChart(out, bracket);
     out += "\n</div>\n";
     live::writeLiveResults(out, bracket);

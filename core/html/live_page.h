@@ -10,7 +10,9 @@ namespace kaz {
 struct LivePageOptions {
     std::string updatedAt;  // the time of the last change, as shown after "最終更新 " (UTF-8), e.g.
                             // "2026-12-08 12:34:56"
-    int refreshSeconds = 0;  // > 0: the page reloads itself this often (a meta refresh)
+    // > 0: the page updates itself: a small script fetches it every 15 s and puts in what
+    // changed, and where scripts are off a meta refresh reloads it this often.
+    int refreshSeconds = 0;
     // The matches decided most recently, newest first, each named by the line its winner won
     // (a third-place result by -1 - side). Empty: the page orders the decided matches itself,
     // the latest round first.

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bracket/bracket.h"
 #include "html/html_cells.h"
@@ -44,6 +45,11 @@ LiveColors liveColors(const ColorSet& colors);
 
 // The chart: one <svg> as large as the sheet's layout, in CSS pixels.
 void writeLiveChart(PageBuffer& out, const Bracket& bracket);
+
+// The top of the page: the champion, 準優勝 and 3位 as far as they are decided, then
+// 最新の結果, the last results entered, newest first (`recent` as LivePageOptions names them;
+// empty: the latest round first). Nothing while no match is decided.
+void writeLiveTop(PageBuffer& out, const Bracket& bracket, const std::vector<int>& recent);
 
 // The results, round by round: a heading per round with a decided match, a list item per
 // decided match, the third place and the champion.

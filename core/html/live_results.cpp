@@ -1,5 +1,9 @@
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <vector>
 
+#include "bracket/cleared_results.h"
 #include "bracket/member_progress.h"
 #include "bracket/round_names.h"
 #include "bracket/sheet_marks.h"
@@ -12,105 +16,208 @@ namespace {
 
 // A member without a typed name still stands in the list.
 constexpr char kNoName[] = "（名前なし）";
+// The most results 最新の結果 shows: what a phone shows above the chart.
+constexpr size_t kMostRecent = 6;
 
-void appendMember(PageBuffer& out, const Bracket& bracket, int member) {
-    if (member < 0 || bracket.memberName(member).empty()) {
-        out += kNoName;
-        return;
+// A decided match: a pair of lines one of which is won, neither a bye's, or the third-place
+// match.
+struct DecidedMatch {
+    std::array<int, 2> members;
+    std::array<const std::string*, 2> scores;
+    int winner = 0;      // the side that won
+    int upper = -1;      // the pair's upper line; -1 for the third-place match
+    int round = 0;       // the column of its lines; the third place that of the final
+    int number = 0;      // its match number, whether or not the sheet shows it
+    bool shown = false;  // the sheet shows the number
+    bool thirdPlace = false;
+};
+
+// The decided matches round by round, top to bottom, the third place last. A bye's pair is
+// no match: its member's advance is no result.
+std::vector<DecidedMatch> decidedMatches(const Bracket& bracket) {
+    const int members = bracket.memberCount();
+    const bool shown = bracket.sheet().matchNumbers;
+    const std::vector<int> numbers = matchNumbersByLine(bracket);
+    std::vector<DecidedMatch> matches;
+    int first = 0;
+    for (int round = 0; round + 1 < bracket.roundCount(); ++round) {
+        const int size = members >> round;
+        for (int upper = first; upper < first + size; upper += 2) {
+            const int lower = upper + 1;
+            if (isByeLine(bracket, upper) || isByeLine(bracket, lower)) continue;
+            const bool upperWon = bracket.lineState(upper) == LineState::Won;
+            if (!upperWon && bracket.lineState(lower) != LineState::Won) continue;
+            DecidedMatch match;
+            match.members = {memberOnLine(bracket, upper), memberOnLine(bracket, lower)};
+            match.scores = {&bracket.lineScore(upper), &bracket.lineScore(lower)};
+            match.winner = upperWon ? 0 : 1;
+            match.upper = upper;
+            match.round = round;
+            match.number = numbers[size_t(nextRoundLine(members, upper))];
+            match.shown = shown;
+            matches.push_back(match);
+        }
+        first += size;
     }
-    appendCp932(out, bracket.memberName(member));
+    const SheetInfo& sheet = bracket.sheet();
+    const int winner = thirdPlaceWinner(bracket);
+    if (sheet.thirdPlace == ThirdPlace::Match && winner >= 0) {
+        DecidedMatch match;
+        match.members = thirdPlaceMembers(bracket);
+        match.scores = {&sheet.thirdPlaceSides[0].score, &sheet.thirdPlaceSides[1].score};
+        match.winner = winner == match.members[0] ? 0 : 1;
+        match.round = bracket.roundCount() - 2;
+        match.number = thirdPlaceMatchNumber(bracket);
+        match.shown = sheet.matchNumbers;
+        match.thirdPlace = true;
+        matches.push_back(match);
+    }
+    return matches;
 }
 
-// One decided match: "A 3-1 B（A の勝ち）", the winner in bold; a score only one side has is
-// shown alone, and "対" stands between two sides without scores.
-void appendMatch(PageBuffer& out, const Bracket& bracket, const std::array<int, 2>& members,
-                 const std::array<const std::string*, 2>& scores, int winner, int number) {
+// "（所属）" after a member's name where it has a club: the list has no club column.
+void appendClub(PageBuffer& out, const Bracket& bracket, int member) {
+    if (member < 0) return;
+    const std::string& club = bracket.sheet().clubs[size_t(member)];
+    if (club.empty()) return;
+    out += "（";
+    appendCp932(out, club);
+    out += "）";
+}
+
+void appendMember(PageBuffer& out, const Bracket& bracket, int member, bool withClub) {
+    if (member < 0 || bracket.memberName(member).empty()) {
+        out += kNoName;
+    } else {
+        appendCp932(out, bracket.memberName(member));
+    }
+    if (withClub) appendClub(out, bracket, member);
+}
+
+void appendRoundName(PageBuffer& out, const Bracket& bracket, const DecidedMatch& match) {
+    if (match.thirdPlace) {
+        out += "3位決定戦";
+    } else {
+        appendCp932(out, sheetRoundName(bracket, match.round));
+    }
+}
+
+// One decided match: "第3試合 A（所属） 3-1 B（所属）（A の勝ち）", the winner in bold; a score
+// only one side has is shown alone, and "対" stands between two sides without scores. With
+// `round`, its round's name after the number.
+void appendMatch(PageBuffer& out, const Bracket& bracket, const DecidedMatch& match, bool round) {
     out += "<li>";
-    if (number > 0) {
+    if (match.shown && match.number > 0) {
         out += "第";
-        html::appendInt(out, number);
+        html::appendInt(out, match.number);
         out += "試合 ";
+    }
+    if (round) {
+        appendRoundName(out, bracket, match);
+        out += ": ";
     }
     for (int side = 0; side < 2; ++side) {
         if (side == 1) {
             out += ' ';
-            const std::string& upper = *scores[0];
-            const std::string& lower = *scores[1];
+            const std::string& upper = *match.scores[0];
+            const std::string& lower = *match.scores[1];
             if (upper.empty() && lower.empty()) out += "対";
             appendCp932(out, upper);
             if (!upper.empty() && !lower.empty()) out += '-';
             appendCp932(out, lower);
             out += ' ';
         }
-        const bool won = side == winner;
+        const bool won = side == match.winner;
         if (won) out += "<strong>";
-        appendMember(out, bracket, members[size_t(side)]);
+        appendMember(out, bracket, match.members[size_t(side)], true);
         if (won) out += "</strong>";
     }
     out += "（";
-    appendMember(out, bracket, members[size_t(winner)]);
+    appendMember(out, bracket, match.members[size_t(match.winner)], false);
     out += " の勝ち）</li>\n";
-}
-
-void appendRoundHeading(PageBuffer& out, const std::string& cp932Name) {
-    out += "<h3>";
-    appendCp932(out, cp932Name);
-    out += "</h3>\n<ol>\n";
 }
 
 // The decided matches of every round but the final line's column, round by round; true when
 // there was any.
-bool appendRounds(PageBuffer& out, const Bracket& bracket) {
-    const int members = bracket.memberCount();
-    const std::vector<int> numbers =
-        bracket.sheet().matchNumbers ? matchNumbersByLine(bracket) : std::vector<int>();
-    bool any = false;
-    int first = 0;
-    for (int round = 0; round + 1 < bracket.roundCount(); ++round) {
-        const int size = members >> round;
-        bool opened = false;
-        for (int upper = first; upper < first + size; upper += 2) {
-            const int lower = upper + 1;
-            if (isByeLine(bracket, upper) || isByeLine(bracket, lower)) continue;
-            const bool upperWon = bracket.lineState(upper) == LineState::Won;
-            if (!upperWon && bracket.lineState(lower) != LineState::Won) continue;
-            if (!opened) appendRoundHeading(out, sheetRoundName(bracket, round));
-            opened = true;
-            const int fed = nextRoundLine(members, upper);
-            appendMatch(out, bracket, {memberOnLine(bracket, upper), memberOnLine(bracket, lower)},
-                        {&bracket.lineScore(upper), &bracket.lineScore(lower)}, upperWon ? 0 : 1,
-                        numbers.empty() ? 0 : numbers[size_t(fed)]);
+bool appendRounds(PageBuffer& out, const Bracket& bracket,
+                  const std::vector<DecidedMatch>& matches) {
+    int opened = -1;
+    for (const DecidedMatch& match : matches) {
+        if (match.thirdPlace) break;
+        if (match.round != opened) {
+            if (opened >= 0) out += "</ol>\n";
+            opened = match.round;
+            out += "<h3>";
+            appendCp932(out, sheetRoundName(bracket, match.round));
+            out += "</h3>\n<ol>\n";
         }
-        if (opened) out += "</ol>\n";
-        any = any || opened;
-        first += size;
+        appendMatch(out, bracket, match, false);
     }
-    return any;
+    if (opened >= 0) out += "</ol>\n";
+    return opened >= 0;
 }
 
-void appendThirdPlace(PageBuffer& out, const Bracket& bracket) {
+void appendThirdPlace(PageBuffer& out, const Bracket& bracket,
+                      const std::vector<DecidedMatch>& matches) {
     const SheetInfo& sheet = bracket.sheet();
-    const std::array<int, kThirdPlaceSides> sides = thirdPlaceMembers(bracket);
-    if (sheet.thirdPlace == ThirdPlace::Match) {
-        const int winner = thirdPlaceWinner(bracket);
-        if (winner < 0) return;
+    if (!matches.empty() && matches.back().thirdPlace) {
+        const DecidedMatch& match = matches.back();
         out += "<h3>3位決定戦</h3>\n<ol>\n";
-        appendMatch(out, bracket, sides,
-                    {&sheet.thirdPlaceSides[0].score, &sheet.thirdPlaceSides[1].score},
-                    winner == sides[0] ? 0 : 1, 0);
+        appendMatch(out, bracket, match, false);
         out += "</ol>\n<p>3位 <strong>";
-        appendMember(out, bracket, winner);
+        appendMember(out, bracket, match.members[size_t(match.winner)], true);
         out += "</strong></p>\n";
-    } else if (sheet.thirdPlace == ThirdPlace::Shared && (sides[0] >= 0 || sides[1] >= 0)) {
+        return;
+    }
+    const std::array<int, kThirdPlaceSides> sides = thirdPlaceMembers(bracket);
+    if (sheet.thirdPlace == ThirdPlace::Shared && (sides[0] >= 0 || sides[1] >= 0)) {
         out += "<h3>3位</h3>\n<ul>\n";
         for (const int member : sides) {
             if (member < 0) continue;
             out += "<li>";
-            appendMember(out, bracket, member);
+            appendMember(out, bracket, member, true);
             out += "</li>\n";
         }
         out += "</ul>\n";
     }
+}
+
+// The matches 最新の結果 lists, newest first: those `recent` names (by the line its winner won,
+// the third place by -1 - side) while they stand decided so, else the latest round first and
+// in it the highest number first.
+std::vector<const DecidedMatch*> recentMatches(const std::vector<DecidedMatch>& matches,
+                                               const std::vector<int>& recent) {
+    std::vector<const DecidedMatch*> listed;
+    if (recent.empty()) {
+        for (const DecidedMatch& match : matches) listed.push_back(&match);
+        std::sort(listed.begin(), listed.end(), [](const DecidedMatch* a, const DecidedMatch* b) {
+            return a->round != b->round ? a->round > b->round : a->number > b->number;
+        });
+        if (listed.size() > kMostRecent) listed.resize(kMostRecent);
+        return listed;
+    }
+    for (const int named : recent) {
+        if (listed.size() == kMostRecent) break;
+        for (const DecidedMatch& match : matches) {
+            const bool same = named < 0 ? match.thirdPlace && -1 - named == match.winner
+                                        : match.upper + match.winner == named;
+            if (!same) continue;
+            if (std::find(listed.begin(), listed.end(), &match) == listed.end()) {
+                listed.push_back(&match);
+            }
+            break;
+        }
+    }
+    return listed;
+}
+
+// "優勝 名前（所属）" and the like, the name in bold.
+void appendPlace(PageBuffer& out, const char* cls, const char* label) {
+    out += "<p class=\"";
+    out += cls;
+    out += "\">";
+    out += label;
+    out += " <strong>";
 }
 
 }  // namespace
@@ -126,11 +233,53 @@ std::string championName(const Bracket& bracket) {
                                               : cp932ToUtf8(bracket.memberName(member));
 }
 
+void writeLiveTop(PageBuffer& out, const Bracket& bracket, const std::vector<int>& recent) {
+    const std::vector<DecidedMatch> matches = decidedMatches(bracket);
+    const std::vector<const DecidedMatch*> listed = recentMatches(matches, recent);
+    const std::string champion = championName(bracket);
+    if (champion.empty() && listed.empty()) return;
+    out += "<section class=\"top\" aria-label=\"速報\">\n";
+    if (!champion.empty()) {
+        appendPlace(out, "champion", "優勝");
+        appendText(out, champion);
+        // The club of the member who won the final, where one did.
+        const int final = bracket.lineCount() - 1;
+        if (bracket.lineState(final) != LineState::Open) {
+            appendClub(out, bracket, memberOnLine(bracket, final));
+        }
+        out += "</strong></p>\n";
+    }
+    for (const DecidedMatch& match : matches) {
+        const bool final = match.upper == bracket.lineCount() - 3;
+        if (!final && !match.thirdPlace) continue;
+        // The final's loser is second; the third-place match's winner is third.
+        const int side = final ? 1 - match.winner : match.winner;
+        appendPlace(out, "place", final ? "準優勝" : "3位");
+        appendMember(out, bracket, match.members[size_t(side)], true);
+        out += "</strong></p>\n";
+    }
+    if (bracket.sheet().thirdPlace == ThirdPlace::Shared) {
+        for (const int member : thirdPlaceMembers(bracket)) {
+            if (member < 0) continue;
+            appendPlace(out, "place", "3位");
+            appendMember(out, bracket, member, true);
+            out += "</strong></p>\n";
+        }
+    }
+    if (!listed.empty()) {
+        out += "<h2>最新の結果</h2>\n<ol class=\"recent\">\n";
+        for (const DecidedMatch* match : listed) appendMatch(out, bracket, *match, true);
+        out += "</ol>\n";
+    }
+    out += "</section>\n";
+}
+
 void writeLiveResults(PageBuffer& out, const Bracket& bracket) {
     out +=
         "<section class=\"results\" aria-labelledby=\"results\">\n<h2 id=\"results\">結果</h2>\n";
-    const bool any = appendRounds(out, bracket);
-    appendThirdPlace(out, bracket);
+    const std::vector<DecidedMatch> matches = decidedMatches(bracket);
+    const bool any = appendRounds(out, bracket, matches);
+    appendThirdPlace(out, bracket, matches);
     const std::string champion = championName(bracket);
     if (!champion.empty()) {
         out += "<h3>優勝</h3>\n<p class=\"winner\"><strong>";

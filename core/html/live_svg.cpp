@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "bracket/bracket_geometry.h"
+#include "bracket/cleared_results.h"
 #include "bracket/line_style.h"
 #include "bracket/round_names.h"
 #include "bracket/sheet_layout.h"
@@ -24,6 +25,10 @@ constexpr int kChampionPixels = 15;
 // Where a name starts in its box, and how far a widened column's names end before the lines.
 constexpr int kNameMargin = 3;
 constexpr int kInkGap = 2;
+// How far into its column a club starts (ends, mirrored): the club stands apart from the name.
+constexpr int kClubGap = 10;
+// The least room between two round names: each is drawn at most its column's width less this.
+constexpr int kRoundNameGap = 8;
 // A column widens to its longest text up to this many boxes; a longer text is condensed.
 constexpr int kMostBoxes = 4;
 constexpr int kTitleSideMargin = 16;
@@ -47,10 +52,10 @@ int pixelsWide(const std::string& utf8, int pixels) {
     return (estimatedWidth(utf8) * pixels + 99) / 100;
 }
 
-// How much a column of boxes `box` wide must widen for its widest text, at most kMostBoxes.
-int columnExtra(const std::vector<std::string>& texts, int box, int pixels) {
-    int widest = 0;
-    for (const std::string& text : texts) widest = std::max(widest, pixelsWide(text, pixels));
+// How much a column of boxes `box` wide must widen for its widest text (`widths`, in pixels),
+// at most kMostBoxes.
+int columnExtra(const std::vector<int>& widths, int box) {
+    const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
     const int room = box - kNameMargin - kInkGap;
     return std::clamp(widest - room, 0, (kMostBoxes - 1) * box);
 }
@@ -70,10 +75,9 @@ void appendRect(PageBuffer& out, const char* cls, int x, int y, int width, int h
     out += "\"/>";
 }
 
-// One text (UTF-8), its middle at `y`, condensed to `room` pixels where it would be wider.
-void appendTextAt(PageBuffer& out, const char* cls, Anchor anchor, int x, int y,
-                  const std::string& utf8, int pixels, int room) {
-    if (utf8.empty()) return;
+// The start of a text element, its middle at `y`; with `length` > 0 it is drawn that wide,
+// whatever the font.
+void openText(PageBuffer& out, const char* cls, Anchor anchor, int x, int y, int length) {
     out += "<text class=\"";
     out += cls;
     out += anchor == Anchor::End ? " e" : anchor == Anchor::Middle ? " m" : "";
@@ -81,12 +85,22 @@ void appendTextAt(PageBuffer& out, const char* cls, Anchor anchor, int x, int y,
     html::appendInt(out, x);
     out += "\" y=\"";
     html::appendInt(out, y);
-    if (room > 0 && pixelsWide(utf8, pixels) > room) {
+    if (length > 0) {
         out += "\" textLength=\"";
-        html::appendInt(out, room);
+        html::appendInt(out, length);
         out += "\" lengthAdjust=\"spacingAndGlyphs";
     }
     out += "\">";
+}
+
+// The length a text `wide` pixels wide is condensed to in `room`: 0 where it fits.
+int condensed(int wide, int room) { return room > 0 && wide > room ? room : 0; }
+
+// One text (UTF-8), its middle at `y`, condensed to `room` pixels where it would be wider.
+void appendTextAt(PageBuffer& out, const char* cls, Anchor anchor, int x, int y,
+                  const std::string& utf8, int pixels, int room) {
+    if (utf8.empty()) return;
+    openText(out, cls, anchor, x, y, condensed(pixelsWide(utf8, pixels), room));
     appendText(out, utf8);
     out += "</text>";
 }
@@ -103,12 +117,11 @@ void appendTextIn(PageBuffer& out, const char* cls, Anchor anchor, const Rect& r
 
 const char* colorClass(LineColor color) { return color == LineColor::Win ? "w" : "l"; }
 
-// A line as the pictures draw it: its stroke across its area, its share of the pair's join at
-// the edge it joins on, and its score beside the stroke.
-void appendLine(PageBuffer& out, const Rect& area, LineState state, const std::string& score,
-                LineKind kind, const LineShape& shape) {
+// A line as the pictures draw it, in `colors`: its stroke across its area, its share of the
+// pair's join at the edge it joins on, and its score beside the stroke.
+void appendLine(PageBuffer& out, const Rect& area, const LineColors& colors,
+                const std::string& score, LineKind kind, const LineShape& shape) {
     if (!shape.drawn) return;
-    const LineColors colors = lineColors(state);
     const char* stroke = colorClass(colors.stroke);
     if (shape.upright) {
         appendRect(out, stroke, area.left + area.width / 2 - kStroke / 2, area.top, kStroke,
@@ -140,6 +153,37 @@ void appendLine(PageBuffer& out, const Rect& area, LineState state, const std::s
     }
 }
 
+// How wide member `member`'s seed mark and the space beside it are drawn; 0 without a seed.
+int seedMarkPixels(const Bracket& bracket, int member) {
+    const int seed = bracket.sheet().seeds[size_t(member)];
+    return seed > 0 ? pixelsWide(seedMark(seed) + " ", kSmallPixels) : 0;
+}
+
+// A name with its seed mark beside it, on its outer side: the mark before a name aligned to its
+// right end, after a name of the right edge. One text, so that the mark keeps to the name
+// whatever the font makes of its width.
+void appendMarkedName(Chart& chart, Anchor anchor, int x, int y, const std::string& name,
+                      int member, int room) {
+    const int seed = chart.bracket.sheet().seeds[size_t(member)];
+    const int wide = pixelsWide(name, kNamePixels) + seedMarkPixels(chart.bracket, member);
+    openText(chart.out, "n", anchor, x, y, condensed(wide, room));
+    const auto mark = [&] {
+        chart.out += "<tspan class=\"x\">";
+        chart.out += seedMark(seed);
+        chart.out += "</tspan>";
+    };
+    if (anchor == Anchor::End) {
+        mark();
+        chart.out += ' ';
+    }
+    appendText(chart.out, name);
+    if (anchor != Anchor::End) {
+        chart.out += ' ';
+        mark();
+    }
+    chart.out += "</text>";
+}
+
 void appendNames(Chart& chart, const std::vector<std::string>& names,
                  const std::vector<std::string>& clubs) {
     const SheetLayout& layout = chart.layout;
@@ -153,30 +197,43 @@ void appendNames(Chart& chart, const std::vector<std::string>& names,
         const int room = box.width - kNameMargin - (widened ? kInkGap : 0);
         const int y = box.top + box.height / 2;
         const std::string& name = names[size_t(member)];
-        if (widened && !right) {
-            appendTextAt(chart.out, "n", Anchor::End, box.right() - kInkGap, y, name, kNamePixels,
-                         room);
+        const int seed = sheet.seeds[size_t(member)];
+        // A short name of the left edge starts at its box, its mark in the margin before it.
+        const bool markInMargin = !widened && !right;
+        if (seed > 0 && markInMargin) {
+            appendTextIn(chart.out, "x", Anchor::End, seedMarkRect(layout, member), seedMark(seed),
+                         kSmallPixels);
+        }
+        const Anchor anchor = widened && !right ? Anchor::End : Anchor::Start;
+        const int x = anchor == Anchor::End ? box.right() - kInkGap : box.left + kNameMargin;
+        if (seed > 0 && !markInMargin) {
+            appendMarkedName(chart, anchor, x, y, name, member, room);
         } else {
-            appendTextAt(chart.out, "n", Anchor::Start, box.left + kNameMargin, y, name,
-                         kNamePixels, room);
+            appendTextAt(chart.out, "n", anchor, x, y, name, kNamePixels, room);
         }
         if (layout.hasClubColumn()) {
             const Rect club = sheetClubRect(layout, member);
-            const int clubRoom = club.width - 2 * kNameMargin;
+            const int clubRoom = club.width - kClubGap - kNameMargin;
             if (right) {
-                appendTextAt(chart.out, "k", Anchor::End, club.right() - kNameMargin, y,
+                appendTextAt(chart.out, "k", Anchor::End, club.right() - kClubGap, y,
                              clubs[size_t(member)], kClubPixels, clubRoom);
             } else {
-                appendTextAt(chart.out, "k", Anchor::Start, club.left + kNameMargin, y,
+                appendTextAt(chart.out, "k", Anchor::Start, club.left + kClubGap, y,
                              clubs[size_t(member)], kClubPixels, clubRoom);
             }
         }
-        const int seed = sheet.seeds[size_t(member)];
-        if (seed > 0) {
-            appendTextIn(chart.out, "x", right ? Anchor::Start : Anchor::End,
-                         seedMarkRect(layout, member), seedMark(seed), kSmallPixels);
-        }
     }
+}
+
+// A round's name centred over its column, never wider than the column less a gap, so that
+// neighbouring names never meet: drawn exactly as wide as estimated, or condensed.
+void appendRoundName(PageBuffer& out, const Rect& column, const std::string& utf8) {
+    const int room = column.width - kRoundNameGap;
+    if (utf8.empty() || room <= 0) return;
+    openText(out, "x", Anchor::Middle, column.left + column.width / 2,
+             column.top + column.height / 2, std::min(pixelsWide(utf8, kSmallPixels), room));
+    appendText(out, utf8);
+    out += "</text>";
 }
 
 void appendHeader(Chart& chart, const std::string& title, const std::string& subtitle) {
@@ -185,10 +242,9 @@ void appendHeader(Chart& chart, const std::string& title, const std::string& sub
     appendTextIn(chart.out, "st", Anchor::Middle, layout.subtitle, subtitle, kSubtitlePixels);
     for (size_t round = 0; round < layout.roundNames.size(); ++round) {
         const std::string name = cp932ToUtf8(sheetRoundName(chart.bracket, int(round)));
-        appendTextIn(chart.out, "x", Anchor::Middle, layout.roundNames[round], name, kSmallPixels);
+        appendRoundName(chart.out, layout.roundNames[round], name);
         if (round < layout.mirroredRoundNames.size()) {
-            appendTextIn(chart.out, "x", Anchor::Middle, layout.mirroredRoundNames[round], name,
-                         kSmallPixels);
+            appendRoundName(chart.out, layout.mirroredRoundNames[round], name);
         }
     }
 }
@@ -231,6 +287,12 @@ void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
     const ThirdPlaceLayout& place = chart.layout.thirdPlace;
     if (!place.shown()) return;
     const bool match = bracket.sheet().thirdPlace == ThirdPlace::Match;
+    const int winner = thirdPlaceWinner(bracket);
+    const bool decided = winner >= 0;
+    if (match && bracket.sheet().matchNumbers) {
+        appendTextIn(chart.out, "x", Anchor::Start, thirdPlaceNumberRect(chart.layout),
+                     std::to_string(thirdPlaceMatchNumber(bracket)), kSmallPixels);
+    }
     appendTextIn(chart.out, "x", Anchor::Start, place.heading, match ? "3位決定戦" : "3位",
                  kSmallPixels);
     for (int side = 0; side < kThirdPlaceSides; ++side) {
@@ -241,13 +303,13 @@ void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
             appendTextIn(chart.out, "n", Anchor::End, box, names[size_t(member)], kNamePixels);
         }
         if (match) {
-            appendLine(chart.out, place.lines[size_t(side)], thirdPlaceLineState(bracket, side),
+            appendLine(chart.out, place.lines[size_t(side)],
+                       thirdPlaceLineColors(bracket, side),
                        bracket.sheet().thirdPlaceSides[size_t(side)].score,
                        side == 0 ? LineKind::Upper : LineKind::Lower, LineShape());
         }
     }
-    const int winner = thirdPlaceWinner(bracket);
-    if (winner >= 0) {
+    if (decided) {
         Rect result = place.result;
         result.width = std::min(result.width, chart.layout.extent.width - result.left);
         appendTextIn(chart.out, "ch", Anchor::Start, result, "3位 " + names[size_t(winner)],
@@ -264,18 +326,22 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     const SheetInfo& sheet = bracket.sheet();
     std::vector<std::string> names(static_cast<size_t>(members));
     std::vector<std::string> clubs(static_cast<size_t>(members));
+    std::vector<int> nameWidths(static_cast<size_t>(members));
+    std::vector<int> clubWidths(static_cast<size_t>(members));
     for (int member = 0; member < members; ++member) {
-        names[size_t(member)] = shortened(cp932ToUtf8(bracket.memberName(member)), kMostCharacters);
-        clubs[size_t(member)] = cp932ToUtf8(sheet.clubs[size_t(member)]);
+        const size_t m = size_t(member);
+        names[m] = shortened(cp932ToUtf8(bracket.memberName(member)), kMostCharacters);
+        clubs[m] = cp932ToUtf8(sheet.clubs[m]);
+        nameWidths[m] = pixelsWide(names[m], kNamePixels) + seedMarkPixels(bracket, member);
+        clubWidths[m] = pixelsWide(clubs[m], kClubPixels) + kClubGap - kInkGap;
     }
     SheetWidening widening;
-    widening.nameColumn = columnExtra(names, memberNameRect(0).width, kNamePixels);
+    widening.nameColumn = columnExtra(nameWidths, memberNameRect(0).width);
     const bool sheetShown = isSheetShown(sheet);
     const std::string title = sheetShown ? titleText(bracket) : std::string();
     const std::string subtitle = sheetShown ? cp932ToUtf8(sheet.subtitle) : std::string();
     if (sheetShown) {
-        widening.clubColumn =
-            showsClubColumn(sheet) ? columnExtra(clubs, kClubBoxWidth, kClubPixels) : 0;
+        widening.clubColumn = showsClubColumn(sheet) ? columnExtra(clubWidths, kClubBoxWidth) : 0;
         const int width = layoutSheet(bracket, widening).extent.width;
         const int wanted =
             std::max(pixelsWide(title, kTitlePixels), pixelsWide(subtitle, kSubtitlePixels)) +
@@ -298,7 +364,7 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     appendNames(chart, names, clubs);
     out += '\n';
     for (int line = 0; line < bracket.lineCount(); ++line) {
-        appendLine(out, sheetLineRect(layout, members, line), bracket.lineState(line),
+        appendLine(out, sheetLineRect(layout, members, line), lineColors(bracket, line),
                    bracket.lineScore(line), bracket.lineKind(line), sheetLineShape(bracket, line));
     }
     out += '\n';

@@ -6,8 +6,12 @@
 For each FOLDER/NAME.html (served from FOLDER over HTTP on 127.0.0.1; with FOLDER/NAME.expected: the texts it must show, one a line) at
 390 x 844 and 1280 x 800, in the light and the dark scheme: every expected text is in the
 rendered document; at phone width the page does not scroll sideways and no text of the chart is
-drawn under 12 CSS pixels; on the wide screen the chart shows whole; the screenshot holds the
-winners' colour. Only the standard library: the PNG is decoded with zlib.
+drawn under 12 CSS pixels; on the wide screen the chart shows whole; no two texts of the chart
+come closer than 6 pixels side by side (names and clubs, round names); the screenshot holds the
+winners' colour. Then the page that updates itself (FOLDER/update-1.html, served as update.html
+and, from the second request on, FOLDER/update-2.html in its place): scrolled down, after 20 s
+it shows the later page's champion where it was scrolled to, without having been reloaded.
+Only the standard library: the PNG is decoded with zlib.
 """
 
 import functools
@@ -41,6 +45,19 @@ function probe() {
   d.querySelectorAll('svg text').forEach(function (t) {
     least = Math.min(least, parseFloat(w.getComputedStyle(t).fontSize) * scale);
   });
+  // Texts of the chart on one row (overlapping by height) must keep 6 pixels apart.
+  var boxes = [], close = [];
+  d.querySelectorAll('svg text').forEach(function (t) {
+    var b = t.getBBox();
+    boxes.push({l: b.x, t: b.y, r: b.x + b.width, b: b.y + b.height, text: t.textContent});
+  });
+  boxes.forEach(function (a, i) {
+    boxes.slice(i + 1).forEach(function (b) {
+      if (a.t + 1 < b.b && b.t + 1 < a.b && a.l < b.r + 6 && b.l < a.r + 6) {
+        close.push(a.text + ' / ' + b.text);
+      }
+    });
+  });
   d.querySelectorAll('body *:not(svg):not(svg *)').forEach(function (e) {
     if (e.textContent.trim()) least = Math.min(least, parseFloat(w.getComputedStyle(e).fontSize));
   });
@@ -52,6 +69,8 @@ function probe() {
   out.setAttribute('data-page-width', root.scrollWidth + ' ' + w.innerWidth);
   out.setAttribute('data-chart-width', box.scrollWidth + ' ' + box.clientWidth);
   out.setAttribute('data-least-font', least.toFixed(2));
+  out.setAttribute('data-close', close.slice(0, 5).join(' | '));
+  out.setAttribute('data-close-count', String(close.length));
   out.textContent = d.body.textContent;
   document.body.appendChild(out);
 }
@@ -62,6 +81,31 @@ if (frame.contentDocument && frame.contentDocument.readyState === 'complete' &&
 } else {
   frame.addEventListener('load', probe);
 }
+</script></body></html>
+"""
+
+# The page that updates itself, in a frame: scrolled down once loaded, its loads counted (a
+# reload would load it again); 20 s later what the frame shows is written down.
+UPDATE_FRAME = """<!DOCTYPE html>
+<html><head><meta charset="utf-8"><title>update</title></head>
+<body><iframe id="frame" src="update.html" width="390" height="600"></iframe>
+<script>
+var frame = document.getElementById('frame'), loads = 0;
+frame.addEventListener('load', function () {
+  var w = frame.contentWindow;
+  if (++loads !== 1) return;
+  w.scrollTo(0, 300);
+  setTimeout(function () {
+    var d = w.document, champion = d.querySelector('.champion');
+    var out = document.createElement('div');
+    out.id = 'update-probe';
+    out.setAttribute('data-loads', String(loads));
+    out.setAttribute('data-scroll', String(w.scrollY));
+    out.setAttribute('data-champion', champion ? champion.textContent : '');
+    out.setAttribute('data-updated', d.querySelector('.updated').textContent);
+    document.body.appendChild(out);
+  }, 20000);
+});
 </script></body></html>
 """
 
@@ -79,7 +123,7 @@ class TextOf(html.parser.HTMLParser):
         if tag in ("style", "script"):
             self.skip += 1
         attributes = dict(attrs)
-        if attributes.get("id") == "layout-probe":
+        if attributes.get("id") in ("layout-probe", "update-probe"):
             self.probe = attributes
 
     def handle_endtag(self, tag):
@@ -181,6 +225,9 @@ def check(binary, folder, name, work, base):
             page_width, inner = map(int, probe["data-page-width"].split())
             chart_width, chart_box = map(int, probe["data-chart-width"].split())
             least = float(probe["data-least-font"])
+            if probe["data-close-count"] != "0":
+                failures.append("%s: %s texts too close: %s" % (where, probe["data-close-count"],
+                                                                probe["data-close"]))
             if inner != size[0]:
                 failures.append("%s: the frame is %d pixels wide" % (where, inner))
             if size[0] < 768:
@@ -205,7 +252,45 @@ def check(binary, folder, name, work, base):
     return failures
 
 
+def check_update(binary, folder, work, base):
+    """The page that updates itself takes the later page in place, keeping the reader's place."""
+    with open(os.path.join(folder, "update-frame.html"), "w", encoding="utf-8") as f:
+        f.write(UPDATE_FRAME)
+    with open(os.path.join(folder, "update-2.html"), encoding="utf-8") as f:
+        later = f.read()
+    champion = re.search(r'<p class="champion">(.*?)</p>', later).group(1)
+    champion = html.unescape(re.sub(r"<[^>]*>", "", champion))
+    Quiet.update_requests = 0
+    parser = TextOf()
+    parser.feed(chromium(binary, tempfile.mkdtemp(dir=work), (500, 700), "light",
+                         "--virtual-time-budget=30000", "--dump-dom", base + "update-frame.html"))
+    probe = parser.probe
+    failures = []
+    if not probe:
+        return ["update: the page did not load in its frame"]
+    if probe.get("data-loads") != "1":
+        failures.append("update: the page was loaded again instead of updated in place")
+    if probe.get("data-champion") != champion:
+        failures.append("update: the champion shows as %r, not %r"
+                        % (probe.get("data-champion"), champion))
+    if probe.get("data-scroll") != "300":
+        failures.append("update: scrolled to %s instead of 300" % probe.get("data-scroll"))
+    print("update: %d requests, %s load(s), champion %r, scrolled to %s, %s"
+          % (Quiet.update_requests, probe.get("data-loads"), probe.get("data-champion"),
+             probe.get("data-scroll"), probe.get("data-updated")))
+    return failures
+
+
 class Quiet(http.server.SimpleHTTPRequestHandler):
+    """Serves the folder; update.html is update-1.html at first, then update-2.html."""
+    update_requests = 0
+
+    def do_GET(self):
+        if self.path.split("?")[0] == "/update.html":
+            Quiet.update_requests += 1
+            self.path = "/update-1.html" if Quiet.update_requests == 1 else "/update-2.html"
+        super().do_GET()
+
     def log_message(self, *args):
         pass
 
@@ -224,6 +309,8 @@ def main():
         with tempfile.TemporaryDirectory() as work:
             for name in names:
                 failures += check(binary, folder, name, work, base)
+            if os.path.exists(os.path.join(folder, "update-1.html")):
+                failures += check_update(binary, folder, work, base)
     finally:
         server.shutdown()
     for failure in failures:

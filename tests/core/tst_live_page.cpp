@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "bracket/bracket.h"
+#include "bracket/line_rules.h"
 #include "core_test_support.h"
 #include "html/live_page.h"
 #include "played_bracket.h"
@@ -40,9 +41,10 @@ QString escapedText(const std::string& utf8) {
 }
 
 // The elements the page is made of: anything else in it came from the bracket unescaped.
-const QSet<QString> kElements = {"html",    "head", "meta", "title", "style", "body", "header",
-                                 "h1",      "p",    "main", "div",   "svg",   "rect", "text",
-                                 "section", "h2",   "h3",   "ol",    "ul",    "li",   "strong"};
+const QSet<QString> kElements = {"html",   "head", "meta",   "title", "style", "noscript",
+                                 "script", "body", "header", "h1",    "p",     "main",
+                                 "div",    "svg",  "rect",   "text",  "tspan", "section",
+                                 "h2",     "h3",   "ol",     "ul",    "li",    "strong"};
 const QSet<QString> kVoid = {"meta"};
 
 // Every tag is one of the page's own, every element but the void ones and the self-closed
@@ -68,6 +70,39 @@ void checkStructure(const QString& page) {
     QCOMPARE(page.count(QLatin1Char('>')), tags);
 }
 
+// Every text of the sheet besides the names, as UTF-8: each must stand in the page, escaped.
+QStringList sheetTexts(const Bracket& bracket) {
+    const SheetInfo& sheet = bracket.sheet();
+    std::vector<std::string> texts = {sheet.title, sheet.subtitle, bracket.champion(),
+                                      sheet.thirdPlaceSides[0].score,
+                                      sheet.thirdPlaceSides[1].score};
+    texts.insert(texts.end(), sheet.roundNames.begin(), sheet.roundNames.end());
+    texts.insert(texts.end(), sheet.clubs.begin(), sheet.clubs.begin() + bracket.memberCount());
+    for (int line = 0; line < bracket.lineCount(); ++line) texts.push_back(bracket.lineScore(line));
+    QStringList shown;
+    for (const std::string& text : texts) {
+        if (!text.empty()) shown.append(escapedText(cp932ToUtf8(text)));
+    }
+    return shown;
+}
+
+// Eight members, slots 1 and 6 byes (their opponents advanced), every match played, the
+// third-place match too.
+Bracket byeBracket() {
+    Bracket b(8);
+    SheetInfo sheet;
+    sheet.matchNumbers = true;
+    sheet.thirdPlace = ThirdPlace::Match;
+    sheet.byes[1] = sheet.byes[6] = true;
+    b.setSheet(sheet);
+    for (int m = 0; m < 8; ++m) {
+        if (!sheet.byes[size_t(m)]) b.setMemberName(m, cp932("選手" + std::to_string(m + 1)));
+    }
+    for (const int line : {0, 7, 2, 5, 8, 11, 12}) leftClickLine(b, line);
+    leftClickThirdPlace(b, 0);
+    return b;
+}
+
 }  // namespace
 
 class TestLivePage : public QObject {
@@ -81,68 +116,130 @@ private slots:
 void TestLivePage::page_data() {
     QTest::addColumn<MakeBracket>("make");
     QTest::addColumn<int>("refresh");
-    QTest::addColumn<int>("results");  // list items: decided matches and shared third places
+    QTest::addColumn<QList<int>>("recent");  // LivePageOptions::recentResults
+    QTest::addColumn<int>("results");        // list items: decided matches and shared third places
+    // What the top of the page shows, in this order, before the chart, and how many of the
+    // latest results.
+    QTest::addColumn<QStringList>("top");
+    QTest::addColumn<int>("latest");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QStringList>("absent");
 
-    QTest::newRow("empty bracket") << MakeBracket([] { return Bracket(4); }) << 0 << 0
-                                   << QStringList{"まだ結果はありません。", "<title>トーナメント表"}
-                                   << QStringList{"<li>", "class=\"w\"", "http-equiv"};
-    QTest::newRow("markup in texts and colours")
+    QTest::newRow("empty bracket")
+        << MakeBracket([] { return Bracket(4); }) << 0 << QList<int>() << 0 << QStringList() << 0
+        << QStringList{"まだ結果はありません。", "<title>トーナメント表"}
+        << QStringList{"<li>", "class=\"w\"", "http-equiv", "class=\"top\""};
+    QTest::newRow("markup in every text of the sheet")
         << MakeBracket([] {
-               Bracket b = playedBracket(8, false, false, "<script>&\"'");
+               Bracket b = playedBracket(8, true, true, "<i>&\"'");
+               SheetInfo sheet = b.sheet();
+               sheet.subtitle = "<i>2nd & \"'";
+               sheet.roundNames[0] = "<i>1&";
+               sheet.roundNames[3] = "<i>'";
+               sheet.clubs[0] = "<i>&\"";
+               sheet.thirdPlaceSides[0].score = "<i>&";
+               b.setSheet(sheet);
                b.setMemberName(3, "<&>\"'\t");
+               b.setLineScore(8, "<i>'\"");
+               b.setChampion("<i>champion&");
                b.colors().winLineColor = "</style";
                b.colors().scoreColor = "red;}<";
                return b;
            })
-        << 30 << 7
-        << QStringList{"<meta http-equiv=\"refresh\" content=\"30\">",
-                       "<title>&lt;script&gt;&amp;&quot;&#39;</title>", "&lt;&amp;&gt;&quot;&#39; "}
-        << QStringList{"<script", "</style;", "red;}"};
+        << 30 << QList<int>() << 8
+        << QStringList{"優勝 <strong>&lt;i&gt;champion&amp;",
+                       "準優勝",
+                       "3位",
+                       "最新の結果",
+                       "第8試合 3位決定戦: ",
+                       "第7試合 決勝: ",
+                       "第6試合 準決勝: "}
+        << 6
+        << QStringList{"<noscript><meta http-equiv=\"refresh\" content=\"30\"></noscript>",
+                       "<title>&lt;i&gt;&amp;&quot;&#39;</title>", "&lt;&amp;&gt;&quot;&#39; "}
+        << QStringList{"</style;", "red;}"};
     QTest::newRow("bytes that are not CP932") << MakeBracket([] {
         Bracket b = playedBracket(4, false, false);
         b.setMemberName(0, std::string("\x81\x20\xFF\x85\x00", 5));
         b.setChampion("\xA0\xFD");
         return b;
-    }) << 0 << 3 << QStringList{"\uFFFD"} << QStringList{"\x01"};
-    QTest::newRow("a name longer than the chart draws") << MakeBracket([] {
-        Bracket b = playedBracket(4, false, false);
-        b.setMemberName(1, cp932(std::string(200 * 3, 'x').replace(0, 3, "長")));
-        return b;
-    }) << 0 << 3 << QStringList{"長" + QString(63, QLatin1Char('x')) + "…</text>"}
-                                                        << QStringList{};
+    }) << 0 << QList<int>() << 3 << QStringList()
+                                              << 3 << QStringList{"\uFFFD"} << QStringList{"\x01"};
+    QTest::newRow("a name longer than the chart draws")
+        << MakeBracket([] {
+               Bracket b = playedBracket(4, false, false);
+               b.setMemberName(1, cp932(std::string(200 * 3, 'x').replace(0, 3, "長")));
+               return b;
+           })
+        << 0 << QList<int>() << 3 << QStringList() << 3
+        << QStringList{"長" + QString(63, QLatin1Char('x')) + "…</text>"} << QStringList{};
     QTest::newRow("black lines keep the chart light in the dark") << MakeBracket([] {
         Bracket b = playedBracket(4, false, false);
         b.colors().winLineColor = "#000000";
         return b;
-    }) << 0 << 3 << QStringList{"--muted:#aaa}}"} << QStringList{"--chart:#1e1f22"};
+    }) << 0 << QList<int>() << 3 << QStringList() << 3 << QStringList{"--muted:#aaa}}"}
+                                                                  << QStringList{"--chart:#1e1f22"};
+    // Seed marks beside their names: before a name aligned right, after one of the right edge.
     QTest::newRow("two sides and third place, 128")
-        << MakeBracket([] { return playedBracket(128, true, true); }) << 5 << 128
-        << QStringList{"<h3>3位決定戦</h3>", "<h3>優勝</h3>", "--chart:#1e1f22"} << QStringList{};
+        << MakeBracket([] { return playedBracket(128, true, true); }) << 5 << QList<int>() << 128
+        << QStringList{"優勝",
+                       "準優勝",
+                       "3位",
+                       "第128試合 3位決定戦: ",
+                       "第127試合 決勝: ",
+                       "第126試合 準決勝: ",
+                       "第125試合 準決勝: ",
+                       "第124試合",
+                       "第123試合"}
+        << 6
+        << QStringList{"<h3>3位決定戦</h3>", "<h3>優勝</h3>", "--chart:#1e1f22",
+                       "<tspan class=\"x\">[1]</tspan> 選手1</text>",
+                       "選手128Ｂ組 <tspan class=\"x\">[2]</tspan></text>"}
+        << QStringList{};
     QTest::newRow("two third places") << MakeBracket([] {
         Bracket b = playedBracket(8, false, false);
         SheetInfo sheet = b.sheet();
         sheet.thirdPlace = ThirdPlace::Shared;
         b.setSheet(sheet);
         return b;
-    }) << 0 << 9 << QStringList{"<h3>3位</h3>\n<ul>"}
+    }) << 0 << QList<int>() << 9 << QStringList{"優勝", "準優勝", "3位", "3位", "第7試合 決勝: "}
+                                      << 6 << QStringList{"<h3>3位</h3>\n<ul>"}
                                       << QStringList{"3位決定戦"};
-    QTest::newRow("128 on one side")
-        << MakeBracket([] { return playedBracket(128, false, false); }) << 0 << 127
-        << QStringList{"<h3>決勝</h3>"} << QStringList{"3位"};
+    // The results named as entered, newest first; one taken back since, or never a win, is left
+    // out, and so is a line named twice.
+    QTest::newRow("recent results as entered")
+        << MakeBracket([] {
+               Bracket b = playedBracket(8, false, false);
+               return b;
+           })
+        << 0 << QList<int>{10, 13, 3, 1, 100, 10, -1} << 7
+        << QStringList{"第6試合 準決勝: ", "第7試合 決勝: ", "第1試合 準々決勝: "} << 3
+        << QStringList{} << QStringList{"3位"};
+    // A bye's advance is no match: neither in the list nor among the latest results, even where
+    // the results entered name it; the third-place match is numbered after the five matches, in
+    // the list and in the chart.
+    QTest::newRow("byes") << MakeBracket(byeBracket) << 0 << QList<int>{0, 12, -1} << 6
+                          << QStringList{"第5試合 決勝: ", "第6試合 3位決定戦: "} << 2
+                          << QStringList{">6</text>"} << QStringList{};
+    QTest::newRow("128 on one side") << MakeBracket([] { return playedBracket(128, false, false); })
+                                     << 0 << QList<int>() << 127 << QStringList{"第127試合 決勝: "}
+                                     << 6 << QStringList{"<h3>決勝</h3>"} << QStringList{"3位"};
 }
 
 void TestLivePage::page() {
     QFETCH(MakeBracket, make);
     QFETCH(int, refresh);
+    QFETCH(QList<int>, recent);
     QFETCH(int, results);
+    QFETCH(QStringList, top);
+    QFETCH(int, latest);
     QFETCH(QStringList, shown);
     QFETCH(QStringList, absent);
     const Bracket bracket = make();
     LivePageOptions options;
     options.updatedAt = "2026-12-08 12:34:56";
     options.refreshSeconds = refresh;
+    options.recentResults.assign(recent.begin(), recent.end());
     const std::string bytes = writeLivePage(bracket, options);
 
     QStringDecoder decoder(QStringDecoder::Utf8);
@@ -154,17 +251,27 @@ void TestLivePage::page() {
     if (QTest::currentTestFailed()) return;
 
     QVERIFY(page.contains(QStringLiteral("最終更新 2026-12-08 12:34:56")));
+    // A page that updates itself does so by its one script, and by a refresh without scripts.
     QCOMPARE(page.contains(QStringLiteral("http-equiv=\"refresh\"")), refresh > 0);
+    QCOMPARE(page.count(QStringLiteral("<script")), refresh > 0 ? 1 : 0);
     for (int m = 0; m < bracket.memberCount(); ++m) {
         const QString name = escapedText(cp932ToUtf8(bracket.memberName(m)));
         QVERIFY2(page.contains(name), qPrintable(name));
     }
-    if (!bracket.champion().empty()) {
-        QVERIFY(page.contains(escapedText(cp932ToUtf8(bracket.champion()))));
-    }
+    for (const QString& text : sheetTexts(bracket)) QVERIFY2(page.contains(text), qPrintable(text));
+    const int chart = page.indexOf(QStringLiteral("<svg"));
     const int list = page.indexOf(QStringLiteral("<section class=\"results\""));
     QVERIFY(list > page.indexOf(QStringLiteral("</svg>")));
     QCOMPARE(page.mid(list).count(QStringLiteral("<li>")), results);
+    // The top: the places, then the latest results, newest first, at most six of them.
+    const QString head = page.left(chart);
+    int at = head.indexOf(QStringLiteral("</header>"));
+    for (const QString& text : top) {
+        at = head.indexOf(text, at);
+        QVERIFY2(at >= 0, qPrintable(text));
+        at += text.size();
+    }
+    QCOMPARE(head.count(QStringLiteral("<li>")), latest);
     // No text of the page is smaller than 12 CSS pixels.
     static const QRegularExpression size(QStringLiteral("font-size:(\\d+)px"));
     for (const QRegularExpressionMatch& m : size.globalMatch(page)) {
