@@ -358,6 +358,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // A slow folder holds the quit up a few seconds at most, and then says so.
+    m_documentManager->publishing()->finishAll();
     m_documentManager->closeAllDocuments();
     m_documentManager->recentFiles().save();
     event->accept();
