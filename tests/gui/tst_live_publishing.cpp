@@ -29,6 +29,7 @@
 #include "gui_test_support.h"
 #include "publish/live_publish_dialog.h"
 #include "publish/live_publishing.h"
+#include "publish/page_name.h"
 #include "publish/publish_choices.h"
 #include "publish/recent_results.h"
 #include "scripted_desktop.h"
@@ -127,7 +128,7 @@ void TestLivePublishing::everyChangeIsOnDiskWithinTwoSeconds() {
     const QString pages = folder.filePath(QStringLiteral("pages"));
     QVERIFY(QDir().mkpath(pages));
     const CountingWriter counting;
-    LivePublisher publisher(&doc, pages, counting.writer(), localNow);
+    LivePublisher publisher(&doc, pages, PageName::proposed(doc), counting.writer(), localNow);
     const QString page = pages + QStringLiteral("/大会.2026.html");
     QCOMPARE(publisher.targetPath(), page);
     QSignalSpy published(&publisher, &LivePublisher::published);
@@ -258,7 +259,7 @@ void TestLivePublishing::pageKeepsItsNameWhenStored() {
     QVERIFY(published.wait());
 
     QString previous;
-    for (const QString name : {QStringLiteral("a.kaz"), QStringLiteral("b.kaz")}) {
+    for (const QString& name : {QStringLiteral("a.kaz"), QStringLiteral("b.kaz")}) {
         const QString path = folder.filePath(name);
         QVERIFY(doc->save(path));
         publishing.stored(doc, previous);
