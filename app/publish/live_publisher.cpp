@@ -120,11 +120,12 @@ void LivePublisher::run(const std::shared_ptr<Shared>& shared) {
         shared->writing = true;
         lock.unlock();
         const std::string page = shared->writer(job->bracket, job->options);
-        const kaz::Status status = kaz::writeFileSafely(
-            QFile::encodeName(job->path).toStdString(), std::string_view(page));
+        const kaz::Status status = kaz::writeFileSafely(QFile::encodeName(job->path).toStdString(),
+                                                        std::string_view(page));
         Outcome outcome{job->path, job->changedAt,
                         status ? std::string() : status.failure().message()};
-        job.reset();  // before the lock, which orders everything this thread did before the window's
+        job.reset();  // before the lock, which orders everything this thread did before the
+                      // window's
         lock.lock();
         shared->writing = false;
         shared->outcomes.push_back(std::move(outcome));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
-#include <QDeadlineTimer>
 #include <QString>
 #include <condition_variable>
 #include <deque>

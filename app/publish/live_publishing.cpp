@@ -61,7 +61,8 @@ void LivePublishing::setFolder(gui::BracketDocument* doc, const QString& folder,
         return;
     }
     // A name kept in the settings or a recovery record is checked as a typed one is.
-    const QString name = PageName::refusal(pageName).isEmpty() ? pageName : PageName::proposed(*doc);
+    const QString name =
+        PageName::refusal(pageName).isEmpty() ? pageName : PageName::proposed(*doc);
     auto* publisher = new LivePublisher(doc, folder, name, m_writer, m_clock);
     m_publishers.insert(doc, publisher);
     connect(publisher, &LivePublisher::published, this,

@@ -17,7 +17,9 @@ const QString kForbidden = QStringLiteral("\\/:*?\"<>|");
 // File names are at most this many bytes on the usual file systems.
 constexpr int kMostBytes = 255;
 
-bool forbidden(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F || kForbidden.contains(c); }
+bool forbidden(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || kForbidden.contains(c);
+}
 
 // Windows' device names, which no file can take, with or without a suffix.
 bool deviceName(const QString& name) {
@@ -47,7 +49,8 @@ QString PageName::proposed(const gui::BracketDocument& doc) {
 
 QString PageName::refusal(const QString& name) {
     if (name.trimmed().isEmpty())
-        return QCoreApplication::translate("kaz::app::PageName", "ﾍﾟｰｼﾞのﾌｧｲﾙ名を入力してください。");
+        return QCoreApplication::translate("kaz::app::PageName",
+                                           "ﾍﾟｰｼﾞのﾌｧｲﾙ名を入力してください。");
     if (std::any_of(name.begin(), name.end(), forbidden)) {
         return QCoreApplication::translate(
             "kaz::app::PageName", "ﾌｧｲﾙ名には \\ / : * ? \" < > | と制御文字を使えません。");
@@ -55,7 +58,8 @@ QString PageName::refusal(const QString& name) {
     // Windows drops a trailing dot or space ("." and ".." name folders), and keeps its device
     // names for the devices.
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')) || deviceName(name))
-        return QCoreApplication::translate("kaz::app::PageName", "%1 はﾌｧｲﾙ名に使えません。").arg(name);
+        return QCoreApplication::translate("kaz::app::PageName", "%1 はﾌｧｲﾙ名に使えません。")
+            .arg(name);
     if (withSuffix(name).toUtf8().size() > kMostBytes)
         return QCoreApplication::translate("kaz::app::PageName", "ﾌｧｲﾙ名が長すぎます。");
     return QString();

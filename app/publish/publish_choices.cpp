@@ -23,8 +23,9 @@ std::optional<PublishChoices::Choice> PublishChoices::find(const QString& bracke
 }
 
 void PublishChoices::remember(const QString& bracketPath, const Choice& choice) {
-    m_settings.setValue(keyOf(bracketPath),
-                        QStringList{choice.folder, choice.lastOn.toString(Qt::ISODate), choice.pageName});
+    m_settings.setValue(
+        keyOf(bracketPath),
+        QStringList{choice.folder, choice.lastOn.toString(Qt::ISODate), choice.pageName});
 }
 
 void PublishChoices::forget(const QString& bracketPath) { m_settings.remove(keyOf(bracketPath)); }

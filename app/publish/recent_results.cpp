@@ -45,8 +45,7 @@ std::vector<int> decidedMatches(const kaz::Bracket& bracket) {
     return decided;
 }
 
-std::vector<int> followRecentResults(const std::vector<int>& recent,
-                                     const std::vector<int>& before,
+std::vector<int> followRecentResults(const std::vector<int>& recent, const std::vector<int>& before,
                                      const std::vector<int>& after) {
     const MatchSet wasDecided(before);
     const MatchSet decided(after);

@@ -16,8 +16,7 @@ std::vector<int> decidedMatches(const kaz::Bracket& bracket);
 // The most recent results (`recent`, newest first) brought from the decided matches `before` to
 // `after`: a match decided since goes to the front, one no longer decided leaves, the others
 // keep their order. So an undo, which takes a result back, drops it as any other change would.
-std::vector<int> followRecentResults(const std::vector<int>& recent,
-                                     const std::vector<int>& before,
+std::vector<int> followRecentResults(const std::vector<int>& recent, const std::vector<int>& before,
                                      const std::vector<int>& after);
 
 }  // namespace kaz::app

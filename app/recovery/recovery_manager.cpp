@@ -107,14 +107,14 @@ void RecoveryManager::keepNow(gui::BracketDocument* doc) {
     record.title = doc->title().toStdString();
     record.savedAt = QDateTime::currentSecsSinceEpoch();
     record.processId = QCoreApplication::applicationPid();
-    QMetaObject::invokeMethod(m_writer,
-                              [writer = m_writer, bracketPath = followed.bracketPath,
-                               bracket = QByteArray::fromStdString(kaz::writeKaz(doc->bracket())),
-                               recordPath = followed.recordPath,
-                               text = QByteArray::fromStdString(followed.publication.addedTo(
-                                   kaz::writeRecoveryRecord(record)))] {
-                                  writer->write(bracketPath, bracket, recordPath, text);
-                              });
+    QMetaObject::invokeMethod(
+        m_writer, [writer = m_writer, bracketPath = followed.bracketPath,
+                   bracket = QByteArray::fromStdString(kaz::writeKaz(doc->bracket())),
+                   recordPath = followed.recordPath,
+                   text = QByteArray::fromStdString(
+                       followed.publication.addedTo(kaz::writeRecoveryRecord(record)))] {
+            writer->write(bracketPath, bracket, recordPath, text);
+        });
 }
 
 void RecoveryManager::setPublication(gui::BracketDocument* doc,

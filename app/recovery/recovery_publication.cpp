@@ -14,8 +14,8 @@ constexpr std::string_view kPageKey = "publishPage=";
 std::string encoded(const QString& value) { return QUrl::toPercentEncoding(value).toStdString(); }
 
 QString decoded(std::string_view value) {
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(
-        QByteArray(value.data(), qsizetype(value.size()))));
+    return QString::fromUtf8(
+        QByteArray::fromPercentEncoding(QByteArray(value.data(), qsizetype(value.size()))));
 }
 
 }  // namespace

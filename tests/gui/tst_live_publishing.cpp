@@ -1,8 +1,9 @@
 // Live publishing: every change on disk within two seconds, written once per burst and of the
 // last state, only the page in the folder and under one name while the bracket is stored, a
 // failure told once and retried, a slow page holding the end up a few seconds at most, the
-// latest results in the order entered, and the choice kept per bracket file. The disk-full case needs the fault-injection library, which CTest preloads
-// in tst_live_publishing_faults; ThreadSanitizer runs the rest.
+// latest results in the order entered, and the choice kept per bracket file. The disk-full case
+// needs the fault-injection library, which CTest preloads in tst_live_publishing_faults;
+// ThreadSanitizer runs the rest.
 
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -197,7 +198,8 @@ void TestLivePublishing::failureIsToldOnceAndRetried() {
     auto* field = window.statusBar()->findChild<QLabel*>(QStringLiteral("lastPublication"));
     QVERIFY(field);
     window.statusBar()->showMessage(QStringLiteral("保存しました"));
-    QVERIFY(field->text().startsWith(QStringLiteral("新しいトーナメント表1.html に公開しました (")));
+    QVERIFY(
+        field->text().startsWith(QStringLiteral("新しいトーナメント表1.html に公開しました (")));
     QVERIFY(field->toolTip().startsWith(page + QStringLiteral(" に公開しました (")));
 
     {
@@ -285,13 +287,20 @@ void TestLivePublishing::pageKeepsItsNameWhenStored() {
 void TestLivePublishing::pageNameRefusedInTheDialog_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("page");  // empty: refused
-    QTest::newRow("a plain name") << "県大会" << "県大会.html";
-    QTest::newRow("with its suffix") << "results.htm" << "results.htm";
-    QTest::newRow("a folder separator") << "a/b" << "";
-    QTest::newRow("a Windows character") << "a:b" << "";
-    QTest::newRow("nothing") << " " << "";
-    QTest::newRow("a device") << "con.html" << "";
-    QTest::newRow("a trailing dot") << "a." << "";
+    QTest::newRow("a plain name") << "県大会"
+                                  << "県大会.html";
+    QTest::newRow("with its suffix") << "results.htm"
+                                     << "results.htm";
+    QTest::newRow("a folder separator") << "a/b"
+                                        << "";
+    QTest::newRow("a Windows character") << "a:b"
+                                         << "";
+    QTest::newRow("nothing") << " "
+                             << "";
+    QTest::newRow("a device") << "con.html"
+                              << "";
+    QTest::newRow("a trailing dot") << "a."
+                                    << "";
     QTest::newRow("too long") << QString(100, QChar(0x5927)) << "";
 }
 
@@ -340,8 +349,8 @@ void TestLivePublishing::slowPageHoldsTheEndUpAFewSecondsAtMost() {
              qPrintable(QString::number(waited)));
     const QString page = QDir::toNativeSeparators(folder.filePath(QStringLiteral("t.html")));
     QCOMPARE(desktop.errors.size(), 1);
-    QVERIFY2(desktop.errors[0].contains(page) && desktop.errors[0].contains(QStringLiteral(
-                                                     "最新でないかもしれません")),
+    QVERIFY2(desktop.errors[0].contains(page) &&
+                 desktop.errors[0].contains(QStringLiteral("最新でないかもしれません")),
              qPrintable(desktop.errors[0]));
     // Closing the bracket then neither waits again nor says it twice.
     clock.restart();
@@ -361,8 +370,8 @@ void TestLivePublishing::recentResultsInTheOrderEntered() {
     BracketDocument doc(kaz::Bracket(4));
     doc.setTitle(QStringLiteral("r"));
     doc.leftClickLine(2);  // decided before publishing began
-    LivePublisher publisher(&doc, folder.path(), QStringLiteral("r.html"), CountingWriter().writer(),
-                            localNow);
+    LivePublisher publisher(&doc, folder.path(), QStringLiteral("r.html"),
+                            CountingWriter().writer(), localNow);
     QCOMPARE(publisher.recentResults(), std::vector<int>{2});
     doc.leftClickLine(0);
     doc.leftClickLine(5);  // line 2's member wins the final

@@ -228,9 +228,8 @@ void TestRecovery::publishingResumesAfterRestore() {
     record.processId = 1;
     const RecoveryPublication published{pages, "県大会.html"};
     QVERIFY(writeFile(m_folder + "/3_dead-1.kaz", QByteArray::fromStdString(kaz::writeKaz(left))));
-    QVERIFY(writeFile(m_folder + "/3_dead-1.record",
-                      QByteArray::fromStdString(
-                          published.addedTo(kaz::writeRecoveryRecord(record)))));
+    QVERIFY(writeFile(m_folder + "/3_dead-1.record", QByteArray::fromStdString(published.addedTo(
+                                                         kaz::writeRecoveryRecord(record)))));
 
     MainWindow frame;
     ScriptedDesktop desktop;
@@ -251,9 +250,9 @@ void TestRecovery::publishingResumesAfterRestore() {
     const QStringList kept = QDir(m_folder).entryList({"*.record"}, QDir::Files);
     QCOMPARE(kept.size(), 1);
     QVERIFY(!kept[0].startsWith("3_dead"));
-    QCOMPARE(RecoveryPublication::readFrom(
-                 readFile(QDir(m_folder).filePath(kept[0])).toStdString()),
-             published);
+    QCOMPARE(
+        RecoveryPublication::readFrom(readFile(QDir(m_folder).filePath(kept[0])).toStdString()),
+        published);
     frame.documentManager()->closeAllDocuments();
 }
 
