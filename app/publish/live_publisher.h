@@ -59,7 +59,7 @@ public:
     void publishNow();
     // Writes a change still waiting, then waits until every write asked for is done or
     // `deadline` has passed: true when they are done. Once it gave up, it waits no more.
-    bool finish(QDeadlineTimer deadline);
+    bool finish(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
     // A finish gave up waiting: the page may not hold the last change.
     bool gaveUp() const { return m_gaveUp; }
 

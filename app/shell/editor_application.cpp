@@ -37,12 +37,16 @@ private:
 // that is never shown (started minimised) holds them up a moment only.
 void waitUntilShown(QWidget& window) {
     constexpr int kLongestWaitMs = 2000;
+    const auto shown = [&window] {
+        const QWindow* handle = window.windowHandle();
+        return handle && handle->isExposed();
+    };
+    if (shown()) return;
     QEventLoop loop;
     QTimer tick;
     QElapsedTimer waited;
     QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
-        const QWindow* handle = window.windowHandle();
-        if ((handle && handle->isExposed()) || waited.elapsed() > kLongestWaitMs) loop.quit();
+        if (shown() || waited.elapsed() > kLongestWaitMs) loop.quit();
     });
     waited.start();
     tick.start(10);
