@@ -85,7 +85,7 @@ void LivePublisher::changed() {
     if (!m_longest->isActive()) m_longest->start();
 }
 
-// Every state passes here, so a result entered and taken back in one burst never shows.
+// Every state passes here, not only those written, so that the list keeps the order of entry.
 void LivePublisher::followResults() {
     if (!m_document) return;
     std::vector<int> decided = decidedMatches(m_document->bracket());
@@ -124,8 +124,7 @@ void LivePublisher::run(const std::shared_ptr<Shared>& shared) {
                                                         std::string_view(page));
         Outcome outcome{job->path, job->changedAt,
                         status ? std::string() : status.failure().message()};
-        job.reset();  // before the lock, which orders everything this thread did before the
-                      // window's
+        job.reset();  // before the lock, which orders this thread's work before the window's
         lock.lock();
         shared->writing = false;
         shared->outcomes.push_back(std::move(outcome));
