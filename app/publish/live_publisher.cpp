@@ -42,10 +42,14 @@ LivePublisher::LivePublisher(gui::BracketDocument* doc, const QString& folder,
       m_clock(std::move(clock)),
       m_quiet(singleShotTimer(kQuietMs, this)),
       m_longest(singleShotTimer(kLongestMs, this)),
-      m_shared(std::make_shared<Shared>()) {
+      m_shared(std::make_shared<Shared>()),
+      m_thread(new QThread),
+      m_worker(new QObject) {
     m_shared->receiver = this;
     m_shared->writer = std::move(writer);
-    m_thread = std::thread(&LivePublisher::run, m_shared);
+    m_worker->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread->start();
     connect(m_quiet, &QTimer::timeout, this, &LivePublisher::publishNow);
     connect(m_longest, &QTimer::timeout, this, &LivePublisher::publishNow);
     // Undo and redo signal the parts they change as the step itself did.
@@ -66,14 +70,17 @@ LivePublisher::~LivePublisher() {
     {
         const std::lock_guard<std::mutex> lock(m_shared->mutex);
         m_shared->receiver = nullptr;
-        m_shared->ending = true;
     }
-    m_shared->wake.notify_all();
     if (m_gaveUp) {
-        m_thread.detach();  // it writes what it holds and ends; the write path keeps the file whole
-    } else {
-        m_thread.join();
+        // The write goes on and ends whole (the write path replaces the file at once); nothing
+        // waits for it, and the thread goes once it has ended.
+        connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+        m_thread->quit();
+        return;
     }
+    m_thread->quit();
+    m_thread->wait();
+    delete m_thread;
 }
 
 QString LivePublisher::targetPath() const { return QDir(m_folder).filePath(m_pageName); }
@@ -107,34 +114,30 @@ void LivePublisher::publishNow() {
         const std::lock_guard<std::mutex> lock(m_shared->mutex);
         m_shared->pending = std::move(job);
     }
-    m_shared->wake.notify_one();
+    QMetaObject::invokeMethod(m_worker, [shared = m_shared] { writePending(shared); });
 }
 
-void LivePublisher::run(const std::shared_ptr<Shared>& shared) {
+void LivePublisher::writePending(const std::shared_ptr<Shared>& shared) {
     std::unique_lock<std::mutex> lock(shared->mutex);
-    for (;;) {
-        shared->wake.wait(lock, [&shared] { return shared->pending || shared->ending; });
-        if (!shared->pending) return;  // the end, with everything written
-        std::optional<Job> job;
-        job.swap(shared->pending);
-        shared->writing = true;
-        lock.unlock();
-        const std::string page = shared->writer(job->bracket, job->options);
-        const kaz::Status status = kaz::writeFileSafely(QFile::encodeName(job->path).toStdString(),
-                                                        std::string_view(page));
-        Outcome outcome{job->path, job->changedAt,
-                        status ? std::string() : status.failure().message()};
-        job.reset();  // before the lock, which orders this thread's work before the window's
-        lock.lock();
-        shared->writing = false;
-        shared->outcomes.push_back(std::move(outcome));
-        // Under the lock, the publisher cannot go meanwhile.
-        if (shared->receiver) {
-            QMetaObject::invokeMethod(shared->receiver, &LivePublisher::deliverOutcomes,
-                                      Qt::QueuedConnection);
-        }
-        if (!shared->pending) shared->idle.notify_all();
+    if (!shared->pending) return;  // written by an earlier call, with the newest state
+    std::optional<Job> job;
+    job.swap(shared->pending);
+    shared->writing = true;
+    lock.unlock();
+    const std::string page = shared->writer(job->bracket, job->options);
+    const kaz::Status status =
+        kaz::writeFileSafely(QFile::encodeName(job->path).toStdString(), std::string_view(page));
+    Outcome outcome{job->path, job->changedAt, status ? std::string() : status.failure().message()};
+    job.reset();  // before the lock, which orders this thread's work before the window's
+    lock.lock();
+    shared->writing = false;
+    shared->outcomes.push_back(std::move(outcome));
+    // Under the lock, the publisher cannot go meanwhile.
+    if (shared->receiver) {
+        QMetaObject::invokeMethod(shared->receiver, &LivePublisher::deliverOutcomes,
+                                  Qt::QueuedConnection);
     }
+    if (!shared->pending) shared->idle.notify_all();
 }
 
 bool LivePublisher::finish(QDeadlineTimer deadline) {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QThread>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -12,7 +13,6 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "publish/page_writer.h"
@@ -86,15 +86,13 @@ private:
     };
     // What passes between the threads, under `mutex`: the newest state not yet taken (a newer
     // one replaces it, so that an older state is never written after it), whether a write is
-    // running, and the outcomes. The thread holds it while it runs, so that the publisher may
-    // go before a slow write has ended.
+    // running, and the outcomes. The thread's work holds it, so that the publisher may go
+    // before a slow write has ended.
     struct Shared {
         std::mutex mutex;
-        std::condition_variable wake;  // a state to write, or the end
         std::condition_variable idle;  // nothing waiting and no write running
         std::optional<Job> pending;
         bool writing = false;
-        bool ending = false;
         std::deque<Outcome> outcomes;
         LivePublisher* receiver = nullptr;  // null once the publisher has gone
         PageWriter writer;                  // set before the thread starts, then only read
@@ -103,8 +101,8 @@ private:
     void changed();
     // Brings the latest results up to the bracket as it is now.
     void followResults();
-    // The publisher's thread: writes each state handed over until the end.
-    static void run(const std::shared_ptr<Shared>& shared);
+    // On the publisher's thread: writes the state waiting, if a call before has not taken it.
+    static void writePending(const std::shared_ptr<Shared>& shared);
     // On the window's thread: tells the outcomes that came back.
     void deliverOutcomes();
 
@@ -120,7 +118,8 @@ private:
     std::vector<int> m_decided;  // the decided matches as the last change left them
     std::vector<int> m_recent;
     std::shared_ptr<Shared> m_shared;
-    std::thread m_thread;
+    QThread* m_thread;  // left to end on its own where a finish gave up
+    QObject* m_worker;  // lives on m_thread
 };
 
 }  // namespace kaz::app
