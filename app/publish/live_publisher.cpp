@@ -75,7 +75,8 @@ LivePublisher::~LivePublisher() {
         // The write goes on and ends whole (the write path replaces the file at once); nothing
         // waits for it, and the thread goes once it has ended.
         connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
-        m_thread->quit();
+        // After the state still waiting, which is newer than the one being written.
+        QMetaObject::invokeMethod(m_worker, [thread = m_thread] { thread->quit(); });
         return;
     }
     m_thread->quit();

@@ -122,8 +122,9 @@ void RecoveryManager::setPublication(gui::BracketDocument* doc,
     const auto found = m_followed.find(doc);
     if (found == m_followed.end() || found->publication == publication) return;
     found->publication = publication;
-    // A bracket without changes has no record; a changed one's is written again at once.
-    if (doc->isChanged()) keepNow(doc);
+    // A bracket without changes has no record; a changed one's is written again as after any
+    // change.
+    if (doc->isChanged()) changed(doc);
 }
 
 void RecoveryManager::documentStored(gui::BracketDocument* doc) {

@@ -48,7 +48,7 @@ public:
     // again (stored, or undone to its stored content) or gone, its files are removed.
     void follow(gui::BracketDocument* doc);
     // `doc` is published live as `publication` from now on (empty: no longer); its record says
-    // so, written again at once while it has changes.
+    // so, written again within two seconds while it has changes.
     void setPublication(gui::BracketDocument* doc, const RecoveryPublication& publication);
     // To be called once `doc` was stored: its files go at once.
     void documentStored(gui::BracketDocument* doc);
