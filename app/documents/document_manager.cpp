@@ -38,6 +38,11 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
     // A bracket is kept for recovery while it is shown, and lives until its last window is
     // gone; closing its last window by its close box asks first.
     connect(m_windows, &BracketWindows::firstWindowOpened, m_recovery, &RecoveryManager::follow);
+    // Its record knows where it is published, so that publishing goes on after a crash.
+    connect(m_publishing, &LivePublishing::publicationChanged, m_recovery,
+            [this](gui::BracketDocument* doc, const QString& folder, const QString& pageName) {
+                m_recovery->setPublication(doc, RecoveryPublication{folder, pageName});
+            });
     // Its last change is published before it goes.
     connect(m_windows, &BracketWindows::lastWindowGone, this, [this](gui::BracketDocument* doc) {
         m_publishing->closing(doc);
@@ -116,6 +121,9 @@ void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
     doc->markChangedUntilStored();
     adopt(doc);  // kept for recovery again, as this editor's
     m_recovery->discard(leftover);
+    // Spectators still read the page of before the crash.
+    if (!leftover.publication.isEmpty())
+        m_publishing->resume(doc, leftover.publication.folder, leftover.publication.pageName);
 }
 
 bool DocumentManager::save(gui::BracketDocument* doc) {

@@ -3,13 +3,15 @@
 #include <QDialog>
 
 class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
 namespace kaz::app {
 
-// "ライブ公開": publish the bracket `pageName` names into a folder, or not at all. `folder` is
-// where it is published now (empty: it is not).
+// "ライブ公開": publish a bracket as a page of a file name into a folder, or not at all.
+// `folder` is where it is published now (empty: it is not); `pageName` is the page's file name,
+// which the user may change.
 class LivePublishDialog : public QDialog {
     Q_OBJECT
 public:
@@ -17,14 +19,19 @@ public:
 
     // The folder chosen, or an empty string for 公開しない.
     QString folder() const;
+    // The page's file name chosen, ".html" added where it has no such suffix.
+    QString pageName() const;
 
 private:
     void browse();
-    void updateOk();
+    void update();
 
+    QLabel* m_about;
     QRadioButton* m_off;
     QRadioButton* m_on;
     QLineEdit* m_folder;
+    QLineEdit* m_pageName;
+    QLabel* m_refusal;
     QDialogButtonBox* m_buttons;
 };
 

@@ -9,6 +9,7 @@
 #include "common/ui_text.h"
 #include "document/bracket_document.h"
 #include "io/file_io.h"
+#include "publish/recent_results.h"
 
 namespace kaz::app {
 
@@ -22,8 +23,6 @@ constexpr int kLongestMs = 1500;
 // A browser showing the page reloads it this often.
 constexpr int kRefreshSeconds = 30;
 
-const QString kBracketSuffix = QStringLiteral(".kaz");
-
 QTimer* singleShotTimer(int ms, QObject* parent) {
     auto* timer = new QTimer(parent);
     timer->setSingleShot(true);
@@ -33,57 +32,74 @@ QTimer* singleShotTimer(int ms, QObject* parent) {
 
 }  // namespace
 
-LivePublisher::LivePublisher(gui::BracketDocument* doc, const QString& folder, PageWriter writer,
-                             Clock clock, QObject* parent)
+LivePublisher::LivePublisher(gui::BracketDocument* doc, const QString& folder,
+                             const QString& pageName, PageWriter writer, Clock clock,
+                             QObject* parent)
     : QObject(parent),
       m_document(doc),
       m_folder(folder),
-      m_writer(std::move(writer)),
+      m_pageName(pageName),
       m_clock(std::move(clock)),
       m_quiet(singleShotTimer(kQuietMs, this)),
       m_longest(singleShotTimer(kLongestMs, this)),
+      m_shared(std::make_shared<Shared>()),
+      m_thread(new QThread),
       m_worker(new QObject) {
-    m_worker->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.start();
+    m_shared->receiver = this;
+    m_shared->writer = std::move(writer);
+    m_worker->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread->start();
     connect(m_quiet, &QTimer::timeout, this, &LivePublisher::publishNow);
     connect(m_longest, &QTimer::timeout, this, &LivePublisher::publishNow);
-    // Undo and redo signal the parts they change as the step itself did; a new name (stored
-    // under another one) is a change of the page's name.
+    // Undo and redo signal the parts they change as the step itself did.
     connect(doc, &gui::BracketDocument::lineChanged, this, &LivePublisher::changed);
     connect(doc, &gui::BracketDocument::memberNameChanged, this, &LivePublisher::changed);
     connect(doc, &gui::BracketDocument::championChanged, this, &LivePublisher::changed);
     connect(doc, &gui::BracketDocument::settingsChanged, this, &LivePublisher::changed);
     connect(doc, &gui::BracketDocument::sheetChanged, this, &LivePublisher::changed);
-    connect(doc, &gui::BracketDocument::titleChanged, this, &LivePublisher::changed);
+    // What was decided before publishing began counts as entered in the order of the rounds.
+    m_decided = decidedMatches(doc->bracket());
+    m_recent = followRecentResults({}, {}, m_decided);
     m_lastChange = m_clock();
     publishNow();
 }
 
 LivePublisher::~LivePublisher() {
-    finish();
-    m_thread.quit();
-    m_thread.wait();
-    // The lock orders what the thread did before its end (which ThreadSanitizer does not see in
-    // QThread::wait) before the members go.
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    m_outcomes.clear();
+    finish(QDeadlineTimer(kMostFinishMs));
+    {
+        const std::lock_guard<std::mutex> lock(m_shared->mutex);
+        m_shared->receiver = nullptr;
+    }
+    if (m_gaveUp) {
+        // The write goes on and ends whole (the write path replaces the file at once); nothing
+        // waits for it, and the thread goes once it has ended.
+        connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+        // After the state still waiting, which is newer than the one being written.
+        QMetaObject::invokeMethod(m_worker, [thread = m_thread] { thread->quit(); });
+        return;
+    }
+    m_thread->quit();
+    m_thread->wait();
+    delete m_thread;
 }
 
-QString LivePublisher::pageName(const gui::BracketDocument& doc) {
-    QString name = doc.filePath().isEmpty() ? doc.title() : QFileInfo(doc.filePath()).fileName();
-    if (name.endsWith(kBracketSuffix, Qt::CaseInsensitive)) name.chop(kBracketSuffix.size());
-    return name + QStringLiteral(".html");
-}
-
-QString LivePublisher::targetPath() const {
-    return m_document ? QDir(m_folder).filePath(pageName(*m_document)) : QString();
-}
+QString LivePublisher::targetPath() const { return QDir(m_folder).filePath(m_pageName); }
 
 void LivePublisher::changed() {
+    followResults();
     m_lastChange = m_clock();
     m_quiet->start();
     if (!m_longest->isActive()) m_longest->start();
+}
+
+// Every state passes here, not only those written, so that the list keeps the order of entry.
+void LivePublisher::followResults() {
+    if (!m_document) return;
+    std::vector<int> decided = decidedMatches(m_document->bracket());
+    if (decided == m_decided) return;
+    m_recent = followRecentResults(m_recent, m_decided, decided);
+    m_decided = std::move(decided);
 }
 
 void LivePublisher::publishNow() {
@@ -94,45 +110,56 @@ void LivePublisher::publishNow() {
     job.options.updatedAt =
         m_lastChange.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
     job.options.refreshSeconds = kRefreshSeconds;
+    job.options.recentResults = m_recent;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_pending = std::move(job);
+        const std::lock_guard<std::mutex> lock(m_shared->mutex);
+        m_shared->pending = std::move(job);
     }
-    QMetaObject::invokeMethod(m_worker, [this] { writePending(); });
+    QMetaObject::invokeMethod(m_worker, [shared = m_shared] { writePending(shared); });
 }
 
-void LivePublisher::writePending() {
+void LivePublisher::writePending(const std::shared_ptr<Shared>& shared) {
+    std::unique_lock<std::mutex> lock(shared->mutex);
+    if (!shared->pending) return;  // written by an earlier call, with the newest state
     std::optional<Job> job;
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        job.swap(m_pending);
-    }
-    if (!job) return;  // written by an earlier call, with the newest state
-    const std::string page = m_writer(job->bracket, job->options);
+    job.swap(shared->pending);
+    shared->writing = true;
+    lock.unlock();
+    const std::string page = shared->writer(job->bracket, job->options);
     const kaz::Status status =
         kaz::writeFileSafely(QFile::encodeName(job->path).toStdString(), std::string_view(page));
     Outcome outcome{job->path, job->changedAt, status ? std::string() : status.failure().message()};
-    job.reset();  // before the lock, which orders everything this thread did before the window's
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_outcomes.push_back(std::move(outcome));
+    job.reset();  // before the lock, which orders this thread's work before the window's
+    lock.lock();
+    shared->writing = false;
+    shared->outcomes.push_back(std::move(outcome));
+    // Under the lock, the publisher cannot go meanwhile.
+    if (shared->receiver) {
+        QMetaObject::invokeMethod(shared->receiver, &LivePublisher::deliverOutcomes,
+                                  Qt::QueuedConnection);
     }
-    // The publisher waits for this thread before it goes, so it is there to receive.
-    QMetaObject::invokeMethod(
-        this, [this] { deliverOutcomes(); }, Qt::QueuedConnection);
+    if (!shared->pending) shared->idle.notify_all();
 }
 
-void LivePublisher::finish() {
+bool LivePublisher::finish(QDeadlineTimer deadline) {
     if (m_quiet->isActive()) publishNow();
-    QMetaObject::invokeMethod(
-        m_worker, [] {}, Qt::BlockingQueuedConnection);
+    if (m_gaveUp) return false;
+    std::unique_lock<std::mutex> lock(m_shared->mutex);
+    const auto done = [this] { return !m_shared->pending && !m_shared->writing; };
+    if (deadline.isForever()) {
+        m_shared->idle.wait(lock, done);
+    } else if (!m_shared->idle.wait_until(lock, deadline.deadline<std::chrono::steady_clock>(),
+                                          done)) {
+        m_gaveUp = true;
+    }
+    return !m_gaveUp;
 }
 
 void LivePublisher::deliverOutcomes() {
     std::deque<Outcome> outcomes;
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        outcomes.swap(m_outcomes);
+        const std::lock_guard<std::mutex> lock(m_shared->mutex);
+        outcomes.swap(m_shared->outcomes);
     }
     for (const Outcome& outcome : outcomes) {
         if (outcome.failure.empty()) {

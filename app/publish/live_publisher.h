@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QThread>
+#include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "publish/page_writer.h"
 
@@ -21,35 +25,43 @@ class BracketDocument;
 namespace kaz::app {
 
 // Keeps the page of one bracket in a folder current: every change of the bracket (a result, a
-// score, a name, the settings, the sheet, an undo or redo) rewrites "<name>.html" there, 400 ms
-// after the last change but at most 1.5 s after the first one not yet written, so that the file
-// is never more than two seconds behind even while the user types on. The window's thread only
-// copies the bracket; a thread of the publisher's own makes the page and writes it through the
-// crash-safe write path, one write after the other, so that the file never goes back in time.
+// score, a name, the settings, the sheet, an undo or redo) rewrites the page there, 400 ms after
+// the last change but at most 1.5 s after the first one not yet written, so that the file is
+// never more than two seconds behind even while the user types on. The page keeps its file name
+// however the bracket is stored meanwhile, so that spectators keep their address. The window's
+// thread only copies the bracket; a thread of the publisher's own makes the page and writes it
+// through the crash-safe write path, one write after the other, so that the file never goes back
+// in time.
 class LivePublisher : public QObject {
     Q_OBJECT
 public:
     using Clock = std::function<QDateTime()>;
+    // A bracket that goes (closed, or the editor quits) waits this long at most for its page.
+    static constexpr int kMostFinishMs = 3000;
 
-    // Publishes `doc` into `folder` with `writer` and writes it at once; `clock` tells the
-    // time of each change (the local time).
-    LivePublisher(gui::BracketDocument* doc, const QString& folder, PageWriter writer, Clock clock,
-                  QObject* parent = nullptr);
-    // Writes a change still waiting and waits for every write asked for.
+    // Publishes `doc` as `pageName` into `folder` with `writer` and writes it at once; `clock`
+    // tells the time of each change (the local time).
+    LivePublisher(gui::BracketDocument* doc, const QString& folder, const QString& pageName,
+                  PageWriter writer, Clock clock, QObject* parent = nullptr);
+    // Writes a change still waiting and waits for the writes asked for, a few seconds at most:
+    // a write that takes longer ends on its own after the publisher has gone.
     ~LivePublisher() override;
 
     const QString& folder() const { return m_folder; }
-    // "<name>.html": the bracket file's name without ".kaz", or for a bracket never stored its
-    // title.
-    static QString pageName(const gui::BracketDocument& doc);
+    // The page's file name ("<name>.html").
+    const QString& pageName() const { return m_pageName; }
     // The page in the folder.
     QString targetPath() const;
+    // The results the page lists as the latest, newest first (kaz::LivePageOptions).
+    const std::vector<int>& recentResults() const { return m_recent; }
 
     // Writes the bracket as it is now, without waiting for the delay's end.
     void publishNow();
-    // Writes a change still waiting, then waits until every write asked for is done: for the
-    // last moment before the bracket goes.
-    void finish();
+    // Writes a change still waiting, then waits until every write asked for is done or
+    // `deadline` has passed: true when they are done. Once it gave up, it waits no more.
+    bool finish(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+    // A finish gave up waiting: the page may not hold the last change.
+    bool gaveUp() const { return m_gaveUp; }
 
 signals:
     // The page of the change made at `changedAt` is in `path` (from the window's thread).
@@ -72,28 +84,42 @@ private:
         QDateTime changedAt;
         std::string failure;
     };
+    // What passes between the threads, under `mutex`: the newest state not yet taken (a newer
+    // one replaces it, so that an older state is never written after it), whether a write is
+    // running, and the outcomes. The thread's work holds it, so that the publisher may go
+    // before a slow write has ended.
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable idle;  // nothing waiting and no write running
+        std::optional<Job> pending;
+        bool writing = false;
+        std::deque<Outcome> outcomes;
+        LivePublisher* receiver = nullptr;  // null once the publisher has gone
+        PageWriter writer;                  // set before the thread starts, then only read
+    };
 
     void changed();
-    // On the publisher's thread: writes the job waiting, if a call before has not taken it.
-    void writePending();
+    // Brings the latest results up to the bracket as it is now.
+    void followResults();
+    // On the publisher's thread: writes the state waiting, if a call before has not taken it.
+    static void writePending(const std::shared_ptr<Shared>& shared);
     // On the window's thread: tells the outcomes that came back.
     void deliverOutcomes();
 
     QPointer<gui::BracketDocument> m_document;
     QString m_folder;
-    PageWriter m_writer;
+    QString m_pageName;
     Clock m_clock;
     QTimer* m_quiet;    // restarted by every change
     QTimer* m_longest;  // started by the first change not yet written
     QDateTime m_lastChange;
     bool m_failureTold = false;
-    // What passes between the threads, under m_mutex: the newest state not yet taken (a newer
-    // one replaces it, so that an older state is never written after it) and the outcomes.
-    std::mutex m_mutex;
-    std::optional<Job> m_pending;
-    std::deque<Outcome> m_outcomes;
-    QThread m_thread;
-    QObject* m_worker;
+    bool m_gaveUp = false;
+    std::vector<int> m_decided;  // the decided matches as the last change left them
+    std::vector<int> m_recent;
+    std::shared_ptr<Shared> m_shared;
+    QThread* m_thread;  // left to end on its own where a finish gave up
+    QObject* m_worker;  // lives on m_thread
 };
 
 }  // namespace kaz::app

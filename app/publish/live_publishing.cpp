@@ -1,6 +1,8 @@
 #include "publish/live_publishing.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMainWindow>
 #include <QSettings>
 #include <QStatusBar>
@@ -9,6 +11,7 @@
 #include "document/bracket_document.h"
 #include "documents/recent_file_list.h"
 #include "publish/live_publish_dialog.h"
+#include "publish/page_name.h"
 #include "publish/publish_choices.h"
 
 namespace kaz::app {
@@ -37,26 +40,37 @@ LivePublisher* LivePublishing::publisher(gui::BracketDocument* doc) const {
 void LivePublishing::choose(gui::BracketDocument* doc) {
     if (!doc) return;
     const LivePublisher* current = publisher(doc);
-    LivePublishDialog dialog(LivePublisher::pageName(*doc), current ? current->folder() : QString(),
-                             m_window);
-    if (dialog.exec() == QDialog::Accepted) setFolder(doc, dialog.folder());
+    LivePublishDialog dialog(current ? current->pageName() : PageName::proposed(*doc),
+                             current ? current->folder() : QString(), m_window);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const QString folder = dialog.folder();
+    // The same page in the same folder goes on as it is.
+    if (current && folder == current->folder() && dialog.pageName() == current->pageName()) return;
+    setFolder(doc, folder, dialog.pageName());
 }
 
-void LivePublishing::setFolder(gui::BracketDocument* doc, const QString& folder) {
+void LivePublishing::setFolder(gui::BracketDocument* doc, const QString& folder,
+                               const QString& pageName) {
     delete m_publishers.take(doc);
     m_lastOn.remove(doc);
     if (folder.isEmpty()) {
         if (!doc->filePath().isEmpty())
             onChoices([doc](PublishChoices& choices) { choices.forget(doc->filePath()); });
+        if (m_publishers.isEmpty() && m_lastPublication) m_lastPublication->hide();
+        emit publicationChanged(doc, QString(), QString());
         return;
     }
-    auto* publisher = new LivePublisher(doc, folder, m_writer, m_clock);
+    // A name kept in the settings or a recovery record is checked as a typed one is.
+    const QString name =
+        PageName::refusal(pageName).isEmpty() ? pageName : PageName::proposed(*doc);
+    auto* publisher = new LivePublisher(doc, folder, name, m_writer, m_clock);
     m_publishers.insert(doc, publisher);
     connect(publisher, &LivePublisher::published, this,
             [this, doc](const QString& path) { showPublished(doc, path); });
     connect(publisher, &LivePublisher::failed, this,
             [this](const QString&, const QString& message) { showFailure(message); });
     remember(doc);
+    emit publicationChanged(doc, folder, name);
 }
 
 void LivePublishing::opened(gui::BracketDocument* doc) {
@@ -76,7 +90,14 @@ void LivePublishing::opened(gui::BracketDocument* doc) {
             break;
         }
     }
-    setFolder(doc, choice->folder);
+    setFolder(doc, choice->folder, choice->pageName);
+}
+
+void LivePublishing::resume(gui::BracketDocument* doc, const QString& folder,
+                            const QString& pageName) {
+    setFolder(doc, folder, pageName);
+    showInStatusBar(tr("%1 のライブ公開を再開しました (%2)")
+                        .arg(doc->title(), QDir::toNativeSeparators(publisher(doc)->targetPath())));
 }
 
 void LivePublishing::stored(gui::BracketDocument* doc, const QString& previousPath) {
@@ -88,34 +109,71 @@ void LivePublishing::stored(gui::BracketDocument* doc, const QString& previousPa
 }
 
 void LivePublishing::closing(gui::BracketDocument* doc) {
-    delete m_publishers.take(doc);
     m_lastOn.remove(doc);
+    LivePublisher* publisher = m_publishers.take(doc);
+    if (!publisher) return;
+    finish({publisher}, QDeadlineTimer(LivePublisher::kMostFinishMs));
+    delete publisher;
+    if (m_publishers.isEmpty() && m_lastPublication) m_lastPublication->hide();
+}
+
+void LivePublishing::finishAll() {
+    finish(m_publishers.values(), QDeadlineTimer(LivePublisher::kMostFinishMs));
+}
+
+void LivePublishing::finish(const QList<LivePublisher*>& publishers, QDeadlineTimer deadline) {
+    QStringList late;
+    for (LivePublisher* publisher : publishers) {
+        // One that gave up before was told then.
+        if (!publisher->gaveUp() && !publisher->finish(deadline))
+            late << QDir::toNativeSeparators(publisher->targetPath());
+    }
+    if (late.isEmpty()) return;
+    gui::DesktopServices::instance().showError(
+        m_window, tr("%1 を書き終えられませんでした。公開したﾍﾟｰｼﾞは最新でないかもしれません。")
+                      .arg(late.join(QLatin1Char('\n'))));
 }
 
 // The day is kept once a day: a publication costs the window no settings file.
 void LivePublishing::remember(gui::BracketDocument* doc) {
     const QDate today = m_clock().date();
     if (doc->filePath().isEmpty() || m_lastOn.value(doc) == today) return;
-    const PublishChoices::Choice choice{publisher(doc)->folder(), today};
+    const LivePublisher* current = publisher(doc);
+    const PublishChoices::Choice choice{current->folder(), today, current->pageName()};
     onChoices(
         [doc, &choice](PublishChoices& choices) { choices.remember(doc->filePath(), choice); });
     m_lastOn.insert(doc, today);
 }
 
+// In a field of its own, so that the feedback of what the user does next does not hide it.
 void LivePublishing::showPublished(gui::BracketDocument* doc, const QString& path) {
     remember(doc);
-    if (auto* main = qobject_cast<QMainWindow*>(m_window)) {
-        main->statusBar()->showMessage(
-            tr("%1 に公開しました (%2)")
-                .arg(QDir::toNativeSeparators(path),
-                     m_clock().time().toString(QStringLiteral("HH:mm:ss"))));
-    }
+    QLabel* field = lastPublication();
+    if (!field) return;
+    const QString time = m_clock().time().toString(QStringLiteral("HH:mm:ss"));
+    field->setText(tr("%1 に公開しました (%2)").arg(QFileInfo(path).fileName(), time));
+    field->setToolTip(tr("%1 に公開しました (%2)").arg(QDir::toNativeSeparators(path), time));
+    field->show();
 }
 
 void LivePublishing::showFailure(const QString& message) {
     const QString text = tr("ライブ公開できませんでした: %1").arg(message);
-    if (auto* main = qobject_cast<QMainWindow*>(m_window)) main->statusBar()->showMessage(text);
+    showInStatusBar(text);
     gui::DesktopServices::instance().showNotice(m_window, text);
+}
+
+void LivePublishing::showInStatusBar(const QString& message) {
+    if (auto* main = qobject_cast<QMainWindow*>(m_window)) main->statusBar()->showMessage(message);
+}
+
+QLabel* LivePublishing::lastPublication() {
+    auto* main = qobject_cast<QMainWindow*>(m_window);
+    if (!m_lastPublication && main) {
+        m_lastPublication = new QLabel(main);
+        m_lastPublication->setObjectName(QStringLiteral("lastPublication"));
+        main->statusBar()->insertPermanentWidget(0, m_lastPublication);
+    }
+    return m_lastPublication;
 }
 
 }  // namespace kaz::app

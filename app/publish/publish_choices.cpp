@@ -17,13 +17,15 @@ QString keyOf(const QString& bracketPath) {
 
 std::optional<PublishChoices::Choice> PublishChoices::find(const QString& bracketPath) const {
     const QStringList value = m_settings.value(keyOf(bracketPath)).toStringList();
-    if (value.size() != 2 || value[0].isEmpty()) return std::nullopt;
-    return Choice{value[0], QDate::fromString(value[1], Qt::ISODate)};
+    // An earlier version kept the folder and the day only.
+    if (value.size() < 2 || value.size() > 3 || value[0].isEmpty()) return std::nullopt;
+    return Choice{value[0], QDate::fromString(value[1], Qt::ISODate), value.value(2)};
 }
 
 void PublishChoices::remember(const QString& bracketPath, const Choice& choice) {
-    m_settings.setValue(keyOf(bracketPath),
-                        QStringList{choice.folder, choice.lastOn.toString(Qt::ISODate)});
+    m_settings.setValue(
+        keyOf(bracketPath),
+        QStringList{choice.folder, choice.lastOn.toString(Qt::ISODate), choice.pageName});
 }
 
 void PublishChoices::forget(const QString& bracketPath) { m_settings.remove(keyOf(bracketPath)); }

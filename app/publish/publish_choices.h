@@ -9,12 +9,13 @@ class QSettings;
 namespace kaz::app {
 
 // Which bracket files were published where, kept in the editor's settings by the file's
-// absolute path: the folder and the day publishing was last on.
+// absolute path: the folder, the day publishing was last on and the page's file name.
 class PublishChoices {
 public:
     struct Choice {
         QString folder;
         QDate lastOn;
+        QString pageName;  // empty where an earlier version kept the choice
     };
     // What opening a bracket file does with its choice.
     enum class Resume { No, Silently, Ask };

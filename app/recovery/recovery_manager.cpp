@@ -107,13 +107,24 @@ void RecoveryManager::keepNow(gui::BracketDocument* doc) {
     record.title = doc->title().toStdString();
     record.savedAt = QDateTime::currentSecsSinceEpoch();
     record.processId = QCoreApplication::applicationPid();
-    QMetaObject::invokeMethod(m_writer,
-                              [writer = m_writer, bracketPath = followed.bracketPath,
-                               bracket = QByteArray::fromStdString(kaz::writeKaz(doc->bracket())),
-                               recordPath = followed.recordPath,
-                               text = QByteArray::fromStdString(kaz::writeRecoveryRecord(record))] {
-                                  writer->write(bracketPath, bracket, recordPath, text);
-                              });
+    QMetaObject::invokeMethod(
+        m_writer, [writer = m_writer, bracketPath = followed.bracketPath,
+                   bracket = QByteArray::fromStdString(kaz::writeKaz(doc->bracket())),
+                   recordPath = followed.recordPath,
+                   text = QByteArray::fromStdString(
+                       followed.publication.addedTo(kaz::writeRecoveryRecord(record)))] {
+            writer->write(bracketPath, bracket, recordPath, text);
+        });
+}
+
+void RecoveryManager::setPublication(gui::BracketDocument* doc,
+                                     const RecoveryPublication& publication) {
+    const auto found = m_followed.find(doc);
+    if (found == m_followed.end() || found->publication == publication) return;
+    found->publication = publication;
+    // A bracket without changes has no record; a changed one's is written again as after any
+    // change.
+    if (doc->isChanged()) changed(doc);
 }
 
 void RecoveryManager::documentStored(gui::BracketDocument* doc) {
@@ -157,6 +168,7 @@ QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
             continue;
         }
         leftover.record = std::move(*record);
+        leftover.publication = RecoveryPublication::readFrom(*text);
         found << leftover;
     }
     if (setAsideAny) {

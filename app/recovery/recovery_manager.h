@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "io/recovery_record.h"
+#include "recovery/recovery_publication.h"
 
 namespace kaz::gui {
 class BracketDocument;
@@ -32,6 +33,7 @@ public:
         QString bracketPath;
         QString recordPath;
         kaz::RecoveryRecord record;
+        RecoveryPublication publication;  // where it was published live when kept
     };
 
     // Failures are told with `window` as the parent.
@@ -45,6 +47,9 @@ public:
     // Follows `doc`: at most two seconds after a change it is written; once it is unchanged
     // again (stored, or undone to its stored content) or gone, its files are removed.
     void follow(gui::BracketDocument* doc);
+    // `doc` is published live as `publication` from now on (empty: no longer); its record says
+    // so, written again within two seconds while it has changes.
+    void setPublication(gui::BracketDocument* doc, const RecoveryPublication& publication);
     // To be called once `doc` was stored: its files go at once.
     void documentStored(gui::BracketDocument* doc);
     // Keeps `doc` now, as the delay's end does: this thread only makes the bytes, the writer's
@@ -68,6 +73,7 @@ private:
         QString bracketPath;
         QString recordPath;
         QTimer* timer = nullptr;
+        RecoveryPublication publication;
     };
 
     // Removes the lock of every session whose editor no longer runs.

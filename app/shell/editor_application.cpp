@@ -1,6 +1,10 @@
 #include "shell/editor_application.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFontDatabase>
+#include <QTimer>
+#include <QWindow>
 #include <thread>
 
 #include "instance/single_instance.h"
@@ -28,6 +32,27 @@ private:
     std::thread m_thread;
 };
 
+// A dialog stands centred on its parent window; asked before the window manager has placed the
+// main window, the recovery and resume questions would stand at the screen's corner. A window
+// that is never shown (started minimised) holds them up a moment only.
+void waitUntilShown(QWidget& window) {
+    constexpr int kLongestWaitMs = 2000;
+    const auto shown = [&window] {
+        const QWindow* handle = window.windowHandle();
+        return handle && handle->isExposed();
+    };
+    if (shown()) return;
+    QEventLoop loop;
+    QTimer tick;
+    QElapsedTimer waited;
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (shown() || waited.elapsed() > kLongestWaitMs) loop.quit();
+    });
+    waited.start();
+    tick.start(10);
+    loop.exec();
+}
+
 }  // namespace
 
 EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -46,6 +71,7 @@ void EditorApplication::start(const QStringList& files) {
     m_mainWindow = std::make_unique<MainWindow>();
     m_mainWindow->restorePlace();
     m_mainWindow->show();
+    waitUntilShown(*m_mainWindow);
     m_mainWindow->offerRecovery();
     m_mainWindow->openFiles(files);
     m_instance = new SingleInstance(this);

@@ -383,6 +383,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (QMdiSubWindow* active = m_mdiArea->activeSubWindow()) {
         settings.setValue(kMaximizedKey, active->isMaximized());
     }
+    // A slow folder holds the quit up a few seconds at most, and then says so.
+    m_documentManager->publishing()->finishAll();
     m_documentManager->closeAllDocuments();
     m_documentManager->recentFiles().save();
     event->accept();

@@ -558,6 +558,10 @@
         <source>公開するﾌｫﾙﾀﾞ</source>
         <translation>Folder to Publish To</translation>
     </message>
+    <message>
+        <source>ﾍﾟｰｼﾞのﾌｧｲﾙ名(&amp;F):</source>
+        <translation>Page &amp;file name:</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::LivePublishing</name>
@@ -572,6 +576,14 @@
     <message>
         <source>ライブ公開できませんでした: %1</source>
         <translation>Live publishing failed: %1</translation>
+    </message>
+    <message>
+        <source>%1 のライブ公開を再開しました (%2)</source>
+        <translation>Live publishing of %1 resumed (%2)</translation>
+    </message>
+    <message>
+        <source>%1 を書き終えられませんでした。公開したﾍﾟｰｼﾞは最新でないかもしれません。</source>
+        <translation>%1 could not be written in time. The published page may be out of date.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +631,25 @@
     <message>
         <source>選択したﾄﾞｷｭﾒﾝﾄの変更を破棄しますか?</source>
         <translation>Discard the changes of the selected documents?</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::PageName</name>
+    <message>
+        <source>ﾍﾟｰｼﾞのﾌｧｲﾙ名を入力してください。</source>
+        <translation>Enter the page&apos;s file name.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名には \ / : * ? &quot; &lt; &gt; | と制御文字を使えません。</source>
+        <translation>A file name cannot contain \ / : * ? &quot; &lt; &gt; | or control characters.</translation>
+    </message>
+    <message>
+        <source>%1 はﾌｧｲﾙ名に使えません。</source>
+        <translation>%1 cannot be a file name.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名が長すぎます。</source>
+        <translation>The file name is too long.</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,13 @@
 // Live publishing: every change on disk within two seconds, written once per burst and of the
-// last state, only the page in the folder, a failure told once and retried, and the choice kept
-// per bracket file. The disk-full case needs the fault-injection library, which CTest preloads
-// in tst_live_publishing_faults; ThreadSanitizer runs the rest.
+// last state, only the page in the folder and under one name while the bracket is stored, a
+// failure told once and retried, a slow page holding the end up a few seconds at most, the
+// latest results in the order entered, and the choice kept per bracket file. The disk-full case
+// needs the fault-injection library, which CTest preloads in tst_live_publishing_faults;
+// ThreadSanitizer runs the rest.
 
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMutex>
 #include <QPushButton>
@@ -15,7 +18,10 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
+#include <algorithm>
 #include <cerrno>
+#include <map>
+#include <random>
 
 #include "bridge/qt_text.h"
 #include "document/bracket_document.h"
@@ -24,7 +30,9 @@
 #include "gui_test_support.h"
 #include "publish/live_publish_dialog.h"
 #include "publish/live_publishing.h"
+#include "publish/page_name.h"
 #include "publish/publish_choices.h"
+#include "publish/recent_results.h"
 #include "scripted_desktop.h"
 
 using namespace kaz::gui;
@@ -36,15 +44,23 @@ namespace {
 // What the page promises: a change is on disk this long after it at the latest.
 constexpr qint64 kPromiseMs = 2000;
 
-// A page writer that counts its calls and writes member 0's name and the page's options.
+// A page writer that counts its calls and writes member 0's name and the page's options. While
+// `held` is set, it waits before it writes, as a slow network folder would.
 struct CountingWriter {
     std::shared_ptr<std::atomic<int>> calls = std::make_shared<std::atomic<int>>(0);
+    std::shared_ptr<std::atomic<bool>> held = std::make_shared<std::atomic<bool>>(false);
 
     PageWriter writer() const {
-        return [calls = calls](const kaz::Bracket& bracket, const LivePageOptions& options) {
+        return [calls = calls, held = held](const kaz::Bracket& bracket,
+                                            const LivePageOptions& options) {
             ++*calls;
+            QElapsedTimer waited;
+            waited.start();
+            while (*held && waited.elapsed() < 20000) QThread::msleep(10);
+            std::string recent;
+            for (int match : options.recentResults) recent += std::to_string(match) + ',';
             return bracket.memberName(0) + '|' + options.updatedAt + '|' +
-                   std::to_string(options.refreshSeconds);
+                   std::to_string(options.refreshSeconds) + '|' + recent;
         };
     }
 };
@@ -79,7 +95,12 @@ private slots:
     void everyChangeIsOnDiskWithinTwoSeconds();
     void failureIsToldOnceAndRetried_data();
     void failureIsToldOnceAndRetried();
-    void closingWritesTheLastChangeAndRenamingFollows();
+    void pageKeepsItsNameWhenStored();
+    void pageNameRefusedInTheDialog_data();
+    void pageNameRefusedInTheDialog();
+    void slowPageHoldsTheEndUpAFewSecondsAtMost();
+    void recentResultsInTheOrderEntered();
+    void recentResultsFollowEveryState();
     void choiceIsKeptPerFile_data();
     void choiceIsKeptPerFile();
     void commandStartsAndStops();
@@ -108,7 +129,7 @@ void TestLivePublishing::everyChangeIsOnDiskWithinTwoSeconds() {
     const QString pages = folder.filePath(QStringLiteral("pages"));
     QVERIFY(QDir().mkpath(pages));
     const CountingWriter counting;
-    LivePublisher publisher(&doc, pages, counting.writer(), localNow);
+    LivePublisher publisher(&doc, pages, PageName::proposed(doc), counting.writer(), localNow);
     const QString page = pages + QStringLiteral("/大会.2026.html");
     QCOMPARE(publisher.targetPath(), page);
     QSignalSpy published(&publisher, &LivePublisher::published);
@@ -173,8 +194,13 @@ void TestLivePublishing::failureIsToldOnceAndRetried() {
     QSignalSpy failed(publisher, &LivePublisher::failed);
     QVERIFY(published.wait());
     const QString page = pages + QStringLiteral("/新しいトーナメント表1.html");
-    QVERIFY(window.statusBar()->currentMessage().startsWith(page +
-                                                            QStringLiteral(" に公開しました (")));
+    // The last publication stands in a field of its own, whatever the status bar says next.
+    auto* field = window.statusBar()->findChild<QLabel*>(QStringLiteral("lastPublication"));
+    QVERIFY(field);
+    window.statusBar()->showMessage(QStringLiteral("保存しました"));
+    QVERIFY(
+        field->text().startsWith(QStringLiteral("新しいトーナメント表1.html に公開しました (")));
+    QVERIFY(field->toolTip().startsWith(page + QStringLiteral(" に公開しました (")));
 
     {
         std::optional<DiskFault> fault;
@@ -213,36 +239,183 @@ void TestLivePublishing::failureIsToldOnceAndRetried() {
     QCOMPARE(desktop.notices.size(), 2);
 }
 
-void TestLivePublishing::closingWritesTheLastChangeAndRenamingFollows() {
+// An unsaved bracket is published under its sheet's title; stored under one name and then
+// another, it keeps writing that page, and its choice follows the file with the page's name.
+void TestLivePublishing::pageKeepsItsNameWhenStored() {
     QMainWindow window;
     QTemporaryDir folder;
     const QString pages = folder.filePath(QStringLiteral("pages"));
     QVERIFY(QDir().mkpath(pages));
-    auto* doc = new BracketDocument(kaz::Bracket(4));
-    const QString first = folder.filePath(QStringLiteral("a.kaz"));
-    QVERIFY(doc->save(first));
+    kaz::Bracket bracket(4);
+    kaz::SheetInfo sheet;
+    sheet.title = "Open/2026";  // a character no file name holds
+    bracket.setSheet(sheet);
+    auto* doc = new BracketDocument(std::move(bracket));
+    doc->setTitle(QStringLiteral("新しいトーナメント表1"));
     const CountingWriter counting;
     LivePublishing publishing(&window, counting.writer(), localNow);
     publishing.setFolder(doc, pages);
+    const QString page = pages + QStringLiteral("/Open_2026.html");
+    QCOMPARE(publishing.publisher(doc)->targetPath(), page);
     QSignalSpy published(publishing.publisher(doc), &LivePublisher::published);
     QVERIFY(published.wait());
 
-    // 名前を付けて保存: the page follows the new name, and so does the kept choice.
-    const QString second = folder.filePath(QStringLiteral("b.kaz"));
-    QVERIFY(doc->save(second));
-    publishing.stored(doc, first);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pages + QStringLiteral("/b.html")), int(kPromiseMs));
-    QSettings settings = profileSettings();
-    PublishChoices choices(settings);
-    QVERIFY(!choices.find(first));
-    QCOMPARE(choices.find(second).value().folder, pages);
+    QString previous;
+    for (const QString& name : {QStringLiteral("a.kaz"), QStringLiteral("b.kaz")}) {
+        const QString path = folder.filePath(name);
+        QVERIFY(doc->save(path));
+        publishing.stored(doc, previous);
+        doc->setMemberName(0, name.toStdString());
+        QTRY_COMPARE_WITH_TIMEOUT(publishedName(page), name.toUtf8(), int(kPromiseMs));
+        QCOMPARE(entries(pages), QStringList{QStringLiteral("Open_2026.html")});
+        QSettings settings = profileSettings();
+        PublishChoices choices(settings);
+        if (!previous.isEmpty()) QVERIFY(!choices.find(previous));
+        QCOMPARE(choices.find(path).value().folder, pages);
+        QCOMPARE(choices.find(path).value().pageName, QStringLiteral("Open_2026.html"));
+        previous = path;
+    }
 
     // The last change, made just before the bracket goes, is on disk once it has gone.
     doc->setMemberName(0, "last");
     publishing.closing(doc);
     delete doc;
-    QCOMPARE(publishedName(pages + QStringLiteral("/b.html")), QByteArray("last"));
+    QCOMPARE(publishedName(page), QByteArray("last"));
     QVERIFY(!publishing.publisher(doc));
+}
+
+void TestLivePublishing::pageNameRefusedInTheDialog_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("page");  // empty: refused
+    QTest::newRow("a plain name") << "県大会"
+                                  << "県大会.html";
+    QTest::newRow("with its suffix") << "results.htm"
+                                     << "results.htm";
+    QTest::newRow("a folder separator") << "a/b"
+                                        << "";
+    QTest::newRow("a Windows character") << "a:b"
+                                         << "";
+    QTest::newRow("nothing") << " "
+                             << "";
+    QTest::newRow("a device") << "con.html"
+                              << "";
+    QTest::newRow("a trailing dot") << "a."
+                                    << "";
+    QTest::newRow("too long") << QString(100, QChar(0x5927)) << "";
+}
+
+// A name no file can have is refused beside its field, with OK off until it is mended.
+void TestLivePublishing::pageNameRefusedInTheDialog() {
+    QFETCH(QString, typed);
+    QFETCH(QString, page);
+    QTemporaryDir folder;
+    LivePublishDialog dialog(QStringLiteral("大会.html"), folder.path());
+    dialog.show();
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("pageName"));
+    auto* refusal = dialog.findChild<QLabel*>(QStringLiteral("refusal"));
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QVERIFY(field && refusal && ok->isEnabled() && !refusal->isVisible());
+    field->setText(typed);
+    QCOMPARE(ok->isEnabled(), !page.isEmpty());
+    QCOMPARE(refusal->isVisible(), page.isEmpty());
+    if (page.isEmpty()) {
+        QVERIFY(!refusal->text().isEmpty());
+    } else {
+        QCOMPARE(dialog.pageName(), page);
+    }
+    // 公開しない needs no name.
+    dialog.findChild<QRadioButton*>(QStringLiteral("off"))->click();
+    QVERIFY(ok->isEnabled());
+}
+
+// The editor quits while a page is being written to a folder that has stopped answering: it
+// waits three seconds, then says that the page may be out of date, once.
+void TestLivePublishing::slowPageHoldsTheEndUpAFewSecondsAtMost() {
+    ScriptedDesktop desktop;
+    QMainWindow window;
+    QTemporaryDir folder;
+    auto doc = std::make_unique<BracketDocument>(kaz::Bracket(4));
+    doc->setTitle(QStringLiteral("t"));
+    const CountingWriter counting;
+    LivePublishing publishing(&window, counting.writer(), localNow);
+    *counting.held = true;
+    publishing.setFolder(doc.get(), folder.path());
+    doc->setMemberName(0, "late");
+    QElapsedTimer clock;
+    clock.start();
+    publishing.finishAll();
+    const qint64 waited = clock.elapsed();
+    QVERIFY2(waited >= LivePublisher::kMostFinishMs - 100 && waited < 5000,
+             qPrintable(QString::number(waited)));
+    const QString page = QDir::toNativeSeparators(folder.filePath(QStringLiteral("t.html")));
+    QCOMPARE(desktop.errors.size(), 1);
+    QVERIFY2(desktop.errors[0].contains(page) &&
+                 desktop.errors[0].contains(QStringLiteral("最新でないかもしれません")),
+             qPrintable(desktop.errors[0]));
+    // Closing the bracket then neither waits again nor says it twice.
+    clock.restart();
+    publishing.closing(doc.get());
+    QVERIFY(clock.elapsed() < 1000);
+    QCOMPARE(desktop.errors.size(), 1);
+    // The write goes on alone and leaves a whole page.
+    *counting.held = false;
+    QTRY_COMPARE_WITH_TIMEOUT(publishedName(folder.filePath(QStringLiteral("t.html"))),
+                              QByteArray("late"), 5000);
+}
+
+// Through the publisher: a result entered goes to the front of the list, and one taken back,
+// by undo too, leaves it.
+void TestLivePublishing::recentResultsInTheOrderEntered() {
+    QTemporaryDir folder;
+    BracketDocument doc(kaz::Bracket(4));
+    doc.setTitle(QStringLiteral("r"));
+    doc.leftClickLine(2);  // decided before publishing began
+    LivePublisher publisher(&doc, folder.path(), QStringLiteral("r.html"),
+                            CountingWriter().writer(), localNow);
+    QCOMPARE(publisher.recentResults(), std::vector<int>{2});
+    doc.leftClickLine(0);
+    doc.leftClickLine(5);  // line 2's member wins the final
+    QCOMPARE(publisher.recentResults(), std::vector<int>({5, 0, 2}));
+    doc.undoStack()->undo();
+    QCOMPARE(publisher.recentResults(), std::vector<int>({0, 2}));
+    publisher.publishNow();
+    QTRY_COMPARE_WITH_TIMEOUT(readFile(publisher.targetPath()).split('|').value(3),
+                              QByteArray("0,2,"), int(kPromiseMs));
+}
+
+// Against a reference that stamps each match with the step that decided it: the list holds
+// exactly the decided matches, newest stamp first, those decided together in the order given.
+void TestLivePublishing::recentResultsFollowEveryState() {
+    std::mt19937 random(34);
+    for (int run = 0; run < 200; ++run) {
+        std::vector<int> decided, recent;
+        std::map<int, std::pair<int, int>> stamps;  // match → (step, place among that step's)
+        for (int step = 1; step <= 40; ++step) {
+            std::vector<int> after;
+            for (int match : decided) {
+                if (random() % 6 != 0) after.push_back(match);  // some taken back
+            }
+            for (int added = int(random() % 3); added > 0; --added) {
+                const int match = int(random() % 257) - 2;
+                if (std::find(after.begin(), after.end(), match) == after.end())
+                    after.insert(after.begin() + long(random() % (after.size() + 1)), match);
+            }
+            for (size_t i = 0; i < after.size(); ++i) {
+                const bool wasDecided =
+                    std::find(decided.begin(), decided.end(), after[i]) != decided.end();
+                if (!wasDecided) stamps[after[i]] = {step, int(i)};
+            }
+            std::vector<int> expected = after;
+            std::sort(expected.begin(), expected.end(), [&stamps](int a, int b) {
+                const auto& [stepA, placeA] = stamps[a];
+                const auto& [stepB, placeB] = stamps[b];
+                return stepA != stepB ? stepA > stepB : placeA < placeB;
+            });
+            recent = followRecentResults(recent, decided, after);
+            QCOMPARE(recent, expected);
+            decided = after;
+        }
+    }
 }
 
 void TestLivePublishing::choiceIsKeptPerFile_data() {

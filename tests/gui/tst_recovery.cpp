@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -22,6 +23,7 @@
 #include "gui_test_support.h"
 #include "io/kaz_format.h"
 #include "io/recovery_record.h"
+#include "publish/live_publishing.h"
 #include "recovery/recovery_dialog.h"
 #include "recovery/recovery_manager.h"
 #include "scripted_desktop.h"
@@ -91,6 +93,7 @@ private slots:
     void nothingLeftAfterACleanExit();
     void steadyChangesDoNotPutTheRecordOff();
     void sheetChangeKept();
+    void publishingResumesAfterRestore();
     void laterKeepsAndDiscardRemoves_data();
     void laterKeepsAndDiscardRemoves();
     void unreadableRecordSetAside();
@@ -142,6 +145,7 @@ void TestRecovery::restoredAfterAKill() {
     QVERIFY(doc);
     QCOMPARE(doc->filePath(), path);
     QVERIFY(doc->isChanged());
+    QVERIFY(!frame.documentManager()->publishing()->publisher(doc));  // it was not published
     // Nothing is written over the file until the user stores the bracket.
     QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4))));
 
@@ -206,6 +210,50 @@ void TestRecovery::sheetChangeKept() {
     ScriptedDesktop desktop;
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
     frame.mdiArea()->closeAllSubWindows();
+}
+
+// A bracket published when its editor died publishes again once restored, at once and under the
+// page's name, over the page spectators kept; the status bar says so, and its new record knows
+// where it publishes.
+void TestRecovery::publishingResumesAfterRestore() {
+    QVERIFY(QDir().mkpath(m_folder));
+    const QString pages = m_home->filePath("pages");
+    QVERIFY(QDir().mkpath(pages));
+    const QString page = pages + "/県大会.html";
+    QVERIFY(writeFile(page, "before the crash"));
+    kaz::Bracket left(4);
+    left.setMemberName(0, "Zoe");
+    kaz::RecoveryRecord record;
+    record.title = "新しいトーナメント表1";
+    record.processId = 1;
+    const RecoveryPublication published{pages, "県大会.html"};
+    QVERIFY(writeFile(m_folder + "/3_dead-1.kaz", QByteArray::fromStdString(kaz::writeKaz(left))));
+    QVERIFY(writeFile(m_folder + "/3_dead-1.record", QByteArray::fromStdString(published.addedTo(
+                                                         kaz::writeRecoveryRecord(record)))));
+
+    MainWindow frame;
+    ScriptedDesktop desktop;
+    onNextDialog<RecoveryDialog>([&frame](RecoveryDialog* dialog) {
+        QCOMPARE(dialog->parentWidget(), &frame);  // over the main window
+        dialog->restoreButton()->click();
+    });
+    frame.offerRecovery();
+    BracketDocument* doc = frame.documentManager()->activeDocument();
+    QVERIFY(doc);
+    QVERIFY(frame.documentManager()->publishing()->publisher(doc));
+    QVERIFY2(frame.statusBar()->currentMessage().contains("のライブ公開を再開しました"),
+             qPrintable(frame.statusBar()->currentMessage()));
+    QTRY_VERIFY_WITH_TIMEOUT(readFile(page).contains("Zoe"), 3000);
+    QCOMPARE(entries(pages), QStringList{"県大会.html"});
+
+    auto keptPublication = [this] {
+        const QStringList kept = QDir(m_folder).entryList({"*.record"}, QDir::Files);
+        if (kept.size() != 1 || kept[0].startsWith("3_dead")) return RecoveryPublication();
+        return RecoveryPublication::readFrom(
+            readFile(QDir(m_folder).filePath(kept[0])).toStdString());
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(keptPublication(), published, 4000);
+    frame.documentManager()->closeAllDocuments();
 }
 
 void TestRecovery::laterKeepsAndDiscardRemoves_data() {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <vector>
+
+namespace kaz {
+class Bracket;
+}
+
+namespace kaz::app {
+
+// The decided matches of `bracket`, each named by the line its winner won (a third-place result
+// by -1 - side), the latest round first: the order in which matches decided together count as
+// entered.
+std::vector<int> decidedMatches(const kaz::Bracket& bracket);
+
+// The most recent results (`recent`, newest first) brought from the decided matches `before` to
+// `after`: a match decided since goes to the front, one no longer decided leaves, the others
+// keep their order. So an undo, which takes a result back, drops it as any other change would.
+std::vector<int> followRecentResults(const std::vector<int>& recent, const std::vector<int>& before,
+                                     const std::vector<int>& after);
+
+}  // namespace kaz::app
