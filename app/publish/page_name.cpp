@@ -1,11 +1,9 @@
 #include "publish/page_name.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "bridge/qt_text.h"
 #include "document/bracket_document.h"
 
 namespace kaz::app {
@@ -31,21 +29,7 @@ bool deviceName(const QString& name) {
 
 }  // namespace
 
-QString PageName::proposed(const gui::BracketDocument& doc) {
-    QString name;
-    if (!doc.filePath().isEmpty()) {
-        name = QFileInfo(doc.filePath()).fileName();
-        const QString suffix = QStringLiteral(".kaz");
-        if (name.endsWith(suffix, Qt::CaseInsensitive)) name.chop(suffix.size());
-    } else {
-        name = render::fromCp932(doc.bracket().sheet().title).trimmed();
-        if (name.isEmpty()) name = doc.title();
-    }
-    for (QChar& c : name) {
-        if (forbidden(c)) c = QLatin1Char('_');
-    }
-    return withSuffix(name);
-}
+QString PageName::proposed(const gui::BracketDocument& doc) { return withSuffix(doc.fileStem()); }
 
 QString PageName::refusal(const QString& name) {
     if (name.trimmed().isEmpty())

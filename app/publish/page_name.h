@@ -12,8 +12,8 @@ namespace kaz::app {
 // published, whatever the bracket is stored as meanwhile.
 class PageName {
 public:
-    // The name proposed for `doc`: its file's name with ".html" for ".kaz", else the sheet's
-    // title, else the window's title; characters a file name cannot hold become "_".
+    // The name proposed for `doc`: the name its files are proposed under (its file's name, else
+    // the sheet's title, else the window's title) with ".html".
     static QString proposed(const gui::BracketDocument& doc);
     // Why no file can be named `name`, or an empty text when one can.
     static QString refusal(const QString& name);

@@ -47,9 +47,11 @@ FileError causeOf(int error) {
     }
 }
 
-// The name of a named temporary file while it exists, for removePendingTemporaryFile.
-char g_pendingTemp[4096];
-volatile std::sig_atomic_t g_hasPendingTemp = 0;
+// The name of a named temporary file while it exists, for removePendingTemporaryFile: the
+// thread's own, since the editor's threads write files at once; a tool, which has one thread,
+// removes it from its signal handler.
+thread_local char g_pendingTemp[4096];
+thread_local volatile std::sig_atomic_t g_hasPendingTemp = 0;
 
 void setPendingTemp(const std::string& name) {
     g_hasPendingTemp = 0;

@@ -298,7 +298,10 @@ QString BracketDocument::fileStem() const {
     // in a dot or a space there either.
     QString stem = render::fromCp932(m_bracket.sheet().title).simplified().left(100);
     for (QChar& c : stem) {
-        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char('_');
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F ||
+            QStringLiteral("\\/:*?\"<>|").contains(c)) {
+            c = QLatin1Char('_');
+        }
     }
     while (stem.endsWith(QLatin1Char('.')) || stem.endsWith(QLatin1Char(' '))) stem.chop(1);
     return stem.isEmpty() ? m_title : stem;

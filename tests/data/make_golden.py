@@ -356,9 +356,9 @@ write("eight_members_two_sided_played.kaz", data)
 # Its page. Down the left: 山田's line runs straight on into the semi-final's line 8 (line 0
 # draws no join, the bye's line 1 nothing, line 8's cells span one row above its stroke and
 # three below); down the right, mirrored, the join at each line's left. The finalists' strokes
-# meet in the middle: the winner 高橋's part in the win colour, the loser 鈴木's in the lose
-# colour, the final's line up the centre in the win colour, its number 6 beside it; each
-# finalist's score just below its stroke, at the centre's side; the champion's name unwrapped.
+# meet in the middle: the winner 高橋's part in the win colour, the loser 鈴木's line, the final
+# decided, all in the lose colour; the final's line up the centre in the win colour, its number 6
+# beside it; each finalist's score just below its stroke, at the centre's side; the champion's name unwrapped.
 # The third-place match below, as a first-round match of its own.
 W, L = "#DC143C", "#808080"
 name_l = '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">'
@@ -390,7 +390,7 @@ played_page = example[:7] + ['<TITLE>春季大会 &lt;一般の部&gt;</TITLE>']
     club_l + 'A高</TD >',
     '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">\u3000</TD>',
     '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">\u3000</TD>',
-    '<TD rowspan = "4" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">' + number + '4</SPAN></TD>',
+    '<TD rowspan = "4" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid ' + L + '">' + number + '4</SPAN></TD>',
     '<TD rowspan = "3" colspan = "2" align = "center" valign = "bottom" nowrap STYLE = "width:120 ;color:#FF9000 ;font-size:small;font-weight:bold">\u3000高橋 健太郎左衛門</TD>',
     '<TD rowspan = "4" align = "right" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">' + number + '5</SPAN></TD>',
     '<TD rowspan = "2" align = "right" valign = "bottom" STYLE = "width:85 ;border-bottom:2px solid ' + W + '">' + number + '2</SPAN></TD>',
@@ -427,7 +427,7 @@ played_page = example[:7] + ['<TITLE>春季大会 &lt;一般の部&gt;</TITLE>']
     club_l + 'B高</TD >',
     '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + L + '">\u3000</TD>',
     '<TD rowspan = "2" align = "right" STYLE = "width:85;border-right:4px solid ' + W + ';border-bottom:2px solid ' + W + ';' + score + '2</TD>',
-    '<TD rowspan = "4" align = "right" valign = "top" STYLE = "width:85;border-top:2px solid ' + W + ';' + score + '2</TD>',
+    '<TD rowspan = "4" align = "right" valign = "top" STYLE = "width:85;border-top:2px solid ' + L + ';' + score + '2</TD>',
     '<TD rowspan = "4" STYLE = "width:60;border-top:2px solid ' + L + '">\u3000</TD>',
     '<TD rowspan = "4" STYLE = "width:60;border-top:2px solid ' + W + '">\u3000</TD>',
     '<TD rowspan = "4" align = "left" valign = "top" STYLE = "width:85;border-top:2px solid ' + W + ';' + score + '3</TD>',
