@@ -303,8 +303,7 @@ void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
             appendTextIn(chart.out, "n", Anchor::End, box, names[size_t(member)], kNamePixels);
         }
         if (match) {
-            appendLine(chart.out, place.lines[size_t(side)],
-                       thirdPlaceLineColors(bracket, side),
+            appendLine(chart.out, place.lines[size_t(side)], thirdPlaceLineColors(bracket, side),
                        bracket.sheet().thirdPlaceSides[size_t(side)].score,
                        side == 0 ? LineKind::Upper : LineKind::Lower, LineShape());
         }
