@@ -111,9 +111,6 @@ void measure(const char* what, const QString& path) {
 // round, to its repaint (undone, untimed, between runs); and the match's score dialog from the
 // right click to its being shown.
 void measureResultChange(const char* what, const QString& path) {
-    // はい to every question before a loss: the clicks change results decided long before.
-    ScriptedDesktop desktop;
-    desktop.agreeToEveryLoss = true;
     MainWindow window;
     if (!showEditor(window)) std::printf("the window was not shown\n");
     window.documentManager()->openDocumentFile(path);
@@ -270,6 +267,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--memory")
         return reportMemory(QString::fromLocal8Bit(argv[2]));
+    // はい to every question before a loss: the clicks change results decided long before.
+    ScriptedDesktop desktop;
+    desktop.agreeToEveryLoss = true;
 
     QTemporaryDir dir;
     const auto written = [&dir](const char* name, const std::string& bytes) {
