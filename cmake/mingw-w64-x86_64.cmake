@@ -13,10 +13,23 @@ find_program(CMAKE_CXX_COMPILER NAMES ${KAZ_MINGW_TARGET}-g++-posix ${KAZ_MINGW_
 find_program(CMAKE_RC_COMPILER NAMES ${KAZ_MINGW_TARGET}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${KAZ_MINGW_TARGET})
+find_program(CMAKE_C_COMPILER NAMES ${KAZ_MINGW_TARGET}-gcc-posix ${KAZ_MINGW_TARGET}-gcc)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The programs carry the C++ and MinGW run-time libraries inside: one .exe, no DLLs beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# With KAZ_QT_WINDOWS, the folder of a Qt for Windows (scripts/build-qt-windows.sh), the editor
+# is built too (scripts/build-windows.sh does it all). Qt's DLLs use the C++ and MinGW run-time
+# DLLs, and so do the programs beside them; without Qt, the tools carry the run-time libraries
+# inside: one .exe, no DLLs beside it.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KAZ_QT_WINDOWS)
+if(KAZ_QT_WINDOWS)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${KAZ_QT_WINDOWS})
+    list(APPEND CMAKE_PREFIX_PATH ${KAZ_QT_WINDOWS})
+    set(QT_HOST_PATH /usr CACHE PATH "Where Qt's tools for the build machine are")
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH
+        "Where the CMake files of Qt's tools for the build machine are")
+else()
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()

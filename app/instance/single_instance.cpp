@@ -8,6 +8,7 @@
 #include <memory>
 #ifdef Q_OS_WIN
 #include <QWinEventNotifier>
+#include <qt_windows.h>
 #else
 #include <QSocketNotifier>
 #endif
@@ -92,6 +93,11 @@ bool SingleInstance::handOver(const QStringList& files, int timeoutMs) {
     std::string message;
     for (const QString& file : files) message += file.toStdString() + '\0';
     message += '\0';
+#ifdef Q_OS_WIN
+    // Windows lets the editor that takes the files come to the front only when this start,
+    // which the user has just made, allows it.
+    ::AllowSetForegroundWindow(ASFW_ANY);
+#endif
     return local_socket::sendAll(channel, message, timeoutMs) &&
            local_socket::receiveByte(channel, timeoutMs) == kTaken;
 }

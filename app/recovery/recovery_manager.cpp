@@ -64,8 +64,10 @@ RecoveryManager::~RecoveryManager() {
     m_thread.wait();
 }
 
+// The machine's own data folder: on Windows under %LOCALAPPDATA%, never roaming with the user
+// (the same folder as the data folder on Linux).
 QString RecoveryManager::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
            QStringLiteral("/recovery");
 }
 

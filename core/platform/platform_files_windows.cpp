@@ -79,6 +79,22 @@ std::optional<std::wstring> widen(std::string_view utf8) {
     return wide;
 }
 
+// A path as Windows' file calls take it. They refuse one of MAX_PATH characters or more unless
+// it is written in the extended form, which is absolute, with backslashes only.
+std::optional<std::wstring> systemPath(std::string_view utf8) {
+    std::optional<std::wstring> wide = widen(utf8);
+    if (!wide || wide->size() < MAX_PATH - 12 || wide->rfind(L"\\\\?\\", 0) == 0 ||
+        wide->rfind(L"\\\\.\\", 0) == 0) {
+        return wide;
+    }
+    const DWORD size = ::GetFullPathNameW(wide->c_str(), 0, nullptr, nullptr);
+    if (size == 0) return wide;
+    std::wstring full(size, L'\0');
+    full.resize(::GetFullPathNameW(wide->c_str(), size, full.data(), nullptr));
+    if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
 std::string narrow(const wchar_t* wide) {
     const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
     if (length <= 1) return std::string();
@@ -176,7 +192,7 @@ private:
         const std::string folder = folderOf(m_path);
         const std::string name = nameOf(m_path);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const std::optional<std::wstring> temp = widen(temporaryName(folder, name));
+            const std::optional<std::wstring> temp = systemPath(temporaryName(folder, name));
             if (!temp) return FileError::BadPath;
             setPendingTemp(*temp);
             // Others may delete it (a Ctrl+C handler on another thread does), nothing else.
@@ -200,7 +216,7 @@ private:
     // under the backup name, from where it is put back.
     FileError replaceTarget() {
         const std::optional<std::wstring> backup =
-            widen(temporaryName(folderOf(m_path), nameOf(m_path)));
+            systemPath(temporaryName(folderOf(m_path), nameOf(m_path)));
         if (!backup) return FileError::BadPath;
         if (::ReplaceFileW(m_target.c_str(), m_temp.c_str(), backup->c_str(),
                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
@@ -253,7 +269,7 @@ InputFile::~InputFile() {
 }
 
 FileError InputFile::open(const std::string& path, bool regularOnly) {
-    const std::optional<std::wstring> wide = widen(path);
+    const std::optional<std::wstring> wide = systemPath(path);
     if (!wide) return FileError::BadPath;
     // Others may read the file meanwhile, not write it. A folder cannot be opened this way and
     // fails as access denied.
@@ -301,7 +317,7 @@ FileError InputFile::read(char* buffer, size_t capacity, size_t& got) {
 }
 
 FileError replaceFile(const std::string& path, std::string_view bytes) {
-    const std::optional<std::wstring> target = widen(path);
+    const std::optional<std::wstring> target = systemPath(path);
     if (!target) return FileError::BadPath;
     // Opening the target for writing asks what replacing it needs, before anything is written: a
     // folder or a read-only file is refused as access denied, a file another program holds
@@ -353,7 +369,7 @@ std::vector<std::string> processArguments(int argc, const char* const* argv) {
 namespace kaz::platform {
 
 std::optional<FileStamp> fileStamp(const std::string& path) {
-    const std::optional<std::wstring> wide = widen(path);
+    const std::optional<std::wstring> wide = systemPath(path);
     if (!wide) return std::nullopt;
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExW(wide->c_str(), GetFileExInfoStandard, &data)) return std::nullopt;

@@ -1,5 +1,6 @@
 #include "document/file_access.h"
 
+#include <QDir>
 #include <string>
 
 #include "common/ui_text.h"
@@ -11,8 +12,11 @@ namespace kaz::gui {
 namespace {
 
 // The core takes paths as UTF-8, which is also what Qt gives the system on Linux; on Windows
-// the core makes UTF-16 of it, where the ANSI code page could not hold every name.
-std::string corePath(const QString& path) { return path.toUtf8().toStdString(); }
+// the core makes UTF-16 of it, where the ANSI code page could not hold every name. Written with
+// the system's separators, as its messages show them.
+std::string corePath(const QString& path) {
+    return QDir::toNativeSeparators(path).toUtf8().toStdString();
+}
 
 }  // namespace
 

@@ -11,8 +11,11 @@ QFont japaneseUiFont() { return japaneseFontPoints(9); }
 
 QFont japaneseFontPoints(qreal points) {
     QFont font;
+    // Windows' own Japanese faces first: MS PGothic where Japanese Windows has it, Yu Gothic,
+    // which every Windows since 8.1 has whatever its language; then those of Linux desktops.
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+                      QStringLiteral("Yu Gothic"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("Noto Sans CJK JP")});
     font.setPointSizeF(points);
     return font;
 }
