@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Qt's base module for 64-bit Windows (MinGW-w64) from Debian's own source package, as
 # shared libraries, against this machine's Qt tools. The editor for Windows is built against it
-# (scripts/build-windows.sh). About 40 minutes on 2 cores; done once, then kept:
+# (scripts/build-windows.sh). About 32 minutes on 2 cores; done once, then kept:
 #
 #   scripts/build-qt-windows.sh         builds the kit unless one of the right version is there
 #   scripts/build-qt-windows.sh --path  prints where the kit is (or goes), and builds nothing
@@ -86,6 +86,7 @@ cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 rm -rf "$kit"
 cmake --build "$build"
 cmake --install "$build" >/dev/null
+rm -rf "$build"  # about 2 GB, of no use once the kit is installed
 # Qt's own Japanese texts (buttons of its dialogs), from Debian's translation package.
 mkdir -p "$kit/translations"
 cp /usr/share/qt6/translations/qtbase_ja.qm "$kit/translations/"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds カズボー for 64-bit Windows: the Qt kit first if there is none (about 40 minutes, once;
+# Builds カズボー for 64-bit Windows: the Qt kit first if there is none (about 32 minutes, once;
 # scripts/build-qt-windows.sh), then the editor, the tools and their tests against it, and then
 # what a user downloads:
 #

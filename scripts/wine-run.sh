@@ -5,7 +5,10 @@
 #   scripts/wine-run.sh --kit KIT PROGRAM.exe [ARGUMENT]...
 #
 # Wine's own settings go to $WINEPREFIX, by default ~/.cache/kazbo/wine; its notes are silenced
-# unless WINEDEBUG says otherwise.
+# unless WINEDEBUG says otherwise. The prefix is made for programs without a display: Wine's
+# null graphics driver, Qt's offscreen platform with the IPA faces, and Qt's messages (Qt Test's results too) on
+# standard error rather than the debugger's channel. Wine hands no QT_ variable of Linux to its
+# programs, so these are Windows' own environment, in the prefix's registry.
 set -euo pipefail
 if [ "${1:-}" != "--kit" ] || [ $# -lt 3 ]; then
     echo "usage: $0 --kit KIT PROGRAM.exe [ARGUMENT]..." >&2
@@ -22,8 +25,15 @@ export WINEPATH="$(windows_path "$kit/bin");$(windows_path "$runtime");$(windows
 export WINEPREFIX=${WINEPREFIX:-$HOME/.cache/kazbo/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ ! -f "$WINEPREFIX/kazbo-headless" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f >/dev/null 2>&1
+    wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null 2>&1
+    # The offscreen platform reads font files itself: the Japanese faces the Linux tests use.
+    wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d "$(windows_path /usr/share/fonts/opentype/ipafont-gothic)" /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/kazbo-headless"
 fi
 exec wine "$@"

@@ -110,8 +110,7 @@ void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
         return;
     }
     auto* doc = new gui::BracketDocument(std::move(*loaded), this);
-    const QString original =
-        QFile::decodeName(QByteArray::fromStdString(leftover.record.originalPath));
+    const QString original = QString::fromStdString(leftover.record.originalPath);
     if (original.isEmpty()) {
         doc->setTitle(QString::fromStdString(leftover.record.title));
     } else {

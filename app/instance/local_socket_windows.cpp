@@ -136,6 +136,7 @@ struct Channel::State {
     bool underWay = false;
     bool connected = false;  // a listener's: a connection came before it was waited for
     std::wstring address;    // a listener's: where further instances are made
+    Handle claim;            // a listener's: the event that says an editor listens here
     char buffer[kBufferSize];
     std::string unread;  // what a read brought beyond the byte asked for
 
@@ -236,12 +237,19 @@ std::string addressFor(const std::string& /*folder*/, const std::string& name) {
 Channel listenAt(const std::string& address) {
     const std::wstring name = wide(address);
     if (name.size() <= std::size(kPipeFolder) - 1) return {};
-    // Where an editor listens, the first instance exists already and this one fails.
+    // Where an editor listens, the first instance exists already and this one fails. Wine
+    // makes it all the same: an event of the pipe's name, which exists while its listener
+    // does, tells there too.
+    Handle claim(::CreateEventW(
+        nullptr, TRUE, FALSE,
+        (L"Local\\kazbo-listens-" + name.substr(std::size(kPipeFolder) - 1)).c_str()));
+    if (!claim.isValid() || ::GetLastError() == ERROR_ALREADY_EXISTS) return {};
     Handle pipe = newInstance(name, true);
     Handle event = newEvent();
     if (!pipe.isValid() || !event.isValid()) return {};
     auto state = std::make_unique<Channel::State>(std::move(pipe), std::move(event));
     state->address = name;
+    state->claim = std::move(claim);
     if (!awaitConnection(*state)) return {};
     return Channel(std::move(state));
 }

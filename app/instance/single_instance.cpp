@@ -7,8 +7,9 @@
 #include <QTimer>
 #include <memory>
 #ifdef Q_OS_WIN
-#include <QWinEventNotifier>
 #include <qt_windows.h>
+
+#include <QWinEventNotifier>
 #else
 #include <QSocketNotifier>
 #endif

@@ -8,6 +8,7 @@
 
 #include "common/ui_text.h"
 #include "document/bracket_document.h"
+#include "document/file_access.h"
 #include "io/file_io.h"
 #include "publish/recent_results.h"
 
@@ -127,7 +128,7 @@ void LivePublisher::writePending(const std::shared_ptr<Shared>& shared) {
     lock.unlock();
     const std::string page = shared->writer(job->bracket, job->options);
     const kaz::Status status =
-        kaz::writeFileSafely(QFile::encodeName(job->path).toStdString(), std::string_view(page));
+        kaz::writeFileSafely(gui::corePath(job->path), std::string_view(page));
     Outcome outcome{job->path, job->changedAt, status ? std::string() : status.failure().message()};
     job.reset();  // before the lock, which orders this thread's work before the window's
     lock.lock();

@@ -13,7 +13,7 @@ namespace kaz::app {
 namespace {
 
 QString describe(const kaz::RecoveryRecord& record) {
-    const QString path = QFile::decodeName(QByteArray::fromStdString(record.originalPath));
+    const QString path = QString::fromStdString(record.originalPath);
     const QString when = QDateTime::fromSecsSinceEpoch(record.savedAt)
                              .toLocalTime()
                              .toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));

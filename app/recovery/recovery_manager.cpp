@@ -11,6 +11,7 @@
 #include "common/ui_text.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
+#include "document/file_access.h"
 #include "io/file_io.h"
 #include "io/kaz_format.h"
 #include "recovery/recovery_writer.h"
@@ -105,7 +106,7 @@ void RecoveryManager::keepNow(gui::BracketDocument* doc) {
         return;
     }
     kaz::RecoveryRecord record;
-    record.originalPath = QFile::encodeName(doc->filePath()).toStdString();
+    record.originalPath = doc->filePath().toUtf8().toStdString();
     record.title = doc->title().toStdString();
     record.savedAt = QDateTime::currentSecsSinceEpoch();
     record.processId = QCoreApplication::applicationPid();
@@ -159,9 +160,8 @@ QList<RecoveryManager::Leftover> RecoveryManager::leftovers() {
         leftover.recordPath = folder.filePath(name);
         leftover.bracketPath = leftover.recordPath.chopped(kRecordSuffix.size()) + kBracketSuffix;
         if (!QFile::exists(leftover.bracketPath)) continue;  // killed between the two writes
-        const kaz::Result<std::string> text =
-            kaz::readWholeFile(QFile::encodeName(leftover.recordPath).toStdString(),
-                               kMostRecordBytes, kaz::ReadableFiles::RegularOnly);
+        const kaz::Result<std::string> text = kaz::readWholeFile(
+            gui::corePath(leftover.recordPath), kMostRecordBytes, kaz::ReadableFiles::RegularOnly);
         std::optional<kaz::RecoveryRecord> record =
             text ? kaz::readRecoveryRecord(*text) : std::nullopt;
         if (!record) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/ui_text.h"
+#include "document/file_access.h"
 #include "io/file_io.h"
 
 namespace kaz::app {
@@ -11,7 +12,7 @@ namespace kaz::app {
 namespace {
 
 kaz::Status writeBytes(const QString& path, const QByteArray& bytes) {
-    return kaz::writeFileSafely(QFile::encodeName(path).toStdString(),
+    return kaz::writeFileSafely(gui::corePath(path),
                                 std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 

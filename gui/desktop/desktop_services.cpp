@@ -29,6 +29,7 @@ namespace kaz::gui {
 
 namespace {
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 // Runs `opener` on `path` and calls `failed` should it not start or end with a failure. The
 // opener may wait for the application it started; it is left running when the editor ends
 // (its process object is not the application's child, which would end it), and what it says
@@ -54,6 +55,7 @@ void watchOpener(const QString& opener, const QString& path, const std::function
                      });
     process->start(opener, {path});
 }
+#endif
 
 // Opens a file chooser wide enough for its name, size, type and date columns to be read:
 // the dates and sizes take what they need, the names the rest.

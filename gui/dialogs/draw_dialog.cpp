@@ -325,9 +325,8 @@ void DrawDialog::loadList() {
         this, tr("参加者リストを開く"),
         {tr("参加者リスト (*.txt *.csv *.tsv)"), tr("すべてのﾌｧｲﾙ (*.*)")});
     if (path.isEmpty()) return;
-    const kaz::Result<std::string> bytes =
-        kaz::readWholeFile(QFile::encodeName(path).toStdString(), kaz::kMaxEntrantListBytes,
-                           kaz::ReadableFiles::RegularOnly);
+    const kaz::Result<std::string> bytes = kaz::readWholeFile(
+        corePath(path), kaz::kMaxEntrantListBytes, kaz::ReadableFiles::RegularOnly);
     if (!bytes) {
         // A regular file refused as of an invalid format is one over the limit.
         if (bytes.failure().cause == kaz::FileError::InvalidFormat && QFileInfo(path).isFile()) {

@@ -9,16 +9,10 @@
 
 namespace kaz::gui {
 
-namespace {
-
-// The core takes paths as UTF-8, which is also what Qt gives the system on Linux; on Windows
-// the core makes UTF-16 of it, where the ANSI code page could not hold every name. Written with
-// the system's separators, as its messages show them.
+// UTF-8 is also what Qt gives the system on Linux; on Windows the core makes UTF-16 of it.
 std::string corePath(const QString& path) {
     return QDir::toNativeSeparators(path).toUtf8().toStdString();
 }
-
-}  // namespace
 
 kaz::Result<kaz::Bracket> loadBracket(const QString& path) {
     return kaz::loadBracketFile(corePath(path), kaz::ReadableFiles::RegularOnly);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
 
 #include "io/bracket_file.h"
@@ -11,6 +12,11 @@ namespace kaz::gui {
 
 // The editor's edge of the one load path and the one crash-safe write path: Qt path names in,
 // the core's results out, and the one way a failure reaches the user.
+
+// A path as the core's file calls take it: UTF-8, with the system's separators, so that the
+// core's messages show it as the system does. (Not QFile::encodeName, which on Windows is the
+// ANSI code page and loses every name it cannot hold.)
+std::string corePath(const QString& path);
 
 // Reads the bracket at `path`, a regular file only (a FIFO is refused without waiting for a
 // writer).

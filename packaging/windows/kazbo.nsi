@@ -30,6 +30,7 @@ VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT} setup"
 VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "CompanyName" "Kazbo"
+VIAddVersionKey /LANG=0 "LegalCopyright" "Kazbo developers"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"

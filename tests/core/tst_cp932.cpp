@@ -246,7 +246,7 @@ std::string utf8Of(unsigned codePoint) {  // surrogates too, as a decoder must r
 
 // The texts each direction is compared on: every one- and two-byte text, every BMP character,
 // and the edges of UTF-8 and UTF-16 that a decoder must refuse.
-std::vector<std::string> inputsFor(Direction direction) {
+[[maybe_unused]] std::vector<std::string> inputsFor(Direction direction) {
     std::vector<std::string> inputs;
     for (unsigned b = 0; b < 0x100; ++b) inputs.push_back(std::string(1, char(b)));
     for (unsigned v = 0; v < 0x10000; ++v) inputs.push_back({char(v >> 8), char(v & 0xFF)});

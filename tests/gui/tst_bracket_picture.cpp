@@ -552,7 +552,8 @@ void TestBracketPicture::savePictureFailures() {
     if (message.isEmpty()) {
         QCOMPARE(desktop.errors, QStringList());
     } else {
-        QCOMPARE(desktop.errors, QStringList{dir.filePath(answer) + message});
+        QCOMPARE(desktop.errors,
+                 QStringList{QDir::toNativeSeparators(dir.filePath(answer)) + message});
     }
     QCOMPARE(entries(dir.path()), QStringList({"example.kaz", "folder.pdf"}));
     QCOMPARE(entries(dir.filePath(QStringLiteral("folder.pdf"))), QStringList());

@@ -1,7 +1,7 @@
 // Brackets that open from the desktop: named on the command line, handed over by a second
 // start to the editor already running, dropped on the main window; each joins the recent files.
 
-#ifndef Q_OS_WIN
+#ifndef _WIN32
 #include <sys/socket.h>
 #endif
 
@@ -64,6 +64,9 @@ void TestDesktopOpen::init() {
     qputenv("XDG_DATA_HOME", m_home->filePath("data").toUtf8());
     // An editor of its own for each test: the hand-over is per user and display.
     qputenv("DISPLAY", (":kaztest-" + QFileInfo(m_home->path()).fileName()).toUtf8());
+#ifdef Q_OS_WIN  // the settings are the registry's, every test's alike
+    profileSettings().remove(QStringLiteral("Recent File List"));
+#endif
 }
 
 QString TestDesktopOpen::bracketFile(const QString& name, int members) {
@@ -110,7 +113,7 @@ QProcess* TestDesktopOpen::runEditor(const QStringList& args, const QString& fol
     editor->setProcessEnvironment(all);
     editor->setWorkingDirectory(folder);
     editor->start(KAZ_EDIT_PATH, args);
-    editor->waitForFinished(15000);
+    editor->waitForFinished(60000);  // a start under Wine may first fill its font cache
     return editor;
 }
 
@@ -150,11 +153,18 @@ void TestDesktopOpen::helpVersionAndWrongOptions() {
                    {"KAZ_QUIT_AFTER_START", "1"}});
     QCOMPARE(editor->state(), QProcess::NotRunning);
     QCOMPARE(editor->exitCode(), exitCode);
-    const QString printed = QString::fromUtf8(editor->readAllStandardOutput());
-    const QString told = QString::fromUtf8(editor->readAllStandardError());
+    // Standard output and error are text on Windows, with lines ending in "\r\n".
+    const QString printed =
+        QString::fromUtf8(editor->readAllStandardOutput()).replace(QStringLiteral("\r\n"), "\n");
+    const QString told =
+        QString::fromUtf8(editor->readAllStandardError()).replace(QStringLiteral("\r\n"), "\n");
     if (!out.isEmpty()) QVERIFY2(printed.startsWith(out), qPrintable(printed));
     if (!err.isEmpty()) QVERIFY2(told.endsWith(err), qPrintable(told));
+#ifdef Q_OS_WIN  // in the registry
+    const QSettings settings = profileSettings();
+#else
     const QSettings settings(m_home->filePath("config/kazbo/kazbo.conf"), QSettings::IniFormat);
+#endif
     const QString opened = settings.value("Recent File List/File1").toString();
     QCOMPARE(opened, exitCode == 0 && display ? file : QString());
 }
@@ -162,6 +172,9 @@ void TestDesktopOpen::helpVersionAndWrongOptions() {
 // The settings of earlier versions move to the program's own place at the first start, once:
 // what is there later is not overwritten, and the earlier file is gone.
 void TestDesktopOpen::earlierSettingsMovedOnce() {
+#ifdef Q_OS_WIN
+    QSKIP("the settings of every version are in the registry on Windows, beyond a test's reach");
+#endif
     const QString config = m_home->filePath("moved");
     const QString earlier =
         config + QStringLiteral("/Local AppWizard-Generated Applications/カズボ.conf");
@@ -289,7 +302,12 @@ void TestDesktopOpen::atMostEightStartsAreReadAtOnce() {
     QSignalSpy received(&instance, &SingleInstance::filesReceived);
     std::vector<local_socket::Channel> silent;
     for (int i = 0; i < 8; ++i) {
-        silent.push_back(local_socket::connectTo(SingleInstance::socketPath(), 1000));
+        // While the editor's loop runs: a pipe takes a start only once the last was accepted.
+        auto connecting = std::async(std::launch::async, [] {
+            return local_socket::connectTo(SingleInstance::socketPath(), 5000);
+        });
+        QTRY_VERIFY(connecting.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        silent.push_back(connecting.get());
         QVERIFY(silent.back().isValid());
     }
     auto handOver = [] {
@@ -315,7 +333,8 @@ void TestDesktopOpen::refusedFileToldAsOpenTellsIt() {
     frame.openFiles({path, m_home->filePath("missing.kaz")});
     QCOMPARE(desktop.errors,
              QStringList({"予期しないﾌｧｲﾙ形式です。",
-                          m_home->filePath("missing.kaz") + " が見つかりませんでした。"}));
+                          QDir::toNativeSeparators(m_home->filePath("missing.kaz")) +
+                              " が見つかりませんでした。"}));
     QCOMPARE(frame.mdiArea()->subWindowList().size(), 0);
 }
 

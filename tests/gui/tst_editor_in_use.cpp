@@ -110,6 +110,11 @@ void TestEditorInUse::longestScoresShowWhole_data() {
 // Every ink pixel of the score shows (as many as on an unclipped image), all of it left of the
 // join, and the join is unbroken.
 void TestEditorInUse::longestScoresShowWhole() {
+#ifdef Q_OS_WIN
+    QSKIP(
+        "the offscreen platform on Windows reads the faces with FreeType's full hinting, "
+        "whose digits are wider than any Windows face draws them");
+#endif
     QFETCH(QString, score);
     QFETCH(int, line);
     BracketDocument doc{kaz::Bracket(4)};

@@ -233,14 +233,16 @@ void TestHtmlExport::exportsSayWhereTheyWent() {
     QVERIFY(QFile::exists(page));
     QCOMPARE(desktop.errors, QStringList());
     QCOMPARE(frame.statusBar()->currentMessage(),
-             page + QStringLiteral(" に書き出しました。表示するｱﾌﾟﾘｹｰｼｮﾝを起動できませんでした。"));
+             QDir::toNativeSeparators(page) +
+                 QStringLiteral(" に書き出しました。表示するｱﾌﾟﾘｹｰｼｮﾝを起動できませんでした。"));
 
     newBracket(frame);
     const QString picture = dir.filePath(QStringLiteral("picture.png"));
     desktop.saveAnswers.enqueue(picture);
     action(frame, "savePicture")->trigger();
     QCOMPARE(desktop.saveRequests.value(1).proposed, dir.filePath("新しいトーナメント表2.png"));
-    QCOMPARE(frame.statusBar()->currentMessage(), picture + QStringLiteral(" に書き出しました。"));
+    QCOMPARE(frame.statusBar()->currentMessage(),
+             QDir::toNativeSeparators(picture) + QStringLiteral(" に書き出しました。"));
 
     const QString bracket = other.filePath(QStringLiteral("大会.kaz"));
     QVERIFY(writeFile(bracket, readFile(QStringLiteral(KAZ_TEST_DATA "/four_members.kaz"))));
@@ -257,7 +259,8 @@ void TestHtmlExport::exportsSayWhereTheyWent() {
     action(frame, "filePrint")->trigger();
     QCOMPARE(desktop.printPdfPaths, QStringList{other.filePath("大会.pdf")});
     QVERIFY(QFile::exists(pdf));
-    QCOMPARE(frame.statusBar()->currentMessage(), pdf + QStringLiteral(" に書き出しました。"));
+    QCOMPARE(frame.statusBar()->currentMessage(),
+             QDir::toNativeSeparators(pdf) + QStringLiteral(" に書き出しました。"));
     frame.documentManager()->closeAllDocuments();
 }
 

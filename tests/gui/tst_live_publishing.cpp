@@ -200,7 +200,8 @@ void TestLivePublishing::failureIsToldOnceAndRetried() {
     window.statusBar()->showMessage(QStringLiteral("保存しました"));
     QVERIFY(
         field->text().startsWith(QStringLiteral("新しいトーナメント表1.html に公開しました (")));
-    QVERIFY(field->toolTip().startsWith(page + QStringLiteral(" に公開しました (")));
+    QVERIFY(field->toolTip().startsWith(QDir::toNativeSeparators(page) +
+                                        QStringLiteral(" に公開しました (")));
 
     {
         std::optional<DiskFault> fault;

@@ -528,8 +528,10 @@ void TestMainWindow::openFailures_data() {
     bracket.colors().at(2) = "#FFFFFF0";
     QTest::newRow("colour of 8 bytes")
         << QByteArray::fromStdString(kaz::writeKaz(bracket)) << "予期しないﾌｧｲﾙ形式です。";
+#ifndef Q_OS_WIN
     // No writer will ever come: opening must not wait for one.
     QTest::newRow("FIFO") << QByteArray("fifo") << "予期しないﾌｧｲﾙ形式です。";
+#endif
 }
 
 void TestMainWindow::openFailures() {
@@ -537,9 +539,10 @@ void TestMainWindow::openFailures() {
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("b.kaz"));
-    if (content == "fifo") {
-        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-    } else if (content != "missing") {
+#ifndef Q_OS_WIN
+    if (content == "fifo") QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+#endif
+    if (content != "missing" && content != "fifo") {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
