@@ -54,7 +54,8 @@ rm -f "$zip_file"
 # that nothing else in the folder (a user's own file) is ever removed.
 {
     (cd "$dist" && find . -type d ! -name . | sort) | while read -r folder; do
-        echo "CreateDirectory \"\$INSTDIR\\${folder#./}\""
+        folder=${folder#./}
+        echo "CreateDirectory \"\$INSTDIR\\${folder//\//\\}\""
     done
     (cd "$dist" && find . -type f | sort) | while read -r file; do
         file=${file#./}
@@ -67,7 +68,8 @@ rm -f "$zip_file"
         echo "Delete \"\$INSTDIR\\${file//\//\\}\""
     done
     (cd "$dist" && find . -type d ! -name . | sort -r) | while read -r folder; do
-        echo "RMDir \"\$INSTDIR\\${folder#./}\""
+        folder=${folder#./}
+        echo "RMDir \"\$INSTDIR\\${folder//\//\\}\""
     done
 } >"$build/removed-files.nsh"
 setup="$build/kazbo-$version-setup.exe"

@@ -7,7 +7,7 @@
 #                                     runs its command-line tools' tests (CI)
 #   scripts/install-deps.sh --windows also what the editor for Windows is built, packed and
 #                                     checked with (scripts/build-windows.sh): NSIS, zip, and
-#                                     Xvfb with xdotool for the real-window check under Wine
+#                                     Xvfb with xdotool and xclip for the real-window check under Wine
 #   scripts/install-deps.sh --browser also Chromium and HTML Tidy, which render and check the
 #                                     live results page (CI; the tests never need them)
 # The options may be combined.
@@ -20,7 +20,7 @@ packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fo
 for option in "$@"; do
     case "$option" in
         --cross) packages+=(g++-mingw-w64-x86-64-posix wine wine64) ;;
-        --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis zip xvfb xauth xdotool
+        --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis zip xvfb xauth xdotool xclip
                               dpkg-dev) ;;  # dpkg-dev: apt-get source
         --browser) packages+=(chromium tidy python3) ;;
         *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;

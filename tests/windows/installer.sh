@@ -18,8 +18,8 @@ user_folder=$(find "$drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Publ
 menu_all="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/カズボー.lnk"
 menu_user="$user_folder/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/カズボー.lnk"
 
-registry_has() {  # KEY TEXT: the key's values mention TEXT
-    wine reg query "$1" 2>/dev/null | tr -d '\r' | grep -qF "$2"
+registry_has() {  # KEY TEXT: the key's values mention TEXT (reg writes Japanese Windows' CP932)
+    wine reg query "$1" 2>/dev/null | iconv -f CP932 -t UTF-8 | tr -d '\r' | grep -qF "$2"
 }
 
 # One mode: MODE (all|user), the folder and registry root it must use, the installer's options.
@@ -44,8 +44,9 @@ check_mode() {
 
     # The installed editor opens a bracket passed to it, as a double click on the file does.
     local bracket="$scratch/大会-$mode.kaz"
-    cp "$(dirname "$0")/../data/sample4.kaz" "$bracket"
+    cp "$(dirname "$0")/../data/four_members_example.kaz" "$bracket"
     wine "$folder/kaz_edit.exe" "$(windows_path "$bracket")" >/dev/null 2>&1 &
+    disown
     window_titled "大会-$mode" >/dev/null
     wineserver -k
     wineboot >/dev/null 2>&1 || true

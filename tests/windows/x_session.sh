@@ -45,6 +45,16 @@ window_titled() {
     fail "no window titled \"$1\""
 }
 
+# Pastes `text` where the keyboard is, as a user pastes names copied from a list. (Keys typed
+# by xdotool carry no character beyond the keyboard's into Wine, which reads the keyboard once,
+# at a program's start.)
+paste() {
+    printf '%s' "$1" | xclip -selection clipboard -in
+    sleep 0.3
+    xdotool key ctrl+v
+    sleep 0.5
+}
+
 # Gives the keyboard to the window whose title matches, once it is there.
 focus() {
     local window
