@@ -49,7 +49,7 @@ window_titled() {
 # by xdotool carry no character beyond the keyboard's into Wine, which reads the keyboard once,
 # at a program's start.)
 paste() {
-    printf '%s' "$1" | xclip -selection clipboard -in
+    printf '%s' "$1" | xclip -selection clipboard -in 2>/dev/null
     sleep 0.3
     xdotool key ctrl+v
     sleep 0.5
