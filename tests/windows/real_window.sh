@@ -17,7 +17,7 @@ windows_folder=$(realpath "$2")
 scratch=$(mktemp -d)
 source "$(dirname "$0")/x_session.sh"
 cleanup() {
-    pkill -f "$linux_editor" 2>/dev/null || true
+    if [ -n "${linux_pid:-}" ]; then kill "$linux_pid" 2>/dev/null || true; fi
     stop_all
     rm -rf "$scratch"
 }
