@@ -20,7 +20,9 @@ namespace {
 // Qt fills its font database the first time text is laid out: fontconfig reads its settings and
 // the description of every font, a few milliseconds in which the window waits. Filled on a
 // thread of its own while the window is built, it is ready sooner. (Qt's font database may be
-// used from any thread.)
+// used from any thread.) Not on Windows, whose font list comes quickly without fontconfig, and
+// where a thread of MinGW's that ends so early can fault in Qt's thread-local regular
+// expression stack as it is freed (seen under Wine).
 class FontDatabaseFiller {
 public:
     FontDatabaseFiller() : m_thread([] { QFontDatabase::families(); }) {}
@@ -64,7 +66,9 @@ EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc
 EditorApplication::~EditorApplication() = default;
 
 void EditorApplication::start(const QStringList& files) {
+#ifndef Q_OS_WIN
     const FontDatabaseFiller fonts;
+#endif
     installUiLanguage(*this);
     setDesktopFileName(QStringLiteral("jp.kazbo.Editor"));
     setStyle(new ApplicationStyle);
