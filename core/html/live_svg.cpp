@@ -7,6 +7,7 @@
 #include "bracket/round_names.h"
 #include "bracket/sheet_layout.h"
 #include "bracket/sheet_marks.h"
+#include "bracket/sheet_picture_plan.h"
 #include "bracket/third_place.h"
 #include "html/live_parts.h"
 #include "text/cp932.h"
@@ -22,19 +23,12 @@ constexpr int kTitlePixels = 18;
 constexpr int kSubtitlePixels = 14;
 constexpr int kSmallPixels = 12;  // round names, seed marks, match numbers, scores, the foot
 constexpr int kChampionPixels = 15;
-// Where a name starts in its box, and how far a widened column's names end before the lines.
-constexpr int kNameMargin = 3;
-constexpr int kInkGap = 2;
-// How far into its column a club starts (ends, mirrored): the club stands apart from the name.
-constexpr int kClubGap = 10;
+// Where a name starts in its box; how far into its column a club starts (ends, mirrored), so
+// that the club stands apart from the name.
+constexpr int kNameMargin = kPageNameMargin;
+constexpr int kClubGap = kPageClubGap;
 // The least room between two round names: each is drawn at most its column's width less this.
 constexpr int kRoundNameGap = 8;
-// A column widens to its longest text up to this many boxes; a longer text is condensed.
-constexpr int kMostBoxes = 4;
-constexpr int kTitleSideMargin = 16;
-constexpr int kTitleMostWidening = 2;
-constexpr int kStroke = 4;
-constexpr int kJoin = 4;  // the half of the pictures' seven-pixel join that lies in a line
 constexpr int kScoreGap = 6;
 // The most characters of a name the chart draws.
 constexpr size_t kMostCharacters = 64;
@@ -44,20 +38,12 @@ enum class Anchor { Start, Middle, End };
 struct Chart {
     PageBuffer& out;
     const Bracket& bracket;
-    SheetLayout layout;
-    int nameExtra = 0;
+    SheetPicturePlan plan;
+    const SheetLayout& layout = plan.layout;
 };
 
 int pixelsWide(const std::string& utf8, int pixels) {
     return (estimatedWidth(utf8) * pixels + 99) / 100;
-}
-
-// How much a column of boxes `box` wide must widen for its widest text (`widths`, in pixels),
-// at most kMostBoxes.
-int columnExtra(const std::vector<int>& widths, int box) {
-    const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
-    const int room = box - kNameMargin - kInkGap;
-    return std::clamp(widest - room, 0, (kMostBoxes - 1) * box);
 }
 
 void appendRect(PageBuffer& out, const char* cls, int x, int y, int width, int height) {
@@ -124,19 +110,20 @@ void appendLine(PageBuffer& out, const Rect& area, const LineColors& colors,
     if (!shape.drawn) return;
     const char* stroke = colorClass(colors.stroke);
     if (shape.upright) {
-        appendRect(out, stroke, area.left + area.width / 2 - kStroke / 2, area.top, kStroke,
-                   area.height);
+        appendRect(out, stroke, area.left + area.width / 2 - kStrokeWidth / 2, area.top,
+                   kStrokeWidth, area.height);
         return;
     }
     const int middle = area.top + area.height / 2 + shape.strokeShift;
-    appendRect(out, stroke, area.left, middle - kStroke / 2, area.width, kStroke);
+    appendRect(out, stroke, area.left, middle - kStrokeWidth / 2, area.width, kStrokeWidth);
     if (shape.joined && kind != LineKind::Final) {
-        const int x = shape.mirrored ? area.left : area.right() - kJoin;
+        const int x = shape.mirrored ? area.left : area.right() - kJoinShare;
         if (kind == LineKind::Upper) {
-            appendRect(out, colorClass(colors.join), x, middle + 1, kJoin,
+            appendRect(out, colorClass(colors.join), x, middle + 1, kJoinShare,
                        area.bottom() - middle - 1);
         } else {
-            appendRect(out, colorClass(colors.join), x, area.top, kJoin, middle - 2 - area.top);
+            appendRect(out, colorClass(colors.join), x, area.top, kJoinShare,
+                       middle - 2 - area.top);
         }
     }
     if (kind == LineKind::Final || score.empty()) return;
@@ -188,13 +175,14 @@ void appendNames(Chart& chart, const std::vector<std::string>& names,
                  const std::vector<std::string>& clubs) {
     const SheetLayout& layout = chart.layout;
     const SheetInfo& sheet = chart.bracket.sheet();
-    const bool widened = chart.nameExtra > 0;
+    const int nameExtra = chart.plan.names.extraWidth;
+    const bool widened = chart.plan.names.widened();
     for (int member = 0; member < chart.bracket.memberCount(); ++member) {
         const bool right = isOnRightSide(layout, member);
         Rect box = sheetNameRect(layout, member);
-        if (right) box.left -= chart.nameExtra;
-        box.width += chart.nameExtra;
-        const int room = box.width - kNameMargin - (widened ? kInkGap : 0);
+        if (right) box.left -= nameExtra;
+        box.width += nameExtra;
+        const int room = chart.plan.names.room;
         const int y = box.top + box.height / 2;
         const std::string& name = names[size_t(member)];
         const int seed = sheet.seeds[size_t(member)];
@@ -213,7 +201,7 @@ void appendNames(Chart& chart, const std::vector<std::string>& names,
         }
         if (layout.hasClubColumn()) {
             const Rect club = sheetClubRect(layout, member);
-            const int clubRoom = club.width - kClubGap - kNameMargin;
+            const int clubRoom = chart.plan.clubs.room;
             if (right) {
                 appendTextAt(chart.out, "k", Anchor::End, club.right() - kClubGap, y,
                              clubs[size_t(member)], kClubPixels, clubRoom);
@@ -299,7 +287,7 @@ void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
         const int member = thirdPlaceMember(bracket, side);
         if (member >= 0) {
             Rect box = place.names[size_t(side)];
-            box.width -= 4;
+            box.width -= kThirdPlaceNameGap;
             appendTextIn(chart.out, "n", Anchor::End, box, names[size_t(member)], kNamePixels);
         }
         if (match) {
@@ -318,6 +306,39 @@ void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
 
 std::string titleText(const Bracket& bracket) { return cp932ToUtf8(bracket.sheet().title); }
 
+// How wide the chart draws the texts of `bracket`'s sheet: an estimate, the page cannot
+// measure the browser's fonts. A name's width takes in its seed mark, drawn inside its text
+// where the column is widened; a title is condensed into any room (textLength).
+class PageMeasure : public TextMeasure {
+public:
+    PageMeasure(const Bracket& bracket, const std::vector<std::string>& names,
+                const std::vector<std::string>& clubs, const std::string& title,
+                const std::string& subtitle)
+        : m_bracket(bracket),
+          m_names(names),
+          m_clubs(clubs),
+          m_title(pixelsWide(title, kTitlePixels)),
+          m_subtitle(pixelsWide(subtitle, kSubtitlePixels)) {}
+
+    MeasuredText name(int member) const override {
+        return {
+            pixelsWide(m_names[size_t(member)], kNamePixels) + seedMarkPixels(m_bracket, member),
+            false};
+    }
+    MeasuredText club(int member) const override {
+        return {pixelsWide(m_clubs[size_t(member)], kClubPixels), false};
+    }
+    int title(int room) const override { return std::min(m_title, room); }
+    int subtitle(int room) const override { return std::min(m_subtitle, room); }
+
+private:
+    const Bracket& m_bracket;
+    const std::vector<std::string>& m_names;
+    const std::vector<std::string>& m_clubs;
+    int m_title;
+    int m_subtitle;
+};
+
 }  // namespace
 
 void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
@@ -325,29 +346,16 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     const SheetInfo& sheet = bracket.sheet();
     std::vector<std::string> names(static_cast<size_t>(members));
     std::vector<std::string> clubs(static_cast<size_t>(members));
-    std::vector<int> nameWidths(static_cast<size_t>(members));
-    std::vector<int> clubWidths(static_cast<size_t>(members));
     for (int member = 0; member < members; ++member) {
         const size_t m = size_t(member);
         names[m] = shortened(cp932ToUtf8(bracket.memberName(member)), kMostCharacters);
         clubs[m] = cp932ToUtf8(sheet.clubs[m]);
-        nameWidths[m] = pixelsWide(names[m], kNamePixels) + seedMarkPixels(bracket, member);
-        clubWidths[m] = pixelsWide(clubs[m], kClubPixels) + kClubGap - kInkGap;
     }
-    SheetWidening widening;
-    widening.nameColumn = columnExtra(nameWidths, memberNameRect(0).width);
     const bool sheetShown = isSheetShown(sheet);
     const std::string title = sheetShown ? titleText(bracket) : std::string();
     const std::string subtitle = sheetShown ? cp932ToUtf8(sheet.subtitle) : std::string();
-    if (sheetShown) {
-        widening.clubColumn = showsClubColumn(sheet) ? columnExtra(clubWidths, kClubBoxWidth) : 0;
-        const int width = layoutSheet(bracket, widening).extent.width;
-        const int wanted =
-            std::max(pixelsWide(title, kTitlePixels), pixelsWide(subtitle, kSubtitlePixels)) +
-            2 * kTitleSideMargin;
-        widening.leastWidth = std::min(wanted, kTitleMostWidening * width);
-    }
-    Chart chart{out, bracket, layoutSheet(bracket, widening), widening.nameColumn};
+    const PageMeasure measure(bracket, names, clubs, title, subtitle);
+    Chart chart{out, bracket, planSheetPicture(bracket, measure, estimatedPictureStyle())};
     const SheetLayout& layout = chart.layout;
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"c\" width=\"";
     html::appendInt(out, layout.extent.width);

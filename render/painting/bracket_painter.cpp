@@ -8,6 +8,7 @@
 
 #include "bracket/bracket_geometry.h"
 #include "bracket/line_style.h"
+#include "bracket/sheet_picture_plan.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
@@ -19,8 +20,6 @@ namespace kaz::render {
 
 namespace {
 
-constexpr int kStrokeWidth = 4;
-constexpr int kJoinWidth = 7;
 constexpr int kScoreFontPixels = 12;
 constexpr int kChampionFontPixels = 14;
 constexpr int kChampionWeight = 600;
@@ -60,7 +59,7 @@ void paintScore(QPainter& painter, const kaz::ColorSet& colors, const LineLook& 
     // A score wider than the line left of its join is condensed, as names are, so that it
     // never runs under the join (a pixel is kept clear before it).
     QFont font = japaneseFontPixels(kScoreFontPixels);
-    const int room = area.width() - kJoinWidth / 2 - 1;
+    const int room = area.width() - kaz::kJoinWidth / 2 - 1;
     const int stretch = fittingStretch(font, text, room);
     if (stretch != 100) font.setStretch(stretch);
     painter.setFont(font);
@@ -100,8 +99,8 @@ void paintLineLook(QPainter& painter, const kaz::ColorSet& colors, const LineLoo
 
     if (draws(LineParts::Stroke)) {
         painter.save();
-        painter.setPen(
-            QPen(lineColor(colors, lineColors.stroke), kStrokeWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(QPen(lineColor(colors, lineColors.stroke), kaz::kStrokeWidth, Qt::SolidLine,
+                            Qt::FlatCap));
         if (reach > 0) {
             painter.setClipRect(QRectF(area).adjusted(-reach, -reach, reach, reach),
                                 Qt::IntersectClip);
@@ -135,7 +134,7 @@ void paintLineLook(QPainter& painter, const kaz::ColorSet& colors, const LineLoo
     if (!draws(LineParts::Join) || !shape.joined) return;
     painter.save();
     painter.setPen(
-        QPen(lineColor(colors, lineColors.join), kJoinWidth, Qt::SolidLine, Qt::FlatCap));
+        QPen(lineColor(colors, lineColors.join), kaz::kJoinWidth, Qt::SolidLine, Qt::FlatCap));
     if (reach > 0 && kind == kaz::LineKind::Upper) {
         // Under the lower line's share, which is drawn after it.
         painter.setClipRect(QRectF(area).adjusted(0, 0, 0, reach), Qt::IntersectClip);
@@ -174,7 +173,7 @@ void paintPairJoin(QPainter& painter, const kaz::ColorSet& colors, const DrawnLi
     // lower's, as the two shares draw it.
     const int top = upper.area.top() + upper.area.height() / 2 + upper.shape.strokeShift + 1;
     const int bottom = lower.area.top() + lower.area.height() / 2 + lower.shape.strokeShift - 2;
-    const qreal half = kJoinWidth / 2.0;
+    const qreal half = kaz::kJoinWidth / 2.0;
     const qreal edge =
         upper.shape.mirrored ? upper.area.left() : upper.area.left() + upper.area.width();
     const qreal left = upper.shape.mirrored ? edge : edge - half;

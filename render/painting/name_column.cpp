@@ -19,12 +19,6 @@ namespace {
 
 constexpr qreal kNamePoints = 11;
 constexpr qreal kScreenDpi = 96;
-// Where a name box starts its text: past its frame (1 pixel in the editor's style), the
-// edit's own margin of 2 pixels and the box's text margin of 2 (member_box.cpp).
-constexpr int kNameLeftMargin = 5;
-// Between a widened column's longest name and the first line, so that glyphs rendered a
-// little wider at another scale still end before the line.
-constexpr int kInkGap = 2;
 // The bytes are cut first, so that only a small part of a long name is converted.
 constexpr size_t kMostBytesConverted = 4 * kMostCharactersShown;
 const QChar kEllipsis(0x2026);
@@ -107,56 +101,36 @@ DrawnName fitName(const NameMeasure& measure, const QString& name, int needed, b
 
 }  // namespace
 
-NameColumn layoutTextColumn(const std::vector<std::string>& texts, int box) {
+ColumnTexts measureColumnTexts(const std::vector<std::string>& cp932) {
     const NameMeasure measure;
-    std::vector<QString> names(texts.size());
-    std::vector<int> needed(names.size());
-    std::vector<char> cut(names.size());
-    int widest = 0;
-    bool anyCut = false;
-    for (size_t i = 0; i < names.size(); ++i) {
-        bool wasCut = false;
-        names[i] = laidOutName(texts[i], &wasCut);
-        cut[i] = wasCut;
-        anyCut = anyCut || wasCut;
-        needed[i] = measure.width(names[i], 100);
-        widest = std::max(widest, needed[i]);
-    }
-
-    NameColumn column;
-    const int boxText = box - kNameLeftMargin;
-    if (anyCut || widest > boxText) {
-        const int most = box * (kNameColumnMostBoxes - 1);
-        column.extraWidth = anyCut ? most : std::min(most, widest + kInkGap - boxText);
-    }
-    // Texts that fit their boxes are drawn as on screen, however wide the column.
-    const int room = textRectIn(QRect(0, 0, box + column.extraWidth, 1), column).width();
-    column.names.reserve(names.size());
-    for (size_t i = 0; i < names.size(); ++i) {
-        column.names.push_back(fitName(measure, names[i], needed[i], cut[i] != 0, room));
+    ColumnTexts column;
+    column.texts.resize(cp932.size());
+    column.measured.resize(cp932.size());
+    for (size_t i = 0; i < cp932.size(); ++i) {
+        column.texts[i] = laidOutName(cp932[i], &column.measured[i].cut);
+        column.measured[i].width = measure.width(column.texts[i], 100);
     }
     return column;
 }
 
-NameColumn layoutNameColumn(const kaz::Bracket& bracket) {
-    std::vector<std::string> names;
-    for (int member = 0; member < bracket.memberCount(); ++member) {
-        names.push_back(bracket.memberName(member));
+NameColumn fitColumn(const ColumnTexts& texts, const kaz::ColumnPlan& plan) {
+    const NameMeasure measure;
+    NameColumn column;
+    column.extraWidth = plan.extraWidth;
+    // Texts that fit their boxes are drawn as on screen, however wide the column.
+    column.names.reserve(texts.texts.size());
+    for (size_t i = 0; i < texts.texts.size(); ++i) {
+        const kaz::MeasuredText& measured = texts.measured[i];
+        column.names.push_back(
+            fitName(measure, texts.texts[i], measured.width, measured.cut, plan.room));
     }
-    return layoutTextColumn(names, toQRect(kaz::memberNameRect(0)).width());
-}
-
-NameColumn layoutClubColumn(const kaz::Bracket& bracket) {
-    const auto& clubs = bracket.sheet().clubs;
-    return layoutTextColumn(
-        std::vector<std::string>(clubs.begin(), clubs.begin() + std::max(bracket.memberCount(), 0)),
-        kaz::kClubBoxWidth - kClubGap);
+    return column;
 }
 
 QRect sheetClubBox(const kaz::SheetLayout& layout, int member) {
     const QRect box = toQRect(kaz::sheetClubRect(layout, member));
-    return kaz::isOnRightSide(layout, member) ? box.adjusted(0, 0, -kClubGap, 0)
-                                              : box.adjusted(kClubGap, 0, 0, 0);
+    return kaz::isOnRightSide(layout, member) ? box.adjusted(0, 0, -kaz::kPictureClubGap, 0)
+                                              : box.adjusted(kaz::kPictureClubGap, 0, 0, 0);
 }
 
 int fittingStretch(const QFont& font, const QString& text, int room) {
@@ -177,15 +151,15 @@ QFont memberNameFont(const QPaintDevice* device, int stretch) {
 }
 
 QRect textRectIn(const QRect& box, const NameColumn& column, bool mirrored) {
-    const int inkGap = column.widened() ? kInkGap : 0;
-    if (mirrored) return box.adjusted(inkGap, 0, -kNameLeftMargin, 0);
-    return box.adjusted(kNameLeftMargin, 0, -inkGap, 0);
+    const int inkGap = column.widened() ? kaz::kInkGap : 0;
+    if (mirrored) return box.adjusted(inkGap, 0, -kaz::kPictureNameMargin, 0);
+    return box.adjusted(kaz::kPictureNameMargin, 0, -inkGap, 0);
 }
 
 QRect sheetNameTextRect(const kaz::SheetLayout& layout, int member, const NameColumn& column) {
     const QRect box = toQRect(kaz::sheetNameRect(layout, member));
     if (kaz::isOnRightSide(layout, member)) {
-        return box.adjusted(-column.extraWidth + kNameLeftMargin, 0, 0, 0);
+        return box.adjusted(-column.extraWidth + kaz::kPictureNameMargin, 0, 0, 0);
     }
     return textRectIn(box.adjusted(0, 0, column.extraWidth, 0), column);
 }

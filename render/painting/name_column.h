@@ -8,6 +8,7 @@
 
 #include "bracket/bracket.h"
 #include "bracket/sheet_layout.h"
+#include "bracket/sheet_picture_plan.h"
 
 class QPaintDevice;
 
@@ -39,8 +40,6 @@ struct NameColumn {
 
 // The least a font is condensed to.
 constexpr int kLeastNameStretch = 50;
-// The widest the column grows, in name boxes.
-constexpr int kNameColumnMostBoxes = 4;
 
 // The largest stretch of `font` (sized in the bracket's pixels), from 100 percent down to
 // kLeastNameStretch, at which `text` is at most `room` pixels wide, its ink included; the least
@@ -51,21 +50,17 @@ int fittingStretch(const QFont& font, const QString& text, int room);
 // the bracket's pixels.
 int textWidthAt(const QFont& font, const QString& text, int stretch);
 
-// A column of `texts` (CP932, one per member) in boxes `box` pixels wide, laid out as the
-// names are, measured with the names' font. The measure does not depend on the device: the
-// names' font has one size in the bracket's pixels everywhere.
-NameColumn layoutTextColumn(const std::vector<std::string>& texts, int box);
+// A column's texts (one per member) as a picture lays them out, and their widths measured in
+// the names' font. The measure does not depend on the device: the names' font has one size in
+// the bracket's pixels everywhere.
+struct ColumnTexts {
+    std::vector<QString> texts;
+    std::vector<kaz::MeasuredText> measured;
+};
+ColumnTexts measureColumnTexts(const std::vector<std::string>& cp932);
 
-// The column of the members' names.
-NameColumn layoutNameColumn(const kaz::Bracket& bracket);
-
-// The club column of a sheet: every club whole, as names are, in boxes of the club column's
-// width; a club is aligned left in its box however wide the column.
-NameColumn layoutClubColumn(const kaz::Bracket& bracket);
-
-// Between a name and its club in a picture, besides the text margin, so that the clubs read as
-// a column of their own rather than as the names' ends.
-constexpr int kClubGap = 9;
+// The column's texts in the room `plan` leaves them, each condensed as little as makes it fit.
+NameColumn fitColumn(const ColumnTexts& texts, const kaz::ColumnPlan& plan);
 
 // Member `member`'s club box on `layout`'s sheet, less the gap on its name's side: where the
 // club column's texts are laid out.

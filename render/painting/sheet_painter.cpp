@@ -3,11 +3,14 @@
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
+#include <mutex>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "bracket/round_names.h"
 #include "bracket/sheet_marks.h"
+#include "bracket/sheet_picture_plan.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
@@ -24,9 +27,6 @@ constexpr int kRoundNamePixels = 12;
 constexpr int kSmallPixels = 10;  // match numbers, the draw number
 constexpr int kSeedPixels = 12;   // as large as the round names, to be read on screen
 constexpr int kTitleWeight = 600;
-constexpr int kTitleSideMargin = 16;
-// A long title widens the picture up to this many times the width the bracket needs.
-constexpr int kTitleMostWidening = 2;
 // Between a seed mark and its name.
 constexpr int kSeedMarkGap = 3;
 
@@ -36,18 +36,6 @@ QFont subtitleFont() { return japaneseFontPixels(kSubtitlePixels); }
 QFont stretched(QFont font, int stretch) {
     if (stretch != 100) font.setStretch(stretch);
     return font;
-}
-
-// How `text` is drawn in `font` with `room` pixels, and how wide the sheet then is at least:
-// whole at full width where it fits, or widening the sheet up to `mostRoom`, then condensed;
-// where even the least stretch is too wide for `mostRoom`, as wide as that needs.
-SheetText fitHeader(const QFont& font, const QString& text, int room, int mostRoom, int* width) {
-    const int full = textWidthAt(font, text, 100);
-    room = std::max(room, std::min(full, mostRoom));
-    const int stretch = fittingStretch(font, text, room);
-    room = std::max(room, textWidthAt(font, text, stretch));
-    *width = room + 2 * kTitleSideMargin;
-    return {text, stretch};
 }
 
 void drawText(QPainter& painter, const QFont& font, int stretch, const QRect& rect,
@@ -168,28 +156,99 @@ void paintRoundNames(QPainter& painter, const kaz::Bracket& bracket, const Sheet
 
 }  // namespace
 
-SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
-    SheetPicture sheet;
-    sheet.names = layoutNameColumn(bracket);
-    kaz::SheetWidening widening;
-    widening.nameColumn = sheet.names.extraWidth;
-    widening.clubsOnly = true;
-    const kaz::SheetInfo& info = bracket.sheet();
-    if (kaz::isSheetShown(info)) {
-        sheet.clubs = layoutClubColumn(bracket);
-        widening.clubColumn = sheet.clubs.extraWidth;
-        const int width = kaz::layoutSheet(bracket, widening).extent.width;
-        const int room = width - 2 * kTitleSideMargin;
-        const int mostRoom = kTitleMostWidening * width - 2 * kTitleSideMargin;
-        int titleWidth = 0;
-        int subtitleWidth = 0;
-        sheet.title = fitHeader(titleFont(), fromCp932(info.title), room, mostRoom, &titleWidth);
-        sheet.subtitle =
-            fitHeader(subtitleFont(), fromCp932(info.subtitle), room, mostRoom, &subtitleWidth);
-        widening.leastWidth = std::max(titleWidth, subtitleWidth);
+namespace {
+
+// The widths of a picture's texts, measured with the fonts they are drawn in; the names and
+// clubs as the picture lays them out.
+class PictureMeasure : public kaz::TextMeasure {
+public:
+    explicit PictureMeasure(const kaz::Bracket& bracket) {
+        std::vector<std::string> names;
+        for (int member = 0; member < bracket.memberCount(); ++member) {
+            names.push_back(bracket.memberName(member));
+        }
+        m_names = measureColumnTexts(names);
+        const kaz::SheetInfo& info = bracket.sheet();
+        if (!kaz::isSheetShown(info)) return;
+        if (kaz::hasClubs(info)) {
+            const auto& clubs = info.clubs;
+            m_clubs = measureColumnTexts(std::vector<std::string>(
+                clubs.begin(), clubs.begin() + std::max(bracket.memberCount(), 0)));
+        }
+        m_title = fromCp932(info.title);
+        m_subtitle = fromCp932(info.subtitle);
     }
-    sheet.layout = kaz::layoutSheet(bracket, widening);
+
+    kaz::MeasuredText name(int member) const override { return m_names.measured[size_t(member)]; }
+    kaz::MeasuredText club(int member) const override { return m_clubs.measured[size_t(member)]; }
+    int title(int room) const override { return condensed(titleFont(), m_title, room); }
+    int subtitle(int room) const override { return condensed(subtitleFont(), m_subtitle, room); }
+
+    const ColumnTexts& names() const { return m_names; }
+    const ColumnTexts& clubs() const { return m_clubs; }
+    const QString& titleText() const { return m_title; }
+    const QString& subtitleText() const { return m_subtitle; }
+
+private:
+    static int condensed(const QFont& font, const QString& text, int room) {
+        return textWidthAt(font, text, fittingStretch(font, text, room));
+    }
+
+    ColumnTexts m_names;
+    ColumnTexts m_clubs;
+    QString m_title;
+    QString m_subtitle;
+};
+
+SheetPicture planPicture(const kaz::Bracket& bracket) {
+    const PictureMeasure measure(bracket);
+    const kaz::SheetPicturePlan plan =
+        kaz::planSheetPicture(bracket, measure, kaz::measuredPictureStyle());
+    SheetPicture sheet;
+    sheet.names = fitColumn(measure.names(), plan.names);
+    if (!measure.clubs().texts.empty()) sheet.clubs = fitColumn(measure.clubs(), plan.clubs);
+    if (kaz::isSheetShown(bracket.sheet())) {
+        sheet.title = {measure.titleText(),
+                       fittingStretch(titleFont(), measure.titleText(), plan.titleRoom)};
+        sheet.subtitle = {
+            measure.subtitleText(),
+            fittingStretch(subtitleFont(), measure.subtitleText(), plan.subtitleRoom)};
+    }
+    sheet.layout = plan.layout;
     return sheet;
+}
+
+// What a picture's plan is made from: the names and the sheet (not the lines, scores,
+// champion or colours, which are drawn as they stand).
+struct PlanInputs {
+    int members = 0;
+    std::vector<std::string> names;
+    kaz::SheetInfo sheet;
+
+    bool matches(const kaz::Bracket& bracket) const {
+        if (members != bracket.memberCount() || !(sheet == bracket.sheet())) return false;
+        for (int member = 0; member < members; ++member) {
+            if (names[size_t(member)] != bracket.memberName(member)) return false;
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
+    // A print, an image or a preview asks for the same bracket's picture several times (its
+    // extent, its orientation, its painting): the last plan is kept while its inputs stand.
+    static std::mutex mutex;
+    static std::optional<std::pair<PlanInputs, SheetPicture>> last;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (last && last->first.matches(bracket)) return last->second;
+    PlanInputs inputs{bracket.memberCount(), {}, bracket.sheet()};
+    for (int member = 0; member < inputs.members; ++member) {
+        inputs.names.push_back(bracket.memberName(member));
+    }
+    last.emplace(std::move(inputs), planPicture(bracket));
+    return last->second;
 }
 
 SheetPicture layoutScreenSheet(const kaz::Bracket& bracket) {

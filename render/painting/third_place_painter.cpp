@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "bracket/line_style.h"
+#include "bracket/sheet_picture_plan.h"
 #include "bracket/third_place.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr int kHeadingPixels = 12;
 constexpr int kResultPixels = 14;
 constexpr int kResultWeight = 600;
-constexpr int kNameGap = 4;            // between a side's name and its line
 constexpr int kEmptyPlaceWidth = 110;  // a name box's width
 
 // Document content: the same in every language.
@@ -73,7 +73,8 @@ void paintThirdPlace(QPainter& painter, const kaz::Bracket& bracket, const kaz::
     const QFont measuredName = memberNameFont(nullptr);
     for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
         const int member = kaz::thirdPlaceMember(bracket, side);
-        const QRect name = toQRect(place.names[size_t(side)]).adjusted(0, 0, -kNameGap, 0);
+        const QRect name =
+            toQRect(place.names[size_t(side)]).adjusted(0, 0, -kaz::kThirdPlaceNameGap, 0);
         if (member >= 0) {
             drawFitted(painter, nameFont, measuredName, name, Qt::AlignRight,
                        nameOf(bracket, member));
