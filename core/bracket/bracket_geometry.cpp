@@ -35,6 +35,6 @@ int scoreTop(LineKind kind, int height) {
     return kind == LineKind::Upper ? (height / 4) * 3 - 4 : height / 4 - 6;
 }
 
-int scoreLeft(int width, int bytes) { return width - 6 * (bytes + 1); }
+int scoreLeft(int width, int bytes) { return width - kScoreGap - 6 * bytes; }
 
 }  // namespace kaz

@@ -59,8 +59,11 @@ Size bracketExtent(int members, int pitch);
 // line, above it on a lower one. The final line shows no score.
 int scoreTop(LineKind kind, int height);
 
+// How far before its line's join a score ends, in the window, every picture and the page.
+constexpr int kScoreGap = 6;
+
 // Where a score of `bytes` bytes begins in a line `width` wide: right-aligned on an assumed
-// six pixels a byte, ending about six pixels before the join.
+// six pixels a byte, ending kScoreGap before the join.
 int scoreLeft(int width, int bytes);
 
 }  // namespace kaz

@@ -29,7 +29,6 @@ constexpr int kNameMargin = kPageNameMargin;
 constexpr int kClubGap = kPageClubGap;
 // The least room between two round names: each is drawn at most its column's width less this.
 constexpr int kRoundNameGap = 8;
-constexpr int kScoreGap = 6;
 // The most characters of a name the chart draws.
 constexpr size_t kMostCharacters = 64;
 

@@ -28,7 +28,7 @@ void BracketCanvas::paintEvent(QPaintEvent* event) {
         const qreal scale = qreal(m_view->zoom()) / kaz::kActualSize;
         painter.scale(scale, scale);
     }
-    const render::SheetPicture sheet = render::layoutScreenSheet(bracket);
+    const render::SheetPicture sheet = render::screenSheet(bracket, m_view->sheetLayout());
     render::paintSheetTexts(painter, bracket, sheet);
     render::paintThirdPlace(painter, bracket, sheet.layout, render::ThirdPlaceLines::LeftOut);
     painter.translate(render::toQPoint(sheet.layout.bracketOrigin));

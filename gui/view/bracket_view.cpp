@@ -79,7 +79,7 @@ void BracketView::layoutBracket() {
         m_nameEdits.push_back(box);
     }
     for (int line = 0; line < m_document->bracket().lineCount(); ++line) {
-        m_lineWidgets.push_back(new LineWidget(m_document, line, m_canvas));
+        m_lineWidgets.push_back(new LineWidget(m_document, line, m_layout, m_canvas));
     }
     for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
         m_thirdPlaceLines.push_back(new ThirdPlaceLine(m_document, side, m_canvas));

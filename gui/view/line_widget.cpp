@@ -18,9 +18,11 @@
 
 namespace kaz::gui {
 
-LineWidget::LineWidget(BracketDocument* document, int index, QWidget* parent)
+LineWidget::LineWidget(BracketDocument* document, int index, const kaz::SheetLayout& layout,
+                       QWidget* parent)
     : ClickableLine(parent),
       m_document(document),
+      m_layout(layout),
       m_index(index),
       m_kind(document->bracket().lineKind(index)) {
     // The number of the match that feeds this line lies over its stroke, in its area.
@@ -41,7 +43,7 @@ void LineWidget::paintEvent(QPaintEvent*) {
     render::paintLine(painter, bracket, m_index, sheetArea(),
                       kaz::sheetLineShape(bracket, m_index));
     if (m_fedBy >= 0 && bracket.sheet().matchNumbers) {
-        render::paintMatchNumber(painter, bracket, kaz::layoutSheet(bracket), m_fedBy);
+        render::paintMatchNumber(painter, bracket, m_layout, m_fedBy);
     }
 }
 

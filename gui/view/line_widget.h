@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bracket/bracket_shape.h"
+#include "bracket/sheet_layout.h"
 #include "view/clickable_line.h"
 
 namespace kaz::gui {
@@ -15,7 +16,9 @@ class BracketDocument;
 class LineWidget : public ClickableLine {
     Q_OBJECT
 public:
-    LineWidget(BracketDocument* document, int index, QWidget* parent);
+    // `layout` is the view's sheet, which the view keeps laid out as the sheet changes.
+    LineWidget(BracketDocument* document, int index, const kaz::SheetLayout& layout,
+               QWidget* parent);
 
     int index() const { return m_index; }
     kaz::LineKind kind() const { return m_kind; }
@@ -36,6 +39,7 @@ private:
     void askMatchScores(const QPoint& where);
 
     BracketDocument* m_document;
+    const kaz::SheetLayout& m_layout;
     int m_index;
     kaz::LineKind m_kind;
     int m_fedBy = -1;  // the upper line of the pair that feeds this one; -1 in the first round

@@ -251,11 +251,11 @@ SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
     return last->second;
 }
 
-SheetPicture layoutScreenSheet(const kaz::Bracket& bracket) {
+SheetPicture screenSheet(const kaz::Bracket& bracket, const kaz::SheetLayout& layout) {
     SheetPicture sheet;
     sheet.title.text = fromCp932(bracket.sheet().title);
     sheet.subtitle.text = fromCp932(bracket.sheet().subtitle);
-    sheet.layout = kaz::layoutSheet(bracket);
+    sheet.layout = layout;
     return sheet;
 }
 

@@ -33,9 +33,10 @@ struct SheetPicture {
 // The picture's sheet of `bracket`, measured with the fonts it is drawn in.
 SheetPicture layoutSheetPicture(const kaz::Bracket& bracket);
 
-// The screen's sheet of `bracket`: laid out at the base size, nothing widened or condensed,
-// and no clubs drawn (the view's club boxes show them).
-SheetPicture layoutScreenSheet(const kaz::Bracket& bracket);
+// The screen's sheet of `bracket` as `layout` lays it out (layoutSheet at the base size, which
+// the view keeps): nothing widened or condensed, and no clubs drawn (the view's club boxes
+// show them).
+SheetPicture screenSheet(const kaz::Bracket& bracket, const kaz::SheetLayout& layout);
 
 // The number of the match the pair of `upperLine` (its upper line) plays, where `layout` puts
 // it: nothing while the sheet shows no numbers, nor for a pair with a bye, which plays none.
