@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
 #include "bracket/bracket.h"
 #include "bracket/bracket_geometry.h"
@@ -199,6 +200,7 @@ private slots:
     void seedsAndClubsStandByTheirNames_data();
     void seedsAndClubsStandByTheirNames();
     void emptyClubColumnIsLeftOut();
+    void pictureFollowsEveryChange();
     void pdfShowsNoSeams();
 
 private:
@@ -1036,6 +1038,38 @@ void TestBracketPicture::emptyClubColumnIsLeftOut() {
     bracket.setSheet(sheet);
     QCOMPARE(bracketExtent(bracket), without);
     QCOMPARE(layoutSheetPicture(bracket).layout.bracketOrigin.x, 0);
+}
+
+// The picture planned for one state of a bracket is never drawn for another: every change of
+// what the plan is made from shows at once, and the bracket as it was draws as before.
+void TestBracketPicture::pictureFollowsEveryChange() {
+    const kaz::Bracket bracket = example(8);
+    const QImage before = bracketImage(bracket, 1);
+    const std::vector<std::function<void(kaz::Bracket&)>> changes = {
+        [](kaz::Bracket& b) { b.setMemberName(3, std::string(40, 'W')); },
+        [](kaz::Bracket& b) { b.setMemberName(3, b.memberName(3) + "x"); },
+        [](kaz::Bracket& b) {
+            kaz::SheetInfo sheet;
+            sheet.title = std::string(120, 'T');
+            b.setSheet(sheet);
+        },
+        [](kaz::Bracket& b) {
+            kaz::SheetInfo sheet;
+            sheet.clubs[2] = std::string(60, 'C');
+            b.setSheet(sheet);
+        },
+        [](kaz::Bracket& b) {
+            kaz::SheetInfo sheet;
+            sheet.seeds[5] = 1;
+            b.setSheet(sheet);
+        },
+    };
+    for (const auto& change : changes) {
+        kaz::Bracket changed = bracket;
+        change(changed);
+        QVERIFY(bracketImage(changed, 1) != before);
+        QCOMPARE(bracketImage(bracket, 1), before);
+    }
 }
 
 // Where a PDF viewer smooths edges, a bye's straight line and a join of one colour show no
