@@ -3,9 +3,10 @@
 // widgets the click repaints. For a 32-member bracket with results (plain, with every part of
 // its sheet set, and two-sided with a third-place match), a 128-member one with results and an
 // empty 4-member one. A click that clears later rounds to its repaint, and the match's score
-// dialog to its showing. A step of the zoom to its repaint, with 32 and 128 members. Then the
-// editor's memory (resident set, each in a process of its own) with one bracket of 32 and of
-// 128 members open. Prints medians; asserts nothing about time.
+// dialog to its showing. A step of the zoom to its repaint, with 32 and 128 members. 印刷 to a
+// PDF file, with 32 members and a full sheet and with 128. Then the editor's memory (resident
+// set, each in a process of its own) with one bracket of 32 and of 128 members open. Prints
+// medians; asserts nothing about time.
 //
 //   bench_editor
 
@@ -16,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -243,6 +245,31 @@ void measureMemory(const QString& program, const QString& smaller, const QString
         open[1] - empty[1], open[0] - empty[0]);
 }
 
+// 印刷 of the open bracket, from the action to the printed PDF file (the printer prints to a
+// file: the picture laid out, fitted to the page and painted at the printer's resolution).
+void measurePrint(const char* what, const QString& path, ScriptedDesktop& desktop) {
+    MainWindow window;
+    if (!showEditor(window)) std::printf("the window was not shown\n");
+    window.documentManager()->openDocumentFile(path);
+    paintPending();
+    QTemporaryDir out;
+    QAction* print = window.findChild<QAction*>(QStringLiteral("filePrint"));
+    std::vector<double> printMs;
+    for (int run = 0; run < 11; ++run) {
+        desktop.printAnswers.enqueue([&out](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(out.filePath(QStringLiteral("printed.pdf")));
+            return true;
+        });
+        QElapsedTimer timer;
+        timer.start();
+        print->trigger();
+        printMs.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("%-32s print to a PDF file %7.2f ms median\n", what, median(printMs));
+    window.documentManager()->closeAllDocuments();
+}
+
 // A 128-member bracket with names and results: every first-round match won, and the upper
 // line of every later match until the quarter-finals.
 kaz::Bracket largeBracket() {
@@ -303,6 +330,8 @@ int main(int argc, char** argv) {
     measureResultChange("128 members with results", large);
     measureZoom("32 members (thirty_two_members)", thirtyTwo);
     measureZoom("128 members with results", large);
+    measurePrint("32 members, every part of the sheet set", sheeted, desktop);
+    measurePrint("128 members with results", large, desktop);
     measureRecovery(QStringLiteral(KAZ_TEST_DATA "/thirty_two_members.kaz"));
     measureMemory(QCoreApplication::applicationFilePath(), thirtyTwo, large);
     return 0;
