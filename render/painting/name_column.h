@@ -17,10 +17,10 @@ namespace kaz::render {
 // The column of member names in a picture of the bracket. On screen a name box cuts a long
 // name; on paper nothing can be scrolled, so every name is drawn whole: the column widens to
 // the longest name (the lines and the champion move right with it), up to four times the
-// box's width; a name longer than that is condensed, down to half its width, and only beyond
-// that cut with "…". In a widened column every name ends near its line, as on a printed
-// bracket, so that a short name is not left far from the line it stands for. A bracket whose
-// names all fit their boxes is drawn as the screen shows it.
+// box's width, as the core plans it (sheet_picture_plan.h); a name longer than that is condensed,
+// down to half its width, and only beyond that cut with "…". In a widened column every name ends
+// near its line, as on a printed bracket, so that a short name is not left far from the line it
+// stands for. A bracket whose names all fit their boxes is drawn as the screen shows it.
 
 // How one name is drawn.
 struct DrawnName {

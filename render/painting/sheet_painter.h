@@ -13,8 +13,8 @@ namespace kaz::render {
 // The sheet around the bracket in a picture: the title and second line, the rounds' names,
 // the clubs, the seed marks, the match numbers and the draw number, placed by the core's sheet
 // layout. On paper nothing may be cut: the name and club columns widen as far as their texts
-// need (name_column.h), and a long title widens the picture up to twice its width, then is
-// condensed, and only where even that is too narrow widens it further. QtGui only.
+// need, and a long title widens the picture up to twice its width, then is condensed, and only
+// where even that is too narrow widens it further, as the core plans it. QtGui only.
 
 // A text of the sheet as drawn: condensed to `stretch` percent.
 struct SheetText {
@@ -30,7 +30,9 @@ struct SheetPicture {
     kaz::SheetLayout layout;
 };
 
-// The picture's sheet of `bracket`, measured with the fonts it is drawn in.
+// The picture's sheet of `bracket`, planned by the core (sheet_picture_plan.h) from the widths
+// of its texts in the fonts they are drawn in. The last one is kept, and given again while the
+// bracket's names and sheet are the same.
 SheetPicture layoutSheetPicture(const kaz::Bracket& bracket);
 
 // The screen's sheet of `bracket` as `layout` lays it out (layoutSheet at the base size, which
