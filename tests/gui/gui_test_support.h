@@ -17,7 +17,7 @@
 #include "bracket/bracket_shape.h"
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
-#include "shell/bracket_window.h"
+#include "documents/bracket_window.h"
 #include "shell/main_window.h"
 #include "test_files.h"
 #include "view/bracket_view.h"

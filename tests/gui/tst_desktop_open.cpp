@@ -24,6 +24,7 @@
 #include "instance/single_instance.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
+#include "settings/profile_settings.h"
 
 using namespace kaz::gui;
 using namespace kaz::app;

@@ -19,7 +19,7 @@
 #include "html/html_page.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
-#include "shell/bracket_window.h"
+#include "documents/bracket_window.h"
 #include "shell/main_window.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"

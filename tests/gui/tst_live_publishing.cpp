@@ -26,7 +26,7 @@
 #include "bridge/qt_text.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "documents/recent_file_list.h"
+#include "settings/profile_settings.h"
 #include "gui_test_support.h"
 #include "publish/live_publish_dialog.h"
 #include "publish/live_publishing.h"

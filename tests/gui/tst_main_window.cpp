@@ -23,7 +23,7 @@
 #include "gui_test_support.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
-#include "shell/bracket_window.h"
+#include "documents/bracket_window.h"
 #include "shell/main_window.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
