@@ -19,7 +19,7 @@
 
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "instance/local_socket.h"
 #include "instance/single_instance.h"
 #include "io/kaz_format.h"

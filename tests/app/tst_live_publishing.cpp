@@ -27,7 +27,7 @@
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
 #include "settings/profile_settings.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "publish/live_publish_dialog.h"
 #include "publish/live_publishing.h"
 #include "publish/page_name.h"

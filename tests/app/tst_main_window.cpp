@@ -20,7 +20,7 @@
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
 #include "documents/bracket_window.h"

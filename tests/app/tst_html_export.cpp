@@ -15,7 +15,7 @@
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
