@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMimeData>
+#include <QUndoGroup>
 #include <QUndoStack>
 
 #include "bracket/bracket_text.h"
@@ -14,6 +15,7 @@
 #include "common/refusal_notice.h"
 #include "document/bracket_document.h"
 #include "document/history_step.h"
+#include "documents/document_manager.h"
 #include "html/html_page.h"
 #include "painting/bracket_picture.h"
 #include "widgets/text_field.h"
@@ -31,16 +33,24 @@ void nameStep(QAction* action, const QString& verb, const QString& step, const Q
 
 }  // namespace
 
-EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window)
-    : QObject(window), m_actions(actions), m_window(window) {
-    connectCommand(actions.editUndo, window, [this] {
-        if (m_document)
-            gui::takeHistoryStep(m_document->undoStack(), gui::HistoryStep::Undo, m_window);
+EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window,
+                           DocumentManager* documents)
+    : QObject(window), m_actions(actions), m_window(window), m_documents(documents) {
+    QUndoGroup* histories = documents->histories();
+    connectCommand(actions.editUndo, window, [this, histories] {
+        if (QUndoStack* history = histories->activeStack())
+            gui::takeHistoryStep(history, gui::HistoryStep::Undo, m_window);
     });
-    connectCommand(actions.editRedo, window, [this] {
-        if (m_document)
-            gui::takeHistoryStep(m_document->undoStack(), gui::HistoryStep::Redo, m_window);
+    connectCommand(actions.editRedo, window, [this, histories] {
+        if (QUndoStack* history = histories->activeStack())
+            gui::takeHistoryStep(history, gui::HistoryStep::Redo, m_window);
     });
+    for (auto signal : {&QUndoGroup::canUndoChanged, &QUndoGroup::canRedoChanged}) {
+        connect(histories, signal, this, &EditCommands::updateHistory);
+    }
+    for (auto signal : {&QUndoGroup::undoTextChanged, &QUndoGroup::redoTextChanged}) {
+        connect(histories, signal, this, &EditCommands::updateHistory);
+    }
     connectCommand(actions.editCut, window, [this] {
         if (QLineEdit* edit = focusedEdit()) edit->cut();
     });
@@ -57,25 +67,8 @@ EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window)
     updateTextCommands();
 }
 
-void EditCommands::setDocument(gui::BracketDocument* doc) {
-    if (doc == m_document) return;
-    for (const QMetaObject::Connection& connection : m_documentConnections) disconnect(connection);
-    m_documentConnections.clear();
-    m_document = doc;
-    if (doc) {
-        QUndoStack* history = doc->undoStack();
-        for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged}) {
-            m_documentConnections << connect(history, signal, this, &EditCommands::updateHistory);
-        }
-        for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged}) {
-            m_documentConnections << connect(history, signal, this, &EditCommands::updateHistory);
-        }
-    }
-    updateHistory();
-}
-
 void EditCommands::updateHistory() {
-    const QUndoStack* history = m_document ? m_document->undoStack() : nullptr;
+    const QUndoStack* history = m_documents->histories()->activeStack();
     m_actions.editUndo->setEnabled(history && history->canUndo());
     m_actions.editRedo->setEnabled(history && history->canRedo());
     nameStep(m_actions.editUndo, tr("元に戻す"),
@@ -133,8 +126,9 @@ void EditCommands::paste() {
 }
 
 void EditCommands::copyBracket() {
-    if (!m_document) return;
-    const kaz::Bracket& bracket = m_document->bracket();
+    const gui::BracketDocument* doc = m_documents->activeDocument();
+    if (!doc) return;
+    const kaz::Bracket& bracket = doc->bracket();
     auto* data = new QMimeData;
     if (const kaz::Result<QByteArray> png = render::bracketPng(bracket)) {
         data->setData(QStringLiteral("image/png"), *png);

@@ -7,13 +7,12 @@
 
 #include "commands/editor_actions.h"
 
-namespace kaz::gui {
-class BracketDocument;
-}
 class QLineEdit;
 class QMainWindow;
 
 namespace kaz::app {
+
+class DocumentManager;
 
 // The 編集 menu's work: 元に戻す and やり直し on the active bracket's history, 切り取り, ｺﾋﾟｰ
 // and 貼り付け in the focused text box, and 表をｺﾋﾟｰ, the whole bracket on the clipboard as a
@@ -22,10 +21,7 @@ namespace kaz::app {
 class EditCommands : public QObject {
     Q_OBJECT
 public:
-    EditCommands(const EditorActions& actions, QMainWindow* window);
-
-    // The bracket of the active window, or nullptr.
-    void setDocument(gui::BracketDocument* doc);
+    EditCommands(const EditorActions& actions, QMainWindow* window, DocumentManager* documents);
 
 private:
     void updateHistory();
@@ -39,8 +35,7 @@ private:
 
     const EditorActions& m_actions;
     QMainWindow* m_window;
-    QPointer<gui::BracketDocument> m_document;
-    QList<QMetaObject::Connection> m_documentConnections;
+    DocumentManager* m_documents;
     QPointer<QWidget> m_focusedBox;
     QList<QMetaObject::Connection> m_editConnections;
 };

@@ -66,12 +66,15 @@ public:
     QAction* previousWindow = nullptr;
 
     // The commands that act on the active bracket: enabled only while a bracket window is.
-    QList<QAction*> bracketCommands() const;
+    const QList<QAction*>& bracketCommands() const { return m_bracketCommands; }
     // The prompts of 元に戻す and やり直し while there is no step to name.
     static QString undoPrompt();
     static QString redoPrompt();
     // The status-bar prompt of a recent-file entry.
     static QString recentFilePrompt();
+
+private:
+    QList<QAction*> m_bracketCommands;
 };
 
 }  // namespace kaz::app

@@ -13,11 +13,13 @@
 #include "dialogs/html_settings_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
+#include "documents/document_manager.h"
 #include "documents/export_places.h"
 #include "html/html_page.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
-#include "shell/wait_cursor.h"
+#include "publish/live_publishing.h"
+#include "support/wait_cursor.h"
 
 namespace kaz::app {
 
@@ -36,6 +38,8 @@ ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const Do
             action, window, docs,
             [this, command = command](gui::BracketDocument* doc) { (this->*command)(doc); });
     }
+    connectDocumentCommand(a.livePublish, window, docs,
+                           [docs](gui::BracketDocument* doc) { docs->publishing()->choose(doc); });
 }
 
 ExportCommands::~ExportCommands() = default;

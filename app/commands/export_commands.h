@@ -19,8 +19,8 @@ class DocumentManager;
 class ExportPlaces;
 
 // The bracket's exports: "印刷", "印刷ﾌﾟﾚﾋﾞｭｰ", "ﾌﾟﾘﾝﾀの設定", "HTML化", "HTML設定" and
-// "画像として保存", each on the active bracket. Every export proposes a place from the one
-// `ExportPlaces`.
+// "画像として保存", each on the active bracket, and "ライブ公開", its page kept current in a
+// folder. Every export proposes a place from the one `ExportPlaces`.
 //
 // One printer serves the whole run, so that the
 // printer, paper and other settings chosen last until the program ends. A bracket is printed

@@ -2,17 +2,18 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 #include <QSettings>
 
 #include "commands/command_runner.h"
 #include "dialogs/draw_dialog.h"
 #include "documents/document_manager.h"
-#include "documents/recent_file_list.h"
+#include "settings/profile_settings.h"
 
 namespace kaz::app {
 
 FileCommands::FileCommands(const EditorActions& a, QMainWindow* window, DocumentManager* docs)
-    : QObject(window), m_window(window), m_documents(docs) {
+    : QObject(window), m_window(window), m_documents(docs), m_noRecentFiles(a.noRecentFiles) {
     connectCommand(a.fileNew, window, [docs] { docs->newDocument(); });
     connectCommand(
         a.fileNewFromList, window, [this] { newBracketFromList(); }, kaz::FileError::OpenFailed);
@@ -25,6 +26,21 @@ FileCommands::FileCommands(const EditorActions& a, QMainWindow* window, Document
     connectDocumentCommand(a.fileSaveAs, window, docs,
                            [docs](gui::BracketDocument* doc) { docs->saveAs(doc); });
     connectCommand(a.appExit, window, [window] { window->close(); });
+}
+
+void FileCommands::addRecentFiles(QMenu* menu) const {
+    const QStringList& recent = m_documents->recentFiles().entries();
+    if (recent.isEmpty()) menu->addAction(m_noRecentFiles);
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        entry->setStatusTip(EditorActions::recentFilePrompt());
+        DocumentManager* docs = m_documents;
+        connectCommand(
+            entry, m_window, [docs, path] { docs->openDocumentFile(path); },
+            kaz::FileError::OpenFailed);
+    }
 }
 
 void FileCommands::newBracketFromList() {

@@ -5,6 +5,7 @@
 #include "commands/editor_actions.h"
 
 class QMainWindow;
+class QMenu;
 
 namespace kaz::app {
 
@@ -17,6 +18,10 @@ public:
     // `window` is the dialogs' parent and owns this object.
     FileCommands(const EditorActions& actions, QMainWindow* window, DocumentManager* documents);
 
+    // Adds the recent-file list to `menu` ("&1 <path>" …, or its disabled stand-in), each
+    // entry opening its file.
+    void addRecentFiles(QMenu* menu) const;
+
 private:
     // "参加者リストから新規作成": runs the draw dialog with the options it had last time and
     // opens the bracket drawn as a new one. The options are remembered when the dialog ends
@@ -25,6 +30,7 @@ private:
 
     QMainWindow* m_window;
     DocumentManager* m_documents;
+    QAction* m_noRecentFiles;
 };
 
 }  // namespace kaz::app

@@ -5,7 +5,7 @@
 #include "commands/command_runner.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/help_dialog.h"
-#include "shell/app_icons.h"
+#include "support/app_icons.h"
 
 namespace kaz::app {
 

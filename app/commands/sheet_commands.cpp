@@ -8,11 +8,14 @@
 #include "common/refusal_notice.h"
 #include "dialogs/sheet_settings_dialog.h"
 #include "document/bracket_document.h"
+#include "documents/document_manager.h"
 
 namespace kaz::app {
 
-SheetCommands::SheetCommands(const EditorActions& actions, QWidget* window)
+SheetCommands::SheetCommands(const EditorActions& actions, QWidget* window,
+                             DocumentManager* documents)
     : QObject(window), m_actions(actions), m_window(window) {
+    connect(documents, &DocumentManager::activeDocumentChanged, this, &SheetCommands::follow);
     connectCommand(actions.sheetSettings, window, [this] { editSheet(); });
     // A click turns the check; what the bracket then shows decides it.
     connect(actions.viewClubs, &QAction::triggered, this, [this](bool checked) {
@@ -21,7 +24,7 @@ SheetCommands::SheetCommands(const EditorActions& actions, QWidget* window)
     updateClubCheck();
 }
 
-void SheetCommands::setDocument(gui::BracketDocument* doc) {
+void SheetCommands::follow(gui::BracketDocument* doc) {
     if (doc == m_document) return;
     disconnect(m_sheetConnection);
     m_document = doc;

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace kaz::app {
 
+class DocumentManager;
+
 // The sheet around the active bracket: "表の設定" edits its title, second line, round names,
 // match numbers and club column (OK is one step, or none when nothing changed), and
 // 表示 → "所属" shows or hides the club column, checked while it shows.
@@ -21,12 +23,11 @@ class SheetCommands : public QObject {
     Q_OBJECT
 public:
     // `window` is the dialogs' parent and owns this object.
-    SheetCommands(const EditorActions& actions, QWidget* window);
-
-    // The bracket of the active window, or nullptr.
-    void setDocument(gui::BracketDocument* doc);
+    SheetCommands(const EditorActions& actions, QWidget* window, DocumentManager* documents);
 
 private:
+    // Follows the bracket of the active window (nullptr: none).
+    void follow(gui::BracketDocument* doc);
     void editSheet();
     void showClubs(bool shown);
     void updateClubCheck();

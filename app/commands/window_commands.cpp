@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 #include "commands/command_runner.h"
+#include "documents/bracket_window.h"
 #include "documents/document_manager.h"
-#include "shell/window_cascade.h"
+#include "support/window_cascade.h"
 
 namespace kaz::app {
 
@@ -21,6 +23,26 @@ WindowCommands::WindowCommands(const EditorActions& a, QWidget* window, QMdiArea
     connectCommand(a.closeWindow, window, [area] { area->closeActiveSubWindow(); });
     connectCommand(a.nextWindow, window, [area] { area->activateNextSubWindow(); });
     connectCommand(a.previousWindow, window, [area] { area->activatePreviousSubWindow(); });
+}
+
+void WindowCommands::addWindowList(QMenu* menu) const {
+    const QList<QMdiSubWindow*> windows = m_area->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) return;
+    menu->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        // Access keys &1 … &9 for the first nine; a title's own "&" is shown, not a key.
+        auto* bracketWindow = qobject_cast<BracketWindow*>(window);
+        QString title = bracketWindow ? bracketWindow->caption() : window->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        QAction* entry = menu->addAction(number + QLatin1Char(' ') + title);
+        entry->setCheckable(true);
+        entry->setChecked(window == m_area->currentSubWindow());
+        QMdiArea* area = m_area;
+        connect(entry, &QAction::triggered, area,
+                [area, window] { area->setActiveSubWindow(window); });
+    }
 }
 
 void WindowCommands::arrangeIcons() {

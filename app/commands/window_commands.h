@@ -5,6 +5,7 @@
 #include "commands/editor_actions.h"
 
 class QMdiArea;
+class QMenu;
 class QWidget;
 
 namespace kaz::app {
@@ -18,6 +19,10 @@ public:
     // `window` is the main window and owns this object; `area` holds the bracket windows.
     WindowCommands(const EditorActions& actions, QWidget* window, QMdiArea* area,
                    DocumentManager* documents);
+
+    // Adds the list of windows to `menu`, after a separator: "&1 <caption>" … (access keys for
+    // the first nine), the active one checked, each activating its window.
+    void addWindowList(QMenu* menu) const;
 
 private:
     // Minimised windows in a row along the bottom of the area.

@@ -7,6 +7,9 @@
 
 #include "bracket/sheet_zoom.h"
 #include "commands/command_runner.h"
+#include "document/bracket_document.h"
+#include "documents/bracket_window.h"
+#include "documents/document_manager.h"
 #include "view/bracket_view.h"
 
 namespace kaz::app {
@@ -17,8 +20,13 @@ int actualSize(int) { return kaz::kActualSize; }
 
 }  // namespace
 
-ZoomCommands::ZoomCommands(const EditorActions& actions, QMainWindow* window)
+ZoomCommands::ZoomCommands(const EditorActions& actions, QMainWindow* window,
+                           DocumentManager* documents)
     : QObject(window), m_pane(new QLabel(window)) {
+    connect(documents, &DocumentManager::activeDocumentChanged, this, [this, documents] {
+        BracketWindow* active = documents->activeWindow();
+        follow(active ? active->view() : nullptr);
+    });
     m_pane->setObjectName(QStringLiteral("zoomPane"));
     window->statusBar()->insertPermanentWidget(0, m_pane);
     connectCommand(actions.viewZoomIn, window, [this] { zoomTo(kaz::zoomedIn); });
@@ -30,7 +38,7 @@ ZoomCommands::ZoomCommands(const EditorActions& actions, QMainWindow* window)
     showZoom();
 }
 
-void ZoomCommands::setView(gui::BracketView* view) {
+void ZoomCommands::follow(gui::BracketView* view) {
     if (view == m_view) return;
     disconnect(m_zoomConnection);
     m_view = view;

@@ -14,6 +14,8 @@ class QMainWindow;
 
 namespace kaz::app {
 
+class DocumentManager;
+
 // 表示 → 拡大, 縮小 and 実寸: the active bracket window's zoom, a step at a time between 25 % and
 // 400 %, and back to 100 %. While it is not 100 %, a pane of the status bar shows it
 // ("拡大率 150%").
@@ -21,12 +23,11 @@ class ZoomCommands : public QObject {
     Q_OBJECT
 public:
     // `window` owns this object; its status bar takes the pane.
-    ZoomCommands(const EditorActions& actions, QMainWindow* window);
-
-    // The view of the active window, or nullptr.
-    void setView(gui::BracketView* view);
+    ZoomCommands(const EditorActions& actions, QMainWindow* window, DocumentManager* documents);
 
 private:
+    // Follows the view of the active window (nullptr: none).
+    void follow(gui::BracketView* view);
     void zoomTo(int (*next)(int));
     void showZoom();
 

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 #include "bridge/qt_text.h"
 #include "common/refusal_notice.h"
@@ -11,10 +14,11 @@
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
+#include "documents/bracket_window.h"
+#include "documents/bracket_windows.h"
 #include "documents/outside_changes.h"
 #include "publish/live_publishing.h"
-#include "shell/bracket_windows.h"
-#include "shell/wait_cursor.h"
+#include "support/wait_cursor.h"
 
 namespace kaz::app {
 
@@ -30,6 +34,7 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
     : QObject(window),
       m_window(window),
       m_windows(new BracketWindows(area, this)),
+      m_histories(new QUndoGroup(this)),
       m_recovery(recovery),
       m_outsideChanges(new OutsideChanges(this)),
       m_publishing(new LivePublishing(window, livePageWriter(), &QDateTime::currentDateTime)) {
@@ -49,6 +54,13 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
         delete doc;
     });
     m_windows->setCloseCheck([this](gui::BracketDocument* doc) { return saveModified(doc); });
+    connect(m_windows, &BracketWindows::firstWindowOpened, m_histories,
+            [this](gui::BracketDocument* doc) { m_histories->addStack(doc->undoStack()); });
+    connect(area, &QMdiArea::subWindowActivated, this, [this] {
+        gui::BracketDocument* doc = activeDocument();
+        m_histories->setActiveStack(doc ? doc->undoStack() : nullptr);
+        emit activeDocumentChanged(doc);
+    });
 }
 
 void DocumentManager::newDocument() {
@@ -210,6 +222,8 @@ void DocumentManager::closeAllDocuments() { m_windows->closeWindowsOf(nullptr); 
 gui::BracketDocument* DocumentManager::activeDocument() const {
     return m_windows->activeDocument();
 }
+
+BracketWindow* DocumentManager::activeWindow() const { return m_windows->activeWindow(); }
 
 void DocumentManager::adopt(gui::BracketDocument* doc) { m_windows->open(doc); }
 

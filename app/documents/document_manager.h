@@ -8,6 +8,7 @@
 #include "recovery/recovery_manager.h"
 
 class QMdiArea;
+class QUndoGroup;
 class QWidget;
 namespace kaz::gui {
 class BracketDocument;
@@ -15,6 +16,7 @@ class BracketDocument;
 
 namespace kaz::app {
 
+class BracketWindow;
 class BracketWindows;
 class LivePublishing;
 class OutsideChanges;
@@ -56,7 +58,11 @@ public:
     // Closes every window without asking again.
     void closeAllDocuments();
 
+    // The bracket of the active window and that window, or nullptr.
     gui::BracketDocument* activeDocument() const;
+    BracketWindow* activeWindow() const;
+    // The open brackets' histories, the active bracket's the active one.
+    QUndoGroup* histories() const { return m_histories; }
 
     RecentFileList& recentFiles() { return m_recentFiles; }
     // The open brackets' live publishing.
@@ -64,6 +70,9 @@ public:
 
 signals:
     void recentFilesChanged();
+    // Another window became active, or the last one closed (`doc` is then nullptr): what every
+    // command group follows. The window may show the bracket the one before showed.
+    void activeDocumentChanged(gui::BracketDocument* doc);
 
 private:
     // Takes `doc` among the open brackets and shows it in a window.
@@ -80,6 +89,7 @@ private:
 
     QWidget* m_window;
     BracketWindows* m_windows;
+    QUndoGroup* m_histories;
     RecentFileList m_recentFiles;
     RecoveryManager* m_recovery;
     OutsideChanges* m_outsideChanges;

@@ -7,7 +7,7 @@
 #include <QStatusBar>
 
 #include "document/bracket_document.h"
-#include "documents/recent_file_list.h"
+#include "settings/profile_settings.h"
 
 namespace kaz::app {
 

@@ -1,53 +1,11 @@
 #include "documents/recent_file_list.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
-#include "text/app_names.h"
+#include "settings/profile_settings.h"
 
 namespace kaz::app {
-
-QSettings earlierProfileSettings() {
-    return QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
-                     QString::fromUtf8(kaz::kApplicationTitle));
-}
-
-namespace {
-
-QSettings ownProfileSettings() {
-    return QSettings(QStringLiteral("kazbo"), QStringLiteral("kazbo"));
-}
-
-}  // namespace
-
-QSettings profileSettings() {
-    static const bool looked = [] {
-        QSettings earlier = earlierProfileSettings();
-        QSettings own = ownProfileSettings();
-        moveSettings(earlier, own);
-        return true;
-    }();
-    Q_UNUSED(looked)
-    return ownProfileSettings();
-}
-
-bool moveSettings(QSettings& from, QSettings& to) {
-    const QStringList keys = from.allKeys();
-    if (keys.isEmpty() || !to.allKeys().isEmpty()) return false;
-    for (const QString& key : keys) to.setValue(key, from.value(key));
-    to.sync();
-    if (to.status() != QSettings::NoError) return false;
-    from.clear();
-    from.sync();
-    if (QFileInfo(from.fileName()).isFile()) {  // not where the settings live in a registry
-        QFile::remove(from.fileName());
-        // The folder of its own that the file had, once it is empty.
-        QDir().rmdir(QFileInfo(from.fileName()).absolutePath());
-    }
-    return true;
-}
 
 namespace {
 

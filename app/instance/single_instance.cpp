@@ -14,6 +14,8 @@
 #include <QSocketNotifier>
 #endif
 
+#include "settings/profile_settings.h"
+
 namespace kaz::app {
 
 namespace {
@@ -84,7 +86,8 @@ std::string SingleInstance::socketPath() {
     }
 #endif
     const QByteArray name =
-        "kazbo-" + QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24);
+        QByteArray(kApplicationName) + '-' +
+        QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24);
     return local_socket::addressFor(folder.toStdString(), name.toStdString());
 }
 

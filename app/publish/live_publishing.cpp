@@ -9,10 +9,10 @@
 
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
-#include "documents/recent_file_list.h"
 #include "publish/live_publish_dialog.h"
 #include "publish/page_name.h"
 #include "publish/publish_choices.h"
+#include "settings/profile_settings.h"
 
 namespace kaz::app {
 

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "document/file_access.h"
 #include "io/file_io.h"
 #include "io/kaz_format.h"
+#include "recovery/recovery_folder.h"
 #include "recovery/recovery_writer.h"
 
 namespace kaz::app {
@@ -65,12 +65,7 @@ RecoveryManager::~RecoveryManager() {
     m_thread.wait();
 }
 
-// The machine's own data folder: on Windows under %LOCALAPPDATA%, never roaming with the user
-// (the same folder as the data folder on Linux).
-QString RecoveryManager::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-           QStringLiteral("/recovery");
-}
+QString RecoveryManager::defaultFolder() { return recoveryFolder(); }
 
 void RecoveryManager::follow(gui::BracketDocument* doc) {
     Followed& followed = m_followed[doc];

@@ -11,7 +11,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "shell/app_icons.h"
+#include "support/app_icons.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "instance/single_instance.h"
+#include "settings/profile_settings.h"
 #include "shell/application_style.h"
 #include "shell/main_window.h"
 #include "shell/ui_language.h"
@@ -58,8 +59,10 @@ void waitUntilShown(QWidget& window) {
 }  // namespace
 
 EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(QString::fromUtf8(kaz::kApplicationTitle));
-    setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    // Qt's own folders and settings go where the editor's do; the title stays the one shown.
+    setOrganizationName(QString::fromLatin1(kOrganizationName));
+    setApplicationName(QString::fromLatin1(kApplicationName));
+    setApplicationDisplayName(QString::fromUtf8(kaz::kApplicationTitle));
     setApplicationVersion(QStringLiteral(KAZ_VERSION));
 }
 

@@ -25,15 +25,15 @@
 #include "commands/zoom_commands.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
+#include "documents/bracket_window.h"
 #include "documents/document_manager.h"
-#include "documents/recent_file_list.h"
 #include "publish/live_publishing.h"
 #include "recovery/recovery_dialog.h"
 #include "recovery/recovery_manager.h"
-#include "shell/app_icons.h"
-#include "shell/bracket_window.h"
+#include "settings/profile_settings.h"
 #include "shell/key_locks.h"
 #include "shell/menu_style.h"
+#include "support/app_icons.h"
 #include "text/app_names.h"
 
 namespace kaz::app {
@@ -67,7 +67,8 @@ MainWindow::MainWindow(QWidget* parent)
     createMenus();
     createToolBar();
     createStatusBar();
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::onActiveWindowChanged);
+    connect(m_documentManager, &DocumentManager::activeDocumentChanged, this,
+            &MainWindow::onActiveDocumentChanged);
     // Once one is maximised, the area maximises each window activated after it.
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (window == nullptr || !m_maximizeFirstBracketWindow) return;
@@ -78,7 +79,7 @@ MainWindow::MainWindow(QWidget* parent)
         fillFileMenu(m_fileMenuShort, false);
         fillFileMenu(m_fileMenuFull, true);
     });
-    onActiveWindowChanged();
+    onActiveDocumentChanged(nullptr);
     setAcceptDrops(true);
     resize(800, 600);
 }
@@ -94,17 +95,15 @@ gui::BracketDocument* MainWindow::activeDocument() const {
     return m_documentManager->activeDocument();
 }
 
-// Each command group connects the actions it serves.
+// Each command group connects the actions it serves and follows the active bracket itself.
 void MainWindow::createCommandGroups() {
-    new FileCommands(m_actions, this, m_documentManager);
-    m_editCommands = new EditCommands(m_actions, this);
+    m_fileCommands = new FileCommands(m_actions, this, m_documentManager);
+    new EditCommands(m_actions, this, m_documentManager);
     new ExportCommands(m_actions, this, m_documentManager);
-    m_sheetCommands = new SheetCommands(m_actions, this);
-    new WindowCommands(m_actions, this, m_mdiArea, m_documentManager);
-    m_zoomCommands = new ZoomCommands(m_actions, this);
+    new SheetCommands(m_actions, this, m_documentManager);
+    m_windowCommands = new WindowCommands(m_actions, this, m_mdiArea, m_documentManager);
+    new ZoomCommands(m_actions, this, m_documentManager);
     new HelpCommands(m_actions, this);
-    connectCommand(m_actions.livePublish, this,
-                   [this] { m_documentManager->publishing()->choose(activeDocument()); });
 }
 
 void MainWindow::createMenus() {
@@ -156,17 +155,7 @@ void MainWindow::fillFileMenu(QMenu* menu, bool withDocument) {
         menu->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
     }
     menu->addSeparator();
-    const QStringList& recent = m_documentManager->recentFiles().entries();
-    if (recent.isEmpty()) menu->addAction(a.noRecentFiles);
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
-        entry->setStatusTip(EditorActions::recentFilePrompt());
-        connectCommand(
-            entry, this, [this, path] { m_documentManager->openDocumentFile(path); },
-            kaz::FileError::OpenFailed);
-    }
+    m_fileCommands->addRecentFiles(menu);
     menu->addSeparator();
     menu->addAction(a.appExit);
 }
@@ -178,22 +167,7 @@ void MainWindow::fillWindowList() {
         m_windowMenu->removeAction(actions[i]);
         actions[i]->deleteLater();  // the list's own entries and separator
     }
-    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
-    if (windows.isEmpty()) return;
-    m_windowMenu->addSeparator();
-    for (int i = 0; i < windows.size(); ++i) {
-        QMdiSubWindow* window = windows[i];
-        // Access keys &1 … &9 for the first nine; a title's own "&" is shown, not a key.
-        auto* bracketWindow = qobject_cast<BracketWindow*>(window);
-        QString title = bracketWindow ? bracketWindow->caption() : window->windowTitle();
-        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
-        QAction* entry = m_windowMenu->addAction(number + QLatin1Char(' ') + title);
-        entry->setCheckable(true);
-        entry->setChecked(window == m_mdiArea->currentSubWindow());
-        connect(entry, &QAction::triggered, m_mdiArea,
-                [this, window] { m_mdiArea->setActiveSubWindow(window); });
-    }
+    m_windowCommands->addWindowList(m_windowMenu);
 }
 
 void MainWindow::createToolBar() {
@@ -264,8 +238,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::onActiveWindowChanged() {
-    gui::BracketDocument* doc = activeDocument();
+void MainWindow::onActiveDocumentChanged(gui::BracketDocument* doc) {
     const bool withDocument = doc != nullptr;
     if (withDocument != m_showingDocumentMenu || menuBar()->actions().isEmpty()) {
         menuBar()->clear();
@@ -275,10 +248,6 @@ void MainWindow::onActiveWindowChanged() {
         m_showingDocumentMenu = withDocument;
     }
     for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
-    m_editCommands->setDocument(doc);
-    m_sheetCommands->setDocument(doc);
-    auto* window = qobject_cast<BracketWindow*>(m_mdiArea->currentSubWindow());
-    m_zoomCommands->setView(window ? window->view() : nullptr);
     if (doc) {
         connect(doc, &gui::BracketDocument::titleChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);

@@ -17,10 +17,9 @@ namespace kaz::app {
 
 class BracketWindow;
 class DocumentManager;
-class EditCommands;
+class FileCommands;
 class RecoveryManager;
-class SheetCommands;
-class ZoomCommands;
+class WindowCommands;
 
 // The main window: menus, toolbar, status bar and the MDI area holding a child window per
 // view of a bracket. With no bracket window it shows the short menu; while one is active, the
@@ -65,7 +64,7 @@ private:
     void fillFileMenu(QMenu* menu, bool withDocument);
     void fillWindowList();
     // Swaps menu and enablement as a bracket window becomes active or the last one closes.
-    void onActiveWindowChanged();
+    void onActiveDocumentChanged(gui::BracketDocument* doc);
     QString wantedTitle() const;
     void updateTitle();
 
@@ -73,9 +72,8 @@ private:
     RecoveryManager* m_recovery;
     DocumentManager* m_documentManager;
     EditorActions m_actions;
-    EditCommands* m_editCommands = nullptr;
-    SheetCommands* m_sheetCommands = nullptr;
-    ZoomCommands* m_zoomCommands = nullptr;
+    FileCommands* m_fileCommands = nullptr;      // its recent files fill the ﾌｧｲﾙ menus
+    WindowCommands* m_windowCommands = nullptr;  // its window list ends the ｳｨﾝﾄﾞｳ menu
     QToolBar* m_toolBar = nullptr;
     QList<QMenu*> m_menusWithoutDocument;  // while no bracket window is open
     QList<QMenu*> m_menusWithDocument;     // while one is active

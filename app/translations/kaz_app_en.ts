@@ -62,10 +62,6 @@
 <context>
     <name>kaz::app::EditorActions</name>
     <message>
-        <source>新規作成(&amp;N)	Ctrl+N</source>
-        <translation>&amp;New	Ctrl+N</translation>
-    </message>
-    <message>
         <source>新規にﾌｧｲﾙを作成</source>
         <translation>Create a new file</translation>
     </message>
@@ -74,20 +70,12 @@
         <translation>New File</translation>
     </message>
     <message>
-        <source>参加者リストから新規作成(&amp;L)...	Ctrl+Shift+N</source>
-        <translation>New from Entrant &amp;List...	Ctrl+Shift+N</translation>
-    </message>
-    <message>
         <source>参加者のﾘｽﾄから組み合わせを抽選して新規にﾌｧｲﾙを作成</source>
         <translation>Draw the pairings from a list of entrants and create a new file</translation>
     </message>
     <message>
         <source>組み合わせ抽選</source>
         <translation>Draw Pairings</translation>
-    </message>
-    <message>
-        <source>開く(&amp;O)...	Ctrl+O</source>
-        <translation>&amp;Open...	Ctrl+O</translation>
     </message>
     <message>
         <source>既存のﾌｧｲﾙを開く</source>
@@ -110,10 +98,6 @@
         <translation>Close</translation>
     </message>
     <message>
-        <source>上書き保存(&amp;S)	Ctrl+S</source>
-        <translation>&amp;Save	Ctrl+S</translation>
-    </message>
-    <message>
         <source>作業中のﾌｧｲﾙを上書きして保存</source>
         <translation>Save the active file</translation>
     </message>
@@ -132,10 +116,6 @@
     <message>
         <source>名前をつけて保存</source>
         <translation>Save As</translation>
-    </message>
-    <message>
-        <source>印刷(&amp;P)...	Ctrl+P</source>
-        <translation>&amp;Print...	Ctrl+P</translation>
     </message>
     <message>
         <source>ｱｸﾃｨﾌﾞ ﾄﾞｷｭﾒﾝﾄを印刷します。</source>
@@ -190,20 +170,12 @@
         <translation>Exit</translation>
     </message>
     <message>
-        <source>元に戻す(&amp;U)	Ctrl+Z</source>
-        <translation>&amp;Undo	Ctrl+Z</translation>
-    </message>
-    <message>
         <source>直前に行った動作を元に戻す</source>
         <translation>Undo the last action</translation>
     </message>
     <message>
         <source>元に戻す</source>
         <translation>Undo</translation>
-    </message>
-    <message>
-        <source>やり直し(&amp;R)	Ctrl+Y</source>
-        <translation>&amp;Redo	Ctrl+Y</translation>
     </message>
     <message>
         <source>元に戻した動作をやり直す</source>
@@ -214,20 +186,12 @@
         <translation>Redo</translation>
     </message>
     <message>
-        <source>切り取り(&amp;T)	Ctrl+X</source>
-        <translation>Cu&amp;t	Ctrl+X</translation>
-    </message>
-    <message>
         <source>選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存</source>
         <translation>Cut the selection and put it on the clipboard</translation>
     </message>
     <message>
         <source>切り取り</source>
         <translation>Cut</translation>
-    </message>
-    <message>
-        <source>ｺﾋﾟｰ(&amp;C)	Ctrl+C</source>
-        <translation>&amp;Copy	Ctrl+C</translation>
     </message>
     <message>
         <source>選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存</source>
@@ -238,20 +202,12 @@
         <translation>Copy</translation>
     </message>
     <message>
-        <source>貼り付け(&amp;P)	Ctrl+V</source>
-        <translation>&amp;Paste	Ctrl+V</translation>
-    </message>
-    <message>
         <source>ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け</source>
         <translation>Insert the contents of the clipboard</translation>
     </message>
     <message>
         <source>貼り付け</source>
         <translation>Paste</translation>
-    </message>
-    <message>
-        <source>表をｺﾋﾟｰ(&amp;B)	Ctrl+Shift+C</source>
-        <translation>Copy &amp;Bracket	Ctrl+Shift+C</translation>
     </message>
     <message>
         <source>ﾄｰﾅﾒﾝﾄ表全体を画像、表、ﾃｷｽﾄとしてｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ</source>
@@ -262,20 +218,12 @@
         <translation>Copy Bracket</translation>
     </message>
     <message>
-        <source>HTML化(&amp;H)	Ctrl+T</source>
-        <translation>Export as &amp;HTML	Ctrl+T</translation>
-    </message>
-    <message>
         <source>HTML形式のファイルに変換</source>
         <translation>Convert to an HTML file</translation>
     </message>
     <message>
         <source>HTML化</source>
         <translation>Export as HTML</translation>
-    </message>
-    <message>
-        <source>HTML設定(&amp;S)	Ctrl+H</source>
-        <translation>HTML &amp;Settings	Ctrl+H</translation>
     </message>
     <message>
         <source>背景色、線の色など設定</source>
@@ -430,10 +378,6 @@
         <translation>Toggle Club Column</translation>
     </message>
     <message>
-        <source>拡大(&amp;I)	Ctrl++</source>
-        <translation>Zoom &amp;In	Ctrl++</translation>
-    </message>
-    <message>
         <source>ﾄｰﾅﾒﾝﾄ表を拡大して表示</source>
         <translation>Show the bracket larger</translation>
     </message>
@@ -442,20 +386,12 @@
         <translation>Zoom In</translation>
     </message>
     <message>
-        <source>縮小(&amp;O)	Ctrl+-</source>
-        <translation>Zoom &amp;Out	Ctrl+-</translation>
-    </message>
-    <message>
         <source>ﾄｰﾅﾒﾝﾄ表を縮小して表示</source>
         <translation>Show the bracket smaller</translation>
     </message>
     <message>
         <source>縮小</source>
         <translation>Zoom Out</translation>
-    </message>
-    <message>
-        <source>実寸(&amp;A)	Ctrl+0</source>
-        <translation>&amp;Actual Size	Ctrl+0</translation>
     </message>
     <message>
         <source>ﾄｰﾅﾒﾝﾄ表を実際の大きさで表示</source>
@@ -488,6 +424,70 @@
     <message>
         <source>全体を表示</source>
         <translation>Whole Sheet</translation>
+    </message>
+    <message>
+        <source>新規作成(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>参加者リストから新規作成(&amp;L)...</source>
+        <translation>New from Entrant &amp;List...</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>ｺﾋﾟｰ(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>表をｺﾋﾟｰ(&amp;B)</source>
+        <translation>Copy &amp;Bracket</translation>
+    </message>
+    <message>
+        <source>HTML化(&amp;H)</source>
+        <translation>Export as &amp;HTML</translation>
+    </message>
+    <message>
+        <source>HTML設定(&amp;S)</source>
+        <translation>HTML &amp;Settings</translation>
+    </message>
+    <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>実寸(&amp;A)</source>
+        <translation>&amp;Actual Size</translation>
     </message>
 </context>
 <context>

@@ -623,36 +623,36 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
 <context>
     <name>kaz::gui::TextField</name>
     <message>
-        <source>元に戻す(&amp;U)	Ctrl+Z</source>
-        <translation>&amp;Undo	Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>やり直し(&amp;R)	Ctrl+Y</source>
-        <translation>&amp;Redo	Ctrl+Y</translation>
-    </message>
-    <message>
         <source>最初の行だけを貼り付けました。</source>
         <translation>Only the first line was pasted.</translation>
     </message>
     <message>
-        <source>切り取り(&amp;T)	Ctrl+X</source>
-        <translation>Cu&amp;t	Ctrl+X</translation>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
-        <source>ｺﾋﾟｰ(&amp;C)	Ctrl+C</source>
-        <translation>&amp;Copy	Ctrl+C</translation>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
-        <source>貼り付け(&amp;P)	Ctrl+V</source>
-        <translation>&amp;Paste	Ctrl+V</translation>
+        <source>切り取り(&amp;T)</source>
+        <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <source>削除(&amp;D)	Del</source>
-        <translation>&amp;Delete	Del</translation>
+        <source>ｺﾋﾟｰ(&amp;C)</source>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
-        <source>すべて選択(&amp;A)	Ctrl+A</source>
-        <translation>Select &amp;All	Ctrl+A</translation>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>Select &amp;All</translation>
     </message>
 </context>
 <context>

@@ -75,9 +75,9 @@ void MemberBox::focusOutEvent(QFocusEvent* event) {
 
 void MemberBox::addUndoItems(QMenu* menu) {
     QUndoStack* history = m_document->undoStack();
-    addMenuItem(menu, "edit-undo", TextField::tr("元に戻す(&U)\tCtrl+Z"), history->canUndo(),
+    addMenuItem(menu, "edit-undo", TextField::tr("元に戻す(&U)"), "Ctrl+Z", history->canUndo(),
                 [this, history] { takeHistoryStep(history, HistoryStep::Undo, this); });
-    addMenuItem(menu, "edit-redo", TextField::tr("やり直し(&R)\tCtrl+Y"), history->canRedo(),
+    addMenuItem(menu, "edit-redo", TextField::tr("やり直し(&R)"), "Ctrl+Y", history->canRedo(),
                 [this, history] { takeHistoryStep(history, HistoryStep::Redo, this); });
 }
 

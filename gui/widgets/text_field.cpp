@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <algorithm>
 #include <functional>
@@ -26,6 +27,15 @@ QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, bool en
     action->setEnabled(enabled);
     QObject::connect(action, &QAction::triggered, menu, std::move(run));
     return action;
+}
+
+QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const char* key,
+                     bool enabled, std::function<void()> run) {
+    const QKeySequence keys =
+        QKeySequence::fromString(QString::fromLatin1(key), QKeySequence::PortableText);
+    return addMenuItem(menu, name,
+                       text + QLatin1Char('\t') + keys.toString(QKeySequence::NativeText), enabled,
+                       std::move(run));
 }
 
 namespace {
@@ -124,15 +134,16 @@ void TextField::contextMenuEvent(QContextMenuEvent* event) {
     menu->addSeparator();
     const bool editable = !isReadOnly();
     const bool selected = hasSelectedText() && echoMode() == QLineEdit::Normal;
-    addMenuItem(menu, "edit-cut", tr("切り取り(&T)\tCtrl+X"), editable && selected,
+    addMenuItem(menu, "edit-cut", tr("切り取り(&T)"), "Ctrl+X", editable && selected,
                 [this] { cut(); });
-    addMenuItem(menu, "edit-copy", tr("ｺﾋﾟｰ(&C)\tCtrl+C"), selected, [this] { copy(); });
-    addMenuItem(menu, "edit-paste", tr("貼り付け(&P)\tCtrl+V"),
+    addMenuItem(menu, "edit-copy", tr("ｺﾋﾟｰ(&C)"), "Ctrl+C", selected, [this] { copy(); });
+    addMenuItem(menu, "edit-paste", tr("貼り付け(&P)"), "Ctrl+V",
                 editable && !QApplication::clipboard()->text().isEmpty(),
                 [this] { pasteText(QApplication::clipboard()->text()); });
-    addMenuItem(menu, "edit-delete", tr("削除(&D)\tDel"), editable && selected, [this] { del(); });
+    addMenuItem(menu, "edit-delete", tr("削除(&D)"), "Del", editable && selected,
+                [this] { del(); });
     menu->addSeparator();
-    addMenuItem(menu, "select-all", tr("すべて選択(&A)\tCtrl+A"), !text().isEmpty(),
+    addMenuItem(menu, "select-all", tr("すべて選択(&A)"), "Ctrl+A", !text().isEmpty(),
                 [this] { selectAll(); });
     addOwnItems(menu);
     menu->popup(event->globalPos());
@@ -140,9 +151,9 @@ void TextField::contextMenuEvent(QContextMenuEvent* event) {
 
 void TextField::addUndoItems(QMenu* menu) {
     const bool editable = !isReadOnly();
-    addMenuItem(menu, "edit-undo", tr("元に戻す(&U)\tCtrl+Z"), editable && isUndoAvailable(),
+    addMenuItem(menu, "edit-undo", tr("元に戻す(&U)"), "Ctrl+Z", editable && isUndoAvailable(),
                 [this] { undo(); });
-    addMenuItem(menu, "edit-redo", tr("やり直し(&R)\tCtrl+Y"), editable && isRedoAvailable(),
+    addMenuItem(menu, "edit-redo", tr("やり直し(&R)"), "Ctrl+Y", editable && isRedoAvailable(),
                 [this] { redo(); });
 }
 

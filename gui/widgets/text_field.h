@@ -19,6 +19,10 @@ class FieldValidator;
 // runs when it is chosen.
 QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, bool enabled,
                      std::function<void()> run);
+// The same, showing `key` (Qt's portable form, "Ctrl+Z") beside the text as the menu shows
+// a command's keys.
+QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const char* key,
+                     bool enabled, std::function<void()> run);
 
 // A single-line field of the editor (a name box, the score and champion fields), with a context
 // menu in the editor's words. Every paste, from the keys, the menu or the middle button, goes

@@ -1,24 +1,20 @@
 #pragma once
 
-// What the GUI tests share: showing a window, answering a dialog, typing text (characters
-// outside the basic plane included), reading and writing files, and New through the shell.
+// What the GUI and shell tests share: showing a window, answering a dialog, typing text
+// (characters outside the basic plane included), reading and writing files.
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
 #include "bracket/bracket_shape.h"
-#include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
-#include "shell/bracket_window.h"
-#include "shell/main_window.h"
 #include "test_files.h"
 #include "view/bracket_view.h"
 
@@ -93,22 +89,6 @@ using testfiles::entries;
 using testfiles::readFile;
 using testfiles::writeFile;
 
-// The main window's command of that object name.
-inline QAction* action(kaz::app::MainWindow& window, const char* name) {
-    auto* found = window.findChild<QAction*>(QString::fromLatin1(name));
-    if (!found) qFatal("no action named %s", name);
-    return found;
-}
-
-inline kaz::app::BracketWindow* activeBracketWindow(kaz::app::MainWindow& window) {
-    return qobject_cast<kaz::app::BracketWindow*>(window.mdiArea()->currentSubWindow());
-}
-
-inline kaz::gui::BracketView* activeView(kaz::app::MainWindow& window) {
-    kaz::app::BracketWindow* child = activeBracketWindow(window);
-    return child ? child->view() : nullptr;
-}
-
 // A window's title as it is shown: Qt's "[*]" turned into the mark of unsaved changes ("*")
 // while the window is marked modified, into nothing otherwise.
 inline QString shownTitle(const QWidget* window) {
@@ -118,18 +98,6 @@ inline QString shownTitle(const QWidget* window) {
         if (window->isWindowModified()) title += QLatin1Char('*');
     }
     return title.replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"));
-}
-
-// New through its command, choosing list item `item` (0: 4 members … 3: 32 members).
-inline kaz::gui::BracketView* newBracket(kaz::app::MainWindow& window, int item = 0) {
-    onNextDialog<kaz::gui::MemberCountDialog>([item](kaz::gui::MemberCountDialog* dialog) {
-        dialog->comboBox()->setCurrentIndex(item);
-        dialog->accept();
-    });
-    action(window, "fileNew")->trigger();
-    // The offscreen platform leaves no window active once a dialog has closed.
-    showActive(window);
-    return activeView(window);
 }
 
 }  // namespace guitest

@@ -21,7 +21,7 @@
 #include "bridge/qt_text.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "io/kaz_format.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"

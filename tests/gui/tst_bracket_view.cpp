@@ -21,7 +21,6 @@
 
 using namespace kaz::render;
 using namespace kaz::gui;
-using namespace kaz::app;
 
 using namespace guitest;
 

@@ -16,7 +16,7 @@
 #include "documents/document_manager.h"
 #include "draw/bracket_draw.h"
 #include "draw/entrant_list.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
 #include "text/cp932.h"

@@ -14,7 +14,6 @@
 #include "widgets/color_swatch.h"
 
 using namespace kaz::gui;
-using namespace kaz::app;
 
 Q_DECLARE_METATYPE(std::string)
 

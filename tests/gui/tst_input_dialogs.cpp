@@ -14,7 +14,6 @@
 #include "gui_test_support.h"
 
 using namespace kaz::gui;
-using namespace kaz::app;
 
 using namespace guitest;
 

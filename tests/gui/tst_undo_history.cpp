@@ -16,7 +16,6 @@
 #include "view/member_name_edit.h"
 
 using namespace kaz::gui;
-using namespace kaz::app;
 
 using namespace guitest;
 

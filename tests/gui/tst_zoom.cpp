@@ -18,7 +18,7 @@
 #include "bridge/qt_text.h"
 #include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "painting/bracket_renderer.h"
 #include "scripted_desktop.h"
 #include "view/line_widget.h"

@@ -19,11 +19,12 @@
 
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "instance/local_socket.h"
 #include "instance/single_instance.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
+#include "settings/profile_settings.h"
 
 using namespace kaz::gui;
 using namespace kaz::app;

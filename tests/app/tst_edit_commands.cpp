@@ -11,7 +11,7 @@
 
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 

@@ -1,4 +1,4 @@
-#include "shell/app_icons.h"
+#include "support/app_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

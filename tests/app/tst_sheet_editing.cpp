@@ -17,7 +17,7 @@
 #include "dialogs/sheet_settings_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "view/member_name_edit.h"
 #include "widgets/text_field.h"
 

@@ -33,6 +33,7 @@ public:
     // Closes every window of `doc` (of every bracket for nullptr) without asking.
     void closeWindowsOf(const gui::BracketDocument* doc);
 
+    BracketWindow* activeWindow() const;
     gui::BracketDocument* activeDocument() const;
     // The brackets shown, in the order their first window opened.
     std::vector<gui::BracketDocument*> documents() const;

@@ -7,7 +7,7 @@
 
 #include "bracket/round_names.h"
 #include "common/ui_text.h"
-#include "documents/recent_file_list.h"
+#include "settings/profile_settings.h"
 #include "shell/main_window.h"
 #include "shell/ui_language.h"
 #include "text/messages.h"

@@ -11,10 +11,10 @@
 #include "bracket/bracket.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
-#include "shell/bracket_window.h"
+#include "documents/bracket_window.h"
 #include "shell/main_window.h"
 #include "view/bracket_view.h"
 

@@ -1,11 +1,11 @@
-#include "shell/bracket_window.h"
+#include "documents/bracket_window.h"
 
 #include <QCloseEvent>
 #include <QMenu>
 
 #include "document/bracket_document.h"
-#include "shell/app_icons.h"
-#include "shell/window_cascade.h"
+#include "support/app_icons.h"
+#include "support/window_cascade.h"
 #include "view/bracket_view.h"
 
 namespace kaz::app {

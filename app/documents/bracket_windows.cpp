@@ -1,11 +1,11 @@
-#include "shell/bracket_windows.h"
+#include "documents/bracket_windows.h"
 
 #include <QMdiArea>
 #include <algorithm>
 
 #include "document/bracket_document.h"
-#include "shell/bracket_window.h"
-#include "shell/window_cascade.h"
+#include "documents/bracket_window.h"
+#include "support/window_cascade.h"
 
 namespace kaz::app {
 
@@ -59,8 +59,12 @@ void BracketWindows::closeWindowsOf(const gui::BracketDocument* doc) {
     }
 }
 
+BracketWindow* BracketWindows::activeWindow() const {
+    return qobject_cast<BracketWindow*>(m_area->currentSubWindow());
+}
+
 gui::BracketDocument* BracketWindows::activeDocument() const {
-    auto* window = qobject_cast<BracketWindow*>(m_area->currentSubWindow());
+    BracketWindow* window = activeWindow();
     return window ? window->document() : nullptr;
 }
 

@@ -1,4 +1,4 @@
-#include "shell/window_cascade.h"
+#include "support/window_cascade.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,7 +1,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "shell/app_icons.h"
+#include "support/app_icons.h"
 
 using namespace kaz::app;
 

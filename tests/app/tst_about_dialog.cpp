@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "dialogs/about_dialog.h"
-#include "shell/app_icons.h"
+#include "support/app_icons.h"
 
 using namespace kaz::gui;
 using namespace kaz::app;

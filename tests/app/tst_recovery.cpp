@@ -19,11 +19,12 @@
 
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "gui_test_support.h"
+#include "app_test_support.h"
 #include "io/kaz_format.h"
 #include "io/recovery_record.h"
 #include "publish/live_publishing.h"
 #include "recovery/recovery_dialog.h"
+#include "recovery/recovery_folder.h"
 #include "recovery/recovery_manager.h"
 #include "scripted_desktop.h"
 
@@ -97,6 +98,7 @@ private slots:
     void laterKeepsAndDiscardRemoves();
     void unreadableRecordSetAside();
     void locksOfGoneEditorsRemoved();
+    void earlierFolderMovedOnce();
     void outsideChangeAsksBeforeOverwriting_data();
     void outsideChangeAsksBeforeOverwriting();
     void unchangedBracketOffersToReload();
@@ -357,6 +359,39 @@ void TestRecovery::locksOfGoneEditorsRemoved() {
 // Another program writes the file between opening and 上書き保存: the question comes, and
 // いいえ leaves that program's bytes in place. Only the bytes tell a change of the same size
 // whose time was set back.
+// What editors of an earlier version left comes across to the new folder and is offered; a
+// running one's files stay where it writes them, and the earlier folders go once empty.
+void TestRecovery::earlierFolderMovedOnce() {
+    const QString earlier = m_home->filePath("earlier/organisation/application/recovery");
+    QVERIFY(QDir().mkpath(earlier));
+    QProcess gone;
+    gone.start(QCoreApplication::applicationFilePath(), {"--lock", earlier + "/6_gone.lock"});
+    QVERIFY(gone.waitForFinished(15000));
+    kaz::RecoveryRecord record;
+    record.title = "新しいトーナメント表1";
+    for (const QString session : {"6_gone", "7_running"}) {
+        QVERIFY(writeFile(earlier + "/" + session + "-1.kaz",
+                          QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)))));
+        QVERIFY(writeFile(earlier + "/" + session + "-1.record",
+                          QByteArray::fromStdString(kaz::writeRecoveryRecord(record))));
+    }
+    auto running = std::make_unique<QLockFile>(earlier + "/7_running.lock");
+    QVERIFY(running->tryLock(0));
+
+    QCOMPARE(moveRecoveryFiles(earlier, m_folder), 2);
+    QCOMPARE(recoveryFiles(m_folder), QStringList({"6_gone-1.kaz", "6_gone-1.record"}));
+    QCOMPARE(recoveryFiles(earlier),
+             QStringList({"7_running-1.kaz", "7_running-1.record", "7_running.lock"}));
+    QWidget window;
+    RecoveryManager found(&window, m_folder);
+    QCOMPARE(found.leftovers().size(), 1);
+
+    running.reset();
+    QCOMPARE(moveRecoveryFiles(earlier, m_folder), 2);
+    QVERIFY(!QFileInfo::exists(m_home->filePath("earlier/organisation")));
+    QVERIFY(QFileInfo::exists(m_home->filePath("earlier")));
+}
+
 void TestRecovery::outsideChangeAsksBeforeOverwriting_data() {
     QTest::addColumn<bool>("sameSizeAndTime");
     QTest::newRow("another bracket") << false;
