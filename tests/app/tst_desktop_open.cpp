@@ -17,9 +17,9 @@
 #include <future>
 #include <vector>
 
+#include "app_test_support.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "app_test_support.h"
 #include "instance/local_socket.h"
 #include "instance/single_instance.h"
 #include "io/kaz_format.h"

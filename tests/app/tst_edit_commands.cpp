@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app_test_support.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "app_test_support.h"
 #include "view/line_widget.h"
 #include "view/member_name_edit.h"
 

@@ -13,11 +13,11 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 
+#include "app_test_support.h"
 #include "bridge/fonts.h"
 #include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
-#include "app_test_support.h"
 #include "scripted_desktop.h"
 #include "text/cp932.h"
 #include "view/line_widget.h"

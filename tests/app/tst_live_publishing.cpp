@@ -23,17 +23,17 @@
 #include <map>
 #include <random>
 
+#include "app_test_support.h"
 #include "bridge/qt_text.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "settings/profile_settings.h"
-#include "app_test_support.h"
 #include "publish/live_publish_dialog.h"
 #include "publish/live_publishing.h"
 #include "publish/page_name.h"
 #include "publish/publish_choices.h"
 #include "publish/recent_results.h"
 #include "scripted_desktop.h"
+#include "settings/profile_settings.h"
 
 using namespace kaz::gui;
 using namespace kaz::app;

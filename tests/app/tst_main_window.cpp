@@ -17,13 +17,13 @@
 #include <functional>
 #include <memory>
 
+#include "app_test_support.h"
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
+#include "documents/bracket_window.h"
 #include "documents/document_manager.h"
-#include "app_test_support.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
-#include "documents/bracket_window.h"
 #include "shell/main_window.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"

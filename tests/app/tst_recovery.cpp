@@ -17,9 +17,9 @@
 #include <QtTest>
 #include <cstdlib>
 
+#include "app_test_support.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "app_test_support.h"
 #include "io/kaz_format.h"
 #include "io/recovery_record.h"
 #include "publish/live_publishing.h"

@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app_test_support.h"
 #include "bracket/bracket.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
-#include "app_test_support.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
 #include "shell/main_window.h"

@@ -13,11 +13,11 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include "app_test_support.h"
 #include "bridge/qt_text.h"
 #include "dialogs/sheet_settings_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
-#include "app_test_support.h"
 #include "view/member_name_edit.h"
 #include "widgets/text_field.h"
 

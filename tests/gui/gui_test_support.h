@@ -8,7 +8,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPointer>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -88,6 +90,25 @@ inline void typeText(QWidget* widget, const QString& text) {
 using testfiles::entries;
 using testfiles::readFile;
 using testfiles::writeFile;
+
+// A bracket of `members` members shown in a view, the central widget of a plain main window
+// whose status bar takes what the view says: what a view test needs of the shell.
+class ViewFrame : public QMainWindow {
+public:
+    explicit ViewFrame(int members)
+        : m_document(kaz::Bracket(members)), m_view(new kaz::gui::BracketView(&m_document)) {
+        setCentralWidget(m_view);
+        statusBar();
+        resize(800, 600);
+    }
+    // The view goes before the bracket it shows.
+    ~ViewFrame() override { delete m_view; }
+    kaz::gui::BracketView* view() const { return m_view; }
+
+private:
+    kaz::gui::BracketDocument m_document;
+    kaz::gui::BracketView* m_view;
+};
 
 // A window's title as it is shown: Qt's "[*]" turned into the mark of unsaved changes ("*")
 // while the window is marked modified, into nothing otherwise.

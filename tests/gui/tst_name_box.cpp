@@ -17,7 +17,7 @@
 #include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
-#include "app_test_support.h"
+#include "gui_test_support.h"
 #include "scripted_desktop.h"
 #include "text/text_limits.h"
 #include "view/line_widget.h"
@@ -25,13 +25,13 @@
 
 using namespace kaz::render;
 using namespace kaz::gui;
-using namespace kaz::app;
 
 using namespace guitest;
 
 namespace {
 
-const QString kIdle = QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。");
+// The status bar while nothing is said.
+const QString kIdle;
 
 QStringList namesIn(const BracketView& view) {
     QStringList names;
@@ -39,7 +39,7 @@ QStringList namesIn(const BracketView& view) {
     return names;
 }
 
-void clearStatus(MainWindow& frame) {
+void clearStatus(QMainWindow& frame) {
     QStatusTipEvent idle{QString()};
     QApplication::sendEvent(&frame, &idle);
 }
@@ -78,9 +78,9 @@ void TestNameBox::initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().to
 // from the focused one down take a name each, in one step, and the status bar tells the 〓 and
 // counts the rest.
 void TestNameBox::listFillsTheBoxesBelow() {
-    MainWindow frame;
+    ViewFrame frame(4);
     showActive(frame);
-    BracketView* view = newBracket(frame);  // 4 members
+    BracketView* view = frame.view();
     BracketDocument* doc = view->document();
     typeText(view->nameEdits()[0], QStringLiteral("先頭"));
     typeText(view->nameEdits()[1], QStringLiteral("old"));
@@ -165,9 +165,9 @@ void TestNameBox::textIsTakenOrRefused() {
     QFETCH(QString, input);
     QFETCH(QString, result);
     QFETCH(QString, status);
-    MainWindow frame;
+    ViewFrame frame(4);
     showActive(frame);
-    BracketView* view = newBracket(frame);
+    BracketView* view = frame.view();
     std::unique_ptr<QDialog> dialog;
     QLineEdit* edit = view->nameEdits()[0];
     if (field == "score") {

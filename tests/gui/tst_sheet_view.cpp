@@ -1,5 +1,5 @@
-// The sheet in the editor's window: where it moves the boxes and lines, the club boxes, and a
-// bye drawn straight.
+// The sheet in the editor's window: where it moves the boxes and lines, the club boxes, a bye
+// drawn straight, and the window showing the picture's pixels.
 
 #include <QUndoStack>
 #include <QtTest>
@@ -7,13 +7,17 @@
 #include "bridge/qt_geometry.h"
 #include "document/bracket_document.h"
 #include "gui_test_support.h"
+#include "painting/bracket_picture.h"
+#include "picture_example.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
 #include "view/member_club_edit.h"
 #include "view/member_name_edit.h"
 
 using namespace kaz::gui;
+using namespace kaz::render;
 using namespace guitest;
+using namespace picturetest;
 
 namespace {
 
@@ -35,6 +39,8 @@ private slots:
     void clubIsOneStepAndShowsInEveryWindow();
     void tabStaysInItsColumn();
     void byeLineIsNotDrawn();
+    void sameAsTheView_data();
+    void sameAsTheView();
 };
 
 void TestSheetView::sheetMovesBoxesAndLines_data() {
@@ -161,6 +167,45 @@ void TestSheetView::byeLineIsNotDrawn() {
     QCOMPARE(pixelAt(view.lineWidgets()[1], 30, 17), QColor(Qt::white));
     QCOMPARE(pixelAt(view.lineWidgets()[4], 30, 17), open);
     QCOMPARE(pixelAt(view.lineWidgets()[4], 30, 34), QColor(Qt::white));
+}
+
+// At screen size the picture is the view's picture, pixel for pixel: right of the name boxes,
+// and inside each box's frame and shadow (but the first box's, which shows the cursor).
+void TestSheetView::sameAsTheView_data() {
+    QTest::addColumn<bool>("twoSided");
+    QTest::newRow("one-sided") << false;
+    QTest::newRow("two-sided") << true;
+}
+
+void TestSheetView::sameAsTheView() {
+    QFETCH(bool, twoSided);
+    kaz::Bracket bracket = example(8);
+    if (twoSided) {
+        kaz::SheetInfo sheet;
+        sheet.twoSided = true;
+        sheet.matchNumbers = true;
+        bracket.setSheet(sheet);
+    }
+    BracketDocument doc{bracket};
+    BracketView view(&doc);
+    const kaz::SheetLayout& layout = view.sheetLayout();
+    view.resize(layout.extent.width + 40, layout.extent.height + 40);
+    showExposed(view);
+    const QImage screen = view.canvas()->grab().toImage();
+    const QImage picture = bracketImage(bracket, 1);
+    QCOMPARE(picture.size(), toQSize(layout.extent));
+    QVERIFY(screen.width() >= layout.extent.width && screen.height() >= layout.extent.height);
+    // Between the name boxes of the two edges (or right of the one edge's).
+    const int boxesEnd = kaz::sheetNameRect(layout, 0).right();
+    const int rightBoxes = twoSided ? kaz::sheetNameRect(layout, 4).left : layout.extent.width;
+    const QRect lines(boxesEnd, 0, rightBoxes - boxesEnd, layout.extent.height);
+    QCOMPARE(screen.copy(lines).convertToFormat(QImage::Format_RGB32),
+             picture.copy(lines).convertToFormat(QImage::Format_RGB32));
+    for (int member = 1; member < 8; ++member) {
+        const QRect inside = toQRect(kaz::sheetNameRect(layout, member)).adjusted(2, 2, -2, -2);
+        QCOMPARE(screen.copy(inside).convertToFormat(QImage::Format_RGB32),
+                 picture.copy(inside).convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 QTEST_MAIN(TestSheetView)

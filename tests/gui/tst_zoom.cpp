@@ -1,6 +1,6 @@
 // The zoom of a bracket window: a click hits the line under the pointer at every zoom, the boxes
 // stay editable, the lines show the page's picture at that scale, the steps stop at 25 % and
-// 400 %, Ctrl with the wheel zooms about the pointer, and each window keeps its own zoom.
+// 400 %, and Ctrl with the wheel zooms about the pointer.
 
 #include <QLabel>
 #include <QPainter>
@@ -18,7 +18,7 @@
 #include "bridge/qt_text.h"
 #include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
-#include "app_test_support.h"
+#include "gui_test_support.h"
 #include "painting/bracket_renderer.h"
 #include "scripted_desktop.h"
 #include "view/line_widget.h"
@@ -117,10 +117,7 @@ private slots:
     void nameBoxStaysEditable();
     void zoomedLinesAreThePicturesLines();
     void shrunkTextKeepsItsStrokes();
-    void keysZoomFromANameBox_data();
-    void keysZoomFromANameBox();
     void ctrlWheelZoomsAboutThePointer();
-    void eachWindowHasItsOwnZoom();
 };
 
 // Random zooms and points of the canvas (half of them by a line's corner): the widget the window
@@ -269,36 +266,6 @@ void TestZoom::shrunkTextKeepsItsStrokes() {
              qPrintable(QStringLiteral("%1, %2").arg(full).arg(half)));
 }
 
-// The keys zoom the active bracket from a name box, however the keyboard reports Ctrl++ (a
-// Japanese keyboard's "+" is Shift and ";").
-void TestZoom::keysZoomFromANameBox_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<int>("expected");  // from 150 %
-    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-    QTest::newRow("Ctrl++") << int(Qt::Key_Plus) << ctrl << 175;
-    QTest::newRow("Ctrl+Shift++") << int(Qt::Key_Plus) << (ctrl | Qt::ShiftModifier) << 175;
-    QTest::newRow("Ctrl+=") << int(Qt::Key_Equal) << ctrl << 175;
-    QTest::newRow("Ctrl+Shift+;") << int(Qt::Key_Semicolon) << (ctrl | Qt::ShiftModifier) << 175;
-    QTest::newRow("Ctrl+-") << int(Qt::Key_Minus) << ctrl << 125;
-    QTest::newRow("Ctrl+0") << int(Qt::Key_0) << ctrl << 100;
-}
-
-void TestZoom::keysZoomFromANameBox() {
-    QFETCH(int, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(int, expected);
-    kaz::app::MainWindow window;
-    BracketView* view = newBracket(window);
-    QVERIFY(view);
-    view->setZoom(150);
-    MemberNameEdit* box = view->nameEdits()[1];
-    focus(box);
-    QTest::keyClick(box, Qt::Key(key), modifiers);
-    QCOMPARE(view->zoom(), expected);
-    QCOMPARE(box->text(), QString());
-}
-
 // Ctrl with the wheel zooms a step a notch (half notches add up) and keeps the line under the
 // pointer there; the wheel alone scrolls.
 void TestZoom::ctrlWheelZoomsAboutThePointer() {
@@ -320,45 +287,6 @@ void TestZoom::ctrlWheelZoomsAboutThePointer() {
     sendWheel(view.viewport(), QPoint(300, 200), -120, Qt::NoModifier);
     QCOMPARE(view.zoom(), 100);
     QVERIFY(view.verticalScrollBar()->value() > scrolled);
-}
-
-// A bracket of 128 members opens within the main window's area, scrolling. The commands act on
-// the active window alone, stop at 25 % and 400 %, and change nothing of the bracket; the status
-// bar tells a zoom other than 100 %.
-void TestZoom::eachWindowHasItsOwnZoom() {
-    kaz::app::MainWindow window;
-    window.resize(900, 700);
-    QVERIFY(!action(window, "viewZoomIn")->isEnabled());
-    BracketView* first = newBracket(window, 5);
-    QVERIFY(first && first->document()->memberCount() == 128);
-    QVERIFY(window.mdiArea()->viewport()->rect().contains(activeBracketWindow(window)->geometry()));
-    QTRY_VERIFY(first->verticalScrollBar()->isVisible());
-    auto* pane = window.findChild<QLabel*>(QStringLiteral("zoomPane"));
-    QVERIFY(pane && !pane->isVisible());
-    for (const char* command : {"viewZoomOut", "viewZoomIn"}) {
-        for (int step = 0; step < 20; ++step) {
-            const int before = first->zoom();
-            action(window, command)->trigger();
-            QVERIFY(QByteArray(command).endsWith("In") ? first->zoom() > before || before == 400
-                                                       : first->zoom() < before || before == 25);
-        }
-    }
-    QCOMPARE(first->zoom(), 400);
-    QCOMPARE(pane->text(), QStringLiteral("拡大率 400%"));
-    QVERIFY(pane->isVisible());
-    action(window, "windowNew")->trigger();
-    BracketView* second = activeView(window);
-    QVERIFY(second && second != first);
-    QVERIFY(!pane->isVisible());
-    action(window, "viewZoomOut")->trigger();
-    QCOMPARE(second->zoom(), 90);
-    QCOMPARE(first->zoom(), 400);
-    window.mdiArea()->setActiveSubWindow(window.mdiArea()->subWindowList().front());
-    action(window, "viewActualSize")->trigger();
-    QCOMPARE(first->zoom(), 100);
-    QCOMPARE(second->zoom(), 90);
-    QVERIFY(!first->document()->isChanged());
-    QCOMPARE(first->document()->undoStack()->count(), 0);
 }
 
 QTEST_MAIN(TestZoom)

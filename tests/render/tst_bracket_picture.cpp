@@ -1,13 +1,9 @@
-// The whole bracket as a picture: the renderer's pixels, "画像として保存" and printing through
-// the real commands, the PDFs read back with poppler's tools.
+// The whole bracket as a picture, drawn by the renderer on any device: its pixels at every
+// scale and resolution, the sheet around it, and its PDF read back with poppler's tools.
 
 #include <QImage>
-#include <QMdiArea>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -19,155 +15,20 @@
 #include "bridge/fonts.h"
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
-#include "document/bracket_document.h"
-#include "documents/document_manager.h"
-#include "app_test_support.h"
-#include "io/kaz_format.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
 #include "painting/sheet_painter.h"
-#include "scripted_desktop.h"
+#include "picture_example.h"
+#include "test_files.h"
 #include "text/text_limits.h"
-#include "view/member_name_edit.h"
 
 using namespace kaz::render;
-using namespace kaz::gui;
-using namespace kaz::app;
-
-using namespace guitest;
-
-namespace {
-
-// Colours that no two roles share, so that a pixel tells which role drew it.
-const QColor kWin(0xE0, 0x00, 0x00);
-const QColor kLose(0x00, 0x00, 0xE0);
-const QColor kBack(0xF0, 0xF0, 0xC0);
-const QColor kMember(0x00, 0x80, 0x00);
-const QColor kScore(0xA0, 0x00, 0xA0);
-
-QString memberName(int i) { return QStringLiteral("選手%1号").arg(i + 1); }
-const QString kChampion = QStringLiteral("優勝者");
-
-const QString kLongLatin =
-    QStringLiteral("Alexandra Konstantinopoulou-Wetherington of the Harbour");  // 56
-const QString kLongJapanese = QStringLiteral("長谷川慎之介左衛門太郎丸");       // 12
-// Longer than four boxes at the font's full width.
-const QString kLongerThanTheCap = kLongLatin + QStringLiteral(" Rowing and Canoe Club, Ltd.");
-
-// The worked example on `members` members: named members, line 0 won (its opponent open, the
-// line it feeds advanced), scores on the first pair, a champion; with `longNames` the first two
-// names are longer than their boxes.
-kaz::Bracket example(int members, bool longNames = false) {
-    kaz::Bracket bracket(members);
-    kaz::ColorSet& colors = bracket.colors();
-    colors.winLineColor = "#E00000";
-    colors.loseLineColor = "#0000E0";
-    colors.backgroundColor = "#F0F0C0";
-    colors.memberColor = "#008000";
-    colors.scoreColor = "#A000A0";
-    for (int i = 0; i < members; ++i) bracket.setMemberName(i, toCp932Lenient(memberName(i)));
-    if (longNames) {
-        bracket.setMemberName(0, toCp932Lenient(kLongLatin));
-        bracket.setMemberName(1, toCp932Lenient(kLongJapanese));
-    }
-    kaz::leftClickLine(bracket, 0);
-    bracket.setLineScore(0, "2");
-    bracket.setLineScore(1, "1");
-    bracket.setChampion(toCp932Lenient(kChampion));
-    return bracket;
-}
-
-// Opens the example as a file in `frame`; the bracket window is active.
-bool openExample(MainWindow& frame, const QString& folder, int members, bool longNames = false) {
-    const QString path = folder + QStringLiteral("/example.kaz");
-    const kaz::Bracket bracket = example(members, longNames);
-    if (!writeFile(path, QByteArray::fromStdString(kaz::writeKaz(bracket)))) return false;
-    if (!frame.documentManager()->openDocumentFile(path)) return false;
-    showActive(frame);
-    return activeView(frame) != nullptr;
-}
-
-// The colour at bracket point (x, y) of a picture drawn at `scale`.
-QColor at(const QImage& image, qreal scale, int x, int y) {
-    return image.pixelColor(int(x * scale), int(y * scale));
-}
-
-// Whether a pixel of `color` lies in the bracket rectangle `area` of a picture at `scale`.
-bool contains(const QImage& image, qreal scale, const QRect& area, const QColor& color) {
-    for (int y = int(area.top() * scale); y <= int(area.bottom() * scale); ++y) {
-        for (int x = int(area.left() * scale); x <= int(area.right() * scale); ++x) {
-            if (image.pixelColor(x, y) == color) return true;
-        }
-    }
-    return false;
-}
-
-// The left and right ends of the names' ink (any pixel of neither the background nor a line,
-// the text being smoothed) in the rows of bracket rectangle `area`, in bracket pixels of a
-// picture at `scale`; -1 for both when there is none.
-std::pair<qreal, qreal> nameInk(const QImage& image, qreal scale, const QRect& area) {
-    int left = image.width();
-    int right = -1;
-    for (int y = int(area.top() * scale); y <= int(area.bottom() * scale); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            if (pixel != kBack && pixel != kWin && pixel != kLose && pixel != kScore) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-    }
-    if (right < 0) return {-1, -1};
-    return {left / scale, (right + 1) / scale};
-}
-
-qreal nameInkRight(const QImage& image, qreal scale, const QRect& area) {
-    return nameInk(image, scale, area).second;
-}
-
-// The widest gap a printed name leaves before its line, in bracket pixels: the column's
-// margin before the line, and the room a glyph's advance leaves after its ink.
-constexpr qreal kMostNameGap = 6;
-
-bool havePoppler() {
-    for (const char* tool : {"pdftotext", "pdfinfo", "pdftoppm", "pdffonts"}) {
-        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) return false;
-    }
-    return true;
-}
-
-QString run(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(30000)) return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// Checks a PDF of the example: one page, every font embedded, every name and the champion
-// found as text.
-void checkPdf(const QString& pdf, int members, bool longNames = false) {
-    QVERIFY2(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")),
-             qPrintable(run("pdfinfo", {pdf})));
-    const QStringList fonts = run("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
-    QVERIFY(!fonts.isEmpty());
-    for (const QString& font : fonts) {
-        QVERIFY2(font.contains(QRegularExpression("\\s+yes\\s+\\w+\\s+yes\\s+")), qPrintable(font));
-    }
-    const QString text = run("pdftotext", {pdf, "-"});
-    for (int i = longNames ? 2 : 0; i < members; ++i) {
-        QVERIFY2(text.contains(memberName(i)), qPrintable(text));
-    }
-    if (longNames)
-        QVERIFY2(text.contains(kLongLatin) && text.contains(kLongJapanese), qPrintable(text));
-    QVERIFY2(text.contains(kChampion), qPrintable(text));
-}
-
-}  // namespace
+using namespace picturetest;
+using testfiles::writeFile;
 
 class TestBracketPicture : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void strokesJoinsScoresAndBackground_data();
     void strokesJoinsScoresAndBackground();
     void longNamesAreDrawnWhole_data();
@@ -177,17 +38,6 @@ private slots:
     void longestScoreStaysClearOfItsLine();
     void sameAtEveryResolution_data();
     void sameAtEveryResolution();
-    void sameAsTheView_data();
-    void sameAsTheView();
-    void savePicture_data();
-    void savePicture();
-    void savePictureFailures_data();
-    void savePictureFailures();
-    void printedPageHoldsTheBracket_data();
-    void printedPageHoldsTheBracket();
-    void printerSettingsLastForTheRun();
-    void printFailureIsReported();
-    void paperProposedBySize();
     void sixtyFourTwoSidedStaysLegibleOnA4();
     void pictureSizeIsBounded_data();
     void pictureSizeIsBounded();
@@ -202,12 +52,7 @@ private slots:
     void emptyClubColumnIsLeftOut();
     void pictureFollowsEveryChange();
     void pdfShowsNoSeams();
-
-private:
-    QTemporaryDir m_config;
 };
-
-void TestBracketPicture::initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
 
 void TestBracketPicture::strokesJoinsScoresAndBackground_data() {
     QTest::addColumn<int>("members");
@@ -433,286 +278,6 @@ void TestBracketPicture::sameAtEveryResolution() {
     QCOMPARE(fine, screen);
 }
 
-// At screen size the picture is the view's picture, pixel for pixel: right of the name boxes,
-// and inside each box's frame and shadow (but the first box's, which shows the cursor).
-void TestBracketPicture::sameAsTheView_data() {
-    QTest::addColumn<bool>("twoSided");
-    QTest::newRow("one-sided") << false;
-    QTest::newRow("two-sided") << true;
-}
-
-void TestBracketPicture::sameAsTheView() {
-    QFETCH(bool, twoSided);
-    kaz::Bracket bracket = example(8);
-    if (twoSided) {
-        kaz::SheetInfo sheet;
-        sheet.twoSided = true;
-        sheet.matchNumbers = true;
-        bracket.setSheet(sheet);
-    }
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("example.kaz"));
-    QVERIFY(writeFile(path, QByteArray::fromStdString(kaz::writeKaz(bracket))));
-    MainWindow frame;
-    QVERIFY(frame.documentManager()->openDocumentFile(path));
-    showActive(frame);
-    BracketView* view = activeView(frame);
-    QVERIFY(view);
-    const QImage screen = view->canvas()->grab().toImage();
-    const QImage picture = bracketImage(bracket, 1);
-    const kaz::SheetLayout layout = view->sheetLayout();
-    QCOMPARE(picture.size(), toQSize(layout.extent));
-    QVERIFY(screen.width() >= layout.extent.width && screen.height() >= layout.extent.height);
-    // Between the name boxes of the two edges (or right of the one edge's).
-    const int boxesEnd = kaz::sheetNameRect(layout, 0).right();
-    const int rightBoxes = twoSided ? kaz::sheetNameRect(layout, 4).left : layout.extent.width;
-    const QRect lines(boxesEnd, 0, rightBoxes - boxesEnd, layout.extent.height);
-    QCOMPARE(screen.copy(lines).convertToFormat(QImage::Format_RGB32),
-             picture.copy(lines).convertToFormat(QImage::Format_RGB32));
-    for (int member = 1; member < 8; ++member) {
-        const QRect inside = toQRect(kaz::sheetNameRect(layout, member)).adjusted(2, 2, -2, -2);
-        QCOMPARE(screen.copy(inside).convertToFormat(QImage::Format_RGB32),
-                 picture.copy(inside).convertToFormat(QImage::Format_RGB32));
-    }
-    frame.mdiArea()->closeAllSubWindows();
-}
-
-void TestBracketPicture::savePicture_data() {
-    QTest::addColumn<int>("members");
-    QTest::addColumn<QString>("answer");  // in the test folder
-    QTest::addColumn<QString>("paper");   // of a PDF, as pdfinfo names it
-    QTest::newRow("PNG, 4 members") << 4 << "example.png" << QString();
-    // Portrait for the tall bracket, on A3 for 128 members, whose text A4 would make too small.
-    QTest::newRow("PDF, 32 members") << 32 << "大会.PDF"
-                                     << "595 x 842 pts (A4)";
-    QTest::newRow("PDF, 128 members") << 128 << "大会.pdf"
-                                      << "842 x 1191 pts (A3)";
-}
-
-void TestBracketPicture::savePicture() {
-    QFETCH(int, members);
-    QFETCH(QString, answer);
-    QFETCH(QString, paper);
-    QTemporaryDir dir;
-    MainWindow frame;
-    QVERIFY(openExample(frame, dir.path(), members));
-    const QString path = dir.filePath(answer);
-    QVERIFY(writeFile(path, "an older file, to be replaced"));
-    ScriptedDesktop desktop;
-    desktop.saveAnswers.enqueue(path);
-    action(frame, "savePicture")->trigger();
-    QCOMPARE(desktop.errors, QStringList());
-    QCOMPARE(desktop.saveRequests.size(), 1);
-    QCOMPARE(desktop.saveRequests[0].filters,
-             QStringList({"PNG ﾌｧｲﾙ (*.png)", "PDF ﾌｧｲﾙ (*.pdf)"}));
-    QCOMPARE(desktop.saveRequests[0].proposed, dir.filePath(QStringLiteral("example.png")));
-    QCOMPARE(desktop.saveRequests[0].defaultSuffix, QStringLiteral("png"));
-    QStringList expected{answer, QStringLiteral("example.kaz")};
-    expected.sort();
-    QStringList written = entries(dir.path());
-    written.sort();
-    QCOMPARE(written, expected);
-
-    const QByteArray bytes = readFile(path);
-    if (answer.endsWith(QStringLiteral(".png"))) {
-        const QImage image = QImage::fromData(bytes, "PNG");
-        const kaz::Size extent = kaz::bracketExtent(members);
-        QCOMPARE(image.size(), QSize(2 * extent.width, 2 * extent.height));
-        QCOMPARE(at(image, 2, 180, 42), kWin);
-        QCOMPARE(at(image, 2, 5, 5), kBack);
-    } else {
-        QVERIFY(bytes.startsWith("%PDF-"));
-        if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
-        checkPdf(path, members);
-        QVERIFY(run("pdfinfo", {path}).contains(paper));
-    }
-    // Pictures are no save: the bracket is as it was loaded.
-    QVERIFY(!activeView(frame)->document()->isChanged());
-    frame.mdiArea()->closeAllSubWindows();
-}
-
-void TestBracketPicture::savePictureFailures_data() {
-    QTest::addColumn<QString>("answer");  // in the test folder; empty: cancelled
-    QTest::addColumn<QString>("message");
-    QTest::newRow("cancelled") << QString() << QString();
-    QTest::newRow("missing folder") << "none/b.png"
-                                    << " には無効なﾊﾟｽが含まれています。";
-    QTest::newRow("a folder") << "folder.pdf"
-                              << " へのｱｸｾｽは拒否されました。";
-}
-
-void TestBracketPicture::savePictureFailures() {
-    QFETCH(QString, answer);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.pdf")));
-    MainWindow frame;
-    QVERIFY(openExample(frame, dir.path(), 4));
-    ScriptedDesktop desktop;
-    desktop.saveAnswers.enqueue(answer.isEmpty() ? QString() : dir.filePath(answer));
-    action(frame, "savePicture")->trigger();
-    if (message.isEmpty()) {
-        QCOMPARE(desktop.errors, QStringList());
-    } else {
-        QCOMPARE(desktop.errors,
-                 QStringList{QDir::toNativeSeparators(dir.filePath(answer)) + message});
-    }
-    QCOMPARE(entries(dir.path()), QStringList({"example.kaz", "folder.pdf"}));
-    QCOMPARE(entries(dir.filePath(QStringLiteral("folder.pdf"))), QStringList());
-    frame.mdiArea()->closeAllSubWindows();
-}
-
-void TestBracketPicture::printedPageHoldsTheBracket_data() {
-    QTest::addColumn<int>("members");
-    QTest::addColumn<bool>("preview");
-    QTest::addColumn<QPageLayout::Orientation>("orientation");  // the one proposed
-    QTest::addColumn<bool>("longNames");
-    QTest::newRow("print, 4 members") << 4 << false << QPageLayout::Landscape << false;
-    QTest::newRow("print, 32 members") << 32 << false << QPageLayout::Portrait << false;
-    QTest::newRow("preview, 4 members") << 4 << true << QPageLayout::Landscape << false;
-    QTest::newRow("preview, 32 members") << 32 << true << QPageLayout::Portrait << false;
-    QTest::newRow("print, 4 long names") << 4 << false << QPageLayout::Landscape << true;
-}
-
-// The printer writes a PDF here, as a print-to-file printer would; the page, read back as an
-// image, holds the bracket (its background colour shows where it lies) as large as the
-// margins let it, centred, in its own proportions.
-void TestBracketPicture::printedPageHoldsTheBracket() {
-    QFETCH(int, members);
-    QFETCH(bool, preview);
-    QFETCH(QPageLayout::Orientation, orientation);
-    QFETCH(bool, longNames);
-    if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
-    QTemporaryDir dir;
-    MainWindow frame;
-    QVERIFY(openExample(frame, dir.path(), members, longNames));
-    const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
-    QRectF paintArea;  // in points
-    auto toPdf = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageMargins(QMarginsF(20, 15, 10, 25), QPageLayout::Millimeter);
-        paintArea = printer.pageLayout().paintRect(QPageLayout::Point);
-    };
-    ScriptedDesktop desktop;
-    if (preview) {
-        desktop.previewAnswers.enqueue(toPdf);
-        action(frame, "filePrintPreview")->trigger();
-        QCOMPARE(desktop.previewRequests.value(0).orientation(), orientation);
-    } else {
-        desktop.printAnswers.enqueue([&](QPrinter& printer) {
-            toPdf(printer);
-            return true;
-        });
-        MemberNameEdit* box = activeView(frame)->nameEdits()[0];
-        focus(box);
-        QTest::keyClick(box, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(desktop.printRequests.value(0).orientation(), orientation);
-        QCOMPARE(box->text(), longNames ? kLongLatin : memberName(0));
-    }
-    QCOMPARE(desktop.errors, QStringList());
-    checkPdf(pdf, members, longNames);
-
-    // At 36 dots per inch a point is half a pixel.
-    run("pdftoppm", {"-r", "36", "-png", "-singlefile", pdf, dir.filePath("page")});
-    const QImage page(dir.filePath(QStringLiteral("page.png")));
-    QVERIFY(!page.isNull());
-    QCOMPARE(page.width() < page.height(), orientation == QPageLayout::Portrait);
-    QRect ink;
-    for (int y = 0; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            if (page.pixelColor(x, y) != QColor(Qt::white)) ink |= QRect(x, y, 1, 1);
-        }
-    }
-    const QRectF area(paintArea.topLeft() / 2, paintArea.size() / 2);
-    const qreal left = ink.left() - area.left();
-    const qreal right = area.right() - (ink.right() + 1);
-    const qreal top = ink.top() - area.top();
-    const qreal bottom = area.bottom() - (ink.bottom() + 1);
-    QString text;
-    QDebug(&text) << "ink" << ink << "in" << area;
-    const QByteArray where = text.toUtf8();
-    QVERIFY2(left >= -1 && right >= -1 && top >= -1 && bottom >= -1, where.constData());
-    QVERIFY2(qAbs(left - right) <= 2 && qAbs(top - bottom) <= 2, where.constData());
-    QVERIFY2(qMin(left + right, top + bottom) <= 2, where.constData());
-    // The whole picture, the wider name column included.
-    const QSizeF extent = bracketExtent(example(members, longNames));
-    QVERIFY2(qAbs(qreal(ink.width()) / ink.height() - extent.width() / extent.height()) < 0.02,
-             where.constData());
-    frame.mdiArea()->closeAllSubWindows();
-}
-
-// Paper and printer stay for the run; the orientation is proposed for each bracket until the
-// user turns the page in "ﾌﾟﾘﾝﾀの設定", whose choice then holds.
-void TestBracketPicture::printerSettingsLastForTheRun() {
-    QTemporaryDir four;
-    QTemporaryDir big;
-    MainWindow frame;
-    QVERIFY(openExample(frame, four.path(), 4));
-    ScriptedDesktop desktop;
-    desktop.pageSetupAnswers.enqueue([](QPrinter& printer) {
-        printer.setPageSize(QPageSize(QPageSize::A5));
-        return true;
-    });
-    action(frame, "filePrintSetup")->trigger();
-    QCOMPARE(desktop.pageSetupRequests.value(0).orientation(), QPageLayout::Landscape);
-
-    QVERIFY(openExample(frame, big.path(), 32));
-    auto cancel = [](QPrinter&) { return false; };
-    desktop.printAnswers.enqueue(cancel);
-    action(frame, "filePrint")->trigger();
-    QCOMPARE(desktop.printRequests.value(0).pageSize().id(), QPageSize::A5);
-    QCOMPARE(desktop.printRequests.value(0).orientation(), QPageLayout::Portrait);
-
-    desktop.pageSetupAnswers.enqueue([](QPrinter& printer) {
-        printer.setPageOrientation(QPageLayout::Landscape);
-        return true;
-    });
-    action(frame, "filePrintSetup")->trigger();
-    desktop.printAnswers.enqueue(cancel);
-    action(frame, "filePrint")->trigger();
-    QCOMPARE(desktop.printRequests.value(1).pageSize().id(), QPageSize::A5);
-    QCOMPARE(desktop.printRequests.value(1).orientation(), QPageLayout::Landscape);
-    // A cancelled dialog prints nothing and says nothing.
-    QCOMPARE(desktop.errors, QStringList());
-    QCOMPARE(entries(big.path()), QStringList{QStringLiteral("example.kaz")});
-    frame.mdiArea()->closeAllSubWindows();
-}
-
-// 印刷 proposes A3 for 128 members (a printer to PDF offers every paper) and A4 again for a
-// smaller bracket; a paper chosen in ﾌﾟﾘﾝﾀの設定 holds.
-void TestBracketPicture::paperProposedBySize() {
-    QTemporaryDir large;
-    QTemporaryDir small;
-    MainWindow frame;
-    ScriptedDesktop desktop;
-    const auto toPdf = [](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        return false;
-    };
-    QVERIFY(openExample(frame, large.path(), 128));
-    for (int i = 0; i < 2; ++i) desktop.printAnswers.enqueue(toPdf);
-    action(frame, "filePrint")->trigger();
-    action(frame, "filePrint")->trigger();
-    QCOMPARE(desktop.printRequests.value(1).pageSize().id(), QPageSize::A3);
-    QVERIFY(openExample(frame, small.path(), 32));
-    desktop.printAnswers.enqueue(toPdf);
-    action(frame, "filePrint")->trigger();
-    QCOMPARE(desktop.printRequests.value(2).pageSize().id(), QPageSize::A4);
-    desktop.pageSetupAnswers.enqueue([](QPrinter& printer) {
-        printer.setPageSize(QPageSize(QPageSize::B4));
-        return true;
-    });
-    action(frame, "filePrintSetup")->trigger();
-    frame.mdiArea()->setActiveSubWindow(frame.mdiArea()->subWindowList().first());
-    desktop.printAnswers.enqueue(toPdf);
-    action(frame, "filePrint")->trigger();
-    QCOMPARE(activeView(frame)->document()->memberCount(), 128);
-    QCOMPARE(desktop.printRequests.value(3).pageSize().id(), QPageSize::B4);
-    frame.mdiArea()->closeAllSubWindows();
-}
-
 // A two-sided sheet of 64 members with clubs, seeds and match numbers fits one A4 page so
 // that its smallest text, 10 pixels, prints at 5 points or more.
 void TestBracketPicture::sixtyFourTwoSidedStaysLegibleOnA4() {
@@ -762,22 +327,6 @@ void TestBracketPicture::pictureSizeIsBounded() {
     sheet.matchNumbers = true;
     bracket.setSheet(sheet);
     QCOMPARE(!bracketImage(bracket, scale).isNull(), made);
-}
-
-void TestBracketPicture::printFailureIsReported() {
-    QTemporaryDir dir;
-    MainWindow frame;
-    QVERIFY(openExample(frame, dir.path(), 4));
-    ScriptedDesktop desktop;
-    desktop.printAnswers.enqueue([&dir](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("none/printed.pdf")));
-        return true;
-    });
-    action(frame, "filePrint")->trigger();
-    QCOMPARE(desktop.errors, QStringList{QStringLiteral("印刷できませんでした。")});
-    QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("example.kaz")});
-    frame.mdiArea()->closeAllSubWindows();
 }
 
 // The sheet around the bracket: the title, the rounds' names and a club drawn in the member
@@ -921,9 +470,6 @@ void TestBracketPicture::thirdPlaceIsDrawn() {
         QVERIFY2(text.contains(shown), qPrintable(shown + QLatin1Char('\n') + text));
     }
 }
-
-QTEST_MAIN(TestBracketPicture)
-#include "tst_bracket_picture.moc"
 
 void TestBracketPicture::twoSidedNamesStandAtBothEdges_data() {
     QTest::addColumn<int>("members");
@@ -1128,3 +674,6 @@ void TestBracketPicture::pdfShowsNoSeams() {
         }
     }
 }
+
+QTEST_MAIN(TestBracketPicture)
+#include "tst_bracket_picture.moc"

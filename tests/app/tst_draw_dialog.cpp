@@ -10,13 +10,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app_test_support.h"
 #include "dialogs/draw_dialog.h"
 #include "dialogs/draw_preview.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
 #include "draw/bracket_draw.h"
 #include "draw/entrant_list.h"
-#include "app_test_support.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
 #include "text/cp932.h"
