@@ -116,7 +116,7 @@ void DebouncedWriter::enqueue(Work work) {
     m_shared->wake.notify_one();
 }
 
-void DebouncedWriter::run(const std::shared_ptr<Shared>& shared) {
+void DebouncedWriter::run(std::shared_ptr<Shared> shared) {
     std::unique_lock<std::mutex> lock(shared->mutex);
     for (;;) {
         shared->wake.wait(lock, [&shared] { return !shared->waiting.empty() || shared->ending; });

@@ -86,7 +86,8 @@ private:
     static constexpr int kNoKey = -1;
 
     void enqueue(Work work);
-    static void run(const std::shared_ptr<Shared>& shared);
+    // Takes its own reference: after its last turn of the lock it reads nothing the window frees.
+    static void run(std::shared_ptr<Shared> shared);
     // On the window's thread: tells the outcomes that came back.
     void deliverOutcomes();
 
