@@ -5,19 +5,14 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QThread>
-#include <condition_variable>
-#include <deque>
+#include <cstdint>
 #include <functional>
-#include <memory>
-#include <mutex>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "publish/page_writer.h"
+#include "support/debounced_writer.h"
 
-class QTimer;
 namespace kaz::gui {
 class BracketDocument;
 }
@@ -29,9 +24,9 @@ namespace kaz::app {
 // the last change but at most 1.5 s after the first one not yet written, so that the file is
 // never more than two seconds behind even while the user types on. The page keeps its file name
 // however the bracket is stored meanwhile, so that spectators keep their address. The window's
-// thread only copies the bracket; a thread of the publisher's own makes the page and writes it
-// through the crash-safe write path, one write after the other, so that the file never goes back
-// in time.
+// thread only copies the bracket; a writer of the publisher's own (DebouncedWriter) makes the
+// page and writes it through the crash-safe write path on its thread, one write after the
+// other, so that the file never goes back in time.
 class LivePublisher : public QObject {
     Q_OBJECT
 public:
@@ -61,7 +56,7 @@ public:
     // `deadline` has passed: true when they are done. Once it gave up, it waits no more.
     bool finish(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
     // A finish gave up waiting: the page may not hold the last change.
-    bool gaveUp() const { return m_gaveUp; }
+    bool gaveUp() const { return m_writer.gaveUp(); }
 
 signals:
     // The page of the change made at `changedAt` is in `path` (from the window's thread).
@@ -71,55 +66,25 @@ signals:
     void failed(const QString& path, const QString& message);
 
 private:
-    // A state to write, made on the window's thread.
-    struct Job {
-        kaz::Bracket bracket;
-        LivePageOptions options;
-        QString path;
-        QDateTime changedAt;
-    };
-    // A write's outcome: `failure` is empty or the core's text.
-    struct Outcome {
-        QString path;
-        QDateTime changedAt;
-        std::string failure;
-    };
-    // What passes between the threads, under `mutex`: the newest state not yet taken (a newer
-    // one replaces it, so that an older state is never written after it), whether a write is
-    // running, and the outcomes. The thread's work holds it, so that the publisher may go
-    // before a slow write has ended.
-    struct Shared {
-        std::mutex mutex;
-        std::condition_variable idle;  // nothing waiting and no write running
-        std::optional<Job> pending;
-        bool writing = false;
-        std::deque<Outcome> outcomes;
-        LivePublisher* receiver = nullptr;  // null once the publisher has gone
-        PageWriter writer;                  // set before the thread starts, then only read
-    };
-
     void changed();
     // Brings the latest results up to the bracket as it is now.
     void followResults();
-    // On the publisher's thread: writes the state waiting, if a call before has not taken it.
-    static void writePending(const std::shared_ptr<Shared>& shared);
-    // On the window's thread: tells the outcomes that came back.
-    void deliverOutcomes();
+    // On the window's thread: the page's state now, and its writing for the writer's thread.
+    DebouncedWriter::Write snapshot();
+    // On the window's thread: what a write of the change made at `changedAt` came to.
+    void tell(const QString& path, const QDateTime& changedAt, const std::string& failure);
 
     QPointer<gui::BracketDocument> m_document;
     QString m_folder;
     QString m_pageName;
+    PageWriter m_pageWriter;
     Clock m_clock;
-    QTimer* m_quiet;    // restarted by every change
-    QTimer* m_longest;  // started by the first change not yet written
     QDateTime m_lastChange;
+    std::uint64_t m_seenRevision = 0;  // the document's content revision last published
     bool m_failureTold = false;
-    bool m_gaveUp = false;
     std::vector<int> m_decided;  // the decided matches as the last change left them
     std::vector<int> m_recent;
-    std::shared_ptr<Shared> m_shared;
-    QThread* m_thread;  // left to end on its own where a finish gave up
-    QObject* m_worker;  // lives on m_thread
+    DebouncedWriter m_writer;  // last: it goes first, and its outcomes with it
 };
 
 }  // namespace kaz::app

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -14,7 +13,6 @@
 #include "io/file_io.h"
 #include "io/kaz_format.h"
 #include "recovery/recovery_folder.h"
-#include "recovery/recovery_writer.h"
 
 namespace kaz::app {
 
@@ -42,77 +40,66 @@ std::unique_ptr<QLockFile> sessionLock(const QString& folder, const QString& ses
 }  // namespace
 
 RecoveryManager::RecoveryManager(QWidget* window, const QString& folder)
-    : QObject(window), m_window(window), m_folder(folder), m_writer(new RecoveryWriter) {
+    : QObject(window), m_window(window), m_folder(folder), m_writer({0, kWriteDelayMs}) {
     m_session = QStringLiteral("%1_%2")
                     .arg(QCoreApplication::applicationPid())
                     .arg(QDateTime::currentMSecsSinceEpoch(), 0, 36);
     m_lock = sessionLock(m_folder, m_session);
-    m_writer->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
-    connect(m_writer, &RecoveryWriter::failed, this, &RecoveryManager::reportOnce);
-    m_thread.start();
     // The folder and the session's lock are the writer's first work, before any file of the
     // session; the lock is written through to the disk, which the window need not wait for.
-    QMetaObject::invokeMethod(m_writer, [folder = m_folder, lock = m_lock.get()] {
+    m_writer.post([folder = m_folder, lock = m_lock.get()] {
         QDir().mkpath(folder);
         lock->tryLock(0);
+        return DebouncedWriter::Outcome();
     });
 }
 
-RecoveryManager::~RecoveryManager() {
-    flush();
-    m_thread.quit();
-    m_thread.wait();
-}
+// The writer goes first (it is the last member): it waits for the files asked for.
+RecoveryManager::~RecoveryManager() = default;
 
 QString RecoveryManager::defaultFolder() { return recoveryFolder(); }
 
 void RecoveryManager::follow(gui::BracketDocument* doc) {
     Followed& followed = m_followed[doc];
-    const QString base = m_folder + QLatin1Char('/') + m_session + QLatin1Char('-') +
-                         QString::number(m_nextNumber++);
+    followed.key = m_nextNumber++;
+    const QString base =
+        m_folder + QLatin1Char('/') + m_session + QLatin1Char('-') + QString::number(followed.key);
     followed.bracketPath = base + kBracketSuffix;
     followed.recordPath = base + kRecordSuffix;
-    followed.timer = new QTimer(this);
-    followed.timer->setSingleShot(true);
-    followed.timer->setInterval(kWriteDelayMs);
-    connect(followed.timer, &QTimer::timeout, this, [this, doc] { keepNow(doc); });
-    auto onChange = [this, doc] { changed(doc); };
-    connect(doc, &gui::BracketDocument::lineChanged, this, onChange);
-    connect(doc, &gui::BracketDocument::memberNameChanged, this, onChange);
-    connect(doc, &gui::BracketDocument::championChanged, this, onChange);
-    connect(doc, &gui::BracketDocument::settingsChanged, this, onChange);
-    connect(doc, &gui::BracketDocument::sheetChanged, this, onChange);
+    m_writer.follow(followed.key, [this, doc] { return snapshot(doc); });
+    connect(doc, &gui::BracketDocument::contentChanged, this,
+            [this, key = followed.key] { m_writer.changed(key); });
     connect(doc, &QObject::destroyed, this, &RecoveryManager::forget);
     if (doc->isChanged()) keepNow(doc);
 }
 
-void RecoveryManager::changed(gui::BracketDocument* doc) {
-    QTimer* timer = m_followed.value(doc).timer;
-    if (timer && !timer->isActive()) timer->start();
-}
-
 void RecoveryManager::keepNow(gui::BracketDocument* doc) {
     const auto found = m_followed.constFind(doc);
-    if (found == m_followed.constEnd()) return;
+    if (found != m_followed.constEnd()) m_writer.writeNow(found->key);
+}
+
+DebouncedWriter::Write RecoveryManager::snapshot(gui::BracketDocument* doc) {
+    const auto found = m_followed.constFind(doc);
+    if (found == m_followed.constEnd()) return nullptr;
     const Followed& followed = *found;
-    if (!doc->isChanged()) {
-        removeLater({followed.bracketPath, followed.recordPath});
-        return;
-    }
+    if (!doc->isChanged()) return removal({followed.bracketPath, followed.recordPath});
     kaz::RecoveryRecord record;
     record.originalPath = doc->filePath().toUtf8().toStdString();
     record.title = doc->title().toStdString();
     record.savedAt = QDateTime::currentSecsSinceEpoch();
     record.processId = QCoreApplication::applicationPid();
-    QMetaObject::invokeMethod(
-        m_writer, [writer = m_writer, bracketPath = followed.bracketPath,
-                   bracket = QByteArray::fromStdString(kaz::writeKaz(doc->bracket())),
-                   recordPath = followed.recordPath,
-                   text = QByteArray::fromStdString(
-                       followed.publication.addedTo(kaz::writeRecoveryRecord(record)))] {
-            writer->write(bracketPath, bracket, recordPath, text);
-        });
+    return
+        [this, bracketPath = gui::corePath(followed.bracketPath),
+         bracket = kaz::writeKaz(doc->bracket()), recordPath = gui::corePath(followed.recordPath),
+         text = followed.publication.addedTo(kaz::writeRecoveryRecord(record))] {
+            // The bracket's bytes, then its record, each through the crash-safe write path.
+            kaz::Status written = kaz::writeFileSafely(bracketPath, bracket);
+            if (written) written = kaz::writeFileSafely(recordPath, text);
+            if (written) return DebouncedWriter::Outcome();
+            return DebouncedWriter::Outcome([this, message = written.failure().message()] {
+                reportOnce(gui::uiText(message));
+            });
+        };
 }
 
 void RecoveryManager::setPublication(gui::BracketDocument* doc,
@@ -122,21 +109,19 @@ void RecoveryManager::setPublication(gui::BracketDocument* doc,
     found->publication = publication;
     // A bracket without changes has no record; a changed one's is written again as after any
     // change.
-    if (doc->isChanged()) changed(doc);
+    if (doc->isChanged()) m_writer.changed(found->key);
 }
 
 void RecoveryManager::documentStored(gui::BracketDocument* doc) {
-    const auto found = m_followed.constFind(doc);
-    if (found == m_followed.constEnd()) return;
-    found->timer->stop();
     keepNow(doc);  // unchanged now: removes
 }
 
 void RecoveryManager::forget(QObject* doc) {
     const auto found = m_followed.constFind(doc);
     if (found == m_followed.constEnd()) return;
-    removeLater({found->bracketPath, found->recordPath});
-    delete found->timer;
+    m_writer.forget(found->key);
+    // In place of a write of it still waiting.
+    m_writer.post(found->key, removal({found->bracketPath, found->recordPath}));
     m_followed.erase(found);
 }
 
@@ -193,7 +178,7 @@ void RecoveryManager::removeStaleLocks() {
 }
 
 void RecoveryManager::discard(const Leftover& leftover) {
-    removeLater({leftover.bracketPath, leftover.recordPath});
+    m_writer.post(removal({leftover.bracketPath, leftover.recordPath}));
 }
 
 void RecoveryManager::setAside(const Leftover& leftover) {
@@ -202,12 +187,13 @@ void RecoveryManager::setAside(const Leftover& leftover) {
     }
 }
 
-void RecoveryManager::flush() {
-    QMetaObject::invokeMethod(m_writer, &RecoveryWriter::flush, Qt::BlockingQueuedConnection);
-}
+void RecoveryManager::flush() { m_writer.flush(); }
 
-void RecoveryManager::removeLater(const QStringList& paths) {
-    QMetaObject::invokeMethod(m_writer, [writer = m_writer, paths] { writer->remove(paths); });
+DebouncedWriter::Write RecoveryManager::removal(const QStringList& paths) {
+    return [paths] {
+        for (const QString& path : paths) QFile::remove(path);
+        return DebouncedWriter::Outcome();
+    };
 }
 
 // A folder that cannot be written says so once a run; editing goes on.

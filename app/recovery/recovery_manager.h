@@ -5,21 +5,18 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
-#include <QThread>
 #include <memory>
 
 #include "io/recovery_record.h"
 #include "recovery/recovery_publication.h"
+#include "support/debounced_writer.h"
 
 namespace kaz::gui {
 class BracketDocument;
 }
-class QTimer;
 class QWidget;
 
 namespace kaz::app {
-
-class RecoveryWriter;
 
 // Keeps every changed bracket in a recovery file in the user's data folder ("recovery/"), so
 // that a crash, a killed process or a power cut loses at most the last two seconds of work.
@@ -70,29 +67,29 @@ public:
 
 private:
     struct Followed {
+        int key = 0;  // its number in the session, the key of its writes
         QString bracketPath;
         QString recordPath;
-        QTimer* timer = nullptr;
         RecoveryPublication publication;
     };
 
     // Removes the lock of every session whose editor no longer runs.
     void removeStaleLocks();
-    void changed(gui::BracketDocument* doc);
+    // What keeps `doc` as it is now: its files written, or removed once it is unchanged.
+    DebouncedWriter::Write snapshot(gui::BracketDocument* doc);
     void forget(QObject* doc);
-    // Removes `paths` on the writer's thread, after what was asked before.
-    void removeLater(const QStringList& paths);
+    // The writer's work that removes `paths`.
+    static DebouncedWriter::Write removal(const QStringList& paths);
     void reportOnce(const QString& message);
 
     QWidget* m_window;
     QString m_folder;
     QString m_session;
     std::unique_ptr<QLockFile> m_lock;
-    QThread m_thread;
-    RecoveryWriter* m_writer;
     QHash<QObject*, Followed> m_followed;
     int m_nextNumber = 1;
-    bool m_reported = false;  // a failed write was told
+    bool m_reported = false;   // a failed write was told
+    DebouncedWriter m_writer;  // last: it goes first, once what was asked is done
 };
 
 }  // namespace kaz::app

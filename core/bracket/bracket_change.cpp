@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "bracket/line_rules.h"
 #include "bracket/member_progress.h"
 #include "bracket/third_place.h"
 
@@ -71,6 +72,15 @@ void appendChange(OptionalPart<Change<T>>& change, const OptionalPart<Change<T>>
         change = later;
     }
     if (change->before == change->after) change.reset();
+}
+
+// What `rule` does to a copy of `bracket`, as a step.
+template <typename Rule>
+BracketChange changeOfRule(const Bracket& bracket, Rule rule) {
+    Bracket copy = bracket;
+    const LineRecorder recorder(copy);
+    rule(copy);
+    return recorder.finish(copy);
 }
 
 }  // namespace
@@ -216,6 +226,22 @@ BracketChange sheetChange(const Bracket& bracket, SheetInfo sheet) {
         change.sheet = Change<SheetInfo>{bracket.sheet(), std::move(sheet)};
     }
     return change;
+}
+
+BracketChange leftClickChange(const Bracket& bracket, int line) {
+    return changeOfRule(bracket, [line](Bracket& copy) { leftClickLine(copy, line); });
+}
+
+BracketChange doubleClickChange(const Bracket& bracket, int line) {
+    return changeOfRule(bracket, [line](Bracket& copy) { doubleClickLine(copy, line); });
+}
+
+BracketChange thirdPlaceLeftClickChange(const Bracket& bracket, int side) {
+    return changeOfRule(bracket, [side](Bracket& copy) { leftClickThirdPlace(copy, side); });
+}
+
+BracketChange thirdPlaceDoubleClickChange(const Bracket& bracket, int side) {
+    return changeOfRule(bracket, [side](Bracket& copy) { doubleClickThirdPlace(copy, side); });
 }
 
 }  // namespace kaz

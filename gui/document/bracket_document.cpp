@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "bracket/bracket_change.h"
-#include "bracket/line_rules.h"
 #include "bracket/sheet_marks.h"
 #include "bracket/third_place.h"
 #include "bridge/qt_text.h"
@@ -101,11 +100,7 @@ void BracketDocument::setMatchScores(int line, std::string upperScore, std::stri
              kaz::matchScoresChange(m_bracket, line, std::move(upperScore), std::move(lowerScore)));
 }
 
-template <typename Operation>
-bool BracketDocument::pushPress(Operation operation) {
-    const kaz::LineRecorder recorder(m_bracket);
-    operation();
-    kaz::BracketChange change = recorder.finish(m_bracket);
+bool BracketDocument::pushPress(kaz::BracketChange change) {
     if (change.isEmpty()) return false;
     m_pressKey = ++m_lastMergeKey;
     pushStep(tr("勝ち上がり"), std::move(change), BracketStepCommand::MergeKind::LinePress,
@@ -113,45 +108,40 @@ bool BracketDocument::pushPress(Operation operation) {
     return true;
 }
 
-template <typename Operation>
 void BracketDocument::pushDoubleClick(bool afterItsPress, std::uint64_t pressKey,
-                                      Operation operation) {
-    const kaz::LineRecorder recorder(m_bracket);
-    operation();
+                                      kaz::BracketChange change) {
     if (afterItsPress) {
         // Joins the press's step even when the message itself changed nothing (the final line):
         // the step is then named for the double click.
-        pushStep(tr("取り消し"), recorder.finish(m_bracket),
-                 BracketStepCommand::MergeKind::LinePress, pressKey, true);
+        pushStep(tr("取り消し"), std::move(change), BracketStepCommand::MergeKind::LinePress,
+                 pressKey, true);
     } else {
-        pushStep(tr("取り消し"), recorder.finish(m_bracket));
+        pushStep(tr("取り消し"), std::move(change));
     }
 }
 
 void BracketDocument::leftClickLine(int line) {
     endMerging();
-    if (pushPress([&] { kaz::leftClickLine(m_bracket, line); })) m_pressedLine = line;
+    if (pushPress(kaz::leftClickChange(m_bracket, line))) m_pressedLine = line;
 }
 
 void BracketDocument::doubleClickLine(int line) {
     const bool afterItsPress = m_pressedLine == line;
     const std::uint64_t pressKey = m_pressKey;
     endMerging();
-    pushDoubleClick(afterItsPress, pressKey, [&] { kaz::doubleClickLine(m_bracket, line); });
+    pushDoubleClick(afterItsPress, pressKey, kaz::doubleClickChange(m_bracket, line));
 }
 
 void BracketDocument::leftClickThirdPlace(int side) {
     endMerging();
-    if (pushPress([&] { kaz::leftClickThirdPlace(m_bracket, side); })) {
-        m_pressedThirdPlace = side;
-    }
+    if (pushPress(kaz::thirdPlaceLeftClickChange(m_bracket, side))) m_pressedThirdPlace = side;
 }
 
 void BracketDocument::doubleClickThirdPlace(int side) {
     const bool afterItsPress = m_pressedThirdPlace == side;
     const std::uint64_t pressKey = m_pressKey;
     endMerging();
-    pushDoubleClick(afterItsPress, pressKey, [&] { kaz::doubleClickThirdPlace(m_bracket, side); });
+    pushDoubleClick(afterItsPress, pressKey, kaz::thirdPlaceDoubleClickChange(m_bracket, side));
 }
 
 void BracketDocument::setThirdPlaceScore(int side, std::string score) {
@@ -257,7 +247,9 @@ void BracketDocument::applyStep(const kaz::BracketChange& change, bool forward) 
     if (change.champion) emit championChanged();
     if (change.settings) emit settingsChanged();
     if (change.sheet) emit sheetChanged();
-    noteChangedState();
+    // A double click that joins its press's step and changes nothing itself changes no content.
+    if (!change.isEmpty()) ++m_contentRevision;
+    if (noteChangedState() || !change.isEmpty()) emit contentChanged();
 }
 
 void BracketDocument::endMerging() {
@@ -272,19 +264,20 @@ kaz::Status BracketDocument::save(const QString& path) {
     m_bracket.markSaved();
     m_changedUntilStored = false;
     setFilePath(path);
-    noteChangedState();
+    if (noteChangedState()) emit contentChanged();
     return written;
 }
 
 void BracketDocument::markChangedUntilStored() {
     m_changedUntilStored = true;
-    noteChangedState();
+    if (noteChangedState()) emit contentChanged();
 }
 
-void BracketDocument::noteChangedState() {
-    if (isChanged() == m_lastChangedState) return;
+bool BracketDocument::noteChangedState() {
+    if (isChanged() == m_lastChangedState) return false;
     m_lastChangedState = isChanged();
     emit changedStateChanged(m_lastChangedState);
+    return true;
 }
 
 void BracketDocument::setTitle(const QString& title) {

@@ -98,6 +98,8 @@ public:
     // The change check: does the bracket differ from what was last loaded or stored? It looks
     // at the content alone, so undoing back to the stored content makes it unchanged.
     bool isChanged() const { return m_changedUntilStored || m_bracket.isChanged(); }
+    // Grows with every step done, undone or redone: while it stays, so does the content.
+    std::uint64_t contentRevision() const { return m_contentRevision; }
     // Counts the bracket as changed until it is stored, whatever it holds: for one brought back
     // after a crash, which its file does not hold yet.
     void markChangedUntilStored();
@@ -128,12 +130,17 @@ signals:
     void titleChanged();
     // The change check's answer turned: an edit, a save, or undo back to the stored content.
     void changedStateChanged(bool changed);
+    // The one signal for what follows the whole bracket (recovery files, live publishing): once
+    // for every step done, undone or redone, after the fine signals above, and once for every
+    // turn of the change check's answer that no step made (a save). contentRevision() tells
+    // the two apart.
+    void contentChanged();
 
 private:
     friend class BracketStepCommand;
 
-    // Puts a step into the history, which makes it (again: a click's step is recorded after the
-    // rule ran, and making it again changes nothing). An empty step is not kept, unless it is
+    // Puts a step into the history, which makes it: every step is built as data against the
+    // bracket as it is and applied once, by the history. An empty step is not kept, unless it is
     // to merge with the step before it.
     void pushStep(const QString& text, kaz::BracketChange change,
                   BracketStepCommand::MergeKind mergeKind = BracketStepCommand::MergeKind::None,
@@ -142,14 +149,13 @@ private:
     void applyStep(const kaz::BracketChange& change, bool forward);
     // Forgets the typing step and the pending press: a later edit starts a step of its own.
     void endMerging();
-    // A press's step, or a double click's (joining its press's when `afterItsPress`), recorded
-    // around `operation` on the bracket. pushPress tells whether the press changed anything.
-    template <typename Operation>
-    bool pushPress(Operation operation);
-    template <typename Operation>
-    void pushDoubleClick(bool afterItsPress, std::uint64_t pressKey, Operation operation);
-    // Signals changedStateChanged when isChanged() no longer gives what it last gave.
-    void noteChangedState();
+    // A press's step, or a double click's (joining its press's when `afterItsPress`). pushPress
+    // tells whether the press changed anything.
+    bool pushPress(kaz::BracketChange change);
+    void pushDoubleClick(bool afterItsPress, std::uint64_t pressKey, kaz::BracketChange change);
+    // Signals changedStateChanged when isChanged() no longer gives what it last gave, and says
+    // whether it did.
+    bool noteChangedState();
 
     kaz::Bracket m_bracket;
     QUndoStack* m_undoStack;
@@ -158,6 +164,7 @@ private:
     bool m_changedUntilStored = false;
     bool m_lastChangedState = false;
     bool m_pushing = false;
+    std::uint64_t m_contentRevision = 0;
     std::uint64_t m_lastMergeKey = 0;
     int m_typingMember = -1;
     int m_typingClub = -1;

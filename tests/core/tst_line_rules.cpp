@@ -1,5 +1,6 @@
 #include <QRandomGenerator>
 #include <QTest>
+#include <optional>
 #include <vector>
 
 #include "bracket/bracket.h"
@@ -530,10 +531,12 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
             const LineRecorder recorder(bracket);
             const int operation = random.bounded(12);
             const int side = random.bounded(kThirdPlaceSides);
+            std::optional<BracketChange> asData;  // the step the document makes of one rule
             QString what;
             switch (operation) {
                 case 0:
                     what = QStringLiteral("click %1").arg(line);
+                    asData = leftClickChange(before, line);
                     leftClickLine(bracket, line);
                     break;
                 case 1:
@@ -542,6 +545,7 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
                     break;
                 case 2:
                     what = QStringLiteral("double-click message %1").arg(line);
+                    asData = doubleClickChange(before, line);
                     doubleClickLine(bracket, line);
                     break;
                 case 3:
@@ -570,6 +574,7 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
                 }
                 case 7:
                     what = QStringLiteral("third-place click on side %1").arg(side);
+                    asData = thirdPlaceLeftClickChange(before, side);
                     leftClickThirdPlace(bracket, side);
                     break;
                 case 8:
@@ -593,6 +598,14 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
                     break;
             }
             if (operation < 10) history.add(recorder.finish(bracket));
+            if (asData) {
+                Bracket made = before;
+                asData->redo(made);
+                if (!(made.lineResults() == bracket.lineResults()) ||
+                    made.champion() != bracket.champion() || made.sheet() != bracket.sheet()) {
+                    QFAIL(qPrintable(what + QStringLiteral(": the step differs from the rule")));
+                }
+            }
             const QString wrong = inconsistency(bracket);
             if (!wrong.isEmpty()) QFAIL(qPrintable(what + QStringLiteral(": ") + wrong));
             if (operation <= 3 && !stood && !(bracket.lineResults() == before.lineResults())) {

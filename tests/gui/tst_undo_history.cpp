@@ -3,6 +3,7 @@
 // and menu acting on the bracket's history.
 
 #include <QMenu>
+#include <QSignalSpy>
 #include <QUndoStack>
 #include <QtTest>
 #include <algorithm>
@@ -50,6 +51,7 @@ struct Heard {
     QList<int> names;
     int champion = 0;
     int settings = 0;
+    int content = 0;  // the coarse signal, once a step
 
     explicit Heard(BracketDocument& doc) {
         QObject::connect(&doc, &BracketDocument::lineChanged, &m_context,
@@ -60,12 +62,14 @@ struct Heard {
                          [this] { ++champion; });
         QObject::connect(&doc, &BracketDocument::settingsChanged, &m_context,
                          [this] { ++settings; });
+        QObject::connect(&doc, &BracketDocument::contentChanged, &m_context, [this] { ++content; });
     }
     void clear() {
         lines.clear();
         names.clear();
         champion = 0;
         settings = 0;
+        content = 0;
     }
 
 private:
@@ -90,6 +94,7 @@ void checkHeard(const Heard& heard, const Snapshot& from, const Snapshot& to) {
     QCOMPARE(heardNames, names);
     QCOMPARE(heard.champion, from.champion != to.champion ? 1 : 0);
     QCOMPARE(heard.settings, from.settings != to.settings ? 1 : 0);
+    QCOMPARE(heard.content, from == to ? 0 : 1);
 }
 
 // One random user action on the document, of any kind a user can make. True for an undo or
@@ -413,14 +418,19 @@ void TestUndoHistory::boxMenuUndoesTheBracket() {
     QCOMPARE(doc.lineState(3), kaz::LineState::Won);
 }
 
-// Saving keeps the history, and the change check then measures from the saved content.
+// Saving keeps the history, and the change check then measures from the saved content; the
+// save's turn of it is heard on the coarse signal, without a new content revision.
 void TestUndoHistory::changeCheckFollowsTheHistory() {
     QTemporaryDir dir;
     BracketDocument doc{kaz::Bracket(4)};
     doc.setMemberName(0, "A");
     doc.leftClickLine(0);
+    const std::uint64_t revision = doc.contentRevision();
+    QSignalSpy content(&doc, &BracketDocument::contentChanged);
     QVERIFY(doc.save(dir.filePath(QStringLiteral("a.kaz"))).ok());
     QVERIFY(!doc.isChanged());
+    QCOMPARE(content.size(), 1);
+    QCOMPARE(doc.contentRevision(), revision);
     QCOMPARE(doc.undoStack()->count(), 2);
     doc.undoStack()->undo();
     QVERIFY(doc.isChanged());
