@@ -129,7 +129,8 @@ void LivePublisher::writePending(const std::shared_ptr<Shared>& shared) {
     const std::string page = shared->writer(job->bracket, job->options);
     const kaz::Status status =
         kaz::writeFileSafely(gui::corePath(job->path), std::string_view(page));
-    Outcome outcome{job->path, job->changedAt, status ? std::string() : status.failure().message()};
+    Outcome outcome{job->path, job->changedAt, std::nullopt};
+    if (!status) outcome.failure = status.failure();
     job.reset();  // before the lock, which orders this thread's work before the window's
     lock.lock();
     shared->writing = false;
@@ -163,12 +164,12 @@ void LivePublisher::deliverOutcomes() {
         outcomes.swap(m_shared->outcomes);
     }
     for (const Outcome& outcome : outcomes) {
-        if (outcome.failure.empty()) {
+        if (!outcome.failure) {
             m_failureTold = false;
             emit published(outcome.path, outcome.changedAt);
         } else if (!m_failureTold) {
             m_failureTold = true;
-            emit failed(outcome.path, gui::uiText(outcome.failure));
+            emit failed(outcome.path, gui::uiText(outcome.failure->message()));
         }
     }
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "io/result.h"
 #include "publish/page_writer.h"
 
 class QTimer;
@@ -78,11 +79,11 @@ private:
         QString path;
         QDateTime changedAt;
     };
-    // A write's outcome: `failure` is empty or the core's text.
+    // A write's outcome: nothing, or why it failed.
     struct Outcome {
         QString path;
         QDateTime changedAt;
-        std::string failure;
+        std::optional<kaz::Failure> failure;
     };
     // What passes between the threads, under `mutex`: the newest state not yet taken (a newer
     // one replaces it, so that an older state is never written after it), whether a write is
