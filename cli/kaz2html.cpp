@@ -46,6 +46,8 @@ const kaz::ToolText kTool{"kaz2html", kUsage, kHelp};
 const char kWatchWithoutLiveMessage[] = "--watch は --live と一緒に指定してください。";
 
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
+// A message of the core, in Japanese as the tools write every message.
+int fail(const kaz::Message& message) { return fail(kaz::japaneseText(message)); }
 
 int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 

@@ -56,6 +56,8 @@ struct Arguments {
 const kaz::ToolText kTool{"kaz2image", kUsage, kHelp};
 
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
+// A message of the core, in Japanese as the tools write every message.
+int fail(const kaz::Message& message) { return fail(kaz::japaneseText(message)); }
 
 int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 

@@ -68,6 +68,8 @@ struct Arguments {
 const kaz::ToolText kTool{"kazdraw", kUsage, kHelp};
 
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
+// A message of the core, in Japanese as the tools write every message.
+int fail(const kaz::Message& message) { return fail(kaz::japaneseText(message)); }
 
 int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
@@ -132,7 +134,9 @@ int drawAndWrite(Arguments& args) {
             ? kaz::readStandardInput(kaz::kMaxEntrantListBytes)
             : kaz::readWholeFile(list, kaz::kMaxEntrantListBytes, kaz::ReadableFiles::AnyReadable);
     if (!bytes && bytes.failure().cause == kaz::FileError::InvalidFormat) {
-        return fail(list + ": " + kaz::kListTooLargeMessage);  // longer than the limit
+        return fail(list + ": " +
+                    kaz::japaneseText(
+                        kaz::Message(kaz::MessageId::ListTooLarge)));  // longer than the limit
     }
     if (!bytes) return fail(kaz::Failure{bytes.failure().cause, list}.message());
 
@@ -140,21 +144,24 @@ int drawAndWrite(Arguments& args) {
     for (const auto* lines : {&entrants.problems, &entrants.notes}) {
         for (const kaz::ListProblem& problem : *lines) {
             std::fprintf(stderr, "kazdraw: %s: %s\n", list.c_str(),
-                         kaz::listProblemText(problem).c_str());
+                         kaz::japaneseText(kaz::listProblemText(problem)).c_str());
         }
     }
     if (!args.titleReplaced.empty()) {
         std::fprintf(stderr, "kazdraw: --title: %s\n",
-                     kaz::gotGetaText(args.titleReplaced).c_str());
+                     kaz::japaneseText(kaz::gotGetaText(args.titleReplaced)).c_str());
     }
     if (!entrants.problems.empty()) return 1;
     const int count = static_cast<int>(entrants.entrants.size());
-    const std::string sizeProblem = kaz::drawSizeProblem(count, args.options.size);
-    if (!sizeProblem.empty()) return fail(sizeProblem);
+    if (const auto sizeProblem = kaz::drawSizeProblem(count, args.options.size)) {
+        return fail(*sizeProblem);
+    }
 
     if (!args.seedGiven) args.options.drawNumber = kaz::pickDrawNumber();
     const std::optional<kaz::Draw> draw = kaz::drawEntrants(entrants.entrants, args.options);
-    if (!draw) return fail(kaz::kSaveFailedMessage);  // the checks above leave nothing to refuse
+    if (!draw)
+        return fail(
+            kaz::Message(kaz::MessageId::SaveFailed));  // the checks above leave nothing to refuse
     kaz::Bracket bracket = kaz::makeDrawnBracket(*draw, entrants.entrants, args.clubInName);
     if (!args.title.empty() || args.thirdPlace || args.twoSided) {
         kaz::SheetInfo sheet = bracket.sheet();
@@ -170,7 +177,8 @@ int drawAndWrite(Arguments& args) {
     if (!draw->earlyMeetings.empty()) report += "決勝より前に当たる同じ所属の組:\n";
     const int size = static_cast<int>(draw->entrantAt.size());
     for (const kaz::ClubMeeting& meeting : draw->earlyMeetings) {
-        report += "  " + kaz::clubMeetingText(meeting, entrants.entrants, size) + "\n";
+        report +=
+            "  " + kaz::japaneseText(kaz::clubMeetingText(meeting, entrants.entrants, size)) + "\n";
     }
     // Through the core, so that the lines end alike on every system.
     const kaz::Status printed = kaz::writeStandardOutput(report);
@@ -204,6 +212,6 @@ int main(int argc, char** argv) {
     try {
         return drawAndWrite(args);
     } catch (const std::bad_alloc&) {
-        return fail(kaz::kSaveFailedMessage);
+        return fail(kaz::Message(kaz::MessageId::SaveFailed));
     }
 }

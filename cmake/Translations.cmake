@@ -9,11 +9,12 @@
 set(KAZ_LUPDATE_OPTIONS -silent -locations none -no-obsolete -source-language ja_JP
     -target-language en_US -tr-function-alias QT_TR_NOOP+=KAZ_UI_TEXT)
 
-# kaz_translation(<library> <file.ts> <sources>...): embeds <file.ts>, whose texts lupdate
-# collects from <sources> (folders or files, relative to the project's top folder).
+# kaz_translation(<library> <file.ts> <sources>...): embeds <file.ts> (relative to the calling
+# folder, or absolute), whose texts lupdate collects from <sources> (folders or files, relative
+# to the project's top folder).
 function(kaz_translation target ts)
     get_filename_component(stem ${ts} NAME_WE)
-    set(ts_path ${CMAKE_CURRENT_SOURCE_DIR}/${ts})
+    get_filename_component(ts_path ${ts} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
     set(qm ${CMAKE_CURRENT_BINARY_DIR}/${stem}.qm)
     add_custom_command(OUTPUT ${qm}
         COMMAND Qt6::lrelease -silent ${ts_path} -qm ${qm}

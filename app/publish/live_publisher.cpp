@@ -79,7 +79,8 @@ DebouncedWriter::Write LivePublisher::snapshot() {
             changedAt = m_lastChange] {
         const std::string page = pageWriter(bracket, options);
         const kaz::Status status = kaz::writeFileSafely(target, std::string_view(page));
-        std::string failure = status ? std::string() : status.failure().message();
+        std::optional<kaz::Failure> failure;
+        if (!status) failure = status.failure();
         return [this, path, changedAt, failure = std::move(failure)] {
             tell(path, changedAt, failure);
         };
@@ -92,13 +93,13 @@ bool LivePublisher::finish(QDeadlineTimer deadline) {
 }
 
 void LivePublisher::tell(const QString& path, const QDateTime& changedAt,
-                         const std::string& failure) {
-    if (failure.empty()) {
+                         const std::optional<kaz::Failure>& failure) {
+    if (!failure) {
         m_failureTold = false;
         emit published(path, changedAt);
     } else if (!m_failureTold) {
         m_failureTold = true;
-        emit failed(path, gui::uiText(failure));
+        emit failed(path, gui::uiText(failure->message()));
     }
 }
 

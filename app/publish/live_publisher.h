@@ -7,9 +7,11 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "io/result.h"
 #include "publish/page_writer.h"
 #include "support/debounced_writer.h"
 
@@ -72,7 +74,8 @@ private:
     // On the window's thread: the page's state now, and its writing for the writer's thread.
     DebouncedWriter::Write snapshot();
     // On the window's thread: what a write of the change made at `changedAt` came to.
-    void tell(const QString& path, const QDateTime& changedAt, const std::string& failure);
+    void tell(const QString& path, const QDateTime& changedAt,
+              const std::optional<kaz::Failure>& failure);
 
     QPointer<gui::BracketDocument> m_document;
     QString m_folder;

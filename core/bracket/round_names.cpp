@@ -3,19 +3,22 @@
 #include "bracket/bracket.h"
 #include "bracket/bracket_shape.h"
 #include "text/cp932.h"
-#include "text/messages.h"
 
 namespace kaz {
 
 const char kChampionColumnName[] = "優勝";
 
-std::string matchRoundName(int members, int round) {
+Message matchRoundMessage(int members, int round) {
     // The last round holds the champion's line alone; the final is the round before it.
     const int finalRound = roundsForMembers(members) - 1;
-    if (round == finalRound) return kFinalRoundName;
-    if (round == finalRound - 1) return kSemiFinalRoundName;
-    if (round == finalRound - 2) return kQuarterFinalRoundName;
-    return fillIn(kRoundNumberName, {std::to_string(round)});
+    if (round == finalRound) return Message(MessageId::FinalRound);
+    if (round == finalRound - 1) return Message(MessageId::SemiFinalRound);
+    if (round == finalRound - 2) return Message(MessageId::QuarterFinalRound);
+    return Message(MessageId::RoundNumber, {round});
+}
+
+std::string matchRoundName(int members, int round) {
+    return japaneseText(matchRoundMessage(members, round));
 }
 
 std::string defaultRoundName(int members, int round) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "text/messages.h"
+
 namespace kaz {
 
 class Bracket;
@@ -14,6 +16,8 @@ extern const char kChampionColumnName[];
 // for the final) of a bracket of `members` members, as a Japanese draw sheet writes it:
 // "1回戦", "2回戦", …, "準々決勝", "準決勝", "決勝". UTF-8.
 std::string matchRoundName(int members, int round);
+// The same name as a message, for texts the user reads in the editor's language.
+Message matchRoundMessage(int members, int round);
 
 // The default name over round (column) `round` of a sheet, 0 for the first round's lines:
 // the match its lines play, and "優勝" for the champion's column. UTF-8.

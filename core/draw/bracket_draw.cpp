@@ -62,20 +62,16 @@ std::vector<ClubMeeting> earlyMeetingsOf(const std::vector<int>& entrantAt,
 
 }  // namespace
 
-std::string drawSizeProblem(int entrants, int size) {
-    if (entrants < kMinEntrants) {
-        return fillIn(kTooFewEntrantsMessage, {std::to_string(entrants)});
-    }
-    if (entrants > kMaxEntrants) {
-        return fillIn(kTooManyEntrantsMessage, {std::to_string(kMaxEntrants)});
-    }
-    if (size == 0 || isDrawSizeAllowed(entrants, size)) return std::string();
-    return fillIn(kDrawSizeMessage, {std::to_string(entrants), std::to_string(size)});
+std::optional<Message> drawSizeProblem(int entrants, int size) {
+    if (entrants < kMinEntrants) return Message(MessageId::TooFewEntrants, {entrants});
+    if (entrants > kMaxEntrants) return Message(MessageId::TooManyEntrants, {kMaxEntrants});
+    if (size == 0 || isDrawSizeAllowed(entrants, size)) return std::nullopt;
+    return Message(MessageId::DrawSize, {entrants, size});
 }
 
 std::optional<Draw> drawEntrants(const std::vector<Entrant>& entrants, const DrawOptions& options) {
     const int count = static_cast<int>(entrants.size());
-    if (!drawSizeProblem(count, options.size).empty()) return std::nullopt;
+    if (drawSizeProblem(count, options.size)) return std::nullopt;
     const int size = options.size == 0 ? smallestDrawSize(count) : options.size;
     DrawRandom random(options.drawNumber);
     const std::vector<int> order = sheetSeedOrder(size, count, options.byLot ? &random : nullptr);
@@ -152,16 +148,16 @@ Bracket makeDrawnBracket(const Draw& draw, const std::vector<Entrant>& entrants,
     return bracket;
 }
 
-std::string clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& entrants,
-                            int size) {
+Message clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& entrants,
+                        int size) {
     const Entrant& first = entrants[size_t(meeting.first)];
     const Entrant& second = entrants[size_t(meeting.second)];
-    return fillIn(kClubMeetingMessage,
-                  {matchRoundName(size, meeting.round), cp932ToUtf8(first.name),
-                   cp932ToUtf8(second.name), cp932ToUtf8(first.club)});
+    return Message(MessageId::ClubMeeting,
+                   {matchRoundMessage(size, meeting.round), cp932ToUtf8(first.name),
+                    cp932ToUtf8(second.name), cp932ToUtf8(first.club)});
 }
 
-std::vector<std::string> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size) {
+std::vector<Message> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size) {
     const std::vector<int> clubs = clubNumbers(entrants);
     std::vector<int> members;
     std::vector<const std::string*> names;
@@ -175,19 +171,18 @@ std::vector<std::string> unavoidableMeetingTexts(const std::vector<Entrant>& ent
         ++members[size_t(club)];
     }
     const int finalRound = roundsOf(size);
-    std::vector<std::string> texts;
+    std::vector<Message> texts;
     for (size_t club = 0; club < members.size(); ++club) {
         const MeetingCounts forced = unavoidableMeetings(members[club], size);
-        std::string rounds;
+        std::vector<Message> rounds;
         for (int round = 1; round < finalRound; ++round) {
             if (forced[size_t(round)] == 0) continue;
-            if (!rounds.empty()) rounds += kListSeparator;
-            rounds += fillIn(kRoundMeetingsMessage,
-                             {matchRoundName(size, round), std::to_string(forced[size_t(round)])});
+            rounds.push_back(Message(MessageId::RoundMeetings,
+                                     {matchRoundMessage(size, round), forced[size_t(round)]}));
         }
         if (rounds.empty()) continue;
-        texts.push_back(fillIn(kUnavoidableMeetingsMessage,
-                               {cp932ToUtf8(*names[club]), std::to_string(members[club]), rounds}));
+        texts.push_back(Message(MessageId::UnavoidableMeetings,
+                                {cp932ToUtf8(*names[club]), members[club], std::move(rounds)}));
     }
     return texts;
 }

@@ -34,9 +34,9 @@ struct Draw {
     std::optional<uint32_t> drawNumber;      // the lot's number; none for a draw in list order
 };
 
-// Why `size` cannot be drawn for `entrants` (UTF-8), or an empty text when it can; 0 (the
-// smallest size) always can for 2 … 128 entrants.
-std::string drawSizeProblem(int entrants, int size);
+// Why `size` cannot be drawn for `entrants`, or nothing when it can; 0 (the smallest size)
+// always can for 2 … 128 entrants.
+std::optional<Message> drawSizeProblem(int entrants, int size);
 
 // The draw. Seeds take the places of their seed numbers as draw sheets place them
 // (sheetSeedOrder, the places of seeds 3 and on by lot when drawing by lot), the byes take seed
@@ -54,13 +54,12 @@ std::optional<Draw> drawEntrants(const std::vector<Entrant>& entrants, const Dra
 // order of a full list without clubs or seeds leaves the sheet empty.
 Bracket makeDrawnBracket(const Draw& draw, const std::vector<Entrant>& entrants, bool clubInName);
 
-// "2回戦: 山田 と 佐藤 (A高)": one early meeting as the tool and the dialog show it (UTF-8).
-std::string clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& entrants,
-                            int size);
+// "2回戦: 山田 と 佐藤 (A高)": one early meeting as the tool and the dialog show it.
+Message clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& entrants, int size);
 
 // "A高 5人: 1回戦 1組、2回戦 2組": for each club whose size alone makes some of its members meet
 // before the final in a bracket of `size` (unavoidableMeetings), how many pairs in which
-// round; clubs in the order they first appear in the list (UTF-8).
-std::vector<std::string> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size);
+// round; clubs in the order they first appear in the list.
+std::vector<Message> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size);
 
 }  // namespace kaz

@@ -167,9 +167,9 @@ int seedFromText(std::string_view text) {
 
 // The field as CP932, characters Shift_JIS cannot hold as 〓 (added to `replaced`), or the
 // reason it cannot be.
-std::optional<std::string> toCp932Field(const std::string& utf8, std::string& reason,
+std::optional<std::string> toCp932Field(const std::string& utf8, std::optional<Message>& reason,
                                         std::vector<std::string>& replaced) {
-    if (const std::optional<std::string> problem = unusableCharacterIn(utf8)) {
+    if (std::optional<Message> problem = unusableCharacterIn(utf8)) {
         reason = *problem;
         return std::nullopt;
     }
@@ -182,11 +182,12 @@ std::string shownSeed(const std::string& text) {
 }
 
 // Fills `entrant` from `row`, its fields in `columns`, and `replaced` with the characters
-// that became 〓; the first problem of the row, or an empty text.
-std::string checkRow(const Row& row, const Heading& heading, int entrantCount, bool clubInName,
-                     Entrant& entrant, std::vector<std::string>& replaced) {
-    if (row.badQuotes) return kBadQuotesMessage;
-    if (row.fields.size() > heading.columnCount()) return kTooManyFieldsMessage;
+// that became 〓; the first problem of the row, or nothing.
+std::optional<Message> checkRow(const Row& row, const Heading& heading, int entrantCount,
+                                bool clubInName, Entrant& entrant,
+                                std::vector<std::string>& replaced) {
+    if (row.badQuotes) return Message(MessageId::BadQuotes);
+    if (row.fields.size() > heading.columnCount()) return Message(MessageId::TooManyFields);
     const auto field = [&](size_t which) {
         const size_t column = heading.columns[which];
         return column < row.fields.size() ? row.fields[column] : std::string();
@@ -194,9 +195,9 @@ std::string checkRow(const Row& row, const Heading& heading, int entrantCount, b
     const std::string name = field(0);
     const std::string club = field(1);
     const std::string seed = field(2);
-    if (name.empty()) return kEmptyNameMessage;
+    if (name.empty()) return Message(MessageId::EmptyName);
 
-    std::string reason;
+    std::optional<Message> reason;
     const std::optional<std::string> cpName = toCp932Field(name, reason, replaced);
     if (!cpName) return reason;
     const std::optional<std::string> cpClub = toCp932Field(club, reason, replaced);
@@ -205,18 +206,18 @@ std::string checkRow(const Row& row, const Heading& heading, int entrantCount, b
     entrant.club = *cpClub;
     if (memberNameOf(entrant, clubInName).size() > kMaxMemberNameBytes) {
         const bool withClub = clubInName && !entrant.club.empty();
-        return fillIn(withClub ? kNameWithClubTooLongMessage : kNameTooLongMessage,
-                      {std::to_string(kMaxMemberNameBytes)});
+        return Message(withClub ? MessageId::NameWithClubTooLong : MessageId::NameTooLong,
+                       {static_cast<long long>(kMaxMemberNameBytes)});
     }
     if (!clubInName && entrant.club.size() > kMaxClubBytes) {
-        return fillIn(kClubTooLongMessage, {std::to_string(kMaxClubBytes)});
+        return Message(MessageId::ClubTooLong, {static_cast<long long>(kMaxClubBytes)});
     }
     entrant.seed = seedFromText(seed);
     if (entrant.seed < 0 || entrant.seed > entrantCount) {
         entrant.seed = 0;
-        return fillIn(kBadSeedMessage, {shownSeed(seed), std::to_string(entrantCount)});
+        return Message(MessageId::BadSeed, {shownSeed(seed), entrantCount});
     }
-    return std::string();
+    return std::nullopt;
 }
 
 // The lines of the list that hold entrants, up to the first one beyond kMaxEntrants; a
@@ -261,52 +262,50 @@ std::string memberNameOf(const Entrant& entrant, bool clubInName) {
 EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
     EntrantList list;
     if (bytes.size() > kMaxEntrantListBytes) {
-        list.problems.push_back({0, kListTooLargeMessage});
+        list.problems.push_back({0, Message(MessageId::ListTooLarge)});
         return list;
     }
     const Rows found = entrantRows(listTextAsUtf8(bytes));
     const std::vector<Row>& rows = found.rows;
     const int count = static_cast<int>(rows.size());
     if (count < kMinEntrants) {
-        list.problems.push_back({0, fillIn(kTooFewEntrantsMessage, {std::to_string(count)})});
+        list.problems.push_back({0, Message(MessageId::TooFewEntrants, {count})});
     }
 
     std::array<int, kMaxEntrants + 1> seedLine{};  // the line that took each seed
     for (const Row& row : rows) {
         if (list.entrants.size() == size_t(kMaxEntrants)) {
             list.problems.push_back(
-                {row.line, fillIn(kTooManyEntrantsMessage, {std::to_string(kMaxEntrants)})});
+                {row.line, Message(MessageId::TooManyEntrants, {kMaxEntrants})});
             break;
         }
         Entrant entrant;
         entrant.line = row.line;
         std::vector<std::string> replaced;
-        std::string reason = checkRow(row, found.heading, std::min(count, kMaxEntrants), clubInName,
-                                      entrant, replaced);
+        std::optional<Message> reason = checkRow(row, found.heading, std::min(count, kMaxEntrants),
+                                                 clubInName, entrant, replaced);
         // A heading the list does not know would otherwise be refused as an entrant.
-        if (!reason.empty() && !found.headed && &row == &rows.front() &&
-            looksLikeHeading(row.fields)) {
-            reason = kHeadingLikeMessage;
+        if (reason && !found.headed && &row == &rows.front() && looksLikeHeading(row.fields)) {
+            reason = Message(MessageId::HeadingLike);
         }
-        if (reason.empty() && entrant.seed > 0) {
+        if (!reason && entrant.seed > 0) {
             int& taken = seedLine[size_t(entrant.seed)];
             if (taken != 0) {
-                reason =
-                    fillIn(kSameSeedMessage, {std::to_string(entrant.seed), std::to_string(taken)});
+                reason = Message(MessageId::SameSeed, {entrant.seed, taken});
             } else {
                 taken = row.line;
             }
         }
-        if (!reason.empty()) list.problems.push_back({row.line, std::move(reason)});
+        if (reason) list.problems.push_back({row.line, std::move(*reason)});
         if (!replaced.empty()) list.notes.push_back({row.line, gotGetaText(replaced)});
         list.entrants.push_back(std::move(entrant));
     }
     return list;
 }
 
-std::string listProblemText(const ListProblem& problem) {
+Message listProblemText(const ListProblem& problem) {
     if (problem.line <= 0) return problem.reason;
-    return fillIn(kListLineMessage, {std::to_string(problem.line), problem.reason});
+    return Message(MessageId::ListLine, {problem.line, problem.reason});
 }
 
 }  // namespace kaz

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/messages.h"
+
 // The list of entrants a draw starts from: one entrant a line, "name", "name<sep>club" or
 // "name<sep>club<sep>seed", where <sep> is a tab or a comma.
 
@@ -24,11 +26,10 @@ struct Entrant {
     int line = 0;      // the list's line it came from, from 1
 };
 
-// Why a list cannot be drawn: a line (from 1; 0 for the list as a whole) and the reason in
-// the system's words (UTF-8).
+// Why a list cannot be drawn: a line (from 1; 0 for the list as a whole) and the reason.
 struct ListProblem {
     int line = 0;
-    std::string reason;
+    Message reason;
 };
 
 struct EntrantList {
@@ -54,6 +55,6 @@ std::string memberNameOf(const Entrant& entrant, bool clubInName);
 EntrantList readEntrantList(std::string_view bytes, bool clubInName);
 
 // "3行目: 名前がありません。" (the reason alone for the list as a whole); a note the same way.
-std::string listProblemText(const ListProblem& problem);
+Message listProblemText(const ListProblem& problem);
 
 }  // namespace kaz

@@ -170,14 +170,14 @@ bool splitFields(std::string_view line, size_t maxFields, std::vector<std::strin
     }
 }
 
-std::optional<std::string> unusableCharacterIn(std::string_view utf8) {
+std::optional<Message> unusableCharacterIn(std::string_view utf8) {
     for (size_t at = 0; at < utf8.size();) {
         size_t length = 0;
         const char32_t c = codePointAt(utf8, at, length);
         if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
-            return fillIn(kControlCharacterMessage, {codePointName(c)});
+            return Message(MessageId::ControlCharacter, {codePointName(c)});
         }
-        if (c == kReplacement) return std::string(kUnreadableTextMessage);
+        if (c == kReplacement) return Message(MessageId::UnreadableText);
         at += length;
     }
     return std::nullopt;

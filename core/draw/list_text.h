@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/messages.h"
+
 // The text of an entrant list below its meaning: its encoding, its lines, the fields of a
 // line, and the characters a name cannot hold.
 
@@ -46,7 +48,7 @@ bool splitFields(std::string_view line, size_t maxFields, std::vector<std::strin
 // The reason a UTF-8 field cannot be a name or club in a bracket (a control character, or
 // text that was not readable), or nothing. A character Shift_JIS cannot hold is no reason:
 // it becomes 〓.
-std::optional<std::string> unusableCharacterIn(std::string_view utf8);
+std::optional<Message> unusableCharacterIn(std::string_view utf8);
 
 // The longest start of `utf8` of at most `bytes` bytes that ends between characters.
 std::string utf8Prefix(std::string_view utf8, size_t bytes);

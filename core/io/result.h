@@ -14,7 +14,7 @@ struct Failure {
     FileError cause = FileError::Generic;
     std::string path;
 
-    std::string message() const { return fileErrorMessage(cause, path); }
+    Message message() const { return fileErrorMessage(cause, path); }
 };
 
 // The one shape in which reading, writing, loading and exporting report: the value, or the

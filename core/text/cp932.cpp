@@ -62,7 +62,7 @@ size_t utf8SequenceLength(std::string_view text, size_t at) {
 
 }  // namespace
 
-std::string cp932ToUtf8(std::string_view cp932) {
+Utf8Text cp932ToUtf8(Cp932View cp932) {
     std::string out;
     out.reserve(cp932.size() + cp932.size() / 2);
     size_t at = 0;
@@ -99,7 +99,7 @@ std::string cp932ToUtf8(std::string_view cp932) {
     return out;
 }
 
-std::optional<std::string> utf8ToCp932(std::string_view utf8) {
+std::optional<Cp932Text> utf8ToCp932(Utf8View utf8) {
     std::string out;
     out.reserve(utf8.size());
     size_t at = 0;
@@ -120,7 +120,7 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     return out;
 }
 
-std::string utf8ToCp932WithGeta(std::string_view utf8, std::vector<std::string>& replaced) {
+Cp932Text utf8ToCp932WithGeta(Utf8View utf8, std::vector<Utf8Text>& replaced) {
     std::string out;
     out.reserve(utf8.size());
     size_t at = 0;
@@ -144,7 +144,7 @@ std::string utf8ToCp932WithGeta(std::string_view utf8, std::vector<std::string>&
     return out;
 }
 
-std::string utf16LeToCp932Lossy(std::string_view utf16le) {
+Cp932Text utf16LeToCp932Lossy(std::string_view utf16le) {
     std::string out;
     out.reserve(utf16le.size());
     size_t at = 0;

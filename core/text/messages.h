@@ -1,11 +1,11 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
-#include <string_view>
 #include <vector>
 
-// The system's own failure and notice texts, in UTF-8.
+// The system's own failure and notice texts: a message is an id and its values, never a
+// finished sentence. The command-line tools show it in Japanese (japaneseText); the editor
+// shows it in the user's language, translating by its Japanese source text.
 
 namespace kaz {
 
@@ -27,60 +27,104 @@ enum class FileError {
     LockViolation,
     DiskFull,
     EndOfFile,
-    InvalidFormat,  // kInvalidFormatMessage
-    OpenFailed,     // kOpenFailedMessage
-    SaveFailed,     // kSaveFailedMessage
-    PrintFailed,    // kPrintFailedMessage
+    InvalidFormat,  // "予期しないﾌｧｲﾙ形式です。"
+    OpenFailed,     // any other failure while reading
+    SaveFailed,     // any other failure while writing
+    PrintFailed,    // the printer refused the page
 };
 
-extern const char kInvalidFormatMessage[];  // "予期しないﾌｧｲﾙ形式です。"
-extern const char kOpenFailedMessage[];     // any other failure while reading
-extern const char kSaveFailedMessage[];     // any other failure while writing
-extern const char kPrintFailedMessage[];    // the printer refused the page
-
-// The entrant list, pasted text and the draw; %1 and %2 are filled in with fillIn.
-extern const char kListLineMessage[];             // "%1行目: %2": line number, reason
-extern const char kListTooLargeMessage[];         // a list of more than 1 MiB
-extern const char kTooFewEntrantsMessage[];       // %1: how many there are
-extern const char kTooManyEntrantsMessage[];      // at the first entrant too many; %1: the most
-extern const char kEmptyNameMessage[];            // an entrant without a name
-extern const char kGetaMessage[];                 // %1: 「𠮷」, the characters that became 〓
-extern const char kControlCharacterMessage[];     // %1: the character as U+XXXX
-extern const char kUnreadableTextMessage[];       // bytes that are neither UTF-8 nor Shift_JIS
-extern const char kNameTooLongMessage[];          // %1: the byte limit
-extern const char kNameWithClubTooLongMessage[];  // %1: the byte limit
-extern const char kClubTooLongMessage[];          // a club for the club column; %1: the limit
-extern const char kBadSeedMessage[];              // %1: the seed as written, %2: the most
-extern const char kSameSeedMessage[];             // %1: the seed, %2: the line that has it
-extern const char kBadQuotesMessage[];            // a quote not closed, or text after one
-extern const char kHeadingLikeMessage[];          // a first line that fails, with heading words
-extern const char kTooManyFieldsMessage[];        // more than name, club and seed
-extern const char kDrawSizeMessage[];             // %1: entrants, %2: the bracket size asked for
-
-// The match rounds' names and the draw's club meetings.
-extern const char kFinalRoundName[];              // "決勝"
-extern const char kSemiFinalRoundName[];          // "準決勝"
-extern const char kQuarterFinalRoundName[];       // "準々決勝", the round of the last eight
-extern const char kRoundNumberName[];             // "%1回戦"
-extern const char kClubMeetingMessage[];          // %1: round, %2 and %3: names, %4: club
-extern const char kUnavoidableMeetingsMessage[];  // %1: club, %2: members, %3: round meetings
-extern const char kRoundMeetingsMessage[];        // %1: round, %2: how many meetings
-extern const char kListSeparator[];               // between the items of a list in a text
-
-// A text above as a pattern for the editor, which shows each in the user's language: bit i of
-// `nestedValues` is set where value i+1 is itself one of these texts, or a list of them joined
-// by kListSeparator; the other values (names, numbers, paths) are shown as they are.
-struct UiTextPattern {
-    const char* text;
-    unsigned nestedValues;
+// Every message of the system. The file errors come first, in FileError's order, each with
+// the path as its value where its text names one; the values of the others are noted.
+enum class MessageId {
+    NoError,
+    GenericFileError,
+    FileNotFound,
+    BadPath,
+    TooManyOpenFiles,
+    AccessDenied,
+    InvalidFile,
+    RemoveCurrentDir,
+    DirectoryFull,
+    BadSeek,
+    HardIO,
+    SharingViolation,
+    LockViolation,
+    DiskFull,
+    EndOfFile,
+    InvalidFormat,
+    OpenFailed,
+    SaveFailed,
+    PrintFailed,
+    // The entrant list, pasted text and the draw.
+    ListLine,             // line number, the note or problem (a message)
+    ListTooLarge,         // a list of more than 1 MiB
+    TooFewEntrants,       // how many there are
+    TooManyEntrants,      // the most
+    EmptyName,            // an entrant without a name
+    Geta,                 // 「𠮷」, the characters that became 〓
+    ControlCharacter,     // the character as U+XXXX
+    UnreadableText,       // bytes that are neither UTF-8 nor Shift_JIS
+    NameTooLong,          // the byte limit
+    NameWithClubTooLong,  // the byte limit
+    ClubTooLong,          // a club for the club column; the limit
+    BadSeed,              // the seed as written, the most
+    SameSeed,             // the seed, the line that has it
+    BadQuotes,            // a quote not closed, or text after one
+    HeadingLike,          // a first line that fails, with heading words
+    TooManyFields,        // more than name, club and seed
+    DrawSize,             // entrants, the bracket size asked for
+    // The match rounds' names and the draw's club meetings.
+    FinalRound,           // "決勝"
+    SemiFinalRound,       // "準決勝"
+    QuarterFinalRound,    // "準々決勝", the round of the last eight
+    RoundNumber,          // "%1回戦": the round
+    ClubMeeting,          // round (a message), the two names, the club
+    UnavoidableMeetings,  // club, members, the round meetings (a list of messages)
+    RoundMeetings,        // round (a message), how many meetings
+    // The bracket's refusals (bracket/refusal.h).
+    SeedOutOfRange,    // the member count
+    SeedHeldByNumber,  // the seed, the member holding it (from 1)
+    SeedHeldByName,    // the seed, that member's name, its number
+    ByeWithName,
+    ClubColumnInUse,
+    SheetDoesNotFit,
+    NobodyOnLine,
 };
-// Every text of the core that the editor shows, the file-error texts included.
-const std::vector<UiTextPattern>& uiTextPatterns();
+constexpr int kMessageIdCount = static_cast<int>(MessageId::NobodyOnLine) + 1;
 
-// `text` with %1, %2, … replaced by the values in order.
-std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values);
+struct Message;
 
-// The text for `cause`, with %1 replaced by `path` (UTF-8) where it names one.
-std::string fileErrorMessage(FileError cause, const std::string& path);
+// One value of a message: a text shown as it is (a name, a number, a path, in UTF-8), or
+// messages of their own, shown in the reader's language and joined by the list separator.
+struct MessageValue {
+    MessageValue(std::string text);
+    MessageValue(const char* text);
+    MessageValue(long long number);  // in decimal
+    MessageValue(Message message);
+    MessageValue(std::vector<Message> messages);
+
+    bool nested = false;  // the value is `messages`, not `text`
+    std::string text;
+    std::vector<Message> messages;
+};
+
+struct Message {
+    Message(MessageId id, std::vector<MessageValue> values = {});
+
+    MessageId id;
+    std::vector<MessageValue> values;
+};
+
+// The Japanese text of `id` with %1, %2, … for its values: the source text translations are
+// made from.
+const char* messageSource(MessageId id);
+// The text that joins a list of messages in a value ("、").
+const char* listSeparatorSource();
+
+// `message` in Japanese, its values filled in.
+std::string japaneseText(const Message& message);
+
+// The message for `cause`, naming `path` (UTF-8) where its text names one.
+Message fileErrorMessage(FileError cause, const std::string& path);
 
 }  // namespace kaz

@@ -79,14 +79,14 @@ std::vector<PastedEntry> pastedEntries(std::string_view utf8) {
     return entries;
 }
 
-std::string gotGetaText(const std::vector<std::string>& replaced) {
+Message gotGetaText(const std::vector<std::string>& replaced) {
     std::string characters;
     for (const std::string& one : replaced) characters.append("「").append(one).append("」");
-    return fillIn(kGetaMessage, {characters});
+    return Message(MessageId::Geta, {characters});
 }
 
-std::string gotGetaNote(int line, const std::vector<std::string>& replaced) {
-    return fillIn(kListLineMessage, {std::to_string(line), gotGetaText(replaced)});
+Message gotGetaNote(int line, const std::vector<std::string>& replaced) {
+    return Message(MessageId::ListLine, {line, gotGetaText(replaced)});
 }
 
 FittedText fitToField(std::string_view utf8, size_t maxBytes) {

@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "text/cp932.h"
+#include "text/messages.h"
+
 // Text pasted into a field from outside (a spreadsheet column, a mail, a text file), in UTF-8
 // as the clipboard gives it, made into what a bracket can hold.
 
@@ -23,22 +26,22 @@ struct PastedEntry {
 std::vector<PastedEntry> pastedEntries(std::string_view utf8);
 
 // "「𠮷」を〓にしました。" for the characters of one line that became 〓.
-std::string gotGetaText(const std::vector<std::string>& replaced);
+Message gotGetaText(const std::vector<Utf8Text>& replaced);
 
 // "3行目: 「𠮷」を〓にしました。" for line 3 of a paste.
-std::string gotGetaNote(int line, const std::vector<std::string>& replaced);
+Message gotGetaNote(int line, const std::vector<Utf8Text>& replaced);
 
 // A pasted entry made to fit a field, in CP932.
 struct FittedText {
-    std::string cp932;                  // empty when the text was refused
-    std::vector<std::string> replaced;  // the characters that became 〓 (UTF-8)
-    bool controlsLeftOut = false;       // control characters were left out
-    bool tooLong = false;               // refused whole: it would pass the field's limit
+    Cp932Text cp932;                 // empty when the text was refused
+    std::vector<Utf8Text> replaced;  // the characters that became 〓
+    bool controlsLeftOut = false;    // control characters were left out
+    bool tooLong = false;            // refused whole: it would pass the field's limit
 };
 
 // Makes `utf8` fit a field of at most `maxBytes` CP932 bytes: control characters (C0, DEL,
 // C1) are left out and characters CP932 cannot hold become 〓. Text that would still pass
 // the limit is refused whole, never cut.
-FittedText fitToField(std::string_view utf8, size_t maxBytes);
+FittedText fitToField(Utf8View utf8, size_t maxBytes);
 
 }  // namespace kaz

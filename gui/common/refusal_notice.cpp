@@ -10,6 +10,8 @@
 #include <QStatusTipEvent>
 #include <algorithm>
 
+#include "common/ui_text.h"
+
 namespace kaz::gui {
 
 namespace {
@@ -82,6 +84,14 @@ void announceRefusal(QWidget* where, Refusal why) {
 
 void announceIfRefused(QWidget* where, const QString& refusal) {
     if (!refusal.isEmpty()) announceRefusal(where, refusal);
+}
+
+void announceIfRefused(QWidget* where, const std::optional<kaz::Refusal>& refusal) {
+    if (refusal) announceRefusal(where, uiText(*refusal));
+}
+
+QString refusalText(const std::optional<kaz::Refusal>& refusal) {
+    return refusal ? uiText(*refusal) : QString();
 }
 
 void announceDone(QWidget* where, const QString& text) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+
+#include "bracket/refusal.h"
 
 class QLabel;
 class QString;
@@ -32,6 +35,10 @@ void announceRefusal(QWidget* where, Refusal why);
 
 // Announces `refusal` as announceRefusal does, unless it is empty (nothing was refused).
 void announceIfRefused(QWidget* where, const QString& refusal);
+// The same for a refusal of the core, in the user's language.
+void announceIfRefused(QWidget* where, const std::optional<kaz::Refusal>& refusal);
+// The refusal's text in the user's language, or an empty text for none.
+QString refusalText(const std::optional<kaz::Refusal>& refusal);
 
 // Tells the user what a command did: `text` in the status bar of the main window `where`
 // belongs to, until the bar returns to its idle text a few seconds later.

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QString>
-#include <string_view>
+
+#include "text/messages.h"
 
 namespace kaz::gui {
 
-// A text of the core (a failure, a note on the entrant list, a round's name), in UTF-8, as the
-// user reads it: in the editor's language, its filled-in values kept.
-QString uiText(std::string_view coreText);
+// A message of the core (a failure, a note on the entrant list, a round's name) as the user
+// reads it: in the editor's language, its values filled in, nested messages translated too.
+QString uiText(const kaz::Message& message);
+
+// The text of `id` in the editor's language, with %1, %2, … left for its values.
+QString uiText(kaz::MessageId id);
 
 }  // namespace kaz::gui

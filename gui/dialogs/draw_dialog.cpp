@@ -233,21 +233,22 @@ void DrawDialog::redraw() {
     // The text is converted only when it can be within the limit: a UTF-16 unit is at least
     // one UTF-8 byte.
     if (m_listEdit->document()->characterCount() - 1 > int(kaz::kMaxEntrantListBytes)) {
-        list.problems.push_back({0, kaz::kListTooLargeMessage});
+        list.problems.push_back({0, kaz::Message(kaz::MessageId::ListTooLarge)});
     } else {
         const QByteArray utf8 = m_listEdit->toPlainText().toUtf8();
         list = kaz::readEntrantList(std::string_view(utf8.constData(), size_t(utf8.size())),
                                     chosen.clubInName);
     }
     const int entrants = static_cast<int>(list.entrants.size());
-    const std::string tooMany =
-        kaz::fillIn(kaz::kTooManyEntrantsMessage, {std::to_string(kaz::kMaxEntrants)});
     bool overLimit = false;
-    for (const kaz::ListProblem& problem : list.problems) overLimit |= problem.reason == tooMany;
+    for (const kaz::ListProblem& problem : list.problems) {
+        overLimit |= problem.reason.id == kaz::MessageId::TooManyEntrants;
+    }
     updateSizes(entrants);
     if (list.problems.empty()) {
-        const std::string sizeProblem = kaz::drawSizeProblem(entrants, chosen.size);
-        if (!sizeProblem.empty()) list.problems.push_back({0, sizeProblem});
+        if (auto sizeProblem = kaz::drawSizeProblem(entrants, chosen.size)) {
+            list.problems.push_back({0, std::move(*sizeProblem)});
+        }
     }
 
     std::optional<kaz::Draw> draw;
@@ -287,7 +288,7 @@ void DrawDialog::redraw() {
         m_noticeHeading->clear();
     }
     showUnavoidable(draw ? kaz::unavoidableMeetingTexts(list.entrants, int(draw->entrantAt.size()))
-                         : std::vector<std::string>());
+                         : std::vector<kaz::Message>());
 
     if (draw) {
         m_preview->setBracket(kaz::makeDrawnBracket(*draw, list.entrants, chosen.clubInName));
@@ -297,14 +298,14 @@ void DrawDialog::redraw() {
     m_ok->setEnabled(draw.has_value());
 }
 
-void DrawDialog::showUnavoidable(const std::vector<std::string>& texts) {
+void DrawDialog::showUnavoidable(const std::vector<kaz::Message>& texts) {
     if (texts.empty()) {
         m_unavoidable->clear();
         m_unavoidable->hide();
         return;
     }
     QString text = tr("この所属の人数では、次の組は避けられません:");
-    for (const std::string& line : texts) text += QLatin1Char('\n') + uiText(line);
+    for (const kaz::Message& line : texts) text += QLatin1Char('\n') + uiText(line);
     m_unavoidable->setText(text);
     m_unavoidable->show();
 }
@@ -332,7 +333,7 @@ void DrawDialog::loadList() {
         if (bytes.failure().cause == kaz::FileError::InvalidFormat && QFileInfo(path).isFile()) {
             DesktopServices::instance().showError(
                 this, tr("%1: %2").arg(QDir::toNativeSeparators(path),
-                                       uiText(kaz::kListTooLargeMessage)));
+                                       uiText(kaz::Message(kaz::MessageId::ListTooLarge))));
         } else {
             showFailure(this, bytes.failure());
         }

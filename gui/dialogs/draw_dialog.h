@@ -8,6 +8,7 @@
 
 #include "bracket/bracket.h"
 #include "dialogs/draw_choices.h"
+#include "text/messages.h"
 
 class QCheckBox;
 class QComboBox;
@@ -53,7 +54,7 @@ private:
     void updateSizes(int entrants);
     void goToLine(QListWidgetItem* item);
     // Under the list of early meetings: those the clubs' sizes make unavoidable, by club.
-    void showUnavoidable(const std::vector<std::string>& texts);
+    void showUnavoidable(const std::vector<kaz::Message>& texts);
 
     QPlainTextEdit* m_listEdit;
     QPushButton* m_loadButton;

@@ -162,69 +162,44 @@ void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScor
                                                                                 boldMemberNames}));
 }
 
-QString BracketDocument::setSheet(kaz::SheetInfo sheet) {
+std::optional<kaz::Refusal> BracketDocument::setSheet(kaz::SheetInfo sheet) {
     endMerging();
     // Without the match its results have nothing to stand for.
     if (sheet.thirdPlace != kaz::ThirdPlace::Match) {
         sheet.thirdPlaceSides = kaz::emptySheet().thirdPlaceSides;
     }
-    if (sheet == m_bracket.sheet()) return QString();
-    if (!kaz::sheetFits(m_bracket, sheet)) return tr("この設定は表に合いません。");
+    if (sheet == m_bracket.sheet()) return std::nullopt;
+    if (auto refusal = kaz::sheetRefusal(m_bracket, sheet)) return refusal;
     pushStep(tr("表の設定"), kaz::sheetChange(m_bracket, std::move(sheet)));
-    return QString();
+    return std::nullopt;
 }
 
-QString BracketDocument::seedRefusal(int member, int seed) const {
-    if (seed < 0 || seed > memberCount()) {
-        return tr("シードは 1 から %1 までの番号です。").arg(memberCount());
-    }
-    const auto& seeds = m_bracket.sheet().seeds;
-    for (int other = 0; seed > 0 && other < memberCount(); ++other) {
-        if (other != member && seeds[size_t(other)] == seed) {
-            // Only the beginning of a long name: the refusal is one line.
-            const QString name = memberNameText(other).left(64).simplified();
-            if (name.isEmpty())
-                return tr("シード %1 はすでに %2人目にあります。").arg(seed).arg(other + 1);
-            return tr("シード %1 はすでに %2 (%3人目) にあります。")
-                .arg(seed)
-                .arg(name)
-                .arg(other + 1);
-        }
-    }
-    return QString();
-}
-
-QString BracketDocument::setSeed(int member, int seed) {
+std::optional<kaz::Refusal> BracketDocument::setSeed(int member, int seed) {
     endMerging();
-    const QString refusal = seedRefusal(member, seed);
-    if (!refusal.isEmpty()) return refusal;
+    if (auto refusal = kaz::seedRefusal(m_bracket, member, seed)) return refusal;
     kaz::SheetInfo sheet = m_bracket.sheet();
     sheet.seeds.at(size_t(member)) = seed;
     pushStep(tr("シード"), kaz::sheetChange(m_bracket, std::move(sheet)));
-    return QString();
+    return std::nullopt;
 }
 
-QString BracketDocument::setBye(int slot, bool bye) {
+std::optional<kaz::Refusal> BracketDocument::setBye(int slot, bool bye) {
     endMerging();
-    if (bye && !m_bracket.memberName(slot).empty()) {
-        return tr("名前のある枠は不戦勝にできません。");
-    }
+    if (auto refusal = kaz::byeRefusal(m_bracket, slot, bye)) return refusal;
     kaz::SheetInfo sheet = m_bracket.sheet();
     sheet.byes.at(size_t(slot)) = bye;
     pushStep(tr("不戦勝"), kaz::sheetChange(m_bracket, std::move(sheet)));
-    return QString();
+    return std::nullopt;
 }
 
-QString BracketDocument::setClubColumn(bool shown) {
+std::optional<kaz::Refusal> BracketDocument::setClubColumn(bool shown) {
     endMerging();
+    if (auto refusal = kaz::clubColumnRefusal(m_bracket, shown)) return refusal;
+    if (shown && kaz::showsClubColumn(m_bracket.sheet())) return std::nullopt;
     kaz::SheetInfo sheet = m_bracket.sheet();
     sheet.clubColumn = shown;
-    // A club set shows the column whatever the flag says.
-    if (!shown && kaz::showsClubColumn(sheet))
-        return tr("所属のあるﾒﾝﾊﾞｰがいるため、所属の列は隠せません。");
-    if (shown && kaz::showsClubColumn(m_bracket.sheet())) return QString();
     pushStep(tr("所属の列"), kaz::sheetChange(m_bracket, std::move(sheet)));
-    return QString();
+    return std::nullopt;
 }
 
 void BracketDocument::pushStep(const QString& text, kaz::BracketChange change,

@@ -3,10 +3,12 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "bracket/refusal.h"
 #include "document/bracket_step_command.h"
 #include "io/result.h"
 
@@ -80,20 +82,17 @@ public:
     // The HTML settings: colours and bold flags, as one step (色の設定).
     void setHtmlSettings(const kaz::ColorSet& colors, bool boldScores, bool boldMemberNames);
 
-    // The sheet around the bracket, each change one step. Each returns why it refused the change
-    // (nothing then changed), for the caller to announce, or an empty text.
+    // The sheet around the bracket, each change one step. Each returns the core's refusal of the
+    // change (nothing then changed, see bracket/refusal.h), for the caller to announce.
     // The whole sheet, as 表の設定 edits it (表の設定). A sheet that no longer plays the
     // third-place match drops its results in the same step.
-    QString setSheet(kaz::SheetInfo sheet);
-    // Member `member`'s seed number, 1 to the member count, or 0 for none (シード). A number
-    // another member holds is refused, naming that member.
-    QString setSeed(int member, int seed);
-    // Why `seed` cannot be member `member`'s seed, or an empty text when it can.
-    QString seedRefusal(int member, int seed) const;
-    // Marks or unmarks first-round slot `slot` as a bye (不戦勝); a slot with a name is refused.
-    QString setBye(int slot, bool bye);
-    // Shows or hides the club column (所属の列); it cannot hide while a member has a club.
-    QString setClubColumn(bool shown);
+    std::optional<kaz::Refusal> setSheet(kaz::SheetInfo sheet);
+    // Member `member`'s seed number, 1 to the member count, or 0 for none (シード).
+    std::optional<kaz::Refusal> setSeed(int member, int seed);
+    // Marks or unmarks first-round slot `slot` as a bye (不戦勝).
+    std::optional<kaz::Refusal> setBye(int slot, bool bye);
+    // Shows or hides the club column (所属の列).
+    std::optional<kaz::Refusal> setClubColumn(bool shown);
 
     // The change check: does the bracket differ from what was last loaded or stored? It looks
     // at the content alone, so undoing back to the stored content makes it unchanged.

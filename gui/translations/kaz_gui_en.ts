@@ -47,36 +47,16 @@
         <translation>Color Settings</translation>
     </message>
     <message>
-        <source>この設定は表に合いません。</source>
-        <translation>These settings do not fit the bracket.</translation>
-    </message>
-    <message>
         <source>表の設定</source>
         <translation>Sheet Settings</translation>
-    </message>
-    <message>
-        <source>シードは 1 から %1 までの番号です。</source>
-        <translation>A seed is a number from 1 to %1.</translation>
-    </message>
-    <message>
-        <source>シード %1 はすでに %2人目にあります。</source>
-        <translation>Seed %1 is already held by member %2.</translation>
     </message>
     <message>
         <source>シード</source>
         <translation>Seed</translation>
     </message>
     <message>
-        <source>名前のある枠は不戦勝にできません。</source>
-        <translation>A slot with a name cannot be a bye.</translation>
-    </message>
-    <message>
         <source>不戦勝</source>
         <translation>Bye</translation>
-    </message>
-    <message>
-        <source>所属のあるﾒﾝﾊﾞｰがいるため、所属の列は隠せません。</source>
-        <translation>The club column cannot be hidden while a member has a club.</translation>
     </message>
     <message>
         <source>所属の列</source>
@@ -85,10 +65,6 @@
     <message>
         <source>所属の入力</source>
         <translation>Club entry</translation>
-    </message>
-    <message>
-        <source>シード %1 はすでに %2 (%3人目) にあります。</source>
-        <translation>Seed %1 is already held by %2 (member %3).</translation>
     </message>
 </context>
 <context>
@@ -398,10 +374,6 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     <message>
         <source>%1: %2 − %3</source>
         <translation>%1: %2 − %3</translation>
-    </message>
-    <message>
-        <source>この線にはまだﾒﾝﾊﾞｰがいません。</source>
-        <translation>No member has reached this line yet.</translation>
     </message>
     <message>
         <source>%1: 優勝</source>

@@ -24,7 +24,7 @@ namespace {
 constexpr int kMostNameCharacters = 64;
 
 QString roundName(const kaz::Bracket& bracket, int matchRound) {
-    return uiText(kaz::matchRoundName(bracket.memberCount(), matchRound));
+    return uiText(kaz::matchRoundMessage(bracket.memberCount(), matchRound));
 }
 
 // "第26試合", or the round's name for a match that has no number.
@@ -102,17 +102,24 @@ QString thirdPlaceMatchTitle(const kaz::Bracket& bracket) {
         .arg(kaz::thirdPlaceMatchNumber(bracket));
 }
 
-bool refuseUnreachedLine(QWidget* where, const kaz::Bracket& bracket, int line) {
-    if (kaz::memberStandsOn(bracket, line)) return false;
-    refuseNobodyThere(where);
+namespace {
+
+// A refused press on a line tells why for a while, as a command tells what it did.
+bool announceLineRefusal(QWidget* where, const std::optional<kaz::Refusal>& refusal) {
+    if (!refusal) return false;
+    QApplication::beep();
+    announceDone(where, uiText(*refusal));
     return true;
 }
 
-void refuseNobodyThere(QWidget* where) {
-    QApplication::beep();
-    const QString unreached =
-        QCoreApplication::translate("kaz::gui::LineResults", "この線にはまだﾒﾝﾊﾞｰがいません。");
-    announceDone(where, unreached);
+}  // namespace
+
+bool refuseUnreachedLine(QWidget* where, const kaz::Bracket& bracket, int line) {
+    return announceLineRefusal(where, kaz::lineRefusal(bracket, line));
+}
+
+bool refuseUnknownSide(QWidget* where, const kaz::Bracket& bracket, int side) {
+    return announceLineRefusal(where, kaz::thirdPlaceRefusal(bracket, side));
 }
 
 bool confirmResultChange(QWidget* where, const kaz::Bracket& bracket, int line,

@@ -31,11 +31,12 @@ QString matchTitle(const kaz::Bracket& bracket, int line);
 // "第4試合 3位決定戦".
 QString thirdPlaceMatchTitle(const kaz::Bracket& bracket);
 
-// A line of round 2 or later that nobody stands on takes no result and no score: a beep and
-// "この線にはまだﾒﾝﾊﾞｰがいません。" in the status bar. Returns true when it refused.
+// A line of round 2 or later that nobody stands on takes no result and no score: the core's
+// refusal (kaz::lineRefusal) with a beep, its text in the status bar. Returns true when it
+// refused.
 bool refuseUnreachedLine(QWidget* where, const kaz::Bracket& bracket, int line);
-// That refusal, for a place that is not a bracket line.
-void refuseNobodyThere(QWidget* where);
+// The same for a side of the third-place match (kaz::thirdPlaceRefusal).
+bool refuseUnknownSide(QWidget* where, const kaz::Bracket& bracket, int side);
 
 // Tries `operation` on a copy of the bracket first: where it would clear the results of decided
 // later matches, asks before, naming what would go ("第26試合の勝者を 林 結翔 に変えると、

@@ -230,8 +230,9 @@ void MemberNameEdit::askSeed() {
     const int seed = m_document->bracket().sheet().seeds[size_t(m_member)];
     dialog.setInitialText(seed > 0 ? QString::number(seed) : QString());
     // A number that cannot be taken is refused in the dialog, which stays open for another.
-    dialog.setAcceptCheck(
-        [this, &dialog] { return m_document->seedRefusal(m_member, dialog.seed()); });
+    dialog.setAcceptCheck([this, &dialog] {
+        return refusalText(kaz::seedRefusal(m_document->bracket(), m_member, dialog.seed()));
+    });
     if (dialog.exec() != QDialog::Accepted) return;
     announceIfRefused(this, m_document->setSeed(m_member, dialog.seed()));
 }

@@ -74,10 +74,7 @@ void ThirdPlaceLine::doubleClick() { m_document->doubleClickThirdPlace(m_side); 
 // As a match's scores: Escape, the close box and Enter on the texts as they were change nothing.
 void ThirdPlaceLine::askText(const QPoint& where) {
     const kaz::Bracket& bracket = m_document->bracket();
-    if (kaz::thirdPlaceMember(bracket, m_side) < 0) {
-        refuseNobodyThere(this);
-        return;
-    }
+    if (refuseUnknownSide(this, bracket, m_side)) return;
     std::array<QString, 2> names;
     std::array<QString, 2> scores;
     for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
@@ -96,11 +93,8 @@ void ThirdPlaceLine::askText(const QPoint& where) {
 
 void clickThirdPlace(QWidget* where, BracketDocument* document, int side) {
     const kaz::Bracket& bracket = document->bracket();
+    if (refuseUnknownSide(where, bracket, side)) return;
     const int member = kaz::thirdPlaceMember(bracket, side);
-    if (member < 0) {
-        refuseNobodyThere(where);
-        return;
-    }
     if (kaz::thirdPlaceMember(bracket, 1 - side) < 0) {
         QApplication::beep();
         announceDone(where, ThirdPlaceLine::tr("3位決定戦の相手がまだ決まっていません。"));

@@ -171,7 +171,7 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
     if (fitted.tooLong) {
         QString refusal = refusalText(Refusal::TooLong, fieldName(), m_maxBytes);
         if (numbered) {
-            refusal = uiText(kaz::kListLineMessage).arg(QString::number(entry.line), refusal);
+            refusal = uiText(kaz::MessageId::ListLine).arg(QString::number(entry.line), refusal);
         }
         announceRefusal(this, refusal);
         return std::nullopt;

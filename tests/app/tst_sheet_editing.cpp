@@ -15,6 +15,7 @@
 
 #include "app_test_support.h"
 #include "bridge/qt_text.h"
+#include "common/refusal_notice.h"
 #include "dialogs/sheet_settings_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
@@ -102,7 +103,7 @@ void TestSheetEditing::settingsAreOneStep() {
     BracketDocument* doc = view->document();
     kaz::SheetInfo before = doc->bracket().sheet();
     before.title = "Old";  // a title from a file, kept when left alone
-    QVERIFY(doc->setSheet(before).isEmpty());
+    QVERIFY(!doc->setSheet(before));
     const int stepsBefore = doc->undoStack()->count();
     QSignalSpy heard(doc, &BracketDocument::sheetChanged);
 
@@ -164,7 +165,8 @@ void TestSheetEditing::byeOnlyOnAnEmptySlot() {
     typeText(named, QStringLiteral("Zoe"));
     QVERIFY(!menuItem(named, QStringLiteral("bye"))->isEnabled());
     const int steps = doc->undoStack()->count();
-    QCOMPARE(doc->setBye(0, true), QStringLiteral("名前のある枠は不戦勝にできません。"));
+    QCOMPARE(refusalText(doc->setBye(0, true)),
+             QStringLiteral("名前のある枠は不戦勝にできません。"));
     QVERIFY(!doc->bracket().sheet().byes[0]);
     QCOMPARE(doc->undoStack()->count(), steps);
 }
@@ -219,7 +221,7 @@ void TestSheetEditing::clubsActionTogglesTheColumn() {
 
     kaz::SheetInfo sheet = doc->bracket().sheet();
     sheet.clubs[0] = "A";
-    QVERIFY(doc->setSheet(sheet).isEmpty());
+    QVERIFY(!doc->setSheet(sheet));
     QVERIFY(clubs->isChecked());
     clubs->trigger();
     QVERIFY(clubs->isChecked());

@@ -46,15 +46,18 @@ void TestUiLanguage::languageOfLocale() {
     QCOMPARE(speaksJapanese(QLocale(locale)), japanese);
 }
 
-// With no translation, a core text reaches the user exactly as the core wrote it, whatever
-// its values hold (a value that looks like a core text or holds "%2" included).
+// With no translation, every message of the core reaches the user exactly as the core writes
+// it in Japanese, whatever its values hold (a value that looks like a message or holds "%2").
 void TestUiLanguage::coreTextsUnchangedInJapanese() {
     const std::string values[] = {"山田 太郎", "決勝", "%2", "3行目: x、y", "12"};
-    for (const kaz::UiTextPattern& pattern : kaz::uiTextPatterns()) {
+    for (int id = 0; id < kaz::kMessageIdCount; ++id) {
         for (const std::string& value : values) {
-            const std::string text =
-                kaz::fillIn(pattern.text, {value, "2回戦", "/tmp/a b.kaz", "所属"});
-            QCOMPARE(uiText(text), QString::fromStdString(text));
+            const kaz::Message message(kaz::MessageId(id),
+                                       {value,
+                                        std::vector<kaz::Message>{kaz::matchRoundMessage(8, 1),
+                                                                  kaz::matchRoundMessage(8, 3)},
+                                        "/tmp/a b.kaz", kaz::Message(kaz::MessageId::EmptyName)});
+            QCOMPARE(uiText(message), QString::fromStdString(kaz::japaneseText(message)));
         }
     }
 }
@@ -76,6 +79,15 @@ void TestUiLanguage::englishWindowHasNoJapanese() {
 }
 
 void TestUiLanguage::coreTextsInEnglish_data() {
+    // Every message has its English text, with no Japanese left in it.
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF61}-\\x{FF9F}]"));
+    for (int id = 0; id < kaz::kMessageIdCount; ++id) {
+        const QString english = uiText(kaz::MessageId(id));
+        QVERIFY2(!english.isEmpty() && !english.contains(japanese),
+                 qPrintable(QString::number(id) + ": " + english));
+    }
+
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("english");
     QTest::newRow("file error") << uiText(kaz::fileErrorMessage(kaz::FileError::FileNotFound,
@@ -83,21 +95,21 @@ void TestUiLanguage::coreTextsInEnglish_data() {
                                 << "/tmp/決勝.kaz was not found.";
     QTest::newRow("note by line") << uiText(kaz::gotGetaNote(3, {"𠮷"}))
                                   << "Line 3: Replaced 「𠮷」 with 〓.";
-    QTest::newRow("round name") << uiText(kaz::matchRoundName(32, 2)) << "Round 2";
+    QTest::newRow("round name") << uiText(kaz::matchRoundMessage(32, 2)) << "Round 2";
     QTest::newRow("meeting, round inside")
-        << uiText(kaz::fillIn(kaz::kClubMeetingMessage,
-                              {kaz::matchRoundName(8, 2), "山田 太郎", "2回戦", "西"}))
+        << uiText(kaz::Message(kaz::MessageId::ClubMeeting,
+                               {kaz::matchRoundMessage(8, 2), "山田 太郎", "2回戦", "西"}))
         << "Semi-final: 山田 太郎 and 2回戦 (西)";
-    const std::string meetings = kaz::fillIn(kaz::kRoundMeetingsMessage, {"1回戦", "2"}) +
-                                 kaz::kListSeparator +
-                                 kaz::fillIn(kaz::kRoundMeetingsMessage, {"決勝", "1"});
+    const std::vector<kaz::Message> meetings = {
+        kaz::Message(kaz::MessageId::RoundMeetings, {kaz::matchRoundMessage(16, 1), 2}),
+        kaz::Message(kaz::MessageId::RoundMeetings, {kaz::matchRoundMessage(16, 4), 1})};
     QTest::newRow("unavoidable, a list inside")
-        << uiText(kaz::fillIn(kaz::kUnavoidableMeetingsMessage, {"西", "9", meetings}))
+        << uiText(kaz::Message(kaz::MessageId::UnavoidableMeetings, {"西", 9, meetings}))
         << "西, 9 members: Round 1 ×2, Final ×1";
     QTest::newRow("a reason holding the separator")
-        << uiText(kaz::fillIn(kaz::kListLineMessage, {"1", kaz::kTooManyFieldsMessage}))
+        << uiText(kaz::Message(kaz::MessageId::ListLine,
+                               {1, kaz::Message(kaz::MessageId::TooManyFields)}))
         << "Line 1: Too many fields. At most three: name, club and seed.";
-    QTest::newRow("not a core text") << uiText("山田 太郎") << "山田 太郎";
 }
 
 void TestUiLanguage::coreTextsInEnglish() {

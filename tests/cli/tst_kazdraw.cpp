@@ -75,7 +75,7 @@ void TestKazDraw::drawsAndWrites() {
 
     const kaz::Result<kaz::Bracket> loaded =
         kaz::loadBracketFile(out.toStdString(), kaz::ReadableFiles::RegularOnly);
-    QVERIFY2(loaded, loaded ? "" : loaded.failure().message().c_str());
+    QVERIFY2(loaded, loaded ? "" : kaz::japaneseText(loaded.failure().message()).c_str());
     const kaz::Bracket& bracket = *loaded;
     QCOMPARE(bracket.memberCount(), 8);
     QStringList names = memberNames(bracket);

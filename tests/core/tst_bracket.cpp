@@ -6,9 +6,11 @@
 #include "bracket/bracket_change.h"
 #include "bracket/line_rules.h"
 #include "bracket/member_count.h"
+#include "bracket/refusal.h"
 #include "core_test_support.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
+#include "text/cp932.h"
 #include "text/text_limits.h"
 
 using namespace kaz;
@@ -31,6 +33,8 @@ private slots:
     void sheetSteps();
     void sheetFitsBracket_data();
     void sheetFitsBracket();
+    void refusals_data();
+    void refusals();
 };
 
 void TestBracket::newBracket_data() {
@@ -310,6 +314,53 @@ void TestBracket::sheetFitsBracket() {
     } else {
         QVERIFY(!read || read->sheet() != sheet);
     }
+}
+
+using Check = std::function<std::optional<Refusal>(const Bracket&)>;
+
+// The bracket's refusals, in the words the editor shows (empty where the change is taken).
+void TestBracket::refusals_data() {
+    QTest::addColumn<Check>("check");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("seed beyond the members")
+        << Check([](const Bracket& b) { return seedRefusal(b, 0, 5); })
+        << "シードは 1 から 4 までの番号です。";
+    QTest::newRow("seed held, the name's spaces made one")
+        << Check([](const Bracket& b) { return seedRefusal(b, 0, 3); })
+        << "シード 3 はすでに Zoe Ann (2人目) にあります。";
+    QTest::newRow("seed held by a member without a name")
+        << Check([](const Bracket& b) { return seedRefusal(b, 0, 2); })
+        << "シード 2 はすでに 4人目にあります。";
+    QTest::newRow("own seed, and none") << Check([](const Bracket& b) {
+        return seedRefusal(b, 1, 3) ? seedRefusal(b, 1, 3) : seedRefusal(b, 0, 0);
+    }) << "";
+    QTest::newRow("bye with a name")
+        << Check([](const Bracket& b) { return byeRefusal(b, 1, true); })
+        << "名前のある枠は不戦勝にできません。";
+    QTest::newRow("bye taken away from a name")
+        << Check([](const Bracket& b) { return byeRefusal(b, 1, false); }) << "";
+    QTest::newRow("club column in use")
+        << Check([](const Bracket& b) { return clubColumnRefusal(b, false); })
+        << "所属のあるﾒﾝﾊﾞｰがいるため、所属の列は隠せません。";
+    QTest::newRow("line nobody reached")
+        << Check([](const Bracket& b) { return lineRefusal(b, 4); })
+        << "この線にはまだﾒﾝﾊﾞｰがいません。";
+    QTest::newRow("first-round line")
+        << Check([](const Bracket& b) { return lineRefusal(b, 3); }) << "";
+}
+
+void TestBracket::refusals() {
+    QFETCH(Check, check);
+    QFETCH(QString, refusal);
+    Bracket bracket(4);
+    bracket.setMemberName(1, *utf8ToCp932("  Zoe\u3000 Ann "));
+    SheetInfo sheet = bracket.sheet();
+    sheet.seeds[1] = 3;
+    sheet.seeds[3] = 2;
+    sheet.clubs[2] = "A";
+    bracket.setSheet(sheet);
+    const std::optional<Refusal> got = check(bracket);
+    QCOMPARE(got ? QString::fromStdString(japaneseText(*got)) : QString(), refusal);
 }
 
 QTEST_GUILESS_MAIN(TestBracket)

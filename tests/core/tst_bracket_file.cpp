@@ -96,7 +96,7 @@ void TestBracketFile::sizeLimit() {
             throughPipe, bytes, path,
             [accepted](const std::string& from) { return loadBracketFile(from, accepted); });
         QCOMPARE(loaded.ok(), read);
-        if (!read) QCOMPARE(loaded.failure().message(), std::string(kInvalidFormatMessage));
+        if (!read) QCOMPARE(loaded.failure().cause, FileError::InvalidFormat);
     }
 }
 
@@ -134,7 +134,7 @@ void TestBracketFile::fifoRefusedWithoutWaiting() {
     QVERIFY(::mkfifo(native(fifo).c_str(), 0600) == 0);
     const Result<Bracket> loaded = loadBracketFile(native(fifo), ReadableFiles::RegularOnly);
     QVERIFY(!loaded);
-    QCOMPARE(loaded.failure().message(), std::string(kInvalidFormatMessage));
+    QCOMPARE(loaded.failure().cause, FileError::InvalidFormat);
 }
 
 void TestBracketFile::pipeReadWhereAccepted() {

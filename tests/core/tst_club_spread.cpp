@@ -194,11 +194,16 @@ void TestClubSpread::unavoidableMeetingsNamed() {
     entrants.push_back({"b1", "B", 0, 7});
     entrants.push_back({"c", "", 0, 8});
     // Five of eight: four matches hold them as 2+1+1+1 (one pair), the halves as 3+2 (four).
-    QCOMPARE(unavoidableMeetingTexts(entrants, 8),
-             std::vector<std::string>{"A 5人: 準々決勝 1組、準決勝 3組"});
+    const auto japanese = [&](int size) {
+        std::vector<std::string> texts;
+        for (const Message& m : unavoidableMeetingTexts(entrants, size)) {
+            texts.push_back(japaneseText(m));
+        }
+        return texts;
+    };
+    QCOMPARE(japanese(8), std::vector<std::string>{"A 5人: 準々決勝 1組、準決勝 3組"});
     // In 16 the five fit into eight matches; the quarters take 2+1+1+1.
-    QCOMPARE(unavoidableMeetingTexts(entrants, 16),
-             std::vector<std::string>{"A 5人: 準々決勝 1組、準決勝 3組"});
+    QCOMPARE(japanese(16), std::vector<std::string>{"A 5人: 準々決勝 1組、準決勝 3組"});
 }
 
 QTEST_GUILESS_MAIN(TestClubSpread)

@@ -32,7 +32,8 @@ QStringList described(const EntrantList& list) {
 
 QStringList texts(const std::vector<ListProblem>& lines) {
     QStringList out;
-    for (const ListProblem& p : lines) out << QString::fromStdString(listProblemText(p));
+    for (const ListProblem& p : lines)
+        out << QString::fromStdString(japaneseText(listProblemText(p)));
     return out;
 }
 

@@ -89,13 +89,15 @@ void TestPastedText::fitting() {
         QCOMPARE(kaztest::hex(result.cp932), kaztest::hex(*utf8ToCp932(fitted.toStdString())));
     }
     QVERIFY(result.cp932.size() <= size_t(maxBytes));
-    QCOMPARE(QString::fromStdString(result.replaced.empty() ? std::string()
-                                                            : gotGetaText(result.replaced)),
+    QCOMPARE(QString::fromStdString(result.replaced.empty()
+                                        ? std::string()
+                                        : japaneseText(gotGetaText(result.replaced))),
              note);
     QCOMPARE(result.controlsLeftOut, controls);
     // A list's line names its line.
     if (!result.replaced.empty()) {
-        QCOMPARE(QString::fromStdString(gotGetaNote(3, result.replaced)), "3行目: " + note);
+        QCOMPARE(QString::fromStdString(japaneseText(gotGetaNote(3, result.replaced))),
+                 "3行目: " + note);
     }
 }
 

@@ -179,5 +179,33 @@
         <source>準々決勝</source>
         <translation>Quarter-finals</translation>
     </message>
+    <message>
+        <source>シードは 1 から %1 までの番号です。</source>
+        <translation>A seed is a number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>シード %1 はすでに %2人目にあります。</source>
+        <translation>Seed %1 is already held by member %2.</translation>
+    </message>
+    <message>
+        <source>シード %1 はすでに %2 (%3人目) にあります。</source>
+        <translation>Seed %1 is already held by %2 (member %3).</translation>
+    </message>
+    <message>
+        <source>名前のある枠は不戦勝にできません。</source>
+        <translation>A slot with a name cannot be a bye.</translation>
+    </message>
+    <message>
+        <source>所属のあるﾒﾝﾊﾞｰがいるため、所属の列は隠せません。</source>
+        <translation>The club column cannot be hidden while a member has a club.</translation>
+    </message>
+    <message>
+        <source>この設定は表に合いません。</source>
+        <translation>These settings do not fit the bracket.</translation>
+    </message>
+    <message>
+        <source>この線にはまだﾒﾝﾊﾞｰがいません。</source>
+        <translation>No member has reached this line yet.</translation>
+    </message>
 </context>
 </TS>
