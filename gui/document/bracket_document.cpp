@@ -49,7 +49,7 @@ void BracketDocument::setMemberName(int i, std::string name) {
 }
 
 QString BracketDocument::memberClubText(int i) const {
-    return render::fromCp932(m_bracket.sheet().clubs[static_cast<size_t>(i)]);
+    return render::fromCp932(m_bracket.memberClub(i));
 }
 
 void BracketDocument::setMemberClub(int i, std::string club) {
@@ -61,13 +61,7 @@ void BracketDocument::setMemberClub(int i, std::string club) {
         m_typingClub = i;
         m_typingKey = ++m_lastMergeKey;
     }
-    kaz::SheetInfo sheet = m_bracket.sheet();
-    sheet.clubs[static_cast<size_t>(i)] = std::move(club);
-    // Erasing the last club keeps the column the user is typing in: it hides only by 所属.
-    if (kaz::showsClubColumn(m_bracket.sheet()) && !kaz::showsClubColumn(sheet)) {
-        sheet.clubColumn = true;
-    }
-    pushStep(tr("所属の入力"), kaz::sheetChange(m_bracket, std::move(sheet)),
+    pushStep(tr("所属の入力"), kaz::clubChange(m_bracket, i, std::move(club)),
              BracketStepCommand::MergeKind::Typing, m_typingKey);
 }
 
@@ -174,10 +168,6 @@ void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScor
 
 QString BracketDocument::setSheet(kaz::SheetInfo sheet) {
     endMerging();
-    // Without the match its results have nothing to stand for.
-    if (sheet.thirdPlace != kaz::ThirdPlace::Match) {
-        sheet.thirdPlaceSides = kaz::emptySheet().thirdPlaceSides;
-    }
     if (sheet == m_bracket.sheet()) return QString();
     if (!kaz::sheetFits(m_bracket, sheet)) return tr("この設定は表に合いません。");
     pushStep(tr("表の設定"), kaz::sheetChange(m_bracket, std::move(sheet)));
@@ -188,9 +178,8 @@ QString BracketDocument::seedRefusal(int member, int seed) const {
     if (seed < 0 || seed > memberCount()) {
         return tr("シードは 1 から %1 までの番号です。").arg(memberCount());
     }
-    const auto& seeds = m_bracket.sheet().seeds;
     for (int other = 0; seed > 0 && other < memberCount(); ++other) {
-        if (other != member && seeds[size_t(other)] == seed) {
+        if (other != member && m_bracket.memberSeed(other) == seed) {
             // Only the beginning of a long name: the refusal is one line.
             const QString name = memberNameText(other).left(64).simplified();
             if (name.isEmpty())
@@ -208,9 +197,9 @@ QString BracketDocument::setSeed(int member, int seed) {
     endMerging();
     const QString refusal = seedRefusal(member, seed);
     if (!refusal.isEmpty()) return refusal;
-    kaz::SheetInfo sheet = m_bracket.sheet();
-    sheet.seeds.at(size_t(member)) = seed;
-    pushStep(tr("シード"), kaz::sheetChange(m_bracket, std::move(sheet)));
+    kaz::MemberMarks marks = m_bracket.memberMarks(member);
+    marks.seed = seed;
+    pushStep(tr("シード"), kaz::marksChange(m_bracket, member, std::move(marks)));
     return QString();
 }
 
@@ -219,9 +208,9 @@ QString BracketDocument::setBye(int slot, bool bye) {
     if (bye && !m_bracket.memberName(slot).empty()) {
         return tr("名前のある枠は不戦勝にできません。");
     }
-    kaz::SheetInfo sheet = m_bracket.sheet();
-    sheet.byes.at(size_t(slot)) = bye;
-    pushStep(tr("不戦勝"), kaz::sheetChange(m_bracket, std::move(sheet)));
+    kaz::MemberMarks marks = m_bracket.memberMarks(slot);
+    marks.bye = bye;
+    pushStep(tr("不戦勝"), kaz::marksChange(m_bracket, slot, std::move(marks)));
     return QString();
 }
 
@@ -230,9 +219,9 @@ QString BracketDocument::setClubColumn(bool shown) {
     kaz::SheetInfo sheet = m_bracket.sheet();
     sheet.clubColumn = shown;
     // A club set shows the column whatever the flag says.
-    if (!shown && kaz::showsClubColumn(sheet))
+    if (!shown && kaz::hasClubs(m_bracket))
         return tr("所属のあるﾒﾝﾊﾞｰがいるため、所属の列は隠せません。");
-    if (shown && kaz::showsClubColumn(m_bracket.sheet())) return QString();
+    if (shown && kaz::showsClubColumn(m_bracket)) return QString();
     pushStep(tr("所属の列"), kaz::sheetChange(m_bracket, std::move(sheet)));
     return QString();
 }
@@ -256,7 +245,7 @@ void BracketDocument::applyStep(const kaz::BracketChange& change, bool forward) 
     for (const kaz::NameChange& name : change.names) emit memberNameChanged(name.member);
     if (change.champion) emit championChanged();
     if (change.settings) emit settingsChanged();
-    if (change.sheet) emit sheetChanged();
+    if (change.changesSheet()) emit sheetChanged();
     noteChangedState();
 }
 

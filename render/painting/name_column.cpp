@@ -147,10 +147,11 @@ NameColumn layoutNameColumn(const kaz::Bracket& bracket) {
 }
 
 NameColumn layoutClubColumn(const kaz::Bracket& bracket) {
-    const auto& clubs = bracket.sheet().clubs;
-    return layoutTextColumn(
-        std::vector<std::string>(clubs.begin(), clubs.begin() + std::max(bracket.memberCount(), 0)),
-        kaz::kClubBoxWidth - kClubGap);
+    std::vector<std::string> clubs;
+    for (int member = 0; member < bracket.memberCount(); ++member) {
+        clubs.push_back(bracket.memberClub(member));
+    }
+    return layoutTextColumn(clubs, kaz::kClubBoxWidth - kClubGap);
 }
 
 QRect sheetClubBox(const kaz::SheetLayout& layout, int member) {

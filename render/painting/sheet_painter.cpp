@@ -95,7 +95,7 @@ QRect seedMarkPlace(const SheetPicture& sheet, int member) {
 void paintSeedMarks(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
     const QFont font = japaneseFontPixels(kSeedPixels);
     for (int member = 0; member < bracket.memberCount(); ++member) {
-        const int seed = bracket.sheet().seeds[size_t(member)];
+        const int seed = bracket.memberSeed(member);
         if (seed == 0) continue;
         // Next to its name, on the outer side.
         drawText(painter, font, 100, seedMarkPlace(sheet, member),
@@ -175,7 +175,7 @@ SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
     widening.nameColumn = sheet.names.extraWidth;
     widening.clubsOnly = true;
     const kaz::SheetInfo& info = bracket.sheet();
-    if (kaz::isSheetShown(info)) {
+    if (kaz::isSheetShown(bracket)) {
         sheet.clubs = layoutClubColumn(bracket);
         widening.clubColumn = sheet.clubs.extraWidth;
         const int width = kaz::layoutSheet(bracket, widening).extent.width;
@@ -219,7 +219,7 @@ void paintMatchNumber(QPainter& painter, const kaz::Bracket& bracket,
 
 void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
     const kaz::SheetInfo& info = bracket.sheet();
-    if (!kaz::isSheetShown(info)) return;
+    if (!kaz::isSheetShown(bracket)) return;
     painter.save();
     painter.setPen(qColorFromString(bracket.colors().memberColor));
     const kaz::SheetLayout& layout = sheet.layout;

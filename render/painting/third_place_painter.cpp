@@ -48,7 +48,7 @@ namespace {
 
 LineLook thirdPlaceLook(const kaz::Bracket& bracket, int side) {
     return {kaz::thirdPlaceLineColors(bracket, side),
-            bracket.sheet().thirdPlaceSides[size_t(side)].score,
+            bracket.thirdPlaceResult(side).score,
             side == 0 ? kaz::LineKind::Upper : kaz::LineKind::Lower};
 }
 
