@@ -122,8 +122,9 @@ public:
     void setBoldFlags(bool boldScores, bool boldMemberNames);
 
     // The change check: true when a member's name or marks, a line state or score, a
-    // third-place result, the champion name, a colour or anything of the sheet differs from what was last loaded or stored, however it got
-    // there: a name typed and put back is unchanged. Bold flags are not stored and do not count.
+    // third-place result, the champion name, a colour or anything of the sheet differs from what
+    // was last loaded or stored, however it got there: a name typed and put back is unchanged. Bold
+    // flags are not stored and do not count.
     bool isChanged() const;
     // Takes the content as the new snapshot; to be called only once the bracket has really
     // been stored.

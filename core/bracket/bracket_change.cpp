@@ -213,8 +213,7 @@ BracketChange thirdPlaceScoreChange(const Bracket& bracket, int side, std::strin
     ThirdPlaceResults results = bracket.thirdPlaceResults();
     results[size_t(side)].score = std::move(score);
     BracketChange change;
-    if (results != bracket.thirdPlaceResults() &&
-        thirdPlaceResultsFit(bracket.sheet(), results)) {
+    if (results != bracket.thirdPlaceResults() && thirdPlaceResultsFit(bracket.sheet(), results)) {
         change.thirdPlaceResults =
             Change<ThirdPlaceResults>{bracket.thirdPlaceResults(), std::move(results)};
     }
@@ -243,7 +242,8 @@ BracketChange sheetChange(const Bracket& bracket, SheetInfo sheet) {
     BracketChange change;
     if (sheet == bracket.sheet() || !sheetFits(bracket, sheet)) return change;
     // Without the match its results have nothing to stand for.
-    if (sheet.thirdPlace != ThirdPlace::Match && bracket.thirdPlaceResults() != ThirdPlaceResults()) {
+    if (sheet.thirdPlace != ThirdPlace::Match &&
+        bracket.thirdPlaceResults() != ThirdPlaceResults()) {
         change.thirdPlaceResults =
             Change<ThirdPlaceResults>{bracket.thirdPlaceResults(), ThirdPlaceResults()};
     }

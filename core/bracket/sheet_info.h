@@ -52,9 +52,9 @@ struct SheetInfo {
     // By round (column): 0 for the first round's lines, the last for the champion's column.
     // Empty for the default name (defaultRoundName), which is never stored.
     std::array<std::string, kMaxRounds> roundNames;
-    bool matchNumbers = false;                   // the matches numbered 1, 2, 3, …
-    bool clubColumn = false;                     // the club column shown even while no club is set
-    std::optional<uint32_t> drawNumber;          // the number of the draw that made the bracket
+    bool matchNumbers = false;           // the matches numbered 1, 2, 3, …
+    bool clubColumn = false;             // the club column shown even while no club is set
+    std::optional<uint32_t> drawNumber;  // the number of the draw that made the bracket
     ThirdPlace thirdPlace = ThirdPlace::None;
     // The first half of the members down the left edge, the second half down the right, the
     // final in the middle.

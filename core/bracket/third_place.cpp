@@ -47,9 +47,8 @@ int thirdPlaceWinner(const Bracket& bracket) {
 LineState thirdPlaceLineState(const Bracket& bracket, int side) {
     if (!isMatchOn(bracket) || side < 0 || side >= kThirdPlaceSides) return LineState::Open;
     if (thirdPlaceMember(bracket, side) < 0) return LineState::Open;
-    return bracket.thirdPlaceResult(side).state == LineState::Won
-               ? LineState::Won
-               : LineState::Reached;
+    return bracket.thirdPlaceResult(side).state == LineState::Won ? LineState::Won
+                                                                  : LineState::Reached;
 }
 
 bool leftClickThirdPlace(Bracket& bracket, int side) {

@@ -54,13 +54,13 @@ std::vector<std::string> knownRecords(const Bracket& bracket) {
     at(SheetTag::Clubs) = indexedRecord(
         [&bracket](int member) -> const std::string& { return bracket.memberClub(member); },
         members, nonEmpty, appendText);
-    at(SheetTag::Seeds) = indexedRecord(
-        [&bracket](int member) { return bracket.memberSeed(member); }, members,
-        [](int seed) { return seed != 0; }, appendInt);
+    at(SheetTag::Seeds) =
+        indexedRecord([&bracket](int member) { return bracket.memberSeed(member); }, members,
+                      [](int seed) { return seed != 0; }, appendInt);
     at(SheetTag::MatchNumbers) = flagRecord(sheet.matchNumbers);
-    at(SheetTag::Byes) = indexedRecord(
-        [&bracket](int slot) { return bracket.isBye(slot); }, members,
-        [](bool bye) { return bye; }, [](std::string&, bool) {});
+    at(SheetTag::Byes) =
+        indexedRecord([&bracket](int slot) { return bracket.isBye(slot); }, members,
+                      [](bool bye) { return bye; }, [](std::string&, bool) {});
     if (sheet.drawNumber) appendKazInt(at(SheetTag::DrawNumber), *sheet.drawNumber);
     at(SheetTag::ClubColumn) = flagRecord(sheet.clubColumn);
     if (sheet.thirdPlace != ThirdPlace::None) {
@@ -121,9 +121,9 @@ bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int roun
             read = readIndexed(in, rounds, readText(sheet.roundNames, itself));
             break;
         case SheetTag::Clubs:
-            read = readIndexed(in, members, readText(marks, [](MemberMarks& m) -> std::string& {
-                                   return m.club;
-                               }));
+            read =
+                readIndexed(in, members,
+                            readText(marks, [](MemberMarks& m) -> std::string& { return m.club; }));
             break;
         case SheetTag::Seeds:
             read = readIndexed(in, members, [&marks](KazReader& r, size_t member) {

@@ -32,9 +32,7 @@ std::string SheetSettingsDialog::Text::value() const {
 }
 
 SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* parent)
-    : QDialog(parent),
-      m_sheet(bracket.sheet()),
-      m_showsClubColumn(kaz::showsClubColumn(bracket)) {
+    : QDialog(parent), m_sheet(bracket.sheet()), m_showsClubColumn(kaz::showsClubColumn(bracket)) {
     setWindowTitle(tr("表の設定"));
     setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());

@@ -5,8 +5,8 @@
 #include "bracket/bracket.h"
 #include "bracket/bracket_change.h"
 #include "bracket/line_rules.h"
-#include "bracket/third_place.h"
 #include "bracket/member_count.h"
+#include "bracket/third_place.h"
 #include "core_test_support.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
@@ -302,18 +302,18 @@ void TestBracket::sheetFitsBracket_data() {
         m[3].seed = 4;
         m[2].bye = true;
     }) << true;
-    QTest::newRow("title too long") << SheetEdit([&](SheetInfo& s, Marks&) {
-        s.title = longText(kMaxSheetTitleBytes + 1);
-    }) << false;
+    QTest::newRow("title too long")
+        << SheetEdit([&](SheetInfo& s, Marks&) { s.title = longText(kMaxSheetTitleBytes + 1); })
+        << false;
     QTest::newRow("second line too long") << SheetEdit([&](SheetInfo& s, Marks&) {
         s.subtitle = longText(kMaxSheetSubtitleBytes + 1);
     }) << false;
     QTest::newRow("round name too long") << SheetEdit([&](SheetInfo& s, Marks&) {
         s.roundNames[0] = longText(kMaxRoundNameBytes + 1);
     }) << false;
-    QTest::newRow("club too long") << SheetEdit([&](SheetInfo&, Marks& m) {
-        m[0].club = longText(kMaxClubBytes + 1);
-    }) << false;
+    QTest::newRow("club too long")
+        << SheetEdit([&](SheetInfo&, Marks& m) { m[0].club = longText(kMaxClubBytes + 1); })
+        << false;
     QTest::newRow("tab in the title")
         << SheetEdit([](SheetInfo& s, Marks&) { s.title = "a\tb"; }) << false;
     QTest::newRow("DEL in a club")

@@ -657,8 +657,9 @@ void TestHtmlPage::pageStaysWithinItsBound() {
         for (int line = 0; line < bracket.lineCount(); ++line)
             bracket.setLineState(line, LineState::Open);
         for (int line = 0; line + 1 < bracket.lineCount(); line += 2) leftClickLine(bracket, line);
-        bracket.setThirdPlaceResults({LineResult{LineState::Won, std::string(kMaxScoreBytes, '"')},
-                                      LineResult{LineState::Open, std::string(kMaxScoreBytes, '"')}});
+        bracket.setThirdPlaceResults(
+            {LineResult{LineState::Won, std::string(kMaxScoreBytes, '"')},
+             LineResult{LineState::Open, std::string(kMaxScoreBytes, '"')}});
         QVERIFY(thirdPlaceWinner(bracket) >= 0);
         QVERIFY(sheetFits(bracket));
     }

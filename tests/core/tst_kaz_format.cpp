@@ -235,22 +235,21 @@ Bracket randomBracketWithSheet(QRandomGenerator& rng) {
         return std::any_of(values.begin(), values.end(),
                            [](const auto& v) { return v != std::decay_t<decltype(v)>{}; });
     };
-    const bool present[] = {true,
-                            !sheet.title.empty(),
-                            !sheet.subtitle.empty(),
-                            any(sheet.roundNames),
-                            std::any_of(marks.begin(), marks.end(),
-                                        [](const MemberMarks& m) { return !m.club.empty(); }),
-                            std::any_of(marks.begin(), marks.end(),
-                                        [](const MemberMarks& m) { return m.seed != 0; }),
-                            sheet.matchNumbers,
-                            std::any_of(marks.begin(), marks.end(),
-                                        [](const MemberMarks& m) { return m.bye; }),
-                            sheet.drawNumber.has_value(),
-                            sheet.clubColumn,
-                            sheet.thirdPlace != ThirdPlace::None,
-                            thirdPlace != ThirdPlaceResults(),
-                            sheet.twoSided};
+    const bool present[] = {
+        true,
+        !sheet.title.empty(),
+        !sheet.subtitle.empty(),
+        any(sheet.roundNames),
+        std::any_of(marks.begin(), marks.end(),
+                    [](const MemberMarks& m) { return !m.club.empty(); }),
+        std::any_of(marks.begin(), marks.end(), [](const MemberMarks& m) { return m.seed != 0; }),
+        sheet.matchNumbers,
+        std::any_of(marks.begin(), marks.end(), [](const MemberMarks& m) { return m.bye; }),
+        sheet.drawNumber.has_value(),
+        sheet.clubColumn,
+        sheet.thirdPlace != ThirdPlace::None,
+        thirdPlace != ThirdPlaceResults(),
+        sheet.twoSided};
     std::vector<int32_t> anchors;
     for (int32_t tag = 0; tag <= 12; ++tag) {
         if (present[tag]) anchors.push_back(tag);
@@ -662,8 +661,8 @@ void TestKazFormat::writesTheSheetBlockByteForByte() {
     sheet.matchNumbers = true;
     bracket.setBye(3, true);
     sheet.drawNumber = 4242;
-    bracket.setUnknownSheetRecords(std::make_shared<const UnknownSheetRecords>(
-        UnknownSheetRecords{{{100, "\x01\x02", 1}}}));
+    bracket.setUnknownSheetRecords(
+        std::make_shared<const UnknownSheetRecords>(UnknownSheetRecords{{{100, "\x01\x02", 1}}}));
     bracket.setSheet(sheet);
     const QByteArray golden = readTestData("four_members_sheet.kaz");
     QCOMPARE(golden.size(), 230);
@@ -829,22 +828,28 @@ void TestKazFormat::blockOfOnePart_data() {
     const auto row = [](const char* name, Edit edit, const std::string& block) {
         QTest::newRow(name) << edit << toBytes(block);
     };
-    row("a club", [](Bracket& b) { b.setMemberClub(1, "C"); },
+    row(
+        "a club", [](Bracket& b) { b.setMemberClub(1, "C"); },
         block({record(4, ints({1, 1}) + "\x01"
                                         "C")}));
-    row("a seed", [](Bracket& b) { b.setMemberSeed(0, 1); }, block({record(5, ints({1, 0, 1}))}));
-    row("a bye", [](Bracket& b) { b.setBye(3, true); }, block({record(7, ints({1, 3}))}));
-    row("a third-place result",
+    row(
+        "a seed", [](Bracket& b) { b.setMemberSeed(0, 1); }, block({record(5, ints({1, 0, 1}))}));
+    row(
+        "a bye", [](Bracket& b) { b.setBye(3, true); }, block({record(7, ints({1, 3}))}));
+    row(
+        "a third-place result",
         [](Bracket& b) {
             SheetInfo sheet;
             sheet.thirdPlace = ThirdPlace::Match;
             b.setSheet(sheet);
             b.setThirdPlaceResults({LineResult{LineState::Won, "3"}, LineResult()});
         },
-        block({record(10, ints({2})), record(11, ints({1}) + "\x01"
-                                                           "3" +
-                                                           ints({0}) + std::string(1, '\0'))}));
-    row("an unknown record",
+        block({record(10, ints({2})), record(11, ints({1}) +
+                                                     "\x01"
+                                                     "3" +
+                                                     ints({0}) + std::string(1, '\0'))}));
+    row(
+        "an unknown record",
         [](Bracket& b) {
             b.setUnknownSheetRecords(
                 std::make_shared<const UnknownSheetRecords>(UnknownSheetRecords{{{77, "x", 0}}}));

@@ -719,8 +719,8 @@ void TestBracketPicture::sixtyFourTwoSidedStaysLegibleOnA4() {
     sheet.title = toCp932Lenient(QStringLiteral("第12回 市民剣道大会 個人戦"));
     for (int m = 0; m < 64; ++m) {
         bracket.setMemberName(m, toCp932Lenient(QStringLiteral("山田 太郎")));
-        sheet.clubs[size_t(m)] = toCp932Lenient(QStringLiteral("県立第一高校"));
-        sheet.seeds[size_t(m)] = m < 8 ? m + 1 : 0;
+        bracket.setMemberClub(m, toCp932Lenient(QStringLiteral("県立第一高校")));
+        bracket.setMemberSeed(m, m < 8 ? m + 1 : 0);
     }
     sheet.matchNumbers = true;
     sheet.twoSided = true;
@@ -754,8 +754,8 @@ void TestBracketPicture::pictureSizeIsBounded() {
     sheet.title = "T";
     for (int m = 0; m < members; ++m) {
         bracket.setMemberName(m, std::string(40, 'W'));
-        sheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, 'W');
-        sheet.seeds[size_t(m)] = m + 1;
+        bracket.setMemberClub(m, std::string(kaz::kMaxClubBytes, 'W'));
+        bracket.setMemberSeed(m, m + 1);
     }
     sheet.matchNumbers = true;
     bracket.setSheet(sheet);
@@ -796,12 +796,12 @@ void TestBracketPicture::sheetIsDrawn() {
     kaz::SheetInfo sheet;
     sheet.title = toCp932Lenient(title);
     sheet.subtitle = toCp932Lenient(QStringLiteral("12月8日 市民体育館"));
-    sheet.clubs[0] = toCp932Lenient(club);
-    sheet.seeds[0] = 1;
+    bracket.setMemberClub(0, toCp932Lenient(club));
+    bracket.setMemberSeed(0, 1);
     sheet.matchNumbers = true;
     sheet.drawNumber = 4242;
     bracket.setSheet(sheet);
-    QVERIFY(kaz::sheetFits(bracket, sheet));
+    QVERIFY(kaz::sheetFits(bracket));
 
     const qreal scale = 1;
     const QImage image = bracketImage(bracket, scale);
@@ -848,9 +848,9 @@ void TestBracketPicture::byeHasNoStub() {
     bracket.setLineScore(0, std::string());
     bracket.setLineScore(1, std::string());
     kaz::SheetInfo sheet;
-    sheet.byes[1] = true;
+    bracket.setBye(1, true);
     bracket.setSheet(sheet);
-    QVERIFY(kaz::sheetFits(bracket, sheet));
+    QVERIFY(kaz::sheetFits(bracket));
 
     const QImage image = bracketImage(bracket, 1);
     const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
@@ -980,9 +980,9 @@ void TestBracketPicture::seedsAndClubsStandByTheirNames() {
     kaz::SheetInfo sheet;
     sheet.twoSided = twoSided;
     for (int m = 0; m < members; ++m)
-        sheet.clubs[size_t(m)] = toCp932Lenient(QStringLiteral("東高"));
+        bracket.setMemberClub(m, toCp932Lenient(QStringLiteral("東高")));
     const std::vector<int> seeded{2, twoSided ? members / 2 + 2 : 5};
-    for (int m : seeded) sheet.seeds[size_t(m)] = m + 1;
+    for (int m : seeded) bracket.setMemberSeed(m, m + 1);
     bracket.setSheet(sheet);
     bracket.setMemberName(0, toCp932Lenient(kLongLatin));
     bracket.setMemberName(members / 2, toCp932Lenient(kLongLatin));
@@ -1047,7 +1047,7 @@ void TestBracketPicture::pdfShowsNoSeams() {
     bracket.setLineScore(0, std::string());
     bracket.setLineScore(1, std::string());
     kaz::SheetInfo sheet;
-    sheet.byes[1] = true;
+    bracket.setBye(1, true);
     bracket.setSheet(sheet);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("seams.pdf"));
