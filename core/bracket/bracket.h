@@ -18,8 +18,8 @@ namespace kaz {
 struct UnknownSheetRecords;
 
 // What the change check compares: the member names and marks, every line's state and score, the
-// third-place match's results, the champion name, the colours and the sheet. Bold flags are
-// not stored and are not part of it.
+// third-place match's results, the champion name, the colours, the sheet and the block's unknown
+// records. Bold flags are not stored and are not part of it.
 struct BracketContent {
     std::array<std::string, kMaxMembers> memberNames;
     std::array<MemberMarks, kMaxMembers> memberMarks;  // by member; empty beyond the members
@@ -42,10 +42,11 @@ struct BracketContent {
     bool operator!=(const BracketContent& o) const { return !(*this == o); }
 };
 
-// Everything one open bracket holds: its shape, the member and champion names, every line's
-// live state and score, the output settings, and the snapshot of what was last loaded or
-// stored, against which the change check decides whether closing must ask to save.
-// All text is CP932 bytes; lengths are byte counts. Indices are the caller's to keep in range.
+// Everything one open bracket holds: its shape, the member and champion names, the members'
+// marks, every line's live state and score, the output settings, the sheet, and the snapshot of
+// what was last loaded or stored, against which the change check decides whether closing must ask
+// to save. All text is CP932 bytes; lengths are byte counts. Indices are the caller's to keep in
+// range.
 class Bracket {
 public:
     // A new bracket of `members` members (4 … 128): empty names, every line open with

@@ -173,7 +173,7 @@ void TestKazDraw::blockOnlyWithSomethingToKeep() {
     const kaz::Result<kaz::Bracket> loaded =
         kaz::loadBracketFile(out.toStdString(), kaz::ReadableFiles::RegularOnly);
     QVERIFY(loaded);
-    QCOMPARE(loaded->sheet().isEmpty(), !block);
+    QCOMPARE(kaz::usesSheet(*loaded), block);
     QCOMPARE(loaded->sheet().thirdPlace, options.contains(QStringLiteral("--third-place"))
                                              ? kaz::ThirdPlace::Match
                                              : kaz::ThirdPlace::None);

@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // is tested by the page's tests.) With a sheet or without, one-sided or two, every row of
     // the table comes out full, as a browser lays it out.
     const int members = bracket->memberCount();
-    const bool bare = bracket->sheet().isEmpty();
+    const bool bare = !kaz::hasSheetBlock(*bracket);
     for (bool bold : {false, true}) {
         bracket->setBoldFlags(bold, bold);
         const std::string page = kaz::writeHtmlPage(*bracket);
