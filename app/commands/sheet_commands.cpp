@@ -48,8 +48,7 @@ void SheetCommands::showClubs(bool shown) {
 }
 
 void SheetCommands::updateClubCheck() {
-    m_actions.viewClubs->setChecked(m_document &&
-                                    kaz::showsClubColumn(m_document->bracket().sheet()));
+    m_actions.viewClubs->setChecked(m_document && kaz::showsClubColumn(m_document->bracket()));
 }
 
 }  // namespace kaz::app

@@ -11,37 +11,13 @@ Bracket::Bracket(int members) : m_memberCount(members), m_roundCount(roundsForMe
     m_saved = m_content;
 }
 
-Bracket Bracket::fromStored(int members, std::vector<std::string> names,
-                            std::vector<LineResult> lines, ColorSet colors, std::string champion,
-                            SheetInfo sheet) {
+Bracket Bracket::fromStored(int members, BracketContent content) {
     Bracket b;
     b.m_memberCount = members;
     b.m_roundCount = roundsForMembers(members);
-    for (size_t i = 0; i < names.size() && i < b.m_content.memberNames.size(); ++i) {
-        b.m_content.memberNames[i] = std::move(names[i]);
-    }
-    b.m_content.lines = std::move(lines);
-    b.m_content.colors = std::move(colors);
-    b.m_content.champion = std::move(champion);
-    b.setSheet(std::move(sheet));
+    b.m_content = std::move(content);
     b.m_saved = b.m_content;
     return b;
-}
-
-bool sameSheet(const std::shared_ptr<const SheetInfo>& a,
-               const std::shared_ptr<const SheetInfo>& b) {
-    if (a == b) return true;
-    if (!a || !b) return false;  // one empty, the other not: only a set sheet is held
-    return *a == *b;
-}
-
-const SheetInfo& Bracket::sheet() const {
-    return m_content.sheet ? *m_content.sheet : emptySheet();
-}
-
-void Bracket::setSheet(SheetInfo sheet) {
-    m_content.sheet =
-        sheet.isEmpty() ? nullptr : std::make_shared<const SheetInfo>(std::move(sheet));
 }
 
 bool Bracket::setLineState(int line, LineState state) {
@@ -60,11 +36,31 @@ bool Bracket::isChanged() const { return m_content != m_saved; }
 
 void Bracket::markSaved() { m_saved = m_content; }
 
+bool usesSheet(const Bracket& bracket) {
+    if (!bracket.sheet().isEmpty() || bracket.thirdPlaceResults() != ThirdPlaceResults()) {
+        return true;
+    }
+    for (int member = 0; member < kMaxMembers; ++member) {
+        if (!bracket.memberMarks(member).isEmpty()) return true;
+    }
+    return false;
+}
+
+bool hasSheetBlock(const Bracket& bracket) {
+    return bracket.unknownSheetRecords() != nullptr || usesSheet(bracket);
+}
+
+namespace {
+
+bool textFits(const std::string& text, size_t limit) {
+    return text.size() <= limit && !hasControlCharacter(text);
+}
+
+}  // namespace
+
 bool sheetFits(const Bracket& bracket, const SheetInfo& sheet) {
-    const auto fits = [](const std::string& text, size_t limit) {
-        return text.size() <= limit && !hasControlCharacter(text);
-    };
-    if (!fits(sheet.title, kMaxSheetTitleBytes) || !fits(sheet.subtitle, kMaxSheetSubtitleBytes)) {
+    if (!textFits(sheet.title, kMaxSheetTitleBytes) ||
+        !textFits(sheet.subtitle, kMaxSheetSubtitleBytes)) {
         return false;
     }
     // The file holds the number as a positive 32-bit integer.
@@ -73,27 +69,40 @@ bool sheetFits(const Bracket& bracket, const SheetInfo& sheet) {
     }
     for (int round = 0; round < kMaxRounds; ++round) {
         const std::string& name = sheet.roundNames[size_t(round)];
-        if (!fits(name, kMaxRoundNameBytes) || (round >= bracket.roundCount() && !name.empty())) {
+        if (!textFits(name, kMaxRoundNameBytes) ||
+            (round >= bracket.roundCount() && !name.empty())) {
             return false;
         }
     }
+    return true;
+}
+
+bool marksFit(const Bracket& bracket, int member, const MemberMarks& marks) {
+    if (member < 0 || member >= kMaxMembers) return false;
+    if (member >= bracket.memberCount()) return marks.isEmpty();
+    if (!textFits(marks.club, kMaxClubBytes)) return false;
+    if (marks.seed < 0 || marks.seed > bracket.memberCount()) return false;
+    return !marks.bye || bracket.memberName(member).empty();
+}
+
+bool thirdPlaceResultsFit(const SheetInfo& sheet, const ThirdPlaceResults& results) {
     int wonSides = 0;
-    for (const LineResult& side : sheet.thirdPlaceSides) {
+    for (const LineResult& side : results) {
         if (sheet.thirdPlace != ThirdPlace::Match && side != LineResult()) return false;
         if (side.state != LineState::Open && side.state != LineState::Won) return false;
-        if (!fits(side.score, kMaxScoreBytes)) return false;
+        if (!textFits(side.score, kMaxScoreBytes)) return false;
         wonSides += side.state == LineState::Won;
     }
-    if (wonSides > 1) return false;
-    const int members = bracket.memberCount();
+    return wonSides <= 1;
+}
+
+bool sheetFits(const Bracket& bracket) {
+    if (!sheetFits(bracket, bracket.sheet()) ||
+        !thirdPlaceResultsFit(bracket.sheet(), bracket.thirdPlaceResults())) {
+        return false;
+    }
     for (int member = 0; member < kMaxMembers; ++member) {
-        const size_t m = size_t(member);
-        const std::string& club = sheet.clubs[m];
-        const int seed = sheet.seeds[m];
-        if (!fits(club, kMaxClubBytes) || seed < 0 || seed > members) return false;
-        const bool set = !club.empty() || seed != 0 || sheet.byes[m];
-        if (member >= members && set) return false;
-        if (sheet.byes[m] && !bracket.memberName(member).empty()) return false;
+        if (!marksFit(bracket, member, bracket.memberMarks(member))) return false;
     }
     return true;
 }

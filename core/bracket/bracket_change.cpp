@@ -24,12 +24,15 @@ size_t heapBytes(const OutputSettings& settings) {
 }
 
 size_t heapBytes(const SheetInfo& sheet) {
-    size_t bytes = heapBytes(sheet.title) + heapBytes(sheet.subtitle) +
-                   sheet.unknownRecords.capacity() * sizeof(UnknownSheetRecord);
+    size_t bytes = heapBytes(sheet.title) + heapBytes(sheet.subtitle);
     for (const std::string& name : sheet.roundNames) bytes += heapBytes(name);
-    for (const std::string& club : sheet.clubs) bytes += heapBytes(club);
-    for (const UnknownSheetRecord& record : sheet.unknownRecords) bytes += heapBytes(record.bytes);
     return bytes;
+}
+
+size_t heapBytes(const MemberMarks& marks) { return heapBytes(marks.club); }
+
+size_t heapBytes(const ThirdPlaceResults& results) {
+    return heapBytes(results[0]) + heapBytes(results[1]);
 }
 
 template <typename T>
@@ -90,46 +93,61 @@ OutputSettings outputSettingsOf(const Bracket& bracket) {
 }
 
 bool BracketChange::isEmpty() const {
-    return lines.empty() && names.empty() && !champion && !settings && !sheet;
+    return lines.empty() && names.empty() && marks.empty() && !champion && !settings && !sheet &&
+           !thirdPlaceResults;
 }
 
 void BracketChange::undo(Bracket& bracket) const {
     for (const LineChange& change : lines) bracket.setLineResult(change.line, change.result.before);
     for (const NameChange& change : names) bracket.setMemberName(change.member, change.name.before);
+    for (const MarksChange& change : marks) {
+        bracket.setMemberMarks(change.member, change.marks.before);
+    }
     if (champion) bracket.setChampion(champion->before);
     if (settings) applySettings(bracket, settings->before);
     if (sheet) bracket.setSheet(sheet->before);
+    if (thirdPlaceResults) bracket.setThirdPlaceResults(thirdPlaceResults->before);
 }
 
 void BracketChange::redo(Bracket& bracket) const {
     for (const LineChange& change : lines) bracket.setLineResult(change.line, change.result.after);
     for (const NameChange& change : names) bracket.setMemberName(change.member, change.name.after);
+    for (const MarksChange& change : marks) {
+        bracket.setMemberMarks(change.member, change.marks.after);
+    }
     if (champion) bracket.setChampion(champion->after);
     if (settings) applySettings(bracket, settings->after);
     if (sheet) bracket.setSheet(sheet->after);
+    if (thirdPlaceResults) bracket.setThirdPlaceResults(thirdPlaceResults->after);
 }
 
 void BracketChange::append(const BracketChange& later) {
     appendParts(lines, later.lines, &LineChange::line, &LineChange::result);
     appendParts(names, later.names, &NameChange::member, &NameChange::name);
+    appendParts(marks, later.marks, &MarksChange::member, &MarksChange::marks);
     appendChange(champion, later.champion);
     appendChange(settings, later.settings);
     appendChange(sheet, later.sheet);
+    appendChange(thirdPlaceResults, later.thirdPlaceResults);
 }
 
 size_t BracketChange::heldBytes() const {
     size_t bytes = sizeof(*this) + lines.capacity() * sizeof(LineChange) +
-                   names.capacity() * sizeof(NameChange);
+                   names.capacity() * sizeof(NameChange) + marks.capacity() * sizeof(MarksChange);
     for (const LineChange& change : lines) bytes += heapBytes(change.result);
     for (const NameChange& change : names) bytes += heapBytes(change.name);
+    for (const MarksChange& change : marks) bytes += heapBytes(change.marks);
     if (champion) bytes += sizeof(*champion) + heapBytes(*champion);
     if (settings) bytes += sizeof(*settings) + heapBytes(*settings);
     if (sheet) bytes += sizeof(*sheet) + heapBytes(*sheet);
+    if (thirdPlaceResults) bytes += sizeof(*thirdPlaceResults) + heapBytes(*thirdPlaceResults);
     return bytes;
 }
 
 LineRecorder::LineRecorder(const Bracket& bracket)
-    : m_lines(bracket.lineResults()), m_champion(bracket.champion()), m_sheet(bracket.sheet()) {}
+    : m_lines(bracket.lineResults()),
+      m_champion(bracket.champion()),
+      m_thirdPlaceResults(bracket.thirdPlaceResults()) {}
 
 BracketChange LineRecorder::finish(const Bracket& bracket) const {
     BracketChange change;
@@ -142,23 +160,28 @@ BracketChange LineRecorder::finish(const Bracket& bracket) const {
     if (bracket.champion() != m_champion) {
         change.champion = Change<std::string>{m_champion, bracket.champion()};
     }
-    if (bracket.sheet() != m_sheet) change.sheet = Change<SheetInfo>{m_sheet, bracket.sheet()};
+    if (bracket.thirdPlaceResults() != m_thirdPlaceResults) {
+        change.thirdPlaceResults =
+            Change<ThirdPlaceResults>{m_thirdPlaceResults, bracket.thirdPlaceResults()};
+    }
     return change;
 }
 
 BracketChange namesChange(const Bracket& bracket, int first,
                           const std::vector<std::string>& names) {
     BracketChange change;
-    SheetInfo sheet = bracket.sheet();
     for (size_t i = 0; i < names.size(); ++i) {
         const int member = first + static_cast<int>(i);
         if (member < 0 || member >= bracket.memberCount()) break;
         if (bracket.memberName(member) != names[i]) {
             change.names.push_back(NameChange{member, {bracket.memberName(member), names[i]}});
         }
-        if (!names[i].empty()) sheet.byes[size_t(member)] = false;
+        if (!names[i].empty() && bracket.isBye(member)) {
+            MemberMarks marks = bracket.memberMarks(member);
+            marks.bye = false;
+            change.marks.push_back(MarksChange{member, {bracket.memberMarks(member), marks}});
+        }
     }
-    if (sheet != bracket.sheet()) change.sheet = Change<SheetInfo>{bracket.sheet(), sheet};
     return change;
 }
 
@@ -197,9 +220,14 @@ BracketChange thirdPlaceScoreChange(const Bracket& bracket, int side, std::strin
     if (side < 0 || side >= kThirdPlaceSides) return BracketChange();
     if (!score.empty() && thirdPlaceMember(bracket, side) < 0) return BracketChange();
     if (bracket.sheet().thirdPlace != ThirdPlace::Match) return BracketChange();
-    SheetInfo sheet = bracket.sheet();
-    sheet.thirdPlaceSides[size_t(side)].score = std::move(score);
-    return sheetChange(bracket, std::move(sheet));
+    ThirdPlaceResults results = bracket.thirdPlaceResults();
+    results[size_t(side)].score = std::move(score);
+    BracketChange change;
+    if (results != bracket.thirdPlaceResults() && thirdPlaceResultsFit(bracket.sheet(), results)) {
+        change.thirdPlaceResults =
+            Change<ThirdPlaceResults>{bracket.thirdPlaceResults(), std::move(results)};
+    }
+    return change;
 }
 
 BracketChange championChange(const Bracket& bracket, std::string champion) {
@@ -222,9 +250,38 @@ BracketChange settingsChange(const Bracket& bracket, OutputSettings settings) {
 
 BracketChange sheetChange(const Bracket& bracket, SheetInfo sheet) {
     BracketChange change;
-    if (sheet != bracket.sheet() && sheetFits(bracket, sheet)) {
-        change.sheet = Change<SheetInfo>{bracket.sheet(), std::move(sheet)};
+    if (sheet == bracket.sheet() || !sheetFits(bracket, sheet)) return change;
+    // Without the match its results have nothing to stand for.
+    if (sheet.thirdPlace != ThirdPlace::Match &&
+        bracket.thirdPlaceResults() != ThirdPlaceResults()) {
+        change.thirdPlaceResults =
+            Change<ThirdPlaceResults>{bracket.thirdPlaceResults(), ThirdPlaceResults()};
     }
+    change.sheet = Change<SheetInfo>{bracket.sheet(), std::move(sheet)};
+    return change;
+}
+
+BracketChange marksChange(const Bracket& bracket, int member, MemberMarks marks) {
+    BracketChange change;
+    if (!marksFit(bracket, member, marks) || marks == bracket.memberMarks(member)) return change;
+    change.marks.push_back(MarksChange{member, {bracket.memberMarks(member), std::move(marks)}});
+    return change;
+}
+
+BracketChange clubChange(const Bracket& bracket, int member, std::string club) {
+    if (member < 0 || member >= bracket.memberCount()) return BracketChange();
+    MemberMarks marks = bracket.memberMarks(member);
+    marks.club = std::move(club);
+    const bool erased = marks.club.empty();
+    BracketChange change = marksChange(bracket, member, std::move(marks));
+    if (change.isEmpty() || !erased || bracket.sheet().clubColumn) return change;
+    for (int other = 0; other < bracket.memberCount(); ++other) {
+        if (other != member && !bracket.memberClub(other).empty()) return change;
+    }
+    // The last club erased: the column stays, since only its own setting hides it.
+    SheetInfo sheet = bracket.sheet();
+    sheet.clubColumn = true;
+    change.sheet = Change<SheetInfo>{bracket.sheet(), std::move(sheet)};
     return change;
 }
 

@@ -58,6 +58,11 @@ struct NameChange {
     Change<std::string> name;
 };
 
+struct MarksChange {
+    int member = 0;
+    Change<MemberMarks> marks;
+};
+
 // What HTML設定 edits as a whole: the colours and the two bold flags.
 struct OutputSettings {
     ColorSet colors;
@@ -77,12 +82,17 @@ OutputSettings outputSettingsOf(const Bracket& bracket);
 struct BracketChange {
     std::vector<LineChange> lines;
     std::vector<NameChange> names;
+    std::vector<MarksChange> marks;
     OptionalPart<Change<std::string>> champion;
     OptionalPart<Change<OutputSettings>> settings;
     OptionalPart<Change<SheetInfo>> sheet;
+    OptionalPart<Change<ThirdPlaceResults>> thirdPlaceResults;
 
     // True when the step changed nothing.
     bool isEmpty() const;
+    // True when the step changed anything the sheet shows: its options, a member's marks or a
+    // third-place result.
+    bool changesSheet() const { return sheet || !marks.empty() || thirdPlaceResults; }
     // Puts back every part's value from before the step.
     void undo(Bracket& bracket) const;
     // Sets every part to its value after the step.
@@ -94,9 +104,9 @@ struct BracketChange {
     size_t heldBytes() const;
 };
 
-// Records what an operation on the lines changes, the champion's name and the sheet included (a
-// reset can clear the champion and a third-place result): made before the operation, finished
-// after it.
+// Records what an operation on the lines changes, the champion's name and the third-place
+// results included (a reset can clear the champion and a third-place result): made before the
+// operation, finished after it.
 class LineRecorder {
 public:
     explicit LineRecorder(const Bracket& bracket);
@@ -105,16 +115,17 @@ public:
 private:
     std::vector<LineResult> m_lines;
     std::string m_champion;
-    SheetInfo m_sheet;
+    ThirdPlaceResults m_thirdPlaceResults;
 };
 
 // The steps of typing or pasting names from member `first` down, of a score, of the
-// champion's name, of the output settings and of the sheet, made against the bracket as it is.
-// Names beyond the last member are left out; a part that would not change is left out too. A
-// score for a line nobody stands on, and a champion's name while nobody stands on the final
-// line, are refused (an empty step); clearing one is not. A name given to a bye's slot takes
-// the bye away in the same step. A sheet that marks a slot with a name as a bye, or sets
-// anything beyond the bracket's members or rounds, is refused (an empty step).
+// champion's name, of the output settings, of the sheet and of a member's marks, made against
+// the bracket as it is. Names beyond the last member are left out; a part that would not change
+// is left out too. A score for a line nobody stands on, and a champion's name while nobody
+// stands on the final line, are refused (an empty step); clearing one is not. A name given to a
+// bye's slot takes the bye away in the same step. A sheet or marks that do not fit (sheetFits,
+// marksFit) are refused (an empty step); a sheet without the third-place match drops its results
+// in the same step.
 BracketChange namesChange(const Bracket& bracket, int first, const std::vector<std::string>& names);
 BracketChange scoreChange(const Bracket& bracket, int line, std::string score);
 BracketChange championChange(const Bracket& bracket, std::string champion);
@@ -131,6 +142,10 @@ BracketChange thirdPlaceScoresChange(const Bracket& bracket, std::string upperSc
                                      std::string lowerScore);
 BracketChange settingsChange(const Bracket& bracket, OutputSettings settings);
 BracketChange sheetChange(const Bracket& bracket, SheetInfo sheet);
+BracketChange marksChange(const Bracket& bracket, int member, MemberMarks marks);
+// A member's club typed: its marks' step, which keeps the club column showing while the last club
+// is erased (only the column's own setting hides it).
+BracketChange clubChange(const Bracket& bracket, int member, std::string club);
 
 // The steps of a left press and of the double-click message on a line (line_rules.h), and on a
 // side of the third-place match (third_place.h), made against the bracket as it is, which they

@@ -34,11 +34,10 @@ std::vector<int> standingMembers(const Bracket& bracket) {
 // A first-round line as the sheet shows it: the seed mark, the name and the club in the
 // "名前（所属）" form; a bye as a dash, so that the lines still come in pairs.
 std::string firstRoundEntry(const Bracket& bracket, int member) {
-    const SheetInfo& sheet = bracket.sheet();
-    if (sheet.byes[size_t(member)]) return cp932("―");
-    const int seed = sheet.seeds[size_t(member)];
+    if (bracket.isBye(member)) return cp932("―");
+    const int seed = bracket.memberSeed(member);
     const std::string mark = seed > 0 ? seedMark(seed) + ' ' : std::string();
-    return mark + memberNameOf({bracket.memberName(member), sheet.clubs[size_t(member)]}, true);
+    return mark + memberNameOf({bracket.memberName(member), bracket.memberClub(member)}, true);
 }
 
 std::string sheetHeading(const SheetInfo& sheet) {
@@ -64,7 +63,7 @@ std::string thirdPlaceText(const Bracket& bracket) {
         text += '\n' + cp932("3位決定戦") + '\n';
         for (int side = 0; side < kThirdPlaceSides; ++side) {
             text += nameOf(thirdPlaceMember(bracket, side));
-            const std::string& score = sheet.thirdPlaceSides[size_t(side)].score;
+            const std::string& score = bracket.thirdPlaceResult(side).score;
             if (!score.empty()) text += '\t' + score;
             text += '\n';
         }
@@ -82,7 +81,7 @@ std::string thirdPlaceText(const Bracket& bracket) {
 std::string bracketAsText(const Bracket& bracket) {
     const std::vector<int> standing = standingMembers(bracket);
     const SheetInfo& sheet = bracket.sheet();
-    const bool withSheet = !sheet.isEmpty();
+    const bool withSheet = hasSheetBlock(bracket);
     const std::vector<int> numbers =
         sheet.matchNumbers ? matchNumbersByLine(bracket) : std::vector<int>();
     std::string text = withSheet ? sheetHeading(sheet) : std::string();

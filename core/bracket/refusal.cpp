@@ -45,9 +45,8 @@ std::string shownName(const std::string& cp932) {
 std::optional<Refusal> seedRefusal(const Bracket& bracket, int member, int seed) {
     const int members = bracket.memberCount();
     if (seed < 0 || seed > members) return Refusal(MessageId::SeedOutOfRange, {members});
-    const auto& seeds = bracket.sheet().seeds;
     for (int other = 0; seed > 0 && other < members; ++other) {
-        if (other == member || seeds[size_t(other)] != seed) continue;
+        if (other == member || bracket.memberSeed(other) != seed) continue;
         const std::string name = shownName(bracket.memberName(other));
         if (name.empty()) return Refusal(MessageId::SeedHeldByNumber, {seed, other + 1});
         return Refusal(MessageId::SeedHeldByName, {seed, name, other + 1});
@@ -61,10 +60,8 @@ std::optional<Refusal> byeRefusal(const Bracket& bracket, int slot, bool bye) {
 }
 
 std::optional<Refusal> clubColumnRefusal(const Bracket& bracket, bool shown) {
-    SheetInfo sheet = bracket.sheet();
-    sheet.clubColumn = shown;
     // A club set shows the column whatever the flag says.
-    if (!shown && showsClubColumn(sheet)) return Refusal(MessageId::ClubColumnInUse);
+    if (!shown && hasClubs(bracket)) return Refusal(MessageId::ClubColumnInUse);
     return std::nullopt;
 }
 

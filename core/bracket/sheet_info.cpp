@@ -11,11 +11,8 @@ bool SheetInfo::isEmpty() const { return *this == emptySheet(); }
 
 bool SheetInfo::operator==(const SheetInfo& o) const {
     return title == o.title && subtitle == o.subtitle && roundNames == o.roundNames &&
-           clubs == o.clubs && seeds == o.seeds && byes == o.byes &&
            matchNumbers == o.matchNumbers && clubColumn == o.clubColumn &&
-           drawNumber == o.drawNumber && thirdPlace == o.thirdPlace &&
-           thirdPlaceSides == o.thirdPlaceSides && twoSided == o.twoSided &&
-           unknownRecords == o.unknownRecords;
+           drawNumber == o.drawNumber && thirdPlace == o.thirdPlace && twoSided == o.twoSided;
 }
 
 }  // namespace kaz

@@ -151,13 +151,7 @@ ThirdPlaceLayout layoutThirdPlace(const SheetLayout& layout, int members, ThirdP
 
 }  // namespace
 
-bool isSheetShown(const SheetInfo& sheet) {
-    // Every paint lays the sheet out: a copy only where records of a later version stand.
-    if (sheet.unknownRecords.empty()) return !sheet.isEmpty();
-    SheetInfo known = sheet;
-    known.unknownRecords.clear();
-    return !known.isEmpty();
-}
+bool isSheetShown(const Bracket& bracket) { return usesSheet(bracket); }
 
 SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     const SheetInfo& sheet = bracket.sheet();
@@ -174,7 +168,7 @@ SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     layout.clubLeft = kNameBoxesRight + widening.nameColumn;
     layout.bracketOrigin = {widening.nameColumn, 0};
     layout.extent = {bare.width + widening.nameColumn, bare.height};
-    if (!isSheetShown(sheet)) return layout;
+    if (!isSheetShown(bracket)) return layout;
 
     int top = kTopMargin;
     if (!sheet.title.empty()) {
@@ -188,7 +182,7 @@ SheetLayout layoutSheet(const Bracket& bracket, const SheetWidening& widening) {
     const int titleBlock = top == kTopMargin ? 0 : top + kTitleGap;
     layout.headerHeight = titleBlock + kRoundRowHeight;
 
-    if (widening.clubsOnly ? hasClubs(sheet) : showsClubColumn(sheet)) {
+    if (widening.clubsOnly ? hasClubs(bracket) : showsClubColumn(bracket)) {
         layout.clubWidth = kClubBoxWidth + widening.clubColumn;
     }
     layout.bracketOrigin = {widening.nameColumn + layout.clubWidth, layout.headerHeight};

@@ -74,9 +74,9 @@ struct SheetLayout {
     bool hasClubColumn() const { return clubWidth > 0; }
 };
 
-// True when the sheet shows anything: false for an empty sheet, and for one holding only
-// records this version does not know, which show nothing.
-bool isSheetShown(const SheetInfo& sheet);
+// True when the sheet shows anything (usesSheet): false for a bracket that sets nothing of it,
+// also when its file's sheet block held records this version does not know, which show nothing.
+bool isSheetShown(const Bracket& bracket);
 
 // The club column's width on screen: one box.
 constexpr int kClubBoxWidth = 80;

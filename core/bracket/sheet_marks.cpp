@@ -5,14 +5,16 @@
 
 namespace kaz {
 
-bool hasClubs(const SheetInfo& sheet) {
-    for (const std::string& club : sheet.clubs) {
-        if (!club.empty()) return true;
+bool hasClubs(const Bracket& bracket) {
+    for (int member = 0; member < bracket.memberCount(); ++member) {
+        if (!bracket.memberClub(member).empty()) return true;
     }
     return false;
 }
 
-bool showsClubColumn(const SheetInfo& sheet) { return sheet.clubColumn || hasClubs(sheet); }
+bool showsClubColumn(const Bracket& bracket) {
+    return bracket.sheet().clubColumn || hasClubs(bracket);
+}
 
 std::string seedMark(int seed) { return seed > 0 ? "[" + std::to_string(seed) + "]" : ""; }
 
@@ -36,7 +38,7 @@ std::vector<int> matchNumbersByLine(const Bracket& bracket) {
 }
 
 bool isByeLine(const Bracket& bracket, int line) {
-    return line >= 0 && line < bracket.memberCount() && bracket.sheet().byes[size_t(line)];
+    return line >= 0 && line < bracket.memberCount() && bracket.isBye(line);
 }
 
 }  // namespace kaz

@@ -11,13 +11,12 @@
 namespace kaz {
 
 class Bracket;
-struct SheetInfo;
 
 // True when some member has a club.
-bool hasClubs(const SheetInfo& sheet);
+bool hasClubs(const Bracket& bracket);
 
 // True when the club column is shown: some member has a club, or the sheet asks for it.
-bool showsClubColumn(const SheetInfo& sheet);
+bool showsClubColumn(const Bracket& bracket);
 
 // The mark before a seeded member's name: the seed number in brackets, "[1]". Empty for 0.
 std::string seedMark(int seed);

@@ -59,9 +59,8 @@ SheetPicturePlan planSheetPicture(const Bracket& bracket, const TextMeasure& mea
     SheetWidening widening;
     widening.nameColumn = plan.names.extraWidth;
     widening.clubsOnly = style.clubsOnly;
-    const SheetInfo& sheet = bracket.sheet();
-    if (isSheetShown(sheet)) {
-        if (style.clubsOnly ? hasClubs(sheet) : showsClubColumn(sheet)) {
+    if (isSheetShown(bracket)) {
+        if (style.clubsOnly ? hasClubs(bracket) : showsClubColumn(bracket)) {
             for (int member = 0; member < members; ++member) {
                 texts[size_t(member)] = measure.club(member);
             }

@@ -37,7 +37,7 @@ std::array<int, kThirdPlaceSides> thirdPlaceMembers(const Bracket& bracket) {
 int thirdPlaceWinner(const Bracket& bracket) {
     if (!isMatchOn(bracket)) return -1;
     for (int side = 0; side < kThirdPlaceSides; ++side) {
-        if (bracket.sheet().thirdPlaceSides[size_t(side)].state == LineState::Won) {
+        if (bracket.thirdPlaceResult(side).state == LineState::Won) {
             return thirdPlaceMember(bracket, side);
         }
     }
@@ -47,44 +47,41 @@ int thirdPlaceWinner(const Bracket& bracket) {
 LineState thirdPlaceLineState(const Bracket& bracket, int side) {
     if (!isMatchOn(bracket) || side < 0 || side >= kThirdPlaceSides) return LineState::Open;
     if (thirdPlaceMember(bracket, side) < 0) return LineState::Open;
-    return bracket.sheet().thirdPlaceSides[size_t(side)].state == LineState::Won
-               ? LineState::Won
-               : LineState::Reached;
+    return bracket.thirdPlaceResult(side).state == LineState::Won ? LineState::Won
+                                                                  : LineState::Reached;
 }
 
 bool leftClickThirdPlace(Bracket& bracket, int side) {
     if (!isMatchOn(bracket) || side < 0 || side >= kThirdPlaceSides) return false;
     const std::array<int, kThirdPlaceSides> members = thirdPlaceMembers(bracket);
     if (members[0] < 0 || members[1] < 0) return false;
-    SheetInfo sheet = bracket.sheet();
-    LineResult& clicked = sheet.thirdPlaceSides[size_t(side)];
-    LineResult& other = sheet.thirdPlaceSides[size_t(1 - side)];
+    ThirdPlaceResults results = bracket.thirdPlaceResults();
+    LineResult& clicked = results[size_t(side)];
+    LineResult& other = results[size_t(1 - side)];
     if (clicked.state == LineState::Won) {
         clicked.state = LineState::Open;
     } else {
         clicked.state = LineState::Won;
         other.state = LineState::Open;
     }
-    bracket.setSheet(std::move(sheet));
+    bracket.setThirdPlaceResults(std::move(results));
     return true;
 }
 
 bool doubleClickThirdPlace(Bracket& bracket, int side) {
     if (!isMatchOn(bracket) || side < 0 || side >= kThirdPlaceSides) return false;
     if (thirdPlaceMember(bracket, side) < 0) return false;
-    if (bracket.sheet().thirdPlaceSides[size_t(side)].state == LineState::Open) return false;
-    SheetInfo sheet = bracket.sheet();
-    sheet.thirdPlaceSides[size_t(side)].state = LineState::Open;
-    bracket.setSheet(std::move(sheet));
+    if (bracket.thirdPlaceResult(side).state == LineState::Open) return false;
+    ThirdPlaceResults results = bracket.thirdPlaceResults();
+    results[size_t(side)].state = LineState::Open;
+    bracket.setThirdPlaceResults(std::move(results));
     return true;
 }
 
 bool settleThirdPlace(Bracket& bracket, const std::array<int, kThirdPlaceSides>& before) {
     if (thirdPlaceMembers(bracket) == before) return false;
-    if (bracket.sheet().thirdPlaceSides == emptySheet().thirdPlaceSides) return false;
-    SheetInfo sheet = bracket.sheet();
-    sheet.thirdPlaceSides = emptySheet().thirdPlaceSides;
-    bracket.setSheet(std::move(sheet));
+    if (bracket.thirdPlaceResults() == ThirdPlaceResults()) return false;
+    bracket.setThirdPlaceResults(ThirdPlaceResults());
     return true;
 }
 

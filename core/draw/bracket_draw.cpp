@@ -131,13 +131,13 @@ Bracket makeDrawnBracket(const Draw& draw, const std::vector<Entrant>& entrants,
     for (int p = 0; p < size; ++p) {
         const int e = draw.entrantAt[size_t(p)];
         if (e < 0) {
-            sheet.byes[size_t(p)] = true;
+            bracket.setBye(p, true);
             continue;
         }
         const Entrant& entrant = entrants[size_t(e)];
         bracket.setMemberName(p, memberNameOf(entrant, clubInName));
-        if (!clubInName) sheet.clubs[size_t(p)] = entrant.club;
-        sheet.seeds[size_t(p)] = entrant.seed;
+        if (!clubInName) bracket.setMemberClub(p, entrant.club);
+        bracket.setMemberSeed(p, entrant.seed);
     }
     sheet.drawNumber = draw.drawNumber;
     bracket.setSheet(std::move(sheet));

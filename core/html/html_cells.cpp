@@ -41,7 +41,7 @@ void writeNameCell(PageBuffer& out, const Page& page, int member, bool mirrored,
     const Bracket& bracket = page.bracket;
     appendMemberCellStart(out, page, rowspan, mirrored, kHtmlNameWidth,
                           "; height:12 ;font-size:small ;color :");
-    const int seed = member >= 0 ? bracket.sheet().seeds[size_t(member)] : 0;
+    const int seed = member >= 0 ? bracket.memberSeed(member) : 0;
     if (seed > 0 && !mirrored) {
         out += "<SPAN STYLE = \"font-size:x-small\">";
         out += seedMark(seed);
@@ -61,7 +61,7 @@ void writeNameCell(PageBuffer& out, const Page& page, int member, bool mirrored,
 void writeClubCell(PageBuffer& out, const Page& page, int member, bool mirrored, int rowspan) {
     appendMemberCellStart(out, page, rowspan, mirrored, kHtmlClubWidth,
                           " ;font-size:x-small ;color :");
-    if (member >= 0) escapeInto(out, page.bracket.sheet().clubs[size_t(member)]);
+    if (member >= 0) escapeInto(out, page.bracket.memberClub(member));
     out += "</TD >\r\n";
 }
 

@@ -104,8 +104,8 @@ struct Page {
           back(escaped(b.colors().backgroundColor)),
           member(escaped(b.colors().memberColor)),
           score(escaped(b.colors().scoreColor)),
-          withSheet(!b.sheet().isEmpty()),
-          clubs(showsClubColumn(b.sheet())),
+          withSheet(hasSheetBlock(b)),
+          clubs(showsClubColumn(b)),
           twoSided(b.sheet().twoSided) {
         if (b.sheet().matchNumbers) matchNumbers = matchNumbersByLine(b);
         if (withSheet) {

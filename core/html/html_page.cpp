@@ -118,7 +118,9 @@ size_t expectedPageSize(const Page& page) {
     if (page.withSheet) {
         const SheetInfo& sheet = page.bracket.sheet();
         size += 1200 + 160 * members + sheet.title.size() + sheet.subtitle.size();
-        for (const std::string& club : sheet.clubs) size += club.size();
+        for (int m = 0; m < page.bracket.memberCount(); ++m) {
+            size += page.bracket.memberClub(m).size();
+        }
     }
     return size;
 }
@@ -131,7 +133,7 @@ using html::PageBuffer;
 using html::writeTwoSidedRow;
 
 int htmlTableWidth(const Bracket& bracket) {
-    const int clubs = showsClubColumn(bracket.sheet()) ? kHtmlClubWidth : 0;
+    const int clubs = showsClubColumn(bracket) ? kHtmlClubWidth : 0;
     if (bracket.sheet().twoSided) {
         return 2 * (kHtmlNameWidth + clubs + kHtmlColumnWidth * (bracket.roundCount() - 1)) +
                kHtmlNameWidth;

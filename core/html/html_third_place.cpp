@@ -52,7 +52,7 @@ void writeThirdPlace(PageBuffer& out, const Page& page) {
         return;
     }
     for (int row = 0; row < 2 * kThirdPlaceSides; ++row) {
-        const LineResult& result = page.bracket.sheet().thirdPlaceSides[size_t(row / 2)];
+        const LineResult& result = page.bracket.thirdPlaceResult(row / 2);
         out += "<TR valign = \"middle\">\r\n";
         if (row % 2 == 0) writeMemberCells(out, page, members[size_t(row / 2)], false, 2);
         out += "<TD rowspan = \"1\" ";

@@ -64,7 +64,7 @@ std::vector<DecidedMatch> decidedMatches(const Bracket& bracket) {
     if (sheet.thirdPlace == ThirdPlace::Match && winner >= 0) {
         DecidedMatch match;
         match.members = thirdPlaceMembers(bracket);
-        match.scores = {&sheet.thirdPlaceSides[0].score, &sheet.thirdPlaceSides[1].score};
+        match.scores = {&bracket.thirdPlaceResult(0).score, &bracket.thirdPlaceResult(1).score};
         match.winner = winner == match.members[0] ? 0 : 1;
         match.round = bracket.roundCount() - 2;
         match.number = thirdPlaceMatchNumber(bracket);
@@ -78,7 +78,7 @@ std::vector<DecidedMatch> decidedMatches(const Bracket& bracket) {
 // "（所属）" after a member's name where it has a club: the list has no club column.
 void appendClub(PageBuffer& out, const Bracket& bracket, int member) {
     if (member < 0) return;
-    const std::string& club = bracket.sheet().clubs[size_t(member)];
+    const std::string& club = bracket.memberClub(member);
     if (club.empty()) return;
     out += "（";
     appendCp932(out, club);

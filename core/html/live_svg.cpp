@@ -141,7 +141,7 @@ void appendLine(PageBuffer& out, const Rect& area, const LineColors& colors,
 
 // How wide member `member`'s seed mark and the space beside it are drawn; 0 without a seed.
 int seedMarkPixels(const Bracket& bracket, int member) {
-    const int seed = bracket.sheet().seeds[size_t(member)];
+    const int seed = bracket.memberSeed(member);
     return seed > 0 ? pixelsWide(seedMark(seed) + " ", kSmallPixels) : 0;
 }
 
@@ -150,7 +150,7 @@ int seedMarkPixels(const Bracket& bracket, int member) {
 // whatever the font makes of its width.
 void appendMarkedName(Chart& chart, Anchor anchor, int x, int y, const std::string& name,
                       int member, int room) {
-    const int seed = chart.bracket.sheet().seeds[size_t(member)];
+    const int seed = chart.bracket.memberSeed(member);
     const int wide = pixelsWide(name, kNamePixels) + seedMarkPixels(chart.bracket, member);
     openText(chart.out, "n", anchor, x, y, condensed(wide, room));
     const auto mark = [&] {
@@ -173,7 +173,6 @@ void appendMarkedName(Chart& chart, Anchor anchor, int x, int y, const std::stri
 void appendNames(Chart& chart, const std::vector<std::string>& names,
                  const std::vector<std::string>& clubs) {
     const SheetLayout& layout = chart.layout;
-    const SheetInfo& sheet = chart.bracket.sheet();
     const int nameExtra = chart.plan.names.extraWidth;
     const bool widened = chart.plan.names.widened();
     for (int member = 0; member < chart.bracket.memberCount(); ++member) {
@@ -184,7 +183,7 @@ void appendNames(Chart& chart, const std::vector<std::string>& names,
         const int room = chart.plan.names.room;
         const int y = box.top + box.height / 2;
         const std::string& name = names[size_t(member)];
-        const int seed = sheet.seeds[size_t(member)];
+        const int seed = chart.bracket.memberSeed(member);
         // A short name of the left edge starts at its box, its mark in the margin before it.
         const bool markInMargin = !widened && !right;
         if (seed > 0 && markInMargin) {
@@ -291,7 +290,7 @@ void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
         }
         if (match) {
             appendLine(chart.out, place.lines[size_t(side)], thirdPlaceLineColors(bracket, side),
-                       bracket.sheet().thirdPlaceSides[size_t(side)].score,
+                       bracket.thirdPlaceResult(side).score,
                        side == 0 ? LineKind::Upper : LineKind::Lower, LineShape());
         }
     }
@@ -348,9 +347,9 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     for (int member = 0; member < members; ++member) {
         const size_t m = size_t(member);
         names[m] = shortened(cp932ToUtf8(bracket.memberName(member)), kMostCharacters);
-        clubs[m] = cp932ToUtf8(sheet.clubs[m]);
+        clubs[m] = cp932ToUtf8(bracket.memberClub(member));
     }
-    const bool sheetShown = isSheetShown(sheet);
+    const bool sheetShown = isSheetShown(bracket);
     const std::string title = sheetShown ? titleText(bracket) : std::string();
     const std::string subtitle = sheetShown ? cp932ToUtf8(sheet.subtitle) : std::string();
     const PageMeasure measure(bracket, names, clubs, title, subtitle);

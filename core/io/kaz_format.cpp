@@ -24,7 +24,7 @@ std::string writeKaz(const Bracket& bracket) {
         appendKazString(out, bracket.colors().at(row));
     }
     appendKazString(out, bracket.champion());
-    appendSheetBlock(out, bracket.sheet(), members, bracket.roundCount());
+    appendSheetBlock(out, bracket);
     return out;
 }
 
@@ -33,9 +33,9 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
     int32_t members = 0;
     if (!in.readInt32(members) || !isValidMemberCount(members)) return std::nullopt;
 
-    std::vector<std::string> names(static_cast<size_t>(members));
-    for (std::string& name : names) {
-        if (!in.readString(name)) return std::nullopt;
+    BracketContent content;
+    for (int i = 0; i < members; ++i) {
+        if (!in.readString(content.memberNames[size_t(i)])) return std::nullopt;
     }
 
     uint32_t lineCount = 0;
@@ -43,7 +43,8 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
         lineCount != static_cast<uint32_t>(lineCountForMembers(members))) {
         return std::nullopt;
     }
-    std::vector<LineResult> lines(lineCount);
+    std::vector<LineResult>& lines = content.lines;
+    lines.resize(lineCount);
     for (LineResult& line : lines) {
         int32_t state = 0;
         if (!in.readInt32(state) || !in.readString(line.score)) return std::nullopt;
@@ -53,20 +54,17 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
     int32_t rounds = 0;
     if (!in.readInt32(rounds) || rounds != roundsForMembers(members)) return std::nullopt;
 
-    ColorSet colors;
+    ColorSet& colors = content.colors;
     for (int row = 0; row < ColorSet::kCount; ++row) {
         if (!in.readString(colors.at(row)) || colors.at(row).size() > kColorStringBytes) {
             return std::nullopt;
         }
     }
-    std::string champion;
-    if (!in.readString(champion)) return std::nullopt;
-    SheetInfo sheet;
-    if (!readSheetBlock(in, members, rounds, sheet)) return std::nullopt;
+    if (!in.readString(content.champion)) return std::nullopt;
+    if (!readSheetBlock(in, members, rounds, content)) return std::nullopt;
 
-    Bracket bracket = Bracket::fromStored(members, std::move(names), std::move(lines),
-                                          std::move(colors), std::move(champion), std::move(sheet));
-    if (!sheetFits(bracket, bracket.sheet())) return std::nullopt;
+    Bracket bracket = Bracket::fromStored(members, std::move(content));
+    if (!sheetFits(bracket)) return std::nullopt;
     return bracket;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -16,15 +17,15 @@ void appendInt(std::string& out, int value) { appendKazInt(out, static_cast<uint
 
 // "count, then per entry: index, value" over the first `size` entries of `values` that
 // `isSet`; nothing when none is.
-template <typename Array, typename IsSet, typename AppendValue>
-std::string indexedRecord(const Array& values, int size, IsSet isSet, AppendValue appendValue) {
+template <typename ValueAt, typename IsSet, typename AppendValue>
+std::string indexedRecord(ValueAt valueAt, int size, IsSet isSet, AppendValue appendValue) {
     std::string entries;
     int count = 0;
     for (int i = 0; i < size; ++i) {
-        if (!isSet(values[size_t(i)])) continue;
+        if (!isSet(valueAt(i))) continue;
         ++count;
         appendInt(entries, i);
-        appendValue(entries, values[size_t(i)]);
+        appendValue(entries, valueAt(i));
     }
     if (count == 0) return std::string();
     std::string record;
@@ -35,7 +36,10 @@ std::string indexedRecord(const Array& values, int size, IsSet isSet, AppendValu
 std::string flagRecord(bool on) { return on ? std::string("\x01\x00\x00\x00", 4) : std::string(); }
 
 // The known records' bytes by tag (index 0 unused); empty for a record not written.
-std::vector<std::string> knownRecords(const SheetInfo& sheet, int members, int rounds) {
+std::vector<std::string> knownRecords(const Bracket& bracket) {
+    const SheetInfo& sheet = bracket.sheet();
+    const int members = bracket.memberCount();
+    const int rounds = bracket.roundCount();
     const auto nonEmpty = [](const std::string& text) { return !text.empty(); };
     const auto appendText = [](std::string& out, const std::string& text) {
         appendKazString(out, text);
@@ -44,20 +48,26 @@ std::vector<std::string> knownRecords(const SheetInfo& sheet, int members, int r
     const auto at = [&records](SheetTag tag) -> std::string& { return records[size_t(tag)]; };
     at(SheetTag::Title) = sheet.title;
     at(SheetTag::Subtitle) = sheet.subtitle;
-    at(SheetTag::RoundNames) = indexedRecord(sheet.roundNames, rounds, nonEmpty, appendText);
-    at(SheetTag::Clubs) = indexedRecord(sheet.clubs, members, nonEmpty, appendText);
-    at(SheetTag::Seeds) = indexedRecord(
-        sheet.seeds, members, [](int seed) { return seed != 0; }, appendInt);
+    at(SheetTag::RoundNames) = indexedRecord(
+        [&sheet](int round) -> const std::string& { return sheet.roundNames[size_t(round)]; },
+        rounds, nonEmpty, appendText);
+    at(SheetTag::Clubs) = indexedRecord(
+        [&bracket](int member) -> const std::string& { return bracket.memberClub(member); },
+        members, nonEmpty, appendText);
+    at(SheetTag::Seeds) =
+        indexedRecord([&bracket](int member) { return bracket.memberSeed(member); }, members,
+                      [](int seed) { return seed != 0; }, appendInt);
     at(SheetTag::MatchNumbers) = flagRecord(sheet.matchNumbers);
-    at(SheetTag::Byes) = indexedRecord(
-        sheet.byes, members, [](bool bye) { return bye; }, [](std::string&, bool) {});
+    at(SheetTag::Byes) =
+        indexedRecord([&bracket](int slot) { return bracket.isBye(slot); }, members,
+                      [](bool bye) { return bye; }, [](std::string&, bool) {});
     if (sheet.drawNumber) appendKazInt(at(SheetTag::DrawNumber), *sheet.drawNumber);
     at(SheetTag::ClubColumn) = flagRecord(sheet.clubColumn);
     if (sheet.thirdPlace != ThirdPlace::None) {
         appendInt(at(SheetTag::ThirdPlace), static_cast<int>(sheet.thirdPlace));
     }
-    if (sheet.thirdPlaceSides != emptySheet().thirdPlaceSides) {
-        for (const LineResult& side : sheet.thirdPlaceSides) {
+    if (bracket.thirdPlaceResults() != ThirdPlaceResults()) {
+        for (const LineResult& side : bracket.thirdPlaceResults()) {
             appendInt(at(SheetTag::ThirdPlaceResults), static_cast<int>(side.state));
             appendKazString(at(SheetTag::ThirdPlaceResults), side.score);
         }
@@ -88,36 +98,44 @@ bool readFlag(KazReader& in, bool& flag) {
     return flag;
 }
 
-// Fills the part of `sheet` that the record of `tag` holds; false when its bytes do not
+// Fills the part of `content` that the record of `tag` holds; false when its bytes do not
 // parse, hold nothing, or leave bytes over.
 bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int rounds,
-                     SheetInfo& sheet) {
+                     BracketContent& content) {
     KazReader in(bytes);
-    // Reads one non-empty string into `target` at the entry's index.
-    const auto readText = [](auto& target) {
-        return [&target](KazReader& r, size_t index) {
-            return r.readString(target[index]) && !target[index].empty();
+    SheetInfo& sheet = content.sheet;
+    auto& marks = content.memberMarks;
+    // Reads one non-empty string into the entry's index of `target`, by `text(target[index])`.
+    const auto readText = [](auto& target, auto text) {
+        return [&target, text](KazReader& r, size_t index) {
+            std::string& into = text(target[index]);
+            return r.readString(into) && !into.empty();
         };
     };
+    const auto itself = [](std::string& text) -> std::string& { return text; };
     bool read = false;
     switch (tag) {
         case SheetTag::Title: sheet.title = std::string(bytes); return !bytes.empty();
         case SheetTag::Subtitle: sheet.subtitle = std::string(bytes); return !bytes.empty();
         case SheetTag::RoundNames:
-            read = readIndexed(in, rounds, readText(sheet.roundNames));
+            read = readIndexed(in, rounds, readText(sheet.roundNames, itself));
             break;
-        case SheetTag::Clubs: read = readIndexed(in, members, readText(sheet.clubs)); break;
+        case SheetTag::Clubs:
+            read =
+                readIndexed(in, members,
+                            readText(marks, [](MemberMarks& m) -> std::string& { return m.club; }));
+            break;
         case SheetTag::Seeds:
-            read = readIndexed(in, members, [&sheet](KazReader& r, size_t member) {
+            read = readIndexed(in, members, [&marks](KazReader& r, size_t member) {
                 int32_t seed = 0;
-                sheet.seeds[member] = r.readInt32(seed) ? seed : 0;
+                marks[member].seed = r.readInt32(seed) ? seed : 0;
                 return seed >= 1;
             });
             break;
         case SheetTag::MatchNumbers: read = readFlag(in, sheet.matchNumbers); break;
         case SheetTag::Byes:
-            read = readIndexed(in, members, [&sheet](KazReader&, size_t slot) {
-                sheet.byes[slot] = true;
+            read = readIndexed(in, members, [&marks](KazReader&, size_t slot) {
+                marks[slot].bye = true;
                 return true;
             });
             break;
@@ -136,7 +154,7 @@ bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int roun
         }
         case SheetTag::ThirdPlaceResults:
             read = true;
-            for (LineResult& side : sheet.thirdPlaceSides) {
+            for (LineResult& side : content.thirdPlaceResults) {
                 int32_t state = 0;
                 read = read && in.readInt32(state) && (state == 0 || state == 1) &&
                        in.readString(side.score);
@@ -150,9 +168,12 @@ bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int roun
 
 }  // namespace
 
-void appendSheetBlock(std::string& out, const SheetInfo& sheet, int members, int rounds) {
-    if (sheet.isEmpty()) return;
-    const std::vector<std::string> known = knownRecords(sheet, members, rounds);
+void appendSheetBlock(std::string& out, const Bracket& bracket) {
+    if (!hasSheetBlock(bracket)) return;
+    const std::vector<std::string> known = knownRecords(bracket);
+    static const UnknownSheetRecords none;
+    const UnknownSheetRecords& unknown =
+        bracket.unknownSheetRecords() ? *bracket.unknownSheetRecords() : none;
     std::string records;
     int count = 0;
     const auto append = [&](int32_t tag, const std::string& bytes) {
@@ -162,7 +183,7 @@ void appendSheetBlock(std::string& out, const SheetInfo& sheet, int members, int
     };
     // Unknown records after the known record they followed, or where it would stand.
     const auto appendUnknownAfter = [&](int32_t after) {
-        for (const UnknownSheetRecord& record : sheet.unknownRecords) {
+        for (const UnknownSheetRecord& record : unknown.records) {
             const bool anchored = record.after >= 0 && record.after <= kLastSheetTag;
             if (anchored ? record.after == after : after == kLastSheetTag) {
                 append(record.tag, record.bytes);
@@ -180,7 +201,7 @@ void appendSheetBlock(std::string& out, const SheetInfo& sheet, int members, int
     out += records;
 }
 
-bool readSheetBlock(KazReader& in, int members, int rounds, SheetInfo& sheet) {
+bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& content) {
     if (!in.skipIf(kSheetBlockMark)) return true;
     int32_t version = 0;
     int32_t count = 0;
@@ -189,17 +210,18 @@ bool readSheetBlock(KazReader& in, int members, int rounds, SheetInfo& sheet) {
         return false;
     }
     std::array<bool, size_t(kLastSheetTag) + 1> seen{};
+    std::vector<UnknownSheetRecord> unknown;
     int32_t lastKnown = 0;
     for (int32_t i = 0; i < count; ++i) {
         int32_t tag = 0;
         std::string_view bytes;
         if (!in.readInt32(tag) || !in.readRawString(bytes)) return false;
         if (tag < 1 || tag > kLastSheetTag) {
-            sheet.unknownRecords.push_back({tag, std::string(bytes), lastKnown});
+            unknown.push_back({tag, std::string(bytes), lastKnown});
             continue;
         }
         if (seen[size_t(tag)] ||
-            !readKnownRecord(static_cast<SheetTag>(tag), bytes, members, rounds, sheet)) {
+            !readKnownRecord(static_cast<SheetTag>(tag), bytes, members, rounds, content)) {
             return false;
         }
         seen[size_t(tag)] = true;
@@ -208,8 +230,12 @@ bool readSheetBlock(KazReader& in, int members, int rounds, SheetInfo& sheet) {
     // Held in the order they are written, which puts the known records in the order of their
     // tags; a file that had them otherwise then reads back equal once it is written.
     std::stable_sort(
-        sheet.unknownRecords.begin(), sheet.unknownRecords.end(),
+        unknown.begin(), unknown.end(),
         [](const UnknownSheetRecord& a, const UnknownSheetRecord& b) { return a.after < b.after; });
+    if (!unknown.empty()) {
+        content.unknownSheetRecords =
+            std::make_shared<const UnknownSheetRecords>(UnknownSheetRecords{std::move(unknown)});
+    }
     return true;
 }
 

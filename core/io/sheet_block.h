@@ -2,8 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "bracket/sheet_info.h"
+#include "bracket/bracket.h"
 #include "io/kaz_codec.h"
 
 // The optional block after the champion's name that holds the sheet: "KAZX", the version 1,
@@ -26,7 +27,8 @@
 //  12 two-sided     the integer 1: half the members down each edge, the final in the middle
 // Counts and indices are integers; entries run in ascending index; a count is at least 1.
 // Records of other tags are kept as they are and written back after the known record they
-// followed.
+// followed. Records 4, 5, 7 and 11 hold the bracket's member marks and third-place results, the
+// others its SheetInfo.
 
 namespace kaz {
 
@@ -48,14 +50,33 @@ constexpr int32_t kLastSheetTag = 12;
 constexpr int32_t kSheetBlockVersion = 1;
 constexpr char kSheetBlockMark[] = "KAZX";
 
-// Appends the block of `sheet` for a bracket of `members` members and `rounds` rounds to
-// `out`; nothing for an empty sheet, so that such a file stays in the classic form.
-void appendSheetBlock(std::string& out, const SheetInfo& sheet, int members, int rounds);
+// A record of the block that this version does not know: kept as read and written back in its
+// place, otherwise ignored.
+struct UnknownSheetRecord {
+    int32_t tag = 0;
+    std::string bytes;
+    int32_t after = 0;  // the tag of the known record it followed in the file; 0 for none
 
-// Reads the block where `in` stands, when the bytes there begin with "KAZX"; other bytes are
-// left alone (a file may end with anything). False when a block begins but is cut short or a
-// known record does not parse; `sheet` is then of no use. Limits, and the rule that a bye's
-// slot has no name, are the caller's to check (sheetFits).
-bool readSheetBlock(KazReader& in, int members, int rounds, SheetInfo& sheet);
+    bool operator==(const UnknownSheetRecord& o) const {
+        return tag == o.tag && bytes == o.bytes && after == o.after;
+    }
+};
+
+// What a bracket keeps of its block's unknown records (Bracket::unknownSheetRecords), in the
+// order they are written: by the known record they follow, then as they came.
+struct UnknownSheetRecords {
+    std::vector<UnknownSheetRecord> records;
+};
+
+// Appends the block of `bracket` to `out`; nothing for a bracket without one (hasSheetBlock), so
+// that such a file stays in the classic form.
+void appendSheetBlock(std::string& out, const Bracket& bracket);
+
+// Reads the block where `in` stands into `content` (of a bracket of `members` members and
+// `rounds` rounds), when the bytes there begin with "KAZX"; other bytes are left alone (a file
+// may end with anything). False when a block begins but is cut short or a known record does not
+// parse; `content` is then of no use. Limits, and the rule that a bye's slot has no name, are the
+// caller's to check (sheetFits).
+bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& content);
 
 }  // namespace kaz

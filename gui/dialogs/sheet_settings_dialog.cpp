@@ -21,15 +21,6 @@
 
 namespace kaz::gui {
 
-namespace {
-
-kaz::SheetInfo withoutClubColumn(kaz::SheetInfo sheet) {
-    sheet.clubColumn = false;
-    return sheet;
-}
-
-}  // namespace
-
 void SheetSettingsDialog::Text::show(const std::string& text) {
     bytes = text;
     shown = render::fromCp932(text);
@@ -41,7 +32,7 @@ std::string SheetSettingsDialog::Text::value() const {
 }
 
 SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* parent)
-    : QDialog(parent), m_sheet(bracket.sheet()) {
+    : QDialog(parent), m_sheet(bracket.sheet()), m_showsClubColumn(kaz::showsClubColumn(bracket)) {
     setWindowTitle(tr("表の設定"));
     setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
@@ -85,8 +76,8 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     m_clubColumn = new QCheckBox(tr("所属の列"), this);
     m_clubColumn->setObjectName(QStringLiteral("clubColumnBox"));
     // The column shows while a member has a club, whatever the choice: so does the box.
-    m_clubColumn->setChecked(kaz::showsClubColumn(m_sheet));
-    m_clubColumn->setEnabled(!kaz::showsClubColumn(withoutClubColumn(m_sheet)));
+    m_clubColumn->setChecked(m_showsClubColumn);
+    m_clubColumn->setEnabled(!kaz::hasClubs(bracket));
     auto* checks = new QHBoxLayout;
     checks->addWidget(m_matchNumbers);
     checks->addWidget(m_clubColumn);
@@ -135,7 +126,7 @@ kaz::SheetInfo SheetSettingsDialog::sheet() const {
     }
     sheet.matchNumbers = m_matchNumbers->isChecked();
     // Left as it showed, the choice stays as it was stored.
-    if (m_clubColumn->isChecked() != kaz::showsClubColumn(m_sheet)) {
+    if (m_clubColumn->isChecked() != m_showsClubColumn) {
         sheet.clubColumn = m_clubColumn->isChecked();
     }
     sheet.thirdPlace = static_cast<kaz::ThirdPlace>(m_thirdPlace->currentIndex());

@@ -51,6 +51,7 @@ private:
     };
 
     kaz::SheetInfo m_sheet;
+    bool m_showsClubColumn = false;  // as the bracket showed it
     Text m_title;
     Text m_subtitle;
     std::vector<Text> m_rounds;

@@ -48,7 +48,7 @@ void BracketDocument::setMemberName(int i, std::string name) {
 }
 
 QString BracketDocument::memberClubText(int i) const {
-    return render::fromCp932(m_bracket.sheet().clubs[static_cast<size_t>(i)]);
+    return render::fromCp932(m_bracket.memberClub(i));
 }
 
 void BracketDocument::setMemberClub(int i, std::string club) {
@@ -60,13 +60,7 @@ void BracketDocument::setMemberClub(int i, std::string club) {
         m_typingClub = i;
         m_typingKey = ++m_lastMergeKey;
     }
-    kaz::SheetInfo sheet = m_bracket.sheet();
-    sheet.clubs[static_cast<size_t>(i)] = std::move(club);
-    // Erasing the last club keeps the column the user is typing in: it hides only by 所属.
-    if (kaz::showsClubColumn(m_bracket.sheet()) && !kaz::showsClubColumn(sheet)) {
-        sheet.clubColumn = true;
-    }
-    pushStep(tr("所属の入力"), kaz::sheetChange(m_bracket, std::move(sheet)),
+    pushStep(tr("所属の入力"), kaz::clubChange(m_bracket, i, std::move(club)),
              BracketStepCommand::MergeKind::Typing, m_typingKey);
 }
 
@@ -164,10 +158,6 @@ void BracketDocument::setHtmlSettings(const kaz::ColorSet& colors, bool boldScor
 
 std::optional<kaz::Refusal> BracketDocument::setSheet(kaz::SheetInfo sheet) {
     endMerging();
-    // Without the match its results have nothing to stand for.
-    if (sheet.thirdPlace != kaz::ThirdPlace::Match) {
-        sheet.thirdPlaceSides = kaz::emptySheet().thirdPlaceSides;
-    }
     if (sheet == m_bracket.sheet()) return std::nullopt;
     if (auto refusal = kaz::sheetRefusal(m_bracket, sheet)) return refusal;
     pushStep(tr("表の設定"), kaz::sheetChange(m_bracket, std::move(sheet)));
@@ -177,25 +167,25 @@ std::optional<kaz::Refusal> BracketDocument::setSheet(kaz::SheetInfo sheet) {
 std::optional<kaz::Refusal> BracketDocument::setSeed(int member, int seed) {
     endMerging();
     if (auto refusal = kaz::seedRefusal(m_bracket, member, seed)) return refusal;
-    kaz::SheetInfo sheet = m_bracket.sheet();
-    sheet.seeds.at(size_t(member)) = seed;
-    pushStep(tr("シード"), kaz::sheetChange(m_bracket, std::move(sheet)));
+    kaz::MemberMarks marks = m_bracket.memberMarks(member);
+    marks.seed = seed;
+    pushStep(tr("シード"), kaz::marksChange(m_bracket, member, std::move(marks)));
     return std::nullopt;
 }
 
 std::optional<kaz::Refusal> BracketDocument::setBye(int slot, bool bye) {
     endMerging();
     if (auto refusal = kaz::byeRefusal(m_bracket, slot, bye)) return refusal;
-    kaz::SheetInfo sheet = m_bracket.sheet();
-    sheet.byes.at(size_t(slot)) = bye;
-    pushStep(tr("不戦勝"), kaz::sheetChange(m_bracket, std::move(sheet)));
+    kaz::MemberMarks marks = m_bracket.memberMarks(slot);
+    marks.bye = bye;
+    pushStep(tr("不戦勝"), kaz::marksChange(m_bracket, slot, std::move(marks)));
     return std::nullopt;
 }
 
 std::optional<kaz::Refusal> BracketDocument::setClubColumn(bool shown) {
     endMerging();
     if (auto refusal = kaz::clubColumnRefusal(m_bracket, shown)) return refusal;
-    if (shown && kaz::showsClubColumn(m_bracket.sheet())) return std::nullopt;
+    if (shown && kaz::showsClubColumn(m_bracket)) return std::nullopt;
     kaz::SheetInfo sheet = m_bracket.sheet();
     sheet.clubColumn = shown;
     pushStep(tr("所属の列"), kaz::sheetChange(m_bracket, std::move(sheet)));
@@ -221,7 +211,7 @@ void BracketDocument::applyStep(const kaz::BracketChange& change, bool forward) 
     for (const kaz::NameChange& name : change.names) emit memberNameChanged(name.member);
     if (change.champion) emit championChanged();
     if (change.settings) emit settingsChanged();
-    if (change.sheet) emit sheetChanged();
+    if (change.changesSheet()) emit sheetChanged();
     // A double click that joins its press's step and changes nothing itself changes no content.
     if (!change.isEmpty()) ++m_contentRevision;
     if (noteChangedState() || !change.isEmpty()) emit contentChanged();

@@ -217,7 +217,7 @@ void MemberNameEdit::addOwnItems(QMenu* menu) {
     const bool inBracket = m_member < bracket.memberCount();
     menu->addSeparator();
     addMenuItem(menu, "seed", tr("シード..."), inBracket, [this] { askSeed(); });
-    const bool bye = inBracket && bracket.sheet().byes[size_t(m_member)];
+    const bool bye = inBracket && bracket.isBye(m_member);
     QAction* byeItem =
         addMenuItem(menu, "bye", tr("不戦勝"), inBracket && bracket.memberName(m_member).empty(),
                     [this, bye] { announceIfRefused(this, m_document->setBye(m_member, !bye)); });
@@ -227,7 +227,7 @@ void MemberNameEdit::addOwnItems(QMenu* menu) {
 
 void MemberNameEdit::askSeed() {
     SeedDialog dialog(m_document->memberCount(), this);
-    const int seed = m_document->bracket().sheet().seeds[size_t(m_member)];
+    const int seed = m_document->bracket().memberSeed(m_member);
     dialog.setInitialText(seed > 0 ? QString::number(seed) : QString());
     // A number that cannot be taken is refused in the dialog, which stays open for another.
     dialog.setAcceptCheck([this, &dialog] {

@@ -83,7 +83,7 @@ QRect seedMarkPlace(const SheetPicture& sheet, int member) {
 void paintSeedMarks(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
     const QFont font = japaneseFontPixels(kSeedPixels);
     for (int member = 0; member < bracket.memberCount(); ++member) {
-        const int seed = bracket.sheet().seeds[size_t(member)];
+        const int seed = bracket.memberSeed(member);
         if (seed == 0) continue;
         // Next to its name, on the outer side.
         drawText(painter, font, 100, seedMarkPlace(sheet, member),
@@ -169,11 +169,13 @@ public:
         }
         m_names = measureColumnTexts(names);
         const kaz::SheetInfo& info = bracket.sheet();
-        if (!kaz::isSheetShown(info)) return;
-        if (kaz::hasClubs(info)) {
-            const auto& clubs = info.clubs;
-            m_clubs = measureColumnTexts(std::vector<std::string>(
-                clubs.begin(), clubs.begin() + std::max(bracket.memberCount(), 0)));
+        if (!kaz::isSheetShown(bracket)) return;
+        if (kaz::hasClubs(bracket)) {
+            std::vector<std::string> clubs;
+            for (int member = 0; member < bracket.memberCount(); ++member) {
+                clubs.push_back(bracket.memberClub(member));
+            }
+            m_clubs = measureColumnTexts(clubs);
         }
         m_title = fromCp932(info.title);
         m_subtitle = fromCp932(info.subtitle);
@@ -207,7 +209,7 @@ SheetPicture planPicture(const kaz::Bracket& bracket) {
     SheetPicture sheet;
     sheet.names = fitColumn(measure.names(), plan.names);
     if (!measure.clubs().texts.empty()) sheet.clubs = fitColumn(measure.clubs(), plan.clubs);
-    if (kaz::isSheetShown(bracket.sheet())) {
+    if (kaz::isSheetShown(bracket)) {
         sheet.title = {measure.titleText(),
                        fittingStretch(titleFont(), measure.titleText(), plan.titleRoom)};
         sheet.subtitle = {
@@ -223,12 +225,20 @@ SheetPicture planPicture(const kaz::Bracket& bracket) {
 struct PlanInputs {
     int members = 0;
     std::vector<std::string> names;
+    std::vector<kaz::MemberMarks> marks;  // a club or a seed mark widens a column too
     kaz::SheetInfo sheet;
+    kaz::ThirdPlaceResults thirdPlace;
 
     bool matches(const kaz::Bracket& bracket) const {
-        if (members != bracket.memberCount() || !(sheet == bracket.sheet())) return false;
+        if (members != bracket.memberCount() || !(sheet == bracket.sheet()) ||
+            thirdPlace != bracket.thirdPlaceResults()) {
+            return false;
+        }
         for (int member = 0; member < members; ++member) {
-            if (names[size_t(member)] != bracket.memberName(member)) return false;
+            if (names[size_t(member)] != bracket.memberName(member) ||
+                !(marks[size_t(member)] == bracket.memberMarks(member))) {
+                return false;
+            }
         }
         return true;
     }
@@ -243,9 +253,10 @@ SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
     static std::optional<std::pair<PlanInputs, SheetPicture>> last;
     const std::lock_guard<std::mutex> lock(mutex);
     if (last && last->first.matches(bracket)) return last->second;
-    PlanInputs inputs{bracket.memberCount(), {}, bracket.sheet()};
+    PlanInputs inputs{bracket.memberCount(), {}, {}, bracket.sheet(), bracket.thirdPlaceResults()};
     for (int member = 0; member < inputs.members; ++member) {
         inputs.names.push_back(bracket.memberName(member));
+        inputs.marks.push_back(bracket.memberMarks(member));
     }
     last.emplace(std::move(inputs), planPicture(bracket));
     return last->second;
@@ -278,7 +289,7 @@ void paintMatchNumber(QPainter& painter, const kaz::Bracket& bracket,
 
 void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const SheetPicture& sheet) {
     const kaz::SheetInfo& info = bracket.sheet();
-    if (!kaz::isSheetShown(info)) return;
+    if (!kaz::isSheetShown(bracket)) return;
     painter.save();
     painter.setPen(qColorFromString(bracket.colors().memberColor));
     const kaz::SheetLayout& layout = sheet.layout;

@@ -47,8 +47,7 @@ QString nameOf(const kaz::Bracket& bracket, int member) {
 namespace {
 
 LineLook thirdPlaceLook(const kaz::Bracket& bracket, int side) {
-    return {kaz::thirdPlaceLineColors(bracket, side),
-            bracket.sheet().thirdPlaceSides[size_t(side)].score,
+    return {kaz::thirdPlaceLineColors(bracket, side), bracket.thirdPlaceResult(side).score,
             side == 0 ? kaz::LineKind::Upper : kaz::LineKind::Lower};
 }
 

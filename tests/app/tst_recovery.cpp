@@ -212,7 +212,7 @@ void TestRecovery::sheetChangeKept() {
     const std::optional<kaz::Bracket> bracket =
         kaz::readKaz(readFile(QDir(m_folder).filePath(kept[0])).toStdString());
     QVERIFY(bracket);
-    QCOMPARE(bracket->sheet().clubs[2], std::string("Club"));
+    QCOMPARE(bracket->memberClub(2), std::string("Club"));
     ScriptedDesktop desktop;
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
     frame.mdiArea()->closeAllSubWindows();

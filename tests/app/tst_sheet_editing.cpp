@@ -154,12 +154,12 @@ void TestSheetEditing::byeOnlyOnAnEmptySlot() {
     QAction* bye = menuItem(empty, QStringLiteral("bye"));
     QVERIFY(bye && bye->isEnabled() && !bye->isChecked());
     bye->trigger();
-    QVERIFY(doc->bracket().sheet().byes[1]);
+    QVERIFY(doc->bracket().isBye(1));
     QCOMPARE(doc->undoStack()->undoText(), QStringLiteral("不戦勝"));
     bye = menuItem(empty, QStringLiteral("bye"));
     QVERIFY(bye->isChecked());
     bye->trigger();
-    QVERIFY(!doc->bracket().sheet().byes[1]);
+    QVERIFY(!doc->bracket().isBye(1));
 
     MemberNameEdit* named = view->nameEdits()[0];
     typeText(named, QStringLiteral("Zoe"));
@@ -167,7 +167,7 @@ void TestSheetEditing::byeOnlyOnAnEmptySlot() {
     const int steps = doc->undoStack()->count();
     QCOMPARE(refusalText(doc->setBye(0, true)),
              QStringLiteral("名前のある枠は不戦勝にできません。"));
-    QVERIFY(!doc->bracket().sheet().byes[0]);
+    QVERIFY(!doc->bracket().isBye(0));
     QCOMPARE(doc->undoStack()->count(), steps);
 }
 
@@ -178,29 +178,29 @@ void TestSheetEditing::seedSetAndCleared() {
     showActive(frame);
     BracketView* view = newBracket(frame);
     BracketDocument* doc = view->document();
-    const auto seeds = [doc] { return doc->bracket().sheet().seeds; };
+    const auto seeds = [doc](int member) { return doc->bracket().memberSeed(member); };
 
     answerSeed(QStringLiteral("３"));
     menuItem(view->nameEdits()[2], QStringLiteral("seed"))->trigger();
-    QCOMPARE(seeds()[2], 3);
+    QCOMPARE(seeds(2), 3);
     QCOMPARE(doc->undoStack()->undoText(), QStringLiteral("シード"));
 
     typeText(view->nameEdits()[2], QStringLiteral("Zoe"));
     QString refused;
     answerSeed(QStringLiteral("3"), &refused);
     menuItem(view->nameEdits()[0], QStringLiteral("seed"))->trigger();
-    QCOMPARE(seeds()[0], 0);
+    QCOMPARE(seeds(0), 0);
     QCOMPARE(refused, QStringLiteral("シード 3 はすでに Zoe (3人目) にあります。"));
     answerSeed(QStringLiteral("5"), &refused);
     menuItem(view->nameEdits()[0], QStringLiteral("seed"))->trigger();
-    QCOMPARE(seeds()[0], 0);
+    QCOMPARE(seeds(0), 0);
     QCOMPARE(refused, QStringLiteral("シードは 1 から 4 までの番号です。"));
 
     answerSeed(QString());
     menuItem(view->nameEdits()[2], QStringLiteral("seed"))->trigger();
-    QCOMPARE(seeds()[2], 0);
+    QCOMPARE(seeds(2), 0);
     doc->undoStack()->undo();
-    QCOMPARE(seeds()[2], 3);
+    QCOMPARE(seeds(2), 3);
 }
 
 // 所属 shows and hides the club column as a step, checked while it shows, undo included; while
@@ -219,9 +219,7 @@ void TestSheetEditing::clubsActionTogglesTheColumn() {
     QVERIFY(!doc->bracket().sheet().clubColumn);
     QVERIFY(!clubs->isChecked());
 
-    kaz::SheetInfo sheet = doc->bracket().sheet();
-    sheet.clubs[0] = "A";
-    QVERIFY(!doc->setSheet(sheet));
+    doc->setMemberClub(0, "A");
     QVERIFY(clubs->isChecked());
     clubs->trigger();
     QVERIFY(clubs->isChecked());

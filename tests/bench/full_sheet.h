@@ -12,8 +12,8 @@ namespace bench {
 // numbers and a draw number; then gives the sheet to `bracket`.
 inline kaz::Bracket withSheet(kaz::Bracket bracket, kaz::SheetInfo sheet) {
     for (int m = 0; m < bracket.memberCount(); ++m) {
-        sheet.seeds[size_t(m)] = m < 8 ? m + 1 : 0;
-        sheet.byes[size_t(m)] = bracket.memberName(m).empty();
+        bracket.setMemberSeed(m, m < 8 ? m + 1 : 0);
+        bracket.setBye(m, bracket.memberName(m).empty());
     }
     sheet.matchNumbers = true;
     sheet.drawNumber = 4242;
@@ -31,7 +31,7 @@ inline kaz::Bracket withFullSheet(kaz::Bracket bracket) {
         sheet.roundNames[size_t(r)] = "R" + std::to_string(r);
     }
     for (int m = 0; m < bracket.memberCount(); ++m) {
-        sheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, char('a' + m % 26));
+        bracket.setMemberClub(m, std::string(kaz::kMaxClubBytes, char('a' + m % 26)));
     }
     return withSheet(std::move(bracket), std::move(sheet));
 }
@@ -50,7 +50,7 @@ inline kaz::Bracket withTypicalSheet(kaz::Bracket bracket) {
     for (int r = 0; r < bracket.roundCount(); ++r) {
         sheet.roundNames[size_t(r)] = cp932("第") + std::to_string(r + 1) + cp932("試合");
     }
-    for (int m = 0; m < bracket.memberCount(); ++m) sheet.clubs[size_t(m)] = cp932(clubs[m % 8]);
+    for (int m = 0; m < bracket.memberCount(); ++m) bracket.setMemberClub(m, cp932(clubs[m % 8]));
     return withSheet(std::move(bracket), std::move(sheet));
 }
 

@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
         std::string name = testbrackets::cp932("選手の名前がとても長い場合の例です");
         name += testbrackets::cp932(std::to_string(100 + m));
         longNames.setMemberName(m, name);
-        longSheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, char('a' + m % 26));
+        longNames.setMemberClub(m, std::string(kaz::kMaxClubBytes, char('a' + m % 26)));
     }
     longNames.setSheet(longSheet);
     const double liveLong =

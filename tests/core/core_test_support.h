@@ -58,10 +58,10 @@ inline kaz::Bracket sheetExampleBracket() {
     sheet.title = cp932("春季大会");
     sheet.subtitle = cp932("4月5日 市民体育館");
     sheet.roundNames[0] = cp932("予選");
-    sheet.clubs[0] = cp932("A高");
-    sheet.clubs[2] = cp932("C高");
-    sheet.seeds[2] = 1;
-    sheet.byes[3] = true;
+    bracket.setMemberClub(0, cp932("A高"));
+    bracket.setMemberClub(2, cp932("C高"));
+    bracket.setMemberSeed(2, 1);
+    bracket.setBye(3, true);
     sheet.matchNumbers = true;
     sheet.drawNumber = 4242;
     bracket.setSheet(sheet);

@@ -7,6 +7,7 @@
 #include "bracket/line_rules.h"
 #include "bracket/member_count.h"
 #include "bracket/refusal.h"
+#include "bracket/third_place.h"
 #include "core_test_support.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
@@ -159,12 +160,19 @@ void TestBracket::changeCheck_data() {
         b.setSheet(sheet);
     }) << true;
     QTest::newRow("club set and put back") << Edit([](Bracket& b) {
-        const SheetInfo old = b.sheet();
-        SheetInfo sheet = old;
-        sheet.clubs[2] = "C";
-        b.setSheet(sheet);
-        b.setSheet(old);
+        const std::string old = b.memberClub(2);
+        b.setMemberClub(2, "C");
+        b.setMemberClub(2, old);
     }) << false;
+    // The member marks and the third-place results live beside the sheet; each counts.
+    QTest::newRow("club") << Edit([](Bracket& b) { b.setMemberClub(7, "C"); }) << true;
+    QTest::newRow("seed") << Edit([](Bracket& b) { b.setMemberSeed(1, 2); }) << true;
+    QTest::newRow("bye") << Edit([](Bracket& b) { b.setBye(5, true); }) << true;
+    QTest::newRow("third-place score") << Edit([](Bracket& b) {
+        ThirdPlaceResults results = b.thirdPlaceResults();
+        results[1].score = "2";
+        b.setThirdPlaceResults(results);
+    }) << true;
     QTest::newRow("bold member") << Edit([](Bracket& b) { b.setBoldFlags(false, true); }) << false;
     QTest::newRow("bold score") << Edit([](Bracket& b) { b.setBoldFlags(true, false); }) << false;
 }
@@ -226,16 +234,15 @@ void TestBracket::loadedBracketIsUnchanged() {
     QVERIFY(!bracket->isChanged());
 }
 
-// A sheet edit is one step, undone to the stored content; a name typed into a bye's slot takes
-// the bye away in its own step.
+// A sheet edit and a member's marks are each one step, undone to the stored content; a name
+// typed into a bye's slot takes the bye away in its own step; erasing the last club keeps the
+// column shown; a sheet without the third-place match drops its results in the same step.
 void TestBracket::sheetSteps() {
     Bracket bracket(4);
     bracket.setMemberName(0, "A");
     bracket.markSaved();
     SheetInfo sheet;
     sheet.title = "T";
-    sheet.clubs[0] = "C";
-    sheet.byes[1] = true;
     const BracketChange step = sheetChange(bracket, sheet);
     QVERIFY(!step.isEmpty());
     QVERIFY(sheetChange(bracket, bracket.sheet()).isEmpty());
@@ -246,55 +253,89 @@ void TestBracket::sheetSteps() {
     QVERIFY(!bracket.isChanged());
     step.redo(bracket);
 
+    const BracketChange club = clubChange(bracket, 0, "C");
+    club.redo(bracket);
+    const BracketChange bye = marksChange(bracket, 1, MemberMarks{"", 0, true});
+    bye.redo(bracket);
+    QVERIFY(bracket.isBye(1));
     const BracketChange named = namesChange(bracket, 0, {"A", "B"});
     named.redo(bracket);
-    QVERIFY(!bracket.sheet().byes[1]);
-    QCOMPARE(bracket.sheet().clubs[0], std::string("C"));
+    QVERIFY(!bracket.isBye(1));
+    QCOMPARE(bracket.memberClub(0), std::string("C"));
     named.undo(bracket);
-    QVERIFY(bracket.sheet() == sheet);
+    QVERIFY(bracket.isBye(1));
     QCOMPARE(bracket.memberName(1), std::string());
     QVERIFY(namesChange(bracket, 1, {""}).isEmpty());
+    bye.undo(bracket);
+
+    const BracketChange erased = clubChange(bracket, 0, "");
+    erased.redo(bracket);
+    QVERIFY(bracket.memberClub(0).empty() && bracket.sheet().clubColumn);
+    erased.undo(bracket);
+    club.undo(bracket);
+    QVERIFY(bracket.sheet() == sheet && bracket.memberMarks(0) == MemberMarks());
+
+    bracket.setMemberName(2, "C");
+    leftClickLine(bracket, 0);
+    leftClickLine(bracket, 2);
+    sheet.thirdPlace = ThirdPlace::Match;
+    sheetChange(bracket, sheet).redo(bracket);
+    QVERIFY(leftClickThirdPlace(bracket, 1));
+    const ThirdPlaceResults played = bracket.thirdPlaceResults();
+    sheet.thirdPlace = ThirdPlace::Shared;
+    const BracketChange shared = sheetChange(bracket, sheet);
+    shared.redo(bracket);
+    QVERIFY(bracket.thirdPlaceResults() == ThirdPlaceResults());
+    shared.undo(bracket);
+    QVERIFY(bracket.thirdPlaceResults() == played);
 }
 
-using SheetEdit = std::function<void(SheetInfo&)>;
+using SheetEdit = std::function<void(SheetInfo&, std::array<MemberMarks, kMaxMembers>&)>;
 Q_DECLARE_METATYPE(SheetEdit)
 
 void TestBracket::sheetFitsBracket_data() {
     QTest::addColumn<SheetEdit>("edit");
     QTest::addColumn<bool>("fits");
+    using Marks = std::array<MemberMarks, kMaxMembers>;
     const auto longText = [](size_t bytes) { return std::string(bytes, 'x'); };
-    QTest::newRow("every text at its limit") << SheetEdit([&](SheetInfo& s) {
+    QTest::newRow("every text at its limit") << SheetEdit([&](SheetInfo& s, Marks& m) {
         s.title = longText(kMaxSheetTitleBytes);
         s.subtitle = longText(kMaxSheetSubtitleBytes);
         s.roundNames[2] = longText(kMaxRoundNameBytes);
-        s.clubs[3] = longText(kMaxClubBytes);
-        s.seeds[3] = 4;
-        s.byes[2] = true;
+        m[3].club = longText(kMaxClubBytes);
+        m[3].seed = 4;
+        m[2].bye = true;
     }) << true;
     QTest::newRow("title too long")
-        << SheetEdit([&](SheetInfo& s) { s.title = longText(kMaxSheetTitleBytes + 1); }) << false;
-    QTest::newRow("second line too long")
-        << SheetEdit([&](SheetInfo& s) { s.subtitle = longText(kMaxSheetSubtitleBytes + 1); })
+        << SheetEdit([&](SheetInfo& s, Marks&) { s.title = longText(kMaxSheetTitleBytes + 1); })
         << false;
-    QTest::newRow("round name too long")
-        << SheetEdit([&](SheetInfo& s) { s.roundNames[0] = longText(kMaxRoundNameBytes + 1); })
-        << false;
+    QTest::newRow("second line too long") << SheetEdit([&](SheetInfo& s, Marks&) {
+        s.subtitle = longText(kMaxSheetSubtitleBytes + 1);
+    }) << false;
+    QTest::newRow("round name too long") << SheetEdit([&](SheetInfo& s, Marks&) {
+        s.roundNames[0] = longText(kMaxRoundNameBytes + 1);
+    }) << false;
     QTest::newRow("club too long")
-        << SheetEdit([&](SheetInfo& s) { s.clubs[0] = longText(kMaxClubBytes + 1); }) << false;
-    QTest::newRow("tab in the title") << SheetEdit([](SheetInfo& s) { s.title = "a\tb"; }) << false;
-    QTest::newRow("DEL in a club") << SheetEdit([](SheetInfo& s) { s.clubs[1] = "\x7F"; }) << false;
+        << SheetEdit([&](SheetInfo&, Marks& m) { m[0].club = longText(kMaxClubBytes + 1); })
+        << false;
+    QTest::newRow("tab in the title")
+        << SheetEdit([](SheetInfo& s, Marks&) { s.title = "a\tb"; }) << false;
+    QTest::newRow("DEL in a club")
+        << SheetEdit([](SheetInfo&, Marks& m) { m[1].club = "\x7F"; }) << false;
     QTest::newRow("bye on a named slot")
-        << SheetEdit([](SheetInfo& s) { s.byes[0] = true; }) << false;
+        << SheetEdit([](SheetInfo&, Marks& m) { m[0].bye = true; }) << false;
     QTest::newRow("seed above the count")
-        << SheetEdit([](SheetInfo& s) { s.seeds[1] = 5; }) << false;
-    QTest::newRow("negative seed") << SheetEdit([](SheetInfo& s) { s.seeds[1] = -1; }) << false;
-    QTest::newRow("draw number 0") << SheetEdit([](SheetInfo& s) { s.drawNumber = 0; }) << false;
+        << SheetEdit([](SheetInfo&, Marks& m) { m[1].seed = 5; }) << false;
+    QTest::newRow("negative seed")
+        << SheetEdit([](SheetInfo&, Marks& m) { m[1].seed = -1; }) << false;
+    QTest::newRow("draw number 0")
+        << SheetEdit([](SheetInfo& s, Marks&) { s.drawNumber = 0; }) << false;
     QTest::newRow("draw number 2^31")
-        << SheetEdit([](SheetInfo& s) { s.drawNumber = 0x80000000u; }) << false;
+        << SheetEdit([](SheetInfo& s, Marks&) { s.drawNumber = 0x80000000u; }) << false;
     QTest::newRow("club beyond the members")
-        << SheetEdit([](SheetInfo& s) { s.clubs[4] = "C"; }) << false;
+        << SheetEdit([](SheetInfo&, Marks& m) { m[4].club = "C"; }) << false;
     QTest::newRow("round name beyond the rounds")
-        << SheetEdit([](SheetInfo& s) { s.roundNames[3] = "R"; }) << false;
+        << SheetEdit([](SheetInfo& s, Marks&) { s.roundNames[3] = "R"; }) << false;
 }
 
 // What does not fit is refused as a step and never comes back from a file.
@@ -304,15 +345,25 @@ void TestBracket::sheetFitsBracket() {
     Bracket bracket(4);
     bracket.setMemberName(0, "A");
     SheetInfo sheet;
-    edit(sheet);
-    QCOMPARE(sheetFits(bracket, sheet), fits);
-    QCOMPARE(sheetChange(bracket, sheet).isEmpty(), !fits);
+    std::array<MemberMarks, kMaxMembers> marks;
+    edit(sheet, marks);
+    BracketChange step = sheetChange(bracket, sheet);
+    for (int m = 0; m < kMaxMembers; ++m) step.append(marksChange(bracket, m, marks[size_t(m)]));
+    QCOMPARE(step.isEmpty(), !fits);
     bracket.setSheet(sheet);
+    for (int m = 0; m < kMaxMembers; ++m) bracket.setMemberMarks(m, marks[size_t(m)]);
+    QCOMPARE(sheetFits(bracket), fits);
     const std::optional<Bracket> read = readKaz(writeKaz(bracket));
+    const auto sameMarks = [&marks](const Bracket& b) {
+        for (int m = 0; m < kMaxMembers; ++m) {
+            if (b.memberMarks(m) != marks[size_t(m)]) return false;
+        }
+        return true;
+    };
     if (fits) {
-        QVERIFY(read && read->sheet() == sheet);
+        QVERIFY(read && read->sheet() == sheet && sameMarks(*read));
     } else {
-        QVERIFY(!read || read->sheet() != sheet);
+        QVERIFY(!read || read->sheet() != sheet || !sameMarks(*read));
     }
 }
 
@@ -354,11 +405,9 @@ void TestBracket::refusals() {
     QFETCH(QString, refusal);
     Bracket bracket(4);
     bracket.setMemberName(1, *utf8ToCp932("  Zoe\u3000 Ann "));
-    SheetInfo sheet = bracket.sheet();
-    sheet.seeds[1] = 3;
-    sheet.seeds[3] = 2;
-    sheet.clubs[2] = "A";
-    bracket.setSheet(sheet);
+    bracket.setMemberSeed(1, 3);
+    bracket.setMemberSeed(3, 2);
+    bracket.setMemberClub(2, "A");
     const std::optional<Refusal> got = check(bracket);
     QCOMPARE(got ? QString::fromStdString(japaneseText(*got)) : QString(), refusal);
 }

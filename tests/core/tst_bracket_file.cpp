@@ -114,7 +114,9 @@ void TestBracketFile::largestBracketReadsBack() {
     sheet.title = std::string(kMaxSheetTitleBytes, 'T');
     sheet.subtitle = std::string(kMaxSheetSubtitleBytes, 'S');
     for (std::string& name : sheet.roundNames) name = std::string(kMaxRoundNameBytes, 'R');
-    for (std::string& club : sheet.clubs) club = std::string(kMaxClubBytes, 'C');
+    for (int m = 0; m < bracket.memberCount(); ++m) {
+        bracket.setMemberClub(m, std::string(kMaxClubBytes, 'C'));
+    }
     sheet.matchNumbers = true;
     bracket.setSheet(sheet);
     const std::string bytes = writeKaz(bracket);

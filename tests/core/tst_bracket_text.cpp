@@ -49,8 +49,8 @@ void TestBracketText::text_data() {
     QTest::newRow("byes skipped by the numbers") << MakeBracket([] {
         Bracket b(8);
         SheetInfo sheet;
-        sheet.byes[1] = true;
-        sheet.byes[6] = true;
+        b.setBye(1, true);
+        b.setBye(6, true);
         sheet.matchNumbers = true;
         b.setSheet(sheet);
         return b;
@@ -77,10 +77,10 @@ void TestBracketText::text_data() {
         << MakeBracket([withThirdPlace] {
                Bracket b = withThirdPlace(ThirdPlace::Match, true);
                leftClickThirdPlace(b, 1);
-               SheetInfo sheet = b.sheet();
-               sheet.thirdPlaceSides[0].score = "1";
-               sheet.thirdPlaceSides[1].score = "3";
-               b.setSheet(sheet);
+               ThirdPlaceResults results = b.thirdPlaceResults();
+               results[0].score = "1";
+               results[1].score = "3";
+               b.setThirdPlaceResults(results);
                return b;
            })
         << QStringLiteral(

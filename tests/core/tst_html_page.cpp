@@ -269,9 +269,9 @@ void addFullSheet(Bracket& bracket) {
     SheetInfo sheet;
     sheet.title = "T";
     for (int i = 0; i < bracket.memberCount(); ++i) {
-        if (i % 2 == 0) sheet.clubs[size_t(i)] = "C" + std::to_string(i);
-        sheet.byes[size_t(i)] = i % 4 == 3;
-        if (i % 4 == 0) sheet.seeds[size_t(i)] = i / 4 + 1;
+        if (i % 2 == 0) bracket.setMemberClub(i, "C" + std::to_string(i));
+        bracket.setBye(i, i % 4 == 3);
+        if (i % 4 == 0) bracket.setMemberSeed(i, i / 4 + 1);
     }
     sheet.matchNumbers = true;
     sheet.drawNumber = 7;
@@ -405,10 +405,10 @@ void TestHtmlPage::gridOfEveryOption() {
         int byes = 0;
         for (int i = 0; i < players; ++i) {
             bracket.setMemberName(i, "N" + std::to_string(i) + ";");
-            if (random.bounded(3) == 0) sheet.clubs[size_t(i)] = "C";
-            if (random.bounded(4) == 0) sheet.seeds[size_t(i)] = 1 + random.bounded(players);
+            if (random.bounded(3) == 0) bracket.setMemberClub(i, "C");
+            if (random.bounded(4) == 0) bracket.setMemberSeed(i, 1 + random.bounded(players));
             if (i % 2 == 1 && random.bounded(4) == 0) {
-                sheet.byes[size_t(i)] = true;
+                bracket.setBye(i, true);
                 bracket.setMemberName(i, "");
                 ++byes;
             }
@@ -425,7 +425,7 @@ void TestHtmlPage::gridOfEveryOption() {
         const std::string table = writeHtmlTable(bracket);
         const kaztest::TableGrid grid = kaztest::layOutTable(table);
         QVERIFY2(grid.problem.empty(), grid.problem.c_str());
-        const int nameColumns = showsClubColumn(bracket.sheet()) ? 2 : 1;
+        const int nameColumns = showsClubColumn(bracket) ? 2 : 1;
         const int rounds = bracket.roundCount();
         QCOMPARE(grid.columns, twoSided ? 2 * (nameColumns + rounds) : nameColumns + rounds + 1);
         const int thirdRows = thirdPlace == ThirdPlace::Match    ? 5
@@ -548,9 +548,13 @@ void TestHtmlPage::escapesBracketText_data() {
     // The sheet's texts, each beside a sheet that shows everything else.
     auto sheetSetter = [](std::function<void(SheetInfo&, const std::string&)> setField) {
         return Setter([setField](Bracket& b, const std::string& t) {
-            SheetInfo sheet = kaztest::sheetExampleBracket().sheet();
+            const Bracket example = kaztest::sheetExampleBracket();
+            SheetInfo sheet = example.sheet();
             setField(sheet, t);
             b.setMemberName(3, "");
+            for (int m = 0; m < example.memberCount(); ++m) {
+                b.setMemberMarks(m, example.memberMarks(m));
+            }
             b.setSheet(sheet);
         });
     };
@@ -559,8 +563,10 @@ void TestHtmlPage::escapesBracketText_data() {
         [](SheetInfo& s, const std::string& t) { s.subtitle = t; });
     QTest::newRow("round name") << sheetSetter(
         [](SheetInfo& s, const std::string& t) { s.roundNames[1] = t; });
-    QTest::newRow("club") << sheetSetter(
-        [](SheetInfo& s, const std::string& t) { s.clubs[1] = t; });
+    QTest::newRow("club") << Setter([sheetSetter](Bracket& b, const std::string& t) {
+        sheetSetter([](SheetInfo&, const std::string&) {})(b, t);
+        b.setMemberClub(1, t);
+    });
 }
 
 // Markup put into any field reaches the page as entities only: the page equals the one with
@@ -638,8 +644,8 @@ void TestHtmlPage::pageStaysWithinItsBound() {
         for (int round = 0; round < bracket.roundCount(); ++round)
             info.roundNames[size_t(round)] = std::string(kMaxRoundNameBytes, '"');
         for (int i = 0; i < players; ++i) {
-            info.clubs[size_t(i)] = std::string(kMaxClubBytes, '"');
-            info.seeds[size_t(i)] = i + 1;
+            bracket.setMemberClub(i, std::string(kMaxClubBytes, '"'));
+            bracket.setMemberSeed(i, i + 1);
         }
         info.matchNumbers = true;
         info.drawNumber = INT32_MAX;
@@ -651,11 +657,11 @@ void TestHtmlPage::pageStaysWithinItsBound() {
         for (int line = 0; line < bracket.lineCount(); ++line)
             bracket.setLineState(line, LineState::Open);
         for (int line = 0; line + 1 < bracket.lineCount(); line += 2) leftClickLine(bracket, line);
-        info.thirdPlaceSides[0] = {LineState::Won, std::string(kMaxScoreBytes, '"')};
-        info.thirdPlaceSides[1].score = std::string(kMaxScoreBytes, '"');
-        bracket.setSheet(info);
+        bracket.setThirdPlaceResults(
+            {LineResult{LineState::Won, std::string(kMaxScoreBytes, '"')},
+             LineResult{LineState::Open, std::string(kMaxScoreBytes, '"')}});
         QVERIFY(thirdPlaceWinner(bracket) >= 0);
-        QVERIFY(sheetFits(bracket, info));
+        QVERIFY(sheetFits(bracket));
     }
     const size_t fileBytes = writeKaz(bracket).size();
     QVERIFY2(writeHtmlPage(bracket).size() <= htmlPageSizeBound(fileBytes),

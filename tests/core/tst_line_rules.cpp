@@ -475,7 +475,7 @@ QString inconsistency(const Bracket& bracket) {
                 .arg(thirdPlaceMember(bracket, side))
                 .arg(loser);
         }
-        const LineResult& result = bracket.sheet().thirdPlaceSides[size_t(side)];
+        const LineResult& result = bracket.thirdPlaceResult(side);
         if (result.state == LineState::Won &&
             (thirdPlaceMember(bracket, 0) < 0 || thirdPlaceMember(bracket, 1) < 0)) {
             return QStringLiteral("third place won with a side unknown");
@@ -615,7 +615,7 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
                 QFAIL(qPrintable(what + QStringLiteral(": the member was removed")));
             }
             if (operation < 7 && thirdPlaceMembers(before) != thirdPlaceMembers(bracket) &&
-                bracket.sheet().thirdPlaceSides != SheetInfo().thirdPlaceSides) {
+                bracket.thirdPlaceResults() != ThirdPlaceResults()) {
                 QFAIL(
                     qPrintable(what + QStringLiteral(": a third-place result outlived its side")));
             }

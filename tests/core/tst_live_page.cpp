@@ -74,10 +74,10 @@ void checkStructure(const QString& page) {
 QStringList sheetTexts(const Bracket& bracket) {
     const SheetInfo& sheet = bracket.sheet();
     std::vector<std::string> texts = {sheet.title, sheet.subtitle, bracket.champion(),
-                                      sheet.thirdPlaceSides[0].score,
-                                      sheet.thirdPlaceSides[1].score};
+                                      bracket.thirdPlaceResult(0).score,
+                                      bracket.thirdPlaceResult(1).score};
     texts.insert(texts.end(), sheet.roundNames.begin(), sheet.roundNames.end());
-    texts.insert(texts.end(), sheet.clubs.begin(), sheet.clubs.begin() + bracket.memberCount());
+    for (int m = 0; m < bracket.memberCount(); ++m) texts.push_back(bracket.memberClub(m));
     for (int line = 0; line < bracket.lineCount(); ++line) texts.push_back(bracket.lineScore(line));
     QStringList shown;
     for (const std::string& text : texts) {
@@ -93,10 +93,11 @@ Bracket byeBracket() {
     SheetInfo sheet;
     sheet.matchNumbers = true;
     sheet.thirdPlace = ThirdPlace::Match;
-    sheet.byes[1] = sheet.byes[6] = true;
+    b.setBye(1, true);
+    b.setBye(6, true);
     b.setSheet(sheet);
     for (int m = 0; m < 8; ++m) {
-        if (!sheet.byes[size_t(m)]) b.setMemberName(m, cp932("選手" + std::to_string(m + 1)));
+        if (!b.isBye(m)) b.setMemberName(m, cp932("選手" + std::to_string(m + 1)));
     }
     for (const int line : {0, 7, 2, 5, 8, 11, 12}) leftClickLine(b, line);
     leftClickThirdPlace(b, 0);
@@ -136,8 +137,10 @@ void TestLivePage::page_data() {
                sheet.subtitle = "<i>2nd & \"'";
                sheet.roundNames[0] = "<i>1&";
                sheet.roundNames[3] = "<i>'";
-               sheet.clubs[0] = "<i>&\"";
-               sheet.thirdPlaceSides[0].score = "<i>&";
+               b.setMemberClub(0, "<i>&\"");
+               ThirdPlaceResults results = b.thirdPlaceResults();
+               results[0].score = "<i>&";
+               b.setThirdPlaceResults(results);
                b.setSheet(sheet);
                b.setMemberName(3, "<&>\"'\t");
                b.setLineScore(8, "<i>'\"");

@@ -177,7 +177,7 @@ QString difference(const Bracket& bracket, const ResultModel& model) {
         return QStringLiteral("the third place differs");
     }
     for (int s = 0; s < kThirdPlaceSides; ++s) {
-        if (bracket.sheet().thirdPlaceSides[size_t(s)].score != model.thirdScore[size_t(s)]) {
+        if (bracket.thirdPlaceResult(s).score != model.thirdScore[size_t(s)]) {
             return QStringLiteral("third-place side %1's score differs").arg(s);
         }
     }

@@ -5,6 +5,7 @@
 #include "bracket/bracket.h"
 #include "bracket/sheet_layout.h"
 #include "bracket/sheet_marks.h"
+#include "io/sheet_block.h"
 
 using namespace kaz;
 
@@ -17,16 +18,19 @@ Bracket bracketWith(int members, Part part) {
     SheetInfo sheet;
     switch (part) {
         case Part::None: break;
-        case Part::Unknown: sheet.unknownRecords.push_back({99, "future", 0}); break;
+        case Part::Unknown:
+            bracket.setUnknownSheetRecords(std::make_shared<const UnknownSheetRecords>(
+                UnknownSheetRecords{{{99, "future", 0}}}));
+            break;
         case Part::Title: sheet.title = "Open"; break;
         case Part::TitleAndSubtitle:
             sheet.title = "Open";
             sheet.subtitle = "2026";
             break;
-        case Part::Club: sheet.clubs[size_t(members - 1)] = "Club"; break;
+        case Part::Club: bracket.setMemberClub(members - 1, "Club"); break;
         case Part::ClubColumn: sheet.clubColumn = true; break;
         case Part::DrawNumber: sheet.drawNumber = 4242; break;
-        case Part::Seed: sheet.seeds[0] = 1; break;
+        case Part::Seed: bracket.setMemberSeed(0, 1); break;
     }
     bracket.setSheet(sheet);
     return bracket;
@@ -199,7 +203,7 @@ void TestSheetLayout::byeRunsStraight() {
     constexpr int members = 8;
     Bracket bracket(members);
     SheetInfo sheet;
-    for (int bye : byes) sheet.byes[size_t(bye)] = true;
+    for (int bye : byes) bracket.setBye(bye, true);
     bracket.setSheet(sheet);
 
     const std::vector<int> numbers = matchNumbersByLine(bracket);
@@ -262,13 +266,14 @@ void TestSheetLayout::twoSidedMirrorsOneSided() {
         sheet.clubColumn = true;
         sheet.matchNumbers = true;
         sheet.thirdPlace = ThirdPlace::Match;
-        sheet.seeds[0] = 1;
-        sheet.seeds[size_t(half)] = 2;
+        bracket.setMemberSeed(0, 1);
+        bracket.setMemberSeed(half, 2);
         // Byes in the left half's pairs, mirrored on the right.
         for (int pair = 0; pair < half / 2; ++pair) {
             const int slot = 2 * pair + int(random.bounded(3)) - 1;  // none for -1
             if (slot < 2 * pair) continue;
-            sheet.byes[size_t(slot)] = sheet.byes[size_t(slot + half)] = true;
+            bracket.setBye(slot, true);
+            bracket.setBye(slot + half, true);
         }
     }
     bracket.setSheet(sheet);

@@ -28,11 +28,14 @@ void check(bool condition, const char* what) {
 bool sameBracket(const kaz::Bracket& a, const kaz::Bracket& b) {
     if (a.memberCount() != b.memberCount() || a.roundCount() != b.roundCount() ||
         a.lineCount() != b.lineCount() || a.champion() != b.champion() ||
-        a.colors() != b.colors() || a.sheet() != b.sheet()) {
+        a.colors() != b.colors() || a.sheet() != b.sheet() ||
+        a.thirdPlaceResults() != b.thirdPlaceResults()) {
         return false;
     }
     for (int i = 0; i < a.memberCount(); ++i) {
-        if (a.memberName(i) != b.memberName(i)) return false;
+        if (a.memberName(i) != b.memberName(i) || a.memberMarks(i) != b.memberMarks(i)) {
+            return false;
+        }
     }
     for (int line = 0; line < a.lineCount(); ++line) {
         if (a.lineState(line) != b.lineState(line) || a.lineScore(line) != b.lineScore(line)) {
@@ -56,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!bracket) return 0;
 
     check(!bracket->isChanged(), "a loaded bracket is unchanged");
-    check(kaz::sheetFits(*bracket, bracket->sheet()), "a loaded sheet fits its bracket");
+    check(kaz::sheetFits(*bracket), "a loaded sheet fits its bracket");
     const std::string written = kaz::writeKaz(*bracket);
     const std::optional<kaz::Bracket> again = kaz::readKaz(written);
     check(again.has_value(), "a written bracket reads back");
@@ -68,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // is tested by the page's tests.) With a sheet or without, one-sided or two, every row of
     // the table comes out full, as a browser lays it out.
     const int members = bracket->memberCount();
-    const bool bare = bracket->sheet().isEmpty();
+    const bool bare = !kaz::hasSheetBlock(*bracket);
     for (bool bold : {false, true}) {
         bracket->setBoldFlags(bold, bold);
         const std::string page = kaz::writeHtmlPage(*bracket);

@@ -560,9 +560,10 @@ void TestBracketView::tabCyclesThroughNameBoxesOnly() {
 
 // The change check follows the content: a name typed and erased again is no change.
 void TestBracketView::typingChangesTheNameButLoadingDoesNot() {
-    std::vector<kaz::LineResult> lines(7);
-    BracketDocument doc{
-        kaz::Bracket::fromStored(4, {"A", "B", "C", "D"}, lines, kaz::ColorSet(), "")};
+    kaz::BracketContent content;
+    content.memberNames = {"A", "B", "C", "D"};
+    content.lines.resize(7);
+    BracketDocument doc{kaz::Bracket::fromStored(4, content)};
     BracketView view(&doc);
     QCOMPARE(view.nameEdits()[1]->text(), QStringLiteral("B"));
     QVERIFY(!doc.isChanged());

@@ -156,9 +156,9 @@ void TestSheetView::tabStaysInItsColumn() {
 // A bye's slot has no stroke; its opponent draws no join and the second-round line's stroke
 // runs at the opponent's height.
 void TestSheetView::byeLineIsNotDrawn() {
-    kaz::SheetInfo sheet;
-    sheet.byes[1] = true;
-    BracketDocument doc{bracketWithSheet(4, sheet)};
+    kaz::Bracket bracket(4);
+    bracket.setBye(1, true);
+    BracketDocument doc{bracket};
     BracketView view(&doc);
     const QColor open = pixelAt(view.lineWidgets()[2], 30, 17);
     QVERIFY(open != Qt::white);

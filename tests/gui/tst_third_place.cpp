@@ -103,7 +103,7 @@ void TestThirdPlace::enteredAsLinesAre() {
     QTest::mouseDClick(view.lineWidgets()[3], Qt::LeftButton);
     QCOMPARE(desktop.lossQuestions.size(), 1);
     QCOMPARE(kaz::thirdPlaceMember(doc.bracket(), 1), -1);
-    QCOMPARE(doc.bracket().sheet().thirdPlaceSides, kaz::emptySheet().thirdPlaceSides);
+    QCOMPARE(doc.bracket().thirdPlaceResults(), kaz::ThirdPlaceResults());
     history->undo();
     QCOMPARE(winner(), 2);
 
@@ -126,17 +126,17 @@ void TestThirdPlace::enteredAsLinesAre() {
     });
     QTest::keyClick(box, Qt::Key_F2);
     QVERIFY2(subject.startsWith(QStringLiteral("第4試合 3位決定戦:M2−M3")), qPrintable(subject));
-    QCOMPARE(doc.bracket().sheet().thirdPlaceSides[0].score, std::string("5"));
+    QCOMPARE(doc.bracket().thirdPlaceResult(0).score, std::string("5"));
     QCOMPARE(history->undoText(), QStringLiteral("点数"));
 
     // Two third places play no match: its results go in the same step, and come back with it.
     kaz::SheetInfo shared = doc.bracket().sheet();
     shared.thirdPlace = kaz::ThirdPlace::Shared;
     QVERIFY(!doc.setSheet(shared));
-    QCOMPARE(doc.bracket().sheet().thirdPlaceSides, kaz::emptySheet().thirdPlaceSides);
+    QCOMPARE(doc.bracket().thirdPlaceResults(), kaz::ThirdPlaceResults());
     QVERIFY(!sides[0]->isVisible());
     history->undo();
-    QCOMPARE(doc.bracket().sheet().thirdPlaceSides[0].score, std::string("5"));
+    QCOMPARE(doc.bracket().thirdPlaceResult(0).score, std::string("5"));
     QVERIFY(sides[0]->isVisible());
 }
 

@@ -286,8 +286,8 @@ void TestBracketPicture::sixtyFourTwoSidedStaysLegibleOnA4() {
     sheet.title = toCp932Lenient(QStringLiteral("第12回 市民剣道大会 個人戦"));
     for (int m = 0; m < 64; ++m) {
         bracket.setMemberName(m, toCp932Lenient(QStringLiteral("山田 太郎")));
-        sheet.clubs[size_t(m)] = toCp932Lenient(QStringLiteral("県立第一高校"));
-        sheet.seeds[size_t(m)] = m < 8 ? m + 1 : 0;
+        bracket.setMemberClub(m, toCp932Lenient(QStringLiteral("県立第一高校")));
+        bracket.setMemberSeed(m, m < 8 ? m + 1 : 0);
     }
     sheet.matchNumbers = true;
     sheet.twoSided = true;
@@ -321,8 +321,8 @@ void TestBracketPicture::pictureSizeIsBounded() {
     sheet.title = "T";
     for (int m = 0; m < members; ++m) {
         bracket.setMemberName(m, std::string(40, 'W'));
-        sheet.clubs[size_t(m)] = std::string(kaz::kMaxClubBytes, 'W');
-        sheet.seeds[size_t(m)] = m + 1;
+        bracket.setMemberClub(m, std::string(kaz::kMaxClubBytes, 'W'));
+        bracket.setMemberSeed(m, m + 1);
     }
     sheet.matchNumbers = true;
     bracket.setSheet(sheet);
@@ -347,12 +347,12 @@ void TestBracketPicture::sheetIsDrawn() {
     kaz::SheetInfo sheet;
     sheet.title = toCp932Lenient(title);
     sheet.subtitle = toCp932Lenient(QStringLiteral("12月8日 市民体育館"));
-    sheet.clubs[0] = toCp932Lenient(club);
-    sheet.seeds[0] = 1;
+    bracket.setMemberClub(0, toCp932Lenient(club));
+    bracket.setMemberSeed(0, 1);
     sheet.matchNumbers = true;
     sheet.drawNumber = 4242;
     bracket.setSheet(sheet);
-    QVERIFY(kaz::sheetFits(bracket, sheet));
+    QVERIFY(kaz::sheetFits(bracket));
 
     const qreal scale = 1;
     const QImage image = bracketImage(bracket, scale);
@@ -399,9 +399,9 @@ void TestBracketPicture::byeHasNoStub() {
     bracket.setLineScore(0, std::string());
     bracket.setLineScore(1, std::string());
     kaz::SheetInfo sheet;
-    sheet.byes[1] = true;
+    bracket.setBye(1, true);
     bracket.setSheet(sheet);
-    QVERIFY(kaz::sheetFits(bracket, sheet));
+    QVERIFY(kaz::sheetFits(bracket));
 
     const QImage image = bracketImage(bracket, 1);
     const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
@@ -528,9 +528,9 @@ void TestBracketPicture::seedsAndClubsStandByTheirNames() {
     kaz::SheetInfo sheet;
     sheet.twoSided = twoSided;
     for (int m = 0; m < members; ++m)
-        sheet.clubs[size_t(m)] = toCp932Lenient(QStringLiteral("東高"));
+        bracket.setMemberClub(m, toCp932Lenient(QStringLiteral("東高")));
     const std::vector<int> seeded{2, twoSided ? members / 2 + 2 : 5};
-    for (int m : seeded) sheet.seeds[size_t(m)] = m + 1;
+    for (int m : seeded) bracket.setMemberSeed(m, m + 1);
     bracket.setSheet(sheet);
     bracket.setMemberName(0, toCp932Lenient(kLongLatin));
     bracket.setMemberName(members / 2, toCp932Lenient(kLongLatin));
@@ -599,16 +599,8 @@ void TestBracketPicture::pictureFollowsEveryChange() {
             sheet.title = std::string(120, 'T');
             b.setSheet(sheet);
         },
-        [](kaz::Bracket& b) {
-            kaz::SheetInfo sheet;
-            sheet.clubs[2] = std::string(60, 'C');
-            b.setSheet(sheet);
-        },
-        [](kaz::Bracket& b) {
-            kaz::SheetInfo sheet;
-            sheet.seeds[5] = 1;
-            b.setSheet(sheet);
-        },
+        [](kaz::Bracket& b) { b.setMemberClub(2, std::string(60, 'C')); },
+        [](kaz::Bracket& b) { b.setMemberSeed(5, 1); },
     };
     for (const auto& change : changes) {
         kaz::Bracket changed = bracket;
@@ -627,7 +619,7 @@ void TestBracketPicture::pdfShowsNoSeams() {
     bracket.setLineScore(0, std::string());
     bracket.setLineScore(1, std::string());
     kaz::SheetInfo sheet;
-    sheet.byes[1] = true;
+    bracket.setBye(1, true);
     bracket.setSheet(sheet);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("seams.pdf"));

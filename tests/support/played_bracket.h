@@ -36,8 +36,8 @@ inline kaz::Bracket playedBracket(int members, bool twoSided, bool thirdPlaceMat
     sheet.thirdPlace = thirdPlaceMatch ? kaz::ThirdPlace::Match : kaz::ThirdPlace::None;
     for (int m = 0; m < members; ++m) {
         bracket.setMemberName(m, cp932(playedName(m)));
-        sheet.clubs[size_t(m)] = cp932("クラブ" + std::to_string(m % 8 + 1));
-        sheet.seeds[size_t(m)] = m == 0 ? 1 : m == members - 1 ? 2 : 0;
+        bracket.setMemberClub(m, cp932("クラブ" + std::to_string(m % 8 + 1)));
+        bracket.setMemberSeed(m, m == 0 ? 1 : m == members - 1 ? 2 : 0);
     }
     bracket.setSheet(sheet);
     // Round by round every pair is decided; the upper line wins unless its number says not.
@@ -54,10 +54,10 @@ inline kaz::Bracket playedBracket(int members, bool twoSided, bool thirdPlaceMat
     bracket.setChampion(bracket.memberName(kaz::memberOnLine(bracket, bracket.lineCount() - 1)));
     if (thirdPlaceMatch) {
         kaz::leftClickThirdPlace(bracket, 1);
-        kaz::SheetInfo played = bracket.sheet();
-        played.thirdPlaceSides[0].score = "0";
-        played.thirdPlaceSides[1].score = "2";
-        bracket.setSheet(played);
+        kaz::ThirdPlaceResults played = bracket.thirdPlaceResults();
+        played[0].score = "0";
+        played[1].score = "2";
+        bracket.setThirdPlaceResults(played);
     }
     return bracket;
 }
