@@ -19,7 +19,6 @@ namespace picturetest {
 
 using kaz::render::toCp932Lenient;
 
-
 // Colours that no two roles share, so that a pixel tells which role drew it.
 inline const QColor kWin(0xE0, 0x00, 0x00);
 inline const QColor kLose(0x00, 0x00, 0xE0);
@@ -31,10 +30,11 @@ inline QString memberName(int i) { return QStringLiteral("選手%1号").arg(i + 
 inline const QString kChampion = QStringLiteral("優勝者");
 
 inline const QString kLongLatin =
-    QStringLiteral("Alexandra Konstantinopoulou-Wetherington of the Harbour");  // 56
-inline const QString kLongJapanese = QStringLiteral("長谷川慎之介左衛門太郎丸");       // 12
+    QStringLiteral("Alexandra Konstantinopoulou-Wetherington of the Harbour");    // 56
+inline const QString kLongJapanese = QStringLiteral("長谷川慎之介左衛門太郎丸");  // 12
 // Longer than four boxes at the font's full width.
-inline const QString kLongerThanTheCap = kLongLatin + QStringLiteral(" Rowing and Canoe Club, Ltd.");
+inline const QString kLongerThanTheCap =
+    kLongLatin + QStringLiteral(" Rowing and Canoe Club, Ltd.");
 
 // The worked example on `members` members: named members, line 0 won (its opponent open, the
 // line it feeds advanced), scores on the first pair, a champion; with `longNames` the first two
