@@ -80,4 +80,12 @@ std::optional<Refusal> thirdPlaceRefusal(const Bracket& bracket, int side) {
     return std::nullopt;
 }
 
+std::optional<Refusal> thirdPlaceWinRefusal(const Bracket& bracket, int side) {
+    if (auto refusal = thirdPlaceRefusal(bracket, side)) return refusal;
+    if (thirdPlaceMember(bracket, 1 - side) < 0) {
+        return Refusal(MessageId::ThirdPlaceOpponentUnknown);
+    }
+    return std::nullopt;
+}
+
 }  // namespace kaz

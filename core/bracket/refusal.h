@@ -26,5 +26,7 @@ std::optional<Refusal> sheetRefusal(const Bracket& bracket, const SheetInfo& she
 std::optional<Refusal> lineRefusal(const Bracket& bracket, int line);
 // The same on side `side` of the third-place match, while its member is unknown.
 std::optional<Refusal> thirdPlaceRefusal(const Bracket& bracket, int side);
+// A win on side `side` of the third-place match: refused while either side's member is unknown.
+std::optional<Refusal> thirdPlaceWinRefusal(const Bracket& bracket, int side);
 
 }  // namespace kaz

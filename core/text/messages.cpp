@@ -68,6 +68,7 @@ const char* const kSources[] = {
     KAZ_UI_TEXT("所属のあるﾒﾝﾊﾞｰがいるため、所属の列は隠せません。"),
     KAZ_UI_TEXT("この設定は表に合いません。"),
     KAZ_UI_TEXT("この線にはまだﾒﾝﾊﾞｰがいません。"),
+    KAZ_UI_TEXT("3位決定戦の相手がまだ決まっていません。"),
 };
 
 static_assert(std::size(kSources) == size_t(kMessageIdCount), "a text for every message");

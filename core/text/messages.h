@@ -89,8 +89,9 @@ enum class MessageId {
     ClubColumnInUse,
     SheetDoesNotFit,
     NobodyOnLine,
+    ThirdPlaceOpponentUnknown,
 };
-constexpr int kMessageIdCount = static_cast<int>(MessageId::NobodyOnLine) + 1;
+constexpr int kMessageIdCount = static_cast<int>(MessageId::ThirdPlaceOpponentUnknown) + 1;
 
 struct Message;
 

@@ -207,5 +207,9 @@
         <source>この線にはまだﾒﾝﾊﾞｰがいません。</source>
         <translation>No member has reached this line yet.</translation>
     </message>
+    <message>
+        <source>3位決定戦の相手がまだ決まっていません。</source>
+        <translation>The opponent in the third-place match is not decided yet.</translation>
+    </message>
 </context>
 </TS>

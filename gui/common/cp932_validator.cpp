@@ -15,9 +15,9 @@ QValidator::State Cp932Validator::validate(QString& input, int&) const {
     checked.replace(QChar(0xFFFD), QLatin1Char('?'));
     const std::optional<std::string> bytes = render::toCp932(checked);
     if (bytes && bytes->size() <= m_maxBytes) return Acceptable;
-    announceRefusal(
-        qobject_cast<QWidget*>(parent()),
-        refusalText(bytes ? Refusal::TooLong : Refusal::NotInCp932, m_fieldName, m_maxBytes));
+    announceRefusal(qobject_cast<QWidget*>(parent()),
+                    refusalText(bytes ? InputRefusal::TooLong : InputRefusal::NotInCp932,
+                                m_fieldName, m_maxBytes));
     return Invalid;
 }
 

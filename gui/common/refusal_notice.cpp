@@ -50,8 +50,8 @@ QWidget* statusBarWindow(QWidget* widget) {
 
 }  // namespace
 
-QString refusalText(Refusal why, const QString& field, size_t maxBytes) {
-    if (why == Refusal::NotInCp932) {
+QString refusalText(InputRefusal why, const QString& field, size_t maxBytes) {
+    if (why == InputRefusal::NotInCp932) {
         return QCoreApplication::translate("kaz::gui::RefusalNotice", "この文字は使えません。");
     }
     if (field.isEmpty())
@@ -78,7 +78,7 @@ QLabel* makeRefusalLine(QWidget* dialog) {
     return line;
 }
 
-void announceRefusal(QWidget* where, Refusal why) {
+void announceRefusal(QWidget* where, InputRefusal why) {
     announceRefusal(where, refusalText(why, QString(), 0));
 }
 

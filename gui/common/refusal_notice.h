@@ -11,15 +11,16 @@ class QWidget;
 
 namespace kaz::gui {
 
-// Why typed text was refused.
-enum class Refusal {
+// Why a field refused typed or pasted text: the field's own limits, checked where the text is
+// typed (the bracket's refusals come from the core as kaz::Refusal).
+enum class InputRefusal {
     NotInCp932,  // Shift_JIS cannot hold the character
     TooLong,     // the field's byte limit is reached
 };
 
 // "この文字は使えません。"; for a text too long "点数は 9 ﾊﾞｲﾄまでです。", naming the field
 // and its limit ("これ以上入力できません。" for a field without a name).
-QString refusalText(Refusal why, const QString& field, size_t maxBytes);
+QString refusalText(InputRefusal why, const QString& field, size_t maxBytes);
 
 // Tells the user that a keystroke or paste in `where` was refused, or changed: a beep, and
 // `text` in the dialog `where` is in, where the dialog has a refusal line (makeRefusalLine),
@@ -31,7 +32,7 @@ void announceRefusal(QWidget* where, const QString& text);
 // the dialog grows to show it.
 QLabel* makeRefusalLine(QWidget* dialog);
 // The same with the refusal's text for a field without a name.
-void announceRefusal(QWidget* where, Refusal why);
+void announceRefusal(QWidget* where, InputRefusal why);
 
 // Announces `refusal` as announceRefusal does, unless it is empty (nothing was refused).
 void announceIfRefused(QWidget* where, const QString& refusal);

@@ -630,10 +630,6 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
 <context>
     <name>kaz::gui::ThirdPlaceLine</name>
     <message>
-        <source>3位決定戦の相手がまだ決まっていません。</source>
-        <translation>The opponent in the third-place match is not decided yet.</translation>
-    </message>
-    <message>
         <source>%1: 3位</source>
         <translation>%1: third place</translation>
     </message>

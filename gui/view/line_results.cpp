@@ -122,6 +122,10 @@ bool refuseUnknownSide(QWidget* where, const kaz::Bracket& bracket, int side) {
     return announceLineRefusal(where, kaz::thirdPlaceRefusal(bracket, side));
 }
 
+bool refuseThirdPlaceWin(QWidget* where, const kaz::Bracket& bracket, int side) {
+    return announceLineRefusal(where, kaz::thirdPlaceWinRefusal(bracket, side));
+}
+
 bool confirmResultChange(QWidget* where, const kaz::Bracket& bracket, int line,
                          const std::function<void(kaz::Bracket&)>& operation) {
     kaz::Bracket trial = bracket;

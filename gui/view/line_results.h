@@ -37,6 +37,9 @@ QString thirdPlaceMatchTitle(const kaz::Bracket& bracket);
 bool refuseUnreachedLine(QWidget* where, const kaz::Bracket& bracket, int line);
 // The same for a side of the third-place match (kaz::thirdPlaceRefusal).
 bool refuseUnknownSide(QWidget* where, const kaz::Bracket& bracket, int side);
+// The same for a win on side `side` of the third-place match, refused while either side's
+// member is unknown.
+bool refuseThirdPlaceWin(QWidget* where, const kaz::Bracket& bracket, int side);
 
 // Tries `operation` on a copy of the bracket first: where it would clear the results of decided
 // later matches, asks before, naming what would go ("第26試合の勝者を 林 結翔 に変えると、

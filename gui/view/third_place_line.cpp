@@ -1,6 +1,5 @@
 #include "view/third_place_line.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPointer>
@@ -92,13 +91,8 @@ void ThirdPlaceLine::askText(const QPoint& where) {
 
 void clickThirdPlace(QWidget* where, BracketDocument* document, int side) {
     const kaz::Bracket& bracket = document->bracket();
-    if (refuseUnknownSide(where, bracket, side)) return;
+    if (refuseThirdPlaceWin(where, bracket, side)) return;
     const int member = kaz::thirdPlaceMember(bracket, side);
-    if (kaz::thirdPlaceMember(bracket, 1 - side) < 0) {
-        QApplication::beep();
-        announceDone(where, ThirdPlaceLine::tr("3位決定戦の相手がまだ決まっていません。"));
-        return;
-    }
     document->leftClickThirdPlace(side);
     if (kaz::thirdPlaceWinner(bracket) == member) {
         announceDone(where, ThirdPlaceLine::tr("%1: 3位").arg(memberText(bracket, member)));

@@ -58,7 +58,7 @@ public:
     State validate(QString& input, int& pos) const override {
         if (m_field->m_showingText) return Acceptable;
         if (controlCount(input) > controlCount(m_field->m_previousText)) {
-            announceRefusal(m_field, Refusal::NotInCp932);
+            announceRefusal(m_field, InputRefusal::NotInCp932);
             return Invalid;
         }
         // A text shown longer than the limit (from a file) may still be shortened.
@@ -169,7 +169,7 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
                                                QStringList& notes, bool numbered) {
     const kaz::FittedText fitted = kaz::fitToField(entry.text, room);
     if (fitted.tooLong) {
-        QString refusal = refusalText(Refusal::TooLong, fieldName(), m_maxBytes);
+        QString refusal = refusalText(InputRefusal::TooLong, fieldName(), m_maxBytes);
         if (numbered) {
             refusal = uiText(kaz::MessageId::ListLine).arg(QString::number(entry.line), refusal);
         }
@@ -179,7 +179,7 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
     if (!fitted.replaced.empty()) {
         notes << uiText(kaz::gotGetaNote(entry.line, fitted.replaced));
     }
-    if (fitted.controlsLeftOut) notes << refusalText(Refusal::NotInCp932, QString(), 0);
+    if (fitted.controlsLeftOut) notes << refusalText(InputRefusal::NotInCp932, QString(), 0);
     return fitted.cp932;
 }
 

@@ -90,6 +90,7 @@ private slots:
     void shortcutsReachTheirCommands();
     void editKeysStayWithNameBox();
     void toolbarAndStatusBar();
+    void saveThenOpenGivesBackTheBracket_data();
     void saveThenOpenGivesBackTheBracket();
     void commandsTellWhatTheyDid_data();
     void commandsTellWhatTheyDid();
@@ -281,9 +282,22 @@ void TestMainWindow::toolbarAndStatusBar() {
     QVERIFY(!action(frame, "viewStatusBar")->isChecked());
 }
 
+// Where a user's disk puts a bracket: a name in Japanese, a folder too, a path longer than the
+// 260 characters Windows' file calls once allowed.
+void TestMainWindow::saveThenOpenGivesBackTheBracket_data() {
+    QTest::addColumn<QString>("relativePath");
+    QTest::newRow("Japanese name") << QStringLiteral("大会.kaz");
+    QTest::newRow("Japanese folder and name") << QStringLiteral("県大会/１回戦の記録.kaz");
+    QString deep;
+    while (deep.size() < 300) deep += QStringLiteral("a-folder-of-forty-characters-each-012345/");
+    QTest::newRow("longer than 260 characters") << deep + QStringLiteral("bracket.kaz");
+}
+
 void TestMainWindow::saveThenOpenGivesBackTheBracket() {
+    QFETCH(QString, relativePath);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("大会.kaz"));
+    const QString path = dir.filePath(relativePath);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     MainWindow frame;
     showActive(frame);
     newBracket(frame, 1);
@@ -308,7 +322,7 @@ void TestMainWindow::saveThenOpenGivesBackTheBracket() {
     QCOMPARE(desktop.saveRequests.value(0).filters,
              QStringList({"kaz ﾌｧｲﾙ (*.kaz)", "すべてのﾌｧｲﾙ (*.*)"}));
     QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writeKaz(before)));
-    QCOMPARE(shownTitle(frame.mdiArea()->currentSubWindow()), QStringLiteral("大会.kaz"));
+    QCOMPARE(shownTitle(frame.mdiArea()->currentSubWindow()), QFileInfo(path).fileName());
     QVERIFY(!doc->isChanged());
     frame.mdiArea()->currentSubWindow()->close();  // saved: nothing to ask
     QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 0);
@@ -330,6 +344,13 @@ void TestMainWindow::saveThenOpenGivesBackTheBracket() {
     QVERIFY(!after.boldMemberNames());
     QVERIFY(!after.boldScores());
     QVERIFY(!reopened->document()->isChanged());
+    // Stored again in place, over the file that is there, with nothing left beside it.
+    reopened->document()->setMemberName(1, "\x8D\xB2\x93\xA1");  // 佐藤
+    action(frame, "fileSave")->trigger();
+    QCOMPARE(readFile(path),
+             QByteArray::fromStdString(kaz::writeKaz(reopened->document()->bracket())));
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files),
+             QStringList{QFileInfo(path).fileName()});
     QCOMPARE(desktop.errors, QStringList());
     frame.documentManager()->closeAllDocuments();
 }

@@ -398,6 +398,14 @@ void TestBracket::refusals_data() {
         << "この線にはまだﾒﾝﾊﾞｰがいません。";
     QTest::newRow("first-round line")
         << Check([](const Bracket& b) { return lineRefusal(b, 3); }) << "";
+    QTest::newRow("third place won before its opponent is known") << Check([](const Bracket& b) {
+        Bracket played = b;
+        SheetInfo sheet;
+        sheet.thirdPlace = ThirdPlace::Match;
+        played.setSheet(sheet);
+        leftClickLine(played, 0);
+        return thirdPlaceWinRefusal(played, 0);
+    }) << "3位決定戦の相手がまだ決まっていません。";
 }
 
 void TestBracket::refusals() {
