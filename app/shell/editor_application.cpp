@@ -12,7 +12,6 @@
 #include "shell/application_style.h"
 #include "shell/main_window.h"
 #include "shell/ui_language.h"
-#include "text/app_names.h"
 
 namespace kaz::app {
 
@@ -59,10 +58,10 @@ void waitUntilShown(QWidget& window) {
 }  // namespace
 
 EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    // Qt's own folders and settings go where the editor's do; the title stays the one shown.
+    // Qt's own folders and settings go where the editor's do. No display name: Qt would append
+    // it to every window's title.
     setOrganizationName(QString::fromLatin1(kOrganizationName));
     setApplicationName(QString::fromLatin1(kApplicationName));
-    setApplicationDisplayName(QString::fromUtf8(kaz::kApplicationTitle));
     setApplicationVersion(QStringLiteral(KAZ_VERSION));
 }
 
