@@ -31,11 +31,12 @@ stop_all() {
 # A Linux path as Wine's drive Z: names it.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-# Waits up to 30 s for a window whose title matches, and prints its id.
+# Waits up to 30 s for a shown window whose title matches, and prints its id (a window still
+# being mapped cannot take the focus).
 window_titled() {
     local id
     for _ in $(seq 150); do
-        id=$(xdotool search --limit 1 --name "$1" 2>/dev/null || true)
+        id=$(xdotool search --onlyvisible --limit 1 --name "$1" 2>/dev/null || true)
         if [ -n "$id" ]; then
             echo "$id"
             return 0
