@@ -28,7 +28,7 @@ void TestDebouncedWriter::newerWriteReplacesAWaitingOne() {
         return [&written, &told, name] {
             written << name;
             return DebouncedWriter::Outcome([&told, name] {
-                QCOMPARE(QThread::currentThread(), qApp->thread());
+                QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
                 told << name;
             });
         };
