@@ -12,10 +12,11 @@
 #include "draw/entrant_list.h"
 #include "io/file_io.h"
 #include "io/kaz_format.h"
-#include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/messages.h"
 #include "text/pasted_text.h"
 #include "text/text_limits.h"
+#include "text/utf8.h"
 #include "tool/command_line.h"
 
 namespace {
@@ -60,7 +61,7 @@ struct Arguments {
     bool thirdPlace = false;
     bool twoSided = false;
     std::string title;                       // CP932
-    std::vector<std::string> titleReplaced;  // characters of the title that became 〓
+    std::vector<std::string> titleBeyondCp932;  // characters older programs show as 〓
     std::string list;
     std::string output;
 };
@@ -106,11 +107,13 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         args.seedGiven = true;
     }
     if (const std::optional<std::string> title = line.value("--title")) {
-        args.title = kaz::utf8ToCp932WithGeta(*title, args.titleReplaced);
+        // Bytes that are not UTF-8 become 〓; every character is kept as given.
+        args.title = kaz::isUtf8(*title) ? *title : kaz::textFromCp932(kaz::cp932Form(*title));
+        args.titleBeyondCp932 = kaz::charactersBeyondCp932(args.title);
         if (kaz::hasControlCharacter(args.title)) {
             return std::string("--title に制御文字は使えません。");
         }
-        if (args.title.size() > kaz::kMaxSheetTitleBytes) {
+        if (kaz::cp932Length(args.title) > kaz::kMaxSheetTitleBytes) {
             return "--title は " + std::to_string(kaz::kMaxSheetTitleBytes) + " バイトまでです。";
         }
     }
@@ -147,9 +150,9 @@ int drawAndWrite(Arguments& args) {
                          kaz::japaneseText(kaz::listProblemText(problem)).c_str());
         }
     }
-    if (!args.titleReplaced.empty()) {
+    if (!args.titleBeyondCp932.empty()) {
         std::fprintf(stderr, "kazdraw: --title: %s\n",
-                     kaz::japaneseText(kaz::gotGetaText(args.titleReplaced)).c_str());
+                     kaz::japaneseText(kaz::keptAsTypedText(args.titleBeyondCp932)).c_str());
     }
     if (!entrants.problems.empty()) return 1;
     const int count = static_cast<int>(entrants.entrants.size());

@@ -135,7 +135,7 @@ void EditCommands::copyBracket() {
         data->setImageData(render::bracketImage(bracket, render::kPictureScale));
     }
     data->setHtml(render::fromCp932(kaz::writeHtmlTable(bracket)));
-    data->setText(render::fromCp932(kaz::bracketAsText(bracket)));
+    data->setText(QString::fromStdString(kaz::bracketAsText(bracket)));
     QGuiApplication::clipboard()->setMimeData(data);
     gui::announceDone(m_window, tr("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
 }

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "bracket/bracket_texts.h"
+#include "text/document_text.h"
 #include "text/text_limits.h"
 
 namespace kaz {
@@ -46,14 +48,18 @@ bool usesSheet(const Bracket& bracket) {
     return false;
 }
 
-bool hasSheetBlock(const Bracket& bracket) {
+bool showsSheet(const Bracket& bracket) {
     return bracket.unknownSheetRecords() != nullptr || usesSheet(bracket);
+}
+
+bool hasSheetBlock(const Bracket& bracket) {
+    return showsSheet(bracket) || holdsTextBeyondCp932(bracket);
 }
 
 namespace {
 
 bool textFits(const std::string& text, size_t limit) {
-    return text.size() <= limit && !hasControlCharacter(text);
+    return cp932Length(text) <= limit && !hasControlCharacter(text);
 }
 
 }  // namespace

@@ -45,7 +45,8 @@ struct BracketContent {
 // Everything one open bracket holds: its shape, the member and champion names, the members'
 // marks, every line's live state and score, the output settings, the sheet, and the snapshot of
 // what was last loaded or stored, against which the change check decides whether closing must ask
-// to save. All text is CP932 bytes; lengths are byte counts. Indices are the caller's to keep in
+// to save. Text is document text (text/document_text.h): UTF-8 as typed; its limits count the
+// bytes of its CP932 form. Indices are the caller's to keep in
 // range.
 class Bracket {
 public:
@@ -116,6 +117,9 @@ public:
         m_content.unknownSheetRecords = std::move(records);
     }
 
+    // Everything the change check compares, as it stands.
+    const BracketContent& content() const { return m_content; }
+
     ColorSet& colors() { return m_content.colors; }
     const ColorSet& colors() const { return m_content.colors; }
     bool boldMemberNames() const { return m_boldMemberNames; }
@@ -146,8 +150,12 @@ private:
 // marks or a third-place result.
 bool usesSheet(const Bracket& bracket);
 
-// True when the bracket's file has the sheet block: it uses the sheet, or its block held records
-// this version does not know.
+// True when the bracket's outputs show the sheet: it uses the sheet, or its block held records
+// this version does not know (a later version's sheet).
+bool showsSheet(const Bracket& bracket);
+
+// True when the bracket's file has the sheet block: it shows the sheet, or holds a text beyond
+// what CP932 gives back.
 bool hasSheetBlock(const Bracket& bracket);
 
 // True when `sheet` fits `bracket`: no round name beyond its rounds, a draw number from 1 to

@@ -7,13 +7,11 @@
 #include "bracket/sheet_marks.h"
 #include "bracket/third_place.h"
 #include "draw/entrant_list.h"
-#include "text/cp932.h"
+#include "text/document_text.h"
 
 namespace kaz {
 
 namespace {
-
-std::string cp932(const std::string& utf8) { return utf8ToCp932(utf8).value_or(std::string()); }
 
 // For each line, the member who stands on it: a member stands on its own round-1 line and on
 // each line its wins carried it to; -1 where nobody stands yet.
@@ -34,7 +32,7 @@ std::vector<int> standingMembers(const Bracket& bracket) {
 // A first-round line as the sheet shows it: the seed mark, the name and the club in the
 // "名前（所属）" form; a bye as a dash, so that the lines still come in pairs.
 std::string firstRoundEntry(const Bracket& bracket, int member) {
-    if (bracket.isBye(member)) return cp932("―");
+    if (bracket.isBye(member)) return "―";
     const int seed = bracket.memberSeed(member);
     const std::string mark = seed > 0 ? seedMark(seed) + ' ' : std::string();
     return mark + memberNameOf({bracket.memberName(member), bracket.memberClub(member)}, true);
@@ -60,7 +58,7 @@ std::string thirdPlaceText(const Bracket& bracket) {
     std::string text;
     std::string thirds;
     if (sheet.thirdPlace == ThirdPlace::Match) {
-        text += '\n' + cp932("3位決定戦") + '\n';
+        text += "\n3位決定戦\n";
         for (int side = 0; side < kThirdPlaceSides; ++side) {
             text += nameOf(thirdPlaceMember(bracket, side));
             const std::string& score = bracket.thirdPlaceResult(side).score;
@@ -73,7 +71,7 @@ std::string thirdPlaceText(const Bracket& bracket) {
             thirds += nameOf(thirdPlaceMember(bracket, side)) + '\n';
         }
     }
-    return text + '\n' + cp932("3位") + '\n' + thirds;
+    return text + "\n3位\n" + thirds;
 }
 
 }  // namespace
@@ -81,7 +79,7 @@ std::string thirdPlaceText(const Bracket& bracket) {
 std::string bracketAsText(const Bracket& bracket) {
     const std::vector<int> standing = standingMembers(bracket);
     const SheetInfo& sheet = bracket.sheet();
-    const bool withSheet = hasSheetBlock(bracket);
+    const bool withSheet = showsSheet(bracket);
     const std::vector<int> numbers =
         sheet.matchNumbers ? matchNumbersByLine(bracket) : std::vector<int>();
     std::string text = withSheet ? sheetHeading(sheet) : std::string();
@@ -95,8 +93,8 @@ std::string bracketAsText(const Bracket& bracket) {
                 text += sheetRoundName(bracket, round);
             } else {
                 // A round's lines hold who plays its matches; the final line holds the champion.
-                text += cp932(place.size == 1 ? std::string(kChampionColumnName)
-                                              : matchRoundName(bracket.memberCount(), round + 1));
+                text += place.size == 1 ? std::string(kChampionColumnName)
+                                        : matchRoundName(bracket.memberCount(), round + 1);
             }
             text += '\n';
         }
@@ -119,7 +117,7 @@ std::string bracketAsText(const Bracket& bracket) {
     }
     text += thirdPlaceText(bracket);
     if (withSheet && sheet.drawNumber) text += '\n' + drawNumberText(*sheet.drawNumber) + '\n';
-    return text;
+    return shownText(text);
 }
 
 }  // namespace kaz

@@ -17,7 +17,7 @@ enum class LineState : int32_t {
 // One bracket line's result: its state and the score text shown beside it.
 struct LineResult {
     LineState state = LineState::Open;
-    std::string score;  // CP932 bytes
+    std::string score;  // document text (text/document_text.h)
 
     bool operator==(const LineResult& o) const { return state == o.state && score == o.score; }
     bool operator!=(const LineResult& o) const { return !(*this == o); }

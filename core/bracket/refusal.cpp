@@ -4,7 +4,7 @@
 #include "bracket/member_progress.h"
 #include "bracket/sheet_marks.h"
 #include "bracket/third_place.h"
-#include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/utf8.h"
 
 namespace kaz {
@@ -20,8 +20,8 @@ bool isSpace(char32_t c) {
 
 // The start of a member's name as a refusal names it: its first characters, white space at
 // its ends dropped and each run of it inside made one space.
-std::string shownName(const std::string& cp932) {
-    const std::string utf8 = cp932ToUtf8(cp932);
+std::string shownName(const std::string& name) {
+    const std::string utf8 = shownText(name);
     std::string out;
     bool space = false;
     int characters = 0;

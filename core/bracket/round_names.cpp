@@ -2,7 +2,6 @@
 
 #include "bracket/bracket.h"
 #include "bracket/bracket_shape.h"
-#include "text/cp932.h"
 
 namespace kaz {
 
@@ -31,7 +30,7 @@ std::string defaultRoundName(int members, int round) {
 std::string sheetRoundName(const Bracket& bracket, int round) {
     const std::string& stored = bracket.sheet().roundNames[size_t(round)];
     if (!stored.empty()) return stored;
-    return utf8ToCp932(defaultRoundName(bracket.memberCount(), round)).value_or(std::string());
+    return defaultRoundName(bracket.memberCount(), round);
 }
 
 }  // namespace kaz

@@ -24,7 +24,7 @@ Message matchRoundMessage(int members, int round);
 std::string defaultRoundName(int members, int round);
 
 // The name over round `round` of the bracket's sheet: the stored name, or the default.
-// CP932, as the sheet's other texts.
+// Document text, as the sheet's other texts.
 std::string sheetRoundName(const Bracket& bracket, int round);
 
 }  // namespace kaz

@@ -30,8 +30,8 @@ constexpr int kThirdPlaceSides = 2;
 // side's score.
 using ThirdPlaceResults = std::array<LineResult, kThirdPlaceSides>;
 
-// What the sheet shows beside a member's name. Text is CP932 bytes without control characters,
-// a club within kMaxClubBytes.
+// What the sheet shows beside a member's name. Text is document text without control
+// characters, a club within kMaxClubBytes (counted on its CP932 form).
 struct MemberMarks {
     std::string club;  // empty for none
     int seed = 0;      // the seed number, 0 for none
@@ -44,7 +44,8 @@ struct MemberMarks {
     bool operator!=(const MemberMarks& o) const { return !(*this == o); }
 };
 
-// Text is CP932 bytes without control characters, within the limits of text/text_limits.h.
+// Text is document text (text/document_text.h) without control characters, within the limits
+// of text/text_limits.h (counted on its CP932 form).
 // Entries beyond the bracket's rounds stay empty.
 struct SheetInfo {
     std::string title;

@@ -21,7 +21,7 @@ bool showsClubColumn(const Bracket& bracket);
 // The mark before a seeded member's name: the seed number in brackets, "[1]". Empty for 0.
 std::string seedMark(int seed);
 
-// The line at the foot of the sheet that names the draw which made it: "抽選番号 4242" (CP932).
+// The line at the foot of the sheet that names the draw which made it: "抽選番号 4242" (document text).
 std::string drawNumberText(uint32_t drawNumber);
 
 // The number of the match each line feeds, by line index: 0 for the lines of the first round

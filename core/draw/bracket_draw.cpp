@@ -7,7 +7,7 @@
 #include "bracket/round_names.h"
 #include "draw/club_spread.h"
 #include "draw/seed_order.h"
-#include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/messages.h"
 
 namespace kaz {
@@ -153,8 +153,8 @@ Message clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& 
     const Entrant& first = entrants[size_t(meeting.first)];
     const Entrant& second = entrants[size_t(meeting.second)];
     return Message(MessageId::ClubMeeting,
-                   {matchRoundMessage(size, meeting.round), cp932ToUtf8(first.name),
-                    cp932ToUtf8(second.name), cp932ToUtf8(first.club)});
+                   {matchRoundMessage(size, meeting.round), shownText(first.name),
+                    shownText(second.name), shownText(first.club)});
 }
 
 std::vector<Message> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size) {
@@ -182,7 +182,7 @@ std::vector<Message> unavoidableMeetingTexts(const std::vector<Entrant>& entrant
         }
         if (rounds.empty()) continue;
         texts.push_back(Message(MessageId::UnavoidableMeetings,
-                                {cp932ToUtf8(*names[club]), members[club], std::move(rounds)}));
+                                {shownText(*names[club]), members[club], std::move(rounds)}));
     }
     return texts;
 }

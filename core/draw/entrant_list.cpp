@@ -6,17 +6,18 @@
 #include <optional>
 
 #include "draw/list_text.h"
-#include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/messages.h"
 #include "text/pasted_text.h"
 #include "text/text_limits.h"
+#include "text/utf8.h"
 
 namespace kaz {
 namespace {
 
 // "（" and "）" in CP932, around the club added to a name.
-constexpr std::string_view kOpenParen = "\x81\x69";
-constexpr std::string_view kCloseParen = "\x81\x6A";
+constexpr std::string_view kOpenParen = "（";
+constexpr std::string_view kCloseParen = "）";
 
 // Name, club and seed.
 constexpr size_t kFieldCount = 3;
@@ -165,15 +166,18 @@ int seedFromText(std::string_view text) {
     return value == 0 ? -1 : value;
 }
 
-// The field as CP932, characters Shift_JIS cannot hold as 〓 (added to `replaced`), or the
-// reason it cannot be.
-std::optional<std::string> toCp932Field(const std::string& utf8, std::optional<Message>& reason,
-                                        std::vector<std::string>& replaced) {
+// The field as document text, its characters that an older program shows as 〓 added to
+// `beyond`, or the reason it cannot be.
+std::optional<std::string> usableField(const std::string& utf8, std::optional<Message>& reason,
+                                       std::vector<std::string>& beyond) {
     if (std::optional<Message> problem = unusableCharacterIn(utf8)) {
         reason = *problem;
         return std::nullopt;
     }
-    return utf8ToCp932WithGeta(utf8, replaced);
+    for (std::string& one : charactersBeyondCp932(utf8)) {
+        if (std::find(beyond.begin(), beyond.end(), one) == beyond.end()) beyond.push_back(one);
+    }
+    return utf8;
 }
 
 std::string shownSeed(const std::string& text) {
@@ -181,11 +185,11 @@ std::string shownSeed(const std::string& text) {
     return utf8Prefix(text, kShownSeedBytes) + "…";
 }
 
-// Fills `entrant` from `row`, its fields in `columns`, and `replaced` with the characters
-// that became 〓; the first problem of the row, or nothing.
+// Fills `entrant` from `row`, its fields in `columns`, and `beyond` with the characters an
+// older program shows as 〓; the first problem of the row, or nothing.
 std::optional<Message> checkRow(const Row& row, const Heading& heading, int entrantCount,
                                 bool clubInName, Entrant& entrant,
-                                std::vector<std::string>& replaced) {
+                                std::vector<std::string>& beyond) {
     if (row.badQuotes) return Message(MessageId::BadQuotes);
     if (row.fields.size() > heading.columnCount()) return Message(MessageId::TooManyFields);
     const auto field = [&](size_t which) {
@@ -198,18 +202,18 @@ std::optional<Message> checkRow(const Row& row, const Heading& heading, int entr
     if (name.empty()) return Message(MessageId::EmptyName);
 
     std::optional<Message> reason;
-    const std::optional<std::string> cpName = toCp932Field(name, reason, replaced);
-    if (!cpName) return reason;
-    const std::optional<std::string> cpClub = toCp932Field(club, reason, replaced);
-    if (!cpClub) return reason;
-    entrant.name = *cpName;
-    entrant.club = *cpClub;
-    if (memberNameOf(entrant, clubInName).size() > kMaxMemberNameBytes) {
+    const std::optional<std::string> usableName = usableField(name, reason, beyond);
+    if (!usableName) return reason;
+    const std::optional<std::string> usableClub = usableField(club, reason, beyond);
+    if (!usableClub) return reason;
+    entrant.name = *usableName;
+    entrant.club = *usableClub;
+    if (cp932Length(memberNameOf(entrant, clubInName)) > kMaxMemberNameBytes) {
         const bool withClub = clubInName && !entrant.club.empty();
         return Message(withClub ? MessageId::NameWithClubTooLong : MessageId::NameTooLong,
                        {static_cast<long long>(kMaxMemberNameBytes)});
     }
-    if (!clubInName && entrant.club.size() > kMaxClubBytes) {
+    if (!clubInName && cp932Length(entrant.club) > kMaxClubBytes) {
         return Message(MessageId::ClubTooLong, {static_cast<long long>(kMaxClubBytes)});
     }
     entrant.seed = seedFromText(seed);
@@ -281,9 +285,9 @@ EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
         }
         Entrant entrant;
         entrant.line = row.line;
-        std::vector<std::string> replaced;
+        std::vector<std::string> beyond;
         std::optional<Message> reason = checkRow(row, found.heading, std::min(count, kMaxEntrants),
-                                                 clubInName, entrant, replaced);
+                                                 clubInName, entrant, beyond);
         // A heading the list does not know would otherwise be refused as an entrant.
         if (reason && !found.headed && &row == &rows.front() && looksLikeHeading(row.fields)) {
             reason = Message(MessageId::HeadingLike);
@@ -297,7 +301,7 @@ EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
             }
         }
         if (reason) list.problems.push_back({row.line, std::move(*reason)});
-        if (!replaced.empty()) list.notes.push_back({row.line, gotGetaText(replaced)});
+        if (!beyond.empty()) list.notes.push_back({row.line, keptAsTypedText(beyond)});
         list.entrants.push_back(std::move(entrant));
     }
     return list;

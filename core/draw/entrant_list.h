@@ -18,7 +18,7 @@ constexpr int kMaxEntrants = 128;
 // A list longer than this is refused before it is read.
 constexpr size_t kMaxEntrantListBytes = size_t{1} << 20;
 
-// One entrant of the list. Text is CP932.
+// One entrant of the list. Text is document text (text/document_text.h).
 struct Entrant {
     std::string name;
     std::string club;  // empty when none is given
@@ -36,8 +36,8 @@ struct EntrantList {
     std::vector<Entrant> entrants;      // every entrant line read, in order (for counting;
                                         // drawn only when there are no problems)
     std::vector<ListProblem> problems;  // empty when the list can be drawn
-    std::vector<ListProblem> notes;     // what was changed to be drawn: characters Shift_JIS
-                                     // cannot hold became 〓 ("「𠮷」を〓にしました。")
+    std::vector<ListProblem> notes;     // characters an older program shows as 〓, kept as
+                                        // typed ("「𠮷」は入力のまま残します。…")
 };
 
 // The name a member gets in the bracket: the name, or "名前（所属）" when the club is added.
@@ -48,7 +48,7 @@ std::string memberNameOf(const Entrant& entrant, bool clubInName);
 // first line (名前, 氏名, 選手名, name; 所属, 学校, チーム, 団体, クラブ, club, team; シード,
 // seed; in any order, the Latin words in either case and width) is skipped and tells the order
 // of the columns; a number column it names (No., 番号, #) is skipped on every line. A character
-// Shift_JIS cannot hold becomes 〓, with a note for its line. Every problem found is reported with
+// Shift_JIS cannot hold is kept, with a note for its line. Every problem found is reported with
 // its line, at most one a line; reading stops at the first entrant beyond kMaxEntrants.
 // `clubInName` makes the name limit count the club too; without it the club, bound for the sheet's
 // club column, has a limit of its own.

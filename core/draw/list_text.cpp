@@ -183,11 +183,4 @@ std::optional<Message> unusableCharacterIn(std::string_view utf8) {
     return std::nullopt;
 }
 
-std::string utf8Prefix(std::string_view utf8, size_t bytes) {
-    if (utf8.size() <= bytes) return std::string(utf8);
-    size_t end = bytes;
-    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) --end;
-    return std::string(utf8.substr(0, end));
-}
-
 }  // namespace kaz

@@ -50,7 +50,4 @@ bool splitFields(std::string_view line, size_t maxFields, std::vector<std::strin
 // it becomes 〓.
 std::optional<Message> unusableCharacterIn(std::string_view utf8);
 
-// The longest start of `utf8` of at most `bytes` bytes that ends between characters.
-std::string utf8Prefix(std::string_view utf8, size_t bytes);
-
 }  // namespace kaz

@@ -20,7 +20,7 @@ void appendScorePart(PageBuffer& out, const Page& page, const std::string& score
                                      : "font-size:x-small;color:";
     out += page.score;
     out += "\">";
-    escapeInto(out, score);
+    escapeTextInto(out, score);
 }
 
 // The start tag of a member's name or club cell, `style` between its width and the colour.
@@ -48,7 +48,7 @@ void writeNameCell(PageBuffer& out, const Page& page, int member, bool mirrored,
         out += "</SPAN> ";
     }
     if (bracket.boldMemberNames()) out += "<B>";
-    if (member >= 0) escapeInto(out, bracket.memberName(member));
+    if (member >= 0) escapeTextInto(out, bracket.memberName(member));
     if (bracket.boldMemberNames()) out += "</B>";
     if (seed > 0 && mirrored) {
         out += " <SPAN STYLE = \"font-size:x-small\">";
@@ -61,7 +61,7 @@ void writeNameCell(PageBuffer& out, const Page& page, int member, bool mirrored,
 void writeClubCell(PageBuffer& out, const Page& page, int member, bool mirrored, int rowspan) {
     appendMemberCellStart(out, page, rowspan, mirrored, kHtmlClubWidth,
                           " ;font-size:x-small ;color :");
-    if (member >= 0) escapeInto(out, page.bracket.memberClub(member));
+    if (member >= 0) escapeTextInto(out, page.bracket.memberClub(member));
     out += "</TD >\r\n";
 }
 
@@ -197,7 +197,7 @@ void writeChampionCell(PageBuffer& out, const Page& page, int rowspan, const cha
     out += page.score;
     out += " ;font-size:small;font-weight:bold\">";
     out += fragments().blank;
-    escapeInto(out, bracket.champion());
+    escapeTextInto(out, bracket.champion());
     out += "</TD>\r\n";
 }
 

@@ -4,6 +4,7 @@
 // page's bracket with its escaped colours, and the cells that one-sided and two-sided tables
 // and the third place draw alike. Internal to core/html.
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "bracket/sheet_layout.h"
 #include "bracket/sheet_marks.h"
 #include "html/html_page.h"
+#include "text/document_text.h"
 
 namespace kaz::html {
 
@@ -73,6 +75,19 @@ void escapeInto(Out& out, std::string_view text) {
     out.append(text.data() + plain, text.size() - plain);
 }
 
+// Document text (text/document_text.h) as the page's text: its CP932 form, each character CP932
+// cannot hold as a character reference ("&#x20BB7;"), so that a browser shows it whole.
+template <typename Out>
+void escapeTextInto(Out& out, std::string_view text) {
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) return escapeInto(out, text);
+    std::string escapedUtf8;
+    escapeInto(escapedUtf8, text);
+    const std::string page = cp932FormWithReferences(escapedUtf8);
+    out.append(page.data(), page.size());
+}
+
 // The fixed fragments that hold Japanese text, converted to CP932 once.
 struct JapaneseFragments {
     std::string title;
@@ -104,7 +119,7 @@ struct Page {
           back(escaped(b.colors().backgroundColor)),
           member(escaped(b.colors().memberColor)),
           score(escaped(b.colors().scoreColor)),
-          withSheet(hasSheetBlock(b)),
+          withSheet(showsSheet(b)),
           clubs(showsClubColumn(b)),
           twoSided(b.sheet().twoSided) {
         if (b.sheet().matchNumbers) matchNumbers = matchNumbersByLine(b);

@@ -17,13 +17,13 @@ void writeCaption(PageBuffer& out, const SheetInfo& sheet) {
     out += "<CAPTION>";
     if (!sheet.title.empty()) {
         out += "<SPAN STYLE = \"font-size:large;font-weight:bold\">";
-        escapeInto(out, sheet.title);
+        escapeTextInto(out, sheet.title);
         out += "</SPAN>";
         if (!sheet.subtitle.empty()) out += "<BR>\r\n";
     }
     if (!sheet.subtitle.empty()) {
         out += "<SPAN STYLE = \"font-size:small\">";
-        escapeInto(out, sheet.subtitle);
+        escapeTextInto(out, sheet.subtitle);
         out += "</SPAN>";
     }
     out += "</CAPTION>\r\n";
@@ -42,7 +42,7 @@ void writeSheetHead(PageBuffer& out, const Page& page) {
     };
     const auto roundCell = [&out, &page](int round, int colspan) {
         appendSheetTextCell(out, page, colspan, "center");
-        escapeInto(out, sheetRoundName(page.bracket, round));
+        escapeTextInto(out, sheetRoundName(page.bracket, round));
         out += "</TD>\r\n";
     };
     const int rounds = page.bracket.roundCount();
@@ -80,7 +80,7 @@ void writeHtmlHead(PageBuffer& out, const Page& page) {
         out += fragments().title;
     } else {
         out += "\r\n<TITLE>";
-        escapeInto(out, title);
+        escapeTextInto(out, title);
         out += "</TITLE>\r\n";
     }
     out += "</HEAD>\r\n<BODY STYLE = \"background-color:#FFFFFF\">\r\n\r\n";

@@ -21,7 +21,7 @@ void writeThirdPlaceResult(PageBuffer& out, const Page& page, int rowspan, int c
     if (winner >= 0) {
         out += fragments().thirdPlace;
         out += ' ';
-        escapeInto(out, page.bracket.memberName(winner));
+        escapeTextInto(out, page.bracket.memberName(winner));
     }
     out += "</TD>\r\n";
 }

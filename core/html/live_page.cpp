@@ -1,7 +1,7 @@
 #include "html/live_page.h"
 
 #include "html/live_parts.h"
-#include "text/cp932.h"
+#include "text/document_text.h"
 
 namespace kaz {
 namespace {
@@ -88,7 +88,7 @@ void appendStyle(html::PageBuffer& out, const live::LiveColors& colors) {
 
 std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options) {
     html::PageBuffer out(16384 + 700 * size_t(bracket.memberCount()));
-    const std::string title = cp932ToUtf8(bracket.sheet().title);
+    const std::string title = shownText(bracket.sheet().title);
     out +=
         "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
@@ -110,7 +110,7 @@ std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options
     out += "</h1>\n";
     if (!bracket.sheet().subtitle.empty()) {
         out += "<p class=\"sub\">";
-        live::appendCp932(out, bracket.sheet().subtitle);
+        live::appendDocumentText(out, bracket.sheet().subtitle);
         out += "</p>\n";
     }
     out += "<p class=\"updated\">最終更新 ";

@@ -19,8 +19,8 @@ using html::PageBuffer;
 // entities. Nothing from the bracket reaches the page any other way.
 void appendText(PageBuffer& out, std::string_view utf8);
 
-// Document text (CP932 bytes; a sequence that is not CP932 becomes U+FFFD) as appendText.
-void appendCp932(PageBuffer& out, std::string_view cp932);
+// Document text (text/document_text.h) as appendText, as it is shown.
+void appendDocumentText(PageBuffer& out, std::string_view text);
 
 // How wide `utf8` is drawn, in hundredths of the font's size: a full-width character one em,
 // a half-width one a little over half. An estimate: the page cannot measure its fonts.

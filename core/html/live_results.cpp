@@ -9,7 +9,7 @@
 #include "bracket/sheet_marks.h"
 #include "bracket/third_place.h"
 #include "html/live_parts.h"
-#include "text/cp932.h"
+#include "text/document_text.h"
 
 namespace kaz::live {
 namespace {
@@ -81,7 +81,7 @@ void appendClub(PageBuffer& out, const Bracket& bracket, int member) {
     const std::string& club = bracket.memberClub(member);
     if (club.empty()) return;
     out += "（";
-    appendCp932(out, club);
+    appendDocumentText(out, club);
     out += "）";
 }
 
@@ -89,7 +89,7 @@ void appendMember(PageBuffer& out, const Bracket& bracket, int member, bool with
     if (member < 0 || bracket.memberName(member).empty()) {
         out += kNoName;
     } else {
-        appendCp932(out, bracket.memberName(member));
+        appendDocumentText(out, bracket.memberName(member));
     }
     if (withClub) appendClub(out, bracket, member);
 }
@@ -98,7 +98,7 @@ void appendRoundName(PageBuffer& out, const Bracket& bracket, const DecidedMatch
     if (match.thirdPlace) {
         out += "3位決定戦";
     } else {
-        appendCp932(out, sheetRoundName(bracket, match.round));
+        appendDocumentText(out, sheetRoundName(bracket, match.round));
     }
 }
 
@@ -122,9 +122,9 @@ void appendMatch(PageBuffer& out, const Bracket& bracket, const DecidedMatch& ma
             const std::string& upper = *match.scores[0];
             const std::string& lower = *match.scores[1];
             if (upper.empty() && lower.empty()) out += "対";
-            appendCp932(out, upper);
+            appendDocumentText(out, upper);
             if (!upper.empty() && !lower.empty()) out += '-';
-            appendCp932(out, lower);
+            appendDocumentText(out, lower);
             out += ' ';
         }
         const bool won = side == match.winner;
@@ -148,7 +148,7 @@ bool appendRounds(PageBuffer& out, const Bracket& bracket,
             if (opened >= 0) out += "</ol>\n";
             opened = match.round;
             out += "<h3>";
-            appendCp932(out, sheetRoundName(bracket, match.round));
+            appendDocumentText(out, sheetRoundName(bracket, match.round));
             out += "</h3>\n<ol>\n";
         }
         appendMatch(out, bracket, match, false);
@@ -223,14 +223,14 @@ void appendPlace(PageBuffer& out, const char* cls, const char* label) {
 }  // namespace
 
 std::string championName(const Bracket& bracket) {
-    if (!bracket.champion().empty()) return cp932ToUtf8(bracket.champion());
+    if (!bracket.champion().empty()) return shownText(bracket.champion());
     if (bracket.lineCount() == 0) return std::string();
     const int final = bracket.lineCount() - 1;
     if (bracket.lineState(final) == LineState::Open) return std::string();
     const int member = memberOnLine(bracket, final);
     if (member < 0) return std::string();
     return bracket.memberName(member).empty() ? std::string(kNoName)
-                                              : cp932ToUtf8(bracket.memberName(member));
+                                              : shownText(bracket.memberName(member));
 }
 
 void writeLiveTop(PageBuffer& out, const Bracket& bracket, const std::vector<int>& recent) {

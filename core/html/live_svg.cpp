@@ -10,7 +10,7 @@
 #include "bracket/sheet_picture_plan.h"
 #include "bracket/third_place.h"
 #include "html/live_parts.h"
-#include "text/cp932.h"
+#include "text/document_text.h"
 
 namespace kaz::live {
 namespace {
@@ -130,7 +130,7 @@ void appendLine(PageBuffer& out, const Rect& area, const LineColors& colors,
     const int top = std::clamp(area.top + scoreTop(side, area.height) + shape.strokeShift, area.top,
                                std::max(area.top, area.bottom() - kSmallPixels - 2));
     const int y = top + kSmallPixels / 2 + 1;
-    const std::string text = cp932ToUtf8(score);
+    const std::string text = shownText(score);
     const int room = area.width - kScoreGap;
     if (shape.mirrored) {
         appendTextAt(out, "s", Anchor::Start, area.left + kScoreGap, y, text, kSmallPixels, room);
@@ -227,7 +227,7 @@ void appendHeader(Chart& chart, const std::string& title, const std::string& sub
     appendTextIn(chart.out, "t", Anchor::Middle, layout.title, title, kTitlePixels);
     appendTextIn(chart.out, "st", Anchor::Middle, layout.subtitle, subtitle, kSubtitlePixels);
     for (size_t round = 0; round < layout.roundNames.size(); ++round) {
-        const std::string name = cp932ToUtf8(sheetRoundName(chart.bracket, int(round)));
+        const std::string name = shownText(sheetRoundName(chart.bracket, int(round)));
         appendRoundName(chart.out, layout.roundNames[round], name);
         if (round < layout.mirroredRoundNames.size()) {
             appendRoundName(chart.out, layout.mirroredRoundNames[round], name);
@@ -253,7 +253,7 @@ void appendMatchNumbers(Chart& chart) {
 void appendChampion(Chart& chart) {
     const Bracket& bracket = chart.bracket;
     if (bracket.champion().empty()) return;
-    const std::string name = shortened(cp932ToUtf8(bracket.champion()), kMostCharacters);
+    const std::string name = shortened(shownText(bracket.champion()), kMostCharacters);
     const SheetLayout& layout = chart.layout;
     if (layout.twoSided) {
         const Rect& band = layout.champion;
@@ -302,7 +302,7 @@ void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
     }
 }
 
-std::string titleText(const Bracket& bracket) { return cp932ToUtf8(bracket.sheet().title); }
+std::string titleText(const Bracket& bracket) { return shownText(bracket.sheet().title); }
 
 // How wide the chart draws the texts of `bracket`'s sheet: an estimate, the page cannot
 // measure the browser's fonts. A name's width takes in its seed mark, drawn inside its text
@@ -346,12 +346,12 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     std::vector<std::string> clubs(static_cast<size_t>(members));
     for (int member = 0; member < members; ++member) {
         const size_t m = size_t(member);
-        names[m] = shortened(cp932ToUtf8(bracket.memberName(member)), kMostCharacters);
-        clubs[m] = cp932ToUtf8(bracket.memberClub(member));
+        names[m] = shortened(shownText(bracket.memberName(member)), kMostCharacters);
+        clubs[m] = shownText(bracket.memberClub(member));
     }
     const bool sheetShown = isSheetShown(bracket);
     const std::string title = sheetShown ? titleText(bracket) : std::string();
-    const std::string subtitle = sheetShown ? cp932ToUtf8(sheet.subtitle) : std::string();
+    const std::string subtitle = sheetShown ? shownText(sheet.subtitle) : std::string();
     const PageMeasure measure(bracket, names, clubs, title, subtitle);
     Chart chart{out, bracket, planSheetPicture(bracket, measure, estimatedPictureStyle())};
     const SheetLayout& layout = chart.layout;
@@ -378,7 +378,7 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     appendThirdPlace(chart, names);
     if (sheetShown && sheet.drawNumber) {
         appendTextIn(out, "x", Anchor::Start, layout.drawNumber,
-                     cp932ToUtf8(drawNumberText(*sheet.drawNumber)), kSmallPixels);
+                     shownText(drawNumberText(*sheet.drawNumber)), kSmallPixels);
     }
     out += "</svg>";
 }

@@ -2,7 +2,7 @@
 
 #include "color/color_value.h"
 #include "html/live_parts.h"
-#include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/utf8.h"
 
 namespace kaz::live {
@@ -68,7 +68,9 @@ void appendText(PageBuffer& out, std::string_view utf8) {
     out.append(utf8.data() + plain, utf8.size() - plain);
 }
 
-void appendCp932(PageBuffer& out, std::string_view cp932) { appendText(out, cp932ToUtf8(cp932)); }
+void appendDocumentText(PageBuffer& out, std::string_view text) {
+    appendText(out, shownText(text));
+}
 
 int estimatedWidth(std::string_view utf8) {
     int width = 0;

@@ -1,6 +1,6 @@
 #include "io/kaz_codec.h"
 
-#include "text/cp932.h"
+#include "text/document_text.h"
 
 namespace kaz {
 namespace {
@@ -48,15 +48,29 @@ bool KazReader::readInt32(int32_t& value) {
     return true;
 }
 
-bool KazReader::readString(std::string& text) {
-    bool utf16 = false;
+bool KazReader::readAnyString(std::string_view& raw, bool& utf16) {
     uint32_t length = 0;
     if (!readLength(length, Utf16Mark::Accepted, utf16)) return false;
     const uint64_t bytes = utf16 ? uint64_t{length} * 2 : length;
     if (bytes > left()) return false;
-    const std::string_view raw = m_data.substr(m_pos, static_cast<size_t>(bytes));
+    raw = m_data.substr(m_pos, static_cast<size_t>(bytes));
     m_pos += static_cast<size_t>(bytes);
-    text = utf16 ? utf16LeToCp932Lossy(raw) : std::string(raw);
+    return true;
+}
+
+bool KazReader::readString(std::string& text) {
+    std::string_view raw;
+    bool utf16 = false;
+    if (!readAnyString(raw, utf16)) return false;
+    text = utf16 ? cp932Form(textFromUtf16Le(raw)) : std::string(raw);
+    return true;
+}
+
+bool KazReader::readText(std::string& text) {
+    std::string_view raw;
+    bool utf16 = false;
+    if (!readAnyString(raw, utf16)) return false;
+    text = utf16 ? textFromUtf16Le(raw) : textFromCp932(raw);
     return true;
 }
 

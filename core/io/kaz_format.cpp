@@ -5,6 +5,7 @@
 
 #include "io/kaz_codec.h"
 #include "io/sheet_block.h"
+#include "text/document_text.h"
 #include "text/text_limits.h"
 
 namespace kaz {
@@ -13,17 +14,17 @@ std::string writeKaz(const Bracket& bracket) {
     std::string out;
     const int members = bracket.memberCount();
     appendKazInt(out, static_cast<uint32_t>(members));
-    for (int i = 0; i < members; ++i) appendKazString(out, bracket.memberName(i));
+    for (int i = 0; i < members; ++i) appendKazString(out, cp932Form(bracket.memberName(i)));
     appendKazInt(out, static_cast<uint32_t>(bracket.lineCount()));
     for (int line = 0; line < bracket.lineCount(); ++line) {
         appendKazInt(out, static_cast<uint32_t>(bracket.lineState(line)));
-        appendKazString(out, bracket.lineScore(line));
+        appendKazString(out, cp932Form(bracket.lineScore(line)));
     }
     appendKazInt(out, static_cast<uint32_t>(bracket.roundCount()));
     for (int row = 0; row < ColorSet::kCount; ++row) {
         appendKazString(out, bracket.colors().at(row));
     }
-    appendKazString(out, bracket.champion());
+    appendKazString(out, cp932Form(bracket.champion()));
     appendSheetBlock(out, bracket);
     return out;
 }
@@ -35,7 +36,7 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
 
     BracketContent content;
     for (int i = 0; i < members; ++i) {
-        if (!in.readString(content.memberNames[size_t(i)])) return std::nullopt;
+        if (!in.readText(content.memberNames[size_t(i)])) return std::nullopt;
     }
 
     uint32_t lineCount = 0;
@@ -47,7 +48,7 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
     lines.resize(lineCount);
     for (LineResult& line : lines) {
         int32_t state = 0;
-        if (!in.readInt32(state) || !in.readString(line.score)) return std::nullopt;
+        if (!in.readInt32(state) || !in.readText(line.score)) return std::nullopt;
         line.state = static_cast<LineState>(state);
     }
 
@@ -60,7 +61,7 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
             return std::nullopt;
         }
     }
-    if (!in.readString(content.champion)) return std::nullopt;
+    if (!in.readText(content.champion)) return std::nullopt;
     if (!readSheetBlock(in, members, rounds, content)) return std::nullopt;
 
     Bracket bracket = Bracket::fromStored(members, std::move(content));

@@ -7,6 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "bracket/bracket_texts.h"
+#include "text/document_text.h"
+#include "text/utf8.h"
+
 namespace kaz {
 namespace {
 
@@ -35,6 +39,38 @@ std::string indexedRecord(ValueAt valueAt, int size, IsSet isSet, AppendValue ap
 
 std::string flagRecord(bool on) { return on ? std::string("\x01\x00\x00\x00", 4) : std::string(); }
 
+// The kinds of text whose exact record holds one text, its bytes, rather than indexed texts.
+bool isSingleText(TextKind kind) {
+    return kind == TextKind::Champion || kind == TextKind::Title || kind == TextKind::Subtitle;
+}
+
+int32_t exactTextTag(TextKind kind) {
+    return int32_t(SheetTag::FirstExactText) + static_cast<int32_t>(kind);
+}
+
+// The exact texts' records into `records` (by tag): each text whose field does not give it back.
+void appendExactTextRecords(std::vector<std::string>& records, const Bracket& bracket) {
+    std::array<int, kTextKinds> counts{};
+    std::array<std::string, kTextKinds> entries;
+    forEachText(bracket.content(), [&](TextKind kind, size_t index, const std::string& text) {
+        if (cp932HoldsExactly(text)) return;
+        const auto k = size_t(kind);
+        ++counts[k];
+        if (isSingleText(kind)) {
+            entries[k] = text;
+        } else {
+            appendInt(entries[k], int(index));
+            appendKazString(entries[k], text);
+        }
+    });
+    for (int k = 0; k < kTextKinds; ++k) {
+        if (counts[size_t(k)] == 0) continue;
+        std::string& record = records[size_t(exactTextTag(static_cast<TextKind>(k)))];
+        if (!isSingleText(static_cast<TextKind>(k))) appendInt(record, counts[size_t(k)]);
+        record += entries[size_t(k)];
+    }
+}
+
 // The known records' bytes by tag (index 0 unused); empty for a record not written.
 std::vector<std::string> knownRecords(const Bracket& bracket) {
     const SheetInfo& sheet = bracket.sheet();
@@ -42,12 +78,12 @@ std::vector<std::string> knownRecords(const Bracket& bracket) {
     const int rounds = bracket.roundCount();
     const auto nonEmpty = [](const std::string& text) { return !text.empty(); };
     const auto appendText = [](std::string& out, const std::string& text) {
-        appendKazString(out, text);
+        appendKazString(out, cp932Form(text));
     };
     std::vector<std::string> records(size_t(kLastSheetTag) + 1);
     const auto at = [&records](SheetTag tag) -> std::string& { return records[size_t(tag)]; };
-    at(SheetTag::Title) = sheet.title;
-    at(SheetTag::Subtitle) = sheet.subtitle;
+    at(SheetTag::Title) = cp932Form(sheet.title);
+    at(SheetTag::Subtitle) = cp932Form(sheet.subtitle);
     at(SheetTag::RoundNames) = indexedRecord(
         [&sheet](int round) -> const std::string& { return sheet.roundNames[size_t(round)]; },
         rounds, nonEmpty, appendText);
@@ -69,10 +105,11 @@ std::vector<std::string> knownRecords(const Bracket& bracket) {
     if (bracket.thirdPlaceResults() != ThirdPlaceResults()) {
         for (const LineResult& side : bracket.thirdPlaceResults()) {
             appendInt(at(SheetTag::ThirdPlaceResults), static_cast<int>(side.state));
-            appendKazString(at(SheetTag::ThirdPlaceResults), side.score);
+            appendKazString(at(SheetTag::ThirdPlaceResults), cp932Form(side.score));
         }
     }
     at(SheetTag::TwoSided) = flagRecord(sheet.twoSided);
+    appendExactTextRecords(records, bracket);
     return records;
 }
 
@@ -98,6 +135,58 @@ bool readFlag(KazReader& in, bool& flag) {
     return flag;
 }
 
+// The exact texts read from the block, by kind, each kind's in ascending index.
+using ExactTexts = std::array<std::vector<std::pair<size_t, std::string>>, kTextKinds>;
+
+bool isExactTextTag(int32_t tag) {
+    return tag >= int32_t(SheetTag::FirstExactText) && tag <= int32_t(SheetTag::LastExactText);
+}
+
+// The number of texts of `kind` in a bracket of `members` members and `rounds` rounds.
+int textCount(TextKind kind, int members, int rounds) {
+    switch (kind) {
+        case TextKind::MemberName:
+        case TextKind::Club: return members;
+        case TextKind::Score: return lineCountForMembers(members);
+        case TextKind::RoundName: return rounds;
+        case TextKind::ThirdPlaceScore: return kThirdPlaceSides;
+        default: return 1;
+    }
+}
+
+// Reads the exact texts' record of `tag` into `texts`; false when its bytes do not parse.
+bool readExactTexts(int32_t tag, std::string_view bytes, int members, int rounds,
+                    ExactTexts& texts) {
+    const auto kind = static_cast<TextKind>(tag - int32_t(SheetTag::FirstExactText));
+    auto& entries = texts[size_t(kind)];
+    if (isSingleText(kind)) {
+        entries.emplace_back(0, std::string(bytes));
+        return !bytes.empty();
+    }
+    KazReader in(bytes);
+    return readIndexed(in, textCount(kind, members, rounds),
+                       [&entries](KazReader& r, size_t index) {
+                           std::string_view text;
+                           if (!r.readRawString(text) || text.empty()) return false;
+                           entries.emplace_back(index, std::string(text));
+                           return true;
+                       }) &&
+           in.atEnd();
+}
+
+// Puts each exact text in place of its field, where the field is still the text's CP932 form
+// and the text is UTF-8; elsewhere the field stands.
+void applyExactTexts(ExactTexts& texts, BracketContent& content) {
+    std::array<size_t, kTextKinds> next{};
+    forEachText(content, [&](TextKind kind, size_t index, std::string& field) {
+        auto& entries = texts[size_t(kind)];
+        size_t& at = next[size_t(kind)];
+        if (at == entries.size() || entries[at].first != index) return;
+        std::string& exact = entries[at++].second;
+        if (isUtf8(exact) && cp932Form(exact) == cp932Form(field)) field = std::move(exact);
+    });
+}
+
 // Fills the part of `content` that the record of `tag` holds; false when its bytes do not
 // parse, hold nothing, or leave bytes over.
 bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int rounds,
@@ -109,14 +198,14 @@ bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int roun
     const auto readText = [](auto& target, auto text) {
         return [&target, text](KazReader& r, size_t index) {
             std::string& into = text(target[index]);
-            return r.readString(into) && !into.empty();
+            return r.readText(into) && !into.empty();
         };
     };
     const auto itself = [](std::string& text) -> std::string& { return text; };
     bool read = false;
     switch (tag) {
-        case SheetTag::Title: sheet.title = std::string(bytes); return !bytes.empty();
-        case SheetTag::Subtitle: sheet.subtitle = std::string(bytes); return !bytes.empty();
+        case SheetTag::Title: sheet.title = textFromCp932(bytes); return !bytes.empty();
+        case SheetTag::Subtitle: sheet.subtitle = textFromCp932(bytes); return !bytes.empty();
         case SheetTag::RoundNames:
             read = readIndexed(in, rounds, readText(sheet.roundNames, itself));
             break;
@@ -157,11 +246,12 @@ bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int roun
             for (LineResult& side : content.thirdPlaceResults) {
                 int32_t state = 0;
                 read = read && in.readInt32(state) && (state == 0 || state == 1) &&
-                       in.readString(side.score);
+                       in.readText(side.score);
                 side.state = static_cast<LineState>(state);
             }
             break;
         case SheetTag::TwoSided: read = readFlag(in, sheet.twoSided); break;
+        default: break;  // the exact texts: readExactTexts
     }
     return read && in.atEnd();
 }
@@ -211,22 +301,25 @@ bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& cont
     }
     std::array<bool, size_t(kLastSheetTag) + 1> seen{};
     std::vector<UnknownSheetRecord> unknown;
+    ExactTexts exactTexts;
     int32_t lastKnown = 0;
     for (int32_t i = 0; i < count; ++i) {
         int32_t tag = 0;
         std::string_view bytes;
         if (!in.readInt32(tag) || !in.readRawString(bytes)) return false;
-        if (tag < 1 || tag > kLastSheetTag) {
+        if (tag < 1 || tag > kLastSheetTag || tag == 13) {
             unknown.push_back({tag, std::string(bytes), lastKnown});
             continue;
         }
-        if (seen[size_t(tag)] ||
-            !readKnownRecord(static_cast<SheetTag>(tag), bytes, members, rounds, content)) {
-            return false;
-        }
+        const bool read =
+            isExactTextTag(tag)
+                ? readExactTexts(tag, bytes, members, rounds, exactTexts)
+                : readKnownRecord(static_cast<SheetTag>(tag), bytes, members, rounds, content);
+        if (seen[size_t(tag)] || !read) return false;
         seen[size_t(tag)] = true;
         lastKnown = tag;
     }
+    applyExactTexts(exactTexts, content);
     // Held in the order they are written, which puts the known records in the order of their
     // tags; a file that had them otherwise then reads back equal once it is written.
     std::stable_sort(

@@ -25,6 +25,13 @@
 //  11 third-place results  per side, upper then lower: state (0 open, 1 won), score string;
 //                   only with a third-place match
 //  12 two-sided     the integer 1: half the members down each edge, the final in the middle
+//  14 … 21 exact texts  the UTF-8 form of texts whose field above (or in the classic part)
+//                   holds 〓 or a look-alike for a character CP932 cannot hold: 14 member names,
+//                   15 scores (by line), 16 the champion, 17 the title, 18 the second line,
+//                   19 round names, 20 clubs, 21 third-place scores (by side). 16, 17 and 18
+//                   are the text's bytes; the others count, then per text: index, string. A text
+//                   whose CP932 form is no longer its field (a program that knows only the field
+//                   changed it since) is ignored: the field wins.
 // Counts and indices are integers; entries run in ascending index; a count is at least 1.
 // Records of other tags are kept as they are and written back after the known record they
 // followed. Records 4, 5, 7 and 11 hold the bracket's member marks and third-place results, the
@@ -45,8 +52,11 @@ enum class SheetTag : int32_t {
     ThirdPlace = 10,
     ThirdPlaceResults = 11,
     TwoSided = 12,
+    // The exact texts, one record per kind of text (TextKind), in its order.
+    FirstExactText = 14,
+    LastExactText = 21,
 };
-constexpr int32_t kLastSheetTag = 12;
+constexpr int32_t kLastSheetTag = 21;
 constexpr int32_t kSheetBlockVersion = 1;
 constexpr char kSheetBlockMark[] = "KAZX";
 

@@ -13,30 +13,6 @@ using cp932::kNoChar;
 
 constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD";
 
-void appendUtf8(std::string& out, unsigned codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | codePoint >> 6);
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | codePoint >> 12);
-        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
-// The CP932 code of a code point, or kNoChar; nothing outside the BMP has one.
-uint16_t codeOf(char32_t codePoint) {
-    if (codePoint > 0xFFFF) return kNoChar;
-    return cp932::kEncodeBlock[cp932::kPageBlock[codePoint >> 8]][codePoint & 0xFF];
-}
-
-void appendCode(std::string& out, uint16_t code) {
-    if (code > 0xFF) out += static_cast<char>(code >> 8);
-    out += static_cast<char>(code & 0xFF);
-}
-
 unsigned byteAt(std::string_view text, size_t at) { return static_cast<unsigned char>(text[at]); }
 
 // The end of the run of bytes from `at` that are ASCII characters, the same byte in CP932.
@@ -62,6 +38,27 @@ size_t utf8SequenceLength(std::string_view text, size_t at) {
 
 }  // namespace
 
+uint16_t cp932Code(char32_t point) {
+    if (point > 0xFFFF) return kNoChar;  // nothing outside the BMP has one
+    return cp932::kEncodeBlock[cp932::kPageBlock[point >> 8]][point & 0xFF];
+}
+
+void appendCp932Code(std::string& out, uint16_t code) {
+    if (code > 0xFF) out += static_cast<char>(code >> 8);
+    out += static_cast<char>(code & 0xFF);
+}
+
+Cp932Char decodeCp932(Cp932View text, size_t at) {
+    const unsigned byte = byteAt(text, at);
+    const uint16_t single = cp932::kSingleByte[byte];
+    if (single != kNoChar) return {single, 1};
+    const uint8_t row = cp932::kLeadRow[byte];
+    if (row == 0 || at + 1 >= text.size()) return {};
+    const unsigned index = byteAt(text, at + 1) - cp932::kTrailFirst;  // wraps for a trail below 40
+    if (index >= cp932::kTrailCount || cp932::kDoubleByte[row][index] == 0) return {};
+    return {cp932::kDoubleByte[row][index], 2};
+}
+
 Utf8Text cp932ToUtf8(Cp932View cp932) {
     std::string out;
     out.reserve(cp932.size() + cp932.size() / 2);
@@ -74,24 +71,13 @@ Utf8Text cp932ToUtf8(Cp932View cp932) {
             at = run;
             continue;
         }
-        const unsigned byte = byteAt(cp932, at);
-        const uint16_t single = cp932::kSingleByte[byte];
-        if (single != kNoChar) {
-            appendUtf8(out, single);
-            ++at;
+        // Anything but a character is one byte that shows as U+FFFD, and the byte after it is
+        // read afresh.
+        const Cp932Char read = decodeCp932(cp932, at);
+        if (read.length != 0) {
+            appendUtf8(out, read.point);
+            at += read.length;
             continue;
-        }
-        // A lead byte with its trail byte; anything else is one byte that shows as U+FFFD, and
-        // the byte after it is read afresh.
-        const uint8_t row = cp932::kLeadRow[byte];
-        if (row != 0 && at + 1 < cp932.size()) {
-            const unsigned trail = byteAt(cp932, at + 1);
-            const unsigned index = trail - cp932::kTrailFirst;  // wraps for a trail below 40
-            if (index < cp932::kTrailCount && cp932::kDoubleByte[row][index] != 0) {
-                appendUtf8(out, cp932::kDoubleByte[row][index]);
-                at += 2;
-                continue;
-            }
         }
         out += kReplacementUtf8;
         ++at;
@@ -112,9 +98,9 @@ std::optional<Cp932Text> utf8ToCp932(Utf8View utf8) {
         }
         const Utf8Char read = decodeUtf8(utf8, at);
         if (read.length == 0) return std::nullopt;
-        const uint16_t code = codeOf(read.point);
+        const uint16_t code = cp932Code(read.point);
         if (code == kNoChar) return std::nullopt;
-        appendCode(out, code);
+        appendCp932Code(out, code);
         at += read.length;
     }
     return out;
@@ -126,9 +112,9 @@ Cp932Text utf8ToCp932WithGeta(Utf8View utf8, std::vector<Utf8Text>& replaced) {
     size_t at = 0;
     while (at < utf8.size()) {
         const Utf8Char read = decodeUtf8(utf8, at);
-        const uint16_t code = read.length == 0 ? kNoChar : codeOf(read.point);
+        const uint16_t code = read.length == 0 ? kNoChar : cp932Code(read.point);
         if (code != kNoChar) {
-            appendCode(out, code);
+            appendCp932Code(out, code);
             at += read.length;
             continue;
         }
@@ -140,32 +126,6 @@ Cp932Text utf8ToCp932WithGeta(Utf8View utf8, std::vector<Utf8Text>& replaced) {
         }
         out += kGetaMark;
         at += whole != 0 ? whole : utf8SequenceLength(utf8, at);
-    }
-    return out;
-}
-
-Cp932Text utf16LeToCp932Lossy(std::string_view utf16le) {
-    std::string out;
-    out.reserve(utf16le.size());
-    size_t at = 0;
-    while (at < utf16le.size()) {
-        const size_t left = utf16le.size() - at;
-        if (left < 2) {  // half a code unit
-            out += '?';
-            break;
-        }
-        const unsigned unit = byteAt(utf16le, at) | byteAt(utf16le, at + 1) << 8;
-        // A surrogate pair is one character beyond the BMP: one "?" for both halves.
-        const bool pair = unit >= 0xD800 && unit <= 0xDBFF && left >= 4 &&
-                          byteAt(utf16le, at + 3) >= 0xDC && byteAt(utf16le, at + 3) <= 0xDF;
-        const bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
-        const uint16_t code = surrogate ? kNoChar : codeOf(unit);
-        if (code == kNoChar) {
-            out += '?';
-        } else {
-            appendCode(out, code);
-        }
-        at += pair ? 4 : 2;
     }
     return out;
 }

@@ -61,7 +61,9 @@ enum class MessageId {
     TooFewEntrants,       // how many there are
     TooManyEntrants,      // the most
     EmptyName,            // an entrant without a name
-    Geta,                 // 「𠮷」, the characters that became 〓
+    Character,            // one character named in a message: 「𠮷」
+    KeptAsTyped,          // a character (a Character) an older program shows as 〓
+    AllKeptAsTyped,       // the characters (a list of Character) an older program shows as 〓
     ControlCharacter,     // the character as U+XXXX
     UnreadableText,       // bytes that are neither UTF-8 nor Shift_JIS
     NameTooLong,          // the byte limit

@@ -1,5 +1,7 @@
 #include "text/pasted_text.h"
 
+#include "text/document_text.h"
+
 #include "text/cp932.h"
 #include "text/messages.h"
 
@@ -79,23 +81,25 @@ std::vector<PastedEntry> pastedEntries(std::string_view utf8) {
     return entries;
 }
 
-Message gotGetaText(const std::vector<std::string>& replaced) {
-    std::string characters;
-    for (const std::string& one : replaced) characters.append("「").append(one).append("」");
-    return Message(MessageId::Geta, {characters});
+Message keptAsTypedText(const std::vector<std::string>& characters) {
+    std::vector<Message> named;
+    for (const std::string& one : characters) named.emplace_back(MessageId::Character, std::vector<MessageValue>{one});
+    return Message(named.size() == 1 ? MessageId::KeptAsTyped : MessageId::AllKeptAsTyped,
+                   {std::move(named)});
 }
 
-Message gotGetaNote(int line, const std::vector<std::string>& replaced) {
-    return Message(MessageId::ListLine, {line, gotGetaText(replaced)});
+Message keptAsTypedNote(int line, const std::vector<std::string>& characters) {
+    return Message(MessageId::ListLine, {line, keptAsTypedText(characters)});
 }
 
 FittedText fitToField(std::string_view utf8, size_t maxBytes) {
     FittedText fitted;
     const std::string usable = withoutControls(utf8, fitted.controlsLeftOut);
-    fitted.cp932 = utf8ToCp932WithGeta(usable, fitted.replaced);
-    if (fitted.cp932.size() > maxBytes) {
+    fitted.beyondCp932 = charactersBeyondCp932(usable);
+    if (cp932Length(usable) > maxBytes) {
         fitted.tooLong = true;
-        fitted.cp932.clear();
+    } else {
+        fitted.text = usable;
     }
     return fitted;
 }

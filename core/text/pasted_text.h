@@ -25,23 +25,24 @@ struct PastedEntry {
 // entry: everything before its first tab, untouched.
 std::vector<PastedEntry> pastedEntries(std::string_view utf8);
 
-// "「𠮷」を〓にしました。" for the characters of one line that became 〓.
-Message gotGetaText(const std::vector<Utf8Text>& replaced);
+// "「𠮷」は入力のまま残します。…" for the characters of one line that an older program shows as
+// 〓 (charactersBeyondCp932).
+Message keptAsTypedText(const std::vector<Utf8Text>& characters);
 
-// "3行目: 「𠮷」を〓にしました。" for line 3 of a paste.
-Message gotGetaNote(int line, const std::vector<Utf8Text>& replaced);
+// The same for line `line` of a paste: "3行目: 「𠮷」は…".
+Message keptAsTypedNote(int line, const std::vector<Utf8Text>& characters);
 
-// A pasted entry made to fit a field, in CP932.
+// A pasted entry made to fit a field, as document text.
 struct FittedText {
-    Cp932Text cp932;                 // empty when the text was refused
-    std::vector<Utf8Text> replaced;  // the characters that became 〓
+    Utf8Text text;                   // empty when the text was refused
+    std::vector<Utf8Text> beyondCp932;  // the characters an older program shows as 〓
     bool controlsLeftOut = false;    // control characters were left out
     bool tooLong = false;            // refused whole: it would pass the field's limit
 };
 
-// Makes `utf8` fit a field of at most `maxBytes` CP932 bytes: control characters (C0, DEL,
-// C1) are left out and characters CP932 cannot hold become 〓. Text that would still pass
-// the limit is refused whole, never cut.
+// Makes `utf8` fit a field of at most `maxBytes` bytes of its CP932 form: control characters
+// (C0, DEL, C1) are left out; characters CP932 cannot hold are kept (and counted as their 〓).
+// Text that would still pass the limit is refused whole, never cut.
 FittedText fitToField(Utf8View utf8, size_t maxBytes);
 
 }  // namespace kaz

@@ -27,4 +27,33 @@ Utf8Char decodeUtf8(std::string_view text, size_t at) {
     return {point, length};
 }
 
+bool isUtf8(std::string_view text) {
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = decodeUtf8(text, at).length;
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
+std::string utf8Prefix(std::string_view utf8, size_t bytes) {
+    if (utf8.size() <= bytes) return std::string(utf8);
+    size_t end = bytes;
+    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) --end;
+    return std::string(utf8.substr(0, end));
+}
+
+void appendUtf8(std::string& out, char32_t point) {
+    if (point < 0x80) {
+        out += static_cast<char>(point);
+        return;
+    }
+    const int continuations = point < 0x800 ? 1 : point < 0x10000 ? 2 : 3;
+    static constexpr unsigned char kLeads[] = {0, 0xC0, 0xE0, 0xF0};
+    out += static_cast<char>(kLeads[continuations] | point >> (6 * continuations));
+    for (int k = continuations - 1; k >= 0; --k) {
+        out += static_cast<char>(0x80 | (point >> (6 * k) & 0x3F));
+    }
+}
+
 }  // namespace kaz

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace kaz {
@@ -15,5 +16,14 @@ struct Utf8Char {
 
 // The character that starts at `text[at]` (`at` < the text's size).
 Utf8Char decodeUtf8(std::string_view text, size_t at);
+
+// True when all of `text` is well-formed UTF-8.
+bool isUtf8(std::string_view text);
+
+// The longest start of `utf8` of at most `bytes` bytes that ends between characters.
+std::string utf8Prefix(std::string_view utf8, size_t bytes);
+
+// Appends code point `point` (at most U+10FFFF, no surrogate) to `out` in UTF-8.
+void appendUtf8(std::string& out, char32_t point);
 
 }  // namespace kaz

@@ -6,11 +6,10 @@
 
 namespace kaz::gui {
 
-// Refuses, as it is typed, any character that CP932 cannot hold and any text longer than
-// `maxBytes` CP932 bytes (a double-byte character counts 2). U+FFFD, which stands for damaged
-// bytes of a loaded text, is let through so that such a text can still be edited. A refusal is
-// announced (beep and status bar) for the widget the validator belongs to, naming the field
-// ("点数は 9 ﾊﾞｲﾄまでです。").
+// Refuses, as it is typed, any text whose CP932 form is longer than `maxBytes` bytes (a
+// double-byte character counts 2, as does the 〓 that stands for a character CP932 cannot hold).
+// A refusal is announced (beep and status bar) for the widget the validator belongs to, naming
+// the field ("点数は 9 ﾊﾞｲﾄまでです。").
 class Cp932Validator : public QValidator {
 public:
     explicit Cp932Validator(size_t maxBytes = SIZE_MAX, QObject* parent = nullptr);

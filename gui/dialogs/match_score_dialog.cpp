@@ -81,7 +81,7 @@ bool MatchScoreDialog::isChanged() const {
 }
 
 std::string MatchScoreDialog::score(int side) const {
-    return render::toCp932Lenient(m_fields[size_t(side)]->text());
+    return render::toDocumentText(m_fields[size_t(side)]->text());
 }
 
 }  // namespace kaz::gui

@@ -23,12 +23,12 @@ namespace kaz::gui {
 
 void SheetSettingsDialog::Text::show(const std::string& text) {
     bytes = text;
-    shown = render::fromCp932(text);
+    shown = render::fromDocumentText(text);
     field->showText(shown);
 }
 
 std::string SheetSettingsDialog::Text::value() const {
-    return field->text() == shown ? bytes : render::toCp932Lenient(field->text());
+    return field->text() == shown ? bytes : render::toDocumentText(field->text());
 }
 
 SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* parent)

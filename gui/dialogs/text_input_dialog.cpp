@@ -99,7 +99,7 @@ bool TextInputDialog::isTextChanged() const { return m_edit->text() != m_initial
 
 QLineEdit* TextInputDialog::edit() const { return m_edit; }
 
-std::string TextInputDialog::enteredText() const { return render::toCp932Lenient(m_edit->text()); }
+std::string TextInputDialog::enteredText() const { return render::toDocumentText(m_edit->text()); }
 
 ChampionDialog::ChampionDialog(QWidget* parent)
     : TextInputDialog(tr("優勝者名入力"), QSize(77, 29), QSize(63, 14), kaz::kMaxChampionBytes,

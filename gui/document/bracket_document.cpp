@@ -32,7 +32,7 @@ BracketDocument::~BracketDocument() {
 }
 
 QString BracketDocument::memberNameText(int i) const {
-    return render::fromCp932(m_bracket.memberName(i));
+    return render::fromDocumentText(m_bracket.memberName(i));
 }
 
 void BracketDocument::setMemberName(int i, std::string name) {
@@ -48,7 +48,7 @@ void BracketDocument::setMemberName(int i, std::string name) {
 }
 
 QString BracketDocument::memberClubText(int i) const {
-    return render::fromCp932(m_bracket.memberClub(i));
+    return render::fromDocumentText(m_bracket.memberClub(i));
 }
 
 void BracketDocument::setMemberClub(int i, std::string club) {
@@ -76,7 +76,7 @@ int BracketDocument::pasteMemberNames(int first, const std::vector<std::string>&
     return std::max(0, static_cast<int>(names.size()) - room);
 }
 
-QString BracketDocument::championText() const { return render::fromCp932(m_bracket.champion()); }
+QString BracketDocument::championText() const { return render::fromDocumentText(m_bracket.champion()); }
 
 void BracketDocument::setChampion(std::string name) {
     endMerging();
@@ -254,7 +254,7 @@ QString BracketDocument::fileStem() const {
     if (!m_filePath.isEmpty()) return QFileInfo(m_filePath).completeBaseName();
     // What Windows refuses in a file name, and control characters, become "_"; a name may not end
     // in a dot or a space there either.
-    QString stem = render::fromCp932(m_bracket.sheet().title).simplified().left(100);
+    QString stem = render::fromDocumentText(m_bracket.sheet().title).simplified().left(100);
     for (QChar& c : stem) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F ||
             QStringLiteral("\\/:*?\"<>|").contains(c)) {

@@ -15,6 +15,7 @@
 #include "common/ui_text.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
+#include "text/utf8.h"
 
 namespace kaz::gui {
 
@@ -62,7 +63,7 @@ QString memberText(const kaz::Bracket& bracket, int member) {
     if (member < 0) return QString();
     // Only the beginning of a long name is converted.
     const std::string& name = bracket.memberName(member);
-    QString text = render::fromCp932(name.substr(0, 4 * kMostNameCharacters)).simplified();
+    QString text = render::fromDocumentText(kaz::utf8Prefix(name, 4 * kMostNameCharacters)).simplified();
     if (text.isEmpty())
         return QCoreApplication::translate("kaz::gui::LineResults", "%1人目").arg(member + 1);
     if (text.size() > kMostNameCharacters) text = text.left(kMostNameCharacters) + QChar(0x2026);

@@ -69,7 +69,7 @@ void LineWidget::askText(const QPoint& where) {
     const bool offersWinner = bracket.champion().empty();
     if (offersWinner) {
         const int winner = kaz::memberOnLine(bracket, m_index);
-        if (winner >= 0) dialog.setInitialText(render::fromCp932(bracket.memberName(winner)));
+        if (winner >= 0) dialog.setInitialText(render::fromDocumentText(bracket.memberName(winner)));
     } else {
         dialog.setInitialText(m_document->championText());
     }
@@ -88,7 +88,7 @@ void LineWidget::askMatchScores(const QPoint& where) {
     std::array<QString, 2> scores;
     for (int side = 0; side < 2; ++side) {
         names[size_t(side)] = memberOnLineText(bracket, upper + side);
-        scores[size_t(side)] = render::fromCp932(bracket.lineScore(upper + side));
+        scores[size_t(side)] = render::fromDocumentText(bracket.lineScore(upper + side));
     }
     MatchScoreDialog dialog(matchTitle(bracket, m_index), names, scores, window());
     dialog.focusSide(m_index - upper);

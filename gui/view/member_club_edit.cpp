@@ -28,7 +28,7 @@ MemberClubEdit::MemberClubEdit(BracketDocument* doc, int member, QWidget* parent
     setAccessibleName(tr("%1人目の所属").arg(member + 1));
     refreshText();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_document->setMemberClub(m_member, render::toCp932Lenient(text));
+        m_document->setMemberClub(m_member, render::toDocumentText(text));
     });
 }
 

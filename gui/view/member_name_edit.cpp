@@ -54,7 +54,7 @@ MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent
     connect(this, &QLineEdit::textChanged, this, &MemberNameEdit::updateToolTip);
     updateToolTip();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_document->setMemberName(m_member, render::toCp932Lenient(text));
+        m_document->setMemberName(m_member, render::toDocumentText(text));
     });
 }
 
@@ -95,9 +95,9 @@ int MemberNameEdit::pasteText(const QString& text) {
         if (!fitted) return 1;
         QString name = this->text();
         const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-        const QString pasted = render::fromCp932(*fitted);
+        const QString pasted = render::fromDocumentText(*fitted);
         name.replace(start, hasSelectedText() ? selectedText().size() : 0, pasted);
-        names.push_back(render::toCp932Lenient(name));
+        names.push_back(render::toDocumentText(name));
         m_document->pasteMemberNames(m_member, names);
         refreshText();
         setCursorPosition(start + static_cast<int>(pasted.size()));

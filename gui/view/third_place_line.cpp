@@ -78,7 +78,7 @@ void ThirdPlaceLine::askText(const QPoint& where) {
     std::array<QString, 2> scores;
     for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
         names[size_t(side)] = memberText(bracket, kaz::thirdPlaceMember(bracket, side));
-        scores[size_t(side)] = render::fromCp932(bracket.thirdPlaceResult(side).score);
+        scores[size_t(side)] = render::fromDocumentText(bracket.thirdPlaceResult(side).score);
     }
     MatchScoreDialog dialog(thirdPlaceMatchTitle(bracket), names, scores, window());
     dialog.focusSide(m_side);

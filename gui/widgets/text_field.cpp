@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "bridge/qt_text.h"
+#include "text/document_text.h"
 #include "common/cp932_validator.h"
 #include "common/refusal_notice.h"
 #include "common/ui_text.h"
@@ -58,13 +59,13 @@ public:
     State validate(QString& input, int& pos) const override {
         if (m_field->m_showingText) return Acceptable;
         if (controlCount(input) > controlCount(m_field->m_previousText)) {
-            announceRefusal(m_field, InputRefusal::NotInCp932);
+            announceRefusal(m_field, InputRefusal::ControlCharacter);
             return Invalid;
         }
         // A text shown longer than the limit (from a file) may still be shortened.
-        const std::optional<std::string> bytes = render::toCp932(input);
-        if (bytes && bytes->size() > m_field->m_maxBytes &&
-            bytes->size() < render::toCp932Lenient(m_field->m_previousText).size()) {
+        const size_t bytes = cp932Length(render::toDocumentText(input));
+        if (bytes > m_field->m_maxBytes &&
+            bytes < cp932Length(render::toDocumentText(m_field->m_previousText))) {
             return Acceptable;
         }
         return Cp932Validator::validate(input, pos);
@@ -101,7 +102,7 @@ int TextField::pasteText(const QString& text) {
     const std::optional<std::string> fitted = fitEntry(entries.front(), room, notes);
     if (!fitted) return static_cast<int>(entries.size());
     const int leftOut = static_cast<int>(entries.size()) - 1;
-    insert(render::fromCp932(*fitted));
+    insert(render::fromDocumentText(*fitted));
     if (leftOut > 0) notes << tr("最初の行だけを貼り付けました。");
     announceNotes(notes);
     return leftOut;
@@ -162,7 +163,7 @@ void TextField::addOwnItems(QMenu*) {}
 size_t TextField::bytesOutsideSelection() const {
     QString rest = text();
     if (hasSelectedText()) rest.remove(selectionStart(), selectedText().size());
-    return render::toCp932Lenient(rest).size();
+    return cp932Length(render::toDocumentText(rest));
 }
 
 std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, size_t room,
@@ -176,11 +177,13 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
         announceRefusal(this, refusal);
         return std::nullopt;
     }
-    if (!fitted.replaced.empty()) {
-        notes << uiText(kaz::gotGetaNote(entry.line, fitted.replaced));
+    if (!fitted.beyondCp932.empty()) {
+        notes << uiText(kaz::keptAsTypedNote(entry.line, fitted.beyondCp932));
     }
-    if (fitted.controlsLeftOut) notes << refusalText(InputRefusal::NotInCp932, QString(), 0);
-    return fitted.cp932;
+    if (fitted.controlsLeftOut) {
+        notes << refusalText(InputRefusal::ControlCharacter, QString(), 0);
+    }
+    return fitted.text;
 }
 
 void TextField::announceNotes(QStringList notes) {

@@ -26,14 +26,15 @@ QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const c
 
 // A single-line field of the editor (a name box, the score and champion fields), with a context
 // menu in the editor's words. Every paste, from the keys, the menu or the middle button, goes
-// through pasteText(): a character Shift_JIS cannot hold becomes 〓 and control characters are
-// left out, each told in the status bar with a beep; a paste that would pass the byte limit is
+// through pasteText(): a character Shift_JIS cannot hold is kept (older programs show it as 〓)
+// and control characters are left out, each told in the status bar with a beep; a paste that would pass the byte limit is
 // refused whole ("点数は 9 ﾊﾞｲﾄまでです。"), never cut, as a keystroke is. No control
 // character ever gets in, typed, pasted or dropped.
 class TextField : public QLineEdit {
     Q_OBJECT
 public:
-    // `maxBytes` limits the text to that many CP932 bytes (a double-byte character counts 2).
+    // `maxBytes` limits the text's CP932 form to that many bytes (a double-byte character, and
+    // the 〓 of one CP932 cannot hold, counts 2).
     explicit TextField(size_t maxBytes, QWidget* parent = nullptr);
 
     size_t maxBytes() const { return m_maxBytes; }
@@ -60,11 +61,12 @@ protected:
     virtual void addUndoItems(QMenu* menu);
     // The context menu's last items, after すべて選択: none here.
     virtual void addOwnItems(QMenu* menu);
-    // The text without its selection, in CP932 bytes, as the byte limit counts it.
+    // The bytes of the CP932 form of the text without its selection, as the limit counts them.
     size_t bytesOutsideSelection() const;
-    // A pasted entry in CP932 for `room` bytes, or nothing when it would pass them: that
+    // A pasted entry as document text for `room` bytes, or nothing when it would pass them: that
     // refusal is announced (with the entry's line when `numbered`). What was changed on the
-    // way (〓, control characters left out) is added to `notes`.
+    // way (characters older programs show as 〓, control characters left out) is added to
+    // `notes`.
     std::optional<std::string> fitEntry(const kaz::PastedEntry& entry, size_t room,
                                         QStringList& notes, bool numbered = false);
     // Tells the user what a paste changed: a beep and the notes in the status bar.

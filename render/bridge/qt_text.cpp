@@ -1,6 +1,7 @@
 #include "bridge/qt_text.h"
 
 #include "text/cp932.h"
+#include "text/document_text.h"
 
 namespace kaz::render {
 
@@ -12,10 +13,10 @@ std::optional<std::string> toCp932(const QString& text) {
     return kaz::utf8ToCp932(text.toStdString());
 }
 
-std::string toCp932Lenient(const QString& text) {
-    QString copy = text;
-    copy.replace(QChar(0xFFFD), QLatin1Char('?'));
-    return toCp932(copy).value_or(std::string());
+QString fromDocumentText(const std::string& text) {
+    return QString::fromStdString(kaz::shownText(text));
 }
+
+std::string toDocumentText(const QString& text) { return text.toStdString(); }
 
 }  // namespace kaz::render

@@ -55,7 +55,7 @@ void paintScore(QPainter& painter, const kaz::ColorSet& colors, const LineLook& 
     const int shift = shape.strokeShift;
     const std::string& score = look.score;
     if (score.empty()) return;
-    const QString text = fromCp932(score).left(kMostCharactersShown);
+    const QString text = fromDocumentText(score).left(kMostCharactersShown);
     // A score wider than the line left of its join is condensed, as names are, so that it
     // never runs under the join (a pixel is kept clear before it).
     QFont font = japaneseFontPixels(kScoreFontPixels);
@@ -183,7 +183,7 @@ void paintPairJoin(QPainter& painter, const kaz::ColorSet& colors, const DrawnLi
 
 void paintChampion(QPainter& painter, const kaz::Bracket& bracket, const kaz::SheetLayout& layout) {
     if (bracket.champion().empty()) return;
-    const QString name = fromCp932(bracket.champion()).left(kMostCharactersShown);
+    const QString name = fromDocumentText(bracket.champion()).left(kMostCharactersShown);
     painter.save();
     painter.setFont(emboldened(japaneseFontPixels(kChampionFontPixels, kChampionWeight)));
     painter.setPen(qColorFromString(bracket.colors().scoreColor));

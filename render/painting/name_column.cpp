@@ -12,6 +12,7 @@
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "painting/bracket_painter.h"
+#include "text/utf8.h"
 
 namespace kaz::render {
 
@@ -62,9 +63,9 @@ private:
 };
 
 // The name as laid out: at most kMostCharactersShown characters; `cut` when there were more.
-QString laidOutName(const std::string& cp932, bool* cut) {
-    QString converted = fromCp932(cp932.substr(0, kMostBytesConverted));
-    *cut = cp932.size() > kMostBytesConverted || converted.size() > kMostCharactersShown;
+QString laidOutName(const std::string& name, bool* cut) {
+    QString converted = fromDocumentText(utf8Prefix(name, kMostBytesConverted));
+    *cut = name.size() > kMostBytesConverted || converted.size() > kMostCharactersShown;
     converted.truncate(kMostCharactersShown);
     // One line, as drawn: breaks and tabs are measured as the spaces they are drawn as.
     for (QChar& c : converted) {

@@ -125,7 +125,7 @@ void paintRoundNames(QPainter& painter, const kaz::Bracket& bracket, const Sheet
     const kaz::SheetLayout& layout = sheet.layout;
     std::vector<std::pair<QString, QRect>> names;
     for (size_t round = 0; round < layout.roundNames.size(); ++round) {
-        const QString name = fromCp932(kaz::sheetRoundName(bracket, int(round)));
+        const QString name = fromDocumentText(kaz::sheetRoundName(bracket, int(round)));
         for (const auto* rects : {&layout.roundNames, &layout.mirroredRoundNames}) {
             if (round < rects->size() && (*rects)[round].width > 0) {
                 names.emplace_back(name, toQRect((*rects)[round]));
@@ -177,8 +177,8 @@ public:
             }
             m_clubs = measureColumnTexts(clubs);
         }
-        m_title = fromCp932(info.title);
-        m_subtitle = fromCp932(info.subtitle);
+        m_title = fromDocumentText(info.title);
+        m_subtitle = fromDocumentText(info.subtitle);
     }
 
     kaz::MeasuredText name(int member) const override { return m_names.measured[size_t(member)]; }
@@ -264,8 +264,8 @@ SheetPicture layoutSheetPicture(const kaz::Bracket& bracket) {
 
 SheetPicture screenSheet(const kaz::Bracket& bracket, const kaz::SheetLayout& layout) {
     SheetPicture sheet;
-    sheet.title.text = fromCp932(bracket.sheet().title);
-    sheet.subtitle.text = fromCp932(bracket.sheet().subtitle);
+    sheet.title.text = fromDocumentText(bracket.sheet().title);
+    sheet.subtitle.text = fromDocumentText(bracket.sheet().subtitle);
     sheet.layout = layout;
     return sheet;
 }
@@ -307,7 +307,7 @@ void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const Sheet
     paintMatchNumbers(painter, bracket, sheet);
     if (info.drawNumber) {
         drawText(painter, japaneseFontPixels(kSmallPixels), 100, toQRect(layout.drawNumber),
-                 Qt::AlignLeft, fromCp932(kaz::drawNumberText(*info.drawNumber)));
+                 Qt::AlignLeft, fromDocumentText(kaz::drawNumberText(*info.drawNumber)));
     }
     painter.restore();
 }

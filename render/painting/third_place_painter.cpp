@@ -39,7 +39,7 @@ void drawFitted(QPainter& painter, QFont font, const QFont& measured, const QRec
 }
 
 QString nameOf(const kaz::Bracket& bracket, int member) {
-    return fromCp932(bracket.memberName(member)).left(kMostCharactersShown);
+    return fromDocumentText(bracket.memberName(member)).left(kMostCharactersShown);
 }
 
 }  // namespace

@@ -208,7 +208,7 @@ void TestDrawDialog::getaNotedNotRefused() {
     QCOMPARE(listEdit(&dlg)->textCursor().blockNumber(), 2);
     QStringList names;
     for (int i = 0; i < dlg.drawnBracket()->memberCount(); ++i) {
-        names << QString::fromStdString(kaz::cp932ToUtf8(dlg.drawnBracket()->memberName(i)));
+        names << QString::fromStdString(dlg.drawnBracket()->memberName(i));
     }
     QVERIFY(names.contains(QStringLiteral("〓田　太郎")));
 }

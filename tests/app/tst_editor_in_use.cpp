@@ -118,7 +118,7 @@ void TestEditorInUse::longestScoresShowWhole() {
     QFETCH(QString, score);
     QFETCH(int, line);
     BracketDocument doc{kaz::Bracket(4)};
-    doc.setLineScore(line, kaz::utf8ToCp932(score.toStdString()).value());
+    doc.setLineScore(line, score.toStdString());
     BracketView view(&doc);
     showExposed(view);
     LineWidget* widget = view.lineWidgets()[size_t(line)];

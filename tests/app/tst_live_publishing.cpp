@@ -468,7 +468,7 @@ void TestLivePublishing::commandStartsAndStops() {
     showActive(window);
     newBracket(window);
     BracketDocument* doc = window.activeDocument();
-    doc->setMemberName(0, kaz::render::toCp932Lenient(QStringLiteral("山田")));
+    doc->setMemberName(0, kaz::render::toDocumentText(QStringLiteral("山田")));
     QTemporaryDir folder;
     desktop.folderAnswers.enqueue(folder.path());
     onNextDialog<LivePublishDialog>([](LivePublishDialog* dialog) {

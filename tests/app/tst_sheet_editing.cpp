@@ -134,7 +134,7 @@ void TestSheetEditing::settingsAreOneStep() {
     } else if (box == QStringLiteral("twoSidedBox")) {
         QVERIFY(after.twoSided);
     } else if (steps == 1 && !typed.isEmpty()) {
-        const std::string bytes = kaz::render::toCp932Lenient(typed);
+        const std::string bytes = kaz::render::toDocumentText(typed);
         QVERIFY(after.title == bytes || after.subtitle == bytes || after.roundNames[1] == bytes);
     }
     if (steps == 0) return;

@@ -93,8 +93,12 @@ void TestUiLanguage::coreTextsInEnglish_data() {
     QTest::newRow("file error") << uiText(kaz::fileErrorMessage(kaz::FileError::FileNotFound,
                                                                 "/tmp/決勝.kaz"))
                                 << "/tmp/決勝.kaz was not found.";
-    QTest::newRow("note by line") << uiText(kaz::gotGetaNote(3, {"𠮷"}))
-                                  << "Line 3: Replaced 「𠮷」 with 〓.";
+    QTest::newRow("note by line")
+        << uiText(kaz::keptAsTypedNote(19, {"ü"}))
+        << "Line 19: \"ü\" is kept as typed; older programs show it as 〓.";
+    QTest::newRow("note, several characters")
+        << uiText(kaz::keptAsTypedNote(2, {"𠮷", "é"}))
+        << "Line 2: \"𠮷\", \"é\" are kept as typed; older programs show them as 〓.";
     QTest::newRow("round name") << uiText(kaz::matchRoundMessage(32, 2)) << "Round 2";
     QTest::newRow("meeting, round inside")
         << uiText(kaz::Message(kaz::MessageId::ClubMeeting,

@@ -40,17 +40,16 @@ inline kaz::Bracket withFullSheet(kaz::Bracket bracket) {
 // of everyday length, every round named, a club of 8 to 16 bytes for each member from 8 clubs,
 // 8 seeds, match numbers and a draw number. An empty slot becomes a bye.
 inline kaz::Bracket withTypicalSheet(kaz::Bracket bracket) {
-    const auto cp932 = [](const char* utf8) { return kaz::utf8ToCp932(utf8).value_or(""); };
     const char* const clubs[] = {"北小学校",       "県立第一高校",     "南剣友会",
                                  "市立中央中学校", "東スポーツ少年団", "西高校",
                                  "緑ヶ丘剣道会",   "港中学校"};
     kaz::SheetInfo sheet;
-    sheet.title = cp932("第12回 市民剣道大会 個人戦");
-    sheet.subtitle = cp932("2026年12月6日(日) 市立体育館");
+    sheet.title = std::string("第12回 市民剣道大会 個人戦");
+    sheet.subtitle = std::string("2026年12月6日(日) 市立体育館");
     for (int r = 0; r < bracket.roundCount(); ++r) {
-        sheet.roundNames[size_t(r)] = cp932("第") + std::to_string(r + 1) + cp932("試合");
+        sheet.roundNames[size_t(r)] = std::string("第") + std::to_string(r + 1) + std::string("試合");
     }
-    for (int m = 0; m < bracket.memberCount(); ++m) bracket.setMemberClub(m, cp932(clubs[m % 8]));
+    for (int m = 0; m < bracket.memberCount(); ++m) bracket.setMemberClub(m, std::string(clubs[m % 8]));
     return withSheet(std::move(bracket), std::move(sheet));
 }
 

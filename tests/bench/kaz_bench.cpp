@@ -22,6 +22,7 @@
 #include "io/kaz_format.h"
 #include "played_bracket.h"
 #include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/text_limits.h"
 #ifdef KAZ_ICONV_REFERENCE
 #include "iconv_cp932.h"
@@ -129,6 +130,28 @@ int main(int argc, char** argv) {
     std::printf("  draw 32 of 8 clubs      %8.2f us\n", draw);
     std::printf("  draw 128 of 16 clubs    %8.2f us\n", draw128);
 
+    // A 128-member file whose names are all beyond Shift_JIS (their exact forms in the block)
+    // against the same file with names Shift_JIS holds, read and written.
+    const auto namedBracket = [](const char* name) {
+        kaz::Bracket b = testbrackets::playedBracket(128, false, false);
+        for (int m = 0; m < 128; ++m) b.setMemberName(m, name + std::to_string(m + 1));
+        return b;
+    };
+    const kaz::Bracket sjisNames = namedBracket("山田 太郎 吉野 ");
+    const kaz::Bracket exactNames = namedBracket("Müller 𠮷野 😀 ");
+    const std::string sjisFile = kaz::writeKaz(sjisNames);
+    const std::string exactFile = kaz::writeKaz(exactNames);
+    const double readSjis = medianMicroseconds([&] { return kaz::readKaz(sjisFile)->lineCount(); });
+    const double readExact =
+        medianMicroseconds([&] { return kaz::readKaz(exactFile)->lineCount(); });
+    const double writeSjis = medianMicroseconds([&] { return kaz::writeKaz(sjisNames).size(); });
+    const double writeExact = medianMicroseconds([&] { return kaz::writeKaz(exactNames).size(); });
+    std::printf("128 names beyond Shift_JIS against Shift_JIS names:\n");
+    std::printf("  read .kaz   %8.2f us against %8.2f us (%.2fx, %zu against %zu bytes)\n",
+                readExact, readSjis, readExact / readSjis, exactFile.size(), sjisFile.size());
+    std::printf("  write .kaz  %8.2f us against %8.2f us (%.2fx)\n", writeExact, writeSjis,
+                writeExact / writeSjis);
+
     // The live page of the largest bracket, every match played, a sheet with clubs and long
     // names: its time and its size.
     kaz::LivePageOptions live;
@@ -147,8 +170,8 @@ int main(int argc, char** argv) {
     kaz::Bracket longNames = testbrackets::playedBracket(128, true, true);
     kaz::SheetInfo longSheet = longNames.sheet();
     for (int m = 0; m < 128; ++m) {
-        std::string name = testbrackets::cp932("選手の名前がとても長い場合の例です");
-        name += testbrackets::cp932(std::to_string(100 + m));
+        std::string name = "選手の名前がとても長い場合の例です";
+        name += std::to_string(100 + m);
         longNames.setMemberName(m, name);
         longNames.setMemberClub(m, std::string(kaz::kMaxClubBytes, char('a' + m % 26)));
     }
@@ -160,7 +183,9 @@ int main(int argc, char** argv) {
 
     // Every member name and the whole page, as CP932 and as UTF-8.
     std::vector<std::string> cp932Texts;
-    for (int i = 0; i < bracket->memberCount(); ++i) cp932Texts.push_back(bracket->memberName(i));
+    for (int i = 0; i < bracket->memberCount(); ++i) {
+        cp932Texts.push_back(kaz::cp932Form(bracket->memberName(i)));
+    }
     cp932Texts.push_back(kaz::writeHtmlPage(*bracket));
     std::vector<std::string> utf8Texts;
     for (const std::string& text : cp932Texts) utf8Texts.push_back(kaz::cp932ToUtf8(text));

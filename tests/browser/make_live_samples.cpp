@@ -51,13 +51,13 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     // Eight members with a sheet, one name full of markup characters.
     kaz::Bracket eight = testbrackets::playedBracket(8, false, false, "春季大会 <決勝> & \"速報\"");
-    eight.setMemberName(2, testbrackets::cp932("O'Brien <b>&amp;</b>"));
+    eight.setMemberName(2, std::string("O'Brien <b>&amp;</b>"));
     eight.setChampion(eight.memberName(kaz::memberOnLine(eight, eight.lineCount() - 1)));
     // Round names with times, wider than their columns.
     kaz::SheetInfo sheet = eight.sheet();
-    sheet.roundNames[0] = testbrackets::cp932("準々決勝 10:30");
-    sheet.roundNames[1] = testbrackets::cp932("準決勝 13:00");
-    sheet.roundNames[2] = testbrackets::cp932("決勝 15:30");
+    sheet.roundNames[0] = std::string("準々決勝 10:30");
+    sheet.roundNames[1] = std::string("準決勝 13:00");
+    sheet.roundNames[2] = std::string("決勝 15:30");
     eight.setSheet(sheet);
     // The same before its final: the final's win taken back, no champion.
     kaz::Bracket before = eight;

@@ -40,7 +40,6 @@ inline QByteArray hex(std::string_view bytes) { return toBytes(bytes).toHex(' ')
 
 namespace kaztest {
 
-inline std::string cp932(const char* utf8) { return kaz::utf8ToCp932(utf8).value_or(""); }
 
 // The bracket of the golden page with a sheet (tests/data/four_members_sheet_page.*):
 // 選手A, 選手B, 選手C and a bye in slot 3; line 0 won with the score 2, line 1 with the score 1,
@@ -49,17 +48,17 @@ inline std::string cp932(const char* utf8) { return kaz::utf8ToCp932(utf8).value
 inline kaz::Bracket sheetExampleBracket() {
     using namespace kaz;
     Bracket bracket(4);
-    for (int i = 0; i < 3; ++i) bracket.setMemberName(i, cp932("選手") + char('A' + i));
+    for (int i = 0; i < 3; ++i) bracket.setMemberName(i, std::string("選手") + char('A' + i));
     bracket.setLineState(0, LineState::Won);
     bracket.setLineScore(0, "2");
     bracket.setLineScore(1, "1");
     bracket.setLineState(4, LineState::Reached);
     SheetInfo sheet;
-    sheet.title = cp932("春季大会");
-    sheet.subtitle = cp932("4月5日 市民体育館");
-    sheet.roundNames[0] = cp932("予選");
-    bracket.setMemberClub(0, cp932("A高"));
-    bracket.setMemberClub(2, cp932("C高"));
+    sheet.title = std::string("春季大会");
+    sheet.subtitle = std::string("4月5日 市民体育館");
+    sheet.roundNames[0] = std::string("予選");
+    bracket.setMemberClub(0, std::string("A高"));
+    bracket.setMemberClub(2, std::string("C高"));
     bracket.setMemberSeed(2, 1);
     bracket.setBye(3, true);
     sheet.matchNumbers = true;

@@ -412,7 +412,7 @@ void TestBracket::refusals() {
     QFETCH(Check, check);
     QFETCH(QString, refusal);
     Bracket bracket(4);
-    bracket.setMemberName(1, *utf8ToCp932("  Zoe\u3000 Ann "));
+    bracket.setMemberName(1, "  Zoe\u3000 Ann ");
     bracket.setMemberSeed(1, 3);
     bracket.setMemberSeed(3, 2);
     bracket.setMemberClub(2, "A");

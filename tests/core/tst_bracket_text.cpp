@@ -7,9 +7,9 @@
 #include "bracket/third_place.h"
 #include "core_test_support.h"
 #include "text/cp932.h"
+#include "text/document_text.h"
 
 using namespace kaz;
-using kaztest::cp932;
 
 using MakeBracket = std::function<Bracket()>;
 Q_DECLARE_METATYPE(MakeBracket)
@@ -28,7 +28,7 @@ void TestBracketText::text_data() {
 
     QTest::newRow("no sheet") << MakeBracket([] {
         Bracket b(4);
-        for (int i = 0; i < 4; ++i) b.setMemberName(i, cp932("選手") + char('1' + i));
+        for (int i = 0; i < 4; ++i) b.setMemberName(i, std::string("選手") + char('1' + i));
         b.setLineState(0, LineState::Won);
         b.setLineScore(0, "2");
         b.setLineScore(1, "1");
@@ -65,7 +65,7 @@ void TestBracketText::text_data() {
     // then its winner; two third places as one block, an undecided side as an empty line.
     const auto withThirdPlace = [](ThirdPlace mode, bool bothSemiFinals) {
         Bracket b(4);
-        for (int i = 0; i < 4; ++i) b.setMemberName(i, cp932("選手") + char('1' + i));
+        for (int i = 0; i < 4; ++i) b.setMemberName(i, std::string("選手") + char('1' + i));
         SheetInfo sheet;
         sheet.thirdPlace = mode;
         b.setSheet(sheet);
@@ -96,7 +96,7 @@ void TestBracketText::text_data() {
 void TestBracketText::text() {
     QFETCH(MakeBracket, make);
     QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(cp932ToUtf8(bracketAsText(make()))), expected);
+    QCOMPARE(QString::fromStdString(bracketAsText(make())), expected);
 }
 
 QTEST_GUILESS_MAIN(TestBracketText)

@@ -5,6 +5,7 @@
 #include "core_test_support.h"
 #include "draw/entrant_list.h"
 #include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/text_limits.h"
 
 using namespace kaz;
@@ -12,7 +13,7 @@ using kaztest::toStd;
 
 namespace {
 
-QByteArray cp932(const char* utf8) {
+QByteArray sjisBytes(const char* utf8) {
     const std::optional<std::string> bytes = utf8ToCp932(utf8);
     return bytes ? kaztest::toBytes(*bytes) : QByteArray("(not CP932)");
 }
@@ -23,8 +24,8 @@ QStringList described(const EntrantList& list) {
     for (const Entrant& e : list.entrants) {
         out << QStringLiteral("%1:%2|%3|%4")
                    .arg(e.line)
-                   .arg(QString::fromStdString(cp932ToUtf8(e.name)),
-                        QString::fromStdString(cp932ToUtf8(e.club)))
+                   .arg(QString::fromStdString(shownText(e.name)),
+                        QString::fromStdString(shownText(e.club)))
                    .arg(e.seed);
     }
     return out;
@@ -69,7 +70,7 @@ void TestEntrantList::accepted_data() {
         << QByteArray("\xEF\xBB\xBF名前,所属,シード\r\n山田,A高,1\r\n佐藤,B高\r\n")
         << QStringList{"2:山田|A高|1", "3:佐藤|B高|0"};
     QTest::newRow("Shift_JIS, tabs")
-        << cp932("山田\tA高\n佐藤\t\t2\n") << QStringList{"1:山田|A高|0", "2:佐藤||2"};
+        << sjisBytes("山田\tA高\n佐藤\t\t2\n") << QStringList{"1:山田|A高|0", "2:佐藤||2"};
     QTest::newRow("English heading, comments, blanks, trimming")
         << QByteArray("Name,CLUB\n# comment\n\n  山田　 ,  A高 \n\t# another\n , ,\n佐藤\t\n")
         << QStringList{"4:山田|A高|0", "7:佐藤||0"};
@@ -168,7 +169,7 @@ void TestEntrantList::refused_data() {
     QTest::newRow("control character")
         << QByteArray("山田\n佐\x01藤\n") << "2行目: 使えない制御文字 (U+0001) があります。";
     QTest::newRow("bytes that are no Shift_JIS")
-        << cp932("山田\n") + "\xFF\x82\xA0\n"
+        << sjisBytes("山田\n") + "\xFF\x82\xA0\n"
         << "2行目: 読めない文字があります (UTF-8 でも Shift_JIS でもありません)。";
     QTest::newRow("seed not a number")
         << QByteArray("山田,,1\n佐藤,A高,x\n")

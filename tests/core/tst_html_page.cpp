@@ -122,7 +122,7 @@ void TestHtmlPage::sheetPage() {
     const QByteArray table = toBytes(writeHtmlTable(bracket));
     QVERIFY(table.startsWith("<TABLE ") && table.endsWith("</TABLE>"));
     for (const char* text : {"春季大会", "4月5日", "予選", "A高", "[1]", "抽選番号 4242"})
-        QVERIFY2(table.contains(toBytes(kaztest::cp932(text))), text);
+        QVERIFY2(table.contains(toBytes(*utf8ToCp932(text))), text);
 }
 
 // A page of each layout option, read from its file: a third-place match below the bracket,

@@ -10,9 +10,9 @@
 #include "html/live_page.h"
 #include "played_bracket.h"
 #include "text/cp932.h"
+#include "text/document_text.h"
 
 using namespace kaz;
-using testbrackets::cp932;
 using testbrackets::playedBracket;
 
 using MakeBracket = std::function<Bracket()>;
@@ -81,7 +81,7 @@ QStringList sheetTexts(const Bracket& bracket) {
     for (int line = 0; line < bracket.lineCount(); ++line) texts.push_back(bracket.lineScore(line));
     QStringList shown;
     for (const std::string& text : texts) {
-        if (!text.empty()) shown.append(escapedText(cp932ToUtf8(text)));
+        if (!text.empty()) shown.append(escapedText(shownText(text)));
     }
     return shown;
 }
@@ -97,7 +97,7 @@ Bracket byeBracket() {
     b.setBye(6, true);
     b.setSheet(sheet);
     for (int m = 0; m < 8; ++m) {
-        if (!b.isBye(m)) b.setMemberName(m, cp932("選手" + std::to_string(m + 1)));
+        if (!b.isBye(m)) b.setMemberName(m, std::string("選手" + std::to_string(m + 1)));
     }
     for (const int line : {0, 7, 2, 5, 8, 11, 12}) leftClickLine(b, line);
     leftClickThirdPlace(b, 0);
@@ -171,7 +171,7 @@ void TestLivePage::page_data() {
     QTest::newRow("a name longer than the chart draws")
         << MakeBracket([] {
                Bracket b = playedBracket(4, false, false);
-               b.setMemberName(1, cp932(std::string(200 * 3, 'x').replace(0, 3, "長")));
+               b.setMemberName(1, std::string(std::string(200 * 3, 'x').replace(0, 3, "長")));
                return b;
            })
         << 0 << QList<int>() << 3 << QStringList() << 3
@@ -258,7 +258,7 @@ void TestLivePage::page() {
     QCOMPARE(page.contains(QStringLiteral("http-equiv=\"refresh\"")), refresh > 0);
     QCOMPARE(page.count(QStringLiteral("<script")), refresh > 0 ? 1 : 0);
     for (int m = 0; m < bracket.memberCount(); ++m) {
-        const QString name = escapedText(cp932ToUtf8(bracket.memberName(m)));
+        const QString name = escapedText(shownText(bracket.memberName(m)));
         QVERIFY2(page.contains(name), qPrintable(name));
     }
     for (const QString& text : sheetTexts(bracket)) QVERIFY2(page.contains(text), qPrintable(text));

@@ -2,6 +2,7 @@
 
 #include "core_test_support.h"
 #include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/pasted_text.h"
 
 using namespace kaz;
@@ -49,7 +50,7 @@ void TestPastedText::fitting_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("maxBytes");
     QTest::addColumn<QString>("fitted");  // "(refused)" when it would pass the limit
-    QTest::addColumn<QString>("note");    // about the characters that became 〓
+    QTest::addColumn<QString>("note");    // about the characters older programs show as 〓
     QTest::addColumn<bool>("controls");
     const QString refused = QStringLiteral("(refused)");
     QTest::newRow("fits") << "3-1" << 9 << "3-1"
@@ -61,14 +62,15 @@ void TestPastedText::fitting_data() {
     QTest::newRow("double-byte over") << "勝ち勝ち勝" << 9 << refused << "" << false;
     QTest::newRow("half-width kana are one byte") << "ﾊﾝｶｸﾒｲ" << 6 << "ﾊﾝｶｸﾒｲ"
                                                   << "" << false;
+    const QString kept = QStringLiteral("は入力のまま残します。古いプログラムでは 〓 と表示されます。");
     QTest::newRow("a name that Shift_JIS cannot hold whole")
-        << QStringLiteral("𠮷田\u3000太郎") << 99 << QStringLiteral("〓田\u3000太郎")
-        << QStringLiteral("「𠮷」を〓にしました。") << false;
+        << QStringLiteral("𠮷田\u3000太郎") << 99 << QStringLiteral("𠮷田\u3000太郎")
+        << QStringLiteral("「𠮷」") + kept << false;
     QTest::newRow("each character once, in order")
-        << QStringLiteral("é😀é1") << 9 << QStringLiteral("〓〓〓1")
-        << QStringLiteral("「é」「😀」を〓にしました。") << false;
+        << QStringLiteral("é😀é1") << 9 << QStringLiteral("é😀é1")
+        << QStringLiteral("「é」、「😀」は入力のまま残します。古いプログラムではどれも 〓 と表示されます。") << false;
     QTest::newRow("〓 counts two bytes") << QStringLiteral("1234567😀") << 8 << refused
-                                         << QStringLiteral("「😀」を〓にしました。") << false;
+                                         << QStringLiteral("「😀」") + kept << false;
     QTest::newRow("control characters left out")
         << QStringLiteral("A\u0001B\u007FC\u0085D\tE\nF") << 99 << "ABCDEF"
         << "" << true;
@@ -85,18 +87,16 @@ void TestPastedText::fitting() {
     QFETCH(bool, controls);
     const FittedText result = fitToField(text.toStdString(), size_t(maxBytes));
     QCOMPARE(result.tooLong, fitted == "(refused)");
-    if (!result.tooLong) {
-        QCOMPARE(kaztest::hex(result.cp932), kaztest::hex(*utf8ToCp932(fitted.toStdString())));
-    }
-    QVERIFY(result.cp932.size() <= size_t(maxBytes));
-    QCOMPARE(QString::fromStdString(result.replaced.empty()
+    if (!result.tooLong) QCOMPARE(QString::fromStdString(result.text), fitted);
+    QVERIFY(cp932Length(result.text) <= size_t(maxBytes));
+    QCOMPARE(QString::fromStdString(result.beyondCp932.empty()
                                         ? std::string()
-                                        : japaneseText(gotGetaText(result.replaced))),
+                                        : japaneseText(keptAsTypedText(result.beyondCp932))),
              note);
     QCOMPARE(result.controlsLeftOut, controls);
     // A list's line names its line.
-    if (!result.replaced.empty()) {
-        QCOMPARE(QString::fromStdString(japaneseText(gotGetaNote(3, result.replaced))),
+    if (!result.beyondCp932.empty()) {
+        QCOMPARE(QString::fromStdString(japaneseText(keptAsTypedNote(3, result.beyondCp932))),
                  "3行目: " + note);
     }
 }

@@ -15,6 +15,7 @@
 #include "html/html_page.h"
 #include "io/kaz_format.h"
 #include "text/cp932.h"
+#include "text/document_text.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const kaz::ColorValue value = kaz::colorFromString(bracket->colors().at(row));
         check((value >> 24) == 0, "colour value has no top byte");
     }
-    for (int i = 0; i < members; ++i) (void)kaz::cp932ToUtf8(bracket->memberName(i));
+    for (int i = 0; i < members; ++i) (void)kaz::shownText(bracket->memberName(i));
 
     // Every click on every line, whatever states the file held.
     kaz::Bracket clicked = *bracket;

@@ -333,8 +333,8 @@ void TestBracketView::championDialogKeepsBlanks() {
 // changes nothing, はい is one step that undo takes back whole.
 void TestBracketView::changingADecidedResultAsksFirst() {
     BracketDocument doc{kaz::Bracket(8)};
-    doc.setMemberName(0, toCp932Lenient(QStringLiteral("岡田 悠人")));
-    doc.setMemberName(1, toCp932Lenient(QStringLiteral("林 結翔")));
+    doc.setMemberName(0, toDocumentText(QStringLiteral("岡田 悠人")));
+    doc.setMemberName(1, toDocumentText(QStringLiteral("林 結翔")));
     // Member 0 wins match 1, the semi-final (5) and the final (7), and is named champion.
     for (int line : {0, 2, 8, 12}) doc.leftClickLine(line);
     doc.setMatchScores(8, "3", "1");
@@ -365,7 +365,7 @@ void TestBracketView::changingADecidedResultAsksFirst() {
 // as one step.
 void TestBracketView::matchDialogTakesBothScores() {
     BracketDocument doc{kaz::Bracket(4)};
-    doc.setMemberName(2, toCp932Lenient(QStringLiteral("岡田 悠人")));
+    doc.setMemberName(2, toDocumentText(QStringLiteral("岡田 悠人")));
     doc.setLineScore(2, "1");
     BracketView view(&doc);
     const int steps = doc.undoStack()->count();

@@ -17,7 +17,7 @@
 
 namespace picturetest {
 
-using kaz::render::toCp932Lenient;
+using kaz::render::toDocumentText;
 
 // Colours that no two roles share, so that a pixel tells which role drew it.
 inline const QColor kWin(0xE0, 0x00, 0x00);
@@ -47,15 +47,15 @@ inline kaz::Bracket example(int members, bool longNames = false) {
     colors.backgroundColor = "#F0F0C0";
     colors.memberColor = "#008000";
     colors.scoreColor = "#A000A0";
-    for (int i = 0; i < members; ++i) bracket.setMemberName(i, toCp932Lenient(memberName(i)));
+    for (int i = 0; i < members; ++i) bracket.setMemberName(i, toDocumentText(memberName(i)));
     if (longNames) {
-        bracket.setMemberName(0, toCp932Lenient(kLongLatin));
-        bracket.setMemberName(1, toCp932Lenient(kLongJapanese));
+        bracket.setMemberName(0, toDocumentText(kLongLatin));
+        bracket.setMemberName(1, toDocumentText(kLongJapanese));
     }
     kaz::leftClickLine(bracket, 0);
     bracket.setLineScore(0, "2");
     bracket.setLineScore(1, "1");
-    bracket.setChampion(toCp932Lenient(kChampion));
+    bracket.setChampion(toDocumentText(kChampion));
     return bracket;
 }
 

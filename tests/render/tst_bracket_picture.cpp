@@ -130,8 +130,8 @@ void TestBracketPicture::longNamesAreDrawnWhole() {
     QFETCH(qreal, scale);
     QFETCH(bool, condensed);
     kaz::Bracket bracket = example(4);
-    bracket.setMemberName(0, toCp932Lenient(first));
-    bracket.setMemberName(1, toCp932Lenient(second));
+    bracket.setMemberName(0, toDocumentText(first));
+    bracket.setMemberName(1, toDocumentText(second));
     const QImage image = bracketImage(bracket, scale);
     const kaz::Size normal = kaz::bracketExtent(4);
     const int extra = qRound(image.width() / scale) - normal.width;
@@ -207,8 +207,8 @@ void TestBracketPicture::longestScoreStaysClearOfItsLine() {
     QFETCH(QString, score);
     const qreal scale = 1;
     kaz::Bracket bracket = example(4);
-    bracket.setLineScore(0, toCp932Lenient(score));
-    bracket.setLineScore(1, toCp932Lenient(score));
+    bracket.setLineScore(0, toDocumentText(score));
+    bracket.setLineScore(1, toDocumentText(score));
     QCOMPARE(bracket.lineScore(0).size(), size_t(9));
     const QImage image = bracketImage(bracket, scale);
     for (int line : {0, 1}) {
@@ -264,7 +264,7 @@ void TestBracketPicture::sameAtEveryResolution() {
         sheet.thirdPlace = kaz::ThirdPlace::Match;
         bracket.setSheet(sheet);
         for (int member = 0; member < 4; ++member) {
-            bracket.setMemberName(member, toCp932Lenient(kLongLatin.left(30)));
+            bracket.setMemberName(member, toDocumentText(kLongLatin.left(30)));
         }
         kaz::leftClickLine(bracket, 3);
     }
@@ -283,10 +283,10 @@ void TestBracketPicture::sameAtEveryResolution() {
 void TestBracketPicture::sixtyFourTwoSidedStaysLegibleOnA4() {
     kaz::Bracket bracket = example(64, false);
     kaz::SheetInfo sheet;
-    sheet.title = toCp932Lenient(QStringLiteral("第12回 市民剣道大会 個人戦"));
+    sheet.title = toDocumentText(QStringLiteral("第12回 市民剣道大会 個人戦"));
     for (int m = 0; m < 64; ++m) {
-        bracket.setMemberName(m, toCp932Lenient(QStringLiteral("山田 太郎")));
-        bracket.setMemberClub(m, toCp932Lenient(QStringLiteral("県立第一高校")));
+        bracket.setMemberName(m, toDocumentText(QStringLiteral("山田 太郎")));
+        bracket.setMemberClub(m, toDocumentText(QStringLiteral("県立第一高校")));
         bracket.setMemberSeed(m, m < 8 ? m + 1 : 0);
     }
     sheet.matchNumbers = true;
@@ -345,9 +345,9 @@ void TestBracketPicture::sheetIsDrawn() {
     QFETCH(QString, club);
     kaz::Bracket bracket = example(8);
     kaz::SheetInfo sheet;
-    sheet.title = toCp932Lenient(title);
-    sheet.subtitle = toCp932Lenient(QStringLiteral("12月8日 市民体育館"));
-    bracket.setMemberClub(0, toCp932Lenient(club));
+    sheet.title = toDocumentText(title);
+    sheet.subtitle = toDocumentText(QStringLiteral("12月8日 市民体育館"));
+    bracket.setMemberClub(0, toDocumentText(club));
     bracket.setMemberSeed(0, 1);
     sheet.matchNumbers = true;
     sheet.drawNumber = 4242;
@@ -484,7 +484,7 @@ void TestBracketPicture::twoSidedNamesStandAtBothEdges() {
     QFETCH(int, members);
     QFETCH(bool, longNames);
     kaz::Bracket bracket = example(members, longNames);
-    if (longNames) bracket.setMemberName(members / 2, toCp932Lenient(kLongLatin));
+    if (longNames) bracket.setMemberName(members / 2, toDocumentText(kLongLatin));
     kaz::SheetInfo sheet;
     sheet.twoSided = true;
     bracket.setSheet(sheet);
@@ -528,12 +528,12 @@ void TestBracketPicture::seedsAndClubsStandByTheirNames() {
     kaz::SheetInfo sheet;
     sheet.twoSided = twoSided;
     for (int m = 0; m < members; ++m)
-        bracket.setMemberClub(m, toCp932Lenient(QStringLiteral("東高")));
+        bracket.setMemberClub(m, toDocumentText(QStringLiteral("東高")));
     const std::vector<int> seeded{2, twoSided ? members / 2 + 2 : 5};
     for (int m : seeded) bracket.setMemberSeed(m, m + 1);
     bracket.setSheet(sheet);
-    bracket.setMemberName(0, toCp932Lenient(kLongLatin));
-    bracket.setMemberName(members / 2, toCp932Lenient(kLongLatin));
+    bracket.setMemberName(0, toDocumentText(kLongLatin));
+    bracket.setMemberName(members / 2, toDocumentText(kLongLatin));
     const QImage image = bracketImage(bracket, 1);
     const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
     // The ink of a row between x `from` and `to` (the names are smoothed): its first and last

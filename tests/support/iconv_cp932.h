@@ -17,17 +17,16 @@ class IconvCp932 {
 public:
     IconvCp932()
         : m_toUtf8(iconv_open("UTF-8", "CP932")),
-          m_fromUtf8(iconv_open("CP932", "UTF-8")),
-          m_fromUtf16(iconv_open("CP932", "UTF-16LE")) {}
+          m_fromUtf8(iconv_open("CP932", "UTF-8")) {}
     ~IconvCp932() {
-        for (iconv_t cd : {m_toUtf8, m_fromUtf8, m_fromUtf16}) {
+        for (iconv_t cd : {m_toUtf8, m_fromUtf8}) {
             if (cd != kNone) iconv_close(cd);
         }
     }
     IconvCp932(const IconvCp932&) = delete;
     IconvCp932& operator=(const IconvCp932&) = delete;
 
-    bool valid() const { return m_toUtf8 != kNone && m_fromUtf8 != kNone && m_fromUtf16 != kNone; }
+    bool valid() const { return m_toUtf8 != kNone && m_fromUtf8 != kNone; }
 
     // A byte that does not convert becomes U+FFFD and the next byte is read afresh.
     std::string toUtf8(std::string_view cp932) {
@@ -45,20 +44,6 @@ public:
         if (!run(m_fromUtf8, utf8, out, [](size_t, std::string&) { return size_t{0}; })) {
             return std::nullopt;
         }
-        return out;
-    }
-
-    // A character that does not convert becomes "?" (a surrogate pair one "?").
-    std::string fromUtf16LeLossy(std::string_view utf16) {
-        std::string out;
-        run(m_fromUtf16, utf16, out, [utf16](size_t at, std::string& o) {
-            o += '?';
-            const size_t left = utf16.size() - at;
-            if (left < 4) return left < 2 ? left : size_t{2};
-            const unsigned hi = static_cast<unsigned char>(utf16[at + 1]);
-            const unsigned hi2 = static_cast<unsigned char>(utf16[at + 3]);
-            return hi >= 0xD8 && hi <= 0xDB && hi2 >= 0xDC && hi2 <= 0xDF ? size_t{4} : size_t{2};
-        });
         return out;
     }
 
@@ -93,7 +78,6 @@ private:
 
     iconv_t m_toUtf8;
     iconv_t m_fromUtf8;
-    iconv_t m_fromUtf16;
 };
 
 }  // namespace kazref

@@ -15,9 +15,6 @@
 
 namespace testbrackets {
 
-inline std::string cp932(const std::string& utf8) {
-    return kaz::utf8ToCp932(utf8).value_or(std::string());
-}
 
 // Member `member`'s name: "選手 12 長い名前の例" and the like, some longer than a name box.
 inline std::string playedName(int member) {
@@ -29,14 +26,14 @@ inline kaz::Bracket playedBracket(int members, bool twoSided, bool thirdPlaceMat
                                   const std::string& title = "第1回 ライブ大会") {
     kaz::Bracket bracket(members);
     kaz::SheetInfo sheet;
-    sheet.title = cp932(title);
-    sheet.subtitle = cp932("2026年12月8日 市民体育館");
+    sheet.title = std::string(title);
+    sheet.subtitle = std::string("2026年12月8日 市民体育館");
     sheet.matchNumbers = true;
     sheet.twoSided = twoSided;
     sheet.thirdPlace = thirdPlaceMatch ? kaz::ThirdPlace::Match : kaz::ThirdPlace::None;
     for (int m = 0; m < members; ++m) {
-        bracket.setMemberName(m, cp932(playedName(m)));
-        bracket.setMemberClub(m, cp932("クラブ" + std::to_string(m % 8 + 1)));
+        bracket.setMemberName(m, std::string(playedName(m)));
+        bracket.setMemberClub(m, std::string("クラブ" + std::to_string(m % 8 + 1)));
         bracket.setMemberSeed(m, m == 0 ? 1 : m == members - 1 ? 2 : 0);
     }
     bracket.setSheet(sheet);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/cp932.h"
+
+// The text a bracket holds (names, scores, clubs, the title, …): UTF-8, exactly as the user
+// typed it, in any script. A file's classic fields hold its CP932 form; what CP932 cannot hold
+// becomes 〓 there and lives whole in the file's block.
+//
+// Bytes read from a classic field that give no character of their own back (a damaged name, or
+// one of the duplicate codes CP932 has for some characters) are kept as they came, each byte as
+// the private-use character U+F700 + byte (bytes 40 … FF), so that a file opened and saved stays byte for byte.
+
+namespace kaz {
+
+// A classic field's CP932 bytes as document text.
+Utf8Text textFromCp932(Cp932View field);
+
+// UTF-16LE code units (the classic field's other form) as document text; half a unit and a lone
+// surrogate become U+FFFD.
+Utf8Text textFromUtf16Le(std::string_view utf16le);
+
+// The classic field of `text`: its CP932 form, with 〓 for each character CP932 cannot hold (and
+// for each sequence that is not UTF-8), and kept bytes as they came.
+Cp932Text cp932Form(Utf8View text);
+
+// The form of `text` on a page in CP932: as cp932Form, but each character CP932 cannot hold (or
+// holds only as a look-alike) as a hexadecimal character reference, "&#x20BB7;".
+Cp932Text cp932FormWithReferences(Utf8View text);
+
+// The length of cp932Form(text), in bytes: what the classic field's limits count.
+size_t cp932Length(Utf8View text);
+
+// True when the classic field alone gives `text` back, so that the file needs no exact form.
+bool cp932HoldsExactly(Utf8View text);
+
+// The characters of `text` that its classic field shows as 〓, each once, in order (U+FFFD for
+// bytes that are not UTF-8).
+std::vector<Utf8Text> charactersBeyondCp932(Utf8View text);
+
+// `text` as a screen, a picture or a page shows it: kept bytes read as CP932 (U+FFFD where they
+// are damaged); everything else as it is.
+Utf8Text shownText(Utf8View text);
+
+}  // namespace kaz
