@@ -1,6 +1,7 @@
 #include "bracket/sheet_marks.h"
 
 #include "bracket/bracket.h"
+#include "bracket/sheet_words.h"
 #include "text/cp932.h"
 
 namespace kaz {
@@ -18,9 +19,9 @@ bool showsClubColumn(const Bracket& bracket) {
 
 std::string seedMark(int seed) { return seed > 0 ? "[" + std::to_string(seed) + "]" : ""; }
 
-std::string drawNumberText(uint32_t drawNumber) {
-    static const std::string words = utf8ToCp932("抽選番号 ").value_or(std::string());
-    return words + std::to_string(drawNumber);
+std::string drawNumberText(uint32_t drawNumber, SheetLanguage language) {
+    const std::string words = utf8ToCp932(sheetWords(language).drawNumber).value_or(std::string());
+    return words + ' ' + std::to_string(drawNumber);
 }
 
 std::vector<int> matchNumbersByLine(const Bracket& bracket) {

@@ -25,6 +25,8 @@
 //  11 third-place results  per side, upper then lower: state (0 open, 1 won), score string;
 //                   only with a third-place match
 //  12 two-sided     the integer 1: half the members down each edge, the final in the middle
+//  13 language      the integer 1: the sheet's own words in English; another value is kept as
+//                   an unknown record (a later version's language) and the sheet is Japanese
 // Counts and indices are integers; entries run in ascending index; a count is at least 1.
 // Records of other tags are kept as they are and written back after the known record they
 // followed. Records 4, 5, 7 and 11 hold the bracket's member marks and third-place results, the
@@ -45,8 +47,9 @@ enum class SheetTag : int32_t {
     ThirdPlace = 10,
     ThirdPlaceResults = 11,
     TwoSided = 12,
+    SheetLanguage = 13,
 };
-constexpr int32_t kLastSheetTag = 12;
+constexpr int32_t kLastSheetTag = 13;
 constexpr int32_t kSheetBlockVersion = 1;
 constexpr char kSheetBlockMark[] = "KAZX";
 
