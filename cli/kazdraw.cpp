@@ -23,7 +23,8 @@ namespace {
 
 const char kUsage[] =
     "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
-    "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] LIST OUT.kaz\n";
+    "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] [--language ja|en] "
+    "LIST OUT.kaz\n";
 
 const char kHelp[] =
     "\n"
@@ -48,6 +49,8 @@ const char kHelp[] =
     "  --two-sided     the sheet in two sides, the first half of the members down the left\n"
     "                  edge and the second half down the right, the final in the middle\n"
     "                  (左右に分ける)\n"
+    "  --language L    the language of the words the sheet writes of its own (round\n"
+    "                  names, 3位決定戦, 抽選番号): ja (the default) or en\n"
     "  --help          this text\n"
     "  --version       the version\n"
     "\n"
@@ -60,6 +63,7 @@ struct Arguments {
     bool clubInName = false;
     bool thirdPlace = false;
     bool twoSided = false;
+    kaz::SheetLanguage language = kaz::SheetLanguage::Japanese;
     std::string title;                       // CP932
     std::vector<std::string> titleBeyondCp932;  // characters older programs show as 〓
     std::string list;
@@ -117,6 +121,12 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
             return "--title は " + std::to_string(kaz::kMaxSheetTitleBytes) + " バイトまでです。";
         }
     }
+    if (const std::optional<std::string> language = line.value("--language")) {
+        if (*language != "ja" && *language != "en") {
+            return std::string("--language は ja か en です。");
+        }
+        if (*language == "en") args.language = kaz::SheetLanguage::English;
+    }
     if (line.operands.size() < 2) {
         return std::string(line.operands.empty() ? "参加者リストが指定されていません。"
                                                  : kaz::kNoOutputFileMessage);
@@ -166,11 +176,13 @@ int drawAndWrite(Arguments& args) {
         return fail(
             kaz::Message(kaz::MessageId::SaveFailed));  // the checks above leave nothing to refuse
     kaz::Bracket bracket = kaz::makeDrawnBracket(*draw, entrants.entrants, args.clubInName);
-    if (!args.title.empty() || args.thirdPlace || args.twoSided) {
+    if (!args.title.empty() || args.thirdPlace || args.twoSided ||
+        args.language != kaz::SheetLanguage::Japanese) {
         kaz::SheetInfo sheet = bracket.sheet();
         sheet.title = args.title;
         if (args.thirdPlace) sheet.thirdPlace = kaz::ThirdPlace::Match;
         sheet.twoSided = args.twoSided;
+        sheet.language = args.language;
         bracket.setSheet(std::move(sheet));
     }
     const kaz::Status written = kaz::writeFileSafely(output, kaz::writeKaz(bracket));
@@ -202,7 +214,8 @@ int main(int argc, char** argv) {
                                                          {"--club-in-name"},
                                                          {"--title", true},
                                                          {"--third-place"},
-                                                         {"--two-sided"}});
+                                                         {"--two-sided"},
+                                                         {"--language", true}});
     if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
         return *answered;
     }

@@ -71,6 +71,14 @@ void DocumentManager::newDocument() {
 }
 
 void DocumentManager::openNewBracket(kaz::Bracket bracket) {
+    if (bracket.sheet().language != m_newSheetLanguage) {
+        // Its language is no change of the user's: a bracket unchanged so far stays unchanged.
+        const bool unchanged = !bracket.isChanged();
+        kaz::SheetInfo sheet = bracket.sheet();
+        sheet.language = m_newSheetLanguage;
+        bracket.setSheet(std::move(sheet));
+        if (unchanged) bracket.markSaved();
+    }
     auto* doc = new gui::BracketDocument(std::move(bracket), this);
     // The running number is taken only by a bracket that came into being.
     doc->setTitle(tr("新しいトーナメント表%1").arg(++m_untitledCount));

@@ -33,9 +33,12 @@ public:
 
     // Asks the member count and opens a new bracket of that size.
     void newDocument();
-    // Opens `bracket` as a new bracket without a file, titled as New titles it. One that differs
-    // from an empty bracket (a drawn one) counts as changed until it is stored.
+    // Opens `bracket` as a new bracket without a file, titled as New titles it, its sheet in the
+    // language new brackets take. One that differs from an empty bracket (a drawn one) counts as
+    // changed until it is stored.
     void openNewBracket(kaz::Bracket bracket);
+    // The language of a new bracket's sheet (the editor's); Japanese until set.
+    void setNewSheetLanguage(kaz::SheetLanguage language) { m_newSheetLanguage = language; }
     // Asks for a bracket file and opens it.
     void chooseAndOpen();
     // Opens the bracket at `path` (or shows the window it is open in already). A failure is
@@ -95,6 +98,7 @@ private:
     OutsideChanges* m_outsideChanges;
     LivePublishing* m_publishing;
     int m_untitledCount = 0;
+    kaz::SheetLanguage m_newSheetLanguage = kaz::SheetLanguage::Japanese;
 };
 
 }  // namespace kaz::app

@@ -33,6 +33,7 @@
 #include "settings/profile_settings.h"
 #include "shell/key_locks.h"
 #include "shell/menu_style.h"
+#include "shell/ui_language.h"
 #include "support/app_icons.h"
 #include "text/app_names.h"
 
@@ -63,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(appIcon());
     setCentralWidget(m_mdiArea);
     m_documentManager->recentFiles().load();
+    m_documentManager->setNewSheetLanguage(newSheetLanguage());
     createCommandGroups();
     createMenus();
     createToolBar();

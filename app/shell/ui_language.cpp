@@ -21,6 +21,8 @@ void install(QCoreApplication& app, const QString& name, const QString& folder) 
     }
 }
 
+kaz::SheetLanguage installedLanguage = kaz::SheetLanguage::Japanese;
+
 }  // namespace
 
 bool speaksJapanese(const QLocale& locale) {
@@ -28,6 +30,8 @@ bool speaksJapanese(const QLocale& locale) {
 }
 
 void installUiLanguage(QCoreApplication& app, const QLocale& locale) {
+    installedLanguage =
+        speaksJapanese(locale) ? kaz::SheetLanguage::Japanese : kaz::SheetLanguage::English;
     if (speaksJapanese(locale)) {
         // Qt's own dialogs (file chooser, colour chooser, message boxes) speak Japanese too.
         install(app, QStringLiteral("qtbase_ja"),
@@ -38,5 +42,7 @@ void installUiLanguage(QCoreApplication& app, const QLocale& locale) {
         install(app, QString::fromLatin1(file), QStringLiteral(":/translations"));
     }
 }
+
+kaz::SheetLanguage newSheetLanguage() { return installedLanguage; }
 
 }  // namespace kaz::app

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include "bracket/sheet_info.h"
+
 class QCoreApplication;
 
 namespace kaz::app {
@@ -13,5 +15,9 @@ bool speaksJapanese(const QLocale& locale);
 // Installs the translations for `locale`: Qt's own Japanese texts for its dialogs in Japanese;
 // the editor's English texts (embedded in the program) otherwise.
 void installUiLanguage(QCoreApplication& app, const QLocale& locale = QLocale::system());
+
+// The language of the sheet of a new bracket: the editor's, as installUiLanguage last chose it
+// (Japanese before it has run).
+kaz::SheetLanguage newSheetLanguage();
 
 }  // namespace kaz::app

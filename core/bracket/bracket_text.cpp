@@ -5,6 +5,7 @@
 #include "bracket/bracket.h"
 #include "bracket/round_names.h"
 #include "bracket/sheet_marks.h"
+#include "bracket/sheet_words.h"
 #include "bracket/third_place.h"
 #include "draw/entrant_list.h"
 #include "text/document_text.h"
@@ -55,10 +56,11 @@ std::string thirdPlaceText(const Bracket& bracket) {
     const auto nameOf = [&bracket](int member) {
         return member < 0 ? std::string() : bracket.memberName(member);
     };
+    const SheetWords& words = sheetWords(sheet.language);
     std::string text;
     std::string thirds;
     if (sheet.thirdPlace == ThirdPlace::Match) {
-        text += "\n3位決定戦\n";
+        text += '\n' + words.thirdPlaceMatch + '\n';
         for (int side = 0; side < kThirdPlaceSides; ++side) {
             text += nameOf(thirdPlaceMember(bracket, side));
             const std::string& score = bracket.thirdPlaceResult(side).score;
@@ -71,7 +73,7 @@ std::string thirdPlaceText(const Bracket& bracket) {
             thirds += nameOf(thirdPlaceMember(bracket, side)) + '\n';
         }
     }
-    return text + "\n3位\n" + thirds;
+    return text + '\n' + words.thirdPlace + '\n' + thirds;
 }
 
 }  // namespace
@@ -89,13 +91,10 @@ std::string bracketAsText(const Bracket& bracket) {
         if (place.round != round) {
             round = place.round;
             if (line > 0) text += '\n';
-            if (withSheet) {
-                text += sheetRoundName(bracket, round);
-            } else {
-                // A round's lines hold who plays its matches; the final line holds the champion.
-                text += place.size == 1 ? std::string(kChampionColumnName)
-                                        : matchRoundName(bracket.memberCount(), round + 1);
-            }
+            // A round's lines hold who plays its matches; the final line holds the champion.
+            text += withSheet ? sheetRoundName(bracket, round)
+                              : defaultRoundName(bracket.memberCount(), round,
+                                                 SheetLanguage::Japanese);
             text += '\n';
         }
         const int member = standing[static_cast<size_t>(line)];
@@ -116,7 +115,8 @@ std::string bracketAsText(const Bracket& bracket) {
         text += '\n';
     }
     text += thirdPlaceText(bracket);
-    if (withSheet && sheet.drawNumber) text += '\n' + drawNumberText(*sheet.drawNumber) + '\n';
+    if (withSheet && sheet.drawNumber)
+        text += '\n' + drawNumberText(*sheet.drawNumber, sheet.language) + '\n';
     return shownText(text);
 }
 

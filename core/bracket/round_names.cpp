@@ -2,17 +2,31 @@
 
 #include "bracket/bracket.h"
 #include "bracket/bracket_shape.h"
+#include "bracket/sheet_words.h"
 
 namespace kaz {
+namespace {
 
-const char kChampionColumnName[] = "優勝";
+enum class MatchRound { Numbered, QuarterFinal, SemiFinal, Final };
 
-Message matchRoundMessage(int members, int round) {
+MatchRound matchRoundOf(int members, int round) {
     // The last round holds the champion's line alone; the final is the round before it.
     const int finalRound = roundsForMembers(members) - 1;
-    if (round == finalRound) return Message(MessageId::FinalRound);
-    if (round == finalRound - 1) return Message(MessageId::SemiFinalRound);
-    if (round == finalRound - 2) return Message(MessageId::QuarterFinalRound);
+    if (round == finalRound) return MatchRound::Final;
+    if (round == finalRound - 1) return MatchRound::SemiFinal;
+    if (round == finalRound - 2) return MatchRound::QuarterFinal;
+    return MatchRound::Numbered;
+}
+
+}  // namespace
+
+Message matchRoundMessage(int members, int round) {
+    switch (matchRoundOf(members, round)) {
+        case MatchRound::Final: return Message(MessageId::FinalRound);
+        case MatchRound::SemiFinal: return Message(MessageId::SemiFinalRound);
+        case MatchRound::QuarterFinal: return Message(MessageId::QuarterFinalRound);
+        case MatchRound::Numbered: break;
+    }
     return Message(MessageId::RoundNumber, {round});
 }
 
@@ -20,17 +34,24 @@ std::string matchRoundName(int members, int round) {
     return japaneseText(matchRoundMessage(members, round));
 }
 
-std::string defaultRoundName(int members, int round) {
-    const int championRound = roundsForMembers(members) - 1;
-    if (round == championRound) return kChampionColumnName;
+std::string defaultRoundName(int members, int round, SheetLanguage language) {
+    const SheetWords& words = sheetWords(language);
+    if (round == roundsForMembers(members) - 1) return words.champion;
     // Round k's lines play the matches of match round k + 1.
-    return matchRoundName(members, round + 1);
+    switch (matchRoundOf(members, round + 1)) {
+        case MatchRound::Final: return words.finalRound;
+        case MatchRound::SemiFinal: return words.semiFinalRound;
+        case MatchRound::QuarterFinal: return words.quarterFinalRound;
+        case MatchRound::Numbered: break;
+    }
+    return roundNumberName(language, round + 1);
 }
 
 std::string sheetRoundName(const Bracket& bracket, int round) {
-    const std::string& stored = bracket.sheet().roundNames[size_t(round)];
+    const SheetInfo& sheet = bracket.sheet();
+    const std::string& stored = sheet.roundNames[size_t(round)];
     if (!stored.empty()) return stored;
-    return defaultRoundName(bracket.memberCount(), round);
+    return defaultRoundName(bracket.memberCount(), round, sheet.language);
 }
 
 }  // namespace kaz

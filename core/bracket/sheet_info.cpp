@@ -12,7 +12,8 @@ bool SheetInfo::isEmpty() const { return *this == emptySheet(); }
 bool SheetInfo::operator==(const SheetInfo& o) const {
     return title == o.title && subtitle == o.subtitle && roundNames == o.roundNames &&
            matchNumbers == o.matchNumbers && clubColumn == o.clubColumn &&
-           drawNumber == o.drawNumber && thirdPlace == o.thirdPlace && twoSided == o.twoSided;
+           drawNumber == o.drawNumber && thirdPlace == o.thirdPlace && twoSided == o.twoSided &&
+           language == o.language;
 }
 
 }  // namespace kaz

@@ -23,6 +23,13 @@ enum class ThirdPlace : int32_t {
     Match = 2,
 };
 
+// The language of the words a sheet writes of its own (round names, 3位決定戦, 抽選番号, the
+// page's title): the sheet's, stored with it, whatever the editor's language.
+enum class SheetLanguage : int32_t {
+    Japanese = 0,
+    English = 1,
+};
+
 // The sides of the third-place match: the loser of the upper semi-final, and of the lower.
 constexpr int kThirdPlaceSides = 2;
 
@@ -60,6 +67,7 @@ struct SheetInfo {
     // The first half of the members down the left edge, the second half down the right, the
     // final in the middle.
     bool twoSided = false;
+    SheetLanguage language = SheetLanguage::Japanese;
 
     // True when nothing is set. A bracket whose sheet is empty, with no member's marks and no
     // third-place result (usesSheet in bracket.h), shows no sheet.

@@ -1,6 +1,7 @@
 #include "bracket/sheet_marks.h"
 
 #include "bracket/bracket.h"
+#include "bracket/sheet_words.h"
 
 namespace kaz {
 
@@ -17,8 +18,8 @@ bool showsClubColumn(const Bracket& bracket) {
 
 std::string seedMark(int seed) { return seed > 0 ? "[" + std::to_string(seed) + "]" : ""; }
 
-std::string drawNumberText(uint32_t drawNumber) {
-    return "抽選番号 " + std::to_string(drawNumber);
+std::string drawNumberText(uint32_t drawNumber, SheetLanguage language) {
+    return std::string(sheetWords(language).drawNumber) + ' ' + std::to_string(drawNumber);
 }
 
 std::vector<int> matchNumbersByLine(const Bracket& bracket) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "bracket/sheet_info.h"
+
 // What the sheet puts beside the bare bracket, worked out once so that every picture, the page
 // and the text copy show the same: whether the club column shows, a seed's mark, which match
 // carries which number, and which lines a bye leaves undrawn.
@@ -21,8 +23,9 @@ bool showsClubColumn(const Bracket& bracket);
 // The mark before a seeded member's name: the seed number in brackets, "[1]". Empty for 0.
 std::string seedMark(int seed);
 
-// The line at the foot of the sheet that names the draw which made it: "抽選番号 4242" (document text).
-std::string drawNumberText(uint32_t drawNumber);
+// The line at the foot of the sheet that names the draw which made it, in the sheet's
+// language: "抽選番号 4242", "Draw no. 4242" (document text).
+std::string drawNumberText(uint32_t drawNumber, SheetLanguage language);
 
 // The number of the match each line feeds, by line index: 0 for the lines of the first round
 // and for a line fed by no numbered match. The matches are numbered 1, 2, 3, … round by round,

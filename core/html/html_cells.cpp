@@ -2,12 +2,13 @@
 
 #include <charconv>
 
+#include "bracket/sheet_words.h"
 #include "text/cp932.h"
 
 namespace kaz::html {
 namespace {
 
-std::string toCp932(const char* utf8) { return utf8ToCp932(utf8).value_or(std::string()); }
+std::string toCp932(const std::string& utf8) { return utf8ToCp932(utf8).value_or(std::string()); }
 
 // The end of a join cell's STYLE attribute, its content and nothing more.
 void appendScorePart(PageBuffer& out, const Page& page, const std::string& score) {
@@ -67,18 +68,24 @@ void writeClubCell(PageBuffer& out, const Page& page, int member, bool mirrored,
 
 }  // namespace
 
-const JapaneseFragments& fragments() {
-    static const JapaneseFragments fragments{
-        toCp932("\r\n<TITLE>トーナメント表</TITLE>\r\n"),
-        toCp932("\r\n<!-- ●●●ここからソースをコピーしてお使い下さい●●● -->\r\n"),
-        toCp932("<TABLE SUMMARY=\"トーナメント表\" BORDER=\"0\" CELLSPACING=\"0\" "
-                "CELLPADDING=\"1\" STYLE = \"width:"),
-        toCp932("\r\n<!-- ●●●ここまで●●● -->\r\n\r\n"),
-        toCp932("　"),
-        toCp932("3位決定戦"),
-        toCp932("3位"),
+const PageFragments& fragments(SheetLanguage language) {
+    const auto make = [](SheetLanguage of) {
+        const SheetWords& words = sheetWords(of);
+        const std::string name = words.sheetName;
+        return PageFragments{
+            toCp932("\r\n<TITLE>" + name + "</TITLE>\r\n"),
+            toCp932("\r\n<!-- " + std::string(words.copyFrom) + " -->\r\n"),
+            toCp932("<TABLE SUMMARY=\"" + name +
+                    "\" BORDER=\"0\" CELLSPACING=\"0\" CELLPADDING=\"1\" STYLE = \"width:"),
+            toCp932("\r\n<!-- " + std::string(words.copyTo) + " -->\r\n\r\n"),
+            toCp932("　"),
+            toCp932(words.thirdPlaceMatch),
+            toCp932(words.thirdPlace),
+        };
     };
-    return fragments;
+    static const PageFragments japanese = make(SheetLanguage::Japanese);
+    static const PageFragments english = make(SheetLanguage::English);
+    return language == SheetLanguage::English ? english : japanese;
 }
 
 void appendInt(PageBuffer& out, int value) {

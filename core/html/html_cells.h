@@ -88,8 +88,8 @@ void escapeTextInto(Out& out, std::string_view text) {
     out.append(page.data(), page.size());
 }
 
-// The fixed fragments that hold Japanese text, converted to CP932 once.
-struct JapaneseFragments {
+// The fixed fragments that hold the sheet's words, converted to CP932 once for each language.
+struct PageFragments {
     std::string title;
     std::string copyFrom;
     std::string tableStart;
@@ -99,7 +99,7 @@ struct JapaneseFragments {
     std::string thirdPlace;  // the heading of two third places, and the mark before the winner
 };
 
-const JapaneseFragments& fragments();
+const PageFragments& fragments(SheetLanguage language = SheetLanguage::Japanese);
 
 void appendInt(PageBuffer& out, int value);
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "bracket/round_names.h"
+#include "bracket/sheet_words.h"
 #include "html/html_cells.h"
 
 namespace kaz {
@@ -64,28 +65,32 @@ void writeSheetFoot(PageBuffer& out, const Page& page) {
     if (!drawNumber) return;
     out += "<TR>\r\n";
     appendSheetTextCell(out, page, page.columnCount(), "right");
-    out += drawNumberText(*drawNumber);
+    out += drawNumberText(*drawNumber, page.bracket.sheet().language);
     out += "</TD>\r\n</TR>\r\n";
 }
 
 void writeHtmlHead(PageBuffer& out, const Page& page) {
+    const SheetLanguage language = page.bracket.sheet().language;
+    const std::string_view lang = sheetWords(language).pageLanguage;
+    out += "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<HTML lang=\"";
+    out += lang;
+    out += "\">\r\n<HEAD>\r\n<meta http-equiv=\"content-language\" content=\"";
+    out += lang;
     out +=
-        "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
-        "<HTML lang=\"ja\">\r\n<HEAD>\r\n"
-        "<meta http-equiv=\"content-language\" content=\"ja\">\r\n"
+        "\">\r\n"
         "<meta http-equiv=\"content-type\" content=\"text/html; charset=shift_jis\">\r\n"
         "<meta http-equiv=\"content-style-type\" content=\"text/css\">\r\n";
     const std::string& title = page.bracket.sheet().title;
     if (title.empty()) {
-        out += fragments().title;
+        out += fragments(language).title;
     } else {
         out += "\r\n<TITLE>";
         escapeTextInto(out, title);
         out += "</TITLE>\r\n";
     }
     out += "</HEAD>\r\n<BODY STYLE = \"background-color:#FFFFFF\">\r\n\r\n";
-    out += fragments().copyFrom;
-    out += fragments().tableStart;
+    out += fragments(language).copyFrom;
+    out += fragments(language).tableStart;
     appendInt(out, htmlTableWidth(page.bracket));
     out += " ;height:";
     appendInt(out, htmlTableHeight(page.bracket));
@@ -106,7 +111,7 @@ void writeHtmlFoot(PageBuffer& out, const Page& page) {
     writeThirdPlace(out, page);
     if (page.withSheet) writeSheetFoot(out, page);
     out += "</TABLE>\r\n";
-    out += fragments().copyTo;
+    out += fragments(page.bracket.sheet().language).copyTo;
     out += "</BODY>\r\n</HTML>";
 }
 

@@ -19,7 +19,7 @@ void writeThirdPlaceResult(PageBuffer& out, const Page& page, int rowspan, int c
     out += fragments().blank;
     const int winner = thirdPlaceWinner(page.bracket);
     if (winner >= 0) {
-        out += fragments().thirdPlace;
+        out += fragments(page.bracket.sheet().language).thirdPlace;
         out += ' ';
         escapeTextInto(out, page.bracket.memberName(winner));
     }
@@ -38,7 +38,8 @@ void writeThirdPlace(PageBuffer& out, const Page& page) {
     const bool match = mode == ThirdPlace::Match;
     out += "<TR valign = \"bottom\">\r\n";
     appendSheetTextCell(out, page, page.columnCount(), "left");
-    out += match ? fragments().thirdPlaceMatch : fragments().thirdPlace;
+    const PageFragments& words = fragments(page.bracket.sheet().language);
+    out += match ? words.thirdPlaceMatch : words.thirdPlace;
     out += "</TD>\r\n</TR>\r\n";
     const std::array<int, kThirdPlaceSides> members = thirdPlaceMembers(page.bracket);
     const int rest = page.columnCount() - page.nameColumns();

@@ -1,5 +1,6 @@
 #include "html/live_page.h"
 
+#include "bracket/sheet_words.h"
 #include "html/live_parts.h"
 #include "text/document_text.h"
 
@@ -89,8 +90,11 @@ void appendStyle(html::PageBuffer& out, const live::LiveColors& colors) {
 std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options) {
     html::PageBuffer out(16384 + 700 * size_t(bracket.memberCount()));
     const std::string title = shownText(bracket.sheet().title);
+    const SheetWords& words = sheetWords(bracket.sheet().language);
+    out += "<!DOCTYPE html>\n<html lang=\"";
+    out += std::string_view(words.pageLanguage);
     out +=
-        "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     // A page that updates itself: by the script without reloading, else by a meta refresh.
     if (options.refreshSeconds > 0) {
@@ -99,7 +103,7 @@ std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options
         out += "\"></noscript>\n";
     }
     // The sheet's title names the page, and the window or tab it is shown in.
-    const std::string heading = title.empty() ? std::string("トーナメント表") : title;
+    const std::string heading = title.empty() ? std::string(words.sheetName) : title;
     out += "<title>";
     live::appendText(out, heading);
     out += "</title>\n";
@@ -113,7 +117,9 @@ std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options
         live::appendDocumentText(out, bracket.sheet().subtitle);
         out += "</p>\n";
     }
-    out += "<p class=\"updated\">最終更新 ";
+    out += "<p class=\"updated\">";
+    out += std::string_view(words.lastUpdated);
+    out += ' ';
     live::appendText(out, options.updatedAt);
     out += "</p>\n</header>\n<main>\n";
     live::writeLiveTop(out, bracket, options.recentResults);

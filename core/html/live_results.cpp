@@ -7,6 +7,7 @@
 #include "bracket/member_progress.h"
 #include "bracket/round_names.h"
 #include "bracket/sheet_marks.h"
+#include "bracket/sheet_words.h"
 #include "bracket/third_place.h"
 #include "html/live_parts.h"
 #include "text/document_text.h"
@@ -14,8 +15,6 @@
 namespace kaz::live {
 namespace {
 
-// A member without a typed name still stands in the list.
-constexpr char kNoName[] = "（名前なし）";
 // The most results 最新の結果 shows: what a phone shows above the chart.
 constexpr size_t kMostRecent = 6;
 
@@ -75,19 +74,27 @@ std::vector<DecidedMatch> decidedMatches(const Bracket& bracket) {
     return matches;
 }
 
+const SheetWords& wordsOf(const Bracket& bracket) { return sheetWords(bracket.sheet().language); }
+
 // "（所属）" after a member's name where it has a club: the list has no club column.
 void appendClub(PageBuffer& out, const Bracket& bracket, int member) {
     if (member < 0) return;
     const std::string& club = bracket.memberClub(member);
     if (club.empty()) return;
-    out += "（";
+    out += std::string_view(wordsOf(bracket).clubBefore);
     appendDocumentText(out, club);
-    out += "）";
+    out += std::string_view(wordsOf(bracket).clubAfter);
+}
+
+// A member without a typed name still stands in the list.
+std::string nameOrNoName(const Bracket& bracket, int member) {
+    if (member < 0 || bracket.memberName(member).empty()) return wordsOf(bracket).noName;
+    return shownText(bracket.memberName(member));
 }
 
 void appendMember(PageBuffer& out, const Bracket& bracket, int member, bool withClub) {
     if (member < 0 || bracket.memberName(member).empty()) {
-        out += kNoName;
+        out += std::string_view(wordsOf(bracket).noName);
     } else {
         appendDocumentText(out, bracket.memberName(member));
     }
@@ -96,7 +103,7 @@ void appendMember(PageBuffer& out, const Bracket& bracket, int member, bool with
 
 void appendRoundName(PageBuffer& out, const Bracket& bracket, const DecidedMatch& match) {
     if (match.thirdPlace) {
-        out += "3位決定戦";
+        out += std::string_view(wordsOf(bracket).thirdPlaceMatch);
     } else {
         appendDocumentText(out, sheetRoundName(bracket, match.round));
     }
@@ -106,11 +113,11 @@ void appendRoundName(PageBuffer& out, const Bracket& bracket, const DecidedMatch
 // only one side has is shown alone, and "対" stands between two sides without scores. With
 // `round`, its round's name after the number.
 void appendMatch(PageBuffer& out, const Bracket& bracket, const DecidedMatch& match, bool round) {
+    const SheetWords& words = wordsOf(bracket);
     out += "<li>";
     if (match.shown && match.number > 0) {
-        out += "第";
-        html::appendInt(out, match.number);
-        out += "試合 ";
+        out += matchNumberName(bracket.sheet().language, match.number);
+        out += ' ';
     }
     if (round) {
         appendRoundName(out, bracket, match);
@@ -121,7 +128,7 @@ void appendMatch(PageBuffer& out, const Bracket& bracket, const DecidedMatch& ma
             out += ' ';
             const std::string& upper = *match.scores[0];
             const std::string& lower = *match.scores[1];
-            if (upper.empty() && lower.empty()) out += "対";
+            if (upper.empty() && lower.empty()) out += std::string_view(words.versus);
             appendDocumentText(out, upper);
             if (!upper.empty() && !lower.empty()) out += '-';
             appendDocumentText(out, lower);
@@ -132,9 +139,10 @@ void appendMatch(PageBuffer& out, const Bracket& bracket, const DecidedMatch& ma
         appendMember(out, bracket, match.members[size_t(side)], true);
         if (won) out += "</strong>";
     }
-    out += "（";
+    out += std::string_view(words.wonBefore);
     appendMember(out, bracket, match.members[size_t(match.winner)], false);
-    out += " の勝ち）</li>\n";
+    out += std::string_view(words.wonAfter);
+    out += "</li>\n";
 }
 
 // The decided matches of every round but the final line's column, round by round; true when
@@ -162,16 +170,22 @@ void appendThirdPlace(PageBuffer& out, const Bracket& bracket,
     const SheetInfo& sheet = bracket.sheet();
     if (!matches.empty() && matches.back().thirdPlace) {
         const DecidedMatch& match = matches.back();
-        out += "<h3>3位決定戦</h3>\n<ol>\n";
+        out += "<h3>";
+        out += std::string_view(wordsOf(bracket).thirdPlaceMatch);
+        out += "</h3>\n<ol>\n";
         appendMatch(out, bracket, match, false);
-        out += "</ol>\n<p>3位 <strong>";
+        out += "</ol>\n<p>";
+        out += std::string_view(wordsOf(bracket).thirdPlace);
+        out += " <strong>";
         appendMember(out, bracket, match.members[size_t(match.winner)], true);
         out += "</strong></p>\n";
         return;
     }
     const std::array<int, kThirdPlaceSides> sides = thirdPlaceMembers(bracket);
     if (sheet.thirdPlace == ThirdPlace::Shared && (sides[0] >= 0 || sides[1] >= 0)) {
-        out += "<h3>3位</h3>\n<ul>\n";
+        out += "<h3>";
+        out += std::string_view(wordsOf(bracket).thirdPlace);
+        out += "</h3>\n<ul>\n";
         for (const int member : sides) {
             if (member < 0) continue;
             out += "<li>";
@@ -229,8 +243,7 @@ std::string championName(const Bracket& bracket) {
     if (bracket.lineState(final) == LineState::Open) return std::string();
     const int member = memberOnLine(bracket, final);
     if (member < 0) return std::string();
-    return bracket.memberName(member).empty() ? std::string(kNoName)
-                                              : shownText(bracket.memberName(member));
+    return nameOrNoName(bracket, member);
 }
 
 void writeLiveTop(PageBuffer& out, const Bracket& bracket, const std::vector<int>& recent) {
@@ -238,9 +251,12 @@ void writeLiveTop(PageBuffer& out, const Bracket& bracket, const std::vector<int
     const std::vector<const DecidedMatch*> listed = recentMatches(matches, recent);
     const std::string champion = championName(bracket);
     if (champion.empty() && listed.empty()) return;
-    out += "<section class=\"top\" aria-label=\"速報\">\n";
+    const SheetWords& words = wordsOf(bracket);
+    out += "<section class=\"top\" aria-label=\"";
+    out += std::string_view(words.headlines);
+    out += "\">\n";
     if (!champion.empty()) {
-        appendPlace(out, "champion", "優勝");
+        appendPlace(out, "champion", words.champion);
         appendText(out, champion);
         // The club of the member who won the final, where one did.
         const int final = bracket.lineCount() - 1;
@@ -254,20 +270,22 @@ void writeLiveTop(PageBuffer& out, const Bracket& bracket, const std::vector<int
         if (!final && !match.thirdPlace) continue;
         // The final's loser is second; the third-place match's winner is third.
         const int side = final ? 1 - match.winner : match.winner;
-        appendPlace(out, "place", final ? "準優勝" : "3位");
+        appendPlace(out, "place", final ? words.runnerUp : words.thirdPlace);
         appendMember(out, bracket, match.members[size_t(side)], true);
         out += "</strong></p>\n";
     }
     if (bracket.sheet().thirdPlace == ThirdPlace::Shared) {
         for (const int member : thirdPlaceMembers(bracket)) {
             if (member < 0) continue;
-            appendPlace(out, "place", "3位");
+            appendPlace(out, "place", words.thirdPlace);
             appendMember(out, bracket, member, true);
             out += "</strong></p>\n";
         }
     }
     if (!listed.empty()) {
-        out += "<h2>最新の結果</h2>\n<ol class=\"recent\">\n";
+        out += "<h2>";
+        out += std::string_view(words.latestResults);
+        out += "</h2>\n<ol class=\"recent\">\n";
         for (const DecidedMatch* match : listed) appendMatch(out, bracket, *match, true);
         out += "</ol>\n";
     }
@@ -275,18 +293,24 @@ void writeLiveTop(PageBuffer& out, const Bracket& bracket, const std::vector<int
 }
 
 void writeLiveResults(PageBuffer& out, const Bracket& bracket) {
-    out +=
-        "<section class=\"results\" aria-labelledby=\"results\">\n<h2 id=\"results\">結果</h2>\n";
+    const SheetWords& words = wordsOf(bracket);
+    out += "<section class=\"results\" aria-labelledby=\"results\">\n<h2 id=\"results\">";
+    out += std::string_view(words.results);
+    out += "</h2>\n";
     const std::vector<DecidedMatch> matches = decidedMatches(bracket);
     const bool any = appendRounds(out, bracket, matches);
     appendThirdPlace(out, bracket, matches);
     const std::string champion = championName(bracket);
     if (!champion.empty()) {
-        out += "<h3>優勝</h3>\n<p class=\"winner\"><strong>";
+        out += "<h3>";
+        out += std::string_view(words.champion);
+        out += "</h3>\n<p class=\"winner\"><strong>";
         appendText(out, champion);
         out += "</strong></p>\n";
     } else if (!any) {
-        out += "<p>まだ結果はありません。</p>\n";
+        out += "<p>";
+        out += std::string_view(words.noResults);
+        out += "</p>\n";
     }
     out += "</section>\n";
 }

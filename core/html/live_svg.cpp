@@ -8,6 +8,7 @@
 #include "bracket/sheet_layout.h"
 #include "bracket/sheet_marks.h"
 #include "bracket/sheet_picture_plan.h"
+#include "bracket/sheet_words.h"
 #include "bracket/third_place.h"
 #include "html/live_parts.h"
 #include "text/document_text.h"
@@ -279,8 +280,9 @@ void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
         appendTextIn(chart.out, "x", Anchor::Start, thirdPlaceNumberRect(chart.layout),
                      std::to_string(thirdPlaceMatchNumber(bracket)), kSmallPixels);
     }
-    appendTextIn(chart.out, "x", Anchor::Start, place.heading, match ? "3位決定戦" : "3位",
-                 kSmallPixels);
+    const SheetWords& words = sheetWords(bracket.sheet().language);
+    appendTextIn(chart.out, "x", Anchor::Start, place.heading,
+                 match ? words.thirdPlaceMatch : words.thirdPlace, kSmallPixels);
     for (int side = 0; side < kThirdPlaceSides; ++side) {
         const int member = thirdPlaceMember(bracket, side);
         if (member >= 0) {
@@ -297,8 +299,8 @@ void appendThirdPlace(Chart& chart, const std::vector<std::string>& names) {
     if (decided) {
         Rect result = place.result;
         result.width = std::min(result.width, chart.layout.extent.width - result.left);
-        appendTextIn(chart.out, "ch", Anchor::Start, result, "3位 " + names[size_t(winner)],
-                     kChampionPixels);
+        appendTextIn(chart.out, "ch", Anchor::Start, result,
+                     std::string(words.thirdPlace) + " " + names[size_t(winner)], kChampionPixels);
     }
 }
 
@@ -363,7 +365,9 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     html::appendInt(out, layout.extent.width);
     out += ' ';
     html::appendInt(out, layout.extent.height);
-    out += "\" role=\"img\" aria-label=\"トーナメント表の図（結果は下の一覧にあります）\">\n";
+    out += "\" role=\"img\" aria-label=\"";
+    out += std::string_view(sheetWords(sheet.language).chartLabel);
+    out += "\">\n";
     appendRect(out, "bg", 0, 0, layout.extent.width, layout.extent.height);
     appendHeader(chart, title, subtitle);
     appendNames(chart, names, clubs);
@@ -378,7 +382,7 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     appendThirdPlace(chart, names);
     if (sheetShown && sheet.drawNumber) {
         appendTextIn(out, "x", Anchor::Start, layout.drawNumber,
-                     shownText(drawNumberText(*sheet.drawNumber)), kSmallPixels);
+                     shownText(drawNumberText(*sheet.drawNumber, sheet.language)), kSmallPixels);
     }
     out += "</svg>";
 }

@@ -109,6 +109,7 @@ std::vector<std::string> knownRecords(const Bracket& bracket) {
         }
     }
     at(SheetTag::TwoSided) = flagRecord(sheet.twoSided);
+    at(SheetTag::SheetLanguage) = flagRecord(sheet.language == SheetLanguage::English);
     appendExactTextRecords(records, bracket);
     return records;
 }
@@ -251,9 +252,21 @@ bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int roun
             }
             break;
         case SheetTag::TwoSided: read = readFlag(in, sheet.twoSided); break;
+        case SheetTag::SheetLanguage: {
+            bool english = false;
+            read = readFlag(in, english);
+            sheet.language = english ? SheetLanguage::English : SheetLanguage::Japanese;
+            break;
+        }
         default: break;  // the exact texts: readExactTexts
     }
     return read && in.atEnd();
+}
+
+// A language record this version cannot show, perhaps a later version's, is kept as an unknown
+// record, so that it survives a save; the sheet then shows Japanese.
+bool isKnownLanguage(int32_t tag, std::string_view bytes) {
+    return tag != int32_t(SheetTag::SheetLanguage) || bytes == flagRecord(true);
 }
 
 }  // namespace
@@ -307,7 +320,7 @@ bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& cont
         int32_t tag = 0;
         std::string_view bytes;
         if (!in.readInt32(tag) || !in.readRawString(bytes)) return false;
-        if (tag < 1 || tag > kLastSheetTag || tag == 13) {
+        if (tag < 1 || tag > kLastSheetTag || !isKnownLanguage(tag, bytes)) {
             unknown.push_back({tag, std::string(bytes), lastKnown});
             continue;
         }

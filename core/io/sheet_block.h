@@ -25,6 +25,8 @@
 //  11 third-place results  per side, upper then lower: state (0 open, 1 won), score string;
 //                   only with a third-place match
 //  12 two-sided     the integer 1: half the members down each edge, the final in the middle
+//  13 language      the integer 1: the sheet's own words in English; another value is kept as
+//                   an unknown record (a later version's language) and the sheet is Japanese
 //  14 … 21 exact texts  the UTF-8 form of texts whose field above (or in the classic part)
 //                   holds 〓 or a look-alike for a character CP932 cannot hold: 14 member names,
 //                   15 scores (by line), 16 the champion, 17 the title, 18 the second line,
@@ -52,6 +54,7 @@ enum class SheetTag : int32_t {
     ThirdPlace = 10,
     ThirdPlaceResults = 11,
     TwoSided = 12,
+    SheetLanguage = 13,
     // The exact texts, one record per kind of text (TextKind), in its order.
     FirstExactText = 14,
     LastExactText = 21,

@@ -63,8 +63,6 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
         Text& text = m_rounds[size_t(round)];
         makeField(text, QStringLiteral("roundField%1").arg(round), tr("回戦名"),
                   kaz::kMaxRoundNameBytes);
-        text.field->setPlaceholderText(
-            QString::fromStdString(kaz::defaultRoundName(bracket.memberCount(), round)));
         text.show(m_sheet.roundNames[size_t(round)]);
         rounds->addRow(tr("%1列目").arg(round + 1), text.field);
     }
@@ -91,9 +89,24 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     m_twoSided = new QCheckBox(tr("左右に分ける"), this);
     m_twoSided->setObjectName(QStringLiteral("twoSidedBox"));
     m_twoSided->setChecked(m_sheet.twoSided);
+    m_language = new QComboBox(this);
+    m_language->setObjectName(QStringLiteral("languageBox"));
+    m_language->addItems({QStringLiteral("日本語"), QStringLiteral("English")});
+    m_language->setCurrentIndex(static_cast<int>(m_sheet.language));
+    // The round boxes show the defaults of the language chosen.
+    const auto showDefaults = [this, members = bracket.memberCount()] {
+        const auto language = static_cast<kaz::SheetLanguage>(m_language->currentIndex());
+        for (size_t round = 0; round < m_rounds.size(); ++round) {
+            m_rounds[round].field->setPlaceholderText(
+                QString::fromStdString(kaz::defaultRoundName(members, int(round), language)));
+        }
+    };
+    showDefaults();
+    connect(m_language, &QComboBox::currentIndexChanged, this, showDefaults);
     auto* shape = new QFormLayout;
     shape->addRow(tr("3位"), m_thirdPlace);
     shape->addRow(m_twoSided);
+    shape->addRow(tr("言語"), m_language);
     layout->addLayout(shape);
     layout->addWidget(makeRefusalLine(this));
 
@@ -131,6 +144,7 @@ kaz::SheetInfo SheetSettingsDialog::sheet() const {
     }
     sheet.thirdPlace = static_cast<kaz::ThirdPlace>(m_thirdPlace->currentIndex());
     sheet.twoSided = m_twoSided->isChecked();
+    sheet.language = static_cast<kaz::SheetLanguage>(m_language->currentIndex());
     return sheet;
 }
 

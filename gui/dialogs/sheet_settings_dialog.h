@@ -21,8 +21,10 @@ class TextField;
 // "表の設定": the sheet's title, its second line, the name over each round (each box showing
 // its default until typed over; an empty box, or one holding the default, keeps the default)
 // whether match numbers and the club column show, how the sheet shows third place ("なし",
-// "2名", "3位決定戦を行う") and whether it lays the members out on both sides. A text left as it
-// was keeps its bytes exactly, whatever they hold.
+// "2名", "3位決定戦を行う"), whether it lays the members out on both sides, and the language of
+// the sheet's own words ("日本語", "English": language names, the same in every language of the
+// editor; the round boxes' defaults follow the choice). A text left as it was keeps its bytes
+// exactly, whatever they hold.
 class SheetSettingsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -38,6 +40,7 @@ public:
     QCheckBox* clubColumnBox() const { return m_clubColumn; }
     QComboBox* thirdPlaceBox() const { return m_thirdPlace; }
     QCheckBox* twoSidedBox() const { return m_twoSided; }
+    QComboBox* languageBox() const { return m_language; }
 
 private:
     // A box and the bytes it was given, kept while its text is left as it was shown.
@@ -59,6 +62,7 @@ private:
     QCheckBox* m_clubColumn = nullptr;
     QComboBox* m_thirdPlace = nullptr;  // its items in the order of kaz::ThirdPlace
     QCheckBox* m_twoSided = nullptr;
+    QComboBox* m_language = nullptr;  // its items in the order of kaz::SheetLanguage
 };
 
 }  // namespace kaz::gui

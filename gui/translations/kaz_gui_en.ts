@@ -591,6 +591,10 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <source>3位</source>
         <translation>Third place</translation>
     </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::TextField</name>

@@ -307,7 +307,8 @@ void paintSheetTexts(QPainter& painter, const kaz::Bracket& bracket, const Sheet
     paintMatchNumbers(painter, bracket, sheet);
     if (info.drawNumber) {
         drawText(painter, japaneseFontPixels(kSmallPixels), 100, toQRect(layout.drawNumber),
-                 Qt::AlignLeft, fromDocumentText(kaz::drawNumberText(*info.drawNumber)));
+                 Qt::AlignLeft,
+                 fromDocumentText(kaz::drawNumberText(*info.drawNumber, info.language)));
     }
     painter.restore();
 }

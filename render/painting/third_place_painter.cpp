@@ -5,6 +5,7 @@
 
 #include "bracket/line_style.h"
 #include "bracket/sheet_picture_plan.h"
+#include "bracket/sheet_words.h"
 #include "bracket/third_place.h"
 #include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
@@ -21,11 +22,6 @@ constexpr int kHeadingPixels = 12;
 constexpr int kResultPixels = 14;
 constexpr int kResultWeight = 600;
 constexpr int kEmptyPlaceWidth = 110;  // a name box's width
-
-// Document content: the same in every language.
-const char* const kMatchHeading = "3位決定戦";
-const char* const kSharedHeading = "3位";
-const char* const kWinnerMark = "3位 ";
 
 // `text` within `rect`, condensed (down to the names' least stretch) to fit it. `measured` is
 // `font` as sized in the bracket's pixels: a printer's font is sized for its own resolution,
@@ -63,11 +59,13 @@ void paintThirdPlace(QPainter& painter, const kaz::Bracket& bracket, const kaz::
     const kaz::ThirdPlaceLayout& place = layout.thirdPlace;
     if (!place.shown()) return;
     const bool match = bracket.sheet().thirdPlace == kaz::ThirdPlace::Match;
+    // The sheet's words, in the sheet's language whatever the editor's.
+    const kaz::SheetWords& words = kaz::sheetWords(bracket.sheet().language);
     painter.save();
     painter.setPen(qColorFromString(bracket.colors().memberColor));
     const QFont heading = japaneseFontPixels(kHeadingPixels);
     drawFitted(painter, heading, heading, toQRect(place.heading), Qt::AlignLeft,
-               QString::fromUtf8(match ? kMatchHeading : kSharedHeading));
+               QString::fromUtf8(match ? words.thirdPlaceMatch : words.thirdPlace));
     const QFont nameFont = memberNameFont(painter.device());
     const QFont measuredName = memberNameFont(nullptr);
     for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
@@ -101,8 +99,9 @@ void paintThirdPlace(QPainter& painter, const kaz::Bracket& bracket, const kaz::
         // Condensed to end within the sheet, which a long name would otherwise run past.
         const QRect sheet(QPoint(0, 0), toQSize(layout.extent));
         const QFont result = emboldened(japaneseFontPixels(kResultPixels, kResultWeight));
-        drawFitted(painter, result, result, toQRect(place.result).intersected(sheet), Qt::AlignLeft,
-                   QString::fromUtf8(kWinnerMark) + nameOf(bracket, winner));
+        drawFitted(
+            painter, result, result, toQRect(place.result).intersected(sheet), Qt::AlignLeft,
+            QString::fromUtf8(words.thirdPlace) + QLatin1Char(' ') + nameOf(bracket, winner));
     }
     painter.restore();
 }

@@ -88,6 +88,8 @@ void TestSheetEditing::settingsAreOneStep_data() {
     QTest::newRow("two-sided") << "twoSidedBox" << QString() << 1;
     QTest::newRow("third-place match") << "thirdPlaceBox"
                                        << "3位決定戦を行う" << 1;
+    QTest::newRow("English") << "languageBox"
+                             << "English" << 1;
     QTest::newRow("nothing changed") << QString() << QString() << 0;
 }
 
@@ -119,8 +121,12 @@ void TestSheetEditing::settingsAreOneStep() {
             check->click();
         }
         if (auto* list = box.isEmpty() ? nullptr : dialog->findChild<QComboBox*>(box)) {
-            QCOMPARE(list->currentText(), QStringLiteral("なし"));
+            QCOMPARE(list->currentIndex(), 0);
             list->setCurrentText(typed);
+        }
+        // The round boxes show the defaults of the sheet's language.
+        if (box == QStringLiteral("languageBox")) {
+            QCOMPARE(dialog->roundField(1)->placeholderText(), QStringLiteral("Final"));
         }
         dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
@@ -131,6 +137,8 @@ void TestSheetEditing::settingsAreOneStep() {
     QCOMPARE(after != before, steps == 1);
     if (box == QStringLiteral("thirdPlaceBox")) {
         QCOMPARE(after.thirdPlace, kaz::ThirdPlace::Match);
+    } else if (box == QStringLiteral("languageBox")) {
+        QCOMPARE(after.language, kaz::SheetLanguage::English);
     } else if (box == QStringLiteral("twoSidedBox")) {
         QVERIFY(after.twoSided);
     } else if (steps == 1 && !typed.isEmpty()) {

@@ -7,6 +7,8 @@
 
 #include "bracket/round_names.h"
 #include "common/ui_text.h"
+#include "document/bracket_document.h"
+#include "documents/document_manager.h"
 #include "settings/profile_settings.h"
 #include "shell/main_window.h"
 #include "shell/ui_language.h"
@@ -76,6 +78,13 @@ void TestUiLanguage::englishWindowHasNoJapanese() {
             QVERIFY2(!text.contains(japanese), qPrintable(action->objectName() + ": " + text));
         }
     }
+    // A new bracket's sheet speaks the editor's language, and is no change of the user's.
+    frame.documentManager()->openNewBracket(kaz::Bracket(4));
+    const auto docs = frame.documentManager()->findChildren<BracketDocument*>();
+    QCOMPARE(docs.size(), 1);
+    const BracketDocument* doc = docs.first();
+    QCOMPARE(doc->bracket().sheet().language, kaz::SheetLanguage::English);
+    QVERIFY(!doc->isChanged());
 }
 
 void TestUiLanguage::coreTextsInEnglish_data() {

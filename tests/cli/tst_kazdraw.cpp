@@ -18,7 +18,8 @@ Result runKazDraw(const QStringList& args) { return runTool(QStringLiteral(KAZDR
 
 const QString kUsage = QStringLiteral(
     "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
-    "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] LIST OUT.kaz");
+    "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] [--language ja|en] "
+    "LIST OUT.kaz");
 
 // Seven entrants, two of club A高 and one seeded: an 8-member bracket with one bye.
 const QByteArray kList =
@@ -156,6 +157,10 @@ void TestKazDraw::blockOnlyWithSomethingToKeep_data() {
     QTest::newRow("in order, two-sided")
         << QByteArray("a\nb\nc\nd\n") << inOrder + QStringList{QStringLiteral("--two-sided")}
         << true;
+    QTest::newRow("in order, English")
+        << QByteArray("a\nb\nc\nd\n") << inOrder + QStringList{"--language", "en"} << true;
+    QTest::newRow("in order, Japanese")
+        << QByteArray("a\nb\nc\nd\n") << inOrder + QStringList{"--language", "ja"} << false;
 }
 
 // A file gets the sheet block only when the draw has something for it; the layout options
@@ -178,6 +183,9 @@ void TestKazDraw::blockOnlyWithSomethingToKeep() {
                                              ? kaz::ThirdPlace::Match
                                              : kaz::ThirdPlace::None);
     QCOMPARE(loaded->sheet().twoSided, options.contains(QStringLiteral("--two-sided")));
+    QCOMPARE(loaded->sheet().language, options.contains(QStringLiteral("en"))
+                                           ? kaz::SheetLanguage::English
+                                           : kaz::SheetLanguage::Japanese);
 }
 
 // A character Shift_JIS cannot hold is drawn as 〓 and told, without failing.
@@ -245,6 +253,9 @@ void TestKazDraw::wrongArguments_data() {
     QTest::newRow("title with a tab")
         << QStringList{QStringLiteral("--title"), QStringLiteral("a\tb"), list, out}
         << QStringLiteral("--title に制御文字は使えません。");
+    QTest::newRow("language de") << QStringList{QStringLiteral("--language"), QStringLiteral("de"),
+                                                list, out}
+                                 << QStringLiteral("--language は ja か en です。");
     QTest::newRow("output to standard output")
         << QStringList{list, QStringLiteral("-")}
         << QStringLiteral("トーナメント表は標準出力には書けません。");

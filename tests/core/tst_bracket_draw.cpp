@@ -319,17 +319,25 @@ void TestBracketDraw::roundNames() {
     for (int r = 1; r <= 5; ++r) rounds << QString::fromStdString(matchRoundName(32, r));
     QCOMPARE(rounds, (QStringList{"1回戦", "2回戦", "準々決勝", "準決勝", "決勝"}));
 
-    // A sheet's columns: the round of the last eight has its own name, the last the champion.
-    const auto sheetNames = [](int members) {
+    // A sheet's columns: the round of the last eight has its own name, the last the champion,
+    // in the sheet's language.
+    const auto sheetNames = [](int members, SheetLanguage language) {
         QStringList names;
         for (int r = 0; r < roundsForMembers(members); ++r) {
-            names << QString::fromStdString(defaultRoundName(members, r));
+            names << QString::fromStdString(defaultRoundName(members, r, language));
         }
-        return names.join(' ');
+        return names.join('|');
     };
-    QCOMPARE(sheetNames(4), QStringLiteral("準決勝 決勝 優勝"));
-    QCOMPARE(sheetNames(8), QStringLiteral("準々決勝 準決勝 決勝 優勝"));
-    QCOMPARE(sheetNames(32), QStringLiteral("1回戦 2回戦 準々決勝 準決勝 決勝 優勝"));
+    const SheetLanguage ja = SheetLanguage::Japanese;
+    const SheetLanguage en = SheetLanguage::English;
+    QCOMPARE(sheetNames(4, ja), QStringLiteral("準決勝|決勝|優勝"));
+    QCOMPARE(sheetNames(8, ja), QStringLiteral("準々決勝|準決勝|決勝|優勝"));
+    QCOMPARE(sheetNames(32, ja), QStringLiteral("1回戦|2回戦|準々決勝|準決勝|決勝|優勝"));
+    QCOMPARE(sheetNames(4, en), QStringLiteral("Semi-finals|Final|Champion"));
+    QCOMPARE(sheetNames(32, en),
+             QStringLiteral("Round 1|Round 2|Quarter-finals|Semi-finals|Final|Champion"));
+    QCOMPARE(sheetNames(128, en).section('|', 0, 4),
+             QStringLiteral("Round 1|Round 2|Round 3|Round 4|Quarter-finals"));
 }
 
 QTEST_GUILESS_MAIN(TestBracketDraw)

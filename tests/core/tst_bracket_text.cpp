@@ -86,6 +86,20 @@ void TestBracketText::text_data() {
         << QStringLiteral(
                "準決勝\n選手1\n選手2\n選手3\n選手4\n\n決勝\n選手1\n選手4\n\n優勝\n\n"
                "\n3位決定戦\n選手2\t1\n選手3\t3\n\n3位\n選手3\n");
+    // An English sheet's own words in English; a typed round name as typed.
+    QTest::newRow("English sheet")
+        << MakeBracket([withThirdPlace] {
+               Bracket b = withThirdPlace(ThirdPlace::Match, true);
+               SheetInfo sheet = b.sheet();
+               sheet.language = SheetLanguage::English;
+               sheet.roundNames[0] = cp932("予選");
+               sheet.drawNumber = 7;
+               b.setSheet(sheet);
+               return b;
+           })
+        << QStringLiteral(
+               "予選\n選手1\n選手2\n選手3\n選手4\n\nFinal\n選手1\n選手4\n\nChampion\n\n"
+               "\nThird-place match\n選手2\n選手3\n\n3rd\n\n\nDraw no. 7\n");
     QTest::newRow("two third places, one known")
         << MakeBracket([withThirdPlace] { return withThirdPlace(ThirdPlace::Shared, false); })
         << QStringLiteral(

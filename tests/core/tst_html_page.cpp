@@ -84,6 +84,7 @@ private slots:
     void sheetPage();
     void goldenPages_data();
     void goldenPages();
+    void englishPage();
     void variants_data();
     void variants();
     void tableOfEverySize_data();
@@ -141,6 +142,33 @@ void TestHtmlPage::goldenPages() {
         readKaz(kaztest::toStd(readTestData(qPrintable(name + QStringLiteral(".kaz")))));
     QVERIFY(bracket);
     comparePages(pageOf(*bracket), readTestData(qPrintable(name + QStringLiteral(".html"))));
+}
+
+// An English sheet's page: the same page with the sheet's own words in English; the rest,
+// names and typed texts included, byte for byte.
+void TestHtmlPage::englishPage() {
+    std::optional<Bracket> bracket =
+        readKaz(kaztest::toStd(readTestData("four_members_third_place.kaz")));
+    QVERIFY(bracket);
+    SheetInfo sheet = bracket->sheet();
+    sheet.language = SheetLanguage::English;
+    bracket->setSheet(sheet);
+    QByteArray expected = readTestData("four_members_third_place.html");
+    const auto words = [](const char* japanese, const char* english) {
+        return qMakePair(toBytes(kaztest::cp932(japanese)), toBytes(kaztest::cp932(english)));
+    };
+    QVERIFY(applyReplacements(expected, {{"lang=\"ja\"", "lang=\"en\""},
+                                         {"content=\"ja\"", "content=\"en\""},
+                                         words("トーナメント表", "Tournament bracket"),
+                                         words(">準決勝<", ">Semi-finals<"),
+                                         words(">決勝<", ">Final<"),
+                                         words(">優勝<", ">Champion<"),
+                                         words(">3位決定戦<", ">Third-place match<"),
+                                         words("　3位 ", "　3rd "),
+                                         words("●●●ここからソースをコピーしてお使い下さい●●●",
+                                               "●●● Copy the source from here ●●●"),
+                                         words("●●●ここまで●●●", "●●● Up to here ●●●")}));
+    comparePages(pageOf(*bracket), expected);
 }
 
 // Changes to the example bracket and what each does to the example page.

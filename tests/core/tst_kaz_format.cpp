@@ -230,6 +230,7 @@ Bracket randomBracketWithSheet(QRandomGenerator& rng) {
         }
     }
     sheet.twoSided = rng.bounded(2) == 0;
+    if (rng.bounded(2) == 0) sheet.language = SheetLanguage::English;
     // Unknown records follow a known record that is written (or stand first).
     const auto any = [](const auto& values) {
         return std::any_of(values.begin(), values.end(),
@@ -249,9 +250,10 @@ Bracket randomBracketWithSheet(QRandomGenerator& rng) {
         sheet.clubColumn,
         sheet.thirdPlace != ThirdPlace::None,
         thirdPlace != ThirdPlaceResults(),
-        sheet.twoSided};
+        sheet.twoSided,
+        sheet.language == SheetLanguage::English};
     std::vector<int32_t> anchors;
-    for (int32_t tag = 0; tag <= 12; ++tag) {
+    for (int32_t tag = 0; tag <= 13; ++tag) {
         if (present[tag]) anchors.push_back(tag);
     }
     std::vector<UnknownSheetRecord> unknownRecords;
@@ -855,6 +857,22 @@ void TestKazFormat::blockOfOnePart_data() {
                 std::make_shared<const UnknownSheetRecords>(UnknownSheetRecords{{{77, "x", 0}}}));
         },
         block({record(77, "x")}));
+    row(
+        "an English sheet",
+        [](Bracket& b) {
+            SheetInfo sheet;
+            sheet.language = SheetLanguage::English;
+            b.setSheet(sheet);
+        },
+        block({record(13, ints({1}))}));
+    // A language this version cannot show, a later one's, perhaps: Japanese, and kept.
+    row(
+        "a language of a later version",
+        [ints](Bracket& b) {
+            b.setUnknownSheetRecords(std::make_shared<const UnknownSheetRecords>(
+                UnknownSheetRecords{{{13, ints({2}), 0}}}));
+        },
+        block({record(13, ints({2}))}));
 }
 
 // A bracket that sets one part of what the block holds writes the classic file and the block

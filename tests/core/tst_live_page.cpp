@@ -224,6 +224,53 @@ void TestLivePage::page_data() {
     QTest::newRow("byes") << MakeBracket(byeBracket) << 0 << QList<int>{0, 12, -1} << 6
                           << QStringList{"第5試合 決勝: ", "第6試合 3位決定戦: "} << 2
                           << QStringList{">6</text>"} << QStringList{};
+    // An English sheet writes every word of its own in English; the names stay as typed.
+    const auto english = [](Bracket b) {
+        SheetInfo sheet = b.sheet();
+        sheet.language = SheetLanguage::English;
+        b.setSheet(sheet);
+        return b;
+    };
+    const QStringList japaneseWords = {
+        "優勝",     "3位",  "試合",     "結果",           "決勝",       "勝ち",
+        "名前なし", "速報", "最終更新", "トーナメント表", "lang=\"ja\""};
+    QTest::newRow("English, empty")
+        << MakeBracket([english] { return english(Bracket(4)); }) << 0 << QList<int>() << 0
+        << QStringList() << 0
+        << QStringList{"<html lang=\"en\">",
+                       "<title>Tournament bracket</title>",
+                       "<h2 id=\"results\">Results</h2>",
+                       "<p>No results yet.</p>",
+                       "aria-label=\"Tournament bracket chart (the results are listed below)\"",
+                       ">Semi-finals</text>",
+                       ">Champion</text>"}
+        << japaneseWords;
+    QTest::newRow("English, third-place match")
+        << MakeBracket([english] {
+               Bracket b = english(playedBracket(8, false, true));
+               b.setMemberName(5, "");
+               b.setLineScore(0, "");
+               b.setLineScore(1, "");
+               b.setChampion("");
+               return b;
+           })
+        << 0 << QList<int>() << 8
+        << QStringList{"aria-label=\"Headlines\"", "Champion <strong>",
+                       "Runner-up <strong>",       "3rd <strong>",
+                       "Latest results",           "Match 8 Third-place match: ",
+                       "Match 7 Final: ",          "Match 6 Semi-finals: "}
+        << 6
+        << QStringList{"<h3>Quarter-finals</h3>",
+                       "<h3>Third-place match</h3>",
+                       "<h3>Champion</h3>",
+                       "<p>3rd <strong>",
+                       " vs ",
+                       "(no name)",
+                       " won)</li>",
+                       "(クラブ1)",
+                       ">Third-place match</text>",
+                       ">3rd 選手"}
+        << japaneseWords;
     QTest::newRow("128 on one side") << MakeBracket([] { return playedBracket(128, false, false); })
                                      << 0 << QList<int>() << 127 << QStringList{"第127試合 決勝: "}
                                      << 6 << QStringList{"<h3>決勝</h3>"} << QStringList{"3位"};
@@ -253,7 +300,9 @@ void TestLivePage::page() {
     checkStructure(page);
     if (QTest::currentTestFailed()) return;
 
-    QVERIFY(page.contains(QStringLiteral("最終更新 2026-12-08 12:34:56")));
+    const bool english = bracket.sheet().language == SheetLanguage::English;
+    QVERIFY(page.contains((english ? QStringLiteral("Last updated") : QStringLiteral("最終更新")) +
+                          QStringLiteral(" 2026-12-08 12:34:56")));
     // A page that updates itself does so by its one script, and by a refresh without scripts.
     QCOMPARE(page.contains(QStringLiteral("http-equiv=\"refresh\"")), refresh > 0);
     QCOMPARE(page.count(QStringLiteral("<script")), refresh > 0 ? 1 : 0);

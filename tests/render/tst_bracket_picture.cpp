@@ -335,16 +335,35 @@ void TestBracketPicture::pictureSizeIsBounded() {
 void TestBracketPicture::sheetIsDrawn_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("club");
-    QTest::newRow("short") << QStringLiteral("市民大会") << QStringLiteral("東高");
+    QTest::addColumn<bool>("english");
+    // The sheet's own words, which the PDF holds as text, and those it must not hold.
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("absent");
+    const QStringList japanese = {"準々決勝", "準決勝", "優勝", "抽選番号 4242"};
+    QTest::newRow("short") << QStringLiteral("市民大会") << QStringLiteral("東高") << false
+                           << japanese << QStringList();
     QTest::newRow("long") << QString(64, QChar(0x5927))  // 大 × 64: the longest title
-                          << QStringLiteral("北海道立札幌東高等学校硬式テニス部第二チーム");
+                          << QStringLiteral("北海道立札幌東高等学校硬式テニス部第二チーム") << false
+                          << japanese << QStringList();
+    // Typed texts stay as they are; the third-place match shows its heading before it is played.
+    QTest::newRow("English") << QStringLiteral("Spring Open") << QStringLiteral("東高") << true
+                             << QStringList{"Quarter-finals", "Semi-finals",       "Final",
+                                            "Champion",       "Third-place match", "Draw no. 4242"}
+                             << QStringList{"決勝", "抽選番号", "3位"};
 }
 
 void TestBracketPicture::sheetIsDrawn() {
     QFETCH(QString, title);
     QFETCH(QString, club);
+    QFETCH(bool, english);
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, absent);
     kaz::Bracket bracket = example(8);
     kaz::SheetInfo sheet;
+    if (english) {
+        sheet.language = kaz::SheetLanguage::English;
+        sheet.thirdPlace = kaz::ThirdPlace::Match;
+    }
     sheet.title = toDocumentText(title);
     sheet.subtitle = toDocumentText(QStringLiteral("12月8日 市民体育館"));
     bracket.setMemberClub(0, toDocumentText(club));
@@ -385,9 +404,11 @@ void TestBracketPicture::sheetIsDrawn() {
     const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("sheet"));
     QVERIFY(bytes && writeFile(pdf, *bytes));
     const QString text = run("pdftotext", {pdf, "-"}).remove(QLatin1Char('\n'));
-    for (const QString& shown : {title, club, QStringLiteral("準々決勝"), QStringLiteral("準決勝"),
-                                 QStringLiteral("優勝"), QStringLiteral("抽選番号 4242")}) {
+    for (const QString& shown : QStringList{title, club} + words) {
         QVERIFY2(text.contains(shown), qPrintable(shown + QLatin1Char('\n') + text));
+    }
+    for (const QString& word : absent) {
+        QVERIFY2(!text.contains(word), qPrintable(word + QLatin1Char('\n') + text));
     }
 }
 
