@@ -207,10 +207,12 @@ std::optional<Message> checkRow(const Row& row, const Heading& heading, int entr
     if (memberNameOf(entrant, clubInName).size() > kMaxMemberNameBytes) {
         const bool withClub = clubInName && !entrant.club.empty();
         return Message(withClub ? MessageId::NameWithClubTooLong : MessageId::NameTooLong,
-                       {static_cast<long long>(kMaxMemberNameBytes)});
+                       {static_cast<long long>(kMaxMemberNameBytes),
+                        static_cast<long long>(kMaxMemberNameBytes / 2)});
     }
     if (!clubInName && entrant.club.size() > kMaxClubBytes) {
-        return Message(MessageId::ClubTooLong, {static_cast<long long>(kMaxClubBytes)});
+        return Message(MessageId::ClubTooLong, {static_cast<long long>(kMaxClubBytes),
+                                                static_cast<long long>(kMaxClubBytes / 2)});
     }
     entrant.seed = seedFromText(seed);
     if (entrant.seed < 0 || entrant.seed > entrantCount) {
