@@ -151,6 +151,11 @@ void TestDesktopOpen::helpVersionAndWrongOptions() {
                   {{"QT_QPA_PLATFORM", display ? QString("offscreen") : QString()},
                    {"DISPLAY", display ? qEnvironmentVariable("DISPLAY") : QString()},
                    {"WAYLAND_DISPLAY", QString()},
+                   // Japanese, as with no locale, whatever the tester's own
+                   {"LANG", "C.UTF-8"},
+                   {"LC_ALL", QString()},
+                   {"LC_MESSAGES", QString()},
+                   {"LANGUAGE", QString()},
                    {"KAZ_QUIT_AFTER_START", "1"}});
     QCOMPARE(editor->state(), QProcess::NotRunning);
     QCOMPARE(editor->exitCode(), exitCode);
