@@ -23,11 +23,26 @@ using namespace kaz::render;
 
 namespace {
 
-const char kUsage[] = "usage: kaz2image [--scale N] INPUT.kaz OUTPUT.png|OUTPUT.pdf\n";
+const kaz::ToolString kUsage{"使い方: kaz2image [--scale 倍率] 入力.kaz 出力.png|出力.pdf\n",
+                             "usage: kaz2image [--scale N] INPUT.kaz OUTPUT.png|OUTPUT.pdf\n"};
 
-const char kHelp[] =
+const kaz::ToolString kHelp{
     "\n"
-    "Draws a bracket file as the editor's \"画像として保存\" does right after opening it;\n"
+    "トーナメント表ファイルを、エディタでファイルを開いた直後に「画像として保存」したときと\n"
+    "同じように描きます。出力の拡張子で形式が決まります:\n"
+    "  .png  画像。--scale を指定しなければ、画面の表の 2 倍の大きさです\n"
+    "  .pdf  A4 (128 人用の表は A3) の 1 ページ。表はページに入る一番大きな大きさで、\n"
+    "        文字は検索できます\n"
+    "\n"
+    "  --scale 倍率  PNG 画像の大きさを画面の表の何倍にするか。0 より大きく 8 以下です\n"
+    "                (PDF はいつもページに合わせるので、PDF には指定できません)\n"
+    "  --help        この説明を表示します\n"
+    "  --version     バージョンを表示します\n"
+    "\n"
+    "終了ステータス: 0 書き出しました、1 ファイルが読めない、描けない、または書けません\n"
+    "(既存の出力はそのまま残ります)、2 引数の誤りです。\n",
+    "\n"
+    "Draws a bracket file as the editor's \"Save as Image\" does right after opening it;\n"
     "the suffix of OUTPUT chooses the format:\n"
     "  .png  a picture, twice the size of the bracket on screen unless --scale says\n"
     "  .pdf  one A4 page (A3 for 128 members), the bracket as large as it fits, its\n"
@@ -39,7 +54,7 @@ const char kHelp[] =
     "  --version   the version\n"
     "\n"
     "Exit status: 0 written, 1 the file could not be read, drawn or written\n"
-    "(an existing OUTPUT is then left as it was), 2 wrong arguments.\n";
+    "(an existing OUTPUT is then left as it was), 2 wrong arguments.\n"};
 
 // Beyond this a picture of 32 members passes 200 MB (one of 128 members is refused before).
 constexpr double kLargestScale = 8;
@@ -56,8 +71,8 @@ struct Arguments {
 const kaz::ToolText kTool{"kaz2image", kUsage, kHelp};
 
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
-// A message of the core, in Japanese as the tools write every message.
-int fail(const kaz::Message& message) { return fail(kaz::japaneseText(message)); }
+// A message of the core, in the tools' language.
+int fail(const kaz::Message& message) { return fail(kaz::toolText(message)); }
 
 int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
@@ -105,7 +120,8 @@ int convert(const Arguments& args, const char* program, kaz::FileError& stage) {
     QGuiApplication app(appArgc, appArgv);
     // The sheet's size depends on its fonts, so this is asked only once they can be measured.
     if (args.format == Format::Png && !kaz::render::pictureFits(*loaded, args.scale)) {
-        return fail("画像が大きすぎます。--scale をもっと小さくしてください。");
+        return fail(kaz::toolText({"画像が大きすぎます。--scale をもっと小さくしてください。",
+                                   "The picture is too large. Give a smaller --scale."}));
     }
 
     const kaz::Result<QByteArray> bytes =
@@ -131,18 +147,25 @@ int main(int argc, char** argv) {
     const std::optional<std::string> scale = line.value("--scale");
     Arguments args;
     if (scale && !parseScale(*scale, args.scale)) {
-        return usageError("--scale は 0 より大きく 8 以下の数です: " + *scale);
+        return usageError(kaz::toolText({"--scale は 0 より大きく 8 以下の数です: %1",
+                                         "--scale is a number above 0 and at most 8: %1"},
+                                        {*scale}));
     }
-    if (line.operands.empty()) return usageError(kaz::kNoInputFileMessage);
-    if (line.operands.size() < 2) return usageError(kaz::kNoOutputFileMessage);
-    if (line.operands.size() > 2) return usageError(kaz::kTooManyArgumentsMessage);
+    if (line.operands.empty()) return usageError(kaz::toolText(kaz::kNoInputFileMessage));
+    if (line.operands.size() < 2) return usageError(kaz::toolText(kaz::kNoOutputFileMessage));
+    if (line.operands.size() > 2) return usageError(kaz::toolText(kaz::kTooManyArgumentsMessage));
     args.input = line.operands[0];
     args.output = line.operands[1];
     if (endsWithNoCase(args.output, ".pdf")) {
         args.format = Format::Pdf;
-        if (scale) return usageError("--scale は PNG 画像にだけ指定できます。");
+        if (scale) {
+            return usageError(kaz::toolText(
+                {"--scale は PNG 画像にだけ指定できます。", "--scale is for PNG pictures only."}));
+        }
     } else if (!endsWithNoCase(args.output, ".png")) {
-        return usageError("出力ファイルの名前は .png か .pdf で終わります: " + args.output);
+        return usageError(kaz::toolText({"出力ファイルの名前は .png か .pdf で終わります: %1",
+                                         "The output file's name ends in .png or .pdf: %1"},
+                                        {args.output}));
     }
 
     kaz::removeTemporaryFileOnTermination();

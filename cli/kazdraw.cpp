@@ -21,12 +21,40 @@
 
 namespace {
 
-const char kUsage[] =
+const kaz::ToolString kUsage{
+    "使い方: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
+    "[--club-in-name] [--title 表題] [--third-place] [--two-sided] [--language ja|en] "
+    "リスト 出力.kaz\n",
     "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
     "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] [--language ja|en] "
-    "LIST OUT.kaz\n";
+    "LIST OUT.kaz\n"};
 
-const char kHelp[] =
+const kaz::ToolString kHelp{
+    "\n"
+    "参加者リスト (1 行に 1 人: 名前、所属、シードをタブかカンマで区切る。UTF-8 か Shift_JIS)\n"
+    "を読んで組み合わせを抽選し、トーナメント表ファイルに書きます。シードは組み合わせ表と同じ\n"
+    "位置 (第1シードは一番上、第2シードは一番下、第3・第4、第5〜第8シードは抽選でブロックの端)\n"
+    "に入り、不戦勝は上位シードの隣に、残りは抽選で入ります。同じ所属のメンバーはなるべく\n"
+    "離れます。所属、シード、不戦勝、抽選番号は表の情報としてファイルに残ります。リストに「-」を\n"
+    "指定すると標準入力から読みます。抽選番号と、決勝より前に当たる同じ所属の組を出力します。\n"
+    "\n"
+    "  --size N        人数が足りる一番小さい表の代わりに N 人 (4、8、16、32、64、128) の表に\n"
+    "                  します。参加者数の 2 倍までです\n"
+    "  --seed N        抽選番号 (1〜999999)。同じ番号、リスト、オプションからはいつでも同じ\n"
+    "                  組み合わせになります (指定しなければ新しい番号を選びます)\n"
+    "  --in-order      シードのない参加者を、抽選ではなくリストの順に入れます\n"
+    "  --ignore-clubs  抽選で所属を離しません\n"
+    "  --club-in-name  所属を所属の欄ではなく、名前に「名前（所属）」の形で書きます\n"
+    "  --title 表題    表の表題 (Shift_JIS で 128 バイトまで)\n"
+    "  --third-place   準決勝で負けた 2 人の 3 位決定戦を行います (「3位決定戦を行う」)\n"
+    "  --two-sided     表を左右に分け、前半のメンバーを左端に、後半を右端に並べ、決勝を中央に\n"
+    "                  置きます (「左右に分ける」)\n"
+    "  --language 言語  表が自分で書く言葉 (回戦名、3位決定戦、抽選番号) の言語: ja (既定) か en\n"
+    "  --help          この説明を表示します\n"
+    "  --version       バージョンを表示します\n"
+    "\n"
+    "終了ステータス: 0 書き出しました、1 リストが読めない、抽選できない、または出力が書けません\n"
+    "(既存の出力はそのまま残ります)、2 引数の誤りです。\n",
     "\n"
     "Draws a bracket from a list of entrants (one a line: name, club, seed, separated by a\n"
     "tab or a comma; UTF-8 or Shift_JIS) and writes it as a .kaz file. Seeds take their\n"
@@ -34,7 +62,7 @@ const char kHelp[] =
     "5 to 8, by lot at the quarters' ends), byes go beside the top seeds, the others are drawn\n"
     "by lot, members of one club kept apart. Clubs, seeds, byes and the draw number are kept\n"
     "in the file for the sheet. LIST \"-\" reads standard input. Prints the draw number\n"
-    "(抽選番号) and the pairs of one club who can meet before the final.\n"
+    "and the pairs of one club who can meet before the final.\n"
     "\n"
     "  --size N        a bracket of N members (4, 8, 16, 32, 64, 128) instead of the\n"
     "                  smallest that holds everyone; at most twice the number of entrants\n"
@@ -42,20 +70,19 @@ const char kHelp[] =
     "                  give the same bracket (a new number is picked without it)\n"
     "  --in-order      unseeded entrants in list order instead of by lot\n"
     "  --ignore-clubs  the lot does not keep clubs apart\n"
-    "  --club-in-name  names as \"名前（所属）\" instead of clubs in their own column\n"
-    "  --title TEXT    the sheet's title (at most 128 bytes in Shift_JIS)\n"
+    "  --club-in-name  names as \"name（club）\" instead of clubs in their own column\n"
+    "  --title TEXT    the sheet's title (at most 128 single-byte or 64 double-byte\n"
+    "                  characters)\n"
     "  --third-place   a third-place match between the semi-finals' losers\n"
-    "                  (3位決定戦を行う)\n"
     "  --two-sided     the sheet in two sides, the first half of the members down the left\n"
     "                  edge and the second half down the right, the final in the middle\n"
-    "                  (左右に分ける)\n"
     "  --language L    the language of the words the sheet writes of its own (round\n"
-    "                  names, 3位決定戦, 抽選番号): ja (the default) or en\n"
+    "                  names, Third-place match, Draw no.): ja (the default) or en\n"
     "  --help          this text\n"
     "  --version       the version\n"
     "\n"
     "Exit status: 0 written, 1 the list could not be read or drawn or OUT could not be\n"
-    "written (an existing OUT is then left as it was), 2 wrong arguments.\n";
+    "written (an existing OUT is then left as it was), 2 wrong arguments.\n"};
 
 struct Arguments {
     kaz::DrawOptions options;
@@ -73,8 +100,8 @@ struct Arguments {
 const kaz::ToolText kTool{"kazdraw", kUsage, kHelp};
 
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
-// A message of the core, in Japanese as the tools write every message.
-int fail(const kaz::Message& message) { return fail(kaz::japaneseText(message)); }
+// A message of the core, in the tools' language.
+int fail(const kaz::Message& message) { return fail(kaz::toolText(message)); }
 
 int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
@@ -100,13 +127,17 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
     if (const std::optional<std::string> size = line.value("--size")) {
         const long members = numberIn(*size, 4, kaz::kMaxMembers);
         if (!kaz::isValidMemberCount(int(members))) {
-            return std::string("--size は 4、8、16、32、64、128 のどれかです。");
+            return kaz::toolText({"--size は 4、8、16、32、64、128 のどれかです。",
+                                  "--size is one of 4, 8, 16, 32, 64 and 128."});
         }
         args.options.size = int(members);
     }
     if (const std::optional<std::string> seed = line.value("--seed")) {
         const long number = numberIn(*seed, kaz::kMinDrawNumber, kaz::kMaxDrawNumber);
-        if (number < 0) return std::string("--seed は 1 から 999999 までの整数です。");
+        if (number < 0) {
+            return kaz::toolText({"--seed は 1 から 999999 までの整数です。",
+                                  "--seed is a whole number from 1 to 999999."});
+        }
         args.options.drawNumber = uint32_t(number);
         args.seedGiven = true;
     }
@@ -115,26 +146,36 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         args.title = kaz::isUtf8(*title) ? *title : kaz::textFromCp932(kaz::cp932Form(*title));
         args.titleBeyondCp932 = kaz::charactersBeyondCp932(args.title);
         if (kaz::hasControlCharacter(args.title)) {
-            return std::string("--title に制御文字は使えません。");
+            return kaz::toolText(
+                {"--title に制御文字は使えません。", "--title cannot hold a control character."});
         }
         if (kaz::cp932Length(args.title) > kaz::kMaxSheetTitleBytes) {
-            return "--title は " + std::to_string(kaz::kMaxSheetTitleBytes) + " バイトまでです。";
+            return kaz::toolText({"--title は %1 バイトまでです。",
+                                  "--title is limited to %1 single-byte or %2 double-byte "
+                                  "characters."},
+                                 {std::to_string(kaz::kMaxSheetTitleBytes),
+                                  std::to_string(kaz::kMaxSheetTitleBytes / 2)});
         }
     }
     if (const std::optional<std::string> language = line.value("--language")) {
         if (*language != "ja" && *language != "en") {
-            return std::string("--language は ja か en です。");
+            return kaz::toolText({"--language は ja か en です。", "--language is ja or en."});
         }
         if (*language == "en") args.language = kaz::SheetLanguage::English;
     }
     if (line.operands.size() < 2) {
-        return std::string(line.operands.empty() ? "参加者リストが指定されていません。"
-                                                 : kaz::kNoOutputFileMessage);
+        return kaz::toolText(line.operands.empty()
+                                 ? kaz::ToolString{"参加者リストが指定されていません。",
+                                                   "No list of entrants was given."}
+                                 : kaz::kNoOutputFileMessage);
     }
-    if (line.operands.size() > 2) return std::string(kaz::kTooManyArgumentsMessage);
+    if (line.operands.size() > 2) return kaz::toolText(kaz::kTooManyArgumentsMessage);
     args.list = line.operands[0];
     args.output = line.operands[1];
-    if (args.output == "-") return std::string("トーナメント表は標準出力には書けません。");
+    if (args.output == "-") {
+        return kaz::toolText({"トーナメント表は標準出力には書けません。",
+                              "A bracket cannot be written to standard output."});
+    }
     return std::nullopt;
 }
 
@@ -147,9 +188,8 @@ int drawAndWrite(Arguments& args) {
             ? kaz::readStandardInput(kaz::kMaxEntrantListBytes)
             : kaz::readWholeFile(list, kaz::kMaxEntrantListBytes, kaz::ReadableFiles::AnyReadable);
     if (!bytes && bytes.failure().cause == kaz::FileError::InvalidFormat) {
-        return fail(list + ": " +
-                    kaz::japaneseText(
-                        kaz::Message(kaz::MessageId::ListTooLarge)));  // longer than the limit
+        // longer than the limit
+        return fail(list + ": " + kaz::toolText(kaz::Message(kaz::MessageId::ListTooLarge)));
     }
     if (!bytes) return fail(kaz::Failure{bytes.failure().cause, list}.message());
 
@@ -157,12 +197,12 @@ int drawAndWrite(Arguments& args) {
     for (const auto* lines : {&entrants.problems, &entrants.notes}) {
         for (const kaz::ListProblem& problem : *lines) {
             std::fprintf(stderr, "kazdraw: %s: %s\n", list.c_str(),
-                         kaz::japaneseText(kaz::listProblemText(problem)).c_str());
+                         kaz::toolText(kaz::listProblemText(problem)).c_str());
         }
     }
     if (!args.titleBeyondCp932.empty()) {
         std::fprintf(stderr, "kazdraw: --title: %s\n",
-                     kaz::japaneseText(kaz::keptAsTypedText(args.titleBeyondCp932)).c_str());
+                     kaz::toolText(kaz::keptAsTypedText(args.titleBeyondCp932)).c_str());
     }
     if (!entrants.problems.empty()) return 1;
     const int count = static_cast<int>(entrants.entrants.size());
@@ -188,12 +228,16 @@ int drawAndWrite(Arguments& args) {
     const kaz::Status written = kaz::writeFileSafely(output, kaz::writeKaz(bracket));
     if (!written) return fail(written.failure().message());
 
-    std::string report = "抽選番号 " + std::to_string(args.options.drawNumber) + "\n";
-    if (!draw->earlyMeetings.empty()) report += "決勝より前に当たる同じ所属の組:\n";
+    std::string report = kaz::toolText({"抽選番号 %1\n", "Draw number %1\n"},
+                                       {std::to_string(args.options.drawNumber)});
+    if (!draw->earlyMeetings.empty()) {
+        report += kaz::toolText({"決勝より前に当たる同じ所属の組:\n",
+                                 "Players of the same club meeting before the final:\n"});
+    }
     const int size = static_cast<int>(draw->entrantAt.size());
     for (const kaz::ClubMeeting& meeting : draw->earlyMeetings) {
         report +=
-            "  " + kaz::japaneseText(kaz::clubMeetingText(meeting, entrants.entrants, size)) + "\n";
+            "  " + kaz::toolText(kaz::clubMeetingText(meeting, entrants.entrants, size)) + "\n";
     }
     // Through the core, so that the lines end alike on every system.
     const kaz::Status printed = kaz::writeStandardOutput(report);

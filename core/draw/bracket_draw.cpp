@@ -154,7 +154,7 @@ Message clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& 
     const Entrant& second = entrants[size_t(meeting.second)];
     return Message(MessageId::ClubMeeting,
                    {matchRoundMessage(size, meeting.round), shownText(first.name),
-                    shownText(second.name), shownText(first.club)});
+                    shownText(second.name), MessageValue::name(shownText(first.club))});
 }
 
 std::vector<Message> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size) {
@@ -181,8 +181,9 @@ std::vector<Message> unavoidableMeetingTexts(const std::vector<Entrant>& entrant
                                      {matchRoundMessage(size, round), forced[size_t(round)]}));
         }
         if (rounds.empty()) continue;
-        texts.push_back(Message(MessageId::UnavoidableMeetings,
-                                {shownText(*names[club]), members[club], std::move(rounds)}));
+        texts.push_back(Message(
+            MessageId::UnavoidableMeetings,
+            {MessageValue::name(shownText(*names[club])), members[club], std::move(rounds)}));
     }
     return texts;
 }

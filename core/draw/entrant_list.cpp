@@ -211,10 +211,12 @@ std::optional<Message> checkRow(const Row& row, const Heading& heading, int entr
     if (cp932Length(memberNameOf(entrant, clubInName)) > kMaxMemberNameBytes) {
         const bool withClub = clubInName && !entrant.club.empty();
         return Message(withClub ? MessageId::NameWithClubTooLong : MessageId::NameTooLong,
-                       {static_cast<long long>(kMaxMemberNameBytes)});
+                       {static_cast<long long>(kMaxMemberNameBytes),
+                        static_cast<long long>(kMaxMemberNameBytes / 2)});
     }
     if (!clubInName && cp932Length(entrant.club) > kMaxClubBytes) {
-        return Message(MessageId::ClubTooLong, {static_cast<long long>(kMaxClubBytes)});
+        return Message(MessageId::ClubTooLong, {static_cast<long long>(kMaxClubBytes),
+                                                static_cast<long long>(kMaxClubBytes / 2)});
     }
     entrant.seed = seedFromText(seed);
     if (entrant.seed < 0 || entrant.seed > entrantCount) {

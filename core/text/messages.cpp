@@ -78,6 +78,15 @@ static_assert(int(MessageId::PrintFailed) == int(FileError::PrintFailed),
               "the file errors' messages in FileError's order");
 
 const char kListSeparator[] = KAZ_UI_TEXT("、");
+// Japanese shows the name as it is; English quotes it.
+const char kNameQuote[] = KAZ_UI_TEXT("%1");
+
+// The text of a source in `language`.
+const char* inLanguage(const char* source, Language language) {
+    if (language == Language::Japanese) return source;
+    const char* english = englishSource(source);
+    return english != nullptr ? english : source;
+}
 
 }  // namespace
 
@@ -88,6 +97,12 @@ MessageValue::MessageValue(Message message) : nested(true), messages{std::move(m
 MessageValue::MessageValue(std::vector<Message> messages)
     : nested(true), messages(std::move(messages)) {}
 
+MessageValue MessageValue::name(std::string text) {
+    MessageValue value(std::move(text));
+    value.quotable = true;
+    return value;
+}
+
 Message::Message(MessageId id, std::vector<MessageValue> values)
     : id(id), values(std::move(values)) {}
 
@@ -95,21 +110,16 @@ const char* messageSource(MessageId id) { return kSources[static_cast<int>(id)];
 
 const char* listSeparatorSource() { return kListSeparator; }
 
-std::string japaneseText(const Message& message) {
-    std::vector<std::string> values;
-    for (const MessageValue& value : message.values) {
-        if (!value.nested) {
-            values.push_back(value.text);
-            continue;
-        }
-        std::string joined;
-        for (const Message& one : value.messages) {
-            if (!joined.empty()) joined += kListSeparator;
-            joined += japaneseText(one);
-        }
-        values.push_back(std::move(joined));
+const char* nameQuoteSource() { return kNameQuote; }
+
+bool needsQuotes(std::string_view name) {
+    for (const std::string_view mark : {" ", ",", "\t", "　", "、", "，"}) {
+        if (name.find(mark) != std::string_view::npos) return true;
     }
-    const std::string_view text = messageSource(message.id);
+    return false;
+}
+
+std::string filledText(std::string_view text, const std::vector<std::string>& values) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
         const size_t which = i + 1 < text.size() ? size_t(text[i + 1] - '1') : values.size();
@@ -122,6 +132,31 @@ std::string japaneseText(const Message& message) {
     }
     return out;
 }
+
+std::string messageText(const Message& message, Language language) {
+    std::vector<std::string> values;
+    for (const MessageValue& value : message.values) {
+        if (!value.nested) {
+            values.push_back(value.quotable && needsQuotes(value.text)
+                                 ? filledText(inLanguage(kNameQuote, language), {value.text})
+                                 : value.text);
+            continue;
+        }
+        std::string joined;
+        for (const Message& one : value.messages) {
+            if (!joined.empty()) joined += inLanguage(kListSeparator, language);
+            joined += messageText(one, language);
+        }
+        values.push_back(std::move(joined));
+    }
+    return filledText(inLanguage(messageSource(message.id), language), values);
+}
+
+std::string japaneseText(const Message& message) {
+    return messageText(message, Language::Japanese);
+}
+
+std::string englishText(const Message& message) { return messageText(message, Language::English); }
 
 Message fileErrorMessage(FileError cause, const std::string& path) {
     return Message(static_cast<MessageId>(cause), {path});

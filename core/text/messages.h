@@ -1,11 +1,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The system's own failure and notice texts: a message is an id and its values, never a
-// finished sentence. The command-line tools show it in Japanese (japaneseText); the editor
-// shows it in the user's language, translating by its Japanese source text.
+// finished sentence. The command-line tools show it in Japanese (japaneseText) or English
+// (englishText); the editor shows it in the user's language, translating by its Japanese source
+// text.
 
 namespace kaz {
 
@@ -66,9 +68,9 @@ enum class MessageId {
     AllKeptAsTyped,       // the characters (a list of Character) an older program shows as 〓
     ControlCharacter,     // the character as U+XXXX
     UnreadableText,       // bytes that are neither UTF-8 nor Shift_JIS
-    NameTooLong,          // the byte limit
-    NameWithClubTooLong,  // the byte limit
-    ClubTooLong,          // a club for the club column; the limit
+    NameTooLong,          // the byte limit, the double-byte characters it holds
+    NameWithClubTooLong,  // the byte limit, the double-byte characters it holds
+    ClubTooLong,          // a club for the club column; the limit and its double-byte characters
     BadSeed,              // the seed as written, the most
     SameSeed,             // the seed, the line that has it
     BadQuotes,            // a quote not closed, or text after one
@@ -80,8 +82,8 @@ enum class MessageId {
     SemiFinalRound,       // "準決勝"
     QuarterFinalRound,    // "準々決勝", the round of the last eight
     RoundNumber,          // "%1回戦": the round
-    ClubMeeting,          // round (a message), the two names, the club
-    UnavoidableMeetings,  // club, members, the round meetings (a list of messages)
+    ClubMeeting,          // round (a message), the two names, the club (quotable)
+    UnavoidableMeetings,  // club (quotable), members, the round meetings (a list of messages)
     RoundMeetings,        // round (a message), how many meetings
     // The bracket's refusals (bracket/refusal.h).
     SeedOutOfRange,    // the member count
@@ -95,6 +97,9 @@ enum class MessageId {
 };
 constexpr int kMessageIdCount = static_cast<int>(MessageId::ThirdPlaceOpponentUnknown) + 1;
 
+// The languages the system speaks.
+enum class Language { Japanese, English };
+
 struct Message;
 
 // One value of a message: a text shown as it is (a name, a number, a path, in UTF-8), or
@@ -106,7 +111,12 @@ struct MessageValue {
     MessageValue(Message message);
     MessageValue(std::vector<Message> messages);
 
+    // A name among others in a sentence (a club in a list of meetings), quoted where the
+    // reader's language quotes one that holds a space or comma (nameQuoteSource).
+    static MessageValue name(std::string text);
+
     bool nested = false;  // the value is `messages`, not `text`
+    bool quotable = false;
     std::string text;
     std::vector<Message> messages;
 };
@@ -123,9 +133,27 @@ struct Message {
 const char* messageSource(MessageId id);
 // The text that joins a list of messages in a value ("、").
 const char* listSeparatorSource();
+// How a quotable name that needsQuotes stands in a sentence, the name as %1: as it is in
+// Japanese, in quotation marks in English.
+const char* nameQuoteSource();
+// Whether a reader could not tell `name` (UTF-8) whole among other words: it holds a space or
+// a comma, of either width.
+bool needsQuotes(std::string_view name);
 
+// `text` with every %N replaced by values[N-1], in one pass, so that a value holding "%2" stays
+// as it is.
+std::string filledText(std::string_view text, const std::vector<std::string>& values);
+
+// `message` in `language`, its values filled in. The English comes from the editor's own
+// translation of the core's texts; a text without one stays Japanese.
+std::string messageText(const Message& message, Language language);
 // `message` in Japanese, its values filled in.
 std::string japaneseText(const Message& message);
+// `message` in English, its values filled in.
+std::string englishText(const Message& message);
+// The English of a source text of the core (messageSource, listSeparatorSource,
+// nameQuoteSource), or nothing where it has none.
+const char* englishSource(std::string_view source);
 
 // The message for `cause`, naming `path` (UTF-8) where its text names one.
 Message fileErrorMessage(FileError cause, const std::string& path);

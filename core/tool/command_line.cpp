@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/platform_files.h"
+#include "platform/user_language.h"
 
 namespace kaz {
 
@@ -19,12 +20,29 @@ std::optional<std::string> CommandLine::value(std::string_view name) const {
     return std::nullopt;
 }
 
-const char kNoInputFileMessage[] = "入力ファイルが指定されていません。";
-const char kNoOutputFileMessage[] = "出力ファイルが指定されていません。";
-const char kTooManyArgumentsMessage[] = "引数が多すぎます。";
+Language toolLanguage() {
+    static const Language language = platform::userLanguage();
+    return language;
+}
+
+std::string toolText(const ToolString& text) {
+    return toolLanguage() == Language::Japanese ? text.japanese : text.english;
+}
+
+std::string toolText(const Message& message) { return messageText(message, toolLanguage()); }
+
+std::string toolText(const ToolString& text, const std::vector<std::string>& values) {
+    return filledText(toolText(text), values);
+}
+
+const ToolString kNoInputFileMessage{"入力ファイルが指定されていません。",
+                                     "No input file was given."};
+const ToolString kNoOutputFileMessage{"出力ファイルが指定されていません。",
+                                      "No output file was given."};
+const ToolString kTooManyArgumentsMessage{"引数が多すぎます。", "Too many arguments."};
 
 std::string unknownOptionMessage(const std::string& option) {
-    return option + " というオプションはありません。";
+    return toolText({"%1 というオプションはありません。", "There is no option %1."}, {option});
 }
 
 CommandLine parseCommandLine(int argc, const char* const* argv,
@@ -53,7 +71,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
         } else if (i + 1 < args.size()) {
             line.options.emplace_back(arg, args[++i]);
         } else if (!line.error) {
-            line.error = arg + " には値が必要です。";
+            line.error = toolText({"%1 には値が必要です。", "%1 needs a value."}, {arg});
         }
     }
     return line;
@@ -61,7 +79,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
 
 std::optional<int> answerHelpOrVersion(const CommandLine& line, const ToolText& tool) {
     if (line.has("--help")) {
-        std::printf("%s%s", tool.usage, tool.help);
+        std::printf("%s%s", toolText(tool.usage).c_str(), toolText(tool.help).c_str());
     } else if (line.has("--version")) {
         std::printf("%s %s\n", tool.name, KAZ_VERSION);
     } else {
@@ -76,7 +94,7 @@ int reportFailure(const ToolText& tool, const std::string& message) {
 }
 
 int reportUsageError(const ToolText& tool, const std::string& what) {
-    std::fprintf(stderr, "%s: %s\n%s", tool.name, what.c_str(), tool.usage);
+    std::fprintf(stderr, "%s: %s\n%s", tool.name, what.c_str(), toolText(tool.usage).c_str());
     return 2;
 }
 

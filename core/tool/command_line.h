@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/messages.h"
+
 // The arguments of a command-line tool, taken the one way every tool of the project takes
 // them: options start with "-" (but "-" alone is an operand, standard input or output), "--"
 // ends the options, and an option that takes a value takes the next argument.
@@ -27,13 +29,28 @@ struct CommandLine {
     std::optional<std::string> value(std::string_view name) const;
 };
 
+// A text of a tool in the two languages it speaks.
+struct ToolString {
+    const char* japanese;
+    const char* english;
+};
+
+// The language the tools speak: the user's (platform::userLanguage), read once.
+Language toolLanguage();
+// `text` in the tools' language.
+std::string toolText(const ToolString& text);
+// A message of the core in the tools' language.
+std::string toolText(const Message& message);
+// `text` in the tools' language, %1, %2, … replaced by `values`.
+std::string toolText(const ToolString& text, const std::vector<std::string>& values);
+
 // "<option> というオプションはありません。": what a tool says of an option it does not know.
 std::string unknownOptionMessage(const std::string& option);
 
 // What the tools say of missing and surplus operands.
-extern const char kNoInputFileMessage[];   // "入力ファイルが指定されていません。"
-extern const char kNoOutputFileMessage[];  // "出力ファイルが指定されていません。"
-extern const char kTooManyArgumentsMessage[];  // "引数が多すぎます。"
+extern const ToolString kNoInputFileMessage;  // "入力ファイルが指定されていません。"
+extern const ToolString kNoOutputFileMessage;  // "出力ファイルが指定されていません。"
+extern const ToolString kTooManyArgumentsMessage;  // "引数が多すぎます。"
 
 // Parses the arguments of main (argv[1 …], on Windows read afresh from the UTF-16 command line
 // so that every file name arrives whole, as UTF-8) against the tool's `known` options.
@@ -43,12 +60,12 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
 // What a tool says of itself: its name, its usage line and its help text.
 struct ToolText {
     const char* name;
-    const char* usage;
-    const char* help;
+    ToolString usage;
+    ToolString help;
 };
 
-// Answers --help (usage and help) or --version on standard output, which win over every other
-// argument; the exit status then (0), or nothing when neither was asked for.
+// Answers --help (usage and help, in the tools' language) or --version on standard output, which
+// win over every other argument; the exit status then (0), or nothing when neither was asked for.
 std::optional<int> answerHelpOrVersion(const CommandLine& line, const ToolText& tool);
 
 // "NAME: message" on standard error; the exit status of a failure (1).

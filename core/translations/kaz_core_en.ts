@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>名前が長すぎます (%1 バイトまで)。</source>
-        <translation>The name is too long (%1 bytes at most).</translation>
+        <translation>The name is too long (at most %1 single-byte or %2 double-byte characters).</translation>
     </message>
     <message>
         <source>名前と所属が長すぎます (名前（所属）で %1 バイトまで)。</source>
-        <translation>The name and club are too long (%1 bytes at most as name（club）).</translation>
+        <translation>The name and club are too long (as name（club）, at most %1 single-byte or %2 double-byte characters).</translation>
     </message>
     <message>
         <source>シード「%1」は 1 から %2 までの整数ではありません。</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>所属が長すぎます (%1 バイトまで)。</source>
-        <translation>The club is too long (%1 bytes at most).</translation>
+        <translation>The club is too long (at most %1 single-byte or %2 double-byte characters).</translation>
     </message>
     <message>
         <source>準々決勝</source>
@@ -210,6 +210,10 @@
     <message>
         <source>3位決定戦の相手がまだ決まっていません。</source>
         <translation>The opponent in the third-place match is not decided yet.</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>&quot;%1&quot;</translation>
     </message>
 </context>
 </TS>

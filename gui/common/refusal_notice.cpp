@@ -56,9 +56,14 @@ QString refusalText(InputRefusal why, const QString& field, size_t maxBytes) {
     }
     if (field.isEmpty())
         return QCoreApplication::translate("kaz::gui::RefusalNotice", "これ以上入力できません。");
-    return QCoreApplication::translate("kaz::gui::RefusalNotice", "%1は %2 ﾊﾞｲﾄまでです。")
-        .arg(field)
-        .arg(maxBytes);
+    const QString text =
+        QCoreApplication::translate("kaz::gui::RefusalNotice", "%1は %2 ﾊﾞｲﾄまでです。");
+    const QString bytes = QString::number(maxBytes);
+    // Where the reader counts characters (English), %3 is the double-byte characters it holds.
+    if (text.contains(QLatin1String("%3"))) {
+        return text.arg(field, bytes, QString::number(maxBytes / 2));
+    }
+    return text.arg(field, bytes);
 }
 
 void announceRefusal(QWidget* where, const QString& text) {

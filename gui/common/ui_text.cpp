@@ -36,7 +36,11 @@ QString uiText(const kaz::Message& message) {
     QStringList values;
     for (const kaz::MessageValue& value : message.values) {
         if (!value.nested) {
-            values << QString::fromStdString(value.text);
+            const QString text = QString::fromStdString(value.text);
+            values << (value.quotable && kaz::needsQuotes(value.text)
+                           ? filled(QCoreApplication::translate(kContext, kaz::nameQuoteSource()),
+                                    {text})
+                           : text);
             continue;
         }
         QStringList items;

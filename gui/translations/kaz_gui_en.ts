@@ -511,7 +511,7 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     </message>
     <message>
         <source>%1は %2 ﾊﾞｲﾄまでです。</source>
-        <translation>%1 is limited to %2 bytes.</translation>
+        <translation>%1 is limited to %2 single-byte or %3 double-byte characters.</translation>
     </message>
 </context>
 <context>

@@ -126,9 +126,9 @@ void TestDesktopOpen::helpVersionAndWrongOptions_data() {
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("out");  // how standard output starts
     QTest::addColumn<QString>("err");  // what standard error holds (after Qt's own notes)
-    const QString usage = QStringLiteral("usage: kaz_edit [FILE.kaz]...\n");
+    const QString usage = QStringLiteral("使い方: kaz_edit [ファイル.kaz]...\n");
     QTest::newRow("--help") << QStringList{"a.kaz", "--help", "--nonsense"} << false << 0
-                            << usage + "\nOpens the tournament brackets named" << QString();
+                            << usage + "\n指定したトーナメント表を" << QString();
     QTest::newRow("--version") << QStringList{"--version"} << false << 0
                                << QStringLiteral("kaz_edit " KAZ_VERSION "\n") << QString();
     QTest::newRow("unknown option")
@@ -151,6 +151,11 @@ void TestDesktopOpen::helpVersionAndWrongOptions() {
                   {{"QT_QPA_PLATFORM", display ? QString("offscreen") : QString()},
                    {"DISPLAY", display ? qEnvironmentVariable("DISPLAY") : QString()},
                    {"WAYLAND_DISPLAY", QString()},
+                   // Japanese, as with no locale, whatever the tester's own
+                   {"LANG", "C.UTF-8"},
+                   {"LC_ALL", QString()},
+                   {"LC_MESSAGES", QString()},
+                   {"LANGUAGE", QString()},
                    {"KAZ_QUIT_AFTER_START", "1"}});
     QCOMPARE(editor->state(), QProcess::NotRunning);
     QCOMPARE(editor->exitCode(), exitCode);

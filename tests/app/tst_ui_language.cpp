@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "bracket/round_names.h"
+#include "common/refusal_notice.h"
 #include "common/ui_text.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
@@ -119,6 +120,14 @@ void TestUiLanguage::coreTextsInEnglish_data() {
     QTest::newRow("unavoidable, a list inside")
         << uiText(kaz::Message(kaz::MessageId::UnavoidableMeetings, {"西", 9, meetings}))
         << "西, 9 members: Round 1 ×2, Final ×1";
+    QTest::newRow("a club with spaces, quoted whole")
+        << uiText(kaz::Message(kaz::MessageId::ClubMeeting,
+                               {kaz::matchRoundMessage(32, 1), "Ann Lee", "Bo Chen",
+                                kaz::MessageValue::name("Riverside Tennis Club")}))
+        << "Round 1: Ann Lee and Bo Chen (\"Riverside Tennis Club\")";
+    QTest::newRow("a field's limit in characters")
+        << refusalText(InputRefusal::TooLong, QStringLiteral("Score"), 9)
+        << "Score is limited to 9 single-byte or 4 double-byte characters.";
     QTest::newRow("a reason holding the separator")
         << uiText(kaz::Message(kaz::MessageId::ListLine,
                                {1, kaz::Message(kaz::MessageId::TooManyFields)}))

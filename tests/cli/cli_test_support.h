@@ -49,11 +49,22 @@ inline QPair<QString, QStringList> toolCommand(const QString& program, const QSt
     return {first, command + QStringList{tool} + args};
 }
 
+// The environment a tool runs in: the locale LANG names alone (none where `lang` is empty), so
+// that the tester's own locale decides nothing. The tools speak Japanese unless a test asks.
+inline QProcessEnvironment toolEnvironment(const QString& lang = QStringLiteral("C.UTF-8")) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+        env.remove(QLatin1String(name));
+    }
+    if (!lang.isEmpty()) env.insert(QStringLiteral("LANG"), lang);
+    return env;
+}
+
 // Settings of the fault-injection library for one run (empty: none).
 using Faults = QList<QPair<QString, QString>>;
 
 inline QProcessEnvironment withFaults(const Faults& faults) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = toolEnvironment();
     if (faults.isEmpty()) return env;
     env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KAZ_FAULT_LIBRARY));
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
@@ -105,10 +116,23 @@ inline Result runToolWithInput(const QString& program, const QStringList& args,
                                const QByteArray& input) {
     return runRetryingEmulator(program, [&] {
         QProcess process;
+        process.setProcessEnvironment(toolEnvironment());
         const auto [command, commandArgs] = toolCommand(program, args);
         process.start(command, commandArgs);
         process.write(input);
         process.closeWriteChannel();
+        return finish(process, program);
+    });
+}
+
+// Runs `program` to its end in the locale LANG names (none where `lang` is empty).
+inline Result runToolInLocale(const QString& program, const QStringList& args,
+                              const QString& lang) {
+    return runRetryingEmulator(program, [&] {
+        QProcess process;
+        process.setProcessEnvironment(toolEnvironment(lang));
+        const auto [command, commandArgs] = toolCommand(program, args);
+        process.start(command, commandArgs);
         return finish(process, program);
     });
 }

@@ -33,7 +33,7 @@ Result runKaz2Html(const QStringList& args, const QString& stdoutFile = QString(
 }
 
 const QString kUsage =
-    QStringLiteral("usage: kaz2html [--bold-member] [--bold-score] INPUT.kaz [OUTPUT.html]");
+    QStringLiteral("使い方: kaz2html [--bold-member] [--bold-score] 入力.kaz [出力.html]");
 const QString kInvalidFormat = QStringLiteral("予期しないﾌｧｲﾙ形式です。");
 
 // The page the core writes for a bracket file, with the given bold flags.
@@ -77,6 +77,8 @@ private slots:
     void livePage();
     void watch();
     void helpAndVersion();
+    void localesLanguage_data();
+    void localesLanguage();
     void wrongArguments_data();
     void wrongArguments();
     void unreadableInput_data();
@@ -236,6 +238,7 @@ void TestKaz2Html::watch() {
     };
     QVERIFY(writeFile(input, bracketNamed("最初の人")));
     QProcess process;
+    process.setProcessEnvironment(toolEnvironment());
     process.start(QStringLiteral(KAZ2HTML_PATH),
                   {QStringLiteral("--live"), QStringLiteral("--watch"), input, output});
     const auto waitFor = [&](const std::function<bool()>& done) {
@@ -289,6 +292,35 @@ void TestKaz2Html::helpAndVersion() {
     // --help wins over a missing file.
     r = runKaz2Html({QStringLiteral("/no/such/file.kaz"), QStringLiteral("--help")});
     QCOMPARE(r.exitCode, 0);
+}
+
+// The locale's language, in the tool's own words and the core's; Japanese without a locale.
+void TestKaz2Html::localesLanguage_data() {
+    QTest::addColumn<QString>("lang");  // empty: no locale variable set
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("err");  // %1: the missing file
+    QTest::newRow("English, the core's message")
+        << "en_US.UTF-8" << QStringList{"%1"} << "kaz2html: %1 was not found.\n";
+    QTest::newRow("English, usage")
+        << "en_US.UTF-8" << QStringList{"%1", "a", "b"}
+        << "kaz2html: Too many arguments.\n"
+           "usage: kaz2html [--bold-member] [--bold-score] INPUT.kaz [OUTPUT.html]\n"
+           "       kaz2html --live [--watch] INPUT.kaz [OUTPUT.html]\n";
+    QTest::newRow("no locale") << QString() << QStringList{"%1"}
+                               << "kaz2html: %1 が見つかりませんでした。\n";
+}
+
+void TestKaz2Html::localesLanguage() {
+    QFETCH(QString, lang);
+    QFETCH(QStringList, args);
+    QFETCH(QString, err);
+    // Without a locale, the emulated system's own display language decides.
+    if (lang.isEmpty() && emulated()) QSKIP("the emulator's display language decides");
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("none.kaz"));
+    args.replaceInStrings(QStringLiteral("%1"), missing);
+    const Result r = runToolInLocale(QStringLiteral(KAZ2HTML_PATH), args, lang);
+    QCOMPARE(QString::fromUtf8(r.err).remove(QLatin1Char('\r')), err.arg(missing));
 }
 
 void TestKaz2Html::wrongArguments_data() {

@@ -25,7 +25,7 @@ Result runKaz2Image(const QStringList& args, const Faults& faults = {}) {
 }
 
 const QString kUsage =
-    QStringLiteral("usage: kaz2image [--scale N] INPUT.kaz OUTPUT.png|OUTPUT.pdf");
+    QStringLiteral("使い方: kaz2image [--scale 倍率] 入力.kaz 出力.png|出力.pdf");
 
 }  // namespace
 
@@ -37,6 +37,8 @@ private slots:
     void pictures();
     void pdfPage();
     void helpAndVersion();
+    void localesLanguage_data();
+    void localesLanguage();
     void wrongArguments_data();
     void wrongArguments();
     void failuresKeepTheOldFile_data();
@@ -116,6 +118,29 @@ void TestKaz2Image::helpAndVersion() {
                  .match(QString::fromUtf8(r.out))
                  .hasMatch(),
              r.out.constData());
+}
+
+// The locale's language; Japanese without a locale.
+void TestKaz2Image::localesLanguage_data() {
+    QTest::addColumn<QString>("lang");  // empty: no locale variable set
+    QTest::addColumn<QString>("err");
+    QTest::newRow("English") << "en_US.UTF-8"
+                             << "kaz2image: --scale is a number above 0 and at most 8: 9\n"
+                                "usage: kaz2image [--scale N] INPUT.kaz OUTPUT.png|OUTPUT.pdf\n";
+    QTest::newRow("no locale") << QString()
+                               << "kaz2image: --scale は 0 より大きく 8 以下の数です: 9\n" +
+                                      kUsage + "\n";
+}
+
+void TestKaz2Image::localesLanguage() {
+    QFETCH(QString, lang);
+    QFETCH(QString, err);
+    const Result r = runToolInLocale(QStringLiteral(KAZ2IMAGE_PATH),
+                                     {QStringLiteral("--scale"), QStringLiteral("9"),
+                                      QStringLiteral("in.kaz"), QStringLiteral("out.png")},
+                                     lang);
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(QString::fromUtf8(r.err), err);
 }
 
 void TestKaz2Image::wrongArguments_data() {

@@ -17,9 +17,9 @@ namespace {
 Result runKazDraw(const QStringList& args) { return runTool(QStringLiteral(KAZDRAW_PATH), args); }
 
 const QString kUsage = QStringLiteral(
-    "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
-    "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] [--language ja|en] "
-    "LIST OUT.kaz");
+    "使い方: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
+    "[--club-in-name] [--title 表題] [--third-place] [--two-sided] [--language ja|en] "
+    "リスト 出力.kaz");
 
 // Seven entrants, two of club A高 and one seeded: an 8-member bracket with one bye.
 const QByteArray kList =
@@ -55,6 +55,8 @@ private slots:
     void notesOnStandardError();
     void newNumberWithoutSeed();
     void help();
+    void localesLanguage_data();
+    void localesLanguage();
     void wrongArguments_data();
     void wrongArguments();
     void refused_data();
@@ -219,6 +221,47 @@ void TestKazDraw::help() {
     const Result r = runKazDraw({QStringLiteral("--help"), QStringLiteral("--no-such")});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(QString::fromUtf8(r.out).startsWith(kUsage));
+}
+
+// The locale's language in the report and in errors, a club with spaces quoted whole in English;
+// Japanese without a locale.
+void TestKazDraw::localesLanguage_data() {
+    QTest::addColumn<QString>("lang");  // empty: no locale variable set
+    QTest::addColumn<QString>("out");   // a line of the report
+    QTest::addColumn<QString>("err");   // the first line refusing "--size 5"
+    QTest::newRow("English") << "en_US.UTF-8"
+                             << "Players of the same club meeting before the final:"
+                             << "kazdraw: --size is one of 4, 8, 16, 32, 64 and 128.";
+    QTest::newRow("no locale") << QString() << "決勝より前に当たる同じ所属の組:"
+                               << "kazdraw: --size は 4、8、16、32、64、128 のどれかです。";
+}
+
+void TestKazDraw::localesLanguage() {
+    QFETCH(QString, lang);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    if (lang.isEmpty() && emulated()) QSKIP("the emulator's display language decides");
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("list.txt"));
+    QVERIFY(writeFile(list,
+                      "Ann Lee,Riverside Tennis Club\nBo Chen,Riverside Tennis Club\n"
+                      "Cy Diaz,Riverside Tennis Club\nDee Fox,Hill\n"));
+    const QString kaz = dir.filePath(QStringLiteral("out.kaz"));
+    const QString program = QStringLiteral(KAZDRAW_PATH);
+
+    Result r =
+        runToolInLocale(program, {QStringLiteral("--seed"), QStringLiteral("1"), list, kaz}, lang);
+    QCOMPARE(r.exitCode, 0);
+    const QStringList lines = QString::fromUtf8(r.out).remove(QLatin1Char('\r')).split('\n');
+    QCOMPARE(lines.value(1), out);
+    // Three of one club in four places meet before the final, the club named whole.
+    const QString club = lang.isEmpty() ? QStringLiteral("(Riverside Tennis Club)")
+                                        : QStringLiteral("(\"Riverside Tennis Club\")");
+    QVERIFY2(lines.value(2).endsWith(club), qPrintable(lines.value(2)));
+
+    r = runToolInLocale(program, {QStringLiteral("--size"), QStringLiteral("5"), list, kaz}, lang);
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(QString::fromUtf8(r.err).remove(QLatin1Char('\r')).split('\n').first(), err);
 }
 
 void TestKazDraw::wrongArguments_data() {

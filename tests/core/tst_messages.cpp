@@ -1,0 +1,171 @@
+// The core's messages in both languages without Qt's translator, and the language the tools
+// take from the locale.
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include "draw/bracket_draw.h"
+#include "draw/entrant_list.h"
+#include "io/result.h"
+#include "platform/user_language.h"
+#include "text/messages.h"
+
+using namespace kaz;
+
+Q_DECLARE_METATYPE(kaz::Message)
+Q_DECLARE_METATYPE(kaz::Language)
+
+namespace {
+
+// The first problem or note of reading `list` (UTF-8), as a message.
+Message firstProblem(const char* list) {
+    const EntrantList read = readEntrantList(list, false);
+    if (!read.problems.empty()) return listProblemText(read.problems.front());
+    return Message(MessageId::NoError);
+}
+
+}  // namespace
+
+class TestMessages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bothLanguages_data();
+    void bothLanguages();
+    void everyMessageInEnglish();
+    void localeLanguage_data();
+    void localeLanguage();
+};
+
+void TestMessages::bothLanguages_data() {
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<QString>("japanese");
+    QTest::addColumn<QString>("english");
+
+    QTest::newRow("text") << fileErrorMessage(FileError::FileNotFound, "/tmp/決勝%2.kaz")
+                          << "/tmp/決勝%2.kaz が見つかりませんでした。"
+                          << "/tmp/決勝%2.kaz was not found.";
+    QTest::newRow("nested message")
+        << Message(MessageId::ListLine, {3, Message(MessageId::TooManyFields)})
+        << "3行目: 項目が多すぎます。名前、所属、シードの3つまでです。"
+        << "Line 3: Too many fields. At most three: name, club and seed.";
+    const std::vector<Message> rounds = {
+        Message(MessageId::RoundMeetings, {Message(MessageId::RoundNumber, {1}), 2}),
+        Message(MessageId::RoundMeetings, {Message(MessageId::FinalRound), 1})};
+    QTest::newRow("list") << Message(MessageId::UnavoidableMeetings,
+                                     {MessageValue::name("西"), 9, rounds})
+                          << "西 9人: 1回戦 2組、決勝 1組"
+                          << "西, 9 members: Round 1 ×2, Final ×1";
+
+    // A club with spaces, from the draw: whole in quotes in English, as it was in Japanese.
+    std::vector<Entrant> entrants(3);
+    for (Entrant& entrant : entrants) entrant.club = "Riverside Tennis Club";
+    const std::vector<Message> unavoidable = unavoidableMeetingTexts(entrants, 4);
+    QTest::newRow("club with spaces")
+        << (unavoidable.empty() ? Message(MessageId::NoError) : unavoidable.front())
+        << "Riverside Tennis Club 3人: 準決勝 1組"
+        << "\"Riverside Tennis Club\", 3 members: Semi-final ×1";
+
+    // The byte limits count what a reader counts in English.
+    QTest::newRow("limit in characters")
+        << firstProblem(
+               "Bo\nAnn,Riverside Tennis Club of the Lower Valley and the Hills Beyond It\n")
+        << "2行目: 所属が長すぎます (64 バイトまで)。"
+        << "Line 2: The club is too long (at most 64 single-byte or 32 double-byte characters).";
+}
+
+void TestMessages::bothLanguages() {
+    QFETCH(Message, message);
+    QFETCH(QString, japanese);
+    QFETCH(QString, english);
+    QCOMPARE(QString::fromStdString(japaneseText(message)), japanese);
+    QCOMPARE(QString::fromStdString(englishText(message)), english);
+}
+
+void TestMessages::everyMessageInEnglish() {
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF61}-\\x{FF9F}]"));
+    std::vector<const char*> sources = {listSeparatorSource(), nameQuoteSource()};
+    for (int id = 0; id < kMessageIdCount; ++id) sources.push_back(messageSource(MessageId(id)));
+    for (const char* source : sources) {
+        const char* english = englishSource(source);
+        QVERIFY2(english != nullptr, source);
+        QVERIFY2(*english != '\0' && !QString::fromUtf8(english).contains(japanese), english);
+    }
+}
+
+void TestMessages::localeLanguage_data() {
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lcMessages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("language");  // LANGUAGE
+    QTest::addColumn<Language>("speaks");
+    const Language ja = Language::Japanese;
+    const Language en = Language::English;
+    QTest::newRow("nothing set") << ""
+                                 << ""
+                                 << ""
+                                 << "" << ja;
+    QTest::newRow("C") << ""
+                       << ""
+                       << "C"
+                       << "" << ja;
+    QTest::newRow("C.UTF-8") << ""
+                             << ""
+                             << "C.UTF-8"
+                             << "" << ja;
+    QTest::newRow("POSIX") << "POSIX"
+                           << ""
+                           << "en_US.UTF-8"
+                           << "" << ja;
+    QTest::newRow("Japanese") << ""
+                              << ""
+                              << "ja_JP.UTF-8"
+                              << "" << ja;
+    QTest::newRow("Japanese, language alone") << ""
+                                              << ""
+                                              << "ja"
+                                              << "" << ja;
+    QTest::newRow("English") << ""
+                             << ""
+                             << "en_US.UTF-8"
+                             << "" << en;
+    QTest::newRow("German") << ""
+                            << ""
+                            << "de_DE@euro"
+                            << "" << en;
+    QTest::newRow("LC_ALL first") << "en_GB.UTF-8"
+                                  << "ja_JP.UTF-8"
+                                  << "ja_JP.UTF-8"
+                                  << "" << en;
+    QTest::newRow("LC_MESSAGES before LANG") << ""
+                                             << "ja_JP.UTF-8"
+                                             << "en_US.UTF-8"
+                                             << "" << ja;
+    QTest::newRow("LANGUAGE's first") << ""
+                                      << ""
+                                      << "ja_JP.UTF-8"
+                                      << "en:ja" << en;
+    QTest::newRow("LANGUAGE Japanese") << ""
+                                       << ""
+                                       << "en_US.UTF-8"
+                                       << "ja:en" << ja;
+    QTest::newRow("LANGUAGE not with C") << ""
+                                         << ""
+                                         << "C.UTF-8"
+                                         << "en" << ja;
+}
+
+void TestMessages::localeLanguage() {
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lcMessages);
+    QFETCH(QString, lang);
+    QFETCH(QString, language);
+    QFETCH(Language, speaks);
+    const std::string all = lcAll.toStdString(), messages = lcMessages.toStdString(),
+                      named = lang.toStdString(), list = language.toStdString();
+    QCOMPARE(platform::localeLanguage(all, messages, named, list), speaks);
+}
+
+QTEST_GUILESS_MAIN(TestMessages)
+#include "tst_messages.moc"
