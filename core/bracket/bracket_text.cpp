@@ -60,7 +60,7 @@ std::string thirdPlaceText(const Bracket& bracket) {
     std::string text;
     std::string thirds;
     if (sheet.thirdPlace == ThirdPlace::Match) {
-        text += '\n' + words.thirdPlaceMatch + '\n';
+        text += '\n' + std::string(words.thirdPlaceMatch) + '\n';
         for (int side = 0; side < kThirdPlaceSides; ++side) {
             text += nameOf(thirdPlaceMember(bracket, side));
             const std::string& score = bracket.thirdPlaceResult(side).score;
@@ -73,7 +73,7 @@ std::string thirdPlaceText(const Bracket& bracket) {
             thirds += nameOf(thirdPlaceMember(bracket, side)) + '\n';
         }
     }
-    return text + '\n' + words.thirdPlace + '\n' + thirds;
+    return text + '\n' + std::string(words.thirdPlace) + '\n' + thirds;
 }
 
 }  // namespace

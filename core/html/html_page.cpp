@@ -65,7 +65,7 @@ void writeSheetFoot(PageBuffer& out, const Page& page) {
     if (!drawNumber) return;
     out += "<TR>\r\n";
     appendSheetTextCell(out, page, page.columnCount(), "right");
-    out += drawNumberText(*drawNumber, page.bracket.sheet().language);
+    escapeTextInto(out, drawNumberText(*drawNumber, page.bracket.sheet().language));
     out += "</TD>\r\n</TR>\r\n";
 }
 

@@ -84,8 +84,8 @@ std::vector<PastedEntry> pastedEntries(std::string_view utf8) {
 Message keptAsTypedText(const std::vector<std::string>& characters) {
     std::vector<Message> named;
     for (const std::string& one : characters) named.emplace_back(MessageId::Character, std::vector<MessageValue>{one});
-    return Message(named.size() == 1 ? MessageId::KeptAsTyped : MessageId::AllKeptAsTyped,
-                   {std::move(named)});
+    const MessageId id = named.size() == 1 ? MessageId::KeptAsTyped : MessageId::AllKeptAsTyped;
+    return Message(id, {std::move(named)});
 }
 
 Message keptAsTypedNote(int line, const std::vector<std::string>& characters) {

@@ -40,10 +40,6 @@
         <translation>No name.</translation>
     </message>
     <message>
-        <source>%1を〓にしました。</source>
-        <translation>Replaced %1 with 〓.</translation>
-    </message>
-    <message>
         <source>使えない制御文字 (%1) があります。</source>
         <translation>Contains a control character that cannot be used (%1).</translation>
     </message>
@@ -214,6 +210,18 @@
     <message>
         <source>%1</source>
         <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1は入力のまま残します。古いプログラムでは 〓 と表示されます。</source>
+        <translation>%1 is kept as typed; older programs show it as 〓.</translation>
+    </message>
+    <message>
+        <source>%1は入力のまま残します。古いプログラムではどれも 〓 と表示されます。</source>
+        <translation>%1 are kept as typed; older programs show them as 〓.</translation>
     </message>
 </context>
 </TS>

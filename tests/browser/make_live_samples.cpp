@@ -13,6 +13,7 @@
 #include "html/live_page.h"
 #include "io/kaz_format.h"
 #include "played_bracket.h"
+#include "text/document_text.h"
 
 namespace {
 
@@ -20,14 +21,14 @@ bool writeSample(const std::string& folder, const std::string& name, const kaz::
     std::ofstream kaz(folder + "/" + name + ".kaz", std::ios::binary);
     kaz << kaz::writeKaz(bracket);
     std::ofstream expected(folder + "/" + name + ".expected", std::ios::binary);
-    expected << kaz::cp932ToUtf8(bracket.sheet().title) << '\n';
+    expected << kaz::shownText(bracket.sheet().title) << '\n';
     for (int m = 0; m < bracket.memberCount(); ++m) {
-        expected << kaz::cp932ToUtf8(bracket.memberName(m)) << '\n';
+        expected << kaz::shownText(bracket.memberName(m)) << '\n';
     }
-    expected << kaz::cp932ToUtf8(bracket.champion()) << '\n';
+    expected << kaz::shownText(bracket.champion()) << '\n';
     const int final = bracket.lineCount() - 3;
     const int loser = bracket.lineState(final) == kaz::LineState::Won ? final + 1 : final;
-    expected << "準優勝 " << kaz::cp932ToUtf8(bracket.memberName(kaz::memberOnLine(bracket, loser)))
+    expected << "準優勝 " << kaz::shownText(bracket.memberName(kaz::memberOnLine(bracket, loser)))
              << "\n最新の結果\n";
     return kaz.good() && expected.good();
 }

@@ -92,7 +92,7 @@ void TestBracketText::text_data() {
                Bracket b = withThirdPlace(ThirdPlace::Match, true);
                SheetInfo sheet = b.sheet();
                sheet.language = SheetLanguage::English;
-               sheet.roundNames[0] = cp932("予選");
+               sheet.roundNames[0] = "予選";
                sheet.drawNumber = 7;
                b.setSheet(sheet);
                return b;

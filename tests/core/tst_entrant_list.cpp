@@ -54,8 +54,8 @@ class TestEntrantList : public QObject {
 private slots:
     void accepted_data();
     void accepted();
-    void charactersBecomeGeta_data();
-    void charactersBecomeGeta();
+    void charactersKeptAsTyped_data();
+    void charactersKeptAsTyped();
     void refused_data();
     void refused();
     void problemsOfSeveralLines();
@@ -130,21 +130,22 @@ void TestEntrantList::accepted() {
     QCOMPARE(described(list), entrants);
 }
 
-void TestEntrantList::charactersBecomeGeta_data() {
+void TestEntrantList::charactersKeptAsTyped_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("entrants");
     QTest::addColumn<QStringList>("notes");
     QTest::newRow("a name, with its line")
         << QByteArray("山田\n佐藤\n𠮷田　太郎,A高\n")
-        << QStringList{"1:山田||0", "2:佐藤||0", "3:〓田　太郎|A高|0"}
-        << QStringList{"3行目: 「𠮷」を〓にしました。"};
+        << QStringList{"1:山田||0", "2:佐藤||0", "3:𠮷田　太郎|A高|0"}
+        << QStringList{"3行目: 「𠮷」は入力のまま残します。古いプログラムでは 〓 と表示されます。"};
     QTest::newRow("name and club, each character once")
         << QByteArray("名前,所属\n佐藤😀😀,한국\n山田\n")
-        << QStringList{"2:佐藤〓〓|〓〓|0", "3:山田||0"}
-        << QStringList{"2行目: 「😀」「한」「국」を〓にしました。"};
+        << QStringList{"2:佐藤😀😀|한국|0", "3:山田||0"}
+        << QStringList{"2行目: 「😀」、「한」、「국」は入力のまま残します。古いプログラムではどれも 〓 "
+                       "と表示されます。"};
 }
 
-void TestEntrantList::charactersBecomeGeta() {
+void TestEntrantList::charactersKeptAsTyped() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, entrants);
     QFETCH(QStringList, notes);

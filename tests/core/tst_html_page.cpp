@@ -14,6 +14,7 @@
 #include "html_grid.h"
 #include "io/kaz_format.h"
 #include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/text_limits.h"
 
 using namespace kaz;
@@ -34,7 +35,7 @@ const QByteArray kSenshu("\x91\x49\x8E\xE8");  // 選手 in CP932
 // The 4-member example: 選手1 … 選手4, line 0 won with the score 2, line 1 with the score 1.
 Bracket exampleBracket() {
     Bracket bracket(4);
-    for (int i = 0; i < 4; ++i) bracket.setMemberName(i, kaztest::toStd(kSenshu + char('1' + i)));
+    for (int i = 0; i < 4; ++i) bracket.setMemberName(i, std::string("選手") + char('1' + i));
     bracket.setLineState(0, LineState::Won);
     bracket.setLineScore(0, "2");
     bracket.setLineScore(1, "1");
@@ -155,7 +156,7 @@ void TestHtmlPage::englishPage() {
     bracket->setSheet(sheet);
     QByteArray expected = readTestData("four_members_third_place.html");
     const auto words = [](const char* japanese, const char* english) {
-        return qMakePair(toBytes(kaztest::cp932(japanese)), toBytes(kaztest::cp932(english)));
+        return qMakePair(toBytes(*utf8ToCp932(japanese)), toBytes(*utf8ToCp932(english)));
     };
     QVERIFY(applyReplacements(expected, {{"lang=\"ja\"", "lang=\"en\""},
                                          {"content=\"ja\"", "content=\"en\""},
@@ -203,7 +204,7 @@ void TestHtmlPage::variants_data() {
                                        {"font-size:x-small;color:#FF9000\">",
                                         "font-size:x-small;font-weight:bold;color:#FF9000\">"}};
     QTest::newRow("champion") << Edit([](Bracket& b) {
-        b.setChampion("\x89\xA4\x8E\xD2");  // 王者
+        b.setChampion("王者");
     })
                               << Replacements{{"font-weight:bold\">\x81\x40</TD>",
                                                "font-weight:bold\">\x81\x40\x89\xA4\x8E\xD2</TD>"}};
@@ -558,7 +559,7 @@ void TestHtmlPage::boldMemberKeepsTheModelPlain() {
     const QByteArray second = pageOf(bracket);
     QVERIFY(first == second);
     QCOMPARE(first.count("<B>"), 4);
-    QCOMPARE(bracket.memberName(0), kaztest::toStd(kSenshu + "1"));
+    QCOMPARE(bracket.memberName(0), std::string("選手1"));
     QCOMPARE(writeKaz(bracket), stored);
 }
 
@@ -623,8 +624,8 @@ void TestHtmlPage::escapesBracketText() {
 void TestHtmlPage::leavesCp932TextAlone() {
     Bracket bracket(4);
     const std::string name = "\x83\x5C\x95\x5C\x81\x83\x81\x84\x81\x95\x81\x68";  // ソ表＜＞＆”
-    bracket.setMemberName(0, name);
-    bracket.setLineScore(1, "\x82\x52\x81\x7C\x82\x50");  // ３－１
+    bracket.setMemberName(0, textFromCp932(name));
+    bracket.setLineScore(1, "３－１");
     const QByteArray page = pageOf(bracket);
     QVERIFY(page.contains(">" + toBytes(name) + "</TD >"));
     QVERIFY(page.contains("color:#FF9000\">\x82\x52\x81\x7C\x82\x50</TD>"));

@@ -1,4 +1,7 @@
 #include <QRandomGenerator>
+#include <iterator>
+#include <cstring>
+#include <algorithm>
 #include <QTest>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +12,7 @@
 #include "bracket/bracket.h"
 #include "core_test_support.h"
 #include "io/kaz_format.h"
+#include "text/document_text.h"
 #include "io/sheet_block.h"
 #include "text/text_limits.h"
 
@@ -164,18 +168,47 @@ std::optional<ClassicFile> readClassic(std::string_view bytes) {
     return file;
 }
 
-// Random CP932 text of up to `limit` bytes: printable ASCII and あ, never a control character.
+// The characters random texts are made of beyond ASCII, each with what a program that reads
+// only the classic fields finds for it: Shift_JIS, JIS X 0213 kanji, accented Latin, emoji, and
+// a character Shift_JIS holds only as a look-alike.
+struct Piece {
+    const char* text;
+    const char* classic;
+};
+constexpr Piece kPieces[] = {{"あ", "\x82\xA0"}, {"吉", "\x8B\x67"}, {"𠮷", "\x81\xAC"},
+                             {"𩸽", "\x81\xAC"}, {"頰", "\x81\xAC"},   {"é", "\x81\xAC"},
+                             {"ü", "\x81\xAC"},   {"😀", "\x81\xAC"},  {"〜", "\x81\x60"}};
+
+// Random text whose classic form has up to `limit` bytes: printable ASCII and the pieces, never
+// a control character.
 std::string randomText(QRandomGenerator& rng, size_t limit, size_t least = 0) {
     std::string text;
+    size_t classicBytes = 0;
     const size_t length = least + rng.bounded(quint32(limit - least + 1));
-    while (text.size() < length) {
-        if (text.size() + 2 <= length && rng.bounded(3) == 0) {
-            text += "\x82\xA0";
+    while (classicBytes < length) {
+        if (classicBytes + 2 <= length && rng.bounded(3) == 0) {
+            text += kPieces[rng.bounded(quint32(std::size(kPieces)))].text;
+            classicBytes += 2;
         } else {
             text += char(0x20 + rng.bounded(0x5F));
+            ++classicBytes;
         }
     }
     return text;
+}
+
+// What the classic field of a random text holds, piece by piece.
+std::string classicOf(std::string_view text) {
+    std::string classic;
+    while (!text.empty()) {
+        const auto piece = std::find_if(std::begin(kPieces), std::end(kPieces), [&](const Piece& p) {
+            return text.substr(0, std::strlen(p.text)) == p.text;
+        });
+        const size_t length = piece == std::end(kPieces) ? 1 : std::strlen(piece->text);
+        classic += piece == std::end(kPieces) ? std::string(1, text[0]) : piece->classic;
+        text.remove_prefix(length);
+    }
+    return classic;
 }
 
 // True when the two hold the same of the sheet: its options, the members' marks, the
@@ -307,12 +340,15 @@ private slots:
     void unknownRecordFollowsItsKnownRecord();
     void blockOfOnePart_data();
     void blockOfOnePart();
+    void exactTextRecords_data();
+    void exactTextRecords();
+    void staleExactText_data();
+    void staleExactText();
 };
 
 void TestKazFormat::writesTheExampleByteForByte() {
     Bracket bracket(4);
-    const std::string senshu = "\x91\x49\x8E\xE8";                                 // 選手
-    for (int i = 0; i < 4; ++i) bracket.setMemberName(i, senshu + char('A' + i));  // 選手A …
+    for (int i = 0; i < 4; ++i) bracket.setMemberName(i, std::string("選手") + char('A' + i));
     bracket.setLineScore(0, "3");
     const QByteArray golden = readTestData("four_members.kaz");
     QCOMPARE(golden.size(), 113);
@@ -365,7 +401,7 @@ void TestKazFormat::readsTheExample() {
     QCOMPARE(bracket->roundCount(), 3);
     QCOMPARE(bracket->lineCount(), 7);
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(bracket->memberName(i), std::string("\x91\x49\x8E\xE8") + char('A' + i));
+        QCOMPARE(bracket->memberName(i), std::string("選手") + char('A' + i));
     }
     QCOMPARE(bracket->lineScore(0), std::string("3"));
     for (int line = 0; line < 7; ++line) {
@@ -380,7 +416,7 @@ void TestKazFormat::readsTheExample() {
 
 void TestKazFormat::readsEveryPrefixForm_data() {
     QTest::addColumn<QByteArray>("stored");  // the first name as stored
-    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("name");  // as the classic field holds it
     QTest::newRow("1 byte") << QByteArray::fromHex("03616263") << QByteArray("abc");
     QTest::newRow("1 byte, empty") << QByteArray::fromHex("00") << QByteArray();
     QTest::newRow("3 bytes, short") << QByteArray::fromHex("FF0300616263") << QByteArray("abc");
@@ -398,8 +434,8 @@ void TestKazFormat::readsEveryPrefixForm_data() {
         << QByteArray::fromHex("FFFEFFFF020041004200") << QByteArray("AB");
     QTest::newRow("UTF-16, 7 bytes")
         << QByteArray::fromHex("FFFEFFFFFFFF010000005EFF") << QByteArray("\x81\x60");  // U+FF5E
-    QTest::newRow("UTF-16, unencodable")
-        << QByteArray::fromHex("FFFEFF033DD800DE4100") << QByteArray("?A");
+    QTest::newRow("UTF-16, 😀 kept whole")
+        << QByteArray::fromHex("FFFEFF033DD800DE4100") << QByteArray("\x81\xAC" "A");
     QTest::newRow("UTF-16 of 300 units")
         << QByteArray::fromHex("FFFEFFFF2C01") + QByteArray("a\0", 2).repeated(300)
         << QByteArray(300, 'a');
@@ -411,23 +447,26 @@ void TestKazFormat::readsEveryPrefixForm() {
     const std::string file = Bytes::fourMembers(toStd(stored));
     const std::optional<Bracket> bracket = readKaz(file);
     QVERIFY(bracket);
-    QCOMPARE(hex(bracket->memberName(0)), name.toHex(' '));
+    QCOMPARE(hex(cp932Form(bracket->memberName(0))), name.toHex(' '));
     QCOMPARE(bracket->memberName(1), std::string("b"));
     QVERIFY(!bracket->isChanged());
 
     // Written back in the single-byte form with the shortest prefix.
     std::string expected;
     appendKazString(expected, toStd(name));
-    QCOMPARE(hex(writeKaz(*bracket)), hex(Bytes::fourMembers(expected)));
+    const std::string written = writeKaz(*bracket);
+    QCOMPARE(hex(written.substr(0, Bytes::fourMembers(expected).size())),
+             hex(Bytes::fourMembers(expected)));
+    QCOMPARE(readKaz(written)->memberName(0), bracket->memberName(0));
 }
 
 void TestKazFormat::readsUtf16Names() {
     const std::optional<Bracket> bracket = readKaz(toStd(readTestData("eight_members_utf16.kaz")));
     QVERIFY(bracket);
     QCOMPARE(bracket->memberCount(), 8);
-    QCOMPARE(hex(bracket->memberName(0)), hex("\x8E\x52\x93\x63"));          // 山田
-    QCOMPARE(hex(bracket->memberName(1)), hex("\x97\xE9\x96\xD8\x81\x60"));  // 鈴木～
-    QCOMPARE(bracket->memberName(2), std::string("?x"));  // an emoji CP932 cannot hold
+    QCOMPARE(bracket->memberName(0), std::string("山田"));
+    QCOMPARE(bracket->memberName(1), std::string("鈴木～"));
+    QCOMPARE(bracket->memberName(2), std::string("😀x"));  // an emoji CP932 cannot hold
     QCOMPARE(bracket->memberName(3), std::string());
     QCOMPARE(bracket->memberName(7), std::string("D"));
 
@@ -613,16 +652,16 @@ void TestKazFormat::roundTrip() {
     Bracket bracket(members);
     for (int i = 0; i < members; ++i) {
         // 選手 and a half-width kana digit sequence, plus one empty and one awkward name.
-        bracket.setMemberName(i, "\x91\x49\x8E\xE8\xB1" + std::to_string(i));
+        bracket.setMemberName(i, "選手ｱ" + std::to_string(i));
     }
     bracket.setMemberName(1, "");
-    bracket.setMemberName(2, "\x83\x5C\x95\x5C<&>\"");
+    bracket.setMemberName(2, "ソ表<&>\"");
     for (int line = 0; line < bracket.lineCount(); ++line) {
         bracket.setLineState(line, LineState((line * 7) % 5));
         bracket.setLineScore(line,
                              line % 3 ? std::to_string(line) + "-" + std::to_string(line % 4) : "");
     }
-    bracket.setChampion("\x97\x44\x8F\x9F\x81\x40X");
+    bracket.setChampion("優勝　X");
     for (int row = 0; row < ColorSet::kCount; ++row) {
         bracket.colors().at(row) = "#" + std::to_string(100000 + row);
     }
@@ -652,13 +691,12 @@ void TestKazFormat::roundTrip() {
 // sheet, its unknown record kept in its place.
 void TestKazFormat::writesTheSheetBlockByteForByte() {
     Bracket bracket(4);
-    const std::string senshu = "\x91\x49\x8E\xE8";                                 // 選手
-    for (int i = 0; i < 3; ++i) bracket.setMemberName(i, senshu + char('A' + i));  // 選手A …
+    for (int i = 0; i < 3; ++i) bracket.setMemberName(i, std::string("選手") + char('A' + i));
     SheetInfo sheet;
-    sheet.title = "\x8F\x74\x8B\x47\x91\xE5\x89\xEF";  // 春季大会
-    sheet.roundNames[0] = "\x97\x5C\x91\x49";          // 予選
-    bracket.setMemberClub(0, "A\x8D\x82");             // A高
-    bracket.setMemberClub(1, "B\x8D\x82");
+    sheet.title = "春季大会";
+    sheet.roundNames[0] = "予選";
+    bracket.setMemberClub(0, "A高");
+    bracket.setMemberClub(1, "B高");
     bracket.setMemberSeed(0, 1);
     sheet.matchNumbers = true;
     bracket.setBye(3, true);
@@ -702,17 +740,20 @@ void TestKazFormat::sheetBlockRoundTrip() {
         QVERIFY(classic);
         QCOMPARE(int(classic->names.size()), bracket.memberCount());
         for (int m = 0; m < bracket.memberCount(); ++m) {
-            QCOMPARE(classic->names[size_t(m)], bracket.memberName(m));
+            QCOMPARE(read->memberName(m), bracket.memberName(m));
+            QCOMPARE(classic->names[size_t(m)], classicOf(bracket.memberName(m)));
         }
         QCOMPARE(int(classic->lines.size()), bracket.lineCount());
         for (int line = 0; line < bracket.lineCount(); ++line) {
+            QCOMPARE(read->lineScore(line), bracket.lineScore(line));
             QCOMPARE(classic->lines[size_t(line)].first, int32_t(bracket.lineState(line)));
-            QCOMPARE(classic->lines[size_t(line)].second, bracket.lineScore(line));
+            QCOMPARE(classic->lines[size_t(line)].second, classicOf(bracket.lineScore(line)));
         }
         for (int row = 0; row < ColorSet::kCount; ++row) {
             QCOMPARE(classic->colors[size_t(row)], bracket.colors().at(row));
         }
-        QCOMPARE(classic->champion, bracket.champion());
+        QCOMPARE(read->champion(), bracket.champion());
+        QCOMPARE(classic->champion, classicOf(bracket.champion()));
     }
 }
 
@@ -887,6 +928,81 @@ void TestKazFormat::blockOfOnePart() {
     QCOMPARE(hex(writeKaz(bracket)), hex(file));
     const std::optional<Bracket> read = readKaz(file);
     QVERIFY(read && sameSheetParts(*read, bracket) && sheetFits(*read));
+}
+
+// Texts beyond Shift_JIS: the classic field (or the block's own) holds the 〓 form and a record
+// of the kind the exact text, so that a file with none of them stays as it was.
+void TestKazFormat::exactTextRecords_data() {
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QByteArray>("firstName");  // as the classic field holds it
+    QTest::addColumn<QByteArray>("block");
+    const auto indexed = [](int32_t index, std::string_view text) {
+        return Bytes().i32(1).i32(index).str(text).m_data;
+    };
+    QTest::newRow("a name") << Edit([](Bracket& b) { b.setMemberName(0, "𠮷田"); })
+                            << QByteArray("\x81\xAC\x93\x63")
+                            << toBytes(block({record(14, indexed(0, "𠮷田"))}));
+    QTest::newRow("a look-alike") << Edit([](Bracket& b) { b.setMemberName(0, "〜"); })
+                                  << QByteArray("\x81\x60")
+                                  << toBytes(block({record(14, indexed(0, "〜"))}));
+    QTest::newRow("title and club") << Edit([](Bracket& b) {
+        SheetInfo sheet;
+        sheet.title = "Müller杯";
+        b.setSheet(sheet);
+        b.setMemberClub(1, "Café");
+    }) << QByteArray("a")
+                                    << toBytes(block({record(1, "M\x81\xAClle\x72\x94\x74"),
+                                                      record(4, indexed(1, "Caf\x81\xAC")),
+                                                      record(17, "Müller杯"),
+                                                      record(20, indexed(1, "Café"))}));
+}
+
+void TestKazFormat::exactTextRecords() {
+    QFETCH(Edit, edit);
+    QFETCH(QByteArray, firstName);
+    QFETCH(QByteArray, block);
+    Bracket bracket(4);
+    for (int m = 0; m < 4; ++m) bracket.setMemberName(m, std::string(1, char('a' + m)));
+    edit(bracket);
+    const std::string file = Bytes::fourMembers(Bytes().str(toStd(firstName)).m_data) + toStd(block);
+    QCOMPARE(hex(writeKaz(bracket)), hex(file));
+    const std::optional<Bracket> read = readKaz(file);
+    QVERIFY(read && sameSheetParts(*read, bracket) && !read->isChanged());
+    QCOMPARE(read->memberName(0), bracket.memberName(0));
+}
+
+// A record whose text no longer has its field's CP932 form (a program that knows only the
+// field changed it since) or is no UTF-8 is left out for that field: the field wins.
+void TestKazFormat::staleExactText_data() {
+    QTest::addColumn<QByteArray>("firstName");  // as the classic field holds it
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    const auto names = [](std::string_view text) {
+        return record(14, Bytes().i32(1).i32(0).str(text).m_data);
+    };
+    QTest::newRow("the field as written") << QByteArray("\x81\xAC\x93\x63")
+                                          << toBytes(block({names("𠮷田")})) << "𠮷田" << "";
+    QTest::newRow("the name changed since")
+        << QByteArray("\x8E\x52\x93\x63") << toBytes(block({names("𠮷田")})) << "山田" << "";
+    QTest::newRow("no UTF-8") << QByteArray("\x81\xAC") << toBytes(block({names("\xFF")}))
+                              << "〓" << "";
+    QTest::newRow("the title changed, the name not")
+        << QByteArray("\x81\xAC") << toBytes(block({record(1, "Old"), names("ü"), record(17, "Öld")}))
+        << "ü" << "Old";
+}
+
+void TestKazFormat::staleExactText() {
+    QFETCH(QByteArray, firstName);
+    QFETCH(QByteArray, block);
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    const std::string file = Bytes::fourMembers(Bytes().str(toStd(firstName)).m_data) + toStd(block);
+    const std::optional<Bracket> read = readKaz(file);
+    QVERIFY(read);
+    QCOMPARE(QString::fromStdString(read->memberName(0)), name);
+    QCOMPARE(QString::fromStdString(read->sheet().title), title);
+    QVERIFY(!read->isChanged());
 }
 
 QTEST_GUILESS_MAIN(TestKazFormat)
