@@ -8,13 +8,18 @@
 
 namespace kaz::gui {
 
-Cp932Validator::Cp932Validator(size_t maxBytes, QObject* parent)
-    : QValidator(parent), m_maxBytes(maxBytes) {}
+Cp932Validator::Cp932Validator(size_t maxBytes, QObject* parent, FieldCharacters characters)
+    : QValidator(parent), m_maxBytes(maxBytes), m_characters(characters) {}
 
 QValidator::State Cp932Validator::validate(QString& input, int&) const {
-    if (cp932Length(render::toDocumentText(input)) <= m_maxBytes) return Acceptable;
+    QString checked = input;
+    checked.replace(QChar(0xFFFD), QLatin1Char('?'));
+    const bool usable =
+        m_characters == FieldCharacters::Any || render::toCp932(checked).has_value();
+    if (usable && cp932Length(render::toDocumentText(checked)) <= m_maxBytes) return Acceptable;
     announceRefusal(qobject_cast<QWidget*>(parent()),
-                    refusalText(InputRefusal::TooLong, m_fieldName, m_maxBytes));
+                    refusalText(usable ? InputRefusal::TooLong : InputRefusal::UnusableCharacter,
+                                m_fieldName, m_maxBytes));
     return Invalid;
 }
 

@@ -51,7 +51,7 @@ QWidget* statusBarWindow(QWidget* widget) {
 }  // namespace
 
 QString refusalText(InputRefusal why, const QString& field, size_t maxBytes) {
-    if (why == InputRefusal::ControlCharacter) {
+    if (why == InputRefusal::UnusableCharacter) {
         return QCoreApplication::translate("kaz::gui::RefusalNotice", "この文字は使えません。");
     }
     if (field.isEmpty())

@@ -14,8 +14,8 @@ namespace kaz::gui {
 // Why a field refused typed or pasted text: the field's own limits, checked where the text is
 // typed (the bracket's refusals come from the core as kaz::Refusal).
 enum class InputRefusal {
-    ControlCharacter,  // a character no field stores
-    TooLong,           // the field's byte limit is reached
+    UnusableCharacter,  // a control character, or one a field of CP932 alone cannot hold
+    TooLong,            // the field's byte limit is reached
 };
 
 // "この文字は使えません。"; for a text too long "点数は 9 ﾊﾞｲﾄまでです。", naming the field

@@ -10,10 +10,10 @@
 #include <functional>
 
 #include "bridge/qt_text.h"
-#include "text/document_text.h"
 #include "common/cp932_validator.h"
 #include "common/refusal_notice.h"
 #include "common/ui_text.h"
+#include "text/document_text.h"
 #include "text/messages.h"
 #include "text/pasted_text.h"
 
@@ -54,12 +54,12 @@ int controlCount(const QString& text) {
 class FieldValidator : public Cp932Validator {
 public:
     FieldValidator(size_t maxBytes, TextField* field)
-        : Cp932Validator(maxBytes, field), m_field(field) {}
+        : Cp932Validator(maxBytes, field, FieldCharacters::Any), m_field(field) {}
 
     State validate(QString& input, int& pos) const override {
         if (m_field->m_showingText) return Acceptable;
         if (controlCount(input) > controlCount(m_field->m_previousText)) {
-            announceRefusal(m_field, InputRefusal::ControlCharacter);
+            announceRefusal(m_field, InputRefusal::UnusableCharacter);
             return Invalid;
         }
         // A text shown longer than the limit (from a file) may still be shortened.
@@ -181,7 +181,7 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
         notes << uiText(kaz::keptAsTypedNote(entry.line, fitted.beyondCp932));
     }
     if (fitted.controlsLeftOut) {
-        notes << refusalText(InputRefusal::ControlCharacter, QString(), 0);
+        notes << refusalText(InputRefusal::UnusableCharacter, QString(), 0);
     }
     return fitted.text;
 }

@@ -193,8 +193,8 @@ void TestDrawDialog::problemsKeepOkDisabled() {
     }
 }
 
-// A character Shift_JIS cannot hold becomes 〓 in the bracket; the notice tells which and
-// where, and the list can still be drawn.
+// A character Shift_JIS cannot hold is kept in the bracket; the notice tells which and where
+// older programs show 〓, and the list can still be drawn.
 void TestDrawDialog::getaNotedNotRefused() {
     DrawDialog dlg;
     dlg.show();
@@ -203,14 +203,16 @@ void TestDrawDialog::getaNotedNotRefused() {
     QVERIFY(okEnabled(&dlg));
     auto* notices = part<QListWidget>(&dlg, "noticeList");
     QCOMPARE(notices->count(), 1);
-    QCOMPARE(notices->item(0)->text(), QStringLiteral("3行目: 「𠮷」を〓にしました。"));
+    QCOMPARE(notices->item(0)->text(),
+             QStringLiteral(
+                 "3行目: 「𠮷」は入力のまま残します。古いプログラムでは 〓 と表示されます。"));
     emit notices->itemActivated(notices->item(0));
     QCOMPARE(listEdit(&dlg)->textCursor().blockNumber(), 2);
     QStringList names;
     for (int i = 0; i < dlg.drawnBracket()->memberCount(); ++i) {
         names << QString::fromStdString(dlg.drawnBracket()->memberName(i));
     }
-    QVERIFY(names.contains(QStringLiteral("〓田　太郎")));
+    QVERIFY(names.contains(QStringLiteral("𠮷田　太郎")));
 }
 
 void TestDrawDialog::listReadFromFile() {

@@ -249,8 +249,9 @@ void TestEditorInUse::refusedCharactersAreExplained() {
     MainWindow window;
     showActive(window);
     BracketView* view = newBracket(window);
-    typeText(view->nameEdits()[0], QStringLiteral("Aé"));  // é has no Shift_JIS code
-    QCOMPARE(view->nameEdits()[0]->text(), QStringLiteral("A"));
+    typeText(view->nameEdits()[0], QStringLiteral("Aé"));    // é is kept, beyond Shift_JIS
+    view->nameEdits()[0]->insert(QStringLiteral("\u0007"));  // no field takes a control character
+    QCOMPARE(view->nameEdits()[0]->text(), QStringLiteral("Aé"));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("この文字は使えません。"));
 
     // In a dialog the reason shows in the dialog, where the user is typing, not behind it.

@@ -309,7 +309,7 @@ void TestMainWindow::saveThenOpenGivesBackTheBracket() {
     QTest::mouseClick(view->lineWidgets()[8], Qt::LeftButton);
     doc->setLineScore(0, "3");
     winUpToTheFinal(*doc);
-    doc->setChampion("\x97\x44\x8F\x9F");  // 優勝
+    doc->setChampion("優勝");
     kaz::ColorSet colors;
     colors.backgroundColor = "#EEEEEE";
     doc->setHtmlSettings(colors, true, true);

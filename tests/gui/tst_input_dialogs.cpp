@@ -12,6 +12,7 @@
 #include "dialogs/member_count_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "gui_test_support.h"
+#include "text/document_text.h"
 
 using namespace kaz::gui;
 
@@ -164,7 +165,7 @@ void TestInputDialogs::championFieldTakesAWholeName() {
     const QString name = QStringLiteral("山田　太郎（北辰剣友会）");
     typeText(dialog.edit(), name);
     QCOMPARE(dialog.edit()->text(), name);
-    QCOMPARE(dialog.enteredText().size(), size_t(24));
+    QCOMPARE(kaz::cp932Length(dialog.enteredText()), size_t(24));
 }
 
 QTEST_MAIN(TestInputDialogs)

@@ -20,6 +20,7 @@
 #include "painting/sheet_painter.h"
 #include "picture_example.h"
 #include "test_files.h"
+#include "text/document_text.h"
 #include "text/text_limits.h"
 
 using namespace kaz::render;
@@ -209,7 +210,7 @@ void TestBracketPicture::longestScoreStaysClearOfItsLine() {
     kaz::Bracket bracket = example(4);
     bracket.setLineScore(0, toDocumentText(score));
     bracket.setLineScore(1, toDocumentText(score));
-    QCOMPARE(bracket.lineScore(0).size(), size_t(9));
+    QCOMPARE(kaz::cp932Length(bracket.lineScore(0)), size_t(9));
     const QImage image = bracketImage(bracket, scale);
     for (int line : {0, 1}) {
         const QRect area = toQRect(kaz::lineRect(4, line));
