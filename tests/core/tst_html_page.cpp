@@ -203,6 +203,18 @@ void TestHtmlPage::variants_data() {
                                 << Replacements{
                                        {"font-size:x-small;color:#FF9000\">",
                                         "font-size:x-small;font-weight:bold;color:#FF9000\">"}};
+    // The page stays Shift_JIS: what it cannot hold, or holds only as a look-alike, goes as a
+    // character reference, and the page is otherwise the classic one.
+    QTest::newRow("names beyond Shift_JIS")
+        << Edit([](Bracket& b) {
+               b.setMemberName(0, "𠮷田 Müller");
+               b.setLineScore(0, "〜2");
+               b.setChampion("Zoë & 頰");
+           })
+        << Replacements{{">" + kSenshu + "1<", ">&#x20BB7;\x93\x63 M&#xFC;ller<"},
+                        {"#FF9000\">2<", "#FF9000\">&#x301C;2<"},
+                        {"font-weight:bold\">\x81\x40</TD>",
+                         "font-weight:bold\">\x81\x40Zo&#xEB; &amp; &#x9830;</TD>"}};
     QTest::newRow("champion") << Edit([](Bracket& b) {
         b.setChampion("王者");
     })

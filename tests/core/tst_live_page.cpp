@@ -163,11 +163,21 @@ void TestLivePage::page_data() {
         << QStringList{"</style;", "red;}"};
     QTest::newRow("bytes that are not CP932") << MakeBracket([] {
         Bracket b = playedBracket(4, false, false);
-        b.setMemberName(0, std::string("\x81\x20\xFF\x85\x00", 5));
-        b.setChampion("\xA0\xFD");
+        b.setMemberName(0, textFromCp932(std::string("\x81\x20\xFF\x85\x00", 5)));
+        b.setChampion(textFromCp932("\xA0\xFD"));
         return b;
     }) << 0 << QList<int>() << 3 << QStringList()
                                               << 3 << QStringList{"\uFFFD"} << QStringList{"\x01"};
+    QTest::newRow("names beyond Shift_JIS, as typed") << MakeBracket([] {
+        Bracket b = playedBracket(4, true, false);
+        b.setMemberName(0, "𠮷田");
+        b.setMemberClub(0, "Café");
+        b.setChampion("Zoë 😀");
+        return b;
+    }) << 0 << QList<int>() << 3 << QStringList()
+                                                      << 3
+                                                      << QStringList{"𠮷田", "Café", "Zoë 😀"}
+                                                      << QStringList{"〓", "&#x"};
     QTest::newRow("a name longer than the chart draws")
         << MakeBracket([] {
                Bracket b = playedBracket(4, false, false);

@@ -346,6 +346,8 @@ void TestBracketPicture::sheetIsDrawn_data() {
     QTest::newRow("long") << QString(64, QChar(0x5927))  // 大 × 64: the longest title
                           << QStringLiteral("北海道立札幌東高等学校硬式テニス部第二チーム") << false
                           << japanese << QStringList();
+    QTest::newRow("beyond Shift_JIS") << QStringLiteral("Müller Cup") << QStringLiteral("Café")
+                                      << false << japanese << QStringList{"〓"};
     // Typed texts stay as they are; the third-place match shows its heading before it is played.
     QTest::newRow("English") << QStringLiteral("Spring Open") << QStringLiteral("東高") << true
                              << QStringList{"Quarter-finals", "Semi-finals",       "Final",
