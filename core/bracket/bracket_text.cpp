@@ -92,9 +92,9 @@ std::string bracketAsText(const Bracket& bracket) {
             round = place.round;
             if (line > 0) text += '\n';
             // A round's lines hold who plays its matches; the final line holds the champion.
-            text += withSheet ? sheetRoundName(bracket, round)
-                              : defaultRoundName(bracket.memberCount(), round,
-                                                 SheetLanguage::Japanese);
+            text += withSheet
+                        ? sheetRoundName(bracket, round)
+                        : defaultRoundName(bracket.memberCount(), round, SheetLanguage::Japanese);
             text += '\n';
         }
         const int member = standing[static_cast<size_t>(line)];

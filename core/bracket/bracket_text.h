@@ -6,8 +6,8 @@ namespace kaz {
 
 class Bracket;
 
-// The bracket as plain text (UTF-8 as shown, LF line ends), for pasting where no picture or table goes:
-// one block a round, named as the draw names its matches ("1回戦", …, "準決勝", "決勝"), each
+// The bracket as plain text (UTF-8 as shown, LF line ends), for pasting where no picture or table
+// goes: one block a round, named as the draw names its matches ("1回戦", …, "準決勝", "決勝"), each
 // line of the round as the name of the member who stands there and, after a tab, its score;
 // last the block "優勝" with the final line: the champion's name where one is written, else
 // the member standing there. Blocks are parted by an empty line.

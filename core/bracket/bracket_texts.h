@@ -28,7 +28,8 @@ void forEachText(Content& content, Visit visit) {
     for (size_t i = 0; i < content.memberNames.size(); ++i) {
         visit(TextKind::MemberName, i, content.memberNames[i]);
     }
-    for (size_t i = 0; i < content.lines.size(); ++i) visit(TextKind::Score, i, content.lines[i].score);
+    for (size_t i = 0; i < content.lines.size(); ++i)
+        visit(TextKind::Score, i, content.lines[i].score);
     visit(TextKind::Champion, size_t(0), content.champion);
     visit(TextKind::Title, size_t(0), content.sheet.title);
     visit(TextKind::Subtitle, size_t(0), content.sheet.subtitle);

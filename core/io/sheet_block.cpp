@@ -184,7 +184,7 @@ void applyExactTexts(ExactTexts& texts, BracketContent& content) {
         size_t& at = next[size_t(kind)];
         if (at == entries.size() || entries[at].first != index) return;
         std::string& exact = entries[at++].second;
-        if (isUtf8(exact) && cp932Form(exact) == cp932Form(field)) field = std::move(exact);
+        if (isUtf8(exact) && sameCp932Form(exact, field)) field = std::move(exact);
     });
 }
 

@@ -1,6 +1,13 @@
 #include "platform/user_language.h"
 
+#include <cstdlib>
+
 namespace kaz::platform {
+
+std::string_view environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string_view() : std::string_view(value);
+}
 
 namespace {
 

@@ -17,6 +17,9 @@ namespace kaz::platform {
 Language localeLanguage(std::string_view lcAll, std::string_view lcMessages, std::string_view lang,
                         std::string_view language);
 
+// The value of environment variable `name`, empty where it is not set.
+std::string_view environmentValue(const char* name);
+
 // The language of this process's user: the locale variables on POSIX; on Windows the same
 // variables where one is set (a POSIX-like shell), otherwise the user's display language.
 Language userLanguage();

@@ -4,27 +4,16 @@
 
 #include <windows.h>
 
-#include <cstdlib>
-
 #include "platform/user_language.h"
 
 namespace kaz::platform {
 
-namespace {
-
-std::string_view variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string_view() : std::string_view(value);
-}
-
-}  // namespace
-
 Language userLanguage() {
-    const std::string_view lcAll = variable("LC_ALL");
-    const std::string_view lcMessages = variable("LC_MESSAGES");
-    const std::string_view lang = variable("LANG");
+    const std::string_view lcAll = environmentValue("LC_ALL");
+    const std::string_view lcMessages = environmentValue("LC_MESSAGES");
+    const std::string_view lang = environmentValue("LANG");
     if (!lcAll.empty() || !lcMessages.empty() || !lang.empty()) {
-        return localeLanguage(lcAll, lcMessages, lang, variable("LANGUAGE"));
+        return localeLanguage(lcAll, lcMessages, lang, environmentValue("LANGUAGE"));
     }
     return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? Language::Japanese
                                                                       : Language::English;

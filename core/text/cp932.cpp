@@ -25,17 +25,6 @@ size_t asciiRun(std::string_view text, size_t at) {
     return at;
 }
 
-// Bytes of the UTF-8 sequence starting at `at` as its lead byte announces it (1 for a byte that
-// starts none), at most what is left.
-size_t utf8SequenceLength(std::string_view text, size_t at) {
-    const unsigned lead = byteAt(text, at);
-    const size_t length = lead >= 0xF0 && lead < 0xF8   ? 4
-                          : lead >= 0xE0 && lead < 0xF0 ? 3
-                          : lead >= 0xC0 && lead < 0xE0 ? 2
-                                                        : 1;
-    return std::min(length, text.size() - at);
-}
-
 }  // namespace
 
 uint16_t cp932Code(char32_t point) {
@@ -102,30 +91,6 @@ std::optional<Cp932Text> utf8ToCp932(Utf8View utf8) {
         if (code == kNoChar) return std::nullopt;
         appendCp932Code(out, code);
         at += read.length;
-    }
-    return out;
-}
-
-Cp932Text utf8ToCp932WithGeta(Utf8View utf8, std::vector<Utf8Text>& replaced) {
-    std::string out;
-    out.reserve(utf8.size());
-    size_t at = 0;
-    while (at < utf8.size()) {
-        const Utf8Char read = decodeUtf8(utf8, at);
-        const uint16_t code = read.length == 0 ? kNoChar : cp932Code(read.point);
-        if (code != kNoChar) {
-            appendCp932Code(out, code);
-            at += read.length;
-            continue;
-        }
-        // A character CP932 lacks is named as it is; bytes that are not UTF-8 as U+FFFD.
-        const size_t whole = read.length;
-        const std::string shown(whole != 0 ? utf8.substr(at, whole) : kReplacementUtf8);
-        if (std::find(replaced.begin(), replaced.end(), shown) == replaced.end()) {
-            replaced.push_back(shown);
-        }
-        out += kGetaMark;
-        at += whole != 0 ? whole : utf8SequenceLength(utf8, at);
     }
     return out;
 }

@@ -46,9 +46,4 @@ std::optional<Cp932Text> utf8ToCp932(Utf8View utf8);
 // "〓" (the geta mark) in CP932: it stands for a character CP932 cannot hold, as in print.
 constexpr std::string_view kGetaMark = "\x81\xAC";
 
-// UTF-8 to CP932 where every character CP932 cannot hold (and every sequence that is not
-// UTF-8) becomes 〓; each such character is added once to `replaced`, in UTF-8 (U+FFFD for
-// bytes that are not UTF-8), in order.
-Cp932Text utf8ToCp932WithGeta(Utf8View utf8, std::vector<Utf8Text>& replaced);
-
 }  // namespace kaz

@@ -30,10 +30,10 @@ size_t badSequenceLength(std::string_view text, size_t at) {
 
 // One piece of document text as its classic field holds it.
 struct Piece {
-    size_t length = 0;         // in the text's UTF-8
-    uint16_t code = kNoCode;   // the CP932 code, or kNoCode where the field holds 〓
-    bool readsBack = true;     // false where the field gives another character back
-    char32_t point = 0xFFFD;   // the character, U+FFFD for bytes that are not UTF-8
+    size_t length = 0;        // in the text's UTF-8
+    uint16_t code = kNoCode;  // the CP932 code, or kNoCode where the field holds 〓
+    bool readsBack = true;    // false where the field gives another character back
+    char32_t point = 0xFFFD;  // the character, U+FFFD for bytes that are not UTF-8
 };
 
 Piece pieceAt(std::string_view text, size_t at) {
@@ -46,9 +46,10 @@ Piece pieceAt(std::string_view text, size_t at) {
     }
     const uint16_t code = cp932Code(read.point);
     if (code == kNoCode) return {read.length, kNoCode, false, read.point};
-    std::string bytes;
-    appendCp932Code(bytes, code);
-    return {read.length, code, decodeCp932(bytes, 0).point == read.point, read.point};
+    const char bytes[2] = {char(code >> 8), char(code & 0xFF)};
+    const std::string_view form =
+        code > 0xFF ? std::string_view(bytes, 2) : std::string_view(bytes + 1, 1);
+    return {read.length, code, decodeCp932(form, 0).point == read.point, read.point};
 }
 
 // Calls `take(piece)` for each piece of `text` in order.
@@ -98,8 +99,8 @@ Utf8Text textFromUtf16Le(std::string_view utf16le) {
     while (at + 1 < utf16le.size()) {
         const char32_t unit = unitAt(at);
         at += 2;
-        if (unit >= 0xD800 && unit <= 0xDBFF && at + 1 < utf16le.size() &&
-            unitAt(at) >= 0xDC00 && unitAt(at) <= 0xDFFF) {
+        if (unit >= 0xD800 && unit <= 0xDBFF && at + 1 < utf16le.size() && unitAt(at) >= 0xDC00 &&
+            unitAt(at) <= 0xDFFF) {
             appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(at) - 0xDC00));
             at += 2;
         } else {
@@ -149,8 +150,21 @@ size_t cp932Length(Utf8View text) {
     return length;
 }
 
+bool sameCp932Form(Utf8View a, Utf8View b) {
+    size_t atA = 0;
+    size_t atB = 0;
+    while (atA < a.size() && atB < b.size()) {
+        const Piece pieceA = pieceAt(a, atA);
+        const Piece pieceB = pieceAt(b, atB);
+        if (pieceA.code != pieceB.code) return false;  // kNoCode alike: both 〓
+        atA += pieceA.length;
+        atB += pieceB.length;
+    }
+    return atA == a.size() && atB == b.size();
+}
+
 bool cp932HoldsExactly(Utf8View text) {
-    bool plain = true;    // every piece reads back as itself
+    bool plain = true;  // every piece reads back as itself
     bool keptBytes = false;
     forEachPiece(text, [&](const Piece& piece) {
         keptBytes = keptBytes || isKeptByte(piece.point);

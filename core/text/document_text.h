@@ -12,7 +12,8 @@
 //
 // Bytes read from a classic field that give no character of their own back (a damaged name, or
 // one of the duplicate codes CP932 has for some characters) are kept as they came, each byte as
-// the private-use character U+F700 + byte (bytes 40 … FF), so that a file opened and saved stays byte for byte.
+// the private-use character U+F700 + byte (bytes 40 … FF), so that a file opened and saved stays
+// byte for byte.
 
 namespace kaz {
 
@@ -33,6 +34,9 @@ Cp932Text cp932FormWithReferences(Utf8View text);
 
 // The length of cp932Form(text), in bytes: what the classic field's limits count.
 size_t cp932Length(Utf8View text);
+
+// True when cp932Form(a) == cp932Form(b), found without making either.
+bool sameCp932Form(Utf8View a, Utf8View b);
 
 // True when the classic field alone gives `text` back, so that the file needs no exact form.
 bool cp932HoldsExactly(Utf8View text);

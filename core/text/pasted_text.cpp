@@ -1,8 +1,7 @@
 #include "text/pasted_text.h"
 
-#include "text/document_text.h"
-
 #include "text/cp932.h"
+#include "text/document_text.h"
 #include "text/messages.h"
 
 namespace kaz {
@@ -83,7 +82,8 @@ std::vector<PastedEntry> pastedEntries(std::string_view utf8) {
 
 Message keptAsTypedText(const std::vector<std::string>& characters) {
     std::vector<Message> named;
-    for (const std::string& one : characters) named.emplace_back(MessageId::Character, std::vector<MessageValue>{one});
+    for (const std::string& one : characters)
+        named.emplace_back(MessageId::Character, std::vector<MessageValue>{one});
     const MessageId id = named.size() == 1 ? MessageId::KeptAsTyped : MessageId::AllKeptAsTyped;
     return Message(id, {std::move(named)});
 }

@@ -34,10 +34,10 @@ Message keptAsTypedNote(int line, const std::vector<Utf8Text>& characters);
 
 // A pasted entry made to fit a field, as document text.
 struct FittedText {
-    Utf8Text text;                   // empty when the text was refused
+    Utf8Text text;                      // empty when the text was refused
     std::vector<Utf8Text> beyondCp932;  // the characters an older program shows as 〓
-    bool controlsLeftOut = false;    // control characters were left out
-    bool tooLong = false;            // refused whole: it would pass the field's limit
+    bool controlsLeftOut = false;       // control characters were left out
+    bool tooLong = false;               // refused whole: it would pass the field's limit
 };
 
 // Makes `utf8` fit a field of at most `maxBytes` bytes of its CP932 form: control characters

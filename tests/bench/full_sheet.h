@@ -47,9 +47,11 @@ inline kaz::Bracket withTypicalSheet(kaz::Bracket bracket) {
     sheet.title = std::string("第12回 市民剣道大会 個人戦");
     sheet.subtitle = std::string("2026年12月6日(日) 市立体育館");
     for (int r = 0; r < bracket.roundCount(); ++r) {
-        sheet.roundNames[size_t(r)] = std::string("第") + std::to_string(r + 1) + std::string("試合");
+        sheet.roundNames[size_t(r)] =
+            std::string("第") + std::to_string(r + 1) + std::string("試合");
     }
-    for (int m = 0; m < bracket.memberCount(); ++m) bracket.setMemberClub(m, std::string(clubs[m % 8]));
+    for (int m = 0; m < bracket.memberCount(); ++m)
+        bracket.setMemberClub(m, std::string(clubs[m % 8]));
     return withSheet(std::move(bracket), std::move(sheet));
 }
 

@@ -40,7 +40,6 @@ inline QByteArray hex(std::string_view bytes) { return toBytes(bytes).toHex(' ')
 
 namespace kaztest {
 
-
 // The bracket of the golden page with a sheet (tests/data/four_members_sheet_page.*):
 // 選手A, 選手B, 選手C and a bye in slot 3; line 0 won with the score 2, line 1 with the score 1,
 // line 4 reached; a title and a second line, the first round named 予選, clubs for members 0

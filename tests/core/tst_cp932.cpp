@@ -205,12 +205,23 @@ void TestCp932::utf16Lossy_data() {
     QTest::newRow("empty") << QByteArray() << QString();
     QTest::newRow("ASCII") << QByteArray("A\0b\0", 4) << "Ab";
     QTest::newRow("山田") << QByteArray("\x71\x5C\x30\x75", 4) << "山田";
-    QTest::newRow("Hangul") << QByteArray("\x5C\xD5" "A\0", 4) << "한A";
-    QTest::newRow("emoji pair") << QByteArray("\x3D\xD8\x00\xDE" "x\0", 6) << "😀x";
-    QTest::newRow("lone high surrogate") << QByteArray("\x3D\xD8" "A\0", 4) << fffd + "A";
+    QTest::newRow("Hangul") << QByteArray(
+                                   "\x5C\xD5"
+                                   "A\0",
+                                   4)
+                            << "한A";
+    QTest::newRow("emoji pair") << QByteArray(
+                                       "\x3D\xD8\x00\xDE"
+                                       "x\0",
+                                       6)
+                                << "😀x";
+    QTest::newRow("lone high surrogate") << QByteArray(
+                                                "\x3D\xD8"
+                                                "A\0",
+                                                4)
+                                         << fffd + "A";
     QTest::newRow("lone low surrogate") << QByteArray("B\0\x00\xDE", 4) << "B" + fffd;
-    QTest::newRow("two high surrogates")
-        << QByteArray("\x3D\xD8\x3D\xD8\x00\xDE", 6) << fffd + "😀";
+    QTest::newRow("two high surrogates") << QByteArray("\x3D\xD8\x3D\xD8\x00\xDE", 6) << fffd + "😀";
     QTest::newRow("half a unit at the end") << QByteArray("A\0B", 3) << "A" + fffd;
 }
 

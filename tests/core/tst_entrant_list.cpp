@@ -141,8 +141,9 @@ void TestEntrantList::charactersKeptAsTyped_data() {
     QTest::newRow("name and club, each character once")
         << QByteArray("名前,所属\n佐藤😀😀,한국\n山田\n")
         << QStringList{"2:佐藤😀😀|한국|0", "3:山田||0"}
-        << QStringList{"2行目: 「😀」、「한」、「국」は入力のまま残します。古いプログラムではどれも 〓 "
-                       "と表示されます。"};
+        << QStringList{
+               "2行目: 「😀」、「한」、「국」は入力のまま残します。古いプログラムではどれも 〓 "
+               "と表示されます。"};
 }
 
 void TestEntrantList::charactersKeptAsTyped() {

@@ -215,9 +215,7 @@ void TestHtmlPage::variants_data() {
                         {"#FF9000\">2<", "#FF9000\">&#x301C;2<"},
                         {"font-weight:bold\">\x81\x40</TD>",
                          "font-weight:bold\">\x81\x40Zo&#xEB; &amp; &#x9830;</TD>"}};
-    QTest::newRow("champion") << Edit([](Bracket& b) {
-        b.setChampion("王者");
-    })
+    QTest::newRow("champion") << Edit([](Bracket& b) { b.setChampion("王者"); })
                               << Replacements{{"font-weight:bold\">\x81\x40</TD>",
                                                "font-weight:bold\">\x81\x40\x89\xA4\x8E\xD2</TD>"}};
     QTest::newRow("champion with leading blanks, bold flags on")

@@ -1,19 +1,19 @@
 #include <QRandomGenerator>
-#include <iterator>
-#include <cstring>
-#include <algorithm>
 #include <QTest>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <new>
 
 #include "bracket/bracket.h"
 #include "core_test_support.h"
 #include "io/kaz_format.h"
-#include "text/document_text.h"
 #include "io/sheet_block.h"
+#include "text/document_text.h"
 #include "text/text_limits.h"
 
 using namespace kaz;
@@ -176,8 +176,8 @@ struct Piece {
     const char* classic;
 };
 constexpr Piece kPieces[] = {{"あ", "\x82\xA0"}, {"吉", "\x8B\x67"}, {"𠮷", "\x81\xAC"},
-                             {"𩸽", "\x81\xAC"}, {"頰", "\x81\xAC"},   {"é", "\x81\xAC"},
-                             {"ü", "\x81\xAC"},   {"😀", "\x81\xAC"},  {"〜", "\x81\x60"}};
+                             {"𩸽", "\x81\xAC"}, {"頰", "\x81\xAC"}, {"é", "\x81\xAC"},
+                             {"ü", "\x81\xAC"},  {"😀", "\x81\xAC"},  {"〜", "\x81\x60"}};
 
 // Random text whose classic form has up to `limit` bytes: printable ASCII and the pieces, never
 // a control character.
@@ -201,9 +201,9 @@ std::string randomText(QRandomGenerator& rng, size_t limit, size_t least = 0) {
 std::string classicOf(std::string_view text) {
     std::string classic;
     while (!text.empty()) {
-        const auto piece = std::find_if(std::begin(kPieces), std::end(kPieces), [&](const Piece& p) {
-            return text.substr(0, std::strlen(p.text)) == p.text;
-        });
+        const auto piece = std::find_if(
+            std::begin(kPieces), std::end(kPieces),
+            [&](const Piece& p) { return text.substr(0, std::strlen(p.text)) == p.text; });
         const size_t length = piece == std::end(kPieces) ? 1 : std::strlen(piece->text);
         classic += piece == std::end(kPieces) ? std::string(1, text[0]) : piece->classic;
         text.remove_prefix(length);
@@ -416,7 +416,7 @@ void TestKazFormat::readsTheExample() {
 
 void TestKazFormat::readsEveryPrefixForm_data() {
     QTest::addColumn<QByteArray>("stored");  // the first name as stored
-    QTest::addColumn<QByteArray>("name");  // as the classic field holds it
+    QTest::addColumn<QByteArray>("name");    // as the classic field holds it
     QTest::newRow("1 byte") << QByteArray::fromHex("03616263") << QByteArray("abc");
     QTest::newRow("1 byte, empty") << QByteArray::fromHex("00") << QByteArray();
     QTest::newRow("3 bytes, short") << QByteArray::fromHex("FF0300616263") << QByteArray("abc");
@@ -434,8 +434,10 @@ void TestKazFormat::readsEveryPrefixForm_data() {
         << QByteArray::fromHex("FFFEFFFF020041004200") << QByteArray("AB");
     QTest::newRow("UTF-16, 7 bytes")
         << QByteArray::fromHex("FFFEFFFFFFFF010000005EFF") << QByteArray("\x81\x60");  // U+FF5E
-    QTest::newRow("UTF-16, 😀 kept whole")
-        << QByteArray::fromHex("FFFEFF033DD800DE4100") << QByteArray("\x81\xAC" "A");
+    QTest::newRow("UTF-16, 😀 kept whole") << QByteArray::fromHex("FFFEFF033DD800DE4100")
+                                          << QByteArray(
+                                                 "\x81\xAC"
+                                                 "A");
     QTest::newRow("UTF-16 of 300 units")
         << QByteArray::fromHex("FFFEFFFF2C01") + QByteArray("a\0", 2).repeated(300)
         << QByteArray(300, 'a');
@@ -945,16 +947,17 @@ void TestKazFormat::exactTextRecords_data() {
     QTest::newRow("a look-alike") << Edit([](Bracket& b) { b.setMemberName(0, "〜"); })
                                   << QByteArray("\x81\x60")
                                   << toBytes(block({record(14, indexed(0, "〜"))}));
-    QTest::newRow("title and club") << Edit([](Bracket& b) {
-        SheetInfo sheet;
-        sheet.title = "Müller杯";
-        b.setSheet(sheet);
-        b.setMemberClub(1, "Café");
-    }) << QByteArray("a")
-                                    << toBytes(block({record(1, "M\x81\xAClle\x72\x94\x74"),
-                                                      record(4, indexed(1, "Caf\x81\xAC")),
-                                                      record(17, "Müller杯"),
-                                                      record(20, indexed(1, "Café"))}));
+    QTest::newRow("title and club")
+        << Edit([](Bracket& b) {
+               SheetInfo sheet;
+               sheet.title = "Müller杯";
+               b.setSheet(sheet);
+               b.setMemberClub(1, "Café");
+           })
+        << QByteArray("a")
+        << toBytes(
+               block({record(1, "M\x81\xAClle\x72\x94\x74"), record(4, indexed(1, "Caf\x81\xAC")),
+                      record(17, "Müller杯"), record(20, indexed(1, "Café"))}));
 }
 
 void TestKazFormat::exactTextRecords() {
@@ -964,7 +967,8 @@ void TestKazFormat::exactTextRecords() {
     Bracket bracket(4);
     for (int m = 0; m < 4; ++m) bracket.setMemberName(m, std::string(1, char('a' + m)));
     edit(bracket);
-    const std::string file = Bytes::fourMembers(Bytes().str(toStd(firstName)).m_data) + toStd(block);
+    const std::string file =
+        Bytes::fourMembers(Bytes().str(toStd(firstName)).m_data) + toStd(block);
     QCOMPARE(hex(writeKaz(bracket)), hex(file));
     const std::optional<Bracket> read = readKaz(file);
     QVERIFY(read && sameSheetParts(*read, bracket) && !read->isChanged());
@@ -981,15 +985,18 @@ void TestKazFormat::staleExactText_data() {
     const auto names = [](std::string_view text) {
         return record(14, Bytes().i32(1).i32(0).str(text).m_data);
     };
-    QTest::newRow("the field as written") << QByteArray("\x81\xAC\x93\x63")
-                                          << toBytes(block({names("𠮷田")})) << "𠮷田" << "";
+    QTest::newRow("the field as written")
+        << QByteArray("\x81\xAC\x93\x63") << toBytes(block({names("𠮷田")})) << "𠮷田"
+        << "";
     QTest::newRow("the name changed since")
-        << QByteArray("\x8E\x52\x93\x63") << toBytes(block({names("𠮷田")})) << "山田" << "";
-    QTest::newRow("no UTF-8") << QByteArray("\x81\xAC") << toBytes(block({names("\xFF")}))
-                              << "〓" << "";
+        << QByteArray("\x8E\x52\x93\x63") << toBytes(block({names("𠮷田")})) << "山田"
+        << "";
+    QTest::newRow("no UTF-8") << QByteArray("\x81\xAC") << toBytes(block({names("\xFF")})) << "〓"
+                              << "";
     QTest::newRow("the title changed, the name not")
-        << QByteArray("\x81\xAC") << toBytes(block({record(1, "Old"), names("ü"), record(17, "Öld")}))
-        << "ü" << "Old";
+        << QByteArray("\x81\xAC")
+        << toBytes(block({record(1, "Old"), names("ü"), record(17, "Öld")})) << "ü"
+        << "Old";
 }
 
 void TestKazFormat::staleExactText() {
@@ -997,7 +1004,8 @@ void TestKazFormat::staleExactText() {
     QFETCH(QByteArray, block);
     QFETCH(QString, name);
     QFETCH(QString, title);
-    const std::string file = Bytes::fourMembers(Bytes().str(toStd(firstName)).m_data) + toStd(block);
+    const std::string file =
+        Bytes::fourMembers(Bytes().str(toStd(firstName)).m_data) + toStd(block);
     const std::optional<Bracket> read = readKaz(file);
     QVERIFY(read);
     QCOMPARE(QString::fromStdString(read->memberName(0)), name);

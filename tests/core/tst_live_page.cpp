@@ -174,9 +174,7 @@ void TestLivePage::page_data() {
         b.setMemberClub(0, "Café");
         b.setChampion("Zoë 😀");
         return b;
-    }) << 0 << QList<int>() << 3 << QStringList()
-                                                      << 3
-                                                      << QStringList{"𠮷田", "Café", "Zoë 😀"}
+    }) << 0 << QList<int>() << 3 << QStringList() << 3 << QStringList{"𠮷田", "Café", "Zoë 😀"}
                                                       << QStringList{"〓", "&#x"};
     QTest::newRow("a name longer than the chart draws")
         << MakeBracket([] {

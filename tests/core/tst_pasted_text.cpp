@@ -62,15 +62,18 @@ void TestPastedText::fitting_data() {
     QTest::newRow("double-byte over") << "勝ち勝ち勝" << 9 << refused << "" << false;
     QTest::newRow("half-width kana are one byte") << "ﾊﾝｶｸﾒｲ" << 6 << "ﾊﾝｶｸﾒｲ"
                                                   << "" << false;
-    const QString kept = QStringLiteral("は入力のまま残します。古いプログラムでは 〓 と表示されます。");
+    const QString kept =
+        QStringLiteral("は入力のまま残します。古いプログラムでは 〓 と表示されます。");
     QTest::newRow("a name that Shift_JIS cannot hold whole")
         << QStringLiteral("𠮷田\u3000太郎") << 99 << QStringLiteral("𠮷田\u3000太郎")
         << QStringLiteral("「𠮷」") + kept << false;
     QTest::newRow("each character once, in order")
         << QStringLiteral("é😀é1") << 9 << QStringLiteral("é😀é1")
-        << QStringLiteral("「é」、「😀」は入力のまま残します。古いプログラムではどれも 〓 と表示されます。") << false;
-    QTest::newRow("〓 counts two bytes") << QStringLiteral("1234567😀") << 8 << refused
-                                         << QStringLiteral("「😀」") + kept << false;
+        << QStringLiteral(
+               "「é」、「😀」は入力のまま残します。古いプログラムではどれも 〓 と表示されます。")
+        << false;
+    QTest::newRow("〓 counts two bytes")
+        << QStringLiteral("1234567😀") << 8 << refused << QStringLiteral("「😀」") + kept << false;
     QTest::newRow("control characters left out")
         << QStringLiteral("A\u0001B\u007FC\u0085D\tE\nF") << 99 << "ABCDEF"
         << "" << true;

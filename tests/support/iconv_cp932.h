@@ -16,8 +16,7 @@ namespace kazref {
 class IconvCp932 {
 public:
     IconvCp932()
-        : m_toUtf8(iconv_open("UTF-8", "CP932")),
-          m_fromUtf8(iconv_open("CP932", "UTF-8")) {}
+        : m_toUtf8(iconv_open("UTF-8", "CP932")), m_fromUtf8(iconv_open("CP932", "UTF-8")) {}
     ~IconvCp932() {
         for (iconv_t cd : {m_toUtf8, m_fromUtf8}) {
             if (cd != kNone) iconv_close(cd);

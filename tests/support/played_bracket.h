@@ -15,7 +15,6 @@
 
 namespace testbrackets {
 
-
 // Member `member`'s name: "選手 12 長い名前の例" and the like, some longer than a name box.
 inline std::string playedName(int member) {
     static const char* const kTails[] = {"", "太郎", "長い名前の例です", "Ｂ組"};
