@@ -52,6 +52,9 @@ Piece pieceAt(std::string_view text, size_t at) {
     return {read.length, code, decodeCp932(form, 0).point == read.point, read.point};
 }
 
+// The code the classic field holds for `piece`: 〓 for none.
+uint16_t classicCode(const Piece& piece) { return piece.code == kNoCode ? 0x81AC : piece.code; }
+
 // Calls `take(piece)` for each piece of `text` in order.
 template <typename Take>
 void forEachPiece(std::string_view text, Take take) {
@@ -156,7 +159,7 @@ bool sameCp932Form(Utf8View a, Utf8View b) {
     while (atA < a.size() && atB < b.size()) {
         const Piece pieceA = pieceAt(a, atA);
         const Piece pieceB = pieceAt(b, atB);
-        if (pieceA.code != pieceB.code) return false;  // kNoCode alike: both 〓
+        if (classicCode(pieceA) != classicCode(pieceB)) return false;
         atA += pieceA.length;
         atB += pieceB.length;
     }
