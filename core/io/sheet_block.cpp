@@ -9,7 +9,6 @@
 
 #include "bracket/bracket_texts.h"
 #include "text/document_text.h"
-#include "text/utf8.h"
 
 namespace kaz {
 namespace {
@@ -137,7 +136,8 @@ bool readFlag(KazReader& in, bool& flag) {
 }
 
 // The exact texts read from the block, by kind, each kind's in ascending index.
-using ExactTexts = std::array<std::vector<std::pair<size_t, std::string>>, kTextKinds>;
+// Views into the file's bytes, which outlive the reading.
+using ExactTexts = std::array<std::vector<std::pair<size_t, std::string_view>>, kTextKinds>;
 
 bool isExactTextTag(int32_t tag) {
     return tag >= int32_t(SheetTag::FirstExactText) && tag <= int32_t(SheetTag::LastExactText);
@@ -161,7 +161,7 @@ bool readExactTexts(int32_t tag, std::string_view bytes, int members, int rounds
     const auto kind = static_cast<TextKind>(tag - int32_t(SheetTag::FirstExactText));
     auto& entries = texts[size_t(kind)];
     if (isSingleText(kind)) {
-        entries.emplace_back(0, std::string(bytes));
+        entries.emplace_back(0, bytes);
         return !bytes.empty();
     }
     KazReader in(bytes);
@@ -169,7 +169,7 @@ bool readExactTexts(int32_t tag, std::string_view bytes, int members, int rounds
                        [&entries](KazReader& r, size_t index) {
                            std::string_view text;
                            if (!r.readRawString(text) || text.empty()) return false;
-                           entries.emplace_back(index, std::string(text));
+                           entries.emplace_back(index, text);
                            return true;
                        }) &&
            in.atEnd();
@@ -183,8 +183,8 @@ void applyExactTexts(ExactTexts& texts, BracketContent& content) {
         auto& entries = texts[size_t(kind)];
         size_t& at = next[size_t(kind)];
         if (at == entries.size() || entries[at].first != index) return;
-        std::string& exact = entries[at++].second;
-        if (isUtf8(exact) && sameCp932Form(exact, field)) field = std::move(exact);
+        const std::string_view exact = entries[at++].second;
+        if (isExactFormOf(exact, field)) field.assign(exact.data(), exact.size());
     });
 }
 

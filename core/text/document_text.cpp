@@ -34,11 +34,12 @@ struct Piece {
     uint16_t code = kNoCode;  // the CP932 code, or kNoCode where the field holds 〓
     bool readsBack = true;    // false where the field gives another character back
     char32_t point = 0xFFFD;  // the character, U+FFFD for bytes that are not UTF-8
+    bool notUtf8 = false;     // bytes that are not UTF-8
 };
 
 Piece pieceAt(std::string_view text, size_t at) {
     const Utf8Char read = decodeUtf8(text, at);
-    if (read.length == 0) return {badSequenceLength(text, at), kNoCode, false, 0xFFFD};
+    if (read.length == 0) return {badSequenceLength(text, at), kNoCode, false, 0xFFFD, true};
     if (read.point < 0x80) return {1, uint16_t(read.point), true, read.point};
     if (isKeptByte(read.point)) {
         // A kept byte reads back as itself only beside the bytes it came with.
@@ -153,17 +154,17 @@ size_t cp932Length(Utf8View text) {
     return length;
 }
 
-bool sameCp932Form(Utf8View a, Utf8View b) {
-    size_t atA = 0;
-    size_t atB = 0;
-    while (atA < a.size() && atB < b.size()) {
-        const Piece pieceA = pieceAt(a, atA);
-        const Piece pieceB = pieceAt(b, atB);
-        if (classicCode(pieceA) != classicCode(pieceB)) return false;
-        atA += pieceA.length;
-        atB += pieceB.length;
+bool isExactFormOf(Utf8View exact, Utf8View field) {
+    size_t atExact = 0;
+    size_t atField = 0;
+    while (atExact < exact.size() && atField < field.size()) {
+        const Piece pieceExact = pieceAt(exact, atExact);
+        const Piece pieceField = pieceAt(field, atField);
+        if (pieceExact.notUtf8 || classicCode(pieceExact) != classicCode(pieceField)) return false;
+        atExact += pieceExact.length;
+        atField += pieceField.length;
     }
-    return atA == a.size() && atB == b.size();
+    return atExact == exact.size() && atField == field.size();
 }
 
 bool cp932HoldsExactly(Utf8View text) {

@@ -35,8 +35,9 @@ Cp932Text cp932FormWithReferences(Utf8View text);
 // The length of cp932Form(text), in bytes: what the classic field's limits count.
 size_t cp932Length(Utf8View text);
 
-// True when cp932Form(a) == cp932Form(b), found without making either.
-bool sameCp932Form(Utf8View a, Utf8View b);
+// True when `exact` is UTF-8 and cp932Form(exact) == cp932Form(field): the exact form of the
+// text whose classic field gave `field`. Found without making either form.
+bool isExactFormOf(Utf8View exact, Utf8View field);
 
 // True when the classic field alone gives `text` back, so that the file needs no exact form.
 bool cp932HoldsExactly(Utf8View text);
