@@ -48,7 +48,7 @@ bool KazReader::readInt32(int32_t& value) {
     return true;
 }
 
-bool KazReader::readAnyString(std::string_view& raw, bool& utf16) {
+bool KazReader::readStoredString(std::string_view& raw, bool& utf16) {
     uint32_t length = 0;
     if (!readLength(length, Utf16Mark::Accepted, utf16)) return false;
     const uint64_t bytes = utf16 ? uint64_t{length} * 2 : length;
@@ -61,7 +61,7 @@ bool KazReader::readAnyString(std::string_view& raw, bool& utf16) {
 bool KazReader::readString(std::string& text) {
     std::string_view raw;
     bool utf16 = false;
-    if (!readAnyString(raw, utf16)) return false;
+    if (!readStoredString(raw, utf16)) return false;
     text = utf16 ? cp932Form(textFromUtf16Le(raw)) : std::string(raw);
     return true;
 }
@@ -69,7 +69,7 @@ bool KazReader::readString(std::string& text) {
 bool KazReader::readText(std::string& text) {
     std::string_view raw;
     bool utf16 = false;
-    if (!readAnyString(raw, utf16)) return false;
+    if (!readStoredString(raw, utf16)) return false;
     text = utf16 ? textFromUtf16Le(raw) : textFromCp932(raw);
     return true;
 }

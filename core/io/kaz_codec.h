@@ -32,15 +32,14 @@ public:
     bool readString(std::string& text);
     // A string in any form the file may hold as document text (text/document_text.h).
     bool readText(std::string& text);
+    // A string as stored: its bytes, and whether they are UTF-16LE units.
+    bool readStoredString(std::string_view& bytes, bool& utf16);
     // A string's bytes as stored, in the forms the editor writes (no UTF-16).
     bool readRawString(std::string_view& bytes);
     // True, and the bytes taken, when the data go on with `expected`.
     bool skipIf(std::string_view expected);
 
 private:
-    // A string's bytes and whether they are UTF-16LE.
-    bool readAnyString(std::string_view& bytes, bool& utf16);
-
     // What FF FEFF at the start of a length means.
     enum class Utf16Mark { Accepted, Refused, PlainLength };
     bool readLength(uint32_t& length, Utf16Mark mark, bool& utf16);

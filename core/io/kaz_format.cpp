@@ -1,8 +1,10 @@
 #include "io/kaz_format.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
+#include "bracket/bracket_texts.h"
 #include "io/kaz_codec.h"
 #include "io/sheet_block.h"
 #include "text/document_text.h"
@@ -29,14 +31,66 @@ std::string writeKaz(const Bracket& bracket) {
     return out;
 }
 
+namespace {
+
+// A classic field as stored: its bytes, or its UTF-16 units.
+struct StoredText {
+    std::string_view bytes;
+    bool utf16 = false;
+
+    bool read(KazReader& in) { return in.readStoredString(bytes, utf16); }
+};
+
+// The classic part's texts as stored, made into text once the block's exact texts are known,
+// so that a text the block holds exactly is read once.
+struct StoredTexts {
+    std::array<StoredText, kMaxMembers> names;
+    std::vector<StoredText> scores;
+    StoredText champion;
+
+    const StoredText* of(TextKind kind, size_t index) const {
+        switch (kind) {
+            case TextKind::MemberName: return &names[index];
+            case TextKind::Score: return &scores[index];
+            case TextKind::Champion: return &champion;
+            default: return nullptr;  // the block's own texts, read already
+        }
+    }
+};
+
+// Each text of `content`: the exact text where the block holds one whose CP932 form is still
+// its field's (a program that knows only the field may have changed it since), else the field.
+void takeTexts(const StoredTexts& stored, const ExactTexts& exactTexts, BracketContent& content) {
+    std::array<size_t, kTextKinds> next{};
+    forEachText(content, [&](TextKind kind, size_t index, std::string& text) {
+        const auto& entries = exactTexts[size_t(kind)];
+        size_t& at = next[size_t(kind)];
+        const bool hasExact = at < entries.size() && entries[at].first == index;
+        const std::string_view exact = hasExact ? entries[at++].second : std::string_view();
+        const StoredText* field = stored.of(kind, index);
+        if (field != nullptr && field->utf16) text = textFromUtf16Le(field->bytes);
+        const bool fits = field != nullptr && !field->utf16
+                              ? isExactFormOfCp932(exact, field->bytes)
+                              : isExactFormOf(exact, text);
+        if (hasExact && fits) {
+            text.assign(exact.data(), exact.size());
+        } else if (field != nullptr && !field->utf16) {
+            text = textFromCp932(field->bytes);
+        }
+    });
+}
+
+}  // namespace
+
 std::optional<Bracket> readKaz(std::string_view bytes) {
     KazReader in(bytes);
     int32_t members = 0;
     if (!in.readInt32(members) || !isValidMemberCount(members)) return std::nullopt;
 
     BracketContent content;
+    StoredTexts stored;
     for (int i = 0; i < members; ++i) {
-        if (!in.readText(content.memberNames[size_t(i)])) return std::nullopt;
+        if (!stored.names[size_t(i)].read(in)) return std::nullopt;
     }
 
     uint32_t lineCount = 0;
@@ -46,10 +100,11 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
     }
     std::vector<LineResult>& lines = content.lines;
     lines.resize(lineCount);
-    for (LineResult& line : lines) {
+    stored.scores.resize(lineCount);
+    for (size_t line = 0; line < lineCount; ++line) {
         int32_t state = 0;
-        if (!in.readInt32(state) || !in.readText(line.score)) return std::nullopt;
-        line.state = static_cast<LineState>(state);
+        if (!in.readInt32(state) || !stored.scores[line].read(in)) return std::nullopt;
+        lines[line].state = static_cast<LineState>(state);
     }
 
     int32_t rounds = 0;
@@ -61,8 +116,10 @@ std::optional<Bracket> readKaz(std::string_view bytes) {
             return std::nullopt;
         }
     }
-    if (!in.readText(content.champion)) return std::nullopt;
-    if (!readSheetBlock(in, members, rounds, content)) return std::nullopt;
+    if (!stored.champion.read(in)) return std::nullopt;
+    ExactTexts exactTexts;
+    if (!readSheetBlock(in, members, rounds, content, exactTexts)) return std::nullopt;
+    takeTexts(stored, exactTexts, content);
 
     Bracket bracket = Bracket::fromStored(members, std::move(content));
     if (!sheetFits(bracket)) return std::nullopt;

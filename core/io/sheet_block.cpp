@@ -135,10 +135,6 @@ bool readFlag(KazReader& in, bool& flag) {
     return flag;
 }
 
-// The exact texts read from the block, by kind, each kind's in ascending index.
-// Views into the file's bytes, which outlive the reading.
-using ExactTexts = std::array<std::vector<std::pair<size_t, std::string_view>>, kTextKinds>;
-
 bool isExactTextTag(int32_t tag) {
     return tag >= int32_t(SheetTag::FirstExactText) && tag <= int32_t(SheetTag::LastExactText);
 }
@@ -173,19 +169,6 @@ bool readExactTexts(int32_t tag, std::string_view bytes, int members, int rounds
                            return true;
                        }) &&
            in.atEnd();
-}
-
-// Puts each exact text in place of its field, where the field is still the text's CP932 form
-// and the text is UTF-8; elsewhere the field stands.
-void applyExactTexts(ExactTexts& texts, BracketContent& content) {
-    std::array<size_t, kTextKinds> next{};
-    forEachText(content, [&](TextKind kind, size_t index, std::string& field) {
-        auto& entries = texts[size_t(kind)];
-        size_t& at = next[size_t(kind)];
-        if (at == entries.size() || entries[at].first != index) return;
-        const std::string_view exact = entries[at++].second;
-        if (isExactFormOf(exact, field)) field.assign(exact.data(), exact.size());
-    });
 }
 
 // Fills the part of `content` that the record of `tag` holds; false when its bytes do not
@@ -304,7 +287,8 @@ void appendSheetBlock(std::string& out, const Bracket& bracket) {
     out += records;
 }
 
-bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& content) {
+bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& content,
+                    ExactTexts& exactTexts) {
     if (!in.skipIf(kSheetBlockMark)) return true;
     int32_t version = 0;
     int32_t count = 0;
@@ -314,7 +298,6 @@ bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& cont
     }
     std::array<bool, size_t(kLastSheetTag) + 1> seen{};
     std::vector<UnknownSheetRecord> unknown;
-    ExactTexts exactTexts;
     int32_t lastKnown = 0;
     for (int32_t i = 0; i < count; ++i) {
         int32_t tag = 0;
@@ -332,7 +315,6 @@ bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& cont
         seen[size_t(tag)] = true;
         lastKnown = tag;
     }
-    applyExactTexts(exactTexts, content);
     // Held in the order they are written, which puts the known records in the order of their
     // tags; a file that had them otherwise then reads back equal once it is written.
     std::stable_sort(

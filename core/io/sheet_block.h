@@ -1,10 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "bracket/bracket_texts.h"
 #include "io/kaz_codec.h"
 
 // The optional block after the champion's name that holds the sheet: "KAZX", the version 1,
@@ -90,6 +94,11 @@ void appendSheetBlock(std::string& out, const Bracket& bracket);
 // may end with anything). False when a block begins but is cut short or a known record does not
 // parse; `content` is then of no use. Limits, and the rule that a bye's slot has no name, are the
 // caller's to check (sheetFits).
-bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& content);
+// The exact texts of records 14 … 21, by kind (TextKind), each kind's in ascending index:
+// views into the file's bytes, for the reader to put in place of their fields.
+using ExactTexts = std::array<std::vector<std::pair<size_t, std::string_view>>, kTextKinds>;
+
+bool readSheetBlock(KazReader& in, int members, int rounds, BracketContent& content,
+                    ExactTexts& exactTexts);
 
 }  // namespace kaz

@@ -154,6 +154,28 @@ size_t cp932Length(Utf8View text) {
     return length;
 }
 
+bool isExactFormOfCp932(Utf8View exact, Cp932View field) {
+    size_t atExact = 0;
+    size_t atField = 0;
+    while (atExact < exact.size() && atField < field.size()) {
+        const Piece piece = pieceAt(exact, atExact);
+        const uint16_t code = classicCode(piece);
+        if (piece.notUtf8) return false;
+        if (code > 0xFF) {
+            if (field.size() - atField < 2 || byteAt(field, atField) != unsigned(code >> 8) ||
+                byteAt(field, atField + 1) != unsigned(code & 0xFF)) {
+                return false;
+            }
+            atField += 2;
+        } else {
+            if (byteAt(field, atField) != code) return false;
+            ++atField;
+        }
+        atExact += piece.length;
+    }
+    return atExact == exact.size() && atField == field.size();
+}
+
 bool isExactFormOf(Utf8View exact, Utf8View field) {
     size_t atExact = 0;
     size_t atField = 0;

@@ -35,6 +35,9 @@ Cp932Text cp932FormWithReferences(Utf8View text);
 // The length of cp932Form(text), in bytes: what the classic field's limits count.
 size_t cp932Length(Utf8View text);
 
+// True when `exact` is UTF-8 and cp932Form(exact) == `field`, found without making the form.
+bool isExactFormOfCp932(Utf8View exact, Cp932View field);
+
 // True when `exact` is UTF-8 and cp932Form(exact) == cp932Form(field): the exact form of the
 // text whose classic field gave `field`. Found without making either form.
 bool isExactFormOf(Utf8View exact, Utf8View field);
