@@ -91,7 +91,7 @@ struct Arguments {
     bool thirdPlace = false;
     bool twoSided = false;
     kaz::SheetLanguage language = kaz::SheetLanguage::Japanese;
-    std::string title;                       // CP932
+    std::string title;                          // as given (UTF-8)
     std::vector<std::string> titleBeyondCp932;  // characters older programs show as 〓
     std::string list;
     std::string output;

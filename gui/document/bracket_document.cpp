@@ -76,7 +76,9 @@ int BracketDocument::pasteMemberNames(int first, const std::vector<std::string>&
     return std::max(0, static_cast<int>(names.size()) - room);
 }
 
-QString BracketDocument::championText() const { return render::fromDocumentText(m_bracket.champion()); }
+QString BracketDocument::championText() const {
+    return render::fromDocumentText(m_bracket.champion());
+}
 
 void BracketDocument::setChampion(std::string name) {
     endMerging();

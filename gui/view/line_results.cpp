@@ -63,7 +63,8 @@ QString memberText(const kaz::Bracket& bracket, int member) {
     if (member < 0) return QString();
     // Only the beginning of a long name is converted.
     const std::string& name = bracket.memberName(member);
-    QString text = render::fromDocumentText(kaz::utf8Prefix(name, 4 * kMostNameCharacters)).simplified();
+    QString text =
+        render::fromDocumentText(kaz::utf8Prefix(name, 4 * kMostNameCharacters)).simplified();
     if (text.isEmpty())
         return QCoreApplication::translate("kaz::gui::LineResults", "%1人目").arg(member + 1);
     if (text.size() > kMostNameCharacters) text = text.left(kMostNameCharacters) + QChar(0x2026);

@@ -69,7 +69,8 @@ void LineWidget::askText(const QPoint& where) {
     const bool offersWinner = bracket.champion().empty();
     if (offersWinner) {
         const int winner = kaz::memberOnLine(bracket, m_index);
-        if (winner >= 0) dialog.setInitialText(render::fromDocumentText(bracket.memberName(winner)));
+        if (winner >= 0)
+            dialog.setInitialText(render::fromDocumentText(bracket.memberName(winner)));
     } else {
         dialog.setInitialText(m_document->championText());
     }

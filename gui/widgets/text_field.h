@@ -27,9 +27,9 @@ QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const c
 // A single-line field of the editor (a name box, the score and champion fields), with a context
 // menu in the editor's words. Every paste, from the keys, the menu or the middle button, goes
 // through pasteText(): a character Shift_JIS cannot hold is kept (older programs show it as 〓)
-// and control characters are left out, each told in the status bar with a beep; a paste that would pass the byte limit is
-// refused whole ("点数は 9 ﾊﾞｲﾄまでです。"), never cut, as a keystroke is. No control
-// character ever gets in, typed, pasted or dropped.
+// and control characters are left out, each told in the status bar with a beep; a paste that would
+// pass the byte limit is refused whole ("点数は 9 ﾊﾞｲﾄまでです。"), never cut, as a keystroke is.
+// No control character ever gets in, typed, pasted or dropped.
 class TextField : public QLineEdit {
     Q_OBJECT
 public:
