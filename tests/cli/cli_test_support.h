@@ -34,6 +34,16 @@ inline QStringList emulator() {
 // Whether the tools run through an emulator: what only POSIX has is skipped then.
 inline bool emulated() { return !emulator().isEmpty(); }
 
+// Whether, without a locale variable, Windows' display language chooses the tools' language
+// (Windows' own, or the emulator's) rather than the rule for no locale.
+inline bool displayLanguageDecides() {
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return emulated();
+#endif
+}
+
 // The program and arguments that run `program`, a tool built here, with `args`.
 inline QPair<QString, QStringList> toolCommand(const QString& program, const QStringList& args) {
     QString tool = program;

@@ -135,6 +135,7 @@ void TestKaz2Image::localesLanguage_data() {
 void TestKaz2Image::localesLanguage() {
     QFETCH(QString, lang);
     QFETCH(QString, err);
+    if (lang.isEmpty() && displayLanguageDecides()) QSKIP("Windows' display language decides");
     const Result r = runToolInLocale(QStringLiteral(KAZ2IMAGE_PATH),
                                      {QStringLiteral("--scale"), QStringLiteral("9"),
                                       QStringLiteral("in.kaz"), QStringLiteral("out.png")},
