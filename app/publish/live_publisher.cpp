@@ -1,6 +1,7 @@
 #include "publish/live_publisher.h"
 
 #include <QDir>
+#include <QTimer>
 #include <string_view>
 
 #include "common/ui_text.h"
@@ -35,8 +36,14 @@ LivePublisher::LivePublisher(gui::BracketDocument* doc, const QString& folder,
       m_pageWriter(std::move(writer)),
       m_clock(std::move(clock)),
       m_seenRevision(doc->contentRevision()),
+      m_retry(new QTimer(this)),
       m_writer({kQuietMs, kLongestMs}) {
     m_writer.follow(kPage, [this] { return snapshot(); });
+    // A folder that comes back, a disk with room again: spectators get the page without waiting
+    // for the next result.
+    m_retry->setSingleShot(true);
+    m_retry->setInterval(kRetryMs);
+    connect(m_retry, &QTimer::timeout, this, &LivePublisher::publishNow);
     connect(doc, &gui::BracketDocument::contentChanged, this, &LivePublisher::changed);
     // What was decided before publishing began counts as entered in the order of the rounds.
     m_decided = decidedMatches(doc->bracket());
@@ -95,9 +102,13 @@ bool LivePublisher::finish(QDeadlineTimer deadline) {
 void LivePublisher::tell(const QString& path, const QDateTime& changedAt,
                          const std::optional<kaz::Failure>& failure) {
     if (!failure) {
+        m_retry->stop();
         m_failureTold = false;
         emit published(path, changedAt);
-    } else if (!m_failureTold) {
+        return;
+    }
+    m_retry->start();
+    if (!m_failureTold) {
         m_failureTold = true;
         emit failed(path, gui::uiText(failure->message()));
     }

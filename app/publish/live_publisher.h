@@ -15,6 +15,8 @@
 #include "publish/page_writer.h"
 #include "support/debounced_writer.h"
 
+class QTimer;
+
 namespace kaz::gui {
 class BracketDocument;
 }
@@ -35,6 +37,8 @@ public:
     using Clock = std::function<QDateTime()>;
     // A bracket that goes (closed, or the editor quits) waits this long at most for its page.
     static constexpr int kMostFinishMs = 3000;
+    // A page that could not be written is tried again this often until it is.
+    static constexpr int kRetryMs = 3000;
 
     // Publishes `doc` as `pageName` into `folder` with `writer` and writes it at once; `clock`
     // tells the time of each change (the local time).
@@ -64,7 +68,8 @@ signals:
     // The page of the change made at `changedAt` is in `path` (from the window's thread).
     void published(const QString& path, const QDateTime& changedAt);
     // A write failed with `message` (the failure's text, in the user's language). Told once:
-    // the failures after it are not, until a write succeeds again. The next change retries.
+    // the failures after it are not, until a write succeeds again. The page is tried again every
+    // kRetryMs, and at the next change.
     void failed(const QString& path, const QString& message);
 
 private:
@@ -85,6 +90,7 @@ private:
     QDateTime m_lastChange;
     std::uint64_t m_seenRevision = 0;  // the document's content revision last published
     bool m_failureTold = false;
+    QTimer* m_retry;
     std::vector<int> m_decided;  // the decided matches as the last change left them
     std::vector<int> m_recent;
     DebouncedWriter m_writer;  // last: it goes first, and its outcomes with it

@@ -60,6 +60,15 @@ FileError causeOf(DWORD error) {
 
 FileError lastError() { return causeOf(::GetLastError()); }
 
+// How long a replacement waits in all for readers of the target to let go.
+constexpr DWORD kLongestReaderWaitMs = 1000;
+
+// The refusals of ReplaceFileW while another program has the target (or the new file) open.
+bool heldByReader(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
 // A name that cannot be created because a folder on its way is missing is a bad path.
 FileError createError(DWORD error) {
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return FileError::BadPath;
@@ -214,17 +223,26 @@ private:
     // ReplaceFileW keeps the target's attributes and security. Without a backup name a failed
     // rename could leave no target at all; with one, the old file is either where it was or
     // under the backup name, from where it is put back.
+    //
+    // A reader that holds the target open without letting it be deleted (a web server serving the
+    // live page, a virus scanner, a backup) keeps it from being replaced while it reads; such a
+    // refusal leaves both files as they were, so the replacement is tried again for a while.
     FileError replaceTarget() {
         const std::optional<std::wstring> backup =
             systemPath(temporaryName(folderOf(m_path), nameOf(m_path)));
         if (!backup) return FileError::BadPath;
-        if (::ReplaceFileW(m_target.c_str(), m_temp.c_str(), backup->c_str(),
-                           REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-            done();
-            ::DeleteFileW(backup->c_str());
-            return FileError::None;
+        DWORD error = ERROR_SUCCESS;
+        for (DWORD pauseMs = 1, waitedMs = 0;; waitedMs += pauseMs, pauseMs *= 2) {
+            if (::ReplaceFileW(m_target.c_str(), m_temp.c_str(), backup->c_str(),
+                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+                done();
+                ::DeleteFileW(backup->c_str());
+                return FileError::None;
+            }
+            error = ::GetLastError();
+            if (!heldByReader(error) || waitedMs >= kLongestReaderWaitMs) break;
+            ::Sleep(std::min(pauseMs, kLongestReaderWaitMs - waitedMs));
         }
-        const DWORD error = ::GetLastError();
         if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
             ::MoveFileExW(backup->c_str(), m_target.c_str(), MOVEFILE_WRITE_THROUGH);
         }
