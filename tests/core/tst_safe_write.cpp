@@ -56,7 +56,8 @@ void TestSafeWrite::replacedWhileReadersComeAndGo() {
     QVERIFY(reads > 0);
     QCOMPARE(failures, 0);
     QCOMPARE(contentOf(page), QByteArray("50"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("県大会.html")});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("県大会.html")});
 }
 
 void TestSafeWrite::readerThatNeverLetsGoKeepsTheOldFile() {
@@ -75,7 +76,8 @@ void TestSafeWrite::readerThatNeverLetsGoKeepsTheOldFile() {
     QVERIFY(status);  // a POSIX rename does not wait for readers
     QCOMPARE(contentOf(page), QByteArray("new"));
 #endif
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("県大会.html")});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("県大会.html")});
 }
 
 QTEST_GUILESS_MAIN(TestSafeWrite)
