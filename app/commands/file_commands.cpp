@@ -45,6 +45,7 @@ void FileCommands::addRecentFiles(QMenu* menu) const {
 
 void FileCommands::newBracketFromList() {
     gui::DrawDialog dialog(m_window);
+    dialog.setSheetLanguage(m_documents->newSheetLanguage());
     {
         QSettings settings = profileSettings();
         dialog.setChoices(gui::loadDrawChoices(settings));

@@ -39,6 +39,7 @@ public:
     void openNewBracket(kaz::Bracket bracket);
     // The language of a new bracket's sheet (the editor's); Japanese until set.
     void setNewSheetLanguage(kaz::SheetLanguage language) { m_newSheetLanguage = language; }
+    kaz::SheetLanguage newSheetLanguage() const { return m_newSheetLanguage; }
     // Asks for a bracket file and opens it.
     void chooseAndOpen();
     // Opens the bracket at `path` (or shows the window it is open in already). A failure is

@@ -215,6 +215,11 @@ uint32_t DrawDialog::drawNumber() const { return uint32_t(m_drawNumber->value())
 
 void DrawDialog::setDrawNumber(uint32_t number) { m_drawNumber->setValue(int(number)); }
 
+void DrawDialog::setSheetLanguage(kaz::SheetLanguage language) {
+    m_sheetLanguage = language;
+    redraw();
+}
+
 const std::optional<kaz::Bracket>& DrawDialog::drawnBracket() const { return m_preview->bracket(); }
 
 void DrawDialog::accept() {
@@ -291,7 +296,11 @@ void DrawDialog::redraw() {
                          : std::vector<kaz::Message>());
 
     if (draw) {
-        m_preview->setBracket(kaz::makeDrawnBracket(*draw, list.entrants, chosen.clubInName));
+        kaz::Bracket drawn = kaz::makeDrawnBracket(*draw, list.entrants, chosen.clubInName);
+        kaz::SheetInfo sheet = drawn.sheet();
+        sheet.language = m_sheetLanguage;
+        drawn.setSheet(std::move(sheet));
+        m_preview->setBracket(std::move(drawn));
     } else {
         m_preview->setBracket(std::nullopt);
     }

@@ -38,6 +38,9 @@ public:
     DrawChoices choices() const;
     uint32_t drawNumber() const;
     void setDrawNumber(uint32_t number);
+    // The language of the drawn bracket's sheet, whose words the preview shows; Japanese until
+    // set.
+    void setSheetLanguage(kaz::SheetLanguage language);
 
     // The bracket drawn from the list as it stands (after OK: the one accepted), or nothing
     // while the list cannot be drawn.
@@ -70,6 +73,7 @@ private:
     QSpinBox* m_drawNumber;
     QPushButton* m_newNumber;
     DrawPreview* m_preview;
+    kaz::SheetLanguage m_sheetLanguage = kaz::SheetLanguage::Japanese;
     QPushButton* m_ok;
 };
 

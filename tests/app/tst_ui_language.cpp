@@ -1,13 +1,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
+#include "app_test_support.h"
 #include "bracket/round_names.h"
 #include "common/refusal_notice.h"
 #include "common/ui_text.h"
+#include "dialogs/draw_dialog.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
 #include "settings/profile_settings.h"
@@ -18,6 +21,7 @@
 
 using namespace kaz::gui;
 using namespace kaz::app;
+using namespace guitest;
 
 // The editor's language: Japanese by default and wherever the locale says nothing, English
 // for any other language, the core's texts included. The Japanese checks come first: once the
@@ -86,6 +90,17 @@ void TestUiLanguage::englishWindowHasNoJapanese() {
     const BracketDocument* doc = docs.first();
     QCOMPARE(doc->bracket().sheet().language, kaz::SheetLanguage::English);
     QVERIFY(!doc->isChanged());
+    // So does a drawn one, already in the draw's preview.
+    bool drawn = false;
+    onNextDialog<DrawDialog>([&drawn](DrawDialog* dialog) {
+        dialog->findChild<QPlainTextEdit*>(QStringLiteral("listEdit"))
+            ->setPlainText(QStringLiteral("Ann\nBob\nCid\nDan"));
+        drawn = dialog->drawnBracket() &&
+                dialog->drawnBracket()->sheet().language == kaz::SheetLanguage::English;
+        dialog->reject();
+    });
+    action(frame, "fileNewFromList")->trigger();
+    QVERIFY(drawn);
 }
 
 void TestUiLanguage::coreTextsInEnglish_data() {
