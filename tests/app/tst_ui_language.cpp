@@ -93,6 +93,7 @@ void TestUiLanguage::englishWindowHasNoJapanese() {
     // So does a drawn one, already in the draw's preview.
     bool drawn = false;
     onNextDialog<DrawDialog>([&drawn](DrawDialog* dialog) {
+        dialog->setChoices(DrawChoices());  // not a size kept by another test
         dialog->findChild<QPlainTextEdit*>(QStringLiteral("listEdit"))
             ->setPlainText(QStringLiteral("Ann\nBob\nCid\nDan"));
         drawn = dialog->drawnBracket() &&
