@@ -187,7 +187,7 @@ BracketChange namesChange(const Bracket& bracket, int first,
 
 BracketChange scoreChange(const Bracket& bracket, int line, std::string score) {
     BracketChange change;
-    if (!score.empty() && !memberStandsOn(bracket, line)) return change;
+    if (!score.empty() && !playerStandsOn(bracket, line)) return change;
     if (bracket.lineScore(line) != score) {
         LineResult after = bracket.lineResult(line);
         after.score = std::move(score);
@@ -265,6 +265,22 @@ BracketChange marksChange(const Bracket& bracket, int member, MemberMarks marks)
     BracketChange change;
     if (!marksFit(bracket, member, marks) || marks == bracket.memberMarks(member)) return change;
     change.marks.push_back(MarksChange{member, {bracket.memberMarks(member), std::move(marks)}});
+    return change;
+}
+
+BracketChange byeChange(const Bracket& bracket, int slot, bool bye) {
+    if (slot < 0 || slot >= bracket.memberCount()) return BracketChange();
+    MemberMarks marks = bracket.memberMarks(slot);
+    marks.bye = bye;
+    BracketChange change = marksChange(bracket, slot, std::move(marks));
+    const int opponent = opponentLine(bracket.memberCount(), slot);
+    if (change.isEmpty() || !bye || slotHoldsNobody(bracket, opponent)) return change;
+    if (bracket.lineState(slot) == LineState::Won || bracket.lineState(opponent) == LineState::Won) {
+        return change;
+    }
+    Bracket marked = bracket;
+    change.redo(marked);
+    change.append(changeOfRule(marked, [opponent](Bracket& copy) { leftClickLine(copy, opponent); }));
     return change;
 }
 

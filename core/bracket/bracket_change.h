@@ -121,8 +121,8 @@ private:
 // The steps of typing or pasting names from member `first` down, of a score, of the
 // champion's name, of the output settings, of the sheet and of a member's marks, made against
 // the bracket as it is. Names beyond the last member are left out; a part that would not change
-// is left out too. A score for a line nobody stands on, and a champion's name while nobody
-// stands on the final line, are refused (an empty step); clearing one is not. A name given to a
+// is left out too. A score for a line that holds nobody (playerStandsOn), and a champion's name
+// while nobody stands on the final line, are refused (an empty step); clearing one is not. A name given to a
 // bye's slot takes the bye away in the same step. A sheet or marks that do not fit (sheetFits,
 // marksFit) are refused (an empty step); a sheet without the third-place match drops its results
 // in the same step.
@@ -143,6 +143,9 @@ BracketChange thirdPlaceScoresChange(const Bracket& bracket, std::string upperSc
 BracketChange settingsChange(const Bracket& bracket, OutputSettings settings);
 BracketChange sheetChange(const Bracket& bracket, SheetInfo sheet);
 BracketChange marksChange(const Bracket& bracket, int member, MemberMarks marks);
+// First-round slot `slot` marked as a bye or not: its marks' step. A bye's opponent, where it
+// holds somebody and the match is undecided, wins in the same step: the draw gives that win.
+BracketChange byeChange(const Bracket& bracket, int slot, bool bye);
 // A member's club typed: its marks' step, which keeps the club column showing while the last club
 // is erased (only the column's own setting hides it).
 BracketChange clubChange(const Bracket& bracket, int member, std::string club);

@@ -84,6 +84,17 @@ bool nextLineChangesHands(const Bracket& bracket, int line) {
            bracket.lineState(nextRoundLine(members, line)) != LineState::Open;
 }
 
+bool matchIsDecided(const Bracket& bracket, int line) {
+    return bracket.lineState(line) == LineState::Won ||
+           bracket.lineState(opponentLine(bracket.memberCount(), line)) == LineState::Won;
+}
+
+// The scores stood for the result just changed or taken back: both sides lose theirs.
+void clearMatchScores(Bracket& bracket, int line) {
+    bracket.setLineScore(line, std::string());
+    bracket.setLineScore(opponentLine(bracket.memberCount(), line), std::string());
+}
+
 }  // namespace
 
 void carryResult(Bracket& bracket, int line, LineOutcome outcome) {
@@ -116,16 +127,20 @@ ChangedLines leftClickLine(Bracket& bracket, int line) {
             case LineState::Advanced:
             case LineState::Beaten:
                 if (!isFinal) {
+                    const bool winnerChanges = matchIsDecided(bracket, line);
                     if (nextLineChangesHands(bracket, line)) {
                         replaceMemberOn(bracket, nextRoundLine(bracket.memberCount(), line), true);
                     }
                     carryResult(bracket, line, LineOutcome::Win);
+                    // Scores typed before the match was decided stay with its first winner.
+                    if (winnerChanges) clearMatchScores(bracket, line);
                 }
                 bracket.setLineState(line, LineState::Won);
                 break;
             case LineState::Won:
                 if (!isFinal) {
                     replaceMemberOn(bracket, nextRoundLine(bracket.memberCount(), line), false);
+                    clearMatchScores(bracket, line);
                 }
                 bracket.setLineState(line, LineState::Reached);
                 break;
@@ -139,8 +154,12 @@ ChangedLines doubleClickLine(Bracket& bracket, int line) {
     return changedBy(bracket, line, [&bracket, line] {
         const bool hadWon = bracket.lineState(line) == LineState::Won;
         const bool roundOne = placeOfLine(bracket.memberCount(), line).round == 0;
+        if (bracket.lineKind(line) == LineKind::Final) {
+            bracket.setLineState(line, roundOne ? LineState::Open : LineState::Reached);
+            return;
+        }
+        if (matchIsDecided(bracket, line)) clearMatchScores(bracket, line);
         bracket.setLineState(line, roundOne ? LineState::Open : LineState::Reached);
-        if (bracket.lineKind(line) == LineKind::Final) return;
         if (hadWon || nextLineChangesHands(bracket, line)) {
             replaceMemberOn(bracket, nextRoundLine(bracket.memberCount(), line), false);
         }

@@ -30,12 +30,13 @@ void carryResult(Bracket& bracket, int line, LineOutcome outcome);
 // A left press on a line. A line of round 2 or later that no member stands on refuses it
 // (nothing changes). From Open (round 1), Reached, Advanced or Beaten the win is carried on
 // first, then the line becomes Won; from Won the win is taken back: the member is taken out
-// of the later rounds it had won its way into and stays on the line, Reached. A state
-// outside the five stays.
+// of the later rounds it had won its way into and stays on the line, Reached. A match whose
+// winner changes or is taken back loses both sides' scores; scores typed before the match was
+// decided stay. A state outside the five stays.
 ChangedLines leftClickLine(Bracket& bracket, int line);
 
 // The double-click message, which follows the press that was already a left click: the line
-// keeps its score and loses its result, Open on a round-1 line and Reached later (its member
+// loses its result, and a decided match both sides' scores, Open on a round-1 line and Reached later (its member
 // still stands there), and the member is taken out of every later round it had won its way
 // into: the next-round line and, while the line just reset had been won, the line after it,
 // up to the final line, each become Open with an empty score; reaching the final line also

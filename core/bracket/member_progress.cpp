@@ -1,5 +1,7 @@
 #include "bracket/member_progress.h"
 
+#include <string>
+
 #include "bracket/bracket.h"
 
 namespace kaz {
@@ -26,6 +28,26 @@ Progress progressOf(const Bracket& bracket, int member) {
 bool memberStandsOn(const Bracket& bracket, int line) {
     return placeOfLine(bracket.memberCount(), line).round == 0 ||
            bracket.lineState(line) != LineState::Open;
+}
+
+bool slotHoldsNobody(const Bracket& bracket, int slot) {
+    if (bracket.isBye(slot)) return true;
+    const std::string& name = bracket.memberName(slot);
+    for (size_t at = 0; at < name.size(); ++at) {
+        const char c = name[at];
+        if (c == ' ' || (c >= '\t' && c <= '\r')) continue;
+        if (name.compare(at, 3, "\xE3\x80\x80") == 0) {  // the ideographic space
+            at += 2;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+bool playerStandsOn(const Bracket& bracket, int line) {
+    if (line < bracket.memberCount()) return !slotHoldsNobody(bracket, line);
+    return memberStandsOn(bracket, line);
 }
 
 int memberOnLine(const Bracket& bracket, int line) {

@@ -12,6 +12,14 @@ class Bracket;
 // not Open. A line nobody stands on takes no result and no score.
 bool memberStandsOn(const Bracket& bracket, int line);
 
+// Whether first-round slot `slot` holds nobody who could play: a bye, or a slot whose name is
+// empty or only white space. Nobody wins or scores there.
+bool slotHoldsNobody(const Bracket& bracket, int slot);
+
+// Whether a member who could play stands on `line`: someone stands there (memberStandsOn), and
+// on a first-round line the slot holds somebody.
+bool playerStandsOn(const Bracket& bracket, int line);
+
 // The member standing on `line`, followed back through the won lines that carried it there,
 // or -1 when nobody stands there (or, in a bracket from a file, no won line leads there).
 int memberOnLine(const Bracket& bracket, int line);

@@ -58,11 +58,18 @@ bool leftClickThirdPlace(Bracket& bracket, int side) {
     ThirdPlaceResults results = bracket.thirdPlaceResults();
     LineResult& clicked = results[size_t(side)];
     LineResult& other = results[size_t(1 - side)];
+    // The scores stood for the result a click changes or takes back; those typed before the
+    // match was decided stay.
+    const bool decided = clicked.state == LineState::Won || other.state == LineState::Won;
     if (clicked.state == LineState::Won) {
         clicked.state = LineState::Open;
     } else {
         clicked.state = LineState::Won;
         other.state = LineState::Open;
+    }
+    if (decided) {
+        clicked.score.clear();
+        other.score.clear();
     }
     bracket.setThirdPlaceResults(std::move(results));
     return true;
@@ -74,6 +81,8 @@ bool doubleClickThirdPlace(Bracket& bracket, int side) {
     if (bracket.thirdPlaceResult(side).state == LineState::Open) return false;
     ThirdPlaceResults results = bracket.thirdPlaceResults();
     results[size_t(side)].state = LineState::Open;
+    results[0].score.clear();
+    results[1].score.clear();
     bracket.setThirdPlaceResults(std::move(results));
     return true;
 }

@@ -31,11 +31,12 @@ LineState thirdPlaceLineState(const Bracket& bracket, int side);
 
 // A left press on a side of the third-place match: refused (false, nothing changed) unless the
 // sheet has the match and both sides are known. A side not won becomes the winner and the other
-// side loses its win; a won side's win is taken back.
+// side loses its win; a won side's win is taken back. A changed or taken-back result loses both
+// sides' scores.
 bool leftClickThirdPlace(Bracket& bracket, int side);
 
-// The double-click message on a side: its win is taken back, its score stays. Refused while
-// the side is unknown.
+// The double-click message on a side: its win is taken back with both sides' scores. Refused
+// while the side is unknown or has not won.
 bool doubleClickThirdPlace(Bracket& bracket, int side);
 
 // After an operation on the bracket's lines: when either side's member is no longer the one

@@ -71,6 +71,9 @@ const char* const kSources[] = {
     KAZ_UI_TEXT("この設定は表に合いません。"),
     KAZ_UI_TEXT("この線にはまだﾒﾝﾊﾞｰがいません。"),
     KAZ_UI_TEXT("3位決定戦の相手がまだ決まっていません。"),
+    KAZ_UI_TEXT("不戦勝の枠は勝ちにできません。"),
+    KAZ_UI_TEXT("名前のない枠は勝ちにできません。"),
+    KAZ_UI_TEXT("不戦勝による勝ちは取り消せません。"),
 };
 
 static_assert(std::size(kSources) == size_t(kMessageIdCount), "a text for every message");

@@ -94,8 +94,11 @@ enum class MessageId {
     SheetDoesNotFit,
     NobodyOnLine,
     ThirdPlaceOpponentUnknown,
+    ByeCannotWin,
+    EmptySlotCannotWin,
+    ByeWinStands,
 };
-constexpr int kMessageIdCount = static_cast<int>(MessageId::ThirdPlaceOpponentUnknown) + 1;
+constexpr int kMessageIdCount = static_cast<int>(MessageId::ByeWinStands) + 1;
 
 // The languages the system speaks.
 enum class Language { Japanese, English };

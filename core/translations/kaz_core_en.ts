@@ -208,6 +208,18 @@
         <translation>The opponent in the third-place match is not decided yet.</translation>
     </message>
     <message>
+        <source>不戦勝の枠は勝ちにできません。</source>
+        <translation>A bye cannot win.</translation>
+    </message>
+    <message>
+        <source>名前のない枠は勝ちにできません。</source>
+        <translation>A slot without a name cannot win.</translation>
+    </message>
+    <message>
+        <source>不戦勝による勝ちは取り消せません。</source>
+        <translation>A win by a bye cannot be taken back.</translation>
+    </message>
+    <message>
         <source>%1</source>
         <translation>&quot;%1&quot;</translation>
     </message>

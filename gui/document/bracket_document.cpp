@@ -36,8 +36,7 @@ QString BracketDocument::memberNameText(int i) const {
 }
 
 void BracketDocument::setMemberName(int i, std::string name) {
-    m_pressedLine = -1;
-    m_pressedThirdPlace = -1;
+    m_pressedPlace.reset();
     m_typingClub = -1;
     if (m_typingMember != i) {
         m_typingMember = i;
@@ -53,8 +52,7 @@ QString BracketDocument::memberClubText(int i) const {
 
 void BracketDocument::setMemberClub(int i, std::string club) {
     if (i < 0 || i >= memberCount()) return;
-    m_pressedLine = -1;
-    m_pressedThirdPlace = -1;
+    m_pressedPlace.reset();
     m_typingMember = -1;
     if (m_typingClub != i) {
         m_typingClub = i;
@@ -96,48 +94,51 @@ void BracketDocument::setMatchScores(int line, std::string upperScore, std::stri
              kaz::matchScoresChange(m_bracket, line, std::move(upperScore), std::move(lowerScore)));
 }
 
-bool BracketDocument::pushPress(kaz::BracketChange change) {
-    if (change.isEmpty()) return false;
-    m_pressKey = ++m_lastMergeKey;
-    pushStep(tr("勝ち上がり"), std::move(change), BracketStepCommand::MergeKind::LinePress,
-             m_pressKey);
-    return true;
+kaz::ResultProposal BracketDocument::proposeResult(kaz::ResultPlace place,
+                                                  kaz::ResultAction action) const {
+    const bool afterItsPress = action == kaz::ResultAction::ResetMessage && m_pressedPlace &&
+                               *m_pressedPlace == place;
+    return kaz::proposeResult(m_bracket, place, action, afterItsPress ? &m_pressChange : nullptr);
 }
 
-void BracketDocument::pushDoubleClick(bool afterItsPress, std::uint64_t pressKey,
-                                      kaz::BracketChange change) {
-    if (afterItsPress) {
+void BracketDocument::commitResult(const kaz::ResultProposal& proposal) {
+    const bool afterItsPress = proposal.action == kaz::ResultAction::ResetMessage &&
+                               m_pressedPlace && *m_pressedPlace == proposal.place;
+    const std::uint64_t pressKey = m_pressKey;
+    endMerging();
+    if (proposal.refusal) return;
+    if (proposal.action == kaz::ResultAction::Press) {
+        if (proposal.change.isEmpty()) return;
+        m_pressKey = ++m_lastMergeKey;
+        m_pressChange = proposal.change;
+        m_pressedPlace = proposal.place;
+        pushStep(tr("勝ち上がり"), proposal.change, BracketStepCommand::MergeKind::LinePress,
+                 m_pressKey);
+    } else if (afterItsPress) {
         // Joins the press's step even when the message itself changed nothing (the final line):
         // the step is then named for the double click.
-        pushStep(tr("取り消し"), std::move(change), BracketStepCommand::MergeKind::LinePress,
+        pushStep(tr("取り消し"), proposal.change, BracketStepCommand::MergeKind::LinePress,
                  pressKey, true);
     } else {
-        pushStep(tr("取り消し"), std::move(change));
+        pushStep(tr("取り消し"), proposal.change);
     }
 }
 
 void BracketDocument::leftClickLine(int line) {
-    endMerging();
-    if (pushPress(kaz::leftClickChange(m_bracket, line))) m_pressedLine = line;
+    commitResult(proposeResult(kaz::ResultPlace::line(line), kaz::ResultAction::Press));
 }
 
 void BracketDocument::doubleClickLine(int line) {
-    const bool afterItsPress = m_pressedLine == line;
-    const std::uint64_t pressKey = m_pressKey;
-    endMerging();
-    pushDoubleClick(afterItsPress, pressKey, kaz::doubleClickChange(m_bracket, line));
+    commitResult(proposeResult(kaz::ResultPlace::line(line), kaz::ResultAction::ResetMessage));
 }
 
 void BracketDocument::leftClickThirdPlace(int side) {
-    endMerging();
-    if (pushPress(kaz::thirdPlaceLeftClickChange(m_bracket, side))) m_pressedThirdPlace = side;
+    commitResult(proposeResult(kaz::ResultPlace::thirdPlaceSide(side), kaz::ResultAction::Press));
 }
 
 void BracketDocument::doubleClickThirdPlace(int side) {
-    const bool afterItsPress = m_pressedThirdPlace == side;
-    const std::uint64_t pressKey = m_pressKey;
-    endMerging();
-    pushDoubleClick(afterItsPress, pressKey, kaz::thirdPlaceDoubleClickChange(m_bracket, side));
+    commitResult(
+        proposeResult(kaz::ResultPlace::thirdPlaceSide(side), kaz::ResultAction::ResetMessage));
 }
 
 void BracketDocument::setThirdPlaceScore(int side, std::string score) {
@@ -178,9 +179,7 @@ std::optional<kaz::Refusal> BracketDocument::setSeed(int member, int seed) {
 std::optional<kaz::Refusal> BracketDocument::setBye(int slot, bool bye) {
     endMerging();
     if (auto refusal = kaz::byeRefusal(m_bracket, slot, bye)) return refusal;
-    kaz::MemberMarks marks = m_bracket.memberMarks(slot);
-    marks.bye = bye;
-    pushStep(tr("不戦勝"), kaz::marksChange(m_bracket, slot, std::move(marks)));
+    pushStep(tr("不戦勝"), kaz::byeChange(m_bracket, slot, bye));
     return std::nullopt;
 }
 
@@ -221,8 +220,7 @@ void BracketDocument::applyStep(const kaz::BracketChange& change, bool forward) 
 
 void BracketDocument::endMerging() {
     endTyping();
-    m_pressedLine = -1;
-    m_pressedThirdPlace = -1;
+    m_pressedPlace.reset();
 }
 
 kaz::Status BracketDocument::save(const QString& path) {

@@ -9,6 +9,7 @@
 
 #include "bracket/bracket.h"
 #include "bracket/refusal.h"
+#include "bracket/result_proposal.h"
 #include "document/bracket_step_command.h"
 #include "io/result.h"
 
@@ -66,16 +67,23 @@ public:
     // Both scores of the match `line` plays, upper line's first, as one step (点数).
     void setMatchScores(int line, std::string upperScore, std::string lowerScore);
 
-    // A left press (勝ち上がり) and the double-click message (取り消し) on a line, with the
-    // advancement rule. A double click right after the press on the same line, as a mouse
-    // delivers it, joins the press's step.
+    // What a result change at `place` would do, as the core works it out (bracket/
+    // result_proposal.h): the step, what it clears, or why it is refused. A double-click message
+    // right after its press on the same place is worked out with that press, as one gesture.
+    kaz::ResultProposal proposeResult(kaz::ResultPlace place, kaz::ResultAction action) const;
+    // Makes exactly the step a proposal holds (nothing for a refused one): a press is a step
+    // (勝ち上がり), a reset another (取り消し), and the double-click message right after its
+    // press, as a mouse delivers it, joins the press's step. A result of the third-place match
+    // is the sheet's, so it signals sheetChanged.
+    void commitResult(const kaz::ResultProposal& proposal);
+
+    // A left press and the double-click message on a line, and on side `side` of the
+    // third-place match, proposed and committed without a question.
     void leftClickLine(int line);
     void doubleClickLine(int line);
-
-    // The same on side `side` of the third-place match (its results are the sheet's, so these
-    // signal sheetChanged), and its score; each step named as a line's.
     void leftClickThirdPlace(int side);
     void doubleClickThirdPlace(int side);
+    // The third-place match's scores; each step named as a line's.
     void setThirdPlaceScore(int side, std::string score);
     void setThirdPlaceScores(std::string upperScore, std::string lowerScore);
 
@@ -148,10 +156,6 @@ private:
     void applyStep(const kaz::BracketChange& change, bool forward);
     // Forgets the typing step and the pending press: a later edit starts a step of its own.
     void endMerging();
-    // A press's step, or a double click's (joining its press's when `afterItsPress`). pushPress
-    // tells whether the press changed anything.
-    bool pushPress(kaz::BracketChange change);
-    void pushDoubleClick(bool afterItsPress, std::uint64_t pressKey, kaz::BracketChange change);
     // Signals changedStateChanged when isChanged() no longer gives what it last gave, and says
     // whether it did.
     bool noteChangedState();
@@ -168,8 +172,9 @@ private:
     int m_typingMember = -1;
     int m_typingClub = -1;
     std::uint64_t m_typingKey = 0;
-    int m_pressedLine = -1;
-    int m_pressedThirdPlace = -1;  // the side of the third-place match just pressed
+    // The place just pressed and the press's step, for its double-click message.
+    std::optional<kaz::ResultPlace> m_pressedPlace;
+    kaz::BracketChange m_pressChange;
     std::uint64_t m_pressKey = 0;
 };
 

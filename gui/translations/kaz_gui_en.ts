@@ -407,6 +407,26 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <translation>%1 and the champion&apos;s name</translation>
     </message>
     <message>
+        <source>%1の点数</source>
+        <translation>the scores of %1</translation>
+    </message>
+    <message>
+        <source>%1と%2の点数</source>
+        <translation>%1 and the scores of %2</translation>
+    </message>
+    <message>
+        <source>%1: 3位</source>
+        <translation>%1: third place</translation>
+    </message>
+    <message>
+        <source>%1の点数を消しました。</source>
+        <translation>The scores of %1 were cleared.</translation>
+    </message>
+    <message>
+        <source>%1（%2の点数を消しました）</source>
+        <translation>%1 (the scores of %2 were cleared)</translation>
+    </message>
+    <message>
         <source>第%1試合 %2</source>
         <translation>Match %1, %2</translation>
     </message>
@@ -629,13 +649,6 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     <message>
         <source>すべて選択(&amp;A)</source>
         <translation>Select &amp;All</translation>
-    </message>
-</context>
-<context>
-    <name>kaz::gui::ThirdPlaceLine</name>
-    <message>
-        <source>%1: 3位</source>
-        <translation>%1: third place</translation>
     </message>
 </context>
 </TS>

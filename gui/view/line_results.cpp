@@ -7,7 +7,6 @@
 
 #include "bracket/bracket.h"
 #include "bracket/cleared_results.h"
-#include "bracket/line_rules.h"
 #include "bracket/member_progress.h"
 #include "bracket/round_names.h"
 #include "bridge/qt_text.h"
@@ -36,21 +35,43 @@ QString matchName(const kaz::Bracket& bracket, int line) {
     return roundName(bracket, kaz::placeOfLine(bracket.memberCount(), line).round + 1);
 }
 
-// "第42・50試合の結果と優勝者名".
-QString clearedText(const kaz::ClearedResults& cleared) {
-    QStringList numbers;
-    for (int number : cleared.matchNumbers) numbers << QString::number(number);
-    const QString matches =
-        numbers.size() == 1
-            ? QCoreApplication::translate("kaz::gui::LineResults", "第%1試合の結果", "one match")
-                  .arg(numbers.first())
-            : QCoreApplication::translate("kaz::gui::LineResults", "第%1試合の結果",
-                                          "several matches")
-                  .arg(numbers.join(QCoreApplication::translate("kaz::gui::LineResults", "・",
-                                                                "between match numbers")));
-    return cleared.champion
-               ? QCoreApplication::translate("kaz::gui::LineResults", "%1と優勝者名").arg(matches)
-               : matches;
+// The match played at `place`: "第26試合", "第4試合" for the third-place match.
+QString matchNameAt(const kaz::Bracket& bracket, kaz::ResultPlace place) {
+    if (place.kind == kaz::ResultPlace::Kind::ThirdPlaceSide) {
+        return QCoreApplication::translate("kaz::gui::LineResults", "第%1試合")
+            .arg(kaz::thirdPlaceMatchNumber(bracket));
+    }
+    return matchName(bracket, place.index);
+}
+
+// "第42・50試合の結果と優勝者名と第26試合の点数": what a change takes away besides its own
+// result, or an empty text.
+QString clearedText(const kaz::Bracket& bracket, const kaz::ResultProposal& proposal) {
+    const kaz::ClearedResults& cleared = proposal.cleared;
+    QString text;
+    if (!cleared.matchNumbers.empty()) {
+        QStringList numbers;
+        for (int number : cleared.matchNumbers) numbers << QString::number(number);
+        text = numbers.size() == 1
+                   ? QCoreApplication::translate("kaz::gui::LineResults", "第%1試合の結果",
+                                                 "one match")
+                         .arg(numbers.first())
+                   : QCoreApplication::translate("kaz::gui::LineResults", "第%1試合の結果",
+                                                 "several matches")
+                         .arg(numbers.join(QCoreApplication::translate(
+                             "kaz::gui::LineResults", "・", "between match numbers")));
+        if (cleared.champion) {
+            text = QCoreApplication::translate("kaz::gui::LineResults", "%1と優勝者名").arg(text);
+        }
+    }
+    if (proposal.ownScoresCleared) {
+        const QString match = matchNameAt(bracket, proposal.place);
+        text = text.isEmpty()
+                   ? QCoreApplication::translate("kaz::gui::LineResults", "%1の点数").arg(match)
+                   : QCoreApplication::translate("kaz::gui::LineResults", "%1と%2の点数")
+                         .arg(text, match);
+    }
+    return text;
 }
 
 }  // namespace
@@ -128,59 +149,64 @@ bool refuseThirdPlaceWin(QWidget* where, const kaz::Bracket& bracket, int side) 
     return announceLineRefusal(where, kaz::thirdPlaceWinRefusal(bracket, side));
 }
 
-bool confirmResultChange(QWidget* where, const kaz::Bracket& bracket, int line,
-                         const std::function<void(kaz::Bracket&)>& operation) {
-    kaz::Bracket trial = bracket;
-    operation(trial);
-    const kaz::ClearedResults cleared = kaz::clearedResults(bracket, trial, line);
-    if (cleared.matchNumbers.empty()) return true;
-    const int upper = line - (bracket.lineKind(line) == kaz::LineKind::Lower ? 1 : 0);
-    int winner = -1;
-    for (int side : {upper, upper + 1}) {
-        if (trial.lineState(side) == kaz::LineState::Won) winner = kaz::memberOnLine(trial, side);
-    }
-    const QString match = matchName(bracket, line);
+namespace {
+
+// Before a change that clears decided later results: names what would go ("第26試合の勝者を
+// 林 結翔 に変えると、第42・50試合の結果と第26試合の点数が消えます。変えますか?", いいえ the
+// default). True to go on.
+bool confirmProposal(QWidget* where, const kaz::Bracket& bracket,
+                     const kaz::ResultProposal& proposal) {
+    if (!proposal.asks()) return true;
+    const QString match = matchNameAt(bracket, proposal.place);
     const QString question =
-        winner >= 0
+        proposal.winner >= 0
             ? QCoreApplication::translate("kaz::gui::LineResults",
                                           "%1の勝者を %2 に変えると、%3が消えます。変えますか?")
-                  .arg(match, memberText(trial, winner), clearedText(cleared))
+                  .arg(match, memberText(bracket, proposal.winner), clearedText(bracket, proposal))
             : QCoreApplication::translate("kaz::gui::LineResults",
                                           "%1の結果を取り消すと、%2が消えます。取り消しますか?")
-                  .arg(match, clearedText(cleared));
+                  .arg(match, clearedText(bracket, proposal));
     return DesktopServices::instance().confirmLoss(where ? where->window() : nullptr, question);
 }
 
-bool clickLine(QWidget* where, BracketDocument* document, int line) {
-    const kaz::Bracket& bracket = document->bracket();
-    if (refuseUnreachedLine(where, bracket, line)) return false;
-    const auto click = [line](kaz::Bracket& b) { kaz::leftClickLine(b, line); };
-    if (!confirmResultChange(where, bracket, line, click)) return false;
-    document->leftClickLine(line);
-    if (bracket.lineState(line) != kaz::LineState::Won) return true;
+// "山田 太郎: 2回戦へ" or "山田 太郎: 優勝" after a win on a line, "山田 太郎: 3位" in the
+// third-place match; an empty text where nobody won.
+QString winText(const kaz::Bracket& bracket, const kaz::ResultProposal& proposal) {
+    if (proposal.action != kaz::ResultAction::Press || proposal.winner < 0) return QString();
+    const QString who = memberText(bracket, proposal.winner);
+    if (proposal.place.kind == kaz::ResultPlace::Kind::ThirdPlaceSide) {
+        return QCoreApplication::translate("kaz::gui::LineResults", "%1: 3位").arg(who);
+    }
     const int members = bracket.memberCount();
-    const int next = kaz::nextRoundLine(members, line);
-    const bool champion = next < 0 || bracket.lineKind(next) == kaz::LineKind::Final;
-    const QString who = memberOnLineText(bracket, line);
-    if (champion) {
-        announceDone(where,
-                     QCoreApplication::translate("kaz::gui::LineResults", "%1: 優勝").arg(who));
-        return true;
+    const int next = kaz::nextRoundLine(members, proposal.place.index);
+    if (next < 0 || bracket.lineKind(next) == kaz::LineKind::Final) {
+        return QCoreApplication::translate("kaz::gui::LineResults", "%1: 優勝").arg(who);
     }
     const QString round = roundName(bracket, kaz::placeOfLine(members, next).round + 1);
-    announceDone(where,
-                 QCoreApplication::translate("kaz::gui::LineResults", "%1: %2へ").arg(who, round));
-    return true;
+    return QCoreApplication::translate("kaz::gui::LineResults", "%1: %2へ").arg(who, round);
 }
 
-void resetLine(QWidget* where, BracketDocument* document, int line, bool withPress) {
-    const auto reset = [line, withPress](kaz::Bracket& b) {
-        if (withPress) kaz::leftClickLine(b, line);
-        kaz::doubleClickLine(b, line);
-    };
-    if (!confirmResultChange(where, document->bracket(), line, reset)) return;
-    if (withPress) document->leftClickLine(line);
-    document->doubleClickLine(line);
+}  // namespace
+
+bool changeResult(QWidget* where, BracketDocument* document, kaz::ResultPlace place,
+                  kaz::ResultAction action) {
+    const kaz::ResultProposal proposal = document->proposeResult(place, action);
+    if (announceLineRefusal(where, proposal.refusal)) return false;
+    if (!confirmProposal(where, document->bracket(), proposal)) return false;
+    // Named from the bracket the change was worked out on: a match's number stays as asked.
+    const QString match = matchNameAt(document->bracket(), place);
+    document->commitResult(proposal);
+    QString told = winText(document->bracket(), proposal);
+    if (proposal.ownScoresCleared && !proposal.asks()) {
+        told = told.isEmpty() ? QCoreApplication::translate("kaz::gui::LineResults",
+                                                            "%1の点数を消しました。")
+                                    .arg(match)
+                              : QCoreApplication::translate("kaz::gui::LineResults",
+                                                            "%1（%2の点数を消しました）")
+                                    .arg(told, match);
+    }
+    if (!told.isEmpty()) announceDone(where, told);
+    return true;
 }
 
 }  // namespace kaz::gui

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <functional>
+
+#include "bracket/result_proposal.h"
 
 class QWidget;
 namespace kaz {
@@ -41,19 +42,14 @@ bool refuseUnknownSide(QWidget* where, const kaz::Bracket& bracket, int side);
 // member is unknown.
 bool refuseThirdPlaceWin(QWidget* where, const kaz::Bracket& bracket, int side);
 
-// Tries `operation` on a copy of the bracket first: where it would clear the results of decided
-// later matches, asks before, naming what would go ("第26試合の勝者を 林 結翔 に変えると、
-// 第42・50試合の結果と優勝者名が消えます。変えますか?", いいえ the default). True to go on.
-bool confirmResultChange(QWidget* where, const kaz::Bracket& bracket, int line,
-                         const std::function<void(kaz::Bracket&)>& operation);
-
-// A left click on `line`, from the mouse or the keyboard: refused where nobody stands; asked
-// first where it would clear later results; a win is told in the status bar for a few seconds,
-// "山田 太郎: 2回戦へ" (the round the member has moved into) or "山田 太郎: 優勝" once the final
-// is won. False when it was refused or the user kept the results.
-bool clickLine(QWidget* where, BracketDocument* document, int line);
-// The double-click message on `line` (after its press), or with `withPress` the press and the
-// message as the keyboard takes a win back; asked first as above.
-void resetLine(QWidget* where, BracketDocument* document, int line, bool withPress);
+// The one road of a result from the mouse and the keys: asks the core what `action` at `place`
+// would do (kaz::proposeResult), tells a refusal with a beep in the status bar, asks first where
+// the change would clear decided later results (naming them, the match's own scores too, いいえ
+// the default), makes exactly the change proposed, and tells what it did for a few seconds:
+// "山田 太郎: 2回戦へ" (the round the member has moved into), "山田 太郎: 優勝" once the final is
+// won, "山田 太郎: 3位", and that the match's scores went where no question said so. False when
+// it was refused or the user kept the results.
+bool changeResult(QWidget* where, BracketDocument* document, kaz::ResultPlace place,
+                  kaz::ResultAction action);
 
 }  // namespace kaz::gui

@@ -166,25 +166,31 @@ void MemberNameEdit::winNextMatch() {
     const int side = thirdPlaceSide();
     if (side >= 0) {
         // A win there is its last: pressed again, the key leaves it.
-        if (kaz::thirdPlaceWinner(bracket) != m_member) clickThirdPlace(this, m_document, side);
+        if (kaz::thirdPlaceWinner(bracket) != m_member) {
+            changeResult(this, m_document, kaz::ResultPlace::thirdPlaceSide(side),
+                         kaz::ResultAction::Press);
+        }
         return;
     }
     const int line = kaz::memberStandingLine(bracket, m_member);
     // On the final line the champion is named with F2, not won with a click.
-    if (bracket.lineKind(line) != kaz::LineKind::Final) clickLine(this, m_document, line);
+    if (bracket.lineKind(line) != kaz::LineKind::Final) {
+        changeResult(this, m_document, kaz::ResultPlace::line(line), kaz::ResultAction::Press);
+    }
 }
 
 void MemberNameEdit::takeBackLastWin() {
     const kaz::Bracket& bracket = m_document->bracket();
     const int side = thirdPlaceSide();
     if (side >= 0 && kaz::thirdPlaceWinner(bracket) == m_member) {
-        m_document->doubleClickThirdPlace(side);
+        changeResult(this, m_document, kaz::ResultPlace::thirdPlaceSide(side),
+                     kaz::ResultAction::ResetMessage);
         return;
     }
     const int line = kaz::memberLastWonLine(bracket, m_member);
     if (line < 0) return;
-    // What the mouse delivers for a double click: the press, then the message.
-    resetLine(this, m_document, line, true);
+    // A whole double click at once, as the mouse delivers its press and then its message.
+    changeResult(this, m_document, kaz::ResultPlace::line(line), kaz::ResultAction::PressAndReset);
 }
 
 // The score of the match just played: the one the member last won or lost; the champion's name

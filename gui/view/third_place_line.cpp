@@ -66,9 +66,16 @@ void ThirdPlaceLine::paintEvent(QPaintEvent*) {
     render::paintThirdPlaceLine(painter, m_document->bracket(), m_side, sheetArea());
 }
 
-void ThirdPlaceLine::click() { clickThirdPlace(this, m_document, m_side); }
+void ThirdPlaceLine::click() {
+    m_pressKept = !changeResult(this, m_document, kaz::ResultPlace::thirdPlaceSide(m_side),
+                                kaz::ResultAction::Press);
+}
 
-void ThirdPlaceLine::doubleClick() { m_document->doubleClickThirdPlace(m_side); }
+void ThirdPlaceLine::doubleClick() {
+    if (m_pressKept) return;
+    changeResult(this, m_document, kaz::ResultPlace::thirdPlaceSide(m_side),
+                 kaz::ResultAction::ResetMessage);
+}
 
 // As a match's scores: Escape, the close box and Enter on the texts as they were change nothing.
 void ThirdPlaceLine::askText(const QPoint& where) {
@@ -87,16 +94,6 @@ void ThirdPlaceLine::askText(const QPoint& where) {
     if (dialog.exec() != QDialog::Accepted || !self || !dialog.isChanged()) return;
     m_document->setThirdPlaceScores(kaz::trimScore(dialog.score(0)),
                                     kaz::trimScore(dialog.score(1)));
-}
-
-void clickThirdPlace(QWidget* where, BracketDocument* document, int side) {
-    const kaz::Bracket& bracket = document->bracket();
-    if (refuseThirdPlaceWin(where, bracket, side)) return;
-    const int member = kaz::thirdPlaceMember(bracket, side);
-    document->leftClickThirdPlace(side);
-    if (kaz::thirdPlaceWinner(bracket) == member) {
-        announceDone(where, ThirdPlaceLine::tr("%1: 3位").arg(memberText(bracket, member)));
-    }
 }
 
 }  // namespace kaz::gui

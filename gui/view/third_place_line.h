@@ -41,10 +41,7 @@ private:
     BracketDocument* m_document;
     int m_side;
     QRect m_area;  // the whole third place on the canvas, as zoomed
+    bool m_pressKept = false;  // the last press changed nothing: refused
 };
-
-// A left click on side `side`, from the mouse or the keyboard: refused while a side is unknown;
-// a win is told in the status bar, "山田 太郎: 3位".
-void clickThirdPlace(QWidget* where, BracketDocument* document, int side);
 
 }  // namespace kaz::gui
