@@ -275,12 +275,14 @@ BracketChange byeChange(const Bracket& bracket, int slot, bool bye) {
     BracketChange change = marksChange(bracket, slot, std::move(marks));
     const int opponent = opponentLine(bracket.memberCount(), slot);
     if (change.isEmpty() || !bye || slotHoldsNobody(bracket, opponent)) return change;
-    if (bracket.lineState(slot) == LineState::Won || bracket.lineState(opponent) == LineState::Won) {
+    if (bracket.lineState(slot) == LineState::Won ||
+        bracket.lineState(opponent) == LineState::Won) {
         return change;
     }
     Bracket marked = bracket;
     change.redo(marked);
-    change.append(changeOfRule(marked, [opponent](Bracket& copy) { leftClickLine(copy, opponent); }));
+    change.append(
+        changeOfRule(marked, [opponent](Bracket& copy) { leftClickLine(copy, opponent); }));
     return change;
 }
 

@@ -122,10 +122,10 @@ private:
 // champion's name, of the output settings, of the sheet and of a member's marks, made against
 // the bracket as it is. Names beyond the last member are left out; a part that would not change
 // is left out too. A score for a line that holds nobody (playerStandsOn), and a champion's name
-// while nobody stands on the final line, are refused (an empty step); clearing one is not. A name given to a
-// bye's slot takes the bye away in the same step. A sheet or marks that do not fit (sheetFits,
-// marksFit) are refused (an empty step); a sheet without the third-place match drops its results
-// in the same step.
+// while nobody stands on the final line, are refused (an empty step); clearing one is not. A name
+// given to a bye's slot takes the bye away in the same step. A sheet or marks that do not fit
+// (sheetFits, marksFit) are refused (an empty step); a sheet without the third-place match drops
+// its results in the same step.
 BracketChange namesChange(const Bracket& bracket, int first, const std::vector<std::string>& names);
 BracketChange scoreChange(const Bracket& bracket, int line, std::string score);
 BracketChange championChange(const Bracket& bracket, std::string champion);

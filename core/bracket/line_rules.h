@@ -36,10 +36,10 @@ void carryResult(Bracket& bracket, int line, LineOutcome outcome);
 ChangedLines leftClickLine(Bracket& bracket, int line);
 
 // The double-click message, which follows the press that was already a left click: the line
-// loses its result, and a decided match both sides' scores, Open on a round-1 line and Reached later (its member
-// still stands there), and the member is taken out of every later round it had won its way
-// into: the next-round line and, while the line just reset had been won, the line after it,
-// up to the final line, each become Open with an empty score; reaching the final line also
+// loses its result, and a decided match both sides' scores, Open on a round-1 line and Reached
+// later (its member still stands there), and the member is taken out of every later round it had
+// won its way into: the next-round line and, while the line just reset had been won, the line after
+// it, up to the final line, each become Open with an empty score; reaching the final line also
 // clears the champion's name. The opponent's win into the line so cleared is taken back. A
 // line nobody stands on refuses it.
 ChangedLines doubleClickLine(Bracket& bracket, int line);

@@ -40,20 +40,6 @@ std::array<std::string, 2> ownScores(const Bracket& bracket, ResultPlace place) 
     return {bracket.lineScore(upper), bracket.lineScore(upper + 1)};
 }
 
-void setOwnScores(Bracket& bracket, ResultPlace place, const std::array<std::string, 2>& scores) {
-    if (place.kind == ResultPlace::Kind::ThirdPlaceSide) {
-        ThirdPlaceResults results = bracket.thirdPlaceResults();
-        results[0].score = scores[0];
-        results[1].score = scores[1];
-        bracket.setThirdPlaceResults(std::move(results));
-        return;
-    }
-    if (bracket.lineKind(place.index) == LineKind::Final) return;
-    const int upper = place.index - (bracket.lineKind(place.index) == LineKind::Lower ? 1 : 0);
-    bracket.setLineScore(upper, scores[0]);
-    bracket.setLineScore(upper + 1, scores[1]);
-}
-
 bool isDecided(const Bracket& bracket, ResultPlace place) {
     if (place.kind == ResultPlace::Kind::ThirdPlaceSide) return thirdPlaceWinner(bracket) >= 0;
     const int line = place.index;
@@ -91,13 +77,15 @@ void resetMessage(Bracket& bracket, ResultPlace place) {
     }
 }
 
-// A whole double click: the match loses its result, and its scores only where it had one.
+// A whole double click: the match loses its result, as the message alone takes it from a line
+// (its press would only have carried a member on, or swapped the winner and the champion's
+// name, for the message to take them back). A side of the third-place match takes back only its
+// own win, so a decided match is pressed first.
 void pressAndReset(Bracket& bracket, ResultPlace place) {
-    const bool hadResult = isDecided(bracket, place);
-    const std::array<std::string, 2> scores = ownScores(bracket, place);
-    press(bracket, place);
+    if (place.kind == ResultPlace::Kind::ThirdPlaceSide && isDecided(bracket, place)) {
+        press(bracket, place);
+    }
     resetMessage(bracket, place);
-    if (!hadResult) setOwnScores(bracket, place, scores);
 }
 
 }  // namespace
@@ -129,8 +117,8 @@ ResultProposal proposeResult(const Bracket& bracket, ResultPlace place, ResultAc
     }
     const std::array<std::string, 2> scoresBefore = ownScores(bracket, place);
     const std::array<std::string, 2> scoresAfter = ownScores(after, place);
-    proposal.ownScoresCleared = (!scoresBefore[0].empty() || !scoresBefore[1].empty()) &&
-                                scoresBefore != scoresAfter;
+    proposal.ownScoresCleared =
+        (!scoresBefore[0].empty() || !scoresBefore[1].empty()) && scoresBefore != scoresAfter;
     proposal.winner = winnerAt(after, place);
     return proposal;
 }

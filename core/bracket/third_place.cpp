@@ -27,7 +27,9 @@ int thirdPlaceMember(const Bracket& bracket, int side) {
     const bool upperWon = bracket.lineState(pair[0]) == LineState::Won;
     const bool lowerWon = bracket.lineState(pair[1]) == LineState::Won;
     if (upperWon == lowerWon) return -1;  // only a file brings a final with no winner before it
-    return memberOnLine(bracket, upperWon ? pair[1] : pair[0]);
+    // A bye's slot or one without a name lost to nobody: no player for the third place.
+    const int loserLine = upperWon ? pair[1] : pair[0];
+    return playerStandsOn(bracket, loserLine) ? memberOnLine(bracket, loserLine) : -1;
 }
 
 std::array<int, kThirdPlaceSides> thirdPlaceMembers(const Bracket& bracket) {

@@ -95,9 +95,9 @@ void BracketDocument::setMatchScores(int line, std::string upperScore, std::stri
 }
 
 kaz::ResultProposal BracketDocument::proposeResult(kaz::ResultPlace place,
-                                                  kaz::ResultAction action) const {
-    const bool afterItsPress = action == kaz::ResultAction::ResetMessage && m_pressedPlace &&
-                               *m_pressedPlace == place;
+                                                   kaz::ResultAction action) const {
+    const bool afterItsPress =
+        action == kaz::ResultAction::ResetMessage && m_pressedPlace && *m_pressedPlace == place;
     return kaz::proposeResult(m_bracket, place, action, afterItsPress ? &m_pressChange : nullptr);
 }
 

@@ -198,12 +198,12 @@ bool changeResult(QWidget* where, BracketDocument* document, kaz::ResultPlace pl
     document->commitResult(proposal);
     QString told = winText(document->bracket(), proposal);
     if (proposal.ownScoresCleared && !proposal.asks()) {
-        told = told.isEmpty() ? QCoreApplication::translate("kaz::gui::LineResults",
-                                                            "%1の点数を消しました。")
-                                    .arg(match)
-                              : QCoreApplication::translate("kaz::gui::LineResults",
-                                                            "%1（%2の点数を消しました）")
-                                    .arg(told, match);
+        told =
+            told.isEmpty()
+                ? QCoreApplication::translate("kaz::gui::LineResults", "%1の点数を消しました。")
+                      .arg(match)
+                : QCoreApplication::translate("kaz::gui::LineResults", "%1（%2の点数を消しました）")
+                      .arg(told, match);
     }
     if (!told.isEmpty()) announceDone(where, told);
     return true;

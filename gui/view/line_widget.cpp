@@ -48,14 +48,15 @@ void LineWidget::paintEvent(QPaintEvent*) {
 }
 
 void LineWidget::click() {
-    m_pressKept = !changeResult(this, m_document, kaz::ResultPlace::line(m_index),
-                                kaz::ResultAction::Press);
+    m_pressKept =
+        !changeResult(this, m_document, kaz::ResultPlace::line(m_index), kaz::ResultAction::Press);
 }
 
 void LineWidget::doubleClick() {
     // A press the user chose not to make leaves its double click nothing to take back.
     if (m_pressKept) return;
-    changeResult(this, m_document, kaz::ResultPlace::line(m_index), kaz::ResultAction::ResetMessage);
+    changeResult(this, m_document, kaz::ResultPlace::line(m_index),
+                 kaz::ResultAction::ResetMessage);
 }
 
 // Escape and the close box change nothing, and neither does Enter on the texts as they were (a

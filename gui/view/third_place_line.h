@@ -40,7 +40,7 @@ private:
 
     BracketDocument* m_document;
     int m_side;
-    QRect m_area;  // the whole third place on the canvas, as zoomed
+    QRect m_area;              // the whole third place on the canvas, as zoomed
     bool m_pressKept = false;  // the last press changed nothing: refused
 };
 

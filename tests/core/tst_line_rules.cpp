@@ -343,18 +343,18 @@ void TestLineRules::resetTakesMemberOutOfLaterRounds_data() {
                             << "3,,,,,,,,2,1,,,5,,x"
                             << "A" << QList<int>{};
     // The press takes the win back: member 0 leaves rounds 2, 3 and the final, the champion
-    // goes; the clicked line keeps its score, every line it is taken out of loses its own.
+    // goes; the match taken back loses its scores, and so does every line it is taken out of.
     // The message then opens the round-1 line.
     QTest::newRow("round 1 of the champion") << 0 << "001010100331030"
-                                             << "3,,,,,,,,,,,,,,"
+                                             << ",,,,,,,,,,,,,,"
                                              << "" << QList<int>{0};
     // A later line keeps its member, reached: the message has nothing left to do.
     QTest::newRow("round 2 of the champion") << 8 << "101010102331030"
-                                             << "3,,,,,,,,2,1,,,,,"
+                                             << "3,,,,,,,,,,,,,,"
                                              << "" << QList<int>{};
     // The final's own result taken back: a champion's name typed by hand stays.
     QTest::newRow("semi-final: the final line is reset") << 12 << "101010101331230"
-                                                         << "3,,,,,,,,2,1,,,5,,"
+                                                         << "3,,,,,,,,2,1,,,,,"
                                                          << "A" << QList<int>{};
     // Member 6 lost the final on line 13: without its round-2 win, the final it played goes,
     // with both finalists' scores and the champion.
@@ -372,7 +372,7 @@ void TestLineRules::resetTakesMemberOutOfLaterRounds_data() {
     // The press on line 1 takes its opponent's win back, and with it everything member 0 won
     // after; the message then takes member 1 off line 8 again.
     QTest::newRow("opponent of the champion") << 1 << "001010100331030"
-                                              << "3,,,,,,,,,,,,,,"
+                                              << ",,,,,,,,,,,,,,"
                                               << "" << QList<int>{1, 8};
 }
 
