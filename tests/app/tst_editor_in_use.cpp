@@ -117,7 +117,7 @@ void TestEditorInUse::longestScoresShowWhole() {
 #endif
     QFETCH(QString, score);
     QFETCH(int, line);
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     doc.setLineScore(line, score.toStdString());
     BracketView view(&doc);
     showExposed(view);
@@ -214,7 +214,7 @@ void TestEditorInUse::windowKeys() {
     QCOMPARE(area->activeSubWindow(), windows[2]);
 
     // Ctrl+F4 closes the active window, asking first where it was changed.
-    activeView(window)->document()->setLineScore(0, "1");
+    activeView(window)->document()->setMemberName(0, "x");
     ScriptedDesktop desktop;
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
     QTest::keyClick(&window, Qt::Key_F4, Qt::ControlModifier);
@@ -281,6 +281,7 @@ void TestEditorInUse::clickRepaintsOnlyWhatChanged() {
     MainWindow window;
     showActive(window);
     BracketView* view = newBracket(window, 1);
+    view->document()->setMemberName(0, "x");
     focus(view->nameEdits()[2]);
     QApplication::processEvents();
 

@@ -166,6 +166,7 @@ void TestHtmlExport::settingsReachDocumentScreenAndPage() {
     showActive(frame);
     BracketView* view = newBracket(frame);
     BracketDocument* doc = view->document();
+    typeText(view->nameEdits()[0], QStringLiteral("x"));
     QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
     runSettings(
         frame,

@@ -374,7 +374,7 @@ void TestLivePublishing::slowPageHoldsTheEndUpAFewSecondsAtMost() {
 // by undo too, leaves it.
 void TestLivePublishing::recentResultsInTheOrderEntered() {
     QTemporaryDir folder;
-    BracketDocument doc(kaz::Bracket(4));
+    BracketDocument doc(namedBracket(4));
     doc.setTitle(QStringLiteral("r"));
     doc.leftClickLine(2);  // decided before publishing began
     LivePublisher publisher(&doc, folder.path(), QStringLiteral("r.html"),

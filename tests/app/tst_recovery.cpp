@@ -405,6 +405,7 @@ void TestRecovery::outsideChangeAsksBeforeOverwriting() {
     MainWindow frame;
     QVERIFY(frame.documentManager()->openDocumentFile(path));
     BracketDocument* doc = frame.documentManager()->activeDocument();
+    doc->setMemberName(0, "x");
     doc->setLineScore(0, "A");
     kaz::Bracket other(sameSizeAndTime ? 4 : 8);
     other.setLineState(0, kaz::LineState::Won);

@@ -108,6 +108,7 @@ void TestWriteFailures::failedWriteKeepsTheOldFile() {
     MainWindow frame;
     QVERIFY(frame.documentManager()->openDocumentFile(path));
     BracketDocument* doc = activeBracketWindow(frame)->document();
+    doc->setMemberName(0, "x");
     doc->setLineScore(0, "3");
 
     ScriptedDesktop desktop;

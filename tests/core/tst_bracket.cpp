@@ -276,6 +276,8 @@ void TestBracket::sheetSteps() {
     QVERIFY(bracket.sheet() == sheet && bracket.memberMarks(0) == MemberMarks());
 
     bracket.setMemberName(2, "C");
+    bracket.setMemberName(1, "B");  // the semi-finals' losers play for third place
+    bracket.setMemberName(3, "D");
     leftClickLine(bracket, 0);
     leftClickLine(bracket, 2);
     sheet.thirdPlace = ThirdPlace::Match;

@@ -517,6 +517,8 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
     QRandomGenerator random(quint32(players) * 7919u);
     for (int session = 0; session < 20; ++session) {
         Bracket bracket(players);
+        // The third place's sides are players: every slot has one.
+        for (int m = 0; m < players; ++m) bracket.setMemberName(m, "M" + std::to_string(m));
         if (session % 2 == 0) {
             SheetInfo sheet;
             sheet.thirdPlace = ThirdPlace::Match;

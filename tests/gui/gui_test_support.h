@@ -14,8 +14,10 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <string>
 
 #include "bracket/bracket_shape.h"
+#include "bracket/member_progress.h"
 #include "document/bracket_document.h"
 #include "test_files.h"
 #include "view/bracket_view.h"
@@ -41,9 +43,23 @@ inline void focus(QWidget* widget) {
     QTRY_VERIFY(widget->hasFocus());
 }
 
+// A bracket of `members` members, each with a name ("選手1" …): every slot holds a player who
+// can win, as stored.
+inline kaz::Bracket namedBracket(int members) {
+    kaz::Bracket bracket(members);
+    for (int m = 0; m < members; ++m) bracket.setMemberName(m, "選手" + std::to_string(m + 1));
+    bracket.markSaved();
+    return bracket;
+}
+
 // Member 0 wins every match before the final line it has not won yet (one step a round), so
 // that a member stands on the final line and a champion can be named.
 inline void winUpToTheFinal(kaz::gui::BracketDocument& doc) {
+    // A slot without a name cannot win: member 0 is named first where it has none.
+    if (kaz::slotHoldsNobody(doc.bracket(), 0)) {
+        doc.setMemberName(0, "選手1");
+        doc.endTyping();
+    }
     const int final = doc.bracket().lineCount() - 1;
     for (int line = 0; line != final; line = kaz::nextRoundLine(doc.memberCount(), line)) {
         if (doc.lineState(line) != kaz::LineState::Won) doc.leftClickLine(line);

@@ -112,7 +112,7 @@ void TestBracketView::layoutOfEverySize() {
     QFETCH(QSize, extent);
     QFETCH(QRect, finalLine);
     QFETCH(QPoint, champion);
-    BracketDocument doc{kaz::Bracket(members)};
+    BracketDocument doc{namedBracket(members)};
     BracketView view(&doc);
 
     QCOMPARE(view.canvas()->minimumSize(), extent);
@@ -134,7 +134,7 @@ void TestBracketView::layoutOfEverySize() {
 }
 
 void TestBracketView::lineGeometryOfFourMembers() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     BracketView view(&doc);
     const QList<QRect> expected = {QRect(160, 25, 70, 34), QRect(160, 59, 70, 34),
                                    QRect(160, 93, 70, 34), QRect(160, 127, 70, 34),
@@ -145,7 +145,7 @@ void TestBracketView::lineGeometryOfFourMembers() {
 }
 
 void TestBracketView::scrollStepsOfThirtyTwoMembers() {
-    BracketDocument doc{kaz::Bracket(32)};
+    BracketDocument doc{namedBracket(32)};
     BracketView view(&doc);
     view.resize(300, 300);
     showExposed(view);
@@ -163,7 +163,7 @@ void TestBracketView::scrollStepsOfThirtyTwoMembers() {
 }
 
 void TestBracketView::mouseSequenceOfEightMembers() {
-    BracketDocument doc{kaz::Bracket(8)};
+    BracketDocument doc{namedBracket(8)};
     BracketView view(&doc);
     // Both changes of a decided result (clicks on lines 1) ask first; はい each time.
     ScriptedDesktop desktop;
@@ -199,7 +199,7 @@ void TestBracketView::mouseSequenceOfEightMembers() {
 }
 
 void TestBracketView::finalLineCycles() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     BracketView view(&doc);
     QTest::mouseClick(view.lineWidgets()[0], Qt::LeftButton);
     QTest::mouseClick(view.lineWidgets()[4], Qt::LeftButton);
@@ -224,13 +224,13 @@ void TestBracketView::unreachedLineRefusesClicks() {
     QFETCH(int, line);
     QFETCH(int, button);
     // The document outlives the window, whose boxes still tell it when they lose the focus.
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     QMainWindow frame;
     auto* view = new BracketView(&doc);
     frame.setCentralWidget(view);
     showExposed(frame);
     QTest::mouseClick(view->lineWidgets()[0], Qt::LeftButton);
-    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("1人目: 決勝へ"));
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("選手1: 決勝へ"));
     const int steps = doc.undoStack()->count();
     bool dialogOpened = false;
     QTimer::singleShot(0, [&dialogOpened] {
@@ -249,7 +249,7 @@ void TestBracketView::unreachedLineRefusesClicks() {
 }
 
 void TestBracketView::doubleClickOnLineWhoseOpponentHadWon() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     BracketView view(&doc);
     QTest::mouseClick(view.lineWidgets()[0], Qt::LeftButton);
     QCOMPARE(states(doc), QString("1000300"));
@@ -260,7 +260,7 @@ void TestBracketView::doubleClickOnLineWhoseOpponentHadWon() {
 
 // Only the left button decides a match: a middle click or double click changes nothing.
 void TestBracketView::middleButtonLeavesAWonLine() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     BracketView view(&doc);
     QTest::mouseClick(view.lineWidgets()[0], Qt::LeftButton);
     QTest::mouseClick(view.lineWidgets()[0], Qt::MiddleButton);
@@ -292,7 +292,7 @@ void TestBracketView::scoreDialogStoresTrimmedTextOnEnterOnly() {
     QFETCH(int, key);
     QFETCH(bool, erase);
     QFETCH(QByteArray, score);
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     doc.setLineScore(2, "old");
     BracketView view(&doc);
     answerTextDialog(typed, Qt::Key(key), erase);
@@ -304,7 +304,7 @@ void TestBracketView::scoreDialogStoresTrimmedTextOnEnterOnly() {
 // The final decided, the champion's name is the winner's; the dialog holds it. A name typed with
 // blanks around it keeps them.
 void TestBracketView::championDialogKeepsBlanks() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     doc.setMemberName(0, "Taro");
     winUpToTheFinal(doc);
     QCOMPARE(doc.championText(), QStringLiteral("Taro"));
@@ -332,7 +332,7 @@ void TestBracketView::championDialogKeepsBlanks() {
 // A click that would clear decided later results names them and asks, いいえ first: いいえ
 // changes nothing, はい is one step that undo takes back whole.
 void TestBracketView::changingADecidedResultAsksFirst() {
-    BracketDocument doc{kaz::Bracket(8)};
+    BracketDocument doc{namedBracket(8)};
     doc.setMemberName(0, toDocumentText(QStringLiteral("岡田 悠人")));
     doc.setMemberName(1, toDocumentText(QStringLiteral("林 結翔")));
     // Member 0 wins match 1, the semi-final (5) and the final (7), and is named champion.
@@ -364,7 +364,7 @@ void TestBracketView::changingADecidedResultAsksFirst() {
 // The score dialog is the match's: both sides, the clicked one's field first; OK stores both
 // as one step.
 void TestBracketView::matchDialogTakesBothScores() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     doc.setMemberName(2, toDocumentText(QStringLiteral("岡田 悠人")));
     doc.setLineScore(2, "1");
     BracketView view(&doc);
@@ -378,7 +378,7 @@ void TestBracketView::matchDialogTakesBothScores() {
         QTest::keyClick(dialog->field(1), Qt::Key_Return);
     });
     QTest::mouseClick(view.lineWidgets()[3], Qt::RightButton);
-    QCOMPARE(shown, QStringLiteral("第2試合 準決勝:|岡田 悠人|−|4人目"));
+    QCOMPARE(shown, QStringLiteral("第2試合 準決勝:|岡田 悠人|−|選手4"));
     QCOMPARE(doc.lineScore(2), std::string("2"));
     QCOMPARE(doc.lineScore(3), std::string("3"));
     QCOMPARE(doc.undoStack()->count(), steps + 1);
@@ -386,7 +386,7 @@ void TestBracketView::matchDialogTakesBothScores() {
 
 // A name is put into the texts that tell of a match as it stands, whatever signs it holds.
 void TestBracketView::namesWithPercentSignsStayInResults() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     doc.setMemberName(0, "%2 Taro");
     QMainWindow frame;
     auto* view = new BracketView(&doc);
@@ -405,7 +405,7 @@ void TestBracketView::namesWithPercentSignsStayInResults() {
 }
 
 void TestBracketView::strokeColoursFollowState() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     BracketView view(&doc);
     const QColor win(0xDC, 0x14, 0x3C);
     const QColor lose(0x80, 0x80, 0x80);
@@ -432,7 +432,7 @@ void TestBracketView::strokeColoursFollowState() {
 }
 
 void TestBracketView::scoreIsDrawnRightAlignedInScoreColour() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     doc.setLineScore(0, "888");
     BracketView view(&doc);
     const QImage image = view.lineWidgets()[0]->grab().toImage();
@@ -475,7 +475,7 @@ void TestBracketView::scoreIsDrawnRightAlignedInScoreColour() {
 }
 
 void TestBracketView::joinStaysContinuousThroughScore() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     doc.setLineScore(0, "123456789");
     doc.setLineScore(1, "123456789");
     BracketView view(&doc);
@@ -489,7 +489,7 @@ void TestBracketView::joinStaysContinuousThroughScore() {
 }
 
 void TestBracketView::backgroundColourReachesEveryPart() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     doc.setLineScore(0, "1");
     BracketView view(&doc);
     view.resize(500, 200);
@@ -543,7 +543,7 @@ void TestBracketView::longChampionStaysRightOfTheFinal() {
 }
 
 void TestBracketView::tabCyclesThroughNameBoxesOnly() {
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     BracketView view(&doc);
     showExposed(view);
     const auto& boxes = view.nameEdits();

@@ -187,7 +187,7 @@ void TestUndoHistory::randomStepsUndoneAndRedone_data() {
 void TestUndoHistory::randomStepsUndoneAndRedone() {
     QFETCH(int, members);
     QFETCH(unsigned, seed);
-    BracketDocument doc{kaz::Bracket(members)};
+    BracketDocument doc{namedBracket(members)};
     QUndoStack* history = doc.undoStack();
     std::mt19937 random(seed);
     std::vector<Snapshot> states{snapshotOf(doc)};  // the state after step i, i = 0 … index
@@ -264,7 +264,7 @@ void TestUndoHistory::everyKindOfStep() {
     QFETCH(QList<int>, names);
     QFETCH(bool, champion);
     QFETCH(bool, settings);
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     BracketView first(&doc);
     BracketView second(&doc);
     showExposed(second);
@@ -391,7 +391,7 @@ void TestUndoHistory::boxMenuUndoesTheBracket() {
     MemberNameEdit* box = view.nameEdits()[1];
     focus(box);
     typeText(box, QStringLiteral("Zoe"));
-    QTest::mouseClick(view.lineWidgets()[3], Qt::LeftButton);
+    QTest::mouseClick(view.lineWidgets()[1], Qt::LeftButton);
 
     auto menuItem = [box](const QString& name) -> QAction* {
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
@@ -410,19 +410,19 @@ void TestUndoHistory::boxMenuUndoesTheBracket() {
     QVERIFY(undo);
     QVERIFY(undo->isEnabled());
     undo->trigger();
-    QCOMPARE(doc.lineState(3), kaz::LineState::Open);
+    QCOMPARE(doc.lineState(1), kaz::LineState::Open);
     QCOMPARE(box->text(), QStringLiteral("Zoe"));
     QAction* redo = menuItem(QStringLiteral("edit-redo"));
     QVERIFY(redo && redo->isEnabled());
     redo->trigger();
-    QCOMPARE(doc.lineState(3), kaz::LineState::Won);
+    QCOMPARE(doc.lineState(1), kaz::LineState::Won);
 }
 
 // Saving keeps the history, and the change check then measures from the saved content; the
 // save's turn of it is heard on the coarse signal, without a new content revision.
 void TestUndoHistory::changeCheckFollowsTheHistory() {
     QTemporaryDir dir;
-    BracketDocument doc{kaz::Bracket(4)};
+    BracketDocument doc{namedBracket(4)};
     doc.setMemberName(0, "A");
     doc.leftClickLine(0);
     const std::uint64_t revision = doc.contentRevision();
