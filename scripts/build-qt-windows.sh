@@ -7,7 +7,10 @@
 #   scripts/build-qt-windows.sh --path  prints where the kit is (or goes), and builds nothing
 #   scripts/build-qt-windows.sh --check succeeds when a kit of the right version is there
 #
-# The kit goes to $KAZ_QT_WINDOWS, by default ~/.cache/kazbo/qt-<version>-mingw64.
+# The kit goes to $KAZ_QT_WINDOWS, by default ~/.cache/kazbo/qt-<version>-mingw64. Where the
+# project's shared folder (../shared/qt-windows/, or $KAZ_QT_WINDOWS_PREBUILT) holds the kit
+# prebuilt from the same Debian version with the same recipe, it is unpacked from there in a
+# minute instead.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -35,6 +38,26 @@ fi
 if kit_is_there; then
     echo "The Qt kit for Windows is there: $kit ($wanted)"
     exit 0
+fi
+
+# The kit prebuilt from the same source with the same recipe, where the project's shared folder
+# holds one: unpacked instead of built, once its checksum and its stamp agree.
+prebuilt_dir=${KAZ_QT_WINDOWS_PREBUILT:-$here/../shared/qt-windows}
+prebuilt="$prebuilt_dir/qt-$upstream-mingw64.tar.xz"
+if [ -f "$prebuilt" ] && [ -f "$prebuilt.sha256" ] \
+    && (cd "$prebuilt_dir" && sha256sum --quiet -c "$(basename "$prebuilt").sha256"); then
+    unpacked=$(mktemp -d "$(dirname "$kit")/.kit-XXXXXX" 2>/dev/null \
+        || { mkdir -p "$(dirname "$kit")" && mktemp -d "$(dirname "$kit")/.kit-XXXXXX"; })
+    tar -xJf "$prebuilt" -C "$unpacked"
+    if [ "$(cat "$unpacked/qt-$upstream-mingw64/kazbo-kit.txt" 2>/dev/null)" = "$wanted" ]; then
+        rm -rf "$kit"
+        mv "$unpacked/qt-$upstream-mingw64" "$kit"
+        rm -rf "$unpacked"
+        echo "The Qt kit for Windows is unpacked from $prebuilt: $kit ($wanted)"
+        exit 0
+    fi
+    rm -rf "$unpacked"
+    echo "The prebuilt kit $prebuilt is not $wanted: building it."
 fi
 
 "$here/scripts/install-deps.sh" --cross
