@@ -57,8 +57,9 @@ void writeThirdPlace(PageBuffer& out, const Page& page) {
         out += "<TR valign = \"middle\">\r\n";
         if (row % 2 == 0) writeMemberCells(out, page, members[size_t(row / 2)], false, 2);
         out += "<TD rowspan = \"1\" ";
-        makeLineCell(out, page, LineView{lineColors(result.state), result.score, 0, false}, row,
-                     CellSide());
+        makeLineCell(out, page,
+                     LineView{thirdPlaceLineColors(page.bracket, row / 2), result.score, 0, false},
+                     row, CellSide());
         out += "\r\n";
         if (row == 0) writeThirdPlaceResult(out, page, 4, rest - 1);
         out += "</TR>\r\n";
