@@ -27,11 +27,11 @@ LineColors lineColors(const Bracket& bracket, int line) {
 }
 
 LineColors thirdPlaceLineColors(const Bracket& bracket, int side) {
+    // Its sides lost their semi-finals: no win leads to the match, so only the winner of the
+    // match itself takes the win colour; before then both are drawn as an undecided match.
     const int winner = thirdPlaceWinner(bracket);
-    if (winner >= 0 && thirdPlaceMember(bracket, side) != winner) {
-        return {LineColor::Lose, LineColor::Lose};
-    }
-    return lineColors(thirdPlaceLineState(bracket, side));
+    const bool won = winner >= 0 && thirdPlaceMember(bracket, side) == winner;
+    return lineColors(won ? LineState::Won : LineState::Open);
 }
 
 }  // namespace kaz

@@ -26,8 +26,8 @@ LineColors lineColors(LineState state);
 // alone (a two-sided sheet's finalists meet without a join that could tell them apart).
 LineColors lineColors(const Bracket& bracket, int line);
 
-// Side `side` of the third-place match, likewise: once it is decided, the winner's side in the
-// win colour and the loser's in the lose colour.
+// Side `side` of the third-place match: all in the lose colour, as an undecided match, until
+// it is decided; then the winner's side all in the win colour.
 LineColors thirdPlaceLineColors(const Bracket& bracket, int side);
 
 // `win`, `lose` or `none`, as `color` says: for colour strings, escaped ones or colour values.

@@ -220,10 +220,10 @@ void writeLineCells(PageBuffer& out, const Page& page, int row, int offset, int 
 // the second half on the right, mirrored, and the final in the middle.
 void writeTwoSidedRow(PageBuffer& out, const Page& page, int row);
 
-// The third place below the bracket: its heading over the whole table, then its two sides'
-// names in the name column. A match draws the sides' pair of lines in the first round's
-// column, as a first-round match, and its winner right of their join; two third places
-// share one row each.
+// The third place below the bracket, under the final (centred under it on a two-sided page):
+// its heading above its lines, its two sides' names right before them, a match's pair of lines
+// in the final's column and its winner right of their join; two third places share one row
+// each.
 void writeThirdPlace(PageBuffer& out, const Page& page);
 
 }  // namespace kaz::html

@@ -32,7 +32,7 @@ void writeCaption(PageBuffer& out, const SheetInfo& sheet) {
 
 // The caption, then a row of the rounds' names over their columns; the last round's name
 // stands over the champion's line and the champion's name together. A two-sided page names
-// the rounds on both sides, mirrored, and the champion's column in the middle.
+// the rounds on both sides, mirrored, and the final once in the middle.
 void writeSheetHead(PageBuffer& out, const Page& page) {
     writeCaption(out, page.bracket.sheet());
     out += "<TR valign = \"bottom\">\r\n";
@@ -49,9 +49,11 @@ void writeSheetHead(PageBuffer& out, const Page& page) {
     const int rounds = page.bracket.roundCount();
     nameCell();
     if (page.twoSided) {
-        for (int round = 0; round + 1 < rounds; ++round) roundCell(round, 1);
-        roundCell(rounds - 1, 2);
-        for (int round = rounds - 2; round >= 0; --round) roundCell(round, 1);
+        // The final's name once, over both finalists' columns and the middle between them,
+        // where the champion's name stands.
+        for (int round = 0; round + 2 < rounds; ++round) roundCell(round, 1);
+        roundCell(rounds - 2, 4);
+        for (int round = rounds - 3; round >= 0; --round) roundCell(round, 1);
         nameCell();
     } else {
         for (int round = 0; round < rounds; ++round) roundCell(round, round + 1 == rounds ? 2 : 1);

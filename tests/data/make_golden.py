@@ -359,7 +359,8 @@ write("eight_members_two_sided_played.kaz", data)
 # meet in the middle: the winner 高橋's part in the win colour, the loser 鈴木's line, the final
 # decided, all in the lose colour; the final's line up the centre in the win colour, its number 6
 # beside it; each finalist's score just below its stroke, at the centre's side; the champion's name unwrapped.
-# The third-place match below, as a first-round match of its own.
+# The final's name once over the middle; the third-place match below the final, as a
+# first-round match of its own.
 W, L = "#DC143C", "#808080"
 name_l = '<TD rowspan = "2" STYLE = "width:120; height:12 ;font-size:small ;color :#000000">'
 club_l = '<TD rowspan = "2" STYLE = "width:100 ;font-size:x-small ;color :#000000">'
@@ -369,6 +370,7 @@ number = '<SPAN STYLE = "font-size:x-small;color:#000000">'
 seed = '<SPAN STYLE = "font-size:x-small">'
 score = 'font-size:x-small;color:#FF9000">'
 head = '<TD colspan = "%d" align = "%s" STYLE = "font-size:x-small ;color :#000000">%s</TD>'
+side_cell = '<TD rowspan = "2" colspan = "5" align = "right" nowrap STYLE = "height:12 ;font-size:small ;color :#000000">'
 played_page = example[:7] + ['<TITLE>春季大会 &lt;一般の部&gt;</TITLE>'] + example[8:13] + [
     '<TABLE SUMMARY="トーナメント表" BORDER="0" CELLSPACING="0" CELLPADDING="1" STYLE = "width:1070 ;height:72 ;background-color:#FFFFFF " >',
     '<CAPTION><SPAN STYLE = "font-size:large;font-weight:bold">春季大会 &lt;一般の部&gt;</SPAN><BR>',
@@ -377,9 +379,7 @@ played_page = example[:7] + ['<TITLE>春季大会 &lt;一般の部&gt;</TITLE>']
     head % (2, "left", "\u3000"),
     head % (1, "center", "準々決勝"),
     head % (1, "center", "準決勝"),
-    head % (1, "center", "決勝"),
-    head % (2, "center", "優勝"),
-    head % (1, "center", "決勝"),
+    head % (4, "center", "決勝"),
     head % (1, "center", "準決勝"),
     head % (1, "center", "準々決勝"),
     head % (2, "left", "\u3000"),
@@ -457,26 +457,26 @@ played_page = example[:7] + ['<TITLE>春季大会 &lt;一般の部&gt;</TITLE>']
     '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid ' + W + '">\u3000</TD>',
     '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid ' + W + '">\u3000</TD>',
     '</TR>',
-    # the third-place match: 山田 against 渡辺, who wins 2-0
+    # the third-place match under the final, centred in the middle: 山田 against 渡辺, who
+    # wins 2-0; each side's name, seed and club in one cell ending at its line
     '<TR valign = "bottom">',
-    head % (12, "left", "3位決定戦"),
+    head % (5, "left", "\u3000"),
+    head % (7, "left", "3位決定戦"),
     '</TR>',
     '<TR valign = "middle">',
-    name_l + seed + '[1]</SPAN> 山田 太郎</TD >',
-    club_l + 'A高</TD >',
-    '<TD rowspan = "1" STYLE = "width:85 ;border-bottom:2px solid ' + L + '">\u3000</TD>',
-    '<TD rowspan = "4" colspan = "9" STYLE = "color:#FF9000 ;font-size:small;font-weight:bold">\u30003位 渡辺 さくら</TD>',
+    side_cell + seed + '[1]</SPAN> 山田 太郎 ' + seed + 'A高</SPAN></TD >',
+    '<TD rowspan = "1" colspan = "2" STYLE = "width:85 ;border-bottom:2px solid ' + L + '">\u3000</TD>',
+    '<TD rowspan = "4" colspan = "5" STYLE = "color:#FF9000 ;font-size:small;font-weight:bold">\u30003位 渡辺 さくら</TD>',
     '</TR>',
     '<TR valign = "middle">',
-    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid ' + L + ';border-top:2px solid ' + L + ';' + score + '0</TD>',
+    '<TD rowspan = "1" colspan = "2" align = "right" STYLE = "width:85;border-right:4px solid ' + L + ';border-top:2px solid ' + L + ';' + score + '0</TD>',
     '</TR>',
     '<TR valign = "middle">',
-    name_l + seed + '[2]</SPAN> 渡辺 さくら</TD >',
-    club_l + 'D高</TD >',
-    '<TD rowspan = "1" align = "right" STYLE = "width:85;border-right:4px solid ' + W + ';border-bottom:2px solid ' + W + ';' + score + '2</TD>',
+    side_cell + seed + '[2]</SPAN> 渡辺 さくら ' + seed + 'D高</SPAN></TD >',
+    '<TD rowspan = "1" colspan = "2" align = "right" STYLE = "width:85;border-right:4px solid ' + W + ';border-bottom:2px solid ' + W + ';' + score + '2</TD>',
     '</TR>',
     '<TR valign = "middle">',
-    '<TD rowspan = "1" STYLE = "width:85;border-top:2px solid ' + W + '">\u3000</TD>',
+    '<TD rowspan = "1" colspan = "2" STYLE = "width:85;border-top:2px solid ' + W + '">\u3000</TD>',
     '</TR>',
 ] + example[49:]
 write("eight_members_two_sided_played.html", "\r\n".join(played_page).encode("cp932"))

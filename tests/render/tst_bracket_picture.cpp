@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 
 #include "bracket/bracket.h"
@@ -123,6 +124,9 @@ void TestBracketPicture::longNamesAreDrawnWhole_data() {
     QTest::newRow("Latin and Japanese") << kLongLatin << kLongJapanese << qreal(1) << false;
     QTest::newRow("twice the size") << kLongJapanese << kLongLatin << qreal(2) << false;
     QTest::newRow("beyond the cap") << kLongerThanTheCap << kLongJapanese << qreal(1) << true;
+    // An ideograph beyond the BMP, which only a fallback face holds: the PDF keeps it as text.
+    QTest::newRow("beyond the BMP")
+        << QStringLiteral("𠮷田 健太") << kLongJapanese << qreal(1) << false;
 }
 
 void TestBracketPicture::longNamesAreDrawnWhole() {
@@ -172,6 +176,14 @@ void TestBracketPicture::longNamesAreDrawnWhole() {
     const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("long"));
     QVERIFY(bytes && writeFile(pdf, *bytes));
     const QString text = run("pdftotext", {pdf, "-"});
+    if (std::any_of(first.begin(), first.end(), [](QChar c) { return c.isSurrogate(); })) {
+        // Beyond the BMP a TrueType face of its own draws it, embedded as a font, not as paths;
+        // but Qt's PDF writer maps only the BMP's glyphs back to characters.
+        QVERIFY2(run("pdffonts", {pdf})
+                     .contains(QRegularExpression("HanaMinB\\s+CID TrueType\\s+Identity-H\\s+yes")),
+                 qPrintable(run("pdffonts", {pdf})));
+        QEXPECT_FAIL("beyond the BMP", "Qt's PDF text map holds the BMP only", Continue);
+    }
     QVERIFY2(text.contains(first) && text.contains(second), qPrintable(text));
 }
 
@@ -461,6 +473,12 @@ void TestBracketPicture::thirdPlaceIsDrawn() {
     // Before the lower semi-final its side shows an empty place.
     QVERIFY(contains(bracketImage(bracket, 1), 1, toQRect(place.names[1]), kMember));
     kaz::leftClickLine(bracket, 3);
+    // Both sides known, the match not played: neither side is drawn as a winner.
+    const QImage undecided = bracketImage(bracket, 1);
+    for (const kaz::Rect& side : place.lines) {
+        QCOMPARE(at(undecided, 1, side.left + 20, side.top + side.height / 2), kLose);
+        QCOMPARE(at(undecided, 1, side.right() - 1, side.top + side.height / 2), kLose);
+    }
     QVERIFY(kaz::leftClickThirdPlace(bracket, 1));
     kaz::leftClickLine(bracket, 4);  // the final
 
