@@ -15,7 +15,6 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-ipafont-gothic
           fonts-noto-cjk  # names beyond Shift_JIS (𠮷, 𩸽, 頰) on screen and in pictures
-          fonts-hanazono  # the same beyond the BMP (𠮷, 𩸽) in a TrueType face, which a PDF embeds as text
           qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease, and their CMake commands
           clang clang-format poppler-utils desktop-file-utils appstream
           dpkg-dev file groff-base)  # the Debian package: dpkg-shlibdeps, ELF detection, man pages

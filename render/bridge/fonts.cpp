@@ -13,12 +13,9 @@ QFont japaneseFontPoints(qreal points) {
     QFont font;
     // Windows' own Japanese faces first: MS PGothic where Japanese Windows has it, Yu Gothic,
     // which every Windows since 8.1 has whatever its language; then those of Linux desktops.
-    // HanaMinB holds the ideographs beyond the BMP (𠮷, 𩸽) and little else, so it takes only
-    // what IPA Gothic lacks there: it is TrueType, which a PDF embeds with its text, where Noto
-    // CJK (CFF outlines) would be drawn as paths that no reader can search or copy.
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                       QStringLiteral("Yu Gothic"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("HanaMinB"), QStringLiteral("Noto Sans CJK JP")});
+                      QStringLiteral("Noto Sans CJK JP")});
     font.setPointSizeF(points);
     return font;
 }
