@@ -23,6 +23,7 @@
 #include <array>
 #include <string_view>
 
+#include "desktop/typed_ahead_keys.h"
 #include "text/app_names.h"
 
 namespace kaz::gui {
@@ -187,6 +188,7 @@ public:
         QPushButton* no = box.addButton(noText(), QMessageBox::NoRole);
         box.setDefaultButton(preferred == QMessageBox::YesRole ? yes : no);
         box.setEscapeButton(no);
+        const TypedAheadKeys typedAhead(&box);
         box.exec();
         return box.clickedButton() == yes;
     }

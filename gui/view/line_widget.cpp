@@ -92,7 +92,10 @@ void LineWidget::askMatchScores(const QPoint& where) {
     std::array<QString, 2> names;
     std::array<QString, 2> scores;
     for (int side = 0; side < 2; ++side) {
-        names[size_t(side)] = memberOnLineText(bracket, upper + side);
+        // A bye or a slot without a name holds nobody, who takes no score.
+        if (kaz::playerStandsOn(bracket, upper + side)) {
+            names[size_t(side)] = memberOnLineText(bracket, upper + side);
+        }
         scores[size_t(side)] = render::fromDocumentText(bracket.lineScore(upper + side));
     }
     MatchScoreDialog dialog(matchTitle(bracket, m_index), names, scores, window());

@@ -8,6 +8,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include "bracket/bracket_change.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
 #include "dialogs/match_score_dialog.h"
@@ -80,6 +81,8 @@ private slots:
     void scoreDialogStoresTrimmedTextOnEnterOnly();
     void championDialogKeepsBlanks();
     void changingADecidedResultAsksFirst();
+    void byeSlotTakesNoResult();
+    void changedWinnerLosesTheScores();
     void matchDialogTakesBothScores();
     void namesWithPercentSignsStayInResults();
     void strokeColoursFollowState();
@@ -337,6 +340,7 @@ void TestBracketView::changingADecidedResultAsksFirst() {
     doc.setMemberName(1, toDocumentText(QStringLiteral("林 結翔")));
     // Member 0 wins match 1, the semi-final (5) and the final (7), and is named champion.
     for (int line : {0, 2, 8, 12}) doc.leftClickLine(line);
+    doc.setMatchScores(0, "2", "0");
     doc.setMatchScores(8, "3", "1");
     const std::vector<kaz::LineResult> played = doc.bracket().lineResults();
     const std::string champion = doc.bracket().champion();
@@ -348,17 +352,62 @@ void TestBracketView::changingADecidedResultAsksFirst() {
     QTest::mouseClick(view.lineWidgets()[1], Qt::LeftButton);
     QCOMPARE(desktop.lossQuestions,
              QStringList(QStringLiteral("第1試合の勝者を 林 結翔 に変えると、第5・7試合の結果と"
-                                        "優勝者名が消えます。変えますか?")));
+                                        "優勝者名と第1試合の点数が消えます。変えますか?")));
     QVERIFY(doc.bracket().lineResults() == played);
     QCOMPARE(doc.undoStack()->count(), steps);
 
     QTest::mouseClick(view.lineWidgets()[1], Qt::LeftButton);
     QCOMPARE(states(doc), QString("011000003300000"));
     QCOMPARE(doc.bracket().champion(), std::string());
+    QCOMPARE(doc.lineScore(0) + doc.lineScore(1), std::string());
     QCOMPARE(doc.undoStack()->count(), steps + 1);
     doc.undoStack()->undo();
     QVERIFY(doc.bracket().lineResults() == played);
     QCOMPARE(doc.bracket().champion(), champion);
+}
+
+// A bye holds nobody: a click on its slot changes nothing and asks nothing, and the win the
+// draw gave its opponent is not taken back; the status bar says why. Nobody scores there.
+void TestBracketView::byeSlotTakesNoResult() {
+    kaz::Bracket drawn = namedBracket(4);
+    drawn.setMemberName(1, std::string());
+    kaz::byeChange(drawn, 1, true).redo(drawn);
+    BracketDocument doc{drawn};
+    QMainWindow frame;
+    auto* view = new BracketView(&doc);
+    frame.setCentralWidget(view);
+    showExposed(frame);
+    QCOMPARE(states(doc), QString("1000300"));
+    ScriptedDesktop desktop;  // fails the test on any question
+    QTest::mouseClick(view->lineWidgets()[1], Qt::LeftButton);
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("不戦勝の枠は勝ちにできません。"));
+    QTest::mouseDClick(view->lineWidgets()[0], Qt::LeftButton);
+    QCOMPARE(frame.statusBar()->currentMessage(),
+             QStringLiteral("不戦勝による勝ちは取り消せません。"));
+    QCOMPARE(states(doc), QString("1000300"));
+    QCOMPARE(doc.undoStack()->count(), 0);
+    bool byeField = true;
+    onNextDialog<MatchScoreDialog>(
+        [&byeField](MatchScoreDialog* dialog) { byeField = dialog->field(1)->isEnabled(); });
+    QTest::mouseClick(view->lineWidgets()[1], Qt::RightButton);
+    QVERIFY(!byeField);
+}
+
+// A match whose winner changes loses both its scores; where no question said so, the status bar
+// does.
+void TestBracketView::changedWinnerLosesTheScores() {
+    BracketDocument doc{namedBracket(8)};
+    QMainWindow frame;
+    auto* view = new BracketView(&doc);
+    frame.setCentralWidget(view);
+    showExposed(frame);
+    doc.setMatchScores(4, "2", "1");  // typed before the match is decided: they stay
+    QTest::mouseClick(view->lineWidgets()[4], Qt::LeftButton);
+    QCOMPARE(doc.lineScore(4) + doc.lineScore(5), std::string("21"));
+    QTest::mouseClick(view->lineWidgets()[5], Qt::LeftButton);
+    QCOMPARE(doc.lineScore(4) + doc.lineScore(5), std::string());
+    QCOMPARE(frame.statusBar()->currentMessage(),
+             QStringLiteral("選手6: 準決勝へ（第3試合の点数を消しました）"));
 }
 
 // The score dialog is the match's: both sides, the clicked one's field first; OK stores both

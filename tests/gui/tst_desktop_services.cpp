@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "desktop/desktop_services.h"
+#include "desktop/typed_ahead_keys.h"
 #include "scripted_desktop.h"
 
 using namespace kaz::gui;
@@ -221,6 +222,28 @@ private slots:
             }
         });
         QCOMPARE(int(realServices().askSave(nullptr, question)), answer);
+    }
+
+    // A question that interrupts fast typing: Tab and Return that reach it in its first moments
+    // were meant for what came before and answer nothing; once it has settled they do (Tab to
+    // はい, Return on it).
+    void lossQuestionIgnoresKeysTypedAhead() {
+        bool stillOpen = false;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            auto type = [box](Qt::Key key) {
+                QWidget* focused = QApplication::focusWidget();
+                QTest::keyClick(focused && box->isAncestorOf(focused) ? focused : box, key);
+            };
+            type(Qt::Key_Tab);
+            type(Qt::Key_Return);
+            stillOpen = box->isVisible();
+            QTest::qWait(TypedAheadKeys::kSettleMs + 100);
+            type(Qt::Key_Tab);
+            type(Qt::Key_Return);
+            if (box->isVisible()) box->reject();
+        });
+        QVERIFY(realServices().confirmLoss(nullptr, QStringLiteral("第9試合の結果が消えます。")));
+        QVERIFY(stillOpen);
     }
 
     void errorMessage() {
