@@ -26,6 +26,11 @@ LineColors lineColors(const Bracket& bracket, int line) {
     return lineColors(state);
 }
 
+int lineColorPartner(int members, int line) {
+    const bool finalist = placeOfLine(members, line).round == roundsForMembers(members) - 2;
+    return finalist ? opponentLine(members, line) : -1;
+}
+
 LineColors thirdPlaceLineColors(const Bracket& bracket, int side) {
     // Its sides lost their semi-finals: no win leads to the match, so only the winner of the
     // match itself takes the win colour; before then both are drawn as an undecided match.

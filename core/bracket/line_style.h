@@ -26,6 +26,10 @@ LineColors lineColors(LineState state);
 // alone (a two-sided sheet's finalists meet without a join that could tell them apart).
 LineColors lineColors(const Bracket& bracket, int line);
 
+// The other line whose colours follow `line`'s state: a finalist's opponent (see above), or -1.
+// A view repaints it with `line`.
+int lineColorPartner(int members, int line);
+
 // Side `side` of the third-place match: all in the lose colour, as an undecided match, until
 // it is decided; then the winner's side all in the win colour.
 LineColors thirdPlaceLineColors(const Bracket& bracket, int side);

@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "bracket/line_style.h"
 #include "bridge/qt_geometry.h"
 #include "document/bracket_document.h"
 #include "view/bracket_canvas.h"
@@ -39,8 +40,11 @@ BracketView::BracketView(BracketDocument* document, QWidget* parent)
     layoutBracket();
     setWidget(m_canvas);
 
-    connect(document, &BracketDocument::lineChanged, this,
-            [this](int line) { m_lineWidgets[static_cast<size_t>(line)]->update(); });
+    connect(document, &BracketDocument::lineChanged, this, [this](int line) {
+        m_lineWidgets[static_cast<size_t>(line)]->update();
+        const int partner = kaz::lineColorPartner(m_document->memberCount(), line);
+        if (partner >= 0) m_lineWidgets[static_cast<size_t>(partner)]->update();
+    });
     connect(document, &BracketDocument::memberNameChanged, this,
             [this](int member) { m_nameEdits[static_cast<size_t>(member)]->refreshText(); });
     // Only the champion's band: a whole repaint would paint every line and box again.

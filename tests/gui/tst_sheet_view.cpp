@@ -1,6 +1,7 @@
 // The sheet in the editor's window: where it moves the boxes and lines, the club boxes, a bye
 // drawn straight, and the window showing the picture's pixels.
 
+#include <QScreen>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -171,14 +172,19 @@ void TestSheetView::byeLineIsNotDrawn() {
 
 // At screen size the picture is the view's picture, pixel for pixel: right of the name boxes,
 // and inside each box's frame and shadow (but the first box's, which shows the cursor).
+// A row with `finalPlayed` plays up to the final, wins it and undoes it, comparing what the window
+// has painted (not painted afresh) after each step: every line whose colours change repaints.
 void TestSheetView::sameAsTheView_data() {
     QTest::addColumn<bool>("twoSided");
-    QTest::newRow("one-sided") << false;
-    QTest::newRow("two-sided") << true;
+    QTest::addColumn<bool>("finalPlayed");
+    QTest::newRow("one-sided") << false << false;
+    QTest::newRow("two-sided") << true << false;
+    QTest::newRow("two-sided, the final won and undone") << true << true;
 }
 
 void TestSheetView::sameAsTheView() {
     QFETCH(bool, twoSided);
+    QFETCH(bool, finalPlayed);
     kaz::Bracket bracket = example(8);
     if (twoSided) {
         kaz::SheetInfo sheet;
@@ -191,14 +197,31 @@ void TestSheetView::sameAsTheView() {
     const kaz::SheetLayout& layout = view.sheetLayout();
     view.resize(layout.extent.width + 40, layout.extent.height + 40);
     showExposed(view);
-    const QImage screen = view.canvas()->grab().toImage();
-    const QImage picture = bracketImage(bracket, 1);
-    QCOMPARE(picture.size(), toQSize(layout.extent));
-    QVERIFY(screen.width() >= layout.extent.width && screen.height() >= layout.extent.height);
     // Between the name boxes of the two edges (or right of the one edge's).
     const int boxesEnd = kaz::sheetNameRect(layout, 0).right();
     const int rightBoxes = twoSided ? kaz::sheetNameRect(layout, 4).left : layout.extent.width;
     const QRect lines(boxesEnd, 0, rightBoxes - boxesEnd, layout.extent.height);
+    if (finalPlayed) {
+        for (int line : {8, 4, 10}) doc.leftClickLine(line);
+        for (bool undo : {false, true}) {
+            if (undo) {
+                doc.undoStack()->undo();
+            } else {
+                doc.leftClickLine(12);
+            }
+            QApplication::processEvents();
+            const QPoint canvasAt = view.canvas()->mapTo(&view, QPoint(0, 0));
+            const QImage painted = view.screen()->grabWindow(view.winId()).toImage();
+            QCOMPARE(
+                painted.copy(lines.translated(canvasAt)).convertToFormat(QImage::Format_RGB32),
+                bracketImage(doc.bracket(), 1).copy(lines).convertToFormat(QImage::Format_RGB32));
+        }
+        return;
+    }
+    const QImage screen = view.canvas()->grab().toImage();
+    const QImage picture = bracketImage(bracket, 1);
+    QCOMPARE(picture.size(), toQSize(layout.extent));
+    QVERIFY(screen.width() >= layout.extent.width && screen.height() >= layout.extent.height);
     QCOMPARE(screen.copy(lines).convertToFormat(QImage::Format_RGB32),
              picture.copy(lines).convertToFormat(QImage::Format_RGB32));
     for (int member = 1; member < 8; ++member) {
