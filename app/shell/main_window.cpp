@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <string_view>
 
@@ -59,7 +60,11 @@ MainWindow::MainWindow(QWidget* parent)
       m_mdiArea(new QMdiArea(this)),
       m_recovery(new RecoveryManager(this, RecoveryManager::defaultFolder())),
       m_documentManager(new DocumentManager(m_mdiArea, this, m_recovery)),
-      m_actions(this) {
+      m_actions(this),
+      m_placeTimer(new QTimer(this)) {
+    m_placeTimer->setSingleShot(true);
+    m_placeTimer->setInterval(500);
+    connect(m_placeTimer, &QTimer::timeout, this, &MainWindow::keepPlace);
     setWindowTitle(tr("カズボー"));
     setWindowIcon(appIcon());
     setCentralWidget(m_mdiArea);
@@ -278,6 +283,30 @@ void MainWindow::updateTitle() {
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowTitleChange) updateTitle();
+    if (event->type() == QEvent::WindowStateChange) keepPlaceSoon();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    keepPlaceSoon();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    keepPlaceSoon();
+}
+
+void MainWindow::keepPlaceSoon() {
+    // Before it is shown the window is still taking the place it restores.
+    if (isVisible()) m_placeTimer->start();
+}
+
+void MainWindow::keepPlace() {
+    QSettings settings = profileSettings();
+    settings.setValue(kPlaceKey, saveGeometry());
+    if (QMdiSubWindow* active = m_mdiArea->activeSubWindow()) {
+        settings.setValue(kMaximizedKey, active->isMaximized());
+    }
 }
 
 void MainWindow::offerRecovery() {
@@ -349,11 +378,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    QSettings settings = profileSettings();
-    settings.setValue(kPlaceKey, saveGeometry());
-    if (QMdiSubWindow* active = m_mdiArea->activeSubWindow()) {
-        settings.setValue(kMaximizedKey, active->isMaximized());
-    }
+    m_placeTimer->stop();
+    keepPlace();
     // A slow folder holds the quit up a few seconds at most, and then says so.
     m_documentManager->publishing()->finishAll();
     m_documentManager->closeAllDocuments();

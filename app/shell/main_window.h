@@ -13,6 +13,8 @@ namespace kaz::gui {
 class BracketDocument;
 }
 
+class QTimer;
+
 namespace kaz::app {
 
 class BracketWindow;
@@ -41,6 +43,8 @@ public:
 
     // Takes the size and place the main window had when the editor last ended, and whether its
     // bracket windows were maximised (the first bracket window opened is then maximised too).
+    // They are kept as they change, not only at a clean end: after a crash the next start, and
+    // ﾄﾞｷｭﾒﾝﾄの復元, find them too.
     void restorePlace();
 
     // Offers what a crashed editor left behind ("ﾄﾞｷｭﾒﾝﾄの復元"), if it left anything.
@@ -50,6 +54,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -67,6 +73,9 @@ private:
     void onActiveDocumentChanged(gui::BracketDocument* doc);
     QString wantedTitle() const;
     void updateTitle();
+    // Stores the window's size, place and state, and whether its bracket windows are maximised.
+    void keepPlace();
+    void keepPlaceSoon();
 
     QMdiArea* m_mdiArea;
     RecoveryManager* m_recovery;
@@ -83,6 +92,7 @@ private:
     QList<QLabel*> m_indicators;
     bool m_showingDocumentMenu = false;
     bool m_maximizeFirstBracketWindow = false;
+    QTimer* m_placeTimer;  // a moment after the last move, resize or change of state
 };
 
 }  // namespace kaz::app

@@ -86,6 +86,7 @@ private slots:
     void menusWithoutBracket();
     void menusWithBracket();
     void newCancelledKeepsTitleNumber();
+    void placeIsKeptWhileRunning();
     void shortcutsReachTheirCommands_data();
     void shortcutsReachTheirCommands();
     void editKeysStayWithNameBox();
@@ -157,6 +158,17 @@ void TestMainWindow::menusWithBracket() {
     QTRY_COMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
     QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー"));
     QVERIFY(!action(frame, "htmlExport")->isEnabled());
+}
+
+// The window's size is kept as it changes, not only when the editor ends: after a crash, the
+// next start takes it too.
+void TestMainWindow::placeIsKeptWhileRunning() {
+    MainWindow frame;
+    showActive(frame);
+    const QSize size = frame.size() + QSize(37, 23);
+    frame.resize(size);
+    MainWindow next;
+    QTRY_COMPARE_WITH_TIMEOUT((next.restorePlace(), next.size()), size, 3000);
 }
 
 void TestMainWindow::newCancelledKeepsTitleNumber() {
