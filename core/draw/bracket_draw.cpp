@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "bracket/bracket_shape.h"
 #include "bracket/line_rules.h"
 #include "bracket/round_names.h"
 #include "draw/club_spread.h"
@@ -63,9 +64,13 @@ std::vector<ClubMeeting> earlyMeetingsOf(const std::vector<int>& entrantAt,
 }  // namespace
 
 std::optional<Message> drawSizeProblem(int entrants, int size) {
-    if (entrants < kMinEntrants) return Message(MessageId::TooFewEntrants, {entrants});
+    if (entrants < kMinEntrants) return tooFewEntrantsText(entrants);
     if (entrants > kMaxEntrants) return Message(MessageId::TooManyEntrants, {kMaxEntrants});
     if (size == 0 || isDrawSizeAllowed(entrants, size)) return std::nullopt;
+    // No first-round match may be between two byes.
+    if (isValidMemberCount(size) && size > entrants) {
+        return Message(MessageId::DrawSizeTooLarge, {entrants, size, largestDrawSize(entrants)});
+    }
     return Message(MessageId::DrawSize, {entrants, size});
 }
 

@@ -34,8 +34,9 @@ struct Draw {
     std::optional<uint32_t> drawNumber;      // the lot's number; none for a draw in list order
 };
 
-// Why `size` cannot be drawn for `entrants`, or nothing when it can; 0 (the smallest size)
-// always can for 2 … 128 entrants.
+// Why `size` cannot be drawn for `entrants` (too few or many entrants, a bracket too small for
+// them or more than twice their number), or nothing when it can; 0 (the smallest size) always
+// can for 2 … 128 entrants.
 std::optional<Message> drawSizeProblem(int entrants, int size);
 
 // The draw. Seeds take the places of their seed numbers as draw sheets place them

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <set>
 
 #include "draw/list_text.h"
 #include "text/document_text.h"
@@ -58,9 +60,9 @@ struct Rows {
 // The words a heading may use for the name, the club and the seed, the Latin ones in lower
 // case; half-width katakana too, as this editor's own texts use them.
 const std::array<std::vector<std::string_view>, kFieldCount> kHeadingWords = {{
-    {"名前", "氏名", "選手名", "name"},
+    {"名前", "氏名", "選手名", "name", "player"},
     {"所属", "学校", "チーム", "ﾁｰﾑ", "団体", "クラブ", "ｸﾗﾌﾞ", "club", "team"},
-    {"シード", "ｼｰﾄﾞ", "seed"},
+    {"シード", "ｼｰﾄﾞ", "seed", "seeding"},
 }};
 
 // The words of a number column's heading, folded as above ("Ｎｏ．" is "no.").
@@ -265,20 +267,32 @@ std::string memberNameOf(const Entrant& entrant, bool clubInName) {
     return name;
 }
 
-EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
+Message tooFewEntrantsText(int count) {
+    if (count <= 0) return Message(MessageId::NoEntrants);
+    return Message(MessageId::TooFewEntrants, {count});
+}
+
+EntrantList readEntrantList(std::string_view bytes, bool clubInName, ListEncoding encoding) {
     EntrantList list;
     if (bytes.size() > kMaxEntrantListBytes) {
         list.problems.push_back({0, Message(MessageId::ListTooLarge)});
         return list;
     }
-    const Rows found = entrantRows(listTextAsUtf8(bytes));
+    const ListText text = decodeListText(bytes, encoding);
+    list.encoding = text.encoding;
+    list.encodingAutomatic = text.automatic;
+    const Rows found = entrantRows(text.utf8);
     const std::vector<Row>& rows = found.rows;
     const int count = static_cast<int>(rows.size());
-    if (count < kMinEntrants) {
-        list.problems.push_back({0, Message(MessageId::TooFewEntrants, {count})});
-    }
+    if (count < kMinEntrants) list.problems.push_back({0, tooFewEntrantsText(count)});
+    const auto has = [](const std::vector<int>& lines, int line) {
+        return std::binary_search(lines.begin(), lines.end(), line);
+    };
+    const std::string encodingName = kaz::encodingName(text.encoding);
 
     std::array<int, kMaxEntrants + 1> seedLine{};  // the line that took each seed
+    std::set<std::string> noted;                   // the characters noted so far
+    std::map<std::string, int> nameLine;           // the first line of each name
     for (const Row& row : rows) {
         if (list.entrants.size() == size_t(kMaxEntrants)) {
             list.problems.push_back(
@@ -288,11 +302,19 @@ EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
         Entrant entrant;
         entrant.line = row.line;
         std::vector<std::string> beyond;
-        std::optional<Message> reason = checkRow(row, found.heading, std::min(count, kMaxEntrants),
-                                                 clubInName, entrant, beyond);
-        // A heading the list does not know would otherwise be refused as an entrant.
-        if (reason && !found.headed && &row == &rows.front() && looksLikeHeading(row.fields)) {
-            reason = Message(MessageId::HeadingLike);
+        std::optional<Message> reason;
+        // Bytes read wrongly make any other reason beside the point.
+        if (has(text.utf8Lines, row.line)) {
+            reason = Message(MessageId::Utf8LineInList, {encodingName});
+        } else if (has(text.undecodedLines, row.line)) {
+            reason = Message(MessageId::UndecodedLine, {encodingName});
+        } else {
+            reason = checkRow(row, found.heading, std::min(count, kMaxEntrants), clubInName,
+                              entrant, beyond);
+            // A heading the list does not know would otherwise be refused as an entrant.
+            if (reason && !found.headed && &row == &rows.front() && looksLikeHeading(row.fields)) {
+                reason = Message(MessageId::HeadingLike);
+            }
         }
         if (!reason && entrant.seed > 0) {
             int& taken = seedLine[size_t(entrant.seed)];
@@ -303,7 +325,18 @@ EntrantList readEntrantList(std::string_view bytes, bool clubInName) {
             }
         }
         if (reason) list.problems.push_back({row.line, std::move(*reason)});
-        if (!beyond.empty()) list.notes.push_back({row.line, keptAsTypedText(beyond)});
+        std::vector<std::string> firstSeen;  // of the characters, those not noted before
+        for (std::string& one : beyond) {
+            if (noted.insert(one).second) firstSeen.push_back(std::move(one));
+        }
+        if (!firstSeen.empty()) list.notes.push_back({row.line, keptAsTypedText(firstSeen)});
+        if (!reason) {
+            const auto [first, isNew] = nameLine.emplace(entrant.name, row.line);
+            if (!isNew) {
+                list.notes.push_back(
+                    {row.line, Message(MessageId::SameName, {entrant.name, first->second})});
+            }
+        }
         list.entrants.push_back(std::move(entrant));
     }
     return list;

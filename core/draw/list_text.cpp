@@ -4,13 +4,11 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "text/cp932.h"
 #include "text/messages.h"
 
 namespace kaz {
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr char32_t kReplacement = 0xFFFD;
 
 // Length of the UTF-8 sequence a lead byte starts (0 for a byte that cannot start one).
@@ -92,33 +90,6 @@ std::string codePointName(char32_t c) {
 }
 
 }  // namespace
-
-bool isValidUtf8(std::string_view bytes) {
-    size_t at = 0;
-    while (at < bytes.size()) {
-        const unsigned char lead = static_cast<unsigned char>(bytes[at]);
-        const size_t length = sequenceLength(lead);
-        if (length == 0 || at + length > bytes.size()) return false;
-        for (size_t i = 1; i < length; ++i) {
-            if ((static_cast<unsigned char>(bytes[at + i]) & 0xC0) != 0x80) return false;
-        }
-        if (length > 1) {
-            const unsigned char second = static_cast<unsigned char>(bytes[at + 1]);
-            if (lead == 0xE0 && second < 0xA0) return false;  // overlong
-            if (lead == 0xED && second > 0x9F) return false;  // surrogate
-            if (lead == 0xF0 && second < 0x90) return false;  // overlong
-            if (lead == 0xF4 && second > 0x8F) return false;  // past U+10FFFF
-        }
-        at += length;
-    }
-    return true;
-}
-
-std::string listTextAsUtf8(std::string_view bytes) {
-    if (!isValidUtf8(bytes)) return cp932ToUtf8(bytes);
-    if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
-    return std::string(bytes);
-}
 
 bool isCommentLine(std::string_view line) {
     size_t at = 0;

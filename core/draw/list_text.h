@@ -7,18 +7,10 @@
 
 #include "text/messages.h"
 
-// The text of an entrant list below its meaning: its encoding, its lines, the fields of a
-// line, and the characters a name cannot hold.
+// The text of an entrant list below its meaning (its encoding: draw/list_encoding.h): its
+// lines, the fields of a line, and the characters a name cannot hold.
 
 namespace kaz {
-
-// True when `bytes` are well-formed UTF-8 (no overlong forms, surrogates or values past
-// U+10FFFF).
-bool isValidUtf8(std::string_view bytes);
-
-// The list as UTF-8: valid UTF-8 as it is without a leading BOM, anything else read as
-// Shift_JIS (CP932), where bytes that are not Shift_JIS become U+FFFD.
-std::string listTextAsUtf8(std::string_view bytes);
 
 // Calls `visit(lineNumber, content)` for each line (from 1; CR LF, LF and CR end a line)
 // until it returns false.

@@ -91,6 +91,13 @@ int smallestDrawSize(int entrants) {
     return 0;
 }
 
+int largestDrawSize(int entrants) {
+    for (int size = kMaxMembers; size >= 4; size /= 2) {
+        if (isDrawSizeAllowed(entrants, size)) return size;
+    }
+    return 0;
+}
+
 bool isDrawSizeAllowed(int entrants, int size) {
     return isValidMemberCount(size) && entrants <= size && size <= 2 * entrants;
 }

@@ -29,6 +29,10 @@ std::vector<int> sheetSeedOrder(int positions, int entrants, DrawRandom* lot);
 // The smallest bracket (4 … 128 members) that holds `entrants`, 0 when none does.
 int smallestDrawSize(int entrants);
 
+// The largest bracket (4 … 128 members) that suits `entrants` (isDrawSizeAllowed), 0 when none
+// does.
+int largestDrawSize(int entrants);
+
 // True when a bracket of `size` members suits `entrants`: it holds them all and has at most
 // twice as many positions, so that no first-round match is between two byes.
 bool isDrawSizeAllowed(int entrants, int size);

@@ -60,14 +60,18 @@ enum class MessageId {
     // The entrant list, pasted text and the draw.
     ListLine,             // line number, the note or problem (a message)
     ListTooLarge,         // a list of more than 1 MiB
-    TooFewEntrants,       // how many there are
+    TooFewEntrants,       // one entrant: how many there are
+    NoEntrants,           // a list without an entrant
     TooManyEntrants,      // the most
     EmptyName,            // an entrant without a name
     Character,            // one character named in a message: 「𠮷」
     KeptAsTyped,          // a character (a Character) an older program shows as 〓
     AllKeptAsTyped,       // the characters (a list of Character) an older program shows as 〓
     ControlCharacter,     // the character as U+XXXX
-    UnreadableText,       // bytes that are neither UTF-8 nor Shift_JIS
+    UnreadableText,       // U+FFFD, a character that stands for one that was not readable
+    UndecodedLine,        // a line with bytes the list's encoding cannot read: the encoding
+    Utf8LineInList,       // a line in UTF-8 amid a list in another encoding: that encoding
+    EncodingGuessed,      // the encoding a list was read in, chosen by its content
     NameTooLong,          // the byte limit, the double-byte characters it holds
     NameWithClubTooLong,  // the byte limit, the double-byte characters it holds
     ClubTooLong,          // a club for the club column; the limit and its double-byte characters
@@ -76,7 +80,9 @@ enum class MessageId {
     BadQuotes,            // a quote not closed, or text after one
     HeadingLike,          // a first line that fails, with heading words
     TooManyFields,        // more than name, club and seed
-    DrawSize,             // entrants, the bracket size asked for
+    DrawSize,             // entrants, the bracket size asked for, too small for them
+    DrawSizeTooLarge,     // entrants, the bracket size asked for, the largest they may use
+    SameName,             // the name, the line that has it
     // The match rounds' names and the draw's club meetings.
     FinalRound,           // "決勝"
     SemiFinalRound,       // "準決勝"

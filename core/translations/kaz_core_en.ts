@@ -28,8 +28,12 @@
         <translation>The entrant list is too large (1 MiB at most).</translation>
     </message>
     <message>
-        <source>参加者が%1人です。2人以上必要です。</source>
-        <translation>There are %1 entrants. At least 2 are needed.</translation>
+        <source>参加者が%1人だけです。2人以上必要です。</source>
+        <translation>There is only %1 entrant. At least 2 are needed.</translation>
+    </message>
+    <message>
+        <source>参加者がいません。2人以上必要です。</source>
+        <translation>There are no entrants. At least 2 are needed.</translation>
     </message>
     <message>
         <source>参加者が多すぎます。%1人までです。</source>
@@ -44,8 +48,20 @@
         <translation>Contains a control character that cannot be used (%1).</translation>
     </message>
     <message>
-        <source>読めない文字があります (UTF-8 でも Shift_JIS でもありません)。</source>
-        <translation>Contains unreadable characters (neither UTF-8 nor Shift_JIS).</translation>
+        <source>読めない文字 (U+FFFD) があります。</source>
+        <translation>Contains an unreadable character (U+FFFD).</translation>
+    </message>
+    <message>
+        <source>%1 として読めない文字があります。リストを UTF-8 で保存し直してください。</source>
+        <translation>Contains bytes that cannot be read as %1. Save the list as UTF-8.</translation>
+    </message>
+    <message>
+        <source>この行は UTF-8 で、リストのほかの行は %1 です。リストを UTF-8 で保存し直してください。</source>
+        <translation>This line is UTF-8 while the other lines of the list are %1. Save the list as UTF-8.</translation>
+    </message>
+    <message>
+        <source>文字コード: %1（自動）</source>
+        <translation>Encoding: %1 (detected)</translation>
     </message>
     <message>
         <source>名前が長すぎます (%1 バイトまで)。</source>
@@ -78,6 +94,14 @@
     <message>
         <source>%1人の組み合わせに %2人用は使えません。</source>
         <translation>A bracket of %2 members cannot hold %1 entrants.</translation>
+    </message>
+    <message>
+        <source>%1人に %2人用は大きすぎます。表は参加者数の 2 倍まで (%3人用まで) です。</source>
+        <translation>A bracket of %2 members is too large for %1 entrants: at most twice as many members as entrants (a bracket of %3).</translation>
+    </message>
+    <message>
+        <source>名前「%1」は %2 行目と同じです。</source>
+        <translation>The name &quot;%1&quot; is the same as on line %2.</translation>
     </message>
     <message>
         <source>決勝</source>

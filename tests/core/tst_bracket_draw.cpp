@@ -100,6 +100,7 @@ void TestBracketDraw::sizes() {
         if (isDrawSizeAllowed(entrants, size)) found << size;
     }
     QCOMPARE(found, allowed);
+    QCOMPARE(largestDrawSize(entrants), allowed.isEmpty() ? 0 : allowed.last());
     for (int size : {4, 8, 16, 32, 64, 128}) {
         QCOMPARE(!drawSizeProblem(entrants, size), allowed.contains(size));
     }

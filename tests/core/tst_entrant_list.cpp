@@ -40,6 +40,16 @@ QStringList texts(const std::vector<ListProblem>& lines) {
 
 QStringList problems(const EntrantList& list) { return texts(list.problems); }
 
+// `utf8` as UTF-16 with its BOM.
+QByteArray utf16Bytes(const char* utf8, bool bigEndian) {
+    QByteArray out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const QChar unit : QString::fromUtf8(utf8)) {
+        const char high = char(unit.unicode() >> 8), low = char(unit.unicode() & 0xFF);
+        out.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return out;
+}
+
 QByteArray names(int count) {
     QByteArray text;
     for (int i = 1; i <= count; ++i) text += "選手" + QByteArray::number(i) + "\n";
@@ -59,6 +69,8 @@ private slots:
     void refused_data();
     void refused();
     void problemsOfSeveralLines();
+    void encodings_data();
+    void encodings();
     void clubInName();
 };
 
@@ -71,6 +83,9 @@ void TestEntrantList::accepted_data() {
         << QStringList{"2:山田|A高|1", "3:佐藤|B高|0"};
     QTest::newRow("Shift_JIS, tabs")
         << sjisBytes("山田\tA高\n佐藤\t\t2\n") << QStringList{"1:山田|A高|0", "2:佐藤||2"};
+    QTest::newRow("English heading of other words")
+        << QByteArray("Seeding\tTeam\tPlayer\n1\tA\tAnn\n\tB\tBo\n")
+        << QStringList{"2:Ann|A|1", "3:Bo|B|0"};
     QTest::newRow("English heading, comments, blanks, trimming")
         << QByteArray("Name,CLUB\n# comment\n\n  山田　 ,  A高 \n\t# another\n , ,\n佐藤\t\n")
         << QStringList{"4:山田|A高|0", "7:佐藤||0"};
@@ -144,6 +159,14 @@ void TestEntrantList::charactersKeptAsTyped_data() {
         << QStringList{
                "2行目: 「😀」、「한」、「국」は入力のまま残します。古いプログラムではどれも 〓 "
                "と表示されます。"};
+    QTest::newRow("a character once, at its first line")
+        << QByteArray("Zoë\nBo\nZoë Li,Zoë\n")
+        << QStringList{"1:Zoë||0", "2:Bo||0", "3:Zoë Li|Zoë|0"}
+        << QStringList{"1行目: 「ë」は入力のまま残します。古いプログラムでは 〓 と表示されます。"};
+    QTest::newRow("a name twice, with both lines, drawn all the same")
+        << QByteArray("山田,A\n佐藤\n\n山田,B\n")
+        << QStringList{"1:山田|A|0", "2:佐藤||0", "4:山田|B|0"}
+        << QStringList{"4行目: 名前「山田」は 1 行目と同じです。"};
 }
 
 void TestEntrantList::charactersKeptAsTyped() {
@@ -160,9 +183,10 @@ void TestEntrantList::refused_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("problem");
 
-    QTest::newRow("one entrant") << QByteArray("山田\n") << "参加者が1人です。2人以上必要です。";
+    QTest::newRow("one entrant") << QByteArray("山田\n")
+                                 << "参加者が1人だけです。2人以上必要です。";
     QTest::newRow("none, only a heading and a comment")
-        << QByteArray("名前,所属\n# x\n") << "参加者が0人です。2人以上必要です。";
+        << QByteArray("名前,所属\n# x\n") << "参加者がいません。2人以上必要です。";
     QTest::newRow("129") << "# list\n" + names(129)
                          << "130行目: 参加者が多すぎます。128人までです。";
     QTest::newRow("empty name") << QByteArray("山田\n,A高\n佐藤\n") << "2行目: 名前がありません。";
@@ -172,7 +196,9 @@ void TestEntrantList::refused_data() {
         << QByteArray("山田\n佐\x01藤\n") << "2行目: 使えない制御文字 (U+0001) があります。";
     QTest::newRow("bytes that are no Shift_JIS")
         << sjisBytes("山田\n") + "\xFF\x82\xA0\n"
-        << "2行目: 読めない文字があります (UTF-8 でも Shift_JIS でもありません)。";
+        << "2行目: Shift_JIS として読めない文字があります。リストを UTF-8 で保存し直してください。";
+    QTest::newRow("U+FFFD as typed")
+        << QByteArray("山田\n佐\uFFFD藤\n") << "2行目: 読めない文字 (U+FFFD) があります。";
     QTest::newRow("seed not a number")
         << QByteArray("山田,,1\n佐藤,A高,x\n")
         << "2行目: シード「x」は 1 から 2 までの整数ではありません。";
@@ -229,8 +255,92 @@ void TestEntrantList::problemsOfSeveralLines() {
              (QStringList{"1行目: 名前がありません。",
                           "2行目: 項目が多すぎます。名前、所属、シードの3つまでです。"}));
     QCOMPARE(problems(readEntrantList(toStd(QByteArray("a,,x\n")), false)),
-             (QStringList{"参加者が1人です。2人以上必要です。",
+             (QStringList{"参加者が1人だけです。2人以上必要です。",
                           "1行目: シード「x」は 1 から 1 までの整数ではありません。"}));
+}
+
+// The same names in every encoding a list comes in, read exactly and told which; a list of two
+// encodings is refused at the lines of the fewer.
+void TestEntrantList::encodings_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("choice");         // a ListEncoding
+    QTest::addColumn<QString>("encoding");   // read in, "(auto)" when by content
+    QTest::addColumn<QStringList>("names");  // empty for a line refused
+    QTest::addColumn<QStringList>("problems");
+    const int automatic = int(ListEncoding::Automatic);
+    const char* everyone = "María Pérez\r\n山田 太郎,ﾃﾆｽ部\r\nBjörn Åström,𠮷野\r\n";
+    const QStringList all{"María Pérez", "山田 太郎", "Björn Åström"};
+    const char* japanese = "山田 太郎,ﾃﾆｽ部\n佐藤 花子,A組\nｽｽﾞｷ ｲﾁﾛｳ\n";
+    const QStringList japaneseNames{"山田 太郎", "佐藤 花子", "ｽｽﾞｷ ｲﾁﾛｳ"};
+    // Windows-1252, which also reads as Shift_JIS: 「Mar僘 P駻ez」…
+    const QByteArray western =
+        "Mar\xED"
+        "a P\xE9rez\nD\xE1niel Kov\xE1\x63s\nBj\xF6rn \xC5str\xF6m\n"
+        "Zo\xEB \x8Aimon \x80\n";
+    const QStringList westernNames{"María Pérez", "Dániel Kovács", "Björn Åström", "Zoë Šimon €"};
+
+    QTest::newRow("UTF-8") << QByteArray(everyone) << automatic << "UTF-8 (auto)" << all
+                           << QStringList();
+    QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + QByteArray(everyone) << automatic
+                                    << "UTF-8 (auto)" << all << QStringList();
+    QTest::newRow("UTF-16 LE") << utf16Bytes(everyone, false) << automatic << "UTF-16 (auto)" << all
+                               << QStringList();
+    QTest::newRow("UTF-16 BE") << utf16Bytes(everyone, true) << automatic << "UTF-16 (auto)" << all
+                               << QStringList();
+    QTest::newRow("Shift_JIS") << sjisBytes(japanese) << automatic << "Shift_JIS (auto)"
+                               << japaneseNames << QStringList();
+    QTest::newRow("Windows-1252") << western << automatic << "Windows-1252 (auto)" << westernNames
+                                  << QStringList();
+    QTest::newRow("Windows-1252 chosen") << western << int(ListEncoding::Windows1252)
+                                         << "Windows-1252" << westernNames << QStringList();
+    QTest::newRow("Shift_JIS chosen, a byte it cannot read")
+        << sjisBytes(japanese) + "\xA0\x82\n"
+        << int(ListEncoding::ShiftJis) << "Shift_JIS" << japaneseNames + QStringList{""}
+        << QStringList{
+               "4行目: Shift_JIS として読めない文字があります。リストを UTF-8 で保存し直して"
+               "ください。"};
+    QTest::newRow("UTF-8 chosen for Windows-1252")
+        << QByteArray("Ann\nZo\xEB\n") << int(ListEncoding::Utf8) << "UTF-8"
+        << QStringList{"Ann", ""}
+        << QStringList{
+               "2行目: UTF-8 として読めない文字があります。リストを UTF-8 で保存し直して"
+               "ください。"};
+    QTest::newRow("Windows-1252's unassigned byte")
+        << QByteArray("Zo\xEB\nAnn\x81\n") << automatic << "Windows-1252 (auto)"
+        << QStringList{"Zoë", ""}
+        << QStringList{
+               "2行目: Windows-1252 として読めない文字があります。リストを UTF-8 "
+               "で保存し直してください。"};
+    QTest::newRow("mixed, mostly UTF-8")
+        << QByteArray(
+               "山田\nZoë\nMar\xED"
+               "a\n")
+        << automatic << "UTF-8 (auto)" << QStringList{"山田", "Zoë", ""}
+        << QStringList{
+               "3行目: UTF-8 として読めない文字があります。リストを UTF-8 で保存し直して"
+               "ください。"};
+    QTest::newRow("mixed, mostly Shift_JIS")
+        << sjisBytes("山田\n佐藤\n") + "鈴木\n"
+        << automatic << "Shift_JIS (auto)" << QStringList{"山田", "佐藤", ""}
+        << QStringList{
+               "3行目: この行は UTF-8 で、リストのほかの行は Shift_JIS です。リストを UTF-8 "
+               "で保存し直してください。"};
+}
+
+void TestEntrantList::encodings() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, choice);
+    QFETCH(QString, encoding);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, problems);
+    const EntrantList list = readEntrantList(toStd(bytes), false, ListEncoding(choice));
+    QCOMPARE(QString::fromLatin1(encodingName(list.encoding)) +
+                 (list.encodingAutomatic ? QStringLiteral(" (auto)") : QString()),
+             encoding);
+    QStringList read;
+    for (const Entrant& e : list.entrants) read << QString::fromStdString(e.name);
+    QCOMPARE(read, names);
+    QCOMPARE(texts(list.problems), problems);
 }
 
 void TestEntrantList::clubInName() {

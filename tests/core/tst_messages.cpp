@@ -66,6 +66,15 @@ void TestMessages::bothLanguages_data() {
         << "Riverside Tennis Club 3人: 準決勝 1組"
         << "\"Riverside Tennis Club\", 3 members: Semi-final ×1";
 
+    // Counts read as counts.
+    QTest::newRow("one entrant") << firstProblem("Bo\n") << "参加者が1人だけです。2人以上必要です。"
+                                 << "There is only 1 entrant. At least 2 are needed.";
+    QTest::newRow("size too large")
+        << drawSizeProblem(23, 64).value_or(Message(MessageId::NoError))
+        << "23人に 64人用は大きすぎます。表は参加者数の 2 倍まで (32人用まで) です。"
+        << "A bracket of 64 members is too large for 23 entrants: at most twice as many members "
+           "as entrants (a bracket of 32).";
+
     // The byte limits count what a reader counts in English.
     QTest::newRow("limit in characters")
         << firstProblem(
