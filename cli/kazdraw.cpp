@@ -1,9 +1,12 @@
 // kazdraw: draws a bracket from a list of entrants and writes it as a .kaz file.
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <new>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bracket/bracket_shape.h"
@@ -24,14 +27,14 @@ namespace {
 const kaz::ToolString kUsage{
     "使い方: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
     "[--club-in-name] [--title 表題] [--third-place] [--two-sided] [--language ja|en] "
-    "リスト 出力.kaz\n",
+    "[--encoding 文字コード] リスト 出力.kaz\n",
     "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
     "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] [--language ja|en] "
-    "LIST OUT.kaz\n"};
+    "[--encoding ENCODING] LIST OUT.kaz\n"};
 
 const kaz::ToolString kHelp{
     "\n"
-    "参加者リスト (1 行に 1 人: 名前、所属、シードをタブかカンマで区切る。UTF-8 か Shift_JIS)\n"
+    "参加者リスト (1 行に 1 人: 名前、所属、シードをタブかカンマで区切る)\n"
     "を読んで組み合わせを抽選し、トーナメント表ファイルに書きます。シードは組み合わせ表と同じ\n"
     "位置 (第1シードは一番上、第2シードは一番下、第3・第4、第5〜第8シードは抽選でブロックの端)\n"
     "に入り、不戦勝は上位シードの隣に、残りは抽選で入ります。同じ所属のメンバーはなるべく\n"
@@ -50,6 +53,9 @@ const kaz::ToolString kHelp{
     "  --two-sided     表を左右に分け、前半のメンバーを左端に、後半を右端に並べ、決勝を中央に\n"
     "                  置きます (「左右に分ける」)\n"
     "  --language 言語  表が自分で書く言葉 (回戦名、3位決定戦、抽選番号) の言語: ja (既定) か en\n"
+    "  --encoding 文字コード  リストの文字コード: auto (既定: UTF-8、BOM 付きの UTF-16、\n"
+    "                  Shift_JIS、Windows-1252 から中身で選び、UTF-8 以外を選んだときは\n"
+    "                  そう表示します)、utf-8、shift_jis、windows-1252\n"
     "  --help          この説明を表示します\n"
     "  --version       バージョンを表示します\n"
     "\n"
@@ -57,7 +63,7 @@ const kaz::ToolString kHelp{
     "(既存の出力はそのまま残ります)、2 引数の誤りです。\n",
     "\n"
     "Draws a bracket from a list of entrants (one a line: name, club, seed, separated by a\n"
-    "tab or a comma; UTF-8 or Shift_JIS) and writes it as a .kaz file. Seeds take their\n"
+    "tab or a comma) and writes it as a .kaz file. Seeds take their\n"
     "places as on draw sheets (seed 1 on the top line, seed 2 on the bottom one, 3 and 4, then\n"
     "5 to 8, by lot at the quarters' ends), byes go beside the top seeds, the others are drawn\n"
     "by lot, members of one club kept apart. Clubs, seeds, byes and the draw number are kept\n"
@@ -78,6 +84,9 @@ const kaz::ToolString kHelp{
     "                  edge and the second half down the right, the final in the middle\n"
     "  --language L    the language of the words the sheet writes of its own (round\n"
     "                  names, Third-place match, Draw no.): ja (the default) or en\n"
+    "  --encoding E    the list's encoding: auto (the default: UTF-8, UTF-16 with a BOM,\n"
+    "                  Shift_JIS or Windows-1252 by the content, told when not UTF-8),\n"
+    "                  utf-8, shift_jis or windows-1252\n"
     "  --help          this text\n"
     "  --version       the version\n"
     "\n"
@@ -91,6 +100,7 @@ struct Arguments {
     bool thirdPlace = false;
     bool twoSided = false;
     kaz::SheetLanguage language = kaz::SheetLanguage::Japanese;
+    kaz::ListEncoding encoding = kaz::ListEncoding::Automatic;
     std::string title;                          // as given (UTF-8)
     std::vector<std::string> titleBeyondCp932;  // characters older programs show as 〓
     std::string list;
@@ -163,6 +173,23 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         }
         if (*language == "en") args.language = kaz::SheetLanguage::English;
     }
+    if (const std::optional<std::string> encoding = line.value("--encoding")) {
+        std::string name;
+        for (const char c : *encoding) name += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+        const std::pair<const char*, kaz::ListEncoding> known[] = {
+            {"auto", kaz::ListEncoding::Automatic},
+            {"utf-8", kaz::ListEncoding::Utf8},
+            {"shift_jis", kaz::ListEncoding::ShiftJis},
+            {"windows-1252", kaz::ListEncoding::Windows1252}};
+        const auto* found = std::find_if(std::begin(known), std::end(known),
+                                         [&](const auto& one) { return name == one.first; });
+        if (found == std::end(known)) {
+            return kaz::toolText(
+                {"--encoding は auto、utf-8、shift_jis、windows-1252 のどれかです。",
+                 "--encoding is one of auto, utf-8, shift_jis and windows-1252."});
+        }
+        args.encoding = found->second;
+    }
     if (line.operands.size() < 2) {
         return kaz::toolText(line.operands.empty()
                                  ? kaz::ToolString{"参加者リストが指定されていません。",
@@ -193,7 +220,14 @@ int drawAndWrite(Arguments& args) {
     }
     if (!bytes) return fail(kaz::Failure{bytes.failure().cause, list}.message());
 
-    const kaz::EntrantList entrants = kaz::readEntrantList(*bytes, args.clubInName);
+    const kaz::EntrantList entrants = kaz::readEntrantList(*bytes, args.clubInName, args.encoding);
+    // A list not in UTF-8 may have been read in the wrong one: the guess is told.
+    if (entrants.encodingAutomatic && (entrants.encoding == kaz::TextEncoding::ShiftJis ||
+                                       entrants.encoding == kaz::TextEncoding::Windows1252)) {
+        const kaz::Message used(kaz::MessageId::EncodingGuessed,
+                                {kaz::encodingName(entrants.encoding)});
+        std::fprintf(stderr, "kazdraw: %s: %s\n", list.c_str(), kaz::toolText(used).c_str());
+    }
     for (const auto* lines : {&entrants.problems, &entrants.notes}) {
         for (const kaz::ListProblem& problem : *lines) {
             std::fprintf(stderr, "kazdraw: %s: %s\n", list.c_str(),
@@ -259,7 +293,8 @@ int main(int argc, char** argv) {
                                                          {"--title", true},
                                                          {"--third-place"},
                                                          {"--two-sided"},
-                                                         {"--language", true}});
+                                                         {"--language", true},
+                                                         {"--encoding", true}});
     if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
         return *answered;
     }

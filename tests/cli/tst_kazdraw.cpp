@@ -19,7 +19,7 @@ Result runKazDraw(const QStringList& args) { return runTool(QStringLiteral(KAZDR
 const QString kUsage = QStringLiteral(
     "使い方: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
     "[--club-in-name] [--title 表題] [--third-place] [--two-sided] [--language ja|en] "
-    "リスト 出力.kaz");
+    "[--encoding 文字コード] リスト 出力.kaz");
 
 // Seven entrants, two of club A高 and one seeded: an 8-member bracket with one bye.
 const QByteArray kList =
@@ -53,6 +53,8 @@ private slots:
     void blockOnlyWithSomethingToKeep_data();
     void blockOnlyWithSomethingToKeep();
     void notesOnStandardError();
+    void listEncoding_data();
+    void listEncoding();
     void newNumberWithoutSeed();
     void help();
     void localesLanguage_data();
@@ -205,6 +207,43 @@ void TestKazDraw::notesOnStandardError() {
     QVERIFY(memberNames(*loaded).contains(QStringLiteral("𠮷田")));
 }
 
+// A Windows-1252 list that also reads as Shift_JIS: the encoding chosen by the content is told,
+// one chosen by the user is not.
+void TestKazDraw::listEncoding_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("told");  // on standard error
+    QTest::addColumn<QString>("name");  // the first in the list
+    QTest::newRow("auto") << QStringList() << "文字コード: Windows-1252（自動）"
+                          << QStringLiteral("María Pérez");
+    QTest::newRow("chosen") << QStringList{QStringLiteral("--encoding"),
+                                           QStringLiteral("Shift_JIS")}
+                            << QString() << QStringLiteral("Mar僘 P駻ez");
+}
+
+void TestKazDraw::listEncoding() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, told);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("list.csv"));
+    QVERIFY(writeFile(list,
+                      "Mar\xED"
+                      "a P\xE9rez\nD\xE1niel Kov\xE1\x63s\nBj\xF6rn \xC5str\xF6m\n"));
+    const QString out = dir.filePath(QStringLiteral("out.kaz"));
+    const Result r = runKazDraw(options + QStringList{QStringLiteral("--in-order"), list, out});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(r.err).contains(QStringLiteral("文字コード:")), !told.isEmpty());
+    if (!told.isEmpty()) {
+        QVERIFY2(
+            QString::fromUtf8(r.err).startsWith(QStringLiteral("kazdraw: %1: %2").arg(list, told)),
+            r.err.constData());
+    }
+    const kaz::Result<kaz::Bracket> loaded =
+        kaz::loadBracketFile(out.toStdString(), kaz::ReadableFiles::RegularOnly);
+    QVERIFY(loaded);
+    QCOMPARE(QString::fromStdString(loaded->memberName(0)), name);
+}
+
 void TestKazDraw::newNumberWithoutSeed() {
     QTemporaryDir dir;
     const QString list = dir.filePath(QStringLiteral("list.txt"));
@@ -300,6 +339,9 @@ void TestKazDraw::wrongArguments_data() {
     QTest::newRow("language de") << QStringList{QStringLiteral("--language"), QStringLiteral("de"),
                                                 list, out}
                                  << QStringLiteral("--language は ja か en です。");
+    QTest::newRow("encoding latin1")
+        << QStringList{QStringLiteral("--encoding"), QStringLiteral("latin1"), list, out}
+        << QStringLiteral("--encoding は auto、utf-8、shift_jis、windows-1252 のどれかです。");
     QTest::newRow("output to standard output")
         << QStringList{list, QStringLiteral("-")}
         << QStringLiteral("トーナメント表は標準出力には書けません。");
@@ -334,7 +376,12 @@ void TestKazDraw::refused_data() {
     QTest::newRow("size too large")
         << QByteArray("a\nb\nc\nd\ne\n")
         << QStringList{QStringLiteral("--size"), QStringLiteral("16")}
-        << QStringLiteral("kazdraw: 5人の組み合わせに 16人用は使えません。\n");
+        << QStringLiteral(
+               "kazdraw: 5人に 16人用は大きすぎます。表は参加者数の 2 倍まで (8人用まで) です。\n");
+    QTest::newRow("size too small")
+        << QByteArray("a\nb\nc\nd\ne\n")
+        << QStringList{QStringLiteral("--size"), QStringLiteral("4")}
+        << QStringLiteral("kazdraw: 5人の組み合わせに 4人用は使えません。\n");
     QTest::newRow("club too long for its column")
         << QByteArray("a," + QByteArray(65, 'c') + "\nb\n") << QStringList()
         << QStringLiteral("kazdraw: %1: 1行目: 所属が長すぎます (64 バイトまで)。\n");
