@@ -61,14 +61,12 @@ QString summaryText(int entrants, bool tooMany, int chosenSize) {
         .arg(size - entrants);
 }
 
-// Text as a file holds it, with its lines ended as the text area ends them, so that the
-// list's line numbers are the area's.
-QString listTextOf(const std::string& bytes) {
-    QString text = QString::fromStdString(kaz::listTextAsUtf8(bytes));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
+// The encoding combo's items: 自動, then the encodings a list can be read in.
+constexpr kaz::ListEncoding kEncodings[] = {kaz::ListEncoding::Automatic, kaz::ListEncoding::Utf8,
+                                            kaz::ListEncoding::ShiftJis,
+                                            kaz::ListEncoding::Windows1252};
+constexpr kaz::TextEncoding kChosenEncodings[] = {
+    kaz::TextEncoding::Utf8, kaz::TextEncoding::ShiftJis, kaz::TextEncoding::Windows1252};
 
 }  // namespace
 
@@ -90,6 +88,16 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     listLabel->setBuddy(m_listEdit);
     m_loadButton = new QPushButton(tr("読み込み(&O)..."), this);
     m_loadButton->setObjectName(QStringLiteral("loadButton"));
+    // A typed or pasted list is text already: the encoding is a file's.
+    m_encodingCombo = new QComboBox(this);
+    m_encodingCombo->setObjectName(QStringLiteral("encodingCombo"));
+    m_encodingCombo->addItem(tr("自動"));
+    for (const kaz::TextEncoding encoding : kChosenEncodings) {
+        m_encodingCombo->addItem(QString::fromLatin1(kaz::encodingName(encoding)));
+    }
+    m_encodingCombo->setEnabled(false);
+    auto* encodingLabel = new QLabel(tr("文字コード(&D):"), this);
+    encodingLabel->setBuddy(m_encodingCombo);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("summaryLabel"));
     m_noticeHeading = new QLabel(this);
@@ -97,6 +105,11 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     m_notices = new QListWidget(this);
     m_notices->setObjectName(QStringLiteral("noticeList"));
     m_notices->setMinimumHeight(dlu.y(52));
+    m_noteHeading = new QLabel(tr("リストの注意:"), this);
+    m_noteHeading->setObjectName(QStringLiteral("noteHeading"));
+    m_notes = new QListWidget(this);
+    m_notes->setObjectName(QStringLiteral("noteList"));
+    m_notes->setMinimumHeight(dlu.y(30));
     m_unavoidable = new QLabel(this);
     m_unavoidable->setObjectName(QStringLiteral("unavoidableNote"));
     m_unavoidable->setWordWrap(true);
@@ -104,6 +117,8 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     auto* listHeader = new QHBoxLayout;
     listHeader->addWidget(listLabel);
     listHeader->addStretch(1);
+    listHeader->addWidget(encodingLabel);
+    listHeader->addWidget(m_encodingCombo);
     listHeader->addWidget(m_loadButton);
     auto* left = new QVBoxLayout;
     left->addLayout(listHeader);
@@ -111,6 +126,8 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     left->addWidget(m_summary);
     left->addWidget(m_noticeHeading);
     left->addWidget(m_notices, 1);
+    left->addWidget(m_noteHeading);
+    left->addWidget(m_notes);
     left->addWidget(m_unavoidable);
 
     // The options and the picture on the right.
@@ -175,7 +192,8 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(left, 1);
     layout->addLayout(right, 1);
 
-    connect(m_listEdit, &QPlainTextEdit::textChanged, this, &DrawDialog::redraw);
+    connect(m_listEdit, &QPlainTextEdit::textChanged, this, &DrawDialog::listEdited);
+    connect(m_encodingCombo, &QComboBox::activated, this, &DrawDialog::rereadList);
     connect(m_sizeCombo, &QComboBox::currentIndexChanged, this, &DrawDialog::redraw);
     connect(m_byLot, &QRadioButton::toggled, this, &DrawDialog::redraw);
     connect(m_keepClubsApart, &QCheckBox::toggled, this, &DrawDialog::redraw);
@@ -184,6 +202,7 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     connect(m_loadButton, &QPushButton::clicked, this, &DrawDialog::loadList);
     connect(m_newNumber, &QPushButton::clicked, this, &DrawDialog::pickNewNumber);
     connect(m_notices, &QListWidget::itemActivated, this, &DrawDialog::goToLine);
+    connect(m_notes, &QListWidget::itemActivated, this, &DrawDialog::goToLine);
     connect(m_ok, &QPushButton::clicked, this, &DrawDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &DrawDialog::reject);
 
@@ -236,13 +255,17 @@ void DrawDialog::redraw() {
 
     kaz::EntrantList list;
     // The text is converted only when it can be within the limit: a UTF-16 unit is at least
-    // one UTF-8 byte.
-    if (m_listEdit->document()->characterCount() - 1 > int(kaz::kMaxEntrantListBytes)) {
+    // one UTF-8 byte. A list as read from its file is read from its bytes, whose lines that did
+    // not read cleanly the text no longer tells.
+    if (m_listAsRead && m_fileBytes) {
+        list = kaz::readEntrantList(*m_fileBytes, chosen.clubInName,
+                                    kEncodings[m_encodingCombo->currentIndex()]);
+    } else if (m_listEdit->document()->characterCount() - 1 > int(kaz::kMaxEntrantListBytes)) {
         list.problems.push_back({0, kaz::Message(kaz::MessageId::ListTooLarge)});
     } else {
         const QByteArray utf8 = m_listEdit->toPlainText().toUtf8();
         list = kaz::readEntrantList(std::string_view(utf8.constData(), size_t(utf8.size())),
-                                    chosen.clubInName);
+                                    chosen.clubInName, kaz::ListEncoding::Utf8);
     }
     const int entrants = static_cast<int>(list.entrants.size());
     bool overLimit = false;
@@ -268,13 +291,17 @@ void DrawDialog::redraw() {
 
     m_summary->setText(summaryText(entrants, overLimit, chosen.size));
     m_notices->clear();
-    // The problems, then what was changed to draw the list (〓), each going to its line.
-    for (const auto* lines : {&list.problems, &list.notes}) {
+    m_notes->clear();
+    // The problems, and apart from them what is drawn all the same, each going to its line.
+    for (auto [lines, widget] :
+         {std::pair(&list.problems, m_notices), std::pair(&list.notes, m_notes)}) {
         for (const kaz::ListProblem& problem : *lines) {
-            auto* item = new QListWidgetItem(uiText(kaz::listProblemText(problem)), m_notices);
+            auto* item = new QListWidgetItem(uiText(kaz::listProblemText(problem)), widget);
             item->setData(Qt::UserRole, problem.line);
         }
     }
+    m_noteHeading->setVisible(!list.notes.empty());
+    m_notes->setVisible(!list.notes.empty());
     const bool meetings = list.problems.empty() && draw && !draw->earlyMeetings.empty();
     if (meetings) {
         const int size = static_cast<int>(draw->entrantAt.size());
@@ -284,9 +311,6 @@ void DrawDialog::redraw() {
     }
     if (!list.problems.empty()) {
         m_noticeHeading->setText(tr("リストの誤り:"));
-    } else if (!list.notes.empty()) {
-        m_noticeHeading->setText(meetings ? tr("リストの注意と、決勝より前に当たる同じ所属の組:")
-                                          : tr("リストの注意:"));
     } else if (meetings) {
         m_noticeHeading->setText(tr("決勝より前に当たる同じ所属の組:"));
     } else {
@@ -348,7 +372,29 @@ void DrawDialog::loadList() {
         }
         return;
     }
-    m_listEdit->setPlainText(listTextOf(*bytes));
+    m_fileBytes = *bytes;
+    m_encodingCombo->setEnabled(true);
+    rereadList();
+}
+
+void DrawDialog::rereadList() {
+    if (!m_fileBytes) return;
+    const kaz::ListText text =
+        kaz::decodeListText(*m_fileBytes, kEncodings[m_encodingCombo->currentIndex()]);
+    m_encodingCombo->setItemText(
+        0, text.automatic
+               ? tr("自動 (%1)").arg(QString::fromLatin1(kaz::encodingName(text.encoding)))
+               : tr("自動"));
+    m_settingList = true;
+    m_listEdit->setPlainText(QString::fromStdString(text.utf8));
+    m_settingList = false;
+    m_listAsRead = true;
+    redraw();
+}
+
+void DrawDialog::listEdited() {
+    if (!m_settingList) m_listAsRead = false;
+    redraw();
 }
 
 void DrawDialog::pickNewNumber() {

@@ -8,6 +8,7 @@
 
 #include "bracket/bracket.h"
 #include "dialogs/draw_choices.h"
+#include "draw/list_encoding.h"
 #include "text/messages.h"
 
 class QCheckBox;
@@ -26,8 +27,9 @@ class DrawPreview;
 
 // "組み合わせ抽選": a list of entrants typed, pasted or read from a file, drawn into a bracket as
 // it is edited. The dialog shows the entrant count and bracket size, the list's problems by
-// line, the pairs of one club who can meet before the final (and those the clubs' sizes make
-// unavoidable), and a picture of the bracket;
+// line, apart from them its notes, the pairs of one club who can meet before the final (and
+// those the clubs' sizes make unavoidable), and a picture of the bracket; a list read from a
+// file shows the encoding it was read in, and can be read again in another;
 // OK is enabled only while the list can be drawn. The core does the reading and the draw.
 class DrawDialog : public QDialog {
     Q_OBJECT
@@ -51,6 +53,9 @@ public:
 private:
     void redraw();
     void loadList();
+    // Reads the file's bytes again in the encoding chosen, into the list.
+    void rereadList();
+    void listEdited();
     void pickNewNumber();
     // Enables the sizes that suit `entrants`; the chosen one stays chosen even when it no
     // longer suits, so that the list's problems can say why.
@@ -61,9 +66,12 @@ private:
 
     QPlainTextEdit* m_listEdit;
     QPushButton* m_loadButton;
+    QComboBox* m_encodingCombo;
     QLabel* m_summary;
     QLabel* m_noticeHeading;
     QListWidget* m_notices;
+    QLabel* m_noteHeading;
+    QListWidget* m_notes;
     QLabel* m_unavoidable;
     QComboBox* m_sizeCombo;
     QRadioButton* m_byLot;
@@ -74,6 +82,9 @@ private:
     QPushButton* m_newNumber;
     DrawPreview* m_preview;
     kaz::SheetLanguage m_sheetLanguage = kaz::SheetLanguage::Japanese;
+    std::optional<std::string> m_fileBytes;  // of the list read last, as read
+    bool m_listAsRead = false;               // the list is the file's, unedited since read
+    bool m_settingList = false;              // the list is being replaced by the dialog
     QPushButton* m_ok;
 };
 

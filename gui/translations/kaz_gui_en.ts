@@ -188,10 +188,6 @@ Example:
         <translation>Errors in the list:</translation>
     </message>
     <message>
-        <source>リストの注意と、決勝より前に当たる同じ所属の組:</source>
-        <translation>Notes on the list, and players of the same club meeting before the final:</translation>
-    </message>
-    <message>
         <source>リストの注意:</source>
         <translation>Notes on the list:</translation>
     </message>
@@ -218,6 +214,14 @@ Example:
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>文字コード(&amp;D):</source>
+        <translation>Enco&amp;ding:</translation>
+    </message>
+    <message>
+        <source>自動 (%1)</source>
+        <translation>Automatic (%1)</translation>
     </message>
 </context>
 <context>

@@ -154,15 +154,20 @@ void TestDrawDialog::problemsKeepOkDisabled_data() {
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("line");  // of the first problem; 0 for the list as a whole
-    QTest::newRow("empty name") << "甲\n乙\n,A高\n丙" << 0 << 3;
-    QTest::newRow("one entrant") << "# 名簿\n甲" << 0 << 0;
-    QTest::newRow("size too large") << "甲\n乙\n丙" << 16 << 0;
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("empty name") << "甲\n乙\n,A高\n丙" << 0 << 3 << "3行目: 名前がありません。";
+    QTest::newRow("one entrant") << "# 名簿\n甲" << 0 << 0
+                                 << "参加者が1人だけです。2人以上必要です。";
+    QTest::newRow("size too large")
+        << "甲\n乙\n丙" << 16 << 0
+        << "3人に 16人用は大きすぎます。表は参加者数の 2 倍まで (4人用まで) です。";
 }
 
 void TestDrawDialog::problemsKeepOkDisabled() {
     QFETCH(QString, list);
     QFETCH(int, size);
     QFETCH(int, line);
+    QFETCH(QString, problem);
     DrawDialog dlg;
     dlg.setChoices({size, true, true, false});
     dlg.show();
@@ -172,10 +177,7 @@ void TestDrawDialog::problemsKeepOkDisabled() {
     auto* notices = part<QListWidget>(&dlg, "noticeList");
     QVERIFY(notices->count() > 0);
     QListWidgetItem* first = notices->item(0);
-    if (line > 0) {
-        QVERIFY2(first->text().startsWith(QStringLiteral("%1行目: ").arg(line)),
-                 qPrintable(first->text()));
-    }
+    QCOMPARE(first->text(), problem);
     QVERIFY(!okEnabled(&dlg));
     QVERIFY(!dlg.drawnBracket());
     QVERIFY(isBlank(part<DrawPreview>(&dlg, "preview")->grab().toImage()));
@@ -193,19 +195,23 @@ void TestDrawDialog::problemsKeepOkDisabled() {
     }
 }
 
-// A character Shift_JIS cannot hold is kept in the bracket; the notice tells which and where
-// older programs show 〓, and the list can still be drawn.
+// A character Shift_JIS cannot hold is kept in the bracket; the note tells which, once, and where
+// older programs show 〓, and the list can still be drawn; a name twice is noted too. Notes stand
+// apart from the list's problems.
 void TestDrawDialog::getaNotedNotRefused() {
     DrawDialog dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
-    listEdit(&dlg)->setPlainText(QStringLiteral("甲\n乙\n𠮷田　太郎\n"));
+    QVERIFY(!part<QComboBox>(&dlg, "encodingCombo")->isEnabled());  // typed text has none
+    listEdit(&dlg)->setPlainText(QStringLiteral("甲\n乙\n𠮷田　太郎\n𠮷\n甲\n"));
     QVERIFY(okEnabled(&dlg));
-    auto* notices = part<QListWidget>(&dlg, "noticeList");
-    QCOMPARE(notices->count(), 1);
+    QCOMPARE(part<QListWidget>(&dlg, "noticeList")->count(), 0);
+    auto* notices = part<QListWidget>(&dlg, "noteList");
+    QCOMPARE(notices->count(), 2);
     QCOMPARE(notices->item(0)->text(),
              QStringLiteral(
                  "3行目: 「𠮷」は入力のまま残します。古いプログラムでは 〓 と表示されます。"));
+    QCOMPARE(notices->item(1)->text(), QStringLiteral("5行目: 名前「甲」は 1 行目と同じです。"));
     emit notices->itemActivated(notices->item(0));
     QCOMPARE(listEdit(&dlg)->textCursor().blockNumber(), 2);
     QStringList names;
@@ -232,6 +238,36 @@ void TestDrawDialog::listReadFromFile() {
     QCOMPARE(listEdit(&dlg)->toPlainText(),
              QStringLiteral("名前,所属\n山田,A高\n佐藤,B高\n鈴木\n"));
     QCOMPARE(summary(&dlg), QStringLiteral("3人 → 4人用 (不戦勝 1)"));
+    QVERIFY(okEnabled(&dlg));
+    auto* encoding = part<QComboBox>(&dlg, "encodingCombo");
+    QCOMPARE(encoding->currentText(), QStringLiteral("自動 (Shift_JIS)"));
+
+    // Windows-1252, which also reads as Shift_JIS; read again as UTF-8 its lines do not read,
+    // until they are typed again.
+    const QString western = dir.filePath(QStringLiteral("western.csv"));
+    QVERIFY(writeFile(western,
+                      "Mar\xED"
+                      "a P\xE9rez\nD\xE1niel Kov\xE1\x63s\nBj\xF6rn \xC5str\xF6m\n"));
+    desktop.openAnswers.prepend(western);
+    QTest::mouseClick(load, Qt::LeftButton);
+    QCOMPARE(listEdit(&dlg)->toPlainText(),
+             QStringLiteral("María Pérez\nDániel Kovács\nBjörn Åström\n"));
+    QCOMPARE(encoding->currentText(), QStringLiteral("自動 (Windows-1252)"));
+    QVERIFY(okEnabled(&dlg));
+    encoding->setCurrentIndex(1);
+    emit encoding->activated(1);
+    QCOMPARE(encoding->currentText(), QStringLiteral("UTF-8"));
+    auto* notices = part<QListWidget>(&dlg, "noticeList");
+    QCOMPARE(notices->count(), 3);
+    QCOMPARE(
+        notices->item(2)->text(),
+        QStringLiteral(
+            "3行目: UTF-8 として読めない文字があります。リストを UTF-8 で保存し直してください。"));
+    QVERIFY(!okEnabled(&dlg));
+    typeLine(listEdit(&dlg), QStringLiteral("Zoë"));
+    QCOMPARE(notices->item(2)->text(), QStringLiteral("3行目: 読めない文字 (U+FFFD) があります。"));
+    encoding->setCurrentIndex(0);
+    emit encoding->activated(0);
     QVERIFY(okEnabled(&dlg));
 
     // A file over the limit is refused and the list stays.
