@@ -37,10 +37,10 @@ struct EntrantList {
     std::vector<Entrant> entrants;      // every entrant line read, in order (for counting;
                                         // drawn only when there are no problems)
     std::vector<ListProblem> problems;  // empty when the list can be drawn
-    std::vector<ListProblem> notes;     // what is drawn all the same, in line order: each
-                                        // character an older program shows as 〓, kept as typed,
-                                     // at its first line ("「𠮷」は入力のまま残します。…"),
-                                     // and a name that an earlier line has
+    // What is drawn all the same, in line order: each character an older program shows as 〓,
+    // kept as typed, at its first line ("「𠮷」は入力のまま残します。…"), and each name that an
+    // earlier line has.
+    std::vector<ListProblem> notes;
     TextEncoding encoding = TextEncoding::Utf8;  // the encoding the list was read in
     bool encodingAutomatic = false;              // chosen by the list's content
 };
