@@ -222,8 +222,7 @@ int drawAndWrite(Arguments& args) {
 
     const kaz::EntrantList entrants = kaz::readEntrantList(*bytes, args.clubInName, args.encoding);
     // A list not in UTF-8 may have been read in the wrong one: the guess is told.
-    if (entrants.encodingAutomatic && (entrants.encoding == kaz::TextEncoding::ShiftJis ||
-                                       entrants.encoding == kaz::TextEncoding::Windows1252)) {
+    if (entrants.encodingAutomatic && entrants.encoding != kaz::TextEncoding::Utf8) {
         const kaz::Message used(kaz::MessageId::EncodingGuessed,
                                 {kaz::encodingName(entrants.encoding)});
         std::fprintf(stderr, "kazdraw: %s: %s\n", list.c_str(), kaz::toolText(used).c_str());
