@@ -149,12 +149,10 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
             return kaz::toolText(
                 {"--title に制御文字は使えません。", "--title cannot hold a control character."});
         }
-        if (kaz::cp932Length(args.title) > kaz::kMaxSheetTitleBytes) {
-            return kaz::toolText({"--title は %1 バイトまでです。",
-                                  "--title is limited to %1 single-byte or %2 double-byte "
-                                  "characters."},
-                                 {std::to_string(kaz::kMaxSheetTitleBytes),
-                                  std::to_string(kaz::kMaxSheetTitleBytes / 2)});
+        if (kaz::textLength(args.title) > kaz::kMaxSheetTitleCharacters) {
+            return kaz::toolText(
+                {"--title は %1 文字までです。", "--title is limited to %1 characters."},
+                {std::to_string(kaz::kMaxSheetTitleCharacters)});
         }
     }
     if (const std::optional<std::string> language = line.value("--language")) {

@@ -38,7 +38,7 @@ constexpr int kThirdPlaceSides = 2;
 using ThirdPlaceResults = std::array<LineResult, kThirdPlaceSides>;
 
 // What the sheet shows beside a member's name. Text is document text without control
-// characters, a club within kMaxClubBytes (counted on its CP932 form).
+// characters, a club within kMaxClubCharacters.
 struct MemberMarks {
     std::string club;  // empty for none
     int seed = 0;      // the seed number, 0 for none

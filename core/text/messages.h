@@ -68,9 +68,9 @@ enum class MessageId {
     AllKeptAsTyped,       // the characters (a list of Character) an older program shows as 〓
     ControlCharacter,     // the character as U+XXXX
     UnreadableText,       // bytes that are neither UTF-8 nor Shift_JIS
-    NameTooLong,          // the byte limit, the double-byte characters it holds
-    NameWithClubTooLong,  // the byte limit, the double-byte characters it holds
-    ClubTooLong,          // a club for the club column; the limit and its double-byte characters
+    NameTooLong,          // the limit in characters
+    NameWithClubTooLong,  // the limit in characters, of the name with its club
+    ClubTooLong,          // a club for the club column; the limit in characters
     BadSeed,              // the seed as written, the most
     SameSeed,             // the seed, the line that has it
     BadQuotes,            // a quote not closed, or text after one

@@ -48,12 +48,12 @@
         <translation>Contains unreadable characters (neither UTF-8 nor Shift_JIS).</translation>
     </message>
     <message>
-        <source>名前が長すぎます (%1 バイトまで)。</source>
-        <translation>The name is too long (at most %1 single-byte or %2 double-byte characters).</translation>
+        <source>名前が長すぎます (%1 文字まで)。</source>
+        <translation>The name is too long (at most %1 characters).</translation>
     </message>
     <message>
-        <source>名前と所属が長すぎます (名前（所属）で %1 バイトまで)。</source>
-        <translation>The name and club are too long (as name（club）, at most %1 single-byte or %2 double-byte characters).</translation>
+        <source>名前と所属が長すぎます (名前（所属）で %1 文字まで)。</source>
+        <translation>The name and club are too long (as name（club）, at most %1 characters).</translation>
     </message>
     <message>
         <source>シード「%1」は 1 から %2 までの整数ではありません。</source>
@@ -168,8 +168,8 @@
         <translation>An attempt was made to access %1 past its end.</translation>
     </message>
     <message>
-        <source>所属が長すぎます (%1 バイトまで)。</source>
-        <translation>The club is too long (at most %1 single-byte or %2 double-byte characters).</translation>
+        <source>所属が長すぎます (%1 文字まで)。</source>
+        <translation>The club is too long (at most %1 characters).</translation>
     </message>
     <message>
         <source>準々決勝</source>

@@ -292,8 +292,8 @@ void TestKazDraw::wrongArguments_data() {
                                                  QStringLiteral("1000000"), list, out}
                                   << QStringLiteral("--seed は 1 から 999999 までの整数です。");
     QTest::newRow("title too long")
-        << QStringList{QStringLiteral("--title"), QString(65, QChar(0x3042)), list, out}
-        << QStringLiteral("--title は 128 バイトまでです。");
+        << QStringList{QStringLiteral("--title"), QString(129, QChar(0x3042)), list, out}
+        << QStringLiteral("--title は 128 文字までです。");
     QTest::newRow("title with a tab")
         << QStringList{QStringLiteral("--title"), QStringLiteral("a\tb"), list, out}
         << QStringLiteral("--title に制御文字は使えません。");
@@ -337,7 +337,7 @@ void TestKazDraw::refused_data() {
         << QStringLiteral("kazdraw: 5人の組み合わせに 16人用は使えません。\n");
     QTest::newRow("club too long for its column")
         << QByteArray("a," + QByteArray(65, 'c') + "\nb\n") << QStringList()
-        << QStringLiteral("kazdraw: %1: 1行目: 所属が長すぎます (64 バイトまで)。\n");
+        << QStringLiteral("kazdraw: %1: 1行目: 所属が長すぎます (64 文字まで)。\n");
     QTest::newRow("over 1 MiB") << QByteArray((1 << 20) + 1, '#') << QStringList()
                                 << QStringLiteral(
                                        "kazdraw: %1: 参加者リストが大きすぎます (1 MiB まで)。\n");

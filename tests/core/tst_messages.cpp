@@ -66,12 +66,12 @@ void TestMessages::bothLanguages_data() {
         << "Riverside Tennis Club 3人: 準決勝 1組"
         << "\"Riverside Tennis Club\", 3 members: Semi-final ×1";
 
-    // The byte limits count what a reader counts in English.
+    // The limits count characters, as a reader does in every language.
     QTest::newRow("limit in characters")
         << firstProblem(
                "Bo\nAnn,Riverside Tennis Club of the Lower Valley and the Hills Beyond It\n")
-        << "2行目: 所属が長すぎます (64 バイトまで)。"
-        << "Line 2: The club is too long (at most 64 single-byte or 32 double-byte characters).";
+        << "2行目: 所属が長すぎます (64 文字まで)。"
+        << "Line 2: The club is too long (at most 64 characters).";
 }
 
 void TestMessages::bothLanguages() {
