@@ -7,6 +7,7 @@
 
 #include "bracket/bracket_shape.h"
 #include "bracket/line_result.h"
+#include "text/messages.h"
 
 // How an organiser's sheet shows around the bare bracket: a title and a second line, the
 // rounds' names, match numbers, the club column, the draw that made it, the third place and the
@@ -29,6 +30,12 @@ enum class SheetLanguage : int32_t {
     Japanese = 0,
     English = 1,
 };
+
+// The language of a new bracket's sheet, made by a program that speaks `language` (the editor,
+// kazdraw): its own words in the words of the program around it.
+constexpr SheetLanguage sheetLanguageOf(Language language) {
+    return language == Language::English ? SheetLanguage::English : SheetLanguage::Japanese;
+}
 
 // The sides of the third-place match: the loser of the upper semi-final, and of the lower.
 constexpr int kThirdPlaceSides = 2;

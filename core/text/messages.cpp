@@ -74,6 +74,15 @@ const char* const kSources[] = {
     KAZ_UI_TEXT("不戦勝の枠は勝ちにできません。"),
     KAZ_UI_TEXT("名前のない枠は勝ちにできません。"),
     KAZ_UI_TEXT("不戦勝による勝ちは取り消せません。"),
+
+    KAZ_UI_TEXT("%1 は入力ファイルそのものです。上書きしません。"),
+    KAZ_UI_TEXT("%1 はトーナメント表ファイルです。上書きしません。"),
+    KAZ_UI_TEXT("%1 は参加者リストです。上書きしません。"),
+    KAZ_UI_TEXT("%1 は予選リーグのファイルです。上書きしません。"),
+    KAZ_UI_TEXT("%1 は HTML ページです。上書きしません。"),
+    KAZ_UI_TEXT("%1 は画像です。上書きしません。"),
+    KAZ_UI_TEXT("%1 はフォルダです。ファイルを指定してください。"),
+    KAZ_UI_TEXT("フォルダ %1 がありません。"),
 };
 
 static_assert(std::size(kSources) == size_t(kMessageIdCount), "a text for every message");

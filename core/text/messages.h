@@ -97,8 +97,17 @@ enum class MessageId {
     ByeCannotWin,
     EmptySlotCannotWin,
     ByeWinStands,
+    // What the command-line tools say of the files they are given.
+    OutputIsInput,     // the output, which is the input file under this or another name
+    OutputIsBracket,   // an existing output of another kind than the tool writes
+    OutputIsList,      // as OutputIsBracket
+    OutputIsPoolFile,  // as OutputIsBracket
+    OutputIsPage,      // as OutputIsBracket
+    OutputIsPicture,   // as OutputIsBracket
+    IsFolder,          // a folder given where a file belongs
+    FolderMissing,     // the first folder on the way to an output that does not exist
 };
-constexpr int kMessageIdCount = static_cast<int>(MessageId::ByeWinStands) + 1;
+constexpr int kMessageIdCount = static_cast<int>(MessageId::FolderMissing) + 1;
 
 // The languages the system speaks.
 enum class Language { Japanese, English };

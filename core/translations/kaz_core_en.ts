@@ -220,6 +220,38 @@
         <translation>A win by a bye cannot be taken back.</translation>
     </message>
     <message>
+        <source>%1 は入力ファイルそのものです。上書きしません。</source>
+        <translation>%1 is the input file itself; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 はトーナメント表ファイルです。上書きしません。</source>
+        <translation>%1 is a bracket file; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 は参加者リストです。上書きしません。</source>
+        <translation>%1 is an entrant list; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 は予選リーグのファイルです。上書きしません。</source>
+        <translation>%1 is a pool file; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 は HTML ページです。上書きしません。</source>
+        <translation>%1 is an HTML page; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 は画像です。上書きしません。</source>
+        <translation>%1 is a picture; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 はフォルダです。ファイルを指定してください。</source>
+        <translation>%1 is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>フォルダ %1 がありません。</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
         <source>%1</source>
         <translation>&quot;%1&quot;</translation>
     </message>
