@@ -10,6 +10,7 @@
 
 #include "core_test_support.h"
 #include "io/kaz_format.h"
+#include "test_files.h"
 #include "tool/output_check.h"
 
 using namespace kaz;
@@ -20,11 +21,6 @@ Q_DECLARE_METATYPE(kaz::MessageId)
 namespace {
 
 std::string corePath(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 const QByteArray kBracket = kaztest::toBytes(writeKaz(Bracket(8)));
 
@@ -102,14 +98,14 @@ void TestOutputCheck::refusal() {
     QFETCH(MessageId, refusal);
     QTemporaryDir dir;
     const QString input = dir.filePath(QStringLiteral("a.kaz"));
-    QVERIFY(writeBytes(input, kBracket));
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("b.kaz")), kBracket));
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("list.csv")), "a\nb\n"));
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("old.html")), "<!DOCTYPE html>"));
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("notes.md")), "# notes"));
+    QVERIFY(testfiles::writeFile(input, kBracket));
+    QVERIFY(testfiles::writeFile(dir.filePath(QStringLiteral("b.kaz")), kBracket));
+    QVERIFY(testfiles::writeFile(dir.filePath(QStringLiteral("list.csv")), "a\nb\n"));
+    QVERIFY(testfiles::writeFile(dir.filePath(QStringLiteral("old.html")), "<!DOCTYPE html>"));
+    QVERIFY(testfiles::writeFile(dir.filePath(QStringLiteral("notes.md")), "# notes"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
     const QString locked = dir.filePath(QStringLiteral("locked.csv"));
-    QVERIFY(writeBytes(locked, "a\n"));
+    QVERIFY(testfiles::writeFile(locked, "a\n"));
     QVERIFY(QFile::setPermissions(locked, QFile::WriteOwner));
 #ifdef Q_OS_WIN
     if (output == QStringLiteral("soft.html") || output == QStringLiteral("hard.html")) {
