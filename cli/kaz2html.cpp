@@ -198,12 +198,11 @@ int main(int argc, char** argv) {
         }
     }
 
-    if (line.operands.size() == 2 && !isStandardOutput(line.operands[1])) {
-        if (const std::optional<int> refused = kaz::refuseOutput(
-                kTool, line.operands[1], kaz::FileKind::Page, {line.operands[0]})) {
-            return *refused;
-        }
-    }
+    const std::optional<int> refused =
+        line.operands.size() == 2 && !isStandardOutput(line.operands[1])
+            ? kaz::refuseOutput(kTool, line.operands[1], kaz::FileKind::Page, {line.operands[0]})
+            : kaz::refuseStandardOutput(kTool, {line.operands[0]});
+    if (refused) return *refused;
 
     kaz::removeTemporaryFileOnTermination();
     kaz::FileError stage = kaz::FileError::OpenFailed;

@@ -83,6 +83,10 @@ struct FileIdentity {
 // none or it cannot be looked at.
 std::optional<FileIdentity> fileIdentity(const std::string& path);
 
+// The identity of the file standard output writes to, or nothing where it is no file on a disk
+// that can be looked at (a terminal or a pipe may have one on POSIX, never on Windows).
+std::optional<FileIdentity> standardOutputIdentity();
+
 // Whether `path` names a folder (a symlink followed).
 bool isFolder(const std::string& path);
 

@@ -416,6 +416,16 @@ std::optional<FileIdentity> fileIdentity(const std::string& path) {
                         (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
+std::optional<FileIdentity> standardOutputIdentity() {
+    const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    if (output == nullptr || output == INVALID_HANDLE_VALUE) return std::nullopt;
+    if (::GetFileType(output) != FILE_TYPE_DISK) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(output, &info)) return std::nullopt;
+    return FileIdentity{uint64_t(info.dwVolumeSerialNumber),
+                        (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
 bool isFolder(const std::string& path) {
     const std::optional<std::wstring> wide = systemPath(path);
     if (!wide) return false;

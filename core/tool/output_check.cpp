@@ -110,12 +110,35 @@ std::optional<Message> outputRefusal(const std::string& output, FileKind written
     return Message(refusalOf(existing), {output});
 }
 
-std::optional<int> refuseOutput(const ToolText& tool, const std::string& output, FileKind written,
-                                const std::vector<std::string>& inputs) {
-    const std::optional<Message> refusal = outputRefusal(output, written, inputs);
+std::optional<Message> standardOutputRefusal(const std::vector<std::string>& inputs) {
+    const std::optional<platform::FileIdentity> target = platform::standardOutputIdentity();
+    if (!target) return std::nullopt;
+    for (const std::string& input : inputs) {
+        if (platform::fileIdentity(input) == target) {
+            return Message(MessageId::OutputIsInput, {input});
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<int> refuse(const ToolText& tool, const std::optional<Message>& refusal) {
     if (!refusal) return std::nullopt;
     std::fprintf(stderr, "%s: %s\n", tool.name, toolText(*refusal).c_str());
     return 2;
+}
+
+}  // namespace
+
+std::optional<int> refuseOutput(const ToolText& tool, const std::string& output, FileKind written,
+                                const std::vector<std::string>& inputs) {
+    return refuse(tool, outputRefusal(output, written, inputs));
+}
+
+std::optional<int> refuseStandardOutput(const ToolText& tool,
+                                        const std::vector<std::string>& inputs) {
+    return refuse(tool, standardOutputRefusal(inputs));
 }
 
 }  // namespace kaz

@@ -38,9 +38,16 @@ FileKind fileKind(std::string_view name, std::string_view firstBytes);
 std::optional<Message> outputRefusal(const std::string& output, FileKind written,
                                      const std::vector<std::string>& inputs);
 
+// The refusal of writing to standard output where it is one of `inputs` (a shell's "> a.kaz" or
+// ">> a.kaz" after reading a.kaz), naming that input; nothing otherwise.
+std::optional<Message> standardOutputRefusal(const std::vector<std::string>& inputs);
+
 // Tells outputRefusal's refusal on standard error and gives the exit status of wrong arguments
 // (2); nothing where `output` may be written.
 std::optional<int> refuseOutput(const ToolText& tool, const std::string& output, FileKind written,
                                 const std::vector<std::string>& inputs);
+// The same for standard output (standardOutputRefusal).
+std::optional<int> refuseStandardOutput(const ToolText& tool,
+                                        const std::vector<std::string>& inputs);
 
 }  // namespace kaz

@@ -72,6 +72,7 @@ class TestKaz2Html : public QObject {
 private slots:
     void pageToStdout_data();
     void pageToStdout();
+    void standardOutputIsTheInput();
     void sheetPage();
     void pageToFile();
     void pagePermissions();
@@ -113,6 +114,27 @@ void TestKaz2Html::pageToStdout() {
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.out.size(), 2768);
     QVERIFY(r.out == readFile(dataFile("four_members_example.html")));
+}
+
+// "kaz2html in.kaz >> in.kaz": standard output is the input, which is left as it was.
+void TestKaz2Html::standardOutputIsTheInput() {
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("in.kaz"));
+    const QByteArray bracket = readFile(dataFile("four_members.kaz"));
+    QVERIFY(writeFile(input, bracket));
+    const Result r = runRetryingEmulator(QStringLiteral(KAZ2HTML_PATH), [&] {
+        QProcess process;
+        process.setProcessEnvironment(toolEnvironment());
+        process.setStandardOutputFile(input, QIODevice::Append);
+        const auto [command, args] = toolCommand(QStringLiteral(KAZ2HTML_PATH), {input});
+        process.start(command, args);
+        return finish(process, QStringLiteral(KAZ2HTML_PATH));
+    });
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(
+        QString::fromUtf8(r.err).remove(QLatin1Char('\r')),
+        QStringLiteral("kaz2html: %1 は入力ファイルそのものです。上書きしません。\n").arg(input));
+    QCOMPARE(readFile(input), bracket);
 }
 
 // A file with a sheet block gives the page with the sheet.
