@@ -16,6 +16,7 @@
 #include "platform/platform_files.h"
 #include "text/messages.h"
 #include "tool/command_line.h"
+#include "tool/output_check.h"
 
 namespace {
 
@@ -35,13 +36,16 @@ const kaz::ToolString kHelp{
     "  --live         代わりにライブ結果ページを書き出します: UTF-8 の HTML5、SVG の図、\n"
     "                 回戦ごとの結果、入力を最後に変更した日時の「最終更新」\n"
     "  --watch        --live と一緒に: 出力を書いたあと、入力が変わるたびに書き直します。\n"
+    "                 ページはエディタのライブ公開と同じく、ブラウザで自分で新しくなります。\n"
     "                 SIGINT か SIGTERM (Ctrl+C) で終了ステータス 0 で終わります。読めない\n"
     "                 変更は伝えて、出力はそのまま残します\n"
     "  --help         この説明を表示します\n"
     "  --version      バージョンを表示します\n"
     "\n"
     "終了ステータス: 0 書き出しました (監視中はシグナルで終了しました)、1 ファイルが読めない、\n"
-    "変換できない、または書けません (既存の出力はそのまま残ります)、2 引数の誤りです。\n",
+    "変換できない、または書けません (既存の出力はそのまま残ります)、2 引数の誤り、または出力が\n"
+    "入力そのものか別の種類の既存のファイル (トーナメント表、参加者リスト、画像など) です\n"
+    "(何も書きません)。\n",
     "\n"
     "Writes the HTML page of a bracket file, the page the editor's \"Export as HTML\" writes\n"
     "right after opening it. Without OUTPUT, or with \"-\", the page goes to standard output.\n"
@@ -51,13 +55,16 @@ const kaz::ToolString kHelp{
     "  --live         the live results page instead: UTF-8 HTML5, the bracket drawn as SVG,\n"
     "                 the results by round and the time INPUT was last changed\n"
     "  --watch        with --live: write OUTPUT, then again whenever INPUT changes, until\n"
-    "                 SIGINT or SIGTERM (Ctrl+C) ends it with status 0; a change that cannot\n"
-    "                 be read is reported and OUTPUT kept as it was\n"
+    "                 SIGINT or SIGTERM (Ctrl+C) ends it with status 0; the page updates\n"
+    "                 itself in the browser, as the editor's live pages do; a change that\n"
+    "                 cannot be read is reported and OUTPUT kept as it was\n"
     "  --help         this text\n"
     "  --version      the version\n"
     "\n"
     "Exit status: 0 written (or watched and stopped), 1 the file could not be read,\n"
-    "converted or written (an existing OUTPUT is then left as it was), 2 wrong arguments.\n"};
+    "converted or written (an existing OUTPUT is then left as it was), 2 wrong arguments,\n"
+    "or OUTPUT is INPUT itself or an existing file of another kind (a bracket, a list of\n"
+    "entrants, a picture...): nothing is written.\n"};
 
 const kaz::ToolText kTool{"kaz2html", kUsage, kHelp};
 
@@ -67,6 +74,7 @@ const kaz::ToolString kWatchWithoutLiveMessage{"--watch は --live と一緒に�
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
 // A message of the core, in the tools' language.
 int fail(const kaz::Message& message) { return fail(kaz::toolText(message)); }
+int fail(const kaz::Failure& failure) { return fail(kaz::toolText(failure)); }
 
 int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
@@ -80,11 +88,11 @@ bool isStandardOutput(const std::string& name) {
 int writePage(const kaz::CommandLine& line, const std::string& page) {
     if (line.operands.size() < 2 || isStandardOutput(line.operands[1])) {
         const kaz::Status written = kaz::writeStandardOutput(page);
-        if (!written) return fail(written.failure().message());
+        if (!written) return fail(written.failure());
         return 0;
     }
     const kaz::Status written = kaz::writeFileSafely(line.operands[1], page);
-    if (!written) return fail(written.failure().message());
+    if (!written) return fail(written.failure());
     return 0;
 }
 
@@ -100,15 +108,17 @@ std::string localTimeText(int64_t seconds) {
 }
 
 // The live page of the bracket in `input`, "最終更新" being `stamp`'s time (the time of the
-// conversion where the input has none, as a pipe).
+// conversion where the input has none, as a pipe). A watched page updates itself in the
+// browser, as the editor's live pages do.
 int writeLive(const kaz::CommandLine& line, const std::optional<kaz::platform::FileStamp>& stamp,
               kaz::FileError& stage) {
     stage = kaz::FileError::OpenFailed;
     kaz::Result<kaz::Bracket> loaded =
         kaz::loadBracketFile(line.operands[0], kaz::ReadableFiles::AnyReadable);
-    if (!loaded) return fail(loaded.failure().message());
+    if (!loaded) return fail(loaded.failure());
     stage = kaz::FileError::SaveFailed;
     kaz::LivePageOptions options;
+    if (line.has("--watch")) options.refreshSeconds = kaz::kLiveRefreshSeconds;
     options.updatedAt =
         localTimeText(stamp ? stamp->modifiedSeconds : static_cast<int64_t>(std::time(nullptr)));
     return writePage(line, kaz::writeLivePage(*loaded, options));
@@ -163,7 +173,7 @@ int convert(const kaz::CommandLine& line, kaz::FileError& stage) {
         return writeLive(line, kaz::platform::fileStamp(line.operands[0]), stage);
     const std::string& input = line.operands[0];
     kaz::Result<kaz::Bracket> loaded = kaz::loadBracketFile(input, kaz::ReadableFiles::AnyReadable);
-    if (!loaded) return fail(loaded.failure().message());
+    if (!loaded) return fail(loaded.failure());
     stage = kaz::FileError::SaveFailed;
     loaded->setBoldFlags(line.has("--bold-score"), line.has("--bold-member"));
     return writePage(line, kaz::writeHtmlPage(*loaded));
@@ -187,6 +197,12 @@ int main(int argc, char** argv) {
             return usageError(kaz::toolText(kaz::kNoOutputFileMessage));
         }
     }
+
+    const std::optional<int> refused =
+        line.operands.size() == 2 && !isStandardOutput(line.operands[1])
+            ? kaz::refuseOutput(kTool, line.operands[1], kaz::FileKind::Page, {line.operands[0]})
+            : kaz::refuseStandardOutput(kTool, {line.operands[0]});
+    if (refused) return *refused;
 
     kaz::removeTemporaryFileOnTermination();
     kaz::FileError stage = kaz::FileError::OpenFailed;

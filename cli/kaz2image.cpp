@@ -18,6 +18,7 @@
 #include "painting/bracket_picture.h"
 #include "text/messages.h"
 #include "tool/command_line.h"
+#include "tool/output_check.h"
 
 using namespace kaz::render;
 
@@ -40,7 +41,8 @@ const kaz::ToolString kHelp{
     "  --version     バージョンを表示します\n"
     "\n"
     "終了ステータス: 0 書き出しました、1 ファイルが読めない、描けない、または書けません\n"
-    "(既存の出力はそのまま残ります)、2 引数の誤りです。\n",
+    "(既存の出力はそのまま残ります)、2 引数の誤り、または出力が入力そのものか別の種類の既存の\n"
+    "ファイル (トーナメント表、参加者リスト、HTML ページなど) です (何も書きません)。\n",
     "\n"
     "Draws a bracket file as the editor's \"Save as Image\" does right after opening it;\n"
     "the suffix of OUTPUT chooses the format:\n"
@@ -54,7 +56,9 @@ const kaz::ToolString kHelp{
     "  --version   the version\n"
     "\n"
     "Exit status: 0 written, 1 the file could not be read, drawn or written\n"
-    "(an existing OUTPUT is then left as it was), 2 wrong arguments.\n"};
+    "(an existing OUTPUT is then left as it was), 2 wrong arguments, or OUTPUT is INPUT\n"
+    "itself or an existing file of another kind (a bracket, a list of entrants, a page...):\n"
+    "nothing is written.\n"};
 
 // Beyond this a picture of 32 members passes 200 MB (one of 128 members is refused before).
 constexpr double kLargestScale = 8;
@@ -73,6 +77,7 @@ const kaz::ToolText kTool{"kaz2image", kUsage, kHelp};
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
 // A message of the core, in the tools' language.
 int fail(const kaz::Message& message) { return fail(kaz::toolText(message)); }
+int fail(const kaz::Failure& failure) { return fail(kaz::toolText(failure)); }
 
 int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
@@ -109,7 +114,7 @@ void reportQtFailures(QtMsgType type, const QMessageLogContext&, const QString& 
 int convert(const Arguments& args, const char* program, kaz::FileError& stage) {
     const kaz::Result<kaz::Bracket> loaded =
         kaz::loadBracketFile(args.input, kaz::ReadableFiles::AnyReadable);
-    if (!loaded) return fail(loaded.failure().message());
+    if (!loaded) return fail(loaded.failure());
     stage = kaz::FileError::SaveFailed;
 
     // Fonts need a GUI application; the offscreen platform needs no display.
@@ -128,10 +133,10 @@ int convert(const Arguments& args, const char* program, kaz::FileError& stage) {
         args.format == Format::Pdf
             ? bracketPdf(*loaded, QFileInfo(QFile::decodeName(args.input.c_str())).fileName())
             : bracketPng(*loaded, args.scale);
-    if (!bytes) return fail(bytes.failure().message());
+    if (!bytes) return fail(bytes.failure());
     const kaz::Status written = kaz::writeFileSafely(
         args.output, std::string_view(bytes->constData(), size_t(bytes->size())));
-    if (!written) return fail(written.failure().message());
+    if (!written) return fail(written.failure());
     return 0;
 }
 
@@ -166,6 +171,11 @@ int main(int argc, char** argv) {
         return usageError(kaz::toolText({"出力ファイルの名前は .png か .pdf で終わります: %1",
                                          "The output file's name ends in .png or .pdf: %1"},
                                         {args.output}));
+    }
+
+    if (const std::optional<int> refused =
+            kaz::refuseOutput(kTool, args.output, kaz::FileKind::Picture, {args.input})) {
+        return *refused;
     }
 
     kaz::removeTemporaryFileOnTermination();

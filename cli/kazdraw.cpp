@@ -21,6 +21,7 @@
 #include "text/text_limits.h"
 #include "text/utf8.h"
 #include "tool/command_line.h"
+#include "tool/output_check.h"
 
 namespace {
 
@@ -52,7 +53,8 @@ const kaz::ToolString kHelp{
     "  --third-place   準決勝で負けた 2 人の 3 位決定戦を行います (「3位決定戦を行う」)\n"
     "  --two-sided     表を左右に分け、前半のメンバーを左端に、後半を右端に並べ、決勝を中央に\n"
     "                  置きます (「左右に分ける」)\n"
-    "  --language 言語  表が自分で書く言葉 (回戦名、3位決定戦、抽選番号) の言語: ja (既定) か en\n"
+    "  --language 言語  表が自分で書く言葉 (回戦名、3位決定戦、抽選番号) の言語: ja か en。\n"
+    "                  指定しなければこのツールの言語です (日本語のロケールかロケールなしで ja)\n"
     "  --encoding 文字コード  リストの文字コード: auto (既定: UTF-8、BOM 付きの UTF-16、\n"
     "                  Shift_JIS、Windows-1252 から中身で選び、UTF-8 以外を選んだときは\n"
     "                  そう表示します)、utf-8、shift_jis、windows-1252\n"
@@ -60,7 +62,8 @@ const kaz::ToolString kHelp{
     "  --version       バージョンを表示します\n"
     "\n"
     "終了ステータス: 0 書き出しました、1 リストが読めない、抽選できない、または出力が書けません\n"
-    "(既存の出力はそのまま残ります)、2 引数の誤りです。\n",
+    "(既存の出力はそのまま残ります)、2 引数の誤り、または出力がリストそのものか別の種類の既存の\n"
+    "ファイル (参加者リスト、HTML ページ、画像など) です (何も書きません)。\n",
     "\n"
     "Draws a bracket from a list of entrants (one a line: name, club, seed, separated by a\n"
     "tab or a comma) and writes it as a .kaz file. Seeds take their\n"
@@ -83,7 +86,8 @@ const kaz::ToolString kHelp{
     "  --two-sided     the sheet in two sides, the first half of the members down the left\n"
     "                  edge and the second half down the right, the final in the middle\n"
     "  --language L    the language of the words the sheet writes of its own (round\n"
-    "                  names, Third-place match, Draw no.): ja (the default) or en\n"
+    "                  names, Third-place match, Draw no.): ja or en; without it the\n"
+    "                  tools' language (ja in a Japanese locale or none, en in another)\n"
     "  --encoding E    the list's encoding: auto (the default: UTF-8, UTF-16 with a BOM,\n"
     "                  Shift_JIS or Windows-1252 by the content, told when not UTF-8),\n"
     "                  utf-8, shift_jis or windows-1252\n"
@@ -91,7 +95,9 @@ const kaz::ToolString kHelp{
     "  --version       the version\n"
     "\n"
     "Exit status: 0 written, 1 the list could not be read or drawn or OUT could not be\n"
-    "written (an existing OUT is then left as it was), 2 wrong arguments.\n"};
+    "written (an existing OUT is then left as it was), 2 wrong arguments, or OUT is LIST\n"
+    "itself or an existing file of another kind (a list of entrants, a page, a picture...):\n"
+    "nothing is written.\n"};
 
 struct Arguments {
     kaz::DrawOptions options;
@@ -99,7 +105,8 @@ struct Arguments {
     bool clubInName = false;
     bool thirdPlace = false;
     bool twoSided = false;
-    kaz::SheetLanguage language = kaz::SheetLanguage::Japanese;
+    // the tools' language unless --language says
+    kaz::SheetLanguage language = kaz::sheetLanguageOf(kaz::toolLanguage());
     kaz::ListEncoding encoding = kaz::ListEncoding::Automatic;
     std::string title;                          // as given (UTF-8)
     std::vector<std::string> titleBeyondCp932;  // characters older programs show as 〓
@@ -112,6 +119,7 @@ const kaz::ToolText kTool{"kazdraw", kUsage, kHelp};
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
 // A message of the core, in the tools' language.
 int fail(const kaz::Message& message) { return fail(kaz::toolText(message)); }
+int fail(const kaz::Failure& failure) { return fail(kaz::toolText(failure)); }
 
 int usageError(const std::string& what) { return kaz::reportUsageError(kTool, what); }
 
@@ -159,19 +167,18 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
             return kaz::toolText(
                 {"--title に制御文字は使えません。", "--title cannot hold a control character."});
         }
-        if (kaz::cp932Length(args.title) > kaz::kMaxSheetTitleBytes) {
-            return kaz::toolText({"--title は %1 バイトまでです。",
-                                  "--title is limited to %1 single-byte or %2 double-byte "
-                                  "characters."},
-                                 {std::to_string(kaz::kMaxSheetTitleBytes),
-                                  std::to_string(kaz::kMaxSheetTitleBytes / 2)});
+        if (kaz::textLength(args.title) > kaz::kMaxSheetTitleCharacters) {
+            return kaz::toolText(
+                {"--title は %1 文字までです。", "--title is limited to %1 characters."},
+                {std::to_string(kaz::kMaxSheetTitleCharacters)});
         }
     }
     if (const std::optional<std::string> language = line.value("--language")) {
         if (*language != "ja" && *language != "en") {
             return kaz::toolText({"--language は ja か en です。", "--language is ja or en."});
         }
-        if (*language == "en") args.language = kaz::SheetLanguage::English;
+        args.language =
+            *language == "en" ? kaz::SheetLanguage::English : kaz::SheetLanguage::Japanese;
     }
     if (const std::optional<std::string> encoding = line.value("--encoding")) {
         std::string name;
@@ -218,7 +225,7 @@ int drawAndWrite(Arguments& args) {
         // longer than the limit
         return fail(list + ": " + kaz::toolText(kaz::Message(kaz::MessageId::ListTooLarge)));
     }
-    if (!bytes) return fail(kaz::Failure{bytes.failure().cause, list}.message());
+    if (!bytes) return fail(kaz::Failure{bytes.failure().cause, list});
 
     const kaz::EntrantList entrants = kaz::readEntrantList(*bytes, args.clubInName, args.encoding);
     // A list not in UTF-8 may have been read in the wrong one: the guess is told.
@@ -259,7 +266,7 @@ int drawAndWrite(Arguments& args) {
         bracket.setSheet(std::move(sheet));
     }
     const kaz::Status written = kaz::writeFileSafely(output, kaz::writeKaz(bracket));
-    if (!written) return fail(written.failure().message());
+    if (!written) return fail(written.failure());
 
     std::string report = kaz::toolText({"抽選番号 %1\n", "Draw number %1\n"},
                                        {std::to_string(args.options.drawNumber)});
@@ -274,7 +281,7 @@ int drawAndWrite(Arguments& args) {
     }
     // Through the core, so that the lines end alike on every system.
     const kaz::Status printed = kaz::writeStandardOutput(report);
-    if (!printed) return fail(printed.failure().message());
+    if (!printed) return fail(printed.failure());
     return 0;
 }
 
@@ -300,6 +307,13 @@ int main(int argc, char** argv) {
     Arguments args;
     if (const std::optional<std::string> wrong = takeArguments(line, args)) {
         return usageError(*wrong);
+    }
+
+    const std::vector<std::string> inputs =
+        args.list == "-" ? std::vector<std::string>() : std::vector<std::string>{args.list};
+    if (const std::optional<int> refused =
+            kaz::refuseOutput(kTool, args.output, kaz::FileKind::Bracket, inputs)) {
+        return *refused;
     }
 
     kaz::removeTemporaryFileOnTermination();

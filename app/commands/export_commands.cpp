@@ -66,7 +66,7 @@ void ExportCommands::proposePage(const kaz::Bracket& bracket) {
 void ExportCommands::print(gui::BracketDocument* doc) {
     QPrinter& target = printer();
     proposePage(doc->bracket());
-    target.setDocName(doc->title());
+    target.setDocName(render::documentTitle(doc->bracket(), doc->title()));
     // Qt's dialog would offer the file printed to last, of whichever bracket that was.
     const QString pdf = m_places->proposedPath(*doc, QStringLiteral("pdf"));
     const QPageSize proposed = target.pageLayout().pageSize();
@@ -86,7 +86,7 @@ void ExportCommands::print(gui::BracketDocument* doc) {
 void ExportCommands::preview(gui::BracketDocument* doc) {
     QPrinter& target = printer();
     proposePage(doc->bracket());
-    target.setDocName(doc->title());
+    target.setDocName(render::documentTitle(doc->bracket(), doc->title()));
     const kaz::Bracket& bracket = doc->bracket();  // unchanged while the preview is open
     QWidget* window = m_window;
     // The preview paints its own pages here, and the printer's when printed from it.

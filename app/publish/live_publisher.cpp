@@ -19,8 +19,6 @@ constexpr int kQuietMs = 400;
 // …and at most this long after the first change not yet written: with the write itself, the
 // file is at most two seconds behind the bracket.
 constexpr int kLongestMs = 1500;
-// A browser showing the page reloads it this often.
-constexpr int kRefreshSeconds = 30;
 // The one thing this publisher's writer follows.
 constexpr int kPage = 0;
 
@@ -79,7 +77,7 @@ DebouncedWriter::Write LivePublisher::snapshot() {
     if (!m_document) return nullptr;
     LivePageOptions options;
     options.updatedAt = m_lastChange.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
-    options.refreshSeconds = kRefreshSeconds;
+    options.refreshSeconds = kaz::kLiveRefreshSeconds;
     options.recentResults = m_recent;
     return [this, bracket = m_document->bracket(), options = std::move(options),
             pageWriter = m_pageWriter, path = targetPath(), target = gui::corePath(targetPath()),

@@ -30,8 +30,8 @@ bool speaksJapanese(const QLocale& locale) {
 }
 
 void installUiLanguage(QCoreApplication& app, const QLocale& locale) {
-    installedLanguage =
-        speaksJapanese(locale) ? kaz::SheetLanguage::Japanese : kaz::SheetLanguage::English;
+    installedLanguage = kaz::sheetLanguageOf(speaksJapanese(locale) ? kaz::Language::Japanese
+                                                                    : kaz::Language::English);
     if (speaksJapanese(locale)) {
         // Qt's own dialogs (file chooser, colour chooser, message boxes) speak Japanese too.
         install(app, QStringLiteral("qtbase_ja"),

@@ -53,20 +53,20 @@ bool showsSheet(const Bracket& bracket) {
 }
 
 bool hasSheetBlock(const Bracket& bracket) {
-    return showsSheet(bracket) || holdsTextBeyondCp932(bracket);
+    return showsSheet(bracket) || holdsTextBeyondClassicFields(bracket);
 }
 
 namespace {
 
 bool textFits(const std::string& text, size_t limit) {
-    return cp932Length(text) <= limit && !hasControlCharacter(text);
+    return textLength(text) <= limit && !hasControlCharacter(text);
 }
 
 }  // namespace
 
 bool sheetFits(const Bracket& bracket, const SheetInfo& sheet) {
-    if (!textFits(sheet.title, kMaxSheetTitleBytes) ||
-        !textFits(sheet.subtitle, kMaxSheetSubtitleBytes)) {
+    if (!textFits(sheet.title, kMaxSheetTitleCharacters) ||
+        !textFits(sheet.subtitle, kMaxSheetSubtitleCharacters)) {
         return false;
     }
     // The file holds the number as a positive 32-bit integer.
@@ -75,7 +75,7 @@ bool sheetFits(const Bracket& bracket, const SheetInfo& sheet) {
     }
     for (int round = 0; round < kMaxRounds; ++round) {
         const std::string& name = sheet.roundNames[size_t(round)];
-        if (!textFits(name, kMaxRoundNameBytes) ||
+        if (!textFits(name, kMaxRoundNameCharacters) ||
             (round >= bracket.roundCount() && !name.empty())) {
             return false;
         }
@@ -86,7 +86,7 @@ bool sheetFits(const Bracket& bracket, const SheetInfo& sheet) {
 bool marksFit(const Bracket& bracket, int member, const MemberMarks& marks) {
     if (member < 0 || member >= kMaxMembers) return false;
     if (member >= bracket.memberCount()) return marks.isEmpty();
-    if (!textFits(marks.club, kMaxClubBytes)) return false;
+    if (!textFits(marks.club, kMaxClubCharacters)) return false;
     if (marks.seed < 0 || marks.seed > bracket.memberCount()) return false;
     return !marks.bye || bracket.memberName(member).empty();
 }
@@ -96,7 +96,7 @@ bool thirdPlaceResultsFit(const SheetInfo& sheet, const ThirdPlaceResults& resul
     for (const LineResult& side : results) {
         if (sheet.thirdPlace != ThirdPlace::Match && side != LineResult()) return false;
         if (side.state != LineState::Open && side.state != LineState::Won) return false;
-        if (!textFits(side.score, kMaxScoreBytes)) return false;
+        if (!textFits(side.score, kMaxScoreCharacters)) return false;
         wonSides += side.state == LineState::Won;
     }
     return wonSides <= 1;

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "bracket/bracket.h"
+#include "text/cp932.h"
 
 // Every text a bracket holds, by kind and index, for what treats them all alike: the file's
 // exact forms of text beyond CP932, the checks that they fit.
@@ -44,7 +45,18 @@ void forEachText(Content& content, Visit visit) {
     }
 }
 
+// The classic field that holds a text of `kind`: its CP932 form, for a line's score only as
+// much of it as the classic score field takes.
+Cp932Text classicField(TextKind kind, Utf8View text);
+
+// True when `exact` is UTF-8 and classicField(kind, exact) == `field`, so that `exact` is what
+// the field was written from.
+bool isExactFormOfField(TextKind kind, Utf8View exact, Cp932View field);
+
+// True when the classic field alone gives `text` back, so that the file needs no exact form.
+bool classicFieldHoldsExactly(TextKind kind, Utf8View text);
+
 // True when a text of the bracket is one its file's classic form cannot give back exactly.
-bool holdsTextBeyondCp932(const Bracket& bracket);
+bool holdsTextBeyondClassicFields(const Bracket& bracket);
 
 }  // namespace kaz

@@ -7,6 +7,7 @@
 
 #include "bracket/bracket_shape.h"
 #include "bracket/line_result.h"
+#include "text/messages.h"
 
 // How an organiser's sheet shows around the bare bracket: a title and a second line, the
 // rounds' names, match numbers, the club column, the draw that made it, the third place and the
@@ -30,6 +31,12 @@ enum class SheetLanguage : int32_t {
     English = 1,
 };
 
+// The language of a new bracket's sheet, made by a program that speaks `language` (the editor,
+// kazdraw): its own words in the words of the program around it.
+constexpr SheetLanguage sheetLanguageOf(Language language) {
+    return language == Language::English ? SheetLanguage::English : SheetLanguage::Japanese;
+}
+
 // The sides of the third-place match: the loser of the upper semi-final, and of the lower.
 constexpr int kThirdPlaceSides = 2;
 
@@ -38,7 +45,7 @@ constexpr int kThirdPlaceSides = 2;
 using ThirdPlaceResults = std::array<LineResult, kThirdPlaceSides>;
 
 // What the sheet shows beside a member's name. Text is document text without control
-// characters, a club within kMaxClubBytes (counted on its CP932 form).
+// characters, a club within kMaxClubCharacters.
 struct MemberMarks {
     std::string club;  // empty for none
     int seed = 0;      // the seed number, 0 for none

@@ -210,15 +210,13 @@ std::optional<Message> checkRow(const Row& row, const Heading& heading, int entr
     if (!usableClub) return reason;
     entrant.name = *usableName;
     entrant.club = *usableClub;
-    if (cp932Length(memberNameOf(entrant, clubInName)) > kMaxMemberNameBytes) {
+    if (textLength(memberNameOf(entrant, clubInName)) > kMaxMemberNameCharacters) {
         const bool withClub = clubInName && !entrant.club.empty();
         return Message(withClub ? MessageId::NameWithClubTooLong : MessageId::NameTooLong,
-                       {static_cast<long long>(kMaxMemberNameBytes),
-                        static_cast<long long>(kMaxMemberNameBytes / 2)});
+                       {static_cast<long long>(kMaxMemberNameCharacters)});
     }
-    if (!clubInName && cp932Length(entrant.club) > kMaxClubBytes) {
-        return Message(MessageId::ClubTooLong, {static_cast<long long>(kMaxClubBytes),
-                                                static_cast<long long>(kMaxClubBytes / 2)});
+    if (!clubInName && textLength(entrant.club) > kMaxClubCharacters) {
+        return Message(MessageId::ClubTooLong, {static_cast<long long>(kMaxClubCharacters)});
     }
     entrant.seed = seedFromText(seed);
     if (entrant.seed < 0 || entrant.seed > entrantCount) {

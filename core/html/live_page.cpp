@@ -31,6 +31,7 @@ constexpr char kStyleStart[] =
     ".top h2{font-size:1.1em;margin:.5em 0 .2em}.recent{margin:0;padding-left:2em}\n"
     ".results h2{font-size:1.2em;margin:0}.results h3{font-size:1em;margin:.8em 0 .2em}\n"
     ".results ol,.results ul{margin:0;padding-left:2em}.winner{font-size:1.2em;margin:0}\n"
+    ".sc{white-space:nowrap}\n"
     "@media (min-width:768px){.c{max-width:100%;height:auto}}\n";
 
 // Fetches the page's own address every 15 s and, where the body or the style changed, puts in

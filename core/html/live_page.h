@@ -7,6 +7,10 @@
 
 namespace kaz {
 
+// How often a page that follows its bracket (the editor's live pages, kaz2html --watch's)
+// reloads itself where scripts are off.
+constexpr int kLiveRefreshSeconds = 30;
+
 struct LivePageOptions {
     std::string updatedAt;  // the time of the last change, as shown after "最終更新 " (UTF-8), e.g.
                             // "2026-12-08 12:34:56"

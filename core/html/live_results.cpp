@@ -109,6 +109,38 @@ void appendRoundName(PageBuffer& out, const Bracket& bracket, const DecidedMatch
     }
 }
 
+// True for a score of one number or word: "3", not "6-4 3-6".
+bool isPlainScore(std::string_view score) {
+    return score.find_first_of(" -\t") == std::string_view::npos;
+}
+
+// A match's two scores, each whole on one line: plain ones as "3-1", others apart,
+// "6-4 3-6 – 4-6 6-3", so that no side's sets run into the other's.
+void appendScores(PageBuffer& out, const std::string& upper, const std::string& lower,
+                  const SheetWords& words) {
+    if (upper.empty() && lower.empty()) {
+        out += std::string_view(words.versus);
+        return;
+    }
+    const auto appendScore = [&out](const std::string& score) {
+        if (score.empty()) return;
+        out += "<span class=\"sc\">";
+        appendDocumentText(out, score);
+        out += "</span>";
+    };
+    if (upper.empty() || lower.empty() || !isPlainScore(upper) || !isPlainScore(lower)) {
+        appendScore(upper);
+        if (!upper.empty() && !lower.empty()) out += " \xE2\x80\x93 ";  // an en dash
+        appendScore(lower);
+        return;
+    }
+    out += "<span class=\"sc\">";
+    appendDocumentText(out, upper);
+    out += '-';
+    appendDocumentText(out, lower);
+    out += "</span>";
+}
+
 // One decided match: "第3試合 A（所属） 3-1 B（所属）（A の勝ち）", the winner in bold; a score
 // only one side has is shown alone, and "対" stands between two sides without scores. With
 // `round`, its round's name after the number.
@@ -126,12 +158,7 @@ void appendMatch(PageBuffer& out, const Bracket& bracket, const DecidedMatch& ma
     for (int side = 0; side < 2; ++side) {
         if (side == 1) {
             out += ' ';
-            const std::string& upper = *match.scores[0];
-            const std::string& lower = *match.scores[1];
-            if (upper.empty() && lower.empty()) out += std::string_view(words.versus);
-            appendDocumentText(out, upper);
-            if (!upper.empty() && !lower.empty()) out += '-';
-            appendDocumentText(out, lower);
+            appendScores(out, *match.scores[0], *match.scores[1], words);
             out += ' ';
         }
         const bool won = side == match.winner;

@@ -37,6 +37,23 @@ Result<std::string> readWholeFile(const std::string& path, size_t limit, Readabl
     return readToEnd(file, path, limit);
 }
 
+Result<std::string> readFileStart(const std::string& path, size_t count) {
+    platform::InputFile file;
+    const FileError opened = file.open(path, true);
+    if (opened != FileError::None) return Failure{opened, path};
+    std::string bytes(count, '\0');
+    size_t have = 0;
+    while (have < count) {
+        size_t got = 0;
+        const FileError error = file.read(&bytes[have], count - have, got);
+        if (error != FileError::None) return Failure{error, path};
+        if (got == 0) break;
+        have += got;
+    }
+    bytes.resize(have);
+    return bytes;
+}
+
 Result<std::string> readStandardInput(size_t limit) {
     platform::InputFile file;
     const FileError opened = file.openStandardInput();

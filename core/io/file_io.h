@@ -21,6 +21,10 @@ enum class ReadableFiles {
 // FileError::InvalidFormat; the system's refusals fail with their cause.
 Result<std::string> readWholeFile(const std::string& path, size_t limit, ReadableFiles accepted);
 
+// The first `count` bytes of the regular file at `path` (all of a shorter one), without waiting
+// on anything that is not a regular file, which fails as FileError::InvalidFormat.
+Result<std::string> readFileStart(const std::string& path, size_t count);
+
 // Reads standard input to its end, refused as readWholeFile refuses a file beyond `limit`.
 Result<std::string> readStandardInput(size_t limit);
 

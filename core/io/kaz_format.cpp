@@ -20,7 +20,7 @@ std::string writeKaz(const Bracket& bracket) {
     appendKazInt(out, static_cast<uint32_t>(bracket.lineCount()));
     for (int line = 0; line < bracket.lineCount(); ++line) {
         appendKazInt(out, static_cast<uint32_t>(bracket.lineState(line)));
-        appendKazString(out, cp932Form(bracket.lineScore(line)));
+        appendKazString(out, classicField(TextKind::Score, bracket.lineScore(line)));
     }
     appendKazInt(out, static_cast<uint32_t>(bracket.roundCount()));
     for (int row = 0; row < ColorSet::kCount; ++row) {
@@ -58,8 +58,8 @@ struct StoredTexts {
     }
 };
 
-// Each text of `content`: the exact text where the block holds one whose CP932 form is still
-// its field's (a program that knows only the field may have changed it since), else the field.
+// Each text of `content`: the exact text where the block holds one that its field is still
+// written from (a program that knows only the field may have changed it since), else the field.
 void takeTexts(const StoredTexts& stored, const ExactTexts& exactTexts, BracketContent& content) {
     std::array<size_t, kTextKinds> next{};
     forEachText(content, [&](TextKind kind, size_t index, std::string& text) {
@@ -69,10 +69,11 @@ void takeTexts(const StoredTexts& stored, const ExactTexts& exactTexts, BracketC
         const std::string_view exact = hasExact ? entries[at++].second : std::string_view();
         const StoredText* field = stored.of(kind, index);
         if (field != nullptr && field->utf16) text = textFromUtf16Le(field->bytes);
-        const bool fits = field != nullptr && !field->utf16
-                              ? isExactFormOfCp932(exact, field->bytes)
-                              : isExactFormOf(exact, text);
-        if (hasExact && fits) {
+        const auto fits = [&] {
+            if (field == nullptr) return isExactFormOf(exact, text);
+            return isExactFormOfField(kind, exact, field->utf16 ? cp932Form(text) : field->bytes);
+        };
+        if (hasExact && fits()) {
             text.assign(exact.data(), exact.size());
         } else if (field != nullptr && !field->utf16) {
             text = textFromCp932(field->bytes);

@@ -52,7 +52,7 @@ void appendExactTextRecords(std::vector<std::string>& records, const Bracket& br
     std::array<int, kTextKinds> counts{};
     std::array<std::string, kTextKinds> entries;
     forEachText(bracket.content(), [&](TextKind kind, size_t index, const std::string& text) {
-        if (cp932HoldsExactly(text)) return;
+        if (classicFieldHoldsExactly(kind, text)) return;
         const auto k = size_t(kind);
         ++counts[k];
         if (isSingleText(kind)) {

@@ -34,8 +34,9 @@
 //  14 … 21 exact texts  the UTF-8 form of texts whose field above (or in the classic part)
 //                   holds 〓 or a look-alike for a character CP932 cannot hold: 14 member names,
 //                   15 scores (by line), 16 the champion, 17 the title, 18 the second line,
-//                   19 round names, 20 clubs, 21 third-place scores (by side). 16, 17 and 18
-//                   are the text's bytes; the others count, then per text: index, string. A text
+//                   19 round names, 20 clubs, 21 third-place scores (by side); 15 also holds
+//                   a score longer than the classic score field, which holds its start. 16, 17 and
+//                   18 are the text's bytes; the others count, then per text: index, string. A text
 //                   whose CP932 form is no longer its field (a program that knows only the field
 //                   changed it since) is ignored: the field wins.
 // Counts and indices are integers; entries run in ascending index; a count is at least 1.

@@ -68,6 +68,31 @@ struct FileStamp {
 // The stamp of the file at `path` (a symlink followed), or nothing when it cannot be looked at.
 std::optional<FileStamp> fileStamp(const std::string& path);
 
+// Which file a path names, whatever the name: the same under a symlink, a hard link or another
+// spelling of the path. The device and inode on POSIX, the volume serial number and file index
+// on Windows.
+struct FileIdentity {
+    uint64_t volume = 0;
+    uint64_t file = 0;
+
+    bool operator==(const FileIdentity& o) const { return volume == o.volume && file == o.file; }
+    bool operator!=(const FileIdentity& o) const { return !(*this == o); }
+};
+
+// The identity of the file or folder at `path` (a symlink followed), or nothing where there is
+// none or it cannot be looked at.
+std::optional<FileIdentity> fileIdentity(const std::string& path);
+
+// The identity of the file standard output writes to, or nothing where it is no file on a disk
+// that can be looked at (a terminal or a pipe may have one on POSIX, never on Windows).
+std::optional<FileIdentity> standardOutputIdentity();
+
+// Whether `path` names a folder (a symlink followed).
+bool isFolder(const std::string& path);
+
+// The folder part of `path`, as written ("." for a bare name); a root is its own folder.
+std::string parentFolder(const std::string& path);
+
 // Waits `milliseconds`; a signal may end the wait early.
 void sleepMilliseconds(int milliseconds);
 

@@ -308,6 +308,25 @@ std::optional<FileStamp> fileStamp(const std::string& path) {
     return stamp;
 }
 
+std::optional<FileIdentity> fileIdentity(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+    return FileIdentity{uint64_t(status.st_dev), uint64_t(status.st_ino)};
+}
+
+std::optional<FileIdentity> standardOutputIdentity() {
+    struct stat status {};
+    if (::fstat(STDOUT_FILENO, &status) != 0) return std::nullopt;
+    return FileIdentity{uint64_t(status.st_dev), uint64_t(status.st_ino)};
+}
+
+bool isFolder(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string parentFolder(const std::string& path) { return folderOf(path); }
+
 void sleepMilliseconds(int milliseconds) {
     struct timespec wait {};
     wait.tv_sec = milliseconds / 1000;

@@ -402,6 +402,39 @@ std::optional<FileStamp> fileStamp(const std::string& path) {
     return stamp;
 }
 
+std::optional<FileIdentity> fileIdentity(const std::string& path) {
+    const std::optional<std::wstring> wide = systemPath(path);
+    if (!wide) return std::nullopt;
+    // No access asked, only the file's information; backup semantics open a folder too.
+    Handle file(::CreateFileW(wide->c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file.valid()) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
+    return FileIdentity{uint64_t(info.dwVolumeSerialNumber),
+                        (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+std::optional<FileIdentity> standardOutputIdentity() {
+    const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    if (output == nullptr || output == INVALID_HANDLE_VALUE) return std::nullopt;
+    if (::GetFileType(output) != FILE_TYPE_DISK) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(output, &info)) return std::nullopt;
+    return FileIdentity{uint64_t(info.dwVolumeSerialNumber),
+                        (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+bool isFolder(const std::string& path) {
+    const std::optional<std::wstring> wide = systemPath(path);
+    if (!wide) return false;
+    const DWORD attributes = ::GetFileAttributesW(wide->c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string parentFolder(const std::string& path) { return folderOf(path); }
+
 void sleepMilliseconds(int milliseconds) { Sleep(DWORD(milliseconds)); }
 
 }  // namespace kaz::platform

@@ -128,6 +128,19 @@ Cp932Text cp932Form(Utf8View text) {
     return out;
 }
 
+Cp932Text cp932FormCut(Utf8View text, size_t maxBytes) {
+    std::string out;
+    size_t at = 0;
+    while (at < text.size()) {
+        const Piece piece = pieceAt(text, at);
+        const size_t bytes = piece.code == kNoCode ? kGetaMark.size() : piece.code > 0xFF ? 2 : 1;
+        if (out.size() + bytes > maxBytes) break;
+        appendCp932Code(out, classicCode(piece));
+        at += piece.length;
+    }
+    return out;
+}
+
 Cp932Text cp932FormWithReferences(Utf8View text) {
     static constexpr char kHexDigits[] = "0123456789ABCDEF";
     std::string out;
@@ -151,6 +164,12 @@ size_t cp932Length(Utf8View text) {
     forEachPiece(text, [&length](const Piece& piece) {
         length += piece.code == kNoCode ? kGetaMark.size() : piece.code > 0xFF ? 2 : 1;
     });
+    return length;
+}
+
+size_t textLength(Utf8View text) {
+    size_t length = 0;
+    forEachPiece(text, [&length](const Piece&) { ++length; });
     return length;
 }
 

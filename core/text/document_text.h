@@ -32,8 +32,16 @@ Cp932Text cp932Form(Utf8View text);
 // holds only as a look-alike) as a hexadecimal character reference, "&#x20BB7;".
 Cp932Text cp932FormWithReferences(Utf8View text);
 
-// The length of cp932Form(text), in bytes: what the classic field's limits count.
+// The classic field of `text` where the field holds at most `maxBytes` bytes: the longest start
+// of cp932Form(text) that fits and ends between characters.
+Cp932Text cp932FormCut(Utf8View text, size_t maxBytes);
+
+// The length of cp932Form(text), in bytes.
 size_t cp932Length(Utf8View text);
+
+// The length of `text` in characters, whatever their script: what a text's limit counts (each
+// kept byte, and each sequence that is not UTF-8, counts one).
+size_t textLength(Utf8View text);
 
 // True when `exact` is UTF-8 and cp932Form(exact) == `field`, found without making the form.
 bool isExactFormOfCp932(Utf8View exact, Cp932View field);

@@ -49,9 +49,9 @@ const char* const kSources[] = {
     KAZ_UI_TEXT("この行は UTF-8 で、リストのほかの行は %1 です。リストを UTF-8 で保存し直して"
                 "ください。"),
     KAZ_UI_TEXT("文字コード: %1（自動）"),
-    KAZ_UI_TEXT("名前が長すぎます (%1 バイトまで)。"),
-    KAZ_UI_TEXT("名前と所属が長すぎます (名前（所属）で %1 バイトまで)。"),
-    KAZ_UI_TEXT("所属が長すぎます (%1 バイトまで)。"),
+    KAZ_UI_TEXT("名前が長すぎます (%1 文字まで)。"),
+    KAZ_UI_TEXT("名前と所属が長すぎます (名前（所属）で %1 文字まで)。"),
+    KAZ_UI_TEXT("所属が長すぎます (%1 文字まで)。"),
     KAZ_UI_TEXT("シード「%1」は 1 から %2 までの整数ではありません。"),
     KAZ_UI_TEXT("シード %1 は %2 行目と同じです。"),
     KAZ_UI_TEXT("引用符 (\") の対応が正しくありません。"),
@@ -81,6 +81,15 @@ const char* const kSources[] = {
     KAZ_UI_TEXT("不戦勝の枠は勝ちにできません。"),
     KAZ_UI_TEXT("名前のない枠は勝ちにできません。"),
     KAZ_UI_TEXT("不戦勝による勝ちは取り消せません。"),
+
+    KAZ_UI_TEXT("%1 は入力ファイルそのものです。上書きしません。"),
+    KAZ_UI_TEXT("%1 はトーナメント表ファイルです。上書きしません。"),
+    KAZ_UI_TEXT("%1 は参加者リストです。上書きしません。"),
+    KAZ_UI_TEXT("%1 は予選リーグのファイルです。上書きしません。"),
+    KAZ_UI_TEXT("%1 は HTML ページです。上書きしません。"),
+    KAZ_UI_TEXT("%1 は画像です。上書きしません。"),
+    KAZ_UI_TEXT("%1 はフォルダです。ファイルを指定してください。"),
+    KAZ_UI_TEXT("フォルダ %1 がありません。"),
 };
 
 static_assert(std::size(kSources) == size_t(kMessageIdCount), "a text for every message");

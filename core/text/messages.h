@@ -72,9 +72,9 @@ enum class MessageId {
     UndecodedLine,        // a line with bytes the list's encoding cannot read: the encoding
     Utf8LineInList,       // a line in UTF-8 amid a list in another encoding: that encoding
     EncodingGuessed,      // the encoding a list was read in, chosen by its content
-    NameTooLong,          // the byte limit, the double-byte characters it holds
-    NameWithClubTooLong,  // the byte limit, the double-byte characters it holds
-    ClubTooLong,          // a club for the club column; the limit and its double-byte characters
+    NameTooLong,          // the limit in characters
+    NameWithClubTooLong,  // the limit in characters, of the name with its club
+    ClubTooLong,          // a club for the club column; the limit in characters
     BadSeed,              // the seed as written, the most
     SameSeed,             // the seed, the line that has it
     BadQuotes,            // a quote not closed, or text after one
@@ -103,8 +103,17 @@ enum class MessageId {
     ByeCannotWin,
     EmptySlotCannotWin,
     ByeWinStands,
+    // What the command-line tools say of the files they are given.
+    OutputIsInput,     // the output, which is the input file under this or another name
+    OutputIsBracket,   // an existing output of another kind than the tool writes
+    OutputIsList,      // as OutputIsBracket
+    OutputIsPoolFile,  // as OutputIsBracket
+    OutputIsPage,      // as OutputIsBracket
+    OutputIsPicture,   // as OutputIsBracket
+    IsFolder,          // a folder given where a file belongs
+    FolderMissing,     // the first folder on the way to an output that does not exist
 };
-constexpr int kMessageIdCount = static_cast<int>(MessageId::ByeWinStands) + 1;
+constexpr int kMessageIdCount = static_cast<int>(MessageId::FolderMissing) + 1;
 
 // The languages the system speaks.
 enum class Language { Japanese, English };

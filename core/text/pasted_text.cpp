@@ -92,11 +92,11 @@ Message keptAsTypedNote(int line, const std::vector<std::string>& characters) {
     return Message(MessageId::ListLine, {line, keptAsTypedText(characters)});
 }
 
-FittedText fitToField(std::string_view utf8, size_t maxBytes) {
+FittedText fitToField(std::string_view utf8, size_t maxCharacters) {
     FittedText fitted;
     const std::string usable = withoutControls(utf8, fitted.controlsLeftOut);
     fitted.beyondCp932 = charactersBeyondCp932(usable);
-    if (cp932Length(usable) > maxBytes) {
+    if (textLength(usable) > maxCharacters) {
         fitted.tooLong = true;
     } else {
         fitted.text = usable;

@@ -40,9 +40,9 @@ struct FittedText {
     bool tooLong = false;               // refused whole: it would pass the field's limit
 };
 
-// Makes `utf8` fit a field of at most `maxBytes` bytes of its CP932 form: control characters
+// Makes `utf8` fit a field of at most `maxCharacters` characters: control characters
 // (C0, DEL, C1) are left out; characters CP932 cannot hold are kept (and counted as their 〓).
 // Text that would still pass the limit is refused whole, never cut.
-FittedText fitToField(Utf8View utf8, size_t maxBytes);
+FittedText fitToField(Utf8View utf8, size_t maxCharacters);
 
 }  // namespace kaz

@@ -4,33 +4,35 @@
 #include <string>
 #include <string_view>
 
-// The byte limits of the texts a user types, and what a typed score becomes. Lengths are
-// CP932 bytes: a double-byte character counts 2.
+// The limits of the texts a user types. A limit counts characters, whatever their script
+// (textLength in text/document_text.h): a kanji counts one, as a letter does.
 
 namespace kaz {
 
-// A score: 9 single-byte characters, or 4 double-byte ones and one single-byte.
-constexpr size_t kMaxScoreBytes = 9;
+// A score: room for the sets of a long match, "6-4 3-6 7-6(5)".
+constexpr size_t kMaxScoreCharacters = 32;
 
-// A member's name. The name box takes up to 32767 characters (a Qt line edit's own limit),
-// so a name of at most this many bytes always fits in it.
-constexpr size_t kMaxMemberNameBytes = 32767;
+// What a line's classic score field holds, in CP932 bytes: the start of a longer score that fits
+// there, cut between characters (the file's block holds the whole score).
+constexpr size_t kClassicScoreBytes = 9;
 
-// The champion's name: as long as a member's, so that the final's winner's name fits whole
-// (the file writes a name of 255 bytes or more with its longer length prefix).
-constexpr size_t kMaxChampionBytes = kMaxMemberNameBytes;
+// A member's name, with its club where the club is added to the name: a name or a whole row of a
+// list run together, far past what a box can show, is refused rather than drawn cut.
+constexpr size_t kMaxMemberNameCharacters = 64;
 
-// A colour string, "#RRGGBB", the form the settings dialog stores. The reader refuses a file
-// with a longer one: the page repeats each in about 190 cells.
+// The champion's name: as long as a member's, so that the final's winner's name fits whole.
+constexpr size_t kMaxChampionCharacters = kMaxMemberNameCharacters;
+
+// A colour string, "#RRGGBB", the form the settings dialog stores, in bytes. The reader refuses
+// a file with a longer one: the page repeats each in about 190 cells.
 constexpr size_t kColorStringBytes = 7;
 
-// The texts of the sheet around the bracket. Modest limits: a title or second line of 64
-// double-byte characters already fills the width of a printed sheet, a round's name of 16 sits
-// over one column, and a club of 32 names any school or team in full.
-constexpr size_t kMaxSheetTitleBytes = 128;
-constexpr size_t kMaxSheetSubtitleBytes = 128;
-constexpr size_t kMaxRoundNameBytes = 32;
-constexpr size_t kMaxClubBytes = 64;
+// The texts of the sheet around the bracket, and a member's club. Every text a file of an earlier
+// version could hold stays within them.
+constexpr size_t kMaxSheetTitleCharacters = 128;
+constexpr size_t kMaxSheetSubtitleCharacters = 128;
+constexpr size_t kMaxRoundNameCharacters = 32;
+constexpr size_t kMaxClubCharacters = 64;
 
 // True when `text` (CP932) holds a control character (C0 or DEL), which no field stores. The
 // second byte of a double-byte character is never one of these.

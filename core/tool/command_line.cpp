@@ -31,6 +31,36 @@ std::string toolText(const ToolString& text) {
 
 std::string toolText(const Message& message) { return messageText(message, toolLanguage()); }
 
+namespace {
+
+// The first folder on the way to `path` that does not exist; empty where its folder exists.
+std::string missingFolder(const std::string& path) {
+    std::string missing;
+    for (std::string folder = platform::parentFolder(path);
+         folder != missing && !platform::fileIdentity(folder);
+         folder = platform::parentFolder(folder)) {
+        missing = folder;
+    }
+    return missing;
+}
+
+}  // namespace
+
+std::string toolText(const Failure& failure) {
+    const std::string& path = failure.path;
+    if (failure.cause == FileError::AccessDenied && platform::isFolder(path)) {
+        return toolText(Message(MessageId::IsFolder, {path}));
+    }
+    if (failure.cause == FileError::BadPath) {
+        const std::string folder = missingFolder(path);
+        if (!folder.empty()) return toolText(Message(MessageId::FolderMissing, {folder}));
+    }
+    const std::string text = toolText(failure.message());
+    const bool namesPath = std::string_view(messageSource(MessageId(failure.cause))).find("%1") !=
+                           std::string_view::npos;
+    return namesPath || path.empty() ? text : path + ": " + text;
+}
+
 std::string toolText(const ToolString& text, const std::vector<std::string>& values) {
     return filledText(toolText(text), values);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "io/result.h"
 #include "text/messages.h"
 
 // The arguments of a command-line tool, taken the one way every tool of the project takes
@@ -41,6 +42,10 @@ Language toolLanguage();
 std::string toolText(const ToolString& text);
 // A message of the core in the tools' language.
 std::string toolText(const Message& message);
+// What a tool says of `failure`, in its language: a folder given as a file is said to be one,
+// an output in a missing folder names the first folder missing, and a message whose text names
+// no path follows the path ("a.kaz: 予期しないﾌｧｲﾙ形式です。").
+std::string toolText(const Failure& failure);
 // `text` in the tools' language, %1, %2, … replaced by `values`.
 std::string toolText(const ToolString& text, const std::vector<std::string>& values);
 

@@ -64,12 +64,12 @@
         <translation>Encoding: %1 (detected)</translation>
     </message>
     <message>
-        <source>名前が長すぎます (%1 バイトまで)。</source>
-        <translation>The name is too long (at most %1 single-byte or %2 double-byte characters).</translation>
+        <source>名前が長すぎます (%1 文字まで)。</source>
+        <translation>The name is too long (at most %1 characters).</translation>
     </message>
     <message>
-        <source>名前と所属が長すぎます (名前（所属）で %1 バイトまで)。</source>
-        <translation>The name and club are too long (as name（club）, at most %1 single-byte or %2 double-byte characters).</translation>
+        <source>名前と所属が長すぎます (名前（所属）で %1 文字まで)。</source>
+        <translation>The name and club are too long (as name（club）, at most %1 characters).</translation>
     </message>
     <message>
         <source>シード「%1」は 1 から %2 までの整数ではありません。</source>
@@ -192,8 +192,8 @@
         <translation>An attempt was made to access %1 past its end.</translation>
     </message>
     <message>
-        <source>所属が長すぎます (%1 バイトまで)。</source>
-        <translation>The club is too long (at most %1 single-byte or %2 double-byte characters).</translation>
+        <source>所属が長すぎます (%1 文字まで)。</source>
+        <translation>The club is too long (at most %1 characters).</translation>
     </message>
     <message>
         <source>準々決勝</source>
@@ -242,6 +242,38 @@
     <message>
         <source>不戦勝による勝ちは取り消せません。</source>
         <translation>A win by a bye cannot be taken back.</translation>
+    </message>
+    <message>
+        <source>%1 は入力ファイルそのものです。上書きしません。</source>
+        <translation>%1 is the input file itself; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 はトーナメント表ファイルです。上書きしません。</source>
+        <translation>%1 is a bracket file; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 は参加者リストです。上書きしません。</source>
+        <translation>%1 is an entrant list; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 は予選リーグのファイルです。上書きしません。</source>
+        <translation>%1 is a pool file; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 は HTML ページです。上書きしません。</source>
+        <translation>%1 is an HTML page; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 は画像です。上書きしません。</source>
+        <translation>%1 is a picture; it was not overwritten.</translation>
+    </message>
+    <message>
+        <source>%1 はフォルダです。ファイルを指定してください。</source>
+        <translation>%1 is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>フォルダ %1 がありません。</source>
+        <translation>The folder %1 does not exist.</translation>
     </message>
     <message>
         <source>%1</source>

@@ -8,18 +8,18 @@
 
 namespace kaz::gui {
 
-Cp932Validator::Cp932Validator(size_t maxBytes, QObject* parent, FieldCharacters characters)
-    : QValidator(parent), m_maxBytes(maxBytes), m_characters(characters) {}
+Cp932Validator::Cp932Validator(size_t maxCharacters, QObject* parent, FieldCharacters characters)
+    : QValidator(parent), m_maxCharacters(maxCharacters), m_characters(characters) {}
 
 QValidator::State Cp932Validator::validate(QString& input, int&) const {
     QString checked = input;
     checked.replace(QChar(0xFFFD), QLatin1Char('?'));
     const bool usable =
         m_characters == FieldCharacters::Any || render::toCp932(checked).has_value();
-    if (usable && cp932Length(render::toDocumentText(checked)) <= m_maxBytes) return Acceptable;
+    if (usable && textLength(render::toDocumentText(checked)) <= m_maxCharacters) return Acceptable;
     announceRefusal(qobject_cast<QWidget*>(parent()),
                     refusalText(usable ? InputRefusal::TooLong : InputRefusal::UnusableCharacter,
-                                m_fieldName, m_maxBytes));
+                                m_fieldName, m_maxCharacters));
     return Invalid;
 }
 

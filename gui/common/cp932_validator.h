@@ -10,15 +10,14 @@ namespace kaz::gui {
 // bytes), or any (a bracket's text, kept as typed).
 enum class FieldCharacters { Cp932Only, Any };
 
-// Refuses, as it is typed, any text whose CP932 form is longer than `maxBytes` bytes (a
-// double-byte character counts 2, as does the 〓 that stands for a character CP932 cannot hold)
-// and, for a field of CP932 alone, any character CP932 cannot hold. U+FFFD, which stands for
-// damaged bytes of a loaded text, is let through so that such a text can still be edited. A
+// Refuses, as it is typed, any text longer than `maxCharacters` characters (whatever their
+// script) and, for a field of CP932 alone, any character CP932 cannot hold. U+FFFD, which stands
+// for damaged bytes of a loaded text, is let through so that such a text can still be edited. A
 // refusal is announced (beep and status bar) for the widget the validator belongs to, naming
-// the field ("点数は 9 ﾊﾞｲﾄまでです。").
+// the field ("点数は 32 文字までです。").
 class Cp932Validator : public QValidator {
 public:
-    explicit Cp932Validator(size_t maxBytes = SIZE_MAX, QObject* parent = nullptr,
+    explicit Cp932Validator(size_t maxCharacters = SIZE_MAX, QObject* parent = nullptr,
                             FieldCharacters characters = FieldCharacters::Cp932Only);
     State validate(QString& input, int& pos) const override;
 
@@ -27,7 +26,7 @@ public:
     const QString& fieldName() const { return m_fieldName; }
 
 private:
-    size_t m_maxBytes;
+    size_t m_maxCharacters;
     FieldCharacters m_characters;
     QString m_fieldName;
 };

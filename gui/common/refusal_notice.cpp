@@ -50,20 +50,14 @@ QWidget* statusBarWindow(QWidget* widget) {
 
 }  // namespace
 
-QString refusalText(InputRefusal why, const QString& field, size_t maxBytes) {
+QString refusalText(InputRefusal why, const QString& field, size_t maxCharacters) {
     if (why == InputRefusal::UnusableCharacter) {
         return QCoreApplication::translate("kaz::gui::RefusalNotice", "この文字は使えません。");
     }
     if (field.isEmpty())
         return QCoreApplication::translate("kaz::gui::RefusalNotice", "これ以上入力できません。");
-    const QString text =
-        QCoreApplication::translate("kaz::gui::RefusalNotice", "%1は %2 ﾊﾞｲﾄまでです。");
-    const QString bytes = QString::number(maxBytes);
-    // Where the reader counts characters (English), %3 is the double-byte characters it holds.
-    if (text.contains(QLatin1String("%3"))) {
-        return text.arg(field, bytes, QString::number(maxBytes / 2));
-    }
-    return text.arg(field, bytes);
+    return QCoreApplication::translate("kaz::gui::RefusalNotice", "%1は %2 文字までです。")
+        .arg(field, QString::number(maxCharacters));
 }
 
 void announceRefusal(QWidget* where, const QString& text) {

@@ -18,9 +18,9 @@ enum class InputRefusal {
     TooLong,            // the field's byte limit is reached
 };
 
-// "この文字は使えません。"; for a text too long "点数は 9 ﾊﾞｲﾄまでです。", naming the field
+// "この文字は使えません。"; for a text too long "点数は 32 文字までです。", naming the field
 // and its limit ("これ以上入力できません。" for a field without a name).
-QString refusalText(InputRefusal why, const QString& field, size_t maxBytes);
+QString refusalText(InputRefusal why, const QString& field, size_t maxCharacters);
 
 // Tells the user that a keystroke or paste in `where` was refused, or changed: a beep, and
 // `text` in the dialog `where` is in, where the dialog has a refusal line (makeRefusalLine),

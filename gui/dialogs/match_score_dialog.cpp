@@ -44,7 +44,7 @@ MatchScoreDialog::MatchScoreDialog(const QString& match, const std::array<QStrin
         const QString name = names[size_t(side)].isEmpty() ? tr("（未定）") : names[size_t(side)];
         QLabel* nameLabel =
             plainLabel(metrics.elidedText(name, Qt::ElideRight, kMostNameWidth), this);
-        auto* field = new TextField(kaz::kMaxScoreBytes, this);
+        auto* field = new TextField(kaz::kMaxScoreCharacters, this);
         field->setObjectName(side == 0 ? "upperScore" : "lowerScore");
         field->setFieldName(tr("点数"));
         field->setFixedWidth(dlu.x(37));

@@ -39,18 +39,18 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     auto* layout = new QVBoxLayout(this);
 
     const auto makeField = [this, &dlu](Text& text, const QString& name, const QString& fieldName,
-                                        size_t maxBytes) {
-        text.field = new TextField(maxBytes, this);
+                                        size_t maxCharacters) {
+        text.field = new TextField(maxCharacters, this);
         text.field->setObjectName(name);
         text.field->setFieldName(fieldName);
         text.field->setMinimumWidth(dlu.x(160));
     };
     auto* texts = new QFormLayout;
-    makeField(m_title, QStringLiteral("titleField"), tr("大会名"), kaz::kMaxSheetTitleBytes);
+    makeField(m_title, QStringLiteral("titleField"), tr("大会名"), kaz::kMaxSheetTitleCharacters);
     m_title.show(m_sheet.title);
     texts->addRow(tr("大会名"), m_title.field);
     makeField(m_subtitle, QStringLiteral("subtitleField"), tr("2行目"),
-              kaz::kMaxSheetSubtitleBytes);
+              kaz::kMaxSheetSubtitleCharacters);
     m_subtitle.show(m_sheet.subtitle);
     texts->addRow(tr("2行目 (日付、会場など)"), m_subtitle.field);
     layout->addLayout(texts);
@@ -62,7 +62,7 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     for (int round = 0; round < bracket.roundCount(); ++round) {
         Text& text = m_rounds[size_t(round)];
         makeField(text, QStringLiteral("roundField%1").arg(round), tr("回戦名"),
-                  kaz::kMaxRoundNameBytes);
+                  kaz::kMaxRoundNameCharacters);
         text.show(m_sheet.roundNames[size_t(round)]);
         rounds->addRow(tr("%1列目").arg(round + 1), text.field);
     }

@@ -35,14 +35,14 @@ int captionBarWidth(const QWidget& window, const QString& caption) {
 }  // namespace
 
 TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSize editSize,
-                                 size_t maxBytes, QWidget* parent)
+                                 size_t maxCharacters, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(caption);
     setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
     const QSize size = dlu.size(templateSize.width(), templateSize.height());
     resize(std::max(size.width(), captionBarWidth(*this, caption)), size.height());
-    m_edit = new TextField(maxBytes, this);
+    m_edit = new TextField(maxCharacters, this);
     m_edit->setGeometry(dlu.rect(7, 7, editSize.width(), editSize.height()));
     m_edit->setFocus();
     connect(m_edit, &QLineEdit::returnPressed, this, [this] {
@@ -102,7 +102,7 @@ QLineEdit* TextInputDialog::edit() const { return m_edit; }
 std::string TextInputDialog::enteredText() const { return render::toDocumentText(m_edit->text()); }
 
 ChampionDialog::ChampionDialog(QWidget* parent)
-    : TextInputDialog(tr("優勝者名入力"), QSize(77, 29), QSize(63, 14), kaz::kMaxChampionBytes,
+    : TextInputDialog(tr("優勝者名入力"), QSize(77, 29), QSize(63, 14), kaz::kMaxChampionCharacters,
                       parent) {
     static_cast<TextField*>(edit())->setFieldName(tr("優勝者名"));
 }

@@ -18,9 +18,9 @@ class TextField;
 class TextInputDialog : public QDialog {
     Q_OBJECT
 public:
-    // `maxBytes` limits the field to that many CP932 bytes (a double-byte character counts 2).
-    TextInputDialog(const QString& caption, QSize templateSize, QSize editSize, size_t maxBytes,
-                    QWidget* parent);
+    // `maxCharacters` limits the field to that many characters.
+    TextInputDialog(const QString& caption, QSize templateSize, QSize editSize,
+                    size_t maxCharacters, QWidget* parent);
 
     // Fills the field with the text there is now, selected, so that typing replaces it and
     // Enter keeps it.

@@ -534,8 +534,8 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <translation>No more text can be entered.</translation>
     </message>
     <message>
-        <source>%1は %2 ﾊﾞｲﾄまでです。</source>
-        <translation>%1 is limited to %2 single-byte or %3 double-byte characters.</translation>
+        <source>%1は %2 文字までです。</source>
+        <translation>%1 is limited to %2 characters.</translation>
     </message>
 </context>
 <context>

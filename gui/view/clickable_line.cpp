@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "bridge/qt_geometry.h"
 
@@ -29,12 +30,28 @@ void ClickableLine::paintOnSheet(QPainter& painter) const {
 
 void ClickableLine::askTextAtLine() { askText(mapToGlobal(QPoint(0, height() / 2))); }
 
+namespace {
+
+// How far from a line's ink, in screen pixels, a press still counts as on the line.
+constexpr int kPressReachPixels = 4;
+
+}  // namespace
+
+bool ClickableLine::takesPress(const QPointF& position) const {
+    const QPointF onSheet = (position + QPointF(pos())) * kaz::kActualSize / m_zoom;
+    const int reach = (kPressReachPixels * kaz::kActualSize + m_zoom - 1) / m_zoom;
+    return drawnNear(kaz::Point{int(std::floor(onSheet.x())), int(std::floor(onSheet.y()))}, reach);
+}
+
 void ClickableLine::mousePressEvent(QMouseEvent* event) {
-    // Taken here: passed on, the press would reach the child window, which repaints for it.
+    // Taken here, on the line or not: passed on, the press would reach the child window, which
+    // repaints for it.
+    const bool onLine = takesPress(event->position());
     if (event->button() == Qt::LeftButton) {
-        click();
+        m_pressTaken = onLine;
+        if (onLine) click();
     } else if (event->button() == Qt::RightButton) {
-        askText(QCursor::pos());
+        if (onLine) askText(QCursor::pos());
     } else {
         QWidget::mousePressEvent(event);
     }
@@ -49,7 +66,14 @@ void ClickableLine::mouseReleaseEvent(QMouseEvent* event) {
 void ClickableLine::mouseDoubleClickEvent(QMouseEvent* event) {
     // The press before this message was already handled as a click (or refused: the document
     // refuses the message too).
-    if (event->button() == Qt::LeftButton) doubleClick();
+    // A double click whose first press fell beside the line is a press of its own.
+    if (event->button() != Qt::LeftButton || !takesPress(event->position())) return;
+    if (m_pressTaken) {
+        doubleClick();
+    } else {
+        m_pressTaken = true;
+        click();
+    }
 }
 
 }  // namespace kaz::gui

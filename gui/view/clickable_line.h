@@ -11,7 +11,9 @@ namespace kaz::gui {
 
 // A line of the sheet that takes results from the mouse, as every such line does: a left press
 // is a click, the double-click message follows that press, a right press asks for the line's
-// text. Neither takes the keyboard focus, which stays in the name box.
+// text. A press counts only on the line's ink or within a few screen pixels of it, at every
+// zoom: the white space between matches takes nothing. Neither takes the keyboard focus, which
+// stays in the name box.
 class ClickableLine : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +30,8 @@ public:
     void askTextAtLine();
 
 protected:
+    // True when `point` of the sheet lies within `reach` pixels of what the line draws.
+    virtual bool drawnNear(const kaz::Point& point, int reach) const = 0;
     virtual void click() = 0;
     virtual void doubleClick() = 0;
 
@@ -42,7 +46,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // True when a press at `position` (the widget's own pixels) is on the line.
+    bool takesPress(const QPointF& position) const;
+
     QRect m_sheetArea;
+    bool m_pressTaken = false;  // the last left press was on the line
     int m_zoom = kaz::kActualSize;
 };
 

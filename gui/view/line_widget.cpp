@@ -7,6 +7,7 @@
 #include "bracket/member_progress.h"
 #include "bracket/sheet_layout.h"
 #include "bridge/qt_colors.h"
+#include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
 #include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
@@ -45,6 +46,12 @@ void LineWidget::paintEvent(QPaintEvent*) {
     if (m_fedBy >= 0 && bracket.sheet().matchNumbers) {
         render::paintMatchNumber(painter, bracket, m_layout, m_fedBy);
     }
+}
+
+bool LineWidget::drawnNear(const kaz::Point& point, int reach) const {
+    return kaz::lineDrawnNear(render::toRect(sheetArea()),
+                              kaz::sheetLineShape(m_document->bracket(), m_index), m_kind, point,
+                              reach);
 }
 
 void LineWidget::click() {

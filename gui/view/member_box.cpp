@@ -23,8 +23,8 @@ constexpr int kTextMargin = 2;
 
 }  // namespace
 
-MemberBox::MemberBox(size_t maxBytes, BracketDocument* doc, int member, QWidget* parent)
-    : TextField(maxBytes, parent), m_document(doc), m_member(member) {
+MemberBox::MemberBox(size_t maxCharacters, BracketDocument* doc, int member, QWidget* parent)
+    : TextField(maxCharacters, parent), m_document(doc), m_member(member) {
     setFont(render::japaneseFontPoints(kTextPoints));
     setTextMargins(kTextMargin, 0, kTextMargin, 0);
     refreshColors();

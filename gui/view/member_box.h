@@ -13,7 +13,7 @@ class BracketDocument;
 class MemberBox : public TextField {
     Q_OBJECT
 public:
-    MemberBox(size_t maxBytes, BracketDocument* doc, int member, QWidget* parent);
+    MemberBox(size_t maxCharacters, BracketDocument* doc, int member, QWidget* parent);
 
     int member() const { return m_member; }
 

@@ -22,7 +22,7 @@ std::optional<HistoryStep> historyKey(const QKeyEvent* event) {
 }  // namespace
 
 MemberClubEdit::MemberClubEdit(BracketDocument* doc, int member, QWidget* parent)
-    : MemberBox(kaz::kMaxClubBytes, doc, member, parent) {
+    : MemberBox(kaz::kMaxClubCharacters, doc, member, parent) {
     setFieldName(tr("所属"));
     setFocusPolicy(Qt::ClickFocus);
     setAccessibleName(tr("%1人目の所属").arg(member + 1));

@@ -46,7 +46,7 @@ bool isRedoKey(const QKeyEvent* event) {
 }  // namespace
 
 MemberNameEdit::MemberNameEdit(BracketDocument* doc, int member, QWidget* parent)
-    : MemberBox(kaz::kMaxMemberNameBytes, doc, member, parent) {
+    : MemberBox(kaz::kMaxMemberNameCharacters, doc, member, parent) {
     setFieldName(tr("名前"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("%1人目").arg(member + 1));
@@ -90,7 +90,8 @@ int MemberNameEdit::pasteText(const QString& text) {
     std::vector<std::string> names;
     if (entries.size() == 1) {
         // One name goes where the cursor is, over the selection.
-        const size_t room = maxBytes() - std::min(maxBytes(), bytesOutsideSelection());
+        const size_t room =
+            maxCharacters() - std::min(maxCharacters(), charactersOutsideSelection());
         const std::optional<std::string> fitted = fitEntry(entries.front(), room, notes);
         if (!fitted) return 1;
         QString name = this->text();
@@ -108,7 +109,8 @@ int MemberNameEdit::pasteText(const QString& text) {
     const size_t room = size_t(std::max(0, m_document->memberCount() - m_member));
     const int leftOut = static_cast<int>(entries.size() - std::min(entries.size(), room));
     for (size_t i = 0; i < entries.size() - size_t(leftOut); ++i) {
-        const std::optional<std::string> fitted = fitEntry(entries[i], maxBytes(), notes, true);
+        const std::optional<std::string> fitted =
+            fitEntry(entries[i], maxCharacters(), notes, true);
         if (!fitted) return static_cast<int>(entries.size());
         names.push_back(*fitted);
     }

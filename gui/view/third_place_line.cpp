@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 
+#include "bracket/sheet_layout.h"
 #include "bracket/third_place.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
@@ -64,6 +65,12 @@ void ThirdPlaceLine::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
     paintOnSheet(painter);
     render::paintThirdPlaceLine(painter, m_document->bracket(), m_side, sheetArea());
+}
+
+bool ThirdPlaceLine::drawnNear(const kaz::Point& point, int reach) const {
+    return kaz::lineDrawnNear(render::toRect(sheetArea()), kaz::LineShape(),
+                              m_side == 0 ? kaz::LineKind::Upper : kaz::LineKind::Lower, point,
+                              reach);
 }
 
 void ThirdPlaceLine::click() {

@@ -31,6 +31,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool drawnNear(const kaz::Point& point, int reach) const override;
     void click() override;
     void doubleClick() override;
 

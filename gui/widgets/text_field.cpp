@@ -53,8 +53,8 @@ int controlCount(const QString& text) {
 // shows is not checked.
 class FieldValidator : public Cp932Validator {
 public:
-    FieldValidator(size_t maxBytes, TextField* field)
-        : Cp932Validator(maxBytes, field, FieldCharacters::Any), m_field(field) {}
+    FieldValidator(size_t maxCharacters, TextField* field)
+        : Cp932Validator(maxCharacters, field, FieldCharacters::Any), m_field(field) {}
 
     State validate(QString& input, int& pos) const override {
         if (m_field->m_showingText) return Acceptable;
@@ -63,9 +63,9 @@ public:
             return Invalid;
         }
         // A text shown longer than the limit (from a file) may still be shortened.
-        const size_t bytes = cp932Length(render::toDocumentText(input));
-        if (bytes > m_field->m_maxBytes &&
-            bytes < cp932Length(render::toDocumentText(m_field->m_previousText))) {
+        const size_t length = textLength(render::toDocumentText(input));
+        if (length > m_field->m_maxCharacters &&
+            length < textLength(render::toDocumentText(m_field->m_previousText))) {
             return Acceptable;
         }
         return Cp932Validator::validate(input, pos);
@@ -75,8 +75,10 @@ private:
     TextField* m_field;
 };
 
-TextField::TextField(size_t maxBytes, QWidget* parent)
-    : QLineEdit(parent), m_maxBytes(maxBytes), m_validator(new FieldValidator(maxBytes, this)) {
+TextField::TextField(size_t maxCharacters, QWidget* parent)
+    : QLineEdit(parent),
+      m_maxCharacters(maxCharacters),
+      m_validator(new FieldValidator(maxCharacters, this)) {
     setValidator(m_validator);
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& now) { m_previousText = now; });
@@ -98,7 +100,7 @@ int TextField::pasteText(const QString& text) {
     const std::vector<kaz::PastedEntry> entries = kaz::pastedEntries(text.toStdString());
     if (entries.empty()) return 0;
     QStringList notes;
-    const size_t room = m_maxBytes - std::min(m_maxBytes, bytesOutsideSelection());
+    const size_t room = m_maxCharacters - std::min(m_maxCharacters, charactersOutsideSelection());
     const std::optional<std::string> fitted = fitEntry(entries.front(), room, notes);
     if (!fitted) return static_cast<int>(entries.size());
     const int leftOut = static_cast<int>(entries.size()) - 1;
@@ -160,17 +162,17 @@ void TextField::addUndoItems(QMenu* menu) {
 
 void TextField::addOwnItems(QMenu*) {}
 
-size_t TextField::bytesOutsideSelection() const {
+size_t TextField::charactersOutsideSelection() const {
     QString rest = text();
     if (hasSelectedText()) rest.remove(selectionStart(), selectedText().size());
-    return cp932Length(render::toDocumentText(rest));
+    return textLength(render::toDocumentText(rest));
 }
 
 std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, size_t room,
                                                QStringList& notes, bool numbered) {
     const kaz::FittedText fitted = kaz::fitToField(entry.text, room);
     if (fitted.tooLong) {
-        QString refusal = refusalText(InputRefusal::TooLong, fieldName(), m_maxBytes);
+        QString refusal = refusalText(InputRefusal::TooLong, fieldName(), m_maxCharacters);
         if (numbered) {
             refusal = uiText(kaz::MessageId::ListLine).arg(QString::number(entry.line), refusal);
         }

@@ -28,16 +28,15 @@ QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const c
 // menu in the editor's words. Every paste, from the keys, the menu or the middle button, goes
 // through pasteText(): a character Shift_JIS cannot hold is kept (older programs show it as 〓)
 // and control characters are left out, each told in the status bar with a beep; a paste that would
-// pass the byte limit is refused whole ("点数は 9 ﾊﾞｲﾄまでです。"), never cut, as a keystroke is.
+// pass the limit is refused whole ("点数は 32 文字までです。"), never cut, as a keystroke is.
 // No control character ever gets in, typed, pasted or dropped.
 class TextField : public QLineEdit {
     Q_OBJECT
 public:
-    // `maxBytes` limits the text's CP932 form to that many bytes (a double-byte character, and
-    // the 〓 of one CP932 cannot hold, counts 2).
-    explicit TextField(size_t maxBytes, QWidget* parent = nullptr);
+    // `maxCharacters` limits the text to that many characters, whatever their script.
+    explicit TextField(size_t maxCharacters, QWidget* parent = nullptr);
 
-    size_t maxBytes() const { return m_maxBytes; }
+    size_t maxCharacters() const { return m_maxCharacters; }
 
     // The field's name in the user's words ("点数"), which a refusal of a text too long names.
     void setFieldName(const QString& name);
@@ -61,10 +60,10 @@ protected:
     virtual void addUndoItems(QMenu* menu);
     // The context menu's last items, after すべて選択: none here.
     virtual void addOwnItems(QMenu* menu);
-    // The bytes of the CP932 form of the text without its selection, as the limit counts them.
-    size_t bytesOutsideSelection() const;
-    // A pasted entry as document text for `room` bytes, or nothing when it would pass them: that
-    // refusal is announced (with the entry's line when `numbered`). What was changed on the
+    // The characters of the text without its selection, as the limit counts them.
+    size_t charactersOutsideSelection() const;
+    // A pasted entry as document text for `room` characters, or nothing when it would pass them:
+    // that refusal is announced (with the entry's line when `numbered`). What was changed on the
     // way (characters older programs show as 〓, control characters left out) is added to
     // `notes`.
     std::optional<std::string> fitEntry(const kaz::PastedEntry& entry, size_t room,
@@ -75,7 +74,7 @@ protected:
 private:
     friend class FieldValidator;
 
-    size_t m_maxBytes;
+    size_t m_maxCharacters;
     FieldValidator* m_validator;
     QString m_previousText;  // the text before the edit being checked
     bool m_showingText = false;

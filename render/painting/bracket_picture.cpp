@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "bridge/qt_colors.h"
+#include "bridge/qt_text.h"
 #include "painting/bracket_renderer.h"
 #include "text/app_names.h"
 
@@ -72,13 +73,18 @@ QPageSize::PageSizeId proposedPaper(const kaz::Bracket& bracket, bool a3Offered)
     return bracket.memberCount() >= 128 && a3Offered ? QPageSize::A3 : QPageSize::A4;
 }
 
-kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& title) {
+QString documentTitle(const kaz::Bracket& bracket, const QString& fileTitle) {
+    const QString title = fromDocumentText(bracket.sheet().title).simplified();
+    return title.isEmpty() ? fileTitle : title;
+}
+
+kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& fileTitle) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return cannotMake();
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
-    writer.setTitle(title);
+    writer.setTitle(documentTitle(bracket, fileTitle));
     writer.setCreator(QString::fromUtf8(kaz::kProductName));
     QPageLayout layout(QPageSize(proposedPaper(bracket, true)), QPageLayout::Portrait,
                        QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,

@@ -42,8 +42,12 @@ QPageSize::PageSizeId proposedPaper(const kaz::Bracket& bracket, bool a3Offered)
 // A PDF of one page of the proposed paper (A3 for 128 members, A4 otherwise) in the
 // orientation that shows the bracket larger, with margins of
 // 10 mm, drawn as vectors and its text as text in the embedded font, so that names can be
-// searched and copied; `title` is the document's title. It fails as FileError::SaveFailed
-// when it cannot be made.
-kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& title);
+// searched and copied; its title is documentTitle(bracket, fileTitle). It fails as
+// FileError::SaveFailed when it cannot be made.
+kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& fileTitle);
+
+// The title a printed or PDF sheet carries: the sheet's title, or `fileTitle` (the file's
+// name) where the sheet has none.
+QString documentTitle(const kaz::Bracket& bracket, const QString& fileTitle);
 
 }  // namespace kaz::render

@@ -257,15 +257,15 @@ void TestEditorInUse::refusedCharactersAreExplained() {
     // In a dialog the reason shows in the dialog, where the user is typing, not behind it.
     QString told;
     onNextDialog<MatchScoreDialog>([&told](MatchScoreDialog* dialog) {
-        typeText(dialog->field(0), QStringLiteral("1234567890"));
-        QCOMPARE(dialog->field(0)->text(), QStringLiteral("123456789"));
+        typeText(dialog->field(0), QString(33, '1'));
+        QCOMPARE(dialog->field(0)->text(), QString(32, '1'));
         if (auto* line = dialog->findChild<QLabel*>(QStringLiteral("refusalLine"))) {
             if (line->isVisible()) told = line->text();
         }
         dialog->reject();
     });
     QTest::mouseClick(view->lineWidgets()[0], Qt::RightButton);
-    QCOMPARE(told, QStringLiteral("点数は 9 ﾊﾞｲﾄまでです。"));
+    QCOMPARE(told, QStringLiteral("点数は 32 文字までです。"));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("この文字は使えません。"));
 
     // The next prompt replaces it, and the idle text comes back after it.

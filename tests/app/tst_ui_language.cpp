@@ -142,8 +142,8 @@ void TestUiLanguage::coreTextsInEnglish_data() {
                                 kaz::MessageValue::name("Riverside Tennis Club")}))
         << "Round 1: Ann Lee and Bo Chen (\"Riverside Tennis Club\")";
     QTest::newRow("a field's limit in characters")
-        << refusalText(InputRefusal::TooLong, QStringLiteral("Score"), 9)
-        << "Score is limited to 9 single-byte or 4 double-byte characters.";
+        << refusalText(InputRefusal::TooLong, QStringLiteral("Score"), 32)
+        << "Score is limited to 32 characters.";
     QTest::newRow("a reason holding the separator")
         << uiText(kaz::Message(kaz::MessageId::ListLine,
                                {1, kaz::Message(kaz::MessageId::TooManyFields)}))

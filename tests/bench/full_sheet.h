@@ -25,13 +25,13 @@ inline kaz::Bracket withSheet(kaz::Bracket bracket, kaz::SheetInfo sheet) {
 // file can hold. An empty slot becomes a bye.
 inline kaz::Bracket withFullSheet(kaz::Bracket bracket) {
     kaz::SheetInfo sheet;
-    sheet.title = std::string(kaz::kMaxSheetTitleBytes, 'T');
-    sheet.subtitle = std::string(kaz::kMaxSheetSubtitleBytes, 'S');
+    sheet.title = std::string(kaz::kMaxSheetTitleCharacters, 'T');
+    sheet.subtitle = std::string(kaz::kMaxSheetSubtitleCharacters, 'S');
     for (int r = 0; r < bracket.roundCount(); ++r) {
         sheet.roundNames[size_t(r)] = "R" + std::to_string(r);
     }
     for (int m = 0; m < bracket.memberCount(); ++m) {
-        bracket.setMemberClub(m, std::string(kaz::kMaxClubBytes, char('a' + m % 26)));
+        bracket.setMemberClub(m, std::string(kaz::kMaxClubCharacters, char('a' + m % 26)));
     }
     return withSheet(std::move(bracket), std::move(sheet));
 }

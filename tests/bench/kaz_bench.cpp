@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
         std::string name = "選手の名前がとても長い場合の例です";
         name += std::to_string(100 + m);
         longNames.setMemberName(m, name);
-        longNames.setMemberClub(m, std::string(kaz::kMaxClubBytes, char('a' + m % 26)));
+        longNames.setMemberClub(m, std::string(kaz::kMaxClubCharacters, char('a' + m % 26)));
     }
     longNames.setSheet(longSheet);
     const double liveLong =

@@ -17,6 +17,7 @@
 #include "bracket/bracket.h"
 #include "cli_test_support.h"
 #include "html/html_page.h"
+#include "html/live_page.h"
 #include "io/kaz_format.h"
 #include "text/cp932.h"
 
@@ -35,6 +36,8 @@ Result runKaz2Html(const QStringList& args, const QString& stdoutFile = QString(
 const QString kUsage =
     QStringLiteral("使い方: kaz2html [--bold-member] [--bold-score] 入力.kaz [出力.html]");
 const QString kInvalidFormat = QStringLiteral("予期しないﾌｧｲﾙ形式です。");
+// The same, naming the input (%1), as the tools say it.
+const QString kInputOfInvalidFormat = QStringLiteral("%1: ") + kInvalidFormat;
 
 // The page the core writes for a bracket file, with the given bold flags.
 QByteArray corePage(const QString& kazPath, bool boldMember, bool boldScore) {
@@ -69,6 +72,7 @@ class TestKaz2Html : public QObject {
 private slots:
     void pageToStdout_data();
     void pageToStdout();
+    void standardOutputIsTheInput();
     void sheetPage();
     void pageToFile();
     void pagePermissions();
@@ -110,6 +114,27 @@ void TestKaz2Html::pageToStdout() {
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.out.size(), 2768);
     QVERIFY(r.out == readFile(dataFile("four_members_example.html")));
+}
+
+// "kaz2html in.kaz >> in.kaz": standard output is the input, which is left as it was.
+void TestKaz2Html::standardOutputIsTheInput() {
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("in.kaz"));
+    const QByteArray bracket = readFile(dataFile("four_members.kaz"));
+    QVERIFY(writeFile(input, bracket));
+    const Result r = runRetryingEmulator(QStringLiteral(KAZ2HTML_PATH), [&] {
+        QProcess process;
+        process.setProcessEnvironment(toolEnvironment());
+        process.setStandardOutputFile(input, QIODevice::Append);
+        const auto [command, args] = toolCommand(QStringLiteral(KAZ2HTML_PATH), {input});
+        process.start(command, args);
+        return finish(process, QStringLiteral(KAZ2HTML_PATH));
+    });
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(
+        QString::fromUtf8(r.err).remove(QLatin1Char('\r')),
+        QStringLiteral("kaz2html: %1 は入力ファイルそのものです。上書きしません。\n").arg(input));
+    QCOMPARE(readFile(input), bracket);
 }
 
 // A file with a sheet block gives the page with the sheet.
@@ -221,6 +246,7 @@ void TestKaz2Html::livePage() {
         QVERIFY(page.contains(QByteArray::fromStdString(bracket->memberName(m))));
     }
     QCOMPARE(runKaz2Html({QStringLiteral("--live"), input}).out, page);
+    QVERIFY(!page.contains("http-equiv=\"refresh\""));  // a page written once stays as it is
 }
 
 // Watching: the page follows the bracket, replaced by a rename or written in place; a bracket
@@ -247,6 +273,9 @@ void TestKaz2Html::watch() {
         return done();
     };
     QVERIFY(waitFor([&] { return readFile(output).contains("最初の人"); }));
+    // It updates itself in the browser, as the editor's live pages do.
+    QVERIFY(readFile(output).contains("http-equiv=\"refresh\" content=\"" +
+                                      QByteArray::number(kaz::kLiveRefreshSeconds) + "\""));
 
     // An editor's save: a new file renamed over the old one.
     const QString saved = dir.filePath(QStringLiteral("b.kaz.new"));
@@ -380,17 +409,18 @@ void TestKaz2Html::unreadableInput_data() {
          {},
          false,
          QStringLiteral("%1 が見つかりませんでした。")},
-        {"empty file", QStringLiteral("empty.kaz"), QByteArray(), true, kInvalidFormat},
-        {"cut short", QStringLiteral("cut.kaz"), golden.left(112), true, kInvalidFormat},
-        {"bad length", QStringLiteral("bad.kaz"), notAString, true, kInvalidFormat},
+        {"empty file", QStringLiteral("empty.kaz"), QByteArray(), true, kInputOfInvalidFormat},
+        {"cut short", QStringLiteral("cut.kaz"), golden.left(112), true, kInputOfInvalidFormat},
+        {"bad length", QStringLiteral("bad.kaz"), notAString, true, kInputOfInvalidFormat},
         {"a page", QStringLiteral("page.kaz"), readFile(dataFile("four_members_example.html")),
-         true, kInvalidFormat},
+         true, kInputOfInvalidFormat},
         {"colour of 8 bytes", QStringLiteral("c8.kaz"), withColor(std::string(8, 'F')), true,
-         kInvalidFormat},
+         kInputOfInvalidFormat},
         {"colour of 1 MiB", QStringLiteral("c1m.kaz"), withColor(std::string(1 << 20, 'F')), true,
-         kInvalidFormat},
+         kInputOfInvalidFormat},
         {"the limit + 1", QStringLiteral("big.kaz"),
-         golden.leftJustified(qsizetype(kaz::kMaxKazFileBytes) + 1, '\0'), true, kInvalidFormat},
+         golden.leftJustified(qsizetype(kaz::kMaxKazFileBytes) + 1, '\0'), true,
+         kInputOfInvalidFormat},
     };
     for (const Input& input : inputs) {
         for (const char* output : {"none", "existing", "stdout"}) {
@@ -431,35 +461,61 @@ void TestKaz2Html::unreadableInput() {
     if (output == QStringLiteral("existing")) QVERIFY(readFile(page) == old);
 }
 
+// Outputs that cannot or may not be written; %1 in the message is the test folder, which
+// holds the input in.kaz, a list file.txt and another bracket old.kaz.
 void TestKaz2Html::outputCannotBeWritten_data() {
     QTest::addColumn<QString>("outputName");
     QTest::addColumn<bool>("directory");  // the output path is an existing folder
+    QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    QTest::newRow("folder missing") << QStringLiteral("missing/out.html") << false
-                                    << QStringLiteral("には無効なﾊﾟｽが含まれています。");
-    QTest::newRow("path is a folder") << QStringLiteral("folder.html") << true << QString();
-    QTest::newRow("below a file") << QStringLiteral("file.txt/out.html") << false << QString();
+    QTest::newRow("folder missing") << QStringLiteral("missing/out.html") << false << 1
+                                    << QStringLiteral("フォルダ %1/missing がありません。");
+    QTest::newRow("two folders missing") << QStringLiteral("missing/deeper/out.html") << false << 1
+                                         << QStringLiteral("フォルダ %1/missing がありません。");
+    QTest::newRow("path is a folder")
+        << QStringLiteral("folder.html") << true << 1
+        << QStringLiteral("%1/folder.html はフォルダです。ファイルを指定してください。");
+    QTest::newRow("below a file") << QStringLiteral("file.txt/out.html") << false << 1 << QString();
+    QTest::newRow("the input, spelt otherwise")
+        << QStringLiteral("./in.kaz") << false << 2
+        << QStringLiteral("%1/./in.kaz は入力ファイルそのものです。上書きしません。");
+    QTest::newRow("an entrant list")
+        << QStringLiteral("file.txt") << false << 2
+        << QStringLiteral("%1/file.txt は参加者リストです。上書きしません。");
+    QTest::newRow("another bracket")
+        << QStringLiteral("old.kaz") << false << 2
+        << QStringLiteral("%1/old.kaz はトーナメント表ファイルです。上書きしません。");
 }
 
 void TestKaz2Html::outputCannotBeWritten() {
     QFETCH(QString, outputName);
     QFETCH(bool, directory);
+    QFETCH(int, exitCode);
     QFETCH(QString, message);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
+    const QByteArray bracket = readFile(dataFile("four_members.kaz"));
+    const QString input = dir.filePath(QStringLiteral("in.kaz"));
+    QVERIFY(writeFile(input, bracket));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("old.kaz")), bracket));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("file.txt")), "text"));
     const QString output = dir.filePath(outputName);
     if (directory) QVERIFY(QDir(dir.path()).mkdir(outputName));
     const QStringList before = entries(dir.path());
 
-    const Result r = runKaz2Html({dataFile("four_members.kaz"), output});
-    QCOMPARE(r.exitCode, 1);
+    const Result r = runKaz2Html({input, output});
+    QCOMPARE(r.exitCode, exitCode);
     QCOMPARE(r.out, QByteArray());
     QVERIFY(!r.err.isEmpty());
     QVERIFY(isUtf8(r.err));
-    if (!message.isEmpty()) QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+    if (!message.isEmpty()) {
+        QCOMPARE(QString::fromUtf8(r.err).remove(QLatin1Char('\r')),
+                 QStringLiteral("kaz2html: ") + message.arg(dir.path()) + QLatin1Char('\n'));
+    }
     QCOMPARE(entries(dir.path()), before);
+    QCOMPARE(readFile(input), bracket);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("old.kaz"))), bracket);
     QCOMPARE(readFile(dir.filePath(QStringLiteral("file.txt"))), QByteArray("text"));
     if (directory) {
         QVERIFY(QFileInfo(output).isDir());

@@ -173,33 +173,47 @@ void TestKaz2Image::wrongArguments() {
 }
 
 void TestKaz2Image::failuresKeepTheOldFile_data() {
-    QTest::addColumn<QString>("input");   // "missing" and "page" are made in the test folder
+    // "missing" and "page" are made in the test folder, beside a link same.png to the bracket
+    // and a copy of it, copy.png
+    QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("output");  // "old.png" exists, "folder.png" is a folder
     QTest::addColumn<QString>("fault");   // the call the fault library makes fail with ENOSPC
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");  // %in: the input, %out: the output, %dir: the folder
     const QString four = dataFile("four_members_example.kaz");
     QTest::newRow("missing input") << "missing"
-                                   << "old.png" << QString() << " が見つかりませんでした。";
-    QTest::newRow("not a bracket") << "page"
-                                   << "old.pdf" << QString() << "予期しないﾌｧｲﾙ形式です。";
+                                   << "old.png" << QString() << 1 << "%in が見つかりませんでした。";
+    QTest::newRow("not a bracket")
+        << "page"
+        << "old.pdf" << QString() << 1 << "%in: 予期しないﾌｧｲﾙ形式です。";
     QTest::newRow("missing folder")
-        << four << "none/out.png" << QString() << " には無効なﾊﾟｽが含まれています。";
-    QTest::newRow("output is a folder")
-        << four << "folder.png" << QString() << " へのｱｸｾｽは拒否されました。";
-    QTest::newRow("disk full, PNG") << four << "old.png"
-                                    << "write"
-                                    << " へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。";
-    QTest::newRow("disk full, PDF") << four << "old.pdf"
-                                    << "write"
-                                    << " へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。";
+        << four << "none/out.png" << QString() << 1 << "フォルダ %dir/none がありません。";
+    QTest::newRow("output is a folder") << four << "folder.png" << QString() << 1
+                                        << "%out はフォルダです。ファイルを指定してください。";
+    QTest::newRow("disk full, PNG")
+        << four << "old.png"
+        << "write" << 1 << "%out へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。";
+    QTest::newRow("disk full, PDF")
+        << four << "old.pdf"
+        << "write" << 1 << "%out へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。";
+    QTest::newRow("output is the input, linked")
+        << four << "same.png" << QString() << 2
+        << "%out は入力ファイルそのものです。上書きしません。";
+    QTest::newRow("output is another bracket")
+        << four << "copy.png" << QString() << 2
+        << "%out はトーナメント表ファイルです。上書きしません。";
 }
 
 void TestKaz2Image::failuresKeepTheOldFile() {
     QFETCH(QString, input);
     QFETCH(QString, output);
     QFETCH(QString, fault);
+    QFETCH(int, exitCode);
     QFETCH(QString, message);
     QTemporaryDir dir;
+    const QString bracket = dataFile("four_members_example.kaz");
+    QVERIFY(QFile::link(bracket, dir.filePath(QStringLiteral("same.png"))));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("copy.png")), readFile(bracket)));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("old.png")), "old picture"));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("old.pdf")), "old page"));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("page")),
@@ -217,13 +231,13 @@ void TestKaz2Image::failuresKeepTheOldFile() {
                   {"KAZ_FAULT_AFTER", "100"}};
     }
     const Result r = runKaz2Image({input, output}, faults);
-    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.exitCode, exitCode);
     QCOMPARE(r.out, QByteArray());
-    const QString expected =
-        message.startsWith(QLatin1Char(' '))
-            ? (message.contains(QStringLiteral("見つかり")) ? input : output) + message
-            : message;
+    const QString expected = message.replace(QStringLiteral("%in"), input)
+                                 .replace(QStringLiteral("%out"), output)
+                                 .replace(QStringLiteral("%dir"), dir.path());
     QCOMPARE(QString::fromUtf8(r.err), QStringLiteral("kaz2image: ") + expected + "\n");
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("copy.png"))), readFile(bracket));
     QCOMPARE(entries(dir.path()), before);
     QCOMPARE(readFile(dir.filePath(QStringLiteral("old.png"))), QByteArray("old picture"));
     QCOMPARE(readFile(dir.filePath(QStringLiteral("old.pdf"))), QByteArray("old page"));

@@ -5,12 +5,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "bracket/sheet_info.h"
 #include "bracket/sheet_marks.h"
 #include "cli_test_support.h"
 #include "io/bracket_file.h"
 #include "text/cp932.h"
 
 using namespace clitest;
+
+Q_DECLARE_METATYPE(kaz::SheetLanguage)
 
 namespace {
 
@@ -265,21 +268,26 @@ void TestKazDraw::help() {
 
 // The locale's language in the report and in errors, a club with spaces quoted whole in English;
 // Japanese without a locale.
+// The sheet's own words follow the locale too, by the rule of the editor's new brackets.
 void TestKazDraw::localesLanguage_data() {
     QTest::addColumn<QString>("lang");  // empty: no locale variable set
     QTest::addColumn<QString>("out");   // a line of the report
     QTest::addColumn<QString>("err");   // the first line refusing "--size 5"
+    QTest::addColumn<kaz::SheetLanguage>("sheet");
     QTest::newRow("English") << "en_US.UTF-8"
                              << "Players of the same club meeting before the final:"
-                             << "kazdraw: --size is one of 4, 8, 16, 32, 64 and 128.";
+                             << "kazdraw: --size is one of 4, 8, 16, 32, 64 and 128."
+                             << kaz::SheetLanguage::English;
     QTest::newRow("no locale") << QString() << "決勝より前に当たる同じ所属の組:"
-                               << "kazdraw: --size は 4、8、16、32、64、128 のどれかです。";
+                               << "kazdraw: --size は 4、8、16、32、64、128 のどれかです。"
+                               << kaz::SheetLanguage::Japanese;
 }
 
 void TestKazDraw::localesLanguage() {
     QFETCH(QString, lang);
     QFETCH(QString, out);
     QFETCH(QString, err);
+    QFETCH(kaz::SheetLanguage, sheet);
     if (lang.isEmpty() && displayLanguageDecides()) QSKIP("Windows' display language decides");
     QTemporaryDir dir;
     const QString list = dir.filePath(QStringLiteral("list.txt"));
@@ -298,6 +306,10 @@ void TestKazDraw::localesLanguage() {
     const QString club = lang.isEmpty() ? QStringLiteral("(Riverside Tennis Club)")
                                         : QStringLiteral("(\"Riverside Tennis Club\")");
     QVERIFY2(lines.value(2).endsWith(club), qPrintable(lines.value(2)));
+    const kaz::Result<kaz::Bracket> drawn =
+        kaz::loadBracketFile(kaz.toStdString(), kaz::ReadableFiles::RegularOnly);
+    QVERIFY(drawn);
+    QCOMPARE(drawn->sheet().language, sheet);
 
     r = runToolInLocale(program, {QStringLiteral("--size"), QStringLiteral("5"), list, kaz}, lang);
     QCOMPARE(r.exitCode, 2);
@@ -331,8 +343,8 @@ void TestKazDraw::wrongArguments_data() {
                                                  QStringLiteral("1000000"), list, out}
                                   << QStringLiteral("--seed は 1 から 999999 までの整数です。");
     QTest::newRow("title too long")
-        << QStringList{QStringLiteral("--title"), QString(65, QChar(0x3042)), list, out}
-        << QStringLiteral("--title は 128 バイトまでです。");
+        << QStringList{QStringLiteral("--title"), QString(129, QChar(0x3042)), list, out}
+        << QStringLiteral("--title は 128 文字までです。");
     QTest::newRow("title with a tab")
         << QStringList{QStringLiteral("--title"), QStringLiteral("a\tb"), list, out}
         << QStringLiteral("--title に制御文字は使えません。");
@@ -370,46 +382,63 @@ void TestKazDraw::wrongArguments() {
 void TestKazDraw::refused_data() {
     QTest::addColumn<QByteArray>("list");  // empty: no list file
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("message");  // %1: the list's path
-    QTest::newRow("a line refused") << QByteArray("山田\n,A高\n佐藤\n") << QStringList()
-                                    << QStringLiteral("kazdraw: %1: 2行目: 名前がありません。\n");
+    QTest::addColumn<QString>("message");  // %1: the list's path, %2: the output's
+    QTest::addColumn<QString>("output");   // an existing file: out.kaz, "old", or the list
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("a line refused")
+        << QByteArray("山田\n,A高\n佐藤\n") << QStringList()
+        << QStringLiteral("kazdraw: %1: 2行目: 名前がありません。\n") << "out.kaz" << 1;
     QTest::newRow("size too large")
         << QByteArray("a\nb\nc\nd\ne\n")
         << QStringList{QStringLiteral("--size"), QStringLiteral("16")}
         << QStringLiteral(
-               "kazdraw: 5人に 16人用は大きすぎます。表は参加者数の 2 倍まで (8人用まで) です。\n");
+               "kazdraw: 5人に 16人用は大きすぎます。表は参加者数の 2 倍まで (8人用まで) です。\n")
+        << "out.kaz" << 1;
     QTest::newRow("size too small")
         << QByteArray("a\nb\nc\nd\ne\n")
         << QStringList{QStringLiteral("--size"), QStringLiteral("4")}
-        << QStringLiteral("kazdraw: 5人の組み合わせに 4人用は使えません。\n");
+        << QStringLiteral("kazdraw: 5人の組み合わせに 4人用は使えません。\n") << "out.kaz" << 1;
     QTest::newRow("club too long for its column")
         << QByteArray("a," + QByteArray(65, 'c') + "\nb\n") << QStringList()
-        << QStringLiteral("kazdraw: %1: 1行目: 所属が長すぎます (64 バイトまで)。\n");
+        << QStringLiteral("kazdraw: %1: 1行目: 所属が長すぎます (64 文字まで)。\n") << "out.kaz"
+        << 1;
     QTest::newRow("over 1 MiB") << QByteArray((1 << 20) + 1, '#') << QStringList()
                                 << QStringLiteral(
-                                       "kazdraw: %1: 参加者リストが大きすぎます (1 MiB まで)。\n");
+                                       "kazdraw: %1: 参加者リストが大きすぎます (1 MiB まで)。\n")
+                                << "out.kaz" << 1;
     QTest::newRow("no list file") << QByteArray() << QStringList()
-                                  << QStringLiteral("kazdraw: %1 が見つかりませんでした。\n");
+                                  << QStringLiteral("kazdraw: %1 が見つかりませんでした。\n")
+                                  << "out.kaz" << 1;
+    QTest::newRow("output is the list")
+        << kList << QStringList()
+        << QStringLiteral("kazdraw: %2 は入力ファイルそのものです。上書きしません。\n")
+        << "list.txt" << 2;
+    QTest::newRow("output is a page")
+        << kList << QStringList()
+        << QStringLiteral("kazdraw: %2 は HTML ページです。上書きしません。\n") << "page.html" << 2;
 }
 
-// A refused list leaves an existing output as it was.
+// A refused list, or an output that may not be replaced, leaves that output as it was.
 void TestKazDraw::refused() {
     QFETCH(QByteArray, list);
     QFETCH(QStringList, options);
     QFETCH(QString, message);
+    QFETCH(QString, output);
+    QFETCH(int, exitCode);
     QTemporaryDir dir;
     const QString listPath = dir.filePath(QStringLiteral("list.txt"));
     if (!list.isEmpty()) QVERIFY(writeFile(listPath, list));
-    const QString out = dir.filePath(QStringLiteral("out.kaz"));
-    QVERIFY(writeFile(out, "old"));
+    const QString out = dir.filePath(output);
+    if (out != listPath) QVERIFY(writeFile(out, "old"));
+    const QByteArray old = readFile(out);
     const Result r = runKazDraw(options + QStringList{listPath, out});
-    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.exitCode, exitCode);
     QCOMPARE(r.out, QByteArray());
     // Standard error is text: on Windows its lines end in CR LF.
     QCOMPARE(QString::fromUtf8(r.err).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-             message.replace(QStringLiteral("%1"), listPath));
-    QCOMPARE(readFile(out), QByteArray("old"));
-    QCOMPARE(entries(dir.path()).size(), list.isEmpty() ? 1 : 2);
+             message.replace(QStringLiteral("%1"), listPath).replace(QStringLiteral("%2"), out));
+    QCOMPARE(readFile(out), old);
+    QCOMPARE(entries(dir.path()).size(), list.isEmpty() || out == listPath ? 1 : 2);
 }
 
 QTEST_GUILESS_MAIN(TestKazDraw)

@@ -301,24 +301,24 @@ void TestBracket::sheetFitsBracket_data() {
     using Marks = std::array<MemberMarks, kMaxMembers>;
     const auto longText = [](size_t bytes) { return std::string(bytes, 'x'); };
     QTest::newRow("every text at its limit") << SheetEdit([&](SheetInfo& s, Marks& m) {
-        s.title = longText(kMaxSheetTitleBytes);
-        s.subtitle = longText(kMaxSheetSubtitleBytes);
-        s.roundNames[2] = longText(kMaxRoundNameBytes);
-        m[3].club = longText(kMaxClubBytes);
+        s.title = longText(kMaxSheetTitleCharacters);
+        s.subtitle = longText(kMaxSheetSubtitleCharacters);
+        s.roundNames[2] = longText(kMaxRoundNameCharacters);
+        m[3].club = longText(kMaxClubCharacters);
         m[3].seed = 4;
         m[2].bye = true;
     }) << true;
-    QTest::newRow("title too long")
-        << SheetEdit([&](SheetInfo& s, Marks&) { s.title = longText(kMaxSheetTitleBytes + 1); })
-        << false;
+    QTest::newRow("title too long") << SheetEdit([&](SheetInfo& s, Marks&) {
+        s.title = longText(kMaxSheetTitleCharacters + 1);
+    }) << false;
     QTest::newRow("second line too long") << SheetEdit([&](SheetInfo& s, Marks&) {
-        s.subtitle = longText(kMaxSheetSubtitleBytes + 1);
+        s.subtitle = longText(kMaxSheetSubtitleCharacters + 1);
     }) << false;
     QTest::newRow("round name too long") << SheetEdit([&](SheetInfo& s, Marks&) {
-        s.roundNames[0] = longText(kMaxRoundNameBytes + 1);
+        s.roundNames[0] = longText(kMaxRoundNameCharacters + 1);
     }) << false;
     QTest::newRow("club too long")
-        << SheetEdit([&](SheetInfo&, Marks& m) { m[0].club = longText(kMaxClubBytes + 1); })
+        << SheetEdit([&](SheetInfo&, Marks& m) { m[0].club = longText(kMaxClubCharacters + 1); })
         << false;
     QTest::newRow("tab in the title")
         << SheetEdit([](SheetInfo& s, Marks&) { s.title = "a\tb"; }) << false;

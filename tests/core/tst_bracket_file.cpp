@@ -104,18 +104,18 @@ void TestBracketFile::sizeLimit() {
 void TestBracketFile::largestBracketReadsBack() {
     Bracket bracket(kMaxMembers);
     for (int m = 0; m < kMaxMembers; ++m) {
-        bracket.setMemberName(m, std::string(kMaxMemberNameBytes, char('a' + m % 26)));
+        bracket.setMemberName(m, std::string(kMaxMemberNameCharacters, char('a' + m % 26)));
     }
     for (int line = 0; line < bracket.lineCount(); ++line) {
-        bracket.setLineScore(line, std::string(kMaxScoreBytes, '9'));
+        bracket.setLineScore(line, std::string(kMaxScoreCharacters, '9'));
     }
-    bracket.setChampion(std::string(kMaxChampionBytes, 'c'));
+    bracket.setChampion(std::string(kMaxChampionCharacters, 'c'));
     SheetInfo sheet;
-    sheet.title = std::string(kMaxSheetTitleBytes, 'T');
-    sheet.subtitle = std::string(kMaxSheetSubtitleBytes, 'S');
-    for (std::string& name : sheet.roundNames) name = std::string(kMaxRoundNameBytes, 'R');
+    sheet.title = std::string(kMaxSheetTitleCharacters, 'T');
+    sheet.subtitle = std::string(kMaxSheetSubtitleCharacters, 'S');
+    for (std::string& name : sheet.roundNames) name = std::string(kMaxRoundNameCharacters, 'R');
     for (int m = 0; m < bracket.memberCount(); ++m) {
-        bracket.setMemberClub(m, std::string(kMaxClubBytes, 'C'));
+        bracket.setMemberClub(m, std::string(kMaxClubCharacters, 'C'));
     }
     sheet.matchNumbers = true;
     bracket.setSheet(sheet);

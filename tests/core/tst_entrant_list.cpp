@@ -132,8 +132,8 @@ void TestEntrantList::accepted_data() {
                                        return all;
                                    }();
     QTest::newRow("a name at the byte limit")
-        << QByteArray(int(kMaxMemberNameBytes), 'a') + "\nb\n"
-        << QStringList{"1:" + QString(int(kMaxMemberNameBytes), 'a') + "||0", "2:b||0"};
+        << QByteArray(int(kMaxMemberNameCharacters), 'a') + "\nb\n"
+        << QStringList{"1:" + QString(int(kMaxMemberNameCharacters), 'a') + "||0", "2:b||0"};
 }
 
 void TestEntrantList::accepted() {
@@ -213,8 +213,8 @@ void TestEntrantList::refused_data() {
     QTest::newRow("same seed twice")
         << QByteArray("山田,,1\n佐藤,,2\n\n鈴木,,1\n") << "4行目: シード 1 は 1 行目と同じです。";
     QTest::newRow("name one byte too long")
-        << QByteArray("a\n") + QByteArray(int(kMaxMemberNameBytes) + 1, 'b') + "\n"
-        << "2行目: 名前が長すぎます (32767 バイトまで)。";
+        << QByteArray("a\n") + QByteArray(int(kMaxMemberNameCharacters) + 1, 'b') + "\n"
+        << "2行目: 名前が長すぎます (64 文字まで)。";
     QTest::newRow("quote not closed")
         << QByteArray("\"山田,A\n佐藤\n") << "1行目: 引用符 (\") の対応が正しくありません。";
     QTest::newRow("text after a quote")
@@ -345,10 +345,10 @@ void TestEntrantList::encodings() {
 
 void TestEntrantList::clubInName() {
     // The limit counts the name as the bracket gets it: name, club and the two brackets.
-    const QByteArray list = QByteArray(int(kMaxMemberNameBytes) - 5, 'a') + ",AB\nb,C\n";
+    const QByteArray list = QByteArray(int(kMaxMemberNameCharacters) - 3, 'a') + ",AB\nb,C\n";
     QCOMPARE(problems(readEntrantList(toStd(list), false)), QStringList());
     QCOMPARE(problems(readEntrantList(toStd(list), true)),
-             QStringList{"1行目: 名前と所属が長すぎます (名前（所属）で 32767 バイトまで)。"});
+             QStringList{"1行目: 名前と所属が長すぎます (名前（所属）で 64 文字まで)。"});
 }
 
 QTEST_GUILESS_MAIN(TestEntrantList)

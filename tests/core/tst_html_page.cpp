@@ -679,12 +679,12 @@ void TestHtmlPage::pageStaysWithinItsBound() {
     bracket.setBoldFlags(true, true);
     if (sheet) {
         SheetInfo info;
-        info.title = std::string(kMaxSheetTitleBytes, '"');
-        info.subtitle = std::string(kMaxSheetSubtitleBytes, '"');
+        info.title = std::string(kMaxSheetTitleCharacters, '"');
+        info.subtitle = std::string(kMaxSheetSubtitleCharacters, '"');
         for (int round = 0; round < bracket.roundCount(); ++round)
-            info.roundNames[size_t(round)] = std::string(kMaxRoundNameBytes, '"');
+            info.roundNames[size_t(round)] = std::string(kMaxRoundNameCharacters, '"');
         for (int i = 0; i < players; ++i) {
-            bracket.setMemberClub(i, std::string(kMaxClubBytes, '"'));
+            bracket.setMemberClub(i, std::string(kMaxClubCharacters, '"'));
             bracket.setMemberSeed(i, i + 1);
         }
         info.matchNumbers = true;
@@ -698,8 +698,8 @@ void TestHtmlPage::pageStaysWithinItsBound() {
             bracket.setLineState(line, LineState::Open);
         for (int line = 0; line + 1 < bracket.lineCount(); line += 2) leftClickLine(bracket, line);
         bracket.setThirdPlaceResults(
-            {LineResult{LineState::Won, std::string(kMaxScoreBytes, '"')},
-             LineResult{LineState::Open, std::string(kMaxScoreBytes, '"')}});
+            {LineResult{LineState::Won, std::string(kMaxScoreCharacters, '"')},
+             LineResult{LineState::Open, std::string(kMaxScoreCharacters, '"')}});
         QVERIFY(thirdPlaceWinner(bracket) >= 0);
         QVERIFY(sheetFits(bracket));
     }

@@ -238,7 +238,7 @@ Bracket randomBracketWithSheet(QRandomGenerator& rng) {
         } else {
             bracket.setMemberName(m, randomText(rng, 40, 1));
         }
-        if (rng.bounded(2) == 0) marks[size_t(m)].club = randomText(rng, kMaxClubBytes);
+        if (rng.bounded(2) == 0) marks[size_t(m)].club = randomText(rng, kMaxClubCharacters);
         if (rng.bounded(4) == 0) marks[size_t(m)].seed = 1 + int(rng.bounded(members));
         bracket.setMemberMarks(m, marks[size_t(m)]);
     }
@@ -246,8 +246,8 @@ Bracket randomBracketWithSheet(QRandomGenerator& rng) {
         bracket.setLineResult(line, {LineState(rng.bounded(5)), randomText(rng, 9)});
     }
     bracket.setChampion(randomText(rng, 20));
-    if (rng.bounded(2) == 0) sheet.title = randomText(rng, kMaxSheetTitleBytes);
-    if (rng.bounded(2) == 0) sheet.subtitle = randomText(rng, kMaxSheetSubtitleBytes);
+    if (rng.bounded(2) == 0) sheet.title = randomText(rng, kMaxSheetTitleCharacters);
+    if (rng.bounded(2) == 0) sheet.subtitle = randomText(rng, kMaxSheetSubtitleCharacters);
     for (int round = 0; round < bracket.roundCount(); ++round) {
         if (rng.bounded(3) == 0) sheet.roundNames[size_t(round)] = randomText(rng, 32);
     }
@@ -259,7 +259,7 @@ Bracket randomBracketWithSheet(QRandomGenerator& rng) {
         const int won = int(rng.bounded(3)) - 1;  // -1 for neither side
         for (int side = 0; side < kThirdPlaceSides; ++side) {
             thirdPlace[size_t(side)] = {side == won ? LineState::Won : LineState::Open,
-                                        randomText(rng, kMaxScoreBytes)};
+                                        randomText(rng, kMaxScoreCharacters)};
         }
     }
     sheet.twoSided = rng.bounded(2) == 0;
@@ -344,6 +344,10 @@ private slots:
     void exactTextRecords();
     void staleExactText_data();
     void staleExactText();
+    void longScoreWritten_data();
+    void longScoreWritten();
+    void longScoreRead_data();
+    void longScoreRead();
 };
 
 void TestKazFormat::writesTheExampleByteForByte() {
@@ -364,8 +368,7 @@ void TestKazFormat::stringPrefixes_data() {
     QTest::newRow("255") << 255 << QByteArray::fromHex("FFFF00");
     QTest::newRow("256") << 256 << QByteArray::fromHex("FF0001");
     QTest::newRow("300") << 300 << QByteArray::fromHex("FF2C01");
-    // The longest champion's name the editor takes, as long as a member's.
-    QTest::newRow("champion limit") << int(kMaxChampionBytes) << QByteArray::fromHex("FFFF7F");
+    QTest::newRow("32767") << 32767 << QByteArray::fromHex("FFFF7F");
     QTest::newRow("65533") << 65533 << QByteArray::fromHex("FFFDFF");
     QTest::newRow("65534") << 65534 << QByteArray::fromHex("FFFFFFFEFF0000");
     QTest::newRow("65535") << 65535 << QByteArray::fromHex("FFFFFFFFFF0000");
@@ -780,7 +783,7 @@ void TestKazFormat::refusesSheetBlock_data() {
     row("record in the UTF-16 form", "KAZX" + ints({1, 1, 1}) + "\xFF\xFE\xFF\x01T\x00");
     row("a known record twice", block({title, record(1, "U")}));
     row("empty title", block({record(1, "")}));
-    row("title too long", block({record(1, repeat('x', kMaxSheetTitleBytes + 1))}));
+    row("title too long", block({record(1, repeat('x', kMaxSheetTitleCharacters + 1))}));
     row("control character in the second line", block({record(2, "a\nb")}));
     row("round names: none", block({record(3, ints({0}))}));
     row("round beyond the rounds", block({record(3, ints({1, 3}) + "\x01R")}));
@@ -1011,6 +1014,56 @@ void TestKazFormat::staleExactText() {
     QCOMPARE(QString::fromStdString(read->memberName(0)), name);
     QCOMPARE(QString::fromStdString(read->sheet().title), title);
     QVERIFY(!read->isChanged());
+}
+
+// A score longer than the classic field keeps its start there, cut between characters, and its
+// whole text in the block; one that fits has no block.
+void TestKazFormat::longScoreWritten_data() {
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<QByteArray>("field");
+    QTest::newRow("sets") << "6-4 3-6 7-6(5)" << QByteArray("6-4 3-6 7");
+    QTest::newRow("double-byte") << "６－４　３－６"
+                                 << QByteArray("\x82\x55\x81\x7C\x82\x53\x81\x40");
+    QTest::newRow("as long as the field") << "6-4 3-6 7" << QByteArray("6-4 3-6 7");
+}
+
+void TestKazFormat::longScoreWritten() {
+    QFETCH(QString, score);
+    QFETCH(QByteArray, field);
+    Bracket bracket(4);
+    bracket.setLineScore(0, score.toStdString());
+    const std::string file = writeKaz(bracket);
+    const std::optional<ClassicFile> classic = readClassic(file);
+    QVERIFY(classic);
+    QCOMPARE(hex(classic->lines[0].second), hex(toStd(field)));
+    QCOMPARE(hasSheetBlock(bracket), score.toUtf8() != field);
+    const std::optional<Bracket> read = readKaz(file);
+    QVERIFY(read && !read->isChanged());
+    QCOMPARE(QString::fromStdString(read->lineScore(0)), score);
+}
+
+// The block's whole score replaces only the field that is its start: a field changed since, or
+// longer than a classic editor types, wins.
+void TestKazFormat::longScoreRead_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("score");
+    QTest::newRow("its start") << "6-4 3-6 7"
+                               << "6-4 3-6 7-6(5)";
+    QTest::newRow("changed since") << "6-3"
+                                   << "6-3";
+    QTest::newRow("a long classic field") << "6-4 3-6 7-6"
+                                          << "6-4 3-6 7-6";
+}
+
+void TestKazFormat::longScoreRead() {
+    QFETCH(QString, field);
+    QFETCH(QString, score);
+    const std::string file =
+        Bytes().fourNames().i32(7).i32(0).str(field.toStdString()).lines(6).end().m_data +
+        block({record(15, Bytes().i32(1).i32(0).str("6-4 3-6 7-6(5)").m_data)});
+    const std::optional<Bracket> read = readKaz(file);
+    QVERIFY(read);
+    QCOMPARE(QString::fromStdString(read->lineScore(0)), score);
 }
 
 QTEST_GUILESS_MAIN(TestKazFormat)

@@ -41,10 +41,10 @@ QString escapedText(const std::string& utf8) {
 }
 
 // The elements the page is made of: anything else in it came from the bracket unescaped.
-const QSet<QString> kElements = {"html",   "head", "meta",   "title", "style", "noscript",
-                                 "script", "body", "header", "h1",    "p",     "main",
-                                 "div",    "svg",  "rect",   "text",  "tspan", "section",
-                                 "h2",     "h3",   "ol",     "ul",    "li",    "strong"};
+const QSet<QString> kElements = {
+    "html", "head", "meta", "title", "style", "noscript", "script", "body",  "header",
+    "h1",   "p",    "main", "div",   "svg",   "rect",     "text",   "tspan", "section",
+    "h2",   "h3",   "ol",   "ul",    "li",    "strong",   "span"};
 const QSet<QString> kVoid = {"meta"};
 
 // Every tag is one of the page's own, every element but the void ones and the self-closed
@@ -279,6 +279,20 @@ void TestLivePage::page_data() {
                        ">Third-place match</text>",
                        ">3rd 選手"}
         << japaneseWords;
+    // Each side's score stays whole on one line; sets are kept apart from the other side's.
+    QTest::newRow("scores of several sets")
+        << MakeBracket([] {
+               Bracket b = playedBracket(4, false, false);
+               b.setLineScore(0, "4-6 3-6");
+               b.setLineScore(1, "6-4 6-3");
+               b.setLineScore(2, "3");
+               b.setLineScore(3, "1");
+               return b;
+           })
+        << 0 << QList<int>() << 3 << QStringList{} << 3
+        << QStringList{"<span class=\"sc\">4-6 3-6</span> \u2013 <span class=\"sc\">6-4 6-3</span>",
+                       "<span class=\"sc\">3-1</span>", ".sc{white-space:nowrap}"}
+        << QStringList{"3-6-6-4"};
     QTest::newRow("128 on one side") << MakeBracket([] { return playedBracket(128, false, false); })
                                      << 0 << QList<int>() << 127 << QStringList{"第127試合 決勝: "}
                                      << 6 << QStringList{"<h3>決勝</h3>"} << QStringList{"3位"};

@@ -75,12 +75,12 @@ void TestMessages::bothLanguages_data() {
         << "A bracket of 64 members is too large for 23 entrants: at most twice as many members "
            "as entrants (a bracket of 32).";
 
-    // The byte limits count what a reader counts in English.
+    // The limits count characters, as a reader does in every language.
     QTest::newRow("limit in characters")
         << firstProblem(
                "Bo\nAnn,Riverside Tennis Club of the Lower Valley and the Hills Beyond It\n")
-        << "2行目: 所属が長すぎます (64 バイトまで)。"
-        << "Line 2: The club is too long (at most 64 single-byte or 32 double-byte characters).";
+        << "2行目: 所属が長すぎます (64 文字まで)。"
+        << "Line 2: The club is too long (at most 64 characters).";
 }
 
 void TestMessages::bothLanguages() {

@@ -48,7 +48,7 @@ void TestPastedText::entries() {
 
 void TestPastedText::fitting_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("maxBytes");
+    QTest::addColumn<int>("maxCharacters");
     QTest::addColumn<QString>("fitted");  // "(refused)" when it would pass the limit
     QTest::addColumn<QString>("note");    // about the characters older programs show as 〓
     QTest::addColumn<bool>("controls");
@@ -58,10 +58,11 @@ void TestPastedText::fitting_data() {
     QTest::newRow("exactly the limit") << "123456789" << 9 << "123456789"
                                        << "" << false;
     QTest::newRow("one byte over, refused whole") << "1234567890" << 9 << refused << "" << false;
-    // 勝ち勝ち勝 is 10 bytes.
-    QTest::newRow("double-byte over") << "勝ち勝ち勝" << 9 << refused << "" << false;
-    QTest::newRow("half-width kana are one byte") << "ﾊﾝｶｸﾒｲ" << 6 << "ﾊﾝｶｸﾒｲ"
-                                                  << "" << false;
+    QTest::newRow("double-byte characters count one") << "勝ち勝ち勝" << 5 << "勝ち勝ち勝"
+                                                      << "" << false;
+    QTest::newRow("double-byte over") << "勝ち勝ち勝" << 4 << refused << "" << false;
+    QTest::newRow("half-width kana count one") << "ﾊﾝｶｸﾒｲ" << 6 << "ﾊﾝｶｸﾒｲ"
+                                               << "" << false;
     const QString kept =
         QStringLiteral("は入力のまま残します。古いプログラムでは 〓 と表示されます。");
     QTest::newRow("a name that Shift_JIS cannot hold whole")
@@ -72,8 +73,9 @@ void TestPastedText::fitting_data() {
         << QStringLiteral(
                "「é」、「😀」は入力のまま残します。古いプログラムではどれも 〓 と表示されます。")
         << false;
-    QTest::newRow("〓 counts two bytes")
-        << QStringLiteral("1234567😀") << 8 << refused << QStringLiteral("「😀」") + kept << false;
+    QTest::newRow("a character beyond Shift_JIS counts one")
+        << QStringLiteral("1234567😀") << 8 << QStringLiteral("1234567😀")
+        << QStringLiteral("「😀」") + kept << false;
     QTest::newRow("control characters left out")
         << QStringLiteral("A\u0001B\u007FC\u0085D\tE\nF") << 99 << "ABCDEF"
         << "" << true;
@@ -84,14 +86,14 @@ void TestPastedText::fitting_data() {
 
 void TestPastedText::fitting() {
     QFETCH(QString, text);
-    QFETCH(int, maxBytes);
+    QFETCH(int, maxCharacters);
     QFETCH(QString, fitted);
     QFETCH(QString, note);
     QFETCH(bool, controls);
-    const FittedText result = fitToField(text.toStdString(), size_t(maxBytes));
+    const FittedText result = fitToField(text.toStdString(), size_t(maxCharacters));
     QCOMPARE(result.tooLong, fitted == "(refused)");
     if (!result.tooLong) QCOMPARE(QString::fromStdString(result.text), fitted);
-    QVERIFY(cp932Length(result.text) <= size_t(maxBytes));
+    QVERIFY(textLength(result.text) <= size_t(maxCharacters));
     QCOMPARE(QString::fromStdString(result.beyondCp932.empty()
                                         ? std::string()
                                         : japaneseText(keptAsTypedText(result.beyondCp932))),

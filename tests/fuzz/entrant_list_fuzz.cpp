@@ -16,6 +16,7 @@
 #include "draw/entrant_list.h"
 #include "draw/seed_order.h"
 #include "io/kaz_format.h"
+#include "text/document_text.h"
 #include "text/text_limits.h"
 
 namespace {
@@ -64,7 +65,8 @@ void checkDraw(const std::vector<kaz::Entrant>& entrants, const kaz::DrawOptions
     check(read->sheet() == bracket.sheet(), "the sheet reads back");
     for (int p = 0; p < size; ++p) {
         check(read->memberName(p) == bracket.memberName(p), "names read back");
-        check(bracket.memberName(p).size() <= kaz::kMaxMemberNameBytes, "names fit the box");
+        check(kaz::textLength(bracket.memberName(p)) <= kaz::kMaxMemberNameCharacters,
+              "names fit the box");
     }
 }
 

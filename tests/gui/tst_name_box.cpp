@@ -110,7 +110,7 @@ void TestNameBox::textIsTakenOrRefused_data() {
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("status");
     const QString notInCp932 = QStringLiteral("この文字は使えません。");
-    const QString scoreLimit = QStringLiteral("点数は 9 ﾊﾞｲﾄまでです。");
+    const QString scoreLimit = QStringLiteral("点数は 32 文字までです。");
     QTest::newRow("name: pasted, emoji kept, a tab ends it")
         << "name"
         << "ab" << true << QStringLiteral("X😀Y\tZ") << QStringLiteral("abX😀Y")
@@ -127,26 +127,24 @@ void TestNameBox::textIsTakenOrRefused_data() {
         << "ab" << true << QStringLiteral("X\u007FY") << "abXY" << notInCp932;
     QTest::newRow("name: pasted beyond its limit, refused whole")
         << "name"
-        << "ab" << true << QString(int(kaz::kMaxMemberNameBytes) - 1, 'x') << "ab"
-        << QStringLiteral("名前は %1 ﾊﾞｲﾄまでです。").arg(kaz::kMaxMemberNameBytes);
+        << "ab" << true << QString(int(kaz::kMaxMemberNameCharacters) - 1, 'x') << "ab"
+        << QStringLiteral("名前は %1 文字までです。").arg(kaz::kMaxMemberNameCharacters);
     QTest::newRow("name: a list with a line beyond the limit, refused whole")
         << "name"
-        << "ab" << true << "A\nB\n" + QString(int(kaz::kMaxMemberNameBytes) + 1, 'x') << "ab"
-        << QStringLiteral("3行目: 名前は %1 ﾊﾞｲﾄまでです。").arg(kaz::kMaxMemberNameBytes);
+        << "ab" << true << "A\nB\n" + QString(int(kaz::kMaxMemberNameCharacters) + 1, 'x') << "ab"
+        << QStringLiteral("3行目: 名前は %1 文字までです。").arg(kaz::kMaxMemberNameCharacters);
     QTest::newRow("score: pasted beyond the limit, refused whole, never cut")
-        << "score"
-        << "12" << true << "勝ち勝ち"
-        << "12" << scoreLimit;
+        << "score" << QString(30, '1') << true << "勝ち勝" << QString(30, '1') << scoreLimit;
     QTest::newRow("score: pasted to the limit exactly") << "score"
                                                         << "1234567" << true << "勝"
                                                         << "1234567勝" << kIdle;
-    QTest::newRow("score: typed beyond the limit") << "score"
-                                                   << "123456789" << false << "0"
-                                                   << "123456789" << scoreLimit;
-    QTest::newRow("score: a double-byte character where one byte is left")
-        << "score"
-        << "12345678" << false << "勝"
-        << "12345678" << scoreLimit;
+    QTest::newRow("score: sets") << "score"
+                                 << "" << false << "6-4 3-6 7-6(5)"
+                                 << "6-4 3-6 7-6(5)" << kIdle;
+    QTest::newRow("score: typed beyond the limit")
+        << "score" << QString(32, '9') << false << "0" << QString(32, '9') << scoreLimit;
+    QTest::newRow("score: a double-byte character counts one")
+        << "score" << QString(31, '9') << false << "勝" << QString(31, '9') + "勝" << kIdle;
     QTest::newRow("score: the first line of a list")
         << "score"
         << "" << true << "3-1\r\n2-0\r\n"
@@ -156,8 +154,8 @@ void TestNameBox::textIsTakenOrRefused_data() {
                                            << "  優勝A" << kIdle;
     QTest::newRow("champion: pasted beyond the limit")
         << "champion"
-        << "" << true << "(one byte over)"
-        << "" << QStringLiteral("優勝者名は %1 ﾊﾞｲﾄまでです。");
+        << "" << true << "(one over)"
+        << "" << QStringLiteral("優勝者名は %1 文字までです。");
 }
 
 void TestNameBox::textIsTakenOrRefused() {
@@ -184,8 +182,8 @@ void TestNameBox::textIsTakenOrRefused() {
         edit = champion->edit();
     }
     // The champion's limit as the field has it.
-    const size_t limit = static_cast<TextField*>(edit)->maxBytes();
-    if (input == "(one byte over)") input = QString(int(limit) + 1, 'a');
+    const size_t limit = static_cast<TextField*>(edit)->maxCharacters();
+    if (input == "(one over)") input = QString(int(limit) + 1, 'a');
     if (status.contains("%1")) status = status.arg(limit);
     if (dialog) {
         dialog->show();
@@ -225,13 +223,13 @@ void TestNameBox::textIsTakenOrRefused() {
 // lengthened.
 void TestNameBox::textShownTooLongCanBeShortened() {
     MatchScoreDialog dialog(QStringLiteral("第1試合 1回戦"), {"A", "B"},
-                            {QStringLiteral("1234567890A"), QString()}, nullptr);
+                            {QString(34, '1'), QString()}, nullptr);
     QLineEdit* field = dialog.field(0);
     field->end(false);
     QTest::keyClick(field, Qt::Key_Backspace);
-    QCOMPARE(field->text(), QStringLiteral("1234567890"));
+    QCOMPARE(field->text(), QString(33, '1'));
     typeText(field, QStringLiteral("B"));
-    QCOMPARE(field->text(), QStringLiteral("1234567890"));
+    QCOMPARE(field->text(), QString(33, '1'));
 }
 
 namespace {

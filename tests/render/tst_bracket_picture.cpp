@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -322,7 +323,7 @@ void TestBracketPicture::pictureSizeIsBounded() {
     sheet.title = "T";
     for (int m = 0; m < members; ++m) {
         bracket.setMemberName(m, std::string(40, 'W'));
-        bracket.setMemberClub(m, std::string(kaz::kMaxClubBytes, 'W'));
+        bracket.setMemberClub(m, std::string(kaz::kMaxClubCharacters, 'W'));
         bracket.setMemberSeed(m, m + 1);
     }
     sheet.matchNumbers = true;
@@ -406,6 +407,8 @@ void TestBracketPicture::sheetIsDrawn() {
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("sheet"));
     QVERIFY(bytes && writeFile(pdf, *bytes));
+    QVERIFY(run("pdfinfo", {pdf})
+                .contains(QRegularExpression("Title: +" + QRegularExpression::escape(title))));
     const QString text = run("pdftotext", {pdf, "-"}).remove(QLatin1Char('\n'));
     for (const QString& shown : QStringList{title, club} + words) {
         QVERIFY2(text.contains(shown), qPrintable(shown + QLatin1Char('\n') + text));
