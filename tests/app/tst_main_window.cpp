@@ -120,6 +120,7 @@ void TestMainWindow::menusWithoutBracket() {
     QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー"));
     QCOMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
     QVERIFY(!action(frame, "noRecentFiles")->isEnabled());
+    QVERIFY(menuNamed(frame, "ﾍﾙﾌﾟ(&H)")->actions().contains(action(frame, "help")));
     // Without a bracket window the bracket's commands do nothing.
     ScriptedDesktop desktop;
     showActive(frame);
@@ -153,6 +154,7 @@ void TestMainWindow::menusWithBracket() {
         }
     }
     QVERIFY(action(frame, "htmlExport")->isEnabled());
+    QVERIFY(menuNamed(frame, "ﾍﾙﾌﾟ(&H)")->actions().contains(action(frame, "help")));
     // The last bracket window closing brings the short menu back.
     frame.mdiArea()->closeAllSubWindows();
     QTRY_COMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
@@ -201,6 +203,9 @@ void TestMainWindow::shortcutsReachTheirCommands_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("Ctrl+O") << int(Qt::Key_O) << int(Qt::ControlModifier) << "open";
     QTest::newRow("Ctrl+S") << int(Qt::Key_S) << int(Qt::ControlModifier) << "save";
+    QTest::newRow("Ctrl+Shift+S") << int(Qt::Key_S) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << "save";
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << "quit";
     QTest::newRow("Ctrl+T") << int(Qt::Key_T) << int(Qt::ControlModifier) << "export";
     QTest::newRow("Ctrl+H") << int(Qt::Key_H) << int(Qt::ControlModifier) << "dialog";
     QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << "dialog";
@@ -222,6 +227,10 @@ void TestMainWindow::shortcutsReachTheirCommands() {
     bool dialogSeen = false;
     if (expected == "open") desktop.openAnswers.enqueue(QString());
     if (expected == "save" || expected == "export") desktop.saveAnswers.enqueue(QString());
+    if (expected == "quit") {
+        activeView(frame)->document()->setMemberName(1, "A");
+        desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::Cancel);
+    }
     if (expected == "dialog") {
         onNextDialog<QDialog>([&dialogSeen](QDialog* dialog) {
             dialogSeen = true;
@@ -233,6 +242,7 @@ void TestMainWindow::shortcutsReachTheirCommands() {
     if (expected == "save") QCOMPARE(desktop.saveRequests.value(0).title, "名前を付けて保存");
     if (expected == "export") QCOMPARE(desktop.saveRequests.value(0).defaultSuffix, "html");
     if (expected == "dialog") QVERIFY(dialogSeen);
+    if (expected == "quit") QCOMPARE(desktop.questions.size(), 1);
     QCOMPARE(box->text(), QString());  // the key went to its command, not into the box
     frame.documentManager()->closeAllDocuments();
 }
