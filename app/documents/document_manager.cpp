@@ -59,6 +59,7 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
     connect(area, &QMdiArea::subWindowActivated, this, [this] {
         gui::BracketDocument* doc = activeDocument();
         m_histories->setActiveStack(doc ? doc->undoStack() : nullptr);
+        m_publishing->activated(doc);
         emit activeDocumentChanged(doc);
     });
 }
