@@ -24,6 +24,7 @@
 #include "documents/document_manager.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
+#include "settings/profile_settings.h"
 #include "shell/main_window.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
@@ -95,6 +96,7 @@ private slots:
     void saveThenOpenGivesBackTheBracket();
     void commandsTellWhatTheyDid_data();
     void commandsTellWhatTheyDid();
+    void newBracketProposesItsFolder();
     void saveQuestion_data();
     void saveQuestion();
     void saveQuestionOnEveryClosePath_data();
@@ -340,7 +342,8 @@ void TestMainWindow::saveThenOpenGivesBackTheBracket() {
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(path);
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(desktop.saveRequests.value(0).proposed, QStringLiteral("新しいトーナメント表1.kaz"));
+    QCOMPARE(QFileInfo(desktop.saveRequests.value(0).proposed).fileName(),
+             QStringLiteral("新しいトーナメント表1.kaz"));
     QCOMPARE(desktop.saveRequests.value(0).filters,
              QStringList({"kaz ﾌｧｲﾙ (*.kaz)", "すべてのﾌｧｲﾙ (*.*)"}));
     QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writeKaz(before)));
@@ -432,6 +435,45 @@ void TestMainWindow::commandsTellWhatTheyDid() {
                                   8000);
     }
     frame.documentManager()->closeAllDocuments();
+}
+
+// A new bracket is proposed in the folder of the last bracket opened or stored, else (none, or
+// that folder gone) in the user's Documents folder; never in the working folder, which is the
+// program's own when started from the Start menu. So are the exports of a new bracket.
+void TestMainWindow::newBracketProposesItsFolder() {
+    QTemporaryDir home;
+    const QString documents = home.filePath(QStringLiteral("文書"));
+    const QString program = home.filePath(QStringLiteral("Program Files/Kazbo"));
+    QVERIFY(QDir().mkpath(documents) && QDir().mkpath(program));
+    const QString userDirs = m_config.filePath(QStringLiteral("user-dirs.dirs"));
+    QVERIFY(writeFile(userDirs, "XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n"));
+    const QString working = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(program));
+    profileSettings().remove(QStringLiteral("Recent File List"));
+    profileSettings().remove(QStringLiteral("Settings/LastExportFolder"));
+    ScriptedDesktop desktop;
+    MainWindow frame;
+    showActive(frame);
+    const auto proposedForNew = [&](const char* command) {
+        newBracket(frame);
+        desktop.saveAnswers.enqueue(QString());
+        action(frame, command)->trigger();
+        frame.documentManager()->closeAllDocuments();
+        return QFileInfo(desktop.saveRequests.last().proposed).absolutePath();
+    };
+    QCOMPARE(proposedForNew("fileSaveAs"), documents);
+    QCOMPARE(proposedForNew("htmlExport"), documents);
+    const QString chosen = home.filePath(QStringLiteral("大会"));
+    QVERIFY(QDir().mkpath(chosen));
+    newBracket(frame);
+    desktop.saveAnswers.enqueue(chosen + QStringLiteral("/a.kaz"));
+    action(frame, "fileSaveAs")->trigger();
+    frame.documentManager()->closeAllDocuments();
+    QCOMPARE(proposedForNew("fileSaveAs"), chosen);
+    QVERIFY(QDir(chosen).removeRecursively());
+    QCOMPARE(proposedForNew("fileSaveAs"), documents);
+    QVERIFY(QDir::setCurrent(working));
+    QVERIFY(QFile::remove(userDirs));
 }
 
 void TestMainWindow::saveQuestion_data() {
