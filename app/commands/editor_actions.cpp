@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "support/app_icons.h"
 
@@ -89,7 +90,7 @@ const ActionRecord kActionRecords[] = {
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "名前を付けて保存(&A)..."),
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "作業中のﾌｧｲﾙを新しい名前で保存"),
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "名前をつけて保存"),
-     {},
+     {"Ctrl+Shift+S"},
      std::nullopt,
      Kind::Plain,
      Needs::Bracket},
@@ -136,7 +137,7 @@ const ActionRecord kActionRecords[] = {
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"),
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示"),
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "終了"),
-     {},
+     {"Ctrl+Q"},
      std::nullopt,
      Kind::Plain,
      Needs::Nothing},
@@ -359,7 +360,7 @@ const ActionRecord kActionRecords[] = {
      Needs::Nothing},
     {&EditorActions::help,
      "help",
-     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾍﾙﾌﾟ"),
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾍﾙﾌﾟ(&H)..."),
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "現在のﾀｽｸまたはｺﾏﾝﾄﾞのﾍﾙﾌﾟを表示"),
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾍﾙﾌﾟ"),
      {"F1"},
@@ -424,6 +425,13 @@ const ActionRecord kActionRecords[] = {
      Needs::Nothing},
 };
 
+// The commands that take Qt's standard keys of the platform where it has any; where it has none
+// (Windows has no key to quit), the keys of the table above.
+const std::pair<QAction * EditorActions::*, QKeySequence::StandardKey> kStandardKeys[] = {
+    {&EditorActions::fileSaveAs, QKeySequence::SaveAs},
+    {&EditorActions::appExit, QKeySequence::Quit},
+};
+
 // A text of the table in the editor's language; an empty one stays empty.
 QString translated(const char* text) {
     return *text ? QCoreApplication::translate(kContext, text) : QString();
@@ -460,6 +468,10 @@ EditorActions::EditorActions(QWidget* window) {
         QAction* action = makeAction(window, record);
         this->*record.member = action;
         if (record.needs == Needs::Bracket) m_bracketCommands << action;
+    }
+    for (const auto& [member, key] : kStandardKeys) {
+        const QList<QKeySequence> standard = QKeySequence::keyBindings(key);
+        if (!standard.isEmpty()) (this->*member)->setShortcuts(standard);
     }
 }
 

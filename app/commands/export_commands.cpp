@@ -64,16 +64,20 @@ void ExportCommands::proposePage(const kaz::Bracket& bracket) {
 }
 
 void ExportCommands::print(gui::BracketDocument* doc) {
+    // Without a printer the system's print dialog would not even open.
+    gui::DesktopServices& desktop = gui::DesktopServices::instance();
+    if (!desktop.hasPrinter()) {
+        if (desktop.askYesNo(m_window, tr("プリンタがありません。PDF ﾌｧｲﾙとして保存しますか?")))
+            writePicture(doc, {tr("PDF ﾌｧｲﾙ (*.pdf)")}, QStringLiteral("pdf"));
+        return;
+    }
     QPrinter& target = printer();
     proposePage(doc->bracket());
     target.setDocName(render::documentTitle(doc->bracket(), doc->title()));
     // Qt's dialog would offer the file printed to last, of whichever bracket that was.
     const QString pdf = m_places->proposedPath(*doc, QStringLiteral("pdf"));
     const QPageSize proposed = target.pageLayout().pageSize();
-    if (!gui::DesktopServices::instance().askPrint(m_window, target,
-                                                   QFileInfo(pdf).isAbsolute() ? pdf : QString())) {
-        return;
-    }
+    if (!desktop.askPrint(m_window, target, QFileInfo(pdf).isAbsolute() ? pdf : QString())) return;
     if (!target.pageLayout().pageSize().isEquivalentTo(proposed)) m_paperChosen = true;
     const kaz::Status printed = render::paintBracketPage(target, doc->bracket());
     if (!printed) {
@@ -107,11 +111,13 @@ void ExportCommands::setUpPrinter(gui::BracketDocument* doc) {
 }
 
 void ExportCommands::savePicture(gui::BracketDocument* doc) {
-    const QStringList filters = {tr("PNG ﾌｧｲﾙ (*.png)"), tr("PDF ﾌｧｲﾙ (*.pdf)")};
-    gui::DesktopServices& desktop = gui::DesktopServices::instance();
-    const QString path = desktop.chooseSaveFile(m_window, tr("画像として保存"),
-                                                m_places->proposedPath(*doc, QStringLiteral("png")),
-                                                filters, QStringLiteral("png"));
+    writePicture(doc, {tr("PNG ﾌｧｲﾙ (*.png)"), tr("PDF ﾌｧｲﾙ (*.pdf)")}, QStringLiteral("png"));
+}
+
+void ExportCommands::writePicture(gui::BracketDocument* doc, const QStringList& filters,
+                                  const QString& suffix) {
+    const QString path = gui::DesktopServices::instance().chooseSaveFile(
+        m_window, tr("画像として保存"), m_places->proposedPath(*doc, suffix), filters, suffix);
     if (path.isEmpty()) return;
     const bool pdf =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;

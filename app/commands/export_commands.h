@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <memory>
 
 #include "bracket/bracket.h"
@@ -26,8 +27,10 @@ class ExportPlaces;
 // printer, paper and other settings chosen last until the program ends. A bracket is printed
 // on one page, as large as it fits within the margins, centred. Before each dialog the page
 // is turned to the orientation that shows the bracket larger, unless the user turned it
-// otherwise in "ﾌﾟﾘﾝﾀの設定": from then on the user's orientation holds. Printing to a PDF file
-// proposes the bracket's name in the place the export places propose, and counts as an export.
+// otherwise in "ﾌﾟﾘﾝﾀの設定": from then on the user's orientation holds. Where the system has
+// no printer, "印刷" says so and offers to save the bracket as a PDF file instead. Printing to a
+// PDF file proposes the bracket's name in the place the export places propose, and counts as an
+// export.
 class ExportCommands : public QObject {
     Q_OBJECT
 
@@ -55,6 +58,8 @@ private:
     // A4 PDF, then says where it went in the status bar. An existing file is replaced only once
     // the whole picture was written; a failure is shown with the message for its cause.
     void savePicture(gui::BracketDocument* doc);
+    // Asks for a file of `filters`, proposing `suffix`, and writes the picture there as above.
+    void writePicture(gui::BracketDocument* doc, const QStringList& filters, const QString& suffix);
 
     QPrinter& printer();
     // Proposes the paper (unless chosen in the page setup) and the orientation (unless chosen

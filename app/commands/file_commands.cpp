@@ -1,6 +1,7 @@
 #include "commands/file_commands.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMainWindow>
 #include <QMenu>
 #include <QSettings>
@@ -34,7 +35,7 @@ void FileCommands::addRecentFiles(QMenu* menu) const {
     for (int i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
         QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+            QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         entry->setStatusTip(EditorActions::recentFilePrompt());
         DocumentManager* docs = m_documents;
         connectCommand(

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace kaz::app {
 
-// The ﾍﾙﾌﾟ commands: the version information, and the help on F1 and Shift+F1.
+// The ﾍﾙﾌﾟ commands: the help (in the menu, on F1 and Shift+F1) and the version information.
 class HelpCommands : public QObject {
 public:
     // `window` is the dialogs' parent and owns this object.

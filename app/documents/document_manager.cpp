@@ -16,6 +16,7 @@
 #include "document/file_access.h"
 #include "documents/bracket_window.h"
 #include "documents/bracket_windows.h"
+#include "documents/export_places.h"
 #include "documents/outside_changes.h"
 #include "publish/live_publishing.h"
 #include "support/wait_cursor.h"
@@ -59,6 +60,7 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
     connect(area, &QMdiArea::subWindowActivated, this, [this] {
         gui::BracketDocument* doc = activeDocument();
         m_histories->setActiveStack(doc ? doc->undoStack() : nullptr);
+        m_publishing->activated(doc);
         emit activeDocumentChanged(doc);
     });
 }
@@ -183,8 +185,13 @@ void DocumentManager::onChangedOnDisk(gui::BracketDocument* doc) {
 }
 
 bool DocumentManager::saveAs(gui::BracketDocument* doc) {
+    // A new bracket goes where the last bracket opened or stored is.
+    const QStringList& recent = m_recentFiles.entries();
     const QString proposed =
-        doc->filePath().isEmpty() ? doc->fileStem() + QStringLiteral(".kaz") : doc->filePath();
+        !doc->filePath().isEmpty()
+            ? doc->filePath()
+            : QDir(startFolder(recent.isEmpty() ? QString() : QFileInfo(recent[0]).absolutePath()))
+                  .filePath(doc->fileStem() + QStringLiteral(".kaz"));
     const QString path = gui::DesktopServices::instance().chooseSaveFile(
         m_window, tr("名前を付けて保存"), proposed, bracketFilters(), QStringLiteral("kaz"));
     if (path.isEmpty()) return false;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 #include "document/bracket_document.h"
@@ -21,16 +22,21 @@ void showStatus(QWidget* window, const QString& text) {
 
 }  // namespace
 
+QString startFolder(const QString& lastUsed) {
+    // A folder removed since is no place to start from.
+    if (!lastUsed.isEmpty() && QFileInfo(lastUsed).isDir()) return lastUsed;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString ExportPlaces::proposedPath(const gui::BracketDocument& doc, const QString& suffix) const {
     const QString dotSuffix = QLatin1Char('.') + suffix;
     if (!doc.filePath().isEmpty()) {
         const QFileInfo file(doc.filePath());
         return file.dir().filePath(file.completeBaseName() + dotSuffix);
     }
-    const QString name = doc.fileStem() + dotSuffix;
-    const QString folder = profileSettings().value(kLastFolderKey).toString();
-    // A folder removed since is no place to start from.
-    return folder.isEmpty() || !QFileInfo(folder).isDir() ? name : QDir(folder).filePath(name);
+    const QString folder = startFolder(profileSettings().value(kLastFolderKey).toString());
+    return QDir(folder).filePath(doc.fileStem() + dotSuffix);
 }
 
 void ExportPlaces::exported(QWidget* window, const QString& path) {

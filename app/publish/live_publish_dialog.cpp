@@ -30,6 +30,7 @@ LivePublishDialog::LivePublishDialog(const QString& pageName, const QString& fol
     browse->setObjectName(QStringLiteral("browse"));
     m_off->setObjectName(QStringLiteral("off"));
     m_pageName->setObjectName(QStringLiteral("pageName"));
+    m_folder->setObjectName(QStringLiteral("folder"));
     m_refusal->setObjectName(QStringLiteral("refusal"));
     m_refusal->setWordWrap(true);
     m_refusal->setStyleSheet(QStringLiteral("color: #C00000"));
@@ -72,17 +73,24 @@ void LivePublishDialog::browse() {
     if (!chosen.isEmpty()) m_folder->setText(QDir::toNativeSeparators(chosen));
 }
 
-// Publishing needs a folder that is there and a name a file can have; why a name cannot be one
-// is said here, beside it.
+// Publishing needs a folder that is there and a name a file can have; what is missing is said
+// here, below them, with OK off until it is mended.
 void LivePublishDialog::update() {
-    const QString refusal = m_on->isChecked() ? PageName::refusal(m_pageName->text()) : QString();
+    const QString refusal = m_on->isChecked() ? this->refusal() : QString();
     m_refusal->setText(refusal);
     m_refusal->setVisible(!refusal.isEmpty());
     m_about->setText(
         tr("変更のたびに %1 をこのﾌｫﾙﾀﾞに書き直します。ﾌﾞﾗｳｻﾞは 30 秒ごとに読み直します。")
             .arg(pageName()));
-    m_buttons->button(QDialogButtonBox::Ok)
-        ->setEnabled(m_off->isChecked() || (QFileInfo(folder()).isDir() && refusal.isEmpty()));
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(refusal.isEmpty());
+}
+
+QString LivePublishDialog::refusal() const {
+    const QString chosen = folder();
+    if (chosen.isEmpty()) return tr("公開するﾌｫﾙﾀﾞを指定してください。");
+    if (!QFileInfo(chosen).isDir())
+        return tr("ﾌｫﾙﾀﾞ %1 が見つかりません。").arg(QDir::toNativeSeparators(chosen));
+    return PageName::refusal(m_pageName->text());
 }
 
 }  // namespace kaz::app

@@ -25,6 +25,8 @@ public:
 private:
     void browse();
     void update();
+    // Why 次のﾌｫﾙﾀﾞに公開する cannot be done as the fields stand, or an empty text.
+    QString refusal() const;
 
     QLabel* m_about;
     QRadioButton* m_off;

@@ -53,10 +53,10 @@ void LivePublishing::setFolder(gui::BracketDocument* doc, const QString& folder,
                                const QString& pageName) {
     delete m_publishers.take(doc);
     m_lastOn.remove(doc);
+    forgetPublication(doc);
     if (folder.isEmpty()) {
         if (!doc->filePath().isEmpty())
             onChoices([doc](PublishChoices& choices) { choices.forget(doc->filePath()); });
-        if (m_publishers.isEmpty() && m_lastPublication) m_lastPublication->hide();
         emit publicationChanged(doc, QString(), QString());
         return;
     }
@@ -114,7 +114,12 @@ void LivePublishing::closing(gui::BracketDocument* doc) {
     if (!publisher) return;
     finish({publisher}, QDeadlineTimer(LivePublisher::kMostFinishMs));
     delete publisher;
-    if (m_publishers.isEmpty() && m_lastPublication) m_lastPublication->hide();
+    forgetPublication(doc);
+}
+
+void LivePublishing::activated(gui::BracketDocument* doc) {
+    m_active = doc;
+    showLastPublication();
 }
 
 void LivePublishing::finishAll() {
@@ -148,9 +153,23 @@ void LivePublishing::remember(gui::BracketDocument* doc) {
 // In a field of its own, so that the feedback of what the user does next does not hide it.
 void LivePublishing::showPublished(gui::BracketDocument* doc, const QString& path) {
     remember(doc);
+    m_published.insert(doc, {path, m_clock().time().toString(QStringLiteral("HH:mm:ss"))});
+    if (doc == m_active) showLastPublication();
+}
+
+void LivePublishing::forgetPublication(gui::BracketDocument* doc) {
+    if (m_published.remove(doc) > 0 && doc == m_active) showLastPublication();
+}
+
+void LivePublishing::showLastPublication() {
+    const auto found = m_published.constFind(m_active);
+    if (found == m_published.constEnd()) {
+        if (m_lastPublication) m_lastPublication->hide();
+        return;
+    }
     QLabel* field = lastPublication();
     if (!field) return;
-    const QString time = m_clock().time().toString(QStringLiteral("HH:mm:ss"));
+    const auto& [path, time] = *found;
     field->setText(tr("%1 に公開しました (%2)").arg(QFileInfo(path).fileName(), time));
     field->setToolTip(tr("%1 に公開しました (%2)").arg(QDir::toNativeSeparators(path), time));
     field->show();

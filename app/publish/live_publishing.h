@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
+#include <utility>
 
 #include "publish/live_publisher.h"
 
@@ -16,9 +18,9 @@ namespace kaz::app {
 
 // The open brackets' live publishing ("ライブ公開"): a publisher per published bracket, the
 // choice kept per bracket file (the folder, the day it was last on and the page's file name)
-// and taken up when the file is opened again, and what publishing tells the user: the last
-// publication in a field of its own in the status bar, a failure once, in the status bar and a
-// notice that does not block editing.
+// and taken up when the file is opened again, and what publishing tells the user: the active
+// bracket's last publication in a field of its own in the status bar, a failure of any bracket
+// once, in the status bar and a notice that does not block editing.
 class LivePublishing : public QObject {
     Q_OBJECT
 public:
@@ -49,6 +51,9 @@ public:
     // `doc` is about to go: its last change is written, a few seconds at most, and its
     // publisher stops. A page not written by then is said to be maybe out of date.
     void closing(gui::BracketDocument* doc);
+    // The active bracket is now `doc` (nullptr: none): the publication field speaks of it alone,
+    // and is hidden while it has not been published.
+    void activated(gui::BracketDocument* doc);
     // The editor quits: every bracket's last change is written, within a few seconds in all,
     // and the pages not written by then are said to be maybe out of date.
     void finishAll();
@@ -60,6 +65,8 @@ signals:
 
 private:
     void showPublished(gui::BracketDocument* doc, const QString& path);
+    void forgetPublication(gui::BracketDocument* doc);
+    void showLastPublication();
     void showFailure(const QString& message);
     void remember(gui::BracketDocument* doc);
     // Waits for the pages of `publishers` until `deadline`, then names those not written.
@@ -72,7 +79,10 @@ private:
     LivePublisher::Clock m_clock;
     QHash<gui::BracketDocument*, LivePublisher*> m_publishers;
     QHash<gui::BracketDocument*, QDate> m_lastOn;  // the day kept in the settings
-    QLabel* m_lastPublication = nullptr;           // in the status bar, once there is one
+    // Each published bracket's last page written, and when ("HH:mm:ss").
+    QHash<gui::BracketDocument*, std::pair<QString, QString>> m_published;
+    QPointer<gui::BracketDocument> m_active;
+    QLabel* m_lastPublication = nullptr;  // in the status bar, once there is one
 };
 
 }  // namespace kaz::app

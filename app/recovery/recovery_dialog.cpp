@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -13,7 +14,7 @@ namespace kaz::app {
 namespace {
 
 QString describe(const kaz::RecoveryRecord& record) {
-    const QString path = QString::fromStdString(record.originalPath);
+    const QString path = QDir::toNativeSeparators(QString::fromStdString(record.originalPath));
     const QString when = QDateTime::fromSecsSinceEpoch(record.savedAt)
                              .toLocalTime()
                              .toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));

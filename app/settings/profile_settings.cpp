@@ -19,6 +19,20 @@ QSettings ownProfileSettings() {
     return QSettings(QString::fromLatin1(kOrganizationName), QString::fromLatin1(kApplicationName));
 }
 
+// Whether earlier versions left settings, found without making any: on Windows a QSettings of
+// the registry creates its key at its first read, so the key is looked for from its parents,
+// which are only read.
+bool earlierSettingsExist() {
+#ifdef Q_OS_WIN
+    QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+    software.beginGroup(QString::fromLatin1(kEarlierOrganizationName));
+    return software.childGroups().contains(QString::fromUtf8(kaz::kApplicationTitle),
+                                           Qt::CaseInsensitive);
+#else
+    return QFileInfo::exists(earlierProfileSettings().fileName());
+#endif
+}
+
 QString genericDataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
@@ -32,6 +46,7 @@ QSettings earlierProfileSettings() {
 
 QSettings profileSettings() {
     static const bool looked = [] {
+        if (!earlierSettingsExist()) return false;
         QSettings earlier = earlierProfileSettings();
         QSettings own = ownProfileSettings();
         moveSettings(earlier, own);

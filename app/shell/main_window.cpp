@@ -131,7 +131,7 @@ void MainWindow::createMenus() {
     fillFileMenu(m_fileMenuShort, false);
     fillFileMenu(m_fileMenuFull, true);
     QMenu* viewShort = menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar});
-    QMenu* helpShort = menu(tr("ﾍﾙﾌﾟ(&H)"), {a.appAbout});
+    QMenu* helpShort = menu(tr("ﾍﾙﾌﾟ(&H)"), {a.help, nullptr, a.appAbout});
     m_menusWithoutDocument = {m_fileMenuShort, viewShort, helpShort};
 
     QMenu* edit = menu(tr("編集(&E)"), {a.editUndo, a.editRedo, nullptr, a.editCut, a.editCopy,
@@ -144,7 +144,7 @@ void MainWindow::createMenus() {
     m_windowMenu =
         menu(tr("ｳｨﾝﾄﾞｳ(&W)"), {a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
-    QMenu* helpFull = menu(tr("ﾍﾙﾌﾟ(&H)"), {a.appAbout});
+    QMenu* helpFull = menu(tr("ﾍﾙﾌﾟ(&H)"), {a.help, nullptr, a.appAbout});
     m_menusWithDocument = {m_fileMenuFull, edit, tools, viewFull, m_windowMenu, helpFull};
 
     auto* style = new MenuStyle;

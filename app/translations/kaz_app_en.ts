@@ -489,6 +489,10 @@
         <source>実寸(&amp;A)</source>
         <translation>&amp;Actual Size</translation>
     </message>
+    <message>
+        <source>ﾍﾙﾌﾟ(&amp;H)...</source>
+        <translation>&amp;Help...</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::ExportCommands</name>
@@ -519,6 +523,10 @@
     <message>
         <source>名前を付けて保存</source>
         <translation>Save As</translation>
+    </message>
+    <message>
+        <source>プリンタがありません。PDF ﾌｧｲﾙとして保存しますか?</source>
+        <translation>There is no printer. Save as a PDF file instead?</translation>
     </message>
 </context>
 <context>
@@ -561,6 +569,14 @@
     <message>
         <source>ﾍﾟｰｼﾞのﾌｧｲﾙ名(&amp;F):</source>
         <translation>Page &amp;file name:</translation>
+    </message>
+    <message>
+        <source>公開するﾌｫﾙﾀﾞを指定してください。</source>
+        <translation>Enter the folder to publish to.</translation>
+    </message>
+    <message>
+        <source>ﾌｫﾙﾀﾞ %1 が見つかりません。</source>
+        <translation>The folder %1 was not found.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -220,6 +221,8 @@ public:
 #endif
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) failed();
     }
+
+    bool hasPrinter() override { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
     bool askPrint(QWidget* parent, QPrinter& printer, const QString& pdfPath) override {
         QPrintDialog dialog(&printer, parent);

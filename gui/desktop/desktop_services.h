@@ -48,6 +48,8 @@ public:
     // Opens a written file with the desktop's application for it; `failed` is called, at once
     // or once the desktop's opener gave up, when no application could be started.
     virtual void openWithDesktop(const QString& path, const std::function<void()>& failed) = 0;
+    // Whether the system has a printer to print on (printing offers a PDF file where not).
+    virtual bool hasPrinter() = 0;
     // The print dialog on `printer`, which it sets up as the user chooses; true when the user
     // asked to print (of one page). `pdfPath`, unless empty, is the file proposed for printing
     // to a PDF file.

@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 #include "bracket/bracket_shape.h"
 #include "bracket/member_count.h"
@@ -14,12 +18,27 @@
 
 namespace kaz::gui {
 
+namespace {
+
+// The width a title bar needs for the whole of `dialog`'s title in its own font, beside the
+// icon and the buttons (each about as wide as the bar is high).
+int titleBarWidth(const QWidget& dialog) {
+    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    const int bar =
+        std::max(dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight), metrics.height());
+    return metrics.horizontalAdvance(dialog.windowTitle()) + 4 * bar;
+}
+
+}  // namespace
+
 MemberCountDialog::MemberCountDialog(QWidget* parent)
     : QDialog(parent), m_countText(tr("%1人用").arg(4)) {
     setWindowTitle(tr("新規トーナメント表　人数設定"));
     setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
-    setFixedSize(dlu.size(162, 57));
+    // Wider where the title needs it (in English), the controls centred in it.
+    m_width = std::max(dlu.x(162), titleBarWidth(*this));
+    setFixedSize(m_width, dlu.y(57));
 
     // Controls in template order, which is also the tab order.
     m_ok = new QPushButton(QStringLiteral("OK"), this);
@@ -44,6 +63,9 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
     m_refusal->setWordWrap(true);
     m_refusal->setGeometry(dlu.rect(7, 50, 148, 20));
     m_refusal->hide();
+    const int shift = (m_width - dlu.x(162)) / 2;
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        control->move(control->pos() + QPoint(shift, 0));
 
     // Opening selects the first item that begins with the current text.
     const int match = m_combo->findText(m_countText, Qt::MatchStartsWith);
@@ -55,7 +77,9 @@ MemberCountDialog::MemberCountDialog(QWidget* parent)
 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    m_ok->setFocus();
+    // The size box has the focus, its text selected: "16" and Enter typed at once make 16.
+    m_combo->setFocus();
+    m_combo->lineEdit()->selectAll();
 }
 
 void MemberCountDialog::accept() {
@@ -67,7 +91,7 @@ void MemberCountDialog::accept() {
     if (members == 0) {
         QApplication::beep();
         const DialogUnits dlu(font());
-        setFixedSize(dlu.size(162, 75));
+        setFixedSize(m_width, dlu.y(75));
         m_refusal->setText(
             tr("4人用、8人用、16人用、32人用、64人用、128人用のどれかを選んでください。"));
         m_refusal->show();

@@ -30,6 +30,7 @@ public:
 private:
     QString m_countText;
     int m_memberCount = 0;
+    int m_width;  // in pixels
     QComboBox* m_combo;
     QPushButton* m_ok;
     QLabel* m_refusal;

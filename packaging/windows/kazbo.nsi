@@ -19,6 +19,17 @@ ManifestDPIAware true
 !define PROGID "Kazbo.Bracket"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kazbo"
 !define CLASSES "Software\Classes"
+!define EARLIER_KEY "Software\Local AppWizard-Generated Applications"
+
+; Deletes HKCU\KEY when it has neither values nor subkeys.
+!macro RemoveEmptyKey KEY
+    ClearErrors
+    EnumRegValue $0 HKCU "${KEY}" 0
+    ${IfNot} ${Errors}
+    ${AndIf} $0 == ""
+        DeleteRegKey /ifempty HKCU "${KEY}"
+    ${EndIf}
+!macroend
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -42,6 +53,9 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Kazbo developers"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The last page says what stays: the brackets and the settings are the user's.
+!define MUI_FINISHPAGE_TEXT "$(UninstallKept)"
+!insertmacro MUI_UNPAGE_FINISH
 
 ; English first: the installer speaks it wherever Windows is not Japanese.
 !insertmacro MUI_LANGUAGE "English"
@@ -49,6 +63,8 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Kazbo developers"
 
 LangString FileTypeName ${LANG_ENGLISH} "Tournament bracket"
 LangString FileTypeName ${LANG_JAPANESE} "トーナメント表"
+LangString UninstallKept ${LANG_ENGLISH} "${PRODUCT} has been removed from this computer.$\r$\n$\r$\nYour bracket files and your settings (HKEY_CURRENT_USER\Software\kazbo) are kept; delete them yourself if you no longer need them."
+LangString UninstallKept ${LANG_JAPANESE} "${PRODUCT} をこのコンピューターから削除しました。$\r$\n$\r$\n作ったトーナメント表のファイルと設定 (HKEY_CURRENT_USER\Software\kazbo) は残してあります。不要なら削除してください。"
 
 ; For every user when the installer runs as administrator, else (or with /CurrentUser) for this
 ; user alone. SHCTX and the shell folders follow the choice.
@@ -90,6 +106,10 @@ Section
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    ; Apps & features shows the size of the installed files (in KiB).
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    IntFmt $0 "0x%08X" $0
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" "$0"
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
 
@@ -122,5 +142,9 @@ Section "Uninstall"
     DeleteRegKey SHCTX "${CLASSES}\${PROGID}"
     DeleteRegKey SHCTX "${CLASSES}\Applications\kaz_edit.exe"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+    ; Earlier builds of this editor made an empty key for the settings of earlier versions while looking
+    ; for them; it goes, and its parent, only while they hold nothing.
+    !insertmacro RemoveEmptyKey "${EARLIER_KEY}\カズボ"
+    !insertmacro RemoveEmptyKey "${EARLIER_KEY}"
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

@@ -17,6 +17,7 @@
 #include "document/bracket_document.h"
 #include "documents/bracket_window.h"
 #include "documents/document_manager.h"
+#include "documents/export_places.h"
 #include "html/html_page.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
@@ -98,8 +99,9 @@ void TestHtmlExport::workedExampleThroughTheEditor() {
     QCOMPARE(desktop.saveRequests.value(0).filters,
              QStringList({"HTMLファイル(*.html)", "HTMファイル(*.htm)", "全て(*.*)"}));
     QCOMPARE(desktop.saveRequests.value(0).defaultSuffix, QStringLiteral("html"));
-    // A new bracket, and nothing exported yet: its title, in the chooser's own folder.
-    QCOMPARE(desktop.saveRequests.value(0).proposed, QStringLiteral("新しいトーナメント表1.html"));
+    // A new bracket, and nothing exported yet: its title, in the Documents folder.
+    QCOMPARE(desktop.saveRequests.value(0).proposed,
+             QDir(startFolder(QString())).filePath(QStringLiteral("新しいトーナメント表1.html")));
     // The worked page, whose line 4 is open (as only a file can hold it now), with that line
     // reached.
     std::optional<kaz::Bracket> worked = kaz::readKaz(
@@ -289,7 +291,8 @@ void TestHtmlExport::exportFolderLastsFromRunToRun() {
     };
     QCOMPARE(proposedInANewRun(), dir->filePath("新しいトーナメント表1.html"));
     dir.reset();
-    QCOMPARE(proposedInANewRun(), QStringLiteral("新しいトーナメント表1.html"));
+    QCOMPARE(proposedInANewRun(),
+             QDir(startFolder(QString())).filePath(QStringLiteral("新しいトーナメント表1.html")));
 }
 
 QTEST_MAIN(TestHtmlExport)

@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMutex>
 #include <QPushButton>
 #include <QRadioButton>
@@ -104,6 +106,7 @@ private slots:
     void choiceIsKeptPerFile_data();
     void choiceIsKeptPerFile();
     void commandStartsAndStops();
+    void publicationFieldSpeaksOfTheActiveBracket();
 
 private:
     QTemporaryDir m_config;
@@ -187,6 +190,7 @@ void TestLivePublishing::failureIsToldOnceAndRetried() {
     doc.setTitle(QStringLiteral("新しいトーナメント表1"));
     const CountingWriter counting;
     LivePublishing publishing(&window, counting.writer(), localNow);
+    publishing.activated(&doc);
     publishing.setFolder(&doc, pages);
     LivePublisher* publisher = publishing.publisher(&doc);
     QVERIFY(publisher);
@@ -294,27 +298,39 @@ void TestLivePublishing::pageKeepsItsNameWhenStored() {
 void TestLivePublishing::pageNameRefusedInTheDialog_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("page");  // empty: refused
+    QTest::addColumn<bool>("folderThere");
     QTest::newRow("a plain name") << "県大会"
-                                  << "県大会.html";
+                                  << "県大会.html" << true;
     QTest::newRow("with its suffix") << "results.htm"
-                                     << "results.htm";
+                                     << "results.htm" << true;
     QTest::newRow("a folder separator") << "a/b"
-                                        << "";
+                                        << "" << true;
     QTest::newRow("a Windows character") << "a:b"
-                                         << "";
+                                         << "" << true;
     QTest::newRow("nothing") << " "
-                             << "";
+                             << "" << true;
     QTest::newRow("a device") << "con.html"
-                              << "";
+                              << "" << true;
     QTest::newRow("a trailing dot") << "a."
-                                    << "";
-    QTest::newRow("too long") << QString(100, QChar(0x5927)) << "";
+                                    << "" << true;
+    QTest::newRow("too long") << QString(100, QChar(0x5927)) << "" << true;
+    // A file name holds 255 bytes, its ".html" counted.
+    const QString most(250, QLatin1Char('a'));
+    QTest::newRow("at the limit without .html") << most << most + ".html" << true;
+    QTest::newRow("over the limit without .html") << most + "a"
+                                                  << "" << true;
+    QTest::newRow("at the limit with .html") << most + ".html" << most + ".html" << true;
+    QTest::newRow("over the limit with .html") << most + "a.html"
+                                               << "" << true;
+    QTest::newRow("a folder not there") << "県大会"
+                                        << "" << false;
 }
 
 // A name no file can have is refused beside its field, with OK off until it is mended.
 void TestLivePublishing::pageNameRefusedInTheDialog() {
     QFETCH(QString, typed);
     QFETCH(QString, page);
+    QFETCH(bool, folderThere);
     QTemporaryDir folder;
     LivePublishDialog dialog(QStringLiteral("大会.html"), folder.path());
     dialog.show();
@@ -323,9 +339,13 @@ void TestLivePublishing::pageNameRefusedInTheDialog() {
     QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     QVERIFY(field && refusal && ok->isEnabled() && !refusal->isVisible());
     field->setText(typed);
+    const QString gone = QDir::toNativeSeparators(folder.filePath(QStringLiteral("gone")));
+    if (!folderThere) dialog.findChild<QLineEdit*>(QStringLiteral("folder"))->setText(gone);
     QCOMPARE(ok->isEnabled(), !page.isEmpty());
     QCOMPARE(refusal->isVisible(), page.isEmpty());
-    if (page.isEmpty()) {
+    if (!folderThere) {
+        QVERIFY2(refusal->text().contains(gone), qPrintable(refusal->text()));
+    } else if (page.isEmpty()) {
         QVERIFY(!refusal->text().isEmpty());
     } else {
         QCOMPARE(dialog.pageName(), page);
@@ -486,12 +506,52 @@ void TestLivePublishing::commandStartsAndStops() {
     const QString published = QString::fromUtf8(readFile(page));
     QVERIFY(published.contains(QStringLiteral("<meta http-equiv=\"refresh\" content=\"30\">")));
     QVERIFY(published.contains(QStringLiteral("山田")));
+    // Only the page's name changed, in the same folder: the page is written under the new name.
+    onNextDialog<LivePublishDialog>([](LivePublishDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("pageName"))->setText(QStringLiteral("速報"));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    action(window, "livePublish")->trigger();
+    const QString renamed = folder.filePath(QStringLiteral("速報.html"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(renamed), int(kPromiseMs));
+    QVERIFY(QString::fromUtf8(readFile(renamed)).contains(QStringLiteral("山田")));
     onNextDialog<LivePublishDialog>([](LivePublishDialog* dialog) {
         dialog->findChild<QRadioButton*>(QStringLiteral("off"))->click();
         dialog->accept();
     });
     action(window, "livePublish")->trigger();
     QVERIFY(!window.documentManager()->publishing()->publisher(doc));
+}
+
+// Two brackets, one published: the status bar's field names its page while it is the active
+// bracket, and is gone while the other one is.
+void TestLivePublishing::publicationFieldSpeaksOfTheActiveBracket() {
+    ScriptedDesktop desktop;
+    MainWindow window;
+    showActive(window);
+    QTemporaryDir folder;
+    newBracket(window);
+    BracketDocument* published = window.documentManager()->activeDocument();
+    QMdiSubWindow* publishedWindow = window.mdiArea()->currentSubWindow();
+    LivePublishing* publishing = window.documentManager()->publishing();
+    publishing->setFolder(published, folder.path());
+    QSignalSpy written(publishing->publisher(published), &LivePublisher::published);
+    QVERIFY(written.wait(int(kPromiseMs)));
+    auto* field = window.statusBar()->findChild<QLabel*>(QStringLiteral("lastPublication"));
+    QVERIFY(field && field->isVisible());
+    const QString page = published->title() + QStringLiteral(".html");
+    QVERIFY(field->text().startsWith(page));
+
+    newBracket(window);
+    QVERIFY(window.documentManager()->activeDocument() != published);
+    QVERIFY(!field->isVisible());
+    published->setMemberName(0, "A");  // written while the other bracket is active
+    QVERIFY(written.wait(int(kPromiseMs)));
+    QVERIFY(!field->isVisible());
+    window.mdiArea()->setActiveSubWindow(publishedWindow);
+    QVERIFY(field->isVisible() && field->text().startsWith(page));
+    window.documentManager()->closeAllDocuments();
+    QVERIFY(!field->isVisible());
 }
 
 QTEST_MAIN(TestLivePublishing)

@@ -24,6 +24,7 @@
 #include "documents/document_manager.h"
 #include "io/kaz_format.h"
 #include "scripted_desktop.h"
+#include "settings/profile_settings.h"
 #include "shell/main_window.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
@@ -95,6 +96,7 @@ private slots:
     void saveThenOpenGivesBackTheBracket();
     void commandsTellWhatTheyDid_data();
     void commandsTellWhatTheyDid();
+    void newBracketProposesItsFolder();
     void saveQuestion_data();
     void saveQuestion();
     void saveQuestionOnEveryClosePath_data();
@@ -120,6 +122,7 @@ void TestMainWindow::menusWithoutBracket() {
     QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー"));
     QCOMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
     QVERIFY(!action(frame, "noRecentFiles")->isEnabled());
+    QVERIFY(menuNamed(frame, "ﾍﾙﾌﾟ(&H)")->actions().contains(action(frame, "help")));
     // Without a bracket window the bracket's commands do nothing.
     ScriptedDesktop desktop;
     showActive(frame);
@@ -153,6 +156,7 @@ void TestMainWindow::menusWithBracket() {
         }
     }
     QVERIFY(action(frame, "htmlExport")->isEnabled());
+    QVERIFY(menuNamed(frame, "ﾍﾙﾌﾟ(&H)")->actions().contains(action(frame, "help")));
     // The last bracket window closing brings the short menu back.
     frame.mdiArea()->closeAllSubWindows();
     QTRY_COMPARE(menuTitles(frame), QStringList({"ﾌｧｲﾙ(&F)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
@@ -201,6 +205,9 @@ void TestMainWindow::shortcutsReachTheirCommands_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("Ctrl+O") << int(Qt::Key_O) << int(Qt::ControlModifier) << "open";
     QTest::newRow("Ctrl+S") << int(Qt::Key_S) << int(Qt::ControlModifier) << "save";
+    QTest::newRow("Ctrl+Shift+S") << int(Qt::Key_S) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << "save";
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << "quit";
     QTest::newRow("Ctrl+T") << int(Qt::Key_T) << int(Qt::ControlModifier) << "export";
     QTest::newRow("Ctrl+H") << int(Qt::Key_H) << int(Qt::ControlModifier) << "dialog";
     QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << "dialog";
@@ -222,6 +229,10 @@ void TestMainWindow::shortcutsReachTheirCommands() {
     bool dialogSeen = false;
     if (expected == "open") desktop.openAnswers.enqueue(QString());
     if (expected == "save" || expected == "export") desktop.saveAnswers.enqueue(QString());
+    if (expected == "quit") {
+        activeView(frame)->document()->setMemberName(1, "A");
+        desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::Cancel);
+    }
     if (expected == "dialog") {
         onNextDialog<QDialog>([&dialogSeen](QDialog* dialog) {
             dialogSeen = true;
@@ -233,6 +244,7 @@ void TestMainWindow::shortcutsReachTheirCommands() {
     if (expected == "save") QCOMPARE(desktop.saveRequests.value(0).title, "名前を付けて保存");
     if (expected == "export") QCOMPARE(desktop.saveRequests.value(0).defaultSuffix, "html");
     if (expected == "dialog") QVERIFY(dialogSeen);
+    if (expected == "quit") QCOMPARE(desktop.questions.size(), 1);
     QCOMPARE(box->text(), QString());  // the key went to its command, not into the box
     frame.documentManager()->closeAllDocuments();
 }
@@ -330,7 +342,8 @@ void TestMainWindow::saveThenOpenGivesBackTheBracket() {
     ScriptedDesktop desktop;
     desktop.saveAnswers.enqueue(path);
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(desktop.saveRequests.value(0).proposed, QStringLiteral("新しいトーナメント表1.kaz"));
+    QCOMPARE(QFileInfo(desktop.saveRequests.value(0).proposed).fileName(),
+             QStringLiteral("新しいトーナメント表1.kaz"));
     QCOMPARE(desktop.saveRequests.value(0).filters,
              QStringList({"kaz ﾌｧｲﾙ (*.kaz)", "すべてのﾌｧｲﾙ (*.*)"}));
     QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writeKaz(before)));
@@ -422,6 +435,45 @@ void TestMainWindow::commandsTellWhatTheyDid() {
                                   8000);
     }
     frame.documentManager()->closeAllDocuments();
+}
+
+// A new bracket is proposed in the folder of the last bracket opened or stored, else (none, or
+// that folder gone) in the user's Documents folder; never in the working folder, which is the
+// program's own when started from the Start menu. So are the exports of a new bracket.
+void TestMainWindow::newBracketProposesItsFolder() {
+    QTemporaryDir home;
+    const QString documents = home.filePath(QStringLiteral("文書"));
+    const QString program = home.filePath(QStringLiteral("Program Files/Kazbo"));
+    QVERIFY(QDir().mkpath(documents) && QDir().mkpath(program));
+    const QString userDirs = m_config.filePath(QStringLiteral("user-dirs.dirs"));
+    QVERIFY(writeFile(userDirs, "XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n"));
+    const QString working = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(program));
+    profileSettings().remove(QStringLiteral("Recent File List"));
+    profileSettings().remove(QStringLiteral("Settings/LastExportFolder"));
+    ScriptedDesktop desktop;
+    MainWindow frame;
+    showActive(frame);
+    const auto proposedForNew = [&](const char* command) {
+        newBracket(frame);
+        desktop.saveAnswers.enqueue(QString());
+        action(frame, command)->trigger();
+        frame.documentManager()->closeAllDocuments();
+        return QFileInfo(desktop.saveRequests.last().proposed).absolutePath();
+    };
+    QCOMPARE(proposedForNew("fileSaveAs"), documents);
+    QCOMPARE(proposedForNew("htmlExport"), documents);
+    const QString chosen = home.filePath(QStringLiteral("大会"));
+    QVERIFY(QDir().mkpath(chosen));
+    newBracket(frame);
+    desktop.saveAnswers.enqueue(chosen + QStringLiteral("/a.kaz"));
+    action(frame, "fileSaveAs")->trigger();
+    frame.documentManager()->closeAllDocuments();
+    QCOMPARE(proposedForNew("fileSaveAs"), chosen);
+    QVERIFY(QDir(chosen).removeRecursively());
+    QCOMPARE(proposedForNew("fileSaveAs"), documents);
+    QVERIFY(QDir::setCurrent(working));
+    QVERIFY(QFile::remove(userDirs));
 }
 
 void TestMainWindow::saveQuestion_data() {
@@ -702,6 +754,8 @@ void TestMainWindow::recentFilesAcrossRestart() {
     }
     MainWindow frame;
     QMenu* file = menuNamed(frame, "ﾌｧｲﾙ(&F)");
+    // Each entry shows its file in the system's separators.
+    for (QString& path : paths) path = QDir::toNativeSeparators(path);
     QCOMPARE(texts(recentEntries(file)),
              QStringList({"&1 " + paths[4], "&2 " + paths[3], "&3 " + paths[2], "&4 " + paths[1]}));
 

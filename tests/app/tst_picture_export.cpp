@@ -54,6 +54,8 @@ private slots:
     void printerSettingsLastForTheRun();
     void paperProposedBySize();
     void printFailureIsReported();
+    void noPrinterOffersPdf_data();
+    void noPrinterOffersPdf();
 
 private:
     QTemporaryDir m_config;
@@ -311,6 +313,37 @@ void TestPictureExport::printFailureIsReported() {
     QCOMPARE(desktop.errors, QStringList{QStringLiteral("印刷できませんでした。")});
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("example.kaz")});
     frame.mdiArea()->closeAllSubWindows();
+}
+
+void TestPictureExport::noPrinterOffersPdf_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("はい: saved as PDF") << true;
+    QTest::newRow("いいえ: nothing") << false;
+}
+
+// Without a printer, 印刷 says so and offers a PDF file instead of a print dialog that would
+// not open.
+void TestPictureExport::noPrinterOffersPdf() {
+    QFETCH(bool, answer);
+    QTemporaryDir dir;
+    MainWindow frame;
+    QVERIFY(openExample(frame, dir.path(), 8));
+    ScriptedDesktop desktop;
+    desktop.printerInstalled = false;
+    desktop.yesNoAnswers.enqueue(answer);
+    const QString pdf = dir.filePath(QStringLiteral("印刷.pdf"));
+    if (answer) desktop.saveAnswers.enqueue(pdf);
+    action(frame, "filePrint")->trigger();
+    QCOMPARE(desktop.yesNoQuestions.size(), 1);
+    QVERIFY(desktop.yesNoQuestions[0].startsWith(QStringLiteral("プリンタがありません。")));
+    QVERIFY(desktop.printRequests.isEmpty());
+    QCOMPARE(desktop.saveRequests.size(), answer ? 1 : 0);
+    if (answer) {
+        QCOMPARE(desktop.saveRequests[0].proposed, dir.filePath(QStringLiteral("example.pdf")));
+        QCOMPARE(desktop.saveRequests[0].filters, QStringList{"PDF ﾌｧｲﾙ (*.pdf)"});
+        QVERIFY(readFile(pdf).startsWith("%PDF-"));
+    }
+    QCOMPARE(QFile::exists(pdf), answer);
 }
 
 QTEST_MAIN(TestPictureExport)

@@ -140,9 +140,11 @@ void TestRecovery::restoredAfterAKill() {
 
     MainWindow frame;
     ScriptedDesktop desktop;
-    onNextDialog<RecoveryDialog>([](RecoveryDialog* dialog) {
+    onNextDialog<RecoveryDialog>([&path](RecoveryDialog* dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("ﾄﾞｷｭﾒﾝﾄの復元"));
         QCOMPARE(dialog->list()->count(), 1);
+        // The bracket's file, in the system's separators.
+        QVERIFY(dialog->list()->item(0)->text().contains(QDir::toNativeSeparators(path)));
         QVERIFY(dialog->restoreButton()->isDefault());
         dialog->restoreButton()->click();
     });

@@ -47,6 +47,8 @@ public:
     QQueue<std::function<void(QPrinter&)>> previewAnswers;
     // Whether openWithDesktop finds an application.
     bool viewerStarts = true;
+    // Whether the system has a printer.
+    bool printerInstalled = true;
     // Answers every question before a loss with はい, for tests that click results at random.
     bool agreeToEveryLoss = false;
 
@@ -80,6 +82,7 @@ public:
     void showNotice(QWidget* parent, const QString& text) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void openWithDesktop(const QString& path, const std::function<void()>& failed) override;
+    bool hasPrinter() override { return printerInstalled; }
     bool askPrint(QWidget* parent, QPrinter& printer, const QString& pdfPath) override;
     bool askPageSetup(QWidget* parent, QPrinter& printer) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer,

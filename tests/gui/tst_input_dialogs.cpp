@@ -1,11 +1,13 @@
 // The member-count dialog and the two text dialogs, driven through their widgets.
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 #include <functional>
 
@@ -36,6 +38,8 @@ class TestInputDialogs : public QObject {
     Q_OBJECT
 private slots:
     void memberCountDialogTexts();
+    void memberCountDialogHoldsItsTitle_data();
+    void memberCountDialogHoldsItsTitle();
     void newBracketFromDialog_data();
     void newBracketFromDialog();
     void textDialogOpensAtPointerHoldingText_data();
@@ -59,11 +63,43 @@ void TestInputDialogs::memberCountDialogTexts() {
     QVERIFY(buttons.contains(QStringLiteral("ｷｬﾝｾﾙ")));
 }
 
+void TestInputDialogs::memberCountDialogHoldsItsTitle_data() {
+    QTest::addColumn<QString>("translation");
+    QTest::newRow("Japanese") << QString();
+    QTest::newRow("English") << QStringLiteral(":/translations/kaz_gui_en.qm");
+}
+
+// The title bar shows the whole title beside its icon and close button, and every control
+// stays inside the dialog.
+void TestInputDialogs::memberCountDialogHoldsItsTitle() {
+    QFETCH(QString, translation);
+    QTranslator translator;
+    if (!translation.isEmpty()) {
+        QVERIFY(translator.load(translation));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+    MemberCountDialog dialog;
+    QCOMPARE(dialog.windowTitle() == QStringLiteral("新規トーナメント表　人数設定"),
+             translation.isEmpty());
+    const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    const int bar =
+        std::max(dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight), title.height());
+    QVERIFY(title.horizontalAdvance(dialog.windowTitle()) + 3 * bar <= dialog.width());
+    for (QWidget* control : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY(control->isHidden() || dialog.rect().contains(control->geometry()));
+    // The OK button stays to the right of the size box.
+    QVERIFY(dialog.okButton()->x() > dialog.comboBox()->geometry().right());
+    QCoreApplication::removeTranslator(&translator);
+}
+
 void TestInputDialogs::newBracketFromDialog_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("created");
     QTest::addColumn<int>("members");
     QTest::newRow("enter at once") << "enter" << true << 4;
+    // Keys typed as the dialog opens reach the size box, its text selected.
+    QTest::newRow("Enter into the opened dialog") << "keys:" << true << 4;
+    QTest::newRow("16 and Enter into the opened dialog") << "keys:16" << true << 16;
     QTest::newRow("choose 32 from the list") << "list:3" << true << 32;
     QTest::newRow("choose 8 from the list") << "list:1" << true << 8;
     QTest::newRow("choose 128 from the list") << "list:5" << true << 128;
@@ -90,6 +126,11 @@ void TestInputDialogs::newBracketFromDialog() {
         [action](MemberCountDialog* dialog) {
             if (action == "enter") {
                 QTest::keyClick(dialog->okButton(), Qt::Key_Return);
+            } else if (action.startsWith("keys:")) {
+                QWidget* focus = dialog->focusWidget();
+                QVERIFY(focus);
+                typeText(focus, action.mid(5));
+                QTest::keyClick(focus, Qt::Key_Return);
             } else if (action.startsWith("list:")) {
                 dialog->comboBox()->setCurrentIndex(action.mid(5).toInt());
                 QTest::mouseClick(dialog->okButton(), Qt::LeftButton);

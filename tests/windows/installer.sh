@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The installer under Wine, silently (/S), once for all users (Wine's user is an administrator)
 # and once for the current user alone (/CurrentUser): the files, the Start-menu entry and the
-# .kaz file type are there; the installed editor opens a .kaz passed to it; the uninstaller
-# leaves none of them, and keeps the user's own file and settings.
+# .kaz file type are there, and the uninstall entry tells its size; the installed editor opens a
+# .kaz passed to it and makes no registry key for the settings of earlier versions; the
+# uninstaller leaves none of them, and keeps the user's own file and settings.
 #
 #   tests/windows/installer.sh kazbo-<version>-setup.exe
 set -euo pipefail
@@ -50,6 +51,11 @@ check_mode() {
     window_titled "大会-$mode" >/dev/null
     wineserver -k
     wineboot >/dev/null 2>&1 || true
+    # Looking for the settings of earlier versions made no key of theirs.
+    ! wine reg query 'HKCU\Software\Local AppWizard-Generated Applications' >/dev/null 2>&1 \
+        || fail "$mode: the editor made the earlier versions' settings key"
+    wine reg query "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kazbo" \
+        /v EstimatedSize 2>/dev/null | grep -q REG_DWORD || fail "$mode: the uninstaller entry has no EstimatedSize"
 
     # What the user made stays: a file of theirs in the program's folder, and the settings.
     echo "mine" >"$folder/my bracket.kaz"
