@@ -118,6 +118,9 @@ void TestKaz2Html::pageToStdout() {
 
 // "kaz2html in.kaz >> in.kaz": standard output is the input, which is left as it was.
 void TestKaz2Html::standardOutputIsTheInput() {
+    // Wine answers GetFileInformationByHandle with nothing for a standard output that a Linux
+    // process opened, so there the tool cannot know the file (Windows itself can).
+    if (emulated()) QSKIP("Wine gives no file information for a standard output opened by Linux");
     QTemporaryDir dir;
     const QString input = dir.filePath(QStringLiteral("in.kaz"));
     const QByteArray bracket = readFile(dataFile("four_members.kaz"));
