@@ -5,34 +5,12 @@
 #include <cstdio>
 
 #include "text/messages.h"
+#include "text/utf8.h"
 
 namespace kaz {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-// Length of the UTF-8 sequence a lead byte starts (0 for a byte that cannot start one).
-size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
-}
-
-// The code point at `at` of valid UTF-8, and its length.
-char32_t codePointAt(std::string_view utf8, size_t at, size_t& length) {
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(utf8[at + i]); };
-    length = sequenceLength(byte(0));
-    if (length == 0 || at + length > utf8.size()) {
-        length = 1;
-        return kReplacement;
-    }
-    static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    char32_t value = byte(0) & kLeadMask[length];
-    for (size_t i = 1; i < length; ++i) value = (value << 6) | (byte(i) & 0x3F);
-    return value;
-}
 
 // Length of the white space at `at`: ASCII blanks, no-break space, ideographic space.
 size_t blankAt(std::string_view text, size_t at) {
@@ -143,13 +121,14 @@ bool splitFields(std::string_view line, size_t maxFields, std::vector<std::strin
 
 std::optional<Message> unusableCharacterIn(std::string_view utf8) {
     for (size_t at = 0; at < utf8.size();) {
-        size_t length = 0;
-        const char32_t c = codePointAt(utf8, at, length);
+        const Utf8Char read = decodeUtf8(utf8, at);
+        if (read.length == 0) return Message(MessageId::UnreadableText);
+        const char32_t c = read.point;
         if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
             return Message(MessageId::ControlCharacter, {codePointName(c)});
         }
         if (c == kReplacement) return Message(MessageId::UnreadableText);
-        at += length;
+        at += read.length;
     }
     return std::nullopt;
 }
