@@ -12,7 +12,7 @@
 #include "bracket/bracket_text.h"
 #include "bridge/qt_text.h"
 #include "commands/command_runner.h"
-#include "common/refusal_notice.h"
+#include "common/notice.h"
 #include "document/bracket_document.h"
 #include "document/history_step.h"
 #include "documents/document_manager.h"
@@ -137,7 +137,7 @@ void EditCommands::copyBracket() {
     data->setHtml(render::fromCp932(kaz::writeHtmlTable(bracket)));
     data->setText(QString::fromStdString(kaz::bracketAsText(bracket)));
     QGuiApplication::clipboard()->setMimeData(data);
-    gui::announceDone(m_window, tr("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"));
+    gui::tell(m_window, tr("表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました。"), gui::Notice::Done);
 }
 
 }  // namespace kaz::app

@@ -5,7 +5,7 @@
 
 #include "bracket/sheet_marks.h"
 #include "commands/command_runner.h"
-#include "common/refusal_notice.h"
+#include "common/notice.h"
 #include "dialogs/sheet_settings_dialog.h"
 #include "document/bracket_document.h"
 #include "documents/document_manager.h"
@@ -29,8 +29,10 @@ void SheetCommands::follow(gui::BracketDocument* doc) {
     disconnect(m_sheetConnection);
     m_document = doc;
     if (doc) {
-        m_sheetConnection = connect(doc, &gui::BracketDocument::sheetChanged, this,
-                                    &SheetCommands::updateClubCheck);
+        m_sheetConnection = connect(doc, &gui::BracketDocument::changed, this,
+                                    [this](const kaz::DocumentChange& change) {
+                                        if (kaz::affectsSheet(change)) updateClubCheck();
+                                    });
     }
     updateClubCheck();
 }
@@ -39,11 +41,11 @@ void SheetCommands::editSheet() {
     if (!m_document) return;
     gui::SheetSettingsDialog dialog(m_document->bracket(), m_window);
     if (dialog.exec() != QDialog::Accepted || !m_document) return;
-    gui::announceIfRefused(m_window, m_document->setSheet(dialog.sheet()));
+    gui::tell(m_window, m_document->setSheet(dialog.sheet()));
 }
 
 void SheetCommands::showClubs(bool shown) {
-    if (m_document) gui::announceIfRefused(m_window, m_document->setClubColumn(shown));
+    if (m_document) gui::tell(m_window, m_document->setClubColumn(shown));
     updateClubCheck();
 }
 

@@ -20,7 +20,9 @@ BracketWindow::BracketWindow(gui::BracketDocument* doc, QWidget* parent)
     connect(doc, &gui::BracketDocument::changedStateChanged, this, &QWidget::setWindowModified);
     // A title, a club column or a third place added makes the sheet larger: the window grows
     // with it where there is room.
-    connect(doc, &gui::BracketDocument::sheetChanged, this, [this] { growToContent(this); });
+    connect(doc, &gui::BracketDocument::changed, this, [this](const kaz::DocumentChange& change) {
+        if (kaz::affectsSheet(change)) growToContent(this);
+    });
     // The system menu of this kind of editor has no "stay on top"; Qt's is its only checkable
     // item. Ctrl+F4 is the main window's, for whichever bracket window is active.
     const QKeySequence closeKey(Qt::CTRL | Qt::Key_F4);

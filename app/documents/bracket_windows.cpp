@@ -35,7 +35,10 @@ BracketWindow* BracketWindows::open(gui::BracketDocument* doc) {
         m_windowCount.erase(doc);
         emit lastWindowGone(doc);
     });
-    connect(doc, &gui::BracketDocument::titleChanged, window, [this, doc] { renumber(doc); });
+    connect(doc, &gui::BracketDocument::changed, window,
+            [this, doc](const kaz::DocumentChange& change) {
+                if (change.title) renumber(doc);
+            });
     renumber(doc);
     // A new window shows its whole bracket as far as the area allows, next in the cascade, so
     // that no earlier window's left edge is hidden.

@@ -9,7 +9,7 @@
 #include <QUndoStack>
 
 #include "bridge/qt_text.h"
-#include "common/refusal_notice.h"
+#include "common/notice.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
@@ -212,7 +212,7 @@ bool DocumentManager::saveTo(gui::BracketDocument* doc, const QString& path) {
     m_recovery->documentStored(doc);
     m_publishing->stored(doc, previousPath);
     rememberFile(path);
-    gui::announceDone(m_window, tr("保存しました"));
+    gui::tell(m_window, tr("保存しました"), gui::Notice::Done);
     return true;
 }
 

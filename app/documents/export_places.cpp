@@ -2,11 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMainWindow>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStatusBar>
 
+#include "common/notice.h"
 #include "document/bracket_document.h"
 #include "settings/profile_settings.h"
 
@@ -17,7 +16,7 @@ namespace {
 const QString kLastFolderKey = QStringLiteral("Settings/LastExportFolder");
 
 void showStatus(QWidget* window, const QString& text) {
-    if (auto* main = qobject_cast<QMainWindow*>(window)) main->statusBar()->showMessage(text);
+    gui::tell(window, text, gui::Notice::Standing);
 }
 
 }  // namespace

@@ -33,7 +33,6 @@ LivePublisher::LivePublisher(gui::BracketDocument* doc, const QString& folder,
       m_pageName(pageName),
       m_pageWriter(std::move(writer)),
       m_clock(std::move(clock)),
-      m_seenRevision(doc->contentRevision()),
       m_retry(new QTimer(this)),
       m_writer({kQuietMs, kLongestMs}) {
     m_writer.follow(kPage, [this] { return snapshot(); });
@@ -42,7 +41,7 @@ LivePublisher::LivePublisher(gui::BracketDocument* doc, const QString& folder,
     m_retry->setSingleShot(true);
     m_retry->setInterval(kRetryMs);
     connect(m_retry, &QTimer::timeout, this, &LivePublisher::publishNow);
-    connect(doc, &gui::BracketDocument::contentChanged, this, &LivePublisher::changed);
+    connect(doc, &gui::BracketDocument::changed, this, &LivePublisher::changed);
     // What was decided before publishing began counts as entered in the order of the rounds.
     m_decided = decidedMatches(doc->bracket());
     m_recent = followRecentResults({}, {}, m_decided);
@@ -54,10 +53,9 @@ LivePublisher::~LivePublisher() { finish(QDeadlineTimer(kMostFinishMs)); }
 
 QString LivePublisher::targetPath() const { return QDir(m_folder).filePath(m_pageName); }
 
-void LivePublisher::changed() {
-    // A save turns the change check without changing what the page shows.
-    if (m_document->contentRevision() == m_seenRevision) return;
-    m_seenRevision = m_document->contentRevision();
+void LivePublisher::changed(const kaz::DocumentChange& change) {
+    // A new title or file changes nothing the page shows.
+    if (!change.changesContent()) return;
     followResults();
     m_lastChange = m_clock();
     m_writer.changed(kPage);

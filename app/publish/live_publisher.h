@@ -16,6 +16,9 @@
 #include "support/debounced_writer.h"
 
 class QTimer;
+namespace kaz {
+struct DocumentChange;
+}
 
 namespace kaz::gui {
 class BracketDocument;
@@ -73,7 +76,8 @@ signals:
     void failed(const QString& path, const QString& message);
 
 private:
-    void changed();
+    // A change of the bracket's content marks the page for writing.
+    void changed(const kaz::DocumentChange& change);
     // Brings the latest results up to the bracket as it is now.
     void followResults();
     // On the window's thread: the page's state now, and its writing for the writer's thread.
@@ -88,7 +92,6 @@ private:
     PageWriter m_pageWriter;
     Clock m_clock;
     QDateTime m_lastChange;
-    std::uint64_t m_seenRevision = 0;  // the document's content revision last published
     bool m_failureTold = false;
     QTimer* m_retry;
     std::vector<int> m_decided;  // the decided matches as the last change left them

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QStatusBar>
 
+#include "common/notice.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "publish/live_publish_dialog.h"
@@ -182,7 +183,7 @@ void LivePublishing::showFailure(const QString& message) {
 }
 
 void LivePublishing::showInStatusBar(const QString& message) {
-    if (auto* main = qobject_cast<QMainWindow*>(m_window)) main->statusBar()->showMessage(message);
+    gui::tell(m_window, message, gui::Notice::Standing);
 }
 
 QLabel* LivePublishing::lastPublication() {

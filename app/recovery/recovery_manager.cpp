@@ -67,7 +67,13 @@ void RecoveryManager::follow(gui::BracketDocument* doc) {
     followed.bracketPath = base + kBracketSuffix;
     followed.recordPath = base + kRecordSuffix;
     m_writer.follow(followed.key, [this, doc] { return snapshot(doc); });
-    connect(doc, &gui::BracketDocument::contentChanged, this,
+    // A change of content is written; a turn of the change check (a save, undo back to the
+    // stored content, a bracket brought back) writes the files or removes them.
+    connect(doc, &gui::BracketDocument::changed, this,
+            [this, key = followed.key](const kaz::DocumentChange& change) {
+                if (change.changesContent()) m_writer.changed(key);
+            });
+    connect(doc, &gui::BracketDocument::changedStateChanged, this,
             [this, key = followed.key] { m_writer.changed(key); });
     connect(doc, &QObject::destroyed, this, &RecoveryManager::forget);
     if (doc->isChanged()) keepNow(doc);

@@ -24,6 +24,7 @@
 #include "commands/sheet_commands.h"
 #include "commands/window_commands.h"
 #include "commands/zoom_commands.h"
+#include "common/notice.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "documents/bracket_window.h"
@@ -218,10 +219,10 @@ void MainWindow::createStatusBar() {
         m_indicators << pane;
     }
     const QString idle = tr("ﾍﾙﾌﾟを表示するには [F1] を押してください。");
-    connect(bar, &QStatusBar::messageChanged, this, [bar, idle](const QString& message) {
-        if (message.isEmpty()) bar->showMessage(idle);
+    connect(bar, &QStatusBar::messageChanged, this, [this, idle](const QString& message) {
+        if (message.isEmpty()) gui::tell(this, idle, gui::Notice::Standing);
     });
-    bar->showMessage(idle);
+    gui::tell(this, idle, gui::Notice::Standing);
     connect(m_actions.viewStatusBar, &QAction::toggled, bar, &QWidget::setVisible);
     // The locks change only with a key, so the panes are refreshed after each one.
     qApp->installEventFilter(this);
@@ -256,12 +257,16 @@ void MainWindow::onActiveDocumentChanged(gui::BracketDocument* doc) {
     }
     for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
     if (doc) {
-        connect(doc, &gui::BracketDocument::titleChanged, this, &MainWindow::updateTitle,
+        connect(doc, &gui::BracketDocument::changed, this, &MainWindow::onDocumentChanged,
                 Qt::UniqueConnection);
         connect(doc, &gui::BracketDocument::changedStateChanged, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);
     }
     updateTitle();
+}
+
+void MainWindow::onDocumentChanged(const kaz::DocumentChange& change) {
+    if (change.title) updateTitle();
 }
 
 // "カズボー - " and the active bracket's title, once, marked while it has changes not stored:

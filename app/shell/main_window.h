@@ -9,6 +9,9 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 
+namespace kaz {
+struct DocumentChange;
+}
 namespace kaz::gui {
 class BracketDocument;
 }
@@ -73,6 +76,8 @@ private:
     void onActiveDocumentChanged(gui::BracketDocument* doc);
     QString wantedTitle() const;
     void updateTitle();
+    // Follows the active bracket's title.
+    void onDocumentChanged(const kaz::DocumentChange& change);
     // Stores the window's size, place and state, and whether its bracket windows are maximised.
     void keepPlace();
     void keepPlaceSoon();

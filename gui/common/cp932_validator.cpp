@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "bridge/qt_text.h"
+#include "common/notice.h"
 #include "common/refusal_notice.h"
 #include "text/document_text.h"
 
@@ -17,9 +18,10 @@ QValidator::State Cp932Validator::validate(QString& input, int&) const {
     const bool usable =
         m_characters == FieldCharacters::Any || render::toCp932(checked).has_value();
     if (usable && textLength(render::toDocumentText(checked)) <= m_maxCharacters) return Acceptable;
-    announceRefusal(qobject_cast<QWidget*>(parent()),
-                    refusalText(usable ? InputRefusal::TooLong : InputRefusal::UnusableCharacter,
-                                m_fieldName, m_maxCharacters));
+    tell(qobject_cast<QWidget*>(parent()),
+         refusalText(usable ? InputRefusal::TooLong : InputRefusal::UnusableCharacter, m_fieldName,
+                     m_maxCharacters),
+         Notice::Refused);
     return Invalid;
 }
 

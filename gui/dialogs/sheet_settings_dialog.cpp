@@ -15,7 +15,7 @@
 #include "bridge/fonts.h"
 #include "bridge/qt_text.h"
 #include "common/dialog_units.h"
-#include "common/refusal_notice.h"
+#include "common/notice.h"
 #include "text/text_limits.h"
 #include "widgets/text_field.h"
 

@@ -11,6 +11,7 @@
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
 #include "common/dialog_units.h"
+#include "common/notice.h"
 #include "common/refusal_notice.h"
 #include "text/text_limits.h"
 #include "widgets/text_field.h"
@@ -50,7 +51,7 @@ TextInputDialog::TextInputDialog(const QString& caption, QSize templateSize, QSi
         if (refusal.isEmpty()) {
             accept();
         } else {
-            announceRefusal(m_edit, refusal);
+            tell(m_edit, refusal, Notice::Refused);
         }
     });
     m_refusalLine = makeRefusalLine(this);

@@ -202,20 +202,15 @@ void BracketDocument::pushStep(const QString& text, kaz::BracketChange change,
     m_pushing = false;
 }
 
-void BracketDocument::applyStep(const kaz::BracketChange& change, bool forward) {
-    if (forward) {
-        change.redo(m_bracket);
-    } else {
+void BracketDocument::applyStep(const kaz::BracketChange& change, kaz::ChangeSource source) {
+    if (source == kaz::ChangeSource::Undone) {
         change.undo(m_bracket);
+    } else {
+        change.redo(m_bracket);
     }
-    for (const kaz::LineChange& line : change.lines) emit lineChanged(line.line);
-    for (const kaz::NameChange& name : change.names) emit memberNameChanged(name.member);
-    if (change.champion) emit championChanged();
-    if (change.settings) emit settingsChanged();
-    if (change.changesSheet()) emit sheetChanged();
     // A double click that joins its press's step and changes nothing itself changes no content.
-    if (!change.isEmpty()) ++m_contentRevision;
-    if (noteChangedState() || !change.isEmpty()) emit contentChanged();
+    if (!change.isEmpty()) emit changed(kaz::documentChangeOf(change, source));
+    noteChangedState();
 }
 
 void BracketDocument::endMerging() {
@@ -229,25 +224,27 @@ kaz::Status BracketDocument::save(const QString& path) {
     m_bracket.markSaved();
     m_changedUntilStored = false;
     setFilePath(path);
-    if (noteChangedState()) emit contentChanged();
+    noteChangedState();
     return written;
 }
 
 void BracketDocument::markChangedUntilStored() {
     m_changedUntilStored = true;
-    if (noteChangedState()) emit contentChanged();
+    noteChangedState();
 }
 
-bool BracketDocument::noteChangedState() {
-    if (isChanged() == m_lastChangedState) return false;
+void BracketDocument::noteChangedState() {
+    if (isChanged() == m_lastChangedState) return;
     m_lastChangedState = isChanged();
     emit changedStateChanged(m_lastChangedState);
-    return true;
 }
 
 void BracketDocument::setTitle(const QString& title) {
     m_title = title;
-    emit titleChanged();
+    kaz::DocumentChange change;
+    change.source = kaz::ChangeSource::Document;
+    change.title = true;
+    emit changed(change);
 }
 
 QString BracketDocument::fileStem() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "bracket/document_change.h"
 #include "bracket/refusal.h"
 #include "bracket/result_proposal.h"
 #include "document/bracket_step_command.h"
@@ -23,8 +24,8 @@ namespace kaz::gui {
 // One open bracket: owns the live bracket and its undo history, and tells every view of it
 // what changed. Views and widgets keep no bracket state of their own; they call the operations
 // here. Every change is one step in the history, which all windows on the bracket share; a step
-// done, undone or redone signals exactly the lines, names, champion, settings or sheet it
-// touched.
+// done, undone or redone is heard once, on changed(), saying exactly the lines, names, champion,
+// colours, sheet or third place it touched.
 class BracketDocument : public QObject {
     Q_OBJECT
 public:
@@ -73,8 +74,7 @@ public:
     kaz::ResultProposal proposeResult(kaz::ResultPlace place, kaz::ResultAction action) const;
     // Makes exactly the step a proposal holds (nothing for a refused one): a press is a step
     // (勝ち上がり), a reset another (取り消し), and the double-click message right after its
-    // press, as a mouse delivers it, joins the press's step. A result of the third-place match
-    // is the sheet's, so it signals sheetChanged.
+    // press, as a mouse delivers it, joins the press's step.
     void commitResult(const kaz::ResultProposal& proposal);
 
     // A left press and the double-click message on a line, and on side `side` of the
@@ -105,8 +105,6 @@ public:
     // The change check: does the bracket differ from what was last loaded or stored? It looks
     // at the content alone, so undoing back to the stored content makes it unchanged.
     bool isChanged() const { return m_changedUntilStored || m_bracket.isChanged(); }
-    // Grows with every step done, undone or redone: while it stays, so does the content.
-    std::uint64_t contentRevision() const { return m_contentRevision; }
     // Counts the bracket as changed until it is stored, whatever it holds: for one brought back
     // after a crash, which its file does not hold yet.
     void markChangedUntilStored();
@@ -128,20 +126,15 @@ public:
     QString fileStem() const;
 
 signals:
-    void lineChanged(int line);
-    void memberNameChanged(int member);
-    void championChanged();
-    void settingsChanged();
-    // Anything of the sheet (title, round names, clubs, seeds, byes, …) changed.
-    void sheetChanged();
-    void titleChanged();
+    // The one signal of a change, which every view and everything that follows the whole bracket
+    // (recovery files, live publishing, the window's title) hears: once for every step done,
+    // undone or redone that changed anything, and once when the file or title changes (a save
+    // names the bracket). The core says which parts a change touches (bracket/
+    // document_change.h). A save changes no content.
+    void changed(const kaz::DocumentChange& change);
     // The change check's answer turned: an edit, a save, or undo back to the stored content.
+    // Heard after the change that turned it.
     void changedStateChanged(bool changed);
-    // The one signal for what follows the whole bracket (recovery files, live publishing): once
-    // for every step done, undone or redone, after the fine signals above, and once for every
-    // turn of the change check's answer that no step made (a save). contentRevision() tells
-    // the two apart.
-    void contentChanged();
 
 private:
     friend class BracketStepCommand;
@@ -152,13 +145,13 @@ private:
     void pushStep(const QString& text, kaz::BracketChange change,
                   BracketStepCommand::MergeKind mergeKind = BracketStepCommand::MergeKind::None,
                   std::uint64_t mergeKey = 0, bool evenIfEmpty = false);
-    // Sets the parts of a step to their values after it (or before it) and signals each.
-    void applyStep(const kaz::BracketChange& change, bool forward);
+    // Sets the parts of a step to their values after it (before it, for an undo) and signals
+    // what it touched.
+    void applyStep(const kaz::BracketChange& change, kaz::ChangeSource source);
     // Forgets the typing step and the pending press: a later edit starts a step of its own.
     void endMerging();
-    // Signals changedStateChanged when isChanged() no longer gives what it last gave, and says
-    // whether it did.
-    bool noteChangedState();
+    // Signals changedStateChanged when isChanged() no longer gives what it last gave.
+    void noteChangedState();
 
     kaz::Bracket m_bracket;
     QUndoStack* m_undoStack;
@@ -167,7 +160,6 @@ private:
     bool m_changedUntilStored = false;
     bool m_lastChangedState = false;
     bool m_pushing = false;
-    std::uint64_t m_contentRevision = 0;
     std::uint64_t m_lastMergeKey = 0;
     int m_typingMember = -1;
     int m_typingClub = -1;

@@ -13,9 +13,12 @@ BracketStepCommand::BracketStepCommand(BracketDocument* document, const QString&
       m_kind(kind),
       m_mergeKey(mergeKey) {}
 
-void BracketStepCommand::undo() { m_document->applyStep(m_change, false); }
+void BracketStepCommand::undo() { m_document->applyStep(m_change, kaz::ChangeSource::Undone); }
 
-void BracketStepCommand::redo() { m_document->applyStep(m_change, true); }
+void BracketStepCommand::redo() {
+    m_document->applyStep(m_change, m_done ? kaz::ChangeSource::Redone : kaz::ChangeSource::Done);
+    m_done = true;
+}
 
 bool BracketStepCommand::mergeWith(const QUndoCommand* other) {
     const auto* later = static_cast<const BracketStepCommand*>(other);

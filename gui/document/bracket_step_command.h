@@ -35,6 +35,8 @@ private:
     kaz::BracketChange m_change;
     MergeKind m_kind;
     std::uint64_t m_mergeKey;
+    // Whether the step was done once: a later redo is heard as redone.
+    bool m_done = false;
 };
 
 }  // namespace kaz::gui

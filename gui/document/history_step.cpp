@@ -4,7 +4,7 @@
 #include <QString>
 #include <QUndoStack>
 
-#include "common/refusal_notice.h"
+#include "common/notice.h"
 
 namespace kaz::gui {
 
@@ -21,7 +21,7 @@ void takeHistoryStep(QUndoStack* history, HistoryStep step, QWidget* where) {
     const QString done =
         redo ? QCoreApplication::translate("kaz::gui::HistoryStep", "やり直しました: %1")
              : QCoreApplication::translate("kaz::gui::HistoryStep", "元に戻しました: %1");
-    announceDone(where, done.arg(name));
+    tell(where, done.arg(name), Notice::Done);
 }
 
 }  // namespace kaz::gui

@@ -40,18 +40,7 @@ BracketView::BracketView(BracketDocument* document, QWidget* parent)
     layoutBracket();
     setWidget(m_canvas);
 
-    connect(document, &BracketDocument::lineChanged, this, [this](int line) {
-        m_lineWidgets[static_cast<size_t>(line)]->update();
-        const int partner = kaz::lineColorPartner(m_document->memberCount(), line);
-        if (partner >= 0) m_lineWidgets[static_cast<size_t>(partner)]->update();
-    });
-    connect(document, &BracketDocument::memberNameChanged, this,
-            [this](int member) { m_nameEdits[static_cast<size_t>(member)]->refreshText(); });
-    // Only the champion's band: a whole repaint would paint every line and box again.
-    connect(document, &BracketDocument::championChanged, this,
-            [this] { m_canvas->update(onCanvas(championBand())); });
-    connect(document, &BracketDocument::settingsChanged, this, &BracketView::onSettingsChanged);
-    connect(document, &BracketDocument::sheetChanged, this, &BracketView::onSheetChanged);
+    connect(document, &BracketDocument::changed, this, &BracketView::onChanged);
 }
 
 QWidget* BracketView::canvas() const { return m_canvas; }
@@ -208,6 +197,21 @@ void BracketView::applyScrollSteps() {
     horizontalScrollBar()->setSingleStep(extent.width() / 10 / 10);
     verticalScrollBar()->setPageStep(extent.height() / 10);
     verticalScrollBar()->setSingleStep(extent.height() / 10 / 10);
+}
+
+void BracketView::onChanged(const kaz::DocumentChange& change) {
+    if (change.colors) onSettingsChanged();
+    if (kaz::affectsSheet(change)) onSheetChanged();
+    for (const std::vector<int>* lines : {&change.lines, &change.scores}) {
+        for (int line : *lines) {
+            m_lineWidgets[static_cast<size_t>(line)]->update();
+            const int partner = kaz::lineColorPartner(m_document->memberCount(), line);
+            if (partner >= 0) m_lineWidgets[static_cast<size_t>(partner)]->update();
+        }
+    }
+    for (int member : change.names) m_nameEdits[static_cast<size_t>(member)]->refreshText();
+    // Only the champion's band: a whole repaint would paint every line and box again.
+    if (change.champion) m_canvas->update(onCanvas(championBand()));
 }
 
 void BracketView::onSettingsChanged() {

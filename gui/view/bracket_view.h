@@ -3,6 +3,7 @@
 #include <QScrollArea>
 #include <vector>
 
+#include "bracket/document_change.h"
 #include "bracket/sheet_layout.h"
 #include "bracket/sheet_zoom.h"
 
@@ -80,6 +81,8 @@ private:
     QRect onCanvas(const QRect& rect) const;
     // A page is a tenth of the extent as shown and a line a tenth of a page, on either axis.
     void applyScrollSteps();
+    // Repaints what a change of the document touched, and only that.
+    void onChanged(const kaz::DocumentChange& change);
     void onSettingsChanged();
     void onSheetChanged();
 

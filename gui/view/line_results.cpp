@@ -10,7 +10,7 @@
 #include "bracket/member_progress.h"
 #include "bracket/round_names.h"
 #include "bridge/qt_text.h"
-#include "common/refusal_notice.h"
+#include "common/notice.h"
 #include "common/ui_text.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
@@ -129,10 +129,7 @@ namespace {
 
 // A refused press on a line tells why for a while, as a command tells what it did.
 bool announceLineRefusal(QWidget* where, const std::optional<kaz::Refusal>& refusal) {
-    if (!refusal) return false;
-    QApplication::beep();
-    announceDone(where, uiText(*refusal));
-    return true;
+    return tell(where, refusal, Notice::RefusedClick);
 }
 
 }  // namespace
@@ -205,7 +202,7 @@ bool changeResult(QWidget* where, BracketDocument* document, kaz::ResultPlace pl
                 : QCoreApplication::translate("kaz::gui::LineResults", "%1（%2の点数を消しました）")
                       .arg(told, match);
     }
-    if (!told.isEmpty()) announceDone(where, told);
+    if (!told.isEmpty()) tell(where, told, Notice::Done);
     return true;
 }
 

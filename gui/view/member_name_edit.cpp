@@ -14,6 +14,7 @@
 #include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
+#include "common/notice.h"
 #include "common/refusal_notice.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
@@ -228,7 +229,7 @@ void MemberNameEdit::addOwnItems(QMenu* menu) {
     const bool bye = inBracket && bracket.isBye(m_member);
     QAction* byeItem =
         addMenuItem(menu, "bye", tr("不戦勝"), inBracket && bracket.memberName(m_member).empty(),
-                    [this, bye] { announceIfRefused(this, m_document->setBye(m_member, !bye)); });
+                    [this, bye] { tell(this, m_document->setBye(m_member, !bye)); });
     byeItem->setCheckable(true);
     byeItem->setChecked(bye);
 }
@@ -237,12 +238,11 @@ void MemberNameEdit::askSeed() {
     SeedDialog dialog(m_document->memberCount(), this);
     const int seed = m_document->bracket().memberSeed(m_member);
     dialog.setInitialText(seed > 0 ? QString::number(seed) : QString());
-    // A number that cannot be taken is refused in the dialog, which stays open for another.
-    dialog.setAcceptCheck([this, &dialog] {
-        return refusalText(kaz::seedRefusal(m_document->bracket(), m_member, dialog.seed()));
-    });
-    if (dialog.exec() != QDialog::Accepted) return;
-    announceIfRefused(this, m_document->setSeed(m_member, dialog.seed()));
+    // Enter asks the bracket for the seed: a number it refuses is shown in the dialog, which
+    // stays open for another; one it takes is the step, and the dialog closes.
+    dialog.setAcceptCheck(
+        [this, &dialog] { return refusalText(m_document->setSeed(m_member, dialog.seed())); });
+    dialog.exec();
 }
 
 }  // namespace kaz::gui

@@ -10,7 +10,6 @@
 #include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
 #include "bridge/qt_text.h"
-#include "common/refusal_notice.h"
 #include "dialogs/match_score_dialog.h"
 #include "document/bracket_document.h"
 #include "painting/third_place_painter.h"
@@ -20,10 +19,6 @@
 namespace kaz::gui {
 
 namespace {
-
-// The last lines of a bracket: the semi-finals' four, the final's two and the final line,
-// which decide who plays for third place.
-constexpr int kLinesDecidingThirdPlace = 7;
 
 QRect unitedArea(const kaz::ThirdPlaceLayout& layout) {
     QRect area = render::toQRect(layout.heading);
@@ -38,13 +33,9 @@ QRect unitedArea(const kaz::ThirdPlaceLayout& layout) {
 
 ThirdPlaceLine::ThirdPlaceLine(BracketDocument* document, int side, QWidget* canvas)
     : ClickableLine(canvas), m_document(document), m_side(side) {
-    connect(document, &BracketDocument::lineChanged, this, [this](int line) {
-        if (line >= m_document->bracket().lineCount() - kLinesDecidingThirdPlace) {
-            repaintThirdPlace();
-        }
+    connect(document, &BracketDocument::changed, this, [this](const kaz::DocumentChange& change) {
+        if (kaz::affectsThirdPlace(change, m_document->bracket())) repaintThirdPlace();
     });
-    connect(document, &BracketDocument::memberNameChanged, this,
-            &ThirdPlaceLine::repaintThirdPlace);
 }
 
 void ThirdPlaceLine::place(const kaz::ThirdPlaceLayout& layout, int percent) {

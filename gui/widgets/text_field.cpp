@@ -11,6 +11,7 @@
 
 #include "bridge/qt_text.h"
 #include "common/cp932_validator.h"
+#include "common/notice.h"
 #include "common/refusal_notice.h"
 #include "common/ui_text.h"
 #include "text/document_text.h"
@@ -59,7 +60,8 @@ public:
     State validate(QString& input, int& pos) const override {
         if (m_field->m_showingText) return Acceptable;
         if (controlCount(input) > controlCount(m_field->m_previousText)) {
-            announceRefusal(m_field, InputRefusal::UnusableCharacter);
+            tell(m_field, refusalText(InputRefusal::UnusableCharacter, QString(), 0),
+                 Notice::Refused);
             return Invalid;
         }
         // A text shown longer than the limit (from a file) may still be shortened.
@@ -176,7 +178,7 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
         if (numbered) {
             refusal = uiText(kaz::MessageId::ListLine).arg(QString::number(entry.line), refusal);
         }
-        announceRefusal(this, refusal);
+        tell(this, refusal, Notice::Refused);
         return std::nullopt;
     }
     if (!fitted.beyondCp932.empty()) {
@@ -190,7 +192,7 @@ std::optional<std::string> TextField::fitEntry(const kaz::PastedEntry& entry, si
 
 void TextField::announceNotes(QStringList notes) {
     notes.removeDuplicates();
-    if (!notes.isEmpty()) announceRefusal(this, notes.join(QLatin1Char(' ')));
+    if (!notes.isEmpty()) tell(this, notes.join(QLatin1Char(' ')), Notice::Refused);
 }
 
 }  // namespace kaz::gui

@@ -107,7 +107,7 @@ void TestSheetEditing::settingsAreOneStep() {
     before.title = "Old";  // a title from a file, kept when left alone
     QVERIFY(!doc->setSheet(before));
     const int stepsBefore = doc->undoStack()->count();
-    QSignalSpy heard(doc, &BracketDocument::sheetChanged);
+    QSignalSpy heard(doc, &BracketDocument::changed);
 
     onNextDialog<SheetSettingsDialog>([&](SheetSettingsDialog* dialog) {
         QCOMPARE(dialog->titleField()->text(), QStringLiteral("Old"));

@@ -45,56 +45,70 @@ Snapshot snapshotOf(const BracketDocument& doc) {
     return snapshot;
 }
 
-// What the document signalled, in order.
+// What the document's one change signal said, in order.
 struct Heard {
-    QList<int> lines;
+    QList<int> lines;   // a line's state
+    QList<int> scores;  // a line's score
     QList<int> names;
     int champion = 0;
     int settings = 0;
-    int content = 0;  // the coarse signal, once a step
+    int content = 0;  // changes heard, once a step
+    QList<kaz::ChangeSource> sources;
 
     explicit Heard(BracketDocument& doc) {
-        QObject::connect(&doc, &BracketDocument::lineChanged, &m_context,
-                         [this](int l) { lines << l; });
-        QObject::connect(&doc, &BracketDocument::memberNameChanged, &m_context,
-                         [this](int m) { names << m; });
-        QObject::connect(&doc, &BracketDocument::championChanged, &m_context,
-                         [this] { ++champion; });
-        QObject::connect(&doc, &BracketDocument::settingsChanged, &m_context,
-                         [this] { ++settings; });
-        QObject::connect(&doc, &BracketDocument::contentChanged, &m_context, [this] { ++content; });
+        QObject::connect(&doc, &BracketDocument::changed, &m_context,
+                         [this](const kaz::DocumentChange& change) {
+                             for (int line : change.lines) lines << line;
+                             for (int line : change.scores) scores << line;
+                             for (int member : change.names) names << member;
+                             champion += change.champion ? 1 : 0;
+                             settings += change.colors ? 1 : 0;
+                             content += change.changesContent() ? 1 : 0;
+                             sources << change.source;
+                         });
+    }
+    // The lines a view repaints: a state or a score changed.
+    QList<int> repainted() const {
+        QList<int> all = lines + scores;
+        std::sort(all.begin(), all.end());
+        all.erase(std::unique(all.begin(), all.end()), all.end());
+        return all;
     }
     void clear() {
         lines.clear();
+        scores.clear();
         names.clear();
         champion = 0;
         settings = 0;
         content = 0;
+        sources.clear();
     }
 
 private:
     QObject m_context;  // ends the connections with this object
 };
 
-// Checks that what was heard is exactly, once each, what differs between two snapshots.
-void checkHeard(const Heard& heard, const Snapshot& from, const Snapshot& to) {
+// Checks that what was heard is exactly, once each, what differs between two snapshots, heard
+// as coming from `source`.
+void checkHeard(const Heard& heard, const Snapshot& from, const Snapshot& to,
+                kaz::ChangeSource source) {
     QList<int> lines;
+    QList<int> scores;
     for (size_t i = 0; i < from.lines.size(); ++i) {
-        if (!(from.lines[i] == to.lines[i])) lines << int(i);
+        if (from.lines[i].state != to.lines[i].state) lines << int(i);
+        if (from.lines[i].score != to.lines[i].score) scores << int(i);
     }
     QList<int> names;
     for (size_t i = 0; i < from.names.size(); ++i) {
         if (from.names[i] != to.names[i]) names << int(i);
     }
-    QList<int> heardLines = heard.lines;
-    QList<int> heardNames = heard.names;
-    std::sort(heardLines.begin(), heardLines.end());
-    std::sort(heardNames.begin(), heardNames.end());
-    QCOMPARE(heardLines, lines);
-    QCOMPARE(heardNames, names);
+    QCOMPARE(heard.lines, lines);
+    QCOMPARE(heard.scores, scores);
+    QCOMPARE(heard.names, names);
     QCOMPARE(heard.champion, from.champion != to.champion ? 1 : 0);
     QCOMPARE(heard.settings, from.settings != to.settings ? 1 : 0);
     QCOMPARE(heard.content, from == to ? 0 : 1);
+    QCOMPARE(heard.sources, QList<kaz::ChangeSource>(heard.content, source));
 }
 
 // One random user action on the document, of any kind a user can make. True for an undo or
@@ -216,7 +230,8 @@ void TestUndoHistory::randomStepsUndoneAndRedone() {
         heard.clear();
         history->undo();
         QVERIFY2(snapshotOf(doc) == states[size_t(index - 1)], qPrintable(QString::number(index)));
-        checkHeard(heard, states[size_t(index)], states[size_t(index - 1)]);
+        checkHeard(heard, states[size_t(index)], states[size_t(index - 1)],
+                   kaz::ChangeSource::Undone);
         if (QTest::currentTestFailed()) return;
     }
     QVERIFY(!doc.isChanged());
@@ -224,7 +239,8 @@ void TestUndoHistory::randomStepsUndoneAndRedone() {
         heard.clear();
         history->redo();
         QVERIFY(snapshotOf(doc) == states[size_t(index)]);
-        checkHeard(heard, states[size_t(index - 1)], states[size_t(index)]);
+        checkHeard(heard, states[size_t(index - 1)], states[size_t(index)],
+                   kaz::ChangeSource::Redone);
         if (QTest::currentTestFailed()) return;
     }
     QCOMPARE(doc.isChanged(), !(states.back() == states.front()));
@@ -296,10 +312,11 @@ void TestUndoHistory::everyKindOfStep() {
         return list;
     };
     // Typing signals once a key; the press and the double click each tell their own lines.
-    QCOMPARE(unique(heard.lines), lines);
+    QCOMPARE(unique(heard.lines + heard.scores), lines);
     QCOMPARE(unique(heard.names), names);
     QCOMPARE(heard.champion, int(champion));
     QCOMPARE(heard.settings, int(settings));
+    QVERIFY(heard.sources.count(kaz::ChangeSource::Done) == heard.sources.size());
     const QImage after = picture(second);
     QVERIFY(after != before);
 
@@ -310,10 +327,12 @@ void TestUndoHistory::everyKindOfStep() {
         } else {
             doc.undoStack()->redo();
         }
-        QCOMPARE(heard.lines, lines);
+        QCOMPARE(heard.repainted(), lines);
         QCOMPARE(heard.names, names);
         QCOMPARE(heard.champion, int(champion));
         QCOMPARE(heard.settings, int(settings));
+        QCOMPARE(heard.sources, QList<kaz::ChangeSource>{undo ? kaz::ChangeSource::Undone
+                                                              : kaz::ChangeSource::Redone});
         QCOMPARE(picture(second), undo ? before : after);
     }
 }
@@ -418,24 +437,29 @@ void TestUndoHistory::boxMenuUndoesTheBracket() {
     QCOMPARE(doc.lineState(1), kaz::LineState::Won);
 }
 
-// Saving keeps the history, and the change check then measures from the saved content; the
-// save's turn of it is heard on the coarse signal, without a new content revision.
+// Saving keeps the history, and the change check then measures from the saved content. A save
+// is heard as the saved state and the new title, never as a change of content; undo and redo
+// across the save turn the saved state each.
 void TestUndoHistory::changeCheckFollowsTheHistory() {
     QTemporaryDir dir;
     BracketDocument doc{namedBracket(4)};
     doc.setMemberName(0, "A");
     doc.leftClickLine(0);
-    const std::uint64_t revision = doc.contentRevision();
-    QSignalSpy content(&doc, &BracketDocument::contentChanged);
+    Heard heard(doc);
+    QSignalSpy saved(&doc, &BracketDocument::changedStateChanged);
     QVERIFY(doc.save(dir.filePath(QStringLiteral("a.kaz"))).ok());
     QVERIFY(!doc.isChanged());
-    QCOMPARE(content.size(), 1);
-    QCOMPARE(doc.contentRevision(), revision);
+    QCOMPARE(heard.content, 0);
+    QCOMPARE(heard.sources, QList<kaz::ChangeSource>{kaz::ChangeSource::Document});
+    QCOMPARE(saved.size(), 1);
+    QCOMPARE(saved.takeFirst().at(0).toBool(), false);
     QCOMPARE(doc.undoStack()->count(), 2);
     doc.undoStack()->undo();
     QVERIFY(doc.isChanged());
     doc.undoStack()->redo();
     QVERIFY(!doc.isChanged());
+    QCOMPARE(heard.content, 2);
+    QCOMPARE(saved.size(), 2);
 }
 
 QTEST_MAIN(TestUndoHistory)

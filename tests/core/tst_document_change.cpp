@@ -1,0 +1,165 @@
+// What a change says it touched, over random steps: exactly the parts that differ, and the
+// third place wherever what it shows differs, done and undone.
+
+#include <QtTest>
+#include <array>
+#include <random>
+
+#include "bracket/bracket.h"
+#include "bracket/bracket_change.h"
+#include "bracket/document_change.h"
+#include "bracket/member_progress.h"
+#include "bracket/result_proposal.h"
+#include "bracket/third_place.h"
+
+using namespace kaz;
+
+namespace {
+
+// Everything the third place shows.
+struct ThirdPlaceShown {
+    std::array<int, kThirdPlaceSides> members{};
+    std::array<std::string, kThirdPlaceSides> names;
+    std::array<LineState, kThirdPlaceSides> states{};
+    ThirdPlaceResults results;
+
+    bool operator==(const ThirdPlaceShown& o) const {
+        return members == o.members && names == o.names && states == o.states &&
+               results == o.results;
+    }
+};
+
+ThirdPlaceShown thirdPlaceShown(const Bracket& bracket) {
+    ThirdPlaceShown shown;
+    shown.members = thirdPlaceMembers(bracket);
+    for (int side = 0; side < kThirdPlaceSides; ++side) {
+        const int member = shown.members[size_t(side)];
+        if (member >= 0) shown.names[size_t(side)] = bracket.memberName(member);
+        shown.states[size_t(side)] = thirdPlaceLineState(bracket, side);
+    }
+    shown.results = bracket.thirdPlaceResults();
+    return shown;
+}
+
+// The parts a listener hears of, worked out by comparing two brackets.
+DocumentChange differences(const Bracket& from, const Bracket& to, ChangeSource source) {
+    DocumentChange change;
+    change.source = source;
+    for (int line = 0; line < from.lineCount(); ++line) {
+        if (from.lineState(line) != to.lineState(line)) change.lines.push_back(line);
+        if (from.lineScore(line) != to.lineScore(line)) change.scores.push_back(line);
+    }
+    for (int member = 0; member < from.memberCount(); ++member) {
+        if (from.memberName(member) != to.memberName(member)) change.names.push_back(member);
+        if (!(from.memberMarks(member) == to.memberMarks(member))) change.marks.push_back(member);
+    }
+    change.champion = from.champion() != to.champion();
+    change.thirdPlace = from.thirdPlaceResults() != to.thirdPlaceResults();
+    return change;
+}
+
+// A random step of any kind the lines, names, byes and scores take.
+BracketChange randomStep(const Bracket& bracket, std::mt19937& random) {
+    auto pick = [&random](int n) { return int(random() % unsigned(n)); };
+    const int lines = bracket.lineCount();
+    const int members = bracket.memberCount();
+    switch (pick(8)) {
+        case 0:
+        case 1:  // a member carried on, so that results reach the semi-finals
+            return proposeResult(bracket,
+                                 ResultPlace::line(memberStandingLine(bracket, pick(members))),
+                                 ResultAction::Press)
+                .change;
+        case 2:
+            return proposeResult(bracket, ResultPlace::line(pick(lines)), ResultAction::Press)
+                .change;
+        case 3:
+            return proposeResult(bracket, ResultPlace::line(pick(lines)),
+                                 ResultAction::PressAndReset)
+                .change;
+        case 4:
+            return proposeResult(bracket, ResultPlace::thirdPlaceSide(pick(2)),
+                                 pick(2) ? ResultAction::Press : ResultAction::PressAndReset)
+                .change;
+        case 5:
+            return namesChange(bracket, pick(members),
+                               {std::vector<std::string>{"", "N"}[pick(2)]});
+        case 6: return byeChange(bracket, pick(members), pick(2));
+        default:
+            return pick(2) ? scoreChange(bracket, pick(lines), "2")
+                           : thirdPlaceScoreChange(bracket, pick(2), pick(2) ? "1" : "");
+    }
+}
+
+void compareHeard(const DocumentChange& heard, const DocumentChange& expected) {
+    QCOMPARE(heard.source, expected.source);
+    QCOMPARE(heard.lines, expected.lines);
+    QCOMPARE(heard.scores, expected.scores);
+    QCOMPARE(heard.names, expected.names);
+    QCOMPARE(heard.marks, expected.marks);
+    QCOMPARE(heard.champion, expected.champion);
+    QCOMPARE(heard.thirdPlace, expected.thirdPlace);
+}
+
+}  // namespace
+
+class TestDocumentChange : public QObject {
+    Q_OBJECT
+private slots:
+    void heardAsChanged_data();
+    void heardAsChanged();
+};
+
+void TestDocumentChange::heardAsChanged_data() {
+    QTest::addColumn<int>("members");
+    QTest::addColumn<bool>("twoSided");
+    for (int members : {4, 8, 16, 64}) {
+        for (bool twoSided : {false, true}) {
+            QTest::addRow("%d members%s", members, twoSided ? ", two-sided" : "")
+                << members << twoSided;
+        }
+    }
+}
+
+// Each step, done and undone, says exactly the lines, scores, names and marks that differ, and
+// touches the third place wherever what it shows differs; steps far from the semi-finals do not.
+void TestDocumentChange::heardAsChanged() {
+    QFETCH(int, members);
+    QFETCH(bool, twoSided);
+    Bracket bracket(members);
+    SheetInfo sheet;
+    sheet.twoSided = twoSided;
+    sheet.thirdPlace = ThirdPlace::Match;
+    bracket.setSheet(sheet);
+    for (int m = 0; m < members; ++m) bracket.setMemberName(m, "M" + std::to_string(m));
+    std::mt19937 random(unsigned(members) + (twoSided ? 100u : 0u));
+    int touched = 0;
+    int untouched = 0;
+    for (int step = 0; step < 1500; ++step) {
+        const BracketChange change = randomStep(bracket, random);
+        if (change.isEmpty()) continue;
+        for (ChangeSource source :
+             {ChangeSource::Done, ChangeSource::Undone, ChangeSource::Redone}) {
+            const Bracket before = bracket;
+            const ThirdPlaceShown shownBefore = thirdPlaceShown(bracket);
+            if (source == ChangeSource::Undone) {
+                change.undo(bracket);
+            } else {
+                change.redo(bracket);
+            }
+            const DocumentChange heard = documentChangeOf(change, source);
+            compareHeard(heard, differences(before, bracket, source));
+            QVERIFY(heard.changesContent());
+            const bool affects = affectsThirdPlace(heard, bracket);
+            QVERIFY2(affects || thirdPlaceShown(bracket) == shownBefore,
+                     qPrintable(QStringLiteral("step %1").arg(step)));
+            ++(affects ? touched : untouched);
+            if (QTest::currentTestFailed()) return;
+        }
+    }
+    QVERIFY(touched > 0);
+    if (members >= 16) QVERIFY(untouched > touched);
+}
+
+QTEST_GUILESS_MAIN(TestDocumentChange)
+#include "tst_document_change.moc"
