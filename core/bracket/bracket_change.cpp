@@ -303,20 +303,4 @@ BracketChange clubChange(const Bracket& bracket, int member, std::string club) {
     return change;
 }
 
-BracketChange leftClickChange(const Bracket& bracket, int line) {
-    return changeOfRule(bracket, [line](Bracket& copy) { leftClickLine(copy, line); });
-}
-
-BracketChange doubleClickChange(const Bracket& bracket, int line) {
-    return changeOfRule(bracket, [line](Bracket& copy) { doubleClickLine(copy, line); });
-}
-
-BracketChange thirdPlaceLeftClickChange(const Bracket& bracket, int side) {
-    return changeOfRule(bracket, [side](Bracket& copy) { leftClickThirdPlace(copy, side); });
-}
-
-BracketChange thirdPlaceDoubleClickChange(const Bracket& bracket, int side) {
-    return changeOfRule(bracket, [side](Bracket& copy) { doubleClickThirdPlace(copy, side); });
-}
-
 }  // namespace kaz

@@ -150,12 +150,4 @@ BracketChange byeChange(const Bracket& bracket, int slot, bool bye);
 // is erased (only the column's own setting hides it).
 BracketChange clubChange(const Bracket& bracket, int member, std::string club);
 
-// The steps of a left press and of the double-click message on a line (line_rules.h), and on a
-// side of the third-place match (third_place.h), made against the bracket as it is, which they
-// leave alone: the rule runs on a copy. A refused click is an empty step.
-BracketChange leftClickChange(const Bracket& bracket, int line);
-BracketChange doubleClickChange(const Bracket& bracket, int line);
-BracketChange thirdPlaceLeftClickChange(const Bracket& bracket, int side);
-BracketChange thirdPlaceDoubleClickChange(const Bracket& bracket, int side);
-
 }  // namespace kaz

@@ -7,6 +7,7 @@
 #include "bracket/bracket_change.h"
 #include "bracket/line_rules.h"
 #include "bracket/member_progress.h"
+#include "bracket/result_proposal.h"
 #include "bracket/third_place.h"
 
 using namespace kaz;
@@ -533,12 +534,18 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
             const LineRecorder recorder(bracket);
             const int operation = random.bounded(12);
             const int side = random.bounded(kThirdPlaceSides);
-            std::optional<BracketChange> asData;  // the step the document makes of one rule
+            // The step the editor commits for one rule: the core's proposal, where it takes it.
+            std::optional<BracketChange> asData;
+            const auto proposed = [&before](ResultPlace place) -> std::optional<BracketChange> {
+                ResultProposal proposal = proposeResult(before, place, ResultAction::Press);
+                if (proposal.refusal) return std::nullopt;
+                return std::move(proposal.change);
+            };
             QString what;
             switch (operation) {
                 case 0:
                     what = QStringLiteral("click %1").arg(line);
-                    asData = leftClickChange(before, line);
+                    asData = proposed(ResultPlace::line(line));
                     leftClickLine(bracket, line);
                     break;
                 case 1:
@@ -547,7 +554,11 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
                     break;
                 case 2:
                     what = QStringLiteral("double-click message %1").arg(line);
-                    asData = doubleClickChange(before, line);
+                    if (auto proposal = proposeResult(before, ResultPlace::line(line),
+                                                      ResultAction::ResetMessage);
+                        !proposal.refusal) {
+                        asData = std::move(proposal.change);
+                    }
                     doubleClickLine(bracket, line);
                     break;
                 case 3:
@@ -576,7 +587,7 @@ void TestLineRules::randomSessionsKeepTheBracketConsistent() {
                 }
                 case 7:
                     what = QStringLiteral("third-place click on side %1").arg(side);
-                    asData = thirdPlaceLeftClickChange(before, side);
+                    asData = proposed(ResultPlace::thirdPlaceSide(side));
                     leftClickThirdPlace(bracket, side);
                     break;
                 case 8:

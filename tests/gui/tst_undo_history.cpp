@@ -11,6 +11,7 @@
 
 #include "bracket/bracket_change.h"
 #include "document/bracket_document.h"
+#include "document/bracket_step_command.h"
 #include "gui_test_support.h"
 #include "view/bracket_view.h"
 #include "view/line_widget.h"
@@ -184,6 +185,7 @@ private slots:
     void typingIsOneStepUntilTheFocusLeaves();
     void boxMenuUndoesTheBracket();
     void changeCheckFollowsTheHistory();
+    void committedStepIsTheProposal();
 };
 
 void TestUndoHistory::randomStepsUndoneAndRedone_data() {
@@ -460,6 +462,49 @@ void TestUndoHistory::changeCheckFollowsTheHistory() {
     QVERIFY(!doc.isChanged());
     QCOMPARE(heard.content, 2);
     QCOMPARE(saved.size(), 2);
+}
+
+// A result is worked out once: the step the history keeps is, part for part, the proposal the
+// view worded its question from, whatever the place, the action and the bracket's state.
+void TestUndoHistory::committedStepIsTheProposal() {
+    kaz::Bracket bracket = namedBracket(16);
+    kaz::SheetInfo sheet;
+    sheet.thirdPlace = kaz::ThirdPlace::Match;
+    bracket.setSheet(sheet);
+    BracketDocument doc{std::move(bracket)};
+    QUndoStack* history = doc.undoStack();
+    std::mt19937 random(45);
+    int committed = 0;
+    for (int i = 0; i < 400; ++i) {
+        const kaz::ResultPlace place = random() % 4 == 0
+                                           ? kaz::ResultPlace::thirdPlaceSide(int(random() % 2))
+                                           : kaz::ResultPlace::line(int(random() % 31));
+        const kaz::ResultAction action =
+            random() % 3 == 0 ? kaz::ResultAction::PressAndReset : kaz::ResultAction::Press;
+        const kaz::ResultProposal proposal = doc.proposeResult(place, action);
+        const int index = history->index();
+        doc.commitResult(proposal);
+        if (proposal.refusal || proposal.change.isEmpty()) {
+            QCOMPARE(history->index(), index);
+            continue;
+        }
+        QCOMPARE(history->index(), index + 1);
+        const kaz::BracketChange& step =
+            static_cast<const BracketStepCommand*>(history->command(index))->change();
+        QCOMPARE(step.lines.size(), proposal.change.lines.size());
+        for (size_t at = 0; at < step.lines.size(); ++at) {
+            QCOMPARE(step.lines[at].line, proposal.change.lines[at].line);
+            QVERIFY(step.lines[at].result.before == proposal.change.lines[at].result.before);
+            QVERIFY(step.lines[at].result.after == proposal.change.lines[at].result.after);
+        }
+        QCOMPARE(bool(step.champion), bool(proposal.change.champion));
+        QCOMPARE(bool(step.thirdPlaceResults), bool(proposal.change.thirdPlaceResults));
+        if (step.thirdPlaceResults) {
+            QVERIFY(step.thirdPlaceResults->after == proposal.change.thirdPlaceResults->after);
+        }
+        ++committed;
+    }
+    QVERIFY(committed > 100);
 }
 
 QTEST_MAIN(TestUndoHistory)
