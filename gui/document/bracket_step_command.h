@@ -34,9 +34,10 @@ private:
     BracketDocument* m_document;
     kaz::BracketChange m_change;
     MergeKind m_kind;
-    std::uint64_t m_mergeKey;
-    // Whether the step was done once: a later redo is heard as redone.
+    // Whether the step was done once: a later redo is heard as redone. (Beside the kind, it
+    // takes no room of its own.)
     bool m_done = false;
+    std::uint64_t m_mergeKey;
 };
 
 }  // namespace kaz::gui
