@@ -91,7 +91,7 @@ public:
     void setHtmlSettings(const kaz::ColorSet& colors, bool boldScores, bool boldMemberNames);
 
     // The sheet around the bracket, each change one step. Each returns the core's refusal of the
-    // change (nothing then changed, see bracket/refusal.h), for the caller to announce.
+    // change (nothing then changed, see bracket/refusal.h), for the caller to tell.
     // The whole sheet, as 表の設定 edits it (表の設定). A sheet that no longer plays the
     // third-place match drops its results in the same step.
     std::optional<kaz::Refusal> setSheet(kaz::SheetInfo sheet);

@@ -125,25 +125,17 @@ QString thirdPlaceMatchTitle(const kaz::Bracket& bracket) {
         .arg(kaz::thirdPlaceMatchNumber(bracket));
 }
 
-namespace {
-
 // A refused press on a line tells why for a while, as a command tells what it did.
-bool announceLineRefusal(QWidget* where, const std::optional<kaz::Refusal>& refusal) {
-    return tell(where, refusal, Notice::RefusedClick);
-}
-
-}  // namespace
-
 bool refuseUnreachedLine(QWidget* where, const kaz::Bracket& bracket, int line) {
-    return announceLineRefusal(where, kaz::lineRefusal(bracket, line));
+    return tell(where, kaz::lineRefusal(bracket, line), Notice::RefusedClick);
 }
 
 bool refuseUnknownSide(QWidget* where, const kaz::Bracket& bracket, int side) {
-    return announceLineRefusal(where, kaz::thirdPlaceRefusal(bracket, side));
+    return tell(where, kaz::thirdPlaceRefusal(bracket, side), Notice::RefusedClick);
 }
 
 bool refuseThirdPlaceWin(QWidget* where, const kaz::Bracket& bracket, int side) {
-    return announceLineRefusal(where, kaz::thirdPlaceWinRefusal(bracket, side));
+    return tell(where, kaz::thirdPlaceWinRefusal(bracket, side), Notice::RefusedClick);
 }
 
 namespace {
@@ -188,7 +180,7 @@ QString winText(const kaz::Bracket& bracket, const kaz::ResultProposal& proposal
 bool changeResult(QWidget* where, BracketDocument* document, kaz::ResultPlace place,
                   kaz::ResultAction action) {
     const kaz::ResultProposal proposal = document->proposeResult(place, action);
-    if (announceLineRefusal(where, proposal.refusal)) return false;
+    if (tell(where, proposal.refusal, Notice::RefusedClick)) return false;
     if (!confirmProposal(where, document->bracket(), proposal)) return false;
     // Named from the bracket the change was worked out on: a match's number stays as asked.
     const QString match = matchNameAt(document->bracket(), place);

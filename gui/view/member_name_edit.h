@@ -50,7 +50,8 @@ protected:
 
 private:
     void updateToolTip();
-    // Asks for the member's seed and sets it; a refusal is announced.
+    // Asks for the member's seed and sets it; a number the bracket refuses is told in the
+    // dialog, which stays open.
     void askSeed();
     // The keys the box takes for itself before any window's shortcut: the bracket's undo and
     // redo, and the result keys.
