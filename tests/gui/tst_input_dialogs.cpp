@@ -1,16 +1,20 @@
-// The member-count dialog and the two text dialogs, driven through their widgets.
+// The member-count dialog and the two text dialogs, driven through their widgets, and where a
+// notice shows.
 
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 #include <functional>
 
+#include "common/notice.h"
 #include "dialogs/member_count_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "gui_test_support.h"
@@ -45,6 +49,8 @@ private slots:
     void textDialogOpensAtPointerHoldingText_data();
     void textDialogOpensAtPointerHoldingText();
     void championFieldTakesAWholeName();
+    void noticeShowsAsItsKindSays_data();
+    void noticeShowsAsItsKindSays();
 };
 
 void TestInputDialogs::memberCountDialogTexts() {
@@ -207,6 +213,44 @@ void TestInputDialogs::championFieldTakesAWholeName() {
     typeText(dialog.edit(), name);
     QCOMPARE(dialog.edit()->text(), name);
     QCOMPARE(kaz::cp932Length(dialog.enteredText()), size_t(24));
+}
+
+void TestInputDialogs::noticeShowsAsItsKindSays_data() {
+    QTest::addColumn<Notice>("kind");
+    QTest::addColumn<bool>("fromDialog");
+    QTest::addColumn<bool>("inDialogLine");
+    QTest::addColumn<bool>("forAWhile");
+    QTest::newRow("done") << Notice::Done << false << false << true;
+    QTest::newRow("refused click") << Notice::RefusedClick << false << false << true;
+    QTest::newRow("refused") << Notice::Refused << false << false << false;
+    QTest::newRow("standing") << Notice::Standing << false << false << false;
+    QTest::newRow("refused in a dialog") << Notice::Refused << true << true << false;
+    QTest::newRow("done from a dialog") << Notice::Done << true << false << true;
+}
+
+// A notice goes to the dialog's refusal line only as a refusal told from inside it, otherwise to
+// the status bar of the main window (a dialog's through its owner), for a few seconds or until
+// the next message as its kind says.
+void TestInputDialogs::noticeShowsAsItsKindSays() {
+    QFETCH(Notice, kind);
+    QFETCH(bool, fromDialog);
+    QFETCH(bool, inDialogLine);
+    QFETCH(bool, forAWhile);
+    QMainWindow window;
+    auto* central = new QWidget(&window);
+    window.setCentralWidget(central);
+    QStatusBar* bar = window.statusBar();
+    QDialog dialog(&window);
+    QLabel* line = makeRefusalLine(&dialog);
+    auto* field = new QLineEdit(&dialog);
+    const QString text = QStringLiteral("お知らせ");
+    tell(fromDialog ? static_cast<QWidget*>(field) : central, text, kind);
+    QCOMPARE(line->text(), inDialogLine ? text : QString());
+    QCOMPARE(bar->currentMessage(), inDialogLine ? QString() : text);
+    // The bar clears a message shown for a while by its own timer.
+    auto* timer = bar->findChild<QTimer*>();
+    QCOMPARE(timer != nullptr && timer->isActive(), forAWhile);
+    if (forAWhile) QCOMPARE(timer->interval(), 5000);
 }
 
 QTEST_MAIN(TestInputDialogs)
