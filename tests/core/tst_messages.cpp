@@ -1,4 +1,4 @@
-// The core's messages in both languages without Qt's translator, and the language the tools
+// The core's texts in both languages from its one table, and the language the tools
 // take from the locale.
 
 #include <QRegularExpression>
