@@ -1,10 +1,29 @@
 #include "text/messages.h"
 
-#include <iterator>
 #include <string_view>
 #include <utility>
 
 namespace kaz {
+
+namespace {
+
+// `text` with every %N replaced by values[N-1], in one pass, so that a value holding "%2" stays
+// as it is.
+std::string filledText(std::string_view text, const std::vector<std::string>& values) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t which = i + 1 < text.size() ? size_t(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && which < values.size()) {
+            out += values[which];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
 
 MessageValue::MessageValue(std::string text) : text(std::move(text)) {}
 MessageValue::MessageValue(const char* text) : text(text) {}
@@ -27,20 +46,6 @@ bool needsQuotes(std::string_view name) {
         if (name.find(mark) != std::string_view::npos) return true;
     }
     return false;
-}
-
-std::string filledText(std::string_view text, const std::vector<std::string>& values) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const size_t which = i + 1 < text.size() ? size_t(text[i + 1] - '1') : values.size();
-        if (text[i] == '%' && which < values.size()) {
-            out += values[which];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 std::string messageText(const Message& message, Language language) {

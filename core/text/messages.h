@@ -207,10 +207,6 @@ const char* messageTemplate(MessageId id, Language language);
 // a comma, of either width.
 bool needsQuotes(std::string_view name);
 
-// `text` with every %N replaced by values[N-1], in one pass, so that a value holding "%2" stays
-// as it is.
-std::string filledText(std::string_view text, const std::vector<std::string>& values);
-
 // `message` in `language`, its values filled in (nested messages in the same language, a
 // quotable name quoted where it needs it): the one place a message becomes a sentence, for the
 // editor and the tools alike.
