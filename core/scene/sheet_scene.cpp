@@ -16,8 +16,9 @@
 
 namespace kaz {
 
-SheetTexts::SheetTexts(const Bracket& bracket, const TextMetrics& metrics) : m_metrics(metrics) {
-    const int members = bracket.memberCount();
+SheetTexts::SheetTexts(const Bracket& bracket, const TextMetrics& metrics, bool columns)
+    : m_metrics(metrics) {
+    const int members = columns ? bracket.memberCount() : 0;
     for (int member = 0; member < members; ++member) {
         bool cut = false;
         m_names.push_back(laidOutText(bracket.memberName(member), &cut));

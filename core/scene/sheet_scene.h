@@ -20,7 +20,8 @@ class Bracket;
 // The texts of a sheet that plan its columns and headers, as an output measures them.
 class SheetTexts : public TextMeasure {
 public:
-    SheetTexts(const Bracket& bracket, const TextMetrics& metrics);
+    // `columns`: with the names and clubs, which the screen's scene leaves to its boxes.
+    SheetTexts(const Bracket& bracket, const TextMetrics& metrics, bool columns = true);
 
     MeasuredText name(int member) const override;
     MeasuredText club(int member) const override;

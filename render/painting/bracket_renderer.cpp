@@ -49,7 +49,7 @@ std::shared_ptr<const kaz::Scene> screenScene(const kaz::Bracket& bracket) {
         return screen;
     }();
     static const QtTextMetrics metrics(style);
-    const kaz::SheetTexts texts(bracket, metrics);
+    const kaz::SheetTexts texts(bracket, metrics, false);
     kaz::SheetPicturePlan plan;
     plan.layout = kaz::layoutSheet(bracket);
     // Nothing is condensed: the sheet on screen is as wide as its boxes, and scrolls.
