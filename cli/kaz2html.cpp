@@ -20,56 +20,7 @@
 
 namespace {
 
-const kaz::ToolString kUsage{
-    "使い方: kaz2html [--bold-member] [--bold-score] 入力.kaz [出力.html]\n"
-    "        kaz2html --live [--watch] 入力.kaz [出力.html]\n",
-    "usage: kaz2html [--bold-member] [--bold-score] INPUT.kaz [OUTPUT.html]\n"
-    "       kaz2html --live [--watch] INPUT.kaz [OUTPUT.html]\n"};
-
-const kaz::ToolString kHelp{
-    "\n"
-    "トーナメント表ファイルの HTML ページを書き出します。エディタでファイルを開いた直後に\n"
-    "「HTML化」したときと同じページです。出力を省略するか「-」を指定すると標準出力へ出します。\n"
-    "\n"
-    "  --bold-member  メンバー名を太字にします\n"
-    "  --bold-score   点数を太字にします\n"
-    "  --live         代わりにライブ結果ページを書き出します: UTF-8 の HTML5、SVG の図、\n"
-    "                 回戦ごとの結果、入力を最後に変更した日時の「最終更新」\n"
-    "  --watch        --live と一緒に: 出力を書いたあと、入力が変わるたびに書き直します。\n"
-    "                 ページはエディタのライブ公開と同じく、ブラウザで自分で新しくなります。\n"
-    "                 SIGINT か SIGTERM (Ctrl+C) で終了ステータス 0 で終わります。読めない\n"
-    "                 変更は伝えて、出力はそのまま残します\n"
-    "  --help         この説明を表示します\n"
-    "  --version      バージョンを表示します\n"
-    "\n"
-    "終了ステータス: 0 書き出しました (監視中はシグナルで終了しました)、1 ファイルが読めない、\n"
-    "変換できない、または書けません (既存の出力はそのまま残ります)、2 引数の誤り、または出力が\n"
-    "入力そのものか別の種類の既存のファイル (トーナメント表、参加者リスト、画像など) です\n"
-    "(何も書きません)。\n",
-    "\n"
-    "Writes the HTML page of a bracket file, the page the editor's \"Export as HTML\" writes\n"
-    "right after opening it. Without OUTPUT, or with \"-\", the page goes to standard output.\n"
-    "\n"
-    "  --bold-member  member names in bold\n"
-    "  --bold-score   scores in bold\n"
-    "  --live         the live results page instead: UTF-8 HTML5, the bracket drawn as SVG,\n"
-    "                 the results by round and the time INPUT was last changed\n"
-    "  --watch        with --live: write OUTPUT, then again whenever INPUT changes, until\n"
-    "                 SIGINT or SIGTERM (Ctrl+C) ends it with status 0; the page updates\n"
-    "                 itself in the browser, as the editor's live pages do; a change that\n"
-    "                 cannot be read is reported and OUTPUT kept as it was\n"
-    "  --help         this text\n"
-    "  --version      the version\n"
-    "\n"
-    "Exit status: 0 written (or watched and stopped), 1 the file could not be read,\n"
-    "converted or written (an existing OUTPUT is then left as it was), 2 wrong arguments,\n"
-    "or OUTPUT is INPUT itself or an existing file of another kind (a bracket, a list of\n"
-    "entrants, a picture...): nothing is written.\n"};
-
-const kaz::ToolText kTool{"kaz2html", kUsage, kHelp};
-
-const kaz::ToolString kWatchWithoutLiveMessage{"--watch は --live と一緒に指定してください。",
-                                               "--watch works only with --live."};
+const kaz::ToolText kTool{"kaz2html", kaz::MessageId::Kaz2htmlUsage, kaz::MessageId::Kaz2htmlHelp};
 
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
 // A message of the core, in the tools' language.
@@ -189,12 +140,13 @@ int main(int argc, char** argv) {
         return *answered;
     }
     if (line.error) return usageError(*line.error);
-    if (line.operands.empty()) return usageError(kaz::toolText(kaz::kNoInputFileMessage));
-    if (line.operands.size() > 2) return usageError(kaz::toolText(kaz::kTooManyArgumentsMessage));
+    if (line.operands.empty()) return usageError(kaz::toolText(kaz::MessageId::NoInputFile));
+    if (line.operands.size() > 2)
+        return usageError(kaz::toolText(kaz::MessageId::TooManyArguments));
     if (line.has("--watch")) {
-        if (!line.has("--live")) return usageError(kaz::toolText(kWatchWithoutLiveMessage));
+        if (!line.has("--live")) return usageError(kaz::toolText(kaz::MessageId::WatchWithoutLive));
         if (line.operands.size() < 2 || isStandardOutput(line.operands[1])) {
-            return usageError(kaz::toolText(kaz::kNoOutputFileMessage));
+            return usageError(kaz::toolText(kaz::MessageId::NoOutputFile));
         }
     }
 

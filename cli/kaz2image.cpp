@@ -24,42 +24,6 @@ using namespace kaz::render;
 
 namespace {
 
-const kaz::ToolString kUsage{"使い方: kaz2image [--scale 倍率] 入力.kaz 出力.png|出力.pdf\n",
-                             "usage: kaz2image [--scale N] INPUT.kaz OUTPUT.png|OUTPUT.pdf\n"};
-
-const kaz::ToolString kHelp{
-    "\n"
-    "トーナメント表ファイルを、エディタでファイルを開いた直後に「画像として保存」したときと\n"
-    "同じように描きます。出力の拡張子で形式が決まります:\n"
-    "  .png  画像。--scale を指定しなければ、画面の表の 2 倍の大きさです\n"
-    "  .pdf  A4 (128 人用の表は A3) の 1 ページ。表はページに入る一番大きな大きさで、\n"
-    "        文字は検索できます\n"
-    "\n"
-    "  --scale 倍率  PNG 画像の大きさを画面の表の何倍にするか。0 より大きく 8 以下です\n"
-    "                (PDF はいつもページに合わせるので、PDF には指定できません)\n"
-    "  --help        この説明を表示します\n"
-    "  --version     バージョンを表示します\n"
-    "\n"
-    "終了ステータス: 0 書き出しました、1 ファイルが読めない、描けない、または書けません\n"
-    "(既存の出力はそのまま残ります)、2 引数の誤り、または出力が入力そのものか別の種類の既存の\n"
-    "ファイル (トーナメント表、参加者リスト、HTML ページなど) です (何も書きません)。\n",
-    "\n"
-    "Draws a bracket file as the editor's \"Save as Image\" does right after opening it;\n"
-    "the suffix of OUTPUT chooses the format:\n"
-    "  .png  a picture, twice the size of the bracket on screen unless --scale says\n"
-    "  .pdf  one A4 page (A3 for 128 members), the bracket as large as it fits, its\n"
-    "        text searchable\n"
-    "\n"
-    "  --scale N   the PNG picture's size as a multiple of the screen's, 0 < N <= 8\n"
-    "              (a PDF page is always fitted, so --scale is refused with one)\n"
-    "  --help      this text\n"
-    "  --version   the version\n"
-    "\n"
-    "Exit status: 0 written, 1 the file could not be read, drawn or written\n"
-    "(an existing OUTPUT is then left as it was), 2 wrong arguments, or OUTPUT is INPUT\n"
-    "itself or an existing file of another kind (a bracket, a list of entrants, a page...):\n"
-    "nothing is written.\n"};
-
 // Beyond this a picture of 32 members passes 200 MB (one of 128 members is refused before).
 constexpr double kLargestScale = 8;
 
@@ -72,7 +36,8 @@ struct Arguments {
     std::string output;
 };
 
-const kaz::ToolText kTool{"kaz2image", kUsage, kHelp};
+const kaz::ToolText kTool{"kaz2image", kaz::MessageId::Kaz2imageUsage,
+                          kaz::MessageId::Kaz2imageHelp};
 
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
 // A message of the core, in the tools' language.
@@ -125,8 +90,7 @@ int convert(const Arguments& args, const char* program, kaz::FileError& stage) {
     QGuiApplication app(appArgc, appArgv);
     // The sheet's size depends on its fonts, so this is asked only once they can be measured.
     if (args.format == Format::Png && !kaz::render::pictureFits(*loaded, args.scale)) {
-        return fail(kaz::toolText({"画像が大きすぎます。--scale をもっと小さくしてください。",
-                                   "The picture is too large. Give a smaller --scale."}));
+        return fail(kaz::toolText(kaz::MessageId::PictureTooLarge));
     }
 
     const kaz::Result<QByteArray> bytes =
@@ -152,25 +116,22 @@ int main(int argc, char** argv) {
     const std::optional<std::string> scale = line.value("--scale");
     Arguments args;
     if (scale && !parseScale(*scale, args.scale)) {
-        return usageError(kaz::toolText({"--scale は 0 より大きく 8 以下の数です: %1",
-                                         "--scale is a number above 0 and at most 8: %1"},
-                                        {*scale}));
+        return usageError(kaz::toolText(kaz::Message(kaz::MessageId::BadScale, {*scale})));
     }
-    if (line.operands.empty()) return usageError(kaz::toolText(kaz::kNoInputFileMessage));
-    if (line.operands.size() < 2) return usageError(kaz::toolText(kaz::kNoOutputFileMessage));
-    if (line.operands.size() > 2) return usageError(kaz::toolText(kaz::kTooManyArgumentsMessage));
+    if (line.operands.empty()) return usageError(kaz::toolText(kaz::MessageId::NoInputFile));
+    if (line.operands.size() < 2) return usageError(kaz::toolText(kaz::MessageId::NoOutputFile));
+    if (line.operands.size() > 2)
+        return usageError(kaz::toolText(kaz::MessageId::TooManyArguments));
     args.input = line.operands[0];
     args.output = line.operands[1];
     if (endsWithNoCase(args.output, ".pdf")) {
         args.format = Format::Pdf;
         if (scale) {
-            return usageError(kaz::toolText(
-                {"--scale は PNG 画像にだけ指定できます。", "--scale is for PNG pictures only."}));
+            return usageError(kaz::toolText(kaz::MessageId::ScaleForPngOnly));
         }
     } else if (!endsWithNoCase(args.output, ".png")) {
-        return usageError(kaz::toolText({"出力ファイルの名前は .png か .pdf で終わります: %1",
-                                         "The output file's name ends in .png or .pdf: %1"},
-                                        {args.output}));
+        return usageError(
+            kaz::toolText(kaz::Message(kaz::MessageId::BadPictureName, {args.output})));
     }
 
     if (const std::optional<int> refused =

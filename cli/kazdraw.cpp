@@ -25,80 +25,6 @@
 
 namespace {
 
-const kaz::ToolString kUsage{
-    "使い方: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
-    "[--club-in-name] [--title 表題] [--third-place] [--two-sided] [--language ja|en] "
-    "[--encoding 文字コード] リスト 出力.kaz\n",
-    "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
-    "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] [--language ja|en] "
-    "[--encoding ENCODING] LIST OUT.kaz\n"};
-
-const kaz::ToolString kHelp{
-    "\n"
-    "参加者リスト (1 行に 1 人: 名前、所属、シードをタブかカンマで区切る)\n"
-    "を読んで組み合わせを抽選し、トーナメント表ファイルに書きます。シードは組み合わせ表と同じ\n"
-    "位置 (第1シードは一番上、第2シードは一番下、第3・第4、第5〜第8シードは抽選でブロックの端)\n"
-    "に入り、不戦勝は上位シードの隣に、残りは抽選で入ります。同じ所属のメンバーはなるべく\n"
-    "離れます。所属、シード、不戦勝、抽選番号は表の情報としてファイルに残ります。リストに「-」を\n"
-    "指定すると標準入力から読みます。抽選番号と、決勝より前に当たる同じ所属の組を出力します。\n"
-    "\n"
-    "  --size N        人数が足りる一番小さい表の代わりに N 人 (4、8、16、32、64、128) の表に\n"
-    "                  します。参加者数の 2 倍までです\n"
-    "  --seed N        抽選番号 (1〜999999)。同じ番号、リスト、オプションからはいつでも同じ\n"
-    "                  組み合わせになります (指定しなければ新しい番号を選びます)\n"
-    "  --in-order      シードのない参加者を、抽選ではなくリストの順に入れます\n"
-    "  --ignore-clubs  抽選で所属を離しません\n"
-    "  --club-in-name  所属を所属の欄ではなく、名前に「名前（所属）」の形で書きます\n"
-    "  --title 表題    表の表題 (Shift_JIS で 128 バイトまで)\n"
-    "  --third-place   準決勝で負けた 2 人の 3 位決定戦を行います (「3位決定戦を行う」)\n"
-    "  --two-sided     表を左右に分け、前半のメンバーを左端に、後半を右端に並べ、決勝を中央に\n"
-    "                  置きます (「左右に分ける」)\n"
-    "  --language 言語  表が自分で書く言葉 (回戦名、3位決定戦、抽選番号) の言語: ja か en。\n"
-    "                  指定しなければこのツールの言語です (日本語のロケールかロケールなしで ja)\n"
-    "  --encoding 文字コード  リストの文字コード: auto (既定: UTF-8、BOM 付きの UTF-16、\n"
-    "                  Shift_JIS、Windows-1252 から中身で選び、UTF-8 以外を選んだときは\n"
-    "                  そう表示します)、utf-8、shift_jis、windows-1252\n"
-    "  --help          この説明を表示します\n"
-    "  --version       バージョンを表示します\n"
-    "\n"
-    "終了ステータス: 0 書き出しました、1 リストが読めない、抽選できない、または出力が書けません\n"
-    "(既存の出力はそのまま残ります)、2 引数の誤り、または出力がリストそのものか別の種類の既存の\n"
-    "ファイル (参加者リスト、HTML ページ、画像など) です (何も書きません)。\n",
-    "\n"
-    "Draws a bracket from a list of entrants (one a line: name, club, seed, separated by a\n"
-    "tab or a comma) and writes it as a .kaz file. Seeds take their\n"
-    "places as on draw sheets (seed 1 on the top line, seed 2 on the bottom one, 3 and 4, then\n"
-    "5 to 8, by lot at the quarters' ends), byes go beside the top seeds, the others are drawn\n"
-    "by lot, members of one club kept apart. Clubs, seeds, byes and the draw number are kept\n"
-    "in the file for the sheet. LIST \"-\" reads standard input. Prints the draw number\n"
-    "and the pairs of one club who can meet before the final.\n"
-    "\n"
-    "  --size N        a bracket of N members (4, 8, 16, 32, 64, 128) instead of the\n"
-    "                  smallest that holds everyone; at most twice the number of entrants\n"
-    "  --seed N        the draw number, 1 to 999999: the same number, list and options\n"
-    "                  give the same bracket (a new number is picked without it)\n"
-    "  --in-order      unseeded entrants in list order instead of by lot\n"
-    "  --ignore-clubs  the lot does not keep clubs apart\n"
-    "  --club-in-name  names as \"name（club）\" instead of clubs in their own column\n"
-    "  --title TEXT    the sheet's title (at most 128 single-byte or 64 double-byte\n"
-    "                  characters)\n"
-    "  --third-place   a third-place match between the semi-finals' losers\n"
-    "  --two-sided     the sheet in two sides, the first half of the members down the left\n"
-    "                  edge and the second half down the right, the final in the middle\n"
-    "  --language L    the language of the words the sheet writes of its own (round\n"
-    "                  names, Third-place match, Draw no.): ja or en; without it the\n"
-    "                  tools' language (ja in a Japanese locale or none, en in another)\n"
-    "  --encoding E    the list's encoding: auto (the default: UTF-8, UTF-16 with a BOM,\n"
-    "                  Shift_JIS or Windows-1252 by the content, told when not UTF-8),\n"
-    "                  utf-8, shift_jis or windows-1252\n"
-    "  --help          this text\n"
-    "  --version       the version\n"
-    "\n"
-    "Exit status: 0 written, 1 the list could not be read or drawn or OUT could not be\n"
-    "written (an existing OUT is then left as it was), 2 wrong arguments, or OUT is LIST\n"
-    "itself or an existing file of another kind (a list of entrants, a page, a picture...):\n"
-    "nothing is written.\n"};
-
 struct Arguments {
     kaz::DrawOptions options;
     bool seedGiven = false;
@@ -114,7 +40,7 @@ struct Arguments {
     std::string output;
 };
 
-const kaz::ToolText kTool{"kazdraw", kUsage, kHelp};
+const kaz::ToolText kTool{"kazdraw", kaz::MessageId::KazdrawUsage, kaz::MessageId::KazdrawHelp};
 
 int fail(const std::string& message) { return kaz::reportFailure(kTool, message); }
 // A message of the core, in the tools' language.
@@ -145,16 +71,14 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
     if (const std::optional<std::string> size = line.value("--size")) {
         const long members = numberIn(*size, 4, kaz::kMaxMembers);
         if (!kaz::isValidMemberCount(int(members))) {
-            return kaz::toolText({"--size は 4、8、16、32、64、128 のどれかです。",
-                                  "--size is one of 4, 8, 16, 32, 64 and 128."});
+            return kaz::toolText(kaz::MessageId::BadDrawSize);
         }
         args.options.size = int(members);
     }
     if (const std::optional<std::string> seed = line.value("--seed")) {
         const long number = numberIn(*seed, kaz::kMinDrawNumber, kaz::kMaxDrawNumber);
         if (number < 0) {
-            return kaz::toolText({"--seed は 1 から 999999 までの整数です。",
-                                  "--seed is a whole number from 1 to 999999."});
+            return kaz::toolText(kaz::MessageId::BadDrawNumber);
         }
         args.options.drawNumber = uint32_t(number);
         args.seedGiven = true;
@@ -164,18 +88,16 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         args.title = kaz::isUtf8(*title) ? *title : kaz::textFromCp932(kaz::cp932Form(*title));
         args.titleBeyondCp932 = kaz::charactersBeyondCp932(args.title);
         if (kaz::hasControlCharacter(args.title)) {
-            return kaz::toolText(
-                {"--title に制御文字は使えません。", "--title cannot hold a control character."});
+            return kaz::toolText(kaz::MessageId::TitleControlCharacter);
         }
         if (kaz::textLength(args.title) > kaz::kMaxSheetTitleCharacters) {
             return kaz::toolText(
-                {"--title は %1 文字までです。", "--title is limited to %1 characters."},
-                {std::to_string(kaz::kMaxSheetTitleCharacters)});
+                kaz::Message(kaz::MessageId::TitleTooLong, {kaz::kMaxSheetTitleCharacters}));
         }
     }
     if (const std::optional<std::string> language = line.value("--language")) {
         if (*language != "ja" && *language != "en") {
-            return kaz::toolText({"--language は ja か en です。", "--language is ja or en."});
+            return kaz::toolText(kaz::MessageId::BadSheetLanguage);
         }
         args.language =
             *language == "en" ? kaz::SheetLanguage::English : kaz::SheetLanguage::Japanese;
@@ -191,24 +113,19 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         const auto* found = std::find_if(std::begin(known), std::end(known),
                                          [&](const auto& one) { return name == one.first; });
         if (found == std::end(known)) {
-            return kaz::toolText(
-                {"--encoding は auto、utf-8、shift_jis、windows-1252 のどれかです。",
-                 "--encoding is one of auto, utf-8, shift_jis and windows-1252."});
+            return kaz::toolText(kaz::MessageId::BadListEncoding);
         }
         args.encoding = found->second;
     }
     if (line.operands.size() < 2) {
-        return kaz::toolText(line.operands.empty()
-                                 ? kaz::ToolString{"参加者リストが指定されていません。",
-                                                   "No list of entrants was given."}
-                                 : kaz::kNoOutputFileMessage);
+        return kaz::toolText(line.operands.empty() ? kaz::MessageId::NoEntrantList
+                                                   : kaz::MessageId::NoOutputFile);
     }
-    if (line.operands.size() > 2) return kaz::toolText(kaz::kTooManyArgumentsMessage);
+    if (line.operands.size() > 2) return kaz::toolText(kaz::MessageId::TooManyArguments);
     args.list = line.operands[0];
     args.output = line.operands[1];
     if (args.output == "-") {
-        return kaz::toolText({"トーナメント表は標準出力には書けません。",
-                              "A bracket cannot be written to standard output."});
+        return kaz::toolText(kaz::MessageId::BracketToStandardOutput);
     }
     return std::nullopt;
 }
@@ -268,11 +185,10 @@ int drawAndWrite(Arguments& args) {
     const kaz::Status written = kaz::writeFileSafely(output, kaz::writeKaz(bracket));
     if (!written) return fail(written.failure());
 
-    std::string report = kaz::toolText({"抽選番号 %1\n", "Draw number %1\n"},
-                                       {std::to_string(args.options.drawNumber)});
+    std::string report = kaz::toolText(
+        kaz::Message(kaz::MessageId::DrawNumberLine, {std::to_string(args.options.drawNumber)}));
     if (!draw->earlyMeetings.empty()) {
-        report += kaz::toolText({"決勝より前に当たる同じ所属の組:\n",
-                                 "Players of the same club meeting before the final:\n"});
+        report += kaz::toolText(kaz::MessageId::SameClubMeetingsHeading);
     }
     const int size = static_cast<int>(draw->entrantAt.size());
     for (const kaz::ClubMeeting& meeting : draw->earlyMeetings) {

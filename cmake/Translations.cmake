@@ -5,9 +5,9 @@
 
 # The one lupdate command line: `update_translations` (which refreshes the .ts files in the
 # source tree after texts change) and the test that every text has its translation both run
-# exactly this. The core marks the texts the editor shows with KAZ_UI_TEXT.
+# exactly this.
 set(KAZ_LUPDATE_OPTIONS -silent -locations none -no-obsolete -source-language ja_JP
-    -target-language en_US -tr-function-alias QT_TR_NOOP+=KAZ_UI_TEXT)
+    -target-language en_US)
 
 # kaz_translation(<library> <file.ts> <sources>...): embeds <file.ts> (relative to the calling
 # folder, or absolute), whose texts lupdate collects from <sources> (folders or files, relative

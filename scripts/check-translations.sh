@@ -19,7 +19,7 @@ for set in "${sets[@]}"; do
     IFS=, read -r -a sources <<< "${set#*:}"
     copy="$work/$(basename "$ts")"
     cp "$ts" "$copy"
-    # lupdate notes a marked text outside a class as "lacks Q_OBJECT": the core's, on purpose.
+    # lupdate notes a marked text outside a class as "lacks Q_OBJECT": a table's, on purpose.
     "$lupdate" "$@" "${sources[@]}" -ts "$copy" 2>&1 | grep -v "lacks Q_OBJECT macro" || true
     missing=$(python3 - "$copy" <<'PY'
 import sys, xml.etree.ElementTree as ET

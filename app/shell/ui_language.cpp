@@ -5,12 +5,15 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "common/ui_text.h"
+
 namespace kaz::app {
 
 namespace {
 
-// The editor's English texts, one file per library (the core's texts are shown by the widgets).
-constexpr const char* kEnglishFiles[] = {"kaz_core_en", "kaz_gui_en", "kaz_app_en"};
+// The editor's English texts, one file per library with widgets (the core's texts come with
+// both languages from the core's table).
+constexpr const char* kEnglishFiles[] = {"kaz_gui_en", "kaz_app_en"};
 
 void install(QCoreApplication& app, const QString& name, const QString& folder) {
     auto* translator = new QTranslator(&app);
@@ -21,8 +24,6 @@ void install(QCoreApplication& app, const QString& name, const QString& folder) 
     }
 }
 
-kaz::SheetLanguage installedLanguage = kaz::SheetLanguage::Japanese;
-
 }  // namespace
 
 bool speaksJapanese(const QLocale& locale) {
@@ -30,8 +31,7 @@ bool speaksJapanese(const QLocale& locale) {
 }
 
 void installUiLanguage(QCoreApplication& app, const QLocale& locale) {
-    installedLanguage = kaz::sheetLanguageOf(speaksJapanese(locale) ? kaz::Language::Japanese
-                                                                    : kaz::Language::English);
+    gui::setUiLanguage(speaksJapanese(locale) ? kaz::Language::Japanese : kaz::Language::English);
     if (speaksJapanese(locale)) {
         // Qt's own dialogs (file chooser, colour chooser, message boxes) speak Japanese too.
         install(app, QStringLiteral("qtbase_ja"),
@@ -43,6 +43,6 @@ void installUiLanguage(QCoreApplication& app, const QLocale& locale) {
     }
 }
 
-kaz::SheetLanguage newSheetLanguage() { return installedLanguage; }
+kaz::SheetLanguage newSheetLanguage() { return kaz::sheetLanguageOf(gui::uiLanguage()); }
 
 }  // namespace kaz::app

@@ -13,7 +13,8 @@ namespace kaz::app {
 bool speaksJapanese(const QLocale& locale);
 
 // Installs the translations for `locale`: Qt's own Japanese texts for its dialogs in Japanese;
-// the editor's English texts (embedded in the program) otherwise.
+// the editor's English texts (embedded in the program) otherwise. The core's texts follow
+// (gui::setUiLanguage).
 void installUiLanguage(QCoreApplication& app, const QLocale& locale = QLocale::system());
 
 // The language of the sheet of a new bracket: the editor's, as installUiLanguage last chose it

@@ -35,16 +35,9 @@ std::string matchRoundName(int members, int round) {
 }
 
 std::string defaultRoundName(int members, int round, SheetLanguage language) {
-    const SheetWords& words = sheetWords(language);
-    if (round == roundsForMembers(members) - 1) return words.champion;
+    if (round == roundsForMembers(members) - 1) return sheetWords(language).champion;
     // Round k's lines play the matches of match round k + 1.
-    switch (matchRoundOf(members, round + 1)) {
-        case MatchRound::Final: return words.finalRound;
-        case MatchRound::SemiFinal: return words.semiFinalRound;
-        case MatchRound::QuarterFinal: return words.quarterFinalRound;
-        case MatchRound::Numbered: break;
-    }
-    return roundNumberName(language, round + 1);
+    return messageText(matchRoundMessage(members, round + 1), languageOf(language));
 }
 
 std::string sheetRoundName(const Bracket& bracket, int round) {

@@ -37,6 +37,11 @@ constexpr SheetLanguage sheetLanguageOf(Language language) {
     return language == Language::English ? SheetLanguage::English : SheetLanguage::Japanese;
 }
 
+// The language a sheet in `language` writes its words in.
+constexpr Language languageOf(SheetLanguage language) {
+    return language == SheetLanguage::English ? Language::English : Language::Japanese;
+}
+
 // The sides of the third-place match: the loser of the upper semi-final, and of the lower.
 constexpr int kThirdPlaceSides = 2;
 

@@ -1,78 +1,55 @@
 #include "bracket/sheet_words.h"
 
+#include "text/messages.h"
+
 namespace kaz {
 namespace {
 
-const SheetWords kJapanese{
-    "ja",
-    "トーナメント表",
-    "優勝",
-    "準優勝",
-    "決勝",
-    "準決勝",
-    "準々決勝",
-    "3位決定戦",
-    "3位",
-    "抽選番号",
-    "最終更新",
-    "結果",
-    "最新の結果",
-    "まだ結果はありません。",
-    "（名前なし）",
-    "対",
-    "速報",
-    "トーナメント表の図（結果は下の一覧にあります）",
-    "●●●ここからソースをコピーしてお使い下さい●●●",
-    "●●●ここまで●●●",
-    "（",
-    "）",
-    "（",
-    " の勝ち）",
-};
-
-const SheetWords kEnglish{
-    "en",
-    "Tournament bracket",
-    "Champion",
-    "Runner-up",
-    "Final",
-    "Semi-finals",
-    "Quarter-finals",
-    "Third-place match",
-    "3rd",
-    "Draw no.",
-    "Last updated",
-    "Results",
-    "Latest results",
-    "No results yet.",
-    "(no name)",
-    "vs",
-    "Headlines",
-    "Tournament bracket chart (the results are listed below)",
-    "●●● Copy the source from here ●●●",
-    "●●● Up to here ●●●",
-    " (",
-    ")",
-    " (",
-    " won)",
-};
-
-bool english(SheetLanguage language) { return language == SheetLanguage::English; }
+SheetWords wordsOf(SheetLanguage sheetLanguage) {
+    const Language language = languageOf(sheetLanguage);
+    const auto word = [language](MessageId id) { return messageTemplate(id, language); };
+    return SheetWords{
+        language == Language::English ? "en" : "ja",
+        word(MessageId::SheetName),
+        word(MessageId::Champion),
+        word(MessageId::RunnerUp),
+        word(MessageId::FinalRound),
+        word(MessageId::SemiFinalRound),
+        word(MessageId::QuarterFinalRound),
+        word(MessageId::ThirdPlaceMatch),
+        word(MessageId::ThirdPlace),
+        word(MessageId::DrawNumber),
+        word(MessageId::LastUpdated),
+        word(MessageId::Results),
+        word(MessageId::LatestResults),
+        word(MessageId::NoResults),
+        word(MessageId::NoName),
+        word(MessageId::Versus),
+        word(MessageId::Headlines),
+        word(MessageId::ChartLabel),
+        word(MessageId::CopyFrom),
+        word(MessageId::CopyTo),
+        word(MessageId::ClubBefore),
+        word(MessageId::ClubAfter),
+        word(MessageId::WonBefore),
+        word(MessageId::WonAfter),
+    };
+}
 
 }  // namespace
 
 const SheetWords& sheetWords(SheetLanguage language) {
-    return english(language) ? kEnglish : kJapanese;
+    static const SheetWords japanese = wordsOf(SheetLanguage::Japanese);
+    static const SheetWords english = wordsOf(SheetLanguage::English);
+    return language == SheetLanguage::English ? english : japanese;
 }
 
 std::string roundNumberName(SheetLanguage language, int round) {
-    const std::string number = std::to_string(round);
-    return english(language) ? "Round " + number : number + "回戦";
+    return messageText(Message(MessageId::RoundNumber, {round}), languageOf(language));
 }
 
 std::string matchNumberName(SheetLanguage language, int number) {
-    const std::string digits = std::to_string(number);
-    return english(language) ? "Match " + digits : "第" + digits + "試合";
+    return messageText(Message(MessageId::MatchNumber, {number}), languageOf(language));
 }
 
 }  // namespace kaz

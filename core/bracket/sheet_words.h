@@ -6,7 +6,8 @@
 
 // The words a sheet writes of its own, in the sheet's language: on the window, every picture,
 // the text copy, the page and the live page. They belong to the sheet, like its names: the
-// editor's language does not change them, so they never pass through a translator. UTF-8.
+// editor's language does not change them. They come from the system's one table of texts
+// (text/messages.h), so that a round reads the same on the sheet and in every message. UTF-8.
 
 namespace kaz {
 

@@ -21,7 +21,7 @@ constexpr char kStyleStart[] =
     ".chart{overflow-x:auto;max-width:100%;margin:0 0 1em}\n"
     ".c{display:block}\n"
     ".c text{dominant-baseline:central;fill:var(--member)}\n"
-    ".bg{fill:var(--chart)}\n"
+    ".bg{fill:var(--chart)}.f{fill:none;stroke:var(--member)}\n"
     ".n{font-size:13px}.k,.x{font-size:12px}.t{font-size:18px;font-weight:bold}"
     ".st{font-size:14px}.m{text-anchor:middle}.e{text-anchor:end}\n"
     ".c .s{font-size:12px;fill:var(--score);stroke:var(--chart);stroke-width:3px;"

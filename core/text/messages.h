@@ -4,10 +4,10 @@
 #include <string_view>
 #include <vector>
 
-// The system's own failure and notice texts: a message is an id and its values, never a
-// finished sentence. The command-line tools show it in Japanese (japaneseText) or English
-// (englishText); the editor shows it in the user's language, translating by its Japanese source
-// text.
+// The system's own texts: its failures and notices, the words a sheet writes of its own and the
+// command-line tools' texts. A message is an id and its values, never a finished sentence; one
+// table holds every id's Japanese and English, and messageText fills in the values for the
+// editor (in its language), the tools (in the locale's) and the sheet (in the sheet's).
 
 namespace kaz {
 
@@ -112,8 +112,62 @@ enum class MessageId {
     OutputIsPicture,   // as OutputIsBracket
     IsFolder,          // a folder given where a file belongs
     FolderMissing,     // the first folder on the way to an output that does not exist
+    // How a message joins its values.
+    ListSeparator,  // between the messages of a list ("、")
+    NameQuote,  // a quotable name that needsQuotes, as %1: as it is in Japanese, quoted in English
+    // The words a sheet writes of its own (bracket/sheet_words.h), in the sheet's language.
+    SheetName,  // what the pages are called where the sheet has no title
+    Champion,
+    RunnerUp,
+    ThirdPlaceMatch,
+    ThirdPlace,   // two third places' heading, and the mark before the winner's name
+    DrawNumber,   // before the number of the draw that made the bracket
+    MatchNumber,  // a match by its number: "第%1試合"
+    LastUpdated,
+    Results,
+    LatestResults,
+    NoResults,
+    NoName,      // a member without a typed name, in the live page's lists
+    Versus,      // between two sides without scores
+    Headlines,   // the live page's top, for screen readers
+    ChartLabel,  // the live page's chart, for screen readers
+    CopyFrom,    // the classic page's comments around the part to copy
+    CopyTo,
+    ClubBefore,  // around a club after a member's name: "名前（所属）"
+    ClubAfter,
+    WonBefore,  // around who won a match after it: "（名前 の勝ち）"
+    WonAfter,
+    // What the command-line tools say of their arguments, and of themselves (usage and help).
+    NoInputFile,
+    NoOutputFile,
+    TooManyArguments,
+    UnknownOption,     // the option as given
+    OptionNeedsValue,  // the option as given
+    Kaz2htmlUsage,
+    Kaz2htmlHelp,
+    WatchWithoutLive,
+    Kaz2imageUsage,
+    Kaz2imageHelp,
+    PictureTooLarge,
+    BadScale,  // the scale as given
+    ScaleForPngOnly,
+    BadPictureName,  // the output as given
+    KazdrawUsage,
+    KazdrawHelp,
+    BadDrawSize,
+    BadDrawNumber,
+    TitleControlCharacter,
+    TitleTooLong,  // the limit in characters
+    BadSheetLanguage,
+    BadListEncoding,
+    NoEntrantList,
+    BracketToStandardOutput,
+    DrawNumberLine,           // the number, a line of the report
+    SameClubMeetingsHeading,  // a line of the report before the meetings
+    EditorUsage,
+    EditorHelp,
 };
-constexpr int kMessageIdCount = static_cast<int>(MessageId::FolderMissing) + 1;
+constexpr int kMessageIdCount = static_cast<int>(MessageId::EditorHelp) + 1;
 
 // The languages the system speaks.
 enum class Language { Japanese, English };
@@ -130,7 +184,7 @@ struct MessageValue {
     MessageValue(std::vector<Message> messages);
 
     // A name among others in a sentence (a club in a list of meetings), quoted where the
-    // reader's language quotes one that holds a space or comma (nameQuoteSource).
+    // reader's language quotes one that holds a space or comma (MessageId::NameQuote).
     static MessageValue name(std::string text);
 
     bool nested = false;  // the value is `messages`, not `text`
@@ -146,32 +200,21 @@ struct Message {
     std::vector<MessageValue> values;
 };
 
-// The Japanese text of `id` with %1, %2, … for its values: the source text translations are
-// made from.
-const char* messageSource(MessageId id);
-// The text that joins a list of messages in a value ("、").
-const char* listSeparatorSource();
-// How a quotable name that needsQuotes stands in a sentence, the name as %1: as it is in
-// Japanese, in quotation marks in English.
-const char* nameQuoteSource();
+// The text of `id` in `language`, with %1, %2, … left for its values: the system's one table
+// of its texts.
+const char* messageTemplate(MessageId id, Language language);
 // Whether a reader could not tell `name` (UTF-8) whole among other words: it holds a space or
 // a comma, of either width.
 bool needsQuotes(std::string_view name);
 
-// `text` with every %N replaced by values[N-1], in one pass, so that a value holding "%2" stays
-// as it is.
-std::string filledText(std::string_view text, const std::vector<std::string>& values);
-
-// `message` in `language`, its values filled in. The English comes from the editor's own
-// translation of the core's texts; a text without one stays Japanese.
+// `message` in `language`, its values filled in (nested messages in the same language, a
+// quotable name quoted where it needs it): the one place a message becomes a sentence, for the
+// editor and the tools alike.
 std::string messageText(const Message& message, Language language);
 // `message` in Japanese, its values filled in.
 std::string japaneseText(const Message& message);
 // `message` in English, its values filled in.
 std::string englishText(const Message& message);
-// The English of a source text of the core (messageSource, listSeparatorSource,
-// nameQuoteSource), or nothing where it has none.
-const char* englishSource(std::string_view source);
 
 // The message for `cause`, naming `path` (UTF-8) where its text names one.
 Message fileErrorMessage(FileError cause, const std::string& path);

@@ -25,10 +25,6 @@ Language toolLanguage() {
     return language;
 }
 
-std::string toolText(const ToolString& text) {
-    return toolLanguage() == Language::Japanese ? text.japanese : text.english;
-}
-
 std::string toolText(const Message& message) { return messageText(message, toolLanguage()); }
 
 namespace {
@@ -56,23 +52,14 @@ std::string toolText(const Failure& failure) {
         if (!folder.empty()) return toolText(Message(MessageId::FolderMissing, {folder}));
     }
     const std::string text = toolText(failure.message());
-    const bool namesPath = std::string_view(messageSource(MessageId(failure.cause))).find("%1") !=
-                           std::string_view::npos;
+    const bool namesPath =
+        std::string_view(messageTemplate(MessageId(failure.cause), Language::Japanese))
+            .find("%1") != std::string_view::npos;
     return namesPath || path.empty() ? text : path + ": " + text;
 }
 
-std::string toolText(const ToolString& text, const std::vector<std::string>& values) {
-    return filledText(toolText(text), values);
-}
-
-const ToolString kNoInputFileMessage{"入力ファイルが指定されていません。",
-                                     "No input file was given."};
-const ToolString kNoOutputFileMessage{"出力ファイルが指定されていません。",
-                                      "No output file was given."};
-const ToolString kTooManyArgumentsMessage{"引数が多すぎます。", "Too many arguments."};
-
 std::string unknownOptionMessage(const std::string& option) {
-    return toolText({"%1 というオプションはありません。", "There is no option %1."}, {option});
+    return toolText(Message(MessageId::UnknownOption, {option}));
 }
 
 CommandLine parseCommandLine(int argc, const char* const* argv,
@@ -101,7 +88,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
         } else if (i + 1 < args.size()) {
             line.options.emplace_back(arg, args[++i]);
         } else if (!line.error) {
-            line.error = toolText({"%1 には値が必要です。", "%1 needs a value."}, {arg});
+            line.error = toolText(Message(MessageId::OptionNeedsValue, {arg}));
         }
     }
     return line;

@@ -30,32 +30,17 @@ struct CommandLine {
     std::optional<std::string> value(std::string_view name) const;
 };
 
-// A text of a tool in the two languages it speaks.
-struct ToolString {
-    const char* japanese;
-    const char* english;
-};
-
 // The language the tools speak: the user's (platform::userLanguage), read once.
 Language toolLanguage();
-// `text` in the tools' language.
-std::string toolText(const ToolString& text);
-// A message of the core in the tools' language.
+// A message of the core, or a tool's own text, in the tools' language.
 std::string toolText(const Message& message);
 // What a tool says of `failure`, in its language: a folder given as a file is said to be one,
 // an output in a missing folder names the first folder missing, and a message whose text names
 // no path follows the path ("a.kaz: 予期しないﾌｧｲﾙ形式です。").
 std::string toolText(const Failure& failure);
-// `text` in the tools' language, %1, %2, … replaced by `values`.
-std::string toolText(const ToolString& text, const std::vector<std::string>& values);
 
 // "<option> というオプションはありません。": what a tool says of an option it does not know.
 std::string unknownOptionMessage(const std::string& option);
-
-// What the tools say of missing and surplus operands.
-extern const ToolString kNoInputFileMessage;  // "入力ファイルが指定されていません。"
-extern const ToolString kNoOutputFileMessage;  // "出力ファイルが指定されていません。"
-extern const ToolString kTooManyArgumentsMessage;  // "引数が多すぎます。"
 
 // Parses the arguments of main (argv[1 …], on Windows read afresh from the UTF-16 command line
 // so that every file name arrives whole, as UTF-8) against the tool's `known` options.
@@ -65,8 +50,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
 // What a tool says of itself: its name, its usage line and its help text.
 struct ToolText {
     const char* name;
-    ToolString usage;
-    ToolString help;
+    MessageId usage;
+    MessageId help;
 };
 
 // Answers --help (usage and help, in the tools' language) or --version on standard output, which

@@ -7,9 +7,8 @@
 #include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
 #include "document/bracket_document.h"
-#include "painting/bracket_painter.h"
-#include "painting/sheet_painter.h"
-#include "painting/third_place_painter.h"
+#include "painting/bracket_renderer.h"
+#include "painting/scene_painter.h"
 #include "view/bracket_view.h"
 #include "view/member_club_edit.h"
 #include "view/member_name_edit.h"
@@ -28,11 +27,13 @@ void BracketCanvas::paintEvent(QPaintEvent* event) {
         const qreal scale = qreal(m_view->zoom()) / kaz::kActualSize;
         painter.scale(scale, scale);
     }
-    const render::SheetPicture sheet = render::screenSheet(bracket, m_view->sheetLayout());
-    render::paintSheetTexts(painter, bracket, sheet);
-    render::paintThirdPlace(painter, bracket, sheet.layout, render::ThirdPlaceLines::LeftOut);
-    painter.translate(render::toQPoint(sheet.layout.bracketOrigin));
-    render::paintChampion(painter, bracket, sheet.layout);
+    // Everything but the lines, which their widgets paint (and the background, painted above).
+    render::paintScene(painter, *render::screenScene(bracket), bracket.colors(),
+                       [](const kaz::SceneItem& item) {
+                           return item.tag.kind != kaz::SceneTag::Kind::Line &&
+                                  item.tag.kind != kaz::SceneTag::Kind::ThirdPlaceSide &&
+                                  item.ink != kaz::Ink::Background;
+                       });
 }
 
 namespace {

@@ -12,8 +12,8 @@
 #include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
-#include "painting/bracket_painter.h"
-#include "painting/sheet_painter.h"
+#include "painting/bracket_renderer.h"
+#include "painting/scene_painter.h"
 #include "text/text_limits.h"
 #include "view/line_results.h"
 
@@ -25,27 +25,17 @@ LineWidget::LineWidget(BracketDocument* document, int index, const kaz::SheetLay
       m_document(document),
       m_layout(layout),
       m_index(index),
-      m_kind(document->bracket().lineKind(index)) {
-    // The number of the match that feeds this line lies over its stroke, in its area.
-    const kaz::Bracket& bracket = document->bracket();
-    for (int line = 0; line < bracket.lineCount(); ++line) {
-        if (bracket.lineKind(line) == kaz::LineKind::Upper &&
-            kaz::nextRoundLine(bracket.memberCount(), line) == index) {
-            m_fedBy = line;
-        }
-    }
-}
+      m_kind(document->bracket().lineKind(index)) {}
 
 void LineWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
     const kaz::Bracket& bracket = m_document->bracket();
     paintOnSheet(painter);
-    render::paintLine(painter, bracket, m_index, sheetArea(),
-                      kaz::sheetLineShape(bracket, m_index));
-    if (m_fedBy >= 0 && bracket.sheet().matchNumbers) {
-        render::paintMatchNumber(painter, bracket, m_layout, m_fedBy);
-    }
+    // Its stroke, score and share of the join, and the number of the match that feeds it.
+    const kaz::SceneTag tag{kaz::SceneTag::Kind::Line, m_index};
+    render::paintScene(painter, *render::screenScene(bracket), bracket.colors(),
+                       [tag](const kaz::SceneItem& item) { return item.tag == tag; });
 }
 
 bool LineWidget::drawnNear(const kaz::Point& point, int reach) const {

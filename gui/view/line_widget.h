@@ -43,7 +43,6 @@ private:
     const kaz::SheetLayout& m_layout;
     int m_index;
     kaz::LineKind m_kind;
-    int m_fedBy = -1;  // the upper line of the pair that feeds this one; -1 in the first round
     bool m_pressKept = false;  // the last press changed nothing: refused, or the user said いいえ
 };
 

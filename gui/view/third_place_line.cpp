@@ -12,7 +12,8 @@
 #include "bridge/qt_text.h"
 #include "dialogs/match_score_dialog.h"
 #include "document/bracket_document.h"
-#include "painting/third_place_painter.h"
+#include "painting/bracket_renderer.h"
+#include "painting/scene_painter.h"
 #include "text/text_limits.h"
 #include "view/line_results.h"
 
@@ -55,7 +56,10 @@ void ThirdPlaceLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
     paintOnSheet(painter);
-    render::paintThirdPlaceLine(painter, m_document->bracket(), m_side, sheetArea());
+    const kaz::Bracket& bracket = m_document->bracket();
+    const kaz::SceneTag tag{kaz::SceneTag::Kind::ThirdPlaceSide, m_side};
+    render::paintScene(painter, *render::screenScene(bracket), bracket.colors(),
+                       [tag](const kaz::SceneItem& item) { return item.tag == tag; });
 }
 
 bool ThirdPlaceLine::drawnNear(const kaz::Point& point, int reach) const {

@@ -2,73 +2,70 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <limits>
+#include <mutex>
+#include <optional>
+#include <utility>
 
-#include "bracket/bracket_geometry.h"
-#include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
-#include "painting/bracket_painter.h"
-#include "painting/name_column.h"
-#include "painting/sheet_painter.h"
-#include "painting/shrunk_text.h"
-#include "painting/third_place_painter.h"
+#include "painting/scene_painter.h"
+#include "scene/sheet_scene.h"
 
 namespace kaz::render {
 
-namespace {
-
-void paintMemberNames(QPainter& painter, const kaz::Bracket& bracket,
-                      const kaz::render::SheetPicture& sheet) {
-    const NameColumn& column = sheet.names;
-    painter.save();
-    painter.setPen(qColorFromString(bracket.colors().memberColor));
-    for (int member = 0; member < bracket.memberCount(); ++member) {
-        const DrawnName& name = column.names[size_t(member)];
-        painter.setFont(memberNameFont(painter.device(), name.stretch));
-        // Text drawn into a rectangle is cut at its edges.
-        const bool right = kaz::isOnRightSide(sheet.layout, member);
-        drawSheetText(
-            painter, sheetNameTextRect(sheet.layout, member, column),
-            (right ? Qt::AlignLeft : column.alignment()) | Qt::AlignVCenter | Qt::TextSingleLine,
-            name.text);
+std::shared_ptr<const kaz::Scene> pictureScene(const kaz::Bracket& bracket) {
+    // A print, an image or a preview asks for the same bracket's picture several times (its
+    // extent, its orientation, its painting): the last scene is kept while the bracket stands.
+    static std::mutex mutex;
+    static std::optional<std::pair<kaz::Bracket, std::shared_ptr<const kaz::Scene>>> last;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (last && last->first.memberCount() == bracket.memberCount() &&
+        last->first.content() == bracket.content()) {
+        return last->second;
     }
-    painter.restore();
+    static const kaz::SceneStyle style = kaz::pictureSceneStyle();
+    static const QtTextMetrics metrics(style);
+    const kaz::SheetTexts texts(bracket, metrics);
+    const kaz::SheetPicturePlan plan = kaz::planScene(bracket, texts, style);
+    auto scene =
+        std::make_shared<const kaz::Scene>(kaz::buildScene(bracket, plan, texts, metrics, style));
+    last.emplace(bracket, scene);
+    return scene;
 }
 
-}  // namespace
-
-QSize bracketExtent(const kaz::Bracket& bracket) {
-    return toQSize(kaz::render::layoutSheetPicture(bracket).layout.extent);
+std::shared_ptr<const kaz::Scene> screenScene(const kaz::Bracket& bracket) {
+    // Every widget of a window paints its part of the same scene: the last one is kept while
+    // the bracket stands.
+    static std::mutex mutex;
+    static std::optional<std::pair<kaz::Bracket, std::shared_ptr<const kaz::Scene>>> last;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (last && last->first.memberCount() == bracket.memberCount() &&
+        last->first.content() == bracket.content()) {
+        return last->second;
+    }
+    static const kaz::SceneStyle style = [] {
+        kaz::SceneStyle screen = kaz::pictureSceneStyle();
+        screen.screen = true;
+        return screen;
+    }();
+    static const QtTextMetrics metrics(style);
+    const kaz::SheetTexts texts(bracket, metrics, false);
+    kaz::SheetPicturePlan plan;
+    plan.layout = kaz::layoutSheet(bracket);
+    // Nothing is condensed: the sheet on screen is as wide as its boxes, and scrolls.
+    plan.titleRoom = plan.subtitleRoom = std::numeric_limits<int>::max();
+    auto scene =
+        std::make_shared<const kaz::Scene>(kaz::buildScene(bracket, plan, texts, metrics, style));
+    last.emplace(bracket, scene);
+    return scene;
 }
+
+QSize bracketExtent(const kaz::Bracket& bracket) { return toQSize(pictureScene(bracket)->extent); }
 
 void renderBracket(QPainter& painter, const kaz::Bracket& bracket) {
-    const kaz::render::SheetPicture sheet = kaz::render::layoutSheetPicture(bracket);
+    const std::shared_ptr<const kaz::Scene> scene = pictureScene(bracket);
     painter.save();
-    painter.fillRect(QRect(QPoint(0, 0), toQSize(sheet.layout.extent)),
-                     qColorFromString(bracket.colors().backgroundColor));
-    kaz::render::paintSheetTexts(painter, bracket, sheet);
-    paintMemberNames(painter, bracket, sheet);
-    paintThirdPlace(painter, bracket, sheet.layout);
-    // Everything right of the names moves with the columns' end, and down with the header.
-    painter.translate(toQPoint(sheet.layout.bracketOrigin));
-    const QPoint origin = toQPoint(sheet.layout.bracketOrigin);
-    auto drawn = [&](int line) {
-        return DrawnLine{lineLook(bracket, line),
-                         toQRect(kaz::sheetLineRect(sheet.layout, bracket.memberCount(), line))
-                             .translated(-origin),
-                         kaz::sheetLineShape(bracket, line)};
-    };
-    for (LineParts parts : {LineParts::Stroke, LineParts::Score}) {
-        for (int line = 0; line < bracket.lineCount(); ++line) {
-            const DrawnLine at = drawn(line);
-            paintLineLook(painter, bracket.colors(), at.look, at.area, at.shape, parts);
-        }
-    }
-    for (int line = 0; line < bracket.lineCount(); ++line) {
-        if (bracket.lineKind(line) == kaz::LineKind::Upper) {
-            paintPairJoin(painter, bracket.colors(), drawn(line), drawn(line + 1));
-        }
-    }
-    paintChampion(painter, bracket, sheet.layout);
+    paintScene(painter, *scene, bracket.colors());
     painter.restore();
 }
 

@@ -3,8 +3,10 @@
 #include <QPageLayout>
 #include <QRectF>
 #include <QSize>
+#include <memory>
 
 #include "bracket/bracket.h"
+#include "scene/scene.h"
 
 class QPainter;
 
@@ -13,6 +15,15 @@ namespace kaz::render {
 // The whole bracket as one picture, on any painter and at any scale: the printer, the print
 // preview, PNG and PDF files and kaz2image all draw it here. QtGui only; the bracket is only
 // read.
+
+// The scene of the bracket's picture (scene/sheet_scene.h), measured with Qt's fonts. The
+// last one is kept, and given again while the bracket is the same.
+std::shared_ptr<const kaz::Scene> pictureScene(const kaz::Bracket& bracket);
+
+// The scene of the bracket in the window, as the screen lays it out (layoutSheet, nothing
+// widened or condensed), without the names and clubs, which the name boxes show. The last one
+// is kept while the bracket is the same.
+std::shared_ptr<const kaz::Scene> screenScene(const kaz::Bracket& bracket);
 
 // The bracket's size in its own pixels: the size of the view's whole area, wider by as much as
 // the name column widens to show every name whole (see name_column.h).

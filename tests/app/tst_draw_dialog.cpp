@@ -273,8 +273,8 @@ void TestDrawDialog::listReadFromFile() {
     // A file over the limit is refused and the list stays.
     QTest::mouseClick(load, Qt::LeftButton);
     QCOMPARE(desktop.errors.size(), 1);
-    QVERIFY(desktop.errors[0].endsWith(
-        QString::fromUtf8(kaz::messageSource(kaz::MessageId::ListTooLarge))));
+    QVERIFY(desktop.errors[0].endsWith(QString::fromUtf8(
+        kaz::messageTemplate(kaz::MessageId::ListTooLarge, kaz::Language::Japanese))));
     QCOMPARE(summary(&dlg), QStringLiteral("3人 → 4人用 (不戦勝 1)"));
 }
 

@@ -129,7 +129,7 @@ void TestUiLanguage::coreTextsInEnglish_data() {
     QTest::newRow("meeting, round inside")
         << uiText(kaz::Message(kaz::MessageId::ClubMeeting,
                                {kaz::matchRoundMessage(8, 2), "山田 太郎", "2回戦", "西"}))
-        << "Semi-final: 山田 太郎 and 2回戦 (西)";
+        << "Semi-finals: 山田 太郎 and 2回戦 (西)";
     const std::vector<kaz::Message> meetings = {
         kaz::Message(kaz::MessageId::RoundMeetings, {kaz::matchRoundMessage(16, 1), 2}),
         kaz::Message(kaz::MessageId::RoundMeetings, {kaz::matchRoundMessage(16, 4), 1})};
@@ -144,6 +144,12 @@ void TestUiLanguage::coreTextsInEnglish_data() {
     QTest::newRow("a field's limit in characters")
         << refusalText(InputRefusal::TooLong, QStringLiteral("Score"), 32)
         << "Score is limited to 32 characters.";
+    // The tools fill in a message the one way the editor does.
+    const kaz::Message meeting(
+        kaz::MessageId::ClubMeeting,
+        {kaz::matchRoundMessage(8, 2), "Ann", "Bo", kaz::MessageValue::name("East, West")});
+    QTest::newRow("as a tool says it")
+        << uiText(meeting) << QString::fromStdString(kaz::englishText(meeting));
     QTest::newRow("a reason holding the separator")
         << uiText(kaz::Message(kaz::MessageId::ListLine,
                                {1, kaz::Message(kaz::MessageId::TooManyFields)}))

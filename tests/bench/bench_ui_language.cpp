@@ -1,4 +1,4 @@
-// Loading the editor's translations: installUiLanguage for English (the three embedded .qm
+// Loading the editor's translations: installUiLanguage for English (the two embedded .qm
 // files) and for Japanese (Qt's own texts from the system), each repeated, the translators
 // removed again after each round. Reports the median.
 

@@ -1,4 +1,4 @@
-// The core's messages in both languages without Qt's translator, and the language the tools
+// The core's texts in both languages from its one table, and the language the tools
 // take from the locale.
 
 #include <QRegularExpression>
@@ -32,7 +32,7 @@ class TestMessages : public QObject {
 private slots:
     void bothLanguages_data();
     void bothLanguages();
-    void everyMessageInEnglish();
+    void everyTextInBothLanguages();
     void localeLanguage_data();
     void localeLanguage();
 };
@@ -64,7 +64,7 @@ void TestMessages::bothLanguages_data() {
     QTest::newRow("club with spaces")
         << (unavoidable.empty() ? Message(MessageId::NoError) : unavoidable.front())
         << "Riverside Tennis Club 3人: 準決勝 1組"
-        << "\"Riverside Tennis Club\", 3 members: Semi-final ×1";
+        << "\"Riverside Tennis Club\", 3 members: Semi-finals ×1";
 
     // Counts read as counts.
     QTest::newRow("one entrant") << firstProblem("Bo\n") << "参加者が1人だけです。2人以上必要です。"
@@ -91,15 +91,28 @@ void TestMessages::bothLanguages() {
     QCOMPARE(QString::fromStdString(englishText(message)), english);
 }
 
-void TestMessages::everyMessageInEnglish() {
+// Every text of the table in both languages: the English with no Japanese left in it, and the
+// same values (%1 … %9) as the Japanese, so that no value is lost or made up in either.
+void TestMessages::everyTextInBothLanguages() {
     static const QRegularExpression japanese(
         QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF61}-\\x{FF9F}]"));
-    std::vector<const char*> sources = {listSeparatorSource(), nameQuoteSource()};
-    for (int id = 0; id < kMessageIdCount; ++id) sources.push_back(messageSource(MessageId(id)));
-    for (const char* source : sources) {
-        const char* english = englishSource(source);
-        QVERIFY2(english != nullptr, source);
-        QVERIFY2(*english != '\0' && !QString::fromUtf8(english).contains(japanese), english);
+    static const QRegularExpression value(QStringLiteral("%[1-9]"));
+    const auto values = [](const QString& text) {
+        QStringList found;
+        for (auto it = value.globalMatch(text); it.hasNext();) found << it.next().captured();
+        found.sort();
+        found.removeDuplicates();
+        return found;
+    };
+    for (int id = 0; id < kMessageIdCount; ++id) {
+        const QString inJapanese =
+            QString::fromUtf8(messageTemplate(MessageId(id), Language::Japanese));
+        const QString inEnglish =
+            QString::fromUtf8(messageTemplate(MessageId(id), Language::English));
+        const QByteArray where = QByteArray::number(id) + ": " + inEnglish.toUtf8();
+        QVERIFY2(!inJapanese.isEmpty() && !inEnglish.isEmpty(), where);
+        QVERIFY2(!inEnglish.contains(japanese), where);
+        QVERIFY2(values(inJapanese) == values(inEnglish), where);
     }
 }
 

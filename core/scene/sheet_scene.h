@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "bracket/sheet_picture_plan.h"
+#include "bracket/text_measure.h"
+#include "scene/scene.h"
+
+// The scene of a bracket's sheet: every rule of what the pictures and the page draw where, once.
+// The rounds' names over their columns, the clubs, the seed marks beside their names as drawn,
+// the match numbers (the third-place match's too), the draw number, the names, the third place,
+// every line (a bye's missing stub, the mirrored lines and the upright champion's line of a
+// two-sided sheet among them) with its score and its share of the pair's join, and the champion.
+
+namespace kaz {
+
+class Bracket;
+
+// The texts of a sheet that plan its columns and headers, as an output measures them.
+class SheetTexts : public TextMeasure {
+public:
+    // `columns`: with the names and clubs, which the screen's scene leaves to its boxes.
+    SheetTexts(const Bracket& bracket, const TextMetrics& metrics, bool columns = true);
+
+    MeasuredText name(int member) const override;
+    MeasuredText club(int member) const override;
+    int title(int room) const override;
+    int subtitle(int room) const override;
+
+    // The texts as laid out (text_fit.h).
+    const std::string& nameText(int member) const { return m_names[size_t(member)]; }
+    bool nameCut(int member) const { return m_nameCut[size_t(member)] != 0; }
+    const std::string& clubText(int member) const { return m_clubs[size_t(member)]; }
+    bool clubCut(int member) const { return m_clubCut[size_t(member)] != 0; }
+    const std::string& titleText() const { return m_title; }
+    const std::string& subtitleText() const { return m_subtitle; }
+
+private:
+    int condensed(TextRole role, const std::string& text, int room) const;
+
+    const TextMetrics& m_metrics;
+    std::vector<std::string> m_names;
+    std::vector<char> m_nameCut;
+    std::vector<std::string> m_clubs;
+    std::vector<char> m_clubCut;
+    std::string m_title;
+    std::string m_subtitle;
+};
+
+// The picture of `bracket`'s sheet planned from `texts` (planSheetPicture), as `style` lays it out.
+SheetPicturePlan planScene(const Bracket& bracket, const SheetTexts& texts,
+                           const SceneStyle& style);
+
+// The scene of `bracket` on the sheet that `plan` lays out, its texts measured by `metrics` and
+// laid out as `style` says.
+Scene buildScene(const Bracket& bracket, const SheetPicturePlan& plan, const SheetTexts& texts,
+                 const TextMetrics& metrics, const SceneStyle& style);
+
+}  // namespace kaz
