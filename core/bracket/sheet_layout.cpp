@@ -369,7 +369,7 @@ bool lineDrawnNear(const Rect& area, const LineShape& shape, LineKind kind, Poin
     const int middle = area.top + area.height / 2 + shape.strokeShift;
     if (near(point.y, middle, kStrokeInk)) return true;
     if (!shape.drawn || !shape.joined || kind == LineKind::Final) return false;
-    if (!near(point.x, shape.mirrored ? area.left : area.right(), kJoinShare)) return false;
+    if (!near(point.x, shape.mirrored ? area.left : area.right(), kJoinAfterEdge)) return false;
     return kind == LineKind::Upper ? between(point.y, middle, area.bottom())
                                    : between(point.y, area.top, middle);
 }

@@ -14,11 +14,15 @@
 
 namespace kaz {
 
-// A line's stroke, and a pair's join centred on the lines' edge; the share of the join that
-// lies within one line, as the page draws it.
+// A line's stroke, and a pair's join centred on the lines' edge as a pen of that width draws
+// it: its share within a line joined at its right edge lies before the edge, the rest within a
+// mirrored line, after its left edge.
 constexpr int kStrokeWidth = 4;
 constexpr int kJoinWidth = 7;
-constexpr int kJoinShare = (kJoinWidth + 1) / 2;
+constexpr int kJoinBeforeEdge = kJoinWidth / 2;
+constexpr int kJoinAfterEdge = kJoinWidth - kJoinBeforeEdge;
+// The share of the join within a line, mirrored or not.
+constexpr int joinShare(bool mirrored) { return mirrored ? kJoinAfterEdge : kJoinBeforeEdge; }
 // Between a widened column's longest text and its end, so that glyphs drawn a little wider at
 // another scale still end before the line.
 constexpr int kInkGap = 2;

@@ -59,6 +59,11 @@ struct SceneItem {
     Rect rect;  // the fill, the frame, or the box the text stands in
     SceneTag tag;
     uint8_t reach = ReachNone;  // a fill's SeamReach
+    // Where a device has finer pixels than the sheet's, a fill's left and right edges lie this
+    // many half pixels further out (negative: in) than its rectangle's: a join's share is half
+    // of its pen, which whole pixels can only round.
+    int8_t finerLeft = 0;
+    int8_t finerRight = 0;
 
     // A text: its string (UTF-8), role and face, where it stands in its rectangle, and the fit.
     std::string text;

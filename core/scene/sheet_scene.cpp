@@ -448,19 +448,23 @@ void Builder::line(const Rect& area, const LineColors& colors, const std::string
         // Centred on the line's right edge (a mirrored line's left edge): its share lies in
         // this line, and the pair's lines meet at its middle.
         if (!shape.joined) return;
-        const int left = shape.mirrored ? area.left : area.right() - kJoinShare;
-        if (kind == LineKind::Upper) {
-            fill({left, middle + 1, kJoinShare, area.bottom() - middle - 1}, lineInk(colors.join),
-                 tag, ReachBottom);
-        } else {
-            fill({left, area.top, kJoinShare, middle - 2 - area.top}, lineInk(colors.join), tag);
-        }
+        const int share = joinShare(shape.mirrored);
+        const int left = shape.mirrored ? area.left : area.right() - share;
+        SceneItem& item =
+            kind == LineKind::Upper
+                ? fill({left, middle + 1, share, area.bottom() - middle - 1}, lineInk(colors.join),
+                       tag, ReachBottom)
+                : fill({left, area.top, share, middle - 2 - area.top}, lineInk(colors.join), tag);
+        // Exactly half the pen's width, where the device can show it.
+        const int halves = kJoinWidth - 2 * share;
+        (shape.mirrored ? item.finerRight : item.finerLeft) = int8_t(halves);
         return;
     }
     if (score.empty()) return;
-    // Condensed so that it never runs under the join (a pixel is kept clear before it).
+    // Condensed so that it never runs under the join (a pixel is kept clear before it); a
+    // mirrored line's score, which begins after its join, takes as much room.
     constexpr TextRole role = TextRole::Score;
-    const int room = area.width - kJoinShare - 1;
+    const int room = area.width - kJoinBeforeEdge - 1;
     FittedText fit = fitText(m_metrics, role, laidOutText(score), room);
     const TextRun run = m_metrics.run(role, fit.text, fit.stretch);
     const int height = m_metrics.lineHeight(role);

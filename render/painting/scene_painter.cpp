@@ -34,8 +34,20 @@ bool smoothsEdges(QPainter& painter) {
     return painter.paintEngine() && painter.paintEngine()->type() != QPaintEngine::Raster;
 }
 
-QRectF reached(const kaz::Rect& rect, uint8_t reach) {
-    QRectF area(toQRect(rect));
+// True when the device's pixels are not the sheet's: a half pixel can show there.
+bool finerThanTheSheet(QPainter& painter) {
+    const QTransform transform = painter.deviceTransform();
+    return smoothsEdges(painter) || transform.m11() != 1 || transform.m22() != 1;
+}
+
+// A fill's rectangle as the device draws it.
+QRectF fillArea(const kaz::SceneItem& item, bool finer) {
+    const QRectF area(toQRect(item.rect));
+    if (!finer) return area;
+    return area.adjusted(-item.finerLeft / 2.0, 0, item.finerRight / 2.0, 0);
+}
+
+QRectF reached(const QRectF& area, uint8_t reach) {
     return area.adjusted(
         reach & kaz::ReachLeft ? -kSeamReach : 0, reach & kaz::ReachTop ? -kSeamReach : 0,
         reach & kaz::ReachRight ? kSeamReach : 0, reach & kaz::ReachBottom ? kSeamReach : 0);
@@ -45,6 +57,7 @@ QRectF reached(const kaz::Rect& rect, uint8_t reach) {
 bool continues(const kaz::SceneItem& upper, const kaz::SceneItem& lower) {
     return lower.kind == kaz::SceneItem::Kind::Fill && lower.ink == upper.ink &&
            lower.rect.left == upper.rect.left && lower.rect.width == upper.rect.width &&
+           lower.finerLeft == upper.finerLeft && lower.finerRight == upper.finerRight &&
            lower.rect.top == upper.rect.bottom();
 }
 
@@ -145,6 +158,7 @@ int QtTextMetrics::lineHeight(kaz::TextRole role) const {
 void paintScene(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet& colors,
                 const std::function<bool(const kaz::SceneItem&)>& drawn) {
     const bool smoothed = smoothsEdges(painter);
+    const bool finer = finerThanTheSheet(painter);
     const std::vector<kaz::SceneItem>& items = scene.items;
     for (size_t at = 0; at < items.size(); ++at) {
         const kaz::SceneItem& item = items[at];
@@ -152,14 +166,14 @@ void paintScene(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet&
         switch (item.kind) {
             case kaz::SceneItem::Kind::Fill: {
                 if (!smoothed) {
-                    painter.fillRect(toQRect(item.rect), inkColor(colors, item.ink));
+                    painter.fillRect(fillArea(item, finer), inkColor(colors, item.ink));
                     break;
                 }
-                QRectF area = reached(item.rect, item.reach);
+                QRectF area = reached(fillArea(item, finer), item.reach);
                 if (at + 1 < items.size() && continues(item, items[at + 1]) &&
                     (!drawn || drawn(items[at + 1]))) {
                     // One piece, without the seam two would show.
-                    area = QRectF(toQRect(item.rect)).united(toQRect(items[at + 1].rect));
+                    area = fillArea(item, finer).united(fillArea(items[at + 1], finer));
                     ++at;
                 }
                 painter.fillRect(area, inkColor(colors, item.ink));

@@ -217,7 +217,7 @@ void TestBracketPicture::longestScoreStaysClearOfItsLine() {
         const QRect area = toQRect(kaz::lineRect(4, line));
         const QColor stroke = line == 0 ? kWin : kLose;
         const int middle = area.top() + area.height() / 2;
-        const int joinLeft = area.left() + area.width() - kaz::kJoinShare;  // its share of the join
+        const int joinLeft = area.left() + area.width() - 3;  // the join's half inside the line
         int ink = 0;
         int inkRight = -1;
         for (int y = int(area.top() * scale); y < int((area.bottom() + 1) * scale); ++y) {
