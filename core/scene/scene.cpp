@@ -47,6 +47,8 @@ SceneStyle pageSceneStyle() {
     setFace(style, TextRole::DrawNumber, 12);
     // A browser's face may draw wider than estimated: neighbouring round names keep this apart.
     style.roundNameGap = 8;
+    style.seedMarkGap = 10;
+    style.scoresWithinLine = true;
     return style;
 }
 

@@ -90,6 +90,12 @@ struct SceneStyle {
     PictureStyle columns;
     std::array<TextFace, kTextRoles> faces{};
     int roundNameGap = 0;  // the least room between neighbouring round names
+    // Between a seed mark and its name: a page's texts keep apart by more, since a browser's
+    // font may draw a name a little wider than estimated.
+    int seedMarkGap = 3;
+    // A score is kept within its line's area: where lines stand close (64 and 128 members) a
+    // browser's font would otherwise bring an upper and a lower score together.
+    bool scoresWithinLine = false;
     // The screen: its boxes show the names and clubs, so the scene has none of them, and its
     // sheet is laid out as it is given (not widened for any text).
     bool screen = false;

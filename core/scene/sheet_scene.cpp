@@ -54,8 +54,6 @@ SheetPicturePlan planScene(const Bracket& bracket, const SheetTexts& texts,
 
 namespace {
 
-// Between a seed mark and its name as drawn.
-constexpr int kSeedMarkGap = 3;
 // The least a round's name is condensed to; a name still too wide goes on more lines.
 constexpr int kLeastRoundStretch = 70;
 
@@ -326,11 +324,11 @@ void Builder::seedMarks(std::vector<SceneItem>& names) {
             // The output draws the name as wide as it measured it, the mark standing by it.
             name.keepsWidth = true;
             if (right) {
-                rect.left = name.rect.left + name.width + kSeedMarkGap;
+                rect.left = name.rect.left + name.width + m_style.seedMarkGap;
             } else {
                 const int start =
                     name.anchor == Anchor::End ? name.rect.right() - name.width : name.rect.left;
-                rect.left = start - kSeedMarkGap - rect.width;
+                rect.left = start - m_style.seedMarkGap - rect.width;
             }
         }
         text(seedMark(seed), TextRole::SeedMark, rect, right ? Anchor::Start : Anchor::End,
@@ -471,7 +469,7 @@ void Builder::line(const Rect& area, const LineColors& colors, const std::string
     // Below the stroke on an upper line, above it on a lower one, moving with a shifted stroke
     // within the line's area.
     int top = area.top + scoreTop(shape.scoreBelow ? LineKind::Upper : kind, area.height);
-    if (shape.strokeShift != 0) {
+    if (shape.strokeShift != 0 || m_style.scoresWithinLine) {
         top = std::clamp(top + shape.strokeShift, area.top,
                          std::max(area.top, area.bottom() - height));
     }
