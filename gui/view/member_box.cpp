@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kTextPoints = 11;
 // Between the text and the box's border, at the actual size, besides the edit's own margin;
-// the pictures leave the same room before a name (name_column.cpp).
+// the pictures leave the same room before a name (the scene's name margin).
 constexpr int kTextMargin = 2;
 
 }  // namespace

@@ -13,51 +13,72 @@
 
 namespace kaz::render {
 
-std::shared_ptr<const kaz::Scene> pictureScene(const kaz::Bracket& bracket) {
-    // A print, an image or a preview asks for the same bracket's picture several times (its
-    // extent, its orientation, its painting): the last scene is kept while the bracket stands.
-    static std::mutex mutex;
-    static std::optional<std::pair<kaz::Bracket, std::shared_ptr<const kaz::Scene>>> last;
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (last && last->first.memberCount() == bracket.memberCount() &&
-        last->first.content() == bracket.content()) {
-        return last->second;
+namespace {
+
+// The last scene made of a bracket, given again while the bracket stands: a print, an image or
+// a preview asks for the same picture several times (its extent, its orientation, its
+// painting), and every widget of a window paints its part of the same scene.
+class LastScene {
+public:
+    template <typename Make>
+    std::shared_ptr<const kaz::Scene> of(const kaz::Bracket& bracket, Make make) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_last && m_last->first.memberCount() == bracket.memberCount() &&
+            m_last->first.content() == bracket.content()) {
+            return m_last->second;
+        }
+        auto scene = std::make_shared<const kaz::Scene>(make());
+        m_last.emplace(bracket, scene);
+        return scene;
     }
+
+private:
+    std::mutex m_mutex;
+    std::optional<std::pair<kaz::Bracket, std::shared_ptr<const kaz::Scene>>> m_last;
+};
+
+const kaz::SceneStyle& pictureStyle() {
     static const kaz::SceneStyle style = kaz::pictureSceneStyle();
-    static const QtTextMetrics metrics(style);
-    const kaz::SheetTexts texts(bracket, metrics);
-    const kaz::SheetPicturePlan plan = kaz::planScene(bracket, texts, style);
-    auto scene =
-        std::make_shared<const kaz::Scene>(kaz::buildScene(bracket, plan, texts, metrics, style));
-    last.emplace(bracket, scene);
-    return scene;
+    return style;
+}
+
+const QtTextMetrics& pictureMetrics() {
+    static const QtTextMetrics metrics(pictureStyle());
+    return metrics;
+}
+
+}  // namespace
+
+std::shared_ptr<const kaz::Scene> pictureScene(const kaz::Bracket& bracket) {
+    static LastScene last;
+    return last.of(bracket, [&] {
+        const kaz::SheetTexts texts(bracket, pictureMetrics());
+        const kaz::SheetPicturePlan plan = kaz::planScene(bracket, texts, pictureStyle());
+        return kaz::buildScene(bracket, plan, texts, pictureMetrics(), pictureStyle());
+    });
+}
+
+kaz::SheetLayout pictureLayout(const kaz::Bracket& bracket) {
+    return kaz::planScene(bracket, kaz::SheetTexts(bracket, pictureMetrics()), pictureStyle())
+        .layout;
 }
 
 std::shared_ptr<const kaz::Scene> screenScene(const kaz::Bracket& bracket) {
-    // Every widget of a window paints its part of the same scene: the last one is kept while
-    // the bracket stands.
-    static std::mutex mutex;
-    static std::optional<std::pair<kaz::Bracket, std::shared_ptr<const kaz::Scene>>> last;
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (last && last->first.memberCount() == bracket.memberCount() &&
-        last->first.content() == bracket.content()) {
-        return last->second;
-    }
-    static const kaz::SceneStyle style = [] {
-        kaz::SceneStyle screen = kaz::pictureSceneStyle();
-        screen.screen = true;
-        return screen;
-    }();
-    static const QtTextMetrics metrics(style);
-    const kaz::SheetTexts texts(bracket, metrics, false);
-    kaz::SheetPicturePlan plan;
-    plan.layout = kaz::layoutSheet(bracket);
-    // Nothing is condensed: the sheet on screen is as wide as its boxes, and scrolls.
-    plan.titleRoom = plan.subtitleRoom = std::numeric_limits<int>::max();
-    auto scene =
-        std::make_shared<const kaz::Scene>(kaz::buildScene(bracket, plan, texts, metrics, style));
-    last.emplace(bracket, scene);
-    return scene;
+    static LastScene last;
+    return last.of(bracket, [&] {
+        static const kaz::SceneStyle style = [] {
+            kaz::SceneStyle screen = kaz::pictureSceneStyle();
+            screen.screen = true;
+            return screen;
+        }();
+        static const QtTextMetrics metrics(style);
+        const kaz::SheetTexts texts(bracket, metrics, false);
+        kaz::SheetPicturePlan plan;
+        plan.layout = kaz::layoutSheet(bracket);
+        // Nothing is condensed: the sheet on screen is as wide as its boxes, and scrolls.
+        plan.titleRoom = plan.subtitleRoom = std::numeric_limits<int>::max();
+        return kaz::buildScene(bracket, plan, texts, metrics, style);
+    });
 }
 
 QSize bracketExtent(const kaz::Bracket& bracket) { return toQSize(pictureScene(bracket)->extent); }

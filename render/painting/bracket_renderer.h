@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "bracket/bracket.h"
+#include "bracket/sheet_layout.h"
 #include "scene/scene.h"
 
 class QPainter;
@@ -20,13 +21,16 @@ namespace kaz::render {
 // last one is kept, and given again while the bracket is the same.
 std::shared_ptr<const kaz::Scene> pictureScene(const kaz::Bracket& bracket);
 
+// Where the bracket's picture lays out the parts of its sheet: the plan its scene is drawn on.
+kaz::SheetLayout pictureLayout(const kaz::Bracket& bracket);
+
 // The scene of the bracket in the window, as the screen lays it out (layoutSheet, nothing
 // widened or condensed), without the names and clubs, which the name boxes show. The last one
 // is kept while the bracket is the same.
 std::shared_ptr<const kaz::Scene> screenScene(const kaz::Bracket& bracket);
 
 // The bracket's size in its own pixels: the size of the view's whole area, wider by as much as
-// the name column widens to show every name whole (see name_column.h).
+// the name column widens to show every name whole.
 QSize bracketExtent(const kaz::Bracket& bracket);
 
 // Draws the bracket with its top-left corner at the painter's origin, in the bracket's own

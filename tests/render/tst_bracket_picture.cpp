@@ -18,7 +18,6 @@
 #include "bridge/qt_text.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
-#include "painting/sheet_painter.h"
 #include "picture_example.h"
 #include "test_files.h"
 #include "text/document_text.h"
@@ -379,7 +378,7 @@ void TestBracketPicture::sheetIsDrawn() {
 
     const qreal scale = 1;
     const QImage image = bracketImage(bracket, scale);
-    const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
+    const kaz::SheetLayout layout = kaz::render::pictureLayout(bracket);
     QCOMPARE(image.size(), toQSize(layout.extent));
     QVERIFY(image.width() > kaz::bracketExtent(8).width);
     QVERIFY(image.height() > kaz::bracketExtent(8).height);
@@ -431,7 +430,7 @@ void TestBracketPicture::byeHasNoStub() {
     QVERIFY(kaz::sheetFits(bracket));
 
     const QImage image = bracketImage(bracket, 1);
-    const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
+    const kaz::SheetLayout layout = kaz::render::pictureLayout(bracket);
     const QRect opponent = toQRect(kaz::sheetLineRect(layout, 8, 0));
     const QRect bye = toQRect(kaz::sheetLineRect(layout, 8, 1));
     const QRect next = toQRect(kaz::sheetLineRect(layout, 8, 8));
@@ -458,7 +457,7 @@ void TestBracketPicture::thirdPlaceIsDrawn() {
     kaz::SheetInfo sheet;
     sheet.thirdPlace = kaz::ThirdPlace::Match;
     bracket.setSheet(sheet);
-    const kaz::SheetLayout layout = kaz::render::layoutSheetPicture(bracket).layout;
+    const kaz::SheetLayout layout = kaz::render::pictureLayout(bracket);
     const kaz::ThirdPlaceLayout place = layout.thirdPlace;
     QVERIFY(place.shown());
     // Before the lower semi-final its side shows an empty place.
@@ -522,7 +521,7 @@ void TestBracketPicture::twoSidedNamesStandAtBothEdges() {
     sheet.twoSided = true;
     bracket.setSheet(sheet);
     const QImage image = bracketImage(bracket, 1);
-    const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
+    const kaz::SheetLayout layout = pictureLayout(bracket);
     QCOMPARE(image.size(), toQSize(layout.extent));
     // Each row's two names: the left one left of its line, the right one right of its own.
     for (int member = 0; member < members / 2; ++member) {
@@ -568,7 +567,7 @@ void TestBracketPicture::seedsAndClubsStandByTheirNames() {
     bracket.setMemberName(0, toDocumentText(kLongLatin));
     bracket.setMemberName(members / 2, toDocumentText(kLongLatin));
     const QImage image = bracketImage(bracket, 1);
-    const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
+    const kaz::SheetLayout layout = pictureLayout(bracket);
     // The ink of a row between x `from` and `to` (the names are smoothed): its first and last
     // column, -1 for none.
     auto ink = [&image](const QRect& row, int from, int to) {
@@ -616,7 +615,7 @@ void TestBracketPicture::emptyClubColumnIsLeftOut() {
     sheet.clubColumn = true;
     bracket.setSheet(sheet);
     QCOMPARE(bracketExtent(bracket), without);
-    QCOMPARE(layoutSheetPicture(bracket).layout.bracketOrigin.x, 0);
+    QCOMPARE(pictureLayout(bracket).bracketOrigin.x, 0);
 }
 
 // The picture planned for one state of a bracket is never drawn for another: every change of
@@ -658,7 +657,7 @@ void TestBracketPicture::pdfShowsNoSeams() {
     const QString pdf = dir.filePath(QStringLiteral("seams.pdf"));
     const kaz::Result<QByteArray> bytes = bracketPdf(bracket, QStringLiteral("seams"));
     QVERIFY(bytes && writeFile(pdf, *bytes));
-    const kaz::SheetLayout layout = layoutSheetPicture(bracket).layout;
+    const kaz::SheetLayout layout = pictureLayout(bracket);
     for (int dpi : {71, 77, 101, 133}) {
         const QString prefix = dir.filePath(QStringLiteral("page%1").arg(dpi));
         run("pdftoppm", {"-r", QString::number(dpi), "-png", "-singlefile", pdf, prefix});
