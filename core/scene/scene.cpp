@@ -1,6 +1,7 @@
 #include "scene/scene.h"
 
 #include "bracket/bracket_geometry.h"
+#include "bracket/sheet_info.h"
 
 namespace kaz {
 namespace {
@@ -9,7 +10,43 @@ void setFace(SceneStyle& style, TextRole role, double pixels, int weight = 400, 
     style.faces[size_t(role)] = {pixels, weight, plain};
 }
 
+// The slot of a tag in a scene's index; -1 where it has none.
+int tagSlot(const SceneTag& tag, int lines) {
+    if (tag.kind == SceneTag::Kind::Line && tag.index >= 0 && tag.index < lines) return tag.index;
+    if (tag.kind == SceneTag::Kind::ThirdPlaceSide && tag.index >= 0 &&
+        tag.index < kThirdPlaceSides) {
+        return lines + tag.index;
+    }
+    return -1;
+}
+
 }  // namespace
+
+void indexScene(Scene& scene, int lines) {
+    scene.lines = lines;
+    const size_t slots = size_t(lines + kThirdPlaceSides);
+    scene.taggedStart.assign(slots + 1, 0);
+    for (const SceneItem& item : scene.items) {
+        const int slot = tagSlot(item.tag, lines);
+        if (slot >= 0) ++scene.taggedStart[size_t(slot) + 1];
+    }
+    for (size_t slot = 0; slot < slots; ++slot) {
+        scene.taggedStart[slot + 1] += scene.taggedStart[slot];
+    }
+    scene.tagged.assign(scene.taggedStart.back(), 0);
+    std::vector<uint32_t> next(scene.taggedStart.begin(), scene.taggedStart.end() - 1);
+    for (size_t at = 0; at < scene.items.size(); ++at) {
+        const int slot = tagSlot(scene.items[at].tag, lines);
+        if (slot >= 0) scene.tagged[next[size_t(slot)]++] = uint32_t(at);
+    }
+}
+
+TaggedItems taggedItems(const Scene& scene, SceneTag tag) {
+    const int slot = tagSlot(tag, scene.lines);
+    if (slot < 0 || size_t(slot) + 1 >= scene.taggedStart.size()) return {};
+    const uint32_t* base = scene.tagged.data();
+    return {base + scene.taggedStart[size_t(slot)], base + scene.taggedStart[size_t(slot) + 1]};
+}
 
 SceneStyle pictureSceneStyle() {
     SceneStyle style;

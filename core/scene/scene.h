@@ -83,7 +83,24 @@ struct SceneItem {
 struct Scene {
     Size extent;
     std::vector<SceneItem> items;  // in drawing order, the background first
+    // The items of each line, then of each third-place side, in drawing order: indices into
+    // `items` from taggedStart[slot] to taggedStart[slot + 1] (indexScene).
+    std::vector<uint32_t> tagged;
+    std::vector<uint32_t> taggedStart;
+    int lines = 0;
 };
+
+// Indexes `scene`'s items by the line (of `lines`) or third-place side they belong to.
+void indexScene(Scene& scene, int lines);
+
+// The items of `scene` tagged `tag` (a line or a third-place side), in drawing order.
+struct TaggedItems {
+    const uint32_t* first = nullptr;
+    const uint32_t* last = nullptr;
+    const uint32_t* begin() const { return first; }
+    const uint32_t* end() const { return last; }
+};
+TaggedItems taggedItems(const Scene& scene, SceneTag tag);
 
 // An output's faces and measures: the pictures' (the window's too), or the live page's.
 struct SceneStyle {

@@ -147,6 +147,9 @@ private:
 
 Scene Builder::build() {
     m_scene.extent = m_layout.extent;
+    // At most a stroke, a score, a join's share and a match number a line, and a name, a club
+    // and a seed mark a member, besides the sheet's few: the items are never moved.
+    m_scene.items.reserve(size_t(4 * m_bracket.lineCount() + 3 * m_bracket.memberCount() + 64));
     fill({0, 0, m_layout.extent.width, m_layout.extent.height}, Ink::Background);
     // The names are fitted first: the seed marks stand by them as drawn.
     std::vector<SceneItem> drawnNames = m_style.screen ? std::vector<SceneItem>() : names();
@@ -522,7 +525,9 @@ void Builder::champion() {
 
 Scene buildScene(const Bracket& bracket, const SheetPicturePlan& plan, const SheetTexts& texts,
                  const TextMetrics& metrics, const SceneStyle& style) {
-    return Builder(bracket, plan, texts, metrics, style).build();
+    Scene scene = Builder(bracket, plan, texts, metrics, style).build();
+    indexScene(scene, bracket.lineCount());
+    return scene;
 }
 
 }  // namespace kaz

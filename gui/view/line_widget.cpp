@@ -34,8 +34,7 @@ void LineWidget::paintEvent(QPaintEvent*) {
     paintOnSheet(painter);
     // Its stroke, score and share of the join, and the number of the match that feeds it.
     const kaz::SceneTag tag{kaz::SceneTag::Kind::Line, m_index};
-    render::paintScene(painter, *render::screenScene(bracket), bracket.colors(),
-                       [tag](const kaz::SceneItem& item) { return item.tag == tag; });
+    render::paintTagged(painter, *render::screenScene(bracket), bracket.colors(), tag);
 }
 
 bool LineWidget::drawnNear(const kaz::Point& point, int reach) const {

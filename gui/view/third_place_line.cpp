@@ -58,8 +58,7 @@ void ThirdPlaceLine::paintEvent(QPaintEvent*) {
     paintOnSheet(painter);
     const kaz::Bracket& bracket = m_document->bracket();
     const kaz::SceneTag tag{kaz::SceneTag::Kind::ThirdPlaceSide, m_side};
-    render::paintScene(painter, *render::screenScene(bracket), bracket.colors(),
-                       [tag](const kaz::SceneItem& item) { return item.tag == tag; });
+    render::paintTagged(painter, *render::screenScene(bracket), bracket.colors(), tag);
 }
 
 bool ThirdPlaceLine::drawnNear(const kaz::Point& point, int reach) const {

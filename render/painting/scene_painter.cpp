@@ -125,7 +125,9 @@ QFont sceneFont(const kaz::TextFace& face, const QPaintDevice* device, int stret
 }
 
 QtTextMetrics::QtTextMetrics(const kaz::SceneStyle& style)
-    : m_style(style), m_reference(1, 1, QImage::Format_RGB32) {}
+    : m_style(style), m_reference(1, 1, QImage::Format_RGB32) {
+    m_lineHeights.fill(-1);
+}
 
 QFont QtTextMetrics::font(kaz::TextRole role, int stretch) const {
     return sceneFont(m_style.face(role), &m_reference, stretch);
@@ -152,17 +154,22 @@ kaz::TextRun QtTextMetrics::run(kaz::TextRole role, std::string_view utf8, int s
 }
 
 int QtTextMetrics::lineHeight(kaz::TextRole role) const {
-    return QFontMetrics(font(role, 100), &m_reference).height();
+    int& height = m_lineHeights[size_t(role)];
+    if (height < 0) height = QFontMetrics(font(role, 100), &m_reference).height();
+    return height;
 }
 
-void paintScene(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet& colors,
-                const std::function<bool(const kaz::SceneItem&)>& drawn) {
+namespace {
+
+// Draws the items of `scene` at `order` (indices, in drawing order).
+template <typename Order>
+void paintItems(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet& colors,
+                const Order& order) {
     const bool smoothed = smoothsEdges(painter);
     const bool finer = finerThanTheSheet(painter);
     const std::vector<kaz::SceneItem>& items = scene.items;
-    for (size_t at = 0; at < items.size(); ++at) {
-        const kaz::SceneItem& item = items[at];
-        if (drawn && !drawn(item)) continue;
+    for (auto at = order.begin(); at != order.end(); ++at) {
+        const kaz::SceneItem& item = items[*at];
         switch (item.kind) {
             case kaz::SceneItem::Kind::Fill: {
                 if (!smoothed) {
@@ -170,11 +177,11 @@ void paintScene(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet&
                     break;
                 }
                 QRectF area = reached(fillArea(item, finer), item.reach);
-                if (at + 1 < items.size() && continues(item, items[at + 1]) &&
-                    (!drawn || drawn(items[at + 1]))) {
+                const auto next = at + 1;
+                if (next != order.end() && *next == *at + 1 && continues(item, items[*next])) {
                     // One piece, without the seam two would show.
-                    area = fillArea(item, finer).united(fillArea(items[at + 1], finer));
-                    ++at;
+                    area = fillArea(item, finer).united(fillArea(items[*next], finer));
+                    at = next;
                 }
                 painter.fillRect(area, inkColor(colors, item.ink));
                 break;
@@ -193,6 +200,23 @@ void paintScene(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet&
                 break;
         }
     }
+}
+
+}  // namespace
+
+void paintScene(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet& colors,
+                const std::function<bool(const kaz::SceneItem&)>& drawn) {
+    std::vector<uint32_t> order;
+    order.reserve(scene.items.size());
+    for (size_t at = 0; at < scene.items.size(); ++at) {
+        if (!drawn || drawn(scene.items[at])) order.push_back(uint32_t(at));
+    }
+    paintItems(painter, scene, colors, order);
+}
+
+void paintTagged(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet& colors,
+                 kaz::SceneTag tag) {
+    paintItems(painter, scene, colors, kaz::taggedItems(scene, tag));
 }
 
 }  // namespace kaz::render

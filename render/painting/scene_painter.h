@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <array>
 #include <functional>
 #include <mutex>
 #include <string_view>
@@ -39,11 +40,16 @@ private:
     kaz::SceneStyle m_style;
     QImage m_reference;
     mutable std::unordered_map<std::string, kaz::TextRun> m_runs;
+    mutable std::array<int, kaz::kTextRoles> m_lineHeights;
 };
 
 // Draws the items of `scene` that `drawn` takes (all where it is empty) with the sheet's
 // top-left corner at the painter's origin, in `colors`.
 void paintScene(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet& colors,
                 const std::function<bool(const kaz::SceneItem&)>& drawn = {});
+
+// Draws the items of `scene` tagged `tag` (a line or a third-place side), found by its index.
+void paintTagged(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet& colors,
+                 kaz::SceneTag tag);
 
 }  // namespace kaz::render
