@@ -3,6 +3,7 @@
 
 #include "bracket/sheet_words.h"
 #include "html/live_parts.h"
+#include "html/scene_svg.h"
 #include "scene/scene.h"
 #include "scene/sheet_scene.h"
 
@@ -102,12 +103,12 @@ void appendSceneText(PageBuffer& out, const SceneItem& item, const TextMetrics& 
 
 }  // namespace
 
-void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
-    static const SceneStyle style = pageSceneStyle();
-    const PageMetrics metrics(style);
-    const SheetTexts texts(bracket, metrics);
-    const Scene scene =
-        buildScene(bracket, planScene(bracket, texts, style), texts, metrics, style);
+}  // namespace kaz::live
+
+namespace kaz {
+
+void appendSceneSvg(html::PageBuffer& out, const Scene& scene, const TextMetrics& metrics,
+                    std::string_view label) {
     const Size& extent = scene.extent;
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"c\" width=\"";
     html::appendInt(out, extent.width);
@@ -118,7 +119,7 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
     out += ' ';
     html::appendInt(out, extent.height);
     out += "\" role=\"img\" aria-label=\"";
-    out += std::string_view(sheetWords(bracket.sheet().language).chartLabel);
+    live::appendText(out, label);
     out += "\">\n";
     const std::vector<SceneItem>& items = scene.items;
     for (size_t at = 0; at < items.size(); ++at) {
@@ -133,14 +134,27 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
                        items[at + 1].rect.top == rect.bottom()) {
                     rect.height += items[++at].rect.height;
                 }
-                appendRect(out, fillClass(item.ink), rect);
+                live::appendRect(out, live::fillClass(item.ink), rect);
                 break;
             }
-            case SceneItem::Kind::Frame: appendRect(out, "f", item.rect); break;
-            case SceneItem::Kind::Text: appendSceneText(out, item, metrics); break;
+            case SceneItem::Kind::Frame: live::appendRect(out, "f", item.rect); break;
+            case SceneItem::Kind::Text: live::appendSceneText(out, item, metrics); break;
         }
     }
     out += "</svg>";
+}
+
+}  // namespace kaz
+
+namespace kaz::live {
+
+void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
+    static const SceneStyle style = pageSceneStyle();
+    const PageMetrics metrics(style);
+    const SheetTexts texts(bracket, metrics);
+    const Scene scene =
+        buildScene(bracket, planScene(bracket, texts, style), texts, metrics, style);
+    appendSceneSvg(out, scene, metrics, sheetWords(bracket.sheet().language).chartLabel);
 }
 
 }  // namespace kaz::live
