@@ -138,6 +138,7 @@ void writeLiveChart(PageBuffer& out, const Bracket& bracket) {
             }
             case SceneItem::Kind::Frame: appendRect(out, "f", item.rect); break;
             case SceneItem::Kind::Text: appendSceneText(out, item, metrics); break;
+            case SceneItem::Kind::Hit: break;
         }
     }
     out += "</svg>";
