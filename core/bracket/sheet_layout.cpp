@@ -355,23 +355,4 @@ LineShape sheetLineShape(const Bracket& bracket, int line) {
     return shape;
 }
 
-bool lineDrawnNear(const Rect& area, const LineShape& shape, LineKind kind, Point point,
-                   int reach) {
-    // Within `ink` pixels of the drawn centre line, and `reach` beyond.
-    const auto near = [reach](int value, int centre, int ink) {
-        return value >= centre - ink - reach && value <= centre + ink + reach;
-    };
-    const auto between = [reach](int value, int low, int high) {
-        return value >= low - reach && value <= high + reach;
-    };
-    constexpr int kStrokeInk = kStrokeWidth / 2;
-    if (shape.upright) return near(point.x, area.left + area.width / 2, kStrokeInk);
-    const int middle = area.top + area.height / 2 + shape.strokeShift;
-    if (near(point.y, middle, kStrokeInk)) return true;
-    if (!shape.drawn || !shape.joined || kind == LineKind::Final) return false;
-    if (!near(point.x, shape.mirrored ? area.left : area.right(), kJoinAfterEdge)) return false;
-    return kind == LineKind::Upper ? between(point.y, middle, area.bottom())
-                                   : between(point.y, area.top, middle);
-}
-
 }  // namespace kaz

@@ -130,11 +130,4 @@ struct LineShape {
 };
 LineShape sheetLineShape(const Bracket& bracket, int line);
 
-// True when `point` of the sheet lies within `reach` pixels of the ink of what a line of `kind`
-// with `shape` draws in `area`: its stroke, or its share of its pair's join. The white space
-// between matches belongs to no line, so that a click there wins nobody anything. A bye's line,
-// which draws nothing, counts where its stroke would be, so that a click there can be told why it
-// wins nothing.
-bool lineDrawnNear(const Rect& area, const LineShape& shape, LineKind kind, Point point, int reach);
-
 }  // namespace kaz

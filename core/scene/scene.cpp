@@ -48,6 +48,19 @@ TaggedItems taggedItems(const Scene& scene, SceneTag tag) {
     return {base + scene.taggedStart[size_t(slot)], base + scene.taggedStart[size_t(slot) + 1]};
 }
 
+bool hitNear(const Scene& scene, SceneTag tag, Point point, int reach) {
+    for (uint32_t at : taggedItems(scene, tag)) {
+        const SceneItem& item = scene.items[at];
+        if (item.kind != SceneItem::Kind::Fill && item.kind != SceneItem::Kind::Hit) continue;
+        const Rect& rect = item.rect;
+        if (point.x >= rect.left - reach && point.x < rect.right() + reach &&
+            point.y >= rect.top - reach && point.y < rect.bottom() + reach) {
+            return true;
+        }
+    }
+    return false;
+}
+
 SceneStyle pictureSceneStyle() {
     SceneStyle style;
     style.columns = measuredPictureStyle();

@@ -53,8 +53,10 @@ struct TextFace {
 };
 
 struct SceneItem {
-    enum class Kind : uint8_t { Fill, Frame, Text };
-    Kind kind = Kind::Fill;  // a filled rectangle, a one-pixel outline within it, or a text
+    // A filled rectangle, a one-pixel outline within it, a text, or (on screen) a place that
+    // takes a click but draws nothing: a bye's line, which can then be told why it wins nothing.
+    enum class Kind : uint8_t { Fill, Frame, Text, Hit };
+    Kind kind = Kind::Fill;
     Ink ink = Ink::Member;
     Rect rect;  // the fill, the frame, or the box the text stands in
     SceneTag tag;
@@ -101,6 +103,10 @@ struct TaggedItems {
     const uint32_t* end() const { return last; }
 };
 TaggedItems taggedItems(const Scene& scene, SceneTag tag);
+
+// True when `point` lies within `reach` pixels of a rectangle that a line or third-place side
+// (`tag`) fills or takes clicks on: the white space between matches belongs to no line.
+bool hitNear(const Scene& scene, SceneTag tag, Point point, int reach);
 
 // An output's faces and measures: the pictures' (the window's too), or the live page's.
 struct SceneStyle {

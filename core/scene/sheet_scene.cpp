@@ -413,26 +413,38 @@ void Builder::thirdPlace() {
 
 void Builder::lines() {
     const int members = m_bracket.memberCount();
-    std::vector<LineShape> shapes;
-    std::vector<Rect> areas;
-    for (int line = 0; line < m_bracket.lineCount(); ++line) {
-        shapes.push_back(sheetLineShape(m_bracket, line));
-        areas.push_back(sheetLineRect(m_layout, members, line));
+    const size_t count = size_t(m_bracket.lineCount());
+    std::vector<LineShape> shapes(count);
+    std::vector<Rect> areas(count);
+    std::vector<LineColors> colors(count);
+    for (size_t at = 0; at < count; ++at) {
+        shapes[at] = sheetLineShape(m_bracket, int(at));
+        areas[at] = sheetLineRect(m_layout, members, int(at));
+        colors[at] = lineColors(m_bracket, int(at));
     }
     // Every stroke, then every score, then every join: a stroke reaches under the parts drawn
     // after it where a device smooths edges, and no score can break a join.
     for (Part part : {Part::Stroke, Part::Score, Part::Join}) {
-        for (int at = 0; at < m_bracket.lineCount(); ++at) {
-            line(areas[size_t(at)], lineColors(m_bracket, at), m_bracket.lineScore(at),
-                 m_bracket.lineKind(at), shapes[size_t(at)], lineTag(at), part);
+        for (size_t at = 0; at < count; ++at) {
+            line(areas[at], colors[at], m_bracket.lineScore(int(at)), m_bracket.lineKind(int(at)),
+                 shapes[at], lineTag(int(at)), part);
         }
     }
 }
 
 void Builder::line(const Rect& area, const LineColors& colors, const std::string& score,
                    LineKind kind, const LineShape& shape, SceneTag tag, Part part) {
-    if (!shape.drawn) return;
     const int middle = area.top + area.height / 2 + shape.strokeShift;
+    if (!shape.drawn) {
+        // A bye's line draws nothing; on screen a click where its stroke would be is told why
+        // it wins nothing.
+        if (m_style.screen && part == Part::Stroke) {
+            fill({area.left, middle - kStrokeWidth / 2, area.width, kStrokeWidth}, Ink::Background,
+                 tag)
+                .kind = SceneItem::Kind::Hit;
+        }
+        return;
+    }
     if (part == Part::Stroke) {
         if (shape.upright) {
             fill({area.left + area.width / 2 - kStrokeWidth / 2, area.top, kStrokeWidth,

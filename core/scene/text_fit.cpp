@@ -25,15 +25,12 @@ std::vector<size_t> characterStarts(std::string_view text) {
 }  // namespace
 
 std::string laidOutText(std::string_view documentText, bool* cut) {
-    std::string shown = shownText(utf8Prefix(documentText, kMostBytesConverted));
-    const std::vector<size_t> starts = characterStarts(shown);
-    const bool longer =
-        documentText.size() > kMostBytesConverted || starts.size() - 1 > kMostCharactersShown;
-    if (starts.size() - 1 > kMostCharactersShown) shown.resize(starts[kMostCharactersShown]);
-    if (cut) *cut = longer;
+    const std::string shown = shownText(utf8Prefix(documentText, kMostBytesConverted));
     std::string line;
     line.reserve(shown.size());
-    for (size_t at = 0; at < shown.size();) {
+    size_t characters = 0;
+    size_t at = 0;
+    for (; at < shown.size() && characters < kMostCharactersShown; ++characters) {
         const size_t length = std::max<size_t>(decodeUtf8(shown, at).length, 1);
         const std::string_view c(shown.data() + at, length);
         const bool lineBreak =
@@ -41,6 +38,7 @@ std::string laidOutText(std::string_view documentText, bool* cut) {
         line += lineBreak ? std::string_view(" ") : c;
         at += length;
     }
+    if (cut) *cut = documentText.size() > kMostBytesConverted || at < shown.size();
     return line;
 }
 

@@ -12,6 +12,7 @@
 #include "view/bracket_view.h"
 #include "view/member_club_edit.h"
 #include "view/member_name_edit.h"
+#include "view/screen_scene.h"
 
 namespace kaz::gui {
 
@@ -28,7 +29,7 @@ void BracketCanvas::paintEvent(QPaintEvent* event) {
         painter.scale(scale, scale);
     }
     // Everything but the lines, which their widgets paint (and the background, painted above).
-    render::paintScene(painter, *render::screenScene(bracket), bracket.colors(),
+    render::paintScene(painter, m_view->screenScene().scene(), bracket.colors(),
                        [](const kaz::SceneItem& item) {
                            return item.tag.kind != kaz::SceneTag::Kind::Line &&
                                   item.tag.kind != kaz::SceneTag::Kind::ThirdPlaceSide &&

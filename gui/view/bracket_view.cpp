@@ -13,6 +13,7 @@
 #include "view/line_widget.h"
 #include "view/member_club_edit.h"
 #include "view/member_name_edit.h"
+#include "view/screen_scene.h"
 #include "view/third_place_line.h"
 
 namespace kaz::gui {
@@ -30,7 +31,10 @@ constexpr int kWheelNotch = 120;
 }  // namespace
 
 BracketView::BracketView(BracketDocument* document, QWidget* parent)
-    : QScrollArea(parent), m_document(document), m_canvas(new BracketCanvas(this)) {
+    : QScrollArea(parent),
+      m_document(document),
+      m_scene(new ScreenScene(document, this)),
+      m_canvas(new BracketCanvas(this)) {
     // The canvas fills the whole view, so that all of it shows the background colour; below
     // the bracket's extent the view scrolls.
     setWidgetResizable(true);
@@ -72,10 +76,10 @@ void BracketView::layoutBracket() {
         m_nameEdits.push_back(box);
     }
     for (int line = 0; line < m_document->bracket().lineCount(); ++line) {
-        m_lineWidgets.push_back(new LineWidget(m_document, line, m_layout, m_canvas));
+        m_lineWidgets.push_back(new LineWidget(m_document, line, m_layout, *m_scene, m_canvas));
     }
     for (int side = 0; side < kaz::kThirdPlaceSides; ++side) {
-        m_thirdPlaceLines.push_back(new ThirdPlaceLine(m_document, side, m_canvas));
+        m_thirdPlaceLines.push_back(new ThirdPlaceLine(m_document, side, *m_scene, m_canvas));
     }
     placeWidgets();
     // A click on a line would give the focus to the child window, which gives it back to the

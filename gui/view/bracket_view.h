@@ -14,6 +14,7 @@ class LineWidget;
 class MemberClubEdit;
 class MemberNameEdit;
 class BracketCanvas;
+class ScreenScene;
 class ThirdPlaceLine;
 
 // The scrolling view of one bracket: name boxes down the left, one line widget per bracket
@@ -40,6 +41,8 @@ public:
     // The two sides of the third-place match, shown while the sheet plays it.
     const std::vector<ThirdPlaceLine*>& thirdPlaceLines() const { return m_thirdPlaceLines; }
     QWidget* canvas() const;
+    // The sheet as the window shows it, which every part of the view paints.
+    const ScreenScene& screenScene() const { return *m_scene; }
     // Where the sheet lies now, at the screen's base size.
     const kaz::SheetLayout& sheetLayout() const { return m_layout; }
 
@@ -87,6 +90,7 @@ private:
     void onSheetChanged();
 
     BracketDocument* m_document;
+    ScreenScene* m_scene;
     BracketCanvas* m_canvas;
     kaz::SheetLayout m_layout;
     std::vector<MemberNameEdit*> m_nameEdits;

@@ -5,27 +5,35 @@
 #include <QPainter>
 #include <cmath>
 
+#include "bridge/qt_colors.h"
 #include "bridge/qt_geometry.h"
+#include "painting/scene_painter.h"
+#include "view/screen_scene.h"
 
 namespace kaz::gui {
 
-ClickableLine::ClickableLine(QWidget* parent) : QWidget(parent) {
+ClickableLine::ClickableLine(const ScreenScene& scene, kaz::SceneTag tag, QWidget* parent)
+    : QWidget(parent), m_scene(scene), m_tag(tag) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ClickableLine::placeOnSheet(const kaz::Rect& area, int percent) {
-    m_sheetArea = render::toQRect(area);
     m_zoom = percent;
     setGeometry(render::toQRect(kaz::zoomed(area, percent)));
 }
 
-void ClickableLine::paintOnSheet(QPainter& painter) const {
+void ClickableLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const kaz::ColorSet& colors = m_scene.colors();
+    painter.fillRect(rect(), render::qColorFromString(colors.backgroundColor));
+    // In the sheet's own pixels, as the canvas paints.
     painter.translate(-pos());
     if (m_zoom != kaz::kActualSize) {
         const qreal scale = qreal(m_zoom) / kaz::kActualSize;
         painter.scale(scale, scale);
     }
+    render::paintTagged(painter, m_scene.scene(), colors, m_tag);
 }
 
 void ClickableLine::askTextAtLine() { askText(mapToGlobal(QPoint(0, height() / 2))); }
@@ -40,7 +48,8 @@ constexpr int kPressReachPixels = 4;
 bool ClickableLine::takesPress(const QPointF& position) const {
     const QPointF onSheet = (position + QPointF(pos())) * kaz::kActualSize / m_zoom;
     const int reach = (kPressReachPixels * kaz::kActualSize + m_zoom - 1) / m_zoom;
-    return drawnNear(kaz::Point{int(std::floor(onSheet.x())), int(std::floor(onSheet.y()))}, reach);
+    return m_scene.hitNear(
+        m_tag, kaz::Point{int(std::floor(onSheet.x())), int(std::floor(onSheet.y()))}, reach);
 }
 
 void ClickableLine::mousePressEvent(QMouseEvent* event) {

@@ -4,20 +4,24 @@
 #include <QWidget>
 
 #include "bracket/sheet_zoom.h"
+#include "scene/scene.h"
 
 class QPainter;
 
 namespace kaz::gui {
 
+class ScreenScene;
+
 // A line of the sheet that takes results from the mouse, as every such line does: a left press
 // is a click, the double-click message follows that press, a right press asks for the line's
 // text. A press counts only on the line's ink or within a few screen pixels of it, at every
 // zoom: the white space between matches takes nothing. Neither takes the keyboard focus, which
-// stays in the name box.
+// stays in the name box. It paints the items of the view's scene tagged as its own, and takes
+// presses where they lie.
 class ClickableLine : public QWidget {
     Q_OBJECT
 public:
-    explicit ClickableLine(QWidget* parent);
+    ClickableLine(const ScreenScene& scene, kaz::SceneTag tag, QWidget* parent);
 
     // Puts the line over `area` of the sheet (the sheet's own pixels) zoomed to `percent`: the
     // line takes every pixel whose point of the sheet lies in `area`, so a click hits the line
@@ -30,17 +34,11 @@ public:
     void askTextAtLine();
 
 protected:
-    // True when `point` of the sheet lies within `reach` pixels of what the line draws.
-    virtual bool drawnNear(const kaz::Point& point, int reach) const = 0;
     virtual void click() = 0;
     virtual void doubleClick() = 0;
 
-    // The line's area on the sheet, in the sheet's own pixels.
-    const QRect& sheetArea() const { return m_sheetArea; }
-    // Makes `painter` paint in the sheet's own pixels, as the canvas does: the line shows its
-    // part of the picture the sheet makes at this zoom.
-    void paintOnSheet(QPainter& painter) const;
-
+    // Its part of the picture the sheet makes at this zoom.
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -49,7 +47,8 @@ private:
     // True when a press at `position` (the widget's own pixels) is on the line.
     bool takesPress(const QPointF& position) const;
 
-    QRect m_sheetArea;
+    const ScreenScene& m_scene;
+    kaz::SceneTag m_tag;
     bool m_pressTaken = false;  // the last left press was on the line
     int m_zoom = kaz::kActualSize;
 };

@@ -20,28 +20,12 @@
 namespace kaz::gui {
 
 LineWidget::LineWidget(BracketDocument* document, int index, const kaz::SheetLayout& layout,
-                       QWidget* parent)
-    : ClickableLine(parent),
+                       const ScreenScene& scene, QWidget* parent)
+    : ClickableLine(scene, {kaz::SceneTag::Kind::Line, index}, parent),
       m_document(document),
       m_layout(layout),
       m_index(index),
       m_kind(document->bracket().lineKind(index)) {}
-
-void LineWidget::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
-    const kaz::Bracket& bracket = m_document->bracket();
-    paintOnSheet(painter);
-    // Its stroke, score and share of the join, and the number of the match that feeds it.
-    const kaz::SceneTag tag{kaz::SceneTag::Kind::Line, m_index};
-    render::paintTagged(painter, *render::screenScene(bracket), bracket.colors(), tag);
-}
-
-bool LineWidget::drawnNear(const kaz::Point& point, int reach) const {
-    return kaz::lineDrawnNear(render::toRect(sheetArea()),
-                              kaz::sheetLineShape(m_document->bracket(), m_index), m_kind, point,
-                              reach);
-}
 
 void LineWidget::click() {
     m_pressKept =

@@ -18,7 +18,7 @@ class LineWidget : public ClickableLine {
 public:
     // `layout` is the view's sheet, which the view keeps laid out as the sheet changes.
     LineWidget(BracketDocument* document, int index, const kaz::SheetLayout& layout,
-               QWidget* parent);
+               const ScreenScene& scene, QWidget* parent);
 
     int index() const { return m_index; }
     kaz::LineKind kind() const { return m_kind; }
@@ -31,8 +31,6 @@ public:
     void askText(const QPoint& where) override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool drawnNear(const kaz::Point& point, int reach) const override;
     void click() override;
     void doubleClick() override;
 

@@ -32,8 +32,11 @@ QRect unitedArea(const kaz::ThirdPlaceLayout& layout) {
 
 }  // namespace
 
-ThirdPlaceLine::ThirdPlaceLine(BracketDocument* document, int side, QWidget* canvas)
-    : ClickableLine(canvas), m_document(document), m_side(side) {
+ThirdPlaceLine::ThirdPlaceLine(BracketDocument* document, int side, const ScreenScene& scene,
+                               QWidget* canvas)
+    : ClickableLine(scene, {kaz::SceneTag::Kind::ThirdPlaceSide, side}, canvas),
+      m_document(document),
+      m_side(side) {
     connect(document, &BracketDocument::changed, this, [this](const kaz::DocumentChange& change) {
         if (kaz::affectsThirdPlace(change, m_document->bracket())) repaintThirdPlace();
     });
@@ -50,21 +53,6 @@ void ThirdPlaceLine::repaintThirdPlace() {
     if (m_area.isEmpty()) return;
     update();
     parentWidget()->update(m_area);
-}
-
-void ThirdPlaceLine::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), render::qColorFromString(m_document->colors().backgroundColor));
-    paintOnSheet(painter);
-    const kaz::Bracket& bracket = m_document->bracket();
-    const kaz::SceneTag tag{kaz::SceneTag::Kind::ThirdPlaceSide, m_side};
-    render::paintTagged(painter, *render::screenScene(bracket), bracket.colors(), tag);
-}
-
-bool ThirdPlaceLine::drawnNear(const kaz::Point& point, int reach) const {
-    return kaz::lineDrawnNear(render::toRect(sheetArea()), kaz::LineShape(),
-                              m_side == 0 ? kaz::LineKind::Upper : kaz::LineKind::Lower, point,
-                              reach);
 }
 
 void ThirdPlaceLine::click() {

@@ -18,7 +18,7 @@ class BracketDocument;
 class ThirdPlaceLine : public ClickableLine {
     Q_OBJECT
 public:
-    ThirdPlaceLine(BracketDocument* document, int side, QWidget* canvas);
+    ThirdPlaceLine(BracketDocument* document, int side, const ScreenScene& scene, QWidget* canvas);
 
     int side() const { return m_side; }
     // Puts the side where `layout` says, zoomed to `percent`; hidden where the sheet plays no
@@ -30,8 +30,6 @@ public:
     void askText(const QPoint& where) override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool drawnNear(const kaz::Point& point, int reach) const override;
     void click() override;
     void doubleClick() override;
 

@@ -17,7 +17,7 @@ namespace {
 
 // The last scene made of a bracket, given again while the bracket stands: a print, an image or
 // a preview asks for the same picture several times (its extent, its orientation, its
-// painting), and every widget of a window paints its part of the same scene.
+// painting).
 class LastScene {
 public:
     template <typename Make>
@@ -63,22 +63,19 @@ kaz::SheetLayout pictureLayout(const kaz::Bracket& bracket) {
         .layout;
 }
 
-std::shared_ptr<const kaz::Scene> screenScene(const kaz::Bracket& bracket) {
-    static LastScene last;
-    return last.of(bracket, [&] {
-        static const kaz::SceneStyle style = [] {
-            kaz::SceneStyle screen = kaz::pictureSceneStyle();
-            screen.screen = true;
-            return screen;
-        }();
-        static const QtTextMetrics metrics(style);
-        const kaz::SheetTexts texts(bracket, metrics, false);
-        kaz::SheetPicturePlan plan;
-        plan.layout = kaz::layoutSheet(bracket);
-        // Nothing is condensed: the sheet on screen is as wide as its boxes, and scrolls.
-        plan.titleRoom = plan.subtitleRoom = std::numeric_limits<int>::max();
-        return kaz::buildScene(bracket, plan, texts, metrics, style);
-    });
+kaz::Scene screenScene(const kaz::Bracket& bracket) {
+    static const kaz::SceneStyle style = [] {
+        kaz::SceneStyle screen = kaz::pictureSceneStyle();
+        screen.screen = true;
+        return screen;
+    }();
+    static const QtTextMetrics metrics(style);
+    const kaz::SheetTexts texts(bracket, metrics, false);
+    kaz::SheetPicturePlan plan;
+    plan.layout = kaz::layoutSheet(bracket);
+    // Nothing is condensed: the sheet on screen is as wide as its boxes, and scrolls.
+    plan.titleRoom = plan.subtitleRoom = std::numeric_limits<int>::max();
+    return kaz::buildScene(bracket, plan, texts, metrics, style);
 }
 
 QSize bracketExtent(const kaz::Bracket& bracket) { return toQSize(pictureScene(bracket)->extent); }

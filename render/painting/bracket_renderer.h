@@ -25,9 +25,9 @@ std::shared_ptr<const kaz::Scene> pictureScene(const kaz::Bracket& bracket);
 kaz::SheetLayout pictureLayout(const kaz::Bracket& bracket);
 
 // The scene of the bracket in the window, as the screen lays it out (layoutSheet, nothing
-// widened or condensed), without the names and clubs, which the name boxes show. The last one
-// is kept while the bracket is the same.
-std::shared_ptr<const kaz::Scene> screenScene(const kaz::Bracket& bracket);
+// widened or condensed), without the names and clubs, which the name boxes show, and with the
+// places a bye's line takes clicks on. The view keeps it until the bracket changes.
+kaz::Scene screenScene(const kaz::Bracket& bracket);
 
 // The bracket's size in its own pixels: the size of the view's whole area, wider by as much as
 // the name column widens to show every name whole.

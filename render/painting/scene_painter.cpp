@@ -139,6 +139,7 @@ kaz::TextRun QtTextMetrics::run(kaz::TextRole role, std::string_view utf8, int s
     key += char(role);
     key += char(stretch);
     key += utf8;
+    const std::lock_guard<std::mutex> lock(m_mutex);
     if (const auto found = m_runs.find(key); found != m_runs.end()) return found->second;
     const QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     const QFont face = font(role, stretch);
@@ -154,6 +155,7 @@ kaz::TextRun QtTextMetrics::run(kaz::TextRole role, std::string_view utf8, int s
 }
 
 int QtTextMetrics::lineHeight(kaz::TextRole role) const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
     int& height = m_lineHeights[size_t(role)];
     if (height < 0) height = QFontMetrics(font(role, 100), &m_reference).height();
     return height;
@@ -198,6 +200,7 @@ void paintItems(QPainter& painter, const kaz::Scene& scene, const kaz::ColorSet&
                 paintText(painter, item, sceneFont(item.face, painter.device(), item.stretch),
                           colors);
                 break;
+            case kaz::SceneItem::Kind::Hit: break;
         }
     }
 }

@@ -39,6 +39,8 @@ private:
 
     kaz::SceneStyle m_style;
     QImage m_reference;
+    // The kept widths, which a print or an image on another thread may ask for too.
+    mutable std::mutex m_mutex;
     mutable std::unordered_map<std::string, kaz::TextRun> m_runs;
     mutable std::array<int, kaz::kTextRoles> m_lineHeights;
 };

@@ -45,6 +45,15 @@ void TestBracketShape::roundsAndLines() {
         QCOMPARE(first.round, round);
         QCOMPARE(first.position, 0);
     }
+    // Every line lies in the last round that begins at or before it.
+    for (int line = 0; line < lines; ++line) {
+        int round = rounds - 1;
+        while (firstLines[round] > line) --round;
+        const LinePlace place = kaz::placeOfLine(players, line);
+        QCOMPARE(place.round, round);
+        QCOMPARE(place.position, line - firstLines[round]);
+        QCOMPARE(place.size, players >> round);
+    }
     // The final line is the last index.
     QCOMPARE(kindOfLine(players, lines - 1), LineKind::Final);
 }
