@@ -1,5 +1,4 @@
 #include <cmath>
-#include <string>
 #include <vector>
 
 #include "bracket/sheet_words.h"
@@ -46,13 +45,7 @@ public:
     explicit PageMetrics(const SceneStyle& style) : m_style(style) {}
 
     TextRun run(TextRole role, std::string_view utf8, int stretch) const override {
-        // A text is measured at several stretches in a row as it is fitted: its estimate is
-        // kept for the next.
-        if (utf8 != m_lastText) {
-            m_lastText.assign(utf8);
-            m_lastEstimate = estimatedWidth(utf8);
-        }
-        const long wide = long(m_lastEstimate) * lround(m_style.face(role).pixels) * stretch;
+        const long wide = long(estimatedWidth(utf8)) * lround(m_style.face(role).pixels) * stretch;
         const int width = int((wide + 9999) / 10000);
         return {width, 0, width};
     }
@@ -62,8 +55,6 @@ public:
 
 private:
     const SceneStyle& m_style;
-    mutable std::string m_lastText;
-    mutable int m_lastEstimate = 0;
 };
 
 void appendRect(PageBuffer& out, const char* cls, const Rect& rect) {
