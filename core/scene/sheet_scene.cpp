@@ -1,11 +1,13 @@
 #include "scene/sheet_scene.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "bracket/bracket.h"
 #include "bracket/bracket_geometry.h"
 #include "bracket/cleared_results.h"
+#include "bracket/document_change.h"
 #include "bracket/line_style.h"
 #include "bracket/round_names.h"
 #include "bracket/sheet_layout.h"
@@ -540,6 +542,43 @@ Scene buildScene(const Bracket& bracket, const SheetPicturePlan& plan, const She
     Scene scene = Builder(bracket, plan, texts, metrics, style).build();
     indexScene(scene, bracket.lineCount());
     return scene;
+}
+
+Scene buildScreenScene(const Bracket& bracket, const TextMetrics& metrics,
+                       const SceneStyle& style) {
+    const SheetTexts texts(bracket, metrics, false);
+    SheetPicturePlan plan;
+    plan.layout = layoutSheet(bracket);
+    plan.titleRoom = plan.subtitleRoom = std::numeric_limits<int>::max();
+    return buildScene(bracket, plan, texts, metrics, style);
+}
+
+bool recolourChangedLines(Scene& scene, const Bracket& bracket, const DocumentChange& change) {
+    const bool onlyLines = !change.lines.empty() && change.scores.empty() &&
+                           change.names.empty() && change.marks.empty() && !change.champion &&
+                           !change.colors && !change.sheet && !change.thirdPlace;
+    if (!onlyLines || scene.lines != bracket.lineCount() || affectsThirdPlace(change, bracket)) {
+        return false;
+    }
+    const int members = bracket.memberCount();
+    auto recolour = [&](int line) {
+        const LineColors colors = lineColors(bracket, line);
+        // A line's fills come as the builder made them: its stroke first, then its join.
+        bool stroke = true;
+        for (uint32_t at : taggedItems(scene, lineTag(line))) {
+            SceneItem& item = scene.items[at];
+            if (item.kind != SceneItem::Kind::Fill) continue;
+            item.ink = lineInk(stroke ? colors.stroke : colors.join);
+            stroke = false;
+        }
+    };
+    for (int line : change.lines) {
+        recolour(line);
+        // A finalist's colours also follow its opponent's win.
+        const int partner = lineColorPartner(members, line);
+        if (partner >= 0) recolour(partner);
+    }
+    return true;
 }
 
 }  // namespace kaz

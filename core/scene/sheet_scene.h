@@ -16,6 +16,7 @@
 namespace kaz {
 
 class Bracket;
+struct DocumentChange;
 
 // The texts of a sheet that plan its columns and headers, as an output measures them.
 class SheetTexts : public TextMeasure {
@@ -56,5 +57,17 @@ SheetPicturePlan planScene(const Bracket& bracket, const SheetTexts& texts,
 // laid out as `style` says.
 Scene buildScene(const Bracket& bracket, const SheetPicturePlan& plan, const SheetTexts& texts,
                  const TextMetrics& metrics, const SceneStyle& style);
+
+// The scene of the sheet as the window shows it: laid out as it is given, nothing condensed
+// (the sheet scrolls), the names and clubs left to their boxes. `style` is a screen's.
+Scene buildScreenScene(const Bracket& bracket, const TextMetrics& metrics,
+                       const SceneStyle& style);
+
+// Brings `scene`, built for the bracket before `change`, up to `bracket` after it where the
+// change only carried results between lines, as a click does: the strokes and joins of those
+// lines (and of the finalists beside them) take their colours anew, which is all such a change
+// alters. False, leaving `scene` as it was, where the change touched anything else (a score, a
+// name, the champion, the third place) and the scene must be built again.
+bool recolourChangedLines(Scene& scene, const Bracket& bracket, const DocumentChange& change);
 
 }  // namespace kaz

@@ -2,13 +2,19 @@
 
 #include "document/bracket_document.h"
 #include "painting/bracket_renderer.h"
+#include "scene/sheet_scene.h"
 
 namespace kaz::gui {
 
 ScreenScene::ScreenScene(BracketDocument* document, QObject* parent)
     : QObject(parent), m_document(document) {
-    // Every change of the bracket comes on this signal; the scene is made again when painted.
-    connect(document, &BracketDocument::changed, this, [this] { m_scene.reset(); });
+    // Every change of the bracket comes on this signal. A click's only recolours its lines;
+    // after any other the scene is made again when painted.
+    connect(document, &BracketDocument::changed, this, [this](const kaz::DocumentChange& change) {
+        if (m_scene && !kaz::recolourChangedLines(*m_scene, m_document->bracket(), change)) {
+            m_scene.reset();
+        }
+    });
 }
 
 const kaz::Scene& ScreenScene::scene() const {

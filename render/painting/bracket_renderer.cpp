@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <limits>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -70,12 +69,7 @@ kaz::Scene screenScene(const kaz::Bracket& bracket) {
         return screen;
     }();
     static const QtTextMetrics metrics(style);
-    const kaz::SheetTexts texts(bracket, metrics, false);
-    kaz::SheetPicturePlan plan;
-    plan.layout = kaz::layoutSheet(bracket);
-    // Nothing is condensed: the sheet on screen is as wide as its boxes, and scrolls.
-    plan.titleRoom = plan.subtitleRoom = std::numeric_limits<int>::max();
-    return kaz::buildScene(bracket, plan, texts, metrics, style);
+    return kaz::buildScreenScene(bracket, metrics, style);
 }
 
 QSize bracketExtent(const kaz::Bracket& bracket) { return toQSize(pictureScene(bracket)->extent); }
