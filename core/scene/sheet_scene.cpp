@@ -21,25 +21,27 @@ namespace kaz {
 SheetTexts::SheetTexts(const Bracket& bracket, const TextMetrics& metrics, bool columns)
     : m_metrics(metrics) {
     const int members = columns ? bracket.memberCount() : 0;
+    m_names.reserve(size_t(members));
+    m_clubs.reserve(size_t(members));
     for (int member = 0; member < members; ++member) {
-        bool cut = false;
-        m_names.push_back(laidOutText(bracket.memberName(member), &cut));
-        m_nameCut.push_back(cut);
-        m_clubs.push_back(laidOutText(bracket.memberClub(member), &cut));
-        m_clubCut.push_back(cut);
+        m_names.push_back(column(TextRole::Name, bracket.memberName(member)));
+        m_clubs.push_back(column(TextRole::Club, bracket.memberClub(member)));
     }
     if (!isSheetShown(bracket)) return;
     m_title = laidOutText(bracket.sheet().title);
     m_subtitle = laidOutText(bracket.sheet().subtitle);
 }
 
-MeasuredText SheetTexts::name(int member) const {
-    return {m_metrics.run(TextRole::Name, m_names[size_t(member)], 100).width, nameCut(member)};
+SheetTexts::Column SheetTexts::column(TextRole role, const std::string& documentText) const {
+    Column laidOut;
+    laidOut.text = laidOutText(documentText, &laidOut.cut);
+    if (!laidOut.text.empty()) laidOut.width = m_metrics.run(role, laidOut.text, 100).width;
+    return laidOut;
 }
 
-MeasuredText SheetTexts::club(int member) const {
-    return {m_metrics.run(TextRole::Club, m_clubs[size_t(member)], 100).width, clubCut(member)};
-}
+MeasuredText SheetTexts::name(int member) const { return {nameWidth(member), nameCut(member)}; }
+
+MeasuredText SheetTexts::club(int member) const { return {clubWidth(member), clubCut(member)}; }
 
 int SheetTexts::condensed(TextRole role, const std::string& text, int room) const {
     if (text.empty()) return 0;
@@ -80,13 +82,13 @@ public:
 
 private:
     SceneItem& fill(const Rect& rect, Ink ink, SceneTag tag = {}, uint8_t reach = ReachNone) {
-        SceneItem item;
+        // Made in place: most of a scene's items are fills.
+        SceneItem& item = m_scene.items.emplace_back();
         item.rect = rect;
         item.ink = ink;
         item.tag = tag;
         item.reach = reach;
-        m_scene.items.push_back(std::move(item));
-        return m_scene.items.back();
+        return item;
     }
     SceneItem made(FittedText fit, TextRole role, const Rect& rect, Anchor anchor, Ink ink,
                    SceneTag tag) const {
@@ -110,17 +112,19 @@ private:
         m_scene.items.push_back(made({std::move(utf8), 100, width}, role, rect, anchor, ink, tag));
         return m_scene.items.back();
     }
-    // A text fitted into `room` by the one rule.
-    SceneItem fittedItem(std::string utf8, TextRole role, const Rect& rect, Anchor anchor, int room,
-                         Ink ink = Ink::Member, SceneTag tag = {}, bool cut = false) const {
-        SceneItem item = made(fitText(m_metrics, role, std::move(utf8), room, cut), role, rect,
-                              anchor, ink, tag);
+    // A text measured `fullWidth` wide, fitted into `room` by the one rule.
+    SceneItem fittedItem(std::string utf8, int fullWidth, TextRole role, const Rect& rect,
+                         Anchor anchor, int room, Ink ink, SceneTag tag, bool cut) const {
+        SceneItem item = made(fitMeasuredText(m_metrics, role, std::move(utf8), fullWidth, room, cut),
+                              role, rect, anchor, ink, tag);
         item.room = room;
         return item;
     }
     SceneItem& fitted(std::string utf8, TextRole role, const Rect& rect, Anchor anchor, int room,
                       Ink ink = Ink::Member, SceneTag tag = {}) {
-        m_scene.items.push_back(fittedItem(std::move(utf8), role, rect, anchor, room, ink, tag));
+        const int fullWidth = m_metrics.run(role, utf8, 100).width;
+        m_scene.items.push_back(
+            fittedItem(std::move(utf8), fullWidth, role, rect, anchor, room, ink, tag, false));
         return m_scene.items.back();
     }
 
@@ -277,9 +281,9 @@ void Builder::clubs() {
                                        column.width - inkGap - lead, column.height}
                                 : Rect{column.left + lead, column.top, column.width - lead - inkGap,
                                        column.height};
-        SceneItem item =
-            fittedItem(club, TextRole::Club, rect, right ? Anchor::End : Anchor::Start,
-                       m_plan.clubs.room, Ink::Member, memberTag(member), m_texts.clubCut(member));
+        SceneItem item = fittedItem(club, m_texts.clubWidth(member), TextRole::Club, rect,
+                                    right ? Anchor::End : Anchor::Start, m_plan.clubs.room,
+                                    Ink::Member, memberTag(member), m_texts.clubCut(member));
         item.clipToRect = true;
         m_scene.items.push_back(std::move(item));
     }
@@ -306,9 +310,9 @@ std::vector<SceneItem> Builder::names() const {
                     box.width + column.extraWidth - style.margin - inkGap, box.height};
             if (column.widened()) anchor = Anchor::End;
         }
-        SceneItem item =
-            fittedItem(m_texts.nameText(member), TextRole::Name, rect, anchor, column.room,
-                       Ink::Member, memberTag(member), m_texts.nameCut(member));
+        SceneItem item = fittedItem(m_texts.nameText(member), m_texts.nameWidth(member),
+                                    TextRole::Name, rect, anchor, column.room, Ink::Member,
+                                    memberTag(member), m_texts.nameCut(member));
         item.clipToRect = true;
         items.push_back(std::move(item));
     }
@@ -419,7 +423,9 @@ void Builder::lines() {
     std::vector<LineShape> shapes(count);
     std::vector<Rect> areas(count);
     std::vector<LineColors> colors(count);
+    std::vector<LineKind> kinds(count);
     for (size_t at = 0; at < count; ++at) {
+        kinds[at] = m_bracket.lineKind(int(at));
         shapes[at] = sheetLineShape(m_bracket, int(at));
         areas[at] = sheetLineRect(m_layout, members, int(at));
         colors[at] = lineColors(m_bracket, int(at));
@@ -428,8 +434,8 @@ void Builder::lines() {
     // after it where a device smooths edges, and no score can break a join.
     for (Part part : {Part::Stroke, Part::Score, Part::Join}) {
         for (size_t at = 0; at < count; ++at) {
-            line(areas[at], colors[at], m_bracket.lineScore(int(at)), m_bracket.lineKind(int(at)),
-                 shapes[at], lineTag(int(at)), part);
+            line(areas[at], colors[at], m_bracket.lineScore(int(at)), kinds[at], shapes[at],
+                 lineTag(int(at)), part);
         }
     }
 }

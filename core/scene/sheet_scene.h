@@ -29,22 +29,28 @@ public:
     int title(int room) const override;
     int subtitle(int room) const override;
 
-    // The texts as laid out (text_fit.h).
-    const std::string& nameText(int member) const { return m_names[size_t(member)]; }
-    bool nameCut(int member) const { return m_nameCut[size_t(member)] != 0; }
-    const std::string& clubText(int member) const { return m_clubs[size_t(member)]; }
-    bool clubCut(int member) const { return m_clubCut[size_t(member)] != 0; }
+    // The texts as laid out (text_fit.h), and the names' and clubs' full widths.
+    const std::string& nameText(int member) const { return m_names[size_t(member)].text; }
+    bool nameCut(int member) const { return m_names[size_t(member)].cut; }
+    int nameWidth(int member) const { return m_names[size_t(member)].width; }
+    const std::string& clubText(int member) const { return m_clubs[size_t(member)].text; }
+    bool clubCut(int member) const { return m_clubs[size_t(member)].cut; }
+    int clubWidth(int member) const { return m_clubs[size_t(member)].width; }
     const std::string& titleText() const { return m_title; }
     const std::string& subtitleText() const { return m_subtitle; }
 
 private:
+    struct Column {
+        std::string text;
+        int width = 0;  // measured once: the plan and the scene both need it
+        bool cut = false;
+    };
+    Column column(TextRole role, const std::string& documentText) const;
     int condensed(TextRole role, const std::string& text, int room) const;
 
     const TextMetrics& m_metrics;
-    std::vector<std::string> m_names;
-    std::vector<char> m_nameCut;
-    std::vector<std::string> m_clubs;
-    std::vector<char> m_clubCut;
+    std::vector<Column> m_names;
+    std::vector<Column> m_clubs;
     std::string m_title;
     std::string m_subtitle;
 };

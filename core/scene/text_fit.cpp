@@ -25,7 +25,15 @@ std::vector<size_t> characterStarts(std::string_view text) {
 }  // namespace
 
 std::string laidOutText(std::string_view documentText, bool* cut) {
-    const std::string shown = shownText(utf8Prefix(documentText, kMostBytesConverted));
+    std::string shown = documentText.size() <= kMostBytesConverted
+                            ? shownText(documentText)
+                            : shownText(utf8Prefix(documentText, kMostBytesConverted));
+    const auto mayBreak = [](char c) { return c == '\n' || c == '\r' || c == '\t' || c == '\xE2'; };
+    if (shown.size() <= kMostCharactersShown && std::none_of(shown.begin(), shown.end(), mayBreak)) {
+        // Nothing to break or cut, as most names: as it is shown.
+        if (cut) *cut = documentText.size() > kMostBytesConverted;
+        return shown;
+    }
     std::string line;
     line.reserve(shown.size());
     size_t characters = 0;
@@ -42,24 +50,46 @@ std::string laidOutText(std::string_view documentText, bool* cut) {
     return line;
 }
 
-int fittingStretch(const TextMetrics& metrics, TextRole role, std::string_view text, int room,
-                   int least) {
-    const int needed = metrics.run(role, text, 100).width;
-    if (needed <= room) return 100;
+namespace {
+
+struct Condensed {
+    int stretch = 100;
+    int width = 0;
+};
+
+// The fit of a text `needed` wide at full stretch: full where it fits, else as it condenses.
+Condensed condensed(const TextMetrics& metrics, TextRole role, std::string_view text, int needed,
+                    int room, int least) {
+    if (needed <= room) return {100, needed};
     // Looked for from the stretch that its full width suggests.
     for (int stretch = std::max(least, 100 * room / std::max(needed, 1)); stretch > least;
          --stretch) {
-        if (metrics.run(role, text, stretch).width <= room) return stretch;
+        const int width = metrics.run(role, text, stretch).width;
+        if (width <= room) return {stretch, width};
     }
-    return least;
+    return {least, metrics.run(role, text, least).width};
+}
+
+}  // namespace
+
+int fittingStretch(const TextMetrics& metrics, TextRole role, std::string_view text, int room,
+                   int least) {
+    return condensed(metrics, role, text, metrics.run(role, text, 100).width, room, least).stretch;
 }
 
 FittedText fitText(const TextMetrics& metrics, TextRole role, std::string text, int room,
                    bool cut) {
+    const int fullWidth = cut ? 0 : metrics.run(role, text, 100).width;
+    return fitMeasuredText(metrics, role, std::move(text), fullWidth, room, cut);
+}
+
+FittedText fitMeasuredText(const TextMetrics& metrics, TextRole role, std::string text,
+                           int fullWidth, int room, bool cut) {
     if (!cut) {
-        const int stretch = fittingStretch(metrics, role, text, room);
-        const int width = metrics.run(role, text, stretch).width;
-        if (stretch > kLeastStretch || width <= room) return {std::move(text), stretch, width};
+        const Condensed fit = condensed(metrics, role, text, fullWidth, room, kLeastStretch);
+        if (fit.stretch > kLeastStretch || fit.width <= room) {
+            return {std::move(text), fit.stretch, fit.width};
+        }
     }
     // The longest beginning that fits with the ellipsis.
     const std::vector<size_t> starts = characterStarts(text);

@@ -38,5 +38,8 @@ int fittingStretch(const TextMetrics& metrics, TextRole role, std::string_view t
 // `text` fitted into `room` by the rule above; `cut` where it was laid out cut short already.
 FittedText fitText(const TextMetrics& metrics, TextRole role, std::string text, int room,
                    bool cut = false);
+// The same for a text already measured `fullWidth` wide at full stretch (unused where `cut`).
+FittedText fitMeasuredText(const TextMetrics& metrics, TextRole role, std::string text,
+                           int fullWidth, int room, bool cut = false);
 
 }  // namespace kaz

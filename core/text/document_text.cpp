@@ -238,18 +238,30 @@ Utf8Text shownText(Utf8View text) {
     std::string out;
     out.reserve(text.size());
     std::string keptBytes;  // a run of kept bytes, read together as CP932
-    forEachPiece(text, [&](const Piece& piece) {
-        if (isKeptByte(piece.point)) {
-            keptBytes += static_cast<char>(piece.code);
-            return;
+    const auto endKeptBytes = [&] {
+        if (keptBytes.empty()) return;
+        out += cp932ToUtf8(keptBytes);
+        keptBytes.clear();
+    };
+    // Read character by character, but copied as it stands where it shows as itself: as most
+    // text does, which is then not encoded again.
+    size_t at = 0;
+    while (at < text.size()) {
+        const Utf8Char read = decodeUtf8(text, at);
+        if (read.length == 0) {
+            endKeptBytes();
+            appendUtf8(out, 0xFFFD);
+            at += badSequenceLength(text, at);
+        } else if (isKeptByte(read.point)) {
+            keptBytes += static_cast<char>(read.point - kKeptByteBase);
+            at += read.length;
+        } else {
+            endKeptBytes();
+            out.append(text.data() + at, read.length);
+            at += read.length;
         }
-        if (!keptBytes.empty()) {
-            out += cp932ToUtf8(keptBytes);
-            keptBytes.clear();
-        }
-        appendUtf8(out, piece.point);
-    });
-    out += cp932ToUtf8(keptBytes);
+    }
+    endKeptBytes();
     return out;
 }
 
