@@ -155,11 +155,16 @@ void TestCp932::invalidBytesShowAsReplacement_data() {
     QTest::newRow("several") << QByteArray("\xFD\xFE\xFF") << fffd + fffd + fffd;
 }
 
-// A damaged name can still be shown; the rest of it comes through.
+// A damaged name can still be shown; the rest of it comes through. Opened into a document,
+// whose text keeps the damaged bytes as they came, it shows the same, and text that is not
+// UTF-8 shows as U+FFFD too.
 void TestCp932::invalidBytesShowAsReplacement() {
     QFETCH(QByteArray, cp932);
     QFETCH(QByteArray, utf8);
     QCOMPARE(toBytes(cp932ToUtf8(toStd(cp932))), utf8);
+    QCOMPARE(toBytes(shownText(textFromCp932(toStd(cp932)))), utf8);
+    QCOMPARE(toBytes(shownText("\xFF" + textFromCp932(toStd(cp932)) + "\xC3")),
+             "\xEF\xBF\xBD" + utf8 + "\xEF\xBF\xBD");
 }
 
 // Every valid two-byte code survives a trip through UTF-8. Codes that CP932 holds twice come
