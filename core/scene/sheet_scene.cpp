@@ -559,12 +559,27 @@ Scene buildScreenScene(const Bracket& bracket, const TextMetrics& metrics,
     return buildScene(bracket, plan, texts, metrics, style);
 }
 
-bool recolourChangedLines(Scene& scene, const Bracket& bracket, const DocumentChange& change) {
-    const bool onlyLines = !change.lines.empty() && change.scores.empty() &&
-                           change.names.empty() && change.marks.empty() && !change.champion &&
-                           !change.colors && !change.sheet && !change.thirdPlace;
-    if (!onlyLines || scene.lines != bracket.lineCount() || affectsThirdPlace(change, bracket)) {
+bool applyResultChange(Scene& scene, const Bracket& bracket, const DocumentChange& change) {
+    const bool onlyResults = !change.lines.empty() && change.names.empty() &&
+                             change.marks.empty() && !change.champion && !change.colors &&
+                             !change.sheet && !change.thirdPlace;
+    if (!onlyResults || scene.lines != bracket.lineCount() || affectsThirdPlace(change, bracket)) {
         return false;
+    }
+    // A score is only ever cleared by a result; one written anew is laid out afresh.
+    for (int line : change.scores) {
+        if (!bracket.lineScore(line).empty()) return false;
+    }
+    if (!change.scores.empty()) {
+        std::vector<char> cleared(size_t(bracket.lineCount()), 0);
+        for (int line : change.scores) cleared[size_t(line)] = 1;
+        const auto isClearedScore = [&](const SceneItem& item) {
+            return item.kind == SceneItem::Kind::Text && item.role == TextRole::Score &&
+                   item.tag.kind == SceneTag::Kind::Line && cleared[size_t(item.tag.index)];
+        };
+        auto& items = scene.items;
+        items.erase(std::remove_if(items.begin(), items.end(), isClearedScore), items.end());
+        indexScene(scene, bracket.lineCount());
     }
     const int members = bracket.memberCount();
     auto recolour = [&](int line) {

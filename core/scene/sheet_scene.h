@@ -71,9 +71,10 @@ Scene buildScreenScene(const Bracket& bracket, const TextMetrics& metrics,
 
 // Brings `scene`, built for the bracket before `change`, up to `bracket` after it where the
 // change only carried results between lines, as a click does: the strokes and joins of those
-// lines (and of the finalists beside them) take their colours anew, which is all such a change
-// alters. False, leaving `scene` as it was, where the change touched anything else (a score, a
-// name, the champion, the third place) and the scene must be built again.
-bool recolourChangedLines(Scene& scene, const Bracket& bracket, const DocumentChange& change);
+// lines (and of the finalists beside them) take their colours anew, and the scores the change
+// cleared are taken away, which is all such a change alters. False, leaving `scene` as it was,
+// where the change touched anything else (a score written, a name, the champion, the third
+// place) and the scene must be built again.
+bool applyResultChange(Scene& scene, const Bracket& bracket, const DocumentChange& change);
 
 }  // namespace kaz

@@ -8,10 +8,10 @@ namespace kaz::gui {
 
 ScreenScene::ScreenScene(BracketDocument* document, QObject* parent)
     : QObject(parent), m_document(document) {
-    // Every change of the bracket comes on this signal. A click's only recolours its lines;
-    // after any other the scene is made again when painted.
+    // Every change of the bracket comes on this signal. A click's recolours its lines and takes
+    // away the scores it cleared; after any other the scene is made again when painted.
     connect(document, &BracketDocument::changed, this, [this](const kaz::DocumentChange& change) {
-        if (m_scene && !kaz::recolourChangedLines(*m_scene, m_document->bracket(), change)) {
+        if (m_scene && !kaz::applyResultChange(*m_scene, m_document->bracket(), change)) {
             m_scene.reset();
         }
     });
