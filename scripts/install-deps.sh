@@ -16,6 +16,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-ipafont-gothic
           fonts-noto-cjk  # names beyond Shift_JIS (𠮷, 𩸽, 頰) on screen and in pictures
           qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease, and their CMake commands
+          nlohmann-json3-dev  # the pool file's JSON, header-only: the Windows build uses it too
           clang clang-format poppler-utils desktop-file-utils appstream
           dpkg-dev file groff-base)  # the Debian package: dpkg-shlibdeps, ELF detection, man pages
 for option in "$@"; do

@@ -34,6 +34,9 @@ constexpr size_t kMaxSheetSubtitleCharacters = 128;
 constexpr size_t kMaxRoundNameCharacters = 32;
 constexpr size_t kMaxClubCharacters = 64;
 
+// A pool's name ("A", or the organiser's own), as long as a round's.
+constexpr size_t kMaxPoolNameCharacters = kMaxRoundNameCharacters;
+
 // True when `text` (CP932) holds a control character (C0 or DEL), which no field stores. The
 // second byte of a double-byte character is never one of these.
 bool hasControlCharacter(std::string_view text);
