@@ -14,9 +14,9 @@
 
 namespace kaz {
 
-// The file's name ends in this: "kaz" for the bracket's family, "p" for its pools. *.kaz does
-// not match it, so the two kinds of document never pass for each other.
-inline constexpr std::string_view kPoolFileExtension = ".kazp";
+// The file's name ends in this: the bracket's ".kaz" and what the file holds, which *.kaz does
+// not match, so that the two kinds of document never pass for each other.
+inline constexpr std::string_view kPoolFileExtension = ".kazpool";
 // JSON underneath, as the "+json" suffix tells a desktop or a web server.
 inline constexpr std::string_view kPoolFileMimeType = "application/x-kazbo-pools+json";
 // The value of the file's "format" member.

@@ -6,6 +6,7 @@
 #include "bracket/bracket_shape.h"
 #include "io/file_io.h"
 #include "platform/platform_files.h"
+#include "pools/pool_file.h"
 
 namespace kaz {
 
@@ -58,7 +59,7 @@ FileKind kindBySuffix(std::string_view name) {
     static constexpr Suffix kSuffixes[] = {
         {".kaz", FileKind::Bracket},     {".txt", FileKind::EntrantList},
         {".csv", FileKind::EntrantList}, {".tsv", FileKind::EntrantList},
-        {".json", FileKind::PoolFile},   {".kazpool", FileKind::PoolFile},
+        {".json", FileKind::PoolFile},   {kPoolFileExtension, FileKind::PoolFile},
         {".html", FileKind::Page},       {".htm", FileKind::Page},
         {".png", FileKind::Picture},     {".pdf", FileKind::Picture},
         {".svg", FileKind::Picture},
