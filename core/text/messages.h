@@ -164,6 +164,11 @@ enum class MessageId {
     BracketToStandardOutput,
     DrawNumberLine,           // the number, a line of the report
     SameClubMeetingsHeading,  // a line of the report before the meetings
+    // The pool stage's results.
+    PoolDrawNotAllowed,
+    PoolWinnerNeeded,
+    PoolScoreRange,  // the highest score
+    PoolScoreBothSides,
     EditorUsage,
     EditorHelp,
 };
