@@ -169,6 +169,19 @@ enum class MessageId {
     PoolWinnerNeeded,
     PoolScoreRange,  // the highest score
     PoolScoreBothSides,
+    // The pool sheet's own words.
+    PoolStageName,
+    PoolName,  // the pool's own name ("A")
+    PoolWins,
+    PoolLosses,
+    PoolDraws,
+    PoolPoints,
+    PoolDifference,
+    PoolRank,
+    PoolOrderOfPlay,
+    PoolTied,
+    PoolWithdrawn,
+    PoolWalkover,
     EditorUsage,
     EditorHelp,
 };
