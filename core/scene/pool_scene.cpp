@@ -167,7 +167,10 @@ private:
         values.push_back(std::to_string(standing.points));
         const long long difference = standing.difference();
         values.push_back((difference > 0 ? "+" : "") + std::to_string(difference));
-        values.push_back(standing.rank > 0 ? std::to_string(standing.rank) : "-");
+        // Before its first result a pool ranks nobody: all would stand level.
+        values.push_back(!started()          ? std::string()
+                         : standing.rank > 0 ? std::to_string(standing.rank)
+                                             : "-");
         const auto columns = statColumns();
         for (size_t at = 0; at < columns.size(); ++at) {
             const Rect cell{x, top, columns[at].second, kRowHeight};
@@ -215,8 +218,14 @@ private:
         return text;
     }
 
-    // "同順位: 1 山田、3 佐藤" for each set the rules leave level.
+    bool started() const {
+        return std::any_of(m_pool.matches.begin(), m_pool.matches.end(),
+                           [](const PoolMatch& match) { return match.isPlayed(); });
+    }
+
+    // "同順位: 1 山田、3 佐藤" for each set the rules leave level, once the pool has begun.
     int tiedNote(int y) {
+        if (!started()) return y;
         const int width = tableWidth();
         for (const std::vector<int>& tie : m_standings.ties) {
             std::string note = std::string(m_words.tied) + ':';

@@ -48,6 +48,7 @@ PoolStage randomStage(std::mt19937& random) {
     stage.rules.marks = random() % 2 ? ResultMarks::Crosses : ResultMarks::Circles;
     stage.title = "T";
     for (Pool& pool : stage.pools) {
+        if (random() % 5 == 0) continue;  // a pool not begun
         for (PoolMatch& match : pool.matches) {
             match.outcome = MatchOutcome(random() % (stage.rules.drawsAllowed ? 4 : 3));
             if (match.isPlayed() && random() % 2) {
@@ -145,7 +146,11 @@ void TestPoolScene::tablesOfRandomPools() {
             QVERIFY(heading != scene.items.end());
             for (int m = 0; m < members; ++m) {
                 const SceneItem* rank = textIn(scene, rows[size_t(m)], heading->rect);
-                QVERIFY(rank);
+                const bool started =
+                    std::any_of(pool.matches.begin(), pool.matches.end(),
+                                [](const PoolMatch& match) { return match.isPlayed(); });
+                QCOMPARE(rank != nullptr && !rank->text.empty(), started);
+                if (!started) continue;
                 QCOMPARE(rank->text, std::to_string(standings.members[size_t(m)].rank));
                 QCOMPARE(rank->ink == Ink::Win, standings.members[size_t(m)].through);
             }
