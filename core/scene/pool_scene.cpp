@@ -118,17 +118,14 @@ private:
 
     void header(int top) {
         const int members = int(m_pool.members.size());
-        frame({0, top, kNameWidth, kRowHeight});
         for (int column = 0; column < members; ++column) {
             const Rect cell{kNameWidth + kCellWidth * column, top, kCellWidth, kRowHeight};
-            frame(cell);
             cellText(std::to_string(column + 1) + ' ' + m_pool.members[size_t(column)].name,
                      TextRole::Name, cell, Anchor::Middle);
         }
         int x = kNameWidth + kCellWidth * members;
         for (const auto& [word, width] : statColumns()) {
             const Rect cell{x, top, width, kRowHeight};
-            frame(cell);
             cellText(word, TextRole::RoundName, cell, Anchor::Middle);
             x += width;
         }
@@ -149,16 +146,11 @@ private:
         const PoolStanding& standing = m_standings.members[size_t(row)];
         const Ink ink = standing.through ? Ink::Win : Ink::Member;
         const Rect nameCell{0, top, kNameWidth, kRowHeight};
-        frame(nameCell);
         SceneItem& name = cellText(memberName(row), TextRole::Name, nameCell, Anchor::Start, ink);
         if (standing.through) name.face.weight = 700;
         for (int column = 0; column < members; ++column) {
             const Rect cell{kNameWidth + kCellWidth * column, top, kCellWidth, kRowHeight};
-            if (column == row) {
-                fill(cell, Ink::Lose);  // nobody plays themself
-                continue;
-            }
-            frame(cell);
+            if (column == row) fill(cell, Ink::Lose);  // nobody plays themself
         }
         int x = kNameWidth + kCellWidth * members;
         std::vector<std::string> values{std::to_string(standing.wins),
@@ -174,13 +166,36 @@ private:
         const auto columns = statColumns();
         for (size_t at = 0; at < columns.size(); ++at) {
             const Rect cell{x, top, columns[at].second, kRowHeight};
-            frame(cell);
             const bool rank = at + 1 == columns.size();
             cellText(values[at], TextRole::MatchNumber, cell, Anchor::Middle,
                      rank ? ink : Ink::Member);
             x += columns[at].second;
         }
-        if (row == members - 1) resultCells(top - kRowHeight * (members - 1));
+        if (row == members - 1) {
+            const int firstRowTop = top - kRowHeight * (members - 1);
+            grid(firstRowTop - kRowHeight);
+            resultCells(firstRowTop);
+        }
+    }
+
+    // The table's rules, one pixel wide each: its frame, and a line between every two rows and
+    // every two columns (cells framed one by one would double them).
+    void grid(int top) {
+        const int members = int(m_pool.members.size());
+        const int width = tableWidth();
+        const int height = kRowHeight * (members + 1);
+        frame({0, top, width, height});
+        for (int row = 1; row <= members; ++row) {
+            fill({0, top + kRowHeight * row, width, 1}, Ink::Member);
+        }
+        int x = kNameWidth;
+        for (int column = 0; column < members; ++column, x += kCellWidth) {
+            fill({x, top, 1, height}, Ink::Member);
+        }
+        for (const auto& column : statColumns()) {
+            fill({x, top, 1, height}, Ink::Member);
+            x += column.second;
+        }
     }
 
     // Every played match's two cells: the result from each row member's side.
