@@ -345,6 +345,9 @@ Scene buildPoolStageScene(const PoolStage& stage, const TextMetrics& metrics,
         blocks.push_back(buildPoolScene(stage, pool, metrics, style));
         blockWidth = std::max(blockWidth, blocks.back().extent.width);
     }
+    size_t items = scene.items.size();
+    for (const Scene& block : blocks) items += block.items.size();
+    scene.items.reserve(items);
     const int across = blockWidth <= kTwoAcrossWidth ? 2 : 1;
     for (size_t at = 0; at < blocks.size(); at += size_t(across)) {
         int rowHeight = 0;
