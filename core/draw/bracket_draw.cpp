@@ -20,20 +20,6 @@ int roundsOf(int size) {
     return rounds;
 }
 
-// Each entrant's club as a number (0, 1, … in order of first appearance), kNoClub for none.
-std::vector<int> clubNumbers(const std::vector<Entrant>& entrants) {
-    std::map<std::string, int> numbers;
-    std::vector<int> clubs;
-    for (const Entrant& entrant : entrants) {
-        if (entrant.club.empty()) {
-            clubs.push_back(kNoClub);
-        } else {
-            clubs.push_back(numbers.emplace(entrant.club, int(numbers.size())).first->second);
-        }
-    }
-    return clubs;
-}
-
 bool anyClubShared(const std::vector<int>& clubs) {
     std::vector<int> sorted = clubs;
     std::sort(sorted.begin(), sorted.end());

@@ -1,6 +1,8 @@
 #include "draw/club_spread.h"
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace kaz {
 namespace {
@@ -265,6 +267,19 @@ std::vector<int> spreadClubs(const std::vector<int>& clubAt, const std::vector<i
         entrants.pop_back();
     }
     return positionOf;
+}
+
+std::vector<int> clubNumbers(const std::vector<Entrant>& entrants) {
+    std::map<std::string, int> numbers;
+    std::vector<int> clubs;
+    for (const Entrant& entrant : entrants) {
+        if (entrant.club.empty()) {
+            clubs.push_back(kNoClub);
+        } else {
+            clubs.push_back(numbers.emplace(entrant.club, int(numbers.size())).first->second);
+        }
+    }
+    return clubs;
 }
 
 }  // namespace kaz

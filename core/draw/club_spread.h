@@ -5,6 +5,7 @@
 
 #include "bracket/bracket_shape.h"
 #include "draw/draw_random.h"
+#include "draw/entrant_list.h"
 
 // Keeping the members of one club apart in the lot.
 
@@ -48,5 +49,8 @@ bool fewerEarlyMeetings(const MeetingCounts& a, const MeetingCounts& b);
 // early meetings, until no exchange does.
 std::vector<int> spreadClubs(const std::vector<int>& clubAt, const std::vector<int>& freePositions,
                              const std::vector<int>& freeClubs, DrawRandom& random);
+
+// Each entrant's club as a number (0, 1, … in order of first appearance), kNoClub for none.
+std::vector<int> clubNumbers(const std::vector<Entrant>& entrants);
 
 }  // namespace kaz

@@ -63,7 +63,7 @@ void appendColors(html::PageBuffer& out, const live::LiveColors& colors, bool da
     out += colors.score;
 }
 
-void appendStyle(html::PageBuffer& out, const live::LiveColors& colors) {
+void appendStyle(html::PageBuffer& out, const live::LiveColors& colors, const std::string& extra) {
     out += "<style>\n:root{color-scheme:light dark;--bg:#fff;--fg:#1a1a1a;--muted:#555;";
     appendColors(out, colors, false);
     out += "}\n.w{fill:";
@@ -72,6 +72,7 @@ void appendStyle(html::PageBuffer& out, const live::LiveColors& colors) {
     out += colors.lose;
     out += "}\n";
     out += kStyleStart;
+    out += extra;
     // A dark browser gets a dark page; the chart turns dark too where its lines stand out on
     // it, and otherwise keeps the bracket's own background, on which they were chosen.
     out += "@media (prefers-color-scheme:dark){:root{--bg:#1e1f22;--fg:#e8e8e8;--muted:#aaa";
@@ -88,41 +89,51 @@ void appendStyle(html::PageBuffer& out, const live::LiveColors& colors) {
 
 }  // namespace
 
-std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options) {
-    html::PageBuffer out(16384 + 700 * size_t(bracket.memberCount()));
-    const std::string title = shownText(bracket.sheet().title);
-    const SheetWords& words = sheetWords(bracket.sheet().language);
+void live::writeLiveHead(PageBuffer& out, const LiveHead& head) {
+    const SheetWords& words = sheetWords(head.language);
     out += "<!DOCTYPE html>\n<html lang=\"";
     out += std::string_view(words.pageLanguage);
     out +=
         "\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     // A page that updates itself: by the script without reloading, else by a meta refresh.
-    if (options.refreshSeconds > 0) {
+    if (head.refreshSeconds > 0) {
         out += "<noscript><meta http-equiv=\"refresh\" content=\"";
-        html::appendInt(out, options.refreshSeconds);
+        html::appendInt(out, head.refreshSeconds);
         out += "\"></noscript>\n";
     }
     // The sheet's title names the page, and the window or tab it is shown in.
-    const std::string heading = title.empty() ? std::string(words.sheetName) : title;
+    const std::string heading = head.title.empty() ? std::string(words.sheetName) : head.title;
     out += "<title>";
     live::appendText(out, heading);
     out += "</title>\n";
-    appendStyle(out, live::liveColors(bracket.colors()));
-    if (options.refreshSeconds > 0) out += kUpdateScript;
+    appendStyle(out, live::liveColors(head.colors), head.extraStyle);
+    if (head.refreshSeconds > 0) out += kUpdateScript;
     out += "</head>\n<body>\n<header>\n<h1>";
     live::appendText(out, heading);
     out += "</h1>\n";
-    if (!bracket.sheet().subtitle.empty()) {
+    if (!head.subtitle.empty()) {
         out += "<p class=\"sub\">";
-        live::appendDocumentText(out, bracket.sheet().subtitle);
+        live::appendText(out, head.subtitle);
         out += "</p>\n";
     }
     out += "<p class=\"updated\">";
     out += std::string_view(words.lastUpdated);
     out += ' ';
-    live::appendText(out, options.updatedAt);
+    live::appendText(out, head.updatedAt);
     out += "</p>\n</header>\n<main>\n";
+}
+
+std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options) {
+    html::PageBuffer out(16384 + 700 * size_t(bracket.memberCount()));
+    const SheetInfo& sheet = bracket.sheet();
+    live::writeLiveHead(out, {sheet.language,
+                              shownText(sheet.title),
+                              shownText(sheet.subtitle),
+                              bracket.colors(),
+                              options.updatedAt,
+                              options.refreshSeconds,
+                              {}});
     live::writeLiveTop(out, bracket, options.recentResults);
     out += "<div class=\"chart\">\n";
     live::writeLiveChart(out, bracket);

@@ -3,12 +3,14 @@
 // The pieces of the live results page: its text (UTF-8, escaped), its chart (an inline SVG
 // drawn from the sheet's layout) and its list of results by round. Internal to core/html.
 
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "bracket/bracket.h"
 #include "html/html_cells.h"
+#include "scene/scene.h"
 
 namespace kaz::live {
 
@@ -42,6 +44,40 @@ struct LiveColors {
     bool darkChart = false;
 };
 LiveColors liveColors(const ColorSet& colors);
+
+// What a live page's head and header show: its language, title (the sheet's name where it has
+// none), second line, colours and the time of the last change, and how often it updates itself.
+struct LiveHead {
+    SheetLanguage language = SheetLanguage::Japanese;
+    std::string title;     // UTF-8, as shown
+    std::string subtitle;  // UTF-8, as shown
+    ColorSet colors;
+    std::string updatedAt;
+    int refreshSeconds = 0;
+    std::string extraStyle;  // rules of the page's own, after the common ones
+};
+
+// The page up to its <main>: the head with its style and, where it updates itself, the script;
+// the header with the title, second line and the last change.
+void writeLiveHead(PageBuffer& out, const LiveHead& head);
+
+// How wide the chart draws its texts: an estimate, the page cannot measure the browser's fonts.
+class PageMetrics : public TextMetrics {
+public:
+    explicit PageMetrics(const SceneStyle& style) : m_style(style) {}
+
+    TextRun run(TextRole role, std::string_view utf8, int stretch) const override {
+        const long wide = long(estimatedWidth(utf8)) * lround(m_style.face(role).pixels) * stretch;
+        const int width = int((wide + 9999) / 10000);
+        return {width, 0, width};
+    }
+    int lineHeight(TextRole role) const override {
+        return int(lround(m_style.face(role).pixels)) + 2;
+    }
+
+private:
+    const SceneStyle& m_style;
+};
 
 // The chart: one <svg> as large as the sheet's layout, in CSS pixels.
 void writeLiveChart(PageBuffer& out, const Bracket& bracket);

@@ -32,30 +32,12 @@ const char* fillClass(Ink ink) {
     switch (ink) {
         case Ink::Win: return "w";
         case Ink::Background: return "bg";
+        case Ink::Member: return "g";  // a table's rules
         case Ink::Lose:
-        case Ink::Member:
         case Ink::Score: break;
     }
     return "l";
 }
-
-// How wide the chart draws its texts: an estimate, the page cannot measure the browser's fonts.
-class PageMetrics : public TextMetrics {
-public:
-    explicit PageMetrics(const SceneStyle& style) : m_style(style) {}
-
-    TextRun run(TextRole role, std::string_view utf8, int stretch) const override {
-        const long wide = long(estimatedWidth(utf8)) * lround(m_style.face(role).pixels) * stretch;
-        const int width = int((wide + 9999) / 10000);
-        return {width, 0, width};
-    }
-    int lineHeight(TextRole role) const override {
-        return int(lround(m_style.face(role).pixels)) + 2;
-    }
-
-private:
-    const SceneStyle& m_style;
-};
 
 void appendRect(PageBuffer& out, const char* cls, const Rect& rect) {
     if (rect.width <= 0 || rect.height <= 0) return;
@@ -87,6 +69,8 @@ void appendSceneText(PageBuffer& out, const SceneItem& item, const TextMetrics& 
     out += "<text class=\"";
     out += textClass(item.role);
     out += item.anchor == Anchor::End ? " e" : item.anchor == Anchor::Middle ? " m" : "";
+    // A text in the win colour (who goes through, on a pool's table).
+    if (item.ink == Ink::Win) out += " w";
     out += "\" x=\"";
     html::appendInt(out, x);
     out += "\" y=\"";

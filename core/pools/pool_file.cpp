@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
+#include "pools/pool_change.h"
 #include "text/document_text.h"
 #include "text/text_limits.h"
 #include "text/utf8.h"

@@ -33,9 +33,8 @@ constexpr size_t kMaxPoolFileBytes = 4u << 20;
 constexpr int kMaxPoolFileDepth = 32;
 constexpr size_t kMaxPoolFileValues = 100000;
 
-// The largest score a match holds, and the most points a win, draw or loss is worth (either
-// sign): sums over a whole pool stay far from any integer's limit.
-constexpr int kMaxPoolScore = 9999;
+// The most points a win, draw or loss is worth (either sign): with scores of at most
+// kMaxPoolScore (pools/pool_change.h), sums over a whole pool stay far from any integer's limit.
 constexpr int kMaxPoolPoints = 100;
 
 // True when `stage` is one the file can hold and the editor can rank: 1 to kMaxPools pools of

@@ -53,8 +53,7 @@ struct PoolMatch {
     bool isPlayed() const { return outcome != MatchOutcome::Unplayed; }
     bool operator==(const PoolMatch& o) const {
         return first == o.first && second == o.second && outcome == o.outcome &&
-               walkover == o.walkover && firstScore == o.firstScore &&
-               secondScore == o.secondScore;
+               walkover == o.walkover && firstScore == o.firstScore && secondScore == o.secondScore;
     }
 };
 
@@ -100,7 +99,7 @@ struct PoolRules {
 };
 
 struct PoolStage {
-    std::string title;     // the sheet's title and second line, as a bracket's
+    std::string title;  // the sheet's title and second line, as a bracket's
     std::string subtitle;
     SheetLanguage language = SheetLanguage::Japanese;
     uint32_t drawNumber = 0;  // the draw that placed the members; 0 where made by hand

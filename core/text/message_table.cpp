@@ -322,6 +322,24 @@ const MessageTexts kTexts[] = {
     {"抽選番号 %1\n", "Draw number %1\n"},
     {"決勝より前に当たる同じ所属の組:\n", "Players of the same club meeting before the final:\n"},
 
+    // The pool stage's results.
+    {"この予選リーグでは引き分けにできません。", "This pool stage allows no draws."},
+    {"勝者を選んでください。", "Choose the winner."},
+    {"点数は 0 から %1 までの数です。", "A score is a number from 0 to %1."},
+    {"点数は両方に入れてください。", "Enter a score for both sides."},
+    {"予選リーグ", "Pools"},
+    {"%1ブロック", "Pool %1"},
+    {"勝", "W"},
+    {"敗", "L"},
+    {"分", "D"},
+    {"勝点", "Pts"},
+    {"得失", "+/-"},
+    {"順位", "Rank"},
+    {"試合順", "Order of play"},
+    {"同順位", "Tied"},
+    {"棄権", "Withdrawn"},
+    {"不戦勝", "Walkover"},
+
     // kaz_edit, the editor started from a command line.
     {"使い方: kaz_edit [ファイル.kaz]...\n", "usage: kaz_edit [FILE.kaz]...\n"},
     {"\n"

@@ -164,6 +164,24 @@ enum class MessageId {
     BracketToStandardOutput,
     DrawNumberLine,           // the number, a line of the report
     SameClubMeetingsHeading,  // a line of the report before the meetings
+    // The pool stage's results.
+    PoolDrawNotAllowed,
+    PoolWinnerNeeded,
+    PoolScoreRange,  // the highest score
+    PoolScoreBothSides,
+    // The pool sheet's own words.
+    PoolStageName,
+    PoolName,  // the pool's own name ("A")
+    PoolWins,
+    PoolLosses,
+    PoolDraws,
+    PoolPoints,
+    PoolDifference,
+    PoolRank,
+    PoolOrderOfPlay,
+    PoolTied,
+    PoolWithdrawn,
+    PoolWalkover,
     EditorUsage,
     EditorHelp,
 };
