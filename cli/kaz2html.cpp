@@ -1,5 +1,6 @@
 // kaz2html: turns a .kaz bracket into the HTML page that the editor's "HTML化" writes, or into
-// the live results page, written again whenever the bracket changes.
+// the live results page, written again whenever the bracket changes; a pool file into its live
+// page.
 
 #include <csignal>
 #include <cstdio>
@@ -8,12 +9,15 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "html/html_page.h"
 #include "html/live_page.h"
+#include "html/pool_live_page.h"
 #include "io/bracket_file.h"
 #include "io/file_io.h"
 #include "platform/platform_files.h"
+#include "pools/document_file.h"
 #include "text/messages.h"
 #include "tool/command_line.h"
 #include "tool/output_check.h"
@@ -58,21 +62,28 @@ std::string localTimeText(int64_t seconds) {
     return text;
 }
 
-// The live page of the bracket in `input`, "最終更新" being `stamp`'s time (the time of the
-// conversion where the input has none, as a pipe). A watched page updates itself in the
-// browser, as the editor's live pages do.
+// The live page of the bracket or pool stage in `input`, "最終更新" being `stamp`'s time (the
+// time of the conversion where the input has none, as a pipe). A watched page updates itself
+// in the browser, as the editor's live pages do.
 int writeLive(const kaz::CommandLine& line, const std::optional<kaz::platform::FileStamp>& stamp,
               kaz::FileError& stage) {
     stage = kaz::FileError::OpenFailed;
-    kaz::Result<kaz::Bracket> loaded =
-        kaz::loadBracketFile(line.operands[0], kaz::ReadableFiles::AnyReadable);
+    const std::string& input = line.operands[0];
+    const int refresh = line.has("--watch") ? kaz::kLiveRefreshSeconds : 0;
+    const std::string updatedAt =
+        localTimeText(stamp ? stamp->modifiedSeconds : static_cast<int64_t>(std::time(nullptr)));
+    const kaz::Result<kaz::LoadedDocument> loaded =
+        kaz::loadDocumentFile(input, kaz::ReadableFiles::AnyReadable);
     if (!loaded) return fail(loaded.failure());
     stage = kaz::FileError::SaveFailed;
-    kaz::LivePageOptions options;
-    if (line.has("--watch")) options.refreshSeconds = kaz::kLiveRefreshSeconds;
-    options.updatedAt =
-        localTimeText(stamp ? stamp->modifiedSeconds : static_cast<int64_t>(std::time(nullptr)));
-    return writePage(line, kaz::writeLivePage(*loaded, options));
+    if (const auto* bracket = std::get_if<kaz::Bracket>(&*loaded)) {
+        kaz::LivePageOptions options;
+        options.refreshSeconds = refresh;
+        options.updatedAt = updatedAt;
+        return writePage(line, kaz::writeLivePage(*bracket, options));
+    }
+    const auto& pools = std::get<kaz::PoolStage>(*loaded);
+    return writePage(line, kaz::writePoolLivePage(pools, {updatedAt, refresh, {}}));
 }
 
 // Set by SIGINT and SIGTERM while watching: the loop ends after the write in progress, which

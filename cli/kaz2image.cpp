@@ -1,5 +1,5 @@
 // kaz2image: draws a .kaz bracket as a PNG picture or a one-page PDF, as the editor's
-// "画像として保存" does right after opening it.
+// "画像として保存" does right after opening it; a pool file as a PNG or A4 pages of PDF.
 
 #include <QByteArray>
 #include <QFile>
@@ -12,10 +12,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "io/bracket_file.h"
 #include "io/file_io.h"
 #include "painting/bracket_picture.h"
+#include "painting/pool_picture.h"
+#include "pools/document_file.h"
 #include "text/messages.h"
 #include "tool/command_line.h"
 #include "tool/output_check.h"
@@ -77,8 +80,8 @@ void reportQtFailures(QtMsgType type, const QMessageLogContext&, const QString& 
 // Reads, draws and writes; returns the exit status. `stage` tells how far it came, for the
 // message should memory run out.
 int convert(const Arguments& args, const char* program, kaz::FileError& stage) {
-    const kaz::Result<kaz::Bracket> loaded =
-        kaz::loadBracketFile(args.input, kaz::ReadableFiles::AnyReadable);
+    const kaz::Result<kaz::LoadedDocument> loaded =
+        kaz::loadDocumentFile(args.input, kaz::ReadableFiles::AnyReadable);
     if (!loaded) return fail(loaded.failure());
     stage = kaz::FileError::SaveFailed;
 
@@ -88,15 +91,26 @@ int convert(const Arguments& args, const char* program, kaz::FileError& stage) {
     int appArgc = 1;
     char* appArgv[] = {const_cast<char*>(program), nullptr};
     QGuiApplication app(appArgc, appArgv);
+    const QString fileTitle = QFileInfo(QFile::decodeName(args.input.c_str())).fileName();
+    if (const auto* pools = std::get_if<kaz::PoolStage>(&*loaded)) {
+        const kaz::Result<QByteArray> bytes = args.format == Format::Pdf
+                                                  ? poolStagePdf(*pools, fileTitle)
+                                                  : poolStagePng(*pools, args.scale);
+        if (!bytes) return fail(bytes.failure());
+        const kaz::Status written = kaz::writeFileSafely(
+            args.output, std::string_view(bytes->constData(), size_t(bytes->size())));
+        if (!written) return fail(written.failure());
+        return 0;
+    }
+    const kaz::Bracket& bracket = std::get<kaz::Bracket>(*loaded);
     // The sheet's size depends on its fonts, so this is asked only once they can be measured.
-    if (args.format == Format::Png && !kaz::render::pictureFits(*loaded, args.scale)) {
+    if (args.format == Format::Png && !kaz::render::pictureFits(bracket, args.scale)) {
         return fail(kaz::toolText(kaz::MessageId::PictureTooLarge));
     }
 
-    const kaz::Result<QByteArray> bytes =
-        args.format == Format::Pdf
-            ? bracketPdf(*loaded, QFileInfo(QFile::decodeName(args.input.c_str())).fileName())
-            : bracketPng(*loaded, args.scale);
+    const kaz::Result<QByteArray> bytes = args.format == Format::Pdf
+                                              ? bracketPdf(bracket, fileTitle)
+                                              : bracketPng(bracket, args.scale);
     if (!bytes) return fail(bytes.failure());
     const kaz::Status written = kaz::writeFileSafely(
         args.output, std::string_view(bytes->constData(), size_t(bytes->size())));

@@ -15,6 +15,9 @@
 #include "draw/entrant_list.h"
 #include "io/file_io.h"
 #include "io/kaz_format.h"
+#include "pools/pool_draw.h"
+#include "pools/pool_file.h"
+#include "pools/pool_words.h"
 #include "text/document_text.h"
 #include "text/messages.h"
 #include "text/pasted_text.h"
@@ -38,6 +41,9 @@ struct Arguments {
     std::vector<std::string> titleBeyondCp932;  // characters older programs show as 〓
     std::string list;
     std::string output;
+    // A pool stage instead of a bracket: --pools or --pool-size.
+    kaz::PoolDrawOptions pools;
+    bool drawsPools() const { return pools.pools > 0 || pools.poolSize > 0; }
 };
 
 const kaz::ToolText kTool{"kazdraw", kaz::MessageId::KazdrawUsage, kaz::MessageId::KazdrawHelp};
@@ -117,6 +123,28 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         }
         args.encoding = found->second;
     }
+    const long pools =
+        line.value("--pools") ? numberIn(*line.value("--pools"), 1, kaz::kMaxPools) : 0;
+    if (pools < 0) return kaz::toolText(kaz::MessageId::BadPoolCount);
+    const long poolSize = line.value("--pool-size") ? numberIn(*line.value("--pool-size"),
+                                                               kaz::kMinPoolSize, kaz::kMaxPoolSize)
+                                                    : 0;
+    if (poolSize < 0) return kaz::toolText(kaz::MessageId::BadPoolSize);
+    if (pools > 0 && poolSize > 0) return kaz::toolText(kaz::MessageId::PoolOptionsClash);
+    const long through = line.value("--through") ? numberIn(*line.value("--through"), 1, 2) : 1;
+    if (through < 0) return kaz::toolText(kaz::MessageId::BadThrough);
+    args.pools.pools = int(pools);
+    args.pools.poolSize = int(poolSize);
+    args.pools.through = int(through);
+    if (args.drawsPools()) {
+        for (const char* option :
+             {"--size", "--in-order", "--club-in-name", "--third-place", "--two-sided"}) {
+            if (line.has(option) || line.value(option)) {
+                return kaz::toolText(
+                    kaz::Message(kaz::MessageId::BracketOptionWithPools, {option}));
+            }
+        }
+    }
     if (line.operands.size() < 2) {
         return kaz::toolText(line.operands.empty() ? kaz::MessageId::NoEntrantList
                                                    : kaz::MessageId::NoOutputFile);
@@ -128,6 +156,43 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         return kaz::toolText(kaz::MessageId::BracketToStandardOutput);
     }
     return std::nullopt;
+}
+
+// Prints the report through the core, so that the lines end alike on every system.
+int printReport(const std::string& report) {
+    const kaz::Status printed = kaz::writeStandardOutput(report);
+    if (!printed) return fail(printed.failure());
+    return 0;
+}
+
+// Draws the pools, writes them and reports; returns the exit status.
+int drawPoolsAndWrite(Arguments& args, const std::vector<kaz::Entrant>& entrants) {
+    args.pools.drawNumber = args.options.drawNumber;
+    args.pools.keepClubsApart = args.options.keepClubsApart;
+    args.pools.language = args.language;
+    std::optional<kaz::PoolDraw> draw = kaz::drawPools(entrants, args.pools);
+    if (!draw) {
+        return fail(kaz::Message(kaz::MessageId::PoolsCannotBeDrawn,
+                                 {static_cast<long long>(entrants.size())}));
+    }
+    draw->stage.title = args.title;
+    const kaz::Status written = kaz::writeFileSafely(args.output, kaz::writePoolFile(draw->stage));
+    if (!written) return fail(written.failure());
+
+    std::string report = kaz::toolText(
+        kaz::Message(kaz::MessageId::DrawNumberLine, {std::to_string(args.options.drawNumber)}));
+    if (!draw->clubPairs.empty()) report += kaz::toolText(kaz::MessageId::SameClubInPoolHeading);
+    for (const kaz::PoolClubPair& pair : draw->clubPairs) {
+        const kaz::Entrant& first = entrants[size_t(pair.first)];
+        const std::string pool =
+            kaz::poolTitle(args.language, draw->stage.pools[size_t(pair.pool)].name);
+        report += "  " +
+                  kaz::toolText(kaz::Message(
+                      kaz::MessageId::SameClubInPool,
+                      {pool, first.name, entrants[size_t(pair.second)].name, first.club})) +
+                  "\n";
+    }
+    return printReport(report);
 }
 
 // Reads, draws and writes; returns the exit status.
@@ -162,12 +227,13 @@ int drawAndWrite(Arguments& args) {
                      kaz::toolText(kaz::keptAsTypedText(args.titleBeyondCp932)).c_str());
     }
     if (!entrants.problems.empty()) return 1;
+    if (!args.seedGiven) args.options.drawNumber = kaz::pickDrawNumber();
+    if (args.drawsPools()) return drawPoolsAndWrite(args, entrants.entrants);
     const int count = static_cast<int>(entrants.entrants.size());
     if (const auto sizeProblem = kaz::drawSizeProblem(count, args.options.size)) {
         return fail(*sizeProblem);
     }
 
-    if (!args.seedGiven) args.options.drawNumber = kaz::pickDrawNumber();
     const std::optional<kaz::Draw> draw = kaz::drawEntrants(entrants.entrants, args.options);
     if (!draw)
         return fail(
@@ -195,10 +261,7 @@ int drawAndWrite(Arguments& args) {
         report +=
             "  " + kaz::toolText(kaz::clubMeetingText(meeting, entrants.entrants, size)) + "\n";
     }
-    // Through the core, so that the lines end alike on every system.
-    const kaz::Status printed = kaz::writeStandardOutput(report);
-    if (!printed) return fail(printed.failure());
-    return 0;
+    return printReport(report);
 }
 
 }  // namespace
@@ -216,7 +279,10 @@ int main(int argc, char** argv) {
                                                          {"--third-place"},
                                                          {"--two-sided"},
                                                          {"--language", true},
-                                                         {"--encoding", true}});
+                                                         {"--encoding", true},
+                                                         {"--pools", true},
+                                                         {"--pool-size", true},
+                                                         {"--through", true}});
     if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
         return *answered;
     }
@@ -227,8 +293,9 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string> inputs =
         args.list == "-" ? std::vector<std::string>() : std::vector<std::string>{args.list};
-    if (const std::optional<int> refused =
-            kaz::refuseOutput(kTool, args.output, kaz::FileKind::Bracket, inputs)) {
+    if (const std::optional<int> refused = kaz::refuseOutput(
+            kTool, args.output,
+            args.drawsPools() ? kaz::FileKind::PoolFile : kaz::FileKind::Bracket, inputs)) {
         return *refused;
     }
 

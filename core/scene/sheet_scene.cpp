@@ -115,8 +115,9 @@ private:
     // A text measured `fullWidth` wide, fitted into `room` by the one rule.
     SceneItem fittedItem(std::string utf8, int fullWidth, TextRole role, const Rect& rect,
                          Anchor anchor, int room, Ink ink, SceneTag tag, bool cut) const {
-        SceneItem item = made(fitMeasuredText(m_metrics, role, std::move(utf8), fullWidth, room, cut),
-                              role, rect, anchor, ink, tag);
+        SceneItem item =
+            made(fitMeasuredText(m_metrics, role, std::move(utf8), fullWidth, room, cut), role,
+                 rect, anchor, ink, tag);
         item.room = room;
         return item;
     }

@@ -66,8 +66,7 @@ Scene buildScene(const Bracket& bracket, const SheetPicturePlan& plan, const She
 
 // The scene of the sheet as the window shows it: laid out as it is given, nothing condensed
 // (the sheet scrolls), the names and clubs left to their boxes. `style` is a screen's.
-Scene buildScreenScene(const Bracket& bracket, const TextMetrics& metrics,
-                       const SceneStyle& style);
+Scene buildScreenScene(const Bracket& bracket, const TextMetrics& metrics, const SceneStyle& style);
 
 // Brings `scene`, built for the bracket before `change`, up to `bracket` after it where the
 // change only carried results between lines, as a click does: the strokes and joins of those

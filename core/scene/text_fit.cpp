@@ -29,7 +29,8 @@ std::string laidOutText(std::string_view documentText, bool* cut) {
                             ? shownText(documentText)
                             : shownText(utf8Prefix(documentText, kMostBytesConverted));
     const auto mayBreak = [](char c) { return c == '\n' || c == '\r' || c == '\t' || c == '\xE2'; };
-    if (shown.size() <= kMostCharactersShown && std::none_of(shown.begin(), shown.end(), mayBreak)) {
+    if (shown.size() <= kMostCharactersShown &&
+        std::none_of(shown.begin(), shown.end(), mayBreak)) {
         // Nothing to break or cut, as most names: as it is shown.
         if (cut) *cut = documentText.size() > kMostBytesConverted;
         return shown;

@@ -164,7 +164,8 @@ const MessageTexts kTexts[] = {
      "  --bold-member  メンバー名を太字にします\n"
      "  --bold-score   点数を太字にします\n"
      "  --live         代わりにライブ結果ページを書き出します: UTF-8 の HTML5、SVG の図、\n"
-     "                 回戦ごとの結果、入力を最後に変更した日時の「最終更新」\n"
+     "                 回戦ごとの結果、入力を最後に変更した日時の「最終更新」。予選リーグの\n"
+     "                 ファイル (.kazpool) からは、各ブロックの星取表と順位、最新の結果\n"
      "  --watch        --live と一緒に: 出力を書いたあと、入力が変わるたびに書き直します。\n"
      "                 ページはエディタのライブ公開と同じく、ブラウザで自分で新しくなります。\n"
      "                 SIGINT か SIGTERM (Ctrl+C) で終了ステータス 0 で終わります。読めない\n"
@@ -183,7 +184,8 @@ const MessageTexts kTexts[] = {
      "  --bold-member  member names in bold\n"
      "  --bold-score   scores in bold\n"
      "  --live         the live results page instead: UTF-8 HTML5, the bracket drawn as SVG,\n"
-     "                 the results by round and the time INPUT was last changed\n"
+     "                 the results by round and the time INPUT was last changed; for a\n"
+     "                 pool file (.kazpool), each pool's table and standings, latest first\n"
      "  --watch        with --live: write OUTPUT, then again whenever INPUT changes, until\n"
      "                 SIGINT or SIGTERM (Ctrl+C) ends it with status 0; the page updates\n"
      "                 itself in the browser, as the editor's live pages do; a change that\n"
@@ -206,6 +208,8 @@ const MessageTexts kTexts[] = {
      "  .png  画像。--scale を指定しなければ、画面の表の 2 倍の大きさです\n"
      "  .pdf  A4 (128 人用の表は A3) の 1 ページ。表はページに入る一番大きな大きさで、\n"
      "        文字は検索できます\n"
+     "予選リーグのファイル (.kazpool) は、全ブロックの星取表、順位、試合順を PNG 画像か\n"
+     "A4 のページの PDF に描きます。\n"
      "\n"
      "  --scale 倍率  PNG 画像の大きさを画面の表の何倍にするか。0 より大きく 8 以下です\n"
      "                (PDF はいつもページに合わせるので、PDF には指定できません)\n"
@@ -221,6 +225,8 @@ const MessageTexts kTexts[] = {
      "  .png  a picture, twice the size of the bracket on screen unless --scale says\n"
      "  .pdf  one A4 page (A3 for 128 members), the bracket as large as it fits, its\n"
      "        text searchable\n"
+     "A pool file (.kazpool) is drawn whole, every pool's table, standings and order of play,\n"
+     "as a PNG picture or as A4 pages of PDF.\n"
      "\n"
      "  --scale N   the PNG picture's size as a multiple of the screen's, 0 < N <= 8\n"
      "              (a PDF page is always fitted, so --scale is refused with one)\n"
@@ -241,10 +247,14 @@ const MessageTexts kTexts[] = {
     // kazdraw.
     {"使い方: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
      "[--club-in-name] [--title 表題] [--third-place] [--two-sided] [--language ja|en] "
-     "[--encoding 文字コード] リスト 出力.kaz\n",
+     "[--encoding 文字コード] リスト 出力.kaz\n"
+     "       kazdraw --pools N|--pool-size K [--through 1|2] [--seed N] [--ignore-clubs] "
+     "[--title 表題] [--language ja|en] [--encoding 文字コード] リスト 出力.kazpool\n",
      "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
      "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] [--language ja|en] "
-     "[--encoding ENCODING] LIST OUT.kaz\n"},
+     "[--encoding ENCODING] LIST OUT.kaz\n"
+     "       kazdraw --pools N|--pool-size K [--through 1|2] [--seed N] [--ignore-clubs] "
+     "[--title TEXT] [--language ja|en] [--encoding ENCODING] LIST OUT.kazpool\n"},
     {"\n"
      "参加者リスト (1 行に 1 人: 名前、所属、シードをタブかカンマで区切る)\n"
      "を読んで組み合わせを抽選し、トーナメント表ファイルに書きます。シードは組み合わせ表と同じ\n"
@@ -269,6 +279,11 @@ const MessageTexts kTexts[] = {
      "  --encoding 文字コード  リストの文字コード: auto (既定: UTF-8、BOM 付きの UTF-16、\n"
      "                  Shift_JIS、Windows-1252 から中身で選び、UTF-8 以外を選んだときは\n"
      "                  そう表示します)、utf-8、shift_jis、windows-1252\n"
+     "  --pools N       トーナメント表の代わりに N ブロック (1〜32) の予選リーグ (総当たり) を\n"
+     "                  抽選し、予選リーグのファイルに書きます。ブロックの人数の差は 1 人まで、\n"
+     "                  シードは 1 ブロックに 1 人ずつ蛇行順 (A、B、…、戻って…) に入ります\n"
+     "  --pool-size K   --pools の代わりに、1 ブロック約 K 人 (3〜8) にします\n"
+     "  --through N     各ブロックから決勝トーナメントへ進む人数: 1 (既定) か 2\n"
      "  --help          この説明を表示します\n"
      "  --version       バージョンを表示します\n"
      "\n"
@@ -302,6 +317,11 @@ const MessageTexts kTexts[] = {
      "  --encoding E    the list's encoding: auto (the default: UTF-8, UTF-16 with a BOM,\n"
      "                  Shift_JIS or Windows-1252 by the content, told when not UTF-8),\n"
      "                  utf-8, shift_jis or windows-1252\n"
+     "  --pools N       instead of a bracket, N pools (1 to 32) in which everyone plays\n"
+     "                  everyone, written as a pool file: pool sizes differ by one at most,\n"
+     "                  seeds go one to a pool in snake order (A, B, …, then back)\n"
+     "  --pool-size K   instead of --pools, pools of about K (3 to 8)\n"
+     "  --through N     how many of each pool go through to the knockout: 1 (the default) or 2\n"
      "  --help          this text\n"
      "  --version       the version\n"
      "\n"
@@ -339,6 +359,18 @@ const MessageTexts kTexts[] = {
     {"同順位", "Tied"},
     {"棄権", "Withdrawn"},
     {"不戦勝", "Walkover"},
+
+    // kazdraw's pools.
+    {"--pools は 1 から 32 までの整数です。", "--pools is a whole number from 1 to 32."},
+    {"--pool-size は 3 から 8 までの整数です。", "--pool-size is a whole number from 3 to 8."},
+    {"--through は 1 か 2 です。", "--through is 1 or 2."},
+    {"--pools と --pool-size は一緒に使えません。",
+     "--pools and --pool-size cannot be used together."},
+    {"%1 はトーナメント表の抽選にだけ使えます。", "%1 is for drawing a bracket only."},
+    {"%1人はこの予選リーグに分けられません (1 ブロック 3〜8 人、32 ブロックまで)。",
+     "%1 entrants cannot be drawn into these pools (3 to 8 a pool, at most 32 pools)."},
+    {"同じブロックに入った同じ所属の組:\n", "Players of the same club in one pool:\n"},
+    {"%1: %2 と %3 (%4)", "%1: %2 and %3 (%4)"},
 
     // kaz_edit, the editor started from a command line.
     {"使い方: kaz_edit [ファイル.kaz]...\n", "usage: kaz_edit [FILE.kaz]...\n"},

@@ -182,6 +182,15 @@ enum class MessageId {
     PoolTied,
     PoolWithdrawn,
     PoolWalkover,
+    // kazdraw's pools.
+    BadPoolCount,
+    BadPoolSize,
+    BadThrough,
+    PoolOptionsClash,
+    BracketOptionWithPools,  // the option
+    PoolsCannotBeDrawn,      // the entrants' number
+    SameClubInPoolHeading,   // a line of the report before the pairs
+    SameClubInPool,          // the pool's title, the two names, the club
     EditorUsage,
     EditorHelp,
 };

@@ -79,6 +79,8 @@ private slots:
     void boldFlags_data();
     void boldFlags();
     void livePage();
+    void poolLivePage_data();
+    void poolLivePage();
     void watch();
     void helpAndVersion();
     void localesLanguage_data();
@@ -250,6 +252,27 @@ void TestKaz2Html::livePage() {
     }
     QCOMPARE(runKaz2Html({QStringLiteral("--live"), input}).out, page);
     QVERIFY(!page.contains("http-equiv=\"refresh\""));  // a page written once stays as it is
+}
+
+// A pool file's live page, the file known by its name or, under another, by what it holds.
+void TestKaz2Html::poolLivePage_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("by its name") << QStringLiteral("春.kazpool");
+    QTest::newRow("by its content") << QStringLiteral("春.json");
+}
+
+void TestKaz2Html::poolLivePage() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString input = dir.filePath(name);
+    QVERIFY(QFile::copy(dataFile("pool_stage_example.kazpool"), input));
+    const Result r = runKaz2Html({QStringLiteral("--live"), input});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QByteArray());
+    for (const char* text : {"<h1>春季大会</h1>", "aria-label=\"Aブロック\"", "𠮷田 一郎",
+                             "佐藤 &quot;サブ&quot; 三郎"}) {
+        QVERIFY2(r.out.contains(text), text);
+    }
 }
 
 // Watching: the page follows the bracket, replaced by a rename or written in place; a bracket

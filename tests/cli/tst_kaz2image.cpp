@@ -36,6 +36,7 @@ private slots:
     void pictures_data();
     void pictures();
     void pdfPage();
+    void poolPages();
     void helpAndVersion();
     void localesLanguage_data();
     void localesLanguage();
@@ -104,6 +105,29 @@ void TestKaz2Image::pdfPage() {
     const QString found = QString::fromUtf8(text.readAllStandardOutput());
     for (const char* name : {"選手1", "選手2", "選手3", "選手4"}) {
         QVERIFY2(found.contains(QString::fromUtf8(name)), qPrintable(found));
+    }
+}
+
+// A pool file on A4 pages, read back: the stage's title, each pool's name and its members.
+void TestKaz2Image::poolPages() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("予選.pdf"));
+    const Result r = runKaz2Image({dataFile("pool_stage_example.kazpool"), path});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QByteArray());
+    QVERIFY(readFile(path).startsWith("%PDF-"));
+    const QString png = dir.filePath(QStringLiteral("予選.png"));
+    QCOMPARE(runKaz2Image({dataFile("pool_stage_example.kazpool"), png}).exitCode, 0);
+    QVERIFY(readFile(png).startsWith("\x89PNG"));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString found = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* word : {"春季大会", "Aブロック", "Bブロック", "髙橋 次郎", "鈴木", "試合順"}) {
+        QVERIFY2(found.contains(QString::fromUtf8(word)), qPrintable(found));
     }
 }
 

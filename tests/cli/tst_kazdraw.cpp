@@ -9,6 +9,7 @@
 #include "bracket/sheet_marks.h"
 #include "cli_test_support.h"
 #include "io/bracket_file.h"
+#include "pools/pool_file.h"
 #include "text/cp932.h"
 
 using namespace clitest;
@@ -22,7 +23,9 @@ Result runKazDraw(const QStringList& args) { return runTool(QStringLiteral(KAZDR
 const QString kUsage = QStringLiteral(
     "使い方: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
     "[--club-in-name] [--title 表題] [--third-place] [--two-sided] [--language ja|en] "
-    "[--encoding 文字コード] リスト 出力.kaz");
+    "[--encoding 文字コード] リスト 出力.kaz\n"
+    "       kazdraw --pools N|--pool-size K [--through 1|2] [--seed N] [--ignore-clubs] "
+    "[--title 表題] [--language ja|en] [--encoding 文字コード] リスト 出力.kazpool");
 
 // Seven entrants, two of club A高 and one seeded: an 8-member bracket with one bye.
 const QByteArray kList =
@@ -51,6 +54,7 @@ class TestKazDraw : public QObject {
 
 private slots:
     void drawsAndWrites();
+    void drawsPools();
     void standardInput();
     void printsEarlyMeetings();
     void blockOnlyWithSomethingToKeep_data();
@@ -109,6 +113,31 @@ void TestKazDraw::drawsAndWrites() {
     QVERIFY(placed.indexOf(QStringLiteral("佐藤（A高）")) >= 4);
     QVERIFY((placed.indexOf(QStringLiteral("鈴木（B高）")) < 4) !=
             (placed.indexOf(QStringLiteral("高橋（B高）")) < 4));
+}
+
+// Pools instead of a bracket: sizes differing by one, the seed first in pool A, the pairs of
+// one club that had to share a pool told.
+void TestKazDraw::drawsPools() {
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("一覧.csv"));
+    const QString out = dir.filePath(QStringLiteral("予選.kazpool"));
+    QVERIFY(writeFile(list, kList + "中村,A高\n"));
+    const Result r =
+        runKazDraw({QStringLiteral("--pools"), QStringLiteral("2"), QStringLiteral("--through"),
+                    QStringLiteral("2"), QStringLiteral("--seed"), QStringLiteral("9"), list, out});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QByteArray());
+    QVERIFY2(r.out.startsWith("抽選番号 9\n同じブロックに入った同じ所属の組:\n  "),
+             r.out.constData());
+    const kaz::Result<kaz::PoolStage> stage =
+        kaz::loadPoolFile(out.toStdString(), kaz::ReadableFiles::RegularOnly);
+    QVERIFY(stage);
+    QCOMPARE(stage->pools.size(), size_t(2));
+    QCOMPARE(stage->pools[0].members.size(), size_t(4));
+    QCOMPARE(stage->pools[1].members.size(), size_t(4));
+    QCOMPARE(stage->pools[0].members[0].name, std::string("山田"));
+    QCOMPARE(stage->rules.through, 2);
+    QCOMPARE(stage->drawNumber, uint32_t(9));
 }
 
 void TestKazDraw::standardInput() {
@@ -329,6 +358,25 @@ void TestKazDraw::wrongArguments_data() {
                                  << QStringLiteral("引数が多すぎます。");
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--lot"), list, out}
                                     << QStringLiteral("--lot というオプションはありません。");
+    QTest::newRow("no pools") << QStringList{QStringLiteral("--pools"), QStringLiteral("0"), list,
+                                             out}
+                              << QStringLiteral("--pools は 1 から 32 までの整数です。");
+    QTest::newRow("pools and their size")
+        << QStringList{QStringLiteral("--pools"),
+                       QStringLiteral("2"),
+                       QStringLiteral("--pool-size"),
+                       QStringLiteral("4"),
+                       list,
+                       out}
+        << QStringLiteral("--pools と --pool-size は一緒に使えません。");
+    QTest::newRow("pools with a bracket's size")
+        << QStringList{QStringLiteral("--pool-size"),
+                       QStringLiteral("4"),
+                       QStringLiteral("--size"),
+                       QStringLiteral("8"),
+                       list,
+                       out}
+        << QStringLiteral("--size はトーナメント表の抽選にだけ使えます。");
     QTest::newRow("size 12") << QStringList{QStringLiteral("--size"), QStringLiteral("12"), list,
                                             out}
                              << QStringLiteral("--size は 4、8、16、32、64、128 のどれかです。");
