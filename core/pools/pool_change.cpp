@@ -69,6 +69,24 @@ PoolStageChange sheetChange(const PoolStage& stage, const PoolSheet& after) {
     return change;
 }
 
+PoolStageChange withdrawalChange(const PoolStage& stage, int pool, int member,
+                                 Withdrawal withdrawal) {
+    if (pool < 0 || pool >= int(stage.pools.size())) return {};
+    Pool after = stage.pools[size_t(pool)];
+    if (member < 0 || member >= int(after.members.size())) return {};
+    after.members[size_t(member)].withdrawal = withdrawal;
+    return poolChange(stage, pool, std::move(after));
+}
+
+PoolDocumentChange poolDocumentChangeOf(const PoolStageChange& change, ChangeSource source) {
+    PoolDocumentChange told;
+    told.source = source;
+    for (const auto& [index, pool] : change.pools) told.pools.push_back(index);
+    told.rules = bool(change.rules);
+    told.sheet = bool(change.sheet);
+    return told;
+}
+
 PoolResultProposal proposePoolResult(const PoolStage& stage, int pool, int match,
                                      const EnteredResult& entered) {
     PoolResultProposal proposal;

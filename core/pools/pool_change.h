@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "bracket/bracket_change.h"
+#include "bracket/document_change.h"
 #include "bracket/refusal.h"
 #include "pools/pool_stage.h"
 
@@ -43,6 +44,24 @@ PoolStageChange poolChange(const PoolStage& stage, int index, Pool after);
 PoolStageChange rulesChange(const PoolStage& stage, const PoolRules& after);
 // The step that gives `stage` the sheet `after`.
 PoolStageChange sheetChange(const PoolStage& stage, const PoolSheet& after);
+
+// What one step of a pool stage touched, as every listener of its document hears it: the pools
+// it changed, the rules, the sheet, and where it came from. A change of the document's own title
+// (its file) touches none of them.
+struct PoolDocumentChange {
+    ChangeSource source = ChangeSource::Done;
+    std::vector<int> pools;  // ascending
+    bool rules = false;
+    bool sheet = false;
+    bool title = false;
+};
+
+PoolDocumentChange poolDocumentChangeOf(const PoolStageChange& change, ChangeSource source);
+
+// The step that marks member `member` of pool `pool` as withdrawn in the way `withdrawal` says
+// (or back in, for Withdrawal::None); empty where nothing differs or no such member is.
+PoolStageChange withdrawalChange(const PoolStage& stage, int pool, int member,
+                                 Withdrawal withdrawal);
 
 // A result as the match dialog enters it: each side's score (-1 for none), the winner chosen
 // where the scores do not decide it, and whether it was a walkover.

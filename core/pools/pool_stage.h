@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -115,5 +116,14 @@ struct PoolStage {
 // The number of a match across the whole stage (from 1): the pools' matches in turn, each
 // pool's in its order of play.
 int poolMatchNumber(const PoolStage& stage, int pool, int match);
+
+// Where the match of `number` (from 1) stands: its pool and its place in the pool's order of
+// play; nothing for a number the stage has no match of.
+struct PoolMatchPlace {
+    int pool = 0;
+    int match = 0;
+    bool operator==(const PoolMatchPlace& o) const { return pool == o.pool && match == o.match; }
+};
+std::optional<PoolMatchPlace> poolMatchOfNumber(const PoolStage& stage, int number);
 
 }  // namespace kaz

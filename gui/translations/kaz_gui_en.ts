@@ -524,6 +524,67 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     </message>
 </context>
 <context>
+    <name>kaz::gui::PoolDocument</name>
+    <message>
+        <source>試合結果</source>
+        <translation>Match Result</translation>
+    </message>
+    <message>
+        <source>結果の取り消し</source>
+        <translation>Take Back Result</translation>
+    </message>
+    <message>
+        <source>棄権</source>
+        <translation>Withdrawal</translation>
+    </message>
+    <message>
+        <source>抽選</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>表の設定</source>
+        <translation>Sheet Settings</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::PoolMatchDialog</name>
+    <message>
+        <source>試合結果</source>
+        <translation>Match Result</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>不戦勝 (棄権による)</source>
+        <translation>Walkover (the other withdrew)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>結果の取り消し</source>
+        <translation>Take Back Result</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::PoolView</name>
+    <message>
+        <source>第%1試合 %2ブロック</source>
+        <translation>Match %1, Pool %2</translation>
+    </message>
+</context>
+<context>
     <name>kaz::gui::RefusalNotice</name>
     <message>
         <source>この文字は使えません。</source>

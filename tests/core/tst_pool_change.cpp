@@ -32,6 +32,7 @@ private slots:
     void entered_data();
     void entered();
     void stepsUndoAndRedo();
+    void matchNumbersAcrossPools();
 };
 
 void TestPoolChange::entered_data() {
@@ -107,7 +108,7 @@ void TestPoolChange::stepsUndoAndRedo() {
     std::vector<PoolStageChange> steps;
     for (int step = 0; step < 200; ++step) {
         PoolStageChange change;
-        switch (random() % 4) {
+        switch (random() % 5) {
             case 0: {
                 PoolRules rules = stage.rules;
                 rules.winPoints = int(random() % 4);
@@ -117,6 +118,9 @@ void TestPoolChange::stepsUndoAndRedo() {
             case 1:
                 change =
                     sheetChange(stage, {"T" + std::to_string(random() % 3), "", stage.language});
+                break;
+            case 2:
+                change = withdrawalChange(stage, 0, int(random() % 4), Withdrawal(random() % 3));
                 break;
             default: {
                 const EnteredResult entered{int(random() % 4) - 1, int(random() % 4) - 1,
@@ -133,6 +137,26 @@ void TestPoolChange::stepsUndoAndRedo() {
     QVERIFY(stage == drawn);
     for (const PoolStageChange& change : steps) change.redo(stage);
     QVERIFY(stage == reached);
+}
+
+// Every match's number leads back to it; numbers before the first and past the last to none.
+void TestPoolChange::matchNumbersAcrossPools() {
+    std::vector<Entrant> entrants(11);
+    for (size_t e = 0; e < entrants.size(); ++e) entrants[e].name = "E" + std::to_string(e);
+    PoolDrawOptions options;
+    options.pools = 3;  // 4, 4 and 3: 6, 6 and 3 matches
+    const PoolStage stage = drawPools(entrants, options)->stage;
+    int count = 0;
+    for (int pool = 0; pool < 3; ++pool) {
+        for (int match = 0; match < int(stage.pools[size_t(pool)].matches.size()); ++match) {
+            ++count;
+            QCOMPARE(poolMatchNumber(stage, pool, match), count);
+            QVERIFY(poolMatchOfNumber(stage, count) == (PoolMatchPlace{pool, match}));
+        }
+    }
+    QCOMPARE(count, 15);
+    QVERIFY(!poolMatchOfNumber(stage, 0));
+    QVERIFY(!poolMatchOfNumber(stage, count + 1));
 }
 
 QTEST_GUILESS_MAIN(TestPoolChange)

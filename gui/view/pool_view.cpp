@@ -1,0 +1,188 @@
+#include "view/pool_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include "color/color_set.h"
+#include "common/notice.h"
+#include "dialogs/pool_match_dialog.h"
+#include "document/pool_document.h"
+#include "painting/pool_picture.h"
+#include "painting/scene_painter.h"
+
+namespace kaz::gui {
+
+namespace {
+
+QRect toQRect(const kaz::Rect& rect) { return QRect(rect.left, rect.top, rect.width, rect.height); }
+
+// The union of what match `number` draws and takes clicks on: its two cells and its line of
+// the order of play.
+QRect matchArea(const kaz::Scene& scene, int number) {
+    QRect area;
+    for (const kaz::SceneItem& item : scene.items) {
+        if (item.tag.kind == kaz::SceneTag::Kind::PoolMatch && item.tag.index == number - 1) {
+            area = area.united(toQRect(item.rect));
+        }
+    }
+    return area;
+}
+
+}  // namespace
+
+// The sheet's surface: the scene at its own size, the current match framed.
+class PoolView::Canvas : public QWidget {
+public:
+    explicit Canvas(PoolView* view) : QWidget(view), m_view(view) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        const kaz::Scene& scene = m_view->scene();
+        render::paintScene(painter, scene, kaz::ColorSet());
+        if (m_view->m_current > 0 && m_view->hasFocus()) {
+            for (const kaz::SceneItem& item : scene.items) {
+                if (item.tag.kind != kaz::SceneTag::Kind::PoolMatch ||
+                    item.tag.index != m_view->m_current - 1) {
+                    continue;
+                }
+                painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(toQRect(item.rect).adjusted(1, 1, -1, -1));
+            }
+        }
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+            m_view->pressed(event->position().toPoint());
+        }
+    }
+
+private:
+    PoolView* m_view;
+};
+
+PoolView::PoolView(PoolDocument* document, QWidget* parent)
+    : QScrollArea(parent), m_document(document), m_canvas(new Canvas(this)) {
+    setFocusPolicy(Qt::StrongFocus);
+    setBackgroundRole(QPalette::Base);
+    setWidget(m_canvas);
+    m_canvas->resize(scene().extent.width, scene().extent.height);
+    connect(document, &PoolDocument::changed, this, &PoolView::onChanged);
+}
+
+const kaz::Scene& PoolView::scene() const {
+    if (!m_scene) m_scene = render::poolStageScene(m_document->stage());
+    return *m_scene;
+}
+
+std::optional<kaz::PoolMatchPlace> PoolView::matchAt(const QPoint& point) const {
+    for (const kaz::SceneItem& item : scene().items) {
+        if (item.tag.kind == kaz::SceneTag::Kind::PoolMatch && toQRect(item.rect).contains(point)) {
+            return kaz::poolMatchOfNumber(m_document->stage(), item.tag.index + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+void PoolView::setCurrentMatch(int number) {
+    if (number < 1 || number > matchCount()) return;
+    m_current = number;
+    const QRect area = matchArea(scene(), number);
+    if (!area.isEmpty()) {
+        ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + 8,
+                      area.height() / 2 + 8);
+    }
+    m_canvas->update();
+}
+
+QPoint PoolView::cellCentre(int number) const {
+    for (const kaz::SceneItem& item : scene().items) {
+        if (item.tag.kind == kaz::SceneTag::Kind::PoolMatch && item.tag.index == number - 1) {
+            return toQRect(item.rect).center();
+        }
+    }
+    return {};
+}
+
+void PoolView::enterResult(int number) {
+    const kaz::PoolStage& stage = m_document->stage();
+    const std::optional<kaz::PoolMatchPlace> place = kaz::poolMatchOfNumber(stage, number);
+    if (!place) return;
+    setCurrentMatch(number);
+    const kaz::Pool& pool = stage.pools[size_t(place->pool)];
+    const kaz::PoolMatch& match = pool.matches[size_t(place->match)];
+    const std::array<QString, 2> names{
+        QString::fromStdString(pool.members[size_t(match.first)].name),
+        QString::fromStdString(pool.members[size_t(match.second)].name)};
+    const QString title =
+        tr("第%1試合 %2ブロック").arg(number).arg(QString::fromStdString(pool.name));
+    QPointer<PoolDocument> document(m_document);
+    const kaz::PoolMatchPlace at = *place;
+    PoolMatchDialog dialog(
+        title, names, match, stage.rules.drawsAllowed,
+        [document, at](const kaz::EnteredResult& entered) -> std::optional<kaz::Refusal> {
+            if (!document) return std::nullopt;
+            return document->proposeResult(at.pool, at.match, entered).refusal;
+        },
+        window());
+    QPointer<PoolView> self(this);
+    if (dialog.exec() != QDialog::Accepted || !self || !document) return;
+    m_document->commitResult(m_document->proposeResult(at.pool, at.match, dialog.entered()));
+}
+
+QSize PoolView::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return QSize(scene().extent.width + frame, scene().extent.height + frame);
+}
+
+void PoolView::keyPressEvent(QKeyEvent* event) {
+    const int count = matchCount();
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left: setCurrentMatch(m_current <= 1 ? 1 : m_current - 1); return;
+        case Qt::Key_Down:
+        case Qt::Key_Right: setCurrentMatch(m_current >= count ? count : m_current + 1); return;
+        case Qt::Key_Home: setCurrentMatch(1); return;
+        case Qt::Key_End: setCurrentMatch(count); return;
+        case Qt::Key_F2:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (m_current > 0) enterResult(m_current);
+            return;
+        case Qt::Key_Delete:
+            if (const auto place = kaz::poolMatchOfNumber(m_document->stage(), m_current)) {
+                m_document->commitResult(
+                    m_document->proposeResult(place->pool, place->match, kaz::EnteredResult{}));
+            }
+            return;
+        default: QScrollArea::keyPressEvent(event);
+    }
+}
+
+void PoolView::onChanged(const kaz::PoolDocumentChange& change) {
+    if (change.title) return;
+    m_scene.reset();
+    m_canvas->resize(scene().extent.width, scene().extent.height);
+    m_canvas->update();
+}
+
+void PoolView::pressed(const QPoint& point) {
+    setFocus();
+    const std::optional<kaz::PoolMatchPlace> place = matchAt(point);
+    if (!place) return;
+    enterResult(kaz::poolMatchNumber(m_document->stage(), place->pool, place->match));
+}
+
+int PoolView::matchCount() const {
+    int count = 0;
+    for (const kaz::Pool& pool : m_document->stage().pools) count += int(pool.matches.size());
+    return count;
+}
+
+}  // namespace kaz::gui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QScrollArea>
+#include <optional>
+
+#include "pools/pool_change.h"
+#include "pools/pool_stage.h"
+#include "scene/scene.h"
+
+namespace kaz::gui {
+
+class PoolDocument;
+
+// The scrolling view of one pool stage: every pool's table (星取表) with its standings and its
+// order of play, drawn from the core's scene as every output draws it. A click on a result cell
+// or a line of the order of play opens the match dialog (the right button too); the keys move
+// through the matches in the order of play (↑ ↓, Home, End), F2 or Enter opens the current one's
+// dialog and Delete takes its result back. Every result is one step of the document.
+class PoolView : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit PoolView(PoolDocument* document, QWidget* parent = nullptr);
+
+    PoolDocument* document() const { return m_document; }
+    // The stage as shown, made again when first asked for after a change.
+    const kaz::Scene& scene() const;
+    // The match whose cell or order-of-play line lies at `point` of the sheet.
+    std::optional<kaz::PoolMatchPlace> matchAt(const QPoint& point) const;
+    // The match the keys act on, by its number across the stage (0 before any is chosen).
+    int currentMatch() const { return m_current; }
+    void setCurrentMatch(int number);
+    // Opens the match dialog of the match numbered `number` and commits what it enters.
+    void enterResult(int number);
+    // Where match `number`'s first cell lies, in the canvas' pixels (for a click on it).
+    QPoint cellCentre(int number) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    class Canvas;
+    friend class Canvas;
+
+    void onChanged(const kaz::PoolDocumentChange& change);
+    void pressed(const QPoint& point);
+    int matchCount() const;
+
+    PoolDocument* m_document;
+    Canvas* m_canvas;
+    mutable std::optional<kaz::Scene> m_scene;
+    int m_current = 0;
+};
+
+}  // namespace kaz::gui

@@ -1,0 +1,162 @@
+// The pool stage's window: a click on a result cell opens the match dialog, what it enters is
+// one step that the table and the standings show at once, a refused result keeps the dialog
+// open and changes nothing, and the keys reach every match.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QUndoStack>
+
+#include "dialogs/pool_match_dialog.h"
+#include "document/pool_document.h"
+#include "gui_test_support.h"
+#include "pools/pool_draw.h"
+#include "pools/pool_standings.h"
+#include "view/pool_view.h"
+
+using namespace kaz;
+using namespace kaz::gui;
+using guitest::onNextDialog;
+
+Q_DECLARE_METATYPE(MatchOutcome)
+
+namespace {
+
+PoolStage twoPoolsOfFour() {
+    std::vector<Entrant> entrants(8);
+    for (size_t e = 0; e < entrants.size(); ++e) entrants[e].name = "選手" + std::to_string(e + 1);
+    PoolDrawOptions options;
+    options.pools = 2;
+    options.drawNumber = 7;
+    return drawPools(entrants, options)->stage;
+}
+
+// Whether a text of the scene reads `text`.
+bool sceneShows(const PoolView& view, const std::string& text) {
+    for (const SceneItem& item : view.scene().items) {
+        if (item.kind == SceneItem::Kind::Text && item.text == text) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+class TestPoolView : public QObject {
+    Q_OBJECT
+private slots:
+    void enteredInTheDialog_data();
+    void enteredInTheDialog();
+    void keysReachEveryMatch();
+};
+
+void TestPoolView::enteredInTheDialog_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("chosen");  // -1 none, 0 or 1 a side, 2 a draw
+    QTest::addColumn<bool>("walkover");
+    QTest::addColumn<MatchOutcome>("outcome");  // Unplayed: refused, the dialog stays open
+    QTest::newRow("scores decide") << "21"
+                                   << "15" << -1 << false << MatchOutcome::FirstWins;
+    QTest::newRow("scores over the choice") << "9"
+                                            << "21" << 0 << false << MatchOutcome::SecondWins;
+    QTest::newRow("no scores, chosen") << ""
+                                       << "" << 1 << false << MatchOutcome::SecondWins;
+    QTest::newRow("walkover") << ""
+                              << "" << 0 << true << MatchOutcome::FirstWins;
+    QTest::newRow("level, draws not allowed") << "3"
+                                              << "3" << -1 << false << MatchOutcome::Unplayed;
+    QTest::newRow("one side's score") << "3"
+                                      << "" << 0 << false << MatchOutcome::Unplayed;
+}
+
+void TestPoolView::enteredInTheDialog() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(int, chosen);
+    QFETCH(bool, walkover);
+    QFETCH(MatchOutcome, outcome);
+    PoolDocument document(twoPoolsOfFour());
+    PoolView view(&document);
+    view.resize(900, 700);
+    guitest::showExposed(view);
+    // The second pool's first match: numbered after the first pool's six.
+    const int number = 7;
+    const PoolMatch& before = document.stage().pools[1].matches[0];
+    const PoolStanding winnerBefore =
+        poolStandings(document.stage().pools[1], document.stage().rules)
+            .members[size_t(before.first)];
+
+    bool stayedOpen = false;
+    QString refusal;
+    onNextDialog<PoolMatchDialog>([&](PoolMatchDialog* dialog) {
+        dialog->scoreField(0)->setText(first);
+        dialog->scoreField(1)->setText(second);
+        if (chosen == 2) dialog->drawButton()->setChecked(true);
+        if (chosen == 0 || chosen == 1) dialog->winnerButton(chosen)->setChecked(true);
+        dialog->walkoverBox()->setChecked(walkover);
+        QTest::keyClick(dialog->scoreField(1), Qt::Key_Return);
+        stayedOpen = dialog->isVisible();
+        for (QLabel* line : dialog->findChildren<QLabel*>()) {
+            if (line->isVisibleTo(dialog) && line->text().contains(QStringLiteral("。"))) {
+                refusal = line->text();
+            }
+        }
+    });
+    QTest::mouseClick(view.widget(), Qt::LeftButton, {}, view.cellCentre(number));
+
+    const PoolMatch& after = document.stage().pools[1].matches[0];
+    QCOMPARE(after.outcome, outcome);
+    if (outcome == MatchOutcome::Unplayed) {
+        QVERIFY(stayedOpen);
+        QVERIFY2(!refusal.isEmpty(), "the dialog does not say why");
+        QCOMPARE(document.undoStack()->count(), 0);
+        QVERIFY(!document.isChanged());
+        return;
+    }
+    QVERIFY(!stayedOpen);
+    QCOMPARE(after.walkover, walkover);
+    QCOMPARE(document.undoStack()->count(), 1);
+    QVERIFY(document.isChanged());
+    // The table and the standings show it at once: the winner's mark, and a win more.
+    const bool firstWon = outcome == MatchOutcome::FirstWins;
+    const PoolStandings standings =
+        poolStandings(document.stage().pools[1], document.stage().rules);
+    const int winner = firstWon ? after.first : after.second;
+    QCOMPARE(standings.members[size_t(winner)].wins, winnerBefore.wins + 1);
+    std::string cell;
+    if (!walkover && !first.isEmpty()) {
+        cell = "○ " + (firstWon ? first + "-" + second : second + "-" + first).toStdString();
+        QVERIFY2(sceneShows(view, cell), cell.c_str());
+    }
+    // One step, undone whole.
+    document.undoStack()->undo();
+    QVERIFY(document.stage().pools[1].matches[0] == before);
+    QVERIFY(!document.isChanged());
+    if (!cell.empty()) QVERIFY(!sceneShows(view, cell));
+}
+
+// ↓ from nothing chosen is the first match, End the last; Enter opens its dialog and Delete
+// takes its result back.
+void TestPoolView::keysReachEveryMatch() {
+    PoolDocument document(twoPoolsOfFour());
+    PoolView view(&document);
+    guitest::showExposed(view);
+    guitest::focus(&view);
+    QTest::keyClick(&view, Qt::Key_Down);
+    QCOMPARE(view.currentMatch(), 1);
+    QTest::keyClick(&view, Qt::Key_End);
+    QCOMPARE(view.currentMatch(), 12);
+    onNextDialog<PoolMatchDialog>([](PoolMatchDialog* dialog) {
+        dialog->winnerButton(1)->setChecked(true);
+        dialog->accept();
+    });
+    QTest::keyClick(&view, Qt::Key_F2);
+    QCOMPARE(document.stage().pools[1].matches[5].outcome, MatchOutcome::SecondWins);
+    QTest::keyClick(&view, Qt::Key_Delete);
+    QVERIFY(!document.stage().pools[1].matches[5].isPlayed());
+    QCOMPARE(document.undoStack()->count(), 2);
+    QCOMPARE(document.undoStack()->undoText(), QStringLiteral("結果の取り消し"));
+}
+
+QTEST_MAIN(TestPoolView)
+#include "tst_pool_view.moc"
