@@ -33,4 +33,18 @@ void connectDocumentCommand(QAction* action, QWidget* window, const DocumentMana
     });
 }
 
+void connectDocumentCommand(QAction* action, QWidget* window, const DocumentManager* documents,
+                            std::function<void(gui::BracketDocument*)> bracketCommand,
+                            std::function<void(gui::PoolDocument*)> poolCommand) {
+    connectCommand(action, window,
+                   [documents, bracketCommand = std::move(bracketCommand),
+                    poolCommand = std::move(poolCommand)] {
+                       if (gui::BracketDocument* doc = documents->activeDocument()) {
+                           bracketCommand(doc);
+                       } else if (gui::PoolDocument* pools = documents->activePoolDocument()) {
+                           poolCommand(pools);
+                       }
+                   });
+}
+
 }  // namespace kaz::app

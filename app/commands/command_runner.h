@@ -6,7 +6,8 @@
 
 namespace kaz::gui {
 class BracketDocument;
-}
+class PoolDocument;
+}  // namespace kaz::gui
 
 class QAction;
 class QWidget;
@@ -30,5 +31,10 @@ void connectCommand(QAction* action, QWidget* window, std::function<void()> comm
 // runCommand runs it.
 void connectDocumentCommand(QAction* action, QWidget* window, const DocumentManager* documents,
                             std::function<void(gui::BracketDocument*)> command);
+// The same for a command that serves either kind of document: `bracketCommand` on the active
+// bracket, `poolCommand` on the active pool stage.
+void connectDocumentCommand(QAction* action, QWidget* window, const DocumentManager* documents,
+                            std::function<void(gui::BracketDocument*)> bracketCommand,
+                            std::function<void(gui::PoolDocument*)> poolCommand);
 
 }  // namespace kaz::app

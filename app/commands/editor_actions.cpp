@@ -18,12 +18,14 @@ const char kContext[] = "kaz::app::EditorActions";
 
 enum class Kind { Plain, Checkable, Disabled };
 // Whether a command acts on the active bracket, and so is enabled only while there is one.
-enum class Needs { Nothing, Bracket };
+// What a command acts on: nothing, the active bracket, or the active document of either kind (a
+// bracket or a pool stage).
+enum class Needs { Nothing, Bracket, Document };
 
 // One command: the member that holds it, its object name, the menu text, the status-bar
 // prompt, the tooltip (none: Qt's, the menu text without its access key), up to four keys in
 // Qt's portable (English) form (the menu shows the first), the toolbar picture, how it starts,
-// and whether it needs a bracket.
+// and whether it needs a bracket or a document of either kind.
 struct ActionRecord {
     QAction* EditorActions::*member;
     const char* name;
@@ -75,7 +77,7 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::fileSave,
      "fileSave",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "上書き保存(&S)"),
@@ -84,7 +86,7 @@ const ActionRecord kActionRecords[] = {
      {"Ctrl+S"},
      ToolbarPicture::Save,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::fileSaveAs,
      "fileSaveAs",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "名前を付けて保存(&A)..."),
@@ -93,7 +95,7 @@ const ActionRecord kActionRecords[] = {
      {"Ctrl+Shift+S"},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::filePrint,
      "filePrint",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "印刷(&P)..."),
@@ -102,7 +104,7 @@ const ActionRecord kActionRecords[] = {
      {"Ctrl+P"},
      ToolbarPicture::Print,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::filePrintPreview,
      "filePrintPreview",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
@@ -111,7 +113,7 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::filePrintSetup,
      "filePrintSetup",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾌﾟﾘﾝﾀの設定(&R)..."),
@@ -122,7 +124,7 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::noRecentFiles,
      "noRecentFiles",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "最近使ったﾌｧｲﾙ"),
@@ -225,7 +227,7 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::sheetSettings,
      "sheetSettings",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "表の設定(&B)..."),
@@ -330,7 +332,7 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::windowTile,
      "windowTile",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "並べて表示(&T)"),
@@ -339,7 +341,7 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::windowArrange,
      "windowArrange",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ｱｲｺﾝの整列(&A)"),
@@ -348,7 +350,7 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::appAbout,
      "appAbout",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "Kaz_edit のﾊﾞｰｼﾞｮﾝ情報(&A)..."),
@@ -468,6 +470,7 @@ EditorActions::EditorActions(QWidget* window) {
         QAction* action = makeAction(window, record);
         this->*record.member = action;
         if (record.needs == Needs::Bracket) m_bracketCommands << action;
+        if (record.needs == Needs::Document) m_documentCommands << action;
     }
     for (const auto& [member, key] : kStandardKeys) {
         const QList<QKeySequence> standard = QKeySequence::keyBindings(key);

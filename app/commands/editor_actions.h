@@ -67,6 +67,9 @@ public:
 
     // The commands that act on the active bracket: enabled only while a bracket window is.
     const QList<QAction*>& bracketCommands() const { return m_bracketCommands; }
+    // The commands that act on the active document of either kind, a bracket or a pool stage
+    // (close, save, print, the picture, the window arrangement).
+    const QList<QAction*>& documentCommands() const { return m_documentCommands; }
     // The prompts of 元に戻す and やり直し while there is no step to name.
     static QString undoPrompt();
     static QString redoPrompt();
@@ -75,6 +78,7 @@ public:
 
 private:
     QList<QAction*> m_bracketCommands;
+    QList<QAction*> m_documentCommands;
 };
 
 }  // namespace kaz::app

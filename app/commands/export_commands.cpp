@@ -7,36 +7,64 @@
 #include <QPrinterInfo>
 #include <QWidget>
 #include <string_view>
+#include <tuple>
 
 #include "commands/command_runner.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/html_settings_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
+#include "document/pool_document.h"
 #include "documents/document_manager.h"
 #include "documents/export_places.h"
 #include "html/html_page.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
+#include "painting/pool_picture.h"
 #include "publish/live_publishing.h"
 #include "support/wait_cursor.h"
 
 namespace kaz::app {
 
+namespace {
+
+// A pool stage's picture at twice its size on screen, as a bracket's.
+constexpr qreal kPoolPictureScale = 2;
+
+// The print job's and the PDF's name: the sheet's title, else the document's.
+QString poolDocumentTitle(const gui::PoolDocument& doc) {
+    const std::string& title = doc.stage().title;
+    return title.empty() ? doc.title() : QString::fromStdString(title);
+}
+
+}  // namespace
+
 ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const DocumentManager* docs)
     : QObject(window), m_window(window), m_places(new ExportPlaces(this)) {
     const std::pair<QAction*, void (ExportCommands::*)(gui::BracketDocument*)> commands[] = {
-        {a.filePrint, &ExportCommands::print},
-        {a.filePrintPreview, &ExportCommands::preview},
-        {a.filePrintSetup, &ExportCommands::setUpPrinter},
         {a.htmlExport, &ExportCommands::exportHtmlPage},
         {a.htmlSettings, &ExportCommands::editHtmlSettings},
-        {a.savePicture, &ExportCommands::savePicture},
     };
     for (const auto& [action, command] : commands) {
         connectDocumentCommand(
             action, window, docs,
             [this, command = command](gui::BracketDocument* doc) { (this->*command)(doc); });
+    }
+    // These serve a pool stage too.
+    const std::tuple<QAction*, void (ExportCommands::*)(gui::BracketDocument*),
+                     void (ExportCommands::*)(gui::PoolDocument*)>
+        either[] = {
+            {a.filePrint, &ExportCommands::print, &ExportCommands::printPools},
+            {a.filePrintPreview, &ExportCommands::preview, &ExportCommands::previewPools},
+            {a.filePrintSetup, &ExportCommands::setUpPrinter,
+             &ExportCommands::setUpPrinterForPools},
+            {a.savePicture, &ExportCommands::savePicture, &ExportCommands::savePoolPicture},
+        };
+    for (const auto& [action, bracketCommand, poolCommand] : either) {
+        connectDocumentCommand(
+            action, window, docs,
+            [this, command = bracketCommand](gui::BracketDocument* doc) { (this->*command)(doc); },
+            [this, command = poolCommand](gui::PoolDocument* doc) { (this->*command)(doc); });
     }
     connectDocumentCommand(a.livePublish, window, docs,
                            [docs](gui::BracketDocument* doc) { docs->publishing()->choose(doc); });
@@ -134,6 +162,84 @@ void ExportCommands::writePicture(gui::BracketDocument* doc, const QStringList& 
         return;
     }
     m_places->exported(m_window, path);
+}
+
+void ExportCommands::printPools(gui::PoolDocument* doc) {
+    gui::DesktopServices& desktop = gui::DesktopServices::instance();
+    if (!desktop.hasPrinter()) {
+        if (desktop.askYesNo(m_window, tr("プリンタがありません。PDF ﾌｧｲﾙとして保存しますか?")))
+            writePoolPicture(doc, {tr("PDF ﾌｧｲﾙ (*.pdf)")}, QStringLiteral("pdf"));
+        return;
+    }
+    QPrinter& target = printer();
+    proposePoolPage();
+    target.setDocName(poolDocumentTitle(*doc));
+    const QString pdf =
+        m_places->proposedPath(doc->filePath(), doc->title(), QStringLiteral("pdf"));
+    if (!desktop.askPrint(m_window, target, QFileInfo(pdf).isAbsolute() ? pdf : QString())) return;
+    const kaz::Status printed = render::paintPoolPages(target, doc->stage());
+    if (!printed) {
+        gui::showFailure(m_window, printed.failure());
+    } else if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty()) {
+        m_places->exported(m_window, target.outputFileName());
+    }
+}
+
+void ExportCommands::previewPools(gui::PoolDocument* doc) {
+    QPrinter& target = printer();
+    proposePoolPage();
+    target.setDocName(poolDocumentTitle(*doc));
+    const kaz::PoolStage& stage = doc->stage();  // unchanged while the preview is open
+    QWidget* window = m_window;
+    gui::DesktopServices::instance().showPrintPreview(
+        m_window, target, [&stage, window](QPrinter* pages) {
+            const kaz::Status painted = render::paintPoolPages(*pages, stage);
+            if (!painted) gui::showFailure(window, painted.failure());
+        });
+}
+
+void ExportCommands::setUpPrinterForPools(gui::PoolDocument*) {
+    QPrinter& target = printer();
+    proposePoolPage();
+    const QPageLayout proposed = target.pageLayout();
+    if (!gui::DesktopServices::instance().askPageSetup(m_window, target)) return;
+    if (target.pageLayout().orientation() != proposed.orientation()) m_orientationChosen = true;
+    if (!target.pageLayout().pageSize().isEquivalentTo(proposed.pageSize())) m_paperChosen = true;
+}
+
+void ExportCommands::savePoolPicture(gui::PoolDocument* doc) {
+    writePoolPicture(doc, {tr("PNG ﾌｧｲﾙ (*.png)"), tr("PDF ﾌｧｲﾙ (*.pdf)")}, QStringLiteral("png"));
+}
+
+void ExportCommands::writePoolPicture(gui::PoolDocument* doc, const QStringList& filters,
+                                      const QString& suffix) {
+    const QString path = gui::DesktopServices::instance().chooseSaveFile(
+        m_window, tr("画像として保存"),
+        m_places->proposedPath(doc->filePath(), doc->title(), suffix), filters, suffix);
+    if (path.isEmpty()) return;
+    const bool pdf =
+        QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+    const kaz::Result<QByteArray> bytes =
+        pdf ? render::poolStagePdf(doc->stage(), doc->title())
+            : render::poolStagePng(doc->stage(), kPoolPictureScale);
+    if (!bytes) {
+        gui::showFailure(m_window, bytes.failure());
+        return;
+    }
+    const kaz::Status written =
+        gui::saveFile(path, std::string_view(bytes->constData(), size_t(bytes->size())));
+    if (!written) {
+        gui::showFailure(m_window, written.failure());
+        return;
+    }
+    m_places->exported(m_window, path);
+}
+
+void ExportCommands::proposePoolPage() {
+    // Pools are printed on A4 standing upright, unless the user chose otherwise.
+    QPrinter& target = printer();
+    if (!m_paperChosen) target.setPageSize(QPageSize(QPageSize::A4));
+    if (!m_orientationChosen) target.setPageOrientation(QPageLayout::Portrait);
 }
 
 void ExportCommands::exportHtmlPage(gui::BracketDocument* doc) {

@@ -9,7 +9,8 @@
 
 namespace kaz::gui {
 class BracketDocument;
-}
+class PoolDocument;
+}  // namespace kaz::gui
 
 class QPrinter;
 class QWidget;
@@ -43,6 +44,16 @@ private:
     void print(gui::BracketDocument* doc);
     void preview(gui::BracketDocument* doc);
     void setUpPrinter(gui::BracketDocument* doc);
+    // The same for a pool stage: every pool on A4 pages, several to a page where they fit.
+    void printPools(gui::PoolDocument* doc);
+    void previewPools(gui::PoolDocument* doc);
+    void setUpPrinterForPools(gui::PoolDocument* doc);
+    // "画像として保存" of a pool stage: the whole stage as one PNG picture, or A4 pages of PDF.
+    void savePoolPicture(gui::PoolDocument* doc);
+    void writePoolPicture(gui::PoolDocument* doc, const QStringList& filters,
+                          const QString& suffix);
+    // A4, upright, unless the user chose a paper or orientation in the page setup.
+    void proposePoolPage();
 
     // "HTML化": asks where to write the page of `doc`, writes it (an existing file is replaced
     // only once the whole page was written), says where it went in the status bar and opens it

@@ -9,6 +9,7 @@
 #include "commands/command_runner.h"
 #include "dialogs/draw_dialog.h"
 #include "documents/document_manager.h"
+#include "documents/pool_stages.h"
 #include "settings/profile_settings.h"
 
 namespace kaz::app {
@@ -20,12 +21,15 @@ FileCommands::FileCommands(const EditorActions& a, QMainWindow* window, Document
         a.fileNewFromList, window, [this] { newBracketFromList(); }, kaz::FileError::OpenFailed);
     connectCommand(
         a.fileOpen, window, [docs] { docs->chooseAndOpen(); }, kaz::FileError::OpenFailed);
-    connectDocumentCommand(a.fileClose, window, docs,
-                           [docs](gui::BracketDocument* doc) { docs->close(doc); });
-    connectDocumentCommand(a.fileSave, window, docs,
-                           [docs](gui::BracketDocument* doc) { docs->save(doc); });
-    connectDocumentCommand(a.fileSaveAs, window, docs,
-                           [docs](gui::BracketDocument* doc) { docs->saveAs(doc); });
+    connectDocumentCommand(
+        a.fileClose, window, docs, [docs](gui::BracketDocument* doc) { docs->close(doc); },
+        [docs](gui::PoolDocument* doc) { docs->pools()->close(doc); });
+    connectDocumentCommand(
+        a.fileSave, window, docs, [docs](gui::BracketDocument* doc) { docs->save(doc); },
+        [docs](gui::PoolDocument* doc) { docs->pools()->save(doc); });
+    connectDocumentCommand(
+        a.fileSaveAs, window, docs, [docs](gui::BracketDocument* doc) { docs->saveAs(doc); },
+        [docs](gui::PoolDocument* doc) { docs->pools()->saveAs(doc); });
     connectCommand(a.appExit, window, [window] { window->close(); });
 }
 

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QUndoGroup>
 #include <QUndoStack>
+#include <variant>
 
 #include "bridge/qt_text.h"
 #include "common/notice.h"
@@ -14,10 +15,12 @@
 #include "dialogs/member_count_dialog.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
+#include "document/pool_document.h"
 #include "documents/bracket_window.h"
 #include "documents/bracket_windows.h"
 #include "documents/export_places.h"
 #include "documents/outside_changes.h"
+#include "documents/pool_stages.h"
 #include "publish/live_publishing.h"
 #include "support/wait_cursor.h"
 
@@ -29,6 +32,13 @@ QStringList bracketFilters() {
     return {DocumentManager::tr("kaz ﾌｧｲﾙ (*.kaz)"), DocumentManager::tr("すべてのﾌｧｲﾙ (*.*)")};
 }
 
+// Open offers the pool files beside the brackets.
+QStringList openFilters() {
+    return {DocumentManager::tr("kaz ﾌｧｲﾙ (*.kaz)"),
+            DocumentManager::tr("予選リーグ ﾌｧｲﾙ (*.kazpool)"),
+            DocumentManager::tr("すべてのﾌｧｲﾙ (*.*)")};
+}
+
 }  // namespace
 
 DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManager* recovery)
@@ -38,7 +48,9 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
       m_histories(new QUndoGroup(this)),
       m_recovery(recovery),
       m_outsideChanges(new OutsideChanges(this)),
-      m_publishing(new LivePublishing(window, livePageWriter(), &QDateTime::currentDateTime)) {
+      m_publishing(new LivePublishing(window, livePageWriter(), &QDateTime::currentDateTime)),
+      m_pools(new PoolStages(
+          area, window, m_histories, [this](const QString& path) { rememberFile(path); }, this)) {
     connect(m_outsideChanges, &OutsideChanges::changedOnDisk, this,
             &DocumentManager::onChangedOnDisk);
     // A bracket is kept for recovery while it is shown, and lives until its last window is
@@ -59,7 +71,8 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
             [this](gui::BracketDocument* doc) { m_histories->addStack(doc->undoStack()); });
     connect(area, &QMdiArea::subWindowActivated, this, [this] {
         gui::BracketDocument* doc = activeDocument();
-        m_histories->setActiveStack(doc ? doc->undoStack() : nullptr);
+        gui::PoolDocument* pools = activePoolDocument();
+        m_histories->setActiveStack(doc ? doc->undoStack() : pools ? pools->undoStack() : nullptr);
         m_publishing->activated(doc);
         emit activeDocumentChanged(doc);
     });
@@ -89,7 +102,7 @@ void DocumentManager::openNewBracket(kaz::Bracket bracket) {
 
 void DocumentManager::chooseAndOpen() {
     const QString path =
-        gui::DesktopServices::instance().chooseOpenFile(m_window, tr("開く"), bracketFilters());
+        gui::DesktopServices::instance().chooseOpenFile(m_window, tr("開く"), openFilters());
     if (!path.isEmpty()) openDocumentFile(path);
 }
 
@@ -102,9 +115,10 @@ bool DocumentManager::openDocumentFile(const QString& path) {
             return true;
         }
     }
-    kaz::Result<kaz::Bracket> loaded = [&absolute] {
+    if (m_pools->activate(absolute)) return true;
+    kaz::Result<kaz::LoadedDocument> loaded = [&absolute] {
         const WaitCursor waiting;
-        return gui::loadBracket(absolute);
+        return gui::loadDocument(absolute);
     }();
     if (!loaded) {
         if (!QFileInfo::exists(absolute) && m_recentFiles.entries().contains(absolute)) {
@@ -115,7 +129,11 @@ bool DocumentManager::openDocumentFile(const QString& path) {
         gui::showFailure(m_window, loaded.failure());
         return false;
     }
-    auto* doc = new gui::BracketDocument(std::move(*loaded), this);
+    if (auto* stage = std::get_if<kaz::PoolStage>(&*loaded)) {
+        m_pools->open(std::move(*stage), absolute);
+        return true;
+    }
+    auto* doc = new gui::BracketDocument(std::move(std::get<kaz::Bracket>(*loaded)), this);
     doc->setFilePath(absolute);
     m_outsideChanges->remember(doc);
     rememberFile(absolute);
@@ -229,10 +247,19 @@ bool DocumentManager::saveAllModified() {
     for (gui::BracketDocument* doc : m_windows->documents()) {
         if (!saveModified(doc)) return false;
     }
-    return true;
+    return m_pools->saveAllModified();
 }
 
-void DocumentManager::closeAllDocuments() { m_windows->closeWindowsOf(nullptr); }
+void DocumentManager::closeAllDocuments() {
+    m_windows->closeWindowsOf(nullptr);
+    m_pools->closeAll();
+}
+
+gui::PoolDocument* DocumentManager::activePoolDocument() const { return m_pools->activeDocument(); }
+
+void DocumentManager::openNewPoolStage(kaz::PoolStage stage) {
+    m_pools->open(std::move(stage), QString());
+}
 
 gui::BracketDocument* DocumentManager::activeDocument() const {
     return m_windows->activeDocument();

@@ -5,6 +5,7 @@
 
 #include "bracket/bracket.h"
 #include "documents/recent_file_list.h"
+#include "pools/pool_stage.h"
 #include "recovery/recovery_manager.h"
 
 class QMdiArea;
@@ -12,7 +13,8 @@ class QUndoGroup;
 class QWidget;
 namespace kaz::gui {
 class BracketDocument;
-}
+class PoolDocument;
+}  // namespace kaz::gui
 
 namespace kaz::app {
 
@@ -20,10 +22,12 @@ class BracketWindow;
 class BracketWindows;
 class LivePublishing;
 class OutsideChanges;
+class PoolStages;
 
 // Owns the open brackets: opens, stores and closes them (New, Open, Save, Save As, Close, Exit),
 // keeps the recent-file list, and is the one path by which a bracket closes, asking first
-// whether to save it where it must. `BracketWindows` shows them.
+// whether to save it where it must. `BracketWindows` shows them. The pool stages open beside
+// them (`PoolStages`): Open, the recent files, Exit and the active window serve both kinds.
 class DocumentManager : public QObject {
     Q_OBJECT
 public:
@@ -42,8 +46,8 @@ public:
     kaz::SheetLanguage newSheetLanguage() const { return m_newSheetLanguage; }
     // Asks for a bracket file and opens it.
     void chooseAndOpen();
-    // Opens the bracket at `path` (or shows the window it is open in already). A failure is
-    // shown to the user; a recent-file entry that is not found leaves the list.
+    // Opens the bracket or pool stage at `path` (or shows the window it is open in already). A
+    // failure is shown to the user; a recent-file entry that is not found leaves the list.
     bool openDocumentFile(const QString& path);
     // Stores `doc` in its file, or asks for one; true once it is stored.
     bool save(gui::BracketDocument* doc);
@@ -56,14 +60,19 @@ public:
     // with its file (if it had one), which is not written until the user stores it.
     void restore(const RecoveryManager::Leftover& leftover);
 
-    // Asks about every changed bracket in turn; false as soon as one answer is cancel (or its
-    // save fails), and then nothing has been closed.
+    // Asks about every changed bracket and pool stage in turn; false as soon as one answer is
+    // cancel (or its save fails), and then nothing has been closed.
     bool saveAllModified();
     // Closes every window without asking again.
     void closeAllDocuments();
 
     // The bracket of the active window and that window, or nullptr.
     gui::BracketDocument* activeDocument() const;
+    // The pool stage of the active window, or nullptr.
+    gui::PoolDocument* activePoolDocument() const;
+    PoolStages* pools() const { return m_pools; }
+    // Opens a pool stage drawn from the entrant list as a new one without a file.
+    void openNewPoolStage(kaz::PoolStage stage);
     BracketWindow* activeWindow() const;
     // The open brackets' histories, the active bracket's the active one.
     QUndoGroup* histories() const { return m_histories; }
@@ -74,8 +83,9 @@ public:
 
 signals:
     void recentFilesChanged();
-    // Another window became active, or the last one closed (`doc` is then nullptr): what every
-    // command group follows. The window may show the bracket the one before showed.
+    // Another window became active, or the last one closed (`doc` is then nullptr, as it is for
+    // a pool stage's window): what every command group follows. The window may show the bracket
+    // the one before showed.
     void activeDocumentChanged(gui::BracketDocument* doc);
 
 private:
@@ -98,6 +108,7 @@ private:
     RecoveryManager* m_recovery;
     OutsideChanges* m_outsideChanges;
     LivePublishing* m_publishing;
+    PoolStages* m_pools;
     int m_untitledCount = 0;
     kaz::SheetLanguage m_newSheetLanguage = kaz::SheetLanguage::Japanese;
 };

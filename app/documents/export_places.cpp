@@ -29,13 +29,18 @@ QString startFolder(const QString& lastUsed) {
 }
 
 QString ExportPlaces::proposedPath(const gui::BracketDocument& doc, const QString& suffix) const {
+    return proposedPath(doc.filePath(), doc.fileStem(), suffix);
+}
+
+QString ExportPlaces::proposedPath(const QString& filePath, const QString& stem,
+                                   const QString& suffix) const {
     const QString dotSuffix = QLatin1Char('.') + suffix;
-    if (!doc.filePath().isEmpty()) {
-        const QFileInfo file(doc.filePath());
+    if (!filePath.isEmpty()) {
+        const QFileInfo file(filePath);
         return file.dir().filePath(file.completeBaseName() + dotSuffix);
     }
     const QString folder = startFolder(profileSettings().value(kLastFolderKey).toString());
-    return QDir(folder).filePath(doc.fileStem() + dotSuffix);
+    return QDir(folder).filePath(stem + dotSuffix);
 }
 
 void ExportPlaces::exported(QWidget* window, const QString& path) {

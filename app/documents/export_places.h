@@ -27,6 +27,9 @@ public:
 
     // The file proposed for exporting `doc` as `suffix` ("html", "png", "pdf"), as a full path.
     QString proposedPath(const gui::BracketDocument& doc, const QString& suffix) const;
+    // The same for a document stored at `filePath` (empty for none yet), named `stem` while it
+    // has no file.
+    QString proposedPath(const QString& filePath, const QString& stem, const QString& suffix) const;
 
     // `path` was written: its folder is remembered in the settings, and the status bar of `window`
     // (the main window) says "<path> に書き出しました。".

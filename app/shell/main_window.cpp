@@ -27,6 +27,7 @@
 #include "common/notice.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
+#include "document/pool_document.h"
 #include "documents/bracket_window.h"
 #include "documents/document_manager.h"
 #include "publish/live_publishing.h"
@@ -247,7 +248,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::onActiveDocumentChanged(gui::BracketDocument* doc) {
-    const bool withDocument = doc != nullptr;
+    gui::PoolDocument* pools = m_documentManager->activePoolDocument();
+    const bool withDocument = doc != nullptr || pools != nullptr;
     if (withDocument != m_showingDocumentMenu || menuBar()->actions().isEmpty()) {
         menuBar()->clear();
         for (QMenu* m : withDocument ? m_menusWithDocument : m_menusWithoutDocument) {
@@ -255,7 +257,14 @@ void MainWindow::onActiveDocumentChanged(gui::BracketDocument* doc) {
         }
         m_showingDocumentMenu = withDocument;
     }
-    for (QAction* command : m_actions.bracketCommands()) command->setEnabled(withDocument);
+    for (QAction* command : m_actions.bracketCommands()) command->setEnabled(doc != nullptr);
+    for (QAction* command : m_actions.documentCommands()) command->setEnabled(withDocument);
+    if (pools) {
+        connect(pools, &gui::PoolDocument::changed, this, &MainWindow::updateTitle,
+                Qt::UniqueConnection);
+        connect(pools, &gui::PoolDocument::changedStateChanged, this, &MainWindow::updateTitle,
+                Qt::UniqueConnection);
+    }
     if (doc) {
         connect(doc, &gui::BracketDocument::changed, this, &MainWindow::onDocumentChanged,
                 Qt::UniqueConnection);
@@ -274,14 +283,17 @@ void MainWindow::onDocumentChanged(const kaz::DocumentChange& change) {
 // window is maximised.
 QString MainWindow::wantedTitle() const {
     const gui::BracketDocument* doc = activeDocument();
+    const gui::PoolDocument* pools = m_documentManager->activePoolDocument();
     const QString name = tr("カズボー");
+    if (pools) return titleWithChangeMark(name + QStringLiteral(" - ") + pools->title());
     return doc ? titleWithChangeMark(name + QStringLiteral(" - ") + doc->title()) : name;
 }
 
 void MainWindow::updateTitle() {
     // Whichever bracket signalled, the mark follows the active one.
     const gui::BracketDocument* doc = activeDocument();
-    setWindowModified(doc && doc->isChanged());
+    const gui::PoolDocument* pools = m_documentManager->activePoolDocument();
+    setWindowModified((doc && doc->isChanged()) || (pools && pools->isChanged()));
     if (windowTitle() != wantedTitle()) setWindowTitle(wantedTitle());
 }
 

@@ -39,6 +39,10 @@
         <source>%1 への変更を保存しますか?</source>
         <translation>Save changes to %1?</translation>
     </message>
+    <message>
+        <source>予選リーグ ﾌｧｲﾙ (*.kazpool)</source>
+        <translation>Pool files (*.kazpool)</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::EditCommands</name>
@@ -666,6 +670,33 @@
     <message>
         <source>ﾌｧｲﾙ名が長すぎます。</source>
         <translation>The file name is too long.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::PoolStages</name>
+    <message>
+        <source>予選リーグ ﾌｧｲﾙ (*.kazpool)</source>
+        <translation>Pool files (*.kazpool)</translation>
+    </message>
+    <message>
+        <source>すべてのﾌｧｲﾙ (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>新しい予選リーグ%1</source>
+        <translation>New Pools %1</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>保存しました</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>Save changes to %1?</translation>
     </message>
 </context>
 <context>

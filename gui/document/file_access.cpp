@@ -18,6 +18,10 @@ kaz::Result<kaz::Bracket> loadBracket(const QString& path) {
     return kaz::loadBracketFile(corePath(path), kaz::ReadableFiles::RegularOnly);
 }
 
+kaz::Result<kaz::LoadedDocument> loadDocument(const QString& path) {
+    return kaz::loadDocumentFile(corePath(path), kaz::ReadableFiles::RegularOnly);
+}
+
 kaz::Status saveFile(const QString& path, std::string_view bytes) {
     return kaz::writeFileSafely(corePath(path), bytes);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "io/bracket_file.h"
+#include "pools/document_file.h"
 
 class QWidget;
 
@@ -21,6 +22,8 @@ std::string corePath(const QString& path);
 // Reads the bracket at `path`, a regular file only (a FIFO is refused without waiting for a
 // writer).
 kaz::Result<kaz::Bracket> loadBracket(const QString& path);
+// Reads the bracket or pool stage at `path`, a regular file only.
+kaz::Result<kaz::LoadedDocument> loadDocument(const QString& path);
 
 // Writes `bytes` as the new content of `path`, so that a failure leaves an existing file as it
 // was.

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "pools/pool_stage.h"
+
+class QMdiArea;
+class QUndoGroup;
+class QWidget;
+namespace kaz::gui {
+class PoolDocument;
+}
+
+namespace kaz::app {
+
+class PoolWindow;
+
+// Owns the open pool stages (予選リーグ), each in its own child window of the MDI area beside the
+// brackets: opens, stores and closes them, asking first whether to save a changed one, and puts
+// their histories into the editor's one undo group.
+class PoolStages : public QObject {
+    Q_OBJECT
+public:
+    // Child windows go into `area`; dialogs and messages are owned by `window`. Every file
+    // opened or stored is told to `rememberFile` (the recent-file list).
+    PoolStages(QMdiArea* area, QWidget* window, QUndoGroup* histories,
+               std::function<void(const QString&)> rememberFile, QObject* parent);
+
+    // Opens `stage` read from `path` (an absolute path), or a new one without a file (empty),
+    // which counts as changed until it is stored.
+    gui::PoolDocument* open(kaz::PoolStage stage, const QString& path);
+    // Activates the window of the stage stored at `absolutePath`; false where none is open.
+    bool activate(const QString& absolutePath);
+
+    // Stores `doc` in its file, or asks for one; true once it is stored.
+    bool save(gui::PoolDocument* doc);
+    bool saveAs(gui::PoolDocument* doc);
+    // Closes the window of `doc`, asking first whether to save it.
+    void close(gui::PoolDocument* doc);
+    // Asks about every changed stage in turn; false as soon as one answer is cancel.
+    bool saveAllModified();
+    // Closes every window without asking.
+    void closeAll();
+
+    // The stage of the active child window, or nullptr.
+    gui::PoolDocument* activeDocument() const;
+    std::vector<gui::PoolDocument*> documents() const;
+
+private:
+    bool saveModified(gui::PoolDocument* doc);
+    bool saveTo(gui::PoolDocument* doc, const QString& path);
+    PoolWindow* windowOf(const gui::PoolDocument* doc) const;
+
+    QMdiArea* m_area;
+    QWidget* m_window;
+    QUndoGroup* m_histories;
+    std::function<void(const QString&)> m_rememberFile;
+    std::vector<PoolWindow*> m_windows;  // open, in opening order
+    int m_untitledCount = 0;
+    bool m_closingAll = false;
+};
+
+}  // namespace kaz::app

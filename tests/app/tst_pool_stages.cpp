@@ -1,0 +1,130 @@
+// Pool stages in the editor: a pool file opens in a child window of its own beside the brackets,
+// the commands that serve either kind of document act on it and the bracket's alone do not, a
+// result is a step of the one undo history, and storing and closing ask as for a bracket.
+
+#include <QMdiArea>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include "app_test_support.h"
+#include "dialogs/pool_match_dialog.h"
+#include "document/pool_document.h"
+#include "documents/document_manager.h"
+#include "documents/pool_window.h"
+#include "pools/pool_draw.h"
+#include "pools/pool_file.h"
+#include "scripted_desktop.h"
+#include "view/pool_view.h"
+
+using namespace kaz;
+using namespace kaz::gui;
+using namespace kaz::app;
+using namespace guitest;
+
+namespace {
+
+PoolStage drawnStage() {
+    std::vector<Entrant> entrants(6);
+    for (size_t e = 0; e < entrants.size(); ++e) entrants[e].name = "選手" + std::to_string(e + 1);
+    PoolDrawOptions options;
+    options.pools = 2;
+    options.drawNumber = 11;
+    return drawPools(entrants, options)->stage;
+}
+
+PoolWindow* activePoolWindow(MainWindow& frame) {
+    return qobject_cast<PoolWindow*>(frame.mdiArea()->currentSubWindow());
+}
+
+// The first match won by its first member, through the window's dialog.
+void winFirstMatch(PoolView* view) {
+    onNextDialog<PoolMatchDialog>([](PoolMatchDialog* dialog) {
+        dialog->winnerButton(0)->setChecked(true);
+        dialog->accept();
+    });
+    QTest::mouseClick(view->widget(), Qt::LeftButton, {}, view->cellCentre(1));
+}
+
+}  // namespace
+
+class TestPoolStages : public QObject {
+    Q_OBJECT
+private slots:
+    void openedPlayedStoredAndClosed();
+    void savedAsPictureAndPdf();
+};
+
+void TestPoolStages::openedPlayedStoredAndClosed() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("予選.kazpool");
+    QVERIFY(writeFile(path, QByteArray::fromStdString(writePoolFile(drawnStage()))));
+    ScriptedDesktop desktop;
+    MainWindow frame;
+    showActive(frame);
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    // Opened again, it is the same window.
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    PoolWindow* window = activePoolWindow(frame);
+    QVERIFY(window);
+    QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー - 予選.kazpool"));
+    QVERIFY(action(frame, "fileSave")->isEnabled());
+    QVERIFY(action(frame, "filePrint")->isEnabled());
+    QVERIFY(!action(frame, "htmlExport")->isEnabled());
+    QVERIFY(!action(frame, "sheetSettings")->isEnabled());
+
+    winFirstMatch(window->view());
+    QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー - 予選.kazpool*"));
+    // The editor's undo reaches the stage's history.
+    action(frame, "editUndo")->trigger();
+    QVERIFY(!window->document()->stage().pools[0].matches[0].isPlayed());
+    QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー - 予選.kazpool"));
+    action(frame, "editRedo")->trigger();
+    QVERIFY(window->document()->stage().pools[0].matches[0].isPlayed());
+
+    action(frame, "fileSave")->trigger();
+    const std::optional<PoolStage> stored = readPoolFile(readFile(path).toStdString());
+    QVERIFY(stored);
+    QVERIFY(*stored == window->document()->stage());
+    QVERIFY(!window->document()->isChanged());
+
+    // A change not stored is asked about: cancel keeps the window, No closes it.
+    action(frame, "editUndo")->trigger();
+    desktop.saveQuestionAnswers << DesktopServices::SaveAnswer::Cancel
+                                << DesktopServices::SaveAnswer::No;
+    action(frame, "fileClose")->trigger();
+    QCOMPARE(desktop.questions, QStringList{"予選.kazpool への変更を保存しますか?"});
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    action(frame, "fileClose")->trigger();
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 0);
+    QVERIFY(*readPoolFile(readFile(path).toStdString()) == *stored);
+    QVERIFY(!action(frame, "fileSave")->isEnabled());
+}
+
+// 画像として保存 writes the whole stage, as a picture or as A4 pages of PDF.
+void TestPoolStages::savedAsPictureAndPdf() {
+    QTemporaryDir folder;
+    ScriptedDesktop desktop;
+    MainWindow frame;
+    showActive(frame);
+    frame.documentManager()->openNewPoolStage(drawnStage());
+    QVERIFY(activePoolWindow(frame));
+    QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー - 新しい予選リーグ1*"));
+    const QString png = folder.filePath("予選.png");
+    const QString pdf = folder.filePath("予選.pdf");
+    desktop.saveAnswers << png << pdf;
+    action(frame, "savePicture")->trigger();
+    action(frame, "savePicture")->trigger();
+    QVERIFY(readFile(png).startsWith("\x89PNG"));
+    QVERIFY(readFile(pdf).startsWith("%PDF-"));
+    QCOMPARE(desktop.saveRequests.size(), 2);
+    QVERIFY(desktop.saveRequests[0].proposed.endsWith(QStringLiteral("新しい予選リーグ1.png")));
+    // Exit asks about the stage never stored.
+    desktop.saveQuestionAnswers << DesktopServices::SaveAnswer::No;
+    QVERIFY(frame.close());
+    QCOMPARE(desktop.questions, QStringList{"新しい予選リーグ1 への変更を保存しますか?"});
+}
+
+QTEST_MAIN(TestPoolStages)
+#include "tst_pool_stages.moc"
