@@ -55,10 +55,15 @@ void FileCommands::newBracketFromList() {
         QSettings settings = profileSettings();
         dialog.setChoices(gui::loadDrawChoices(settings));
     }
-    if (dialog.exec() != QDialog::Accepted || !dialog.drawnBracket()) return;
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!dialog.drawnBracket() && !dialog.drawnPools()) return;
     QSettings settings = profileSettings();
     gui::saveDrawChoices(settings, dialog.choices());
-    m_documents->openNewBracket(*dialog.drawnBracket());
+    if (dialog.drawnPools()) {
+        m_documents->openNewPoolStage(*dialog.drawnPools());
+    } else {
+        m_documents->openNewBracket(*dialog.drawnBracket());
+    }
 }
 
 }  // namespace kaz::app

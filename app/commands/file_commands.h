@@ -24,8 +24,8 @@ public:
 
 private:
     // "参加者リストから新規作成": runs the draw dialog with the options it had last time and
-    // opens the bracket drawn as a new one. The options are remembered when the dialog ends
-    // with OK.
+    // opens the bracket or pool stage drawn as a new one. The options are remembered when the
+    // dialog ends with OK.
     void newBracketFromList();
 
     QMainWindow* m_window;

@@ -149,22 +149,10 @@ Message clubMeetingText(const ClubMeeting& meeting, const std::vector<Entrant>& 
 }
 
 std::vector<Message> unavoidableMeetingTexts(const std::vector<Entrant>& entrants, int size) {
-    const std::vector<int> clubs = clubNumbers(entrants);
-    std::vector<int> members;
-    std::vector<const std::string*> names;
-    for (size_t e = 0; e < entrants.size(); ++e) {
-        const int club = clubs[e];
-        if (club == kNoClub) continue;
-        if (size_t(club) >= members.size()) {
-            members.resize(size_t(club) + 1);
-            names.push_back(&entrants[e].club);
-        }
-        ++members[size_t(club)];
-    }
     const int finalRound = roundsOf(size);
     std::vector<Message> texts;
-    for (size_t club = 0; club < members.size(); ++club) {
-        const MeetingCounts forced = unavoidableMeetings(members[club], size);
+    for (const ClubCount& club : clubCounts(entrants)) {
+        const MeetingCounts forced = unavoidableMeetings(club.members, size);
         std::vector<Message> rounds;
         for (int round = 1; round < finalRound; ++round) {
             if (forced[size_t(round)] == 0) continue;
@@ -172,9 +160,9 @@ std::vector<Message> unavoidableMeetingTexts(const std::vector<Entrant>& entrant
                                      {matchRoundMessage(size, round), forced[size_t(round)]}));
         }
         if (rounds.empty()) continue;
-        texts.push_back(Message(
-            MessageId::UnavoidableMeetings,
-            {MessageValue::name(shownText(*names[club])), members[club], std::move(rounds)}));
+        texts.push_back(
+            Message(MessageId::UnavoidableMeetings,
+                    {MessageValue::name(shownText(*club.name)), club.members, std::move(rounds)}));
     }
     return texts;
 }

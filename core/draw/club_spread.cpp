@@ -282,4 +282,16 @@ std::vector<int> clubNumbers(const std::vector<Entrant>& entrants) {
     return clubs;
 }
 
+std::vector<ClubCount> clubCounts(const std::vector<Entrant>& entrants) {
+    const std::vector<int> clubs = clubNumbers(entrants);
+    std::vector<ClubCount> counts;
+    for (size_t e = 0; e < entrants.size(); ++e) {
+        const int club = clubs[e];
+        if (club == kNoClub) continue;
+        if (size_t(club) >= counts.size()) counts.push_back({&entrants[e].club, 0});
+        ++counts[size_t(club)].members;
+    }
+    return counts;
+}
+
 }  // namespace kaz

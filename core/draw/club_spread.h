@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "bracket/bracket_shape.h"
@@ -52,5 +53,12 @@ std::vector<int> spreadClubs(const std::vector<int>& clubAt, const std::vector<i
 
 // Each entrant's club as a number (0, 1, … in order of first appearance), kNoClub for none.
 std::vector<int> clubNumbers(const std::vector<Entrant>& entrants);
+
+// Each club of the entrants, in order of first appearance: its name and how many it has.
+struct ClubCount {
+    const std::string* name;  // the first entrant's spelling
+    int members = 0;
+};
+std::vector<ClubCount> clubCounts(const std::vector<Entrant>& entrants);
 
 }  // namespace kaz

@@ -5,6 +5,7 @@
 
 #include "draw/club_spread.h"
 #include "pools/order_of_play.h"
+#include "text/document_text.h"
 
 namespace kaz {
 namespace {
@@ -135,6 +136,17 @@ int unavoidableClubPairs(int members, int pools) {
     const int larger = members % pools;
     const auto pairs = [](int n) { return n * (n - 1) / 2; };
     return larger * pairs(each + 1) + (pools - larger) * pairs(each);
+}
+
+std::vector<Message> unavoidablePoolPairTexts(const std::vector<Entrant>& entrants, int pools) {
+    std::vector<Message> texts;
+    for (const ClubCount& club : clubCounts(entrants)) {
+        const int forced = unavoidableClubPairs(club.members, pools);
+        if (forced == 0) continue;
+        texts.push_back(Message(MessageId::UnavoidablePoolPairs,
+                                {MessageValue::name(shownText(*club.name)), club.members, forced}));
+    }
+    return texts;
 }
 
 std::string defaultPoolName(int index) {

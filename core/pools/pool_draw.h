@@ -8,6 +8,7 @@
 #include "draw/draw_random.h"
 #include "draw/entrant_list.h"
 #include "pools/pool_stage.h"
+#include "text/messages.h"
 
 // The draw of a pool stage: from a list of entrants to its pools.
 
@@ -54,6 +55,10 @@ std::optional<PoolDraw> drawPools(const std::vector<Entrant>& entrants,
 // The fewest same-club pairs a club of `members` brings into `pools` pools, however it is drawn:
 // its members spread as evenly as the pools allow.
 int unavoidableClubPairs(int members, int pools);
+
+// For every club whose size forces same-club pairs into `pools` pools, how many: the notes the
+// draw shows beside the pairs it made.
+std::vector<Message> unavoidablePoolPairTexts(const std::vector<Entrant>& entrants, int pools);
 
 // The name of pool `index` (from 0): "A" … "Z", then "AA", "AB", ….
 std::string defaultPoolName(int index);

@@ -371,6 +371,7 @@ const MessageTexts kTexts[] = {
      "%1 entrants cannot be drawn into these pools (3 to 8 a pool, at most 32 pools)."},
     {"同じブロックに入った同じ所属の組:\n", "Players of the same club in one pool:\n"},
     {"%1: %2 と %3 (%4)", "%1: %2 and %3 (%4)"},
+    {"%1 %2人: 同じブロックに %3組", "%1, %2 members: %3 pairs in one pool"},
 
     // kaz_edit, the editor started from a command line.
     {"使い方: kaz_edit [ファイル.kaz]...\n", "usage: kaz_edit [FILE.kaz]...\n"},

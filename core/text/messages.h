@@ -191,6 +191,7 @@ enum class MessageId {
     PoolsCannotBeDrawn,      // the entrants' number
     SameClubInPoolHeading,   // a line of the report before the pairs
     SameClubInPool,          // the pool's title, the two names, the club
+    UnavoidablePoolPairs,    // club (quotable), members, the pairs its size forces into pools
     EditorUsage,
     EditorHelp,
 };

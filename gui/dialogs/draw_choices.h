@@ -11,10 +11,17 @@ struct DrawChoices {
     bool byLot = true;
     bool keepClubsApart = true;
     bool clubInName = false;
+    // A pool stage (予選リーグ) instead of a bracket: its pools by their size or their number,
+    // and how many of each go through.
+    bool pools = false;
+    bool poolsBySize = true;
+    int poolNumber = 4;  // the pool size (3 … 8) or the number of pools (1 … 32)
+    int through = 1;
 
     bool operator==(const DrawChoices& o) const {
         return size == o.size && byLot == o.byLot && keepClubsApart == o.keepClubsApart &&
-               clubInName == o.clubInName;
+               clubInName == o.clubInName && pools == o.pools && poolsBySize == o.poolsBySize &&
+               poolNumber == o.poolNumber && through == o.through;
     }
 };
 

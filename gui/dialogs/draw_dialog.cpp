@@ -1,5 +1,6 @@
 #include "dialogs/draw_dialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -9,10 +10,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -32,7 +35,10 @@
 #include "draw/list_text.h"
 #include "draw/seed_order.h"
 #include "io/file_io.h"
+#include "pools/pool_draw.h"
+#include "pools/pool_words.h"
 #include "text/messages.h"
+#include "text/text_limits.h"
 
 namespace kaz::gui {
 
@@ -157,16 +163,60 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     m_newNumber = new QPushButton(tr("別の番号(&N)"), this);
     m_newNumber->setObjectName(QStringLiteral("newNumberButton"));
 
+    // A bracket or pools: each kind's options show while it is chosen.
+    m_bracketKind = new QRadioButton(tr("トーナメント(&T)"), this);
+    m_bracketKind->setObjectName(QStringLiteral("bracketKindButton"));
+    m_poolKind = new QRadioButton(tr("予選リーグ(&P)"), this);
+    m_poolKind->setObjectName(QStringLiteral("poolKindButton"));
+    auto* kinds = new QButtonGroup(this);
+    kinds->addButton(m_bracketKind);
+    kinds->addButton(m_poolKind);
+    auto* order = new QButtonGroup(this);
+    order->addButton(m_byLot);
+    order->addButton(m_inOrder);
+    // Checked once in their groups: radio buttons of one parent are otherwise one choice.
+    m_bracketKind->setChecked(true);
+    m_byLot->setChecked(true);
+    m_poolBy = new QComboBox(this);
+    m_poolBy->setObjectName(QStringLiteral("poolByCombo"));
+    m_poolBy->addItem(tr("1ブロックの人数"));
+    m_poolBy->addItem(tr("ブロック数"));
+    m_poolNumber = new QSpinBox(this);
+    m_poolNumber->setObjectName(QStringLiteral("poolNumberBox"));
+    m_poolNumber->setRange(kaz::kMinPoolSize, kaz::kMaxPoolSize);
+    m_poolNumber->setValue(4);
+    m_through = new QComboBox(this);
+    m_through->setObjectName(QStringLiteral("throughCombo"));
+    m_through->addItem(tr("1位"));
+    m_through->addItem(tr("1位と2位"));
+    auto* throughLabel = new QLabel(tr("勝ち上がり(&U):"), this);
+    throughLabel->setBuddy(m_through);
+    m_poolNames = new QLineEdit(this);
+    m_poolNames->setObjectName(QStringLiteral("poolNamesEdit"));
+    m_poolNames->setPlaceholderText(tr("A, B, C, …"));
+    auto* namesLabel = new QLabel(tr("ブロック名(&M):"), this);
+    namesLabel->setBuddy(m_poolNames);
+    m_bracketOptions = {sizeLabel, m_sizeCombo, m_byLot, m_inOrder};
+    m_poolOptions = {m_poolBy, m_poolNumber, throughLabel, m_through, namesLabel, m_poolNames};
+
     auto* options = new QGridLayout;
-    options->addWidget(sizeLabel, 0, 0);
-    options->addWidget(m_sizeCombo, 0, 1, 1, 2);
-    options->addWidget(m_byLot, 1, 0);
-    options->addWidget(m_inOrder, 1, 1, 1, 2);
-    options->addWidget(m_keepClubsApart, 2, 0);
-    options->addWidget(m_clubInName, 2, 1, 1, 2);
-    options->addWidget(numberLabel, 3, 0);
-    options->addWidget(m_drawNumber, 3, 1);
-    options->addWidget(m_newNumber, 3, 2);
+    options->addWidget(m_bracketKind, 0, 0);
+    options->addWidget(m_poolKind, 0, 1, 1, 2);
+    options->addWidget(sizeLabel, 1, 0);
+    options->addWidget(m_sizeCombo, 1, 1, 1, 2);
+    options->addWidget(m_byLot, 2, 0);
+    options->addWidget(m_inOrder, 2, 1, 1, 2);
+    options->addWidget(m_poolBy, 3, 0);
+    options->addWidget(m_poolNumber, 3, 1);
+    options->addWidget(throughLabel, 4, 0);
+    options->addWidget(m_through, 4, 1, 1, 2);
+    options->addWidget(namesLabel, 5, 0);
+    options->addWidget(m_poolNames, 5, 1, 1, 2);
+    options->addWidget(m_keepClubsApart, 6, 0);
+    options->addWidget(m_clubInName, 6, 1, 1, 2);
+    options->addWidget(numberLabel, 7, 0);
+    options->addWidget(m_drawNumber, 7, 1);
+    options->addWidget(m_newNumber, 7, 2);
 
     m_preview = new DrawPreview(this);
     m_preview->setObjectName(QStringLiteral("preview"));
@@ -199,6 +249,20 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     connect(m_keepClubsApart, &QCheckBox::toggled, this, &DrawDialog::redraw);
     connect(m_clubInName, &QCheckBox::toggled, this, &DrawDialog::redraw);
     connect(m_drawNumber, &QSpinBox::valueChanged, this, &DrawDialog::redraw);
+    connect(m_poolKind, &QRadioButton::toggled, this, [this] {
+        showKindOptions();
+        redraw();
+    });
+    connect(m_poolBy, &QComboBox::currentIndexChanged, this, [this](int bySize) {
+        // A pool size of 3 … 8, or 1 … 32 pools; the number kept where it still fits.
+        const bool bySizeNow = bySize == 0;
+        m_poolNumber->setRange(bySizeNow ? kaz::kMinPoolSize : 1,
+                               bySizeNow ? kaz::kMaxPoolSize : kaz::kMaxPools);
+        redraw();
+    });
+    connect(m_poolNumber, &QSpinBox::valueChanged, this, &DrawDialog::redraw);
+    connect(m_through, &QComboBox::currentIndexChanged, this, &DrawDialog::redraw);
+    connect(m_poolNames, &QLineEdit::textChanged, this, &DrawDialog::redraw);
     connect(m_loadButton, &QPushButton::clicked, this, &DrawDialog::loadList);
     connect(m_newNumber, &QPushButton::clicked, this, &DrawDialog::pickNewNumber);
     connect(m_notices, &QListWidget::itemActivated, this, &DrawDialog::goToLine);
@@ -210,7 +274,14 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     const QSize screenRoom = screen()->availableGeometry().size() * 9 / 10;
     resize(sizeHint().expandedTo(dlu.size(360, 240)).boundedTo(screenRoom));
     m_listEdit->setFocus();
+    showKindOptions();
     redraw();
+}
+
+void DrawDialog::showKindOptions() {
+    const bool pools = m_poolKind->isChecked();
+    for (QWidget* option : m_bracketOptions) option->setVisible(!pools);
+    for (QWidget* option : m_poolOptions) option->setVisible(pools);
 }
 
 void DrawDialog::setChoices(const DrawChoices& choices) {
@@ -219,6 +290,10 @@ void DrawDialog::setChoices(const DrawChoices& choices) {
     (choices.byLot ? m_byLot : m_inOrder)->setChecked(true);
     m_keepClubsApart->setChecked(choices.keepClubsApart);
     m_clubInName->setChecked(choices.clubInName);
+    (choices.pools ? m_poolKind : m_bracketKind)->setChecked(true);
+    m_poolBy->setCurrentIndex(choices.poolsBySize ? 0 : 1);
+    m_poolNumber->setValue(choices.poolNumber);
+    m_through->setCurrentIndex(choices.through == 2 ? 1 : 0);
 }
 
 DrawChoices DrawDialog::choices() const {
@@ -227,6 +302,10 @@ DrawChoices DrawDialog::choices() const {
     choices.byLot = m_byLot->isChecked();
     choices.keepClubsApart = m_keepClubsApart->isChecked();
     choices.clubInName = m_clubInName->isChecked();
+    choices.pools = m_poolKind->isChecked();
+    choices.poolsBySize = m_poolBy->currentIndex() == 0;
+    choices.poolNumber = m_poolNumber->value();
+    choices.through = m_through->currentIndex() == 1 ? 2 : 1;
     return choices;
 }
 
@@ -241,17 +320,21 @@ void DrawDialog::setSheetLanguage(kaz::SheetLanguage language) {
 
 const std::optional<kaz::Bracket>& DrawDialog::drawnBracket() const { return m_preview->bracket(); }
 
+const std::optional<kaz::PoolStage>& DrawDialog::drawnPools() const { return m_preview->pools(); }
+
 void DrawDialog::accept() {
-    if (!drawnBracket()) return;  // Enter in a field while the list cannot be drawn
+    // Enter in a field while the list cannot be drawn
+    if (!drawnBracket() && !drawnPools()) return;
     QDialog::accept();
 }
 
 void DrawDialog::redraw() {
     const DrawChoices chosen = choices();
-    // The lot's options mean nothing for a list taken in its order.
-    m_keepClubsApart->setEnabled(chosen.byLot);
-    m_drawNumber->setEnabled(chosen.byLot);
-    m_newNumber->setEnabled(chosen.byLot);
+    // The lot's options mean nothing for a list taken in its order; pools are always drawn.
+    const bool byLot = chosen.byLot || chosen.pools;
+    m_keepClubsApart->setEnabled(byLot);
+    m_drawNumber->setEnabled(byLot);
+    m_newNumber->setEnabled(byLot);
 
     kaz::EntrantList list;
     // The text is converted only when it can be within the limit: a UTF-16 unit is at least
@@ -272,6 +355,11 @@ void DrawDialog::redraw() {
     for (const kaz::ListProblem& problem : list.problems) {
         overLimit |= problem.reason.id == kaz::MessageId::TooManyEntrants;
     }
+    if (chosen.pools) {
+        m_summary->setText(QString());
+        redrawPools(list, chosen);
+        return;
+    }
     updateSizes(entrants);
     if (list.problems.empty()) {
         if (auto sizeProblem = kaz::drawSizeProblem(entrants, chosen.size)) {
@@ -290,18 +378,7 @@ void DrawDialog::redraw() {
     }
 
     m_summary->setText(summaryText(entrants, overLimit, chosen.size));
-    m_notices->clear();
-    m_notes->clear();
-    // The problems, and apart from them what is drawn all the same, each going to its line.
-    for (auto [lines, widget] :
-         {std::pair(&list.problems, m_notices), std::pair(&list.notes, m_notes)}) {
-        for (const kaz::ListProblem& problem : *lines) {
-            auto* item = new QListWidgetItem(uiText(kaz::listProblemText(problem)), widget);
-            item->setData(Qt::UserRole, problem.line);
-        }
-    }
-    m_noteHeading->setVisible(!list.notes.empty());
-    m_notes->setVisible(!list.notes.empty());
+    showListLines(list);
     const bool meetings = list.problems.empty() && draw && !draw->earlyMeetings.empty();
     if (meetings) {
         const int size = static_cast<int>(draw->entrantAt.size());
@@ -327,6 +404,81 @@ void DrawDialog::redraw() {
         m_preview->setBracket(std::move(drawn));
     } else {
         m_preview->setBracket(std::nullopt);
+    }
+    m_ok->setEnabled(draw.has_value());
+}
+
+void DrawDialog::showListLines(const kaz::EntrantList& list) {
+    m_notices->clear();
+    m_notes->clear();
+    // The problems, and apart from them what is drawn all the same, each going to its line.
+    for (auto [lines, widget] :
+         {std::pair(&list.problems, m_notices), std::pair(&list.notes, m_notes)}) {
+        for (const kaz::ListProblem& problem : *lines) {
+            auto* item = new QListWidgetItem(uiText(kaz::listProblemText(problem)), widget);
+            item->setData(Qt::UserRole, problem.line);
+        }
+    }
+    m_noteHeading->setVisible(!list.notes.empty());
+    m_notes->setVisible(!list.notes.empty());
+}
+
+void DrawDialog::redrawPools(kaz::EntrantList& list, const DrawChoices& chosen) {
+    const int entrants = static_cast<int>(list.entrants.size());
+    kaz::PoolDrawOptions options;
+    (chosen.poolsBySize ? options.poolSize : options.pools) = chosen.poolNumber;
+    options.through = chosen.through;
+    options.keepClubsApart = chosen.keepClubsApart;
+    options.drawNumber = drawNumber();
+    options.language = m_sheetLanguage;
+    std::optional<kaz::PoolDraw> draw;
+    if (list.problems.empty()) {
+        draw = kaz::drawPools(list.entrants, options);
+        if (!draw) {
+            list.problems.push_back(
+                {0, kaz::Message(kaz::MessageId::PoolsCannotBeDrawn, {entrants})});
+        }
+    }
+    showListLines(list);
+    if (draw) {
+        // The organiser's names, in turn, for as many pools as they name.
+        const QStringList names = m_poolNames->text().split(
+            QRegularExpression(QStringLiteral("[,、\\s]+")), Qt::SkipEmptyParts);
+        for (int pool = 0; pool < names.size() && pool < int(draw->stage.pools.size()); ++pool) {
+            draw->stage.pools[size_t(pool)].name =
+                names[pool].left(int(kaz::kMaxPoolNameCharacters)).toStdString();
+        }
+        const std::vector<int> sizes = kaz::poolSizes(entrants, options);
+        m_summary->setText(tr("%1人 → %2ブロック (%3人〜%4人)")
+                               .arg(entrants)
+                               .arg(sizes.size())
+                               .arg(sizes.back())
+                               .arg(sizes.front()));
+        for (const kaz::PoolClubPair& pair : draw->clubPairs) {
+            const kaz::Entrant& first = list.entrants[size_t(pair.first)];
+            m_notices->addItem(uiText(kaz::Message(
+                kaz::MessageId::SameClubInPool,
+                {kaz::poolTitle(m_sheetLanguage, draw->stage.pools[size_t(pair.pool)].name),
+                 first.name, list.entrants[size_t(pair.second)].name,
+                 kaz::MessageValue::name(first.club)})));
+        }
+    } else {
+        m_summary->setText(tr("%1人").arg(entrants));
+    }
+    if (!list.problems.empty()) {
+        m_noticeHeading->setText(tr("リストの誤り:"));
+    } else if (draw && !draw->clubPairs.empty()) {
+        m_noticeHeading->setText(tr("同じブロックに入った同じ所属の組:"));
+    } else {
+        m_noticeHeading->clear();
+    }
+    showUnavoidable(
+        draw ? kaz::unavoidablePoolPairTexts(list.entrants, int(draw->stage.pools.size()))
+             : std::vector<kaz::Message>());
+    if (draw) {
+        m_preview->setPools(std::move(draw->stage));
+    } else {
+        m_preview->setPools(std::nullopt);
     }
     m_ok->setEnabled(draw.has_value());
 }

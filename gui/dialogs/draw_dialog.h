@@ -8,12 +8,15 @@
 
 #include "bracket/bracket.h"
 #include "dialogs/draw_choices.h"
+#include "draw/entrant_list.h"
 #include "draw/list_encoding.h"
+#include "pools/pool_stage.h"
 #include "text/messages.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPlainTextEdit;
@@ -25,8 +28,9 @@ namespace kaz::gui {
 
 class DrawPreview;
 
-// "組み合わせ抽選": a list of entrants typed, pasted or read from a file, drawn into a bracket as
-// it is edited. The dialog shows the entrant count and bracket size, the list's problems by
+// "組み合わせ抽選": a list of entrants typed, pasted or read from a file, drawn into a bracket (or
+// into the pools of a 予選リーグ: their number or size, who goes through, their names) as it is
+// edited. The dialog shows the entrant count and bracket size, the list's problems by
 // line, apart from them its notes, the pairs of one club who can meet before the final (and
 // those the clubs' sizes make unavoidable), and a picture of the bracket; a list read from a
 // file shows the encoding it was read in, and can be read again in another;
@@ -47,11 +51,19 @@ public:
     // The bracket drawn from the list as it stands (after OK: the one accepted), or nothing
     // while the list cannot be drawn.
     const std::optional<kaz::Bracket>& drawnBracket() const;
+    // The pool stage drawn, where 予選リーグ is chosen.
+    const std::optional<kaz::PoolStage>& drawnPools() const;
 
     void accept() override;
 
 private:
     void redraw();
+    // The pools' part of redraw(): the list read as `list` drawn into pools, its notices shown.
+    void redrawPools(kaz::EntrantList& list, const DrawChoices& chosen);
+    // The list's problems and notes, each going to its line.
+    void showListLines(const kaz::EntrantList& list);
+    // Shows the bracket's options or the pools' as the kind chosen asks.
+    void showKindOptions();
     void loadList();
     // Reads the file's bytes again in the encoding chosen, into the list.
     void rereadList();
@@ -73,6 +85,14 @@ private:
     QLabel* m_noteHeading;
     QListWidget* m_notes;
     QLabel* m_unavoidable;
+    QRadioButton* m_bracketKind;
+    QRadioButton* m_poolKind;
+    std::vector<QWidget*> m_bracketOptions;
+    std::vector<QWidget*> m_poolOptions;
+    QComboBox* m_poolBy;
+    QSpinBox* m_poolNumber;
+    QComboBox* m_through;
+    QLineEdit* m_poolNames;
     QComboBox* m_sizeCombo;
     QRadioButton* m_byLot;
     QRadioButton* m_inOrder;

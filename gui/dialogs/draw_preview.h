@@ -4,11 +4,14 @@
 #include <optional>
 
 #include "bracket/bracket.h"
+#include "pools/pool_stage.h"
+#include "scene/scene.h"
 
 namespace kaz::gui {
 
-// The draw dialog's picture of the bracket a draw makes, drawn by the renderer that prints and
-// exports brackets, scaled to fit the widget. Empty while there is no bracket to show.
+// The draw dialog's picture of the bracket (or the pool stage) a draw makes, drawn by the renderer
+// that prints and exports brackets, scaled to fit the widget. Empty while there is no bracket to
+// show.
 class DrawPreview : public QWidget {
     Q_OBJECT
 public:
@@ -16,6 +19,9 @@ public:
 
     void setBracket(std::optional<kaz::Bracket> bracket);
     const std::optional<kaz::Bracket>& bracket() const { return m_bracket; }
+    // A pool stage instead: every pool's table, scaled to fit.
+    void setPools(std::optional<kaz::PoolStage> stage);
+    const std::optional<kaz::PoolStage>& pools() const { return m_pools; }
 
     QSize sizeHint() const override;
 
@@ -24,6 +30,8 @@ protected:
 
 private:
     std::optional<kaz::Bracket> m_bracket;
+    std::optional<kaz::PoolStage> m_pools;
+    std::optional<kaz::Scene> m_poolScene;
 };
 
 }  // namespace kaz::gui

@@ -223,6 +223,50 @@ Example:
         <source>自動 (%1)</source>
         <translation>Automatic (%1)</translation>
     </message>
+    <message>
+        <source>トーナメント(&amp;T)</source>
+        <translation>&amp;Bracket</translation>
+    </message>
+    <message>
+        <source>予選リーグ(&amp;P)</source>
+        <translation>&amp;Pools</translation>
+    </message>
+    <message>
+        <source>1ブロックの人数</source>
+        <translation>Pool size</translation>
+    </message>
+    <message>
+        <source>ブロック数</source>
+        <translation>Number of pools</translation>
+    </message>
+    <message>
+        <source>1位</source>
+        <translation>Winners</translation>
+    </message>
+    <message>
+        <source>1位と2位</source>
+        <translation>Winners and runners-up</translation>
+    </message>
+    <message>
+        <source>勝ち上がり(&amp;U):</source>
+        <translation>Go thro&amp;ugh:</translation>
+    </message>
+    <message>
+        <source>A, B, C, …</source>
+        <translation>A, B, C, …</translation>
+    </message>
+    <message>
+        <source>ブロック名(&amp;M):</source>
+        <translation>Pool na&amp;mes:</translation>
+    </message>
+    <message>
+        <source>%1人 → %2ブロック (%3人〜%4人)</source>
+        <translation>%1 entrants → %2 pools (%3 to %4 each)</translation>
+    </message>
+    <message>
+        <source>同じブロックに入った同じ所属の組:</source>
+        <translation>Players of the same club in one pool:</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::HelpDialog</name>

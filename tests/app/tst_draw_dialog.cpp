@@ -1,6 +1,7 @@
 // The draw dialog on its own, and 参加者リストから新規作成 through the real shell.
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,10 +15,13 @@
 #include "dialogs/draw_dialog.h"
 #include "dialogs/draw_preview.h"
 #include "document/bracket_document.h"
+#include "document/pool_document.h"
 #include "documents/document_manager.h"
+#include "documents/pool_stages.h"
 #include "draw/bracket_draw.h"
 #include "draw/entrant_list.h"
 #include "io/kaz_format.h"
+#include "pools/pool_draw.h"
 #include "scripted_desktop.h"
 #include "text/cp932.h"
 #include "view/member_name_edit.h"
@@ -102,6 +106,7 @@ private slots:
     void listReadFromFile();
     void okOpensTheDrawnBracket();
     void optionsRememberedListNot();
+    void poolsDrawnAndOpened();
 
 private:
     QTemporaryDir m_config;
@@ -336,6 +341,58 @@ void TestDrawDialog::optionsRememberedListNot() {
         });
         action(frame, "fileNewFromList")->trigger();
     }
+    frame.documentManager()->closeAllDocuments();
+}
+
+// 予選リーグ: the pools the core draws from the list, named as typed, the pairs a club's size
+// forces told; OK opens them as a new pool stage, and the choice is remembered.
+void TestDrawDialog::poolsDrawnAndOpened() {
+    MainWindow frame;
+    showActive(frame);
+    DrawChoices chosen;
+    chosen.pools = true;
+    chosen.poolsBySize = false;
+    chosen.poolNumber = 2;
+    chosen.through = 2;
+    std::optional<kaz::PoolStage> shown;
+    onNextDialog<DrawDialog>([&](DrawDialog* dialog) {
+        dialog->setChoices(chosen);
+        dialog->setDrawNumber(77);
+        listEdit(dialog)->setPlainText(entrantLines(10));
+        part<QLineEdit>(dialog, "poolNamesEdit")->setText(QStringLiteral("東、西"));
+        QCOMPARE(summary(dialog), QStringLiteral("10人 → 2ブロック (5人〜5人)"));
+        // Three of B高 and three of C高 in two pools: a pair of each stays together.
+        const QString unavoidable = part<QLabel>(dialog, "unavoidableNote")->text();
+        QVERIFY2(unavoidable.contains(QStringLiteral("B高 3人: 同じブロックに 1組")),
+                 qPrintable(unavoidable));
+        QVERIFY(okEnabled(dialog));
+        shown = dialog->drawnPools();
+        dialog->accept();
+    });
+    action(frame, "fileNewFromList")->trigger();
+    QVERIFY(shown);
+    QCOMPARE(shown->pools[0].name, std::string("東"));
+    QCOMPARE(shown->pools[1].name, std::string("西"));
+    kaz::PoolDrawOptions options;
+    options.pools = 2;
+    options.through = 2;
+    options.drawNumber = 77;
+    kaz::EntrantList list =
+        kaz::readEntrantList(entrantLines(10).toStdString(), false, kaz::ListEncoding::Utf8);
+    kaz::PoolStage core = kaz::drawPools(list.entrants, options)->stage;
+    core.pools[0].name = "東";
+    core.pools[1].name = "西";
+    QVERIFY(*shown == core);
+    kaz::gui::PoolDocument* opened = frame.documentManager()->activePoolDocument();
+    QVERIFY(opened);
+    QVERIFY(opened->stage() == core);
+    QCOMPARE(opened->title(), QStringLiteral("新しい予選リーグ1"));
+    QVERIFY(opened->isChanged());
+    onNextDialog<DrawDialog>([&chosen](DrawDialog* dialog) {
+        QVERIFY(dialog->choices() == chosen);
+        dialog->reject();
+    });
+    action(frame, "fileNewFromList")->trigger();
     frame.documentManager()->closeAllDocuments();
 }
 

@@ -104,9 +104,14 @@ void TestPoolDraw::randomDraws() {
         }
         if (seeds == 0) {
             int forced = 0;
-            for (const auto& [club, members] : clubSizes)
+            int clubsForced = 0;
+            for (const auto& [club, members] : clubSizes) {
                 forced += unavoidableClubPairs(members, pools);
+                clubsForced += unavoidableClubPairs(members, pools) > 0;
+            }
             QCOMPARE(int(draw->clubPairs.size()), forced);
+            // The draw's notes name each club that cannot be spread without a pair.
+            QCOMPARE(int(unavoidablePoolPairTexts(entrants, pools).size()), clubsForced);
         }
         // What the draw makes, the file holds.
         QVERIFY(poolStageFits(draw->stage));
