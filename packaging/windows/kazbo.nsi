@@ -17,6 +17,7 @@ ManifestDPIAware true
 
 !define PRODUCT "カズボー"
 !define PROGID "Kazbo.Bracket"
+!define POOLS_PROGID "Kazbo.Pools"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kazbo"
 !define CLASSES "Software\Classes"
 !define EARLIER_KEY "Software\Local AppWizard-Generated Applications"
@@ -63,6 +64,8 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Kazbo developers"
 
 LangString FileTypeName ${LANG_ENGLISH} "Tournament bracket"
 LangString FileTypeName ${LANG_JAPANESE} "トーナメント表"
+LangString PoolsTypeName ${LANG_ENGLISH} "Pool stage"
+LangString PoolsTypeName ${LANG_JAPANESE} "予選リーグ"
 LangString UninstallKept ${LANG_ENGLISH} "${PRODUCT} has been removed from this computer.$\r$\n$\r$\nYour bracket files and your settings (HKEY_CURRENT_USER\Software\kazbo) are kept; delete them yourself if you no longer need them."
 LangString UninstallKept ${LANG_JAPANESE} "${PRODUCT} をこのコンピューターから削除しました。$\r$\n$\r$\n作ったトーナメント表のファイルと設定 (HKEY_CURRENT_USER\Software\kazbo) は残してあります。不要なら削除してください。"
 
@@ -95,8 +98,15 @@ Section
     WriteRegStr SHCTX "${CLASSES}\${PROGID}" "" "$(FileTypeName)"
     WriteRegStr SHCTX "${CLASSES}\${PROGID}\DefaultIcon" "" "$INSTDIR\kaz_edit.exe,0"
     WriteRegStr SHCTX "${CLASSES}\${PROGID}\shell\open\command" "" '"$INSTDIR\kaz_edit.exe" "%1"'
+    ; So do .kazpool files, the pool stages.
+    WriteRegStr SHCTX "${CLASSES}\.kazpool" "" "${POOLS_PROGID}"
+    WriteRegStr SHCTX "${CLASSES}\.kazpool" "Content Type" "application/x-kazbo-pools+json"
+    WriteRegStr SHCTX "${CLASSES}\${POOLS_PROGID}" "" "$(PoolsTypeName)"
+    WriteRegStr SHCTX "${CLASSES}\${POOLS_PROGID}\DefaultIcon" "" "$INSTDIR\kaz_edit.exe,0"
+    WriteRegStr SHCTX "${CLASSES}\${POOLS_PROGID}\shell\open\command" "" '"$INSTDIR\kaz_edit.exe" "%1"'
     WriteRegStr SHCTX "${CLASSES}\Applications\kaz_edit.exe" "FriendlyAppName" "${PRODUCT}"
     WriteRegStr SHCTX "${CLASSES}\Applications\kaz_edit.exe\SupportedTypes" ".kaz" ""
+    WriteRegStr SHCTX "${CLASSES}\Applications\kaz_edit.exe\SupportedTypes" ".kazpool" ""
     WriteRegStr SHCTX "${CLASSES}\Applications\kaz_edit.exe\shell\open\command" "" '"$INSTDIR\kaz_edit.exe" "%1"'
 
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -140,6 +150,11 @@ Section "Uninstall"
         DeleteRegKey SHCTX "${CLASSES}\.kaz"
     ${EndIf}
     DeleteRegKey SHCTX "${CLASSES}\${PROGID}"
+    ReadRegStr $0 SHCTX "${CLASSES}\.kazpool" ""
+    ${If} $0 == "${POOLS_PROGID}"
+        DeleteRegKey SHCTX "${CLASSES}\.kazpool"
+    ${EndIf}
+    DeleteRegKey SHCTX "${CLASSES}\${POOLS_PROGID}"
     DeleteRegKey SHCTX "${CLASSES}\Applications\kaz_edit.exe"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
     ; Earlier builds of this editor made an empty key for the settings of earlier versions while looking

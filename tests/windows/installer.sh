@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installer under Wine, silently (/S), once for all users (Wine's user is an administrator)
 # and once for the current user alone (/CurrentUser): the files, the Start-menu entry and the
-# .kaz file type are there, and the uninstall entry tells its size; the installed editor opens a
+# .kaz and .kazpool file types are there, and the uninstall entry tells its size; the installed editor opens a
 # .kaz passed to it and makes no registry key for the settings of earlier versions; the
 # uninstaller leaves none of them, and keeps the user's own file and settings.
 #
@@ -38,6 +38,9 @@ check_mode() {
     registry_has "$root\\Software\\Classes\\.kaz" "Kazbo.Bracket" || fail "$mode: no .kaz type"
     registry_has "$root\\Software\\Classes\\Kazbo.Bracket\\shell\\open\\command" "kaz_edit.exe" \
         || fail "$mode: .kaz files do not open in the editor"
+    registry_has "$root\\Software\\Classes\\.kazpool" "Kazbo.Pools" || fail "$mode: no .kazpool type"
+    registry_has "$root\\Software\\Classes\\Kazbo.Pools\\shell\\open\\command" "kaz_edit.exe" \
+        || fail "$mode: .kazpool files do not open in the editor"
     registry_has "$root\\Software\\Classes\\Applications\\kaz_edit.exe" "カズボー" \
         || fail "$mode: the editor is not named カズボー"
     registry_has "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kazbo" \
@@ -68,6 +71,7 @@ check_mode() {
     [ -f "$folder/my bracket.kaz" ] || fail "$mode: the user's own file was removed"
     [ ! -e "$menu" ] || fail "$mode: the Start-menu entry was left behind"
     ! registry_has "$root\\Software\\Classes\\.kaz" "Kazbo.Bracket" || fail "$mode: .kaz type left"
+    ! registry_has "$root\\Software\\Classes\\.kazpool" "Kazbo.Pools" || fail "$mode: .kazpool type left"
     ! registry_has "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kazbo" \
         "uninstall.exe" || fail "$mode: uninstaller entry left"
     registry_has 'HKCU\Software\kazbo\kazbo' kept || fail "$mode: the settings were removed"
