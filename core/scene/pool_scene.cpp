@@ -146,7 +146,8 @@ private:
         const PoolStanding& standing = m_standings.members[size_t(row)];
         const Ink ink = standing.through ? Ink::Win : Ink::Member;
         const Rect nameCell{0, top, kNameWidth, kRowHeight};
-        SceneItem& name = cellText(memberName(row), TextRole::Name, nameCell, Anchor::Start, ink);
+        SceneItem& name = cellText(memberName(row), TextRole::Name, nameCell, Anchor::Start, ink,
+                                   {SceneTag::Kind::PoolMember, m_index * kMaxPoolSize + row});
         if (standing.through) name.face.weight = 700;
         for (int column = 0; column < members; ++column) {
             const Rect cell{kNameWidth + kCellWidth * column, top, kCellWidth, kRowHeight};

@@ -12,7 +12,8 @@ namespace kaz {
 // Pool `pool`'s block, from (0, 0): its heading, the table, who stays level (同順位) and the order
 // of play. Each result cell, both of a match's, and each line of the order of play is tagged
 // with the match (SceneTag::Kind::PoolMatch, its number across the stage less one); of the two
-// cells the one in the row of the match's first member comes first.
+// cells the one in the row of the match's first member comes first. Each member's name down the
+// side is tagged as the member (SceneTag::Kind::PoolMember).
 Scene buildPoolScene(const PoolStage& stage, int pool, const TextMetrics& metrics,
                      const SceneStyle& style);
 

@@ -27,9 +27,11 @@ enum class VerticalAnchor : uint8_t { Top, Middle, Bottom };
 
 // What an item belongs to, for the window's hit tests and repaints.
 struct SceneTag {
-    enum class Kind : uint8_t { None, Line, MemberBox, ThirdPlaceSide, PoolMatch };
+    enum class Kind : uint8_t { None, Line, MemberBox, ThirdPlaceSide, PoolMatch, PoolMember };
     Kind kind = Kind::None;
-    int index = -1;  // the line, the member, the side, or a pool match's number less one
+    // The line, the member, the side, a pool match's number less one, or a pool member as
+    // pool * kMaxPoolSize + member
+    int index = -1;
 
     bool operator==(const SceneTag& o) const { return kind == o.kind && index == o.index; }
 };

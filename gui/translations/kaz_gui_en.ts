@@ -627,6 +627,22 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <source>第%1試合 %2ブロック</source>
         <translation>Match %1, Pool %2</translation>
     </message>
+    <message>
+        <source>棄権 (残りの試合は負け)</source>
+        <translation>Withdrawn (matches left lost)</translation>
+    </message>
+    <message>
+        <source>棄権 (試合を成績から除く)</source>
+        <translation>Withdrawn (matches taken out)</translation>
+    </message>
+    <message>
+        <source>棄権しない</source>
+        <translation>Not withdrawn</translation>
+    </message>
+    <message>
+        <source>抽選で順位を決める</source>
+        <translation>Decide the Places by Lot</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::RefusalNotice</name>

@@ -1,16 +1,21 @@
 #include "view/pool_view.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
+#include <tuple>
 
 #include "color/color_set.h"
 #include "common/notice.h"
 #include "dialogs/pool_match_dialog.h"
 #include "document/pool_document.h"
+#include "draw/draw_random.h"
 #include "painting/pool_picture.h"
 #include "painting/scene_painter.h"
+#include "pools/pool_standings.h"
 
 namespace kaz::gui {
 
@@ -59,7 +64,8 @@ protected:
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
-            m_view->pressed(event->position().toPoint());
+            m_view->pressed(event->position().toPoint(), event->button(),
+                            event->globalPosition().toPoint());
         }
     }
 
@@ -172,8 +178,64 @@ void PoolView::onChanged(const kaz::PoolDocumentChange& change) {
     m_canvas->update();
 }
 
-void PoolView::pressed(const QPoint& point) {
+std::optional<std::pair<int, int>> PoolView::memberAt(const QPoint& point) const {
+    for (const kaz::SceneItem& item : scene().items) {
+        if (item.tag.kind == kaz::SceneTag::Kind::PoolMember &&
+            toQRect(item.rect).contains(point)) {
+            return std::pair(item.tag.index / kaz::kMaxPoolSize,
+                             item.tag.index % kaz::kMaxPoolSize);
+        }
+    }
+    return std::nullopt;
+}
+
+QMenu* PoolView::memberMenu(int pool, int member) {
+    auto* menu = new QMenu(this);
+    const kaz::Pool& shown = m_document->stage().pools[size_t(pool)];
+    const kaz::Withdrawal now = shown.members[size_t(member)].withdrawal;
+    const std::tuple<const char*, QString, kaz::Withdrawal> choices[] = {
+        {"withdrawnLosing", tr("棄権 (残りの試合は負け)"), kaz::Withdrawal::MatchesLost},
+        {"withdrawnRemoved", tr("棄権 (試合を成績から除く)"), kaz::Withdrawal::MatchesRemoved},
+        {"notWithdrawn", tr("棄権しない"), kaz::Withdrawal::None},
+    };
+    QPointer<PoolDocument> document(m_document);
+    for (const auto& [name, text, withdrawal] : choices) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        action->setChecked(now == withdrawal);
+        connect(action, &QAction::triggered, this, [document, pool, member, w = withdrawal] {
+            if (document) document->setWithdrawal(pool, member, w);
+        });
+    }
+    // A lot decides only among members the rules leave level.
+    const kaz::PoolStandings standings = kaz::poolStandings(shown, m_document->stage().rules);
+    for (const std::vector<int>& tie : standings.ties) {
+        if (std::find(tie.begin(), tie.end(), member) == tie.end()) continue;
+        menu->addSeparator();
+        QAction* lot = menu->addAction(tr("抽選で順位を決める"));
+        lot->setObjectName(QStringLiteral("drawLot"));
+        connect(lot, &QAction::triggered, this, [document, pool, tie = tie] {
+            if (!document) return;
+            kaz::DrawRandom random(kaz::pickDrawNumber());
+            document->setLot(pool,
+                             kaz::drawLot(document->stage().pools[size_t(pool)], tie, random));
+        });
+    }
+    return menu;
+}
+
+void PoolView::pressed(const QPoint& point, Qt::MouseButton button, const QPoint& globalPoint) {
     setFocus();
+    if (button == Qt::RightButton) {
+        if (const auto member = memberAt(point)) {
+            QMenu* menu = memberMenu(member->first, member->second);
+            QPointer<PoolView> self(this);
+            menu->exec(globalPoint);
+            if (self) delete menu;
+            return;
+        }
+    }
     const std::optional<kaz::PoolMatchPlace> place = matchAt(point);
     if (!place) return;
     enterResult(kaz::poolMatchNumber(m_document->stage(), place->pool, place->match));

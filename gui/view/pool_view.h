@@ -2,10 +2,13 @@
 
 #include <QScrollArea>
 #include <optional>
+#include <utility>
 
 #include "pools/pool_change.h"
 #include "pools/pool_stage.h"
 #include "scene/scene.h"
+
+class QMenu;
 
 namespace kaz::gui {
 
@@ -15,7 +18,9 @@ class PoolDocument;
 // order of play, drawn from the core's scene as every output draws it. A click on a result cell
 // or a line of the order of play opens the match dialog (the right button too); the keys move
 // through the matches in the order of play (↑ ↓, Home, End), F2 or Enter opens the current one's
-// dialog and Delete takes its result back. Every result is one step of the document.
+// dialog and Delete takes its result back. Every result is one step of the document. A right
+// click on a member's name offers their withdrawal (棄権: the matches left counted as lost, or
+// all their matches taken out) and, while the rules leave them level with others, a lot (抽選).
 class PoolView : public QScrollArea {
     Q_OBJECT
 public:
@@ -33,6 +38,11 @@ public:
     void enterResult(int number);
     // Where match `number`'s first cell lies, in the canvas' pixels (for a click on it).
     QPoint cellCentre(int number) const;
+    // The member whose name lies at `point` of the sheet: pool and member.
+    std::optional<std::pair<int, int>> memberAt(const QPoint& point) const;
+    // The menu of member `member` of pool `pool`, its actions named "withdrawnLosing",
+    // "withdrawnRemoved", "notWithdrawn" and "drawLot"; the caller owns it.
+    QMenu* memberMenu(int pool, int member);
 
     QSize sizeHint() const override;
 
@@ -44,7 +54,7 @@ private:
     friend class Canvas;
 
     void onChanged(const kaz::PoolDocumentChange& change);
-    void pressed(const QPoint& point);
+    void pressed(const QPoint& point, Qt::MouseButton button, const QPoint& globalPoint);
     int matchCount() const;
 
     PoolDocument* m_document;

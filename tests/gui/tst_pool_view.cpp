@@ -4,8 +4,10 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QUndoStack>
+#include <memory>
 
 #include "dialogs/pool_match_dialog.h"
 #include "document/pool_document.h"
@@ -47,6 +49,7 @@ private slots:
     void enteredInTheDialog_data();
     void enteredInTheDialog();
     void keysReachEveryMatch();
+    void withdrawalAndLot();
 };
 
 void TestPoolView::enteredInTheDialog_data() {
@@ -156,6 +159,41 @@ void TestPoolView::keysReachEveryMatch() {
     QVERIFY(!document.stage().pools[1].matches[5].isPlayed());
     QCOMPARE(document.undoStack()->count(), 2);
     QCOMPARE(document.undoStack()->undoText(), QStringLiteral("結果の取り消し"));
+}
+
+// A member's menu: a withdrawal that loses their matches shows on the table at once and is one
+// step; members left level are decided by a lot drawn and recorded.
+void TestPoolView::withdrawalAndLot() {
+    PoolDocument document(twoPoolsOfFour());
+    PoolView view(&document);
+    guitest::showExposed(view);
+    const std::string name = document.stage().pools[0].members[2].name;
+    // The name down the side is where the menu opens.
+    QPoint nameAt;
+    for (const SceneItem& item : view.scene().items) {
+        if (item.tag == SceneTag{SceneTag::Kind::PoolMember, 2}) {
+            nameAt = QPoint(item.rect.left + 4, item.rect.top + item.rect.height / 2);
+        }
+    }
+    QVERIFY(view.memberAt(nameAt) == std::pair(0, 2));
+
+    std::unique_ptr<QMenu> menu(view.memberMenu(0, 2));
+    QVERIFY(menu->findChild<QAction*>("notWithdrawn")->isChecked());
+    menu->findChild<QAction*>("withdrawnLosing")->trigger();
+    const Pool& pool = document.stage().pools[0];
+    QCOMPARE(pool.members[2].withdrawal, Withdrawal::MatchesLost);
+    QCOMPARE(poolStandings(pool, document.stage().rules).members[2].losses, 3);
+    QVERIFY(sceneShows(view, "3 " + name + " (棄権)"));
+    document.undoStack()->undo();
+    QCOMPARE(document.stage().pools[0].members[2].withdrawal, Withdrawal::None);
+
+    // Nothing played: all four are level, and only a lot tells them apart.
+    QCOMPARE(int(poolStandings(pool, document.stage().rules).ties.size()), 1);
+    menu.reset(view.memberMenu(0, 2));
+    menu->findChild<QAction*>("drawLot")->trigger();
+    QCOMPARE(int(document.stage().pools[0].lot.size()), 4);
+    QVERIFY(poolStandings(document.stage().pools[0], document.stage().rules).ties.empty());
+    QCOMPARE(document.undoStack()->undoText(), QStringLiteral("抽選"));
 }
 
 QTEST_MAIN(TestPoolView)
