@@ -238,7 +238,7 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::livePublish,
      "livePublish",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ライブ公開(&L)..."),

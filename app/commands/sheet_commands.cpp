@@ -1,20 +1,23 @@
 #include "commands/sheet_commands.h"
 
 #include <QAction>
+#include <QPointer>
 #include <QWidget>
 
 #include "bracket/sheet_marks.h"
 #include "commands/command_runner.h"
 #include "common/notice.h"
+#include "dialogs/pool_settings_dialog.h"
 #include "dialogs/sheet_settings_dialog.h"
 #include "document/bracket_document.h"
+#include "document/pool_document.h"
 #include "documents/document_manager.h"
 
 namespace kaz::app {
 
 SheetCommands::SheetCommands(const EditorActions& actions, QWidget* window,
                              DocumentManager* documents)
-    : QObject(window), m_actions(actions), m_window(window) {
+    : QObject(window), m_actions(actions), m_window(window), m_documents(documents) {
     connect(documents, &DocumentManager::activeDocumentChanged, this, &SheetCommands::follow);
     connectCommand(actions.sheetSettings, window, [this] { editSheet(); });
     // A click turns the check; what the bracket then shows decides it.
@@ -38,6 +41,13 @@ void SheetCommands::follow(gui::BracketDocument* doc) {
 }
 
 void SheetCommands::editSheet() {
+    if (gui::PoolDocument* pools = m_documents->activePoolDocument()) {
+        gui::PoolSettingsDialog dialog(pools->stage(), m_window);
+        QPointer<gui::PoolDocument> edited(pools);
+        if (dialog.exec() != QDialog::Accepted || !edited) return;
+        edited->setRulesAndSheet(dialog.rules(), dialog.sheet());
+        return;
+    }
     if (!m_document) return;
     gui::SheetSettingsDialog dialog(m_document->bracket(), m_window);
     if (dialog.exec() != QDialog::Accepted || !m_document) return;

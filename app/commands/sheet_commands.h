@@ -16,7 +16,8 @@ namespace kaz::app {
 
 class DocumentManager;
 
-// The sheet around the active bracket: "表の設定" edits its title, second line, round names,
+// The sheet around the active bracket (or the rules and sheet of the active pool stage, see
+// PoolSettingsDialog): "表の設定" edits its title, second line, round names,
 // match numbers and club column (OK is one step, or none when nothing changed), and
 // 表示 → "所属" shows or hides the club column, checked while it shows.
 class SheetCommands : public QObject {
@@ -34,6 +35,7 @@ private:
 
     const EditorActions& m_actions;
     QWidget* m_window;
+    DocumentManager* m_documents;
     QPointer<gui::BracketDocument> m_document;
     QMetaObject::Connection m_sheetConnection;
 };

@@ -1,5 +1,8 @@
 #include "text/text_limits.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace kaz {
 
 std::string trimScore(std::string_view text) {
@@ -10,12 +13,24 @@ std::string trimScore(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+namespace {
+
+bool isControlByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+}  // namespace
+
 bool hasControlCharacter(std::string_view text) {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) return true;
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(), isControlByte);
+}
+
+std::string withoutControlCharacters(std::string_view text) {
+    std::string kept;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                 [](char c) { return !isControlByte(c); });
+    return kept;
 }
 
 }  // namespace kaz

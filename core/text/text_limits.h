@@ -40,6 +40,8 @@ constexpr size_t kMaxPoolNameCharacters = kMaxRoundNameCharacters;
 // True when `text` (CP932) holds a control character (C0 or DEL), which no field stores. The
 // second byte of a double-byte character is never one of these.
 bool hasControlCharacter(std::string_view text);
+// `text` without its control characters: what a line typed or pasted into a field of UTF-8 keeps.
+std::string withoutControlCharacters(std::string_view text);
 
 // A typed score as stored: without leading and trailing single-byte white space.
 std::string trimScore(std::string_view text);

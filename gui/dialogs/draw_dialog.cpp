@@ -445,8 +445,8 @@ void DrawDialog::redrawPools(kaz::EntrantList& list, const DrawChoices& chosen) 
         const QStringList names = m_poolNames->text().split(
             QRegularExpression(QStringLiteral("[,、\\s]+")), Qt::SkipEmptyParts);
         for (int pool = 0; pool < names.size() && pool < int(draw->stage.pools.size()); ++pool) {
-            draw->stage.pools[size_t(pool)].name =
-                names[pool].left(int(kaz::kMaxPoolNameCharacters)).toStdString();
+            draw->stage.pools[size_t(pool)].name = kaz::withoutControlCharacters(
+                names[pool].left(int(kaz::kMaxPoolNameCharacters)).toStdString());
         }
         const std::vector<int> sizes = kaz::poolSizes(entrants, options);
         m_summary->setText(tr("%1人 → %2ブロック (%3人〜%4人)")

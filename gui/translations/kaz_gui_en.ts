@@ -622,6 +622,93 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     </message>
 </context>
 <context>
+    <name>kaz::gui::PoolSettingsDialog</name>
+    <message>
+        <source>直接対決</source>
+        <translation>Head-to-head</translation>
+    </message>
+    <message>
+        <source>得失点差</source>
+        <translation>Score difference</translation>
+    </message>
+    <message>
+        <source>総得点</source>
+        <translation>Scores for</translation>
+    </message>
+    <message>
+        <source>抽選</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>表の設定</source>
+        <translation>Sheet Settings</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>Loss</translation>
+    </message>
+    <message>
+        <source>引き分けあり</source>
+        <translation>Draws allowed</translation>
+    </message>
+    <message>
+        <source>1位</source>
+        <translation>Winners</translation>
+    </message>
+    <message>
+        <source>1位と2位</source>
+        <translation>Winners and runners-up</translation>
+    </message>
+    <message>
+        <source>上へ(&amp;U)</source>
+        <translation>&amp;Up</translation>
+    </message>
+    <message>
+        <source>下へ(&amp;D)</source>
+        <translation>&amp;Down</translation>
+    </message>
+    <message>
+        <source>表題</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>2行目</source>
+        <translation>Second line</translation>
+    </message>
+    <message>
+        <source>勝点</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>勝敗の印</source>
+        <translation>Result marks</translation>
+    </message>
+    <message>
+        <source>勝ち上がり</source>
+        <translation>Go through</translation>
+    </message>
+    <message>
+        <source>同点のときの順位</source>
+        <translation>Ties broken by</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>kaz::gui::PoolView</name>
     <message>
         <source>第%1試合 %2ブロック</source>

@@ -2,13 +2,18 @@
 // the commands that serve either kind of document act on it and the bracket's alone do not, a
 // result is a step of the one undo history, and storing and closing ask as for a bracket.
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
 #include "app_test_support.h"
 #include "dialogs/pool_match_dialog.h"
+#include "dialogs/pool_settings_dialog.h"
 #include "document/pool_document.h"
 #include "documents/document_manager.h"
 #include "documents/pool_window.h"
@@ -53,6 +58,7 @@ class TestPoolStages : public QObject {
 private slots:
     void openedPlayedStoredAndClosed();
     void savedAsPictureAndPdf();
+    void settingsAreOneStep();
 };
 
 void TestPoolStages::openedPlayedStoredAndClosed() {
@@ -72,7 +78,7 @@ void TestPoolStages::openedPlayedStoredAndClosed() {
     QVERIFY(action(frame, "fileSave")->isEnabled());
     QVERIFY(action(frame, "filePrint")->isEnabled());
     QVERIFY(!action(frame, "htmlExport")->isEnabled());
-    QVERIFY(!action(frame, "sheetSettings")->isEnabled());
+    QVERIFY(!action(frame, "copyBracket")->isEnabled());
 
     winFirstMatch(window->view());
     QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー - 予選.kazpool*"));
@@ -124,6 +130,37 @@ void TestPoolStages::savedAsPictureAndPdf() {
     desktop.saveQuestionAnswers << DesktopServices::SaveAnswer::No;
     QVERIFY(frame.close());
     QCOMPARE(desktop.questions, QStringList{"新しい予選リーグ1 への変更を保存しますか?"});
+}
+
+// 表の設定: the points, draws, tie-breaks in the order arranged, and the title, as one step.
+void TestPoolStages::settingsAreOneStep() {
+    MainWindow frame;
+    showActive(frame);
+    frame.documentManager()->openNewPoolStage(drawnStage());
+    PoolDocument* doc = frame.documentManager()->activePoolDocument();
+    onNextDialog<PoolSettingsDialog>([](PoolSettingsDialog* dialog) {
+        dialog->titleField()->setText(QStringLiteral("秋季\t大会"));  // a pasted tab goes
+        dialog->pointsBox(0)->setValue(3);
+        dialog->pointsBox(1)->setValue(1);
+        dialog->drawsBox()->setChecked(true);
+        // 得失点差 first, 直接対決 second; 抽選 no longer used.
+        dialog->tieBreakList()->setCurrentRow(1);
+        dialog->moveTieBreak(-1);
+        dialog->tieBreakList()->item(3)->setCheckState(Qt::Unchecked);
+        dialog->accept();
+    });
+    action(frame, "sheetSettings")->trigger();
+    QCOMPARE(doc->stage().title, std::string("秋季大会"));
+    QCOMPARE(doc->stage().rules.winPoints, 3);
+    QCOMPARE(doc->stage().rules.drawPoints, 1);
+    QVERIFY(doc->stage().rules.drawsAllowed);
+    QVERIFY((doc->stage().rules.tieBreaks == std::vector<TieBreak>{TieBreak::ScoreDifference,
+                                                                   TieBreak::HeadToHead,
+                                                                   TieBreak::ScoresFor}));
+    QCOMPARE(doc->undoStack()->count(), 1);
+    doc->undoStack()->undo();
+    QVERIFY(doc->stage().rules == PoolRules());
+    frame.documentManager()->closeAllDocuments();
 }
 
 QTEST_MAIN(TestPoolStages)
