@@ -50,7 +50,8 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
       m_outsideChanges(new OutsideChanges(this)),
       m_publishing(new LivePublishing(window, livePageWriter(), &QDateTime::currentDateTime)),
       m_pools(new PoolStages(
-          area, window, m_histories, [this](const QString& path) { rememberFile(path); }, this)) {
+          area, window, m_histories, recovery, [this](const QString& path) { rememberFile(path); },
+          this)) {
     connect(m_outsideChanges, &OutsideChanges::changedOnDisk, this,
             &DocumentManager::onChangedOnDisk);
     // A bracket is kept for recovery while it is shown, and lives until its last window is
@@ -143,14 +144,20 @@ bool DocumentManager::openDocumentFile(const QString& path) {
 }
 
 void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
-    kaz::Result<kaz::Bracket> loaded = gui::loadBracket(leftover.bracketPath);
+    kaz::Result<kaz::LoadedDocument> loaded = gui::loadDocument(leftover.bracketPath);
     if (!loaded) {
         gui::showFailure(m_window, loaded.failure());
         m_recovery->setAside(leftover);
         return;
     }
-    auto* doc = new gui::BracketDocument(std::move(*loaded), this);
     const QString original = QString::fromStdString(leftover.record.originalPath);
+    if (auto* stage = std::get_if<kaz::PoolStage>(&*loaded)) {
+        m_pools->restore(std::move(*stage), original,
+                         QString::fromStdString(leftover.record.title));
+        m_recovery->discard(leftover);
+        return;
+    }
+    auto* doc = new gui::BracketDocument(std::move(std::get<kaz::Bracket>(*loaded)), this);
     if (original.isEmpty()) {
         doc->setTitle(QString::fromStdString(leftover.record.title));
     } else {

@@ -12,6 +12,7 @@
 #include "document/pool_document.h"
 #include "documents/export_places.h"
 #include "documents/pool_window.h"
+#include "recovery/recovery_manager.h"
 #include "support/wait_cursor.h"
 #include "support/window_cascade.h"
 
@@ -26,11 +27,13 @@ QStringList poolFilters() {
 }  // namespace
 
 PoolStages::PoolStages(QMdiArea* area, QWidget* window, QUndoGroup* histories,
-                       std::function<void(const QString&)> rememberFile, QObject* parent)
+                       RecoveryManager* recovery, std::function<void(const QString&)> rememberFile,
+                       QObject* parent)
     : QObject(parent),
       m_area(area),
       m_window(window),
       m_histories(histories),
+      m_recovery(recovery),
       m_rememberFile(std::move(rememberFile)) {}
 
 gui::PoolDocument* PoolStages::open(kaz::PoolStage stage, const QString& path) {
@@ -42,7 +45,24 @@ gui::PoolDocument* PoolStages::open(kaz::PoolStage stage, const QString& path) {
         doc->setFilePath(path);
         m_rememberFile(path);
     }
+    show(doc);
+    return doc;
+}
+
+void PoolStages::restore(kaz::PoolStage stage, const QString& originalPath, const QString& title) {
+    auto* doc = new gui::PoolDocument(std::move(stage), this);
+    if (originalPath.isEmpty()) {
+        doc->setTitle(title);
+    } else {
+        doc->setFilePath(originalPath);
+    }
+    doc->markChangedUntilStored();
+    show(doc);
+}
+
+void PoolStages::show(gui::PoolDocument* doc) {
     m_histories->addStack(doc->undoStack());
+    m_recovery->followPools(doc);
     auto* window = new PoolWindow(doc);
     m_windows.push_back(window);
     m_area->addSubWindow(window);
@@ -55,7 +75,6 @@ gui::PoolDocument* PoolStages::open(kaz::PoolStage stage, const QString& path) {
     placeInCascade(window, int(m_area->subWindowList().size()) - 1, m_area);
     window->show();
     m_area->setActiveSubWindow(window);
-    return doc;
 }
 
 bool PoolStages::activate(const QString& absolutePath) {
@@ -96,6 +115,7 @@ bool PoolStages::saveTo(gui::PoolDocument* doc, const QString& path) {
         return false;
     }
     m_rememberFile(path);
+    m_recovery->documentStored(doc);
     gui::tell(m_window, tr("保存しました"), gui::Notice::Done);
     return true;
 }

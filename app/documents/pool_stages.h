@@ -17,21 +17,27 @@ class PoolDocument;
 namespace kaz::app {
 
 class PoolWindow;
+class RecoveryManager;
 
 // Owns the open pool stages (予選リーグ), each in its own child window of the MDI area beside the
 // brackets: opens, stores and closes them, asking first whether to save a changed one, and puts
-// their histories into the editor's one undo group.
+// their histories into the editor's one undo group. Each is kept for recovery while it is open.
 class PoolStages : public QObject {
     Q_OBJECT
 public:
     // Child windows go into `area`; dialogs and messages are owned by `window`. Every file
     // opened or stored is told to `rememberFile` (the recent-file list).
-    PoolStages(QMdiArea* area, QWidget* window, QUndoGroup* histories,
+    PoolStages(QMdiArea* area, QWidget* window, QUndoGroup* histories, RecoveryManager* recovery,
                std::function<void(const QString&)> rememberFile, QObject* parent);
 
     // Opens `stage` read from `path` (an absolute path), or a new one without a file (empty),
     // which counts as changed until it is stored.
     gui::PoolDocument* open(kaz::PoolStage stage, const QString& path);
+    // A window on `doc`, made the active one.
+    void show(gui::PoolDocument* doc);
+    // Opens what a crashed editor left of a stage as a changed one, with the file it had
+    // (`originalPath`, not written until stored) or else titled `title`.
+    void restore(kaz::PoolStage stage, const QString& originalPath, const QString& title);
     // Activates the window of the stage stored at `absolutePath`; false where none is open.
     bool activate(const QString& absolutePath);
 
@@ -57,6 +63,7 @@ private:
     QMdiArea* m_area;
     QWidget* m_window;
     QUndoGroup* m_histories;
+    RecoveryManager* m_recovery;
     std::function<void(const QString&)> m_rememberFile;
     std::vector<PoolWindow*> m_windows;  // open, in opening order
     int m_untitledCount = 0;

@@ -10,8 +10,10 @@
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
 #include "document/file_access.h"
+#include "document/pool_document.h"
 #include "io/file_io.h"
 #include "io/kaz_format.h"
+#include "pools/pool_file.h"
 #include "recovery/recovery_folder.h"
 
 namespace kaz::app {
@@ -59,53 +61,73 @@ RecoveryManager::~RecoveryManager() = default;
 
 QString RecoveryManager::defaultFolder() { return recoveryFolder(); }
 
-void RecoveryManager::follow(gui::BracketDocument* doc) {
+int RecoveryManager::followKept(QObject* doc, Kept kept) {
     Followed& followed = m_followed[doc];
+    followed.kept = std::move(kept);
     followed.key = m_nextNumber++;
     const QString base =
         m_folder + QLatin1Char('/') + m_session + QLatin1Char('-') + QString::number(followed.key);
     followed.bracketPath = base + kBracketSuffix;
     followed.recordPath = base + kRecordSuffix;
     m_writer.follow(followed.key, [this, doc] { return snapshot(doc); });
+    connect(doc, &QObject::destroyed, this, &RecoveryManager::forget);
+    return followed.key;
+}
+
+void RecoveryManager::follow(gui::BracketDocument* doc) {
+    const int key = followKept(
+        doc, {[doc] { return doc->isChanged(); }, [doc] { return kaz::writeKaz(doc->bracket()); },
+              [doc] { return doc->filePath(); }, [doc] { return doc->title(); }});
     // A change of content is written; a turn of the change check (a save, undo back to the
     // stored content, a bracket brought back) writes the files or removes them.
     connect(doc, &gui::BracketDocument::changed, this,
-            [this, key = followed.key](const kaz::DocumentChange& change) {
+            [this, key](const kaz::DocumentChange& change) {
                 if (change.changesContent()) m_writer.changed(key);
             });
     connect(doc, &gui::BracketDocument::changedStateChanged, this,
-            [this, key = followed.key] { m_writer.changed(key); });
-    connect(doc, &QObject::destroyed, this, &RecoveryManager::forget);
+            [this, key] { m_writer.changed(key); });
     if (doc->isChanged()) keepNow(doc);
 }
 
-void RecoveryManager::keepNow(gui::BracketDocument* doc) {
+void RecoveryManager::followPools(gui::PoolDocument* doc) {
+    const int key =
+        followKept(doc, {[doc] { return doc->isChanged(); },
+                         [doc] { return kaz::writePoolFile(doc->stage()); },
+                         [doc] { return doc->filePath(); }, [doc] { return doc->title(); }});
+    connect(doc, &gui::PoolDocument::changed, this,
+            [this, key](const kaz::PoolDocumentChange& change) {
+                if (!change.title) m_writer.changed(key);
+            });
+    connect(doc, &gui::PoolDocument::changedStateChanged, this,
+            [this, key] { m_writer.changed(key); });
+    if (doc->isChanged()) keepNow(doc);
+}
+
+void RecoveryManager::keepNow(QObject* doc) {
     const auto found = m_followed.constFind(doc);
     if (found != m_followed.constEnd()) m_writer.writeNow(found->key);
 }
 
-DebouncedWriter::Write RecoveryManager::snapshot(gui::BracketDocument* doc) {
+DebouncedWriter::Write RecoveryManager::snapshot(QObject* doc) {
     const auto found = m_followed.constFind(doc);
     if (found == m_followed.constEnd()) return nullptr;
     const Followed& followed = *found;
-    if (!doc->isChanged()) return removal({followed.bracketPath, followed.recordPath});
+    if (!followed.kept.isChanged()) return removal({followed.bracketPath, followed.recordPath});
     kaz::RecoveryRecord record;
-    record.originalPath = doc->filePath().toUtf8().toStdString();
-    record.title = doc->title().toStdString();
+    record.originalPath = followed.kept.filePath().toUtf8().toStdString();
+    record.title = followed.kept.title().toStdString();
     record.savedAt = QDateTime::currentSecsSinceEpoch();
     record.processId = QCoreApplication::applicationPid();
-    return
-        [this, bracketPath = gui::corePath(followed.bracketPath),
-         bracket = kaz::writeKaz(doc->bracket()), recordPath = gui::corePath(followed.recordPath),
-         text = followed.publication.addedTo(kaz::writeRecoveryRecord(record))] {
-            // The bracket's bytes, then its record, each through the crash-safe write path.
-            kaz::Status written = kaz::writeFileSafely(bracketPath, bracket);
-            if (written) written = kaz::writeFileSafely(recordPath, text);
-            if (written) return DebouncedWriter::Outcome();
-            return DebouncedWriter::Outcome([this, message = written.failure().message()] {
-                reportOnce(gui::uiText(message));
-            });
-        };
+    return [this, bracketPath = gui::corePath(followed.bracketPath),
+            bracket = followed.kept.bytes(), recordPath = gui::corePath(followed.recordPath),
+            text = followed.publication.addedTo(kaz::writeRecoveryRecord(record))] {
+        // The bracket's bytes, then its record, each through the crash-safe write path.
+        kaz::Status written = kaz::writeFileSafely(bracketPath, bracket);
+        if (written) written = kaz::writeFileSafely(recordPath, text);
+        if (written) return DebouncedWriter::Outcome();
+        return DebouncedWriter::Outcome(
+            [this, message = written.failure().message()] { reportOnce(gui::uiText(message)); });
+    };
 }
 
 void RecoveryManager::setPublication(gui::BracketDocument* doc,
@@ -118,7 +140,7 @@ void RecoveryManager::setPublication(gui::BracketDocument* doc,
     if (doc->isChanged()) m_writer.changed(found->key);
 }
 
-void RecoveryManager::documentStored(gui::BracketDocument* doc) {
+void RecoveryManager::documentStored(QObject* doc) {
     keepNow(doc);  // unchanged now: removes
 }
 

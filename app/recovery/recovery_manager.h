@@ -5,7 +5,9 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "io/recovery_record.h"
 #include "recovery/recovery_publication.h"
@@ -13,15 +15,16 @@
 
 namespace kaz::gui {
 class BracketDocument;
-}
+class PoolDocument;
+}  // namespace kaz::gui
 class QWidget;
 
 namespace kaz::app {
 
-// Keeps every changed bracket in a recovery file in the user's data folder ("recovery/"), so
-// that a crash, a killed process or a power cut loses at most the last two seconds of work.
-// Each running editor is a session holding a lock file there; the files of a session whose
-// lock is stale (its editor no longer runs) are what a crash left behind.
+// Keeps every changed bracket (and pool stage) in a recovery file in the user's data folder
+// ("recovery/"), so that a crash, a killed process or a power cut loses at most the last two
+// seconds of work. Each running editor is a session holding a lock file there; the files of a
+// session whose lock is stale (its editor no longer runs) are what a crash left behind.
 class RecoveryManager : public QObject {
     Q_OBJECT
 public:
@@ -44,14 +47,16 @@ public:
     // Follows `doc`: at most two seconds after a change it is written; once it is unchanged
     // again (stored, or undone to its stored content) or gone, its files are removed.
     void follow(gui::BracketDocument* doc);
+    // The same for a pool stage: its recovery file holds the pool file's bytes.
+    void followPools(gui::PoolDocument* doc);
     // `doc` is published live as `publication` from now on (empty: no longer); its record says
     // so, written again within two seconds while it has changes.
     void setPublication(gui::BracketDocument* doc, const RecoveryPublication& publication);
-    // To be called once `doc` was stored: its files go at once.
-    void documentStored(gui::BracketDocument* doc);
+    // To be called once `doc` (a bracket or a pool stage) was stored: its files go at once.
+    void documentStored(QObject* doc);
     // Keeps `doc` now, as the delay's end does: this thread only makes the bytes, the writer's
     // thread writes them. Its files go when `doc` is unchanged.
-    void keepNow(gui::BracketDocument* doc);
+    void keepNow(QObject* doc);
 
     // The brackets that editors no longer running left behind, oldest first. Records that
     // cannot be read are moved aside (".bad"), never deleted, and told in one message. The
@@ -66,7 +71,15 @@ public:
     void flush();
 
 private:
+    // What is kept of a followed document, asked when it is written.
+    struct Kept {
+        std::function<bool()> isChanged;
+        std::function<std::string()> bytes;
+        std::function<QString()> filePath;
+        std::function<QString()> title;
+    };
     struct Followed {
+        Kept kept;
         int key = 0;  // its number in the session, the key of its writes
         QString bracketPath;
         QString recordPath;
@@ -75,8 +88,10 @@ private:
 
     // Removes the lock of every session whose editor no longer runs.
     void removeStaleLocks();
+    // Follows `doc` as `kept` reads it; the caller connects its changes to `m_writer.changed`.
+    int followKept(QObject* doc, Kept kept);
     // What keeps `doc` as it is now: its files written, or removed once it is unchanged.
-    DebouncedWriter::Write snapshot(gui::BracketDocument* doc);
+    DebouncedWriter::Write snapshot(QObject* doc);
     void forget(QObject* doc);
     // The writer's work that removes `paths`.
     static DebouncedWriter::Write removal(const QStringList& paths);

@@ -19,9 +19,12 @@
 
 #include "app_test_support.h"
 #include "document/bracket_document.h"
+#include "document/pool_document.h"
 #include "documents/document_manager.h"
 #include "io/kaz_format.h"
 #include "io/recovery_record.h"
+#include "pools/pool_draw.h"
+#include "pools/pool_file.h"
 #include "publish/live_publishing.h"
 #include "recovery/recovery_dialog.h"
 #include "recovery/recovery_folder.h"
@@ -42,6 +45,17 @@ void makeTheChange(kaz::Bracket& bracket) {
     bracket.setLineState(4, kaz::LineState::Advanced);
 }
 
+// The pool stage the pool test starts from, and the result its editor enters.
+kaz::PoolStage poolStage() {
+    std::vector<kaz::Entrant> entrants(6);
+    for (size_t e = 0; e < entrants.size(); ++e) entrants[e].name = "選手" + std::to_string(e);
+    kaz::PoolDrawOptions options;
+    options.pools = 2;
+    return kaz::drawPools(entrants, options)->stage;
+}
+
+kaz::EnteredResult firstWinsThreeOne() { return {3, 1, kaz::MatchOutcome::Unplayed, false}; }
+
 QStringList recoveryFiles(const QString& folder) {
     return QDir(folder).entryList({"*.kaz", "*.record", "*.lock"}, QDir::Files, QDir::Name);
 }
@@ -56,9 +70,13 @@ int runEditor(int argc, char** argv) {
     MainWindow window;
     window.show();
     if (!window.documentManager()->openDocumentFile(path)) return 3;
-    BracketDocument* doc = window.documentManager()->activeDocument();
-    doc->setMemberName(0, "Zoe");
-    doc->leftClickLine(0);
+    if (PoolDocument* pools = window.documentManager()->activePoolDocument()) {
+        pools->commitResult(pools->proposeResult(0, 0, firstWinsThreeOne()));
+    } else {
+        BracketDocument* doc = window.documentManager()->activeDocument();
+        doc->setMemberName(0, "Zoe");
+        doc->leftClickLine(0);
+    }
     const QString folder = RecoveryManager::defaultFolder();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &app, [&] {
@@ -90,6 +108,7 @@ class TestRecovery : public QObject {
 private slots:
     void init();
     void restoredAfterAKill();
+    void poolStageRestoredAfterAKill();
     void nothingLeftAfterACleanExit();
     void steadyChangesDoNotPutTheRecordOff();
     void sheetChangeKept();
@@ -104,7 +123,8 @@ private slots:
     void unchangedBracketOffersToReload();
 
 private:
-    QString startEditor(const QString& file, const char* mode, QProcess& editor);
+    QString startEditor(const QString& file, const char* mode, QProcess& editor,
+                        const std::string& bytes = kaz::writeKaz(kaz::Bracket(4)));
 
     std::unique_ptr<QTemporaryDir> m_home;
     QString m_folder;
@@ -122,9 +142,10 @@ void TestRecovery::init() {
 }
 
 // Starts this program as the editor under test; returns the bracket's path.
-QString TestRecovery::startEditor(const QString& file, const char* mode, QProcess& editor) {
+QString TestRecovery::startEditor(const QString& file, const char* mode, QProcess& editor,
+                                  const std::string& bytes) {
     const QString path = m_home->filePath(file);
-    writeFile(path, QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4))));
+    writeFile(path, QByteArray::fromStdString(bytes));
     editor.start(QCoreApplication::applicationFilePath(), {"--editor", path, mode});
     return path;
 }
@@ -162,6 +183,35 @@ void TestRecovery::restoredAfterAKill() {
     makeTheChange(expected);
     QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writeKaz(expected)));
     QVERIFY(!doc->isChanged());
+    frame.recovery()->flush();
+    QCOMPARE(recoveryFiles(m_folder), QStringList{QDir(m_folder).entryList({"*.lock"}).value(0)});
+    QCOMPARE(desktop.errors, QStringList());
+}
+
+// A pool stage is kept as a bracket is: the result entered before the kill comes back.
+void TestRecovery::poolStageRestoredAfterAKill() {
+    QProcess editor;
+    const QString path =
+        startEditor("予選.kazpool", "crash", editor, kaz::writePoolFile(poolStage()));
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += editor.readAll()).contains('\n'), 15000);
+    editor.kill();
+    QVERIFY(editor.waitForFinished(5000));
+
+    MainWindow frame;
+    ScriptedDesktop desktop;
+    onNextDialog<RecoveryDialog>([](RecoveryDialog* dialog) { dialog->restoreButton()->click(); });
+    frame.offerRecovery();
+    PoolDocument* doc = frame.documentManager()->activePoolDocument();
+    QVERIFY(doc);
+    QCOMPARE(doc->filePath(), path);
+    QVERIFY(doc->isChanged());
+    kaz::PoolStage expected = poolStage();
+    proposePoolResult(expected, 0, 0, firstWinsThreeOne()).change.redo(expected);
+    QVERIFY(doc->stage() == expected);
+    QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writePoolFile(poolStage())));
+    action(frame, "fileSave")->trigger();
+    QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writePoolFile(expected)));
     frame.recovery()->flush();
     QCOMPARE(recoveryFiles(m_folder), QStringList{QDir(m_folder).entryList({"*.lock"}).value(0)});
     QCOMPARE(desktop.errors, QStringList());
