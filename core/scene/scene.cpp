@@ -1,5 +1,9 @@
 #include "scene/scene.h"
 
+#include <algorithm>
+#include <iterator>
+#include <tuple>
+
 #include "bracket/bracket_geometry.h"
 #include "bracket/sheet_info.h"
 
@@ -46,6 +50,42 @@ TaggedItems taggedItems(const Scene& scene, SceneTag tag) {
     if (slot < 0 || size_t(slot) + 1 >= scene.taggedStart.size()) return {};
     const uint32_t* base = scene.tagged.data();
     return {base + scene.taggedStart[size_t(slot)], base + scene.taggedStart[size_t(slot) + 1]};
+}
+
+namespace {
+
+// The order in which items that draw alike stand next to each other.
+bool drawnBefore(const SceneItem* a, const SceneItem* b) {
+    return std::tie(a->rect.top, a->rect.left, a->rect.width, a->rect.height, a->kind, a->ink,
+                    a->text, a->face.weight, a->face.pixels, a->stretch, a->anchor) <
+           std::tie(b->rect.top, b->rect.left, b->rect.width, b->rect.height, b->kind, b->ink,
+                    b->text, b->face.weight, b->face.pixels, b->stretch, b->anchor);
+}
+
+std::vector<const SceneItem*> sortedItems(const Scene& scene) {
+    std::vector<const SceneItem*> items;
+    items.reserve(scene.items.size());
+    for (const SceneItem& item : scene.items) items.push_back(&item);
+    std::sort(items.begin(), items.end(), drawnBefore);
+    return items;
+}
+
+}  // namespace
+
+std::optional<std::vector<Rect>> changedRects(const Scene& before, const Scene& after) {
+    if (before.extent.width != after.extent.width || before.extent.height != after.extent.height) {
+        return std::nullopt;
+    }
+    // What either draws and the other does not, whatever order they draw in.
+    const std::vector<const SceneItem*> old = sortedItems(before);
+    const std::vector<const SceneItem*> now = sortedItems(after);
+    std::vector<const SceneItem*> differ;
+    std::set_symmetric_difference(old.begin(), old.end(), now.begin(), now.end(),
+                                  std::back_inserter(differ), drawnBefore);
+    std::vector<Rect> changed;
+    changed.reserve(differ.size());
+    for (const SceneItem* item : differ) changed.push_back(item->rect);
+    return changed;
 }
 
 bool hitNear(const Scene& scene, SceneTag tag, Point point, int reach) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,11 @@ struct TaggedItems {
     const uint32_t* end() const { return last; }
 };
 TaggedItems taggedItems(const Scene& scene, SceneTag tag);
+
+// Where `after` draws differently from `before`: the rectangles of the items either draws and
+// the other does not, whatever their order; nothing where the two have different extents, which
+// then differ everywhere.
+std::optional<std::vector<Rect>> changedRects(const Scene& before, const Scene& after);
 
 // True when `point` lies within `reach` pixels of a rectangle that a line or third-place side
 // (`tag`) fills or takes clicks on: the white space between matches belongs to no line.

@@ -35,7 +35,9 @@ PoolDocument::PoolDocument(kaz::PoolStage stage, QObject* parent)
 }
 
 PoolDocument::~PoolDocument() {
-    // The history signals into this document as it clears; it goes while the document is whole.
+    // The history says it turned clean as it goes: nobody hears of it from a document going,
+    // whose listeners (the main window among them) may be going too.
+    disconnect(m_undoStack, nullptr, this, nullptr);
     delete m_undoStack;
 }
 

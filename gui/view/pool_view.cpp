@@ -3,8 +3,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
 #include <algorithm>
 #include <tuple>
 
@@ -45,11 +47,15 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
+        const QRect exposed = event->rect();
+        painter.fillRect(exposed, Qt::white);
         const kaz::Scene& scene = m_view->scene();
-        render::paintScene(painter, scene, kaz::ColorSet());
+        // Only what lies in the part to paint: a result repaints its own cells and standings.
+        render::paintScene(painter, scene, kaz::ColorSet(), [&exposed](const kaz::SceneItem& item) {
+            return toQRect(item.rect).intersects(exposed);
+        });
         if (m_view->m_current > 0 && m_view->hasFocus()) {
             for (const kaz::SceneItem& item : scene.items) {
                 if (item.tag.kind != kaz::SceneTag::Kind::PoolMatch ||
@@ -173,9 +179,19 @@ void PoolView::keyPressEvent(QKeyEvent* event) {
 
 void PoolView::onChanged(const kaz::PoolDocumentChange& change) {
     if (change.title) return;
+    std::optional<kaz::Scene> before = std::move(m_scene);
     m_scene.reset();
-    m_canvas->resize(scene().extent.width, scene().extent.height);
-    m_canvas->update();
+    // What the change redraws; the whole sheet where it moved anything.
+    const std::optional<std::vector<kaz::Rect>> changed =
+        before ? kaz::changedRects(*before, scene()) : std::nullopt;
+    if (!changed) {
+        m_canvas->resize(scene().extent.width, scene().extent.height);
+        m_canvas->update();
+        return;
+    }
+    QRegion dirty;
+    for (const kaz::Rect& rect : *changed) dirty += toQRect(rect).adjusted(-1, -1, 1, 1);
+    m_canvas->update(dirty);
 }
 
 std::optional<std::pair<int, int>> PoolView::memberAt(const QPoint& point) const {

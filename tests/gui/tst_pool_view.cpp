@@ -5,13 +5,16 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QRadioButton>
 #include <QUndoStack>
 #include <memory>
 
+#include "color/color_set.h"
 #include "dialogs/pool_match_dialog.h"
 #include "document/pool_document.h"
 #include "gui_test_support.h"
+#include "painting/scene_painter.h"
 #include "pools/pool_draw.h"
 #include "pools/pool_standings.h"
 #include "view/pool_view.h"
@@ -50,6 +53,7 @@ private slots:
     void enteredInTheDialog();
     void keysReachEveryMatch();
     void withdrawalAndLot();
+    void resultRepaintsOnlyWhatChanged();
 };
 
 void TestPoolView::enteredInTheDialog_data() {
@@ -194,6 +198,44 @@ void TestPoolView::withdrawalAndLot() {
     QCOMPARE(int(document.stage().pools[0].lot.size()), 4);
     QVERIFY(poolStandings(document.stage().pools[0], document.stage().rules).ties.empty());
     QCOMPARE(document.undoStack()->undoText(), QStringLiteral("抽選"));
+}
+
+// A result repaints only the rectangles the scene says changed: painting the stage as it was,
+// then those rectangles afresh as the window does, gives the stage as it is now.
+void TestPoolView::resultRepaintsOnlyWhatChanged() {
+    PoolDocument document(twoPoolsOfFour());
+    PoolView view(&document);
+    // A pool's first result adds its ranks and moves what is below: the whole sheet is
+    // repainted. A score changed after it moves nothing.
+    document.commitResult(document.proposeResult(1, 0, {3, 1, MatchOutcome::Unplayed, false}));
+    const Scene before = view.scene();
+    document.commitResult(document.proposeResult(1, 0, {3, 2, MatchOutcome::Unplayed, false}));
+    const Scene& after = view.scene();
+    const std::optional<std::vector<Rect>> changed = changedRects(before, after);
+    QVERIFY(changed && !changed->empty());
+    const QSize size(after.extent.width, after.extent.height);
+    const auto painted = [&size](const Scene& scene) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        render::paintScene(painter, scene, ColorSet());
+        return image;
+    };
+    QImage repainted = painted(before);
+    {
+        QPainter painter(&repainted);
+        for (const Rect& rect : *changed) {
+            const QRect area =
+                QRect(rect.left, rect.top, rect.width, rect.height).adjusted(-1, -1, 1, 1);
+            painter.setClipRect(area);
+            painter.fillRect(area, Qt::white);
+            render::paintScene(painter, after, ColorSet(), [&area](const SceneItem& item) {
+                return QRect(item.rect.left, item.rect.top, item.rect.width, item.rect.height)
+                    .intersects(area);
+            });
+        }
+    }
+    QCOMPARE(repainted, painted(after));
 }
 
 QTEST_MAIN(TestPoolView)
