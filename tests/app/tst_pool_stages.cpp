@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <memory>
 
 #include "app_test_support.h"
 #include "dialogs/pool_match_dialog.h"
@@ -59,6 +60,7 @@ private slots:
     void openedPlayedStoredAndClosed();
     void savedAsPictureAndPdf();
     void settingsAreOneStep();
+    void editorGoesWithAStageChanged();
 };
 
 void TestPoolStages::openedPlayedStoredAndClosed() {
@@ -161,6 +163,24 @@ void TestPoolStages::settingsAreOneStep() {
     doc->undoStack()->undo();
     QVERIFY(doc->stage().rules == PoolRules());
     frame.documentManager()->closeAllDocuments();
+}
+
+// The editor taken down with a changed stage still open (as at exit, once the windows are
+// closed without asking) tells nobody of it.
+void TestPoolStages::editorGoesWithAStageChanged() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("予選.kazpool");
+    QVERIFY(writeFile(path, QByteArray::fromStdString(writePoolFile(drawnStage()))));
+    auto frame = std::make_unique<MainWindow>();
+    showActive(*frame);
+    QVERIFY(frame->documentManager()->openDocumentFile(path));
+    winFirstMatch(activePoolWindow(*frame)->view());
+    int told = 0;
+    connect(frame->documentManager()->activePoolDocument(), &PoolDocument::changedStateChanged,
+            this, [&told] { ++told; });
+    frame->documentManager()->closeAllDocuments();
+    frame.reset();
+    QCOMPARE(told, 0);
 }
 
 QTEST_MAIN(TestPoolStages)
