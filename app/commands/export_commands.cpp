@@ -107,10 +107,16 @@ void ExportCommands::print(gui::BracketDocument* doc) {
     const QPageSize proposed = target.pageLayout().pageSize();
     if (!desktop.askPrint(m_window, target, QFileInfo(pdf).isAbsolute() ? pdf : QString())) return;
     if (!target.pageLayout().pageSize().isEquivalentTo(proposed)) m_paperChosen = true;
-    const kaz::Status printed = render::paintBracketPage(target, doc->bracket());
-    if (!printed) {
-        gui::showFailure(m_window, printed.failure());
-    } else if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty()) {
+    printed(render::paintBracketPage(target, doc->bracket()));
+}
+
+void ExportCommands::printed(const kaz::Status& status) {
+    if (!status) {
+        gui::showFailure(m_window, status.failure());
+        return;
+    }
+    const QPrinter& target = printer();
+    if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty()) {
         m_places->exported(m_window, target.outputFileName());
     }
 }
@@ -130,8 +136,12 @@ void ExportCommands::preview(gui::BracketDocument* doc) {
 }
 
 void ExportCommands::setUpPrinter(gui::BracketDocument* doc) {
-    QPrinter& target = printer();
     proposePage(doc->bracket());
+    askPageSetup();
+}
+
+void ExportCommands::askPageSetup() {
+    QPrinter& target = printer();
     const QPageLayout proposed = target.pageLayout();
     if (!gui::DesktopServices::instance().askPageSetup(m_window, target)) return;
     if (target.pageLayout().orientation() != proposed.orientation()) m_orientationChosen = true;
@@ -149,8 +159,11 @@ void ExportCommands::writePicture(gui::BracketDocument* doc, const QStringList& 
     if (path.isEmpty()) return;
     const bool pdf =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
-    const kaz::Result<QByteArray> bytes =
-        pdf ? render::bracketPdf(doc->bracket(), doc->title()) : render::bracketPng(doc->bracket());
+    writeExport(path, pdf ? render::bracketPdf(doc->bracket(), doc->title())
+                          : render::bracketPng(doc->bracket()));
+}
+
+void ExportCommands::writeExport(const QString& path, const kaz::Result<QByteArray>& bytes) {
     if (!bytes) {
         gui::showFailure(m_window, bytes.failure());
         return;
@@ -177,12 +190,7 @@ void ExportCommands::printPools(gui::PoolDocument* doc) {
     const QString pdf =
         m_places->proposedPath(doc->filePath(), doc->title(), QStringLiteral("pdf"));
     if (!desktop.askPrint(m_window, target, QFileInfo(pdf).isAbsolute() ? pdf : QString())) return;
-    const kaz::Status printed = render::paintPoolPages(target, doc->stage());
-    if (!printed) {
-        gui::showFailure(m_window, printed.failure());
-    } else if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty()) {
-        m_places->exported(m_window, target.outputFileName());
-    }
+    printed(render::paintPoolPages(target, doc->stage()));
 }
 
 void ExportCommands::previewPools(gui::PoolDocument* doc) {
@@ -199,12 +207,8 @@ void ExportCommands::previewPools(gui::PoolDocument* doc) {
 }
 
 void ExportCommands::setUpPrinterForPools(gui::PoolDocument*) {
-    QPrinter& target = printer();
     proposePoolPage();
-    const QPageLayout proposed = target.pageLayout();
-    if (!gui::DesktopServices::instance().askPageSetup(m_window, target)) return;
-    if (target.pageLayout().orientation() != proposed.orientation()) m_orientationChosen = true;
-    if (!target.pageLayout().pageSize().isEquivalentTo(proposed.pageSize())) m_paperChosen = true;
+    askPageSetup();
 }
 
 void ExportCommands::savePoolPicture(gui::PoolDocument* doc) {
@@ -219,20 +223,8 @@ void ExportCommands::writePoolPicture(gui::PoolDocument* doc, const QStringList&
     if (path.isEmpty()) return;
     const bool pdf =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
-    const kaz::Result<QByteArray> bytes =
-        pdf ? render::poolStagePdf(doc->stage(), doc->title())
-            : render::poolStagePng(doc->stage(), kPoolPictureScale);
-    if (!bytes) {
-        gui::showFailure(m_window, bytes.failure());
-        return;
-    }
-    const kaz::Status written =
-        gui::saveFile(path, std::string_view(bytes->constData(), size_t(bytes->size())));
-    if (!written) {
-        gui::showFailure(m_window, written.failure());
-        return;
-    }
-    m_places->exported(m_window, path);
+    writeExport(path, pdf ? render::poolStagePdf(doc->stage(), doc->title())
+                          : render::poolStagePng(doc->stage(), kPoolPictureScale));
 }
 
 void ExportCommands::proposePoolPage() {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QStringList>
 #include <memory>
 
 #include "bracket/bracket.h"
 #include "commands/editor_actions.h"
+#include "io/result.h"
 
 namespace kaz::gui {
 class BracketDocument;
@@ -54,6 +56,14 @@ private:
                           const QString& suffix);
     // A4, upright, unless the user chose a paper or orientation in the page setup.
     void proposePoolPage();
+    // The page setup on the printer as proposed; a paper or orientation changed there is the
+    // user's from then on.
+    void askPageSetup();
+    // After printing: a failure told, or a PDF printed to a file counted as an export.
+    void printed(const kaz::Status& status);
+    // Writes `bytes` (or tells why there are none) to `path` through the one write path and says
+    // where they went.
+    void writeExport(const QString& path, const kaz::Result<QByteArray>& bytes);
 
     // "HTML化": asks where to write the page of `doc`, writes it (an existing file is replaced
     // only once the whole page was written), says where it went in the status bar and opens it

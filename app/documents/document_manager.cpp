@@ -21,6 +21,7 @@
 #include "documents/export_places.h"
 #include "documents/outside_changes.h"
 #include "documents/pool_stages.h"
+#include "documents/save_question.h"
 #include "publish/live_publishing.h"
 #include "support/wait_cursor.h"
 
@@ -278,13 +279,7 @@ void DocumentManager::adopt(gui::BracketDocument* doc) { m_windows->open(doc); }
 
 bool DocumentManager::saveModified(gui::BracketDocument* doc) {
     if (!doc->isChanged()) return true;
-    const QString question = tr("%1 への変更を保存しますか?").arg(doc->title());
-    switch (gui::DesktopServices::instance().askSave(m_window, question)) {
-        case gui::DesktopServices::SaveAnswer::Yes: return save(doc);
-        case gui::DesktopServices::SaveAnswer::No: return true;
-        case gui::DesktopServices::SaveAnswer::Cancel: return false;
-    }
-    return false;
+    return askToSaveChanges(m_window, doc->title(), [this, doc] { return save(doc); });
 }
 
 void DocumentManager::rememberFile(const QString& path) {

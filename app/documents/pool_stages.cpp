@@ -12,6 +12,7 @@
 #include "document/pool_document.h"
 #include "documents/export_places.h"
 #include "documents/pool_window.h"
+#include "documents/save_question.h"
 #include "recovery/recovery_manager.h"
 #include "support/wait_cursor.h"
 #include "support/window_cascade.h"
@@ -151,13 +152,7 @@ std::vector<gui::PoolDocument*> PoolStages::documents() const {
 
 bool PoolStages::saveModified(gui::PoolDocument* doc) {
     if (!doc->isChanged()) return true;
-    const QString question = tr("%1 への変更を保存しますか?").arg(doc->title());
-    switch (gui::DesktopServices::instance().askSave(m_window, question)) {
-        case gui::DesktopServices::SaveAnswer::Yes: return save(doc);
-        case gui::DesktopServices::SaveAnswer::No: return true;
-        case gui::DesktopServices::SaveAnswer::Cancel: return false;
-    }
-    return false;
+    return askToSaveChanges(m_window, doc->title(), [this, doc] { return save(doc); });
 }
 
 PoolWindow* PoolStages::windowOf(const gui::PoolDocument* doc) const {

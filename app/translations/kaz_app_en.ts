@@ -36,10 +36,6 @@
         <translation>Saved</translation>
     </message>
     <message>
-        <source>%1 への変更を保存しますか?</source>
-        <translation>Save changes to %1?</translation>
-    </message>
-    <message>
         <source>予選リーグ ﾌｧｲﾙ (*.kazpool)</source>
         <translation>Pool files (*.kazpool)</translation>
     </message>
@@ -694,10 +690,6 @@
         <source>保存しました</source>
         <translation>Saved</translation>
     </message>
-    <message>
-        <source>%1 への変更を保存しますか?</source>
-        <translation>Save changes to %1?</translation>
-    </message>
 </context>
 <context>
     <name>kaz::app::RecoveryDialog</name>
@@ -720,6 +712,13 @@
     <message>
         <source>前回終了しなかったときの変更が残っています。復元するﾄﾞｷｭﾒﾝﾄを選んでください。</source>
         <translation>Changes from a session that did not end properly are left. Choose the documents to restore.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::SaveQuestion</name>
+    <message>
+        <source>%1 への変更を保存しますか?</source>
+        <translation>Save changes to %1?</translation>
     </message>
 </context>
 <context>
