@@ -128,7 +128,8 @@ void TestDesktopOpen::helpVersionAndWrongOptions_data() {
     QTest::addColumn<QString>("err");  // what standard error holds (after Qt's own notes)
     const QString usage = QStringLiteral("使い方: kaz_edit [ファイル.kaz]...\n");
     QTest::newRow("--help") << QStringList{"a.kaz", "--help", "--nonsense"} << false << 0
-                            << usage + "\n指定したトーナメント表 (.kaz) や予選リーグ (.kazpool) を" << QString();
+                            << usage + "\n指定したトーナメント表 (.kaz) や予選リーグ (.kazpool) を"
+                            << QString();
     QTest::newRow("--version") << QStringList{"--version"} << false << 0
                                << QStringLiteral("kaz_edit " KAZ_VERSION "\n") << QString();
     QTest::newRow("unknown option")
