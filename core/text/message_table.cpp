@@ -377,8 +377,9 @@ const MessageTexts kTexts[] = {
     {"使い方: kaz_edit [ファイル.kaz]...\n", "usage: kaz_edit [FILE.kaz]...\n"},
     {"\n"
      "指定したトーナメント表 (.kaz) や予選リーグ (.kazpool) をそれぞれ自分のウィンドウで\n"
-     "開きます (指定しなければ空のメインウィンドウ)。同じユーザーと画面でエディタがすでに動いているときは、そのエディタが\n"
-     "ファイルを開き、この起動は終わります。「--」から後ろは「-」で始まってもファイルです。\n"
+     "開きます (指定しなければ空のメインウィンドウ)。同じユーザーと画面でエディタがすでに\n"
+     "動いているときは、そのエディタがファイルを開き、この起動は終わります。「--」から後ろは\n"
+     "「-」で始まってもファイルです。\n"
      "\n"
      "  --help     この説明を表示します\n"
      "  --version  バージョンを表示します\n"
@@ -388,8 +389,9 @@ const MessageTexts kTexts[] = {
      "終了ステータス: 0 エディタが終わりました、2 引数の誤りです。\n",
      "\n"
      "Opens the tournament brackets (.kaz) and pool stages (.kazpool) named, each in a\n"
-     "window of its own (none: an empty main window). When an editor runs already for this user and display, the files go to it,\n"
-     "which opens them, and this start ends. \"--\" ends the options.\n"
+     "window of its own (none: an empty main window). When an editor runs already for this\n"
+     "user and display, the files go to it, which opens them, and this start ends. \"--\"\n"
+     "ends the options.\n"
      "\n"
      "  --help     this text\n"
      "  --version  the version\n"
