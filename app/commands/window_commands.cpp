@@ -8,6 +8,7 @@
 #include "commands/command_runner.h"
 #include "documents/bracket_window.h"
 #include "documents/document_manager.h"
+#include "documents/pool_window.h"
 #include "support/window_cascade.h"
 
 namespace kaz::app {
@@ -33,7 +34,10 @@ void WindowCommands::addWindowList(QMenu* menu) const {
         QMdiSubWindow* window = windows[i];
         // Access keys &1 … &9 for the first nine; a title's own "&" is shown, not a key.
         auto* bracketWindow = qobject_cast<BracketWindow*>(window);
-        QString title = bracketWindow ? bracketWindow->caption() : window->windowTitle();
+        auto* poolWindow = qobject_cast<PoolWindow*>(window);
+        QString title = bracketWindow ? bracketWindow->caption()
+                        : poolWindow  ? poolWindow->caption()
+                                      : window->windowTitle();
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
         QAction* entry = menu->addAction(number + QLatin1Char(' ') + title);

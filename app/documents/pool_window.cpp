@@ -22,6 +22,8 @@ PoolWindow::PoolWindow(gui::PoolDocument* doc, QWidget* parent)
     });
 }
 
+QString PoolWindow::caption() const { return m_document->title(); }
+
 void PoolWindow::closeEvent(QCloseEvent* event) {
     bool allow = true;
     emit closeRequested(this, &allow);

@@ -18,6 +18,8 @@ public:
 
     gui::PoolDocument* document() const { return m_document; }
     gui::PoolView* view() const { return m_view; }
+    // The caption without the mark of changes: the stage's title.
+    QString caption() const;
 
 signals:
     // Asked before the window closes; a handler sets `allow` to false to keep it open.

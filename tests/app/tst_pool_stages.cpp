@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -17,6 +19,7 @@
 #include "dialogs/pool_settings_dialog.h"
 #include "document/pool_document.h"
 #include "documents/document_manager.h"
+#include "documents/pool_stages.h"
 #include "documents/pool_window.h"
 #include "pools/pool_draw.h"
 #include "pools/pool_file.h"
@@ -81,6 +84,22 @@ void TestPoolStages::openedPlayedStoredAndClosed() {
     QVERIFY(action(frame, "filePrint")->isEnabled());
     QVERIFY(!action(frame, "htmlExport")->isEnabled());
     QVERIFY(!action(frame, "copyBracket")->isEnabled());
+    // The ｳｨﾝﾄﾞｳ menu names it as its caption shows it.
+    frame.documentManager()->openNewPoolStage(drawnStage());
+    QMenu* windows = nullptr;
+    for (QAction* title : frame.menuBar()->actions()) {
+        if (title->text() == QStringLiteral("ｳｨﾝﾄﾞｳ(&W)")) windows = title->menu();
+    }
+    QVERIFY(windows);
+    emit windows->aboutToShow();
+    const QList<QAction*> listed = windows->actions().mid(5);
+    QCOMPARE(listed.value(0)->text(), QStringLiteral("&1 予選.kazpool"));
+    QCOMPARE(listed.value(1)->text(), QStringLiteral("&2 新しい予選リーグ1"));
+    desktop.saveQuestionAnswers << DesktopServices::SaveAnswer::No;
+    frame.documentManager()->pools()->close(frame.documentManager()->activePoolDocument());
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    desktop.questions.clear();
+    frame.mdiArea()->setActiveSubWindow(window);
 
     winFirstMatch(window->view());
     QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー - 予選.kazpool*"));
