@@ -95,14 +95,16 @@ CommandLine parseCommandLine(int argc, const char* const* argv,
 }
 
 std::optional<int> answerHelpOrVersion(const CommandLine& line, const ToolText& tool) {
+    // Straight to standard output, as the tools' reports go: lines end in LF on every system.
+    std::string text;
     if (line.has("--help")) {
-        std::printf("%s%s", toolText(tool.usage).c_str(), toolText(tool.help).c_str());
+        text = toolText(tool.usage) + toolText(tool.help);
     } else if (line.has("--version")) {
-        std::printf("%s %s\n", tool.name, KAZ_VERSION);
+        text = std::string(tool.name) + " " + KAZ_VERSION + "\n";
     } else {
         return std::nullopt;
     }
-    return 0;
+    return platform::writeStandardOutput(text) == FileError::None ? 0 : 1;
 }
 
 int reportFailure(const ToolText& tool, const std::string& message) {
