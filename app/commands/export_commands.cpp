@@ -66,8 +66,10 @@ ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const Do
             [this, command = bracketCommand](gui::BracketDocument* doc) { (this->*command)(doc); },
             [this, command = poolCommand](gui::PoolDocument* doc) { (this->*command)(doc); });
     }
-    connectDocumentCommand(a.livePublish, window, docs,
-                           [docs](gui::BracketDocument* doc) { docs->publishing()->choose(doc); });
+    connectDocumentCommand(
+        a.livePublish, window, docs,
+        [docs](gui::BracketDocument* doc) { docs->publishing()->choose(doc); },
+        [docs](gui::PoolDocument* doc) { docs->publishing()->choose(doc); });
 }
 
 ExportCommands::~ExportCommands() = default;

@@ -10,7 +10,10 @@
 #include "document/bracket_document.h"
 #include "documents/bracket_window.h"
 #include "documents/document_manager.h"
+#include "documents/pool_stages.h"
+#include "documents/pool_window.h"
 #include "view/bracket_view.h"
+#include "view/pool_view.h"
 
 namespace kaz::app {
 
@@ -24,8 +27,12 @@ ZoomCommands::ZoomCommands(const EditorActions& actions, QMainWindow* window,
                            DocumentManager* documents)
     : QObject(window), m_pane(new QLabel(window)) {
     connect(documents, &DocumentManager::activeDocumentChanged, this, [this, documents] {
-        BracketWindow* active = documents->activeWindow();
-        follow(active ? active->view() : nullptr);
+        if (BracketWindow* bracket = documents->activeWindow()) {
+            follow(bracket->view());
+        } else {
+            PoolWindow* pools = documents->pools()->activeWindow();
+            follow(pools ? pools->view() : nullptr);
+        }
     });
     m_pane->setObjectName(QStringLiteral("zoomPane"));
     window->statusBar()->insertPermanentWidget(0, m_pane);
@@ -38,13 +45,13 @@ ZoomCommands::ZoomCommands(const EditorActions& actions, QMainWindow* window,
     showZoom();
 }
 
-void ZoomCommands::follow(gui::BracketView* view) {
+void ZoomCommands::follow(gui::ZoomedScrollArea* view) {
     if (view == m_view) return;
     disconnect(m_zoomConnection);
     m_view = view;
     if (view) {
         m_zoomConnection =
-            connect(view, &gui::BracketView::zoomChanged, this, &ZoomCommands::showZoom);
+            connect(view, &gui::ZoomedScrollArea::zoomChanged, this, &ZoomCommands::showZoom);
     }
     showZoom();
 }

@@ -54,13 +54,13 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
           area, window, m_histories, recovery, [this](const QString& path) { rememberFile(path); },
           this)) {
     connect(m_outsideChanges, &OutsideChanges::changedOnDisk, this,
-            &DocumentManager::onChangedOnDisk);
+            [this](QObject* doc) { onChangedOnDisk(qobject_cast<gui::BracketDocument*>(doc)); });
     // A bracket is kept for recovery while it is shown, and lives until its last window is
     // gone; closing its last window by its close box asks first.
     connect(m_windows, &BracketWindows::firstWindowOpened, m_recovery, &RecoveryManager::follow);
     // Its record knows where it is published, so that publishing goes on after a crash.
     connect(m_publishing, &LivePublishing::publicationChanged, m_recovery,
-            [this](gui::BracketDocument* doc, const QString& folder, const QString& pageName) {
+            [this](QObject* doc, const QString& folder, const QString& pageName) {
                 m_recovery->setPublication(doc, RecoveryPublication{folder, pageName});
             });
     // Its last change is published before it goes.
@@ -68,6 +68,10 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
         m_publishing->closing(doc);
         delete doc;
     });
+    // Pool stages are published as brackets are.
+    connect(m_pools, &PoolStages::openedFromFile, m_publishing, &LivePublishing::opened);
+    connect(m_pools, &PoolStages::stored, m_publishing, &LivePublishing::stored);
+    connect(m_pools, &PoolStages::closing, m_publishing, &LivePublishing::closing);
     m_windows->setCloseCheck([this](gui::BracketDocument* doc) { return saveModified(doc); });
     connect(m_windows, &BracketWindows::firstWindowOpened, m_histories,
             [this](gui::BracketDocument* doc) { m_histories->addStack(doc->undoStack()); });
@@ -75,7 +79,7 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
         gui::BracketDocument* doc = activeDocument();
         gui::PoolDocument* pools = activePoolDocument();
         m_histories->setActiveStack(doc ? doc->undoStack() : pools ? pools->undoStack() : nullptr);
-        m_publishing->activated(doc);
+        m_publishing->activated(doc ? static_cast<QObject*>(doc) : pools);
         emit activeDocumentChanged(doc);
     });
 }
@@ -137,7 +141,7 @@ bool DocumentManager::openDocumentFile(const QString& path) {
     }
     auto* doc = new gui::BracketDocument(std::move(std::get<kaz::Bracket>(*loaded)), this);
     doc->setFilePath(absolute);
-    m_outsideChanges->remember(doc);
+    m_outsideChanges->remember(doc, doc->filePath());
     rememberFile(absolute);
     adopt(doc);
     m_publishing->opened(doc);
@@ -153,9 +157,10 @@ void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
     }
     const QString original = QString::fromStdString(leftover.record.originalPath);
     if (auto* stage = std::get_if<kaz::PoolStage>(&*loaded)) {
-        m_pools->restore(std::move(*stage), original,
-                         QString::fromStdString(leftover.record.title));
+        gui::PoolDocument* pools = m_pools->restore(std::move(*stage), original,
+                                                    QString::fromStdString(leftover.record.title));
         m_recovery->discard(leftover);
+        resumePublishing(pools, leftover.publication);
         return;
     }
     auto* doc = new gui::BracketDocument(std::move(std::get<kaz::Bracket>(*loaded)), this);
@@ -163,14 +168,17 @@ void DocumentManager::restore(const RecoveryManager::Leftover& leftover) {
         doc->setTitle(QString::fromStdString(leftover.record.title));
     } else {
         doc->setFilePath(original);
-        m_outsideChanges->remember(doc);
+        m_outsideChanges->remember(doc, doc->filePath());
     }
     doc->markChangedUntilStored();
     adopt(doc);  // kept for recovery again, as this editor's
     m_recovery->discard(leftover);
+    resumePublishing(doc, leftover.publication);
+}
+
+void DocumentManager::resumePublishing(QObject* doc, const RecoveryPublication& publication) {
     // Spectators still read the page of before the crash.
-    if (!leftover.publication.isEmpty())
-        m_publishing->resume(doc, leftover.publication.folder, leftover.publication.pageName);
+    if (!publication.isEmpty()) m_publishing->resume(doc, publication.folder, publication.pageName);
 }
 
 bool DocumentManager::save(gui::BracketDocument* doc) {
@@ -183,19 +191,14 @@ bool DocumentManager::save(gui::BracketDocument* doc) {
 
 bool DocumentManager::mayOverwrite(gui::BracketDocument* doc) {
     if (!m_outsideChanges->changedSince(doc)) return true;
-    return gui::DesktopServices::instance().askYesNo(
-        m_window, tr("%1 は他のプログラムによって変更されています。上書きしますか?")
-                      .arg(QDir::toNativeSeparators(doc->filePath())));
+    return askToOverwriteChangedFile(m_window, doc->filePath());
 }
 
 void DocumentManager::onChangedOnDisk(gui::BracketDocument* doc) {
     // A changed bracket is only marked: the question comes when it is stored.
     if (doc->isChanged()) return;
     const QString path = doc->filePath();
-    const bool reload = gui::DesktopServices::instance().askYesNo(
-        m_window, tr("%1 は他のプログラムによって変更されています。再度読み込みますか?")
-                      .arg(QDir::toNativeSeparators(path)));
-    if (!reload || doc->isChanged()) return;
+    if (!askToReloadChangedFile(m_window, path) || doc->isChanged()) return;
     kaz::Result<kaz::Bracket> loaded = gui::loadBracket(path);
     if (!loaded) {
         gui::showFailure(m_window, loaded.failure());
@@ -205,7 +208,7 @@ void DocumentManager::onChangedOnDisk(gui::BracketDocument* doc) {
     m_windows->closeWindowsOf(doc);
     auto* reloaded = new gui::BracketDocument(std::move(*loaded), this);
     reloaded->setFilePath(path);
-    m_outsideChanges->remember(reloaded);
+    m_outsideChanges->remember(reloaded, path);
     adopt(reloaded);
     m_publishing->opened(reloaded);
 }
@@ -234,7 +237,7 @@ bool DocumentManager::saveTo(gui::BracketDocument* doc, const QString& path) {
         gui::showFailure(m_window, saved.failure());
         return false;
     }
-    m_outsideChanges->remember(doc);
+    m_outsideChanges->remember(doc, doc->filePath());
     m_recovery->documentStored(doc);
     m_publishing->stored(doc, previousPath);
     rememberFile(path);

@@ -95,6 +95,8 @@ private:
     bool saveModified(gui::BracketDocument* doc);
     bool saveTo(gui::BracketDocument* doc, const QString& path);
     void rememberFile(const QString& path);
+    // Publishing broken off by a crash goes on for `doc`, a bracket or a pool stage.
+    void resumePublishing(QObject* doc, const RecoveryPublication& publication);
     // Another program changed the file of `doc`: an unchanged bracket offers to read it again.
     void onChangedOnDisk(gui::BracketDocument* doc);
     // "<path> は他のプログラムによって変更されています。…" when it is; true when `doc` may be

@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "document/bracket_document.h"
-
 namespace kaz::app {
 
 OutsideChanges::OutsideChanges(QObject* parent) : QObject(parent) {
@@ -21,8 +19,7 @@ std::optional<OutsideChanges::Stamp> OutsideChanges::stampOf(const QString& path
     return Stamp{info.size(), info.lastModified(), hash.result()};
 }
 
-void OutsideChanges::remember(gui::BracketDocument* doc) {
-    const QString path = doc->filePath();
+void OutsideChanges::remember(QObject* doc, const QString& path) {
     if (!m_files.contains(doc)) {
         connect(doc, &QObject::destroyed, this, &OutsideChanges::forget);
     } else if (m_files[doc].path != path) {
@@ -34,7 +31,7 @@ void OutsideChanges::remember(gui::BracketDocument* doc) {
     m_watcher.addPath(path);
 }
 
-bool OutsideChanges::changedSince(const gui::BracketDocument* doc) const {
+bool OutsideChanges::changedSince(const QObject* doc) const {
     const auto found = m_files.constFind(doc);
     if (found == m_files.constEnd()) return false;
     const std::optional<Stamp> now = stampOf(found->path);
@@ -43,15 +40,14 @@ bool OutsideChanges::changedSince(const gui::BracketDocument* doc) const {
 
 void OutsideChanges::onFileChanged(const QString& path) {
     if (QFileInfo::exists(path) && !m_watcher.files().contains(path)) m_watcher.addPath(path);
-    QList<gui::BracketDocument*> changed;
+    QList<QObject*> changed;
     for (auto it = m_files.begin(); it != m_files.end(); ++it) {
-        auto* doc = static_cast<gui::BracketDocument*>(const_cast<QObject*>(it.key()));
         // Our own stores land here too, and then the file is as remembered.
-        if (it->path != path || it->told || !changedSince(doc)) continue;
+        if (it->path != path || it->told || !changedSince(it.key())) continue;
         it->told = true;
-        changed << doc;
+        changed << const_cast<QObject*>(it.key());
     }
-    for (gui::BracketDocument* doc : changed) emit changedOnDisk(doc);
+    for (QObject* doc : changed) emit changedOnDisk(doc);
 }
 
 void OutsideChanges::forget(QObject* doc) {

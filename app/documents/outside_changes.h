@@ -8,27 +8,25 @@
 #include <QString>
 #include <optional>
 
-namespace kaz::gui {
-class BracketDocument;
-}
-
 namespace kaz::app {
 
-// The files of the open brackets as they were when last read or stored, so that a file
-// another program changed or removed meanwhile is never written over unseen.
+// The files of the open documents as they were when last read or stored, so that a file
+// another program changed or removed meanwhile is never written over unseen. A document here is
+// any object that has a file; it is forgotten when it is destroyed.
 class OutsideChanges : public QObject {
     Q_OBJECT
 public:
     explicit OutsideChanges(QObject* parent = nullptr);
 
-    // Remembers `doc`'s file as it is now (right after reading or storing it) and watches it.
-    void remember(gui::BracketDocument* doc);
+    // Remembers `doc`'s file, `path`, as it is now (right after reading or storing it) and
+    // watches it.
+    void remember(QObject* doc, const QString& path);
     // True when `doc`'s file differs from what was remembered (size, time or bytes), or is gone.
-    bool changedSince(const gui::BracketDocument* doc) const;
+    bool changedSince(const QObject* doc) const;
 
 signals:
     // Another program changed or removed `doc`'s file.
-    void changedOnDisk(gui::BracketDocument* doc);
+    void changedOnDisk(QObject* doc);
 
 private:
     // What tells one state of a file from another.

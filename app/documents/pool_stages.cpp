@@ -11,6 +11,7 @@
 #include "document/file_access.h"
 #include "document/pool_document.h"
 #include "documents/export_places.h"
+#include "documents/outside_changes.h"
 #include "documents/pool_window.h"
 #include "documents/save_question.h"
 #include "recovery/recovery_manager.h"
@@ -35,7 +36,11 @@ PoolStages::PoolStages(QMdiArea* area, QWidget* window, QUndoGroup* histories,
       m_window(window),
       m_histories(histories),
       m_recovery(recovery),
-      m_rememberFile(std::move(rememberFile)) {}
+      m_outsideChanges(new OutsideChanges(this)),
+      m_rememberFile(std::move(rememberFile)) {
+    connect(m_outsideChanges, &OutsideChanges::changedOnDisk, this,
+            [this](QObject* doc) { onChangedOnDisk(qobject_cast<gui::PoolDocument*>(doc)); });
+}
 
 gui::PoolDocument* PoolStages::open(kaz::PoolStage stage, const QString& path) {
     auto* doc = new gui::PoolDocument(std::move(stage), this);
@@ -44,21 +49,26 @@ gui::PoolDocument* PoolStages::open(kaz::PoolStage stage, const QString& path) {
         doc->markChangedUntilStored();
     } else {
         doc->setFilePath(path);
+        m_outsideChanges->remember(doc, path);
         m_rememberFile(path);
     }
     show(doc);
+    if (!path.isEmpty()) emit openedFromFile(doc);
     return doc;
 }
 
-void PoolStages::restore(kaz::PoolStage stage, const QString& originalPath, const QString& title) {
+gui::PoolDocument* PoolStages::restore(kaz::PoolStage stage, const QString& originalPath,
+                                       const QString& title) {
     auto* doc = new gui::PoolDocument(std::move(stage), this);
     if (originalPath.isEmpty()) {
         doc->setTitle(title);
     } else {
         doc->setFilePath(originalPath);
+        m_outsideChanges->remember(doc, originalPath);
     }
     doc->markChangedUntilStored();
     show(doc);
+    return doc;
 }
 
 void PoolStages::show(gui::PoolDocument* doc) {
@@ -69,7 +79,9 @@ void PoolStages::show(gui::PoolDocument* doc) {
     m_area->addSubWindow(window);
     connect(window, &PoolWindow::closeRequested, this, [this](PoolWindow* closing, bool* allow) {
         *allow = m_closingAll || saveModified(closing->document());
-        if (*allow) m_windows.erase(std::find(m_windows.begin(), m_windows.end(), closing));
+        if (!*allow) return;
+        m_windows.erase(std::find(m_windows.begin(), m_windows.end(), closing));
+        emit this->closing(closing->document());
     });
     // The stage lives as long as its window.
     connect(window, &QObject::destroyed, doc, &QObject::deleteLater);
@@ -92,6 +104,10 @@ bool PoolStages::activate(const QString& absolutePath) {
 bool PoolStages::save(gui::PoolDocument* doc) {
     const QFileInfo file(doc->filePath());
     if (doc->filePath().isEmpty() || (file.exists() && !file.isWritable())) return saveAs(doc);
+    if (m_outsideChanges->changedSince(doc) &&
+        !askToOverwriteChangedFile(m_window, doc->filePath())) {
+        return false;
+    }
     return saveTo(doc, doc->filePath());
 }
 
@@ -107,6 +123,7 @@ bool PoolStages::saveAs(gui::PoolDocument* doc) {
 }
 
 bool PoolStages::saveTo(gui::PoolDocument* doc, const QString& path) {
+    const QString previousPath = doc->filePath();
     const kaz::Status saved = [doc, &path] {
         const WaitCursor waiting;
         return doc->save(path);
@@ -115,8 +132,10 @@ bool PoolStages::saveTo(gui::PoolDocument* doc, const QString& path) {
         gui::showFailure(m_window, saved.failure());
         return false;
     }
+    m_outsideChanges->remember(doc, path);
     m_rememberFile(path);
     m_recovery->documentStored(doc);
+    emit stored(doc, previousPath);
     gui::tell(m_window, tr("保存しました"), gui::Notice::Done);
     return true;
 }
@@ -139,8 +158,12 @@ void PoolStages::closeAll() {
     m_closingAll = false;
 }
 
+PoolWindow* PoolStages::activeWindow() const {
+    return qobject_cast<PoolWindow*>(m_area->activeSubWindow());
+}
+
 gui::PoolDocument* PoolStages::activeDocument() const {
-    auto* window = qobject_cast<PoolWindow*>(m_area->activeSubWindow());
+    PoolWindow* window = activeWindow();
     return window ? window->document() : nullptr;
 }
 
@@ -153,6 +176,23 @@ std::vector<gui::PoolDocument*> PoolStages::documents() const {
 bool PoolStages::saveModified(gui::PoolDocument* doc) {
     if (!doc->isChanged()) return true;
     return askToSaveChanges(m_window, doc->title(), [this, doc] { return save(doc); });
+}
+
+void PoolStages::onChangedOnDisk(gui::PoolDocument* doc) {
+    // A changed stage is only marked: the question comes when it is stored.
+    if (!doc || doc->isChanged()) return;
+    const QString path = doc->filePath();
+    if (!askToReloadChangedFile(m_window, path) || doc->isChanged()) return;
+    kaz::Result<kaz::LoadedDocument> loaded = gui::loadDocument(path);
+    if (!loaded) {
+        gui::showFailure(m_window, loaded.failure());
+        return;
+    }
+    auto* stage = std::get_if<kaz::PoolStage>(&*loaded);
+    if (!stage) return;  // no longer a pool file: the stage stays as it is
+    // Unchanged, it closes without a question, and the stage read takes its place.
+    if (PoolWindow* window = windowOf(doc)) window->close();
+    open(std::move(*stage), path);
 }
 
 PoolWindow* PoolStages::windowOf(const gui::PoolDocument* doc) const {

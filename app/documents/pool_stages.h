@@ -16,12 +16,15 @@ class PoolDocument;
 
 namespace kaz::app {
 
+class OutsideChanges;
 class PoolWindow;
 class RecoveryManager;
 
 // Owns the open pool stages (予選リーグ), each in its own child window of the MDI area beside the
 // brackets: opens, stores and closes them, asking first whether to save a changed one, and puts
 // their histories into the editor's one undo group. Each is kept for recovery while it is open.
+// A file another program changed is never written over unasked, and an unchanged stage offers
+// to read it again.
 class PoolStages : public QObject {
     Q_OBJECT
 public:
@@ -37,7 +40,8 @@ public:
     void show(gui::PoolDocument* doc);
     // Opens what a crashed editor left of a stage as a changed one, with the file it had
     // (`originalPath`, not written until stored) or else titled `title`.
-    void restore(kaz::PoolStage stage, const QString& originalPath, const QString& title);
+    gui::PoolDocument* restore(kaz::PoolStage stage, const QString& originalPath,
+                               const QString& title);
     // Activates the window of the stage stored at `absolutePath`; false where none is open.
     bool activate(const QString& absolutePath);
 
@@ -51,12 +55,23 @@ public:
     // Closes every window without asking.
     void closeAll();
 
+    // The active child window where it shows a stage, or nullptr.
+    PoolWindow* activeWindow() const;
     // The stage of the active child window, or nullptr.
     gui::PoolDocument* activeDocument() const;
     std::vector<gui::PoolDocument*> documents() const;
 
+signals:
+    // `doc` was read from its file.
+    void openedFromFile(gui::PoolDocument* doc);
+    // `doc` was stored, maybe under a new name (`previousPath` is its file before).
+    void stored(gui::PoolDocument* doc, const QString& previousPath);
+    // The window of `doc` closes, and `doc` goes with it.
+    void closing(gui::PoolDocument* doc);
+
 private:
     bool saveModified(gui::PoolDocument* doc);
+    void onChangedOnDisk(gui::PoolDocument* doc);
     bool saveTo(gui::PoolDocument* doc, const QString& path);
     PoolWindow* windowOf(const gui::PoolDocument* doc) const;
 
@@ -64,6 +79,7 @@ private:
     QWidget* m_window;
     QUndoGroup* m_histories;
     RecoveryManager* m_recovery;
+    OutsideChanges* m_outsideChanges;
     std::function<void(const QString&)> m_rememberFile;
     std::vector<PoolWindow*> m_windows;  // open, in opening order
     int m_untitledCount = 0;

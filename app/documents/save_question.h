@@ -12,4 +12,9 @@ namespace kaz::app {
 // close.
 bool askToSaveChanges(QWidget* window, const QString& title, const std::function<bool()>& save);
 
+// The file `path` of an open document was changed by another program: may it be written over?
+bool askToOverwriteChangedFile(QWidget* window, const QString& path);
+// The same file, while its document has no changes of its own: is it to be read again?
+bool askToReloadChangedFile(QWidget* window, const QString& path);
+
 }  // namespace kaz::app

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "common/ui_text.h"
-#include "document/bracket_document.h"
 #include "document/file_access.h"
 #include "io/file_io.h"
 #include "publish/recent_results.h"
@@ -17,21 +16,19 @@ namespace {
 // Written this long after the last change…
 constexpr int kQuietMs = 400;
 // …and at most this long after the first change not yet written: with the write itself, the
-// file is at most two seconds behind the bracket.
+// file is at most two seconds behind the document.
 constexpr int kLongestMs = 1500;
 // The one thing this publisher's writer follows.
 constexpr int kPage = 0;
 
 }  // namespace
 
-LivePublisher::LivePublisher(gui::BracketDocument* doc, const QString& folder,
-                             const QString& pageName, PageWriter writer, Clock clock,
-                             QObject* parent)
+LivePublisher::LivePublisher(PublishedDocument doc, const QString& folder, const QString& pageName,
+                             Clock clock, QObject* parent)
     : QObject(parent),
-      m_document(doc),
+      m_document(std::move(doc)),
       m_folder(folder),
       m_pageName(pageName),
-      m_pageWriter(std::move(writer)),
       m_clock(std::move(clock)),
       m_retry(new QTimer(this)),
       m_writer({kQuietMs, kLongestMs}) {
@@ -41,9 +38,9 @@ LivePublisher::LivePublisher(gui::BracketDocument* doc, const QString& folder,
     m_retry->setSingleShot(true);
     m_retry->setInterval(kRetryMs);
     connect(m_retry, &QTimer::timeout, this, &LivePublisher::publishNow);
-    connect(doc, &gui::BracketDocument::changed, this, &LivePublisher::changed);
+    m_document.followChanges(this, [this] { changed(); });
     // What was decided before publishing began counts as entered in the order of the rounds.
-    m_decided = decidedMatches(doc->bracket());
+    m_decided = m_document.decidedMatches();
     m_recent = followRecentResults({}, {}, m_decided);
     m_lastChange = m_clock();
     publishNow();
@@ -53,9 +50,7 @@ LivePublisher::~LivePublisher() { finish(QDeadlineTimer(kMostFinishMs)); }
 
 QString LivePublisher::targetPath() const { return QDir(m_folder).filePath(m_pageName); }
 
-void LivePublisher::changed(const kaz::DocumentChange& change) {
-    // A new title or file changes nothing the page shows.
-    if (!change.changesContent()) return;
+void LivePublisher::changed() {
     followResults();
     m_lastChange = m_clock();
     m_writer.changed(kPage);
@@ -63,7 +58,7 @@ void LivePublisher::changed(const kaz::DocumentChange& change) {
 
 // Every state passes here, not only those written, so that the list keeps the order of entry.
 void LivePublisher::followResults() {
-    std::vector<int> decided = decidedMatches(m_document->bracket());
+    std::vector<int> decided = m_document.decidedMatches();
     if (decided == m_decided) return;
     m_recent = followRecentResults(m_recent, m_decided, decided);
     m_decided = std::move(decided);
@@ -72,15 +67,14 @@ void LivePublisher::followResults() {
 void LivePublisher::publishNow() { m_writer.writeNow(kPage); }
 
 DebouncedWriter::Write LivePublisher::snapshot() {
-    if (!m_document) return nullptr;
+    if (!m_document.document) return nullptr;
     LivePageOptions options;
     options.updatedAt = m_lastChange.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
     options.refreshSeconds = kaz::kLiveRefreshSeconds;
     options.recentResults = m_recent;
-    return [this, bracket = m_document->bracket(), options = std::move(options),
-            pageWriter = m_pageWriter, path = targetPath(), target = gui::corePath(targetPath()),
-            changedAt = m_lastChange] {
-        const std::string page = pageWriter(bracket, options);
+    return [this, makePage = m_document.copy(), options = std::move(options), path = targetPath(),
+            target = gui::corePath(targetPath()), changedAt = m_lastChange] {
+        const std::string page = makePage(options);
         const kaz::Status status = kaz::writeFileSafely(target, std::string_view(page));
         std::optional<kaz::Failure> failure;
         if (!status) failure = status.failure();

@@ -12,41 +12,34 @@
 #include <vector>
 
 #include "io/result.h"
-#include "publish/page_writer.h"
+#include "publish/published_document.h"
 #include "support/debounced_writer.h"
 
 class QTimer;
-namespace kaz {
-struct DocumentChange;
-}
-
-namespace kaz::gui {
-class BracketDocument;
-}
 
 namespace kaz::app {
 
-// Keeps the page of one bracket in a folder current: every change of the bracket (a result, a
-// score, a name, the settings, the sheet, an undo or redo) rewrites the page there, 400 ms after
-// the last change but at most 1.5 s after the first one not yet written, so that the file is
-// never more than two seconds behind even while the user types on. The page keeps its file name
-// however the bracket is stored meanwhile, so that spectators keep their address. The window's
-// thread only copies the bracket; a writer of the publisher's own (DebouncedWriter) makes the
+// Keeps the page of one bracket or pool stage in a folder current: every change of what it shows
+// (a result, a score, a name, the settings, the sheet, an undo or redo) rewrites the page there,
+// 400 ms after the last change but at most 1.5 s after the first one not yet written, so that the
+// file is never more than two seconds behind even while the user types on. The page keeps its file
+// name however the bracket is stored meanwhile, so that spectators keep their address. The window's
+// thread only copies the document; a writer of the publisher's own (DebouncedWriter) makes the
 // page and writes it through the crash-safe write path on its thread, one write after the
 // other, so that the file never goes back in time.
 class LivePublisher : public QObject {
     Q_OBJECT
 public:
     using Clock = std::function<QDateTime()>;
-    // A bracket that goes (closed, or the editor quits) waits this long at most for its page.
+    // A document that goes (closed, or the editor quits) waits this long at most for its page.
     static constexpr int kMostFinishMs = 3000;
     // A page that could not be written is tried again this often until it is.
     static constexpr int kRetryMs = 3000;
 
-    // Publishes `doc` as `pageName` into `folder` with `writer` and writes it at once; `clock`
-    // tells the time of each change (the local time).
-    LivePublisher(gui::BracketDocument* doc, const QString& folder, const QString& pageName,
-                  PageWriter writer, Clock clock, QObject* parent = nullptr);
+    // Publishes `doc` as `pageName` into `folder` and writes it at once; `clock` tells the time
+    // of each change (the local time).
+    LivePublisher(PublishedDocument doc, const QString& folder, const QString& pageName,
+                  Clock clock, QObject* parent = nullptr);
     // Writes a change still waiting and waits for the writes asked for, a few seconds at most:
     // a write that takes longer ends on its own after the publisher has gone.
     ~LivePublisher() override;
@@ -59,7 +52,7 @@ public:
     // The results the page lists as the latest, newest first (kaz::LivePageOptions).
     const std::vector<int>& recentResults() const { return m_recent; }
 
-    // Writes the bracket as it is now, without waiting for the delay's end.
+    // Writes the page as the document is now, without waiting for the delay's end.
     void publishNow();
     // Writes a change still waiting, then waits until every write asked for is done or
     // `deadline` has passed: true when they are done. Once it gave up, it waits no more.
@@ -76,9 +69,9 @@ signals:
     void failed(const QString& path, const QString& message);
 
 private:
-    // A change of the bracket's content marks the page for writing.
-    void changed(const kaz::DocumentChange& change);
-    // Brings the latest results up to the bracket as it is now.
+    // A change of what the page shows marks it for writing.
+    void changed();
+    // Brings the latest results up to the document as it is now.
     void followResults();
     // On the window's thread: the page's state now, and its writing for the writer's thread.
     DebouncedWriter::Write snapshot();
@@ -86,10 +79,9 @@ private:
     void tell(const QString& path, const QDateTime& changedAt,
               const std::optional<kaz::Failure>& failure);
 
-    QPointer<gui::BracketDocument> m_document;
+    PublishedDocument m_document;
     QString m_folder;
     QString m_pageName;
-    PageWriter m_pageWriter;
     Clock m_clock;
     QDateTime m_lastChange;
     bool m_failureTold = false;

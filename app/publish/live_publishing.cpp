@@ -10,6 +10,7 @@
 #include "common/notice.h"
 #include "desktop/desktop_services.h"
 #include "document/bracket_document.h"
+#include "document/pool_document.h"
 #include "publish/live_publish_dialog.h"
 #include "publish/page_name.h"
 #include "publish/publish_choices.h"
@@ -34,15 +35,20 @@ LivePublishing::LivePublishing(QWidget* window, PageWriter writer, LivePublisher
 
 LivePublishing::~LivePublishing() { qDeleteAll(m_publishers); }
 
-LivePublisher* LivePublishing::publisher(gui::BracketDocument* doc) const {
-    return m_publishers.value(doc);
+PublishedDocument LivePublishing::published(QObject* doc) const {
+    if (auto* bracket = qobject_cast<gui::BracketDocument*>(doc))
+        return publishedBracket(bracket, m_writer);
+    return publishedPools(qobject_cast<gui::PoolDocument*>(doc));
 }
 
-void LivePublishing::choose(gui::BracketDocument* doc) {
+LivePublisher* LivePublishing::publisher(QObject* doc) const { return m_publishers.value(doc); }
+
+void LivePublishing::choose(QObject* doc) {
     if (!doc) return;
     const LivePublisher* current = publisher(doc);
-    LivePublishDialog dialog(current ? current->pageName() : PageName::proposed(*doc),
-                             current ? current->folder() : QString(), m_window);
+    LivePublishDialog dialog(
+        current ? current->pageName() : PageName::withSuffix(published(doc).fileStem()),
+        current ? current->folder() : QString(), m_window);
     if (dialog.exec() != QDialog::Accepted) return;
     const QString folder = dialog.folder();
     // The same page in the same folder goes on as it is.
@@ -50,21 +56,22 @@ void LivePublishing::choose(gui::BracketDocument* doc) {
     setFolder(doc, folder, dialog.pageName());
 }
 
-void LivePublishing::setFolder(gui::BracketDocument* doc, const QString& folder,
-                               const QString& pageName) {
+void LivePublishing::setFolder(QObject* doc, const QString& folder, const QString& pageName) {
     delete m_publishers.take(doc);
     m_lastOn.remove(doc);
     forgetPublication(doc);
+    PublishedDocument document = published(doc);
     if (folder.isEmpty()) {
-        if (!doc->filePath().isEmpty())
-            onChoices([doc](PublishChoices& choices) { choices.forget(doc->filePath()); });
+        if (const QString path = document.filePath(); !path.isEmpty())
+            onChoices([&path](PublishChoices& choices) { choices.forget(path); });
         emit publicationChanged(doc, QString(), QString());
         return;
     }
     // A name kept in the settings or a recovery record is checked as a typed one is.
-    const QString name =
-        PageName::refusal(pageName).isEmpty() ? pageName : PageName::proposed(*doc);
-    auto* publisher = new LivePublisher(doc, folder, name, m_writer, m_clock);
+    const QString name = PageName::refusal(pageName).isEmpty()
+                             ? pageName
+                             : PageName::withSuffix(document.fileStem());
+    auto* publisher = new LivePublisher(std::move(document), folder, name, m_clock);
     m_publishers.insert(doc, publisher);
     connect(publisher, &LivePublisher::published, this,
             [this, doc](const QString& path) { showPublished(doc, path); });
@@ -74,16 +81,17 @@ void LivePublishing::setFolder(gui::BracketDocument* doc, const QString& folder,
     emit publicationChanged(doc, folder, name);
 }
 
-void LivePublishing::opened(gui::BracketDocument* doc) {
-    const std::optional<PublishChoices::Choice> choice =
-        onChoices([doc](PublishChoices& choices) { return choices.find(doc->filePath()); });
+void LivePublishing::opened(QObject* doc) {
+    const PublishedDocument document = published(doc);
+    const std::optional<PublishChoices::Choice> choice = onChoices(
+        [&document](PublishChoices& choices) { return choices.find(document.filePath()); });
     switch (PublishChoices::resumeOnOpening(choice, m_clock().date())) {
         case PublishChoices::Resume::No: return;
         case PublishChoices::Resume::Silently: break;
         case PublishChoices::Resume::Ask: {
             const QString question =
                 tr("%1 は前回ライブ公開していました (%2)。公開を再開しますか?")
-                    .arg(doc->title(), QDir::toNativeSeparators(choice->folder));
+                    .arg(document.title(), QDir::toNativeSeparators(choice->folder));
             if (!gui::DesktopServices::instance().askYesNo(m_window, question)) {
                 setFolder(doc, QString());
                 return;
@@ -94,22 +102,22 @@ void LivePublishing::opened(gui::BracketDocument* doc) {
     setFolder(doc, choice->folder, choice->pageName);
 }
 
-void LivePublishing::resume(gui::BracketDocument* doc, const QString& folder,
-                            const QString& pageName) {
+void LivePublishing::resume(QObject* doc, const QString& folder, const QString& pageName) {
     setFolder(doc, folder, pageName);
-    showInStatusBar(tr("%1 のライブ公開を再開しました (%2)")
-                        .arg(doc->title(), QDir::toNativeSeparators(publisher(doc)->targetPath())));
+    showInStatusBar(
+        tr("%1 のライブ公開を再開しました (%2)")
+            .arg(published(doc).title(), QDir::toNativeSeparators(publisher(doc)->targetPath())));
 }
 
-void LivePublishing::stored(gui::BracketDocument* doc, const QString& previousPath) {
-    if (!publisher(doc) || previousPath == doc->filePath()) return;
+void LivePublishing::stored(QObject* doc, const QString& previousPath) {
+    if (!publisher(doc) || previousPath == published(doc).filePath()) return;
     if (!previousPath.isEmpty())
         onChoices([&previousPath](PublishChoices& choices) { choices.forget(previousPath); });
     m_lastOn.remove(doc);
     remember(doc);
 }
 
-void LivePublishing::closing(gui::BracketDocument* doc) {
+void LivePublishing::closing(QObject* doc) {
     m_lastOn.remove(doc);
     LivePublisher* publisher = m_publishers.take(doc);
     if (!publisher) return;
@@ -118,7 +126,7 @@ void LivePublishing::closing(gui::BracketDocument* doc) {
     forgetPublication(doc);
 }
 
-void LivePublishing::activated(gui::BracketDocument* doc) {
+void LivePublishing::activated(QObject* doc) {
     m_active = doc;
     showLastPublication();
 }
@@ -141,24 +149,24 @@ void LivePublishing::finish(const QList<LivePublisher*>& publishers, QDeadlineTi
 }
 
 // The day is kept once a day: a publication costs the window no settings file.
-void LivePublishing::remember(gui::BracketDocument* doc) {
+void LivePublishing::remember(QObject* doc) {
     const QDate today = m_clock().date();
-    if (doc->filePath().isEmpty() || m_lastOn.value(doc) == today) return;
+    const QString path = published(doc).filePath();
+    if (path.isEmpty() || m_lastOn.value(doc) == today) return;
     const LivePublisher* current = publisher(doc);
     const PublishChoices::Choice choice{current->folder(), today, current->pageName()};
-    onChoices(
-        [doc, &choice](PublishChoices& choices) { choices.remember(doc->filePath(), choice); });
+    onChoices([&path, &choice](PublishChoices& choices) { choices.remember(path, choice); });
     m_lastOn.insert(doc, today);
 }
 
 // In a field of its own, so that the feedback of what the user does next does not hide it.
-void LivePublishing::showPublished(gui::BracketDocument* doc, const QString& path) {
+void LivePublishing::showPublished(QObject* doc, const QString& path) {
     remember(doc);
     m_published.insert(doc, {path, m_clock().time().toString(QStringLiteral("HH:mm:ss"))});
     if (doc == m_active) showLastPublication();
 }
 
-void LivePublishing::forgetPublication(gui::BracketDocument* doc) {
+void LivePublishing::forgetPublication(QObject* doc) {
     if (m_published.remove(doc) > 0 && doc == m_active) showLastPublication();
 }
 

@@ -10,65 +10,64 @@
 
 class QLabel;
 class QWidget;
-namespace kaz::gui {
-class BracketDocument;
-}
 
 namespace kaz::app {
 
-// The open brackets' live publishing ("ライブ公開"): a publisher per published bracket, the
-// choice kept per bracket file (the folder, the day it was last on and the page's file name)
-// and taken up when the file is opened again, and what publishing tells the user: the active
-// bracket's last publication in a field of its own in the status bar, a failure of any bracket
-// once, in the status bar and a notice that does not block editing.
+// The open documents' live publishing ("ライブ公開"): a publisher per published bracket or pool
+// stage (each `doc` here is a gui::BracketDocument or a gui::PoolDocument), the choice kept per
+// file (the folder, the day it was last on and the page's file name) and taken up when the file
+// is opened again, and what publishing tells the user: the active document's last publication in
+// a field of its own in the status bar, a failure of any document once, in the status bar and a
+// notice that does not block editing.
 class LivePublishing : public QObject {
     Q_OBJECT
 public:
-    // Messages go to `window`; pages are made by `writer`; `clock` tells the local time.
+    // Messages go to `window`; brackets' pages are made by `writer`; `clock` tells the local
+    // time.
     LivePublishing(QWidget* window, PageWriter writer, LivePublisher::Clock clock);
     // Waits for the writes asked for, a few seconds at most.
     ~LivePublishing() override;
 
     // "ライブ公開": asks the folder and the page's file name of `doc`, or whether to stop.
-    void choose(gui::BracketDocument* doc);
+    void choose(QObject* doc);
     // Publishes `doc` as `pageName` (the proposed name where empty) into `folder` from now on
     // (at once), or stops for an empty folder; the choice is kept for its file, and stopping
     // forgets it.
-    void setFolder(gui::BracketDocument* doc, const QString& folder,
-                   const QString& pageName = QString());
+    void setFolder(QObject* doc, const QString& folder, const QString& pageName = QString());
     // The publisher of `doc`, or nullptr while it is not published.
-    LivePublisher* publisher(gui::BracketDocument* doc) const;
+    LivePublisher* publisher(QObject* doc) const;
 
     // `doc` was read from its file: the file's choice resumes on the day it was last on, and is
     // offered on another day.
-    void opened(gui::BracketDocument* doc);
+    void opened(QObject* doc);
     // `doc` was brought back after a crash, which broke off its publishing as `pageName` into
     // `folder`: it goes on at once, and the status bar says so.
-    void resume(gui::BracketDocument* doc, const QString& folder, const QString& pageName);
+    void resume(QObject* doc, const QString& folder, const QString& pageName);
     // `doc` was stored, maybe under a new name (`previousPath` is its file before): its page
     // keeps its name, and the choice follows the file.
-    void stored(gui::BracketDocument* doc, const QString& previousPath);
+    void stored(QObject* doc, const QString& previousPath);
     // `doc` is about to go: its last change is written, a few seconds at most, and its
     // publisher stops. A page not written by then is said to be maybe out of date.
-    void closing(gui::BracketDocument* doc);
-    // The active bracket is now `doc` (nullptr: none): the publication field speaks of it alone,
+    void closing(QObject* doc);
+    // The active document is now `doc` (nullptr: none): the publication field speaks of it alone,
     // and is hidden while it has not been published.
-    void activated(gui::BracketDocument* doc);
-    // The editor quits: every bracket's last change is written, within a few seconds in all,
+    void activated(QObject* doc);
+    // The editor quits: every document's last change is written, within a few seconds in all,
     // and the pages not written by then are said to be maybe out of date.
     void finishAll();
 
 signals:
     // `doc` is published as `pageName` into `folder` from now on; both empty: no longer.
-    void publicationChanged(gui::BracketDocument* doc, const QString& folder,
-                            const QString& pageName);
+    void publicationChanged(QObject* doc, const QString& folder, const QString& pageName);
 
 private:
-    void showPublished(gui::BracketDocument* doc, const QString& path);
-    void forgetPublication(gui::BracketDocument* doc);
+    // What publishing asks of `doc`, of whichever kind it is.
+    PublishedDocument published(QObject* doc) const;
+    void showPublished(QObject* doc, const QString& path);
+    void forgetPublication(QObject* doc);
     void showLastPublication();
     void showFailure(const QString& message);
-    void remember(gui::BracketDocument* doc);
+    void remember(QObject* doc);
     // Waits for the pages of `publishers` until `deadline`, then names those not written.
     void finish(const QList<LivePublisher*>& publishers, QDeadlineTimer deadline);
     void showInStatusBar(const QString& message);
@@ -77,11 +76,11 @@ private:
     QWidget* m_window;
     PageWriter m_writer;
     LivePublisher::Clock m_clock;
-    QHash<gui::BracketDocument*, LivePublisher*> m_publishers;
-    QHash<gui::BracketDocument*, QDate> m_lastOn;  // the day kept in the settings
-    // Each published bracket's last page written, and when ("HH:mm:ss").
-    QHash<gui::BracketDocument*, std::pair<QString, QString>> m_published;
-    QPointer<gui::BracketDocument> m_active;
+    QHash<QObject*, LivePublisher*> m_publishers;
+    QHash<QObject*, QDate> m_lastOn;  // the day kept in the settings
+    // Each published document's last page written, and when ("HH:mm:ss").
+    QHash<QObject*, std::pair<QString, QString>> m_published;
+    QPointer<QObject> m_active;
     QLabel* m_lastPublication = nullptr;  // in the status bar, once there is one
 };
 

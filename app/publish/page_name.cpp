@@ -4,8 +4,6 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "document/bracket_document.h"
-
 namespace kaz::app {
 
 namespace {
@@ -28,8 +26,6 @@ bool deviceName(const QString& name) {
 }
 
 }  // namespace
-
-QString PageName::proposed(const gui::BracketDocument& doc) { return withSuffix(doc.fileStem()); }
 
 QString PageName::refusal(const QString& name) {
     if (name.trimmed().isEmpty())

@@ -1,35 +1,12 @@
 #include "publish/recent_results.h"
 
-#include <bitset>
+#include <unordered_set>
 
 #include "bracket/bracket.h"
 #include "bracket/third_place.h"
+#include "pools/pool_stage.h"
 
 namespace kaz::app {
-
-namespace {
-
-// A set of matches: a bit per line of the largest bracket and per third-place side.
-class MatchSet {
-public:
-    explicit MatchSet(const std::vector<int>& matches) {
-        for (int match : matches) add(match);
-    }
-    bool holds(int match) const { return inRange(match) && m_bits[bit(match)]; }
-    void add(int match) {
-        if (inRange(match)) m_bits[bit(match)] = true;
-    }
-
-private:
-    static constexpr int kBits = kaz::lineCountForMembers(kaz::kMaxMembers) + kaz::kThirdPlaceSides;
-    static size_t bit(int match) { return size_t(match + kaz::kThirdPlaceSides); }
-    static bool inRange(int match) {
-        return match >= -kaz::kThirdPlaceSides && bit(match) < size_t(kBits);
-    }
-    std::bitset<kBits> m_bits;
-};
-
-}  // namespace
 
 std::vector<int> decidedMatches(const kaz::Bracket& bracket) {
     std::vector<int> decided;
@@ -45,23 +22,34 @@ std::vector<int> decidedMatches(const kaz::Bracket& bracket) {
     return decided;
 }
 
+std::vector<int> decidedPoolMatches(const kaz::PoolStage& stage) {
+    std::vector<int> decided;
+    int number = 0;
+    for (const kaz::Pool& pool : stage.pools) {
+        for (const kaz::PoolMatch& match : pool.matches) {
+            ++number;
+            if (match.isPlayed()) decided.push_back(number);
+        }
+    }
+    // Later in the order of play first, as the rounds of a bracket.
+    return {decided.rbegin(), decided.rend()};
+}
+
 std::vector<int> followRecentResults(const std::vector<int>& recent, const std::vector<int>& before,
                                      const std::vector<int>& after) {
-    const MatchSet wasDecided(before);
-    const MatchSet decided(after);
-    MatchSet taken({});
+    const std::unordered_set<int> wasDecided(before.begin(), before.end());
+    const std::unordered_set<int> decided(after.begin(), after.end());
+    std::unordered_set<int> taken;
     std::vector<int> followed;
     followed.reserve(after.size());
     auto take = [&](int match) {
-        if (taken.holds(match)) return;
-        taken.add(match);
-        followed.push_back(match);
+        if (taken.insert(match).second) followed.push_back(match);
     };
     for (int match : after) {
-        if (!wasDecided.holds(match)) take(match);
+        if (wasDecided.count(match) == 0) take(match);
     }
     for (int match : recent) {
-        if (decided.holds(match)) take(match);
+        if (decided.count(match) != 0) take(match);
     }
     // A decided match the list did not hold yet (there is none while the list follows every
     // state) keeps the list whole.

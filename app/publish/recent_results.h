@@ -4,7 +4,8 @@
 
 namespace kaz {
 class Bracket;
-}
+struct PoolStage;
+}  // namespace kaz
 
 namespace kaz::app {
 
@@ -12,6 +13,9 @@ namespace kaz::app {
 // by -1 - side), the latest round first: the order in which matches decided together count as
 // entered.
 std::vector<int> decidedMatches(const kaz::Bracket& bracket);
+// The played matches of `stage`, by their numbers across the stage, the last in the order of
+// play first.
+std::vector<int> decidedPoolMatches(const kaz::PoolStage& stage);
 
 // The most recent results (`recent`, newest first) brought from the decided matches `before` to
 // `after`: a match decided since goes to the front, one no longer decided leaves, the others

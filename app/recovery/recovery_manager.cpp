@@ -130,14 +130,13 @@ DebouncedWriter::Write RecoveryManager::snapshot(QObject* doc) {
     };
 }
 
-void RecoveryManager::setPublication(gui::BracketDocument* doc,
-                                     const RecoveryPublication& publication) {
+void RecoveryManager::setPublication(QObject* doc, const RecoveryPublication& publication) {
     const auto found = m_followed.find(doc);
     if (found == m_followed.end() || found->publication == publication) return;
     found->publication = publication;
     // A bracket without changes has no record; a changed one's is written again as after any
     // change.
-    if (doc->isChanged()) m_writer.changed(found->key);
+    if (found->kept.isChanged()) m_writer.changed(found->key);
 }
 
 void RecoveryManager::documentStored(QObject* doc) {

@@ -51,7 +51,8 @@ public:
     void followPools(gui::PoolDocument* doc);
     // `doc` is published live as `publication` from now on (empty: no longer); its record says
     // so, written again within two seconds while it has changes.
-    void setPublication(gui::BracketDocument* doc, const RecoveryPublication& publication);
+    // `doc` is a bracket or a pool stage.
+    void setPublication(QObject* doc, const RecoveryPublication& publication);
     // To be called once `doc` (a bracket or a pool stage) was stored: its files go at once.
     void documentStored(QObject* doc);
     // Keeps `doc` now, as the delay's end does: this thread only makes the bytes, the writer's

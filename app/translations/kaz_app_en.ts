@@ -20,14 +20,6 @@
         <translation>Open</translation>
     </message>
     <message>
-        <source>%1 は他のプログラムによって変更されています。上書きしますか?</source>
-        <translation>%1 has been changed by another program. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>%1 は他のプログラムによって変更されています。再度読み込みますか?</source>
-        <translation>%1 has been changed by another program. Reload it?</translation>
-    </message>
-    <message>
         <source>名前を付けて保存</source>
         <translation>Save As</translation>
     </message>
@@ -719,6 +711,14 @@
     <message>
         <source>%1 への変更を保存しますか?</source>
         <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>%1 は他のプログラムによって変更されています。上書きしますか?</source>
+        <translation>%1 has been changed by another program. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>%1 は他のプログラムによって変更されています。再度読み込みますか?</source>
+        <translation>%1 has been changed by another program. Reload it?</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,9 @@ void applySheet(PoolStage& stage, const PoolSheet& sheet) {
     stage.title = sheet.title;
     stage.subtitle = sheet.subtitle;
     stage.language = sheet.language;
+    for (size_t pool = 0; pool < stage.pools.size() && pool < sheet.poolNames.size(); ++pool) {
+        stage.pools[pool].name = sheet.poolNames[pool];
+    }
 }
 
 bool decidedByScores(const EnteredResult& entered) {
@@ -35,7 +38,9 @@ std::optional<Refusal> scoreRefusal(const EnteredResult& entered) {
 }  // namespace
 
 PoolSheet poolSheetOf(const PoolStage& stage) {
-    return {stage.title, stage.subtitle, stage.language};
+    PoolSheet sheet{stage.title, stage.subtitle, stage.language, {}};
+    for (const Pool& pool : stage.pools) sheet.poolNames.push_back(pool.name);
+    return sheet;
 }
 
 void PoolStageChange::redo(PoolStage& stage) const {

@@ -15,14 +15,16 @@
 
 namespace kaz {
 
-// The sheet of a pool stage: its title, second line and language.
+// The sheet of a pool stage: its title, second line and language, and the names of its pools.
 struct PoolSheet {
     std::string title;
     std::string subtitle;
     SheetLanguage language = SheetLanguage::Japanese;
+    std::vector<std::string> poolNames;  // one per pool, in order
 
     bool operator==(const PoolSheet& o) const {
-        return title == o.title && subtitle == o.subtitle && language == o.language;
+        return title == o.title && subtitle == o.subtitle && language == o.language &&
+               poolNames == o.poolNames;
     }
 };
 

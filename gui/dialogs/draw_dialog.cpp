@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -29,6 +28,7 @@
 #include "common/ui_text.h"
 #include "desktop/desktop_services.h"
 #include "dialogs/draw_preview.h"
+#include "dialogs/pool_names.h"
 #include "document/file_access.h"
 #include "draw/bracket_draw.h"
 #include "draw/entrant_list.h"
@@ -442,11 +442,11 @@ void DrawDialog::redrawPools(kaz::EntrantList& list, const DrawChoices& chosen) 
     showListLines(list);
     if (draw) {
         // The organiser's names, in turn, for as many pools as they name.
-        const QStringList names = m_poolNames->text().split(
-            QRegularExpression(QStringLiteral("[,、\\s]+")), Qt::SkipEmptyParts);
-        for (int pool = 0; pool < names.size() && pool < int(draw->stage.pools.size()); ++pool) {
-            draw->stage.pools[size_t(pool)].name = kaz::withoutControlCharacters(
-                names[pool].left(int(kaz::kMaxPoolNameCharacters)).toStdString());
+        std::vector<std::string> names;
+        for (const kaz::Pool& pool : draw->stage.pools) names.push_back(pool.name);
+        names = typedPoolNames(m_poolNames->text(), std::move(names));
+        for (size_t pool = 0; pool < names.size(); ++pool) {
+            draw->stage.pools[pool].name = std::move(names[pool]);
         }
         const std::vector<int> sizes = kaz::poolSizes(entrants, options);
         m_summary->setText(tr("%1人 → %2ブロック (%3人〜%4人)")

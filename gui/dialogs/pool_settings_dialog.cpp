@@ -14,6 +14,7 @@
 
 #include "bridge/fonts.h"
 #include "common/dialog_units.h"
+#include "dialogs/pool_names.h"
 #include "pools/pool_file.h"
 #include "text/text_limits.h"
 
@@ -46,13 +47,15 @@ QLineEdit* textLine(const std::string& text, const char* name, QWidget* parent) 
 }  // namespace
 
 PoolSettingsDialog::PoolSettingsDialog(const kaz::PoolStage& stage, QWidget* parent)
-    : QDialog(parent), m_rules(stage.rules) {
+    : QDialog(parent), m_rules(stage.rules), m_names(kaz::poolSheetOf(stage).poolNames) {
     setWindowTitle(tr("表の設定"));
     setFont(render::japaneseUiFont());
     const DialogUnits dlu(font());
 
     m_title = textLine(stage.title, "titleField", this);
     m_subtitle = textLine(stage.subtitle, "subtitleField", this);
+    m_poolNames = new QLineEdit(poolNamesText(m_names), this);
+    m_poolNames->setObjectName(QStringLiteral("poolNamesField"));
     m_language = new QComboBox(this);
     m_language->setObjectName(QStringLiteral("languageBox"));
     m_language->addItems({QStringLiteral("日本語"), QStringLiteral("English")});
@@ -118,6 +121,7 @@ PoolSettingsDialog::PoolSettingsDialog(const kaz::PoolStage& stage, QWidget* par
     auto* form = new QFormLayout;
     form->addRow(tr("表題"), m_title);
     form->addRow(tr("2行目"), m_subtitle);
+    form->addRow(tr("ブロック名"), m_poolNames);
     form->addRow(tr("勝点"), pointsRow);
     form->addRow(QString(), m_draws);
     form->addRow(tr("勝敗の印"), m_marks);
@@ -173,7 +177,8 @@ kaz::PoolRules PoolSettingsDialog::rules() const {
 kaz::PoolSheet PoolSettingsDialog::sheet() const {
     return {kaz::withoutControlCharacters(m_title->text().toStdString()),
             kaz::withoutControlCharacters(m_subtitle->text().toStdString()),
-            static_cast<kaz::SheetLanguage>(m_language->currentIndex())};
+            static_cast<kaz::SheetLanguage>(m_language->currentIndex()),
+            typedPoolNames(m_poolNames->text(), m_names)};
 }
 
 }  // namespace kaz::gui

@@ -707,6 +707,10 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>ブロック名</source>
+        <translation>Pool names</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::PoolView</name>

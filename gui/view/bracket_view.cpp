@@ -1,10 +1,7 @@
 #include "view/bracket_view.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QScrollBar>
-#include <QWheelEvent>
-#include <algorithm>
 
 #include "bracket/line_style.h"
 #include "bridge/qt_geometry.h"
@@ -25,13 +22,10 @@ namespace {
 constexpr int kChampionMargin = 4;
 constexpr int kChampionBand = 28;
 
-// One notch of a mouse wheel, in eighths of a degree: a step of the zoom.
-constexpr int kWheelNotch = 120;
-
 }  // namespace
 
 BracketView::BracketView(BracketDocument* document, QWidget* parent)
-    : QScrollArea(parent),
+    : ZoomedScrollArea(parent),
       m_document(document),
       m_scene(new ScreenScene(document, this)),
       m_canvas(new BracketCanvas(this)) {
@@ -93,28 +87,28 @@ void BracketView::placeWidgets() {
     const int members = m_document->memberCount();
     for (int member = 0; member < members; ++member) {
         m_nameEdits[static_cast<size_t>(member)]->setGeometry(
-            render::toQRect(kaz::zoomed(kaz::sheetNameRect(m_layout, member), m_zoom)));
+            render::toQRect(kaz::zoomed(kaz::sheetNameRect(m_layout, member), zoom())));
     }
     for (int line = 0; line < static_cast<int>(m_lineWidgets.size()); ++line) {
         m_lineWidgets[static_cast<size_t>(line)]->placeOnSheet(
-            kaz::sheetLineRect(m_layout, members, line), m_zoom);
+            kaz::sheetLineRect(m_layout, members, line), zoom());
     }
-    for (ThirdPlaceLine* side : m_thirdPlaceLines) side->place(m_layout.thirdPlace, m_zoom);
+    for (ThirdPlaceLine* side : m_thirdPlaceLines) side->place(m_layout.thirdPlace, zoom());
     showClubBoxes(m_layout.hasClubColumn());
-    m_canvas->setMinimumSize(render::toQSize(kaz::zoomed(m_layout.extent, m_zoom)));
+    m_canvas->setMinimumSize(render::toQSize(kaz::zoomed(m_layout.extent, zoom())));
 }
 
 void BracketView::showClubBoxes(bool shown) {
     if (shown && m_clubEdits.empty()) {
         for (int member = 0; member < m_document->memberCount(); ++member) {
             m_clubEdits.push_back(new MemberClubEdit(m_document, member, m_canvas));
-            if (m_zoom != kaz::kActualSize) m_clubEdits.back()->setZoom(m_zoom);
+            if (zoom() != kaz::kActualSize) m_clubEdits.back()->setZoom(zoom());
         }
     }
     for (MemberClubEdit* box : m_clubEdits) {
         if (shown) {
             box->setGeometry(
-                render::toQRect(kaz::zoomed(kaz::sheetClubRect(m_layout, box->member()), m_zoom)));
+                render::toQRect(kaz::zoomed(kaz::sheetClubRect(m_layout, box->member()), zoom())));
         } else if (box->hasFocus() || m_canvas->focusProxy() == box) {
             // The focus stays on the member's row, in its name box.
             MemberNameEdit* name = m_nameEdits[static_cast<size_t>(box->member())];
@@ -125,66 +119,21 @@ void BracketView::showClubBoxes(bool shown) {
     }
 }
 
-QRect BracketView::onCanvas(const QRect& rect) const { return render::zoomedCover(rect, m_zoom); }
+QRect BracketView::onCanvas(const QRect& rect) const { return render::zoomedCover(rect, zoom()); }
 
 QSize BracketView::sizeHint() const {
     const int frame = 2 * frameWidth();
     return m_canvas->minimumSize() + QSize(frame, frame);
 }
 
-void BracketView::setZoom(int percent) { setZoom(percent, viewport()->rect().center()); }
-
-void BracketView::zoomToFit() {
-    // Without scroll bars, as the sheet that fits will show. Rounded down, the zoomed sheet's
-    // size, rounded up, still fits.
-    const QSize room = maximumViewportSize();
-    const QSize extent = bracketExtent();
-    setZoom(std::min(room.width() * kaz::kActualSize / extent.width(),
-                     room.height() * kaz::kActualSize / extent.height()));
-}
-
-void BracketView::setZoom(int percent, const QPoint& anchor) {
-    percent = kaz::boundedZoom(percent);
-    if (percent == m_zoom) return;
-    QScrollBar* across = horizontalScrollBar();
-    QScrollBar* down = verticalScrollBar();
-    // The anchor's place on the sheet, in the sheet's own pixels.
-    const QPointF place =
-        (QPointF(across->value(), down->value()) + anchor) * kaz::kActualSize / m_zoom;
-    m_zoom = percent;
-    for (MemberNameEdit* box : m_nameEdits) box->setZoom(percent);
-    for (MemberClubEdit* box : m_clubEdits) box->setZoom(percent);
+void BracketView::applyZoom() {
+    for (MemberNameEdit* box : m_nameEdits) box->setZoom(zoom());
+    for (MemberClubEdit* box : m_clubEdits) box->setZoom(zoom());
     placeWidgets();
-    // The bars take the canvas's new size now, so that the anchor can be scrolled back to.
-    QEvent request(QEvent::LayoutRequest);
-    QCoreApplication::sendEvent(this, &request);
-    const QPointF scrolled = place * percent / kaz::kActualSize - anchor;
-    across->setValue(qRound(scrolled.x()));
-    down->setValue(qRound(scrolled.y()));
-    m_canvas->update();
-    emit zoomChanged(percent);
-}
-
-// Ctrl with the wheel zooms, a step a notch, about the pointer; the wheel alone scrolls.
-void BracketView::wheelEvent(QWheelEvent* event) {
-    if (!(event->modifiers() & Qt::ControlModifier)) {
-        m_wheelTurn = 0;
-        QScrollArea::wheelEvent(event);
-        return;
-    }
-    event->accept();
-    const QPoint anchor = viewport()->mapFromGlobal(event->globalPosition().toPoint());
-    m_wheelTurn += event->angleDelta().y();
-    for (; m_wheelTurn >= kWheelNotch; m_wheelTurn -= kWheelNotch) {
-        setZoom(kaz::zoomedIn(m_zoom), anchor);
-    }
-    for (; m_wheelTurn <= -kWheelNotch; m_wheelTurn += kWheelNotch) {
-        setZoom(kaz::zoomedOut(m_zoom), anchor);
-    }
 }
 
 bool BracketView::event(QEvent* event) {
-    const bool handled = QScrollArea::event(event);
+    const bool handled = ZoomedScrollArea::event(event);
     // The scroll area sets its own steps whenever it lays its bars out again.
     switch (event->type()) {
         case QEvent::LayoutRequest:

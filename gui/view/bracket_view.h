@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QScrollArea>
 #include <vector>
 
 #include "bracket/document_change.h"
 #include "bracket/sheet_layout.h"
-#include "bracket/sheet_zoom.h"
+#include "view/zoomed_scroll_area.h"
 
 namespace kaz::gui {
 
@@ -25,9 +24,8 @@ class ThirdPlaceLine;
 // the champion's name above the final in the middle; Tab still runs by member, so through the
 // left side top to bottom, then the right. The boxes and lines are made once; a change of the
 // sheet's shape moves them, and every other change comes from the document and repaints in place.
-// The view zooms (25 % to 400 %, its own, never stored): boxes, lines and texts scale together,
-// and Ctrl with the wheel zooms about the pointer.
-class BracketView : public QScrollArea {
+// At every zoom, boxes, lines and texts scale together.
+class BracketView : public ZoomedScrollArea {
     Q_OBJECT
 public:
     explicit BracketView(BracketDocument* document, QWidget* parent = nullptr);
@@ -57,22 +55,10 @@ public:
     // The whole bracket as zoomed, so that a window opens large enough to show all of it.
     QSize sizeHint() const override;
 
-    // The zoom in percent: 100 shows the sheet in its own pixels.
-    int zoom() const { return m_zoom; }
-    // Zooms to `percent` (kept within 25 … 400 %) so that the place of the sheet at `anchor`, a
-    // point of the viewport, stays there.
-    void setZoom(int percent, const QPoint& anchor);
-    // The same about the middle of the viewport.
-    void setZoom(int percent);
-    // Zooms so that the whole sheet fits the window (within 25 … 400 %).
-    void zoomToFit();
-
-signals:
-    void zoomChanged(int percent);
-
 protected:
     bool event(QEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
+    QSize sheetExtent() const override { return bracketExtent(); }
+    void applyZoom() override;
 
 private:
     void layoutBracket();
@@ -97,8 +83,6 @@ private:
     std::vector<MemberClubEdit*> m_clubEdits;
     std::vector<LineWidget*> m_lineWidgets;
     std::vector<ThirdPlaceLine*> m_thirdPlaceLines;
-    int m_zoom = kaz::kActualSize;
-    int m_wheelTurn = 0;  // Ctrl+wheel turned towards the next step, in eighths of a degree
 };
 
 }  // namespace kaz::gui

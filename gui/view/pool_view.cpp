@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "bridge/qt_geometry.h"
 #include "color/color_set.h"
 #include "common/notice.h"
 #include "dialogs/pool_match_dialog.h"
@@ -23,7 +24,7 @@ namespace kaz::gui {
 
 namespace {
 
-QRect toQRect(const kaz::Rect& rect) { return QRect(rect.left, rect.top, rect.width, rect.height); }
+using render::toQRect;
 
 // The union of what match `number` draws and takes clicks on: its two cells and its line of
 // the order of play.
@@ -39,7 +40,7 @@ QRect matchArea(const kaz::Scene& scene, int number) {
 
 }  // namespace
 
-// The sheet's surface: the scene at its own size, the current match framed.
+// The sheet's surface: the scene at the view's zoom, the current match framed.
 class PoolView::Canvas : public QWidget {
 public:
     explicit Canvas(PoolView* view) : QWidget(view), m_view(view) {
@@ -49,8 +50,14 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        const QRect exposed = event->rect();
-        painter.fillRect(exposed, Qt::white);
+        painter.fillRect(event->rect(), Qt::white);
+        const qreal scale = qreal(m_view->zoom()) / kaz::kActualSize;
+        painter.scale(scale, scale);
+        // The part to paint in the sheet's own pixels, a pixel to spare all round.
+        const QRect exposed =
+            QRectF(QRectF(event->rect()).topLeft() / scale, QRectF(event->rect()).size() / scale)
+                .toAlignedRect()
+                .adjusted(-1, -1, 1, 1);
         const kaz::Scene& scene = m_view->scene();
         // Only what lies in the part to paint: a result repaints its own cells and standings.
         render::paintScene(painter, scene, kaz::ColorSet(), [&exposed](const kaz::SceneItem& item) {
@@ -80,11 +87,11 @@ private:
 };
 
 PoolView::PoolView(PoolDocument* document, QWidget* parent)
-    : QScrollArea(parent), m_document(document), m_canvas(new Canvas(this)) {
+    : ZoomedScrollArea(parent), m_document(document), m_canvas(new Canvas(this)) {
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setWidget(m_canvas);
-    m_canvas->resize(scene().extent.width, scene().extent.height);
+    applyZoom();
     connect(document, &PoolDocument::changed, this, &PoolView::onChanged);
 }
 
@@ -105,7 +112,7 @@ std::optional<kaz::PoolMatchPlace> PoolView::matchAt(const QPoint& point) const 
 void PoolView::setCurrentMatch(int number) {
     if (number < 1 || number > matchCount()) return;
     m_current = number;
-    const QRect area = matchArea(scene(), number);
+    const QRect area = render::zoomedCover(matchArea(scene(), number), zoom());
     if (!area.isEmpty()) {
         ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + 8,
                       area.height() / 2 + 8);
@@ -116,10 +123,21 @@ void PoolView::setCurrentMatch(int number) {
 QPoint PoolView::cellCentre(int number) const {
     for (const kaz::SceneItem& item : scene().items) {
         if (item.tag.kind == kaz::SceneTag::Kind::PoolMatch && item.tag.index == number - 1) {
-            return toQRect(item.rect).center();
+            return onCanvas(item.rect).center();
         }
     }
     return {};
+}
+
+QRect PoolView::onCanvas(const kaz::Rect& rect) const {
+    return render::zoomedCover(toQRect(rect), zoom());
+}
+
+QSize PoolView::sheetExtent() const { return render::toQSize(scene().extent); }
+
+void PoolView::applyZoom() {
+    m_canvas->resize(render::toQSize(kaz::zoomed(scene().extent, zoom())));
+    m_canvas->update();
 }
 
 void PoolView::enterResult(int number) {
@@ -150,7 +168,7 @@ void PoolView::enterResult(int number) {
 
 QSize PoolView::sizeHint() const {
     const int frame = 2 * frameWidth();
-    return QSize(scene().extent.width + frame, scene().extent.height + frame);
+    return m_canvas->size() + QSize(frame, frame);
 }
 
 void PoolView::keyPressEvent(QKeyEvent* event) {
@@ -173,7 +191,7 @@ void PoolView::keyPressEvent(QKeyEvent* event) {
                     m_document->proposeResult(place->pool, place->match, kaz::EnteredResult{}));
             }
             return;
-        default: QScrollArea::keyPressEvent(event);
+        default: ZoomedScrollArea::keyPressEvent(event);
     }
 }
 
@@ -185,12 +203,11 @@ void PoolView::onChanged(const kaz::PoolDocumentChange& change) {
     const std::optional<std::vector<kaz::Rect>> changed =
         before ? kaz::changedRects(*before, scene()) : std::nullopt;
     if (!changed) {
-        m_canvas->resize(scene().extent.width, scene().extent.height);
-        m_canvas->update();
+        applyZoom();
         return;
     }
     QRegion dirty;
-    for (const kaz::Rect& rect : *changed) dirty += toQRect(rect).adjusted(-1, -1, 1, 1);
+    for (const kaz::Rect& rect : *changed) dirty += onCanvas(rect).adjusted(-1, -1, 1, 1);
     m_canvas->update(dirty);
 }
 
@@ -241,8 +258,11 @@ QMenu* PoolView::memberMenu(int pool, int member) {
     return menu;
 }
 
-void PoolView::pressed(const QPoint& point, Qt::MouseButton button, const QPoint& globalPoint) {
+void PoolView::pressed(const QPoint& canvasPoint, Qt::MouseButton button,
+                       const QPoint& globalPoint) {
     setFocus();
+    const QPoint point(canvasPoint.x() * kaz::kActualSize / zoom(),
+                       canvasPoint.y() * kaz::kActualSize / zoom());
     if (button == Qt::RightButton) {
         if (const auto member = memberAt(point)) {
             QMenu* menu = memberMenu(member->first, member->second);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QScrollArea>
 #include <optional>
 #include <utility>
 
 #include "pools/pool_change.h"
 #include "pools/pool_stage.h"
 #include "scene/scene.h"
+#include "view/zoomed_scroll_area.h"
 
 class QMenu;
 
@@ -21,7 +21,8 @@ class PoolDocument;
 // dialog and Delete takes its result back. Every result is one step of the document. A right
 // click on a member's name offers their withdrawal (棄権: the matches left counted as lost, or
 // all their matches taken out) and, while the rules leave them level with others, a lot (抽選).
-class PoolView : public QScrollArea {
+// The view zooms as a bracket's does. Points of the sheet are in its own pixels, at any zoom.
+class PoolView : public ZoomedScrollArea {
     Q_OBJECT
 public:
     explicit PoolView(PoolDocument* document, QWidget* parent = nullptr);
@@ -36,7 +37,8 @@ public:
     void setCurrentMatch(int number);
     // Opens the match dialog of the match numbered `number` and commits what it enters.
     void enterResult(int number);
-    // Where match `number`'s first cell lies, in the canvas' pixels (for a click on it).
+    // Where match `number`'s first cell lies, in the canvas' pixels as zoomed (for a click on
+    // it).
     QPoint cellCentre(int number) const;
     // The member whose name lies at `point` of the sheet: pool and member.
     std::optional<std::pair<int, int>> memberAt(const QPoint& point) const;
@@ -48,13 +50,18 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    QSize sheetExtent() const override;
+    void applyZoom() override;
 
 private:
     class Canvas;
     friend class Canvas;
 
     void onChanged(const kaz::PoolDocumentChange& change);
+    // A press at `point` of the canvas.
     void pressed(const QPoint& point, Qt::MouseButton button, const QPoint& globalPoint);
+    // `rect` of the sheet as the canvas shows it now.
+    QRect onCanvas(const kaz::Rect& rect) const;
     int matchCount() const;
 
     PoolDocument* m_document;

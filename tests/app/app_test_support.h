@@ -1,7 +1,7 @@
 #pragma once
 
 // What the shell tests share besides the GUI tests' support: a command of the main window, the
-// active bracket window and its view, and New through the shell.
+// active bracket window and its view, New through the shell, and a drawn pool stage.
 
 #include <QAction>
 #include <QMdiArea>
@@ -9,6 +9,7 @@
 #include "dialogs/member_count_dialog.h"
 #include "documents/bracket_window.h"
 #include "gui_test_support.h"
+#include "pools/pool_draw.h"
 #include "shell/main_window.h"
 
 namespace guitest {
@@ -39,6 +40,16 @@ inline kaz::gui::BracketView* newBracket(kaz::app::MainWindow& window, int item 
     // The offscreen platform leaves no window active once a dialog has closed.
     showActive(window);
     return activeView(window);
+}
+
+// Six entrants, 選手1 to 選手6, drawn into two pools by draw number 11.
+inline kaz::PoolStage drawnPoolStage() {
+    std::vector<kaz::Entrant> entrants(6);
+    for (size_t e = 0; e < entrants.size(); ++e) entrants[e].name = "選手" + std::to_string(e + 1);
+    kaz::PoolDrawOptions options;
+    options.pools = 2;
+    options.drawNumber = 11;
+    return kaz::drawPools(entrants, options)->stage;
 }
 
 }  // namespace guitest

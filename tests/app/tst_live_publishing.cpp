@@ -28,7 +28,9 @@
 #include "app_test_support.h"
 #include "bridge/qt_text.h"
 #include "document/bracket_document.h"
+#include "document/pool_document.h"
 #include "documents/document_manager.h"
+#include "documents/pool_stages.h"
 #include "publish/live_publish_dialog.h"
 #include "publish/live_publishing.h"
 #include "publish/page_name.h"
@@ -107,6 +109,7 @@ private slots:
     void choiceIsKeptPerFile();
     void commandStartsAndStops();
     void publicationFieldSpeaksOfTheActiveBracket();
+    void poolStagePublishedAsItIsPlayed();
 
 private:
     QTemporaryDir m_config;
@@ -132,7 +135,8 @@ void TestLivePublishing::everyChangeIsOnDiskWithinTwoSeconds() {
     const QString pages = folder.filePath(QStringLiteral("pages"));
     QVERIFY(QDir().mkpath(pages));
     const CountingWriter counting;
-    LivePublisher publisher(&doc, pages, PageName::proposed(doc), counting.writer(), localNow);
+    LivePublisher publisher(publishedBracket(&doc, counting.writer()), pages,
+                            PageName::withSuffix(doc.fileStem()), localNow);
     const QString page = pages + QStringLiteral("/大会.2026.html");
     QCOMPARE(publisher.targetPath(), page);
     QSignalSpy published(&publisher, &LivePublisher::published);
@@ -397,8 +401,8 @@ void TestLivePublishing::recentResultsInTheOrderEntered() {
     BracketDocument doc(namedBracket(4));
     doc.setTitle(QStringLiteral("r"));
     doc.leftClickLine(2);  // decided before publishing began
-    LivePublisher publisher(&doc, folder.path(), QStringLiteral("r.html"),
-                            CountingWriter().writer(), localNow);
+    LivePublisher publisher(publishedBracket(&doc, CountingWriter().writer()), folder.path(),
+                            QStringLiteral("r.html"), localNow);
     QCOMPARE(publisher.recentResults(), std::vector<int>{2});
     doc.leftClickLine(0);
     doc.leftClickLine(5);  // line 2's member wins the final
@@ -551,6 +555,57 @@ void TestLivePublishing::publicationFieldSpeaksOfTheActiveBracket() {
     window.mdiArea()->setActiveSubWindow(publishedWindow);
     QVERIFY(field->isVisible() && field->text().startsWith(page));
     window.documentManager()->closeAllDocuments();
+    QVERIFY(!field->isVisible());
+}
+
+// A pool stage is published as a bracket is: ライブ公開 on its window, a result on the page with
+// the latest results, the page's name kept and the choice following the file when it is stored,
+// the status bar's field naming it while it is active, its last change written as it closes.
+void TestLivePublishing::poolStagePublishedAsItIsPlayed() {
+    ScriptedDesktop desktop;
+    MainWindow window;
+    showActive(window);
+    DocumentManager* documents = window.documentManager();
+    documents->openNewPoolStage(drawnPoolStage());
+    PoolDocument* doc = documents->activePoolDocument();
+    QTemporaryDir folder;
+    desktop.folderAnswers.enqueue(folder.path());
+    onNextDialog<LivePublishDialog>([](LivePublishDialog* dialog) {
+        dialog->findChild<QPushButton*>(QStringLiteral("browse"))->click();
+        dialog->accept();
+    });
+    action(window, "livePublish")->trigger();
+    LivePublisher* publisher = documents->publishing()->publisher(doc);
+    QVERIFY(publisher);
+    const QString page = folder.filePath(QStringLiteral("新しい予選リーグ1.html"));
+    QCOMPARE(publisher->targetPath(), page);
+    QTRY_VERIFY_WITH_TIMEOUT(readFile(page).contains("選手1"), int(kPromiseMs));
+    QVERIFY(!readFile(page).contains("class=\"recent\""));
+
+    doc->commitResult(doc->proposeResult(1, 0, {21, 15, kaz::MatchOutcome::Unplayed, false}));
+    const int number = kaz::poolMatchNumber(doc->stage(), 1, 0);
+    QCOMPARE(publisher->recentResults(), std::vector<int>{number});
+    QTRY_VERIFY_WITH_TIMEOUT(readFile(page).contains("class=\"recent\""), int(kPromiseMs));
+    auto* field = window.statusBar()->findChild<QLabel*>(QStringLiteral("lastPublication"));
+    QTRY_VERIFY(field && field->isVisible());
+    QVERIFY(field->text().startsWith(QStringLiteral("新しい予選リーグ1.html")));
+
+    const QString path = folder.filePath(QStringLiteral("予選.kazpool"));
+    desktop.saveAnswers.enqueue(path);
+    action(window, "fileSaveAs")->trigger();
+    QCOMPARE(documents->publishing()->publisher(doc), publisher);
+    QCOMPARE(publisher->targetPath(), page);
+    QSettings settings = profileSettings();
+    QCOMPARE(PublishChoices(settings).find(path).value_or(PublishChoices::Choice()).pageName,
+             QStringLiteral("新しい予選リーグ1.html"));
+
+    // Taken back and closed at once: the page no longer lists it.
+    doc->commitResult(doc->proposeResult(1, 0, {}));
+    QVERIFY(publisher->recentResults().empty());
+    desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
+    documents->pools()->close(doc);
+    QVERIFY(!documents->publishing()->publisher(doc));
+    QVERIFY(!readFile(page).contains("class=\"recent\""));
     QVERIFY(!field->isVisible());
 }
 

@@ -3,6 +3,7 @@
 // result is a step of the one undo history, and storing and closing ask as for a bracket.
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -21,7 +22,6 @@
 #include "documents/document_manager.h"
 #include "documents/pool_stages.h"
 #include "documents/pool_window.h"
-#include "pools/pool_draw.h"
 #include "pools/pool_file.h"
 #include "scripted_desktop.h"
 #include "view/pool_view.h"
@@ -32,15 +32,6 @@ using namespace kaz::app;
 using namespace guitest;
 
 namespace {
-
-PoolStage drawnStage() {
-    std::vector<Entrant> entrants(6);
-    for (size_t e = 0; e < entrants.size(); ++e) entrants[e].name = "選手" + std::to_string(e + 1);
-    PoolDrawOptions options;
-    options.pools = 2;
-    options.drawNumber = 11;
-    return drawPools(entrants, options)->stage;
-}
 
 PoolWindow* activePoolWindow(MainWindow& frame) {
     return qobject_cast<PoolWindow*>(frame.mdiArea()->currentSubWindow());
@@ -64,12 +55,13 @@ private slots:
     void savedAsPictureAndPdf();
     void settingsAreOneStep();
     void editorGoesWithAStageChanged();
+    void outsideChangesAreAskedAbout();
 };
 
 void TestPoolStages::openedPlayedStoredAndClosed() {
     QTemporaryDir folder;
     const QString path = folder.filePath("予選.kazpool");
-    QVERIFY(writeFile(path, QByteArray::fromStdString(writePoolFile(drawnStage()))));
+    QVERIFY(writeFile(path, QByteArray::fromStdString(writePoolFile(drawnPoolStage()))));
     ScriptedDesktop desktop;
     MainWindow frame;
     showActive(frame);
@@ -85,7 +77,7 @@ void TestPoolStages::openedPlayedStoredAndClosed() {
     QVERIFY(!action(frame, "htmlExport")->isEnabled());
     QVERIFY(!action(frame, "copyBracket")->isEnabled());
     // The ｳｨﾝﾄﾞｳ menu names it as its caption shows it.
-    frame.documentManager()->openNewPoolStage(drawnStage());
+    frame.documentManager()->openNewPoolStage(drawnPoolStage());
     QMenu* windows = nullptr;
     for (QAction* title : frame.menuBar()->actions()) {
         if (title->text() == QStringLiteral("ｳｨﾝﾄﾞｳ(&W)")) windows = title->menu();
@@ -135,7 +127,7 @@ void TestPoolStages::savedAsPictureAndPdf() {
     ScriptedDesktop desktop;
     MainWindow frame;
     showActive(frame);
-    frame.documentManager()->openNewPoolStage(drawnStage());
+    frame.documentManager()->openNewPoolStage(drawnPoolStage());
     QVERIFY(activePoolWindow(frame));
     QCOMPARE(shownTitle(&frame), QStringLiteral("カズボー - 新しい予選リーグ1*"));
     const QString png = folder.filePath("予選.png");
@@ -157,10 +149,12 @@ void TestPoolStages::savedAsPictureAndPdf() {
 void TestPoolStages::settingsAreOneStep() {
     MainWindow frame;
     showActive(frame);
-    frame.documentManager()->openNewPoolStage(drawnStage());
+    frame.documentManager()->openNewPoolStage(drawnPoolStage());
     PoolDocument* doc = frame.documentManager()->activePoolDocument();
     onNextDialog<PoolSettingsDialog>([](PoolSettingsDialog* dialog) {
         dialog->titleField()->setText(QStringLiteral("秋季\t大会"));  // a pasted tab goes
+        QCOMPARE(dialog->poolNamesField()->text(), QStringLiteral("A, B"));
+        dialog->poolNamesField()->setText(QStringLiteral("東、"));  // B keeps its name
         dialog->pointsBox(0)->setValue(3);
         dialog->pointsBox(1)->setValue(1);
         dialog->drawsBox()->setChecked(true);
@@ -172,6 +166,7 @@ void TestPoolStages::settingsAreOneStep() {
     });
     action(frame, "sheetSettings")->trigger();
     QCOMPARE(doc->stage().title, std::string("秋季大会"));
+    QCOMPARE(doc->stage().pools[0].name + doc->stage().pools[1].name, std::string("東B"));
     QCOMPARE(doc->stage().rules.winPoints, 3);
     QCOMPARE(doc->stage().rules.drawPoints, 1);
     QVERIFY(doc->stage().rules.drawsAllowed);
@@ -180,7 +175,7 @@ void TestPoolStages::settingsAreOneStep() {
                                                                    TieBreak::ScoresFor}));
     QCOMPARE(doc->undoStack()->count(), 1);
     doc->undoStack()->undo();
-    QVERIFY(doc->stage().rules == PoolRules());
+    QVERIFY(doc->stage() == drawnPoolStage());
     frame.documentManager()->closeAllDocuments();
 }
 
@@ -189,7 +184,7 @@ void TestPoolStages::settingsAreOneStep() {
 void TestPoolStages::editorGoesWithAStageChanged() {
     QTemporaryDir folder;
     const QString path = folder.filePath("予選.kazpool");
-    QVERIFY(writeFile(path, QByteArray::fromStdString(writePoolFile(drawnStage()))));
+    QVERIFY(writeFile(path, QByteArray::fromStdString(writePoolFile(drawnPoolStage()))));
     auto frame = std::make_unique<MainWindow>();
     showActive(*frame);
     QVERIFY(frame->documentManager()->openDocumentFile(path));
@@ -200,6 +195,42 @@ void TestPoolStages::editorGoesWithAStageChanged() {
     frame->documentManager()->closeAllDocuments();
     frame.reset();
     QCOMPARE(told, 0);
+}
+
+// Another program writes the stage's file: an unchanged stage offers to read it again, and once
+// it has changes of its own, storing it asks before writing over the file.
+void TestPoolStages::outsideChangesAreAskedAbout() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("予選.kazpool");
+    QVERIFY(writeFile(path, QByteArray::fromStdString(writePoolFile(drawnPoolStage()))));
+    ScriptedDesktop desktop;
+    MainWindow frame;
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    PoolStage outside = drawnPoolStage();
+    outside.title = "県大会";
+    desktop.yesNoAnswers.enqueue(true);
+    QVERIFY(writeFile(path, QByteArray::fromStdString(writePoolFile(outside))));
+    const QString reload = QDir::toNativeSeparators(path) +
+                           " は他のプログラムによって変更されています。再度読み込みますか?";
+    QTRY_COMPARE(desktop.yesNoQuestions, QStringList{reload});
+    QTRY_VERIFY(frame.documentManager()->activePoolDocument() &&
+                frame.documentManager()->activePoolDocument()->stage() == outside);
+    QCOMPARE(frame.mdiArea()->subWindowList().size(), 1);
+
+    PoolDocument* doc = frame.documentManager()->activePoolDocument();
+    doc->commitResult(doc->proposeResult(0, 0, {3, 1, MatchOutcome::Unplayed, false}));
+    outside.subtitle = "二日目";
+    const QByteArray written = QByteArray::fromStdString(writePoolFile(outside));
+    QVERIFY(writeFile(path, written));
+    desktop.yesNoAnswers.enqueue(false);
+    action(frame, "fileSave")->trigger();
+    QCOMPARE(desktop.yesNoQuestions.value(1),
+             QDir::toNativeSeparators(path) +
+                 " は他のプログラムによって変更されています。上書きしますか?");
+    QCOMPARE(desktop.yesNoQuestions.size(), 2);
+    QCOMPARE(readFile(path), written);
+    QVERIFY(doc->isChanged());
+    frame.documentManager()->closeAllDocuments();
 }
 
 QTEST_MAIN(TestPoolStages)

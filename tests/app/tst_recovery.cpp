@@ -23,7 +23,6 @@
 #include "documents/document_manager.h"
 #include "io/kaz_format.h"
 #include "io/recovery_record.h"
-#include "pools/pool_draw.h"
 #include "pools/pool_file.h"
 #include "publish/live_publishing.h"
 #include "recovery/recovery_dialog.h"
@@ -45,15 +44,7 @@ void makeTheChange(kaz::Bracket& bracket) {
     bracket.setLineState(4, kaz::LineState::Advanced);
 }
 
-// The pool stage the pool test starts from, and the result its editor enters.
-kaz::PoolStage poolStage() {
-    std::vector<kaz::Entrant> entrants(6);
-    for (size_t e = 0; e < entrants.size(); ++e) entrants[e].name = "選手" + std::to_string(e);
-    kaz::PoolDrawOptions options;
-    options.pools = 2;
-    return kaz::drawPools(entrants, options)->stage;
-}
-
+// The result the pool test's editor enters.
 kaz::EnteredResult firstWinsThreeOne() { return {3, 1, kaz::MatchOutcome::Unplayed, false}; }
 
 QStringList recoveryFiles(const QString& folder) {
@@ -112,6 +103,7 @@ private slots:
     void nothingLeftAfterACleanExit();
     void steadyChangesDoNotPutTheRecordOff();
     void sheetChangeKept();
+    void publishingResumesAfterRestore_data();
     void publishingResumesAfterRestore();
     void laterKeepsAndDiscardRemoves_data();
     void laterKeepsAndDiscardRemoves();
@@ -192,7 +184,7 @@ void TestRecovery::restoredAfterAKill() {
 void TestRecovery::poolStageRestoredAfterAKill() {
     QProcess editor;
     const QString path =
-        startEditor("予選.kazpool", "crash", editor, kaz::writePoolFile(poolStage()));
+        startEditor("予選.kazpool", "crash", editor, kaz::writePoolFile(drawnPoolStage()));
     QByteArray said;
     QTRY_VERIFY_WITH_TIMEOUT((said += editor.readAll()).contains('\n'), 15000);
     editor.kill();
@@ -206,10 +198,10 @@ void TestRecovery::poolStageRestoredAfterAKill() {
     QVERIFY(doc);
     QCOMPARE(doc->filePath(), path);
     QVERIFY(doc->isChanged());
-    kaz::PoolStage expected = poolStage();
+    kaz::PoolStage expected = drawnPoolStage();
     proposePoolResult(expected, 0, 0, firstWinsThreeOne()).change.redo(expected);
     QVERIFY(doc->stage() == expected);
-    QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writePoolFile(poolStage())));
+    QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writePoolFile(drawnPoolStage())));
     action(frame, "fileSave")->trigger();
     QCOMPARE(readFile(path), QByteArray::fromStdString(kaz::writePoolFile(expected)));
     frame.recovery()->flush();
@@ -270,22 +262,33 @@ void TestRecovery::sheetChangeKept() {
     frame.mdiArea()->closeAllSubWindows();
 }
 
-// A bracket published when its editor died publishes again once restored, at once and under the
-// page's name, over the page spectators kept; the status bar says so, and its new record knows
-// where it publishes.
+// A document published when its editor died publishes again once restored, at once and under
+// the page's name, over the page spectators kept; the status bar says so, and its new record
+// knows where it publishes.
+void TestRecovery::publishingResumesAfterRestore_data() {
+    QTest::addColumn<QByteArray>("left");  // the document's bytes
+    QTest::addColumn<QByteArray>("name");  // a name the page shows
+    kaz::Bracket bracket(4);
+    bracket.setMemberName(0, "Zoe");
+    QTest::newRow("a bracket") << QByteArray::fromStdString(kaz::writeKaz(bracket))
+                               << QByteArray("Zoe");
+    QTest::newRow("a pool stage") << QByteArray::fromStdString(kaz::writePoolFile(drawnPoolStage()))
+                                  << QByteArray("選手1");
+}
+
 void TestRecovery::publishingResumesAfterRestore() {
+    QFETCH(QByteArray, left);
+    QFETCH(QByteArray, name);
     QVERIFY(QDir().mkpath(m_folder));
     const QString pages = m_home->filePath("pages");
     QVERIFY(QDir().mkpath(pages));
     const QString page = pages + "/県大会.html";
     QVERIFY(writeFile(page, "before the crash"));
-    kaz::Bracket left(4);
-    left.setMemberName(0, "Zoe");
     kaz::RecoveryRecord record;
-    record.title = "新しいトーナメント表1";
+    record.title = "新しい大会1";
     record.processId = 1;
     const RecoveryPublication published{pages, "県大会.html"};
-    QVERIFY(writeFile(m_folder + "/3_dead-1.kaz", QByteArray::fromStdString(kaz::writeKaz(left))));
+    QVERIFY(writeFile(m_folder + "/3_dead-1.kaz", left));
     QVERIFY(writeFile(m_folder + "/3_dead-1.record", QByteArray::fromStdString(published.addedTo(
                                                          kaz::writeRecoveryRecord(record)))));
 
@@ -296,12 +299,14 @@ void TestRecovery::publishingResumesAfterRestore() {
         dialog->restoreButton()->click();
     });
     frame.offerRecovery();
-    BracketDocument* doc = frame.documentManager()->activeDocument();
+    DocumentManager* documents = frame.documentManager();
+    QObject* doc = documents->activeDocument();
+    if (!doc) doc = documents->activePoolDocument();
     QVERIFY(doc);
-    QVERIFY(frame.documentManager()->publishing()->publisher(doc));
-    QVERIFY2(frame.statusBar()->currentMessage().contains("のライブ公開を再開しました"),
+    QVERIFY(documents->publishing()->publisher(doc));
+    QVERIFY2(frame.statusBar()->currentMessage().contains("新しい大会1 のライブ公開を再開しました"),
              qPrintable(frame.statusBar()->currentMessage()));
-    QTRY_VERIFY_WITH_TIMEOUT(readFile(page).contains("Zoe"), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(readFile(page).contains(name), 3000);
     QCOMPARE(entries(pages), QStringList{"県大会.html"});
 
     auto keptPublication = [this] {

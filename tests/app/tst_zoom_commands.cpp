@@ -1,5 +1,5 @@
 // 表示 → 拡大, 縮小 and 実寸 through the main window: the keys reach the active bracket from a
-// name box, and each window keeps its own zoom.
+// name box, and each window, a pool stage's too, keeps its own zoom.
 
 #include <QLabel>
 #include <QScrollBar>
@@ -7,7 +7,11 @@
 #include <QtTest>
 
 #include "app_test_support.h"
+#include "documents/document_manager.h"
+#include "documents/pool_stages.h"
+#include "documents/pool_window.h"
 #include "view/member_name_edit.h"
+#include "view/pool_view.h"
 
 using namespace kaz::gui;
 using namespace kaz::app;
@@ -86,6 +90,14 @@ void TestZoomCommands::eachWindowHasItsOwnZoom() {
     action(window, "viewActualSize")->trigger();
     QCOMPARE(first->zoom(), 100);
     QCOMPARE(second->zoom(), 90);
+    // A pool stage's window zooms as a bracket's does.
+    window.documentManager()->openNewPoolStage(drawnPoolStage());
+    PoolWindow* pools = window.documentManager()->pools()->activeWindow();
+    QVERIFY(pools);
+    action(window, "viewZoomIn")->trigger();
+    QCOMPARE(pools->view()->zoom(), 110);
+    QCOMPARE(pane->text(), QStringLiteral("拡大率 110%"));
+    QCOMPARE(first->zoom(), 100);
     QVERIFY(!first->document()->isChanged());
     QCOMPARE(first->document()->undoStack()->count(), 0);
 }

@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     BracketDocument doc(fullBracket());
     doc.setTitle(QStringLiteral("bench"));
-    LivePublisher publisher(&doc, folder, QStringLiteral("bench.html"), livePageWriter(),
-                            &QDateTime::currentDateTime);
+    LivePublisher publisher(publishedBracket(&doc, livePageWriter()), folder,
+                            QStringLiteral("bench.html"), &QDateTime::currentDateTime);
     QSignalSpy published(&publisher, &LivePublisher::published);
     published.wait(5000);
 

@@ -115,9 +115,11 @@ void TestPoolChange::stepsUndoAndRedo() {
                 change = rulesChange(stage, rules);
                 break;
             }
-            case 1:
-                change =
-                    sheetChange(stage, {"T" + std::to_string(random() % 3), "", stage.language});
+            case 1:  // the title, and the pool renamed, between the results that hold its name
+                change = sheetChange(stage, {"T" + std::to_string(random() % 3),
+                                             "",
+                                             stage.language,
+                                             {std::string(1, char('A' + random() % 3))}});
                 break;
             case 2:
                 change = withdrawalChange(stage, 0, int(random() % 4), Withdrawal(random() % 3));

@@ -54,6 +54,8 @@ private slots:
     void keysReachEveryMatch();
     void withdrawalAndLot();
     void resultRepaintsOnlyWhatChanged();
+    void zoomedClicksReachTheirMatch_data();
+    void zoomedClicksReachTheirMatch();
 };
 
 void TestPoolView::enteredInTheDialog_data() {
@@ -236,6 +238,34 @@ void TestPoolView::resultRepaintsOnlyWhatChanged() {
         }
     }
     QCOMPARE(repainted, painted(after));
+}
+
+void TestPoolView::zoomedClicksReachTheirMatch_data() {
+    QTest::addColumn<int>("zoom");
+    for (int zoom : {25, 67, 175, 400}) QTest::addRow("%d %%", zoom) << zoom;
+}
+
+// At every zoom the sheet grows or shrinks whole, and a click on a match's cell as zoomed opens
+// that match.
+void TestPoolView::zoomedClicksReachTheirMatch() {
+    QFETCH(int, zoom);
+    PoolDocument document(twoPoolsOfFour());
+    PoolView view(&document);
+    view.resize(500, 400);
+    guitest::showExposed(view);
+    view.setZoom(zoom);
+    QCOMPARE(view.zoom(), zoom);
+    const Size extent = view.scene().extent;
+    QCOMPARE(view.widget()->size(), QSize(zoomed(extent.width, zoom), zoomed(extent.height, zoom)));
+    for (int number : {1, 9, 12}) {
+        QString opened;
+        onNextDialog<PoolMatchDialog>([&opened](PoolMatchDialog* dialog) {
+            opened = dialog->findChild<QLabel*>()->text();
+            dialog->reject();
+        });
+        QTest::mouseClick(view.widget(), Qt::LeftButton, {}, view.cellCentre(number));
+        QVERIFY2(opened.startsWith(QStringLiteral("第%1試合").arg(number)), qPrintable(opened));
+    }
 }
 
 QTEST_MAIN(TestPoolView)

@@ -1,0 +1,62 @@
+#include "publish/published_document.h"
+
+#include <QFileInfo>
+
+#include "document/bracket_document.h"
+#include "document/pool_document.h"
+#include "html/pool_live_page.h"
+#include "publish/recent_results.h"
+
+namespace kaz::app {
+
+PublishedDocument publishedBracket(gui::BracketDocument* doc, PageWriter writer) {
+    PublishedDocument published;
+    published.document = doc;
+    published.filePath = [doc] { return doc->filePath(); };
+    published.title = [doc] { return doc->title(); };
+    published.fileStem = [doc] { return doc->fileStem(); };
+    published.decidedMatches = [doc] { return decidedMatches(doc->bracket()); };
+    published.copy = [doc, writer = std::move(writer)]() -> PublishedDocument::PageMaker {
+        return [bracket = doc->bracket(), writer](const LivePageOptions& options) {
+            return writer(bracket, options);
+        };
+    };
+    published.followChanges = [doc](QObject* context, std::function<void()> onChange) {
+        QObject::connect(doc, &gui::BracketDocument::changed, context,
+                         [onChange = std::move(onChange)](const kaz::DocumentChange& change) {
+                             // A new title or file changes nothing the page shows.
+                             if (change.changesContent()) onChange();
+                         });
+    };
+    return published;
+}
+
+PublishedDocument publishedPools(gui::PoolDocument* doc) {
+    PublishedDocument published;
+    published.document = doc;
+    published.filePath = [doc] { return doc->filePath(); };
+    published.title = [doc] { return doc->title(); };
+    published.fileStem = [doc] {
+        return doc->filePath().isEmpty() ? doc->title()
+                                         : QFileInfo(doc->filePath()).completeBaseName();
+    };
+    published.decidedMatches = [doc] { return decidedPoolMatches(doc->stage()); };
+    published.copy = [doc]() -> PublishedDocument::PageMaker {
+        return [stage = doc->stage()](const LivePageOptions& options) {
+            kaz::PoolLivePageOptions poolOptions;
+            poolOptions.updatedAt = options.updatedAt;
+            poolOptions.refreshSeconds = options.refreshSeconds;
+            poolOptions.recentMatches = options.recentResults;
+            return kaz::writePoolLivePage(stage, poolOptions);
+        };
+    };
+    published.followChanges = [doc](QObject* context, std::function<void()> onChange) {
+        QObject::connect(doc, &gui::PoolDocument::changed, context,
+                         [onChange = std::move(onChange)](const kaz::PoolDocumentChange& change) {
+                             if (!change.pools.empty() || change.rules || change.sheet) onChange();
+                         });
+    };
+    return published;
+}
+
+}  // namespace kaz::app

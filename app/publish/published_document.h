@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "publish/page_writer.h"
+
+namespace kaz::gui {
+class BracketDocument;
+class PoolDocument;
+}  // namespace kaz::gui
+
+namespace kaz::app {
+
+// What live publishing asks of an open document of either kind, a bracket or a pool stage, so
+// that one publisher serves both.
+struct PublishedDocument {
+    // Makes the page of the document as it was copied; runs on the publisher's thread.
+    using PageMaker = std::function<std::string(const LivePageOptions&)>;
+
+    QPointer<QObject> document;
+    std::function<QString()> filePath;
+    std::function<QString()> title;
+    // The name its files are proposed under, without a suffix.
+    std::function<QString()> fileStem;
+    // The matches decided now, newest first where decided together (kaz::LivePageOptions).
+    std::function<std::vector<int>()> decidedMatches;
+    // On the window's thread: a copy of the document as it is now, and what makes its page.
+    std::function<PageMaker()> copy;
+    // Calls `onChange` (on `context`'s thread) after every change of what its page shows.
+    std::function<void(QObject* context, std::function<void()> onChange)> followChanges;
+};
+
+// A bracket, its page made by `writer`.
+PublishedDocument publishedBracket(gui::BracketDocument* doc, PageWriter writer);
+// A pool stage, its page the core's pool page.
+PublishedDocument publishedPools(gui::PoolDocument* doc);
+
+}  // namespace kaz::app
