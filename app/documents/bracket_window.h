@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMdiSubWindow>
+#include "documents/document_window.h"
 
 namespace kaz::gui {
 class BracketDocument;
@@ -12,7 +12,7 @@ namespace kaz::app {
 // The child window that frames one view of a bracket. Its caption is the document's title,
 // with ":1", ":2" … when the bracket is shown in more than one window, and a mark while the
 // bracket has changes not stored (Qt's "[*]").
-class BracketWindow : public QMdiSubWindow {
+class BracketWindow : public DocumentWindow {
     Q_OBJECT
 public:
     BracketWindow(gui::BracketDocument* doc, QWidget* parent = nullptr);
@@ -26,21 +26,10 @@ public:
     // The caption without the mark of changes.
     const QString& caption() const { return m_caption; }
 
-signals:
-    // Asked before the window closes; a handler sets `allow` to false to keep it open.
-    void closeRequested(BracketWindow* window, bool* allow);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     gui::BracketDocument* m_document;
     gui::BracketView* m_view;
     QString m_caption;
 };
-
-// `title` followed by Qt's mark of unsaved changes, "[*]"; a "[*]" of the title's own stays
-// as it is shown.
-QString titleWithChangeMark(const QString& title);
 
 }  // namespace kaz::app

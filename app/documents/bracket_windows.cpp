@@ -20,15 +20,14 @@ BracketWindow* BracketWindows::open(gui::BracketDocument* doc) {
     m_windows.emplace_back(window, doc);
     if (m_windowCount[doc]++ == 0) emit firstWindowOpened(doc);
     m_area->addSubWindow(window);
-    connect(window, &BracketWindow::closeRequested, this,
-            [this](BracketWindow* closing, bool* allow) {
-                const auto entry = std::make_pair(closing, closing->document());
-                // A window released already closes without a question.
-                if (std::find(m_windows.begin(), m_windows.end(), entry) == m_windows.end()) return;
-                gui::BracketDocument* shown = closing->document();
-                *allow = windowsOf(shown).size() > 1 || !m_mayClose || m_mayClose(shown);
-                if (*allow) release(closing);
-            });
+    connect(window, &BracketWindow::closeRequested, this, [this, closing = window](bool* allow) {
+        const auto entry = std::make_pair(closing, closing->document());
+        // A window released already closes without a question.
+        if (std::find(m_windows.begin(), m_windows.end(), entry) == m_windows.end()) return;
+        gui::BracketDocument* shown = closing->document();
+        *allow = windowsOf(shown).size() > 1 || !m_mayClose || m_mayClose(shown);
+        if (*allow) release(closing);
+    });
     connect(window, &QObject::destroyed, this, [this, doc] {
         // A bracket is shown until its last window is gone, closing or not.
         if (--m_windowCount[doc] > 0) return;

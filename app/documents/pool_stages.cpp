@@ -77,7 +77,7 @@ void PoolStages::show(gui::PoolDocument* doc) {
     auto* window = new PoolWindow(doc);
     m_windows.push_back(window);
     m_area->addSubWindow(window);
-    connect(window, &PoolWindow::closeRequested, this, [this](PoolWindow* closing, bool* allow) {
+    connect(window, &PoolWindow::closeRequested, this, [this, closing = window](bool* allow) {
         *allow = m_closingAll || saveModified(closing->document());
         if (!*allow) return;
         m_windows.erase(std::find(m_windows.begin(), m_windows.end(), closing));

@@ -1,18 +1,12 @@
 #include "documents/pool_window.h"
 
-#include <QCloseEvent>
-
 #include "document/pool_document.h"
-#include "documents/bracket_window.h"
-#include "support/app_icons.h"
 #include "view/pool_view.h"
 
 namespace kaz::app {
 
 PoolWindow::PoolWindow(gui::PoolDocument* doc, QWidget* parent)
-    : QMdiSubWindow(parent), m_document(doc), m_view(new gui::PoolView(doc, this)) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(documentIcon());
+    : DocumentWindow(parent), m_document(doc), m_view(new gui::PoolView(doc, this)) {
     setWidget(m_view);
     setWindowTitle(titleWithChangeMark(doc->title()));
     setWindowModified(doc->isChanged());
@@ -23,15 +17,5 @@ PoolWindow::PoolWindow(gui::PoolDocument* doc, QWidget* parent)
 }
 
 QString PoolWindow::caption() const { return m_document->title(); }
-
-void PoolWindow::closeEvent(QCloseEvent* event) {
-    bool allow = true;
-    emit closeRequested(this, &allow);
-    if (!allow) {
-        event->ignore();
-        return;
-    }
-    QMdiSubWindow::closeEvent(event);
-}
 
 }  // namespace kaz::app

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMdiSubWindow>
+#include "documents/document_window.h"
 
 namespace kaz::gui {
 class PoolDocument;
@@ -10,8 +10,8 @@ class PoolView;
 namespace kaz::app {
 
 // The child window of one pool stage: its caption is the document's title, marked while it has
-// changes not stored. Closing it asks whether to save them (`closeRequested`).
-class PoolWindow : public QMdiSubWindow {
+// changes not stored.
+class PoolWindow : public DocumentWindow {
     Q_OBJECT
 public:
     explicit PoolWindow(gui::PoolDocument* doc, QWidget* parent = nullptr);
@@ -20,13 +20,6 @@ public:
     gui::PoolView* view() const { return m_view; }
     // The caption without the mark of changes: the stage's title.
     QString caption() const;
-
-signals:
-    // Asked before the window closes; a handler sets `allow` to false to keep it open.
-    void closeRequested(PoolWindow* window, bool* allow);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     gui::PoolDocument* m_document;

@@ -18,6 +18,7 @@
 #include "dialogs/match_score_dialog.h"
 #include "dialogs/text_input_dialog.h"
 #include "document/bracket_document.h"
+#include "documents/document_manager.h"
 #include "scripted_desktop.h"
 #include "text/cp932.h"
 #include "view/line_widget.h"
@@ -219,6 +220,14 @@ void TestEditorInUse::windowKeys() {
     desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
     QTest::keyClick(&window, Qt::Key_F4, Qt::ControlModifier);
     QCOMPARE(desktop.questions.size(), 1);
+    QTRY_COMPARE(area->subWindowList().size(), 2);
+    // A pool stage's window alike.
+    window.documentManager()->openNewPoolStage(drawnPoolStage());
+    for (QAction* action : area->activeSubWindow()->systemMenu()->actions())
+        QVERIFY(!action->isCheckable());
+    desktop.saveQuestionAnswers.enqueue(DesktopServices::SaveAnswer::No);
+    QTest::keyClick(&window, Qt::Key_F4, Qt::ControlModifier);
+    QCOMPARE(desktop.questions.size(), 2);
     QTRY_COMPARE(area->subWindowList().size(), 2);
 }
 

@@ -89,6 +89,16 @@ public:
     }
 };
 
+// ツール → ライブ公開 on the active document, into `folder` as 参照... chooses it.
+void publishThroughTheCommand(MainWindow& window, ScriptedDesktop& desktop, const QString& folder) {
+    desktop.folderAnswers.enqueue(folder);
+    onNextDialog<LivePublishDialog>([](LivePublishDialog* dialog) {
+        dialog->findChild<QPushButton*>(QStringLiteral("browse"))->click();
+        dialog->accept();
+    });
+    action(window, "livePublish")->trigger();
+}
+
 }  // namespace
 
 class TestLivePublishing : public QObject {
@@ -497,12 +507,7 @@ void TestLivePublishing::commandStartsAndStops() {
     BracketDocument* doc = window.activeDocument();
     doc->setMemberName(0, kaz::render::toDocumentText(QStringLiteral("山田")));
     QTemporaryDir folder;
-    desktop.folderAnswers.enqueue(folder.path());
-    onNextDialog<LivePublishDialog>([](LivePublishDialog* dialog) {
-        dialog->findChild<QPushButton*>(QStringLiteral("browse"))->click();
-        dialog->accept();
-    });
-    action(window, "livePublish")->trigger();
+    publishThroughTheCommand(window, desktop, folder.path());
     QVERIFY(window.documentManager()->publishing()->publisher(doc));
     const QString page = folder.filePath(doc->title() + QStringLiteral(".html"));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(page), int(kPromiseMs));
@@ -569,12 +574,7 @@ void TestLivePublishing::poolStagePublishedAsItIsPlayed() {
     documents->openNewPoolStage(drawnPoolStage());
     PoolDocument* doc = documents->activePoolDocument();
     QTemporaryDir folder;
-    desktop.folderAnswers.enqueue(folder.path());
-    onNextDialog<LivePublishDialog>([](LivePublishDialog* dialog) {
-        dialog->findChild<QPushButton*>(QStringLiteral("browse"))->click();
-        dialog->accept();
-    });
-    action(window, "livePublish")->trigger();
+    publishThroughTheCommand(window, desktop, folder.path());
     LivePublisher* publisher = documents->publishing()->publisher(doc);
     QVERIFY(publisher);
     const QString page = folder.filePath(QStringLiteral("新しい予選リーグ1.html"));
