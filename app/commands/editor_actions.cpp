@@ -323,7 +323,7 @@ const ActionRecord kActionRecords[] = {
      {},
      std::nullopt,
      Kind::Plain,
-     Needs::Bracket},
+     Needs::Document},
     {&EditorActions::windowCascade,
      "windowCascade",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "重ねて表示(&C)"),

@@ -6,9 +6,9 @@
 #include <QMenu>
 
 #include "commands/command_runner.h"
-#include "documents/bracket_window.h"
 #include "documents/document_manager.h"
-#include "documents/pool_window.h"
+#include "documents/document_window.h"
+#include "documents/pool_stages.h"
 #include "support/window_cascade.h"
 
 namespace kaz::app {
@@ -16,8 +16,9 @@ namespace kaz::app {
 WindowCommands::WindowCommands(const EditorActions& a, QWidget* window, QMdiArea* area,
                                DocumentManager* docs)
     : QObject(window), m_area(area) {
-    connectDocumentCommand(a.windowNew, window, docs,
-                           [docs](gui::BracketDocument* doc) { docs->openWindow(doc); });
+    connectDocumentCommand(
+        a.windowNew, window, docs, [docs](gui::BracketDocument* doc) { docs->openWindow(doc); },
+        [docs](gui::PoolDocument* doc) { docs->pools()->openWindow(doc); });
     connectCommand(a.windowCascade, window, [area] { cascadeWindows(area); });
     connectCommand(a.windowTile, window, [area] { area->tileSubWindows(); });
     connectCommand(a.windowArrange, window, [this] { arrangeIcons(); });
@@ -33,11 +34,8 @@ void WindowCommands::addWindowList(QMenu* menu) const {
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
         // Access keys &1 … &9 for the first nine; a title's own "&" is shown, not a key.
-        auto* bracketWindow = qobject_cast<BracketWindow*>(window);
-        auto* poolWindow = qobject_cast<PoolWindow*>(window);
-        QString title = bracketWindow ? bracketWindow->caption()
-                        : poolWindow  ? poolWindow->caption()
-                                      : window->windowTitle();
+        auto* documentWindow = qobject_cast<DocumentWindow*>(window);
+        QString title = documentWindow ? documentWindow->caption() : window->windowTitle();
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
         QAction* entry = menu->addAction(number + QLatin1Char(' ') + title);

@@ -19,10 +19,6 @@ BracketWindow::BracketWindow(gui::BracketDocument* doc, QWidget* parent)
     });
 }
 
-void BracketWindow::updateCaption(int number) {
-    m_caption = m_document->title();
-    if (number > 0) m_caption += QStringLiteral(":%1").arg(number);
-    setWindowTitle(titleWithChangeMark(m_caption));
-}
+void BracketWindow::updateCaption(int number) { setCaption(m_document->title(), number); }
 
 }  // namespace kaz::app

@@ -23,13 +23,10 @@ public:
     // Sets the caption from the document's title and this window's number among its windows
     // (0 when it is the only one).
     void updateCaption(int number);
-    // The caption without the mark of changes.
-    const QString& caption() const { return m_caption; }
 
 private:
     gui::BracketDocument* m_document;
     gui::BracketView* m_view;
-    QString m_caption;
 };
 
 }  // namespace kaz::app

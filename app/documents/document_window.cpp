@@ -30,6 +30,12 @@ void DocumentWindow::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
+void DocumentWindow::setCaption(const QString& title, int number) {
+    m_caption = title;
+    if (number > 0) m_caption += QStringLiteral(":%1").arg(number);
+    setWindowTitle(titleWithChangeMark(m_caption));
+}
+
 QString titleWithChangeMark(const QString& title) {
     // Qt shows "[*][*]" as "[*]" and puts the mark in place of the last single "[*]".
     QString escaped = title;

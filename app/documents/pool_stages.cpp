@@ -52,7 +52,7 @@ gui::PoolDocument* PoolStages::open(kaz::PoolStage stage, const QString& path) {
         m_outsideChanges->remember(doc, path);
         m_rememberFile(path);
     }
-    show(doc);
+    adopt(doc);
     if (!path.isEmpty()) emit openedFromFile(doc);
     return doc;
 }
@@ -67,24 +67,41 @@ gui::PoolDocument* PoolStages::restore(kaz::PoolStage stage, const QString& orig
         m_outsideChanges->remember(doc, originalPath);
     }
     doc->markChangedUntilStored();
-    show(doc);
+    adopt(doc);
     return doc;
 }
 
-void PoolStages::show(gui::PoolDocument* doc) {
+void PoolStages::adopt(gui::PoolDocument* doc) {
     m_histories->addStack(doc->undoStack());
     m_recovery->followPools(doc);
+    connect(doc, &gui::PoolDocument::changed, this, [this, doc](const kaz::PoolDocumentChange& c) {
+        if (c.title) renumber(doc);
+    });
+    openWindow(doc);
+}
+
+void PoolStages::openWindow(gui::PoolDocument* doc) {
     auto* window = new PoolWindow(doc);
     m_windows.push_back(window);
     m_area->addSubWindow(window);
     connect(window, &PoolWindow::closeRequested, this, [this, closing = window](bool* allow) {
-        *allow = m_closingAll || saveModified(closing->document());
+        gui::PoolDocument* shown = closing->document();
+        const auto found = std::find(m_windows.begin(), m_windows.end(), closing);
+        if (found == m_windows.end()) return;  // going already
+        // Only the last window of a stage asks.
+        *allow = m_closingUnasked || windowsOf(shown).size() > 1 || saveModified(shown);
         if (!*allow) return;
         m_windows.erase(std::find(m_windows.begin(), m_windows.end(), closing));
-        emit this->closing(closing->document());
+        renumber(shown);
+        if (windowsOf(shown).empty()) emit this->closing(shown);
     });
-    // The stage lives as long as its window.
-    connect(window, &QObject::destroyed, doc, &QObject::deleteLater);
+    // The stage lives as long as a window shows it, closing or not.
+    connect(window, &QObject::destroyed, doc, [this, window, doc] {
+        const auto found = std::find(m_windows.begin(), m_windows.end(), window);
+        if (found != m_windows.end()) m_windows.erase(found);
+        if (windowsOf(doc).empty()) doc->deleteLater();
+    });
+    renumber(doc);
     placeInCascade(window, int(m_area->subWindowList().size()) - 1, m_area);
     window->show();
     m_area->setActiveSubWindow(window);
@@ -141,21 +158,27 @@ bool PoolStages::saveTo(gui::PoolDocument* doc, const QString& path) {
 }
 
 void PoolStages::close(gui::PoolDocument* doc) {
-    if (PoolWindow* window = windowOf(doc)) window->close();
+    if (doc && saveModified(doc)) closeWindowsOf(doc);
+}
+
+void PoolStages::closeWindowsOf(const gui::PoolDocument* doc) {
+    m_closingUnasked = true;
+    for (PoolWindow* window : windowsOf(doc)) window->close();
+    m_closingUnasked = false;
 }
 
 bool PoolStages::saveAllModified() {
-    for (PoolWindow* window : m_windows) {
-        if (!saveModified(window->document())) return false;
+    for (gui::PoolDocument* doc : documents()) {
+        if (!saveModified(doc)) return false;
     }
     return true;
 }
 
 void PoolStages::closeAll() {
-    m_closingAll = true;
+    m_closingUnasked = true;
     const std::vector<PoolWindow*> windows = m_windows;
     for (PoolWindow* window : windows) window->close();
-    m_closingAll = false;
+    m_closingUnasked = false;
 }
 
 PoolWindow* PoolStages::activeWindow() const {
@@ -169,7 +192,10 @@ gui::PoolDocument* PoolStages::activeDocument() const {
 
 std::vector<gui::PoolDocument*> PoolStages::documents() const {
     std::vector<gui::PoolDocument*> docs;
-    for (PoolWindow* window : m_windows) docs.push_back(window->document());
+    for (PoolWindow* window : m_windows) {
+        if (std::find(docs.begin(), docs.end(), window->document()) == docs.end())
+            docs.push_back(window->document());
+    }
     return docs;
 }
 
@@ -190,16 +216,23 @@ void PoolStages::onChangedOnDisk(gui::PoolDocument* doc) {
     }
     auto* stage = std::get_if<kaz::PoolStage>(&*loaded);
     if (!stage) return;  // no longer a pool file: the stage stays as it is
-    // Unchanged, it closes without a question, and the stage read takes its place.
-    if (PoolWindow* window = windowOf(doc)) window->close();
+    // The stage read takes its place.
+    closeWindowsOf(doc);
     open(std::move(*stage), path);
 }
 
-PoolWindow* PoolStages::windowOf(const gui::PoolDocument* doc) const {
+std::vector<PoolWindow*> PoolStages::windowsOf(const gui::PoolDocument* doc) const {
+    std::vector<PoolWindow*> windows;
     for (PoolWindow* window : m_windows) {
-        if (window->document() == doc) return window;
+        if (window->document() == doc) windows.push_back(window);
     }
-    return nullptr;
+    return windows;
+}
+
+void PoolStages::renumber(const gui::PoolDocument* doc) {
+    const std::vector<PoolWindow*> windows = windowsOf(doc);
+    const bool several = windows.size() > 1;
+    for (size_t i = 0; i < windows.size(); ++i) windows[i]->updateCaption(several ? int(i) + 1 : 0);
 }
 
 }  // namespace kaz::app

@@ -20,11 +20,11 @@ class OutsideChanges;
 class PoolWindow;
 class RecoveryManager;
 
-// Owns the open pool stages (予選リーグ), each in its own child window of the MDI area beside the
-// brackets: opens, stores and closes them, asking first whether to save a changed one, and puts
-// their histories into the editor's one undo group. Each is kept for recovery while it is open.
-// A file another program changed is never written over unasked, and an unchanged stage offers
-// to read it again.
+// Owns the open pool stages (予選リーグ), each in child windows of the MDI area beside the brackets
+// (more than one window numbered ":1", ":2" …, as a bracket's): opens, stores and closes them,
+// asking first whether to save a changed one, and puts their histories into the editor's one undo
+// group. Each is kept for recovery while it is open. A file another program changed is never
+// written over unasked, and an unchanged stage offers to read it again.
 class PoolStages : public QObject {
     Q_OBJECT
 public:
@@ -36,19 +36,20 @@ public:
     // Opens `stage` read from `path` (an absolute path), or a new one without a file (empty),
     // which counts as changed until it is stored.
     gui::PoolDocument* open(kaz::PoolStage stage, const QString& path);
-    // A window on `doc`, made the active one.
-    void show(gui::PoolDocument* doc);
+    // Another window on `doc`, open already, made the active one.
+    void openWindow(gui::PoolDocument* doc);
     // Opens what a crashed editor left of a stage as a changed one, with the file it had
     // (`originalPath`, not written until stored) or else titled `title`.
     gui::PoolDocument* restore(kaz::PoolStage stage, const QString& originalPath,
                                const QString& title);
-    // Activates the window of the stage stored at `absolutePath`; false where none is open.
+    // Activates the first window of the stage stored at `absolutePath`; false where none is
+    // open.
     bool activate(const QString& absolutePath);
 
     // Stores `doc` in its file, or asks for one; true once it is stored.
     bool save(gui::PoolDocument* doc);
     bool saveAs(gui::PoolDocument* doc);
-    // Closes the window of `doc`, asking first whether to save it.
+    // Closes the windows of `doc`, asking first whether to save it.
     void close(gui::PoolDocument* doc);
     // Asks about every changed stage in turn; false as soon as one answer is cancel.
     bool saveAllModified();
@@ -66,14 +67,19 @@ signals:
     void openedFromFile(gui::PoolDocument* doc);
     // `doc` was stored, maybe under a new name (`previousPath` is its file before).
     void stored(gui::PoolDocument* doc, const QString& previousPath);
-    // The window of `doc` closes, and `doc` goes with it.
+    // The last window of `doc` closes, and `doc` goes with it.
     void closing(gui::PoolDocument* doc);
 
 private:
+    // Keeps `doc` in the undo group and for recovery, and shows it in its first window.
+    void adopt(gui::PoolDocument* doc);
+    // Closes every window of `doc` without asking.
+    void closeWindowsOf(const gui::PoolDocument* doc);
+    void renumber(const gui::PoolDocument* doc);
     bool saveModified(gui::PoolDocument* doc);
     void onChangedOnDisk(gui::PoolDocument* doc);
     bool saveTo(gui::PoolDocument* doc, const QString& path);
-    PoolWindow* windowOf(const gui::PoolDocument* doc) const;
+    std::vector<PoolWindow*> windowsOf(const gui::PoolDocument* doc) const;
 
     QMdiArea* m_area;
     QWidget* m_window;
@@ -83,7 +89,7 @@ private:
     std::function<void(const QString&)> m_rememberFile;
     std::vector<PoolWindow*> m_windows;  // open, in opening order
     int m_untitledCount = 0;
-    bool m_closingAll = false;
+    bool m_closingUnasked = false;  // windows close without the save question
 };
 
 }  // namespace kaz::app

@@ -18,8 +18,9 @@ public:
 
     gui::PoolDocument* document() const { return m_document; }
     gui::PoolView* view() const { return m_view; }
-    // The caption without the mark of changes: the stage's title.
-    QString caption() const;
+    // Sets the caption from the stage's title and this window's number among its windows (0
+    // when it is the only one).
+    void updateCaption(int number);
 
 private:
     gui::PoolDocument* m_document;

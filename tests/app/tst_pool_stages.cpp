@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -56,6 +57,7 @@ private slots:
     void settingsAreOneStep();
     void editorGoesWithAStageChanged();
     void outsideChangesAreAskedAbout();
+    void secondWindowOnAStage();
 };
 
 void TestPoolStages::openedPlayedStoredAndClosed() {
@@ -231,6 +233,36 @@ void TestPoolStages::outsideChangesAreAskedAbout() {
     QCOMPARE(readFile(path), written);
     QVERIFY(doc->isChanged());
     frame.documentManager()->closeAllDocuments();
+}
+
+// 新しいｳｨﾝﾄﾞｳ on a stage: both windows are numbered and show every result; only closing the
+// last one asks, and the stage goes with it.
+void TestPoolStages::secondWindowOnAStage() {
+    ScriptedDesktop desktop;
+    MainWindow frame;
+    showActive(frame);
+    frame.documentManager()->openNewPoolStage(drawnPoolStage());
+    PoolWindow* first = activePoolWindow(frame);
+    action(frame, "windowNew")->trigger();
+    PoolWindow* second = activePoolWindow(frame);
+    QVERIFY(second && second != first && second->document() == first->document());
+    QCOMPARE(first->caption(), QStringLiteral("新しい予選リーグ1:1"));
+    QCOMPARE(second->caption(), QStringLiteral("新しい予選リーグ1:2"));
+    winFirstMatch(second->view());
+    QVERIFY(first->document()->stage().pools[0].matches[0].isPlayed());
+    // The other window shows it too: the two scenes do not differ.
+    const auto differ = changedRects(first->view()->scene(), second->view()->scene());
+    QVERIFY(differ && differ->empty());
+
+    QPointer<PoolDocument> doc = first->document();
+    second->close();
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(desktop.questions, QStringList());
+    QCOMPARE(first->caption(), QStringLiteral("新しい予選リーグ1"));
+    desktop.saveQuestionAnswers << DesktopServices::SaveAnswer::No;
+    action(frame, "fileClose")->trigger();
+    QCOMPARE(desktop.questions.size(), 1);
+    QTRY_VERIFY(!doc);
 }
 
 QTEST_MAIN(TestPoolStages)
