@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QPointer>
 #include <QUndoGroup>
 #include <algorithm>
 
@@ -95,12 +96,15 @@ void PoolStages::openWindow(gui::PoolDocument* doc) {
         renumber(shown);
         if (windowsOf(shown).empty()) emit this->closing(shown);
     });
-    // The stage lives as long as a window shows it, closing or not.
-    connect(window, &QObject::destroyed, doc, [this, window, doc] {
-        const auto found = std::find(m_windows.begin(), m_windows.end(), window);
-        if (found != m_windows.end()) m_windows.erase(found);
-        if (windowsOf(doc).empty()) doc->deleteLater();
-    });
+    // The stage lives as long as a window shows it, closing or not, and goes with the last one
+    // at once: at exit no later deletion is run, and the recovery of a stage the user chose not
+    // to store must end before the editor does.
+    connect(window, &QObject::destroyed, this,
+            [this, window, shown = QPointer<gui::PoolDocument>(doc)] {
+                const auto found = std::find(m_windows.begin(), m_windows.end(), window);
+                if (found != m_windows.end()) m_windows.erase(found);
+                if (shown && windowsOf(shown).empty()) delete shown.data();
+            });
     renumber(doc);
     placeInCascade(window, int(m_area->subWindowList().size()) - 1, m_area);
     window->show();

@@ -100,6 +100,7 @@ private slots:
     void init();
     void restoredAfterAKill();
     void poolStageRestoredAfterAKill();
+    void nothingLeftAfterACleanExit_data();
     void nothingLeftAfterACleanExit();
     void steadyChangesDoNotPutTheRecordOff();
     void sheetChangeKept();
@@ -209,9 +210,22 @@ void TestRecovery::poolStageRestoredAfterAKill() {
     QCOMPARE(desktop.errors, QStringList());
 }
 
+// Quitting with a change the user chose not to store leaves nothing to restore.
+void TestRecovery::nothingLeftAfterACleanExit_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("a bracket") << "a.kaz"
+                               << QByteArray::fromStdString(kaz::writeKaz(kaz::Bracket(4)));
+    QTest::newRow("a pool stage") << "a.kazpool"
+                                  << QByteArray::fromStdString(
+                                         kaz::writePoolFile(drawnPoolStage()));
+}
+
 void TestRecovery::nothingLeftAfterACleanExit() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
     QProcess editor;
-    startEditor("a.kaz", "clean", editor);
+    startEditor(file, "clean", editor, bytes.toStdString());
     QVERIFY(editor.waitForFinished(15000));
     QCOMPARE(editor.readAll().trimmed(), QByteArray("kept"));
     QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
