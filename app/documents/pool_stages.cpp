@@ -92,7 +92,7 @@ void PoolStages::openWindow(gui::PoolDocument* doc) {
         // Only the last window of a stage asks.
         *allow = m_closingUnasked || windowsOf(shown).size() > 1 || saveModified(shown);
         if (!*allow) return;
-        m_windows.erase(std::find(m_windows.begin(), m_windows.end(), closing));
+        m_windows.erase(found);
         renumber(shown);
         if (windowsOf(shown).empty()) emit this->closing(shown);
     });

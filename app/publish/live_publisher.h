@@ -23,9 +23,9 @@ namespace kaz::app {
 // (a result, a score, a name, the settings, the sheet, an undo or redo) rewrites the page there,
 // 400 ms after the last change but at most 1.5 s after the first one not yet written, so that the
 // file is never more than two seconds behind even while the user types on. The page keeps its file
-// name however the bracket is stored meanwhile, so that spectators keep their address. The window's
-// thread only copies the document; a writer of the publisher's own (DebouncedWriter) makes the
-// page and writes it through the crash-safe write path on its thread, one write after the
+// name however the document is stored meanwhile, so that spectators keep their address. The
+// window's thread only copies the document; a writer of the publisher's own (DebouncedWriter) makes
+// the page and writes it through the crash-safe write path on its thread, one write after the
 // other, so that the file never goes back in time.
 class LivePublisher : public QObject {
     Q_OBJECT
@@ -44,6 +44,7 @@ public:
     // a write that takes longer ends on its own after the publisher has gone.
     ~LivePublisher() override;
 
+    const PublishedDocument& document() const { return m_document; }
     const QString& folder() const { return m_folder; }
     // The page's file name ("<name>.html").
     const QString& pageName() const { return m_pageName; }

@@ -110,7 +110,8 @@ void LivePublishing::resume(QObject* doc, const QString& folder, const QString& 
 }
 
 void LivePublishing::stored(QObject* doc, const QString& previousPath) {
-    if (!publisher(doc) || previousPath == published(doc).filePath()) return;
+    const LivePublisher* current = publisher(doc);
+    if (!current || previousPath == current->document().filePath()) return;
     if (!previousPath.isEmpty())
         onChoices([&previousPath](PublishChoices& choices) { choices.forget(previousPath); });
     m_lastOn.remove(doc);
@@ -151,9 +152,10 @@ void LivePublishing::finish(const QList<LivePublisher*>& publishers, QDeadlineTi
 // The day is kept once a day: a publication costs the window no settings file.
 void LivePublishing::remember(QObject* doc) {
     const QDate today = m_clock().date();
-    const QString path = published(doc).filePath();
-    if (path.isEmpty() || m_lastOn.value(doc) == today) return;
     const LivePublisher* current = publisher(doc);
+    if (!current) return;  // a page written as its publisher goes
+    const QString path = current->document().filePath();
+    if (path.isEmpty() || m_lastOn.value(doc) == today) return;
     const PublishChoices::Choice choice{current->folder(), today, current->pageName()};
     onChoices([&path, &choice](PublishChoices& choices) { choices.remember(path, choice); });
     m_lastOn.insert(doc, today);
