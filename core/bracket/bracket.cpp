@@ -3,8 +3,10 @@
 #include <utility>
 
 #include "bracket/bracket_texts.h"
+#include "pools/pool_stage.h"
 #include "text/document_text.h"
 #include "text/text_limits.h"
+#include "text/utf8.h"
 
 namespace kaz {
 
@@ -80,7 +82,8 @@ bool sheetFits(const Bracket& bracket, const SheetInfo& sheet) {
             return false;
         }
     }
-    return true;
+    return sheet.poolFile.size() <= kMaxPoolPathBytes && isUtf8(sheet.poolFile) &&
+           !hasControlCharacter(sheet.poolFile);
 }
 
 bool marksFit(const Bracket& bracket, int member, const MemberMarks& marks) {
@@ -88,6 +91,13 @@ bool marksFit(const Bracket& bracket, int member, const MemberMarks& marks) {
     if (member >= bracket.memberCount()) return marks.isEmpty();
     if (!textFits(marks.club, kMaxClubCharacters)) return false;
     if (marks.seed < 0 || marks.seed > bracket.memberCount()) return false;
+    const PoolSlot& slot = marks.fromPool;
+    if (slot.isSet() &&
+        (slot.pool >= kMaxPools || slot.place < 1 || slot.place > 2 || marks.bye ||
+         !isUtf8(slot.poolName) || !textFits(slot.poolName, kMaxPoolNameCharacters))) {
+        return false;
+    }
+    if (!slot.isSet() && slot != PoolSlot()) return false;
     return !marks.bye || bracket.memberName(member).empty();
 }
 

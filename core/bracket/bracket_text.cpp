@@ -34,8 +34,8 @@ std::vector<int> standingMembers(const Bracket& bracket) {
 // "名前（所属）" form; a bye as a dash, so that the lines still come in pairs.
 std::string firstRoundEntry(const Bracket& bracket, int member) {
     if (bracket.isBye(member)) return "―";
-    const int seed = bracket.memberSeed(member);
-    const std::string mark = seed > 0 ? seedMark(seed) + ' ' : std::string();
+    const std::string seedOrPool = memberMark(bracket.memberMarks(member));
+    const std::string mark = seedOrPool.empty() ? std::string() : seedOrPool + ' ';
     return mark + memberNameOf({bracket.memberName(member), bracket.memberClub(member)}, true);
 }
 

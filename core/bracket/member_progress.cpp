@@ -45,9 +45,17 @@ bool slotHoldsNobody(const Bracket& bracket, int slot) {
     return true;
 }
 
+bool slotAwaitsPool(const Bracket& bracket, int slot) {
+    const PoolSlot& from = bracket.memberMarks(slot).fromPool;
+    return from.isSet() && !from.filled;
+}
+
 bool playerStandsOn(const Bracket& bracket, int line) {
-    if (line < bracket.memberCount()) return !slotHoldsNobody(bracket, line);
-    return memberStandsOn(bracket, line);
+    if (line < bracket.memberCount()) {
+        return !slotHoldsNobody(bracket, line) && !slotAwaitsPool(bracket, line);
+    }
+    const int member = memberOnLine(bracket, line);
+    return memberStandsOn(bracket, line) && (member < 0 || !slotAwaitsPool(bracket, member));
 }
 
 int memberOnLine(const Bracket& bracket, int line) {

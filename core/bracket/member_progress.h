@@ -16,8 +16,12 @@ bool memberStandsOn(const Bracket& bracket, int line);
 // empty or only white space. Nobody wins or scores there.
 bool slotHoldsNobody(const Bracket& bracket, int slot);
 
+// Whether first-round slot `slot` of a knockout made from pools still waits for its pool: it
+// shows the placeholder, and nobody may win, lose or score there until the pool is decided.
+bool slotAwaitsPool(const Bracket& bracket, int slot);
+
 // Whether a member who could play stands on `line`: someone stands there (memberStandsOn), and
-// on a first-round line the slot holds somebody.
+// on a first-round line the slot holds somebody; nowhere a slot that awaits its pool.
 bool playerStandsOn(const Bracket& bracket, int line);
 
 // The member standing on `line`, followed back through the won lines that carried it there,

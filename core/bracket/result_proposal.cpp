@@ -10,17 +10,32 @@
 namespace kaz {
 namespace {
 
+// A match whose side still waits for its pool has not been played: its placeholder's.
+std::optional<Refusal> awaitedSideRefusal(const Bracket& bracket, int line) {
+    const int opponent = opponentLine(bracket.memberCount(), line);
+    for (int side : {line, opponent}) {
+        const int member = side < 0 ? -1 : memberOnLine(bracket, side);
+        if (member >= 0 && slotAwaitsPool(bracket, member)) {
+            return Refusal(MessageId::SlotAwaitsPool, {bracket.memberName(member)});
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Refusal> lineResultRefusal(const Bracket& bracket, int line) {
     if (line < 0 || line >= bracket.lineCount()) return Refusal(MessageId::NobodyOnLine);
     const int members = bracket.memberCount();
-    if (line >= members) return lineRefusal(bracket, line);
+    if (line >= members) {
+        if (auto refusal = lineRefusal(bracket, line)) return refusal;
+        return awaitedSideRefusal(bracket, line);
+    }
     if (bracket.isBye(line)) return Refusal(MessageId::ByeCannotWin);
     if (slotHoldsNobody(bracket, line)) return Refusal(MessageId::EmptySlotCannotWin);
     // The draw gave this win: a click does not take it back while the slot beside is a bye.
     if (bracket.lineState(line) == LineState::Won && bracket.isBye(opponentLine(members, line))) {
         return Refusal(MessageId::ByeWinStands);
     }
-    return std::nullopt;
+    return awaitedSideRefusal(bracket, line);
 }
 
 std::optional<Refusal> thirdPlaceResultRefusal(const Bracket& bracket, int side,

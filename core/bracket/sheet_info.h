@@ -49,16 +49,33 @@ constexpr int kThirdPlaceSides = 2;
 // side's score.
 using ThirdPlaceResults = std::array<LineResult, kThirdPlaceSides>;
 
+// Where a knockout's first-round slot takes its member from: a place (1位, 2位) of a pool of
+// the pool stage the knockout was made from. Until that pool is decided the slot's name is its
+// placeholder, 「Aブロック1位」; then it is the member's, with their club and the mark 「A1」.
+struct PoolSlot {
+    int pool = -1;         // the pool's index in its stage; -1 for a slot of no pool
+    int place = 0;         // 1 or 2
+    std::string poolName;  // the pool's name as the stage last gave it, for the mark
+    bool filled = false;   // the pool's member stands in the slot
+
+    bool isSet() const { return pool >= 0; }
+    bool operator==(const PoolSlot& o) const {
+        return pool == o.pool && place == o.place && poolName == o.poolName && filled == o.filled;
+    }
+    bool operator!=(const PoolSlot& o) const { return !(*this == o); }
+};
+
 // What the sheet shows beside a member's name. Text is document text without control
 // characters, a club within kMaxClubCharacters.
 struct MemberMarks {
-    std::string club;  // empty for none
-    int seed = 0;      // the seed number, 0 for none
-    bool bye = false;  // for a first-round slot: a bye, whose name is empty
+    std::string club;   // empty for none
+    int seed = 0;       // the seed number, 0 for none
+    bool bye = false;   // for a first-round slot: a bye, whose name is empty
+    PoolSlot fromPool;  // for a first-round slot of a knockout made from pools
 
-    bool isEmpty() const { return club.empty() && seed == 0 && !bye; }
+    bool isEmpty() const { return club.empty() && seed == 0 && !bye && !fromPool.isSet(); }
     bool operator==(const MemberMarks& o) const {
-        return club == o.club && seed == o.seed && bye == o.bye;
+        return club == o.club && seed == o.seed && bye == o.bye && fromPool == o.fromPool;
     }
     bool operator!=(const MemberMarks& o) const { return !(*this == o); }
 };
@@ -80,6 +97,8 @@ struct SheetInfo {
     // final in the middle.
     bool twoSided = false;
     SheetLanguage language = SheetLanguage::Japanese;
+    // The file of the pool stage a knockout was made from (a UTF-8 path); empty for none.
+    std::string poolFile;
 
     // True when nothing is set. A bracket whose sheet is empty, with no member's marks and no
     // third-place result (usesSheet in bracket.h), shows no sheet.

@@ -18,6 +18,14 @@ bool showsClubColumn(const Bracket& bracket) {
 
 std::string seedMark(int seed) { return seed > 0 ? "[" + std::to_string(seed) + "]" : ""; }
 
+std::string poolSlotMark(const PoolSlot& slot) {
+    return slot.filled ? slot.poolName + std::to_string(slot.place) : std::string();
+}
+
+std::string memberMark(const MemberMarks& marks) {
+    return marks.seed > 0 ? seedMark(marks.seed) : poolSlotMark(marks.fromPool);
+}
+
 std::string drawNumberText(uint32_t drawNumber, SheetLanguage language) {
     return std::string(sheetWords(language).drawNumber) + ' ' + std::to_string(drawNumber);
 }

@@ -23,6 +23,13 @@ bool showsClubColumn(const Bracket& bracket);
 // The mark before a seeded member's name: the seed number in brackets, "[1]". Empty for 0.
 std::string seedMark(int seed);
 
+// The mark a filled slot of a knockout made from pools shows beside its member's name: 「A1」;
+// empty for a slot not filled.
+std::string poolSlotMark(const PoolSlot& slot);
+
+// The mark beside a member's name: its seed's, else its pool place's; empty for neither.
+std::string memberMark(const MemberMarks& marks);
+
 // The line at the foot of the sheet that names the draw which made it, in the sheet's
 // language: "抽選番号 4242", "Draw no. 4242" (document text).
 std::string drawNumberText(uint32_t drawNumber, SheetLanguage language);

@@ -42,18 +42,18 @@ void writeNameCell(PageBuffer& out, const Page& page, int member, bool mirrored,
     const Bracket& bracket = page.bracket;
     appendMemberCellStart(out, page, rowspan, mirrored, kHtmlNameWidth,
                           "; height:12 ;font-size:small ;color :");
-    const int seed = member >= 0 ? bracket.memberSeed(member) : 0;
-    if (seed > 0 && !mirrored) {
+    const std::string mark = member >= 0 ? memberMark(bracket.memberMarks(member)) : "";
+    if (!mark.empty() && !mirrored) {
         out += "<SPAN STYLE = \"font-size:x-small\">";
-        out += seedMark(seed);
+        escapeTextInto(out, mark);
         out += "</SPAN> ";
     }
     if (bracket.boldMemberNames()) out += "<B>";
     if (member >= 0) escapeTextInto(out, bracket.memberName(member));
     if (bracket.boldMemberNames()) out += "</B>";
-    if (seed > 0 && mirrored) {
+    if (!mark.empty() && mirrored) {
         out += " <SPAN STYLE = \"font-size:x-small\">";
-        out += seedMark(seed);
+        escapeTextInto(out, mark);
         out += "</SPAN>";
     }
     out += "</TD >\r\n";

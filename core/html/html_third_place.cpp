@@ -60,10 +60,10 @@ void writeSideCell(PageBuffer& out, const Page& page, int member, int rowspan, i
         out += "</TD >\r\n";
         return;
     }
-    const int seed = bracket.memberSeed(member);
-    if (seed > 0) {
+    const std::string mark = memberMark(bracket.memberMarks(member));
+    if (!mark.empty()) {
         out += "<SPAN STYLE = \"font-size:x-small\">";
-        out += seedMark(seed);
+        escapeTextInto(out, mark);
         out += "</SPAN> ";
     }
     if (bracket.boldMemberNames()) out += "<B>";

@@ -110,6 +110,16 @@ std::vector<std::string> knownRecords(const Bracket& bracket) {
     at(SheetTag::TwoSided) = flagRecord(sheet.twoSided);
     at(SheetTag::SheetLanguage) = flagRecord(sheet.language == SheetLanguage::English);
     appendExactTextRecords(records, bracket);
+    at(SheetTag::PoolFile) = sheet.poolFile;
+    at(SheetTag::PoolSlots) = indexedRecord(
+        [&bracket](int member) -> const PoolSlot& { return bracket.memberMarks(member).fromPool; },
+        members, [](const PoolSlot& slot) { return slot.isSet(); },
+        [](std::string& out, const PoolSlot& slot) {
+            appendInt(out, slot.pool);
+            appendInt(out, slot.place);
+            appendInt(out, slot.filled ? 1 : 0);
+            appendKazString(out, slot.poolName);
+        });
     return records;
 }
 
@@ -241,6 +251,21 @@ bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int roun
             sheet.language = english ? SheetLanguage::English : SheetLanguage::Japanese;
             break;
         }
+        case SheetTag::PoolFile: sheet.poolFile = std::string(bytes); return !bytes.empty();
+        case SheetTag::PoolSlots:
+            read = readIndexed(in, members, [&marks](KazReader& r, size_t slot) {
+                PoolSlot& from = marks[slot].fromPool;
+                int32_t pool = 0, place = 0, filled = 0;
+                std::string_view name;
+                if (!r.readInt32(pool) || !r.readInt32(place) || !r.readInt32(filled) ||
+                    !r.readRawString(name) || pool < 0 || (filled != 0 && filled != 1) ||
+                    name.empty()) {
+                    return false;
+                }
+                from = {pool, place, std::string(name), filled == 1};
+                return true;
+            });
+            break;
         default: break;  // the exact texts: readExactTexts
     }
     return read && in.atEnd();

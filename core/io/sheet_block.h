@@ -39,9 +39,13 @@
 //                   18 are the text's bytes; the others count, then per text: index, string. A text
 //                   whose CP932 form is no longer its field (a program that knows only the field
 //                   changed it since) is ignored: the field wins.
+//  22 pool stage  the UTF-8 path of the pool stage's file a knockout was made from
+//  23 pool slots   count, then per slot: first-round slot, pool index, place (1 or 2), filled
+//                   (0 or 1), the pool's name (UTF-8, not empty); the slot's name is its
+//                   placeholder until filled
 // Counts and indices are integers; entries run in ascending index; a count is at least 1.
 // Records of other tags are kept as they are and written back after the known record they
-// followed. Records 4, 5, 7 and 11 hold the bracket's member marks and third-place results, the
+// followed. Records 4, 5, 7, 11 and 23 hold the bracket's member marks and third-place results, the
 // others its SheetInfo.
 
 namespace kaz {
@@ -63,8 +67,10 @@ enum class SheetTag : int32_t {
     // The exact texts, one record per kind of text (TextKind), in its order.
     FirstExactText = 14,
     LastExactText = 21,
+    PoolFile = 22,
+    PoolSlots = 23,
 };
-constexpr int32_t kLastSheetTag = 21;
+constexpr int32_t kLastSheetTag = 23;
 constexpr int32_t kSheetBlockVersion = 1;
 constexpr char kSheetBlockMark[] = "KAZX";
 

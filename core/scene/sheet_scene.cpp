@@ -325,8 +325,8 @@ std::vector<SceneItem> Builder::names() const {
 // box.
 void Builder::seedMarks(std::vector<SceneItem>& names) {
     for (int member = 0; member < m_bracket.memberCount(); ++member) {
-        const int seed = m_bracket.memberSeed(member);
-        if (seed == 0) continue;
+        const std::string mark = memberMark(m_bracket.memberMarks(member));
+        if (mark.empty()) continue;
         const bool right = isOnRightSide(m_layout, member);
         Rect rect = seedMarkRect(m_layout, member);
         if (!names.empty()) {
@@ -341,8 +341,8 @@ void Builder::seedMarks(std::vector<SceneItem>& names) {
                 rect.left = start - m_style.seedMarkGap - rect.width;
             }
         }
-        text(seedMark(seed), TextRole::SeedMark, rect, right ? Anchor::Start : Anchor::End,
-             Ink::Member, memberTag(member));
+        text(mark, TextRole::SeedMark, rect, right ? Anchor::Start : Anchor::End, Ink::Member,
+             memberTag(member));
     }
 }
 

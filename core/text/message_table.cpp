@@ -102,6 +102,8 @@ const MessageTexts kTexts[] = {
      "The opponent in the third-place match is not decided yet."},
     {"不戦勝の枠は勝ちにできません。", "A bye cannot win."},
     {"名前のない枠は勝ちにできません。", "A slot without a name cannot win."},
+    {"%1が決まるまで、この試合の結果は入れられません。",
+     "This match's result can be entered once %1 is known."},
     {"不戦勝による勝ちは取り消せません。", "A win by a bye cannot be taken back."},
 
     // What the command-line tools say of the files they are given.
@@ -359,6 +361,8 @@ const MessageTexts kTexts[] = {
     {"同順位", "Tied"},
     {"棄権", "Withdrawn"},
     {"不戦勝", "Walkover"},
+    {"%1ブロック1位", "Pool %1 1st"},
+    {"%1ブロック2位", "Pool %1 2nd"},
 
     // kazdraw's pools.
     {"--pools は 1 から 32 までの整数です。", "--pools is a whole number from 1 to 32."},

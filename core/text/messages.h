@@ -102,6 +102,7 @@ enum class MessageId {
     ThirdPlaceOpponentUnknown,
     ByeCannotWin,
     EmptySlotCannotWin,
+    SlotAwaitsPool,  // the slot's placeholder (「Aブロック1位」)
     ByeWinStands,
     // What the command-line tools say of the files they are given.
     OutputIsInput,     // the output, which is the input file under this or another name
@@ -182,6 +183,9 @@ enum class MessageId {
     PoolTied,
     PoolWithdrawn,
     PoolWalkover,
+    // A knockout slot waiting for its pool: the pool's name.
+    PoolSlotFirst,
+    PoolSlotSecond,
     // kazdraw's pools.
     BadPoolCount,
     BadPoolSize,

@@ -37,6 +37,9 @@ constexpr size_t kMaxClubCharacters = 64;
 // A pool's name ("A", or the organiser's own), as long as a round's.
 constexpr size_t kMaxPoolNameCharacters = kMaxRoundNameCharacters;
 
+// The longest path of a pool stage's file that a knockout keeps, in bytes of UTF-8.
+constexpr size_t kMaxPoolPathBytes = 4096;
+
 // True when `text` (CP932) holds a control character (C0 or DEL), which no field stores. The
 // second byte of a double-byte character is never one of these.
 bool hasControlCharacter(std::string_view text);

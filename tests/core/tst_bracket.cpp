@@ -255,7 +255,7 @@ void TestBracket::sheetSteps() {
 
     const BracketChange club = clubChange(bracket, 0, "C");
     club.redo(bracket);
-    const BracketChange bye = marksChange(bracket, 1, MemberMarks{"", 0, true});
+    const BracketChange bye = marksChange(bracket, 1, MemberMarks{"", 0, true, {}});
     bye.redo(bracket);
     QVERIFY(bracket.isBye(1));
     const BracketChange named = namesChange(bracket, 0, {"A", "B"});
