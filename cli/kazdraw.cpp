@@ -15,8 +15,10 @@
 #include "draw/entrant_list.h"
 #include "io/file_io.h"
 #include "io/kaz_format.h"
+#include "pools/knockout_draw.h"
 #include "pools/pool_draw.h"
 #include "pools/pool_file.h"
+#include "pools/pool_link.h"
 #include "pools/pool_words.h"
 #include "text/document_text.h"
 #include "text/messages.h"
@@ -44,6 +46,10 @@ struct Arguments {
     // A pool stage instead of a bracket: --pools or --pool-size.
     kaz::PoolDrawOptions pools;
     bool drawsPools() const { return pools.pools > 0 || pools.poolSize > 0; }
+    // The knockout of a pool stage instead: --from-pools, the list then the pool file.
+    bool fromPools = false;
+    bool titleGiven = false;
+    bool languageGiven = false;
 };
 
 const kaz::ToolText kTool{"kazdraw", kaz::MessageId::KazdrawUsage, kaz::MessageId::KazdrawHelp};
@@ -74,6 +80,15 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
     args.clubInName = line.has("--club-in-name");
     args.thirdPlace = line.has("--third-place");
     args.twoSided = line.has("--two-sided");
+    args.fromPools = line.has("--from-pools");
+    if (args.fromPools) {
+        for (const char* option : {"--size", "--club-in-name", "--ignore-clubs", "--encoding",
+                                   "--pools", "--pool-size", "--through"}) {
+            if (line.has(option) || line.value(option)) {
+                return kaz::toolText(kaz::Message(kaz::MessageId::OptionWithFromPools, {option}));
+            }
+        }
+    }
     if (const std::optional<std::string> size = line.value("--size")) {
         const long members = numberIn(*size, 4, kaz::kMaxMembers);
         if (!kaz::isValidMemberCount(int(members))) {
@@ -90,6 +105,7 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         args.seedGiven = true;
     }
     if (const std::optional<std::string> title = line.value("--title")) {
+        args.titleGiven = true;
         // Bytes that are not UTF-8 become 〓; every character is kept as given.
         args.title = kaz::isUtf8(*title) ? *title : kaz::textFromCp932(kaz::cp932Form(*title));
         args.titleBeyondCp932 = kaz::charactersBeyondCp932(args.title);
@@ -105,6 +121,7 @@ std::optional<std::string> takeArguments(const kaz::CommandLine& line, Arguments
         if (*language != "ja" && *language != "en") {
             return kaz::toolText(kaz::MessageId::BadSheetLanguage);
         }
+        args.languageGiven = true;
         args.language =
             *language == "en" ? kaz::SheetLanguage::English : kaz::SheetLanguage::Japanese;
     }
@@ -195,8 +212,35 @@ int drawPoolsAndWrite(Arguments& args, const std::vector<kaz::Entrant>& entrants
     return printReport(report);
 }
 
+// Reads the pool stage, draws its knockout and writes it; returns the exit status.
+int drawKnockoutAndWrite(Arguments& args) {
+    kaz::Result<kaz::PoolStage> stage =
+        kaz::loadPoolFile(args.list, kaz::ReadableFiles::AnyReadable);
+    if (!stage) return fail(stage.failure());
+    if (!args.seedGiven) args.options.drawNumber = kaz::pickDrawNumber();
+    if (args.titleGiven) stage->title = args.title;
+    if (args.languageGiven) stage->language = args.language;
+    const std::optional<kaz::KnockoutDraw> draw =
+        kaz::drawKnockout(*stage, {args.options.byLot, args.options.drawNumber});
+    if (!draw) return fail(kaz::Message(kaz::MessageId::TooFewQualifiers));
+    kaz::Bracket bracket =
+        kaz::makeKnockout(*stage, *draw, kaz::poolLinkOf(args.list, args.output));
+    if (args.thirdPlace || args.twoSided) {
+        kaz::SheetInfo sheet = bracket.sheet();
+        if (args.thirdPlace) sheet.thirdPlace = kaz::ThirdPlace::Match;
+        sheet.twoSided = args.twoSided;
+        bracket.setSheet(std::move(sheet));
+    }
+    const kaz::Status written = kaz::writeFileSafely(args.output, kaz::writeKaz(bracket));
+    if (!written) return fail(written.failure());
+    if (!draw->drawNumber) return 0;
+    return printReport(kaz::toolText(
+        kaz::Message(kaz::MessageId::DrawNumberLine, {std::to_string(*draw->drawNumber)})));
+}
+
 // Reads, draws and writes; returns the exit status.
 int drawAndWrite(Arguments& args) {
+    if (args.fromPools) return drawKnockoutAndWrite(args);
     const std::string& list = args.list;
     const std::string& output = args.output;
     const kaz::Result<std::string> bytes =
@@ -282,7 +326,8 @@ int main(int argc, char** argv) {
                                                          {"--encoding", true},
                                                          {"--pools", true},
                                                          {"--pool-size", true},
-                                                         {"--through", true}});
+                                                         {"--through", true},
+                                                         {"--from-pools"}});
     if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
         return *answered;
     }
@@ -291,8 +336,9 @@ int main(int argc, char** argv) {
         return usageError(*wrong);
     }
 
-    const std::vector<std::string> inputs =
-        args.list == "-" ? std::vector<std::string>() : std::vector<std::string>{args.list};
+    const std::vector<std::string> inputs = args.list == "-" || args.fromPools
+                                                ? std::vector<std::string>()
+                                                : std::vector<std::string>{args.list};
     if (const std::optional<int> refused = kaz::refuseOutput(
             kTool, args.output,
             args.drawsPools() ? kaz::FileKind::PoolFile : kaz::FileKind::Bracket, inputs)) {

@@ -251,12 +251,16 @@ const MessageTexts kTexts[] = {
      "[--club-in-name] [--title 表題] [--third-place] [--two-sided] [--language ja|en] "
      "[--encoding 文字コード] リスト 出力.kaz\n"
      "       kazdraw --pools N|--pool-size K [--through 1|2] [--seed N] [--ignore-clubs] "
-     "[--title 表題] [--language ja|en] [--encoding 文字コード] リスト 出力.kazpool\n",
+     "[--title 表題] [--language ja|en] [--encoding 文字コード] リスト 出力.kazpool\n"
+     "       kazdraw --from-pools [--seed N] [--in-order] [--title 表題] [--third-place] "
+     "[--two-sided] [--language ja|en] 予選リーグ.kazpool 出力.kaz\n",
      "usage: kazdraw [--size 4|8|16|32|64|128] [--seed N] [--in-order] [--ignore-clubs] "
      "[--club-in-name] [--title TEXT] [--third-place] [--two-sided] [--language ja|en] "
      "[--encoding ENCODING] LIST OUT.kaz\n"
      "       kazdraw --pools N|--pool-size K [--through 1|2] [--seed N] [--ignore-clubs] "
-     "[--title TEXT] [--language ja|en] [--encoding ENCODING] LIST OUT.kazpool\n"},
+     "[--title TEXT] [--language ja|en] [--encoding ENCODING] LIST OUT.kazpool\n"
+     "       kazdraw --from-pools [--seed N] [--in-order] [--title TEXT] [--third-place] "
+     "[--two-sided] [--language ja|en] POOLS.kazpool OUT.kaz\n"},
     {"\n"
      "参加者リスト (1 行に 1 人: 名前、所属、シードをタブかカンマで区切る)\n"
      "を読んで組み合わせを抽選し、トーナメント表ファイルに書きます。シードは組み合わせ表と同じ\n"
@@ -286,6 +290,10 @@ const MessageTexts kTexts[] = {
      "                  シードは 1 ブロックに 1 人ずつ蛇行順 (A、B、…、戻って…) に入ります\n"
      "  --pool-size K   --pools の代わりに、1 ブロック約 K 人 (3〜8) にします\n"
      "  --through N     各ブロックから決勝トーナメントへ進む人数: 1 (既定) か 2\n"
+     "  --from-pools    リストの代わりに予選リーグのファイルを読み、その決勝トーナメントを\n"
+     "                  書きます。各ブロックの1位がシードの位置に (不戦勝は1位から)、2位は\n"
+     "                  自分のブロックの1位と反対の山に入ります (--in-order でブロック順)。\n"
+     "                  順位が決まるまで枠には「Aブロック1位」と書かれます\n"
      "  --help          この説明を表示します\n"
      "  --version       バージョンを表示します\n"
      "\n"
@@ -324,6 +332,10 @@ const MessageTexts kTexts[] = {
      "                  seeds go one to a pool in snake order (A, B, …, then back)\n"
      "  --pool-size K   instead of --pools, pools of about K (3 to 8)\n"
      "  --through N     how many of each pool go through to the knockout: 1 (the default) or 2\n"
+     "  --from-pools    read a pool file instead of a list and write its knockout: each pool's\n"
+     "                  winner on a seed's place (the byes to the winners first), each\n"
+     "                  runner-up in the other half from its own winner (--in-order: in pool\n"
+     "                  order); a slot reads \"Pool A 1st\" until its pool is decided\n"
      "  --help          this text\n"
      "  --version       the version\n"
      "\n"
@@ -376,6 +388,8 @@ const MessageTexts kTexts[] = {
     {"同じブロックに入った同じ所属の組:\n", "Players of the same club in one pool:\n"},
     {"%1: %2 と %3 (%4)", "%1: %2 and %3 (%4)"},
     {"%1 %2人: 同じブロックに %3組", "%1, %2 members: %3 pairs in one pool"},
+    {"%1 は --from-pools と一緒に使えません。", "%1 cannot be used with --from-pools."},
+    {"決勝トーナメントに進む人が 2 人に足りません。", "Fewer than two go through to the knockout."},
 
     // kaz_edit, the editor started from a command line.
     {"使い方: kaz_edit [ファイル.kaz]...\n", "usage: kaz_edit [FILE.kaz]...\n"},

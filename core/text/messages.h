@@ -196,6 +196,8 @@ enum class MessageId {
     SameClubInPoolHeading,   // a line of the report before the pairs
     SameClubInPool,          // the pool's title, the two names, the club
     UnavoidablePoolPairs,    // club (quotable), members, the pairs its size forces into pools
+    OptionWithFromPools,     // the option
+    TooFewQualifiers,
     EditorUsage,
     EditorHelp,
 };

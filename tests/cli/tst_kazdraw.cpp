@@ -25,7 +25,9 @@ const QString kUsage = QStringLiteral(
     "[--club-in-name] [--title 表題] [--third-place] [--two-sided] [--language ja|en] "
     "[--encoding 文字コード] リスト 出力.kaz\n"
     "       kazdraw --pools N|--pool-size K [--through 1|2] [--seed N] [--ignore-clubs] "
-    "[--title 表題] [--language ja|en] [--encoding 文字コード] リスト 出力.kazpool");
+    "[--title 表題] [--language ja|en] [--encoding 文字コード] リスト 出力.kazpool\n"
+    "       kazdraw --from-pools [--seed N] [--in-order] [--title 表題] [--third-place] "
+    "[--two-sided] [--language ja|en] 予選リーグ.kazpool 出力.kaz");
 
 // Seven entrants, two of club A高 and one seeded: an 8-member bracket with one bye.
 const QByteArray kList =
@@ -138,6 +140,20 @@ void TestKazDraw::drawsPools() {
     QCOMPARE(stage->pools[0].members[0].name, std::string("山田"));
     QCOMPARE(stage->rules.through, 2);
     QCOMPARE(stage->drawNumber, uint32_t(9));
+
+    // Its knockout, the runners-up in pool order, beside it: the placeholders and the link.
+    const QString knockout = dir.filePath(QStringLiteral("決勝.kaz"));
+    const Result k = runKazDraw({QStringLiteral("--from-pools"), QStringLiteral("--in-order"),
+                                 QStringLiteral("--third-place"), out, knockout});
+    QCOMPARE(k.exitCode, 0);
+    QCOMPARE(k.out, QByteArray());
+    const kaz::Result<kaz::Bracket> bracket =
+        kaz::loadBracketFile(knockout.toStdString(), kaz::ReadableFiles::RegularOnly);
+    QVERIFY(bracket);
+    QCOMPARE(memberNames(*bracket),
+             QStringList({"Aブロック1位", "Bブロック2位", "Aブロック2位", "Bブロック1位"}));
+    QCOMPARE(bracket->sheet().poolFile, std::string("予選.kazpool"));
+    QCOMPARE(bracket->sheet().thirdPlace, kaz::ThirdPlace::Match);
 }
 
 void TestKazDraw::standardInput() {
@@ -369,6 +385,10 @@ void TestKazDraw::wrongArguments_data() {
                        list,
                        out}
         << QStringLiteral("--pools と --pool-size は一緒に使えません。");
+    QTest::newRow("a bracket's size from pools")
+        << QStringList{QStringLiteral("--from-pools"), QStringLiteral("--size"),
+                       QStringLiteral("8"), list, out}
+        << QStringLiteral("--size は --from-pools と一緒に使えません。");
     QTest::newRow("pools with a bracket's size")
         << QStringList{QStringLiteral("--pool-size"),
                        QStringLiteral("4"),
