@@ -20,7 +20,7 @@ enum class Kind { Plain, Checkable, Disabled };
 // Whether a command acts on the active bracket, and so is enabled only while there is one.
 // What a command acts on: nothing, the active bracket, or the active document of either kind (a
 // bracket or a pool stage).
-enum class Needs { Nothing, Bracket, Document };
+enum class Needs { Nothing, Bracket, Document, PoolStage };
 
 // One command: the member that holds it, its object name, the menu text, the status-bar
 // prompt, the tooltip (none: Qt's, the menu text without its access key), up to four keys in
@@ -250,6 +250,17 @@ const ActionRecord kActionRecords[] = {
      std::nullopt,
      Kind::Plain,
      Needs::Document},
+    {&EditorActions::makeKnockout,
+     "makeKnockout",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "決勝トーナメントを作る(&K)..."),
+     // clang-format off
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "各ﾌﾞﾛｯｸの1位 (と2位) で決勝ﾄｰﾅﾒﾝﾄ表を作る"),
+     // clang-format on
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "決勝トーナメントを作る"),
+     {},
+     std::nullopt,
+     Kind::Plain,
+     Needs::PoolStage},
     {&EditorActions::viewToolBar,
      "viewToolBar",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "ﾂｰﾙ ﾊﾞｰ(&T)"),
@@ -471,6 +482,7 @@ EditorActions::EditorActions(QWidget* window) {
         this->*record.member = action;
         if (record.needs == Needs::Bracket) m_bracketCommands << action;
         if (record.needs == Needs::Document) m_documentCommands << action;
+        if (record.needs == Needs::PoolStage) m_poolCommands << action;
     }
     for (const auto& [member, key] : kStandardKeys) {
         const QList<QKeySequence> standard = QKeySequence::keyBindings(key);

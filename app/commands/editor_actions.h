@@ -41,6 +41,7 @@ public:
     QAction* savePicture = nullptr;
     QAction* sheetSettings = nullptr;
     QAction* livePublish = nullptr;
+    QAction* makeKnockout = nullptr;
     // 表示
     QAction* viewToolBar = nullptr;
     QAction* viewStatusBar = nullptr;
@@ -70,6 +71,8 @@ public:
     // The commands that act on the active document of either kind, a bracket or a pool stage
     // (close, save, print, the picture, the window arrangement).
     const QList<QAction*>& documentCommands() const { return m_documentCommands; }
+    // The commands that act on the active pool stage: enabled only while a pool window is.
+    const QList<QAction*>& poolCommands() const { return m_poolCommands; }
     // The prompts of 元に戻す and やり直し while there is no step to name.
     static QString undoPrompt();
     static QString redoPrompt();
@@ -79,6 +82,7 @@ public:
 private:
     QList<QAction*> m_bracketCommands;
     QList<QAction*> m_documentCommands;
+    QList<QAction*> m_poolCommands;
 };
 
 }  // namespace kaz::app

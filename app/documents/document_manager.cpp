@@ -19,6 +19,7 @@
 #include "documents/bracket_window.h"
 #include "documents/bracket_windows.h"
 #include "documents/export_places.h"
+#include "documents/knockout_links.h"
 #include "documents/outside_changes.h"
 #include "documents/pool_stages.h"
 #include "documents/save_question.h"
@@ -52,7 +53,8 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
       m_publishing(new LivePublishing(window, livePageWriter(), &QDateTime::currentDateTime)),
       m_pools(new PoolStages(
           area, window, m_histories, recovery, [this](const QString& path) { rememberFile(path); },
-          this)) {
+          this)),
+      m_knockouts(new KnockoutLinks(window, this)) {
     connect(m_outsideChanges, &OutsideChanges::changedOnDisk, this,
             [this](QObject* doc) { onChangedOnDisk(qobject_cast<gui::BracketDocument*>(doc)); });
     // A bracket is kept for recovery while it is shown, and lives until its last window is
@@ -66,8 +68,20 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
     // Its last change is published before it goes.
     connect(m_windows, &BracketWindows::lastWindowGone, this, [this](gui::BracketDocument* doc) {
         m_publishing->closing(doc);
+        m_knockouts->bracketGone(doc);
         delete doc;
     });
+    // A knockout and its pool stage follow each other while both are open.
+    connect(m_windows, &BracketWindows::firstWindowOpened, m_knockouts,
+            [this](gui::BracketDocument* doc) {
+                m_knockouts->bracketShown(doc, m_pools->documents());
+            });
+    connect(m_pools, &PoolStages::shown, m_knockouts, [this](gui::PoolDocument* doc) {
+        m_knockouts->stageShown(doc, m_windows->documents());
+    });
+    connect(m_pools, &PoolStages::stored, m_knockouts,
+            [this](gui::PoolDocument* doc) { m_knockouts->stageStored(doc); });
+    connect(m_pools, &PoolStages::closing, m_knockouts, &KnockoutLinks::stageGone);
     // Pool stages are published as brackets are.
     connect(m_pools, &PoolStages::openedFromFile, m_publishing, &LivePublishing::opened);
     connect(m_pools, &PoolStages::stored, m_publishing, &LivePublishing::stored);
@@ -104,6 +118,11 @@ void DocumentManager::openNewBracket(kaz::Bracket bracket) {
     // The running number is taken only by a bracket that came into being.
     doc->setTitle(tr("新しいトーナメント表%1").arg(++m_untitledCount));
     adopt(doc);
+}
+
+void DocumentManager::openKnockout(gui::PoolDocument* stage, kaz::Bracket knockout) {
+    openNewBracket(std::move(knockout));
+    if (gui::BracketDocument* doc = activeDocument()) m_knockouts->made(doc, stage);
 }
 
 void DocumentManager::chooseAndOpen() {
@@ -229,6 +248,7 @@ bool DocumentManager::saveAs(gui::BracketDocument* doc) {
 
 bool DocumentManager::saveTo(gui::BracketDocument* doc, const QString& path) {
     const QString previousPath = doc->filePath();
+    m_knockouts->beforeStoring(doc, path);
     const kaz::Status saved = [doc, &path] {
         const WaitCursor waiting;
         return doc->save(path);

@@ -20,6 +20,7 @@ namespace kaz::app {
 
 class BracketWindow;
 class BracketWindows;
+class KnockoutLinks;
 class LivePublishing;
 class OutsideChanges;
 class PoolStages;
@@ -73,6 +74,9 @@ public:
     PoolStages* pools() const { return m_pools; }
     // Opens a pool stage drawn from the entrant list as a new one without a file.
     void openNewPoolStage(kaz::PoolStage stage);
+    // A new bracket, the knockout made from `stage` (決勝トーナメントを作る), linked to it.
+    void openKnockout(gui::PoolDocument* stage, kaz::Bracket knockout);
+    KnockoutLinks* knockouts() const { return m_knockouts; }
     BracketWindow* activeWindow() const;
     // The open brackets' histories, the active bracket's the active one.
     QUndoGroup* histories() const { return m_histories; }
@@ -111,6 +115,7 @@ private:
     OutsideChanges* m_outsideChanges;
     LivePublishing* m_publishing;
     PoolStages* m_pools;
+    KnockoutLinks* m_knockouts;
     int m_untitledCount = 0;
     kaz::SheetLanguage m_newSheetLanguage = kaz::SheetLanguage::Japanese;
 };

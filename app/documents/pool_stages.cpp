@@ -79,6 +79,7 @@ void PoolStages::adopt(gui::PoolDocument* doc) {
         if (c.title) renumber(doc);
     });
     openWindow(doc);
+    emit shown(doc);
 }
 
 void PoolStages::openWindow(gui::PoolDocument* doc) {

@@ -69,6 +69,8 @@ signals:
     void stored(gui::PoolDocument* doc, const QString& previousPath);
     // The last window of `doc` closes, and `doc` goes with it.
     void closing(gui::PoolDocument* doc);
+    // A stage came to be shown: new, opened or brought back after a crash.
+    void shown(gui::PoolDocument* doc);
 
 private:
     // Keeps `doc` in the undo group and for recovery, and shows it in its first window.

@@ -21,6 +21,7 @@
 #include "commands/export_commands.h"
 #include "commands/file_commands.h"
 #include "commands/help_commands.h"
+#include "commands/knockout_commands.h"
 #include "commands/sheet_commands.h"
 #include "commands/window_commands.h"
 #include "commands/zoom_commands.h"
@@ -110,6 +111,7 @@ void MainWindow::createCommandGroups() {
     new EditCommands(m_actions, this, m_documentManager);
     new ExportCommands(m_actions, this, m_documentManager);
     new SheetCommands(m_actions, this, m_documentManager);
+    new KnockoutCommands(m_actions, this, m_documentManager);
     m_windowCommands = new WindowCommands(m_actions, this, m_mdiArea, m_documentManager);
     new ZoomCommands(m_actions, this, m_documentManager);
     new HelpCommands(m_actions, this);
@@ -138,8 +140,9 @@ void MainWindow::createMenus() {
 
     QMenu* edit = menu(tr("編集(&E)"), {a.editUndo, a.editRedo, nullptr, a.editCut, a.editCopy,
                                         a.editPaste, a.copyBracket});
-    QMenu* tools = menu(tr("ツール(&T)"), {a.htmlExport, a.htmlSettings, nullptr, a.savePicture,
-                                           a.livePublish, nullptr, a.sheetSettings});
+    QMenu* tools =
+        menu(tr("ツール(&T)"), {a.htmlExport, a.htmlSettings, nullptr, a.savePicture, a.livePublish,
+                                nullptr, a.sheetSettings, nullptr, a.makeKnockout});
     QMenu* viewFull =
         menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar, nullptr, a.viewClubs, nullptr,
                               a.viewZoomIn, a.viewZoomOut, a.viewActualSize, a.viewFitSheet});
@@ -259,6 +262,7 @@ void MainWindow::onActiveDocumentChanged(gui::BracketDocument* doc) {
     }
     for (QAction* command : m_actions.bracketCommands()) command->setEnabled(doc != nullptr);
     for (QAction* command : m_actions.documentCommands()) command->setEnabled(withDocument);
+    for (QAction* command : m_actions.poolCommands()) command->setEnabled(pools != nullptr);
     if (pools) {
         connect(pools, &gui::PoolDocument::changed, this, &MainWindow::updateTitle,
                 Qt::UniqueConnection);

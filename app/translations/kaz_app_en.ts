@@ -485,6 +485,18 @@
         <source>ﾍﾙﾌﾟ(&amp;H)...</source>
         <translation>&amp;Help...</translation>
     </message>
+    <message>
+        <source>決勝トーナメントを作る(&amp;K)...</source>
+        <translation>Make the &amp;Knockout...</translation>
+    </message>
+    <message>
+        <source>各ﾌﾞﾛｯｸの1位 (と2位) で決勝ﾄｰﾅﾒﾝﾄ表を作る</source>
+        <translation>Make a knockout bracket of each pool's winner (and runner-up)</translation>
+    </message>
+    <message>
+        <source>決勝トーナメントを作る</source>
+        <translation>Make the Knockout</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::ExportCommands</name>
@@ -530,6 +542,45 @@
     <message>
         <source>%1 に書き出しました。表示するｱﾌﾟﾘｹｰｼｮﾝを起動できませんでした。</source>
         <translation>Exported to %1. No application could be started to show it.</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::KnockoutLinks</name>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 の予選リーグ %2 が見つかりません。決勝トーナメントは保存したときのままです。</source>
+        <translation>The pools of %1, %2, were not found. The knockout shows what it held when stored.</translation>
+    </message>
+    <message>
+        <source>予選リーグの結果を %1 に反映すると、%2が消えます。反映しますか?</source>
+        <translation>Bringing the pool results into %1 clears %2. Bring them in?</translation>
+    </message>
+    <message>
+        <source>予選リーグの結果を %1 に反映しました。</source>
+        <translation>The pool results are in %1.</translation>
+    </message>
+    <message>
+        <source>予選リーグの結果を %1 に反映しました: %2</source>
+        <translation>The pool results are in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2を消しました）</source>
+        <translation>%1 (%2 cleared)</translation>
+    </message>
+    <message>
+        <source>%1 の%2</source>
+        <translation>%2 of %1</translation>
+    </message>
+    <message>
+        <source>予選リーグの結果を変えると、%1が消えます。変えますか?</source>
+        <translation>Changing this pool result clears %1. Change it?</translation>
+    </message>
+    <message>
+        <source>と</source>
+        <translation> and </translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,19 @@ std::optional<kaz::Refusal> BracketDocument::setClubColumn(bool shown) {
     return std::nullopt;
 }
 
+void BracketDocument::fillFromPools(kaz::BracketChange change) {
+    endMerging();
+    pushStep(tr("予選リーグの結果を反映"), std::move(change));
+}
+
+void BracketDocument::setPoolFile(std::string link) {
+    endMerging();
+    kaz::SheetInfo sheet = m_bracket.sheet();
+    sheet.poolFile = std::move(link);
+    if (!kaz::sheetFits(m_bracket, sheet)) return;
+    pushStep(tr("予選リーグのファイル"), kaz::sheetChange(m_bracket, std::move(sheet)));
+}
+
 void BracketDocument::pushStep(const QString& text, kaz::BracketChange change,
                                BracketStepCommand::MergeKind mergeKind, std::uint64_t mergeKey,
                                bool evenIfEmpty) {

@@ -102,6 +102,12 @@ public:
     // Shows or hides the club column (所属の列).
     std::optional<kaz::Refusal> setClubColumn(bool shown);
 
+    // A knockout made from a pool stage: the stage's standings brought into its slots, as the
+    // core worked them out (pools/knockout_fill.h), as one step (予選リーグの結果を反映).
+    void fillFromPools(kaz::BracketChange change);
+    // The pool stage's file as the knockout keeps it (予選リーグのファイル).
+    void setPoolFile(std::string link);
+
     // The change check: does the bracket differ from what was last loaded or stored? It looks
     // at the content alone, so undoing back to the stored content makes it unchanged.
     bool isChanged() const { return m_changedUntilStored || m_bracket.isChanged(); }

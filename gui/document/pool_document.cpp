@@ -101,6 +101,11 @@ void PoolDocument::setTitle(const QString& title) {
 
 void PoolDocument::pushStep(const QString& text, kaz::PoolStageChange change) {
     if (change.isEmpty()) return;
+    if (m_stepGuard) {
+        kaz::PoolStage after = m_stage;
+        change.redo(after);
+        if (!m_stepGuard(after)) return;
+    }
     m_undoStack->push(new PoolStepCommand(this, text, std::move(change)));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "io/result.h"
@@ -52,6 +53,13 @@ public:
     // unchanged and take `path` as its file.
     kaz::Status save(const QString& path);
 
+    // Asked before every step is made, with the stage as it would leave it: false keeps the stage
+    // as it is (a knockout made from it would lose results, and the user said no). Undo and redo
+    // are not asked.
+    void setStepGuard(std::function<bool(const kaz::PoolStage& after)> guard) {
+        m_stepGuard = std::move(guard);
+    }
+
     const QString& filePath() const { return m_filePath; }
     void setFilePath(const QString& path);
     // "新しい予選リーグN" for a new stage, the file name for a loaded or stored one.
@@ -74,6 +82,7 @@ private:
     QUndoStack* m_undoStack;
     QString m_filePath;
     QString m_title;
+    std::function<bool(const kaz::PoolStage&)> m_stepGuard;
     bool m_changedUntilStored = false;
     bool m_lastChangedState = false;
 };

@@ -66,6 +66,14 @@
         <source>所属の入力</source>
         <translation>Club entry</translation>
     </message>
+    <message>
+        <source>予選リーグの結果を反映</source>
+        <translation>Pool results brought in</translation>
+    </message>
+    <message>
+        <source>予選リーグのファイル</source>
+        <translation>Pool file</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::ChampionDialog</name>
@@ -403,6 +411,33 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     <message>
         <source>色として読めません: %1</source>
         <translation>Not a color: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::gui::KnockoutDialog</name>
+    <message>
+        <source>決勝トーナメントを作る</source>
+        <translation>Make the Knockout</translation>
+    </message>
+    <message>
+        <source>各ブロックの1位と2位で %1人用の決勝トーナメント表を作ります。1位はシードの位置に、2位は自分のブロックの1位と反対の山に入ります。</source>
+        <translation>Makes a knockout of %1 from each pool's winner and runner-up. The winners take the seeds' places; each runner-up goes into the other half from its own pool's winner.</translation>
+    </message>
+    <message>
+        <source>各ブロックの1位で %1人用の決勝トーナメント表を作ります。1位はブロック順にシードの位置に入ります。</source>
+        <translation>Makes a knockout of %1 from each pool's winner. The winners take the seeds' places in pool order.</translation>
+    </message>
+    <message>
+        <source>2位を抽選で入れる(&amp;R)</source>
+        <translation>Draw the &amp;runners-up</translation>
+    </message>
+    <message>
+        <source>2位をブロック順に入れる(&amp;I)</source>
+        <translation>Runners-up &amp;in pool order</translation>
+    </message>
+    <message>
+        <source>抽選番号(&amp;E):</source>
+        <translation>Draw numb&amp;er:</translation>
     </message>
 </context>
 <context>

@@ -44,10 +44,9 @@ QString matchNameAt(const kaz::Bracket& bracket, kaz::ResultPlace place) {
     return matchName(bracket, place.index);
 }
 
-// "第42・50試合の結果と優勝者名と第26試合の点数": what a change takes away besides its own
-// result, or an empty text.
-QString clearedText(const kaz::Bracket& bracket, const kaz::ResultProposal& proposal) {
-    const kaz::ClearedResults& cleared = proposal.cleared;
+}  // namespace
+
+QString clearedResultsText(const kaz::ClearedResults& cleared) {
     QString text;
     if (!cleared.matchNumbers.empty()) {
         QStringList numbers;
@@ -64,6 +63,15 @@ QString clearedText(const kaz::Bracket& bracket, const kaz::ResultProposal& prop
             text = QCoreApplication::translate("kaz::gui::LineResults", "%1と優勝者名").arg(text);
         }
     }
+    return text;
+}
+
+namespace {
+
+// "第42・50試合の結果と優勝者名と第26試合の点数": what a change takes away besides its own
+// result, or an empty text.
+QString clearedText(const kaz::Bracket& bracket, const kaz::ResultProposal& proposal) {
+    QString text = clearedResultsText(proposal.cleared);
     if (proposal.ownScoresCleared) {
         const QString match = matchNameAt(bracket, proposal.place);
         text = text.isEmpty()

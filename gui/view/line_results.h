@@ -26,6 +26,10 @@ QString memberText(const kaz::Bracket& bracket, int member);
 // "（未定）" for a side nobody has reached. For the final line: "決勝の勝者: 山田 太郎".
 QString matchLabel(const kaz::Bracket& bracket, int line);
 
+// "第42・50試合の結果と優勝者名": the decided matches a change takes away, and the champion's
+// name where it goes with them; an empty text for none.
+QString clearedResultsText(const kaz::ClearedResults& cleared);
+
 // "第3試合 1回戦": the number and round of the match `line` plays (the round alone for a match
 // without a number).
 QString matchTitle(const kaz::Bracket& bracket, int line);

@@ -12,13 +12,16 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <memory>
 
 #include "app_test_support.h"
+#include "dialogs/knockout_dialog.h"
 #include "dialogs/pool_match_dialog.h"
 #include "dialogs/pool_settings_dialog.h"
+#include "document/bracket_document.h"
 #include "document/pool_document.h"
 #include "documents/document_manager.h"
 #include "documents/pool_stages.h"
@@ -58,6 +61,7 @@ private slots:
     void editorGoesWithAStageChanged();
     void outsideChangesAreAskedAbout();
     void secondWindowOnAStage();
+    void knockoutFollowsItsStage();
 };
 
 void TestPoolStages::openedPlayedStoredAndClosed() {
@@ -263,6 +267,75 @@ void TestPoolStages::secondWindowOnAStage() {
     action(frame, "fileClose")->trigger();
     QCOMPARE(desktop.questions.size(), 1);
     QTRY_VERIFY(!doc);
+}
+
+// 決勝トーナメントを作る, then the knockout follows its stage: a pool decided fills its slots as
+// one step, a pool change that would take a knockout result away is asked about (いいえ leaves
+// both, はい changes both), and storing the stage under another name takes the knockout along.
+void TestPoolStages::knockoutFollowsItsStage() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("予選.kazpool");
+    PoolStage drawn = drawnPoolStage();
+    drawn.rules.through = 2;
+    QVERIFY(writeFile(path, QByteArray::fromStdString(writePoolFile(drawn))));
+    ScriptedDesktop desktop;
+    MainWindow frame;
+    showActive(frame);
+    QVERIFY(frame.documentManager()->openDocumentFile(path));
+    PoolDocument* stage = frame.documentManager()->activePoolDocument();
+    onNextDialog<KnockoutDialog>([](KnockoutDialog* dialog) {
+        dialog->findChild<QRadioButton*>("inOrderButton")->setChecked(true);
+        dialog->accept();
+    });
+    action(frame, "makeKnockout")->trigger();
+    BracketDocument* knockout = frame.documentManager()->activeDocument();
+    QVERIFY(knockout);
+    QCOMPARE(knockout->bracket().memberName(2), std::string("Aブロック2位"));
+
+    // Every match of pool A won by the member listed first: 選手 of place 0 first, 1 second.
+    const auto playPool = [stage](int pool, int flipped) {
+        for (int m = 0; m < 3; ++m) {
+            const MatchOutcome outcome =
+                m == flipped ? MatchOutcome::SecondWins : MatchOutcome::FirstWins;
+            stage->commitResult(stage->proposeResult(pool, m, {-1, -1, outcome, false}));
+        }
+    };
+    const auto nameAt = [knockout](int slot) { return knockout->bracket().memberName(slot); };
+    const auto& poolA = stage->stage().pools[0].members;
+    playPool(0, -1);
+    QCOMPARE(nameAt(0), poolA[0].name);
+    QCOMPARE(nameAt(2), poolA[1].name);
+    QCOMPARE(knockout->undoStack()->undoText(), QStringLiteral("予選リーグの結果を反映"));
+    QCOMPARE(
+        frame.statusBar()->currentMessage(),
+        QStringLiteral("予選リーグの結果を 新しいトーナメント表1 に反映しました: A1 %1、A2 %2")
+            .arg(QString::fromStdString(poolA[0].name), QString::fromStdString(poolA[1].name)));
+    playPool(1, -1);
+    knockout->commitResult(knockout->proposeResult(ResultPlace::line(0), ResultAction::Press));
+    QCOMPARE(knockout->bracket().lineState(0), LineState::Won);
+
+    // Pool A's first match turned round: A1 and A2 change places, and A1's win would go.
+    const PoolStage before = stage->stage();
+    const QString question = QStringLiteral(
+        "予選リーグの結果を変えると、新しいトーナメント表1 の第1試合の結果が消えます。変えますか?");
+    desktop.yesNoAnswers << false << true;
+    stage->commitResult(stage->proposeResult(0, 0, {-1, -1, MatchOutcome::SecondWins, false}));
+    QCOMPARE(desktop.lossQuestions, QStringList{question});
+    QVERIFY(stage->stage() == before);
+    QCOMPARE(knockout->bracket().lineState(0), LineState::Won);
+    stage->commitResult(stage->proposeResult(0, 0, {-1, -1, MatchOutcome::SecondWins, false}));
+    QCOMPARE(desktop.lossQuestions.size(), 2);
+    QCOMPARE(nameAt(0), poolA[1].name);
+    QCOMPARE(nameAt(2), poolA[0].name);
+    QCOMPARE(knockout->bracket().lineState(0), LineState::Open);
+
+    // Stored under another name, the stage is still the knockout's.
+    const QString renamed = folder.filePath("予選2.kazpool");
+    desktop.saveAnswers << renamed;
+    QVERIFY(frame.documentManager()->pools()->saveAs(stage));
+    QCOMPARE(QString::fromStdString(knockout->bracket().sheet().poolFile),
+             QFileInfo(renamed).absoluteFilePath());
+    frame.documentManager()->closeAllDocuments();
 }
 
 QTEST_MAIN(TestPoolStages)
