@@ -18,6 +18,9 @@
 #include "io/file_io.h"
 #include "platform/platform_files.h"
 #include "pools/document_file.h"
+#include "pools/knockout_fill.h"
+#include "pools/pool_file.h"
+#include "pools/pool_link.h"
 #include "text/messages.h"
 #include "tool/command_line.h"
 #include "tool/output_check.h"
@@ -62,11 +65,23 @@ std::string localTimeText(int64_t seconds) {
     return text;
 }
 
+// The pool file of the knockout read from `input`: its link as the knockout keeps it, or the file
+// of that name beside it; empty for a bracket not made from pools.
+std::string knockoutPoolFile(const kaz::Bracket& bracket, const std::string& input) {
+    if (!kaz::isKnockoutOfPools(bracket)) return std::string();
+    const std::vector<std::string> candidates =
+        kaz::poolFileCandidates(bracket.sheet().poolFile, input);
+    for (const std::string& candidate : candidates) {
+        if (kaz::platform::fileStamp(candidate)) return candidate;
+    }
+    return candidates.empty() ? std::string() : candidates.front();
+}
+
 // The live page of the bracket or pool stage in `input`, "最終更新" being `stamp`'s time (the
 // time of the conversion where the input has none, as a pipe). A watched page updates itself
 // in the browser, as the editor's live pages do.
 int writeLive(const kaz::CommandLine& line, const std::optional<kaz::platform::FileStamp>& stamp,
-              kaz::FileError& stage) {
+              kaz::FileError& stage, std::string* poolsRead = nullptr) {
     stage = kaz::FileError::OpenFailed;
     const std::string& input = line.operands[0];
     const int refresh = line.has("--watch") ? kaz::kLiveRefreshSeconds : 0;
@@ -77,6 +92,18 @@ int writeLive(const kaz::CommandLine& line, const std::optional<kaz::platform::F
     if (!loaded) return fail(loaded.failure());
     stage = kaz::FileError::SaveFailed;
     if (const auto* bracket = std::get_if<kaz::Bracket>(&*loaded)) {
+        // A knockout made from pools is published with them, as the event's one page.
+        const std::string pools = knockoutPoolFile(*bracket, input);
+        if (poolsRead) *poolsRead = pools;
+        if (!pools.empty()) {
+            const kaz::Result<kaz::PoolStage> stage =
+                kaz::loadPoolFile(pools, kaz::ReadableFiles::AnyReadable);
+            if (stage) {
+                kaz::PoolLivePageOptions options{updatedAt, refresh, {}, bracket};
+                return writePage(line, kaz::writePoolLivePage(*stage, options));
+            }
+            std::fprintf(stderr, "kaz2html: %s\n", kaz::toolText(stage.failure()).c_str());
+        }
         kaz::LivePageOptions options;
         options.refreshSeconds = refresh;
         options.updatedAt = updatedAt;
@@ -111,18 +138,25 @@ int watch(const kaz::CommandLine& line, kaz::FileError& stage) {
     const std::string& input = line.operands[0];
     std::signal(SIGINT, stopWatching);
     std::signal(SIGTERM, stopWatching);
-    std::optional<kaz::platform::FileStamp> seen = kaz::platform::fileStamp(input);
-    if (writeLive(line, seen, stage) != 0) return 1;
+    // A knockout's page shows its pools too: a change of either writes it again.
+    std::string pools;
+    const auto stamps = [&input, &pools] {
+        return std::make_pair(kaz::platform::fileStamp(input),
+                              pools.empty() ? std::nullopt : kaz::platform::fileStamp(pools));
+    };
+    auto seen = stamps();
+    if (writeLive(line, seen.first, stage, &pools) != 0) return 1;
+    seen = stamps();
     while (g_stopWatching == 0) {
         for (int waited = 0; waited < kPollMilliseconds && g_stopWatching == 0;
              waited += kWaitSlice) {
             kaz::platform::sleepMilliseconds(kWaitSlice);
         }
         if (g_stopWatching != 0) break;
-        const std::optional<kaz::platform::FileStamp> now = kaz::platform::fileStamp(input);
+        const auto now = stamps();
         if (now == seen) continue;
         seen = now;
-        writeLive(line, now, stage);
+        writeLive(line, now.first, stage, &pools);
     }
     return 0;
 }

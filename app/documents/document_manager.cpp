@@ -71,7 +71,9 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* window, RecoveryManage
         m_knockouts->bracketGone(doc);
         delete doc;
     });
-    // A knockout and its pool stage follow each other while both are open.
+    // A knockout and its pool stage follow each other while both are open, and are published
+    // as one page.
+    m_publishing->setKnockouts(m_knockouts);
     connect(m_windows, &BracketWindows::firstWindowOpened, m_knockouts,
             [this](gui::BracketDocument* doc) {
                 m_knockouts->bracketShown(doc, m_pools->documents());

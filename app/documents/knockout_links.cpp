@@ -35,20 +35,23 @@ QString filledText(const kaz::Bracket& bracket, const std::vector<int>& filled) 
 }  // namespace
 
 QString poolFileOf(const gui::BracketDocument& knockout) {
-    const std::string& link = knockout.bracket().sheet().poolFile;
-    if (link.empty()) return QString();
-    const std::string own = knockout.filePath().toStdString();
-    const QString named = absolute(QString::fromStdString(kaz::poolFileOfLink(link, own)));
-    if (QFileInfo::exists(named) || knockout.filePath().isEmpty()) return named;
-    // Moved together to another folder or computer: the stage beside the knockout.
-    const QString beside = QFileInfo(knockout.filePath())
-                               .absoluteDir()
-                               .filePath(QFileInfo(QString::fromStdString(link)).fileName());
-    return QFileInfo::exists(beside) ? absolute(beside) : named;
+    const std::vector<std::string> candidates = kaz::poolFileCandidates(
+        knockout.bracket().sheet().poolFile, knockout.filePath().toStdString());
+    for (const std::string& candidate : candidates) {
+        if (QFileInfo::exists(QString::fromStdString(candidate))) {
+            return absolute(QString::fromStdString(candidate));
+        }
+    }
+    return candidates.empty() ? QString() : absolute(QString::fromStdString(candidates.front()));
 }
 
 KnockoutLinks::KnockoutLinks(QWidget* window, QObject* parent)
-    : QObject(parent), m_window(window) {}
+    : StageKnockouts(parent), m_window(window) {}
+
+gui::BracketDocument* KnockoutLinks::knockoutOf(const gui::PoolDocument* stage) const {
+    const std::vector<gui::BracketDocument*> knockouts = knockoutsOf(stage);
+    return knockouts.empty() ? nullptr : knockouts.front();
+}
 
 void KnockoutLinks::made(gui::BracketDocument* knockout, gui::PoolDocument* stage) {
     link(knockout, stage);
@@ -75,9 +78,11 @@ void KnockoutLinks::bracketShown(gui::BracketDocument* doc,
 }
 
 void KnockoutLinks::bracketGone(gui::BracketDocument* doc) {
+    gui::PoolDocument* stage = stageOf(doc);
     m_links.erase(std::remove_if(m_links.begin(), m_links.end(),
                                  [doc](const auto& link) { return link.second == doc; }),
                   m_links.end());
+    if (stage) emit knockoutChanged(stage);
 }
 
 void KnockoutLinks::stageShown(gui::PoolDocument* stage,
@@ -101,6 +106,9 @@ void KnockoutLinks::stageStored(gui::PoolDocument* stage) {
 void KnockoutLinks::stageGone(gui::PoolDocument* stage) {
     stage->setStepGuard(nullptr);
     disconnect(stage, nullptr, this, nullptr);
+    for (gui::BracketDocument* knockout : knockoutsOf(stage)) {
+        disconnect(knockout, nullptr, this, nullptr);
+    }
     m_links.erase(std::remove_if(m_links.begin(), m_links.end(),
                                  [stage](const auto& link) { return link.first == stage; }),
                   m_links.end());
@@ -145,7 +153,10 @@ void KnockoutLinks::link(gui::BracketDocument* knockout, gui::PoolDocument* stag
                     onStageChanged(stage);
                 });
     }
+    connect(knockout, &gui::BracketDocument::changed, this,
+            [this, stage] { emit knockoutChanged(stage); });
     fill(knockout, stage->stage(), true);
+    emit knockoutChanged(stage);
 }
 
 void KnockoutLinks::fill(gui::BracketDocument* knockout, const kaz::PoolStage& stage, bool ask) {

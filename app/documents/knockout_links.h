@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "publish/stage_knockouts.h"
+
 class QWidget;
 
 namespace kaz {
@@ -22,10 +24,11 @@ namespace kaz::app {
 // decided fills its slots at once, as one step of the knockout; a step of the stage that would
 // take knockout results away is asked about first; the knockout follows its stage's file when the
 // stage is stored under another name, and keeps its link when it is stored under another itself.
-class KnockoutLinks : public QObject {
+class KnockoutLinks : public StageKnockouts {
     Q_OBJECT
 public:
     explicit KnockoutLinks(QWidget* window, QObject* parent = nullptr);
+    gui::BracketDocument* knockoutOf(const gui::PoolDocument* stage) const override;
 
     // `knockout` was made from `stage` just now.
     void made(gui::BracketDocument* knockout, gui::PoolDocument* stage);

@@ -38,7 +38,7 @@ LivePublishing::~LivePublishing() { qDeleteAll(m_publishers); }
 PublishedDocument LivePublishing::published(QObject* doc) const {
     if (auto* bracket = qobject_cast<gui::BracketDocument*>(doc))
         return publishedBracket(bracket, m_writer);
-    return publishedPools(qobject_cast<gui::PoolDocument*>(doc));
+    return publishedPools(qobject_cast<gui::PoolDocument*>(doc), m_knockouts);
 }
 
 LivePublisher* LivePublishing::publisher(QObject* doc) const { return m_publishers.value(doc); }

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace kaz::app {
 
+class StageKnockouts;
+
 // The open documents' live publishing ("ライブ公開"): a publisher per published bracket or pool
 // stage (each `doc` here is a gui::BracketDocument or a gui::PoolDocument), the choice kept per
 // file (the folder, the day it was last on and the page's file name) and taken up when the file
@@ -36,6 +38,9 @@ public:
     void setFolder(QObject* doc, const QString& folder, const QString& pageName = QString());
     // The publisher of `doc`, or nullptr while it is not published.
     LivePublisher* publisher(QObject* doc) const;
+
+    // Where a pool stage's knockout is found, so that the two are published as one page.
+    void setKnockouts(const StageKnockouts* knockouts) { m_knockouts = knockouts; }
 
     // `doc` was read from its file: the file's choice resumes on the day it was last on, and is
     // offered on another day.
@@ -75,6 +80,7 @@ private:
 
     QWidget* m_window;
     PageWriter m_writer;
+    const StageKnockouts* m_knockouts = nullptr;
     LivePublisher::Clock m_clock;
     QHash<QObject*, LivePublisher*> m_publishers;
     QHash<QObject*, QDate> m_lastOn;  // the day kept in the settings

@@ -1,11 +1,13 @@
 #include "publish/published_document.h"
 
 #include <QFileInfo>
+#include <optional>
 
 #include "document/bracket_document.h"
 #include "document/pool_document.h"
 #include "html/pool_live_page.h"
 #include "publish/recent_results.h"
+#include "publish/stage_knockouts.h"
 
 namespace kaz::app {
 
@@ -31,7 +33,7 @@ PublishedDocument publishedBracket(gui::BracketDocument* doc, PageWriter writer)
     return published;
 }
 
-PublishedDocument publishedPools(gui::PoolDocument* doc) {
+PublishedDocument publishedPools(gui::PoolDocument* doc, const StageKnockouts* knockouts) {
     PublishedDocument published;
     published.document = doc;
     published.filePath = [doc] { return doc->filePath(); };
@@ -41,19 +43,30 @@ PublishedDocument publishedPools(gui::PoolDocument* doc) {
                                          : QFileInfo(doc->filePath()).completeBaseName();
     };
     published.decidedMatches = [doc] { return decidedPoolMatches(doc->stage()); };
-    published.copy = [doc]() -> PublishedDocument::PageMaker {
-        return [stage = doc->stage()](const LivePageOptions& options) {
-            kaz::PoolLivePageOptions poolOptions;
-            poolOptions.updatedAt = options.updatedAt;
-            poolOptions.refreshSeconds = options.refreshSeconds;
-            poolOptions.recentMatches = options.recentResults;
-            return kaz::writePoolLivePage(stage, poolOptions);
-        };
+    const QPointer<const StageKnockouts> links(knockouts);
+    published.copy = [doc, links]() -> PublishedDocument::PageMaker {
+        const gui::BracketDocument* knockout = links ? links->knockoutOf(doc) : nullptr;
+        std::optional<kaz::Bracket> bracket;
+        if (knockout) bracket = knockout->bracket();
+        return
+            [stage = doc->stage(), bracket = std::move(bracket)](const LivePageOptions& options) {
+                kaz::PoolLivePageOptions poolOptions;
+                poolOptions.updatedAt = options.updatedAt;
+                poolOptions.refreshSeconds = options.refreshSeconds;
+                poolOptions.recentMatches = options.recentResults;
+                poolOptions.knockout = bracket ? &*bracket : nullptr;
+                return kaz::writePoolLivePage(stage, poolOptions);
+            };
     };
-    published.followChanges = [doc](QObject* context, std::function<void()> onChange) {
+    published.followChanges = [doc, links](QObject* context, std::function<void()> onChange) {
         QObject::connect(doc, &gui::PoolDocument::changed, context,
-                         [onChange = std::move(onChange)](const kaz::PoolDocumentChange& change) {
+                         [onChange](const kaz::PoolDocumentChange& change) {
                              if (!change.pools.empty() || change.rules || change.sheet) onChange();
+                         });
+        if (!links) return;
+        QObject::connect(links, &StageKnockouts::knockoutChanged, context,
+                         [doc, onChange](gui::PoolDocument* stage) {
+                             if (stage == doc) onChange();
                          });
     };
     return published;

@@ -36,7 +36,10 @@ struct PublishedDocument {
 
 // A bracket, its page made by `writer`.
 PublishedDocument publishedBracket(gui::BracketDocument* doc, PageWriter writer);
-// A pool stage, its page the core's pool page.
-PublishedDocument publishedPools(gui::PoolDocument* doc);
+class StageKnockouts;
+
+// A pool stage, its page the core's pool page; with the knockout `knockouts` knows of (may be
+// null), the event's page of both.
+PublishedDocument publishedPools(gui::PoolDocument* doc, const StageKnockouts* knockouts);
 
 }  // namespace kaz::app

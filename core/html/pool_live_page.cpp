@@ -109,7 +109,15 @@ std::string writePoolLivePage(const PoolStage& stage, const PoolLivePageOptions&
     head.extraStyle = ".g{fill:var(--member)}.c text.w{fill:" + live::liveColors(colors).win +
                       ";font-weight:bold}\n";
     live::writeLiveHead(out, head);
+    if (options.knockout) live::writeLiveTop(out, *options.knockout, {});
     writeRecent(out, stage, options.recentMatches);
+    if (options.knockout) {
+        out += "<h2>";
+        live::appendText(out, poolWords(stage.language).knockout);
+        out += "</h2>\n<div class=\"chart\">\n";
+        live::writeLiveChart(out, *options.knockout);
+        out += "\n</div>\n";
+    }
     static const SceneStyle style = pageSceneStyle();
     const live::PageMetrics metrics(style);
     for (int pool = 0; pool < int(stage.pools.size()); ++pool) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "bracket/bracket.h"
 #include "pools/pool_stage.h"
 
 namespace kaz {
@@ -13,10 +14,14 @@ struct PoolLivePageOptions {
     // The matches decided most recently, newest first, by their numbers across the stage.
     // Empty: the played matches of the highest numbers.
     std::vector<int> recentMatches;
+    // The knockout made from the stage, or null: the page is then the event's, the knockout's
+    // latest results above the pools' and its chart above the pools' tables.
+    const Bracket* knockout = nullptr;
 };
 
-// The live page of a pool stage: the latest results on top, then each pool's table with its
-// standings and order of play, drawn from the one scene; one self-contained UTF-8 HTML5 page.
+// The live page of a pool stage: the latest results on top, then the knockout where there is one,
+// then each pool's table with its standings and order of play, drawn from the one scene; one
+// self-contained UTF-8 HTML5 page.
 std::string writePoolLivePage(const PoolStage& stage, const PoolLivePageOptions& options);
 
 }  // namespace kaz

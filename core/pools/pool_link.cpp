@@ -38,4 +38,13 @@ std::string poolFileOfLink(const std::string& link, const std::string& knockoutF
     return textOf((pathOf(knockoutFile).parent_path() / kept).lexically_normal());
 }
 
+std::vector<std::string> poolFileCandidates(const std::string& link,
+                                            const std::string& knockoutFile) {
+    if (link.empty()) return {};
+    std::vector<std::string> candidates{poolFileOfLink(link, knockoutFile)};
+    const std::string beside = poolFileOfLink(textOf(pathOf(link).filename()), knockoutFile);
+    if (beside != candidates.front()) candidates.push_back(beside);
+    return candidates;
+}
+
 }  // namespace kaz

@@ -14,7 +14,7 @@ PoolWords wordsOf(SheetLanguage sheetLanguage) {
         word(MessageId::PoolPoints),    word(MessageId::PoolDifference),
         word(MessageId::PoolRank),      word(MessageId::PoolOrderOfPlay),
         word(MessageId::PoolTied),      word(MessageId::PoolWithdrawn),
-        word(MessageId::PoolWalkover),
+        word(MessageId::PoolWalkover),  word(MessageId::PoolKnockout),
     };
 }
 

@@ -22,6 +22,7 @@ struct PoolWords {
     const char* tied;       // 同順位: a tie the rules leave to the organiser
     const char* withdrawn;  // after a withdrawn member's name
     const char* walkover;
+    const char* knockout;  // 決勝トーナメント
 };
 
 const PoolWords& poolWords(SheetLanguage language);

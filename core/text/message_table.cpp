@@ -167,7 +167,8 @@ const MessageTexts kTexts[] = {
      "  --bold-score   点数を太字にします\n"
      "  --live         代わりにライブ結果ページを書き出します: UTF-8 の HTML5、SVG の図、\n"
      "                 回戦ごとの結果、入力を最後に変更した日時の「最終更新」。予選リーグの\n"
-     "                 ファイル (.kazpool) からは、各ブロックの星取表と順位、最新の結果\n"
+     "                 ファイル (.kazpool) からは、各ブロックの星取表と順位、最新の結果。\n"
+     "                 予選リーグから作った決勝トーナメントからは、予選リーグと合わせた1ページ\n"
      "  --watch        --live と一緒に: 出力を書いたあと、入力が変わるたびに書き直します。\n"
      "                 ページはエディタのライブ公開と同じく、ブラウザで自分で新しくなります。\n"
      "                 SIGINT か SIGTERM (Ctrl+C) で終了ステータス 0 で終わります。読めない\n"
@@ -187,7 +188,8 @@ const MessageTexts kTexts[] = {
      "  --bold-score   scores in bold\n"
      "  --live         the live results page instead: UTF-8 HTML5, the bracket drawn as SVG,\n"
      "                 the results by round and the time INPUT was last changed; for a\n"
-     "                 pool file (.kazpool), each pool's table and standings, latest first\n"
+     "                 pool file (.kazpool), each pool's table and standings, latest first;\n"
+     "                 for a knockout made from pools, one page of it and its pools\n"
      "  --watch        with --live: write OUTPUT, then again whenever INPUT changes, until\n"
      "                 SIGINT or SIGTERM (Ctrl+C) ends it with status 0; the page updates\n"
      "                 itself in the browser, as the editor's live pages do; a change that\n"
@@ -373,6 +375,7 @@ const MessageTexts kTexts[] = {
     {"同順位", "Tied"},
     {"棄権", "Withdrawn"},
     {"不戦勝", "Walkover"},
+    {"決勝トーナメント", "Knockout"},
     {"%1ブロック1位", "Pool %1 1st"},
     {"%1ブロック2位", "Pool %1 2nd"},
 

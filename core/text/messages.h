@@ -183,6 +183,7 @@ enum class MessageId {
     PoolTied,
     PoolWithdrawn,
     PoolWalkover,
+    PoolKnockout,
     // A knockout slot waiting for its pool: the pool's name.
     PoolSlotFirst,
     PoolSlotSecond,

@@ -27,6 +27,8 @@
 #include "documents/pool_stages.h"
 #include "documents/pool_window.h"
 #include "pools/pool_file.h"
+#include "publish/live_publisher.h"
+#include "publish/live_publishing.h"
 #include "scripted_desktop.h"
 #include "view/pool_view.h"
 
@@ -313,6 +315,13 @@ void TestPoolStages::knockoutFollowsItsStage() {
     playPool(1, -1);
     knockout->commitResult(knockout->proposeResult(ResultPlace::line(0), ResultAction::Press));
     QCOMPARE(knockout->bracket().lineState(0), LineState::Won);
+
+    // Published, the stage is the event's page: the knockout's latest result above the pools.
+    frame.documentManager()->publishing()->setFolder(stage, folder.path());
+    const QString page = frame.documentManager()->publishing()->publisher(stage)->targetPath();
+    QTRY_VERIFY(QString::fromUtf8(readFile(page)).contains(QStringLiteral("決勝トーナメント")));
+    QVERIFY(QString::fromUtf8(readFile(page)).indexOf(QString::fromStdString(poolA[0].name)) <
+            QString::fromUtf8(readFile(page)).indexOf(QStringLiteral("aria-label=\"Aブロック\"")));
 
     // Pool A's first match turned round: A1 and A2 change places, and A1's win would go.
     const PoolStage before = stage->stage();

@@ -19,6 +19,8 @@
 #include "html/html_page.h"
 #include "html/live_page.h"
 #include "io/kaz_format.h"
+#include "pools/knockout_draw.h"
+#include "pools/pool_file.h"
 #include "text/cp932.h"
 
 // Runs the real converter and checks its pages, exit codes, messages, and that a failure
@@ -257,15 +259,27 @@ void TestKaz2Html::livePage() {
 // A pool file's live page, the file known by its name or, under another, by what it holds.
 void TestKaz2Html::poolLivePage_data() {
     QTest::addColumn<QString>("name");
-    QTest::newRow("by its name") << QStringLiteral("春.kazpool");
-    QTest::newRow("by its content") << QStringLiteral("春.json");
+    QTest::addColumn<bool>("knockout");
+    QTest::newRow("by its name") << QStringLiteral("春.kazpool") << false;
+    QTest::newRow("by its content") << QStringLiteral("春.json") << false;
+    // Moved with its pools from where it was made: found beside it, one page of both.
+    QTest::newRow("its knockout") << QStringLiteral("春.kazpool") << true;
 }
 
 void TestKaz2Html::poolLivePage() {
     QFETCH(QString, name);
+    QFETCH(bool, knockout);
     QTemporaryDir dir;
-    const QString input = dir.filePath(name);
+    QString input = dir.filePath(name);
     QVERIFY(QFile::copy(dataFile("pool_stage_example.kazpool"), input));
+    if (knockout) {
+        const auto stage = kaz::readPoolFile(readFile(input).toStdString());
+        QVERIFY(stage);
+        const kaz::Bracket made =
+            kaz::makeKnockout(*stage, *kaz::drawKnockout(*stage, {false, 1}), "/大会/春.kazpool");
+        input = dir.filePath(QStringLiteral("決勝.kaz"));
+        QVERIFY(writeFile(input, QByteArray::fromStdString(kaz::writeKaz(made))));
+    }
     const Result r = runKaz2Html({QStringLiteral("--live"), input});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray());
@@ -273,6 +287,7 @@ void TestKaz2Html::poolLivePage() {
                              "佐藤 &quot;サブ&quot; 三郎"}) {
         QVERIFY2(r.out.contains(text), text);
     }
+    QCOMPARE(r.out.contains("<h2>決勝トーナメント</h2>"), knockout);
 }
 
 // Watching: the page follows the bracket, replaced by a rename or written in place; a bracket

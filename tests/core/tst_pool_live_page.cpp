@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "html/pool_live_page.h"
+#include "pools/knockout_draw.h"
 #include "pools/pool_draw.h"
 #include "pools/pool_words.h"
 
@@ -17,6 +18,7 @@ class TestPoolLivePage : public QObject {
 private slots:
     void page_data();
     void page();
+    void eventPage();
 };
 
 void TestPoolLivePage::page_data() {
@@ -64,6 +66,27 @@ void TestPoolLivePage::page() {
         found << QString::number(list.mid(at + 5, 3).toInt() - 100);
     }
     QCOMPARE(found, listed);
+}
+
+// With its knockout, the page is the event's: the knockout's chart, its slots waiting as
+// 「Aブロック1位」, between the latest results and the pools.
+void TestPoolLivePage::eventPage() {
+    std::vector<Entrant> entrants(6);
+    for (size_t e = 0; e < entrants.size(); ++e) entrants[e].name = "N" + std::to_string(e);
+    PoolDrawOptions options;
+    options.pools = 2;
+    options.through = 2;
+    const PoolStage stage = drawPools(entrants, options)->stage;
+    const Bracket knockout = makeKnockout(stage, *drawKnockout(stage, {false, 1}), "p.kazpool");
+    PoolLivePageOptions pageOptions;
+    pageOptions.knockout = &knockout;
+    const QString page = QString::fromStdString(writePoolLivePage(stage, pageOptions));
+    const int heading = page.indexOf(QStringLiteral("<h2>決勝トーナメント</h2>"));
+    const int slot = page.indexOf(QStringLiteral("Aブロック1位"));
+    const int firstPool = page.indexOf(QStringLiteral("aria-label=\"Aブロック\""));
+    QVERIFY(heading > 0);
+    QVERIFY(slot > heading);
+    QVERIFY(firstPool > slot);
 }
 
 QTEST_GUILESS_MAIN(TestPoolLivePage)
