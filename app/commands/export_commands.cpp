@@ -17,6 +17,7 @@
 #include "document/pool_document.h"
 #include "documents/document_manager.h"
 #include "documents/export_places.h"
+#include "documents/knockout_links.h"
 #include "html/html_page.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
@@ -40,7 +41,7 @@ QString poolDocumentTitle(const gui::PoolDocument& doc) {
 }  // namespace
 
 ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const DocumentManager* docs)
-    : QObject(window), m_window(window), m_places(new ExportPlaces(this)) {
+    : QObject(window), m_window(window), m_documents(docs), m_places(new ExportPlaces(this)) {
     const std::pair<QAction*, void (ExportCommands::*)(gui::BracketDocument*)> commands[] = {
         {a.htmlExport, &ExportCommands::exportHtmlPage},
         {a.htmlSettings, &ExportCommands::editHtmlSettings},
@@ -192,7 +193,8 @@ void ExportCommands::printPools(gui::PoolDocument* doc) {
     const QString pdf =
         m_places->proposedPath(doc->filePath(), doc->title(), QStringLiteral("pdf"));
     if (!desktop.askPrint(m_window, target, QFileInfo(pdf).isAbsolute() ? pdf : QString())) return;
-    printed(render::paintPoolPages(target, doc->stage()));
+    const std::optional<kaz::Bracket> knockout = handOutKnockout(doc);
+    printed(render::paintPoolPages(target, doc->stage(), knockout ? &*knockout : nullptr));
 }
 
 void ExportCommands::previewPools(gui::PoolDocument* doc) {
@@ -200,10 +202,12 @@ void ExportCommands::previewPools(gui::PoolDocument* doc) {
     proposePoolPage();
     target.setDocName(poolDocumentTitle(*doc));
     const kaz::PoolStage& stage = doc->stage();  // unchanged while the preview is open
+    const std::optional<kaz::Bracket> knockout = handOutKnockout(doc);
     QWidget* window = m_window;
     gui::DesktopServices::instance().showPrintPreview(
-        m_window, target, [&stage, window](QPrinter* pages) {
-            const kaz::Status painted = render::paintPoolPages(*pages, stage);
+        m_window, target, [&stage, &knockout, window](QPrinter* pages) {
+            const kaz::Status painted =
+                render::paintPoolPages(*pages, stage, knockout ? &*knockout : nullptr);
             if (!painted) gui::showFailure(window, painted.failure());
         });
 }
@@ -225,8 +229,20 @@ void ExportCommands::writePoolPicture(gui::PoolDocument* doc, const QStringList&
     if (path.isEmpty()) return;
     const bool pdf =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
-    writeExport(path, pdf ? render::poolStagePdf(doc->stage(), doc->title())
+    std::optional<kaz::Bracket> knockout;
+    if (pdf) knockout = handOutKnockout(doc);
+    writeExport(path, pdf ? render::poolStagePdf(doc->stage(), doc->title(),
+                                                 knockout ? &*knockout : nullptr)
                           : render::poolStagePng(doc->stage(), kPoolPictureScale));
+}
+
+std::optional<kaz::Bracket> ExportCommands::handOutKnockout(gui::PoolDocument* doc) {
+    const gui::BracketDocument* knockout = m_documents->knockouts()->knockoutOf(doc);
+    if (!knockout) return std::nullopt;
+    const QString question =
+        tr("決勝トーナメント %1 を先頭にして一緒に出しますか?").arg(knockout->title());
+    if (!gui::DesktopServices::instance().askYesNo(m_window, question)) return std::nullopt;
+    return knockout->bracket();
 }
 
 void ExportCommands::proposePoolPage() {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "bracket/bracket.h"
 #include "commands/editor_actions.h"
@@ -55,6 +56,9 @@ private:
     void writePoolPicture(gui::PoolDocument* doc, const QStringList& filters,
                           const QString& suffix);
     // A4, upright, unless the user chose a paper or orientation in the page setup.
+    // The knockout to go first in a stage's hand-out: the one made from it, where the user
+    // wants it printed with the pools; nothing otherwise.
+    std::optional<kaz::Bracket> handOutKnockout(gui::PoolDocument* doc);
     void proposePoolPage();
     // The page setup on the printer as proposed; a paper or orientation changed there is the
     // user's from then on.
@@ -88,6 +92,7 @@ private:
     void proposePage(const kaz::Bracket& bracket);
 
     QWidget* m_window;
+    const DocumentManager* m_documents;
     ExportPlaces* m_places;
     std::unique_ptr<QPrinter> m_printer;  // made at first use: finding printers takes time
     bool m_orientationChosen = false;

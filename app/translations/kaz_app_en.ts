@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>各ﾌﾞﾛｯｸの1位 (と2位) で決勝ﾄｰﾅﾒﾝﾄ表を作る</source>
-        <translation>Make a knockout bracket of each pool's winner (and runner-up)</translation>
+        <translation>Make a knockout bracket of each pool&apos;s winner (and runner-up)</translation>
     </message>
     <message>
         <source>決勝トーナメントを作る</source>
@@ -531,6 +531,10 @@
     <message>
         <source>プリンタがありません。PDF ﾌｧｲﾙとして保存しますか?</source>
         <translation>There is no printer. Save as a PDF file instead?</translation>
+    </message>
+    <message>
+        <source>決勝トーナメント %1 を先頭にして一緒に出しますか?</source>
+        <translation>Put the knockout %1 first, with the pools?</translation>
     </message>
 </context>
 <context>

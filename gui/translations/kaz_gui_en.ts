@@ -421,11 +421,11 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
     </message>
     <message>
         <source>各ブロックの1位と2位で %1人用の決勝トーナメント表を作ります。1位はシードの位置に、2位は自分のブロックの1位と反対の山に入ります。</source>
-        <translation>Makes a knockout of %1 from each pool's winner and runner-up. The winners take the seeds' places; each runner-up goes into the other half from its own pool's winner.</translation>
+        <translation>Makes a knockout of %1 from each pool&apos;s winner and runner-up. The winners take the seeds&apos; places; each runner-up goes into the other half from its own pool&apos;s winner.</translation>
     </message>
     <message>
         <source>各ブロックの1位で %1人用の決勝トーナメント表を作ります。1位はブロック順にシードの位置に入ります。</source>
-        <translation>Makes a knockout of %1 from each pool's winner. The winners take the seeds' places in pool order.</translation>
+        <translation>Makes a knockout of %1 from each pool&apos;s winner. The winners take the seeds&apos; places in pool order.</translation>
     </message>
     <message>
         <source>2位を抽選で入れる(&amp;R)</source>

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "color/color_set.h"
+#include "painting/bracket_renderer.h"
 #include "painting/scene_painter.h"
 #include "scene/pool_scene.h"
 #include "text/app_names.h"
@@ -63,7 +64,8 @@ kaz::Result<QByteArray> poolStagePng(const kaz::PoolStage& stage, qreal scale) {
     return bytes;
 }
 
-kaz::Status paintPoolPages(QPagedPaintDevice& device, const kaz::PoolStage& stage) {
+kaz::Status paintPoolPages(QPagedPaintDevice& device, const kaz::PoolStage& stage,
+                           const kaz::Bracket* knockout) {
     std::vector<kaz::Scene> blocks;
     int blockWidth = 1;
     for (int pool = 0; pool < int(stage.pools.size()); ++pool) {
@@ -86,6 +88,10 @@ kaz::Status paintPoolPages(QPagedPaintDevice& device, const kaz::PoolStage& stag
     const kaz::Failure refused{kaz::FileError::PrintFailed, std::string()};
     QPainter painter;
     if (!painter.begin(&device)) return refused;
+    if (knockout) {
+        renderBracketFitted(painter, *knockout, QRectF(0, 0, pageWidth, pageHeight));
+        if (!device.newPage()) return refused;
+    }
     const auto paintAt = [&](const kaz::Scene& scene, qreal x, qreal y) {
         painter.save();
         painter.translate(x, y);
@@ -113,7 +119,8 @@ kaz::Status paintPoolPages(QPagedPaintDevice& device, const kaz::PoolStage& stag
     return kaz::Done{};
 }
 
-kaz::Result<QByteArray> poolStagePdf(const kaz::PoolStage& stage, const QString& fileTitle) {
+kaz::Result<QByteArray> poolStagePdf(const kaz::PoolStage& stage, const QString& fileTitle,
+                                     const kaz::Bracket* knockout) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return cannotMake();
@@ -126,7 +133,8 @@ kaz::Result<QByteArray> poolStagePdf(const kaz::PoolStage& stage, const QString&
                              QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
                                        kPdfMarginMillimetres, kPdfMarginMillimetres),
                              QPageLayout::Millimeter);
-    if (!writer.setPageLayout(layout) || !paintPoolPages(writer, stage)) return cannotMake();
+    if (!writer.setPageLayout(layout) || !paintPoolPages(writer, stage, knockout))
+        return cannotMake();
     buffer.close();
     return bytes;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "bracket/bracket.h"
 #include "io/result.h"
 #include "pools/pool_stage.h"
 #include "scene/scene.h"
@@ -24,11 +25,16 @@ kaz::Result<QByteArray> poolStagePng(const kaz::PoolStage& stage, qreal scale);
 // The stage on the pages of `device` (a printer, a PDF writer): its title and second line on
 // the first, then the pools a row at a time, two a row where they fit the page's width, at
 // their natural size or smaller where the page is narrower, a new page where a row would not
-// fit below the last. It fails as FileError::PrintFailed when the device refused.
-kaz::Status paintPoolPages(QPagedPaintDevice& device, const kaz::PoolStage& stage);
+// fit below the last. With `knockout` (the knockout made from the stage) the pages are the
+// event's hand-out: the knockout first, on a page of its own as large as it fits, then the
+// pools. It fails as FileError::PrintFailed when the device refused.
+kaz::Status paintPoolPages(QPagedPaintDevice& device, const kaz::PoolStage& stage,
+                           const kaz::Bracket* knockout = nullptr);
 
 // A PDF of A4 pages with margins of 10 mm, its text as text, titled by the stage's title or
-// else `fileTitle`. It fails as FileError::SaveFailed when it cannot be made.
-kaz::Result<QByteArray> poolStagePdf(const kaz::PoolStage& stage, const QString& fileTitle);
+// else `fileTitle`; the hand-out with `knockout`. It fails as FileError::SaveFailed when it
+// cannot be made.
+kaz::Result<QByteArray> poolStagePdf(const kaz::PoolStage& stage, const QString& fileTitle,
+                                     const kaz::Bracket* knockout = nullptr);
 
 }  // namespace kaz::render

@@ -285,6 +285,7 @@ void TestPoolStages::knockoutFollowsItsStage() {
     showActive(frame);
     QVERIFY(frame.documentManager()->openDocumentFile(path));
     PoolDocument* stage = frame.documentManager()->activePoolDocument();
+    PoolWindow* stageWindow = activePoolWindow(frame);
     onNextDialog<KnockoutDialog>([](KnockoutDialog* dialog) {
         dialog->findChild<QRadioButton*>("inOrderButton")->setChecked(true);
         dialog->accept();
@@ -337,6 +338,17 @@ void TestPoolStages::knockoutFollowsItsStage() {
     QCOMPARE(nameAt(0), poolA[1].name);
     QCOMPARE(nameAt(2), poolA[0].name);
     QCOMPARE(knockout->bracket().lineState(0), LineState::Open);
+
+    // The stage's PDF offers the event's hand-out, the knockout first.
+    frame.mdiArea()->setActiveSubWindow(stageWindow);
+    const QString handOut = folder.filePath("配布.pdf");
+    desktop.saveAnswers << handOut;
+    desktop.yesNoAnswers << true;
+    action(frame, "savePicture")->trigger();
+    QCOMPARE(
+        desktop.yesNoQuestions.value(0),
+        QStringLiteral("決勝トーナメント 新しいトーナメント表1 を先頭にして一緒に出しますか?"));
+    QVERIFY(readFile(handOut).startsWith("%PDF"));
 
     // Stored under another name, the stage is still the knockout's.
     const QString renamed = folder.filePath("予選2.kazpool");

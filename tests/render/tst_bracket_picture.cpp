@@ -18,7 +18,10 @@
 #include "bridge/qt_text.h"
 #include "painting/bracket_picture.h"
 #include "painting/bracket_renderer.h"
+#include "painting/pool_picture.h"
 #include "picture_example.h"
+#include "pools/knockout_draw.h"
+#include "pools/pool_draw.h"
 #include "test_files.h"
 #include "text/document_text.h"
 #include "text/text_limits.h"
@@ -53,6 +56,7 @@ private slots:
     void emptyClubColumnIsLeftOut();
     void pictureFollowsEveryChange();
     void pdfShowsNoSeams();
+    void handOutHasTheKnockoutFirst();
 };
 
 void TestBracketPicture::strokesJoinsScoresAndBackground_data() {
@@ -696,6 +700,43 @@ void TestBracketPicture::pdfShowsNoSeams() {
             QVERIFY2(pixel(x, fedStroke) == kLose,
                      qPrintable(QStringLiteral("%1 dpi, %2").arg(dpi).arg(x)));
         }
+    }
+}
+
+// The event's hand-out, read back from its PDF: the knockout alone on the first page, its slots
+// waiting as 「Aブロック1位」 or filled, then the pools with their tables.
+void TestBracketPicture::handOutHasTheKnockoutFirst() {
+    if (!havePoppler()) QSKIP("poppler-utils is not installed (scripts/install-deps.sh)");
+    std::vector<kaz::Entrant> entrants(6);
+    for (size_t e = 0; e < entrants.size(); ++e) entrants[e].name = "選手" + std::to_string(e + 1);
+    kaz::PoolDrawOptions options;
+    options.pools = 2;
+    options.through = 2;
+    kaz::PoolStage stage = kaz::drawPools(entrants, options)->stage;
+    stage.title = "県大会";
+    for (kaz::PoolMatch& match : stage.pools[1].matches)
+        match.outcome = kaz::MatchOutcome::FirstWins;
+    const kaz::Bracket knockout =
+        kaz::makeKnockout(stage, *kaz::drawKnockout(stage, {false, 1}), "p.kazpool");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("hand-out.pdf"));
+    const kaz::Result<QByteArray> bytes = poolStagePdf(stage, QStringLiteral("x"), &knockout);
+    QVERIFY(bytes && writeFile(pdf, *bytes));
+    const auto page = [&pdf](int number) {
+        const QString at = QString::number(number);
+        return run("pdftotext", {"-f", at, "-l", at, pdf, "-"}).remove(QLatin1Char('\n'));
+    };
+    const QString first = page(1);
+    const QString winnerB = QString::fromStdString(stage.pools[1].members[0].name);
+    for (const QString& shown : {QStringLiteral("Aブロック1位"), QStringLiteral("Aブロック2位"),
+                                 QStringLiteral("B1 ") + winnerB}) {
+        QVERIFY2(first.contains(shown), qPrintable(shown + QLatin1Char('\n') + first));
+    }
+    QVERIFY2(!first.contains(QStringLiteral("勝点")), qPrintable(first));
+    const QString second = page(2);
+    for (const QString& shown :
+         {QStringLiteral("県大会"), QStringLiteral("Bブロック"), QStringLiteral("勝点"), winnerB}) {
+        QVERIFY2(second.contains(shown), qPrintable(shown + QLatin1Char('\n') + second));
     }
 }
 
