@@ -15,6 +15,7 @@
 #include "common/notice.h"
 #include "document/bracket_document.h"
 #include "document/history_step.h"
+#include "document/pool_document.h"
 #include "documents/document_manager.h"
 #include "html/html_page.h"
 #include "painting/bracket_picture.h"
@@ -37,14 +38,16 @@ EditCommands::EditCommands(const EditorActions& actions, QMainWindow* window,
                            DocumentManager* documents)
     : QObject(window), m_actions(actions), m_window(window), m_documents(documents) {
     QUndoGroup* histories = documents->histories();
-    connectCommand(actions.editUndo, window, [this, histories] {
-        if (QUndoStack* history = histories->activeStack())
-            gui::takeHistoryStep(history, gui::HistoryStep::Undo, m_window);
-    });
-    connectCommand(actions.editRedo, window, [this, histories] {
-        if (QUndoStack* history = histories->activeStack())
-            gui::takeHistoryStep(history, gui::HistoryStep::Redo, m_window);
-    });
+    // A pool stage's step is asked about first where a knockout made from it would lose results.
+    const auto take = [this, histories](gui::HistoryStep step) {
+        QUndoStack* history = histories->activeStack();
+        if (!history) return;
+        const gui::PoolDocument* pools = m_documents->activePoolDocument();
+        if (pools && pools->undoStack() == history && !pools->mayTake(step)) return;
+        gui::takeHistoryStep(history, step, m_window);
+    };
+    connectCommand(actions.editUndo, window, [take] { take(gui::HistoryStep::Undo); });
+    connectCommand(actions.editRedo, window, [take] { take(gui::HistoryStep::Redo); });
     for (auto signal : {&QUndoGroup::canUndoChanged, &QUndoGroup::canRedoChanged}) {
         connect(histories, signal, this, &EditCommands::updateHistory);
     }

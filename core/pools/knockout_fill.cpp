@@ -89,8 +89,11 @@ int poolQualifier(const PoolStage& stage, int pool, int place) {
     if (place < 1 || !isPoolDecided(stage, pool)) return -1;
     const PoolStandings standings = poolStandings(stage.pools[size_t(pool)], stage.rules);
     if (size_t(place) > standings.order.size()) return -1;
+    // A place shared below those that go through (a knockout made while more went through)
+    // names nobody.
     const int member = standings.order[size_t(place) - 1];
-    return standings.members[size_t(member)].rank == place ? member : -1;
+    const PoolStanding& standing = standings.members[size_t(member)];
+    return standing.rank == place && !standing.tied ? member : -1;
 }
 
 std::string poolSlotPlaceholder(const std::string& poolName, int place, SheetLanguage language) {

@@ -27,6 +27,7 @@
 #include "common/dialog_units.h"
 #include "common/ui_text.h"
 #include "desktop/desktop_services.h"
+#include "dialogs/draw_number_box.h"
 #include "dialogs/draw_preview.h"
 #include "dialogs/pool_names.h"
 #include "document/file_access.h"
@@ -154,10 +155,7 @@ DrawDialog::DrawDialog(QWidget* parent) : QDialog(parent) {
     m_keepClubsApart->setChecked(true);
     m_clubInName = new QCheckBox(tr("名前に所属を付ける(&C)"), this);
     m_clubInName->setObjectName(QStringLiteral("clubInNameCheck"));
-    m_drawNumber = new QSpinBox(this);
-    m_drawNumber->setObjectName(QStringLiteral("drawNumberBox"));
-    m_drawNumber->setRange(int(kaz::kMinDrawNumber), int(kaz::kMaxDrawNumber));
-    m_drawNumber->setValue(int(kaz::pickDrawNumber()));
+    m_drawNumber = makeDrawNumberBox(this);
     auto* numberLabel = new QLabel(tr("抽選番号(&E):"), this);
     numberLabel->setBuddy(m_drawNumber);
     m_newNumber = new QPushButton(tr("別の番号(&N)"), this);

@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "draw/draw_random.h"
+#include "dialogs/draw_number_box.h"
 
 namespace kaz::gui {
 
@@ -33,10 +33,7 @@ KnockoutDialog::KnockoutDialog(const kaz::PoolStage& stage, QWidget* parent) : Q
     group->addButton(m_byLot);
     group->addButton(m_inOrder);
     m_byLot->setChecked(true);
-    m_drawNumber = new QSpinBox(this);
-    m_drawNumber->setObjectName(QStringLiteral("drawNumberBox"));
-    m_drawNumber->setRange(int(kaz::kMinDrawNumber), int(kaz::kMaxDrawNumber));
-    m_drawNumber->setValue(int(kaz::pickDrawNumber()));
+    m_drawNumber = makeDrawNumberBox(this);
     auto* numberLabel = new QLabel(tr("抽選番号(&E):"), this);
     numberLabel->setBuddy(m_drawNumber);
     for (QWidget* choice :

@@ -17,6 +17,7 @@ public:
         : QUndoCommand(text), m_document(document), m_change(std::move(change)) {}
 
     void undo() override { m_document->applyStep(m_change, kaz::ChangeSource::Undone); }
+    const kaz::PoolStageChange& change() const { return m_change; }
     void redo() override {
         m_document->applyStep(m_change,
                               m_done ? kaz::ChangeSource::Redone : kaz::ChangeSource::Done);
@@ -67,6 +68,21 @@ void PoolDocument::setRulesAndSheet(const kaz::PoolRules& rules, const kaz::Pool
     kaz::PoolStageChange sheetStep = kaz::sheetChange(m_stage, sheet);
     change.sheet = std::move(sheetStep.sheet);
     pushStep(tr("表の設定"), std::move(change));
+}
+
+bool PoolDocument::mayTake(HistoryStep step) const {
+    const bool undo = step == HistoryStep::Undo;
+    if (!m_stepGuard || !(undo ? m_undoStack->canUndo() : m_undoStack->canRedo())) return true;
+    const QUndoCommand* next = m_undoStack->command(m_undoStack->index() - (undo ? 1 : 0));
+    const auto* command = dynamic_cast<const PoolStepCommand*>(next);
+    if (!command) return true;
+    kaz::PoolStage after = m_stage;
+    if (undo) {
+        command->change().undo(after);
+    } else {
+        command->change().redo(after);
+    }
+    return m_stepGuard(after);
 }
 
 bool PoolDocument::isChanged() const { return m_changedUntilStored || !m_undoStack->isClean(); }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "document/history_step.h"
 #include "io/result.h"
 #include "pools/pool_change.h"
 #include "pools/pool_stage.h"
@@ -54,11 +55,12 @@ public:
     kaz::Status save(const QString& path);
 
     // Asked before every step is made, with the stage as it would leave it: false keeps the stage
-    // as it is (a knockout made from it would lose results, and the user said no). Undo and redo
-    // are not asked.
+    // as it is (a knockout made from it would lose results, and the user said no).
     void setStepGuard(std::function<bool(const kaz::PoolStage& after)> guard) {
         m_stepGuard = std::move(guard);
     }
+    // The guard asked of undoing or redoing the history's next step: true where it may be taken.
+    bool mayTake(HistoryStep step) const;
 
     const QString& filePath() const { return m_filePath; }
     void setFilePath(const QString& path);

@@ -338,9 +338,15 @@ void TestPoolStages::knockoutFollowsItsStage() {
     QCOMPARE(nameAt(0), poolA[1].name);
     QCOMPARE(nameAt(2), poolA[0].name);
     QCOMPARE(knockout->bracket().lineState(0), LineState::Open);
+    // Undoing it, once the new A1 has won, asks too.
+    knockout->commitResult(knockout->proposeResult(ResultPlace::line(0), ResultAction::Press));
+    frame.mdiArea()->setActiveSubWindow(stageWindow);
+    desktop.yesNoAnswers << false;
+    action(frame, "editUndo")->trigger();
+    QCOMPARE(desktop.lossQuestions.size(), 3);
+    QCOMPARE(nameAt(0), poolA[1].name);
 
     // The stage's PDF offers the event's hand-out, the knockout first.
-    frame.mdiArea()->setActiveSubWindow(stageWindow);
     const QString handOut = folder.filePath("配布.pdf");
     desktop.saveAnswers << handOut;
     desktop.yesNoAnswers << true;
