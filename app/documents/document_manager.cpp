@@ -107,7 +107,7 @@ void DocumentManager::newDocument() {
     openNewBracket(kaz::Bracket(dialog.memberCount()));
 }
 
-void DocumentManager::openNewBracket(kaz::Bracket bracket) {
+gui::BracketDocument* DocumentManager::openNewBracket(kaz::Bracket bracket) {
     if (bracket.sheet().language != m_newSheetLanguage) {
         // Its language is no change of the user's: a bracket unchanged so far stays unchanged.
         const bool unchanged = !bracket.isChanged();
@@ -120,11 +120,11 @@ void DocumentManager::openNewBracket(kaz::Bracket bracket) {
     // The running number is taken only by a bracket that came into being.
     doc->setTitle(tr("新しいトーナメント表%1").arg(++m_untitledCount));
     adopt(doc);
+    return doc;
 }
 
 void DocumentManager::openKnockout(gui::PoolDocument* stage, kaz::Bracket knockout) {
-    openNewBracket(std::move(knockout));
-    if (gui::BracketDocument* doc = activeDocument()) m_knockouts->made(doc, stage);
+    m_knockouts->made(openNewBracket(std::move(knockout)), stage);
 }
 
 void DocumentManager::chooseAndOpen() {

@@ -40,8 +40,8 @@ public:
     void newDocument();
     // Opens `bracket` as a new bracket without a file, titled as New titles it, its sheet in the
     // language new brackets take. One that differs from an empty bracket (a drawn one) counts as
-    // changed until it is stored.
-    void openNewBracket(kaz::Bracket bracket);
+    // changed until it is stored. Returns the new document.
+    gui::BracketDocument* openNewBracket(kaz::Bracket bracket);
     // The language of a new bracket's sheet (the editor's); Japanese until set.
     void setNewSheetLanguage(kaz::SheetLanguage language) { m_newSheetLanguage = language; }
     kaz::SheetLanguage newSheetLanguage() const { return m_newSheetLanguage; }

@@ -193,8 +193,8 @@ bool KnockoutLinks::mayChange(gui::PoolDocument* stage, const kaz::PoolStage& af
 }
 
 void KnockoutLinks::onStageChanged(gui::PoolDocument* stage) {
-    // A step was asked about before it was made; undo and redo bring the knockout along as they
-    // go, each its own step there, which undo takes back in turn.
+    // The step, its undo or its redo was asked about before it was made (mayChange); the
+    // knockout follows it as a step of its own.
     for (gui::BracketDocument* knockout : knockoutsOf(stage)) {
         fill(knockout, stage->stage(), false);
     }

@@ -28,7 +28,8 @@ int thirdPlaceMatchNumber(const Bracket& bracket) {
 
 ClearedResults clearedResults(const Bracket& before, const Bracket& after, int line) {
     const int members = before.memberCount();
-    const int ownUpperLine = line - (kindOfLine(members, line) == LineKind::Lower ? 1 : 0);
+    const int ownUpperLine =
+        line < 0 ? -1 : line - (kindOfLine(members, line) == LineKind::Lower ? 1 : 0);
     const std::vector<int> numbers = matchNumbersByLine(before);
     ClearedResults cleared;
     for (int upper = 0; upper < before.lineCount(); ++upper) {

@@ -15,7 +15,8 @@ struct ClearedResults {
     bool champion = false;
 };
 
-// Compares the bracket before and after an operation on `line`'s match.
+// Compares the bracket before and after an operation on `line`'s match; with `line` -1, an
+// operation on no match of its own (a slot's member replaced), whose every lost result counts.
 ClearedResults clearedResults(const Bracket& before, const Bracket& after, int line);
 
 // The number of the match `line` plays (the pair it belongs to), 0 for the final line and for a

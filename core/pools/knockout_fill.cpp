@@ -4,17 +4,11 @@
 
 #include "bracket/bracket_shape.h"
 #include "bracket/line_rules.h"
-#include "bracket/third_place.h"
 #include "pools/pool_standings.h"
 #include "text/messages.h"
 
 namespace kaz {
 namespace {
-
-bool isDecided(const Bracket& bracket, int upperLine) {
-    return bracket.lineState(upperLine) == LineState::Won ||
-           bracket.lineState(upperLine + 1) == LineState::Won;
-}
 
 // What a slot of a pool holds while the stage stands as it does.
 struct SlotContent {
@@ -22,11 +16,11 @@ struct SlotContent {
     MemberMarks marks;
 };
 
-SlotContent slotContent(const PoolStage& stage, const PoolSlot& slot) {
+// `member` is the pool's member at the slot's place, -1 while the pool is not decided.
+SlotContent slotContent(const PoolStage& stage, const PoolSlot& slot, int member) {
     const Pool& pool = stage.pools[size_t(slot.pool)];
     SlotContent content;
     content.marks.fromPool = {slot.pool, slot.place, pool.name, false};
-    const int member = poolQualifier(stage, slot.pool, slot.place);
     if (member < 0) {
         content.name = poolSlotPlaceholder(pool.name, slot.place, stage.language);
         return content;
@@ -53,47 +47,37 @@ void takeBackFirstMatch(Bracket& bracket, int slot) {
     }
 }
 
-// The decided matches of `before` that `after` no longer has, by number, the third-place
-// match last; and whether the champion's name went.
-ClearedResults clearedMatches(const Bracket& before, const Bracket& after) {
-    ClearedResults cleared;
-    for (int upper = 0; upper + 1 < before.lineCount(); upper += 2) {
-        if (isDecided(before, upper) && !isDecided(after, upper)) {
-            const int number = matchNumberOfLine(before, upper);
-            if (number > 0) cleared.matchNumbers.push_back(number);
-        }
+// What decides a pool's slots: its standings, worked out once.
+bool isDecided(const PoolStandings& standings, int through) {
+    if (!standings.complete || standings.tieAtCut) return false;
+    for (const PoolStanding& standing : standings.members) {
+        if (standing.rank >= 1 && standing.rank <= through && standing.tied) return false;
     }
-    std::sort(cleared.matchNumbers.begin(), cleared.matchNumbers.end());
-    if (thirdPlaceWinner(before) >= 0 && thirdPlaceWinner(after) < 0) {
-        cleared.matchNumbers.push_back(thirdPlaceMatchNumber(before));
+    return true;
+}
+
+int qualifierIn(const PoolStandings& standings, int through, int place) {
+    if (place < 1 || size_t(place) > standings.order.size() || !isDecided(standings, through)) {
+        return -1;
     }
-    cleared.champion = !before.champion().empty() && after.champion().empty();
-    return cleared;
+    // A place shared below those that go through (a knockout made while more went through)
+    // names nobody.
+    const int member = standings.order[size_t(place) - 1];
+    const PoolStanding& standing = standings.members[size_t(member)];
+    return standing.rank == place && !standing.tied ? member : -1;
 }
 
 }  // namespace
 
 bool isPoolDecided(const PoolStage& stage, int pool) {
     if (pool < 0 || pool >= int(stage.pools.size())) return false;
-    const PoolStandings standings = poolStandings(stage.pools[size_t(pool)], stage.rules);
-    if (!standings.complete || standings.tieAtCut) return false;
-    for (const PoolStanding& standing : standings.members) {
-        if (standing.rank >= 1 && standing.rank <= stage.rules.through && standing.tied) {
-            return false;
-        }
-    }
-    return true;
+    return isDecided(poolStandings(stage.pools[size_t(pool)], stage.rules), stage.rules.through);
 }
 
 int poolQualifier(const PoolStage& stage, int pool, int place) {
-    if (place < 1 || !isPoolDecided(stage, pool)) return -1;
-    const PoolStandings standings = poolStandings(stage.pools[size_t(pool)], stage.rules);
-    if (size_t(place) > standings.order.size()) return -1;
-    // A place shared below those that go through (a knockout made while more went through)
-    // names nobody.
-    const int member = standings.order[size_t(place) - 1];
-    const PoolStanding& standing = standings.members[size_t(member)];
-    return standing.rank == place && !standing.tied ? member : -1;
+    if (pool < 0 || pool >= int(stage.pools.size())) return -1;
+    return qualifierIn(poolStandings(stage.pools[size_t(pool)], stage.rules), stage.rules.through,
+                       place);
 }
 
 std::string poolSlotPlaceholder(const std::string& poolName, int place, SheetLanguage language) {
@@ -103,20 +87,21 @@ std::string poolSlotPlaceholder(const std::string& poolName, int place, SheetLan
 
 KnockoutFill knockoutFill(const Bracket& bracket, const PoolStage& stage) {
     KnockoutFill fill;
+    std::vector<PoolStandings> standings;
+    for (const Pool& pool : stage.pools) standings.push_back(poolStandings(pool, stage.rules));
     Bracket after = bracket;
     std::vector<int> changedHands;
     for (int slot = 0; slot < bracket.memberCount(); ++slot) {
         const PoolSlot& from = bracket.memberMarks(slot).fromPool;
         if (!from.isSet() || from.pool >= int(stage.pools.size())) continue;
-        const SlotContent content = slotContent(stage, from);
-        const bool wasFilled = from.filled;
+        const int member =
+            qualifierIn(standings[size_t(from.pool)], stage.rules.through, from.place);
+        const SlotContent content = slotContent(stage, from, member);
         const bool nowFilled = content.marks.fromPool.filled;
-        if (nowFilled && (!wasFilled || bracket.memberName(slot) != content.name)) {
-            fill.filledSlots.push_back(slot);
-        }
-        if (wasFilled != nowFilled || (nowFilled && bracket.memberName(slot) != content.name)) {
-            changedHands.push_back(slot);
-        }
+        const bool handsChanged =
+            from.filled != nowFilled || (nowFilled && bracket.memberName(slot) != content.name);
+        if (handsChanged) changedHands.push_back(slot);
+        if (handsChanged && nowFilled) fill.filledSlots.push_back(slot);
         if (bracket.memberName(slot) != content.name) {
             fill.change.names.push_back({slot, {bracket.memberName(slot), content.name}});
             after.setMemberName(slot, content.name);
@@ -133,7 +118,7 @@ KnockoutFill knockoutFill(const Bracket& bracket, const PoolStage& stage) {
     const Bracket filled = after;
     for (int slot : changedHands) takeBackFirstMatch(after, slot);
     fill.change.append(recorder.finish(after));
-    fill.cleared = clearedMatches(filled, after);
+    fill.cleared = clearedResults(filled, after, -1);
     return fill;
 }
 
