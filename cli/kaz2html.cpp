@@ -5,22 +5,17 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <new>
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "html/html_page.h"
 #include "html/live_page.h"
-#include "html/pool_live_page.h"
 #include "io/bracket_file.h"
 #include "io/file_io.h"
+#include "live_pages.h"
+#include "live_serving.h"
 #include "platform/platform_files.h"
-#include "pools/document_file.h"
-#include "pools/knockout_fill.h"
-#include "pools/pool_file.h"
-#include "pools/pool_link.h"
 #include "text/messages.h"
 #include "tool/command_line.h"
 #include "tool/output_check.h"
@@ -54,63 +49,21 @@ int writePage(const kaz::CommandLine& line, const std::string& page) {
     return 0;
 }
 
-// "2026-12-08 12:34:56": the local time of a file's last change, as the live page shows it.
-std::string localTimeText(int64_t seconds) {
-    const std::time_t time = static_cast<std::time_t>(seconds);
-    const std::tm* local = std::localtime(&time);
-    char text[32] = "";
-    if (local == nullptr || std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", local) == 0) {
-        return std::string();
-    }
-    return text;
-}
-
-// The pool file of the knockout read from `input`: its link as the knockout keeps it, or the file
-// of that name beside it; empty for a bracket not made from pools.
-std::string knockoutPoolFile(const kaz::Bracket& bracket, const std::string& input) {
-    if (!kaz::isKnockoutOfPools(bracket)) return std::string();
-    const std::vector<std::string> candidates =
-        kaz::poolFileCandidates(bracket.sheet().poolFile, input);
-    for (const std::string& candidate : candidates) {
-        if (kaz::platform::fileStamp(candidate)) return candidate;
-    }
-    return candidates.empty() ? std::string() : candidates.front();
-}
-
 // The live page of the bracket or pool stage in `input`, "最終更新" being `stamp`'s time (the
 // time of the conversion where the input has none, as a pipe). A watched page updates itself
 // in the browser, as the editor's live pages do.
 int writeLive(const kaz::CommandLine& line, const std::optional<kaz::platform::FileStamp>& stamp,
               kaz::FileError& stage, std::string* poolsRead = nullptr) {
     stage = kaz::FileError::OpenFailed;
-    const std::string& input = line.operands[0];
-    const int refresh = line.has("--watch") ? kaz::kLiveRefreshSeconds : 0;
-    const std::string updatedAt =
-        localTimeText(stamp ? stamp->modifiedSeconds : static_cast<int64_t>(std::time(nullptr)));
-    const kaz::Result<kaz::LoadedDocument> loaded =
-        kaz::loadDocumentFile(input, kaz::ReadableFiles::AnyReadable);
-    if (!loaded) return fail(loaded.failure());
+    kaz::cli::LivePageRequest request;
+    request.input = line.operands[0];
+    request.stamp = stamp;
+    request.refreshSeconds = line.has("--watch") ? kaz::kLiveRefreshSeconds : 0;
+    const kaz::Result<kaz::cli::LiveDocument> live = kaz::cli::readLivePage(request);
+    if (!live) return fail(live.failure());
     stage = kaz::FileError::SaveFailed;
-    if (const auto* bracket = std::get_if<kaz::Bracket>(&*loaded)) {
-        // A knockout made from pools is published with them, as the event's one page.
-        const std::string pools = knockoutPoolFile(*bracket, input);
-        if (poolsRead) *poolsRead = pools;
-        if (!pools.empty()) {
-            const kaz::Result<kaz::PoolStage> stage =
-                kaz::loadPoolFile(pools, kaz::ReadableFiles::AnyReadable);
-            if (stage) {
-                kaz::PoolLivePageOptions options{updatedAt, refresh, {}, bracket};
-                return writePage(line, kaz::writePoolLivePage(*stage, options));
-            }
-            std::fprintf(stderr, "kaz2html: %s\n", kaz::toolText(stage.failure()).c_str());
-        }
-        kaz::LivePageOptions options;
-        options.refreshSeconds = refresh;
-        options.updatedAt = updatedAt;
-        return writePage(line, kaz::writeLivePage(*bracket, options));
-    }
-    const auto& pools = std::get<kaz::PoolStage>(*loaded);
-    return writePage(line, kaz::writePoolLivePage(pools, {updatedAt, refresh, {}}));
+    if (poolsRead) *poolsRead = live->poolFile;
+    return writePage(line, live->page);
 }
 
 // Set by SIGINT and SIGTERM while watching: the loop ends after the write in progress, which
@@ -161,6 +114,44 @@ int watch(const kaz::CommandLine& line, kaz::FileError& stage) {
     return 0;
 }
 
+// The port --port names, or nothing where it is no number from 0 to 65535.
+std::optional<int> portOf(const kaz::CommandLine& line) {
+    const std::optional<std::string> given = line.value("--port");
+    if (!given) return 8080;
+    if (given->empty() || given->size() > 5 ||
+        given->find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const int port = std::stoi(*given);
+    if (port > 65535) return std::nullopt;
+    return port;
+}
+
+// Serves the inputs' live pages until a signal stops it.
+int serve(const kaz::CommandLine& line) {
+    std::signal(SIGINT, stopWatching);
+    std::signal(SIGTERM, stopWatching);
+    return kaz::cli::serveLivePages(line.operands, *portOf(line), g_stopWatching);
+}
+
+// What --serve refuses: an option of another mode, or a port that is none.
+std::optional<int> refuseServing(const kaz::CommandLine& line) {
+    if (!line.has("--serve")) {
+        if (line.has("--port")) return usageError(kaz::toolText(kaz::MessageId::PortWithoutServe));
+        return std::nullopt;
+    }
+    for (const char* other : {"--live", "--watch", "--bold-member", "--bold-score"}) {
+        if (line.has(other))
+            return usageError(
+                kaz::toolText(kaz::Message(kaz::MessageId::OptionWithServe, {other})));
+    }
+    if (!portOf(line)) {
+        return usageError(
+            kaz::toolText(kaz::Message(kaz::MessageId::BadPort, {*line.value("--port")})));
+    }
+    return std::nullopt;
+}
+
 // Reads, converts and writes; returns the exit status. `stage` tells how far it came, for the
 // message should memory run out.
 int convert(const kaz::CommandLine& line, kaz::FileError& stage) {
@@ -178,14 +169,29 @@ int convert(const kaz::CommandLine& line, kaz::FileError& stage) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const kaz::CommandLine line = kaz::parseCommandLine(
-        argc, argv,
-        {{"--help"}, {"--version"}, {"--bold-member"}, {"--bold-score"}, {"--live"}, {"--watch"}});
+    const kaz::CommandLine line = kaz::parseCommandLine(argc, argv,
+                                                        {{"--help"},
+                                                         {"--version"},
+                                                         {"--bold-member"},
+                                                         {"--bold-score"},
+                                                         {"--live"},
+                                                         {"--watch"},
+                                                         {"--serve"},
+                                                         {"--port", true}});
     if (const std::optional<int> answered = kaz::answerHelpOrVersion(line, kTool)) {
         return *answered;
     }
     if (line.error) return usageError(*line.error);
     if (line.operands.empty()) return usageError(kaz::toolText(kaz::MessageId::NoInputFile));
+    if (const std::optional<int> refused = refuseServing(line)) return *refused;
+    kaz::removeTemporaryFileOnTermination();
+    if (line.has("--serve")) {
+        try {
+            return serve(line);
+        } catch (const std::bad_alloc&) {
+            return fail(kaz::fileErrorMessage(kaz::FileError::OpenFailed, std::string()));
+        }
+    }
     if (line.operands.size() > 2)
         return usageError(kaz::toolText(kaz::MessageId::TooManyArguments));
     if (line.has("--watch")) {
@@ -201,7 +207,6 @@ int main(int argc, char** argv) {
             : kaz::refuseStandardOutput(kTool, {line.operands[0]});
     if (refused) return *refused;
 
-    kaz::removeTemporaryFileOnTermination();
     kaz::FileError stage = kaz::FileError::OpenFailed;
     try {
         return convert(line, stage);

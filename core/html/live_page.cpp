@@ -34,25 +34,33 @@ constexpr char kStyleStart[] =
     ".sc{white-space:nowrap}\n"
     "@media (min-width:768px){.c{max-width:100%;height:auto}}\n";
 
-// Fetches the page's own address every 15 s and, where the body or the style changed, puts in
-// the new ones, keeping the reader's place (the page's scroll and the chart's); where it cannot
-// fetch (an old browser, a file opened from disk), it reloads. No '<' or '>' in it.
-constexpr char kUpdateScript[] =
-    "<script>\n(function(){var d=document,w=window;"
-    "function later(){setTimeout(check,15000)}"
-    "function check(){"
-    "if(!w.fetch||!w.DOMParser||location.protocol==='file:'){location.reload();return}"
-    "fetch(location.href,{cache:'no-store'}).then(function(r){if(!r.ok)throw r.status;"
-    "return r.text()}).then(function(text){"
-    "var n=new DOMParser().parseFromString(text,'text/html'),"
-    "s=d.querySelector('style'),t=n.querySelector('style');"
-    "if(s&&t&&s.textContent!==t.textContent)s.textContent=t.textContent;"
-    "if(n.body&&n.body.innerHTML!==d.body.innerHTML){"
-    "var x=w.scrollX,y=w.scrollY,c=d.querySelector('.chart'),l=c?c.scrollLeft:0;"
-    "d.title=n.title;d.body.innerHTML=n.body.innerHTML;"
-    "c=d.querySelector('.chart');if(c)c.scrollLeft=l;w.scrollTo(x,y)}"
-    "}).catch(function(){}).then(later)}"
-    "later()})();\n</script>\n";
+// Asks for the page's own address every `seconds` and, where the body or the style changed,
+// puts in the new ones, keeping the reader's place (the page's scroll and the chart's). It sends
+// the tag of the page it has, so that a server answers 304 while nothing changed. Where it
+// cannot fetch (an old browser, a file opened from disk), it reloads. No '<' or '>' in it.
+void appendUpdateScript(html::PageBuffer& out, int seconds) {
+    out +=
+        "<script>\n(function(){var d=document,w=window,tag=null;"
+        "function later(){setTimeout(check,";
+    html::appendInt(out, seconds * 1000);
+    out +=
+        ")}"
+        "function check(){"
+        "if(!w.fetch||!w.DOMParser||location.protocol==='file:'){location.reload();return}"
+        "var h={};if(tag)h['If-None-Match']=tag;"
+        "fetch(location.href,{cache:'no-store',headers:h}).then(function(r){"
+        "if(r.status===304)return null;if(!r.ok)throw r.status;"
+        "tag=r.headers.get('ETag');return r.text()}).then(function(text){if(text===null)return;"
+        "var n=new DOMParser().parseFromString(text,'text/html'),"
+        "s=d.querySelector('style'),t=n.querySelector('style');"
+        "if(s&&t&&s.textContent!==t.textContent)s.textContent=t.textContent;"
+        "if(n.body&&n.body.innerHTML!==d.body.innerHTML){"
+        "var x=w.scrollX,y=w.scrollY,c=d.querySelector('.chart'),l=c?c.scrollLeft:0;"
+        "d.title=n.title;d.body.innerHTML=n.body.innerHTML;"
+        "c=d.querySelector('.chart');if(c)c.scrollLeft=l;w.scrollTo(x,y)}"
+        "}).catch(function(){}).then(later)}"
+        "later()})();\n</script>\n";
+}
 
 void appendColors(html::PageBuffer& out, const live::LiveColors& colors, bool dark) {
     out += "--chart:";
@@ -108,7 +116,7 @@ void live::writeLiveHead(PageBuffer& out, const LiveHead& head) {
     live::appendText(out, heading);
     out += "</title>\n";
     appendStyle(out, live::liveColors(head.colors), head.extraStyle);
-    if (head.refreshSeconds > 0) out += kUpdateScript;
+    if (head.refreshSeconds > 0) appendUpdateScript(out, head.checkSeconds);
     out += "</head>\n<body>\n<header>\n<h1>";
     live::appendText(out, heading);
     out += "</h1>\n";
@@ -133,6 +141,7 @@ std::string writeLivePage(const Bracket& bracket, const LivePageOptions& options
                               bracket.colors(),
                               options.updatedAt,
                               options.refreshSeconds,
+                              options.checkSeconds,
                               {}});
     live::writeLiveTop(out, bracket, options.recentResults);
     out += "<div class=\"chart\">\n";

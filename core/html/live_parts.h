@@ -10,6 +10,8 @@
 
 #include "bracket/bracket.h"
 #include "html/html_cells.h"
+#include "html/live_page.h"
+#include "pools/pool_stage.h"
 #include "scene/scene.h"
 
 namespace kaz::live {
@@ -54,7 +56,8 @@ struct LiveHead {
     ColorSet colors;
     std::string updatedAt;
     int refreshSeconds = 0;
-    std::string extraStyle;  // rules of the page's own, after the common ones
+    int checkSeconds = kLiveCheckSeconds;  // how often its script asks for it again
+    std::string extraStyle;                // rules of the page's own, after the common ones
 };
 
 // The page up to its <main>: the head with its style and, where it updates itself, the script;
@@ -89,6 +92,12 @@ void writeLiveTop(PageBuffer& out, const Bracket& bracket, const std::vector<int
 
 // The results, round by round: a heading per round with a decided match, a list item per
 // decided match, the third place and the champion.
+// The one line a site's index shows of a bracket: its champion, else its latest result, as a
+// list item; nothing while no match is decided.
+void writeLatestResult(PageBuffer& out, const Bracket& bracket, const std::vector<int>& recent);
+// Likewise the latest result of a pool stage (`recent` as PoolLivePageOptions::recentMatches).
+void writeLatestPoolResult(PageBuffer& out, const PoolStage& stage, const std::vector<int>& recent);
+
 void writeLiveResults(PageBuffer& out, const Bracket& bracket);
 
 // The champion: the name written on the final, else the member standing there; empty while

@@ -319,6 +319,21 @@ void writeLiveTop(PageBuffer& out, const Bracket& bracket, const std::vector<int
     out += "</section>\n";
 }
 
+void writeLatestResult(PageBuffer& out, const Bracket& bracket, const std::vector<int>& recent) {
+    const std::string champion = championName(bracket);
+    if (!champion.empty()) {
+        out += "<li>";
+        out += wordsOf(bracket).champion;
+        out += " <strong>";
+        appendText(out, champion);
+        out += "</strong></li>\n";
+        return;
+    }
+    const std::vector<DecidedMatch> matches = decidedMatches(bracket);
+    const std::vector<const DecidedMatch*> listed = recentMatches(matches, recent);
+    if (!listed.empty()) appendMatch(out, bracket, *listed.front(), true);
+}
+
 void writeLiveResults(PageBuffer& out, const Bracket& bracket) {
     const SheetWords& words = wordsOf(bracket);
     out += "<section class=\"results\" aria-labelledby=\"results\">\n<h2 id=\"results\">";

@@ -64,8 +64,10 @@ void appendResult(html::PageBuffer& out, const PoolStage& stage, const NumberedM
     out += "</li>\n";
 }
 
-void writeRecent(html::PageBuffer& out, const PoolStage& stage, const std::vector<int>& recent) {
-    const std::vector<NumberedMatch> matches = matchesByNumber(stage);
+// The numbers of the matches 最新の結果 lists, newest first: those `recent` names while they
+// stand played, else the played ones of the highest numbers.
+std::vector<int> recentNumbers(const PoolStage& stage, const std::vector<NumberedMatch>& matches,
+                               const std::vector<int>& recent) {
     const auto played = [&](int number) {
         if (number < 1 || size_t(number) > matches.size()) return false;
         const NumberedMatch& at = matches[size_t(number - 1)];
@@ -85,6 +87,12 @@ void writeRecent(html::PageBuffer& out, const PoolStage& stage, const std::vecto
             if (played(number)) listed.push_back(number);
         }
     }
+    return listed;
+}
+
+void writeRecent(html::PageBuffer& out, const PoolStage& stage, const std::vector<int>& recent) {
+    const std::vector<NumberedMatch> matches = matchesByNumber(stage);
+    const std::vector<int> listed = recentNumbers(stage, matches, recent);
     if (listed.empty()) return;
     const SheetWords& words = sheetWords(stage.language);
     out += "<section class=\"top\" aria-label=\"";
@@ -98,12 +106,20 @@ void writeRecent(html::PageBuffer& out, const PoolStage& stage, const std::vecto
 
 }  // namespace
 
+void live::writeLatestPoolResult(html::PageBuffer& out, const PoolStage& stage,
+                                 const std::vector<int>& recent) {
+    const std::vector<NumberedMatch> matches = matchesByNumber(stage);
+    const std::vector<int> listed = recentNumbers(stage, matches, recent);
+    if (!listed.empty()) appendResult(out, stage, matches[size_t(listed.front() - 1)]);
+}
+
 std::string writePoolLivePage(const PoolStage& stage, const PoolLivePageOptions& options) {
     html::PageBuffer out(16384 + 4096 * stage.pools.size());
     const ColorSet colors;
-    live::LiveHead head{
-        stage.language,         stage.title, stage.subtitle, colors, options.updatedAt,
-        options.refreshSeconds, {}};
+    live::LiveHead head{stage.language,       stage.title,
+                        stage.subtitle,       colors,
+                        options.updatedAt,    options.refreshSeconds,
+                        options.checkSeconds, {}};
     if (head.title.empty()) head.title = poolWords(stage.language).stage;
     // Who goes through stands out in the win colour.
     head.extraStyle = ".g{fill:var(--member)}.c text.w{fill:" + live::liveColors(colors).win +

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "bracket/bracket.h"
+#include "html/live_page.h"
 #include "pools/pool_stage.h"
 
 namespace kaz {
@@ -17,6 +18,7 @@ struct PoolLivePageOptions {
     // The knockout made from the stage, or null: the page is then the event's, the knockout's
     // latest results above the pools' and its chart above the pools' tables.
     const Bracket* knockout = nullptr;
+    int checkSeconds = kLiveCheckSeconds;  // how often its script asks for it again
 };
 
 // The live page of a pool stage: the latest results on top, then the knockout where there is one,

@@ -156,9 +156,11 @@ const MessageTexts kTexts[] = {
 
     // kaz2html.
     {"使い方: kaz2html [--bold-member] [--bold-score] 入力.kaz [出力.html]\n"
-     "        kaz2html --live [--watch] 入力.kaz [出力.html]\n",
+     "        kaz2html --live [--watch] 入力.kaz [出力.html]\n"
+     "        kaz2html --serve [--port 番号] 入力.kaz...\n",
      "usage: kaz2html [--bold-member] [--bold-score] INPUT.kaz [OUTPUT.html]\n"
-     "       kaz2html --live [--watch] INPUT.kaz [OUTPUT.html]\n"},
+     "       kaz2html --live [--watch] INPUT.kaz [OUTPUT.html]\n"
+     "       kaz2html --serve [--port N] INPUT.kaz...\n"},
     {"\n"
      "トーナメント表ファイルの HTML ページを書き出します。エディタでファイルを開いた直後に\n"
      "「HTML化」したときと同じページです。出力を省略するか「-」を指定すると標準出力へ出します。\n"
@@ -173,6 +175,11 @@ const MessageTexts kTexts[] = {
      "                 ページはエディタのライブ公開と同じく、ブラウザで自分で新しくなります。\n"
      "                 SIGINT か SIGTERM (Ctrl+C) で終了ステータス 0 で終わります。読めない\n"
      "                 変更は伝えて、出力はそのまま残します\n"
+     "  --serve        各入力のライブ結果ページと一覧ページを、会場のネットワークへ配信します\n"
+     "                 (書き出しはしません)。入力が変わるたびにページを作り直し、スマートフォン\n"
+     "                 のページは数秒で新しくなります。配信先のアドレスを表示し、シグナルで\n"
+     "                 終了ステータス 0 で終わります\n"
+     "  --port 番号    --serve と一緒に: 配信するポート (既定は 8080、0 で空いているポート)\n"
      "  --help         この説明を表示します\n"
      "  --version      バージョンを表示します\n"
      "\n"
@@ -194,6 +201,11 @@ const MessageTexts kTexts[] = {
      "                 SIGINT or SIGTERM (Ctrl+C) ends it with status 0; the page updates\n"
      "                 itself in the browser, as the editor's live pages do; a change that\n"
      "                 cannot be read is reported and OUTPUT kept as it was\n"
+     "  --serve        serve the live page of each INPUT and an index of them to the venue's\n"
+     "                 network instead of writing; each page is made again whenever its\n"
+     "                 INPUT changes, and phones show it within seconds; the addresses are\n"
+     "                 printed, and a signal ends it with status 0\n"
+     "  --port N       with --serve: the port to serve on (8080 by default, 0 a free one)\n"
      "  --help         this text\n"
      "  --version      the version\n"
      "\n"
@@ -393,6 +405,18 @@ const MessageTexts kTexts[] = {
     {"%1 %2人: 同じブロックに %3組", "%1, %2 members: %3 pairs in one pool"},
     {"%1 は --from-pools と一緒に使えません。", "%1 cannot be used with --from-pools."},
     {"決勝トーナメントに進む人が 2 人に足りません。", "Fewer than two go through to the knockout."},
+
+    // The venue server.
+    {"ポート %1 はほかのプログラムが使っています。別のポート番号を選んでください。",
+     "Port %1 is used by another program. Choose another port number."},
+    {"ポート %1 はこのユーザーでは使えません。1024 以上のポート番号を選んでください。",
+     "Port %1 cannot be used by this user. Choose a port number of 1024 or more."},
+    {"ポート %1 で配信を始められませんでした。", "Serving on port %1 could not be started."},
+    {"--port には 1 から 65535 までのポート番号を指定してください: %1",
+     "--port takes a port number from 1 to 65535: %1"},
+    {"%1 は --serve と一緒に使えません。", "%1 cannot be used with --serve."},
+    {"--port は --serve と一緒に指定してください。", "--port works only with --serve."},
+    {"配信中: %1", "Serving: %1"},
 
     // kaz_edit, the editor started from a command line.
     {"使い方: kaz_edit [ファイル.kaz]...\n", "usage: kaz_edit [FILE.kaz]...\n"},

@@ -199,6 +199,15 @@ enum class MessageId {
     UnavoidablePoolPairs,    // club (quotable), members, the pairs its size forces into pools
     OptionWithFromPools,     // the option
     TooFewQualifiers,
+    // The venue server: the port.
+    ServePortInUse,
+    ServePortNotAllowed,
+    ServeFailed,
+    // kaz2html --serve.
+    BadPort,           // the port as given
+    OptionWithServe,   // the option
+    PortWithoutServe,
+    ServingAt,         // the address
     EditorUsage,
     EditorHelp,
 };
