@@ -204,10 +204,10 @@ enum class MessageId {
     ServePortNotAllowed,
     ServeFailed,
     // kaz2html --serve.
-    BadPort,           // the port as given
-    OptionWithServe,   // the option
+    BadPort,          // the port as given
+    OptionWithServe,  // the option
     PortWithoutServe,
-    ServingAt,         // the address
+    ServingAt,  // the address
     EditorUsage,
     EditorHelp,
 };

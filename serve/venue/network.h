@@ -24,6 +24,8 @@ struct ListenSocket {
 // A socket listening on `port` (0: any free one) of every IPv4 address of this computer, or of
 // 127.0.0.1 alone. It is the caller's to close (closeSocket) until a server takes it.
 ListenSocket listenOn(int port, bool loopbackOnly);
+// Lets the process hold `connections` open sockets besides its files, where the system allows.
+void allowConnections(unsigned connections);
 void closeSocket(MHD_socket socket);
 
 // "192.168.1.23": a client's IPv4 address; empty for any other kind.

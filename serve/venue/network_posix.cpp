@@ -3,9 +3,11 @@
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "venue/network.h"
@@ -43,6 +45,16 @@ ListenSocket listenOn(int port, bool loopbackOnly) {
 }
 
 void closeSocket(MHD_socket socket) { ::close(socket); }
+
+void allowConnections(unsigned connections) {
+    // The usual soft limit, 1,024 descriptors, is below a hall's phones; the hard one is not.
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0) return;
+    const rlim_t wanted = static_cast<rlim_t>(connections) + 256;
+    if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= wanted) return;
+    limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? wanted : std::min(wanted, limit.rlim_max);
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+}
 
 std::string addressText(const sockaddr* address) {
     if (address == nullptr || address->sa_family != AF_INET) return std::string();

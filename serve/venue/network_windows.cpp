@@ -60,6 +60,8 @@ ListenSocket listenOn(int port, bool loopbackOnly) {
 
 void closeSocket(MHD_socket socket) { ::closesocket(socket); }
 
+void allowConnections(unsigned) {}  // Windows sets no such limit on sockets
+
 std::string addressText(const sockaddr* address) {
     if (address == nullptr || address->sa_family != AF_INET) return std::string();
     char text[INET_ADDRSTRLEN] = "";

@@ -104,6 +104,7 @@ SiteServer::Started SiteServer::start(std::shared_ptr<const Site> site,
                                       const ServerOptions& options) {
     const ListenSocket listening = listenOn(options.port, options.loopbackOnly);
     if (listening.error != ListenError::None) return listenFailure(listening.error, options.port);
+    allowConnections(options.limits.connections);
     std::unique_ptr<SiteServer> server(new SiteServer(std::move(site), listening.port));
     const ServerLimits& limits = options.limits;
     server->m_daemon = MHD_start_daemon(

@@ -13,7 +13,7 @@ namespace kaz::serve {
 
 // What one server allows its clients, who may be anyone on the hall's Wi-Fi.
 struct ServerLimits {
-    unsigned connections = 1000;          // open at once, in all
+    unsigned connections = 2000;          // open at once, in all
     unsigned connectionsPerAddress = 32;  // open at once from one address
     unsigned idleSeconds = 10;            // a client that sends nothing or reads nothing this long
                                           // is dropped
