@@ -9,6 +9,7 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -84,6 +85,7 @@ private slots:
     void poolLivePage_data();
     void poolLivePage();
     void watch();
+    void serve();
     void helpAndVersion();
     void localesLanguage_data();
     void localesLanguage();
@@ -344,6 +346,75 @@ void TestKaz2Html::watch() {
              (QStringList{QStringLiteral("b.kaz"), QStringLiteral("live.html")}));
 }
 
+namespace {
+
+// The body of `path` as a server on this computer's `port` answers it, or its status line
+// where that is not 200.
+QByteArray httpGet(int port, const QByteArray& path) {
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, quint16(port));
+    if (!socket.waitForConnected(5000)) return "no connection";
+    socket.write("GET " + path + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    QByteArray response;
+    while (socket.waitForReadyRead(5000)) response += socket.readAll();
+    const qsizetype body = response.indexOf("\r\n\r\n");
+    if (!response.startsWith("HTTP/1.1 200") || body < 0)
+        return response.left(response.indexOf('\r'));
+    return response.mid(body + 4);
+}
+
+}  // namespace
+
+// Serving: each file's live page and an index of them, from the first printed address; a change
+// of a file is served within a second or so; a page nobody serves is 404; SIGTERM ends it.
+void TestKaz2Html::serve() {
+    QTemporaryDir dir;
+    const QString bracket = dir.filePath(QStringLiteral("決勝.kaz"));
+    const QString pools = dir.filePath(QStringLiteral("pools.kazpool"));
+    kaz::Bracket four(4);
+    four.setMemberName(0, "最初の人");
+    const std::string bytes = kaz::writeKaz(four);
+    QVERIFY(writeFile(bracket, QByteArray(bytes.data(), qsizetype(bytes.size()))));
+    QVERIFY(QFile::copy(dataFile("pool_stage_example.kazpool"), pools));
+    QProcess process;
+    process.setProcessEnvironment(toolEnvironment());
+    const auto [program, args] =
+        toolCommand(QStringLiteral(KAZ2HTML_PATH), {"--serve", "--port", "0", bracket, pools});
+    process.start(program, args);
+    QVERIFY(process.waitForReadyRead(60000));
+    const QString said = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpressionMatch address =
+        QRegularExpression("^配信中: http://[0-9.]+:([0-9]+)/\r?\n").match(said);
+    QVERIFY2(address.hasMatch(), qPrintable(said));
+    const int port = address.captured(1).toInt();
+
+    const QByteArray index = httpGet(port, "/");
+    QVERIFY2(index.contains("<a href=\"/%E6%B1%BA%E5%8B%9D.html\">"), index.constData());
+    QVERIFY(index.contains("<a href=\"/pools.html\">"));
+    QVERIFY(httpGet(port, "/pools.html").contains("<svg"));
+    const QByteArray page = httpGet(port, "/%E6%B1%BA%E5%8B%9D.html");
+    QVERIFY(page.contains("最初の人"));
+    // The served page asks again every few seconds.
+    QVERIFY(page.contains(QByteArray::number(kaz::kServedCheckSeconds * 1000)));
+    QCOMPARE(httpGet(port, "/%E6%B1%BA%E5%8B%9D.kaz"), QByteArray("HTTP/1.1 404 Not Found"));
+
+    four.setMemberName(0, "次の人");
+    const std::string changed = kaz::writeKaz(four);
+    QVERIFY(writeFile(bracket, QByteArray(changed.data(), qsizetype(changed.size()))));
+    QDeadlineTimer deadline(10000);
+    while (!httpGet(port, "/%E6%B1%BA%E5%8B%9D.html").contains("次の人") && !deadline.hasExpired())
+        QTest::qWait(100);
+    QVERIFY(httpGet(port, "/%E6%B1%BA%E5%8B%9D.html").contains("次の人"));
+    if (emulated()) {
+        process.kill();
+        process.waitForFinished(10000);
+        return;
+    }
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+}
+
 void TestKaz2Html::helpAndVersion() {
     Result r = runKaz2Html({QStringLiteral("--help")});
     QCOMPARE(r.exitCode, 0);
@@ -375,7 +446,8 @@ void TestKaz2Html::localesLanguage_data() {
         << "en_US.UTF-8" << QStringList{"%1", "a", "b"}
         << "kaz2html: Too many arguments.\n"
            "usage: kaz2html [--bold-member] [--bold-score] INPUT.kaz [OUTPUT.html]\n"
-           "       kaz2html --live [--watch] INPUT.kaz [OUTPUT.html]\n";
+           "       kaz2html --live [--watch] INPUT.kaz [OUTPUT.html]\n"
+           "       kaz2html --serve [--port N] INPUT.kaz...\n";
     QTest::newRow("no locale") << QString() << QStringList{"%1"}
                                << "kaz2html: %1 が見つかりませんでした。\n";
 }
@@ -406,6 +478,9 @@ void TestKaz2Html::wrongArguments_data() {
         << QStringList{QStringLiteral("--watch"), in, QStringLiteral("OUT.html")};
     QTest::newRow("watch to standard output")
         << QStringList{QStringLiteral("--live"), QStringLiteral("--watch"), in};
+    QTest::newRow("port without serve") << QStringList{"--live", "--port", "80", in};
+    QTest::newRow("serve with live") << QStringList{"--serve", "--live", in};
+    QTest::newRow("port beyond 65535") << QStringList{"--serve", "--port", "65536", in};
 }
 
 void TestKaz2Html::wrongArguments() {
