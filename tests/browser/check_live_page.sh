@@ -8,7 +8,8 @@
 # the texts; 128 members on two sides with a third-place match), writes their live pages with
 # kaz2html, checks each with tidy (no error, no warning) and its size (at most 200 KB), then
 # renders them in headless Chromium (check_live_page.py); likewise the two pages of the check
-# that a page which updates itself takes the later one in place.
+# that a page which updates itself takes the later one in place, and a page served by
+# kaz2html --serve that follows its file.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
@@ -33,4 +34,7 @@ for name in update-1 update-2; do
 done
 echo "tidy: no errors, no warnings"
 python3 "$here/check_live_page.py" "$(command -v chromium)" "$work" eight large
+# The page kaz2html --serve serves: a result entered in its file appears without a reload.
+python3 "$here/check_served_page.py" "$(command -v chromium)" "$build/cli/kaz2html" \
+    "$here/../data/four_members_empty.kaz" "$here/../data/four_members_example.kaz" 最新の結果
 echo "browser check passed"
