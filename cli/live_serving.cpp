@@ -7,12 +7,12 @@
 #include <utility>
 
 #include "html/live_page.h"
-#include "html/site_index.h"
 #include "live_pages.h"
 #include "platform/platform_files.h"
 #include "tool/command_line.h"
 #include "venue/network.h"
 #include "venue/site_server.h"
+#include "venue/venue_site.h"
 
 namespace kaz::cli {
 
@@ -23,14 +23,12 @@ constexpr int kWaitSlice = 100;  // so that a stop is seen soon
 
 using Stamps = std::pair<std::optional<platform::FileStamp>, std::optional<platform::FileStamp>>;
 
-// One served file: where its page is, what its page was made from, and the index's line of it.
+// One served file: where its page is, and what its page was made from.
 struct ServedFile {
     std::string input;
     std::string path;
     std::string poolFile;
     Stamps seen;
-    SiteIndexEntry entry;
-    int64_t changedSeconds = 0;
 };
 
 Stamps stampsOf(const ServedFile& file) {
@@ -50,8 +48,8 @@ std::string pageNameOf(const std::string& input, std::set<std::string>& taken) {
     return name;
 }
 
-// Makes the page of `file` again and puts it in `site`; false (and said) where it cannot be read.
-bool refresh(ServedFile& file, serve::Site& site) {
+// Makes the page of `file` again and puts it in `venue`; false (and said) where it cannot be read.
+bool refresh(ServedFile& file, serve::VenueSite& venue) {
     LivePageRequest request;
     request.input = file.input;
     request.stamp = file.seen.first;
@@ -63,28 +61,17 @@ bool refresh(ServedFile& file, serve::Site& site) {
         std::fprintf(stderr, "kaz2html: %s\n", toolText(live.failure()).c_str());
         return false;
     }
-    site.setPage(file.path, live->page);
-    file.entry = live->entry;
     file.poolFile = live->poolFile;
-    file.changedSeconds = file.seen.first ? file.seen.first->modifiedSeconds : 0;
+    venue.setDocument(file.path, live->page, live->entry,
+                      file.seen.first ? localTimeText(file.seen.first->modifiedSeconds) : "");
     return true;
-}
-
-void putIndex(const std::vector<ServedFile>& files, serve::Site& site) {
-    std::vector<SiteIndexEntry> entries;
-    int64_t latest = 0;
-    for (const ServedFile& file : files) {
-        entries.push_back(file.entry);
-        latest = std::max(latest, file.changedSeconds);
-    }
-    site.setPage("/", writeSiteIndex(entries, localTimeText(latest)));
 }
 
 }  // namespace
 
 int serveLivePages(const std::vector<std::string>& inputs, int port,
                    const volatile std::sig_atomic_t& stop) {
-    auto site = std::make_shared<serve::Site>();
+    serve::VenueSite venue;
     std::vector<ServedFile> files;
     std::set<std::string> taken;
     for (const std::string& input : inputs) {
@@ -92,15 +79,14 @@ int serveLivePages(const std::vector<std::string>& inputs, int port,
         file.input = input;
         file.path = serve::pagePath(pageNameOf(input, taken));
         file.seen.first = platform::fileStamp(input);
-        if (!refresh(file, *site)) return 1;
+        if (!refresh(file, venue)) return 1;
         file.seen = stampsOf(file);
         files.push_back(std::move(file));
     }
-    putIndex(files, *site);
 
     serve::ServerOptions options;
     options.port = port;
-    serve::SiteServer::Started started = serve::SiteServer::start(site, options);
+    serve::SiteServer::Started started = serve::SiteServer::start(venue.site(), options);
     if (const auto* failure = std::get_if<Message>(&started)) {
         std::fprintf(stderr, "kaz2html: %s\n", toolText(*failure).c_str());
         return 1;
@@ -118,14 +104,12 @@ int serveLivePages(const std::vector<std::string>& inputs, int port,
         for (int waited = 0; waited < kPollMilliseconds && stop == 0; waited += kWaitSlice) {
             platform::sleepMilliseconds(kWaitSlice);
         }
-        bool changed = false;
         for (ServedFile& file : files) {
             const Stamps now = stampsOf(file);
             if (now == file.seen) continue;
             file.seen = now;
-            changed = refresh(file, *site) || changed;
+            refresh(file, venue);
         }
-        if (changed) putIndex(files, *site);
     }
     return 0;
 }

@@ -15,7 +15,7 @@ cd "$here"
 
 scripts/install-deps.sh --cross --windows
 scripts/build-qt-windows.sh
-scripts/build-microhttpd-windows.sh
+scripts/build-windows-libraries.sh
 kit=$(scripts/build-qt-windows.sh --path)
 build=${KAZ_WINDOWS_BUILD:-$here/build-windows}
 

@@ -17,7 +17,8 @@ packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fo
           fonts-noto-cjk  # names beyond Shift_JIS (𠮷, 𩸽, 頰) on screen and in pictures
           qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease, and their CMake commands
           nlohmann-json3-dev  # the pool file's JSON, header-only: the Windows build uses it too
-          libmicrohttpd-dev pkg-config curl  # the venue server's HTTP, and its tests' client
+          libmicrohttpd-dev libqrcodegencpp-dev pkg-config  # the venue server and its QR codes
+          curl zbar-tools  # the venue server tests' client, and a QR decoder
           clang clang-format poppler-utils desktop-file-utils appstream
           dpkg-dev file groff-base)  # the Debian package: dpkg-shlibdeps, ELF detection, man pages
 for option in "$@"; do

@@ -250,6 +250,17 @@ const ActionRecord kActionRecords[] = {
      std::nullopt,
      Kind::Plain,
      Needs::Document},
+    {&EditorActions::venueServing,
+     "venueServing",
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "会場配信(&V)..."),
+     // clang-format off
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "このPCから会場のｽﾏｰﾄﾌｫﾝにﾗｲﾌﾞ公開のﾍﾟｰｼﾞを配信する"),
+     // clang-format on
+     QT_TRANSLATE_NOOP("kaz::app::EditorActions", "会場配信"),
+     {},
+     std::nullopt,
+     Kind::Plain,
+     Needs::Document},
     {&EditorActions::makeKnockout,
      "makeKnockout",
      QT_TRANSLATE_NOOP("kaz::app::EditorActions", "決勝トーナメントを作る(&K)..."),

@@ -41,6 +41,7 @@ public:
     QAction* savePicture = nullptr;
     QAction* sheetSettings = nullptr;
     QAction* livePublish = nullptr;
+    QAction* venueServing = nullptr;
     QAction* makeKnockout = nullptr;
     // 表示
     QAction* viewToolBar = nullptr;

@@ -23,6 +23,7 @@
 #include "painting/bracket_renderer.h"
 #include "painting/pool_picture.h"
 #include "publish/live_publishing.h"
+#include "publish/venue_dialog.h"
 #include "support/wait_cursor.h"
 
 namespace kaz::app {
@@ -71,6 +72,14 @@ ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const Do
         a.livePublish, window, docs,
         [docs](gui::BracketDocument* doc) { docs->publishing()->choose(doc); },
         [docs](gui::PoolDocument* doc) { docs->publishing()->choose(doc); });
+    connectDocumentCommand(
+        a.venueServing, window, docs,
+        [docs, window](gui::BracketDocument* doc) {
+            VenueDialog(*docs->publishing(), doc, window).exec();
+        },
+        [docs, window](gui::PoolDocument* doc) {
+            VenueDialog(*docs->publishing(), doc, window).exec();
+        });
 }
 
 ExportCommands::~ExportCommands() = default;

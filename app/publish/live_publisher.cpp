@@ -8,6 +8,8 @@
 #include "document/file_access.h"
 #include "io/file_io.h"
 #include "publish/recent_results.h"
+#include "venue/site.h"
+#include "venue/venue_site.h"
 
 namespace kaz::app {
 
@@ -46,7 +48,23 @@ LivePublisher::LivePublisher(PublishedDocument doc, const QString& folder, const
     publishNow();
 }
 
-LivePublisher::~LivePublisher() { finish(QDeadlineTimer(kMostFinishMs)); }
+LivePublisher::~LivePublisher() {
+    finish(QDeadlineTimer(kMostFinishMs));
+    if (m_venue) m_venue->removeDocument(servedPath());
+}
+
+std::string LivePublisher::servedPath() const {
+    return serve::pagePath(m_pageName.toUtf8().toStdString());
+}
+
+void LivePublisher::serveTo(std::shared_ptr<serve::VenueSite> venue) {
+    if (venue == m_venue) return;
+    // The writes asked for go where they were asked to go; the page leaves once they are done.
+    finish(QDeadlineTimer(kMostFinishMs));
+    if (m_venue) m_venue->removeDocument(servedPath());
+    m_venue = std::move(venue);
+    if (m_venue) publishNow();
+}
 
 QString LivePublisher::targetPath() const { return QDir(m_folder).filePath(m_pageName); }
 
@@ -72,12 +90,21 @@ DebouncedWriter::Write LivePublisher::snapshot() {
     options.updatedAt = m_lastChange.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
     options.refreshSeconds = kaz::kLiveRefreshSeconds;
     options.recentResults = m_recent;
+    // A served page is asked for every few seconds, and answered 304 while unchanged.
+    if (m_venue) options.checkSeconds = kaz::kServedCheckSeconds;
+    std::optional<kaz::SiteIndexEntry> entry;
+    if (m_venue) entry = m_document.indexEntry(m_recent);
     return [this, makePage = m_document.copy(), options = std::move(options), path = targetPath(),
-            target = gui::corePath(targetPath()), changedAt = m_lastChange] {
+            target = m_folder.isEmpty() ? std::string() : gui::corePath(targetPath()),
+            changedAt = m_lastChange, venue = m_venue, entry = std::move(entry),
+            served = servedPath()] {
         const std::string page = makePage(options);
-        const kaz::Status status = kaz::writeFileSafely(target, std::string_view(page));
+        if (venue) venue->setDocument(served, page, *entry, options.updatedAt);
         std::optional<kaz::Failure> failure;
-        if (!status) failure = status.failure();
+        if (!target.empty()) {
+            const kaz::Status status = kaz::writeFileSafely(target, std::string_view(page));
+            if (!status) failure = status.failure();
+        }
         return [this, path, changedAt, failure = std::move(failure)] {
             tell(path, changedAt, failure);
         };

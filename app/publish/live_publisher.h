@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@
 #include "support/debounced_writer.h"
 
 class QTimer;
+
+namespace kaz::serve {
+class VenueSite;
+}
 
 namespace kaz::app {
 
@@ -36,8 +41,9 @@ public:
     // A page that could not be written is tried again this often until it is.
     static constexpr int kRetryMs = 3000;
 
-    // Publishes `doc` as `pageName` into `folder` and writes it at once; `clock` tells the time
-    // of each change (the local time).
+    // Publishes `doc` as `pageName` into `folder` (none where empty: the page only goes to the
+    // venue, serveTo) and writes it at once; `clock` tells the time of each change (the local
+    // time).
     LivePublisher(PublishedDocument doc, const QString& folder, const QString& pageName,
                   Clock clock, QObject* parent = nullptr);
     // Writes a change still waiting and waits for the writes asked for, a few seconds at most:
@@ -55,6 +61,12 @@ public:
 
     // Writes the page as the document is now, without waiting for the delay's end.
     void publishNow();
+    // From now on each page also goes to `venue`, under its file name, and its line into the
+    // venue's index; nullptr: no longer (its page leaves the venue).
+    void serveTo(std::shared_ptr<serve::VenueSite> venue);
+    bool isServed() const { return m_venue != nullptr; }
+    // The page's path on the venue's server ("/<name>.html", escaped).
+    std::string servedPath() const;
     // Writes a change still waiting, then waits until every write asked for is done or
     // `deadline` has passed: true when they are done. Once it gave up, it waits no more.
     bool finish(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
@@ -89,6 +101,7 @@ private:
     QTimer* m_retry;
     std::vector<int> m_decided;  // the decided matches as the last change left them
     std::vector<int> m_recent;
+    std::shared_ptr<serve::VenueSite> m_venue;
     DebouncedWriter m_writer;  // last: it goes first, and its outcomes with it
 };
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "common/notice.h"
 #include "desktop/desktop_services.h"
@@ -14,6 +15,7 @@
 #include "publish/live_publish_dialog.h"
 #include "publish/page_name.h"
 #include "publish/publish_choices.h"
+#include "publish/venue_serving.h"
 #include "settings/profile_settings.h"
 
 namespace kaz::app {
@@ -53,15 +55,16 @@ void LivePublishing::choose(QObject* doc) {
     const QString folder = dialog.folder();
     // The same page in the same folder goes on as it is.
     if (current && folder == current->folder() && dialog.pageName() == current->pageName()) return;
-    setFolder(doc, folder, dialog.pageName());
+    setFolder(doc, folder, dialog.pageName(), current && current->isServed());
 }
 
-void LivePublishing::setFolder(QObject* doc, const QString& folder, const QString& pageName) {
+void LivePublishing::setFolder(QObject* doc, const QString& folder, const QString& pageName,
+                               bool served) {
     delete m_publishers.take(doc);
     m_lastOn.remove(doc);
     forgetPublication(doc);
     PublishedDocument document = published(doc);
-    if (folder.isEmpty()) {
+    if (folder.isEmpty() && !served) {
         if (const QString path = document.filePath(); !path.isEmpty())
             onChoices([&path](PublishChoices& choices) { choices.forget(path); });
         emit publicationChanged(doc, QString(), QString());
@@ -73,12 +76,85 @@ void LivePublishing::setFolder(QObject* doc, const QString& folder, const QStrin
                              : PageName::withSuffix(document.fileStem());
     auto* publisher = new LivePublisher(std::move(document), folder, name, m_clock);
     m_publishers.insert(doc, publisher);
+    if (served) publisher->serveTo(venue()->site());
     connect(publisher, &LivePublisher::published, this,
             [this, doc](const QString& path) { showPublished(doc, path); });
     connect(publisher, &LivePublisher::failed, this,
             [this](const QString&, const QString& message) { showFailure(message); });
     remember(doc);
     emit publicationChanged(doc, folder, name);
+}
+
+void LivePublishing::setServed(QObject* doc, bool served) {
+    LivePublisher* current = publisher(doc);
+    if (served == isServed(doc)) return;
+    if (!current) {
+        setFolder(doc, QString(), QString(), true);
+        return;
+    }
+    // A page that went to the venue alone stops with it.
+    if (!served && current->folder().isEmpty()) {
+        setFolder(doc, QString());
+        return;
+    }
+    current->serveTo(served ? venue()->site() : nullptr);
+    m_lastOn.remove(doc);
+    remember(doc);
+}
+
+bool LivePublishing::isServed(QObject* doc) const {
+    const LivePublisher* current = publisher(doc);
+    return current && current->isServed();
+}
+
+VenueServing* LivePublishing::venue() {
+    if (!m_venue) {
+        m_venue = new VenueServing(this);
+        connect(m_venue, &VenueServing::servingChanged, this, &LivePublishing::showServing);
+    }
+    return m_venue;
+}
+
+int LivePublishing::servingPort() {
+    return profileSettings()
+        .value(QStringLiteral("venue/port"), VenueServing::kDefaultPort)
+        .toInt();
+}
+
+QString LivePublishing::startServing(int port, bool loopbackOnly) {
+    const QString failure = venue()->start(port, loopbackOnly);
+    if (!failure.isEmpty()) {
+        showInStatusBar(tr("会場配信を始められませんでした: %1").arg(failure));
+        return failure;
+    }
+    if (port != 0) profileSettings().setValue(QStringLiteral("venue/port"), port);
+    return QString();
+}
+
+// 「配信中: http://192.168.1.23:8080/ (見ている端末 12)」, the count brought up to date every few
+// seconds while it serves.
+void LivePublishing::showServing() {
+    auto* main = qobject_cast<QMainWindow*>(m_window);
+    if (!main) return;
+    if (!m_serving) {
+        m_serving = new QLabel(main);
+        m_serving->setObjectName(QStringLiteral("venueServing"));
+        main->statusBar()->insertPermanentWidget(0, m_serving);
+        m_servingTimer = new QTimer(this);
+        m_servingTimer->setInterval(5000);
+        connect(m_servingTimer, &QTimer::timeout, this, &LivePublishing::showServing);
+    }
+    if (!m_venue || !m_venue->isServing()) {
+        m_serving->hide();
+        m_servingTimer->stop();
+        return;
+    }
+    const QStringList addresses = m_venue->addresses();
+    m_serving->setText(
+        tr("配信中: %1 (見ている端末 %2)").arg(addresses.value(0)).arg(m_venue->spectators()));
+    m_serving->setToolTip(addresses.join(QLatin1Char('\n')));
+    m_serving->show();
+    if (!m_servingTimer->isActive()) m_servingTimer->start();
 }
 
 void LivePublishing::opened(QObject* doc) {
@@ -99,7 +175,9 @@ void LivePublishing::opened(QObject* doc) {
             break;
         }
     }
-    setFolder(doc, choice->folder, choice->pageName);
+    setFolder(doc, choice->folder, choice->pageName, choice->served);
+    // A file served before is served again, and the server with it where it has stopped.
+    if (choice->served && !venue()->isServing()) startServing(servingPort());
 }
 
 void LivePublishing::resume(QObject* doc, const QString& folder, const QString& pageName) {
@@ -156,7 +234,8 @@ void LivePublishing::remember(QObject* doc) {
     if (!current) return;  // a page written as its publisher goes
     const QString path = current->document().filePath();
     if (path.isEmpty() || m_lastOn.value(doc) == today) return;
-    const PublishChoices::Choice choice{current->folder(), today, current->pageName()};
+    const PublishChoices::Choice choice{current->folder(), today, current->pageName(),
+                                        current->isServed()};
     onChoices([&path, &choice](PublishChoices& choices) { choices.remember(path, choice); });
     m_lastOn.insert(doc, today);
 }

@@ -9,11 +9,13 @@
 #include "publish/live_publisher.h"
 
 class QLabel;
+class QTimer;
 class QWidget;
 
 namespace kaz::app {
 
 class StageKnockouts;
+class VenueServing;
 
 // The open documents' live publishing ("ライブ公開"): a publisher per published bracket or pool
 // stage (each `doc` here is a gui::BracketDocument or a gui::PoolDocument), the choice kept per
@@ -33,9 +35,21 @@ public:
     // "ライブ公開": asks the folder and the page's file name of `doc`, or whether to stop.
     void choose(QObject* doc);
     // Publishes `doc` as `pageName` (the proposed name where empty) into `folder` from now on
-    // (at once), or stops for an empty folder; the choice is kept for its file, and stopping
-    // forgets it.
-    void setFolder(QObject* doc, const QString& folder, const QString& pageName = QString());
+    // (at once), and to the venue's server where `served`; stops for an empty folder where not
+    // served. The choice is kept for its file, and stopping forgets it.
+    void setFolder(QObject* doc, const QString& folder, const QString& pageName = QString(),
+                   bool served = false);
+    // "会場配信": `doc`'s page goes to the venue's server too, or no longer; its folder, if it has
+    // one, stays as it is.
+    void setServed(QObject* doc, bool served);
+    bool isServed(QObject* doc) const;
+    // The venue's server, made at its first use: nothing of it exists before.
+    VenueServing* venue();
+    // Starts the venue's server on `port` (kept for the next time), or says why it could not in
+    // the status bar and returns that; empty when it serves.
+    QString startServing(int port, bool loopbackOnly = false);
+    // The port the venue's server was last started on (8080 at first).
+    static int servingPort();
     // The publisher of `doc`, or nullptr while it is not published.
     LivePublisher* publisher(QObject* doc) const;
 
@@ -77,6 +91,8 @@ private:
     void finish(const QList<LivePublisher*>& publishers, QDeadlineTimer deadline);
     void showInStatusBar(const QString& message);
     QLabel* lastPublication();
+    // The status bar's field of the venue's server: its address and the phones reading.
+    void showServing();
 
     QWidget* m_window;
     PageWriter m_writer;
@@ -88,6 +104,9 @@ private:
     QHash<QObject*, std::pair<QString, QString>> m_published;
     QPointer<QObject> m_active;
     QLabel* m_lastPublication = nullptr;  // in the status bar, once there is one
+    VenueServing* m_venue = nullptr;
+    QLabel* m_serving = nullptr;
+    QTimer* m_servingTimer = nullptr;
 };
 
 }  // namespace kaz::app

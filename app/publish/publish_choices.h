@@ -9,13 +9,15 @@ class QSettings;
 namespace kaz::app {
 
 // Which bracket files were published where, kept in the editor's settings by the file's
-// absolute path: the folder, the day publishing was last on and the page's file name.
+// absolute path: the folder (none for a file served only), the day publishing was last on, the
+// page's file name and whether it was served to the venue (会場配信).
 class PublishChoices {
 public:
     struct Choice {
         QString folder;
         QDate lastOn;
         QString pageName;  // empty where an earlier version kept the choice
+        bool served = false;
     };
     // What opening a bracket file does with its choice.
     enum class Resume { No, Silently, Ask };

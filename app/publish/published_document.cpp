@@ -23,6 +23,12 @@ PublishedDocument publishedBracket(gui::BracketDocument* doc, PageWriter writer)
             return writer(bracket, options);
         };
     };
+    published.indexEntry = [doc](const std::vector<int>& recent) {
+        kaz::SiteIndexEntry entry = kaz::siteIndexEntry(doc->bracket(), std::string(), recent);
+        // A sheet without a title is listed as its window is called.
+        if (doc->bracket().sheet().title.empty()) entry.title = doc->title().toStdString();
+        return entry;
+    };
     published.followChanges = [doc](QObject* context, std::function<void()> onChange) {
         QObject::connect(doc, &gui::BracketDocument::changed, context,
                          [onChange = std::move(onChange)](const kaz::DocumentChange& change) {
@@ -53,10 +59,16 @@ PublishedDocument publishedPools(gui::PoolDocument* doc, const StageKnockouts* k
                 kaz::PoolLivePageOptions poolOptions;
                 poolOptions.updatedAt = options.updatedAt;
                 poolOptions.refreshSeconds = options.refreshSeconds;
+                poolOptions.checkSeconds = options.checkSeconds;
                 poolOptions.recentMatches = options.recentResults;
                 poolOptions.knockout = bracket ? &*bracket : nullptr;
                 return kaz::writePoolLivePage(stage, poolOptions);
             };
+    };
+    published.indexEntry = [doc](const std::vector<int>& recent) {
+        kaz::SiteIndexEntry entry = kaz::siteIndexEntry(doc->stage(), std::string(), recent);
+        if (doc->stage().title.empty()) entry.title = doc->title().toStdString();
+        return entry;
     };
     published.followChanges = [doc, links](QObject* context, std::function<void()> onChange) {
         QObject::connect(doc, &gui::PoolDocument::changed, context,

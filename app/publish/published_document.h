@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "html/site_index.h"
 #include "publish/page_writer.h"
 
 namespace kaz::gui {
@@ -30,6 +31,8 @@ struct PublishedDocument {
     std::function<std::vector<int>()> decidedMatches;
     // On the window's thread: a copy of the document as it is now, and what makes its page.
     std::function<PageMaker()> copy;
+    // Its line in a venue's index, its latest result as `recent` names them (as the page's).
+    std::function<kaz::SiteIndexEntry(const std::vector<int>& recent)> indexEntry;
     // Calls `onChange` (on `context`'s thread) after every change of what its page shows.
     std::function<void(QObject* context, std::function<void()> onChange)> followChanges;
 };

@@ -142,7 +142,7 @@ void MainWindow::createMenus() {
                                         a.editPaste, a.copyBracket});
     QMenu* tools =
         menu(tr("ツール(&T)"), {a.htmlExport, a.htmlSettings, nullptr, a.savePicture, a.livePublish,
-                                nullptr, a.sheetSettings, nullptr, a.makeKnockout});
+                                a.venueServing, nullptr, a.sheetSettings, nullptr, a.makeKnockout});
     QMenu* viewFull =
         menu(tr("表示(&V)"), {a.viewToolBar, a.viewStatusBar, nullptr, a.viewClubs, nullptr,
                               a.viewZoomIn, a.viewZoomOut, a.viewActualSize, a.viewFitSheet});

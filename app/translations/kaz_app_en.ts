@@ -497,6 +497,18 @@
         <source>決勝トーナメントを作る</source>
         <translation>Make the Knockout</translation>
     </message>
+    <message>
+        <source>会場配信(&amp;V)...</source>
+        <translation>Ser&amp;ve to the Venue...</translation>
+    </message>
+    <message>
+        <source>このPCから会場のｽﾏｰﾄﾌｫﾝにﾗｲﾌﾞ公開のﾍﾟｰｼﾞを配信する</source>
+        <translation>Serve the live pages from this PC to the phones at the venue</translation>
+    </message>
+    <message>
+        <source>会場配信</source>
+        <translation>Serve to the Venue</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::ExportCommands</name>
@@ -648,6 +660,14 @@
         <source>%1 を書き終えられませんでした。公開したﾍﾟｰｼﾞは最新でないかもしれません。</source>
         <translation>%1 could not be written in time. The published page may be out of date.</translation>
     </message>
+    <message>
+        <source>会場配信を始められませんでした: %1</source>
+        <translation>Serving to the venue could not be started: %1</translation>
+    </message>
+    <message>
+        <source>配信中: %1 (見ている端末 %2)</source>
+        <translation>Serving: %1 (%2 devices reading)</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::MainWindow</name>
@@ -774,6 +794,41 @@
     <message>
         <source>%1 は他のプログラムによって変更されています。再度読み込みますか?</source>
         <translation>%1 has been changed by another program. Reload it?</translation>
+    </message>
+</context>
+<context>
+    <name>kaz::app::VenueDialog</name>
+    <message>
+        <source>この表を会場に配信する(&amp;D)</source>
+        <translation>Serve this &amp;document to the venue</translation>
+    </message>
+    <message>
+        <source>会場配信</source>
+        <translation>Serve to the Venue</translation>
+    </message>
+    <message>
+        <source>このPCから、同じネットワークのスマートフォンにライブ公開のページを配信します。スマートフォンでアドレスを開くか、QRコードを読み取ってください。</source>
+        <translation>Serves the live pages from this PC to the phones on the same network. Open the address on a phone, or scan its QR code.</translation>
+    </message>
+    <message>
+        <source>ポート(&amp;P):</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>配信をやめる(&amp;S)</source>
+        <translation>&amp;Stop Serving</translation>
+    </message>
+    <message>
+        <source>配信を始める(&amp;S)</source>
+        <translation>&amp;Start Serving</translation>
+    </message>
+    <message>
+        <source>見ている端末: %1</source>
+        <translation>Devices reading: %1</translation>
+    </message>
+    <message>
+        <source>%1 のQRコード</source>
+        <translation>QR code of %1</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 // needs the fault-injection library, which CTest preloads in tst_live_publishing_faults;
 // ThreadSanitizer runs the rest.
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -12,10 +13,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMutex>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -36,8 +39,11 @@
 #include "publish/page_name.h"
 #include "publish/publish_choices.h"
 #include "publish/recent_results.h"
+#include "publish/venue_dialog.h"
+#include "publish/venue_serving.h"
 #include "scripted_desktop.h"
 #include "settings/profile_settings.h"
+#include "venue/site.h"
 
 using namespace kaz::gui;
 using namespace kaz::app;
@@ -120,6 +126,7 @@ private slots:
     void commandStartsAndStops();
     void publicationFieldSpeaksOfTheActiveBracket();
     void poolStagePublishedAsItIsPlayed();
+    void venueServesTheOpenBracket();
 
 private:
     QTemporaryDir m_config;
@@ -607,6 +614,75 @@ void TestLivePublishing::poolStagePublishedAsItIsPlayed() {
     QVERIFY(!documents->publishing()->publisher(doc));
     QVERIFY(!readFile(page).contains("class=\"recent\""));
     QVERIFY(!field->isVisible());
+}
+
+namespace {
+
+// What curl reads at `url`.
+QByteArray curl(const QString& url) {
+    QProcess process;
+    process.start(QStringLiteral("curl"),
+                  {QStringLiteral("-s"), QStringLiteral("--max-time"), QStringLiteral("5"), url});
+    process.waitForFinished(10000);
+    return process.readAllStandardOutput();
+}
+
+}  // namespace
+
+// 会場配信 from its dialog, on a free port of the loopback: the bracket is served at once, the
+// status bar and the dialog show the address, whose QR code reads back as the address; the
+// index and the page are served, a result clicked is on the served page within seconds, and
+// stopping ends it while ライブ公開 into no folder stops with the serving of the bracket.
+void TestLivePublishing::venueServesTheOpenBracket() {
+    if (QStandardPaths::findExecutable(QStringLiteral("curl")).isEmpty())
+        QSKIP("curl is not installed");
+    ScriptedDesktop desktop;
+    MainWindow window;
+    showActive(window);
+    newBracket(window);
+    BracketDocument* doc = window.activeDocument();
+    doc->setMemberName(0, kaz::render::toDocumentText(QStringLiteral("山田")));
+    doc->setMemberName(1, kaz::render::toDocumentText(QStringLiteral("佐藤")));
+    LivePublishing* publishing = window.documentManager()->publishing();
+    VenueDialog dialog(*publishing, doc, &window, true);
+    dialog.findChild<QSpinBox*>(QStringLiteral("port"))->setValue(0);
+    dialog.findChild<QPushButton*>(QStringLiteral("start"))->click();
+    QVERIFY(publishing->venue()->isServing());
+    QVERIFY(publishing->isServed(doc));
+    const QString address = publishing->venue()->addresses().value(0);
+    QVERIFY2(address.startsWith(QStringLiteral("http://127.0.0.1:")), qPrintable(address));
+    auto* field = window.statusBar()->findChild<QLabel*>(QStringLiteral("venueServing"));
+    QVERIFY(field && field->isVisible());
+    QCOMPARE(field->text(), QStringLiteral("配信中: %1 (見ている端末 0)").arg(address));
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("address"))->text(), address);
+
+    const QString page =
+        address +
+        QString::fromStdString(kaz::serve::pagePath((doc->title() + ".html").toStdString())).mid(1);
+    QTRY_VERIFY_WITH_TIMEOUT(curl(page).contains("山田"), int(kPromiseMs));
+    QVERIFY(QString::fromUtf8(curl(address)).contains(doc->title()));
+    doc->leftClickLine(0);  // 山田 wins the first match
+    QTRY_VERIFY_WITH_TIMEOUT(curl(page).contains("class=\"recent\""), int(kPromiseMs));
+
+    const QString zbarimg = QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
+    QString decoded;
+    if (!zbarimg.isEmpty()) {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("qr.png"));
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("qrCode"))->pixmap().save(picture));
+        QProcess zbar;
+        zbar.start(zbarimg, {QStringLiteral("--quiet"), QStringLiteral("--raw"), picture});
+        QVERIFY(zbar.waitForFinished(10000));
+        decoded = QString::fromUtf8(zbar.readAllStandardOutput()).trimmed();
+    }
+
+    dialog.findChild<QPushButton*>(QStringLiteral("start"))->click();  // now 配信をやめる
+    QVERIFY(!publishing->venue()->isServing());
+    QVERIFY(!field->isVisible());
+    dialog.findChild<QCheckBox*>(QStringLiteral("served"))->setChecked(false);
+    QVERIFY(!publishing->publisher(doc));
+    if (zbarimg.isEmpty()) QSKIP("zbarimg (zbar-tools) is not installed: the QR code is unread");
+    QCOMPARE(decoded, address);
 }
 
 QTEST_MAIN(TestLivePublishing)
