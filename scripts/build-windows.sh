@@ -44,6 +44,7 @@ cp "$build/app/kazbo.ico" "$dist/"
 cp packaging/windows/licences.txt "$dist/"
 cp /usr/share/common-licenses/LGPL-3 "$dist/LGPL-3.txt"
 cp /usr/share/common-licenses/GPL-3 "$dist/GPL-3.txt"
+cp "$(scripts/build-windows-libraries.sh --path)"/licences/*.txt "$dist/"
 x86_64-w64-mingw32-strip "$dist"/*.exe "$dist"/*.dll "$dist"/plugins/*/*.dll
 scripts/check-windows-folder.sh "$dist"
 
