@@ -75,10 +75,16 @@ ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const Do
     connectDocumentCommand(
         a.venueServing, window, docs,
         [docs, window](gui::BracketDocument* doc) {
-            VenueDialog(*docs->publishing(), doc, window).exec();
+            VenueDialog(*docs->publishing(), doc,
+                        {render::documentTitle(doc->bracket(), doc->title()),
+                         doc->bracket().sheet().language},
+                        window)
+                .exec();
         },
         [docs, window](gui::PoolDocument* doc) {
-            VenueDialog(*docs->publishing(), doc, window).exec();
+            VenueDialog(*docs->publishing(), doc, {poolDocumentTitle(*doc), doc->stage().language},
+                        window)
+                .exec();
         });
 }
 

@@ -4,12 +4,16 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "desktop/desktop_services.h"
+#include "document/file_access.h"
 #include "painting/qr_picture.h"
+#include "painting/venue_poster.h"
 #include "publish/live_publishing.h"
 #include "publish/venue_serving.h"
 
@@ -21,12 +25,14 @@ constexpr int kQrModulePixels = 4;
 
 }  // namespace
 
-VenueDialog::VenueDialog(LivePublishing& publishing, QObject* doc, QWidget* parent,
+VenueDialog::VenueDialog(LivePublishing& publishing, QObject* doc, Poster poster, QWidget* parent,
                          bool loopbackOnly)
     : QDialog(parent),
       m_publishing(publishing),
       m_doc(doc),
+      m_poster(std::move(poster)),
       m_loopbackOnly(loopbackOnly),
+      m_printPoster(new QPushButton(tr("QRコードを印刷(&Q)..."), this)),
       m_served(new QCheckBox(tr("この表を会場に配信する(&D)"), this)),
       m_port(new QSpinBox(this)),
       m_start(new QPushButton(this)),
@@ -64,7 +70,10 @@ VenueDialog::VenueDialog(LivePublishing& publishing, QObject* doc, QWidget* pare
     layout->addWidget(m_failure);
     layout->addWidget(m_addresses);
     layout->addWidget(m_spectators);
+    layout->addWidget(m_printPoster);
     layout->addWidget(buttons);
+    m_printPoster->setObjectName(QStringLiteral("printPoster"));
+    connect(m_printPoster, &QPushButton::clicked, this, &VenueDialog::printPoster);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_served, &QCheckBox::toggled, this,
             [this](bool served) { m_publishing.setServed(m_doc, served); });
@@ -94,6 +103,7 @@ void VenueDialog::update() {
     const bool serving = venue->isServing();
     m_start->setText(serving ? tr("配信をやめる(&S)") : tr("配信を始める(&S)"));
     m_port->setEnabled(!serving);
+    m_printPoster->setEnabled(serving);
     if (serving) m_failure->hide();
     m_spectators->setText(serving ? tr("見ている端末: %1").arg(venue->spectators()) : QString());
     // The addresses and their QR codes, made again only when they changed.
@@ -115,6 +125,17 @@ void VenueDialog::update() {
         m_addressLayout->addWidget(text);
         m_addressLayout->addWidget(code);
     }
+}
+
+void VenueDialog::printPoster() {
+    gui::DesktopServices& desktop = gui::DesktopServices::instance();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(tr("会場配信"));
+    if (!desktop.askPrint(this, printer, QString())) return;
+    const kaz::Status printed = render::paintVenuePoster(
+        printer, m_poster.title, m_publishing.venue()->addresses(), m_poster.language);
+    if (!printed) gui::showFailure(this, printed.failure());
 }
 
 }  // namespace kaz::app

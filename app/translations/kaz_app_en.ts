@@ -830,6 +830,10 @@
         <source>%1 のQRコード</source>
         <translation>QR code of %1</translation>
     </message>
+    <message>
+        <source>QRコードを印刷(&amp;Q)...</source>
+        <translation>Print the &amp;QR Code...</translation>
+    </message>
 </context>
 <context>
     <name>kaz::app::ZoomCommands</name>

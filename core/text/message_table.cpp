@@ -417,6 +417,10 @@ const MessageTexts kTexts[] = {
     {"%1 は --serve と一緒に使えません。", "%1 cannot be used with --serve."},
     {"--port は --serve と一緒に指定してください。", "--port works only with --serve."},
     {"配信中: %1", "Serving: %1"},
+    {"スマートフォンのカメラでQRコードを読み取ると、試合の結果が見られます。",
+     "Scan the QR code with your phone's camera to follow the results."},
+    {"会場のWi-Fiにつないでから読み取るか、下のアドレスを開いてください。",
+     "Join the venue's Wi-Fi first, or open the address below."},
 
     // kaz_edit, the editor started from a command line.
     {"使い方: kaz_edit [ファイル.kaz]...\n", "usage: kaz_edit [FILE.kaz]...\n"},

@@ -208,6 +208,9 @@ enum class MessageId {
     OptionWithServe,  // the option
     PortWithoutServe,
     ServingAt,  // the address
+    // The venue's poster, in the sheet's language.
+    PosterScan,
+    PosterSameNetwork,
     EditorUsage,
     EditorHelp,
 };

@@ -644,7 +644,8 @@ void TestLivePublishing::venueServesTheOpenBracket() {
     doc->setMemberName(0, kaz::render::toDocumentText(QStringLiteral("山田")));
     doc->setMemberName(1, kaz::render::toDocumentText(QStringLiteral("佐藤")));
     LivePublishing* publishing = window.documentManager()->publishing();
-    VenueDialog dialog(*publishing, doc, &window, true);
+    VenueDialog dialog(*publishing, doc, {QStringLiteral("市民大会"), kaz::SheetLanguage::Japanese},
+                       &window, true);
     dialog.findChild<QSpinBox*>(QStringLiteral("port"))->setValue(0);
     dialog.findChild<QPushButton*>(QStringLiteral("start"))->click();
     QVERIFY(publishing->venue()->isServing());

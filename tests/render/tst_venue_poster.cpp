@@ -1,0 +1,64 @@
+#include <QDir>
+#include <QPdfWriter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "painting/venue_poster.h"
+#include "picture_example.h"
+
+using namespace kaz;
+using picturetest::run;
+
+// The hall's poster of 会場配信, as a PDF read back: one page per address with the title, the
+// address and the lines in the sheet's language, and a QR code that a decoder reads back as the
+// address.
+class TestVenuePoster : public QObject {
+    Q_OBJECT
+private slots:
+    void posterReadsBack_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("Japanese") << int(SheetLanguage::Japanese)
+                                  << QStringLiteral("QRコードを読み取ると");
+        QTest::newRow("English") << int(SheetLanguage::English)
+                                 << QStringLiteral("Scan the QR code");
+    }
+    void posterReadsBack() {
+        QFETCH(int, language);
+        QFETCH(QString, line);
+        for (const char* tool : {"pdftotext", "pdftoppm"}) {
+            if (QStandardPaths::findExecutable(tool).isEmpty()) QSKIP("poppler-utils missing");
+        }
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("poster.pdf"));
+        const QStringList addresses{QStringLiteral("http://192.168.1.23:8080/"),
+                                    QStringLiteral("http://10.0.0.5:8080/")};
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(150);
+            QVERIFY(render::paintVenuePoster(writer, QStringLiteral("第12回 市民大会"), addresses,
+                                             SheetLanguage(language)));
+        }
+        QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QCOMPARE(text.count(QStringLiteral("第12回 市民大会")), 2);
+        QCOMPARE(text.count('\f'), 2);  // two pages
+        for (const QString& address : addresses) QVERIFY2(text.contains(address), qPrintable(text));
+        QVERIFY2(text.remove('\n').contains(line), qPrintable(text));
+
+        const QString zbarimg = QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
+        if (zbarimg.isEmpty()) QSKIP("zbarimg (zbar-tools) is not installed");
+        run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+             QStringLiteral("-f"), QStringLiteral("2"), pdf, dir.filePath("page")});
+        const QStringList pages = QDir(dir.path()).entryList({QStringLiteral("page*.png")});
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(run(zbarimg, {QStringLiteral("--quiet"), QStringLiteral("--raw"),
+                               dir.filePath(pages.front())})
+                     .trimmed(),
+                 addresses[1]);
+    }
+};
+
+QTEST_MAIN(TestVenuePoster)
+#include "tst_venue_poster.moc"
