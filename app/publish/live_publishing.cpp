@@ -243,6 +243,9 @@ void LivePublishing::remember(QObject* doc) {
 // In a field of its own, so that the feedback of what the user does next does not hide it.
 void LivePublishing::showPublished(QObject* doc, const QString& path) {
     remember(doc);
+    // A page served only is in no file: the serving's own field speaks of it.
+    if (const LivePublisher* current = publisher(doc); current && current->folder().isEmpty())
+        return;
     m_published.insert(doc, {path, m_clock().time().toString(QStringLiteral("HH:mm:ss"))});
     if (doc == m_active) showLastPublication();
 }
