@@ -1,9 +1,8 @@
 #include "venue/site_server.h"
 
-#include <microhttpd.h>
-
 #include <cstring>
 
+#include "venue/microhttpd.h"
 #include "venue/network.h"
 
 namespace kaz::serve {
@@ -16,6 +15,9 @@ struct SiteServer::Request {
 
 namespace {
 
+// Loaded before any server starts (start fails without it), so never null here.
+const Microhttpd& mhd() { return *microhttpd(); }
+
 // The request's path as the client wrote it: its escapes are not undone, so that "%2e%2e" or
 // "%00" can only ever name no page.
 size_t keepEscapes(void*, MHD_Connection*, char* text) { return std::strlen(text); }
@@ -25,8 +27,8 @@ void releasePage(void* page) { delete static_cast<std::shared_ptr<const Page>*>(
 
 MHD_Result queue(MHD_Connection* connection, unsigned status, MHD_Response* response) {
     if (response == nullptr) return MHD_NO;
-    const MHD_Result queued = MHD_queue_response(connection, status, response);
-    MHD_destroy_response(response);
+    const MHD_Result queued = mhd().queueResponse(connection, status, response);
+    mhd().destroyResponse(response);
     return queued;
 }
 
@@ -35,21 +37,21 @@ MHD_Result refuse(MHD_Connection* connection, unsigned status) {
     static const char kNotFound[] = "404 Not Found\n";
     static const char kNotAllowed[] = "405 Method Not Allowed\n";
     const char* text = status == MHD_HTTP_NOT_FOUND ? kNotFound : kNotAllowed;
-    MHD_Response* response = MHD_create_response_from_buffer(
-        std::strlen(text), const_cast<char*>(text), MHD_RESPMEM_PERSISTENT);
+    MHD_Response* response =
+        mhd().createResponse(std::strlen(text), const_cast<char*>(text), MHD_RESPMEM_PERSISTENT);
     if (response == nullptr) return MHD_NO;
-    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, "text/plain; charset=utf-8");
+    mhd().addHeader(response, MHD_HTTP_HEADER_CONTENT_TYPE, "text/plain; charset=utf-8");
     if (status == MHD_HTTP_METHOD_NOT_ALLOWED)
-        MHD_add_response_header(response, MHD_HTTP_HEADER_ALLOW, "GET, HEAD");
+        mhd().addHeader(response, MHD_HTTP_HEADER_ALLOW, "GET, HEAD");
     return queue(connection, status, response);
 }
 
 void addCommonHeaders(MHD_Response* response, const Page& page) {
-    MHD_add_response_header(response, MHD_HTTP_HEADER_ETAG, page.entityTag.c_str());
+    mhd().addHeader(response, MHD_HTTP_HEADER_ETAG, page.entityTag.c_str());
     // Every reading asks again, and is answered 304 while the page is unchanged.
-    MHD_add_response_header(response, MHD_HTTP_HEADER_CACHE_CONTROL, "no-cache");
-    MHD_add_response_header(response, "X-Content-Type-Options", "nosniff");
-    MHD_add_response_header(response, "Referrer-Policy", "no-referrer");
+    mhd().addHeader(response, MHD_HTTP_HEADER_CACHE_CONTROL, "no-cache");
+    mhd().addHeader(response, "X-Content-Type-Options", "nosniff");
+    mhd().addHeader(response, "Referrer-Policy", "no-referrer");
 }
 
 bool isGetOrHead(const char* method) {
@@ -58,10 +60,10 @@ bool isGetOrHead(const char* method) {
 }
 
 bool hasBody(MHD_Connection* connection) {
-    return MHD_lookup_connection_value(connection, MHD_HEADER_KIND,
-                                       MHD_HTTP_HEADER_CONTENT_LENGTH) != nullptr ||
-           MHD_lookup_connection_value(connection, MHD_HEADER_KIND,
-                                       MHD_HTTP_HEADER_TRANSFER_ENCODING) != nullptr;
+    return mhd().lookupValue(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_CONTENT_LENGTH) !=
+               nullptr ||
+           mhd().lookupValue(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_TRANSFER_ENCODING) !=
+               nullptr;
 }
 
 // The library calls this once the headers are in, then again once the whole request is: an
@@ -102,12 +104,14 @@ SiteServer::SiteServer(std::shared_ptr<const Site> site, int port)
 
 SiteServer::Started SiteServer::start(std::shared_ptr<const Site> site,
                                       const ServerOptions& options) {
+    if (microhttpd() == nullptr)
+        return Message(MessageId::ServeFailed, {static_cast<long long>(options.port)});
     const ListenSocket listening = listenOn(options.port, options.loopbackOnly);
     if (listening.error != ListenError::None) return listenFailure(listening.error, options.port);
     allowConnections(options.limits.connections);
     std::unique_ptr<SiteServer> server(new SiteServer(std::move(site), listening.port));
     const ServerLimits& limits = options.limits;
-    server->m_daemon = MHD_start_daemon(
+    server->m_daemon = mhd().startDaemon(
         MHD_USE_AUTO_INTERNAL_THREAD, 0, nullptr, nullptr, &answerRequest, server.get(),
         MHD_OPTION_LISTEN_SOCKET, listening.socket, MHD_OPTION_CONNECTION_LIMIT, limits.connections,
         MHD_OPTION_PER_IP_CONNECTION_LIMIT, limits.connectionsPerAddress,
@@ -122,7 +126,7 @@ SiteServer::Started SiteServer::start(std::shared_ptr<const Site> site,
 }
 
 SiteServer::~SiteServer() {
-    if (m_daemon != nullptr) MHD_stop_daemon(m_daemon);
+    if (m_daemon != nullptr) mhd().stopDaemon(m_daemon);
 }
 
 int SiteServer::answer(const Request& request) const {
@@ -132,26 +136,25 @@ int SiteServer::answer(const Request& request) const {
     if (!page) return refuse(connection, MHD_HTTP_NOT_FOUND);
 
     const MHD_ConnectionInfo* client =
-        MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+        mhd().connectionInfo(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
     if (client != nullptr) m_spectators.seen(addressText(client->client_addr));
 
     const char* asked =
-        MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_IF_NONE_MATCH);
+        mhd().lookupValue(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_IF_NONE_MATCH);
     if (asked != nullptr && page->entityTag == asked) {
-        MHD_Response* response =
-            MHD_create_response_from_buffer(0, nullptr, MHD_RESPMEM_PERSISTENT);
+        MHD_Response* response = mhd().createResponse(0, nullptr, MHD_RESPMEM_PERSISTENT);
         if (response == nullptr) return MHD_NO;
         addCommonHeaders(response, *page);
         return queue(connection, MHD_HTTP_NOT_MODIFIED, response);
     }
     auto* held = new std::shared_ptr<const Page>(page);
-    MHD_Response* response = MHD_create_response_from_buffer_with_free_callback_cls(
+    MHD_Response* response = mhd().createResponseHeld(
         page->body.size(), const_cast<char*>(page->body.data()), &releasePage, held);
     if (response == nullptr) {
         delete held;
         return MHD_NO;
     }
-    MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, page->contentType.c_str());
+    mhd().addHeader(response, MHD_HTTP_HEADER_CONTENT_TYPE, page->contentType.c_str());
     addCommonHeaders(response, *page);
     return queue(connection, MHD_HTTP_OK, response);
 }
