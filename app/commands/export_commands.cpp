@@ -90,6 +90,10 @@ ExportCommands::ExportCommands(const EditorActions& a, QWidget* window, const Do
 
 ExportCommands::~ExportCommands() = default;
 
+QString ExportCommands::venueAddress(const kaz::Bracket& bracket) const {
+    return bracket.sheet().venueQrCode ? m_documents->publishing()->venueAddress() : QString();
+}
+
 QPrinter& ExportCommands::printer() {
     if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
@@ -125,7 +129,7 @@ void ExportCommands::print(gui::BracketDocument* doc) {
     const QPageSize proposed = target.pageLayout().pageSize();
     if (!desktop.askPrint(m_window, target, QFileInfo(pdf).isAbsolute() ? pdf : QString())) return;
     if (!target.pageLayout().pageSize().isEquivalentTo(proposed)) m_paperChosen = true;
-    printed(render::paintBracketPage(target, doc->bracket()));
+    printed(render::paintBracketPage(target, doc->bracket(), venueAddress(doc->bracket())));
 }
 
 void ExportCommands::printed(const kaz::Status& status) {
@@ -145,10 +149,11 @@ void ExportCommands::preview(gui::BracketDocument* doc) {
     target.setDocName(render::documentTitle(doc->bracket(), doc->title()));
     const kaz::Bracket& bracket = doc->bracket();  // unchanged while the preview is open
     QWidget* window = m_window;
+    const QString address = venueAddress(bracket);
     // The preview paints its own pages here, and the printer's when printed from it.
     gui::DesktopServices::instance().showPrintPreview(
-        m_window, target, [&bracket, window](QPrinter* pages) {
-            const kaz::Status painted = render::paintBracketPage(*pages, bracket);
+        m_window, target, [&bracket, window, address](QPrinter* pages) {
+            const kaz::Status painted = render::paintBracketPage(*pages, bracket, address);
             if (!painted) gui::showFailure(window, painted.failure());
         });
 }
@@ -177,8 +182,9 @@ void ExportCommands::writePicture(gui::BracketDocument* doc, const QStringList& 
     if (path.isEmpty()) return;
     const bool pdf =
         QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
-    writeExport(path, pdf ? render::bracketPdf(doc->bracket(), doc->title())
-                          : render::bracketPng(doc->bracket()));
+    writeExport(path,
+                pdf ? render::bracketPdf(doc->bracket(), doc->title(), venueAddress(doc->bracket()))
+                    : render::bracketPng(doc->bracket()));
 }
 
 void ExportCommands::writeExport(const QString& path, const kaz::Result<QByteArray>& bytes) {

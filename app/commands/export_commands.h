@@ -44,6 +44,8 @@ public:
     ~ExportCommands() override;
 
 private:
+    // The venue's address for a sheet that carries its QR code, else none.
+    QString venueAddress(const kaz::Bracket& bracket) const;
     void print(gui::BracketDocument* doc);
     void preview(gui::BracketDocument* doc);
     void setUpPrinter(gui::BracketDocument* doc);

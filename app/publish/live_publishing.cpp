@@ -17,6 +17,7 @@
 #include "publish/publish_choices.h"
 #include "publish/venue_serving.h"
 #include "settings/profile_settings.h"
+#include "venue/network.h"
 
 namespace kaz::app {
 
@@ -119,6 +120,14 @@ int LivePublishing::servingPort() {
     return profileSettings()
         .value(QStringLiteral("venue/port"), VenueServing::kDefaultPort)
         .toInt();
+}
+
+QString LivePublishing::venueAddress() {
+    if (m_venue && m_venue->isServing()) return m_venue->addresses().value(0);
+    const std::vector<std::string> hosts = serve::localAddresses();
+    const QString host =
+        hosts.empty() ? QStringLiteral("127.0.0.1") : QString::fromStdString(hosts.front());
+    return QStringLiteral("http://%1:%2/").arg(host).arg(servingPort());
 }
 
 QString LivePublishing::startServing(int port, bool loopbackOnly) {

@@ -50,6 +50,9 @@ public:
     QString startServing(int port, bool loopbackOnly = false);
     // The port the venue's server was last started on (8080 at first).
     static int servingPort();
+    // The address phones reach the venue's server at: its first while it serves, else the one
+    // it will have (this computer's first network address, the port of last time).
+    QString venueAddress();
     // The publisher of `doc`, or nullptr while it is not published.
     LivePublisher* publisher(QObject* doc) const;
 

@@ -13,7 +13,7 @@ bool SheetInfo::operator==(const SheetInfo& o) const {
     return title == o.title && subtitle == o.subtitle && roundNames == o.roundNames &&
            matchNumbers == o.matchNumbers && clubColumn == o.clubColumn &&
            drawNumber == o.drawNumber && thirdPlace == o.thirdPlace && twoSided == o.twoSided &&
-           language == o.language && poolFile == o.poolFile;
+           language == o.language && poolFile == o.poolFile && venueQrCode == o.venueQrCode;
 }
 
 }  // namespace kaz

@@ -99,6 +99,8 @@ struct SheetInfo {
     SheetLanguage language = SheetLanguage::Japanese;
     // The file of the pool stage a knockout was made from (a UTF-8 path); empty for none.
     std::string poolFile;
+    // The printed sheet carries the QR code of the venue's server (会場配信) in its corner.
+    bool venueQrCode = false;
 
     // True when nothing is set. A bracket whose sheet is empty, with no member's marks and no
     // third-place result (usesSheet in bracket.h), shows no sheet.

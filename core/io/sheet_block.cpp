@@ -111,6 +111,7 @@ std::vector<std::string> knownRecords(const Bracket& bracket) {
     at(SheetTag::SheetLanguage) = flagRecord(sheet.language == SheetLanguage::English);
     appendExactTextRecords(records, bracket);
     at(SheetTag::PoolFile) = sheet.poolFile;
+    at(SheetTag::VenueQrCode) = flagRecord(sheet.venueQrCode);
     at(SheetTag::PoolSlots) = indexedRecord(
         [&bracket](int member) -> const PoolSlot& { return bracket.memberMarks(member).fromPool; },
         members, [](const PoolSlot& slot) { return slot.isSet(); },
@@ -245,6 +246,7 @@ bool readKnownRecord(SheetTag tag, std::string_view bytes, int members, int roun
             }
             break;
         case SheetTag::TwoSided: read = readFlag(in, sheet.twoSided); break;
+        case SheetTag::VenueQrCode: read = readFlag(in, sheet.venueQrCode); break;
         case SheetTag::SheetLanguage: {
             bool english = false;
             read = readFlag(in, english);

@@ -43,6 +43,7 @@
 //  23 pool slots   count, then per slot: first-round slot, pool index, place (1 or 2), filled
 //                   (0 or 1), the pool's name (UTF-8, not empty); the slot's name is its
 //                   placeholder until filled
+//  24 venue code   1: the printed sheet carries the QR code of the venue's server
 // Counts and indices are integers; entries run in ascending index; a count is at least 1.
 // Records of other tags are kept as they are and written back after the known record they
 // followed. Records 4, 5, 7, 11 and 23 hold the bracket's member marks and third-place results, the
@@ -69,8 +70,9 @@ enum class SheetTag : int32_t {
     LastExactText = 21,
     PoolFile = 22,
     PoolSlots = 23,
+    VenueQrCode = 24,
 };
-constexpr int32_t kLastSheetTag = 23;
+constexpr int32_t kLastSheetTag = 24;
 constexpr int32_t kSheetBlockVersion = 1;
 constexpr char kSheetBlockMark[] = "KAZX";
 

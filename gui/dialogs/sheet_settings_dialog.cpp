@@ -89,6 +89,9 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     m_twoSided = new QCheckBox(tr("左右に分ける"), this);
     m_twoSided->setObjectName(QStringLiteral("twoSidedBox"));
     m_twoSided->setChecked(m_sheet.twoSided);
+    m_venueQrCode = new QCheckBox(tr("印刷した表の隅に会場配信のQRコードを入れる"), this);
+    m_venueQrCode->setObjectName(QStringLiteral("venueQrCodeBox"));
+    m_venueQrCode->setChecked(m_sheet.venueQrCode);
     m_language = new QComboBox(this);
     m_language->setObjectName(QStringLiteral("languageBox"));
     m_language->addItems({QStringLiteral("日本語"), QStringLiteral("English")});
@@ -107,6 +110,7 @@ SheetSettingsDialog::SheetSettingsDialog(const kaz::Bracket& bracket, QWidget* p
     shape->addRow(tr("3位"), m_thirdPlace);
     shape->addRow(m_twoSided);
     shape->addRow(tr("言語"), m_language);
+    shape->addRow(m_venueQrCode);
     layout->addLayout(shape);
     layout->addWidget(makeRefusalLine(this));
 
@@ -144,6 +148,7 @@ kaz::SheetInfo SheetSettingsDialog::sheet() const {
     }
     sheet.thirdPlace = static_cast<kaz::ThirdPlace>(m_thirdPlace->currentIndex());
     sheet.twoSided = m_twoSided->isChecked();
+    sheet.venueQrCode = m_venueQrCode->isChecked();
     sheet.language = static_cast<kaz::SheetLanguage>(m_language->currentIndex());
     return sheet;
 }

@@ -62,6 +62,7 @@ private:
     QCheckBox* m_clubColumn = nullptr;
     QComboBox* m_thirdPlace = nullptr;  // its items in the order of kaz::ThirdPlace
     QCheckBox* m_twoSided = nullptr;
+    QCheckBox* m_venueQrCode = nullptr;
     QComboBox* m_language = nullptr;  // its items in the order of kaz::SheetLanguage
 };
 

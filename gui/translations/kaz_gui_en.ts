@@ -866,6 +866,10 @@ and opens it in the browser. HTML Settings (Ctrl+H) sets the colors of the lines
         <source>言語</source>
         <translation>Language</translation>
     </message>
+    <message>
+        <source>印刷した表の隅に会場配信のQRコードを入れる</source>
+        <translation>Print the QR code of the venue's server in the sheet's corner</translation>
+    </message>
 </context>
 <context>
     <name>kaz::gui::TextField</name>

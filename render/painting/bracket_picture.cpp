@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bridge/fonts.h"
 #include "bridge/qt_colors.h"
 #include "bridge/qt_text.h"
 #include "painting/bracket_renderer.h"
+#include "painting/qr_picture.h"
 #include "text/app_names.h"
 
 namespace kaz::render {
@@ -59,12 +61,27 @@ kaz::Result<QByteArray> bracketPng(const kaz::Bracket& bracket, qreal scale) {
     return bytes;
 }
 
-kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket) {
+kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket,
+                             const QString& venueAddress) {
     QPainter painter;
     const kaz::Failure refused{kaz::FileError::PrintFailed, std::string()};
     if (!painter.begin(&device)) return refused;
     // The painter's origin is the top-left corner of the area within the margins.
-    renderBracketFitted(painter, bracket, QRectF(0, 0, device.width(), device.height()));
+    QRectF area(0, 0, device.width(), device.height());
+    if (bracket.sheet().venueQrCode && !venueAddress.isEmpty()) {
+        // A band at the foot of the page: the code on the right, its address beside it; the
+        // bracket keeps the rest, so that the code never covers a name.
+        const qreal side = std::min(area.width(), area.height()) * 0.12;
+        area.setHeight(area.height() - side * 1.1);
+        const QRectF code(area.right() - side, area.bottom() + side * 0.1, side, side);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(code, qrPicture(venueAddress, 1));
+        painter.setFont(japaneseFontPixels(std::max(1, int(side / 9))));
+        painter.drawText(
+            QRectF(area.left(), code.top(), code.left() - side * 0.1 - area.left(), side),
+            Qt::AlignRight | Qt::AlignBottom, venueAddress);
+    }
+    renderBracketFitted(painter, bracket, area);
     if (!painter.end()) return refused;
     return kaz::Done{};
 }
@@ -78,7 +95,8 @@ QString documentTitle(const kaz::Bracket& bracket, const QString& fileTitle) {
     return title.isEmpty() ? fileTitle : title;
 }
 
-kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& fileTitle) {
+kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& fileTitle,
+                                   const QString& venueAddress) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return cannotMake();
@@ -91,7 +109,8 @@ kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& f
                                  kPdfMarginMillimetres, kPdfMarginMillimetres),
                        QPageLayout::Millimeter);
     layout.setOrientation(bestOrientation(bracket, layout));
-    if (!writer.setPageLayout(layout) || !paintBracketPage(writer, bracket)) return cannotMake();
+    if (!writer.setPageLayout(layout) || !paintBracketPage(writer, bracket, venueAddress))
+        return cannotMake();
     buffer.close();
     return bytes;
 }

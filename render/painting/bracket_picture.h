@@ -31,9 +31,12 @@ QImage bracketImage(const kaz::Bracket& bracket, qreal scale);
 kaz::Result<QByteArray> bracketPng(const kaz::Bracket& bracket, qreal scale = kPictureScale);
 
 // One page of `device` (a printer, a PDF writer) with the bracket as large as it fits within
-// the page's margins, centred. It fails as FileError::PrintFailed when the device refused to
-// be painted on.
-kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket);
+// the page's margins, centred. Where the sheet asks for it (SheetInfo::venueQrCode) and
+// `venueAddress` names the venue's server, that address's QR code stands in the bottom right
+// corner, the bracket fitted above it. It fails as FileError::PrintFailed when the device
+// refused to be painted on.
+kaz::Status paintBracketPage(QPaintDevice& device, const kaz::Bracket& bracket,
+                             const QString& venueAddress = QString());
 
 // The paper proposed for printing `bracket`: A3 for a bracket of 128 members, whose text
 // would be too small on A4, where `a3Offered`; A4 otherwise.
@@ -44,7 +47,9 @@ QPageSize::PageSizeId proposedPaper(const kaz::Bracket& bracket, bool a3Offered)
 // 10 mm, drawn as vectors and its text as text in the embedded font, so that names can be
 // searched and copied; its title is documentTitle(bracket, fileTitle). It fails as
 // FileError::SaveFailed when it cannot be made.
-kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& fileTitle);
+// With `venueAddress`, as paintBracketPage.
+kaz::Result<QByteArray> bracketPdf(const kaz::Bracket& bracket, const QString& fileTitle,
+                                   const QString& venueAddress = QString());
 
 // The title a printed or PDF sheet carries: the sheet's title, or `fileTitle` (the file's
 // name) where the sheet has none.

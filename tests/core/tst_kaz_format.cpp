@@ -263,6 +263,7 @@ Bracket randomBracketWithSheet(QRandomGenerator& rng) {
         }
     }
     sheet.twoSided = rng.bounded(2) == 0;
+    sheet.venueQrCode = rng.bounded(4) == 0;
     if (rng.bounded(2) == 0) sheet.language = SheetLanguage::English;
     // Unknown records follow a known record that is written (or stand first).
     const auto any = [](const auto& values) {

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "bracket/bracket.h"
+#include "painting/bracket_picture.h"
 #include "painting/venue_poster.h"
 #include "picture_example.h"
 
@@ -57,6 +59,44 @@ private slots:
                                dir.filePath(pages.front())})
                      .trimmed(),
                  addresses[1]);
+    }
+
+    // A sheet that asks for the venue's code carries it in its corner, readable; one that does
+    // not, or with no address to give, carries none.
+    void sheetCarriesTheCode_data() {
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("read");
+        const QString address = QStringLiteral("http://192.168.1.23:8080/");
+        QTest::newRow("asked") << true << address << address;
+        QTest::newRow("not asked") << false << address << QString();
+        QTest::newRow("no address") << true << QString() << QString();
+    }
+    void sheetCarriesTheCode() {
+        QFETCH(bool, asked);
+        QFETCH(QString, address);
+        QFETCH(QString, read);
+        const QString zbarimg = QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
+        if (zbarimg.isEmpty() || QStandardPaths::findExecutable("pdftoppm").isEmpty())
+            QSKIP("zbarimg (zbar-tools) or pdftoppm is not installed");
+        Bracket bracket(16);
+        for (int m = 0; m < 16; ++m) bracket.setMemberName(m, "Member " + std::to_string(m));
+        SheetInfo sheet;
+        sheet.venueQrCode = asked;
+        bracket.setSheet(sheet);
+        const Result<QByteArray> pdf = render::bracketPdf(bracket, QStringLiteral("s"), address);
+        QVERIFY(pdf);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("sheet.pdf")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(*pdf) == pdf->size());
+        file.close();
+        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("150"),
+                                         QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                                         file.fileName(), dir.filePath(QStringLiteral("sheet"))});
+        QCOMPARE(run(zbarimg, {QStringLiteral("--quiet"), QStringLiteral("--raw"),
+                               dir.filePath(QStringLiteral("sheet.png"))})
+                     .trimmed(),
+                 read);
     }
 };
 
