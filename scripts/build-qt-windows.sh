@@ -67,14 +67,7 @@ work=${KAZ_QT_WINDOWS_WORK:-$HOME/.cache/kazbo/qt-$upstream-mingw64-work}
 mkdir -p "$work"
 source_dir="$work/qt6-base-$upstream"
 if [ ! -f "$source_dir/CMakeLists.txt" ]; then
-    if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ \
-        && ! grep -qs '^deb-src' /etc/apt/sources.list; then
-        sudo=""
-        if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-            | $sudo tee /etc/apt/sources.list.d/kazbo-deb-src.sources >/dev/null
-        $sudo apt-get update -qq
-    fi
+    "$here/scripts/enable-debian-sources.sh"
     (cd "$work" && apt-get source --download-only "qt6-base=$version" >/dev/null \
         && rm -rf "$source_dir" && dpkg-source -x --no-check qt6-base_*.dsc "$source_dir" >/dev/null)
 fi

@@ -38,14 +38,7 @@ fi
 "$here/scripts/install-deps.sh" --cross
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ \
-    && ! grep -qs '^deb-src' /etc/apt/sources.list; then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        | $sudo tee /etc/apt/sources.list.d/kazbo-deb-src.sources >/dev/null
-    $sudo apt-get update -qq
-fi
+"$here/scripts/enable-debian-sources.sh"
 (cd "$work" && apt-get source --download-only "libmicrohttpd=$microhttpd" >/dev/null 2>&1 \
     && dpkg-source -x --no-check libmicrohttpd_*.dsc microhttpd >/dev/null)
 # qrcodegen's upstream source as Debian keeps it (its orig tarball; Debian's own changes are
