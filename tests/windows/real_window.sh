@@ -5,7 +5,8 @@
 #     names pasted and a name typed, two wins, a score, 名前を付けて保存): the two saved files
 #     must be the same bytes;
 #  2. the Windows editor opens a .kaz named on its command line;
-#  3. a second start hands its file over to the first editor and ends.
+#  3. a second start hands its file over to the first editor and ends;
+#  4. ツール → 会場配信 started in the Windows editor: curl on the Linux side reads its page.
 #
 #   tests/windows/real_window.sh LINUX_KAZ_EDIT WINDOWS_FOLDER
 # WINDOWS_FOLDER is the folder users get (scripts/build-windows.sh), run as it is: a DLL left
@@ -93,6 +94,24 @@ timeout 30 wine "$windows_folder/kaz_edit.exe" "$(windows_path "$scratch/second.
     || fail "the second start did not end by itself"
 window_titled 'second' >/dev/null
 kill -0 "$first" || fail "the first editor ended"
+
+echo "-- 会場配信: the Windows editor's server, read from the Linux side on the loopback"
+focus '第一'
+xdotool key alt+t v
+focus '^会場配信$'
+xdotool key alt+p ctrl+a && xdotool type --delay 40 "18123"
+xdotool key alt+s
+served=""
+for _ in $(seq 40); do
+    served=$(curl -s --max-time 2 "http://127.0.0.1:18123/%E7%AC%AC%E4%B8%80.html" || true)
+    if grep -q '山田 太郎' <<<"$served"; then break; fi
+    sleep 0.5
+done
+grep -q '山田 太郎' <<<"$served" || fail "the served page was not read from the Linux side"
+curl -s --max-time 2 "http://127.0.0.1:18123/" | grep -q '第一' \
+    || fail "the served index does not list the bracket"
+test "$(curl -s -o /dev/null -w '%{http_code}' "http://127.0.0.1:18123/..%5C..%5Cwin.ini")" = 404 \
+    || fail "the server answered a path outside its pages"
 wineserver -k
 
 # For information: from the start to the main window shown, three times (the first fills
