@@ -37,4 +37,7 @@ python3 "$here/check_live_page.py" "$(command -v chromium)" "$work" eight large
 # The page kaz2html --serve serves: a result entered in its file appears without a reload.
 python3 "$here/check_served_page.py" "$(command -v chromium)" "$build/cli/kaz2html" \
     "$here/../data/four_members_empty.kaz" "$here/../data/four_members_example.kaz" 最新の結果
+# The editor's own server: a result clicked appears without a reload.
+python3 "$here/check_served_page.py" "$(command -v chromium)" \
+    --editor "$build/tests/browser/serve_clicked_bracket" 最新の結果
 echo "browser check passed"

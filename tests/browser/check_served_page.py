@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
-"""A live page served by kaz2html --serve, in headless Chromium: a result entered in the file
-appears on the open page within 3 s, without a reload.
+"""A served live page in headless Chromium: a result appears on the open page within 3 s,
+without a reload.
 
     check_served_page.py CHROMIUM KAZ2HTML BEFORE.kaz AFTER.kaz TEXT
+    check_served_page.py CHROMIUM --editor SERVE_CLICKED_BRACKET TEXT
 
-Serves a copy of BEFORE.kaz on a free port of the loopback, opens its page in Chromium (driven
-over --remote-debugging-pipe, the standard library only), marks the open document, then puts
-AFTER.kaz in the copy's place as an editor saves (a rename) and waits until the page shows TEXT,
-which BEFORE's does not. Fails when TEXT is not there within 10 s, when it took more than 3 s
-from the file's change, or when the page was loaded again (its mark gone).
+The first serves a copy of BEFORE.kaz with kaz2html --serve on a free port of the loopback and,
+as the change, puts AFTER.kaz in the copy's place as an editor saves (a rename). The second runs
+the editor's own server (tests/browser/serve_clicked_bracket) and, as the change, has it click a
+result. Either way the page is opened in Chromium (driven over --remote-debugging-pipe, the
+standard library only), its document marked, the change made, and the page must show TEXT,
+which it did not before. Fails when TEXT is not there within 10 s, when it took more than 3 s
+from the change, or when the page was loaded again (its mark gone).
 """
 
 import json
@@ -29,8 +32,11 @@ class Browser:
         self.events, events_write = os.pipe()
 
         def pipes():
-            os.dup2(commands_read, 3)
-            os.dup2(events_write, 4)
+            # By way of free numbers, so that neither end overwrites the other on its way.
+            os.dup2(commands_read, 100)
+            os.dup2(events_write, 101)
+            os.dup2(100, 3)
+            os.dup2(101, 4)
         self.process = subprocess.Popen(
             [chromium, "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
              "--remote-debugging-pipe", "--user-data-dir=" + profile, "about:blank"],
@@ -70,21 +76,33 @@ class Browser:
 
 
 def main():
-    chromium, kaz2html, before, after, text = sys.argv[1:6]
+    chromium = sys.argv[1]
+    editor = sys.argv[2] == "--editor"
     work = tempfile.mkdtemp()
-    served = os.path.join(work, "live.kaz")
-    shutil.copy(before, served)
-    server = subprocess.Popen([kaz2html, "--serve", "--port", "0", served],
-                              stdout=subprocess.PIPE, text=True)
+    if editor:
+        text = sys.argv[4]
+        server = subprocess.Popen([sys.argv[3]], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                  text=True)
+        page = "bracket.html"
+    else:
+        kaz2html, before, after, text = sys.argv[2:6]
+        served = os.path.join(work, "live.kaz")
+        shutil.copy(before, served)
+        server = subprocess.Popen([kaz2html, "--serve", "--port", "0", served],
+                                  stdout=subprocess.PIPE, text=True)
+        page = "live.html"
     browser = None
     try:
         port = re.search(r":(\d+)/", server.stdout.readline()).group(1)
-        url = "http://127.0.0.1:%s/live.html" % port
+        url = "http://127.0.0.1:%s/%s" % (port, page)
         browser = Browser(chromium, os.path.join(work, "profile"))
         target = browser.call("Target.createTarget", url=url)["targetId"]
         session = browser.call("Target.attachToTarget", targetId=target, flatten=True)["sessionId"]
         deadline = time.monotonic() + 20
-        while browser.evaluate(session, "document.readyState") != "complete":
+        # The new target is about:blank until the page is in; then it is loaded whole.
+        loaded = ("location.href === %s && document.readyState === 'complete' && !!document.body"
+                  % json.dumps(url))
+        while browser.evaluate(session, loaded) is not True:
             if time.monotonic() > deadline:
                 raise RuntimeError("the page did not load")
             time.sleep(0.1)
@@ -93,8 +111,12 @@ def main():
         browser.evaluate(session, "window.kazMark = 'still here'")
 
         changed = time.monotonic()
-        shutil.copy(after, served + ".new")
-        os.rename(served + ".new", served)
+        if editor:
+            server.stdin.write("click\n")
+            server.stdin.flush()
+        else:
+            shutil.copy(after, served + ".new")
+            os.rename(served + ".new", served)
         while text not in browser.evaluate(session, "document.body.innerText"):
             if time.monotonic() - changed > 10:
                 raise RuntimeError("the page did not show %r within 10 s" % text)
@@ -109,6 +131,8 @@ def main():
     finally:
         if browser:
             browser.close()
+        if editor:
+            server.stdin.close()
         server.terminate()
         server.wait()
         shutil.rmtree(work, ignore_errors=True)
