@@ -96,19 +96,20 @@ window_titled 'second' >/dev/null
 kill -0 "$first" || fail "the first editor ended"
 
 echo "-- 会場配信: the Windows editor's server, read from the Linux side on the loopback"
-focus '第一'
+# The file handed over is the active one now.
+focus 'second'
 xdotool key alt+t v
 focus '^会場配信$'
 xdotool key alt+p ctrl+a && xdotool type --delay 40 "18123"
 xdotool key alt+s
 served=""
 for _ in $(seq 40); do
-    served=$(curl -s --max-time 2 "http://127.0.0.1:18123/%E7%AC%AC%E4%B8%80.html" || true)
+    served=$(curl -s --max-time 2 "http://127.0.0.1:18123/second.html" || true)
     if grep -q '山田 太郎' <<<"$served"; then break; fi
     sleep 0.5
 done
 grep -q '山田 太郎' <<<"$served" || fail "the served page was not read from the Linux side"
-curl -s --max-time 2 "http://127.0.0.1:18123/" | grep -q '第一' \
+curl -s --max-time 2 "http://127.0.0.1:18123/" | grep -q 'href="/second.html"' \
     || fail "the served index does not list the bracket"
 test "$(curl -s -o /dev/null -w '%{http_code}' "http://127.0.0.1:18123/..%5C..%5Cwin.ini")" = 404 \
     || fail "the server answered a path outside its pages"
