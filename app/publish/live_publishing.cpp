@@ -160,7 +160,7 @@ void LivePublishing::showServing() {
     }
     const QStringList addresses = m_venue->addresses();
     m_serving->setText(
-        tr("配信中: %1 (見ている端末 %2)").arg(addresses.value(0)).arg(m_venue->spectators()));
+        tr("配信中: %1 (見ている端末 %2)").arg(addresses.value(0)).arg(m_venue->viewers()));
     m_serving->setToolTip(addresses.join(QLatin1Char('\n')));
     m_serving->show();
     if (!m_servingTimer->isActive()) m_servingTimer->start();

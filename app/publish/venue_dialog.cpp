@@ -37,7 +37,7 @@ VenueDialog::VenueDialog(LivePublishing& publishing, QObject* doc, Poster poster
       m_port(new QSpinBox(this)),
       m_start(new QPushButton(this)),
       m_failure(new QLabel(this)),
-      m_spectators(new QLabel(this)),
+      m_viewers(new QLabel(this)),
       m_addresses(new QWidget(this)),
       m_addressLayout(new QVBoxLayout(m_addresses)) {
     setWindowTitle(tr("会場配信"));
@@ -57,7 +57,7 @@ VenueDialog::VenueDialog(LivePublishing& publishing, QObject* doc, Poster poster
     m_failure->setWordWrap(true);
     m_failure->setStyleSheet(QStringLiteral("color: #C00000"));
     m_failure->hide();
-    m_spectators->setObjectName(QStringLiteral("spectators"));
+    m_viewers->setObjectName(QStringLiteral("viewers"));
     m_addressLayout->setContentsMargins(0, 0, 0, 0);
     auto* form = new QFormLayout;
     form->addRow(tr("ポート(&P):"), m_port);
@@ -69,7 +69,7 @@ VenueDialog::VenueDialog(LivePublishing& publishing, QObject* doc, Poster poster
     layout->addWidget(m_start);
     layout->addWidget(m_failure);
     layout->addWidget(m_addresses);
-    layout->addWidget(m_spectators);
+    layout->addWidget(m_viewers);
     layout->addWidget(m_printPoster);
     layout->addWidget(buttons);
     m_printPoster->setObjectName(QStringLiteral("printPoster"));
@@ -105,7 +105,7 @@ void VenueDialog::update() {
     m_port->setEnabled(!serving);
     m_printPoster->setEnabled(serving);
     if (serving) m_failure->hide();
-    m_spectators->setText(serving ? tr("見ている端末: %1").arg(venue->spectators()) : QString());
+    m_viewers->setText(serving ? tr("見ている端末: %1").arg(venue->viewers()) : QString());
     // The addresses and their QR codes, made again only when they changed.
     const QStringList addresses = venue->addresses();
     if (m_addresses->property("shown").toStringList() == addresses) return;

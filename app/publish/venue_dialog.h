@@ -45,7 +45,7 @@ private:
     QSpinBox* m_port;
     QPushButton* m_start;
     QLabel* m_failure;
-    QLabel* m_spectators;
+    QLabel* m_viewers;
     QWidget* m_addresses;
     QVBoxLayout* m_addressLayout;
 };

@@ -48,6 +48,6 @@ QStringList VenueServing::addresses() const {
     return addresses;
 }
 
-int VenueServing::spectators() const { return m_server ? m_server->spectatorCount() : 0; }
+int VenueServing::viewers() const { return m_server ? m_server->viewerCount() : 0; }
 
 }  // namespace kaz::app

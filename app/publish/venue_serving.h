@@ -38,7 +38,7 @@ public:
     // where it has none).
     QStringList addresses() const;
     // The phones that read a page in the last minute.
-    int spectators() const;
+    int viewers() const;
 
 signals:
     void servingChanged();

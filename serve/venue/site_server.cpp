@@ -137,7 +137,7 @@ int SiteServer::answer(const Request& request) const {
 
     const MHD_ConnectionInfo* client =
         mhd().connectionInfo(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
-    if (client != nullptr) m_spectators.seen(addressText(client->client_addr));
+    if (client != nullptr) m_viewers.seen(addressText(client->client_addr));
 
     const char* asked =
         mhd().lookupValue(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_IF_NONE_MATCH);

@@ -5,7 +5,7 @@
 
 #include "text/messages.h"
 #include "venue/site.h"
-#include "venue/spectators.h"
+#include "venue/viewers.h"
 
 struct MHD_Daemon;
 
@@ -44,7 +44,7 @@ public:
 
     int port() const { return m_port; }
     // The distinct addresses that read a page in the last minute.
-    int spectatorCount() const { return m_spectators.count(); }
+    int viewerCount() const { return m_viewers.count(); }
 
     // For libmicrohttpd's callback: the answer to one request.
     struct Request;
@@ -55,7 +55,7 @@ private:
 
     std::shared_ptr<const Site> m_site;
     int m_port;
-    mutable Spectators m_spectators;
+    mutable Viewers m_viewers;
     MHD_Daemon* m_daemon = nullptr;
 };
 

@@ -76,7 +76,7 @@ private slots:
         QVERIFY2(head.contains("Content-Length: 13"), head);
         QVERIFY2(head.endsWith("\r\n\r\n\n200"), head);  // no body after the headers
         QVERIFY(head.contains("ETag: \""));
-        QCOMPARE(m_server->spectatorCount(), 1);
+        QCOMPARE(m_server->viewerCount(), 1);
     }
 
     // Whatever a hostile client asks, only the pages there are answered.
@@ -148,20 +148,19 @@ private slots:
                 .arg(port()));
     }
 
-    // The spectators are the addresses seen in the last minute, and their number is bounded.
-    void spectatorsOfTheLastMinute() {
-        Spectators spectators;
-        const auto start = Spectators::Clock::now();
-        spectators.seen("192.168.1.2", start);
-        spectators.seen("192.168.1.3", start + std::chrono::seconds(30));
-        spectators.seen("192.168.1.2", start + std::chrono::seconds(40));
-        QCOMPARE(spectators.count(start + std::chrono::seconds(50)), 2);
-        QCOMPARE(spectators.count(start + std::chrono::seconds(95)), 1);
-        for (size_t i = 0; i < 3 * Spectators::kMostAddresses; ++i) {
-            spectators.seen(std::to_string(i), start + std::chrono::milliseconds(i));
+    // The viewers are the addresses seen in the last minute, and their number is bounded.
+    void viewersOfTheLastMinute() {
+        Viewers viewers;
+        const auto start = Viewers::Clock::now();
+        viewers.seen("192.168.1.2", start);
+        viewers.seen("192.168.1.3", start + std::chrono::seconds(30));
+        viewers.seen("192.168.1.2", start + std::chrono::seconds(40));
+        QCOMPARE(viewers.count(start + std::chrono::seconds(50)), 2);
+        QCOMPARE(viewers.count(start + std::chrono::seconds(95)), 1);
+        for (size_t i = 0; i < 3 * Viewers::kMostAddresses; ++i) {
+            viewers.seen(std::to_string(i), start + std::chrono::milliseconds(i));
         }
-        QVERIFY(spectators.count(start + std::chrono::seconds(59)) <=
-                int(Spectators::kMostAddresses));
+        QVERIFY(viewers.count(start + std::chrono::seconds(59)) <= int(Viewers::kMostAddresses));
     }
 };
 

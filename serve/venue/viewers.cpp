@@ -1,23 +1,23 @@
-#include "venue/spectators.h"
+#include "venue/viewers.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace kaz::serve {
 
-void Spectators::seen(const std::string& address, Clock::time_point when) {
+void Viewers::seen(const std::string& address, Clock::time_point when) {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_lastSeen.size() >= kMostAddresses && m_lastSeen.count(address) == 0) forgetOld(when);
     m_lastSeen[address] = when;
 }
 
-int Spectators::count(Clock::time_point now) const {
+int Viewers::count(Clock::time_point now) const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return static_cast<int>(std::count_if(m_lastSeen.begin(), m_lastSeen.end(),
                                           [now](auto& e) { return now - e.second < kWindow; }));
 }
 
-void Spectators::forgetOld(Clock::time_point now) {
+void Viewers::forgetOld(Clock::time_point now) {
     for (auto it = m_lastSeen.begin(); it != m_lastSeen.end();) {
         it = now - it->second >= kWindow ? m_lastSeen.erase(it) : std::next(it);
     }

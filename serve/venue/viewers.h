@@ -10,7 +10,7 @@ namespace kaz::serve {
 // How many phones are reading: the distinct addresses that asked for a page in the last
 // minute. Bounded: past kMostAddresses the oldest are forgotten first, so that no client can
 // make it grow without end.
-class Spectators {
+class Viewers {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::seconds kWindow{60};
