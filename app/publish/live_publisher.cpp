@@ -59,9 +59,12 @@ std::string LivePublisher::servedPath() const {
 
 void LivePublisher::serveTo(std::shared_ptr<serve::VenueSite> venue) {
     if (venue == m_venue) return;
-    // The writes asked for go where they were asked to go; the page leaves once they are done.
-    finish(QDeadlineTimer(kMostFinishMs));
-    if (m_venue) m_venue->removeDocument(servedPath());
+    if (m_venue) {
+        // The writes asked for still go to the venue they were asked for: the page leaves it
+        // once they are done, so that none puts it back.
+        finish(QDeadlineTimer(kMostFinishMs));
+        m_venue->removeDocument(servedPath());
+    }
     m_venue = std::move(venue);
     if (m_venue) publishNow();
 }

@@ -24,13 +24,6 @@ std::shared_ptr<const Page> Site::page(const std::string& path) const {
     return found == m_pages.end() ? nullptr : found->second;
 }
 
-std::vector<std::string> Site::paths() const {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    std::vector<std::string> paths;
-    for (const auto& entry : m_pages) paths.push_back(entry.first);
-    return paths;
-}
-
 std::string entityTag(std::string_view body) {
     // FNV-1a over the bytes and the length: a tag, not a secret.
     uint64_t hash = 14695981039346656037ull;

@@ -5,7 +5,6 @@
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kaz::serve {
 
@@ -28,7 +27,6 @@ public:
     // The page at `path` as a request names it (its percent escapes left as they are), or
     // nullptr.
     std::shared_ptr<const Page> page(const std::string& path) const;
-    std::vector<std::string> paths() const;
 
 private:
     mutable std::mutex m_mutex;
